@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the benchmarks natively (optimised, no sanitizers) and runs them.
+set -uo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+scripts/setup.sh || exit 1
+. scripts/build-common.sh
+configure_and_build bench || exit 1
+status=0
+for b in build/bench/bench/*_bench; do
+  [ -x "$b" ] || continue
+  "$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true "$@" || status=1
+done
+exit $status

@@ -1,0 +1,52 @@
+#include "tests/support/TestSupport.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <random>
+
+namespace testsupport {
+
+namespace {
+
+#ifdef _WIN32
+const char kSeparator = '\\';
+#else
+const char kSeparator = '/';
+#endif
+
+std::string uniqueName()
+{
+    static std::atomic<unsigned> counter{0};
+    std::random_device device;
+    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return "rs-test-" + std::to_string(device()) + "-" + std::to_string(ticks % 1000000) + "-" +
+           std::to_string(counter++);
+}
+
+} // namespace
+
+std::string dataDir()
+{
+    return REELSTACK_TEST_DATA_DIR;
+}
+
+TempDir::TempDir()
+{
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / uniqueName();
+    std::filesystem::create_directories(dir);
+    m_path = dir.string();
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string TempDir::file(const std::string& name) const
+{
+    return m_path + kSeparator + name;
+}
+
+} // namespace testsupport
