@@ -16,28 +16,28 @@ wine_env() {
   export LIBGL_ALWAYS_SOFTWARE=1
 }
 
-# Starts Xvfb on a free display; sets DISPLAY and WINE_XVFB_PID.
+# Starts Xvfb on a free display, which Xvfb picks itself (-displayfd) so that
+# sessions started side by side never race for one; sets DISPLAY and
+# WINE_XVFB_PID.
 wine_start_xvfb() {
-  local n
-  for n in $(seq 91 199); do
-    if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-      Xvfb ":${n}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-      WINE_XVFB_PID=$!
-      local i
-      for i in $(seq 1 100); do
-        if [ -e "/tmp/.X11-unix/X${n}" ]; then
-          export DISPLAY=":${n}"
-          return 0
-        fi
-        if ! kill -0 "$WINE_XVFB_PID" 2>/dev/null; then
-          break
-        fi
-        sleep 0.05
-      done
-      kill "$WINE_XVFB_PID" 2>/dev/null || true
-      WINE_XVFB_PID=""
+  local numfile i
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  WINE_XVFB_PID=$!
+  for i in $(seq 1 200); do
+    if [ -s "$numfile" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numfile")"
+      rm -f "$numfile"
+      return 0
     fi
+    if ! kill -0 "$WINE_XVFB_PID" 2>/dev/null; then
+      break
+    fi
+    sleep 0.05
   done
+  rm -f "$numfile"
+  kill "$WINE_XVFB_PID" 2>/dev/null || true
+  WINE_XVFB_PID=""
   echo "wine: could not start Xvfb" >&2
   return 1
 }

@@ -28,5 +28,9 @@ fi
 wine "$@"
 rc=$?
 
+if [ -n "$WINE_XVFB_PID" ]; then
+  # Our private display goes away with this run: let Wine finish with it first.
+  wineserver -w >/dev/null 2>&1
+fi
 wine_stop_xvfb
 exit $rc
