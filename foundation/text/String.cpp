@@ -34,7 +34,7 @@ int indexOfUnits(const char16_t* text, int length, const char16_t* needle, int n
 {
     if (needleLength < 1 || start < 0)
         return -1;
-    for (int i = start; i + needleLength <= length; ++i) {
+    for (int i = start; i <= length - needleLength; ++i) {
         if (text[i] == needle[0] &&
             std::memcmp(text + i, needle, static_cast<size_t>(needleLength) * sizeof(char16_t)) == 0)
             return i;
