@@ -7,7 +7,12 @@
 
 namespace {
 
-enum Parity { kAll, kOddOnly, kEvenOnly };
+enum Parity
+{
+    kAll,
+    kOddOnly,
+    kEvenOnly
+};
 
 // Units first..last (filtered by parity) map to unit + delta.
 struct CaseRange
@@ -18,6 +23,7 @@ struct CaseRange
     Parity parity;
 };
 
+// clang-format off
 const CaseRange kToUpper[] = {
     {0x0061, 0x007A, -0x20, kAll},     {0x00B5, 0x00B5, 0x039C - 0x00B5, kAll},
     {0x00E0, 0x00F6, -0x20, kAll},     {0x00F8, 0x00FE, -0x20, kAll},
@@ -47,6 +53,7 @@ const CaseRange kToLower[] = {
     {0x04C0, 0x04C0, 0x04CF - 0x04C0, kAll}, {0x04C1, 0x04CD, 1, kOddOnly},
     {0x04D0, 0x04FE, 1, kEvenOnly},
 };
+// clang-format on
 
 bool parityMatches(char16_t unit, Parity parity)
 {
@@ -57,8 +64,7 @@ bool parityMatches(char16_t unit, Parity parity)
     return true;
 }
 
-template <size_t N>
-char16_t mapUnit(const CaseRange (&table)[N], char16_t unit)
+template <size_t N> char16_t mapUnit(const CaseRange (&table)[N], char16_t unit)
 {
     for (const CaseRange& range : table) {
         if (unit >= range.first && unit <= range.last && parityMatches(unit, range.parity))

@@ -714,8 +714,7 @@ String String::replace(const String& from, const String& to, int caseFlag) const
     Array<int> positions = findAll(from, 0, caseFlag);
     if (positions.isEmpty())
         return *this;
-    int64_t newLength =
-        m_length + static_cast<int64_t>(to.m_length - from.m_length) * positions.count();
+    int64_t newLength = m_length + static_cast<int64_t>(to.m_length - from.m_length) * positions.count();
     if (newLength <= 0 || newLength > kMaxCapacity)
         return String();
     String result;
