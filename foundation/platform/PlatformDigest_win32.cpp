@@ -1,7 +1,8 @@
 #include "foundation/platform/PlatformDigest.h"
 
-#include <wincrypt.h>
 #include <windows.h>
+
+#include <wincrypt.h>
 
 namespace {
 
