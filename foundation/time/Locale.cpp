@@ -153,7 +153,16 @@ bool Locale::isUserDefault() const
 
 String Locale::dateFormat(bool longForm) const
 {
-    String system = info(longForm ? kLongDate : kShortDate);
+    return datePatternFromSystem(info(longForm ? kLongDate : kShortDate));
+}
+
+String Locale::timeFormat() const
+{
+    return timePatternFromSystem(info(kTimeFormat));
+}
+
+String Locale::datePatternFromSystem(const String& system)
+{
     String pattern;
     int yearLetters = 0;
     for (int i = 0; i < system.length(); ++i) {
@@ -180,9 +189,8 @@ String Locale::dateFormat(bool longForm) const
     return pattern;
 }
 
-String Locale::timeFormat() const
+String Locale::timePatternFromSystem(const String& system)
 {
-    String system = info(kTimeFormat);
     String pattern;
     bool markerWritten = false;
     for (int i = 0; i < system.length(); ++i) {
