@@ -74,7 +74,8 @@ double readAsciiNumber(const String& ascii)
     }
     if (whole.empty() && fraction.empty())
         return 0.0;
-    std::string number = (whole.empty() ? std::string("0") : whole) + "." + (fraction.empty() ? "0" : fraction);
+    std::string number =
+        (whole.empty() ? std::string("0") : whole) + "." + (fraction.empty() ? "0" : fraction);
     double value = 0.0;
     std::from_chars_result read = std::from_chars(number.data(), number.data() + number.size(), value);
     if (read.ec == std::errc::result_out_of_range)

@@ -4,20 +4,12 @@
 
 #include "foundation/data/Variant.h"
 #include "foundation/platform/LocaleData.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
-
-namespace {
-
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
-
-} // namespace
 
 TEST(Variant, KindsAndValidity)
 {
@@ -53,9 +45,9 @@ TEST(Variant, SettersReplaceOrOverwriteTheHolder)
     EXPECT_EQ(value.toInt(), 2);
     value.setString(String(u"abc"));
     EXPECT_TRUE(value.hasType(Variant::kString));
-    EXPECT_EQ(textOf(value.toString()), u"abc");
+    EXPECT_EQ(u16(value.toString()), u"abc");
     value.setString(String(u"defg"));
-    EXPECT_EQ(textOf(value.toString()), u"defg");
+    EXPECT_EQ(u16(value.toString()), u"defg");
     value.setDouble(2.5);
     EXPECT_TRUE(value.hasType(Variant::kDouble));
     EXPECT_EQ(value.toDouble(), 2.5);
@@ -83,12 +75,12 @@ TEST(Variant, AssigningKeepsTheTargetWhenTheSourceHoldsNothing)
 
     target = Variant(String(u"seven"));
     EXPECT_TRUE(target.hasType(Variant::kString));
-    EXPECT_EQ(textOf(target.toString()), u"seven");
+    EXPECT_EQ(u16(target.toString()), u"seven");
     target.assign(target);
-    EXPECT_EQ(textOf(target.toString()), u"seven");
+    EXPECT_EQ(u16(target.toString()), u"seven");
 
     Variant moved(std::move(target));
-    EXPECT_EQ(textOf(moved.toString()), u"seven");
+    EXPECT_EQ(u16(moved.toString()), u"seven");
 }
 
 TEST(Variant, TextToBool)
@@ -103,7 +95,7 @@ TEST(Variant, TextToBool)
     EXPECT_TRUE(Variant(u"no").toBool());
     EXPECT_TRUE(Variant(u"off").toBool());
     EXPECT_TRUE(Variant(u"2").toBool());
-    EXPECT_EQ(textOf(Variant(true).toString()), u"1");
+    EXPECT_EQ(u16(Variant(true).toString()), u"1");
     EXPECT_TRUE(Variant(Variant(true).toString()).toBool());
 }
 
@@ -115,19 +107,19 @@ TEST(Variant, IntegerKindsConvertBitForBit)
     EXPECT_EQ(negative.toUInt64(), 0xFFFFFFFFFFFFFFFEull);
     EXPECT_EQ(negative.toDouble(), -2.0);
     EXPECT_TRUE(negative.toBool());
-    EXPECT_EQ(textOf(negative.toString()), u"-2");
+    EXPECT_EQ(u16(negative.toString()), u"-2");
 
     Variant large(uint32_t{0xFFFFFFFF});
     EXPECT_EQ(large.toInt(), -1);
     EXPECT_EQ(large.toInt64(), 0xFFFFFFFFLL);
     EXPECT_EQ(large.toDouble(), 4294967295.0);
-    EXPECT_EQ(textOf(large.toString()), u"4294967295");
+    EXPECT_EQ(u16(large.toString()), u"4294967295");
 
     EXPECT_EQ(Variant(uint64_t{0x100000001}).toInt(), 1);
     EXPECT_EQ(Variant(int64_t{-1}).toUInt(), 0xFFFFFFFFu);
     EXPECT_EQ(Variant(uint64_t{0xFFFFFFFFFFFFFFFF}).toInt64(), -1);
-    EXPECT_EQ(textOf(Variant(uint64_t{0xFFFFFFFFFFFFFFFF}).toString()), u"18446744073709551615");
-    EXPECT_EQ(textOf(Variant(std::numeric_limits<int64_t>::min()).toString()), u"-9223372036854775808");
+    EXPECT_EQ(u16(Variant(uint64_t{0xFFFFFFFFFFFFFFFF}).toString()), u"18446744073709551615");
+    EXPECT_EQ(u16(Variant(std::numeric_limits<int64_t>::min()).toString()), u"-9223372036854775808");
     EXPECT_FALSE(Variant(int64_t{0}).toBool());
     EXPECT_EQ(Variant(true).toInt64(), 1);
     EXPECT_EQ(Variant(true).toDouble(), 1.0);
@@ -171,10 +163,10 @@ TEST(Variant, NaNAndOutOfRangeHaveOneDefinedResult)
 
 TEST(Variant, TextFormOfFloatingPointUsesTheLocale)
 {
-    EXPECT_EQ(textOf(Variant(1.5f).toString()), u"1.500000000");
-    EXPECT_EQ(textOf(Variant(-0.25).toString()), u"-0.250000000");
+    EXPECT_EQ(u16(Variant(1.5f).toString()), u"1.500000000");
+    EXPECT_EQ(u16(Variant(-0.25).toString()), u"-0.250000000");
     LocaleScope german(LocaleData::kGermanGermany);
-    EXPECT_EQ(textOf(Variant(1.5f).toString()), u"1,500000000");
+    EXPECT_EQ(u16(Variant(1.5f).toString()), u"1,500000000");
     EXPECT_DOUBLE_EQ(Variant(Variant(2.75).toString()).toDouble(), 2.75);
 }
 

@@ -3,26 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "foundation/text/ByteArray.h"
+#include "tests/foundation/text/ByteTestHelpers.h"
 
 #include <cstring>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::string bytesOf(const ByteArray& array)
-{
-    if (array.isEmpty())
-        return std::string();
-    return std::string(reinterpret_cast<const char*>(array.data()), static_cast<size_t>(array.size()));
-}
-
-ByteArray bytes(const char* text)
-{
-    return ByteArray(text, static_cast<int>(std::strlen(text)));
-}
-
-} // namespace
 
 TEST(ByteArray, ReservesExactlyZeroFilledAndKeepsItsBytes)
 {

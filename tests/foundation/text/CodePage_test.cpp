@@ -7,26 +7,16 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/CodePage.h"
 #include "foundation/text/String.h"
+#include "tests/foundation/text/ByteTestHelpers.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 
 #include <string>
 
 namespace {
 
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
-
-std::string bytesOf(const ByteArray& array)
-{
-    if (array.isEmpty())
-        return std::string();
-    return std::string(reinterpret_cast<const char*>(array.data()), static_cast<size_t>(array.size()));
-}
-
 std::u16string fromUtf8(const std::string& bytes)
 {
-    return textOf(String::fromUtf8(bytes.data(), static_cast<int>(bytes.size())));
+    return u16(String::fromUtf8(bytes.data(), static_cast<int>(bytes.size())));
 }
 
 } // namespace
@@ -37,8 +27,8 @@ TEST(CodePage, Utf8RoundTripsEveryPlane)
     String original(text);
     ByteArray utf8 = original.toUtf8();
     EXPECT_EQ(bytesOf(utf8), "A\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80z");
-    EXPECT_EQ(textOf(String::fromUtf8(utf8.data(), utf8.size())), std::u16string(text));
-    EXPECT_EQ(textOf(String::fromUtf8("\xE2\x82\xAC")), u"\u20AC");
+    EXPECT_EQ(u16(String::fromUtf8(utf8.data(), utf8.size())), std::u16string(text));
+    EXPECT_EQ(u16(String::fromUtf8("\xE2\x82\xAC")), u"\u20AC");
 
     // Every unit outside the surrogates survives the round trip.
     String all;
@@ -53,14 +43,20 @@ TEST(CodePage, Utf8RoundTripsEveryPlane)
 TEST(CodePage, Utf8WritesLoneSurrogatesAsReplacement)
 {
     const char16_t lone[] = {0xDC00, u'A', 0xD800, 0};
-    EXPECT_EQ(bytesOf(String(lone).toUtf8()), "\xEF\xBF\xBD" "A" "\xEF\xBF\xBD");
+    EXPECT_EQ(bytesOf(String(lone).toUtf8()), "\xEF\xBF\xBD"
+                                              "A"
+                                              "\xEF\xBF\xBD");
 }
 
 TEST(CodePage, Utf8ReplacesEachIllFormedPart)
 {
     EXPECT_EQ(fromUtf8("\xE2\x82"), u"\uFFFD");
-    EXPECT_EQ(fromUtf8("\xE2\x82" "A"), u"\uFFFDA");
-    EXPECT_EQ(fromUtf8("\x80" "A"), u"\uFFFDA");
+    EXPECT_EQ(fromUtf8("\xE2\x82"
+                       "A"),
+              u"\uFFFDA");
+    EXPECT_EQ(fromUtf8("\x80"
+                       "A"),
+              u"\uFFFDA");
     EXPECT_EQ(fromUtf8("\xC0\x80"), u"\uFFFD\uFFFD");
     EXPECT_EQ(fromUtf8("\xE0\x80\xAF"), u"\uFFFD\uFFFD\uFFFD");
     EXPECT_EQ(fromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");
@@ -68,13 +64,15 @@ TEST(CodePage, Utf8ReplacesEachIllFormedPart)
     EXPECT_EQ(fromUtf8("\xE2(\xA1"), u"\uFFFD(\uFFFD");
     EXPECT_EQ(fromUtf8("\xF0\x9F\x98"), u"\uFFFD");
     EXPECT_EQ(fromUtf8("\xFE\xFF"), u"\uFFFD\uFFFD");
-    EXPECT_EQ(fromUtf8("\xEF\xBB\xBF" "A"), u"\uFEFFA");
+    EXPECT_EQ(fromUtf8("\xEF\xBB\xBF"
+                       "A"),
+              u"\uFEFFA");
 }
 
 TEST(CodePage, CountsReadUpToTheTerminatorOrEmbeddedZeros)
 {
-    EXPECT_EQ(textOf(String::fromUtf8("ab\0cd", -1)), u"ab");
-    EXPECT_EQ(textOf(String::fromUtf8("ab\0cd", 5)), std::u16string(u"ab\0cd", 5));
+    EXPECT_EQ(u16(String::fromUtf8("ab\0cd", -1)), u"ab");
+    EXPECT_EQ(u16(String::fromUtf8("ab\0cd", 5)), std::u16string(u"ab\0cd", 5));
     const char16_t withZero[] = {u'a', 0, u'b'};
     ByteArray out;
     EXPECT_TRUE(wideToBytes(String::kCodePageLatin1, withZero, 3, out));
@@ -88,7 +86,7 @@ TEST(CodePage, Latin1KeepsTheFirst256UnitsAndMarksTheRest)
     String text(u"caf\u00E9 \u00FF\u0100\u4E2D\u20AC");
     EXPECT_EQ(bytesOf(text.toLatin1()), "caf\xE9 \xFF???");
     const char bytes[] = "\x80\x9F\xA0\xFF";
-    EXPECT_EQ(textOf(String::fromLatin1(bytes)), u"\u0080\u009F\u00A0\u00FF");
+    EXPECT_EQ(u16(String::fromLatin1(bytes)), u"\u0080\u009F\u00A0\u00FF");
 }
 
 TEST(CodePage, AnsiIsWindows1252)
@@ -96,9 +94,11 @@ TEST(CodePage, AnsiIsWindows1252)
     String text(u"\u20AC\u201Ez\u00E4\u0178\u0081");
     ByteArray ansi = text.toAnsi();
     EXPECT_EQ(bytesOf(ansi), "\x80\x84z\xE4\x9F\x81");
-    EXPECT_EQ(textOf(String::fromNarrow(ansi.data(), ansi.size())), textOf(text));
-    EXPECT_EQ(textOf(String("Gr\xFC\xDF" "e")), u"Gr\u00FC\u00DFe");
-    EXPECT_EQ(textOf(String("\x80\x81\x8D\x9F", 4)), u"\u20AC\u0081\u008D\u0178");
+    EXPECT_EQ(u16(String::fromNarrow(ansi.data(), ansi.size())), u16(text));
+    EXPECT_EQ(u16(String("Gr\xFC\xDF"
+                         "e")),
+              u"Gr\u00FC\u00DFe");
+    EXPECT_EQ(u16(String("\x80\x81\x8D\x9F", 4)), u"\u20AC\u0081\u008D\u0178");
 
     // Characters the code page has no place for become its default '?'.
     const char16_t outside[] = {u'a', 0x4E2D, 0xD83D, 0xDE00, u'b', 0};
@@ -140,7 +140,7 @@ TEST(CodePage, RefusedArgumentsLeaveTheOutputAlone)
     EXPECT_FALSE(bytesToWide(String::kCodePageUtf8, nullptr, 3, text));
     EXPECT_FALSE(bytesToWide(String::kCodePageUtf8, "", -1, text));
     EXPECT_FALSE(bytesToWide(String::kCodePageUtf8, "abc", 0, text));
-    EXPECT_EQ(textOf(text), u"kept");
+    EXPECT_EQ(u16(text), u"kept");
 
     EXPECT_FALSE(String().toBytes(String::kCodePageUtf8, out));
     EXPECT_TRUE(String().toUtf8().isEmpty());

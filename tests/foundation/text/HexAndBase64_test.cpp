@@ -7,28 +7,13 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/HexText.h"
 #include "foundation/text/String.h"
+#include "tests/foundation/text/ByteTestHelpers.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 
 #include <cstring>
 #include <string>
 
 namespace {
-
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
-
-std::string bytesOf(const ByteArray& array)
-{
-    if (array.isEmpty())
-        return std::string();
-    return std::string(reinterpret_cast<const char*>(array.data()), static_cast<size_t>(array.size()));
-}
-
-ByteArray bytes(const char* text)
-{
-    return ByteArray(text, static_cast<int>(std::strlen(text)));
-}
 
 std::string decoded(const char16_t* text)
 {
@@ -40,13 +25,13 @@ std::string decoded(const char16_t* text)
 TEST(HexText, WritesLowerCaseInEveryStyle)
 {
     const uint8_t pair[] = {0x0A, 0xFF};
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 1)), u"0a:ff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 2)), u"0x0a,0xff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 3)), u"0x0a, 0xff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 4)), u"\\x0a\\xff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 0)), u"0aff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 2, 99)), u"0aff");
-    EXPECT_EQ(textOf(bytesToHexStyled(pair, 1, 3)), u"0x0a");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 1)), u"0a:ff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 2)), u"0x0a,0xff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 3)), u"0x0a, 0xff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 4)), u"\\x0a\\xff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 0)), u"0aff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 2, 99)), u"0aff");
+    EXPECT_EQ(u16(bytesToHexStyled(pair, 1, 3)), u"0x0a");
     EXPECT_TRUE(bytesToHexStyled(pair, 0, 1).isEmpty());
     EXPECT_TRUE(bytesToHexStyled(nullptr, 2, 1).isEmpty());
 
@@ -55,7 +40,7 @@ TEST(HexText, WritesLowerCaseInEveryStyle)
     byteToHexPair(0xB7, high, low);
     EXPECT_EQ(high, u'b');
     EXPECT_EQ(low, u'7');
-    EXPECT_EQ(textOf(ByteArray("\x00\x10\xfe", 3).toHex()), u"0010fe");
+    EXPECT_EQ(u16(ByteArray("\x00\x10\xfe", 3).toHex()), u"0010fe");
     EXPECT_TRUE(ByteArray().toHex().isEmpty());
 }
 
@@ -70,17 +55,17 @@ TEST(HexText, ReadsDigitPairsAndSkipsEverythingElse)
 
     ByteArray parsed = ByteArray::fromHex(String(u"01:02:03"));
     EXPECT_EQ(parsed.capacity(), 3);
-    EXPECT_EQ(textOf(parsed.toHex()), u"010203");
+    EXPECT_EQ(u16(parsed.toHex()), u"010203");
 }
 
 TEST(Base64, EncodesTheStandardVectorsWithoutLineBreaks)
 {
-    EXPECT_EQ(textOf(bytes("f").toBase64()), u"Zg==");
-    EXPECT_EQ(textOf(bytes("fo").toBase64()), u"Zm8=");
-    EXPECT_EQ(textOf(bytes("foo").toBase64()), u"Zm9v");
-    EXPECT_EQ(textOf(bytes("foob").toBase64()), u"Zm9vYg==");
-    EXPECT_EQ(textOf(bytes("fooba").toBase64()), u"Zm9vYmE=");
-    EXPECT_EQ(textOf(bytes("foobar").toBase64()), u"Zm9vYmFy");
+    EXPECT_EQ(u16(bytes("f").toBase64()), u"Zg==");
+    EXPECT_EQ(u16(bytes("fo").toBase64()), u"Zm8=");
+    EXPECT_EQ(u16(bytes("foo").toBase64()), u"Zm9v");
+    EXPECT_EQ(u16(bytes("foob").toBase64()), u"Zm9vYg==");
+    EXPECT_EQ(u16(bytes("fooba").toBase64()), u"Zm9vYmE=");
+    EXPECT_EQ(u16(bytes("foobar").toBase64()), u"Zm9vYmFy");
     EXPECT_TRUE(ByteArray().toBase64().isEmpty());
 
     // The system breaks long output into lines; none may remain.
@@ -91,7 +76,7 @@ TEST(Base64, EncodesTheStandardVectorsWithoutLineBreaks)
     EXPECT_EQ(text.length(), 344);
     EXPECT_EQ(text.indexOfChar(u'\n', 0, String::kCaseSensitive), -1);
     EXPECT_EQ(text.indexOfChar(u'\r', 0, String::kCaseSensitive), -1);
-    EXPECT_TRUE(textOf(text).rfind(u"/P3+/w==") == textOf(text).size() - 8);
+    EXPECT_TRUE(u16(text).rfind(u"/P3+/w==") == u16(text).size() - 8);
     EXPECT_EQ(ByteArray::fromBase64(text).compareWith(all.data(), all.size()), 0);
     EXPECT_EQ(ByteArray::fromBase64(text).size(), 256);
 }

@@ -42,11 +42,11 @@ TEST(Lzrw1, WritesCopyItemsForRepeats)
     const char* text = "abcabcabcabcabcabcabcabc";
     ByteArray input(text, 24);
     std::vector<uint8_t> expected = {
-        24,   0,    0,    0,                   // uncompressed size
-        0,    0,    0,    0,                   // flag: items follow
-        0x08, 0x00,                            // control: item 3 is a copy
-        'a',  'b',  'c',  0x0F, 0x03,          // copy: offset 3, length 16
-        'b',  'c',  'a',  'b',  'c',
+        24,   0,    0,   0,          // uncompressed size
+        0,    0,    0,   0,          // flag: items follow
+        0x08, 0x00,                  // control: item 3 is a copy
+        'a',  'b',  'c', 0x0F, 0x03, // copy: offset 3, length 16
+        'b',  'c',  'a', 'b',  'c',
     };
     EXPECT_EQ(vectorOf(input.compressed()), expected);
     EXPECT_EQ(vectorOf(fromVector(expected).uncompressed()), vectorOf(input));

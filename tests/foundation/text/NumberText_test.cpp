@@ -4,20 +4,12 @@
 
 #include "foundation/platform/LocaleData.h"
 #include "foundation/text/String.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
-
-namespace {
-
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
-
-} // namespace
 
 TEST(NumberText, ReadsIntegersAsTheCLibraryDoes)
 {
@@ -60,69 +52,69 @@ TEST(NumberText, UnsignedReadingWrapsNegativesAndSaturatesOverflow)
 
 TEST(NumberText, WritesIntegersExactly)
 {
-    EXPECT_EQ(textOf(String::fromInt(-2147483647 - 1)), u"-2147483648");
-    EXPECT_EQ(textOf(String::fromInt(0)), u"0");
-    EXPECT_EQ(textOf(String::fromInt(305)), u"305");
-    EXPECT_EQ(textOf(String::fromShort(-32768)), u"-32768");
-    EXPECT_EQ(textOf(String::fromUShort(65535)), u"65535");
-    EXPECT_EQ(textOf(String::fromUInt(4294967295u)), u"4294967295");
-    EXPECT_EQ(textOf(String::fromInt64(std::numeric_limits<int64_t>::min())), u"-9223372036854775808");
-    EXPECT_EQ(textOf(String::fromUInt64(std::numeric_limits<uint64_t>::max())), u"18446744073709551615");
+    EXPECT_EQ(u16(String::fromInt(-2147483647 - 1)), u"-2147483648");
+    EXPECT_EQ(u16(String::fromInt(0)), u"0");
+    EXPECT_EQ(u16(String::fromInt(305)), u"305");
+    EXPECT_EQ(u16(String::fromShort(-32768)), u"-32768");
+    EXPECT_EQ(u16(String::fromUShort(65535)), u"65535");
+    EXPECT_EQ(u16(String::fromUInt(4294967295u)), u"4294967295");
+    EXPECT_EQ(u16(String::fromInt64(std::numeric_limits<int64_t>::min())), u"-9223372036854775808");
+    EXPECT_EQ(u16(String::fromUInt64(std::numeric_limits<uint64_t>::max())), u"18446744073709551615");
     EXPECT_EQ(String::fromInt(-123456).toInt(), -123456);
 
-    EXPECT_EQ(textOf(String::fromHexUInt(0)), u"0");
-    EXPECT_EQ(textOf(String::fromHexUInt(255)), u"ff");
-    EXPECT_EQ(textOf(String::fromHexUShort(0xBEEF)), u"beef");
-    EXPECT_EQ(textOf(String::fromHexUInt64(0x0123456789ABCDEFULL)), u"123456789abcdef");
+    EXPECT_EQ(u16(String::fromHexUInt(0)), u"0");
+    EXPECT_EQ(u16(String::fromHexUInt(255)), u"ff");
+    EXPECT_EQ(u16(String::fromHexUShort(0xBEEF)), u"beef");
+    EXPECT_EQ(u16(String::fromHexUInt64(0x0123456789ABCDEFULL)), u"123456789abcdef");
 }
 
 TEST(NumberText, SmallTextForms)
 {
-    EXPECT_EQ(textOf(String::fromBool(true, true)), u"1");
-    EXPECT_EQ(textOf(String::fromBool(false, true)), u"0");
-    EXPECT_EQ(textOf(String::fromBool(true, false)), u"true");
-    EXPECT_EQ(textOf(String::fromBool(false, false)), u"false");
+    EXPECT_EQ(u16(String::fromBool(true, true)), u"1");
+    EXPECT_EQ(u16(String::fromBool(false, true)), u"0");
+    EXPECT_EQ(u16(String::fromBool(true, false)), u"true");
+    EXPECT_EQ(u16(String::fromBool(false, false)), u"false");
 
-    EXPECT_EQ(textOf(String::ordinalSuffix(1)), u"st");
-    EXPECT_EQ(textOf(String::ordinalSuffix(2)), u"nd");
-    EXPECT_EQ(textOf(String::ordinalSuffix(23)), u"rd");
-    EXPECT_EQ(textOf(String::ordinalSuffix(13)), u"th");
-    EXPECT_EQ(textOf(String::ordinalSuffix(12)), u"th");
-    EXPECT_EQ(textOf(String::ordinalSuffix(0)), u"th");
-    EXPECT_EQ(textOf(String::ordinalSuffix(101)), u"st");
-    EXPECT_EQ(textOf(String::ordinalSuffix(111)), u"th");
-    EXPECT_EQ(textOf(String::ordinalSuffix(112)), u"th");
+    EXPECT_EQ(u16(String::ordinalSuffix(1)), u"st");
+    EXPECT_EQ(u16(String::ordinalSuffix(2)), u"nd");
+    EXPECT_EQ(u16(String::ordinalSuffix(23)), u"rd");
+    EXPECT_EQ(u16(String::ordinalSuffix(13)), u"th");
+    EXPECT_EQ(u16(String::ordinalSuffix(12)), u"th");
+    EXPECT_EQ(u16(String::ordinalSuffix(0)), u"th");
+    EXPECT_EQ(u16(String::ordinalSuffix(101)), u"st");
+    EXPECT_EQ(u16(String::ordinalSuffix(111)), u"th");
+    EXPECT_EQ(u16(String::ordinalSuffix(112)), u"th");
     EXPECT_TRUE(String::ordinalSuffix(-1).isEmpty());
 
-    EXPECT_EQ(textOf(String::fromRoman(String(u"MCMXCIV"))), u"1994");
-    EXPECT_EQ(textOf(String::fromRoman(String(u"mmxxiv"))), u"2024");
-    EXPECT_EQ(textOf(String::fromRoman(String(u"XLII"))), u"42");
-    EXPECT_EQ(textOf(String::fromRoman(String())), u"0");
+    EXPECT_EQ(u16(String::fromRoman(String(u"MCMXCIV"))), u"1994");
+    EXPECT_EQ(u16(String::fromRoman(String(u"mmxxiv"))), u"2024");
+    EXPECT_EQ(u16(String::fromRoman(String(u"XLII"))), u"42");
+    EXPECT_EQ(u16(String::fromRoman(String())), u"0");
 }
 
 TEST(NumberText, ByteSizesStepAtStrictlyGreater)
 {
     int unit = -1;
-    EXPECT_EQ(textOf(String::formatByteSize(1024, &unit)), u"1024 ");
+    EXPECT_EQ(u16(String::formatByteSize(1024, &unit)), u"1024 ");
     EXPECT_EQ(unit, 0);
-    EXPECT_EQ(textOf(String::formatByteSize(1536, &unit)), u"1.50 ");
+    EXPECT_EQ(u16(String::formatByteSize(1536, &unit)), u"1.50 ");
     EXPECT_EQ(unit, 1);
-    EXPECT_EQ(textOf(String::formatByteSize(0, &unit)), u"0 ");
+    EXPECT_EQ(u16(String::formatByteSize(0, &unit)), u"0 ");
     EXPECT_EQ(unit, 0);
-    EXPECT_EQ(textOf(String::formatByteSize(1048576, &unit)), u"1024.00 ");
+    EXPECT_EQ(u16(String::formatByteSize(1048576, &unit)), u"1024.00 ");
     EXPECT_EQ(unit, 1);
-    EXPECT_EQ(textOf(String::formatByteSize(3ULL << 30 | 1, &unit)), u"3.00 ");
+    EXPECT_EQ(u16(String::formatByteSize(3ULL << 30 | 1, &unit)), u"3.00 ");
     EXPECT_EQ(unit, 3);
-    EXPECT_EQ(textOf(String::formatByteSize(5ULL << 40 | 1, nullptr)), u"5.00 ");
+    EXPECT_EQ(u16(String::formatByteSize(5ULL << 40 | 1, nullptr)), u"5.00 ");
 }
 
 TEST(NumberText, DecimalsFollowTheLocale)
 {
-    EXPECT_EQ(textOf(String::fromDouble(1.5, 9)), u"1.500000000");
-    EXPECT_EQ(textOf(String::fromFloat(0.1f, 9)), u"0.100000001");
-    EXPECT_EQ(textOf(String::fromDouble(-2.675, 2)), u"-2.67");
-    EXPECT_EQ(textOf(String::fromDouble(2.5, 0)), u"2");
-    EXPECT_EQ(textOf(String::fromDouble(99999999999999999999.0 / 10, 1)), u"10000000000000000000.0");
+    EXPECT_EQ(u16(String::fromDouble(1.5, 9)), u"1.500000000");
+    EXPECT_EQ(u16(String::fromFloat(0.1f, 9)), u"0.100000001");
+    EXPECT_EQ(u16(String::fromDouble(-2.675, 2)), u"-2.67");
+    EXPECT_EQ(u16(String::fromDouble(2.5, 0)), u"2");
+    EXPECT_EQ(u16(String::fromDouble(99999999999999999999.0 / 10, 1)), u"10000000000000000000.0");
     EXPECT_TRUE(String::fromDouble(1e20, 2).isEmpty());
     EXPECT_TRUE(String::fromDouble(-1e20, 2).isEmpty());
     EXPECT_TRUE(String::fromDouble(std::nan(""), 2).isEmpty());
@@ -130,9 +122,9 @@ TEST(NumberText, DecimalsFollowTheLocale)
     EXPECT_TRUE(String::fromDouble(1.0, -1).isEmpty());
 
     LocaleScope german(LocaleData::kGermanGermany);
-    EXPECT_EQ(textOf(String::fromDouble(1.5, 2)), u"1,50");
+    EXPECT_EQ(u16(String::fromDouble(1.5, 2)), u"1,50");
     int unit = 0;
-    EXPECT_EQ(textOf(String::formatByteSize(1536, &unit)), u"1,50 ");
+    EXPECT_EQ(u16(String::formatByteSize(1536, &unit)), u"1,50 ");
 }
 
 TEST(NumberText, DecimalsReadBackUnderEitherSeparator)

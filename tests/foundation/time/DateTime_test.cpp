@@ -6,14 +6,14 @@
 
 namespace {
 
-::testing::AssertionResult isDateTime(const DateTime& value, int year, int month, int day, int hour, int minute,
-                                      int second, int millisecond)
+::testing::AssertionResult isDateTime(const DateTime& value, int year, int month, int day, int hour,
+                                      int minute, int second, int millisecond)
 {
     if (value == DateTime(year, month, day, hour, minute, second, millisecond))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << value.year() << "-" << value.month() << "-" << value.day() << " "
-                                         << value.hour() << ":" << value.minute() << ":" << value.second() << "."
-                                         << value.millisecond();
+    return ::testing::AssertionFailure()
+           << value.year() << "-" << value.month() << "-" << value.day() << " " << value.hour() << ":"
+           << value.minute() << ":" << value.second() << "." << value.millisecond();
 }
 
 } // namespace
@@ -58,8 +58,10 @@ TEST(DateTime, OrdersByDateThenTime)
 TEST(DateTime, TimeArithmeticCarriesIntoTheDate)
 {
     EXPECT_TRUE(isDateTime(DateTime(2024, 12, 31, 23, 30, 0, 0).addHours(1), 2025, 1, 1, 0, 30, 0, 0));
-    EXPECT_TRUE(isDateTime(DateTime(2024, 3, 1, 0, 0, 0, 0).addMilliseconds(-1), 2024, 2, 29, 23, 59, 59, 999));
-    EXPECT_TRUE(isDateTime(DateTime(2024, 3, 1, 12, 0, 0, 0).addMinutes(-3 * 1440), 2024, 2, 27, 12, 0, 0, 0));
+    EXPECT_TRUE(
+        isDateTime(DateTime(2024, 3, 1, 0, 0, 0, 0).addMilliseconds(-1), 2024, 2, 29, 23, 59, 59, 999));
+    EXPECT_TRUE(
+        isDateTime(DateTime(2024, 3, 1, 12, 0, 0, 0).addMinutes(-3 * 1440), 2024, 2, 27, 12, 0, 0, 0));
     EXPECT_TRUE(isDateTime(DateTime(2023, 2, 28, 12, 0, 0, 0).addSeconds(86400), 2023, 3, 1, 12, 0, 0, 0));
     EXPECT_TRUE(isDateTime(DateTime(2024, 3, 1, 12, 0, 0, 0).addHours(0), 2024, 3, 1, 12, 0, 0, 0));
     EXPECT_TRUE(isDateTime(DateTime(9999, 12, 31, 23, 0, 0, 0).addHours(2), 9999, 12, 31, 23, 0, 0, 0));

@@ -7,25 +7,21 @@
 #include "foundation/time/Date.h"
 #include "foundation/time/Locale.h"
 #include "foundation/time/Time.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <string>
 
 namespace {
 
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
-
 std::u16string date(const Locale& locale, const Date& value, const char16_t* pattern)
 {
-    return textOf(locale.formatDate(value, String(pattern)));
+    return u16(locale.formatDate(value, String(pattern)));
 }
 
 std::u16string time(const Locale& locale, const Time& value, const char16_t* pattern)
 {
-    return textOf(locale.formatTime(value, String(pattern)));
+    return u16(locale.formatTime(value, String(pattern)));
 }
 
 const Locale english(LocaleData::kEnglishUnitedStates);
@@ -35,11 +31,11 @@ const Locale german(LocaleData::kGermanGermany);
 
 TEST(Locale, NamesAndSettings)
 {
-    EXPECT_EQ(textOf(english.name()), u"en-US");
-    EXPECT_EQ(textOf(german.name()), u"de-DE");
-    EXPECT_EQ(textOf(german.isoLanguageName()), u"de");
-    EXPECT_EQ(textOf(german.englishLanguageName()), u"German");
-    EXPECT_EQ(textOf(english.isoCountryName()), u"US");
+    EXPECT_EQ(u16(english.name()), u"en-US");
+    EXPECT_EQ(u16(german.name()), u"de-DE");
+    EXPECT_EQ(u16(german.isoLanguageName()), u"de");
+    EXPECT_EQ(u16(german.englishLanguageName()), u"German");
+    EXPECT_EQ(u16(english.isoCountryName()), u"US");
     EXPECT_TRUE(english.usesUsMeasurement());
     EXPECT_FALSE(german.usesUsMeasurement());
     EXPECT_FALSE(english.is24HourClock());
@@ -64,13 +60,13 @@ TEST(Locale, NumberCharacters)
 
 TEST(Locale, MonthAndDayNames)
 {
-    EXPECT_EQ(textOf(english.monthName(3, false)), u"March");
-    EXPECT_EQ(textOf(english.monthName(12, true)), u"Dec");
-    EXPECT_EQ(textOf(german.monthName(3, false)), u"M\u00E4rz");
-    EXPECT_EQ(textOf(german.monthName(10, true)), u"Okt");
-    EXPECT_EQ(textOf(english.dayName(1, false)), u"Monday");
-    EXPECT_EQ(textOf(english.dayName(7, true)), u"Sun");
-    EXPECT_EQ(textOf(german.dayName(2, false)), u"Dienstag");
+    EXPECT_EQ(u16(english.monthName(3, false)), u"March");
+    EXPECT_EQ(u16(english.monthName(12, true)), u"Dec");
+    EXPECT_EQ(u16(german.monthName(3, false)), u"M\u00E4rz");
+    EXPECT_EQ(u16(german.monthName(10, true)), u"Okt");
+    EXPECT_EQ(u16(english.dayName(1, false)), u"Monday");
+    EXPECT_EQ(u16(english.dayName(7, true)), u"Sun");
+    EXPECT_EQ(u16(german.dayName(2, false)), u"Dienstag");
     EXPECT_TRUE(english.monthName(0, false).isEmpty());
     EXPECT_TRUE(english.monthName(13, true).isEmpty());
     EXPECT_TRUE(english.dayName(8, false).isEmpty());
@@ -78,11 +74,11 @@ TEST(Locale, MonthAndDayNames)
 
 TEST(Locale, SystemPatternsBecomeOurs)
 {
-    EXPECT_EQ(textOf(english.dateFormat(false)), u"M/d/yyyy");
-    EXPECT_EQ(textOf(english.dateFormat(true)), u"dddd, MMMM d, yyyy");
-    EXPECT_EQ(textOf(german.dateFormat(false)), u"d.M.yyyy");
-    EXPECT_EQ(textOf(english.timeFormat()), u"h:mm:ss AP");
-    EXPECT_EQ(textOf(german.timeFormat()), u"hh:mm:ss");
+    EXPECT_EQ(u16(english.dateFormat(false)), u"M/d/yyyy");
+    EXPECT_EQ(u16(english.dateFormat(true)), u"dddd, MMMM d, yyyy");
+    EXPECT_EQ(u16(german.dateFormat(false)), u"d.M.yyyy");
+    EXPECT_EQ(u16(english.timeFormat()), u"h:mm:ss AP");
+    EXPECT_EQ(u16(german.timeFormat()), u"hh:mm:ss");
 }
 
 TEST(Locale, FormatsDatesInOnePass)
@@ -98,8 +94,8 @@ TEST(Locale, FormatsDatesInOnePass)
     EXPECT_EQ(date(english, tuesday, u"yyyyy|yyy|y"), u"2024y|24y|y");
     EXPECT_EQ(date(english, tuesday, u"MMMMM"), u"March3");
     EXPECT_EQ(date(english, tuesday, u"'Day' d"), u"'Day' 5");
-    EXPECT_EQ(textOf(english.formatDate(tuesday, true)), u"Tuesday, March 5, 2024");
-    EXPECT_EQ(textOf(german.formatDate(tuesday, false)), u"5.3.2024");
+    EXPECT_EQ(u16(english.formatDate(tuesday, true)), u"Tuesday, March 5, 2024");
+    EXPECT_EQ(u16(german.formatDate(tuesday, false)), u"5.3.2024");
 }
 
 TEST(Locale, TwoDigitYearsOfEarlyYears)
@@ -129,17 +125,17 @@ TEST(Locale, FormatsTimes)
     EXPECT_EQ(time(english, Time(9, 5, 7, 7), u"z"), u"7");
     EXPECT_EQ(time(english, Time(23, 5), u"H:m A P"), u"H:5 A P");
     EXPECT_EQ(time(german, Time(23, 5, 9), u"hh:mm:ss"), u"23:05:09");
-    EXPECT_EQ(textOf(english.formatTime(Time(14, 5, 9))), u"2:05:09 PM");
-    EXPECT_EQ(textOf(german.formatTime(Time(14, 5, 9))), u"14:05:09");
+    EXPECT_EQ(u16(english.formatTime(Time(14, 5, 9))), u"2:05:09 PM");
+    EXPECT_EQ(u16(german.formatTime(Time(14, 5, 9))), u"14:05:09");
 }
 
 TEST(Locale, FormatsNumbersWithinItsLimits)
 {
-    EXPECT_EQ(textOf(english.formatNumber(3.14159, 2)), u"3.14");
-    EXPECT_EQ(textOf(german.formatNumber(3.14159, 0)), u"3");
-    EXPECT_EQ(textOf(english.formatNumber(-0.5, 3)), u"-0.500");
-    EXPECT_EQ(textOf(english.formatNumber(123456789.125, 9)), u"123456789.125000000");
-    EXPECT_EQ(textOf(english.formatNumber(-1e19, 9)), u"-10000000000000000000.000000000");
+    EXPECT_EQ(u16(english.formatNumber(3.14159, 2)), u"3.14");
+    EXPECT_EQ(u16(german.formatNumber(3.14159, 0)), u"3");
+    EXPECT_EQ(u16(english.formatNumber(-0.5, 3)), u"-0.500");
+    EXPECT_EQ(u16(english.formatNumber(123456789.125, 9)), u"123456789.125000000");
+    EXPECT_EQ(u16(english.formatNumber(-1e19, 9)), u"-10000000000000000000.000000000");
     EXPECT_TRUE(english.formatNumber(1e20, 0).isEmpty());
     EXPECT_TRUE(english.formatNumber(1.0, 10).isEmpty());
 }
@@ -190,25 +186,25 @@ TEST(Locale, TheProgramsLocaleCanBeSwitched)
     EXPECT_TRUE(Locale::instance().isUserDefault());
     {
         LocaleScope scope(LocaleData::kGermanGermany);
-        EXPECT_EQ(textOf(Date::monthName(1, false)), u"Januar");
-        EXPECT_EQ(textOf(Date(2024, 3, 5).toString(String(u"d. MMMM"))), u"5. M\u00E4rz");
-        EXPECT_EQ(textOf(Time(7, 8).toString(String(u"hh:mm"))), u"07:08");
-        EXPECT_EQ(textOf(Date::shortFormat()), u"d.M.yyyy");
-        EXPECT_EQ(textOf(Time::timeFormat()), u"hh:mm:ss");
+        EXPECT_EQ(u16(Date::monthName(1, false)), u"Januar");
+        EXPECT_EQ(u16(Date(2024, 3, 5).toString(String(u"d. MMMM"))), u"5. M\u00E4rz");
+        EXPECT_EQ(u16(Time(7, 8).toString(String(u"hh:mm"))), u"07:08");
+        EXPECT_EQ(u16(Date::shortFormat()), u"d.M.yyyy");
+        EXPECT_EQ(u16(Time::timeFormat()), u"hh:mm:ss");
         EXPECT_FALSE(Locale::instance().isUserDefault());
     }
-    EXPECT_EQ(textOf(Date::dayName(3, true)), u"Wed");
-    EXPECT_EQ(textOf(Date::longFormat()), u"dddd, MMMM d, yyyy");
+    EXPECT_EQ(u16(Date::dayName(3, true)), u"Wed");
+    EXPECT_EQ(u16(Date::longFormat()), u"dddd, MMMM d, yyyy");
 }
 
 TEST(Locale, SystemPatternRewriting)
 {
-    EXPECT_EQ(textOf(Locale::datePatternFromSystem(String(u"d/M/y"))), u"d/M/yy");
-    EXPECT_EQ(textOf(Locale::datePatternFromSystem(String(u"y/M/d"))), u"yy/M/d");
-    EXPECT_EQ(textOf(Locale::datePatternFromSystem(String(u"dd.MM.yyyyy"))), u"dd.MM.yyyy");
-    EXPECT_EQ(textOf(Locale::datePatternFromSystem(String(u"gg yyyy/MM/dd"))), u" yyyy/MM/dd");
-    EXPECT_EQ(textOf(Locale::datePatternFromSystem(String(u"yy MM yy"))), u"yy MM yy");
+    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"d/M/y"))), u"d/M/yy");
+    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"y/M/d"))), u"yy/M/d");
+    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"dd.MM.yyyyy"))), u"dd.MM.yyyy");
+    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"gg yyyy/MM/dd"))), u" yyyy/MM/dd");
+    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"yy MM yy"))), u"yy MM yy");
     EXPECT_TRUE(Locale::datePatternFromSystem(String()).isEmpty());
-    EXPECT_EQ(textOf(Locale::timePatternFromSystem(String(u"HH:mm tt t"))), u"hh:mm AP ");
-    EXPECT_EQ(textOf(Locale::timePatternFromSystem(String(u"t h:mm"))), u"AP h:mm");
+    EXPECT_EQ(u16(Locale::timePatternFromSystem(String(u"HH:mm tt t"))), u"hh:mm AP ");
+    EXPECT_EQ(u16(Locale::timePatternFromSystem(String(u"t h:mm"))), u"AP h:mm");
 }

@@ -6,17 +6,13 @@
 #include "foundation/platform/SystemClock.h"
 #include "foundation/text/String.h"
 #include "foundation/time/DateTime.h"
+#include "tests/foundation/text/StringTestHelpers.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <string>
 
 namespace {
-
-std::u16string textOf(const String& text)
-{
-    return text.isEmpty() ? std::u16string() : std::u16string(text.data(), static_cast<size_t>(text.length()));
-}
 
 class TimeZone : public ::testing::Test
 {
@@ -90,7 +86,7 @@ TEST_F(TimeZone, ClocksAgreeWithTheZone)
     DateTime utc = SystemClock::utcNow();
     int offset = SystemClock::utcOffsetMinutes();
     EXPECT_TRUE(offset == 60 || offset == 120) << offset;
-    EXPECT_EQ(textOf(SystemClock::utcOffsetText()), offset == 60 ? u"+01:00" : u"+02:00");
+    EXPECT_EQ(u16(SystemClock::utcOffsetText()), offset == 60 ? u"+01:00" : u"+02:00");
 
     DateTime shifted = utc;
     shifted.addMinutes(offset);

@@ -11,8 +11,8 @@ namespace {
     if (time.hour() == hour && time.minute() == minute && time.second() == second &&
         time.millisecond() == millisecond)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << time.hour() << ":" << time.minute() << ":" << time.second() << "."
-                                         << time.millisecond();
+    return ::testing::AssertionFailure()
+           << time.hour() << ":" << time.minute() << ":" << time.second() << "." << time.millisecond();
 }
 
 } // namespace
