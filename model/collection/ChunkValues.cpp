@@ -1,0 +1,164 @@
+#include "model/collection/ChunkValues.h"
+
+#include "foundation/data/DataTree.h"
+
+#include <cmath>
+
+namespace {
+
+const char16_t kListSeparator[] = u"|";
+const int kListFlags = String::kSkipEmpty | String::kTrimItems;
+
+const uint32_t kIntBytes = 4;
+const uint32_t kDateBytes = 12;
+const uint32_t kDateTimeBytes = 28;
+
+void putInt(uint8_t* out, int32_t value)
+{
+    uint32_t bits = uint32_t(value);
+    for (int i = 0; i < 4; ++i)
+        out[i] = uint8_t(bits >> (8 * i));
+}
+
+int32_t getInt(const uint8_t* in)
+{
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= uint32_t(in[i]) << (8 * i);
+    return int32_t(bits);
+}
+
+// The value when it holds at least the bytes of its kind.
+const DataTreeValue* sizedValue(const DataTreeNode& node, const char* tag, uint32_t bytes)
+{
+    const DataTreeValue* value = node.findValue(tag);
+    if (!value || value->dataSize() < bytes)
+        return nullptr;
+    return value;
+}
+
+bool allZero(const int32_t* fields, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (fields[i] != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void ChunkValues::writeInt(DataTreeNode& node, const char* tag, int32_t value)
+{
+    node.addValue(tag)->setInt(value);
+}
+
+void ChunkValues::writeFloat(DataTreeNode& node, const char* tag, float value)
+{
+    node.addValue(tag)->setFloat(value);
+}
+
+void ChunkValues::writeFlag(DataTreeNode& node, const char* tag, bool value)
+{
+    node.addValue(tag)->setBool(value);
+}
+
+void ChunkValues::writeText(DataTreeNode& node, const char* tag, const String& text)
+{
+    node.addValue(tag)->setString(text);
+}
+
+void ChunkValues::writeList(DataTreeNode& node, const char* tag, const StringList& list)
+{
+    writeText(node, tag, String::join(list, String(kListSeparator), kListFlags));
+}
+
+void ChunkValues::writeColor(DataTreeNode& node, const char* tag, const Color& color)
+{
+    node.addValue(tag)->setUInt(color.value());
+}
+
+void ChunkValues::writeDateTime(DataTreeNode& node, const char* tag, const DateTime& local)
+{
+    writeUtcDateTime(node, tag, local.toUtc());
+}
+
+void ChunkValues::writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc)
+{
+    const int32_t fields[7] = {utc.year(),   utc.month(),  utc.day(),        utc.hour(),
+                               utc.minute(), utc.second(), utc.millisecond()};
+    uint8_t bytes[kDateTimeBytes];
+    for (int i = 0; i < 7; ++i)
+        putInt(bytes + 4 * i, fields[i]);
+    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+}
+
+void ChunkValues::writeDate(DataTreeNode& node, const char* tag, const Date& date)
+{
+    uint8_t bytes[kDateBytes];
+    putInt(bytes, date.year());
+    putInt(bytes + 4, date.month());
+    putInt(bytes + 8, date.day());
+    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+}
+
+int32_t ChunkValues::readInt(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
+    return value ? value->toInt() : 0;
+}
+
+float ChunkValues::readFloat(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
+    if (!value)
+        return 0.0f;
+    float number = value->toFloat();
+    return std::isfinite(number) ? number : 0.0f;
+}
+
+bool ChunkValues::readFlag(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, 1);
+    return value && value->toBool();
+}
+
+String ChunkValues::readText(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = node.findValue(tag);
+    return value ? value->toString() : String();
+}
+
+StringList ChunkValues::readList(const DataTreeNode& node, const char* tag)
+{
+    return String::split(readText(node, tag), String(kListSeparator), kListFlags);
+}
+
+Color ChunkValues::readColor(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
+    return value ? Color(value->toUInt()) : Color();
+}
+
+DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, kDateTimeBytes);
+    if (!value)
+        return DateTime();
+    int32_t fields[7];
+    for (int i = 0; i < 7; ++i)
+        fields[i] = getInt(value->data() + 4 * i);
+    if (allZero(fields, 7))
+        return DateTime();
+    DateTime utc(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]);
+    return utc.isValid() ? utc.toLocal() : DateTime();
+}
+
+Date ChunkValues::readDate(const DataTreeNode& node, const char* tag)
+{
+    const DataTreeValue* value = sizedValue(node, tag, kDateBytes);
+    if (!value)
+        return Date();
+    Date date(getInt(value->data()), getInt(value->data() + 4), getInt(value->data() + 8));
+    return date.isValid() ? date : Date();
+}

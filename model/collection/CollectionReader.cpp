@@ -1,0 +1,167 @@
+#include "model/collection/CollectionReader.h"
+
+#include "foundation/data/DataTree.h"
+#include "foundation/io/DataReader.h"
+#include "foundation/io/FileInputStream.h"
+#include "model/collection/BufferedInputStream.h"
+#include "model/collection/HeaderChunk.h"
+#include "model/collection/LoanerChunk.h"
+#include "model/collection/MovieChunk.h"
+#include "model/records/Movie.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// The least a node (tag, two counts) and a value (tag, size) take; a count
+// that the rest of the file cannot hold is damage, found before anything is
+// allocated for it.
+const uint64_t kMinNodeBytes = 12;
+const uint64_t kMinValueBytes = 8;
+
+bool readCount(DataReader& reader, uint64_t minBytesEach, uint32_t& count)
+{
+    if (reader.remaining() < 4)
+        return false;
+    count = reader.readUInt32();
+    return uint64_t(count) * minBytesEach <= reader.remaining();
+}
+
+bool readTag(DataReader& reader, char (&tag)[5])
+{
+    std::memset(tag, 0, sizeof tag);
+    return reader.readRaw(tag, 4) == 4;
+}
+
+// The tag of the node that starts here, leaving the position where it was.
+bool peekTag(DataReader& reader, char (&tag)[5])
+{
+    uint64_t start = reader.stream()->position();
+    return readTag(reader, tag) && reader.stream()->seek(start);
+}
+
+// Values of the nodes read piece by piece mean nothing to us; they are read
+// only to check that the file is whole.
+bool skipValues(DataReader& reader)
+{
+    uint32_t count = 0;
+    if (!readCount(reader, kMinValueBytes, count))
+        return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        DataTreeValue value;
+        if (!value.read(reader))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CollectionReader::~CollectionReader()
+{
+    clear();
+}
+
+void CollectionReader::clear()
+{
+    for (Movie* movie : m_movies)
+        delete movie;
+    m_movies.clear();
+    m_loaners.clear();
+    m_header = CollectionHeader();
+    m_hasHeader = false;
+    m_hasMovies = false;
+    m_hasLoaners = false;
+}
+
+bool CollectionReader::read(const String& path, Content content)
+{
+    clear();
+    m_content = content;
+    FileInputStream file(path);
+    BufferedInputStream buffered(&file);
+    DataReader reader(&buffered);
+    char fileTag[5];
+    bool ok = reader.attach() && readTag(reader, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
+              readRoot(reader) && reader.remaining() == 0;
+    if (!ok)
+        clear();
+    return ok;
+}
+
+bool CollectionReader::readRoot(DataReader& reader)
+{
+    char tag[5];
+    uint32_t count = 0;
+    if (!readTag(reader, tag) || !readCount(reader, kMinNodeBytes, count))
+        return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        if (!readRootChild(reader))
+            return false;
+    }
+    return skipValues(reader);
+}
+
+bool CollectionReader::readRootChild(DataReader& reader)
+{
+    char tag[5];
+    if (!peekTag(reader, tag))
+        return false;
+    if (std::strcmp(tag, "MOVS") == 0 && !m_hasMovies) {
+        m_hasMovies = true;
+        return readMovies(reader);
+    }
+    DataTreeNode node;
+    if (!node.read(reader, 1))
+        return false;
+    if (std::strcmp(tag, "HEDR") == 0 && !m_hasHeader) {
+        m_hasHeader = true;
+        HeaderChunk::read(node, m_header);
+    } else if (std::strcmp(tag, "LONS") == 0 && !m_hasLoaners) {
+        m_hasLoaners = true;
+        readLoaners(node);
+    }
+    return true;
+}
+
+bool CollectionReader::readMovies(DataReader& reader)
+{
+    char tag[5];
+    uint32_t count = 0;
+    if (!readTag(reader, tag) || !readCount(reader, kMinNodeBytes, count))
+        return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        DataTreeNode node;
+        if (!node.read(reader, 2))
+            return false;
+        if (m_content == kHeaderOnly)
+            continue;
+        Movie* movie = new Movie;
+        MovieChunk::read(node, *movie);
+        m_movies.append(movie);
+    }
+    return skipValues(reader);
+}
+
+void CollectionReader::readLoaners(const DataTreeNode& node)
+{
+    if (m_content == kHeaderOnly)
+        return;
+    for (const DataTreeNode* child : node.children())
+        LoanerChunk::read(*child, m_loaners.append(Loaner())->value);
+}
+
+void CollectionReader::takeMovies(List<Movie*>& target)
+{
+    for (Movie* movie : m_movies)
+        target.append(movie);
+    m_movies.clear();
+}
+
+void CollectionReader::takeLoaners(LoanerList& target)
+{
+    for (Loaner& loaner : m_loaners)
+        target.append(Loaner())->value = std::move(loaner);
+    m_loaners.clear();
+}

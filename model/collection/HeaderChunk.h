@@ -1,0 +1,21 @@
+#pragma once
+
+class DataTreeNode;
+class DateTime;
+class String;
+struct CollectionHeader;
+
+// The HEDR node of a collection file.
+class HeaderChunk
+{
+public:
+    // The format version this program writes and reads, and no other.
+    static const float kVersion;
+
+    // The header's own times are local and stored in UTC.
+    static void write(const CollectionHeader& header, DataTreeNode& node);
+    // The header of a new collection made at a moment given in UTC.
+    static void writeNew(const String& author, const String& password, const DateTime& createdUtc,
+                         DataTreeNode& node);
+    static void read(const DataTreeNode& node, CollectionHeader& header);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+class DataTreeNode;
+struct Loaner;
+
+// The LNER node of a collection file: a loaner and the loans made to them.
+class LoanerChunk
+{
+public:
+    static void write(const Loaner& loaner, DataTreeNode& node);
+    static void read(const DataTreeNode& node, Loaner& loaner);
+};
