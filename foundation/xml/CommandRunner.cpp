@@ -2,30 +2,6 @@
 
 #include "foundation/xml/Command.h"
 
-namespace {
-
-String decimalText(int32_t value)
-{
-    int64_t rest = value;
-    bool negative = rest < 0;
-    if (negative)
-        rest = -rest;
-    char16_t digits[16];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char16_t>(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest > 0);
-    String text;
-    if (negative)
-        text.appendChar(u'-');
-    while (count > 0)
-        text.appendChar(digits[--count]);
-    return text;
-}
-
-} // namespace
-
 CommandRunner::CommandRunner() : m_errorText(u"no error") {}
 
 CommandRunner::~CommandRunner()
@@ -128,7 +104,7 @@ bool CommandRunner::run()
         ++m_steps;
         command->resetNext();
         if (!command->execute())
-            return fail(String(u"command error, id: ") + decimalText(command->id()));
+            return fail(String(u"command error, id: ") + String::fromInt(command->id()));
         if (command->nextId() < 0) {
             m_running = false;
             return true;
