@@ -152,8 +152,9 @@ TEST(XmlReader, ATextCutShortIsRefused)
         bool declarationOnly = cut >= bodyStart - 2 && cut <= bodyStart;
         EXPECT_EQ(loaded, complete || declarationOnly) << "cut at " << cut;
         // Failure leaves nothing behind: no old content, no part of the new.
-        if (!loaded)
+        if (!loaded) {
             EXPECT_TRUE(document.isEmpty()) << "cut at " << cut;
+        }
     }
 }
 
