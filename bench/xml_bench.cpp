@@ -36,7 +36,8 @@ void buildLanguage(XmlDocument& document)
             XmlElement* element = (item % 2 ? menu : window)->addChild(u"item");
             String number = String::fromInt(item);
             element->addAttribute(u"context", String(u"&Open the \"^\" collection ") + number);
-            element->addAttribute(u"translation", String(u"Sammlung \u201e^\u201c \u00f6ffnen & pr\u00fcfen ") + number);
+            element->addAttribute(u"translation",
+                                  String(u"Sammlung \u201e^\u201c \u00f6ffnen & pr\u00fcfen ") + number);
         }
     }
 }

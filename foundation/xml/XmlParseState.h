@@ -101,8 +101,7 @@ public:
 class XmlBetweenAttributesState : public XmlParseState
 {
 public:
-    explicit XmlBetweenAttributesState(XmlParseContext* context)
-        : XmlParseState(kBetweenAttributes, context)
+    explicit XmlBetweenAttributesState(XmlParseContext* context) : XmlParseState(kBetweenAttributes, context)
     {
     }
     bool execute() override;

@@ -104,7 +104,8 @@ TEST(XmlDocument, RoundTripsEveryEscapedCharacterAndForeignText)
         u"&amp; &lt;tag&gt; &#38; &#x26;",
         u"  leading and trailing blanks  ",
         u"tab\tline\r\nbreak",
-        u"J\u00f6rg M\u00fcller \u0393\u03b5\u03b9\u03ac \u041f\u0440\u0438\u0432\u0435\u0442 \u4e2d\u6587 \U0001F3AC",
+        u"J\u00f6rg M\u00fcller \u0393\u03b5\u03b9\u03ac \u041f\u0440\u0438\u0432\u0435\u0442 \u4e2d\u6587 "
+        u"\U0001F3AC",
         u"?>",
     };
     XmlDocument document;

@@ -193,7 +193,9 @@ TEST(XmlReader, DecodesThePredefinedEntitiesOnce)
 
 TEST(XmlReader, FindsTheEndOfTheDeclaration)
 {
-    auto end = [](const std::u16string& t) { return XmlReader::findDeclarationEnd(t.data(), int32_t(t.size())); };
+    auto end = [](const std::u16string& t) {
+        return XmlReader::findDeclarationEnd(t.data(), int32_t(t.size()));
+    };
     EXPECT_EQ(end(u"<?xml?>"), 7);
     EXPECT_EQ(end(u"?>"), 2);
     EXPECT_EQ(end(u"<?xml <!--?>-->?>"), 17);
@@ -207,20 +209,23 @@ TEST(XmlReader, FindsTheEndOfTheDeclaration)
 TEST(XmlReader, SurvivesHostileTexts)
 {
     // Nesting is capped, so neither reading nor destroying can run out of stack.
-    std::u16string deepest = repeated(u"<a>", XmlDocument::kMaxDepth) + repeated(u"</a>", XmlDocument::kMaxDepth);
+    std::u16string deepest =
+        repeated(u"<a>", XmlDocument::kMaxDepth) + repeated(u"</a>", XmlDocument::kMaxDepth);
     EXPECT_TRUE(loads(deepest));
-    EXPECT_FALSE(loads(repeated(u"<a>", XmlDocument::kMaxDepth + 1) +
-                       repeated(u"</a>", XmlDocument::kMaxDepth + 1)));
+    EXPECT_FALSE(
+        loads(repeated(u"<a>", XmlDocument::kMaxDepth + 1) + repeated(u"</a>", XmlDocument::kMaxDepth + 1)));
     EXPECT_FALSE(loads(repeated(u"<a>", XmlDocument::kMaxDepth) + u"<b/>" +
                        repeated(u"</a>", XmlDocument::kMaxDepth)));
     EXPECT_FALSE(loads(repeated(u"<a>", 200000)));
     EXPECT_FALSE(loads(repeated(u"<a b=\"", 1000)));
 
     // Every unfinished construct at the very end of the text.
-    const char16_t* endings[] = {u"<", u"<!", u"<!-", u"<!--", u"<!-- -", u"<!-- --", u"<a", u"<a ", u"<a b",
-                                 u"<a b=", u"<a b='", u"<a b='1'", u"<a/", u"<a>", u"<a>x", u"<a></", u"<a></a"};
+    const char16_t* endings[] = {u"<",   u"<!",  u"<!-",  u"<!--",  u"<!-- -", u"<!-- --",
+                                 u"<a",  u"<a ", u"<a b", u"<a b=", u"<a b='", u"<a b='1'",
+                                 u"<a/", u"<a>", u"<a>x", u"<a></", u"<a></a"};
     for (const char16_t* ending : endings)
-        EXPECT_FALSE(loads(ending)) << std::string(ending, ending + std::char_traits<char16_t>::length(ending));
+        EXPECT_FALSE(loads(ending)) << std::string(ending,
+                                                   ending + std::char_traits<char16_t>::length(ending));
 
     // Units that are not characters at all are carried, not interpreted.
     std::u16string odd = u"<a v=\"\xd800\xffff\">\xdc00";
@@ -231,7 +236,8 @@ TEST(XmlReader, SurvivesHostileTexts)
     EXPECT_EQ(document.findElement(u"a")->value().length(), 3);
 
     // Many elements and long texts load whole.
-    std::u16string wide = u"<list>" + repeated(u"<i v=\"" + std::u16string(300, u'x') + u"\"/>", 2000) + u"</list>";
+    std::u16string wide =
+        u"<list>" + repeated(u"<i v=\"" + std::u16string(300, u'x') + u"\"/>", 2000) + u"</list>";
     ASSERT_TRUE(load(document, wide));
     EXPECT_EQ(document.findElement(u"list")->children().count(), 2000);
 }

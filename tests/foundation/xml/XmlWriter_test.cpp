@@ -25,15 +25,16 @@ void fillConfiguration(XmlDocument& document)
     view->addChild(u"note")->setValue(u" kept as is ");
 }
 
-const char16_t kConfigurationBody[] = u"<groups>\r\n"
-                                      u"    <group name=\"model\">\r\n"
-                                      u"        <item name=\"language\" value=\"Deutsch\"/>\r\n"
-                                      u"        <item name=\"title\" value=\"Tom &amp; &quot;Jerry&quot;\"/>\r\n"
-                                      u"    </group>\r\n"
-                                      u"    <group name=\"view\">\r\n"
-                                      u"        <note> kept as is </note>\r\n"
-                                      u"    </group>\r\n"
-                                      u"</groups>\r\n";
+const char16_t kConfigurationBody[] =
+    u"<groups>\r\n"
+    u"    <group name=\"model\">\r\n"
+    u"        <item name=\"language\" value=\"Deutsch\"/>\r\n"
+    u"        <item name=\"title\" value=\"Tom &amp; &quot;Jerry&quot;\"/>\r\n"
+    u"    </group>\r\n"
+    u"    <group name=\"view\">\r\n"
+    u"        <note> kept as is </note>\r\n"
+    u"    </group>\r\n"
+    u"</groups>\r\n";
 
 } // namespace
 
@@ -43,7 +44,8 @@ TEST(XmlWriter, WritesTheDocumentedFormIntoAString)
     fillConfiguration(document);
     String out;
     ASSERT_TRUE(document.toString(out));
-    EXPECT_EQ(text(out), u"<?xml version=\"1.0\" encoding=\"utf-16\"?>\r\n" + std::u16string(kConfigurationBody));
+    EXPECT_EQ(text(out),
+              u"<?xml version=\"1.0\" encoding=\"utf-16\"?>\r\n" + std::u16string(kConfigurationBody));
 
     // The leading text, when there is one, stands on a line of its own.
     document.setLeadingText(u"<!-- generated -->");
