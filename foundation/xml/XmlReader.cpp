@@ -1,14 +1,15 @@
 #include "foundation/xml/XmlReader.h"
 
+#include "foundation/io/FileInputStream.h"
+#include "foundation/io/TextReader.h"
+#include "foundation/io/TextWriter.h"
 #include "foundation/xml/CommandRunner.h"
 #include "foundation/xml/XmlDocument.h"
 #include "foundation/xml/XmlParseState.h"
-#include "foundation/xml/XmlTextFile.h"
 
 namespace {
 
-const int kUtf8 = 3;
-const int kUtf16 = 4;
+const uint64_t kReadChunkSize = 0x10000;
 const char16_t kByteOrderMark = 0xFEFF;
 
 struct Entity
@@ -83,7 +84,7 @@ bool XmlReader::loadFile(const String& path, int encoding)
 {
     if (path.isEmpty() || !m_document)
         return false;
-    if (encoding != kUtf8 && encoding != kUtf16)
+    if (encoding != TextWriter::kUtf8 && encoding != TextWriter::kUtf16)
         return false;
     if (!readFile(path, encoding))
         return false;
@@ -94,7 +95,13 @@ bool XmlReader::loadFile(const String& path, int encoding)
 
 bool XmlReader::readFile(const String& path, int encoding)
 {
-    return readXmlTextFile(path, encoding, m_text);
+    FileInputStream stream(path);
+    TextReader reader(&stream, encoding);
+    if (!reader.attach())
+        return false;
+    m_text = reader.readAll(kReadChunkSize);
+    reader.detach();
+    return !m_text.isEmpty();
 }
 
 bool XmlReader::loadString(const String& text, bool lenient)

@@ -1,22 +1,21 @@
 #include "foundation/xml/XmlWriter.h"
 
+#include "foundation/io/SafeFileOutputStream.h"
+#include "foundation/io/TextWriter.h"
 #include "foundation/xml/XmlDocument.h"
-#include "foundation/xml/XmlTextFile.h"
 
 #include <utility>
 
 namespace {
 
-const int kUtf8 = 3;
-const int kUtf16 = 4;
 const char16_t* const kUtf8Name = u"utf-8";
 const char16_t* const kUtf16Name = u"utf-16";
 
 const char16_t* encodingName(int encoding)
 {
-    if (encoding == kUtf8)
+    if (encoding == TextWriter::kUtf8)
         return kUtf8Name;
-    if (encoding == kUtf16)
+    if (encoding == TextWriter::kUtf16)
         return kUtf16Name;
     return nullptr;
 }
@@ -93,7 +92,14 @@ bool XmlWriter::writeFile(const String& path, int encoding) const
     String text;
     if (!writeDocument(text, name))
         return false;
-    return saveXmlTextFile(path, text, encoding);
+    // The old file is replaced only once every byte of the new one is on disk.
+    SafeFileOutputStream stream(path);
+    TextWriter writer(&stream, encoding);
+    if (!writer.attach())
+        return false;
+    bool written = writer.write(text);
+    writer.detach();
+    return written && stream.commit();
 }
 
 bool XmlWriter::writeString(String& out) const
