@@ -3,8 +3,9 @@
 #include "foundation/io/Path.h"
 #include "foundation/time/DateTime.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h first.
+#include <shellapi.h>
 
 #include <cstring>
 

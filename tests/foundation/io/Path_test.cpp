@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/Path.h"
+#include "foundation/io/PathParts.h"
 #include "tests/foundation/io/IoTestSupport.h"
 
 using iotest::show;
@@ -138,4 +139,21 @@ TEST(Path, UniqueFileNameSkipsTakenNumbers)
     EXPECT_EQ(show(uniqueFileName(u"cover", u"jpg", folder + u"\\missing")), "");
     EXPECT_EQ(show(uniqueFileName(String(), u"jpg", folder)), "");
     EXPECT_EQ(show(uniqueFileName(u"cover", String(), folder)), "");
+}
+
+TEST(Path, PartsSplitAPathAsTheRulesDo)
+{
+    PathParts parts(u"c:\\films\\Alien.Director's Cut.MKV");
+    EXPECT_EQ(show(parts.directory()), "c:\\films");
+    EXPECT_EQ(show(parts.baseName()), "Alien.Director's Cut");
+    EXPECT_EQ(show(parts.extension()), "MKV");
+    parts.setExtension(u"avi");
+    parts.clearBaseName();
+    EXPECT_EQ(show(parts.baseName()), "");
+    EXPECT_EQ(show(parts.extension()), "avi");
+
+    PathParts copy = parts;
+    EXPECT_EQ(show(copy.directory()), "c:\\films");
+    PathParts empty{String()};
+    EXPECT_TRUE(empty.directory().isEmpty() && empty.baseName().isEmpty() && empty.extension().isEmpty());
 }
