@@ -3,6 +3,10 @@
 // exit, so both must stay far below a blink.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <string>
+
+#include "foundation/io/File.h"
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "foundation/xml/XmlDocument.h"
@@ -86,5 +90,42 @@ void BM_XmlWriteLanguage(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * source.bytes);
 }
 BENCHMARK(BM_XmlWriteLanguage)->Unit(benchmark::kMillisecond);
+
+// The same document through a UTF-8 file, as the program loads its language
+// and saves its configuration.
+String benchFilePath()
+{
+    std::string path = (std::filesystem::temp_directory_path() / "reelstack-xml-bench.xml").string();
+    return String::fromUtf8(path.data(), int(path.size()));
+}
+
+void BM_XmlSaveLanguageFile(benchmark::State& state)
+{
+    const LanguageDocument& source = language();
+    String path = benchFilePath();
+    for (auto _ : state) {
+        if (!source.document.save(path, 3))
+            state.SkipWithError("the document could not be saved");
+    }
+    state.SetBytesProcessed(state.iterations() * source.bytes);
+    File::remove(path);
+}
+BENCHMARK(BM_XmlSaveLanguageFile)->Unit(benchmark::kMillisecond);
+
+void BM_XmlLoadLanguageFile(benchmark::State& state)
+{
+    const LanguageDocument& source = language();
+    String path = benchFilePath();
+    if (!source.document.save(path, 3))
+        state.SkipWithError("the document could not be saved");
+    for (auto _ : state) {
+        XmlDocument document;
+        if (!document.loadFromFile(path, 3))
+            state.SkipWithError("the document did not load");
+    }
+    state.SetBytesProcessed(state.iterations() * source.bytes);
+    File::remove(path);
+}
+BENCHMARK(BM_XmlLoadLanguageFile)->Unit(benchmark::kMillisecond);
 
 } // namespace
