@@ -12,7 +12,7 @@ class CommandRunner;
 class Command
 {
 public:
-    Command(int32_t id);
+    explicit Command(int32_t id);
     Command(const String& name, int32_t id);
     virtual ~Command();
     Command(const Command&) = delete;

@@ -12,15 +12,8 @@ const String& emptyString()
     return empty;
 }
 
-} // namespace
-
-XmlElement::~XmlElement()
-{
-    clearAttributes();
-    clearChildren();
-}
-
-bool XmlElement::namesEqualNoCase(const String& a, const String& b)
+// Upper-cases each unit by the platform's rules before comparing.
+bool namesEqualNoCase(const String& a, const String& b)
 {
     if (a.length() != b.length())
         return false;
@@ -29,6 +22,14 @@ bool XmlElement::namesEqualNoCase(const String& a, const String& b)
             return false;
     }
     return true;
+}
+
+} // namespace
+
+XmlElement::~XmlElement()
+{
+    clearAttributes();
+    clearChildren();
 }
 
 XmlAttribute* XmlElement::findAttribute(const String& name) const

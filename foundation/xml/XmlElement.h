@@ -56,9 +56,6 @@ public:
     // can exhaust the stack.
     void clearChildren();
 
-    // Upper-cases each unit by the platform's rules before comparing.
-    static bool namesEqualNoCase(const String& a, const String& b);
-
 private:
     String m_name;
     String m_value;
