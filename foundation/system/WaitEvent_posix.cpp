@@ -22,9 +22,7 @@ EventState* stateOf(void* handle)
 
 } // namespace
 
-WaitEvent::WaitEvent(bool manualReset) : m_handle(new EventState(manualReset))
-{
-}
+WaitEvent::WaitEvent(bool manualReset) : m_handle(new EventState(manualReset)) {}
 
 WaitEvent::~WaitEvent()
 {

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-WaitEvent::WaitEvent(bool manualReset) : m_handle(CreateEventW(nullptr, manualReset, FALSE, nullptr))
-{
-}
+WaitEvent::WaitEvent(bool manualReset) : m_handle(CreateEventW(nullptr, manualReset, FALSE, nullptr)) {}
 
 WaitEvent::~WaitEvent()
 {

@@ -14,8 +14,7 @@ namespace {
 
 // Locks on another thread while the caller holds the lock, and reports
 // whether that thread got through before the caller released it.
-template <class L>
-bool blocksOtherThreads(L& held, L& tried)
+template <class L> bool blocksOtherThreads(L& held, L& tried)
 {
     std::atomic<bool> taken{false};
     std::thread other([&] {
