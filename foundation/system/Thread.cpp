@@ -51,7 +51,7 @@ Thread::~Thread()
         CriticalSectionGuard guard(lists().registryLock);
         lists().registry.removeOne(this);
     }
-    markStopRequested();
+    requestStop();
     m_wake.set();
     // Not under the own lock: the run may still take it on its way out.
     if (m_handle)
@@ -87,7 +87,7 @@ bool Thread::stop(int ms)
 {
     if (!m_running)
         return true;
-    markStopRequested();
+    requestStop();
     m_wake.set();
     interrupt();
     if (ms == 0)
@@ -106,7 +106,8 @@ bool Thread::wait(int ms)
 
 void Thread::requestStop()
 {
-    markStopRequested();
+    CriticalSectionGuard guard(lists().runningLock);
+    m_stopRequested = true;
 }
 
 void Thread::wake()
@@ -260,10 +261,4 @@ void Thread::setListedAsRunning(bool listed)
         lists().running.append(this);
     else
         lists().running.removeOne(this);
-}
-
-void Thread::markStopRequested()
-{
-    CriticalSectionGuard guard(lists().runningLock);
-    m_stopRequested = true;
 }

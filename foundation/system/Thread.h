@@ -93,7 +93,6 @@ private:
     static bool existsWithSerial(const Thread* thread, uint32_t serial);
     void execute();
     void setListedAsRunning(bool listed);
-    void markStopRequested();
 
     // Platform side.
     static void prepareReports();
