@@ -1,9 +1,12 @@
 #include "model/CollectionModel.h"
 
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
 #include "foundation/time/DateTime.h"
+#include "foundation/time/Locale.h"
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
 #include "model/purge/ImagePurge.h"
@@ -16,6 +19,20 @@
 #include "model/values/ValueLists.h"
 
 namespace {
+
+const char16_t kIgnoreArticleKey[] = u"model/ignoreArticleWhenSortingTitles";
+const char16_t kConfirmRemovalKey[] = u"model/askForConfirmationWhenRemovingMovies";
+const char16_t kOpenLastKey[] = u"model/whenReelstackStartsOpenTheLastUsedCollection";
+const char16_t kRecentCollectionKey[] = u"model/recentCollection";
+const char16_t kRecentFolderKey[] = u"model/recentBrowsedFolder";
+const char16_t kLoanPeriodKey[] = u"model/defaultLoanPeriod";
+const char16_t kExtractOptionsKey[] = u"model/extractOptions";
+const char16_t kExtractorKey[] = u"model/extractor";
+
+Variant stored(const ConfigFile& config, const char16_t* key)
+{
+    return config.value(String(key), Variant());
+}
 
 String subFolder(const String& folder, const char16_t* name)
 {
@@ -360,6 +377,38 @@ int32_t CollectionModel::extractorIndexForLanguage(const String& isoLanguage)
 }
 
 // ---- Settings ----
+
+void CollectionModel::loadSettings(const ConfigFile& config)
+{
+    loadSettings(config, Locale::instance().isoLanguageName());
+}
+
+void CollectionModel::loadSettings(const ConfigFile& config, const String& isoLanguage)
+{
+    m_ignoreArticleWhenSortingTitles = stored(config, kIgnoreArticleKey).toBool();
+    m_askForConfirmationWhenRemovingMovies = stored(config, kConfirmRemovalKey).toBool();
+    m_openLastCollectionAtStart = stored(config, kOpenLastKey).toBool();
+    m_recentCollection = stored(config, kRecentCollectionKey).toString();
+    m_recentBrowsedFolder = stored(config, kRecentFolderKey).toString();
+    int32_t period = stored(config, kLoanPeriodKey).toInt();
+    m_loaners.setDefaultLoanPeriod(period < 1 ? 1 : period);
+    m_extractOptions = uint32_t(stored(config, kExtractOptionsKey).toInt());
+    int32_t index = stored(config, kExtractorKey).toInt();
+    bool known = index >= 0 && index < m_extractors.count();
+    m_extractorIndex = known ? index : extractorIndexForLanguage(isoLanguage);
+}
+
+void CollectionModel::saveSettings(ConfigFile& config) const
+{
+    config.setValue(String(kIgnoreArticleKey), Variant(m_ignoreArticleWhenSortingTitles));
+    config.setValue(String(kConfirmRemovalKey), Variant(m_askForConfirmationWhenRemovingMovies));
+    config.setValue(String(kOpenLastKey), Variant(m_openLastCollectionAtStart));
+    config.setValue(String(kRecentCollectionKey), Variant(m_recentCollection));
+    config.setValue(String(kRecentFolderKey), Variant(m_recentBrowsedFolder));
+    config.setValue(String(kLoanPeriodKey), Variant(m_loaners.defaultLoanPeriod()));
+    config.setValue(String(kExtractOptionsKey), Variant(int32_t(m_extractOptions)));
+    config.setValue(String(kExtractorKey), Variant(m_extractorIndex));
+}
 
 String CollectionModel::dateFormat()
 {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class CollectionFile;
+class ConfigFile;
 class Movie;
 class MovieExtractor;
 struct NewMovieRecord;
@@ -128,6 +129,15 @@ public:
     static int32_t extractorIndexForLanguage(const String& isoLanguage);
 
     // ---- Settings ----
+    // Reads the model's keys of the configuration. Missing or mistyped values
+    // fall back: false, empty, 0; a loan period below 1 day becomes 1; an
+    // extractor index outside the list is chosen by the user's language.
+    void loadSettings(const ConfigFile& config);
+    // The same with the two-letter ISO 639 language to choose by.
+    void loadSettings(const ConfigFile& config, const String& isoLanguage);
+    // Stores the model's keys in the configuration without saving the file;
+    // keys the configuration does not hold are skipped.
+    void saveSettings(ConfigFile& config) const;
     bool ignoreArticleWhenSortingTitles() const { return m_ignoreArticleWhenSortingTitles; }
     void setIgnoreArticleWhenSortingTitles(bool on) { m_ignoreArticleWhenSortingTitles = on; }
     bool askForConfirmationWhenRemovingMovies() const { return m_askForConfirmationWhenRemovingMovies; }
