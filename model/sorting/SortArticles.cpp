@@ -1,5 +1,6 @@
 #include "model/sorting/SortArticles.h"
 
+#include "foundation/text/CharClass.h"
 #include "foundation/text/TerminatedText.h"
 
 namespace {
@@ -38,7 +39,14 @@ void SortArticles::fill()
 
 int SortArticles::keyStart(const String& title)
 {
+    if (title.isEmpty())
+        return 0;
+    // Most articles differ in their first letter already; that test is the
+    // first step of the full comparison anyway.
+    char16_t first = toUpperUnit(title.first());
     for (const String& article : storage()) {
+        if (toUpperUnit(article.first()) != first)
+            continue;
         if (wideCompareNoCaseN(title.data(), article.data(), article.length()) != 0)
             continue;
         // Compared as the zero-terminated text it is, the rest may also end

@@ -51,14 +51,6 @@ void bubbleSort(List<Movie*>& list, const SortComparator& comparator)
     }
 }
 
-std::vector<Movie*> order(const List<Movie*>& list)
-{
-    std::vector<Movie*> result;
-    for (Movie* movie : list)
-        result.push_back(movie);
-    return result;
-}
-
 // Walks the links both ways, so a sort that relinked nodes badly shows.
 void expectWellLinked(const List<Movie*>& list)
 {
