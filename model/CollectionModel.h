@@ -37,7 +37,8 @@ public:
     // another collection is open: that one must be closed first, or its
     // unsaved changes would be lost.
     bool openCollection(const String& path);
-    // Saves the open collection, deletes its unused thumbnails and frees it.
+    // Saves the open collection, deletes its unused thumbnails, frees it and
+    // forgets the movies shown lately (their ids mean nothing in another).
     // When the save fails, everything stays open and in memory, the file on
     // disk is the one last saved, and the result is false. With no
     // collection open it does nothing and gives true.

@@ -7,6 +7,7 @@
 #include "tests/model/ModelTestSupport.h"
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,56 +47,26 @@ TEST(ConfigDefaults, RegistersTheHundredAndTenKeysInFileOrder)
                                   "model/recentCollection", "model/extractOptions", "model/extractor"}));
 
     // Eighteen windows: six with their size, 48 keys in all.
-    const std::vector<std::string> windows = {
-        "MainLeft",
-        "MainTop",
-        "MainWidth",
-        "MainHeight",
-        "NewCollectionLeft",
-        "NewCollectionTop",
-        "OpenCollectionLeft",
-        "OpenCollectionTop",
-        "AddEditMovieLeft",
-        "AddEditMovieTop",
-        "AddEditMovieWidth",
-        "AddEditMovieHeight",
-        "StatisticsLeft",
-        "StatisticsTop",
-        "OptionsLeft",
-        "OptionsTop",
-        "AddEditMovieLinkLeft",
-        "AddEditMovieLinkTop",
-        "AddEditMovieCastLeft",
-        "AddEditMovieCastTop",
-        "AddEditMovieCrewLeft",
-        "AddEditMovieCrewTop",
-        "AddEditMovieEpisodeLeft",
-        "AddEditMovieEpisodeTop",
-        "SelectMovieLeft",
-        "SelectMovieTop",
-        "ExtractOptionsLeft",
-        "ExtractOptionsTop",
-        "ExtractOptionsWidth",
-        "ExtractOptionsHeight",
-        "SelectLinkToPlayLeft",
-        "SelectLinkToPlayTop",
-        "AddMovieByBarCodeLeft",
-        "AddMovieByBarCodeTop",
-        "AddMoviesByScanningFolderLeft",
-        "AddMoviesByScanningFolderTop",
-        "AddMoviesByScanningFolderWidth",
-        "AddMoviesByScanningFolderHeight",
-        "AddEditLoanLeft",
-        "AddEditLoanTop",
-        "AddEditLoanerLeft",
-        "AddEditLoanerTop",
-        "AddEditLoanerWidth",
-        "AddEditLoanerHeight",
-        "LoansLeft",
-        "LoansTop",
-        "LoansWidth",
-        "LoansHeight",
-    };
+    std::istringstream names(
+        "Main Left Top Width Height / NewCollection Left Top / OpenCollection Left Top / "
+        "AddEditMovie Left Top Width Height / Statistics Left Top / Options Left Top / "
+        "AddEditMovieLink Left Top / AddEditMovieCast Left Top / AddEditMovieCrew Left Top / "
+        "AddEditMovieEpisode Left Top / SelectMovie Left Top / "
+        "ExtractOptions Left Top Width Height / SelectLinkToPlay Left Top / "
+        "AddMovieByBarCode Left Top / AddMoviesByScanningFolder Left Top Width Height / "
+        "AddEditLoan Left Top / AddEditLoaner Left Top Width Height / "
+        "Loans Left Top Width Height /");
+    std::vector<std::string> windows;
+    std::string window;
+    for (std::string word; names >> word;) {
+        if (word == "/")
+            window.clear();
+        else if (window.empty())
+            window = word;
+        else
+            windows.push_back(window + word);
+    }
+    ASSERT_EQ(windows.size(), 48u);
     for (size_t i = 0; i < windows.size(); ++i) {
         EXPECT_EQ(keys[9 + i], "view/window" + windows[i]);
         EXPECT_EQ(at(defaults, int(9 + i)).value.type(), Variant::kInt);
