@@ -87,6 +87,14 @@ public:
     // damaged or its size word does not match what it holds.
     ByteArray uncompressed() const;
 
+    // ---- Whole files (defined in foundation/io/ByteArrayFiles.cpp) ----
+    // The whole file; false (and empty) for a missing, empty or unreadable
+    // file or one of 2 GiB or more.
+    bool loadFromFile(const String& path);
+    // Replaces the file through a temporary one; an empty ByteArray leaves an
+    // empty file and reports false.
+    bool saveToFile(const String& path) const;
+
 private:
     void appendRaw(const uint8_t* bytes, int count);
     int grownCapacity(int newSize) const;

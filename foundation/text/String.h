@@ -224,6 +224,17 @@ public:
     static String scramble(const String& text, uint8_t key);
     static String fromScrambled(const char16_t* stored, uint8_t key);
 
+    // ---- Whole text files (defined in foundation/io/StringFiles.cpp) ----
+    // Encodings: 1 ANSI, 3 UTF-8, 4 UTF-16 little-endian; a leading byte-order
+    // mark is skipped. A missing or unreadable file gives an empty result.
+    static String fromTextFile(const String& path, int encoding);
+    static String fromTextBuffer(const void* data, int size, int encoding);
+    static StringList readLinesFromTextFile(const String& path, int encoding);
+    // Saves the text and a line end (nothing for an empty text) through a
+    // temporary file, or appends; true only when every byte landed.
+    bool saveToTextFile(const String& path, int encoding, bool append) const;
+    static bool writeLinesToTextFile(const StringList& lines, const String& path, int encoding);
+
 private:
     // Makes room for n units; false (and no change) when n is out of range.
     bool grow(int n);
