@@ -1,0 +1,149 @@
+// The hidden native window: its class, style and place, how a handler's
+// answer decides between its result and the default handling, and that no
+// message reaches the owner once it is being destroyed.
+#include <gtest/gtest.h>
+
+#include "foundation/platform/NativeWindow.h"
+
+#include <algorithm>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+const UINT kAsk = WM_APP + 11;
+
+class ProbeWindow : public NativeWindow
+{
+public:
+    ProbeWindow(const char16_t* className, void* parent, std::vector<UINT>* seen)
+        : NativeWindow(String(className), parent), m_seen(seen)
+    {
+    }
+
+    bool handleMessage(NativeMessage* message) override
+    {
+        m_seen->push_back(message->message);
+        if (message->message == kAsk) {
+            message->result = static_cast<intptr_t>(message->wParam) * 2;
+            return true;
+        }
+        if (message->message == WM_SETTEXT && swallowText)
+            return true;
+        return false;
+    }
+
+    bool swallowText = false;
+
+private:
+    std::vector<UINT>* m_seen;
+};
+
+HWND hwndOf(const NativeWindow& window)
+{
+    return static_cast<HWND>(window.handle());
+}
+
+} // namespace
+
+TEST(NativeWindow, IsAHiddenPopupFarOffScreenOfItsOwnClass)
+{
+    std::vector<UINT> seen;
+    ProbeWindow window(u"ReelstackProbeA", nullptr, &seen);
+    HWND hwnd = hwndOf(window);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CHILD);
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, -10000);
+    EXPECT_EQ(rect.top, -10000);
+    EXPECT_EQ(rect.right - rect.left, 0);
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    EXPECT_STREQ(className, L"ReelstackProbeA");
+    EXPECT_EQ(GetPropW(hwnd, L"[PROPERTY_OWNER]"), static_cast<void*>(&window));
+}
+
+TEST(NativeWindow, WithAParentItIsAChild)
+{
+    std::vector<UINT> seen;
+    ProbeWindow parent(u"ReelstackProbeParent", nullptr, &seen);
+    ProbeWindow child(u"ReelstackProbeChild", parent.handle(), &seen);
+    HWND hwnd = hwndOf(child);
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(GetParent(hwnd), hwndOf(parent));
+}
+
+TEST(NativeWindow, HandlerResultOrDefaultHandling)
+{
+    std::vector<UINT> seen;
+    ProbeWindow window(u"ReelstackProbeB", nullptr, &seen);
+    HWND hwnd = hwndOf(window);
+    EXPECT_EQ(SendMessageW(hwnd, kAsk, 21, 0), 42);
+
+    // Refused by the handler: the default handling stores the text.
+    SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kept"));
+    wchar_t text[16] = {};
+    GetWindowTextW(hwnd, text, 16);
+    EXPECT_STREQ(text, L"kept");
+
+    // Taken with result 0: the default handling never runs.
+    window.swallowText = true;
+    SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"lost"));
+    GetWindowTextW(hwnd, text, 16);
+    EXPECT_STREQ(text, L"kept");
+}
+
+TEST(NativeWindow, ShowPlaceAndRepaint)
+{
+    std::vector<UINT> seen;
+    ProbeWindow window(u"ReelstackProbeC", nullptr, &seen);
+    HWND hwnd = hwndOf(window);
+    window.setGeometry(10, 20, 30, 40);
+    window.show(true);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.right - rect.left, 30);
+    EXPECT_EQ(rect.bottom - rect.top, 40);
+
+    UpdateWindow(hwnd);
+    seen.clear();
+    window.invalidate();
+    UpdateWindow(hwnd);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_PAINT)), seen.end());
+    window.show(false);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+TEST(NativeWindow, DestructionReachesNoOwnerAndRemovesWindowAndClass)
+{
+    std::vector<UINT> seen;
+    auto* window = new ProbeWindow(u"ReelstackProbeD", nullptr, &seen);
+    HWND hwnd = hwndOf(*window);
+    seen.clear();
+    delete window;
+    // WM_DESTROY and friends arrive while the owner is half gone; they must
+    // get the default handling only.
+    EXPECT_TRUE(seen.empty());
+    EXPECT_FALSE(IsWindow(hwnd));
+    WNDCLASSEXW info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), L"ReelstackProbeD", &info));
+}
+
+TEST(NativeWindow, TwoWindowsMayShareAClassName)
+{
+    std::vector<UINT> seen;
+    ProbeWindow first(u"ReelstackProbeShared", nullptr, &seen);
+    ProbeWindow second(u"ReelstackProbeShared", nullptr, &seen);
+    EXPECT_NE(first.handle(), nullptr);
+    EXPECT_NE(second.handle(), nullptr);
+    EXPECT_EQ(SendMessageW(hwndOf(second), kAsk, 5, 0), 10);
+}

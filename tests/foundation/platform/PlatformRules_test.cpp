@@ -1,0 +1,191 @@
+// The decisions of the platform layer that do not need the system: naming
+// the operating system from its version facts, splitting registry paths,
+// and placing popups and aligned rectangles inside a monitor's area.
+#include <gtest/gtest.h>
+
+#include "foundation/platform/Registry.h"
+#include "foundation/platform/Screen.h"
+#include "foundation/platform/SystemInfo.h"
+
+#include <cstdint>
+
+namespace {
+
+SystemInfo::OsFacts nt(int major, int minor, int productType = 1)
+{
+    SystemInfo::OsFacts facts;
+    facts.isNt = true;
+    facts.major = major;
+    facts.minor = minor;
+    facts.productType = productType;
+    return facts;
+}
+
+const int kWorkstation = 1;
+const int kDomainController = 2;
+const int kServer = 3;
+const int kAmd64 = 9;
+
+} // namespace
+
+TEST(SystemInfoRules, OperatingSystemCodesFromVersionFacts)
+{
+    SystemInfo::OsFacts old = nt(5, 1);
+    old.isNt = false;
+    EXPECT_EQ(SystemInfo::osCodeFor(old), SystemInfo::kUnknownOs);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(4, 0)), SystemInfo::kWindowsNt);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(5, 0)), SystemInfo::kWindows2000);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(5, 1)), SystemInfo::kWindowsXp);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(5, 2, kServer)), SystemInfo::kWindowsServer2003);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(5, 2, kWorkstation)), SystemInfo::kWindowsServer2003);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(5, 3)), SystemInfo::kUnknownOs);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(6, 0, kWorkstation)), SystemInfo::kWindowsVista);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(6, 1, kWorkstation)), SystemInfo::kWindows7);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(6, 0, kServer)), SystemInfo::kWindows2008);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(6, 1, kDomainController)), SystemInfo::kWindows2008);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(6, 2)), SystemInfo::kUnknownOs);
+    EXPECT_EQ(SystemInfo::osCodeFor(nt(10, 0)), SystemInfo::kUnknownOs);
+}
+
+TEST(SystemInfoRules, VersionFivePointTwoOnA64BitWorkstationIsXp)
+{
+    SystemInfo::OsFacts xp64 = nt(5, 2, kWorkstation);
+    xp64.architecture = kAmd64;
+    EXPECT_EQ(SystemInfo::osCodeFor(xp64), SystemInfo::kWindowsXp);
+
+    SystemInfo::OsFacts homeServer = xp64;
+    homeServer.suiteMask = 0x8000;
+    EXPECT_EQ(SystemInfo::osCodeFor(homeServer), SystemInfo::kWindowsServer2003);
+    SystemInfo::OsFacts storageServer = xp64;
+    storageServer.suiteMask = 0x2000;
+    EXPECT_EQ(SystemInfo::osCodeFor(storageServer), SystemInfo::kWindowsServer2003);
+    SystemInfo::OsFacts releaseTwo = xp64;
+    releaseTwo.serverR2 = true;
+    EXPECT_EQ(SystemInfo::osCodeFor(releaseTwo), SystemInfo::kWindowsServer2003);
+    // Other suite bits do not make a server.
+    SystemInfo::OsFacts otherSuite = xp64;
+    otherSuite.suiteMask = 0x0100;
+    EXPECT_EQ(SystemInfo::osCodeFor(otherSuite), SystemInfo::kWindowsXp);
+}
+
+TEST(SystemInfoRules, NamesOfCodesArchitecturesAndEditions)
+{
+    EXPECT_EQ(SystemInfo::osNameFor(0), String(u"Unknown OS"));
+    EXPECT_EQ(SystemInfo::osNameFor(1), String(u"Windows Mobile 5"));
+    EXPECT_EQ(SystemInfo::osNameFor(2), String(u"Windows Mobile 6"));
+    EXPECT_EQ(SystemInfo::osNameFor(3), String(u"Windows NT"));
+    EXPECT_EQ(SystemInfo::osNameFor(4), String(u"Windows 2000"));
+    EXPECT_EQ(SystemInfo::osNameFor(5), String(u"Windows Server 2003"));
+    EXPECT_EQ(SystemInfo::osNameFor(6), String(u"Windows 2008"));
+    EXPECT_EQ(SystemInfo::osNameFor(7), String(u"Windows XP"));
+    EXPECT_EQ(SystemInfo::osNameFor(8), String(u"Windows Vista"));
+    EXPECT_EQ(SystemInfo::osNameFor(9), String(u"Windows 7"));
+    EXPECT_EQ(SystemInfo::osNameFor(10), String(u"Unknown OS"));
+    EXPECT_EQ(SystemInfo::osNameFor(-1), String(u"Unknown OS"));
+
+    EXPECT_EQ(SystemInfo::architectureNameFor(0), String(u"Intel"));
+    EXPECT_EQ(SystemInfo::architectureNameFor(6), String(u"IA64"));
+    EXPECT_EQ(SystemInfo::architectureNameFor(9), String(u"AMD64"));
+    EXPECT_EQ(SystemInfo::architectureNameFor(5), String(u"Unknown"));
+    EXPECT_EQ(SystemInfo::editionNameFor(0x0200), String(u"Home Edition"));
+    EXPECT_EQ(SystemInfo::editionNameFor(0x0300), String(u"Home Edition"));
+    EXPECT_EQ(SystemInfo::editionNameFor(0x0100), String(u"Professional"));
+}
+
+TEST(SystemInfoRules, VersionThresholds)
+{
+    EXPECT_FALSE(SystemInfo::isVersionAtLeast(5, 0, 5, 1));
+    EXPECT_TRUE(SystemInfo::isVersionAtLeast(5, 1, 5, 1));
+    EXPECT_TRUE(SystemInfo::isVersionAtLeast(6, 0, 5, 1));
+    EXPECT_FALSE(SystemInfo::isVersionAtLeast(6, 0, 6, 1));
+    EXPECT_TRUE(SystemInfo::isVersionAtLeast(10, 0, 6, 1));
+}
+
+TEST(SystemInfoRules, SignatureIsTheFourBytesLowestFirst)
+{
+    EXPECT_EQ(SystemInfo::signatureText(0x12345678), String(u"78563412"));
+    EXPECT_EQ(SystemInfo::signatureText(0), String(u"00000000"));
+    EXPECT_EQ(SystemInfo::signatureText(0xFFFFFFFF), String(u"ffffffff"));
+}
+
+TEST(RegistryRules, PathSplitsAtTheLastBackslash)
+{
+    String key;
+    String value;
+    ASSERT_TRUE(Registry::splitPath(String(u"Software\\Maker\\Product\\Width"), &key, &value));
+    EXPECT_EQ(key, String(u"Software\\Maker\\Product"));
+    EXPECT_EQ(value, String(u"Width"));
+
+    ASSERT_TRUE(Registry::splitPath(String(u"A\\B"), &key, &value));
+    EXPECT_EQ(key, String(u"A"));
+    EXPECT_EQ(value, String(u"B"));
+
+    EXPECT_FALSE(Registry::splitPath(String(u"NoSeparator"), &key, &value));
+    EXPECT_FALSE(Registry::splitPath(String(u"\\LeadingOnly"), &key, &value));
+    EXPECT_FALSE(Registry::splitPath(String(u"Trailing\\"), &key, &value));
+    EXPECT_FALSE(Registry::splitPath(String(), &key, &value));
+}
+
+TEST(ScreenRules, PopupIsPulledInsideHorizontally)
+{
+    Rect area(0, 0, 1000, 800);
+    EXPECT_EQ(Screen::fitInArea(area, Rect(-30, 100, 200, 100), 0, false), Rect(0, 100, 200, 100));
+    EXPECT_EQ(Screen::fitInArea(area, Rect(900, 100, 200, 100), 0, false), Rect(800, 100, 200, 100));
+    EXPECT_EQ(Screen::fitInArea(area, Rect(300, 100, 200, 100), 5, true), Rect(300, 100, 200, 100));
+}
+
+TEST(ScreenRules, PopupPastTheBottomMovesUpOrFlipsAboveItself)
+{
+    Rect area(0, 0, 1000, 800);
+    // Ends at the bottom, less the offset, plus one.
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 0, false), Rect(10, 701, 100, 100));
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 20, false), Rect(10, 681, 100, 100));
+    // Flipped: ends at its own former top, less the offset, plus one.
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 20, true), Rect(10, 631, 100, 100));
+}
+
+TEST(ScreenRules, PopupAboveTheTopMovesDownOrFlipsBelowItself)
+{
+    Rect area(0, 50, 1000, 800);
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 0, false), Rect(10, 50, 100, 100));
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 7, false), Rect(10, 57, 100, 100));
+    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 7, true), Rect(10, 107, 100, 100));
+}
+
+TEST(ScreenRules, EmptyAreaAndHostileSizesNeverGiveGarbage)
+{
+    Rect popup(5, 6, 70, 80);
+    EXPECT_EQ(Screen::fitInArea(Rect(), popup, 3, true), popup);
+    EXPECT_EQ(Screen::fitInArea(Rect(0, 0, 100, 0), popup, 3, true), popup);
+
+    Rect area(0, 0, 1000, 800);
+    Rect huge(INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX);
+    Rect placed = Screen::fitInArea(area, huge, INT32_MAX, true);
+    EXPECT_EQ(placed.width, huge.width);
+    EXPECT_EQ(placed.height, huge.height);
+    EXPECT_LE(placed.x, 1000);
+}
+
+TEST(ScreenRules, ShrinkAndAlignInArea)
+{
+    Screen::Margins margins;
+    margins.left = 10;
+    margins.top = 20;
+    margins.right = 30;
+    margins.bottom = 40;
+    Rect area = Screen::shrink(Rect(0, 0, 1000, 800), margins);
+    EXPECT_EQ(area, Rect(10, 20, 960, 740));
+
+    Rect box(500, 500, 100, 50);
+    EXPECT_EQ(Screen::alignInArea(area, box, 0), Rect(10, 20, 100, 50));
+    EXPECT_EQ(Screen::alignInArea(area, box, Rect::kAlignRight | Rect::kAlignBottom),
+              Rect(870, 710, 100, 50));
+    // Left wins over right, top over bottom, and the centres over both.
+    EXPECT_EQ(Screen::alignInArea(
+                  area, box, Rect::kAlignLeft | Rect::kAlignRight | Rect::kAlignTop | Rect::kAlignBottom),
+              Rect(10, 20, 100, 50));
+    EXPECT_EQ(Screen::alignInArea(area, box, Rect::kAlignHCenter | Rect::kAlignVCenter | Rect::kAlignLeft),
+              Rect(440, 365, 100, 50));
+    // Larger than the area: keeps its size.
+    EXPECT_EQ(Screen::alignInArea(area, Rect(0, 0, 2000, 50), Rect::kAlignHCenter), Rect(-510, 20, 2000, 50));
+}
