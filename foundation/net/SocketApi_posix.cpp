@@ -16,9 +16,7 @@ bool SocketApi::startup()
     return true;
 }
 
-void SocketApi::cleanup()
-{
-}
+void SocketApi::cleanup() {}
 
 int SocketApi::lastError()
 {

@@ -55,7 +55,8 @@ int SocketApi::receiveBufferSize(intptr_t socket)
 {
     int size = 0;
     int length = sizeof(size);
-    if (getsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length) != 0)
+    if (getsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size),
+                   &length) != 0)
         return 0;
     return size;
 }
@@ -98,7 +99,8 @@ int SocketApi::connectError(intptr_t socket)
 {
     int error = 0;
     int length = sizeof(error);
-    if (getsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0)
+    if (getsockopt(static_cast<SOCKET>(socket), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error),
+                   &length) != 0)
         return WSAGetLastError();
     return error;
 }

@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -11,6 +12,8 @@
 namespace testsupport {
 
 namespace {
+
+const int kSendLimitSeconds = 5;
 
 bool waitReadable(int fd, int timeoutMs)
 {
@@ -38,9 +41,7 @@ bool ServerSocket::startup()
     return true;
 }
 
-void ServerSocket::cleanup()
-{
-}
+void ServerSocket::cleanup() {}
 
 intptr_t ServerSocket::listenLoopback(int backlog, int& port)
 {
@@ -63,7 +64,14 @@ intptr_t ServerSocket::accept(intptr_t listener, int timeoutMs)
     if (!waitReadable(static_cast<int>(listener), timeoutMs))
         return kNone;
     int fd = ::accept(static_cast<int>(listener), nullptr, nullptr);
-    return fd < 0 ? kNone : fd;
+    if (fd < 0)
+        return kNone;
+    // A client that neither reads nor closes must not hang the server.
+    timeval limit;
+    limit.tv_sec = kSendLimitSeconds;
+    limit.tv_usec = 0;
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof(limit));
+    return fd;
 }
 
 int ServerSocket::receive(intptr_t socket, char* buffer, int size, int timeoutMs)

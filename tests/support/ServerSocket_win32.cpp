@@ -9,6 +9,8 @@ namespace testsupport {
 
 namespace {
 
+const DWORD kSendLimitMs = 5000;
+
 bool waitReadable(SOCKET handle, int timeoutMs)
 {
     fd_set ready;
@@ -71,6 +73,9 @@ intptr_t ServerSocket::accept(intptr_t listener, int timeoutMs)
     // the accepted socket inherits from the listener.
     u_long blocking = 0;
     ioctlsocket(handle, FIONBIO, &blocking);
+    // A client that neither reads nor closes must not hang the server.
+    DWORD limitMs = kSendLimitMs;
+    setsockopt(handle, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&limitMs), sizeof(limitMs));
     return static_cast<intptr_t>(handle);
 }
 

@@ -12,8 +12,8 @@ namespace {
 
 const size_t kMaxRequestBytes = 4 * 1024 * 1024;
 const int kRequestIdleMs = 2000;
-const int kAcceptSliceMs = 50;
-const int kDrainMs = 2000;
+const int kSliceMs = 50;
+const int kDrainMs = 500;
 
 std::string lowerCase(std::string text)
 {
@@ -126,15 +126,17 @@ bool TestHttpServer::waitForServed(size_t count, int timeoutMs) const
     return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_served >= count; });
 }
 
+bool TestHttpServer::waitForRequests(size_t count, int timeoutMs) const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [&] { return m_requests.size() >= count; });
+}
+
 void TestHttpServer::serveLoop()
 {
-    for (;;) {
-        {
-            std::lock_guard<std::mutex> guard(m_mutex);
-            if (m_stopping)
-                return;
-        }
-        intptr_t connection = ServerSocket::accept(m_listener, kAcceptSliceMs);
+    while (!isStopping()) {
+        intptr_t connection = ServerSocket::accept(m_listener, kSliceMs);
         if (connection != ServerSocket::kNone)
             serve(connection);
     }
@@ -147,9 +149,11 @@ void TestHttpServer::serve(intptr_t connection)
         std::lock_guard<std::mutex> guard(m_mutex);
         m_requests.push_back(request);
     }
+    m_changed.notify_all();
     HttpScript script = nextScript();
     for (const HttpScript::Piece& piece : script.pieces) {
-        if (!pause(piece.delayMs) || !ServerSocket::sendAll(connection, piece.bytes.data(), piece.bytes.size()))
+        if (!pause(piece.delayMs) ||
+            !ServerSocket::sendAll(connection, piece.bytes.data(), piece.bytes.size()))
             break;
     }
     pause(script.holdMs);
@@ -157,7 +161,7 @@ void TestHttpServer::serve(intptr_t connection)
     // with unread input would reset the connection and drop the answer.
     ServerSocket::shutdownSend(connection);
     char scratch[4096];
-    while (ServerSocket::receive(connection, scratch, sizeof(scratch), kDrainMs) > 0) {
+    while (receive(connection, scratch, sizeof(scratch), kDrainMs) > 0) {
     }
     ServerSocket::close(connection);
     {
@@ -173,15 +177,35 @@ std::string TestHttpServer::readRequest(intptr_t connection)
     size_t wanted = kMaxRequestBytes;
     char buffer[8192];
     while (request.size() < wanted) {
-        int received = ServerSocket::receive(connection, buffer, sizeof(buffer), kRequestIdleMs);
+        int received = receive(connection, buffer, sizeof(buffer), kRequestIdleMs);
         if (received <= 0)
             break;
         request.append(buffer, static_cast<size_t>(received));
         size_t headerEnd = request.find("\r\n\r\n");
         if (headerEnd != std::string::npos)
-            wanted = std::min(kMaxRequestBytes, headerEnd + 4 + announcedBodyLength(request.substr(0, headerEnd)));
+            wanted =
+                std::min(kMaxRequestBytes, headerEnd + 4 + announcedBodyLength(request.substr(0, headerEnd)));
     }
     return request;
+}
+
+int TestHttpServer::receive(intptr_t connection, char* buffer, int size, int timeoutMs) const
+{
+    // Short slices, so that a stopping server never hangs on a silent client.
+    for (int waited = 0; waited < timeoutMs; waited += kSliceMs) {
+        if (isStopping())
+            return -2;
+        int received = ServerSocket::receive(connection, buffer, size, kSliceMs);
+        if (received != -1)
+            return received;
+    }
+    return -1;
+}
+
+bool TestHttpServer::isStopping() const
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_stopping;
 }
 
 HttpScript TestHttpServer::nextScript()

@@ -59,6 +59,8 @@ public:
     std::vector<std::string> requests() const;
     // The last request, or empty when none came.
     std::string lastRequest() const;
+    // Waits until count requests have arrived.
+    bool waitForRequests(size_t count, int timeoutMs) const;
     // Waits until count connections have been served completely.
     bool waitForServed(size_t count, int timeoutMs) const;
 
@@ -68,6 +70,8 @@ private:
     void serveLoop();
     void serve(intptr_t connection);
     std::string readRequest(intptr_t connection);
+    int receive(intptr_t connection, char* buffer, int size, int timeoutMs) const;
+    bool isStopping() const;
     HttpScript nextScript();
     bool pause(int ms) const;
 
