@@ -1,5 +1,8 @@
 #include "foundation/net/HttpHeaders.h"
 
+#include <string>
+#include <unordered_map>
+
 namespace {
 
 bool isDigit(char16_t unit)
@@ -61,6 +64,33 @@ void HttpHeaders::setHeader(const String& line)
 void HttpHeaders::setHeader(const String& name, const String& value)
 {
     setHeader(name + u":" + value);
+}
+
+void HttpHeaders::setHeaders(const StringList& lines)
+{
+    // The first line of each name, which a later line of that name replaces.
+    std::unordered_map<std::u16string, List<String>::Node*> firstOfName;
+    auto remember = [&firstOfName](const String& name, List<String>::Node* node) {
+        if (!name.isEmpty())
+            firstOfName.emplace(std::u16string(name.data(), static_cast<size_t>(name.length())), node);
+    };
+    for (List<String>::Node* node = m_lines.first(); node; node = node->next)
+        remember(nameOf(node->value), node);
+
+    for (const String& line : lines) {
+        String trimmed = line.trim();
+        if (trimmed.isEmpty())
+            continue;
+        String name = nameOf(trimmed);
+        if (!name.isEmpty()) {
+            auto found = firstOfName.find(std::u16string(name.data(), static_cast<size_t>(name.length())));
+            if (found != firstOfName.end()) {
+                found->second->value = trimmed;
+                continue;
+            }
+        }
+        remember(name, m_lines.append(trimmed));
+    }
 }
 
 void HttpHeaders::appendLine(const String& line)

@@ -24,6 +24,9 @@ public:
     void setHeader(const String& line);
     // The line name + ":" + value, as above.
     void setHeader(const String& name, const String& value);
+    // Sets every line in order exactly as setHeader would, in one pass: an
+    // answer may hold many thousands of lines.
+    void setHeaders(const StringList& lines);
     // Appends the line as it is (the status line of an answer).
     void appendLine(const String& line);
 

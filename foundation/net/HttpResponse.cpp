@@ -44,11 +44,11 @@ bool HttpResponse::parse(const uint8_t* bytes, int length)
     String block = String::fromNarrow(bytes, bodyStart).trim();
     StringList parts = StringList::split(block, String::crlf(), String::kSkipEmpty);
     HttpHeaders headers;
-    for (List<String>::Node* node = parts.first(); node; node = node->next) {
-        if (node == parts.first())
-            headers.appendLine(node->value);
-        else
-            headers.setHeader(node->value);
+    if (!parts.isEmpty()) {
+        headers.appendLine(parts.first()->value);
+        List<String>::Node* statusLine = parts.first();
+        parts.erase(statusLine);
+        headers.setHeaders(parts);
     }
     m_headers = headers;
     m_body.assignChars(bytes + bodyStart, length - bodyStart);

@@ -1,4 +1,5 @@
 // Request text, header lines and answer parsing, without a network.
+#include "foundation/containers/StringList.h"
 #include "foundation/net/HttpHeaders.h"
 #include "foundation/net/HttpRequest.h"
 #include "foundation/net/HttpResponse.h"
@@ -16,7 +17,7 @@ bool parse(HttpResponse& response, const std::string& answer)
     return response.parse(nettest::raw(answer), nettest::size(answer));
 }
 
-std::string lines(const HttpHeaders& headers)
+std::string linesOf(const HttpHeaders& headers)
 {
     return utf8(headers.toText());
 }
@@ -102,12 +103,12 @@ TEST(HttpHeaders, SetHeaderReplacesOnlyTheSameName)
     headers.setHeader(text("no colon"));
     headers.setHeader(text("   "));
     headers.setHeader(text("X-Time"), text("12:30"));
-    EXPECT_EQ(lines(headers), "Hostname: keep\r\n"
-                              "Host: second\r\n"
-                              "Accept: */*\r\n"
-                              "no colon\r\n"
-                              "no colon\r\n"
-                              "X-Time:12:30\r\n");
+    EXPECT_EQ(linesOf(headers), "Hostname: keep\r\n"
+                                "Host: second\r\n"
+                                "Accept: */*\r\n"
+                                "no colon\r\n"
+                                "no colon\r\n"
+                                "X-Time:12:30\r\n");
     EXPECT_EQ(headers.count(), 6);
 
     // Names compare case-sensitively, as the lines were written.
@@ -121,7 +122,27 @@ TEST(HttpHeaders, SetHeaderReplacesOnlyTheSameName)
     EXPECT_FALSE(headers.contains(text("Content-Type:")));
     headers.clear();
     EXPECT_EQ(headers.count(), 0);
-    EXPECT_EQ(lines(headers), "");
+    EXPECT_EQ(linesOf(headers), "");
+}
+
+TEST(HttpHeaders, SettingManyLinesAtOnceMatchesSettingThemOneByOne)
+{
+    StringList lines;
+    const char* samples[] = {"Host: a", "Hostname: b", " Host: c ", "",        "bare",        "bare",  "X: 1",
+                             "X:2",     "Y: y",        "X: 3",      "Host: d", ":empty name", ":again"};
+    for (const char* sample : samples)
+        lines.append(text(sample));
+
+    HttpHeaders oneByOne;
+    HttpHeaders atOnce;
+    oneByOne.setHeader(text("Y: before"));
+    atOnce.setHeader(text("Y: before"));
+    for (const String& line : lines)
+        oneByOne.setHeader(line);
+    atOnce.setHeaders(lines);
+    EXPECT_EQ(linesOf(atOnce), linesOf(oneByOne));
+    EXPECT_EQ(linesOf(atOnce),
+              "Y: y\r\nHost: d\r\nHostname: b\r\nbare\r\nbare\r\nX: 3\r\n:empty name\r\n:again\r\n");
 }
 
 TEST(HttpHeaders, StatusKindReadsTheNumericCode)
@@ -161,12 +182,12 @@ TEST(HttpResponse, ParsesStatusHeadersAndBody)
     HttpResponse response;
     ASSERT_TRUE(parse(response, "HTTP/1.1 200 OK\r\nServer: test\r\nContent-Type: text/html\r\n\r\n"));
     EXPECT_EQ(response.headers().statusKind(), HttpHeaders::kStatusOk);
-    EXPECT_EQ(lines(response.headers()), "HTTP/1.1 200 OK\r\nServer: test\r\nContent-Type: text/html\r\n");
+    EXPECT_EQ(linesOf(response.headers()), "HTTP/1.1 200 OK\r\nServer: test\r\nContent-Type: text/html\r\n");
     EXPECT_TRUE(response.body().isEmpty());
 
     // A repeated header keeps the later value in the place of the first.
     ASSERT_TRUE(parse(response, "HTTP/1.0 200 OK\r\nSet: 1\r\nOther: x\r\nSet: 2\r\n\r\nbody\r\n\r\nmore"));
-    EXPECT_EQ(lines(response.headers()), "HTTP/1.0 200 OK\r\nSet: 2\r\nOther: x\r\n");
+    EXPECT_EQ(linesOf(response.headers()), "HTTP/1.0 200 OK\r\nSet: 2\r\nOther: x\r\n");
     EXPECT_EQ(nettest::bytes(response.body()), "body\r\n\r\nmore");
 
     // Body bytes are kept as they are, zeros included.
@@ -197,10 +218,21 @@ TEST(HttpResponse, RefusesAnswersWithoutHeaderEndAndKeepsWhatItHad)
     };
     for (const char* answer : broken) {
         EXPECT_FALSE(parse(response, answer)) << answer;
-        EXPECT_EQ(lines(response.headers()), "HTTP/1.0 200 OK\r\nA: 1\r\n") << answer;
+        EXPECT_EQ(linesOf(response.headers()), "HTTP/1.0 200 OK\r\nA: 1\r\n") << answer;
         EXPECT_EQ(nettest::bytes(response.body()), "kept") << answer;
     }
     EXPECT_FALSE(response.parse(nullptr, 20));
+
+    // Thousands of repeated lines keep one line per name, the last value.
+    std::string many = "HTTP/1.0 200 OK\r\n";
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 5000; ++i)
+            many += "X-" + std::to_string(i) + ": " + std::to_string(round) + "\r\n";
+    }
+    ASSERT_TRUE(parse(response, many + "\r\n"));
+    EXPECT_EQ(response.headers().count(), 5001);
+    EXPECT_EQ(utf8(response.headers().value(text("X-4999:"))), "1");
+    EXPECT_EQ(utf8(response.headers().value(text("X-0:"))), "1");
 
     // An answer that is only the empty line has no status line at all.
     ASSERT_TRUE(parse(response, "\r\n\r\nrest"));
