@@ -1,0 +1,3 @@
+#include "foundation/signals/Window.h"
+
+void Window::retranslate() {}
