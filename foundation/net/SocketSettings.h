@@ -9,8 +9,6 @@
 // zero with an empty host: no time limits at all.
 struct SocketSettings
 {
-    // Kept for the stored layout; nothing reads it.
-    uint32_t flags = 0;
     // Longest wait for each receive or send, in seconds; 0 = no limit of its own.
     int32_t receiveTimeout = 0;
     int32_t sendTimeout = 0;
