@@ -74,7 +74,8 @@ double readAsciiNumber(const String& ascii)
     }
     if (whole.empty() && fraction.empty())
         return 0.0;
-    std::string number = (whole.empty() ? std::string("0") : whole) + "." + (fraction.empty() ? "0" : fraction);
+    std::string number =
+        (whole.empty() ? std::string("0") : whole) + "." + (fraction.empty() ? "0" : fraction);
     double value = 0.0;
     std::from_chars_result read = std::from_chars(number.data(), number.data() + number.size(), value);
     if (read.ec == std::errc::result_out_of_range)
@@ -153,7 +154,16 @@ bool Locale::isUserDefault() const
 
 String Locale::dateFormat(bool longForm) const
 {
-    String system = info(longForm ? kLongDate : kShortDate);
+    return datePatternFromSystem(info(longForm ? kLongDate : kShortDate));
+}
+
+String Locale::timeFormat() const
+{
+    return timePatternFromSystem(info(kTimeFormat));
+}
+
+String Locale::datePatternFromSystem(const String& system)
+{
     String pattern;
     int yearLetters = 0;
     for (int i = 0; i < system.length(); ++i) {
@@ -180,9 +190,8 @@ String Locale::dateFormat(bool longForm) const
     return pattern;
 }
 
-String Locale::timeFormat() const
+String Locale::timePatternFromSystem(const String& system)
 {
-    String system = info(kTimeFormat);
     String pattern;
     bool markerWritten = false;
     for (int i = 0; i < system.length(); ++i) {
