@@ -1,9 +1,6 @@
 #include "graphics/codecs/BmpCodec.h"
 
-BmpCodec::BmpCodec()
-    : GdiplusCodec(String(u"bmp"))
-{
-}
+BmpCodec::BmpCodec() : GdiplusCodec(String(u"bmp")) {}
 
 bool BmpCodec::acceptsExtension(const String& extension) const
 {

@@ -5,7 +5,9 @@
 #include "foundation/io/SafeFileOutputStream.h"
 
 #include <windows.h>
+// GDI+'s headers need the COM declarations and must come after them.
 #include <objidl.h>
+
 #include <gdiplus.h>
 
 #include <cstring>
@@ -78,12 +80,11 @@ IStream* encode(const Image& image, const CLSID& clsid, bool isJpeg)
     }
     gp::GpBitmap* bitmap = nullptr;
     if (gpx::GdipCreateBitmapFromScan0(image.width(), image.height(), image.stride(), pixelFormatOf(image),
-            image.bits(), &bitmap)
-        != gp::Ok)
+                                       image.bits(), &bitmap) != gp::Ok)
         return nullptr;
     IStream* stream = nullptr;
-    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) == S_OK
-        && gpx::GdipSaveImageToStream(bitmap, stream, &clsid, isJpeg ? &parameters : nullptr) != gp::Ok) {
+    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) == S_OK &&
+        gpx::GdipSaveImageToStream(bitmap, stream, &clsid, isJpeg ? &parameters : nullptr) != gp::Ok) {
         stream->Release();
         stream = nullptr;
     }
@@ -102,10 +103,7 @@ bool writeFile(const String& path, const uint8_t* bytes, uint32_t size)
 
 } // namespace
 
-GdiplusCodec::GdiplusCodec(const String& name)
-    : ImageCodec(name)
-{
-}
+GdiplusCodec::GdiplusCodec(const String& name) : ImageCodec(name) {}
 
 Image GdiplusCodec::loadFromMemory(const uint8_t* data, int64_t size) const
 {
@@ -215,7 +213,8 @@ bool GdiplusCodec::gdiplusSave(const String& path, const Image& image, const Gdi
     if (GetHGlobalFromStream(stream, &block) == S_OK && stream->Stat(&stat, STATFLAG_NONAME) == S_OK) {
         const uint8_t* bytes = static_cast<const uint8_t*>(GlobalLock(block));
         int64_t size = static_cast<int64_t>(stat.cbSize.QuadPart);
-        if (bytes && size > 0 && size <= 0x7FFFFFFF && (!checker || checker->isEncodedWell(bytes, size, image)))
+        if (bytes && size > 0 && size <= 0x7FFFFFFF &&
+            (!checker || checker->isEncodedWell(bytes, size, image)))
             saved = writeFile(path, bytes, static_cast<uint32_t>(size));
         if (bytes)
             GlobalUnlock(block);

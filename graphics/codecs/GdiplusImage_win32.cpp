@@ -4,14 +4,15 @@
 #include "graphics/codecs/GdiplusCodec.h"
 
 #include <windows.h>
+// GDI+'s headers need the COM declarations and must come after them.
 #include <objidl.h>
+
 #include <gdiplus.h>
 
 namespace gp = Gdiplus;
 namespace gpx = Gdiplus::DllExports;
 
-GdiplusImage::GdiplusImage(const String& path)
-    : m_path(path)
+GdiplusImage::GdiplusImage(const String& path) : m_path(path)
 {
     if (!File::exists(path))
         return;

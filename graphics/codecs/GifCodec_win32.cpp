@@ -1,9 +1,6 @@
 #include "graphics/codecs/GifCodec.h"
 
-GifCodec::GifCodec()
-    : GdiplusCodec(String(u"gif"))
-{
-}
+GifCodec::GifCodec() : GdiplusCodec(String(u"gif")) {}
 
 bool GifCodec::acceptsExtension(const String& extension) const
 {

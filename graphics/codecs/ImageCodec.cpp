@@ -12,10 +12,7 @@ bool g_platformStarted = false;
 
 } // namespace
 
-ImageCodec::ImageCodec(const String& name)
-    : m_name(name)
-{
-}
+ImageCodec::ImageCodec(const String& name) : m_name(name) {}
 
 ImageCodec::~ImageCodec() = default;
 

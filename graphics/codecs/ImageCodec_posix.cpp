@@ -8,10 +8,6 @@ bool ImageCodec::startPlatform()
     return false;
 }
 
-void ImageCodec::stopPlatform()
-{
-}
+void ImageCodec::stopPlatform() {}
 
-void ImageCodec::addPlatformCodecs()
-{
-}
+void ImageCodec::addPlatformCodecs() {}

@@ -7,7 +7,9 @@
 #include "graphics/codecs/TiffCodec.h"
 
 #include <windows.h>
+// GDI+'s headers need the COM declarations and must come after them.
 #include <objidl.h>
+
 #include <gdiplus.h>
 
 namespace {

@@ -1,9 +1,6 @@
 #include "graphics/codecs/JpegCodec.h"
 
-JpegCodec::JpegCodec()
-    : GdiplusCodec(String(u"jpeg"))
-{
-}
+JpegCodec::JpegCodec() : GdiplusCodec(String(u"jpeg")) {}
 
 bool JpegCodec::acceptsExtension(const String& extension) const
 {

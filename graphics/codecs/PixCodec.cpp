@@ -11,8 +11,8 @@ namespace {
 
 uint32_t readUInt32(const uint8_t* p)
 {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8
-        | static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
 void writeUInt32(uint8_t* p, uint32_t value)
@@ -54,10 +54,7 @@ void row32(const Image& image, int y, uint8_t* row)
 
 } // namespace
 
-PixCodec::PixCodec()
-    : ImageCodec(String(u"pix"))
-{
-}
+PixCodec::PixCodec() : ImageCodec(String(u"pix")) {}
 
 bool PixCodec::acceptsExtension(const String& extension) const
 {

@@ -1,9 +1,6 @@
 #include "graphics/codecs/PngCodec.h"
 
-PngCodec::PngCodec()
-    : GdiplusCodec(String(u"png"))
-{
-}
+PngCodec::PngCodec() : GdiplusCodec(String(u"png")) {}
 
 bool PngCodec::acceptsExtension(const String& extension) const
 {

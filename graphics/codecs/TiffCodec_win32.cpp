@@ -1,9 +1,6 @@
 #include "graphics/codecs/TiffCodec.h"
 
-TiffCodec::TiffCodec()
-    : GdiplusCodec(String(u"tiff"))
-{
-}
+TiffCodec::TiffCodec() : GdiplusCodec(String(u"tiff")) {}
 
 bool TiffCodec::acceptsExtension(const String& extension) const
 {

@@ -49,8 +49,7 @@ Image::Image(int width, int height, bool hasAlpha)
     m_refCount = new int32_t(1);
 }
 
-Image::Image(const uint8_t* data, int width, int height, bool hasAlpha)
-    : Image(width, height, hasAlpha)
+Image::Image(const uint8_t* data, int width, int height, bool hasAlpha) : Image(width, height, hasAlpha)
 {
     if (m_pixels && data)
         std::memcpy(m_pixels, data, static_cast<size_t>(m_byteSize));
@@ -228,7 +227,7 @@ Color Image::averageColor() const
     }
     uint64_t count = static_cast<uint64_t>(m_pixelCount);
     return Color(static_cast<uint8_t>(sums[3] / count), static_cast<uint8_t>(sums[2] / count),
-        static_cast<uint8_t>(sums[1] / count), static_cast<uint8_t>(sums[0] / count));
+                 static_cast<uint8_t>(sums[1] / count), static_cast<uint8_t>(sums[0] / count));
 }
 
 bool Image::containsValue(uint32_t value) const

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/text/String.h"
 #include "foundation/geometry/Rect.h"
+#include "foundation/text/String.h"
 #include "graphics/color/Color.h"
 
 #include <cstdint>
@@ -68,21 +68,66 @@ public:
     HICON__* toCursor(int hotSpotX, int hotSpotY) const;
 #endif
 
-    bool isNull() const { return m_pixels == nullptr; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    Size size() const { return Size(m_width, m_height); }
-    Rect rect() const { return Rect(0, 0, m_width, m_height); }
-    int bitsPerPixel() const { return m_bitsPerPixel; }
-    int bytesPerPixel() const { return m_bytesPerPixel; }
-    int stride() const { return m_stride; }
-    int rowPadding() const { return m_rowPadding; }
-    int heightBytes() const { return m_heightBytes; }
-    int pixelCount() const { return m_pixelCount; }
-    int byteSize() const { return m_byteSize; }
-    bool hasAlpha() const { return m_hasAlpha; }
-    bool isPremultiplied() const { return m_premultiplied; }
-    uint8_t* bits() const { return m_pixels; }
+    bool isNull() const
+    {
+        return m_pixels == nullptr;
+    }
+    int width() const
+    {
+        return m_width;
+    }
+    int height() const
+    {
+        return m_height;
+    }
+    Size size() const
+    {
+        return Size(m_width, m_height);
+    }
+    Rect rect() const
+    {
+        return Rect(0, 0, m_width, m_height);
+    }
+    int bitsPerPixel() const
+    {
+        return m_bitsPerPixel;
+    }
+    int bytesPerPixel() const
+    {
+        return m_bytesPerPixel;
+    }
+    int stride() const
+    {
+        return m_stride;
+    }
+    int rowPadding() const
+    {
+        return m_rowPadding;
+    }
+    int heightBytes() const
+    {
+        return m_heightBytes;
+    }
+    int pixelCount() const
+    {
+        return m_pixelCount;
+    }
+    int byteSize() const
+    {
+        return m_byteSize;
+    }
+    bool hasAlpha() const
+    {
+        return m_hasAlpha;
+    }
+    bool isPremultiplied() const
+    {
+        return m_premultiplied;
+    }
+    uint8_t* bits() const
+    {
+        return m_pixels;
+    }
 
     bool hasVisiblePixels() const;
     bool hasOnlyBinaryAlpha() const;
@@ -104,9 +149,15 @@ public:
     void copyColumnIn(int x, const uint8_t* buffer);
     // Alpha reads as 255 in 24-bit images.
     Color pixel(int x, int y) const;
-    Color pixel(const Point& point) const { return pixel(point.x, point.y); }
+    Color pixel(const Point& point) const
+    {
+        return pixel(point.x, point.y);
+    }
     void setPixel(int x, int y, const Color& color);
-    void setPixel(const Point& point, const Color& color) { setPixel(point.x, point.y, color); }
+    void setPixel(const Point& point, const Color& color)
+    {
+        setPixel(point.x, point.y, color);
+    }
 
     // A colour with alpha 0 clears every byte, 24-bit images included.
     void fill(const Color& color);

@@ -57,9 +57,7 @@ void deleteIconBitmaps(ICONINFO& info)
 class DibCanvas
 {
 public:
-    DibCanvas(int width, int height)
-        : m_width(width)
-        , m_height(height)
+    DibCanvas(int width, int height) : m_width(width), m_height(height)
     {
         HDC screen = GetDC(nullptr);
         m_dc = CreateCompatibleDC(screen);

@@ -48,8 +48,9 @@ Image rampImage(int width, int height, bool translucent)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             uint8_t alpha = translucent ? static_cast<uint8_t>(40 + (x + y) * 200 / (width + height)) : 255;
-            image.setPixel(x, y, Color(alpha, static_cast<uint8_t>(x * 255 / width),
-                                     static_cast<uint8_t>(y * 255 / height), 128));
+            image.setPixel(x, y,
+                           Color(alpha, static_cast<uint8_t>(x * 255 / width),
+                                 static_cast<uint8_t>(y * 255 / height), 128));
         }
     }
     return image;

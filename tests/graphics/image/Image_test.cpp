@@ -14,8 +14,9 @@ Image gradientImage(int width, int height, uint8_t alpha)
     Image image(width, height, true);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, Color(alpha, static_cast<uint8_t>(x + y), static_cast<uint8_t>(y),
-                                     static_cast<uint8_t>(x)));
+            image.setPixel(
+                x, y,
+                Color(alpha, static_cast<uint8_t>(x + y), static_cast<uint8_t>(y), static_cast<uint8_t>(x)));
     }
     return image;
 }
@@ -125,7 +126,7 @@ TEST(Image, CopyKeepsThePremultipliedFlag)
 
 TEST(Image, FromBitsAndFromPixels)
 {
-    const uint8_t rgbRows[24] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xEE, 0xEE, 0xEE,
+    const uint8_t rgbRows[24] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xEE, 0xEE, 0xEE,
                                  10, 11, 12, 13, 14, 15, 16, 17, 18, 0xEE, 0xEE, 0xEE};
     Image bits(rgbRows, 3, 2, false);
     EXPECT_EQ(bits.pixel(2, 1).value(), 0xFF121110u);
