@@ -236,6 +236,9 @@ TEST_F(GdiplusCodecTest, DecodesFromMemory)
     EXPECT_TRUE(Image::fromData(nullptr, 10, u"png").isNull());
 }
 
+// The two GIFs hold 4 x 2 pixels over the palette red, green, blue, white,
+// with the indexes 0 1 2 3 in the top row and 3 2 1 0 below; the second one
+// marks index 3 (white) as transparent.
 TEST_F(GdiplusCodecTest, PalettedGifsLoadAsOpaqueOrTransparent32BitImages)
 {
     Image gif = Image::fromFile(pathOf(dataFile("palette_4x2.gif")));
