@@ -257,7 +257,8 @@ bool Variant::toBool() const
         return heldValue<double>(m_value) != 0.0;
     case kString: {
         String text = textToLowerTrimmed(heldString(m_value));
-        return !(text.isEmpty() || String::equalsCString(text, u"false") || String::equalsCString(text, u"0"));
+        return !(text.isEmpty() || String::equalsCString(text, u"false") ||
+                 String::equalsCString(text, u"0"));
     }
     default:
         return false;
@@ -312,7 +313,8 @@ uint64_t Variant::toUInt64() const
     case kBool:
         return heldValue<uint8_t>(m_value);
     case kInt:
-        return static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(heldValue<uint32_t>(m_value))));
+        return static_cast<uint64_t>(
+            static_cast<int64_t>(static_cast<int32_t>(heldValue<uint32_t>(m_value))));
     case kUInt:
         return heldValue<uint32_t>(m_value);
     case kInt64:

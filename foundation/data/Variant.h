@@ -15,15 +15,15 @@ class Object;
 class Variant
 {
 public:
-    static const uint32_t kEmpty = 0;
-    static const uint32_t kBool = 1;
-    static const uint32_t kInt = 2;
-    static const uint32_t kUInt = 3;
-    static const uint32_t kInt64 = 4;
-    static const uint32_t kUInt64 = 5;
-    static const uint32_t kFloat = 6;
-    static const uint32_t kDouble = 7;
-    static const uint32_t kString = 8;
+    static constexpr uint32_t kEmpty = 0;
+    static constexpr uint32_t kBool = 1;
+    static constexpr uint32_t kInt = 2;
+    static constexpr uint32_t kUInt = 3;
+    static constexpr uint32_t kInt64 = 4;
+    static constexpr uint32_t kUInt64 = 5;
+    static constexpr uint32_t kFloat = 6;
+    static constexpr uint32_t kDouble = 7;
+    static constexpr uint32_t kString = 8;
 
     Variant() = default;
     explicit Variant(bool value);

@@ -11,8 +11,8 @@ class String;
 class LocaleData
 {
 public:
-    static const uint32_t kEnglishUnitedStates = 0x0409;
-    static const uint32_t kGermanGermany = 0x0407;
+    static constexpr uint32_t kEnglishUnitedStates = 0x0409;
+    static constexpr uint32_t kGermanGermany = 0x0407;
 
     static uint32_t userDefaultLcid();
     // The text of one type, or the empty String when there is none.

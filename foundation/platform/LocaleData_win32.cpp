@@ -14,9 +14,11 @@ const int kInfoBufferSize = 1024;
 typedef LCID(WINAPI* LocaleNameToLcidFunction)(LPCWSTR, DWORD);
 
 // {275C23E2-3747-11D0-9FEA-00AA003F8646}
-const CLSID kMultiLanguageClass = {0x275C23E2, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
+const CLSID kMultiLanguageClass = {
+    0x275C23E2, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
 // {275C23E1-3747-11D0-9FEA-00AA003F8646}
-const IID kMultiLanguageInterface = {0x275C23E1, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
+const IID kMultiLanguageInterface = {
+    0x275C23E1, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
 
 // Systems before Vista lack LocaleNameToLCID; the MLang object knows the
 // RFC 1766 names there.
@@ -58,6 +60,7 @@ uint32_t LocaleData::lcidFromName(const String& name, bool exact)
     FARPROC found = kernel != nullptr ? GetProcAddress(kernel, "LocaleNameToLCID") : nullptr;
     if (found == nullptr)
         return lcidFromMultiLanguage(name, exact);
-    LocaleNameToLcidFunction localeNameToLcid = reinterpret_cast<LocaleNameToLcidFunction>(reinterpret_cast<void*>(found));
+    LocaleNameToLcidFunction localeNameToLcid =
+        reinterpret_cast<LocaleNameToLcidFunction>(reinterpret_cast<void*>(found));
     return localeNameToLcid(reinterpret_cast<const wchar_t*>(name.data()), 0);
 }

@@ -22,7 +22,7 @@ public:
     // Minutes to add to UTC to get the local time now, daylight saving
     // included.
     static int utcOffsetMinutes();
-    // "+01:00", "-05:30", or the empty String when local time is UTC.
+    // "+01:00", "-05:30", or "00:00" without a sign when local time is UTC.
     static String utcOffsetText();
 
     static DateTime localNow();

@@ -47,9 +47,8 @@ int64_t toSigned(const DecimalText& number, int64_t minimum, int64_t maximum)
 {
     uint64_t negativeLimit = static_cast<uint64_t>(-(minimum + 1)) + 1;
     if (number.negative)
-        return number.overflow || number.magnitude >= negativeLimit
-                   ? minimum
-                   : -static_cast<int64_t>(number.magnitude);
+        return number.overflow || number.magnitude >= negativeLimit ? minimum
+                                                                    : -static_cast<int64_t>(number.magnitude);
     if (number.overflow || number.magnitude > static_cast<uint64_t>(maximum))
         return maximum;
     return static_cast<int64_t>(number.magnitude);

@@ -19,14 +19,14 @@ class Locale
 {
 public:
     // Locale types as the system numbers them.
-    static const uint32_t kEnglishLanguageName = 0x1001;
-    static const uint32_t kNativeLanguageName = 0x0002;
-    static const uint32_t kIsoLanguageName = 0x0059;
-    static const uint32_t kEnglishCountryName = 0x1002;
-    static const uint32_t kNativeCountryName = 0x0006;
-    static const uint32_t kIsoCountryName = 0x005A;
-    static const uint32_t kAmDesignator = 0x0028;
-    static const uint32_t kPmDesignator = 0x0029;
+    static constexpr uint32_t kEnglishLanguageName = 0x1001;
+    static constexpr uint32_t kNativeLanguageName = 0x0002;
+    static constexpr uint32_t kIsoLanguageName = 0x0059;
+    static constexpr uint32_t kEnglishCountryName = 0x1002;
+    static constexpr uint32_t kNativeCountryName = 0x0006;
+    static constexpr uint32_t kIsoCountryName = 0x005A;
+    static constexpr uint32_t kAmDesignator = 0x0028;
+    static constexpr uint32_t kPmDesignator = 0x0029;
 
     // The user's locale, read on first use.
     static Locale& instance();
@@ -56,6 +56,11 @@ public:
     // The system's patterns rewritten into our pattern language.
     String dateFormat(bool longForm) const;
     String timeFormat() const;
+    // The rewriting: eras ('g') are dropped, at most four 'y' are kept and a
+    // lone 'y' becomes "yy"; 'H' becomes 'h' and the first 't' "AP" (later
+    // ones are dropped).
+    static String datePatternFromSystem(const String& system);
+    static String timePatternFromSystem(const String& system);
     // Month 1-12 and day 1 (Monday) to 7; empty outside.
     String monthName(int month, bool shortName) const;
     String dayName(int day, bool shortName) const;
@@ -89,6 +94,7 @@ public:
 
 private:
     char16_t firstUnit(uint32_t type) const;
+    int writeDateToken(String& out, const Date& date, char16_t letter, int run) const;
     bool mapNumberText(const String& text, String& ascii) const;
 
     uint32_t m_lcid = 0;

@@ -74,7 +74,8 @@ int64_t Time::toMilliseconds() const
 Time Time::fromMilliseconds(int64_t milliseconds)
 {
     Time result;
-    splitMilliseconds(milliseconds, &result.m_hour, &result.m_minute, &result.m_second, &result.m_millisecond);
+    splitMilliseconds(milliseconds, &result.m_hour, &result.m_minute, &result.m_second,
+                      &result.m_millisecond);
     return result;
 }
 

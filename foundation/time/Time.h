@@ -10,8 +10,8 @@ class String;
 class Time
 {
 public:
-    static const int64_t kMillisecondsPerHour = 3600000;
-    static const int64_t kMillisecondsPerDay = 86400000;
+    static constexpr int64_t kMillisecondsPerHour = 3600000;
+    static constexpr int64_t kMillisecondsPerDay = 86400000;
 
     Time() = default;
     Time(int hour, int minute, int second = 0, int millisecond = 0);
