@@ -1,0 +1,192 @@
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+
+#include "foundation/containers/Array.h"
+
+class StringList;
+
+// The one text type of the system: an owned, growable run of UTF-16 code units
+// that always keeps a terminating zero once it has a block. Counts and indexes
+// are in code units. An empty String allocates nothing until it grows, and
+// making it empty keeps its block for reuse.
+//
+// Case flags: 1 compares exactly, 0 ignores case. Split and join flags: 1
+// skips empty items, 2 trims items.
+class String
+{
+public:
+    static constexpr int kIgnoreCase = 0;
+    static constexpr int kCaseSensitive = 1;
+    static constexpr int kSkipEmpty = 1;
+    static constexpr int kTrimItems = 2;
+
+    // The largest capacity a String may reach; requests beyond it fail.
+    static constexpr int kMaxCapacity = 0x3FFFFFFF;
+
+    String() = default;
+    String(const char16_t* text);
+    // count -1 reads up to the terminator; a null text, a text that starts
+    // with a zero unit or a count below 1 gives an empty String.
+    String(const char16_t* text, int count);
+    String(char16_t unit, int count);
+    String(const String& other);
+    String(String&& other) noexcept;
+    ~String();
+
+    String& operator=(const String& other);
+    String& operator=(String&& other) noexcept;
+    String& operator=(const char16_t* text);
+
+    // Frees the block; the String is empty and unallocated afterwards.
+    void release();
+
+    // "\r\n", the line end of the text writers.
+    static const String& crlf();
+
+    // Access. data() is null for an empty String; the index accessors do not
+    // check their index.
+    int length() const { return m_length; }
+    int size() const { return m_length; }
+    int capacity() const { return m_capacity; }
+    bool isEmpty() const { return m_length == 0; }
+    const char16_t* data() const { return m_length > 0 ? m_data : nullptr; }
+    char16_t* charAt(int index) { return m_data + index; }
+    const char16_t* constCharAt(int index) const { return m_data + index; }
+    char16_t at(int index) const { return m_data[index]; }
+    char16_t first() const { return m_data[0]; }
+    char16_t last() const { return m_data[m_length - 1]; }
+    int byteSize() const { return m_length * 2; }
+    int byteSizeWithTerminator() const { return m_length > 0 ? (m_length + 1) * 2 : 0; }
+
+    // Assignment and growth.
+    String& assign(const String& other);
+    String& set(const String& other);
+    String& assignCString(const char16_t* text);
+    String& assignChars(const char16_t* text, int count);
+    // Grows the block to hold at least n units; never shrinks. A request
+    // beyond kMaxCapacity leaves the String as it was.
+    String& reserve(int n);
+    String& resize(int n);
+    String& clear();
+
+    // Appending and inserting. A change that would pass kMaxCapacity leaves
+    // the String as it was.
+    String& append(const String& other);
+    String& add(const String& other);
+    String& appendCString(const char16_t* text);
+    String& appendChars(const char16_t* text, int count);
+    String& appendChar(char16_t unit);
+    String& appendNarrowChar(char value);
+    String& appendRepeated(char16_t unit, int count);
+    String& prependRepeated(char16_t unit, int count);
+    String& insertChar(int position, char16_t unit);
+    String& insert(int position, const String& other);
+
+    // Removing. Positions and counts are clamped to the text.
+    String& remove(int position, int count);
+    String& removeChar(char16_t unit);
+    String& replaceRange(int position, int count, const String& other);
+
+    static String concat(const String& a, const String& b);
+    static String concatCString(const String& a, const char16_t* b);
+    static String concatFromCString(const char16_t* a, const String& b);
+    static String concatChar(const String& a, char16_t unit);
+    static String concatCharFirst(char16_t unit, const String& a);
+
+    // Equality compares every unit, embedded zeros included.
+    static bool equals(const String& a, const String& b);
+    static bool equalsReverse(const String& a, const String& b);
+    // An empty String counts as a null text; null equals only null.
+    static bool equalsCString(const String& a, const char16_t* b);
+    static bool cStringEquals(const char16_t* a, const String& b);
+    static bool notEquals(const String& a, const String& b);
+    static bool notEqualsCString(const String& a, const char16_t* b);
+    static bool cStringNotEquals(const char16_t* a, const String& b);
+    static bool equalsIgnoreCase(const String& a, const String& b);
+    static bool equalsIgnoreCaseReverse(const String& a, const String& b);
+
+    // Three-way comparisons of zero-terminated texts: -1, 0 or 1.
+    static int compare(const char16_t* a, const char16_t* b);
+    static int compareNoCase(const char16_t* a, const char16_t* b);
+    static int compareCase(const char16_t* a, const char16_t* b, int caseFlag);
+    static int compareFromAlphaNumeric(const char16_t* a, const char16_t* b);
+
+    // Prefix, suffix and single-unit tests.
+    bool startsWith(const String& prefix, int caseFlag) const;
+    bool endsWith(const String& suffix, int caseFlag) const;
+    bool startsWithChar(char16_t unit, int caseFlag) const;
+    bool endsWithChar(char16_t unit, int caseFlag) const;
+    bool containsChar(char16_t unit, int caseFlag) const;
+    int countChar(char16_t unit, int caseFlag) const;
+    // -1 when not found or when start lies outside the text.
+    int indexOfChar(char16_t unit, int start, int caseFlag) const;
+    int lastIndexOfChar(char16_t unit, int caseFlag) const;
+    bool isBlank() const;
+    bool hasOuterSpace() const;
+
+    // Searching and replacing. find gives -1 when start lies past the end.
+    int find(const String& needle, int start, int caseFlag) const;
+    Array<int> findAll(const String& needle, int start, int caseFlag) const;
+    bool contains(const String& needle, int caseFlag) const;
+    int count(const String& needle, int caseFlag) const;
+    String replace(const String& from, const String& to, int caseFlag) const;
+    String replaceMany(const StringList& from, const StringList& to, int caseFlag) const;
+    String replaceChar(char16_t from, char16_t to, int caseFlag) const;
+    // A copy with the first '^' replaced by value.
+    String arg(const String& value) const;
+
+    // Substrings and white space. A negative start of mid counts from the end,
+    // count -1 means to the end; both are clamped to the text.
+    String mid(int start, int count) const;
+    String midFrom(int start) const;
+    String trim() const;
+    String trimRight() const;
+    String trimChars(const String& set) const;
+    String trimLeftChars(const String& set) const;
+    String collapseWhitespace() const;
+    String toLower() const;
+    String toUpper() const;
+
+    static String join(const StringList& list, const String& separator, int flags);
+    static StringList split(const String& text, const String& separator, int flags);
+    // -2 when either text is not a version number, else -1, 0 or 1.
+    static int compareVersions(const String& a, const String& b);
+    // printf-style formatting; the result is cut to 1022 units.
+    static String format(const char16_t* format, ...);
+
+    uint32_t hash() const;
+    // The name hash of archives and translation ids: h = h * 101 + unit.
+    uint64_t hash64() const;
+    // Hexadecimal digits read in order, every other unit skipped.
+    uint32_t hexToInt() const;
+    uint64_t hexToInt64() const;
+
+private:
+    // Makes room for n units; false (and no change) when n is out of range.
+    bool grow(int n);
+    bool growBy(int added);
+    void setLength(int n);
+    int clampStart(int start) const;
+
+    char16_t* m_data = nullptr;
+    int m_length = 0;
+    int m_capacity = 0;
+};
+
+// Formats into a caller's buffer of size units by the C library's counted wide
+// formatting; the output always ends with a zero unit. Returns the number of
+// units written, or -1 when the output did not fit or could not be formatted.
+int wideFormatV(char16_t* buffer, int size, const char16_t* format, va_list args);
+
+bool operator==(const String& a, const String& b);
+bool operator!=(const String& a, const String& b);
+String operator+(const String& a, const String& b);
+String operator+(const String& a, const char16_t* b);
+String operator+(const char16_t* a, const String& b);
+String operator+(const String& a, char16_t unit);
+String operator+(char16_t unit, const String& a);
+String& operator+=(String& a, const String& b);
+String& operator+=(String& a, const char16_t* b);
+String& operator+=(String& a, char16_t unit);
