@@ -10,8 +10,7 @@
 // min(2n, n + 100000) for a request of n, so appends stay cheap without
 // doubling huge arrays. Elements are copied as bytes, so only trivially
 // copyable types may be stored. Indexes are not checked.
-template <typename T>
-class Array
+template <typename T> class Array
 {
     static_assert(std::is_trivially_copyable<T>::value, "Array holds plain values only");
 
@@ -20,13 +19,9 @@ public:
 
     Array() = default;
 
-    Array(const Array& other)
-    {
-        copyFrom(other);
-    }
+    Array(const Array& other) { copyFrom(other); }
 
-    Array(Array&& other) noexcept
-        : m_data(other.m_data), m_count(other.m_count), m_capacity(other.m_capacity)
+    Array(Array&& other) noexcept : m_data(other.m_data), m_count(other.m_count), m_capacity(other.m_capacity)
     {
         other.m_data = nullptr;
         other.m_count = 0;

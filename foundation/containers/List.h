@@ -5,8 +5,7 @@
 //     for (List<T>::Node* node = list.first(); node; node = node->next)
 // The list owns its nodes and the values in them, never what a pointer value
 // points at: the owner of a list of pointers deletes those objects itself.
-template <typename T>
-class List
+template <typename T> class List
 {
 public:
     struct Node

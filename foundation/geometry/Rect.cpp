@@ -25,7 +25,8 @@ int64_t bottom(const Rect& rect)
 
 Point Rect::center() const
 {
-    return Point(saturate(x + static_cast<int64_t>(width / 2)), saturate(y + static_cast<int64_t>(height / 2)));
+    return Point(saturate(x + static_cast<int64_t>(width / 2)),
+                 saturate(y + static_cast<int64_t>(height / 2)));
 }
 
 bool Rect::contains(const Point& point) const

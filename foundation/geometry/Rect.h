@@ -24,7 +24,8 @@ struct Rect
     int32_t height = 0;
 
     Rect() = default;
-    Rect(int32_t rx, int32_t ry, int32_t rwidth, int32_t rheight) : x(rx), y(ry), width(rwidth), height(rheight)
+    Rect(int32_t rx, int32_t ry, int32_t rwidth, int32_t rheight)
+        : x(rx), y(ry), width(rwidth), height(rheight)
     {
     }
 

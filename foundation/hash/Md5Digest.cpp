@@ -9,9 +9,7 @@ const char16_t kHexDigits[] = u"0123456789abcdef";
 
 } // namespace
 
-Md5Digest::Md5Digest() : m_bytes()
-{
-}
+Md5Digest::Md5Digest() : m_bytes() {}
 
 Md5Digest::Md5Digest(const void* bytes, uint32_t size) : m_bytes()
 {

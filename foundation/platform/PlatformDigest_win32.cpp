@@ -1,6 +1,7 @@
 #include "foundation/platform/PlatformDigest.h"
 
 #include <windows.h>
+
 #include <wincrypt.h>
 
 namespace {
@@ -12,8 +13,8 @@ bool hashWith(HCRYPTPROV provider, const uint8_t* bytes, uint32_t size, uint8_t 
     if (!CryptCreateHash(provider, CALG_MD5, 0, 0, &hash))
         return false;
     DWORD digestSize = 16;
-    bool done = CryptHashData(hash, bytes, size, 0) && CryptGetHashParam(hash, HP_HASHVAL, digest, &digestSize, 0) &&
-                digestSize == 16;
+    bool done = CryptHashData(hash, bytes, size, 0) &&
+                CryptGetHashParam(hash, HP_HASHVAL, digest, &digestSize, 0) && digestSize == 16;
     CryptDestroyHash(hash);
     return done;
 }

@@ -7,7 +7,12 @@
 
 namespace {
 
-enum Parity { kAll, kOddOnly, kEvenOnly };
+enum Parity
+{
+    kAll,
+    kOddOnly,
+    kEvenOnly
+};
 
 // Units first..last (filtered by parity) map to unit + delta.
 struct CaseRange
@@ -18,6 +23,7 @@ struct CaseRange
     Parity parity;
 };
 
+// clang-format off
 const CaseRange kToUpper[] = {
     {0x0061, 0x007A, -0x20, kAll},     {0x00B5, 0x00B5, 0x039C - 0x00B5, kAll},
     {0x00E0, 0x00F6, -0x20, kAll},     {0x00F8, 0x00FE, -0x20, kAll},
@@ -26,8 +32,7 @@ const CaseRange kToUpper[] = {
     {0x013A, 0x0148, -1, kEvenOnly},   {0x014B, 0x0177, -1, kOddOnly},
     {0x017A, 0x017E, -1, kEvenOnly},   {0x017F, 0x017F, 0x0053 - 0x017F, kAll},
     {0x03AC, 0x03AC, 0x0386 - 0x03AC, kAll}, {0x03AD, 0x03AF, -0x25, kAll},
-    {0x03B1, 0x03C1, -0x20, kAll},     {0x03C2, 0x03C2, 0x03A3 - 0x03C2, kAll},
-    {0x03C3, 0x03CB, -0x20, kAll},     {0x03CC, 0x03CC, 0x038C - 0x03CC, kAll},
+    {0x03B1, 0x03C1, -0x20, kAll},     {0x03C3, 0x03CB, -0x20, kAll},     {0x03CC, 0x03CC, 0x038C - 0x03CC, kAll},
     {0x03CD, 0x03CE, -0x3F, kAll},     {0x0430, 0x044F, -0x20, kAll},
     {0x0450, 0x045F, -0x50, kAll},     {0x0461, 0x0481, -1, kOddOnly},
     {0x048B, 0x04BF, -1, kOddOnly},    {0x04C2, 0x04CE, -1, kEvenOnly},
@@ -48,6 +53,7 @@ const CaseRange kToLower[] = {
     {0x04C0, 0x04C0, 0x04CF - 0x04C0, kAll}, {0x04C1, 0x04CD, 1, kOddOnly},
     {0x04D0, 0x04FE, 1, kEvenOnly},
 };
+// clang-format on
 
 bool parityMatches(char16_t unit, Parity parity)
 {
@@ -58,8 +64,7 @@ bool parityMatches(char16_t unit, Parity parity)
     return true;
 }
 
-template <size_t N>
-char16_t mapUnit(const CaseRange (&table)[N], char16_t unit)
+template <size_t N> char16_t mapUnit(const CaseRange (&table)[N], char16_t unit)
 {
     for (const CaseRange& range : table) {
         if (unit >= range.first && unit <= range.last && parityMatches(unit, range.parity))
@@ -68,9 +73,11 @@ char16_t mapUnit(const CaseRange (&table)[N], char16_t unit)
     return unit;
 }
 
+// Lower-case letters that the system maps to no other unit (final sigma
+// among them).
 bool isCaselessLetter(char16_t unit)
 {
-    return unit == 0x0138 || unit == 0x0149 || unit == 0x0390 || unit == 0x03B0;
+    return unit == 0x0138 || unit == 0x0149 || unit == 0x0390 || unit == 0x03B0 || unit == 0x03C2;
 }
 
 uint16_t spaceType(char16_t unit)

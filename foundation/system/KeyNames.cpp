@@ -5,6 +5,7 @@
 namespace {
 
 // Names by code for the codes 0-254; null where a code has no name.
+// clang-format off
 const char16_t* const kKeyNames[255] = {
     /*   0 */ u"None", u"LButton", u"RButton", u"Cancel", u"MButton", u"XButton1",
     /*   6 */ u"XButton2", nullptr, u"Backspace", u"Tab", u"LineFeed", nullptr,
@@ -50,6 +51,7 @@ const char16_t* const kKeyNames[255] = {
     /* 246 */ u"Attn", u"Crsel", u"Exsel", u"EraseEof", u"Play", u"Zoom",
     /* 252 */ u"NoName", u"Pa1", u"OemClear",
 };
+// clang-format on
 
 } // namespace
 

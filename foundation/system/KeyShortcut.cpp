@@ -3,9 +3,7 @@
 #include "foundation/system/KeyNames.h"
 #include "foundation/text/String.h"
 
-KeyShortcut::KeyShortcut(uint32_t key1, uint32_t key2, uint32_t key3) : m_keys{key1, key2, key3}
-{
-}
+KeyShortcut::KeyShortcut(uint32_t key1, uint32_t key2, uint32_t key3) : m_keys{key1, key2, key3} {}
 
 int KeyShortcut::count() const
 {

@@ -23,10 +23,22 @@ bool isAsciiLetterOrDigit(char16_t unit);
 // 0-15 for a hexadecimal digit, -1 for any other unit.
 int hexDigitValue(char16_t unit);
 
-inline bool isZeroByte(char value) { return value == 0; }
-inline bool isZeroUnit(char16_t unit) { return unit == 0; }
-inline uint8_t byteOf(uint8_t value) { return value; }
-inline uint8_t highByteOf(char16_t unit) { return static_cast<uint8_t>(unit >> 8); }
+inline bool isZeroByte(char value)
+{
+    return value == 0;
+}
+inline bool isZeroUnit(char16_t unit)
+{
+    return unit == 0;
+}
+inline uint8_t byteOf(uint8_t value)
+{
+    return value;
+}
+inline uint8_t highByteOf(char16_t unit)
+{
+    return static_cast<uint8_t>(unit >> 8);
+}
 
 // Single-unit case mapping by the platform's rules; 0 stays 0.
 char16_t toUpperUnit(char16_t unit);

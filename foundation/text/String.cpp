@@ -34,7 +34,7 @@ int indexOfUnits(const char16_t* text, int length, const char16_t* needle, int n
 {
     if (needleLength < 1 || start < 0)
         return -1;
-    for (int i = start; i + needleLength <= length; ++i) {
+    for (int i = start; i <= length - needleLength; ++i) {
         if (text[i] == needle[0] &&
             std::memcmp(text + i, needle, static_cast<size_t>(needleLength) * sizeof(char16_t)) == 0)
             return i;
@@ -714,8 +714,7 @@ String String::replace(const String& from, const String& to, int caseFlag) const
     Array<int> positions = findAll(from, 0, caseFlag);
     if (positions.isEmpty())
         return *this;
-    int64_t newLength =
-        m_length + static_cast<int64_t>(to.m_length - from.m_length) * positions.count();
+    int64_t newLength = m_length + static_cast<int64_t>(to.m_length - from.m_length) * positions.count();
     if (newLength <= 0 || newLength > kMaxCapacity)
         return String();
     String result;

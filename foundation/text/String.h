@@ -5,6 +5,7 @@
 
 #include "foundation/containers/Array.h"
 
+class ByteArray;
 class StringList;
 
 // The one text type of the system: an owned, growable run of UTF-16 code units
@@ -162,6 +163,77 @@ public:
     // Hexadecimal digits read in order, every other unit skipped.
     uint32_t hexToInt() const;
     uint64_t hexToInt64() const;
+
+    // ---- Conversions to and from bytes, numbers and small text forms ----
+    // (defined in StringConversions.cpp and StringNumbers.cpp)
+    // Code pages: 1 the system ANSI code page, 2 ISO-8859-1, 3 UTF-8.
+    static constexpr int kCodePageAnsi = 1;
+    static constexpr int kCodePageLatin1 = 2;
+    static constexpr int kCodePageUtf8 = 3;
+
+    // Narrow text in the ANSI code page; null or "" gives an empty String.
+    explicit String(const char* text);
+    String(const char* text, int count);
+
+    // False for an empty String or an unknown code page; no terminator.
+    bool toBytes(int codePage, ByteArray& out) const;
+    ByteArray toAnsi() const;
+    ByteArray toLatin1() const;
+    ByteArray toUtf8() const;
+    // count -1 reads up to the first zero byte; empty on failure.
+    static String fromNarrow(const void* bytes, int count = -1);
+    static String fromLatin1(const void* bytes, int count = -1);
+    static String fromUtf8(const void* bytes, int count = -1);
+
+    // Decimal text after optional white space and sign; 0 without digits.
+    // Values beyond the range saturate; toUInt negates a leading '-' modulo
+    // 2^32 as the C library does.
+    int toInt() const;
+    uint32_t toUInt() const;
+    int64_t toInt64() const;
+    uint64_t toUInt64() const;
+    // Read by the Locale; both '.' and ',' are taken as the decimal point.
+    float toFloat() const;
+    double toDouble() const;
+
+    static String fromInt(int value);
+    static String fromShort(short value);
+    static String fromUInt(uint32_t value);
+    static String fromUShort(uint16_t value);
+    static String fromInt64(int64_t value);
+    static String fromUInt64(uint64_t value);
+    // 0 to 9 decimals with the Locale's decimal point; empty outside the
+    // Locale's limits.
+    static String fromFloat(float value, int decimals);
+    static String fromDouble(double value, int decimals);
+    // Lower-case hexadecimal without leading zeros.
+    static String fromHexUInt(uint32_t value);
+    static String fromHexUShort(uint16_t value);
+    static String fromHexUInt64(uint64_t value);
+    // "1"/"0" when numeric, else "true"/"false".
+    static String fromBool(bool value, bool numeric);
+    // "st", "nd", "rd" or "th"; empty for a negative number.
+    static String ordinalSuffix(int number);
+    static String fromRoman(const String& text);
+    // The size as decimal text for bytes or with two decimals for KiB to TiB,
+    // followed by a blank; unit (when not null) receives 0 to 4.
+    static String formatByteSize(uint64_t size, int* unit);
+    bool isBase64() const;
+    // The reversible stored form of a text under a one-byte key. A text that
+    // the key would turn into a zero unit cannot be stored: empty result.
+    static String scramble(const String& text, uint8_t key);
+    static String fromScrambled(const char16_t* stored, uint8_t key);
+
+    // ---- Whole text files (defined in foundation/io/StringFiles.cpp) ----
+    // Encodings: 1 ANSI, 3 UTF-8, 4 UTF-16 little-endian; a leading byte-order
+    // mark is skipped. A missing or unreadable file gives an empty result.
+    static String fromTextFile(const String& path, int encoding);
+    static String fromTextBuffer(const void* data, int size, int encoding);
+    static StringList readLinesFromTextFile(const String& path, int encoding);
+    // Saves the text and a line end (nothing for an empty text) through a
+    // temporary file, or appends; true only when every byte landed.
+    bool saveToTextFile(const String& path, int encoding, bool append) const;
+    static bool writeLinesToTextFile(const StringList& lines, const String& path, int encoding);
 
 private:
     // Makes room for n units; false (and no change) when n is out of range.

@@ -10,8 +10,7 @@ int sign(int value)
 }
 
 // Compares the null-ness of two texts; true when that decides the order.
-template <typename Unit>
-bool compareNulls(const Unit* a, const Unit* b, int* result)
+template <typename Unit> bool compareNulls(const Unit* a, const Unit* b, int* result)
 {
     if (a && b)
         return false;
@@ -19,8 +18,7 @@ bool compareNulls(const Unit* a, const Unit* b, int* result)
     return true;
 }
 
-template <typename Unit, typename Fold>
-int compareFolded(const Unit* a, const Unit* b, int count, Fold fold)
+template <typename Unit, typename Fold> int compareFolded(const Unit* a, const Unit* b, int count, Fold fold)
 {
     for (int i = 0; i < count; ++i) {
         unsigned ua = fold(a[i]);

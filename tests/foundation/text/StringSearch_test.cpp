@@ -32,6 +32,8 @@ TEST(StringSearch, FindWithAStartPastTheEndIsNotFound)
     String text(u"abcabc");
     EXPECT_EQ(text.find(String(u"c"), 6, 1), -1);
     EXPECT_EQ(text.find(String(u"c"), 1000, 1), -1);
+    EXPECT_EQ(text.find(String(u"c"), 0x7FFFFFFF, 1), -1);
+    EXPECT_EQ(text.find(String(u"C"), 0x7FFFFFFF, 0), -1);
     EXPECT_EQ(text.find(String(u"bc"), 5, 1), -1);
     EXPECT_EQ(text.find(String(u"bc"), 4, 1), 4);
     EXPECT_EQ(text.indexOfChar(u'a', 6, 1), -1);

@@ -65,9 +65,11 @@ TEST(StringSubstring, CaseMappingBeyondAscii)
 {
     EXPECT_EQ(u16(String(u"Hello, World 42").toUpper()), u"HELLO, WORLD 42");
     EXPECT_EQ(u16(String(u"Hello, World 42").toLower()), u"hello, world 42");
-    EXPECT_EQ(u16(String(u"\u00C9l\u00E8ve \u0141\u00F3d\u017A").toUpper()), u"\u00C9L\u00C8VE \u0141\u00D3D\u0179");
+    EXPECT_EQ(u16(String(u"\u00C9l\u00E8ve \u0141\u00F3d\u017A").toUpper()),
+              u"\u00C9L\u00C8VE \u0141\u00D3D\u0179");
     EXPECT_EQ(u16(String(u"\u0391\u03B8\u03AE\u03BD\u03B1").toLower()), u"\u03B1\u03B8\u03AE\u03BD\u03B1");
-    EXPECT_EQ(u16(String(u"\u041C\u043E\u0441\u043A\u0432\u0430").toUpper()), u"\u041C\u041E\u0421\u041A\u0412\u0410");
+    EXPECT_EQ(u16(String(u"\u041C\u043E\u0441\u043A\u0432\u0430").toUpper()),
+              u"\u041C\u041E\u0421\u041A\u0412\u0410");
     EXPECT_EQ(u16(String(u"\u0401\u0416").toLower()), u"\u0451\u0436");
     // Units without case pass through, embedded zeros included.
     const char16_t units[] = {u'a', 0, u'\u4E2D'};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "foundation/text/String.h"
+
+// The path rules every caller shares. Paths are Windows paths with '\' as
+// separator in both builds; only the native file layer turns them into POSIX
+// paths. All functions are pure text work except pathDirectory, nearestExistingFolder
+// and uniqueFileName, which ask the file system.
+
+constexpr char16_t kPathSeparator = u'\\';
+constexpr int kMaxPathLength = 260;
+
+char16_t pathSeparator();
+
+// The text after the last '.' of the file name; caseMode 1 lower-cases it,
+// 2 upper-cases it. Empty when the name has no extension.
+String pathExtension(const String& path, int caseMode = 0);
+String pathFileName(const String& path);
+String pathDirectory(const String& path);
+String pathBaseName(const String& path);
+String pathDirectoryName(const String& path);
+
+bool isDriveRoot(const String& path);
+String driveLetter(const String& path);
+bool isPathLengthValid(const String& path);
+bool isValidFileName(const String& name);
+String makeValidFileName(const String& name);
+
+String normalizePath(const String& path);
+bool isNormalized(const String& path);
+String nearestExistingFolder(const String& path);
+
+// A file name base_NNNN.extension that does not exist in folder yet, or the
+// empty String when the folder is missing or every number is taken.
+String uniqueFileName(const String& base, const String& extension, const String& folder);
