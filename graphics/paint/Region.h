@@ -3,6 +3,7 @@
 #include "foundation/geometry/Point.h"
 #include "foundation/geometry/Rect.h"
 
+class Image;
 // The GDI region handle type, as the Windows headers declare it.
 struct HRGN__;
 
@@ -16,6 +17,9 @@ public:
     Region();
     Region(int x, int y, int width, int height);
     explicit Region(const Rect& rect);
+    // The pixels of a 32-bit mask that are not opaque black. Any other image
+    // gives an empty region.
+    explicit Region(const Image& mask);
     Region(const Region& other);
     Region& operator=(const Region& other);
     ~Region();
