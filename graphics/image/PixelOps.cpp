@@ -123,42 +123,6 @@ void copyPixels(const PixelView& source, int x, int y, const PixelView& target)
         std::memcpy(target.row(row), source.pixel(x, y + row), target.rowBytes());
 }
 
-void premultiplyPixels(const PixelView& view)
-{
-    for (int y = 0; y < view.height(); ++y) {
-        uint8_t* p = view.row(y);
-        for (int x = 0; x < view.width(); ++x, p += 4) {
-            const int a = p[3];
-            if (a == 255)
-                continue;
-            p[0] = static_cast<uint8_t>((p[0] * a + 127) >> 8);
-            p[1] = static_cast<uint8_t>((p[1] * a + 127) >> 8);
-            p[2] = static_cast<uint8_t>((p[2] * a + 127) >> 8);
-        }
-    }
-}
-
-void unpremultiplyPixels(const PixelView& view)
-{
-    for (int y = 0; y < view.height(); ++y) {
-        uint8_t* p = view.row(y);
-        for (int x = 0; x < view.width(); ++x, p += 4) {
-            const int a = p[3];
-            if (a == 255)
-                continue;
-            if (a == 0) {
-                p[0] = p[1] = p[2] = 0;
-                continue;
-            }
-            // A colour above its alpha is not a valid premultiplied value;
-            // it saturates rather than wraps.
-            p[0] = static_cast<uint8_t>(std::min(255, p[0] * 255 / a));
-            p[1] = static_cast<uint8_t>(std::min(255, p[1] * 255 / a));
-            p[2] = static_cast<uint8_t>(std::min(255, p[2] * 255 / a));
-        }
-    }
-}
-
 void blendPixels(const PixelView& target, const PixelView& source, int x, int y)
 {
     // Positions may be far outside either image: intersect in 64 bits.

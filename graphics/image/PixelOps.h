@@ -23,10 +23,7 @@ void rotate90Pixels(const PixelView& source, const PixelView& target);
 // Copies the target's size of pixels from the source, starting at (x, y).
 void copyPixels(const PixelView& source, int x, int y, const PixelView& target);
 
-// 32-bit only.
-void premultiplyPixels(const PixelView& view);
-void unpremultiplyPixels(const PixelView& view);
-// Blends the source placed at (x, y) onto the target where the two overlap.
+// 32-bit only. Blends the source placed at (x, y) onto the target where the two overlap.
 void blendPixels(const PixelView& target, const PixelView& source, int x, int y);
 
 // Tone tables hold 256 entries. A 24-bit view maps every byte of its rows,

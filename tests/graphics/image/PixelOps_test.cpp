@@ -33,51 +33,6 @@ TEST(PixelOps, MixAndClampChannels)
     EXPECT_EQ(17, clampToByte(17));
 }
 
-TEST(PixelOps, PremultiplyRoundTrips)
-{
-    PixelRows pixel(1, 1, 4);
-    pixel.set(0, 0, 50, 100, 200, 128);
-    premultiplyPixels(pixel.view());
-    EXPECT_EQ(25, pixel.byteAt(0, 0, 0));
-    EXPECT_EQ(50, pixel.byteAt(0, 0, 1));
-    EXPECT_EQ(100, pixel.byteAt(0, 0, 2));
-    EXPECT_EQ(128, pixel.byteAt(0, 0, 3));
-
-    // Every colour value at a range of alphas: opaque pixels are untouched,
-    // transparent ones become 0, others come back within the precision that
-    // alpha leaves them.
-    const int alphas[] = {0, 1, 2, 17, 64, 128, 200, 254, 255};
-    for (int a : alphas) {
-        PixelRows row(256, 1, 4);
-        for (int c = 0; c < 256; ++c)
-            row.set(c, 0, static_cast<uint8_t>(c), static_cast<uint8_t>(255 - c), static_cast<uint8_t>(c),
-                    static_cast<uint8_t>(a));
-        premultiplyPixels(row.view());
-        for (int c = 0; c < 256; ++c)
-            ASSERT_LE(row.byteAt(c, 0, 0), a) << "premultiplied colour above alpha " << a;
-        unpremultiplyPixels(row.view());
-        for (int c = 0; c < 256; ++c) {
-            ASSERT_EQ(a, row.byteAt(c, 0, 3));
-            if (a == 0) {
-                ASSERT_EQ(0, row.byteAt(c, 0, 0));
-                continue;
-            }
-            const double bound = 1 + c / 256.0 + 128.0 / a;
-            ASSERT_LE(std::abs(row.byteAt(c, 0, 0) - c), bound) << "alpha " << a << " colour " << c;
-            if (a == 255) {
-                ASSERT_EQ(c, row.byteAt(c, 0, 0));
-            }
-        }
-    }
-
-    // Colour above alpha is not valid premultiplied data; it saturates.
-    PixelRows bad(1, 1, 4);
-    bad.set(0, 0, 200, 10, 0, 100);
-    unpremultiplyPixels(bad.view());
-    EXPECT_EQ(255, bad.byteAt(0, 0, 0));
-    EXPECT_EQ(25, bad.byteAt(0, 0, 1));
-}
-
 TEST(PixelOps, ToneTables)
 {
     uint8_t table[256];
