@@ -71,7 +71,7 @@ TEST(PixelOps, ToneTables)
     EXPECT_EQ(99, table[7]);
 }
 
-TEST(PixelOps, TablesGrayAndInvertRespectDepth)
+TEST(PixelOps, TablesRespectDepthAndPadding)
 {
     uint8_t table[256];
     for (int i = 0; i < 256; ++i)
@@ -108,57 +108,6 @@ TEST(PixelOps, TablesGrayAndInvertRespectDepth)
     PixelRows padded(1, 1, 3, 9);
     applyChannelTablesPixels(padded.view(), red, green, blue, alpha);
     EXPECT_EQ(9, padded.view().row(0)[3]) << "24-bit padding is skipped";
-
-    PixelRows gray(3, 1, 4);
-    gray.set(0, 0, 255, 255, 255, 7);
-    gray.set(1, 0, 0, 255, 0);
-    gray.set(2, 0, 0, 0, 255);
-    grayPixels(gray.view());
-    EXPECT_EQ(255, gray.byteAt(0, 0, 1));
-    EXPECT_EQ(7, gray.byteAt(0, 0, 3));
-    EXPECT_EQ((601 * 255) >> 10, gray.byteAt(1, 0, 0));
-    EXPECT_EQ((306 * 255) >> 10, gray.byteAt(2, 0, 2));
-
-    PixelRows inverted(1, 1, 4);
-    inverted.set(0, 0, 0, 10, 255, 33);
-    invertPixels(inverted.view());
-    EXPECT_EQ(255, inverted.byteAt(0, 0, 0));
-    EXPECT_EQ(245, inverted.byteAt(0, 0, 1));
-    EXPECT_EQ(0, inverted.byteAt(0, 0, 2));
-    EXPECT_EQ(33, inverted.byteAt(0, 0, 3));
-}
-
-TEST(PixelOps, FlipTurnAndCopy)
-{
-    // 3 x 2, pixel value 10 * y + x in every byte.
-    PixelRows source(3, 2, 4);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x)
-            source.set(x, y, static_cast<uint8_t>(10 * y + x), 1, 2, 3);
-    }
-    PixelRows flipped(3, 2, 4);
-    flipPixels(source.view(), flipped.view(), true, false);
-    EXPECT_EQ(2, flipped.byteAt(0, 0, 0));
-    EXPECT_EQ(0, flipped.byteAt(2, 0, 0));
-    EXPECT_EQ(3, flipped.byteAt(0, 0, 3)) << "pixel bytes keep their order";
-    flipPixels(source.view(), flipped.view(), false, true);
-    EXPECT_EQ(10, flipped.byteAt(0, 0, 0));
-    flipPixels(source.view(), flipped.view(), true, true);
-    EXPECT_EQ(12, flipped.byteAt(0, 0, 0));
-    EXPECT_EQ(0, flipped.byteAt(2, 1, 0));
-
-    // Clockwise: (x, y) goes to (height - 1 - y, x).
-    PixelRows turned(2, 3, 4);
-    rotate90Pixels(source.view(), turned.view());
-    EXPECT_EQ(10, turned.byteAt(0, 0, 0));
-    EXPECT_EQ(0, turned.byteAt(1, 0, 0));
-    EXPECT_EQ(12, turned.byteAt(0, 2, 0));
-    EXPECT_EQ(2, turned.byteAt(1, 2, 0));
-
-    PixelRows part(2, 1, 4);
-    copyPixels(source.view(), 1, 1, part.view());
-    EXPECT_EQ(11, part.byteAt(0, 0, 0));
-    EXPECT_EQ(12, part.byteAt(1, 0, 0));
 }
 
 TEST(PixelOps, BlendingClipsToTheOverlap)

@@ -79,24 +79,3 @@ TEST(Rotator, WholeTurnsLandOnSourcePixels)
         expectSamePixels(source, rotate(source, 360));
     }
 }
-
-TEST(Rotator, CornersShowTheBackground)
-{
-    PixelRows source(10, 10, 4);
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x)
-            source.set(x, y, 50, 60, 70, 255);
-    }
-    const PixelRows turned = rotate(source, 45, 0x11223344u);
-    ASSERT_EQ(14, turned.view().width());
-    // The corners of the box lie outside the turned square.
-    EXPECT_EQ(0x44, turned.byteAt(0, 0, 0));
-    EXPECT_EQ(0x33, turned.byteAt(0, 0, 1));
-    EXPECT_EQ(0x22, turned.byteAt(0, 0, 2));
-    EXPECT_EQ(0x11, turned.byteAt(0, 0, 3));
-    EXPECT_EQ(0x44, turned.byteAt(13, 13, 0));
-    // The middle is the flat colour, the bicubic weights summing to one.
-    EXPECT_EQ(50, turned.byteAt(7, 7, 0));
-    EXPECT_EQ(70, turned.byteAt(7, 7, 2));
-    EXPECT_EQ(255, turned.byteAt(7, 7, 3));
-}
