@@ -179,6 +179,64 @@ public:
     // alpha; nothing happens without alpha or when the flag has that value.
     void setPremultiplied(bool on);
 
+    // ---- Pixel operations of the image library (graphics/image/ImageOps.cpp).
+    // Unless said otherwise they return a new image, the source untouched, and
+    // the empty image on failure; the in-place ones change every holder.
+
+    // Filter kinds of scaled().
+    static constexpr int kNearest = 0;
+    static constexpr int kBox = 1;
+    static constexpr int kCubic = 2;      // B = C = 1/3
+    static constexpr int kCatmullRom = 3; // cover thumbnails
+    static constexpr int kLanczos = 4;    // three lobes
+
+    // The same size gives a copy. The result keeps the source's depth and
+    // premultiplied flag.
+    Image scaled(int width, int height, int kind) const;
+    // The other side follows the aspect ratio.
+    Image scaledToWidth(int width, int kind) const;
+    Image scaledToHeight(int height, int kind) const;
+    // Never enlarges: an image that fits comes back as a copy.
+    Image scaledToFit(int maxWidth, int maxHeight, int kind) const;
+
+    // 32-bit only; the rectangle must lie wholly inside.
+    Image cropped(const Rect& rect) const;
+    // 32-bit only.
+    Image flipped(bool horizontal, bool vertical) const;
+    Image rotated180() const;
+    // Clockwise for positive angles; exactly 90 is a lossless quarter turn,
+    // other angles sample bicubically over the background colour.
+    Image rotated(float degrees, const Color& background) const;
+    Image rotated90() const;
+    // Mode 1 only: this image above the other, of the same width, depth and
+    // premultiplied flag.
+    Image stackedWith(const Image& other, int mode) const;
+    // The part around the centre pixel enlarged zoom times (nearest
+    // neighbour) into an image of the output size; outside the image the fill
+    // colour shows. gridOffset receives where the pixel grid starts in the
+    // result and centreCell the cell of the centre pixel.
+    Image magnified(const Point& centre, const Size& outputSize, int zoom, const Color& fill,
+                    Point* gridOffset = nullptr, Rect* centreCell = nullptr) const;
+
+    // Blends the source onto this image at the position, in place. Both must
+    // be 32-bit with straight alpha; otherwise nothing changes.
+    void drawImage(const Image& source, const Point& position);
+
+    // In place. A table has 256 entries; a 24-bit image maps every byte of
+    // its rows, a 32-bit one B, G and R and keeps alpha.
+    void applyTable(const uint8_t* table);
+    // The alpha table may be null; it applies to 32-bit images only.
+    void applyChannelTables(const uint8_t* red, const uint8_t* green, const uint8_t* blue,
+                            const uint8_t* alpha);
+    // Above 1 brightens, below darkens; a gamma of 0 or less changes nothing.
+    void applyGamma(float gamma);
+    void adjustBrightnessContrast(int brightness, int contrast);
+    void toGray();
+    void invert();
+    // A Gaussian blur; the radius is capped at BlurKernel::kMaxRadius.
+    void blur(float radius);
+    // ---- end of the image library's pixel operations.
+
 private:
     void release();
     void share(const Image& other);
