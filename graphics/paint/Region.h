@@ -51,6 +51,8 @@ private:
     // Takes over a handle (null makes the empty region).
     void adopt(HRGN__* handle);
     void release();
+    // Frees a handle once its last holder lets go; per platform.
+    static void destroyHandle(HRGN__* handle);
 
     HRGN__* m_handle = nullptr;
     int* m_count = nullptr;

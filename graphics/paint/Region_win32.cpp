@@ -69,14 +69,10 @@ HRGN regionFromRuns(const std::vector<Rect>& runs)
 
 } // namespace
 
-Region::Region() = default;
-
 Region::Region(int x, int y, int width, int height)
 {
     adopt(CreateRectRgn(x, y, farEdge(x, width), farEdge(y, height)));
 }
-
-Region::Region(const Rect& rect) : Region(rect.x, rect.y, rect.width, rect.height) {}
 
 Region::Region(const Image& mask)
 {
@@ -86,45 +82,10 @@ Region::Region(const Image& mask)
     adopt(regionFromRuns(regionRuns(view)));
 }
 
-Region::Region(const Region& other) : m_handle(other.m_handle), m_count(other.m_count)
-{
-    if (m_count)
-        ++*m_count;
-}
 
-Region& Region::operator=(const Region& other)
+void Region::destroyHandle(HRGN__* handle)
 {
-    if (this == &other || m_handle == other.m_handle)
-        return *this;
-    release();
-    m_handle = other.m_handle;
-    m_count = other.m_count;
-    if (m_count)
-        ++*m_count;
-    return *this;
-}
-
-Region::~Region()
-{
-    release();
-}
-
-void Region::adopt(HRGN__* handle)
-{
-    if (!handle)
-        return;
-    m_handle = handle;
-    m_count = new int(1);
-}
-
-void Region::release()
-{
-    if (m_count && --*m_count == 0) {
-        DeleteObject(m_handle);
-        delete m_count;
-    }
-    m_handle = nullptr;
-    m_count = nullptr;
+    DeleteObject(handle);
 }
 
 Rect Region::boundingRect() const
@@ -133,11 +94,6 @@ Rect Region::boundingRect() const
     if (!m_handle || GetRgnBox(m_handle, &box) == ERROR)
         return Rect();
     return Rect(box.left, box.top, box.right - box.left, box.bottom - box.top);
-}
-
-bool Region::isEmpty() const
-{
-    return boundingRect().isEmpty();
 }
 
 bool Region::contains(const Point& point) const

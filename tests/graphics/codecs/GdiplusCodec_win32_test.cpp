@@ -22,18 +22,6 @@ String pathOf(const std::string& path)
     return String(wide.c_str());
 }
 
-Bytes readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string dataFile(const std::string& name)
 {
     return testsupport::dataDir() + "\\graphics\\" + name;
@@ -170,7 +158,7 @@ TEST_F(GdiplusCodecTest, PngAndTiffKeepAlpha)
         expectSamePixels(back, image, 0, true);
     }
     // A 32-bit picture is stored as RGBA (PNG colour type 6).
-    EXPECT_EQ(readBytes(m_dir.file("alpha.png")).at(25), 6);
+    EXPECT_EQ(testsupport::readFileBytes(m_dir.file("alpha.png")).at(25), 6);
 }
 
 TEST_F(GdiplusCodecTest, BmpAndJpegKeepTheColours)
@@ -204,7 +192,7 @@ TEST_F(GdiplusCodecTest, TwentyFourBitImagesAreWrittenWithoutAlpha)
     EXPECT_TRUE(allOpaque(back));
     expectSamePixels(back, rgb, 0, false);
     // PNG colour type 2: RGB without alpha.
-    EXPECT_EQ(readBytes(m_dir.file("rgb.png")).at(25), 2);
+    EXPECT_EQ(testsupport::readFileBytes(m_dir.file("rgb.png")).at(25), 2);
 
     expectSamePixels(saveAndLoad(rgb, "rgb.bmp"), rgb, 0, false);
 }
@@ -226,7 +214,7 @@ TEST_F(GdiplusCodecTest, DecodesFromMemory)
     Image image = rampImage(8, 6, true);
     std::string path = m_dir.file("memory.png");
     ASSERT_TRUE(image.save(pathOf(path), true));
-    Bytes bytes = readBytes(path);
+    Bytes bytes = testsupport::readFileBytes(path);
     Image back = Image::fromData(bytes.data(), static_cast<int64_t>(bytes.size()), u"png");
     expectSamePixels(back, image, 0, true);
 
@@ -284,7 +272,7 @@ TEST_F(GdiplusCodecTest, DamagedOrHostileInputGivesTheEmptyImage)
     Image image = rampImage(10, 10, true);
     std::string path = m_dir.file("good.png");
     ASSERT_TRUE(image.save(pathOf(path), true));
-    Bytes good = readBytes(path);
+    Bytes good = testsupport::readFileBytes(path);
 
     Bytes truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
     EXPECT_TRUE(Image::fromData(truncated.data(), static_cast<int64_t>(truncated.size()), u"png").isNull());
@@ -298,7 +286,7 @@ TEST_F(GdiplusCodecTest, DamagedOrHostileInputGivesTheEmptyImage)
 
     // A file whose extension lies about its content.
     std::string pixAsPng = m_dir.file("lying.png");
-    writeBytes(pixAsPng, {0x09, 0x03, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 1, 2, 3, 4});
+    testsupport::writeFileBytes(pixAsPng, {0x09, 0x03, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 1, 2, 3, 4});
     EXPECT_TRUE(Image::fromFile(pathOf(pixAsPng)).isNull());
     EXPECT_TRUE(Image::fromFile(pathOf(m_dir.file("missing.png"))).isNull());
 }
@@ -308,14 +296,14 @@ TEST_F(GdiplusCodecTest, FailedSavesKeepTheOldFile)
     Image image = rampImage(4, 4, false);
     std::string path = m_dir.file("keep.png");
     ASSERT_TRUE(image.save(pathOf(path), true));
-    Bytes before = readBytes(path);
+    Bytes before = testsupport::readFileBytes(path);
 
     Image other = rampImage(7, 7, true);
     EXPECT_FALSE(other.save(pathOf(path), false));
-    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(testsupport::readFileBytes(path), before);
 
     EXPECT_FALSE(Image().save(pathOf(path), true));
-    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(testsupport::readFileBytes(path), before);
 
     EXPECT_FALSE(other.save(pathOf(m_dir.file("no\\such\\folder.png")), true));
     EXPECT_FALSE(other.save(pathOf(m_dir.file("picture.webp")), true));

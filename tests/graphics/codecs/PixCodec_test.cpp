@@ -22,18 +22,6 @@ String pathOf(const std::string& path)
     return String(wide.c_str());
 }
 
-Bytes readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 void putUInt32(Bytes& bytes, uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
@@ -102,7 +90,7 @@ TEST_F(PixCodecTest, WritesTheDocumentedBytes)
         0x00, 0x00, 0x10, 0x20, 0x30, 0x80, 0x10, 0x21, 0x30, 0x80, 0x10, 0x20, 0x30, 0x81,
         0x10, 0x21, 0x30, 0x81, 0x10, 0x20, 0x30, 0x82, 0x10, 0x21, 0x30, 0x82,
     };
-    EXPECT_EQ(readBytes(path), expected);
+    EXPECT_EQ(testsupport::readFileBytes(path), expected);
 
     Image back = PixCodec().loadFromFile(pathOf(path));
     ASSERT_FALSE(back.isNull());
@@ -193,27 +181,27 @@ TEST_F(PixCodecTest, FileReaderChecksTheHeaderAgainstTheLength)
     // A small file announcing a picture of 30000 x 30000 must be refused
     // without allocating anything for it.
     Bytes huge = header(777, 30000, 30000, 30000u * 30000u * 4u);
-    writeBytes(path, huge);
+    testsupport::writeFileBytes(path, huge);
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull());
 
     Bytes shorter = pixFile(4, 4);
     shorter.pop_back();
-    writeBytes(path, shorter);
+    testsupport::writeFileBytes(path, shorter);
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull());
 
     Bytes longer = pixFile(4, 4);
     longer.push_back(1);
-    writeBytes(path, longer);
+    testsupport::writeFileBytes(path, longer);
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull());
 
-    writeBytes(path, Bytes(10, 0));
+    testsupport::writeFileBytes(path, Bytes(10, 0));
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull());
-    writeBytes(path, Bytes());
+    testsupport::writeFileBytes(path, Bytes());
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull());
 
     EXPECT_TRUE(PixCodec().loadFromFile(pathOf(m_dir.file("missing.pix"))).isNull());
 
-    writeBytes(path, pixFile(4, 4));
+    testsupport::writeFileBytes(path, pixFile(4, 4));
     EXPECT_EQ(PixCodec().loadFromFile(pathOf(path)).pixel(3, 3).value(), 0x403F3E3Du);
 }
 
@@ -228,7 +216,7 @@ TEST_F(PixCodecTest, TwentyFourBitImagesAreSavedAsTheySee)
         }
         std::string path = m_dir.file("rgb.pix");
         ASSERT_TRUE(PixCodec().save(pathOf(path), rgb)) << width;
-        EXPECT_EQ(readBytes(path).size(), 16u + static_cast<size_t>(width) * 2 * 4);
+        EXPECT_EQ(testsupport::readFileBytes(path).size(), 16u + static_cast<size_t>(width) * 2 * 4);
         Image back = PixCodec().loadFromFile(pathOf(path));
         ASSERT_FALSE(back.isNull()) << width;
         for (int x = 0; x < width; ++x) {
@@ -282,9 +270,9 @@ TEST_F(PixCodecTest, FailedSavesReportFailureAndKeepTheOldFile)
 
     // Overwriting a file replaces it whole.
     std::string path = m_dir.file("old.pix");
-    writeBytes(path, pixFile(3, 3));
+    testsupport::writeFileBytes(path, pixFile(3, 3));
     ASSERT_TRUE(PixCodec().save(pathOf(path), image));
-    EXPECT_EQ(readBytes(path).size(), 20u);
+    EXPECT_EQ(testsupport::readFileBytes(path).size(), 20u);
 }
 
 TEST_F(PixCodecTest, ImageEntryPointsChooseTheCodecByExtension)
@@ -325,7 +313,7 @@ TEST_F(PixCodecTest, ImageEntryPointsChooseTheCodecByExtension)
 TEST_F(PixCodecTest, NothingLoadsOrSavesWithoutTheRegistry)
 {
     std::string path = m_dir.file("a.pix");
-    writeBytes(path, pixFile(1, 1));
+    testsupport::writeFileBytes(path, pixFile(1, 1));
     ImageCodec::unregisterAll();
     EXPECT_EQ(ImageCodec::count(), 0);
     EXPECT_EQ(ImageCodec::forExtension(u"pix"), nullptr);
