@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class DataTreeNode;
+class DataTreeValue;
 
 // The value kinds of the collection file. Writers append a value with the
 // tag to the node. Readers take the first value with the tag and give the
@@ -32,6 +33,16 @@ public:
     static void writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc);
     // Year, month and day as they are.
     static void writeDate(DataTreeNode& node, const char* tag, const Date& date);
+
+    // The same for a value already found (null when there is none).
+    static int32_t toInt(const DataTreeValue* value);
+    static float toFloat(const DataTreeValue* value);
+    static bool toFlag(const DataTreeValue* value);
+    static String toText(const DataTreeValue* value);
+    static StringList toList(const DataTreeValue* value);
+    static Color toColor(const DataTreeValue* value);
+    static DateTime toDateTime(const DataTreeValue* value);
+    static Date toDate(const DataTreeValue* value);
 
     static int32_t readInt(const DataTreeNode& node, const char* tag);
     static float readFloat(const DataTreeNode& node, const char* tag);

@@ -141,15 +141,67 @@ void readEpisodes(const DataTreeNode* node, EpisodeList& episodes)
     }
 }
 
-void readCardStyle(const DataTreeNode& node, CardStyle& style)
+uint32_t tagWord(const char* tag)
 {
-    style.backgroundColor = V::readColor(node, "BGCR");
-    style.backgroundImage = V::readText(node, "BGIM");
-    style.textColor = V::readColor(node, "TTCR");
-    style.titleColor = V::readColor(node, "TLCR");
-    style.linkColor = V::readColor(node, "LKCR");
-    style.fontFamily = V::readText(node, "FNTF");
-    style.fontSize = V::readInt(node, "FNSZ");
+    return uint32_t(uint8_t(tag[0])) | (uint32_t(uint8_t(tag[1])) << 8) | (uint32_t(uint8_t(tag[2])) << 16) |
+           (uint32_t(uint8_t(tag[3])) << 24);
+}
+
+// How each value of a movie lands in its field.
+struct Field
+{
+    uint32_t tag;
+    void (*apply)(const DataTreeValue& value, Movie& movie);
+};
+
+const Field kFields[] = {
+    {dataTreeTag("CRTD"), [](const DataTreeValue& v, Movie& m) { m.created = V::toDateTime(&v); }},
+    {dataTreeTag("MDFD"), [](const DataTreeValue& v, Movie& m) { m.modified = V::toDateTime(&v); }},
+    {dataTreeTag("MVID"), [](const DataTreeValue& v, Movie& m) { m.id = V::toInt(&v); }},
+    {dataTreeTag("NCLK"), [](const DataTreeValue& v, Movie& m) { m.nclk = V::toInt(&v); }},
+    {dataTreeTag("TITL"), [](const DataTreeValue& v, Movie& m) { m.title = V::toText(&v); }},
+    {dataTreeTag("ORTL"), [](const DataTreeValue& v, Movie& m) { m.originalTitle = V::toText(&v); }},
+    {dataTreeTag("GNRE"), [](const DataTreeValue& v, Movie& m) { m.genres = V::toList(&v); }},
+    {dataTreeTag("STUD"), [](const DataTreeValue& v, Movie& m) { m.studios = V::toList(&v); }},
+    {dataTreeTag("CTRY"), [](const DataTreeValue& v, Movie& m) { m.countries = V::toList(&v); }},
+    {dataTreeTag("LANG"), [](const DataTreeValue& v, Movie& m) { m.languages = V::toList(&v); }},
+    {dataTreeTag("YEAR"), [](const DataTreeValue& v, Movie& m) { m.year = V::toInt(&v); }},
+    {dataTreeTag("RUNT"), [](const DataTreeValue& v, Movie& m) { m.runningTime = V::toInt(&v); }},
+    {dataTreeTag("CLOR"), [](const DataTreeValue& v, Movie& m) { m.colour = V::toInt(&v); }},
+    {dataTreeTag("FRMT"), [](const DataTreeValue& v, Movie& m) { m.format = V::toText(&v); }},
+    {dataTreeTag("BRCD"), [](const DataTreeValue& v, Movie& m) { m.barcode = V::toText(&v); }},
+    {dataTreeTag("PLOT"), [](const DataTreeValue& v, Movie& m) { m.plot = V::toText(&v); }},
+    {dataTreeTag("NTES"), [](const DataTreeValue& v, Movie& m) { m.notes = V::toText(&v); }},
+    {dataTreeTag("TAGS"), [](const DataTreeValue& v, Movie& m) { m.tags = V::toList(&v); }},
+    {dataTreeTag("RTMP"), [](const DataTreeValue& v, Movie& m) { m.mpaaRating = V::toText(&v); }},
+    {dataTreeTag("RTIM"), [](const DataTreeValue& v, Movie& m) { m.imdbRating = V::toFloat(&v); }},
+    {dataTreeTag("MYRT"), [](const DataTreeValue& v, Movie& m) { m.myRating = V::toFloat(&v); }},
+    {dataTreeTag("WISH"), [](const DataTreeValue& v, Movie& m) { m.wishlist = V::toFlag(&v); }},
+    {dataTreeTag("SEEN"), [](const DataTreeValue& v, Movie& m) { m.seen = V::toFlag(&v); }},
+    {dataTreeTag("CRLB"), [](const DataTreeValue& v, Movie& m) { m.colorLabel = V::toInt(&v); }},
+    {dataTreeTag("BGCR"),
+     [](const DataTreeValue& v, Movie& m) { m.cardStyle.backgroundColor = V::toColor(&v); }},
+    {dataTreeTag("BGIM"),
+     [](const DataTreeValue& v, Movie& m) { m.cardStyle.backgroundImage = V::toText(&v); }},
+    {dataTreeTag("TTCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.textColor = V::toColor(&v); }},
+    {dataTreeTag("TLCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.titleColor = V::toColor(&v); }},
+    {dataTreeTag("LKCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.linkColor = V::toColor(&v); }},
+    {dataTreeTag("FNTF"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.fontFamily = V::toText(&v); }},
+    {dataTreeTag("FNSZ"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.fontSize = V::toInt(&v); }},
+    {dataTreeTag("PRCE"), [](const DataTreeValue& v, Movie& m) { m.purchasePrice = V::toText(&v); }},
+};
+
+const int kFieldCount = int(sizeof(kFields) / sizeof(kFields[0]));
+static_assert(kFieldCount <= 64, "one bit per field marks it as read");
+
+int fieldIndex(const char* tag)
+{
+    uint32_t word = tagWord(tag);
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (kFields[i].tag == word)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -192,37 +244,22 @@ void MovieChunk::write(const Movie& movie, DataTreeNode& node)
     V::writeText(node, "PRCE", movie.purchasePrice);
 }
 
+// The movie's values are taken in one walk over the node rather than one
+// search per tag: a collection holds tens of thousands of them. Only the
+// first value with a tag counts, as for every other node.
 void MovieChunk::read(const DataTreeNode& node, Movie& movie)
 {
-    movie.created = V::readDateTime(node, "CRTD");
-    movie.modified = V::readDateTime(node, "MDFD");
-    movie.id = V::readInt(node, "MVID");
-    movie.nclk = V::readInt(node, "NCLK");
-    movie.title = V::readText(node, "TITL");
-    movie.originalTitle = V::readText(node, "ORTL");
-    movie.genres = V::readList(node, "GNRE");
-    movie.studios = V::readList(node, "STUD");
-    movie.countries = V::readList(node, "CTRY");
-    movie.languages = V::readList(node, "LANG");
-    movie.year = V::readInt(node, "YEAR");
-    movie.runningTime = V::readInt(node, "RUNT");
-    movie.colour = V::readInt(node, "CLOR");
-    movie.format = V::readText(node, "FRMT");
-    movie.barcode = V::readText(node, "BRCD");
+    uint64_t read = 0;
+    for (const DataTreeValue* value : node.values()) {
+        int index = fieldIndex(value->tag());
+        if (index < 0 || (read & (uint64_t(1) << index)))
+            continue;
+        read |= uint64_t(1) << index;
+        kFields[index].apply(*value, movie);
+    }
     readCast(node.findChild("CAST"), movie.cast);
     readCrew(node.findChild("CREW"), movie.crew);
     readCovers(node.findChild("CVRS"), movie.covers);
     readLinks(node.findChild("LNKS"), movie.links);
     readEpisodes(node.findChild("EPDS"), movie.episodes);
-    movie.plot = V::readText(node, "PLOT");
-    movie.notes = V::readText(node, "NTES");
-    movie.tags = V::readList(node, "TAGS");
-    movie.mpaaRating = V::readText(node, "RTMP");
-    movie.imdbRating = V::readFloat(node, "RTIM");
-    movie.myRating = V::readFloat(node, "MYRT");
-    movie.wishlist = V::readFlag(node, "WISH");
-    movie.seen = V::readFlag(node, "SEEN");
-    movie.colorLabel = V::readInt(node, "CRLB");
-    readCardStyle(node, movie.cardStyle);
-    movie.purchasePrice = V::readText(node, "PRCE");
 }
