@@ -16,6 +16,7 @@ namespace {
 // Appends grow the block geometrically so that a loop of appends stays
 // linear; the step is capped so that a large buffer does not double at once.
 const int kMaxGrowthStep = 0x100000;
+const int kCompressionHeadroom = 512;
 
 uint8_t* allocateZeroed(int n)
 {
@@ -391,6 +392,10 @@ ByteArray ByteArray::fromBase64(const String& text)
 
 ByteArray ByteArray::compressed() const
 {
+    // The compressor's work buffer and the stored form add a few hundred
+    // bytes, which must still fit the size field.
+    if (m_size > INT_MAX - kCompressionHeadroom)
+        return ByteArray();
     ByteArray result(m_size + 8);
     uint32_t size = static_cast<uint32_t>(m_size);
     for (int shift = 0; shift < 32; shift += 8)

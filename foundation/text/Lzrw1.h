@@ -13,6 +13,7 @@
 class Lzrw1
 {
 public:
+    // The input must leave room for a few hundred bytes below INT_MAX.
     static ByteArray compress(const uint8_t* input, int size);
     // Decodes exactly expectedSize bytes into output. Input that is damaged,
     // refers to bytes before the start, or would produce any other count

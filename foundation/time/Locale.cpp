@@ -231,35 +231,39 @@ String Locale::formatDate(const Date& date, const String& pattern) const
         return String();
     String out;
     int i = 0;
-    while (i < pattern.length()) {
-        char16_t unit = pattern.at(i);
-        int run = runLength(pattern, i);
-        int taken = run < 4 ? run : 4;
-        if (unit == 'y') {
-            taken = run >= 4 ? 4 : (run >= 2 ? 2 : 1);
-            if (taken == 4)
-                out.append(String::fromInt(date.year()));
-            else if (taken == 2)
-                out.append(paddedNumber(date.year() % 100, 2));
-            else
-                out.appendChar(unit);
-        } else if (unit == 'M') {
-            if (taken >= 3)
-                out.append(monthName(date.month(), taken == 3));
-            else
-                out.append(paddedNumber(date.month(), taken));
-        } else if (unit == 'd') {
-            if (taken >= 3)
-                out.append(dayName(date.dayOfWeek(), taken == 3));
-            else
-                out.append(paddedNumber(date.day(), taken));
-        } else {
-            out.appendChar(unit);
-            taken = 1;
-        }
-        i += taken;
-    }
+    while (i < pattern.length())
+        i += writeDateToken(out, date, pattern.at(i), runLength(pattern, i));
     return out;
+}
+
+// Writes the longest token that a run of one letter starts with and returns
+// the number of letters it used.
+int Locale::writeDateToken(String& out, const Date& date, char16_t letter, int run) const
+{
+    int taken = run < 4 ? run : 4;
+    switch (letter) {
+    case 'y':
+        if (run >= 4) {
+            out.append(String::fromInt(date.year()));
+            return 4;
+        }
+        if (run >= 2) {
+            // The last two digits, also for years below 1000.
+            out.append(paddedNumber(date.year() % 100, 2));
+            return 2;
+        }
+        out.appendChar(letter);
+        return 1;
+    case 'M':
+        out.append(taken >= 3 ? monthName(date.month(), taken == 3) : paddedNumber(date.month(), taken));
+        return taken;
+    case 'd':
+        out.append(taken >= 3 ? dayName(date.dayOfWeek(), taken == 3) : paddedNumber(date.day(), taken));
+        return taken;
+    default:
+        out.appendChar(letter);
+        return 1;
+    }
 }
 
 String Locale::formatDate(const Date& date, bool longForm) const
@@ -275,29 +279,36 @@ String Locale::formatTime(const Time& time, const String& pattern) const
                       pattern.contains(String(u"ap"), String::kCaseSensitive);
     bool pm = false;
     int hour = twelveHour ? time.hour12(&pm) : time.hour();
+    String designator = pm ? pmDesignator() : amDesignator();
     String out;
     int i = 0;
     while (i < pattern.length()) {
-        char16_t unit = pattern.at(i);
+        char16_t letter = pattern.at(i);
         char16_t next = i + 1 < pattern.length() ? pattern.at(i + 1) : 0;
+        if ((letter == 'A' && next == 'P') || (letter == 'a' && next == 'p')) {
+            out.append(letter == 'a' ? designator.toLower() : designator);
+            i += 2;
+            continue;
+        }
         int run = runLength(pattern, i);
-        int taken = run >= 2 ? 2 : 1;
-        if (unit == 'h') {
+        int taken = letter == 'z' ? (run >= 3 ? 3 : 1) : (run >= 2 ? 2 : 1);
+        switch (letter) {
+        case 'h':
             out.append(paddedNumber(hour, taken));
-        } else if (unit == 'm') {
+            break;
+        case 'm':
             out.append(paddedNumber(time.minute(), taken));
-        } else if (unit == 's') {
+            break;
+        case 's':
             out.append(paddedNumber(time.second(), taken));
-        } else if (unit == 'z') {
-            taken = run >= 3 ? 3 : 1;
+            break;
+        case 'z':
             out.append(paddedNumber(time.millisecond(), taken));
-        } else if ((unit == 'A' && next == 'P') || (unit == 'a' && next == 'p')) {
-            String designator = pm ? pmDesignator() : amDesignator();
-            out.append(unit == 'a' ? designator.toLower() : designator);
-            taken = 2;
-        } else {
-            out.appendChar(unit);
+            break;
+        default:
+            out.appendChar(letter);
             taken = 1;
+            break;
         }
         i += taken;
     }

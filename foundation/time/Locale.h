@@ -94,6 +94,7 @@ public:
 
 private:
     char16_t firstUnit(uint32_t type) const;
+    int writeDateToken(String& out, const Date& date, char16_t letter, int run) const;
     bool mapNumberText(const String& text, String& ascii) const;
 
     uint32_t m_lcid = 0;

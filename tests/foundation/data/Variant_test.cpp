@@ -163,6 +163,7 @@ TEST(Variant, NaNAndOutOfRangeHaveOneDefinedResult)
 
 TEST(Variant, TextFormOfFloatingPointUsesTheLocale)
 {
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
     EXPECT_EQ(u16(Variant(1.5f).toString()), u"1.500000000");
     EXPECT_EQ(u16(Variant(-0.25).toString()), u"-0.250000000");
     LocaleScope german(LocaleData::kGermanGermany);

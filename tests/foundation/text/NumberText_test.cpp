@@ -94,6 +94,7 @@ TEST(NumberText, SmallTextForms)
 
 TEST(NumberText, ByteSizesStepAtStrictlyGreater)
 {
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
     int unit = -1;
     EXPECT_EQ(u16(String::formatByteSize(1024, &unit)), u"1024 ");
     EXPECT_EQ(unit, 0);
@@ -110,6 +111,7 @@ TEST(NumberText, ByteSizesStepAtStrictlyGreater)
 
 TEST(NumberText, DecimalsFollowTheLocale)
 {
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
     EXPECT_EQ(u16(String::fromDouble(1.5, 9)), u"1.500000000");
     EXPECT_EQ(u16(String::fromFloat(0.1f, 9)), u"0.100000001");
     EXPECT_EQ(u16(String::fromDouble(-2.675, 2)), u"-2.67");
@@ -129,20 +131,23 @@ TEST(NumberText, DecimalsFollowTheLocale)
 
 TEST(NumberText, DecimalsReadBackUnderEitherSeparator)
 {
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
     EXPECT_DOUBLE_EQ(String(u"12.5").toDouble(), 12.5);
     EXPECT_DOUBLE_EQ(String(u"12,5").toDouble(), 12.5);
     EXPECT_DOUBLE_EQ(String(u" -0.25 ").toDouble(), -0.25);
     EXPECT_FLOAT_EQ(String(u"7.25").toFloat(), 7.25f);
     EXPECT_EQ(String(u"12x").toDouble(), 0.0);
     EXPECT_EQ(String().toDouble(), 0.0);
+    // A value written under one regional setting reads back under the other.
+    String writtenInEnglish = String::fromDouble(3.125, 3);
+    String writtenInGerman;
     {
         LocaleScope german(LocaleData::kGermanGermany);
         EXPECT_DOUBLE_EQ(String(u"12,5").toDouble(), 12.5);
         EXPECT_DOUBLE_EQ(String(u"12.5").toDouble(), 12.5);
-        // A value written under one setting reads back under the other.
-        EXPECT_DOUBLE_EQ(String::fromDouble(3.125, 3).toDouble(), 3.125);
+        EXPECT_DOUBLE_EQ(writtenInEnglish.toDouble(), 3.125);
+        writtenInGerman = String::fromDouble(3.125, 3);
     }
-    String english = String::fromDouble(3.125, 3);
-    LocaleScope german(LocaleData::kGermanGermany);
-    EXPECT_DOUBLE_EQ(english.toDouble(), 3.125);
+    EXPECT_EQ(u16(writtenInGerman), u"3,125");
+    EXPECT_DOUBLE_EQ(writtenInGerman.toDouble(), 3.125);
 }

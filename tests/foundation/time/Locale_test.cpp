@@ -184,6 +184,7 @@ TEST(Locale, LocaleIdsFromNames)
 TEST(Locale, TheProgramsLocaleCanBeSwitched)
 {
     EXPECT_TRUE(Locale::instance().isUserDefault());
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
     {
         LocaleScope scope(LocaleData::kGermanGermany);
         EXPECT_EQ(u16(Date::monthName(1, false)), u"Januar");
