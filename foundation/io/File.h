@@ -88,6 +88,6 @@ public:
 
 private:
     String m_path;
-    intptr_t m_handle; // the system handle (HANDLE or descriptor); kNoHandle while closed
+    intptr_t m_handle; // the system handle (HANDLE or descriptor); -1 while closed
     int m_mode;
 };
