@@ -46,6 +46,10 @@ template <typename T> bool same(const T& a, const T& b)
     return a == b;
 }
 
+// Declared up front so that the list comparison finds them all.
+std::string differenceOf(const Loan& a, const Loan& b);
+std::string differenceOf(const Loaner& a, const Loaner& b);
+
 // Collects the name of the first field that differs.
 class Differ
 {
