@@ -44,7 +44,8 @@ public:
     // Our path form of a file or folder inside it.
     String path(const std::string& name) const
     {
-        return String::fromUtf8((m_native + "/" + name).c_str()).replaceChar(u'/', u'\\', String::kCaseSensitive);
+        return String::fromUtf8((m_native + "/" + name).c_str())
+            .replaceChar(u'/', u'\\', String::kCaseSensitive);
     }
 
 private:
@@ -156,5 +157,40 @@ void BM_ReadCollectionPeakMemory(benchmark::State& state)
     state.counters["peak_per_file_byte"] = ratio;
 }
 BENCHMARK(BM_ReadCollectionPeakMemory)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// What saving needs on top of the collection it saves: one movie's tree and
+// the write buffer, whatever the collection's size.
+void BM_WriteCollectionExtraMemory(benchmark::State& state)
+{
+    int count = int(state.range(0));
+    InMemory collection;
+    SampleCollection(kSeed).make(count, collection.header, collection.movies, collection.loaners);
+    String path = scratch().path("Extra" + std::to_string(count) + ".rsdb");
+    double extraMb = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5";
+        long before = statusKilobytes("VmRSS:");
+        if (!CollectionWriter::write(path, collection.header, collection.movies, collection.loaners))
+            state.SkipWithError("the collection could not be written");
+        extraMb = double(statusKilobytes("VmHWM:") - before) * 1024 / 1e6;
+    }
+    state.counters["file_MB"] = double(File::size(path)) / 1e6;
+    state.counters["extra_MB"] = extraMb;
+}
+BENCHMARK(BM_WriteCollectionExtraMemory)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void BM_PeekPassword(benchmark::State& state)
+{
+    String path = collectionFile(int(state.range(0)));
+    CollectionFile file{String()};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(file.peekPassword(path));
+}
+BENCHMARK(BM_PeekPassword)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

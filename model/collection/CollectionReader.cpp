@@ -84,7 +84,7 @@ bool CollectionReader::read(const String& path, Content content)
     DataReader reader(&buffered);
     char fileTag[5];
     bool ok = reader.attach() && readTag(reader, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
-              readRoot(reader) && reader.remaining() == 0;
+              readRoot(reader) && (isDone() || reader.remaining() == 0);
     if (!ok)
         clear();
     return ok;
@@ -99,6 +99,8 @@ bool CollectionReader::readRoot(DataReader& reader)
     for (uint32_t i = 0; i < count; ++i) {
         if (!readRootChild(reader))
             return false;
+        if (isDone())
+            return true;
     }
     return skipValues(reader);
 }
@@ -135,8 +137,6 @@ bool CollectionReader::readMovies(DataReader& reader)
         DataTreeNode node;
         if (!node.read(reader, 2))
             return false;
-        if (m_content == kHeaderOnly)
-            continue;
         Movie* movie = new Movie;
         MovieChunk::read(node, *movie);
         m_movies.append(movie);
@@ -146,8 +146,6 @@ bool CollectionReader::readMovies(DataReader& reader)
 
 void CollectionReader::readLoaners(const DataTreeNode& node)
 {
-    if (m_content == kHeaderOnly)
-        return;
     for (const DataTreeNode* child : node.children())
         LoanerChunk::read(*child, m_loaners.append(Loaner())->value);
 }

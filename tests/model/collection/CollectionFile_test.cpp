@@ -116,6 +116,14 @@ TEST(CollectionFile, PasswordDigestsCanBePeekedAtWithoutOpening)
     EXPECT_EQ(u16(other.name()), u"Other") << "peeking leaves the open collection alone";
     EXPECT_EQ(u16(other.password()), u"");
 
+    // Peeking reads no further than the header: a file damaged after it
+    // still names its password, and the open that follows refuses it.
+    Bytes whole = space.bytes("Locked/Locked.rsdb");
+    ASSERT_TRUE(space.put("cut.rsdb", Bytes(whole.begin(), whole.end() - 5)));
+    EXPECT_EQ(u16(other.peekPassword(space.path("cut.rsdb"))), u"5ebe2294ecd0e0f08eab7690d2a6ee69");
+    EXPECT_FALSE(file.read(space.path("cut.rsdb"), contents.movies, contents.loaners));
+    ASSERT_TRUE(file.read(locked, contents.movies, contents.loaners));
+
     file.setPassword(String());
     ASSERT_TRUE(file.write(contents.movies, contents.loaners));
     EXPECT_EQ(u16(other.peekPassword(locked)), u"");
