@@ -45,58 +45,58 @@ bool allZero(const int32_t* fields, int count)
 
 } // namespace
 
-void ChunkValues::writeInt(DataTreeNode& node, const char* tag, int32_t value)
+void ChunkValues::setInt(DataTreeValue& value, int32_t number)
 {
-    node.addValue(tag)->setInt(value);
+    value.setInt(number);
 }
 
-void ChunkValues::writeFloat(DataTreeNode& node, const char* tag, float value)
+void ChunkValues::setFloat(DataTreeValue& value, float number)
 {
-    node.addValue(tag)->setFloat(value);
+    value.setFloat(number);
 }
 
-void ChunkValues::writeFlag(DataTreeNode& node, const char* tag, bool value)
+void ChunkValues::setFlag(DataTreeValue& value, bool flag)
 {
-    node.addValue(tag)->setBool(value);
+    value.setBool(flag);
 }
 
-void ChunkValues::writeText(DataTreeNode& node, const char* tag, const String& text)
+void ChunkValues::setText(DataTreeValue& value, const String& text)
 {
-    node.addValue(tag)->setString(text);
+    value.setString(text);
 }
 
-void ChunkValues::writeList(DataTreeNode& node, const char* tag, const StringList& list)
+void ChunkValues::setList(DataTreeValue& value, const StringList& list)
 {
-    writeText(node, tag, String::join(list, String(kListSeparator), kListFlags));
+    value.setString(String::join(list, String(kListSeparator), kListFlags));
 }
 
-void ChunkValues::writeColor(DataTreeNode& node, const char* tag, const Color& color)
+void ChunkValues::setColor(DataTreeValue& value, const Color& color)
 {
-    node.addValue(tag)->setUInt(color.value());
+    value.setUInt(color.value());
 }
 
-void ChunkValues::writeDateTime(DataTreeNode& node, const char* tag, const DateTime& local)
+void ChunkValues::setDateTime(DataTreeValue& value, const DateTime& local)
 {
-    writeUtcDateTime(node, tag, local.toUtc());
+    setUtcDateTime(value, local.toUtc());
 }
 
-void ChunkValues::writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc)
+void ChunkValues::setUtcDateTime(DataTreeValue& value, const DateTime& utc)
 {
     const int32_t fields[7] = {utc.year(),   utc.month(),  utc.day(),        utc.hour(),
                                utc.minute(), utc.second(), utc.millisecond()};
     uint8_t bytes[kDateTimeBytes];
     for (int i = 0; i < 7; ++i)
         putInt(bytes + 4 * i, fields[i]);
-    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+    value.setBytes(bytes, sizeof bytes);
 }
 
-void ChunkValues::writeDate(DataTreeNode& node, const char* tag, const Date& date)
+void ChunkValues::setDate(DataTreeValue& value, const Date& date)
 {
     uint8_t bytes[kDateBytes];
     putInt(bytes, date.year());
     putInt(bytes + 4, date.month());
     putInt(bytes + 8, date.day());
-    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+    value.setBytes(bytes, sizeof bytes);
 }
 
 int32_t ChunkValues::toInt(const DataTreeValue* value)

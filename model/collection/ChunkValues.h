@@ -11,30 +11,30 @@
 class DataTreeNode;
 class DataTreeValue;
 
-// The value kinds of the collection file. Writers append a value with the
-// tag to the node. Readers take the first value with the tag and give the
-// kind's empty value (0, false, empty, null) when it is missing, holds fewer
-// bytes than the kind, or holds something impossible (a NaN or infinite
-// number, a date that does not exist).
+// The value kinds of the collection file. Readers by tag take the first
+// value with the tag in the node. Getters give the kind's empty value (0, false, empty, null) when it is
+// missing, holds fewer bytes than the kind, or holds something impossible (a NaN or infinite number, a date
+// that does not exist).
 class ChunkValues
 {
 public:
-    static void writeInt(DataTreeNode& node, const char* tag, int32_t value);
-    static void writeFloat(DataTreeNode& node, const char* tag, float value);
-    static void writeFlag(DataTreeNode& node, const char* tag, bool value);
-    static void writeText(DataTreeNode& node, const char* tag, const String& text);
+    // Setters: each replaces the value's bytes.
+    static void setInt(DataTreeValue& value, int32_t number);
+    static void setFloat(DataTreeValue& value, float number);
+    static void setFlag(DataTreeValue& value, bool flag);
+    static void setText(DataTreeValue& value, const String& text);
     // The items, trimmed, without the empty ones, between '|'; a single item
     // as it is.
-    static void writeList(DataTreeNode& node, const char* tag, const StringList& list);
-    static void writeColor(DataTreeNode& node, const char* tag, const Color& color);
+    static void setList(DataTreeValue& value, const StringList& list);
+    static void setColor(DataTreeValue& value, const Color& color);
     // Seven numbers, converted from local time to UTC; the null date-time is
     // 28 zero bytes.
-    static void writeDateTime(DataTreeNode& node, const char* tag, const DateTime& local);
-    static void writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc);
+    static void setDateTime(DataTreeValue& value, const DateTime& local);
+    static void setUtcDateTime(DataTreeValue& value, const DateTime& utc);
     // Year, month and day as they are.
-    static void writeDate(DataTreeNode& node, const char* tag, const Date& date);
+    static void setDate(DataTreeValue& value, const Date& date);
 
-    // The same for a value already found (null when there is none).
+    // Getters of a value (null when there is none).
     static int32_t toInt(const DataTreeValue* value);
     static float toFloat(const DataTreeValue* value);
     static bool toFlag(const DataTreeValue* value);
