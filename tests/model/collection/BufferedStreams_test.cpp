@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/MemoryStream.h"
-#include "foundation/io/OutputStream.h"
 #include "model/collection/BufferedInputStream.h"
 #include "model/collection/BufferedOutputStream.h"
+#include "tests/model/collection/MemorySink.h"
 
 #include <vector>
+
+using collectiontest::MemorySink;
 
 namespace {
 
@@ -18,32 +20,6 @@ std::vector<uint8_t> counting(size_t size)
         bytes[i] = uint8_t(i * 7 + i / 256);
     return bytes;
 }
-
-// Collects what is written; refuses everything past a limit, like a full disk.
-class Sink : public OutputStream
-{
-public:
-    explicit Sink(size_t limit = SIZE_MAX) : m_limit(limit) { m_open = true; }
-    int32_t write(const void* data, uint32_t length) override
-    {
-        ++calls;
-        if (bytes.size() + length > m_limit)
-            return -1;
-        const uint8_t* in = static_cast<const uint8_t*>(data);
-        bytes.insert(bytes.end(), in, in + length);
-        return int32_t(length);
-    }
-    uint64_t size() const override { return bytes.size(); }
-    bool seek(uint64_t position) override { return position == bytes.size(); }
-    uint64_t position() const override { return bytes.size(); }
-    bool seekToEnd() override { return true; }
-
-    std::vector<uint8_t> bytes;
-    int calls = 0;
-
-private:
-    size_t m_limit;
-};
 
 } // namespace
 
@@ -84,7 +60,7 @@ TEST(BufferedInputStream, ReadsAcrossBlocksAndSeeksBack)
 TEST(BufferedOutputStream, GathersSmallWritesAndReportsAFullDisk)
 {
     std::vector<uint8_t> source = counting(1000);
-    Sink sink;
+    MemorySink sink;
     {
         BufferedOutputStream stream(&sink, 64);
         for (size_t at = 0; at < 900; at += 9)
@@ -96,7 +72,7 @@ TEST(BufferedOutputStream, GathersSmallWritesAndReportsAFullDisk)
     EXPECT_EQ(sink.bytes, source);
     EXPECT_LT(sink.calls, 30) << "small writes are gathered";
 
-    Sink full(100);
+    MemorySink full(100);
     BufferedOutputStream stream(&full, 64);
     bool failed = false;
     for (size_t at = 0; at < 300 && !failed; at += 10)
@@ -106,7 +82,7 @@ TEST(BufferedOutputStream, GathersSmallWritesAndReportsAFullDisk)
     EXPECT_EQ(stream.write(source.data(), 1), -1) << "every later write fails";
     EXPECT_FALSE(stream.flush());
 
-    Sink unflushed;
+    MemorySink unflushed;
     {
         BufferedOutputStream dropped(&unflushed, 64);
         dropped.write(source.data(), 10);
