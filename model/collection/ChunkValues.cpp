@@ -163,24 +163,9 @@ float ChunkValues::readFloat(const DataTreeNode& node, const char* tag)
     return toFloat(node.findValue(tag));
 }
 
-bool ChunkValues::readFlag(const DataTreeNode& node, const char* tag)
-{
-    return toFlag(node.findValue(tag));
-}
-
 String ChunkValues::readText(const DataTreeNode& node, const char* tag)
 {
     return toText(node.findValue(tag));
-}
-
-StringList ChunkValues::readList(const DataTreeNode& node, const char* tag)
-{
-    return toList(node.findValue(tag));
-}
-
-Color ChunkValues::readColor(const DataTreeNode& node, const char* tag)
-{
-    return toColor(node.findValue(tag));
 }
 
 DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)

@@ -11,10 +11,11 @@
 class DataTreeNode;
 class DataTreeValue;
 
-// The value kinds of the collection file. Readers by tag take the first
-// value with the tag in the node. Getters give the kind's empty value (0, false, empty, null) when it is
-// missing, holds fewer bytes than the kind, or holds something impossible (a NaN or infinite number, a date
-// that does not exist).
+// The value kinds of the collection file. Getters give the kind's empty
+// value (0, false, empty, null) when the value is missing, holds fewer bytes
+// than its kind, or holds something impossible (a NaN or infinite number, a
+// date that does not exist). Readers by tag take the first value with the
+// tag in the node.
 class ChunkValues
 {
 public:
@@ -46,10 +47,7 @@ public:
 
     static int32_t readInt(const DataTreeNode& node, const char* tag);
     static float readFloat(const DataTreeNode& node, const char* tag);
-    static bool readFlag(const DataTreeNode& node, const char* tag);
     static String readText(const DataTreeNode& node, const char* tag);
-    static StringList readList(const DataTreeNode& node, const char* tag);
-    static Color readColor(const DataTreeNode& node, const char* tag);
     // Converted from UTC to local time.
     static DateTime readDateTime(const DataTreeNode& node, const char* tag);
     static Date readDate(const DataTreeNode& node, const char* tag);
