@@ -1,0 +1,179 @@
+#include "model/collection/ChunkValues.h"
+
+#include "foundation/data/DataTree.h"
+
+#include <cmath>
+
+namespace {
+
+const char16_t kListSeparator[] = u"|";
+const int kListFlags = String::kSkipEmpty | String::kTrimItems;
+
+const uint32_t kIntBytes = 4;
+const uint32_t kDateBytes = 12;
+const uint32_t kDateTimeBytes = 28;
+
+void putInt(uint8_t* out, int32_t value)
+{
+    uint32_t bits = uint32_t(value);
+    for (int i = 0; i < 4; ++i)
+        out[i] = uint8_t(bits >> (8 * i));
+}
+
+int32_t getInt(const uint8_t* in)
+{
+    uint32_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= uint32_t(in[i]) << (8 * i);
+    return int32_t(bits);
+}
+
+// A value shorter than its kind is damaged; its field keeps the default.
+bool hasBytes(const DataTreeValue* value, uint32_t bytes)
+{
+    return value && value->dataSize() >= bytes;
+}
+
+bool allZero(const int32_t* fields, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (fields[i] != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void ChunkValues::setInt(DataTreeValue& value, int32_t number)
+{
+    value.setInt(number);
+}
+
+void ChunkValues::setFloat(DataTreeValue& value, float number)
+{
+    value.setFloat(number);
+}
+
+void ChunkValues::setFlag(DataTreeValue& value, bool flag)
+{
+    value.setBool(flag);
+}
+
+void ChunkValues::setText(DataTreeValue& value, const String& text)
+{
+    value.setString(text);
+}
+
+void ChunkValues::setList(DataTreeValue& value, const StringList& list)
+{
+    value.setString(String::join(list, String(kListSeparator), kListFlags));
+}
+
+void ChunkValues::setColor(DataTreeValue& value, const Color& color)
+{
+    value.setUInt(color.value());
+}
+
+void ChunkValues::setDateTime(DataTreeValue& value, const DateTime& local)
+{
+    setUtcDateTime(value, local.toUtc());
+}
+
+void ChunkValues::setUtcDateTime(DataTreeValue& value, const DateTime& utc)
+{
+    const int32_t fields[7] = {utc.year(),   utc.month(),  utc.day(),        utc.hour(),
+                               utc.minute(), utc.second(), utc.millisecond()};
+    uint8_t bytes[kDateTimeBytes];
+    for (int i = 0; i < 7; ++i)
+        putInt(bytes + 4 * i, fields[i]);
+    value.setBytes(bytes, sizeof bytes);
+}
+
+void ChunkValues::setDate(DataTreeValue& value, const Date& date)
+{
+    uint8_t bytes[kDateBytes];
+    putInt(bytes, date.year());
+    putInt(bytes + 4, date.month());
+    putInt(bytes + 8, date.day());
+    value.setBytes(bytes, sizeof bytes);
+}
+
+int32_t ChunkValues::toInt(const DataTreeValue* value)
+{
+    return hasBytes(value, kIntBytes) ? value->toInt() : 0;
+}
+
+float ChunkValues::toFloat(const DataTreeValue* value)
+{
+    if (!hasBytes(value, kIntBytes))
+        return 0.0f;
+    float number = value->toFloat();
+    return std::isfinite(number) ? number : 0.0f;
+}
+
+bool ChunkValues::toFlag(const DataTreeValue* value)
+{
+    return hasBytes(value, 1) && value->toBool();
+}
+
+String ChunkValues::toText(const DataTreeValue* value)
+{
+    return value ? value->toString() : String();
+}
+
+StringList ChunkValues::toList(const DataTreeValue* value)
+{
+    return String::split(toText(value), String(kListSeparator), kListFlags);
+}
+
+Color ChunkValues::toColor(const DataTreeValue* value)
+{
+    return hasBytes(value, kIntBytes) ? Color(value->toUInt()) : Color();
+}
+
+DateTime ChunkValues::toDateTime(const DataTreeValue* value)
+{
+    if (!hasBytes(value, kDateTimeBytes))
+        return DateTime();
+    int32_t fields[7];
+    for (int i = 0; i < 7; ++i)
+        fields[i] = getInt(value->data() + 4 * i);
+    if (allZero(fields, 7))
+        return DateTime();
+    DateTime utc(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]);
+    return utc.isValid() ? utc.toLocal() : DateTime();
+}
+
+Date ChunkValues::toDate(const DataTreeValue* value)
+{
+    if (!hasBytes(value, kDateBytes))
+        return Date();
+    Date date(getInt(value->data()), getInt(value->data() + 4), getInt(value->data() + 8));
+    return date.isValid() ? date : Date();
+}
+
+int32_t ChunkValues::readInt(const DataTreeNode& node, const char* tag)
+{
+    return toInt(node.findValue(tag));
+}
+
+float ChunkValues::readFloat(const DataTreeNode& node, const char* tag)
+{
+    return toFloat(node.findValue(tag));
+}
+
+String ChunkValues::readText(const DataTreeNode& node, const char* tag)
+{
+    return toText(node.findValue(tag));
+}
+
+DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)
+{
+    return toDateTime(node.findValue(tag));
+}
+
+Date ChunkValues::readDate(const DataTreeNode& node, const char* tag)
+{
+    return toDate(node.findValue(tag));
+}

@@ -1,0 +1,192 @@
+#include "model/collection/CollectionFile.h"
+
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
+#include "foundation/io/Path.h"
+#include "foundation/time/DateTime.h"
+#include "model/collection/CollectionReader.h"
+#include "model/collection/CollectionWriter.h"
+#include "model/collection/HeaderChunk.h"
+#include "model/records/LoanerList.h"
+#include "model/records/Movie.h"
+
+#include <climits>
+#include <unordered_set>
+
+namespace {
+
+const char16_t kExtension[] = u"rsdb";
+
+bool isForbiddenNameUnit(char16_t unit)
+{
+    static const char16_t kForbidden[] = u"\\/<>:\"|?*";
+    if (unit < 0x20)
+        return true;
+    for (const char16_t* p = kForbidden; *p; ++p) {
+        if (unit == *p)
+            return true;
+    }
+    return false;
+}
+
+// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 name devices whatever follows
+// their first dot.
+bool isDeviceName(const String& name)
+{
+    int dot = name.indexOfChar(u'.', 0, String::kCaseSensitive);
+    String base = (dot < 0 ? name : name.mid(0, dot)).trimRight().toUpper();
+    static const char16_t* const kDevices[] = {u"CON", u"PRN", u"AUX", u"NUL"};
+    for (const char16_t* device : kDevices) {
+        if (String::equalsCString(base, device))
+            return true;
+    }
+    if (base.length() != 4 || base.at(3) < u'1' || base.at(3) > u'9')
+        return false;
+    String prefix = base.mid(0, 3);
+    return String::equalsCString(prefix, u"COM") || String::equalsCString(prefix, u"LPT");
+}
+
+bool isPlainName(const String& name)
+{
+    if (name.isEmpty() || name.last() == u'.' || name.last() == u' ')
+        return false;
+    for (int i = 0; i < name.length(); ++i) {
+        if (isForbiddenNameUnit(name.at(i)))
+            return false;
+    }
+    return !name.contains(String(u".."), String::kCaseSensitive) && !isDeviceName(name);
+}
+
+// Movies with an id that an earlier movie has get fresh ids above every id in
+// the file, and the counter never falls below an id in use, so a movie added
+// later cannot take an id that a loan or another movie already means.
+bool repairMovieIds(List<Movie*>& movies, CollectionHeader& header)
+{
+    for (const Movie* movie : movies) {
+        if (movie->id > header.lastMovieId)
+            header.lastMovieId = movie->id;
+    }
+    std::unordered_set<int32_t> seen;
+    seen.reserve(size_t(movies.count()));
+    for (Movie* movie : movies) {
+        if (seen.insert(movie->id).second)
+            continue;
+        if (header.lastMovieId == INT32_MAX)
+            return false;
+        movie->id = ++header.lastMovieId;
+    }
+    return true;
+}
+
+} // namespace
+
+CollectionFile::CollectionFile(const String& userDataDirectory) : m_userDataDirectory(userDataDirectory) {}
+
+String CollectionFile::extension()
+{
+    return String(kExtension);
+}
+
+bool CollectionFile::isValidName(const String& name) const
+{
+    if (!isPlainName(name) || String::equalsIgnoreCase(name, String(u"backup")))
+        return false;
+    String path = m_userDataDirectory;
+    path.appendChar(kPathSeparator).append(name).appendChar(kPathSeparator).append(name);
+    path.appendChar(u'.').append(extension());
+    return isPathLengthValid(path);
+}
+
+String CollectionFile::filePathFor(const String& name) const
+{
+    if (!isValidName(name))
+        return String();
+    String path = m_userDataDirectory;
+    path.appendChar(kPathSeparator).append(name).appendChar(kPathSeparator).append(name);
+    path.appendChar(u'.').append(extension());
+    return path;
+}
+
+String CollectionFile::name() const
+{
+    return m_path.isEmpty() ? String() : pathBaseName(m_path);
+}
+
+String CollectionFile::directory() const
+{
+    return m_path.isEmpty() ? String() : pathDirectory(m_path);
+}
+
+int32_t CollectionFile::nextMovieId()
+{
+    if (m_header.lastMovieId == INT32_MAX)
+        return 0;
+    return ++m_header.lastMovieId;
+}
+
+bool CollectionFile::create(const String& name, const String& author, const String& password)
+{
+    return create(name, author, password, DateTime::nowUtc());
+}
+
+bool CollectionFile::create(const String& name, const String& author, const String& password,
+                            const DateTime& createdUtc)
+{
+    String path = filePathFor(name);
+    if (path.isEmpty() || File::exists(path))
+        return false;
+    // A folder that cannot be made shows in the save that then fails.
+    String folder = pathDirectory(path);
+    Directory::create(m_userDataDirectory);
+    Directory::create(folder);
+    Directory::create(String(folder).appendChar(kPathSeparator).append(String(u"Images")));
+    Directory::create(String(folder).appendChar(kPathSeparator).append(String(u"Thumbnails")));
+    return CollectionWriter::writeNew(path, author, password, createdUtc);
+}
+
+bool CollectionFile::isCollectionFile(const String& path)
+{
+    return File::exists(path) && File::size(path) > 0 &&
+           String::equals(pathExtension(path, 1), String(kExtension));
+}
+
+String CollectionFile::peekPassword(const String& path) const
+{
+    if (!isCollectionFile(path))
+        return String();
+    CollectionReader reader;
+    if (!reader.read(path, CollectionReader::kHeaderOnly) || reader.header().version != HeaderChunk::kVersion)
+        return String();
+    return reader.header().password;
+}
+
+bool CollectionFile::read(const String& path, List<Movie*>& movies, LoanerList& loaners)
+{
+    close();
+    if (!isCollectionFile(path))
+        return false;
+    CollectionReader reader;
+    if (!reader.read(path, CollectionReader::kEverything) || reader.header().version != HeaderChunk::kVersion)
+        return false;
+    CollectionHeader header = reader.header();
+    if (!repairMovieIds(reader.movies(), header))
+        return false;
+    m_path = path;
+    m_header = header;
+    reader.takeMovies(movies);
+    reader.takeLoaners(loaners);
+    return true;
+}
+
+bool CollectionFile::write(const List<Movie*>& movies, const LoanerList& loaners) const
+{
+    if (m_path.isEmpty())
+        return false;
+    return CollectionWriter::write(m_path, m_header, movies, loaners);
+}
+
+void CollectionFile::close()
+{
+    m_path.clear();
+    m_header = CollectionHeader();
+}
