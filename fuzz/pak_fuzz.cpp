@@ -21,7 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 __builtin_trap();
             ++items;
         }
-        PakArchive::isSafeGroupName(group->name());
     }
     if (items != archive.itemCount())
         __builtin_trap();

@@ -260,8 +260,11 @@ bool LanguageFile::saveBinary(const String& path) const
     writeDate(*header, m_header.date);
     DataTreeNode* groups = tree.root()->addChild("GRPS");
     for (LanguageItem* item : m_items) {
+        StringList segments = contextSegments(item->context());
+        if (segments.count() > kMaxGroupDepth)
+            return false;
         DataTreeNode* parent = groups;
-        for (const String& segment : contextSegments(item->context()))
+        for (const String& segment : segments)
             parent = groupNode(*parent, segment);
         DataTreeNode* node = parent->addChild("ITEM");
         node->addValue("CTXT")->setString(item->source());

@@ -19,6 +19,9 @@ class LanguageFile
 {
 public:
     static constexpr uint32_t kFileTag = dataTreeTag("LANG");
+    // The deepest group path the binary form can hold: a DataTree reads no
+    // deeper, and the groups sit below GRPS with the items below them.
+    static constexpr int kMaxGroupDepth = DataTree::kMaxDepth - 2;
 
     LanguageFile() = default;
     virtual ~LanguageFile();
@@ -30,7 +33,6 @@ public:
     void setNativeName(const String& name) { m_header.nativeName = name; }
     void setAuthor(const String& author) { m_header.author = author; }
     void setDate(const DateTime& date) { m_header.date = date; }
-    void setFileTime(const DateTime& time) { m_header.fileTime = time; }
 
     const List<LanguageItem*>& items() const { return m_items; }
     int count() const { return m_items.count(); }
@@ -47,8 +49,9 @@ public:
     bool loadBinary(const String& path);
     bool loadBinaryFromMemory(const void* data, uint64_t size);
     // The header and every item as nested groups, one group per segment of
-    // the context; the date is stored in UTC. Replaces the file only when
-    // every byte was written.
+    // the context; the date is stored in UTC. Refuses contexts nested deeper
+    // than kMaxGroupDepth, which would make a file that cannot be read, and
+    // replaces the file only when every byte was written.
     bool saveBinary(const String& path) const;
 
     // Lookups in file order. A null context matches any context.

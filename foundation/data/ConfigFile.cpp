@@ -71,19 +71,32 @@ void appendTextEntry(const String& section, const String& line, List<ConfigEntry
     entries.append(new ConfigEntry(section + String(u"/") + name, Variant(value), comment));
 }
 
+// One line of the text form, trimmed: a section line changes the section;
+// comments (";"), lines that do not start like a name and lines outside a
+// section are passed over.
+void readTextLine(const String& rawLine, String& section, List<ConfigEntry*>& entries)
+{
+    String line = rawLine.trim();
+    if (line.isEmpty())
+        return;
+    if (line.first() == u'[') {
+        section = sectionOf(line);
+        return;
+    }
+    if (section.isEmpty() || !isAlphaNumericChar(line.first()))
+        return;
+    appendTextEntry(section, line, entries);
+}
+
 bool hasLineBreak(const String& text)
 {
     return text.containsChar(u'\r', String::kCaseSensitive) ||
            text.containsChar(u'\n', String::kCaseSensitive);
 }
 
-// The text form has no escapes: a line break would split the entry and a ";"
-// in the value would come back as the start of a comment.
-bool readsBackAsText(const ConfigEntry& entry)
+String sectionLine(const String& section)
 {
-    String value = entry.value().toString();
-    return !hasLineBreak(entry.key()) && !hasLineBreak(value) && !hasLineBreak(entry.comment()) &&
-           !value.containsChar(u';', String::kCaseSensitive);
+    return String(u"[") + section + String(u"]");
 }
 
 String textLine(const ConfigEntry& entry)
@@ -91,7 +104,32 @@ String textLine(const ConfigEntry& entry)
     String line = entry.name() + String(u"=") + entry.value().toString();
     if (!entry.comment().isEmpty())
         line += String(u" ;") + entry.comment();
-    return line + String::crlf();
+    return line;
+}
+
+// The text form has no escapes: an entry is written only when its lines read
+// back as the same key, value and comment. Line breaks, a ";" in the value,
+// blanks at the ends or a name that does not begin with a letter or digit
+// would not.
+bool readsBackAsText(const ConfigEntry& entry)
+{
+    String header = sectionLine(entry.section());
+    String line = textLine(entry);
+    if (hasLineBreak(header) || hasLineBreak(line))
+        return false;
+    List<ConfigEntry*> parsed;
+    String section;
+    readTextLine(header, section, parsed);
+    readTextLine(line, section, parsed);
+    bool same = parsed.count() == 1;
+    if (same) {
+        const ConfigEntry& back = *parsed.first()->value;
+        same = back.key() == entry.key() && back.value().toString() == entry.value().toString() &&
+               back.comment() == entry.comment();
+    }
+    for (ConfigEntry* item : parsed)
+        delete item;
+    return same;
 }
 
 } // namespace
@@ -173,19 +211,8 @@ bool ConfigFile::readText(const String& path, List<ConfigEntry*>& entries) const
     if (lines.isEmpty())
         return false;
     String section;
-    for (const String& rawLine : lines) {
-        String line = rawLine.trim();
-        if (line.isEmpty())
-            continue;
-        if (line.first() == u'[') {
-            section = sectionOf(line);
-            continue;
-        }
-        // Comments (";") and anything else that does not start like a name.
-        if (section.isEmpty() || !isAlphaNumericChar(line.first()))
-            continue;
-        appendTextEntry(section, line, entries);
-    }
+    for (const String& line : lines)
+        readTextLine(line, section, entries);
     return true;
 }
 
@@ -216,6 +243,8 @@ bool ConfigFile::readXml(const String& path, List<ConfigEntry*>& entries) const
 
 bool ConfigFile::writeText(const String& path) const
 {
+    if (hasLineBreak(m_headerComment))
+        return false;
     for (ConfigEntry* entry : m_entries) {
         if (!readsBackAsText(*entry))
             return false;
@@ -229,10 +258,10 @@ bool ConfigFile::writeText(const String& path) const
     for (List<ConfigEntry*>::Node* node = m_entries.first(); node && written; node = node->next) {
         String section = node->value->section();
         if (node == m_entries.first() || section != lastSection) {
-            written = writer.write(String::crlf() + String(u"[") + section + String(u"]") + String::crlf());
+            written = writer.write(String::crlf() + sectionLine(section) + String::crlf());
             lastSection = section;
         }
-        written = written && writer.write(textLine(*node->value));
+        written = written && writer.write(textLine(*node->value) + String::crlf());
     }
     writer.detach();
     return written && stream.commit();

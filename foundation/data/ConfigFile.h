@@ -8,8 +8,6 @@
 
 #include <cstdint>
 
-class XmlElement;
-
 // An ordered list of settings kept in one file, as INI-like text (format 0)
 // or as XML "groups", "group" and "item" elements (format 1). Keys are an
 // area, "/" and a name, compared exactly. Values read back from a file are
@@ -51,8 +49,10 @@ public:
     // A missing file is created empty (with its folders) and loads with no
     // entries, as does a file shorter than four bytes.
     bool load();
-    // Replaces the file only once the new one is whole. The text form refuses
-    // values it could not read back: a line break, or a ";" in a value.
+    // Replaces the file only once the new one is whole. The text form has no
+    // escapes and refuses, before writing anything, an entry or header that
+    // would not read back as it is (a line break, a ";" in a value, blanks at
+    // the ends, a name that does not begin with a letter or digit).
     bool save() const;
 
     // Appends as given: no key prefix, no check for an entry of that key.

@@ -33,12 +33,19 @@ Crc32::Crc32(const void* bytes, uint32_t size)
 {
     if (!bytes || size == 0 || size == 0xFFFFFFFF)
         return;
+    m_value = extend(0, bytes, size);
+}
+
+uint32_t Crc32::extend(uint32_t crc, const void* bytes, uint32_t size)
+{
+    if (!bytes)
+        return crc;
     const uint32_t* table = crcTable().entries;
     const uint8_t* data = static_cast<const uint8_t*>(bytes);
-    uint32_t crc = 0xFFFFFFFF;
+    uint32_t running = ~crc;
     for (uint32_t i = 0; i < size; ++i)
-        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    m_value = ~crc;
+        running = table[(running ^ data[i]) & 0xFF] ^ (running >> 8);
+    return ~running;
 }
 
 String Crc32::toString() const

@@ -14,6 +14,10 @@ public:
     // 0xFFFFFFFF.
     Crc32(const void* bytes, uint32_t size);
 
+    // Continues a checksum over more bytes, so that data read in blocks gives
+    // the same value as one call over the whole: start with 0.
+    static uint32_t extend(uint32_t crc, const void* bytes, uint32_t size);
+
     uint32_t value() const { return m_value; }
     bool isNull() const { return m_value == 0; }
     // Lower-case hexadecimal without leading zeros ("0" for 0).

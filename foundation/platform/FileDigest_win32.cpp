@@ -1,5 +1,6 @@
 #include "foundation/platform/FileDigest.h"
 
+#include "foundation/hash/Crc32.h"
 #include "foundation/platform/Win32Text.h"
 
 #include <windows.h>
@@ -76,28 +77,6 @@ private:
     HCRYPTHASH m_hash = 0;
 };
 
-// The CRC-32 table of the reflected polynomial 0xEDB88320. The in-memory
-// checksum is one call over a whole buffer; a file needs the running form.
-struct CrcTable
-{
-    CrcTable()
-    {
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int bit = 0; bit < 8; ++bit)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            entries[n] = c;
-        }
-    }
-    uint32_t entries[256];
-};
-
-const uint32_t* crcTable()
-{
-    static const CrcTable table;
-    return table.entries;
-}
-
 } // namespace
 
 bool FileDigest::md5(const String& path, uint8_t digest[16])
@@ -124,16 +103,14 @@ bool FileDigest::crc32(const String& path, uint32_t* value)
     BlockReader file(path);
     if (!file.isOpen())
         return false;
-    const uint32_t* table = crcTable();
-    uint32_t crc = 0xFFFFFFFFu;
+    uint32_t crc = 0;
     BYTE block[kBlockBytes];
     DWORD bytes = 0;
     do {
         if (!file.next(block, &bytes))
             return false;
-        for (DWORD i = 0; i < bytes; ++i)
-            crc = table[(crc ^ block[i]) & 0xFF] ^ (crc >> 8);
+        crc = Crc32::extend(crc, block, bytes);
     } while (bytes > 0);
-    *value = crc ^ 0xFFFFFFFFu;
+    *value = crc;
     return true;
 }

@@ -15,7 +15,10 @@ float clampF(float x, float low, float high)
     return x;
 }
 
-float minF(float a, float b) { return a < b ? a : b; }
+float minF(float a, float b)
+{
+    return a < b ? a : b;
+}
 
 uint8_t max3(uint8_t a, uint8_t b, uint8_t c)
 {
@@ -298,26 +301,18 @@ bool isNamed(const String& name, const char16_t* keyword)
 } // namespace
 
 Color::Color(uint32_t value)
-    : m_blue(static_cast<uint8_t>(value))
-    , m_green(static_cast<uint8_t>(value >> 8))
-    , m_red(static_cast<uint8_t>(value >> 16))
-    , m_alpha(static_cast<uint8_t>(value >> 24))
+    : m_blue(static_cast<uint8_t>(value)), m_green(static_cast<uint8_t>(value >> 8)),
+      m_red(static_cast<uint8_t>(value >> 16)), m_alpha(static_cast<uint8_t>(value >> 24))
 {
 }
 
 Color::Color(uint8_t red, uint8_t green, uint8_t blue)
-    : m_blue(blue)
-    , m_green(green)
-    , m_red(red)
-    , m_alpha(255)
+    : m_blue(blue), m_green(green), m_red(red), m_alpha(255)
 {
 }
 
 Color::Color(uint8_t alpha, uint8_t red, uint8_t green, uint8_t blue)
-    : m_blue(blue)
-    , m_green(green)
-    , m_red(red)
-    , m_alpha(alpha)
+    : m_blue(blue), m_green(green), m_red(red), m_alpha(alpha)
 {
 }
 
@@ -328,8 +323,8 @@ void Color::setAlphaF(float alpha)
 
 uint32_t Color::value() const
 {
-    return static_cast<uint32_t>(m_blue) | static_cast<uint32_t>(m_green) << 8
-        | static_cast<uint32_t>(m_red) << 16 | static_cast<uint32_t>(m_alpha) << 24;
+    return static_cast<uint32_t>(m_blue) | static_cast<uint32_t>(m_green) << 8 |
+           static_cast<uint32_t>(m_red) << 16 | static_cast<uint32_t>(m_alpha) << 24;
 }
 
 String Color::toHexText(bool withAlpha) const
@@ -536,12 +531,9 @@ const Array<Color>& Color::hueColors24()
     static const Array<Color> colors = [] {
         // The hue circle from red, one channel moving by 64 at a time.
         const uint32_t values[] = {
-            0xFFFF0000, 0xFFFF4000, 0xFFFF8000, 0xFFFFC000,
-            0xFFFFFF00, 0xFFC0FF00, 0xFF80FF00, 0xFF40FF00,
-            0xFF00FF00, 0xFF00FF40, 0xFF00FF80, 0xFF00FFC0,
-            0xFF00FFFF, 0xFF00C0FF, 0xFF0080FF, 0xFF0040FF,
-            0xFF0000FF, 0xFF4000FF, 0xFF8000FF, 0xFFC000FF,
-            0xFFFF00FF, 0xFFFF00C0, 0xFFFF0080, 0xFFFF0040,
+            0xFFFF0000, 0xFFFF4000, 0xFFFF8000, 0xFFFFC000, 0xFFFFFF00, 0xFFC0FF00, 0xFF80FF00, 0xFF40FF00,
+            0xFF00FF00, 0xFF00FF40, 0xFF00FF80, 0xFF00FFC0, 0xFF00FFFF, 0xFF00C0FF, 0xFF0080FF, 0xFF0040FF,
+            0xFF0000FF, 0xFF4000FF, 0xFF8000FF, 0xFFC000FF, 0xFFFF00FF, 0xFFFF00C0, 0xFFFF0080, 0xFFFF0040,
         };
         Array<Color> list;
         list.reserve(24);

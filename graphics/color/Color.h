@@ -83,6 +83,24 @@ public:
     // an unknown or empty name, so a typo in a style shows at once.
     static Color fromCssName(const String& name);
 
+    // ---- Colour operations of the image library (graphics/image/ColorOps.cpp).
+    // The source blended over this colour, both with straight alpha.
+    Color blendedWith(const Color& source) const;
+    // f, clamped to 0.01..1, is the share of the way towards white (black);
+    // alpha is kept.
+    Color lighter(float f) const;
+    Color darker(float f) const;
+    static Array<Color> lighterAll(const Array<Color>& colors, float f);
+    static Array<Color> darkerAll(const Array<Color>& colors, float f);
+    Color grayed() const;
+    Color inverted() const;
+    // Opaque black when blue + green + red is at most the threshold, else opaque white.
+    Color blackOrWhite(int threshold) const;
+    // n colours stepping from first towards second, which is never reached;
+    // empty for n below 1.
+    static Array<Color> gradient(const Color& first, const Color& second, int n);
+    // ---- end of the image library's colour operations.
+
 private:
     uint8_t m_blue = 0;
     uint8_t m_green = 0;

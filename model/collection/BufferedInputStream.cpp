@@ -21,7 +21,12 @@ bool BufferedInputStream::refill()
     m_blockStart += m_blockFill;
     m_blockFill = 0;
     m_blockPosition = 0;
-    int32_t got = m_source->read(m_block, m_capacity);
+    // Never ask past the end: some sources deliver all or nothing.
+    uint64_t left = m_blockStart < m_size ? m_size - m_blockStart : 0;
+    uint32_t wanted = left < m_capacity ? uint32_t(left) : m_capacity;
+    if (wanted == 0)
+        return false;
+    int32_t got = m_source->read(m_block, wanted);
     if (got <= 0)
         return false;
     m_blockFill = uint32_t(got);

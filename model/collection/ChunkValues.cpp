@@ -28,13 +28,10 @@ int32_t getInt(const uint8_t* in)
     return int32_t(bits);
 }
 
-// The value when it holds at least the bytes of its kind.
-const DataTreeValue* sizedValue(const DataTreeNode& node, const char* tag, uint32_t bytes)
+// A value shorter than its kind is damaged; its field keeps the default.
+bool hasBytes(const DataTreeValue* value, uint32_t bytes)
 {
-    const DataTreeValue* value = node.findValue(tag);
-    if (!value || value->dataSize() < bytes)
-        return nullptr;
-    return value;
+    return value && value->dataSize() >= bytes;
 }
 
 bool allZero(const int32_t* fields, int count)
@@ -48,102 +45,96 @@ bool allZero(const int32_t* fields, int count)
 
 } // namespace
 
-void ChunkValues::writeInt(DataTreeNode& node, const char* tag, int32_t value)
+void ChunkValues::setInt(DataTreeValue& value, int32_t number)
 {
-    node.addValue(tag)->setInt(value);
+    value.setInt(number);
 }
 
-void ChunkValues::writeFloat(DataTreeNode& node, const char* tag, float value)
+void ChunkValues::setFloat(DataTreeValue& value, float number)
 {
-    node.addValue(tag)->setFloat(value);
+    value.setFloat(number);
 }
 
-void ChunkValues::writeFlag(DataTreeNode& node, const char* tag, bool value)
+void ChunkValues::setFlag(DataTreeValue& value, bool flag)
 {
-    node.addValue(tag)->setBool(value);
+    value.setBool(flag);
 }
 
-void ChunkValues::writeText(DataTreeNode& node, const char* tag, const String& text)
+void ChunkValues::setText(DataTreeValue& value, const String& text)
 {
-    node.addValue(tag)->setString(text);
+    value.setString(text);
 }
 
-void ChunkValues::writeList(DataTreeNode& node, const char* tag, const StringList& list)
+void ChunkValues::setList(DataTreeValue& value, const StringList& list)
 {
-    writeText(node, tag, String::join(list, String(kListSeparator), kListFlags));
+    value.setString(String::join(list, String(kListSeparator), kListFlags));
 }
 
-void ChunkValues::writeColor(DataTreeNode& node, const char* tag, const Color& color)
+void ChunkValues::setColor(DataTreeValue& value, const Color& color)
 {
-    node.addValue(tag)->setUInt(color.value());
+    value.setUInt(color.value());
 }
 
-void ChunkValues::writeDateTime(DataTreeNode& node, const char* tag, const DateTime& local)
+void ChunkValues::setDateTime(DataTreeValue& value, const DateTime& local)
 {
-    writeUtcDateTime(node, tag, local.toUtc());
+    setUtcDateTime(value, local.toUtc());
 }
 
-void ChunkValues::writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc)
+void ChunkValues::setUtcDateTime(DataTreeValue& value, const DateTime& utc)
 {
     const int32_t fields[7] = {utc.year(),   utc.month(),  utc.day(),        utc.hour(),
                                utc.minute(), utc.second(), utc.millisecond()};
     uint8_t bytes[kDateTimeBytes];
     for (int i = 0; i < 7; ++i)
         putInt(bytes + 4 * i, fields[i]);
-    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+    value.setBytes(bytes, sizeof bytes);
 }
 
-void ChunkValues::writeDate(DataTreeNode& node, const char* tag, const Date& date)
+void ChunkValues::setDate(DataTreeValue& value, const Date& date)
 {
     uint8_t bytes[kDateBytes];
     putInt(bytes, date.year());
     putInt(bytes + 4, date.month());
     putInt(bytes + 8, date.day());
-    node.addValue(tag)->setBytes(bytes, sizeof bytes);
+    value.setBytes(bytes, sizeof bytes);
 }
 
-int32_t ChunkValues::readInt(const DataTreeNode& node, const char* tag)
+int32_t ChunkValues::toInt(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
-    return value ? value->toInt() : 0;
+    return hasBytes(value, kIntBytes) ? value->toInt() : 0;
 }
 
-float ChunkValues::readFloat(const DataTreeNode& node, const char* tag)
+float ChunkValues::toFloat(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
-    if (!value)
+    if (!hasBytes(value, kIntBytes))
         return 0.0f;
     float number = value->toFloat();
     return std::isfinite(number) ? number : 0.0f;
 }
 
-bool ChunkValues::readFlag(const DataTreeNode& node, const char* tag)
+bool ChunkValues::toFlag(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, 1);
-    return value && value->toBool();
+    return hasBytes(value, 1) && value->toBool();
 }
 
-String ChunkValues::readText(const DataTreeNode& node, const char* tag)
+String ChunkValues::toText(const DataTreeValue* value)
 {
-    const DataTreeValue* value = node.findValue(tag);
     return value ? value->toString() : String();
 }
 
-StringList ChunkValues::readList(const DataTreeNode& node, const char* tag)
+StringList ChunkValues::toList(const DataTreeValue* value)
 {
-    return String::split(readText(node, tag), String(kListSeparator), kListFlags);
+    return String::split(toText(value), String(kListSeparator), kListFlags);
 }
 
-Color ChunkValues::readColor(const DataTreeNode& node, const char* tag)
+Color ChunkValues::toColor(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, kIntBytes);
-    return value ? Color(value->toUInt()) : Color();
+    return hasBytes(value, kIntBytes) ? Color(value->toUInt()) : Color();
 }
 
-DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)
+DateTime ChunkValues::toDateTime(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, kDateTimeBytes);
-    if (!value)
+    if (!hasBytes(value, kDateTimeBytes))
         return DateTime();
     int32_t fields[7];
     for (int i = 0; i < 7; ++i)
@@ -154,11 +145,35 @@ DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)
     return utc.isValid() ? utc.toLocal() : DateTime();
 }
 
-Date ChunkValues::readDate(const DataTreeNode& node, const char* tag)
+Date ChunkValues::toDate(const DataTreeValue* value)
 {
-    const DataTreeValue* value = sizedValue(node, tag, kDateBytes);
-    if (!value)
+    if (!hasBytes(value, kDateBytes))
         return Date();
     Date date(getInt(value->data()), getInt(value->data() + 4), getInt(value->data() + 8));
     return date.isValid() ? date : Date();
+}
+
+int32_t ChunkValues::readInt(const DataTreeNode& node, const char* tag)
+{
+    return toInt(node.findValue(tag));
+}
+
+float ChunkValues::readFloat(const DataTreeNode& node, const char* tag)
+{
+    return toFloat(node.findValue(tag));
+}
+
+String ChunkValues::readText(const DataTreeNode& node, const char* tag)
+{
+    return toText(node.findValue(tag));
+}
+
+DateTime ChunkValues::readDateTime(const DataTreeNode& node, const char* tag)
+{
+    return toDateTime(node.findValue(tag));
+}
+
+Date ChunkValues::readDate(const DataTreeNode& node, const char* tag)
+{
+    return toDate(node.findValue(tag));
 }

@@ -9,36 +9,45 @@
 #include <cstdint>
 
 class DataTreeNode;
+class DataTreeValue;
 
-// The value kinds of the collection file. Writers append a value with the
-// tag to the node. Readers take the first value with the tag and give the
-// kind's empty value (0, false, empty, null) when it is missing, holds fewer
-// bytes than the kind, or holds something impossible (a NaN or infinite
-// number, a date that does not exist).
+// The value kinds of the collection file. Getters give the kind's empty
+// value (0, false, empty, null) when the value is missing, holds fewer bytes
+// than its kind, or holds something impossible (a NaN or infinite number, a
+// date that does not exist). Readers by tag take the first value with the
+// tag in the node.
 class ChunkValues
 {
 public:
-    static void writeInt(DataTreeNode& node, const char* tag, int32_t value);
-    static void writeFloat(DataTreeNode& node, const char* tag, float value);
-    static void writeFlag(DataTreeNode& node, const char* tag, bool value);
-    static void writeText(DataTreeNode& node, const char* tag, const String& text);
+    // Setters: each replaces the value's bytes.
+    static void setInt(DataTreeValue& value, int32_t number);
+    static void setFloat(DataTreeValue& value, float number);
+    static void setFlag(DataTreeValue& value, bool flag);
+    static void setText(DataTreeValue& value, const String& text);
     // The items, trimmed, without the empty ones, between '|'; a single item
     // as it is.
-    static void writeList(DataTreeNode& node, const char* tag, const StringList& list);
-    static void writeColor(DataTreeNode& node, const char* tag, const Color& color);
+    static void setList(DataTreeValue& value, const StringList& list);
+    static void setColor(DataTreeValue& value, const Color& color);
     // Seven numbers, converted from local time to UTC; the null date-time is
     // 28 zero bytes.
-    static void writeDateTime(DataTreeNode& node, const char* tag, const DateTime& local);
-    static void writeUtcDateTime(DataTreeNode& node, const char* tag, const DateTime& utc);
+    static void setDateTime(DataTreeValue& value, const DateTime& local);
+    static void setUtcDateTime(DataTreeValue& value, const DateTime& utc);
     // Year, month and day as they are.
-    static void writeDate(DataTreeNode& node, const char* tag, const Date& date);
+    static void setDate(DataTreeValue& value, const Date& date);
+
+    // Getters of a value (null when there is none).
+    static int32_t toInt(const DataTreeValue* value);
+    static float toFloat(const DataTreeValue* value);
+    static bool toFlag(const DataTreeValue* value);
+    static String toText(const DataTreeValue* value);
+    static StringList toList(const DataTreeValue* value);
+    static Color toColor(const DataTreeValue* value);
+    static DateTime toDateTime(const DataTreeValue* value);
+    static Date toDate(const DataTreeValue* value);
 
     static int32_t readInt(const DataTreeNode& node, const char* tag);
     static float readFloat(const DataTreeNode& node, const char* tag);
-    static bool readFlag(const DataTreeNode& node, const char* tag);
     static String readText(const DataTreeNode& node, const char* tag);
-    static StringList readList(const DataTreeNode& node, const char* tag);
-    static Color readColor(const DataTreeNode& node, const char* tag);
     // Converted from UTC to local time.
     static DateTime readDateTime(const DataTreeNode& node, const char* tag);
     static Date readDate(const DataTreeNode& node, const char* tag);

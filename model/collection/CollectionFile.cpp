@@ -13,8 +13,6 @@
 #include <climits>
 #include <unordered_set>
 
-const char CollectionFile::kMagic[5] = "RSDB";
-
 namespace {
 
 const char16_t kExtension[] = u"rsdb";

@@ -18,9 +18,6 @@ class Movie;
 class CollectionFile
 {
 public:
-    // The file tag.
-    static const char kMagic[5];
-
     explicit CollectionFile(const String& userDataDirectory);
     virtual ~CollectionFile() = default;
     CollectionFile(const CollectionFile&) = delete;

@@ -4,6 +4,7 @@
 #include "foundation/io/DataReader.h"
 #include "foundation/io/FileInputStream.h"
 #include "model/collection/BufferedInputStream.h"
+#include "model/collection/ChunkStream.h"
 #include "model/collection/HeaderChunk.h"
 #include "model/collection/LoanerChunk.h"
 #include "model/collection/MovieChunk.h"
@@ -11,52 +12,6 @@
 
 #include <cstring>
 #include <utility>
-
-namespace {
-
-// The least a node (tag, two counts) and a value (tag, size) take; a count
-// that the rest of the file cannot hold is damage, found before anything is
-// allocated for it.
-const uint64_t kMinNodeBytes = 12;
-const uint64_t kMinValueBytes = 8;
-
-bool readCount(DataReader& reader, uint64_t minBytesEach, uint32_t& count)
-{
-    if (reader.remaining() < 4)
-        return false;
-    count = reader.readUInt32();
-    return uint64_t(count) * minBytesEach <= reader.remaining();
-}
-
-bool readTag(DataReader& reader, char (&tag)[5])
-{
-    std::memset(tag, 0, sizeof tag);
-    return reader.readRaw(tag, 4) == 4;
-}
-
-// The tag of the node that starts here, leaving the position where it was.
-bool peekTag(DataReader& reader, char (&tag)[5])
-{
-    uint64_t start = reader.stream()->position();
-    return readTag(reader, tag) && reader.stream()->seek(start);
-}
-
-// Values of the nodes read piece by piece mean nothing to us; they are read
-// only to check that the file is whole.
-bool skipValues(DataReader& reader)
-{
-    uint32_t count = 0;
-    if (!readCount(reader, kMinValueBytes, count))
-        return false;
-    for (uint32_t i = 0; i < count; ++i) {
-        DataTreeValue value;
-        if (!value.read(reader))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 CollectionReader::~CollectionReader()
 {
@@ -83,8 +38,8 @@ bool CollectionReader::read(const String& path, Content content)
     BufferedInputStream buffered(&file);
     DataReader reader(&buffered);
     char fileTag[5];
-    bool ok = reader.attach() && readTag(reader, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
-              readRoot(reader) && reader.remaining() == 0;
+    bool ok = reader.attach() && ChunkStream::readTag(reader, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
+              readRoot(reader) && (isDone() || reader.remaining() == 0);
     if (!ok)
         clear();
     return ok;
@@ -94,19 +49,22 @@ bool CollectionReader::readRoot(DataReader& reader)
 {
     char tag[5];
     uint32_t count = 0;
-    if (!readTag(reader, tag) || !readCount(reader, kMinNodeBytes, count))
+    if (!ChunkStream::readTag(reader, tag) ||
+        !ChunkStream::readCount(reader, ChunkStream::kMinNodeBytes, count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
         if (!readRootChild(reader))
             return false;
+        if (isDone())
+            return true;
     }
-    return skipValues(reader);
+    return ChunkStream::skipValues(reader);
 }
 
 bool CollectionReader::readRootChild(DataReader& reader)
 {
     char tag[5];
-    if (!peekTag(reader, tag))
+    if (!ChunkStream::peekTag(reader, tag))
         return false;
     if (std::strcmp(tag, "MOVS") == 0 && !m_hasMovies) {
         m_hasMovies = true;
@@ -129,25 +87,22 @@ bool CollectionReader::readMovies(DataReader& reader)
 {
     char tag[5];
     uint32_t count = 0;
-    if (!readTag(reader, tag) || !readCount(reader, kMinNodeBytes, count))
+    if (!ChunkStream::readTag(reader, tag) ||
+        !ChunkStream::readCount(reader, ChunkStream::kMinNodeBytes, count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
-        DataTreeNode node;
-        if (!node.read(reader, 2))
-            return false;
-        if (m_content == kHeaderOnly)
-            continue;
         Movie* movie = new Movie;
-        MovieChunk::read(node, *movie);
+        if (!MovieChunk::read(reader, 2, *movie)) {
+            delete movie;
+            return false;
+        }
         m_movies.append(movie);
     }
-    return skipValues(reader);
+    return ChunkStream::skipValues(reader);
 }
 
 void CollectionReader::readLoaners(const DataTreeNode& node)
 {
-    if (m_content == kHeaderOnly)
-        return;
     for (const DataTreeNode* child : node.children())
         LoanerChunk::read(*child, m_loaners.append(Loaner())->value);
 }

@@ -29,7 +29,9 @@ public:
     CollectionReader& operator=(const CollectionReader&) = delete;
 
     // False for a missing or damaged file; everything read is then dropped.
-    // With kHeaderOnly the movies and loaners are checked but not built.
+    // With kHeaderOnly reading stops once the header is in, so a look at a
+    // large collection's header costs nothing, and damage further on is
+    // left for the open to find.
     bool read(const String& path, Content content);
 
     bool hasHeader() const { return m_hasHeader; }
@@ -42,6 +44,7 @@ public:
 private:
     void clear();
     bool readRoot(DataReader& reader);
+    bool isDone() const { return m_content == kHeaderOnly && m_hasHeader; }
     bool readRootChild(DataReader& reader);
     bool readMovies(DataReader& reader);
     void readLoaners(const DataTreeNode& node);

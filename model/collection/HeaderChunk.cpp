@@ -2,38 +2,43 @@
 
 #include "foundation/data/DataTree.h"
 #include "model/collection/ChunkValues.h"
+#include "model/collection/ChunkWriter.h"
 #include "model/collection/CollectionHeader.h"
 
 const float HeaderChunk::kVersion = 0.1f;
 
 namespace {
 
-void writeValues(const CollectionHeader& header, const DateTime& createdUtc, const DateTime& modifiedUtc,
-                 DataTreeNode& node)
+const uint32_t kHeaderValues = 7;
+
+void writeNode(const CollectionHeader& header, const DateTime& createdUtc, const DateTime& modifiedUtc,
+               ChunkWriter& out)
 {
-    ChunkValues::writeFloat(node, "VRSN", HeaderChunk::kVersion);
-    ChunkValues::writeText(node, "ATHR", header.author);
-    ChunkValues::writeText(node, "PASS", header.password);
-    ChunkValues::writeUtcDateTime(node, "CRTD", createdUtc);
-    ChunkValues::writeUtcDateTime(node, "MDFD", modifiedUtc);
-    ChunkValues::writeInt(node, "LMID", header.lastMovieId);
-    ChunkValues::writeInt(node, "RMID", header.selectedMovieId);
+    out.beginNode("HEDR", 0, kHeaderValues);
+    out.writeFloat("VRSN", HeaderChunk::kVersion);
+    out.writeText("ATHR", header.author);
+    out.writeText("PASS", header.password);
+    out.writeUtcDateTime("CRTD", createdUtc);
+    out.writeUtcDateTime("MDFD", modifiedUtc);
+    out.writeInt("LMID", header.lastMovieId);
+    out.writeInt("RMID", header.selectedMovieId);
+    out.endNode();
 }
 
 } // namespace
 
-void HeaderChunk::write(const CollectionHeader& header, DataTreeNode& node)
+void HeaderChunk::write(const CollectionHeader& header, ChunkWriter& out)
 {
-    writeValues(header, header.created.toUtc(), header.modified.toUtc(), node);
+    writeNode(header, header.created.toUtc(), header.modified.toUtc(), out);
 }
 
 void HeaderChunk::writeNew(const String& author, const String& password, const DateTime& createdUtc,
-                           DataTreeNode& node)
+                           ChunkWriter& out)
 {
     CollectionHeader header;
     header.author = author;
     header.password = password;
-    writeValues(header, createdUtc, createdUtc, node);
+    writeNode(header, createdUtc, createdUtc, out);
 }
 
 void HeaderChunk::read(const DataTreeNode& node, CollectionHeader& header)

@@ -1,5 +1,6 @@
 #pragma once
 
+class ChunkWriter;
 class DataTreeNode;
 class DateTime;
 class String;
@@ -13,9 +14,9 @@ public:
     static const float kVersion;
 
     // The header's own times are local and stored in UTC.
-    static void write(const CollectionHeader& header, DataTreeNode& node);
+    static void write(const CollectionHeader& header, ChunkWriter& out);
     // The header of a new collection made at a moment given in UTC.
     static void writeNew(const String& author, const String& password, const DateTime& createdUtc,
-                         DataTreeNode& node);
+                         ChunkWriter& out);
     static void read(const DataTreeNode& node, CollectionHeader& header);
 };

@@ -2,24 +2,36 @@
 
 #include "foundation/data/DataTree.h"
 #include "model/collection/ChunkValues.h"
+#include "model/collection/ChunkWriter.h"
 #include "model/records/Loaner.h"
 
-void LoanerChunk::write(const Loaner& loaner, DataTreeNode& node)
+namespace {
+
+const uint32_t kLoanerValues = 5;
+const uint32_t kLoanValues = 5;
+
+} // namespace
+
+void LoanerChunk::write(const Loaner& loaner, ChunkWriter& out)
 {
-    DataTreeNode* loans = node.addChild("LONS");
+    out.beginNode("LNER", 1, kLoanerValues);
+    out.beginNode("LONS", uint32_t(loaner.loans.count()), 0);
     for (const Loan& loan : loaner.loans) {
-        DataTreeNode* child = loans->addChild("LOAN");
-        ChunkValues::writeInt(*child, "MVID", loan.movieId);
-        ChunkValues::writeDate(*child, "LNDT", loan.lendDate);
-        ChunkValues::writeDate(*child, "DUDT", loan.dueDate);
-        ChunkValues::writeDate(*child, "RNDT", loan.returnDate);
-        ChunkValues::writeText(*child, "NOTS", loan.notes);
+        out.beginNode("LOAN", 0, kLoanValues);
+        out.writeInt("MVID", loan.movieId);
+        out.writeDate("LNDT", loan.lendDate);
+        out.writeDate("DUDT", loan.dueDate);
+        out.writeDate("RNDT", loan.returnDate);
+        out.writeText("NOTS", loan.notes);
+        out.endNode();
     }
-    ChunkValues::writeText(node, "NAME", loaner.name);
-    ChunkValues::writeText(node, "ADRS", loaner.address);
-    ChunkValues::writeText(node, "EMAL", loaner.email);
-    ChunkValues::writeText(node, "PHON", loaner.phone);
-    ChunkValues::writeText(node, "CMTS", loaner.comments);
+    out.endNode();
+    out.writeText("NAME", loaner.name);
+    out.writeText("ADRS", loaner.address);
+    out.writeText("EMAL", loaner.email);
+    out.writeText("PHON", loaner.phone);
+    out.writeText("CMTS", loaner.comments);
+    out.endNode();
 }
 
 // A loan stays even when its movie is not in the collection: the windows that

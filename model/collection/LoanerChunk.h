@@ -1,5 +1,6 @@
 #pragma once
 
+class ChunkWriter;
 class DataTreeNode;
 struct Loaner;
 
@@ -7,6 +8,6 @@ struct Loaner;
 class LoanerChunk
 {
 public:
-    static void write(const Loaner& loaner, DataTreeNode& node);
+    static void write(const Loaner& loaner, ChunkWriter& out);
     static void read(const DataTreeNode& node, Loaner& loaner);
 };

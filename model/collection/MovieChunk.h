@@ -1,6 +1,7 @@
 #pragma once
 
-class DataTreeNode;
+class DataReader;
+class ChunkWriter;
 class Movie;
 
 // The MOV_ node of a collection file: one movie with its cast, crew, covers,
@@ -8,7 +9,10 @@ class Movie;
 class MovieChunk
 {
 public:
-    static void write(const Movie& movie, DataTreeNode& node);
-    // Fills a fresh movie; whatever the node lacks keeps the movie's default.
-    static void read(const DataTreeNode& node, Movie& movie);
+    static void write(const Movie& movie, ChunkWriter& out);
+    // Reads the movie node that starts at the stream's position into a fresh
+    // movie, depth being the node's depth below the root. Whatever the node
+    // lacks keeps the movie's default. False when the node is damaged; the
+    // movie is then only partly filled.
+    static bool read(DataReader& reader, int depth, Movie& movie);
 };

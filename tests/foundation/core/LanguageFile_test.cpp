@@ -311,6 +311,18 @@ TEST(LanguageFile, WritesTheBinaryFormThatReadsBack)
     ASSERT_TRUE(oddBack.loadBinary(pathIn(dir, "odd.lang")));
     std::vector<Triple> expected = {{u"", u"a", u"1"}, {u"x//y/", u"b", u"2"}};
     EXPECT_EQ(itemsOf(oddBack), expected);
+
+    // Groups nested as deep as a file can be read back, and no deeper.
+    String deepest(u"g");
+    for (int level = 1; level < LanguageFile::kMaxGroupDepth; ++level)
+        deepest += String(u"/g");
+    ASSERT_TRUE(odd.addItem(deepest, String(u"c"), String(u"3")));
+    ASSERT_TRUE(odd.saveBinary(pathIn(dir, "deep.lang")));
+    ASSERT_TRUE(oddBack.loadBinary(pathIn(dir, "deep.lang")));
+    EXPECT_NE(oddBack.findItem(deepest, String(u"c")), nullptr);
+    ASSERT_TRUE(odd.addItem(deepest + String(u"/g"), String(u"d"), String(u"4")));
+    EXPECT_FALSE(odd.saveBinary(pathIn(dir, "deep.lang")));
+    EXPECT_TRUE(oddBack.loadBinary(pathIn(dir, "deep.lang")));
 }
 
 TEST(LanguageFile, EditsAndCountsItems)

@@ -309,19 +309,30 @@ TEST_F(ConfigFileTest, AFailedSaveKeepsTheOldFile)
         EXPECT_NE(fileText("config.dat"), saved);
     }
 
-    // The text form cannot hold line breaks or a ";" in a value: it says so
-    // rather than write what would read back differently.
+    // The text form has no escapes: it says so rather than write what would
+    // read back differently.
     ConfigFile text(String(u"config.dat"), String(), ConfigFile::kAppDirectory, ConfigFile::kText);
     text.addEntry(String(u"model/a"), Variant(u"fine"), String(u"fine too"));
     ASSERT_TRUE(text.save());
     std::string saved = fileText("config.dat");
-    for (const char16_t* value : {u"two\r\nlines", u"line\nfeed", u"semi;colon"}) {
+    for (const char16_t* value : {u"two\r\nlines", u"line\nfeed", u"semi;colon", u" padded", u"padded\t"}) {
         text.setValue(String(u"model/a"), Variant(value));
         EXPECT_FALSE(text.save()) << iotest::show(String(value));
         EXPECT_EQ(fileText("config.dat"), saved);
     }
     text.setValue(String(u"model/a"), Variant(u"fine"));
     text.entry(String(u"model/a"))->setComment(String(u"a\rb"));
+    EXPECT_FALSE(text.save());
+    text.entry(String(u"model/a"))->setComment(String(u"fine"));
+    ASSERT_TRUE(text.save());
+    // Keys need an area, and a name that begins with a letter or a digit.
+    for (const char16_t* key :
+         {u"plain", u"/name", u"model/#name", u"model/ name", u"area]/name", u"model/a=b"}) {
+        ConfigFile odd(String(u"odd.ini"), String(), ConfigFile::kAppDirectory, ConfigFile::kText);
+        odd.addEntry(String(key), Variant(u"1"), String());
+        EXPECT_FALSE(odd.save()) << iotest::show(String(key));
+    }
+    text.setHeaderComment(String(u";first\r\n[model]\r\ninjected=1"));
     EXPECT_FALSE(text.save());
 
     // The XML form holds them.

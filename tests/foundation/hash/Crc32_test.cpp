@@ -26,3 +26,13 @@ TEST(Crc32, NoInputIsTheNullChecksum)
     EXPECT_TRUE(Crc32("abc", 0xFFFFFFFF).isNull());
     EXPECT_FALSE(Crc32("abc", 3).isNull());
 }
+
+TEST(Crc32, ExtendingInBlocksMatchesOneCall)
+{
+    const char text[] = "123456789";
+    uint32_t crc = 0;
+    for (int i = 0; i < 9; i += 2)
+        crc = Crc32::extend(crc, text + i, i + 2 <= 9 ? 2 : 1);
+    EXPECT_EQ(crc, 0xCBF43926u);
+    EXPECT_EQ(Crc32::extend(crc, text, 0), crc);
+}

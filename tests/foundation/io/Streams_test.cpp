@@ -9,8 +9,10 @@
 #include "foundation/io/MemoryStream.h"
 #include "foundation/io/TextReader.h"
 #include "foundation/io/TextWriter.h"
+#include "foundation/platform/LocaleData.h"
 #include "foundation/text/ByteArray.h"
 #include "tests/foundation/io/IoTestSupport.h"
+#include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>
 
@@ -241,6 +243,21 @@ TEST(TextWriter, TypedValuesAsText)
     }
     EXPECT_EQ(readFileBytes(nativeIn(dir, "typed.txt")),
               bytesOf("1|0-32768|-2147483648|-9000000000|65535|4294967295|18446744073709551615|Q|text|"));
+}
+
+TEST(TextWriter, FloatsWithSixAndDoublesWithEightDecimals)
+{
+    LocaleScope english(LocaleData::kEnglishUnitedStates);
+    testsupport::TempDir dir;
+    {
+        FileOutputStream stream(pathIn(dir, "numbers.txt"), false);
+        TextWriter writer(&stream, TextWriter::kAnsi);
+        ASSERT_TRUE(writer.attach());
+        writer.setNewline(u" ");
+        EXPECT_TRUE(writer.writeFloatLine(1.5f));
+        EXPECT_TRUE(writer.writeDouble(-2.25));
+    }
+    EXPECT_EQ(readFileBytes(nativeIn(dir, "numbers.txt")), bytesOf("1.500000 -2.25000000"));
 }
 
 TEST(TextReader, DecodesEachEncodingAndSkipsTheMark)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "foundation/text/String.h"
+
+// Splitting web addresses and percent-encoding form text. Only "http://" is
+// spoken: an address with any other scheme ("https://", "ftp://") gives an
+// empty host and path, so that it fails cleanly instead of being read as a
+// host named after its scheme.
+
+// The host of an address, lower-cased, with its ":port" when it has one. The
+// text is trimmed; "http://" in front is skipped, and without it the host
+// starts at the beginning. Empty when there is none.
+String urlHost(const String& url);
+
+// Everything from the first '/' after the host to the end, in its own case;
+// empty when the address has no path.
+String urlPath(const String& url);
+
+// The UTF-8 bytes of text with every byte up to 32 or from 128, and each of
+// < > " # % { } | \ ^ ~ [ ] + ? & @ = : , written as '%' and two upper-case
+// hexadecimal digits; the other bytes stay.
+String urlEncode(const String& text);
+
+// The reverse for form text: "%hh" gives the byte hh, '+' a blank, and the
+// bytes are read back as UTF-8. Decoding stops, keeping what it has, at a '%'
+// without two following characters, whose characters are no number, or whose
+// value is 0.
+String urlDecode(const String& text);

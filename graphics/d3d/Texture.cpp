@@ -1,0 +1,3 @@
+#include "graphics/d3d/Texture.h"
+
+Texture::~Texture() = default;

@@ -1,0 +1,3 @@
+#include "graphics/image/ResampleFilter.h"
+
+ResampleFilter::~ResampleFilter() = default;

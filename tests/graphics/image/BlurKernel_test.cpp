@@ -1,0 +1,136 @@
+#include "graphics/image/BlurKernel.h"
+#include "tests/graphics/image/PixelRows.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// The area under exp(-x^2 / (2 sigma^2)) from a to b, from the error function:
+// an independent check of the sampled tap means.
+double gaussianArea(double sigma, double a, double b)
+{
+    const double k = sigma * std::sqrt(2.0);
+    const double pi = 3.14159265358979323846;
+    return sigma * std::sqrt(pi / 2) * (std::erf(b / k) - std::erf(a / k));
+}
+
+// Each tap is the curve's mean over its pixel, cut off at two sigma, all
+// normalised to sum 1.
+std::vector<double> expectedTaps(double radius)
+{
+    const double sigma = std::fabs(radius / 2) + 0.25;
+    const int half = static_cast<int>(std::ceil(2 * sigma - 0.5));
+    std::vector<double> taps(2 * half + 1);
+    for (int i = 0; i <= half; ++i) {
+        const double from = i == 0 ? -0.5 : i - 0.5;
+        const double to = std::min(i + 0.5, 2 * sigma);
+        taps[half + i] = taps[half - i] = gaussianArea(sigma, from, to);
+    }
+    double total = 0;
+    for (double t : taps)
+        total += t;
+    for (double& t : taps)
+        t /= total;
+    return taps;
+}
+
+} // namespace
+
+TEST(BlurKernel, TapsFollowTheGaussian)
+{
+    for (float radius : {1.0f, 2.0f, 3.0f, 8.0f, -3.0f}) {
+        const BlurKernel kernel(radius);
+        const std::vector<double> expected = expectedTaps(radius);
+        ASSERT_EQ(static_cast<int>(expected.size()), kernel.length()) << radius;
+        double sum = 0;
+        for (int i = 0; i < kernel.length(); ++i) {
+            EXPECT_NEAR(expected[i], kernel.tap(i), 0.004) << "radius " << radius << " tap " << i;
+            EXPECT_FLOAT_EQ(kernel.tap(i), kernel.tap(kernel.length() - 1 - i));
+            sum += kernel.tap(i);
+        }
+        EXPECT_NEAR(1.0, sum, 1e-5);
+        // The centre weighs most.
+        const int half = kernel.length() / 2;
+        EXPECT_GT(kernel.tap(half), kernel.tap(half + 1)) << radius;
+    }
+    // Radius 3 (the cursor shadow): sigma 1.75, seven taps.
+    EXPECT_EQ(7, BlurKernel(3.0f).length());
+    // Radius 0 and nonsense leave images alone; huge radii are capped.
+    EXPECT_EQ(1, BlurKernel(0.0f).length());
+    EXPECT_EQ(1, BlurKernel(std::nanf("")).length());
+    EXPECT_EQ(BlurKernel(BlurKernel::kMaxRadius).length(), BlurKernel(1e30f).length());
+    EXPECT_EQ(BlurKernel(BlurKernel::kMaxRadius).length(), BlurKernel(INFINITY).length());
+}
+
+TEST(BlurKernel, PointSourceSpreadsAsTheKernelSquared)
+{
+    const int size = 21, centre = 10;
+    PixelRows image(size, size, 4);
+    image.set(centre, centre, 255, 255, 255, 255);
+    const BlurKernel kernel(2.0f);
+    kernel.apply(image.view());
+
+    const std::vector<double> taps = expectedTaps(2.0);
+    const int half = static_cast<int>(taps.size()) / 2;
+    int total = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int dx = x - centre, dy = y - centre;
+            double expected = 0;
+            if (std::abs(dx) <= half && std::abs(dy) <= half)
+                expected = 255 * taps[dx + half] * taps[dy + half];
+            ASSERT_NEAR(expected, image.byteAt(x, y, 0), 1.5) << x << "," << y;
+            ASSERT_EQ(image.byteAt(x, y, 0), image.byteAt(x, y, 3));
+            total += image.byteAt(x, y, 2);
+        }
+    }
+    // Blurring moves light around but keeps (nearly) all of it.
+    EXPECT_NEAR(255, total, 20);
+    // Symmetric about the centre.
+    EXPECT_EQ(image.byteAt(centre - 2, centre + 1, 0), image.byteAt(centre + 2, centre - 1, 0));
+    EXPECT_EQ(image.byteAt(centre - 1, centre, 0), image.byteAt(centre, centre + 1, 0));
+}
+
+TEST(BlurKernel, FlatImagesStayFlatUpToTheEdges)
+{
+    // Near the edges only the taps inside count and are renormalised, so a
+    // flat image must not darken there; this includes images smaller than
+    // the kernel.
+    const int sizes[][2] = {{40, 30}, {3, 50}, {50, 2}, {1, 1}};
+    for (const auto& s : sizes) {
+        PixelRows image(s[0], s[1], 3);
+        for (int y = 0; y < s[1]; ++y) {
+            for (int x = 0; x < s[0]; ++x)
+                image.set(x, y, 200, 100, 7);
+        }
+        BlurKernel(8.0f).apply(image.view());
+        for (int y = 0; y < s[1]; ++y) {
+            for (int x = 0; x < s[0]; ++x) {
+                ASSERT_EQ(200, image.byteAt(x, y, 0)) << s[0] << "x" << s[1] << " " << x << "," << y;
+                ASSERT_EQ(100, image.byteAt(x, y, 1));
+                ASSERT_EQ(7, image.byteAt(x, y, 2));
+            }
+        }
+    }
+}
+
+TEST(BlurKernel, EdgesBlurWithinTheImage)
+{
+    // A vertical edge: left half 0, right half 255; the blur makes a ramp that
+    // rises monotonically and stays symmetric about the edge.
+    PixelRows image(20, 5, 4);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 10; x < 20; ++x)
+            image.set(x, y, 255, 255, 255, 255);
+    }
+    BlurKernel(3.0f).apply(image.view());
+    for (int x = 1; x < 20; ++x)
+        ASSERT_GE(image.byteAt(x, 2, 0), image.byteAt(x - 1, 2, 0));
+    EXPECT_EQ(0, image.byteAt(0, 0, 0));
+    EXPECT_EQ(255, image.byteAt(19, 4, 0));
+    EXPECT_NEAR(255, image.byteAt(9, 2, 0) + image.byteAt(10, 2, 0), 1);
+    EXPECT_GT(image.byteAt(9, 2, 0), 0);
+    EXPECT_LT(image.byteAt(10, 2, 0), 255);
+}

@@ -1,0 +1,73 @@
+// A disk that fills up in the middle of a save: the file-size limit makes the
+// system refuse writes past a point, as a full disk would. The save must
+// report the failure and the stored collection must stay as it was.
+#include <gtest/gtest.h>
+
+#include "foundation/io/Directory.h"
+#include "model/collection/CollectionFile.h"
+#include "model/collection/SampleCollection.h"
+#include "tests/model/collection/CollectionTestSupport.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace collectiontest;
+
+namespace {
+
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        struct rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    struct rlimit m_old;
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+TEST(CollectionFullDisk, KeepsTheStoredCollection)
+{
+    ZoneScope zone;
+    Workspace space;
+    CollectionFile file(space.folder());
+    ASSERT_TRUE(file.create(String(u"Example"), String(u"abc"), String(), DateTime(2010, 6, 1, 10, 0, 0, 0)));
+    String path = file.filePathFor(String(u"Example"));
+    Contents contents;
+    ASSERT_TRUE(file.read(path, contents.movies, contents.loaners));
+    CollectionHeader header;
+    SampleCollection(3).make(40, header, contents.movies, contents.loaners);
+    Bytes stored = space.bytes("Example/Example.rsdb");
+    ASSERT_TRUE(file.write(contents.movies, contents.loaners));
+    size_t fullSize = space.bytes("Example/Example.rsdb").size();
+    ASSERT_GT(fullSize, 70000u) << "the save spans several buffers";
+    ASSERT_TRUE(space.put("Example/Example.rsdb", stored));
+
+    // Refused at the first bytes, after the first buffer, and at the last byte.
+    for (rlim_t limit : {rlim_t(100), rlim_t(70000), rlim_t(fullSize - 1)}) {
+        bool saved = true;
+        {
+            FileSizeLimit full(limit);
+            saved = file.write(contents.movies, contents.loaners);
+        }
+        EXPECT_FALSE(saved) << limit;
+        EXPECT_EQ(space.bytes("Example/Example.rsdb"), stored) << limit;
+        EXPECT_EQ(Directory::count(space.path("Example"), Directory::kListFiles, nullptr), 1)
+            << "no temporary file is left behind";
+    }
+    EXPECT_TRUE(file.write(contents.movies, contents.loaners)) << "with room again, the save goes through";
+    EXPECT_NE(space.bytes("Example/Example.rsdb"), stored);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace testsupport {
+
+// What the test server does with one connection, after it has read the
+// request: it writes the pieces in order, each after its delay, then keeps the
+// connection open for holdMs and closes it.
+struct HttpScript
+{
+    struct Piece
+    {
+        std::string bytes;
+        int delayMs;
+    };
+    std::vector<Piece> pieces;
+    int holdMs = 0;
+};
+
+// The whole answer in one write, then close (HTTP/1.0 style).
+HttpScript answerWith(const std::string& bytes);
+// The answer in pieces of pieceSize bytes, each written delayMs after the last.
+HttpScript dribbled(const std::string& bytes, size_t pieceSize, int delayMs);
+// No answer at all; the connection stays open for holdMs, then closes.
+HttpScript stalled(int holdMs);
+// The request is read, then the connection is closed without a byte.
+HttpScript closedWithoutAnswer();
+
+// A scripted HTTP server on 127.0.0.1, on a free port, run by a thread of the
+// test process. It serves one connection at a time: it records the raw request
+// bytes (up to the end of the headers and the Content-Length body, or until
+// the client stops sending), answers with the next queued script and closes.
+// With no script queued it closes without answering.
+class TestHttpServer
+{
+public:
+    TestHttpServer();
+    ~TestHttpServer();
+    TestHttpServer(const TestHttpServer&) = delete;
+    TestHttpServer& operator=(const TestHttpServer&) = delete;
+
+    bool isListening() const { return m_listener != kNoListener; }
+    int port() const { return m_port; }
+    // "127.0.0.1:port", as a host with its port.
+    std::string hostAndPort() const;
+    // "http://127.0.0.1:port" followed by the path.
+    std::string url(const std::string& path) const;
+
+    void enqueue(const HttpScript& script);
+
+    // The raw bytes of every request received so far, in order.
+    std::vector<std::string> requests() const;
+    // The last request, or empty when none came.
+    std::string lastRequest() const;
+    // Waits until count requests have arrived.
+    bool waitForRequests(size_t count, int timeoutMs) const;
+    // Waits until count connections have been served completely.
+    bool waitForServed(size_t count, int timeoutMs) const;
+
+private:
+    static constexpr intptr_t kNoListener = -1;
+
+    void serveLoop();
+    void serve(intptr_t connection);
+    std::string readRequest(intptr_t connection);
+    int receive(intptr_t connection, char* buffer, int size, int timeoutMs) const;
+    bool isStopping() const;
+    HttpScript nextScript();
+    bool pause(int ms) const;
+
+    intptr_t m_listener = kNoListener;
+    int m_port = 0;
+    bool m_started = false;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    std::deque<HttpScript> m_scripts;
+    std::vector<std::string> m_requests;
+    size_t m_served = 0;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+} // namespace testsupport
