@@ -1,0 +1,433 @@
+#include "model/CollectionModel.h"
+
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
+#include "foundation/io/Path.h"
+#include "foundation/time/DateTime.h"
+#include "foundation/time/Locale.h"
+#include "model/NewMovieRecord.h"
+#include "model/collection/CollectionFile.h"
+#include "model/purge/ImagePurge.h"
+#include "model/records/ModelText.h"
+#include "model/records/Movie.h"
+#include "model/records/RecordFormat.h"
+#include "model/scan/MediaExtensions.h"
+#include "model/sorting/MovieSorter.h"
+#include "model/sorting/SortArticles.h"
+#include "model/values/MovieWalk.h"
+#include "model/values/ValueLists.h"
+
+namespace {
+
+const char16_t kIgnoreArticleKey[] = u"model/ignoreArticleWhenSortingTitles";
+const char16_t kConfirmRemovalKey[] = u"model/askForConfirmationWhenRemovingMovies";
+const char16_t kOpenLastKey[] = u"model/whenReelstackStartsOpenTheLastUsedCollection";
+const char16_t kRecentCollectionKey[] = u"model/recentCollection";
+const char16_t kRecentFolderKey[] = u"model/recentBrowsedFolder";
+const char16_t kLoanPeriodKey[] = u"model/defaultLoanPeriod";
+const char16_t kExtractOptionsKey[] = u"model/extractOptions";
+const char16_t kExtractorKey[] = u"model/extractor";
+
+Variant stored(const ConfigFile& config, const char16_t* key)
+{
+    return config.value(String(key), Variant());
+}
+
+String subFolder(const String& folder, const char16_t* name)
+{
+    if (folder.isEmpty())
+        return String();
+    return String(folder).appendChar(kPathSeparator).append(String(name));
+}
+
+} // namespace
+
+CollectionModel::CollectionModel(const String& dataDirectory)
+    : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory))
+{
+}
+
+// Normally the collection was closed before; a collection whose last save
+// failed is still held and is freed here.
+CollectionModel::~CollectionModel()
+{
+    deleteMovies();
+}
+
+// ---- Collections ----
+
+bool CollectionModel::openCollection(const String& path)
+{
+    if (isCollectionOpen())
+        return false;
+    deleteMovies();
+    m_loaners.clear();
+    if (!m_collectionFile->read(path, m_movies, m_loaners))
+        return false;
+    m_recentCollection = collectionName();
+    return true;
+}
+
+bool CollectionModel::closeCollection()
+{
+    if (!isCollectionOpen())
+        return true;
+    purgeThumbnails();
+    if (!m_collectionFile->write(m_movies, m_loaners))
+        return false;
+    deleteMovies();
+    m_loaners.clear();
+    m_recentlyShown.clear();
+    m_collectionFile->close();
+    return true;
+}
+
+bool CollectionModel::isCollectionOpen() const
+{
+    return !m_collectionFile->path().isEmpty();
+}
+
+String CollectionModel::collectionName() const
+{
+    return m_collectionFile->name();
+}
+
+String CollectionModel::collectionFolder() const
+{
+    return m_collectionFile->directory();
+}
+
+void CollectionModel::listCollections(StringList& out) const
+{
+    StringList folders;
+    int options = Directory::kListDirectories | Directory::kListNamesOnly;
+    if (!Directory::list(m_dataDirectory, options, nullptr, folders))
+        return;
+    String dottedExtension = String(u".") + CollectionFile::extension();
+    for (const String& name : folders) {
+        if (String::equalsIgnoreCase(name, String(u"backup")))
+            continue;
+        String file = String(m_dataDirectory).appendChar(kPathSeparator).append(name);
+        file.appendChar(kPathSeparator).append(name).append(dottedExtension);
+        if (File::exists(file))
+            out.append(name);
+    }
+}
+
+int CollectionModel::collectionCount() const
+{
+    StringList names;
+    listCollections(names);
+    return names.count();
+}
+
+// ---- Movies ----
+
+Movie* CollectionModel::movieById(int32_t id) const
+{
+    for (Movie* movie : m_movies) {
+        if (movie->id == id)
+            return movie;
+    }
+    return nullptr;
+}
+
+Movie* CollectionModel::movieByTitle(const String& title) const
+{
+    for (Movie* movie : m_movies) {
+        if (String::equals(movie->title, title))
+            return movie;
+    }
+    return nullptr;
+}
+
+String CollectionModel::titleById(int32_t id) const
+{
+    const Movie* movie = movieById(id);
+    return movie ? movie->title : String();
+}
+
+void CollectionModel::appendMovie(Movie* movie)
+{
+    if (movie)
+        m_movies.append(movie);
+}
+
+Movie* CollectionModel::addMovie(const NewMovieRecord& record)
+{
+    if (!isCollectionOpen())
+        return nullptr;
+    int32_t id = nextMovieId();
+    if (id == 0)
+        return nullptr;
+    Movie* movie = new Movie;
+    movie->id = id;
+    movie->modified = DateTime::now();
+    movie->created = movie->modified;
+    movie->title = record.title;
+    movie->year = record.year;
+    movie->format = record.format;
+    movie->links = record.links;
+    m_movies.append(movie);
+    return movie;
+}
+
+int32_t CollectionModel::nextMovieId()
+{
+    return m_collectionFile->nextMovieId();
+}
+
+bool CollectionModel::removeMovie(Movie* movie)
+{
+    for (List<Movie*>::Node* node = m_movies.first(); node; node = node->next) {
+        if (node->value != movie)
+            continue;
+        m_loaners.removeLoansOfMovie(movie->id);
+        delete movie;
+        m_movies.erase(node);
+        purgeImages();
+        return true;
+    }
+    return false;
+}
+
+int CollectionModel::averageCompleteness() const
+{
+    if (m_movies.isEmpty())
+        return 0;
+    int64_t sum = 0;
+    walkMovies(m_movies, &Movie::plot, [&sum](const Movie& movie) { sum += movie.completeness(); });
+    return int(sum / m_movies.count());
+}
+
+int64_t CollectionModel::totalRunningTime() const
+{
+    int64_t total = 0;
+    walkMovies(m_movies, &Movie::episodes, [&total](const Movie& movie) {
+        int episodes = movie.episodeCount();
+        total += int64_t(movie.runningTime) * (episodes > 0 ? episodes : 1);
+    });
+    return total;
+}
+
+void CollectionModel::deleteMovies()
+{
+    for (Movie* movie : m_movies)
+        delete movie;
+    m_movies.clear();
+}
+
+// ---- Sorting ----
+
+bool CollectionModel::sortMovies(int32_t mode, int32_t order)
+{
+    SortComparator comparator = sortComparator(mode, order, m_ignoreArticleWhenSortingTitles);
+    m_sortMode = mode;
+    m_sortOrder = order;
+    if (m_movies.count() < 2)
+        return false;
+    MovieSorter::sort(m_movies, comparator);
+    return true;
+}
+
+SortComparator CollectionModel::sortComparator(int32_t mode, int32_t order, bool ignoreArticle)
+{
+    if (ignoreArticle)
+        SortArticles::fill();
+    SortComparator comparator;
+    comparator.order = order;
+    comparator.mode = mode;
+    comparator.ignoreArticle = ignoreArticle;
+    return comparator;
+}
+
+// ---- Value lists and statistics ----
+
+void CollectionModel::collectGenres(StringList& out) const
+{
+    ValueLists::collectGenres(m_movies, out);
+}
+
+void CollectionModel::collectCountries(StringList& out) const
+{
+    ValueLists::collectCountries(m_movies, out);
+}
+
+void CollectionModel::collectStudios(StringList& out) const
+{
+    ValueLists::collectStudios(m_movies, out);
+}
+
+void CollectionModel::collectActors(StringList& out) const
+{
+    ValueLists::collectActors(m_movies, out);
+}
+
+void CollectionModel::collectActorsStartingWith(char16_t first, StringList& out) const
+{
+    ValueLists::collectActorsStartingWith(m_movies, first, out);
+}
+
+void CollectionModel::collectDirectors(StringList& out) const
+{
+    ValueLists::collectDirectors(m_movies, out);
+}
+
+void CollectionModel::collectTags(StringList& out) const
+{
+    ValueLists::collectTags(m_movies, out);
+}
+
+void CollectionModel::collectFormats(StringList& out) const
+{
+    ValueLists::collectFormats(m_movies, out);
+}
+
+void CollectionModel::collectTitleInitials(StringList& out) const
+{
+    ValueLists::collectTitleInitials(m_movies, out);
+}
+
+void CollectionModel::collectActorInitials(StringList& out) const
+{
+    ValueLists::collectActorInitials(m_movies, out);
+}
+
+String CollectionModel::mostFrequentGenre() const
+{
+    return ValueLists::mostFrequentGenre(m_movies);
+}
+
+String CollectionModel::mostFrequentStudio() const
+{
+    return ValueLists::mostFrequentStudio(m_movies);
+}
+
+// ---- Recently shown movies ----
+
+void CollectionModel::noteShown(const Movie* movie)
+{
+    if (!movie)
+        return;
+    if (m_recentlyShown.count() >= kRecentlyShownLimit) {
+        List<int32_t>::Node* oldest = m_recentlyShown.first();
+        m_recentlyShown.erase(oldest);
+    }
+    m_recentlyShown.removeOne(movie->id);
+    m_recentlyShown.append(movie->id);
+}
+
+bool CollectionModel::wasRecentlyShown(const Movie* movie) const
+{
+    if (!movie)
+        return false;
+    for (int32_t id : m_recentlyShown) {
+        if (id == movie->id)
+            return true;
+    }
+    return false;
+}
+
+// ---- Pictures ----
+
+// The folders beside the open file, so that a collection opened from
+// anywhere never touches the pictures of another one.
+String CollectionModel::imagesFolder() const
+{
+    return subFolder(collectionFolder(), u"Images");
+}
+
+String CollectionModel::thumbnailsFolder() const
+{
+    return subFolder(collectionFolder(), u"Thumbnails");
+}
+
+void CollectionModel::purgeImages() const
+{
+    if (isCollectionOpen())
+        ImagePurge::purgeImages(imagesFolder(), m_movies);
+}
+
+void CollectionModel::purgeThumbnails() const
+{
+    if (isCollectionOpen())
+        ImagePurge::purgeThumbnails(thumbnailsFolder(), m_movies);
+}
+
+// ---- Extractors ----
+
+MovieExtractor* CollectionModel::currentExtractor() const
+{
+    if (m_extractorIndex < 0)
+        return nullptr;
+    List<MovieExtractor*>::Node* node = m_extractors.nodeAt(m_extractorIndex);
+    return node ? node->value : nullptr;
+}
+
+int32_t CollectionModel::extractorIndexForLanguage(const String& isoLanguage)
+{
+    static const char16_t* const kEditions[] = {u"en", u"de", u"it", u"es", u"fr"};
+    for (int32_t index = 0; index < 5; ++index) {
+        if (String::equalsCString(isoLanguage, kEditions[index]))
+            return index;
+    }
+    return 0;
+}
+
+// ---- Settings ----
+
+void CollectionModel::loadSettings(const ConfigFile& config)
+{
+    loadSettings(config, Locale::instance().isoLanguageName());
+}
+
+void CollectionModel::loadSettings(const ConfigFile& config, const String& isoLanguage)
+{
+    m_ignoreArticleWhenSortingTitles = stored(config, kIgnoreArticleKey).toBool();
+    m_askForConfirmationWhenRemovingMovies = stored(config, kConfirmRemovalKey).toBool();
+    m_openLastCollectionAtStart = stored(config, kOpenLastKey).toBool();
+    m_recentCollection = stored(config, kRecentCollectionKey).toString();
+    m_recentBrowsedFolder = stored(config, kRecentFolderKey).toString();
+    int32_t period = stored(config, kLoanPeriodKey).toInt();
+    m_loaners.setDefaultLoanPeriod(period < 1 ? 1 : period);
+    m_extractOptions = uint32_t(stored(config, kExtractOptionsKey).toInt());
+    int32_t index = stored(config, kExtractorKey).toInt();
+    bool known = index >= 0 && index < m_extractors.count();
+    m_extractorIndex = known ? index : extractorIndexForLanguage(isoLanguage);
+}
+
+void CollectionModel::saveSettings(ConfigFile& config) const
+{
+    config.setValue(String(kIgnoreArticleKey), Variant(m_ignoreArticleWhenSortingTitles));
+    config.setValue(String(kConfirmRemovalKey), Variant(m_askForConfirmationWhenRemovingMovies));
+    config.setValue(String(kOpenLastKey), Variant(m_openLastCollectionAtStart));
+    config.setValue(String(kRecentCollectionKey), Variant(m_recentCollection));
+    config.setValue(String(kRecentFolderKey), Variant(m_recentBrowsedFolder));
+    config.setValue(String(kLoanPeriodKey), Variant(m_loaners.defaultLoanPeriod()));
+    config.setValue(String(kExtractOptionsKey), Variant(int32_t(m_extractOptions)));
+    config.setValue(String(kExtractorKey), Variant(m_extractorIndex));
+}
+
+String CollectionModel::dateFormat()
+{
+    return RecordFormat::dateFormat();
+}
+
+// ---- Other ----
+
+StringList CollectionModel::videoExtensions()
+{
+    return videoFileExtensions();
+}
+
+String CollectionModel::monthName(int month)
+{
+    static const char16_t* const kMonths[] = {u"January",   u"February", u"March",    u"April",
+                                              u"May",       u"June",     u"July",     u"August",
+                                              u"September", u"October",  u"November", u"December"};
+    if (month < 1 || month > 12)
+        return String();
+    return ModelText::translate(kMonths[month - 1], u"Common/Month");
+}
