@@ -3,7 +3,7 @@
 #include "foundation/data/DataTree.h"
 #include "foundation/io/DataReader.h"
 #include "foundation/io/FileInputStream.h"
-#include "model/collection/BufferedInputStream.h"
+#include "foundation/io/BufferedInputStream.h"
 #include "model/collection/ChunkStream.h"
 #include "model/collection/HeaderChunk.h"
 #include "model/collection/LoanerChunk.h"

@@ -2,7 +2,7 @@
 
 #include "foundation/io/DataWriter.h"
 #include "foundation/io/SafeFileOutputStream.h"
-#include "model/collection/BufferedOutputStream.h"
+#include "foundation/io/BufferedOutputStream.h"
 #include "model/collection/ChunkWriter.h"
 #include "model/collection/CollectionHeader.h"
 #include "model/collection/HeaderChunk.h"

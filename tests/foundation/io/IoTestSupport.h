@@ -67,18 +67,8 @@ inline std::string nativeIn(const testsupport::TempDir& dir, const std::string& 
     return path;
 }
 
-inline Bytes readFileBytes(const std::string& nativePath)
-{
-    std::ifstream in(nativePath, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline bool writeFileBytes(const std::string& nativePath, const Bytes& bytes)
-{
-    std::ofstream out(nativePath, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
-}
+using testsupport::readFileBytes;
+using testsupport::writeFileBytes;
 
 inline Bytes bytesOf(const std::string& text)
 {

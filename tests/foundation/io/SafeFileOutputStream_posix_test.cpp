@@ -8,34 +8,7 @@
 #include "foundation/text/String.h"
 #include "tests/foundation/io/IoTestSupport.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        struct rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    struct rlimit m_old;
-    void (*m_oldHandler)(int);
-};
-
-} // namespace
+#include "tests/support/FileSizeLimit.h"
 
 TEST(SafeSavePosix, AFullDiskKeepsTheOldFile)
 {
@@ -51,7 +24,7 @@ TEST(SafeSavePosix, AFullDiskKeepsTheOldFile)
 
     bool saved = true;
     {
-        FileSizeLimit limit(1000);
+        testsupport::FileSizeLimit limit(1000);
         saved = tree.save(iotest::pathIn(dir, "movies.rsdb"));
     }
     EXPECT_FALSE(saved);
@@ -70,7 +43,7 @@ TEST(SafeSavePosix, TextAndBytesSavesFailCleanlyToo)
     String big(u'x', 5000);
     bool saved = true;
     {
-        FileSizeLimit limit(100);
+        testsupport::FileSizeLimit limit(100);
         saved = big.saveToTextFile(iotest::pathIn(dir, "notes.txt"), 3, false);
     }
     EXPECT_FALSE(saved);

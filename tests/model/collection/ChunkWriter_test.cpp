@@ -6,9 +6,10 @@
 #include "foundation/io/DataWriter.h"
 #include "model/collection/ChunkWriter.h"
 #include "tests/model/collection/ChunkBytes.h"
-#include "tests/model/collection/MemorySink.h"
+#include "tests/support/MemorySink.h"
 
 using namespace collectiontest;
+using testsupport::MemorySink;
 
 namespace {
 

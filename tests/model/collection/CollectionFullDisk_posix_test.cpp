@@ -8,36 +8,9 @@
 #include "model/collection/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
-#include <csignal>
-#include <sys/resource.h>
+#include "tests/support/FileSizeLimit.h"
 
 using namespace collectiontest;
-
-namespace {
-
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        struct rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    struct rlimit m_old;
-    void (*m_oldHandler)(int);
-};
-
-} // namespace
 
 TEST(CollectionFullDisk, KeepsTheStoredCollection)
 {
@@ -60,7 +33,7 @@ TEST(CollectionFullDisk, KeepsTheStoredCollection)
     for (rlim_t limit : {rlim_t(100), rlim_t(70000), rlim_t(fullSize - 1)}) {
         bool saved = true;
         {
-            FileSizeLimit full(limit);
+            testsupport::FileSizeLimit full(limit);
             saved = file.write(contents.movies, contents.loaners);
         }
         EXPECT_FALSE(saved) << limit;

@@ -1,4 +1,4 @@
-#include "model/collection/BufferedInputStream.h"
+#include "foundation/io/BufferedInputStream.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "model/collection/BufferedOutputStream.h"
+#include "foundation/io/BufferedOutputStream.h"
 
 #include <cstring>
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace collectiontest {
+namespace testsupport {
 
 class MemorySink : public OutputStream
 {
@@ -36,4 +36,4 @@ private:
     size_t m_limit;
 };
 
-} // namespace collectiontest
+} // namespace testsupport

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/MemoryStream.h"
-#include "model/collection/BufferedInputStream.h"
-#include "model/collection/BufferedOutputStream.h"
-#include "tests/model/collection/MemorySink.h"
+#include "foundation/io/BufferedInputStream.h"
+#include "foundation/io/BufferedOutputStream.h"
+#include "tests/support/MemorySink.h"
 
 #include <vector>
 
-using collectiontest::MemorySink;
+using testsupport::MemorySink;
 
 namespace {
 
