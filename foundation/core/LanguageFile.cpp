@@ -1,6 +1,7 @@
 #include "foundation/core/LanguageFile.h"
 
 #include "foundation/core/TranslationEscapes.h"
+#include "foundation/io/LittleEndian.h"
 #include "foundation/io/Path.h"
 #include "foundation/text/CharClass.h"
 #include "foundation/xml/XmlDocument.h"
@@ -41,8 +42,7 @@ DateTime readDate(const DataTreeNode& header)
     int fields[kDateFields];
     for (int i = 0; i < kDateFields; ++i) {
         const uint8_t* at = bytes + 4 * i;
-        fields[i] = int32_t(uint32_t(at[0]) | (uint32_t(at[1]) << 8) | (uint32_t(at[2]) << 16) |
-                            (uint32_t(at[3]) << 24));
+        fields[i] = int32_t(fromLittleEndian<uint32_t>(at));
     }
     DateTime utc(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]);
     return utc.toLocal();

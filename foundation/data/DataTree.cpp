@@ -3,6 +3,7 @@
 #include "foundation/io/DataReader.h"
 #include "foundation/io/DataWriter.h"
 #include "foundation/io/File.h"
+#include "foundation/io/LittleEndian.h"
 #include "foundation/io/MemoryStream.h"
 #include "foundation/io/SafeFileOutputStream.h"
 #include "foundation/text/ByteArray.h"
@@ -436,8 +437,7 @@ bool DataTree::readFrom(DataReader& reader)
     uint8_t tag[4];
     if (reader.readRaw(tag, 4) != 4)
         return false;
-    uint32_t fileTag =
-        uint32_t(tag[0]) | (uint32_t(tag[1]) << 8) | (uint32_t(tag[2]) << 16) | (uint32_t(tag[3]) << 24);
+    uint32_t fileTag = fromLittleEndian<uint32_t>(tag);
     if (fileTag != m_fileTag)
         return false;
     if (m_root->read(reader) && reader.remaining() == 0)

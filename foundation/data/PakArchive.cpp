@@ -5,6 +5,7 @@
 #include "foundation/io/DataWriter.h"
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
+#include "foundation/io/LittleEndian.h"
 #include "foundation/io/MemoryStream.h"
 #include "foundation/io/Path.h"
 #include "foundation/io/SafeFileOutputStream.h"
@@ -20,13 +21,12 @@ const char16_t kRootGroupName[] = u"/";
 
 uint32_t u32At(const uint8_t* bytes, int offset)
 {
-    return uint32_t(bytes[offset]) | (uint32_t(bytes[offset + 1]) << 8) |
-           (uint32_t(bytes[offset + 2]) << 16) | (uint32_t(bytes[offset + 3]) << 24);
+    return fromLittleEndian<uint32_t>(bytes + offset);
 }
 
 uint64_t u64At(const uint8_t* bytes, int offset)
 {
-    return uint64_t(u32At(bytes, offset)) | (uint64_t(u32At(bytes, offset + 4)) << 32);
+    return fromLittleEndian<uint64_t>(bytes + offset);
 }
 
 void putU32(uint8_t* bytes, int offset, uint32_t value)

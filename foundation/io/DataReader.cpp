@@ -1,20 +1,9 @@
 #include "foundation/io/DataReader.h"
 
+#include "foundation/io/LittleEndian.h"
 #include "foundation/text/ByteArray.h"
 
 #include <cstring>
-
-namespace {
-
-template <typename Unsigned> Unsigned fromLittleEndian(const uint8_t* bytes)
-{
-    Unsigned value = 0;
-    for (size_t i = 0; i < sizeof(Unsigned); ++i)
-        value = Unsigned(value | (Unsigned(bytes[i]) << (8 * i)));
-    return value;
-}
-
-} // namespace
 
 DataReader::DataReader(InputStream* stream) : StreamReader(stream) {}
 

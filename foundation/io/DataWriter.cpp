@@ -1,18 +1,9 @@
 #include "foundation/io/DataWriter.h"
 
+#include "foundation/io/LittleEndian.h"
 #include "foundation/text/ByteArray.h"
 
 #include <cstring>
-
-namespace {
-
-template <typename Unsigned> void toLittleEndian(Unsigned value, uint8_t* bytes)
-{
-    for (size_t i = 0; i < sizeof(Unsigned); ++i)
-        bytes[i] = uint8_t(value >> (8 * i));
-}
-
-} // namespace
 
 DataWriter::DataWriter(OutputStream* stream) : StreamWriter(stream) {}
 

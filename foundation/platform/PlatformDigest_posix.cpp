@@ -2,6 +2,8 @@
 // digest service to ask.
 #include "foundation/platform/PlatformDigest.h"
 
+#include "foundation/io/LittleEndian.h"
+
 namespace {
 
 // clang-format off
@@ -28,23 +30,12 @@ uint32_t rotateLeft(uint32_t value, int bits)
     return (value << bits) | (value >> (32 - bits));
 }
 
-uint32_t readLittleEndian(const uint8_t* bytes)
-{
-    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
-}
-
-void writeLittleEndian(uint32_t value, uint8_t* bytes)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 // Mixes one 64-byte block into the four state words.
 void processBlock(uint32_t state[4], const uint8_t block[64])
 {
     uint32_t words[16];
     for (int i = 0; i < 16; ++i)
-        words[i] = readLittleEndian(block + 4 * i);
+        words[i] = fromLittleEndian<uint32_t>(block + 4 * i);
     uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     for (int i = 0; i < 64; ++i) {
         uint32_t mixed;
@@ -100,6 +91,6 @@ bool platformMd5(const uint8_t* bytes, uint32_t size, uint8_t digest[16])
         processBlock(state, tail + offset);
 
     for (int i = 0; i < 4; ++i)
-        writeLittleEndian(state[i], digest + 4 * i);
+        toLittleEndian<uint32_t>(state[i], digest + 4 * i);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "foundation/text/ByteArray.h"
 
+#include "foundation/io/LittleEndian.h"
 #include "foundation/platform/Base64.h"
 #include "foundation/text/CharClass.h"
 #include "foundation/text/HexText.h"
@@ -21,12 +22,6 @@ const int kCompressionHeadroom = 512;
 uint8_t* allocateZeroed(int n)
 {
     return new uint8_t[static_cast<size_t>(n)]();
-}
-
-uint32_t readLittleEndian32(const uint8_t* bytes)
-{
-    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
-           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
 } // namespace
@@ -409,7 +404,7 @@ ByteArray ByteArray::uncompressed() const
 {
     if (m_size < 8)
         return ByteArray();
-    uint32_t size = readLittleEndian32(m_data);
+    uint32_t size = fromLittleEndian<uint32_t>(m_data);
     if (size > static_cast<uint32_t>(INT_MAX))
         return ByteArray();
     ByteArray result;

@@ -1,6 +1,7 @@
 #include "graphics/codecs/PixCodec.h"
 
 #include "foundation/io/File.h"
+#include "foundation/io/LittleEndian.h"
 #include "foundation/io/SafeFileOutputStream.h"
 #include "graphics/image/Image.h"
 
@@ -8,20 +9,6 @@
 #include <memory>
 
 namespace {
-
-uint32_t readUInt32(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-void writeUInt32(uint8_t* p, uint32_t value)
-{
-    p[0] = static_cast<uint8_t>(value);
-    p[1] = static_cast<uint8_t>(value >> 8);
-    p[2] = static_cast<uint8_t>(value >> 16);
-    p[3] = static_cast<uint8_t>(value >> 24);
-}
 
 // Reads exactly count bytes; short reads are retried until the end of the file.
 bool readFully(File& file, uint8_t* buffer, int64_t count)
@@ -63,12 +50,12 @@ bool PixCodec::acceptsExtension(const String& extension) const
 
 int64_t PixCodec::pixelBytesOf(const uint8_t* header)
 {
-    if (readUInt32(header) != kMagic)
+    if (fromLittleEndian<uint32_t>(header) != kMagic)
         return -1;
     // Everything in 64 bits: a width of 0x40000001 times 4 wraps to 4 in 32.
-    int64_t width = readUInt32(header + 4);
-    int64_t height = readUInt32(header + 8);
-    int64_t dataSize = readUInt32(header + 12);
+    int64_t width = fromLittleEndian<uint32_t>(header + 4);
+    int64_t height = fromLittleEndian<uint32_t>(header + 8);
+    int64_t dataSize = fromLittleEndian<uint32_t>(header + 12);
     if (!Image::isSizeAllowed(width, height, true))
         return -1;
     int64_t pixelBytes = width * height * 4;
@@ -84,7 +71,8 @@ Image PixCodec::loadFromMemory(const uint8_t* data, int64_t size) const
     int64_t pixelBytes = pixelBytesOf(data);
     if (pixelBytes < 0 || size != kHeaderSize + pixelBytes)
         return Image();
-    Image image(static_cast<int>(readUInt32(data + 4)), static_cast<int>(readUInt32(data + 8)), true);
+    Image image(static_cast<int>(fromLittleEndian<uint32_t>(data + 4)),
+                static_cast<int>(fromLittleEndian<uint32_t>(data + 8)), true);
     std::memcpy(image.bits(), data + kHeaderSize, static_cast<size_t>(pixelBytes));
     return image;
 }
@@ -102,7 +90,8 @@ Image PixCodec::loadFromFile(const String& path) const
     int64_t pixelBytes = pixelBytesOf(header);
     if (pixelBytes < 0 || file.size() != static_cast<uint64_t>(kHeaderSize + pixelBytes))
         return Image();
-    Image image(static_cast<int>(readUInt32(header + 4)), static_cast<int>(readUInt32(header + 8)), true);
+    Image image(static_cast<int>(fromLittleEndian<uint32_t>(header + 4)),
+                static_cast<int>(fromLittleEndian<uint32_t>(header + 8)), true);
     if (!readFully(file, image.bits(), pixelBytes))
         return Image();
     return image;
@@ -130,10 +119,10 @@ void PixCodec::writeImage(OutputStream& stream, const Image& image)
 {
     uint32_t rowSize = static_cast<uint32_t>(image.width()) * 4;
     uint8_t header[kHeaderSize];
-    writeUInt32(header, kMagic);
-    writeUInt32(header + 4, static_cast<uint32_t>(image.width()));
-    writeUInt32(header + 8, static_cast<uint32_t>(image.height()));
-    writeUInt32(header + 12, rowSize * static_cast<uint32_t>(image.height()));
+    toLittleEndian<uint32_t>(kMagic, header);
+    toLittleEndian<uint32_t>(static_cast<uint32_t>(image.width()), header + 4);
+    toLittleEndian<uint32_t>(static_cast<uint32_t>(image.height()), header + 8);
+    toLittleEndian<uint32_t>(rowSize * static_cast<uint32_t>(image.height()), header + 12);
     stream.write(header, kHeaderSize);
     std::unique_ptr<uint8_t[]> row(new uint8_t[rowSize]);
     for (int y = 0; y < image.height(); ++y) {

@@ -2,6 +2,7 @@
 
 #include "foundation/data/DataTree.h"
 #include "foundation/io/DataReader.h"
+#include "foundation/io/LittleEndian.h"
 
 #include <cstring>
 
@@ -51,6 +52,5 @@ bool ChunkStream::isDepthAllowed(int depth)
 
 uint32_t ChunkStream::tagWord(const char* tag)
 {
-    return uint32_t(uint8_t(tag[0])) | (uint32_t(uint8_t(tag[1])) << 8) | (uint32_t(uint8_t(tag[2])) << 16) |
-           (uint32_t(uint8_t(tag[3])) << 24);
+    return fromLittleEndian<uint32_t>(reinterpret_cast<const uint8_t*>(tag));
 }
