@@ -31,6 +31,7 @@ count_ctest() {
 
 if ! configure_and_build host; then failed_steps+=("host build"); fi
 if ! configure_and_build win32; then failed_steps+=("win32 build"); fi
+if ! scripts/make-data.sh; then failed_steps+=("data"); fi
 
 if [ -d build/host ]; then
   echo "== native tests (AddressSanitizer, UBSan)"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Makes the program's data beside reelstack.exe from what we author under
+# assets/ and what our host tools generate: every file is staged in build/data
+# (one sub-folder per archive group) and packed into build/win32/data.pak.
+# Needs the host tools (build/host/tools). Deterministic: same sources, same bytes.
+#   scripts/make-data.sh
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+tools=build/host/tools
+out=build/win32
+stage=build/data
+
+rm -rf "$stage"
+mkdir -p "$stage" "$out"
+if [ -d assets/data ]; then
+  cp -r assets/data/. "$stage/"
+fi
+
+# Generated data joins the staged sources here, one step per generator.
+
+"$tools/pak" pack "$stage" "$out/data.pak" >/dev/null
+echo "== data: $out/data.pak"
