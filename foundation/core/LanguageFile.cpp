@@ -25,6 +25,19 @@ String textValue(const DataTreeNode& node, const char* tag)
     return value ? value->toString() : String();
 }
 
+// Names and texts end at their first zero unit, in both forms: a zero unit
+// means nothing in a shown text, and a text that begins with one cannot be
+// written back (it writes as empty), so a group name such as "a/\0" would
+// not read back the same after a save.
+String untilZero(const String& text)
+{
+    for (int i = 0; i < text.length(); ++i) {
+        if (text.at(i) == 0)
+            return text.mid(0, i);
+    }
+    return text;
+}
+
 // Binary names are shown capitalised whatever their author typed.
 String withCapital(const String& name)
 {
@@ -180,7 +193,7 @@ bool LanguageFile::readXmlGroup(const XmlElement& group, StringList& groupPath)
 {
     static const String kItem(u"item");
     static const String kGroup(u"group");
-    groupPath.append(group.attribute(String(u"name")));
+    groupPath.append(untilZero(group.attribute(String(u"name"))));
     bool ok = true;
     for (XmlElement* child : group.children()) {
         if (child->name() == kItem)
@@ -225,7 +238,7 @@ void LanguageFile::readBinaryHeader(const DataTreeNode& header)
 
 bool LanguageFile::readBinaryGroup(const DataTreeNode& group, StringList& groupPath)
 {
-    groupPath.append(textValue(group, "NAME"));
+    groupPath.append(untilZero(textValue(group, "NAME")));
     bool ok = true;
     for (DataTreeNode* child : group.children()) {
         if (hasTag(*child, "ITEM"))
@@ -245,8 +258,9 @@ bool LanguageFile::readBinaryGroup(const DataTreeNode& group, StringList& groupP
 void LanguageFile::appendItem(const StringList& groupPath, const String& source, const String& translation)
 {
     String context = String::join(groupPath, String(u"/"), 0);
-    String shown = m_keepsEscapes ? translation : TranslationEscapes::apply(translation);
-    m_items.append(new LanguageItem(context, source, shown));
+    String text = untilZero(translation);
+    String shown = m_keepsEscapes ? text : TranslationEscapes::apply(text);
+    m_items.append(new LanguageItem(context, untilZero(source), shown));
 }
 
 bool LanguageFile::saveBinary(const String& path) const

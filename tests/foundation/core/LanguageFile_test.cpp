@@ -358,3 +358,34 @@ TEST(LanguageFile, EditsAndCountsItems)
         listed.push_back(u16(item->translation()));
     EXPECT_EQ(listed, (std::vector<std::u16string>{u"Ja", u"Jawohl"}));
 }
+
+// Found by fuzzing: a group name holding "/" and zero units read back with a
+// different context after a save. Texts end at their first zero unit, so
+// whatever loads saves and reads back the same.
+TEST(LanguageFile, TextsEndAtTheirFirstZeroUnitSoLoadedFilesRoundTrip)
+{
+    testsupport::TempDir dir;
+    DataTree tree;
+    buildLanguage(tree);
+    DataTreeNode* groups = tree.root()->findChild("GRPS");
+    const uint8_t name[] = {'D', 'i', 'a', 0, '/', 0};
+    DataTreeNode* group = groups->addChild("GRUP");
+    group->addValue("NAME")->setBytes(name, sizeof name);
+    DataTreeNode* item = group->addChild("ITEM");
+    const uint8_t source[] = {'O', 'k', 0, 'x'};
+    item->addValue("CTXT")->setBytes(source, sizeof source);
+    item->addValue("TRSN")->setString(String(u"Gut"));
+    item->addValue("XTRA")->setString(String(u"unknown tags are ignored"));
+    ASSERT_TRUE(tree.save(pathIn(dir, "zero.lang")));
+
+    LanguageFile file;
+    file.setKeepsEscapes(true);
+    ASSERT_TRUE(file.loadBinary(pathIn(dir, "zero.lang")));
+    std::vector<Triple> expected = {{u"Main", u"Yes", u"Ja"}, {u"Dia", u"Ok", u"Gut"}};
+    EXPECT_EQ(itemsOf(file), expected);
+    ASSERT_TRUE(file.saveBinary(pathIn(dir, "back.lang")));
+    LanguageFile back;
+    back.setKeepsEscapes(true);
+    ASSERT_TRUE(back.loadBinary(pathIn(dir, "back.lang")));
+    EXPECT_EQ(itemsOf(back), expected);
+}
