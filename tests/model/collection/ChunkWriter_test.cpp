@@ -5,101 +5,110 @@
 
 #include "foundation/io/DataWriter.h"
 #include "model/collection/ChunkWriter.h"
-#include "tests/model/collection/ChunkBytes.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 #include "tests/support/MemorySink.h"
 
 using namespace collectiontest;
-using testsupport::MemorySink;
 
 namespace {
 
-struct Target
+// Runs the steps on a writer into memory with room for limit bytes.
+bool complete(void (*steps)(ChunkWriter&), Bytes* written = nullptr, size_t limit = SIZE_MAX)
 {
-    explicit Target(size_t limit = SIZE_MAX) : sink(limit), writer(&sink) { writer.attach(); }
-    MemorySink sink;
-    DataWriter writer;
-};
+    testsupport::MemorySink sink(limit);
+    DataWriter writer(&sink);
+    writer.attach();
+    ChunkWriter out(writer);
+    steps(out);
+    if (written)
+        *written = sink.bytes;
+    return out.isComplete();
+}
 
 } // namespace
 
 TEST(ChunkWriter, WritesChildrenThenValues)
 {
-    Target target;
-    ChunkWriter out(target.writer);
-    out.beginNode("ROOT", 2, 1);
-    out.beginNode("ITEM", 0, 2);
-    out.writeInt("NMBR", -2);
-    out.writeText("TEXT", String(u"\u00e9"));
-    out.endNode();
-    out.beginNode("NONE", 0, 0);
-    out.endNode();
-    out.writeFlag("FLAG", true);
-    out.endNode();
-    EXPECT_TRUE(out.isComplete());
-
-    Bytes expected =
-        node("ROOT",
-             {node("ITEM", {}, {value("NMBR", int32Bytes(-2)), value("TEXT", Bytes{0xC3, 0xA9})}),
-              node("NONE", {}, {})},
-             {value("FLAG", Bytes{1})});
-    EXPECT_EQ(target.sink.bytes, expected);
+    Bytes written;
+    EXPECT_TRUE(complete(
+        [](ChunkWriter& out) {
+            out.beginNode("ROOT", 2, 1);
+            out.beginNode("ITEM", 0, 2);
+            out.writeInt("NMBR", -2);
+            out.writeText("TEXT", String(u"\u00e9"));
+            out.endNode();
+            out.beginNode("NONE", 0, 0);
+            out.endNode();
+            out.writeFlag("FLAG", true);
+            out.endNode();
+        },
+        &written));
+    EXPECT_EQ(written, node("ROOT",
+                            {node("ITEM", {}, {value("NMBR", ints({-2})), value("TEXT", Bytes{0xC3, 0xA9})}),
+                             node("NONE", {}, {})},
+                            {value("FLAG", Bytes{1})}));
 }
 
 TEST(ChunkWriter, NodesMustHoldWhatTheyAnnounced)
 {
-    auto run = [](void (*steps)(ChunkWriter&)) {
-        Target target;
-        ChunkWriter out(target.writer);
-        steps(out);
-        return out.isComplete();
+    struct Row
+    {
+        const char* what;
+        void (*steps)(ChunkWriter&);
     };
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 0, 2);
-        out.writeInt("ONLY", 1);
-        out.endNode();
-    })) << "a value too few";
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 0, 1);
-        out.writeInt("ONE_", 1);
-        out.writeInt("TWO_", 2);
-        out.endNode();
-    })) << "a value too many";
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 2, 0);
-        out.beginNode("KID_", 0, 0);
-        out.endNode();
-        out.endNode();
-    })) << "a child too few";
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 0, 0);
-        out.beginNode("KID_", 0, 0);
-        out.endNode();
-        out.endNode();
-    })) << "a child too many";
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 1, 1);
-        out.writeInt("EARL", 1);
-        out.beginNode("KID_", 0, 0);
-        out.endNode();
-        out.endNode();
-    })) << "a value before the last child";
-    EXPECT_FALSE(run([](ChunkWriter& out) { out.beginNode("OPEN", 0, 0); })) << "never ended";
-    EXPECT_FALSE(run([](ChunkWriter& out) { out.writeInt("LOST", 1); })) << "a value outside any node";
-    EXPECT_FALSE(run([](ChunkWriter& out) {
-        out.beginNode("NODE", 0, 0);
-        out.endNode();
-        out.endNode();
-    })) << "ended twice";
-}
-
-TEST(ChunkWriter, AFailedWriteTurnsItBad)
-{
-    Target target(10);
-    ChunkWriter out(target.writer);
-    out.beginNode("NODE", 0, 1);
-    EXPECT_TRUE(out.isGood());
-    out.writeText("TEXT", String(u"longer than the room left"));
-    EXPECT_FALSE(out.isGood());
-    out.endNode();
-    EXPECT_FALSE(out.isComplete());
+    const Row rows[] = {
+        {"a value too few",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 0, 2);
+             out.writeInt("ONLY", 1);
+             out.endNode();
+         }},
+        {"a value too many",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 0, 1);
+             out.writeInt("ONE_", 1);
+             out.writeInt("TWO_", 2);
+             out.endNode();
+         }},
+        {"a child too few",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 2, 0);
+             out.beginNode("KID_", 0, 0);
+             out.endNode();
+             out.endNode();
+         }},
+        {"a child too many",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 0, 0);
+             out.beginNode("KID_", 0, 0);
+             out.endNode();
+             out.endNode();
+         }},
+        {"a value before the last child",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 1, 1);
+             out.writeInt("EARL", 1);
+             out.beginNode("KID_", 0, 0);
+             out.endNode();
+             out.endNode();
+         }},
+        {"never ended", [](ChunkWriter& out) { out.beginNode("OPEN", 0, 0); }},
+        {"a value outside any node", [](ChunkWriter& out) { out.writeInt("LOST", 1); }},
+        {"ended twice",
+         [](ChunkWriter& out) {
+             out.beginNode("NODE", 0, 0);
+             out.endNode();
+             out.endNode();
+         }},
+    };
+    for (const Row& row : rows)
+        EXPECT_FALSE(complete(row.steps)) << row.what;
+    // A write that fails on a full sink.
+    EXPECT_FALSE(complete(
+        [](ChunkWriter& out) {
+            out.beginNode("NODE", 0, 1);
+            out.writeText("TEXT", String(u"longer than the room left"));
+            out.endNode();
+        },
+        nullptr, 10));
 }

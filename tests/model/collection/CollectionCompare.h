@@ -31,16 +31,6 @@ inline bool same(const StringList& a, const StringList& b)
     return true;
 }
 
-inline bool same(const DateTime& a, const DateTime& b)
-{
-    return a == b;
-}
-
-inline bool same(const Date& a, const Date& b)
-{
-    return a == b;
-}
-
 template <typename T> bool same(const T& a, const T& b)
 {
     return a == b;
@@ -67,7 +57,7 @@ public:
             m_first = prefix + difference;
         return *this;
     }
-    const std::string& result() const { return m_first; }
+    std::string result() const { return m_first; }
 
 private:
     std::string m_first;
@@ -75,63 +65,57 @@ private:
 
 inline std::string differenceOf(const CastItem& a, const CastItem& b)
 {
-    Differ differ;
-    differ.field("actor", a.actor, b.actor);
-    differ.field("character", a.character, b.character);
-    return differ.result();
+    return Differ().field("actor", a.actor, b.actor).field("character", a.character, b.character).result();
 }
 
 inline std::string differenceOf(const CrewItem& a, const CrewItem& b)
 {
-    Differ differ;
-    differ.field("role", a.role, b.role);
-    differ.field("unme", a.unme, b.unme);
-    differ.field("name", a.name, b.name);
-    return differ.result();
+    return Differ()
+        .field("role", a.role, b.role)
+        .field("unme", a.unme, b.unme)
+        .field("name", a.name, b.name)
+        .result();
 }
 
 inline std::string differenceOf(const Cover& a, const Cover& b)
 {
-    Differ differ;
-    differ.field("kind", a.kind, b.kind);
-    differ.field("name", a.name, b.name);
-    return differ.result();
+    return Differ().field("kind", a.kind, b.kind).field("name", a.name, b.name).result();
 }
 
 inline std::string differenceOf(const MovieLink& a, const MovieLink& b)
 {
-    Differ differ;
-    differ.field("type", a.type, b.type);
-    differ.field("description", a.description, b.description);
-    differ.field("url", a.url, b.url);
-    differ.field("play", a.play, b.play);
-    return differ.result();
+    return Differ()
+        .field("type", a.type, b.type)
+        .field("description", a.description, b.description)
+        .field("url", a.url, b.url)
+        .field("play", a.play, b.play)
+        .result();
 }
 
 inline std::string differenceOf(const Episode& a, const Episode& b)
 {
-    Differ differ;
-    differ.field("season", a.season, b.season);
-    differ.field("number", a.number, b.number);
-    differ.field("year", a.year, b.year);
-    differ.field("month", a.month, b.month);
-    differ.field("day", a.day, b.day);
-    differ.field("title", a.title, b.title);
-    differ.field("plot", a.plot, b.plot);
-    differ.field("file", a.file, b.file);
-    differ.field("url", a.url, b.url);
-    return differ.result();
+    return Differ()
+        .field("season", a.season, b.season)
+        .field("number", a.number, b.number)
+        .field("year", a.year, b.year)
+        .field("month", a.month, b.month)
+        .field("day", a.day, b.day)
+        .field("title", a.title, b.title)
+        .field("plot", a.plot, b.plot)
+        .field("file", a.file, b.file)
+        .field("url", a.url, b.url)
+        .result();
 }
 
 inline std::string differenceOf(const Loan& a, const Loan& b)
 {
-    Differ differ;
-    differ.field("movieId", a.movieId, b.movieId);
-    differ.field("lendDate", a.lendDate, b.lendDate);
-    differ.field("dueDate", a.dueDate, b.dueDate);
-    differ.field("returnDate", a.returnDate, b.returnDate);
-    differ.field("notes", a.notes, b.notes);
-    return differ.result();
+    return Differ()
+        .field("movieId", a.movieId, b.movieId)
+        .field("lendDate", a.lendDate, b.lendDate)
+        .field("dueDate", a.dueDate, b.dueDate)
+        .field("returnDate", a.returnDate, b.returnDate)
+        .field("notes", a.notes, b.notes)
+        .result();
 }
 
 template <typename T> std::string differenceOfLists(const List<T>& a, const List<T>& b, const char* name)
@@ -149,76 +133,77 @@ template <typename T> std::string differenceOfLists(const List<T>& a, const List
 
 inline std::string differenceOf(const Loaner& a, const Loaner& b)
 {
-    Differ differ;
-    differ.field("name", a.name, b.name);
-    differ.field("email", a.email, b.email);
-    differ.field("address", a.address, b.address);
-    differ.field("phone", a.phone, b.phone);
-    differ.field("comments", a.comments, b.comments);
-    return differ.part("", differenceOfLists(a.loans, b.loans, "loans")).result();
+    return Differ()
+        .field("name", a.name, b.name)
+        .field("email", a.email, b.email)
+        .field("address", a.address, b.address)
+        .field("phone", a.phone, b.phone)
+        .field("comments", a.comments, b.comments)
+        .part("", differenceOfLists(a.loans, b.loans, "loans"))
+        .result();
 }
 
 inline std::string differenceOf(const CardStyle& a, const CardStyle& b)
 {
-    Differ differ;
-    differ.field("backgroundColor", a.backgroundColor, b.backgroundColor);
-    differ.field("backgroundImage", a.backgroundImage, b.backgroundImage);
-    differ.field("textColor", a.textColor, b.textColor);
-    differ.field("titleColor", a.titleColor, b.titleColor);
-    differ.field("linkColor", a.linkColor, b.linkColor);
-    differ.field("fontFamily", a.fontFamily, b.fontFamily);
-    differ.field("fontSize", a.fontSize, b.fontSize);
-    return differ.result();
+    return Differ()
+        .field("backgroundColor", a.backgroundColor, b.backgroundColor)
+        .field("backgroundImage", a.backgroundImage, b.backgroundImage)
+        .field("textColor", a.textColor, b.textColor)
+        .field("titleColor", a.titleColor, b.titleColor)
+        .field("linkColor", a.linkColor, b.linkColor)
+        .field("fontFamily", a.fontFamily, b.fontFamily)
+        .field("fontSize", a.fontSize, b.fontSize)
+        .result();
 }
 
 inline std::string differenceOf(const Movie& a, const Movie& b)
 {
-    Differ differ;
-    differ.field("created", a.created, b.created);
-    differ.field("modified", a.modified, b.modified);
-    differ.field("id", a.id, b.id);
-    differ.field("nclk", a.nclk, b.nclk);
-    differ.field("title", a.title, b.title);
-    differ.field("originalTitle", a.originalTitle, b.originalTitle);
-    differ.field("genres", a.genres, b.genres);
-    differ.field("studios", a.studios, b.studios);
-    differ.field("countries", a.countries, b.countries);
-    differ.field("languages", a.languages, b.languages);
-    differ.field("year", a.year, b.year);
-    differ.field("runningTime", a.runningTime, b.runningTime);
-    differ.field("colour", a.colour, b.colour);
-    differ.field("format", a.format, b.format);
-    differ.field("barcode", a.barcode, b.barcode);
-    differ.field("plot", a.plot, b.plot);
-    differ.field("mpaaRating", a.mpaaRating, b.mpaaRating);
-    differ.field("imdbRating", a.imdbRating, b.imdbRating);
-    differ.field("notes", a.notes, b.notes);
-    differ.field("tags", a.tags, b.tags);
-    differ.field("purchasePrice", a.purchasePrice, b.purchasePrice);
-    differ.field("seen", a.seen, b.seen);
-    differ.field("wishlist", a.wishlist, b.wishlist);
-    differ.field("myRating", a.myRating, b.myRating);
-    differ.field("colorLabel", a.colorLabel, b.colorLabel);
-    differ.part("cardStyle.", differenceOf(a.cardStyle, b.cardStyle));
-    differ.part("", differenceOfLists(a.cast, b.cast, "cast"));
-    differ.part("", differenceOfLists(a.crew, b.crew, "crew"));
-    differ.part("", differenceOfLists(a.covers, b.covers, "covers"));
-    differ.part("", differenceOfLists(a.links, b.links, "links"));
-    differ.part("", differenceOfLists(a.episodes, b.episodes, "episodes"));
-    return differ.result();
+    return Differ()
+        .field("created", a.created, b.created)
+        .field("modified", a.modified, b.modified)
+        .field("id", a.id, b.id)
+        .field("nclk", a.nclk, b.nclk)
+        .field("title", a.title, b.title)
+        .field("originalTitle", a.originalTitle, b.originalTitle)
+        .field("genres", a.genres, b.genres)
+        .field("studios", a.studios, b.studios)
+        .field("countries", a.countries, b.countries)
+        .field("languages", a.languages, b.languages)
+        .field("year", a.year, b.year)
+        .field("runningTime", a.runningTime, b.runningTime)
+        .field("colour", a.colour, b.colour)
+        .field("format", a.format, b.format)
+        .field("barcode", a.barcode, b.barcode)
+        .field("plot", a.plot, b.plot)
+        .field("mpaaRating", a.mpaaRating, b.mpaaRating)
+        .field("imdbRating", a.imdbRating, b.imdbRating)
+        .field("notes", a.notes, b.notes)
+        .field("tags", a.tags, b.tags)
+        .field("purchasePrice", a.purchasePrice, b.purchasePrice)
+        .field("seen", a.seen, b.seen)
+        .field("wishlist", a.wishlist, b.wishlist)
+        .field("myRating", a.myRating, b.myRating)
+        .field("colorLabel", a.colorLabel, b.colorLabel)
+        .part("cardStyle.", differenceOf(a.cardStyle, b.cardStyle))
+        .part("", differenceOfLists(a.cast, b.cast, "cast"))
+        .part("", differenceOfLists(a.crew, b.crew, "crew"))
+        .part("", differenceOfLists(a.covers, b.covers, "covers"))
+        .part("", differenceOfLists(a.links, b.links, "links"))
+        .part("", differenceOfLists(a.episodes, b.episodes, "episodes"))
+        .result();
 }
 
 inline std::string differenceOf(const CollectionHeader& a, const CollectionHeader& b)
 {
-    Differ differ;
-    differ.field("author", a.author, b.author);
-    differ.field("password", a.password, b.password);
-    differ.field("version", a.version, b.version);
-    differ.field("created", a.created, b.created);
-    differ.field("modified", a.modified, b.modified);
-    differ.field("lastMovieId", a.lastMovieId, b.lastMovieId);
-    differ.field("selectedMovieId", a.selectedMovieId, b.selectedMovieId);
-    return differ.result();
+    return Differ()
+        .field("author", a.author, b.author)
+        .field("password", a.password, b.password)
+        .field("version", a.version, b.version)
+        .field("created", a.created, b.created)
+        .field("modified", a.modified, b.modified)
+        .field("lastMovieId", a.lastMovieId, b.lastMovieId)
+        .field("selectedMovieId", a.selectedMovieId, b.selectedMovieId)
+        .result();
 }
 
 inline std::string differenceOfMovies(const List<Movie*>& a, const List<Movie*>& b)
