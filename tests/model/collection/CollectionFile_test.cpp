@@ -33,32 +33,6 @@ int fileCount(const String& folder)
 
 } // namespace
 
-TEST(CollectionFile, HandsOutIdsThatAreNeverReused)
-{
-    Workspace space;
-    CollectionFile file(space.folder());
-    Contents contents;
-    String path = space.open(file, u"Example", contents);
-    ASSERT_FALSE(path.isEmpty());
-    EXPECT_FALSE(file.create(String(u"Example"), String(), String())) << "each collection is created once";
-    EXPECT_EQ(u16(file.name()), u"Example");
-    for (const char16_t* title : {u"One", u"Two", u"Three"})
-        contents.movies.append(movieTitled(title, file.nextMovieId()));
-    EXPECT_EQ(contents.ids(), (std::vector<int32_t>{1, 2, 3}));
-    List<Movie*>::Node* removed = contents.movies.last();
-    delete removed->value;
-    contents.movies.erase(removed);
-    ASSERT_TRUE(file.write(contents.movies, contents.loaners));
-    file.close();
-    EXPECT_TRUE(file.path().isEmpty());
-
-    Contents reopened;
-    reopened.movies.append(movieTitled(u"Already there", 99));
-    ASSERT_TRUE(file.read(path, reopened.movies, reopened.loaners));
-    EXPECT_EQ(reopened.ids(), (std::vector<int32_t>{99, 1, 2})) << "a read appends to the caller's lists";
-    EXPECT_EQ(file.nextMovieId(), 4) << "the removed movie's id stays taken";
-}
-
 TEST(CollectionFile, RepairsDuplicateIdsAndKeepsLoansOfMissingMovies)
 {
     struct Row

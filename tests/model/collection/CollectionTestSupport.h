@@ -94,7 +94,7 @@ inline Movie* movieTitled(const char16_t* title, int32_t id)
 
 // A movie with every field set, and the awkward cases: text beyond the basic
 // plane, blank and padded list items, empty items in the record lists. Its
-// times are local, in the zone of ZoneScope.
+// times are local, in the zone of Workspace.
 inline Movie* everyFieldMovie(int32_t id)
 {
     Movie* movie = movieTitled(u"Am\u00e9lie \U0001F3AC", id);
@@ -165,32 +165,6 @@ inline Loaner everyFieldLoaner()
 
 // ---- Collections on disk ----
 
-// Central European time (UTC+1, summer UTC+2), the zone the Windows tests
-// run in; natively it is set for the scope.
-class ZoneScope
-{
-public:
-    ZoneScope()
-    {
-#ifndef _WIN32
-        const char* previous = std::getenv("TZ");
-        m_previous = previous ? previous : "";
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-#endif
-    }
-    ~ZoneScope()
-    {
-#ifndef _WIN32
-        m_previous.empty() ? unsetenv("TZ") : setenv("TZ", m_previous.c_str(), 1);
-        tzset();
-#endif
-    }
-
-private:
-    std::string m_previous;
-};
-
 // The movies and loaners of one open collection; the movies are deleted with it.
 struct Contents
 {
@@ -227,14 +201,36 @@ struct Contents
     LoanerList loaners;
 };
 
-// A folder for collections, removed afterwards, in the zone of ZoneScope.
+// A folder for collections, removed afterwards. Natively the tests run in
+// the zone the Windows tests run in, Central European time (UTC+1, summer
+// UTC+2), so that local times on disk mean the same in both builds.
 class Workspace
 {
 public:
-    String folder() const { return iotest::toPath(m_dir.path()); }
-    String path(const std::string& relative) const { return iotest::pathIn(m_dir, relative); }
-    std::string native(const std::string& relative) const { return iotest::nativeIn(m_dir, relative); }
-    Bytes bytes(const std::string& relative) const { return iotest::readFileBytes(native(relative)); }
+    Workspace()
+    {
+#ifndef _WIN32
+        setenv("TZ", "Europe/Berlin", 1);
+        tzset();
+#endif
+    }
+
+    String folder() const
+    {
+        return iotest::toPath(m_dir.path());
+    }
+    String path(const std::string& relative) const
+    {
+        return iotest::pathIn(m_dir, relative);
+    }
+    std::string native(const std::string& relative) const
+    {
+        return iotest::nativeIn(m_dir, relative);
+    }
+    Bytes bytes(const std::string& relative) const
+    {
+        return iotest::readFileBytes(native(relative));
+    }
     bool put(const std::string& relative, const Bytes& content) const
     {
         return iotest::writeFileBytes(native(relative), content);
@@ -265,7 +261,6 @@ public:
     }
 
 private:
-    ZoneScope m_zone;
     testsupport::TempDir m_dir;
 };
 

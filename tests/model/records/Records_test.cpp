@@ -1,9 +1,8 @@
-// Loans, loaners, episodes and crew roles: the overdue rule the loans window
-// colours by, the name check that refuses a second loaner, the clean-up of
-// loans when a movie is removed, and the texts the card shows.
+// Loans, loaners and episodes: the overdue rule the loans window colours by,
+// the name check that refuses a second loaner, the clean-up of loans when a
+// movie is removed, and the release date the card shows.
 #include <gtest/gtest.h>
 
-#include "model/records/ModelText.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
 namespace {
@@ -93,20 +92,10 @@ TEST(Episode, ShowsItsReleaseDate)
         {2009, 0, 17, u". ", u"2009. . 17"},
     };
     for (const Row& row : rows) {
-        Episode episode{1, 1, row.year, row.month, row.day};
+        Episode episode;
+        episode.year = row.year;
+        episode.month = row.month;
+        episode.day = row.day;
         EXPECT_EQ(u16(episode.releaseDateText(String(row.separator))), row.shown) << iotest::show(row.shown);
     }
-}
-
-TEST(CrewItem, RoleNamesAreTranslatedInTheMovieContext)
-{
-    EXPECT_EQ(u16(CrewItem::roleName(CrewItem::kDirector)), u"Director");
-    EXPECT_EQ(u16(CrewItem::roleName(CrewItem::kCinematography)), u"Cinematography");
-    EXPECT_EQ(u16(CrewItem::roleName(6)), u"");
-    EXPECT_EQ(u16(CrewItem::roleName(-1)), u"");
-    ModelText::setTranslateFunction([](const String& text, const String& context) {
-        return String(u"[").append(context).append(String(u":")).append(text).append(String(u"]"));
-    });
-    EXPECT_EQ(u16(CrewItem::roleName(CrewItem::kProducer)), u"[Movie:Producer]");
-    ModelText::setTranslateFunction(nullptr);
 }
