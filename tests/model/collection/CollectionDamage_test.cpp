@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/data/DataTree.h"
+#include "foundation/io/LittleEndian.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
 #include <set>
@@ -16,8 +17,7 @@ namespace {
 
 uint32_t wordAt(const Bytes& bytes, size_t at)
 {
-    return uint32_t(bytes[at]) | (uint32_t(bytes[at + 1]) << 8) | (uint32_t(bytes[at + 2]) << 16) |
-           (uint32_t(bytes[at + 3]) << 24);
+    return fromLittleEndian<uint32_t>(bytes.data() + at);
 }
 
 // The offsets of every count and size word, found by walking the chunks.
@@ -187,8 +187,7 @@ TEST(CollectionDamage, CountsAndSizesBeyondTheFileAreRefused)
     for (size_t offset : words) {
         for (uint32_t huge : {0xFFFFFFFFu, 0x80000000u, uint32_t(whole.size())}) {
             Bytes damaged = whole;
-            for (int i = 0; i < 4; ++i)
-                damaged[offset + i] = uint8_t(huge >> (8 * i));
+            toLittleEndian<uint32_t>(huge, damaged.data() + offset);
             expectRefused(space, damaged, "word at " + std::to_string(offset) + " = " + std::to_string(huge));
         }
     }

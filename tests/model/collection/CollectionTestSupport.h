@@ -23,6 +23,8 @@ using Bytes = std::vector<uint8_t>;
 
 // ---- Bytes of the chunk form: tag, size, data; nodes hold children, then values ----
 
+// Little-endian words, packed here rather than with the program's own helper
+// so that the golden tests do not share its mistakes.
 inline Bytes ints(std::initializer_list<int32_t> values)
 {
     Bytes out;
@@ -201,36 +203,26 @@ struct Contents
     LoanerList loaners;
 };
 
-// A folder for collections, removed afterwards. Natively the tests run in
-// the zone the Windows tests run in, Central European time (UTC+1, summer
-// UTC+2), so that local times on disk mean the same in both builds.
+// Natively the tests run in the zone the Windows tests run in, Central
+// European time (UTC+1, summer UTC+2), so that local times on disk mean the
+// same in both builds.
+inline void useTestZone()
+{
+#ifndef _WIN32
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+#endif
+}
+
+// A folder for collections, removed afterwards.
 class Workspace
 {
 public:
-    Workspace()
-    {
-#ifndef _WIN32
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-#endif
-    }
-
-    String folder() const
-    {
-        return iotest::toPath(m_dir.path());
-    }
-    String path(const std::string& relative) const
-    {
-        return iotest::pathIn(m_dir, relative);
-    }
-    std::string native(const std::string& relative) const
-    {
-        return iotest::nativeIn(m_dir, relative);
-    }
-    Bytes bytes(const std::string& relative) const
-    {
-        return iotest::readFileBytes(native(relative));
-    }
+    Workspace() { useTestZone(); }
+    String folder() const { return iotest::toPath(m_dir.path()); }
+    String path(const std::string& relative) const { return iotest::pathIn(m_dir, relative); }
+    std::string native(const std::string& relative) const { return iotest::nativeIn(m_dir, relative); }
+    Bytes bytes(const std::string& relative) const { return iotest::readFileBytes(native(relative)); }
     bool put(const std::string& relative, const Bytes& content) const
     {
         return iotest::writeFileBytes(native(relative), content);

@@ -7,7 +7,7 @@
 #include "foundation/data/ConfigFile.h"
 #include "model/config/ConfigDefaults.h"
 #include "model/config/Configuration.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/foundation/io/IoTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,14 @@ inline std::vector<std::string> registeredKeys()
     std::vector<std::string> keys;
     for (const ConfigDefault& entry : registered())
         keys.push_back(show(entry.key));
+    return keys;
+}
+
+inline std::vector<std::string> keysOf(const ConfigFile& config)
+{
+    std::vector<std::string> keys;
+    for (const String& key : config.keys())
+        keys.push_back(show(key));
     return keys;
 }
 

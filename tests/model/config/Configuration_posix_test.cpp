@@ -19,7 +19,7 @@ TEST_F(ConfigTest, TheUsersCopyUnlessAFileIsBesideTheProgram)
 
     // A first start creates the user's copy; a second keeps what it wrote.
     std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
-    EXPECT_EQ(modeltest::shown(config->keys()), registeredKeys());
+    EXPECT_EQ(keysOf(*config), registeredKeys());
     std::string stored = iotest::nativeIn(home, ".config/Reelstack/config.dat");
     iotest::Bytes first = iotest::readFileBytes(stored);
     ASSERT_FALSE(first.empty());
