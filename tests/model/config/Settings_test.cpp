@@ -57,10 +57,17 @@ TEST_F(ConfigTest, ModelAndViewSettingsSurviveARestart)
 
 TEST_F(ConfigTest, ModelSettingsFallBackWhenMissingOrOutOfRange)
 {
+    using Stored = std::vector<std::pair<const char16_t*, const char16_t*>>;
+    const Stored none;
+    const Stored odd = {{u"model/ignoreArticleWhenSortingTitles", u"1"},
+                        {u"model/defaultLoanPeriod", u"0"},
+                        {u"model/extractOptions", u"-1"},
+                        {u"model/extractor", u"7"}};
+    const Stored portuguese = {{u"model/extractor", u"-1"}, {u"model/defaultLoanPeriod", u"-5"}};
     struct Row
     {
         const char* what;
-        std::vector<std::pair<const char16_t*, const char16_t*>> stored;
+        const Stored& stored;
         const char16_t* language;
         bool ignoreArticle;
         int32_t loanPeriod;
@@ -68,24 +75,9 @@ TEST_F(ConfigTest, ModelSettingsFallBackWhenMissingOrOutOfRange)
         int32_t extractor;
     };
     const Row rows[] = {
-        {"nothing stored", {}, u"de", false, 1, 0u, 1},
-        {"texts and values out of range",
-         {{u"model/ignoreArticleWhenSortingTitles", u"1"},
-          {u"model/defaultLoanPeriod", u"0"},
-          {u"model/extractOptions", u"-1"},
-          {u"model/extractor", u"7"}},
-         u"de",
-         true,
-         1,
-         0xFFFFFFFFu,
-         1},
-        {"no site for the language",
-         {{u"model/extractor", u"-1"}, {u"model/defaultLoanPeriod", u"-5"}},
-         u"pt",
-         false,
-         1,
-         0u,
-         0},
+        {"nothing stored", none, u"de", false, 1, 0u, 1},
+        {"texts and values out of range", odd, u"de", true, 1, 0xFFFFFFFFu, 1},
+        {"no site for the language", portuguese, u"pt", false, 1, 0u, 0},
     };
     for (const Row& row : rows) {
         ConfigFile config(String(u"other.dat"), String(), ConfigFile::kAppDirectory, ConfigFile::kXml);
