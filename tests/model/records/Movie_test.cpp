@@ -1,6 +1,6 @@
-// The movie record: the texts the list, card and statistics show, the
-// completeness score, the cover names the image store writes, and the edits
-// the add-and-edit window makes.
+// The movie record: the completeness score, the running time as the list and
+// card show it, the cover names the image store writes, and the queries and
+// edits of the add-and-edit window.
 #include <gtest/gtest.h>
 
 #include "model/records/ModelText.h"
@@ -17,8 +17,7 @@ namespace {
 
 String german(const String& text, const String& context)
 {
-    const char16_t* rows[][2] = {
-        {u"hr", u"Std."}, {u"mins", u"Min."}, {u"Black & White", u"Schwarzwei\u00df"}};
+    const char16_t* rows[][2] = {{u"hr", u"Std."}, {u"mins", u"Min."}};
     for (auto& row : rows) {
         if (String::equals(context, String(u"Movie")) && String::equals(text, String(row[0])))
             return String(row[1]);
