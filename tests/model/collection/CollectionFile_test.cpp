@@ -16,7 +16,7 @@ namespace {
 
 // A collection holding movies with these ids, a header counter of lastId and
 // a loan of movie 404, which is not there.
-Bytes collectionWithIds(std::initializer_list<int32_t> ids, int32_t lastId)
+Bytes collectionWithIds(const std::vector<int32_t>& ids, int32_t lastId)
 {
     std::vector<Bytes> movies;
     for (int32_t id : ids)
@@ -37,19 +37,20 @@ TEST(CollectionFile, RepairsDuplicateIdsAndKeepsLoansOfMissingMovies)
 {
     struct Row
     {
-        std::initializer_list<int32_t> ids;
+        const char* what;
+        std::vector<int32_t> ids;
         int32_t lastId;
         std::vector<int32_t> read; // empty: refused
         int32_t nextId;
     };
     const Row rows[] = {
-        {{3, 3, 7, 1, 7}, 2, {3, 8, 7, 1, 9}, 10}, // the counter rises past the largest and the fresh ids
-        {{INT_MAX, 5}, 0, {INT_MAX, 5}, 0},        // no id left to hand out
-        {{INT_MAX, INT_MAX}, 0, {}, 0},            // a duplicate no fresh id can fix
+        {"the counter rises past the largest and the fresh ids", {3, 3, 7, 1, 7}, 2, {3, 8, 7, 1, 9}, 10},
+        {"no id left to hand out", {INT_MAX, 5}, 0, {INT_MAX, 5}, 0},
+        {"a duplicate no fresh id can fix", {INT_MAX, INT_MAX}, 0, {}, 0},
     };
     Workspace space;
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.nextId);
+        SCOPED_TRACE(row.what);
         ASSERT_TRUE(space.put("ids.rsdb", collectionWithIds(row.ids, row.lastId)));
         CollectionFile file(space.folder());
         Contents contents;
