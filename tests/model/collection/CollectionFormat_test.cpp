@@ -1,32 +1,104 @@
-// The bytes of the collection file: a new collection, the header values and
-// one movie with every field, against bytes built by hand from the format;
-// and how the reader takes files written in other ways.
+// The bytes of the collection file against bytes built by hand from the
+// format: a new collection, and the header values with a movie and a loaner
+// that use every field; then how the reader takes files written in other ways.
 #include <gtest/gtest.h>
 
 #include "foundation/io/Directory.h"
-#include "model/collection/CollectionFile.h"
-#include "tests/foundation/text/StringTestHelpers.h"
-#include "tests/model/collection/ChunkBytes.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
 using namespace collectiontest;
 
 namespace {
 
-const char kSecretDigest[] = "5ebe2294ecd0e0f08eab7690d2a6ee69"; // MD5 of "secret"
+const char kDigest[] = "5ebe2294ecd0e0f08eab7690d2a6ee69"; // MD5 of "secret"
 
-Bytes vrsn()
+Bytes header(const std::string& password, int32_t lastId, int32_t selectedId)
 {
-    return value("VRSN", Bytes{0xCD, 0xCC, 0xCC, 0x3D});
+    Bytes stamp = ints({2010, 6, 1, 10, 0, 0, 0});
+    return node("HEDR", {},
+                {version(), value("ATHR", text("abc")), value("PASS", text(password)), value("CRTD", stamp),
+                 value("MDFD", stamp), value("LMID", ints({lastId})), value("RMID", ints({selectedId}))});
 }
 
-Bytes header(const std::string& author, const std::string& password, const Bytes& created,
-             const Bytes& modified, int32_t lastId, int32_t selectedId)
+Bytes item(const std::vector<Bytes>& values)
 {
-    return node("HEDR", {},
-                {vrsn(), value("ATHR", textBytes(author)), value("PASS", textBytes(password)),
-                 value("CRTD", created), value("MDFD", modified), value("LMID", int32Bytes(lastId)),
-                 value("RMID", int32Bytes(selectedId))});
+    return node("ITEM", {}, values);
+}
+
+Bytes everyFieldMovieBytes()
+{
+    Bytes cast =
+        node("CAST",
+             {item({value("ACTR", text("Audrey Tautou")), value("CHTR", text("Am\xC3\xA9lie Poulain"))}),
+              item({value("ACTR", {}), value("CHTR", {})})},
+             {});
+    Bytes crew =
+        node("CREW",
+             {item({value("ROLE", ints({0})), value("UNME", {}), value("NAME", text("Jean-Pierre Jeunet"))}),
+              item({value("ROLE", ints({2})), value("UNME", text("u")),
+                    value("NAME", text("Guillaume Laurant"))})},
+             {});
+    Bytes covers = node("CVRS", {item({value("TYPE", ints({1})), value("NAME", text("front.png"))})}, {});
+    Bytes links = node("LNKS",
+                       {item({value("TYPE", ints({0})), value("DESC", text("Site")),
+                              value("URL_", text("https://example.org")), value("PLAY", Bytes{0})}),
+                        item({value("TYPE", ints({1})), value("DESC", {}),
+                              value("URL_", text("D:\\M\\a.mkv")), value("PLAY", Bytes{1})})},
+                       {});
+    Bytes episodes =
+        node("EPDS",
+             {item({value("SSON", ints({1})), value("NMBR", ints({2})), value("YEAR", ints({2001})),
+                    value("MNTH", ints({4})), value("DAY_", ints({25})), value("TTLE", text("Pilot")),
+                    value("PLOT", text("p")), value("URL_", text("u")), value("FILE", text("f"))})},
+             {});
+    // Times in UTC; lists joined with "|", trimmed and without blank items.
+    return node("MOV_", {cast, crew, covers, links, episodes},
+                {value("CRTD", ints({2010, 6, 1, 10, 0, 0, 0})),
+                 value("MDFD", ints({2011, 1, 15, 7, 30, 15, 250})),
+                 value("MVID", ints({5})),
+                 value("NCLK", ints({3})),
+                 value("TITL", text("Am\xC3\xA9lie \xF0\x9F\x8E\xAC")),
+                 value("ORTL", text("Le Fabuleux Destin")),
+                 value("GNRE", text("Drama|Comedy")),
+                 value("STUD", text(" Drama")),
+                 value("CTRY", text("USA|UK")),
+                 value("LANG", {}),
+                 value("YEAR", ints({2001})),
+                 value("RUNT", ints({122})),
+                 value("CLOR", ints({1})),
+                 value("FRMT", text("DVD")),
+                 value("BRCD", text("3259190281929")),
+                 value("PLOT", text("Paris, 1997.\r\nLine two.")),
+                 value("NTES", text("n")),
+                 value("TAGS", text("gift")),
+                 value("RTMP", text("R")),
+                 value("RTIM", Bytes{0x00, 0x00, 0x08, 0x41}),
+                 value("MYRT", Bytes{0x00, 0x00, 0x20, 0x41}),
+                 value("WISH", Bytes{0}),
+                 value("SEEN", Bytes{1}),
+                 value("CRLB", ints({3})),
+                 value("BGCR", Bytes{0x33, 0x22, 0x11, 0x80}),
+                 value("BGIM", text("bg.png")),
+                 value("TTCR", Bytes{0x00, 0x00, 0xFF, 0xFF}),
+                 value("TLCR", Bytes{0, 0, 0, 0}),
+                 value("LKCR", Bytes{0x04, 0x03, 0x02, 0x01}),
+                 value("FNTF", text("Georgia")),
+                 value("FNSZ", ints({14})),
+                 value("PRCE", text("12,99 \xE2\x82\xAC"))});
+}
+
+Bytes everyFieldLoanerBytes()
+{
+    Bytes returned =
+        node("LOAN", {},
+             {value("MVID", ints({5})), value("LNDT", ints({2024, 1, 1})), value("DUDT", ints({2024, 1, 15})),
+              value("RNDT", ints({2024, 1, 10})), value("NOTS", text("ok"))});
+    Bytes out = node("LOAN", {},
+                     {value("MVID", ints({77})), value("LNDT", ints({2024, 2, 29})),
+                      value("DUDT", ints({2024, 3, 14})), value("RNDT", ints({0, 0, 0})), value("NOTS", {})});
+    return node("LNER", {node("LONS", {returned, out}, {})},
+                {value("NAME", text("Zo\xC3\xAB")), value("ADRS", text("1 Main St")),
+                 value("EMAL", text("a@x.org")), value("PHON", text("555")), value("CMTS", {})});
 }
 
 Bytes rootOf(const Bytes& hedr, const std::vector<Bytes>& movies, const std::vector<Bytes>& loaners)
@@ -34,244 +106,54 @@ Bytes rootOf(const Bytes& hedr, const std::vector<Bytes>& movies, const std::vec
     return file(node("ROOT", {hedr, node("MOVS", movies, {}), node("LONS", loaners, {})}, {}));
 }
 
-// A movie with every field set; its times are local, in the zone of ZoneScope.
-Movie* everyField()
-{
-    Movie* movie = new Movie;
-    movie->created = DateTime(2010, 6, 1, 12, 0, 0, 0);
-    movie->modified = DateTime(2011, 1, 15, 8, 30, 15, 250);
-    movie->id = 5;
-    movie->nclk = 3;
-    movie->title = String(u"Am\u00e9lie");
-    movie->genres = listOf({u" Drama", u"Comedy "});
-    movie->studios = listOf({u" Drama"});
-    movie->countries = listOf({u"", u"USA", u" ", u"UK"});
-    movie->year = 2001;
-    movie->runningTime = 122;
-    movie->colour = 1;
-    movie->format = String(u"DVD");
-    movie->barcode = String(u"3259190281929");
-    movie->cast.append(CastItem{String(u"Audrey Tautou"), String(u"Am\u00e9lie Poulain")});
-    movie->cast.append(CastItem());
-    movie->crew.append(CrewItem{CrewItem::kDirector, String(), String(u"Jean-Pierre Jeunet")});
-    movie->crew.append(CrewItem{CrewItem::kWriter, String(u"u"), String(u"Guillaume Laurant")});
-    Cover front(String(u"front.png"));
-    front.kind = Cover::kFront;
-    movie->covers.append(front);
-    movie->plot = String(u"Paris, 1997.");
-    movie->links.append(
-        MovieLink{MovieLink::kOnline, String(u"Site"), String(u"https://example.org"), false});
-    movie->links.append(MovieLink{MovieLink::kLocal, String(), String(u"D:\\M\\a.mkv"), true});
-    movie->episodes.append(
-        Episode{1, 2, 2001, 4, 25, String(u"Pilot"), String(u"p"), String(u"f"), String(u"u")});
-    movie->mpaaRating = String(u"R");
-    movie->imdbRating = 8.5f;
-    movie->notes = String(u"n");
-    movie->tags = listOf({u"gift"});
-    movie->purchasePrice = String(u"12,99 \u20ac");
-    movie->seen = true;
-    movie->myRating = 10.0f;
-    movie->colorLabel = 3;
-    movie->cardStyle.backgroundColor = Color(0x80112233u);
-    movie->cardStyle.backgroundImage = String(u"bg.png");
-    movie->cardStyle.textColor = Color(255, 0, 0);
-    movie->cardStyle.linkColor = Color(0x01020304u);
-    movie->cardStyle.fontFamily = String(u"Georgia");
-    movie->cardStyle.fontSize = 14;
-    return movie;
-}
-
-Bytes everyFieldBytes()
-{
-    Bytes cast = node(
-        "CAST",
-        {node("ITEM", {},
-              {value("ACTR", textBytes("Audrey Tautou")), value("CHTR", textBytes("Am\xC3\xA9lie Poulain"))}),
-         node("ITEM", {}, {value("ACTR", {}), value("CHTR", {})})},
-        {});
-    Bytes crew = node("CREW",
-                      {node("ITEM", {},
-                            {value("ROLE", int32Bytes(0)), value("UNME", {}),
-                             value("NAME", textBytes("Jean-Pierre Jeunet"))}),
-                       node("ITEM", {},
-                            {value("ROLE", int32Bytes(2)), value("UNME", textBytes("u")),
-                             value("NAME", textBytes("Guillaume Laurant"))})},
-                      {});
-    Bytes covers =
-        node("CVRS",
-             {node("ITEM", {}, {value("TYPE", int32Bytes(1)), value("NAME", textBytes("front.png"))})}, {});
-    Bytes links = node("LNKS",
-                       {node("ITEM", {},
-                             {value("TYPE", int32Bytes(0)), value("DESC", textBytes("Site")),
-                              value("URL_", textBytes("https://example.org")), value("PLAY", Bytes{0})}),
-                        node("ITEM", {},
-                             {value("TYPE", int32Bytes(1)), value("DESC", {}),
-                              value("URL_", textBytes("D:\\M\\a.mkv")), value("PLAY", Bytes{1})})},
-                       {});
-    Bytes episodes = node(
-        "EPDS",
-        {node("ITEM", {},
-              {value("SSON", int32Bytes(1)), value("NMBR", int32Bytes(2)), value("YEAR", int32Bytes(2001)),
-               value("MNTH", int32Bytes(4)), value("DAY_", int32Bytes(25)), value("TTLE", textBytes("Pilot")),
-               value("PLOT", textBytes("p")), value("URL_", textBytes("u")), value("FILE", textBytes("f"))})},
-        {});
-    return node("MOV_", {cast, crew, covers, links, episodes},
-                {value("CRTD", intsBytes({2010, 6, 1, 10, 0, 0, 0})),
-                 value("MDFD", intsBytes({2011, 1, 15, 7, 30, 15, 250})),
-                 value("MVID", int32Bytes(5)),
-                 value("NCLK", int32Bytes(3)),
-                 value("TITL", textBytes("Am\xC3\xA9lie")),
-                 value("ORTL", {}),
-                 value("GNRE", textBytes("Drama|Comedy")),
-                 value("STUD", textBytes(" Drama")),
-                 value("CTRY", textBytes("USA|UK")),
-                 value("LANG", {}),
-                 value("YEAR", int32Bytes(2001)),
-                 value("RUNT", int32Bytes(122)),
-                 value("CLOR", int32Bytes(1)),
-                 value("FRMT", textBytes("DVD")),
-                 value("BRCD", textBytes("3259190281929")),
-                 value("PLOT", textBytes("Paris, 1997.")),
-                 value("NTES", textBytes("n")),
-                 value("TAGS", textBytes("gift")),
-                 value("RTMP", textBytes("R")),
-                 value("RTIM", Bytes{0x00, 0x00, 0x08, 0x41}),
-                 value("MYRT", Bytes{0x00, 0x00, 0x20, 0x41}),
-                 value("WISH", Bytes{0}),
-                 value("SEEN", Bytes{1}),
-                 value("CRLB", int32Bytes(3)),
-                 value("BGCR", Bytes{0x33, 0x22, 0x11, 0x80}),
-                 value("BGIM", textBytes("bg.png")),
-                 value("TTCR", Bytes{0x00, 0x00, 0xFF, 0xFF}),
-                 value("TLCR", Bytes{0, 0, 0, 0}),
-                 value("LKCR", Bytes{0x04, 0x03, 0x02, 0x01}),
-                 value("FNTF", textBytes("Georgia")),
-                 value("FNSZ", int32Bytes(14)),
-                 value("PRCE", textBytes("12,99 \xE2\x82\xAC"))});
-}
-
-Loaner anna()
-{
-    Loaner loaner;
-    loaner.name = String(u"Anna");
-    loaner.address = String(u"1 Main St");
-    loaner.email = String(u"a@x.org");
-    loaner.phone = String(u"555");
-    loaner.loans.append(Loan{5, Date(2024, 1, 1), Date(2024, 1, 15), Date(2024, 1, 10), String(u"ok")});
-    loaner.loans.append(Loan{5, Date(2024, 2, 1), Date(2024, 2, 15), Date(), String()});
-    return loaner;
-}
-
-Bytes annaBytes()
-{
-    Bytes returned = node("LOAN", {},
-                          {value("MVID", int32Bytes(5)), value("LNDT", intsBytes({2024, 1, 1})),
-                           value("DUDT", intsBytes({2024, 1, 15})), value("RNDT", intsBytes({2024, 1, 10})),
-                           value("NOTS", textBytes("ok"))});
-    Bytes out =
-        node("LOAN", {},
-             {value("MVID", int32Bytes(5)), value("LNDT", intsBytes({2024, 2, 1})),
-              value("DUDT", intsBytes({2024, 2, 15})), value("RNDT", Bytes(12, 0)), value("NOTS", {})});
-    return node("LNER", {node("LONS", {returned, out}, {})},
-                {value("NAME", textBytes("Anna")), value("ADRS", textBytes("1 Main St")),
-                 value("EMAL", textBytes("a@x.org")), value("PHON", textBytes("555")), value("CMTS", {})});
-}
-
-const DateTime kCreatedUtc(2010, 6, 1, 10, 0, 0, 0);
-
 } // namespace
 
 TEST(CollectionFormat, ANewCollectionIs179Bytes)
 {
-    ZoneScope zone;
     Workspace space;
     CollectionFile file(space.folder());
-    ASSERT_TRUE(file.create(String(u"Films"), String(u"abc"), String(), kCreatedUtc));
-
-    Bytes stamp = intsBytes({2010, 6, 1, 10, 0, 0, 0});
-    Bytes expected = rootOf(header("abc", "", stamp, stamp, 0, 0), {}, {});
+    ASSERT_TRUE(file.create(String(u"Films"), String(u"abc"), String(), DateTime(2010, 6, 1, 10, 0, 0, 0)));
     Bytes written = space.bytes("Films/Films.rsdb");
     EXPECT_EQ(written.size(), 179u);
-    EXPECT_EQ(written, expected);
+    EXPECT_EQ(written, rootOf(header("", 0, 0), {}, {}));
     EXPECT_TRUE(Directory::exists(space.path("Films/Images")));
     EXPECT_TRUE(Directory::exists(space.path("Films/Thumbnails")));
     EXPECT_TRUE(file.path().isEmpty()) << "creating does not open";
 }
 
-TEST(CollectionFormat, HeaderValuesAndEveryFieldOfAMovie)
+TEST(CollectionFormat, HeaderValuesAndEveryFieldOfAMovieAndALoaner)
 {
-    ZoneScope zone;
     Workspace space;
     CollectionFile file(space.folder());
-    ASSERT_TRUE(file.create(String(u"Films"), String(u"abc"), String(), kCreatedUtc));
     Contents contents;
-    ASSERT_TRUE(file.read(file.filePathFor(String(u"Films")), contents.movies, contents.loaners));
+    ASSERT_FALSE(space.open(file, u"Films", contents).isEmpty());
     for (int i = 0; i < 5; ++i)
         file.nextMovieId();
-    file.setSelectedMovieId(5);
-    file.setPassword(String(u"5ebe2294ecd0e0f08eab7690d2a6ee69"));
-    contents.movies.append(everyField());
-    contents.loaners.append(anna());
+    file.setSelectedMovieId(4);
+    file.setPassword(String(kDigest));
+    contents.movies.append(everyFieldMovie(5));
+    contents.loaners.append(everyFieldLoaner());
     ASSERT_TRUE(file.write(contents.movies, contents.loaners));
-
-    Bytes written = space.bytes("Films/Films.rsdb");
-    EXPECT_TRUE(contains(written, Bytes{0x4C, 0x4D, 0x49, 0x44, 0x04, 0, 0, 0, 0x05, 0, 0, 0})) << "LMID 5";
-    EXPECT_TRUE(contains(written, Bytes{0x56, 0x52, 0x53, 0x4E, 0x04, 0, 0, 0, 0xCD, 0xCC, 0xCC, 0x3D}))
-        << "VRSN";
-    Bytes stamp = intsBytes({2010, 6, 1, 10, 0, 0, 0});
-    Bytes expected =
-        rootOf(header("abc", kSecretDigest, stamp, stamp, 5, 5), {everyFieldBytes()}, {annaBytes()});
-    EXPECT_EQ(written, expected);
-}
-
-TEST(CollectionFormat, ListsAreJoinedTrimmedAndSplitAgain)
-{
-    ZoneScope zone;
-    Workspace space;
-    CollectionFile file(space.folder());
-    ASSERT_TRUE(file.create(String(u"Films"), String(u"abc"), String(), kCreatedUtc));
-    String path = file.filePathFor(String(u"Films"));
-    Contents contents;
-    ASSERT_TRUE(file.read(path, contents.movies, contents.loaners));
-    contents.movies.append(everyField());
-    ASSERT_TRUE(file.write(contents.movies, contents.loaners));
-
-    Contents again;
-    ASSERT_TRUE(file.read(path, again.movies, again.loaners));
-    ASSERT_EQ(again.movies.count(), 1);
-    const Movie& movie = *again.movies.first()->value;
-    EXPECT_EQ(items(movie.genres), (Items{u"Drama", u"Comedy"}));
-    EXPECT_EQ(items(movie.studios), (Items{u" Drama"})) << "a single item is kept as it is";
-    EXPECT_EQ(items(movie.countries), (Items{u"USA", u"UK"}));
-    EXPECT_TRUE(movie.languages.isEmpty());
-    EXPECT_EQ(movie.created, DateTime(2010, 6, 1, 12, 0, 0, 0)) << "back in local time";
-    EXPECT_EQ(u16(movie.purchasePrice), u"12,99 \u20ac");
+    EXPECT_EQ(space.bytes("Films/Films.rsdb"),
+              rootOf(header(kDigest, 5, 4), {everyFieldMovieBytes()}, {everyFieldLoanerBytes()}));
 }
 
 TEST(CollectionFormat, ReadsNodesInAnyOrderAndTakesTheFirstOfATag)
 {
-    ZoneScope zone;
     Workspace space;
-    Bytes stamp = intsBytes({2010, 6, 1, 10, 0, 0, 0});
-    Bytes movie =
-        node("MOV_",
-             {node("XTRA", {}, {value("ACTR", textBytes("ignored"))}),
-              node("CAST",
-                   {node("ANY_", {},
-                         {value("CHTR", textBytes("Ripley")), value("ACTR", textBytes("Sigourney Weaver"))})},
-                   {}),
-              node("CAST", {node("ITEM", {}, {value("ACTR", textBytes("second cast node"))})}, {})},
-             {value("GNRE", textBytes("Drama||Comedy")), value("STUD", textBytes("Drama|Comedy|")),
-              value("CTRY", textBytes("A|B")), value("TITL", textBytes("First")),
-              value("TITL", textBytes("Second")), value("ZZZZ", textBytes("unknown")),
-              value("MVID", int32Bytes(9))});
-    Bytes bytes = file(node("ROOT",
-                            {node("LONS", {}, {}), node("MOVS", {movie}, {value("JUNK", textBytes("x"))}),
-                             node("UNKN", {node("MOVS", {}, {})}, {}), header("abc", "", stamp, stamp, 9, 0),
-                             node("MOVS", {node("MOV_", {}, {})}, {})},
-                            {value("ROOT", textBytes("values of the root are skipped"))}));
-    ASSERT_TRUE(space.put("odd.rsdb", bytes));
-
+    Bytes movie = node(
+        "MOV_",
+        {node("XTRA", {}, {value("ACTR", text("ignored"))}),
+         node("CAST", {node("ANY_", {}, {value("CHTR", text("Ripley")), value("ACTR", text("Weaver"))})}, {}),
+         node("CAST", {item({value("ACTR", text("second cast node"))})}, {})},
+        {value("GNRE", text("Drama||Comedy")), value("TITL", text("First")), value("TITL", text("Second")),
+         value("ZZZZ", text("unknown")), value("MVID", ints({9}))});
+    ASSERT_TRUE(
+        space.put("odd.rsdb", file(node("ROOT",
+                                        {node("LONS", {}, {}), node("MOVS", {movie}, {value("JUNK", {})}),
+                                         node("UNKN", {node("MOVS", {}, {})}, {}), header("", 9, 0),
+                                         node("MOVS", {node("MOV_", {}, {})}, {})},
+                                        {value("ROOT", text("values of the root are skipped"))}))));
     CollectionFile reader(space.folder());
     Contents contents;
     ASSERT_TRUE(reader.read(space.path("odd.rsdb"), contents.movies, contents.loaners));
@@ -280,50 +162,53 @@ TEST(CollectionFormat, ReadsNodesInAnyOrderAndTakesTheFirstOfATag)
     EXPECT_EQ(u16(read.title), u"First");
     EXPECT_EQ(read.id, 9);
     EXPECT_EQ(items(read.genres), (Items{u"Drama", u"Comedy"}));
-    EXPECT_EQ(items(read.studios), (Items{u"Drama", u"Comedy"}));
-    EXPECT_EQ(items(read.countries), (Items{u"A", u"B"}));
     ASSERT_EQ(read.cast.count(), 1) << "the first CAST, items whatever their tag";
-    EXPECT_EQ(u16(read.cast.first()->value.actor), u"Sigourney Weaver");
+    EXPECT_EQ(u16(read.cast.first()->value.actor), u"Weaver");
     EXPECT_EQ(u16(read.cast.first()->value.character), u"Ripley");
     EXPECT_EQ(u16(reader.header().author), u"abc");
 }
 
+// Only this version in a file named ".rsdb" opens. The password is peeked at
+// without opening, from the header alone: a file damaged after it still asks
+// for its password, and the open that follows refuses it.
 TEST(CollectionFormat, RefusesOtherVersionsAndExtensions)
 {
-    ZoneScope zone;
     Workspace space;
-    Bytes stamp = intsBytes({2010, 6, 1, 10, 0, 0, 0});
-    Bytes good = rootOf(header("abc", kSecretDigest, stamp, stamp, 0, 0), {}, {});
-    auto withVersion = [&](const Bytes& version) {
-        return file(node("ROOT",
-                         {node("HEDR", {}, {version, value("PASS", textBytes(kSecretDigest))}),
-                          node("MOVS", {}, {}), node("LONS", {}, {})},
-                         {}));
+    Bytes good = rootOf(header(kDigest, 0, 0), {}, {});
+    auto withVersion = [](const Bytes& version) {
+        return file(node("ROOT", {node("HEDR", {}, {version, value("PASS", text(kDigest))})}, {}));
     };
-    ASSERT_TRUE(space.put("good.rsdb", good));
-    ASSERT_TRUE(space.put("CAPS.RSDB", good));
-    ASSERT_TRUE(space.put("short.rsd", good));
-    ASSERT_TRUE(space.put("v02.rsdb", withVersion(value("VRSN", floatBytes(0.2f)))));
-    ASSERT_TRUE(space.put("double.rsdb",
-                          withVersion(value("VRSN", Bytes{0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F}))));
-    ASSERT_TRUE(space.put("noheader.rsdb", file(node("ROOT", {node("MOVS", {}, {})}, {}))));
-    ASSERT_TRUE(space.put("empty.rsdb", Bytes()));
-    ASSERT_TRUE(
-        space.put("other.rsdb", Bytes{'L', 'A', 'N', 'G', 'R', 'O', 'O', 'T', 0, 0, 0, 0, 0, 0, 0, 0}));
-
+    struct Row
+    {
+        const char* name;
+        Bytes bytes;
+        bool opens;
+        bool peeks;
+    };
+    const Row rows[] = {
+        {"good.rsdb", good, true, true},
+        {"CAPS.RSDB", good, true, true},
+        {"cut.rsdb", Bytes(good.begin(), good.end() - 5), false, true},
+        {"short.rsd", good, false, false},
+        {"v02.rsdb", withVersion(value("VRSN", Bytes{0xCD, 0xCC, 0x4C, 0x3E})), false, false},
+        {"double.rsdb", withVersion(value("VRSN", Bytes{0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F})),
+         false, false},
+        {"noheader.rsdb", file(node("ROOT", {node("MOVS", {}, {})}, {})), false, false},
+        {"empty.rsdb", Bytes(), false, false},
+        {"other.rsdb", Bytes{'L', 'A', 'N', 'G', 'R', 'O', 'O', 'T', 0, 0, 0, 0, 0, 0, 0, 0}, false, false},
+    };
     CollectionFile file(space.folder());
-    Contents contents;
-    EXPECT_TRUE(file.read(space.path("good.rsdb"), contents.movies, contents.loaners));
-    EXPECT_TRUE(file.read(space.path("CAPS.RSDB"), contents.movies, contents.loaners)) << "any letter case";
-    for (const char* name : {"short.rsd", "v02.rsdb", "double.rsdb", "noheader.rsdb", "empty.rsdb",
-                             "other.rsdb", "missing.rsdb"}) {
-        EXPECT_FALSE(file.read(space.path(name), contents.movies, contents.loaners)) << name;
-        EXPECT_TRUE(file.path().isEmpty()) << name;
-        EXPECT_EQ(file.header().version, 0.0f) << name;
+    CollectionFile other(space.folder());
+    Contents otherContents;
+    ASSERT_FALSE(space.open(other, u"Other", otherContents).isEmpty());
+    for (const Row& row : rows) {
+        ASSERT_TRUE(space.put(row.name, row.bytes));
+        Contents contents;
+        EXPECT_EQ(file.read(space.path(row.name), contents.movies, contents.loaners), row.opens) << row.name;
+        EXPECT_EQ(file.path().isEmpty(), !row.opens) << row.name;
+        EXPECT_EQ(u16(other.peekPassword(space.path(row.name))), row.peeks ? u16(String(kDigest)) : u"")
+            << row.name;
     }
-
-    EXPECT_EQ(u16(file.peekPassword(space.path("good.rsdb"))), u"5ebe2294ecd0e0f08eab7690d2a6ee69");
-    EXPECT_EQ(u16(file.peekPassword(space.path("v02.rsdb"))), u"") << "another version";
-    EXPECT_EQ(u16(file.peekPassword(space.path("short.rsd"))), u"") << "another extension";
-    EXPECT_EQ(u16(file.peekPassword(space.path("missing.rsdb"))), u"");
+    EXPECT_EQ(u16(other.name()), u"Other") << "peeking leaves the open collection alone";
+    EXPECT_EQ(u16(other.peekPassword(space.path("missing.rsdb"))), u"");
 }

@@ -6,14 +6,42 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
 #include "model/config/ConfigDefaults.h"
-#include "tests/model/ModelTestSupport.h"
+#include "model/config/Configuration.h"
+#include "tests/foundation/io/IoTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace configtest {
+
+using iotest::show;
+
+inline ConfigDefaultList registered()
+{
+    ConfigDefaultList defaults;
+    ConfigDefaults::registerAll(defaults);
+    return defaults;
+}
+
+inline std::vector<std::string> registeredKeys()
+{
+    std::vector<std::string> keys;
+    for (const ConfigDefault& entry : registered())
+        keys.push_back(show(entry.key));
+    return keys;
+}
+
+inline std::vector<std::string> keysOf(const ConfigFile& config)
+{
+    std::vector<std::string> keys;
+    for (const String& key : config.keys())
+        keys.push_back(show(key));
+    return keys;
+}
+
+inline std::string valueOf(const ConfigFile& config, const char16_t* key)
+{
+    return show(config.value(String(key), Variant()).toString());
+}
 
 class ConfigTest : public ::testing::Test
 {
@@ -33,26 +61,6 @@ protected:
     }
 
     iotest::Bytes configBytes() const { return iotest::readFileBytes(iotest::nativeIn(m_dir, "config.dat")); }
-
-    static ConfigDefaultList registered()
-    {
-        ConfigDefaultList defaults;
-        ConfigDefaults::registerAll(defaults);
-        return defaults;
-    }
-
-    static std::vector<std::string> keysOf(const ConfigFile& config)
-    {
-        return modeltest::shown(config.keys());
-    }
-
-    static std::vector<std::string> registeredKeys()
-    {
-        std::vector<std::string> keys;
-        for (const ConfigDefault& entry : registered())
-            keys.push_back(iotest::show(entry.key));
-        return keys;
-    }
 
     testsupport::TempDir m_dir;
     AppCore m_core;

@@ -5,38 +5,39 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "model/CollectionModel.h"
-#include "model/collection/CollectionFile.h"
+#include "model/NewMovieRecord.h"
 #include "model/purge/ImagePurge.h"
-#include "model/records/Movie.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 
-using iotest::nativeIn;
-using iotest::pathIn;
+#include <functional>
+
+using collectiontest::Workspace;
 using iotest::show;
 
 namespace {
 
-void touch(const testsupport::TempDir& dir, const std::string& relative)
-{
-    ASSERT_TRUE(iotest::writeFileBytes(nativeIn(dir, relative), iotest::bytesOf("pixels")));
-}
-
-bool exists(const testsupport::TempDir& dir, const std::string& relative)
-{
-    return File::exists(pathIn(dir, relative));
-}
-
 Movie* movieWithCovers(std::initializer_list<const char16_t*> covers, const char16_t* background)
 {
     Movie* movie = new Movie;
-    int kind = 0;
-    for (const char16_t* name : covers) {
-        Cover cover(name);
-        cover.kind = kind++;
-        movie->covers.append(cover);
-    }
+    for (const char16_t* name : covers)
+        movie->covers.append(Cover(String(name)));
     movie->cardStyle.backgroundImage = String(background);
     return movie;
+}
+
+// Writes each file, runs purge and gives which of them are left.
+std::vector<std::string> leftAfter(const Workspace& space, const std::string& folder,
+                                   const std::vector<std::string>& names, const std::function<void()>& purge)
+{
+    for (const std::string& name : names)
+        EXPECT_TRUE(space.put(folder + "/" + name, iotest::bytesOf("pixels"))) << name;
+    purge();
+    std::vector<std::string> left;
+    for (const std::string& name : names) {
+        if (File::exists(space.path(folder + "/" + name)))
+            left.push_back(name);
+    }
+    return left;
 }
 
 } // namespace
@@ -44,73 +45,57 @@ Movie* movieWithCovers(std::initializer_list<const char16_t*> covers, const char
 TEST(ImagePurge, NamesThumbnailsByTheDigestOfTheCoversName)
 {
     EXPECT_EQ(show(ImagePurge::thumbnailName(String(u"c.png"))), "b7d6351a179bcb92474e545b5356baf9.png");
-    EXPECT_EQ(show(ImagePurge::thumbnailName(String(u"Alien (12) - poster.png"))),
-              "35cbf25a0117e8bc5c38e8fc3e142a13.png");
     EXPECT_EQ(show(ImagePurge::thumbnailName(String(u"\u00c9t\u00e9.png"))),
               "e571409d8e87897097f49b2731fc7264.png");
 }
 
 TEST(ImagePurge, RemovingAMovieDeletesOnlyThePicturesNoOneUses)
 {
-    testsupport::TempDir dir;
-    String data = pathIn(dir, "data");
-    CollectionFile creator(data);
+    Workspace space;
+    CollectionFile creator(space.folder());
     ASSERT_TRUE(creator.create(String(u"Pics"), String(u"me"), String()));
-    CollectionModel model(data);
+    CollectionModel model(space.folder());
     ASSERT_TRUE(model.openCollection(creator.filePathFor(String(u"Pics"))));
-
     Movie* leaving = movieWithCovers({u"poster.png", u"shared.png"}, u"back.jpg");
-    Movie* staying = movieWithCovers({u"shared.png", u"own.png"}, u"");
     model.appendMovie(leaving);
-    model.appendMovie(staying);
-    for (const char* name :
-         {"poster.png", "shared.png", "own.png", "back.jpg", "stray.txt", "STRAY.PNG", ".hidden"})
-        touch(dir, std::string("data/Pics/Images/") + name);
-    ASSERT_TRUE(Directory::create(data + u"\\Pics\\Images\\folder"));
-
-    ASSERT_TRUE(model.removeMovie(leaving));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Images\\poster.png"));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Images\\back.jpg"));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Images\\stray.txt"));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Images\\STRAY.PNG"));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Images\\.hidden"));
-    EXPECT_TRUE(exists(dir, "data\\Pics\\Images\\shared.png"));
-    EXPECT_TRUE(exists(dir, "data\\Pics\\Images\\own.png"));
-    EXPECT_TRUE(Directory::exists(data + u"\\Pics\\Images\\folder"));
+    model.appendMovie(movieWithCovers({u"shared.png", u"own.png"}, u"paper.jpg"));
+    ASSERT_TRUE(Directory::create(space.path("Pics/Images/folder")));
+    EXPECT_EQ(leftAfter(space, "Pics/Images",
+                        {"poster.png", "shared.png", "own.png", "back.jpg", "paper.jpg", "stray.txt",
+                         "STRAY.PNG", ".hidden"},
+                        [&] { ASSERT_TRUE(model.removeMovie(leaving)); }),
+              (std::vector<std::string>{"shared.png", "own.png", "paper.jpg"}));
+    EXPECT_TRUE(Directory::exists(space.path("Pics/Images/folder")));
 
     // Closing deletes the thumbnails no cover has, but only PNG files.
     std::string used = show(ImagePurge::thumbnailName(String(u"own.png")));
     std::string gone = show(ImagePurge::thumbnailName(String(u"poster.png")));
-    for (const std::string& name : {used, gone, std::string("odd.PNG"), std::string("photo.jpg")})
-        touch(dir, "data/Pics/Thumbnails/" + name);
-    ASSERT_TRUE(model.closeCollection());
-    EXPECT_TRUE(exists(dir, "data\\Pics\\Thumbnails\\" + used));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Thumbnails\\" + gone));
-    EXPECT_FALSE(exists(dir, "data\\Pics\\Thumbnails\\odd.PNG"));
-    EXPECT_TRUE(exists(dir, "data\\Pics\\Thumbnails\\photo.jpg"));
-    EXPECT_TRUE(exists(dir, "data\\Pics\\Images\\shared.png"));
+    EXPECT_EQ(leftAfter(space, "Pics/Thumbnails", {used, gone, "odd.PNG", "photo.jpg"},
+                        [&] { ASSERT_TRUE(model.closeCollection()); }),
+              (std::vector<std::string>{used, "photo.jpg"}));
+    EXPECT_TRUE(File::exists(space.path("Pics/Images/shared.png")));
 }
 
-TEST(ImagePurge, NothingIsDeletedWhileNoCollectionIsOpen)
+// Nothing open, or a collection opened from another folder: the pictures of
+// the collection in the data folder stay.
+TEST(ImagePurge, TouchesOnlyTheFoldersOfTheOpenCollection)
 {
-    testsupport::TempDir dir;
-    String data = pathIn(dir, "data");
-    ASSERT_TRUE(Directory::create(data + u"\\Images"));
-    ASSERT_TRUE(Directory::create(data + u"\\Thumbnails"));
-    touch(dir, "data/Images/cover.png");
-    touch(dir, "data/Thumbnails/thumb.png");
-    touch(dir, "data/loose.png");
-
-    CollectionModel model(data);
-    model.purgeImages();
-    model.purgeThumbnails();
-    EXPECT_TRUE(model.closeCollection());
-    EXPECT_TRUE(exists(dir, "data\\Images\\cover.png"));
-    EXPECT_TRUE(exists(dir, "data\\Thumbnails\\thumb.png"));
-    EXPECT_TRUE(exists(dir, "data\\loose.png"));
-
-    // Neither does a purge of a folder that is not there.
-    ImagePurge::purgeImages(String(), List<Movie*>());
-    ImagePurge::purgeThumbnails(pathIn(dir, "missing"), List<Movie*>());
-    EXPECT_TRUE(exists(dir, "data\\loose.png"));
+    Workspace space;
+    CollectionFile data(space.folder());
+    ASSERT_TRUE(data.create(String(u"Pics"), String(), String()));
+    CollectionFile elsewhere(space.path("Elsewhere"));
+    ASSERT_TRUE(elsewhere.create(String(u"Pics"), String(), String()));
+    CollectionModel model(space.folder());
+    auto purges = [&] {
+        model.purgeImages();
+        model.purgeThumbnails();
+        ImagePurge::purgeImages(String(), List<Movie*>());
+        ASSERT_TRUE(model.openCollection(elsewhere.filePathFor(String(u"Pics"))));
+        ASSERT_TRUE(model.removeMovie(model.addMovie(NewMovieRecord())));
+        ASSERT_TRUE(model.closeCollection());
+    };
+    EXPECT_EQ(leftAfter(space, "Pics/Images", {"cover.png"}, purges),
+              (std::vector<std::string>{"cover.png"}));
+    EXPECT_EQ(leftAfter(space, "Pics/Thumbnails", {"thumb.png"}, purges),
+              (std::vector<std::string>{"thumb.png"}));
 }
