@@ -96,7 +96,12 @@ bool MovieDbExtractor::extractDetails(Movie& movie)
     String redirect;
     if (!fetchPage(path, String(u"Your Watchlist"), String(u"Did You Know?"), redirect) || !redirect.isEmpty())
         return false;
+    readDetails(movie);
+    return true;
+}
 
+void MovieDbExtractor::readDetails(Movie& movie)
+{
     readTitleAndYear(movie);
     if (wants(kOriginalTitle))
         readOriginalTitle(movie);
@@ -121,7 +126,6 @@ bool MovieDbExtractor::extractDetails(Movie& movie)
         readPoster(movie);
     if (wants(kEpisodes))
         readEpisodes(movie);
-    return true;
 }
 
 void MovieDbExtractor::readTitleAndYear(Movie& movie) const

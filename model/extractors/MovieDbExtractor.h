@@ -16,6 +16,10 @@ public:
     // untouched or zero).
     static bool parseAirDate(const String& text, int32_t& year, int32_t& month, int32_t& day);
 
+    // Fills the groups the options enable from the title page's runs (read
+    // by fetchPage or htmlToRuns); series' seasons are fetched from the site.
+    void readDetails(Movie& movie);
+
 protected:
     bool search() override;
     bool extractDetails(Movie& movie) override;

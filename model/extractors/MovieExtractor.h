@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class CastItemList;
+class HttpResponse;
 class ImageDownloader;
 class Movie;
 class ResultChooser;
@@ -97,6 +98,10 @@ public:
     // Fetches path from the host and fills the page text and runs; a "302"
     // answer fills redirect instead and makes no runs.
     bool fetchPage(const String& path, const String& startMarker, const String& endMarker, String& redirect);
+    // The part of fetchPage after the exchange: the answer's status, charset
+    // and body into the page text and runs, or its redirect.
+    bool readAnswer(const HttpResponse& response, const String& startMarker, const String& endMarker,
+                    String& redirect);
     // The runs from the start marker's first occurrence on; false without
     // page text or start marker.
     bool htmlToRuns(const String& startMarker, const String& endMarker);

@@ -100,7 +100,15 @@ bool MovieExtractor::fetchPage(const String& path, const String& startMarker, co
     response.setResultBufferSize(kMaxAnswerBytes);
     if (!client.perform())
         return false;
+    return readAnswer(response, startMarker, endMarker, redirect);
+}
 
+bool MovieExtractor::readAnswer(const HttpResponse& response, const String& startMarker, const String& endMarker,
+                                String& redirect)
+{
+    m_pageText = String();
+    m_runs.clear();
+    redirect = String();
     int status = response.headers().statusKind();
     if (status == HttpHeaders::kStatusFound) {
         redirect = locationOf(response.headers());
