@@ -9,6 +9,7 @@
 #include "foundation/time/Locale.h"
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
+#include "model/extractors/MovieDbExtractor.h"
 #include "model/purge/ImagePurge.h"
 #include "model/records/ModelText.h"
 #include "model/records/Movie.h"
@@ -47,6 +48,8 @@ String subFolder(const String& folder, const char16_t* name)
 CollectionModel::CollectionModel(const String& dataDirectory)
     : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory))
 {
+    // Their order is the stored extractor index: English first.
+    m_extractors.append(new MovieDbExtractor());
 }
 
 // Normally the collection was closed before; a collection whose last save
@@ -54,6 +57,8 @@ CollectionModel::CollectionModel(const String& dataDirectory)
 CollectionModel::~CollectionModel()
 {
     deleteMovies();
+    for (MovieExtractor* extractor : m_extractors)
+        delete extractor;
 }
 
 // ---- Collections ----
@@ -364,6 +369,21 @@ MovieExtractor* CollectionModel::currentExtractor() const
         return nullptr;
     List<MovieExtractor*>::Node* node = m_extractors.nodeAt(m_extractorIndex);
     return node ? node->value : nullptr;
+}
+
+String CollectionModel::currentExtractorName() const
+{
+    MovieExtractor* extractor = currentExtractor();
+    return extractor ? extractor->displayName() : String();
+}
+
+MovieExtractor* CollectionModel::extractorBySiteName(const String& siteName) const
+{
+    for (MovieExtractor* extractor : m_extractors) {
+        if (extractor->siteName() == siteName)
+            return extractor;
+    }
+    return nullptr;
 }
 
 int32_t CollectionModel::extractorIndexForLanguage(const String& isoLanguage)

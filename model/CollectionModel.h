@@ -121,6 +121,10 @@ public:
     const List<MovieExtractor*>& extractors() const { return m_extractors; }
     // The chosen site edition; null when there is none at that index.
     MovieExtractor* currentExtractor() const;
+    // The current extractor's display name; empty when there is none.
+    String currentExtractorName() const;
+    // The first extractor of that site name, or null.
+    MovieExtractor* extractorBySiteName(const String& siteName) const;
     uint32_t extractOptions() const { return m_extractOptions; }
     void setExtractOptions(uint32_t options) { m_extractOptions = options; }
     int32_t extractorIndex() const { return m_extractorIndex; }

@@ -75,7 +75,7 @@ TEST(CollectionModel, StartsWithNothingOpenAndTheDefaultSettings)
     EXPECT_EQ(model.sortOrder(), 1);
     EXPECT_EQ(model.extractOptions(), 65535u);
     EXPECT_EQ(model.extractorIndex(), 0);
-    EXPECT_EQ(model.currentExtractor(), nullptr);
+    EXPECT_EQ(model.currentExtractor(), model.extractors().first()->value);
     EXPECT_TRUE(model.ignoreArticleWhenSortingTitles());
     EXPECT_TRUE(model.askForConfirmationWhenRemovingMovies());
     EXPECT_TRUE(model.openLastCollectionAtStart());

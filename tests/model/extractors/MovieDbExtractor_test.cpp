@@ -5,6 +5,7 @@
 #include "foundation/net/UserAgent.h"
 #include "foundation/time/Locale.h"
 #include "foundation/platform/LocaleData.h"
+#include "model/CollectionModel.h"
 #include "model/extractors/ImageDownloader.h"
 #include "model/extractors/ResultChooser.h"
 #include "model/records/Movie.h"
@@ -287,4 +288,17 @@ TEST_F(MovieDbFlow, FetchFailsCleanlyOnOddAnswers)
         EXPECT_EQ(extractor.fetchPage(String(u"/p"), String(u"Your Watchlist"), String(u"END"), redirect), row.fetched);
         EXPECT_EQ(u8(redirect), row.redirect);
     }
+}
+
+TEST(MovieDbExtractor, IsTheModelsFirstEdition)
+{
+    CollectionModel model(String(u"unused"));
+    ASSERT_GE(model.extractors().count(), 1);
+    MovieExtractor* english = model.extractors().first()->value;
+    EXPECT_EQ(u8(english->languageCode()), "en");
+    EXPECT_EQ(u8(english->acceptLanguage()), "en-us,en");
+    EXPECT_EQ(model.currentExtractor(), english);
+    EXPECT_EQ(u8(model.currentExtractorName()), u8(english->siteName()) + " (English)");
+    EXPECT_EQ(model.extractorBySiteName(english->siteName()), english);
+    EXPECT_EQ(model.extractorBySiteName(String(u"nowhere.test")), nullptr);
 }
