@@ -74,6 +74,16 @@ String locationOf(const HttpHeaders& headers)
     return String();
 }
 
+// The index of the first run at or after from that passes the test; -1.
+template <typename Test> int indexOfRun(const PageTextRunList& runs, int from, Test test)
+{
+    for (int i = from < 0 ? 0 : from; i < int(runs.size()); ++i) {
+        if (test(runs[size_t(i)]))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 bool MovieExtractor::fetchPage(const String& path, const String& startMarker, const String& endMarker,
@@ -264,29 +274,17 @@ const PageTextRun* MovieExtractor::findRunByText(const String& text) const
 
 int MovieExtractor::indexOfRunContaining(const String& needle, int from) const
 {
-    for (int i = from < 0 ? 0 : from; i < int(m_runs.size()); ++i) {
-        if (m_runs[size_t(i)].text.contains(needle, kCaseSensitive))
-            return i;
-    }
-    return -1;
+    return indexOfRun(m_runs, from, [&](const PageTextRun& run) { return run.text.contains(needle, kCaseSensitive); });
 }
 
 int MovieExtractor::indexOfRunEqualTo(const String& needle, int from) const
 {
-    for (int i = from < 0 ? 0 : from; i < int(m_runs.size()); ++i) {
-        if (m_runs[size_t(i)].text == needle)
-            return i;
-    }
-    return -1;
+    return indexOfRun(m_runs, from, [&](const PageTextRun& run) { return run.text == needle; });
 }
 
 int MovieExtractor::indexOfRunWithHref(const String& needle, int from) const
 {
-    for (int i = from < 0 ? 0 : from; i < int(m_runs.size()); ++i) {
-        if (m_runs[size_t(i)].href.contains(needle, kCaseSensitive))
-            return i;
-    }
-    return -1;
+    return indexOfRun(m_runs, from, [&](const PageTextRun& run) { return run.href.contains(needle, kCaseSensitive); });
 }
 
 const PageTextRun* MovieExtractor::runAt(int index) const
