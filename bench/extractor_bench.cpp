@@ -15,22 +15,25 @@ namespace {
 std::string castRow(int i)
 {
     std::string n = std::to_string(i);
-    return "<tr><td class=\"primary_photo\"><a href=\"/name/nm" + n + "/\"><img src=\"http://img.test/images/M/nm" +
-           n + ".jpg\" alt=\"Actor " + n + "\"></a></td>\n<td><a href=\"/name/nm" + n + "/\">Actor &amp; Player " +
-           n + "</a></td><td class=\"ellipsis\">...</td>\n<td class=\"character\"><a href=\"/character/ch" + n +
+    return "<tr><td class=\"primary_photo\"><a href=\"/name/nm" + n +
+           "/\"><img src=\"http://img.test/images/M/nm" + n + ".jpg\" alt=\"Actor " + n +
+           "\"></a></td>\n<td><a href=\"/name/nm" + n + "/\">Actor &amp; Player " + n +
+           "</a></td><td class=\"ellipsis\">...</td>\n<td class=\"character\"><a href=\"/character/ch" + n +
            "/\">Character " + n + "</a> / Caf&eacute; Owner</td></tr>\n";
 }
 
 std::string titlePage(int castRows)
 {
-    std::string page = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html><head><meta http-equiv=\"Content-Type\" "
-                       "content=\"text/html; charset=utf-8\"><script>var s = \"<b>\";</script></head><body>"
-                       "<a href=\"/list/watchlist\">Your Watchlist</a>"
-                       "<div class=\"poster\"><a href=\"/media/rm1/tt1\">Poster</a><img src=\"http://img.test/images/M/p.jpg\" alt=\"p\"></div>"
-                       "<h1>Night Harbour <span>(<a href=\"/year/2004/\">2004</a>)</span></h1>"
-                       "<div><span>MPAA</span>: <span>Rated PG-13</span></div><div>Ratings: <span>7.4</span>/10</div>"
-                       "<div><h4>Director:</h4> <a href=\"/name/nm9/\">Lena Sorvik</a></div>"
-                       "<table class=\"cast_list\"><tr><td><h2>Cast</h2></td></tr>\n";
+    std::string page =
+        "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html><head><meta http-equiv=\"Content-Type\" "
+        "content=\"text/html; charset=utf-8\"><script>var s = \"<b>\";</script></head><body>"
+        "<a href=\"/list/watchlist\">Your Watchlist</a>"
+        "<div class=\"poster\"><a href=\"/media/rm1/tt1\">Poster</a><img "
+        "src=\"http://img.test/images/M/p.jpg\" alt=\"p\"></div>"
+        "<h1>Night Harbour <span>(<a href=\"/year/2004/\">2004</a>)</span></h1>"
+        "<div><span>MPAA</span>: <span>Rated PG-13</span></div><div>Ratings: <span>7.4</span>/10</div>"
+        "<div><h4>Director:</h4> <a href=\"/name/nm9/\">Lena Sorvik</a></div>"
+        "<table class=\"cast_list\"><tr><td><h2>Cast</h2></td></tr>\n";
     for (int i = 0; i < castRows; ++i)
         page += castRow(i);
     page += "</table><h2>Storyline</h2><p>A pilot flies to <a href=\"/k\">Lisbon</a>, where she lands.</p>"

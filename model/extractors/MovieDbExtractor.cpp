@@ -21,9 +21,23 @@ bool contains(const String& text, const char16_t* needle)
 // take in the next section of the page).
 const char16_t* const kSectionLabels[] = {
     u"Rest of cast listed alphabetically:",
-    u"Director:", u"Directors:", u"Writer:", u"Writers:", u"Creator:", u"Creators:",
-    u"Genres:", u"Production Co:", u"Country:", u"Language:", u"Runtime:",
-    u"Storyline", u"Written by", u"Ratings:", u"MPAA", u"Watch Trailer", u"(original title)",
+    u"Director:",
+    u"Directors:",
+    u"Writer:",
+    u"Writers:",
+    u"Creator:",
+    u"Creators:",
+    u"Genres:",
+    u"Production Co:",
+    u"Country:",
+    u"Language:",
+    u"Runtime:",
+    u"Storyline",
+    u"Written by",
+    u"Ratings:",
+    u"MPAA",
+    u"Watch Trailer",
+    u"(original title)",
 };
 
 bool holdsSectionLabel(const String& text)
@@ -94,7 +108,8 @@ bool MovieDbExtractor::extractDetails(Movie& movie)
     if (path.startsWith(String(u"http://"), kCaseSensitive))
         path = urlPath(path);
     String redirect;
-    if (!fetchPage(path, String(u"Your Watchlist"), String(u"Did You Know?"), redirect) || !redirect.isEmpty())
+    if (!fetchPage(path, String(u"Your Watchlist"), String(u"Did You Know?"), redirect) ||
+        !redirect.isEmpty())
         return false;
     readDetails(movie);
     return true;
@@ -275,7 +290,8 @@ void MovieDbExtractor::readLinks(Movie& movie) const
     MovieLink page;
     page.type = MovieLink::kOnline;
     page.description = String(u"IMDb");
-    page.url = link.startsWith(String(u"http://"), kCaseSensitive) ? link : String(u"http://") + host() + link;
+    page.url =
+        link.startsWith(String(u"http://"), kCaseSensitive) ? link : String(u"http://") + host() + link;
     movie.links.append(page);
 
     int trailer = indexOfRunContaining(String(u"Watch Trailer"), 0);
@@ -401,7 +417,7 @@ bool MovieDbExtractor::readSeason(Movie& movie, const String& path)
 bool MovieDbExtractor::parseAirDate(const String& text, int32_t& year, int32_t& month, int32_t& day)
 {
     static const char16_t* const kMonths[] = {u"Jan.", u"Feb.", u"Mar.", u"Apr.", u"May",  u"Jun.",
-                                               u"Jul.", u"Aug.", u"Sep.", u"Oct.", u"Nov.", u"Dec."};
+                                              u"Jul.", u"Aug.", u"Sep.", u"Oct.", u"Nov.", u"Dec."};
     if (text.isEmpty())
         return false;
     year = month = day = 0;

@@ -113,8 +113,8 @@ bool MovieExtractor::fetchPage(const String& path, const String& startMarker, co
     return readAnswer(response, startMarker, endMarker, redirect);
 }
 
-bool MovieExtractor::readAnswer(const HttpResponse& response, const String& startMarker, const String& endMarker,
-                                String& redirect)
+bool MovieExtractor::readAnswer(const HttpResponse& response, const String& startMarker,
+                                const String& endMarker, String& redirect)
 {
     m_pageText = String();
     m_runs.clear();
@@ -222,8 +222,8 @@ void MovieExtractor::cleanText(PageTextRun& run) const
         text = text.replaceMany(m_replaceBefore, m_replaceAfter, kCaseSensitive);
 }
 
-String MovieExtractor::textBetween(const String& text, Match& match, int from, int to, const String& startMarker,
-                                   const String& endMarker)
+String MovieExtractor::textBetween(const String& text, Match& match, int from, int to,
+                                   const String& startMarker, const String& endMarker)
 {
     if (text.isEmpty() || startMarker.isEmpty() || endMarker.isEmpty())
         return String();
@@ -274,7 +274,8 @@ const PageTextRun* MovieExtractor::findRunByText(const String& text) const
 
 int MovieExtractor::indexOfRunContaining(const String& needle, int from) const
 {
-    return indexOfRun(m_runs, from, [&](const PageTextRun& run) { return run.text.contains(needle, kCaseSensitive); });
+    return indexOfRun(m_runs, from,
+                      [&](const PageTextRun& run) { return run.text.contains(needle, kCaseSensitive); });
 }
 
 int MovieExtractor::indexOfRunEqualTo(const String& needle, int from) const
@@ -284,7 +285,8 @@ int MovieExtractor::indexOfRunEqualTo(const String& needle, int from) const
 
 int MovieExtractor::indexOfRunWithHref(const String& needle, int from) const
 {
-    return indexOfRun(m_runs, from, [&](const PageTextRun& run) { return run.href.contains(needle, kCaseSensitive); });
+    return indexOfRun(m_runs, from,
+                      [&](const PageTextRun& run) { return run.href.contains(needle, kCaseSensitive); });
 }
 
 const PageTextRun* MovieExtractor::runAt(int index) const

@@ -2,5 +2,6 @@
 
 MovieSite MovieSite::english()
 {
-    return MovieSite{String(u"www.moviedb.example"), String(u"moviedb.example"), String(u"images.moviedb.example")};
+    return MovieSite{String(u"www.moviedb.example"), String(u"moviedb.example"),
+                     String(u"images.moviedb.example")};
 }

@@ -20,17 +20,13 @@ inline std::string u8(const String& value)
     return std::string(reinterpret_cast<const char*>(bytes.data()), size_t(bytes.size()));
 }
 
+// Windows takes '/' in paths as well.
 inline std::string dataPath(const std::string& name)
 {
-#ifdef _WIN32
-    return testsupport::dataDir() + "\\extractors\\" + name;
-#else
     return testsupport::dataDir() + "/extractors/" + name;
-#endif
 }
 
-// The English extractor on a site of the test's own, with the small
-// replace table of the test data.
+// The small replace table of the test data.
 inline void loadTestTable(MovieExtractor& extractor)
 {
     extractor.loadReplaceTable(text(dataPath("replace-table.xml")));
