@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "foundation/net/HttpResponse.h"
+#include "model/extractors/LocalizedMovieDbExtractor.h"
 #include "model/extractors/MovieDbExtractor.h"
 #include "model/records/Movie.h"
 
@@ -80,5 +81,39 @@ void BM_TitlePageToMovie(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TitlePageToMovie)->Unit(benchmark::kMillisecond);
+
+// A German title page in ISO-8859-1, as that edition serves it.
+std::string germanTitlePage(int castRows)
+{
+    std::string page = "HTTP/1.0 200 OK\r\n\r\n<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                       "charset=iso-8859-1\"></head><body><a href=\"/boards/\">Diskussionsforen</a>"
+                       "<h1>Nachthafen <span>(2004)</span> <a href=\"/title/tt1/\">Mehr auf moviedb.example</a></h1>"
+                       "<div>7,4/10</div><h5>Regie:</h5> <a href=\"/name/nm9/\">Lena Sorvik</a>"
+                       "<h3>Besetzung <small>(Hauptdarsteller)</small></h3><table>";
+    for (int i = 0; i < castRows; ++i)
+        page += castRow(i);
+    page += "</table><h5>Handlung:</h5> <div>Eine Pilotin fliegt nach <a href=\"/k\">Lissabon</a>. "
+            "<a href=\"/title/tt1/plotsummary\">Mehr</a></div><h5>Genre:</h5> <div>Drama | Thriller</div>"
+            "<h5>L\xe4nge:</h5> <div>118 Min</div><h5>Farbe:</h5> <div>Farbe</div><h5>Altersfreigabe:</h5> "
+            "<div>Deutschland:12 | \xd6sterreich:10 | USA:PG-13</div><h2>Empfehlungen</h2></body></html>";
+    return page;
+}
+
+void BM_GermanTitlePageToMovie(benchmark::State& state)
+{
+    std::string page = germanTitlePage(50);
+    LocalizedMovieDbExtractor extractor(String(u"de"));
+    extractor.setOptions(MovieExtractor::kAllOptions & ~MovieExtractor::kPoster);
+    const SiteMarkers& markers = extractor.markers();
+    for (auto _ : state) {
+        HttpResponse response = answerOf(page);
+        String redirect;
+        Movie movie;
+        extractor.readAnswer(response, markers.titleStart, markers.titleEnd, redirect);
+        extractor.readDetails(movie);
+        benchmark::DoNotOptimize(movie.cast.count());
+    }
+}
+BENCHMARK(BM_GermanTitlePageToMovie)->Unit(benchmark::kMillisecond);
 
 } // namespace

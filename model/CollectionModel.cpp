@@ -1,5 +1,6 @@
 #include "model/CollectionModel.h"
 
+#include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/Variant.h"
 #include "foundation/io/Directory.h"
@@ -9,6 +10,7 @@
 #include "foundation/time/Locale.h"
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
+#include "model/extractors/LocalizedMovieDbExtractor.h"
 #include "model/extractors/MovieDbExtractor.h"
 #include "model/purge/ImagePurge.h"
 #include "model/records/ModelText.h"
@@ -43,13 +45,30 @@ String subFolder(const String& folder, const char16_t* name)
     return String(folder).appendChar(kPathSeparator).append(String(name));
 }
 
+// The identity and the service's host come from the application core; a
+// model made without one (tools, tests) has an informer that never starts.
+String agentIdentity()
+{
+    AppCore* core = AppCore::instance();
+    return core ? core->agentIdentity(false) : String();
+}
+
+String companyHost()
+{
+    AppCore* core = AppCore::instance();
+    return core ? core->companyHost() : String();
+}
+
 } // namespace
 
 CollectionModel::CollectionModel(const String& dataDirectory)
-    : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory))
+    : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory)),
+      m_informer(agentIdentity(), companyHost())
 {
     // Their order is the stored extractor index: English first.
     m_extractors.append(new MovieDbExtractor());
+    for (const char16_t* code : {u"de", u"it", u"es", u"fr"})
+        m_extractors.append(new LocalizedMovieDbExtractor(String(code)));
 }
 
 // Normally the collection was closed before; a collection whose last save

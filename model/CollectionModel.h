@@ -3,6 +3,7 @@
 #include "foundation/containers/List.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
+#include "model/informer/UpdateInformer.h"
 #include "model/records/LoanerList.h"
 #include "model/sorting/SortComparator.h"
 
@@ -133,6 +134,10 @@ public:
     // "it" 2, "es" 3, "fr" 4, anything else 0.
     static int32_t extractorIndexForLanguage(const String& isoLanguage);
 
+    // ---- Update check ----
+    // Posts to the maker's service; the main window starts it.
+    UpdateInformer& informer() { return m_informer; }
+
     // ---- Settings ----
     // Reads the model's keys of the configuration. Missing or mistyped values
     // fall back: false, empty, 0; a loan period below 1 day becomes 1; an
@@ -168,12 +173,13 @@ private:
     List<Movie*> m_movies;
     int32_t m_sortMode = SortComparator::kByCreated;
     int32_t m_sortOrder = SortComparator::kAscending;
-    // Filled by the site extractors once they exist; the model owns them.
+    // Owned; their order is the stored extractor index.
     List<MovieExtractor*> m_extractors;
     uint32_t m_extractOptions = kAllExtractOptions;
     int32_t m_extractorIndex = 0;
     String m_dataDirectory;
     std::unique_ptr<CollectionFile> m_collectionFile;
+    UpdateInformer m_informer;
     LoanerList m_loaners;
     bool m_ignoreArticleWhenSortingTitles = true;
     bool m_askForConfirmationWhenRemovingMovies = true;

@@ -40,39 +40,12 @@ const char16_t* const kSectionLabels[] = {
     u"(original title)",
 };
 
-bool holdsSectionLabel(const String& text)
+StringList sectionLabels()
 {
-    for (const char16_t* label : kSectionLabels) {
-        if (contains(text, label))
-            return true;
-    }
-    return false;
-}
-
-// "Company, The" becomes "The Company"; ", The" inside a name stays.
-String theInFront(const String& name)
-{
-    static const String kEnding(u", The");
-    if (!name.endsWith(kEnding, kCaseSensitive))
-        return name;
-    return String(u"The ") + name.mid(0, name.length() - kEnding.length());
-}
-
-// Plot pieces are the texts around links: one blank between them, none in
-// front of closing punctuation.
-String joinPlot(const StringList& pieces)
-{
-    static const String kClosing(u".,;:!?)]");
-    String plot;
-    for (const String& piece : pieces) {
-        if (piece.isEmpty())
-            continue;
-        bool glued = plot.isEmpty() || kClosing.containsChar(piece.at(0), kCaseSensitive);
-        if (!glued)
-            plot += u' ';
-        plot += piece;
-    }
-    return plot;
+    StringList labels;
+    for (const char16_t* label : kSectionLabels)
+        labels.append(String(label));
+    return labels;
 }
 
 struct ListRule
@@ -104,11 +77,8 @@ bool MovieDbExtractor::search()
 
 bool MovieDbExtractor::extractDetails(Movie& movie)
 {
-    String path = chosen().link;
-    if (path.startsWith(String(u"http://"), kCaseSensitive))
-        path = urlPath(path);
     String redirect;
-    if (!fetchPage(path, String(u"Your Watchlist"), String(u"Did You Know?"), redirect) ||
+    if (!fetchPage(chosenPath(), String(u"Your Watchlist"), String(u"Did You Know?"), redirect) ||
         !redirect.isEmpty())
         return false;
     readDetails(movie);
@@ -212,39 +182,10 @@ void MovieDbExtractor::readLists(Movie& movie) const
     }
 }
 
-bool MovieDbExtractor::continuesCharacter(int index) const
-{
-    const PageTextRun* run = runAt(index);
-    if (!run || run->text.isEmpty() || holdsSectionLabel(run->text))
-        return false;
-    return run->href.isEmpty() || contains(run->href, u"/character/");
-}
-
 void MovieDbExtractor::readCast(Movie& movie) const
 {
-    movie.cast.clear();
-    int start = indexOfRunContaining(String(u"Cast"), 0);
-    if (start < 0)
-        return;
-    int count = int(runs().size());
-    for (int i = start; i < count;) {
-        const PageTextRun& run = runs()[size_t(i)];
-        if (run.text.isEmpty() || !contains(run.href, u"/name/")) {
-            ++i;
-            continue;
-        }
-        CastItem item;
-        item.actor = run.text;
-        i += 1;
-        if (textAt(i) == String(u"...") && runAt(i + 1)) {
-            item.character = textAt(i + 1);
-            i += 2;
-            for (; continuesCharacter(i); ++i)
-                item.character += String(u" ") + textAt(i);
-            item.character = item.character.collapseWhitespace();
-        }
-        movie.cast.append(item);
-    }
+    static const StringList kStops = sectionLabels();
+    readCastFrom(movie, indexOfRunContaining(String(u"Cast"), 0), kStops);
 }
 
 void MovieDbExtractor::readCrew(Movie& movie) const
@@ -277,10 +218,7 @@ void MovieDbExtractor::readPlot(Movie& movie) const
     int writtenBy = indexOfRunContaining(String(u"Written by"), 0);
     if (story < 0 || writtenBy < 0)
         return;
-    StringList pieces;
-    for (int i = story + 1; i < writtenBy; ++i)
-        pieces.append(textAt(i));
-    movie.plot = joinPlot(pieces);
+    movie.plot = joinedTexts(story + 1, writtenBy);
 }
 
 void MovieDbExtractor::readLinks(Movie& movie) const

@@ -40,7 +40,5 @@ private:
     void readPoster(Movie& movie);
     void readEpisodes(Movie& movie);
     bool readSeason(Movie& movie, const String& path);
-    // Whether the run at index carries on an actor's character.
-    bool continuesCharacter(int index) const;
     bool wants(uint32_t option) const { return (options() & option) != 0; }
 };

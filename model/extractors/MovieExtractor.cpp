@@ -2,6 +2,7 @@
 
 #include "foundation/core/AppCore.h"
 #include "foundation/io/Path.h"
+#include "foundation/net/Url.h"
 #include "foundation/xml/XmlDocument.h"
 #include "foundation/xml/XmlElement.h"
 #include "model/extractors/ImageDownloader.h"
@@ -172,4 +173,80 @@ void MovieExtractor::storePoster(Movie& movie, const String& address)
     Cover poster(pathFileName(path));
     poster.kind = Cover::kPoster;
     movie.setCover(poster);
+}
+
+String MovieExtractor::chosenPath() const
+{
+    const String& link = m_chosen.link;
+    return link.startsWith(String(u"http://"), kCaseSensitive) ? urlPath(link) : link;
+}
+
+void MovieExtractor::readCastFrom(Movie& movie, int start, const StringList& stops) const
+{
+    movie.cast.clear();
+    if (start < 0)
+        return;
+    auto continues = [&](int index) {
+        const PageTextRun* run = runAt(index);
+        if (!run || run->text.isEmpty())
+            return false;
+        for (const String& stop : stops) {
+            if (run->text.contains(stop, kCaseSensitive))
+                return false;
+        }
+        return run->href.isEmpty() || run->href.contains(String(u"/character/"), kCaseSensitive);
+    };
+    int count = int(m_runs.size());
+    for (int i = start; i < count;) {
+        const PageTextRun& run = m_runs[size_t(i)];
+        if (run.text.isEmpty() || !run.href.contains(String(u"/name/"), kCaseSensitive)) {
+            ++i;
+            continue;
+        }
+        CastItem item;
+        item.actor = run.text;
+        i += 1;
+        // The scan goes on right after the character's last run, so that a
+        // row without a photo link does not hide the next actor.
+        if (textAt(i) == String(u"...") && runAt(i + 1)) {
+            item.character = textAt(i + 1);
+            for (i += 2; continues(i); ++i)
+                item.character += String(u" ") + textAt(i);
+            item.character = item.character.collapseWhitespace();
+        }
+        movie.cast.append(item);
+    }
+}
+
+String MovieExtractor::joinedTexts(int from, int to) const
+{
+    static const String kClosing(u".,;:!?)]");
+    String joined;
+    for (int i = from < 0 ? 0 : from; i < to; ++i) {
+        String piece = textAt(i);
+        if (piece.isEmpty())
+            continue;
+        if (!joined.isEmpty() && !kClosing.containsChar(piece.at(0), kCaseSensitive))
+            joined += u' ';
+        joined += piece;
+    }
+    return joined;
+}
+
+void MovieExtractor::addSiteLink(Movie& movie) const
+{
+    const String& link = m_chosen.link;
+    MovieLink page;
+    page.type = MovieLink::kOnline;
+    page.description = String(u"IMDb");
+    page.url = link.startsWith(String(u"http://"), kCaseSensitive) ? link : String(u"http://") + host() + link;
+    movie.links.append(page);
+}
+
+String MovieExtractor::theInFront(const String& name)
+{
+    static const String kEnding(u", The");
+    if (!name.endsWith(kEnding, kCaseSensitive))
+        return name;
+    return String(u"The ") + name.mid(0, name.length() - kEnding.length());
 }

@@ -153,6 +153,21 @@ protected:
     // reading next to a marker in the first or last run finds nothing.
     String textAt(int index) const;
     const MovieSite& site() const { return m_site; }
+    // ---- Rules every edition shares ----
+    // The chosen result's title page path ("http://" addresses reduced).
+    String chosenPath() const;
+    // Actors from start on: each "/name/" link with text, its character
+    // after a "..." run, carried on by plain texts and "/character/" links
+    // until a run holding one of stops. Empties the cast first; a start of
+    // -1 leaves it empty.
+    void readCastFrom(Movie& movie, int start, const StringList& stops) const;
+    // The texts of runs [from, to) as one text: a blank between pieces,
+    // none before closing punctuation.
+    String joinedTexts(int from, int to) const;
+    // The link to the chosen title's page on the site.
+    void addSiteLink(Movie& movie) const;
+    // "Company, The" becomes "The Company"; ", The" inside a name stays.
+    static String theInFront(const String& name);
     // Downloads the picture at address as the movie's poster; an address that
     // gives no stored file leaves the covers as they were.
     void storePoster(Movie& movie, const String& address);

@@ -5,9 +5,9 @@
 #include "foundation/net/UserAgent.h"
 #include "foundation/platform/LocaleData.h"
 #include "foundation/time/Locale.h"
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
 #include "model/CollectionModel.h"
-#include "model/extractors/ImageDownloader.h"
-#include "model/extractors/ResultChooser.h"
 #include "model/records/Movie.h"
 #include "tests/model/extractors/ExtractorTestSupport.h"
 #include "tests/support/TestHttpServer.h"
@@ -22,36 +22,15 @@ using extractortest::u8;
 
 namespace {
 
-const char kOk[] = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n";
-
-struct ScriptedChooser : ResultChooser
-{
-    int answer = -1;
-    int calls = 0;
-    int choose(UIWidget*, const SearchResultList&) override
-    {
-        ++calls;
-        return answer;
-    }
-};
-
-struct FakeDownloader : ImageDownloader
-{
-    std::string stored; // the path to report; empty for a failed download
-    std::vector<std::string> asked;
-    String downloadImage(const String& url, const String& name) override
-    {
-        asked.push_back(u8(url) + " as " + u8(name));
-        return text(stored);
-    }
-};
+using extractortest::kOk;
 
 class MovieDbFlow : public testing::Test
 {
 protected:
     MovieDbFlow()
         : extractor(
-              MovieSite{text(server.hostAndPort()), String(u"moviedb.test"), text(server.hostAndPort())})
+              MovieSite{text(server.hostAndPort()), String(u"moviedb.test"), text(server.hostAndPort()),
+                        String(u"moviedb.test")})
     {
         Network::instance().startup();
         extractortest::loadTestTable(extractor);
@@ -71,15 +50,7 @@ protected:
 
     void serve(const std::map<std::string, std::string>& files)
     {
-        std::map<std::string, std::string> pages;
-        for (const auto& [path, file] : files) {
-            std::vector<uint8_t> bytes = testsupport::readFileBytes(extractortest::dataPath("en/" + file));
-            std::string body(bytes.begin(), bytes.end());
-            for (size_t at = body.find("{IMAGES}"); at != std::string::npos; at = body.find("{IMAGES}"))
-                body.replace(at, 8, server.hostAndPort());
-            pages[path] = kOk + body;
-        }
-        server.setPages(pages);
+        server.setPages(extractortest::pages(server, "en/", files));
     }
 
     int extract(const char* query, bool automatic = false)
@@ -88,8 +59,8 @@ protected:
     }
 
     testsupport::TestHttpServer server;
-    ScriptedChooser chooser;
-    FakeDownloader downloader;
+    extractortest::ScriptedChooser chooser;
+    extractortest::FakeDownloader downloader;
     MovieDbExtractor extractor;
     Movie movie;
 };
@@ -301,11 +272,19 @@ TEST_F(MovieDbFlow, FetchFailsCleanlyOnOddAnswers)
     }
 }
 
-TEST(MovieDbExtractor, IsTheModelsFirstEdition)
+TEST(MovieDbExtractor, ModelMakesTheFiveEditionsInTheStoredOrder)
 {
     CollectionModel model(String(u"unused"));
+    std::string codes;
+    for (MovieExtractor* extractor : model.extractors())
+        codes += u8(extractor->languageCode()) + " ";
+    EXPECT_EQ(codes, "en de it es fr ");
     MovieExtractor* english = model.currentExtractor();
-    ASSERT_EQ(english, model.extractors().first()->value);
     EXPECT_EQ(u8(model.currentExtractorName()), u8(english->siteName()) + " (English)");
     EXPECT_EQ(model.extractorBySiteName(english->siteName()), english);
+    ConfigFile config(String(u"other.dat"), String(), ConfigFile::kAppDirectory, ConfigFile::kXml);
+    config.addEntry(String(u"model/extractor"), Variant(u"4"), String());
+    model.loadSettings(config, String(u"de"));
+    EXPECT_EQ(model.extractorIndex(), 4);
+    EXPECT_EQ(u8(model.currentExtractor()->languageName()), "French");
 }
