@@ -1,5 +1,6 @@
 #include "model/CollectionModel.h"
 
+#include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/Variant.h"
 #include "foundation/io/Directory.h"
@@ -9,6 +10,8 @@
 #include "foundation/time/Locale.h"
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
+#include "model/extractors/LocalizedMovieDbExtractor.h"
+#include "model/extractors/MovieDbExtractor.h"
 #include "model/purge/ImagePurge.h"
 #include "model/records/ModelText.h"
 #include "model/records/Movie.h"
@@ -42,11 +45,30 @@ String subFolder(const String& folder, const char16_t* name)
     return String(folder).appendChar(kPathSeparator).append(String(name));
 }
 
+// The identity and the service's host come from the application core; a
+// model made without one (tools, tests) has an informer that never starts.
+String agentIdentity()
+{
+    AppCore* core = AppCore::instance();
+    return core ? core->agentIdentity(false) : String();
+}
+
+String companyHost()
+{
+    AppCore* core = AppCore::instance();
+    return core ? core->companyHost() : String();
+}
+
 } // namespace
 
 CollectionModel::CollectionModel(const String& dataDirectory)
-    : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory))
+    : m_dataDirectory(dataDirectory), m_collectionFile(new CollectionFile(dataDirectory)),
+      m_informer(agentIdentity(), companyHost())
 {
+    // Their order is the stored extractor index: English first.
+    m_extractors.append(new MovieDbExtractor());
+    for (const char16_t* code : {u"de", u"it", u"es", u"fr"})
+        m_extractors.append(new LocalizedMovieDbExtractor(String(code)));
 }
 
 // Normally the collection was closed before; a collection whose last save
@@ -54,6 +76,8 @@ CollectionModel::CollectionModel(const String& dataDirectory)
 CollectionModel::~CollectionModel()
 {
     deleteMovies();
+    for (MovieExtractor* extractor : m_extractors)
+        delete extractor;
 }
 
 // ---- Collections ----
@@ -364,6 +388,21 @@ MovieExtractor* CollectionModel::currentExtractor() const
         return nullptr;
     List<MovieExtractor*>::Node* node = m_extractors.nodeAt(m_extractorIndex);
     return node ? node->value : nullptr;
+}
+
+String CollectionModel::currentExtractorName() const
+{
+    MovieExtractor* extractor = currentExtractor();
+    return extractor ? extractor->displayName() : String();
+}
+
+MovieExtractor* CollectionModel::extractorBySiteName(const String& siteName) const
+{
+    for (MovieExtractor* extractor : m_extractors) {
+        if (extractor->siteName() == siteName)
+            return extractor;
+    }
+    return nullptr;
 }
 
 int32_t CollectionModel::extractorIndexForLanguage(const String& isoLanguage)

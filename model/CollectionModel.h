@@ -3,6 +3,7 @@
 #include "foundation/containers/List.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
+#include "model/informer/UpdateInformer.h"
 #include "model/records/LoanerList.h"
 #include "model/sorting/SortComparator.h"
 
@@ -121,6 +122,10 @@ public:
     const List<MovieExtractor*>& extractors() const { return m_extractors; }
     // The chosen site edition; null when there is none at that index.
     MovieExtractor* currentExtractor() const;
+    // The current extractor's display name; empty when there is none.
+    String currentExtractorName() const;
+    // The first extractor of that site name, or null.
+    MovieExtractor* extractorBySiteName(const String& siteName) const;
     uint32_t extractOptions() const { return m_extractOptions; }
     void setExtractOptions(uint32_t options) { m_extractOptions = options; }
     int32_t extractorIndex() const { return m_extractorIndex; }
@@ -128,6 +133,10 @@ public:
     // The site edition for a two-letter ISO 639 language: "en" 0, "de" 1,
     // "it" 2, "es" 3, "fr" 4, anything else 0.
     static int32_t extractorIndexForLanguage(const String& isoLanguage);
+
+    // ---- Update check ----
+    // Posts to the maker's service; the main window starts it.
+    UpdateInformer& informer() { return m_informer; }
 
     // ---- Settings ----
     // Reads the model's keys of the configuration. Missing or mistyped values
@@ -164,12 +173,13 @@ private:
     List<Movie*> m_movies;
     int32_t m_sortMode = SortComparator::kByCreated;
     int32_t m_sortOrder = SortComparator::kAscending;
-    // Filled by the site extractors once they exist; the model owns them.
+    // Owned; their order is the stored extractor index.
     List<MovieExtractor*> m_extractors;
     uint32_t m_extractOptions = kAllExtractOptions;
     int32_t m_extractorIndex = 0;
     String m_dataDirectory;
     std::unique_ptr<CollectionFile> m_collectionFile;
+    UpdateInformer m_informer;
     LoanerList m_loaners;
     bool m_ignoreArticleWhenSortingTitles = true;
     bool m_askForConfirmationWhenRemovingMovies = true;

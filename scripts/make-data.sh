@@ -21,5 +21,9 @@ fi
 
 # Generated data joins the staged sources here, one step per generator.
 
+# Files the program reads from its own "data" folder, beside reelstack.exe.
+mkdir -p "$out/data"
+"$tools/replacetable" "$out/data/replace-table.xml" >/dev/null
+
 "$tools/pak" pack "$stage" "$out/data.pak" >/dev/null
 echo "== data: $out/data.pak"

@@ -87,3 +87,13 @@ String decodeHtmlEntities(const String& text)
     }
     return result;
 }
+
+void htmlEntityPairs(StringList& references, StringList& characters)
+{
+    for (const Replacement& entry : replacements()) {
+        references.append(entry.numeric);
+        characters.append(entry.character);
+        references.append(entry.named);
+        characters.append(entry.character);
+    }
+}

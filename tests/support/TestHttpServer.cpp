@@ -150,7 +150,7 @@ void TestHttpServer::serve(intptr_t connection)
         m_requests.push_back(request);
     }
     m_changed.notify_all();
-    HttpScript script = nextScript();
+    HttpScript script = nextScript(request);
     for (const HttpScript::Piece& piece : script.pieces) {
         if (!pause(piece.delayMs) ||
             !ServerSocket::sendAll(connection, piece.bytes.data(), piece.bytes.size()))
@@ -208,9 +208,31 @@ bool TestHttpServer::isStopping() const
     return m_stopping;
 }
 
-HttpScript TestHttpServer::nextScript()
+void TestHttpServer::setPages(const std::map<std::string, std::string>& answers)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
+    m_pages = answers;
+}
+
+// The path of the request line "GET /path HTTP/1.0".
+static std::string requestPath(const std::string& request)
+{
+    size_t start = request.find(' ');
+    size_t end = start == std::string::npos ? start : request.find(' ', start + 1);
+    if (end == std::string::npos)
+        return std::string();
+    return request.substr(start + 1, end - start - 1);
+}
+
+HttpScript TestHttpServer::nextScript(const std::string& request)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (m_scripts.empty() && !m_pages.empty()) {
+        auto page = m_pages.find(requestPath(request));
+        if (page == m_pages.end())
+            return answerWith("HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\nnot here");
+        return answerWith(page->second);
+    }
     if (m_scripts.empty())
         return closedWithoutAnswer();
     HttpScript script = m_scripts.front();

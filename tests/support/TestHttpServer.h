@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -54,6 +55,9 @@ public:
     std::string url(const std::string& path) const;
 
     void enqueue(const HttpScript& script);
+    // Whole answers by request path, served while no script is queued; any
+    // other path is answered "404 Not Found".
+    void setPages(const std::map<std::string, std::string>& answers);
 
     // The raw bytes of every request received so far, in order.
     std::vector<std::string> requests() const;
@@ -72,7 +76,7 @@ private:
     std::string readRequest(intptr_t connection);
     int receive(intptr_t connection, char* buffer, int size, int timeoutMs) const;
     bool isStopping() const;
-    HttpScript nextScript();
+    HttpScript nextScript(const std::string& request);
     bool pause(int ms) const;
 
     intptr_t m_listener = kNoListener;
@@ -81,6 +85,7 @@ private:
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_changed;
     std::deque<HttpScript> m_scripts;
+    std::map<std::string, std::string> m_pages;
     std::vector<std::string> m_requests;
     size_t m_served = 0;
     bool m_stopping = false;

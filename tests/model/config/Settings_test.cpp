@@ -75,7 +75,7 @@ TEST_F(ConfigTest, ModelSettingsFallBackWhenMissingOrOutOfRange)
         int32_t extractor;
     };
     const Row rows[] = {
-        {"nothing stored", none, u"de", false, 1, 0u, 1},
+        {"nothing stored: an absent key reads as 0", none, u"de", false, 1, 0u, 0},
         {"texts and values out of range", odd, u"de", true, 1, 0xFFFFFFFFu, 1},
         {"no site for the language", portuguese, u"pt", false, 1, 0u, 0},
     };

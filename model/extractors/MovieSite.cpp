@@ -1,0 +1,25 @@
+#include "model/extractors/MovieSite.h"
+
+namespace {
+
+const char16_t kMainDomain[] = u"moviedb.example";
+const char16_t kImageHost[] = u"images.moviedb.example";
+
+} // namespace
+
+MovieSite MovieSite::english()
+{
+    return MovieSite{String(u"www.moviedb.example"), String(kMainDomain), String(kImageHost), String(kMainDomain)};
+}
+
+MovieSite MovieSite::localized(const String& code)
+{
+    static const char16_t* const kCodes[] = {u"de", u"it", u"es", u"fr"};
+    for (const char16_t* known : kCodes) {
+        if (code == String(known)) {
+            String domain = String(kMainDomain) + u"." + code;
+            return MovieSite{String(u"www.") + domain, domain, String(kImageHost), String(kMainDomain)};
+        }
+    }
+    return MovieSite();
+}
