@@ -10,5 +10,5 @@ class ImageDownloader
 public:
     virtual ~ImageDownloader() = default;
     // The stored file's path; empty when nothing was written.
-    virtual String downloadImage(const String& url, const String& name) = 0;
+    virtual String downloadImage(const String& url, const String& name) const = 0;
 };

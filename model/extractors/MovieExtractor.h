@@ -73,7 +73,7 @@ public:
     // counts as cancelled. Not owned.
     void setChooser(ResultChooser* chooser) { m_chooser = chooser; }
     // Where posters are stored; none means posters are not fetched. Not owned.
-    void setImageDownloader(ImageDownloader* downloader) { m_downloader = downloader; }
+    void setImageDownloader(const ImageDownloader* downloader) { m_downloader = downloader; }
 
     // Reads the replace table (pairs of texts found in runs and their
     // replacements); a missing or unreadable file leaves it empty. The
@@ -193,5 +193,5 @@ private:
     SearchResult m_chosen;
     UIWidget* m_parent = nullptr;
     ResultChooser* m_chooser = nullptr;
-    ImageDownloader* m_downloader = nullptr;
+    const ImageDownloader* m_downloader = nullptr;
 };

@@ -71,8 +71,8 @@ struct ScriptedChooser : ResultChooser
 struct FakeDownloader : ImageDownloader
 {
     std::string stored; // the path to report; empty for a failed download
-    std::vector<std::string> asked;
-    String downloadImage(const String& url, const String& name) override
+    mutable std::vector<std::string> asked;
+    String downloadImage(const String& url, const String& name) const override
     {
         asked.push_back(u8(url) + " as " + u8(name));
         return text(stored);
