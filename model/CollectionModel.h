@@ -3,6 +3,7 @@
 #include "foundation/containers/List.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
+#include "graphics/color/Color.h"
 #include "model/records/LoanerList.h"
 #include "model/sorting/SortComparator.h"
 
@@ -60,7 +61,8 @@ public:
     Movie* movieById(int32_t id) const;
     Movie* movieByTitle(const String& title) const;
     String titleById(int32_t id) const;
-    // Takes ownership and appends at the end of the list.
+    // Takes ownership and appends at the end of the list; the movie's
+    // pictures are looked for in this collection's Images folder.
     void appendMovie(Movie* movie);
     // A new movie with the next id, dated now, made from the record and
     // appended. Null while no collection is open or when the ids have run out.
@@ -116,6 +118,15 @@ public:
     // while no collection is open.
     void purgeImages() const;
     void purgeThumbnails() const;
+    // Stores the picture at url in the Images folder as name + ".png" and
+    // returns the file's path; empty, with nothing written, when anything
+    // fails (ImageDownload::fetch) or no collection is open.
+    String downloadImage(const String& url, const String& name) const;
+    // The opaque colour of a colour label 1-7; white with alpha 0 for any
+    // other label.
+    static Color colorLabelColor(int32_t label);
+    // Opens the web image search for the title in the default browser.
+    static void openImageSearch(const String& title);
 
     // ---- Extractors ----
     const List<MovieExtractor*>& extractors() const { return m_extractors; }
