@@ -4,6 +4,7 @@
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
 #include "graphics/color/Color.h"
+#include "model/card/CardRenderer.h"
 #include "model/records/LoanerList.h"
 #include "model/sorting/SortComparator.h"
 
@@ -128,6 +129,9 @@ public:
     // Opens the web image search for the title in the default browser.
     static void openImageSearch(const String& title);
 
+    // ---- Movie card ----
+    CardRenderer& cardRenderer() { return m_cardRenderer; }
+
     // ---- Extractors ----
     const List<MovieExtractor*>& extractors() const { return m_extractors; }
     // The chosen site edition; null when there is none at that index.
@@ -182,6 +186,7 @@ private:
     String m_dataDirectory;
     std::unique_ptr<CollectionFile> m_collectionFile;
     LoanerList m_loaners;
+    CardRenderer m_cardRenderer;
     bool m_ignoreArticleWhenSortingTitles = true;
     bool m_askForConfirmationWhenRemovingMovies = true;
     bool m_openLastCollectionAtStart = true;
