@@ -39,7 +39,7 @@ String ImageDownload::codecForContentType(const String& contentType)
 
 bool ImageDownload::isAcceptableName(const String& name)
 {
-    if (name.isBlank() || name.contains(String(u".."), String::kCaseSensitive))
+    if (name.isEmpty() || name.isBlank() || name.contains(String(u".."), String::kCaseSensitive))
         return false;
     return !name.containsChar(u'\\', String::kCaseSensitive) && !name.containsChar(u'/', String::kCaseSensitive) &&
            !name.containsChar(u':', String::kCaseSensitive);
