@@ -21,7 +21,8 @@ namespace {
 // A fresh folder for one benchmark below the system's temporary folder.
 String scratchFolder(const char* name)
 {
-    String folder = fromNativePath(std::string("/tmp/reelstack-bench-") + name + "-" + std::to_string(getpid()));
+    String folder =
+        fromNativePath(std::string("/tmp/reelstack-bench-") + name + "-" + std::to_string(getpid()));
     Directory::create(folder + u"\\Images");
     return folder;
 }
@@ -49,7 +50,8 @@ Movie longSeries()
     movie.plot = String(u"Many seasons of a story that goes on & on.");
     movie.myRating = 8;
     for (int i = 0; i < 50; ++i)
-        movie.cast.append(CastItem{String::fromInt(i) + u" Actor Name", String(u"Character ") + String::fromInt(i)});
+        movie.cast.append(
+            CastItem{String::fromInt(i) + u" Actor Name", String(u"Character ") + String::fromInt(i)});
     for (int i = 0; i < 100; ++i) {
         Episode episode;
         episode.season = 1 + i / 10;

@@ -374,7 +374,8 @@ String CollectionModel::downloadImage(const String& url, const String& name) con
 Color CollectionModel::colorLabelColor(int32_t label)
 {
     static const uint8_t kPalette[7][3] = {
-        {249, 85, 51}, {253, 153, 5}, {242, 196, 19}, {83, 185, 83}, {77, 163, 225}, {255, 126, 207}, {180, 180, 180},
+        {249, 85, 51},  {253, 153, 5},   {242, 196, 19},  {83, 185, 83},
+        {77, 163, 225}, {255, 126, 207}, {180, 180, 180},
     };
     if (label < 1 || label > 7)
         return Color(uint32_t(0x00FFFFFF));

@@ -28,7 +28,8 @@ double medianMs(const std::function<void()>& prepare, const std::function<void()
         prepare();
         auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     return times[kRuns / 2];

@@ -14,8 +14,8 @@ class Md5Provider
 public:
     Md5Provider()
     {
-        if (!CryptAcquireContextW(&m_handle, nullptr, L"Microsoft Strong Cryptographic Provider", PROV_RSA_FULL,
-                                  CRYPT_VERIFYCONTEXT))
+        if (!CryptAcquireContextW(&m_handle, nullptr, L"Microsoft Strong Cryptographic Provider",
+                                  PROV_RSA_FULL, CRYPT_VERIFYCONTEXT))
             m_handle = 0;
     }
     ~Md5Provider()

@@ -66,6 +66,9 @@ String CardCss::fontSize(int baseSize, double factor)
     int base = clampedSize(baseSize);
     int size = factor == kTextFactor ? base : clampedSize(base * factor);
     int lineHeight = int(std::trunc(size * kLineHeightFactor));
-    return String(u"font-size:").append(String::fromInt(size)).append(String(u"px;line-height:"))
-        .append(String::fromInt(lineHeight)).append(String(u"px;"));
+    return String(u"font-size:")
+        .append(String::fromInt(size))
+        .append(String(u"px;line-height:"))
+        .append(String::fromInt(lineHeight))
+        .append(String(u"px;"));
 }

@@ -34,7 +34,9 @@ String yesOrNo(bool value)
 // The whole stars of the user's rating, 10 at most; 0 hides the rating.
 String coverImageTag(const String& path)
 {
-    return String(u"<img class=\"cover\" width=\"200\" src=\"").append(CardEscape::fileUrl(path)).append(String(u"\"/>"));
+    return String(u"<img class=\"cover\" width=\"200\" src=\"")
+        .append(CardEscape::fileUrl(path))
+        .append(String(u"\"/>"));
 }
 
 int ratingStars(float rating)
@@ -59,8 +61,8 @@ const CrewSection kCrewSections[] = {
     {u"producer", CrewItem::kProducer, u"LANG_PRODUCER", u"PRODUCER", u"Producer", u"MainWindow"},
     {u"writer", CrewItem::kWriter, u"LANG_WRITER", u"WRITER", u"Writer", u"Movie"},
     {u"musician", CrewItem::kMusician, u"LANG_MUSICIAN", u"MUSICIAN", u"Musician", u"MainWindow"},
-    {u"cinematography", CrewItem::kCinematography, u"LANG_CINEMATOGRAPHY", u"CINEMATOGRAPHY", u"Cinematography",
-     u"MainWindow"},
+    {u"cinematography", CrewItem::kCinematography, u"LANG_CINEMATOGRAPHY", u"CINEMATOGRAPHY",
+     u"Cinematography", u"MainWindow"},
     {u"creator", CrewItem::kCreator, u"LANG_CREATOR", u"CREATOR", u"Creator", u"MainWindow"},
 };
 

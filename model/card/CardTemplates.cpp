@@ -41,7 +41,8 @@ CardTemplates::CardTemplates()
 void CardTemplates::setTemplateSet(const String& name)
 {
     bool plainName = !name.isEmpty() && !name.containsChar(kPathSeparator, String::kCaseSensitive) &&
-                     !name.containsChar(u'/', String::kCaseSensitive) && !name.contains(String(u".."), String::kCaseSensitive);
+                     !name.containsChar(u'/', String::kCaseSensitive) &&
+                     !name.contains(String(u".."), String::kCaseSensitive);
     bool usable = plainName && Directory::exists(templatesRoot() + kPathSeparator + name);
     m_templateSet = usable ? name : String(kDefaultSet);
 }

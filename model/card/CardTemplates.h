@@ -2,8 +2,8 @@
 
 #include "foundation/text/String.h"
 
-#include <utility>
 #include <deque>
+#include <utility>
 
 // The card's template parts: the items "<part>.html" of the group
 // "templates/default" in the "data" archive, read as UTF-8 once and kept for

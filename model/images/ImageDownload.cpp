@@ -41,6 +41,7 @@ bool ImageDownload::isAcceptableName(const String& name)
 {
     if (name.isEmpty() || name.isBlank() || name.contains(String(u".."), String::kCaseSensitive))
         return false;
-    return !name.containsChar(u'\\', String::kCaseSensitive) && !name.containsChar(u'/', String::kCaseSensitive) &&
+    return !name.containsChar(u'\\', String::kCaseSensitive) &&
+           !name.containsChar(u'/', String::kCaseSensitive) &&
            !name.containsChar(u':', String::kCaseSensitive);
 }

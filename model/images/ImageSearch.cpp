@@ -1,7 +1,7 @@
 #include "model/images/ImageSearch.h"
 
-#include "model/shell/ShellLauncher.h"
 #include "foundation/text/CharClass.h"
+#include "model/shell/ShellLauncher.h"
 
 namespace {
 

@@ -31,7 +31,9 @@ public:
 
     Cover() = default;
     explicit Cover(const String& fileName) : name(fileName) {}
-    Cover(const String& fileName, const String& imagesFolder) : name(fileName), m_imagesFolder(imagesFolder) {}
+    Cover(const String& fileName, const String& imagesFolder) : name(fileName), m_imagesFolder(imagesFolder)
+    {
+    }
 
     // The collection's "Images" folder; empty while the cover belongs to no
     // open collection, and then it has no file.

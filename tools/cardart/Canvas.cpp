@@ -45,7 +45,8 @@ void Canvas::blend(int x, int y, const Color& color, double coverage)
         return;
     double colourShare = share / alpha;
     Color result(uint8_t(std::lround(alpha * 255.0)), mix(below.red(), color.red(), colourShare),
-                 mix(below.green(), color.green(), colourShare), mix(below.blue(), color.blue(), colourShare));
+                 mix(below.green(), color.green(), colourShare),
+                 mix(below.blue(), color.blue(), colourShare));
     m_image.setPixel(x, y, result);
 }
 

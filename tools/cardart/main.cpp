@@ -53,9 +53,9 @@ Image blankCover(int width, int height)
     double right = left + side, bottom = top + side * 0.75;
     canvas.fill(Canvas::frame(left, top, right, bottom, stroke), kDisabled);
     canvas.fill(Canvas::circle(left + side * 0.3, top + side * 0.25, side * 0.09), kDisabled);
-    canvas.fill(Canvas::polygon({left + stroke, bottom - stroke, left + side * 0.4, top + side * 0.38, left + side * 0.62,
-                                 top + side * 0.55, left + side * 0.75, top + side * 0.45, right - stroke,
-                                 bottom - stroke}),
+    canvas.fill(Canvas::polygon({left + stroke, bottom - stroke, left + side * 0.4, top + side * 0.38,
+                                 left + side * 0.62, top + side * 0.55, left + side * 0.75, top + side * 0.45,
+                                 right - stroke, bottom - stroke}),
                 kDisabled);
     return canvas.image();
 }
@@ -77,7 +77,8 @@ Image playIcon()
     Canvas canvas(kPlaySize, kPlaySize, kClear);
     double centre = kPlaySize / 2.0;
     canvas.fill(Canvas::circle(centre, centre, centre - 0.5), kAccent);
-    canvas.fill(Canvas::polygon({centre - 3.5, centre - 6, centre + 6.5, centre, centre - 3.5, centre + 6}), kWhite);
+    canvas.fill(Canvas::polygon({centre - 3.5, centre - 6, centre + 6.5, centre, centre - 3.5, centre + 6}),
+                kWhite);
     return canvas.image();
 }
 

@@ -18,11 +18,43 @@ namespace {
 // Every part and the placeholders it may hold, besides "{TEMPLATE_FOLDER}".
 const std::map<std::string, std::vector<std::string>> kParts = {
     {"movie",
-     {"TITLE_COLOR", "LINK_COLOR", "TEXT_COLOR", "BACKGROUND_COLOR", "BACKGROUND_IMAGE", "FONT_FAMILY",
-      "FONT_SIZE_TEXT", "FONT_SIZE_SMALL_TITLE", "FONT_SIZE_MEDIUM_TITLE", "FONT_SIZE_BIG_TITLE", "TITLE", "PLAY",
-      "ORIGINAL_TITLE", "POSTER", "FRONT_COVER", "BACK_COVER", "GENRE", "STUDIO", "CREATOR", "DIRECTOR", "PRODUCER",
-      "WRITER", "MUSICIAN", "CINEMATOGRAPHY", "CAST", "COUNTRY", "LANGUAGE", "YEAR", "DURATION", "COLOR", "PLOT",
-      "NOTES", "MY_RATING", "WISHLIST", "SEEN", "LINKS", "EPISODES"}},
+     {"TITLE_COLOR",
+      "LINK_COLOR",
+      "TEXT_COLOR",
+      "BACKGROUND_COLOR",
+      "BACKGROUND_IMAGE",
+      "FONT_FAMILY",
+      "FONT_SIZE_TEXT",
+      "FONT_SIZE_SMALL_TITLE",
+      "FONT_SIZE_MEDIUM_TITLE",
+      "FONT_SIZE_BIG_TITLE",
+      "TITLE",
+      "PLAY",
+      "ORIGINAL_TITLE",
+      "POSTER",
+      "FRONT_COVER",
+      "BACK_COVER",
+      "GENRE",
+      "STUDIO",
+      "CREATOR",
+      "DIRECTOR",
+      "PRODUCER",
+      "WRITER",
+      "MUSICIAN",
+      "CINEMATOGRAPHY",
+      "CAST",
+      "COUNTRY",
+      "LANGUAGE",
+      "YEAR",
+      "DURATION",
+      "COLOR",
+      "PLOT",
+      "NOTES",
+      "MY_RATING",
+      "WISHLIST",
+      "SEEN",
+      "LINKS",
+      "EPISODES"}},
     {"no-movie", {}},
     {"title", {"TITLE"}},
     {"play", {}},
@@ -112,8 +144,10 @@ TEST_F(CardRendererTest, FontSizesFollowTheWorkedExamplesWithinOneToFourHundredP
         {20, 10, "20px;line-height:27", "22px;line-height:30", "27px;line-height:37", "32px;line-height:44"},
         {0, 0, "1px;line-height:1", "1px;line-height:1", "1px;line-height:1", "1px;line-height:1"},
         {-7, 10, "1px;line-height:1", "1px;line-height:1", "1px;line-height:1", "1px;line-height:1"},
-        {300, 0, "300px;line-height:419", "330px;line-height:461", "400px;line-height:559", "400px;line-height:559"},
-        {100000, 0, "400px;line-height:559", "400px;line-height:559", "400px;line-height:559", "400px;line-height:559"},
+        {300, 0, "300px;line-height:419", "330px;line-height:461", "400px;line-height:559",
+         "400px;line-height:559"},
+        {100000, 0, "400px;line-height:559", "400px;line-height:559", "400px;line-height:559",
+         "400px;line-height:559"},
     };
     for (const Row& row : rows) {
         Movie movie;
@@ -154,9 +188,10 @@ TEST_F(CardRendererTest, SectionsShowOnlyWhenTheMovieHasTheirData)
 {
     Movie empty;
     std::string page = render(empty);
-    for (const char* hidden : {"PLAY", "ORIGINAL_TITLE", "GENRE", "STUDIO", "CREATOR", "DIRECTOR", "PRODUCER", "WRITER",
-                               "MUSICIAN", "CINEMATOGRAPHY", "CAST", "COUNTRY", "LANGUAGE", "YEAR", "DURATION", "PLOT",
-                               "NOTES", "MY_RATING", "LINKS", "EPISODES", "FRONT_COVER", "BACK_COVER"})
+    for (const char* hidden :
+         {"PLAY",     "ORIGINAL_TITLE", "GENRE", "STUDIO",   "CREATOR",     "DIRECTOR",  "PRODUCER", "WRITER",
+          "MUSICIAN", "CINEMATOGRAPHY", "CAST",  "COUNTRY",  "LANGUAGE",    "YEAR",      "DURATION", "PLOT",
+          "NOTES",    "MY_RATING",      "LINKS", "EPISODES", "FRONT_COVER", "BACK_COVER"})
         EXPECT_EQ(field(page, hidden), "") << hidden;
     EXPECT_EQ(field(page, "TITLE"), "title[|]");
     EXPECT_EQ(field(page, "WISHLIST"), "wishlist[Wish List|No|]");
@@ -212,8 +247,13 @@ TEST_F(CardRendererTest, RatingsShowWholeStarsFromOneToTen)
     {
         float rating;
         const char* shown;
-    } rows[] = {{0.5f, ""}, {1.0f, "my-rating[1|]"}, {7.9f, "my-rating[7|]"}, {12.0f, "my-rating[10|]"},
-                {-3.0f, ""}, {NAN, ""}, {INFINITY, "my-rating[10|]"}};
+    } rows[] = {{0.5f, ""},
+                {1.0f, "my-rating[1|]"},
+                {7.9f, "my-rating[7|]"},
+                {12.0f, "my-rating[10|]"},
+                {-3.0f, ""},
+                {NAN, ""},
+                {INFINITY, "my-rating[10|]"}};
     for (const Row& row : rows) {
         Movie movie;
         movie.myRating = row.rating;
@@ -248,7 +288,8 @@ TEST_F(CardRendererTest, HostileValuesStayText)
     EXPECT_EQ(field(page, "FONT_FAMILY"), "font-family:'Arial bodycolorredstyle';");
     EXPECT_EQ(field(page, "BACKGROUND_IMAGE"),
               "background-image: url('file:///C:/Coll/Images/a%27%29%3B%7D%20x%7B%28%22.png');");
-    EXPECT_EQ(field(page, "LINKS"), "links[Links|links-item[&quot;&gt;&lt;img src=x onerror=alert(1)&gt;||]|]");
+    EXPECT_EQ(field(page, "LINKS"),
+              "links[Links|links-item[&quot;&gt;&lt;img src=x onerror=alert(1)&gt;||]|]");
 }
 
 TEST_F(CardRendererTest, WithoutAMovieThePageIsTheEmptyPartWithOnlyItsFolderFilledIn)
@@ -270,8 +311,8 @@ TEST_F(CardRendererTest, APosterWhoseFileExistsIsShownFromTheImagesFolder)
     back.kind = Cover::kBack;
     movie.setCover(back);
     std::string page = render(movie);
-    EXPECT_EQ(field(page, "POSTER"),
-              "<img class=\"cover\" width=\"200\" src=\"" + fileUrlOf(folder.path("coll\\Images\\p.png")) + "\"/>");
+    EXPECT_EQ(field(page, "POSTER"), "<img class=\"cover\" width=\"200\" src=\"" +
+                                         fileUrlOf(folder.path("coll\\Images\\p.png")) + "\"/>");
     EXPECT_EQ(field(page, "BACK_COVER"), "");
 }
 
@@ -279,7 +320,8 @@ TEST_F(CardRendererTest, APosterWhoseFileExistsIsShownFromTheImagesFolder)
 TEST(ShippedCardTemplates, UseExactlyTheirPartsPlaceholders)
 {
     for (const auto& part : kParts) {
-        std::string path = testsupport::dataDir() + "/../../assets/data/templates/default/" + part.first + ".html";
+        std::string path =
+            testsupport::dataDir() + "/../../assets/data/templates/default/" + part.first + ".html";
         std::vector<uint8_t> bytes = testsupport::readFileBytes(path);
         ASSERT_FALSE(bytes.empty()) << path;
         std::string text(bytes.begin(), bytes.end());

@@ -68,12 +68,14 @@ protected:
     String download(const std::string& answer)
     {
         server.enqueue(testsupport::answerWith(answer));
-        return model.downloadImage(String::fromUtf8(server.url("/cover").c_str()), String(u"Heat (1) - poster"));
+        return model.downloadImage(String::fromUtf8(server.url("/cover").c_str()),
+                                   String(u"Heat (1) - poster"));
     }
     int imageFileCount()
     {
         StringList names;
-        Directory::list(model.imagesFolder(), Directory::kListFiles | Directory::kListNamesOnly, nullptr, names);
+        Directory::list(model.imagesFolder(), Directory::kListFiles | Directory::kListNamesOnly, nullptr,
+                        names);
         return names.count();
     }
 
@@ -133,7 +135,8 @@ TEST_F(ImageFilesTest, DownloadsOfEachImageTypeAreStoredAsPng)
                 {"image/png", encoded(source, "png")},
                 {"image/bmp", encoded(source, "bmp")}};
     for (const Row& row : rows) {
-        String path = download(std::string("HTTP/1.0 200 OK\r\nContent-Type: ") + row.type + "\r\n\r\n" + row.body);
+        String path =
+            download(std::string("HTTP/1.0 200 OK\r\nContent-Type: ") + row.type + "\r\n\r\n" + row.body);
         EXPECT_EQ(show(path), show(image(u"Heat (1) - poster.png"))) << row.type;
         std::vector<uint8_t> bytes = fileBytes(path);
         ASSERT_GT(bytes.size(), 8u) << row.type;
@@ -170,7 +173,8 @@ TEST(ImageResources, BlankImagesComeFromTheDataArchive)
     AppCore core(String(u"Reelstack"), String(u"1.2.0"));
     EXPECT_TRUE(loadImageResource(String(u"blank-image-small")).isNull()) << "no archive yet";
     ASSERT_TRUE(Directory::create(pathIn(dir, "source\\images")));
-    ASSERT_TRUE(PngWriter::save(picture(148, 198, Color(9, 8, 7)), pathIn(dir, "source\\images\\blank-image-small.png")));
+    ASSERT_TRUE(PngWriter::save(picture(148, 198, Color(9, 8, 7)),
+                                pathIn(dir, "source\\images\\blank-image-small.png")));
     ASSERT_TRUE(PakArchive().packFolder(pathIn(dir, "source"), pathIn(dir, "data.pak")));
     ASSERT_TRUE(core.openPak(pathIn(dir, "data.pak")));
     Image blank = Cover::blankSmallImage();

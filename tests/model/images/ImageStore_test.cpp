@@ -39,7 +39,8 @@ TEST(MovieLinkOpen, OnlyAddressesWithAKnownSchemeAndExistingLocalPathsReachTheSh
         {String(u"http://example.org"), MovieLink::kLocal, MovieLink::kOpenNothing},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(MovieLink::openAction(row.url, row.type), row.action) << show(row.url) << " type " << row.type;
+        EXPECT_EQ(MovieLink::openAction(row.url, row.type), row.action)
+            << show(row.url) << " type " << row.type;
 }
 
 TEST(ImageSearch, QueriesKeepEveryCharacterOfTheTitle)
@@ -80,17 +81,20 @@ TEST(ImageDownload, RefusesNamesAndTypesBeforeFetchingAnything)
     {
         const char16_t* type;
         const char* codec;
-    } rows[] = {{u"image/jpeg", "jpeg"}, {u"image/jpg", "jpeg"},    {u"image/png", "png"},
+    } rows[] = {{u"image/jpeg", "jpeg"}, {u"image/jpg", "jpeg"},   {u"image/png", "png"},
                 {u"image/bmp", "bmp"},   {u"image/jpeg; q=1", ""}, {u"IMAGE/PNG", ""},
                 {u"image/gif", ""},      {u"text/html", ""},       {u"", ""}};
     for (const Row& row : rows)
-        EXPECT_EQ(show(ImageDownload::codecForContentType(String(row.type))), row.codec) << show(String(row.type));
+        EXPECT_EQ(show(ImageDownload::codecForContentType(String(row.type))), row.codec)
+            << show(String(row.type));
 
     // A path past the system's limit is refused without asking the server.
     testsupport::TempDir dir;
     String longName;
     longName.appendRepeated(u'a', 250);
-    EXPECT_EQ(show(ImageDownload::fetch(String(u"http://127.0.0.1:9/x"), iotest::toPath(dir.path()), longName)), "");
+    EXPECT_EQ(
+        show(ImageDownload::fetch(String(u"http://127.0.0.1:9/x"), iotest::toPath(dir.path()), longName)),
+        "");
 }
 
 TEST(CoverBaseName, KeepsAtMostAHundredTitleCharacters)

@@ -94,7 +94,8 @@ TEST_F(CoverTest, ThumbnailsFitAndKeepTheCoversShape)
         EXPECT_LE(thumbnail.width(), Cover::kThumbnailWidth) << label;
         EXPECT_LE(thumbnail.height(), Cover::kThumbnailHeight) << label;
         bool fits = size[0] <= Cover::kThumbnailWidth && size[1] <= Cover::kThumbnailHeight;
-        bool touchesABound = thumbnail.width() == Cover::kThumbnailWidth || thumbnail.height() == Cover::kThumbnailHeight;
+        bool touchesABound =
+            thumbnail.width() == Cover::kThumbnailWidth || thumbnail.height() == Cover::kThumbnailHeight;
         EXPECT_TRUE(fits ? thumbnail.size() == Size(size[0], size[1]) : touchesABound) << label;
         // The shape within one pixel of rounding.
         int64_t skew = int64_t(thumbnail.width()) * size[1] - int64_t(thumbnail.height()) * size[0];
@@ -117,8 +118,8 @@ TEST_F(CoverTest, DiscardingTheCachesDeletesTheThumbnailFile)
     movie.setCover(Cover(String(u"a.pix")));
     const Cover& cover = movie.covers.first()->value;
     ASSERT_TRUE(Directory::create(cover.thumbnailsFolder()));
-    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Coll/Thumbnails/" + show(cover.thumbnailName())),
-                                       iotest::bytesOf("old")));
+    ASSERT_TRUE(iotest::writeFileBytes(
+        iotest::nativeIn(dir, "Coll/Thumbnails/" + show(cover.thumbnailName())), iotest::bytesOf("old")));
     EXPECT_TRUE(movie.hasThumbnail(cover.thumbnailName()));
     EXPECT_TRUE(movie.hasCoverPath(images + u"\\a.pix"));
     EXPECT_FALSE(movie.hasCoverPath(String(u"a.pix")));
