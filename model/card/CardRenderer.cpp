@@ -46,6 +46,19 @@ int ratingStars(float rating)
     return rating >= 10.0f ? 10 : int(std::trunc(rating));
 }
 
+// The item part filled once per record, concatenated.
+template <typename Records, typename Fill>
+String filledItems(const Records& records, const String& part, const PlaceholderFiller& base, Fill fill)
+{
+    String items;
+    for (const auto& record : records) {
+        PlaceholderFiller filler = base;
+        fill(filler, record);
+        items.append(filler.fill(part));
+    }
+    return items;
+}
+
 struct CrewSection
 {
     const char16_t* part;
@@ -220,28 +233,20 @@ void CardRenderer::addListSections(const Movie& movie, PlaceholderFiller& page)
 
 String CardRenderer::castItems(const Movie& movie)
 {
-    String items;
-    const String& part = m_templates.part(u"cast-item");
-    for (const CastItem& item : movie.cast) {
-        PlaceholderFiller filler = newFiller();
-        filler.set(u"ACTOR", text(item.actor));
-        filler.set(u"CHARACTER", text(item.character));
-        items.append(filler.fill(part));
-    }
-    return items;
+    return filledItems(movie.cast, m_templates.part(u"cast-item"), newFiller(),
+                       [](PlaceholderFiller& filler, const CastItem& item) {
+                           filler.set(u"ACTOR", text(item.actor));
+                           filler.set(u"CHARACTER", text(item.character));
+                       });
 }
 
 String CardRenderer::linkItems(const Movie& movie)
 {
-    String items;
-    const String& part = m_templates.part(u"links-item");
-    for (const MovieLink& link : movie.links) {
-        PlaceholderFiller filler = newFiller();
-        filler.set(u"URL", text(link.url));
-        filler.set(u"DESCRIPTION", text(link.description));
-        items.append(filler.fill(part));
-    }
-    return items;
+    return filledItems(movie.links, m_templates.part(u"links-item"), newFiller(),
+                       [](PlaceholderFiller& filler, const MovieLink& link) {
+                           filler.set(u"URL", text(link.url));
+                           filler.set(u"DESCRIPTION", text(link.description));
+                       });
 }
 
 String CardRenderer::episodeItems(const Movie& movie)
