@@ -12,6 +12,8 @@
 #include "model/collection/CollectionFile.h"
 #include "model/extractors/LocalizedMovieDbExtractor.h"
 #include "model/extractors/MovieDbExtractor.h"
+#include "model/images/ImageDownload.h"
+#include "model/images/ImageSearch.h"
 #include "model/purge/ImagePurge.h"
 #include "model/records/ModelText.h"
 #include "model/records/Movie.h"
@@ -69,6 +71,8 @@ CollectionModel::CollectionModel(const String& dataDirectory)
     m_extractors.append(new MovieDbExtractor());
     for (const char16_t* code : {u"de", u"it", u"es", u"fr"})
         m_extractors.append(new LocalizedMovieDbExtractor(String(code)));
+    for (MovieExtractor* extractor : m_extractors)
+        extractor->setImageDownloader(this);
 }
 
 // Normally the collection was closed before; a collection whose last save
@@ -90,6 +94,9 @@ bool CollectionModel::openCollection(const String& path)
     m_loaners.clear();
     if (!m_collectionFile->read(path, m_movies, m_loaners))
         return false;
+    String images = imagesFolder();
+    for (Movie* movie : m_movies)
+        movie->setImagesFolder(images);
     m_recentCollection = collectionName();
     return true;
 }
@@ -175,8 +182,10 @@ String CollectionModel::titleById(int32_t id) const
 
 void CollectionModel::appendMovie(Movie* movie)
 {
-    if (movie)
-        m_movies.append(movie);
+    if (!movie)
+        return;
+    movie->setImagesFolder(imagesFolder());
+    m_movies.append(movie);
 }
 
 Movie* CollectionModel::addMovie(const NewMovieRecord& record)
@@ -194,6 +203,7 @@ Movie* CollectionModel::addMovie(const NewMovieRecord& record)
     movie->year = record.year;
     movie->format = record.format;
     movie->links = record.links;
+    movie->setImagesFolder(imagesFolder());
     m_movies.append(movie);
     return movie;
 }
@@ -378,6 +388,30 @@ void CollectionModel::purgeThumbnails() const
 {
     if (isCollectionOpen())
         ImagePurge::purgeThumbnails(thumbnailsFolder(), m_movies);
+}
+
+String CollectionModel::downloadImage(const String& url, const String& name) const
+{
+    if (!isCollectionOpen())
+        return String();
+    return ImageDownload::fetch(url, imagesFolder(), name);
+}
+
+Color CollectionModel::colorLabelColor(int32_t label)
+{
+    static const uint8_t kPalette[7][3] = {
+        {249, 85, 51},  {253, 153, 5},   {242, 196, 19},  {83, 185, 83},
+        {77, 163, 225}, {255, 126, 207}, {180, 180, 180},
+    };
+    if (label < 1 || label > 7)
+        return Color(uint32_t(0x00FFFFFF));
+    const uint8_t* rgb = kPalette[label - 1];
+    return Color(rgb[0], rgb[1], rgb[2]);
+}
+
+void CollectionModel::openImageSearch(const String& title)
+{
+    ImageSearch::open(title);
 }
 
 // ---- Extractors ----

@@ -3,6 +3,9 @@
 #include "foundation/containers/List.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
+#include "graphics/color/Color.h"
+#include "model/card/CardRenderer.h"
+#include "model/extractors/ImageDownloader.h"
 #include "model/informer/UpdateInformer.h"
 #include "model/records/LoanerList.h"
 #include "model/sorting/SortComparator.h"
@@ -21,7 +24,7 @@ struct NewMovieRecord;
 // file, the extractors with their options, the model's settings and the
 // movies shown lately. At most one collection is open at a time; another is
 // opened by closing the first.
-class CollectionModel
+class CollectionModel : public ImageDownloader
 {
 public:
     static constexpr int kRecentlyShownLimit = 20;
@@ -61,7 +64,8 @@ public:
     Movie* movieById(int32_t id) const;
     Movie* movieByTitle(const String& title) const;
     String titleById(int32_t id) const;
-    // Takes ownership and appends at the end of the list.
+    // Takes ownership and appends at the end of the list; the movie's
+    // pictures are looked for in this collection's Images folder.
     void appendMovie(Movie* movie);
     // A new movie with the next id, dated now, made from the record and
     // appended. Null while no collection is open or when the ids have run out.
@@ -117,6 +121,18 @@ public:
     // while no collection is open.
     void purgeImages() const;
     void purgeThumbnails() const;
+    // Stores the picture at url in the Images folder as name + ".png" and
+    // returns the file's path; empty, with nothing written, when anything
+    // fails (ImageDownload::fetch) or no collection is open.
+    String downloadImage(const String& url, const String& name) const override;
+    // The opaque colour of a colour label 1-7; white with alpha 0 for any
+    // other label.
+    static Color colorLabelColor(int32_t label);
+    // Opens the web image search for the title in the default browser.
+    static void openImageSearch(const String& title);
+
+    // ---- Movie card ----
+    CardRenderer& cardRenderer() { return m_cardRenderer; }
 
     // ---- Extractors ----
     const List<MovieExtractor*>& extractors() const { return m_extractors; }
@@ -181,6 +197,7 @@ private:
     std::unique_ptr<CollectionFile> m_collectionFile;
     UpdateInformer m_informer;
     LoanerList m_loaners;
+    CardRenderer m_cardRenderer;
     bool m_ignoreArticleWhenSortingTitles = true;
     bool m_askForConfirmationWhenRemovingMovies = true;
     bool m_openLastCollectionAtStart = true;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the program's data beside reelstack.exe from what we author under
 # assets/ and what our host tools generate: every file is staged in build/data
-# (one sub-folder per archive group) and packed into build/win32/data.pak.
+# (one sub-folder per archive group) and packed into build/win32/data.pak; the
+# movie card's pictures go to build/win32/data/templates/default.
 # Needs the host tools (build/host/tools). Deterministic: same sources, same bytes.
 #   scripts/make-data.sh
 set -euo pipefail
@@ -24,6 +25,14 @@ fi
 # Files the program reads from its own "data" folder, beside reelstack.exe.
 mkdir -p "$out/data"
 "$tools/replacetable" "$out/data/replace-table.xml" >/dev/null
+
+# The card's pictures: the blank covers go into the archive's "images" group;
+# the card templates' own pictures live in the folder beside the program that
+# "{TEMPLATE_FOLDER}" names.
+card_folder="$out/data/templates/default"
+rm -rf "$card_folder"
+mkdir -p "$stage/images" "$card_folder"
+"$tools/cardart" "$stage/images" "$card_folder"
 
 "$tools/pak" pack "$stage" "$out/data.pak" >/dev/null
 echo "== data: $out/data.pak"

@@ -1,14 +1,11 @@
 #include "model/purge/ImagePurge.h"
 
 #include "foundation/containers/StringList.h"
-#include "foundation/hash/Md5Digest.h"
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
 #include "model/records/Movie.h"
 #include "model/values/StringPointerSet.h"
-
-#include <vector>
 
 namespace {
 
@@ -51,25 +48,10 @@ void ImagePurge::purgeThumbnails(const String& thumbnailsFolder, const List<Movi
     if (thumbnailsFolder.isEmpty() || !Directory::list(thumbnailsFolder, kListOptions, &extensions, names) ||
         names.isEmpty())
         return;
-    std::vector<String> used;
+    StringPointerSet keep;
     for (const Movie* movie : movies) {
         for (const Cover& cover : movie->covers)
-            used.push_back(thumbnailName(cover.name));
+            keep.insert(&cover.thumbnailName());
     }
-    StringPointerSet keep;
-    keep.reserve(used.size());
-    for (const String& name : used)
-        keep.insert(&name);
     deleteFilesNotIn(thumbnailsFolder, names, keep);
-}
-
-String ImagePurge::thumbnailName(const String& coverName)
-{
-    std::vector<uint8_t> bytes;
-    bytes.reserve(size_t(coverName.length()) * 2);
-    for (int i = 0; i < coverName.length(); ++i) {
-        bytes.push_back(uint8_t(coverName.at(i) & 0xFF));
-        bytes.push_back(uint8_t(coverName.at(i) >> 8));
-    }
-    return Md5Digest(bytes.data(), uint32_t(bytes.size())).toString() + u".png";
 }

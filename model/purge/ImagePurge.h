@@ -19,8 +19,4 @@ public:
     // Files with the extension "png" (any case) directly in the Thumbnails
     // folder that are not the thumbnail of any movie's cover.
     static void purgeThumbnails(const String& thumbnailsFolder, const List<Movie*>& movies);
-
-    // The thumbnail file of a cover: the MD5 digest of its file name's UTF-16
-    // little-endian bytes in lower-case hexadecimal, and ".png".
-    static String thumbnailName(const String& coverName);
 };

@@ -1,5 +1,6 @@
 #include "model/records/Movie.h"
 
+#include "foundation/io/Path.h"
 #include "foundation/text/CharClass.h"
 #include "model/records/ModelText.h"
 #include "model/records/RecordFormat.h"
@@ -50,6 +51,24 @@ bool Movie::hasCoverFile(const String& name) const
 {
     for (const Cover& cover : covers) {
         if (String::equals(cover.name, name))
+            return true;
+    }
+    return false;
+}
+
+bool Movie::hasCoverPath(const String& path) const
+{
+    for (const Cover& cover : covers) {
+        if (String::equals(cover.path(), path))
+            return true;
+    }
+    return false;
+}
+
+bool Movie::hasThumbnail(const String& name) const
+{
+    for (const Cover& cover : covers) {
+        if (String::equals(cover.thumbnailName(), name))
             return true;
     }
     return false;
@@ -122,15 +141,50 @@ bool Movie::hasPlayableLink() const
     return false;
 }
 
+int Movie::playableLinkCount() const
+{
+    int count = 0;
+    for (const MovieLink& link : links)
+        count += link.play ? 1 : 0;
+    return count;
+}
+
+String Movie::backgroundImagePath() const
+{
+    if (cardStyle.backgroundImage.isEmpty() || m_imagesFolder.isEmpty())
+        return String();
+    return String(m_imagesFolder).appendChar(kPathSeparator).append(cardStyle.backgroundImage);
+}
+
+void Movie::setImagesFolder(const String& folder)
+{
+    m_imagesFolder = folder;
+    for (Cover& cover : covers)
+        cover.setImagesFolder(folder);
+}
+
 void Movie::setCover(const Cover& cover)
 {
+    Cover* target = nullptr;
     for (Cover& existing : covers) {
         if (existing.kind == cover.kind) {
             existing = cover;
-            return;
+            target = &existing;
+            break;
         }
     }
-    covers.append(cover);
+    if (!target) {
+        covers.append(cover);
+        target = &covers.last()->value;
+    }
+    if (target->imagesFolder().isEmpty())
+        target->setImagesFolder(m_imagesFolder);
+}
+
+void Movie::discardCoverCaches()
+{
+    for (Cover& cover : covers)
+        cover.discardCache();
 }
 
 void Movie::removeCover(int32_t kind)
@@ -260,7 +314,7 @@ String Movie::ratingText() const
 String Movie::coverBaseName() const
 {
     String name;
-    for (int i = 0; i < title.length(); ++i) {
+    for (int i = 0; i < title.length() && name.length() < kCoverTitleLimit; ++i) {
         char16_t unit = title.at(i);
         if (unit == u' ' || isAlphaNumericChar(unit))
             name.appendChar(unit);

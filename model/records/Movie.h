@@ -17,6 +17,10 @@
 class Movie
 {
 public:
+    // The most title characters a cover file name keeps, so that the path in
+    // the Images folder stays within the system's limit.
+    static constexpr int kCoverTitleLimit = 100;
+
     Movie() = default;
     Movie(const Movie& other) = default;
     Movie& operator=(const Movie& other) = default;
@@ -27,6 +31,9 @@ public:
     const Cover* coverByKind(int32_t kind) const;
     bool hasCover(int32_t kind) const { return coverByKind(kind) != nullptr; }
     bool hasCoverFile(const String& name) const;
+    bool hasCoverPath(const String& path) const;
+    // Whether a cover's thumbnail file has that name.
+    bool hasThumbnail(const String& name) const;
     bool hasTag(const String& tag) const;
     bool hasActor(const String& name) const;
     // Case-sensitive; an empty actor name never matches.
@@ -37,9 +44,21 @@ public:
     // The number of distinct season numbers among the episodes.
     int seasonCount() const;
     bool hasPlayableLink() const;
+    int playableLinkCount() const;
+
+    // ---- Pictures ----
+    // The collection's "Images" folder, where the covers and the card's
+    // background image live; the collection sets it when it takes the movie
+    // in. Empty for a movie of no collection.
+    const String& imagesFolder() const { return m_imagesFolder; }
+    // Also moves every cover to that folder.
+    void setImagesFolder(const String& folder);
+    // Empty without a background image or a folder.
+    String backgroundImagePath() const;
 
     // ---- Changes ----
-    // Replaces the cover of the same kind in place, else appends a copy.
+    // Replaces the cover of the same kind in place, else appends a copy. A
+    // cover without a folder takes the movie's.
     void setCover(const Cover& cover);
     void removeCover(int32_t kind);
     // Each frees the node when it belongs to this movie's list; any other
@@ -48,6 +67,8 @@ public:
     void removeCrewItem(CrewItemList::Node* node);
     void removeEpisode(EpisodeList::Node* node);
     void removeLink(MovieLinkList::Node* node);
+    // Forgets every cover's pictures and deletes their thumbnail files.
+    void discardCoverCaches();
 
     // ---- Texts for the list, the card and the statistics ----
     // The names of the crew with that role, joined by ", ".
@@ -69,7 +90,8 @@ public:
     String modifiedText() const;
     // One decimal; empty unless the IMDb rating is above 0.
     String ratingText() const;
-    // The title's letters, digits and blanks, then " (id)".
+    // The title's letters, digits and blanks (at most kCoverTitleLimit of
+    // them), then " (id)".
     String coverBaseName() const;
     // The base name and " - poster", " - front", " - back" or " - disc";
     // empty for another kind.
@@ -113,4 +135,7 @@ public:
     // 0 none, 1-7 a label colour.
     int32_t colorLabel = 0;
     CardStyle cardStyle;
+
+private:
+    String m_imagesFolder;
 };

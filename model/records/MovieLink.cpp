@@ -1,6 +1,9 @@
 #include "model/records/MovieLink.h"
 
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "model/shell/ShellLauncher.h"
 
 StringList MovieLink::urlSchemes()
 {
@@ -17,4 +20,35 @@ String MovieLink::descriptionFromPath(const String& path)
     if (description.isEmpty())
         description = pathDirectoryName(path);
     return description.replaceChar(u'_', u' ', String::kCaseSensitive);
+}
+
+MovieLink::OpenAction MovieLink::openAction(const String& url, int32_t type)
+{
+    if (url.isEmpty())
+        return kOpenNothing;
+    if (type != kOnline) {
+        if (File::exists(url))
+            return kStartFile;
+        return Directory::exists(url) ? kOpenFolder : kOpenNothing;
+    }
+    for (const String& scheme : urlSchemes()) {
+        if (url.length() > scheme.length() && url.startsWith(scheme, String::kIgnoreCase))
+            return kOpenAddress;
+    }
+    return kOpenNothing;
+}
+
+void MovieLink::open(const String& url, int32_t type)
+{
+    switch (openAction(url, type)) {
+    case kStartFile:
+        ShellLauncher::start(url);
+        break;
+    case kOpenFolder:
+    case kOpenAddress:
+        ShellLauncher::open(url);
+        break;
+    case kOpenNothing:
+        break;
+    }
 }

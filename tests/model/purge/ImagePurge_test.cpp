@@ -44,8 +44,10 @@ std::vector<std::string> leftAfter(const Workspace& space, const std::string& fo
 
 TEST(ImagePurge, NamesThumbnailsByTheDigestOfTheCoversName)
 {
-    EXPECT_EQ(show(ImagePurge::thumbnailName(String(u"c.png"))), "b7d6351a179bcb92474e545b5356baf9.png");
-    EXPECT_EQ(show(ImagePurge::thumbnailName(String(u"\u00c9t\u00e9.png"))),
+    EXPECT_EQ(show(Cover(String(u"c.png")).thumbnailName()), "b7d6351a179bcb92474e545b5356baf9.png");
+    EXPECT_EQ(show(Cover(String(u"Alien (12) - poster.png")).thumbnailName()),
+              "35cbf25a0117e8bc5c38e8fc3e142a13.png");
+    EXPECT_EQ(show(Cover(String(u"\u00c9t\u00e9.png")).thumbnailName()),
               "e571409d8e87897097f49b2731fc7264.png");
 }
 
@@ -68,8 +70,8 @@ TEST(ImagePurge, RemovingAMovieDeletesOnlyThePicturesNoOneUses)
     EXPECT_TRUE(Directory::exists(space.path("Pics/Images/folder")));
 
     // Closing deletes the thumbnails no cover has, but only PNG files.
-    std::string used = show(ImagePurge::thumbnailName(String(u"own.png")));
-    std::string gone = show(ImagePurge::thumbnailName(String(u"poster.png")));
+    std::string used = show(Cover(String(u"own.png")).thumbnailName());
+    std::string gone = show(Cover(String(u"poster.png")).thumbnailName());
     EXPECT_EQ(leftAfter(space, "Pics/Thumbnails", {used, gone, "odd.PNG", "photo.jpg"},
                         [&] { ASSERT_TRUE(model.closeCollection()); }),
               (std::vector<std::string>{used, "photo.jpg"}));

@@ -1,0 +1,151 @@
+#include "model/records/Cover.h"
+
+#include "foundation/hash/Md5Digest.h"
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
+#include "foundation/io/Path.h"
+#include "model/images/ImageResource.h"
+
+#include <vector>
+
+namespace {
+
+String joinPath(const String& folder, const String& name)
+{
+    if (folder.isEmpty() || name.isEmpty())
+        return String();
+    return String(folder).appendChar(kPathSeparator).append(name);
+}
+
+// Loads a shared picture once; a failed load is tried again next time.
+Image blankImage(Image& cache, const char16_t* name)
+{
+    if (cache.isNull())
+        cache = loadImageResource(String(name));
+    return cache;
+}
+
+bool fitsThumbnail(const Image& image)
+{
+    return !image.isNull() && image.width() <= Cover::kThumbnailWidth &&
+           image.height() <= Cover::kThumbnailHeight;
+}
+
+} // namespace
+
+String Cover::thumbnailsFolder() const
+{
+    int separator = m_imagesFolder.lastIndexOfChar(kPathSeparator, String::kCaseSensitive);
+    if (separator < 0)
+        return String();
+    return m_imagesFolder.mid(0, separator + 1).append(String(u"Thumbnails"));
+}
+
+String Cover::path() const
+{
+    return joinPath(m_imagesFolder, name);
+}
+
+const String& Cover::thumbnailName() const
+{
+    if (!m_thumbnailName.isEmpty() && String::equals(m_thumbnailNameOf, name))
+        return m_thumbnailName;
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size_t(name.length()) * 2);
+    for (int i = 0; i < name.length(); ++i) {
+        bytes.push_back(uint8_t(name.at(i) & 0xFF));
+        bytes.push_back(uint8_t(name.at(i) >> 8));
+    }
+    m_thumbnailName = Md5Digest(bytes.data(), uint32_t(bytes.size())).toString() + u".png";
+    m_thumbnailNameOf = name;
+    return m_thumbnailName;
+}
+
+String Cover::thumbnailPath() const
+{
+    return joinPath(thumbnailsFolder(), thumbnailName());
+}
+
+bool Cover::failedBefore(const FileStamp& stamp) const
+{
+    return !m_failedFile.isMissing() && m_failedFile == stamp;
+}
+
+Image Cover::decodeCoverFile(const FileStamp& stamp) const
+{
+    if (failedBefore(stamp))
+        return Image();
+    Image decoded = Image::fromFile(path());
+    m_failedFile = decoded.isNull() ? stamp : FileStamp();
+    return decoded;
+}
+
+Image Cover::image() const
+{
+    FileStamp stamp = FileStamp::of(path());
+    if (stamp.isMissing())
+        return Image();
+    if (!m_image.isNull() && m_imageFile == stamp)
+        return m_image;
+    m_image = decodeCoverFile(stamp);
+    m_imageFile = m_image.isNull() ? FileStamp() : stamp;
+    return m_image;
+}
+
+Image Cover::thumbnail() const
+{
+    if (!m_thumbnail.isNull())
+        return m_thumbnail;
+    FileStamp stamp = FileStamp::of(path());
+    if (stamp.isMissing())
+        return Image();
+    String stored = thumbnailPath();
+    if (File::exists(stored)) {
+        Image kept = Image::fromFile(stored);
+        if (fitsThumbnail(kept))
+            return m_thumbnail = kept;
+    }
+    m_thumbnail = makeThumbnail(stamp);
+    return m_thumbnail;
+}
+
+// A thumbnail that cannot be written is still cached for this run.
+Image Cover::makeThumbnail(const FileStamp& stamp) const
+{
+    Image reduced = decodeCoverFile(stamp).scaledToFit(kThumbnailWidth, kThumbnailHeight, Image::kCatmullRom);
+    if (reduced.isNull())
+        return reduced;
+    String folder = thumbnailsFolder();
+    if (Directory::exists(folder) || Directory::create(folder))
+        reduced.save(thumbnailPath(), true);
+    return reduced;
+}
+
+void Cover::discardCache()
+{
+    m_image = Image();
+    m_imageFile = FileStamp();
+    m_thumbnail = Image();
+    m_failedFile = FileStamp();
+    String stored = thumbnailPath();
+    if (!stored.isEmpty() && File::exists(stored))
+        File::remove(stored);
+}
+
+Image Cover::blankSmallImage()
+{
+    static Image cache;
+    return blankImage(cache, u"blank-image-small");
+}
+
+Image Cover::blankBigImage()
+{
+    static Image cache;
+    return blankImage(cache, u"blank-image-big");
+}
+
+Image Cover::blankCoverFlowImage()
+{
+    static Image cache;
+    return blankImage(cache, u"blank-image-coverflow");
+}

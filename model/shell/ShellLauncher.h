@@ -1,0 +1,14 @@
+#pragma once
+
+#include "foundation/text/String.h"
+
+// Where the model hands a file, folder or web address to the system's shell.
+// The native build, which only runs tests and tools, opens nothing.
+class ShellLauncher
+{
+public:
+    // Opens the address, file or folder with its default program.
+    static void open(const String& target);
+    // Starts the file with an empty parameter list.
+    static void start(const String& file);
+};

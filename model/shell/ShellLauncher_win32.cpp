@@ -1,0 +1,13 @@
+#include "model/shell/ShellLauncher.h"
+
+#include "foundation/platform/SystemInfo.h"
+
+void ShellLauncher::open(const String& target)
+{
+    SystemInfo::shellOpen(target);
+}
+
+void ShellLauncher::start(const String& file)
+{
+    SystemInfo::shellExecute(file, String());
+}

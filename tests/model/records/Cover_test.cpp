@@ -1,0 +1,106 @@
+// Covers on disk through the native pix codec: paths from the collection's
+// folder, decoding once, a damaged file remembered until it changes.
+#include <gtest/gtest.h>
+
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
+#include "graphics/codecs/ImageCodec.h"
+#include "model/CollectionModel.h"
+#include "model/collection/CollectionFile.h"
+#include "model/records/Movie.h"
+#include "tests/model/ModelTestSupport.h"
+
+using iotest::pathIn;
+using iotest::show;
+
+namespace {
+
+class CoverTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ImageCodec::registerAll();
+        ASSERT_TRUE(Directory::create(images));
+    }
+    void TearDown() override { ImageCodec::unregisterAll(); }
+
+    testsupport::TempDir dir;
+    String images = pathIn(dir, "Coll\\Images");
+};
+
+} // namespace
+
+TEST_F(CoverTest, ADamagedFileIsNotDecodedAgainUntilItChanges)
+{
+    Cover cover(String(u"p.pix"), images);
+    EXPECT_TRUE(cover.image().isNull()) << "no file yet";
+    EXPECT_TRUE(cover.thumbnail().isNull());
+    EXPECT_FALSE(Directory::exists(cover.thumbnailsFolder())) << "no thumbnail of a missing cover";
+    Image picture(40, 60, true);
+    picture.fill(Color(200, 100, 50));
+    String path = images + u"\\p.pix";
+    ASSERT_TRUE(picture.save(path, true));
+    std::vector<uint8_t> good = iotest::readFileBytes(iotest::nativeIn(dir, "Coll/Images/p.pix"));
+    std::vector<uint8_t> damaged(good.begin() + 1, good.end());
+    damaged.insert(damaged.begin(), uint8_t(good[0] ^ 0xFF));
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Coll/Images/p.pix"), damaged));
+    DateTime written(2020, 1, 2, 3, 4, 5, 0);
+    ASSERT_TRUE(File::setTime(path, written, false));
+    EXPECT_TRUE(cover.image().isNull());
+    EXPECT_TRUE(cover.thumbnail().isNull());
+
+    // Good bytes of the same size and time look like the same damaged file.
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Coll/Images/p.pix"), good));
+    ASSERT_TRUE(File::setTime(path, written, false));
+    EXPECT_TRUE(cover.image().isNull());
+
+    ASSERT_TRUE(File::setTime(path, DateTime(2021, 1, 2, 3, 4, 5, 0), false));
+    EXPECT_EQ(cover.image().width(), 40);
+    EXPECT_EQ(cover.thumbnail().height(), 60);
+    ASSERT_TRUE(File::remove(path));
+    EXPECT_TRUE(cover.image().isNull()) << "a cached picture of a file that is gone";
+}
+
+TEST_F(CoverTest, DiscardingTheCachesDeletesTheThumbnailFile)
+{
+    Movie movie;
+    movie.setImagesFolder(images);
+    movie.setCover(Cover(String(u"a.pix")));
+    const Cover& cover = movie.covers.first()->value;
+    ASSERT_TRUE(Directory::create(cover.thumbnailsFolder()));
+    ASSERT_TRUE(iotest::writeFileBytes(
+        iotest::nativeIn(dir, "Coll/Thumbnails/" + show(cover.thumbnailName())), iotest::bytesOf("old")));
+    EXPECT_TRUE(movie.hasThumbnail(cover.thumbnailName()));
+    EXPECT_TRUE(movie.hasCoverPath(images + u"\\a.pix"));
+    EXPECT_EQ(show(cover.thumbnailPath()), show(pathIn(dir, "Coll\\Thumbnails\\") + cover.thumbnailName()));
+    movie.discardCoverCaches();
+    EXPECT_FALSE(File::exists(cover.thumbnailPath()));
+}
+
+TEST(CoverPaths, TheCollectionGivesEveryMovieItsImagesFolder)
+{
+    testsupport::TempDir dir;
+    String data = pathIn(dir, "data");
+    CollectionFile creator(data);
+    ASSERT_TRUE(creator.create(String(u"Films"), String(u"me"), String()));
+    String file = creator.filePathFor(String(u"Films"));
+    String images = pathIn(dir, "data\\Films\\Images");
+    {
+        CollectionModel model(data);
+        ASSERT_TRUE(model.openCollection(file));
+        Movie* movie = new Movie;
+        movie->setCover(Cover(String(u"p.png")));
+        movie->cardStyle.backgroundImage = String(u"bg.png");
+        model.appendMovie(movie);
+        ASSERT_TRUE(model.closeCollection());
+    }
+    CollectionModel model(data);
+    ASSERT_TRUE(model.openCollection(file));
+    const Movie& movie = *model.movies().first()->value;
+    EXPECT_EQ(show(movie.covers.first()->value.path()), show(images + u"\\p.png"));
+    EXPECT_EQ(show(movie.backgroundImagePath()), show(images + u"\\bg.png"));
+    Movie copy = movie;
+    copy.setCover(Cover(String(u"f.png")));
+    EXPECT_EQ(show(copy.coverByKind(Cover::kPoster)->path()), show(images + u"\\f.png"));
+}
