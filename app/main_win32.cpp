@@ -1,6 +1,9 @@
+#include "app/Startup.h"
+
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    // The skin and the windows join here as the toolkit lands.
+    return runReelstack(Startup{});
 }

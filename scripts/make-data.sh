@@ -34,5 +34,12 @@ rm -rf "$card_folder"
 mkdir -p "$stage/images" "$card_folder"
 "$tools/cardart" "$stage/images" "$card_folder"
 
+# The collection a new user finds on the first start, from its source.
+example_build=build/example
+rm -rf "$example_build"
+mkdir -p "$example_build" "$stage/example"
+"$tools/rsdb" example assets/example/example.xml "$example_build" >/dev/null
+cp "$example_build/Example/Example.rsdb" "$stage/example/"
+
 "$tools/pak" pack "$stage" "$out/data.pak" >/dev/null
 echo "== data: $out/data.pak"

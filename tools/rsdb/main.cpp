@@ -1,6 +1,7 @@
 // rsdb: looks into collection files and makes synthetic ones.
 //   rsdb dump FILE              the header, every movie, loaner and loan, one field per line
 //   rsdb generate N OUT [SEED]  a collection of N made-up movies in the folder OUT
+//   rsdb example SOURCE.xml OUT the example collection from its source, in OUT
 #include "foundation/containers/List.h"
 #include "foundation/io/File.h"
 #include "foundation/text/ByteArray.h"
@@ -9,6 +10,7 @@
 #include "model/collection/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "tools/rsdb/ExampleSource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -240,9 +242,37 @@ int generate(const char* countText, const char* folder, const char* seedText)
     return 0;
 }
 
+// The example collection from its XML source, as the collection "Example"
+// in the folder: the program ships it and writes it on its first start.
+int example(const char* source, const char* folder)
+{
+    List<Movie*> movies;
+    LoanerList loaners;
+    if (!readExampleSource(pathFromArgument(source), movies, loaners)) {
+        std::fprintf(stderr, "rsdb: %s is not an example collection source\n", source);
+        return 1;
+    }
+    CollectionFile file{pathFromArgument(folder)};
+    const String name(u"Example");
+    bool written = file.create(name, String(u"Reelstack"), String(), DateTime(2024, 1, 1, 12, 0, 0, 0));
+    List<Movie*> none;
+    LoanerList noLoaners;
+    written = written && file.read(file.filePathFor(name), none, noLoaners);
+    for (Movie* movie : movies)
+        written = written && file.nextMovieId() == movie->id; // the loans name movies by these ids
+    written = written && file.write(movies, loaners);
+    for (Movie* movie : movies)
+        delete movie;
+    if (!written) {
+        std::fprintf(stderr, "rsdb: cannot write the example collection into %s\n", folder);
+        return 1;
+    }
+    return 0;
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: rsdb dump FILE\n       rsdb generate N OUT [SEED]\n");
+    std::fprintf(stderr, "usage: rsdb dump FILE\n       rsdb generate N OUT [SEED]\n       rsdb example SOURCE.xml OUT\n");
     return 2;
 }
 
@@ -252,6 +282,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "dump")
         return dump(argv[2]);
+    if (argc == 4 && std::string(argv[1]) == "example")
+        return example(argv[2], argv[3]);
     if ((argc == 4 || argc == 5) && std::string(argv[1]) == "generate")
         return generate(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
     return usage();

@@ -1,0 +1,39 @@
+#include "app/Startup.h"
+
+#include "foundation/core/AppCore.h"
+
+namespace {
+
+const char16_t kProductName[] = u"Reelstack";
+const char16_t kVersion[] = u"1.2.0";
+const char16_t kCompanyName[] = u"Vantorell Software";
+// The maker's endpoints are names of our own; nothing answers there yet.
+const char16_t kCompanyHost[] = u"service.reelstack.example";
+const char16_t kCompanyUrl[] = u"http://service.reelstack.example/";
+const char16_t kProductHost[] = u"www.reelstack.example";
+const char16_t kProductUrl[] = u"http://www.reelstack.example/";
+
+} // namespace
+
+int runReelstack(const Startup& startup)
+{
+    AppCore core{startup.productName.isEmpty() ? String(kProductName) : startup.productName,
+                 String(kVersion)};
+    core.setCompanyName(String(kCompanyName));
+    core.setCompanyHost(String(kCompanyHost));
+    core.setCompanyUrl(String(kCompanyUrl));
+    core.setProductHost(String(kProductHost));
+    core.setProductUrl(String(kProductUrl));
+    if (!startup.programFolder.isEmpty())
+        core.setAppDirectory(startup.programFolder);
+    if (core.isAnotherInstanceRunning())
+        return -1;
+    if (!core.openPak(String(u"data")))
+        return -1;
+    if (startup.loadSkin && !startup.loadSkin())
+        return -1;
+    Application application(startup.makeView);
+    if (startup.makeView)
+        core.run();
+    return 0;
+}
