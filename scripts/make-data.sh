@@ -32,7 +32,8 @@ mkdir -p "$out/data"
 card_folder="$out/data/templates/default"
 rm -rf "$card_folder"
 mkdir -p "$stage/images" "$card_folder"
-"$tools/cardart" "$stage/images" "$card_folder"
+mkdir -p "$stage/example/Images"
+"$tools/cardart" "$stage/images" "$card_folder" "$stage/example/Images"
 
 # The collection a new user finds on the first start, from its source.
 example_build=build/example

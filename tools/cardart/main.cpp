@@ -1,9 +1,11 @@
-// cardart: draws the pictures of the movie card and the blank covers.
-//   cardart IMAGES_FOLDER TEMPLATE_FOLDER
+// cardart: draws the pictures of the movie card, the blank covers and the
+// example collection's posters.
+//   cardart IMAGES_FOLDER TEMPLATE_FOLDER [EXAMPLE_FOLDER]
 // Writes blank-image-small.png, blank-image-big.png and
 // blank-image-coverflow.png into IMAGES_FOLDER (the archive's "images" group)
 // and blank-cover.png, play.png and rating-1.png to rating-10.png into
-// TEMPLATE_FOLDER (the card's folder beside the program). Same program, same
+// TEMPLATE_FOLDER (the card's folder beside the program), and with an
+// EXAMPLE_FOLDER example-01.png to example-13.png there. Same program, same
 // bytes. Exits 0 on success, 1 with a message when a file cannot be written,
 // 2 on bad usage.
 #include "foundation/io/PosixPath.h"
@@ -82,6 +84,34 @@ Image playIcon()
     return canvas.image();
 }
 
+// The example collection's posters: a sky of the movie's own colour, a sun
+// and a horizon, each a little different, so that the cover views show
+// thirteen distinct covers.
+const Color kPosterSkies[] = {
+    Color(0x1E, 0x3A, 0x5F), Color(0x7A, 0x4E, 0x2D), Color(0xC9, 0x8B, 0x2B), Color(0x2B, 0x2B, 0x2B),
+    Color(0xB8, 0x4A, 0x62), Color(0x14, 0x1E, 0x3C), Color(0x5E, 0x8C, 0x31), Color(0x8E, 0x2C, 0x2C),
+    Color(0x9C, 0x6B, 0x30), Color(0x3D, 0x5A, 0x80), Color(0x4F, 0x9D, 0x9A), Color(0xA0, 0x52, 0x2D),
+    Color(0x2F, 0x4F, 0x4F),
+};
+const int kPosterWidth = 150;
+const int kPosterHeight = 225;
+
+Image examplePoster(int index)
+{
+    const Color& sky = kPosterSkies[index];
+    Canvas canvas(kPosterWidth, kPosterHeight, sky);
+    double horizon = kPosterHeight * (0.55 + 0.03 * (index % 5));
+    double sunX = kPosterWidth * (0.25 + 0.05 * (index % 11));
+    canvas.fill(Canvas::circle(sunX, horizon - 28 - 4 * (index % 4), 18 + 2 * (index % 3)),
+                Color(0xF6, 0xE7, 0xB4));
+    canvas.fill(Canvas::rect(0, horizon, kPosterWidth, kPosterHeight),
+                Color(uint8_t(sky.red() / 2), uint8_t(sky.green() / 2), uint8_t(sky.blue() / 2)));
+    canvas.fill(Canvas::rect(12, kPosterHeight - 34, kPosterWidth - 12, kPosterHeight - 30), kWhite);
+    canvas.fill(Canvas::rect(12, kPosterHeight - 24, kPosterWidth * 0.6, kPosterHeight - 21), kWhite);
+    canvas.fill(Canvas::frame(0, 0, kPosterWidth, kPosterHeight, 1), kBorder);
+    return canvas.image();
+}
+
 bool write(const Image& image, const std::string& folder, const std::string& name)
 {
     std::string path = folder + "/" + name + ".png";
@@ -95,8 +125,8 @@ bool write(const Image& image, const std::string& folder, const std::string& nam
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: cardart IMAGES_FOLDER TEMPLATE_FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: cardart IMAGES_FOLDER TEMPLATE_FOLDER [EXAMPLE_FOLDER]\n");
         return 2;
     }
     std::string images = argv[1];
@@ -108,5 +138,9 @@ int main(int argc, char** argv)
     written = write(playIcon(), templates, "play") && written;
     for (int stars = 1; stars <= kStars; ++stars)
         written = write(rating(stars), templates, "rating-" + std::to_string(stars)) && written;
+    for (int i = 0; argc == 4 && i < int(sizeof(kPosterSkies) / sizeof(kPosterSkies[0])); ++i) {
+        std::string name = std::string("example-") + (i < 9 ? "0" : "") + std::to_string(i + 1);
+        written = write(examplePoster(i), argv[3], name) && written;
+    }
     return written ? 0 : 1;
 }
