@@ -10,17 +10,13 @@
 #include <mutex>
 #include <thread>
 
-namespace {
-
-// Locks on another thread while the caller holds the lock, and reports
-// whether that thread got through before the caller released it.
-template <class L> bool blocksOtherThreads(L& held, L& tried)
+// True when another thread locking tried gets through only after held is released.
+template <class L> static bool blocksOtherThreads(L& held, L& tried)
 {
     std::atomic<bool> taken{false};
     std::thread other([&] {
-        tried.lock();
+        std::lock_guard<L> guard(tried);
         taken = true;
-        tried.unlock();
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     bool blocked = !taken;
@@ -29,40 +25,23 @@ template <class L> bool blocksOtherThreads(L& held, L& tried)
     return blocked && taken;
 }
 
-} // namespace
-
-TEST(Lockable, SameThreadMayLockAgainOtherThreadsWait)
+TEST(Lockable, ReentrantExclusiveAndNeverCopied)
 {
     Lockable lockable;
     lockable.lock();
     lockable.lock();
     lockable.unlock();
-    // Still held once: the other thread must wait for the last unlock.
-    EXPECT_TRUE(blocksOtherThreads(lockable, lockable));
-}
-
-TEST(Lockable, CopyGetsAFreshUnlockedLock)
-{
-    Lockable original;
-    original.lock();
-    Lockable copy(original);
+    Lockable copy(lockable); // a fresh lock, not held
     Lockable assigned;
-    assigned = original;
-    std::atomic<int> taken{0};
-    std::thread other([&] {
+    assigned = lockable;
+    std::thread([&] {
         std::lock_guard<Lockable> first(copy);
         std::lock_guard<Lockable> second(assigned);
-        taken = 1;
-    });
-    other.join();
-    EXPECT_EQ(taken.load(), 1);
-    original.unlock();
-}
+    }).join();
+    EXPECT_TRUE(blocksOtherThreads(lockable, lockable)) << "still held once";
 
-TEST(GlobalLockable, AllInstancesShareOneLock)
-{
-    GlobalLockable first;
-    GlobalLockable second;
-    first.lock();
-    EXPECT_TRUE(blocksOtherThreads(first, second));
+    GlobalLockable one;
+    GlobalLockable another;
+    one.lock();
+    EXPECT_TRUE(blocksOtherThreads(one, another)) << "all global lockables share one lock";
 }
