@@ -100,29 +100,22 @@ TEST_F(SocketClientTest, RefusesHostsAndPortsItCannotReach)
 {
     String zero = text("127.0.0.1");
     zero += char16_t(0);
-    struct Case
-    {
-        String host;
-        int port;
-        int error;
-    };
-    const Case cases[] = {
-        {String(char16_t(u'a'), 256), m_server.port(), SocketClient::kDetectHostFailed},
-        {text("127.0.0.1\r\nX: y"), m_server.port(), SocketClient::kDetectHostFailed},
-        {text("example\n"), m_server.port(), SocketClient::kDetectHostFailed},
-        {text(""), m_server.port(), SocketClient::kDetectHostFailed},
-        {zero, m_server.port(), SocketClient::kDetectHostFailed},
-        {text("no-such-host.invalid"), m_server.port(), SocketClient::kDetectHostFailed},
-        {text("127.0.0.1"), testsupport::ServerSocket::unusedPort(), SocketClient::kConnectFailed},
-        {text("127.0.0.1"), 70000, SocketClient::kConnectFailed},
-    };
-    for (const Case& c : cases) {
+    const String hosts[] = {
+        String(char16_t(u'a'), 256), text("127.0.0.1\r\nX: y"), text("example\n"), text(""), zero,
+        text("no-such-host.invalid")};
+    for (const String& host : hosts) {
         SocketSettings settings = loopback();
-        settings.host = c.host;
-        settings.port = c.port;
+        settings.host = host;
         SocketClient socket(settings);
-        EXPECT_FALSE(socket.open()) << testsupport::utf8(c.host) << ":" << c.port;
-        EXPECT_EQ(socket.errorCode(), c.error) << testsupport::utf8(c.host) << ":" << c.port;
+        EXPECT_FALSE(socket.open()) << testsupport::utf8(host);
+        EXPECT_EQ(socket.errorCode(), SocketClient::kDetectHostFailed) << testsupport::utf8(host);
+    }
+    for (int port : {testsupport::ServerSocket::unusedPort(), 70000}) {
+        SocketSettings settings = loopback();
+        settings.port = port;
+        SocketClient socket(settings);
+        EXPECT_FALSE(socket.open()) << port;
+        EXPECT_EQ(socket.errorCode(), SocketClient::kConnectFailed) << port;
     }
     EXPECT_EQ(m_server.requests().size(), 0u);
 }
@@ -134,25 +127,21 @@ TEST_F(SocketClientTest, WaitsEndAtTheirTimeOutDeadlineOrAbort)
     struct Case
     {
         testsupport::HttpScript script;
-        int receiveTimeout, deadlineMs;
-        bool abort;
-        int error;
-        long long atLeastMs;
+        int receiveTimeout, deadlineMs, error, atLeastMs;
     };
     // A server that trickles bytes resets each call's time-out, never the
     // deadline of the whole exchange.
     const Case cases[] = {
-        {testsupport::stalled(5000), 1, 10000, false, SocketClient::kReadTimeout, 900},
-        {testsupport::dribbled(std::string(100, 'z'), 1, 50), 10, 400, false, SocketClient::kDeadlineElapsed,
-         350},
-        {testsupport::stalled(5000), 0, 10000, true, SocketClient::kAborted, 150},
+        {testsupport::stalled(5000), 1, 10000, SocketClient::kReadTimeout, 900},
+        {testsupport::dribbled(std::string(100, 'z'), 1, 50), 10, 400, SocketClient::kDeadlineElapsed, 350},
+        {testsupport::stalled(5000), 0, 10000, SocketClient::kAborted, 150},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);
         SocketSettings settings = loopback();
         settings.receiveTimeout = c.receiveTimeout;
         settings.deadlineMs = c.deadlineMs;
-        settings.abortFlag = c.abort ? &abort : nullptr;
+        settings.abortFlag = c.error == SocketClient::kAborted ? &abort : nullptr;
         m_server.enqueue(c.script);
         SocketClient socket(settings);
         std::thread raiser([&abort] {
@@ -212,10 +201,7 @@ TEST(Network, ShutdownWaitsForTheLastSocketAndSocketsReportIt)
     EXPECT_FALSE(network.isStarted());
     EXPECT_TRUE(network.shutdown()) << "stopping twice is harmless";
     {
-        SocketSettings settings;
-        settings.host = text("127.0.0.1");
-        settings.port = 80;
-        SocketClient early(settings);
+        SocketClient early{SocketSettings()};
         EXPECT_EQ(early.errorCode(), SocketClient::kInitFailed);
         EXPECT_FALSE(early.open());
         EXPECT_EQ(early.errorCode(), SocketClient::kNotInit);

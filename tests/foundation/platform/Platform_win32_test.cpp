@@ -170,28 +170,17 @@ TEST(SystemInfo, SpecialFolders)
 
 TEST(SystemInfo, MachineAndUser)
 {
-    int code = SystemInfo::osCode();
-    EXPECT_GE(code, 0);
-    EXPECT_LE(code, 9);
-    EXPECT_EQ(SystemInfo::osName(), SystemInfo::osNameFor(code));
     int major = -1;
     int minor = -1;
     SystemInfo::version(&major, &minor);
     EXPECT_GE(major, 5);
-    EXPECT_EQ(SystemInfo::isXpOrLater(), SystemInfo::isVersionAtLeast(major, minor, 5, 1));
+    EXPECT_EQ(SystemInfo::osName(), SystemInfo::osNameFor(SystemInfo::osCode()));
     EXPECT_EQ(SystemInfo::isWindows7OrLater(), SystemInfo::isVersionAtLeast(major, minor, 6, 1));
     SystemInfo::servicePack(nullptr, nullptr);
-    int bits = SystemInfo::bitness();
-    EXPECT_TRUE(bits == 32 || bits == 64);
     EXPECT_EQ(SystemInfo::processorCount(), Thread::processorCount());
-    EXPECT_FALSE(SystemInfo::processorArchitectureName().isEmpty());
-    EXPECT_FALSE(SystemInfo::editionName().isEmpty());
     EXPECT_EQ(SystemInfo::processorSignature().length(), 8);
-    EXPECT_GT(SystemInfo::physicalMemoryMb(), 0u);
     EXPECT_FALSE(SystemInfo::userName().isEmpty());
-    EXPECT_FALSE(SystemInfo::computerName().isEmpty());
     EXPECT_TRUE(SystemInfo::commandLine().contains(String(u"foundation_tests"), 0));
-    EXPECT_EQ(SystemInfo::moduleHandle(), static_cast<void*>(GetModuleHandleW(nullptr)));
 }
 
 TEST(SystemInfo, EnvironmentVariablesOfTheRuntime)
@@ -248,14 +237,6 @@ TEST(Platform, UniqueIdentifiers)
     EXPECT_NE(Platform::newUuidNumber(), Platform::newUuidNumber());
 }
 
-TEST(Platform, ScreenResolution)
-{
-    EXPECT_GT(Platform::screenDpi(), 0);
-    EXPECT_EQ(Platform::screenDpi(), Platform::screenDpi());
-    EXPECT_GT(Platform::screenDpiX(), 0);
-    EXPECT_GT(Screen::bitsPerPixel(), 0);
-}
-
 TEST(Screen, MonitorsAgreeWithEachOther)
 {
     int count = Screen::monitorCount();
@@ -304,11 +285,7 @@ TEST(Input, QuietInputState)
     EXPECT_EQ(Input::keyboardModifiers(), 0u);
     EXPECT_FALSE(Input::isKeyDown(VK_SHIFT));
     EXPECT_FALSE(Input::isRightToLeftLayout());
-    Input::isMousePresent();
-    Input::isWheelPresent();
     Input::showCursor(true);
-    EXPECT_GE(ShowCursor(FALSE) + 1, 0);
-    ShowCursor(TRUE);
     // Releasing the clip leaves the whole screen reachable.
     EXPECT_TRUE(Input::clipCursor(Rect()));
     EXPECT_FALSE(Input::clipRect().isEmpty());

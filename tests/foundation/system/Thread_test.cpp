@@ -176,40 +176,27 @@ TEST(Thread, ARunThatIgnoresStopIsWaitedForNeverKilled)
     Thread::deliverReports();
 }
 
-TEST(Thread, CurrentRunningCountAndRegistry)
+TEST(Thread, ReportsOfADestroyedThreadNeverReachItsSuccessorAtTheSameAddress)
 {
     EXPECT_EQ(Thread::current(), nullptr);
     int before = Thread::runningCount();
     std::atomic<Thread*> seenCurrent{nullptr};
     std::atomic<int> seenCount{0};
-    auto* thread = new TestThread([&](TestThread&) {
+    alignas(TestThread) unsigned char storage[sizeof(TestThread)];
+    auto* first = new (storage) TestThread([&](TestThread&) {
         seenCurrent = Thread::current();
         seenCount = Thread::runningCount();
     });
-    EXPECT_TRUE(Thread::exists(thread));
-    thread->start();
-    ASSERT_TRUE(thread->wait(5000));
-    EXPECT_EQ(seenCurrent.load(), thread);
-    EXPECT_EQ(seenCount.load(), before + 1);
-    EXPECT_EQ(Thread::runningCount(), before);
-
-    delete thread;
-    EXPECT_FALSE(Thread::exists(thread));
-    // Its reports are still queued; they must find nothing to emit.
-    Thread::deliverReports();
-    // A report naming something that never was a thread is only compared.
-    Thread::deliverReport(reinterpret_cast<Thread*>(uintptr_t{0x1234}), 1, true);
-}
-
-TEST(Thread, ReportsOfADestroyedThreadNeverReachItsSuccessorAtTheSameAddress)
-{
-    alignas(TestThread) unsigned char storage[sizeof(TestThread)];
-    auto* first = new (storage) TestThread([](TestThread&) {});
     first->start();
     ASSERT_TRUE(first->wait(5000));
+    EXPECT_EQ(seenCurrent.load(), first);
+    EXPECT_EQ(seenCount.load(), before + 1);
+    EXPECT_EQ(Thread::runningCount(), before);
     first->~TestThread();
+    EXPECT_FALSE(Thread::exists(first));
 
     auto* second = new (storage) TestThread([](TestThread&) {});
+    EXPECT_TRUE(Thread::exists(second));
     {
         ReportLog log(*second);
         // The first thread's reports name this address but not this object.
@@ -218,4 +205,6 @@ TEST(Thread, ReportsOfADestroyedThreadNeverReachItsSuccessorAtTheSameAddress)
         EXPECT_TRUE(log.entries.empty());
     }
     second->~TestThread();
+    // A report naming something that never was a thread is only compared.
+    Thread::deliverReport(reinterpret_cast<Thread*>(uintptr_t{0x1234}), 1, true);
 }
