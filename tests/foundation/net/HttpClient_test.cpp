@@ -86,7 +86,6 @@ TEST_F(HttpClientTest, ReadsEachKindOfAnswerWholeSlowOrLarge)
          "missing"},
         {testsupport::answerWith("HTTP/1.0 302 Found\r\nLocation: http://elsewhere/page\r\n\r\n"),
          HttpHeaders::kStatusFound, ""},
-        {testsupport::answerWith("garbage \x01\x02\xff\r\n\r\n"), HttpHeaders::kStatusOther, ""},
         {testsupport::dribbled("HTTP/1.0 200 OK\r\n\r\n" + slowBody, 1500, 5), HttpHeaders::kStatusOk,
          slowBody},
         // Headers of almost the whole limit; an answer of exactly the limit.
@@ -99,9 +98,6 @@ TEST_F(HttpClientTest, ReadsEachKindOfAnswerWholeSlowOrLarge)
         EXPECT_EQ(client.response().headers().statusKind(), c.kind) << c.body.substr(0, 20);
         EXPECT_EQ(bytesOf(client.response().body()), c.body) << c.body.substr(0, 20);
     }
-    HttpClient redirected;
-    ASSERT_TRUE(fetch(redirected, cases[3].script));
-    EXPECT_EQ(utf8(redirected.response().headers().value(text("Location"))), "http://elsewhere/page");
     HttpClient tooBig;
     EXPECT_FALSE(fetch(tooBig, exact + "!"));
     EXPECT_EQ(tooBig.errorCode(), HttpClient::kSocketReadBufferFull);
@@ -145,8 +141,6 @@ TEST_F(HttpClientTest, RefusesRequestsItCannotSendOrDeliver)
         {text("127.0.0.1:0"), HttpClient::kSocketDetectHostFailed},
         {text("127.0.0.1:65536"), HttpClient::kSocketDetectHostFailed},
         {text("127.0.0.1:8o"), HttpClient::kSocketDetectHostFailed},
-        {text("no-such-host.invalid"), HttpClient::kSocketDetectHostFailed},
-        {text(""), HttpClient::kSocketDetectHostFailed},
         {unusedHost(), HttpClient::kSocketConnectFailed},
     };
     for (const auto& host : hosts) {
@@ -167,6 +161,5 @@ TEST_F(HttpClientTest, RefusesRequestsItCannotSendOrDeliver)
     EXPECT_EQ(bytesOf(byPort.response().body()), "port");
     EXPECT_TRUE(m_server.waitForServed(1, 5000));
     EXPECT_EQ(m_server.requests().size(), 1u) << "no refused request reached the server";
-    EXPECT_EQ(utf8(HttpClient::errorText(HttpClient::kRequestIncorrect)), "Request is incorrect.");
     EXPECT_EQ(utf8(HttpClient::errorText(21)), "Unknown error.");
 }

@@ -100,16 +100,6 @@ TEST_F(UpdatesBotThreadTest, AcceptedAnswerIsHandledOnTheWorkerAndReportedOnTheG
     EXPECT_EQ(m_server.requests().size(), 4u);
 }
 
-TEST_F(UpdatesBotThreadTest, UnreachableServiceGivesFailure)
-{
-    FinishLog log(m_informer);
-    m_informer.setTarget(text("Reelstack/1.2.0"), unusedHost(), text("/service-informer"));
-    ASSERT_TRUE(m_informer.start());
-    EXPECT_TRUE(log.deliverUntil(1));
-    EXPECT_EQ(m_informer.result(), UpdatesBotThread::kFailed);
-    EXPECT_FALSE(m_informer.isBusy());
-}
-
 TEST_F(UpdatesBotThreadTest, StartIsRefusedWithoutTargetOrWhileBusy)
 {
     Informer noPath;

@@ -23,10 +23,8 @@ TEST(Url, HostAndPathOfAnAddress)
         {"http://www.example.com/title/tt01/", "www.example.com", "/title/tt01/"},
         {"  HTTP://WWW.Example.COM/Find?Q=Star  ", "www.example.com", "/Find?Q=Star"},
         {"http://example.com:8080/a", "example.com:8080", "/a"},
-        {"http://example.com", "example.com", ""},
         {"example.com/x/y", "example.com", "/x/y"},
         {"http:///root", "", ""},
-        {"/path/only", "", ""},
         {"", "", ""},
         // Schemes we do not speak give nothing rather than a host "https:".
         {"https://example.com/secure", "", ""},
