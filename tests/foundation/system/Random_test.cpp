@@ -2,6 +2,7 @@
 // where a 32-bit product would overflow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "foundation/system/Random.h"
@@ -33,14 +34,21 @@ TEST(Random, ValuesStayInTheirRangeAndCoverItWhole)
         bool is32 = c.low >= INT_MIN && c.high <= INT_MAX;
         int64_t middle = c.low / 2 + c.high / 2;
         int upper = 0;
-        for (int i = 0; i < 2000; ++i) {
+        int64_t lowest = c.high, highest = c.low;
+        for (int i = 0; i < 20000; ++i) {
             int64_t value = is32 ? randomInt(int(c.low), int(c.high)) : randomInt64(c.low, c.high);
             ASSERT_GE(value, c.low);
             ASSERT_LE(value, c.high);
             upper += value > middle;
+            lowest = std::min(lowest, value);
+            highest = std::max(highest, value);
         }
-        EXPECT_GT(upper, 600) << "both halves must come up";
-        EXPECT_LT(upper, 1400);
+        if (c.high / 2 - c.low / 2 < 500) {
+            EXPECT_EQ(lowest, c.low) << "both ends of a small range come up";
+            EXPECT_EQ(highest, c.high);
+        }
+        EXPECT_GT(upper, 6000) << "both halves must come up";
+        EXPECT_LT(upper, 14000);
         double real = randomDouble(double(c.low), double(c.high));
         EXPECT_TRUE(real >= double(c.low) && real < double(c.high));
     }
