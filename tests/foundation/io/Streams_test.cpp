@@ -14,6 +14,7 @@
 #include "tests/foundation/io/IoTestSupport.h"
 #include "tests/foundation/time/LocaleScope.h"
 #include "tests/support/MemorySink.h"
+#include "tests/support/TestText.h"
 
 using iotest::Bytes;
 using iotest::bytesOf;
@@ -124,7 +125,7 @@ TEST(DataStreams, ValuesAreLittleEndianAndReadBack)
     EXPECT_EQ(reader.readUInt64(), 0x1122334455667788ull);
     EXPECT_EQ(reader.readFloat(), 1.5f);
     EXPECT_EQ(reader.readDouble(), -0.25);
-    EXPECT_EQ(reader.readBytes(3).size(), 3);
+    EXPECT_EQ(testsupport::bytesOf(reader.readBytes(3)), "xyz");
     EXPECT_EQ(reader.readWord(), 0x4142);
     EXPECT_EQ(reader.readByte(), 0);
 }
