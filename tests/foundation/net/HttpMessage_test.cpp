@@ -57,18 +57,13 @@ TEST(HttpRequest, LineBreaksOrZerosAnywhereMakeItUnsendable)
     // They would let a scraped address add request lines of its own.
     String zero = text("v");
     zero += char16_t(0);
-    for (int place = 0; place < 4; ++place) {
-        HttpRequest request;
-        if (place == 0)
-            request.setPath(text("/a\r\nX-Injected: 1"));
-        if (place == 1)
-            request.setHost(text("example.org\n"));
-        if (place == 2)
-            request.headers().setHeader(text("Referer: http://a\r\nb/"));
-        if (place == 3)
-            request.addFormField(text("n"), zero);
-        EXPECT_FALSE(request.isSendable()) << "place " << place;
-    }
+    HttpRequest path, host, header, field;
+    path.setPath(text("/a\r\nX-Injected: 1"));
+    host.setHost(text("example.org\n"));
+    header.headers().setHeader(text("Referer: http://a\r\nb/"));
+    field.addFormField(text("n"), zero);
+    for (const HttpRequest* request : {&path, &host, &header, &field})
+        EXPECT_FALSE(request->isSendable()) << utf8(request->toText());
 }
 
 TEST(HttpHeaders, SetHeaderReplacesOnlyTheWholeSameName)
