@@ -2,9 +2,9 @@
 // reads that cross blocks, seeks back for a peek, and writes that fail.
 #include <gtest/gtest.h>
 
-#include "foundation/io/MemoryStream.h"
 #include "foundation/io/BufferedInputStream.h"
 #include "foundation/io/BufferedOutputStream.h"
+#include "foundation/io/MemoryStream.h"
 #include "tests/support/MemorySink.h"
 
 #include <vector>

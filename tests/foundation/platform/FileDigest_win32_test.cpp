@@ -7,6 +7,7 @@
 #include "foundation/hash/Md5Digest.h"
 #include "foundation/platform/FileDigest.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <cstring>
 #include <fstream>
@@ -15,18 +16,10 @@
 
 namespace {
 
-String pathOf(const std::string& path)
-{
-    String result;
-    for (char c : path)
-        result.appendChar(static_cast<char16_t>(static_cast<unsigned char>(c)));
-    return result;
-}
-
 String writeFile(const testsupport::TempDir& dir, const char* name, const std::string& bytes)
 {
     std::ofstream(dir.file(name), std::ios::binary) << bytes;
-    return pathOf(dir.file(name));
+    return testsupport::text(dir.file(name));
 }
 
 } // namespace
@@ -68,11 +61,11 @@ TEST(FileDigest, UnreadableFilesFail)
     testsupport::TempDir dir;
     uint32_t crc = 7;
     uint8_t digest[16] = {};
-    String missing = pathOf(dir.file("missing.bin"));
+    String missing = testsupport::text(dir.file("missing.bin"));
     EXPECT_FALSE(FileDigest::crc32(missing, &crc));
     EXPECT_EQ(crc, 7u);
     EXPECT_FALSE(FileDigest::md5(missing, digest));
-    EXPECT_FALSE(FileDigest::crc32(pathOf(dir.path()), &crc));
+    EXPECT_FALSE(FileDigest::crc32(testsupport::text(dir.path()), &crc));
     EXPECT_FALSE(FileDigest::crc32(writeFile(dir, "x.bin", "x"), nullptr));
 
     // An empty file has the empty checksum.

@@ -12,6 +12,7 @@
 #include "foundation/platform/SystemInfo.h"
 #include "foundation/system/Thread.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -19,14 +20,6 @@
 #include <windows.h>
 
 namespace {
-
-String fromNarrow(const std::string& text)
-{
-    String result;
-    for (char c : text)
-        result.appendChar(static_cast<char16_t>(static_cast<unsigned char>(c)));
-    return result;
-}
 
 String testKey()
 {
@@ -133,18 +126,18 @@ TEST(Shortcut, CreateReadAndRefuse)
     testsupport::TempDir dir;
     std::string targetPath = dir.file("movie.txt");
     std::ofstream(targetPath) << "x";
-    String target = fromNarrow(targetPath);
-    String link = fromNarrow(dir.file("movie.lnk"));
+    String target = testsupport::text(targetPath);
+    String link = testsupport::text(dir.file("movie.lnk"));
 
     EXPECT_EQ(Shortcut::target(link), String());
     ASSERT_TRUE(Shortcut::create(link, target, String(u"A movie")));
     EXPECT_EQ(Shortcut::target(link), target);
     // Never overwrites an existing file.
     EXPECT_FALSE(Shortcut::create(link, target, String()));
-    EXPECT_FALSE(
-        Shortcut::create(fromNarrow(dir.file("other.lnk")), fromNarrow(dir.file("missing.txt")), String()));
+    EXPECT_FALSE(Shortcut::create(testsupport::text(dir.file("other.lnk")),
+                                  testsupport::text(dir.file("missing.txt")), String()));
     EXPECT_FALSE(Shortcut::create(String(), target, String()));
-    EXPECT_FALSE(Shortcut::create(fromNarrow(dir.file("other.lnk")), String(), String()));
+    EXPECT_FALSE(Shortcut::create(testsupport::text(dir.file("other.lnk")), String(), String()));
 }
 
 TEST(Shortcut, SendToEntryWhenTheFolderExists)
@@ -155,7 +148,7 @@ TEST(Shortcut, SendToEntryWhenTheFolderExists)
         GTEST_SKIP() << "no send-to folder in this prefix";
     testsupport::TempDir dir;
     std::ofstream(dir.file("program.exe")) << "x";
-    String target = fromNarrow(dir.file("program.exe"));
+    String target = testsupport::text(dir.file("program.exe"));
     String name = String(u"ReelstackTest") + String::fromUInt(GetCurrentProcessId());
     ASSERT_TRUE(Shortcut::setSendTo(name, target, true));
     EXPECT_TRUE(Shortcut::hasSendTo(name, target));
@@ -173,33 +166,21 @@ TEST(SystemInfo, SpecialFolders)
     EXPECT_FALSE(SystemInfo::specialFolder(0).isEmpty());
     EXPECT_TRUE(SystemInfo::specialFolder(23).isEmpty());
     EXPECT_TRUE(SystemInfo::specialFolder(-1).isEmpty());
-    EXPECT_EQ(SystemInfo::kPathLengthLimit, 260);
 }
 
 TEST(SystemInfo, MachineAndUser)
 {
-    int code = SystemInfo::osCode();
-    EXPECT_GE(code, 0);
-    EXPECT_LE(code, 9);
-    EXPECT_EQ(SystemInfo::osName(), SystemInfo::osNameFor(code));
     int major = -1;
     int minor = -1;
     SystemInfo::version(&major, &minor);
     EXPECT_GE(major, 5);
-    EXPECT_EQ(SystemInfo::isXpOrLater(), SystemInfo::isVersionAtLeast(major, minor, 5, 1));
+    EXPECT_EQ(SystemInfo::osName(), SystemInfo::osNameFor(SystemInfo::osCode()));
     EXPECT_EQ(SystemInfo::isWindows7OrLater(), SystemInfo::isVersionAtLeast(major, minor, 6, 1));
     SystemInfo::servicePack(nullptr, nullptr);
-    int bits = SystemInfo::bitness();
-    EXPECT_TRUE(bits == 32 || bits == 64);
     EXPECT_EQ(SystemInfo::processorCount(), Thread::processorCount());
-    EXPECT_FALSE(SystemInfo::processorArchitectureName().isEmpty());
-    EXPECT_FALSE(SystemInfo::editionName().isEmpty());
     EXPECT_EQ(SystemInfo::processorSignature().length(), 8);
-    EXPECT_GT(SystemInfo::physicalMemoryMb(), 0u);
     EXPECT_FALSE(SystemInfo::userName().isEmpty());
-    EXPECT_FALSE(SystemInfo::computerName().isEmpty());
     EXPECT_TRUE(SystemInfo::commandLine().contains(String(u"foundation_tests"), 0));
-    EXPECT_EQ(SystemInfo::moduleHandle(), static_cast<void*>(GetModuleHandleW(nullptr)));
 }
 
 TEST(SystemInfo, EnvironmentVariablesOfTheRuntime)
@@ -256,14 +237,6 @@ TEST(Platform, UniqueIdentifiers)
     EXPECT_NE(Platform::newUuidNumber(), Platform::newUuidNumber());
 }
 
-TEST(Platform, ScreenResolution)
-{
-    EXPECT_GT(Platform::screenDpi(), 0);
-    EXPECT_EQ(Platform::screenDpi(), Platform::screenDpi());
-    EXPECT_GT(Platform::screenDpiX(), 0);
-    EXPECT_GT(Screen::bitsPerPixel(), 0);
-}
-
 TEST(Screen, MonitorsAgreeWithEachOther)
 {
     int count = Screen::monitorCount();
@@ -312,11 +285,7 @@ TEST(Input, QuietInputState)
     EXPECT_EQ(Input::keyboardModifiers(), 0u);
     EXPECT_FALSE(Input::isKeyDown(VK_SHIFT));
     EXPECT_FALSE(Input::isRightToLeftLayout());
-    Input::isMousePresent();
-    Input::isWheelPresent();
     Input::showCursor(true);
-    EXPECT_GE(ShowCursor(FALSE) + 1, 0);
-    ShowCursor(TRUE);
     // Releasing the clip leaves the whole screen reachable.
     EXPECT_TRUE(Input::clipCursor(Rect()));
     EXPECT_FALSE(Input::clipRect().isEmpty());
