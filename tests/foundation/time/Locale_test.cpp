@@ -32,8 +32,6 @@ const Locale german(LocaleData::kGermanGermany);
 TEST(Locale, NamesSettingsAndNumberCharacters)
 {
     EXPECT_EQ(u16(german.name()), u"de-DE");
-    EXPECT_TRUE(english.usesUsMeasurement());
-    EXPECT_FALSE(english.is24HourClock());
     EXPECT_EQ(english.firstDayOfWeek(), 7);
     EXPECT_EQ(german.decimalPoint(), u',');
     EXPECT_EQ(german.groupSeparator(), u'.');
@@ -45,7 +43,6 @@ TEST(Locale, NamesSettingsAndNumberCharacters)
     EXPECT_TRUE(english.monthName(13, true).isEmpty());
     EXPECT_EQ(u16(english.dateFormat(true)), u"dddd, MMMM d, yyyy");
     EXPECT_EQ(u16(german.dateFormat(false)), u"d.M.yyyy");
-    EXPECT_EQ(u16(english.timeFormat()), u"h:mm:ss AP");
 }
 
 TEST(Locale, FormatsDatesAndTimesInOnePass)

@@ -1,47 +1,19 @@
-// Local time and UTC in a fixed zone, Central European Time (UTC+1, and
-// UTC+2 from the last Sunday of March to the last Sunday of October). The
-// Windows tests run with that zone; natively the test chooses it.
+// Local time and UTC in Central European Time (UTC+1, and UTC+2 from the last
+// Sunday of March to the last Sunday of October).
 #include <gtest/gtest.h>
 
 #include "foundation/platform/SystemClock.h"
-#include "foundation/text/String.h"
 #include "foundation/time/DateTime.h"
 #include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/foundation/time/BerlinTime.h"
 
 #include <cstdlib>
-#include <ctime>
-#include <string>
 
 namespace {
 
 class TimeZone : public ::testing::Test
 {
-protected:
-    void SetUp() override
-    {
-#ifndef _WIN32
-        const char* previous = std::getenv("TZ");
-        m_hadZone = previous != nullptr;
-        m_previousZone = previous != nullptr ? previous : "";
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-#endif
-    }
-
-    void TearDown() override
-    {
-#ifndef _WIN32
-        if (m_hadZone)
-            setenv("TZ", m_previousZone.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-#endif
-    }
-
-private:
-    bool m_hadZone = false;
-    std::string m_previousZone;
+    BerlinTime m_zone;
 };
 
 } // namespace
