@@ -155,10 +155,10 @@ TEST_F(AppCoreTest, ListsEachLanguageOnceAndSetsItByItsNames)
     ASSERT_TRUE(copyLanguage("Testish.xml", "notes.txt", 9));
     ASSERT_TRUE(iotest::writeFileBytes(nativeIn(m_dir, "languages/Empty.lang"), iotest::bytesOf("LANG")));
     std::vector<std::u16string> names;
-    for (const LanguageInfo& language : m_core.listLanguages(String())) {
-        names.push_back(u16(language.name));
-        EXPECT_TRUE(language.fileTime == File::lastWriteTime(language.filePath, true));
-    }
+    for (const LanguageInfo& language : m_core.listLanguages(String()))
+        names.push_back(
+            u16(language.name) +
+            (language.fileTime == File::lastWriteTime(language.filePath, true) ? u"" : u" (wrong time)"));
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::u16string>{u"Binarish", u"Shouty"}));
     EXPECT_TRUE(m_core.listLanguages(pathIn(m_dir, "missing")).isEmpty());
@@ -209,7 +209,11 @@ TEST_F(AppCoreTest, TranslatesWithAndWithoutALanguage)
     EXPECT_EQ(translated(u"Quit", u"MainWindow"), u"Quit");
     EXPECT_EQ(translated(u"%app settings", u"Dialog"), u"Reelstack settings");
     EXPECT_EQ(translated(u"First\\nSecond", u"Dialog"), u"Erste\nZweite");
-    // A damaged block removes the language that was there.
+    // A name without a file replaces a language from memory too, and a
+    // damaged block removes the language that was there.
+    m_core.setLanguage(String(u"Missing"));
+    EXPECT_EQ(m_core.translator(), nullptr);
+    ASSERT_TRUE(m_core.loadLanguageFromMemory(bytes.data(), bytes.size()));
     EXPECT_FALSE(m_core.loadLanguageFromMemory(bytes.data(), bytes.size() - 3));
     EXPECT_EQ(m_core.translator(), nullptr);
     EXPECT_EQ(translated(u"Open", u"Dialog"), u"Open");

@@ -12,9 +12,8 @@ TEST(StringSubstring, MidCountsFromEitherEndAndClampsComputedIndexes)
         const char16_t* expected;
     };
     const Row rows[] = {
-        {-3, -1, u"def"}, {1, 3, u"bcd"}, {2, -1, u"cdef"},
-        {0, 0, u""},      {4, 10, u"ef"}, {6, 2, u""},
-        {-100, 2, u"ab"}, {3, -7, u""},   {0x7FFFFFFF, 0x7FFFFFFF, u""},
+        {-3, -1, u"def"}, {1, 3, u"bcd"},   {2, -1, u"cdef"}, {0, 0, u""},   {4, 10, u"ef"},
+        {6, 2, u""},      {-100, 2, u"ab"}, {3, -7, u""},     {4, 3, u"ef"}, {0x7FFFFFFF, 0x7FFFFFFF, u""},
     };
     String text(u"abcdef");
     for (const Row& row : rows)
