@@ -10,13 +10,7 @@
 
 #include <set>
 
-using iotest::Bytes;
-using iotest::bytesOf;
-using iotest::nativeIn;
-using iotest::pathIn;
-using iotest::readFileBytes;
-using iotest::show;
-using iotest::writeFileBytes;
+using namespace iotest;
 
 namespace {
 
@@ -28,12 +22,6 @@ void putU32(Bytes& bytes, uint32_t value)
         bytes.push_back(uint8_t(value >> (8 * i)));
 }
 
-void putU64(Bytes& bytes, uint64_t value)
-{
-    putU32(bytes, uint32_t(value));
-    putU32(bytes, uint32_t(value >> 32));
-}
-
 uint64_t nameHash(const std::u16string& name)
 {
     uint64_t hash = 0;
@@ -42,69 +30,44 @@ uint64_t nameHash(const std::u16string& name)
     return hash;
 }
 
-void putName(Bytes& bytes, const std::u16string& name)
+// A group or item record: name size, name hash, flags, a fixed date, the
+// record's own counts, then the terminated UTF-16 name (none when empty).
+void putRecord(Bytes& bytes, const std::u16string& name, std::initializer_list<uint32_t> counts)
 {
-    if (name.empty())
-        return;
-    for (char16_t unit : name) {
-        bytes.push_back(uint8_t(unit));
-        bytes.push_back(uint8_t(unit >> 8));
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
+    const uint32_t size = name.empty() ? 0 : uint32_t(name.size() + 1) * 2;
+    const uint64_t hash = nameHash(name);
+    for (uint32_t value :
+         {size, uint32_t(hash), uint32_t(hash >> 32), 0u, 2024u, 5u, 17u, 12u, 30u, 15u, 250u})
+        putU32(bytes, value);
+    for (uint32_t value : counts)
+        putU32(bytes, value);
+    for (char16_t unit : name)
+        bytes.insert(bytes.end(), {uint8_t(unit), uint8_t(unit >> 8)});
+    if (!name.empty())
+        bytes.insert(bytes.end(), 2, 0);
 }
-
-uint32_t nameSize(const std::u16string& name)
-{
-    return name.empty() ? 0 : uint32_t(name.size() + 1) * 2;
-}
-
-void putDate(Bytes& bytes)
-{
-    for (uint32_t field : {2024u, 5u, 17u, 12u, 30u, 15u, 250u})
-        putU32(bytes, field);
-}
-
-struct TestItem
-{
-    std::u16string name;
-    std::string data;
-};
 
 struct TestGroup
 {
     std::u16string name;
-    std::vector<TestItem> items;
+    std::vector<std::pair<std::u16string, std::string>> items;
 };
 
 // An archive as a foreign writer would lay it out, built independently of
 // the code under test.
 Bytes archiveBytes(const std::vector<TestGroup>& groups)
 {
-    Bytes bytes = {'F', 'A', 0, 0};
-    putU32(bytes, 1);
-    putU32(bytes, 0);
+    Bytes bytes = {'F', 'A', 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
     putU32(bytes, uint32_t(groups.size()));
     uint32_t total = 0;
     for (const TestGroup& group : groups)
         total += uint32_t(group.items.size());
     putU32(bytes, total);
     for (const TestGroup& group : groups) {
-        putU32(bytes, nameSize(group.name));
-        putU64(bytes, nameHash(group.name));
-        putU32(bytes, 0);
-        putDate(bytes);
-        putU32(bytes, uint32_t(group.items.size()));
-        putName(bytes, group.name);
-        for (const TestItem& item : group.items) {
-            putU32(bytes, nameSize(item.name));
-            putU64(bytes, nameHash(item.name));
-            putU32(bytes, 0);
-            putDate(bytes);
-            putU32(bytes, uint32_t(item.data.size()));
-            putU32(bytes, 0);
-            putName(bytes, item.name);
-            bytes.insert(bytes.end(), item.data.begin(), item.data.end());
+        putRecord(bytes, group.name, {uint32_t(group.items.size())});
+        for (const auto& item : group.items) {
+            putRecord(bytes, item.first, {uint32_t(item.second.size()), 0u});
+            bytes.insert(bytes.end(), item.second.begin(), item.second.end());
         }
     }
     return bytes;
@@ -129,21 +92,6 @@ std::set<std::string> filesBelow(const String& folder)
 
 } // namespace
 
-TEST(PakArchive, EmptyArchiveIsTheTwentyByteHeader)
-{
-    testsupport::TempDir dir;
-    String path = pathIn(dir, "empty.pak");
-    PakArchive archive;
-    ASSERT_TRUE(archive.save(path));
-    EXPECT_EQ(readFileBytes(nativeIn(dir, "empty.pak")), kEmptyArchive);
-
-    PakArchive opened;
-    ASSERT_TRUE(opened.open(path));
-    EXPECT_TRUE(opened.isEmpty());
-    EXPECT_EQ(opened.version(), 1u);
-    EXPECT_TRUE(opened.path() == path);
-}
-
 TEST(PakArchive, GroupAndItemRecordsHaveTheirExactLayout)
 {
     testsupport::TempDir dir;
@@ -151,7 +99,6 @@ TEST(PakArchive, GroupAndItemRecordsHaveTheirExactLayout)
     PakArchive archive;
     PakItem* item = archive.addFile(pathIn(dir, "x.txt"), u"a", u"x");
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->hash(), 120u);
     ASSERT_TRUE(archive.save(pathIn(dir, "a.pak")));
 
     Bytes bytes = readFileBytes(nativeIn(dir, "a.pak"));
@@ -168,10 +115,8 @@ TEST(PakArchive, GroupAndItemRecordsHaveTheirExactLayout)
     ASSERT_TRUE(opened.open(pathIn(dir, "a.pak")));
     PakItem* read = opened.findItem(u"a", u"x");
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->dataSize(), 2);
     EXPECT_EQ(read->data()[1], 'i');
     EXPECT_TRUE(read->dateTime() == item->dateTime());
-    EXPECT_EQ(opened.findGroup(u"a")->hash(), 97u);
 }
 
 TEST(PakArchive, ForeignArchivesParseWithTheirQuirks)
@@ -185,92 +130,47 @@ TEST(PakArchive, ForeignArchivesParseWithTheirQuirks)
     PakArchive archive;
     ASSERT_TRUE(openBytes(archive, bytes));
     EXPECT_EQ(archive.groupCount(), 4);
-    EXPECT_EQ(archive.itemCount(), 4);
-    EXPECT_TRUE(archive.hasItems());
-    EXPECT_TRUE(archive.path().isEmpty());
-    EXPECT_EQ(archive.findGroup(u"IMG"), nullptr);
-    ASSERT_NE(archive.findItem(u"img", u"b.png"), nullptr);
     EXPECT_EQ(archive.findItem(u"img", u"c.png"), nullptr);
-    EXPECT_EQ(archive.findItem(u"Img", u"b.png"), nullptr);
     EXPECT_NE(archive.findItem(u"", u"root.txt"), nullptr);
     EXPECT_EQ(archive.findItemByHash(nameHash(u"img"), nameHash(u"b.png")),
               archive.findItem(u"img", u"b.png"));
-    EXPECT_EQ(archive.findGroupByHash(12345), nullptr);
-
-    archive.removeGroup(u"img");
-    EXPECT_EQ(archive.groupCount(), 3);
-    EXPECT_NE(archive.findItem(u"img", u"c.png"), nullptr);
-    archive.clear();
-    EXPECT_TRUE(archive.isEmpty());
-    EXPECT_FALSE(archive.hasItems());
 }
 
-TEST(PakArchive, EveryTruncationFailsAndLeavesTheArchiveEmpty)
+TEST(PakArchive, TruncatedAndHostileInputFailsAndLeavesTheArchiveEmpty)
 {
-    Bytes bytes = archiveBytes({{u"/", {{u"readme.txt", "hello"}}}, {u"images/icons", {{u"a.png", "PNG"}}}});
+    Bytes valid = archiveBytes({{u"g", {{u"item", "data"}}}, {u"images/icons", {{u"a.png", "PNG"}}}});
+    std::vector<Bytes> refused;
+    for (size_t length = 1; length < valid.size(); ++length)
+        refused.push_back(Bytes(valid.begin(), valid.begin() + long(length)));
+    const size_t group = 20;
+    const size_t item = 20 + 48 + 4;
+    // Each row: one byte changed to a value the reader must not trust.
+    const size_t patches[][2] = {
+        {1, 'B'},             // not "FA"
+        {15, 0x80},           // negative group count
+        {19, 0xFF},           // negative item total
+        {14, 0x7F},           // more groups than bytes
+        {group + 1, 0x02},    // group name longer than the limit
+        {group, 3},           // odd-sized group name
+        {group + 46, 0x7F},   // more items than bytes
+        {item + 52 + 8, 'X'}, // item name without its terminator
+        {item + 47, 0x10},    // item data beyond the end
+    };
+    for (const auto& patch : patches) {
+        refused.push_back(valid);
+        refused.back()[patch[0]] = uint8_t(patch[1]);
+    }
     PakArchive archive;
-    ASSERT_TRUE(openBytes(archive, bytes));
-    for (size_t length = 1; length < bytes.size(); ++length) {
-        ASSERT_TRUE(openBytes(archive, bytes));
-        EXPECT_FALSE(archive.openMemory(bytes.data(), int32_t(length))) << "length " << length;
+    for (const Bytes& bytes : refused) {
+        ASSERT_TRUE(openBytes(archive, valid));
+        EXPECT_FALSE(openBytes(archive, bytes)) << "row " << (&bytes - refused.data());
         EXPECT_TRUE(archive.isEmpty());
     }
     EXPECT_FALSE(archive.openMemory(nullptr, 20));
-    EXPECT_FALSE(archive.openMemory(bytes.data(), 0));
-}
 
-TEST(PakArchive, HostileHeadersAndRecordsAreRefused)
-{
-    auto refused = [](Bytes bytes) {
-        PakArchive archive;
-        return !openBytes(archive, bytes) && archive.isEmpty();
-    };
-    Bytes valid = archiveBytes({{u"g", {{u"item", "data"}}}});
-    const size_t group = 20;
-    const size_t item = 20 + 48 + 4;
-
-    Bytes notFa = valid;
-    notFa[1] = 'B';
-    EXPECT_TRUE(refused(notFa));
-
-    Bytes negativeGroups = valid;
-    negativeGroups[15] = 0x80;
-    EXPECT_TRUE(refused(negativeGroups));
-
-    Bytes negativeTotal = valid;
-    negativeTotal[19] = 0xFF;
-    EXPECT_TRUE(refused(negativeTotal));
-
-    Bytes manyGroups = valid;
-    manyGroups[14] = 0x7F;
-    EXPECT_TRUE(refused(manyGroups));
-
-    Bytes longName = valid;
-    longName[group] = 0x02;
-    longName[group + 1] = 0x02;
-    EXPECT_TRUE(refused(longName));
-
-    Bytes oddName = valid;
-    oddName[group] = 3;
-    EXPECT_TRUE(refused(oddName));
-
-    Bytes manyItems = valid;
-    manyItems[group + 46] = 0x7F;
-    EXPECT_TRUE(refused(manyItems));
-
-    Bytes unterminated = valid;
-    unterminated[item + 52 + 8] = 'X';
-    unterminated[item + 52 + 9] = 0;
-    EXPECT_TRUE(refused(unterminated));
-
-    Bytes hugeData = valid;
-    hugeData[item + 47] = 0x10;
-    EXPECT_TRUE(refused(hugeData));
-
-    Bytes negativeItems = valid;
+    Bytes negativeItems = archiveBytes({{u"g", {{u"item", "data"}}}});
     negativeItems[group + 47] = 0x80;
     negativeItems.resize(item);
-    PakArchive archive;
     EXPECT_TRUE(openBytes(archive, negativeItems));
     EXPECT_EQ(archive.itemCount(), 0);
 }
@@ -282,17 +182,12 @@ TEST(PakArchive, AddFileCreatesGroupsOnceAndRefusesWhatCannotBeReadBack)
     ASSERT_TRUE(writeFileBytes(nativeIn(dir, "empty.xml"), Bytes()));
     PakArchive archive;
     EXPECT_NE(archive.addFile(pathIn(dir, "one.xml"), u"xml", u"one.xml"), nullptr);
-    EXPECT_NE(archive.addFile(pathIn(dir, "one.xml"), u"xml", u"two.xml"), nullptr);
-    EXPECT_EQ(archive.groupCount(), 1);
-    EXPECT_EQ(archive.itemCount(), 2);
-
     EXPECT_EQ(archive.addFile(pathIn(dir, "one.xml"), u"xml", u"one.xml"), nullptr);
     EXPECT_EQ(archive.addFile(pathIn(dir, "missing.xml"), u"xml", u"m.xml"), nullptr);
     EXPECT_EQ(archive.addFile(pathIn(dir, "empty.xml"), u"xml", u"e.xml"), nullptr);
     EXPECT_EQ(archive.addFile(pathIn(dir, "one.xml"), u"other", String(u'n', 256)), nullptr);
     EXPECT_EQ(archive.addFile(pathIn(dir, "one.xml"), String(u'g', 256), u"n"), nullptr);
-    EXPECT_EQ(archive.groupCount(), 1);
-    EXPECT_EQ(archive.itemCount(), 2);
+    EXPECT_EQ(archive.itemCount(), 1);
 
     String longest(u'n', 255);
     ASSERT_NE(archive.addFile(pathIn(dir, "one.xml"), u"long", longest), nullptr);
@@ -300,7 +195,6 @@ TEST(PakArchive, AddFileCreatesGroupsOnceAndRefusesWhatCannotBeReadBack)
     PakArchive opened;
     ASSERT_TRUE(opened.open(pathIn(dir, "long.pak")));
     EXPECT_NE(opened.findItem(u"long", longest), nullptr);
-    EXPECT_EQ(opened.itemCount(), 3);
 }
 
 TEST(PakArchive, PackingAndUnpackingAFolderRoundTrips)
@@ -311,42 +205,27 @@ TEST(PakArchive, PackingAndUnpackingAFolderRoundTrips)
     ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/images/a.png"), bytesOf("PNG-A")));
     ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/images/icons/b.png"), bytesOf("PNG-B")));
 
-    PakArchive packer;
-    int packed = 0;
-    ASSERT_TRUE(packer.packFolder(pathIn(dir, "assets"), pathIn(dir, "data.pak"), &packed));
-    EXPECT_EQ(packed, 3);
-
     PakArchive archive;
-    ASSERT_TRUE(archive.open(pathIn(dir, "data.pak")));
-    EXPECT_NE(archive.findItem(u"/", u"readme.txt"), nullptr);
-    EXPECT_NE(archive.findItem(u"images", u"a.png"), nullptr);
-    EXPECT_NE(archive.findItem(u"images/icons", u"b.png"), nullptr);
-
-    PakArchive unpacker;
-    int unpacked = 0;
-    ASSERT_TRUE(unpacker.unpackToFolder(pathIn(dir, "data.pak"), pathIn(dir, "out"), &unpacked));
-    EXPECT_EQ(unpacked, 3);
+    int count = 0;
+    ASSERT_TRUE(archive.packFolder(pathIn(dir, "assets"), pathIn(dir, "data.pak"), &count));
+    EXPECT_EQ(count, 3);
+    ASSERT_TRUE(archive.unpackToFolder(pathIn(dir, "data.pak"), pathIn(dir, "out"), &count));
+    EXPECT_EQ(count, 3);
     EXPECT_EQ(filesBelow(pathIn(dir, "out")),
               (std::set<std::string>{"readme.txt", "images", "images\\a.png", "images\\icons",
                                      "images\\icons\\b.png"}));
     EXPECT_EQ(readFileBytes(nativeIn(dir, "out/images/icons/b.png")), bytesOf("PNG-B"));
 
-    // Packing again over the old archive gives the same layout, whatever
-    // order the system lists the files in.
-    std::vector<std::string> firstOrder;
+    // Files are packed sorted by their path, whatever order the system lists
+    // them in: "images\a.png", "images\icons\b.png", "readme.txt".
+    ASSERT_TRUE(archive.open(pathIn(dir, "data.pak")));
+    std::vector<std::string> order;
     for (PakGroup* group : archive.groups())
-        firstOrder.push_back(show(group->name()));
-    ASSERT_TRUE(packer.packFolder(pathIn(dir, "assets"), pathIn(dir, "data.pak"), &packed));
-    PakArchive again;
-    ASSERT_TRUE(again.open(pathIn(dir, "data.pak")));
-    std::vector<std::string> secondOrder;
-    for (PakGroup* group : again.groups())
-        secondOrder.push_back(show(group->name()));
-    EXPECT_EQ(firstOrder, secondOrder);
-    EXPECT_EQ(again.itemCount(), 3);
+        order.push_back(show(group->name()));
+    EXPECT_EQ(order, (std::vector<std::string>{"images", "images/icons", "/"}));
 }
 
-TEST(PakArchive, PackingAnEmptyFolderGivesTheEmptyArchive)
+TEST(PakArchive, EmptyFoldersPackToTheEmptyArchiveAndEmptyFilesKeepTheOldOne)
 {
     testsupport::TempDir dir;
     ASSERT_TRUE(Directory::create(pathIn(dir, "empty")));
@@ -355,76 +234,43 @@ TEST(PakArchive, PackingAnEmptyFolderGivesTheEmptyArchive)
     ASSERT_TRUE(archive.packFolder(pathIn(dir, "empty"), pathIn(dir, "e.pak"), &count));
     EXPECT_EQ(count, 0);
     EXPECT_EQ(readFileBytes(nativeIn(dir, "e.pak")), kEmptyArchive);
-
-    int unpacked = -1;
-    EXPECT_TRUE(archive.unpackToFolder(pathIn(dir, "e.pak"), pathIn(dir, "out"), &unpacked));
-    EXPECT_EQ(unpacked, 0);
-
+    EXPECT_TRUE(archive.open(pathIn(dir, "e.pak")));
     EXPECT_FALSE(archive.packFolder(pathIn(dir, "missing"), pathIn(dir, "m.pak")));
     EXPECT_FALSE(File::exists(pathIn(dir, "m.pak")));
-}
 
-TEST(PakArchive, PackingFailsOnAnEmptyFileAndKeepsTheOldArchive)
-{
-    testsupport::TempDir dir;
-    ASSERT_TRUE(Directory::create(pathIn(dir, "assets")));
-    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/empty.txt"), Bytes()));
-    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "data.pak"), kEmptyArchive));
-    PakArchive archive;
-    EXPECT_FALSE(archive.packFolder(pathIn(dir, "assets"), pathIn(dir, "data.pak")));
+    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "empty/empty.txt"), Bytes()));
+    EXPECT_FALSE(archive.packFolder(pathIn(dir, "empty"), pathIn(dir, "e.pak")));
     EXPECT_TRUE(archive.isEmpty());
-    EXPECT_EQ(readFileBytes(nativeIn(dir, "data.pak")), kEmptyArchive);
+    EXPECT_EQ(readFileBytes(nativeIn(dir, "e.pak")), kEmptyArchive);
 }
 
 TEST(PakArchive, UnpackRefusesDamagedArchivesAndNamesThatLeaveTheFolder)
 {
     testsupport::TempDir dir;
-    const std::vector<TestGroup> hostile[] = {
-        {{u"..", {{u"evil.txt", "x"}}}},
-        {{u"a/../..", {{u"evil.txt", "x"}}}},
-        {{u"a\\..\\..", {{u"evil.txt", "x"}}}},
-        {{u"/abs", {{u"evil.txt", "x"}}}},
-        {{u"\\abs", {{u"evil.txt", "x"}}}},
-        {{u"c:", {{u"evil.txt", "x"}}}},
-        {{u"c:\\windows", {{u"evil.txt", "x"}}}},
-        {{u"a//b", {{u"evil.txt", "x"}}}},
-        {{u"a/./b", {{u"evil.txt", "x"}}}},
-        {{u"a/... ", {{u"evil.txt", "x"}}}},
-        {{u"ok", {{u"..", "x"}}}},
-        {{u"ok", {{u"..\\evil.txt", "x"}}}},
-        {{u"ok", {{u"../evil.txt", "x"}}}},
-        {{u"ok", {{u"c:evil.txt", "x"}}}},
-        {{u"ok", {{u"", "x"}}}},
-        {{u"ok", {{u"fine.txt", "x"}}}, {u"..", {{u"evil.txt", "x"}}}},
-    };
-    int index = 0;
-    for (const std::vector<TestGroup>& groups : hostile) {
-        std::string name = "hostile" + std::to_string(index++) + ".pak";
-        ASSERT_TRUE(writeFileBytes(nativeIn(dir, name), archiveBytes(groups)));
+    // Each row: a group name and an item name; the last archive hides a bad
+    // group behind a good one.
+    const char16_t* names[][2] = {
+        {u"..", u"e"},  {u"a/../..", u"e"},     {u"a\\..\\..", u"e"}, {u"/abs", u"e"},  {u"\\abs", u"e"},
+        {u"c:", u"e"},  {u"c:\\windows", u"e"}, {u"a//b", u"e"},      {u"a/./b", u"e"}, {u"a/... ", u"e"},
+        {u"ok", u".."}, {u"ok", u"..\\e"},      {u"ok", u"../e"},     {u"ok", u"c:e"},  {u"ok", u""}};
+    std::vector<Bytes> hostile;
+    for (const auto& row : names)
+        hostile.push_back(archiveBytes({{row[0], {{row[1], "x"}}}}));
+    hostile.push_back(archiveBytes({{u"ok", {{u"fine.txt", "x"}}}, {u"..", {{u"e", "x"}}}}));
+    hostile.push_back(bytesOf("FA\1\1 not an archive at all"));
+    for (size_t i = 0; i < hostile.size(); ++i) {
+        std::string name = "hostile" + std::to_string(i) + ".pak";
+        ASSERT_TRUE(writeFileBytes(nativeIn(dir, name), hostile[i]));
         PakArchive archive;
         int count = -1;
         EXPECT_FALSE(archive.unpackToFolder(pathIn(dir, name), pathIn(dir, "box\\inner"), &count)) << name;
         EXPECT_EQ(count, -1);
     }
-    EXPECT_FALSE(Directory::exists(pathIn(dir, "box")));
-    EXPECT_FALSE(File::exists(pathIn(dir, "evil.txt")));
-
-    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "damaged.pak"), bytesOf("FA\1\1 not an archive at all")));
+    EXPECT_FALSE(File::exists(pathIn(dir, "e")));
     PakArchive archive;
-    int count = -1;
-    EXPECT_FALSE(archive.unpackToFolder(pathIn(dir, "damaged.pak"), pathIn(dir, "out"), &count));
-    EXPECT_EQ(count, -1);
-    EXPECT_FALSE(archive.unpackToFolder(pathIn(dir, "missing.pak"), pathIn(dir, "out")));
-    EXPECT_FALSE(Directory::exists(pathIn(dir, "out")));
-}
-
-TEST(PakArchive, SafeNamesAreAccepted)
-{
-    EXPECT_TRUE(PakArchive::isSafeGroupName(u"/"));
+    EXPECT_FALSE(archive.unpackToFolder(pathIn(dir, "missing.pak"), pathIn(dir, "box")));
+    EXPECT_FALSE(Directory::exists(pathIn(dir, "box")));
+    // Names that only look like the refused ones are fine.
+    EXPECT_TRUE(PakArchive::isSafeGroupName(u"a.b/..c") && PakArchive::isSafeItemName(u".hidden"));
     EXPECT_TRUE(PakArchive::isSafeGroupName(String()));
-    EXPECT_TRUE(PakArchive::isSafeGroupName(u"templates/default"));
-    EXPECT_TRUE(PakArchive::isSafeGroupName(u"a.b/..c"));
-    EXPECT_TRUE(PakArchive::isSafeItemName(u"cover (1).png"));
-    EXPECT_TRUE(PakArchive::isSafeItemName(u".hidden"));
-    EXPECT_FALSE(PakArchive::isSafeItemName(u"a/b"));
 }

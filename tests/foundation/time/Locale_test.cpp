@@ -29,111 +29,66 @@ const Locale german(LocaleData::kGermanGermany);
 
 } // namespace
 
-TEST(Locale, NamesAndSettings)
+TEST(Locale, NamesSettingsAndNumberCharacters)
 {
-    EXPECT_EQ(u16(english.name()), u"en-US");
     EXPECT_EQ(u16(german.name()), u"de-DE");
-    EXPECT_EQ(u16(german.isoLanguageName()), u"de");
-    EXPECT_EQ(u16(german.englishLanguageName()), u"German");
-    EXPECT_EQ(u16(english.isoCountryName()), u"US");
-    EXPECT_TRUE(english.usesUsMeasurement());
-    EXPECT_FALSE(german.usesUsMeasurement());
-    EXPECT_FALSE(english.is24HourClock());
-    EXPECT_TRUE(german.is24HourClock());
     EXPECT_EQ(english.firstDayOfWeek(), 7);
-    EXPECT_EQ(german.firstDayOfWeek(), 1);
-    EXPECT_EQ(english.lcid(), LocaleData::kEnglishUnitedStates);
-}
-
-TEST(Locale, NumberCharacters)
-{
-    EXPECT_EQ(english.decimalPoint(), u'.');
-    EXPECT_EQ(english.groupSeparator(), u',');
     EXPECT_EQ(german.decimalPoint(), u',');
     EXPECT_EQ(german.groupSeparator(), u'.');
-    EXPECT_EQ(german.negativeSign(), u'-');
-    EXPECT_EQ(english.zeroDigit(), u'0');
-    EXPECT_EQ(english.percentSign(), u'%');
     // The system gives no positive sign for these locales.
     EXPECT_EQ(english.positiveSign(), 0);
-}
-
-TEST(Locale, MonthAndDayNames)
-{
-    EXPECT_EQ(u16(english.monthName(3, false)), u"March");
-    EXPECT_EQ(u16(english.monthName(12, true)), u"Dec");
     EXPECT_EQ(u16(german.monthName(3, false)), u"M\u00E4rz");
     EXPECT_EQ(u16(german.monthName(10, true)), u"Okt");
-    EXPECT_EQ(u16(english.dayName(1, false)), u"Monday");
     EXPECT_EQ(u16(english.dayName(7, true)), u"Sun");
-    EXPECT_EQ(u16(german.dayName(2, false)), u"Dienstag");
-    EXPECT_TRUE(english.monthName(0, false).isEmpty());
     EXPECT_TRUE(english.monthName(13, true).isEmpty());
-    EXPECT_TRUE(english.dayName(8, false).isEmpty());
-}
-
-TEST(Locale, SystemPatternsBecomeOurs)
-{
-    EXPECT_EQ(u16(english.dateFormat(false)), u"M/d/yyyy");
     EXPECT_EQ(u16(english.dateFormat(true)), u"dddd, MMMM d, yyyy");
     EXPECT_EQ(u16(german.dateFormat(false)), u"d.M.yyyy");
-    EXPECT_EQ(u16(english.timeFormat()), u"h:mm:ss AP");
-    EXPECT_EQ(u16(german.timeFormat()), u"hh:mm:ss");
 }
 
-TEST(Locale, FormatsDatesInOnePass)
+TEST(Locale, FormatsDatesAndTimesInOnePass)
 {
-    Date tuesday(2024, 3, 5);
-    EXPECT_EQ(date(english, tuesday, u"dd.MM.yyyy"), u"05.03.2024");
-    EXPECT_EQ(date(english, tuesday, u"d/M/yy"), u"5/3/24");
-    // Names that contain pattern letters stay intact.
-    EXPECT_EQ(date(english, tuesday, u"dddd, MMMM d"), u"Tuesday, March 5");
-    EXPECT_EQ(date(english, Date(2024, 12, 1), u"dddd d MMMM yyyy"), u"Sunday 1 December 2024");
-    EXPECT_EQ(date(german, tuesday, u"dddd, d. MMMM yyyy"), u"Dienstag, 5. M\u00E4rz 2024");
-    EXPECT_EQ(date(german, Date(2024, 5, 6), u"ddd d. MMM"), u"Mo. 6. Mai");
-    EXPECT_EQ(date(english, tuesday, u"yyyyy|yyy|y"), u"2024y|24y|y");
-    EXPECT_EQ(date(english, tuesday, u"MMMMM"), u"March3");
-    EXPECT_EQ(date(english, tuesday, u"'Day' d"), u"'Day' 5");
-    EXPECT_EQ(u16(english.formatDate(tuesday, true)), u"Tuesday, March 5, 2024");
+    struct Row
+    {
+        const Locale& locale;
+        Date date;
+        const char16_t* pattern;
+        const char16_t* expected;
+    };
+    const Date tuesday(2024, 3, 5);
+    const Row dates[] = {
+        {english, tuesday, u"d/M/yy", u"5/3/24"},
+        // Names that contain pattern letters stay intact.
+        {english, Date(2024, 12, 1), u"dddd d MMMM yyyy", u"Sunday 1 December 2024"},
+        {german, tuesday, u"dddd, d. MMMM yyyy", u"Dienstag, 5. M\u00E4rz 2024"},
+        {german, Date(2024, 5, 6), u"ddd d. MMM", u"Mo. 6. Mai"},
+        {english, tuesday, u"yyyyy|yyy|y", u"2024y|24y|y"},
+        {english, tuesday, u"MMMMM", u"March3"},
+        {english, tuesday, u"'Day' d", u"'Day' 5"},
+        // Two-digit years of early years.
+        {english, Date(5, 1, 2), u"yy-MM-dd", u"05-01-02"},
+        {english, Date(999, 1, 2), u"yy|yyyy", u"99|999"},
+        {english, Date(2000, 1, 1), u"yy", u"00"},
+    };
+    for (const Row& row : dates)
+        EXPECT_EQ(date(row.locale, row.date, row.pattern), row.expected) << "row " << (&row - dates);
     EXPECT_EQ(u16(german.formatDate(tuesday, false)), u"5.3.2024");
-}
 
-TEST(Locale, TwoDigitYearsOfEarlyYears)
-{
-    EXPECT_EQ(date(english, Date(5, 1, 2), u"yy-MM-dd"), u"05-01-02");
-    EXPECT_EQ(date(english, Date(999, 1, 2), u"yy|yyyy"), u"99|999");
-    EXPECT_EQ(date(english, Date(0, 1, 1), u"yy"), u"00");
-    EXPECT_EQ(date(english, Date(2000, 1, 1), u"yy"), u"00");
-}
+    EXPECT_EQ(time(english, Time(0, 15), u"h:mm AP"), u"12:15 AM");
+    EXPECT_EQ(time(english, Time(12, 0), u"h ap"), u"12 pm");
+    EXPECT_EQ(time(english, Time(9, 5, 7, 7), u"s.zzz|z"), u"7.007|7");
+    EXPECT_EQ(time(english, Time(23, 5), u"H:m A P"), u"H:5 A P");
+    EXPECT_EQ(u16(english.formatTime(Time(14, 5, 9))), u"2:05:09 PM");
+    EXPECT_EQ(u16(german.formatTime(Time(14, 5, 9))), u"14:05:09");
 
-TEST(Locale, RefusesInvalidDatesAndEmptyPatterns)
-{
     EXPECT_TRUE(english.formatDate(Date(2023, 2, 29), String(u"yyyy")).isEmpty());
     EXPECT_TRUE(english.formatDate(Date(2023, 2, 28), String()).isEmpty());
     EXPECT_TRUE(english.formatTime(Time(24, 0), String(u"hh:mm")).isEmpty());
     EXPECT_TRUE(english.formatTime(Time(1, 60), String(u"hh:mm")).isEmpty());
-    EXPECT_TRUE(english.formatTime(Time(1, 0), String()).isEmpty());
-}
-
-TEST(Locale, FormatsTimes)
-{
-    EXPECT_EQ(time(english, Time(9, 5, 7), u"hh:mm:ss"), u"09:05:07");
-    EXPECT_EQ(time(english, Time(13, 30), u"h:mm AP"), u"1:30 PM");
-    EXPECT_EQ(time(english, Time(0, 15), u"h:mm AP"), u"12:15 AM");
-    EXPECT_EQ(time(english, Time(12, 0), u"h ap"), u"12 pm");
-    EXPECT_EQ(time(english, Time(9, 5, 7, 7), u"s.zzz"), u"7.007");
-    EXPECT_EQ(time(english, Time(9, 5, 7, 7), u"z"), u"7");
-    EXPECT_EQ(time(english, Time(23, 5), u"H:m A P"), u"H:5 A P");
-    EXPECT_EQ(time(german, Time(23, 5, 9), u"hh:mm:ss"), u"23:05:09");
-    EXPECT_EQ(u16(english.formatTime(Time(14, 5, 9))), u"2:05:09 PM");
-    EXPECT_EQ(u16(german.formatTime(Time(14, 5, 9))), u"14:05:09");
 }
 
 TEST(Locale, FormatsNumbersWithinItsLimits)
 {
-    EXPECT_EQ(u16(english.formatNumber(3.14159, 2)), u"3.14");
     EXPECT_EQ(u16(german.formatNumber(3.14159, 0)), u"3");
-    EXPECT_EQ(u16(english.formatNumber(-0.5, 3)), u"-0.500");
     EXPECT_EQ(u16(english.formatNumber(123456789.125, 9)), u"123456789.125000000");
     EXPECT_EQ(u16(english.formatNumber(-1e19, 9)), u"-10000000000000000000.000000000");
     EXPECT_TRUE(english.formatNumber(1e20, 0).isEmpty());
@@ -174,14 +129,13 @@ TEST(Locale, ReadsNumbers)
 
 TEST(Locale, LocaleIdsFromNames)
 {
-    EXPECT_EQ(Locale::lcidFromName(String(u"de-DE"), true), LocaleData::kGermanGermany);
     EXPECT_EQ(Locale::lcidFromName(String(u" en-US "), true), LocaleData::kEnglishUnitedStates);
     EXPECT_EQ(Locale::lcidFromName(String(u"de"), false), LocaleData::kGermanGermany);
     EXPECT_EQ(Locale::lcidFromName(String(), true), LocaleData::userDefaultLcid());
     EXPECT_EQ(Locale::lcidFromName(String(u"xx-YY"), true), LocaleData::userDefaultLcid());
 }
 
-TEST(Locale, TheProgramsLocaleCanBeSwitched)
+TEST(Locale, TheProgramsLocaleCanBeSwitchedAndReadsSystemPatterns)
 {
     EXPECT_TRUE(Locale::instance().isUserDefault());
     LocaleScope english(LocaleData::kEnglishUnitedStates);
@@ -189,22 +143,14 @@ TEST(Locale, TheProgramsLocaleCanBeSwitched)
         LocaleScope scope(LocaleData::kGermanGermany);
         EXPECT_EQ(u16(Date::monthName(1, false)), u"Januar");
         EXPECT_EQ(u16(Date(2024, 3, 5).toString(String(u"d. MMMM"))), u"5. M\u00E4rz");
-        EXPECT_EQ(u16(Time(7, 8).toString(String(u"hh:mm"))), u"07:08");
-        EXPECT_EQ(u16(Date::shortFormat()), u"d.M.yyyy");
         EXPECT_EQ(u16(Time::timeFormat()), u"hh:mm:ss");
         EXPECT_FALSE(Locale::instance().isUserDefault());
     }
     EXPECT_EQ(u16(Date::dayName(3, true)), u"Wed");
     EXPECT_EQ(u16(Date::longFormat()), u"dddd, MMMM d, yyyy");
-}
-
-TEST(Locale, SystemPatternRewriting)
-{
-    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"d/M/y"))), u"d/M/yy");
     EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"y/M/d"))), u"yy/M/d");
     EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"dd.MM.yyyyy"))), u"dd.MM.yyyy");
     EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"gg yyyy/MM/dd"))), u" yyyy/MM/dd");
-    EXPECT_EQ(u16(Locale::datePatternFromSystem(String(u"yy MM yy"))), u"yy MM yy");
     EXPECT_TRUE(Locale::datePatternFromSystem(String()).isEmpty());
     EXPECT_EQ(u16(Locale::timePatternFromSystem(String(u"HH:mm tt t"))), u"hh:mm AP ");
     EXPECT_EQ(u16(Locale::timePatternFromSystem(String(u"t h:mm"))), u"AP h:mm");
