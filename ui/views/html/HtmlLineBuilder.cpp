@@ -1,0 +1,325 @@
+#include "ui/views/html/HtmlLineBuilder.h"
+
+#include "graphics/paint/FontMetrics.h"
+#include "ui/views/html/HtmlFloatContext.h"
+#include "ui/views/html/HtmlNode.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+constexpr int kTabSpaces = 4;
+
+// The ascent above and descent below the baseline a run of this style
+// claims: the font's, with the line height's extra split evenly.
+void halfLeading(const HtmlStyle& style, int& ascent, int& descent)
+{
+    const int fontAscent = style.metrics ? style.metrics->ascent() : style.fontSize;
+    const int fontDescent = style.metrics ? style.metrics->descent() : 0;
+    const int lineHeight = style.lineBoxHeight();
+    ascent = fontAscent + (lineHeight - fontAscent - fontDescent) / 2;
+    descent = lineHeight - ascent;
+}
+
+int textWidth(const HtmlStyle& style, const char16_t* text, int length)
+{
+    return style.metrics ? style.metrics->textWidth(text, length, false) : length * style.fontSize / 2;
+}
+
+} // namespace
+
+HtmlLineBuilder::HtmlLineBuilder(std::vector<HtmlPaintItem>& items, HtmlFloatContext& floats,
+                                 HtmlNode* block, int x, int y, int width)
+    : m_items(items), m_floats(floats), m_block(block), m_blockStyle(block->style()), m_x(x), m_width(width),
+      m_y(y)
+{
+}
+
+int HtmlLineBuilder::takePendingMargin()
+{
+    const int margin = m_pendingMargin;
+    m_pendingMargin = 0;
+    return margin;
+}
+
+void HtmlLineBuilder::startLine()
+{
+    if (m_started)
+        return;
+    m_y += takePendingMargin();
+    m_floats.freeSpan(m_y, m_blockStyle.lineBoxHeight(), m_x, m_width, m_left, m_right);
+    m_lineWidth = 0;
+    m_started = true;
+    m_afterSpace = true;
+    m_canBreak = false;
+}
+
+void HtmlLineBuilder::append(const Piece& piece)
+{
+    Piece placed = piece;
+    placed.x = m_lineWidth;
+    m_lineWidth += piece.width;
+    for (HtmlNode* element : m_open) {
+        if (!element->style().hasBox())
+            continue;
+        auto box = std::find_if(m_lineBoxes.begin(), m_lineBoxes.end(),
+                                [element](const LineBox& b) { return b.element == element; });
+        if (box == m_lineBoxes.end())
+            m_lineBoxes.push_back(LineBox{element, placed.x, placed.x + piece.width});
+        else
+            box->right = placed.x + piece.width;
+    }
+    m_pieces.push_back(placed);
+}
+
+void HtmlLineBuilder::addText(HtmlNode* text)
+{
+    const HtmlStyle& style = text->effectiveStyle();
+    if (style.whiteSpace == HtmlStyle::kPre || style.whiteSpace == HtmlStyle::kPreWrap) {
+        addPreformatted(text, style.whiteSpace == HtmlStyle::kPreWrap);
+        return;
+    }
+    const String& content = text->text();
+    const bool wrap = style.whiteSpace != HtmlStyle::kNoWrap;
+    int pos = 0;
+    while (pos < content.length()) {
+        if (isSpace(content.at(pos))) {
+            while (pos < content.length() && isSpace(content.at(pos)))
+                ++pos;
+            addSpace(text, 1, true);
+            continue;
+        }
+        const int start = pos;
+        while (pos < content.length() && !isSpace(content.at(pos)))
+            ++pos;
+        addWord(text, start, pos - start, wrap);
+    }
+}
+
+void HtmlLineBuilder::addPreformatted(HtmlNode* text, bool wrap)
+{
+    const String& content = text->text();
+    int pos = 0;
+    while (pos < content.length()) {
+        const char16_t c = content.at(pos);
+        if (c == u'\n') {
+            addBreak(text);
+            ++pos;
+        } else if (c == u'\r') {
+            ++pos;
+        } else if (c == u' ' || c == u'\t') {
+            int count = 0;
+            for (; pos < content.length() && (content.at(pos) == u' ' || content.at(pos) == u'\t'); ++pos)
+                count += content.at(pos) == u'\t' ? kTabSpaces : 1;
+            addSpace(text, count, false);
+        } else {
+            const int start = pos;
+            while (pos < content.length() && !isSpace(content.at(pos)))
+                ++pos;
+            addWord(text, start, pos - start, wrap);
+        }
+    }
+}
+
+void HtmlLineBuilder::addWord(HtmlNode* text, int start, int length, bool wrap)
+{
+    const HtmlStyle& style = text->effectiveStyle();
+    const int width = textWidth(style, text->text().constCharAt(start), length);
+    startLine();
+    if (wrap && m_canBreak && !m_pieces.empty() && width > remaining()) {
+        flush();
+        startLine();
+    }
+    append(Piece{kWord, text, start, length, 0, width, 0});
+    m_afterSpace = false;
+    m_canBreak = false;
+}
+
+void HtmlLineBuilder::addSpace(HtmlNode* text, int count, bool collapsible)
+{
+    startLine();
+    if (collapsible && (m_afterSpace || m_pieces.empty()))
+        return;
+    const int width = textWidth(text->effectiveStyle(), u" ", 1) * count;
+    append(Piece{kSpace, text, 0, count, 0, width, 0});
+    m_afterSpace = collapsible;
+    m_canBreak = true;
+}
+
+void HtmlLineBuilder::addImage(HtmlNode* image, int width, int height)
+{
+    startLine();
+    if (m_canBreak && !m_pieces.empty() && width > remaining()) {
+        flush();
+        startLine();
+    }
+    append(Piece{kImage, image, 0, 0, 0, width, height});
+    m_afterSpace = false;
+    m_canBreak = true;
+}
+
+void HtmlLineBuilder::addBreak(HtmlNode* br)
+{
+    startLine();
+    append(Piece{kBreak, br, 0, 0, 0, 0, 0});
+    flush();
+}
+
+void HtmlLineBuilder::openInline(HtmlNode* element)
+{
+    m_open.push_back(element);
+    const HtmlStyle& style = element->style();
+    const int lead = style.padding[HtmlStyle::kLeft] + style.borderWidth[HtmlStyle::kLeft];
+    if (lead > 0) {
+        startLine();
+        append(Piece{kSpacer, element, 0, 0, 0, lead, 0});
+    }
+}
+
+void HtmlLineBuilder::closeInline(HtmlNode* element)
+{
+    const HtmlStyle& style = element->style();
+    const int trail = style.padding[HtmlStyle::kRight] + style.borderWidth[HtmlStyle::kRight];
+    if (trail > 0) {
+        startLine();
+        append(Piece{kSpacer, element, 0, 0, 0, trail, 0});
+    }
+    if (!m_open.empty() && m_open.back() == element)
+        m_open.pop_back();
+}
+
+void HtmlLineBuilder::flush()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    while (!m_pieces.empty() && m_pieces.back().kind == kSpace &&
+           m_pieces.back().node->effectiveStyle().whiteSpace != HtmlStyle::kPreWrap) {
+        m_lineWidth -= m_pieces.back().width;
+        m_pieces.pop_back();
+    }
+    for (LineBox& box : m_lineBoxes)
+        box.right = std::min(box.right, m_lineWidth);
+    if (m_pieces.empty()) {
+        m_lineBoxes.clear();
+        return;
+    }
+    int maxAscent = 0;
+    int maxDescent = 0;
+    halfLeading(m_blockStyle, maxAscent, maxDescent);
+    for (const Piece& piece : m_pieces) {
+        int ascent = piece.height;
+        int descent = 0;
+        if (piece.kind != kImage)
+            halfLeading(piece.node->effectiveStyle(), ascent, descent);
+        maxAscent = std::max(maxAscent, ascent);
+        maxDescent = std::max(maxDescent, descent);
+    }
+    const int free = std::max(0, m_right - m_left - m_lineWidth);
+    int shift = 0;
+    if (m_blockStyle.textAlign == HtmlStyle::kAlignCenter)
+        shift = free / 2;
+    else if (m_blockStyle.textAlign == HtmlStyle::kAlignRight)
+        shift = free;
+    emitLine(m_y + maxAscent, m_left + shift);
+    m_y += maxAscent + maxDescent;
+    m_pieces.clear();
+    m_lineBoxes.clear();
+}
+
+void HtmlLineBuilder::emitLine(int baseline, int origin)
+{
+    for (const LineBox& box : m_lineBoxes) {
+        const HtmlStyle& style = box.element->style();
+        const int ascent = style.metrics ? style.metrics->ascent() : style.fontSize;
+        const int descent = style.metrics ? style.metrics->descent() : 0;
+        const int top = baseline - ascent - style.padding[HtmlStyle::kTop] - style.borderWidth[HtmlStyle::kTop];
+        const int bottom =
+            baseline + descent + style.padding[HtmlStyle::kBottom] + style.borderWidth[HtmlStyle::kBottom];
+        HtmlPaintItem item;
+        item.kind = HtmlPaintItem::kBox;
+        item.node = box.element;
+        item.rect = Rect(origin + box.left, top, box.right - box.left, bottom - top);
+        m_items.push_back(item);
+        uniteUpwards(box.element, item.rect);
+    }
+    size_t index = 0;
+    while (index < m_pieces.size()) {
+        const Piece& piece = m_pieces[index];
+        if (piece.kind == kImage) {
+            emitImage(piece, baseline, origin);
+            ++index;
+            continue;
+        }
+        if (piece.kind != kWord && piece.kind != kSpace) {
+            ++index;
+            continue;
+        }
+        size_t last = index + 1;
+        while (last < m_pieces.size() && m_pieces[last].node == piece.node &&
+               (m_pieces[last].kind == kWord || m_pieces[last].kind == kSpace))
+            ++last;
+        emitText(index, last, baseline, origin);
+        index = last;
+    }
+}
+
+void HtmlLineBuilder::emitText(size_t first, size_t last, int baseline, int origin)
+{
+    HtmlNode* node = m_pieces[first].node;
+    const HtmlStyle& style = node->effectiveStyle();
+    HtmlPaintItem item;
+    item.kind = HtmlPaintItem::kText;
+    item.node = node;
+    int width = 0;
+    for (size_t i = first; i < last; ++i) {
+        const Piece& piece = m_pieces[i];
+        if (piece.kind == kWord)
+            item.text.appendChars(node->text().constCharAt(piece.start), piece.length);
+        else
+            item.text.appendRepeated(u' ', piece.length);
+        width += piece.width;
+    }
+    const int ascent = style.metrics ? style.metrics->ascent() : style.fontSize;
+    const int height = style.metrics ? style.metrics->height() : style.fontSize;
+    item.rect = Rect(origin + m_pieces[first].x, baseline - ascent, width, height);
+    m_items.push_back(item);
+    uniteUpwards(node, item.rect);
+}
+
+void HtmlLineBuilder::emitImage(const Piece& piece, int baseline, int origin)
+{
+    const HtmlStyle& style = piece.node->style();
+    const Rect marginBox(origin + piece.x, baseline - piece.height, piece.width, piece.height);
+    const Rect borderBox = marginBox.adjusted(style.margin[HtmlStyle::kLeft].resolve(0, 0),
+                                              style.margin[HtmlStyle::kTop].resolve(0, 0),
+                                              -style.margin[HtmlStyle::kRight].resolve(0, 0),
+                                              -style.margin[HtmlStyle::kBottom].resolve(0, 0));
+    if (style.hasBox()) {
+        HtmlPaintItem box;
+        box.kind = HtmlPaintItem::kBox;
+        box.node = piece.node;
+        box.rect = borderBox;
+        m_items.push_back(box);
+    }
+    HtmlPaintItem item;
+    item.kind = HtmlPaintItem::kImage;
+    item.node = piece.node;
+    item.rect = borderBox.adjusted(style.borderWidth[HtmlStyle::kLeft] + style.padding[HtmlStyle::kLeft],
+                                   style.borderWidth[HtmlStyle::kTop] + style.padding[HtmlStyle::kTop],
+                                   -style.borderWidth[HtmlStyle::kRight] - style.padding[HtmlStyle::kRight],
+                                   -style.borderWidth[HtmlStyle::kBottom] - style.padding[HtmlStyle::kBottom]);
+    m_items.push_back(item);
+    uniteUpwards(piece.node, borderBox);
+}
+
+void HtmlLineBuilder::uniteUpwards(HtmlNode* node, const Rect& rect)
+{
+    for (HtmlNode* at = node; at && at != m_block; at = at->parent())
+        at->uniteRect(rect);
+}

@@ -1,0 +1,63 @@
+#include "ui/views/html/HtmlStyle.h"
+
+#include "graphics/paint/FontMetrics.h"
+
+int HtmlLength::resolve(int containingWidth, int fallback) const
+{
+    switch (unit) {
+    case kPx:
+        return static_cast<int>(value);
+    case kPercent:
+        return static_cast<int>(static_cast<float>(containingWidth) * value / 100.0f);
+    case kAuto:
+        break;
+    }
+    return fallback;
+}
+
+HtmlStyle HtmlStyle::inherited() const
+{
+    HtmlStyle child;
+    child.color = color;
+    child.fontFamily = fontFamily;
+    child.fontSize = fontSize;
+    child.bold = bold;
+    child.italic = italic;
+    child.underline = underline;
+    child.lineThrough = lineThrough;
+    child.textAlign = textAlign;
+    child.lineHeight = lineHeight;
+    child.whiteSpace = whiteSpace;
+    child.listStyle = listStyle;
+    child.borderCollapse = borderCollapse;
+    child.borderSpacing = borderSpacing;
+    return child;
+}
+
+bool HtmlStyle::isBlockLevel() const
+{
+    return display != kInline && display != kNone;
+}
+
+bool HtmlStyle::hasBox() const
+{
+    if (backgroundColor.isVisible() || !backgroundImage.isEmpty())
+        return true;
+    for (int side = 0; side < 4; ++side) {
+        if (borderWidth[side] > 0)
+            return true;
+    }
+    return false;
+}
+
+int HtmlStyle::horizontalSpace() const
+{
+    return padding[kLeft] + padding[kRight] + borderWidth[kLeft] + borderWidth[kRight];
+}
+
+int HtmlStyle::lineBoxHeight() const
+{
+    if (lineHeight >= 0)
+        return lineHeight;
+    return metrics ? metrics->height() + metrics->leading() : fontSize;
+}

@@ -1,0 +1,716 @@
+#include "ui/views/html/HtmlStyler.h"
+
+
+#include "ui/views/html/HtmlFontCache.h"
+#include "ui/views/html/HtmlNode.h"
+
+#include <algorithm>
+
+namespace {
+
+// What a browser does to a page before the page's own style.
+const char16_t kDefaultStyle[] =
+    u"html, body, div, p, h1, h2, h3, h4, h5, h6, ul, ol, dl, dt, dd, blockquote, pre, center, form, hr,"
+    u" address, header, footer, section, article, nav, aside, main, fieldset, caption, figure { display: block }"
+    u" head, script, style, title, meta, link, base, noscript, template, area, map, param { display: none }"
+    u" li { display: list-item }"
+    u" table { display: table }"
+    u" thead, tbody, tfoot { display: table-row-group }"
+    u" tr { display: table-row }"
+    u" td, th { display: table-cell; padding: 1px }"
+    u" th { font-weight: bold; text-align: center }"
+    u" body { margin: 8px }"
+    u" p, dl, ul, ol { margin: 1em 0 }"
+    u" blockquote { margin: 1em 40px }"
+    u" ul, ol { padding-left: 40px }"
+    u" ol { list-style-type: decimal }"
+    u" ul ul, ol ul { list-style-type: circle; margin: 0 }"
+    u" h1 { font-size: 2em; margin: .67em 0; font-weight: bold }"
+    u" h2 { font-size: 1.5em; margin: .83em 0; font-weight: bold }"
+    u" h3 { font-size: 1.17em; margin: 1em 0; font-weight: bold }"
+    u" h4 { margin: 1.33em 0; font-weight: bold }"
+    u" h5 { font-size: .83em; margin: 1.67em 0; font-weight: bold }"
+    u" h6 { font-size: .67em; margin: 2.33em 0; font-weight: bold }"
+    u" b, strong { font-weight: bold }"
+    u" i, em, cite, var, dfn, address { font-style: italic }"
+    u" u, ins { text-decoration: underline }"
+    u" s, strike, del { text-decoration: line-through }"
+    u" a:link { color: #0000EE; text-decoration: underline }"
+    u" pre, tt, code, kbd, samp { font-family: monospace }"
+    u" pre { white-space: pre; margin: 1em 0 }"
+    u" center { text-align: center }"
+    u" small { font-size: smaller }"
+    u" big { font-size: larger }"
+    u" hr { border: 1px solid gray; margin: .5em 0 }"
+    u" dd { margin-left: 40px }"
+    u" caption { text-align: center }";
+
+const CssStyleSheet& defaultSheet()
+{
+    static const CssStyleSheet sheet = [] {
+        CssStyleSheet built;
+        built.parse(String(kDefaultStyle));
+        return built;
+    }();
+    return sheet;
+}
+
+enum Level { kDefault, kPresentation, kAuthor, kInline, kAuthorImportant, kInlineImportant };
+
+bool isSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The value cut at white space outside parentheses: "1px solid rgb(1, 2, 3)"
+// gives three parts.
+std::vector<String> splitValue(const String& value)
+{
+    std::vector<String> parts;
+    String part;
+    int depth = 0;
+    for (int i = 0; i < value.length(); ++i) {
+        const char16_t c = value.at(i);
+        if (c == u'(')
+            ++depth;
+        else if (c == u')' && depth > 0)
+            --depth;
+        if (isSpace(c) && depth == 0) {
+            if (!part.isEmpty())
+                parts.push_back(part);
+            part.clear();
+            continue;
+        }
+        part.appendChar(c);
+    }
+    if (!part.isEmpty())
+        parts.push_back(part);
+    return parts;
+}
+
+// A leading decimal number; false when there is none. unit gets the rest.
+bool parseNumber(const String& text, float& number, String& unit)
+{
+    int pos = 0;
+    float sign = 1.0f;
+    if (pos < text.length() && (text.at(pos) == u'-' || text.at(pos) == u'+'))
+        sign = text.at(pos++) == u'-' ? -1.0f : 1.0f;
+    double value = 0.0;
+    double scale = 0.0;
+    int digits = 0;
+    for (; pos < text.length(); ++pos) {
+        const char16_t c = text.at(pos);
+        if (c == u'.' && scale == 0.0) {
+            scale = 1.0;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            break;
+        ++digits;
+        if (value < 1e7) {
+            value = value * 10.0 + (c - u'0');
+            scale *= 10.0;
+        }
+    }
+    if (digits == 0)
+        return false;
+    number = sign * static_cast<float>(scale > 0.0 ? value / scale : value);
+    unit = text.midFrom(pos).trim().toLower();
+    return true;
+}
+
+int hexDigit(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+bool parseHexColor(const String& hex, Color& color)
+{
+    if (hex.length() != 3 && hex.length() != 6)
+        return false;
+    int channels[6];
+    for (int i = 0; i < hex.length(); ++i) {
+        channels[i] = hexDigit(hex.at(i));
+        if (channels[i] < 0)
+            return false;
+    }
+    if (hex.length() == 3) {
+        color = Color(static_cast<uint8_t>(channels[0] * 17), static_cast<uint8_t>(channels[1] * 17),
+                      static_cast<uint8_t>(channels[2] * 17));
+    } else {
+        color = Color(static_cast<uint8_t>(channels[0] * 16 + channels[1]),
+                      static_cast<uint8_t>(channels[2] * 16 + channels[3]),
+                      static_cast<uint8_t>(channels[4] * 16 + channels[5]));
+    }
+    return true;
+}
+
+uint8_t channel(const String& text)
+{
+    float number = 0.0f;
+    String unit;
+    if (!parseNumber(text.trim(), number, unit))
+        return 0;
+    if (unit == u"%")
+        number = number * 255.0f / 100.0f;
+    return static_cast<uint8_t>(std::min(255.0f, std::max(0.0f, number)));
+}
+
+bool parseFunctionColor(const String& text, Color& color)
+{
+    const int open = text.indexOfChar(u'(', 0, 1);
+    const int close = text.lastIndexOfChar(u')', 1);
+    if (open < 0 || close < open)
+        return false;
+    std::vector<String> parts;
+    const String inside = text.mid(open + 1, close - open - 1);
+    for (int start = 0; start <= inside.length() && parts.size() < 4;) {
+        int comma = inside.indexOfChar(u',', start, 1);
+        if (comma < 0)
+            comma = inside.length();
+        parts.push_back(inside.mid(start, comma - start));
+        start = comma + 1;
+    }
+    if (parts.size() < 3)
+        return false;
+    color = Color(channel(parts[0]), channel(parts[1]), channel(parts[2]));
+    if (parts.size() > 3) {
+        float alpha = 1.0f;
+        String unit;
+        if (parseNumber(parts[3].trim(), alpha, unit))
+            color.setAlpha(static_cast<uint8_t>(std::min(1.0f, std::max(0.0f, alpha)) * 255.0f));
+    }
+    return true;
+}
+
+String urlOf(const String& value)
+{
+    const String lower = value.toLower();
+    if (!lower.startsWith(String(u"url("), 1))
+        return String();
+    const int close = value.lastIndexOfChar(u')', 1);
+    if (close < 4)
+        return String();
+    return value.mid(4, close - 4).trimChars(String(u" \t\"'"));
+}
+
+bool isBorderStyle(const String& word)
+{
+    const char16_t* const styles[] = {u"none",   u"hidden", u"solid", u"dashed", u"dotted",
+                                      u"double", u"groove", u"ridge", u"inset",  u"outset"};
+    for (const char16_t* style : styles) {
+        if (String::equalsCString(word, style))
+            return true;
+    }
+    return false;
+}
+
+// "200" from an attribute means pixels.
+String attributeLength(const String& value)
+{
+    const String trimmed = value.trim();
+    if (trimmed.isEmpty())
+        return trimmed;
+    const char16_t last = trimmed.last();
+    return (last >= u'0' && last <= u'9') ? trimmed + u"px" : trimmed;
+}
+
+void addHint(std::vector<CssDeclaration>& hints, const char16_t* property, const String& value)
+{
+    if (!value.trim().isEmpty())
+        hints.push_back(CssDeclaration{String(property), value.trim(), false});
+}
+
+void presentationHints(const HtmlNode* element, std::vector<CssDeclaration>& hints)
+{
+    addHint(hints, u"background-color", element->attribute(u"bgcolor"));
+    if (!element->hasTag(u"IMG") && !element->hasTag(u"TABLE") && !element->hasTag(u"TD") &&
+        !element->hasTag(u"TH")) {
+        if (element->hasTag(u"FONT")) {
+            addHint(hints, u"color", element->attribute(u"color"));
+            addHint(hints, u"font-family", element->attribute(u"face"));
+        }
+        if (element->hasTag(u"BODY"))
+            addHint(hints, u"color", element->attribute(u"text"));
+        addHint(hints, u"text-align", element->attribute(u"align"));
+        return;
+    }
+    addHint(hints, u"width", attributeLength(element->attribute(u"width")));
+    addHint(hints, u"height", attributeLength(element->attribute(u"height")));
+    const String align = element->attribute(u"align").trim().toLower();
+    if (element->hasTag(u"IMG")) {
+        if (align == u"left" || align == u"right")
+            addHint(hints, u"float", align);
+        return;
+    }
+    if (element->hasTag(u"TABLE")) {
+        if (align == u"center")
+            addHint(hints, u"margin", String(u"0 auto"));
+        addHint(hints, u"border-spacing", attributeLength(element->attribute(u"cellspacing")));
+        const String border = element->attribute(u"border");
+        if (!border.isEmpty())
+            addHint(hints, u"border", attributeLength(border) + u" outset gray");
+        return;
+    }
+    addHint(hints, u"text-align", align);
+    addHint(hints, u"vertical-align", element->attribute(u"valign"));
+    if (element->hasAttribute(u"nowrap"))
+        addHint(hints, u"white-space", String(u"nowrap"));
+    const HtmlNode* table = element->closest(u"TABLE");
+    if (!table)
+        return;
+    addHint(hints, u"padding", attributeLength(table->attribute(u"cellpadding")));
+    if (table->attribute(u"border").toInt() > 0)
+        addHint(hints, u"border", String(u"1px inset gray"));
+}
+
+} // namespace
+
+struct HtmlStyler::Matched
+{
+    int level;
+    int specificity;
+    int order;
+    const CssDeclaration* declaration;
+};
+
+// Border sides are settled after the cascade: a side shows only with a
+// style, and takes 3 pixels and the text colour unless given others.
+struct HtmlStyler::Borders
+{
+    bool styled[4] = {false, false, false, false};
+    int width[4] = {-1, -1, -1, -1};
+    bool colored[4] = {false, false, false, false};
+};
+
+HtmlStyler::HtmlStyler(HtmlFontCache& fonts, int zoomPercent)
+    : m_fonts(fonts), m_zoom(static_cast<float>(zoomPercent) / 100.0f)
+{
+}
+
+int HtmlStyler::pixels(float value) const
+{
+    const float scaled = value * m_zoom;
+    return static_cast<int>(std::max(-1e6f, std::min(1e6f, scaled)) + (scaled >= 0 ? 0.5f : -0.5f));
+}
+
+bool HtmlStyler::parseColor(const String& text, Color& color)
+{
+    const String value = text.trim().toLower();
+    if (value.isEmpty())
+        return false;
+    if (value.at(0) == u'#')
+        return parseHexColor(value.midFrom(1), color);
+    if (value.startsWith(String(u"rgb"), 1))
+        return parseFunctionColor(value, color);
+    if (value == u"transparent") {
+        color = Color();
+        return true;
+    }
+    const Color named = Color::fromCssName(value);
+    const Color unknown = Color::fromCssName(String());
+    if (named == unknown && value != u"magenta" && value != u"fuchsia")
+        return false;
+    color = named;
+    return true;
+}
+
+bool HtmlStyler::parseLength(const String& text, int fontSize, HtmlLength& length) const
+{
+    const String value = text.trim().toLower();
+    if (value == u"auto") {
+        length = HtmlLength();
+        return true;
+    }
+    float number = 0.0f;
+    String unit;
+    if (!parseNumber(value, number, unit))
+        return false;
+    if (unit == u"%") {
+        length = HtmlLength{HtmlLength::kPercent, number};
+        return true;
+    }
+    float px;
+    if (unit == u"px" || (unit.isEmpty() && number == 0.0f) || unit.isEmpty())
+        px = static_cast<float>(pixels(number));
+    else if (unit == u"pt")
+        px = static_cast<float>(pixels(number * 96.0f / 72.0f));
+    else if (unit == u"em")
+        px = number * static_cast<float>(fontSize);
+    else if (unit == u"ex")
+        px = number * static_cast<float>(fontSize) / 2.0f;
+    else
+        return false;
+    length = HtmlLength::px(px);
+    return true;
+}
+
+void HtmlStyler::styleTree(HtmlNode* root)
+{
+    // Style blocks anywhere in the page apply to all of it, in page order.
+    std::vector<const HtmlNode*> pending = {root};
+    while (!pending.empty()) {
+        const HtmlNode* node = pending.back();
+        pending.pop_back();
+        if (node->hasTag(u"STYLE")) {
+            for (const auto& child : node->children()) {
+                if (child->isText())
+                    m_author.parse(child->text());
+            }
+            continue;
+        }
+        for (auto it = node->children().rbegin(); it != node->children().rend(); ++it)
+            pending.push_back(it->get());
+    }
+    HtmlStyle initial;
+    initial.fontFamily = String(u"Times New Roman");
+    initial.fontSize = pixels(16.0f);
+    initial.metrics = m_fonts.metrics(initial);
+    styleElement(root, initial, 0);
+}
+
+void HtmlStyler::collect(const HtmlNode* element, std::vector<Matched>& matched,
+                         std::vector<CssDeclaration>& own) const
+{
+    presentationHints(element, own);
+    const size_t hintCount = own.size();
+    const std::vector<CssDeclaration> inlineStyle = CssStyleSheet::parseDeclarations(element->attribute(u"style"));
+    own.insert(own.end(), inlineStyle.begin(), inlineStyle.end());
+    for (size_t i = 0; i < own.size(); ++i) {
+        const bool hint = i < hintCount;
+        const int level = hint ? kPresentation : (own[i].important ? kInlineImportant : kInline);
+        matched.push_back(Matched{level, 0, static_cast<int>(i), &own[i]});
+    }
+    for (const CssRule& rule : defaultSheet().rules()) {
+        if (!CssStyleSheet::matches(rule, element))
+            continue;
+        for (const CssDeclaration& declaration : rule.declarations)
+            matched.push_back(Matched{kDefault, rule.specificity, rule.order, &declaration});
+    }
+    for (const CssRule& rule : m_author.rules()) {
+        if (!CssStyleSheet::matches(rule, element))
+            continue;
+        for (const CssDeclaration& declaration : rule.declarations) {
+            const int level = declaration.important ? kAuthorImportant : kAuthor;
+            matched.push_back(Matched{level, rule.specificity, rule.order, &declaration});
+        }
+    }
+    std::stable_sort(matched.begin(), matched.end(), [](const Matched& a, const Matched& b) {
+        if (a.level != b.level)
+            return a.level < b.level;
+        if (a.specificity != b.specificity)
+            return a.specificity < b.specificity;
+        return a.order < b.order;
+    });
+}
+
+void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent, int depth)
+{
+    HtmlStyle style = parent.inherited();
+    std::vector<Matched> matched;
+    std::vector<CssDeclaration> own;
+    own.reserve(16);
+    collect(element, matched, own);
+    Borders borders;
+    // The font size first: every "em" of the element depends on it.
+    for (const Matched& entry : matched) {
+        const String& property = entry.declaration->property;
+        if (property == u"font-size")
+            applyFontSize(style, parent, entry.declaration->value);
+        else if (property == u"font")
+            applyFontShorthand(style, parent, entry.declaration->value);
+    }
+    for (const Matched& entry : matched)
+        apply(style, borders, *entry.declaration);
+    for (int side = 0; side < 4; ++side) {
+        const int width = borders.width[side] < 0 ? pixels(3.0f) : borders.width[side];
+        style.borderWidth[side] = borders.styled[side] ? width : 0;
+        if (!borders.colored[side])
+            style.borderColor[side] = style.color;
+    }
+    if (style.floating != HtmlStyle::kFloatNone && style.display == HtmlStyle::kInline)
+        style.display = HtmlStyle::kBlock;
+    if (element->hasTag(u"IMG") && style.display != HtmlStyle::kNone)
+        style.display = style.floating != HtmlStyle::kFloatNone ? HtmlStyle::kBlock : HtmlStyle::kInline;
+    style.metrics = m_fonts.metrics(style);
+    element->style() = style;
+    for (const auto& child : element->children()) {
+        if (child->isElement())
+            styleElement(child.get(), element->style(), depth + 1);
+    }
+}
+
+void HtmlStyler::applyFontSize(HtmlStyle& style, const HtmlStyle& parent, const String& text) const
+{
+    struct Keyword
+    {
+        const char16_t* name;
+        float px;
+    };
+    const Keyword keywords[] = {{u"xx-small", 9}, {u"x-small", 10}, {u"small", 13},   {u"medium", 16},
+                                {u"large", 18},   {u"x-large", 24}, {u"xx-large", 32}};
+    const String value = text.trim().toLower();
+    for (const Keyword& keyword : keywords) {
+        if (String::equalsCString(value, keyword.name)) {
+            style.fontSize = pixels(keyword.px);
+            return;
+        }
+    }
+    if (value == u"smaller" || value == u"larger") {
+        const float factor = value == u"smaller" ? 0.83f : 1.2f;
+        style.fontSize = std::max(1, static_cast<int>(static_cast<float>(parent.fontSize) * factor));
+        return;
+    }
+    HtmlLength length;
+    if (!parseLength(value, parent.fontSize, length) || length.isAuto())
+        return;
+    const int size = length.resolve(parent.fontSize * 100, 0) / (length.unit == HtmlLength::kPercent ? 100 : 1);
+    if (size > 0)
+        style.fontSize = std::min(size, 2048);
+}
+
+void HtmlStyler::applyFontShorthand(HtmlStyle& style, const HtmlStyle& parent, const String& value) const
+{
+    const std::vector<String> parts = splitValue(value);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const String word = parts[i].toLower();
+        if (word == u"bold" || word == u"bolder")
+            style.bold = true;
+        else if (word == u"italic" || word == u"oblique")
+            style.italic = true;
+        else if (word == u"normal")
+            continue;
+        else if (!word.isEmpty() && ((word.at(0) >= u'0' && word.at(0) <= u'9') || word.at(0) == u'.')) {
+            const int slash = word.indexOfChar(u'/', 0, 1);
+            applyFontSize(style, parent, slash < 0 ? word : word.mid(0, slash));
+            String family;
+            for (size_t rest = i + 1; rest < parts.size(); ++rest)
+                family += (family.isEmpty() ? String() : String(u" ")) + parts[rest];
+            if (!family.isEmpty())
+                style.fontFamily = family;
+            return;
+        }
+    }
+}
+
+void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration& declaration) const
+{
+    const String& property = declaration.property;
+    const String value = declaration.value.trim();
+    const String lower = value.toLower();
+    Color color;
+    if (property == u"color") {
+        if (parseColor(value, color))
+            style.color = color;
+    } else if (property == u"background-color") {
+        if (parseColor(value, color))
+            style.backgroundColor = color;
+    } else if (property == u"background") {
+        for (const String& part : splitValue(value)) {
+            if (parseColor(part, color))
+                style.backgroundColor = color;
+            else if (!urlOf(part).isEmpty())
+                style.backgroundImage = urlOf(part);
+        }
+    } else if (property == u"background-image") {
+        style.backgroundImage = urlOf(value);
+    } else if (property == u"font-family") {
+        style.fontFamily = value;
+    } else if (property == u"font-weight") {
+        float weight = 0.0f;
+        String unit;
+        style.bold = lower == u"bold" || lower == u"bolder" || (parseNumber(lower, weight, unit) && weight >= 600);
+    } else if (property == u"font-style") {
+        style.italic = lower == u"italic" || lower == u"oblique";
+    } else if (property == u"text-decoration" || property == u"text-decoration-line") {
+        style.underline = lower.contains(String(u"underline"), 1);
+        style.lineThrough = lower.contains(String(u"line-through"), 1);
+    } else if (property == u"text-align") {
+        if (lower == u"center" || lower == u"middle")
+            style.textAlign = HtmlStyle::kAlignCenter;
+        else if (lower == u"right")
+            style.textAlign = HtmlStyle::kAlignRight;
+        else if (lower == u"left" || lower == u"justify")
+            style.textAlign = HtmlStyle::kAlignLeft;
+    } else if (property == u"vertical-align") {
+        if (lower == u"top" || lower == u"baseline" || lower == u"text-top")
+            style.verticalAlign = HtmlStyle::kAlignTop;
+        else if (lower == u"middle")
+            style.verticalAlign = HtmlStyle::kAlignMiddle;
+        else if (lower == u"bottom" || lower == u"text-bottom")
+            style.verticalAlign = HtmlStyle::kAlignBottom;
+    } else if (property == u"line-height") {
+        float number = 0.0f;
+        String unit;
+        HtmlLength length;
+        if (lower == u"normal")
+            style.lineHeight = -1;
+        else if (parseNumber(lower, number, unit) && unit.isEmpty())
+            style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize));
+        else if (parseLength(lower, style.fontSize, length) && !length.isAuto())
+            style.lineHeight = length.unit == HtmlLength::kPercent
+                                   ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
+                                   : static_cast<int>(length.value);
+        style.lineHeight = std::min(style.lineHeight, 4096);
+    } else if (property == u"display") {
+        const struct {
+            const char16_t* name;
+            HtmlStyle::Display display;
+        } displays[] = {{u"inline", HtmlStyle::kInline},
+                        {u"inline-block", HtmlStyle::kInline},
+                        {u"block", HtmlStyle::kBlock},
+                        {u"none", HtmlStyle::kNone},
+                        {u"list-item", HtmlStyle::kListItem},
+                        {u"table", HtmlStyle::kTable},
+                        {u"inline-table", HtmlStyle::kTable},
+                        {u"table-row-group", HtmlStyle::kTableRowGroup},
+                        {u"table-header-group", HtmlStyle::kTableRowGroup},
+                        {u"table-footer-group", HtmlStyle::kTableRowGroup},
+                        {u"table-row", HtmlStyle::kTableRow},
+                        {u"table-cell", HtmlStyle::kTableCell}};
+        for (const auto& entry : displays) {
+            if (String::equalsCString(lower, entry.name))
+                style.display = entry.display;
+        }
+    } else if (property == u"white-space") {
+        if (lower == u"normal")
+            style.whiteSpace = HtmlStyle::kNormal;
+        else if (lower == u"pre")
+            style.whiteSpace = HtmlStyle::kPre;
+        else if (lower == u"pre-wrap" || lower == u"pre-line")
+            style.whiteSpace = HtmlStyle::kPreWrap;
+        else if (lower == u"nowrap")
+            style.whiteSpace = HtmlStyle::kNoWrap;
+    } else if (property == u"float") {
+        style.floating = lower == u"left"    ? HtmlStyle::kFloatLeft
+                         : lower == u"right" ? HtmlStyle::kFloatRight
+                                             : HtmlStyle::kFloatNone;
+    } else if (property == u"clear") {
+        style.clear = lower == u"left"    ? HtmlStyle::kClearLeft
+                      : lower == u"right" ? HtmlStyle::kClearRight
+                      : lower == u"both"  ? HtmlStyle::kClearBoth
+                                          : HtmlStyle::kClearNone;
+    } else if (property == u"list-style-type" || property == u"list-style") {
+        const struct {
+            const char16_t* name;
+            HtmlStyle::ListStyle list;
+        } lists[] = {{u"disc", HtmlStyle::kListDisc},
+                     {u"circle", HtmlStyle::kListCircle},
+                     {u"square", HtmlStyle::kListSquare},
+                     {u"decimal", HtmlStyle::kListDecimal},
+                     {u"none", HtmlStyle::kListNone}};
+        for (const String& part : splitValue(lower)) {
+            for (const auto& entry : lists) {
+                if (String::equalsCString(part, entry.name))
+                    style.listStyle = entry.list;
+            }
+        }
+    } else if (property == u"border-collapse") {
+        style.borderCollapse = lower == u"collapse";
+    } else if (property == u"border-spacing") {
+        HtmlLength length;
+        const std::vector<String> parts = splitValue(lower);
+        if (!parts.empty() && parseLength(parts[0], style.fontSize, length) && length.unit == HtmlLength::kPx)
+            style.borderSpacing = std::max(0, std::min(static_cast<int>(length.value), 1000));
+    } else {
+        applyBox(style, borders, property, value);
+    }
+}
+
+bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& property, const String& value) const
+{
+    const char16_t* const sideNames[] = {u"top", u"right", u"bottom", u"left"};
+    HtmlLength length;
+    if (property == u"width" || property == u"height") {
+        if (!parseLength(value, style.fontSize, length))
+            return false;
+        if (length.value < 0)
+            return false;
+        (property == u"width" ? style.width : style.height) = length;
+        return true;
+    }
+    if (property == u"margin" || property == u"padding") {
+        const std::vector<String> parts = splitValue(value);
+        if (parts.empty() || parts.size() > 4)
+            return false;
+        HtmlLength values[4];
+        for (size_t i = 0; i < parts.size(); ++i) {
+            if (!parseLength(parts[i], style.fontSize, values[i]))
+                return false;
+        }
+        const int count = static_cast<int>(parts.size());
+        const int pick[4][4] = {{0, 0, 0, 0}, {0, 1, 0, 1}, {0, 1, 2, 1}, {0, 1, 2, 3}};
+        for (int side = 0; side < 4; ++side) {
+            const HtmlLength& chosen = values[pick[count - 1][side]];
+            if (property == u"margin")
+                style.margin[side] = chosen;
+            else if (chosen.unit == HtmlLength::kPx)
+                style.padding[side] = std::max(0, std::min(static_cast<int>(chosen.value), 10000));
+        }
+        return true;
+    }
+    for (int side = 0; side < 4; ++side) {
+        if (property == String(u"margin-") + sideNames[side]) {
+            if (parseLength(value, style.fontSize, length))
+                style.margin[side] = length;
+            return true;
+        }
+        if (property == String(u"padding-") + sideNames[side]) {
+            if (parseLength(value, style.fontSize, length) && length.unit == HtmlLength::kPx)
+                style.padding[side] = std::max(0, std::min(static_cast<int>(length.value), 10000));
+            return true;
+        }
+    }
+    return applyBorder(style, borders, property, value);
+}
+
+bool HtmlStyler::applyBorder(HtmlStyle& style, Borders& borders, const String& property, const String& value) const
+{
+    if (!property.startsWith(String(u"border"), 1))
+        return false;
+    const char16_t* const sideNames[] = {u"top", u"right", u"bottom", u"left"};
+    bool sides[4] = {true, true, true, true};
+    String part = property.midFrom(6);
+    for (int side = 0; side < 4; ++side) {
+        if (part.startsWith(String(u"-") + sideNames[side], 1)) {
+            for (int other = 0; other < 4; ++other)
+                sides[other] = other == side;
+            part = part.midFrom(1 + String(sideNames[side]).length());
+            break;
+        }
+    }
+    const bool all = part.isEmpty();
+    for (const String& word : splitValue(value)) {
+        const String lower = word.toLower();
+        Color color;
+        HtmlLength length;
+        int width = -1;
+        if (lower == u"thin")
+            width = pixels(1.0f);
+        else if (lower == u"medium")
+            width = pixels(3.0f);
+        else if (lower == u"thick")
+            width = pixels(5.0f);
+        else if (parseLength(lower, style.fontSize, length) && length.unit == HtmlLength::kPx)
+            width = std::max(0, std::min(static_cast<int>(length.value), 1000));
+        for (int side = 0; side < 4; ++side) {
+            if (!sides[side])
+                continue;
+            if (width >= 0 && (all || part == u"-width")) {
+                borders.width[side] = width;
+            } else if (isBorderStyle(lower) && (all || part == u"-style")) {
+                borders.styled[side] = lower != u"none" && lower != u"hidden";
+            } else if ((all || part == u"-color") && width < 0 && parseColor(lower, color)) {
+                style.borderColor[side] = color;
+                borders.colored[side] = true;
+            }
+        }
+    }
+    return true;
+}
