@@ -198,6 +198,9 @@ HtmlHit HtmlDocument::hitTest(const Point& point) const
     }
     if (!hit.element)
         hit.element = innermostAt(m_root.get(), at);
+    // The body is the canvas: the empty page around it answers as the body.
+    if (hit.element == m_root.get() && m_root->findByTag(u"BODY"))
+        hit.element = m_root->findByTag(u"BODY");
     for (const HtmlNode* node = hit.element; node; node = node->parent()) {
         if (node->hasTag(u"A") && node->hasAttribute(u"href")) {
             hit.anchor = node;

@@ -12,11 +12,11 @@ std::string placed(const HtmlDocument& document, const std::string& name)
 {
     if (name[0] == '#') {
         const HtmlNode* element = byId(document, name.c_str() + 1);
-        return element ? rectText(element->rect()) : "missing";
+        return element ? boxText(element->rect()) : "missing";
     }
     for (const HtmlPaintItem& item : document.items()) {
         if ((item.kind == HtmlPaintItem::kText || item.kind == HtmlPaintItem::kMarker) && narrow(item.text) == name)
-            return rectText(item.rect);
+            return boxText(item.rect);
     }
     return "missing";
 }

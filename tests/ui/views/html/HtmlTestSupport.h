@@ -41,7 +41,7 @@ inline std::string treeText(const HtmlNode* node)
     return out + ")";
 }
 
-inline std::string rectText(const Rect& r)
+inline std::string boxText(const Rect& r)
 {
     return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
            std::to_string(r.height);
