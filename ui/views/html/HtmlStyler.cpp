@@ -552,7 +552,7 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
         if (lower == u"normal")
             style.lineHeight = -1;
         else if (parseNumber(lower, number, unit) && unit.isEmpty())
-            style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize));
+            style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize) + 0.5f);
         else if (parseLength(lower, style.fontSize, length) && !length.isAuto())
             style.lineHeight = length.unit == HtmlLength::kPercent
                                    ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
