@@ -87,7 +87,7 @@ bool parseCompound(const String& text, int& pos, CssCompound& compound, int& spe
             specificity += 100;
         } else if (c == u':') {
             const String pseudo = readName(text, pos).toLower();
-            if (pseudo != u"link")
+            if (!String::equalsCString(pseudo, u"link"))
                 return false;
             compound.linkOnly = true;
             specificity += 100;
@@ -206,10 +206,11 @@ std::vector<CssDeclaration> CssStyleSheet::parseDeclarations(const String& text)
         String value = item.midFrom(colon + 1).trim();
         const int bang = value.indexOfChar(u'!', 0, 1);
         if (bang >= 0) {
-            declaration.important = value.midFrom(bang + 1).trim().toLower() == u"important";
+            declaration.important = String::equalsCString(value.midFrom(bang + 1).trim().toLower(), u"important");
             value = value.mid(0, bang).trim();
         }
         declaration.value = value;
+        declaration.lowerValue = value.toLower();
         if (!declaration.property.isEmpty() && !value.isEmpty())
             declarations.push_back(declaration);
     }

@@ -10,7 +10,9 @@ struct CssDeclaration
 {
     // Lower case.
     String property;
+    // Trimmed, and in lower case for keywords, numbers and colours.
     String value;
+    String lowerValue;
     bool important = false;
 };
 

@@ -77,13 +77,14 @@ void HtmlNode::appendText(const String& text, int maxLength)
         m_text.append(text.mid(0, room));
 }
 
-String HtmlNode::attribute(const char16_t* name) const
+const String& HtmlNode::attribute(const char16_t* name) const
 {
+    static const String missing;
     for (const HtmlAttribute& attribute : m_attributes) {
         if (String::equalsCString(attribute.name, name))
             return attribute.value;
     }
-    return String();
+    return missing;
 }
 
 bool HtmlNode::hasAttribute(const char16_t* name) const
@@ -106,7 +107,7 @@ void HtmlNode::addAttribute(const String& name, const String& value)
 
 bool HtmlNode::hasClass(const String& name) const
 {
-    const String classes = attribute(u"class");
+    const String& classes = attribute(u"class");
     const int length = classes.length();
     int start = 0;
     while (start < length) {
@@ -115,7 +116,8 @@ bool HtmlNode::hasClass(const String& name) const
         int end = start;
         while (end < length && !isSpace(classes.at(end)))
             ++end;
-        if (end - start == name.length() && end > start && classes.mid(start, end - start) == name)
+        if (end - start == name.length() && end > start &&
+            std::equal(name.data(), name.data() + name.length(), classes.constCharAt(start)))
             return true;
         start = end;
     }

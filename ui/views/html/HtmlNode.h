@@ -38,11 +38,11 @@ public:
 
     const std::vector<HtmlAttribute>& attributes() const { return m_attributes; }
     // Empty when missing.
-    String attribute(const char16_t* name) const;
+    const String& attribute(const char16_t* name) const;
     bool hasAttribute(const char16_t* name) const;
     // A later duplicate is ignored, as browsers do.
     void addAttribute(const String& name, const String& value);
-    String id() const { return attribute(u"id"); }
+    const String& id() const { return attribute(u"id"); }
     bool hasClass(const String& name) const;
 
     HtmlNode* parent() const { return m_parent; }

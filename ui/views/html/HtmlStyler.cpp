@@ -157,7 +157,7 @@ uint8_t channel(const String& text)
     String unit;
     if (!parseNumber(text.trim(), number, unit))
         return 0;
-    if (unit == u"%")
+    if (String::equalsCString(unit, u"%"))
         number = number * 255.0f / 100.0f;
     return static_cast<uint8_t>(std::min(255.0f, std::max(0.0f, number)));
 }
@@ -224,7 +224,7 @@ String attributeLength(const String& value)
 void addHint(std::vector<CssDeclaration>& hints, const char16_t* property, const String& value)
 {
     if (!value.trim().isEmpty())
-        hints.push_back(CssDeclaration{String(property), value.trim(), false});
+        hints.push_back(CssDeclaration{String(property), value.trim(), value.trim().toLower(), false});
 }
 
 void presentationHints(const HtmlNode* element, std::vector<CssDeclaration>& hints)
@@ -245,12 +245,12 @@ void presentationHints(const HtmlNode* element, std::vector<CssDeclaration>& hin
     addHint(hints, u"height", attributeLength(element->attribute(u"height")));
     const String align = element->attribute(u"align").trim().toLower();
     if (element->hasTag(u"IMG")) {
-        if (align == u"left" || align == u"right")
+        if (String::equalsCString(align, u"left") || String::equalsCString(align, u"right"))
             addHint(hints, u"float", align);
         return;
     }
     if (element->hasTag(u"TABLE")) {
-        if (align == u"center")
+        if (String::equalsCString(align, u"center"))
             addHint(hints, u"margin", String(u"0 auto"));
         addHint(hints, u"border-spacing", attributeLength(element->attribute(u"cellspacing")));
         const String border = element->attribute(u"border");
@@ -278,6 +278,8 @@ struct HtmlStyler::Matched
     int specificity;
     int order;
     const CssDeclaration* declaration;
+    // Declarations of one rule keep their written order.
+    int sequence;
 };
 
 // Border sides are settled after the cascade: a side shows only with a
@@ -302,29 +304,32 @@ int HtmlStyler::pixels(float value) const
 
 bool HtmlStyler::parseColor(const String& text, Color& color)
 {
-    const String value = text.trim().toLower();
+    return parseLowerColor(text.trim().toLower(), color);
+}
+
+bool HtmlStyler::parseLowerColor(const String& value, Color& color)
+{
     if (value.isEmpty())
         return false;
     if (value.at(0) == u'#')
         return parseHexColor(value.midFrom(1), color);
     if (value.startsWith(String(u"rgb"), 1))
         return parseFunctionColor(value, color);
-    if (value == u"transparent") {
+    if (String::equalsCString(value, u"transparent")) {
         color = Color();
         return true;
     }
     const Color named = Color::fromCssName(value);
     const Color unknown = Color::fromCssName(String());
-    if (named == unknown && value != u"magenta" && value != u"fuchsia")
+    if (named == unknown && !String::equalsCString(value, u"magenta") && !String::equalsCString(value, u"fuchsia"))
         return false;
     color = named;
     return true;
 }
 
-bool HtmlStyler::parseLength(const String& text, int fontSize, HtmlLength& length) const
+bool HtmlStyler::parseLength(const String& value, int fontSize, HtmlLength& length) const
 {
-    const String value = text.trim().toLower();
-    if (value == u"auto") {
+    if (String::equalsCString(value, u"auto")) {
         length = HtmlLength();
         return true;
     }
@@ -332,18 +337,18 @@ bool HtmlStyler::parseLength(const String& text, int fontSize, HtmlLength& lengt
     String unit;
     if (!parseNumber(value, number, unit))
         return false;
-    if (unit == u"%") {
+    if (String::equalsCString(unit, u"%")) {
         length = HtmlLength{HtmlLength::kPercent, number};
         return true;
     }
     float px;
-    if (unit == u"px" || (unit.isEmpty() && number == 0.0f) || unit.isEmpty())
+    if (String::equalsCString(unit, u"px") || (unit.isEmpty() && number == 0.0f) || unit.isEmpty())
         px = static_cast<float>(pixels(number));
-    else if (unit == u"pt")
+    else if (String::equalsCString(unit, u"pt"))
         px = static_cast<float>(pixels(number * 96.0f / 72.0f));
-    else if (unit == u"em")
+    else if (String::equalsCString(unit, u"em"))
         px = number * static_cast<float>(fontSize);
-    else if (unit == u"ex")
+    else if (String::equalsCString(unit, u"ex"))
         px = number * static_cast<float>(fontSize) / 2.0f;
     else
         return false;
@@ -385,28 +390,32 @@ void HtmlStyler::collect(const HtmlNode* element, std::vector<Matched>& matched,
     for (size_t i = 0; i < own.size(); ++i) {
         const bool hint = i < hintCount;
         const int level = hint ? kPresentation : (own[i].important ? kInlineImportant : kInline);
-        matched.push_back(Matched{level, 0, static_cast<int>(i), &own[i]});
+        matched.push_back(Matched{level, 0, static_cast<int>(i), &own[i], 0});
     }
     for (const CssRule& rule : defaultSheet().rules()) {
         if (!CssStyleSheet::matches(rule, element))
             continue;
         for (const CssDeclaration& declaration : rule.declarations)
-            matched.push_back(Matched{kDefault, rule.specificity, rule.order, &declaration});
+            matched.push_back(Matched{kDefault, rule.specificity, rule.order, &declaration, 0});
     }
     for (const CssRule& rule : m_author.rules()) {
         if (!CssStyleSheet::matches(rule, element))
             continue;
         for (const CssDeclaration& declaration : rule.declarations) {
             const int level = declaration.important ? kAuthorImportant : kAuthor;
-            matched.push_back(Matched{level, rule.specificity, rule.order, &declaration});
+            matched.push_back(Matched{level, rule.specificity, rule.order, &declaration, 0});
         }
     }
-    std::stable_sort(matched.begin(), matched.end(), [](const Matched& a, const Matched& b) {
+    for (size_t i = 0; i < matched.size(); ++i)
+        matched[i].sequence = static_cast<int>(i);
+    std::sort(matched.begin(), matched.end(), [](const Matched& a, const Matched& b) {
         if (a.level != b.level)
             return a.level < b.level;
         if (a.specificity != b.specificity)
             return a.specificity < b.specificity;
-        return a.order < b.order;
+        if (a.order != b.order)
+            return a.order < b.order;
+        return a.sequence < b.sequence;
     });
 }
 
@@ -421,9 +430,9 @@ void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent, int de
     // The font size first: every "em" of the element depends on it.
     for (const Matched& entry : matched) {
         const String& property = entry.declaration->property;
-        if (property == u"font-size")
-            applyFontSize(style, parent, entry.declaration->value);
-        else if (property == u"font")
+        if (String::equalsCString(property, u"font-size"))
+            applyFontSize(style, parent, entry.declaration->lowerValue);
+        else if (String::equalsCString(property, u"font"))
             applyFontShorthand(style, parent, entry.declaration->value);
     }
     for (const Matched& entry : matched)
@@ -462,8 +471,8 @@ void HtmlStyler::applyFontSize(HtmlStyle& style, const HtmlStyle& parent, const 
             return;
         }
     }
-    if (value == u"smaller" || value == u"larger") {
-        const float factor = value == u"smaller" ? 0.83f : 1.2f;
+    if (String::equalsCString(value, u"smaller") || String::equalsCString(value, u"larger")) {
+        const float factor = String::equalsCString(value, u"smaller") ? 0.83f : 1.2f;
         style.fontSize = std::max(1, static_cast<int>(static_cast<float>(parent.fontSize) * factor));
         return;
     }
@@ -480,11 +489,11 @@ void HtmlStyler::applyFontShorthand(HtmlStyle& style, const HtmlStyle& parent, c
     const std::vector<String> parts = splitValue(value);
     for (size_t i = 0; i < parts.size(); ++i) {
         const String word = parts[i].toLower();
-        if (word == u"bold" || word == u"bolder")
+        if (String::equalsCString(word, u"bold") || String::equalsCString(word, u"bolder"))
             style.bold = true;
-        else if (word == u"italic" || word == u"oblique")
+        else if (String::equalsCString(word, u"italic") || String::equalsCString(word, u"oblique"))
             style.italic = true;
-        else if (word == u"normal")
+        else if (String::equalsCString(word, u"normal"))
             continue;
         else if (!word.isEmpty() && ((word.at(0) >= u'0' && word.at(0) <= u'9') || word.at(0) == u'.')) {
             const int slash = word.indexOfChar(u'/', 0, 1);
@@ -502,54 +511,54 @@ void HtmlStyler::applyFontShorthand(HtmlStyle& style, const HtmlStyle& parent, c
 void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration& declaration) const
 {
     const String& property = declaration.property;
-    const String value = declaration.value.trim();
-    const String lower = value.toLower();
+    const String& value = declaration.value;
+    const String& lower = declaration.lowerValue;
     Color color;
-    if (property == u"color") {
-        if (parseColor(value, color))
+    if (String::equalsCString(property, u"color")) {
+        if (parseLowerColor(lower, color))
             style.color = color;
-    } else if (property == u"background-color") {
-        if (parseColor(value, color))
+    } else if (String::equalsCString(property, u"background-color")) {
+        if (parseLowerColor(lower, color))
             style.backgroundColor = color;
-    } else if (property == u"background") {
+    } else if (String::equalsCString(property, u"background")) {
         for (const String& part : splitValue(value)) {
-            if (parseColor(part, color))
+            if (parseLowerColor(part.toLower(), color))
                 style.backgroundColor = color;
             else if (!urlOf(part).isEmpty())
                 style.backgroundImage = urlOf(part);
         }
-    } else if (property == u"background-image") {
+    } else if (String::equalsCString(property, u"background-image")) {
         style.backgroundImage = urlOf(value);
-    } else if (property == u"font-family") {
+    } else if (String::equalsCString(property, u"font-family")) {
         style.fontFamily = value;
-    } else if (property == u"font-weight") {
+    } else if (String::equalsCString(property, u"font-weight")) {
         float weight = 0.0f;
         String unit;
-        style.bold = lower == u"bold" || lower == u"bolder" || (parseNumber(lower, weight, unit) && weight >= 600);
-    } else if (property == u"font-style") {
-        style.italic = lower == u"italic" || lower == u"oblique";
-    } else if (property == u"text-decoration" || property == u"text-decoration-line") {
+        style.bold = String::equalsCString(lower, u"bold") || String::equalsCString(lower, u"bolder") || (parseNumber(lower, weight, unit) && weight >= 600);
+    } else if (String::equalsCString(property, u"font-style")) {
+        style.italic = String::equalsCString(lower, u"italic") || String::equalsCString(lower, u"oblique");
+    } else if (String::equalsCString(property, u"text-decoration") || String::equalsCString(property, u"text-decoration-line")) {
         style.underline = lower.contains(String(u"underline"), 1);
         style.lineThrough = lower.contains(String(u"line-through"), 1);
-    } else if (property == u"text-align") {
-        if (lower == u"center" || lower == u"middle")
+    } else if (String::equalsCString(property, u"text-align")) {
+        if (String::equalsCString(lower, u"center") || String::equalsCString(lower, u"middle"))
             style.textAlign = HtmlStyle::kAlignCenter;
-        else if (lower == u"right")
+        else if (String::equalsCString(lower, u"right"))
             style.textAlign = HtmlStyle::kAlignRight;
-        else if (lower == u"left" || lower == u"justify")
+        else if (String::equalsCString(lower, u"left") || String::equalsCString(lower, u"justify"))
             style.textAlign = HtmlStyle::kAlignLeft;
-    } else if (property == u"vertical-align") {
-        if (lower == u"top" || lower == u"baseline" || lower == u"text-top")
+    } else if (String::equalsCString(property, u"vertical-align")) {
+        if (String::equalsCString(lower, u"top") || String::equalsCString(lower, u"baseline") || String::equalsCString(lower, u"text-top"))
             style.verticalAlign = HtmlStyle::kAlignTop;
-        else if (lower == u"middle")
+        else if (String::equalsCString(lower, u"middle"))
             style.verticalAlign = HtmlStyle::kAlignMiddle;
-        else if (lower == u"bottom" || lower == u"text-bottom")
+        else if (String::equalsCString(lower, u"bottom") || String::equalsCString(lower, u"text-bottom"))
             style.verticalAlign = HtmlStyle::kAlignBottom;
-    } else if (property == u"line-height") {
+    } else if (String::equalsCString(property, u"line-height")) {
         float number = 0.0f;
         String unit;
         HtmlLength length;
-        if (lower == u"normal")
+        if (String::equalsCString(lower, u"normal"))
             style.lineHeight = -1;
         else if (parseNumber(lower, number, unit) && unit.isEmpty())
             style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize) + 0.5f);
@@ -558,7 +567,7 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
                                    ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
                                    : static_cast<int>(length.value);
         style.lineHeight = std::min(style.lineHeight, 4096);
-    } else if (property == u"display") {
+    } else if (String::equalsCString(property, u"display")) {
         const struct {
             const char16_t* name;
             HtmlStyle::Display display;
@@ -578,25 +587,25 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
             if (String::equalsCString(lower, entry.name))
                 style.display = entry.display;
         }
-    } else if (property == u"white-space") {
-        if (lower == u"normal")
+    } else if (String::equalsCString(property, u"white-space")) {
+        if (String::equalsCString(lower, u"normal"))
             style.whiteSpace = HtmlStyle::kNormal;
-        else if (lower == u"pre")
+        else if (String::equalsCString(lower, u"pre"))
             style.whiteSpace = HtmlStyle::kPre;
-        else if (lower == u"pre-wrap" || lower == u"pre-line")
+        else if (String::equalsCString(lower, u"pre-wrap") || String::equalsCString(lower, u"pre-line"))
             style.whiteSpace = HtmlStyle::kPreWrap;
-        else if (lower == u"nowrap")
+        else if (String::equalsCString(lower, u"nowrap"))
             style.whiteSpace = HtmlStyle::kNoWrap;
-    } else if (property == u"float") {
-        style.floating = lower == u"left"    ? HtmlStyle::kFloatLeft
-                         : lower == u"right" ? HtmlStyle::kFloatRight
+    } else if (String::equalsCString(property, u"float")) {
+        style.floating = String::equalsCString(lower, u"left")    ? HtmlStyle::kFloatLeft
+                         : String::equalsCString(lower, u"right") ? HtmlStyle::kFloatRight
                                              : HtmlStyle::kFloatNone;
-    } else if (property == u"clear") {
-        style.clear = lower == u"left"    ? HtmlStyle::kClearLeft
-                      : lower == u"right" ? HtmlStyle::kClearRight
-                      : lower == u"both"  ? HtmlStyle::kClearBoth
+    } else if (String::equalsCString(property, u"clear")) {
+        style.clear = String::equalsCString(lower, u"left")    ? HtmlStyle::kClearLeft
+                      : String::equalsCString(lower, u"right") ? HtmlStyle::kClearRight
+                      : String::equalsCString(lower, u"both")  ? HtmlStyle::kClearBoth
                                           : HtmlStyle::kClearNone;
-    } else if (property == u"list-style-type" || property == u"list-style") {
+    } else if (String::equalsCString(property, u"list-style-type") || String::equalsCString(property, u"list-style")) {
         const struct {
             const char16_t* name;
             HtmlStyle::ListStyle list;
@@ -611,31 +620,30 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
                     style.listStyle = entry.list;
             }
         }
-    } else if (property == u"border-collapse") {
-        style.borderCollapse = lower == u"collapse";
-    } else if (property == u"border-spacing") {
+    } else if (String::equalsCString(property, u"border-collapse")) {
+        style.borderCollapse = String::equalsCString(lower, u"collapse");
+    } else if (String::equalsCString(property, u"border-spacing")) {
         HtmlLength length;
         const std::vector<String> parts = splitValue(lower);
         if (!parts.empty() && parseLength(parts[0], style.fontSize, length) && length.unit == HtmlLength::kPx)
             style.borderSpacing = std::max(0, std::min(static_cast<int>(length.value), 1000));
     } else {
-        applyBox(style, borders, property, value);
+        applyBox(style, borders, property, lower);
     }
 }
 
 bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& property, const String& value) const
 {
-    const char16_t* const sideNames[] = {u"top", u"right", u"bottom", u"left"};
     HtmlLength length;
-    if (property == u"width" || property == u"height") {
+    if (String::equalsCString(property, u"width") || String::equalsCString(property, u"height")) {
         if (!parseLength(value, style.fontSize, length))
             return false;
         if (length.value < 0)
             return false;
-        (property == u"width" ? style.width : style.height) = length;
+        (String::equalsCString(property, u"width") ? style.width : style.height) = length;
         return true;
     }
-    if (property == u"margin" || property == u"padding") {
+    if (String::equalsCString(property, u"margin") || String::equalsCString(property, u"padding")) {
         const std::vector<String> parts = splitValue(value);
         if (parts.empty() || parts.size() > 4)
             return false;
@@ -648,20 +656,22 @@ bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& prop
         const int pick[4][4] = {{0, 0, 0, 0}, {0, 1, 0, 1}, {0, 1, 2, 1}, {0, 1, 2, 3}};
         for (int side = 0; side < 4; ++side) {
             const HtmlLength& chosen = values[pick[count - 1][side]];
-            if (property == u"margin")
+            if (String::equalsCString(property, u"margin"))
                 style.margin[side] = chosen;
             else if (chosen.unit == HtmlLength::kPx)
                 style.padding[side] = std::max(0, std::min(static_cast<int>(chosen.value), 10000));
         }
         return true;
     }
+    const char16_t* const marginNames[] = {u"margin-top", u"margin-right", u"margin-bottom", u"margin-left"};
+    const char16_t* const paddingNames[] = {u"padding-top", u"padding-right", u"padding-bottom", u"padding-left"};
     for (int side = 0; side < 4; ++side) {
-        if (property == String(u"margin-") + sideNames[side]) {
+        if (String::equalsCString(property, marginNames[side])) {
             if (parseLength(value, style.fontSize, length))
                 style.margin[side] = length;
             return true;
         }
-        if (property == String(u"padding-") + sideNames[side]) {
+        if (String::equalsCString(property, paddingNames[side])) {
             if (parseLength(value, style.fontSize, length) && length.unit == HtmlLength::kPx)
                 style.padding[side] = std::max(0, std::min(static_cast<int>(length.value), 10000));
             return true;
@@ -691,22 +701,22 @@ bool HtmlStyler::applyBorder(HtmlStyle& style, Borders& borders, const String& p
         Color color;
         HtmlLength length;
         int width = -1;
-        if (lower == u"thin")
+        if (String::equalsCString(lower, u"thin"))
             width = pixels(1.0f);
-        else if (lower == u"medium")
+        else if (String::equalsCString(lower, u"medium"))
             width = pixels(3.0f);
-        else if (lower == u"thick")
+        else if (String::equalsCString(lower, u"thick"))
             width = pixels(5.0f);
         else if (parseLength(lower, style.fontSize, length) && length.unit == HtmlLength::kPx)
             width = std::max(0, std::min(static_cast<int>(length.value), 1000));
         for (int side = 0; side < 4; ++side) {
             if (!sides[side])
                 continue;
-            if (width >= 0 && (all || part == u"-width")) {
+            if (width >= 0 && (all || String::equalsCString(part, u"-width"))) {
                 borders.width[side] = width;
-            } else if (isBorderStyle(lower) && (all || part == u"-style")) {
-                borders.styled[side] = lower != u"none" && lower != u"hidden";
-            } else if ((all || part == u"-color") && width < 0 && parseColor(lower, color)) {
+            } else if (isBorderStyle(lower) && (all || String::equalsCString(part, u"-style"))) {
+                borders.styled[side] = !String::equalsCString(lower, u"none") && !String::equalsCString(lower, u"hidden");
+            } else if ((all || String::equalsCString(part, u"-color")) && width < 0 && parseLowerColor(lower, color)) {
                 style.borderColor[side] = color;
                 borders.colored[side] = true;
             }

@@ -33,7 +33,9 @@ private:
     bool applyBorder(HtmlStyle& style, Borders& borders, const String& property, const String& value) const;
     void applyFontSize(HtmlStyle& style, const HtmlStyle& parent, const String& value) const;
     void applyFontShorthand(HtmlStyle& style, const HtmlStyle& parent, const String& value) const;
-    bool parseLength(const String& text, int fontSize, HtmlLength& length) const;
+    // The text trimmed and in lower case.
+    static bool parseLowerColor(const String& value, Color& color);
+    bool parseLength(const String& value, int fontSize, HtmlLength& length) const;
     int pixels(float value) const;
 
     HtmlFontCache& m_fonts;

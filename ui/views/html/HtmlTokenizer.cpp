@@ -142,7 +142,12 @@ String HtmlTokenizer::decodeReferences(const String& text)
 
 bool HtmlTokenizer::next(HtmlToken& token)
 {
-    token = HtmlToken();
+    // Cleared rather than replaced, so the buffers are reused.
+    token.kind = HtmlToken::kText;
+    token.name.clear();
+    token.attributes.clear();
+    token.selfClosing = false;
+    token.text.clear();
     while (!atEnd()) {
         if (!m_rawTextTag.isEmpty()) {
             readRawText(token);
@@ -184,16 +189,32 @@ void HtmlTokenizer::readText(HtmlToken& token)
 
 void HtmlTokenizer::readRawText(HtmlToken& token)
 {
-    const String closing = String(u"</") + m_rawTextTag;
-    int end = m_source.find(closing, m_pos, 0);
-    if (end < 0)
-        end = m_length;
+    const int end = rawTextEnd();
     const String raw = m_source.mid(m_pos, end - m_pos);
-    const bool decoded = m_rawTextTag == u"title" || m_rawTextTag == u"textarea";
+    const bool decoded = String::equalsCString(m_rawTextTag, u"title") || String::equalsCString(m_rawTextTag, u"textarea");
     token.kind = HtmlToken::kText;
     token.text = decoded ? decodeReferences(raw) : raw;
     m_pos = end;
     m_rawTextTag.clear();
+}
+
+int HtmlTokenizer::rawTextEnd() const
+{
+    // Searched by hand: the end tag may be in any case, and a case-blind
+    // search of the string library folds the whole rest of the page.
+    const int nameLength = m_rawTextTag.length();
+    for (int at = m_source.indexOfChar(u'<', m_pos, 1); at >= 0; at = m_source.indexOfChar(u'<', at + 1, 1)) {
+        if (at + 1 + nameLength >= m_length)
+            break;
+        if (m_source.at(at + 1) != u'/')
+            continue;
+        int i = 0;
+        while (i < nameLength && lowerAscii(m_source.at(at + 2 + i)) == m_rawTextTag.at(i))
+            ++i;
+        if (i == nameLength)
+            return at;
+    }
+    return m_length;
 }
 
 void HtmlTokenizer::skipMarkupDeclaration()

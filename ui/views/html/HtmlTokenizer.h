@@ -42,6 +42,8 @@ private:
     bool startsTag() const;
     void readText(HtmlToken& token);
     void readRawText(HtmlToken& token);
+    // Where the raw text's end tag starts, or the end of the source.
+    int rawTextEnd() const;
     void readTag(HtmlToken& token);
     void readAttributes(HtmlToken& token);
     String readName(bool attribute);

@@ -82,22 +82,22 @@ void HtmlTreeBuilder::mergeAttributes(HtmlNode* element, const HtmlToken& token)
 void HtmlTreeBuilder::startTag(const HtmlToken& token)
 {
     const String& name = token.name;
-    if (name == u"html") {
+    if (String::equalsCString(name, u"html")) {
         mergeAttributes(m_root.get(), token);
         return;
     }
-    if (name == u"body") {
+    if (String::equalsCString(name, u"body")) {
         mergeAttributes(m_body, token);
         return;
     }
-    if (name == u"head" || name.isEmpty())
+    if (String::equalsCString(name, u"head") || name.isEmpty())
         return;
     if (m_nodeCount >= kMaxNodes || static_cast<int>(m_open.size()) >= kMaxDepth)
         return;
 
     closeImplied(name);
-    const bool intoHead = isOneOf(name, kHeadTags) && m_open.size() == 2 && m_body->children().empty();
-    if ((name == u"td" || name == u"th") && inTableStructure() && !current()->hasTag(u"TR")) {
+    const bool intoHead = m_open.size() == 2 && m_body->children().empty() && isOneOf(name, kHeadTags);
+    if ((String::equalsCString(name, u"td") || String::equalsCString(name, u"th")) && inTableStructure() && !current()->hasTag(u"TR")) {
         HtmlNode* row = current()->appendChild(HtmlNode::makeElement(String(u"tr")));
         m_open.push_back(row);
         ++m_nodeCount;
@@ -110,7 +110,7 @@ void HtmlTreeBuilder::startTag(const HtmlToken& token)
     if (intoHead)
         added = m_head->appendChild(std::move(element));
     else
-        added = insert(std::move(element), !isOneOf(name, kTableParts));
+        added = insert(std::move(element), inTableStructure() && !isOneOf(name, kTableParts));
     if (isOneOf(name, kVoidTags))
         return;
     m_open.push_back(added);
@@ -118,21 +118,21 @@ void HtmlTreeBuilder::startTag(const HtmlToken& token)
 
 void HtmlTreeBuilder::closeImplied(const String& tag)
 {
-    if (isOneOf(tag, kClosesParagraph))
+    if (isOpen(u"P") && isOneOf(tag, kClosesParagraph))
         closeNearest(kParagraph, 1, kBlockScope, 4);
-    if (tag == u"li")
+    if (String::equalsCString(tag, u"li"))
         closeNearest(kListItem, 1, kListScope, 5);
-    else if (tag == u"dt" || tag == u"dd")
+    else if (String::equalsCString(tag, u"dt") || String::equalsCString(tag, u"dd"))
         closeNearest(kDefinition, 2, kDefinitionScope, 4);
-    else if (tag == u"td" || tag == u"th")
+    else if (String::equalsCString(tag, u"td") || String::equalsCString(tag, u"th"))
         closeNearest(kCells, 2, kTableScope, 1);
-    else if (tag == u"tr")
+    else if (String::equalsCString(tag, u"tr"))
         closeNearest(kRowParts, 1, kTableScope, 1);
-    else if (tag == u"tbody" || tag == u"thead" || tag == u"tfoot")
+    else if (String::equalsCString(tag, u"tbody") || String::equalsCString(tag, u"thead") || String::equalsCString(tag, u"tfoot"))
         closeNearest(kGroups, 3, kTableScope, 1) || closeNearest(kRowParts, 1, kTableScope, 1);
-    else if (tag == u"a")
+    else if (String::equalsCString(tag, u"a"))
         closeNearest(kAnchor, 1, kTableScope, 1);
-    else if (tag == u"option")
+    else if (String::equalsCString(tag, u"option"))
         closeNearest(kOption, 1, kTableScope, 1);
 }
 
@@ -151,6 +151,15 @@ bool HtmlTreeBuilder::closeNearest(const char16_t* const* tags, int count, const
             if (open->hasTag(boundaries[i]))
                 return false;
         }
+    }
+    return false;
+}
+
+bool HtmlTreeBuilder::isOpen(const char16_t* upperTag) const
+{
+    for (const HtmlNode* open : m_open) {
+        if (open->hasTag(upperTag))
+            return true;
     }
     return false;
 }
@@ -185,14 +194,14 @@ HtmlNode* HtmlTreeBuilder::insert(std::unique_ptr<HtmlNode> node, bool fosterPar
 void HtmlTreeBuilder::endTag(const HtmlToken& token)
 {
     const String upper = token.name.toUpper();
-    if (upper == u"BR") {
+    if (String::equalsCString(upper, u"BR")) {
         HtmlToken br;
         br.kind = HtmlToken::kStartTag;
         br.name = token.name;
         startTag(br);
         return;
     }
-    const bool tablePart = isOneOf(token.name, kTableParts) || upper == u"TABLE";
+    const bool tablePart = isOneOf(token.name, kTableParts) || String::equalsCString(upper, u"TABLE");
     for (int index = static_cast<int>(m_open.size()) - 1; index >= 2; --index) {
         const HtmlNode* open = m_open[index];
         if (open->tag() == upper) {

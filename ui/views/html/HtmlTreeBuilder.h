@@ -32,6 +32,7 @@ private:
     // tags, searching no further than a boundary tag; false when none.
     bool closeNearest(const char16_t* const* tags, int count, const char16_t* const* boundaries, int boundaryCount);
     void popTo(int index);
+    bool isOpen(const char16_t* upperTag) const;
     HtmlNode* current() const { return m_open.back(); }
     bool inTableStructure() const;
     // Appends to the current element, or before the open table when the

@@ -118,7 +118,8 @@ TEST(HtmlStyler, ColoursParseOrAreRefused)
     for (const auto& row : rows) {
         Color color;
         EXPECT_EQ(row.valid, HtmlStyler::parseColor(wide(row.text), color)) << row.text;
-        if (row.valid)
+        if (row.valid) {
             EXPECT_EQ(row.value, color.value()) << row.text;
+        }
     }
 }
