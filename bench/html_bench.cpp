@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "graphics/paint/PaintDevice.h"
-#include "graphics/paint/PaintTarget.h"
 #include "graphics/paint/Painter.h"
+#include "tests/graphics/paint/RecordingDevice.h"
 #include "tests/ui/views/html/RichCard.h"
 #include "ui/views/html/HtmlDocument.h"
 #include "ui/views/html/HtmlTreeBuilder.h"
@@ -59,23 +59,6 @@ public:
     int texts = 0;
 };
 
-class NullTarget : public PaintTarget
-{
-public:
-    HDC__* hdc() const override { return nullptr; }
-    void setPainting(bool painting) override { m_painting = painting; }
-    bool isPainting() const override { return m_painting; }
-    uint8_t* bits() const override { return nullptr; }
-    int bitsPerPixel() const override { return 32; }
-    int width() const override { return 800; }
-    int height() const override { return 600; }
-    int dpiX() const override { return 96; }
-    int dpiY() const override { return 96; }
-
-private:
-    bool m_painting = false;
-};
-
 void BM_CardParseStyleLayout(benchmark::State& state)
 {
     const String text = cardText();
@@ -110,7 +93,7 @@ void BM_CardPaintVisible(benchmark::State& state)
     NullDevice device;
     PaintDevice* previous = PaintDevice::current();
     PaintDevice::setCurrent(&device);
-    NullTarget target;
+    FakeTarget target;
     for (auto _ : state) {
         Painter painter(&target);
         document.paint(painter, Point());

@@ -1,13 +1,9 @@
 #include "ui/views/html/CssStyleSheet.h"
+#include "ui/views/html/HtmlSpace.h"
 
 #include "ui/views/html/HtmlNode.h"
 
 namespace {
-
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
 
 bool isNameChar(char16_t c)
 {
@@ -77,7 +73,7 @@ bool parseCompound(const String& text, int& pos, CssCompound& compound, int& spe
         compound.tag = readName(text, pos).toUpper();
         specificity += 1;
     }
-    while (pos < text.length() && !isSpace(text.at(pos)) && text.at(pos) != u'>') {
+    while (pos < text.length() && !isHtmlSpace(text.at(pos)) && text.at(pos) != u'>') {
         const char16_t c = text.at(pos++);
         if (c == u'#') {
             compound.id = readName(text, pos);
@@ -104,7 +100,7 @@ bool parseSelector(const String& text, CssRule& rule)
     bool child = false;
     while (pos < text.length()) {
         const char16_t c = text.at(pos);
-        if (isSpace(c)) {
+        if (isHtmlSpace(c)) {
             ++pos;
             continue;
         }
@@ -146,7 +142,7 @@ void CssStyleSheet::parse(const String& source)
     const String text = withoutComments(source);
     int pos = 0;
     while (pos < text.length() && static_cast<int>(m_rules.size()) < kMaxRules) {
-        while (pos < text.length() && isSpace(text.at(pos)))
+        while (pos < text.length() && isHtmlSpace(text.at(pos)))
             ++pos;
         if (pos >= text.length())
             break;

@@ -1,4 +1,5 @@
 #include "ui/views/html/HtmlLayout.h"
+#include "ui/views/html/HtmlSpace.h"
 
 #include "graphics/paint/FontMetrics.h"
 #include "ui/views/html/HtmlFloatContext.h"
@@ -11,16 +12,6 @@
 namespace {
 
 constexpr int kMaxImageSide = 10000;
-
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
-int textWidth(const HtmlStyle& style, const char16_t* text, int length)
-{
-    return style.metrics ? style.metrics->textWidth(text, length, false) : length * style.fontSize / 2;
-}
 
 int verticalSpace(const HtmlStyle& style)
 {
@@ -274,8 +265,8 @@ void HtmlLayout::addMarker(HtmlNode* item, int index)
     else
         marker.text = String(list == HtmlStyle::kListCircle ? u"\u25E6" : list == HtmlStyle::kListSquare ? u"\u25AA"
                                                                                                        : u"\u2022");
-    const int markerWidth = textWidth(style, marker.text.data(), marker.text.length());
-    const int height = style.metrics ? style.metrics->height() : style.fontSize;
+    const int markerWidth = style.textWidth(marker.text.data(), marker.text.length());
+    const int height = style.fontHeight();
     const Rect& box = item->rect();
     const int contentX = box.x + style.borderWidth[HtmlStyle::kLeft] + style.padding[HtmlStyle::kLeft];
     const int contentY = box.y + style.borderWidth[HtmlStyle::kTop] + style.padding[HtmlStyle::kTop];
@@ -318,7 +309,7 @@ void HtmlLayout::measureText(const HtmlNode* text, Widths& widths) const
     const String& content = text->text();
     const bool preformatted = style.whiteSpace == HtmlStyle::kPre || style.whiteSpace == HtmlStyle::kPreWrap;
     const bool breakable = style.whiteSpace != HtmlStyle::kPre && style.whiteSpace != HtmlStyle::kNoWrap;
-    const int space = textWidth(style, u" ", 1);
+    const int space = style.textWidth(u" ", 1);
     int word = 0;
     int pos = 0;
     while (pos < content.length()) {
@@ -329,16 +320,16 @@ void HtmlLayout::measureText(const HtmlNode* text, Widths& widths) const
             ++pos;
             continue;
         }
-        if (isSpace(c)) {
+        if (isHtmlSpace(c)) {
             widths.line += space;
             word = breakable ? 0 : word + space;
             ++pos;
             continue;
         }
         const int start = pos;
-        while (pos < content.length() && !isSpace(content.at(pos)))
+        while (pos < content.length() && !isHtmlSpace(content.at(pos)))
             ++pos;
-        const int width = textWidth(style, content.constCharAt(start), pos - start);
+        const int width = style.textWidth(content.constCharAt(start), pos - start);
         widths.line += width;
         word += width;
         widths.min = std::max(widths.min, breakable ? width : word);

@@ -1,4 +1,5 @@
 #include "ui/views/html/HtmlLineBuilder.h"
+#include "ui/views/html/HtmlSpace.h"
 
 #include "graphics/paint/FontMetrics.h"
 #include "ui/views/html/HtmlFloatContext.h"
@@ -8,27 +9,17 @@
 
 namespace {
 
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
 constexpr int kTabSpaces = 4;
 
 // The ascent above and descent below the baseline a run of this style
 // claims: the font's, with the line height's extra split evenly.
 void halfLeading(const HtmlStyle& style, int& ascent, int& descent)
 {
-    const int fontAscent = style.metrics ? style.metrics->ascent() : style.fontSize;
-    const int fontDescent = style.metrics ? style.metrics->descent() : 0;
+    const int fontAscent = style.ascent();
+    const int fontDescent = style.descent();
     const int lineHeight = style.lineBoxHeight();
     ascent = fontAscent + (lineHeight - fontAscent - fontDescent) / 2;
     descent = lineHeight - ascent;
-}
-
-int textWidth(const HtmlStyle& style, const char16_t* text, int length)
-{
-    return style.metrics ? style.metrics->textWidth(text, length, false) : length * style.fontSize / 2;
 }
 
 } // namespace
@@ -88,14 +79,14 @@ void HtmlLineBuilder::addText(HtmlNode* text)
     const bool wrap = style.whiteSpace != HtmlStyle::kNoWrap;
     int pos = 0;
     while (pos < content.length()) {
-        if (isSpace(content.at(pos))) {
-            while (pos < content.length() && isSpace(content.at(pos)))
+        if (isHtmlSpace(content.at(pos))) {
+            while (pos < content.length() && isHtmlSpace(content.at(pos)))
                 ++pos;
             addSpace(text, 1, true);
             continue;
         }
         const int start = pos;
-        while (pos < content.length() && !isSpace(content.at(pos)))
+        while (pos < content.length() && !isHtmlSpace(content.at(pos)))
             ++pos;
         addWord(text, start, pos - start, wrap);
     }
@@ -119,7 +110,7 @@ void HtmlLineBuilder::addPreformatted(HtmlNode* text, bool wrap)
             addSpace(text, count, false);
         } else {
             const int start = pos;
-            while (pos < content.length() && !isSpace(content.at(pos)))
+            while (pos < content.length() && !isHtmlSpace(content.at(pos)))
                 ++pos;
             addWord(text, start, pos - start, wrap);
         }
@@ -129,7 +120,7 @@ void HtmlLineBuilder::addPreformatted(HtmlNode* text, bool wrap)
 void HtmlLineBuilder::addWord(HtmlNode* text, int start, int length, bool wrap)
 {
     const HtmlStyle& style = text->effectiveStyle();
-    const int width = textWidth(style, text->text().constCharAt(start), length);
+    const int width = style.textWidth(text->text().constCharAt(start), length);
     startLine();
     if (wrap && m_canBreak && !m_pieces.empty() && width > remaining()) {
         flush();
@@ -145,7 +136,7 @@ void HtmlLineBuilder::addSpace(HtmlNode* text, int count, bool collapsible)
     startLine();
     if (collapsible && (m_afterSpace || m_pieces.empty()))
         return;
-    const int width = textWidth(text->effectiveStyle(), u" ", 1) * count;
+    const int width = text->effectiveStyle().textWidth(u" ", 1) * count;
     append(Piece{kSpace, text, 0, count, 0, width, 0});
     m_afterSpace = collapsible;
     m_canBreak = true;
@@ -236,8 +227,8 @@ void HtmlLineBuilder::emitLine(int baseline, int origin)
 {
     for (const LineBox& box : m_lineBoxes) {
         const HtmlStyle& style = box.element->style();
-        const int ascent = style.metrics ? style.metrics->ascent() : style.fontSize;
-        const int descent = style.metrics ? style.metrics->descent() : 0;
+        const int ascent = style.ascent();
+        const int descent = style.descent();
         const int top = baseline - ascent - style.padding[HtmlStyle::kTop] - style.borderWidth[HtmlStyle::kTop];
         const int bottom =
             baseline + descent + style.padding[HtmlStyle::kBottom] + style.borderWidth[HtmlStyle::kBottom];
@@ -285,8 +276,8 @@ void HtmlLineBuilder::emitText(size_t first, size_t last, int baseline, int orig
             item.text.appendRepeated(u' ', piece.length);
         width += piece.width;
     }
-    const int ascent = style.metrics ? style.metrics->ascent() : style.fontSize;
-    const int height = style.metrics ? style.metrics->height() : style.fontSize;
+    const int ascent = style.ascent();
+    const int height = style.fontHeight();
     item.rect = Rect(origin + m_pieces[first].x, baseline - ascent, width, height);
     m_items.push_back(item);
     uniteUpwards(node, item.rect);

@@ -1,4 +1,5 @@
 #include "ui/views/html/HtmlNode.h"
+#include "ui/views/html/HtmlSpace.h"
 
 #include <algorithm>
 
@@ -31,11 +32,6 @@ void appendEscaped(String& out, const String& text, bool inAttribute)
         else
             out.appendChar(c);
     }
-}
-
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
 }
 
 // Ends the text with one line break unless it is empty or already ends so.
@@ -111,10 +107,10 @@ bool HtmlNode::hasClass(const String& name) const
     const int length = classes.length();
     int start = 0;
     while (start < length) {
-        while (start < length && isSpace(classes.at(start)))
+        while (start < length && isHtmlSpace(classes.at(start)))
             ++start;
         int end = start;
-        while (end < length && !isSpace(classes.at(end)))
+        while (end < length && !isHtmlSpace(classes.at(end)))
             ++end;
         if (end - start == name.length() && end > start &&
             std::equal(name.data(), name.data() + name.length(), classes.constCharAt(start)))
@@ -251,7 +247,7 @@ String HtmlNode::innerText() const
 {
     String out;
     writeText(out);
-    while (!out.isEmpty() && isSpace(out.last()))
+    while (!out.isEmpty() && isHtmlSpace(out.last()))
         out.resize(out.length() - 1);
     return out;
 }
@@ -266,9 +262,9 @@ void HtmlNode::writeText(String& out) const
         }
         for (int i = 0; i < m_text.length(); ++i) {
             const char16_t c = m_text.at(i);
-            if (!isSpace(c))
+            if (!isHtmlSpace(c))
                 out.appendChar(c);
-            else if (!out.isEmpty() && !isSpace(out.last()))
+            else if (!out.isEmpty() && !isHtmlSpace(out.last()))
                 out.appendChar(u' ');
         }
         return;

@@ -61,3 +61,18 @@ int HtmlStyle::lineBoxHeight() const
         return lineHeight;
     return metrics ? metrics->height() + metrics->leading() : fontSize;
 }
+
+int HtmlStyle::ascent() const
+{
+    return metrics ? metrics->ascent() : fontSize;
+}
+
+int HtmlStyle::descent() const
+{
+    return metrics ? metrics->descent() : 0;
+}
+
+int HtmlStyle::textWidth(const char16_t* text, int length) const
+{
+    return metrics ? metrics->textWidth(text, length, false) : length * fontSize / 2;
+}

@@ -73,4 +73,10 @@ struct HtmlStyle
     int horizontalSpace() const;
     // The line's height in this style's font.
     int lineBoxHeight() const;
+    // Measures in this style's font (a fallback of half the size a character
+    // before styling has chosen one).
+    int ascent() const;
+    int descent() const;
+    int fontHeight() const { return ascent() + descent(); }
+    int textWidth(const char16_t* text, int length) const;
 };

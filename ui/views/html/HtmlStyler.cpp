@@ -1,6 +1,8 @@
 #include "ui/views/html/HtmlStyler.h"
+#include "ui/views/html/HtmlSpace.h"
 
 
+#include "foundation/text/CharClass.h"
 #include "ui/views/html/HtmlFontCache.h"
 #include "ui/views/html/HtmlNode.h"
 
@@ -57,11 +59,6 @@ const CssStyleSheet& defaultSheet()
 
 enum Level { kDefault, kPresentation, kAuthor, kInline, kAuthorImportant, kInlineImportant };
 
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
 // The value cut at white space outside parentheses: "1px solid rgb(1, 2, 3)"
 // gives three parts.
 std::vector<String> splitValue(const String& value)
@@ -75,7 +72,7 @@ std::vector<String> splitValue(const String& value)
             ++depth;
         else if (c == u')' && depth > 0)
             --depth;
-        if (isSpace(c) && depth == 0) {
+        if (isHtmlSpace(c) && depth == 0) {
             if (!part.isEmpty())
                 parts.push_back(part);
             part.clear();
@@ -119,24 +116,13 @@ bool parseNumber(const String& text, float& number, String& unit)
     return true;
 }
 
-int hexDigit(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 bool parseHexColor(const String& hex, Color& color)
 {
     if (hex.length() != 3 && hex.length() != 6)
         return false;
     int channels[6];
     for (int i = 0; i < hex.length(); ++i) {
-        channels[i] = hexDigit(hex.at(i));
+        channels[i] = hexDigitValue(hex.at(i));
         if (channels[i] < 0)
             return false;
     }

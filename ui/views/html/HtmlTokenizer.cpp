@@ -1,6 +1,8 @@
 #include "ui/views/html/HtmlTokenizer.h"
+#include "ui/views/html/HtmlSpace.h"
 
 #include "foundation/net/HtmlEntities.h"
+#include "foundation/text/CharClass.h"
 
 #include <algorithm>
 
@@ -21,21 +23,6 @@ const ExtraEntity kExtraEntities[] = {
     {u"ldquo", 0x201C},  {u"rdquo", 0x201D}, {u"bull", 0x2022},  {u"euro", 0x20AC},  {u"trade", 0x2122},
 };
 
-bool isSpace(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
-}
-
-bool isAsciiLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-bool isAsciiAlnum(char16_t c)
-{
-    return isAsciiLetter(c) || (c >= u'0' && c <= u'9');
-}
-
 char16_t lowerAscii(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
@@ -43,13 +30,7 @@ char16_t lowerAscii(char16_t c)
 
 int digitValue(char16_t c, int base)
 {
-    int value = -1;
-    if (c >= u'0' && c <= u'9')
-        value = c - u'0';
-    else if (c >= u'a' && c <= u'f')
-        value = c - u'a' + 10;
-    else if (c >= u'A' && c <= u'F')
-        value = c - u'A' + 10;
+    const int value = hexDigitValue(c);
     return value < base ? value : -1;
 }
 
@@ -90,7 +71,7 @@ int readReference(const String& text, int start, String& out)
         appendCodePoint(out, code);
         return (pos < length && text.at(pos) == u';') ? pos + 1 - start : pos - start;
     }
-    while (pos < length && pos - start <= kMaxReferenceLength && isAsciiAlnum(text.at(pos)))
+    while (pos < length && pos - start <= kMaxReferenceLength && isAsciiLetterOrDigit(text.at(pos)))
         ++pos;
     if (pos >= length || text.at(pos) != u';' || pos == start + 1)
         return 0;
@@ -230,7 +211,7 @@ void HtmlTokenizer::skipMarkupDeclaration()
 
 void HtmlTokenizer::skipSpace()
 {
-    while (!atEnd() && isSpace(m_source.at(m_pos)))
+    while (!atEnd() && isHtmlSpace(m_source.at(m_pos)))
         ++m_pos;
 }
 
@@ -239,7 +220,7 @@ String HtmlTokenizer::readName(bool attribute)
     String name;
     while (!atEnd()) {
         const char16_t c = m_source.at(m_pos);
-        if (isSpace(c) || c == u'>' || c == u'/' || (attribute && c == u'=' && !name.isEmpty()))
+        if (isHtmlSpace(c) || c == u'>' || c == u'/' || (attribute && c == u'=' && !name.isEmpty()))
             break;
         if (name.length() < kMaxNameLength)
             name.appendChar(lowerAscii(c));
@@ -308,7 +289,7 @@ String HtmlTokenizer::readAttributeValue()
             end = m_length;
         m_pos = end < m_length ? end + 1 : end;
     } else {
-        while (!atEnd() && !isSpace(m_source.at(m_pos)) && m_source.at(m_pos) != u'>')
+        while (!atEnd() && !isHtmlSpace(m_source.at(m_pos)) && m_source.at(m_pos) != u'>')
             ++m_pos;
         end = m_pos;
     }
