@@ -39,6 +39,24 @@ const HtmlNode* innermostAt(const HtmlNode* node, const Point& point)
     return node;
 }
 
+// What the page's meta element declares, "<meta charset=x>" or the
+// "charset=x" of its content type; "utf-8" when it declares nothing.
+String declaredCharset(const HtmlNode* root)
+{
+    const HtmlNode* head = root->findByTag(u"HEAD");
+    for (const auto& child : head ? head->children() : root->children()) {
+        if (!child->hasTag(u"META"))
+            continue;
+        if (child->hasAttribute(u"charset"))
+            return child->attribute(u"charset").trim();
+        const String& content = child->attribute(u"content");
+        const int at = content.find(String(u"charset="), 0, 1);
+        if (at >= 0)
+            return content.midFrom(at + 8).trim();
+    }
+    return String(u"utf-8");
+}
+
 } // namespace
 
 HtmlDocument::HtmlDocument() = default;
@@ -51,6 +69,7 @@ bool HtmlDocument::setHtml(const String& html)
         return false;
     const String source = html.length() > kMaxSourceLength ? html.mid(0, kMaxSourceLength) : html;
     m_root = HtmlTreeBuilder().build(source);
+    m_charset = declaredCharset(m_root.get());
     m_images.clear();
     loadImages(m_root.get());
     m_scroll = Point();

@@ -61,7 +61,9 @@ public:
     void setImagesEnabled(bool enabled);
     void setImageLoader(const HtmlImageStore::Loader& loader);
 
-    // An empty text changes nothing.
+    // The page's declared character set ("utf-8" when it declares none)
+    // until set; an empty text changes nothing. The text is UTF-16 already,
+    // so this is a label the view reports, not a decoding.
     void setCharset(const String& charset);
     const String& charset() const { return m_charset; }
 

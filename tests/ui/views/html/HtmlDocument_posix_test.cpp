@@ -72,6 +72,14 @@ TEST(HtmlDocument, AnswersAboutTheWholePage)
     EXPECT_EQ(nullptr, byId(document, "nothing"));
     EXPECT_EQ(nullptr, document.elementById(String()));
 
+    EXPECT_EQ("utf-8", narrow(document.charset()));
+    document.setCharset(String(u"windows-1252"));
+    document.setCharset(String());
+    EXPECT_EQ("windows-1252", narrow(document.charset()));
+    HtmlDocument declared;
+    load(declared, "<meta http-equiv=Content-Type content='text/html; charset=ISO-8859-1'>x");
+    EXPECT_EQ("ISO-8859-1", narrow(declared.charset()));
+
     EXPECT_FALSE(document.setHtml(String()));
     EXPECT_EQ("Links of mine", narrow(document.title())) << "an empty page keeps the one shown";
 
