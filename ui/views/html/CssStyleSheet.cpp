@@ -202,7 +202,8 @@ std::vector<CssDeclaration> CssStyleSheet::parseDeclarations(const String& text)
         String value = item.midFrom(colon + 1).trim();
         const int bang = value.indexOfChar(u'!', 0, 1);
         if (bang >= 0) {
-            declaration.important = String::equalsCString(value.midFrom(bang + 1).trim().toLower(), u"important");
+            declaration.important =
+                String::equalsCString(value.midFrom(bang + 1).trim().toLower(), u"important");
             value = value.mid(0, bang).trim();
         }
         declaration.value = value;

@@ -254,8 +254,8 @@ void HtmlDocument::paintCanvas(Painter& painter, const Rect& target) const
     // Tiles stay fixed to the page while it scrolls.
     const int shiftX = m_scroll.x % tile.width();
     const int shiftY = m_scroll.y % tile.height();
-    painter.tileImage(tile, Rect(target.x - shiftX, target.y - shiftY, target.width + shiftX,
-                                 target.height + shiftY));
+    painter.tileImage(
+        tile, Rect(target.x - shiftX, target.y - shiftY, target.width + shiftX, target.height + shiftY));
 }
 
 void HtmlDocument::paint(Painter& painter, const Point& origin) const

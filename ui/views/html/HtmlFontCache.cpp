@@ -42,7 +42,8 @@ FontDesc HtmlFontCache::fontFor(const HtmlStyle& style)
         flags |= FontDesc::kUnderline;
     if (style.lineThrough)
         flags |= FontDesc::kStrikeOut;
-    const float points = static_cast<float>(style.fontSize) * 72.0f / static_cast<float>(FontDesc::screenDpi());
+    const float points =
+        static_cast<float>(style.fontSize) * 72.0f / static_cast<float>(FontDesc::screenDpi());
     return FontDesc(faceFor(style.fontFamily), points, flags);
 }
 

@@ -15,8 +15,8 @@ constexpr int kMaxImageSide = 10000;
 
 int verticalSpace(const HtmlStyle& style)
 {
-    return style.padding[HtmlStyle::kTop] + style.padding[HtmlStyle::kBottom] + style.borderWidth[HtmlStyle::kTop] +
-           style.borderWidth[HtmlStyle::kBottom];
+    return style.padding[HtmlStyle::kTop] + style.padding[HtmlStyle::kBottom] +
+           style.borderWidth[HtmlStyle::kTop] + style.borderWidth[HtmlStyle::kBottom];
 }
 
 // Two vertical margins that meet become the larger one; a negative one is
@@ -192,7 +192,8 @@ void HtmlLayout::flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, 
     lines.closeInline(node);
 }
 
-void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats)
+void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width,
+                           HtmlFloatContext& floats)
 {
     lines.flush();
     const HtmlStyle& style = element->style();
@@ -207,7 +208,8 @@ void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int
     lines.setPendingMargin(marginOf(element, HtmlStyle::kBottom, width));
 }
 
-void HtmlLayout::placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats)
+void HtmlLayout::placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width,
+                            HtmlFloatContext& floats)
 {
     lines.flush();
     const HtmlStyle& style = element->style();
@@ -263,8 +265,9 @@ void HtmlLayout::addMarker(HtmlNode* item, int index)
     if (list == HtmlStyle::kListDecimal)
         marker.text = String::fromInt(index) + u".";
     else
-        marker.text = String(list == HtmlStyle::kListCircle ? u"\u25E6" : list == HtmlStyle::kListSquare ? u"\u25AA"
-                                                                                                       : u"\u2022");
+        marker.text = String(list == HtmlStyle::kListCircle   ? u"\u25E6"
+                             : list == HtmlStyle::kListSquare ? u"\u25AA"
+                                                              : u"\u2022");
     const int markerWidth = style.textWidth(marker.text.data(), marker.text.length());
     const int height = style.fontHeight();
     const Rect& box = item->rect();

@@ -46,7 +46,8 @@ private:
     struct Widths;
 
     int layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats);
-    void flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats, int& listIndex);
+    void flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats,
+              int& listIndex);
     void flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
     void placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
     void addMarker(HtmlNode* item, int index);

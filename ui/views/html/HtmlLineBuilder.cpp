@@ -24,8 +24,8 @@ void halfLeading(const HtmlStyle& style, int& ascent, int& descent)
 
 } // namespace
 
-HtmlLineBuilder::HtmlLineBuilder(std::vector<HtmlPaintItem>& items, HtmlFloatContext& floats,
-                                 HtmlNode* block, int x, int y, int width)
+HtmlLineBuilder::HtmlLineBuilder(std::vector<HtmlPaintItem>& items, HtmlFloatContext& floats, HtmlNode* block,
+                                 int x, int y, int width)
     : m_items(items), m_floats(floats), m_block(block), m_blockStyle(block->style()), m_x(x), m_width(width),
       m_y(y)
 {
@@ -229,7 +229,8 @@ void HtmlLineBuilder::emitLine(int baseline, int origin)
         const HtmlStyle& style = box.element->style();
         const int ascent = style.ascent();
         const int descent = style.descent();
-        const int top = baseline - ascent - style.padding[HtmlStyle::kTop] - style.borderWidth[HtmlStyle::kTop];
+        const int top =
+            baseline - ascent - style.padding[HtmlStyle::kTop] - style.borderWidth[HtmlStyle::kTop];
         const int bottom =
             baseline + descent + style.padding[HtmlStyle::kBottom] + style.borderWidth[HtmlStyle::kBottom];
         HtmlPaintItem item;
@@ -287,10 +288,9 @@ void HtmlLineBuilder::emitImage(const Piece& piece, int baseline, int origin)
 {
     const HtmlStyle& style = piece.node->style();
     const Rect marginBox(origin + piece.x, baseline - piece.height, piece.width, piece.height);
-    const Rect borderBox = marginBox.adjusted(style.margin[HtmlStyle::kLeft].resolve(0, 0),
-                                              style.margin[HtmlStyle::kTop].resolve(0, 0),
-                                              -style.margin[HtmlStyle::kRight].resolve(0, 0),
-                                              -style.margin[HtmlStyle::kBottom].resolve(0, 0));
+    const Rect borderBox = marginBox.adjusted(
+        style.margin[HtmlStyle::kLeft].resolve(0, 0), style.margin[HtmlStyle::kTop].resolve(0, 0),
+        -style.margin[HtmlStyle::kRight].resolve(0, 0), -style.margin[HtmlStyle::kBottom].resolve(0, 0));
     if (style.hasBox()) {
         HtmlPaintItem box;
         box.kind = HtmlPaintItem::kBox;
@@ -301,10 +301,11 @@ void HtmlLineBuilder::emitImage(const Piece& piece, int baseline, int origin)
     HtmlPaintItem item;
     item.kind = HtmlPaintItem::kImage;
     item.node = piece.node;
-    item.rect = borderBox.adjusted(style.borderWidth[HtmlStyle::kLeft] + style.padding[HtmlStyle::kLeft],
-                                   style.borderWidth[HtmlStyle::kTop] + style.padding[HtmlStyle::kTop],
-                                   -style.borderWidth[HtmlStyle::kRight] - style.padding[HtmlStyle::kRight],
-                                   -style.borderWidth[HtmlStyle::kBottom] - style.padding[HtmlStyle::kBottom]);
+    item.rect =
+        borderBox.adjusted(style.borderWidth[HtmlStyle::kLeft] + style.padding[HtmlStyle::kLeft],
+                           style.borderWidth[HtmlStyle::kTop] + style.padding[HtmlStyle::kTop],
+                           -style.borderWidth[HtmlStyle::kRight] - style.padding[HtmlStyle::kRight],
+                           -style.borderWidth[HtmlStyle::kBottom] - style.padding[HtmlStyle::kBottom]);
     m_items.push_back(item);
     uniteUpwards(piece.node, borderBox);
 }

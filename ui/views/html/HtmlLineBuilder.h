@@ -39,7 +39,14 @@ public:
     int pendingMargin() const { return m_pendingMargin; }
 
 private:
-    enum PieceKind { kWord, kSpace, kImage, kSpacer, kBreak };
+    enum PieceKind
+    {
+        kWord,
+        kSpace,
+        kImage,
+        kSpacer,
+        kBreak
+    };
     struct Piece
     {
         PieceKind kind;

@@ -5,7 +5,7 @@
 
 namespace {
 
-const char16_t* const kVoidTags[] = {u"AREA", u"BASE", u"BR",   u"COL",   u"EMBED",  u"HR",    u"IMG",
+const char16_t* const kVoidTags[] = {u"AREA",  u"BASE", u"BR",   u"COL",   u"EMBED",  u"HR",    u"IMG",
                                      u"INPUT", u"LINK", u"META", u"PARAM", u"SOURCE", u"TRACK", u"WBR"};
 
 bool isVoid(const String& tag)

@@ -22,7 +22,11 @@ struct HtmlAttribute
 class HtmlNode
 {
 public:
-    enum Kind { kElement, kText };
+    enum Kind
+    {
+        kElement,
+        kText
+    };
 
     static std::unique_ptr<HtmlNode> makeElement(const String& tag);
     static std::unique_ptr<HtmlNode> makeText(const String& text);

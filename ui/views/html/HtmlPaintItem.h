@@ -10,7 +10,13 @@ class HtmlNode;
 // marker. Rectangles are in document pixels.
 struct HtmlPaintItem
 {
-    enum Kind { kBox, kText, kImage, kMarker };
+    enum Kind
+    {
+        kBox,
+        kText,
+        kImage,
+        kMarker
+    };
     Kind kind = kBox;
     Rect rect;
     // The element; for text, the text node.

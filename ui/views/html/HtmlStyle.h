@@ -9,7 +9,12 @@ class FontMetrics;
 // containing block's width.
 struct HtmlLength
 {
-    enum Unit { kAuto, kPx, kPercent };
+    enum Unit
+    {
+        kAuto,
+        kPx,
+        kPercent
+    };
     Unit unit = kAuto;
     float value = 0.0f;
 
@@ -24,14 +29,64 @@ struct HtmlLength
 // left, as CSS lists them.
 struct HtmlStyle
 {
-    enum Display { kInline, kBlock, kNone, kListItem, kTable, kTableRowGroup, kTableRow, kTableCell };
-    enum WhiteSpace { kNormal, kPre, kPreWrap, kNoWrap };
-    enum TextAlign { kAlignLeft, kAlignCenter, kAlignRight };
-    enum VerticalAlign { kAlignTop, kAlignMiddle, kAlignBottom };
-    enum Float { kFloatNone, kFloatLeft, kFloatRight };
-    enum Clear { kClearNone, kClearLeft, kClearRight, kClearBoth };
-    enum ListStyle { kListDisc, kListCircle, kListSquare, kListDecimal, kListNone };
-    enum Side { kTop, kRight, kBottom, kLeft };
+    enum Display
+    {
+        kInline,
+        kBlock,
+        kNone,
+        kListItem,
+        kTable,
+        kTableRowGroup,
+        kTableRow,
+        kTableCell
+    };
+    enum WhiteSpace
+    {
+        kNormal,
+        kPre,
+        kPreWrap,
+        kNoWrap
+    };
+    enum TextAlign
+    {
+        kAlignLeft,
+        kAlignCenter,
+        kAlignRight
+    };
+    enum VerticalAlign
+    {
+        kAlignTop,
+        kAlignMiddle,
+        kAlignBottom
+    };
+    enum Float
+    {
+        kFloatNone,
+        kFloatLeft,
+        kFloatRight
+    };
+    enum Clear
+    {
+        kClearNone,
+        kClearLeft,
+        kClearRight,
+        kClearBoth
+    };
+    enum ListStyle
+    {
+        kListDisc,
+        kListCircle,
+        kListSquare,
+        kListDecimal,
+        kListNone
+    };
+    enum Side
+    {
+        kTop,
+        kRight,
+        kBottom,
+        kLeft
+    };
 
     // Inherited.
     Color color = Color(0xFF000000u);

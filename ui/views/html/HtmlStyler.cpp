@@ -1,7 +1,6 @@
 #include "ui/views/html/HtmlStyler.h"
 #include "ui/views/html/HtmlSpace.h"
 
-
 #include "foundation/text/CharClass.h"
 #include "ui/views/html/HtmlFontCache.h"
 #include "ui/views/html/HtmlNode.h"
@@ -13,7 +12,8 @@ namespace {
 // What a browser does to a page before the page's own style.
 const char16_t kDefaultStyle[] =
     u"html, body, div, p, h1, h2, h3, h4, h5, h6, ul, ol, dl, dt, dd, blockquote, pre, center, form, hr,"
-    u" address, header, footer, section, article, nav, aside, main, fieldset, caption, figure { display: block }"
+    u" address, header, footer, section, article, nav, aside, main, fieldset, caption, figure { display: "
+    u"block }"
     u" head, script, style, title, meta, link, base, noscript, template, area, map, param { display: none }"
     u" li { display: list-item }"
     u" table { display: table }"
@@ -57,7 +57,15 @@ const CssStyleSheet& defaultSheet()
     return sheet;
 }
 
-enum Level { kDefault, kPresentation, kAuthor, kInline, kAuthorImportant, kInlineImportant };
+enum Level
+{
+    kDefault,
+    kPresentation,
+    kAuthor,
+    kInline,
+    kAuthorImportant,
+    kInlineImportant
+};
 
 // The value cut at white space outside parentheses: "1px solid rgb(1, 2, 3)"
 // gives three parts.
@@ -307,7 +315,8 @@ bool HtmlStyler::parseLowerColor(const String& value, Color& color)
     }
     const Color named = Color::fromCssName(value);
     const Color unknown = Color::fromCssName(String());
-    if (named == unknown && !String::equalsCString(value, u"magenta") && !String::equalsCString(value, u"fuchsia"))
+    if (named == unknown && !String::equalsCString(value, u"magenta") &&
+        !String::equalsCString(value, u"fuchsia"))
         return false;
     color = named;
     return true;
@@ -363,7 +372,7 @@ void HtmlStyler::styleTree(HtmlNode* root)
     initial.fontFamily = String(u"Times New Roman");
     initial.fontSize = pixels(16.0f);
     initial.metrics = m_fonts.metrics(initial);
-    styleElement(root, initial, 0);
+    styleElement(root, initial);
 }
 
 void HtmlStyler::collect(const HtmlNode* element, std::vector<Matched>& matched,
@@ -371,7 +380,8 @@ void HtmlStyler::collect(const HtmlNode* element, std::vector<Matched>& matched,
 {
     presentationHints(element, own);
     const size_t hintCount = own.size();
-    const std::vector<CssDeclaration> inlineStyle = CssStyleSheet::parseDeclarations(element->attribute(u"style"));
+    const std::vector<CssDeclaration> inlineStyle =
+        CssStyleSheet::parseDeclarations(element->attribute(u"style"));
     own.insert(own.end(), inlineStyle.begin(), inlineStyle.end());
     for (size_t i = 0; i < own.size(); ++i) {
         const bool hint = i < hintCount;
@@ -405,7 +415,7 @@ void HtmlStyler::collect(const HtmlNode* element, std::vector<Matched>& matched,
     });
 }
 
-void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent, int depth)
+void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent)
 {
     HtmlStyle style = parent.inherited();
     std::vector<Matched> matched;
@@ -437,7 +447,7 @@ void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent, int de
     element->style() = style;
     for (const auto& child : element->children()) {
         if (child->isElement())
-            styleElement(child.get(), element->style(), depth + 1);
+            styleElement(child.get(), element->style());
     }
 }
 
@@ -465,7 +475,8 @@ void HtmlStyler::applyFontSize(HtmlStyle& style, const HtmlStyle& parent, const 
     HtmlLength length;
     if (!parseLength(value, parent.fontSize, length) || length.isAuto())
         return;
-    const int size = length.resolve(parent.fontSize * 100, 0) / (length.unit == HtmlLength::kPercent ? 100 : 1);
+    const int size =
+        length.resolve(parent.fontSize * 100, 0) / (length.unit == HtmlLength::kPercent ? 100 : 1);
     if (size > 0)
         style.fontSize = std::min(size, 2048);
 }
@@ -520,10 +531,12 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
     } else if (String::equalsCString(property, u"font-weight")) {
         float weight = 0.0f;
         String unit;
-        style.bold = String::equalsCString(lower, u"bold") || String::equalsCString(lower, u"bolder") || (parseNumber(lower, weight, unit) && weight >= 600);
+        style.bold = String::equalsCString(lower, u"bold") || String::equalsCString(lower, u"bolder") ||
+                     (parseNumber(lower, weight, unit) && weight >= 600);
     } else if (String::equalsCString(property, u"font-style")) {
         style.italic = String::equalsCString(lower, u"italic") || String::equalsCString(lower, u"oblique");
-    } else if (String::equalsCString(property, u"text-decoration") || String::equalsCString(property, u"text-decoration-line")) {
+    } else if (String::equalsCString(property, u"text-decoration") ||
+               String::equalsCString(property, u"text-decoration-line")) {
         style.underline = lower.contains(String(u"underline"), 1);
         style.lineThrough = lower.contains(String(u"line-through"), 1);
     } else if (String::equalsCString(property, u"text-align")) {
@@ -534,7 +547,8 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
         else if (String::equalsCString(lower, u"left") || String::equalsCString(lower, u"justify"))
             style.textAlign = HtmlStyle::kAlignLeft;
     } else if (String::equalsCString(property, u"vertical-align")) {
-        if (String::equalsCString(lower, u"top") || String::equalsCString(lower, u"baseline") || String::equalsCString(lower, u"text-top"))
+        if (String::equalsCString(lower, u"top") || String::equalsCString(lower, u"baseline") ||
+            String::equalsCString(lower, u"text-top"))
             style.verticalAlign = HtmlStyle::kAlignTop;
         else if (String::equalsCString(lower, u"middle"))
             style.verticalAlign = HtmlStyle::kAlignMiddle;
@@ -549,12 +563,14 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
         else if (parseNumber(lower, number, unit) && unit.isEmpty())
             style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize) + 0.5f);
         else if (parseLength(lower, style.fontSize, length) && !length.isAuto())
-            style.lineHeight = length.unit == HtmlLength::kPercent
-                                   ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
-                                   : static_cast<int>(length.value);
+            style.lineHeight =
+                length.unit == HtmlLength::kPercent
+                    ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
+                    : static_cast<int>(length.value);
         style.lineHeight = std::min(style.lineHeight, 4096);
     } else if (String::equalsCString(property, u"display")) {
-        const struct {
+        const struct
+        {
             const char16_t* name;
             HtmlStyle::Display display;
         } displays[] = {{u"inline", HtmlStyle::kInline},
@@ -585,14 +601,16 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
     } else if (String::equalsCString(property, u"float")) {
         style.floating = String::equalsCString(lower, u"left")    ? HtmlStyle::kFloatLeft
                          : String::equalsCString(lower, u"right") ? HtmlStyle::kFloatRight
-                                             : HtmlStyle::kFloatNone;
+                                                                  : HtmlStyle::kFloatNone;
     } else if (String::equalsCString(property, u"clear")) {
         style.clear = String::equalsCString(lower, u"left")    ? HtmlStyle::kClearLeft
                       : String::equalsCString(lower, u"right") ? HtmlStyle::kClearRight
                       : String::equalsCString(lower, u"both")  ? HtmlStyle::kClearBoth
-                                          : HtmlStyle::kClearNone;
-    } else if (String::equalsCString(property, u"list-style-type") || String::equalsCString(property, u"list-style")) {
-        const struct {
+                                                               : HtmlStyle::kClearNone;
+    } else if (String::equalsCString(property, u"list-style-type") ||
+               String::equalsCString(property, u"list-style")) {
+        const struct
+        {
             const char16_t* name;
             HtmlStyle::ListStyle list;
         } lists[] = {{u"disc", HtmlStyle::kListDisc},
@@ -618,7 +636,8 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
     }
 }
 
-bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& property, const String& value) const
+bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& property,
+                          const String& value) const
 {
     HtmlLength length;
     if (String::equalsCString(property, u"width") || String::equalsCString(property, u"height")) {
@@ -650,7 +669,8 @@ bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& prop
         return true;
     }
     const char16_t* const marginNames[] = {u"margin-top", u"margin-right", u"margin-bottom", u"margin-left"};
-    const char16_t* const paddingNames[] = {u"padding-top", u"padding-right", u"padding-bottom", u"padding-left"};
+    const char16_t* const paddingNames[] = {u"padding-top", u"padding-right", u"padding-bottom",
+                                            u"padding-left"};
     for (int side = 0; side < 4; ++side) {
         if (String::equalsCString(property, marginNames[side])) {
             if (parseLength(value, style.fontSize, length))
@@ -666,7 +686,8 @@ bool HtmlStyler::applyBox(HtmlStyle& style, Borders& borders, const String& prop
     return applyBorder(style, borders, property, value);
 }
 
-bool HtmlStyler::applyBorder(HtmlStyle& style, Borders& borders, const String& property, const String& value) const
+bool HtmlStyler::applyBorder(HtmlStyle& style, Borders& borders, const String& property,
+                             const String& value) const
 {
     if (!property.startsWith(String(u"border"), 1))
         return false;
@@ -701,8 +722,10 @@ bool HtmlStyler::applyBorder(HtmlStyle& style, Borders& borders, const String& p
             if (width >= 0 && (all || String::equalsCString(part, u"-width"))) {
                 borders.width[side] = width;
             } else if (isBorderStyle(lower) && (all || String::equalsCString(part, u"-style"))) {
-                borders.styled[side] = !String::equalsCString(lower, u"none") && !String::equalsCString(lower, u"hidden");
-            } else if ((all || String::equalsCString(part, u"-color")) && width < 0 && parseLowerColor(lower, color)) {
+                borders.styled[side] =
+                    !String::equalsCString(lower, u"none") && !String::equalsCString(lower, u"hidden");
+            } else if ((all || String::equalsCString(part, u"-color")) && width < 0 &&
+                       parseLowerColor(lower, color)) {
                 style.borderColor[side] = color;
                 borders.colored[side] = true;
             }

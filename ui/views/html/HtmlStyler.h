@@ -26,8 +26,9 @@ private:
     struct Matched;
     struct Borders;
 
-    void styleElement(HtmlNode* element, const HtmlStyle& parent, int depth);
-    void collect(const HtmlNode* element, std::vector<Matched>& matched, std::vector<CssDeclaration>& own) const;
+    void styleElement(HtmlNode* element, const HtmlStyle& parent);
+    void collect(const HtmlNode* element, std::vector<Matched>& matched,
+                 std::vector<CssDeclaration>& own) const;
     void apply(HtmlStyle& style, Borders& borders, const CssDeclaration& declaration) const;
     bool applyBox(HtmlStyle& style, Borders& borders, const String& property, const String& value) const;
     bool applyBorder(HtmlStyle& style, Borders& borders, const String& property, const String& value) const;

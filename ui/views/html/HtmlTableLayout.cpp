@@ -80,7 +80,8 @@ void HtmlTableLayout::measureColumns()
                     m_min[cell.column] = std::max(m_min[cell.column], cellMin);
                     m_max[cell.column] = std::max(m_max[cell.column], cellMax);
                     if (width.unit == HtmlLength::kPercent)
-                        m_percent[cell.column] = std::max(m_percent[cell.column], std::min(width.value, 100.0f));
+                        m_percent[cell.column] =
+                            std::max(m_percent[cell.column], std::min(width.value, 100.0f));
                     continue;
                 }
                 const int inner = m_spacing * (cell.span - 1);
@@ -110,7 +111,8 @@ std::vector<int> HtmlTableLayout::columnWidths(int target) const
     int otherMax = 0;
     for (int c = 0; c < m_columns; ++c) {
         if (m_percent[c] > 0.0f) {
-            widths[c] = std::max(m_min[c], static_cast<int>(m_percent[c] * static_cast<float>(target) / 100.0f));
+            widths[c] =
+                std::max(m_min[c], static_cast<int>(m_percent[c] * static_cast<float>(target) / 100.0f));
             used += widths[c];
         } else {
             otherMin += m_min[c];
@@ -128,8 +130,8 @@ std::vector<int> HtmlTableLayout::columnWidths(int target) const
         else if (rest <= otherMin)
             widths[c] = m_min[c];
         else
-            widths[c] = m_min[c] + static_cast<int>(static_cast<int64_t>(m_max[c] - m_min[c]) * (rest - otherMin) /
-                                                     std::max(1, otherMax - otherMin));
+            widths[c] = m_min[c] + static_cast<int>(static_cast<int64_t>(m_max[c] - m_min[c]) *
+                                                    (rest - otherMin) / std::max(1, otherMax - otherMin));
     }
     // Room left in a table of a given width goes to the columns by their
     // widest content, or evenly when they have none.
@@ -142,8 +144,9 @@ std::vector<int> HtmlTableLayout::columnWidths(int target) const
             continue;
         const int count = others > 0 ? others : m_columns;
         const int weight = others > 0 ? m_max[c] : widths[c];
-        const int share = weightTotal > 0 ? static_cast<int>(static_cast<int64_t>(extra) * weight / weightTotal)
-                                          : extra / count;
+        const int share = weightTotal > 0
+                              ? static_cast<int>(static_cast<int64_t>(extra) * weight / weightTotal)
+                              : extra / count;
         widths[c] += share;
     }
     // What rounding left over goes to the last column.
@@ -185,7 +188,8 @@ int HtmlTableLayout::layout(HtmlNode* table, int x, int top, int containingWidth
         target = style.width.resolve(containingWidth, 0) - hspace - spacingTotal;
     } else {
         target = available - marginLeft - marginRight - hspace - spacingTotal;
-        const bool anyPercent = std::any_of(m_percent.begin(), m_percent.end(), [](float p) { return p > 0.0f; });
+        const bool anyPercent =
+            std::any_of(m_percent.begin(), m_percent.end(), [](float p) { return p > 0.0f; });
         if (!anyPercent)
             target = std::min(target, sum(m_max));
     }
@@ -254,7 +258,9 @@ int HtmlTableLayout::layoutRow(const Row& row, const std::vector<int>& columnX, 
         const Placed& cell = placed[i];
         const int free = rowHeight - cell.height;
         const HtmlStyle::VerticalAlign align = cell.node->style().verticalAlign;
-        const int dy = align == HtmlStyle::kAlignMiddle ? free / 2 : align == HtmlStyle::kAlignBottom ? free : 0;
+        const int dy = align == HtmlStyle::kAlignMiddle   ? free / 2
+                       : align == HtmlStyle::kAlignBottom ? free
+                                                          : 0;
         const int end = i + 1 < placed.size() ? placed[i + 1].firstItem : rowEnd;
         const int from = cell.boxItem >= 0 ? cell.firstItem + 1 : cell.firstItem;
         m_layout.shiftContent(from, end, cell.node, dy);

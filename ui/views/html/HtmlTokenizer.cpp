@@ -172,7 +172,8 @@ void HtmlTokenizer::readRawText(HtmlToken& token)
 {
     const int end = rawTextEnd();
     const String raw = m_source.mid(m_pos, end - m_pos);
-    const bool decoded = String::equalsCString(m_rawTextTag, u"title") || String::equalsCString(m_rawTextTag, u"textarea");
+    const bool decoded =
+        String::equalsCString(m_rawTextTag, u"title") || String::equalsCString(m_rawTextTag, u"textarea");
     token.kind = HtmlToken::kText;
     token.text = decoded ? decodeReferences(raw) : raw;
     m_pos = end;

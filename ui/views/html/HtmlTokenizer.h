@@ -7,7 +7,12 @@
 
 struct HtmlToken
 {
-    enum Kind { kStartTag, kEndTag, kText };
+    enum Kind
+    {
+        kStartTag,
+        kEndTag,
+        kText
+    };
     Kind kind = kText;
     // Lower case.
     String name;

@@ -4,8 +4,7 @@
 
 namespace {
 
-template <size_t N>
-bool isOneOf(const String& name, const char16_t* const (&names)[N])
+template <size_t N> bool isOneOf(const String& name, const char16_t* const (&names)[N])
 {
     for (const char16_t* candidate : names) {
         if (String::equalsCString(name, candidate))
@@ -14,13 +13,13 @@ bool isOneOf(const String& name, const char16_t* const (&names)[N])
     return false;
 }
 
-const char16_t* const kVoidTags[] = {u"area", u"base", u"br",   u"col",   u"embed",  u"hr",    u"img",
+const char16_t* const kVoidTags[] = {u"area",  u"base", u"br",   u"col",   u"embed",  u"hr",    u"img",
                                      u"input", u"link", u"meta", u"param", u"source", u"track", u"wbr"};
 const char16_t* const kHeadTags[] = {u"title", u"meta", u"link", u"base", u"style", u"script"};
 const char16_t* const kClosesParagraph[] = {
-    u"address", u"article", u"blockquote", u"center", u"div", u"dl", u"fieldset", u"footer", u"form", u"h1",
-    u"h2",      u"h3",      u"h4",         u"h5",     u"h6",  u"header", u"hr",   u"li",     u"menu", u"nav",
-    u"ol",      u"p",       u"pre",        u"section", u"table", u"ul"};
+    u"address", u"article", u"blockquote", u"center", u"div", u"dl",      u"fieldset", u"footer", u"form",
+    u"h1",      u"h2",      u"h3",         u"h4",     u"h5",  u"h6",      u"header",   u"hr",     u"li",
+    u"menu",    u"nav",     u"ol",         u"p",      u"pre", u"section", u"table",    u"ul"};
 const char16_t* const kTableParts[] = {u"caption", u"colgroup", u"col", u"tbody", u"thead",
                                        u"tfoot",   u"tr",       u"td",  u"th"};
 const char16_t* const kTableStructure[] = {u"TABLE", u"TBODY", u"THEAD", u"TFOOT", u"TR"};
@@ -97,7 +96,8 @@ void HtmlTreeBuilder::startTag(const HtmlToken& token)
 
     closeImplied(name);
     const bool intoHead = m_open.size() == 2 && m_body->children().empty() && isOneOf(name, kHeadTags);
-    if ((String::equalsCString(name, u"td") || String::equalsCString(name, u"th")) && inTableStructure() && !current()->hasTag(u"TR")) {
+    if ((String::equalsCString(name, u"td") || String::equalsCString(name, u"th")) && inTableStructure() &&
+        !current()->hasTag(u"TR")) {
         HtmlNode* row = current()->appendChild(HtmlNode::makeElement(String(u"tr")));
         m_open.push_back(row);
         ++m_nodeCount;
@@ -128,9 +128,11 @@ void HtmlTreeBuilder::closeImplied(const String& tag)
         closeNearest(kCells, 2, kTableScope, 1);
     else if (String::equalsCString(tag, u"tr"))
         closeNearest(kRowParts, 1, kTableScope, 1);
-    else if (String::equalsCString(tag, u"tbody") || String::equalsCString(tag, u"thead") || String::equalsCString(tag, u"tfoot"))
-        closeNearest(kGroups, 3, kTableScope, 1) || closeNearest(kRowParts, 1, kTableScope, 1);
-    else if (String::equalsCString(tag, u"a"))
+    else if (String::equalsCString(tag, u"tbody") || String::equalsCString(tag, u"thead") ||
+             String::equalsCString(tag, u"tfoot")) {
+        if (!closeNearest(kGroups, 3, kTableScope, 1))
+            closeNearest(kRowParts, 1, kTableScope, 1);
+    } else if (String::equalsCString(tag, u"a"))
         closeNearest(kAnchor, 1, kTableScope, 1);
     else if (String::equalsCString(tag, u"option"))
         closeNearest(kOption, 1, kTableScope, 1);

@@ -30,7 +30,8 @@ private:
     void closeImplied(const String& tag);
     // Pops up to and including the nearest open element with one of the
     // tags, searching no further than a boundary tag; false when none.
-    bool closeNearest(const char16_t* const* tags, int count, const char16_t* const* boundaries, int boundaryCount);
+    bool closeNearest(const char16_t* const* tags, int count, const char16_t* const* boundaries,
+                      int boundaryCount);
     void popTo(int index);
     bool isOpen(const char16_t* upperTag) const;
     HtmlNode* current() const { return m_open.back(); }

@@ -58,7 +58,8 @@ TEST_F(HtmlCard, CoverTitleAndCastAreWhereTheLayoutSays)
     EXPECT_GE(first.y, 16 + 302 + 16);
     for (int i = 0; i < kRichCardCast; ++i) {
         const Rect row = byId(document, ("cast" + std::to_string(i)).c_str())->rect();
-        EXPECT_EQ(boxText(Rect(first.x, first.y + 22 * i, first.width, 20)), boxText(row)) << "cast row " << i;
+        EXPECT_EQ(boxText(Rect(first.x, first.y + 22 * i, first.width, 20)), boxText(row))
+            << "cast row " << i;
         const HtmlPaintItem* actor = textItem("Actor " + std::to_string(i));
         ASSERT_NE(nullptr, actor);
         EXPECT_EQ(row.y + 1, actor->rect.y - (18 - 13) / 2) << "cast row " << i;

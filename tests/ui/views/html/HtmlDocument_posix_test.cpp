@@ -9,12 +9,13 @@
 
 namespace {
 
-const char* const kLinkTable =
-    "<html><head><title> Links \n of mine </title><style>p { margin: 0 }</style></head><body style='margin:0'>"
-    "<p id=para>plain words</p>"
-    "<table id=t style='border-spacing:0'><tr><td style='padding:0'>left</td>"
-    "<td id=cell style='padding:0'>go <a href='http://example.com/a' id=link><b id=bold>there</b></a></td></tr>"
-    "</table><a href='second'>2</a><a name=anchor-only>3</a></body></html>";
+const char* const kLinkTable = "<html><head><title> Links \n of mine </title><style>p { margin: 0 "
+                               "}</style></head><body style='margin:0'>"
+                               "<p id=para>plain words</p>"
+                               "<table id=t style='border-spacing:0'><tr><td style='padding:0'>left</td>"
+                               "<td id=cell style='padding:0'>go <a href='http://example.com/a' id=link><b "
+                               "id=bold>there</b></a></td></tr>"
+                               "</table><a href='second'>2</a><a name=anchor-only>3</a></body></html>";
 
 std::string hitText(const HtmlDocument& document, int x, int y)
 {
@@ -42,12 +43,9 @@ TEST(HtmlDocument, HitTestingFindsTheInnermostElementAndItsAnchor)
         int y;
         const char* expected;
     } rows[] = {
-        {4, 4, "P#para"},
-        {4, 20, "TD#"},
-        {36, 20, "TD#cell"},
-        {60, 20, "B#bold in http://example.com/a"},
-        {300, 20, "BODY#"},
-        {300, 200, "BODY#"},
+        {4, 4, "P#para"},    {4, 20, "TD#"},
+        {36, 20, "TD#cell"}, {60, 20, "B#bold in http://example.com/a"},
+        {300, 20, "BODY#"},  {300, 200, "BODY#"},
         {-1, 5, "none"},
     };
     for (const auto& row : rows)
@@ -65,8 +63,9 @@ TEST(HtmlDocument, AnswersAboutTheWholePage)
     const StringList links = document.links();
     EXPECT_EQ("http://example.com/a|second", narrow(links.join(String(u"|"), 0)));
     EXPECT_EQ("plain words\r\nleft\tgo there\t\r\n23", narrow(document.text()));
-    EXPECT_EQ(0u, narrow(document.html()).find("<HTML><HEAD><TITLE> Links \n of mine </TITLE><STYLE>p { margin: 0 }"
-                                                "</STYLE></HEAD><BODY style=\"margin:0\"><P id=\"para\">plain"));
+    EXPECT_EQ(0u, narrow(document.html())
+                      .find("<HTML><HEAD><TITLE> Links \n of mine </TITLE><STYLE>p { margin: 0 }"
+                            "</STYLE></HEAD><BODY style=\"margin:0\"><P id=\"para\">plain"));
     ASSERT_NE(nullptr, byId(document, "link"));
     EXPECT_EQ("A", narrow(byId(document, "link")->tag()));
     EXPECT_EQ(nullptr, byId(document, "nothing"));
@@ -92,7 +91,8 @@ TEST(HtmlDocument, ViewportZoomAndScrolling)
 {
     std::string tall = "<body style='margin:0'>";
     for (int i = 0; i < 100; ++i)
-        tall += "<p style='margin:0' id=p" + std::to_string(i) + ">line " + std::to_string(i) + " of text</p>";
+        tall +=
+            "<p style='margin:0' id=p" + std::to_string(i) + ">line " + std::to_string(i) + " of text</p>";
     HtmlDocument document;
     load(document, tall, 200, 160);
     EXPECT_EQ(1600, document.contentSize().height);
@@ -182,7 +182,8 @@ TEST(HtmlDocument, PaintsOnlyWhatTheViewShows)
     }
     // Rows 50 to 52 reach into the 40 px view that starts 8 px into row 50;
     // row 53 starts where it ends.
-    EXPECT_EQ((std::vector<std::string>{"text 'row50' at 5,2", "text 'row51' at 5,18", "text 'row52' at 5,34"}),
-              texts);
+    EXPECT_EQ(
+        (std::vector<std::string>{"text 'row50' at 5,2", "text 'row51' at 5,18", "text 'row52' at 5,34"}),
+        texts);
     EXPECT_TRUE(filledCanvas);
 }

@@ -20,7 +20,8 @@ const Color kTitleColor(200, 30, 40);
 
 bool near(const Color& a, const Color& b)
 {
-    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8 && std::abs(a.blue() - b.blue()) < 8;
+    return std::abs(a.red() - b.red()) < 8 && std::abs(a.green() - b.green()) < 8 &&
+           std::abs(a.blue() - b.blue()) < 8;
 }
 
 int countNear(const Image& image, const Rect& area, const Color& color)
@@ -74,7 +75,8 @@ TEST_F(HtmlRendering, CardSnapshotShowsBackgroundTitleAndCover)
 
     EXPECT_TRUE(near(Color(255, 255, 255), shot.pixel(5, 5))) << "the page background";
     EXPECT_TRUE(near(Color(211, 216, 223), shot.pixel(16, 100))) << "the cover's border";
-    EXPECT_EQ(200 * 300, countNear(shot, Rect(17, 17, 200, 300), kCoverColor)) << "the cover, scaled to 200 px";
+    EXPECT_EQ(200 * 300, countNear(shot, Rect(17, 17, 200, 300), kCoverColor))
+        << "the cover, scaled to 200 px";
     // The heading's block runs under the floated cover; its text starts
     // beside it.
     const HtmlNode* title = byId(document, "title");

@@ -15,7 +15,8 @@ std::string placed(const HtmlDocument& document, const std::string& name)
         return element ? boxText(element->rect()) : "missing";
     }
     for (const HtmlPaintItem& item : document.items()) {
-        if ((item.kind == HtmlPaintItem::kText || item.kind == HtmlPaintItem::kMarker) && narrow(item.text) == name)
+        if ((item.kind == HtmlPaintItem::kText || item.kind == HtmlPaintItem::kMarker) &&
+            narrow(item.text) == name)
             return boxText(item.rect);
     }
     return "missing";
@@ -74,10 +75,12 @@ TEST(HtmlLayout, BoxesAndLinesLandWhereCssPutsThem)
         {"<ol style='padding-left:40px'><li>one<li>two</ol>", 400, "2.", "16,16 16x16"},
         // Tables: columns as wide as their content, spans, percentages; cells
         // 1 px padded and 2 px apart unless the page says otherwise.
-        {"<table style='border-collapse:collapse'><tr><td id=a style='padding:0'>aa<td id=b style='padding:0'>"
+        {"<table style='border-collapse:collapse'><tr><td id=a style='padding:0'>aa<td id=b "
+         "style='padding:0'>"
          "bbbb<tr><td id=c colspan=2 style='padding:0'>c</table>",
          400, "#b", "16,0 32x16"},
-        {"<table style='border-collapse:collapse'><tr><td id=a style='padding:0'>aa<td id=b style='padding:0'>"
+        {"<table style='border-collapse:collapse'><tr><td id=a style='padding:0'>aa<td id=b "
+         "style='padding:0'>"
          "bbbb<tr><td id=c colspan=2 style='padding:0'>c</table>",
          400, "#c", "0,16 48x16"},
         {"<table id=t><tr><td>aa<td>bbbb</table>", 400, "#t", "0,0 58x22"},
@@ -99,7 +102,8 @@ TEST(HtmlLayout, BoxesAndLinesLandWhereCssPutsThem)
     };
     for (const auto& row : rows) {
         HtmlDocument document;
-        load(document, std::string("<style>body, p, ul, ol, pre { margin: 0 }</style>") + row.html, row.width);
+        load(document, std::string("<style>body, p, ul, ol, pre { margin: 0 }</style>") + row.html,
+             row.width);
         EXPECT_EQ(row.rect, placed(document, row.name)) << row.html << " : " << row.name;
     }
 }

@@ -69,7 +69,8 @@ TEST(HtmlStyler, CascadeFollowsSpecificityOrderAndImportance)
         {"", "<font color=#00ff00><b id=x>", "color=FF00FF00 bg=00000000 size=16 line=-1 bold=1"},
     };
     for (const auto& row : rows)
-        EXPECT_THAT(styleOf(row.css, row.body), ::testing::HasSubstr(row.expected)) << row.css << " " << row.body;
+        EXPECT_THAT(styleOf(row.css, row.body), ::testing::HasSubstr(row.expected))
+            << row.css << " " << row.body;
 }
 
 TEST(HtmlStyler, LengthsFontsAndBorders)
@@ -110,10 +111,18 @@ TEST(HtmlStyler, ColoursParseOrAreRefused)
         bool valid;
         uint32_t value;
     } rows[] = {
-        {"#abc", true, 0xFFAABBCC},        {"#A0B1C2", true, 0xFFA0B1C2}, {"rgb(300, -1, 50%)", true, 0xFFFF007F},
-        {"rgba(1,2,3,0)", true, 0x00010203}, {"Red", true, 0xFFFF0000},  {"transparent", true, 0},
-        {"fuchsia", true, 0xFFFF00FF},      {"#abcd", false, 0},          {"#ggg", false, 0},
-        {"redd", false, 0},                 {"rgb(1,2)", false, 0},       {"", false, 0},
+        {"#abc", true, 0xFFAABBCC},
+        {"#A0B1C2", true, 0xFFA0B1C2},
+        {"rgb(300, -1, 50%)", true, 0xFFFF007F},
+        {"rgba(1,2,3,0)", true, 0x00010203},
+        {"Red", true, 0xFFFF0000},
+        {"transparent", true, 0},
+        {"fuchsia", true, 0xFFFF00FF},
+        {"#abcd", false, 0},
+        {"#ggg", false, 0},
+        {"redd", false, 0},
+        {"rgb(1,2)", false, 0},
+        {"", false, 0},
     };
     for (const auto& row : rows) {
         Color color;

@@ -30,7 +30,8 @@ inline std::string treeText(const HtmlNode* node)
     if (!node->attributes().empty()) {
         out += "[";
         for (size_t i = 0; i < node->attributes().size(); ++i)
-            out += (i ? "," : "") + narrow(node->attributes()[i].name) + "=" + narrow(node->attributes()[i].value);
+            out += (i ? "," : "") + narrow(node->attributes()[i].name) + "=" +
+                   narrow(node->attributes()[i].value);
         out += "]";
     }
     if (node->children().empty())

@@ -38,10 +38,12 @@ TEST(HtmlTreeBuilder, TagSoupBuildsTheTreeABrowserWould)
         {"<table><tr><td>a<td>b<tr><th>c</table>", "BODY(TABLE(TR(TD(\"a\"),TD(\"b\")),TR(TH(\"c\"))))"},
         {"<table><tbody><tr><td>a</td></tr></tbody></table>", "BODY(TABLE(TBODY(TR(TD(\"a\")))))"},
         {"<table>oops<tr><td>x</table>", "BODY(\"oops\",TABLE(TR(TD(\"x\"))))"},
-        {"<table><tr><td><table><td>in</table>out</table>", "BODY(TABLE(TR(TD(TABLE(TR(TD(\"in\"))),\"out\"))))"},
+        {"<table><tr><td><table><td>in</table>out</table>",
+         "BODY(TABLE(TR(TD(TABLE(TR(TD(\"in\"))),\"out\"))))"},
         {"</p></div>text</span>", "BODY(\"text\")"},
         {"1 < 2 <3 & 4", "BODY(\"1 < 2 <3 & 4\")"},
-        {"&lt;&amp;&eacute;&#233;&#x41;&bogus;&hellip;&#0;&amp", "BODY(\"<&\xC3\xA9\xC3\xA9" "A&bogus;\xE2\x80\xA6\xEF\xBF\xBD&amp\")"},
+        {"&lt;&amp;&eacute;&#233;&#x41;&bogus;&hellip;&#0;&amp", "BODY(\"<&\xC3\xA9\xC3\xA9"
+                                                                 "A&bogus;\xE2\x80\xA6\xEF\xBF\xBD&amp\")"},
         {"<img src=a.png alt='x y'/>after<br/>", "BODY(IMG[src=a.png,alt=x y],\"after\",BR)"},
         {"<DIV ID=x Class=\"a b\" id=y><SpAn>t</sPaN></div>", "BODY(DIV[id=x,class=a b](SPAN(\"t\")))"},
         {"<!-- <p>gone</p> --><?xml x?><!DOCTYPE html>x", "BODY(\"x\")"},
@@ -62,7 +64,8 @@ TEST(HtmlTreeBuilder, HeadContentGoesToTheHead)
 {
     const std::unique_ptr<HtmlNode> root =
         HtmlTreeBuilder().build(wide("<title>T &amp; U</title><style>p{}</style><p>x</p><style>q{}</style>"));
-    EXPECT_EQ("HTML(HEAD(TITLE(\"T & U\"),STYLE(\"p{}\")),BODY(P(\"x\"),STYLE(\"q{}\")))", treeText(root.get()));
+    EXPECT_EQ("HTML(HEAD(TITLE(\"T & U\"),STYLE(\"p{}\")),BODY(P(\"x\"),STYLE(\"q{}\")))",
+              treeText(root.get()));
 }
 
 TEST(HtmlTreeBuilder, HostileInputStaysBounded)
@@ -77,7 +80,8 @@ TEST(HtmlTreeBuilder, HostileInputStaysBounded)
     for (int i = 0; i < 500; ++i)
         attributes += " a" + std::to_string(i) + "=" + std::to_string(i);
     const std::string longValue(HtmlTokenizer::kMaxAttributeLength + 100, 'v');
-    const std::unique_ptr<HtmlNode> wide1 = HtmlTreeBuilder().build(wide(attributes + "><q title=" + longValue + ">"));
+    const std::unique_ptr<HtmlNode> wide1 =
+        HtmlTreeBuilder().build(wide(attributes + "><q title=" + longValue + ">"));
     const HtmlNode* p = wide1->findByTag(u"P");
     ASSERT_NE(nullptr, p);
     EXPECT_EQ(HtmlTokenizer::kMaxAttributes, static_cast<int>(p->attributes().size()));

@@ -30,7 +30,9 @@ inline std::string richCardHtml(const std::string& posterPath)
         "a { color: #2F6FDE; text-decoration: none; }\n"
         ".play { color: #FFFFFF; background-color: #2F6FDE; padding: 0 6px; }\n"
         "</style></head><body>\n"
-        "<img id=\"poster\" width=200 src=\"" + posterPath + "\"/>\n"
+        "<img id=\"poster\" width=200 src=\"" +
+        posterPath +
+        "\"/>\n"
         "<h1 id=\"title\">The Long Voyage &amp; Home</h1>\n"
         "<div class=\"meta\" id=\"meta\">Le long voyage (original title) &middot; 2004</div>\n"
         "<div><span id=\"@play\" class=\"play\">Play</span></div>\n"
@@ -46,8 +48,8 @@ inline std::string richCardHtml(const std::string& posterPath)
         "<div class=\"section\"><h2>Cast</h2><table id=\"cast\">";
     for (int i = 0; i < kRichCardCast; ++i) {
         const std::string n = std::to_string(i);
-        html += "<tr id=\"cast" + n + "\"><td class=\"actor\">Actor " + n + "</td><td class=\"character\">Character " +
-                n + "</td></tr>";
+        html += "<tr id=\"cast" + n + "\"><td class=\"actor\">Actor " + n +
+                "</td><td class=\"character\">Character " + n + "</td></tr>";
     }
     html += "</table></div>\n<div class=\"section\"><h2>5 Seasons, 100 Episodes</h2>";
     for (int season = 1; season <= kRichCardSeasons; ++season) {
@@ -57,8 +59,8 @@ inline std::string richCardHtml(const std::string& posterPath)
             html += "<tr><td>" + id + "</td><td><b>Episode " + id + "</b> <span class=\"meta\">2004/0" +
                     std::to_string(season) + "/1" + std::to_string(episode % 10) +
                     "</span><br>The crew faces the storm of the season, and the captain makes a hard choice "
-                    "about the cargo.</td><td><span class=\"play\" id=\"@play-episode-" + id +
-                    "\">Play</span></td></tr>";
+                    "about the cargo.</td><td><span class=\"play\" id=\"@play-episode-" +
+                    id + "\">Play</span></td></tr>";
         }
         html += "</table>";
     }
