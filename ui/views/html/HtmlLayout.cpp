@@ -96,7 +96,7 @@ void HtmlLayout::shiftContent(int fromItem, int toItem, HtmlNode* node, int dy)
 }
 
 int HtmlLayout::layoutBlock(HtmlNode* element, int x, int top, int containingWidth, HtmlFloatContext& floats,
-                            int forcedWidth)
+                            int forcedWidth, int marginAbove, int* marginBelow)
 {
     const HtmlStyle& style = element->style();
     if (style.display == HtmlStyle::kTable && forcedWidth < 0)
@@ -129,7 +129,15 @@ int HtmlLayout::layoutBlock(HtmlNode* element, int x, int top, int containingWid
     HtmlFloatContext own;
     const bool isolated = forcedWidth >= 0;
     HtmlFloatContext& context = isolated ? own : floats;
-    int contentBottom = layoutChildren(element, contentX, contentTop, width, context);
+    const bool openTop =
+        forcedWidth < 0 && style.borderWidth[HtmlStyle::kTop] == 0 && style.padding[HtmlStyle::kTop] == 0;
+    const bool openBottom = marginBelow && forcedWidth < 0 && style.borderWidth[HtmlStyle::kBottom] == 0 &&
+                            style.padding[HtmlStyle::kBottom] == 0 && style.height.isAuto();
+    int trailing = 0;
+    int contentBottom = layoutChildren(element, contentX, contentTop, width, context, openTop ? marginAbove : 0,
+                                       openBottom ? &trailing : nullptr);
+    if (marginBelow)
+        *marginBelow = trailing;
     if (isolated)
         contentBottom = std::max(contentBottom, own.bottom());
     int height = contentBottom - contentTop;
@@ -141,16 +149,47 @@ int HtmlLayout::layoutBlock(HtmlNode* element, int x, int top, int containingWid
     return rect.y + rect.height;
 }
 
-int HtmlLayout::layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats)
+int HtmlLayout::layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats,
+                               int marginAbove, int* marginBelow)
 {
     HtmlLineBuilder lines(m_items, floats, element, x, y, width);
+    lines.setAbsorbedMargin(marginAbove);
     int listIndex = 0;
     if (element->hasTag(u"OL") && element->hasAttribute(u"start"))
         listIndex = std::max(-1000000, std::min(element->attribute(u"start").toInt(), 1000000)) - 1;
     for (const auto& child : element->children())
         flow(child.get(), lines, x, width, floats, listIndex);
     lines.flush();
-    return lines.y() + std::max(0, lines.takePendingMargin());
+    const int trailing = lines.takePendingMargin();
+    if (marginBelow) {
+        *marginBelow = trailing;
+        return lines.y();
+    }
+    return lines.y() + std::max(0, trailing);
+}
+
+int HtmlLayout::leadingMargin(const HtmlNode* element, int width) const
+{
+    const HtmlStyle& style = element->style();
+    if (style.display == HtmlStyle::kTable || style.borderWidth[HtmlStyle::kTop] > 0 ||
+        style.padding[HtmlStyle::kTop] > 0)
+        return 0;
+    for (const auto& child : element->children()) {
+        if (child->isText()) {
+            const String& text = child->text();
+            if (style.whiteSpace == HtmlStyle::kPre || style.whiteSpace == HtmlStyle::kPreWrap ||
+                !std::all_of(text.data(), text.data() + text.length(), isHtmlSpace))
+                return 0;
+            continue;
+        }
+        const HtmlStyle& childStyle = child->style();
+        if (childStyle.display == HtmlStyle::kNone || childStyle.floating != HtmlStyle::kFloatNone)
+            continue;
+        if (!childStyle.isBlockLevel())
+            return 0;
+        return std::max(0, std::max(marginOf(child.get(), HtmlStyle::kTop, width), leadingMargin(child.get(), width)));
+    }
+    return 0;
 }
 
 void HtmlLayout::flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats,
@@ -197,15 +236,22 @@ void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int
 {
     lines.flush();
     const HtmlStyle& style = element->style();
-    int top = lines.y() + collapse(lines.takePendingMargin(), marginOf(element, HtmlStyle::kTop, width));
+    const int collapsed = collapse(lines.takePendingMargin(), collapse(marginOf(element, HtmlStyle::kTop, width),
+                                                                       leadingMargin(element, width)));
+    // A first child's margin already given above the parent is not given
+    // again.
+    const int absorbed = lines.takeAbsorbedMargin();
+    int top = lines.y() + (absorbed > 0 ? std::max(0, collapsed - absorbed) : collapsed);
     if (style.clear != HtmlStyle::kClearNone) {
         const bool left = style.clear != HtmlStyle::kClearRight;
         const bool right = style.clear != HtmlStyle::kClearLeft;
         top = floats.clearedTop(top, left, right);
     }
-    const int bottom = layoutBlock(element, x, top, width, floats, -1);
+    int trailing = 0;
+    const int bottom =
+        layoutBlock(element, x, top, width, floats, -1, std::max(absorbed, std::max(0, collapsed)), &trailing);
     lines.setY(bottom);
-    lines.setPendingMargin(marginOf(element, HtmlStyle::kBottom, width));
+    lines.setPendingMargin(collapse(marginOf(element, HtmlStyle::kBottom, width), trailing));
 }
 
 void HtmlLayout::placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width,

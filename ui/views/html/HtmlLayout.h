@@ -24,9 +24,13 @@ public:
     Size layoutDocument(HtmlNode* root, int width);
 
     // The element's border box starts at top; returns its bottom. A forced
-    // width (a table cell's) replaces the style's width and margins.
+    // width (a table cell's) replaces the style's width and margins. With no
+    // border or padding between them, the margins of an element and of its
+    // first and last children collapse: marginAbove is what was already
+    // given above the element, and marginBelow (when asked) gets the last
+    // child's bottom margin, left for the caller to collapse.
     int layoutBlock(HtmlNode* element, int x, int top, int containingWidth, HtmlFloatContext& floats,
-                    int forcedWidth);
+                    int forcedWidth, int marginAbove = 0, int* marginBelow = nullptr);
     // The narrowest and widest the node's margin box can usefully be.
     void intrinsicWidths(HtmlNode* node, int& minWidth, int& maxWidth);
     // An image's content size from its attributes or style, its own
@@ -45,7 +49,11 @@ public:
 private:
     struct Widths;
 
-    int layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats);
+    int layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats, int marginAbove,
+                       int* marginBelow);
+    // The largest top margin of the first blocks inside element that
+    // collapses through its top edge.
+    int leadingMargin(const HtmlNode* element, int width) const;
     void flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats,
               int& listIndex);
     void flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);

@@ -38,11 +38,19 @@ int HtmlLineBuilder::takePendingMargin()
     return margin;
 }
 
+int HtmlLineBuilder::takeAbsorbedMargin()
+{
+    const int margin = m_absorbedMargin;
+    m_absorbedMargin = 0;
+    return margin;
+}
+
 void HtmlLineBuilder::startLine()
 {
     if (m_started)
         return;
     m_y += takePendingMargin();
+    m_absorbedMargin = 0;
     m_floats.freeSpan(m_y, m_blockStyle.lineBoxHeight(), m_x, m_width, m_left, m_right);
     m_lineWidth = 0;
     m_started = true;
@@ -133,9 +141,11 @@ void HtmlLineBuilder::addWord(HtmlNode* text, int start, int length, bool wrap)
 
 void HtmlLineBuilder::addSpace(HtmlNode* text, int count, bool collapsible)
 {
-    startLine();
-    if (collapsible && (m_afterSpace || m_pieces.empty()))
+    // A collapsible space never starts a line: white space between blocks
+    // must leave their margins to collapse.
+    if (collapsible && (!m_started || m_pieces.empty() || m_afterSpace))
         return;
+    startLine();
     const int width = text->effectiveStyle().textWidth(u" ", 1) * count;
     append(Piece{kSpace, text, 0, count, 0, width, 0});
     m_afterSpace = collapsible;

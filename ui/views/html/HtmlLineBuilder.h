@@ -36,7 +36,10 @@ public:
     // Vertical margins between blocks collapse into the larger one.
     int takePendingMargin();
     void setPendingMargin(int margin) { m_pendingMargin = margin; }
-    int pendingMargin() const { return m_pendingMargin; }
+    // The margin given above the block already, which its first child's
+    // margin collapses into; gone once the block has content.
+    void setAbsorbedMargin(int margin) { m_absorbedMargin = margin; }
+    int takeAbsorbedMargin();
 
 private:
     enum PieceKind
@@ -83,6 +86,7 @@ private:
     int m_width;
     int m_y;
     int m_pendingMargin = 0;
+    int m_absorbedMargin = 0;
     bool m_started = false;
     int m_left = 0;
     int m_right = 0;

@@ -38,13 +38,21 @@ TEST(HtmlLayout, BoxesAndLinesLandWhereCssPutsThem)
         {"<p>aaa bbb ccc", 80, "ccc", "0,16 24x16"},
         {"<p id=p>aaa bbb ccc", 80, "#p", "0,0 80x32"},
         {"<p>aaa   \n bbb", 400, "aaa bbb", "0,0 56x16"},
-        // Body margin, then sibling margins collapsing into the larger.
+        // Margins collapse into the larger: of siblings (white space between
+        // them or not), and of a parent and its first or last child unless a
+        // border or padding keeps them apart.
         {"<body style='margin:10px'><h1 id=h style='margin:8px 0;font-size:20px'>T</h1>"
          "<p id=p style='margin:12px 0'>x</p>",
-         200, "#h", "10,18 180x20"},
+         200, "#h", "10,10 180x20"},
         {"<body style='margin:10px'><h1 style='margin:8px 0;font-size:20px'>T</h1>"
          "<p id=p style='margin:12px 0'>x</p>",
-         200, "#p", "10,50 180x16"},
+         200, "#p", "10,42 180x16"},
+        {"<p id=a style='margin:10px 0'>a</p>\n  <p id=b style='margin:10px 0'>b</p>", 400, "#b", "0,36 400x16"},
+        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px 0'>y</p>",
+         400, "#d", "0,20 400x16"},
+        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px 0'>y</p>",
+         400, "#q", "0,56 400x16"},
+        {"<div style='padding-top:1px'><p id=p style='margin:20px 0'>x</p></div>", 400, "#p", "0,21 400x16"},
         // Widths, padding, borders and centring by automatic margins.
         {"<div id=d style='width:100px;margin:0 auto;padding:5px;border:2px solid red'>x</div>", 200, "#d",
          "43,0 114x30"},
