@@ -71,7 +71,6 @@ bool HtmlDocument::setHtml(const String& html)
     m_root = HtmlTreeBuilder().build(source);
     m_charset = declaredCharset(m_root.get());
     m_images.clear();
-    loadImages(m_root.get());
     m_scroll = Point();
     restyle();
     return true;
@@ -81,6 +80,8 @@ void HtmlDocument::loadImages(HtmlNode* node)
 {
     if (node->hasTag(u"IMG"))
         node->setImage(m_images.image(node->attribute(u"src")));
+    else if (!node->style().backgroundImage.isEmpty())
+        node->setImage(m_images.image(node->style().backgroundImage));
     for (const auto& child : node->children())
         loadImages(child.get());
 }
@@ -90,8 +91,7 @@ void HtmlDocument::restyle()
     if (!m_root)
         return;
     HtmlStyler(m_fonts, m_zoom).styleTree(m_root.get());
-    const HtmlNode* canvas = canvasElement();
-    m_canvasTile = canvas ? m_images.image(canvas->style().backgroundImage) : Image();
+    loadImages(m_root.get());
     relayout();
 }
 
@@ -128,10 +128,7 @@ void HtmlDocument::setImagesEnabled(bool enabled)
         return;
     m_images.setEnabled(enabled);
     m_images.clear();
-    if (m_root) {
-        loadImages(m_root.get());
-        restyle();
-    }
+    restyle();
 }
 
 void HtmlDocument::setImageLoader(const HtmlImageStore::Loader& loader)
@@ -248,7 +245,7 @@ void HtmlDocument::paintCanvas(Painter& painter, const Rect& target) const
     painter.fillRect(target, color);
     if (!canvas || canvas->style().backgroundImage.isEmpty())
         return;
-    const Image& tile = m_canvasTile;
+    const Image& tile = canvas->image();
     if (tile.isNull() || tile.width() < 1 || tile.height() < 1)
         return;
     // Tiles stay fixed to the page while it scrolls.
@@ -280,8 +277,11 @@ void HtmlDocument::paintItem(Painter& painter, const HtmlPaintItem& item, const 
     const HtmlStyle& style = item.node->effectiveStyle();
     switch (item.kind) {
     case HtmlPaintItem::kBox: {
-        if (style.backgroundColor.isVisible() && item.node != canvasElement())
+        const bool canvas = item.node == canvasElement();
+        if (style.backgroundColor.isVisible() && !canvas)
             painter.fillRect(rect, style.backgroundColor);
+        if (!canvas && !item.node->hasTag(u"IMG") && !item.node->image().isNull())
+            painter.tileImage(item.node->image(), rect);
         const int top = style.borderWidth[HtmlStyle::kTop];
         const int right = style.borderWidth[HtmlStyle::kRight];
         const int bottom = style.borderWidth[HtmlStyle::kBottom];

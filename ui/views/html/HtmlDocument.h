@@ -95,6 +95,7 @@ public:
     Image snapshot(int minimumWidth);
 
 private:
+    // The images of IMG elements and the background images of the others.
     void loadImages(HtmlNode* node);
     void restyle();
     void relayout();
@@ -113,7 +114,5 @@ private:
     Size m_content;
     Point m_scroll;
     int m_zoom = 100;
-    // The page background's tile, from the HTML or BODY element.
-    Image m_canvasTile;
     String m_charset;
 };

@@ -134,8 +134,8 @@ int HtmlLayout::layoutBlock(HtmlNode* element, int x, int top, int containingWid
     const bool openBottom = marginBelow && forcedWidth < 0 && style.borderWidth[HtmlStyle::kBottom] == 0 &&
                             style.padding[HtmlStyle::kBottom] == 0 && style.height.isAuto();
     int trailing = 0;
-    int contentBottom = layoutChildren(element, contentX, contentTop, width, context, openTop ? marginAbove : 0,
-                                       openBottom ? &trailing : nullptr);
+    int contentBottom = layoutChildren(element, contentX, contentTop, width, context,
+                                       openTop ? marginAbove : 0, openBottom ? &trailing : nullptr);
     if (marginBelow)
         *marginBelow = trailing;
     if (isolated)
@@ -187,7 +187,8 @@ int HtmlLayout::leadingMargin(const HtmlNode* element, int width) const
             continue;
         if (!childStyle.isBlockLevel())
             return 0;
-        return std::max(0, std::max(marginOf(child.get(), HtmlStyle::kTop, width), leadingMargin(child.get(), width)));
+        return std::max(
+            0, std::max(marginOf(child.get(), HtmlStyle::kTop, width), leadingMargin(child.get(), width)));
     }
     return 0;
 }
@@ -236,8 +237,9 @@ void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int
 {
     lines.flush();
     const HtmlStyle& style = element->style();
-    const int collapsed = collapse(lines.takePendingMargin(), collapse(marginOf(element, HtmlStyle::kTop, width),
-                                                                       leadingMargin(element, width)));
+    const int collapsed =
+        collapse(lines.takePendingMargin(),
+                 collapse(marginOf(element, HtmlStyle::kTop, width), leadingMargin(element, width)));
     // A first child's margin already given above the parent is not given
     // again.
     const int absorbed = lines.takeAbsorbedMargin();
@@ -248,8 +250,8 @@ void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int
         top = floats.clearedTop(top, left, right);
     }
     int trailing = 0;
-    const int bottom =
-        layoutBlock(element, x, top, width, floats, -1, std::max(absorbed, std::max(0, collapsed)), &trailing);
+    const int bottom = layoutBlock(element, x, top, width, floats, -1,
+                                   std::max(absorbed, std::max(0, collapsed)), &trailing);
     lines.setY(bottom);
     lines.setPendingMargin(collapse(marginOf(element, HtmlStyle::kBottom, width), trailing));
 }

@@ -73,6 +73,7 @@ public:
     void moveBy(int dx, int dy);
     void resetLayout();
 
+    // An IMG element's picture, or another element's background image.
     const Image& image() const { return m_image; }
     void setImage(const Image& image) { m_image = image; }
 

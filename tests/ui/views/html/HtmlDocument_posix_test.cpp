@@ -142,12 +142,25 @@ TEST(HtmlDocument, ImagesComeOnlyFromLocalFilesAndNotAtAllWhenOff)
         return Image(40, 30, true);
     });
     const std::string page = "<body style='margin:0'><img id=a src='a.png'><img id=b src='a.png' width=20>"
-                             "<img id=c src='http://example.com/c.png' width=10 height=10>";
+                             "<img id=c src='http://example.com/c.png' width=10 height=10>"
+                             "<div style='height:8px;background:url(\"file:///C:/bg.png\")'></div>";
     load(document, page);
-    EXPECT_EQ(std::vector<std::string>{"a.png"}, asked) << "each local image read once, none from the web";
+    EXPECT_EQ((std::vector<std::string>{"a.png", "C:/bg.png"}), asked)
+        << "each local image read once, none from the web";
     EXPECT_EQ("0,0 40x30", boxText(byId(document, "a")->rect()));
     EXPECT_EQ("40,15 20x15", boxText(byId(document, "b")->rect()));
     EXPECT_EQ("60,20 10x10", boxText(byId(document, "c")->rect()));
+    {
+        CurrentRecorder recorder;
+        FakeTarget target;
+        Painter painter(&target);
+        document.paint(painter, Point());
+        const auto& log = recorder.device.log;
+        // The images sit on the baseline, so the line ends 4 px below them.
+        EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "tiles 0,34,400,8"))
+            << "the background tiles its box";
+        EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "image 40x30 0,0,40,30 to 40,15,20,15"));
+    }
 
     asked.clear();
     document.setImagesEnabled(false);

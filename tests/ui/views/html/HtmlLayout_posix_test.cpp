@@ -47,10 +47,13 @@ TEST(HtmlLayout, BoxesAndLinesLandWhereCssPutsThem)
         {"<body style='margin:10px'><h1 style='margin:8px 0;font-size:20px'>T</h1>"
          "<p id=p style='margin:12px 0'>x</p>",
          200, "#p", "10,42 180x16"},
-        {"<p id=a style='margin:10px 0'>a</p>\n  <p id=b style='margin:10px 0'>b</p>", 400, "#b", "0,36 400x16"},
-        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px 0'>y</p>",
+        {"<p id=a style='margin:10px 0'>a</p>\n  <p id=b style='margin:10px 0'>b</p>", 400, "#b",
+         "0,36 400x16"},
+        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px "
+         "0'>y</p>",
          400, "#d", "0,20 400x16"},
-        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px 0'>y</p>",
+        {"<div id=d style='background:red'><p style='margin:20px 0'>x</p></div><p id=q style='margin:5px "
+         "0'>y</p>",
          400, "#q", "0,56 400x16"},
         {"<div style='padding-top:1px'><p id=p style='margin:20px 0'>x</p></div>", 400, "#p", "0,21 400x16"},
         // Widths, padding, borders and centring by automatic margins.
