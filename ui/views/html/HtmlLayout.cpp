@@ -56,8 +56,8 @@ Size HtmlLayout::layoutDocument(HtmlNode* root, int width)
     int right = width;
     int lowest = bottom;
     for (const HtmlPaintItem& item : m_items) {
-        right = std::max(right, item.rect.x + item.rect.width);
-        lowest = std::max(lowest, item.rect.y + item.rect.height);
+        right = std::max(right, addPixels(item.rect.x, item.rect.width));
+        lowest = std::max(lowest, addPixels(item.rect.y, item.rect.height));
     }
     return Size(right, lowest);
 }
@@ -142,11 +142,11 @@ int HtmlLayout::layoutBlock(HtmlNode* element, int x, int top, int containingWid
         contentBottom = std::max(contentBottom, own.bottom());
     int height = contentBottom - contentTop;
     if (style.height.unit == HtmlLength::kPx)
-        height = static_cast<int>(style.height.value);
-    const Rect rect(boxX, top, width + hspace, height + verticalSpace(style));
+        height = style.height.resolve(0, 0);
+    const Rect rect(boxX, top, addPixels(width, hspace), addPixels(height, verticalSpace(style)));
     element->setRect(rect);
     fillBox(boxIndex, rect);
-    return rect.y + rect.height;
+    return addPixels(rect.y, rect.height);
 }
 
 int HtmlLayout::layoutChildren(HtmlNode* element, int x, int y, int width, HtmlFloatContext& floats,
@@ -243,7 +243,7 @@ void HtmlLayout::flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int
     // A first child's margin already given above the parent is not given
     // again.
     const int absorbed = lines.takeAbsorbedMargin();
-    int top = lines.y() + (absorbed > 0 ? std::max(0, collapsed - absorbed) : collapsed);
+    int top = addPixels(lines.y(), absorbed > 0 ? std::max(0, collapsed - absorbed) : collapsed);
     if (style.clear != HtmlStyle::kClearNone) {
         const bool left = style.clear != HtmlStyle::kClearRight;
         const bool right = style.clear != HtmlStyle::kClearLeft;
@@ -372,7 +372,7 @@ void HtmlLayout::measureText(const HtmlNode* text, Widths& widths) const
             continue;
         }
         if (isHtmlSpace(c)) {
-            widths.line += space;
+            widths.line = addPixels(widths.line, space);
             word = breakable ? 0 : word + space;
             ++pos;
             continue;
@@ -381,7 +381,7 @@ void HtmlLayout::measureText(const HtmlNode* text, Widths& widths) const
         while (pos < content.length() && !isHtmlSpace(content.at(pos)))
             ++pos;
         const int width = style.textWidth(content.constCharAt(start), pos - start);
-        widths.line += width;
+        widths.line = addPixels(widths.line, width);
         word += width;
         widths.min = std::max(widths.min, breakable ? width : word);
     }
@@ -403,15 +403,17 @@ void HtmlLayout::measure(HtmlNode* node, Widths& widths)
     const int margins = marginOf(node, HtmlStyle::kLeft, 0) + marginOf(node, HtmlStyle::kRight, 0);
     if (node->hasTag(u"IMG")) {
         const int width = imageSize(node, 0).width + style.horizontalSpace() + margins;
-        widths.line += width;
+        widths.line = addPixels(widths.line, width);
         widths.min = std::max(widths.min, width);
         return;
     }
     if (!style.isBlockLevel()) {
-        widths.line += style.padding[HtmlStyle::kLeft] + style.borderWidth[HtmlStyle::kLeft];
+        widths.line =
+            addPixels(widths.line, style.padding[HtmlStyle::kLeft] + style.borderWidth[HtmlStyle::kLeft]);
         for (const auto& child : node->children())
             measure(child.get(), widths);
-        widths.line += style.padding[HtmlStyle::kRight] + style.borderWidth[HtmlStyle::kRight];
+        widths.line =
+            addPixels(widths.line, style.padding[HtmlStyle::kRight] + style.borderWidth[HtmlStyle::kRight]);
         return;
     }
     widths.endLine();
@@ -428,8 +430,8 @@ void HtmlLayout::measure(HtmlNode* node, Widths& widths)
         innerMax = inner.max;
     }
     const int extra = style.horizontalSpace() + margins;
-    int minWidth = innerMin + extra;
-    int maxWidth = std::max(innerMax, innerMin) + extra;
+    int minWidth = addPixels(innerMin, extra);
+    int maxWidth = addPixels(std::max(innerMax, innerMin), extra);
     if (style.width.unit == HtmlLength::kPx) {
         const int fixed = static_cast<int>(style.width.value) + extra;
         minWidth = std::max(minWidth, fixed);

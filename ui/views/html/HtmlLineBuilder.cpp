@@ -49,7 +49,7 @@ void HtmlLineBuilder::startLine()
 {
     if (m_started)
         return;
-    m_y += takePendingMargin();
+    m_y = addPixels(m_y, takePendingMargin());
     m_absorbedMargin = 0;
     m_floats.freeSpan(m_y, m_blockStyle.lineBoxHeight(), m_x, m_width, m_left, m_right);
     m_lineWidth = 0;
@@ -62,7 +62,7 @@ void HtmlLineBuilder::append(const Piece& piece)
 {
     Piece placed = piece;
     placed.x = m_lineWidth;
-    m_lineWidth += piece.width;
+    m_lineWidth = addPixels(m_lineWidth, piece.width);
     for (HtmlNode* element : m_open) {
         if (!element->style().hasBox())
             continue;
@@ -228,7 +228,7 @@ void HtmlLineBuilder::flush()
     else if (m_blockStyle.textAlign == HtmlStyle::kAlignRight)
         shift = free;
     emitLine(m_y + maxAscent, m_left + shift);
-    m_y += maxAscent + maxDescent;
+    m_y = addPixels(m_y, addPixels(maxAscent, maxDescent));
     m_pieces.clear();
     m_lineBoxes.clear();
 }

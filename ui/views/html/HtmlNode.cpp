@@ -184,11 +184,14 @@ void HtmlNode::uniteRect(const Rect& rect)
         m_rect = rect;
         return;
     }
-    const int left = std::min(m_rect.x, rect.x);
-    const int top = std::min(m_rect.y, rect.y);
-    const int right = std::max(m_rect.x + m_rect.width, rect.x + rect.width);
-    const int bottom = std::max(m_rect.y + m_rect.height, rect.y + rect.height);
-    m_rect = Rect(left, top, right - left, bottom - top);
+    const int64_t left = std::min(m_rect.x, rect.x);
+    const int64_t top = std::min(m_rect.y, rect.y);
+    const int64_t right = std::max<int64_t>(int64_t(m_rect.x) + m_rect.width, int64_t(rect.x) + rect.width);
+    const int64_t bottom =
+        std::max<int64_t>(int64_t(m_rect.y) + m_rect.height, int64_t(rect.y) + rect.height);
+    m_rect = Rect(static_cast<int32_t>(left), static_cast<int32_t>(top),
+                  static_cast<int32_t>(std::min<int64_t>(right - left, INT32_MAX)),
+                  static_cast<int32_t>(std::min<int64_t>(bottom - top, INT32_MAX)));
 }
 
 void HtmlNode::moveBy(int dx, int dy)

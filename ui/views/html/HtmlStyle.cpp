@@ -6,9 +6,9 @@ int HtmlLength::resolve(int containingWidth, int fallback) const
 {
     switch (unit) {
     case kPx:
-        return static_cast<int>(value);
+        return clampPixels(static_cast<int64_t>(value));
     case kPercent:
-        return static_cast<int>(static_cast<float>(containingWidth) * value / 100.0f);
+        return clampPixels(static_cast<int64_t>(static_cast<double>(containingWidth) * value / 100.0));
     case kAuto:
         break;
     }
@@ -74,5 +74,6 @@ int HtmlStyle::descent() const
 
 int HtmlStyle::textWidth(const char16_t* text, int length) const
 {
-    return metrics ? metrics->textWidth(text, length, false) : length * fontSize / 2;
+    return clampPixels(metrics ? metrics->textWidth(text, length, false)
+                               : static_cast<int64_t>(length) * fontSize / 2);
 }

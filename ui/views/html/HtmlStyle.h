@@ -5,6 +5,23 @@
 
 class FontMetrics;
 
+#include <algorithm>
+#include <cstdint>
+
+// Page coordinates stay within this many pixels, so that no sum of hostile
+// sizes can overflow.
+constexpr int kMaxPagePixels = 1 << 24;
+
+inline int clampPixels(int64_t value)
+{
+    return static_cast<int>(std::max<int64_t>(-kMaxPagePixels, std::min<int64_t>(value, kMaxPagePixels)));
+}
+
+inline int addPixels(int a, int b)
+{
+    return clampPixels(static_cast<int64_t>(a) + b);
+}
+
 // A length as a style gives it: automatic, pixels or a percentage of the
 // containing block's width.
 struct HtmlLength

@@ -57,6 +57,9 @@ const CssStyleSheet& defaultSheet()
     return sheet;
 }
 
+// Lengths are kept far inside int, so that every later sum stays exact.
+constexpr float kMaxLength = 1e6f;
+
 enum Level
 {
     kDefault,
@@ -347,7 +350,7 @@ bool HtmlStyler::parseLength(const String& value, int fontSize, HtmlLength& leng
         px = number * static_cast<float>(fontSize) / 2.0f;
     else
         return false;
-    length = HtmlLength::px(px);
+    length = HtmlLength::px(std::max(-kMaxLength, std::min(px, kMaxLength)));
     return true;
 }
 
@@ -558,16 +561,15 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
         float number = 0.0f;
         String unit;
         HtmlLength length;
-        if (String::equalsCString(lower, u"normal"))
-            style.lineHeight = -1;
-        else if (parseNumber(lower, number, unit) && unit.isEmpty())
-            style.lineHeight = static_cast<int>(number * static_cast<float>(style.fontSize) + 0.5f);
+        float height = -1.0f;
+        if (parseNumber(lower, number, unit) && unit.isEmpty())
+            height = number * static_cast<float>(style.fontSize);
         else if (parseLength(lower, style.fontSize, length) && !length.isAuto())
-            style.lineHeight =
-                length.unit == HtmlLength::kPercent
-                    ? static_cast<int>(length.value * static_cast<float>(style.fontSize) / 100.0f)
-                    : static_cast<int>(length.value);
-        style.lineHeight = std::min(style.lineHeight, 4096);
+            height = length.unit == HtmlLength::kPercent
+                         ? length.value * static_cast<float>(style.fontSize) / 100.0f
+                         : length.value;
+        // "normal", a negative height and nonsense all mean the font's own.
+        style.lineHeight = height < 0.0f ? -1 : static_cast<int>(std::min(height, 4096.0f) + 0.5f);
     } else if (String::equalsCString(property, u"display")) {
         const struct
         {

@@ -218,7 +218,7 @@ int HtmlTableLayout::layout(HtmlNode* table, int x, int top, int containingWidth
         row.node->setRect(rowRect);
         if (row.group)
             row.group->uniteRect(rowRect);
-        y += height + m_spacing;
+        y = addPixels(y, addPixels(height, m_spacing));
     }
     int height = y - top + style.padding[HtmlStyle::kBottom] + style.borderWidth[HtmlStyle::kBottom];
     if (style.height.unit == HtmlLength::kPx)
@@ -226,7 +226,7 @@ int HtmlTableLayout::layout(HtmlNode* table, int x, int top, int containingWidth
     const Rect rect(boxX, top, tableWidth, height);
     table->setRect(rect);
     m_layout.fillBox(boxIndex, rect);
-    return rect.y + rect.height;
+    return addPixels(rect.y, rect.height);
 }
 
 int HtmlTableLayout::layoutRow(const Row& row, const std::vector<int>& columnX, int top)
