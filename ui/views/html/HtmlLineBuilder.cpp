@@ -11,6 +11,12 @@ namespace {
 
 constexpr int kTabSpaces = 4;
 
+// White space within a preformatted line.
+bool isBlank(char16_t c)
+{
+    return isHtmlSpace(c) && c != u'\n' && c != u'\r';
+}
+
 // The ascent above and descent below the baseline a run of this style
 // claims: the font's, with the line height's extra split evenly.
 void halfLeading(const HtmlStyle& style, int& ascent, int& descent)
@@ -111,9 +117,10 @@ void HtmlLineBuilder::addPreformatted(HtmlNode* text, bool wrap)
             ++pos;
         } else if (c == u'\r') {
             ++pos;
-        } else if (c == u' ' || c == u'\t') {
+        } else if (isHtmlSpace(c)) {
+            // Blanks, tabs and form feeds: kept, as that many spaces.
             int count = 0;
-            for (; pos < content.length() && (content.at(pos) == u' ' || content.at(pos) == u'\t'); ++pos)
+            for (; pos < content.length() && isBlank(content.at(pos)); ++pos)
                 count += content.at(pos) == u'\t' ? kTabSpaces : 1;
             addSpace(text, count, false);
         } else {

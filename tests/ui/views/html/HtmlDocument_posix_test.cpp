@@ -207,7 +207,7 @@ TEST(HtmlDocument, HostileSizesStayInsideThePage)
     for (int i = 0; i < 3000; ++i)
         page += "<div style='margin-top:999999px;padding-left:1e9px;width:5000000000%'>x</div>";
     page += "<table><tr><td style='font-size:1e30em;line-height:1e30;white-space:nowrap'>" +
-            std::string(100000, 'w') + " w w<td style='width:1e9px'>z</table>";
+            std::string(100000, 'w') + " w w<td style='width:1e9px'>z</table><pre>form\ffeed\f\f</pre>";
     HtmlDocument document;
     load(document, page, 300, 300);
     EXPECT_GT(document.contentSize().height, 1000000);
