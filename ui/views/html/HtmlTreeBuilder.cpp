@@ -195,18 +195,18 @@ HtmlNode* HtmlTreeBuilder::insert(std::unique_ptr<HtmlNode> node, bool fosterPar
 
 void HtmlTreeBuilder::endTag(const HtmlToken& token)
 {
-    const String upper = token.name.toUpper();
-    if (String::equalsCString(upper, u"BR")) {
+    if (String::equalsCString(token.name, u"br")) {
         HtmlToken br;
         br.kind = HtmlToken::kStartTag;
         br.name = token.name;
         startTag(br);
         return;
     }
-    const bool tablePart = isOneOf(token.name, kTableParts) || String::equalsCString(upper, u"TABLE");
+    const bool tablePart = isOneOf(token.name, kTableParts) || String::equalsCString(token.name, u"table");
     for (int index = static_cast<int>(m_open.size()) - 1; index >= 2; --index) {
         const HtmlNode* open = m_open[index];
-        if (open->tag() == upper) {
+        // Tags are kept in upper case and read in lower case.
+        if (String::equalsIgnoreCase(open->tag(), token.name)) {
             popTo(index);
             return;
         }
