@@ -160,6 +160,8 @@ int HtmlLayout::layoutChildren(HtmlNode* element, int x, int y, int width, HtmlF
     for (const auto& child : element->children())
         flow(child.get(), lines, x, width, floats, listIndex);
     lines.flush();
+    if (lines.lastBaseline() >= 0)
+        m_lastBaseline = lines.lastBaseline();
     const int trailing = lines.takePendingMargin();
     if (marginBelow) {
         *marginBelow = trailing;
@@ -218,6 +220,10 @@ void HtmlLayout::flow(HtmlNode* node, HtmlLineBuilder& lines, int x, int width, 
         const int h = size.height + verticalSpace(style) + marginOf(node, HtmlStyle::kTop, width) +
                       marginOf(node, HtmlStyle::kBottom, width);
         lines.addImage(node, w, h);
+        return;
+    }
+    if (style.display == HtmlStyle::kInlineBlock) {
+        placeInlineBlock(node, lines, width);
         return;
     }
     if (style.isBlockLevel()) {
@@ -299,6 +305,36 @@ void HtmlLayout::placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, in
     const int bottom = layoutBlock(element, at.x + marginLeft, at.y + marginTop, outerWidth, floats,
                                    std::max(0, outerWidth - marginLeft - marginRight));
     floats.add(Rect(at.x, at.y, outerWidth, bottom + marginBottom - at.y), left);
+}
+
+void HtmlLayout::placeInlineBlock(HtmlNode* element, HtmlLineBuilder& lines, int width)
+{
+    const HtmlStyle& style = element->style();
+    const int marginLeft = marginOf(element, HtmlStyle::kLeft, width);
+    const int marginRight = marginOf(element, HtmlStyle::kRight, width);
+    const int marginTop = marginOf(element, HtmlStyle::kTop, width);
+    const int marginBottom = marginOf(element, HtmlStyle::kBottom, width);
+    int outerWidth = 0;
+    if (style.width.isAuto()) {
+        int minWidth = 0;
+        int maxWidth = 0;
+        intrinsicWidths(element, minWidth, maxWidth);
+        outerWidth = std::max(minWidth, std::min(maxWidth, width));
+    } else {
+        outerWidth =
+            addPixels(style.width.resolve(width, 0), style.horizontalSpace() + marginLeft + marginRight);
+    }
+    const int firstItem = static_cast<int>(m_items.size());
+    HtmlFloatContext own;
+    m_lastBaseline = -1;
+    const int bottom = layoutBlock(element, marginLeft, marginTop, outerWidth, own,
+                                   std::max(0, outerWidth - marginLeft - marginRight));
+    const int height = addPixels(bottom, marginBottom);
+    // It sits on the line by the baseline of its own last line, or by its
+    // bottom when it has no line.
+    const int ascent = m_lastBaseline >= 0 ? std::min(m_lastBaseline, height) : height;
+    lines.addInlineBlock(element, outerWidth, ascent, height - ascent, firstItem,
+                         static_cast<int>(m_items.size()));
 }
 
 void HtmlLayout::addMarker(HtmlNode* item, int index)
@@ -407,7 +443,7 @@ void HtmlLayout::measure(HtmlNode* node, Widths& widths)
         widths.min = std::max(widths.min, width);
         return;
     }
-    if (!style.isBlockLevel()) {
+    if (style.display == HtmlStyle::kInline) {
         widths.line =
             addPixels(widths.line, style.padding[HtmlStyle::kLeft] + style.borderWidth[HtmlStyle::kLeft]);
         for (const auto& child : node->children())
@@ -416,7 +452,10 @@ void HtmlLayout::measure(HtmlNode* node, Widths& widths)
             addPixels(widths.line, style.padding[HtmlStyle::kRight] + style.borderWidth[HtmlStyle::kRight]);
         return;
     }
-    widths.endLine();
+    // A block ends the line before it; an inline block is one piece of it.
+    const bool inlineBlock = style.display == HtmlStyle::kInlineBlock;
+    if (!inlineBlock)
+        widths.endLine();
     int innerMin = 0;
     int innerMax = 0;
     if (style.display == HtmlStyle::kTable) {
@@ -438,5 +477,8 @@ void HtmlLayout::measure(HtmlNode* node, Widths& widths)
         maxWidth = minWidth;
     }
     widths.min = std::max(widths.min, minWidth);
-    widths.max = std::max(widths.max, maxWidth);
+    if (inlineBlock)
+        widths.line = addPixels(widths.line, maxWidth);
+    else
+        widths.max = std::max(widths.max, maxWidth);
 }

@@ -58,9 +58,12 @@ private:
               int& listIndex);
     void flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
     void placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
+    void placeInlineBlock(HtmlNode* element, HtmlLineBuilder& lines, int width);
     void addMarker(HtmlNode* item, int index);
     void measure(HtmlNode* node, Widths& widths);
     void measureText(const HtmlNode* text, Widths& widths) const;
 
     std::vector<HtmlPaintItem>& m_items;
+    // The baseline of the last line laid out, for inline blocks.
+    int m_lastBaseline = -1;
 };

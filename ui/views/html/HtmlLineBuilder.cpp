@@ -141,7 +141,7 @@ void HtmlLineBuilder::addWord(HtmlNode* text, int start, int length, bool wrap)
         flush();
         startLine();
     }
-    append(Piece{kWord, text, start, length, 0, width, 0});
+    append(Piece{kWord, text, start, length, 0, width, 0, 0});
     m_afterSpace = false;
     m_canBreak = false;
 }
@@ -154,7 +154,7 @@ void HtmlLineBuilder::addSpace(HtmlNode* text, int count, bool collapsible)
         return;
     startLine();
     const int width = text->effectiveStyle().textWidth(u" ", 1) * count;
-    append(Piece{kSpace, text, 0, count, 0, width, 0});
+    append(Piece{kSpace, text, 0, count, 0, width, 0, 0});
     m_afterSpace = collapsible;
     m_canBreak = true;
 }
@@ -166,7 +166,20 @@ void HtmlLineBuilder::addImage(HtmlNode* image, int width, int height)
         flush();
         startLine();
     }
-    append(Piece{kImage, image, 0, 0, 0, width, height});
+    append(Piece{kImage, image, 0, 0, 0, width, height, 0});
+    m_afterSpace = false;
+    m_canBreak = true;
+}
+
+void HtmlLineBuilder::addInlineBlock(HtmlNode* element, int width, int ascent, int descent, int firstItem,
+                                     int endItem)
+{
+    startLine();
+    if (m_canBreak && !m_pieces.empty() && width > remaining()) {
+        flush();
+        startLine();
+    }
+    append(Piece{kInlineBlock, element, firstItem, endItem - firstItem, 0, width, ascent, descent});
     m_afterSpace = false;
     m_canBreak = true;
 }
@@ -174,7 +187,7 @@ void HtmlLineBuilder::addImage(HtmlNode* image, int width, int height)
 void HtmlLineBuilder::addBreak(HtmlNode* br)
 {
     startLine();
-    append(Piece{kBreak, br, 0, 0, 0, 0, 0});
+    append(Piece{kBreak, br, 0, 0, 0, 0, 0, 0});
     flush();
 }
 
@@ -185,7 +198,7 @@ void HtmlLineBuilder::openInline(HtmlNode* element)
     const int lead = style.padding[HtmlStyle::kLeft] + style.borderWidth[HtmlStyle::kLeft];
     if (lead > 0) {
         startLine();
-        append(Piece{kSpacer, element, 0, 0, 0, lead, 0});
+        append(Piece{kSpacer, element, 0, 0, 0, lead, 0, 0});
     }
 }
 
@@ -195,7 +208,7 @@ void HtmlLineBuilder::closeInline(HtmlNode* element)
     const int trail = style.padding[HtmlStyle::kRight] + style.borderWidth[HtmlStyle::kRight];
     if (trail > 0) {
         startLine();
-        append(Piece{kSpacer, element, 0, 0, 0, trail, 0});
+        append(Piece{kSpacer, element, 0, 0, 0, trail, 0, 0});
     }
     if (!m_open.empty() && m_open.back() == element)
         m_open.pop_back();
@@ -222,8 +235,8 @@ void HtmlLineBuilder::flush()
     halfLeading(m_blockStyle, maxAscent, maxDescent);
     for (const Piece& piece : m_pieces) {
         int ascent = piece.height;
-        int descent = 0;
-        if (piece.kind != kImage)
+        int descent = piece.below;
+        if (piece.kind != kImage && piece.kind != kInlineBlock)
             halfLeading(piece.node->effectiveStyle(), ascent, descent);
         maxAscent = std::max(maxAscent, ascent);
         maxDescent = std::max(maxDescent, descent);
@@ -234,7 +247,8 @@ void HtmlLineBuilder::flush()
         shift = free / 2;
     else if (m_blockStyle.textAlign == HtmlStyle::kAlignRight)
         shift = free;
-    emitLine(m_y + maxAscent, m_left + shift);
+    m_lastBaseline = m_y + maxAscent;
+    emitLine(m_lastBaseline, m_left + shift);
     m_y = addPixels(m_y, addPixels(maxAscent, maxDescent));
     m_pieces.clear();
     m_lineBoxes.clear();
@@ -262,6 +276,11 @@ void HtmlLineBuilder::emitLine(int baseline, int origin)
         const Piece& piece = m_pieces[index];
         if (piece.kind == kImage) {
             emitImage(piece, baseline, origin);
+            ++index;
+            continue;
+        }
+        if (piece.kind == kInlineBlock) {
+            emitInlineBlock(piece, baseline, origin);
             ++index;
             continue;
         }
@@ -325,6 +344,19 @@ void HtmlLineBuilder::emitImage(const Piece& piece, int baseline, int origin)
                            -style.borderWidth[HtmlStyle::kBottom] - style.padding[HtmlStyle::kBottom]);
     m_items.push_back(item);
     uniteUpwards(piece.node, borderBox);
+}
+
+void HtmlLineBuilder::emitInlineBlock(const Piece& piece, int baseline, int origin)
+{
+    const int dx = origin + piece.x;
+    const int dy = baseline - piece.height;
+    const int end = std::min(piece.start + piece.length, static_cast<int>(m_items.size()));
+    for (int i = piece.start; i < end; ++i) {
+        m_items[i].rect.x += dx;
+        m_items[i].rect.y += dy;
+    }
+    piece.node->moveBy(dx, dy);
+    uniteUpwards(piece.node->parent(), piece.node->rect());
 }
 
 void HtmlLineBuilder::uniteUpwards(HtmlNode* node, const Rect& rect)

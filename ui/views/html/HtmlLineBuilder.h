@@ -22,6 +22,9 @@ public:
     void addText(HtmlNode* text);
     // size is the image's margin box; content is where it draws inside it.
     void addImage(HtmlNode* image, int width, int height);
+    // An inline block already laid out with its margin box at 0, 0: its
+    // items [firstItem, endItem) move with it to where the line puts it.
+    void addInlineBlock(HtmlNode* element, int width, int ascent, int descent, int firstItem, int endItem);
     void addBreak(HtmlNode* br);
     void openInline(HtmlNode* element);
     void closeInline(HtmlNode* element);
@@ -40,6 +43,8 @@ public:
     // margin collapses into; gone once the block has content.
     void setAbsorbedMargin(int margin) { m_absorbedMargin = margin; }
     int takeAbsorbedMargin();
+    // The baseline of the last line ended, or -1 before the first.
+    int lastBaseline() const { return m_lastBaseline; }
 
 private:
     enum PieceKind
@@ -47,6 +52,7 @@ private:
         kWord,
         kSpace,
         kImage,
+        kInlineBlock,
         kSpacer,
         kBreak
     };
@@ -58,7 +64,9 @@ private:
         int length;
         int x;
         int width;
+        // Above the baseline, and below it.
         int height;
+        int below;
     };
     struct LineBox
     {
@@ -75,6 +83,7 @@ private:
     int remaining() const { return m_right - m_left - m_lineWidth; }
     void emitLine(int baseline, int origin);
     void emitImage(const Piece& piece, int baseline, int origin);
+    void emitInlineBlock(const Piece& piece, int baseline, int origin);
     void emitText(size_t first, size_t last, int baseline, int origin);
     void uniteUpwards(HtmlNode* node, const Rect& rect);
 
@@ -87,6 +96,7 @@ private:
     int m_y;
     int m_pendingMargin = 0;
     int m_absorbedMargin = 0;
+    int m_lastBaseline = -1;
     bool m_started = false;
     int m_left = 0;
     int m_right = 0;

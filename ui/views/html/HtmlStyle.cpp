@@ -36,7 +36,7 @@ HtmlStyle HtmlStyle::inherited() const
 
 bool HtmlStyle::isBlockLevel() const
 {
-    return display != kInline && display != kNone;
+    return display != kInline && display != kNone && display != kInlineBlock;
 }
 
 bool HtmlStyle::hasBox() const

@@ -55,7 +55,9 @@ struct HtmlStyle
         kTable,
         kTableRowGroup,
         kTableRow,
-        kTableCell
+        kTableCell,
+        // Laid out as a block, placed in a line as one piece.
+        kInlineBlock
     };
     enum WhiteSpace
     {

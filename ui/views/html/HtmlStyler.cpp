@@ -442,7 +442,8 @@ void HtmlStyler::styleElement(HtmlNode* element, const HtmlStyle& parent)
         if (!borders.colored[side])
             style.borderColor[side] = style.color;
     }
-    if (style.floating != HtmlStyle::kFloatNone && style.display == HtmlStyle::kInline)
+    if (style.floating != HtmlStyle::kFloatNone &&
+        (style.display == HtmlStyle::kInline || style.display == HtmlStyle::kInlineBlock))
         style.display = HtmlStyle::kBlock;
     if (element->hasTag(u"IMG") && style.display != HtmlStyle::kNone)
         style.display = style.floating != HtmlStyle::kFloatNone ? HtmlStyle::kBlock : HtmlStyle::kInline;
@@ -576,7 +577,7 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
             const char16_t* name;
             HtmlStyle::Display display;
         } displays[] = {{u"inline", HtmlStyle::kInline},
-                        {u"inline-block", HtmlStyle::kInline},
+                        {u"inline-block", HtmlStyle::kInlineBlock},
                         {u"block", HtmlStyle::kBlock},
                         {u"none", HtmlStyle::kNone},
                         {u"list-item", HtmlStyle::kListItem},

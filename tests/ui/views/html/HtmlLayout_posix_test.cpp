@@ -80,6 +80,14 @@ TEST(HtmlLayout, BoxesAndLinesLandWhereCssPutsThem)
         {"<pre>a  b\nc</pre>", 100, "c", "0,16 8x16"},
         {"<p style='white-space:pre-wrap'>aa  bb cc</p>", 60, "aa  bb ", "0,0 56x16"},
         {"<p style='white-space:nowrap'>aaa bbb ccc</p>", 40, "aaa bbb ccc", "0,0 88x16"},
+        // An inline block is one piece of its line, on the baseline of its
+        // own last line, as wide as its content unless told.
+        {"<p>a <span id=b style='display:inline-block;width:40px;height:20px;padding:2px;border:1px solid red'>x"
+         "</span> c",
+         400, "#b", "16,0 46x26"},
+        {"<p>a <span style='display:inline-block;width:40px;height:20px;padding:2px;border:1px solid red'>x</span> c",
+         400, "x", "19,3 8x16"},
+        {"<p><span id=b style='display:inline-block;background:red'>xy z</span>", 400, "#b", "0,0 32x16"},
         // Lists indent their items and put the marker before the first line.
         {"<ul style='padding-left:40px'><li id=a>one<li>two</ul>", 400, "#a", "40,0 360x16"},
         {"<ul style='padding-left:40px'><li>one<li>two</ul>", 400, "\xE2\x80\xA2", "24,0 8x16"},

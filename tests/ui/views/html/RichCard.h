@@ -28,7 +28,7 @@ inline std::string richCardHtml(const std::string& posterPath)
         "#cast td.character, .season td.date { color: #5B6470; }\n"
         ".season { border-top: 1px solid #D3D8DF; margin-top: 8px; }\n"
         "a { color: #2F6FDE; text-decoration: none; }\n"
-        ".play { color: #FFFFFF; background-color: #2F6FDE; padding: 0 6px; }\n"
+        ".play { display: inline-block; color: #FFFFFF; background-color: #2F6FDE; padding: 1px 8px; }\n"
         "</style></head><body>\n"
         "<img id=\"poster\" width=200 src=\"" +
         posterPath +
