@@ -292,38 +292,34 @@ void HtmlLayout::placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, in
         floats.add(Rect(at.x, at.y, outerWidth, outerHeight), left);
         return;
     }
-    int outerWidth = 0;
-    if (style.width.isAuto()) {
-        int minWidth = 0;
-        int maxWidth = 0;
-        intrinsicWidths(element, minWidth, maxWidth);
-        outerWidth = std::max(minWidth, std::min(maxWidth, width));
-    } else {
-        outerWidth = style.width.resolve(width, 0) + style.horizontalSpace() + marginLeft + marginRight;
-    }
+    const int outerWidth = shrinkToFit(element, width);
     const Point at = floats.position(y, outerWidth, 1, left, x, width);
     const int bottom = layoutBlock(element, at.x + marginLeft, at.y + marginTop, outerWidth, floats,
                                    std::max(0, outerWidth - marginLeft - marginRight));
     floats.add(Rect(at.x, at.y, outerWidth, bottom + marginBottom - at.y), left);
 }
 
-void HtmlLayout::placeInlineBlock(HtmlNode* element, HtmlLineBuilder& lines, int width)
+int HtmlLayout::shrinkToFit(HtmlNode* element, int containingWidth)
 {
     const HtmlStyle& style = element->style();
+    if (!style.width.isAuto()) {
+        const int margins = marginOf(element, HtmlStyle::kLeft, containingWidth) +
+                            marginOf(element, HtmlStyle::kRight, containingWidth);
+        return addPixels(style.width.resolve(containingWidth, 0), style.horizontalSpace() + margins);
+    }
+    int minWidth = 0;
+    int maxWidth = 0;
+    intrinsicWidths(element, minWidth, maxWidth);
+    return std::max(minWidth, std::min(maxWidth, containingWidth));
+}
+
+void HtmlLayout::placeInlineBlock(HtmlNode* element, HtmlLineBuilder& lines, int width)
+{
     const int marginLeft = marginOf(element, HtmlStyle::kLeft, width);
     const int marginRight = marginOf(element, HtmlStyle::kRight, width);
     const int marginTop = marginOf(element, HtmlStyle::kTop, width);
     const int marginBottom = marginOf(element, HtmlStyle::kBottom, width);
-    int outerWidth = 0;
-    if (style.width.isAuto()) {
-        int minWidth = 0;
-        int maxWidth = 0;
-        intrinsicWidths(element, minWidth, maxWidth);
-        outerWidth = std::max(minWidth, std::min(maxWidth, width));
-    } else {
-        outerWidth =
-            addPixels(style.width.resolve(width, 0), style.horizontalSpace() + marginLeft + marginRight);
-    }
+    const int outerWidth = shrinkToFit(element, width);
     const int firstItem = static_cast<int>(m_items.size());
     HtmlFloatContext own;
     m_lastBaseline = -1;

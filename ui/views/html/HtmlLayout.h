@@ -59,6 +59,9 @@ private:
     void flowBlock(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
     void placeFloat(HtmlNode* element, HtmlLineBuilder& lines, int x, int width, HtmlFloatContext& floats);
     void placeInlineBlock(HtmlNode* element, HtmlLineBuilder& lines, int width);
+    // The margin-box width of a float or an inline block: as given, or as
+    // wide as its content up to the containing width.
+    int shrinkToFit(HtmlNode* element, int containingWidth);
     void addMarker(HtmlNode* item, int index);
     void measure(HtmlNode* node, Widths& widths);
     void measureText(const HtmlNode* text, Widths& widths) const;
