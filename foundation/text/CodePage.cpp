@@ -97,7 +97,9 @@ bool wideToBytes(int codePage, const char16_t* text, int count, ByteArray& out)
 bool bytesToWide(int codePage, const void* bytes, int count, String& out)
 {
     const uint8_t* input = static_cast<const uint8_t*>(bytes);
-    if (input == nullptr || input[0] == 0 || (count != -1 && count < 1) || !isKnownCodePage(codePage))
+    // The count is looked at before the first byte: an empty buffer may have
+    // no byte to read.
+    if (input == nullptr || (count != -1 && count < 1) || input[0] == 0 || !isKnownCodePage(codePage))
         return false;
     out.clear();
     if (count == -1)
