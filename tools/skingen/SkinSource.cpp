@@ -178,10 +178,12 @@ bool SkinSource::loadModels(const std::string& path, std::string& error)
             for (const char* kind : kKinds)
                 knownKind = knownKind || p.kind == kind;
         }
-        if (!knownKind || !expandValue(p, p.value)) {
+        std::string value;
+        if (!knownKind || !expandValue(p, value)) {
             error = table.where(row, "expected: style | property | kind | value, with a known kind and colour");
             return false;
         }
+        p.value = value;
         m_models.back().properties.push_back(p);
     }
     return true;
