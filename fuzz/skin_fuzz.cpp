@@ -3,9 +3,8 @@
 // outside its picture. The same bytes as text go through every style value
 // parser and the cursor list reader.
 #include "foundation/xml/XmlElement.h"
-#include "graphics/paint/PaintDevice.h"
-#include "graphics/paint/PaintTarget.h"
 #include "graphics/paint/Painter.h"
+#include "tests/graphics/paint/RecordingDevice.h"
 #include "ui/core/theme/UICursorTable.h"
 #include "ui/core/theme/UIStyleModel.h"
 #include "ui/core/theme/UIStyleValues.h"
@@ -16,54 +15,17 @@
 
 namespace {
 
-class NullTarget : public PaintTarget
-{
-public:
-    HDC__* hdc() const override { return nullptr; }
-    void setPainting(bool painting) override { m_painting = painting; }
-    bool isPainting() const override { return m_painting; }
-    uint8_t* bits() const override { return nullptr; }
-    int bitsPerPixel() const override { return 32; }
-    int width() const override { return 64; }
-    int height() const override { return 64; }
-    int dpiX() const override { return 96; }
-    int dpiY() const override { return 96; }
-
-private:
-    bool m_painting = false;
-};
-
 bool inside(const Image& image, const Rect& source)
 {
     return source.x >= 0 && source.y >= 0 && source.width >= 0 && source.height >= 0 &&
-           int64_t(source.x) + source.width <= image.width() && int64_t(source.y) + source.height <= image.height();
+           int64_t(source.x) + source.width <= image.width() &&
+           int64_t(source.y) + source.height <= image.height();
 }
 
 // Traps on any image source that is not inside its picture.
-class CheckingDevice : public PaintDevice
+class CheckingDevice : public RecordingDevice
 {
 public:
-    CheckingDevice() : PaintDevice(String(u"Checking")) {}
-    bool begin(PaintState* state, PaintTarget* target) override
-    {
-        attach(state, target);
-        return true;
-    }
-    bool end() override
-    {
-        detach();
-        return true;
-    }
-    void updateState(const PaintState&) override {}
-    void setViewport(const Rect&) override {}
-    Rect viewport() const override { return Rect(); }
-    void setWindow(const Rect&) override {}
-    Rect window() const override { return Rect(); }
-    void drawEllipse(const Rect&) override {}
-    void drawLines(const Line*, int) override {}
-    void drawPolygon(const Point*, int, int) override {}
-    void drawRects(const Rect*, int) override {}
-    void invertRect(const Rect&, bool) override {}
     void drawImage(const Image& image, const Rect& source, const Rect&) override
     {
         if (!inside(image, source))
@@ -74,8 +36,6 @@ public:
         if (!inside(image, Rect(source.x, source.y, width, height)))
             __builtin_trap();
     }
-    void drawTiledImage(const Image&, const Rect&) override {}
-    void drawText(const char16_t*, int, int, int) override {}
 };
 
 class ParsingSink : public UIStylePropertySink
@@ -103,7 +63,7 @@ void drawSkins(const UITheme& theme, uint8_t seed)
     CheckingDevice device;
     PaintDevice* previous = PaintDevice::current();
     PaintDevice::setCurrent(&device);
-    NullTarget target;
+    FakeTarget target;
     {
         Painter painter(&target);
         for (const UITheme::SkinEntry& entry : theme.skins()) {

@@ -80,7 +80,8 @@ void SkinCanvas::blend(int x, int y, const Color& color, float coverage)
 }
 
 template <typename Coverage>
-void SkinCanvas::paint(float left, float top, float right, float bottom, const Color& color, Coverage coverage)
+void SkinCanvas::paint(float left, float top, float right, float bottom, const Color& color,
+                       Coverage coverage)
 {
     const int x0 = static_cast<int>(std::floor(left)) - 1;
     const int y0 = static_cast<int>(std::floor(top)) - 1;
@@ -103,7 +104,8 @@ void SkinCanvas::fillRoundRect(float x, float y, float w, float h, float r, cons
           [&](float px, float py) { return coverageAt(roundRectDistance(px, py, x, y, w, h, r)); });
 }
 
-void SkinCanvas::strokeRoundRect(float x, float y, float w, float h, float r, float lineWidth, const Color& color)
+void SkinCanvas::strokeRoundRect(float x, float y, float w, float h, float r, float lineWidth,
+                                 const Color& color)
 {
     paint(x, y, x + w, y + h, color, [&](float px, float py) {
         const float d = roundRectDistance(px, py, x, y, w, h, r);
@@ -129,7 +131,8 @@ void SkinCanvas::line(float x1, float y1, float x2, float y2, float lineWidth, c
 {
     const float half = lineWidth / 2;
     paint(std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half, std::max(y1, y2) + half,
-          color, [&](float px, float py) { return coverageAt(segmentDistance(px, py, x1, y1, x2, y2) - half); });
+          color,
+          [&](float px, float py) { return coverageAt(segmentDistance(px, py, x1, y1, x2, y2) - half); });
 }
 
 void SkinCanvas::polyline(const std::vector<SkinPoint>& points, float lineWidth, const Color& color)
@@ -148,7 +151,8 @@ void SkinCanvas::polyline(const std::vector<SkinPoint>& points, float lineWidth,
     paint(left - half, top - half, right + half, bottom + half, color, [&](float px, float py) {
         float d = 1e9f;
         for (size_t i = 1; i < points.size(); ++i)
-            d = std::min(d, segmentDistance(px, py, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y));
+            d = std::min(d,
+                         segmentDistance(px, py, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y));
         return coverageAt(d - half);
     });
 }

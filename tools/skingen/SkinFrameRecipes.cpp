@@ -5,8 +5,8 @@
 
 namespace {
 
-const char* const kRecipes[] = {"box", "bar", "hline", "vline", "cross", "triangle", "chevron", "checkmark",
-                                "dot", "grip", "knob", "check", "radio", "shadow", "none"};
+const char* const kRecipes[] = {"box", "bar",  "hline", "vline", "cross", "triangle", "chevron", "checkmark",
+                                "dot", "grip", "knob",  "check", "radio", "shadow",   "none"};
 
 float argument(const std::vector<std::string>& recipe, size_t index, float fallback)
 {
@@ -75,7 +75,9 @@ bool SkinFrameRecipes::draw(SkinCanvas& canvas, const std::vector<std::string>& 
     } else if (kind == "chevron") {
         chevron(canvas, word(recipe, 1), width, height, first);
     } else if (kind == "checkmark") {
-        canvas.polyline({{width * 0.25f, height * 0.52f}, {width * 0.43f, height * 0.7f}, {width * 0.75f, height * 0.32f}},
+        canvas.polyline({{width * 0.25f, height * 0.52f},
+                         {width * 0.43f, height * 0.7f},
+                         {width * 0.75f, height * 0.32f}},
                         1.5f, first);
     } else if (kind == "dot") {
         canvas.fillCircle(width / 2.0f, height / 2.0f, std::min(width, height) * 0.18f, first);
@@ -100,7 +102,8 @@ bool SkinFrameRecipes::draw(SkinCanvas& canvas, const std::vector<std::string>& 
     return true;
 }
 
-void SkinFrameRecipes::box(SkinCanvas& canvas, int width, int height, float radius, const std::vector<Color>& colors)
+void SkinFrameRecipes::box(SkinCanvas& canvas, int width, int height, float radius,
+                           const std::vector<Color>& colors)
 {
     if (colors[0].isVisible())
         canvas.fillRoundRect(0, 0, width, height, radius, colors[0]);
@@ -113,7 +116,8 @@ void SkinFrameRecipes::triangle(SkinCanvas& canvas, const std::string& direction
 {
     // A balloon's arrow fills its frame; a glyph keeps a margin.
     const bool glyph = width == height;
-    canvas.fillPolygon(arrowPoints(direction, width, height, glyph ? std::min(width, height) * 0.12f : -1.0f), c);
+    canvas.fillPolygon(arrowPoints(direction, width, height, glyph ? std::min(width, height) * 0.12f : -1.0f),
+                       c);
 }
 
 void SkinFrameRecipes::chevron(SkinCanvas& canvas, const std::string& direction, int width, int height,
@@ -131,8 +135,9 @@ void SkinFrameRecipes::check(SkinCanvas& canvas, int size, float radius, const s
     if (mark == "dash")
         canvas.line(size * 0.3f, size / 2.0f, size * 0.7f, size / 2.0f, 2.0f, colors[2]);
     else
-        canvas.polyline({{size * 0.26f, size * 0.52f}, {size * 0.43f, size * 0.68f}, {size * 0.74f, size * 0.34f}},
-                        2.0f, colors[2]);
+        canvas.polyline(
+            {{size * 0.26f, size * 0.52f}, {size * 0.43f, size * 0.68f}, {size * 0.74f, size * 0.34f}}, 2.0f,
+            colors[2]);
 }
 
 void SkinFrameRecipes::radio(SkinCanvas& canvas, int size, const std::vector<Color>& colors)
@@ -147,7 +152,8 @@ void SkinFrameRecipes::radio(SkinCanvas& canvas, int size, const std::vector<Col
         canvas.fillCircle(c, c, size * 0.22f, colors[2]);
 }
 
-void SkinFrameRecipes::grip(SkinCanvas& canvas, const std::string& kind, int width, int height, const Color& c)
+void SkinFrameRecipes::grip(SkinCanvas& canvas, const std::string& kind, int width, int height,
+                            const Color& c)
 {
     if (kind == "corner") {
         // Dots on three diagonals towards the bottom-right corner.

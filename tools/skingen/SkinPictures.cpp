@@ -235,9 +235,9 @@ Image SkinPictures::picture(const SkinSource::Picture& picture) const
         canvas.strokeCircle(c, c, c - 0.5f, stroke, text);
         questionMark(canvas, c, c, s, stroke, text);
     } else if (r == "folder") {
-        const std::vector<SkinPoint> outline = {{s * 0.1f, s * 0.2f}, {s * 0.4f, s * 0.2f}, {s * 0.5f, s * 0.32f},
-                                                {s * 0.9f, s * 0.32f}, {s * 0.9f, s * 0.82f}, {s * 0.1f, s * 0.82f},
-                                                {s * 0.1f, s * 0.2f}};
+        const std::vector<SkinPoint> outline = {
+            {s * 0.1f, s * 0.2f},  {s * 0.4f, s * 0.2f},  {s * 0.5f, s * 0.32f}, {s * 0.9f, s * 0.32f},
+            {s * 0.9f, s * 0.82f}, {s * 0.1f, s * 0.82f}, {s * 0.1f, s * 0.2f}};
         canvas.fillPolygon(outline, named("selection"));
         canvas.polyline(outline, stroke, text);
     } else if (r == "close") {

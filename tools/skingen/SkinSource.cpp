@@ -4,11 +4,13 @@
 
 namespace {
 
-const char* const kKinds[] = {"int", "bool", "float", "font", "color", "pen", "brush", "margins", "point", "size"};
+const char* const kKinds[] = {"int", "bool",  "float",   "font",  "color",
+                              "pen", "brush", "margins", "point", "size"};
 
 bool isHex(const std::string& text)
 {
-    return (text.size() == 6 || text.size() == 8) && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+    return (text.size() == 6 || text.size() == 8) &&
+           text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
 std::string decimalColor(const Color& c)
@@ -133,7 +135,8 @@ bool SkinSource::loadSkins(const std::string& path, std::string& error)
         skin.name = row.fields[0];
         skin.recipe = SkinTable::words(row.fields[3]);
         if (!SkinTable::toInt(row.fields[1], skin.frames) || skin.frames < 1 || skin.frames > 64 ||
-            !parseGrid(row.fields[2], skin.grid) || skin.recipe.empty() || !parseFrameColors(row.fields[4], skin)) {
+            !parseGrid(row.fields[2], skin.grid) || skin.recipe.empty() ||
+            !parseFrameColors(row.fields[4], skin)) {
             error = table.where(row, "bad frame count, grid or colours for " + skin.name);
             return false;
         }
@@ -180,7 +183,8 @@ bool SkinSource::loadModels(const std::string& path, std::string& error)
         }
         std::string value;
         if (!knownKind || !expandValue(p, value)) {
-            error = table.where(row, "expected: style | property | kind | value, with a known kind and colour");
+            error =
+                table.where(row, "expected: style | property | kind | value, with a known kind and colour");
             return false;
         }
         p.value = value;
@@ -214,8 +218,8 @@ bool SkinSource::loadPictures(const std::string& path, std::string& error)
         return false;
     for (const SkinTable::Row& row : table.rows()) {
         Picture p;
-        if (row.fields.size() != 4 || !SkinTable::toInt(row.fields[1], p.size) || p.size < 8 || p.size > 256 ||
-            (row.fields[3] != "style" && row.fields[3] != "data")) {
+        if (row.fields.size() != 4 || !SkinTable::toInt(row.fields[1], p.size) || p.size < 8 ||
+            p.size > 256 || (row.fields[3] != "style" && row.fields[3] != "data")) {
             error = table.where(row, "expected: name | size | recipe | style or data");
             return false;
         }

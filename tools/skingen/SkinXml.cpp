@@ -11,11 +11,20 @@ std::string escaped(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -66,8 +75,8 @@ std::string SkinXml::models(const SkinSource& source, bool test)
         xml += "  <model" + attribute("name", m.style) + ">\n";
         for (const SkinSource::Property& p : m.properties) {
             const bool testColor = test && SkinSource::isColorKind(p.kind);
-            xml += "    <item" + attribute("name", p.name) + attribute("data", testColor ? testValue(p) : p.value) +
-                   "/>\n";
+            xml += "    <item" + attribute("name", p.name) +
+                   attribute("data", testColor ? testValue(p) : p.value) + "/>\n";
         }
         xml += "  </model>\n";
     }
@@ -78,7 +87,8 @@ std::string SkinXml::metrics(const SkinSource& source, bool test)
 {
     std::string xml = std::string(kDeclaration) + "<metrics>\n";
     for (const SkinSource::Metric& m : source.metrics())
-        xml += "  <metric" + attribute("name", m.name) + attribute("value", number(test ? m.test : m.white)) + "/>\n";
+        xml += "  <metric" + attribute("name", m.name) + attribute("value", number(test ? m.test : m.white)) +
+               "/>\n";
     return xml + "</metrics>\n";
 }
 

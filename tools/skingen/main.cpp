@@ -51,7 +51,8 @@ bool testColorsUnique(const SkinSource& source, std::string& clash)
     }
     for (const SkinSource::Model& m : source.models()) {
         for (const SkinSource::Property& p : m.properties) {
-            if (SkinSource::isColorKind(p.kind) && !take(testStyleColor(wide(p.style), wide(p.name)), p.style + "." + p.name))
+            if (SkinSource::isColorKind(p.kind) &&
+                !take(testStyleColor(wide(p.style), wide(p.name)), p.style + "." + p.name))
                 return false;
         }
     }
@@ -81,7 +82,8 @@ bool buildStyle(const SkinSource& source, bool test, const std::string& out, std
     }
     if (!writer.addText("xml", "skins.xml", SkinXml::skins(source)) ||
         !writer.addText("xml", "models.xml", SkinXml::models(source, test)) ||
-        !writer.addText("xml", "metrics.xml", SkinXml::metrics(source, test)) || !writer.save(out + "/" + name)) {
+        !writer.addText("xml", "metrics.xml", SkinXml::metrics(source, test)) ||
+        !writer.save(out + "/" + name)) {
         error = "cannot write " + out + "/" + name;
         return false;
     }
@@ -100,8 +102,8 @@ bool buildData(const SkinSource& source, const std::string& out, std::string& er
     }
     for (const SkinSource::Cursor& c : source.cursors()) {
         const Image image = SkinPictures::cursor(c);
-        if (image.isNull() ||
-            !StyleArchiveWriter::writeFile(out + "/data/cursors/" + c.name + ".png", PngWriter::encode(image))) {
+        if (image.isNull() || !StyleArchiveWriter::writeFile(out + "/data/cursors/" + c.name + ".png",
+                                                             PngWriter::encode(image))) {
             error = "cannot draw the cursor " + c.name;
             return false;
         }

@@ -20,7 +20,10 @@ public:
     // The shape of the cursor on the screen now.
     static UICursor current();
 #endif
-    static Size defaultCursorSize() { return Size(16, 16); }
+    static Size defaultCursorSize()
+    {
+        return Size(16, 16);
+    }
 
 private:
     int m_shape;

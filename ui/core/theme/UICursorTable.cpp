@@ -12,10 +12,22 @@ struct NamedShape
 };
 
 const NamedShape kNamedShapes[UICursorTable::kNamedCursorCount] = {
-    {5, u"hand"},           {6, u"hand_open"},        {7, u"hand_close"},       {8, u"hand_finger"},
-    {14, u"lens"},          {15, u"lens_plus"},       {16, u"lens_minus"},      {17, u"split_top_bottom"},
-    {18, u"split_left_right"}, {19, u"split_left"},   {20, u"split_right"},     {21, u"split_top"},
-    {22, u"split_bottom"},  {23, u"pipette"},         {24, u"target"},          {25, u"empty"},
+    {5, u"hand"},
+    {6, u"hand_open"},
+    {7, u"hand_close"},
+    {8, u"hand_finger"},
+    {14, u"lens"},
+    {15, u"lens_plus"},
+    {16, u"lens_minus"},
+    {17, u"split_top_bottom"},
+    {18, u"split_left_right"},
+    {19, u"split_left"},
+    {20, u"split_right"},
+    {21, u"split_top"},
+    {22, u"split_bottom"},
+    {23, u"pipette"},
+    {24, u"target"},
+    {25, u"empty"},
 };
 
 } // namespace

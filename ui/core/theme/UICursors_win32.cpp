@@ -23,9 +23,9 @@ struct SystemCursor
 };
 
 const SystemCursor kSystemCursors[] = {
-    {1, IDC_ARROW},     {2, IDC_CROSS},     {3, IDC_WAIT},      {4, IDC_IBEAM},
-    {9, IDC_SIZENS},    {10, IDC_SIZEWE},   {11, IDC_SIZENESW}, {12, IDC_SIZENWSE},
-    {13, IDC_SIZEALL},  {26, IDC_ARROW},    {27, IDC_ARROW},    {28, IDC_ARROW},
+    {1, IDC_ARROW},    {2, IDC_CROSS},   {3, IDC_WAIT},      {4, IDC_IBEAM},
+    {9, IDC_SIZENS},   {10, IDC_SIZEWE}, {11, IDC_SIZENESW}, {12, IDC_SIZENWSE},
+    {13, IDC_SIZEALL}, {26, IDC_ARROW},  {27, IDC_ARROW},    {28, IDC_ARROW},
 };
 
 const int kUtf8 = 3;

@@ -210,7 +210,8 @@ void UISkinImage::drawNineCells(Painter& painter, const Rect& d, int frame, uint
     if (mask & kTopRight)
         drawUnscaled(painter, f.cells[2], Point(right - g.right, d.y));
     if (mask & kRight)
-        drawScaled(painter, f.cells[3], Rect(right - g.right, d.y + g.top, g.right, d.height - g.top - g.bottom));
+        drawScaled(painter, f.cells[3],
+                   Rect(right - g.right, d.y + g.top, g.right, d.height - g.top - g.bottom));
     if (mask & kBottomRight)
         drawUnscaled(painter, f.cells[4], Point(right - g.right, bottom - g.bottom));
     if (mask & kBottom)

@@ -8,20 +8,21 @@
 namespace {
 
 const char16_t* const kImageNames[UITheme::kImageCount] = {
-    u"DialogHelpButton",    u"DirectoryBig",       u"DirectorySmall",       u"InformationBig",
-    u"QuestionBig",         u"WarningBig",         u"CriticalBig",          u"InformationMedium",
-    u"QuestionMedium",      u"WarningMedium",      u"CriticalMedium",       u"InformationSmall",
-    u"QuestionSmall",       u"WarningSmall",       u"CriticalSmall",        u"WindowCloseButton",
+    u"DialogHelpButton",     u"DirectoryBig",         u"DirectorySmall", u"InformationBig",
+    u"QuestionBig",          u"WarningBig",           u"CriticalBig",    u"InformationMedium",
+    u"QuestionMedium",       u"WarningMedium",        u"CriticalMedium", u"InformationSmall",
+    u"QuestionSmall",        u"WarningSmall",         u"CriticalSmall",  u"WindowCloseButton",
     u"WindowMaximizeButton", u"WindowMinimizeButton", u"Focus",
 };
 
 // The window buttons load last, in this order, ahead of the focus mark.
-const int kImageLoadOrder[UITheme::kImageCount] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 16, 15, 18};
+const int kImageLoadOrder[UITheme::kImageCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8, 9,
+                                                   10, 11, 12, 13, 14, 17, 16, 15, 18};
 
 const char16_t* const kMetricNames[UITheme::kMetricCount] = {
-    u"LayoutLeftMargin",  u"LayoutTopMargin",     u"LayoutRightMargin",       u"LayoutBottomMargin",
-    u"LayoutHorizontalSpacing", u"LayoutVerticalSpacing", u"SmallIconSize",   u"MediumIconSize",
-    u"LargeIconSize",     u"TextCursorWidth",     u"MessageBoxIconSize",      u"WindowDesktopPadding",
+    u"LayoutLeftMargin",        u"LayoutTopMargin",       u"LayoutRightMargin",  u"LayoutBottomMargin",
+    u"LayoutHorizontalSpacing", u"LayoutVerticalSpacing", u"SmallIconSize",      u"MediumIconSize",
+    u"LargeIconSize",           u"TextCursorWidth",       u"MessageBoxIconSize", u"WindowDesktopPadding",
 };
 
 const int kUtf8 = 3;
@@ -71,8 +72,8 @@ UISkinImage skinFromElement(const PakArchive& archive, const XmlElement& element
     if (hasColumns && columns[0] > 0)
         skin.setGrid(columns[0], columns[1], columns[2], rows[0], rows[1], rows[2], count);
     else
-        skin.setGrid(element.attribute(String(u"width")).toInt(), element.attribute(String(u"height")).toInt(),
-                     count);
+        skin.setGrid(element.attribute(String(u"width")).toInt(),
+                     element.attribute(String(u"height")).toInt(), count);
     return skin;
 }
 

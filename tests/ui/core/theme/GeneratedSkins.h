@@ -1,14 +1,54 @@
 #pragma once
 
+#include "foundation/data/PakArchive.h"
 #include "foundation/text/String.h"
 #include "tests/support/TestSupport.h"
-#include "tests/ui/core/theme/ThemeArchive.h"
+
+#ifndef _WIN32
+#include "foundation/io/PosixPath.h"
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+// A path of the platform's form as our paths are written.
+inline String themePath(const std::string& native)
+{
+#ifdef _WIN32
+    return String::fromUtf8(native.data(), static_cast<int>(native.size()));
+#else
+    return fromNativePath(native);
+#endif
+}
+
+// A skin archive made by a test: each item written to a file of a temporary
+// folder and packed.
+class ThemeArchive
+{
+public:
+    void add(const char* group, const char* item, const std::string& text)
+    {
+        const std::string file = m_dir.file("item" + std::to_string(m_count++));
+        testsupport::writeFileBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+        m_archive.addFile(themePath(file), String(group), String(item));
+    }
+    // The archive's path after saving it.
+    String save(const char* name = "theme.style")
+    {
+        const String path = themePath(m_dir.file(name));
+        m_archive.save(path);
+        return path;
+    }
+
+private:
+    testsupport::TempDir m_dir;
+    PakArchive m_archive;
+    int m_count = 0;
+};
 
 // Where the tests find what skingen made and what it was made from: the
 // skins one folder above the test's working folder (where the build puts
@@ -32,33 +72,28 @@ inline String skinPath(const std::string& name)
 // The data files skingen drew for data.pak.
 inline std::string dataFile(const std::string& relative)
 {
-    return (std::filesystem::current_path().parent_path().parent_path() / "skin" / "data" / relative).string();
-}
-
-inline std::string trim(const std::string& text)
-{
-    const size_t begin = text.find_first_not_of(" \t\r\n");
-    return begin == std::string::npos ? std::string() : text.substr(begin, text.find_last_not_of(" \t\r\n") - begin + 1);
+    return (std::filesystem::current_path().parent_path().parent_path() / "skin" / "data" / relative)
+        .string();
 }
 
 // The rows of one table of assets/skin, each split at "|" and trimmed.
 inline std::vector<std::vector<std::string>> tableRows(const std::string& table)
 {
-    std::ifstream in((std::filesystem::path(testsupport::dataDir()) / ".." / ".." / "assets" / "skin" / table).string());
+    std::ifstream in(
+        (std::filesystem::path(testsupport::dataDir()) / ".." / ".." / "assets" / "skin" / table).string());
     std::vector<std::vector<std::string>> rows;
-    std::string line;
+    std::string line, field;
     while (std::getline(in, line)) {
-        line = trim(line);
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::vector<std::string> fields;
-        size_t start = 0;
-        for (size_t bar = line.find('|'); bar != std::string::npos; bar = line.find('|', start)) {
-            fields.push_back(trim(line.substr(start, bar - start)));
-            start = bar + 1;
+        std::istringstream fields(line);
+        std::vector<std::string> row;
+        while (std::getline(fields, field, '|')) {
+            const size_t begin = field.find_first_not_of(" \t\r");
+            row.push_back(begin == std::string::npos
+                              ? ""
+                              : field.substr(begin, field.find_last_not_of(" \t\r") - begin + 1));
         }
-        fields.push_back(trim(line.substr(start)));
-        rows.push_back(fields);
+        if (!row.empty() && !row[0].empty() && row[0][0] != '#')
+            rows.push_back(row);
     }
     return rows;
 }

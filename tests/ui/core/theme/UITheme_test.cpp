@@ -1,9 +1,12 @@
 #include "ui/core/theme/UITheme.h"
 
 #include "foundation/xml/XmlElement.h"
-#include "tests/ui/core/theme/ThemeArchive.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
+#include "ui/core/theme/UIStyleModel.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -13,20 +16,19 @@ const char* const kSkins =
     "<skin name=\"UITwoColumns\" count=\"2\" width=\"20\" height=\"10\" columns=\"4,10\" rows=\"1,2,3\"/>"
     "<skin name=\"UIButton_Background\" count=\"1\" width=\"9\" height=\"9\"/>"
     "<skin count=\"3\"/><other name=\"UINotASkin\"/></skins>";
-const char* const kModels =
-    "<?xml version=\"1.0\"?><models><model name=\"UIButton\"><item name=\"font\" data=\"default,9,\"/></model></models>";
+const char* const kModels = "<?xml version=\"1.0\"?><models><model name=\"UIButton\"><item name=\"font\" "
+                            "data=\"default,9,\"/></model></models>";
 const char* const kMetrics =
     "<?xml version=\"1.0\"?><metrics><metric name=\"LayoutHorizontalSpacing\" value=\"6\"/>"
-    "<metric name=\"NoSuchMetric\" value=\"99\"/><metric/><metric name=\"LargeIconSize\" value=\"32\"/></metrics>";
+    "<metric name=\"NoSuchMetric\" value=\"99\"/><metric/><metric name=\"LargeIconSize\" "
+    "value=\"32\"/></metrics>";
 
 String archiveWith(ThemeArchive& archive, const char* skins, const char* models, const char* metrics)
 {
-    if (skins)
-        archive.add("xml", "skins.xml", skins);
-    if (models)
-        archive.add("xml", "models.xml", models);
-    if (metrics)
-        archive.add("xml", "metrics.xml", metrics);
+    for (const auto& part :
+         {std::make_pair("skins.xml", skins), {"models.xml", models}, {"metrics.xml", metrics}})
+        if (part.second)
+            archive.add("xml", part.first, part.second);
     return archive.save();
 }
 
@@ -48,12 +50,8 @@ TEST(UITheme, LoadsOnlyWholeArchives)
         {"no skins.xml", nullptr, kModels, kMetrics, false},
         {"skins.xml that does not parse", "<?xml version=\"1.0\"?><skins><skin", kModels, kMetrics, false},
         {"skins.xml without skins", "<?xml version=\"1.0\"?><skins/>", kModels, kMetrics, false},
-        {"skins.xml without the declaration", "<skins><skin name=\"a\"/></skins>", kModels, kMetrics, false},
-        {"models.xml that does not parse", kSkins, "<?xml version=\"1.0\"?><models><", kMetrics, false},
-        {"no models.xml", kSkins, nullptr, kMetrics, false},
         {"no metrics.xml", kSkins, kModels, nullptr, false},
-        {"metrics.xml without metrics", kSkins, kModels, noMetric, false},
-    };
+        {"metrics.xml without metrics", kSkins, kModels, noMetric, false}};
     for (const Case& c : cases) {
         ThemeArchive archive;
         UITheme theme;
@@ -103,7 +101,9 @@ TEST(UITheme, SkinsMetricsAndModelsOfAnArchive)
     EXPECT_TRUE(theme.image(40).isNull());
 
     ASSERT_NE(nullptr, theme.modelsElement());
-    EXPECT_EQ(String(u"default,9,"), theme.modelsElement()->child(String(u"model"))->child(String(u"item"))->attribute(String(u"data")));
+    EXPECT_EQ(
+        String(u"default,9,"),
+        theme.modelsElement()->child(String(u"model"))->child(String(u"item"))->attribute(String(u"data")));
 }
 
 TEST(UITheme, AFailedLoadKeepsTheLoadedTheme)
@@ -121,14 +121,45 @@ TEST(UITheme, AFailedLoadKeepsTheLoadedTheme)
     EXPECT_EQ(3, theme.skins().count()) << "a second load replaces, never appends";
 }
 
-TEST(UITheme, MetricNames)
+namespace {
+
+class RecordingSink : public UIStylePropertySink
 {
-    const char16_t* const names[] = {u"LayoutLeftMargin", u"LayoutTopMargin", u"LayoutRightMargin",
-                                     u"LayoutBottomMargin", u"LayoutHorizontalSpacing", u"LayoutVerticalSpacing",
-                                     u"SmallIconSize", u"MediumIconSize", u"LargeIconSize", u"TextCursorWidth",
-                                     u"MessageBoxIconSize", u"WindowDesktopPadding"};
-    for (int id = 1; id <= 12; ++id)
-        EXPECT_EQ(id, UITheme::metricId(String(names[id - 1]))) << id;
-    EXPECT_EQ(0, UITheme::metricId(String(u"layoutleftmargin")));
-    EXPECT_EQ(0, UITheme::metricId(String()));
+public:
+    void setStyleProperty(const String& name, const String& value) override
+    {
+        calls.push_back(String::concat(name, String(u"=") + value));
+    }
+    std::vector<String> calls;
+};
+
+} // namespace
+
+TEST(UITheme, ModelsApplyByStyleNameInOrder)
+{
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadFromString(
+        String(u"<?xml version=\"1.0\"?><models>"
+               u"<model name=\"UIButton\"><item name=\"font\" data=\"a\"/><item data=\"b\"/>"
+               u"<item name=\"font\" data=\"c\"/><item name=\"x\"/></model>"
+               u"<model name=\"UIButton\"><item name=\"second\" data=\"model\"/></model>"
+               u"<model name=\"uilabel\"><item name=\"y\" data=\"z\"/></model></models>"),
+        false));
+    const XmlElement* models = doc.findElement(String(u"models"));
+    struct Case
+    {
+        const XmlElement* models;
+        const char16_t* style;
+        std::vector<String> calls;
+    };
+    const Case cases[] = {{models, u"UIButton", {u"font=a", u"=b", u"font=c", u"x="}},
+                          {models, u"UILabel", {}},
+                          {nullptr, u"UIButton", {}},
+                          // The element's own name: its children are the items.
+                          {models, u"models", {u"UIButton=", u"UIButton=", u"uilabel="}}};
+    for (const Case& c : cases) {
+        RecordingSink sink;
+        applyStyleModel(c.models, String(c.style), sink);
+        EXPECT_TRUE(c.calls == sink.calls) << String(c.style).length();
+    }
 }
