@@ -51,6 +51,24 @@ bool insidePolygon(const std::vector<SkinPoint>& points, float px, float py)
     return inside;
 }
 
+struct Bounds
+{
+    float left, top, right, bottom;
+};
+
+// The box around a non-empty list of points.
+Bounds boundsOf(const std::vector<SkinPoint>& points)
+{
+    Bounds b{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const SkinPoint& p : points) {
+        b.left = std::min(b.left, p.x);
+        b.right = std::max(b.right, p.x);
+        b.top = std::min(b.top, p.y);
+        b.bottom = std::max(b.bottom, p.y);
+    }
+    return b;
+}
+
 } // namespace
 
 void SkinCanvas::setOrigin(int x, int y)
@@ -140,15 +158,9 @@ void SkinCanvas::polyline(const std::vector<SkinPoint>& points, float lineWidth,
     if (points.empty())
         return;
     const float half = lineWidth / 2;
-    float left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
-    for (const SkinPoint& p : points) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
+    const Bounds b = boundsOf(points);
     // One pass over the union, so joints are not blended twice.
-    paint(left - half, top - half, right + half, bottom + half, color, [&](float px, float py) {
+    paint(b.left - half, b.top - half, b.right + half, b.bottom + half, color, [&](float px, float py) {
         float d = 1e9f;
         for (size_t i = 1; i < points.size(); ++i)
             d = std::min(d,
@@ -161,14 +173,8 @@ void SkinCanvas::fillPolygon(const std::vector<SkinPoint>& points, const Color& 
 {
     if (points.size() < 3)
         return;
-    float left = points[0].x, right = points[0].x, top = points[0].y, bottom = points[0].y;
-    for (const SkinPoint& p : points) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
-    paint(left, top, right, bottom, color, [&](float px, float py) {
+    const Bounds b = boundsOf(points);
+    paint(b.left, b.top, b.right, b.bottom, color, [&](float px, float py) {
         int hits = 0;
         for (int sy = 0; sy < 4; ++sy) {
             for (int sx = 0; sx < 4; ++sx) {

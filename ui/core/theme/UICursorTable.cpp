@@ -86,24 +86,25 @@ void* UICursorTable::handle(int shape) const
     return nullptr;
 }
 
-int UICursorTable::shapeOf(void* handle) const
+const UICursorTable::Entry* UICursorTable::entryOf(void* handle) const
 {
     if (!handle)
-        return kArrow;
+        return nullptr;
     for (const Entry& entry : m_entries) {
         if (entry.handle == handle)
-            return entry.shape == 0 ? kArrow : entry.shape;
+            return &entry;
     }
-    return kArrow;
+    return nullptr;
+}
+
+int UICursorTable::shapeOf(void* handle) const
+{
+    const Entry* entry = entryOf(handle);
+    return entry && entry->shape != 0 ? entry->shape : kArrow;
 }
 
 bool UICursorTable::isShadowedSystemCursor(void* handle) const
 {
-    if (!handle)
-        return false;
-    for (const Entry& entry : m_entries) {
-        if (entry.handle == handle)
-            return entry.system && entry.shape != kTextBeam;
-    }
-    return false;
+    const Entry* entry = entryOf(handle);
+    return entry && entry->system && entry->shape != kTextBeam;
 }

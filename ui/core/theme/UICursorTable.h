@@ -59,5 +59,8 @@ public:
     bool isShadowedSystemCursor(void* handle) const;
 
 private:
+    // The first entry holding the handle, or null.
+    const Entry* entryOf(void* handle) const;
+
     List<Entry> m_entries;
 };
