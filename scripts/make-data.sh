@@ -42,5 +42,18 @@ mkdir -p "$example_build" "$stage/example"
 "$tools/rsdb" example assets/example/example.xml "$example_build" >/dev/null
 cp "$example_build/Example/Example.rsdb" "$stage/example/"
 
+# The skins, the window icons and the cursors, drawn by skingen: white.style
+# beside reelstack.exe, test.style where each build's tests look for it (one
+# folder above their working folder), the rest into the data archive.
+skins=build/skin
+rm -rf "$skins"
+"$tools/skingen" assets/skin "$skins"
+cp -r "$skins/data/." "$stage/"
+for tree in "$out" build/host; do
+  if [ -d "$tree" ]; then
+    cp "$skins/white.style" "$skins/test.style" "$tree/"
+  fi
+done
+
 "$tools/pak" pack "$stage" "$out/data.pak" >/dev/null
 echo "== data: $out/data.pak"

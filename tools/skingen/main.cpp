@@ -1,0 +1,140 @@
+// skingen: draws the program's skins and cursors from the tables of a source
+// folder (assets/skin).
+//   skingen SOURCE OUT
+// writes OUT/white.style (the look users see), OUT/test.style (every frame of
+// every skin image one flat colour, for the widget tests), and below OUT/data
+// the data archive's window icons ("images") and cursors ("cursors").
+// Exits 0 on success, 1 with a message on failure, 2 on bad usage.
+#include "graphics/codecs/PngWriter.h"
+#include "tools/skingen/SkinPictures.h"
+#include "tools/skingen/SkinSource.h"
+#include "tools/skingen/SkinXml.h"
+#include "tools/skingen/StyleArchiveWriter.h"
+#include "tools/skingen/TestSkinColors.h"
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+namespace {
+
+int fail(const std::string& message)
+{
+    std::fprintf(stderr, "skingen: %s\n", message.c_str());
+    return 1;
+}
+
+String wide(const std::string& text)
+{
+    return String::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// Every flat colour of the test skin must name one frame or property.
+bool testColorsUnique(const SkinSource& source, std::string& clash)
+{
+    std::set<uint32_t> seen;
+    auto take = [&](const Color& c, const std::string& what) {
+        if (seen.insert(c.value()).second)
+            return true;
+        clash = what;
+        return false;
+    };
+    for (const SkinSource::Skin& s : source.skins()) {
+        for (int frame = 0; frame < s.frames; ++frame) {
+            if (!take(testSkinFrameColor(wide(s.name), frame), s.name + " frame " + std::to_string(frame)))
+                return false;
+        }
+    }
+    for (const SkinSource::Picture& p : source.pictures()) {
+        if (!take(testSkinFrameColor(wide(p.name), 0), p.name))
+            return false;
+    }
+    for (const SkinSource::Model& m : source.models()) {
+        for (const SkinSource::Property& p : m.properties) {
+            if (SkinSource::isColorKind(p.kind) &&
+                !take(testStyleColor(wide(p.style), wide(p.name)), p.style + "." + p.name))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool buildStyle(const SkinSource& source, bool test, const std::string& out, std::string& error)
+{
+    const std::string name = test ? "test.style" : "white.style";
+    const SkinPictures pictures(source);
+    StyleArchiveWriter writer(out + "/" + (test ? "test" : "white"));
+    for (const SkinSource::Picture& p : source.pictures()) {
+        if (p.inData)
+            continue;
+        const Image image = test ? SkinPictures::testPicture(p) : pictures.picture(p);
+        if (image.isNull() || !writer.add("images", p.name + ".png", PngWriter::encode(image))) {
+            error = name + ": cannot draw the picture " + p.name;
+            return false;
+        }
+    }
+    for (const SkinSource::Skin& s : source.skins()) {
+        const Image image = test ? SkinPictures::testSkin(s) : pictures.skin(s);
+        if (image.isNull() || !writer.add("skins", s.name + ".png", PngWriter::encode(image))) {
+            error = name + ": cannot draw the skin image " + s.name;
+            return false;
+        }
+    }
+    if (!writer.addText("xml", "skins.xml", SkinXml::skins(source)) ||
+        !writer.addText("xml", "models.xml", SkinXml::models(source, test)) ||
+        !writer.addText("xml", "metrics.xml", SkinXml::metrics(source, test)) ||
+        !writer.save(out + "/" + name)) {
+        error = "cannot write " + out + "/" + name;
+        return false;
+    }
+    return true;
+}
+
+bool buildData(const SkinSource& source, const std::string& out, std::string& error)
+{
+    const SkinPictures pictures(source);
+    for (const SkinSource::Picture& p : source.pictures()) {
+        if (p.inData && !StyleArchiveWriter::writeFile(out + "/data/images/" + p.name + ".png",
+                                                       PngWriter::encode(pictures.picture(p)))) {
+            error = "cannot draw " + p.name;
+            return false;
+        }
+    }
+    for (const SkinSource::Cursor& c : source.cursors()) {
+        const Image image = SkinPictures::cursor(c);
+        if (image.isNull() || !StyleArchiveWriter::writeFile(out + "/data/cursors/" + c.name + ".png",
+                                                             PngWriter::encode(image))) {
+            error = "cannot draw the cursor " + c.name;
+            return false;
+        }
+    }
+    const std::string xml = SkinXml::cursors(source);
+    ByteArray bytes;
+    bytes.assignChars(xml.data(), static_cast<int>(xml.size()));
+    if (!StyleArchiveWriter::writeFile(out + "/data/cursors/cursors.xml", bytes)) {
+        error = "cannot write cursors.xml";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: skingen SOURCE OUT\n");
+        return 2;
+    }
+    SkinSource source;
+    std::string error;
+    if (!source.load(argv[1], error))
+        return fail(error);
+    std::string clash;
+    if (!testColorsUnique(source, clash))
+        return fail("the test colour of " + clash + " is taken already; rename or reorder");
+    if (!buildStyle(source, false, argv[2], error) || !buildStyle(source, true, argv[2], error) ||
+        !buildData(source, argv[2], error))
+        return fail(error);
+    return 0;
+}
