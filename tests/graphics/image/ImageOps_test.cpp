@@ -206,16 +206,10 @@ TEST(ImageTones, InPlaceForEveryHolder)
     image.applyChannelTables(nullptr, zeros, zeros, zeros);
     EXPECT_EQ(brighter, image.pixel(0, 0).red()) << "refused arguments change nothing";
 
-    Image ramp(256, 1, true);
-    for (int i = 0; i < 256; ++i)
-        ramp.setPixel(i, 0, Color(255, uint8_t(i), uint8_t(255 - i), 0));
+    Image ramp = numbered(16, 16, true);
     const Image before = ramp.copy();
     ramp.adjustBrightnessContrast(0, 0);
     EXPECT_TRUE(samePixels(before, ramp)) << "brightness 0 and contrast 0 is the identity";
-    ramp.adjustBrightnessContrast(0, -20);
-    EXPECT_EQ(26, ramp.pixel(0, 0).red());
-    EXPECT_EQ(230, ramp.pixel(255, 0).red());
-
     Image colours = flat(2, 2, true, Color(40, 0, 255, 0));
     colours.toGray();
     EXPECT_EQ(Color(40, 149, 149, 149), colours.pixel(1, 1));

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <tuple>
@@ -47,10 +48,8 @@ Image framedImage(int side)
 
 int channelDistance(const Color& a, const Color& b)
 {
-    int worst = std::abs(a.red() - b.red());
-    worst = std::max(worst, std::abs(a.green() - b.green()));
-    worst = std::max(worst, std::abs(a.blue() - b.blue()));
-    return std::max(worst, std::abs(a.alpha() - b.alpha()));
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue()), std::abs(a.alpha() - b.alpha())});
 }
 
 } // namespace

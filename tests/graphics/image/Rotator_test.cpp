@@ -1,5 +1,5 @@
-#include "graphics/image/PixelOps.h"
 #include "foundation/geometry/Size.h"
+#include "graphics/image/PixelOps.h"
 #include "graphics/image/Rotator.h"
 #include "tests/graphics/image/PixelRows.h"
 
