@@ -89,7 +89,7 @@ TEST(Image, FromBitsAndFromPixels)
     const uint8_t argb[8] = {1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(0x08070605u, Image::fromPixels(argb, 2, 1, true, 8).pixel(1, 0).value());
     // Too few bytes, nothing, no width, and a huge size refused before anything is read.
-    EXPECT_TRUE(Image::fromPixels(rgbRows, 3, 2, false, 18).isNull() ||
+    EXPECT_TRUE(Image::fromPixels(rgbRows, 3, 2, false, 18).isNull() &&
                 Image::fromPixels(argb, 2, 1, true, 7).isNull());
     EXPECT_TRUE(Image::fromPixels(nullptr, 3, 2, false, -1).isNull() &&
                 Image::fromPixels(rgbRows, 0, 2, false, -1).isNull());

@@ -31,18 +31,15 @@ Gradient twoStops(uint32_t type)
 
 TEST(PenAndBrush, DefaultsEqualityAndVisibility)
 {
-    EXPECT_TRUE(Pen() == Pen()) << "two default pens are equal";
-    EXPECT_FALSE(Pen().isVisible());
-    EXPECT_TRUE(Pen(Color(0x80FF0000u)).isVisible());
-    EXPECT_TRUE(Pen(Color(0x80FF0000u)).isTranslucent());
-    EXPECT_TRUE(Pen(Color(0xFF000000u), 2.0f, Pen::kDot) != Pen(Color(0xFF000000u), 2.5f, Pen::kDot));
-    EXPECT_TRUE(Pen(Color(0xFF000000u), 2.0f, Pen::kDot) != Pen(Color(0xFF000000u), 2.0f, Pen::kDash));
-
-    EXPECT_FALSE(Brush() == Brush()) << "brushes without gradient stops never compare equal";
+    EXPECT_TRUE(Pen() == Pen() && !Pen().isVisible()) << "two default pens are equal";
+    EXPECT_TRUE(Pen(Color(0x80FF0000u)).isVisible() && Pen(Color(0x80FF0000u)).isTranslucent());
+    const Pen dotted(Color(0xFF000000u), 2.0f, Pen::kDot);
+    EXPECT_TRUE(dotted != Pen(Color(0xFF000000u), 2.5f, Pen::kDot) &&
+                dotted != Pen(Color(0xFF000000u), 2.0f, Pen::kDash));
     const Brush solid(Color(0xFFFF0000u), 3);
-    EXPECT_FALSE(solid == solid);
-    EXPECT_FALSE(Brush().isVisible());
-    EXPECT_FALSE(solid.isTranslucent());
+    EXPECT_FALSE(Brush() == Brush() || solid == solid)
+        << "brushes without gradient stops never compare equal";
+    EXPECT_FALSE(Brush().isVisible() || solid.isTranslucent());
     EXPECT_TRUE(Brush(Color(0x01000000u), 0).isVisible());
 
     Gradient gradient = twoStops(Gradient::kVertical);
@@ -50,8 +47,7 @@ TEST(PenAndBrush, DefaultsEqualityAndVisibility)
     EXPECT_FALSE(Brush(gradient) == Brush(twoStops(0))) << "the direction counts";
     EXPECT_FALSE(Brush(gradient).isTranslucent()) << "only the stops count once there are some";
     gradient.addStop(Color(0x00000000u), 1.0f);
-    EXPECT_TRUE(Brush(gradient).isTranslucent());
-    EXPECT_TRUE(Brush(gradient).isVisible());
+    EXPECT_TRUE(Brush(gradient).isTranslucent() && Brush(gradient).isVisible());
 
     Gradient invisible(Gradient::kVertical);
     invisible.addStop(Color(0x00FF0000u), 0.0f);

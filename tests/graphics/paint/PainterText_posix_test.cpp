@@ -10,19 +10,7 @@
 
 using Log = std::vector<std::string>;
 
-namespace {
-
-class PainterText : public ::testing::Test
-{
-protected:
-    PainterText() : painter(&target) { recorder.device.log.clear(); }
-
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter;
-};
-
-} // namespace
+using PainterText = PainterOnRecorder;
 
 TEST_F(PainterText, PlacesElidesAndReportsWhatItDrew)
 {

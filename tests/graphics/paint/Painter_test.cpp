@@ -7,6 +7,8 @@
 #include <climits>
 
 using Log = std::vector<std::string>;
+using PainterState = PainterOnRecorder;
+using PainterDrawing = PainterOnRecorder;
 
 TEST(PainterBegin, OnlyOnAFreeTargetThroughAnIdleDevice)
 {
@@ -45,13 +47,8 @@ TEST(PainterBegin, OnlyOnAFreeTargetThroughAnIdleDevice)
         << "refused painters reach no device";
 }
 
-TEST(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
+TEST_F(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.setPen(Pen(Color(0xFF112233u), 1.0f, Pen::kDash));
     painter.setBrush(Brush(Color(0x80445566u), 0));
     painter.setBackgroundBrush(Brush(Color(0xFF778899u), 0));
@@ -65,7 +62,7 @@ TEST(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
     EXPECT_EQ(String(u"verdana"), painter.fontMetrics().font().family()) << "metrics follow the font";
 }
 
-TEST(PainterState, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
+TEST(PainterAnnouncing, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
 {
     CurrentRecorder recorder;
     FakeTarget target;
@@ -111,13 +108,8 @@ TEST(PainterState, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
         << "a new painter announces the same pen again, once";
 }
 
-TEST(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
+TEST_F(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.translate(10, 0);
     painter.scale(2, 2);
     int x = 0;
@@ -144,13 +136,8 @@ TEST(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
         << "render hints announce nothing";
 }
 
-TEST(PainterState, AnEarlierStateReturnsBySettingItAgain)
+TEST_F(PainterState, AnEarlierStateReturnsBySettingItAgain)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     const Pen first(Color(0xFF0000FFu));
     const Pen second(Color(0xFFFF0000u));
     painter.setPen(first);
@@ -167,12 +154,8 @@ TEST(PainterState, AnEarlierStateReturnsBySettingItAgain)
               recorder.device.log);
 }
 
-TEST(PainterState, TheDeviceSeesInvisibleDefaultsUntilTheFirstAnnouncement)
+TEST_F(PainterState, TheDeviceSeesInvisibleDefaultsUntilTheFirstAnnouncement)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
     painter.drawLine(0, 0, 4, 0);
     EXPECT_EQ("lines 0,0-4,0 pen 00FFFFFF", recorder.device.log.back())
         << "the painter's own blue pen has not reached the device yet";
@@ -183,13 +166,8 @@ TEST(PainterState, TheDeviceSeesInvisibleDefaultsUntilTheFirstAnnouncement)
         << "once announcing, the device reads the painter's state";
 }
 
-TEST(PainterDrawing, ArgumentsAreShapedForTheDevice)
+TEST_F(PainterDrawing, ArgumentsAreShapedForTheDevice)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.drawEllipse(Point(10, 10), 4, 2);
     painter.drawEllipse(1, 2, 3, 4);
     painter.drawLine(Point(1, 2), Point(3, 4));
@@ -209,12 +187,8 @@ TEST(PainterDrawing, ArgumentsAreShapedForTheDevice)
               recorder.device.log);
 }
 
-TEST(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
+TEST_F(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
     const Image image(4, 2, true);
 
     painter.drawImage(image, 5, 6);
@@ -232,13 +206,8 @@ TEST(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
         << "an aligned image larger than its rectangle overflows it";
 }
 
-TEST(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
+TEST_F(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.fillRect(Rect(0, 0, 10, 0), Color(0xFFFF0000u));
     painter.fillRect(-1, 0, 0, 10, Brush(Color(0xFFFF0000u), 0));
     EXPECT_TRUE(recorder.device.log.empty()) << "an empty rectangle neither sets the brush nor draws";
@@ -257,7 +226,7 @@ TEST(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
     EXPECT_EQ("ellipse -2147483648,-1,2147483647,2", recorder.device.log.back());
 }
 
-TEST(PainterDrawing, AnInactivePainterDrawsNothingButKeepsItsState)
+TEST(PainterInactive, DrawsNothingButKeepsItsState)
 {
     CurrentRecorder recorder;
     FakeTarget target;

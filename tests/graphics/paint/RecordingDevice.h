@@ -6,9 +6,12 @@
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/PaintState.h"
 #include "graphics/paint/PaintTarget.h"
+#include "graphics/paint/Painter.h"
 #include "graphics/paint/Pen.h"
 #include "graphics/paint/Region.h"
 #include "graphics/paint/Transform.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -192,4 +195,16 @@ public:
 
 private:
     PaintDevice* m_previous;
+};
+
+// A painter already begun on a fake target through a current recording
+// device whose log starts empty.
+class PainterOnRecorder : public ::testing::Test
+{
+protected:
+    PainterOnRecorder() : painter(&target) { recorder.device.log.clear(); }
+
+    CurrentRecorder recorder;
+    FakeTarget target;
+    Painter painter;
 };
