@@ -25,16 +25,12 @@ protected:
     static void TearDownTestSuite() { PaintDevice::destroyAll(); }
 };
 
-struct PixelCheck
+// Each check is x, y and the colour expected there.
+template <size_t N> void expectPixels(const BitmapSurface& surface, const uint32_t (&checks)[N][3])
 {
-    int x, y;
-    uint32_t rgb;
-};
-
-void expectPixels(const BitmapSurface& surface, std::initializer_list<PixelCheck> checks)
-{
-    for (const PixelCheck& check : checks)
-        EXPECT_EQ(check.rgb, rgbAt(surface, check.x, check.y)) << "pixel " << check.x << "," << check.y;
+    for (const auto& check : checks)
+        EXPECT_EQ(check[2], rgbAt(surface, int(check[0]), int(check[1])))
+            << "pixel " << check[0] << "," << check[1];
 }
 
 Gradient stops(uint32_t type, std::initializer_list<std::pair<uint32_t, float>> list)
@@ -130,8 +126,9 @@ TEST_F(GdiPainting, LinesAndPenStyles)
     EXPECT_EQ(64, countInRow(surface, 0, 0, 64, kWhite)) << "the painter's pen has not reached the device";
     EXPECT_EQ(7, countInRow(surface, 1, 1, 8, kRed));
     // Before the start; the end point is left out; a three-pixel pen covers the rows on both sides.
-    expectPixels(surface,
-                 {{0, 1, kWhite}, {8, 1, kWhite}, {30, 12, kBlack}, {30, 14, kBlack}, {30, 15, kWhite}});
+    const uint32_t checks[][3] = {
+        {0, 1, kWhite}, {8, 1, kWhite}, {30, 12, kBlack}, {30, 14, kBlack}, {30, 15, kWhite}};
+    expectPixels(surface, checks);
     EXPECT_EQ(64, countInRow(surface, 2, 0, 64, kWhite)) << "a pen of alpha 0 draws nothing";
     EXPECT_EQ(60, countInRow(surface, 4, 0, 60, kBlack)) << "an unknown style is solid";
     const int dashed = countInRow(surface, 6, 0, 60, kBlack);
@@ -162,24 +159,15 @@ TEST_F(GdiPainting, RectanglesEllipsesPolygonsAndInversion)
                                 Point(26, 8), Point(26, 12), Point(16, 12)};
         painter.drawPolygon(shape, 6, 0);
     }
-    expectPixels(surface, {{1, 1, kBlue},
-                           {7, 7, kBlue}, // advanced graphics mode: outlines include the far edge
-                           {8, 8, kWhite},
-                           {3, 3, kWhite}, // outlines leave the inside alone
-                           {8, 1, kRed},
-                           {10, 3, kRed},
-                           {11, 3, kWhite},
-                           {10, 4, kWhite}, // fills have no outline
-                           {12, 1, kGreen},
-                           {8, 5, kWhite}, // alpha 1 fills opaquely, alpha 0 not at all
-                           {4, 12, kGreen},
-                           {1, 12, kBlue}, // the ellipse: filled with the brush, outlined with the pen
-                           {10, 10, kBlack},
-                           {12, 12, kBlack},
-                           {13, 13, kWhite}, // inverted; invert off changes nothing
-                           {17, 1, kRed},
-                           {24, 10, kRed},
-                           {24, 2, kWhite}}); // the fifth and sixth corners count
+    // Advanced graphics mode: outlines include the far edge; outlines leave the inside alone; fills have no
+    // outline; alpha 1 fills opaquely, alpha 0 not at all; the ellipse: filled with the brush, outlined
+    // with the pen; inverted; invert off changes nothing; the polygon's fifth and sixth corners count.
+    const uint32_t checks[][3] = {{1, 1, kBlue},    {7, 7, kBlue},    {8, 8, kWhite},   {3, 3, kWhite},
+                                  {8, 1, kRed},     {10, 3, kRed},    {11, 3, kWhite},  {10, 4, kWhite},
+                                  {12, 1, kGreen},  {8, 5, kWhite},   {4, 12, kGreen},  {1, 12, kBlue},
+                                  {10, 10, kBlack}, {12, 12, kBlack}, {13, 13, kWhite}, {17, 1, kRed},
+                                  {24, 10, kRed},   {24, 2, kWhite}};
+    expectPixels(surface, checks);
 }
 
 TEST_F(GdiPainting, GradientsFillLineByLine)
@@ -210,25 +198,14 @@ TEST_F(GdiPainting, GradientsFillLineByLine)
         const Point two[2] = {Point(0, 11), Point(6, 11)};
         painter.drawPolygon(two, 2, 0);
     }
-    expectPixels(surface, {{0, 0, 0x000000u},
-                           {3, 1, 0x555555u},
-                           {2, 2, 0xAAAAAAu}, // two stops over three lines
-                           {0, 3, kWhite},
-                           {4, 0, kWhite}, // lines leave out their end point
-                           {5, 0, 0x000000u},
-                           {5, 1, 0x555555u},
-                           {5, 2, 0xAAAAAAu},
-                           {5, 3, 0xFFFFFFu},
-                           {5, 4, 0x7F7F7Fu},
-                           {8, 1, 0xFF0000u},
-                           {9, 1, 0xAA0055u},
-                           {10, 0, 0x5500AAu}, // type 0 runs from left to right
-                           {2, 5, kWhite},
-                           {2, 9, kWhite},
-                           {0, 7, kWhite},
-                           {4, 7, kWhite}, // unsorted stops stay inside
-                           {6, 6, 0x336699u},
-                           {7, 7, 0x336699u}}); // a single stop fills solid
+    // Two stops over three lines, three stops over five; lines leave out their end point; type 0 runs
+    // from left to right; unsorted stops stay inside; a single stop fills solid.
+    const uint32_t checks[][3] = {{0, 0, 0x000000u},  {3, 1, 0x555555u}, {2, 2, 0xAAAAAAu}, {0, 3, kWhite},
+                                  {4, 0, kWhite},     {5, 0, 0x000000u}, {5, 1, 0x555555u}, {5, 2, 0xAAAAAAu},
+                                  {5, 3, 0xFFFFFFu},  {5, 4, 0x7F7F7Fu}, {8, 1, 0xFF0000u}, {9, 1, 0xAA0055u},
+                                  {10, 0, 0x5500AAu}, {2, 5, kWhite},    {2, 9, kWhite},    {0, 7, kWhite},
+                                  {4, 7, kWhite},     {6, 6, 0x336699u}, {7, 7, 0x336699u}};
+    expectPixels(surface, checks);
     EXPECT_EQ(Rect(), inkBox(BitmapSurface(surface.toImage(true).cropped(Rect(8, 3, 4, 9)))));
     EXPECT_EQ(12, countInRow(surface, 11, 0, 12, kWhite)) << "a polygon of two points";
 }
@@ -259,11 +236,12 @@ TEST_F(GdiPainting, ImagesBlendScalePartAlignAndTile)
     EXPECT_LE(rgbDistance(0xFF7F7Fu, rgbAt(surface, 18, 0)), 2) << "premultiplied tiles are read as such";
     // 24-bit; scaled twice with the nearest pixel; part; aligned bottom right; tiles anchor at the
     // origin: (13, 1) is the tile's (1, 1); an empty tile rectangle.
-    expectPixels(surface,
-                 {{1, 7, 0x0080FFu}, {2, 0, kWhite},   {4, 4, kRed},   {5, 5, kRed},    {7, 4, kGreen},
-                  {4, 7, kBlue},     {7, 7, kBlack},   {2, 9, kGreen}, {2, 10, kBlack}, {3, 9, kWhite},
-                  {10, 10, kRed},    {11, 11, kBlack}, {9, 9, kWhite}, {12, 0, kWhite}, {13, 1, kBlack},
-                  {14, 1, kBlue},    {15, 2, kGreen},  {16, 4, kRed},  {17, 5, kWhite}, {18, 6, kWhite}});
+    const uint32_t checks[][3] = {{1, 7, 0x0080FFu}, {2, 0, kWhite},  {4, 4, kRed},    {5, 5, kRed},
+                                  {7, 4, kGreen},    {4, 7, kBlue},   {7, 7, kBlack},  {2, 9, kGreen},
+                                  {2, 10, kBlack},   {3, 9, kWhite},  {10, 10, kRed},  {11, 11, kBlack},
+                                  {9, 9, kWhite},    {12, 0, kWhite}, {13, 1, kBlack}, {14, 1, kBlue},
+                                  {15, 2, kGreen},   {16, 4, kRed},   {17, 5, kWhite}, {18, 6, kWhite}};
+    expectPixels(surface, checks);
 }
 
 TEST_F(GdiPainting, ClipAndTransformInDevicePixels)
@@ -288,23 +266,13 @@ TEST_F(GdiPainting, ClipAndTransformInDevicePixels)
         painter.scale(2, 2);
         painter.fillRect(Rect(6, 0, 1, 1), Color(0, 0, 255));
     }
-    expectPixels(surface, {{0, 0, kBlue},
-                           {1, 1, kWhite},
-                           {2, 2, kRed},
-                           {3, 5, kRed},
-                           {4, 4, kGreen},
-                           {5, 5, kGreen},
-                           {6, 6, kWhite},
-                           {2, 6, kWhite}, // the image is cut at the clip
-                           {7, 0, kBlack},
-                           {9, 1, kBlack},
-                           {9, 2, kWhite},
-                           {6, 0, kWhite}, // not moved by the transform
-                           {15, 4, kRed},
-                           {16, 5, kRed},
-                           {17, 6, kWhite}, // translated
-                           {13, 1, kBlue},
-                           {14, 2, kWhite}}); // one unit scaled to two pixels
+    // Fills and images are cut at the clip, which the transform does not move; translated; one unit
+    // scaled to two pixels.
+    const uint32_t checks[][3] = {
+        {0, 0, kBlue},  {1, 1, kWhite}, {2, 2, kRed},    {3, 5, kRed},   {4, 4, kGreen}, {5, 5, kGreen},
+        {6, 6, kWhite}, {2, 6, kWhite}, {7, 0, kBlack},  {9, 1, kBlack}, {9, 2, kWhite}, {6, 0, kWhite},
+        {15, 4, kRed},  {16, 5, kRed},  {17, 6, kWhite}, {13, 1, kBlue}, {14, 2, kWhite}};
+    expectPixels(surface, checks);
 }
 
 TEST_F(GdiPainting, TextUsesThePenAndStaysInItsBox)
