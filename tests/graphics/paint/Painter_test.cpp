@@ -136,8 +136,16 @@ TEST_F(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
         << "render hints announce nothing";
 }
 
-TEST_F(PainterState, AnEarlierStateReturnsBySettingItAgain)
+TEST_F(PainterState, DefaultsAreUnseenUntilAnnouncedAndEarlierStatesReturnBySettingThemAgain)
 {
+    painter.drawLine(0, 0, 4, 0);
+    EXPECT_EQ("lines 0,0-4,0 pen 00FFFFFF", recorder.device.log.back())
+        << "the painter's own blue pen has not reached the device yet";
+    painter.setBrush(painter.brush());
+    painter.drawLine(0, 0, 4, 0);
+    EXPECT_EQ("lines 0,0-4,0 pen FF0000FF", recorder.device.log.back())
+        << "once announcing, the device reads the painter's state";
+    recorder.device.log.clear();
     const Pen first(Color(0xFF0000FFu));
     const Pen second(Color(0xFFFF0000u));
     painter.setPen(first);
@@ -154,19 +162,7 @@ TEST_F(PainterState, AnEarlierStateReturnsBySettingItAgain)
               recorder.device.log);
 }
 
-TEST_F(PainterState, TheDeviceSeesInvisibleDefaultsUntilTheFirstAnnouncement)
-{
-    painter.drawLine(0, 0, 4, 0);
-    EXPECT_EQ("lines 0,0-4,0 pen 00FFFFFF", recorder.device.log.back())
-        << "the painter's own blue pen has not reached the device yet";
-    EXPECT_EQ(Color(0xFF0000FFu), painter.pen().color());
-    painter.setBrush(painter.brush());
-    painter.drawLine(0, 0, 4, 0);
-    EXPECT_EQ("lines 0,0-4,0 pen FF0000FF", recorder.device.log.back())
-        << "once announcing, the device reads the painter's state";
-}
-
-TEST_F(PainterDrawing, ArgumentsAreShapedForTheDevice)
+TEST_F(PainterDrawing, ShapesAndImagesAreShapedForTheDevice)
 {
     painter.drawEllipse(Point(10, 10), 4, 2);
     painter.drawEllipse(1, 2, 3, 4);
@@ -185,10 +181,7 @@ TEST_F(PainterDrawing, ArgumentsAreShapedForTheDevice)
                    "lines 0,0-5,0 0,1-5,1 pen 00FFFFFF", "rects 1,2,3,4", "polygon 1 0,0 9,0 0,9",
                    "invert 2,2,2,2 on", "viewport 1,1,50,50", "window 0,0,100,100"}),
               recorder.device.log);
-}
-
-TEST_F(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
-{
+    recorder.device.log.clear();
     const Image image(4, 2, true);
 
     painter.drawImage(image, 5, 6);
