@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -12,12 +12,9 @@ namespace {
 Image gradientImage(int width, int height, uint8_t alpha)
 {
     Image image(width, height, true);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(
-                x, y,
-                Color(alpha, static_cast<uint8_t>(x + y), static_cast<uint8_t>(y), static_cast<uint8_t>(x)));
-    }
+    for (int i = 0; i < width * height; ++i)
+        image.setPixel(i % width, i / width,
+                       Color(alpha, uint8_t(i % width + i / width), uint8_t(i / width), uint8_t(i % width)));
     return image;
 }
 
@@ -28,99 +25,51 @@ std::vector<uint8_t> bytesOf(const Image& image)
 
 } // namespace
 
-TEST(Image, LayoutOfBothDepths)
+TEST(Image, LayoutOfBothDepthsAndTheSizeLimits)
 {
-    Image rgb(5, 3, false);
-    EXPECT_EQ(rgb.bitsPerPixel(), 24);
-    EXPECT_EQ(rgb.bytesPerPixel(), 3);
-    EXPECT_EQ(rgb.stride(), 16);
-    EXPECT_EQ(rgb.rowPadding(), 1);
-    EXPECT_EQ(rgb.byteSize(), 48);
-    EXPECT_EQ(rgb.pixelCount(), 15);
-    EXPECT_EQ(rgb.heightBytes(), 9);
-    EXPECT_FALSE(rgb.hasAlpha());
+    // 24-bit rows are padded to four bytes: 5 pixels take 16 bytes.
+    const Image rgb(5, 3, false), argb(5, 3, true);
+    EXPECT_EQ(std::make_tuple(24, 16, 1, 48),
+              std::make_tuple(rgb.bitsPerPixel(), rgb.stride(), rgb.rowPadding(), rgb.byteSize()));
+    EXPECT_EQ(std::make_tuple(32, 20, 0, 60),
+              std::make_tuple(argb.bitsPerPixel(), argb.stride(), argb.rowPadding(), argb.byteSize()));
+    EXPECT_EQ(32 + 12, rgb.pixelAt(4, 2) - rgb.bits());
+    EXPECT_EQ(9, rgb.heightBytes());
 
-    Image argb(5, 3, true);
-    EXPECT_EQ(argb.bitsPerPixel(), 32);
-    EXPECT_EQ(argb.stride(), 20);
-    EXPECT_EQ(argb.rowPadding(), 0);
-    EXPECT_EQ(argb.byteSize(), 60);
-    EXPECT_TRUE(argb.hasAlpha());
-    EXPECT_FALSE(argb.isPremultiplied());
-    EXPECT_EQ(argb.rect().width, 5);
-    EXPECT_EQ(argb.size().height, 3);
-
-    // Rows are stride bytes apart, top row first.
-    EXPECT_EQ(rgb.scanLine(2) - rgb.bits(), 32);
-    EXPECT_EQ(rgb.pixelAt(4, 1) - rgb.bits(), 16 + 12);
-    EXPECT_EQ(argb.columnOffset(3) - argb.bits(), 12);
-}
-
-TEST(Image, SizesOutsideTheLimitsGiveTheEmptyImage)
-{
-    EXPECT_TRUE(Image().isNull());
-    EXPECT_TRUE(Image(0, 10, true).isNull());
-    EXPECT_TRUE(Image(10, -1, false).isNull());
-    EXPECT_TRUE(Image(Image::kMaxSide + 1, 1, true).isNull());
     // 30000 x 30000 x 4 bytes would not fit a 32-bit address space.
-    EXPECT_TRUE(Image(30000, 30000, true).isNull());
-    EXPECT_TRUE(Image(INT_MAX, INT_MAX, true).isNull());
+    const std::tuple<int, int> refused[] = {
+        {0, 10}, {10, -1}, {Image::kMaxSide + 1, 1}, {30000, 30000}, {INT_MAX, INT_MAX}};
+    for (const auto& [width, height] : refused)
+        EXPECT_TRUE(Image(width, height, true).isNull()) << width << " x " << height;
     EXPECT_FALSE(Image::isSizeAllowed(0x40000001, 1, true));
     EXPECT_TRUE(Image::isSizeAllowed(Image::kMaxSide, 1, true));
-
-    Image none;
-    EXPECT_EQ(none.width(), 0);
-    EXPECT_EQ(none.byteSize(), 0);
-    EXPECT_TRUE(Image::empty().isNull());
+    EXPECT_EQ(0, Image().byteSize());
 }
 
 TEST(Image, CopiesShareThePixelsUntilCopied)
 {
     Image original = gradientImage(4, 4, 255);
-    Image shared(original);
-    Image assigned;
+    original.setPremultiplied(true); // opaque, so the pixels stay
+    Image shared(original), assigned;
     assigned = original;
-    EXPECT_EQ(shared.bits(), original.bits());
-    EXPECT_EQ(assigned.bits(), original.bits());
-
     // A change through any holder is seen by all: there is no copy on write.
     assigned.setPixel(1, 1, Color(0xDEADBEEF));
-    EXPECT_EQ(original.pixel(1, 1).value(), 0xDEADBEEFu);
-    EXPECT_EQ(shared.pixel(1, 1).value(), 0xDEADBEEFu);
-
-    // copy() detaches.
+    EXPECT_EQ(0xDEADBEEFu, shared.pixel(1, 1).value());
     Image deep = original.copy();
     EXPECT_NE(deep.bits(), original.bits());
+    EXPECT_TRUE(deep.isPremultiplied());
+    EXPECT_EQ(bytesOf(original), bytesOf(deep));
     deep.setPixel(1, 1, Color(0x01020304));
-    EXPECT_EQ(original.pixel(1, 1).value(), 0xDEADBEEFu);
-    EXPECT_EQ(deep.pixel(2, 3).value(), original.pixel(2, 3).value());
+    EXPECT_EQ(0xDEADBEEFu, original.pixel(1, 1).value());
 
-    // The buffer lives as long as its last holder.
-    uint8_t* bits = original.bits();
+    // The buffer lives as long as its last holder; self-assignment keeps it.
     original = Image();
     shared = Image();
-    EXPECT_EQ(assigned.bits(), bits);
-    EXPECT_EQ(assigned.pixel(1, 1).value(), 0xDEADBEEFu);
-
-    // Assigning to itself keeps the pixels.
     Image& alias = assigned;
     assigned = alias;
-    EXPECT_EQ(assigned.pixel(1, 1).value(), 0xDEADBEEFu);
-
-    // Reassigning releases the old buffer and takes all layout fields.
-    Image other(3, 2, false);
-    assigned = other;
-    EXPECT_EQ(assigned.stride(), 12);
-    EXPECT_FALSE(assigned.hasAlpha());
-}
-
-TEST(Image, CopyKeepsThePremultipliedFlag)
-{
-    Image image = gradientImage(3, 3, 128);
-    image.setPremultiplied(true);
-    Image deep = image.copy();
-    EXPECT_TRUE(deep.isPremultiplied());
-    EXPECT_EQ(bytesOf(deep), bytesOf(image));
+    EXPECT_EQ(0xDEADBEEFu, assigned.pixel(1, 1).value());
+    assigned = Image(3, 2, false);
+    EXPECT_EQ(12, assigned.stride()) << "reassigning takes every layout field";
     EXPECT_TRUE(Image().copy().isNull());
 }
 
@@ -128,201 +77,121 @@ TEST(Image, FromBitsAndFromPixels)
 {
     const uint8_t rgbRows[24] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xEE, 0xEE, 0xEE,
                                  10, 11, 12, 13, 14, 15, 16, 17, 18, 0xEE, 0xEE, 0xEE};
-    Image bits(rgbRows, 3, 2, false);
-    EXPECT_EQ(bits.pixel(2, 1).value(), 0xFF121110u);
-
+    EXPECT_EQ(0xFF121110u, Image(rgbRows, 3, 2, false).pixel(2, 1).value());
     // 24-bit rows are padded to 4 bytes: 3 pixels take 12 bytes, 9 used.
-    Image expanded = Image::fromPixels(rgbRows, 3, 2, false, 24);
-    ASSERT_FALSE(expanded.isNull());
-    EXPECT_TRUE(expanded.hasAlpha());
-    EXPECT_EQ(expanded.pixel(0, 0).value(), 0xFF030201u);
-    EXPECT_EQ(expanded.pixel(2, 1).value(), 0xFF121110u);
-    EXPECT_TRUE(expanded.hasOnlyBinaryAlpha());
-    EXPECT_FALSE(expanded.containsValue(0x00EEEEEE));
-
-    EXPECT_TRUE(Image::fromPixels(rgbRows, 3, 2, false, 18).isNull());
-    EXPECT_FALSE(Image::fromPixels(rgbRows, 3, 2, false, -1).isNull());
-    EXPECT_TRUE(Image::fromPixels(nullptr, 3, 2, false, -1).isNull());
-    EXPECT_TRUE(Image::fromPixels(rgbRows, 0, 2, false, -1).isNull());
+    const Image expanded = Image::fromPixels(rgbRows, 3, 2, false, 24);
+    ASSERT_TRUE(expanded.hasAlpha());
+    EXPECT_EQ(0xFF030201u, expanded.pixel(0, 0).value());
+    EXPECT_EQ(0xFF121110u, expanded.pixel(2, 1).value());
+    EXPECT_FALSE(expanded.containsValue(0x00EEEEEE)) << "padding is no pixel";
+    EXPECT_FALSE(Image::fromPixels(rgbRows, 3, 2, false, -1).isNull()) << "-1: size unknown";
 
     const uint8_t argb[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    Image direct = Image::fromPixels(argb, 2, 1, true, 8);
-    EXPECT_EQ(direct.pixel(1, 0).value(), 0x08070605u);
-    EXPECT_TRUE(Image::fromPixels(argb, 2, 1, true, 7).isNull());
-    // A huge declared size is refused before anything is read.
+    EXPECT_EQ(0x08070605u, Image::fromPixels(argb, 2, 1, true, 8).pixel(1, 0).value());
+    // Too few bytes, nothing, no width, and a huge size refused before anything is read.
+    EXPECT_TRUE(Image::fromPixels(rgbRows, 3, 2, false, 18).isNull() &&
+                Image::fromPixels(argb, 2, 1, true, 7).isNull());
+    EXPECT_TRUE(Image::fromPixels(nullptr, 3, 2, false, -1).isNull() &&
+                Image::fromPixels(rgbRows, 0, 2, false, -1).isNull());
     EXPECT_TRUE(Image::fromPixels(argb, 0x40000001, 1, true, 4).isNull());
 }
 
-TEST(Image, PixelsOfBothDepths)
-{
-    Image rgb(2, 2, false);
-    rgb.fill(Color(0, 0, 0, 0));
-    rgb.setPixel(1, 0, Color(9, 10, 20, 30));
-    EXPECT_EQ(rgb.pixel(1, 0).value(), 0xFF0A141Eu);
-    EXPECT_EQ(rgb.scanLine(0)[3], 30);
-    EXPECT_EQ(rgb.alphaAt(1, 0), 255);
-    EXPECT_EQ(rgb.pixel(Point(0, 1)).value(), 0xFF000000u);
-
-    Image argb(2, 2, true);
-    argb.setPixel(Point(0, 1), Color(0x80102030));
-    EXPECT_EQ(argb.pixel(0, 1).value(), 0x80102030u);
-    EXPECT_EQ(argb.alphaAt(0, 1), 0x80);
-    argb.setAlphaAt(0, 1, 7);
-    EXPECT_EQ(argb.pixel(0, 1).value(), 0x07102030u);
-}
-
-TEST(Image, FillBothDepths)
+TEST(Image, PixelsFillAndAlphaQueries)
 {
     Image rgb(5, 2, false);
     rgb.fill(Color(255, 1, 2, 3));
-    EXPECT_EQ(rgb.pixel(4, 1).value(), 0xFF010203u);
-    // A colour of alpha 0 clears every byte, padding too: black for 24-bit.
+    rgb.setPixel(1, 0, Color(9, 10, 20, 30));
+    EXPECT_EQ(0xFF0A141Eu, rgb.pixel(1, 0).value()) << "24-bit pixels are opaque";
+    EXPECT_EQ(30, rgb.scanLine(0)[3]);
+    EXPECT_EQ(0xFF010203u, rgb.pixel(4, 1).value());
     rgb.fill(Color(0, 200, 200, 200));
-    for (uint8_t byte : bytesOf(rgb))
-        EXPECT_EQ(byte, 0);
+    EXPECT_EQ(std::vector<uint8_t>(32, 0), bytesOf(rgb)) << "alpha 0 clears every byte, padding too";
+    EXPECT_TRUE(rgb.hasVisiblePixels() && !rgb.hasOnlyBinaryAlpha() && !rgb.hasPartialAlpha());
 
-    Image argb(3, 2, true);
+    Image argb(3, 3, true);
+    argb.fill(Color());
+    EXPECT_TRUE(!argb.hasVisiblePixels() && argb.hasOnlyBinaryAlpha() && !argb.hasPartialAlpha());
+    argb.setAlphaAt(2, 2, 1);
+    EXPECT_TRUE(argb.hasVisiblePixels() && argb.hasPartialAlpha());
+    argb.setAlphaAt(2, 2, 255);
+    EXPECT_TRUE(argb.hasOnlyBinaryAlpha());
     argb.fill(Color(0x80AABBCC));
-    EXPECT_EQ(argb.pixel(2, 1).value(), 0x80AABBCCu);
-    EXPECT_FALSE(argb.hasOnlyBinaryAlpha());
-    EXPECT_TRUE(argb.hasPartialAlpha());
-
-    Image none;
-    none.fill(Color(1, 2, 3));
-    EXPECT_TRUE(none.isNull());
-}
-
-TEST(Image, AlphaQueries)
-{
-    Image clear(3, 3, true);
-    clear.fill(Color());
-    EXPECT_FALSE(clear.hasVisiblePixels());
-    EXPECT_TRUE(clear.hasOnlyBinaryAlpha());
-    EXPECT_FALSE(clear.hasPartialAlpha());
-    clear.setAlphaAt(2, 2, 1);
-    EXPECT_TRUE(clear.hasVisiblePixels());
-    EXPECT_TRUE(clear.hasPartialAlpha());
-    clear.setAlphaAt(2, 2, 255);
-    EXPECT_TRUE(clear.hasOnlyBinaryAlpha());
-
-    Image rgb(3, 3, false);
-    EXPECT_TRUE(rgb.hasVisiblePixels());
-    EXPECT_FALSE(rgb.hasOnlyBinaryAlpha());
-    EXPECT_FALSE(rgb.hasPartialAlpha());
-    EXPECT_FALSE(Image().hasVisiblePixels());
+    EXPECT_EQ(0x80AABBCCu, argb.pixel(Point(2, 1)).value());
+    EXPECT_TRUE(argb.containsValue(0x80AABBCC) && !argb.containsValue(0xFFFFFFFF));
+    EXPECT_FALSE(Image().hasVisiblePixels() || Image().containsValue(0));
 }
 
 TEST(Image, AverageColor)
 {
-    EXPECT_EQ(Image().averageColor().value(), 0u);
-
+    EXPECT_EQ(0u, Image().averageColor().value());
     Image image(2, 1, true);
     image.setPixel(0, 0, Color(0, 10, 20, 30));
     image.setPixel(1, 0, Color(255, 21, 40, 61));
-    EXPECT_EQ(image.averageColor().value(), Color(127, 15, 30, 45).value());
-
+    EXPECT_EQ(Color(127, 15, 30, 45), image.averageColor());
     Image rgb(3, 1, false);
     rgb.fill(Color(90, 60, 30));
-    EXPECT_EQ(rgb.averageColor().value(), 0xFF5A3C1Eu);
-}
-
-TEST(Image, AverageColorOfALargeWhiteImage)
-{
-    // 4200 x 4200 = 17.6 million pixels of 255: the channel sums pass both the
-    // signed and the unsigned 32-bit range.
-    Image image(4200, 4200, true);
-    ASSERT_FALSE(image.isNull());
-    image.fill(Color(0xFFFFFFFF));
-    EXPECT_EQ(image.averageColor().value(), 0xFFFFFFFFu);
-}
-
-TEST(Image, ContainsValue)
-{
-    Image image = gradientImage(3, 2, 200);
-    EXPECT_TRUE(image.containsValue(Color(200, 3, 1, 2).value()));
-    EXPECT_FALSE(image.containsValue(0xFFFFFFFF));
-    EXPECT_FALSE(Image().containsValue(0));
+    EXPECT_EQ(0xFF5A3C1Eu, rgb.averageColor().value()) << "24-bit pixels read as such";
+    // 4200 x 4200 = 17.6 million pixels of 255: the sums pass the 32-bit range.
+    Image large(4200, 4200, true);
+    large.fill(Color(0xFFFFFFFF));
+    EXPECT_EQ(0xFFFFFFFFu, large.averageColor().value());
 }
 
 TEST(Image, RowsAndColumnsCopyOutAndIn)
 {
     Image image = gradientImage(3, 4, 255);
-    std::vector<uint8_t> row(static_cast<size_t>(image.stride()));
+    std::vector<uint8_t> row(image.stride()), column(image.heightBytes());
     image.copyRowOut(2, row.data());
-    EXPECT_EQ(row[4], 1); // blue of pixel 1 is x
-    EXPECT_EQ(row[5], 2); // green is y
     image.copyRowIn(0, row.data());
-    EXPECT_EQ(image.pixel(1, 0).value(), image.pixel(1, 2).value());
-
-    std::vector<uint8_t> column(static_cast<size_t>(image.heightBytes()));
+    EXPECT_EQ(image.pixel(1, 2), image.pixel(1, 0));
     image.copyColumnOut(2, column.data());
-    EXPECT_EQ(column[3 * 4 + 1], 3); // pixel (2, 3): green is y
+    EXPECT_EQ(3, column[3 * 4 + 1]) << "pixel (2, 3): green is y";
     image.copyColumnIn(0, column.data());
-    EXPECT_EQ(image.pixel(0, 3).value(), image.pixel(2, 3).value());
-    EXPECT_NE(image.pixel(0, 3).value(), image.pixel(1, 3).value());
-
+    EXPECT_EQ(image.pixel(2, 3), image.pixel(0, 3));
+    EXPECT_NE(image.pixel(1, 3), image.pixel(0, 3));
     // 24-bit columns hold 3 bytes per row and skip the padding.
     Image rgb(3, 2, false);
     rgb.fill(Color(1, 2, 3));
     rgb.setPixel(2, 1, Color(7, 8, 9));
     uint8_t rgbColumn[6];
     rgb.copyColumnOut(2, rgbColumn);
-    EXPECT_EQ(rgbColumn[3], 9);
-    EXPECT_EQ(rgbColumn[5], 7);
+    EXPECT_EQ(std::vector<uint8_t>({3, 2, 1, 9, 8, 7}), std::vector<uint8_t>(rgbColumn, rgbColumn + 6));
 }
 
-TEST(Image, SetAlphaInRectangles)
+TEST(Image, AlphaInRectanglesFromColoursAndMasks)
 {
     Image image(4, 3, true);
     image.fill(Color(0xFF102030));
     image.setAlpha(0, Rect());
-    EXPECT_FALSE(image.hasVisiblePixels());
-
+    EXPECT_FALSE(image.hasVisiblePixels()) << "an empty rectangle means all";
     image.setAlpha(200, Rect(2, 1, 10, 10));
-    EXPECT_EQ(image.alphaAt(1, 1), 0);
-    EXPECT_EQ(image.alphaAt(2, 0), 0);
-    EXPECT_EQ(image.alphaAt(2, 1), 200);
-    EXPECT_EQ(image.alphaAt(3, 2), 200);
-    EXPECT_EQ(image.pixel(3, 2).value() & 0xFFFFFF, 0x102030u);
-
     image.setAlpha(9, Rect(-5, -5, 6, 6));
-    EXPECT_EQ(image.alphaAt(0, 0), 9);
-    EXPECT_EQ(image.alphaAt(1, 0), 0);
-
+    const int expected[12] = {9, 0, 0, 0, 0, 0, 200, 200, 0, 0, 200, 200};
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(expected[i], image.alphaAt(i % 4, i / 4)) << i;
+    EXPECT_EQ(0x102030u, image.pixel(3, 2).value() & 0xFFFFFF);
     // Edges far outside must not wrap around into the image.
     Image before = image.copy();
     image.setAlpha(1, Rect(INT_MAX - 1, 0, INT_MAX, 3));
     image.setAlpha(1, Rect(-INT_MAX, INT_MIN, 2, 2));
-    EXPECT_EQ(bytesOf(image), bytesOf(before));
-}
+    EXPECT_EQ(bytesOf(before), bytesOf(image));
 
-TEST(Image, AlphaFromColourAndMask)
-{
-    Image image(2, 2, true);
     image.fill(Color(0xFF00FF00));
     image.setPixel(1, 1, Color(0x80123456));
     image.setAlphaWhereColor(0, Color(7, 0, 255, 0));
-    EXPECT_EQ(image.alphaAt(0, 0), 0);
-    EXPECT_EQ(image.alphaAt(1, 0), 0);
-    EXPECT_EQ(image.alphaAt(1, 1), 0x80);
-
-    Image mask(2, 2, true);
+    EXPECT_EQ(0, image.alphaAt(1, 0));
+    EXPECT_EQ(0x80, image.alphaAt(1, 1));
+    Image mask(4, 3, true);
     mask.fill(Color(0xFF000000));
     mask.setPixel(0, 1, Color(0x00C80000)); // red 200, alpha ignored
     image.setAlphaFromImage(mask);
-    EXPECT_EQ(image.alphaAt(0, 1), 200);
-    EXPECT_EQ(image.alphaAt(1, 1), 0);
-
-    // A mask of another size changes nothing.
-    Image before = image.copy();
+    EXPECT_EQ(200, image.alphaAt(0, 1));
+    EXPECT_EQ(0, image.alphaAt(1, 1));
+    before = image.copy();
     image.setAlphaFromImage(Image(3, 2, true));
-    EXPECT_EQ(bytesOf(image), bytesOf(before));
-
-    Image grey = image.alphaMask();
-    ASSERT_TRUE(grey.hasAlpha());
-    EXPECT_EQ(grey.pixel(0, 1).value(), 0xFFC8C8C8u);
-    EXPECT_EQ(grey.pixel(1, 1).value(), 0xFF000000u);
-    EXPECT_EQ(Image(2, 1, false).alphaMask().pixel(1, 0).value(), 0xFFFFFFFFu);
+    EXPECT_EQ(bytesOf(before), bytesOf(image)) << "a mask of another size changes nothing";
+    EXPECT_EQ(0xFFC8C8C8u, image.alphaMask().pixel(0, 1).value());
+    EXPECT_EQ(0xFFFFFFFFu, Image(2, 1, false).alphaMask().pixel(1, 0).value());
     EXPECT_TRUE(Image().alphaMask().isNull());
 }
 
@@ -332,48 +201,38 @@ TEST(Image, AlphaOperationsLeave24BitImagesAlone)
     // pixels would scramble colours and run past the rows.
     Image rgb(5, 3, false);
     rgb.fill(Color(1, 2, 3));
-    Image before = rgb.copy();
+    const Image before = rgb.copy();
     rgb.setAlpha(0, Rect());
     rgb.setAlpha(0, Rect(1, 1, 2, 2));
     rgb.setAlphaAt(4, 2, 0);
     rgb.setAlphaWhereColor(0, Color(1, 2, 3));
-    Image mask(5, 3, true);
-    mask.fill(Color());
-    rgb.setAlphaFromImage(mask);
+    rgb.setAlphaFromImage(Image(5, 3, true));
     rgb.setPremultiplied(true);
-    EXPECT_EQ(bytesOf(rgb), bytesOf(before));
+    EXPECT_EQ(bytesOf(before), bytesOf(rgb));
     EXPECT_FALSE(rgb.isPremultiplied());
-
-    // Nor is a 24-bit mask read as a 32-bit one.
     Image argb(5, 3, true);
     argb.fill(Color(0xFF445566));
     argb.setAlphaFromImage(before);
-    EXPECT_EQ(argb.alphaAt(4, 2), 255);
+    EXPECT_EQ(255, argb.alphaAt(4, 2)) << "nor is a 24-bit mask read as a 32-bit one";
 }
 
 TEST(Image, PremultiplyAndBack)
 {
     Image image(4, 1, true);
-    image.setPixel(0, 0, Color(128, 50, 100, 200)); // A, R, G, B
-    image.setPixel(1, 0, Color(0, 50, 100, 200));
-    image.setPixel(2, 0, Color(255, 50, 100, 200));
-    image.setPixel(3, 0, Color(1, 255, 255, 255));
-    Image shared = image;
+    const Color straight[4] = {Color(128, 50, 100, 200), Color(0, 50, 100, 200), Color(255, 50, 100, 200),
+                               Color(1, 255, 255, 255)};
+    const Color premultiplied[4] = {Color(128, 25, 50, 100), Color(0, 0, 0, 0), Color(255, 50, 100, 200),
+                                    Color(1, 1, 1, 1)};
+    const Color back[4] = {Color(128, 49, 99, 199), Color(0, 0, 0, 0), Color(255, 50, 100, 200),
+                           Color(1, 255, 255, 255)};
+    for (int x = 0; x < 4; ++x)
+        image.setPixel(x, 0, straight[x]);
+    const Image shared = image;
     image.setPremultiplied(true);
-    EXPECT_TRUE(image.isPremultiplied());
-    EXPECT_EQ(image.pixel(0, 0).value(), Color(128, 25, 50, 100).value());
-    EXPECT_EQ(image.pixel(1, 0).value(), 0u);
-    EXPECT_EQ(image.pixel(2, 0).value(), Color(255, 50, 100, 200).value());
-    EXPECT_EQ(image.pixel(3, 0).value(), Color(1, 1, 1, 1).value());
-    // In place: the other holder sees premultiplied bytes.
-    EXPECT_EQ(shared.pixel(0, 0).value(), Color(128, 25, 50, 100).value());
-
-    // A second call with the same flag changes nothing.
-    image.setPremultiplied(true);
-    EXPECT_EQ(image.pixel(0, 0).value(), Color(128, 25, 50, 100).value());
-
+    image.setPremultiplied(true); // a second call with the same flag changes nothing
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(premultiplied[x], shared.pixel(x, 0)) << "in place, for every holder: " << x;
     image.setPremultiplied(false);
-    EXPECT_FALSE(image.isPremultiplied());
-    EXPECT_EQ(image.pixel(0, 0).value(), Color(128, 49, 99, 199).value());
-    EXPECT_EQ(image.pixel(3, 0).value(), Color(1, 255, 255, 255).value());
+    for (int x = 0; x < 4; ++x)
+        EXPECT_EQ(back[x], image.pixel(x, 0)) << x;
 }

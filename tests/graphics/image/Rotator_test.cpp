@@ -1,3 +1,4 @@
+#include "foundation/geometry/Size.h"
 #include "graphics/image/PixelOps.h"
 #include "graphics/image/Rotator.h"
 #include "tests/graphics/image/PixelRows.h"
@@ -5,17 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 PixelRows numbered(int width, int height, int bytesPerPixel)
 {
     PixelRows rows(width, height, bytesPerPixel);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            rows.set(x, y, static_cast<uint8_t>(x * 20), static_cast<uint8_t>(y * 30),
-                     static_cast<uint8_t>(x * y), 255);
-    }
+    for (int i = 0; i < width * height; ++i)
+        rows.set(i % width, i / width, uint8_t(i % width * 20), uint8_t(i / width * 30), uint8_t(i * 7), 255);
     return rows;
 }
 
@@ -30,32 +29,26 @@ PixelRows rotate(const PixelRows& source, double degrees, uint32_t background = 
 
 void expectSamePixels(const PixelRows& a, const PixelRows& b)
 {
-    ASSERT_EQ(a.view().width(), b.view().width());
-    ASSERT_EQ(a.view().height(), b.view().height());
-    for (int y = 0; y < a.view().height(); ++y) {
-        for (int x = 0; x < a.view().width(); ++x) {
-            for (int c = 0; c < a.view().bytesPerPixel(); ++c)
-                ASSERT_EQ(a.byteAt(x, y, c), b.byteAt(x, y, c)) << x << "," << y << " byte " << c;
-        }
-    }
+    const PixelView &p = a.view(), &q = b.view();
+    ASSERT_EQ(Size(p.width(), p.height()), Size(q.width(), q.height()));
+    for (int y = 0; y < p.height(); ++y)
+        ASSERT_EQ(0, std::memcmp(p.row(y), q.row(y), size_t(p.width() * p.bytesPerPixel()))) << "row " << y;
 }
 
 } // namespace
 
 TEST(Rotator, SizesAreTheBoundingBox)
 {
+    // 10 x sqrt(2) = 14.14
+    const int sizes[][5] = {{40, 20, 90, 20, 40}, {10, 10, 45, 14, 14}, {7, 3, 180, 7, 3}};
+    for (const auto& row : sizes) {
+        int w = 0, h = 0;
+        ASSERT_TRUE(Rotator::rotatedSize(row[0], row[1], row[2], w, h)) << row[2];
+        EXPECT_EQ(Size(row[3], row[4]), Size(w, h)) << row[2];
+    }
     int w = 0, h = 0;
-    ASSERT_TRUE(Rotator::rotatedSize(40, 20, 90, w, h));
-    EXPECT_EQ(20, w);
-    EXPECT_EQ(40, h);
-    ASSERT_TRUE(Rotator::rotatedSize(10, 10, 45, w, h));
-    EXPECT_EQ(14, w); // 10 * sqrt(2) = 14.14
-    EXPECT_EQ(14, h);
-    ASSERT_TRUE(Rotator::rotatedSize(7, 3, 180, w, h));
-    EXPECT_EQ(7, w);
-    EXPECT_EQ(3, h);
-    EXPECT_FALSE(Rotator::rotatedSize(7, 3, std::nan(""), w, h));
-    EXPECT_FALSE(Rotator::rotatedSize(7, 3, INFINITY, w, h));
+    EXPECT_FALSE(Rotator::rotatedSize(7, 3, std::nan(""), w, h) ||
+                 Rotator::rotatedSize(7, 3, INFINITY, w, h));
 }
 
 TEST(Rotator, WholeTurnsLandOnSourcePixels)

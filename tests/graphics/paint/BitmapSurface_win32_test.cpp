@@ -31,23 +31,12 @@ bool allBytesZero(const BitmapSurface& surface)
 
 TEST(BitmapSurface, AllocationAndGeometry)
 {
-    BitmapSurface none(0, 0);
-    EXPECT_FALSE(none.hasBits());
-    EXPECT_EQ(nullptr, none.hdc());
-    EXPECT_EQ(nullptr, none.bits());
-    EXPECT_EQ(0, none.bitsPerPixel());
-    EXPECT_EQ(Rect(), none.rect());
-
-    BitmapSurface surface(5, 3);
-    ASSERT_TRUE(surface.hasBits());
-    EXPECT_NE(nullptr, surface.hdc());
+    BitmapSurface none(0, 0), surface(5, 3);
+    EXPECT_FALSE(none.hasBits() || none.hdc() || none.bits() || none.bitsPerPixel());
+    ASSERT_TRUE(surface.hasBits() && surface.hdc());
     EXPECT_EQ(Size(5, 3), surface.size());
-    EXPECT_EQ(Rect(0, 0, 5, 3), surface.rect());
     EXPECT_EQ(32, surface.bitsPerPixel()) << "the pixels are always 32-bit, whatever the screen";
-    EXPECT_GT(surface.dpiX(), 0);
-    EXPECT_GT(surface.dpiY(), 0);
     EXPECT_TRUE(allBytesZero(surface)) << "the default fill colour is clear, so nothing is filled";
-    EXPECT_FALSE(surface.isPainting());
 }
 
 TEST(BitmapSurface, ResizeReplacesThePixelsOnlyWhenItShould)
@@ -56,47 +45,28 @@ TEST(BitmapSurface, ResizeReplacesThePixelsOnlyWhenItShould)
     surface.fill(Color(0x80102030u));
     EXPECT_FALSE(surface.resize(4, 4));
     EXPECT_EQ(0x80102030u, rawAt(surface, 3, 3)) << "the same size keeps the pixels";
-    EXPECT_FALSE(surface.resize(0, 10));
-    EXPECT_FALSE(surface.resize(10, -1));
-    EXPECT_FALSE(surface.resize(40000, 40000)) << "beyond the image limits";
+    EXPECT_FALSE(surface.resize(0, 10) || surface.resize(10, -1) || surface.resize(40000, 40000));
     EXPECT_EQ(Size(4, 4), surface.size());
     EXPECT_EQ(0x80102030u, rawAt(surface, 0, 0)) << "a refused size keeps the old pixels";
 
     surface.setFillColor(Color(255, 0, 0));
-    EXPECT_EQ(Color(255, 0, 0), surface.fillColor());
     ASSERT_TRUE(surface.resize(6, 2));
-    EXPECT_EQ(Size(6, 2), surface.size());
-    for (int x = 0; x < 6; ++x) {
-        EXPECT_EQ(0x00, surface.bits()[x * 4]);
-        EXPECT_EQ(0x00, surface.bits()[x * 4 + 1]);
-        EXPECT_EQ(0xFF, surface.bits()[x * 4 + 2]) << "an opaque fill colour fills every new pixel";
-    }
-    EXPECT_EQ(0xFF0000u, rgbAt(surface, 5, 1));
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(0xFF0000u, rgbAt(surface, i % 6, i / 6)) << "an opaque fill colour fills every new pixel";
 
     surface.setFillColor(Color(0x7F00FF00u));
     ASSERT_TRUE(surface.resize(3, 3));
     EXPECT_TRUE(allBytesZero(surface)) << "a translucent fill colour is not applied on resize";
-}
-
-TEST(BitmapSurface, FillWritesTranslucentColoursRaw)
-{
-    BitmapSurface surface(3, 2);
     surface.fill(Color(0x40FF8000u));
-    EXPECT_EQ(0x40FF8000u, rawAt(surface, 2, 1)) << "no premultiplication";
-    surface.fill(Color(0, 0, 255));
-    EXPECT_EQ(0x0000FFu, rgbAt(surface, 0, 0));
-    EXPECT_EQ(0x0000FFu, rgbAt(surface, 2, 1));
+    EXPECT_EQ(0x40FF8000u, rawAt(surface, 2, 1)) << "fill writes translucent colours raw, not premultiplied";
 }
 
 TEST(BitmapSurface, ImagesInAndOut)
 {
     Image image(3, 2, true);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 3; ++x)
-            image.setPixel(x, y,
-                           Color(7, static_cast<uint8_t>(40 * x + 1), static_cast<uint8_t>(100 + x),
-                                 static_cast<uint8_t>(50 * y)));
-    }
+    for (int i = 0; i < 6; ++i)
+        image.setPixel(i % 3, i / 3,
+                       Color(7, uint8_t(40 * (i % 3) + 1), uint8_t(100 + i % 3), uint8_t(50 * (i / 3))));
     BitmapSurface fromImage(image);
     ASSERT_EQ(Size(3, 2), fromImage.size());
     EXPECT_EQ(image.pixel(2, 1).value(), rawAt(fromImage, 2, 1));
@@ -104,9 +74,7 @@ TEST(BitmapSurface, ImagesInAndOut)
     const Image kept = fromImage.toImage(true);
     ASSERT_EQ(32, kept.bitsPerPixel());
     EXPECT_EQ(image.pixel(1, 1), kept.pixel(1, 1));
-    const Image opaque = fromImage.toImage(false);
-    EXPECT_EQ(255, opaque.pixel(1, 1).alpha());
-    EXPECT_EQ(image.pixel(1, 1).red(), opaque.pixel(1, 1).red());
+    EXPECT_EQ(image.pixel(1, 1).value() | 0xFF000000u, fromImage.toImage(false).pixel(1, 1).value());
     EXPECT_EQ(7, fromImage.toImage(true).pixel(0, 0).alpha()) << "the surface itself was not changed";
 
     Image rgb(3, 1, false);
@@ -116,9 +84,7 @@ TEST(BitmapSurface, ImagesInAndOut)
     EXPECT_EQ(0xFFC86432u, rawAt(fromRgb, 2, 0)) << "24-bit rows are widened, not copied as they lie";
     EXPECT_EQ(0xFF0A141Eu, rawAt(fromRgb, 0, 0));
 
-    BitmapSurface fromEmpty((Image()));
-    EXPECT_FALSE(fromEmpty.hasBits());
-    EXPECT_TRUE(fromEmpty.toImage(true).isNull());
+    EXPECT_TRUE(BitmapSurface(Image()).toImage(true).isNull());
 }
 
 TEST(BitmapSurface, TextDrawnWithGdiIsMadeOpaqueOnRequest)
@@ -130,19 +96,14 @@ TEST(BitmapSurface, TextDrawnWithGdiIsMadeOpaqueOnRequest)
     TextOutW(surface.hdc(), 2, 2, L"Wine", 4);
     const Image opaque = surface.toImage(false);
     const Image raw = surface.toImage(true);
-    bool allOpaque = true;
     bool inked = false;
-    bool rawMatches = true;
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 60; ++x) {
-            allOpaque = allOpaque && opaque.pixel(x, y).alpha() == 255;
-            inked = inked || opaque.pixel(x, y).red() > 0;
-            rawMatches = rawMatches && raw.pixel(x, y).value() == rawAt(surface, x, y);
-        }
+    for (int i = 0; i < 60 * 20; ++i) {
+        const int x = i % 60, y = i / 60;
+        inked = inked || opaque.pixel(x, y).red() > 0;
+        ASSERT_EQ(255, opaque.pixel(x, y).alpha()) << x << "," << y;
+        ASSERT_EQ(rawAt(surface, x, y), raw.pixel(x, y).value()) << "keeping alpha keeps every byte, " << i;
     }
     EXPECT_TRUE(inked);
-    EXPECT_TRUE(allOpaque);
-    EXPECT_TRUE(rawMatches) << "keeping alpha keeps every byte as it is";
 }
 
 TEST(BitmapSurface, CopyBitsStopsAtTheEndOfThePixels)
@@ -161,8 +122,5 @@ TEST(BitmapSurface, CopyBitsStopsAtTheEndOfThePixels)
     EXPECT_EQ(0xABABABABu, rawAt(surface, 0, 0));
     EXPECT_EQ(0x08070605u, rawAt(surface, 1, 0)) << "a short copy changes only its bytes";
     surface.copyBits(nullptr, 12);
-
-    BitmapSurface none(0, 0);
-    none.copyBits(source.data(), source.size());
-    EXPECT_FALSE(none.hasBits());
+    BitmapSurface(0, 0).copyBits(source.data(), source.size());
 }

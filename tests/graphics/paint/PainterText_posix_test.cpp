@@ -6,81 +6,45 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using Log = std::vector<std::string>;
 
-namespace {
+using PainterText = PainterOnRecorder;
 
-class PainterText : public ::testing::Test
+TEST_F(PainterText, PlacesElidesAndReportsWhatItDrew)
 {
-protected:
-    PainterText() : painter(&target) { recorder.device.log.clear(); }
-
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter;
-};
-
-} // namespace
-
-TEST_F(PainterText, EmptyTextOrRectangleDrawsNothing)
-{
-    Rect out(1, 1, 1, 1);
-    EXPECT_FALSE(painter.drawText(String(), Rect(0, 0, 100, 20), Rect::kAlignRight, 2, false, &out));
-    EXPECT_TRUE(painter.drawText(String(u"abc"), Rect(0, 0, 0, 20), Rect::kAlignRight, 2, false, &out));
-    EXPECT_TRUE(painter.drawText(String(u"abc"), Rect(0, 0, 100, 0), 0, 0, false, &out));
-    EXPECT_TRUE(recorder.device.log.empty());
-    EXPECT_EQ(Rect(1, 1, 1, 1), out) << "nothing drawn, nothing reported";
-}
-
-TEST_F(PainterText, NoAlignmentAndNoElisionDrawsWholeAtTheCorner)
-{
-    Rect out(1, 1, 1, 1);
-    EXPECT_FALSE(painter.drawText(String(u"far too wide"), Rect(5, 6, 10, 10), 0, 0, false, &out));
-    EXPECT_EQ((Log{"text 'far too wide' at 5,6"}), recorder.device.log);
-    EXPECT_EQ(Rect(1, 1, 1, 1), out);
-}
-
-TEST_F(PainterText, AlignedTextIsPlacedAndReported)
-{
-    Rect out;
-    EXPECT_FALSE(painter.drawText(String(u"abc"), Rect(10, 10, 100, 50),
-                                  Rect::kAlignRight | Rect::kAlignBottom, FontMetrics::kElideRight, false,
-                                  &out))
-        << "a text that fits is drawn unchanged";
-    EXPECT_EQ(Rect(86, 44, 24, 16), out);
-    EXPECT_FALSE(painter.drawText(String(u"abcd"), Rect(0, 0, 100, 20),
-                                  Rect::kAlignHCenter | Rect::kAlignVCenter, FontMetrics::kElideNone, false,
-                                  nullptr));
-    EXPECT_EQ((Log{"text 'abc' at 86,44", "text 'abcd' at 34,2"}), recorder.device.log);
-}
-
-TEST_F(PainterText, ElidedTextFitsAndReportsTheChange)
-{
-    Rect out;
-    const Rect area(0, 0, 60, 20);
-    EXPECT_TRUE(painter.drawText(String(u"abcdefghij"), area, Rect::kAlignRight, FontMetrics::kElideRight,
-                                 false, &out));
-    EXPECT_EQ((Log{"text 'ab ... ' at 4,0"}), recorder.device.log);
-    EXPECT_EQ(Rect(4, 0, 56, 16), out);
-    EXPECT_TRUE(area.containsRect(out));
-
-    EXPECT_TRUE(painter.drawText(String(u"abcdefghijkl"), area, Rect::kAlignLeft, FontMetrics::kElideMiddle,
-                                 false, &out));
-    EXPECT_EQ("text 'a ... l' at 0,0", recorder.device.log.back());
-
-    recorder.device.log.clear();
-    out = Rect(1, 1, 1, 1);
-    EXPECT_TRUE(
-        painter.drawText(String(u"abcdefghij"), Rect(0, 0, 30, 20), 0, FontMetrics::kElideRight, false, &out))
-        << "elided to nothing: the text shown differs";
-    EXPECT_TRUE(recorder.device.log.empty());
-    EXPECT_EQ(Rect(1, 1, 1, 1), out);
+    // Text, rectangle, alignment, elision; whether the text shown differs,
+    // what the device drew, the rectangle reported (1,1,1,1: none).
+    const uint32_t right = FontMetrics::kElideRight, bottomRight = Rect::kAlignRight | Rect::kAlignBottom;
+    const std::tuple<const char16_t*, Rect, uint32_t, uint32_t, bool, std::string, Rect> rows[] = {
+        {u"", Rect(0, 0, 100, 20), Rect::kAlignRight, 2, false, "", Rect(1, 1, 1, 1)},
+        {u"abc", Rect(0, 0, 0, 20), Rect::kAlignRight, 2, true, "", Rect(1, 1, 1, 1)},
+        {u"abc", Rect(0, 0, 100, 0), 0, 0, true, "", Rect(1, 1, 1, 1)},
+        // No alignment and no elision: drawn whole at the corner.
+        {u"far too wide", Rect(5, 6, 10, 10), 0, 0, false, "text 'far too wide' at 5,6", Rect(1, 1, 1, 1)},
+        {u"abc", Rect(10, 10, 100, 50), bottomRight, right, false, "text 'abc' at 86,44",
+         Rect(86, 44, 24, 16)},
+        {u"abcd", Rect(0, 0, 100, 20), Rect::kAlignHCenter | Rect::kAlignVCenter, 0, false,
+         "text 'abcd' at 34,2", Rect(34, 2, 32, 16)},
+        {u"abcdefghij", Rect(0, 0, 60, 20), Rect::kAlignRight, right, true, "text 'ab ... ' at 4,0",
+         Rect(4, 0, 56, 16)},
+        {u"abcdefghijkl", Rect(0, 0, 60, 20), Rect::kAlignLeft, FontMetrics::kElideMiddle, true,
+         "text 'a ... l' at 0,0", Rect(0, 0, 56, 16)},
+        {u"abcdefghij", Rect(0, 0, 30, 20), 0, right, true, "", Rect(1, 1, 1, 1)}}; // elided to nothing
+    for (const auto& [text, area, alignment, elision, changed, drawn, reported] : rows) {
+        recorder.device.log.clear();
+        Rect out(1, 1, 1, 1);
+        EXPECT_EQ(changed, painter.drawText(String(text), area, alignment, elision, false, &out))
+            << ascii(String(text));
+        EXPECT_EQ(drawn.empty() ? Log() : Log{drawn}, recorder.device.log) << ascii(String(text));
+        EXPECT_EQ(reported, out) << ascii(String(text));
+    }
 }
 
 TEST_F(PainterText, LayoutFollowsTheFont)
 {
     painter.setFont(FontDesc(String(u"tahoma"), 24.0f, 0));
-    recorder.device.log.clear();
     Rect out;
     painter.drawText(String(u"ab"), Rect(0, 0, 100, 100), Rect::kAlignBottom, FontMetrics::kElideNone, false,
                      &out);

@@ -7,89 +7,48 @@
 #include <climits>
 
 using Log = std::vector<std::string>;
+using PainterState = PainterOnRecorder;
+using PainterDrawing = PainterOnRecorder;
 
 TEST(PainterBegin, OnlyOnAFreeTargetThroughAnIdleDevice)
 {
     CurrentRecorder recorder;
+    FakeTarget busy, first, second;
+    busy.setPainting(true);
     {
-        Painter none(nullptr);
-        EXPECT_FALSE(none.isActive());
-        EXPECT_EQ(nullptr, none.target());
-    }
-
-    FakeTarget busyTarget;
-    busyTarget.setPainting(true);
-    {
-        Painter refused(&busyTarget);
-        EXPECT_FALSE(refused.isActive());
-    }
-    EXPECT_TRUE(busyTarget.isPainting()) << "an inactive painter leaves another painter's flag alone";
-
-    FakeTarget first;
-    FakeTarget second;
-    {
+        Painter none(nullptr), refused(&busy);
+        EXPECT_FALSE(none.isActive() || refused.isActive());
+        EXPECT_TRUE(busy.isPainting()) << "an inactive painter leaves another painter's flag alone";
         Painter active(&first);
-        ASSERT_TRUE(active.isActive());
-        EXPECT_TRUE(first.isPainting());
+        ASSERT_TRUE(active.isActive() && first.isPainting());
         EXPECT_EQ(&recorder.device, active.device());
-
-        Painter blocked(&second);
-        EXPECT_FALSE(blocked.isActive()) << "the one current device already paints";
+        Painter blocked(&second), sameTarget(&first);
+        EXPECT_FALSE(blocked.isActive() || sameTarget.isActive()) << "the one current device already paints";
         EXPECT_EQ(nullptr, blocked.device());
         EXPECT_FALSE(second.isPainting());
-
-        Painter sameTarget(&first);
-        EXPECT_FALSE(sameTarget.isActive());
+        EXPECT_TRUE(active.end());
+        EXPECT_FALSE(active.isActive() || first.isPainting() || active.target());
+        EXPECT_FALSE(active.end()) << "a second end has nothing to finish";
+        active.drawRect(0, 0, 5, 5);
     }
-    EXPECT_FALSE(first.isPainting());
     EXPECT_EQ((Log{"begin", "end"}), recorder.device.log);
-
     Painter later(&second);
     EXPECT_TRUE(later.isActive()) << "once the first painter is gone, a new one begins";
-}
+    later.end();
 
-TEST(PainterBegin, RefusedOrMissingDeviceLeavesThePainterInactive)
-{
-    CurrentRecorder recorder;
-    FakeTarget target;
     recorder.device.refuseBegin = true;
-    {
-        Painter painter(&target);
-        EXPECT_FALSE(painter.isActive());
-        EXPECT_EQ(nullptr, painter.device());
-        EXPECT_FALSE(target.isPainting());
-        EXPECT_FALSE(painter.end());
-    }
-
+    Painter refusedByDevice(&first);
+    EXPECT_FALSE(refusedByDevice.isActive() || refusedByDevice.device() || first.isPainting());
     PaintDevice::setCurrent(nullptr);
-    Painter withoutDevice(&target);
-    EXPECT_FALSE(withoutDevice.isActive());
+    Painter withoutDevice(&first);
     withoutDevice.drawLine(0, 0, 5, 5);
-    EXPECT_TRUE(recorder.device.log.empty());
+    EXPECT_FALSE(withoutDevice.isActive());
+    EXPECT_EQ((Log{"begin", "end", "begin", "end"}), recorder.device.log)
+        << "refused painters reach no device";
 }
 
-TEST(PainterBegin, EndFinishesOnceAndForgetsTheTarget)
+TEST_F(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    ASSERT_TRUE(painter.isActive());
-    EXPECT_TRUE(painter.end());
-    EXPECT_FALSE(painter.isActive());
-    EXPECT_EQ(nullptr, painter.target());
-    EXPECT_FALSE(target.isPainting());
-    EXPECT_FALSE(painter.end()) << "a second end has nothing to finish";
-    painter.drawRect(0, 0, 5, 5);
-    EXPECT_EQ((Log{"begin", "end"}), recorder.device.log);
-}
-
-TEST(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
-{
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.setPen(Pen(Color(0xFF112233u), 1.0f, Pen::kDash));
     painter.setBrush(Brush(Color(0x80445566u), 0));
     painter.setBackgroundBrush(Brush(Color(0xFF778899u), 0));
@@ -103,7 +62,7 @@ TEST(PainterState, EachChangeReachesTheDeviceOnceWithItsOwnBit)
     EXPECT_EQ(String(u"verdana"), painter.fontMetrics().font().family()) << "metrics follow the font";
 }
 
-TEST(PainterState, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
+TEST(PainterAnnouncing, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
 {
     CurrentRecorder recorder;
     FakeTarget target;
@@ -149,13 +108,8 @@ TEST(PainterState, RepeatedValuesAreSkippedUntilPaintingBeginsAgain)
         << "a new painter announces the same pen again, once";
 }
 
-TEST(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
+TEST_F(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.translate(10, 0);
     painter.scale(2, 2);
     int x = 0;
@@ -174,9 +128,6 @@ TEST(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
     EXPECT_TRUE(painter.clip().isEmpty());
 
     painter.setRenderHint(Painter::kSmoothScalingHint, true);
-    painter.setRenderHint(Painter::kAlphaBlendHint, false);
-    EXPECT_TRUE(painter.testRenderHint(Painter::kSmoothScalingHint));
-    EXPECT_FALSE(painter.testRenderHint(Painter::kAlphaBlendHint));
 
     EXPECT_EQ((Log{"state 32 dx 10 dy 0", "state 32 dx 10 dy 0", "state 32 dx 10 dy 0", "state 32 dx 0 dy 0",
                    "state 32 dx 0 dy 0", "state 16 clip 5,6,7,8", "state 16 clip 5,6,7,8",
@@ -185,13 +136,16 @@ TEST(PainterState, TransformAndClipAreAnnouncedWithoutComparing)
         << "render hints announce nothing";
 }
 
-TEST(PainterState, AnEarlierStateReturnsBySettingItAgain)
+TEST_F(PainterState, DefaultsAreUnseenUntilAnnouncedAndEarlierStatesReturnBySettingThemAgain)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
+    painter.drawLine(0, 0, 4, 0);
+    EXPECT_EQ("lines 0,0-4,0 pen 00FFFFFF", recorder.device.log.back())
+        << "the painter's own blue pen has not reached the device yet";
+    painter.setBrush(painter.brush());
+    painter.drawLine(0, 0, 4, 0);
+    EXPECT_EQ("lines 0,0-4,0 pen FF0000FF", recorder.device.log.back())
+        << "once announcing, the device reads the painter's state";
     recorder.device.log.clear();
-
     const Pen first(Color(0xFF0000FFu));
     const Pen second(Color(0xFFFF0000u));
     painter.setPen(first);
@@ -208,29 +162,8 @@ TEST(PainterState, AnEarlierStateReturnsBySettingItAgain)
               recorder.device.log);
 }
 
-TEST(PainterState, TheDeviceSeesInvisibleDefaultsUntilTheFirstAnnouncement)
+TEST_F(PainterDrawing, ShapesAndImagesAreShapedForTheDevice)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-    painter.drawLine(0, 0, 4, 0);
-    EXPECT_EQ("lines 0,0-4,0 pen 00FFFFFF", recorder.device.log.back())
-        << "the painter's own blue pen has not reached the device yet";
-    EXPECT_EQ(Color(0xFF0000FFu), painter.pen().color());
-    painter.setBrush(painter.brush());
-    painter.drawLine(0, 0, 4, 0);
-    EXPECT_EQ("lines 0,0-4,0 pen FF0000FF", recorder.device.log.back())
-        << "once announcing, the device reads the painter's state";
-}
-
-TEST(PainterDrawing, ArgumentsAreShapedForTheDevice)
-{
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.drawEllipse(Point(10, 10), 4, 2);
     painter.drawEllipse(1, 2, 3, 4);
     painter.drawLine(Point(1, 2), Point(3, 4));
@@ -248,13 +181,6 @@ TEST(PainterDrawing, ArgumentsAreShapedForTheDevice)
                    "lines 0,0-5,0 0,1-5,1 pen 00FFFFFF", "rects 1,2,3,4", "polygon 1 0,0 9,0 0,9",
                    "invert 2,2,2,2 on", "viewport 1,1,50,50", "window 0,0,100,100"}),
               recorder.device.log);
-}
-
-TEST(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
-{
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
     recorder.device.log.clear();
     const Image image(4, 2, true);
 
@@ -273,13 +199,8 @@ TEST(PainterDrawing, ImagesGoWholeScaledPartlyAlignedOrTiled)
         << "an aligned image larger than its rectangle overflows it";
 }
 
-TEST(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
+TEST_F(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
 {
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Painter painter(&target);
-    recorder.device.log.clear();
-
     painter.fillRect(Rect(0, 0, 10, 0), Color(0xFFFF0000u));
     painter.fillRect(-1, 0, 0, 10, Brush(Color(0xFFFF0000u), 0));
     EXPECT_TRUE(recorder.device.log.empty()) << "an empty rectangle neither sets the brush nor draws";
@@ -298,7 +219,7 @@ TEST(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
     EXPECT_EQ("ellipse -2147483648,-1,2147483647,2", recorder.device.log.back());
 }
 
-TEST(PainterDrawing, AnInactivePainterDrawsNothingButKeepsItsState)
+TEST(PainterInactive, DrawsNothingButKeepsItsState)
 {
     CurrentRecorder recorder;
     FakeTarget target;
@@ -314,12 +235,9 @@ TEST(PainterDrawing, AnInactivePainterDrawsNothingButKeepsItsState)
     painter.translate(5, 5);
     painter.setClipRect(Rect(0, 0, 5, 5));
     painter.setViewport(0, 0, 5, 5);
-    painter.drawEllipse(0, 0, 5, 5);
     painter.drawLines(&line, 1);
     painter.drawPolygon(&corner, 1, 0);
-    painter.drawRect(0, 0, 5, 5);
     painter.invertRect(Rect(0, 0, 5, 5), true);
-    painter.drawImage(image, 0, 0);
     painter.drawImageAligned(image, Rect(0, 0, 9, 9), 0);
     painter.tileImage(image, Rect(0, 0, 9, 9));
     painter.drawText(u"x", 1, 0, 0);

@@ -6,9 +6,12 @@
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/PaintState.h"
 #include "graphics/paint/PaintTarget.h"
+#include "graphics/paint/Painter.h"
 #include "graphics/paint/Pen.h"
 #include "graphics/paint/Region.h"
 #include "graphics/paint/Transform.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -44,7 +47,6 @@ inline std::string ascii(const String& text)
 {
     return ascii(text.data(), text.length());
 }
-
 inline std::string hex(const Color& color)
 {
     char buffer[16];
@@ -52,10 +54,14 @@ inline std::string hex(const Color& color)
     return buffer;
 }
 
+inline std::string pointText(int x, int y)
+{
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
 inline std::string rectText(const Rect& r)
 {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) + "," +
-           std::to_string(r.height);
+    return pointText(r.x, r.y) + "," + pointText(r.width, r.height);
 }
 
 // A device that writes one line per call it receives, with the state part
@@ -130,8 +136,7 @@ public:
     {
         std::string line = "lines";
         for (int i = 0; i < count; ++i)
-            line += " " + std::to_string(lines[i].x1) + "," + std::to_string(lines[i].y1) + "-" +
-                    std::to_string(lines[i].x2) + "," + std::to_string(lines[i].y2);
+            line += " " + pointText(lines[i].x1, lines[i].y1) + "-" + pointText(lines[i].x2, lines[i].y2);
         // What the device would draw with: the pen it has been told about.
         line += " pen " + hex(state()->pen().color());
         log.push_back(line);
@@ -140,7 +145,7 @@ public:
     {
         std::string line = "polygon " + std::to_string(fillMode);
         for (int i = 0; i < count; ++i)
-            line += " " + std::to_string(points[i].x) + "," + std::to_string(points[i].y);
+            line += " " + pointText(points[i].x, points[i].y);
         log.push_back(line);
     }
     void drawRects(const Rect* rects, int count) override
@@ -161,14 +166,13 @@ public:
     }
     void drawImagePart(const Image&, const Point& source, const Point& target, int width, int height) override
     {
-        log.push_back("part " + std::to_string(source.x) + "," + std::to_string(source.y) + " to " +
-                      std::to_string(target.x) + "," + std::to_string(target.y) + " " +
+        log.push_back("part " + pointText(source.x, source.y) + " to " + pointText(target.x, target.y) + " " +
                       std::to_string(width) + "x" + std::to_string(height));
     }
     void drawTiledImage(const Image&, const Rect& rect) override { log.push_back("tiles " + rectText(rect)); }
     void drawText(const char16_t* text, int length, int x, int y) override
     {
-        log.push_back("text '" + ascii(text, length) + "' at " + std::to_string(x) + "," + std::to_string(y));
+        log.push_back("text '" + ascii(text, length) + "' at " + pointText(x, y));
     }
 
 private:
@@ -191,4 +195,16 @@ public:
 
 private:
     PaintDevice* m_previous;
+};
+
+// A painter already begun on a fake target through a current recording
+// device whose log starts empty.
+class PainterOnRecorder : public ::testing::Test
+{
+protected:
+    PainterOnRecorder() : painter(&target) { recorder.device.log.clear(); }
+
+    CurrentRecorder recorder;
+    FakeTarget target;
+    Painter painter;
 };
