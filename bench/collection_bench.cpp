@@ -18,7 +18,7 @@
 #include "model/collection/CollectionFile.h"
 #include "model/collection/CollectionHeader.h"
 #include "model/collection/CollectionWriter.h"
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
 

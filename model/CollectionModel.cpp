@@ -29,6 +29,8 @@ const char16_t kRecentFolderKey[] = u"model/recentBrowsedFolder";
 const char16_t kLoanPeriodKey[] = u"model/defaultLoanPeriod";
 const char16_t kExtractOptionsKey[] = u"model/extractOptions";
 const char16_t kExtractorKey[] = u"model/extractor";
+const char16_t kSortModeKey[] = u"view/sortMode";
+const char16_t kSortOrderKey[] = u"view/sortOrder";
 
 Variant stored(const ConfigFile& config, const char16_t* key)
 {
@@ -408,6 +410,20 @@ void CollectionModel::saveSettings(ConfigFile& config) const
     config.setValue(String(kLoanPeriodKey), Variant(m_loaners.defaultLoanPeriod()));
     config.setValue(String(kExtractOptionsKey), Variant(int32_t(m_extractOptions)));
     config.setValue(String(kExtractorKey), Variant(m_extractorIndex));
+}
+
+void CollectionModel::loadViewSettings(const ConfigFile& config)
+{
+    m_viewSettings.loadSettings(config);
+    m_sortMode = stored(config, kSortModeKey).toInt();
+    m_sortOrder = stored(config, kSortOrderKey).toInt();
+}
+
+void CollectionModel::saveViewSettings(ConfigFile& config) const
+{
+    m_viewSettings.saveSettings(config);
+    config.setValue(String(kSortModeKey), Variant(m_sortMode));
+    config.setValue(String(kSortOrderKey), Variant(m_sortOrder));
 }
 
 String CollectionModel::dateFormat()

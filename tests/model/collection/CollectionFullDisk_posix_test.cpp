@@ -5,7 +5,7 @@
 
 #include "foundation/io/Directory.h"
 #include "model/collection/CollectionFile.h"
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
 #include "tests/support/FileSizeLimit.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/collection/CollectionFile.h"
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionCompare.h"
 #include "tests/model/collection/RichCollection.h"
 

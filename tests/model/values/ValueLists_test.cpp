@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/collection/CollectionHeader.h"
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/values/ValueLists.h"
 #include "tests/model/ModelTestSupport.h"
