@@ -16,7 +16,6 @@
 #include "model/scan/MediaExtensions.h"
 #include "model/sorting/MovieSorter.h"
 #include "model/sorting/SortArticles.h"
-#include "model/values/MovieWalk.h"
 #include "model/values/ValueLists.h"
 
 namespace {
@@ -200,17 +199,18 @@ int CollectionModel::averageCompleteness() const
     if (m_movies.isEmpty())
         return 0;
     int64_t sum = 0;
-    walkMovies(m_movies, &Movie::plot, [&sum](const Movie& movie) { sum += movie.completeness(); });
+    for (const Movie* movie : m_movies)
+        sum += movie->completeness();
     return int(sum / m_movies.count());
 }
 
 int64_t CollectionModel::totalRunningTime() const
 {
     int64_t total = 0;
-    walkMovies(m_movies, &Movie::episodes, [&total](const Movie& movie) {
-        int episodes = movie.episodeCount();
-        total += int64_t(movie.runningTime) * (episodes > 0 ? episodes : 1);
-    });
+    for (const Movie* movie : m_movies) {
+        int episodes = movie->episodeCount();
+        total += int64_t(movie->runningTime) * (episodes > 0 ? episodes : 1);
+    }
     return total;
 }
 
