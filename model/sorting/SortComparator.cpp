@@ -1,6 +1,6 @@
 #include "model/sorting/SortComparator.h"
 
-#include "foundation/text/TerminatedText.h"
+#include "foundation/text/CharClass.h"
 #include "model/records/Movie.h"
 #include "model/sorting/SortArticles.h"
 
@@ -14,6 +14,27 @@ void setDateTime(SortComparator::Key& key, const DateTime& value)
                                 time.minute(), time.second(), time.millisecond()};
     for (int i = 0; i < 7; ++i)
         key.numbers[i] = numbers[i];
+}
+
+// The title folds as wideCompareNoCase folds each unit, and ends where a
+// zero-terminated text would.
+void setTitle(SortComparator::Key& key, const String& title, bool skipArticle)
+{
+    if (title.isEmpty())
+        return;
+    key.hasTitle = true;
+    const int start = skipArticle ? SortArticles::keyStart(title) : 0;
+    key.title.reserve(size_t(title.length() - start));
+    for (int i = start; i < title.length() && title.at(i) != 0; ++i)
+        key.title.push_back(toUpperUnit(title.at(i)));
+}
+
+int compareTitles(const SortComparator::Key& a, const SortComparator::Key& b)
+{
+    if (!a.hasTitle || !b.hasTitle)
+        return int(a.hasTitle) - int(b.hasTitle);
+    const int result = a.title.compare(b.title);
+    return result == 0 ? 0 : (result < 0 ? -1 : 1);
 }
 
 int compareNumbers(const SortComparator::Key& a, const SortComparator::Key& b)
@@ -32,10 +53,7 @@ SortComparator::Key SortComparator::keyOf(const Movie& movie) const
     Key key;
     switch (mode) {
     case kByTitle:
-        if (!movie.title.isEmpty()) {
-            const bool skipArticle = ignoreArticle && !SortArticles::list().isEmpty();
-            key.title = movie.title.constCharAt(skipArticle ? SortArticles::keyStart(movie.title) : 0);
-        }
+        setTitle(key, movie.title, ignoreArticle && !SortArticles::list().isEmpty());
         break;
     case kByYear:
         key.numbers[0] = movie.year;
@@ -54,7 +72,7 @@ SortComparator::Key SortComparator::keyOf(const Movie& movie) const
 
 int SortComparator::compareKeys(const Key& a, const Key& b) const
 {
-    const int result = mode == kByTitle ? wideCompareNoCase(a.title, b.title) : compareNumbers(a, b);
+    const int result = mode == kByTitle ? compareTitles(a, b) : compareNumbers(a, b);
     return order == kAscending ? result : -result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class Movie;
 
@@ -22,14 +23,15 @@ struct SortComparator
     };
     static constexpr int32_t kAscending = 1;
 
-    // What a movie sorts by in one mode: its title past the article (null
-    // for an empty title, which sorts before every other), or up to seven
-    // numbers compared in turn (the year; or year, month, day, hour, minute,
-    // second and millisecond). The title points into the movie, which must
-    // not change while the key is used.
+    // What a movie sorts by in one mode: its title past the article, in
+    // capitals and up to a zero unit (no title at all sorts before every
+    // other), or up to seven numbers compared in turn (the year; or year,
+    // month, day, hour, minute, second and millisecond). Made once per movie,
+    // it spares a sort the case mapping of every comparison.
     struct Key
     {
-        const char16_t* title = nullptr;
+        bool hasTitle = false;
+        std::u16string title;
         int32_t numbers[7] = {};
     };
 
