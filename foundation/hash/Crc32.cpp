@@ -41,7 +41,8 @@ Crc32 Crc32::fromFile(const String& path)
 {
     uint32_t running = 0;
     Crc32 result;
-    if (forEachFileBlock(path, [&](const uint8_t* bytes, uint32_t count) { running = extend(running, bytes, count); }))
+    if (forEachFileBlock(
+            path, [&](const uint8_t* bytes, uint32_t count) { running = extend(running, bytes, count); }))
         result.m_value = running;
     return result;
 }

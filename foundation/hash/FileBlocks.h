@@ -10,8 +10,7 @@ constexpr uint32_t kFileBlockSize = 4096;
 
 // Hands every block of the file, in order, to consume(bytes, count); false
 // when the file cannot be opened or a read fails.
-template <typename Consume>
-bool forEachFileBlock(const String& path, Consume consume)
+template <typename Consume> bool forEachFileBlock(const String& path, Consume consume)
 {
     FileInputStream file(path);
     if (!file.isOpen())

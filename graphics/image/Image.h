@@ -231,7 +231,10 @@ public:
     // Blends the source onto this image at the position, in place. Both must
     // be 32-bit with straight alpha; otherwise nothing changes.
     void drawImage(const Image& source, const Point& position);
-    void drawImageAt(const Image& source, const Point& position) { drawImage(source, position); }
+    void drawImageAt(const Image& source, const Point& position)
+    {
+        drawImage(source, position);
+    }
 
     // In place. A table has 256 entries; a 24-bit image maps every byte of
     // its rows, a 32-bit one B, G and R and keeps alpha.

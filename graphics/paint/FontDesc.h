@@ -86,4 +86,3 @@ inline void setClearTypeEnabled(bool enabled)
 {
     FontDesc::setClearTypeEnabled(enabled);
 }
-

@@ -131,8 +131,9 @@ void application()
     String translated = core->translate(u"Open", u"UserInterface/UILineEdit");
     String byId = core->translateById(12345);
     String texts = core->productName() + core->appDirectory() + core->programPath() + core->version() +
-                   core->dataDirectory() + core->agentIdentity(true) + core->productUrl() + core->makerName() +
-                   core->makerWebText() + core->decoratedUrl(String(u"http://example.org/"));
+                   core->dataDirectory() + core->agentIdentity(true) + core->productUrl() +
+                   core->makerName() + core->makerWebText() +
+                   core->decoratedUrl(String(u"http://example.org/"));
     void* module = core->moduleHandle();
     PakArchive* pak = core->findPak(String(u"data"));
     core->setMainWindow(nullptr);
@@ -204,11 +205,13 @@ void timeAndLocale()
 void filesAndSystem()
 {
     String path(u"C:\\a\\b.txt");
-    bool checks = File::exists(path) || File::isLocked(path) || File::copy(path, path) || Directory::exists(path);
+    bool checks =
+        File::exists(path) || File::isLocked(path) || File::copy(path, path) || Directory::exists(path);
     StringList found;
     StringList extensions;
     checks = checks || Directory::list(path, 1 | 16, &extensions, found);
-    String parts = String(pathSeparator(), 1) + pathDirectory(path) + pathExtension(path, 1) + pathBaseName(path);
+    String parts =
+        String(pathSeparator(), 1) + pathDirectory(path) + pathExtension(path, 1) + pathBaseName(path);
     String folder = SystemInfo::specialFolder(11);
     (void)checks, (void)parts, (void)folder;
 }
@@ -222,9 +225,14 @@ void digestsAndValues()
     String md5Text = md5.toString();
     ByteArray md5Bytes = Md5Digest::fromFile(String(u"a.bin")).toByteArray();
     Crc32 fileCrc = Crc32::fromFile(String(u"a.bin"));
-    Variant values[] = {Variant::VariantBool(true), Variant::VariantInt(-1), Variant::VariantUInt(1u),
-                        Variant::VariantFloat(1.5f), Variant::VariantString(String(u"a")), Variant()};
-    int number = values[0].toInt() + int(values[1].toUInt()) + int(values[2].toBool()) + int(values[3].toFloat());
+    Variant values[] = {Variant::VariantBool(true),
+                        Variant::VariantInt(-1),
+                        Variant::VariantUInt(1u),
+                        Variant::VariantFloat(1.5f),
+                        Variant::VariantString(String(u"a")),
+                        Variant()};
+    int number =
+        values[0].toInt() + int(values[1].toUInt()) + int(values[2].toBool()) + int(values[3].toFloat());
     String text = values[4].toString();
     (void)hasCrc, (void)crcValue, (void)md5Text, (void)md5Bytes, (void)fileCrc, (void)number, (void)text;
 }
@@ -263,7 +271,8 @@ void network(UpdatesBotThread& informer)
     bool started = informer.start();
     int result = informer.result();
     String encoded = urlEncode(String(u"a b")) + userAgentString(1);
-    (void)host, (void)length, (void)kind, (void)body, (void)performed, (void)started, (void)result, (void)encoded;
+    (void)host, (void)length, (void)kind, (void)body, (void)performed, (void)started, (void)result,
+        (void)encoded;
 }
 
 } // namespace callforms

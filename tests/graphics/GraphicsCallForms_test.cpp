@@ -8,8 +8,8 @@
 #include "graphics/paint/FontDesc.h"
 #include "graphics/paint/FontMetrics.h"
 #include "graphics/paint/Gradient.h"
-#include "graphics/paint/Painter.h"
 #include "graphics/paint/PaintTarget.h"
+#include "graphics/paint/Painter.h"
 #include "graphics/paint/Pen.h"
 
 namespace callforms {

@@ -6,9 +6,9 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "model/collection/CollectionFile.h"
-#include "samples/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "samples/SampleCollection.h"
 
 #include <cstdio>
 #include <cstdlib>

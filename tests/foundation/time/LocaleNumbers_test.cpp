@@ -30,12 +30,15 @@ void expectReads(const Locale& locale, const NumberCase* cases, int count)
 TEST(LocaleNumbers, EnglishReadsItsOwnFormatExactly)
 {
     const NumberCase cases[] = {
-        {u"1,234.5", true, 1234.5},     {u"1,234,567.25", true, 1234567.25}, {u"-12,345", true, -12.345},
-        {u"1,234,567", true, 1234567.0}, {u"0.5", true, 0.5},                 {u"0,5", true, 0.5},
-        {u"1.234,5", false, 0.0},        {u"1,23,4.5", false, 0.0},           {u"1234,567.5", false, 0.0},
-        {u"1,2345.5", false, 0.0},       {u"1.2.3", false, 0.0},              {u"12.5.", false, 0.0},
-        {u"1,234.5,6", false, 0.0},      {u",5", true, 0.5},                  {u"5-", false, 0.0},
-        {u"  -7.25 ", true, -7.25},      {u"1 234.5", false, 0.0},
+        {u"1,234.5", true, 1234.5},  {u"1,234,567.25", true, 1234567.25},
+        {u"-12,345", true, -12.345}, {u"1,234,567", true, 1234567.0},
+        {u"0.5", true, 0.5},         {u"0,5", true, 0.5},
+        {u"1.234,5", false, 0.0},    {u"1,23,4.5", false, 0.0},
+        {u"1234,567.5", false, 0.0}, {u"1,2345.5", false, 0.0},
+        {u"1.2.3", false, 0.0},      {u"12.5.", false, 0.0},
+        {u"1,234.5,6", false, 0.0},  {u",5", true, 0.5},
+        {u"5-", false, 0.0},         {u"  -7.25 ", true, -7.25},
+        {u"1 234.5", false, 0.0},
     };
     expectReads(Locale(LocaleData::kEnglishUnitedStates), cases, int(sizeof cases / sizeof cases[0]));
 }
@@ -43,9 +46,11 @@ TEST(LocaleNumbers, EnglishReadsItsOwnFormatExactly)
 TEST(LocaleNumbers, GermanReadsItsOwnFormatExactly)
 {
     const NumberCase cases[] = {
-        {u"1.234,5", true, 1234.5},     {u"1.234.567,25", true, 1234567.25}, {u"0,75", true, 0.75},
-        {u"0.75", true, 0.75},          {u"1,234.5", false, 0.0},            {u"1.23.4,5", false, 0.0},
-        {u"1,234,567", false, 0.0},     {u"-1.234.567", true, -1234567.0},   {u"12,5,", false, 0.0},
+        {u"1.234,5", true, 1234.5}, {u"1.234.567,25", true, 1234567.25},
+        {u"0,75", true, 0.75},      {u"0.75", true, 0.75},
+        {u"1,234.5", false, 0.0},   {u"1.23.4,5", false, 0.0},
+        {u"1,234,567", false, 0.0}, {u"-1.234.567", true, -1234567.0},
+        {u"12,5,", false, 0.0},
     };
     expectReads(Locale(LocaleData::kGermanGermany), cases, int(sizeof cases / sizeof cases[0]));
 }

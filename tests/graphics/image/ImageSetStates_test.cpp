@@ -82,5 +82,6 @@ TEST(ImageSetStates, DrawPlacesTheStateInTheRectangle)
     set.draw(painter, Rect(10, 10, 20, 20), Rect::kAlignHCenter | Rect::kAlignVCenter, 2);
     set.draw(painter, Rect(0, 0, 10, 10), Rect::kAlignRight | Rect::kAlignBottom, 3);
     set.draw(painter, Rect(0, 0, 10, 10), 0, 4);
-    EXPECT_EQ((std::vector<std::string>{"part 0,0 to 18,19 3x1", "part 0,0 to 7,9 3x1"}), recorder.device.log);
+    EXPECT_EQ((std::vector<std::string>{"part 0,0 to 18,19 3x1", "part 0,0 to 7,9 3x1"}),
+              recorder.device.log);
 }

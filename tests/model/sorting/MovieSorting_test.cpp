@@ -14,15 +14,15 @@ using modeltest::OwnedMovies;
 
 namespace {
 
-// Few distinct values, so that ties are everywhere: articles, letter-case
-// twins, keys alike in their first letters, empty and zero-unit titles,
-// impossible dates.
+// Few distinct values, so ties are everywhere; articles, case twins, zero units.
 void fillMovies(OwnedMovies& movies, uint32_t seed, int count)
 {
+    // clang-format off
     static const char16_t* const kTitles[] = {
         u"The Matrix", u"the matrix", u"Matrix", u"Der Untergang", u"untergang", u"L' Avventura",
         u"L'Avventura", u"The", u"THE  ", u"Theory", u"An American Tail", u"A", u"", u"Rocky",
         u"ROCKY II", u"Rocko", u"\u00c9t\u00e9", u"\u00e9t\u00e9"};
+    // clang-format on
     static const int32_t kYears[] = {0, 1999, 2000, -5};
     static const DateTime kTimes[] = {DateTime(), DateTime(2020, 13, 40, 25, 0, 0, 0),
                                       DateTime(2021, 5, 1, 12, 0, 0, 0), DateTime(2021, 5, 1, 12, 0, 0, 1),
@@ -45,12 +45,15 @@ void fillMovies(OwnedMovies& movies, uint32_t seed, int count)
 
 TEST(SortComparator, ArticlesCaseAndDirectionByExample)
 {
+    // clang-format off
     struct Row { const char16_t* a; const char16_t* b; bool ignoreArticle; int expected; };
-    const Row rows[] = {{u"The Matrix", u"Matrix", true, 0},        {u"The Matrix", u"Lost", true, 1},
-                        {u"Der Untergang", u"untergang", true, 0},  {u"L' Avventura", u"Avventura", true, 0},
-                        {u"L'Avventura", u"Avventura", true, 1},    {u"The", u"Matrix", true, 1},
-                        {u"An American Tail", u"American Tail", true, 0}, {u"The Matrix", u"Matrix", false, 1},
-                        {u"", u"A", true, -1},                      {u"", u"", false, 0}};
+    const Row rows[] = {
+        {u"The Matrix", u"Matrix", true, 0}, {u"The Matrix", u"Lost", true, 1},
+        {u"Der Untergang", u"untergang", true, 0}, {u"L' Avventura", u"Avventura", true, 0},
+        {u"L'Avventura", u"Avventura", true, 1}, {u"The", u"Matrix", true, 1},
+        {u"An American Tail", u"American Tail", true, 0}, {u"The Matrix", u"Matrix", false, 1},
+        {u"", u"A", true, -1}, {u"", u"", false, 0}};
+    // clang-format on
     for (const Row& row : rows) {
         Movie a, b;
         a.title = String(row.a);
@@ -66,29 +69,26 @@ TEST(SortComparator, ArticlesCaseAndDirectionByExample)
 
 TEST(MovieSorter, MatchesAPlainStableSortOverTheComparator)
 {
+    const int32_t modes[] = {0, 1, 2, 3, 7};
     for (uint32_t seed = 1; seed <= 10; ++seed) {
-        for (int32_t mode : {0, 1, 2, 3, 7}) {
-            for (int32_t order : {1, 0}) {
-                for (bool ignoreArticle : {true, false}) {
-                    OwnedMovies movies;
-                    fillMovies(movies, seed, int(seed * 13 % 70));
-                    const SortComparator comparator = CollectionModel::sortComparator(mode, order, ignoreArticle);
-                    std::vector<Movie*> expected;
-                    for (Movie* movie : movies.list)
-                        expected.push_back(movie);
-                    std::stable_sort(expected.begin(), expected.end(), [&comparator](Movie* a, Movie* b) {
-                        return comparator.compare(*a, *b) < 0;
-                    });
-                    MovieSorter::sort(movies.list, comparator);
-
-                    // Walked backwards, so that a badly relinked list shows too.
-                    std::vector<Movie*> actual;
-                    for (List<Movie*>::Node* node = movies.list.last(); node; node = node->prev)
-                        actual.insert(actual.begin(), node->value);
-                    EXPECT_EQ(actual, expected) << "seed " << seed << " mode " << mode << " order " << order;
-                    EXPECT_EQ(int(actual.size()), movies.list.count());
-                }
-            }
+        for (int variant = 0; variant < 20; ++variant) {
+            const int32_t mode = modes[variant / 4];
+            const int32_t order = variant % 2;
+            const SortComparator comparator = CollectionModel::sortComparator(mode, order, variant % 4 >= 2);
+            OwnedMovies movies;
+            fillMovies(movies, seed, int(seed * 13 % 70));
+            std::vector<Movie*> expected;
+            for (Movie* movie : movies.list)
+                expected.push_back(movie);
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&comparator](Movie* a, Movie* b) { return comparator.compare(*a, *b) < 0; });
+            MovieSorter::sort(movies.list, comparator);
+            // Walked backwards, so that a badly relinked list shows too.
+            std::vector<Movie*> actual;
+            for (List<Movie*>::Node* node = movies.list.last(); node; node = node->prev)
+                actual.insert(actual.begin(), node->value);
+            EXPECT_EQ(actual, expected) << "seed " << seed << " variant " << variant;
+            EXPECT_EQ(int(actual.size()), movies.list.count());
         }
     }
 }

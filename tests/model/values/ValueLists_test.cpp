@@ -59,7 +59,8 @@ TEST(ValueLists, InitialsAndTheMostFrequentValue)
     StringList titles = listOf({u"A..."});
     ValueLists::collectTitleInitials(movies.list, titles);
     EXPECT_EQ(shown(titles), (std::vector<std::string>{"A...", "A...", "a..."}));
-    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(movies.list)), "Drama") << "a tie goes to the first met";
+    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(movies.list)), "Drama")
+        << "a tie goes to the first met";
     movies.add(u"b").genres = listOf({u"Crime"});
     EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(movies.list)), "Crime");
     EXPECT_TRUE(ValueLists::mostFrequentStudio(movies.list).isEmpty());
