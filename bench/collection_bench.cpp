@@ -18,9 +18,9 @@
 #include "model/collection/CollectionFile.h"
 #include "model/collection/CollectionHeader.h"
 #include "model/collection/CollectionWriter.h"
-#include "model/collection/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "samples/SampleCollection.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "foundation/containers/StringList.h"
 #include "model/CollectionModel.h"
 #include "model/collection/CollectionHeader.h"
-#include "model/collection/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "samples/SampleCollection.h"
 
 #include <map>
 #include <memory>

@@ -21,7 +21,6 @@
 #include "model/scan/MediaExtensions.h"
 #include "model/sorting/MovieSorter.h"
 #include "model/sorting/SortArticles.h"
-#include "model/values/MovieWalk.h"
 #include "model/values/ValueLists.h"
 
 namespace {
@@ -34,6 +33,8 @@ const char16_t kRecentFolderKey[] = u"model/recentBrowsedFolder";
 const char16_t kLoanPeriodKey[] = u"model/defaultLoanPeriod";
 const char16_t kExtractOptionsKey[] = u"model/extractOptions";
 const char16_t kExtractorKey[] = u"model/extractor";
+const char16_t kSortModeKey[] = u"view/sortMode";
+const char16_t kSortOrderKey[] = u"view/sortOrder";
 
 Variant stored(const ConfigFile& config, const char16_t* key)
 {
@@ -232,17 +233,18 @@ int CollectionModel::averageCompleteness() const
     if (m_movies.isEmpty())
         return 0;
     int64_t sum = 0;
-    walkMovies(m_movies, &Movie::plot, [&sum](const Movie& movie) { sum += movie.completeness(); });
+    for (const Movie* movie : m_movies)
+        sum += movie->completeness();
     return int(sum / m_movies.count());
 }
 
 int64_t CollectionModel::totalRunningTime() const
 {
     int64_t total = 0;
-    walkMovies(m_movies, &Movie::episodes, [&total](const Movie& movie) {
-        int episodes = movie.episodeCount();
-        total += int64_t(movie.runningTime) * (episodes > 0 ? episodes : 1);
-    });
+    for (const Movie* movie : m_movies) {
+        int episodes = movie->episodeCount();
+        total += int64_t(movie->runningTime) * (episodes > 0 ? episodes : 1);
+    }
     return total;
 }
 
@@ -481,6 +483,20 @@ void CollectionModel::saveSettings(ConfigFile& config) const
     config.setValue(String(kLoanPeriodKey), Variant(m_loaners.defaultLoanPeriod()));
     config.setValue(String(kExtractOptionsKey), Variant(int32_t(m_extractOptions)));
     config.setValue(String(kExtractorKey), Variant(m_extractorIndex));
+}
+
+void CollectionModel::loadViewSettings(const ConfigFile& config)
+{
+    m_viewSettings.loadSettings(config);
+    m_sortMode = stored(config, kSortModeKey).toInt();
+    m_sortOrder = stored(config, kSortOrderKey).toInt();
+}
+
+void CollectionModel::saveViewSettings(ConfigFile& config) const
+{
+    m_viewSettings.saveSettings(config);
+    config.setValue(String(kSortModeKey), Variant(m_sortMode));
+    config.setValue(String(kSortOrderKey), Variant(m_sortOrder));
 }
 
 String CollectionModel::dateFormat()

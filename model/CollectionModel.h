@@ -5,6 +5,7 @@
 #include "foundation/text/String.h"
 #include "graphics/color/Color.h"
 #include "model/card/CardRenderer.h"
+#include "model/config/ViewSettings.h"
 #include "model/extractors/ImageDownloader.h"
 #include "model/informer/UpdateInformer.h"
 #include "model/records/LoanerList.h"
@@ -164,6 +165,12 @@ public:
     // Stores the model's keys in the configuration without saving the file;
     // keys the configuration does not hold are skipped.
     void saveSettings(ConfigFile& config) const;
+    // The view's settings and the sort state the view stores, loaded when the
+    // start-up calls this (after loadSettings) and saved with the view's keys.
+    void loadViewSettings(const ConfigFile& config);
+    void saveViewSettings(ConfigFile& config) const;
+    const ViewSettings& viewSettings() const { return m_viewSettings; }
+    ViewSettings& viewSettings() { return m_viewSettings; }
     bool ignoreArticleWhenSortingTitles() const { return m_ignoreArticleWhenSortingTitles; }
     void setIgnoreArticleWhenSortingTitles(bool on) { m_ignoreArticleWhenSortingTitles = on; }
     bool askForConfirmationWhenRemovingMovies() const { return m_askForConfirmationWhenRemovingMovies; }
@@ -189,6 +196,7 @@ private:
     List<Movie*> m_movies;
     int32_t m_sortMode = SortComparator::kByCreated;
     int32_t m_sortOrder = SortComparator::kAscending;
+    ViewSettings m_viewSettings;
     // Owned; their order is the stored extractor index.
     List<MovieExtractor*> m_extractors;
     uint32_t m_extractOptions = kAllExtractOptions;

@@ -24,5 +24,5 @@ public:
     StringList filter(const String& needle, int caseFlag) const;
 
     static StringList split(const String& text, const String& separator, int flags);
-    String join(const String& separator, int flags) const;
+    String join(const String& separator, int flags = 0) const;
 };

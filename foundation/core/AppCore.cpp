@@ -8,6 +8,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "foundation/net/Url.h"
 #include "foundation/platform/SystemInfo.h"
 #include "foundation/text/ByteArray.h"
 
@@ -17,6 +18,7 @@ AppCore* g_instance = nullptr;
 
 // Chosen by us; the maker's web service splits the identity at it.
 const char16_t kIdentitySeparator[] = u"|";
+const char16_t kDecorationName[] = u"client=";
 
 String withSeparator(const String& folder)
 {
@@ -128,14 +130,22 @@ bool AppCore::ensureDataDirectory() const
 String AppCore::agentIdentity(bool encoded)
 {
     if (m_programCrc.isEmpty()) {
-        ByteArray program;
-        if (program.loadFromFile(m_programPath))
-            m_programCrc = Crc32(program.data(), uint32_t(program.size())).toString();
+        Crc32 checksum = Crc32::fromFile(m_programPath);
+        if (!checksum.isNull())
+            m_programCrc = checksum.toString();
     }
     String identity = m_productName + kIdentitySeparator + m_version + kIdentitySeparator + m_programCrc;
     if (!encoded)
         return identity;
     return withoutOuterZeros(identity.toUtf8()).toBase64();
+}
+
+String AppCore::decoratedUrl(const String& address)
+{
+    if (address.isEmpty())
+        return String();
+    const char16_t joiner = address.containsChar(u'?', String::kCaseSensitive) ? u'&' : u'?';
+    return address + joiner + kDecorationName + urlEncode(agentIdentity(true));
 }
 
 bool AppCore::openPak(const String& name)
@@ -205,6 +215,20 @@ void AppCore::translate(String& out, const char16_t* text, const char16_t* conte
         return;
     }
     out = TranslationEscapes::apply(String(text));
+}
+
+String AppCore::translate(const char16_t* text, const char16_t* context) const
+{
+    String out;
+    translate(out, text, context);
+    return out;
+}
+
+String AppCore::translateById(uint64_t id) const
+{
+    String out;
+    translateById(out, id);
+    return out;
 }
 
 void AppCore::translateById(String& out, uint64_t id) const

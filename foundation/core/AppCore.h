@@ -46,6 +46,11 @@ public:
     void setVersion(const String& version) { m_version = version; }
     const String& companyName() const { return m_companyName; }
     void setCompanyName(const String& name) { m_companyName = name; }
+    const String& makerName() const { return m_companyName; }
+    // The text shown for the maker's web address: the address itself until
+    // a text is set.
+    const String& makerWebText() const { return m_makerWebText.isEmpty() ? m_companyUrl : m_makerWebText; }
+    void setMakerWebText(const String& text) { m_makerWebText = text; }
     // The product's addresses follow the maker's until they are set.
     const String& companyHost() const { return m_companyHost; }
     void setCompanyHost(const String& host);
@@ -71,6 +76,9 @@ public:
     // Product name, version and the CRC-32 of the program file, joined; with
     // encoded, the Base64 text of the joined text's UTF-8 bytes.
     String agentIdentity(bool encoded);
+    // The address with the program's identity appended as a query
+    // parameter, so that the site can tell which build the visitor runs.
+    String decoratedUrl(const String& address);
 
     void* moduleHandle() const;
     static bool isWindowsXpOrLater();
@@ -96,8 +104,10 @@ public:
     // The text in the current language, or the text with its escapes
     // resolved when no language is installed.
     void translate(String& out, const char16_t* text, const char16_t* context = nullptr) const;
+    String translate(const char16_t* text, const char16_t* context = nullptr) const;
     // The empty String without a language.
     void translateById(String& out, uint64_t id) const;
+    String translateById(uint64_t id) const;
     // Takes ownership; deletes the one installed before. Null removes it.
     void installTranslator(Translator* translator);
     Translator* translator() const { return m_translator; }
@@ -129,6 +139,7 @@ private:
     String m_companyName;
     String m_companyHost;
     String m_companyUrl;
+    String m_makerWebText;
     String m_productName;
     String m_version;
     String m_productHost;

@@ -36,6 +36,13 @@ public:
     explicit Variant(const String& value);
     explicit Variant(const char16_t* value);
     // A copy without a value is empty (kind 0).
+    // The constructors under the names the windows call them by.
+    static Variant VariantBool(bool value) { return Variant(value); }
+    static Variant VariantInt(int32_t value) { return Variant(value); }
+    static Variant VariantUInt(uint32_t value) { return Variant(value); }
+    static Variant VariantFloat(float value) { return Variant(value); }
+    static Variant VariantString(const String& value) { return Variant(value); }
+
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
     ~Variant();

@@ -1,5 +1,7 @@
 #include "foundation/geometry/Rect.h"
 
+#include <algorithm>
+
 namespace {
 
 int32_t saturate(int64_t value)
@@ -80,4 +82,21 @@ void Rect::setTop(int32_t newY)
     int64_t newHeight = static_cast<int64_t>(height) + y - newY;
     height = newHeight < 0 ? 0 : saturate(newHeight);
     y = newY;
+}
+
+Rect Rect::intersected(const Rect& b) const
+{
+    const Rect& a = *this;
+    // In 64 bits: x + width may pass the int range.
+    const int64_t left = std::max<int64_t>(a.x, b.x);
+    const int64_t top = std::max<int64_t>(a.y, b.y);
+    const int64_t right =
+        std::min<int64_t>(static_cast<int64_t>(a.x) + a.width, static_cast<int64_t>(b.x) + b.width);
+    const int64_t bottom =
+        std::min<int64_t>(static_cast<int64_t>(a.y) + a.height, static_cast<int64_t>(b.y) + b.height);
+    if (right < left || bottom < top)
+        return Rect();
+    return Rect(static_cast<int32_t>(left), static_cast<int32_t>(top),
+                static_cast<int32_t>(std::min<int64_t>(right - left, INT32_MAX)),
+                static_cast<int32_t>(std::min<int64_t>(bottom - top, INT32_MAX)));
 }

@@ -41,7 +41,10 @@ struct Rect
     // A rectangle of size's width and height placed inside this one by the
     // alignment flags. Unless overflow is allowed, a size wider or taller than
     // this Rect is pinned to the left or top edge.
-    Rect align(const Rect& size, int flags, bool overflowAllowed) const;
+    Rect align(const Rect& size, int flags, bool overflowAllowed = false) const;
+    // The overlap; the empty Rect when they do not meet (an overlap of width
+    // or height 0 is returned as such).
+    Rect intersected(const Rect& other) const;
     Rect adjusted(int32_t dx1, int32_t dy1, int32_t dx2, int32_t dy2) const;
     // Move the left (top) edge and keep the right (bottom) edge; the width
     // (height) never drops below 0.

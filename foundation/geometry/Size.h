@@ -16,6 +16,14 @@ struct Size
         return this != &other && (width != other.width || height != other.height);
     }
 
+    // The same aspect ratio, the other side rounded half away from zero in
+    // single precision. The empty Size when a side of this size or the new
+    // side is below 1, or when the other side would not fit an int.
+    Size scaledToWidth(int newWidth) const;
+    Size scaledToHeight(int newHeight) const;
+    // The largest size of the same aspect ratio inside the bound.
+    Size scaledToFit(const Size& bound) const;
+
     bool operator==(const Size& other) const { return !notEquals(other); }
     bool operator!=(const Size& other) const { return notEquals(other); }
 };

@@ -1,5 +1,6 @@
 #include "foundation/hash/Crc32.h"
 
+#include "foundation/hash/FileBlocks.h"
 #include "foundation/text/String.h"
 
 namespace {
@@ -34,6 +35,16 @@ Crc32::Crc32(const void* bytes, uint32_t size)
     if (!bytes || size == 0 || size == 0xFFFFFFFF)
         return;
     m_value = extend(0, bytes, size);
+}
+
+Crc32 Crc32::fromFile(const String& path)
+{
+    uint32_t running = 0;
+    Crc32 result;
+    if (forEachFileBlock(
+            path, [&](const uint8_t* bytes, uint32_t count) { running = extend(running, bytes, count); }))
+        result.m_value = running;
+    return result;
 }
 
 uint32_t Crc32::extend(uint32_t crc, const void* bytes, uint32_t size)

@@ -14,6 +14,10 @@ public:
     // 0xFFFFFFFF.
     Crc32(const void* bytes, uint32_t size);
 
+    // The checksum of a file's bytes, read block by block; 0 when the file is
+    // empty or cannot be read.
+    static Crc32 fromFile(const String& path);
+
     // Continues a checksum over more bytes, so that data read in blocks gives
     // the same value as one call over the whole: start with 0.
     static uint32_t extend(uint32_t crc, const void* bytes, uint32_t size);

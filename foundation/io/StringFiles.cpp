@@ -33,6 +33,13 @@ String String::fromTextFile(const String& path, int encoding)
     return readText(stream, encoding);
 }
 
+String String::fromTextBuffer(const void* data, int size)
+{
+    const uint8_t* bytes = static_cast<const uint8_t*>(data);
+    const bool utf16 = bytes && size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+    return fromTextBuffer(data, size, utf16 ? kEncodingUtf16 : kEncodingUtf8);
+}
+
 String String::fromTextBuffer(const void* data, int size, int encoding)
 {
     if (!data || size < 1)
@@ -55,6 +62,11 @@ StringList String::readLinesFromTextFile(const String& path, int encoding)
 // Appending continues the file in place (its old bytes are never rewritten)
 // and puts a byte-order mark only into an empty file; replacing goes through
 // a temporary file, so a failed save keeps the old text.
+bool String::saveToFile(const String& path, int encoding, bool append) const
+{
+    return saveToTextFile(path, encoding, append);
+}
+
 bool String::saveToTextFile(const String& path, int encoding, bool append) const
 {
     if (path.isEmpty() || !TextWriter::isSupportedEncoding(encoding))

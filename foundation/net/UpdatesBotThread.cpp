@@ -24,26 +24,24 @@ void UpdatesBotThread::setDeadline(int ms)
     m_post.setDeadline(ms);
 }
 
-bool UpdatesBotThread::start()
+bool UpdatesBotThread::prepareStart()
 {
     if (!m_post.hasTarget() || isRunning())
         return false;
-    {
-        CriticalSectionGuard guard(m_lock);
-        if (m_busy)
-            return false;
-        m_busy = true;
-        m_result = kNone;
-    }
-    m_abort = false;
-    Thread::start();
-    if (!isRunning() && isBusy()) {
-        // The system thread could not be made: nothing is under way.
-        CriticalSectionGuard guard(m_lock);
-        m_busy = false;
+    CriticalSectionGuard guard(m_lock);
+    if (m_busy)
         return false;
-    }
+    m_busy = true;
+    m_result = kNone;
+    m_abort = false;
     return true;
+}
+
+void UpdatesBotThread::startFailed()
+{
+    // The system thread could not be made: nothing is under way.
+    CriticalSectionGuard guard(m_lock);
+    m_busy = false;
 }
 
 bool UpdatesBotThread::isBusy() const

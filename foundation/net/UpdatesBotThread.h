@@ -34,14 +34,15 @@ public:
     // Longest time for the whole exchange, in milliseconds.
     void setDeadline(int ms);
 
-    // False, changing nothing, when the user agent, host or path is empty,
-    // while the thread runs or while a request is under way; otherwise marks
-    // the request as under way, clears the result and starts the thread.
-    bool start();
     bool isBusy() const;
     int result() const;
 
 protected:
+    // start refuses, changing nothing, when the user agent, host or path is
+    // empty, while the thread runs or while a request is under way; otherwise
+    // it marks the request as under way and clears the result.
+    bool prepareStart() override;
+    void startFailed() override;
     void run() override;
     void interrupt() override;
     // Decides on the answer; true accepts it (result kAccepted).

@@ -26,6 +26,7 @@ public:
     static int primaryMonitorIndex();
     static Rect monitorRect(int index, bool workArea);
     static Rect rectAt(int x, int y, bool workArea);
+    static Rect rectAt(const Point& point, bool workArea) { return rectAt(point.x, point.y, workArea); }
     static Rect rectOfWindow(void* window, bool workArea);
     static String monitorName(int index);
     static Array<Rect> monitorRects(bool workArea);
@@ -37,6 +38,13 @@ public:
     // monitor.
     static Rect fitRect(const Point& anchor, const Rect& popup, const Margins& margins, int offset,
                         bool flip);
+    // The same with the popup first and the margins one by one, as the
+    // toolkit passes them.
+    static Rect fitRect(const Rect& popup, const Point& anchor, int left, int top, int right, int bottom,
+                        int offset, bool flip)
+    {
+        return fitRect(anchor, popup, Margins{left, top, right, bottom}, offset, flip);
+    }
     // The popup rule within a known area (already shrunk by the margins):
     // pulled inside horizontally; one that passes the bottom moves up to end
     // at the area's bottom, or with flip at its own former top, less offset

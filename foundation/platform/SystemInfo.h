@@ -86,6 +86,8 @@ public:
     static bool runProcess(const String& commandLine, bool waitIdle, bool waitEnd);
     // Opens an existing folder, with the named files in it selected.
     static bool showInFolder(const String& folder, const StringList& names);
+    // Opens the folder that holds the file, with the file selected.
+    static bool showInFolder(const String& filePath);
     static bool isProcessRunning(const String& executablePath);
     static String commandLine();
     // The variable's 8-bit value; empty when it is not set.
@@ -93,3 +95,6 @@ public:
     static void* moduleHandle();
     static void beep();
 };
+
+// The same as SystemInfo::showInFolder for one file.
+bool revealInFolder(const String& path);

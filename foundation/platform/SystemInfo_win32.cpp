@@ -1,6 +1,8 @@
 #include "foundation/platform/SystemInfo.h"
 
 #include "foundation/containers/Array.h"
+#include "foundation/containers/StringList.h"
+#include "foundation/io/Path.h"
 #include "foundation/platform/Win32Text.h"
 
 #include <windows.h>
@@ -330,6 +332,25 @@ bool SystemInfo::showInFolder(const String& folder, const StringList& names)
     if (names.isEmpty())
         return shellExecute(folder);
     return selectInFolder(folder, names);
+}
+
+bool SystemInfo::showInFolder(const String& filePath)
+{
+    const String name = pathFileName(filePath);
+    if (name.isEmpty() || name.length() == filePath.length())
+        return false;
+    String folder = filePath.mid(0, filePath.length() - name.length());
+    // A drive root keeps its separator; any other folder drops it.
+    if (!isDriveRoot(folder))
+        folder = folder.mid(0, folder.length() - 1);
+    StringList names;
+    names.append(name);
+    return showInFolder(folder, names);
+}
+
+bool revealInFolder(const String& path)
+{
+    return SystemInfo::showInFolder(path);
 }
 
 bool SystemInfo::isProcessRunning(const String& executablePath)

@@ -20,7 +20,7 @@ public:
     bool isRunning() const { return m_running && !m_exitRequested; }
     // Handles what is waiting without blocking, with the given pump flags;
     // true when anything was handled.
-    bool processPendingEvents(uint32_t flags);
+    bool processPendingEvents(uint32_t flags = 0);
 
 private:
     bool m_running = false;

@@ -58,13 +58,30 @@ Thread::~Thread()
         joinSystemThread();
 }
 
-void Thread::start()
+bool Thread::start()
+{
+    if (!prepareStart())
+        return false;
+    const bool started = startSystemThread();
+    if (!started)
+        startFailed();
+    return started;
+}
+
+bool Thread::prepareStart()
+{
+    return true;
+}
+
+void Thread::startFailed() {}
+
+bool Thread::startSystemThread()
 {
     prepareReports();
     CriticalSectionGuard guard(m_lock);
     m_stopRequested = false;
     if (m_running)
-        return;
+        return true;
     // The previous run has passed its end; collect its system thread.
     if (m_handle)
         joinSystemThread();
@@ -77,10 +94,11 @@ void Thread::start()
         setListedAsRunning(false);
         m_running = false;
         m_ended.set();
-        return;
+        return false;
     }
     setPriority(m_priority);
     m_startGate.set();
+    return true;
 }
 
 bool Thread::stop(int ms)

@@ -31,8 +31,11 @@ public:
     Signal finished;
 
     // Starts the system thread when none runs; on a running thread it only
-    // clears the stop request.
-    void start();
+    // clears the stop request. The one start of every thread: a derived class
+    // adds its checks through prepareStart, so a caller holding a Thread*
+    // never skips them. False when prepareStart refuses or no system thread
+    // could be made.
+    bool start();
     // Asks the thread to stop, wakes it, interrupts it and waits up to ms
     // milliseconds (0: does not wait; negative: without limit). True when the
     // thread has ended.
@@ -85,12 +88,18 @@ protected:
     virtual void run() = 0;
     // Called by stop after the stop flag is set, on the stopping thread.
     virtual void interrupt();
+    // Called by start before anything changes; false refuses the start.
+    virtual bool prepareStart();
+    // Called by start when prepareStart agreed but no system thread could be
+    // made, to undo what prepareStart marked.
+    virtual void startFailed();
 
 private:
     friend class ThreadEntry;
 
     static int systemPriority(int level);
     static bool existsWithSerial(const Thread* thread, uint32_t serial);
+    bool startSystemThread();
     void execute();
     void setListedAsRunning(bool listed);
 

@@ -499,9 +499,11 @@ bool String::equalsReverse(const String& a, const String& b)
 
 bool String::equalsCString(const String& a, const char16_t* b)
 {
-    const char16_t* text = a.data();
-    if (!text || !b)
-        return text == b;
+    // Callers test emptiness by comparing with "": an empty String, a null
+    // text and an empty text all count as the same empty text.
+    if (!b)
+        return a.isEmpty();
+    const char16_t* text = a.m_data;
     for (int i = 0; i < a.m_length; ++i) {
         if (b[i] == 0 || b[i] != text[i])
             return false;
@@ -884,6 +886,11 @@ String String::join(const StringList& list, const String& separator, int flags)
             result.append(separator);
     }
     return result;
+}
+
+StringList String::split(const String& separator, int flags) const
+{
+    return split(*this, separator, flags);
 }
 
 StringList String::split(const String& text, const String& separator, int flags)

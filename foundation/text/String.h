@@ -52,6 +52,9 @@ public:
     int size() const { return m_length; }
     int capacity() const { return m_capacity; }
     bool isEmpty() const { return m_length == 0; }
+    // True only for a String that never held a block: a caller that must tell
+    // "never set" from "set to empty" asks this, never the comparisons.
+    bool isNull() const { return m_data == nullptr; }
     const char16_t* data() const { return m_length > 0 ? m_data : nullptr; }
     char16_t* charAt(int index) { return m_data + index; }
     const char16_t* constCharAt(int index) const { return m_data + index; }
@@ -88,6 +91,7 @@ public:
     // Removing. Positions and counts are clamped to the text.
     String& remove(int position, int count);
     String& removeChar(char16_t unit);
+    String& removeAll(char16_t unit) { return removeChar(unit); }
     String& replaceRange(int position, int count, const String& other);
 
     static String concat(const String& a, const String& b);
@@ -99,7 +103,7 @@ public:
     // Equality compares every unit, embedded zeros included.
     static bool equals(const String& a, const String& b);
     static bool equalsReverse(const String& a, const String& b);
-    // An empty String counts as a null text; null equals only null.
+    // An empty String, a null text and an empty text are all equal.
     static bool equalsCString(const String& a, const char16_t* b);
     static bool cStringEquals(const char16_t* a, const String& b);
     static bool notEquals(const String& a, const String& b);
@@ -152,6 +156,7 @@ public:
 
     static String join(const StringList& list, const String& separator, int flags);
     static StringList split(const String& text, const String& separator, int flags);
+    StringList split(const String& separator, int flags) const;
     // -2 when either text is not a version number, else -1, 0 or 1.
     static int compareVersions(const String& a, const String& b);
     // printf-style formatting; the result is cut to 1022 units.
@@ -225,14 +230,22 @@ public:
     static String fromScrambled(const char16_t* stored, uint8_t key);
 
     // ---- Whole text files (defined in foundation/io/StringFiles.cpp) ----
+    static constexpr int kEncodingAnsi = 1;
+    static constexpr int kEncodingUtf8 = 3;
+    static constexpr int kEncodingUtf16 = 4;
     // Encodings: 1 ANSI, 3 UTF-8, 4 UTF-16 little-endian; a leading byte-order
     // mark is skipped. A missing or unreadable file gives an empty result.
     static String fromTextFile(const String& path, int encoding);
     static String fromTextBuffer(const void* data, int size, int encoding);
+    // UTF-16 when the block starts with its byte-order mark, else UTF-8 (a
+    // UTF-8 mark is skipped).
+    static String fromTextBuffer(const void* data, int size);
     static StringList readLinesFromTextFile(const String& path, int encoding);
     // Saves the text and a line end (nothing for an empty text) through a
     // temporary file, or appends; true only when every byte landed.
     bool saveToTextFile(const String& path, int encoding, bool append) const;
+    // The same call under the name the windows use.
+    bool saveToFile(const String& path, int encoding, bool append) const;
     static bool writeLinesToTextFile(const StringList& lines, const String& path, int encoding);
 
 private:
@@ -251,6 +264,12 @@ private:
 // formatting; the output always ends with a zero unit. Returns the number of
 // units written, or -1 when the output did not fit or could not be formatted.
 int wideFormatV(char16_t* buffer, int size, const char16_t* format, va_list args);
+
+// String::compareVersions as a free function, the form the windows call.
+inline int compareVersions(const String& a, const String& b)
+{
+    return String::compareVersions(a, b);
+}
 
 bool operator==(const String& a, const String& b);
 bool operator!=(const String& a, const String& b);

@@ -96,15 +96,6 @@ String hexText(uint64_t value)
     return String(digits + position, 16 - position);
 }
 
-String localeNumber(double value, int decimals)
-{
-    const Locale& locale = Locale::instance();
-    String text = locale.formatNumber(value, decimals);
-    if (locale.decimalPoint() == 0 || locale.decimalPoint() == u'.')
-        return text;
-    return text.replaceChar(u'.', locale.decimalPoint(), String::kCaseSensitive);
-}
-
 int romanValue(char16_t unit)
 {
     switch (unit) {
@@ -200,12 +191,12 @@ String String::fromUInt64(uint64_t value)
 
 String String::fromFloat(float value, int decimals)
 {
-    return localeNumber(value, decimals);
+    return Locale::instance().formatDouble(value, decimals);
 }
 
 String String::fromDouble(double value, int decimals)
 {
-    return localeNumber(value, decimals);
+    return Locale::instance().formatDouble(value, decimals);
 }
 
 String String::fromHexUInt(uint32_t value)

@@ -37,6 +37,7 @@ public:
     int daysInMonth() const;
     // 0 for a month outside 1-12.
     static int daysInMonth(int year, int month);
+    static int daysInMonthOf(int year, int month) { return daysInMonth(year, month); }
     int daysInYear() const;
     static int daysInYear(int year);
     static bool isLeapYear(int year);

@@ -83,6 +83,63 @@ double readAsciiNumber(const String& ascii)
     return negative ? -value : value;
 }
 
+const char16_t kDecimalMark = u'D';
+// The group separator, told apart by whether it is a '.' or ',' character.
+const char16_t kGroupMark = u'G';
+const char16_t kDotCommaGroupMark = u'g';
+
+bool isSeparatorMark(char16_t mark)
+{
+    return mark == kDecimalMark || mark == kGroupMark || mark == kDotCommaGroupMark || mark == '.' ||
+           mark == ',';
+}
+
+// Checks the marks of Locale::markNumberText and writes plain ASCII number
+// text. A single '.' or ',' and no other separator is the decimal point
+// whatever the locale, so values written under another regional setting
+// read back. Otherwise the locale's format must hold exactly: group
+// separators only before the decimal point, between groups of three digits
+// after a first group of one to three.
+bool numberFromMarks(const String& marked, String& ascii)
+{
+    int separators = 0;
+    for (int i = 0; i < marked.length(); ++i)
+        separators += isSeparatorMark(marked.at(i)) ? 1 : 0;
+    const bool singleMark = separators == 1;
+    int digits = 0;
+    int groupDigits = -1; // digits since the last group separator, -1 before any
+    bool inFraction = false;
+    for (int i = 0; i < marked.length(); ++i) {
+        const char16_t mark = marked.at(i);
+        const bool dotOrComma = mark == '.' || mark == ',' || mark == kDotCommaGroupMark;
+        if (mark == '+' || mark == '-') {
+            if (i != 0)
+                return false;
+            ascii.appendChar(mark);
+        } else if (isAsciiDigit(mark)) {
+            ascii.appendChar(mark);
+            ++digits;
+            if (groupDigits >= 0 && !inFraction)
+                ++groupDigits;
+        } else if (mark == kDecimalMark || (singleMark && dotOrComma)) {
+            if (inFraction || (groupDigits >= 0 && groupDigits != 3))
+                return false;
+            inFraction = true;
+            ascii.appendChar(u'.');
+        } else if (mark == kGroupMark || mark == kDotCommaGroupMark) {
+            const bool firstGroupFits = groupDigits < 0 && digits >= 1 && digits <= 3;
+            if (inFraction || !(firstGroupFits || groupDigits == 3))
+                return false;
+            groupDigits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (groupDigits >= 0 && !inFraction && groupDigits != 3)
+        return false;
+    return digits > 0;
+}
+
 } // namespace
 
 Locale& Locale::instance()
@@ -335,56 +392,66 @@ String Locale::formatNumber(double value, int decimals) const
     return text;
 }
 
-double Locale::toDouble(const String& text, bool* ok) const
+String Locale::formatDouble(double value, int decimals) const
 {
-    String source = m_groupSeparator == kNoBreakSpace ? text.trim() : text;
-    String ascii;
-    bool mapped = mapNumberText(source, ascii) && !ascii.isEmpty();
-    if (ok != nullptr)
-        *ok = mapped;
-    return mapped ? readAsciiNumber(ascii) : 0.0;
+    String text = formatNumber(value, decimals);
+    if (m_decimalPoint == 0 || m_decimalPoint == u'.')
+        return text;
+    return text.replaceChar(u'.', m_decimalPoint, String::kCaseSensitive);
 }
 
-// Turns the locale's number characters into ASCII ones. Leading white space
-// is skipped; at the first other character the rest must be white space.
-bool Locale::mapNumberText(const String& text, String& ascii) const
+double Locale::toDouble(const String& text, bool* ok) const
 {
-    int i = 0;
-    while (i < text.length() && isSpaceChar(text.at(i)))
-        ++i;
-    if (i == text.length())
-        return false;
-    for (; i < text.length(); ++i) {
-        char16_t unit = text.at(i);
-        char16_t mapped = 0;
-        // A locale without native digits must not turn control characters
-        // into digits.
-        if (m_zeroDigit != 0 && unit >= m_zeroDigit && unit <= m_zeroDigit + 9)
-            mapped = static_cast<char16_t>(u'0' + (unit - m_zeroDigit));
-        else if (isAsciiDigit(unit))
-            mapped = unit;
-        else if (m_positiveSign != 0 && unit == m_positiveSign)
-            mapped = u'+';
-        else if (m_negativeSign != 0 && unit == m_negativeSign)
-            mapped = u'-';
-        else if (m_decimalPoint != 0 && unit == m_decimalPoint)
-            mapped = u'.';
-        else if (m_groupSeparator != 0 && unit == m_groupSeparator)
-            mapped = u',';
-        else if (m_groupSeparator == kNoBreakSpace && unit == ' ')
-            mapped = u',';
-        else if (unit == '+' || unit == '-' || unit == '.' || unit == ',')
-            mapped = unit;
-        if (mapped == 0) {
-            for (; i < text.length(); ++i) {
-                if (!isSpaceChar(text.at(i)))
-                    return false;
-            }
-            return true;
-        }
-        ascii.appendChar(mapped);
+    String marked;
+    String ascii;
+    const bool read = markNumberText(text, marked) && numberFromMarks(marked, ascii);
+    if (ok != nullptr)
+        *ok = read;
+    return read ? readAsciiNumber(ascii) : 0.0;
+}
+
+// Turns the locale's number characters into marks: ASCII digits, '+' and '-',
+// kDecimalMark for the locale's decimal point, kGroupMark for its group
+// separator, and '.' or ',' where the text holds one the locale does not use.
+// White space may surround the number; anything else inside fails.
+bool Locale::markNumberText(const String& text, String& marked) const
+{
+    int begin = 0;
+    int end = text.length();
+    while (begin < end && isSpaceChar(text.at(begin)))
+        ++begin;
+    while (end > begin && isSpaceChar(text.at(end - 1)))
+        --end;
+    for (int i = begin; i < end; ++i) {
+        const char16_t mark = numberMark(text.at(i));
+        if (mark == 0)
+            return false;
+        marked.appendChar(mark);
     }
-    return true;
+    return !marked.isEmpty();
+}
+
+char16_t Locale::numberMark(char16_t unit) const
+{
+    // A locale without native digits must not turn control characters into
+    // digits.
+    if (m_zeroDigit != 0 && unit >= m_zeroDigit && unit <= m_zeroDigit + 9)
+        return static_cast<char16_t>(u'0' + (unit - m_zeroDigit));
+    if (isAsciiDigit(unit))
+        return unit;
+    if (unit == '+' || (m_positiveSign != 0 && unit == m_positiveSign))
+        return u'+';
+    if (unit == '-' || (m_negativeSign != 0 && unit == m_negativeSign))
+        return u'-';
+    if (m_decimalPoint != 0 && unit == m_decimalPoint)
+        return kDecimalMark;
+    if (m_groupSeparator != 0 && unit == m_groupSeparator)
+        return unit == '.' || unit == ',' ? kDotCommaGroupMark : kGroupMark;
+    if (m_groupSeparator == kNoBreakSpace && unit == ' ')
+        return kGroupMark;
+    if (unit == '.' || unit == ',')
+        return unit;
+    return 0;
 }
 
 uint32_t Locale::lcidFromName(const String& name, bool exact)

@@ -82,11 +82,17 @@ public:
     // Fixed-point text with '.' and 0 to 9 decimals; empty for other counts
     // and for values outside -1e20 to 1e20 (NaN included).
     String formatNumber(double value, int decimals) const;
-    // Reads a number written with this locale's characters. Both '.' and ','
-    // are taken as the decimal point, so text written under another regional
-    // setting still reads back; digits stop at the second one. ok (when not
-    // null) is false, and the result 0.0, for text that is not a number.
+    // The number with the locale's decimal point and no grouping; empty as
+    // formatNumber is.
+    String formatDouble(double value, int decimals) const;
+    // Reads a number in this locale's format exactly: its decimal point, and
+    // its group separators only between groups of three digits before it. A
+    // text with a single '.' or ',' and no other separator reads that mark as
+    // the decimal point, so values written under another regional setting
+    // still read back. ok (when not null) is false, and the result 0.0, for
+    // anything else.
     double toDouble(const String& text, bool* ok) const;
+    double parseDouble(const String& text, bool* ok) const { return toDouble(text, ok); }
 
     // The locale id of a name such as "de-DE"; the user's locale for an empty
     // or unknown name.
@@ -95,7 +101,8 @@ public:
 private:
     char16_t firstUnit(uint32_t type) const;
     int writeDateToken(String& out, const Date& date, char16_t letter, int run) const;
-    bool mapNumberText(const String& text, String& ascii) const;
+    bool markNumberText(const String& text, String& marked) const;
+    char16_t numberMark(char16_t unit) const;
 
     uint32_t m_lcid = 0;
     char16_t m_percentSign = 0;

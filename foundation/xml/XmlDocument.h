@@ -30,7 +30,7 @@ public:
     // empty, never half-filled.
     bool loadFromFile(const String& path, int encoding);
     // The text must begin with "<?xml", after an optional byte-order mark.
-    bool loadFromString(const String& text, bool lenient);
+    bool loadFromString(const String& text, bool lenient = false);
     bool save(const String& path, int encoding) const;
     bool toString(String& out) const;
 

@@ -22,6 +22,15 @@ public:
     Color(uint8_t alpha, uint8_t red, uint8_t green, uint8_t blue);
 
     static Color fromValue(uint32_t value) { return Color(value); }
+    // The constructors under the names the toolkit and the windows call.
+    static Color ColorRgb(uint8_t red, uint8_t green, uint8_t blue) { return Color(red, green, blue); }
+    static Color ColorArgb(uint8_t alpha, uint8_t red, uint8_t green, uint8_t blue)
+    {
+        return Color(alpha, red, green, blue);
+    }
+    static Color ColorFromValue(uint32_t value) { return Color(value); }
+    static Color ColorFromArgb(uint32_t value) { return Color(value); }
+    static Color ColorCopy(const Color& other) { return other; }
 
     uint8_t alpha() const { return m_alpha; }
     uint8_t red() const { return m_red; }
@@ -43,6 +52,7 @@ public:
 
     // "#RRGGBB" or "#AARRGGBB", upper-case digits.
     String toHexText(bool withAlpha) const;
+    String toString(bool withAlpha) const;
     // "0xRRGGBB" or "0xAARRGGBB".
     String toHexValueText(bool withAlpha) const;
     // "R,G,B" in decimal.
@@ -83,9 +93,9 @@ public:
     // an unknown or empty name, so a typo in a style shows at once.
     static Color fromCssName(const String& name);
 
-    // ---- Colour operations of the image library (graphics/image/ColorOps.cpp).
     // The source blended over this colour, both with straight alpha.
     Color blendedWith(const Color& source) const;
+    Color blendOver(const Color& top) const { return blendedWith(top); }
     // f, clamped to 0.01..1, is the share of the way towards white (black);
     // alpha is kept.
     Color lighter(float f) const;
@@ -99,7 +109,6 @@ public:
     // n colours stepping from first towards second, which is never reached;
     // empty for n below 1.
     static Array<Color> gradient(const Color& first, const Color& second, int n);
-    // ---- end of the image library's colour operations.
 
 private:
     uint8_t m_blue = 0;

@@ -26,6 +26,7 @@ public:
     virtual Size size() const = 0;
     // One of the kFormat codes, or 0 for any other format.
     virtual uint32_t pixelFormat() const = 0;
+    uint32_t formatCode() const { return pixelFormat(); }
     // Gives the device texture up; the object stays and holds nothing.
     virtual void release() = 0;
 

@@ -40,6 +40,11 @@ public:
     // As above, then copies byteSize() bytes that must already have this layout.
     Image(const uint8_t* data, int width, int height, bool hasAlpha);
 
+    // The constructors and assignment under the names the toolkit calls.
+    static Image ImageSized(int width, int height, bool hasAlpha) { return Image(width, height, hasAlpha); }
+    static Image ImageCopy(const Image& other) { return other; }
+    Image& assign(const Image& other) { return *this = other; }
+
     // The image every failed operation returns.
     static const Image& empty();
 
@@ -62,10 +67,15 @@ public:
 #ifdef _WIN32
     static Image fromBitmapHandle(HBITMAP__* bitmap, bool withAlpha);
     static Image fromIconHandle(HICON__* icon);
+    // The same, and the icon's hot spot.
+    static Image fromIconHandle(HICON__* icon, int* hotSpotX, int* hotSpotY);
     static Image fromCursorHandle(HICON__* cursor, int* hotSpotX, int* hotSpotY);
     // Both need a 32-bit image; 0 on failure. The caller destroys the handle.
     HICON__* toIcon() const;
     HICON__* toCursor(int hotSpotX, int hotSpotY) const;
+    // A 32-bit top-down DIB section holding the pixels (24-bit images get
+    // alpha 255); 0 for the empty image. The caller deletes it.
+    HBITMAP__* toBitmapHandle() const;
 #endif
 
     bool isNull() const
@@ -221,6 +231,10 @@ public:
     // Blends the source onto this image at the position, in place. Both must
     // be 32-bit with straight alpha; otherwise nothing changes.
     void drawImage(const Image& source, const Point& position);
+    void drawImageAt(const Image& source, const Point& position)
+    {
+        drawImage(source, position);
+    }
 
     // In place. A table has 256 entries; a 24-bit image maps every byte of
     // its rows, a 32-bit one B, G and R and keeps alpha.

@@ -1,5 +1,70 @@
 #include "graphics/image/ImageSet.h"
 
+#include "graphics/paint/Painter.h"
+
+namespace {
+
+const float kHoverGamma = 1.15f;
+const float kPressedGamma = 0.9f;
+const int kDisabledContrast = -20;
+const int kDisabledAlphaPercent = 35;
+
+Image premultiplied(Image image)
+{
+    image.setPremultiplied(true);
+    return image;
+}
+
+Image withGamma(const Image& source, float gamma)
+{
+    Image image = source.copy();
+    image.applyGamma(gamma);
+    return premultiplied(image);
+}
+
+// Grey, a little flatter, and faded where it is not already transparent.
+Image disabledForm(const Image& source)
+{
+    Image image = source.copy();
+    image.toGray();
+    image.adjustBrightnessContrast(0, kDisabledContrast);
+    if (image.hasAlpha()) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const uint8_t alpha = image.alphaAt(x, y);
+                if (alpha != 0)
+                    image.setAlphaAt(x, y, static_cast<uint8_t>(alpha * kDisabledAlphaPercent / 100));
+            }
+        }
+    }
+    return premultiplied(image);
+}
+
+} // namespace
+
+ImageSet ImageSet::ImageSetFromImage(const Image& image)
+{
+    ImageSet set;
+    if (image.isNull())
+        return set;
+    // The tone tables work on straight colour.
+    Image source = image;
+    if (source.isPremultiplied()) {
+        source = image.copy();
+        source.setPremultiplied(false);
+    }
+    set.m_images[0] = premultiplied(source.copy());
+    set.m_images[1] = disabledForm(source);
+    set.m_images[2] = withGamma(source, kHoverGamma);
+    set.m_images[3] = withGamma(source, kPressedGamma);
+    return set;
+}
+
+ImageSet ImageSet::ImageSetFromFile(const String& path)
+{
+    return ImageSetFromImage(Image::fromFile(path));
+}
+
 void ImageSet::setImage(int state, const Image& image)
 {
     if (isState(state))
@@ -57,4 +122,10 @@ Size ImageSet::maxSize() const
             largest.height = image.height();
     }
     return largest;
+}
+
+void ImageSet::draw(Painter& painter, const Rect& rect, uint32_t alignment, int state) const
+{
+    if (isState(state) && !m_images[state].isNull())
+        painter.drawImageAligned(m_images[state], rect, alignment);
 }

@@ -226,6 +226,40 @@ Image Image::fromIconHandle(HICON icon)
     return image;
 }
 
+Image Image::fromIconHandle(HICON icon, int* hotSpotX, int* hotSpotY)
+{
+    Image image = fromIconHandle(icon);
+    ICONINFO info = {};
+    if (image.isNull() || !GetIconInfo(icon, &info))
+        return image;
+    if (hotSpotX)
+        *hotSpotX = static_cast<int>(info.xHotspot);
+    if (hotSpotY)
+        *hotSpotY = static_cast<int>(info.yHotspot);
+    deleteIconBitmaps(info);
+    return image;
+}
+
+HBITMAP Image::toBitmapHandle() const
+{
+    if (isNull())
+        return nullptr;
+    HDC screen = GetDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = createDibSection(screen, m_width, m_height, &bits);
+    ReleaseDC(nullptr, screen);
+    if (!bitmap || !bits)
+        return nullptr;
+    uint8_t* target = static_cast<uint8_t*>(bits);
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x) {
+            const uint32_t value = pixel(x, y).value();
+            std::memcpy(target + (static_cast<size_t>(y) * m_width + x) * 4, &value, 4);
+        }
+    }
+    return bitmap;
+}
+
 Image Image::fromCursorHandle(HICON cursor, int* hotSpotX, int* hotSpotY)
 {
     ICONINFO info = {};

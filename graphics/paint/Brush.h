@@ -14,6 +14,10 @@ public:
     Brush(const Color& color, uint32_t style) : m_style(style), m_color(color) {}
     explicit Brush(const Gradient& gradient) : m_gradient(gradient) {}
 
+    static Brush BrushFromColor(const Color& color, uint32_t style = 0) { return Brush(color, style); }
+    static Brush BrushFromGradient(const Gradient& gradient) { return Brush(gradient); }
+    Brush& assign(const Brush& other) { return *this = other; }
+
     const Color& color() const { return m_color; }
     void setColor(const Color& color) { m_color = color; }
     // Kept and compared; fills are always solid or gradient.

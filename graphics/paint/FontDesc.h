@@ -32,6 +32,9 @@ public:
     // "microsoft sans serif". Option 1.
     FontDesc(int familyId, float size, uint32_t style);
 
+    static FontDesc FontDescCopy(const FontDesc& other) { return other; }
+    FontDesc& assign(const FontDesc& other) { return *this = other; }
+
     const String& family() const { return m_family; }
     void setFamily(const String& family) { m_family = family; }
     // Points.
@@ -73,3 +76,13 @@ private:
     uint32_t m_style = 0;
     uint32_t m_option = 0;
 };
+
+// The global ClearType switch of FontDesc, as free functions.
+inline bool clearTypeEnabled()
+{
+    return FontDesc::clearTypeEnabled();
+}
+inline void setClearTypeEnabled(bool enabled)
+{
+    FontDesc::setClearTypeEnabled(enabled);
+}

@@ -112,6 +112,7 @@ public:
     // a larger image overflows the rectangle.
     void drawImageAligned(const Image& image, const Rect& rect, uint32_t align);
     void tileImage(const Image& image, const Rect& rect);
+    void tileImage(const Rect& rect, const Image& image) { tileImage(image, rect); }
 
     // The text's top-left corner at (x, y), in the pen's colour.
     void drawText(const char16_t* text, int length, int x, int y);
@@ -129,6 +130,7 @@ public:
     void fillRect(const Rect& rect, const Brush& brush);
     void fillRect(int x, int y, int width, int height, const Brush& brush);
     void fillRect(const Rect& rect, const Color& color);
+    void fillRectColor(const Rect& rect, const Color& color) { fillRect(rect, color); }
 
 private:
     void begin(PaintTarget* target);

@@ -21,6 +21,10 @@ public:
     explicit Pen(const Color& color) : m_color(color) {}
     Pen(const Color& color, float width, uint32_t style) : m_style(style), m_color(color), m_width(width) {}
 
+    static Pen PenFromColor(const Color& color) { return Pen(color); }
+    static Pen PenCopy(const Pen& other) { return other; }
+    Pen& assign(const Pen& other) { return *this = other; }
+
     const Color& color() const { return m_color; }
     void setColor(const Color& color) { m_color = color; }
     // Any value other than the five above is drawn solid.

@@ -20,6 +20,8 @@ public:
     // The pixels of a 32-bit mask that are not opaque black. Any other image
     // gives an empty region.
     explicit Region(const Image& mask);
+    static Region RegionFromRect(const Rect& rect) { return Region(rect); }
+    Region& assign(const Region& other) { return *this = other; }
     Region(const Region& other);
     Region& operator=(const Region& other);
     ~Region();

@@ -49,6 +49,7 @@ Application::Application(const ViewFactory& makeView)
     if (m_view)
         m_view->createMainWindow();
     m_model->loadSettings(*m_config);
+    m_model->loadViewSettings(*m_config);
     if (m_view)
         m_view->loadSettings(*m_config);
 }
@@ -93,6 +94,7 @@ bool Application::saveAndClose(int32_t shownMovieId)
     if (m_view)
         m_view->saveSettings(*m_config);
     m_model->saveSettings(*m_config);
+    m_model->saveViewSettings(*m_config);
     bool saved = m_config->save();
     if (m_model->isCollectionOpen())
         m_model->collectionFile().setSelectedMovieId(shownMovieId);

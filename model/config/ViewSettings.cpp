@@ -13,8 +13,6 @@ const char16_t kTitleKey[] = u"view/movieCardTitleColor";
 const char16_t kLinkKey[] = u"view/movieCardLinkColor";
 const char16_t kFontFamilyKey[] = u"view/movieCardFontFamily";
 const char16_t kFontSizeKey[] = u"view/movieCardFontSize";
-const char16_t kSortModeKey[] = u"view/sortMode";
-const char16_t kSortOrderKey[] = u"view/sortOrder";
 
 Variant stored(const ConfigFile& config, const char16_t* key)
 {
@@ -42,8 +40,6 @@ void ViewSettings::loadSettings(const ConfigFile& config)
     movieCardLinkColor = storedColor(config, kLinkKey);
     movieCardFontFamily = stored(config, kFontFamilyKey).toString();
     movieCardFontSize = stored(config, kFontSizeKey).toInt();
-    sortMode = stored(config, kSortModeKey).toInt();
-    sortOrder = stored(config, kSortOrderKey).toInt();
 }
 
 void ViewSettings::saveSettings(ConfigFile& config) const
@@ -55,6 +51,4 @@ void ViewSettings::saveSettings(ConfigFile& config) const
     store(config, kLinkKey, Variant(movieCardLinkColor.value()));
     store(config, kFontFamilyKey, Variant(movieCardFontFamily));
     store(config, kFontSizeKey, Variant(movieCardFontSize));
-    store(config, kSortModeKey, Variant(sortMode));
-    store(config, kSortOrderKey, Variant(sortOrder));
 }

@@ -8,13 +8,15 @@
 class ConfigFile;
 
 // The view's settings that the model's side reads: the movie card's default
-// colours and font, the sort the user chose, and the running-time format. The
-// running-time format is kept where the records' formatters read it
-// (RecordFormat), so it has one home; these operations only load and save
-// it. The view's other keys belong to the windows.
+// colours and font, and the running-time format. The collection model holds
+// the one instance (CollectionModel::viewSettings), where the card renderer
+// and the windows reach it, and loads it when the start-up asks
+// (CollectionModel::loadViewSettings). The sort the user chose is the model's
+// own sort state; the running-time format is kept where the records'
+// formatters read it (RecordFormat), so each has one home. The view's other
+// keys belong to the windows.
 //
-// Everything is empty (0) until loadSettings; the start-up loads the settings
-// before any window reads them.
+// Everything is empty (0) until loadSettings.
 class ViewSettings
 {
 public:
@@ -30,6 +32,4 @@ public:
     String movieCardFontFamily;
     // Pixels.
     int32_t movieCardFontSize = 0;
-    int32_t sortMode = 0;
-    int32_t sortOrder = 0;
 };

@@ -6,9 +6,8 @@ class Movie;
 struct SortComparator;
 
 // Puts a movie list in a comparator's order by relinking its nodes. Each
-// movie's sort key (the title past its article, in capitals, or the year, or
-// a date-time) is computed once, and a stable merge sort orders the keys, so
-// the result is the comparator's order with equal movies in their previous
+// movie's key is made once by the comparator, and a stable sort orders the
+// keys by the comparator's own rules, so equal movies keep their previous
 // order, in n log n time.
 class MovieSorter
 {

@@ -1,53 +1,82 @@
 #include "model/sorting/SortComparator.h"
 
-#include "foundation/text/TerminatedText.h"
+#include "foundation/text/CharClass.h"
 #include "model/records/Movie.h"
 #include "model/sorting/SortArticles.h"
 
 namespace {
 
-int compareNumbers(int32_t a, int32_t b)
+void setDateTime(SortComparator::Key& key, const DateTime& value)
 {
-    if (a == b)
-        return 0;
-    return a < b ? -1 : 1;
+    const Date& date = value.date();
+    const Time& time = value.time();
+    const int32_t numbers[7] = {date.year(),   date.month(),  date.day(),        time.hour(),
+                                time.minute(), time.second(), time.millisecond()};
+    for (int i = 0; i < 7; ++i)
+        key.numbers[i] = numbers[i];
 }
 
-int compareDateTimes(const DateTime& a, const DateTime& b)
+// The title folds as wideCompareNoCase folds each unit, and ends where a
+// zero-terminated text would.
+void setTitle(SortComparator::Key& key, const String& title, bool skipArticle)
 {
-    int result = a.date().compare(b.date());
-    return result != 0 ? result : a.time().compare(b.time());
+    if (title.isEmpty())
+        return;
+    key.hasTitle = true;
+    const int start = skipArticle ? SortArticles::keyStart(title) : 0;
+    key.title.reserve(size_t(title.length() - start));
+    for (int i = start; i < title.length() && title.at(i) != 0; ++i)
+        key.title.push_back(toUpperUnit(title.at(i)));
+}
+
+int compareTitles(const SortComparator::Key& a, const SortComparator::Key& b)
+{
+    if (!a.hasTitle || !b.hasTitle)
+        return int(a.hasTitle) - int(b.hasTitle);
+    const int result = a.title.compare(b.title);
+    return result == 0 ? 0 : (result < 0 ? -1 : 1);
+}
+
+int compareNumbers(const SortComparator::Key& a, const SortComparator::Key& b)
+{
+    for (int i = 0; i < 7; ++i) {
+        if (a.numbers[i] != b.numbers[i])
+            return a.numbers[i] < b.numbers[i] ? -1 : 1;
+    }
+    return 0;
 }
 
 } // namespace
 
-int SortComparator::compare(const Movie& a, const Movie& b) const
+SortComparator::Key SortComparator::keyOf(const Movie& movie) const
 {
-    int result = compareAscending(a, b);
+    Key key;
+    switch (mode) {
+    case kByTitle:
+        setTitle(key, movie.title, ignoreArticle && !SortArticles::list().isEmpty());
+        break;
+    case kByYear:
+        key.numbers[0] = movie.year;
+        break;
+    case kByCreated:
+        setDateTime(key, movie.created);
+        break;
+    case kByModified:
+        setDateTime(key, movie.modified);
+        break;
+    default:
+        break;
+    }
+    return key;
+}
+
+int SortComparator::compareKeys(const Key& a, const Key& b) const
+{
+    const int result = mode == kByTitle ? compareTitles(a, b) : compareNumbers(a, b);
     return order == kAscending ? result : -result;
 }
 
-int SortComparator::compareAscending(const Movie& a, const Movie& b) const
+int SortComparator::compare(const Movie& a, const Movie& b) const
 {
-    switch (mode) {
-    case kByTitle:
-        return compareTitles(a, b);
-    case kByYear:
-        return compareNumbers(a.year, b.year);
-    case kByCreated:
-        return compareDateTimes(a.created, b.created);
-    case kByModified:
-        return compareDateTimes(a.modified, b.modified);
-    default:
-        return 0;
-    }
-}
-
-int SortComparator::compareTitles(const Movie& a, const Movie& b) const
-{
-    if (!ignoreArticle || SortArticles::list().isEmpty())
-        return wideCompareNoCase(a.title.data(), b.title.data());
-    const char16_t* keyA = a.title.isEmpty() ? nullptr : a.title.constCharAt(SortArticles::keyStart(a.title));
-    const char16_t* keyB = b.title.isEmpty() ? nullptr : b.title.constCharAt(SortArticles::keyStart(b.title));
-    return wideCompareNoCase(keyA, keyB);
+    return compareKeys(keyOf(a), keyOf(b));
 }

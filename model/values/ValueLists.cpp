@@ -2,8 +2,6 @@
 
 #include "model/records/Movie.h"
 #include "model/values/DistinctAppender.h"
-#include "model/values/MovieWalk.h"
-#include "model/values/StringFeed.h"
 #include "model/values/ValueCounter.h"
 
 #include <vector>
@@ -34,12 +32,10 @@ private:
 void ValueLists::collectEach(const List<Movie*>& movies, StringList Movie::*field, StringList& out)
 {
     DistinctAppender appender(out);
-    StringFeed feed([&appender](const String& value) { appender.add(value); });
-    walkMovies(movies, field, [&feed, field](const Movie& movie) {
-        for (const String& value : movie.*field)
-            feed.add(value);
-    });
-    feed.finish();
+    for (const Movie* movie : movies) {
+        for (const String& value : movie->*field)
+            appender.add(value);
+    }
 }
 
 void ValueLists::collectGenres(const List<Movie*>& movies, StringList& out)
@@ -65,77 +61,64 @@ void ValueLists::collectTags(const List<Movie*>& movies, StringList& out)
 void ValueLists::collectActors(const List<Movie*>& movies, StringList& out)
 {
     DistinctAppender appender(out);
-    StringFeed feed([&appender](const String& actor) { appender.add(actor); });
-    walkMovies(movies, &Movie::cast, [&feed](const Movie& movie) {
-        for (const CastItem& item : movie.cast)
-            feed.add(item.actor);
-    });
-    feed.finish();
+    for (const Movie* movie : movies) {
+        for (const CastItem& item : movie->cast)
+            appender.add(item.actor);
+    }
 }
 
 void ValueLists::collectActorsStartingWith(const List<Movie*>& movies, char16_t first, StringList& out)
 {
     DistinctAppender appender(out);
-    StringFeed feed([&appender, first](const String& actor) {
-        if (!actor.isEmpty() && actor.first() == first)
-            appender.add(actor);
-    });
-    walkMovies(movies, &Movie::cast, [&feed](const Movie& movie) {
-        for (const CastItem& item : movie.cast)
-            feed.add(item.actor);
-    });
-    feed.finish();
+    for (const Movie* movie : movies) {
+        for (const CastItem& item : movie->cast) {
+            if (!item.actor.isEmpty() && item.actor.first() == first)
+                appender.add(item.actor);
+        }
+    }
 }
 
 void ValueLists::collectDirectors(const List<Movie*>& movies, StringList& out)
 {
     DistinctAppender appender(out);
-    StringFeed feed([&appender](const String& name) { appender.add(name); });
-    walkMovies(movies, &Movie::crew, [&feed](const Movie& movie) {
-        for (const CrewItem& item : movie.crew) {
+    for (const Movie* movie : movies) {
+        for (const CrewItem& item : movie->crew) {
             if (item.role == CrewItem::kDirector)
-                feed.add(item.name);
+                appender.add(item.name);
         }
-    });
-    feed.finish();
+    }
 }
 
 void ValueLists::collectFormats(const List<Movie*>& movies, StringList& out)
 {
     DistinctAppender appender(out);
-    StringFeed feed([&appender](const String& format) { appender.add(format); });
-    walkMovies(movies, &Movie::format, [&feed](const Movie& movie) { feed.add(movie.format); });
-    feed.finish();
+    for (const Movie* movie : movies)
+        appender.add(movie->format);
 }
 
 void ValueLists::collectTitleInitials(const List<Movie*>& movies, StringList& out)
 {
     InitialsCollector initials(out);
-    StringFeed feed([&initials](const String& title) { initials.add(title); });
-    walkMovies(movies, &Movie::title, [&feed](const Movie& movie) { feed.add(movie.title); });
-    feed.finish();
+    for (const Movie* movie : movies)
+        initials.add(movie->title);
 }
 
 void ValueLists::collectActorInitials(const List<Movie*>& movies, StringList& out)
 {
     InitialsCollector initials(out);
-    StringFeed feed([&initials](const String& actor) { initials.add(actor); });
-    walkMovies(movies, &Movie::cast, [&feed](const Movie& movie) {
-        for (const CastItem& item : movie.cast)
-            feed.add(item.actor);
-    });
-    feed.finish();
+    for (const Movie* movie : movies) {
+        for (const CastItem& item : movie->cast)
+            initials.add(item.actor);
+    }
 }
 
 String ValueLists::mostFrequentOf(const List<Movie*>& movies, StringList Movie::*field)
 {
     ValueCounter counter;
-    StringFeed feed([&counter](const String& value) { counter.add(value); });
-    walkMovies(movies, field, [&feed, field](const Movie& movie) {
-        for (const String& value : movie.*field)
-            feed.add(value);
-    });
-    feed.finish();
+    for (const Movie* movie : movies) {
+        for (const String& value : movie->*field)
+            counter.add(value);
+    }
     return counter.mostFrequent();
 }
 

@@ -7,9 +7,9 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "model/collection/CollectionFile.h"
-#include "model/collection/SampleCollection.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "samples/SampleCollection.h"
 #include "tools/rsdb/ExampleSource.h"
 
 #include <cstdio>

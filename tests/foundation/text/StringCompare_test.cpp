@@ -27,12 +27,14 @@ TEST(StringCompare, EqualityComparesTheWholeLength)
 TEST(StringCompare, EqualityWithZeroTerminatedTexts)
 {
     EXPECT_TRUE(String::equalsCString(String(), nullptr));
-    EXPECT_FALSE(String::equalsCString(String(), u""));
+    EXPECT_TRUE(String::equalsCString(String(), u""));
     EXPECT_FALSE(String::equalsCString(String(u"a"), nullptr));
     EXPECT_TRUE(String::equalsCString(String(u"abc"), u"abc"));
     EXPECT_FALSE(String::equalsCString(String(u"abc"), u"abcd"));
     EXPECT_FALSE(String::equalsCString(String(u"abc"), u"ab"));
-    EXPECT_TRUE(String::cStringNotEquals(u"", String()));
+    EXPECT_TRUE(String::cStringEquals(u"abc", String(u"abc")));
+    EXPECT_TRUE(String::notEqualsCString(String(u"abc"), u"abd"));
+    EXPECT_FALSE(String::cStringNotEquals(u"", String()));
     const char16_t embedded[] = {u'a', 0, u'b'};
     EXPECT_FALSE(String::equalsCString(String(embedded, 3), u"a"));
 }

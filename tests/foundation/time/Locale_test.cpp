@@ -112,10 +112,9 @@ TEST(Locale, ReadsNumbers)
     EXPECT_TRUE(ok);
     EXPECT_EQ(english.toDouble(String(u".25"), &ok), 0.25);
     EXPECT_EQ(english.toDouble(String(u"+"), &ok), 0.0);
-    EXPECT_TRUE(ok);
-    // The second separator ends the number.
-    EXPECT_EQ(english.toDouble(String(u"1,234.5"), &ok), 1.234);
-    EXPECT_EQ(german.toDouble(String(u"1.234,5"), &ok), 1.234);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(english.toDouble(String(u"1,234.5"), &ok), 1234.5);
+    EXPECT_EQ(german.toDouble(String(u"1.234,5"), &ok), 1234.5);
     EXPECT_EQ(german.toDouble(String(u"0,75"), &ok), 0.75);
     EXPECT_EQ(german.toDouble(String(u"0.75"), &ok), 0.75);
     // Control characters are not digits.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/Directory.h"
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 #include "tests/support/FileSizeLimit.h"
 

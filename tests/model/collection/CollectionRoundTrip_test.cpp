@@ -2,7 +2,7 @@
 // record, in order, and a second save writes the very same bytes.
 #include <gtest/gtest.h>
 
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionCompare.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 

@@ -2,7 +2,7 @@
 // gives the same file, and its contents have the promised shape.
 #include <gtest/gtest.h>
 
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
 #include <set>

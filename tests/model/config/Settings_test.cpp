@@ -24,13 +24,13 @@ TEST_F(ConfigTest, ModelAndViewSettingsSurviveARestart)
         model.loaners().setDefaultLoanPeriod(30);
         model.setExtractOptions(0x0F0Fu);
         model.saveSettings(*config);
-        ViewSettings view;
-        view.loadSettings(*config);
+        model.loadViewSettings(*config);
+        ViewSettings& view = model.viewSettings();
         RecordFormat::setTimeFormat(RecordFormat::kTimeHoursAndMinutes);
         view.movieCardBackgroundColor = Color(10, 20, 30);
         view.movieCardFontFamily = String(u"Verdana");
-        view.sortMode = 0;
-        view.saveSettings(*config);
+        model.sortMovies(0, 0);
+        model.saveViewSettings(*config);
         ASSERT_TRUE(config->save());
     }
     RecordFormat::setTimeFormat(RecordFormat::kTimeAutomatic);
@@ -44,14 +44,14 @@ TEST_F(ConfigTest, ModelAndViewSettingsSurviveARestart)
     EXPECT_EQ(show(model.recentCollection()), "Caf\\u00e9 \"Noir\" & <Friends>");
     EXPECT_EQ(model.loaners().defaultLoanPeriod(), 30);
     EXPECT_EQ(model.extractOptions(), 0x0F0Fu);
-    ViewSettings view;
-    view.loadSettings(*config);
+    model.loadViewSettings(*config);
+    const ViewSettings& view = model.viewSettings();
     EXPECT_EQ(RecordFormat::timeFormat(), RecordFormat::kTimeHoursAndMinutes);
     EXPECT_EQ(view.movieCardBackgroundColor.value(), 0xFF0A141Eu);
     EXPECT_EQ(view.movieCardTextColor.value(), 0xFF8B6901u);
     EXPECT_EQ(show(view.movieCardFontFamily), "Verdana");
-    EXPECT_EQ(view.sortMode, 0);
-    EXPECT_EQ(view.sortOrder, 1);
+    EXPECT_EQ(model.sortMode(), 0);
+    EXPECT_EQ(model.sortOrder(), 0);
     RecordFormat::setTimeFormat(timeFormat);
 }
 

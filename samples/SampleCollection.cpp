@@ -1,4 +1,4 @@
-#include "model/collection/SampleCollection.h"
+#include "samples/SampleCollection.h"
 
 #include "foundation/io/Directory.h"
 #include "foundation/io/Path.h"

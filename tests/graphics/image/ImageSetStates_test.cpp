@@ -1,0 +1,87 @@
+// The four states derived from one image, read back by pixel, and drawing a
+// state aligned in a rectangle.
+#include <gtest/gtest.h>
+
+#include "graphics/codecs/ImageCodec.h"
+#include "graphics/image/ImageSet.h"
+#include "graphics/paint/Painter.h"
+#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/TestSupport.h"
+
+namespace {
+
+// Two pixels of the same colour, one opaque and one half transparent, and a
+// fully transparent one.
+Image sourceImage()
+{
+    Image image(3, 1, true);
+    image.setPixel(0, 0, Color(255, 200, 100, 50));
+    image.setPixel(1, 0, Color(128, 200, 100, 50));
+    image.setPixel(2, 0, Color(0, 0, 0, 0));
+    return image;
+}
+
+} // namespace
+
+TEST(ImageSetStates, DerivedByPixels)
+{
+    const Image source = sourceImage();
+    const ImageSet set = ImageSet::ImageSetFromImage(source);
+    ASSERT_FALSE(set.isNull());
+    EXPECT_FALSE(source.isPremultiplied()) << "the source stays as it was";
+    EXPECT_EQ(source.pixel(0, 0), Color(255, 200, 100, 50));
+
+    Image premultiplied = source.copy();
+    premultiplied.setPremultiplied(true);
+    for (int x = 0; x < 2; ++x) {
+        const Color original = source.pixel(x, 0);
+        const Color normal = set.image(0).pixel(x, 0);
+        EXPECT_EQ(normal, premultiplied.pixel(x, 0)) << "pixel " << x;
+        const Color disabled = set.image(1).pixel(x, 0);
+        const Color hovered = set.image(2).pixel(x, 0);
+        const Color pressed = set.image(3).pixel(x, 0);
+        EXPECT_EQ(disabled.red(), disabled.green()) << "pixel " << x;
+        EXPECT_EQ(disabled.green(), disabled.blue()) << "pixel " << x;
+        EXPECT_EQ(disabled.alpha(), original.alpha() * 35 / 100) << "pixel " << x;
+        for (const Color* tone : {&hovered, &pressed})
+            EXPECT_EQ(tone->alpha(), original.alpha()) << "pixel " << x;
+        EXPECT_GT(hovered.green(), normal.green()) << "pixel " << x;
+        EXPECT_GT(hovered.blue(), normal.blue()) << "pixel " << x;
+        EXPECT_LT(pressed.green(), normal.green()) << "pixel " << x;
+        EXPECT_LT(pressed.blue(), normal.blue()) << "pixel " << x;
+    }
+    for (int state = 0; state < ImageSet::kStateCount; ++state) {
+        EXPECT_TRUE(set.image(state).isPremultiplied()) << "state " << state;
+        EXPECT_EQ(set.image(state).pixel(2, 0).alpha(), 0) << "state " << state;
+    }
+    EXPECT_TRUE(ImageSet::ImageSetFromImage(Image()).isNull());
+}
+
+TEST(ImageSetStates, FromFile)
+{
+    ImageCodec::registerAll();
+    testsupport::TempDir dir;
+    const std::string file = dir.file("icon.pix");
+    const String path = String::fromUtf8(file.data(), static_cast<int>(file.size()));
+    ASSERT_TRUE(sourceImage().save(path, true));
+    const ImageSet set = ImageSet::ImageSetFromFile(path);
+    EXPECT_EQ(set.width(), 3);
+    EXPECT_EQ(set.image(1).pixel(0, 0).alpha(), 255 * 35 / 100);
+    EXPECT_TRUE(ImageSet::ImageSetFromFile(String(u"no such file.png")).isNull());
+    ImageCodec::unregisterAll();
+}
+
+TEST(ImageSetStates, DrawPlacesTheStateInTheRectangle)
+{
+    CurrentRecorder recorder;
+    FakeTarget target;
+    Painter painter(&target);
+    recorder.device.log.clear();
+    const ImageSet set = ImageSet::ImageSetFromImage(sourceImage());
+
+    set.draw(painter, Rect(10, 10, 20, 20), Rect::kAlignHCenter | Rect::kAlignVCenter, 2);
+    set.draw(painter, Rect(0, 0, 10, 10), Rect::kAlignRight | Rect::kAlignBottom, 3);
+    set.draw(painter, Rect(0, 0, 10, 10), 0, 4);
+    EXPECT_EQ((std::vector<std::string>{"part 0,0 to 18,19 3x1", "part 0,0 to 7,9 3x1"}),
+              recorder.device.log);
+}
