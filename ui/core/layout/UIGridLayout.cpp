@@ -1,7 +1,6 @@
 #include "ui/core/layout/UIGridLayout.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -37,16 +36,16 @@ bool UIGridLayout::build(const UIGridItem* items, int count)
 {
     if (!layoutEnabled || items == nullptr || count <= 0)
         return false;
+    // The array is kept while the number of children stays; every field of
+    // every cell is written again below. A new one is allocated before the
+    // old one goes, so a failure keeps the old cells.
     if (count != m_cellCount) {
-        // Allocated before the old array goes, so a failure keeps the old cells.
         auto* cells = static_cast<UIGridCell*>(std::calloc(size_t(count), sizeof(UIGridCell)));
         if (cells == nullptr)
             return false;
         std::free(m_cells);
         m_cells = cells;
         m_cellCount = count;
-    } else {
-        std::memset(static_cast<void*>(m_cells), 0, size_t(count) * sizeof(UIGridCell));
     }
     placeCells(items);
     adjustSpans();
@@ -125,15 +124,15 @@ void UIGridLayout::adjustSpan(Axis axis, UIGridCell& cell)
         return;
     }
     const int chosen = chosenLine(axis, first, last);
-    if (chosen < lines)
+    if (chosen >= 0)
         setLineSize(axis, chosen, clampToInt(lineSize(axis, chosen) + (size - needed)));
 }
 
 // The line that grows for a spanning cell that needs more: the last
 // flexible one of the span before its last line, else its last line. The
 // search stays inside the span: growing a line the cell does not cover
-// would never make it fit. A last line past the grid holds no cell to
-// grow; the line count then stands for none.
+// would never make it fit. -1 when that last line lies past the grid,
+// where no cell could grow.
 int UIGridLayout::chosenLine(Axis axis, int first, int64_t last) const
 {
     const int64_t lines = lineCount(axis);
@@ -141,7 +140,7 @@ int UIGridLayout::chosenLine(Axis axis, int first, int64_t last) const
         if (isFlexibleLine(axis, int(line)))
             return int(line);
     }
-    return last < lines ? int(last) : int(lines);
+    return last < lines ? int(last) : -1;
 }
 
 // One direction of the full pass: extra space goes to the expanding lines,
