@@ -1,8 +1,8 @@
 #pragma once
 
+#include "graphics/paint/UIMargins.h"
 #include "ui/core/layout/UIGridCell.h"
 #include "ui/core/layout/UIGridItem.h"
-#include "ui/core/layout/UIMargins.h"
 #include "ui/core/layout/UISizePolicy.h"
 
 #include <cstdint>
