@@ -9,8 +9,8 @@ cd "$root"
 scripts/setup.sh || exit 1
 . scripts/build-common.sh
 configure_and_build host || exit 1
-configure_and_build win32 || exit 1
 scripts/make-data.sh || exit 1
+configure_and_build win32 || exit 1
 
 . scripts/wine-env.sh
 trap wine_session_stop EXIT

@@ -29,9 +29,11 @@ count_ctest() {
   total_failed=$((total_failed + failed))
 }
 
+# The data (skins, the program's icon, the archive) is made by the host
+# tools before the Windows build, which links the icon.
 if ! configure_and_build host; then failed_steps+=("host build"); fi
-if ! configure_and_build win32; then failed_steps+=("win32 build"); fi
 if ! scripts/make-data.sh; then failed_steps+=("data"); fi
+if ! configure_and_build win32; then failed_steps+=("win32 build"); fi
 
 if [ -d build/host ]; then
   echo "== native tests (AddressSanitizer, UBSan)"

@@ -49,6 +49,8 @@ skins=build/skin
 rm -rf "$skins"
 "$tools/skingen" assets/skin "$skins"
 cp -r "$skins/data/." "$stage/"
+# The program's icon, which the Windows build links into reelstack.exe.
+cp "$skins/reelstack.ico" "$out/"
 for tree in "$out" build/host; do
   if [ -d "$tree" ]; then
     cp "$skins/white.style" "$skins/test.style" "$tree/"

@@ -174,3 +174,29 @@ TEST_F(StartupTest, ClosingTheMainWindowSavesTheSettingsAndTheCollection)
     EXPECT_EQ(reader.selectedMovieId(), movies.first()->value->id);
     delete movies.first()->value;
 }
+
+// The program carries its icon, drawn by our skin generator, as resource
+// 32512 in both sizes the windows use.
+TEST(ProgramIcon, ReelstackExeCarriesItInBothSizes)
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring program(self);
+    program = program.substr(0, program.find_last_of(L'\\')) + L"\\..\\reelstack.exe";
+    HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    for (int side : {16, 32}) {
+        HICON icon =
+            static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(32512), IMAGE_ICON, side, side, 0));
+        ASSERT_NE(icon, nullptr) << side;
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bitmap = {};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, side);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+    FreeLibrary(module);
+}

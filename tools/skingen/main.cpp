@@ -12,9 +12,11 @@
 #include "tools/skingen/StyleArchiveWriter.h"
 #include "tools/skingen/TestSkinColors.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -90,15 +92,61 @@ bool buildStyle(const SkinSource& source, bool test, const std::string& out, std
     return true;
 }
 
+// A Windows icon file holding PNG pictures, largest last: its directory of
+// little-endian records, then the pictures.
+ByteArray iconFile(const std::vector<Image>& images)
+{
+    ByteArray file;
+    auto add16 = [&file](int value) {
+        file.appendByte(uint8_t(value));
+        file.appendByte(uint8_t(value >> 8));
+    };
+    auto add32 = [&](uint32_t value) {
+        add16(int(value & 0xFFFF));
+        add16(int(value >> 16));
+    };
+    add16(0);
+    add16(1);
+    add16(int(images.size()));
+    std::vector<ByteArray> encoded;
+    for (const Image& image : images)
+        encoded.push_back(PngWriter::encode(image));
+    uint32_t offset = uint32_t(6 + 16 * images.size());
+    for (size_t i = 0; i < images.size(); ++i) {
+        file.appendByte(uint8_t(images[i].width() >= 256 ? 0 : images[i].width()));
+        file.appendByte(uint8_t(images[i].height() >= 256 ? 0 : images[i].height()));
+        file.appendByte(0); // no palette
+        file.appendByte(0);
+        add16(1);  // planes
+        add16(32); // bits per pixel
+        add32(uint32_t(encoded[i].size()));
+        add32(offset);
+        offset += uint32_t(encoded[i].size());
+    }
+    for (const ByteArray& picture : encoded)
+        file.append(picture);
+    return file;
+}
+
 bool buildData(const SkinSource& source, const std::string& out, std::string& error)
 {
     const SkinPictures pictures(source);
+    std::vector<Image> icons;
     for (const SkinSource::Picture& p : source.pictures()) {
         if (p.inData && !StyleArchiveWriter::writeFile(out + "/data/images/" + p.name + ".png",
                                                        PngWriter::encode(pictures.picture(p)))) {
             error = "cannot draw " + p.name;
             return false;
         }
+        if (p.name == "window_icon_small" || p.name == "window_icon_big")
+            icons.push_back(pictures.picture(p));
+    }
+    // The program's own icon, linked into reelstack.exe.
+    std::sort(icons.begin(), icons.end(),
+              [](const Image& a, const Image& b) { return a.width() < b.width(); });
+    if (icons.size() != 2 || !StyleArchiveWriter::writeFile(out + "/reelstack.ico", iconFile(icons))) {
+        error = "cannot write reelstack.ico";
+        return false;
     }
     for (const SkinSource::Cursor& c : source.cursors()) {
         const Image image = SkinPictures::cursor(c);
