@@ -38,7 +38,6 @@ private:
     // The parts of the text of the run after the first run equal to label,
     // split at " | "; empty when the label is missing.
     StringList partsAfter(const String& label) const;
-    bool wants(uint32_t option) const { return (options() & option) != 0; }
 
     SiteMarkers m_markers;
     StringList m_castStops;

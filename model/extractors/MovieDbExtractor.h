@@ -40,5 +40,4 @@ private:
     void readPoster(Movie& movie);
     void readEpisodes(Movie& movie);
     bool readSeason(Movie& movie, const String& path);
-    bool wants(uint32_t option) const { return (options() & option) != 0; }
 };

@@ -145,6 +145,8 @@ protected:
     virtual bool extractEpisodes(Movie& movie, CastItemList& seasons) = 0;
 
     void setLanguage(const String& name, const String& code, const String& acceptLanguage);
+    // Whether the options in force enable the field group of that bit.
+    bool wants(uint32_t option) const { return (m_options & option) != 0; }
     // The search every edition runs with its own markers: one result per
     // distinct title link, or the redirect's address when the site went
     // straight to a title.
