@@ -154,9 +154,25 @@ bool QuadNode::hitTest(const Ray& ray) const
     Matrix4 world = currentWorld();
     float w = static_cast<float>(m_width);
     float h = static_cast<float>(m_height);
+    if (!mayHit(ray, world.transformPoint(Vec3(w / 2, h / 2, 0)), (w * w + h * h) / 4 * scale() * scale()))
+        return false;
     Vec3 c0 = world.transformPoint(Vec3(0, h, 0));
     Vec3 c1 = world.transformPoint(Vec3(w, h, 0));
     Vec3 c2 = world.transformPoint(Vec3(w, 0, 0));
     Vec3 c3 = world.transformPoint(Vec3(0, 0, 0));
     return ray.hitsTriangle(c0, c1, c2) || ray.hitsTriangle(c2, c3, c0);
+}
+
+bool QuadNode::mayHit(const Ray& ray, const Vec3& centre, float radiusSquared)
+{
+    // A click tests every cover: most are far off the ray, and a sphere
+    // around the quad rules them out without the triangle tests.
+    float along = ray.direction.dot(ray.direction);
+    if (!(along > 0.0f))
+        return false;
+    Vec3 toCentre = centre.subtract(ray.origin);
+    float projected = toCentre.dot(ray.direction);
+    float offSquared = toCentre.dot(toCentre) - projected * projected / along;
+    // The slack keeps rounding from ruling out a hit on the rim.
+    return offSquared <= radiusSquared * 1.001f + 1e-3f;
 }

@@ -60,6 +60,8 @@ public:
 
 private:
     void placeCorners();
+    // False when the ray passes outside the sphere around the quad.
+    static bool mayHit(const Ray& ray, const Vec3& centre, float radiusSquared);
     static bool isIndex(int index) { return index >= 0 && index < 4; }
 
     int32_t m_width = 100;
