@@ -4,7 +4,6 @@ namespace testsupport {
 
 RecordingRenderDevice::RecordingRenderDevice() : m_previous(renderDevice())
 {
-    // While it lives, the scene draws on this device.
     setRenderDevice(this);
 }
 
@@ -22,41 +21,22 @@ RecordingRenderDevice::Call& RecordingRenderDevice::record(Kind kind)
 
 Texture* RecordingRenderDevice::createTexture(const PixelBlock& pixels)
 {
-    if (pixels.width < 1 || pixels.height < 1 || !pixels.pixels)
-        return nullptr;
-    m_textures.push_back(std::make_unique<FakeTexture>(pixels.width, pixels.height));
-    return m_textures.back().get();
+    Texture* made = nullptr;
+    if (pixels.width >= 1 && pixels.height >= 1 && pixels.pixels) {
+        m_textures.push_back(std::make_unique<FakeTexture>(pixels.width, pixels.height));
+        made = m_textures.back().get();
+    }
+    record(kTexture).texture = made;
+    return made;
 }
 
 void RecordingRenderDevice::submit(const RenderBatch& batch)
 {
     Call& call = record(kSubmit);
     call.batch = batch;
+    call.batch.vertices = nullptr;
     if (batch.vertices && batch.kind > 0 && batch.count > 0)
         call.vertices.assign(batch.vertices, batch.vertices + batch.kind * batch.count);
-    call.batch.vertices = nullptr;
-}
-
-void RecordingRenderDevice::setWorldTransform(const Matrix4& world)
-{
-    record(kWorld).world = world;
-}
-
-void RecordingRenderDevice::setCamera(Camera* camera)
-{
-    m_camera = camera ? camera : &m_ownCamera;
-    record(kCamera).camera = camera;
-}
-
-bool RecordingRenderDevice::beginFrame()
-{
-    record(kBeginFrame);
-    return true;
-}
-
-void RecordingRenderDevice::setDepthTest(bool on)
-{
-    record(kDepthTest).on = on;
 }
 
 std::vector<const RecordingRenderDevice::Call*> RecordingRenderDevice::callsOf(Kind kind) const

@@ -1,7 +1,7 @@
 #pragma once
 
-// A render device that draws nothing and keeps every call the scene makes, in
-// order, so scene tests can check what would have reached the screen.
+// A render device that draws nothing and keeps, in call order, the batches,
+// world matrices, textures made and depth-test switches the scene sends it.
 
 #include "graphics/d3d/Texture.h"
 #include "ui/views/scene/RenderDevice.h"
@@ -31,23 +31,21 @@ public:
     {
         kSubmit,
         kWorld,
-        kDepthTest,
-        kCamera,
-        kBeginFrame,
-        kEndFrame,
-        kFlush
+        kTexture,
+        kDepthTest
     };
 
     struct Call
     {
         Kind kind;
         RenderBatch batch;                 // kSubmit, without its vertices pointer
-        std::vector<SceneVertex> vertices; // kSubmit: the vertices as they were submitted
+        std::vector<SceneVertex> vertices; // kSubmit: the vertices as submitted
         Matrix4 world;                     // kWorld
+        Texture* texture = nullptr;        // kTexture: the one made, or null
         bool on = false;                   // kDepthTest
-        Camera* camera = nullptr;          // kCamera
     };
 
+    // Becomes the scene's device until destroyed.
     RecordingRenderDevice();
     ~RecordingRenderDevice() override;
 
@@ -57,14 +55,14 @@ public:
     // empty block.
     Texture* createTexture(const PixelBlock& pixels) override;
     void submit(const RenderBatch& batch) override;
-    void setWorldTransform(const Matrix4& world) override;
-    void setCamera(Camera* camera) override;
+    void setWorldTransform(const Matrix4& world) override { record(kWorld).world = world; }
+    void setCamera(Camera* camera) override { m_camera = camera ? camera : &m_ownCamera; }
     Camera* camera() override { return m_camera; }
-    bool beginFrame() override;
-    void endFrame() override { record(kEndFrame); }
-    void flush() override { record(kFlush); }
+    bool beginFrame() override { return true; }
+    void endFrame() override {}
+    void flush() override {}
     void release() override {}
-    void setDepthTest(bool on) override;
+    void setDepthTest(bool on) override { record(kDepthTest).on = on; }
 
     const std::vector<Call>& calls() const { return m_calls; }
     // The calls of one kind, in order.

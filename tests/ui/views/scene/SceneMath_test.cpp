@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -32,54 +34,35 @@ bool isIdentity(const Matrix4& m, float tolerance)
 
 TEST(SceneMath, AnglesWrapAndStep)
 {
-    struct Wrap
-    {
-        float in;
-        float out;
-    } wraps[] = {
-        {-0.5f, Angles::kTwoPi - 0.5f},
-        {7.0f, 7.0f - Angles::kTwoPi},
-        {-Angles::kTwoPi, 0.0f},
-        {3.0f, 3.0f},
-        {0.0005f, 0.0f},
-        {-0.0005f, 0.0f},
-        {kNan, 0.0f},
-        {kInf, 0.0f},
-        {-kInf, 0.0f},
-    };
-    for (const Wrap& row : wraps)
-        EXPECT_NEAR(Angles::wrapAngle(row.in), row.out, 1e-5f) << "wrapAngle(" << row.in << ")";
+    const std::tuple<float, float> wraps[] = {{-0.5f, Angles::kTwoPi - 0.5f},
+                                              {7.0f, 7.0f - Angles::kTwoPi},
+                                              {-Angles::kTwoPi, 0.0f},
+                                              {3.0f, 3.0f},
+                                              {0.0005f, 0.0f},
+                                              {-0.0005f, 0.0f},
+                                              {kNan, 0.0f},
+                                              {kInf, 0.0f},
+                                              {-kInf, 0.0f}};
+    for (const auto& [in, out] : wraps)
+        EXPECT_NEAR(Angles::wrapAngle(in), out, 1e-5f) << "wrapAngle(" << in << ")";
     for (float huge : {1e30f, -1e30f, 3e9f, -3e9f, -1e-4f * Angles::kTwoPi - 1.0f})
         EXPECT_TRUE(Angles::isWrapped(Angles::wrapAngle(huge))) << huge;
 
-    struct Step
-    {
-        float value;
-        float target;
-        float step;
-        float after;
-        bool arrived;
-    } steps[] = {
-        {0.9f, 1.0f, 0.24f, 1.0f, true},   {1.0f, 1.0f, 0.3f, 1.0f, true}, {0.5f, 1.0f, 0.5f, 1.0f, false},
-        {1.5f, 1.0f, 0.25f, 1.25f, false}, {1.2f, 1.0f, 0.5f, 1.0f, true}, {0.2f, 1.0f, 0.25f, 0.45f, false},
-    };
-    for (const Step& row : steps) {
-        float value = row.value;
-        EXPECT_EQ(Angles::stepToward(value, row.target, row.step), row.arrived)
-            << row.value << " -> " << row.target;
-        EXPECT_FLOAT_EQ(value, row.after) << row.value << " -> " << row.target;
-    }
-
-    // Angles take the shorter way round, across 0 in either direction.
-    Step turns[] = {
-        {0.1f, 6.2f, 0.1f, 0.0f, false}, {6.2f, 0.1f, 0.05f, 6.25f, false}, {6.2f, 0.1f, 1.0f, 0.1f, true},
-        {1.0f, 2.0f, 7.0f, 2.0f, true},  {1.0f, 2.0f, 0.5f, 1.5f, false},   {2.0f, 1.0f, 0.5f, 1.5f, false},
-    };
-    for (const Step& row : turns) {
-        float angle = row.value;
-        EXPECT_EQ(Angles::stepAngleToward(angle, row.target, row.step), row.arrived)
-            << row.value << " -> " << row.target;
-        EXPECT_NEAR(angle, row.after, 1e-5f) << row.value << " -> " << row.target;
+    // Values stop on the target; angles take the shorter way round, across 0
+    // in either direction.
+    const std::tuple<bool, float, float, float, float, bool> steps[] = {
+        {false, 0.9f, 1.0f, 0.24f, 1.0f, true}, {false, 1.0f, 1.0f, 0.3f, 1.0f, true},
+        {false, 0.5f, 1.0f, 0.5f, 1.0f, false}, {false, 1.5f, 1.0f, 0.25f, 1.25f, false},
+        {false, 1.2f, 1.0f, 0.5f, 1.0f, true},  {false, 0.2f, 1.0f, 0.25f, 0.45f, false},
+        {true, 0.1f, 6.2f, 0.1f, 0.0f, false},  {true, 6.2f, 0.1f, 0.05f, 6.25f, false},
+        {true, 6.2f, 0.1f, 1.0f, 0.1f, true},   {true, 1.0f, 2.0f, 7.0f, 2.0f, true},
+        {true, 1.0f, 2.0f, 0.5f, 1.5f, false},  {true, 2.0f, 1.0f, 0.5f, 1.5f, false}};
+    for (const auto& [isAngle, from, to, step, after, arrived] : steps) {
+        float value = from;
+        bool landed =
+            isAngle ? Angles::stepAngleToward(value, to, step) : Angles::stepToward(value, to, step);
+        EXPECT_EQ(landed, arrived) << from << " -> " << to;
+        EXPECT_NEAR(value, after, 1e-5f) << from << " -> " << to;
     }
 }
 
@@ -114,24 +97,16 @@ TEST(SceneMath, InvertGivesIdentityOrRefuses)
 
 TEST(SceneMath, PickRayPassesThroughWhatThePixelShows)
 {
-    struct Setup
-    {
-        int width;
-        int height;
-        Vec3 axisScale;
-        Vec3 eye;
-    } setups[] = {
-        {800, 600, Vec3(1, 1, 1), Vec3(0, 1000, -1000)},
-        {1000, 500, Vec3(1, 1, 1), Vec3(300, 200, -800)},
-        {640, 480, Vec3(1.5f, 0.8f, 1), Vec3(0, 0, -1200)},
-    };
-    for (const Setup& setup : setups) {
+    const std::tuple<int, int, Vec3, Vec3> setups[] = {{800, 600, Vec3(1, 1, 1), Vec3(0, 1000, -1000)},
+                                                       {1000, 500, Vec3(1, 1, 1), Vec3(300, 200, -800)},
+                                                       {640, 480, Vec3(1.5f, 0.8f, 1), Vec3(0, 0, -1200)}};
+    for (const auto& [width, height, axisScale, eye] : setups) {
         Camera camera;
-        camera.setViewport(setup.width, setup.height);
-        camera.setAxisScale(setup.axisScale);
-        camera.setEye(setup.eye);
-        float w = static_cast<float>(setup.width);
-        float h = static_cast<float>(setup.height);
+        camera.setViewport(width, height);
+        camera.setAxisScale(axisScale);
+        camera.setEye(eye);
+        float w = static_cast<float>(width);
+        float h = static_cast<float>(height);
         Matrix4 unproject;
         ASSERT_TRUE(camera.viewMatrix().multiply(camera.projectionMatrix()).invert(unproject));
         float pixels[][2] = {{w / 2, h / 2}, {0, 0}, {w, 0}, {0, h}, {w, h}, {17, 311}, {w - 123, 7}};
@@ -144,10 +119,10 @@ TEST(SceneMath, PickRayPassesThroughWhatThePixelShows)
             Vec3 point(clip.x / clip.w, clip.y / clip.w, clip.z / clip.w);
             Ray ray = camera.pickRay(pixel[0], pixel[1]);
             EXPECT_LT(offRay(ray, point), 1e-4f)
-                << setup.width << "x" << setup.height << " at " << pixel[0] << "," << pixel[1];
+                << width << "x" << height << " at " << pixel[0] << "," << pixel[1];
         }
         Ray centre = camera.pickRay(w / 2, h / 2);
-        EXPECT_LT(centre.direction.subtract(camera.direction()).length(), 1e-5f) << setup.width;
+        EXPECT_LT(centre.direction.subtract(camera.direction()).length(), 1e-5f) << width;
     }
 }
 
@@ -173,16 +148,12 @@ TEST(SceneMath, CameraEdgeCases)
 
     // A view that cannot be inverted gives a ray that hits nothing.
     Vec3 big[3] = {Vec3(-1e5f, 1e5f, 0), Vec3(1e5f, 1e5f, 0), Vec3(0, -1e5f, 0)};
-    struct Broken
-    {
-        Vec3 eye;
-        Vec3 target;
-    } broken[] = {{Vec3(0, 0, 0), Vec3(0, 0, 0)}, {Vec3(0, 1000, 0), Vec3()}};
-    for (const Broken& row : broken) {
-        camera.setEye(row.eye);
-        camera.setTarget(row.target);
+    const std::tuple<Vec3, Vec3> broken[] = {{Vec3(0, 0, 0), Vec3(0, 0, 0)}, {Vec3(0, 1000, 0), Vec3()}};
+    for (const auto& [eye, target] : broken) {
+        camera.setEye(eye);
+        camera.setTarget(target);
         Ray ray = camera.pickRay(500, 250);
         EXPECT_FALSE(ray.hitsTriangle(big[0], big[1], big[2]) || ray.hitsTriangle(big[2], big[1], big[0]))
-            << "eye y " << row.eye.y;
+            << "eye y " << eye.y;
     }
 }

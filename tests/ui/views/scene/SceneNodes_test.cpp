@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <limits>
 
 using testsupport::RecordingRenderDevice;
@@ -33,25 +35,20 @@ private:
 
 TEST(SceneNodes, AnchorsPutThePivotOnThePosition)
 {
-    struct Row
-    {
-        int code;
-        Vec3 pivot;
-    } rows[] = {
-        {0, Vec3(64, 42.5f, 0)},  {1, Vec3(0, 85, 0)},      {2, Vec3(128, 85, 0)},     {3, Vec3(0, 0, 0)},
-        {4, Vec3(128, 0, 0)},     {5, Vec3(64, 85, 0)},     {6, Vec3(64, 0, 0)},       {7, Vec3(0, 42.5f, 0)},
-        {8, Vec3(128, 42.5f, 0)}, {9, Vec3(128, 42.5f, 0)}, {-1, Vec3(128, 42.5f, 0)},
-    };
+    const std::tuple<int, Vec3> rows[] = {
+        {0, Vec3(64, 42.5f, 0)},  {1, Vec3(0, 85, 0)},      {2, Vec3(128, 85, 0)},    {3, Vec3(0, 0, 0)},
+        {4, Vec3(128, 0, 0)},     {5, Vec3(64, 85, 0)},     {6, Vec3(64, 0, 0)},      {7, Vec3(0, 42.5f, 0)},
+        {8, Vec3(128, 42.5f, 0)}, {9, Vec3(128, 42.5f, 0)}, {-1, Vec3(128, 42.5f, 0)}};
     QuadNode quad;
     quad.setSize(128, 85);
     quad.setPosition(Vec3(10, 20, -100));
     quad.setRotation(Vec4::rotationY(0.6f));
     quad.setScale(1.7f);
-    for (const Row& row : rows) {
-        quad.setAnchor(row.code); // unknown codes keep the previous pivot
-        EXPECT_TRUE(near(quad.pivot(), row.pivot)) << "anchor " << row.code;
+    for (const auto& [code, pivot] : rows) {
+        quad.setAnchor(code); // unknown codes keep the previous pivot
+        EXPECT_TRUE(near(quad.pivot(), pivot)) << "anchor " << code;
         EXPECT_TRUE(near(quad.currentWorld().transformPoint(quad.pivot()), quad.position()))
-            << "anchor " << row.code;
+            << "anchor " << code;
     }
 
     QuadNode cover;
@@ -65,21 +62,16 @@ TEST(SceneNodes, AnchorsPutThePivotOnThePosition)
 
 TEST(SceneNodes, OpacityClampsBeforeTheAlphaByte)
 {
-    struct Row
-    {
-        float opacity;
-        uint32_t alpha;
-    } rows[] = {
-        {0.5f, 127}, {1.0f, 255}, {0.0f, 0},
-        {2.0f, 255}, {-1.0f, 0},  {std::numeric_limits<float>::quiet_NaN(), 0},
-    };
+    const std::tuple<float, uint32_t> rows[] = {{0.5f, 127}, {1.0f, 255},
+                                                {0.0f, 0},   {2.0f, 255},
+                                                {-1.0f, 0},  {std::numeric_limits<float>::quiet_NaN(), 0}};
     QuadNode quad;
     quad.setColor(0x80123456);
-    for (const Row& row : rows) {
-        quad.setOpacity(row.opacity);
+    for (const auto& [opacity, alpha] : rows) {
+        quad.setOpacity(opacity);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(quad.vertexColor(i), (row.alpha << 24) | 0x123456)
-                << "opacity " << row.opacity << " vertex " << i;
+            EXPECT_EQ(quad.vertexColor(i), (alpha << 24) | 0x123456)
+                << "opacity " << opacity << " vertex " << i;
     }
 }
 
@@ -92,22 +84,15 @@ TEST(SceneNodes, HitTestFollowsTheCurrentPlacement)
     Ray front(Vec3(0, 0, -1000), Vec3(0, 0, 1));
     Ray behind(Vec3(0, 0, 1000), Vec3(0, 0, -1));
     Ray beside(Vec3(300, 0, -1000), Vec3(0, 0, 1));
-    struct Row
-    {
-        Vec3 position;
-        const Ray& ray;
-        bool hit;
-        const char* what;
-    } rows[] = {
+    const std::tuple<Vec3, const Ray&, bool, const char*> rows[] = {
         {Vec3(), front, true, "front"},
         {Vec3(), behind, false, "from behind"},
         {Vec3(300, 0, 0), beside, true, "new place, not drawn since"},
         {Vec3(300, 0, 0), front, false, "old place, not drawn since"},
-        {Vec3(0, 0, -2000), front, false, "behind the ray's origin"},
-    };
-    for (const Row& row : rows) {
-        quad.setPosition(row.position);
-        EXPECT_EQ(quad.hitTest(row.ray), row.hit) << row.what;
+        {Vec3(0, 0, -2000), front, false, "behind the ray's origin"}};
+    for (const auto& [position, ray, hit, what] : rows) {
+        quad.setPosition(position);
+        EXPECT_EQ(quad.hitTest(ray), hit) << what;
     }
 }
 
@@ -141,34 +126,27 @@ TEST(SceneNodes, DrawsReachTheDeviceWithTheirWorld)
     quad.draw();
     EXPECT_TRUE(device.calls().empty());
 
-    struct Part
-    {
-        int start;
-        int count;
-        int drawn;
-        float firstX;
-    } parts[] = {
+    const std::tuple<int, int, int, float> parts[] = {
         {-1, 3, 3, 0}, {-1, 2, 2, 0}, {-1, 0, 0, 0}, {-1, 4, -1, 0}, {-1, -1, -1, 0}, {1, 2, 2, 3},
-        {0, 3, 3, 0},  {2, 1, 1, 6},  {2, 2, -1, 0}, {3, 0, 0, 0},   {-2, 1, -1, 0},
-    };
+        {0, 3, 3, 0},  {2, 1, 1, 6},  {2, 2, -1, 0}, {3, 0, 0, 0},   {-2, 1, -1, 0}};
     Triangles triangles;
-    for (const Part& part : parts) {
+    for (const auto& [start, count, drawn, firstX] : parts) {
         device.clear();
-        if (part.start == -1)
-            triangles.drawFirst(part.count);
+        if (start == -1)
+            triangles.drawFirst(count);
         else
-            triangles.drawRange(part.start, part.count);
+            triangles.drawRange(start, count);
         std::vector<const RecordingRenderDevice::Call*> submits =
             device.callsOf(RecordingRenderDevice::kSubmit);
-        std::string name = "start " + std::to_string(part.start) + " count " + std::to_string(part.count);
-        if (part.drawn < 0) {
+        std::string name = "start " + std::to_string(start) + " count " + std::to_string(count);
+        if (drawn < 0) {
             EXPECT_TRUE(submits.empty()) << name;
             continue;
         }
         ASSERT_EQ(submits.size(), 1u) << name;
-        EXPECT_EQ(submits[0]->batch.count, part.drawn) << name;
-        if (part.drawn > 0) {
-            EXPECT_EQ(submits[0]->vertices[0].x, part.firstX) << name;
+        EXPECT_EQ(submits[0]->batch.count, drawn) << name;
+        if (drawn > 0) {
+            EXPECT_EQ(submits[0]->vertices[0].x, firstX) << name;
         }
     }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdlib>
 
 namespace {
@@ -55,40 +57,25 @@ protected:
 
 TEST_F(TextureLoaderTest, LoadsFittedPixelsOrNothing)
 {
-    struct Picture
-    {
-        const char* name;
-        int width;
-        int height;
-    } pictures[] = {
-        {"p.png", 40, 30},       {"p.bmp", 40, 30},      {"p.jpg", 40, 30},
-        {"wide.png", 1000, 500}, {"tall.png", 300, 400}, {"thin.png", 1, 1000},
-    };
-    for (const Picture& picture : pictures)
-        ASSERT_TRUE(pattern(picture.width, picture.height).save(pathOf(m_dir.file(picture.name)), true));
+    const std::tuple<const char*, int, int> pictures[] = {{"p.png", 40, 30},      {"p.bmp", 40, 30},
+                                                          {"p.jpg", 40, 30},      {"wide.png", 1000, 500},
+                                                          {"tall.png", 300, 400}, {"thin.png", 1, 1000}};
+    for (const auto& [name, width, height] : pictures)
+        ASSERT_TRUE(pattern(width, height).save(pathOf(m_dir.file(name)), true));
 
     // A negative tolerance skips the pixel comparison (thumbnails are resampled).
-    struct Row
-    {
-        const char* name;
-        Size box;
-        Size expected;
-        int tolerance;
-    } rows[] = {
+    const std::tuple<const char*, Size, Size, int> rows[] = {
         {"p.png", Size(0, 0), Size(40, 30), 0},          {"p.bmp", Size(0, 0), Size(40, 30), 0},
         {"p.jpg", Size(0, 0), Size(40, 30), 24},         {"p.png", Size(200, 100), Size(133, 100), -1},
         {"wide.png", Size(128, 128), Size(128, 64), -1}, {"wide.png", Size(0, 0), Size(1000, 500), 0},
-        {"tall.png", Size(200, 100), Size(75, 100), -1}, {"thin.png", Size(128, 128), Size(1, 128), -1},
-    };
-    for (const Row& row : rows) {
+        {"tall.png", Size(200, 100), Size(75, 100), -1}, {"thin.png", Size(128, 128), Size(1, 128), -1}};
+    for (const auto& [name, box, expected, tolerance] : rows) {
         PixelBlock block;
-        ASSERT_TRUE(TextureLoader::loadImagePixels(block, pathOf(m_dir.file(row.name)), row.box)) << row.name;
-        EXPECT_EQ(block.width, row.expected.width)
-            << row.name << " in " << row.box.width << "x" << row.box.height;
-        EXPECT_EQ(block.height, row.expected.height)
-            << row.name << " in " << row.box.width << "x" << row.box.height;
-        if (row.tolerance >= 0) {
-            EXPECT_LE(worstDifference(block), row.tolerance) << row.name;
+        ASSERT_TRUE(TextureLoader::loadImagePixels(block, pathOf(m_dir.file(name)), box)) << name;
+        EXPECT_EQ(block.width, expected.width) << name << " in " << box.width << "x" << box.height;
+        EXPECT_EQ(block.height, expected.height) << name << " in " << box.width << "x" << box.height;
+        if (tolerance >= 0) {
+            EXPECT_LE(worstDifference(block), tolerance) << name;
         }
         TextureLoader::freePixels(block);
     }
