@@ -1,0 +1,3 @@
+#include "ui/views/scene/Animated.h"
+
+Animated::~Animated() = default;

@@ -1,0 +1,6 @@
+#include "ui/views/scene/MatrixPrimitive.h"
+
+void MatrixPrimitive::applyTransform(RenderDevice& device)
+{
+    device.setWorldTransform(m_world);
+}

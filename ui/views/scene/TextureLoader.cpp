@@ -1,0 +1,23 @@
+#include "ui/views/scene/TextureLoader.h"
+
+#include <algorithm>
+
+Size TextureLoader::fittedSize(const Size& picture, const Size& box)
+{
+    if (box.width < 1 || box.height < 1 || picture.width < 1 || picture.height < 1)
+        return picture;
+    // In whole numbers: a scale factor in floating point lands a hair under
+    // the box's side and loses a pixel.
+    int64_t w = picture.width;
+    int64_t h = picture.height;
+    bool widthLimited = w * box.height >= h * box.width;
+    int32_t width = widthLimited ? box.width : static_cast<int32_t>(w * box.height / h);
+    int32_t height = widthLimited ? static_cast<int32_t>(h * box.width / w) : box.height;
+    return Size(std::max(width, 1), std::max(height, 1));
+}
+
+void TextureLoader::freePixels(PixelBlock& block)
+{
+    delete[] block.pixels;
+    block = PixelBlock();
+}

@@ -1,0 +1,3 @@
+#include "ui/views/scene/TextureSlot.h"
+
+TextureSlot::~TextureSlot() = default;
