@@ -13,7 +13,9 @@ class UIEvent;
 // of running (nested) loops and the registry of event receivers, pumps the
 // window messages and delivers toolkit events, at once (send) or through the
 // queue (post) by the private message 0xC400 to a hidden window. Everything
-// here runs on the GUI thread and takes no lock.
+// here runs on the GUI thread and takes no lock. The native build has a
+// window-less twin whose pump delivers the queued events one by one, so the
+// toolkit's logic can be tested there.
 class MessageLoop
 {
 public:
@@ -79,6 +81,13 @@ private:
     MessageLoop();
     ~MessageLoop() = default;
     static PumpResult pumpStep(uint32_t flags, bool peekOnly);
+    // Events posted and not yet delivered, in posting order; the loop owns
+    // them.
+    static List<PostedEvent*>& pendingEvents();
+    static void deletePendingEvents();
+    // Takes the event into the queue; null (the event deleted) when input is
+    // blocked, null for no event.
+    PostedEvent* queueEvent(UIEvent* event, EventReceiver* receiver);
     void handleQuitMessage();
     bool isBlockedInput(const UIEvent* event) const;
 
@@ -90,4 +99,6 @@ private:
     QuitHandler m_quitHandler = nullptr;
     void* m_messageWindow = nullptr;
     bool m_oleStarted = false;
+
+    static MessageLoop* s_instance;
 };
