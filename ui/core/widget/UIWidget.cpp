@@ -88,8 +88,14 @@ void UIWidget::destroy()
     releaseGrab();
     clearFocus();
     m_flags &= ~kCreated;
+    // The hide event is the one the widget still hears.
     setDisabled(false);
+    m_flags &= ~kDestroying;
+    UIWidgetGuard guard(this);
     setFlag(kVisible, false);
+    if (!guard.isAlive())
+        return;
+    m_flags |= kDestroying;
     setDisabled(true);
     if (d->parent)
         d->parent->m_children.removeOne(this);
