@@ -19,12 +19,17 @@ List<PostedEvent*>& MessageLoop::pendingEvents()
     return pending;
 }
 
-void MessageLoop::deletePendingEvents()
+MessageLoop* MessageLoop::takeInstance()
 {
+    MessageLoop* loop = s_instance;
+    if (!loop)
+        return nullptr;
     List<PostedEvent*>& pending = pendingEvents();
     for (PostedEvent* record : pending)
         delete record;
     pending.clear();
+    s_instance = nullptr;
+    return loop;
 }
 
 PostedEvent* MessageLoop::queueEvent(UIEvent* event, EventReceiver* receiver)
@@ -77,23 +82,17 @@ void MessageLoop::dispatchPosted(PostedEvent* record)
 
 void MessageLoop::addReceiver(EventReceiver* receiver)
 {
-    m_receivers.append(receiver);
+    m_receivers.insert(receiver);
 }
 
 void MessageLoop::removeReceiver(EventReceiver* receiver)
 {
-    m_receivers.removeOne(receiver);
+    m_receivers.erase(receiver);
 }
 
 bool MessageLoop::isRegistered(const EventReceiver* receiver) const
 {
-    if (!receiver)
-        return false;
-    for (EventReceiver* known : m_receivers) {
-        if (known == receiver)
-            return true;
-    }
-    return false;
+    return receiver && m_receivers.count(receiver) != 0;
 }
 
 EventLoop* MessageLoop::currentLoop() const

@@ -4,6 +4,7 @@
 #include "foundation/system/EventLoop.h"
 
 #include <cstdint>
+#include <unordered_set>
 
 class EventReceiver;
 class PostedEvent;
@@ -84,7 +85,9 @@ private:
     // Events posted and not yet delivered, in posting order; the loop owns
     // them.
     static List<PostedEvent*>& pendingEvents();
-    static void deletePendingEvents();
+    // Deletes the waiting events and hands over the loop, which is then no
+    // longer the instance; null when there is none.
+    static MessageLoop* takeInstance();
     // Takes the event into the queue; null (the event deleted) when input is
     // blocked, null for no event.
     PostedEvent* queueEvent(UIEvent* event, EventReceiver* receiver);
@@ -92,7 +95,8 @@ private:
     bool isBlockedInput(const UIEvent* event) const;
 
     uint32_t m_mainThreadId;
-    List<EventReceiver*> m_receivers;
+    // Asked at every delivery, so a lookup must not grow with the widgets.
+    std::unordered_set<const EventReceiver*> m_receivers;
     EventLoop m_mainLoop;
     List<EventLoop*> m_runningLoops;
     uint32_t m_flags = 0;

@@ -16,12 +16,7 @@ MessageLoop* MessageLoop::create()
 
 void MessageLoop::destroy()
 {
-    MessageLoop* loop = s_instance;
-    if (!loop)
-        return;
-    deletePendingEvents();
-    s_instance = nullptr;
-    delete loop;
+    delete takeInstance();
 }
 
 MessageLoop::PumpResult MessageLoop::pumpStep(uint32_t, bool)

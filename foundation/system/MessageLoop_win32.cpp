@@ -67,11 +67,9 @@ MessageLoop* MessageLoop::create()
 
 void MessageLoop::destroy()
 {
-    MessageLoop* loop = s_instance;
+    MessageLoop* loop = takeInstance();
     if (!loop)
         return;
-    deletePendingEvents();
-    s_instance = nullptr;
     HWND window = static_cast<HWND>(loop->m_messageWindow);
     bool oleStarted = loop->m_oleStarted;
     delete loop;

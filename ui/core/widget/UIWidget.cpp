@@ -52,14 +52,7 @@ UIWidget::~UIWidget()
     clearFocus();
     // A widget never created skipped the destroy sequence, but it must still
     // leave its parent and take its children with it.
-    if (d->parent)
-        d->parent->m_children.removeOne(this);
-    List<UIWidget*> children = m_children;
-    m_children.clear();
-    for (UIWidget* child : children) {
-        child->d->parent = nullptr;
-        delete child;
-    }
+    leaveParentAndDeleteChildren();
     UIApplication::instance()->unregisterWidget(this);
     for (UIWidgetGuard* guard = d->guards; guard; guard = guard->m_next)
         guard->m_widget = nullptr;
@@ -97,6 +90,11 @@ void UIWidget::destroy()
         return;
     m_flags |= kDestroying;
     setDisabled(true);
+    leaveParentAndDeleteChildren();
+}
+
+void UIWidget::leaveParentAndDeleteChildren()
+{
     if (d->parent)
         d->parent->m_children.removeOne(this);
     List<UIWidget*> children = m_children;

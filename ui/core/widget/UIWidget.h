@@ -247,6 +247,7 @@ private:
     static UIWidget*& resizingWidget();
 
     void ensureNativeWindow();
+    void leaveParentAndDeleteChildren();
     void setEnabledFlag(bool on);
     void setVisibleFlag(bool on);
     void applyTheme();
