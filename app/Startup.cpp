@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "foundation/core/AppCore.h"
+#include "ui/core/application/UIApplication.h"
 
 namespace {
 
@@ -14,6 +15,11 @@ const char16_t kProductHost[] = u"www.reelstack.example";
 const char16_t kProductUrl[] = u"http://www.reelstack.example/";
 
 } // namespace
+
+bool loadWhiteSkin()
+{
+    return UIApplication::instance()->loadTheme(String(u"white"));
+}
 
 int runReelstack(const Startup& startup)
 {

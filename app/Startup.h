@@ -19,6 +19,9 @@ struct Startup
     String productName;
 };
 
+// The skin users see: "white", beside the program or in its "styles" folder.
+bool loadWhiteSkin();
+
 // The program from start to end: the application core, one instance only,
 // the data archive and the skin, the Application, the message loop, and
 // everything torn down again. -1 when another instance runs or the data

@@ -4,6 +4,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    // The skin and the windows join here as the toolkit lands.
-    return runReelstack(Startup{});
+    // The windows join here as the toolkit lands.
+    Startup startup;
+    startup.loadSkin = loadWhiteSkin;
+    return runReelstack(startup);
 }

@@ -4,6 +4,7 @@
 #include "foundation/system/EventLoop.h"
 
 #include <cstdint>
+#include <unordered_set>
 
 class EventReceiver;
 class PostedEvent;
@@ -13,7 +14,9 @@ class UIEvent;
 // of running (nested) loops and the registry of event receivers, pumps the
 // window messages and delivers toolkit events, at once (send) or through the
 // queue (post) by the private message 0xC400 to a hidden window. Everything
-// here runs on the GUI thread and takes no lock.
+// here runs on the GUI thread and takes no lock. The native build has a
+// window-less twin whose pump delivers the queued events one by one, so the
+// toolkit's logic can be tested there.
 class MessageLoop
 {
 public:
@@ -79,15 +82,27 @@ private:
     MessageLoop();
     ~MessageLoop() = default;
     static PumpResult pumpStep(uint32_t flags, bool peekOnly);
+    // Events posted and not yet delivered, in posting order; the loop owns
+    // them.
+    static List<PostedEvent*>& pendingEvents();
+    // Deletes the waiting events and hands over the loop, which is then no
+    // longer the instance; null when there is none.
+    static MessageLoop* takeInstance();
+    // Takes the event into the queue; null (the event deleted) when input is
+    // blocked, null for no event.
+    PostedEvent* queueEvent(UIEvent* event, EventReceiver* receiver);
     void handleQuitMessage();
     bool isBlockedInput(const UIEvent* event) const;
 
     uint32_t m_mainThreadId;
-    List<EventReceiver*> m_receivers;
+    // Asked at every delivery, so a lookup must not grow with the widgets.
+    std::unordered_set<const EventReceiver*> m_receivers;
     EventLoop m_mainLoop;
     List<EventLoop*> m_runningLoops;
     uint32_t m_flags = 0;
     QuitHandler m_quitHandler = nullptr;
     void* m_messageWindow = nullptr;
     bool m_oleStarted = false;
+
+    static MessageLoop* s_instance;
 };

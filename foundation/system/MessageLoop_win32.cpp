@@ -5,7 +5,6 @@
 #include "foundation/system/PostedEvent.h"
 #include "foundation/system/UIEvent.h"
 
-#include <memory>
 #include <ole2.h>
 #include <windows.h>
 
@@ -15,21 +14,13 @@ const wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024";
 const UINT kPaintOnlyPeek = PM_REMOVE | PM_QS_PAINT;
 const UINT kInputDropPeek = PM_REMOVE | PM_QS_INPUT;
 
-MessageLoop* g_instance = nullptr;
-
-// Events posted and not yet delivered, in posting order. The loop owns them.
-List<PostedEvent*>& pendingEvents()
-{
-    static List<PostedEvent*> pending;
-    return pending;
-}
-
 LRESULT CALLBACK messageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Reached when a system-run modal loop (a menu, a message box) dispatches
     // instead of our pump.
-    if (message == MessageLoop::kPostedEventMessage && g_instance && window == g_instance->messageWindow()) {
-        g_instance->dispatchPosted(reinterpret_cast<PostedEvent*>(lParam));
+    MessageLoop* loop = MessageLoop::instance();
+    if (message == MessageLoop::kPostedEventMessage && loop && window == loop->messageWindow()) {
+        loop->dispatchPosted(reinterpret_cast<PostedEvent*>(lParam));
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -60,30 +51,25 @@ MessageLoop::MessageLoop() : m_mainThreadId(GetCurrentThreadId()) {}
 
 MessageLoop* MessageLoop::create()
 {
-    if (g_instance)
-        return g_instance;
+    if (s_instance)
+        return s_instance;
     // The window is made whether OLE started or not; only a successful start
     // is balanced at the end.
     HRESULT ole = OleInitialize(nullptr);
-    g_instance = new MessageLoop;
-    g_instance->m_oleStarted = SUCCEEDED(ole);
-    g_instance->m_messageWindow = createMessageWindow();
+    s_instance = new MessageLoop;
+    s_instance->m_oleStarted = SUCCEEDED(ole);
+    s_instance->m_messageWindow = createMessageWindow();
     // Worker threads report through the invoke window, which must belong to
     // this thread.
     InvokeWindow::instance();
-    return g_instance;
+    return s_instance;
 }
 
 void MessageLoop::destroy()
 {
-    MessageLoop* loop = g_instance;
+    MessageLoop* loop = takeInstance();
     if (!loop)
         return;
-    List<PostedEvent*>& pending = pendingEvents();
-    for (PostedEvent* record : pending)
-        delete record;
-    pending.clear();
-    g_instance = nullptr;
     HWND window = static_cast<HWND>(loop->m_messageWindow);
     bool oleStarted = loop->m_oleStarted;
     delete loop;
@@ -92,16 +78,6 @@ void MessageLoop::destroy()
     UnregisterClassW(kMessageWindowClass, GetModuleHandleW(nullptr));
     if (oleStarted)
         OleUninitialize();
-}
-
-MessageLoop* MessageLoop::instance()
-{
-    return g_instance;
-}
-
-bool MessageLoop::pumpMessages(uint32_t flags, bool peekOnly)
-{
-    return pumpStep(flags, peekOnly) != PumpResult::Nothing;
 }
 
 MessageLoop::PumpResult MessageLoop::pumpStep(uint32_t flags, bool peekOnly)
@@ -123,22 +99,17 @@ MessageLoop::PumpResult MessageLoop::pumpStep(uint32_t flags, bool peekOnly)
         return PumpResult::Nothing;
     if (GetMessageW(&message, nullptr, 0, 0) < 0)
         return PumpResult::Handled;
-    if (message.message == kPostedEventMessage && g_instance && message.hwnd == g_instance->m_messageWindow) {
-        g_instance->dispatchPosted(reinterpret_cast<PostedEvent*>(message.lParam));
+    if (message.message == kPostedEventMessage && s_instance && message.hwnd == s_instance->m_messageWindow) {
+        s_instance->dispatchPosted(reinterpret_cast<PostedEvent*>(message.lParam));
         return PumpResult::Handled;
     }
     if (message.message == WM_QUIT) {
-        if (g_instance)
-            g_instance->handleQuitMessage();
+        if (s_instance)
+            s_instance->handleQuitMessage();
         return PumpResult::Quit;
     }
     dispatchMessage(message);
     return PumpResult::Handled;
-}
-
-int MessageLoop::run()
-{
-    return m_mainLoop.exec();
 }
 
 void MessageLoop::quit(int code)
@@ -148,81 +119,11 @@ void MessageLoop::quit(int code)
     PostQuitMessage(code);
 }
 
-bool MessageLoop::sendEvent(UIEvent* event, EventReceiver* receiver)
-{
-    if (!event || isBlockedInput(event))
-        return false;
-    if (!isRegistered(receiver) || receiver->isDisabled())
-        return false;
-    return receiver->handleEvent(event);
-}
-
 bool MessageLoop::postEvent(UIEvent* event, EventReceiver* receiver)
 {
-    if (!event)
+    PostedEvent* record = queueEvent(event, receiver);
+    if (!record)
         return false;
-    if (isBlockedInput(event)) {
-        delete event;
-        return false;
-    }
-    auto* record = new PostedEvent(event, receiver);
-    pendingEvents().append(record);
     return PostMessageW(static_cast<HWND>(m_messageWindow), kPostedEventMessage, 0,
                         reinterpret_cast<LPARAM>(record)) != 0;
-}
-
-void MessageLoop::dispatchPosted(PostedEvent* record)
-{
-    // The message only carries a number: unless it names a record that still
-    // waits here (and not a stale or forged one), nothing is touched.
-    if (!pendingEvents().removeOne(record))
-        return;
-    std::unique_ptr<PostedEvent> owned(record);
-    EventReceiver* receiver = record->receiver();
-    if (!receiver || isBlockedInput(record->event()))
-        return;
-    // The registration is tested before the receiver is read at all.
-    if (!isRegistered(receiver) || receiver->serial() != record->serial() || receiver->isDisabled())
-        return;
-    receiver->handleEvent(record->event());
-}
-
-void MessageLoop::addReceiver(EventReceiver* receiver)
-{
-    m_receivers.append(receiver);
-}
-
-void MessageLoop::removeReceiver(EventReceiver* receiver)
-{
-    m_receivers.removeOne(receiver);
-}
-
-bool MessageLoop::isRegistered(const EventReceiver* receiver) const
-{
-    if (!receiver)
-        return false;
-    for (EventReceiver* known : m_receivers) {
-        if (known == receiver)
-            return true;
-    }
-    return false;
-}
-
-EventLoop* MessageLoop::currentLoop() const
-{
-    List<EventLoop*>::Node* last = m_runningLoops.last();
-    return last ? last->value : nullptr;
-}
-
-void MessageLoop::handleQuitMessage()
-{
-    if (m_quitHandler)
-        m_quitHandler();
-    else
-        quit(0);
-}
-
-bool MessageLoop::isBlockedInput(const UIEvent* event) const
-{
-    return (m_flags & kInputBlocked) && event->isInputEvent();
 }

@@ -15,6 +15,9 @@
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
 #include "tests/support/TestSupport.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/theme/UITheme.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -173,6 +176,15 @@ TEST_F(StartupTest, ClosingTheMainWindowSavesTheSettingsAndTheCollection)
     ASSERT_EQ(movies.count(), 1);
     EXPECT_EQ(reader.selectedMovieId(), movies.first()->value->id);
     delete movies.first()->value;
+}
+
+TEST_F(StartupTest, TheProgramLoadsTheWhiteSkinAndEndsWithoutIt)
+{
+    EXPECT_EQ(run(false, loadWhiteSkin), -1) << "no white.style in the program folder";
+    std::filesystem::copy_file(generatedskins::skinFile("white.style"), program.file("white.style"));
+    EXPECT_EQ(run(false, loadWhiteSkin), 0);
+    ASSERT_NE(UIApplication::instance()->theme(), nullptr);
+    EXPECT_TRUE(UIApplication::instance()->theme()->path().endsWith(String(u"\\white.style"), 0));
 }
 
 // The program carries its icon, drawn by our skin generator, as resource

@@ -1,0 +1,72 @@
+#include "tests/ui/core/theme/GeneratedSkins.h"
+#include "tests/ui/core/widget/WidgetFakes.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/theme/UITheme.h"
+
+TEST_F(WidgetTest, NestedCursorOverridesRestoreInTurn)
+{
+    UIApplication* app = UIApplication::instance();
+    cursor.current = 4;
+    app->restoreOverrideCursor();
+    EXPECT_EQ(cursor.current, 4) << "a restore without a set does nothing";
+    app->setOverrideCursor(11);
+    app->setOverrideCursor(12);
+    EXPECT_EQ(app->overrideCursor(), 12);
+    app->restoreOverrideCursor();
+    EXPECT_EQ(cursor.current, 11);
+    EXPECT_EQ(app->overrideCursor(), 11) << "the outer override still holds";
+    app->restoreOverrideCursor();
+    EXPECT_EQ(cursor.current, 4) << "the widget's own shape, never a hidden pointer";
+    EXPECT_EQ(app->overrideCursor(), 0);
+}
+
+TEST_F(WidgetTest, WindowCountFiltersAndTheMainWindowGoesWithItsWidget)
+{
+    UIApplication* app = UIApplication::instance();
+    const int before = app->windowCount(0);
+    struct Made
+    {
+        const char16_t* style;
+        bool shown;
+    };
+    const Made made[] = {{u"UIMenu", true}, {u"UIToolTip", true}, {u"UIBalloonTip", true},
+                         {u"UIDialog", true}, {u"UIDialog", false}};
+    std::vector<UIWidget*> windows;
+    for (const Made& m : made) {
+        auto* w = new UIWidget(nullptr);
+        w->setFlag(UIWidget::kWindow, true);
+        w->setStyleName(String(m.style));
+        w->setVisible(m.shown);
+        windows.push_back(w);
+    }
+    new UIWidget(windows.back());
+    EXPECT_EQ(app->windowCount(0), before + 5);
+    EXPECT_EQ(app->windowCount(1 | 2 | 4 | 8), 2) << "the test window and one dialog";
+    app->enterModal();
+    EXPECT_EQ(app->windowCount(1 | 2 | 4 | 8 | 16), 3);
+    app->leaveModal();
+    app->setMainWindow(windows[3]);
+    delete windows[3];
+    EXPECT_EQ(app->mainWindow(), nullptr);
+    for (UIWidget* w : windows)
+        if (w != windows[3])
+            delete w;
+}
+
+TEST_F(WidgetTest, ThemesLoadFromPathsAndAFailureKeepsTheCurrentOne)
+{
+    UIApplication* app = UIApplication::instance();
+    ThemeArchive archive;
+    archive.add("xml", "skins.xml", "<?xml version=\"1.0\"?><skins><skin name=\"UIOne_Frame\" width=\"4\" height=\"4\"/></skins>");
+    archive.add("xml", "models.xml", "<?xml version=\"1.0\"?><models/>");
+    archive.add("xml", "metrics.xml", "<?xml version=\"1.0\"?><metrics><metric name=\"LargeIconSize\" value=\"32\"/></metrics>");
+    ASSERT_TRUE(app->loadTheme(archive.save()));
+    UITheme* current = app->theme();
+    EXPECT_FALSE(app->loadTheme(archive.save("other.style") + u".missing"));
+    EXPECT_FALSE(app->loadTheme(themePath(testsupport::TempDir().file("x.style"))));
+    EXPECT_FALSE(app->setTheme(nullptr));
+    top->setFlag(UIWidget::kRepaintPending, false);
+    EXPECT_TRUE(app->setTheme(current));
+    EXPECT_FALSE(top->testFlag(UIWidget::kRepaintPending)) << "the current theme repaints nothing";
+    EXPECT_EQ(app->theme(), current);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "foundation/system/UIEvent.h"
+#include "ui/core/events/UIEventType.h"
+
+// The events that carry nothing but their type and perhaps one number: show,
+// hide, close, state changes, hot keys (the hot-key id, an input event) and
+// external messages (the value).
+class UIValueEvent : public UIEvent
+{
+public:
+    explicit UIValueEvent(int type, int value = 0) : UIEvent(type), m_value(value)
+    {
+        setInput(type == kHotKeyEvent);
+    }
+
+    int value() const { return m_value; }
+
+private:
+    int m_value;
+};

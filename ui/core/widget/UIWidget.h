@@ -1,0 +1,287 @@
+#pragma once
+
+#include "foundation/containers/List.h"
+#include "foundation/geometry/Point.h"
+#include "foundation/geometry/Rect.h"
+#include "foundation/geometry/Size.h"
+#include "foundation/signals/Signal.h"
+#include "foundation/signals/SignalReceiver.h"
+#include "foundation/system/EventReceiver.h"
+#include "foundation/text/String.h"
+#include "ui/core/events/UITimerClient.h"
+#include "ui/core/theme/UICursor.h"
+
+#include <cstdint>
+#include <memory>
+
+class UIContextMenu;
+class UIEvent;
+class UIKeyEvent;
+class UIMouseEvent;
+class UINativeWindow;
+class UIResizeEvent;
+class UISkinImage;
+class UIWidgetGuard;
+struct UIWidgetPrivate;
+
+// The base of every visible thing of the toolkit. A widget is built hidden
+// and not yet created; a subclass's constructor then names its style
+// (setStyleName), which binds it to the theme and makes it usable. Children
+// belong to their parent: deleting a parent deletes them.
+class UIWidget : public SignalReceiver, public EventReceiver, public UITimerClient
+{
+public:
+    // Flag bits.
+    static constexpr uint32_t kWindow = 0x1;
+    static constexpr uint32_t kCreated = 0x4;
+    static constexpr uint32_t kDestroying = 0x8;
+    static constexpr uint32_t kWantsDoubleClicks = 0x10;
+    static constexpr uint32_t kEnabled = 0x20;
+    static constexpr uint32_t kVisible = 0x40;
+    static constexpr uint32_t kHovered = 0x80;
+    static constexpr uint32_t kMouseDown = 0x100;
+    static constexpr uint32_t kKeyDown = 0x200;
+    static constexpr uint32_t kHoverTracking = 0x400;
+    static constexpr uint32_t kUpdatesEnabled = 0x800;
+    static constexpr uint32_t kRelayoutPending = 0x1000;
+    static constexpr uint32_t kRepaintPending = 0x2000;
+    static constexpr uint32_t kTransparent = 0x4000;
+    static constexpr uint32_t kMouseTransparent = 0x80000;
+    static constexpr uint32_t kInitialFlags = kEnabled | kUpdatesEnabled | kRepaintPending | kTransparent;
+
+    // Focus policy bits.
+    static constexpr uint32_t kTabFocus = 1;
+    static constexpr uint32_t kClickFocus = 2;
+    static constexpr uint32_t kWheelFocus = 4;
+
+    static constexpr int kHoverTimerId = 100000;
+    static constexpr int kArrowCursor = 1;
+
+    UIWidget(UIWidget* parent, uint32_t windowFlags = 0);
+    ~UIWidget() override;
+
+    uint32_t id() const;
+    void destroy();
+
+    // Flags and state.
+    void setFlag(uint32_t bits, bool on);
+    bool testFlag(uint32_t bits) const { return (m_flags & bits) != 0; }
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool isVisible() const;
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return testFlag(kEnabled); }
+    bool isHovered() const { return testFlag(kHovered); }
+    bool isMouseDown() const { return testFlag(kMouseDown); }
+    bool isKeyDown() const { return testFlag(kKeyDown); }
+    bool isWindow() const { return testFlag(kWindow); }
+    void setCursor(const UICursor& cursor);
+    const UICursor& cursor() const;
+
+    // Style and theme.
+    const String& styleName() const;
+    uint64_t styleHash() const;
+
+    // Context menu (owned) and tool tip.
+    void setContextMenu(UIContextMenu* menu);
+    UIContextMenu* contextMenu() const;
+    void setToolTip(const String& text);
+    const String& toolTipText() const;
+    void setToolTipMaxLength(int length);
+    void setToolTipDelay(int ms);
+    void setToolTipDuration(int ms);
+    void setToolTipGroup(int group);
+    void setAutoToolTip(bool on);
+    bool autoToolTip() const;
+    void showToolTipAt(const Point& point);
+
+    // Tree.
+    UIWidget* parentWidget() const;
+    bool hasParent() const { return parentWidget() != nullptr; }
+    const List<UIWidget*>& children() const { return m_children; }
+    bool hasChildren() const { return !m_children.isEmpty(); }
+    UIWidget* childAtIndex(int index) const;
+    int depth() const;
+    bool isDescendantOf(const UIWidget* widget) const;
+    bool isAncestorOf(const UIWidget* widget) const;
+    UIWidget* childAt(const Point& point) const;
+    List<UIWidget*> widgetsAt(const Point& point) const;
+    List<UIWidget*> ancestors(bool stopAtWindow) const;
+    List<UIWidget*> descendants() const;
+    // False for the widget itself or one of its descendants.
+    bool setParent(UIWidget* parent);
+
+    // Geometry.
+    int x() const { return m_x; }
+    int y() const { return m_y; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    Point pos() const { return Point(m_x, m_y); }
+    Size size() const { return Size(m_width, m_height); }
+    Rect rect() const { return Rect(0, 0, m_width, m_height); }
+    int minimumWidth() const { return m_minWidth; }
+    int minimumHeight() const { return m_minHeight; }
+    int maximumWidth() const { return m_maxWidth; }
+    int maximumHeight() const { return m_maxHeight; }
+    Rect geometry() const;
+    Rect frameGeometry() const;
+    Rect globalRect() const;
+    // Left, top, right and bottom frame widths of a window; zero otherwise.
+    Rect frameMargins() const;
+    void moveTo(const Point& point) { move(point.x, point.y); }
+    void resizeTo(const Size& size) { resize(size.width, size.height); }
+    void setGeometry(int x, int y, int width, int height);
+    void setMinimumSize(int width, int height);
+    void setMinimumWidth(int width);
+    void setMinimumHeight(int height);
+    void setMaximumSize(int width, int height);
+    void setMaximumWidth(int width);
+    void setMaximumHeight(int height);
+    int scrollX() const { return m_scrollX; }
+    int scrollY() const { return m_scrollY; }
+
+    Point mapToParent(const Point& point) const;
+    Point mapFromParent(const Point& point) const;
+    Point mapToWindow(const Point& point) const;
+    Point mapFromWindow(const Point& point) const;
+    Point mapToGlobal(const Point& point) const;
+    Point mapFromGlobal(const Point& point) const;
+    Point mapTo(const UIWidget* other, const Point& point) const;
+    Point mapFrom(const UIWidget* other, const Point& point) const;
+
+    // Window binding.
+    UIWidget* window() const;
+    UIWidget* parentWindow() const;
+    UINativeWindow* nativeWindow() const;
+    void* nativeHandle() const;
+    void* windowHandle() const;
+    // Posts an accepted close event: the widget goes unless its handler or a
+    // slot refuses.
+    void close();
+
+    // Repaint and relayout requests; the window carries them out later.
+    void update();
+    void relayout();
+
+    // Focus and grab.
+    static UIWidget* focusWidget();
+    static UIWidget* grabWidget();
+    bool hasFocus() const { return focusWidget() == this; }
+    bool isGrabWidget() const { return grabWidget() == this; }
+    void setGrabWidget();
+    void releaseGrab();
+    void setFocusPolicy(uint32_t policy);
+    uint32_t focusPolicy() const;
+    void setFocusOrder(int order);
+    int focusOrder() const;
+    bool isActiveWindow() const;
+    void setFocus();
+    void clearFocus();
+    bool focusNext();
+    bool focusPrevious();
+
+    void setDragDropFlags(uint32_t flags);
+    uint32_t dragDropFlags() const;
+
+    // The dispatcher: the receiver's handler.
+    bool handleEvent(UIEvent* event) override { return dispatchEvent(event); }
+    bool dispatchEvent(UIEvent* event);
+    void timerFired(int id) override;
+
+    // Virtual operations with their defaults.
+    virtual void retranslate() {}
+    virtual Size sizeHint() const { return Size(0, 0); }
+    virtual Size minimumSizeHint() const { return Size(0, 0); }
+    virtual void setStyleProperty(const String&, const String&) {}
+    virtual void setSkinImage(const UISkinImage&, const String&) {}
+    virtual UICursor cursorAt(const Point&) const { return cursor(); }
+    virtual void setScrollOffset(int horizontal, int vertical);
+    virtual void move(int x, int y);
+    virtual void resize(int width, int height);
+    virtual void setVisible(bool visible);
+    virtual void enable();
+    virtual void disable();
+    virtual Rect inputCursorRect() const { return Rect(); }
+    virtual String toolTip(const Point&) const { return toolTipText(); }
+    virtual void setStyleName(const String& name);
+
+    // Signals, each emitted with the event after its handler.
+    Signal painted, resized, moved, shown, hidden, stateChanged, closeRequested, sessionEnding;
+    Signal mousePressed, mouseReleased, mouseMoved, mouseClicked, mouseDoubleClicked, mouseEntered, mouseLeft;
+    Signal customReceived, focusedIn, focusedOut, hotKeyPressed;
+    Signal dragEntered, dragMoved, dragLeft, dropped, wheelTurned, keyPressed, keyReleased, externalMessage;
+
+protected:
+    virtual void paint(UIEvent*) {}
+    virtual void resizeEvent(UIEvent*) {}
+    virtual void moveEvent(UIEvent*) {}
+    virtual void keyPressEvent(UIEvent*) {}
+    virtual void keyReleaseEvent(UIEvent*) {}
+    virtual void mousePressEvent(UIEvent*) {}
+    virtual void mouseReleaseEvent(UIEvent*) {}
+    virtual void clickEvent(UIEvent*) {}
+    virtual void doubleClickEvent(UIEvent*) {}
+    virtual void wheelEvent(UIEvent*) {}
+    virtual void mouseEnterEvent(UIEvent*) {}
+    virtual void mouseLeaveEvent(UIEvent*) {}
+    virtual void mouseMoveEvent(UIEvent*) {}
+    virtual void timerEvent(UIEvent*) {}
+    virtual void focusInEvent(UIEvent*) {}
+    virtual void focusOutEvent(UIEvent*) {}
+    virtual void showEvent(UIEvent*) {}
+    virtual void hideEvent(UIEvent*) {}
+    virtual void stateChangeEvent(UIEvent*) {}
+    virtual void closeEvent(UIEvent*) {}
+    virtual void externalMessageEvent(UIEvent*) {}
+    virtual void dragEnterEvent(UIEvent*) {}
+    virtual void dragMoveEvent(UIEvent*) {}
+    virtual void dragLeaveEvent(UIEvent*) {}
+    virtual void dropEvent(UIEvent*) {}
+
+private:
+    friend class UIWidgetGuard;
+
+    using Handler = void (UIWidget::*)(UIEvent*);
+
+    // The widget whose resize started the current chain of resizes.
+    static UIWidget*& resizingWidget();
+
+    void ensureNativeWindow();
+    void leaveParentAndDeleteChildren();
+    void setEnabledFlag(bool on);
+    void setVisibleFlag(bool on);
+    void applyTheme();
+    // Runs the handler and then emits the signal; false when the widget is
+    // gone afterwards and must not be touched.
+    bool deliver(Handler handler, Signal& signal, UIEvent* event);
+    void dispatchByType(UIEvent* event);
+    void dispatchHoverTimer(UIEvent* event);
+    void dispatchPress(UIMouseEvent* event);
+    void dispatchRelease(UIMouseEvent* event);
+    void dispatchMove(UIMouseEvent* event);
+    void dispatchClose(UIEvent* event);
+    void dispatchResize(UIResizeEvent* event);
+    void dispatchKeyPress(UIKeyEvent* event);
+    void dispatchKeyRelease(UIKeyEvent* event);
+    bool applyResize(UIResizeEvent* event);
+    void postMouseEvent(int type, const UIMouseEvent& from);
+    // Sends the event to this widget at once.
+    void sendNow(UIEvent&& event);
+    List<UIWidget*> focusChain() const;
+    bool isInsideRect(const Point& point) const;
+    void resizeWithinLimits(int width, int height);
+
+    int32_t m_x = 0;
+    int32_t m_y = 0;
+    int32_t m_width = 1;
+    int32_t m_height = 1;
+    List<UIWidget*> m_children;
+    int32_t m_scrollX = 0;
+    int32_t m_scrollY = 0;
+    int32_t m_minWidth = 0;
+    int32_t m_minHeight = 0;
+    int32_t m_maxWidth = 0;
+    int32_t m_maxHeight = 0;
+    uint32_t m_flags = kInitialFlags;
+    std::unique_ptr<UIWidgetPrivate> d;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "foundation/text/String.h"
+#include "ui/core/theme/UICursor.h"
+#include "ui/core/widget/UIContextMenu.h"
+#include "ui/core/widget/UINativeWindow.h"
+
+#include <cstdint>
+#include <memory>
+
+class UIWidget;
+class UIWidgetGuard;
+
+// The state of a widget that its class does not show.
+struct UIWidgetPrivate
+{
+    UIWidget* parent = nullptr;
+    std::unique_ptr<UINativeWindow> native;
+    mutable UIWidget* window = nullptr;
+    std::unique_ptr<UIContextMenu> contextMenu;
+    uint32_t id = 0;
+    String styleName;
+    uint64_t styleHash = 0;
+    uint32_t focusPolicy = 0;
+    int focusOrder = 0;
+    bool keyPreviewAccepted = false;
+    bool showMaximized = false;
+    bool showMinimized = false;
+    uint32_t dragDropFlags = 0;
+    String toolTipText;
+    int toolTipMaxLength = -1;
+    int toolTipGroup = 0;
+    int toolTipDelay = 0;
+    int toolTipDuration = 0;
+    bool autoToolTip = true;
+    UICursor cursor;
+    UIWidgetGuard* guards = nullptr;
+};
