@@ -1,0 +1,382 @@
+// The text engine with the native fixed-width font: every unit 10 pixels
+// wide, lines 20 pixels high.
+#include <gtest/gtest.h>
+
+#include "foundation/signals/SignalReceiver.h"
+#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/TestText.h"
+#include "tests/ui/widgets/text/TextDocumentChecks.h"
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+using testsupport::utf8;
+
+namespace {
+
+const FontDesc kFont(String(u"Courier New"), 15.0f, 0);
+
+struct Doc
+{
+    explicit Doc(const char16_t* text, int viewWidth = 600, bool wrap = false)
+    {
+        d.setFont(kFont);
+        d.setViewRect(Rect(0, 0, viewWidth, 100));
+        d.setWordWrap(wrap);
+        d.setText(String(text));
+    }
+    std::vector<std::string> lines() const
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < d.lineCount(); ++i)
+            out.push_back(utf8(d.text().mid(d.line(i)->start, d.line(i)->length)));
+        return out;
+    }
+    UITextCursor& c() { return *d.cursor(); }
+    UITextDocument d{nullptr, nullptr};
+};
+
+// Records signals in order.
+class SignalLog : public SignalReceiver
+{
+public:
+    explicit SignalLog(UITextDocument& d)
+    {
+        d.connect(this, &SignalLog::text);
+        d.cursor()->cursorMoved.connectWithArg(this, &SignalLog::moved);
+        d.cursor()->selectionChanged.connect(this, &SignalLog::selection);
+    }
+    void text() { log += "T"; }
+    void moved(const UITextCursorMove* move)
+    {
+        log += "M" + std::to_string(move->from) + ">" + std::to_string(move->to);
+    }
+    void selection() { log += "S"; }
+    std::string log;
+};
+
+} // namespace
+
+TEST(UITextDocument, NewDocumentAndLineEnds)
+{
+    Doc doc(u"");
+    EXPECT_EQ(doc.d.length(), 1);
+    EXPECT_EQ(doc.d.lineCount(), 1);
+    EXPECT_TRUE(doc.c().isAtEnd());
+    doc.d.setMargins(3, 0, 4, 0);
+    EXPECT_EQ(doc.d.widestLineWidth(), 107);
+    EXPECT_EQ(doc.d.line(1), nullptr);
+    EXPECT_EQ(doc.d.lineOf(1), -1);
+
+    struct Row
+    {
+        int mode;
+        const char16_t* in;
+        const char* stored;
+        const char* external;
+    };
+    const Row rows[] = {
+        {0, u"a\r\nb", "a\nb\n", "a\r\nb\r\n"}, {0, u"a\nb", "a\nb\n", "a\nb\n"},
+        {1, u"a\r\nb\n", "a\nb\n", "a\nb\n"},   {2, u"a\nb", "a\nb\n", "a\r\nb\r\n"},
+        {2, u"abc", "abc\n", "abc\r\n"},        {2, u"\r", "\n", "\r\n"},
+    };
+    for (const Row& row : rows) {
+        Doc d(u"");
+        d.d.setLineEndMode(row.mode);
+        d.d.setText(String(row.in));
+        EXPECT_EQ(utf8(d.d.text()), row.stored) << row.stored;
+        EXPECT_EQ(utf8(d.d.toExternalText()), row.external) << row.stored;
+    }
+}
+
+TEST(UITextDocument, WrapsAfterLastFittingBlankOrLastFittingCharacter)
+{
+    struct Row
+    {
+        const char16_t* text;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {u"aaaa bbbb cccc", {"aaaa bbbb ", "cccc\n"}},
+        {u"abcdefghijklmnop", {"abcdefghij", "klmnop\n"}},
+        {u"               ", {"          ", "     \n"}},
+        {u"ab\nabcdefghij kl", {"ab\n", "abcdefghij ", "kl\n"}},
+        {u"a\U0001F600bcdefghijk", {"a\U0001F600bcdefgh", "ijk\n"}},
+    };
+    for (const Row& row : rows) {
+        Doc doc(row.text, 130, true);
+        EXPECT_EQ(doc.lines(), row.lines) << utf8(String(row.text));
+    }
+    Doc doc(u"aaaa bbbb cccc", 130, true);
+    doc.d.setViewRect(Rect(0, 0, 600, 100));
+    EXPECT_EQ(doc.d.lineCount(), 1);
+}
+
+TEST(UITextDocument, CommandsAcrossLinesKeepTheColumn)
+{
+    Doc doc(u"abcdef\nab\nabcdef\nx\U0001F600y");
+    struct Row
+    {
+        int command;
+        bool ok;
+        int position;
+    };
+    // From 5: down to the short line's end, then down again at column 2.
+    const Row rows[] = {{8, true, 9},  {8, true, 12}, {7, true, 9},  {3, true, 7},   {4, true, 9},
+                        {2, true, 21}, {9, true, 20}, {9, true, 18}, {10, true, 20}, {8, false, 20},
+                        {1, true, 0},  {7, false, 0}, {9, false, 0}, {99, false, 0}};
+    doc.c().setPosition(5);
+    for (const Row& row : rows) {
+        EXPECT_EQ(doc.c().moveCursor(row.command), row.ok) << row.command;
+        EXPECT_EQ(doc.c().position(), row.position) << row.command;
+    }
+}
+
+TEST(UITextDocument, WordClassesAndSelections)
+{
+    Doc doc(u"ab cd..ef");
+    struct Row
+    {
+        int from;
+        int command;
+        int position;
+    };
+    const Row rows[] = {{4, 5, 3}, {3, 5, 3}, {3, 6, 5}, {6, 5, 5}, {6, 6, 7},
+                        {2, 5, 2}, {2, 6, 3}, {8, 5, 7}, {8, 6, 9}};
+    for (const Row& row : rows) {
+        doc.c().setPosition(row.from);
+        doc.c().moveCursor(row.command);
+        EXPECT_EQ(doc.c().position(), row.position) << row.from << " " << row.command;
+    }
+    doc.c().setPosition(4);
+    EXPECT_TRUE(doc.c().select(0));
+    EXPECT_EQ(utf8(doc.c().selectedText()), "cd");
+    EXPECT_TRUE(doc.c().select(1));
+    EXPECT_EQ(utf8(doc.c().selectedText()), "ab cd..ef");
+}
+
+TEST(UITextDocument, SignalRulesAndOrder)
+{
+    Doc doc(u"abc\ndef");
+    SignalLog signals(doc.d);
+    doc.c().setPosition(1);
+    doc.c().setPosition(3, true);
+    doc.c().setPosition(3, true);
+    doc.c().clearSelection();
+    doc.c().setSelection(0, 2);
+    EXPECT_TRUE(doc.c().insertText(String(u"X")));
+    EXPECT_EQ(utf8(doc.d.text()), "Xc\ndef\n");
+    EXPECT_TRUE(doc.c().deleteForward());
+    doc.c().setPosition(3);
+    EXPECT_TRUE(doc.c().deleteBackward());
+    EXPECT_EQ(signals.log, "M0>1M1>3SSM3>0M0>2SM2>0STM0>1TTM1>3M3>2T");
+    EXPECT_EQ(utf8(doc.d.text()), "X\nef\n");
+    EXPECT_FALSE(doc.c().moveCursor(8));
+}
+
+TEST(UITextDocument, BackspaceAndDeleteMergeParagraphs)
+{
+    Doc doc(u"ab\ncd\nef");
+    doc.c().setPosition(3);
+    EXPECT_TRUE(doc.c().deleteBackward());
+    EXPECT_EQ(doc.lines(), (std::vector<std::string>{"abcd\n", "ef\n"}));
+    doc.c().setPosition(4);
+    EXPECT_TRUE(doc.c().deleteForward());
+    EXPECT_EQ(doc.lines(), (std::vector<std::string>{"abcdef\n"}));
+    doc.c().moveCursor(2);
+    EXPECT_FALSE(doc.c().deleteForward());
+    doc.d.setText(String(u"a\U0001F600b"));
+    doc.c().setPosition(3);
+    EXPECT_TRUE(doc.c().deleteBackward());
+    EXPECT_EQ(utf8(doc.d.text()), "ab\n");
+    doc.d.setText(String(u"\U0001F600"));
+    doc.c().setPosition(0);
+    EXPECT_TRUE(doc.c().deleteForward());
+    EXPECT_EQ(doc.d.length(), 1);
+}
+
+TEST(UITextDocument, UndoKeepsFiveSnapshots)
+{
+    Doc doc(u"");
+    auto push = [&] { doc.d.undoStack().push({doc.c().anchor(), doc.c().position(), doc.d.text()}); };
+    SignalLog signals(doc.d);
+    push();
+    for (char16_t c = u'a'; c <= u'f'; ++c) {
+        doc.c().insertText(String(&c, 1));
+        push();
+    }
+    EXPECT_EQ(doc.d.undoStack().count(), 5);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(doc.d.undo());
+        push();
+    }
+    EXPECT_EQ(utf8(doc.d.text()), "ab\n");
+    // Six edits and four undos, each announced once.
+    EXPECT_EQ(std::count(signals.log.begin(), signals.log.end(), 'T'), 10);
+    EXPECT_FALSE(doc.d.undo());
+    EXPECT_EQ(doc.d.undoStack().pushCount(), 7);
+    EXPECT_TRUE(doc.d.redo());
+    push();
+    EXPECT_EQ(utf8(doc.d.text()), "abc\n");
+    doc.c().insertText(String(u"X"));
+    push();
+    EXPECT_FALSE(doc.d.canRedo());
+}
+
+TEST(UITextDocument, FormatsFollowEditsAndHighlights)
+{
+    Doc doc(u"aaa xaa");
+    EXPECT_EQ(doc.d.highlightAll(String(u"aa"), true, Pen(Color(255, 0, 0)), Brush(), 0), 2);
+    EXPECT_EQ(doc.d.highlightAll(String(), true, Pen(), Brush(), 0), 0);
+    doc.c().setPosition(2);
+    doc.c().insertText(String(u"QQ"));
+    doc.c().setPosition(6);
+    doc.c().deleteBackward();
+    std::string formatted;
+    for (int i = 0; i < doc.d.length(); ++i)
+        formatted += doc.d.formats()->find(i) ? '*' : '.';
+    // "aaQQa xaa": the inserted letters take the format before them.
+    EXPECT_EQ(utf8(doc.d.text()), "aaQQaxaa\n");
+    EXPECT_EQ(formatted, "****..**.");
+    doc.d.clearFormats();
+    EXPECT_FALSE(doc.d.hasFormats());
+
+    // A larger font wraps the text again.
+    Doc wrapped(u"abcdefghi", 130, true);
+    EXPECT_EQ(wrapped.d.lineCount(), 1);
+    wrapped.d.setFontSize(30.0f);
+    EXPECT_EQ(wrapped.d.lineCount(), 2);
+}
+
+TEST(UITextDocument, HitTestsAndPainting)
+{
+    CurrentRecorder recorder;
+    FakeTarget target;
+    Doc doc(u"ab\nc\U0001F600 d");
+    doc.d.setMargins(5, 4, 0, 0);
+    doc.c().setPosition(4);
+    {
+        Painter painter(&target);
+        doc.d.paint(painter);
+    }
+    EXPECT_EQ(rectText(doc.d.caretRect()), "15,24,1,20");
+    struct Row
+    {
+        int x;
+        int y;
+        bool ok;
+        int index;
+    };
+    const Row rows[] = {{5, 4, true, 0},  {14, 10, true, 1}, {200, 10, true, 2},
+                        {0, 30, true, 3}, {19, 30, true, 4}, {26, 30, true, 6},
+                        {0, 2, true, 0},  {9, 300, true, 3}, {45, 30, true, 7}};
+    for (const Row& row : rows) {
+        int index = -1;
+        EXPECT_EQ(doc.d.indexAt(Point(row.x, row.y), index), row.ok) << row.x << "," << row.y;
+        EXPECT_EQ(index, row.index) << row.x << "," << row.y;
+    }
+    EXPECT_EQ(utf8(doc.d.wordAt(Point(50, 30), String(u" "))), "d");
+
+    // Selected and focused: black fill, white pen; the pair drawn whole.
+    doc.d.setFlags(UITextDocument::kEnabled | UITextDocument::kFocused);
+    doc.c().setSelection(3, 3);
+    recorder.device.log.clear();
+    {
+        Painter painter(&target);
+        doc.d.paint(painter);
+    }
+    auto joined = [&] {
+        std::string all;
+        for (const std::string& line : recorder.device.log)
+            all += line + "\n";
+        return all;
+    };
+    const std::string log = joined();
+    EXPECT_NE(log.find("pen FFFFFFFF 0\ntext 'c' at 5,24"), std::string::npos) << log;
+    EXPECT_NE(log.find("text '?"
+                       "?' at 15,24"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("text 'd' at 45,24"), std::string::npos) << log;
+
+    doc.d.setPasswordMode(true);
+    int index = -1;
+    EXPECT_TRUE(doc.d.indexAt(Point(26, 30), index));
+    EXPECT_EQ(index, 6);
+    recorder.device.log.clear();
+    doc.d.setFlags(0);
+    {
+        Painter painter(&target);
+        doc.d.paint(painter);
+    }
+    const std::string masked = joined();
+    EXPECT_NE(masked.find("pen FF808080"), std::string::npos) << masked;
+    EXPECT_EQ(masked.find("'c'"), std::string::npos) << masked;
+}
+
+TEST(UITextDocument, SetTextClampsTheCursor)
+{
+    Doc doc(u"abcdef");
+    doc.c().setSelection(2, 4);
+    doc.d.setText(String(u"x\U0001F600"));
+    EXPECT_EQ(doc.c().position(), 3);
+    EXPECT_EQ(doc.c().anchor(), 1);
+    EXPECT_TRUE(doc.c().insertText(String(u"yz\nw")));
+    EXPECT_EQ(utf8(doc.d.text()), "xyz\nw\n");
+    EXPECT_EQ(doc.c().position(), 5);
+}
+
+// Random edit scripts against a plain std::u16string model, with wrapping and
+// width changes, checking the invariants after every step.
+TEST(UITextDocument, RandomEditsMatchAPlainModel)
+{
+    std::mt19937 random(30);
+    const char16_t alphabet[] = u"ab  \n\U0001F600x.";
+    for (int script = 0; script < 300; ++script) {
+        Doc doc(u"", 130 + static_cast<int>(random() % 100), random() % 2 == 0);
+        std::u16string model;
+        for (int step = 0; step < 40; ++step) {
+            UITextCursor& c = doc.c();
+            const int action = static_cast<int>(random() % 10);
+            const int position = c.position();
+            const int from = c.selectionStart();
+            const int to = c.selectionEnd();
+            if (action < 3) {
+                std::u16string piece;
+                for (int n = static_cast<int>(random() % 12); n >= 0; --n)
+                    piece += alphabet[random() % (sizeof(alphabet) / 2 - 1)];
+                String text(piece.data(), static_cast<int>(piece.size()));
+                // Typing over a selection removes it first, as insertText does.
+                if (c.removeSelectedText())
+                    model.erase(from, to - from);
+                const int at = c.position();
+                if (c.insertText(text))
+                    model.insert(at, piece);
+            } else if (action == 3) {
+                const int start = doc.d.previousCharStart(position);
+                if (c.deleteBackward())
+                    model.erase(start, position - start);
+            } else if (action == 4) {
+                const int n = doc.d.charLength(position);
+                if (c.deleteForward())
+                    model.erase(position, n);
+            } else if (action == 5) {
+                c.setPosition(static_cast<int>(random() % 60), random() % 2 == 0);
+            } else if (action == 6) {
+                c.moveCursor(1 + static_cast<int>(random() % 10), random() % 2 == 0);
+            } else if (action == 7) {
+                doc.d.setViewRect(Rect(0, 0, 20 + static_cast<int>(random() % 200), 100));
+                doc.d.setWordWrap(random() % 3 != 0);
+            } else if (action == 8 && (random() % 2 ? doc.d.undo() : doc.d.redo())) {
+                model.assign(doc.d.text().constCharAt(0), doc.d.length() - 1);
+            } else if (c.removeSelectedText()) {
+                model.erase(from, to - from);
+            }
+            doc.d.undoStack().push({c.anchor(), c.position(), doc.d.text()});
+            const std::string failure = checkTextDocument(doc.d, model);
+            ASSERT_EQ(failure, "") << "script " << script << " step " << step;
+        }
+    }
+}
