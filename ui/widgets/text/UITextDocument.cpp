@@ -440,12 +440,16 @@ int UITextDocument::highlightAll(const String& text, bool caseSensitive, const P
     // An empty text would be found again at every start without moving on.
     if (text.isEmpty())
         return 0;
-    const int caseFlag = caseSensitive ? String::kCaseSensitive : String::kIgnoreCase;
+    // Lowered once here, so that no search lowers the whole text again.
+    const String haystack = caseSensitive ? m_text : m_text.toLower();
+    const String needle = caseSensitive ? text : text.toLower();
     int found = 0;
     int from = 0;
     for (;;) {
-        const int at = m_text.find(text, from, caseFlag);
-        if (at < 0)
+        // String::find answers 0 for a needle as long as the text whatever
+        // the start, so a result before the start ends the search.
+        const int at = haystack.find(needle, from, String::kCaseSensitive);
+        if (at < from)
             break;
         const int end = at + text.length();
         // A match that begins or ends inside a pair is not a match of

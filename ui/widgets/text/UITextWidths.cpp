@@ -27,7 +27,7 @@ UITextWidths::Variant& UITextWidths::variant(uint32_t styleFlags)
     Variant& found = m_variants[styleFlags % kStyleVariants];
     if (!found.metrics) {
         found.metrics = std::make_unique<FontMetrics>(styledFont(styleFlags % kStyleVariants), nullptr);
-        found.bmp.assign(0x10000, -1);
+        found.bmp.assign(0x100, -1);
     }
     return found;
 }
@@ -36,6 +36,10 @@ int UITextWidths::width(const char16_t* units, int count, uint32_t styleFlags)
 {
     Variant& cache = variant(styleFlags);
     if (count == 1) {
+        // Most texts stay within Latin-1; the whole plane is made room for
+        // only when a text leaves it.
+        if (units[0] >= cache.bmp.size())
+            cache.bmp.resize(0x10000, -1);
         int& slot = cache.bmp[units[0]];
         if (slot < 0)
             slot = cache.metrics->charWidth(units[0]);

@@ -230,6 +230,9 @@ TEST(UITextDocument, FormatsFollowEditsAndHighlights)
     Doc doc(u"aaa xaa");
     EXPECT_EQ(doc.d.highlightAll(String(u"aa"), true, Pen(Color(255, 0, 0)), Brush(), 0), 2);
     EXPECT_EQ(doc.d.highlightAll(String(), true, Pen(), Brush(), 0), 0);
+    Doc whole(u"aaa");
+    EXPECT_EQ(whole.d.highlightAll(String(u"AA"), false, Pen(), Brush(), 0), 1);
+    EXPECT_EQ(whole.d.highlightAll(String(u"aaa\n"), true, Pen(), Brush(), 0), 1);
     doc.c().setPosition(2);
     doc.c().insertText(String(u"QQ"));
     doc.c().setPosition(6);

@@ -1,0 +1,155 @@
+// The text engine on a million-unit text wrapped at 600 pixels, with the
+// native fixed-width font: setText, typing into the middle with and without
+// the owner's undo snapshot, painting a 600 x 400 view, hit tests and lineOf.
+#include "bench/TextDocumentSample.h"
+#include "graphics/paint/PaintDevice.h"
+#include "graphics/paint/PaintTarget.h"
+#include "graphics/paint/Painter.h"
+#include "ui/widgets/text/UITextDocument.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const String& sample()
+{
+    static const String text = textDocumentSample();
+    return text;
+}
+
+void prepare(UITextDocument& document)
+{
+    document.setFont(FontDesc(String(u"Courier New"), 12.0f, 0));
+    document.setViewRect(Rect(0, 0, 600, 400));
+    document.setWordWrap(true);
+    document.setText(sample());
+}
+
+// Paints nowhere: what is timed is the engine's own work.
+class NullTarget : public PaintTarget
+{
+public:
+    HDC__* hdc() const override { return nullptr; }
+    void setPainting(bool painting) override { m_painting = painting; }
+    bool isPainting() const override { return m_painting; }
+    uint8_t* bits() const override { return nullptr; }
+    int bitsPerPixel() const override { return 32; }
+    int width() const override { return 600; }
+    int height() const override { return 400; }
+    int dpiX() const override { return 96; }
+    int dpiY() const override { return 96; }
+
+private:
+    bool m_painting = false;
+};
+
+class NullDevice : public PaintDevice
+{
+public:
+    NullDevice() : PaintDevice(String(u"Null")) {}
+    bool begin(PaintState* state, PaintTarget* target) override
+    {
+        attach(state, target);
+        return true;
+    }
+    bool end() override
+    {
+        detach();
+        return true;
+    }
+    void updateState(const PaintState&) override {}
+    void setViewport(const Rect&) override {}
+    Rect viewport() const override { return Rect(); }
+    void setWindow(const Rect&) override {}
+    Rect window() const override { return Rect(); }
+    void drawEllipse(const Rect&) override {}
+    void drawLines(const Line*, int) override {}
+    void drawPolygon(const Point*, int, int) override {}
+    void drawRects(const Rect*, int) override {}
+    void invertRect(const Rect&, bool) override {}
+    void drawImage(const Image&, const Rect&, const Rect&) override {}
+    void drawImagePart(const Image&, const Point&, const Point&, int, int) override {}
+    void drawTiledImage(const Image&, const Rect&) override {}
+    void drawText(const char16_t*, int, int, int) override { ++drawn; }
+    int drawn = 0;
+};
+
+void BM_SetTextWrapped(benchmark::State& state)
+{
+    UITextDocument document(nullptr, nullptr);
+    prepare(document);
+    for (auto _ : state)
+        document.setText(sample());
+    state.counters["lines"] = document.lineCount();
+}
+BENCHMARK(BM_SetTextWrapped)->Unit(benchmark::kMillisecond);
+
+// One typed character a iteration, in the middle of the text.
+void typeInMiddle(benchmark::State& state, bool snapshot)
+{
+    UITextDocument document(nullptr, nullptr);
+    prepare(document);
+    document.cursor()->setPosition(document.length() / 2);
+    const String letter(u"q");
+    for (auto _ : state) {
+        document.cursor()->insertText(letter);
+        if (snapshot)
+            document.undoStack().push(
+                {document.cursor()->anchor(), document.cursor()->position(), document.text()});
+    }
+}
+
+void BM_TypeWithSnapshot(benchmark::State& state)
+{
+    typeInMiddle(state, true);
+}
+BENCHMARK(BM_TypeWithSnapshot)->Unit(benchmark::kMicrosecond)->Iterations(1000);
+
+void BM_TypeWithoutSnapshot(benchmark::State& state)
+{
+    typeInMiddle(state, false);
+}
+BENCHMARK(BM_TypeWithoutSnapshot)->Unit(benchmark::kMicrosecond)->Iterations(1000);
+
+void BM_PaintView(benchmark::State& state)
+{
+    UITextDocument document(nullptr, nullptr);
+    prepare(document);
+    document.setVerticalOffset(-document.contentHeight() / 2);
+    NullDevice device;
+    PaintDevice* previous = PaintDevice::current();
+    PaintDevice::setCurrent(&device);
+    NullTarget target;
+    for (auto _ : state) {
+        Painter painter(&target);
+        document.paint(painter);
+    }
+    PaintDevice::setCurrent(previous);
+    state.counters["glyphs"] = device.drawn / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_PaintView)->Unit(benchmark::kMicrosecond);
+
+void BM_HitTestAndLineOf(benchmark::State& state)
+{
+    UITextDocument document(nullptr, nullptr);
+    prepare(document);
+    NullDevice device;
+    PaintDevice* previous = PaintDevice::current();
+    PaintDevice::setCurrent(&device);
+    NullTarget target;
+    {
+        Painter painter(&target);
+        document.paint(painter);
+    }
+    PaintDevice::setCurrent(previous);
+    int x = 0;
+    for (auto _ : state) {
+        int index = 0;
+        x = (x + 37) % 600;
+        benchmark::DoNotOptimize(document.indexAt(Point(x, 150), index));
+        benchmark::DoNotOptimize(document.lineOf((x * 1601) % document.length()));
+    }
+}
+BENCHMARK(BM_HitTestAndLineOf)->Unit(benchmark::kNanosecond);
+
+} // namespace
