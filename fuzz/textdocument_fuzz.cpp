@@ -4,6 +4,7 @@
 // fresh layout, covering the text, and a cursor on whole characters.
 #include "tests/ui/widgets/text/TextDocumentChecks.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -31,16 +32,6 @@ struct Script
     }
 };
 
-std::u16string withoutReturns(const std::u16string& text)
-{
-    std::u16string out;
-    for (char16_t unit : text) {
-        if (unit != u'\r')
-            out += unit;
-    }
-    return out;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -61,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 0: {
             if (cursor.removeSelectedText())
                 model.erase(from, to - from);
-            const std::u16string piece = script.units();
+            std::u16string piece = script.units();
             const int at = cursor.position();
             if (cursor.insertText(String(piece.data(), static_cast<int>(piece.size()))))
-                model.insert(at, withoutReturns(piece));
+                model.insert(at, piece.erase(std::remove(piece.begin(), piece.end(), u'\r'), piece.end()));
             break;
         }
         case 1: {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using testsupport::utf8;
@@ -70,34 +71,24 @@ TEST(UITextDocument, NewDocumentAndLineEnds)
     EXPECT_EQ(doc.d.line(1), nullptr);
     EXPECT_EQ(doc.d.lineOf(1), -1);
 
-    struct Row
-    {
-        int mode;
-        const char16_t* in;
-        const char* stored;
-        const char* external;
-    };
+    using Row = std::tuple<int, const char16_t*, const char*, const char*>;
     const Row rows[] = {
         {0, u"a\r\nb", "a\nb\n", "a\r\nb\r\n"}, {0, u"a\nb", "a\nb\n", "a\nb\n"},
         {1, u"a\r\nb\n", "a\nb\n", "a\nb\n"},   {2, u"a\nb", "a\nb\n", "a\r\nb\r\n"},
         {2, u"abc", "abc\n", "abc\r\n"},        {2, u"\r", "\n", "\r\n"},
     };
-    for (const Row& row : rows) {
+    for (const auto& [mode, in, stored, external] : rows) {
         Doc d(u"");
-        d.d.setLineEndMode(row.mode);
-        d.d.setText(String(row.in));
-        EXPECT_EQ(utf8(d.d.text()), row.stored) << row.stored;
-        EXPECT_EQ(utf8(d.d.toExternalText()), row.external) << row.stored;
+        d.d.setLineEndMode(mode);
+        d.d.setText(String(in));
+        EXPECT_EQ(utf8(d.d.text()), stored) << stored;
+        EXPECT_EQ(utf8(d.d.toExternalText()), external) << stored;
     }
 }
 
 TEST(UITextDocument, WrapsAfterLastFittingBlankOrLastFittingCharacter)
 {
-    struct Row
-    {
-        const char16_t* text;
-        std::vector<std::string> lines;
-    };
+    using Row = std::pair<const char16_t*, std::vector<std::string>>;
     const Row rows[] = {
         {u"aaaa bbbb cccc", {"aaaa bbbb ", "cccc\n"}},
         {u"abcdefghijklmnop", {"abcdefghij", "klmnop\n"}},
@@ -105,9 +96,9 @@ TEST(UITextDocument, WrapsAfterLastFittingBlankOrLastFittingCharacter)
         {u"ab\nabcdefghij kl", {"ab\n", "abcdefghij ", "kl\n"}},
         {u"a\U0001F600bcdefghijk", {"a\U0001F600bcdefgh", "ijk\n"}},
     };
-    for (const Row& row : rows) {
-        Doc doc(row.text, 130, true);
-        EXPECT_EQ(doc.lines(), row.lines) << utf8(String(row.text));
+    for (const auto& [text, lines] : rows) {
+        Doc doc(text, 130, true);
+        EXPECT_EQ(doc.lines(), lines) << utf8(String(text));
     }
     Doc doc(u"aaaa bbbb cccc", 130, true);
     doc.d.setViewRect(Rect(0, 0, 600, 100));
@@ -117,38 +108,28 @@ TEST(UITextDocument, WrapsAfterLastFittingBlankOrLastFittingCharacter)
 TEST(UITextDocument, CommandsAcrossLinesKeepTheColumn)
 {
     Doc doc(u"abcdef\nab\nabcdef\nx\U0001F600y");
-    struct Row
-    {
-        int command;
-        bool ok;
-        int position;
-    };
+    using Row = std::tuple<int, bool, int>;
     // From 5: down to the short line's end, then down again at column 2.
     const Row rows[] = {{8, true, 9},  {8, true, 12}, {7, true, 9},  {3, true, 7},   {4, true, 9},
                         {2, true, 21}, {9, true, 20}, {9, true, 18}, {10, true, 20}, {8, false, 20},
                         {1, true, 0},  {7, false, 0}, {9, false, 0}, {99, false, 0}};
     doc.c().setPosition(5);
-    for (const Row& row : rows) {
-        EXPECT_EQ(doc.c().moveCursor(row.command), row.ok) << row.command;
-        EXPECT_EQ(doc.c().position(), row.position) << row.command;
+    for (const auto& [command, ok, position] : rows) {
+        EXPECT_EQ(doc.c().moveCursor(command), ok) << command;
+        EXPECT_EQ(doc.c().position(), position) << command;
     }
 }
 
 TEST(UITextDocument, WordClassesAndSelections)
 {
     Doc doc(u"ab cd..ef");
-    struct Row
-    {
-        int from;
-        int command;
-        int position;
-    };
+    using Row = std::tuple<int, int, int>;
     const Row rows[] = {{4, 5, 3}, {3, 5, 3}, {3, 6, 5}, {6, 5, 5}, {6, 6, 7},
                         {2, 5, 2}, {2, 6, 3}, {8, 5, 7}, {8, 6, 9}};
-    for (const Row& row : rows) {
-        doc.c().setPosition(row.from);
-        doc.c().moveCursor(row.command);
-        EXPECT_EQ(doc.c().position(), row.position) << row.from << " " << row.command;
+    for (const auto& [from, command, position] : rows) {
+        doc.c().setPosition(from);
+        doc.c().moveCursor(command);
+        EXPECT_EQ(doc.c().position(), position) << from << " " << command;
     }
     doc.c().setPosition(4);
     EXPECT_TRUE(doc.c().select(0));
@@ -265,20 +246,14 @@ TEST(UITextDocument, HitTestsAndPainting)
         doc.d.paint(painter);
     }
     EXPECT_EQ(rectText(doc.d.caretRect()), "15,24,1,20");
-    struct Row
-    {
-        int x;
-        int y;
-        bool ok;
-        int index;
-    };
+    using Row = std::tuple<int, int, bool, int>;
     const Row rows[] = {{5, 4, true, 0},  {14, 10, true, 1}, {200, 10, true, 2},
                         {0, 30, true, 3}, {19, 30, true, 4}, {26, 30, true, 6},
                         {0, 2, true, 0},  {9, 300, true, 3}, {45, 30, true, 7}};
-    for (const Row& row : rows) {
+    for (const auto& [x, y, ok, expected] : rows) {
         int index = -1;
-        EXPECT_EQ(doc.d.indexAt(Point(row.x, row.y), index), row.ok) << row.x << "," << row.y;
-        EXPECT_EQ(index, row.index) << row.x << "," << row.y;
+        EXPECT_EQ(doc.d.indexAt(Point(x, y), index), ok) << x << "," << y;
+        EXPECT_EQ(index, expected) << x << "," << y;
     }
     EXPECT_EQ(utf8(doc.d.wordAt(Point(50, 30), String(u" "))), "d");
 
