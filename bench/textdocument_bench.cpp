@@ -1,10 +1,11 @@
 // The text engine on a million-unit text wrapped at 600 pixels, with the
 // native fixed-width font: setText, typing into the middle with and without
 // the owner's undo snapshot, painting a 600 x 400 view, hit tests and lineOf.
+#include "bench/NullPaintDevice.h"
 #include "bench/TextDocumentSample.h"
 #include "graphics/paint/PaintDevice.h"
-#include "graphics/paint/PaintTarget.h"
 #include "graphics/paint/Painter.h"
+#include "tests/graphics/paint/RecordingDevice.h"
 #include "ui/widgets/text/UITextDocument.h"
 
 #include <benchmark/benchmark.h>
@@ -24,55 +25,6 @@ void prepare(UITextDocument& document)
     document.setWordWrap(true);
     document.setText(sample());
 }
-
-// Paints nowhere: what is timed is the engine's own work.
-class NullTarget : public PaintTarget
-{
-public:
-    HDC__* hdc() const override { return nullptr; }
-    void setPainting(bool painting) override { m_painting = painting; }
-    bool isPainting() const override { return m_painting; }
-    uint8_t* bits() const override { return nullptr; }
-    int bitsPerPixel() const override { return 32; }
-    int width() const override { return 600; }
-    int height() const override { return 400; }
-    int dpiX() const override { return 96; }
-    int dpiY() const override { return 96; }
-
-private:
-    bool m_painting = false;
-};
-
-class NullDevice : public PaintDevice
-{
-public:
-    NullDevice() : PaintDevice(String(u"Null")) {}
-    bool begin(PaintState* state, PaintTarget* target) override
-    {
-        attach(state, target);
-        return true;
-    }
-    bool end() override
-    {
-        detach();
-        return true;
-    }
-    void updateState(const PaintState&) override {}
-    void setViewport(const Rect&) override {}
-    Rect viewport() const override { return Rect(); }
-    void setWindow(const Rect&) override {}
-    Rect window() const override { return Rect(); }
-    void drawEllipse(const Rect&) override {}
-    void drawLines(const Line*, int) override {}
-    void drawPolygon(const Point*, int, int) override {}
-    void drawRects(const Rect*, int) override {}
-    void invertRect(const Rect&, bool) override {}
-    void drawImage(const Image&, const Rect&, const Rect&) override {}
-    void drawImagePart(const Image&, const Point&, const Point&, int, int) override {}
-    void drawTiledImage(const Image&, const Rect&) override {}
-    void drawText(const char16_t*, int, int, int) override { ++drawn; }
-    int drawn = 0;
-};
 
 void BM_SetTextWrapped(benchmark::State& state)
 {
@@ -119,13 +71,13 @@ void BM_PaintView(benchmark::State& state)
     NullDevice device;
     PaintDevice* previous = PaintDevice::current();
     PaintDevice::setCurrent(&device);
-    NullTarget target;
+    FakeTarget target;
     for (auto _ : state) {
         Painter painter(&target);
         document.paint(painter);
     }
     PaintDevice::setCurrent(previous);
-    state.counters["glyphs"] = device.drawn / static_cast<double>(state.iterations());
+    state.counters["glyphs"] = device.texts / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_PaintView)->Unit(benchmark::kMicrosecond);
 
@@ -136,7 +88,7 @@ void BM_HitTestAndLineOf(benchmark::State& state)
     NullDevice device;
     PaintDevice* previous = PaintDevice::current();
     PaintDevice::setCurrent(&device);
-    NullTarget target;
+    FakeTarget target;
     {
         Painter painter(&target);
         document.paint(painter);

@@ -54,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 model.erase(from, to - from);
             std::u16string piece = script.units();
             const int at = cursor.position();
-            if (cursor.insertText(String(piece.data(), static_cast<int>(piece.size()))))
-                model.insert(at, piece.erase(std::remove(piece.begin(), piece.end(), u'\r'), piece.end()));
+            const bool inserted = cursor.insertText(String(piece.data(), static_cast<int>(piece.size())));
+            piece.erase(std::remove(piece.begin(), piece.end(), u'\r'), piece.end());
+            if (inserted)
+                model.insert(at, piece);
             break;
         }
         case 1: {

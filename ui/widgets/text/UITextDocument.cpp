@@ -479,19 +479,16 @@ void UITextDocument::clearFormats()
 
 bool UITextDocument::undo()
 {
-    const UITextSnapshot* snapshot = m_undo.undo();
-    if (!snapshot)
-        return false;
-    const UITextSnapshot state = *snapshot;
-    setText(state.text, kCursorToEnd);
-    m_cursor.setPosition(state.anchor);
-    m_cursor.setPosition(state.position, true);
-    return true;
+    return restore(m_undo.undo());
 }
 
 bool UITextDocument::redo()
 {
-    const UITextSnapshot* snapshot = m_undo.redo();
+    return restore(m_undo.redo());
+}
+
+bool UITextDocument::restore(const UITextSnapshot* snapshot)
+{
     if (!snapshot)
         return false;
     const UITextSnapshot state = *snapshot;

@@ -147,6 +147,8 @@ private:
     int paragraphStart(int index) const;
     int paragraphEnd(int index) const;
     void relayoutSilently();
+    // Puts the text and selection of a snapshot back; false for none.
+    bool restore(const UITextSnapshot* snapshot);
     int lineOfUnchecked(int index) const;
     void paintLine(Painter& painter, int lineIndex, int x, int y);
     void paintChar(Painter& painter, int index, int x, int y, int width);
