@@ -1,10 +1,8 @@
-// Runs the bytes as an edit script on a text document (pasted text comes from
-// outside): each step is an opcode byte and its arguments. After every step
-// the document must hold the text a plain model holds, with lines equal to a
-// fresh layout, covering the text, and a cursor on whole characters.
+// Runs the bytes as an edit script (an opcode byte and its arguments a step;
+// pasted text comes from outside) on a text document, which after every step
+// must pass the same checks as the random edit test.
 #include "tests/ui/widgets/text/TextDocumentChecks.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,8 +15,6 @@ struct Script
     const uint8_t* data;
     size_t size;
     size_t at = 0;
-
-    bool more() const { return at < size; }
     uint8_t next() { return at < size ? data[at++] : 0; }
     // A run of UTF-16 units, lone surrogates and "\r" included.
     std::u16string units()
@@ -42,36 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     UITextDocument document(nullptr, nullptr);
     document.setFont(FontDesc(String(u"Courier New"), 15.0f, 0));
     std::u16string model;
-    while (script.more()) {
+    while (script.at < script.size) {
         UITextCursor& cursor = *document.cursor();
-        const int position = cursor.position();
-        const int from = cursor.selectionStart();
-        const int to = cursor.selectionEnd();
         const uint8_t op = script.next();
         switch (op % 10) {
-        case 0: {
-            if (cursor.removeSelectedText())
-                model.erase(from, to - from);
-            std::u16string piece = script.units();
-            const int at = cursor.position();
-            const bool inserted = cursor.insertText(String(piece.data(), static_cast<int>(piece.size())));
-            piece.erase(std::remove(piece.begin(), piece.end(), u'\r'), piece.end());
-            if (inserted)
-                model.insert(at, piece);
+        case 0:
+            editWithModel(document, model, 0, script.units());
             break;
-        }
-        case 1: {
-            const int start = document.previousCharStart(position);
-            if (cursor.deleteBackward())
-                model.erase(start, position - start);
+        case 1:
+            editWithModel(document, model, 1 + op / 128, std::u16string());
             break;
-        }
-        case 2: {
-            const int n = document.charLength(position);
-            if (cursor.deleteForward())
-                model.erase(position, n);
+        case 2:
+            editWithModel(document, model, 3 + op / 128, std::u16string());
             break;
-        }
         case 3:
             cursor.setPosition(script.next(), op & 0x80);
             break;
@@ -83,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             document.setWordWrap(op & 0x80);
             break;
         case 6:
-            if (op & 0x80 ? document.undo() : document.redo())
-                model.assign(document.text().constCharAt(0), document.length() - 1);
+            editWithModel(document, model, 5, std::u16string());
             break;
         case 7:
             cursor.select(script.next() % 3);

@@ -1,9 +1,8 @@
-// The text engine with the native fixed-width font: every unit 10 pixels
-// wide, lines 20 pixels high.
+// The text engine: line ends, commands, words, signals, edits, undo, formats
+// and random edit scripts against a plain model, in any font.
 #include <gtest/gtest.h>
 
 #include "foundation/signals/SignalReceiver.h"
-#include "tests/graphics/paint/RecordingDevice.h"
 #include "tests/support/TestText.h"
 #include "tests/ui/widgets/text/TextDocumentChecks.h"
 
@@ -14,30 +13,9 @@
 #include <vector>
 
 using testsupport::utf8;
+using textdoc::Doc;
 
 namespace {
-
-const FontDesc kFont(String(u"Courier New"), 15.0f, 0);
-
-struct Doc
-{
-    explicit Doc(const char16_t* text, int viewWidth = 600, bool wrap = false)
-    {
-        d.setFont(kFont);
-        d.setViewRect(Rect(0, 0, viewWidth, 100));
-        d.setWordWrap(wrap);
-        d.setText(String(text));
-    }
-    std::vector<std::string> lines() const
-    {
-        std::vector<std::string> out;
-        for (int i = 0; i < d.lineCount(); ++i)
-            out.push_back(utf8(d.text().mid(d.line(i)->start, d.line(i)->length)));
-        return out;
-    }
-    UITextCursor& c() { return *d.cursor(); }
-    UITextDocument d{nullptr, nullptr};
-};
 
 // Records signals in order.
 class SignalLog : public SignalReceiver
@@ -50,9 +28,9 @@ public:
         d.cursor()->selectionChanged.connect(this, &SignalLog::selection);
     }
     void text() { log += "T"; }
-    void moved(const UITextCursorMove* move)
+    void moved(const UITextCursorMove* m)
     {
-        log += "M" + std::to_string(move->from) + ">" + std::to_string(move->to);
+        log += "M" + std::to_string(m->from) + ">" + std::to_string(m->to);
     }
     void selection() { log += "S"; }
     std::string log;
@@ -84,25 +62,6 @@ TEST(UITextDocument, NewDocumentAndLineEnds)
         EXPECT_EQ(utf8(d.d.text()), stored) << stored;
         EXPECT_EQ(utf8(d.d.toExternalText()), external) << stored;
     }
-}
-
-TEST(UITextDocument, WrapsAfterLastFittingBlankOrLastFittingCharacter)
-{
-    using Row = std::pair<const char16_t*, std::vector<std::string>>;
-    const Row rows[] = {
-        {u"aaaa bbbb cccc", {"aaaa bbbb ", "cccc\n"}},
-        {u"abcdefghijklmnop", {"abcdefghij", "klmnop\n"}},
-        {u"               ", {"          ", "     \n"}},
-        {u"ab\nabcdefghij kl", {"ab\n", "abcdefghij ", "kl\n"}},
-        {u"a\U0001F600bcdefghijk", {"a\U0001F600bcdefgh", "ijk\n"}},
-    };
-    for (const auto& [text, lines] : rows) {
-        Doc doc(text, 130, true);
-        EXPECT_EQ(doc.lines(), lines) << utf8(String(text));
-    }
-    Doc doc(u"aaaa bbbb cccc", 130, true);
-    doc.d.setViewRect(Rect(0, 0, 600, 100));
-    EXPECT_EQ(doc.d.lineCount(), 1);
 }
 
 TEST(UITextDocument, CommandsAcrossLinesKeepTheColumn)
@@ -234,66 +193,6 @@ TEST(UITextDocument, FormatsFollowEditsAndHighlights)
     EXPECT_EQ(wrapped.d.lineCount(), 2);
 }
 
-TEST(UITextDocument, HitTestsAndPainting)
-{
-    CurrentRecorder recorder;
-    FakeTarget target;
-    Doc doc(u"ab\nc\U0001F600 d");
-    doc.d.setMargins(5, 4, 0, 0);
-    doc.c().setPosition(4);
-    {
-        Painter painter(&target);
-        doc.d.paint(painter);
-    }
-    EXPECT_EQ(rectText(doc.d.caretRect()), "15,24,1,20");
-    using Row = std::tuple<int, int, bool, int>;
-    const Row rows[] = {{5, 4, true, 0},  {14, 10, true, 1}, {200, 10, true, 2},
-                        {0, 30, true, 3}, {19, 30, true, 4}, {26, 30, true, 6},
-                        {0, 2, true, 0},  {9, 300, true, 3}, {45, 30, true, 7}};
-    for (const auto& [x, y, ok, expected] : rows) {
-        int index = -1;
-        EXPECT_EQ(doc.d.indexAt(Point(x, y), index), ok) << x << "," << y;
-        EXPECT_EQ(index, expected) << x << "," << y;
-    }
-    EXPECT_EQ(utf8(doc.d.wordAt(Point(50, 30), String(u" "))), "d");
-
-    // Selected and focused: black fill, white pen; the pair drawn whole.
-    doc.d.setFlags(UITextDocument::kEnabled | UITextDocument::kFocused);
-    doc.c().setSelection(3, 3);
-    recorder.device.log.clear();
-    {
-        Painter painter(&target);
-        doc.d.paint(painter);
-    }
-    auto joined = [&] {
-        std::string all;
-        for (const std::string& line : recorder.device.log)
-            all += line + "\n";
-        return all;
-    };
-    const std::string log = joined();
-    EXPECT_NE(log.find("pen FFFFFFFF 0\ntext 'c' at 5,24"), std::string::npos) << log;
-    EXPECT_NE(log.find("text '?"
-                       "?' at 15,24"),
-              std::string::npos)
-        << log;
-    EXPECT_NE(log.find("text 'd' at 45,24"), std::string::npos) << log;
-
-    doc.d.setPasswordMode(true);
-    int index = -1;
-    EXPECT_TRUE(doc.d.indexAt(Point(26, 30), index));
-    EXPECT_EQ(index, 6);
-    recorder.device.log.clear();
-    doc.d.setFlags(0);
-    {
-        Painter painter(&target);
-        doc.d.paint(painter);
-    }
-    const std::string masked = joined();
-    EXPECT_NE(masked.find("pen FF808080"), std::string::npos) << masked;
-    EXPECT_EQ(masked.find("'c'"), std::string::npos) << masked;
-}
-
 TEST(UITextDocument, SetTextClampsTheCursor)
 {
     Doc doc(u"abcdef");
@@ -317,44 +216,24 @@ TEST(UITextDocument, RandomEditsMatchAPlainModel)
         std::u16string model;
         for (int step = 0; step < 40; ++step) {
             UITextCursor& c = doc.c();
-            const int action = static_cast<int>(random() % 10);
-            const int position = c.position();
-            const int from = c.selectionStart();
-            const int to = c.selectionEnd();
+            const int action = static_cast<int>(random() % 12);
             if (action < 3) {
                 std::u16string piece;
                 for (int n = static_cast<int>(random() % 12); n >= 0; --n)
                     piece += alphabet[random() % (sizeof(alphabet) / 2 - 1)];
-                String text(piece.data(), static_cast<int>(piece.size()));
-                // Typing over a selection removes it first, as insertText does.
-                if (c.removeSelectedText())
-                    model.erase(from, to - from);
-                const int at = c.position();
-                if (c.insertText(text))
-                    model.insert(at, piece);
-            } else if (action == 3) {
-                const int start = doc.d.previousCharStart(position);
-                if (c.deleteBackward())
-                    model.erase(start, position - start);
-            } else if (action == 4) {
-                const int n = doc.d.charLength(position);
-                if (c.deleteForward())
-                    model.erase(position, n);
-            } else if (action == 5) {
+                editWithModel(doc.d, model, 0, piece);
+            } else if (action < 8) {
+                editWithModel(doc.d, model, action - 2, std::u16string());
+            } else if (action == 8) {
                 c.setPosition(static_cast<int>(random() % 60), random() % 2 == 0);
-            } else if (action == 6) {
+            } else if (action == 9) {
                 c.moveCursor(1 + static_cast<int>(random() % 10), random() % 2 == 0);
-            } else if (action == 7) {
+            } else {
                 doc.d.setViewRect(Rect(0, 0, 20 + static_cast<int>(random() % 200), 100));
                 doc.d.setWordWrap(random() % 3 != 0);
-            } else if (action == 8 && (random() % 2 ? doc.d.undo() : doc.d.redo())) {
-                model.assign(doc.d.text().constCharAt(0), doc.d.length() - 1);
-            } else if (c.removeSelectedText()) {
-                model.erase(from, to - from);
             }
             doc.d.undoStack().push({c.anchor(), c.position(), doc.d.text()});
-            const std::string failure = checkTextDocument(doc.d, model);
-            ASSERT_EQ(failure, "") << "script " << script << " step " << step;
+            ASSERT_EQ(checkTextDocument(doc.d, model), "") << "script " << script << " step " << step;
         }
     }
 }
