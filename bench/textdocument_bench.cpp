@@ -26,6 +26,16 @@ void prepare(UITextDocument& document)
     document.setText(sample());
 }
 
+// The null device made current for as long as this lives.
+struct NullPainting
+{
+    NullPainting() { PaintDevice::setCurrent(&device); }
+    ~NullPainting() { PaintDevice::setCurrent(previous); }
+    NullDevice device;
+    FakeTarget target;
+    PaintDevice* previous = PaintDevice::current();
+};
+
 void BM_SetTextWrapped(benchmark::State& state)
 {
     UITextDocument document(nullptr, nullptr);
@@ -68,16 +78,12 @@ void BM_PaintView(benchmark::State& state)
     UITextDocument document(nullptr, nullptr);
     prepare(document);
     document.setVerticalOffset(-document.contentHeight() / 2);
-    NullDevice device;
-    PaintDevice* previous = PaintDevice::current();
-    PaintDevice::setCurrent(&device);
-    FakeTarget target;
+    NullPainting null;
     for (auto _ : state) {
-        Painter painter(&target);
+        Painter painter(&null.target);
         document.paint(painter);
     }
-    PaintDevice::setCurrent(previous);
-    state.counters["glyphs"] = device.texts / static_cast<double>(state.iterations());
+    state.counters["glyphs"] = null.device.texts / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_PaintView)->Unit(benchmark::kMicrosecond);
 
@@ -85,15 +91,11 @@ void BM_HitTestAndLineOf(benchmark::State& state)
 {
     UITextDocument document(nullptr, nullptr);
     prepare(document);
-    NullDevice device;
-    PaintDevice* previous = PaintDevice::current();
-    PaintDevice::setCurrent(&device);
-    FakeTarget target;
     {
-        Painter painter(&target);
+        NullPainting null;
+        Painter painter(&null.target);
         document.paint(painter);
     }
-    PaintDevice::setCurrent(previous);
     int x = 0;
     for (auto _ : state) {
         int index = 0;
