@@ -27,7 +27,7 @@ inline String textDocumentSample()
         if (paragraph % 400 == 7) {
             text.appendRepeated(u'x', 3000);
         } else {
-            const int length = 5 + static_cast<int>(next() % 100);
+            const int length = 6 + static_cast<int>(next() % 125);
             for (int word = 0; word < length / 6; ++word) {
                 text.appendCString(words[next() % wordCount]);
                 text.appendChar(u' ');
