@@ -24,8 +24,10 @@ bool isLowSurrogate(char16_t unit)
 UITextDocument::UITextDocument(UIWidget* owner, const UITheme* theme)
     : m_owner(owner), m_cursor(this), m_widths(FontDesc())
 {
-    if (theme)
-        m_caretWidth = theme->metric(kTextCursorWidth);
+    // A skin without the metric keeps a caret one pixel wide rather than none.
+    const int caretWidth = theme ? theme->metric(kTextCursorWidth) : 0;
+    if (caretWidth > 0)
+        m_caretWidth = caretWidth;
     m_formats.setDefaultStyle(m_widths.font().style());
     setStyle(UITextStyle::defaults());
     clear();

@@ -42,7 +42,7 @@ public:
     static constexpr char16_t kDefaultPasswordChar = 0x25CF;
 
     // The caret width comes from the theme's "TextCursorWidth" when a theme
-    // is given, else 1; the owner may set it later.
+    // gives a positive one, else 1; the owner may set it later.
     UITextDocument(UIWidget* owner, const UITheme* theme);
     ~UITextDocument() override;
     UIWidget* owner() const { return m_owner; }
