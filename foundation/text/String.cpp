@@ -676,8 +676,10 @@ int String::find(const String& needle, int start, int caseFlag) const
         return toLower().find(needle.toLower(), start, 1);
     if (needle.m_length > m_length)
         return -1;
+    // A needle as long as the text can only stand at 0, which a search
+    // starting further on has passed: a loop moving its start forward must end.
     if (needle.m_length == m_length)
-        return equals(*this, needle) ? 0 : -1;
+        return start <= 0 && equals(*this, needle) ? 0 : -1;
     return indexOfUnits(m_data, m_length, needle.m_data, needle.m_length, start < 0 ? 0 : start);
 }
 

@@ -16,7 +16,8 @@ TEST(StringSearch, FindWithStartsInsideAndOutsideTheText)
         int expected;
     };
     const Row rows[] = {
-        {u"abc", u"abc", 2, 1, 0},
+        {u"abc", u"abc", 0, 1, 0},
+        {u"abc", u"abc", 2, 1, -1}, // the whole text does not stand after its start
         {u"", u"b", 0, 1, -1},
         {u"abc", u"", 0, 1, -1},
         {u"aaab", u"aab", 0, 1, 1},

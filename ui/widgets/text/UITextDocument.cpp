@@ -448,10 +448,8 @@ int UITextDocument::highlightAll(const String& text, bool caseSensitive, const P
     int found = 0;
     int from = 0;
     for (;;) {
-        // String::find answers 0 for a needle as long as the text whatever
-        // the start, so a result before the start ends the search.
         const int at = haystack.find(needle, from, String::kCaseSensitive);
-        if (at < from)
+        if (at < 0)
             break;
         const int end = at + text.length();
         // A match that begins or ends inside a pair is not a match of
