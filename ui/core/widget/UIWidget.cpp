@@ -376,21 +376,6 @@ uint32_t UIWidget::dragDropFlags() const
     return d->dragDropFlags;
 }
 
-void UIWidget::update()
-{
-    // Painting comes with the window's back buffer; until then the request is
-    // kept on the window, which paints itself whole when it next can.
-    UIWidget* target = window();
-    if (!target)
-        target = this;
-    target->m_flags |= kRepaintPending;
-}
-
-void UIWidget::relayout()
-{
-    update();
-}
-
 void UIWidget::timerFired(int id)
 {
     sendNow(UICustomEvent(id));
