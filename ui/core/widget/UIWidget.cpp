@@ -50,6 +50,7 @@ UIWidget::~UIWidget()
     destroy();
     releaseGrab();
     clearFocus();
+    clearEffects();
     // A widget never created skipped the destroy sequence, but it must still
     // leave its parent and take its children with it.
     leaveParentAndDeleteChildren();

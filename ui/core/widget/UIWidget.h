@@ -23,6 +23,7 @@ class UIMouseEvent;
 class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
+class UIStyleEffect;
 class UIWidgetGuard;
 struct UIWidgetPrivate;
 
@@ -172,6 +173,13 @@ public:
     // repaint follow however many requests came in between.
     void setUpdatesEnabled(bool on);
     bool updatesEnabled() const { return testFlag(kUpdatesEnabled); }
+
+    // Overlay effects, owned by the widget. Enabling or disabling one
+    // repaints only when its state changes.
+    void addEffect(UIStyleEffect* effect);
+    void setEffectEnabled(int id, bool on);
+    bool hasEffect(int id) const;
+    void clearEffects();
 
     // The grid of the children. None of these lays out by itself.
     void setVerticalFlow(int flow);

@@ -57,3 +57,36 @@ void UIWidget::paintTree()
             return;
     }
 }
+
+void UIWidget::addEffect(UIStyleEffect* effect)
+{
+    if (effect)
+        d->effects.emplace_back(effect);
+}
+
+void UIWidget::setEffectEnabled(int id, bool on)
+{
+    for (const std::unique_ptr<UIStyleEffect>& effect : d->effects) {
+        if (effect->id() != id)
+            continue;
+        if (effect->isEnabled() != on) {
+            effect->setEnabled(on);
+            update();
+        }
+        return;
+    }
+}
+
+bool UIWidget::hasEffect(int id) const
+{
+    for (const std::unique_ptr<UIStyleEffect>& effect : d->effects) {
+        if (effect->id() == id)
+            return true;
+    }
+    return false;
+}
+
+void UIWidget::clearEffects()
+{
+    d->effects.clear();
+}

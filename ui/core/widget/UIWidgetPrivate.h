@@ -6,9 +6,11 @@
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
 #include "ui/core/widget/UINativeWindow.h"
+#include "ui/core/widget/UIStyleEffect.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class UIWidget;
 class UIWidgetGuard;
@@ -44,6 +46,7 @@ struct UIWidgetPrivate
     Size effectiveHint = Size(0, 0);
     Size laidOutSize = Size(0, 0);
     Size laidOutHint = Size(0, 0);
+    std::vector<std::unique_ptr<UIStyleEffect>> effects;
     // Set on a window while it paints.
     bool painting = false;
 };

@@ -1,4 +1,5 @@
 #include "tests/ui/core/widget/WidgetFakes.h"
+#include "ui/core/widget/UIStyleEffect.h"
 
 // A widget of a given content hint that counts its paints and hint queries.
 class HintWidget : public UIWidget
@@ -195,4 +196,45 @@ TEST_F(LayoutTest, ARepaintAskedWhileTheWindowPaintsIsDoneOnceAfter)
     EXPECT_EQ(a->paints, 2) << "its own paint, then the window's once after";
     EXPECT_EQ(win->paints, 2) << "once by win->update, once after a's paint";
     EXPECT_TRUE(win->testFlag(UIWidget::kRepaintPending)) << "the second request stays pending";
+}
+
+TEST_F(LayoutTest, EffectsAreOwnedAndRepaintOnlyWhenTheirStateChanges)
+{
+    struct CountedEffect : UIStyleEffect
+    {
+        CountedEffect(int id, int* deleted) : UIStyleEffect(id), m_deleted(deleted) {}
+        ~CountedEffect() override { ++*m_deleted; }
+        int* m_deleted;
+    };
+    int deleted = 0;
+    auto* first = new CountedEffect(0, &deleted);
+    auto* second = new CountedEffect(0, &deleted);
+    win->addEffect(first);
+    win->addEffect(second);
+    win->addEffect(new CountedEffect(3, &deleted));
+    EXPECT_TRUE(win->hasEffect(0));
+    EXPECT_FALSE(win->hasEffect(1));
+    struct Step
+    {
+        int id;
+        bool on;
+        int paints;
+        bool firstOn;
+    };
+    const Step steps[] = {{0, true, 0, true}, {0, false, 1, false}, {0, false, 1, false}, {1, false, 1, false},
+                          {0, true, 2, true}};
+    win->paints = 0;
+    for (const Step& step : steps) {
+        win->setEffectEnabled(step.id, step.on);
+        EXPECT_EQ(win->paints, step.paints) << "id " << step.id << " on " << step.on;
+        EXPECT_EQ(first->isEnabled(), step.firstOn);
+        EXPECT_TRUE(second->isEnabled()) << "only the first of an id";
+    }
+    win->clearEffects();
+    EXPECT_EQ(deleted, 3);
+    EXPECT_FALSE(win->hasEffect(0));
+    win->addEffect(new CountedEffect(5, &deleted));
+    delete win;
+    win = nullptr;
+    EXPECT_EQ(deleted, 4) << "the destructor deletes them";
 }
