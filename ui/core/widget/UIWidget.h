@@ -217,6 +217,9 @@ public:
     // Also switches the layout of every descendant.
     void setLayoutEnabled(bool on);
     bool layoutEnabled() const;
+    // Spacing and margins from the current theme's metrics.
+    void applyMetricSpacing();
+    void applyMetricMargins();
     Size layoutSizeHint();
     // The larger of the content and layout hints, within the minimum and
     // maximum size (the maximum wins); refreshes the hint caches.

@@ -1,3 +1,6 @@
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/theme/UIMetric.h"
+#include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
 
@@ -98,6 +101,19 @@ void UIWidget::setLayoutEnabled(bool on)
 }
 
 bool UIWidget::layoutEnabled() const { return d->grid.layoutEnabled != 0; }
+
+void UIWidget::applyMetricSpacing()
+{
+    if (const UITheme* theme = UIApplication::instance()->theme())
+        setSpacing(theme->metric(kLayoutHorizontalSpacing), theme->metric(kLayoutVerticalSpacing));
+}
+
+void UIWidget::applyMetricMargins()
+{
+    if (const UITheme* theme = UIApplication::instance()->theme())
+        setLayoutMargins(theme->metric(kLayoutLeftMargin), theme->metric(kLayoutTopMargin),
+                         theme->metric(kLayoutRightMargin), theme->metric(kLayoutBottomMargin));
+}
 
 bool UIWidget::buildCells()
 {
