@@ -22,8 +22,14 @@ int clampToInt(int64_t value)
 
 } // namespace
 
-void UIWidget::setVerticalFlow(int flow) { d->grid.verticalFlow = flow; }
-int UIWidget::verticalFlow() const { return d->grid.verticalFlow; }
+void UIWidget::setVerticalFlow(int flow)
+{
+    d->grid.verticalFlow = flow;
+}
+int UIWidget::verticalFlow() const
+{
+    return d->grid.verticalFlow;
+}
 
 void UIWidget::setSpacing(int horizontal, int vertical)
 {
@@ -31,13 +37,34 @@ void UIWidget::setSpacing(int horizontal, int vertical)
     d->grid.verticalSpacing = vertical;
 }
 
-void UIWidget::setVerticalSpacing(int spacing) { d->grid.verticalSpacing = spacing; }
-int UIWidget::horizontalSpacing() const { return d->grid.horizontalSpacing; }
-int UIWidget::verticalSpacing() const { return d->grid.verticalSpacing; }
-void UIWidget::setColumnCount(int count) { d->grid.columnCount = count; }
-int UIWidget::columnCount() const { return d->grid.columnCount; }
-void UIWidget::setRowCount(int count) { d->grid.rowCount = count; }
-int UIWidget::rowCount() const { return d->grid.rowCount; }
+void UIWidget::setVerticalSpacing(int spacing)
+{
+    d->grid.verticalSpacing = spacing;
+}
+int UIWidget::horizontalSpacing() const
+{
+    return d->grid.horizontalSpacing;
+}
+int UIWidget::verticalSpacing() const
+{
+    return d->grid.verticalSpacing;
+}
+void UIWidget::setColumnCount(int count)
+{
+    d->grid.columnCount = count;
+}
+int UIWidget::columnCount() const
+{
+    return d->grid.columnCount;
+}
+void UIWidget::setRowCount(int count)
+{
+    d->grid.rowCount = count;
+}
+int UIWidget::rowCount() const
+{
+    return d->grid.rowCount;
+}
 
 void UIWidget::setColumnStretch(int column, float stretch)
 {
@@ -61,12 +88,30 @@ float UIWidget::rowStretch(int row) const
     return row >= 0 && row < UIGridLayout::kStretchCount ? d->grid.rowStretch[row] : 0.0f;
 }
 
-void UIWidget::setColumnSpan(int span) { d->grid.columnSpan = span; }
-int UIWidget::columnSpan() const { return d->grid.columnSpan; }
-void UIWidget::setRowSpan(int span) { d->grid.rowSpan = span; }
-int UIWidget::rowSpan() const { return d->grid.rowSpan; }
-void UIWidget::setLayoutAlignment(int alignment) { d->grid.alignment = alignment; }
-int UIWidget::layoutAlignment() const { return d->grid.alignment; }
+void UIWidget::setColumnSpan(int span)
+{
+    d->grid.columnSpan = span;
+}
+int UIWidget::columnSpan() const
+{
+    return d->grid.columnSpan;
+}
+void UIWidget::setRowSpan(int span)
+{
+    d->grid.rowSpan = span;
+}
+int UIWidget::rowSpan() const
+{
+    return d->grid.rowSpan;
+}
+void UIWidget::setLayoutAlignment(int alignment)
+{
+    d->grid.alignment = alignment;
+}
+int UIWidget::layoutAlignment() const
+{
+    return d->grid.alignment;
+}
 
 void UIWidget::setSizePolicy(int horizontal, int vertical)
 {
@@ -74,24 +119,42 @@ void UIWidget::setSizePolicy(int horizontal, int vertical)
     d->grid.sizePolicy.vertical = vertical;
 }
 
-UISizePolicy UIWidget::sizePolicy() const { return d->grid.sizePolicy; }
+UISizePolicy UIWidget::sizePolicy() const
+{
+    return d->grid.sizePolicy;
+}
 
 void UIWidget::setLayoutMargins(int left, int top, int right, int bottom)
 {
     d->grid.margins = UIMargins(left, top, right, bottom);
 }
 
-void UIWidget::setLeftMargin(int margin) { d->grid.margins.left = margin; }
-void UIWidget::setTopMargin(int margin) { d->grid.margins.top = margin; }
-void UIWidget::setRightMargin(int margin) { d->grid.margins.right = margin; }
-void UIWidget::setBottomMargin(int margin) { d->grid.margins.bottom = margin; }
+void UIWidget::setLeftMargin(int margin)
+{
+    d->grid.margins.left = margin;
+}
+void UIWidget::setTopMargin(int margin)
+{
+    d->grid.margins.top = margin;
+}
+void UIWidget::setRightMargin(int margin)
+{
+    d->grid.margins.right = margin;
+}
+void UIWidget::setBottomMargin(int margin)
+{
+    d->grid.margins.bottom = margin;
+}
 
 const UIMargins& UIWidget::setLayoutMarginsFrom(const UIMargins& margins)
 {
     return d->grid.margins.assign(margins);
 }
 
-const UIMargins& UIWidget::layoutMargins() const { return d->grid.margins; }
+const UIMargins& UIWidget::layoutMargins() const
+{
+    return d->grid.margins;
+}
 
 void UIWidget::setLayoutEnabled(bool on)
 {
@@ -100,7 +163,10 @@ void UIWidget::setLayoutEnabled(bool on)
         child->setLayoutEnabled(on);
 }
 
-bool UIWidget::layoutEnabled() const { return d->grid.layoutEnabled != 0; }
+bool UIWidget::layoutEnabled() const
+{
+    return d->grid.layoutEnabled != 0;
+}
 
 void UIWidget::applyMetricSpacing()
 {
