@@ -26,6 +26,7 @@ void UIWidget::setVerticalFlow(int flow)
 {
     d->grid.verticalFlow = flow;
 }
+
 int UIWidget::verticalFlow() const
 {
     return d->grid.verticalFlow;
@@ -41,26 +42,32 @@ void UIWidget::setVerticalSpacing(int spacing)
 {
     d->grid.verticalSpacing = spacing;
 }
+
 int UIWidget::horizontalSpacing() const
 {
     return d->grid.horizontalSpacing;
 }
+
 int UIWidget::verticalSpacing() const
 {
     return d->grid.verticalSpacing;
 }
+
 void UIWidget::setColumnCount(int count)
 {
     d->grid.columnCount = count;
 }
+
 int UIWidget::columnCount() const
 {
     return d->grid.columnCount;
 }
+
 void UIWidget::setRowCount(int count)
 {
     d->grid.rowCount = count;
 }
+
 int UIWidget::rowCount() const
 {
     return d->grid.rowCount;
@@ -92,22 +99,27 @@ void UIWidget::setColumnSpan(int span)
 {
     d->grid.columnSpan = span;
 }
+
 int UIWidget::columnSpan() const
 {
     return d->grid.columnSpan;
 }
+
 void UIWidget::setRowSpan(int span)
 {
     d->grid.rowSpan = span;
 }
+
 int UIWidget::rowSpan() const
 {
     return d->grid.rowSpan;
 }
+
 void UIWidget::setLayoutAlignment(int alignment)
 {
     d->grid.alignment = alignment;
 }
+
 int UIWidget::layoutAlignment() const
 {
     return d->grid.alignment;
@@ -133,14 +145,17 @@ void UIWidget::setLeftMargin(int margin)
 {
     d->grid.margins.left = margin;
 }
+
 void UIWidget::setTopMargin(int margin)
 {
     d->grid.margins.top = margin;
 }
+
 void UIWidget::setRightMargin(int margin)
 {
     d->grid.margins.right = margin;
 }
+
 void UIWidget::setBottomMargin(int margin)
 {
     d->grid.margins.bottom = margin;
