@@ -12,8 +12,10 @@
 #include "ui/core/events/UITimerClient.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UICursor.h"
+#include "ui/core/widget/UIWidgetGuard.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 
 class UIContextMenu;
@@ -24,7 +26,6 @@ class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
 class UIStyleEffect;
-class UIWidgetGuard;
 struct UIWidgetPrivate;
 
 // The base of every visible thing of the toolkit. A widget is built hidden
@@ -343,6 +344,8 @@ private:
     bool placeInCells(const Rect& offered, UIWidget* root);
     bool placeSelf(const Rect& offered);
     void paintTree();
+    // Guards on the children, in order, for loops that run their handlers.
+    std::deque<UIWidgetGuard> watchedChildren() const;
     void paintNow(UIWidget* window);
 
     int32_t m_x = 0;

@@ -281,9 +281,11 @@ bool UIWidget::placeInCells(const Rect& offered, UIWidget* root)
     int line = 0;
     int k = 0;
     bool changed = false;
-    List<UIWidget*> children = m_children;
-    for (UIWidget* child : children) {
-        if (!takesCell(child))
+    // A resize handler may delete a sibling: each child is watched.
+    std::deque<UIWidgetGuard> children = watchedChildren();
+    for (const UIWidgetGuard& guard : children) {
+        UIWidget* child = guard.widget();
+        if (!child || !takesCell(child))
             continue;
         if (k >= grid.cellCount())
             break;

@@ -47,15 +47,21 @@ void UIWidget::paintTree()
     if (!guard.isAlive())
         return;
     // A paint handler may delete a sibling: each child is watched.
-    std::deque<UIWidgetGuard> children;
-    for (UIWidget* child : m_children)
-        children.emplace_back(child);
+    std::deque<UIWidgetGuard> children = watchedChildren();
     for (const UIWidgetGuard& child : children) {
         if (child.isAlive() && child.widget()->testFlag(kVisible) && !child.widget()->isWindow())
             child.widget()->paintTree();
         if (!guard.isAlive())
             return;
     }
+}
+
+std::deque<UIWidgetGuard> UIWidget::watchedChildren() const
+{
+    std::deque<UIWidgetGuard> children;
+    for (UIWidget* child : m_children)
+        children.emplace_back(child);
+    return children;
 }
 
 void UIWidget::addEffect(UIStyleEffect* effect)

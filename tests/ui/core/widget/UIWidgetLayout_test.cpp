@@ -223,3 +223,29 @@ TEST_F(LayoutTest, EffectsAreOwnedAndRepaintOnlyWhenTheirStateChanges)
     EXPECT_EQ(deleted, 3);
     EXPECT_FALSE(win->hasEffect(0));
 }
+
+TEST_F(LayoutTest, AHandlerDeletingASiblingDuringLayoutOrPaintIsSafe)
+{
+    struct Deleter : HintWidget
+    {
+        Deleter(UIWidget* parent) : HintWidget(parent, Size(10, 10), UISizePolicy::kPreferred) {}
+        UIWidget* victim = nullptr;
+        void resizeEvent(UIEvent*) override { delete std::exchange(victim, nullptr); }
+        void paint(UIEvent*) override { delete std::exchange(victim, nullptr); }
+    };
+    // Each pass deletes the sibling it would place or paint next.
+    for (bool byPaint : {false, true}) {
+        auto* deleter = new Deleter(win);
+        deleter->victim = add(10, 10);
+        HintWidget* last = add(10, 10);
+        last->paints = 0;
+        if (byPaint)
+            win->update();
+        else
+            win->resize(300, 10);
+        EXPECT_EQ(deleter->victim, nullptr) << "by paint " << byPaint;
+        EXPECT_EQ(last->paints, 1) << "the rest still painted, by paint " << byPaint;
+        delete deleter;
+        delete last;
+    }
+}
