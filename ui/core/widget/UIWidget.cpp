@@ -50,6 +50,7 @@ UIWidget::~UIWidget()
     destroy();
     releaseGrab();
     clearFocus();
+    clearEffects();
     // A widget never created skipped the destroy sequence, but it must still
     // leave its parent and take its children with it.
     leaveParentAndDeleteChildren();
@@ -374,21 +375,6 @@ void UIWidget::setDragDropFlags(uint32_t flags)
 uint32_t UIWidget::dragDropFlags() const
 {
     return d->dragDropFlags;
-}
-
-void UIWidget::update()
-{
-    // Painting comes with the window's back buffer; until then the request is
-    // kept on the window, which paints itself whole when it next can.
-    UIWidget* target = window();
-    if (!target)
-        target = this;
-    target->m_flags |= kRepaintPending;
-}
-
-void UIWidget::relayout()
-{
-    update();
 }
 
 void UIWidget::timerFired(int id)

@@ -8,10 +8,14 @@
 #include "foundation/signals/SignalReceiver.h"
 #include "foundation/system/EventReceiver.h"
 #include "foundation/text/String.h"
+#include "graphics/paint/UIMargins.h"
 #include "ui/core/events/UITimerClient.h"
+#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UICursor.h"
+#include "ui/core/widget/UIWidgetGuard.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 
 class UIContextMenu;
@@ -21,7 +25,7 @@ class UIMouseEvent;
 class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
-class UIWidgetGuard;
+class UIStyleEffect;
 struct UIWidgetPrivate;
 
 // The base of every visible thing of the toolkit. A widget is built hidden
@@ -159,9 +163,72 @@ public:
     // slot refuses.
     void close();
 
-    // Repaint and relayout requests; the window carries them out later.
+    // Paints at once, or marks the window to paint later when this widget
+    // cannot be painted now (not created, hidden, updates off, or its window
+    // is already painting).
     void update();
-    void relayout();
+    // Lays out again as far up the tree as the new sizes need; true when a
+    // pass ran and moved or resized something.
+    bool relayout();
+    // Off, requests are only remembered; on again, one relayout and one
+    // repaint follow however many requests came in between.
+    void setUpdatesEnabled(bool on);
+    bool updatesEnabled() const { return testFlag(kUpdatesEnabled); }
+
+    // Overlay effects, owned by the widget. Enabling or disabling one
+    // repaints only when its state changes.
+    void addEffect(UIStyleEffect* effect);
+    void setEffectEnabled(int id, bool on);
+    bool hasEffect(int id) const;
+    void clearEffects();
+
+    // The grid of the children. None of these lays out by itself.
+    void setVerticalFlow(int flow);
+    int verticalFlow() const;
+    void setSpacing(int horizontal, int vertical);
+    void setLayoutSpacing(int spacing) { setSpacing(spacing, spacing); }
+    void setVerticalSpacing(int spacing);
+    int horizontalSpacing() const;
+    int verticalSpacing() const;
+    void setColumnCount(int count);
+    int columnCount() const;
+    void setRowCount(int count);
+    int rowCount() const;
+    // Columns and rows past the stretch table are ignored and read as 0.
+    void setColumnStretch(int column, float stretch);
+    float columnStretch(int column) const;
+    void setRowStretch(int row, float stretch);
+    float rowStretch(int row) const;
+    void setColumnSpan(int span);
+    int columnSpan() const;
+    void setRowSpan(int span);
+    int rowSpan() const;
+    void setLayoutAlignment(int alignment);
+    int layoutAlignment() const;
+    void setSizePolicy(int horizontal, int vertical);
+    UISizePolicy sizePolicy() const;
+    void setLayoutMargins(int left, int top, int right, int bottom);
+    void setLayoutMargin(int margin) { setLayoutMargins(margin, margin, margin, margin); }
+    void setLeftMargin(int margin);
+    void setTopMargin(int margin);
+    void setRightMargin(int margin);
+    void setBottomMargin(int margin);
+    const UIMargins& setLayoutMarginsFrom(const UIMargins& margins);
+    const UIMargins& layoutMargins() const;
+    // Also switches the layout of every descendant.
+    void setLayoutEnabled(bool on);
+    bool layoutEnabled() const;
+    // Spacing and margins from the current theme's metrics.
+    void applyMetricSpacing();
+    void applyMetricMargins();
+    Size layoutSizeHint();
+    // The larger of the content and layout hints, within the minimum and
+    // maximum size (the maximum wins); refreshes the hint caches.
+    Size effectiveSizeHint();
+    // Places this widget in the offered rectangle of its parent (the root
+    // keeps its geometry) and its children in their cells; true when a
+    // geometry changed.
+    bool placeChildren(const Rect& offered, UIWidget* root);
 
     // Focus and grab.
     static UIWidget* focusWidget();
@@ -270,6 +337,16 @@ private:
     List<UIWidget*> focusChain() const;
     bool isInsideRect(const Point& point) const;
     void resizeWithinLimits(int width, int height);
+    bool buildCells();
+    bool relayoutFromParent();
+    bool relayoutWindow();
+    bool layOutAsRoot();
+    bool placeInCells(const Rect& offered, UIWidget* root);
+    bool placeSelf(const Rect& offered);
+    void paintTree();
+    // Guards on the children, in order, for loops that run their handlers.
+    std::deque<UIWidgetGuard> watchedChildren() const;
+    void paintNow(UIWidget* window);
 
     int32_t m_x = 0;
     int32_t m_y = 0;

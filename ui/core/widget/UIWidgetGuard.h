@@ -14,6 +14,7 @@ public:
     UIWidgetGuard& operator=(const UIWidgetGuard&) = delete;
 
     bool isAlive() const { return m_widget != nullptr; }
+    UIWidget* widget() const { return m_widget; }
 
 private:
     friend class UIWidget;

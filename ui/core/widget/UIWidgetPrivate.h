@@ -1,12 +1,16 @@
 #pragma once
 
+#include "foundation/geometry/Size.h"
 #include "foundation/text/String.h"
+#include "ui/core/layout/UIGridLayout.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
 #include "ui/core/widget/UINativeWindow.h"
+#include "ui/core/widget/UIStyleEffect.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class UIWidget;
 class UIWidgetGuard;
@@ -35,4 +39,14 @@ struct UIWidgetPrivate
     bool autoToolTip = true;
     UICursor cursor;
     UIWidgetGuard* guards = nullptr;
+    // The layout of the children and the size caches of the last passes.
+    UIGridLayout grid;
+    Size contentHint = Size(0, 0);
+    Size layoutHint = Size(0, 0);
+    Size effectiveHint = Size(0, 0);
+    Size laidOutSize = Size(0, 0);
+    Size laidOutHint = Size(0, 0);
+    std::vector<std::unique_ptr<UIStyleEffect>> effects;
+    // Set on a window while it paints.
+    bool painting = false;
 };

@@ -148,6 +148,8 @@ protected:
         top = new RecordingWidget(nullptr, nullptr, "top");
         top->setFlag(UIWidget::kWindow, true);
         top->setStyleName(String(u"UIWindow"));
+        // These tests place widgets by hand; the grid stays out of the way.
+        top->setLayoutEnabled(false);
         top->resize(500, 400);
         top->show();
     }
@@ -164,6 +166,7 @@ protected:
     RecordingWidget* child(const char* name, int x, int y, int w, int h, UIWidget* parent = nullptr)
     {
         auto* widget = new RecordingWidget(parent ? parent : top, &log, name);
+        widget->setLayoutEnabled(false);
         widget->setGeometry(x, y, w, h);
         widget->show();
         log.clear();

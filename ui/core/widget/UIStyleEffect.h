@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+// An overlay a widget keeps in its list of effects (the window's dimming is
+// one, with id 0). The widget owns its effects and deletes them.
+class UIStyleEffect
+{
+public:
+    explicit UIStyleEffect(int id) : m_id(id) {}
+    virtual ~UIStyleEffect() = default;
+    UIStyleEffect(const UIStyleEffect&) = delete;
+    UIStyleEffect& operator=(const UIStyleEffect&) = delete;
+
+    int id() const { return m_id; }
+    bool isEnabled() const { return m_enabled != 0; }
+    void setEnabled(bool on) { m_enabled = on ? 1 : 0; }
+
+private:
+    int32_t m_id;
+    uint8_t m_enabled = 1;
+};
