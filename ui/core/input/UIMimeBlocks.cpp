@@ -1,0 +1,224 @@
+#include "ui/core/input/UIMimeBlocks.h"
+
+#include "foundation/io/LittleEndian.h"
+
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const uint32_t kBiRgb = 0;
+
+uint16_t unitAt(const uint8_t* data, int64_t index)
+{
+    return fromLittleEndian<uint16_t>(data + 2 * index);
+}
+
+// The index of the first zero unit in [start, end), or -1.
+int64_t terminatorFrom(const uint8_t* data, int64_t start, int64_t end)
+{
+    for (int64_t i = start; i < end; ++i) {
+        if (unitAt(data, i) == 0)
+            return i;
+    }
+    return -1;
+}
+
+String unitsToString(const uint8_t* data, int64_t start, int64_t count)
+{
+    std::vector<char16_t> units(static_cast<size_t>(count));
+    for (int64_t i = 0; i < count; ++i)
+        units[size_t(i)] = char16_t(unitAt(data, start + i));
+    String text;
+    text.assignChars(units.data(), int(count));
+    return text;
+}
+
+bool fitsByteArray(int64_t size)
+{
+    return size > 0 && size <= std::numeric_limits<int>::max();
+}
+
+} // namespace
+
+void UIMimeBlocks::putUnits(const String& text, uint8_t* target)
+{
+    for (int i = 0; i < text.length(); ++i)
+        toLittleEndian<uint16_t>(uint16_t(text.at(i)), target + 2 * i);
+}
+
+ByteArray UIMimeBlocks::textBlock(const String& text)
+{
+    if (text.isEmpty())
+        return ByteArray();
+    ByteArray block;
+    block.resize(text.length() * 2 + 4);
+    block.fill(0);
+    putUnits(text, block.data());
+    return block;
+}
+
+bool UIMimeBlocks::readTextBlock(const uint8_t* data, int64_t size, String* text)
+{
+    if (!data || size < 2)
+        return false;
+    int64_t units = size / 2;
+    if (unitAt(data, units - 1) != 0)
+        return false;
+    int64_t length = terminatorFrom(data, 0, units);
+    if (length < 1)
+        return false;
+    *text = unitsToString(data, 0, length);
+    return true;
+}
+
+ByteArray UIMimeBlocks::fileListBlock(const StringList& paths)
+{
+    int64_t units = 1;
+    for (const String& path : paths)
+        units += path.length() + 1;
+    if (paths.isEmpty() || !fitsByteArray(kFileListHeaderSize + units * 2))
+        return ByteArray();
+    ByteArray block;
+    block.resize(int(kFileListHeaderSize + units * 2));
+    block.fill(0);
+    uint8_t* bytes = block.data();
+    toLittleEndian<uint32_t>(kFileListHeaderSize, bytes);
+    toLittleEndian<uint32_t>(1, bytes + 16);
+    uint8_t* target = bytes + kFileListHeaderSize;
+    for (const String& path : paths) {
+        putUnits(path, target);
+        target += (path.length() + 1) * 2;
+    }
+    return block;
+}
+
+bool UIMimeBlocks::readFileListBlock(const uint8_t* data, int64_t size, StringList* paths)
+{
+    if (!data || size < kFileListHeaderSize)
+        return false;
+    int64_t offset = fromLittleEndian<uint32_t>(data);
+    bool wide = fromLittleEndian<uint32_t>(data + 16) != 0;
+    if (!wide || offset < kFileListHeaderSize || offset > size)
+        return false;
+    const uint8_t* names = data + offset;
+    int64_t units = (size - offset) / 2;
+    StringList found;
+    int64_t start = 0;
+    while (start < units) {
+        int64_t end = terminatorFrom(names, start, units);
+        if (end < 0)
+            return false; // a path cut off by the block's end
+        if (end == start)
+            break;
+        if (end - start <= kMaxPathLength)
+            found.append(unitsToString(names, start, end - start));
+        start = end + 1;
+    }
+    if (found.isEmpty())
+        return false;
+    *paths = found;
+    return true;
+}
+
+int64_t UIMimeBlocks::dibStride(int64_t width, int bitCount)
+{
+    return (width * bitCount + 31) / 32 * 4;
+}
+
+ByteArray UIMimeBlocks::dibBlock(const Image& image)
+{
+    if (image.isNull())
+        return ByteArray();
+    int width = image.width();
+    int height = image.height();
+    int64_t pixelBytes = int64_t(width) * height * 4;
+    if (!fitsByteArray(kDibHeaderSize + pixelBytes))
+        return ByteArray();
+    ByteArray block;
+    block.resize(int(kDibHeaderSize + pixelBytes));
+    block.fill(0);
+    uint8_t* bytes = block.data();
+    toLittleEndian<uint32_t>(kDibHeaderSize, bytes);
+    toLittleEndian<uint32_t>(uint32_t(width), bytes + 4);
+    toLittleEndian<uint32_t>(uint32_t(height), bytes + 8);
+    toLittleEndian<uint16_t>(1, bytes + 12);
+    toLittleEndian<uint16_t>(32, bytes + 14);
+    uint8_t* target = bytes + kDibHeaderSize;
+    for (int y = height - 1; y >= 0; --y) {
+        const uint8_t* source = image.scanLine(y);
+        if (image.hasAlpha()) {
+            std::memcpy(target, source, size_t(width) * 4);
+            target += size_t(width) * 4;
+            continue;
+        }
+        for (int x = 0; x < width; ++x, source += 3, target += 4) {
+            target[0] = source[0];
+            target[1] = source[1];
+            target[2] = source[2];
+            target[3] = 255;
+        }
+    }
+    return block;
+}
+
+Image UIMimeBlocks::readDibBlock(const uint8_t* data, int64_t size)
+{
+    if (!data || size < kDibHeaderSize)
+        return Image();
+    int32_t width = int32_t(fromLittleEndian<uint32_t>(data + 4));
+    int32_t height = int32_t(fromLittleEndian<uint32_t>(data + 8));
+    int bitCount = fromLittleEndian<uint16_t>(data + 14);
+    bool header = fromLittleEndian<uint32_t>(data) == uint32_t(kDibHeaderSize) &&
+                  fromLittleEndian<uint16_t>(data + 12) == 1 &&
+                  fromLittleEndian<uint32_t>(data + 16) == kBiRgb &&
+                  fromLittleEndian<uint32_t>(data + 32) == 0;
+    if (!header || width < 1 || height < 1 || (bitCount != 24 && bitCount != 32))
+        return Image();
+    bool alpha = bitCount == 32;
+    if (!Image::isSizeAllowed(width, height, alpha))
+        return Image();
+    int64_t stride = dibStride(width, bitCount);
+    if (stride * height > size - kDibHeaderSize)
+        return Image();
+    Image image(width, height, alpha);
+    if (image.isNull() || image.stride() != stride)
+        return Image();
+    const uint8_t* source = data + kDibHeaderSize;
+    for (int y = height - 1; y >= 0; --y, source += stride)
+        std::memcpy(image.scanLine(y), source, size_t(stride));
+    return image;
+}
+
+ByteArray UIMimeBlocks::rawBlock(const String& name, const ByteArray& bytes)
+{
+    if (name.isEmpty() || name.length() > kRawMaxNameLength)
+        return ByteArray();
+    if (!fitsByteArray(int64_t(kRawHeadSize) + bytes.size()))
+        return ByteArray();
+    ByteArray block;
+    block.resize(kRawHeadSize + bytes.size());
+    block.fill(0);
+    uint8_t* target = block.data();
+    putUnits(name, target);
+    toLittleEndian<uint32_t>(uint32_t(bytes.size()), target + kRawNameBytes);
+    if (!bytes.isEmpty())
+        std::memcpy(target + kRawHeadSize, bytes.data(), size_t(bytes.size()));
+    return block;
+}
+
+bool UIMimeBlocks::readRawBlock(const uint8_t* data, int64_t size, String* name, ByteArray* bytes)
+{
+    if (!data || size < kRawHeadSize)
+        return false;
+    int64_t length = terminatorFrom(data, 0, kRawMaxNameLength);
+    if (length < 0)
+        length = kRawMaxNameLength;
+    int64_t count = fromLittleEndian<uint32_t>(data + kRawNameBytes);
+    if (length == 0 || count > size - kRawHeadSize || count > std::numeric_limits<int>::max())
+        return false;
+    *name = unitsToString(data, 0, length);
+    *bytes = ByteArray(data + kRawHeadSize, int(count));
+    return true;
+}
