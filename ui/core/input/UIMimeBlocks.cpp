@@ -222,3 +222,51 @@ bool UIMimeBlocks::readRawBlock(const uint8_t* data, int64_t size, String* name,
     *bytes = ByteArray(data + kRawHeadSize, int(count));
     return true;
 }
+
+List<UIMimeBlocks::Block> UIMimeBlocks::blocksOf(const UIMimeData& mime)
+{
+    List<Block> blocks;
+    for (const String& type : mime.types()) {
+        Block block;
+        if (String::equalsCString(type, UIMimeData::kTextType))
+            block = {kText, textBlock(mime.text())};
+        else if (String::equalsCString(type, UIMimeData::kFileListType))
+            block = {kFileList, fileListBlock(mime.filePathList())};
+        else if (String::equalsCString(type, UIMimeData::kImageType))
+            block = {kDib, dibBlock(mime.image())};
+        else
+            block = {kRaw, rawBlock(type, mime.data(type))};
+        if (!block.bytes.isEmpty())
+            blocks.append(block);
+    }
+    return blocks;
+}
+
+bool UIMimeBlocks::addBlock(Kind kind, const uint8_t* data, int64_t size, UIMimeData* mime)
+{
+    String text;
+    StringList paths;
+    ByteArray bytes;
+    switch (kind) {
+    case kText:
+        if (!readTextBlock(data, size, &text))
+            return false;
+        mime->setText(text);
+        return true;
+    case kFileList:
+        if (!readFileListBlock(data, size, &paths))
+            return false;
+        mime->setFilePathList(paths);
+        return true;
+    case kDib: {
+        Image image = readDibBlock(data, size);
+        if (image.isNull())
+            return false;
+        mime->setImage(image);
+        return true;
+    }
+    case kRaw:
+        return readRawBlock(data, size, &text, &bytes) && mime->setData(text, bytes);
+    }
+    return false;
+}

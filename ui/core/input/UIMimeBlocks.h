@@ -4,6 +4,7 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "graphics/image/Image.h"
+#include "ui/core/input/UIMimeData.h"
 
 #include <cstdint>
 
@@ -15,6 +16,27 @@
 class UIMimeBlocks
 {
 public:
+    // The formats a block travels as, in the order a drop reads them.
+    enum Kind
+    {
+        kText,
+        kFileList,
+        kDib,
+        kRaw
+    };
+    struct Block
+    {
+        Kind kind;
+        ByteArray bytes;
+    };
+
+    // One block per entry, in entry order; entries that cannot be written
+    // (an empty text, a raw name too long for its field) are left out.
+    static List<Block> blocksOf(const UIMimeData& mime);
+    // Reads a block of that kind into its entry; false, and mime unchanged,
+    // when the block gives nothing.
+    static bool addBlock(Kind kind, const uint8_t* data, int64_t size, UIMimeData* mime);
+
     static constexpr int kDibHeaderSize = 40;
     static constexpr int kFileListHeaderSize = 20;
     static constexpr int kRawNameBytes = 512;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 using testsupport::bytesOf;
@@ -28,7 +26,7 @@ Block units(const std::u16string& text)
     return bytes;
 }
 
-// The DIB header another program writes, then the pixels.
+// Headers as another program writes them, then the rest of the block.
 Block dib(int32_t width, int32_t height, int bits, Block pixels, uint32_t compression = 0,
           uint32_t colours = 0)
 {
@@ -36,49 +34,50 @@ Block dib(int32_t width, int32_t height, int bits, Block pixels, uint32_t compre
            le(compression, 4) + Block(12, '\0') + le(colours, 4) + le(0, 4) + pixels;
 }
 
-Block fileList(uint32_t offset, uint32_t wide, const Block& names)
+Block files(uint32_t offset, const Block& names)
 {
-    return le(offset, 4) + Block(12, '\0') + le(wide, 4) + names;
+    return le(offset, 4) + Block(12, '\0') + le(1, 4) + names;
 }
 
 Block raw(const std::u16string& name, uint32_t count, const Block& bytes)
 {
-    Block field = units(name);
-    return field + Block(512 - field.size(), '\0') + le(count, 4) + bytes;
+    return units(name) + Block(512 - 2 * name.size(), '\0') + le(count, 4) + bytes;
 }
 
-TEST(UIMimeBlocks, GoldenBlocks)
+TEST(UIMimeBlocks, GoldenBlocksAndARoundTripInEntryOrder)
 {
-    EXPECT_EQ(units(u"ab") + Block(4, '\0'), bytesOf(UIMimeBlocks::textBlock(u"ab")));
-    StringList paths = StringList::split(u"C:\\a|D:\\bc", u"|", 0);
-    Block files = fileList(20, 1, units(u"C:\\a") + le(0, 2) + units(u"D:\\bc") + le(0, 4));
-    EXPECT_EQ(size_t((5 + 6) * 2 + 22), files.size());
-    EXPECT_EQ(files, bytesOf(UIMimeBlocks::fileListBlock(paths)));
+    EXPECT_EQ(units(u"\u00e9t") + Block(4, '\0'), bytesOf(UIMimeBlocks::textBlock(u"\u00e9t")));
+    ByteArray block = UIMimeBlocks::fileListBlock(StringList::split(u"C:\\a|D:\\bc", u"|", 0));
+    EXPECT_EQ((5 + 6) * 2 + 22, block.size());
+    EXPECT_EQ(files(20, units(u"C:\\a") + le(0, 2) + units(u"D:\\bc") + le(0, 4)), bytesOf(block));
+    EXPECT_EQ(raw(u"x-id", 3, Block("\0bc", 3)),
+              bytesOf(UIMimeBlocks::rawBlock(u"x-id", ByteArray("\0bc", 3))));
+    EXPECT_EQ(516, UIMimeBlocks::rawBlock(String(u'n', 255), ByteArray()).size());
     Image pixel(1, 1, true);
     pixel.fill(Color(0x80, 0x30, 0x20, 0x10));
     EXPECT_EQ(dib(1, 1, 32, "\x10\x20\x30\x80"), bytesOf(UIMimeBlocks::dibBlock(pixel)));
-    EXPECT_EQ(44, UIMimeBlocks::dibBlock(pixel).size());
-    EXPECT_EQ(raw(u"x-id", 3, "abc"), bytesOf(UIMimeBlocks::rawBlock(u"x-id", ByteArray("abc", 3))));
-    EXPECT_EQ(516, UIMimeBlocks::rawBlock(String(u'n', 255), ByteArray()).size());
-    for (String refused : {String(u'n', 256), String()})
-        EXPECT_TRUE(UIMimeBlocks::rawBlock(refused, ByteArray("x", 1)).isEmpty()) << refused.length();
-    EXPECT_TRUE(UIMimeBlocks::textBlock(String()).isEmpty() && UIMimeBlocks::dibBlock(Image()).isEmpty());
+
+    UIMimeData mime, back;
+    mime.setData(String(u'n', 256), ByteArray("x", 1)); // too long for the name field
+    mime.setData(u"x-id", ByteArray("\0bc", 3));
+    mime.setFilePathList(StringList::split(u"C:\\a|D:\\bc", u"|", 0));
+    mime.setImage(pixel);
+    mime.setText(u"\u00e9t");
+    int kinds = 0;
+    for (const UIMimeBlocks::Block& b : UIMimeBlocks::blocksOf(mime)) {
+        kinds = kinds * 10 + b.kind + 1;
+        EXPECT_TRUE(UIMimeBlocks::addBlock(b.kind, b.bytes.data(), b.bytes.size(), &back)) << b.kind;
+    }
+    EXPECT_EQ(4231, kinds);
+    EXPECT_EQ("x-id|text/file-path-list|image/*|text/plain", utf8(back.types().join(u"|")));
+    EXPECT_EQ("\u00e9t|C:\\a|D:\\bc|" + Block("\0bc", 3), utf8(back.text()) + "|" +
+                                                              utf8(back.filePathList().join(u"|")) + "|" +
+                                                              bytesOf(back.data(u"x-id")));
+    EXPECT_EQ(pixel.pixel(0, 0), back.image().pixel(0, 0));
 }
 
-TEST(UIMimeBlocks, RoundTripsAndForeignDibs)
+TEST(UIMimeBlocks, ImagesRoundTripAndForeignDibsRead)
 {
-    String text, name;
-    StringList list;
-    ByteArray bytes, block = UIMimeBlocks::textBlock(u"\u00e9t\u00e9");
-    ASSERT_TRUE(UIMimeBlocks::readTextBlock(block.data(), block.size(), &text));
-    EXPECT_EQ("\u00e9t\u00e9", utf8(text));
-    block = UIMimeBlocks::fileListBlock(StringList::split(u"C:\\x.avi|\\\\srv\\y.mkv", u"|", 0));
-    ASSERT_TRUE(UIMimeBlocks::readFileListBlock(block.data(), block.size(), &list));
-    EXPECT_EQ("C:\\x.avi|\\\\srv\\y.mkv", utf8(list.join(u"|")));
-    block = UIMimeBlocks::rawBlock(u"x-loan", ByteArray("\0\1", 2));
-    ASSERT_TRUE(UIMimeBlocks::readRawBlock(block.data(), block.size(), &name, &bytes));
-    EXPECT_EQ("x-loan", utf8(name));
-    EXPECT_EQ(Block("\0\1", 2), bytesOf(bytes));
     // Rows come back top-down; a 24-bit image (padded rows) goes out with alpha 255.
     for (bool alpha : {true, false}) {
         Image image(3, 2, alpha);
@@ -89,61 +88,44 @@ TEST(UIMimeBlocks, RoundTripsAndForeignDibs)
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(image.pixel(i % 3, i / 3), back.pixel(i % 3, i / 3)) << alpha << " pixel " << i;
     }
-    // A 3-pixel 24-bit row is padded to 12 bytes; extra bytes after the pixels are ignored.
+    // 24-bit rows of 3 pixels are padded to 12 bytes; bytes after the pixels are ignored.
     Block foreign = dib(3, 2, 24, "\xBB" + Block(19, '\0') + "\xAA" + Block(19, '\0'));
     Image image = UIMimeBlocks::readDibBlock(testsupport::raw(foreign), int64_t(foreign.size()));
     ASSERT_FALSE(image.isNull());
-    EXPECT_FALSE(image.hasAlpha());
     EXPECT_EQ(Color(255, 0, 0, 0xBB), image.pixel(0, 1));
     EXPECT_EQ(Color(255, 0xAA, 0, 0), image.pixel(2, 0));
 }
 
 TEST(UIMimeBlocks, MalformedBlocksGiveNoEntry)
 {
+    const auto D = UIMimeBlocks::kDib, T = UIMimeBlocks::kText, F = UIMimeBlocks::kFileList,
+               R = UIMimeBlocks::kRaw;
     Block px(16, '\0'), path = units(u"C:\\a") + le(0, 4);
     const struct
     {
-        char kind;
+        UIMimeBlocks::Kind kind;
         const char* name;
         Block block;
     } cases[] = {
-        {'d', "truncated", dib(2, 2, 32, Block(15, '\0'))},
-        {'d', "header only", dib(2, 2, 32, "")},
-        {'d', "short header", dib(2, 2, 32, "").substr(0, 39)},
-        {'d', "zero width", dib(0, 2, 32, px)},
-        {'d', "negative height", dib(2, -2, 32, px)},
-        {'d', "8 bits", dib(2, 2, 8, px)},
-        {'d', "BI_BITFIELDS", dib(2, 2, 32, px, 3)},
-        {'d', "colour table", dib(2, 2, 32, px, 0, 1)},
-        {'d', "v4 header", le(108, 4) + dib(2, 2, 32, px).substr(4)},
-        {'d', "beyond the limits", dib(0x40000000, 0x40000000, 32, px)},
-        {'t', "empty", ""},
-        {'t', "only a terminator", le(0, 2)},
-        {'t', "unterminated", units(u"ab") + "\0"},
-        {'f', "short header", Block(19, '\0')},
-        {'f', "offset in header", fileList(8, 1, path)},
-        {'f', "offset beyond", fileList(400, 1, path)},
-        {'f', "narrow", fileList(20, 0, path)},
-        {'f', "path cut off", fileList(20, 1, units(u"C:\\a"))},
-        {'f', "no paths", fileList(20, 1, le(0, 4))},
-        {'f', "overlong path only", fileList(20, 1, units(std::u16string(260, u'p')) + le(0, 4))},
-        {'r', "short head", raw(u"x", 0, "").substr(0, 515)},
-        {'r', "count beyond", raw(u"x", 4, "abc")},
-        {'r', "count wraps", raw(u"x", 0xFFFFFFFF, "abc")},
-        {'r', "empty name", raw(u"", 0, "")},
+        {D, "truncated", dib(2, 2, 32, Block(15, '\0'))},
+        {D, "short header", dib(2, 2, 32, "").substr(0, 39)},
+        {D, "zero width", dib(0, 2, 32, px)},
+        {D, "negative height", dib(2, -2, 32, px)},
+        {D, "BI_BITFIELDS", dib(2, 2, 32, px, 3)},
+        {D, "colour table", dib(2, 2, 32, px, 0, 1)},
+        {D, "beyond the limits", dib(0x40000000, 0x40000000, 32, px)},
+        {T, "unterminated", units(u"ab") + '\0'},
+        {F, "offset beyond", files(400, path)},
+        {F, "path cut off", files(20, units(u"C:\\a"))},
+        {R, "short head", raw(u"x", 0, "").substr(0, 515)},
+        {R, "count beyond", raw(u"x", 4, "abc")},
     };
     for (const auto& c : cases) {
-        const uint8_t* data = testsupport::raw(c.block);
-        int64_t size = int64_t(c.block.size());
-        String text = u"kept";
-        StringList list;
-        ByteArray bytes;
-        bool read = c.kind == 'd'   ? !UIMimeBlocks::readDibBlock(data, size).isNull()
-                    : c.kind == 't' ? UIMimeBlocks::readTextBlock(data, size, &text)
-                    : c.kind == 'f' ? UIMimeBlocks::readFileListBlock(data, size, &list)
-                                    : UIMimeBlocks::readRawBlock(data, size, &text, &bytes);
-        EXPECT_FALSE(read) << c.kind << ": " << c.name;
-        EXPECT_EQ("kept", utf8(text)) << c.kind << ": " << c.name;
+        UIMimeData mime;
+        EXPECT_FALSE(
+            UIMimeBlocks::addBlock(c.kind, testsupport::raw(c.block), int64_t(c.block.size()), &mime))
+            << c.kind << ": " << c.name;
+        EXPECT_TRUE(mime.isEmpty()) << c.name;
     }
 }
 
