@@ -22,6 +22,5 @@ TEST(UIMimeData, OneEntryPerTypeInFirstSetOrderAndADetachedImage)
     EXPECT_EQ(Color(255, 10, 20, 30), mime.image().pixel(1, 0));
     for (const char16_t* name : {u"text/plain", u"image/*", u""})
         EXPECT_TRUE(mime.data(name).isEmpty() && !mime.setData(name, ByteArray("x", 1))) << utf8(name);
-    EXPECT_TRUE(mime.filePathList().isEmpty() && !mime.hasFilePathList());
-    EXPECT_EQ(3, mime.types().count());
+    EXPECT_TRUE(mime.filePathList().isEmpty() && mime.types().count() == 3);
 }
