@@ -54,7 +54,6 @@ ByteArray UIMimeBlocks::textBlock(const String& text)
         return ByteArray();
     ByteArray block;
     block.resize(text.length() * 2 + 4);
-    block.fill(0);
     putUnits(text, block.data());
     return block;
 }
@@ -82,7 +81,6 @@ ByteArray UIMimeBlocks::fileListBlock(const StringList& paths)
         return ByteArray();
     ByteArray block;
     block.resize(int(kFileListHeaderSize + units * 2));
-    block.fill(0);
     uint8_t* bytes = block.data();
     toLittleEndian<uint32_t>(kFileListHeaderSize, bytes);
     toLittleEndian<uint32_t>(1, bytes + 16);
@@ -138,7 +136,6 @@ ByteArray UIMimeBlocks::dibBlock(const Image& image)
         return ByteArray();
     ByteArray block;
     block.resize(int(kDibHeaderSize + pixelBytes));
-    block.fill(0);
     uint8_t* bytes = block.data();
     toLittleEndian<uint32_t>(kDibHeaderSize, bytes);
     toLittleEndian<uint32_t>(uint32_t(width), bytes + 4);
@@ -199,7 +196,6 @@ ByteArray UIMimeBlocks::rawBlock(const String& name, const ByteArray& bytes)
         return ByteArray();
     ByteArray block;
     block.resize(kRawHeadSize + bytes.size());
-    block.fill(0);
     uint8_t* target = block.data();
     putUnits(name, target);
     toLittleEndian<uint32_t>(uint32_t(bytes.size()), target + kRawNameBytes);
