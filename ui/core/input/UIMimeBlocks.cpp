@@ -127,7 +127,10 @@ int64_t UIMimeBlocks::dibStride(int64_t width, int bitCount)
 
 ByteArray UIMimeBlocks::dibBlock(const Image& image)
 {
-    if (image.isNull())
+    // Every block is 32 bits deep: 24-bit rows are widened with alpha 255.
+    Image pixels =
+        image.hasAlpha() ? image : Image::fromPixels(image.bits(), image.width(), image.height(), false, -1);
+    if (pixels.isNull())
         return ByteArray();
     int width = image.width();
     int height = image.height();
@@ -143,20 +146,8 @@ ByteArray UIMimeBlocks::dibBlock(const Image& image)
     toLittleEndian<uint16_t>(1, bytes + 12);
     toLittleEndian<uint16_t>(32, bytes + 14);
     uint8_t* target = bytes + kDibHeaderSize;
-    for (int y = height - 1; y >= 0; --y) {
-        const uint8_t* source = image.scanLine(y);
-        if (image.hasAlpha()) {
-            std::memcpy(target, source, size_t(width) * 4);
-            target += size_t(width) * 4;
-            continue;
-        }
-        for (int x = 0; x < width; ++x, source += 3, target += 4) {
-            target[0] = source[0];
-            target[1] = source[1];
-            target[2] = source[2];
-            target[3] = 255;
-        }
-    }
+    for (int y = height - 1; y >= 0; --y, target += size_t(width) * 4)
+        std::memcpy(target, pixels.scanLine(y), size_t(width) * 4);
     return block;
 }
 
