@@ -50,10 +50,11 @@ void UIMimeBlocks::putUnits(const String& text, uint8_t* target)
 
 ByteArray UIMimeBlocks::textBlock(const String& text)
 {
-    if (text.isEmpty())
+    int64_t size = int64_t(text.length()) * 2 + 4;
+    if (text.isEmpty() || !fitsByteArray(size))
         return ByteArray();
     ByteArray block;
-    block.resize(text.length() * 2 + 4);
+    block.resize(int(size));
     putUnits(text, block.data());
     return block;
 }
