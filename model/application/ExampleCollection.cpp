@@ -13,17 +13,13 @@ String inFolder(const String& folder, const String& name)
     return String(folder).appendChar(kPathSeparator).append(name);
 }
 
-// Removes what a failed write left: the files of both groups and the folders.
-void removeTemporary(const String& folder, const PakGroup* collection, const PakGroup* images,
-                     const String& name)
+// Removes what a failed write left: the collection file, the pictures and
+// the folders.
+void removeTemporary(const String& folder, const PakGroup* images, const String& name)
 {
     if (images) {
         for (PakItem* item : images->items())
             File::remove(inFolder(inFolder(folder, String(u"Images")), item->name()));
-    }
-    if (collection) {
-        for (PakItem* item : collection->items())
-            File::remove(inFolder(folder, item->name()));
     }
     File::remove(inFolder(folder, name + u".rsdb"));
     Directory::remove(inFolder(folder, String(u"Images")));
@@ -54,13 +50,13 @@ bool ExampleCollection::write(const PakArchive& data, const String& dataDirector
     if (!file || Directory::exists(target) || File::exists(target))
         return false;
     String temporary = target + u".new";
-    removeTemporary(temporary, collection, images, name);
+    removeTemporary(temporary, images, name);
     bool written =
         Directory::create(temporary) && file->bytes().saveToFile(inFolder(temporary, name + u".rsdb")) &&
         Directory::create(inFolder(temporary, String(u"Images"))) &&
         Directory::create(inFolder(temporary, String(u"Thumbnails"))) &&
         writeItems(images, inFolder(temporary, String(u"Images"))) && File::move(temporary, target);
     if (!written)
-        removeTemporary(temporary, collection, images, name);
+        removeTemporary(temporary, images, name);
     return written;
 }

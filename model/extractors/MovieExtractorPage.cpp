@@ -89,10 +89,6 @@ template <typename Test> int indexOfRun(const PageTextRunList& runs, int from, T
 bool MovieExtractor::fetchPage(const String& path, const String& startMarker, const String& endMarker,
                                String& redirect)
 {
-    m_pageText = String();
-    m_runs.clear();
-    redirect = String();
-
     HttpClient client;
     HttpRequest& request = client.request();
     request.setMethod(HttpRequest::kGet);
@@ -108,8 +104,12 @@ bool MovieExtractor::fetchPage(const String& path, const String& startMarker, co
     HttpResponse& response = client.response();
     response.setReceiveTimeout(kTimeoutSeconds);
     response.setResultBufferSize(kMaxAnswerBytes);
-    if (!client.perform())
+    if (!client.perform()) {
+        m_pageText = String();
+        m_runs.clear();
+        redirect = String();
         return false;
+    }
     return readAnswer(response, startMarker, endMarker, redirect);
 }
 

@@ -4,13 +4,12 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/Directory.h"
-#include "graphics/codecs/ImageCodec.h"
 #include "graphics/codecs/PngWriter.h"
 #include "graphics/image/Image.h"
-#include "graphics/paint/PaintDevice.h"
 #include "model/card/CardRenderer.h"
 #include "model/config/ViewSettings.h"
 #include "model/records/Movie.h"
+#include "tests/support/GdiTest.h"
 #include "tests/support/TestSupport.h"
 #include "ui/views/html/HtmlDocument.h"
 #include "ui/views/html/HtmlNode.h"
@@ -38,7 +37,11 @@ void collectByClass(const HtmlNode& node, const char16_t* name, std::vector<cons
 
 } // namespace
 
-TEST(CardPage, ShippedTemplatesLayOutARichMovie)
+class CardPage : public testsupport::GdiTest
+{
+};
+
+TEST_F(CardPage, ShippedTemplatesLayOutARichMovie)
 {
     testsupport::TempDir dir;
     AppCore core(String(u"Reelstack card page"), String(u"1.2.0"));
@@ -46,8 +49,6 @@ TEST(CardPage, ShippedTemplatesLayOutARichMovie)
     ASSERT_TRUE(PakArchive().packFolder(text(testsupport::dataDir() + "\\..\\..\\assets\\data"),
                                         text(dir.file("data.pak"))));
     ASSERT_TRUE(core.openPak(String(u"data")));
-    ImageCodec::registerAll();
-    PaintDevice::createDefault();
     String images = text(dir.file("Images"));
     ASSERT_TRUE(Directory::create(images));
     Image cover(100, 150, true);
@@ -105,6 +106,4 @@ TEST(CardPage, ShippedTemplatesLayOutARichMovie)
     // With REELSTACK_SHOTS naming a folder, the card is kept there to look at.
     if (const char* shots = std::getenv("REELSTACK_SHOTS"))
         EXPECT_TRUE(PngWriter::save(document.snapshot(800), text(std::string(shots) + "\\card-page.png")));
-    PaintDevice::destroyAll();
-    ImageCodec::unregisterAll();
 }

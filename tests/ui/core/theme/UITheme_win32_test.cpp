@@ -1,6 +1,6 @@
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/paint/BitmapSurface.h"
-#include "graphics/paint/PaintDevice.h"
+#include "tests/support/GdiTest.h"
 #include "graphics/paint/Painter.h"
 #include "tests/graphics/paint/SurfacePixels.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -15,15 +15,8 @@ namespace {
 
 // The skins as the program loads them: GDI+ decodes the pictures and the
 // GDI device paints.
-class GeneratedSkinsOnWindows : public ::testing::Test
+class GeneratedSkinsOnWindows : public testsupport::GdiTest
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        ImageCodec::registerAll();
-        PaintDevice::createDefault();
-    }
-    static void TearDownTestSuite() { PaintDevice::destroyAll(); }
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/codecs/PngWriter.h"
-#include "graphics/paint/PaintDevice.h"
+#include "tests/support/GdiTest.h"
 
 #include "HtmlTestSupport.h"
 #include "RichCard.h"
@@ -44,15 +44,8 @@ void keepShot(const Image& image, const char* name)
     EXPECT_TRUE(PngWriter::save(image, wide(path))) << path;
 }
 
-class HtmlRendering : public ::testing::Test
+class HtmlRendering : public testsupport::GdiTest
 {
-protected:
-    static void SetUpTestSuite()
-    {
-        ImageCodec::registerAll();
-        PaintDevice::createDefault();
-    }
-    static void TearDownTestSuite() { PaintDevice::destroyAll(); }
 };
 
 } // namespace
