@@ -1,4 +1,4 @@
-#include "tests/ui/core/widget/WidgetFakes.h"
+#include "tests/support/WidgetFakes.h"
 
 using Log = std::vector<std::string>;
 

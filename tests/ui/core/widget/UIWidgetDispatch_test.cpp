@@ -1,4 +1,4 @@
-#include "tests/ui/core/widget/WidgetFakes.h"
+#include "tests/support/WidgetFakes.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIValueEvent.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/core/widget/WidgetFakes.h"
+#include "tests/support/WidgetFakes.h"
 #include "ui/core/widget/UIStyleEffect.h"
 
 // A widget of a given content hint that counts its paints and hint queries.

@@ -1,6 +1,6 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
-#include "tests/ui/core/widget/WidgetFakes.h"
+#include "tests/support/WidgetFakes.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIItem.h"
