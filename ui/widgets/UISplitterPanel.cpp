@@ -1,0 +1,13 @@
+#include "ui/widgets/UISplitterPanel.h"
+
+UISplitterPanel::UISplitterPanel(UIWidget* parent) : UIWidget(parent)
+{
+    setStyleName(String(u"UISplitterPanel"));
+    setFlag(kTransparent, true);
+    setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
+}
+
+void UISplitterPanel::resizeEvent(UIEvent*)
+{
+    relayout();
+}
