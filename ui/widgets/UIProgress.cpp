@@ -12,14 +12,12 @@ const char16_t* const kSkinNames[] = {
     u"UIProgress_VerticalBackground",   u"UIProgress_VerticalChunk",   u"UIProgress_VerticalBorder",
 };
 
-enum Property
-{
-    kFont,
-    kForeground,
-    kPadding,
-    kThickness
+const UIStyleField<UIProgress::Style> kFields[] = {
+    {u"font", [](UIProgress::Style& s, const String& v) { s.font = parseStyleFont(v); }},
+    {u"foreground", [](UIProgress::Style& s, const String& v) { s.textPen = parseStylePen(v); }},
+    {u"padding", [](UIProgress::Style& s, const String& v) { s.padding = parseStyleMargins(v); }},
+    {u"thickness", [](UIProgress::Style& s, const String& v) { s.thickness = parseStyleInt(v); }},
 };
-const char16_t* const kPropertyNames[] = {u"font", u"foreground", u"padding", u"thickness"};
 
 // Narrower chunks would show only their border's corners.
 constexpr int kMinimumChunk = 4;
@@ -33,14 +31,9 @@ UIProgress::UIProgress(UIWidget* parent) : UIWidget(parent), m_textFormat(u"^%")
     setStyleName(String(u"UIProgress"));
 }
 
-UIStyleNames UIProgress::skinNames()
+UIStyleNames UIProgress::styleNames()
 {
-    return styleNamesOf(kSkinNames);
-}
-
-UIStyleNames UIProgress::propertyNames()
-{
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UIProgress"), styleFieldNames(kFields), skinImageNames(kSkinNames)};
 }
 
 void UIProgress::setRange(int a, int b)
@@ -103,13 +96,15 @@ Rect UIProgress::chunkRect() const
         return Rect();
     if (!isVertical()) {
         const int length = int(width() * fraction());
-        Rect chunk(m_padding.left, m_padding.top, length - m_padding.left - m_padding.right,
-                   height() - m_padding.top - m_padding.bottom);
+        Rect chunk(m_style.padding.left, m_style.padding.top,
+                   length - m_style.padding.left - m_style.padding.right,
+                   height() - m_style.padding.top - m_style.padding.bottom);
         return chunk.width >= kMinimumChunk ? chunk : Rect();
     }
     const int length = int(height() * fraction());
-    Rect chunk(m_padding.left, height() - length + m_padding.top, width() - m_padding.left - m_padding.right,
-               length - m_padding.top - m_padding.bottom);
+    Rect chunk(m_style.padding.left, height() - length + m_style.padding.top,
+               width() - m_style.padding.left - m_style.padding.right,
+               length - m_style.padding.top - m_style.padding.bottom);
     return chunk.height >= kMinimumChunk ? chunk : Rect();
 }
 
@@ -121,38 +116,23 @@ String UIProgress::text() const
 Size UIProgress::sizeHint() const
 {
     if (isVertical())
-        return Size(m_thickness, std::max(50, minimumHeight()));
-    return Size(std::max(50, minimumWidth()), m_thickness);
+        return Size(m_style.thickness, std::max(50, minimumHeight()));
+    return Size(std::max(50, minimumWidth()), m_style.thickness);
 }
 
 void UIProgress::setStyleProperty(const String& name, const String& value)
 {
-    switch (propertyNames().indexOf(name)) {
-    case kFont:
-        m_font = parseStyleFont(value);
-        return;
-    case kForeground:
-        m_textPen = parseStylePen(value);
-        return;
-    case kPadding:
-        m_padding = parseStyleMargins(value);
-        return;
-    case kThickness:
-        m_thickness = parseStyleInt(value);
-        return;
-    default:
-        return;
-    }
+    applyStyleField(kFields, m_style, name, value);
 }
 
 void UIProgress::setSkinImage(const UISkinImage& image, const String& name)
 {
-    const int index = skinNames().indexOf(name);
+    const int index = skinImageIndex(kSkinNames, name);
     if (index >= 0)
         m_skins[index] = image;
 }
 
-void UIProgress::paintWith(Painter& painter)
+void UIProgress::draw(Painter& painter) const
 {
     const int first = isVertical() ? kVerticalBackground : kHorizontalBackground;
     m_skins[first].draw(painter, rect(), 0, UISkinImage::kAllCells);
@@ -163,7 +143,7 @@ void UIProgress::paintWith(Painter& painter)
     }
     if (!m_textVisible)
         return;
-    painter.setFont(m_font);
-    painter.setPen(m_textPen);
+    painter.setFont(m_style.font);
+    painter.setPen(m_style.textPen);
     painter.drawText(text(), rect(), uint32_t(m_textAlignment), 0, false, nullptr);
 }

@@ -30,8 +30,7 @@ public:
 
     explicit UIProgress(UIWidget* parent);
 
-    static UIStyleNames skinNames();
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     // Orders the bounds; the value is left as it is and nothing repaints.
     void setRange(int a, int b);
@@ -69,13 +68,19 @@ public:
     Size sizeHint() const override;
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle.
+    void draw(Painter& painter) const;
+
+    struct Style
+    {
+        FontDesc font;
+        Pen textPen;
+        UIMargins padding;
+        int thickness = 0;
+    };
 
 private:
-    FontDesc m_font;
-    Pen m_textPen;
-    UIMargins m_padding;
-    int m_thickness = 0;
+    Style m_style;
     UISkinImage m_skins[kSkinCount];
     int m_value = 0;
     int m_maximum = 0;

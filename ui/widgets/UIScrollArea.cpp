@@ -12,7 +12,9 @@
 
 namespace {
 
-const char16_t* const kPropertyNames[] = {u"background"};
+const UIStyleField<UIScrollArea::Style> kFields[] = {
+    {u"background", [](UIScrollArea::Style& s, const String& v) { s.background = parseStyleBrush(v); }},
+};
 
 constexpr uint32_t kRightButton = 2;
 constexpr int kMaximumLayoutDepth = 2;
@@ -61,9 +63,9 @@ UIScrollArea::UIScrollArea(UIWidget* parent) : UIWidget(parent)
 
 UIScrollArea::~UIScrollArea() = default;
 
-UIStyleNames UIScrollArea::propertyNames()
+UIStyleNames UIScrollArea::styleNames()
 {
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UIScrollArea"), styleFieldNames(kFields), {}};
 }
 
 void UIScrollArea::setContentWidget(UIWidget* widget)
@@ -324,14 +326,13 @@ Size UIScrollArea::sizeHint() const
 
 void UIScrollArea::setStyleProperty(const String& name, const String& value)
 {
-    if (propertyNames().indexOf(name) == 0)
-        m_background = parseStyleBrush(value);
+    applyStyleField(kFields, m_style, name, value);
 }
 
-void UIScrollArea::paintWith(Painter& painter)
+void UIScrollArea::draw(Painter& painter) const
 {
-    if (m_background.isVisible())
-        painter.fillRect(rect(), m_background);
+    if (m_style.background.isVisible())
+        painter.fillRect(rect(), m_style.background);
 }
 
 void UIScrollArea::resizeEvent(UIEvent*)

@@ -23,7 +23,7 @@ public:
     explicit UIScrollArea(UIWidget* parent);
     ~UIScrollArea() override;
 
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     // Owns the widget, deletes the one it had, and lays out; null empties
     // the area.
@@ -59,8 +59,8 @@ public:
     const UICursor& panCursor() const { return m_panCursor; }
     void setViewportBackground(const Brush& brush);
     void setCornerBackground(const Brush& brush);
-    void setBackground(const Brush& brush) { m_background = brush; }
-    const Brush& background() const { return m_background; }
+    void setBackground(const Brush& brush) { m_style.background = brush; }
+    const Brush& background() const { return m_style.background; }
 
     void scrollToTop();
     void scrollToBottom();
@@ -87,7 +87,13 @@ public:
 
     Size sizeHint() const override;
     void setStyleProperty(const String& name, const String& value) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle.
+    void draw(Painter& painter) const;
+
+    struct Style
+    {
+        Brush background;
+    };
 
 protected:
     void resizeEvent(UIEvent* event) override;
@@ -104,7 +110,7 @@ private:
     void applyLayout(const UIScrollAreaLayout& layout, const Size& content);
     void updatePageSteps();
 
-    Brush m_background;
+    Style m_style;
     UIScrollBar* m_horizontalBar = nullptr;
     UIScrollBar* m_verticalBar = nullptr;
     UIScrollAreaCorner* m_corner = nullptr;

@@ -5,7 +5,9 @@
 
 namespace {
 
-const char16_t* const kPropertyNames[] = {u"background"};
+const UIStyleField<UIScrollAreaCorner::Style> kFields[] = {
+    {u"background", [](UIScrollAreaCorner::Style& s, const String& v) { s.background = parseStyleBrush(v); }},
+};
 
 } // namespace
 
@@ -16,19 +18,18 @@ UIScrollAreaCorner::UIScrollAreaCorner(UIWidget* parent) : UIWidget(parent)
     setStyleName(String(u"UIScrollAreaCorner"));
 }
 
-UIStyleNames UIScrollAreaCorner::propertyNames()
+UIStyleNames UIScrollAreaCorner::styleNames()
 {
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UIScrollAreaCorner"), styleFieldNames(kFields), {}};
 }
 
 void UIScrollAreaCorner::setStyleProperty(const String& name, const String& value)
 {
-    if (propertyNames().indexOf(name) == 0)
-        m_background = parseStyleBrush(value);
+    applyStyleField(kFields, m_style, name, value);
 }
 
-void UIScrollAreaCorner::paintWith(Painter& painter)
+void UIScrollAreaCorner::draw(Painter& painter) const
 {
-    if (m_background.isVisible())
-        painter.fillRect(rect(), m_background);
+    if (m_style.background.isVisible())
+        painter.fillRect(rect(), m_style.background);
 }

@@ -13,14 +13,20 @@ class UIScrollAreaCorner : public UIWidget
 public:
     explicit UIScrollAreaCorner(UIWidget* parent);
 
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
-    void setBackground(const Brush& brush) { m_background = brush; }
-    const Brush& background() const { return m_background; }
+    void setBackground(const Brush& brush) { m_style.background = brush; }
+    const Brush& background() const { return m_style.background; }
 
     void setStyleProperty(const String& name, const String& value) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle.
+    void draw(Painter& painter) const;
+
+    struct Style
+    {
+        Brush background = Brush(Color(0x00FFFFFFu), 0);
+    };
 
 private:
-    Brush m_background = Brush(Color(0x00FFFFFFu), 0);
+    Style m_style;
 };

@@ -27,16 +27,16 @@ void UIScrollAreaLayout::decide(const Input& in)
     verticalFits = in.verticalPolicy != kNever && s.width >= v.width && s.height >= h.height + v.height;
     horizontalFits = in.horizontalPolicy != kNever && s.height >= h.height && s.width >= h.width + v.width;
     if (verticalFits && horizontalFits) {
-        verticalMaximum = std::max(in.content.height - (s.height - h.height), 0);
-        verticalShown = shows(in.verticalPolicy, verticalMaximum);
-        const int room = verticalShown ? s.width - v.width : s.width;
-        horizontalMaximum = std::max(in.content.width - room, 0);
-        horizontalShown = shows(in.horizontalPolicy, horizontalMaximum);
-        if (in.horizontalPolicy == kWhenNeeded && !horizontalShown && verticalShown) {
-            // Without the horizontal bar the content has the full height.
-            verticalMaximum = std::max(in.content.height - s.height, 0);
-            verticalShown = shows(in.verticalPolicy, verticalMaximum);
-        }
+        // Each direction first over the whole area; a bar that shows then
+        // takes room from the other direction, which may need its bar too.
+        verticalShown = shows(in.verticalPolicy, in.content.height - s.height);
+        horizontalShown = shows(in.horizontalPolicy, in.content.width - s.width);
+        if (verticalShown && !horizontalShown)
+            horizontalShown = shows(in.horizontalPolicy, in.content.width - (s.width - v.width));
+        if (horizontalShown && !verticalShown)
+            verticalShown = shows(in.verticalPolicy, in.content.height - (s.height - h.height));
+        verticalMaximum = std::max(in.content.height - (s.height - (horizontalShown ? h.height : 0)), 0);
+        horizontalMaximum = std::max(in.content.width - (s.width - (verticalShown ? v.width : 0)), 0);
         return;
     }
     if (verticalFits) {

@@ -7,7 +7,9 @@
 // ranges, and where the viewport, the bars and the corner go, from the
 // content size, the area size, the bars' size hints and the two policies
 // (0 never, 1 always, 2 when needed). A bar that does not fit in the area
-// never shows, whatever its policy.
+// never shows, whatever its policy. Content exactly as large as the area
+// needs no bar; a bar that shows narrows the other direction, which may then
+// need its own.
 struct UIScrollAreaLayout
 {
     static constexpr int kNever = 0;

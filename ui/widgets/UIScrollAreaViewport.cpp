@@ -5,7 +5,10 @@
 
 namespace {
 
-const char16_t* const kPropertyNames[] = {u"background"};
+const UIStyleField<UIScrollAreaViewport::Style> kFields[] = {
+    {u"background",
+     [](UIScrollAreaViewport::Style& s, const String& v) { s.background = parseStyleBrush(v); }},
+};
 
 } // namespace
 
@@ -16,19 +19,18 @@ UIScrollAreaViewport::UIScrollAreaViewport(UIWidget* parent) : UIWidget(parent)
     setStyleName(String(u"UIScrollAreaViewport"));
 }
 
-UIStyleNames UIScrollAreaViewport::propertyNames()
+UIStyleNames UIScrollAreaViewport::styleNames()
 {
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UIScrollAreaViewport"), styleFieldNames(kFields), {}};
 }
 
 void UIScrollAreaViewport::setStyleProperty(const String& name, const String& value)
 {
-    if (propertyNames().indexOf(name) == 0)
-        m_background = parseStyleBrush(value);
+    applyStyleField(kFields, m_style, name, value);
 }
 
-void UIScrollAreaViewport::paintWith(Painter& painter)
+void UIScrollAreaViewport::draw(Painter& painter) const
 {
-    if (m_background.isVisible())
-        painter.fillRect(rect(), m_background);
+    if (m_style.background.isVisible())
+        painter.fillRect(rect(), m_style.background);
 }

@@ -28,13 +28,12 @@ const char16_t* const kSkinNames[] = {
     u"UIScrollBar_ArrowDown",
 };
 
-enum Property
-{
-    kBackground,
-    kThickness,
-    kThumbMinimumLength
+const UIStyleField<UIScrollBar::Style> kFields[] = {
+    {u"background", [](UIScrollBar::Style& s, const String& v) { s.background = parseStyleBrush(v); }},
+    {u"thickness", [](UIScrollBar::Style& s, const String& v) { s.thickness = parseStyleInt(v); }},
+    {u"thumbMinimumLength",
+     [](UIScrollBar::Style& s, const String& v) { s.thumbMinimumLength = parseStyleInt(v); }},
 };
-const char16_t* const kPropertyNames[] = {u"background", u"thickness", u"thumbMinimumLength"};
 
 constexpr int kLeftButton = 1;
 constexpr uint32_t kShift = 1;
@@ -48,17 +47,12 @@ UIScrollBar::UIScrollBar(UIWidget* parent) : UIAbstractSlider(parent)
     setFlag(kHoverTracking, true);
     setFocusPolicy(kClickFocus);
     setStyleName(String(u"UIScrollBar"));
-    m_thumbRect = Rect(0, 0, m_thickness, m_thumbMinimumLength);
+    m_thumbRect = Rect(0, 0, m_style.thickness, m_style.thumbMinimumLength);
 }
 
-UIStyleNames UIScrollBar::skinNames()
+UIStyleNames UIScrollBar::styleNames()
 {
-    return styleNamesOf(kSkinNames);
-}
-
-UIStyleNames UIScrollBar::propertyNames()
-{
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UIScrollBar"), styleFieldNames(kFields), skinImageNames(kSkinNames)};
 }
 
 void UIScrollBar::setDocumentLength(int length)
@@ -85,9 +79,9 @@ void UIScrollBar::stopAutoRepeat()
 int UIScrollBar::thumbLength() const
 {
     const int length = axisLength();
-    const int track = std::max(length - 2 * arrowLength(), m_thumbMinimumLength);
+    const int track = std::max(length - 2 * arrowLength(), m_style.thumbMinimumLength);
     const double ratio = std::min(double(length) / m_documentLength, 1.0);
-    return std::max(roundHalfAwayFromZero(track * ratio), m_thumbMinimumLength);
+    return std::max(roundHalfAwayFromZero(track * ratio), m_style.thumbMinimumLength);
 }
 
 Rect UIScrollBar::thumbRectForValue() const
@@ -142,41 +136,29 @@ int UIScrollBar::thumbFrame() const
 
 Size UIScrollBar::sizeHint() const
 {
-    const int along = m_thumbMinimumLength + 2 * arrowLength();
-    return isVertical() ? Size(m_thickness, along) : Size(along, m_thickness);
+    const int along = m_style.thumbMinimumLength + 2 * arrowLength();
+    return isVertical() ? Size(m_style.thickness, along) : Size(along, m_style.thickness);
 }
 
 void UIScrollBar::setStyleProperty(const String& name, const String& value)
 {
-    switch (propertyNames().indexOf(name)) {
-    case kBackground:
-        m_background = parseStyleBrush(value);
-        return;
-    case kThickness:
-        m_thickness = parseStyleInt(value);
-        return;
-    case kThumbMinimumLength:
-        m_thumbMinimumLength = parseStyleInt(value);
-        return;
-    default:
-        return;
-    }
+    applyStyleField(kFields, m_style, name, value);
 }
 
 void UIScrollBar::setSkinImage(const UISkinImage& image, const String& name)
 {
-    const int index = skinNames().indexOf(name);
+    const int index = skinImageIndex(kSkinNames, name);
     if (index >= 0)
         m_skins[index] = image;
 }
 
-void UIScrollBar::paintWith(Painter& painter)
+void UIScrollBar::draw(Painter& painter)
 {
     const Size hint = sizeHint();
     if (width() < hint.width || height() < hint.height)
         return;
-    if (m_background.isVisible())
-        painter.fillRect(rect(), m_background);
+    if (m_style.background.isVisible())
+        painter.fillRect(rect(), m_style.background);
     const int frame = barFrame();
     if (m_arrowsVisible)
         paintArrows(painter, frame);
@@ -194,7 +176,7 @@ void UIScrollBar::paintWith(Painter& painter)
 
 void UIScrollBar::paintArrows(Painter& painter, int frame)
 {
-    const int a = m_thickness;
+    const int a = m_style.thickness;
     if (isVertical()) {
         const Rect top(0, 0, width(), width());
         const Rect bottom(0, height() - width(), width(), width());

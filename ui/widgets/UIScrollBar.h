@@ -38,8 +38,7 @@ public:
 
     explicit UIScrollBar(UIWidget* parent);
 
-    static UIStyleNames skinNames();
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     // Lengths below 1 are refused.
     void setDocumentLength(int length);
@@ -49,15 +48,15 @@ public:
     void setArrowsVisible(bool on) { m_arrowsVisible = on; }
     bool arrowsVisible() const { return m_arrowsVisible; }
     float acceleration() const { return m_acceleration; }
-    int thickness() const { return m_thickness; }
-    int thumbMinimumLength() const { return m_thumbMinimumLength; }
+    int thickness() const { return m_style.thickness; }
+    int thumbMinimumLength() const { return m_style.thumbMinimumLength; }
     void startAutoRepeat();
     void stopAutoRepeat();
     bool isAutoRepeating() const { return m_autoRepeating; }
     bool isDragging() const { return m_dragging; }
 
     // The length of each arrow button: the thickness, 0 without arrows.
-    int arrowLength() const { return m_arrowsVisible ? m_thickness : 0; }
+    int arrowLength() const { return m_arrowsVisible ? m_style.thickness : 0; }
     int thumbLength() const;
     // Where paint puts the thumb for the current value; the previous place
     // while the maximum is below 1.
@@ -75,7 +74,16 @@ public:
     Size sizeHint() const override;
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle; remembers where the thumb
+    // went.
+    void draw(Painter& painter);
+
+    struct Style
+    {
+        Brush background;
+        int thickness = 0;
+        int thumbMinimumLength = 0;
+    };
 
 protected:
     void mousePressEvent(UIEvent* event) override;
@@ -90,9 +98,7 @@ private:
     int along(const Point& point) const { return isVertical() ? point.y : point.x; }
     void paintArrows(Painter& painter, int frame);
 
-    Brush m_background;
-    int m_thickness = 0;
-    int m_thumbMinimumLength = 0;
+    Style m_style;
     UISkinImage m_skins[kSkinCount];
     int m_documentLength = 1;
     bool m_autoRepeating = false;

@@ -19,16 +19,15 @@ const char16_t* const kSkinNames[] = {
     u"UISlider_VerticalThick", u"UISlider_HorizontalThick",
 };
 
-enum Property
-{
-    kThickColor,
-    kThickLength,
-    kTrackThickness,
-    kHandleHorizontalSize,
-    kHandleVerticalSize
+const UIStyleField<UISlider::Style> kFields[] = {
+    {u"thickColor", [](UISlider::Style& s, const String& v) { s.tickPen = Pen(parseStyleColor(v)); }},
+    {u"thickLength", [](UISlider::Style& s, const String& v) { s.tickLength = parseStyleInt(v); }},
+    {u"trackThickness", [](UISlider::Style& s, const String& v) { s.trackThickness = parseStyleInt(v); }},
+    {u"handleHorizontalSize",
+     [](UISlider::Style& s, const String& v) { s.handleHorizontalSize = parseStyleSize(v); }},
+    {u"handleVerticalSize",
+     [](UISlider::Style& s, const String& v) { s.handleVerticalSize = parseStyleSize(v); }},
 };
-const char16_t* const kPropertyNames[] = {u"thickColor", u"thickLength", u"trackThickness",
-                                          u"handleHorizontalSize", u"handleVerticalSize"};
 
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
@@ -56,14 +55,9 @@ UISlider::UISlider(UIWidget* parent) : UIAbstractSlider(parent)
     setStyleName(String(u"UISlider"));
 }
 
-UIStyleNames UISlider::skinNames()
+UIStyleNames UISlider::styleNames()
 {
-    return styleNamesOf(kSkinNames);
-}
-
-UIStyleNames UISlider::propertyNames()
-{
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UISlider"), styleFieldNames(kFields), skinImageNames(kSkinNames)};
 }
 
 int UISlider::valueAt(const Point& point) const
@@ -113,7 +107,7 @@ std::vector<Point> UISlider::tickPositions(bool farSide) const
     const int ticks = std::max(range() / safeSingleStep(), 1);
     const Size handle = handleSize();
     const int across = isVertical() ? width() : height();
-    const int side = farSide ? across - m_tickLength - 1 : 1;
+    const int side = farSide ? across - m_style.tickLength - 1 : 1;
     const double first = (isVertical() ? handle.height : handle.width) / 2.0;
     const double gap = double(axisLength() - (isVertical() ? handle.height : handle.width)) / ticks;
     for (int i = 0; i <= ticks; ++i) {
@@ -149,53 +143,35 @@ int UISlider::handleSkin() const
 Size UISlider::sizeHint() const
 {
     if (isVertical())
-        return Size(m_handleVerticalSize.width, 100);
-    return Size(100, m_handleHorizontalSize.height);
+        return Size(m_style.handleVerticalSize.width, 100);
+    return Size(100, m_style.handleHorizontalSize.height);
 }
 
 void UISlider::setStyleProperty(const String& name, const String& value)
 {
-    switch (propertyNames().indexOf(name)) {
-    case kThickColor:
-        m_tickPen = Pen(parseStyleColor(value));
-        return;
-    case kThickLength:
-        m_tickLength = parseStyleInt(value);
-        return;
-    case kTrackThickness:
-        m_trackThickness = parseStyleInt(value);
-        return;
-    case kHandleHorizontalSize:
-        m_handleHorizontalSize = parseStyleSize(value);
-        return;
-    case kHandleVerticalSize:
-        m_handleVerticalSize = parseStyleSize(value);
-        return;
-    default:
-        return;
-    }
+    applyStyleField(kFields, m_style, name, value);
 }
 
 void UISlider::setSkinImage(const UISkinImage& image, const String& name)
 {
-    const int index = skinNames().indexOf(name);
+    const int index = skinImageIndex(kSkinNames, name);
     if (index >= 0)
         m_skins[index] = image;
 }
 
-void UISlider::paintWith(Painter& painter)
+void UISlider::draw(Painter& painter)
 {
     const int frame = stateFrame();
     if (isVertical()) {
-        const Rect track = rect().align(Rect(0, 0, m_trackThickness, height()), kCentred);
+        const Rect track = rect().align(Rect(0, 0, m_style.trackThickness, height()), kCentred);
         m_skins[kVerticalBackground].draw(painter, track, frame, UISkinImage::kAllCells);
     } else {
-        const Rect track = rect().align(Rect(0, 0, width(), m_trackThickness), kCentred);
+        const Rect track = rect().align(Rect(0, 0, width(), m_style.trackThickness), kCentred);
         m_skins[kHorizontalBackground].draw(painter, track, frame, UISkinImage::kAllCells);
     }
     m_handleRect = handleRectForValue();
     if (m_tickMode != kNoTicks) {
-        painter.setPen(m_tickPen);
+        painter.setPen(m_style.tickPen);
         const UISkinImage& mark = m_skins[isVertical() ? kHorizontalThick : kVerticalThick];
         for (bool farSide : {false, true}) {
             for (const Point& at : tickPositions(farSide))

@@ -42,8 +42,7 @@ public:
 
     explicit UISlider(UIWidget* parent);
 
-    static UIStyleNames skinNames();
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     void setTickMode(int mode) { m_tickMode = mode; }
     int tickMode() const { return m_tickMode; }
@@ -67,7 +66,18 @@ public:
     Size sizeHint() const override;
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle; remembers where the handle
+    // went.
+    void draw(Painter& painter);
+
+    struct Style
+    {
+        Pen tickPen;
+        int tickLength = 0;
+        int trackThickness = 0;
+        Size handleHorizontalSize;
+        Size handleVerticalSize;
+    };
 
 protected:
     void keyPressEvent(UIEvent* event) override;
@@ -79,17 +89,16 @@ protected:
     void timerEvent(UIEvent* event) override;
 
 private:
-    Size handleSize() const { return isVertical() ? m_handleVerticalSize : m_handleHorizontalSize; }
+    Size handleSize() const
+    {
+        return isVertical() ? m_style.handleVerticalSize : m_style.handleHorizontalSize;
+    }
     int axisLength() const { return isVertical() ? height() : width(); }
     // Steps toward the point unless it lies within the band around the
     // handle or the value is at its limit that way; true when it stepped.
     bool stepTowards(const Point& point);
 
-    Pen m_tickPen;
-    int m_tickLength = 0;
-    int m_trackThickness = 0;
-    Size m_handleHorizontalSize;
-    Size m_handleVerticalSize;
+    Style m_style;
     UISkinImage m_skins[kSkinCount];
     int m_tickMode = kNoTicks;
     Rect m_handleRect;

@@ -57,6 +57,11 @@ UISplitter::UISplitter(int panelCount, bool vertical, UIWidget* parent) : UIWidg
     setVertical(vertical);
 }
 
+UIStyleNames UISplitter::styleNames()
+{
+    return UIStyleNames{String(u"UISplitter"), {}, {}};
+}
+
 void UISplitter::setVertical(bool vertical)
 {
     m_vertical = vertical;
@@ -169,7 +174,7 @@ bool UISplitter::moveSeparator(int index, int position)
     return true;
 }
 
-void UISplitter::paintWith(Painter& painter)
+void UISplitter::draw(Painter& painter) const
 {
     if (m_background.isVisible())
         painter.fillRect(rect(), m_background);

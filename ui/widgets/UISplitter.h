@@ -3,6 +3,7 @@
 #include "foundation/containers/List.h"
 #include "graphics/paint/Brush.h"
 #include "ui/core/widget/UIWidget.h"
+#include "ui/widgets/UIStyleNames.h"
 
 class Painter;
 class UISplitterPanel;
@@ -17,6 +18,8 @@ class UISplitter : public UIWidget
 {
 public:
     UISplitter(int panelCount, bool vertical, UIWidget* parent);
+
+    static UIStyleNames styleNames();
 
     void setVertical(bool vertical);
     bool isVertical() const { return m_vertical; }
@@ -38,7 +41,8 @@ public:
     // stretch factors changed.
     bool moveSeparator(int index, int position);
 
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle.
+    void draw(Painter& painter) const;
 
 private:
     int childIndex(const UIWidget* child) const;

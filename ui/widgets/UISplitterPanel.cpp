@@ -7,6 +7,11 @@ UISplitterPanel::UISplitterPanel(UIWidget* parent) : UIWidget(parent)
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
 }
 
+UIStyleNames UISplitterPanel::styleNames()
+{
+    return UIStyleNames{String(u"UISplitterPanel"), {}, {}};
+}
+
 void UISplitterPanel::resizeEvent(UIEvent*)
 {
     relayout();

@@ -12,7 +12,9 @@ namespace {
 const char16_t* const kSkinNames[] = {u"UISplitterSeparator_HorizontalBackground",
                                       u"UISplitterSeparator_VerticalBackground",
                                       u"UISplitterSeparator_Gripper"};
-const char16_t* const kPropertyNames[] = {u"thickness"};
+const UIStyleField<UISplitterSeparator::Style> kFields[] = {
+    {u"thickness", [](UISplitterSeparator::Style& s, const String& v) { s.thickness = parseStyleInt(v); }},
+};
 
 constexpr uint32_t kLeftButton = 1;
 // Smaller moves are the jitter of a hand holding still.
@@ -29,14 +31,9 @@ UISplitterSeparator::UISplitterSeparator(int index, bool acrossColumns, UISplitt
     setAcrossColumns(acrossColumns);
 }
 
-UIStyleNames UISplitterSeparator::skinNames()
+UIStyleNames UISplitterSeparator::styleNames()
 {
-    return styleNamesOf(kSkinNames);
-}
-
-UIStyleNames UISplitterSeparator::propertyNames()
-{
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UISplitterSeparator"), styleFieldNames(kFields), skinImageNames(kSkinNames)};
 }
 
 void UISplitterSeparator::setAcrossColumns(bool on)
@@ -51,7 +48,7 @@ void UISplitterSeparator::setAcrossColumns(bool on)
 
 int UISplitterSeparator::blockedCursor(int along) const
 {
-    if (along > m_thickness)
+    if (along > m_style.thickness)
         return m_acrossColumns ? kSplitLeft : kSplitTop;
     if (along < 0)
         return m_acrossColumns ? kSplitRight : kSplitBottom;
@@ -60,23 +57,22 @@ int UISplitterSeparator::blockedCursor(int along) const
 
 Size UISplitterSeparator::sizeHint() const
 {
-    return Size(m_thickness, m_thickness);
+    return Size(m_style.thickness, m_style.thickness);
 }
 
 void UISplitterSeparator::setStyleProperty(const String& name, const String& value)
 {
-    if (propertyNames().indexOf(name) == 0)
-        m_thickness = parseStyleInt(value);
+    applyStyleField(kFields, m_style, name, value);
 }
 
 void UISplitterSeparator::setSkinImage(const UISkinImage& image, const String& name)
 {
-    const int index = skinNames().indexOf(name);
+    const int index = skinImageIndex(kSkinNames, name);
     if (index >= 0)
         m_skins[index] = image;
 }
 
-void UISplitterSeparator::paintWith(Painter& painter)
+void UISplitterSeparator::draw(Painter& painter) const
 {
     const bool stacked = m_splitter && m_splitter->isVertical();
     m_skins[stacked ? kHorizontalBackground : kVerticalBackground].draw(painter, rect(), 0,
@@ -91,7 +87,7 @@ void UISplitterSeparator::mousePressEvent(UIEvent* event)
         m_grabOffset = 0;
         return;
     }
-    m_grabOffset = along(mouse->position()) - m_thickness / 2;
+    m_grabOffset = along(mouse->position()) - m_style.thickness / 2;
     m_dragging = true;
     // Where the drag starts: the first moves are measured from here.
     m_lastPointer = mapToParent(mouse->position());

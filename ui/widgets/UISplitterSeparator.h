@@ -31,15 +31,14 @@ public:
 
     UISplitterSeparator(int index, bool acrossColumns, UISplitter* splitter);
 
-    static UIStyleNames skinNames();
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     // True when the panels stand side by side: the separator is then a
     // vertical bar dragged left and right.
     void setAcrossColumns(bool on);
     bool acrossColumns() const { return m_acrossColumns; }
-    void setThickness(int thickness) { m_thickness = thickness; }
-    int thickness() const { return m_thickness; }
+    void setThickness(int thickness) { m_style.thickness = thickness; }
+    int thickness() const { return m_style.thickness; }
     int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
     bool isDragging() const { return m_dragging; }
@@ -50,7 +49,13 @@ public:
     Size sizeHint() const override;
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle.
+    void draw(Painter& painter) const;
+
+    struct Style
+    {
+        int thickness = 8;
+    };
 
 protected:
     void mousePressEvent(UIEvent* event) override;
@@ -61,7 +66,7 @@ private:
     int along(const Point& point) const { return m_acrossColumns ? point.x : point.y; }
     int plainCursor() const { return m_acrossColumns ? kSplitLeftRight : kSplitTopBottom; }
 
-    int m_thickness = 8;
+    Style m_style;
     UISkinImage m_skins[kSkinCount];
     UISplitter* m_splitter;
     int m_index;

@@ -43,3 +43,19 @@ template <typename Style, size_t N> std::vector<String> styleFieldNames(const UI
         names.emplace_back(field.name);
     return names;
 }
+
+// A class's skin images are named in one table of names; the class keeps the
+// images in an array in the same order.
+template <size_t N> int skinImageIndex(const char16_t* const (&table)[N], const String& name)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (name == String(table[i]))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+template <size_t N> std::vector<String> skinImageNames(const char16_t* const (&table)[N])
+{
+    return std::vector<String>(table, table + N);
+}

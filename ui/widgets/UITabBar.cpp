@@ -11,38 +11,24 @@ namespace {
 
 const char16_t* const kSkinNames[] = {u"UITabBar_Separator", u"UITabBar_ItemBackground"};
 
-enum Property
-{
-    kFont,
-    kForeground,
-    kShadowForeground,
-    kShadowOffset,
-    kDisabledForeground,
-    kDisabledShadowForeground,
-    kItemIconAndTextSpacing,
-    kItemSpacing,
-    kItemHorizontalShift,
-    kItemVerticalShift,
-    kItemPadding,
-    kItemOverlapSize,
-    kPadding,
-    kMinimumHeight
-};
-const char16_t* const kPropertyNames[] = {
-    u"font",
-    u"foreground",
-    u"shadowForeground",
-    u"shadowOffset",
-    u"disabledForeground",
-    u"disabledShadowForeground",
-    u"itemIconAndTextSpacing",
-    u"itemSpacing",
-    u"itemHorizontalShift",
-    u"itemVerticalShift",
-    u"itemPadding",
-    u"itemOverlapSize",
-    u"padding",
-    u"minimumHeight",
+using Style = UITabBar::Style;
+
+const UIStyleField<Style> kFields[] = {
+    {u"font", [](Style& s, const String& v) { s.font = parseStyleFont(v); }},
+    {u"foreground", [](Style& s, const String& v) { s.foreground = parseStylePen(v); }},
+    {u"shadowForeground", [](Style& s, const String& v) { s.shadowForeground = parseStylePen(v); }},
+    {u"shadowOffset", [](Style& s, const String& v) { s.shadowOffset = parseStylePoint(v); }},
+    {u"disabledForeground", [](Style& s, const String& v) { s.disabledForeground = parseStylePen(v); }},
+    {u"disabledShadowForeground",
+     [](Style& s, const String& v) { s.disabledShadowForeground = parseStylePen(v); }},
+    {u"itemIconAndTextSpacing", [](Style& s, const String& v) { s.iconAndTextSpacing = parseStyleInt(v); }},
+    {u"itemSpacing", [](Style& s, const String& v) { s.itemSpacing = parseStyleInt(v); }},
+    {u"itemHorizontalShift", [](Style& s, const String& v) { s.itemHorizontalShift = parseStyleInt(v); }},
+    {u"itemVerticalShift", [](Style& s, const String& v) { s.itemVerticalShift = parseStyleInt(v); }},
+    {u"itemPadding", [](Style& s, const String& v) { s.itemPadding = parseStyleMargins(v); }},
+    {u"itemOverlapSize", [](Style& s, const String& v) { s.itemOverlapSize = parseStyleInt(v); }},
+    {u"padding", [](Style& s, const String& v) { s.padding = parseStyleMargins(v); }},
+    {u"minimumHeight", [](Style& s, const String& v) { s.minimumHeight = parseStyleInt(v); }},
 };
 
 constexpr uint32_t kLeftColumns = 0x1E3;
@@ -67,14 +53,9 @@ UITabBar::~UITabBar()
         delete tab;
 }
 
-UIStyleNames UITabBar::skinNames()
+UIStyleNames UITabBar::styleNames()
 {
-    return styleNamesOf(kSkinNames);
-}
-
-UIStyleNames UITabBar::propertyNames()
-{
-    return styleNamesOf(kPropertyNames);
+    return UIStyleNames{String(u"UITabBar"), styleFieldNames(kFields), skinImageNames(kSkinNames)};
 }
 
 void UITabBar::addTab(const ImageSet& icon, const String& text)
@@ -256,14 +237,14 @@ int UITabBar::indexAt(const Point& point) const
 
 int UITabBar::tabWidth(const UITabBarItem& tab) const
 {
-    int width = m_itemPadding.left + m_itemPadding.right;
+    int width = m_style.itemPadding.left + m_style.itemPadding.right;
     const bool hasIcon = !tab.icon().isNull();
     if (m_tabStyle != kTextOnly && hasIcon)
         width += tab.icon().width();
     if (m_tabStyle == kIconAndText && hasIcon)
-        width += m_iconAndTextSpacing;
+        width += m_style.iconAndTextSpacing;
     if (m_tabStyle != kIconOnly && !tab.text().isEmpty())
-        width += FontMetrics(m_font, nullptr).textWidth(tab.text().data(), tab.text().length(), false);
+        width += FontMetrics(m_style.font, nullptr).textWidth(tab.text().data(), tab.text().length(), false);
     return width;
 }
 
@@ -279,13 +260,13 @@ Size UITabBar::sizeHint() const
     }
     const int visible = visibleCount();
     if (visible > 1)
-        width += (visible - 1) * m_itemSpacing;
-    const int textHeight = FontMetrics(m_font, nullptr).height();
+        width += (visible - 1) * m_style.itemSpacing;
+    const int textHeight = FontMetrics(m_style.font, nullptr).height();
     int height = m_tabStyle == kTextOnly   ? textHeight
                  : m_tabStyle == kIconOnly ? iconHeight
                                            : std::max(textHeight, iconHeight);
-    height += m_itemPadding.top + m_itemPadding.bottom;
-    return Size(width, std::max(height, m_minimumHeight));
+    height += m_style.itemPadding.top + m_style.itemPadding.bottom;
+    return Size(width, std::max(height, m_style.minimumHeight));
 }
 
 Rect UITabBar::stripRect()
@@ -305,7 +286,7 @@ void UITabBar::layoutTabs()
         }
         const int width = tabWidth(*item);
         item->setRect(Rect(x, strip.y, width, strip.height));
-        x += width + m_itemSpacing;
+        x += width + m_style.itemSpacing;
     }
 }
 
@@ -358,57 +339,12 @@ uint32_t UITabBar::tabMask(int index) const
 
 void UITabBar::setStyleProperty(const String& name, const String& value)
 {
-    switch (propertyNames().indexOf(name)) {
-    case kFont:
-        m_font = parseStyleFont(value);
-        return;
-    case kForeground:
-        m_foreground = parseStylePen(value);
-        return;
-    case kShadowForeground:
-        m_shadowForeground = parseStylePen(value);
-        return;
-    case kShadowOffset:
-        m_shadowOffset = parseStylePoint(value);
-        return;
-    case kDisabledForeground:
-        m_disabledForeground = parseStylePen(value);
-        return;
-    case kDisabledShadowForeground:
-        m_disabledShadowForeground = parseStylePen(value);
-        return;
-    case kItemIconAndTextSpacing:
-        m_iconAndTextSpacing = parseStyleInt(value);
-        return;
-    case kItemSpacing:
-        m_itemSpacing = parseStyleInt(value);
-        return;
-    case kItemHorizontalShift:
-        m_itemHorizontalShift = parseStyleInt(value);
-        return;
-    case kItemVerticalShift:
-        m_itemVerticalShift = parseStyleInt(value);
-        return;
-    case kItemPadding:
-        m_itemPadding = parseStyleMargins(value);
-        return;
-    case kItemOverlapSize:
-        m_itemOverlapSize = parseStyleInt(value);
-        return;
-    case kPadding:
-        m_padding = parseStyleMargins(value);
-        return;
-    case kMinimumHeight:
-        m_minimumHeight = parseStyleInt(value);
-        return;
-    default:
-        return;
-    }
+    applyStyleField(kFields, m_style, name, value);
 }
 
 void UITabBar::setSkinImage(const UISkinImage& image, const String& name)
 {
-    const int index = skinNames().indexOf(name);
+    const int index = skinImageIndex(kSkinNames, name);
     if (index >= 0)
         m_skins[index] = image;
 }
@@ -419,7 +355,7 @@ String UITabBar::toolTip(const Point& point) const
     return item && item->isEnabled() ? item->toolTip() : String();
 }
 
-void UITabBar::paintWith(Painter& painter)
+void UITabBar::draw(Painter& painter)
 {
     layoutTabs();
     int index = 0;
@@ -427,10 +363,11 @@ void UITabBar::paintWith(Painter& painter)
     for (const UITabBarItem* item : m_tabs) {
         if (item->isVisible()) {
             const Rect& at = item->rect();
-            if (previous && m_itemSpacing >= 1) {
+            if (previous && m_style.itemSpacing >= 1) {
                 const bool dim = !isEnabled() || (!previous->isEnabled() && !item->isEnabled());
-                m_skins[kSeparator].draw(painter, Rect(at.x - m_itemSpacing, at.y, m_itemSpacing, at.height),
-                                         dim ? 1 : 0, UISkinImage::kAllCells);
+                m_skins[kSeparator].draw(
+                    painter, Rect(at.x - m_style.itemSpacing, at.y, m_style.itemSpacing, at.height),
+                    dim ? 1 : 0, UISkinImage::kAllCells);
             }
             if (index != m_currentIndex)
                 paintTab(painter, index);
@@ -450,7 +387,7 @@ void UITabBar::paintTab(Painter& painter, int index)
     const Rect& at = item->rect();
     m_skins[kItemBackground].draw(painter, at, frame, tabMask(index));
     const bool disabled = frame == kDisabledFrame;
-    int x = at.x + m_itemPadding.left;
+    int x = at.x + m_style.itemPadding.left;
     const bool hasIcon = !item->icon().isNull();
     if (m_tabStyle != kTextOnly && hasIcon) {
         const int state = disabled ? 1 : (frame == kPressedFrame || index == m_currentIndex ? 3 : 0);
@@ -460,15 +397,15 @@ void UITabBar::paintTab(Painter& painter, int index)
     if (m_tabStyle == kIconOnly || item->text().isEmpty())
         return;
     if (m_tabStyle == kIconAndText && hasIcon)
-        x += m_iconAndTextSpacing;
+        x += m_style.iconAndTextSpacing;
     const Rect textRect(x, at.y, at.x + at.width - x, at.height);
-    painter.setFont(m_font);
-    painter.setPen(disabled ? m_disabledShadowForeground : m_shadowForeground);
-    painter.drawText(
-        item->text(),
-        textRect.adjusted(m_shadowOffset.x, m_shadowOffset.y, m_shadowOffset.x, m_shadowOffset.y),
-        kLeftCentred, 0, true, nullptr);
-    painter.setPen(disabled ? m_disabledForeground : m_foreground);
+    painter.setFont(m_style.font);
+    painter.setPen(disabled ? m_style.disabledShadowForeground : m_style.shadowForeground);
+    painter.drawText(item->text(),
+                     textRect.adjusted(m_style.shadowOffset.x, m_style.shadowOffset.y, m_style.shadowOffset.x,
+                                       m_style.shadowOffset.y),
+                     kLeftCentred, 0, true, nullptr);
+    painter.setPen(disabled ? m_style.disabledForeground : m_style.foreground);
     painter.drawText(item->text(), textRect, kLeftCentred, 0, true, nullptr);
 }
 

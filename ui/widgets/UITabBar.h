@@ -39,8 +39,7 @@ public:
     explicit UITabBar(UIWidget* parent);
     ~UITabBar() override;
 
-    static UIStyleNames skinNames();
-    static UIStyleNames propertyNames();
+    static UIStyleNames styleNames();
 
     // In exclusive mode the first tab added becomes current.
     void addTab(const ImageSet& icon, const String& text);
@@ -91,7 +90,26 @@ public:
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
     String toolTip(const Point& point) const override;
-    void paintWith(Painter& painter);
+    // The widget's own look over its rectangle; lays the tabs out first.
+    void draw(Painter& painter);
+
+    struct Style
+    {
+        FontDesc font;
+        Pen foreground;
+        Pen shadowForeground;
+        Point shadowOffset;
+        Pen disabledForeground;
+        Pen disabledShadowForeground;
+        int iconAndTextSpacing = 0;
+        int itemSpacing = 0;
+        int itemHorizontalShift = 0;
+        int itemVerticalShift = 0;
+        UIMargins itemPadding;
+        int itemOverlapSize = 0;
+        UIMargins padding;
+        int minimumHeight = 0;
+    };
 
     Signal currentChanged;
     Signal tabClicked;
@@ -111,20 +129,7 @@ private:
     int firstVisible() const;
     int lastVisible() const;
 
-    FontDesc m_font;
-    Pen m_foreground;
-    Pen m_shadowForeground;
-    Point m_shadowOffset;
-    Pen m_disabledForeground;
-    Pen m_disabledShadowForeground;
-    int m_iconAndTextSpacing = 0;
-    int m_itemSpacing = 0;
-    int m_itemHorizontalShift = 0;
-    int m_itemVerticalShift = 0;
-    UIMargins m_itemPadding;
-    int m_itemOverlapSize = 0;
-    UIMargins m_padding;
-    int m_minimumHeight = 0;
+    Style m_style;
     UISkinImage m_skins[kSkinCount];
     List<UITabBarItem*> m_tabs;
     int m_currentIndex = -1;

@@ -2,6 +2,16 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/UIProgress.h"
+#include "ui/widgets/UIScrollArea.h"
+#include "ui/widgets/UIScrollAreaCorner.h"
+#include "ui/widgets/UIScrollAreaViewport.h"
+#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/UISlider.h"
+#include "ui/widgets/UISplitter.h"
+#include "ui/widgets/UISplitterPanel.h"
+#include "ui/widgets/UISplitterSeparator.h"
+#include "ui/widgets/UITabBar.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
@@ -19,7 +29,12 @@ namespace {
 std::vector<UIStyleNames> everyClass()
 {
     return {UILine::styleNames(), UISpacer::styleNames(), UIBox::styleNames(), UIExpander::styleNames(),
-            UIStackPage::styleNames()};
+            UIStackPage::styleNames(),
+            // Range, tab and split widgets, and the scroll area.
+            UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
+            UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
+            UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
+            UISplitterSeparator::styleNames()};
 }
 
 void checkSkin(const std::string& file)
@@ -51,4 +66,27 @@ TEST(WidgetSkinNames, WhiteSkinHasEveryNameTheWidgetsRead)
 TEST(WidgetSkinNames, TestSkinHasEveryNameTheWidgetsRead)
 {
     checkSkin("test.style");
+}
+
+// Skins drawn in several states need a frame for each.
+TEST(WidgetSkinNames, StateSkinsHaveAFramePerState)
+{
+    struct Row
+    {
+        const char16_t* skin;
+        int frames;
+    };
+    const Row rows[] = {{u"UITabBar_ItemBackground", 5},
+                        {u"UITabBar_Separator", 2},
+                        {u"UISlider_Handle", 4},
+                        {u"UISlider_HorizontalBackground", 4},
+                        {u"UIScrollBar_VerticalThumbBackground", 4},
+                        {u"UIScrollBar_ArrowDown", 4}};
+    for (const char* file : {"white.style", "test.style"}) {
+        UITheme theme;
+        ASSERT_TRUE(theme.loadFromPath(skinPath(file))) << file;
+        for (const Row& row : rows)
+            EXPECT_GE(theme.skinImage(String(row.skin)).frameCount(), row.frames)
+                << file << " " << utf8(String(row.skin));
+    }
 }
