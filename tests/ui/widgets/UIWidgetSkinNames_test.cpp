@@ -11,6 +11,7 @@
 #include "ui/widgets/UISplitter.h"
 #include "ui/widgets/UISplitterPanel.h"
 #include "ui/widgets/UISplitterSeparator.h"
+#include "ui/widgets/UIStack.h"
 #include "ui/widgets/UITabBar.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
@@ -34,7 +35,7 @@ std::vector<UIStyleNames> everyClass()
             UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
             UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
-            UISplitterSeparator::styleNames()};
+            UISplitterSeparator::styleNames(), UIStack::styleNames()};
 }
 
 void checkSkin(const std::string& file)
