@@ -3,8 +3,9 @@
 #include "foundation/geometry/Point.h"
 #include "foundation/geometry/Rect.h"
 
+#include <vector>
+
 class PaintTarget;
-class Region;
 
 // The pixel copies of the back buffer: between surfaces in memory, and from
 // a surface to a window's client area on the screen.
@@ -19,8 +20,10 @@ public:
     // False when nothing reached the screen.
     static bool toScreen(void* windowHandle, const PaintTarget& from, const Point& source,
                          const Rect& target);
-    // Inverts rect on the screen, only inside clip (window coordinates).
-    static bool invertOnScreen(void* windowHandle, const Rect& rect, const Region& clip);
+    // Inverts rect on the screen, only inside area and outside the holes
+    // (window coordinates).
+    static bool invertOnScreen(void* windowHandle, const Rect& rect, const Rect& area,
+                               const std::vector<Rect>& holes);
     // A locked workstation or a secure desktop: screen copies would fail.
     static bool isInputDesktopUnavailable();
     // The copies to the screen tried so far (past every early exit), for

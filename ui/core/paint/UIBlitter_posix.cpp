@@ -1,5 +1,4 @@
 #include "graphics/paint/PaintTarget.h"
-#include "graphics/paint/Region.h"
 #include "ui/core/paint/UIBlitter.h"
 
 #include <cstring>
@@ -29,7 +28,7 @@ bool UIBlitter::toScreen(void*, const PaintTarget&, const Point&, const Rect&)
     return false;
 }
 
-bool UIBlitter::invertOnScreen(void*, const Rect&, const Region&)
+bool UIBlitter::invertOnScreen(void*, const Rect&, const Rect&, const std::vector<Rect>&)
 {
     ++s_screenCopies;
     return false;

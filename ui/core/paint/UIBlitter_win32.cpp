@@ -36,9 +36,13 @@ bool UIBlitter::toScreen(void* windowHandle, const PaintTarget& from, const Poin
     return copied;
 }
 
-bool UIBlitter::invertOnScreen(void* windowHandle, const Rect& rect, const Region& clip)
+bool UIBlitter::invertOnScreen(void* windowHandle, const Rect& rect, const Rect& area,
+                               const std::vector<Rect>& holes)
 {
     ++s_screenCopies;
+    Region clip(area);
+    for (const Rect& hole : holes)
+        clip = clip.subtracted(Region(hole));
     HWND window = static_cast<HWND>(windowHandle);
     if (clip.isEmpty() || !IsWindow(window))
         return false;

@@ -104,25 +104,14 @@ Rect UIComposer::visibleRect(const UIWidget* widget)
     return area.isEmpty() ? Rect() : area;
 }
 
-Region UIComposer::exposedRegion(const UIWidget* widget)
+std::vector<Rect> UIComposer::childAreas(const UIWidget* widget)
 {
-    Region region(widget->rect());
-    for (const UIWidget* child : widget->children()) {
-        if (!child->isWindow() && !child->testFlag(UIWidget::kTransparent))
-            region = region.subtracted(Region(child->geometry()));
-    }
-    return region;
-}
-
-Region UIComposer::uncoveredRegion(const UIWidget* widget)
-{
-    const Point origin = widget->mapToWindow(Point(0, 0));
-    Region region(origin.x, origin.y, widget->width(), widget->height());
+    std::vector<Rect> areas;
     for (const UIWidget* child : widget->children()) {
         if (child->isWindow() || !child->testFlag(UIWidget::kVisible))
             continue;
         const Point corner = child->mapToWindow(Point(0, 0));
-        region = region.subtracted(Region(corner.x, corner.y, child->width(), child->height()));
+        areas.emplace_back(corner.x, corner.y, child->width(), child->height());
     }
-    return region;
+    return areas;
 }

@@ -3,6 +3,8 @@
 #include "foundation/geometry/Rect.h"
 #include "graphics/paint/Region.h"
 
+#include <vector>
+
 class PaintTarget;
 class UIWidget;
 
@@ -28,9 +30,10 @@ public:
     // coordinates cut to its parent and every further ancestor.
     static Rect visibleRect(const UIWidget* widget);
     // The widget's rectangle minus the children that paint over all of
-    // their area (not transparent, not windows).
+    // their area (not transparent, not windows). Windows only: the native
+    // build's regions are single rectangles.
     static Region exposedRegion(const UIWidget* widget);
-    // The widget's rectangle in window coordinates minus its visible
-    // children that are not windows.
-    static Region uncoveredRegion(const UIWidget* widget);
+    // Where the widget's visible children that are not windows lie, in
+    // window coordinates.
+    static std::vector<Rect> childAreas(const UIWidget* widget);
 };

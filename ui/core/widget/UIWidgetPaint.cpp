@@ -132,8 +132,11 @@ void UIWidget::paintRectNow(const Rect& rect, bool invert)
         copyToScreenNow(rect);
         return;
     }
-    if (canCopyToScreen(rect, window()))
-        UIBlitter::invertOnScreen(window()->d->native->handle(), rect, UIComposer::uncoveredRegion(this));
+    if (!canCopyToScreen(rect, window()))
+        return;
+    const Point origin = mapToWindow(Point(0, 0));
+    UIBlitter::invertOnScreen(window()->d->native->handle(), rect,
+                              Rect(origin.x, origin.y, m_width, m_height), UIComposer::childAreas(this));
 }
 
 void UIWidget::blitToScreen(PaintTarget* surface, const Rect& rect, const Point& source)

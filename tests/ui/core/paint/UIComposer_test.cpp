@@ -55,30 +55,16 @@ TEST_F(BackBufferTest, VisibleAreasAreCutByEveryAncestor)
         EXPECT_EQ(UIComposer::visibleRect(c.widget), c.expected) << c.widget->x();
 }
 
-TEST_F(BackBufferTest, ExposedAndUncoveredRegionsLeaveOutTheRightChildren)
+// The blinking cursor's inversion keeps off the visible children only.
+TEST_F(BackBufferTest, ChildAreasAreTheVisibleChildrenInWindowCoordinates)
 {
-    UIWidget* panel = child("panel", 10, 10, 200, 100);
-    UIWidget* opaque = child("opaque", 0, 0, 50, 50, panel);
-    opaque->setFlag(UIWidget::kTransparent, false);
-    child("clear", 60, 0, 50, 50, panel);
-    UIWidget* hidden = child("hidden", 120, 0, 50, 50, panel);
-    hidden->hide();
-    const Region exposed = UIComposer::exposedRegion(panel);
-    const Region uncovered = UIComposer::uncoveredRegion(panel);
-    struct Case
-    {
-        Point inPanel;
-        bool exposed;
-        bool uncovered;
-    };
-    const Case cases[] = {{Point(10, 10), false, false},
-                          {Point(70, 10), true, false},
-                          {Point(130, 10), false, true},
-                          {Point(180, 80), true, true}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(exposed.contains(c.inPanel), c.exposed) << c.inPanel.x;
-        EXPECT_EQ(uncovered.contains(Point(c.inPanel.x + 10, c.inPanel.y + 10)), c.uncovered) << c.inPanel.x;
-    }
+    UIWidget* panel = child("panel", 10, 20, 200, 100);
+    child("a", 0, 0, 50, 50, panel);
+    child("hidden", 60, 0, 50, 50, panel)->hide();
+    child("window", 120, 0, 50, 50, panel)->setFlag(UIWidget::kWindow, true);
+    child("b", 5, 60, 30, 30, panel);
+    const std::vector<Rect> expected = {Rect(10, 20, 50, 50), Rect(15, 80, 30, 30)};
+    EXPECT_EQ(UIComposer::childAreas(panel), expected);
 }
 
 // Every early exit copies nothing; with updates off the right widget is
@@ -125,8 +111,9 @@ TEST_F(BackBufferTest, ScreenCopiesStopEarlyWhenTheyCannotShow)
         const int before = UIBlitter::screenCopyCount();
         c.call();
         EXPECT_EQ(UIBlitter::screenCopyCount() - before, c.copies) << c.name;
-        if (c.pending)
+        if (c.pending) {
             EXPECT_TRUE(c.pending->testFlag(UIWidget::kRepaintPending)) << c.name;
+        }
         top->setFlag(UIWidget::kUpdatesEnabled, true);
         box->setFlag(UIWidget::kUpdatesEnabled, true);
     }

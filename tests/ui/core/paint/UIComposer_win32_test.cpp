@@ -5,6 +5,7 @@
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tools/skingen/TestSkinColors.h"
+#include "ui/core/paint/UIComposer.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIStyleEffect.h"
 
@@ -179,4 +180,22 @@ TEST_F(Composition, UpdatesOfAHiddenWindowWaitUntilItIsShown)
     top->show();
     EXPECT_LE(rgbDistance(at(30, 30), color(3)), 2);
     EXPECT_FALSE(top->testFlag(UIWidget::kRepaintPending));
+}
+
+TEST_F(Composition, TheExposedRegionLeavesOutOpaqueChildrenOnly)
+{
+    SkinBox* panel = box(base, 0, Rect(10, 10, 200, 100));
+    box(panel, 1, Rect(0, 0, 50, 50))->setFlag(UIWidget::kTransparent, false);
+    box(panel, 1, Rect(60, 0, 50, 50));
+    box(panel, 1, Rect(120, 0, 50, 50))->setFlag(UIWidget::kWindow, true);
+    const Region exposed = UIComposer::exposedRegion(panel);
+    struct Case
+    {
+        Point point;
+        bool exposed;
+    };
+    const Case cases[] = {
+        {Point(10, 10), false}, {Point(70, 10), true}, {Point(130, 10), true}, {Point(190, 90), true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(exposed.contains(c.point), c.exposed) << c.point.x;
 }
