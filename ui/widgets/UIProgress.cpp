@@ -132,6 +132,12 @@ void UIProgress::setSkinImage(const UISkinImage& image, const String& name)
         m_skins[index] = image;
 }
 
+void UIProgress::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UIProgress::draw(Painter& painter) const
 {
     const int first = isVertical() ? kVerticalBackground : kHorizontalBackground;

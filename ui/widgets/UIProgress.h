@@ -79,6 +79,9 @@ public:
         int thickness = 0;
     };
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     Style m_style;
     UISkinImage m_skins[kSkinCount];

@@ -329,6 +329,12 @@ void UIScrollArea::setStyleProperty(const String& name, const String& value)
     applyStyleField(kFields, m_style, name, value);
 }
 
+void UIScrollArea::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UIScrollArea::draw(Painter& painter) const
 {
     if (m_style.background.isVisible())

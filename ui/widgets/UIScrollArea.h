@@ -96,6 +96,7 @@ public:
     };
 
 protected:
+    void paint(UIEvent* event) override;
     void resizeEvent(UIEvent* event) override;
     void wheelEvent(UIEvent* event) override;
 

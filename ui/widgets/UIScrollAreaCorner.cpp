@@ -28,6 +28,12 @@ void UIScrollAreaCorner::setStyleProperty(const String& name, const String& valu
     applyStyleField(kFields, m_style, name, value);
 }
 
+void UIScrollAreaCorner::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UIScrollAreaCorner::draw(Painter& painter) const
 {
     if (m_style.background.isVisible())

@@ -27,6 +27,9 @@ public:
         Brush background = Brush(Color(0x00FFFFFFu), 0);
     };
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     Style m_style;
 };

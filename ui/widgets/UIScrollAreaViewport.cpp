@@ -29,6 +29,12 @@ void UIScrollAreaViewport::setStyleProperty(const String& name, const String& va
     applyStyleField(kFields, m_style, name, value);
 }
 
+void UIScrollAreaViewport::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UIScrollAreaViewport::draw(Painter& painter) const
 {
     if (m_style.background.isVisible())

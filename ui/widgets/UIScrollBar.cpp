@@ -152,6 +152,12 @@ void UIScrollBar::setSkinImage(const UISkinImage& image, const String& name)
         m_skins[index] = image;
 }
 
+void UIScrollBar::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UIScrollBar::draw(Painter& painter)
 {
     const Size hint = sizeHint();

@@ -86,6 +86,7 @@ public:
     };
 
 protected:
+    void paint(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;
     void mouseEnterEvent(UIEvent* event) override;

@@ -159,6 +159,12 @@ void UISlider::setSkinImage(const UISkinImage& image, const String& name)
         m_skins[index] = image;
 }
 
+void UISlider::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UISlider::draw(Painter& painter)
 {
     const int frame = stateFrame();

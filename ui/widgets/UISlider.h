@@ -80,6 +80,7 @@ public:
     };
 
 protected:
+    void paint(UIEvent* event) override;
     void keyPressEvent(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;

@@ -174,6 +174,12 @@ bool UISplitter::moveSeparator(int index, int position)
     return true;
 }
 
+void UISplitter::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UISplitter::draw(Painter& painter) const
 {
     if (m_background.isVisible())

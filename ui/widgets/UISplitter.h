@@ -44,6 +44,9 @@ public:
     // The widget's own look over its rectangle.
     void draw(Painter& painter) const;
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     int childIndex(const UIWidget* child) const;
     float stretchAt(int line) const;

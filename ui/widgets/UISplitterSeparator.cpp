@@ -72,6 +72,12 @@ void UISplitterSeparator::setSkinImage(const UISkinImage& image, const String& n
         m_skins[index] = image;
 }
 
+void UISplitterSeparator::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UISplitterSeparator::draw(Painter& painter) const
 {
     const bool stacked = m_splitter && m_splitter->isVertical();

@@ -58,6 +58,7 @@ public:
     };
 
 protected:
+    void paint(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;
     void mouseMoveEvent(UIEvent* event) override;

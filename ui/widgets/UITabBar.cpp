@@ -355,6 +355,12 @@ String UITabBar::toolTip(const Point& point) const
     return item && item->isEnabled() ? item->toolTip() : String();
 }
 
+void UITabBar::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}
+
 void UITabBar::draw(Painter& painter)
 {
     layoutTabs();

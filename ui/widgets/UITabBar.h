@@ -115,6 +115,7 @@ public:
     Signal tabClicked;
 
 protected:
+    void paint(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void clickEvent(UIEvent* event) override;
     void mouseEnterEvent(UIEvent* event) override;
