@@ -42,7 +42,7 @@ TEST_F(UISplitterTest, PanelsAlternateWithSeparatorsAndShareEqually)
         int index = 0;
         for (UIWidget* child : s->children()) {
             const bool isPanel = index % 2 == 0;
-            EXPECT_EQ(isPanel ? 100.0f / n : 0.0f, s->stretchOf(child)) << n << " child " << index;
+            EXPECT_FLOAT_EQ(isPanel ? 100.0f / n : 0.0f, s->stretchOf(child)) << n << " child " << index;
             EXPECT_EQ(isPanel ? static_cast<UIWidget*>(s->panel(index / 2)) : s->separator(index / 2), child);
             ++index;
         }
