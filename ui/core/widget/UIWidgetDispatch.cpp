@@ -275,7 +275,7 @@ void UIWidget::dispatchKeyPress(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyPressEvent, previewer->keyPressed, event) || !guard.isAlive())
             return;
     }
@@ -289,7 +289,7 @@ void UIWidget::dispatchKeyRelease(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyReleaseEvent, previewer->keyReleased, event) || !guard.isAlive())
             return;
     }
