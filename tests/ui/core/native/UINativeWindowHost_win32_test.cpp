@@ -213,17 +213,20 @@ TEST_F(NativeHostTest, GeometryIsTheClientAreaInsideTheFrame)
 TEST_F(NativeHostTest, ShowPlacedCentresOverTheParentWithinTheWorkArea)
 {
     UIWidget* parent = UIHarness::openWindow(nullptr, 100, 100, 400, 300);
-    auto dialog = makeWindow(512, parent);
-    dialog->resize(200, 100);
-    dialog->setPlacement(Rect::kAlignHCenter | Rect::kAlignVCenter);
+    // The parent owns these: closing it deletes them.
+    auto placed = [&](int width, int height) {
+        UIWidget* dialog = makeWindow(512, parent).release();
+        dialog->resize(width, height);
+        dialog->setPlacement(Rect::kAlignHCenter | Rect::kAlignVCenter);
+        return dialog;
+    };
+    UIWidget* dialog = placed(200, 100);
     dialog->showPlaced();
     EXPECT_EQ(dialog->pos(), Point(100 + (400 - 200) / 2, 100 + (300 - 100) / 2));
 
-    // Centred over a parent in the corner it would leave the screen.
-    parent->move(0, 0);
-    auto big = makeWindow(512, parent);
-    big->resize(300, 200);
-    big->setPlacement(Rect::kAlignHCenter | Rect::kAlignVCenter);
+    // Centred over a small parent in the corner it would leave the screen.
+    parent->setGeometry(0, 0, 100, 100);
+    UIWidget* big = placed(300, 200);
     big->showPlaced();
     int padding = UIApplication::instance()->theme()->metric(kWindowDesktopPadding);
     RECT work = {};
@@ -231,9 +234,7 @@ TEST_F(NativeHostTest, ShowPlacedCentresOverTheParentWithinTheWorkArea)
     EXPECT_EQ(big->pos(), Point(work.left + padding, work.top + padding));
 
     // Moved away from (0, 0) already: left where it is.
-    auto moved = makeWindow(512, parent);
-    moved->resize(50, 50);
-    moved->setPlacement(Rect::kAlignHCenter | Rect::kAlignVCenter);
+    UIWidget* moved = placed(50, 50);
     moved->move(33, 44);
     moved->showPlaced();
     EXPECT_EQ(moved->pos(), Point(33, 44));
