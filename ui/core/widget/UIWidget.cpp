@@ -34,6 +34,7 @@ private:
 UIWidget::UIWidget(UIWidget* parent, uint32_t windowFlags) : d(std::make_unique<UIWidgetPrivate>())
 {
     d->id = ++g_lastWidgetId;
+    ensureSurface(1, 1);
     if (windowFlags != 0) {
         ensureNativeWindow();
         if (d->native)

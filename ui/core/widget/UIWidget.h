@@ -23,6 +23,7 @@ class UIContextMenu;
 class UIEvent;
 class UIKeyEvent;
 class UIMouseEvent;
+class PaintTarget;
 class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
@@ -222,6 +223,24 @@ public:
     void setUpdatesEnabled(bool on);
     bool updatesEnabled() const { return testFlag(kUpdatesEnabled); }
 
+    // The widget's own surface: paint handlers draw on it.
+    PaintTarget* paintTarget() const;
+    // The composed frame of the widget's window, its back buffer; null
+    // before the window is first composed.
+    PaintTarget* frameTarget() const;
+    // Copies a rectangle (window client coordinates) of the window's frame to
+    // the screen at once; what the native window does on WM_PAINT. Nothing
+    // for an empty rectangle or a widget not created or hidden; with updates
+    // off, the window is only marked for a repaint.
+    void copyToScreenNow(const Rect& rect);
+    // Without invert as copyToScreenNow; with invert, inverts the rectangle
+    // on the screen except where the widget's visible children lie (the
+    // blinking text cursor: inverting twice restores the screen).
+    void paintRectNow(const Rect& rect, bool invert);
+    // Copies rect of the window's client area from surface at source, with
+    // the tests of copyToScreenNow (updates off mark this widget itself).
+    void blitToScreen(PaintTarget* surface, const Rect& rect, const Point& source);
+
     // Overlay effects, owned by the widget. Enabling or disabling one
     // repaints only when its state changes.
     void addEffect(UIStyleEffect* effect);
@@ -354,6 +373,7 @@ protected:
 
 private:
     friend class UIWidgetGuard;
+    friend class UIComposer;
 
     using Handler = void (UIWidget::*)(UIEvent*);
 
@@ -390,7 +410,17 @@ private:
     bool layOutAsRoot();
     bool placeInCells(const Rect& offered, UIWidget* root);
     bool placeSelf(const Rect& offered);
-    void paintTree();
+    // Make the window's frame or the widget's surface when missing, and
+    // resize it to exactly the given size when it is narrower or lower.
+    void ensureFrame(int width, int height);
+    void ensureSurface(int width, int height);
+    // Grows the surface, and a window's frame, to the widget's size plus 100
+    // each way when it does not fit, so that growing by small steps
+    // reallocates once per 100 pixels at most.
+    void fitSurfaces();
+    // Whether a copy to the screen may go ahead now; marks the window
+    // pending when updates are off.
+    bool canCopyToScreen(const Rect& rect, UIWidget* markedWhenOff);
     // Guards on the children, in order, for loops that run their handlers.
     std::deque<UIWidgetGuard> watchedChildren() const;
     void paintNow(UIWidget* window);

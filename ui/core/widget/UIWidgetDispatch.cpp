@@ -258,6 +258,7 @@ bool UIWidget::applyResize(UIResizeEvent* event)
     m_height = height;
     if (Size(width, height) == event->oldSize())
         return false;
+    fitSurfaces();
     return deliver(&UIWidget::resizeEvent, resized, event);
 }
 

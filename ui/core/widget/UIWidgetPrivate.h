@@ -3,6 +3,7 @@
 #include "foundation/geometry/Size.h"
 #include "foundation/system/EventLoop.h"
 #include "foundation/text/String.h"
+#include "graphics/paint/BitmapSurface.h"
 #include "ui/core/layout/UIGridLayout.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
@@ -48,6 +49,10 @@ struct UIWidgetPrivate
     Size laidOutSize = Size(0, 0);
     Size laidOutHint = Size(0, 0);
     std::vector<std::unique_ptr<UIStyleEffect>> effects;
+    // The widget's own paint surface, and a window's composed frame (made on
+    // its first composition).
+    std::unique_ptr<BitmapSurface> surface;
+    std::unique_ptr<BitmapSurface> frame;
     // Set on a window while it paints.
     bool painting = false;
     // The title without the suffix, to set again when the suffix changes.

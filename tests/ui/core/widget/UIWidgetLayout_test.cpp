@@ -197,6 +197,7 @@ TEST_F(LayoutTest, EffectsAreOwnedAndRepaintOnlyWhenTheirStateChanges)
     {
         CountedEffect(int id, int* deleted) : UIStyleEffect(id), m_deleted(deleted) {}
         ~CountedEffect() override { ++*m_deleted; }
+        void apply(PaintTarget*, const Rect&) override {}
         int* m_deleted;
     };
     int deleted = 0;

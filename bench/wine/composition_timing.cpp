@@ -1,0 +1,125 @@
+// Timings under Wine, medians of 21 runs: composing a 1920 x 1080 window
+// with 300 skinned children into its back buffer, and repainting one
+// 120 x 30 child of it. The window has no screen side here, so the copy to
+// the screen stops at once and only the composition is measured.
+//   wine composition_timing.exe [folder of white.style]
+#include "foundation/system/MessageLoop.h"
+#include "foundation/system/UIEvent.h"
+#include "graphics/codecs/ImageCodec.h"
+#include "graphics/paint/PaintDevice.h"
+#include "graphics/paint/Painter.h"
+#include "ui/core/events/UIResizeEvent.h"
+#include "ui/core/theme/UITheme.h"
+#include "ui/core/widget/UINativeWindow.h"
+#include "ui/core/widget/UIWidget.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kRuns = 21;
+
+double medianMs(const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[kRuns / 2];
+}
+
+// A window without a screen side: visible, and resized at once.
+class OffscreenWindow : public UINativeWindow
+{
+public:
+    explicit OffscreenWindow(UIWidget* owner) : m_owner(owner) {}
+    void* handle() const override { return nullptr; }
+    Rect frameMargins() const override { return Rect(0, 0, 0, 0); }
+    bool isVisible() const override { return m_visible; }
+    void setVisible(bool on, bool, bool) override { m_visible = on; }
+    void setEnabled(bool) override {}
+    void move(int, int) override {}
+    void resize(int width, int height) override
+    {
+        UIResizeEvent event(Size(width, height), m_owner->size());
+        MessageLoop::instance()->sendEvent(&event, m_owner);
+    }
+    void setFocus(bool) override {}
+    uint32_t windowState() const override { return 0; }
+    uint32_t flags() const override { return 0; }
+    void setFlags(uint32_t) override {}
+
+private:
+    UIWidget* m_owner;
+    bool m_visible = false;
+};
+
+class SkinnedWidget : public UIWidget
+{
+public:
+    // Without a skin, the widget is a window's plain background.
+    SkinnedWidget(UIWidget* parent, const UISkinImage* skin) : UIWidget(parent), m_skin(skin)
+    {
+        setStyleName(String(u"UIButton"));
+        setLayoutEnabled(false);
+    }
+
+protected:
+    void paint(UIEvent*) override
+    {
+        Painter painter(paintTarget());
+        if (m_skin)
+            m_skin->draw(painter, rect(), 0, UISkinImage::kAllCells);
+        else
+            painter.fillRect(rect(), Color(255, 255, 255));
+    }
+
+private:
+    const UISkinImage* m_skin;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    MessageLoop::create();
+    ImageCodec::registerAll();
+    PaintDevice::createDefault();
+    UINativeWindow::setFactory([](UIWidget* owner) -> UINativeWindow* { return new OffscreenWindow(owner); });
+    const std::string folder = argc > 1 ? argv[1] : "..";
+    UITheme theme;
+    if (!theme.loadFromPath(String::fromUtf8((folder + "/white.style").c_str()))) {
+        std::printf("cannot load %s/white.style\n", folder.c_str());
+        return 1;
+    }
+    const UISkinImage& button = theme.skinImage(String(u"UIButton_Background"));
+    auto* window = new SkinnedWidget(nullptr, nullptr);
+    window->setFlag(UIWidget::kWindow, true);
+    window->resize(1920, 1080);
+    std::vector<UIWidget*> children;
+    for (int i = 0; i < 300; ++i) {
+        auto* child = new SkinnedWidget(window, &button);
+        child->setGeometry((i % 15) * 128, (i / 15) * 54, 120, 30);
+        child->show();
+        children.push_back(child);
+    }
+    window->show();
+    const double whole = medianMs([&] { window->update(); });
+    const double one = medianMs([&] { children[157]->update(); });
+    std::printf("1920 x 1080 window with 300 skinned children into its back buffer: %.2f ms (limit 40)\n",
+                whole);
+    std::printf("one 120 x 30 child: %.3f ms (limit 0.5)\n", one);
+    delete window;
+    PaintDevice::destroyAll();
+    MessageLoop::destroy();
+    return 0;
+}
