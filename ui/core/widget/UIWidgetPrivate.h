@@ -1,7 +1,9 @@
 #pragma once
 
+#include "foundation/containers/List.h"
 #include "foundation/geometry/Size.h"
 #include "foundation/text/String.h"
+#include "ui/core/input/HotKeyShortcut.h"
 #include "ui/core/layout/UIGridLayout.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
@@ -47,6 +49,8 @@ struct UIWidgetPrivate
     Size laidOutSize = Size(0, 0);
     Size laidOutHint = Size(0, 0);
     std::vector<std::unique_ptr<UIStyleEffect>> effects;
+    // Hot keys registered on the native window, in registration order.
+    List<HotKeyShortcut> shortcuts;
     // Set on a window while it paints.
     bool painting = false;
 };
