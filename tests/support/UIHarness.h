@@ -29,9 +29,10 @@ namespace testsupport {
 class UIHarness
 {
 public:
-    // Once per program: the message loop, the UI application with
-    // test.style and the real native windows. False when the theme or the
-    // input desktop is missing (nothing would reach the screen).
+    // In each test's set-up: the message loop, the UI application with
+    // test.style, its paint device and the real native windows, put back
+    // where other tests changed them. False when the theme or the input
+    // desktop is missing (nothing would reach the screen).
     static bool start();
     static bool isStarted();
 
@@ -70,7 +71,8 @@ public:
     // takes the focus, then types.
     static void typeAt(UIWidget* widget, const std::vector<int>& virtualKeys);
 
-    // The screen's colour at a point of the widget, as 0xRRGGBB.
+    // The screen's colour at a point of the widget, as 0xRRGGBB, after
+    // handling what waits (drawing reaches the screen then).
     static uint32_t screenPixel(const UIWidget* widget, const Point& at);
     // Writes the window's screen area as "<folder>/<name>.png" when
     // REELSTACK_SHOTS is set; false when not written.

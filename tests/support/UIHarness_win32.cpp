@@ -3,9 +3,11 @@
 #include "foundation/system/MessageLoop.h"
 #include "graphics/codecs/PngWriter.h"
 #include "graphics/image/Image.h"
+#include "graphics/paint/PaintDevice.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/native/UINativeWindowHost.h"
+#include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +52,20 @@ bool UIHarness::start()
         if (!desktop)
             return false;
         CloseDesktop(desktop);
-        MessageLoop::create();
-        if (!UIApplication::instance()->loadTheme(generatedskins::skinPath("test.style")))
-            return false;
-        g_started = true;
     }
-    // Widget tests with fakes may have replaced the factory in between.
+    // Tests run before may have ended the message loop, loaded another
+    // theme, replaced the factory or stopped the paint devices.
+    MessageLoop::create();
+    UIApplication* application = UIApplication::instance();
+    const String testStyle = generatedskins::skinPath("test.style");
+    if (!application->theme() || application->theme()->path() != testStyle) {
+        if (!application->loadTheme(testStyle))
+            return false;
+    }
     UINativeWindow::setFactory(&UINativeWindowHost::createFor);
+    if (!PaintDevice::current())
+        PaintDevice::createDefault();
+    g_started = true;
     return true;
 }
 
@@ -186,6 +195,9 @@ void UIHarness::typeAt(UIWidget* widget, const std::vector<int>& virtualKeys)
 
 uint32_t UIHarness::screenPixel(const UIWidget* widget, const Point& at)
 {
+    // Wine hands what was drawn to the X server while it handles messages.
+    GdiFlush();
+    pump();
     Point global = widget->mapToGlobal(at);
     HDC screen = GetDC(nullptr);
     COLORREF colour = GetPixel(screen, global.x, global.y);

@@ -3,7 +3,7 @@
 #include "foundation/hash/Crc32.h"
 #include "graphics/image/Image.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/native/UIWindowUtilities.h"
+#include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <windows.h>
@@ -259,7 +259,7 @@ void UINativeWindowHost::setWindowState(uint32_t states)
             ShowWindow(window, (m_flags & kShowInactive) ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     }
     if (states & kActiveState)
-        UIWindowUtilities::forceForeground(m_handle);
+        UIWindowUtils::forceForeground(m_handle);
 }
 
 uint32_t UINativeWindowHost::windowState() const
@@ -438,6 +438,12 @@ bool UINativeWindowHost::onPaint()
     PAINTSTRUCT paint;
     if (!BeginPaint(window, &paint))
         return false;
+    // The frame is already composed: uncovering a window copies it and
+    // paints no widget. A window not yet composed copies nothing.
+    Rect dirty(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top);
+    if (!dirty.isEmpty())
+        m_widget->copyToScreenNow(dirty);
     EndPaint(window, &paint);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "foundation/time/Time.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIContextMenuEvent.h"
+#include "ui/core/events/UIHotKeyEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/events/UIMoveEvent.h"
@@ -16,6 +17,7 @@
 #include "ui/core/native/UIClickTracker.h"
 #include "ui/core/native/UIHeldKeyTable.h"
 #include "ui/core/native/UIKeyTranslation.h"
+#include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetGuard.h"
@@ -116,6 +118,30 @@ int buttonOf(UINT message, uintptr_t wParam)
     }
 }
 
+bool isButtonDown(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A click anywhere, or the focus leaving, commits what is being composed.
+void completeComposition()
+{
+    UIInputMethod* inputMethod = UIInputMethod::instance();
+    if (inputMethod->isActive())
+        inputMethod->end(true);
+}
+
 bool isCharacterMessage(UINT message)
 {
     return message == WM_CHAR || message == WM_IME_CHAR;
@@ -154,6 +180,8 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
     // stored, and must find it all the same.
     if (!m_handle)
         m_handle = window;
+    if (isButtonDown(message))
+        completeComposition();
     if (message == taskbarButtonCreatedMessage() && message != 0) {
         m_widget->setFlag(UIWidget::kTaskbarButton, true);
         return 0;
@@ -210,6 +238,12 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
         return 0;
+    case WM_IME_STARTCOMPOSITION:
+        placeCompositionWindow();
+        return defaultResult(message, wParam, lParam);
+    case WM_IME_ENDCOMPOSITION:
+        completeComposition();
+        return defaultResult(message, wParam, lParam);
     case WM_SYSCOMMAND:
         return onSysCommand(wParam) ? defaultResult(message, wParam, lParam) : 0;
     case WM_MOUSEMOVE:
@@ -234,7 +268,7 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
         onCaptureChanged();
         return 0;
     case WM_HOTKEY:
-        post(new UIValueEvent(kHotKeyEvent, static_cast<int>(wParam)), m_widget);
+        post(new UIHotKeyEvent(static_cast<int>(wParam)), m_widget);
         return defaultResult(message, wParam, lParam);
     case kShowOrExternalMessage:
         onExternal(lParam);
@@ -436,8 +470,17 @@ void UINativeWindowHost::onSetFocus()
         last->setFocus();
 }
 
+void UINativeWindowHost::placeCompositionWindow()
+{
+    UIWidget* focus = UIWidget::focusWidget();
+    UIInputMethod* inputMethod = UIInputMethod::instance();
+    if (focus && focus->window() == m_widget && inputMethod->widget() == focus)
+        inputMethod->updateCompositionWindow();
+}
+
 void UINativeWindowHost::onKillFocus()
 {
+    completeComposition();
     heldKeys().clear();
     if (UIWidget* grab = UIWidget::grabWidget()) {
         grab->setFlag(UIWidget::kMouseDown, false);

@@ -48,6 +48,9 @@ UIWidget::UIWidget(UIWidget* parent, uint32_t windowFlags) : d(std::make_unique<
 
 UIWidget::~UIWidget()
 {
+    // While the native window still exists, so the combinations are free for
+    // other windows at once.
+    unregisterAllShortcuts();
     destroy();
     releaseGrab();
     clearFocus();

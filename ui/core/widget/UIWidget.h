@@ -9,8 +9,10 @@
 #include "foundation/signals/SignalReceiver.h"
 #include "foundation/system/EventReceiver.h"
 #include "foundation/text/String.h"
+#include "graphics/paint/FontDesc.h"
 #include "graphics/paint/UIMargins.h"
 #include "ui/core/events/UITimerClient.h"
+#include "ui/core/input/HotKeyShortcut.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIWidgetGuard.h"
@@ -313,6 +315,13 @@ public:
     bool focusNext();
     bool focusPrevious();
 
+    // System-wide hot keys on the widget's native window. Registering fails
+    // for a widget without one, an invalid shortcut, an id already registered
+    // here or a combination the system refuses.
+    bool registerShortcut(const HotKeyShortcut& shortcut);
+    void unregisterShortcut(int id);
+    const List<HotKeyShortcut>& shortcuts() const;
+
     void setDragDropFlags(uint32_t flags);
     uint32_t dragDropFlags() const;
 
@@ -335,6 +344,9 @@ public:
     virtual void enable();
     virtual void disable();
     virtual Rect inputCursorRect() const { return Rect(); }
+    // The font text is typed in; the toolkit's default unless the widget has
+    // its own.
+    virtual FontDesc font() const { return FontDesc(); }
     virtual String toolTip(const Point&) const { return toolTipText(); }
     virtual void setStyleName(const String& name);
 
@@ -381,6 +393,7 @@ private:
     static UIWidget*& resizingWidget();
 
     void ensureNativeWindow();
+    void unregisterAllShortcuts();
     void leaveParentAndDeleteChildren();
     void setEnabledFlag(bool on);
     void setVisibleFlag(bool on);

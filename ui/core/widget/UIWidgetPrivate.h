@@ -1,9 +1,11 @@
 #pragma once
 
+#include "foundation/containers/List.h"
 #include "foundation/geometry/Size.h"
 #include "foundation/system/EventLoop.h"
 #include "foundation/text/String.h"
 #include "graphics/paint/BitmapSurface.h"
+#include "ui/core/input/HotKeyShortcut.h"
 #include "ui/core/layout/UIGridLayout.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
@@ -53,6 +55,8 @@ struct UIWidgetPrivate
     // its first composition).
     std::unique_ptr<BitmapSurface> surface;
     std::unique_ptr<BitmapSurface> frame;
+    // Hot keys registered on the native window, in registration order.
+    List<HotKeyShortcut> shortcuts;
     // Set on a window while it paints.
     bool painting = false;
     // The title without the suffix, to set again when the suffix changes.

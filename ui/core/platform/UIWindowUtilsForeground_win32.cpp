@@ -1,4 +1,5 @@
-#include "ui/core/native/UIWindowUtilities.h"
+// Bringing a window to the foreground against the system's foreground lock.
+#include "ui/core/platform/UIWindowUtils.h"
 
 #include <windows.h>
 
@@ -27,12 +28,7 @@ bool bringToFrontWithoutLock(HWND window)
 
 } // namespace
 
-bool UIWindowUtilities::isWindow(void* window)
-{
-    return window && IsWindow(static_cast<HWND>(window));
-}
-
-bool UIWindowUtilities::forceForeground(void* handle)
+bool UIWindowUtils::forceForeground(void* handle)
 {
     if (!isWindow(handle))
         return false;
