@@ -64,18 +64,6 @@ uint32_t UIKeyTranslation::compactModifiers(uint32_t full)
     return compact;
 }
 
-uint32_t UIKeyTranslation::compactFromKeyState(KeyStateReader keyState)
-{
-    uint32_t compact = 0;
-    if (keyState(kShiftKey) < 0)
-        compact |= kShift;
-    if (keyState(kControlKey) < 0)
-        compact |= kControl;
-    if (keyState(kAltKey) < 0)
-        compact |= kAlt;
-    return compact;
-}
-
 uint32_t UIKeyTranslation::entryModifiers(uint32_t compact, int virtualKey)
 {
     if (isOneOf(virtualKey, {16, 160, 161}))
@@ -146,4 +134,17 @@ uint32_t UIKeyTranslation::mouseButtonFlags(uint32_t keyStateWord)
     if (keyStateWord & 0x40)
         flags |= 16;
     return flags;
+}
+
+uint32_t UIKeyTranslation::mouseModifiers(uint32_t keyStateWord, bool altDown)
+{
+    // MK_SHIFT 0x4, MK_CONTROL 0x8.
+    uint32_t compact = 0;
+    if (keyStateWord & 0x4)
+        compact |= kShift;
+    if (keyStateWord & 0x8)
+        compact |= kControl;
+    if (altDown)
+        compact |= kAlt;
+    return compact;
 }

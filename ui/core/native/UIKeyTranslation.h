@@ -39,9 +39,6 @@ public:
     // lParam (only its extended-key bit is kept).
     static uint32_t fullModifiers(KeyStateReader keyState, uint32_t lParam);
     static uint32_t compactModifiers(uint32_t fullModifiers);
-    // Compact modifiers from the three summary keys; a key counts as down
-    // when its state is negative.
-    static uint32_t compactFromKeyState(KeyStateReader keyState);
     // The modifiers a held-key entry stores: a modifier key's own bit is
     // flipped, so its press does not count itself.
     static uint32_t entryModifiers(uint32_t compact, int virtualKey);
@@ -66,6 +63,10 @@ public:
     // 1 horizontal left, 2 horizontal right, 3 vertical toward the user,
     // 4 vertical away from the user.
     static int wheelDirection(bool horizontal, int delta);
+    // Compact modifiers of a mouse or wheel message: Shift and Ctrl from its
+    // key-state word, which holds their state when the message was made;
+    // Alt, which the word lacks, as the caller read it.
+    static uint32_t mouseModifiers(uint32_t keyStateWord, bool altDown);
     // Button-state flags from the key-state word of a mouse message.
     static uint32_t mouseButtonFlags(uint32_t keyStateWord);
 };

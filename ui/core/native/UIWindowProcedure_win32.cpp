@@ -66,6 +66,13 @@ uint32_t mapScanCode(uint32_t scanCode)
     return MapVirtualKeyW(MapVirtualKeyW(scanCode, MAPVK_VSC_TO_VK), MAPVK_VK_TO_CHAR);
 }
 
+// Each key-state query is a trip to the system here: Shift and Ctrl come
+// from the message itself.
+uint32_t mouseModifiers(uintptr_t wParam)
+{
+    return UIKeyTranslation::mouseModifiers(LOWORD(wParam), GetKeyState(VK_MENU) < 0);
+}
+
 Point messagePoint(intptr_t lParam)
 {
     return Point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -321,7 +328,7 @@ void UINativeWindowHost::onButtonDown(uint32_t message, uintptr_t wParam, intptr
     if (!acceptsInput(target, UIWidget::kIgnoresMouse))
         return;
     int button = buttonOf(message, wParam);
-    uint32_t modifiers = UIKeyTranslation::compactFromKeyState(keyState);
+    uint32_t modifiers = mouseModifiers(wParam);
     int type = kMousePressEvent;
     if (target->testFlag(UIWidget::kWantsDoubleClicks) && (button == 1 || button == 2) &&
         clickTracker().press(target, Time::tickCountMs(), position, button))
@@ -344,7 +351,7 @@ void UINativeWindowHost::onButtonUp(uint32_t message, uintptr_t wParam, intptr_t
     if (!acceptsInput(target, UIWidget::kIgnoresMouse))
         return;
     int button = buttonOf(message, wParam);
-    uint32_t modifiers = UIKeyTranslation::compactFromKeyState(keyState);
+    uint32_t modifiers = mouseModifiers(wParam);
     post(new UIMouseEvent(kMouseReleaseEvent, buttons, static_cast<uint32_t>(button), position, modifiers),
          target);
     if (button == 2 && target->rect().contains(position)) {
@@ -373,7 +380,7 @@ bool UINativeWindowHost::onMouseMove(uintptr_t wParam, intptr_t lParam)
     if (target->testFlag(UIWidget::kHoverTracking) && !target->isTimerActive(UIWidget::kHoverTimerId))
         target->startTimer(UIWidget::kHoverTimerId, kHoverTimerInterval);
     uint32_t buttons = UIKeyTranslation::mouseButtonFlags(static_cast<uint32_t>(wParam));
-    uint32_t modifiers = UIKeyTranslation::compactFromKeyState(keyState);
+    uint32_t modifiers = mouseModifiers(wParam);
     post(new UIMouseEvent(kMouseMoveEvent, buttons, 0, position, modifiers), target);
     return true;
 }
@@ -388,7 +395,7 @@ void UINativeWindowHost::onWheel(bool horizontal, uintptr_t wParam, intptr_t lPa
         return;
     Point position = target->mapFromWindow(inWindow);
     int delta = GET_WHEEL_DELTA_WPARAM(wParam);
-    uint32_t modifiers = UIKeyTranslation::compactFromKeyState(keyState);
+    uint32_t modifiers = mouseModifiers(wParam);
     post(new UIWheelEvent(position, delta, modifiers, UIKeyTranslation::wheelDirection(horizontal, delta)),
          target);
 }

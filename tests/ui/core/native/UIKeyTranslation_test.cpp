@@ -70,9 +70,6 @@ TEST(UIKeyTranslation, ModifierWordsFromKeyStates)
         EXPECT_EQ(full, c.full);
         EXPECT_EQ(UIKeyTranslation::compactModifiers(full), c.compact);
     }
-    g_down = {16, 18};
-    EXPECT_EQ(UIKeyTranslation::compactFromKeyState(fakeKeyState),
-              UIKeyTranslation::kShift | UIKeyTranslation::kAlt);
     g_down.clear();
     g_toggled.clear();
 }
@@ -172,6 +169,18 @@ TEST(UIKeyTranslation, WheelDirectionsAndButtons)
                                {0x40, 16}, {0x4 | 0x8, 0}, {0x73, 31}};
     for (const Buttons& b : buttons)
         EXPECT_EQ(UIKeyTranslation::mouseButtonFlags(b.word), b.flags) << b.word;
+
+    struct Modifiers
+    {
+        uint32_t word;
+        bool alt;
+        uint32_t compact;
+    };
+    // Buttons in the word are not modifiers.
+    const Modifiers modifiers[] = {
+        {0x4, false, 1}, {0x8, false, 2}, {0x1 | 0x2 | 0x10, true, 4}, {0xC, true, 7}};
+    for (const Modifiers& m : modifiers)
+        EXPECT_EQ(UIKeyTranslation::mouseModifiers(m.word, m.alt), m.compact) << m.word;
 }
 
 TEST(UIHeldKeyTable, HoldsSixtyFourKeysAndKeepsTheRemovedText)
