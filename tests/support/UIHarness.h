@@ -34,9 +34,8 @@ public:
     // where other tests changed them. False when the theme or the input
     // desktop is missing (nothing would reach the screen).
     static bool start();
-    static bool isStarted();
 
-    // A frameless top-level window whose client area is at (x, y) with the
+    // A frameless, topmost window whose client area is at (x, y) with the
     // size given, shown and brought to the foreground, with its layout off.
     // With window null a plain widget is made; else the given widget is
     // turned into a window (before its setStyleName ran).
@@ -58,6 +57,7 @@ public:
     static void postMouse(UIWidget* widget, uint32_t message, const Point& at, uintptr_t keyState = 0);
     // Left button down and up at the point.
     static void click(UIWidget* widget, const Point& at);
+    // Also puts the system cursor there.
     static void moveMouse(UIWidget* widget, const Point& at);
     // One notch; the point goes in screen coordinates as the system sends.
     static void wheel(UIWidget* widget, const Point& at, bool horizontal, int delta);

@@ -19,7 +19,7 @@ namespace testsupport {
 
 namespace {
 
-bool g_started = false;
+bool g_desktopChecked = false;
 
 HWND windowOf(const UIWidget* widget)
 {
@@ -47,11 +47,13 @@ void sendKey(int virtualKey, bool up)
 
 bool UIHarness::start()
 {
-    if (!g_started) {
+    // Without the input desktop nothing drawn reaches the screen.
+    if (!g_desktopChecked) {
         HDESK desktop = OpenInputDesktop(0, FALSE, GENERIC_READ);
         if (!desktop)
             return false;
         CloseDesktop(desktop);
+        g_desktopChecked = true;
     }
     // Tests run before may have ended the message loop, loaded another
     // theme, replaced the factory or stopped the paint devices.
@@ -65,13 +67,7 @@ bool UIHarness::start()
     UINativeWindow::setFactory(&UINativeWindowHost::createFor);
     if (!PaintDevice::current())
         PaintDevice::createDefault();
-    g_started = true;
     return true;
-}
-
-bool UIHarness::isStarted()
-{
-    return g_started;
 }
 
 UIWidget* UIHarness::openWindow(UIWidget* window, int x, int y, int width, int height)
@@ -79,7 +75,9 @@ UIWidget* UIHarness::openWindow(UIWidget* window, int x, int y, int width, int h
     if (!window)
         window = new UIWidget(nullptr);
     window->setFlag(UIWidget::kWindow, true);
+    // Above the windows of other test programs sharing the display.
     window->setWindowFlag(UINativeWindow::kFrameless, true);
+    window->setWindowFlag(UINativeWindow::kTopmost, true);
     if (window->styleName().isEmpty())
         window->setStyleName(String(u"UIWindow"));
     window->setLayoutEnabled(false);
@@ -152,8 +150,11 @@ void UIHarness::click(UIWidget* widget, const Point& at)
     postMouse(widget, WM_LBUTTONUP, at, 0);
 }
 
+// The system cursor goes there too: hover tracking asks where it is.
 void UIHarness::moveMouse(UIWidget* widget, const Point& at)
 {
+    Point global = widget->mapToGlobal(at);
+    SetCursorPos(global.x, global.y);
     postMouse(widget, WM_MOUSEMOVE, at, 0);
 }
 
