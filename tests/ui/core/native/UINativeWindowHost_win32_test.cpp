@@ -8,6 +8,7 @@
 #include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIWidget.h"
+#include "ui/core/widget/UIWidgetGuard.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -319,4 +320,53 @@ TEST_F(NativeHostTest, FocusComesBackToTheWidgetThatHadIt)
     SendMessageW(hwnd(window), WM_SETFOCUS, 0, 0);
     EXPECT_EQ(UIWidget::focusWidget(), nullptr);
     UIHarness::closeWindow(window);
+}
+
+TEST_F(NativeHostTest, ForceForegroundPutsTheLockTimeOutBack)
+{
+    DWORD before = 0;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &before, 0));
+    UIWidget* other = UIHarness::openWindow(nullptr, 300, 10, 50, 50);
+    auto window = makeWindow(512);
+    window->setGeometry(10, 10, 50, 50);
+    window->show();
+    ASSERT_TRUE(UIHarness::activate(other));
+    window->setWindowState(UINativeWindow::kActiveState);
+    EXPECT_EQ(GetForegroundWindow(), hwnd(window.get()));
+    DWORD after = 1;
+    SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &after, 0);
+    EXPECT_EQ(after, before);
+    UIHarness::closeWindow(other);
+}
+
+TEST_F(NativeHostTest, AHandlerThatDeletesTheWindowEndsTheMessage)
+{
+    struct Deleter : SignalReceiver
+    {
+        UIWidget* window = nullptr;
+        void deleteWindow() { delete window; }
+    };
+    struct Case
+    {
+        Signal UIWidget::*signal;
+        UINT message;
+        WPARAM wParam;
+    };
+    // The close, the move of a window position change and a key press.
+    const Case cases[] = {{&UIWidget::closeRequested, WM_CLOSE, 0},
+                          {&UIWidget::moved, 0, 0},
+                          {&UIWidget::keyPressed, WM_KEYDOWN, VK_F5}};
+    for (const Case& c : cases) {
+        Deleter deleter;
+        deleter.window = UIHarness::openWindow(nullptr, 10, 10, 50, 50);
+        UIWidgetGuard guard(deleter.window);
+        HWND handle = hwnd(deleter.window);
+        (deleter.window->*c.signal).connect(&deleter, &Deleter::deleteWindow);
+        if (c.message)
+            SendMessageW(handle, c.message, c.wParam, 0);
+        else
+            SetWindowPos(handle, nullptr, 30, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        EXPECT_FALSE(guard.isAlive());
+        EXPECT_FALSE(IsWindow(handle));
+    }
 }
