@@ -183,10 +183,6 @@ intptr_t UINativeWindowHost::defaultResult(uint32_t message, uintptr_t wParam, i
 
 intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    // Messages sent while CreateWindowExW runs come before the handle is
-    // stored, and must find it all the same.
-    if (!m_handle)
-        m_handle = window;
     if (isButtonDown(message))
         completeComposition();
     if (message == taskbarButtonCreatedMessage() && message != 0) {

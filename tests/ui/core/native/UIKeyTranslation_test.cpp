@@ -102,12 +102,6 @@ TEST(UIKeyTranslation, KeyClassesAndEntryModifiers)
         EXPECT_EQ(UIKeyTranslation::isModifierKey(c.key), c.modifier) << c.key;
         EXPECT_EQ(UIKeyTranslation::alwaysSendsRelease(c.key), c.alwaysReleased) << c.key;
     }
-    for (int key : {9, 13, 27, 32, 115})
-        EXPECT_TRUE(UIKeyTranslation::isSystemAltKey(key)) << key;
-    EXPECT_FALSE(UIKeyTranslation::isSystemAltKey(116));
-    EXPECT_TRUE(UIKeyTranslation::isIgnoredKey(229));
-    EXPECT_TRUE(UIKeyTranslation::isIgnoredKey(255));
-    EXPECT_FALSE(UIKeyTranslation::isIgnoredKey(65));
 }
 
 TEST(UIKeyTranslation, CharacterText)
