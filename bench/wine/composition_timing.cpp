@@ -42,11 +42,14 @@ class OffscreenWindow : public UINativeWindow
 {
 public:
     explicit OffscreenWindow(UIWidget* owner) : m_owner(owner) {}
+    void create() override {}
     void* handle() const override { return nullptr; }
     Rect frameMargins() const override { return Rect(0, 0, 0, 0); }
+    Rect frameGeometry() const override { return Rect(); }
     bool isVisible() const override { return m_visible; }
     void setVisible(bool on, bool, bool) override { m_visible = on; }
     void setEnabled(bool) override {}
+    bool isEnabled() const override { return true; }
     void move(int, int) override {}
     void resize(int width, int height) override
     {
@@ -54,9 +57,23 @@ public:
         MessageLoop::instance()->sendEvent(&event, m_owner);
     }
     void setFocus(bool) override {}
+    bool hasFocus() const override { return false; }
+    void setWindowState(uint32_t) override {}
     uint32_t windowState() const override { return 0; }
-    uint32_t flags() const override { return 0; }
-    void setFlags(uint32_t) override {}
+    void setWindowFlag(uint32_t, bool) override {}
+    void setWindowFlags(uint32_t) override {}
+    uint32_t windowFlags() const override { return 0; }
+    void setAuxFlag(bool) override {}
+    bool auxFlag() const override { return false; }
+    void setBlocked(bool) override {}
+    void setOpacity(float) override {}
+    float opacity() const override { return 1.0f; }
+    void flash(int) override {}
+    void setTitle(const String&) override {}
+    String title() const override { return String(); }
+    void setTitleSuffix(const String&) override {}
+    String titleSuffix() const override { return String(); }
+    void invalidate() override {}
 
 private:
     UIWidget* m_owner;

@@ -8,6 +8,7 @@
 #include "ui/core/events/UIMoveEvent.h"
 #include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/input/UICursorHost.h"
+#include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
@@ -101,10 +102,12 @@ void UIWidget::dispatchByType(UIEvent* event)
             d->contextMenu->popup(static_cast<UIContextMenuEvent*>(event)->globalPos());
         return;
     case kFocusInEvent:
+        UIInputMethod::instance()->focusChanged(this, true);
         deliver(&UIWidget::focusInEvent, focusedIn, event);
         return;
     case kFocusOutEvent:
         m_flags &= ~kKeyDown;
+        UIInputMethod::instance()->focusChanged(this, false);
         deliver(&UIWidget::focusOutEvent, focusedOut, event);
         return;
     case kHotKeyEvent:
@@ -276,7 +279,7 @@ void UIWidget::dispatchKeyPress(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyPressEvent, previewer->keyPressed, event) || !guard.isAlive())
             return;
     }
@@ -290,7 +293,7 @@ void UIWidget::dispatchKeyRelease(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyReleaseEvent, previewer->keyReleased, event) || !guard.isAlive())
             return;
     }
