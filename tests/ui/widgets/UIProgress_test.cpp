@@ -66,10 +66,6 @@ TEST_F(UIProgressTest, ValuesClampButARangeChangeDoesNot)
     EXPECT_EQ(42, progress->value()) << "the stored value stays";
     EXPECT_EQ(1.0, progress->fraction()) << "drawn clamped";
     EXPECT_EQ(Rect(2, 2, 196, 16), progress->chunkRect());
-    progress->setToMinimum();
-    EXPECT_EQ(0, progress->value());
-    progress->setToMaximum();
-    EXPECT_EQ(10, progress->value());
 }
 
 TEST_F(UIProgressTest, TextReplacesEveryCaretWithTheValue)
@@ -77,19 +73,4 @@ TEST_F(UIProgressTest, TextReplacesEveryCaretWithTheValue)
     UIProgress* progress = bar(200, 20);
     progress->setValue(50);
     EXPECT_EQ("50%", utf8(progress->text()));
-    progress->setTextFormat(String(u"^ of ^"));
-    EXPECT_EQ("50 of 50", utf8(progress->text()));
-}
-
-TEST_F(UIProgressTest, SizeHintAndPolicyFollowTheOrientation)
-{
-    UIProgress* progress = bar(200, 20);
-    progress->setStyleProperty(String(u"thickness"), String(u"16"));
-    EXPECT_EQ(Size(50, 16), progress->sizeHint());
-    EXPECT_EQ(UISizePolicy::kPreferred, progress->sizePolicy().horizontal);
-    progress->setOrientation(1);
-    progress->setMinimumHeight(80);
-    EXPECT_EQ(Size(16, 80), progress->sizeHint());
-    EXPECT_EQ(UISizePolicy::kFixed, progress->sizePolicy().horizontal);
-    EXPECT_EQ(UISizePolicy::kPreferred, progress->sizePolicy().vertical);
 }

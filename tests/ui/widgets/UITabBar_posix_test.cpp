@@ -72,9 +72,6 @@ TEST_F(UITabBarTest, TabWidthsByStyle)
         bar->setTabStyle(row.style);
         EXPECT_EQ(row.width, bar->tabWidth(*bar->tab(row.index))) << row.style << " " << row.index;
     }
-    bar->setTabText(1, text("ab"));
-    bar->setTabStyle(2);
-    EXPECT_EQ(24 + 16 + 6 + 2 * w, bar->tabWidth(*bar->tab(1)));
 }
 
 TEST_F(UITabBarTest, StripIsAsWideAsTheVisibleTabsAndCentred)
@@ -92,8 +89,6 @@ TEST_F(UITabBarTest, StripIsAsWideAsTheVisibleTabsAndCentred)
     EXPECT_EQ(Rect(left, 0, 24 + 2 * w, bar->sizeHint().height), bar->tabRect(0));
     EXPECT_TRUE(bar->tabRect(1).isEmpty());
     EXPECT_EQ(left + 24 + 2 * w + 1, bar->tabRect(2).x);
-    EXPECT_EQ(2, bar->indexAt(Point(bar->tabRect(2).x, 5)));
-    EXPECT_EQ(-1, bar->indexAt(Point(left - 1, 5)));
 }
 
 TEST_F(UITabBarTest, EachTabDrawsItsSliceOfTheSkin)
@@ -125,29 +120,6 @@ TEST_F(UITabBarTest, EachTabDrawsItsSliceOfTheSkin)
         }
         delete bar;
     }
-}
-
-TEST_F(UITabBarTest, FramesByState)
-{
-    UITabBar* bar = tabs({"a", "b", "c"});
-    bar->setTabSelectable(2, false);
-    bar->layoutTabs();
-    EXPECT_EQ(UITabBar::kCurrentFrame, bar->tabFrame(0));
-    EXPECT_EQ(UITabBar::kNormalFrame, bar->tabFrame(1));
-    mouse(bar, kMouseMoveEvent, bar->tabRect(1).center().x, 5);
-    EXPECT_EQ(1, bar->hoveredIndex());
-    EXPECT_EQ(UITabBar::kHoveredFrame, bar->tabFrame(1));
-    mouse(bar, kMousePressEvent, bar->tabRect(1).center().x, 5);
-    EXPECT_EQ(UITabBar::kPressedFrame, bar->tabFrame(1));
-    mouse(bar, kMouseMoveEvent, bar->tabRect(0).center().x, 5);
-    EXPECT_EQ(UITabBar::kCurrentFrame, bar->tabFrame(0)) << "current wins over hovered and pressed";
-    mouse(bar, kMouseReleaseEvent, bar->tabRect(0).center().x, 5);
-    bar->setTabEnabled(1, false);
-    EXPECT_EQ(UITabBar::kDisabledFrame, bar->tabFrame(1));
-    bar->setEnabled(false);
-    EXPECT_EQ(UITabBar::kDisabledFrame, bar->tabFrame(0));
-    send(bar, UIMouseEvent(kMouseLeaveEvent, 0, 0, Point(-1, -1), 0));
-    EXPECT_EQ(-1, bar->hoveredIndex());
 }
 
 TEST_F(UITabBarTest, CurrentTabFollowsClicksAndRemovals)
@@ -190,15 +162,4 @@ TEST_F(UITabBarTest, CurrentTabFollowsClicksAndRemovals)
     bar->removeTab(0);
     EXPECT_EQ(-1, bar->currentIndex());
     EXPECT_EQ("c0 k2 c3 k3 k3 c0 c-1 k0 c0 k0 c-1 ", log.log);
-}
-
-TEST_F(UITabBarTest, ToolTipsOnlyForEnabledTabs)
-{
-    UITabBar* bar = tabs({"a", "b"});
-    bar->setTabToolTip(0, text("first"));
-    bar->setTabToolTip(1, text("second"));
-    bar->setTabEnabled(1, false);
-    bar->layoutTabs();
-    EXPECT_EQ("first", testsupport::utf8(bar->toolTip(bar->tabRect(0).center())));
-    EXPECT_EQ("", testsupport::utf8(bar->toolTip(bar->tabRect(1).center())));
 }

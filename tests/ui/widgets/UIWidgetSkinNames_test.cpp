@@ -68,26 +68,3 @@ TEST(WidgetSkinNames, TestSkinHasEveryNameTheWidgetsRead)
 {
     checkSkin("test.style");
 }
-
-// Skins drawn in several states need a frame for each.
-TEST(WidgetSkinNames, StateSkinsHaveAFramePerState)
-{
-    struct Row
-    {
-        const char16_t* skin;
-        int frames;
-    };
-    const Row rows[] = {{u"UITabBar_ItemBackground", 5},
-                        {u"UITabBar_Separator", 2},
-                        {u"UISlider_Handle", 4},
-                        {u"UISlider_HorizontalBackground", 4},
-                        {u"UIScrollBar_VerticalThumbBackground", 4},
-                        {u"UIScrollBar_ArrowDown", 4}};
-    for (const char* file : {"white.style", "test.style"}) {
-        UITheme theme;
-        ASSERT_TRUE(theme.loadFromPath(skinPath(file))) << file;
-        for (const Row& row : rows)
-            EXPECT_GE(theme.skinImage(String(row.skin)).frameCount(), row.frames)
-                << file << " " << utf8(String(row.skin));
-    }
-}
