@@ -262,6 +262,9 @@ bool UIWidget::applyResize(UIResizeEvent* event)
     if (Size(width, height) == event->oldSize())
         return false;
     fitSurfaces();
+    // A layered window shows its last image at the new size.
+    if (isWindow() && d->native && !d->native->layeredImage().isNull())
+        d->native->updateLayered(d->native->layeredImage());
     return deliver(&UIWidget::resizeEvent, resized, event);
 }
 
