@@ -23,7 +23,7 @@ class SkinBox : public UIWidget
 {
 public:
     SkinBox(UIWidget* parent, const UISkinImage* skin, int frame)
-        : UIWidget(parent), m_skin(skin), frame(frame)
+        : UIWidget(parent), frame(frame), m_skin(skin)
     {
         setStyleName(String(u"UITest"));
         setLayoutEnabled(false);
