@@ -107,7 +107,7 @@ TEST_F(Composition, EachPixelOfTheFrameComesFromTheWidgetThatShowsThere)
     hidden->hide();
     box(base, 2, Rect(150, 100, 60, 60))->setFlag(UIWidget::kWindow, true);
     SkinBox* parent = box(base, 1, Rect(250, 10, 100, 50));
-    box(parent, 2, Rect(0, 0, 150, 20));
+    box(box(parent, 2, Rect(0, 0, 150, 20)), 3, Rect(80, 0, 60, 20));
     box(parent, 3, Rect(60, 25, 100, 20));
     top->update();
     const struct
@@ -120,8 +120,10 @@ TEST_F(Composition, EachPixelOfTheFrameComesFromTheWidgetThatShowsThere)
                  {Point(160, 20), 0, "a hidden child is not painted"},
                  {Point(170, 30), 0, "nor its children"},
                  {Point(170, 120), 0, "a child window is not painted into its parent's frame"},
-                 {Point(340, 15), 2, "a wide child at its parent's origin"},
-                 {Point(360, 15), 0, "stops at its parent's edge"},
+                 {Point(260, 25), 2, "a wide child at its parent's origin"},
+                 {Point(360, 25), 0, "stops at its parent's edge"},
+                 {Point(340, 15), 3, "its child"},
+                 {Point(360, 15), 0, "stops at its grandparent's edge"},
                  {Point(340, 40), 3, "a child placed inside its parent"},
                  {Point(355, 40), 0, "stops at its parent's edge too"}};
     for (const auto& c : cases) {
