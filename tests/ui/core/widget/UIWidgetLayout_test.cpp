@@ -142,6 +142,7 @@ TEST_F(LayoutTest, AWindowGrowsToItsContentNeverShrinksAndAnUnchangedRelayoutMov
     EXPECT_EQ(win->size(), Size(600, 350)) << "never shrinks";
     EXPECT_EQ(a->size(), Size(10, 10));
     EXPECT_FALSE(a->relayout()) << "climbs to the window, which has not changed";
+    EXPECT_FALSE(HintWidget(nullptr, Size(5, 5)).relayout()) << "neither a window nor a child";
 }
 
 TEST_F(LayoutTest, WithUpdatesOffManyRequestsGiveOneRelayoutAndOnePaint)
