@@ -234,8 +234,9 @@ void UIWidget::dispatchResize(UIResizeEvent* event)
         resizing = this;
     UIWidgetGuard guard(this);
     bool recorded = resizing == this;
-    if (applyResize(event) && recorded)
-        relayout();
+    // A resize that moves nothing else still shows the widget at its new size.
+    if (applyResize(event) && recorded && guard.isAlive() && !relayout() && guard.isAlive())
+        update();
     if (guard.isAlive() && resizing == this)
         resizing = nullptr;
 }
