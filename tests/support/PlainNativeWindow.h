@@ -69,6 +69,8 @@ public:
     void setTitleSuffix(const String&) override {}
     String titleSuffix() const override { return String(); }
     void invalidate() override {}
+    void updateLayered(const Image&) override {}
+    Image layeredImage() const override { return Image(); }
 
 private:
     HWND m_window;

@@ -73,6 +73,8 @@ public:
     void setTitleSuffix(const String& suffix) override { m_suffix = suffix; }
     String titleSuffix() const override { return m_suffix; }
     void invalidate() override {}
+    void updateLayered(const Image&) override {}
+    Image layeredImage() const override { return Image(); }
 
     Rect margins = Rect(0, 0, 0, 0);
     bool visible = false;

@@ -55,6 +55,8 @@ public:
     void setTitleSuffix(const String& suffix) override { m_titleSuffix = suffix; }
     String titleSuffix() const override { return m_titleSuffix; }
     void invalidate() override;
+    void updateLayered(const Image& image) override;
+    Image layeredImage() const override { return m_layeredImage; }
 
     const String& className() const { return m_className; }
     int blockCount() const { return m_blockCount; }
@@ -115,4 +117,5 @@ private:
     int m_blockCount = 0;
     bool m_auxFlag = false;
     String m_titleSuffix;
+    Image m_layeredImage;
 };

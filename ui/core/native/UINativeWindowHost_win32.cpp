@@ -1,7 +1,6 @@
 #include "ui/core/native/UINativeWindowHost.h"
 
 #include "foundation/hash/Crc32.h"
-#include "graphics/image/Image.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
@@ -446,4 +445,41 @@ bool UINativeWindowHost::onPaint()
         m_widget->copyToScreenNow(dirty);
     EndPaint(window, &paint);
     return true;
+}
+
+void UINativeWindowHost::updateLayered(const Image& image)
+{
+    if (!m_handle)
+        return;
+    HWND window = hwnd(m_handle);
+    LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    if (image.isNull()) {
+        m_layeredImage = Image();
+        if (m_opacity == 1.0f)
+            SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+        return;
+    }
+    if (!(exStyle & WS_EX_LAYERED))
+        SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    Rect frame = frameGeometry();
+    bool current = image.bits() == m_layeredImage.bits() && image.size() == frame.size();
+    if (!current) {
+        // A copy even at the same size: premultiplying works in place and
+        // must not change the caller's image.
+        m_layeredImage = image.scaled(frame.width, frame.height, Image::kCubic);
+        m_layeredImage.setPremultiplied(true);
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = m_layeredImage.toBitmapHandle();
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    POINT destination = {frame.x, frame.y};
+    SIZE size = {frame.width, frame.height};
+    POINT source = {0, 0};
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(window, nullptr, &destination, &size, memory, &source, 0, &blend, ULW_ALPHA);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }

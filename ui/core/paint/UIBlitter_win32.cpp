@@ -59,9 +59,19 @@ bool UIBlitter::invertOnScreen(void* windowHandle, const Rect& rect, const Rect&
 
 bool UIBlitter::isInputDesktopUnavailable()
 {
+    // Asking costs a trip to the window server, too much for every blink of
+    // a text cursor; the answer is kept briefly, since a copy made just after
+    // the desktop was locked only fails.
+    constexpr ULONGLONG kKeptMs = 250;
+    static ULONGLONG askedAt = 0;
+    static bool unavailable = false;
+    const ULONGLONG now = GetTickCount64();
+    if (askedAt != 0 && now - askedAt < kKeptMs)
+        return unavailable;
+    askedAt = now;
     HDESK desktop = OpenInputDesktop(0, FALSE, DESKTOP_READOBJECTS);
-    if (!desktop)
-        return true;
-    CloseDesktop(desktop);
-    return false;
+    unavailable = desktop == nullptr;
+    if (desktop)
+        CloseDesktop(desktop);
+    return unavailable;
 }

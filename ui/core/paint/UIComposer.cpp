@@ -82,11 +82,14 @@ bool UIComposer::paintChildren(UIWidget* widget)
 
 void UIComposer::paintOverlays(const UIWidget* widget, PaintTarget* target, const Rect& area)
 {
-    if (!target || area.isEmpty())
+    // A frame whose pixels could not be had, or had at a smaller size, is
+    // drawn over only where it has pixels.
+    const Rect inside = target && target->bits() ? area.intersected(target->rect()) : Rect();
+    if (inside.isEmpty())
         return;
     for (const std::unique_ptr<UIStyleEffect>& effect : widget->d->effects) {
         if (effect->isEnabled())
-            effect->apply(target, area);
+            effect->apply(target, inside);
     }
 }
 

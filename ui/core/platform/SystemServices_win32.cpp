@@ -266,7 +266,7 @@ Image SystemServices::systemImageListIcon(int size, int index)
     if (kind < 0 || index < 0 || !getImageList)
         return Image();
     ComPtr<IImageList> list;
-    if (FAILED(getImageList(kind, IID_IImageList, list.out())) || !list.get())
+    if (FAILED(getImageList(kind, __uuidof(IImageList), list.out())) || !list.get())
         return Image();
     HICON icon = nullptr;
     if (FAILED(list->GetIcon(index, ILD_TRANSPARENT, &icon)))
@@ -284,7 +284,9 @@ Image SystemServices::fileIcon(const String& path, int size)
     ComScope com;
     Image image =
         itemImage(reinterpret_cast<CreateItemFunction>(state().createItemFromParsingName), path, size);
-    if (!image.isNull())
+    // Some shells answer with a placeholder of another size: only an image
+    // of the size asked for is the item's own.
+    if (image.width() == size && image.height() == size)
         return image;
     return systemImageListIcon(size, info.iIcon);
 }

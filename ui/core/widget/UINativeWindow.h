@@ -2,6 +2,7 @@
 
 #include "foundation/geometry/Rect.h"
 #include "foundation/text/String.h"
+#include "graphics/image/Image.h"
 
 #include <cstdint>
 
@@ -72,6 +73,11 @@ public:
     virtual void setTitleSuffix(const String& suffix) = 0;
     virtual String titleSuffix() const = 0;
     virtual void invalidate() = 0;
+    // Shows the image, with its alpha, as the whole window, scaled to the
+    // window's size; the null image ends that.
+    virtual void updateLayered(const Image& image) = 0;
+    // The last image shown, at the window's size then.
+    virtual Image layeredImage() const = 0;
 
     // Makes the native window of a widget that becomes a window; the host
     // installs it. Without a factory a window has no native side.

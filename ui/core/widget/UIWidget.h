@@ -21,6 +21,7 @@
 #include <deque>
 #include <memory>
 
+class Image;
 class UIContextMenu;
 class UIEvent;
 class UIKeyEvent;
@@ -212,6 +213,10 @@ public:
     bool execModal();
     void endModal();
     bool isModalRunning() const;
+    // The window's layered image (see UINativeWindow); kept at the window's
+    // size when it is resized.
+    void updateLayered(const Image& image);
+    Image layeredImage() const;
 
     // Paints at once, or marks the window to paint later when this widget
     // cannot be painted now (not created, hidden, updates off, or its window

@@ -234,8 +234,9 @@ void UIWidget::dispatchResize(UIResizeEvent* event)
         resizing = this;
     UIWidgetGuard guard(this);
     bool recorded = resizing == this;
-    if (applyResize(event) && recorded)
-        relayout();
+    // A resize that moves nothing else still shows the widget at its new size.
+    if (applyResize(event) && recorded && guard.isAlive() && !relayout() && guard.isAlive())
+        update();
     if (guard.isAlive() && resizing == this)
         resizing = nullptr;
 }
@@ -262,6 +263,9 @@ bool UIWidget::applyResize(UIResizeEvent* event)
     if (Size(width, height) == event->oldSize())
         return false;
     fitSurfaces();
+    // A layered window shows its last image at the new size.
+    if (isWindow() && d->native && !d->native->layeredImage().isNull())
+        d->native->updateLayered(d->native->layeredImage());
     return deliver(&UIWidget::resizeEvent, resized, event);
 }
 

@@ -141,8 +141,12 @@ void UIWidget::paintRectNow(const Rect& rect, bool invert)
 
 void UIWidget::blitToScreen(PaintTarget* surface, const Rect& rect, const Point& source)
 {
-    if (surface && canCopyToScreen(rect, this))
-        UIBlitter::toScreen(window()->d->native->handle(), *surface, source, rect);
+    if (!surface || !canCopyToScreen(rect, this))
+        return;
+    Point from = source;
+    Rect area = rect;
+    if (UIBlitter::clipCopy(surface->rect(), &from, window()->rect(), &area))
+        UIBlitter::toScreen(window()->d->native->handle(), *surface, from, area);
 }
 
 void UIWidget::addEffect(UIStyleEffect* effect)

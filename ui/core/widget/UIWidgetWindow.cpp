@@ -156,3 +156,14 @@ uint32_t UIWidget::placement() const
 {
     return d->placement;
 }
+
+void UIWidget::updateLayered(const Image& image)
+{
+    if (d->native)
+        d->native->updateLayered(image);
+}
+
+Image UIWidget::layeredImage() const
+{
+    return d->native ? d->native->layeredImage() : Image();
+}

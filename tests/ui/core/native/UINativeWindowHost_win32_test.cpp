@@ -1,5 +1,6 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/hash/Crc32.h"
+#include "graphics/image/Image.h"
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
 #include "ui/core/application/UIApplication.h"
@@ -369,4 +370,28 @@ TEST_F(NativeHostTest, AHandlerThatDeletesTheWindowEndsTheMessage)
         EXPECT_FALSE(guard.isAlive());
         EXPECT_FALSE(IsWindow(handle));
     }
+}
+
+TEST_F(NativeHostTest, LayeredImagesFollowTheWindowSize)
+{
+    auto window = makeWindow(512);
+    window->setGeometry(20, 20, 100, 80);
+    window->show();
+    Image image(50, 40, true);
+    image.fill(Color(0xFF, 0x20, 0x40, 0x60));
+    window->updateLayered(image);
+    EXPECT_TRUE(exStyle(window.get()) & WS_EX_LAYERED);
+    EXPECT_EQ(window->layeredImage().size(), Size(100, 80));
+    EXPECT_NE(window->layeredImage().bits(), image.bits()) << "the caller's image is left alone";
+
+    const uint8_t* shown = window->layeredImage().bits();
+    window->updateLayered(window->layeredImage());
+    EXPECT_EQ(window->layeredImage().bits(), shown) << "the image at the window's size is not scaled again";
+
+    window->resize(120, 90);
+    EXPECT_EQ(window->layeredImage().size(), Size(120, 90)) << "scaled again to the new size";
+
+    window->updateLayered(Image());
+    EXPECT_TRUE(window->layeredImage().isNull());
+    EXPECT_FALSE(exStyle(window.get()) & WS_EX_LAYERED);
 }

@@ -7,6 +7,8 @@
 // After windows.h: the shell's notification-area requests.
 #include <shellapi.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>

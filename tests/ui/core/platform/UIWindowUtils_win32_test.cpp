@@ -8,7 +8,7 @@ namespace {
 
 HWND makeWindow(DWORD style, HWND parent, int x, int y, int width, int height, DWORD extended = 0)
 {
-    return CreateWindowExW(extended, L"STATIC", L"", style, x, y, width, height, parent, nullptr, nullptr,
+    return CreateWindowExW(extended, L"BUTTON", L"", style, x, y, width, height, parent, nullptr, nullptr,
                            nullptr);
 }
 
