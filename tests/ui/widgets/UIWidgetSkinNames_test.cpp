@@ -1,0 +1,70 @@
+#include "foundation/xml/XmlElement.h"
+#include "tests/support/TestText.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
+#include "ui/core/theme/UITheme.h"
+#include "ui/widgets/UIProgress.h"
+#include "ui/widgets/UIScrollArea.h"
+#include "ui/widgets/UIScrollAreaCorner.h"
+#include "ui/widgets/UIScrollAreaViewport.h"
+#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/UISlider.h"
+#include "ui/widgets/UISplitter.h"
+#include "ui/widgets/UISplitterPanel.h"
+#include "ui/widgets/UISplitterSeparator.h"
+#include "ui/widgets/UIStack.h"
+#include "ui/widgets/UITabBar.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/decorative/UILine.h"
+#include "ui/widgets/decorative/UISpacer.h"
+#include "ui/widgets/decorative/UIStackPage.h"
+
+#include <gtest/gtest.h>
+
+using namespace generatedskins;
+using testsupport::utf8;
+
+namespace {
+
+// The names each widget class reads, from the tables the class itself uses.
+std::vector<UIStyleNames> everyClass()
+{
+    return {UILine::styleNames(), UISpacer::styleNames(), UIBox::styleNames(), UIExpander::styleNames(),
+            UIStackPage::styleNames(),
+            // Range, tab and split widgets, and the scroll area.
+            UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
+            UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
+            UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
+            UISplitterSeparator::styleNames(), UIStack::styleNames()};
+}
+
+void checkSkin(const std::string& file)
+{
+    UITheme theme;
+    ASSERT_TRUE(theme.loadFromPath(skinPath(file))) << skinFile(file) << " (made by scripts/make-data.sh)";
+    const XmlElement* models = theme.modelsElement();
+    ASSERT_NE(nullptr, models);
+    for (const UIStyleNames& names : everyClass()) {
+        const XmlElement* model = models->findChildWithAttribute(String(u"name"), names.style);
+        ASSERT_NE(nullptr, model) << file << " has no model " << utf8(names.style);
+        for (const String& property : names.properties)
+            EXPECT_NE(nullptr, model->findChildWithAttribute(String(u"name"), property))
+                << file << " " << utf8(names.style) << "." << utf8(property);
+        for (const String& skin : names.skinImages) {
+            EXPECT_TRUE(skin.startsWith(names.style + u"_", String::kCaseSensitive)) << utf8(skin);
+            EXPECT_GT(theme.skinImage(skin).frameCount(), 0) << file << " " << utf8(skin);
+        }
+    }
+}
+
+} // namespace
+
+TEST(WidgetSkinNames, WhiteSkinHasEveryNameTheWidgetsRead)
+{
+    checkSkin("white.style");
+}
+
+TEST(WidgetSkinNames, TestSkinHasEveryNameTheWidgetsRead)
+{
+    checkSkin("test.style");
+}

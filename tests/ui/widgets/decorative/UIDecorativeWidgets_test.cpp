@@ -1,0 +1,110 @@
+#include "tests/support/WidgetFakes.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/decorative/UILine.h"
+#include "ui/widgets/decorative/UISpacer.h"
+#include "ui/widgets/decorative/UIStackPage.h"
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class DecorativeTest : public WidgetTest
+{
+protected:
+    // The widget made by make, alone in a window laid out at 300 x 40.
+    UIWidget* alone(const std::function<UIWidget*(UIWidget*)>& make)
+    {
+        window = std::make_unique<UIWidget>(nullptr);
+        window->setFlag(UIWidget::kWindow, true);
+        window->setStyleName(String(u"UIWindow"));
+        window->setLayoutMargin(0);
+        window->show();
+        UIWidget* widget = make(window.get());
+        widget->show();
+        window->resize(300, 40);
+        return widget;
+    }
+
+    std::unique_ptr<UIWidget> window;
+};
+
+} // namespace
+
+TEST_F(DecorativeTest, EachWidgetTakesTheSpaceOfItsSizePolicy)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<UIWidget*(UIWidget*)> make;
+        Size beforeLayout, laidOut;
+    };
+    const Case cases[] = {
+        {"line stretches across and keeps its height", [](UIWidget* p) { return new UILine(p); }, Size(2, 2),
+         Size(300, 2)},
+        {"expander fills", [](UIWidget* p) { return new UIExpander(p); }, Size(0, 0), Size(300, 40)},
+        {"spacer keeps its size", [](UIWidget* p) { return new UISpacer(20, 8, p); }, Size(20, 8),
+         Size(20, 8)},
+        {"square spacer", [](UIWidget* p) { return new UISpacer(12, p); }, Size(12, 12), Size(12, 12)},
+        {"box fills", [](UIWidget* p) { return new UIBox(p); }, Size(0, 0), Size(300, 40)},
+        {"stack page fills", [](UIWidget* p) { return new UIStackPage(p); }, Size(0, 0), Size(300, 40)},
+    };
+    for (const Case& c : cases) {
+        UIWidget* widget = alone(c.make);
+        EXPECT_EQ(c.beforeLayout, widget->sizeHint()) << c.name;
+        EXPECT_EQ(c.laidOut, widget->size()) << c.name;
+    }
+}
+
+TEST_F(DecorativeTest, AnExpanderTakesTheFreeSpaceFromItsNeighbours)
+{
+    UIBox* box = nullptr;
+    UIWidget* expander = alone([&box](UIWidget* p) {
+        box = new UIBox(p);
+        box->show();
+        return new UIExpander(p);
+    });
+    window->setLayoutSpacing(0);
+    window->relayout();
+    EXPECT_EQ(Rect(0, 0, 0, 40), box->geometry());
+    EXPECT_EQ(Rect(0, 0, 300, 40), expander->geometry());
+}
+
+TEST_F(DecorativeTest, TheMouseFindsOnlyTheWidgetsThatMayTakeIt)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<UIWidget*(UIWidget*)> make;
+        bool found;
+    };
+    const Case cases[] = {
+        {"spacer of width and height", [](UIWidget* p) { return new UISpacer(30, 30, p); }, false},
+        {"square spacer", [](UIWidget* p) { return new UISpacer(30, p); }, true},
+        {"expander", [](UIWidget* p) { return new UIExpander(p); }, false},
+        {"line", [](UIWidget* p) { return new UILine(p); }, true},
+        {"box", [](UIWidget* p) { return new UIBox(p); }, true},
+        {"stack page", [](UIWidget* p) { return new UIStackPage(p); }, true},
+    };
+    for (const Case& c : cases) {
+        UIWidget* widget = c.make(top);
+        widget->setLayoutEnabled(false);
+        widget->setGeometry(100, 100, 30, 30);
+        widget->show();
+        EXPECT_EQ(c.found, top->childAt(Point(110, 101)) == widget) << c.name;
+        delete widget;
+    }
+}
+
+TEST_F(DecorativeTest, ABoxBackgroundIsInvisibleUntilTheSkinOrTheWindowGivesOne)
+{
+    UIBox box(top);
+    EXPECT_FALSE(box.background().isVisible()) << "nothing painted without a skin";
+    box.setStyleProperty(String(u"foreground"), String(u"255,0,0"));
+    EXPECT_FALSE(box.background().isVisible()) << "other names are ignored";
+    box.setStyleProperty(String(u"background"), String(u"0,255,255,255|255,0,0,0"));
+    EXPECT_TRUE(box.background().isVisible()) << "a gradient with one opaque stop";
+    box.setBackground(Brush());
+    EXPECT_FALSE(box.background().isVisible());
+}
