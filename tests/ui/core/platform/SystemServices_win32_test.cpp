@@ -32,6 +32,7 @@ TEST(SystemServicesWine, FileIconsBySize)
     for (const auto& [size, found] : cases)
         EXPECT_EQ(SystemServices::fileIcon(file, size).size(), Size(found, found)) << size;
     EXPECT_TRUE(SystemServices::fileIcon(String(), 16).isNull());
+    EXPECT_EQ(SystemServices::extractedIcon(file, 32).size(), Size(32, 32));
     EXPECT_TRUE(SystemServices::systemImageListIcon(16, -1).isNull());
     EXPECT_TRUE(SystemServices::systemImageListIcon(20, 0).isNull());
 }
