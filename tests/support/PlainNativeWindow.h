@@ -1,7 +1,5 @@
 #pragma once
 
-#include "foundation/system/MessageLoop.h"
-#include "ui/core/events/UIHotKeyEvent.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/core/widget/UIWidget.h"
 
@@ -9,22 +7,10 @@
 
 namespace testsupport {
 
-// The window procedure's part for hot keys, as the host does it: WM_HOTKEY
-// becomes a posted hot-key event for the window's widget.
-inline LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* owner = reinterpret_cast<UIWidget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_HOTKEY && owner) {
-        MessageLoop::instance()->postEvent(new UIHotKeyEvent(static_cast<int>(wParam)), owner);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 inline HWND plainWindow(const wchar_t* className)
 {
     WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = hostProc;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = className;
     RegisterClassW(&windowClass);
@@ -35,10 +21,7 @@ inline HWND plainWindow(const wchar_t* className)
 class PlainNativeWindow : public UINativeWindow
 {
 public:
-    explicit PlainNativeWindow(UIWidget* owner) : m_window(plainWindow(L"ReelstackHotKeyHost"))
-    {
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
-    }
+    explicit PlainNativeWindow(UIWidget*) : m_window(plainWindow(L"ReelstackPlainHost")) {}
     ~PlainNativeWindow() override { DestroyWindow(m_window); }
     void create() override {}
     void* handle() const override { return m_window; }

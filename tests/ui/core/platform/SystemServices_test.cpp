@@ -21,45 +21,6 @@ TEST(SystemServices, IconSizesPickTheirImageList)
     EXPECT_TRUE(SystemServices::fileIcon(String(u"C:\\any.txt"), 64).isNull());
 }
 
-TEST(SystemServices, VersionFieldPathsUseFourHexDigitsEach)
-{
-    struct Case
-    {
-        uint16_t language;
-        uint16_t codePage;
-        const char16_t* expected;
-    };
-    const Case cases[] = {
-        {0x0409, 0x04B0, u"\\StringFileInfo\\040904b0\\FileVersion"},
-        {0x0000, 0x0000, u"\\StringFileInfo\\00000000\\FileVersion"},
-        {0xFFFF, 0x0001, u"\\StringFileInfo\\ffff0001\\FileVersion"},
-    };
-    for (const Case& c : cases)
-        EXPECT_TRUE(SystemServices::versionFieldPath(c.language, c.codePage, String(u"FileVersion")) ==
-                    String(c.expected));
-}
-
-TEST(SystemServices, ResourceNameSearchStopsAtTheWantedIndex)
-{
-    struct Case
-    {
-        int wanted;
-        const char16_t* found;
-        int offers;
-    };
-    // Names offered in order: "#5", "ICON", "#12".
-    const Case cases[] = {{0, u"#5", 1}, {1, u"ICON", 2}, {2, u"#12", 3}, {3, u"", 3}};
-    for (const Case& c : cases) {
-        SystemServices::ResourceNameSearch search;
-        search.wanted = c.wanted;
-        int offers = 1;
-        if (search.offerId(5) && ++offers && search.offer(String(u"ICON")) && ++offers)
-            search.offerId(12);
-        EXPECT_TRUE(search.found == String(c.found)) << c.wanted;
-        EXPECT_EQ(offers, c.offers) << c.wanted;
-    }
-}
-
 TEST(FixedText, CutsToTheFieldAndAlwaysTerminates)
 {
     struct Case

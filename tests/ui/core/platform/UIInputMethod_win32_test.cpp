@@ -1,3 +1,4 @@
+#include "foundation/system/MessageLoop.h"
 #include "tests/support/PlainNativeWindow.h"
 #include "ui/core/platform/UIInputMethod.h"
 

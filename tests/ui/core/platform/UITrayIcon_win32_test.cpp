@@ -55,41 +55,33 @@ class FakeTaskbar
 public:
     FakeTaskbar()
     {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = taskbarProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"Shell_TrayWnd";
+        WNDCLASSW windowClass = {0, taskbarProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, kClass};
         RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(0, L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, 0, 1000, 400, 24, nullptr,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+        m_window = CreateWindowExW(0, kClass, L"", WS_POPUP | WS_VISIBLE, 0, 1000, 400, 24, 0, 0, 0, 0);
         shellCalls().clear();
     }
     ~FakeTaskbar()
     {
         DestroyWindow(m_window);
-        UnregisterClassW(L"Shell_TrayWnd", GetModuleHandleW(nullptr));
+        UnregisterClassW(kClass, nullptr);
     }
 
 private:
+    static constexpr const wchar_t* kClass = L"Shell_TrayWnd";
     HWND m_window;
 };
 
+// Until the menu widget lands: a popup that counts, over a plain window.
 class StandInMenu : public UIContextMenu
 {
 public:
-    StandInMenu()
-    {
-        m_window = CreateWindowExW(0, L"STATIC", L"menu", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
-                                   nullptr);
-    }
-    ~StandInMenu() override { DestroyWindow(m_window); }
+    ~StandInMenu() override { DestroyWindow(window); }
     void popup(const Point&) override { ++popups; }
-    void* windowHandle() const override { return m_window; }
+    void* windowHandle() const override { return window; }
 
+    HWND window =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     int popups = 0;
-
-private:
-    HWND m_window;
 };
 
 class Recorder : public SignalReceiver

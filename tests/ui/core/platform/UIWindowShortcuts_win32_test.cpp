@@ -1,6 +1,5 @@
 #include "foundation/system/MessageLoop.h"
 #include "tests/support/PlainNativeWindow.h"
-#include "ui/core/events/UIHotKeyEvent.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
 
@@ -8,18 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 const UINT kControlShift = MOD_CONTROL | MOD_SHIFT;
-
-class HotKeyListener : public SignalReceiver
-{
-public:
-    void pressed(UIEvent* event) { ids.push_back(static_cast<UIHotKeyEvent*>(event)->id()); }
-    std::vector<int> ids;
-};
 
 class HotKeyTest : public ::testing::Test
 {
@@ -93,18 +83,4 @@ TEST_F(HotKeyTest, RegistrationKeepsOneEntryPerIdAndRefusesWhatItCannotRegister)
 
     UIWidget plain(nullptr);
     EXPECT_FALSE(plain.registerShortcut(HotKeyShortcut(1, VK_F8, 0))) << "no native window";
-}
-
-TEST_F(HotKeyTest, PostedHotKeyReachesTheSignalWithItsId)
-{
-    UIWidget* widget = newWindowWidget();
-    HotKeyListener listener;
-    widget->hotKeyPressed.connectWithArg(&listener, &HotKeyListener::pressed);
-    ASSERT_TRUE(widget->registerShortcut(HotKeyShortcut(7, VK_F7, 3)));
-    PostMessageW(static_cast<HWND>(widget->nativeHandle()), WM_HOTKEY, 7, MAKELPARAM(kControlShift, VK_F7));
-    for (int round = 0; round < 50 && listener.ids.empty(); ++round)
-        MessageLoop::pumpMessages(0, true);
-    MessageLoop::instance()->mainLoop().processPendingEvents();
-    EXPECT_EQ(listener.ids, std::vector<int>{7});
-    delete widget;
 }

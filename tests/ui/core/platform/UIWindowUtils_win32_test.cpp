@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 HWND makeWindow(DWORD style, HWND parent, int x, int y, int width, int height, DWORD extended = 0)
@@ -59,20 +62,15 @@ TEST(UIWindowUtilsWine, TreeQuestionsAndPointMapping)
 
 TEST(UIWindowUtilsWine, StyleTextIconsAndProcessWindows)
 {
-    struct Case
-    {
-        DWORD style;
-        uint32_t capabilities;
-    };
-    const Case cases[] = {
+    const std::pair<DWORD, uint32_t> cases[] = {
         {WS_OVERLAPPEDWINDOW, 7},
         {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 4},
         {WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX, 1},
         {WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0},
     };
-    for (const Case& c : cases) {
-        HWND window = makeWindow(c.style, nullptr, 0, 0, 100, 100);
-        EXPECT_EQ(UIWindowUtils::styleCapabilities(window), c.capabilities) << std::hex << c.style;
+    for (const auto& [style, capabilities] : cases) {
+        HWND window = makeWindow(style, nullptr, 0, 0, 100, 100);
+        EXPECT_EQ(UIWindowUtils::styleCapabilities(window), capabilities) << std::hex << style;
         DestroyWindow(window);
     }
 
@@ -84,33 +82,25 @@ TEST(UIWindowUtilsWine, StyleTextIconsAndProcessWindows)
     EXPECT_EQ(UIWindowUtils::windowText(shown).length(), UIWindowUtils::kMaxWindowText);
     EXPECT_TRUE(UIWindowUtils::windowText(hidden).isEmpty());
 
-    struct Filter
-    {
-        uint32_t options;
-        bool shown, hidden, disabled;
-    };
-    const Filter filters[] = {{0, true, true, true}, {1, true, false, true}, {2, true, true, false}};
-    for (const Filter& f : filters) {
-        List<void*> windows = UIWindowUtils::processWindows(GetCurrentProcessId(), f.options);
-        auto has = [&](HWND window) {
-            for (void* found : windows) {
-                if (found == window)
-                    return true;
-            }
-            return false;
-        };
-        EXPECT_EQ(has(shown), f.shown) << f.options;
-        EXPECT_EQ(has(hidden), f.hidden) << f.options;
-        EXPECT_EQ(has(disabled), f.disabled) << f.options;
-        EXPECT_FALSE(has(GetDesktopWindow()));
+    // Which of shown, hidden and disabled each option finds.
+    const HWND mine[] = {shown, hidden, disabled};
+    const std::pair<uint32_t, std::vector<bool>> filters[] = {
+        {0, {true, true, true}}, {1, {true, false, true}}, {2, {true, true, false}}};
+    for (const auto& [options, expected] : filters) {
+        List<void*> windows = UIWindowUtils::processWindows(GetCurrentProcessId(), options);
+        std::vector<bool> found = {false, false, false};
+        for (void* window : windows) {
+            for (int i = 0; i < 3; ++i)
+                found[i] = found[i] || window == mine[i];
+            EXPECT_NE(window, GetDesktopWindow());
+        }
+        EXPECT_EQ(found, expected) << options;
     }
 
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     EXPECT_EQ(UIWindowUtils::processModulePath(shown), String(reinterpret_cast<const char16_t*>(path)));
-    Image small = UIWindowUtils::smallWindowIcon(shown);
-    EXPECT_EQ(small.width(), 16);
-    EXPECT_EQ(small.height(), 16);
+    EXPECT_EQ(UIWindowUtils::smallWindowIcon(shown).size(), Size(16, 16));
     EXPECT_FALSE(UIWindowUtils::largeWindowIcon(shown).isNull());
     DestroyWindow(shown);
     DestroyWindow(hidden);
