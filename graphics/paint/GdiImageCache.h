@@ -59,11 +59,18 @@ private:
     bool ensureContext();
     bool ensureBand(int width, int height);
     bool drawScaled(HDC__* dc, const Entry& entry, const Rect& source, const Rect& target);
-    bool copy(HDC__* dc, const Rect& target, const Point& from, bool opaque);
+    void selectImage(const Entry& entry);
+    bool copy(HDC__* dc, const Rect& target, HDC__* from, const Point& at, bool opaque);
 
     std::vector<std::unique_ptr<Entry>> m_entries;
-    HDC__* m_dc = nullptr;
-    void* m_originalBitmap = nullptr;
+    // Two memory contexts, one for the entries' bitmaps and one for the
+    // band: selecting a bitmap into a context costs more under Wine than
+    // drawing a small cell, so each bitmap stays selected while it can.
+    HDC__* m_imageDc = nullptr;
+    HDC__* m_bandDc = nullptr;
+    void* m_imageDcBitmap = nullptr;
+    void* m_bandDcBitmap = nullptr;
+    HBITMAP__* m_selected = nullptr;
     uint64_t m_clock = 0;
     // The band that scaled pixels are made in, and the source column of
     // each target column.

@@ -103,24 +103,32 @@ GdiImageCache::GdiImageCache() = default;
 
 GdiImageCache::~GdiImageCache()
 {
-    if (!m_dc)
-        return;
-    SelectObject(m_dc, static_cast<HGDIOBJ>(m_originalBitmap));
+    if (m_imageDc) {
+        SelectObject(m_imageDc, static_cast<HGDIOBJ>(m_imageDcBitmap));
+        DeleteDC(m_imageDc);
+    }
+    if (m_bandDc) {
+        SelectObject(m_bandDc, static_cast<HGDIOBJ>(m_bandDcBitmap));
+        DeleteDC(m_bandDc);
+    }
     m_entries.clear();
     if (m_band)
         DeleteObject(m_band);
-    DeleteDC(m_dc);
 }
 
 bool GdiImageCache::ensureContext()
 {
-    if (m_dc)
+    if (m_imageDc && m_bandDc)
         return true;
-    m_dc = CreateCompatibleDC(nullptr);
-    if (!m_dc)
-        return false;
-    m_originalBitmap = GetCurrentObject(m_dc, OBJ_BITMAP);
-    return true;
+    if (!m_imageDc) {
+        m_imageDc = CreateCompatibleDC(nullptr);
+        m_imageDcBitmap = m_imageDc ? GetCurrentObject(m_imageDc, OBJ_BITMAP) : nullptr;
+    }
+    if (!m_bandDc) {
+        m_bandDc = CreateCompatibleDC(nullptr);
+        m_bandDcBitmap = m_bandDc ? GetCurrentObject(m_bandDc, OBJ_BITMAP) : nullptr;
+    }
+    return m_imageDc && m_bandDc;
 }
 
 bool GdiImageCache::draw(HDC dc, const Image& image, const Rect& source, const Rect& target, bool blend)
@@ -130,8 +138,16 @@ bool GdiImageCache::draw(HDC dc, const Image& image, const Rect& source, const R
         return false;
     if (source.size() != target.size())
         return drawScaled(dc, *entry, source, target);
-    SelectObject(m_dc, entry->bitmap);
-    return copy(dc, target, source.topLeft(), entry->opaque);
+    selectImage(*entry);
+    return copy(dc, target, m_imageDc, source.topLeft(), entry->opaque);
+}
+
+void GdiImageCache::selectImage(const Entry& entry)
+{
+    if (m_selected == entry.bitmap)
+        return;
+    SelectObject(m_imageDc, entry.bitmap);
+    m_selected = entry.bitmap;
 }
 
 GdiImageCache::Entry* GdiImageCache::entryFor(const Image& image, const Rect& source)
@@ -148,13 +164,13 @@ GdiImageCache::Entry* GdiImageCache::entryFor(const Image& image, const Rect& so
     return entry;
 }
 
-bool GdiImageCache::copy(HDC dc, const Rect& target, const Point& from, bool opaque)
+bool GdiImageCache::copy(HDC dc, const Rect& target, HDC from, const Point& at, bool opaque)
 {
     if (opaque)
-        return BitBlt(dc, target.x, target.y, target.width, target.height, m_dc, from.x, from.y, SRCCOPY) !=
+        return BitBlt(dc, target.x, target.y, target.width, target.height, from, at.x, at.y, SRCCOPY) !=
                FALSE;
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return AlphaBlend(dc, target.x, target.y, target.width, target.height, m_dc, from.x, from.y, target.width,
+    return AlphaBlend(dc, target.x, target.y, target.width, target.height, from, at.x, at.y, target.width,
                       target.height, blend) != FALSE;
 }
 
@@ -162,15 +178,18 @@ bool GdiImageCache::ensureBand(int width, int height)
 {
     if (m_band && width <= m_bandWidth && height <= m_bandHeight)
         return true;
-    SelectObject(m_dc, static_cast<HGDIOBJ>(m_originalBitmap));
+    SelectObject(m_bandDc, static_cast<HGDIOBJ>(m_bandDcBitmap));
     if (m_band)
         DeleteObject(m_band);
     m_bandWidth = std::max(width, m_bandWidth);
     m_bandHeight = std::max(height, m_bandHeight);
-    m_band = createTopDownDib(m_dc, m_bandWidth, m_bandHeight, &m_bandBits);
-    if (!m_band)
+    m_band = createTopDownDib(m_bandDc, m_bandWidth, m_bandHeight, &m_bandBits);
+    if (!m_band) {
         m_bandWidth = m_bandHeight = 0;
-    return m_band != nullptr;
+        return false;
+    }
+    SelectObject(m_bandDc, m_band);
+    return true;
 }
 
 bool GdiImageCache::drawScaled(HDC dc, const Entry& entry, const Rect& source, const Rect& target)
@@ -185,7 +204,6 @@ bool GdiImageCache::drawScaled(HDC dc, const Entry& entry, const Rect& source, c
         m_columns[static_cast<size_t>(x)] =
             source.x + static_cast<int>(int64_t(x) * source.width / target.width);
     const int imageWidth = entry.pixels.width();
-    SelectObject(m_dc, m_band);
     for (int top = 0; top < target.height; top += rows) {
         const int count = std::min(rows, target.height - top);
         // GDI may still be reading the band for the previous one.
@@ -197,7 +215,8 @@ bool GdiImageCache::drawScaled(HDC dc, const Entry& entry, const Rect& source, c
             for (int x = 0; x < target.width; ++x)
                 out[x] = in[m_columns[static_cast<size_t>(x)]];
         }
-        if (!copy(dc, Rect(target.x, target.y + top, target.width, count), Point(0, 0), entry.opaque))
+        if (!copy(dc, Rect(target.x, target.y + top, target.width, count), m_bandDc, Point(0, 0),
+                  entry.opaque))
             return top > 0;
     }
     return true;
@@ -215,7 +234,7 @@ GdiImageCache::Entry* GdiImageCache::find(const Image& image)
 GdiImageCache::Entry* GdiImageCache::make(const Image& image)
 {
     std::unique_ptr<Entry> entry(new Entry());
-    entry->bitmap = createTopDownDib(m_dc, image.width(), image.height(), &entry->bits);
+    entry->bitmap = createTopDownDib(m_imageDc, image.width(), image.height(), &entry->bits);
     if (!entry->bitmap)
         return nullptr;
     entry->image = image;
@@ -248,7 +267,10 @@ void GdiImageCache::releaseUnused()
 void GdiImageCache::evict(size_t index)
 {
     // A bitmap selected into a context cannot be deleted.
-    SelectObject(m_dc, static_cast<HGDIOBJ>(m_originalBitmap));
+    if (m_entries[index]->bitmap == m_selected) {
+        SelectObject(m_imageDc, static_cast<HGDIOBJ>(m_imageDcBitmap));
+        m_selected = nullptr;
+    }
     m_entries.erase(m_entries.begin() + static_cast<ptrdiff_t>(index));
 }
 
