@@ -45,6 +45,9 @@ public:
     bool draw(HDC__* dc, const Image& image, const Rect& source, const Rect& target, bool blend);
     // Frees the entries of images that only this cache still holds.
     void releaseUnused();
+    // The images kept and the pixel bytes they take.
+    int count() const { return static_cast<int>(m_entries.size()); }
+    int64_t usedBytes() const;
 
 private:
     struct Entry;
@@ -55,7 +58,6 @@ private:
     void fill(Entry& entry, const Image& image);
     void evict(size_t index);
     void keepWithinBudget(int64_t incoming);
-    int64_t usedBytes() const;
     bool ensureContext();
     bool ensureBand(int width, int height);
     bool drawScaled(HDC__* dc, const Entry& entry, const Rect& source, const Rect& target);

@@ -6,11 +6,11 @@
 #include "graphics/paint/Painter.h"
 #include "tests/support/GdiTest.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,27 +19,16 @@ using ImageCaching = testsupport::GdiTest;
 
 const Color kBackground(200, 100, 50);
 
-enum AlphaKind
-{
-    Opaque,
-    Half,
-    Clear,
-    Varying,
-    NoAlpha
-};
+// Alphas of pattern() besides 0..255: one for each pixel; no channel at all.
+constexpr int kVarying = -1, kNoAlpha = 256;
 
 // Every pixel its own colour, so a pixel taken from the wrong place shows.
-Image pattern(int width, int height, AlphaKind kind, bool premultiplied)
+Image pattern(int width, int height, int alpha, bool premultiplied)
 {
-    Image image(width, height, kind != NoAlpha);
-    const int alphas[] = {255, 128, 0};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int alpha = kind == Varying   ? (x * 70 + y * 40) % 256
-                              : kind == NoAlpha ? 255
-                                                : alphas[kind];
-            image.setPixel(x, y, Color(alpha, 20 * x + 15, 25 * y + 10, (x * y * 37) % 256));
-        }
+    Image image(width, height, alpha != kNoAlpha);
+    for (int i = 0, x = 0, y = 0; i < width * height; ++i, x = i % width, y = i / width) {
+        const int a = alpha == kVarying ? (x * 70 + y * 40) % 256 : std::min(alpha, 255);
+        image.setPixel(x, y, Color(a, 20 * x + 15, 20 * y + 10, (x * y * 37) % 256));
     }
     image.setPremultiplied(premultiplied);
     return image;
@@ -62,92 +51,107 @@ uint32_t blendedRgb(const Image& image, const Rect& source, const Rect& target, 
     return rgb;
 }
 
-struct Draw
-{
-    Rect source, target;
-};
+// Source and target rectangles of the draws of one picture.
+using Draws = std::vector<std::pair<Rect, Rect>>;
 
 // The nine cells of a 12 x 12 picture cut 4, 4, 4 both ways into 30 x 20.
-std::vector<Draw> nineSlice()
+Draws nineSlice()
 {
     const int from[] = {0, 4, 8}, toX[] = {2, 6, 28}, widths[] = {4, 22, 4}, toY[] = {3, 7, 19},
               heights[] = {4, 12, 4};
-    std::vector<Draw> draws;
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column)
-            draws.push_back({Rect(from[column], from[row], 4, 4),
-                             Rect(toX[column], toY[row], widths[column], heights[row])});
+    Draws draws;
+    for (int cell = 0; cell < 9; ++cell) {
+        const int column = cell % 3, row = cell / 3;
+        draws.push_back(
+            {Rect(from[column], from[row], 4, 4), Rect(toX[column], toY[row], widths[column], heights[row])});
     }
     return draws;
 }
 
 TEST_F(ImageCaching, DrawsEveryAlphaKindAndScaleAsBlendedNearestPixels)
 {
-    struct Row
+    const Rect whole(0, 0, 6, 5), at(3, 2, 6, 5);
+    const struct
     {
         const char* name;
         Image image;
-        std::vector<Draw> draws;
+        Draws draws;
     } rows[] = {
-        {"opaque", pattern(6, 5, Opaque, false), {{Rect(0, 0, 6, 5), Rect(3, 2, 6, 5)}}},
-        {"24-bit", pattern(6, 5, NoAlpha, false), {{Rect(1, 1, 4, 3), Rect(3, 2, 4, 3)}}},
-        {"half transparent", pattern(6, 5, Half, false), {{Rect(0, 0, 6, 5), Rect(3, 2, 6, 5)}}},
-        {"half, premultiplied", pattern(6, 5, Half, true), {{Rect(0, 0, 6, 5), Rect(3, 2, 6, 5)}}},
-        {"fully transparent", pattern(6, 5, Clear, false), {{Rect(0, 0, 6, 5), Rect(3, 2, 6, 5)}}},
-        {"varying alpha", pattern(6, 5, Varying, false), {{Rect(0, 0, 6, 5), Rect(3, 2, 6, 5)}}},
-        {"scaled up", pattern(5, 3, Varying, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
-        {"opaque scaled up", pattern(5, 3, Opaque, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
-        {"scaled down", pattern(9, 7, Varying, true), {{Rect(0, 0, 9, 7), Rect(2, 2, 4, 3)}}},
-        {"opaque scaled down", pattern(9, 7, NoAlpha, false), {{Rect(1, 0, 8, 7), Rect(2, 2, 3, 5)}}},
-        {"nine-slice", pattern(12, 12, Varying, false), nineSlice()},
+        {"opaque", pattern(6, 5, 255, false), {{whole, at}}},
+        {"24-bit part", pattern(6, 5, kNoAlpha, false), {{Rect(1, 1, 4, 3), Rect(3, 2, 4, 3)}}},
+        {"half transparent", pattern(6, 5, 128, false), {{whole, at}}},
+        {"half, premultiplied", pattern(6, 5, 128, true), {{whole, at}}},
+        {"fully transparent", pattern(6, 5, 0, false), {{whole, at}}},
+        {"varying alpha", pattern(6, 5, kVarying, false), {{whole, at}}},
+        {"scaled up", pattern(5, 3, kVarying, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
+        {"opaque scaled up", pattern(5, 3, 255, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
+        {"scaled down", pattern(9, 7, kVarying, true), {{Rect(0, 0, 9, 7), Rect(2, 2, 4, 3)}}},
+        {"opaque scaled down", pattern(9, 7, kNoAlpha, false), {{Rect(1, 0, 8, 7), Rect(2, 2, 3, 5)}}},
+        {"nine-slice", pattern(12, 12, kVarying, false), nineSlice()},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         BitmapSurface surface(36, 26);
         surface.fill(kBackground);
-        // Twice each: the second draw comes from the kept bitmap.
-        for (int pass = 0; pass < 2; ++pass) {
-            Painter painter(&surface);
-            for (const Draw& draw : row.draws)
-                painter.drawImageRect(row.image, draw.source, draw.target);
-            if (pass == 0)
-                painter.fillRect(Rect(0, 0, 36, 26), kBackground);
-        }
+        Painter painter(&surface);
+        for (const auto& draw : row.draws)
+            painter.drawImageRect(row.image, draw.first, draw.second);
+        painter.end();
         int wrong = 0;
-        for (int y = 0; y < surface.height(); ++y) {
-            for (int x = 0; x < surface.width(); ++x) {
-                uint32_t expected = kBackground.value() & 0xFFFFFFu;
-                for (const Draw& draw : row.draws) {
-                    if (draw.target.contains(Point(x, y)))
-                        expected = blendedRgb(row.image, draw.source, draw.target, x, y, expected);
-                }
-                wrong += rgbDistance(expected, rgbAt(surface, x, y)) > 1 ? 1 : 0;
+        for (int i = 0; i < 36 * 26; ++i) {
+            uint32_t expected = kBackground.value() & 0xFFFFFFu;
+            for (const auto& draw : row.draws) {
+                if (draw.second.contains(Point(i % 36, i / 36)))
+                    expected = blendedRgb(row.image, draw.first, draw.second, i % 36, i / 36, expected);
             }
+            wrong += rgbDistance(expected, rgbAt(surface, i % 36, i / 36)) > 1 ? 1 : 0;
         }
         EXPECT_EQ(0, wrong) << row.name;
     }
 }
 
-TEST_F(ImageCaching, ChangedPixelsShowAndFreedImagesLeaveNoGdiObjects)
+TEST_F(ImageCaching, ChangedPixelsShowAndLargeScalesDrawInBands)
 {
-    BitmapSurface surface(8, 8);
-    Image image = pattern(4, 4, Opaque, false);
+    BitmapSurface surface(600, 600);
+    Image image = pattern(4, 4, 255, false);
     const Image holder = image;
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (int i = 0; i < 300; ++i) {
-        const Image drawn = pattern(4 + i % 5, 4, Varying, false);
+    for (int i = 0; i < 3; ++i) {
         Painter painter(&surface);
-        painter.drawImage(drawn, 0, 0);
         painter.drawImage(image, 4, 4);
         // Through another holder and straight into the pixels: both show.
-        std::memset(holder.bits(), i % 256, 3);
-        image.setPixel(1, 0, Color(0, 255, static_cast<int>(i % 256)));
+        std::memset(holder.bits(), i, 3);
+        image.setPixel(1, 0, Color(0, 255, i));
         painter.drawImage(image, 4, 4);
         painter.end();
-        ASSERT_EQ(static_cast<uint32_t>(i % 256) * 0x010101u, rgbAt(surface, 4, 4)) << i;
-        ASSERT_EQ(0x00FF00u | static_cast<uint32_t>(i % 256), rgbAt(surface, 5, 4)) << i;
+        EXPECT_EQ(static_cast<uint32_t>(i) * 0x010101u, rgbAt(surface, 4, 4)) << i;
+        EXPECT_EQ(0x00FF00u | static_cast<uint32_t>(i), rgbAt(surface, 5, 4)) << i;
     }
-    // The cache's context and the bitmaps of the two images still held.
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 3);
+    // 360,000 pixels: more than one band.
+    Painter(&surface).drawImage(pattern(2, 2, 255, false), Rect(0, 0, 600, 600));
+    EXPECT_EQ(pattern(2, 2, 255, false).pixel(0, 1).value() & 0xFFFFFFu, rgbAt(surface, 299, 599));
+    EXPECT_EQ(pattern(2, 2, 255, false).pixel(1, 1).value() & 0xFFFFFFu, rgbAt(surface, 300, 599));
+}
+
+// GetGuiResources counts nothing under Wine; each entry owns one bitmap.
+TEST_F(ImageCaching, KeepsOnlyHeldImagesWithinItsBudget)
+{
+    GdiImageCache cache;
+    BitmapSurface surface(4, 4);
+    const Rect part(0, 0, 2, 2);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(cache.draw(surface.hdc(), pattern(4, 4 + i, kVarying, false), part, part, true));
+    cache.releaseUnused();
+    EXPECT_EQ(0, cache.count()) << "freed images";
+    // Twenty of the largest images kept, all held: the budget has room for eight.
+    std::vector<Image> held;
+    for (int i = 0; i < 20; ++i) {
+        held.push_back(Image(512, 512, true));
+        EXPECT_TRUE(cache.draw(surface.hdc(), held.back(), part, part, true));
+    }
+    EXPECT_EQ(8, cache.count());
+    EXPECT_LE(cache.usedBytes(), GdiImageCache::kBudgetBytes);
+    held.erase(held.begin(), held.end() - 3);
+    cache.releaseUnused();
+    EXPECT_EQ(3, cache.count()) << "the three still held and most recently used";
 }
 
 } // namespace
