@@ -1,7 +1,6 @@
 #include "graphics/paint/GdiImageCache.h"
 
 #include "SurfacePixels.h"
-
 #include "graphics/paint/BitmapSurface.h"
 #include "graphics/paint/Painter.h"
 #include "tests/support/GdiTest.h"
@@ -34,14 +33,13 @@ Image pattern(int width, int height, int alpha, bool premultiplied)
     return image;
 }
 
-// What a draw must leave over a pixel: the source pixel at the target
-// pixel's top-left corner (GDI+'s choice without smoothing), premultiplied,
-// over what was there.
+// What a draw leaves on a pixel: the source pixel at its top-left corner (as
+// GDI+ picks it without smoothing), premultiplied, over what was there.
 uint32_t blendedRgb(const Image& image, const Rect& source, const Rect& target, int x, int y, uint32_t under)
 {
     const Color c = image.pixel(source.x + (x - target.x) * source.width / target.width,
                                 source.y + (y - target.y) * source.height / target.height);
-    const int alpha = image.hasAlpha() ? c.alpha() : 255;
+    const int alpha = c.alpha(); // 255 in 24-bit images
     uint32_t rgb = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
         const int value = channel(c.value(), shift);
@@ -51,20 +49,16 @@ uint32_t blendedRgb(const Image& image, const Rect& source, const Rect& target, 
     return rgb;
 }
 
-// Source and target rectangles of the draws of one picture.
 using Draws = std::vector<std::pair<Rect, Rect>>;
 
 // The nine cells of a 12 x 12 picture cut 4, 4, 4 both ways into 30 x 20.
 Draws nineSlice()
 {
-    const int from[] = {0, 4, 8}, toX[] = {2, 6, 28}, widths[] = {4, 22, 4}, toY[] = {3, 7, 19},
-              heights[] = {4, 12, 4};
+    const int toX[] = {2, 6, 28}, widths[] = {4, 22, 4}, toY[] = {3, 7, 19}, heights[] = {4, 12, 4};
     Draws draws;
-    for (int cell = 0; cell < 9; ++cell) {
-        const int column = cell % 3, row = cell / 3;
-        draws.push_back(
-            {Rect(from[column], from[row], 4, 4), Rect(toX[column], toY[row], widths[column], heights[row])});
-    }
+    for (int cell = 0; cell < 9; ++cell)
+        draws.push_back({Rect(cell % 3 * 4, cell / 3 * 4, 4, 4),
+                         Rect(toX[cell % 3], toY[cell / 3], widths[cell % 3], heights[cell / 3])});
     return draws;
 }
 
@@ -82,9 +76,7 @@ TEST_F(ImageCaching, DrawsEveryAlphaKindAndScaleAsBlendedNearestPixels)
         {"half transparent", pattern(6, 5, 128, false), {{whole, at}}},
         {"half, premultiplied", pattern(6, 5, 128, true), {{whole, at}}},
         {"fully transparent", pattern(6, 5, 0, false), {{whole, at}}},
-        {"varying alpha", pattern(6, 5, kVarying, false), {{whole, at}}},
         {"scaled up", pattern(5, 3, kVarying, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
-        {"opaque scaled up", pattern(5, 3, 255, false), {{Rect(0, 0, 5, 3), Rect(1, 1, 17, 11)}}},
         {"scaled down", pattern(9, 7, kVarying, true), {{Rect(0, 0, 9, 7), Rect(2, 2, 4, 3)}}},
         {"opaque scaled down", pattern(9, 7, kNoAlpha, false), {{Rect(1, 0, 8, 7), Rect(2, 2, 3, 5)}}},
         {"nine-slice", pattern(12, 12, kVarying, false), nineSlice()},
@@ -99,10 +91,9 @@ TEST_F(ImageCaching, DrawsEveryAlphaKindAndScaleAsBlendedNearestPixels)
         int wrong = 0;
         for (int i = 0; i < 36 * 26; ++i) {
             uint32_t expected = kBackground.value() & 0xFFFFFFu;
-            for (const auto& draw : row.draws) {
+            for (const auto& draw : row.draws)
                 if (draw.second.contains(Point(i % 36, i / 36)))
                     expected = blendedRgb(row.image, draw.first, draw.second, i % 36, i / 36, expected);
-            }
             wrong += rgbDistance(expected, rgbAt(surface, i % 36, i / 36)) > 1 ? 1 : 0;
         }
         EXPECT_EQ(0, wrong) << row.name;
@@ -113,22 +104,18 @@ TEST_F(ImageCaching, ChangedPixelsShowAndLargeScalesDrawInBands)
 {
     BitmapSurface surface(600, 600);
     Image image = pattern(4, 4, 255, false);
-    const Image holder = image;
-    for (int i = 0; i < 3; ++i) {
-        Painter painter(&surface);
-        painter.drawImage(image, 4, 4);
-        // Through another holder and straight into the pixels: both show.
-        std::memset(holder.bits(), i, 3);
-        image.setPixel(1, 0, Color(0, 255, i));
-        painter.drawImage(image, 4, 4);
-        painter.end();
-        EXPECT_EQ(static_cast<uint32_t>(i) * 0x010101u, rgbAt(surface, 4, 4)) << i;
-        EXPECT_EQ(0x00FF00u | static_cast<uint32_t>(i), rgbAt(surface, 5, 4)) << i;
-    }
-    // 360,000 pixels: more than one band.
-    Painter(&surface).drawImage(pattern(2, 2, 255, false), Rect(0, 0, 600, 600));
-    EXPECT_EQ(pattern(2, 2, 255, false).pixel(0, 1).value() & 0xFFFFFFu, rgbAt(surface, 299, 599));
-    EXPECT_EQ(pattern(2, 2, 255, false).pixel(1, 1).value() & 0xFFFFFFu, rgbAt(surface, 300, 599));
+    const Image holder = image, two = pattern(2, 2, 255, false);
+    Painter painter(&surface);
+    painter.drawImage(image, 4, 4);
+    // Through another holder and straight into the pixels: both show.
+    std::memset(holder.bits(), 7, 3);
+    image.setPixel(1, 0, Color(0, 255, 9));
+    painter.drawImage(image, 4, 4);
+    painter.drawImage(two, Rect(0, 10, 600, 590)); // 354,000 pixels: two bands
+    painter.end();
+    EXPECT_EQ(0x070707u, rgbAt(surface, 4, 4));
+    EXPECT_EQ(0x00FF09u, rgbAt(surface, 5, 4));
+    EXPECT_EQ(two.pixel(1, 1).value() & 0xFFFFFFu, rgbAt(surface, 300, 599));
 }
 
 // GetGuiResources counts nothing under Wine; each entry owns one bitmap.
