@@ -11,9 +11,10 @@ struct GdiDeviceData;
 // The device named "GDI": draws with GDI on the target's device context.
 // Images go through GDI from a bitmap kept for each image wherever GDI draws
 // them as GDI+ would, and through GDI+ otherwise, which must have been
-// started (the image codecs start it). The pen, brush and font it makes live from their announcement
-// to the next one of the same kind or to end; the transform, clip and text
-// colour stay in the target's context after painting.
+// started (the image codecs start it). The pen, brush and font it makes live
+// from their announcement to the next one of the same kind or to end; the
+// transform, clip and text colour stay in the target's context after
+// painting.
 class GdiPaintDevice : public PaintDevice
 {
 public:

@@ -17,6 +17,7 @@
 
 #include <gdiplus.h>
 
+#include <cmath>
 #include <vector>
 
 namespace gp = Gdiplus;
@@ -104,8 +105,7 @@ gp::PixelFormat pixelFormatOf(const Image& image)
 bool isWholePixelShift(const Transform& transform)
 {
     return transform.m11() == 1 && transform.m22() == 1 && transform.m12() == 0 && transform.m21() == 0 &&
-           transform.m31() == static_cast<int>(transform.m31()) &&
-           transform.m32() == static_cast<int>(transform.m32());
+           transform.m31() == std::floor(transform.m31()) && transform.m32() == std::floor(transform.m32());
 }
 
 // GDI+ drawing on the context with the painter's image hints.
