@@ -191,6 +191,14 @@ struct Contents
         loaners.append(Loaner());
         loaners.last()->value.name = String(u"Nobody");
     }
+    Movie& add(const String& title)
+    {
+        Movie* movie = new Movie;
+        movie->title = title;
+        movie->id = movies.count() + 1;
+        movies.append(movie);
+        return *movie;
+    }
     std::vector<int32_t> ids() const
     {
         std::vector<int32_t> result;

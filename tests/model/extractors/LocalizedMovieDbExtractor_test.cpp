@@ -115,16 +115,3 @@ TEST(LocalizedMovieDbExtractor, EachEditionReadsItsOwnPages)
         EXPECT_EQ(movie.links.count(), 1); // the site's page; no trailer
     }
 }
-
-TEST(LocalizedMovieDbExtractor, MarkersBelongToTheEdition)
-{
-    LocalizedMovieDbExtractor german(String(u"de"));
-    EXPECT_EQ(u8(german.markers().minutesSuffix), " Min");
-    EXPECT_EQ(u8(german.markers().titleAnchor), "Mehr auf " + u8(MovieSite::english().siteName));
-    EXPECT_EQ(u8(german.acceptLanguage()), "de");
-    EXPECT_EQ(u8(LocalizedMovieDbExtractor(String(u"fr")).markers().searchEnd), "Altre ricerche per");
-    LocalizedMovieDbExtractor unknown(String(u"pt"));
-    EXPECT_TRUE(unknown.host().isEmpty());
-    EXPECT_TRUE(unknown.markers().titleAnchor.isEmpty());
-    EXPECT_EQ(u8(unknown.acceptLanguage()), "en-us,en");
-}

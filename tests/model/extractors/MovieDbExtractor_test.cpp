@@ -5,9 +5,6 @@
 #include "foundation/net/UserAgent.h"
 #include "foundation/platform/LocaleData.h"
 #include "foundation/time/Locale.h"
-#include "foundation/data/ConfigFile.h"
-#include "foundation/data/Variant.h"
-#include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "tests/model/extractors/ExtractorTestSupport.h"
 #include "tests/support/TestHttpServer.h"
@@ -270,21 +267,4 @@ TEST_F(MovieDbFlow, FetchFailsCleanlyOnOddAnswers)
                   row.fetched);
         EXPECT_EQ(u8(redirect), row.redirect);
     }
-}
-
-TEST(MovieDbExtractor, ModelMakesTheFiveEditionsInTheStoredOrder)
-{
-    CollectionModel model(String(u"unused"));
-    std::string codes;
-    for (MovieExtractor* extractor : model.extractors())
-        codes += u8(extractor->languageCode()) + " ";
-    EXPECT_EQ(codes, "en de it es fr ");
-    MovieExtractor* english = model.currentExtractor();
-    EXPECT_EQ(u8(model.currentExtractorName()), u8(english->siteName()) + " (English)");
-    EXPECT_EQ(model.extractorBySiteName(english->siteName()), english);
-    ConfigFile config(String(u"other.dat"), String(), ConfigFile::kAppDirectory, ConfigFile::kXml);
-    config.addEntry(String(u"model/extractor"), Variant(u"4"), String());
-    model.loadSettings(config, String(u"de"));
-    EXPECT_EQ(model.extractorIndex(), 4);
-    EXPECT_EQ(u8(model.currentExtractor()->languageName()), "French");
 }
