@@ -251,6 +251,7 @@ TEST(ImagePremultiply, RoundTripsEveryValue)
         for (int c = 0; c < 256; ++c)
             row.setPixel(c, 0, Color(uint8_t(a), uint8_t(c), uint8_t(255 - c), uint8_t(c)));
         row.setPremultiplied(true);
+        row.setPremultiplied(true); // a second call with the same flag changes nothing
         for (int c = 0; c < 256; ++c)
             ASSERT_LE(row.pixel(c, 0).red(), a) << "premultiplied colour above alpha " << a;
         row.setPremultiplied(false);

@@ -38,14 +38,3 @@ TEST(ImageSet, StatesOutsideTheFourAreEmpty)
     EXPECT_EQ(set.width(-2), 0);
     EXPECT_EQ(set.height(3), 4);
 }
-
-TEST(ImageSet, ReportsTheLargestSides)
-{
-    ImageSet set;
-    set.setImage(0, Image(10, 2, true));
-    set.setImage(2, Image(3, 7, true));
-    EXPECT_EQ(set.width(), 10);
-    EXPECT_EQ(set.height(), 7);
-    EXPECT_EQ(set.maxSize(), Size(10, 7));
-    EXPECT_EQ(set.size(2), Size(3, 7));
-}

@@ -37,20 +37,6 @@ void expectSamePixels(const PixelRows& a, const PixelRows& b)
 
 } // namespace
 
-TEST(Rotator, SizesAreTheBoundingBox)
-{
-    // 10 x sqrt(2) = 14.14
-    const int sizes[][5] = {{40, 20, 90, 20, 40}, {10, 10, 45, 14, 14}, {7, 3, 180, 7, 3}};
-    for (const auto& row : sizes) {
-        int w = 0, h = 0;
-        ASSERT_TRUE(Rotator::rotatedSize(row[0], row[1], row[2], w, h)) << row[2];
-        EXPECT_EQ(Size(row[3], row[4]), Size(w, h)) << row[2];
-    }
-    int w = 0, h = 0;
-    EXPECT_FALSE(Rotator::rotatedSize(7, 3, std::nan(""), w, h) ||
-                 Rotator::rotatedSize(7, 3, INFINITY, w, h));
-}
-
 TEST(Rotator, WholeTurnsLandOnSourcePixels)
 {
     for (int bytes : {3, 4}) {

@@ -111,18 +111,3 @@ TEST(FontMetrics, AlignedTextRectPlacesTheSingleLineSize)
             << alignment << " " << overflow;
     EXPECT_EQ(Rect(), metrics.alignedTextRect(String(), area, 0, false));
 }
-
-TEST(FontMetrics, FontChangesAndEquality)
-{
-    FontMetrics metrics = twelvePoint();
-    const FontMetrics same = twelvePoint();
-    EXPECT_TRUE(metrics == same);
-    metrics.setFont(FontDesc(String(u"tahoma"), 24.0f, 0), nullptr);
-    EXPECT_TRUE(metrics != same);
-    EXPECT_EQ(32, metrics.height());
-    EXPECT_EQ(16, metrics.charWidth(u'x'));
-    FontMetrics copy = metrics;
-    copy = same;
-    EXPECT_EQ(16, copy.height());
-    EXPECT_EQ(32, metrics.height()) << "a copy measures on its own";
-}

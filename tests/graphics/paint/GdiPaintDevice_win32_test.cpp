@@ -83,24 +83,6 @@ Rect inkBox(const BitmapSurface& surface)
 
 } // namespace
 
-TEST_F(GdiPainting, TheDeviceListMakesGdiCurrent)
-{
-    PaintDevice* device = PaintDevice::find(String(u"GDI"));
-    ASSERT_NE(nullptr, device);
-    EXPECT_EQ(device, PaintDevice::current());
-    BitmapSurface unallocated(0, 0), a(4, 4), b(4, 4);
-    EXPECT_FALSE(Painter(&unallocated).isActive()) << "a surface without pixels has no context to paint on";
-    {
-        Painter first(&a);
-        EXPECT_TRUE(first.isActive() && device->isActive());
-        EXPECT_FALSE(Painter(&b).isActive() || device->begin(nullptr, &b)) << "a busy device refuses";
-    }
-    b.setPainting(true);
-    EXPECT_FALSE(device->begin(nullptr, &b)) << "a target already being painted on is refused";
-    b.setPainting(false);
-    EXPECT_TRUE(Painter(&b).isActive());
-}
-
 TEST_F(GdiPainting, LinesAndPenStyles)
 {
     BitmapSurface surface(64, 18);

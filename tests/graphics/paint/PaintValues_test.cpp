@@ -29,59 +29,12 @@ Gradient twoStops(uint32_t type)
 
 } // namespace
 
-TEST(PenAndBrush, DefaultsEqualityAndVisibility)
-{
-    EXPECT_TRUE(Pen() == Pen() && !Pen().isVisible()) << "two default pens are equal";
-    EXPECT_TRUE(Pen(Color(0x80FF0000u)).isVisible() && Pen(Color(0x80FF0000u)).isTranslucent());
-    const Pen dotted(Color(0xFF000000u), 2.0f, Pen::kDot);
-    EXPECT_TRUE(dotted != Pen(Color(0xFF000000u), 2.5f, Pen::kDot) &&
-                dotted != Pen(Color(0xFF000000u), 2.0f, Pen::kDash));
-    const Brush solid(Color(0xFFFF0000u), 3);
-    EXPECT_FALSE(Brush() == Brush() || solid == solid)
-        << "brushes without gradient stops never compare equal";
-    EXPECT_FALSE(Brush().isVisible() || solid.isTranslucent());
-    EXPECT_TRUE(Brush(Color(0x01000000u), 0).isVisible());
-
-    Gradient gradient = twoStops(Gradient::kVertical);
-    EXPECT_TRUE(Brush(gradient) == Brush(twoStops(Gradient::kVertical)));
-    EXPECT_FALSE(Brush(gradient) == Brush(twoStops(0))) << "the direction counts";
-    EXPECT_FALSE(Brush(gradient).isTranslucent()) << "only the stops count once there are some";
-    gradient.addStop(Color(0x00000000u), 1.0f);
-    EXPECT_TRUE(Brush(gradient).isTranslucent() && Brush(gradient).isVisible());
-
-    Gradient invisible(Gradient::kVertical);
-    invisible.addStop(Color(0x00FF0000u), 0.0f);
-    invisible.addStop(Color(0x000000FFu), 1.0f);
-    Brush brush(Color(0xFFFFFFFFu), 0);
-    brush.setGradient(invisible);
-    EXPECT_FALSE(brush.isVisible()) << "an opaque colour does not help a gradient whose stops are all clear";
-}
-
 TEST(PenAndBrush, PixelWidthIsBoundedForHostileWidths)
 {
     const float widths[][2] = {
         {2.9f, 2}, {-3.0f, 0}, {std::numeric_limits<float>::quiet_NaN(), 0}, {1e30f, 32767}};
     for (const auto& row : widths)
         EXPECT_EQ(int(row[1]), Pen(Color(), row[0], 0).pixelWidth()) << row[0];
-}
-
-TEST(Gradient, EqualityNeedsStopsAndSetColorsSpacesThemEvenly)
-{
-    EXPECT_FALSE(Gradient(1) == Gradient(1)) << "gradients without stops are never equal";
-    Gradient more = twoStops(1), moved(1);
-    more.addStop(Color(0xFF000000u), 1.0f);
-    moved.addStop(Color(0xFF000000u), 0.0f);
-    moved.addStop(Color(0xFFFFFFFFu), 0.5f);
-    EXPECT_TRUE(twoStops(1) == twoStops(1) && !(twoStops(1) == more) && !(twoStops(1) == moved));
-
-    Array<Color> colors;
-    for (uint32_t value : {0xFF000000u, 0xFF808080u, 0xFFFFFFFFu, 0xFFFF0000u, 0xFF00FF00u})
-        colors.append(Color(value));
-    moved.setColors(colors);
-    ASSERT_EQ(5, moved.count());
-    EXPECT_EQ(Color(0xFF808080u), moved.colorAt(1));
-    for (int i = 0; i < 5; ++i)
-        EXPECT_FLOAT_EQ(i / 4.0f, moved.positions()[i]) << i;
 }
 
 TEST(Gradient, LineColorsFollowTheStops)
@@ -131,25 +84,6 @@ TEST(Gradient, HostileStopsNeverGiveMoreLinesThanAsked)
     single.addStop(Color(0x40336699u), 0.4f);
     EXPECT_EQ((std::vector<uint32_t>{0xFF336699u, 0xFF336699u, 0xFF336699u}), valuesOf(single.lineColors(3)))
         << "a single stop is a solid colour";
-}
-
-TEST(FontDesc, FamiliesByIdAndEquality)
-{
-    // Unknown ids fall back to the system's sans serif.
-    EXPECT_EQ(String(u"microsoft sans serif"), FontDesc(9, 10.0f, 0).family());
-    EXPECT_EQ(String(u"microsoft sans serif"), FontDesc(-1, 10.0f, 0).family());
-    EXPECT_EQ(String(u"courier new"), FontDesc(FontDesc::kCourierNew, 10.0f, 0).family());
-    EXPECT_EQ(FontDesc::applicationFont().family(), FontDesc(0, 10.0f, 0).family());
-
-    EXPECT_TRUE(FontDesc() == FontDesc::applicationFont());
-    const FontDesc base(String(u"tahoma"), 10.0f, FontDesc::kBold);
-    FontDesc other = base;
-    EXPECT_TRUE(base == other);
-    other.setFamily(String(u"Tahoma"));
-    EXPECT_TRUE(base != other) << "family names compare with case";
-    other = base;
-    other.setSize(10.5f);
-    EXPECT_TRUE(base != other);
 }
 
 TEST(FontDesc, DefaultUiFontByWindowsVersionAndLanguage)
