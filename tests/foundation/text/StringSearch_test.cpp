@@ -70,18 +70,6 @@ TEST(StringSearch, ReplaceUsesOccurrencesInTheSourceOnly)
     EXPECT_EQ(u16(escaped.replaceMany(from, listOf({u"<"}), 1)), u"<b&gt; &amp;lt;");
 }
 
-TEST(StringSearch, SingleUnitSearchesAndReplacements)
-{
-    String text(u"Banana");
-    EXPECT_EQ(text.countChar(u'b', 0), 1);
-    EXPECT_FALSE(text.containsChar(0, 1));
-    EXPECT_FALSE(String().containsChar(u'a', 1));
-    EXPECT_EQ(text.lastIndexOfChar(u'N', 0), 4);
-    EXPECT_EQ(u16(text.replaceChar(u'B', u'c', 0)), u"canana");
-    EXPECT_EQ(u16(String(u"\u00C4\u00E4").replaceChar(u'\u00E4', u'a', 0)), u"aa");
-    EXPECT_TRUE(text.endsWithChar(u'A', 0));
-}
-
 TEST(StringSearch, ArgFillsPlaceholdersFirstToLast)
 {
     String pattern(u"^ of ^ movies shown");
