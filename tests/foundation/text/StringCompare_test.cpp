@@ -25,7 +25,8 @@ TEST(StringCompare, EqualityComparesTheWholeLength)
     EXPECT_TRUE(String::equalsCString(String(), nullptr) && String::equalsCString(String(), u"") &&
                 String::cStringEquals(u"", String()));
     EXPECT_FALSE(String::cStringNotEquals(nullptr, String()) || String::notEqualsCString(String(), u""));
-    EXPECT_FALSE(String::equalsCString(String(u"abc"), u"ab") || String::equalsCString(String(u"a"), nullptr));
+    EXPECT_FALSE(String::equalsCString(String(u"abc"), u"ab") ||
+                 String::equalsCString(String(u"a"), nullptr));
     EXPECT_FALSE(String::equalsCString(String(first, 3), u"a"));
 }
 
