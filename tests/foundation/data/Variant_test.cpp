@@ -4,7 +4,7 @@
 
 #include "foundation/data/Variant.h"
 #include "foundation/platform/LocaleData.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>

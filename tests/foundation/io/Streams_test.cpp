@@ -10,7 +10,7 @@
 #include "foundation/io/TextReader.h"
 #include "foundation/io/TextWriter.h"
 #include "foundation/text/ByteArray.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/MemorySink.h"
 #include "tests/support/TestText.h"
 

@@ -2,7 +2,7 @@
 // prefixes and suffixes, and version numbers.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringCompare, EqualityComparesTheWholeLength)
 {

@@ -2,7 +2,7 @@
 // fail without harm, and editing must never write outside the text.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringGrowth, HugeRequestsFailAndLeaveTheTextAlone)
 {

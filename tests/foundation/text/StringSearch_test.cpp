@@ -3,7 +3,7 @@
 // give "not found" rather than reads outside the block.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringSearch, FindWithStartsInsideAndOutsideTheText)
 {

@@ -7,7 +7,7 @@
 #include "foundation/time/Date.h"
 #include "foundation/time/Locale.h"
 #include "foundation/time/Time.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/support/TestSupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "graphics/paint/BitmapSurface.h"
 
-#include "SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 
 #include <windows.h>
 

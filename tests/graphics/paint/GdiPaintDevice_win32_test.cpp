@@ -1,6 +1,6 @@
 #include "graphics/paint/GdiPaintDevice.h"
 
-#include "SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/paint/BitmapSurface.h"

@@ -1,6 +1,6 @@
 #include "graphics/paint/Painter.h"
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "model/card/CardRenderer.h"
 #include "model/config/ViewSettings.h"
 #include "model/records/Movie.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <cmath>
 #include <set>

@@ -9,8 +9,8 @@
 #include "model/collection/CollectionFile.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
-#include "tests/foundation/io/IoTestSupport.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/IoTestSupport.h"
+#include "tests/support/StringTestHelpers.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -5,7 +5,7 @@
 
 #include "foundation/io/Directory.h"
 #include "model/scan/FolderScanner.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <map>
 
