@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -88,14 +89,13 @@ TEST(Gradient, HostileStopsNeverGiveMoreLinesThanAsked)
 
 TEST(FontDesc, DefaultUiFontByWindowsVersionAndLanguage)
 {
-    EXPECT_EQ(String(u"segoe ui"), FontDesc::chooseDefault(6, false, 0x0409).family());
-    // Japanese, Korean and Chinese get a larger size than German or English.
-    const int languages[][3] = {
-        {6, 0x0411, 135}, {10, 0x0412, 135}, {10, 0x0804, 135}, {10, 0x0407, 120}, {6, 0x0409, 120}};
-    for (const auto& row : languages)
-        EXPECT_EQ(row[2] / 10.0f, FontDesc::chooseDefault(row[0], false, uint16_t(row[1])).size())
-            << std::hex << row[1];
-    EXPECT_EQ(String(u"microsoft sans serif"), FontDesc::chooseDefault(5, false, 0x0409).family())
-        << "XP without Segoe UI";
-    EXPECT_EQ(String(u"segoe ui"), FontDesc::chooseDefault(5, true, 0x0409).family());
+    // Japanese, Korean and Chinese get a larger size; XP has no Segoe UI unless installed.
+    const std::tuple<int, bool, int, const char16_t*, float> rows[] = {
+        {6, false, 0x0411, u"segoe ui", 13.5f},           {10, false, 0x0804, u"segoe ui", 13.5f},
+        {10, false, 0x0407, u"segoe ui", 12.0f},          {5, true, 0x0409, u"segoe ui", 12.0f},
+        {5, false, 0x0409, u"microsoft sans serif", 12.0f}};
+    for (const auto& [windows, segoe, language, family, size] : rows) {
+        const FontDesc font = FontDesc::chooseDefault(windows, segoe, uint16_t(language));
+        EXPECT_TRUE(font.family() == String(family) && font.size() == size) << windows << std::hex << language;
+    }
 }
