@@ -32,8 +32,7 @@ TEST(FileDigests, FilesMatchTheInMemoryDigests)
         const Md5Digest fileMd5 = Md5Digest::fromFile(text(file));
         EXPECT_EQ(fileMd5.toString(), memoryMd5.toString()) << "size " << size;
         EXPECT_EQ(fileMd5.toByteArray().size(), size == 0 ? 0 : Md5Digest::kSize) << "size " << size;
-        EXPECT_EQ(Crc32::fromFile(text(file)).value(), Crc32(bytes.data(), size).value())
-            << "size " << size;
+        EXPECT_EQ(Crc32::fromFile(text(file)).value(), Crc32(bytes.data(), size).value()) << "size " << size;
     }
 }
 

@@ -1,7 +1,7 @@
+#include "foundation/text/String.h"
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/codecs/PngWriter.h"
 #include "graphics/image/Image.h"
-#include "foundation/text/String.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,8 @@
 TEST(PngWriter, SystemDecoderReadsBackEveryPixel)
 {
     ImageCodec::registerAll();
-    struct Row {
+    struct Row
+    {
         int width, height;
         bool premultiplied;
     } rows[] = {
@@ -24,7 +25,9 @@ TEST(PngWriter, SystemDecoderReadsBackEveryPixel)
         Image source(row.width, row.height, true);
         for (int y = 0; y < row.height; ++y)
             for (int x = 0; x < row.width; ++x)
-                source.setPixel(x, y, Color(uint8_t(255 - (x * 7 + y) % 200), uint8_t(x * 13), uint8_t(y * 29), uint8_t(x ^ y)));
+                source.setPixel(x, y,
+                                Color(uint8_t(255 - (x * 7 + y) % 200), uint8_t(x * 13), uint8_t(y * 29),
+                                      uint8_t(x ^ y)));
         if (row.premultiplied)
             source.setPremultiplied(true);
         Image straight = source.copy();

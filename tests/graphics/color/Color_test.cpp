@@ -161,9 +161,9 @@ TEST(Color, HueCircleAndCssNames)
     // CSS's gray is darker than its darkgray; unknown, wrongly cased, "grey" or
     // cut-short names are magenta.
     const std::pair<String, uint32_t> names[] = {
-        {u"transparent", 0x00FFFFFF}, {u"gray", 0xFF808080},     {u"darkgray", 0xFFA9A9A9},
+        {u"transparent", 0x00FFFFFF}, {u"gray", 0xFF808080},        {u"darkgray", 0xFFA9A9A9},
         {u"aliceblue", 0xFFF0F8FF},   {u"yellowgreen", 0xFF9ACD32}, {u"Red", 0xFFFF00FF},
-        {u"grey", 0xFFFF00FF},        {String(), 0xFFFF00FF},    {String(u"red\0x", 5), 0xFFFF00FF}};
+        {u"grey", 0xFFFF00FF},        {String(), 0xFFFF00FF},       {String(u"red\0x", 5), 0xFFFF00FF}};
     for (const auto& [name, value] : names)
         EXPECT_EQ(value, Color::fromCssName(name).value()) << "'" << ascii(name) << "'";
 }

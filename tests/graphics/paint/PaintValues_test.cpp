@@ -91,11 +91,14 @@ TEST(FontDesc, DefaultUiFontByWindowsVersionAndLanguage)
 {
     // Japanese, Korean and Chinese get a larger size; XP has no Segoe UI unless installed.
     const std::tuple<int, bool, int, const char16_t*, float> rows[] = {
-        {6, false, 0x0411, u"segoe ui", 13.5f},           {10, false, 0x0804, u"segoe ui", 13.5f},
-        {10, false, 0x0407, u"segoe ui", 12.0f},          {5, true, 0x0409, u"segoe ui", 12.0f},
+        {6, false, 0x0411, u"segoe ui", 13.5f},
+        {10, false, 0x0804, u"segoe ui", 13.5f},
+        {10, false, 0x0407, u"segoe ui", 12.0f},
+        {5, true, 0x0409, u"segoe ui", 12.0f},
         {5, false, 0x0409, u"microsoft sans serif", 12.0f}};
     for (const auto& [windows, segoe, language, family, size] : rows) {
         const FontDesc font = FontDesc::chooseDefault(windows, segoe, uint16_t(language));
-        EXPECT_TRUE(font.family() == String(family) && font.size() == size) << windows << std::hex << language;
+        EXPECT_TRUE(font.family() == String(family) && font.size() == size)
+            << windows << std::hex << language;
     }
 }
