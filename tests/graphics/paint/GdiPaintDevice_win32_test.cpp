@@ -51,12 +51,8 @@ Image solidImage(int width, int height, const Color& color)
 // Four opaque colours: red, green at the top; blue, black below.
 Image quadrants()
 {
-    Image image(2, 2, true);
-    image.setPixel(0, 0, Color(255, 0, 0));
-    image.setPixel(1, 0, Color(0, 255, 0));
-    image.setPixel(0, 1, Color(0, 0, 255));
-    image.setPixel(1, 1, Color(0, 0, 0));
-    return image;
+    const uint8_t bgra[16] = {0, 0, 255, 255, 0, 255, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255};
+    return Image::fromPixels(bgra, 2, 2, true, 16);
 }
 
 int countInRow(const BitmapSurface& surface, int y, int from, int to, uint32_t rgb)
