@@ -20,11 +20,13 @@ std::vector<uint32_t> valuesOf(const Array<Color>& colors)
     return values;
 }
 
-Gradient twoStops(uint32_t type)
+using Stops = std::vector<std::pair<uint32_t, float>>;
+
+Gradient gradientOf(uint32_t type, const Stops& stops)
 {
     Gradient gradient(type);
-    gradient.addStop(Color(0xFF000000u), 0.0f);
-    gradient.addStop(Color(0xFFFFFFFFu), 1.0f);
+    for (const auto& [color, at] : stops)
+        gradient.addStop(Color(color), at);
     return gradient;
 }
 
@@ -40,51 +42,42 @@ TEST(PenAndBrush, PixelWidthIsBoundedForHostileWidths)
 
 TEST(Gradient, LineColorsFollowTheStops)
 {
-    EXPECT_EQ((std::vector<uint32_t>{0xFF000000u, 0xFF555555u, 0xFFAAAAAAu}),
-              valuesOf(twoStops(1).lineColors(3)))
-        << "black to white over three lines: 0, 85, 170";
-
-    Gradient three(1);
-    three.addStop(Color(0xFF000000u), 0.0f);
-    three.addStop(Color(0xFFFFFFFFu), 0.5f);
-    three.addStop(Color(0xFF000000u), 1.0f);
-    EXPECT_EQ((std::vector<uint32_t>{0xFF000000u, 0xFF555555u, 0xFFAAAAAAu, 0xFFFFFFFFu, 0xFF7F7F7Fu}),
-              valuesOf(three.lineColors(5)))
-        << "round(2.5) = 3 lines for the first pair, the remaining 2 for the second";
-
-    Gradient channels(1);
-    channels.addStop(Color(0x10FF0000u), 0.0f);
-    channels.addStop(Color(0x200000FFu), 1.0f);
-    EXPECT_EQ((std::vector<uint32_t>{0xFFFF0000u, 0xFFBF003Fu, 0xFF7F007Fu, 0xFF3F00BFu}),
-              valuesOf(channels.lineColors(4)))
-        << "each channel on its own, truncated, and every line opaque";
-
-    EXPECT_TRUE(twoStops(1).lineColors(0).isEmpty());
-    EXPECT_TRUE(Gradient(1).lineColors(10).isEmpty());
+    const Stops blackToWhite = {{0xFF000000u, 0}, {0xFFFFFFFFu, 1}};
+    const std::tuple<const char*, Stops, int, std::vector<uint32_t>> rows[] = {
+        {"black to white over three lines: 0, 85, 170",
+         blackToWhite,
+         3,
+         {0xFF000000u, 0xFF555555u, 0xFFAAAAAAu}},
+        {"round(2.5) = 3 lines for the first pair, the remaining 2 for the second",
+         {{0xFF000000u, 0}, {0xFFFFFFFFu, 0.5f}, {0xFF000000u, 1}},
+         5,
+         {0xFF000000u, 0xFF555555u, 0xFFAAAAAAu, 0xFFFFFFFFu, 0xFF7F7F7Fu}},
+        {"each channel on its own, truncated, and every line opaque",
+         {{0x10FF0000u, 0}, {0x200000FFu, 1}},
+         4,
+         {0xFFFF0000u, 0xFFBF003Fu, 0xFF7F007Fu, 0xFF3F00BFu}},
+        {"a single stop is a solid colour",
+         {{0x40336699u, 0.4f}},
+         3,
+         {0xFF336699u, 0xFF336699u, 0xFF336699u}},
+        {"no lines", blackToWhite, 0, {}},
+        {"no stops", {}, 10, {}}};
+    for (const auto& [what, stops, lines, colors] : rows)
+        EXPECT_EQ(colors, valuesOf(gradientOf(1, stops).lineColors(lines))) << what;
 }
 
 TEST(Gradient, HostileStopsNeverGiveMoreLinesThanAsked)
 {
-    Gradient unsorted(1);
-    unsorted.addStop(Color(0xFF000000u), 0.9f);
-    unsorted.addStop(Color(0xFFFFFFFFu), 0.0f);
-    unsorted.addStop(Color(0xFFFF0000u), 5.0f);
-    unsorted.addStop(Color(0xFF00FF00u), std::nanf(""));
-    unsorted.addStop(Color(0xFF0000FFu), -7.0f);
-    const Array<Color> lines = unsorted.lineColors(10);
+    const Array<Color> lines = gradientOf(1, {{0xFF000000u, 0.9f},
+                                              {0xFFFFFFFFu, 0.0f},
+                                              {0xFFFF0000u, 5.0f},
+                                              {0xFF00FF00u, std::nanf("")},
+                                              {0xFF0000FFu, -7.0f}})
+                                   .lineColors(10);
     ASSERT_EQ(10, lines.count());
     EXPECT_EQ(Color(0xFFFFFFFFu), lines[0]) << "a pair running backwards gets no lines";
-
-    Gradient huge(0);
-    huge.addStop(Color(0xFF000000u), 0.0f);
-    huge.addStop(Color(0xFFFFFFFFu), 3e38f);
-    huge.addStop(Color(0xFF0000FFu), 1.0f);
-    EXPECT_EQ(7, huge.lineColors(7).count());
-
-    Gradient single(1);
-    single.addStop(Color(0x40336699u), 0.4f);
-    EXPECT_EQ((std::vector<uint32_t>{0xFF336699u, 0xFF336699u, 0xFF336699u}), valuesOf(single.lineColors(3)))
-        << "a single stop is a solid colour";
+    EXPECT_EQ(
+        7, gradientOf(0, {{0xFF000000u, 0}, {0xFFFFFFFFu, 3e38f}, {0xFF0000FFu, 1}}).lineColors(7).count());
 }
 
 TEST(FontDesc, DefaultUiFontByWindowsVersionAndLanguage)
