@@ -7,7 +7,7 @@
 #include "bench/NullPaintDevice.h"
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/ui/views/html/RichCard.h"
 #include "ui/views/html/HtmlDocument.h"
 #include "ui/views/html/HtmlTreeBuilder.h"

@@ -5,7 +5,7 @@
 #include "bench/TextDocumentSample.h"
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "ui/widgets/text/UITextDocument.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 // parser and the cursor list reader.
 #include "foundation/xml/XmlElement.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "ui/core/theme/UICursorTable.h"
 #include "ui/core/theme/UIStyleModel.h"
 #include "ui/core/theme/UIStyleValues.h"

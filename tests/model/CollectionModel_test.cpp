@@ -188,12 +188,3 @@ TEST(CollectionModel, AveragesCompletenessAndAddsUpRunningTimes)
     series->runningTime = INT_MAX;
     EXPECT_EQ(model.totalRunningTime(), 90 + 3 * int64_t(INT_MAX)) << "the sum does not wrap at 32 bits";
 }
-
-TEST(CollectionModel, PicksTheSiteEditionOfTheLanguage)
-{
-    const std::pair<const char16_t*, int> rows[] = {{u"en", 0}, {u"de", 1}, {u"it", 2}, {u"es", 3},
-                                                    {u"fr", 4}, {u"pt", 0}, {u"", 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(CollectionModel::extractorIndexForLanguage(String(row.first)), row.second)
-            << show(row.first);
-}

@@ -1,7 +1,7 @@
 // StringList: sorting by relinking, duplicates, filtering and copying.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringListSort, OrdersByRelinkingTheNodes)
 {

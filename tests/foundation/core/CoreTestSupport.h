@@ -5,8 +5,8 @@
 
 #include "foundation/io/File.h"
 #include "foundation/time/DateTime.h"
-#include "tests/foundation/io/IoTestSupport.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/IoTestSupport.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/BerlinTime.h"
 
 #include <string>

@@ -10,7 +10,7 @@
 #include "foundation/platform/LocaleData.h"
 #include "foundation/platform/SystemInfo.h"
 #include "tests/foundation/core/CoreTestSupport.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <string>

@@ -6,7 +6,7 @@
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <set>
 

@@ -4,7 +4,7 @@
 
 #include "foundation/data/Variant.h"
 #include "foundation/platform/LocaleData.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>
@@ -87,16 +87,4 @@ TEST(Variant, TextFormOfFloatingPointUsesTheLocale)
     LocaleScope german(LocaleData::kGermanGermany);
     EXPECT_EQ(u16(Variant(1.5f).toString()), u"1,500000000");
     EXPECT_DOUBLE_EQ(Variant(Variant(2.75).toString()).toDouble(), 2.75);
-}
-
-TEST(Variant, EqualityNeedsTheSameKindAndValue)
-{
-    EXPECT_FALSE(Variant(int32_t{5}) == Variant(uint32_t{5}));
-    EXPECT_TRUE(Variant::notEquals(Variant(int32_t{5}), Variant(int32_t{6})));
-    EXPECT_TRUE(Variant(u"a") == Variant(String(u"a")));
-    EXPECT_FALSE(Variant(u"a") == Variant(u"A"));
-    EXPECT_FALSE(Variant(0.5f) == Variant(0.5));
-    EXPECT_FALSE(Variant(std::nan("")) == Variant(std::nan("")));
-    Variant nan(std::nan(""));
-    EXPECT_TRUE(Variant::equals(nan, nan));
 }

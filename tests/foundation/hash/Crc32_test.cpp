@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/hash/Crc32.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(Crc32, CheckValuesBlocksAndNoInput)
 {

@@ -7,15 +7,13 @@
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <vector>
 
 namespace {
 
-String pathOf(const std::string& path)
-{
-    return String::fromUtf8(path.data(), static_cast<int>(path.size()));
-}
+using testsupport::text;
 
 } // namespace
 
@@ -31,11 +29,10 @@ TEST(FileDigests, FilesMatchTheInMemoryDigests)
         ASSERT_TRUE(testsupport::writeFileBytes(file, bytes));
 
         const Md5Digest memoryMd5(bytes.data(), size);
-        const Md5Digest fileMd5 = Md5Digest::fromFile(pathOf(file));
+        const Md5Digest fileMd5 = Md5Digest::fromFile(text(file));
         EXPECT_EQ(fileMd5.toString(), memoryMd5.toString()) << "size " << size;
         EXPECT_EQ(fileMd5.toByteArray().size(), size == 0 ? 0 : Md5Digest::kSize) << "size " << size;
-        EXPECT_EQ(Crc32::fromFile(pathOf(file)).value(), Crc32(bytes.data(), size).value())
-            << "size " << size;
+        EXPECT_EQ(Crc32::fromFile(text(file)).value(), Crc32(bytes.data(), size).value()) << "size " << size;
     }
 }
 
@@ -44,15 +41,15 @@ TEST(FileDigests, KnownValuesAndUnreadableFiles)
     testsupport::TempDir dir;
     const std::string file = dir.file("abc.txt");
     ASSERT_TRUE(testsupport::writeFileBytes(file, {'a', 'b', 'c'}));
-    EXPECT_EQ(Md5Digest::fromFile(pathOf(file)).toString(), String(u"900150983cd24fb0d6963f7d28e17f72"));
-    EXPECT_EQ(Crc32::fromFile(pathOf(file)).value(), 0x352441C2u);
-    const ByteArray bytes = Md5Digest::fromFile(pathOf(file)).toByteArray();
+    EXPECT_EQ(Md5Digest::fromFile(text(file)).toString(), String(u"900150983cd24fb0d6963f7d28e17f72"));
+    EXPECT_EQ(Crc32::fromFile(text(file)).value(), 0x352441C2u);
+    const ByteArray bytes = Md5Digest::fromFile(text(file)).toByteArray();
     ASSERT_EQ(bytes.size(), 16);
     EXPECT_EQ(bytes.data()[0], 0x90);
     EXPECT_EQ(bytes.data()[15], 0x72);
 
-    const String missing = pathOf(dir.file("missing.bin"));
+    const String missing = text(dir.file("missing.bin"));
     EXPECT_TRUE(Md5Digest::fromFile(missing).isNull());
     EXPECT_TRUE(Crc32::fromFile(missing).isNull());
-    EXPECT_TRUE(Md5Digest::fromFile(pathOf(dir.path())).isNull());
+    EXPECT_TRUE(Md5Digest::fromFile(text(dir.path())).isNull());
 }

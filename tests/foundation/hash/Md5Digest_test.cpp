@@ -5,7 +5,7 @@
 #include <string>
 
 #include "foundation/hash/Md5Digest.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(Md5Digest, Rfc1321VectorsPaddingBoundariesAndNoInput)
 {

@@ -4,7 +4,7 @@
 
 #include "foundation/containers/StringList.h"
 #include "foundation/io/Directory.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <cstdlib>
 #include <unistd.h>

@@ -4,7 +4,7 @@
 
 #include "foundation/io/File.h"
 #include "foundation/time/DateTime.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 using iotest::Bytes;
 using iotest::bytesOf;

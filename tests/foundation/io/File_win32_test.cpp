@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/File.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 TEST(FileWin32, AFileOpenForWritingIsLocked)
 {

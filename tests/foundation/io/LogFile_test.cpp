@@ -5,7 +5,7 @@
 #include "foundation/io/LogFile.h"
 #include "foundation/text/String.h"
 #include "foundation/time/DateTime.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 using iotest::show;
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/io/Path.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 
 #include "foundation/io/Path.h"
 #include "foundation/io/PathParts.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 using iotest::show;
 

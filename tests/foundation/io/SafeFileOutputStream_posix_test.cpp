@@ -6,7 +6,7 @@
 #include "foundation/data/DataTree.h"
 #include "foundation/io/Directory.h"
 #include "foundation/text/String.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/FileSizeLimit.h"
 
 #include <functional>

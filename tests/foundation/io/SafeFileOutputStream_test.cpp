@@ -5,7 +5,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/SafeFileOutputStream.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 using iotest::bytesOf;
 using iotest::nativeIn;

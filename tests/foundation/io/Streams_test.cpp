@@ -9,10 +9,8 @@
 #include "foundation/io/MemoryStream.h"
 #include "foundation/io/TextReader.h"
 #include "foundation/io/TextWriter.h"
-#include "foundation/platform/LocaleData.h"
 #include "foundation/text/ByteArray.h"
-#include "tests/foundation/io/IoTestSupport.h"
-#include "tests/foundation/time/LocaleScope.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/MemorySink.h"
 #include "tests/support/TestText.h"
 
@@ -179,30 +177,6 @@ TEST(TextWriter, ByteOrderMarksPerEncodingAndPerAttach)
     MemorySink sink;
     EXPECT_FALSE(TextWriter(&sink, 2).attach());
     EXPECT_FALSE(TextWriter(&sink, 7).attach());
-}
-
-TEST(TextWriter, TypedValuesAsText)
-{
-    LocaleScope english(LocaleData::kEnglishUnitedStates);
-    MemorySink sink;
-    TextWriter writer(&sink, TextWriter::kAnsi);
-    ASSERT_TRUE(writer.attach());
-    writer.setNewline(u"|");
-    writer.writeBoolLine(true);
-    writer.writeBool(false);
-    writer.writeInt16Line(-32768);
-    writer.writeInt32Line(-2147483647 - 1);
-    writer.writeInt64Line(-9000000000LL);
-    writer.writeUInt16Line(65535);
-    writer.writeUInt32Line(4294967295u);
-    writer.writeUInt64Line(18446744073709551615ull);
-    writer.writeCharLine(u'Q');
-    writer.writeTextLine(u"text");
-    writer.writeFloatLine(1.5f);
-    writer.writeDouble(-2.25);
-    EXPECT_EQ(sink.bytes,
-              bytesOf("1|0-32768|-2147483648|-9000000000|65535|4294967295|18446744073709551615|Q|text|"
-                      "1.500000|-2.25000000"));
 }
 
 TEST(TextReader, DecodesEachEncodingAndSkipsTheMark)

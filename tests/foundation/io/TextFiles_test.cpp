@@ -4,7 +4,7 @@
 #include "foundation/containers/StringList.h"
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/TestText.h"
 
 using iotest::Bytes;

@@ -1,7 +1,6 @@
-// Address splitting, form encoding, browser identities and entity decoding.
+// Address splitting, form encoding and entity decoding.
 #include "foundation/net/HtmlEntities.h"
 #include "foundation/net/Url.h"
-#include "foundation/net/UserAgent.h"
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -60,18 +59,6 @@ TEST(Url, EncodeEscapesExactlyTheReservedBytesAndDecodeReversesIt)
     };
     for (const auto& row : decoded)
         EXPECT_EQ(utf8(urlDecode(text(row.first))), row.second) << row.first;
-}
-
-TEST(UserAgent, TheFirefoxChoiceIsOneOfFourAndKeptOutOfRangeFallsBack)
-{
-    const std::string fallback =
-        "Mozilla/5.0 (Windows; U; Windows NT 5.1; en-US; rv:1.9.2.3) Gecko/20100401 Firefox/3.6.3";
-    EXPECT_EQ(utf8(userAgentString(5)), fallback);
-    EXPECT_EQ(utf8(userAgentString(-1)), fallback);
-    std::string first = utf8(userAgentString(1));
-    EXPECT_NE(first.find("Gecko/20100101 Firefox/1"), std::string::npos) << first;
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(utf8(userAgentString(1)), first);
 }
 
 TEST(HtmlEntities, NumericAndNamedFormsBecomeCharacters)

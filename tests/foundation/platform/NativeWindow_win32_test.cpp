@@ -3,10 +3,8 @@
 // message reaches the owner once it is being destroyed.
 #include <gtest/gtest.h>
 
-#include "foundation/geometry/Rect.h"
 #include "foundation/platform/NativeWindow.h"
 
-#include <algorithm>
 #include <vector>
 #include <windows.h>
 
@@ -86,28 +84,6 @@ TEST(NativeWindow, HandlerResultOrDefaultHandling)
     SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"lost"));
     GetWindowTextW(hwnd, text, 16);
     EXPECT_STREQ(text, L"kept");
-}
-
-TEST(NativeWindow, ShowPlaceAndRepaint)
-{
-    std::vector<UINT> seen;
-    ProbeWindow window(u"ReelstackProbeC", nullptr, &seen);
-    HWND hwnd = hwndOf(window);
-    window.setGeometry(10, 20, 30, 40);
-    window.show(true);
-    EXPECT_TRUE(IsWindowVisible(hwnd));
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    EXPECT_EQ(Rect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-              Rect(10, 20, 30, 40));
-
-    UpdateWindow(hwnd);
-    seen.clear();
-    window.invalidate();
-    UpdateWindow(hwnd);
-    EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_PAINT)), seen.end());
-    window.show(false);
-    EXPECT_FALSE(IsWindowVisible(hwnd));
 }
 
 TEST(NativeWindow, DestructionReachesNoOwnerAndRemovesWindowAndClass)

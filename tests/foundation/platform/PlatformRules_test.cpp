@@ -101,44 +101,38 @@ TEST(RegistryRules, PathSplitsAtTheLastBackslash)
     EXPECT_FALSE(Registry::splitPath(String(), &key, &value));
 }
 
-TEST(ScreenRules, PopupIsPulledInsideHorizontally)
+// A popup is pulled inside horizontally; past the bottom it ends at the
+// bottom less the offset plus one, or flipped at its own former top; above
+// the top it moves down or flips below itself; an empty area or hostile
+// sizes never give garbage.
+TEST(ScreenRules, PopupsAreFittedIntoTheArea)
 {
-    Rect area(0, 0, 1000, 800);
-    EXPECT_EQ(Screen::fitInArea(area, Rect(-30, 100, 200, 100), 0, false), Rect(0, 100, 200, 100));
-    EXPECT_EQ(Screen::fitInArea(area, Rect(900, 100, 200, 100), 0, false), Rect(800, 100, 200, 100));
-    EXPECT_EQ(Screen::fitInArea(area, Rect(300, 100, 200, 100), 5, true), Rect(300, 100, 200, 100));
-}
-
-TEST(ScreenRules, PopupPastTheBottomMovesUpOrFlipsAboveItself)
-{
-    Rect area(0, 0, 1000, 800);
-    // Ends at the bottom, less the offset, plus one.
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 0, false), Rect(10, 701, 100, 100));
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 20, false), Rect(10, 681, 100, 100));
-    // Flipped: ends at its own former top, less the offset, plus one.
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 750, 100, 100), 20, true), Rect(10, 631, 100, 100));
-}
-
-TEST(ScreenRules, PopupAboveTheTopMovesDownOrFlipsBelowItself)
-{
-    Rect area(0, 50, 1000, 800);
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 0, false), Rect(10, 50, 100, 100));
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 7, false), Rect(10, 57, 100, 100));
-    EXPECT_EQ(Screen::fitInArea(area, Rect(10, 0, 100, 100), 7, true), Rect(10, 107, 100, 100));
-}
-
-TEST(ScreenRules, EmptyAreaAndHostileSizesNeverGiveGarbage)
-{
-    Rect popup(5, 6, 70, 80);
-    EXPECT_EQ(Screen::fitInArea(Rect(), popup, 3, true), popup);
-    EXPECT_EQ(Screen::fitInArea(Rect(0, 0, 100, 0), popup, 3, true), popup);
-
-    Rect area(0, 0, 1000, 800);
-    Rect huge(INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX);
-    Rect placed = Screen::fitInArea(area, huge, INT32_MAX, true);
-    EXPECT_EQ(placed.width, huge.width);
-    EXPECT_EQ(placed.height, huge.height);
-    EXPECT_LE(placed.x, 1000);
+    const Rect area(0, 0, 1000, 800), high(0, 50, 1000, 800);
+    const Rect huge(INT32_MAX - 10, INT32_MAX - 10, INT32_MAX, INT32_MAX);
+    const struct
+    {
+        Rect area, popup;
+        int offset;
+        bool flip;
+        Rect expected;
+    } rows[] = {
+        {area, Rect(-30, 100, 200, 100), 0, false, Rect(0, 100, 200, 100)},
+        {area, Rect(900, 100, 200, 100), 0, false, Rect(800, 100, 200, 100)},
+        {area, Rect(300, 100, 200, 100), 5, true, Rect(300, 100, 200, 100)},
+        {area, Rect(10, 750, 100, 100), 0, false, Rect(10, 701, 100, 100)},
+        {area, Rect(10, 750, 100, 100), 20, false, Rect(10, 681, 100, 100)},
+        {area, Rect(10, 750, 100, 100), 20, true, Rect(10, 631, 100, 100)},
+        {high, Rect(10, 0, 100, 100), 0, false, Rect(10, 50, 100, 100)},
+        {high, Rect(10, 0, 100, 100), 7, false, Rect(10, 57, 100, 100)},
+        {high, Rect(10, 0, 100, 100), 7, true, Rect(10, 107, 100, 100)},
+        {Rect(), Rect(5, 6, 70, 80), 3, true, Rect(5, 6, 70, 80)},
+        {Rect(0, 0, 100, 0), Rect(5, 6, 70, 80), 3, true, Rect(5, 6, 70, 80)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Screen::fitInArea(row.area, row.popup, row.offset, row.flip), row.expected)
+            << "row " << (&row - rows);
+    const Rect placed = Screen::fitInArea(area, huge, INT32_MAX, true);
+    EXPECT_TRUE(placed.width == huge.width && placed.height == huge.height && placed.x <= 1000);
 }
 
 TEST(ScreenRules, ShrinkAndAlignInArea)

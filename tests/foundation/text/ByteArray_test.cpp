@@ -45,23 +45,6 @@ TEST(ByteArray, AppendAssignAndTakeWorkOnThemselves)
     EXPECT_TRUE(other.isEmpty());
 }
 
-TEST(ByteArray, ManyAppendsStayCheap)
-{
-    ByteArray array;
-    int reallocations = 0;
-    const uint8_t* block = nullptr;
-    for (int i = 0; i < 100000; ++i) {
-        array.appendByte(static_cast<uint8_t>(i));
-        if (array.rawData() != block) {
-            block = array.rawData();
-            ++reallocations;
-        }
-    }
-    EXPECT_EQ(array.size(), 100000);
-    EXPECT_LT(reallocations, 40);
-    EXPECT_EQ(array.data()[99999], static_cast<uint8_t>(99999));
-}
-
 TEST(ByteArray, SearchesAndCounts)
 {
     ByteArray array = bytes("abcabc");

@@ -41,20 +41,3 @@ TEST(CharClass, SingleUnitCaseMapping)
     for (char16_t unit : {char16_t(0), u'1', u'\u00D7', u'\u4E2D'})
         EXPECT_EQ(toUpperUnit(unit), unit) << int(unit);
 }
-
-TEST(CharClass, WholeTextCaseMapping)
-{
-    char16_t text[] = u"Gr\u00FC\u00DFe \u0434\u043E";
-    toUpperInPlace(text);
-    EXPECT_EQ(std::u16string(text), u"GR\u00DC\u00DFE \u0414\u041E");
-    toLowerInPlace(text);
-    EXPECT_EQ(std::u16string(text), u"gr\u00FC\u00DFe \u0434\u043E");
-    toUpperInPlace(nullptr);
-
-    char narrow[] = "MiXeD 1\xE4";
-    narrowUpperInPlace(narrow);
-    EXPECT_STREQ(narrow, "MIXED 1\xE4");
-    narrowLowerInPlace(narrow);
-    EXPECT_STREQ(narrow, "mixed 1\xE4");
-    narrowLowerInPlace(nullptr);
-}

@@ -8,7 +8,7 @@
 #include "foundation/text/HexText.h"
 #include "foundation/text/String.h"
 #include "tests/foundation/text/ByteTestHelpers.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 #include <cstring>
 #include <string>

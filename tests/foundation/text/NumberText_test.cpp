@@ -5,7 +5,7 @@
 
 #include "foundation/platform/LocaleData.h"
 #include "foundation/text/String.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <cmath>

@@ -1,35 +1,8 @@
-// Growth, capacity and in-place editing of String: appends must reallocate
-// only a logarithmic number of times, a request too large to hold must fail
-// without harm, and editing must never write outside the text.
+// Growth and in-place editing of String: a request too large to hold must
+// fail without harm, and editing must never write outside the text.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
-
-TEST(StringGrowth, ReservationsAndAppendsReallocateRarely)
-{
-    String text;
-    text.reserve(10);
-    EXPECT_EQ(text.capacity(), 10);
-    text.reserve(11);
-    EXPECT_EQ(text.capacity(), 22);
-    text.reserve(0x100000);
-    EXPECT_EQ(text.capacity(), 0x180000);
-    EXPECT_EQ(text.data(), nullptr);
-
-    String appended;
-    int reallocations = 0;
-    int lastCapacity = appended.capacity();
-    for (int i = 0; i < 100000; ++i) {
-        appended.appendChar(u'a' + i % 26);
-        if (appended.capacity() != lastCapacity) {
-            ++reallocations;
-            lastCapacity = appended.capacity();
-        }
-    }
-    EXPECT_EQ(appended.length(), 100000);
-    EXPECT_LE(reallocations, 18);
-    EXPECT_EQ(*appended.constCharAt(appended.length()), 0);
-}
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringGrowth, HugeRequestsFailAndLeaveTheTextAlone)
 {

@@ -3,7 +3,7 @@
 // give "not found" rather than reads outside the block.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringSearch, FindWithStartsInsideAndOutsideTheText)
 {
@@ -68,18 +68,6 @@ TEST(StringSearch, ReplaceUsesOccurrencesInTheSourceOnly)
     StringList from = listOf({u"&lt;", u"&gt;", u"&amp;"});
     EXPECT_EQ(u16(escaped.replaceMany(from, listOf({u"<", u">", u"&"}), 1)), u"<b> &lt;");
     EXPECT_EQ(u16(escaped.replaceMany(from, listOf({u"<"}), 1)), u"<b&gt; &amp;lt;");
-}
-
-TEST(StringSearch, SingleUnitSearchesAndReplacements)
-{
-    String text(u"Banana");
-    EXPECT_EQ(text.countChar(u'b', 0), 1);
-    EXPECT_FALSE(text.containsChar(0, 1));
-    EXPECT_FALSE(String().containsChar(u'a', 1));
-    EXPECT_EQ(text.lastIndexOfChar(u'N', 0), 4);
-    EXPECT_EQ(u16(text.replaceChar(u'B', u'c', 0)), u"canana");
-    EXPECT_EQ(u16(String(u"\u00C4\u00E4").replaceChar(u'\u00E4', u'a', 0)), u"aa");
-    EXPECT_TRUE(text.endsWithChar(u'A', 0));
 }
 
 TEST(StringSearch, ArgFillsPlaceholdersFirstToLast)

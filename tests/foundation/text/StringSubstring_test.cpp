@@ -1,7 +1,7 @@
 // Substrings, trimming and case mapping of String.
 #include <gtest/gtest.h>
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 TEST(StringSubstring, MidCountsFromEitherEndAndClampsComputedIndexes)
 {

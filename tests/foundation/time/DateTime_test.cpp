@@ -3,16 +3,6 @@
 
 #include "foundation/time/DateTime.h"
 
-TEST(DateTime, ValidityAndOrder)
-{
-    EXPECT_FALSE(DateTime(2024, 3, 5, 24, 0, 0, 0).isValid());
-    EXPECT_FALSE(DateTime(2023, 2, 29, 1, 0, 0, 0).isValid());
-    DateTime evening(2024, 3, 5, 21, 0, 0, 0);
-    EXPECT_TRUE(evening.isAfter(DateTime(2024, 3, 5, 9, 0, 0, 0)));
-    EXPECT_TRUE(evening.isBefore(DateTime(2024, 3, 6, 1, 0, 0, 0)));
-    EXPECT_FALSE(evening.isAfter(evening));
-}
-
 TEST(DateTime, TimeArithmeticCarriesIntoTheDate)
 {
     const DateTime sums[] = {

@@ -69,14 +69,3 @@ TEST(Date, ArithmeticKeepsTheDayClampedAndStaysInYearsZeroTo9999)
                                       << row[0].month() << "-" << row[0].day();
     }
 }
-
-TEST(Date, TodayAndYesterday)
-{
-    Date today = Date::today();
-    EXPECT_TRUE(today.isToday());
-    EXPECT_TRUE(Date(today).addDays(-1).isYesterday());
-    EXPECT_FALSE(today.isYesterday());
-    Date utc = Date::todayUtc();
-    EXPECT_LE(std::abs(utc.daysTo(today)), 1);
-    EXPECT_TRUE(Date(utc).addDays(-1).isYesterdayUtc());
-}

@@ -7,7 +7,7 @@
 #include "foundation/time/Date.h"
 #include "foundation/time/Locale.h"
 #include "foundation/time/Time.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/LocaleScope.h"
 
 #include <string>
@@ -28,22 +28,6 @@ const Locale english(LocaleData::kEnglishUnitedStates);
 const Locale german(LocaleData::kGermanGermany);
 
 } // namespace
-
-TEST(Locale, NamesSettingsAndNumberCharacters)
-{
-    EXPECT_EQ(u16(german.name()), u"de-DE");
-    EXPECT_EQ(english.firstDayOfWeek(), 7);
-    EXPECT_EQ(german.decimalPoint(), u',');
-    EXPECT_EQ(german.groupSeparator(), u'.');
-    // The system gives no positive sign for these locales.
-    EXPECT_EQ(english.positiveSign(), 0);
-    EXPECT_EQ(u16(german.monthName(3, false)), u"M\u00E4rz");
-    EXPECT_EQ(u16(german.monthName(10, true)), u"Okt");
-    EXPECT_EQ(u16(english.dayName(7, true)), u"Sun");
-    EXPECT_TRUE(english.monthName(13, true).isEmpty());
-    EXPECT_EQ(u16(english.dateFormat(true)), u"dddd, MMMM d, yyyy");
-    EXPECT_EQ(u16(german.dateFormat(false)), u"d.M.yyyy");
-}
 
 TEST(Locale, FormatsDatesAndTimesInOnePass)
 {

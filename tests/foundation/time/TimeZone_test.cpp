@@ -4,7 +4,7 @@
 
 #include "foundation/platform/SystemClock.h"
 #include "foundation/time/DateTime.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 #include "tests/foundation/time/BerlinTime.h"
 
 #include <cstdlib>

@@ -6,16 +6,14 @@
 #include "foundation/xml/XmlDocument.h"
 #include "tests/foundation/xml/XmlTestText.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <filesystem>
 #include <string>
 
 namespace {
 
-String pathOf(const std::string& path)
-{
-    return String::fromUtf8(path.data(), int(path.size()));
-}
+using testsupport::text;
 
 std::string readBytes(const std::string& path)
 {
@@ -63,15 +61,15 @@ TEST(XmlFiles, SavesTheDocumentedBytesInBothEncodingsAndReadsThemBack)
         "\xFF\xFE" + utf16Bytes(u"<?xml version=\"1.0\" encoding=\"utf-16\"?>\r\n" + body)};
     for (int encoding : {3, 4}) {
         std::string path = dir.file("answer.xml");
-        ASSERT_TRUE(document.save(pathOf(path), encoding));
+        ASSERT_TRUE(document.save(text(path), encoding));
         EXPECT_EQ(readBytes(path), expected[encoding - 3]);
         XmlDocument back;
         back.root().addChild(u"previous");
-        ASSERT_TRUE(back.loadFromFile(pathOf(path), encoding)) << encoding;
+        ASSERT_TRUE(back.loadFromFile(text(path), encoding)) << encoding;
         EXPECT_EQ(back.root().children().count(), 1);
         EXPECT_EQ(u16(back.findElement(u"answer/author")->attribute(u"name")), u"J\u00f6rg & Co");
         // Read in the other encoding, the same bytes are no XML text at all.
-        EXPECT_FALSE(back.loadFromFile(pathOf(path), encoding == 3 ? 4 : 3));
+        EXPECT_FALSE(back.loadFromFile(text(path), encoding == 3 ? 4 : 3));
         EXPECT_TRUE(back.isEmpty());
     }
 }
@@ -81,7 +79,7 @@ TEST(XmlFiles, AFailedLoadLeavesTheDocumentEmpty)
     testsupport::TempDir dir;
     XmlDocument source;
     fillAnswer(source);
-    ASSERT_TRUE(source.save(pathOf(dir.file("good.xml")), 3));
+    ASSERT_TRUE(source.save(text(dir.file("good.xml")), 3));
     std::string whole = readBytes(dir.file("good.xml"));
     writeBytes(dir.file("empty.xml"), "");
     writeBytes(dir.file("mark.xml"), "\xEF\xBB\xBF");
@@ -93,7 +91,7 @@ TEST(XmlFiles, AFailedLoadLeavesTheDocumentEmpty)
     for (int i = 0; i < 9; ++i) {
         XmlDocument document;
         fillAnswer(document);
-        EXPECT_FALSE(document.loadFromFile(*files[i] ? pathOf(dir.file(files[i])) : String(), encodings[i]))
+        EXPECT_FALSE(document.loadFromFile(*files[i] ? text(dir.file(files[i])) : String(), encodings[i]))
             << "row " << i;
         EXPECT_TRUE(document.isEmpty()) << "row " << i;
     }
@@ -110,16 +108,16 @@ TEST(XmlFiles, AFailedSaveKeepsTheOldFile)
     XmlElement* element = &tooDeep.root();
     for (int depth = 0; depth <= XmlDocument::kMaxDepth; ++depth)
         element = element->addChild(u"d");
-    EXPECT_FALSE(tooDeep.save(pathOf(path), 3));
+    EXPECT_FALSE(tooDeep.save(text(path), 3));
     EXPECT_EQ(readBytes(path), old);
 
     XmlDocument document;
     document.root().addChild(u"groups");
     EXPECT_FALSE(
-        document.save(pathOf((std::filesystem::path(dir.path()) / "missing" / "config.dat").string()), 3));
+        document.save(text((std::filesystem::path(dir.path()) / "missing" / "config.dat").string()), 3));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
     // A good save replaces the whole old file and leaves nothing beside it.
-    ASSERT_TRUE(document.save(pathOf(path), 3));
+    ASSERT_TRUE(document.save(text(path), 3));
     EXPECT_EQ(readBytes(path), "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<groups/>\r\n");
     auto entries = std::filesystem::directory_iterator(dir.path());
     EXPECT_EQ(std::distance(std::filesystem::begin(entries), std::filesystem::end(entries)), 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/StringTestHelpers.h"
 
 // A standard text as our String, embedded zeros included.
 inline String str(const std::u16string& value)

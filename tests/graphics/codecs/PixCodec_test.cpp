@@ -3,6 +3,7 @@
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/image/Image.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-String pathOf(const std::string& path)
-{
-    return String(std::u16string(path.begin(), path.end()).c_str());
-}
+using testsupport::text;
 
 // A header, then pixel bytes counting up from 1; by default as many as the
 // header announces.
@@ -60,7 +58,7 @@ TEST_F(PixCodecTest, WritesTheDocumentedBytes)
             image.setPixel(x, y, Color(uint8_t(0x80 + y), 0x30, uint8_t(0x20 + x), 0x10));
     }
     const std::string path = m_dir.file("two.pix");
-    ASSERT_TRUE(PixCodec().save(pathOf(path), image));
+    ASSERT_TRUE(PixCodec().save(text(path), image));
     const Bytes expected = {
         0x09, 0x03, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x18, 0x00,
         0x00, 0x00, 0x10, 0x20, 0x30, 0x80, 0x10, 0x21, 0x30, 0x80, 0x10, 0x20, 0x30, 0x81,
@@ -69,7 +67,7 @@ TEST_F(PixCodecTest, WritesTheDocumentedBytes)
     EXPECT_EQ(expected, testsupport::readFileBytes(path));
     EXPECT_EQ(1, entriesIn(m_dir.path())) << "no temporary file is left behind";
 
-    for (const Image& back : {PixCodec().loadFromFile(pathOf(path)),
+    for (const Image& back : {PixCodec().loadFromFile(text(path)),
                               PixCodec().loadFromMemory(expected.data(), int64_t(expected.size()))}) {
         ASSERT_EQ(Size(2, 3), back.size());
         EXPECT_TRUE(back.hasAlpha() && !back.isPremultiplied());
@@ -105,11 +103,11 @@ TEST_F(PixCodecTest, DamagedFilesAreRefusedFromMemoryAndFromDisk)
     for (const auto& [name, bytes] : rows) {
         EXPECT_TRUE(PixCodec().loadFromMemory(bytes.data(), int64_t(bytes.size())).isNull()) << name;
         ASSERT_TRUE(testsupport::writeFileBytes(path, bytes));
-        EXPECT_TRUE(PixCodec().loadFromFile(pathOf(path)).isNull()) << name;
+        EXPECT_TRUE(PixCodec().loadFromFile(text(path)).isNull()) << name;
     }
     EXPECT_TRUE(PixCodec().loadFromMemory(nullptr, 20).isNull());
     EXPECT_TRUE(PixCodec().loadFromMemory(good.data(), -1).isNull());
-    EXPECT_TRUE(PixCodec().loadFromFile(pathOf(m_dir.file("missing.pix"))).isNull());
+    EXPECT_TRUE(PixCodec().loadFromFile(text(m_dir.file("missing.pix"))).isNull());
     EXPECT_EQ(0x08070605u, PixCodec().loadFromMemory(good.data(), int64_t(good.size())).pixel(1, 0).value());
 }
 
@@ -120,9 +118,9 @@ TEST_F(PixCodecTest, TwentyFourBitAndPremultipliedImagesAreSavedAsTheyLook)
         Image rgb(width, 2, false);
         for (int i = 0; i < width * 2; ++i)
             rgb.setPixel(i % width, i / width, Color(uint8_t(10 * i), uint8_t(20 + i), 30));
-        ASSERT_TRUE(PixCodec().save(pathOf(path), rgb)) << width;
+        ASSERT_TRUE(PixCodec().save(text(path), rgb)) << width;
         EXPECT_EQ(16u + width * 2 * 4, testsupport::readFileBytes(path).size());
-        const Image back = PixCodec().loadFromFile(pathOf(path));
+        const Image back = PixCodec().loadFromFile(text(path));
         for (int i = 0; i < width * 2; ++i)
             EXPECT_EQ(rgb.pixel(i % width, i / width), back.pixel(i % width, i / width)) << width << " " << i;
     }
@@ -130,8 +128,8 @@ TEST_F(PixCodecTest, TwentyFourBitAndPremultipliedImagesAreSavedAsTheyLook)
     premultiplied.setPixel(0, 0, Color(128, 50, 100, 200));
     premultiplied.setPixel(1, 0, Color(255, 1, 2, 3));
     premultiplied.setPremultiplied(true);
-    ASSERT_TRUE(PixCodec().save(pathOf(path), premultiplied));
-    const Image back = PixCodec().loadFromFile(pathOf(path));
+    ASSERT_TRUE(PixCodec().save(text(path), premultiplied));
+    const Image back = PixCodec().loadFromFile(text(path));
     EXPECT_FALSE(back.isPremultiplied());
     EXPECT_EQ(Color(128, 49, 99, 199), back.pixel(0, 0)) << "straight bytes, not premultiplied ones";
     EXPECT_EQ(0xFF010203u, back.pixel(1, 0).value());
@@ -144,23 +142,23 @@ TEST_F(PixCodecTest, SavesThroughTheEntryPointsFailSafelyAndNeedTheRegistry)
     Image image(2, 2, true);
     image.fill(Color(0x80402010));
     EXPECT_FALSE(PixCodec().save(String(), image));
-    EXPECT_FALSE(PixCodec().save(pathOf(m_dir.file("empty.pix")), Image()));
-    EXPECT_FALSE(PixCodec().save(pathOf(m_dir.file("missing") + "/a.pix"), image));
-    EXPECT_FALSE(image.save(pathOf(m_dir.file("cover.xyz")), true) ||
-                 image.save(pathOf(m_dir.file("cover")), true));
+    EXPECT_FALSE(PixCodec().save(text(m_dir.file("empty.pix")), Image()));
+    EXPECT_FALSE(PixCodec().save(text(m_dir.file("missing") + "/a.pix"), image));
+    EXPECT_FALSE(image.save(text(m_dir.file("cover.xyz")), true) ||
+                 image.save(text(m_dir.file("cover")), true));
     // A target that cannot be replaced (a folder of that name): the written
     // temporary file is removed again.
     ASSERT_TRUE(std::filesystem::create_directory(m_dir.file("folder.pix")));
-    EXPECT_FALSE(PixCodec().save(pathOf(m_dir.file("folder.pix")), image));
+    EXPECT_FALSE(PixCodec().save(text(m_dir.file("folder.pix")), image));
     EXPECT_EQ(1, entriesIn(m_dir.path()));
 
     // The extension picks the codec, trimmed and in any case; without
     // overwrite an existing file stays, with it the file is replaced whole.
     const std::string path = m_dir.file("cover. PIX");
     ASSERT_TRUE(testsupport::writeFileBytes(path, pixFile(3, 3)));
-    EXPECT_FALSE(image.save(pathOf(path), false));
-    EXPECT_EQ(3, Image::fromFile(pathOf(path)).width());
-    EXPECT_TRUE(image.save(pathOf(path), true));
+    EXPECT_FALSE(image.save(text(path), false));
+    EXPECT_EQ(3, Image::fromFile(text(path)).width());
+    EXPECT_TRUE(image.save(text(path), true));
     EXPECT_EQ(32u, testsupport::readFileBytes(path).size());
     EXPECT_EQ(nullptr, ImageCodec::forExtension(u"pi"));
     EXPECT_EQ(nullptr, ImageCodec::forExtension(u"pixel"));
@@ -174,8 +172,8 @@ TEST_F(PixCodecTest, SavesThroughTheEntryPointsFailSafelyAndNeedTheRegistry)
     ImageCodec::registerAll();
     EXPECT_EQ(count, ImageCodec::count());
     ImageCodec::unregisterAll();
-    EXPECT_TRUE(Image::fromFile(pathOf(path)).isNull());
-    EXPECT_FALSE(image.save(pathOf(m_dir.file("b.pix")), true));
+    EXPECT_TRUE(Image::fromFile(text(path)).isNull());
+    EXPECT_FALSE(image.save(text(m_dir.file("b.pix")), true));
     ImageCodec::registerAll();
-    EXPECT_EQ(0x80402010u, Image::fromFile(pathOf(path)).pixel(1, 1).value());
+    EXPECT_EQ(0x80402010u, Image::fromFile(text(path)).pixel(1, 1).value());
 }

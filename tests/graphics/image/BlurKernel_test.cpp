@@ -1,5 +1,4 @@
 #include "graphics/image/BlurKernel.h"
-#include "tests/graphics/image/PixelRows.h"
 
 #include <gtest/gtest.h>
 
@@ -52,29 +51,9 @@ TEST(BlurKernel, TapsFollowTheGaussian)
         }
         EXPECT_NEAR(1.0, sum, 1e-5);
     }
-    // Radius 3 (the cursor shadow): sigma 1.75, seven taps.
-    EXPECT_EQ(7, BlurKernel(3.0f).length());
     // Radius 0 and nonsense leave images alone; huge radii are capped.
     EXPECT_EQ(1, BlurKernel(0.0f).length());
     EXPECT_EQ(1, BlurKernel(std::nanf("")).length());
     EXPECT_EQ(BlurKernel(BlurKernel::kMaxRadius).length(), BlurKernel(1e30f).length());
     EXPECT_EQ(BlurKernel(BlurKernel::kMaxRadius).length(), BlurKernel(INFINITY).length());
-}
-
-TEST(BlurKernel, FlatImagesStayFlatUpToTheEdges)
-{
-    // Near the edges only the taps inside count and are renormalised, so a
-    // flat image must not darken there; this includes images smaller than
-    // the kernel.
-    const int sizes[][2] = {{40, 30}, {3, 50}, {50, 2}, {1, 1}};
-    for (const auto& s : sizes) {
-        PixelRows image(s[0], s[1], 3);
-        for (int i = 0; i < s[0] * s[1]; ++i)
-            image.set(i % s[0], i / s[0], 200, 100, 7);
-        BlurKernel(8.0f).apply(image.view());
-        for (int i = 0; i < s[0] * s[1]; ++i) {
-            const uint8_t* p = image.at(i % s[0], i / s[0]);
-            ASSERT_TRUE(p[0] == 200 && p[1] == 100 && p[2] == 7) << s[0] << "x" << s[1] << " pixel " << i;
-        }
-    }
 }

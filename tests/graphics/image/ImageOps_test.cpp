@@ -117,17 +117,22 @@ TEST(ImageGeometry, FlipsTurnsAndStacks)
     EXPECT_EQ(Color(255, 0, 0), pair.rotated(90, Color()).pixel(0, 0)) << "the left pixel goes to the top";
     Image source = numbered(5, 3, true, 200);
     source.setPremultiplied(true);
-    const Image half = source.rotated180();
-    EXPECT_TRUE(samePixels(source.flipped(true, true), half) &&
-                samePixels(half, source.rotated(180, Color())));
-    EXPECT_TRUE(half.isPremultiplied());
+    EXPECT_TRUE(source.rotated180().isPremultiplied() &&
+                samePixels(source.rotated180(), source.rotated(180, Color())));
     EXPECT_EQ(source.pixel(4, 0), source.flipped(true, false).pixel(0, 0));
     EXPECT_EQ(source.pixel(0, 2), source.flipped(false, true).pixel(0, 0));
-    // Turning a 24-bit image turns it (instead of handing it back unturned).
-    const Image rgb = numbered(5, 3, false), rgbTurned = rgb.rotated(90, Color());
-    ASSERT_EQ(Size(3, 5), rgbTurned.size());
-    EXPECT_EQ(rgb.pixel(0, 2), rgbTurned.pixel(0, 0));
-    EXPECT_TRUE(samePixels(rgb.rotated90().rotated90().rotated90(), rgb.rotated(-90, Color())));
+    // Whole turns by angle land exactly on the source pixels at both depths
+    // (a 24-bit image is turned, not handed back unturned).
+    for (const Image& image : {source, numbered(5, 3, false)}) {
+        const Image turned = image.rotated(90, Color());
+        ASSERT_EQ(Size(3, 5), turned.size());
+        EXPECT_EQ(image.pixel(0, 2), turned.pixel(0, 0));
+        const Image half = image.rotated(180, Color());
+        for (int i = 0; i < 15; ++i)
+            ASSERT_EQ(image.pixel(4 - i % 5, 2 - i / 5), half.pixel(i % 5, i / 5)) << i;
+        EXPECT_TRUE(samePixels(turned.rotated90().rotated90(), image.rotated(-90, Color())));
+        EXPECT_TRUE(samePixels(image, image.rotated(360, Color()))) << image.hasAlpha();
+    }
     const Image tilted = flat(10, 10, true, Color(255, 9, 9, 9)).rotated(45, Color(0x11223344u));
     ASSERT_EQ(Size(14, 14), tilted.size());
     EXPECT_EQ(Color(0x11223344u), tilted.pixel(0, 0));
@@ -240,6 +245,14 @@ TEST(ImageTones, BlurSpreadsAPointSourceInPlaceAtBothDepths)
     const Image before = untouched.copy();
     untouched.blur(0);
     EXPECT_TRUE(samePixels(before, untouched));
+    // Near the edges only the taps inside count, so a flat image stays flat,
+    // even one smaller than the kernel.
+    for (const Size& size : {Size(40, 30), Size(3, 50), Size(50, 2), Size(1, 1)}) {
+        Image image = flat(size.width, size.height, false, Color(7, 100, 200));
+        const Image same = image.copy();
+        image.blur(8);
+        EXPECT_TRUE(samePixels(same, image)) << size.width << "x" << size.height;
+    }
 }
 
 TEST(ImagePremultiply, RoundTripsEveryValue)
@@ -251,6 +264,7 @@ TEST(ImagePremultiply, RoundTripsEveryValue)
         for (int c = 0; c < 256; ++c)
             row.setPixel(c, 0, Color(uint8_t(a), uint8_t(c), uint8_t(255 - c), uint8_t(c)));
         row.setPremultiplied(true);
+        row.setPremultiplied(true); // a second call with the same flag changes nothing
         for (int c = 0; c < 256; ++c)
             ASSERT_LE(row.pixel(c, 0).red(), a) << "premultiplied colour above alpha " << a;
         row.setPremultiplied(false);

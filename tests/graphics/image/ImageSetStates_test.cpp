@@ -5,8 +5,9 @@
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 namespace {
 
@@ -37,18 +38,17 @@ TEST(ImageSetStates, DerivedByPixels)
         const Color original = source.pixel(x, 0);
         const Color normal = set.image(0).pixel(x, 0);
         EXPECT_EQ(normal, premultiplied.pixel(x, 0)) << "pixel " << x;
-        const Color disabled = set.image(1).pixel(x, 0);
-        const Color hovered = set.image(2).pixel(x, 0);
-        const Color pressed = set.image(3).pixel(x, 0);
-        EXPECT_EQ(disabled.red(), disabled.green()) << "pixel " << x;
-        EXPECT_EQ(disabled.green(), disabled.blue()) << "pixel " << x;
-        EXPECT_EQ(disabled.alpha(), original.alpha() * 35 / 100) << "pixel " << x;
-        for (const Color* tone : {&hovered, &pressed})
-            EXPECT_EQ(tone->alpha(), original.alpha()) << "pixel " << x;
-        EXPECT_GT(hovered.green(), normal.green()) << "pixel " << x;
-        EXPECT_GT(hovered.blue(), normal.blue()) << "pixel " << x;
-        EXPECT_LT(pressed.green(), normal.green()) << "pixel " << x;
-        EXPECT_LT(pressed.blue(), normal.blue()) << "pixel " << x;
+        const Color disabled = set.image(1).pixel(x, 0), hovered = set.image(2).pixel(x, 0),
+                    pressed = set.image(3).pixel(x, 0);
+        EXPECT_TRUE(disabled.red() == disabled.green() && disabled.green() == disabled.blue() &&
+                    disabled.alpha() == original.alpha() * 35 / 100)
+            << "grey and faded, pixel " << x;
+        EXPECT_TRUE(hovered.alpha() == original.alpha() && hovered.green() > normal.green() &&
+                    hovered.blue() > normal.blue())
+            << "lighter, pixel " << x;
+        EXPECT_TRUE(pressed.alpha() == original.alpha() && pressed.green() < normal.green() &&
+                    pressed.blue() < normal.blue())
+            << "darker, pixel " << x;
     }
     for (int state = 0; state < ImageSet::kStateCount; ++state) {
         EXPECT_TRUE(set.image(state).isPremultiplied()) << "state " << state;
@@ -61,8 +61,7 @@ TEST(ImageSetStates, FromFile)
 {
     ImageCodec::registerAll();
     testsupport::TempDir dir;
-    const std::string file = dir.file("icon.pix");
-    const String path = String::fromUtf8(file.data(), static_cast<int>(file.size()));
+    const String path = testsupport::text(dir.file("icon.pix"));
     ASSERT_TRUE(sourceImage().save(path, true));
     const ImageSet set = ImageSet::ImageSetFromFile(path);
     EXPECT_EQ(set.width(), 3);

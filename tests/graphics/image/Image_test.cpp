@@ -137,27 +137,6 @@ TEST(Image, AverageColor)
     EXPECT_EQ(0xFFFFFFFFu, large.averageColor().value());
 }
 
-TEST(Image, RowsAndColumnsCopyOutAndIn)
-{
-    Image image = gradientImage(3, 4, 255);
-    std::vector<uint8_t> row(image.stride()), column(image.heightBytes());
-    image.copyRowOut(2, row.data());
-    image.copyRowIn(0, row.data());
-    EXPECT_EQ(image.pixel(1, 2), image.pixel(1, 0));
-    image.copyColumnOut(2, column.data());
-    EXPECT_EQ(3, column[3 * 4 + 1]) << "pixel (2, 3): green is y";
-    image.copyColumnIn(0, column.data());
-    EXPECT_EQ(image.pixel(2, 3), image.pixel(0, 3));
-    EXPECT_NE(image.pixel(1, 3), image.pixel(0, 3));
-    // 24-bit columns hold 3 bytes per row and skip the padding.
-    Image rgb(3, 2, false);
-    rgb.fill(Color(1, 2, 3));
-    rgb.setPixel(2, 1, Color(7, 8, 9));
-    uint8_t rgbColumn[6];
-    rgb.copyColumnOut(2, rgbColumn);
-    EXPECT_EQ(std::vector<uint8_t>({3, 2, 1, 9, 8, 7}), std::vector<uint8_t>(rgbColumn, rgbColumn + 6));
-}
-
 TEST(Image, AlphaInRectanglesFromColoursAndMasks)
 {
     Image image(4, 3, true);
@@ -214,25 +193,4 @@ TEST(Image, AlphaOperationsLeave24BitImagesAlone)
     argb.fill(Color(0xFF445566));
     argb.setAlphaFromImage(before);
     EXPECT_EQ(255, argb.alphaAt(4, 2)) << "nor is a 24-bit mask read as a 32-bit one";
-}
-
-TEST(Image, PremultiplyAndBack)
-{
-    Image image(4, 1, true);
-    const Color straight[4] = {Color(128, 50, 100, 200), Color(0, 50, 100, 200), Color(255, 50, 100, 200),
-                               Color(1, 255, 255, 255)};
-    const Color premultiplied[4] = {Color(128, 25, 50, 100), Color(0, 0, 0, 0), Color(255, 50, 100, 200),
-                                    Color(1, 1, 1, 1)};
-    const Color back[4] = {Color(128, 49, 99, 199), Color(0, 0, 0, 0), Color(255, 50, 100, 200),
-                           Color(1, 255, 255, 255)};
-    for (int x = 0; x < 4; ++x)
-        image.setPixel(x, 0, straight[x]);
-    const Image shared = image;
-    image.setPremultiplied(true);
-    image.setPremultiplied(true); // a second call with the same flag changes nothing
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(premultiplied[x], shared.pixel(x, 0)) << "in place, for every holder: " << x;
-    image.setPremultiplied(false);
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(back[x], image.pixel(x, 0)) << x;
 }

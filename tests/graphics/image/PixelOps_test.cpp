@@ -5,19 +5,6 @@
 
 #include <cmath>
 
-TEST(PixelOps, BlendMixAndClamp)
-{
-    const uint32_t rows[][3] = {
-        {0xFFC8C8C8u, 0xFF102030u, 0xFF102030u},  // an opaque source replaces
-        {0xFFC8C8C8u, 0x00000000u, 0xFFC7C7C7u},  // a clear one keeps within a step
-        {0x00FFFFFFu, 0x40123456u, 0x40123456u},  // over clear the source comes through
-        {0xFF000000u, 0x80FF0000u, 0xFF800000u}}; // half over opaque lies between
-    for (const auto& row : rows)
-        EXPECT_EQ(row[2], blendPixel(row[0], row[1])) << std::hex << row[0] << " under " << row[1];
-    EXPECT_EQ(199, mixChannel(200, 0)) << "a black source keeps the destination, less the rounding of >> 8";
-    EXPECT_EQ(0, clampToByte(-5) + clampToByte(300) - 255);
-}
-
 TEST(PixelOps, ToneTablesSaturateAndRefuseNonsense)
 {
     uint8_t table[256];

@@ -48,31 +48,6 @@ std::vector<const ResampleFilter*> filters()
 
 } // namespace
 
-TEST(TwoPassScaler, FilterKernelsHaveTheirShapes)
-{
-    // Filter (box, cubic, Catmull-Rom, Lanczos), where, value, tolerance.
-    // Catmull-Rom interpolates (1 at the sample, 0 at the neighbours); B = C =
-    // 1/3 does not (8/9 and 1/18), and its two pieces meet at 1.
-    const float values[][4] = {{0, -0.5f, 1, 0},
-                               {0, 0.51f, 0, 0},
-                               {2, 0, 1, 1e-6f},
-                               {2, 1, 0, 1e-6f},
-                               {2, 1.25f, -0.0703125f, 1e-6f},
-                               {1, 0, 8 / 9.0f, 1e-6f},
-                               {1, 0.9999f, 1 / 18.0f, 1e-4f},
-                               {1, 1, 1 / 18.0f, 1e-6f},
-                               {1, 2, 0, 0},
-                               {3, 2, 0, 1e-6f},
-                               {3, 0.25f, 0.890067f, 1e-5f},
-                               {3, 3.01f, 0, 0}};
-    for (const auto& row : values)
-        EXPECT_NEAR(row[2], filters()[int(row[0])]->value(row[1]), row[3])
-            << "filter " << row[0] << " at " << row[1];
-    const float radii[] = {0.5f, 2, 2, 3};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(radii[i], filters()[i]->radius()) << i;
-}
-
 // Expected values worked out by hand from the kernels and the contribution
 // rule (centre = u / scale + 0.5 / scale - 0.5, weights normalised).
 TEST(TwoPassScaler, EnlargingAndShrinkingByEachFilter)

@@ -1,6 +1,6 @@
 #include "graphics/paint/BitmapSurface.h"
 
-#include "SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 
 #include <windows.h>
 
@@ -28,16 +28,6 @@ bool allBytesZero(const BitmapSurface& surface)
 }
 
 } // namespace
-
-TEST(BitmapSurface, AllocationAndGeometry)
-{
-    BitmapSurface none(0, 0), surface(5, 3);
-    EXPECT_FALSE(none.hasBits() || none.hdc() || none.bits() || none.bitsPerPixel());
-    ASSERT_TRUE(surface.hasBits() && surface.hdc());
-    EXPECT_EQ(Size(5, 3), surface.size());
-    EXPECT_EQ(32, surface.bitsPerPixel()) << "the pixels are always 32-bit, whatever the screen";
-    EXPECT_TRUE(allBytesZero(surface)) << "the default fill colour is clear, so nothing is filled";
-}
 
 TEST(BitmapSurface, ResizeReplacesThePixelsOnlyWhenItShould)
 {

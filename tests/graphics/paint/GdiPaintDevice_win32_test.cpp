@@ -1,6 +1,6 @@
 #include "graphics/paint/GdiPaintDevice.h"
 
-#include "SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/paint/BitmapSurface.h"
@@ -51,12 +51,8 @@ Image solidImage(int width, int height, const Color& color)
 // Four opaque colours: red, green at the top; blue, black below.
 Image quadrants()
 {
-    Image image(2, 2, true);
-    image.setPixel(0, 0, Color(255, 0, 0));
-    image.setPixel(1, 0, Color(0, 255, 0));
-    image.setPixel(0, 1, Color(0, 0, 255));
-    image.setPixel(1, 1, Color(0, 0, 0));
-    return image;
+    const uint8_t bgra[16] = {0, 0, 255, 255, 0, 255, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255};
+    return Image::fromPixels(bgra, 2, 2, true, 16);
 }
 
 int countInRow(const BitmapSurface& surface, int y, int from, int to, uint32_t rgb)
@@ -82,24 +78,6 @@ Rect inkBox(const BitmapSurface& surface)
 }
 
 } // namespace
-
-TEST_F(GdiPainting, TheDeviceListMakesGdiCurrent)
-{
-    PaintDevice* device = PaintDevice::find(String(u"GDI"));
-    ASSERT_NE(nullptr, device);
-    EXPECT_EQ(device, PaintDevice::current());
-    BitmapSurface unallocated(0, 0), a(4, 4), b(4, 4);
-    EXPECT_FALSE(Painter(&unallocated).isActive()) << "a surface without pixels has no context to paint on";
-    {
-        Painter first(&a);
-        EXPECT_TRUE(first.isActive() && device->isActive());
-        EXPECT_FALSE(Painter(&b).isActive() || device->begin(nullptr, &b)) << "a busy device refuses";
-    }
-    b.setPainting(true);
-    EXPECT_FALSE(device->begin(nullptr, &b)) << "a target already being painted on is refused";
-    b.setPainting(false);
-    EXPECT_TRUE(Painter(&b).isActive());
-}
 
 TEST_F(GdiPainting, LinesAndPenStyles)
 {

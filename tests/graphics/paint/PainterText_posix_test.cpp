@@ -2,7 +2,7 @@
 // the default font is 16 pixels high and every unit 8 pixels wide.
 #include "graphics/paint/Painter.h"
 
-#include "RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 
 #include <gtest/gtest.h>
 

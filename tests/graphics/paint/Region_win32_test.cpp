@@ -6,17 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Region, RectanglesAndEquality)
-{
-    const Region empty, a(Rect(10, 20, 30, 40));
-    EXPECT_TRUE(empty.isEmpty() && empty == Region(5, 5, 0, 10)) << "a zero-width region is empty";
-    EXPECT_FALSE(empty.contains(Point(0, 0)));
-    EXPECT_EQ(Rect(10, 20, 30, 40), a.boundingRect());
-    EXPECT_TRUE(a == Region(10, 20, 30, 40) && a != empty && a != Region(10, 20, 30, 41));
-    EXPECT_TRUE(a.contains(Point(10, 20)) && a.contains(Point(39, 59)) && !a.contains(Point(40, 20)));
-    EXPECT_TRUE(a.intersects(Rect(0, 0, 11, 21)) && !a.intersects(Rect(0, 0, 10, 20)));
-}
-
 TEST(Region, CopiesShareOneHandle)
 {
     Region a(0, 0, 10, 10);

@@ -17,22 +17,6 @@ Transform matrix(float m11, float m12, float m13, float m21, float m22, float m2
 
 } // namespace
 
-TEST(Transform, PredicatesTolerateFloatLeftovers)
-{
-    // Leftovers of float arithmetic below the tolerance count as nothing.
-    const Transform nearlyIdentity = matrix(1, 5e-8f, 0, 0, 1, 0, 5e-7f, 0, 1);
-    EXPECT_TRUE(nearlyIdentity.isIdentity() && !nearlyIdentity.isTranslating());
-    EXPECT_TRUE(matrix(1, 0, 0, 0, 1.5f, 0, 0, 0, 1).isScaling());
-    EXPECT_FALSE(matrix(1, 0, 0.01f, 0, 1, 0, 0, 0, 1).isAffine());
-    EXPECT_TRUE(Transform() == matrix(1 + 5e-7f, 0, 0, 0, 1, 0, 0, 0, 1));
-    EXPECT_TRUE(Transform() != matrix(1 + 5e-6f, 0, 0, 0, 1, 0, 0, 0, 1));
-    Transform t;
-    t.translate(3, 0);
-    EXPECT_TRUE(t.isTranslating() && !t.isIdentity());
-    t.reset();
-    EXPECT_TRUE(t.isIdentity());
-}
-
 TEST(Transform, OperationsActBeforeTheExistingTransform)
 {
     Transform rotated90, rotated30, translatedThenScaled, move, grow, projective;

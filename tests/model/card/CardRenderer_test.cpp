@@ -1,5 +1,5 @@
 // The movie card on templates that show every placeholder: the worked sizes,
-// colours, ratings and covers, hidden sections, hostile values kept inert,
+// ratings and covers, hidden sections, hostile values kept inert,
 // and the shipped templates' placeholders.
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "model/card/CardRenderer.h"
 #include "model/config/ViewSettings.h"
 #include "model/records/Movie.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <cmath>
 #include <set>
@@ -146,24 +146,6 @@ TEST_F(CardRendererTest, FontSizesFollowTheWorkedExamplesWithinOneToFourHundredP
                 << names[i] << " for own " << row[0] << ", view " << row[1];
         }
     }
-}
-
-TEST_F(CardRendererTest, ColoursWithAlphaZeroAndAnEmptyFamilyTakeTheViewsOwn)
-{
-    view.movieCardTitleColor = Color(10, 20, 30);
-    view.movieCardLinkColor = Color(40, 50, 60);
-    view.movieCardTextColor = Color(70, 80, 90);
-    view.movieCardBackgroundColor = Color(255, 255, 255);
-    view.movieCardFontFamily = String(u"Segoe UI, Arial");
-    Movie movie;
-    movie.cardStyle.titleColor = Color(255, 1, 2, 3);
-    movie.cardStyle.linkColor = Color(0, 9, 9, 9);
-    std::string page = render(movie);
-    EXPECT_EQ(field(page, "TITLE_COLOR"), "color:rgb(1,2,3);");
-    EXPECT_EQ(field(page, "LINK_COLOR"), "color:rgb(40,50,60);");
-    EXPECT_EQ(field(page, "TEXT_COLOR"), "color:rgb(70,80,90);");
-    EXPECT_EQ(field(page, "BACKGROUND_COLOR"), "background-color:rgb(255,255,255);");
-    EXPECT_EQ(field(page, "FONT_FAMILY"), "font-family:'Segoe UI','Arial';");
 }
 
 TEST_F(CardRendererTest, SectionsShowOnlyWhenTheMovieHasTheirData)

@@ -11,24 +11,18 @@
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
 
+#include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace collectiontest {
 
-inline bool same(const String& a, const String& b)
-{
-    return String::equals(a, b);
-}
-
 inline bool same(const StringList& a, const StringList& b)
 {
-    if (a.count() != b.count())
-        return false;
-    for (StringList::Node *x = a.first(), *y = b.first(); x; x = x->next, y = y->next) {
-        if (!String::equals(x->value, y->value))
-            return false;
+    StringList::Node *x = a.first(), *y = b.first();
+    for (; x && y && String::equals(x->value, y->value); x = x->next, y = y->next) {
     }
-    return true;
+    return !x && !y;
 }
 
 template <typename T> bool same(const T& a, const T& b)
@@ -36,61 +30,117 @@ template <typename T> bool same(const T& a, const T& b)
     return a == b;
 }
 
-// The name of one field when its two values differ, else empty.
-template <typename T> std::string diff(const char* name, const T& a, const T& b)
+template <typename T> std::string differenceOfLists(const List<T>& a, const List<T>& b, const char* name);
+
+template <typename T, typename = void> struct IsRecordList : std::false_type
 {
-    return same(a, b) ? std::string() : std::string(name);
+};
+template <typename T> struct IsRecordList<T, std::void_t<typename T::Node>> : std::true_type
+{
+};
+
+// One field: its name when the values differ; lists and records name the
+// item and field inside.
+template <typename T> std::string fieldDifference(const std::string& name, const T& a, const T& b)
+{
+    if constexpr (IsRecordList<T>::value && !std::is_same_v<T, StringList>)
+        return differenceOfLists(a, b, name.c_str());
+    else
+        return same(a, b) ? std::string() : name;
 }
 
-// The first non-empty difference.
-inline std::string firstOf(std::initializer_list<std::string> differences)
+std::string differenceOf(const CardStyle& a, const CardStyle& b);
+
+inline std::string fieldDifference(const std::string& name, const CardStyle& a, const CardStyle& b)
 {
-    for (const std::string& difference : differences) {
-        if (!difference.empty())
-            return difference;
-    }
-    return std::string();
+    std::string inner = differenceOf(a, b);
+    return inner.empty() ? inner : name + "." + inner;
 }
 
-// Declared up front so that the list comparison finds them.
-std::string differenceOf(const Loaner& a, const Loaner& b);
-std::string differenceOf(const Movie* a, const Movie* b);
+// The first differing field of the members given, named in order by names.
+template <typename R, typename... M>
+std::string fieldsDiffer(const R& a, const R& b, const char* names, M R::*... members)
+{
+    std::istringstream words(names);
+    std::string name, found;
+    ((words >> name, found = found.empty() ? fieldDifference(name, a.*members, b.*members) : found), ...);
+    return found;
+}
 
 inline std::string differenceOf(const CastItem& a, const CastItem& b)
 {
-    return firstOf({diff("actor", a.actor, b.actor), diff("character", a.character, b.character)});
+    return fieldsDiffer(a, b, "actor character", &CastItem::actor, &CastItem::character);
 }
 
 inline std::string differenceOf(const CrewItem& a, const CrewItem& b)
 {
-    return firstOf(
-        {diff("role", a.role, b.role), diff("unme", a.unme, b.unme), diff("name", a.name, b.name)});
+    return fieldsDiffer(a, b, "role unme name", &CrewItem::role, &CrewItem::unme, &CrewItem::name);
 }
 
 inline std::string differenceOf(const Cover& a, const Cover& b)
 {
-    return firstOf({diff("kind", a.kind, b.kind), diff("name", a.name, b.name)});
+    return fieldsDiffer(a, b, "kind name", &Cover::kind, &Cover::name);
 }
 
 inline std::string differenceOf(const MovieLink& a, const MovieLink& b)
 {
-    return firstOf({diff("type", a.type, b.type), diff("description", a.description, b.description),
-                    diff("url", a.url, b.url), diff("play", a.play, b.play)});
+    return fieldsDiffer(a, b, "type description url play", &MovieLink::type, &MovieLink::description,
+                        &MovieLink::url, &MovieLink::play);
 }
 
 inline std::string differenceOf(const Episode& a, const Episode& b)
 {
-    return firstOf({diff("season", a.season, b.season), diff("number", a.number, b.number),
-                    diff("year", a.year, b.year), diff("month", a.month, b.month), diff("day", a.day, b.day),
-                    diff("title", a.title, b.title), diff("plot", a.plot, b.plot),
-                    diff("file", a.file, b.file), diff("url", a.url, b.url)});
+    return fieldsDiffer(a, b, "season number year month day title plot file url", &Episode::season,
+                        &Episode::number, &Episode::year, &Episode::month, &Episode::day, &Episode::title,
+                        &Episode::plot, &Episode::file, &Episode::url);
 }
 
 inline std::string differenceOf(const Loan& a, const Loan& b)
 {
-    return firstOf({diff("movieId", a.movieId, b.movieId), diff("lendDate", a.lendDate, b.lendDate),
-                    diff("dueDate", a.dueDate, b.dueDate), diff("returnDate", a.returnDate, b.returnDate),
-                    diff("notes", a.notes, b.notes)});
+    return fieldsDiffer(a, b, "movieId lendDate dueDate returnDate notes", &Loan::movieId, &Loan::lendDate,
+                        &Loan::dueDate, &Loan::returnDate, &Loan::notes);
+}
+
+inline std::string differenceOf(const Loaner& a, const Loaner& b)
+{
+    return fieldsDiffer(a, b, "name email address phone comments loans", &Loaner::name, &Loaner::email,
+                        &Loaner::address, &Loaner::phone, &Loaner::comments, &Loaner::loans);
+}
+
+inline std::string differenceOf(const CardStyle& a, const CardStyle& b)
+{
+    return fieldsDiffer(
+        a, b, "backgroundColor backgroundImage textColor titleColor linkColor fontFamily fontSize",
+        &CardStyle::backgroundColor, &CardStyle::backgroundImage, &CardStyle::textColor,
+        &CardStyle::titleColor, &CardStyle::linkColor, &CardStyle::fontFamily, &CardStyle::fontSize);
+}
+
+inline std::string differenceOf(const Movie& a, const Movie& b)
+{
+    return fieldsDiffer(
+        a, b,
+        "created modified id nclk title originalTitle genres studios countries languages "
+        "year runningTime colour format barcode plot mpaaRating imdbRating notes tags "
+        "purchasePrice seen wishlist myRating colorLabel cardStyle cast crew covers links episodes",
+        &Movie::created, &Movie::modified, &Movie::id, &Movie::nclk, &Movie::title, &Movie::originalTitle,
+        &Movie::genres, &Movie::studios, &Movie::countries, &Movie::languages, &Movie::year,
+        &Movie::runningTime, &Movie::colour, &Movie::format, &Movie::barcode, &Movie::plot,
+        &Movie::mpaaRating, &Movie::imdbRating, &Movie::notes, &Movie::tags, &Movie::purchasePrice,
+        &Movie::seen, &Movie::wishlist, &Movie::myRating, &Movie::colorLabel, &Movie::cardStyle, &Movie::cast,
+        &Movie::crew, &Movie::covers, &Movie::links, &Movie::episodes);
+}
+
+inline std::string differenceOf(const CollectionHeader& a, const CollectionHeader& b)
+{
+    return fieldsDiffer(a, b, "author password version created modified lastMovieId selectedMovieId",
+                        &CollectionHeader::author, &CollectionHeader::password, &CollectionHeader::version,
+                        &CollectionHeader::created, &CollectionHeader::modified,
+                        &CollectionHeader::lastMovieId, &CollectionHeader::selectedMovieId);
+}
+
+inline std::string differenceOf(const Movie* a, const Movie* b)
+{
+    return differenceOf(*a, *b);
 }
 
 template <typename T> std::string differenceOfLists(const List<T>& a, const List<T>& b, const char* name)
@@ -104,73 +154,6 @@ template <typename T> std::string differenceOfLists(const List<T>& a, const List
             return std::string(name) + "[" + std::to_string(index) + "]." + difference;
     }
     return std::string();
-}
-
-inline std::string differenceOf(const Loaner& a, const Loaner& b)
-{
-    return firstOf({diff("name", a.name, b.name), diff("email", a.email, b.email),
-                    diff("address", a.address, b.address), diff("phone", a.phone, b.phone),
-                    diff("comments", a.comments, b.comments), differenceOfLists(a.loans, b.loans, "loans")});
-}
-
-inline std::string differenceOf(const CardStyle& a, const CardStyle& b)
-{
-    return firstOf(
-        {diff("backgroundColor", a.backgroundColor, b.backgroundColor),
-         diff("backgroundImage", a.backgroundImage, b.backgroundImage),
-         diff("textColor", a.textColor, b.textColor), diff("titleColor", a.titleColor, b.titleColor),
-         diff("linkColor", a.linkColor, b.linkColor), diff("fontFamily", a.fontFamily, b.fontFamily),
-         diff("fontSize", a.fontSize, b.fontSize)});
-}
-
-inline std::string differenceOf(const Movie& a, const Movie& b)
-{
-    std::string card = differenceOf(a.cardStyle, b.cardStyle);
-    return firstOf({diff("created", a.created, b.created),
-                    diff("modified", a.modified, b.modified),
-                    diff("id", a.id, b.id),
-                    diff("nclk", a.nclk, b.nclk),
-                    diff("title", a.title, b.title),
-                    diff("originalTitle", a.originalTitle, b.originalTitle),
-                    diff("genres", a.genres, b.genres),
-                    diff("studios", a.studios, b.studios),
-                    diff("countries", a.countries, b.countries),
-                    diff("languages", a.languages, b.languages),
-                    diff("year", a.year, b.year),
-                    diff("runningTime", a.runningTime, b.runningTime),
-                    diff("colour", a.colour, b.colour),
-                    diff("format", a.format, b.format),
-                    diff("barcode", a.barcode, b.barcode),
-                    diff("plot", a.plot, b.plot),
-                    diff("mpaaRating", a.mpaaRating, b.mpaaRating),
-                    diff("imdbRating", a.imdbRating, b.imdbRating),
-                    diff("notes", a.notes, b.notes),
-                    diff("tags", a.tags, b.tags),
-                    diff("purchasePrice", a.purchasePrice, b.purchasePrice),
-                    diff("seen", a.seen, b.seen),
-                    diff("wishlist", a.wishlist, b.wishlist),
-                    diff("myRating", a.myRating, b.myRating),
-                    diff("colorLabel", a.colorLabel, b.colorLabel),
-                    card.empty() ? card : "cardStyle." + card,
-                    differenceOfLists(a.cast, b.cast, "cast"),
-                    differenceOfLists(a.crew, b.crew, "crew"),
-                    differenceOfLists(a.covers, b.covers, "covers"),
-                    differenceOfLists(a.links, b.links, "links"),
-                    differenceOfLists(a.episodes, b.episodes, "episodes")});
-}
-
-inline std::string differenceOf(const CollectionHeader& a, const CollectionHeader& b)
-{
-    return firstOf({diff("author", a.author, b.author), diff("password", a.password, b.password),
-                    diff("version", a.version, b.version), diff("created", a.created, b.created),
-                    diff("modified", a.modified, b.modified),
-                    diff("lastMovieId", a.lastMovieId, b.lastMovieId),
-                    diff("selectedMovieId", a.selectedMovieId, b.selectedMovieId)});
-}
-
-inline std::string differenceOf(const Movie* a, const Movie* b)
-{
-    return differenceOf(*a, *b);
 }
 
 inline std::string differenceOfMovies(const List<Movie*>& a, const List<Movie*>& b)

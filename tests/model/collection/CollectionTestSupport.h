@@ -9,8 +9,8 @@
 #include "model/collection/CollectionFile.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
-#include "tests/foundation/io/IoTestSupport.h"
-#include "tests/foundation/text/StringTestHelpers.h"
+#include "tests/support/IoTestSupport.h"
+#include "tests/support/StringTestHelpers.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -190,6 +190,14 @@ struct Contents
         loaners.append(everyFieldLoaner());
         loaners.append(Loaner());
         loaners.last()->value.name = String(u"Nobody");
+    }
+    Movie& add(const String& title)
+    {
+        Movie* movie = new Movie;
+        movie->title = title;
+        movie->id = movies.count() + 1;
+        movies.append(movie);
+        return *movie;
     }
     std::vector<int32_t> ids() const
     {

@@ -7,7 +7,7 @@
 #include "foundation/data/ConfigFile.h"
 #include "model/config/ConfigDefaults.h"
 #include "model/config/Configuration.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <gtest/gtest.h>
 

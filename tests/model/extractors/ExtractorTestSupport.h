@@ -1,12 +1,12 @@
 #pragma once
 
-#include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
 #include "model/extractors/ImageDownloader.h"
 #include "model/extractors/MovieDbExtractor.h"
 #include "model/extractors/ResultChooser.h"
 #include "tests/support/TestHttpServer.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
 
 #include <map>
 
@@ -15,16 +15,8 @@
 
 namespace extractortest {
 
-inline String text(const std::string& utf8)
-{
-    return String::fromUtf8(utf8.c_str(), int(utf8.size()));
-}
-
-inline std::string u8(const String& value)
-{
-    ByteArray bytes = value.toUtf8();
-    return std::string(reinterpret_cast<const char*>(bytes.data()), size_t(bytes.size()));
-}
+using testsupport::text;
+using testsupport::utf8;
 
 // Windows takes '/' in paths as well.
 inline std::string dataPath(const std::string& name)
@@ -74,7 +66,7 @@ struct FakeDownloader : ImageDownloader
     mutable std::vector<std::string> asked;
     String downloadImage(const String& url, const String& name) const override
     {
-        asked.push_back(u8(url) + " as " + u8(name));
+        asked.push_back(utf8(url) + " as " + utf8(name));
         return text(stored);
     }
 };

@@ -11,13 +11,13 @@
 #include <cstdio>
 
 using extractortest::text;
-using extractortest::u8;
+using extractortest::utf8;
 
 namespace {
 
 std::string joined(const StringList& list)
 {
-    return u8(list.join(String(u"|"), 0));
+    return utf8(list.join(String(u"|"), 0));
 }
 
 struct Edition
@@ -96,16 +96,16 @@ TEST(LocalizedMovieDbExtractor, EachEditionReadsItsOwnPages)
         ASSERT_EQ(extractor.extract(nullptr, text(edition.query), movie, true, true), MovieExtractor::kExtracted);
         EXPECT_EQ(extractor.results().count(), edition.results);
 
-        std::string fields = u8(movie.title) + "|" + std::to_string(movie.year) + "|" + u8(movie.originalTitle) +
+        std::string fields = utf8(movie.title) + "|" + std::to_string(movie.year) + "|" + utf8(movie.originalTitle) +
                              "|" + std::to_string(movie.runningTime) + "|" + std::to_string(movie.colour) + "|" +
                              joined(movie.genres) + "|" + rating(movie.imdbRating) + "|" +
-                             u8(movie.mpaaRating) + "|" + u8(movie.plot);
+                             utf8(movie.mpaaRating) + "|" + utf8(movie.plot);
         EXPECT_EQ(fields, edition.fields);
         std::string cast, crew;
         for (const CastItem& item : movie.cast)
-            cast += (cast.empty() ? "" : ";") + u8(item.actor) + " as " + u8(item.character);
+            cast += (cast.empty() ? "" : ";") + utf8(item.actor) + " as " + utf8(item.character);
         for (const CrewItem& item : movie.crew)
-            crew += (crew.empty() ? "" : ";") + std::to_string(item.role) + " " + u8(item.name);
+            crew += (crew.empty() ? "" : ";") + std::to_string(item.role) + " " + utf8(item.name);
         EXPECT_EQ(cast, edition.cast);
         EXPECT_EQ(crew, edition.crew);
         std::string poster = *edition.poster ? "http://" + host + edition.poster : "";
@@ -114,17 +114,4 @@ TEST(LocalizedMovieDbExtractor, EachEditionReadsItsOwnPages)
         EXPECT_EQ(movie.covers.isEmpty(), poster.empty());
         EXPECT_EQ(movie.links.count(), 1); // the site's page; no trailer
     }
-}
-
-TEST(LocalizedMovieDbExtractor, MarkersBelongToTheEdition)
-{
-    LocalizedMovieDbExtractor german(String(u"de"));
-    EXPECT_EQ(u8(german.markers().minutesSuffix), " Min");
-    EXPECT_EQ(u8(german.markers().titleAnchor), "Mehr auf " + u8(MovieSite::english().siteName));
-    EXPECT_EQ(u8(german.acceptLanguage()), "de");
-    EXPECT_EQ(u8(LocalizedMovieDbExtractor(String(u"fr")).markers().searchEnd), "Altre ricerche per");
-    LocalizedMovieDbExtractor unknown(String(u"pt"));
-    EXPECT_TRUE(unknown.host().isEmpty());
-    EXPECT_TRUE(unknown.markers().titleAnchor.isEmpty());
-    EXPECT_EQ(u8(unknown.acceptLanguage()), "en-us,en");
 }

@@ -5,9 +5,6 @@
 #include "foundation/net/UserAgent.h"
 #include "foundation/platform/LocaleData.h"
 #include "foundation/time/Locale.h"
-#include "foundation/data/ConfigFile.h"
-#include "foundation/data/Variant.h"
-#include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "tests/model/extractors/ExtractorTestSupport.h"
 #include "tests/support/TestHttpServer.h"
@@ -18,7 +15,7 @@
 #include <vector>
 
 using extractortest::text;
-using extractortest::u8;
+using extractortest::utf8;
 
 namespace {
 
@@ -67,7 +64,7 @@ protected:
 
 std::string joined(const StringList& list)
 {
-    return u8(list.join(String(u"|"), 0));
+    return utf8(list.join(String(u"|"), 0));
 }
 
 // One line per item of a record list.
@@ -89,7 +86,7 @@ TEST_F(MovieDbFlow, SearchOffersEachTitleOnceAndAsksWhichToRead)
     EXPECT_EQ(chooser.calls, 1);
     EXPECT_EQ(lines(extractor.results(),
                     [](const SearchResult& r) {
-                        return u8(r.title) + " " + std::to_string(r.year) + " " + u8(r.link) + " " +
+                        return utf8(r.title) + " " + std::to_string(r.year) + " " + utf8(r.link) + " " +
                                std::to_string(r.index);
                     }),
               (std::vector<std::string>{
@@ -98,7 +95,7 @@ TEST_F(MovieDbFlow, SearchOffersEachTitleOnceAndAsksWhichToRead)
     std::string host = server.hostAndPort();
     EXPECT_EQ(server.requests().front(),
               "GET /find?q=night+harbour&s=tt HTTP/1.0\r\nHost: " + host +
-                  "\r\nUser-Agent: " + u8(userAgentString(1)) +
+                  "\r\nUser-Agent: " + utf8(userAgentString(1)) +
                   "\r\nAccept-Language: en-us,en\r\nConnection: close\r\nReferer: http://" + host +
                   "/\r\n\r\n");
     EXPECT_EQ(server.lastRequest().substr(0, 27), "GET /title/tt0000004/ HTTP/");
@@ -111,8 +108,8 @@ TEST_F(MovieDbFlow, ReadsEveryGroupOfAMoviePage)
     EXPECT_EQ(extract("harbour"), MovieExtractor::kExtracted);
     Locale::instance().load(LocaleData::kEnglishUnitedStates);
     EXPECT_EQ(chooser.calls, 0);
-    EXPECT_EQ(u8(movie.title), "Night Harbour");
-    EXPECT_EQ(u8(movie.originalTitle), "Harbour of Night");
+    EXPECT_EQ(utf8(movie.title), "Night Harbour");
+    EXPECT_EQ(utf8(movie.originalTitle), "Harbour of Night");
     EXPECT_EQ(movie.year, 2004);
     EXPECT_EQ(movie.runningTime, 118);
     EXPECT_EQ(movie.colour, 3);
@@ -120,39 +117,40 @@ TEST_F(MovieDbFlow, ReadsEveryGroupOfAMoviePage)
     EXPECT_EQ(joined(movie.studios), "The Harbour Pictures|Lantern, The Studio");
     EXPECT_EQ(joined(movie.countries), "Portugal|Germany");
     EXPECT_EQ(joined(movie.languages), "Portuguese");
-    EXPECT_EQ(u8(movie.mpaaRating), "Rated PG-13 for peril at sea.");
+    EXPECT_EQ(utf8(movie.mpaaRating), "Rated PG-13 for peril at sea.");
     EXPECT_FLOAT_EQ(movie.imdbRating, 7.4f);
-    EXPECT_EQ(u8(movie.plot), "A pilot flies to Lisbon, where she meets an old friend.");
-    EXPECT_EQ(lines(movie.cast, [](const CastItem& c) { return u8(c.actor) + " as " + u8(c.character); }),
+    EXPECT_EQ(utf8(movie.plot), "A pilot flies to Lisbon, where she meets an old friend.");
+    EXPECT_EQ(lines(movie.cast, [](const CastItem& c) { return utf8(c.actor) + " as " + utf8(c.character); }),
               (std::vector<std::string>{"Mara Quell as Captain Ilse Varn / The Keeper",
                                         "Tomas Brell as Harbour Master", "Ada Frisk as Nurse (uncredited)",
                                         "Pim Okoro as Dock Worker"}));
-    EXPECT_EQ(lines(movie.crew, [](const CrewItem& c) { return std::to_string(c.role) + " " + u8(c.name); }),
-              (std::vector<std::string>{"0 Lena Sorvik", "2 Ivo Dantas"}));
+    EXPECT_EQ(
+        lines(movie.crew, [](const CrewItem& c) { return std::to_string(c.role) + " " + utf8(c.name); }),
+        (std::vector<std::string>{"0 Lena Sorvik", "2 Ivo Dantas"}));
     std::string site = "http://" + server.hostAndPort();
-    EXPECT_EQ(lines(movie.links, [](const MovieLink& l) { return u8(l.description) + " " + u8(l.url); }),
+    EXPECT_EQ(lines(movie.links, [](const MovieLink& l) { return utf8(l.description) + " " + utf8(l.url); }),
               (std::vector<std::string>{"IMDb " + site + "/title/tt0000001/",
                                         "Trailer " + site + "/video/vi1001/"}));
     ASSERT_EQ(downloader.asked.size(), 1u);
     EXPECT_EQ(downloader.asked[0],
-              site + "/images/M/night-harbour.jpg as " + u8(movie.coverFileName(Cover::kPoster)));
+              site + "/images/M/night-harbour.jpg as " + utf8(movie.coverFileName(Cover::kPoster)));
     ASSERT_NE(movie.coverByKind(Cover::kPoster), nullptr);
-    EXPECT_EQ(u8(movie.coverByKind(Cover::kPoster)->name), "Night Harbour (0) - poster.png");
+    EXPECT_EQ(utf8(movie.coverByKind(Cover::kPoster)->name), "Night Harbour (0) - poster.png");
 }
 
 TEST_F(MovieDbFlow, SeriesReadsItsSeasonsLastToFirst)
 {
     chooser.answer = 1;
     EXPECT_EQ(extract("night harbour"), MovieExtractor::kExtracted);
-    EXPECT_EQ(u8(movie.title), "Harbour Lights");
+    EXPECT_EQ(utf8(movie.title), "Harbour Lights");
     EXPECT_EQ(movie.year, 2010);
-    EXPECT_EQ(u8(movie.mpaaRating), "TV 14");
-    EXPECT_EQ(u8(movie.crewNames(CrewItem::kCreator)), "Odile Marsh");
+    EXPECT_EQ(utf8(movie.mpaaRating), "TV 14");
+    EXPECT_EQ(utf8(movie.crewNames(CrewItem::kCreator)), "Odile Marsh");
     EXPECT_TRUE(movie.covers.isEmpty()); // no poster on the page
     auto episode = [](const Episode& e) {
         return std::to_string(e.season) + "." + std::to_string(e.number) + " " + std::to_string(e.year) +
-               "-" + std::to_string(e.month) + "-" + std::to_string(e.day) + " " + u8(e.title) + " / " +
-               u8(e.plot);
+               "-" + std::to_string(e.month) + "-" + std::to_string(e.day) + " " + utf8(e.title) + " / " +
+               utf8(e.plot);
     };
     EXPECT_EQ(lines(movie.episodes, episode), (std::vector<std::string>{
                                                   "3.1 0-12-31 Old Harbour / A century back.",
@@ -172,11 +170,11 @@ TEST_F(MovieDbFlow, EachOptionFillsOnlyItsGroup)
     auto groups = [](const Movie& m) {
         // clang-format off
         return std::vector<std::string>{
-            u8(m.originalTitle), joined(m.genres), joined(m.studios), joined(m.countries),
-            joined(m.languages), std::to_string(m.year), std::to_string(m.imdbRating), u8(m.mpaaRating),
-            u8(m.covers.last()->value.name), std::to_string(m.cast.count()), std::to_string(m.crew.count()),
+            utf8(m.originalTitle), joined(m.genres), joined(m.studios), joined(m.countries),
+            joined(m.languages), std::to_string(m.year), std::to_string(m.imdbRating), utf8(m.mpaaRating),
+            utf8(m.covers.last()->value.name), std::to_string(m.cast.count()), std::to_string(m.crew.count()),
             std::to_string(m.episodes.count()), std::to_string(m.runningTime), std::to_string(m.colour),
-            u8(m.plot), std::to_string(m.links.count())};
+            utf8(m.plot), std::to_string(m.links.count())};
         // clang-format on
     };
     Movie filled;
@@ -198,7 +196,7 @@ TEST_F(MovieDbFlow, EachOptionFillsOnlyItsGroup)
         movie = filled;
         extractor.setOptions(1u << bit);
         ASSERT_EQ(extract("harbour"), MovieExtractor::kExtracted);
-        EXPECT_EQ(u8(movie.title), "Night Harbour");
+        EXPECT_EQ(utf8(movie.title), "Night Harbour");
         std::vector<std::string> after = groups(movie);
         for (size_t group = 0; group < after.size(); ++group) // a movie page has no episodes
             EXPECT_EQ(after[group] != before[group], int(group) == bit && bit != 11) << "group " << group;
@@ -223,7 +221,7 @@ TEST_F(MovieDbFlow, NothingIsWrittenWhenTheExtractionEnds)
     extractor.setOptions(MovieExtractor::kAllOptions);
     chooser.answer = 2; // a result whose title page answers 404
     EXPECT_EQ(extract("night harbour"), MovieExtractor::kNothing);
-    EXPECT_EQ(u8(movie.title), "Kept");
+    EXPECT_EQ(utf8(movie.title), "Kept");
     EXPECT_EQ(joined(movie.genres), "Kept");
     downloader.stored.clear(); // a failed download stores no cover
     extractor.setOptions(MovieExtractor::kPoster);
@@ -231,8 +229,8 @@ TEST_F(MovieDbFlow, NothingIsWrittenWhenTheExtractionEnds)
     EXPECT_EQ(downloader.asked.size(), 1u);
     EXPECT_TRUE(movie.covers.isEmpty());
     EXPECT_EQ(extract("cafe", true), MovieExtractor::kNothing); // ISO-8859-1 page, first result has no page
-    EXPECT_EQ(u8(extractor.results().first()->value.title), "Nuit du Port & Café crème");
-    EXPECT_EQ(u8(extractor.results().last()->value.title), "À bout de souffle");
+    EXPECT_EQ(utf8(extractor.results().first()->value.title), "Nuit du Port & Café crème");
+    EXPECT_EQ(utf8(extractor.results().last()->value.title), "À bout de souffle");
 }
 
 TEST_F(MovieDbFlow, FetchFailsCleanlyOnOddAnswers)
@@ -268,23 +266,6 @@ TEST_F(MovieDbFlow, FetchFailsCleanlyOnOddAnswers)
         String redirect(u"stale");
         EXPECT_EQ(extractor.fetchPage(String(u"/p"), String(u"Your Watchlist"), String(u"END"), redirect),
                   row.fetched);
-        EXPECT_EQ(u8(redirect), row.redirect);
+        EXPECT_EQ(utf8(redirect), row.redirect);
     }
-}
-
-TEST(MovieDbExtractor, ModelMakesTheFiveEditionsInTheStoredOrder)
-{
-    CollectionModel model(String(u"unused"));
-    std::string codes;
-    for (MovieExtractor* extractor : model.extractors())
-        codes += u8(extractor->languageCode()) + " ";
-    EXPECT_EQ(codes, "en de it es fr ");
-    MovieExtractor* english = model.currentExtractor();
-    EXPECT_EQ(u8(model.currentExtractorName()), u8(english->siteName()) + " (English)");
-    EXPECT_EQ(model.extractorBySiteName(english->siteName()), english);
-    ConfigFile config(String(u"other.dat"), String(), ConfigFile::kAppDirectory, ConfigFile::kXml);
-    config.addEntry(String(u"model/extractor"), Variant(u"4"), String());
-    model.loadSettings(config, String(u"de"));
-    EXPECT_EQ(model.extractorIndex(), 4);
-    EXPECT_EQ(u8(model.currentExtractor()->languageName()), "French");
 }

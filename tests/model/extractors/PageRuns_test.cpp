@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using extractortest::text;
-using extractortest::u8;
+using extractortest::utf8;
 
 namespace {
 
@@ -15,7 +15,7 @@ std::string runsOf(const MovieExtractor& extractor)
 {
     std::string all;
     for (const PageTextRun& run : extractor.runs()) {
-        std::string one = u8(run.text) + "|" + u8(run.href) + "|" + u8(run.src) + "|" + u8(run.alt);
+        std::string one = utf8(run.text) + "|" + utf8(run.href) + "|" + utf8(run.src) + "|" + utf8(run.alt);
         while (!one.empty() && one.back() == '|')
             one.pop_back();
         all += (all.empty() ? "" : ";") + one;
@@ -91,7 +91,7 @@ TEST(PageRuns, HelpersStayInsideTheirWindow)
         MovieExtractor::Match match;
         String found = MovieExtractor::textBetween(text(row.text), match, row.from, row.to,
                                                    String(u" href=\""), String(u"\""));
-        EXPECT_EQ(u8(found), row.expected);
+        EXPECT_EQ(utf8(found), row.expected);
         EXPECT_EQ(match.found, row.found);
     }
 }
@@ -101,8 +101,8 @@ TEST(PageRuns, QueriesNeverReadPastTheList)
     MovieDbExtractor extractor;
     extractor.setPageText(text("S<a href=\"/n/1\">One</a><b>Two</b><a href=\"/n/2\">Three</a><i>"));
     ASSERT_TRUE(extractor.htmlToRuns(String(u"S"), String(u"END")));
-    EXPECT_EQ(u8(extractor.runText(-1)), "S");
-    EXPECT_EQ(u8(extractor.runText(4)), "");
+    EXPECT_EQ(utf8(extractor.runText(-1)), "S");
+    EXPECT_EQ(utf8(extractor.runText(4)), "");
     EXPECT_EQ(extractor.linkTextsWithHref(String(u"/n/"), 1, 2).count(), 1);  // two runs examined
     EXPECT_EQ(extractor.linkTextsWithHref(String(u"/n/"), -1, 0).count(), 0); // a marker not found
     EXPECT_EQ(extractor.linkTextsWithHref(String(u"/n/"), -5, 0).count(), 2);
@@ -117,5 +117,5 @@ TEST(PageRuns, QueriesNeverReadPastTheList)
         {"100% C++ #1", "100%25+C%2B%2B+%231"},
     };
     for (const Query& query : queries)
-        EXPECT_EQ(u8(MovieExtractor::encodeQuery(text(query.typed).collapseWhitespace())), query.encoded);
+        EXPECT_EQ(utf8(MovieExtractor::encodeQuery(text(query.typed).collapseWhitespace())), query.encoded);
 }

@@ -13,7 +13,7 @@
 #include "model/collection/CollectionFile.h"
 #include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 #include "tests/support/TestHttpServer.h"
 
 using iotest::pathIn;

@@ -9,7 +9,7 @@
 #include "model/images/ImageDownload.h"
 #include "model/images/ImageSearch.h"
 #include "model/records/Movie.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 
 using iotest::show;
 

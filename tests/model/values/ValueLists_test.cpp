@@ -7,26 +7,23 @@
 #include "model/records/LoanerList.h"
 #include "model/values/ValueLists.h"
 #include "samples/SampleCollection.h"
-#include "tests/model/ModelTestSupport.h"
+#include "tests/model/collection/CollectionTestSupport.h"
 
-using modeltest::listOf;
-using modeltest::OwnedMovies;
-using modeltest::shown;
+using collectiontest::Contents;
 
 TEST(ValueLists, MatchThePlainDefinitionOnAGeneratedCollection)
 {
     CollectionHeader header;
-    LoanerList loaners;
-    OwnedMovies movies;
-    SampleCollection(7).make(300, header, movies.list, loaners);
-    movies.list.first()->value->genres = listOf({u"x", u"Drama", u"x"});
+    Contents owned;
+    SampleCollection(7).make(300, header, owned.movies, owned.loaners);
+    owned.movies.first()->value->genres = listOf({u"x", u"Drama", u"x"});
     const StringList callers = listOf({u"Drama", u"drama", u"Drama"});
     StringList expected[5] = {callers, callers, callers, callers, callers};
     auto appendNew = [](StringList& out, const String& value) {
         if (!out.contains(value))
             out.append(value);
     };
-    for (const Movie* movie : movies.list) {
+    for (const Movie* movie : owned.movies) {
         for (const String& genre : movie->genres)
             appendNew(expected[0], genre);
         for (const CastItem& item : movie->cast)
@@ -40,28 +37,28 @@ TEST(ValueLists, MatchThePlainDefinitionOnAGeneratedCollection)
         appendNew(expected[4], movie->format);
     }
     StringList actual[5] = {callers, callers, callers, callers, callers};
-    ValueLists::collectGenres(movies.list, actual[0]);
-    ValueLists::collectActors(movies.list, actual[1]);
-    ValueLists::collectDirectors(movies.list, actual[2]);
-    ValueLists::collectTags(movies.list, actual[3]);
-    ValueLists::collectFormats(movies.list, actual[4]);
+    ValueLists::collectGenres(owned.movies, actual[0]);
+    ValueLists::collectActors(owned.movies, actual[1]);
+    ValueLists::collectDirectors(owned.movies, actual[2]);
+    ValueLists::collectTags(owned.movies, actual[3]);
+    ValueLists::collectFormats(owned.movies, actual[4]);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(shown(actual[i]), shown(expected[i])) << "list " << i;
+        EXPECT_EQ(items(actual[i]), items(expected[i])) << "list " << i;
     EXPECT_GT(actual[1].count(), 20);
 }
 
 TEST(ValueLists, InitialsAndTheMostFrequentValue)
 {
-    OwnedMovies movies;
-    movies.add(u"Alien").genres = listOf({u"Drama", u"Crime"});
-    movies.add(u"").genres = listOf({u"Crime", u"Drama", u"drama"});
-    movies.add(u"alien").cast.append(CastItem{String(u"Zo\u00eb"), String()});
+    Contents owned;
+    owned.add(u"Alien").genres = listOf({u"Drama", u"Crime"});
+    owned.add(u"").genres = listOf({u"Crime", u"Drama", u"drama"});
+    owned.add(u"alien").cast.append(CastItem{String(u"Zo\u00eb"), String()});
     StringList titles = listOf({u"A..."});
-    ValueLists::collectTitleInitials(movies.list, titles);
-    EXPECT_EQ(shown(titles), (std::vector<std::string>{"A...", "A...", "a..."}));
-    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(movies.list)), "Drama")
+    ValueLists::collectTitleInitials(owned.movies, titles);
+    EXPECT_EQ(items(titles), (Items{u"A...", u"A...", u"a..."}));
+    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(owned.movies)), "Drama")
         << "a tie goes to the first met";
-    movies.add(u"b").genres = listOf({u"Crime"});
-    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(movies.list)), "Crime");
-    EXPECT_TRUE(ValueLists::mostFrequentStudio(movies.list).isEmpty());
+    owned.add(u"b").genres = listOf({u"Crime"});
+    EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(owned.movies)), "Crime");
+    EXPECT_TRUE(ValueLists::mostFrequentStudio(owned.movies).isEmpty());
 }

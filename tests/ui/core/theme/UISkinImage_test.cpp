@@ -1,7 +1,7 @@
 #include "ui/core/theme/UISkinImage.h"
 
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 
 #include <gtest/gtest.h>
 

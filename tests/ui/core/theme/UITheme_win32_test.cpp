@@ -2,7 +2,7 @@
 #include "graphics/paint/BitmapSurface.h"
 #include "tests/support/GdiTest.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/theme/UITheme.h"

@@ -1,7 +1,7 @@
 #include "ui/views/html/HtmlDocument.h"
 
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 
 #include "HtmlTestSupport.h"
 

@@ -2,7 +2,7 @@
 // fixed-width font stand-in.
 #include <gtest/gtest.h>
 
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/ui/widgets/text/TextDocumentChecks.h"
 
 using testsupport::utf8;
