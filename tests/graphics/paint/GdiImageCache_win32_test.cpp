@@ -1,6 +1,6 @@
 #include "graphics/paint/GdiImageCache.h"
 
-#include "SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 #include "graphics/paint/BitmapSurface.h"
 #include "graphics/paint/Painter.h"
 #include "tests/support/GdiTest.h"
