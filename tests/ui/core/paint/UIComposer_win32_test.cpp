@@ -1,7 +1,7 @@
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/SurfacePixels.h"
+#include "tests/support/SurfacePixels.h"
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tools/skingen/TestSkinColors.h"
