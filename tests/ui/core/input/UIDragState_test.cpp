@@ -1,0 +1,195 @@
+#include "ui/core/input/UIDragState.h"
+
+#include "tests/support/TestText.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIDragMoveEvent.h"
+#include "ui/core/events/UIDropEvent.h"
+
+using testsupport::utf8;
+using Log = std::vector<std::string>;
+
+namespace {
+
+// Takes drops and logs every drag event with what the drag state said then.
+class DropWidget : public UIWidget
+{
+public:
+    DropWidget(UIWidget* parent, Log* log, const char* name) : UIWidget(parent), m_log(log), m_name(name)
+    {
+        setStyleName(String(u"UIDropSite"));
+        setLayoutEnabled(false);
+        setAcceptDrops(true);
+        setFocusPolicy(kClickFocus);
+    }
+
+    bool acceptEvents = true;
+    uint32_t askAction = 0;
+
+protected:
+    void dragEnterEvent(UIEvent* e) override { answer(e); }
+    void dragMoveEvent(UIEvent* e) override { answer(e); }
+    void dragLeaveEvent(UIEvent* e) override { m_log->push_back(m_name + ":" + std::to_string(e->type())); }
+    void dropEvent(UIEvent* e) override
+    {
+        Point at = UIDropEvent::position();
+        UIWidget* source = UIDropEvent::source();
+        m_log->push_back(m_name + ":121 " + utf8(UIDropEvent::mimeData().text()) + " at " +
+                         std::to_string(at.x) + "," + std::to_string(at.y) + " action " +
+                         std::to_string(UIDropEvent::dropAction()) + " keys " +
+                         std::to_string(UIDropEvent::buttons()) + "/" + std::to_string(UIDropEvent::modifiers()) +
+                         (source ? " from source" : "") + (hasFocus() ? " focused" : ""));
+    }
+
+private:
+    void answer(UIEvent* e)
+    {
+        m_log->push_back(m_name + ":" + std::to_string(e->type()));
+        if (askAction)
+            static_cast<UIDragMoveEvent*>(e)->setDropAction(askAction);
+        if (acceptEvents)
+            e->accept();
+    }
+
+    Log* m_log;
+    std::string m_name;
+};
+
+class DragStateTest : public WidgetTest
+{
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        state = UIDragState::instance();
+        a = site("a", 0, 0);
+        b = site("b", 100, 0);
+        refusing = site("refusing", 200, 0);
+        refusing->acceptEvents = false;
+        closed = site("closed", 300, 0);
+        closed->setAcceptDrops(false);
+        disabled = site("disabled", 400, 0);
+        disabled->setEnabled(false);
+    }
+    void TearDown() override
+    {
+        state->leaveWindow();
+        state->reset();
+        WidgetTest::TearDown();
+    }
+    DropWidget* site(const char* name, int x, int y)
+    {
+        auto* widget = new DropWidget(top, &log, name);
+        widget->setGeometry(x, y, 100, 100);
+        widget->show();
+        return widget;
+    }
+    void enterWith(const char16_t* text)
+    {
+        UIMimeData mime;
+        if (text)
+            mime.setText(text);
+        state->enterWindow(mime);
+    }
+    // The drop timer is the last timer started.
+    void fireDropTimer() { UITimer::fire(timers.lastId); }
+
+    UIDragState* state = nullptr;
+    DropWidget* a = nullptr;
+    DropWidget* b = nullptr;
+    DropWidget* refusing = nullptr;
+    DropWidget* closed = nullptr;
+    DropWidget* disabled = nullptr;
+};
+
+} // namespace
+
+TEST_F(DragStateTest, TheWidgetUnderTheDragHearsLeaveBeforeTheNextOneHearsEnter)
+{
+    struct Step
+    {
+        int x;
+        uint32_t offered;
+        uint32_t askAction;
+        Log events;
+        uint32_t effect;
+    };
+    const Step steps[] = {
+        {10, 3, 0, {"a:118", "a:119"}, 1},
+        {20, 6, 0, {"a:119"}, 2},
+        {30, 3, 4, {"a:119"}, 1}, // link is not offered: the choice stays
+        {40, 7, 4, {"a:119"}, 4},
+        {110, 3, 0, {"a:120", "b:118", "b:119"}, 1},
+        {310, 3, 0, {"b:120"}, 0},             // does not take drops
+        {210, 3, 0, {"refusing:118", "refusing:119"}, 0},
+        {410, 3, 0, {"refusing:120"}, 0},       // disabled
+        {250, 0, 0, {"refusing:118", "refusing:119"}, 0},
+    };
+    enterWith(u"cover");
+    for (const Step& step : steps) {
+        a->askAction = step.askAction;
+        log.clear();
+        EXPECT_EQ(step.effect, state->moveOver(top, Point(step.x, 50), 1, 0, step.offered)) << step.x;
+        EXPECT_EQ(step.events, log) << step.x;
+    }
+    EXPECT_EQ(Point(50, 50), state->position());
+    log.clear();
+    state->leaveWindow();
+    EXPECT_EQ(Log{"refusing:120"}, log);
+}
+
+TEST_F(DragStateTest, ADragWithoutDataReachesNoWidget)
+{
+    enterWith(nullptr); // what a disabled window passes on
+    EXPECT_EQ(0u, state->moveOver(top, Point(10, 10), 1, 0, 7));
+    EXPECT_EQ(0u, state->dropOn(top, Point(10, 10), 1, 0));
+    EXPECT_EQ(0, UITimer::count());
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(DragStateTest, TheDropArrivesFromTheTimerWithItsOwnCopyOfTheDrag)
+{
+    struct Case
+    {
+        int x;
+        bool resetBeforeTimer; // a drag from here ends before the timer fires
+        bool deleteTarget;
+        uint32_t effect;
+        Log events;
+    };
+    const Case cases[] = {
+        {10, true, false, 1, {"a:121 cover at 10,50 action 1 keys 2/4 focused"}},
+        {210, false, false, 0, {"refusing:121 cover at 10,50 action 0 keys 2/4 focused"}},
+        {310, false, false, 0, {}},
+        {110, true, true, 1, {"b:deleted"}},
+    };
+    for (const Case& c : cases) {
+        enterWith(u"cover");
+        state->moveOver(top, Point(c.x, 50), 2, 4, 3);
+        log.clear();
+        EXPECT_EQ(c.effect, state->dropOn(top, Point(c.x, 50), 2, 4)) << c.x;
+        EXPECT_TRUE(log.empty()) << "nothing is delivered inside the drop call";
+        if (c.resetBeforeTimer)
+            state->reset();
+        if (c.deleteTarget) {
+            delete b;
+            log.push_back("b:deleted");
+        }
+        fireDropTimer();
+        EXPECT_EQ(c.events, log) << c.x;
+        EXPECT_EQ(nullptr, state->target()) << c.x;
+        if (UIWidget* focused = UIWidget::focusWidget())
+            focused->clearFocus();
+    }
+}
+
+TEST_F(DragStateTest, CopyingTheDataIntoTheStateKeepsEveryEntryInOrder)
+{
+    UIMimeData mime;
+    mime.setData(u"x-record", ByteArray("r1", 2));
+    mime.setFilePathList(StringList() << String(u"C:\\a.jpg"));
+    mime.setText(u"title");
+    state->setMimeData(mime);
+    state->setMimeData(state->mimeData());
+    EXPECT_EQ("x-record|text/file-path-list|text/plain", utf8(state->mimeData().types().join(u"|")));
+    EXPECT_EQ("title", utf8(state->mimeData().text()));
+}
