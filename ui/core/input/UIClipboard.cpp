@@ -55,7 +55,8 @@ Image UIClipboard::readImage() const
     if (hasFormat(kUnicodeTextFormat))
         return Image();
     if (hasFormat(kDibFormat))
-        return readBlock(kDibFormat, &block) ? UIMimeBlocks::readDibBlock(block.data(), block.size()) : Image();
+        return readBlock(kDibFormat, &block) ? UIMimeBlocks::readDibBlock(block.data(), block.size())
+                                             : Image();
     // The system usually offers its bitmap format as a DIB as well; a bitmap
     // alone is read only when it does not.
     return hasFormat(kBitmapFormat) ? readBitmap() : Image();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 // The reference counting and interface query of the toolkit's own COM
 // objects: each answers for IUnknown and its one interface, starts with one

@@ -2,6 +2,7 @@
 
 #include "ui/core/input/UIFormatEnumerator.h"
 
+#include <cstring>
 #include <cwchar>
 #include <new>
 

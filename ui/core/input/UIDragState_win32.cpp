@@ -5,9 +5,9 @@
 #include "ui/core/input/UIDropSource.h"
 #include "ui/core/input/UIOleDrag.h"
 
-#include <windows.h>
 #include <shlguid.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstring>
 #include <new>
@@ -42,8 +42,9 @@ private:
 // drag image wants it; null when it cannot be made.
 HBITMAP dragBitmap(const Image& image)
 {
-    Image pixels = image.hasAlpha() ? image.copy()
-                                    : Image::fromPixels(image.bits(), image.width(), image.height(), false, -1);
+    Image pixels = image.hasAlpha()
+                       ? image.copy()
+                       : Image::fromPixels(image.bits(), image.width(), image.height(), false, -1);
     if (pixels.isNull())
         return nullptr;
     pixels.setPremultiplied(true);

@@ -6,8 +6,8 @@
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/input/UIMimeData.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <map>
 
@@ -85,8 +85,8 @@ void fromOleData(IDataObject* data, UIMimeData* mime)
 {
     if (!data || !mime)
         return;
-    for (UIMimeBlocks::Kind kind : {UIMimeBlocks::kText, UIMimeBlocks::kFileList, UIMimeBlocks::kDib,
-                                    UIMimeBlocks::kRaw})
+    for (UIMimeBlocks::Kind kind :
+         {UIMimeBlocks::kText, UIMimeBlocks::kFileList, UIMimeBlocks::kDib, UIMimeBlocks::kRaw})
         readBlock(data, kind, mime);
 }
 

@@ -252,8 +252,14 @@ public:
     static constexpr uint32_t kAcceptsDrops = 2;
     void setDragDropFlags(uint32_t flags);
     uint32_t dragDropFlags() const;
-    void setDragEnabled(bool on) { setDragDropFlags(on ? dragDropFlags() | kDragEnabled : dragDropFlags() & ~kDragEnabled); }
-    void setAcceptDrops(bool on) { setDragDropFlags(on ? dragDropFlags() | kAcceptsDrops : dragDropFlags() & ~kAcceptsDrops); }
+    void setDragEnabled(bool on)
+    {
+        setDragDropFlags(on ? dragDropFlags() | kDragEnabled : dragDropFlags() & ~kDragEnabled);
+    }
+    void setAcceptDrops(bool on)
+    {
+        setDragDropFlags(on ? dragDropFlags() | kAcceptsDrops : dragDropFlags() & ~kAcceptsDrops);
+    }
     bool dragEnabled() const { return (dragDropFlags() & kDragEnabled) != 0; }
     bool acceptsDrops() const { return (dragDropFlags() & kAcceptsDrops) != 0; }
 

@@ -68,10 +68,11 @@ TEST(UIClipboard, TextsAndImagesRoundTripAndEmptyValuesLeaveTheClipboardAlone)
             clipboard->setImage(step.setImage);
         EXPECT_EQ(step.format, UIClipboard::availableFormat()) << i;
         EXPECT_EQ(step.text, utf8(clipboard->text())) << i;
-        if (step.image.isNull())
+        if (step.image.isNull()) {
             EXPECT_TRUE(clipboard->image().isNull()) << i << ": text wins over an image";
-        else
+        } else {
             expectPixels(step.image, step.alpha, clipboard->image(), int(i));
+        }
     }
 }
 
@@ -93,7 +94,8 @@ TEST(UIClipboard, OnlyAnImageWithNoVisiblePixelIsMadeOpaque)
         Image shown = UIClipboard::visibleImage(image);
         EXPECT_EQ(c.expectedFirst, shown.pixel(0, 0).alpha());
         EXPECT_EQ(c.expectedRest, shown.pixel(1, 0).alpha());
-        if (c.alpha)
+        if (c.alpha) {
             EXPECT_EQ(c.first, image.alphaAt(0, 0)) << "the caller's image is not changed";
+        }
     }
 }

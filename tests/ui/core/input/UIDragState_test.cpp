@@ -1,109 +1,11 @@
 #include "ui/core/input/UIDragState.h"
 
 #include "tests/support/TestText.h"
-#include "tests/support/WidgetFakes.h"
-#include "ui/core/events/UIDragMoveEvent.h"
-#include "ui/core/events/UIDropEvent.h"
+#include "tests/ui/core/input/DropSite.h"
 
 using testsupport::utf8;
-using Log = std::vector<std::string>;
 
-namespace {
-
-// Takes drops and logs every drag event with what the drag state said then.
-class DropWidget : public UIWidget
-{
-public:
-    DropWidget(UIWidget* parent, Log* log, const char* name) : UIWidget(parent), m_log(log), m_name(name)
-    {
-        setStyleName(String(u"UIDropSite"));
-        setLayoutEnabled(false);
-        setAcceptDrops(true);
-        setFocusPolicy(kClickFocus);
-    }
-
-    bool acceptEvents = true;
-    uint32_t askAction = 0;
-
-protected:
-    void dragEnterEvent(UIEvent* e) override { answer(e); }
-    void dragMoveEvent(UIEvent* e) override { answer(e); }
-    void dragLeaveEvent(UIEvent* e) override { m_log->push_back(m_name + ":" + std::to_string(e->type())); }
-    void dropEvent(UIEvent* e) override
-    {
-        Point at = UIDropEvent::position();
-        UIWidget* source = UIDropEvent::source();
-        m_log->push_back(m_name + ":121 " + utf8(UIDropEvent::mimeData().text()) + " at " +
-                         std::to_string(at.x) + "," + std::to_string(at.y) + " action " +
-                         std::to_string(UIDropEvent::dropAction()) + " keys " +
-                         std::to_string(UIDropEvent::buttons()) + "/" + std::to_string(UIDropEvent::modifiers()) +
-                         (source ? " from source" : "") + (hasFocus() ? " focused" : ""));
-    }
-
-private:
-    void answer(UIEvent* e)
-    {
-        m_log->push_back(m_name + ":" + std::to_string(e->type()));
-        if (askAction)
-            static_cast<UIDragMoveEvent*>(e)->setDropAction(askAction);
-        if (acceptEvents)
-            e->accept();
-    }
-
-    Log* m_log;
-    std::string m_name;
-};
-
-class DragStateTest : public WidgetTest
-{
-protected:
-    void SetUp() override
-    {
-        WidgetTest::SetUp();
-        state = UIDragState::instance();
-        a = site("a", 0, 0);
-        b = site("b", 100, 0);
-        refusing = site("refusing", 200, 0);
-        refusing->acceptEvents = false;
-        closed = site("closed", 300, 0);
-        closed->setAcceptDrops(false);
-        disabled = site("disabled", 400, 0);
-        disabled->setEnabled(false);
-    }
-    void TearDown() override
-    {
-        state->leaveWindow();
-        state->reset();
-        WidgetTest::TearDown();
-    }
-    DropWidget* site(const char* name, int x, int y)
-    {
-        auto* widget = new DropWidget(top, &log, name);
-        widget->setGeometry(x, y, 100, 100);
-        widget->show();
-        return widget;
-    }
-    void enterWith(const char16_t* text)
-    {
-        UIMimeData mime;
-        if (text)
-            mime.setText(text);
-        state->enterWindow(mime);
-    }
-    // The drop timer is the last timer started.
-    void fireDropTimer() { UITimer::fire(timers.lastId); }
-
-    UIDragState* state = nullptr;
-    DropWidget* a = nullptr;
-    DropWidget* b = nullptr;
-    DropWidget* refusing = nullptr;
-    DropWidget* closed = nullptr;
-    DropWidget* disabled = nullptr;
-};
-
-} // namespace
-
-TEST_F(DragStateTest, TheWidgetUnderTheDragHearsLeaveBeforeTheNextOneHearsEnter)
+TEST_F(DropSiteTest, TheWidgetUnderTheDragHearsLeaveBeforeTheNextOneHearsEnter)
 {
     struct Step
     {
@@ -119,9 +21,9 @@ TEST_F(DragStateTest, TheWidgetUnderTheDragHearsLeaveBeforeTheNextOneHearsEnter)
         {30, 3, 4, {"a:119"}, 1}, // link is not offered: the choice stays
         {40, 7, 4, {"a:119"}, 4},
         {110, 3, 0, {"a:120", "b:118", "b:119"}, 1},
-        {310, 3, 0, {"b:120"}, 0},             // does not take drops
+        {310, 3, 0, {"b:120"}, 0}, // does not take drops
         {210, 3, 0, {"refusing:118", "refusing:119"}, 0},
-        {410, 3, 0, {"refusing:120"}, 0},       // disabled
+        {410, 3, 0, {"refusing:120"}, 0}, // disabled
         {250, 0, 0, {"refusing:118", "refusing:119"}, 0},
     };
     enterWith(u"cover");
@@ -137,7 +39,7 @@ TEST_F(DragStateTest, TheWidgetUnderTheDragHearsLeaveBeforeTheNextOneHearsEnter)
     EXPECT_EQ(Log{"refusing:120"}, log);
 }
 
-TEST_F(DragStateTest, ADragWithoutDataReachesNoWidget)
+TEST_F(DropSiteTest, ADragWithoutDataReachesNoWidget)
 {
     enterWith(nullptr); // what a disabled window passes on
     EXPECT_EQ(0u, state->moveOver(top, Point(10, 10), 1, 0, 7));
@@ -146,7 +48,7 @@ TEST_F(DragStateTest, ADragWithoutDataReachesNoWidget)
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(DragStateTest, TheDropArrivesFromTheTimerWithItsOwnCopyOfTheDrag)
+TEST_F(DropSiteTest, TheDropArrivesFromTheTimerWithItsOwnCopyOfTheDrag)
 {
     struct Case
     {
@@ -182,11 +84,11 @@ TEST_F(DragStateTest, TheDropArrivesFromTheTimerWithItsOwnCopyOfTheDrag)
     }
 }
 
-TEST_F(DragStateTest, CopyingTheDataIntoTheStateKeepsEveryEntryInOrder)
+TEST_F(DropSiteTest, CopyingTheDataIntoTheStateKeepsEveryEntryInOrder)
 {
     UIMimeData mime;
     mime.setData(u"x-record", ByteArray("r1", 2));
-    mime.setFilePathList(StringList() << String(u"C:\\a.jpg"));
+    mime.setFilePathList(StringList::split(u"C:\\a.jpg", u"|", 0));
     mime.setText(u"title");
     state->setMimeData(mime);
     state->setMimeData(state->mimeData());
