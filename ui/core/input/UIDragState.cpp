@@ -4,6 +4,7 @@
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIDragMoveEvent.h"
 #include "ui/core/events/UIDropEvent.h"
+#include "ui/core/events/UITimer.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <utility>
@@ -37,7 +38,12 @@ UIDragState* UIDragState::instance()
     return &state;
 }
 
-UIDragState::UIDragState() : m_dragThreshold(systemDragThreshold()) {}
+UIDragState::UIDragState() : m_dragThreshold(systemDragThreshold())
+{
+    // The timer list must be made before this state, so that it is still
+    // there when the state, a timer client, goes at exit.
+    UITimer::count();
+}
 
 UIWidget* UIDragState::source() const
 {
