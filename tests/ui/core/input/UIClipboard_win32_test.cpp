@@ -178,18 +178,24 @@ TEST(UIClipboardWine, TheViewerHearsOtherProgramsUntilItLeavesTheChain)
     SetLastError(ERROR_ACCESS_DENIED);
     ASSERT_TRUE(clipboard->setViewerActive(true));
     pumpMessages();
-    struct Step
+    enum Step
     {
-        bool active;
-        bool changed;
+        kJoined,
+        kLaterViewerCameAndWent, // its window must leave the chain as it goes
+        kLeft
     };
-    for (const Step& step : {Step{true, true}, Step{false, false}}) {
-        if (!step.active)
+    for (Step step : {kJoined, kLaterViewerCameAndWent, kLeft}) {
+        if (step == kLaterViewerCameAndWent) {
+            UIClipboard later;
+            ASSERT_TRUE(later.setViewerActive(true));
+            pumpMessages();
+        }
+        if (step == kLeft)
             clipboard->setViewerActive(false); // the chain's answer varies with its length
         counter.count = 0;
         ASSERT_TRUE(other.write({{CF_UNICODETEXT, wide(u"x\0", 2)}}));
         pumpMessages();
-        EXPECT_EQ(step.changed, counter.count > 0) << step.active;
+        EXPECT_EQ(step != kLeft, counter.count > 0) << step;
     }
     EXPECT_FALSE(clipboard->setViewerActive(false)) << "not in the chain any more";
     clipboard->disconnectAll();
