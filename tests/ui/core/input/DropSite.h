@@ -5,14 +5,10 @@
 #include "ui/core/events/UIDragMoveEvent.h"
 #include "ui/core/events/UIDropEvent.h"
 #include "ui/core/input/UIDragState.h"
-#include "ui/core/input/UIMimeData.h"
-
-#include <string>
-#include <vector>
 
 using Log = std::vector<std::string>;
 
-// Takes drops and logs every drag event with what the drag state said then.
+// Takes drops and logs every drag event, a drop with what the drag state said.
 class DropSite : public UIWidget
 {
 public:
@@ -30,50 +26,49 @@ public:
 protected:
     void dragEnterEvent(UIEvent* e) override { answer(e); }
     void dragMoveEvent(UIEvent* e) override { answer(e); }
-    void dragLeaveEvent(UIEvent* e) override { m_log->push_back(m_name + ":" + std::to_string(e->type())); }
+    void dragLeaveEvent(UIEvent*) override { note("120"); }
     void dropEvent(UIEvent*) override
     {
         Point at = UIDropEvent::position();
-        UIWidget* source = UIDropEvent::source();
-        m_log->push_back(m_name + ":121 " + testsupport::utf8(UIDropEvent::mimeData().text()) + " at " +
-                         std::to_string(at.x) + "," + std::to_string(at.y) + " action " +
-                         std::to_string(UIDropEvent::dropAction()) + " keys " +
-                         std::to_string(UIDropEvent::buttons()) + "/" +
-                         std::to_string(UIDropEvent::modifiers()) + (source ? " from source" : "") +
-                         (hasFocus() ? " focused" : ""));
+        note("121 " + testsupport::utf8(UIDropEvent::mimeData().text()) + " at " + std::to_string(at.x) +
+             "," + std::to_string(at.y) + " action " + std::to_string(UIDropEvent::dropAction()) + " keys " +
+             std::to_string(UIDropEvent::buttons()) + "/" + std::to_string(UIDropEvent::modifiers()) +
+             (UIDropEvent::source() ? " from source" : "") + (hasFocus() ? " focused" : ""));
     }
 
 private:
+    void note(const std::string& what) { m_log->push_back(m_name + ":" + what); }
     void answer(UIEvent* e)
     {
-        m_log->push_back(m_name + ":" + std::to_string(e->type()));
+        note(std::to_string(e->type()));
         if (askAction)
             static_cast<UIDragMoveEvent*>(e)->setDropAction(askAction);
-        if (acceptEvents)
-            e->accept();
+        e->setAccepted(acceptEvents);
     }
 
     Log* m_log;
     std::string m_name;
 };
 
-// Five widgets side by side in a window 500 wide: a, b, one that leaves the
-// drag events unaccepted, one that takes no drops and a disabled one.
+// Five sites 100 wide side by side in a shown window: a, b, one that leaves
+// the drag events unaccepted, one that takes no drops and a disabled one.
 class DropSiteTest : public WidgetTest
 {
 protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        state = UIDragState::instance();
-        a = site("a", 0, 0);
-        b = site("b", 100, 0);
-        refusing = site("refusing", 200, 0);
-        refusing->acceptEvents = false;
-        closed = site("closed", 300, 0);
-        closed->setAcceptDrops(false);
-        disabled = site("disabled", 400, 0);
-        disabled->setEnabled(false);
+        const char* names[] = {"a", "b", "refusing", "closed", "disabled"};
+        for (int i = 0; i < 5; ++i) {
+            sites[i] = new DropSite(top, &log, names[i]);
+            sites[i]->setGeometry(100 * i, 0, 100, 100);
+            sites[i]->show();
+        }
+        a = sites[0];
+        b = sites[1];
+        sites[2]->acceptEvents = false;
+        sites[3]->setAcceptDrops(false);
+        sites[4]->setEnabled(false);
     }
     void TearDown() override
     {
@@ -81,27 +76,15 @@ protected:
         state->reset();
         WidgetTest::TearDown();
     }
-    DropSite* site(const char* name, int x, int y)
-    {
-        auto* widget = new DropSite(top, &log, name);
-        widget->setGeometry(x, y, 100, 100);
-        widget->show();
-        return widget;
-    }
     void enterWith(const char16_t* text)
     {
         UIMimeData mime;
-        if (text)
-            mime.setText(text);
+        mime.setText(text);
         state->enterWindow(mime);
     }
-    // The drop timer is the last timer started.
-    void fireDropTimer() { UITimer::fire(timers.lastId); }
 
-    UIDragState* state = nullptr;
+    UIDragState* state = UIDragState::instance();
+    DropSite* sites[5] = {};
     DropSite* a = nullptr;
     DropSite* b = nullptr;
-    DropSite* refusing = nullptr;
-    DropSite* closed = nullptr;
-    DropSite* disabled = nullptr;
 };
