@@ -18,7 +18,8 @@ int toOleData(const UIMimeData& mime, IDataObject* data);
 void fromOleData(IDataObject* data, UIMimeData* mime);
 
 // Registers (on) or revokes the drop target of a window at its creation and
-// destruction; false when the system refused.
+// destruction; false when the system refused or the window is a tool tip, a
+// balloon tip or a menu.
 bool registerDropTarget(UIWidget* window, void* handle, bool on);
 
 // An interface of the shell's object for a file or folder (its context menu,

@@ -5,6 +5,7 @@
 #include "ui/core/input/UIGlobalBlock.h"
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/input/UIMimeData.h"
+#include "ui/core/widget/UIWidget.h"
 
 #include <shlobj.h>
 #include <windows.h>
@@ -40,6 +41,14 @@ std::map<HWND, UIDropTarget*>& registeredTargets()
 {
     static std::map<HWND, UIDropTarget*> targets;
     return targets;
+}
+
+bool isTransientStyle(const UIWidget* window)
+{
+    if (!window)
+        return false;
+    const String& style = window->styleName();
+    return style == String(u"UIToolTip") || style == String(u"UIBalloonTip") || style == String(u"UIMenu");
 }
 
 void readBlock(IDataObject* data, UIMimeBlocks::Kind kind, UIMimeData* mime)
@@ -105,7 +114,8 @@ bool registerDropTarget(UIWidget* window, void* handle, bool on)
         target->Release();
         return true;
     }
-    if (!native || found != targets.end())
+    // Tool tips, balloon tips and menus are never drop sites.
+    if (!native || found != targets.end() || isTransientStyle(window))
         return false;
     auto* target = new UIDropTarget(window, native);
     CoLockObjectExternal(target, TRUE, FALSE);
