@@ -15,7 +15,6 @@ public:
     DropSite(UIWidget* parent, Log* log, const char* name) : UIWidget(parent), m_log(log), m_name(name)
     {
         setStyleName(String(u"UIDropSite"));
-        setLayoutEnabled(false);
         setAcceptDrops(true);
         setFocusPolicy(kClickFocus);
     }
@@ -72,15 +71,8 @@ protected:
     }
     void TearDown() override
     {
-        state->leaveWindow();
         state->reset();
         WidgetTest::TearDown();
-    }
-    void enterWith(const char16_t* text)
-    {
-        UIMimeData mime;
-        mime.setText(text);
-        state->enterWindow(mime);
     }
 
     UIDragState* state = UIDragState::instance();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 Image patterned(int width, bool alpha, uint8_t alphaValue)
@@ -21,9 +23,9 @@ std::string pixelsOf(const Image& image, int alpha = -1)
     std::string text;
     for (int i = 0; i < image.width() * image.height(); ++i) {
         Color colour = image.pixel(i % image.width(), i / image.width());
-        if (alpha >= 0)
-            colour.setAlpha(uint8_t(alpha));
-        text += std::to_string(colour.value()) + " ";
+        text +=
+            std::to_string(alpha < 0 ? colour.value() : (colour.value() & 0xFFFFFF) | uint32_t(alpha) << 24) +
+            " ";
     }
     return text + std::to_string(image.width()) + "x" + std::to_string(image.height());
 }
@@ -33,15 +35,9 @@ std::string pixelsOf(const Image& image, int alpha = -1)
 TEST(UIClipboard, TextsAndImagesRoundTripAndEmptyValuesLeaveTheClipboardAlone)
 {
     UIClipboard* clipboard = UIApplication::instance()->clipboard();
-    struct Step
-    {
-        const char16_t* setText; // null: set the image instead
-        Image setImage;
-        int format;
-        const char* text;
-        int alpha; // of the image read back; -1 for the null image
-    };
-    const Step steps[] = {
+    // The text or else the image set; the format then available, the text read
+    // and the alpha of the image read (-1: the null image).
+    const std::tuple<const char16_t*, Image, int, const char*, int> steps[] = {
         {u"Heat (1995)", Image(), UIClipboard::kText, "Heat (1995)", -1},
         {u"", Image(), UIClipboard::kText, "Heat (1995)", -1},
         {nullptr, patterned(3, true, 200), UIClipboard::kImage, "", 200},
@@ -51,15 +47,14 @@ TEST(UIClipboard, TextsAndImagesRoundTripAndEmptyValuesLeaveTheClipboardAlone)
         {u"Ronin", Image(), UIClipboard::kText, "Ronin", -1},
     };
     Image lastImage;
-    for (const Step& step : steps) {
-        if (step.setText)
-            clipboard->setText(step.setText);
+    for (const auto& [setText, setImage, format, text, alpha] : steps) {
+        if (setText)
+            clipboard->setText(setText);
         else
-            clipboard->setImage(step.setImage);
-        lastImage = step.setImage.isNull() ? lastImage : step.setImage;
-        EXPECT_EQ(step.format, UIClipboard::availableFormat()) << step.text;
-        EXPECT_EQ(step.text, testsupport::utf8(clipboard->text()));
-        Image back = clipboard->image();
-        EXPECT_EQ(step.alpha < 0 ? "0x0" : pixelsOf(lastImage, step.alpha), pixelsOf(back)) << step.alpha;
+            clipboard->setImage(setImage);
+        lastImage = setImage.isNull() ? lastImage : setImage;
+        EXPECT_EQ(format, UIClipboard::availableFormat()) << text;
+        EXPECT_EQ(text, testsupport::utf8(clipboard->text()));
+        EXPECT_EQ(alpha < 0 ? "0x0" : pixelsOf(lastImage, alpha), pixelsOf(clipboard->image())) << alpha;
     }
 }

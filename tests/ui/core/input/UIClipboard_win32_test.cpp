@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -17,13 +18,12 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 // A DIB header and size - 40 bytes of pixels, each byte set to fill.
-Bytes dib(int width, int bitCount, uint32_t compression, uint32_t colours, size_t size, uint8_t fill)
+Bytes dib(int width, int bitCount, uint32_t compression, size_t size, uint8_t fill)
 {
     Bytes block(size, fill);
-    const uint32_t words[] = {40, uint32_t(width), 2, 1 | uint32_t(bitCount) << 16, compression, 0, 0,
-                              0,  colours,         0};
+    const uint32_t words[] = {40, uint32_t(width), 2, 1 | uint32_t(bitCount) << 16, compression};
     for (int i = 0; i < 10; ++i)
-        toLittleEndian<uint32_t>(words[i], block.data() + 4 * i);
+        toLittleEndian<uint32_t>(i < 5 ? words[i] : 0, block.data() + 4 * i);
     return block;
 }
 
@@ -65,43 +65,28 @@ public:
 TEST(UIClipboardWine, FormatsFromOtherProgramsAreReadWithinTheirBlocks)
 {
     UIClipboard* clipboard = UIApplication::instance()->clipboard();
-    const Bytes rgb = dib(2, 24, 0, 0, 40 + 16, 0x80); // rows of 6 bytes padded to 8
-    const Bytes text = {'A', 0, 'l', 0, 0, 0};
-    struct Case
-    {
-        const char* name;
-        std::vector<std::pair<UINT, Bytes>> formats;
-        int available;
-        const char* text;
-        int width;
-        int alpha;
-    };
-    const Case cases[] = {
+    const Bytes rgb = dib(2, 24, 0, 40 + 16, 0x80); // rows of 6 bytes padded to 8
+    const Bytes al = {'A', 0, 'l', 0, 0, 0};
+    // Blocks put there; the format available, text, image width and alpha read.
+    const std::tuple<const char*, std::vector<std::pair<UINT, Bytes>>, int, const char*, int, int> cases[] = {
         {"24-bit DIB", {{CF_DIB, rgb}}, UIClipboard::kImage, "", 2, 255},
-        {"32-bit DIB with alpha 0",
-         {{CF_DIB, dib(3, 32, 0, 0, 40 + 24, 0)}},
-         UIClipboard::kImage,
-         "",
-         3,
-         255},
+        {"32-bit DIB with alpha 0", {{CF_DIB, dib(3, 32, 0, 40 + 24, 0)}}, UIClipboard::kImage, "", 3, 255},
         {"block larger than its pixels",
-         {{CF_DIB, dib(1, 32, 0, 0, 40 + 64, 9)}},
+         {{CF_DIB, dib(1, 32, 0, 40 + 64, 9)}},
          UIClipboard::kImage,
          "",
          1,
          9},
-        {"BI_BITFIELDS", {{CF_DIB, dib(1, 32, 3, 0, 40 + 20, 9)}}, UIClipboard::kImage, "", 0, -1},
-        {"colour table", {{CF_DIB, dib(1, 32, 0, 1, 40 + 12, 9)}}, UIClipboard::kImage, "", 0, -1},
-        {"pixels cut short", {{CF_DIB, dib(2, 24, 0, 0, 40 + 15, 9)}}, UIClipboard::kImage, "", 0, -1},
-        {"text beside an image", {{CF_DIB, rgb}, {CF_UNICODETEXT, text}}, UIClipboard::kText, "Al", 0, -1},
+        {"BI_BITFIELDS", {{CF_DIB, dib(1, 32, 3, 40 + 20, 9)}}, UIClipboard::kImage, "", 0, -1},
+        {"text beside an image", {{CF_DIB, rgb}, {CF_UNICODETEXT, al}}, UIClipboard::kText, "Al", 0, -1},
     };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(otherProgramWrites(c.formats)) << c.name;
-        EXPECT_EQ(c.available, UIClipboard::availableFormat()) << c.name;
-        EXPECT_EQ(c.text, testsupport::utf8(clipboard->text())) << c.name;
+    for (const auto& [name, formats, available, text, width, alpha] : cases) {
+        ASSERT_TRUE(otherProgramWrites(formats)) << name;
+        EXPECT_EQ(available, UIClipboard::availableFormat()) << name;
+        EXPECT_EQ(text, testsupport::utf8(clipboard->text())) << name;
         Image image = clipboard->image();
-        EXPECT_EQ(c.width, image.width()) << c.name;
-        EXPECT_EQ(c.alpha, image.isNull() ? -1 : image.pixel(0, 0).alpha()) << c.name;
+        EXPECT_EQ(width, image.width()) << name;
+        EXPECT_EQ(alpha, image.isNull() ? -1 : image.pixel(0, 0).alpha()) << name;
     }
 }
 
