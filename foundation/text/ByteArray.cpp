@@ -8,7 +8,6 @@
 #include "foundation/text/String.h"
 
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -20,19 +19,9 @@ namespace {
 const int kMaxGrowthStep = 0x100000;
 const int kCompressionHeadroom = 512;
 
-// calloc, not new[](): a large block comes zeroed from the system already,
-// and clearing it a second time costs as much as copying an image into it.
 uint8_t* allocateZeroed(int n)
 {
-    void* block = std::calloc(static_cast<size_t>(n), 1);
-    if (!block)
-        throw std::bad_alloc();
-    return static_cast<uint8_t*>(block);
-}
-
-void releaseBlock(uint8_t* block)
-{
-    std::free(block);
+    return new uint8_t[static_cast<size_t>(n)]();
 }
 
 } // namespace
@@ -64,7 +53,7 @@ ByteArray::ByteArray(ByteArray&& other) noexcept
 
 ByteArray::~ByteArray()
 {
-    releaseBlock(m_data);
+    delete[] m_data;
 }
 
 ByteArray& ByteArray::operator=(const ByteArray& other)
@@ -77,7 +66,7 @@ ByteArray& ByteArray::operator=(ByteArray&& other) noexcept
 {
     if (this == &other)
         return *this;
-    releaseBlock(m_data);
+    delete[] m_data;
     m_data = std::exchange(other.m_data, nullptr);
     m_size = std::exchange(other.m_size, 0);
     m_capacity = std::exchange(other.m_capacity, 0);
@@ -91,7 +80,7 @@ ByteArray ByteArray::fromChars(const void* bytes, int count)
 
 void ByteArray::release()
 {
-    releaseBlock(m_data);
+    delete[] m_data;
     m_data = nullptr;
     m_size = 0;
     m_capacity = 0;
@@ -104,7 +93,7 @@ void ByteArray::reserve(int n)
     uint8_t* block = allocateZeroed(n);
     if (m_size > 0)
         std::memcpy(block, m_data, static_cast<size_t>(m_size));
-    releaseBlock(m_data);
+    delete[] m_data;
     m_data = block;
     m_capacity = n;
 }
@@ -149,7 +138,7 @@ void ByteArray::assignChars(const void* bytes, int count)
         // The source may lie inside the old block: fill the new one first.
         uint8_t* block = allocateZeroed(count);
         std::memcpy(block, source, static_cast<size_t>(count));
-        releaseBlock(m_data);
+        delete[] m_data;
         m_data = block;
         m_capacity = count;
     } else {
@@ -207,7 +196,7 @@ void ByteArray::appendRaw(const uint8_t* bytes, int count)
     if (m_size > 0)
         std::memcpy(block, m_data, static_cast<size_t>(m_size));
     std::memcpy(block + m_size, bytes, static_cast<size_t>(count));
-    releaseBlock(m_data);
+    delete[] m_data;
     m_data = block;
     m_size = newSize;
     m_capacity = capacity;
