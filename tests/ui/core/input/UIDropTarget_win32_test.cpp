@@ -1,6 +1,7 @@
 #include "ui/core/input/UIDropTarget.h"
 
 #include "foundation/io/LittleEndian.h"
+#include "tests/support/UIHarness.h"
 #include "tests/ui/core/input/DropSite.h"
 #include "ui/core/input/UIDataObject.h"
 #include "ui/core/input/UIDrag.h"
@@ -34,12 +35,9 @@ protected:
         ASSERT_TRUE(registerDropTarget(top, window, true));
         EXPECT_FALSE(registerDropTarget(top, window, true)) << "one target per window";
         target = new UIDropTarget(top, window);
-        SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullWindows, 0);
-        SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
     }
     void TearDown() override
     {
-        SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, fullWindows, nullptr, 0);
         target->Release();
         EXPECT_TRUE(registerDropTarget(top, window, false));
         EXPECT_FALSE(registerDropTarget(top, window, false));
@@ -47,15 +45,6 @@ protected:
         DropSiteTest::TearDown();
     }
     static POINTL at(int x) { return POINTL{100 + x, 150}; }
-    // Runs the loop long enough for the drop timer.
-    static void pump()
-    {
-        MSG message;
-        for (int round = 0; round < 40; ++round, Sleep(5)) {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&message);
-        }
-    }
     static UIDataObject* dataWith(CLIPFORMAT format, const ByteArray& bytes)
     {
         auto* data = new UIDataObject();
@@ -68,7 +57,6 @@ protected:
 
     HWND window = nullptr;
     UIDropTarget* target = nullptr;
-    BOOL fullWindows = FALSE;
 };
 
 ByteArray wordsBlock(std::initializer_list<uint32_t> words, int size)
@@ -138,9 +126,23 @@ void perform(int x, DWORD mouse, WORD key)
 
 } // namespace
 
-TEST_F(DropWindowTest, ARealDragFromHereDropsWithItsDataAndSourceOrIsCancelled)
+TEST(UIDragWine, ARealDragBetweenWidgetsDropsWithItsDataAndSourceOrIsCancelled)
 {
+    using testsupport::UIHarness;
+    ASSERT_TRUE(UIHarness::start());
+    UIWidget* window = UIHarness::openWindow(nullptr, 100, 100, 500, 100);
+    Log log;
+    DropSite* a = new DropSite(window, &log, "a");
+    DropSite* b = new DropSite(window, &log, "b");
+    for (DropSite* site : {a, b}) {
+        site->setGeometry(site == a ? 0 : 100, 0, 100, 100);
+        site->show();
+    }
     a->setDragEnabled(true);
+    UIDragState* state = UIDragState::instance();
+    BOOL fullWindows = FALSE;
+    SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullWindows, 0);
+    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
     struct Case
     {
         DWORD press;
@@ -159,7 +161,7 @@ TEST_F(DropWindowTest, ARealDragFromHereDropsWithItsDataAndSourceOrIsCancelled)
     for (const Case& c : cases) {
         perform(50, 0, 0);
         perform(0, c.press, 0);
-        pump(); // the drag starts from a press this thread has seen
+        UIHarness::pumpFor(50); // the drag starts from a press the window has seen
         UIMimeData mime;
         mime.setText(u"Heat");
         UIDrag drag(a);
@@ -178,7 +180,7 @@ TEST_F(DropWindowTest, ARealDragFromHereDropsWithItsDataAndSourceOrIsCancelled)
         EXPECT_TRUE(log.empty() || log.back().find(":121") == std::string::npos) << "dropped after the drag";
         for (DWORD release : {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP})
             perform(0, release, 0);
-        pump();
+        UIHarness::pumpFor(200);
         Log drops;
         for (const std::string& entry : log) {
             if (entry.find(":121") != std::string::npos)
@@ -193,4 +195,6 @@ TEST_F(DropWindowTest, ARealDragFromHereDropsWithItsDataAndSourceOrIsCancelled)
         if (UIWidget* focused = UIWidget::focusWidget())
             focused->clearFocus();
     }
+    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, fullWindows, nullptr, 0);
+    UIHarness::closeWindow(window);
 }
