@@ -106,9 +106,12 @@ void ByteArray::resize(int n)
         m_size = n;
         return;
     }
-    reserve(n);
-    // Bytes exposed again after a shrink must not show their old contents.
-    std::memset(m_data + m_size, 0, static_cast<size_t>(n - m_size));
+    // A new block arrives zero-filled (a large image's block is not cleared
+    // twice); bytes exposed again after a shrink must lose their old contents.
+    if (n > m_capacity)
+        reserve(n);
+    else
+        std::memset(m_data + m_size, 0, static_cast<size_t>(n - m_size));
     m_size = n;
 }
 

@@ -24,6 +24,10 @@ TEST(ByteArray, ReservesZeroFilledAndShowsZerosWhereBytesWereDropped)
     array.resize(2);
     array.resize(6);
     EXPECT_EQ(bytesOf(array), std::string("se\0\0\0\0", 6));
+    array = bytes("secret");
+    array.resize(2);
+    array.resize(40); // past the capacity: a new block
+    EXPECT_EQ(bytesOf(array), "se" + std::string(38, '\0'));
     array.resize(-3);
     EXPECT_TRUE(array.isEmpty());
     EXPECT_TRUE(ByteArray(nullptr, 5).isEmpty());

@@ -3,6 +3,7 @@
 #include "foundation/containers/List.h"
 #include "foundation/text/String.h"
 #include "graphics/image/Image.h"
+#include "ui/core/input/UIClipboard.h"
 
 #include <cstdint>
 #include <memory>
@@ -55,6 +56,8 @@ public:
     void setSmallWindowIcon(const Image& image) { m_smallIcon = image; }
     void setBigWindowIcon(const Image& image) { m_bigIcon = image; }
 
+    UIClipboard* clipboard() { return &m_clipboard; }
+
     void enterModal() { ++m_modalCount; }
     void leaveModal() { --m_modalCount; }
     int modalCount() const { return m_modalCount; }
@@ -98,6 +101,7 @@ private:
     Image m_smallIcon;
     Image m_bigIcon;
     std::unique_ptr<UITheme> m_theme;
+    UIClipboard m_clipboard;
     bool m_soundsEnabled = true;
     String m_titleSeparator;
     List<CursorOverride> m_overrides;

@@ -2,6 +2,7 @@
 
 #include "foundation/hash/Crc32.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/input/UIOleDrag.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
 
@@ -82,6 +83,7 @@ void UINativeWindowHost::destroyWindow()
     m_lastFocusId = 0;
     if (!m_handle || hwnd(m_handle) == GetDesktopWindow())
         return;
+    registerDropTarget(m_widget, m_handle, false);
     SetWindowLongPtrW(hwnd(m_handle), GWLP_USERDATA, 0);
     if (m_smallIcon)
         DestroyIcon(static_cast<HICON>(m_smallIcon));
@@ -137,6 +139,7 @@ void UINativeWindowHost::create()
     if (!(m_flags & kFrameless))
         setIcons();
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    registerDropTarget(m_widget, window, true);
     if ((m_flags & kDesktopOwned))
         SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
 }

@@ -327,8 +327,21 @@ public:
     void unregisterShortcut(int id);
     const List<HotKeyShortcut>& shortcuts() const;
 
+    // Drag and drop bits: the widget starts drags, the widget takes drops.
+    static constexpr uint32_t kDragEnabled = 1;
+    static constexpr uint32_t kAcceptsDrops = 2;
     void setDragDropFlags(uint32_t flags);
     uint32_t dragDropFlags() const;
+    void setDragEnabled(bool on)
+    {
+        setDragDropFlags(on ? dragDropFlags() | kDragEnabled : dragDropFlags() & ~kDragEnabled);
+    }
+    void setAcceptDrops(bool on)
+    {
+        setDragDropFlags(on ? dragDropFlags() | kAcceptsDrops : dragDropFlags() & ~kAcceptsDrops);
+    }
+    bool dragEnabled() const { return (dragDropFlags() & kDragEnabled) != 0; }
+    bool acceptsDrops() const { return (dragDropFlags() & kAcceptsDrops) != 0; }
 
     // The dispatcher: the receiver's handler.
     bool handleEvent(UIEvent* event) override { return dispatchEvent(event); }
