@@ -1,0 +1,37 @@
+#pragma once
+
+#include "graphics/image/Image.h"
+#include "ui/views/coverflow/CoverFlowScene.h"
+#include "ui/views/scene/Camera.h"
+
+// The cover flow as the main window sets it up.
+inline void configureMainScene(CoverFlowScene& scene)
+{
+    scene.setSideAngle(0.7853982f);
+    scene.setSideSpacing(25.0f);
+    scene.setShades(0.03f, 0.9f);
+    scene.setSelectedScale(1.1f);
+    scene.setCentreGap(256.0f);
+    scene.setSelectedOffset(Vec3(0, 0, -100));
+    scene.setVisibleWidth(1100.0f);
+    scene.setAnimationSpeed(2.0f);
+}
+
+inline void configureMainCamera(Camera& camera, int width, int height)
+{
+    camera.setViewport(width, height);
+    camera.setNearPlane(0.1f);
+    camera.setFarPlane(5000.0f);
+    camera.setEye(Vec3(0, 60, -400));
+    camera.setTarget(Vec3(0, 60, -100));
+    camera.setAxisScale(Vec3(1, 1, 1));
+    camera.placeForHeight(290.0f);
+}
+
+// A picture of one colour; 24-bit when hasAlpha is false.
+inline Image flatPicture(int width, int height, const Color& colour, bool hasAlpha = true)
+{
+    Image picture(width, height, hasAlpha);
+    picture.fill(colour);
+    return picture;
+}
