@@ -3,6 +3,9 @@
 #include "graphics/d3d/Texture.h"
 #include "graphics/image/Image.h"
 
+// Ten thousand covers of a collection live in a scene at once.
+static_assert(sizeof(CoverNode) + sizeof(void*) <= 256, "a cover without picture stays within 256 bytes");
+
 CoverNode::CoverNode() = default;
 
 CoverNode::~CoverNode()

@@ -69,37 +69,34 @@ protected:
         }
         return ticks;
     }
-    // The ray from the camera through a cover at half its height, across
-    // it by fraction of its width from its middle; by default the part a
-    // side cover shows beside its nearer neighbour.
-    Ray rayAt(const CoverNode& node, float fraction = 2.0f)
+    // The ray from the camera through a cover at half its height, where it
+    // shows beside its nearer neighbour.
+    Ray rayAt(const CoverNode& node)
     {
-        if (fraction > 1.0f) {
-            int index = scene.indexOf(&node);
-            fraction = index < scene.selectedIndex() ? -0.45f : index > scene.selectedIndex() ? 0.45f : 0.0f;
-        }
+        int index = scene.indexOf(&node);
+        float fraction = index < scene.selectedIndex()   ? -0.45f
+                         : index > scene.selectedIndex() ? 0.45f
+                                                         : 0.0f;
         Matrix4 turn = Matrix4::fromQuaternion(Vec4(0, node.rotationY(), 0, node.rotationW()));
         Vec3 local(fraction * node.width() * node.scale(), node.height() * node.scale() / 2, 0);
         Vec3 point = node.position().add(turn.transformVector(local));
         Vec3 eye = device.camera()->eye();
         return Ray(eye, point.subtract(eye).normalize());
     }
-    // The x of every cover and reflection submitted, in order, reflections
-    // marked by their alpha; depth switches as "off" and "on".
+    // Where each cover ("c") and reflection ("r", by its alpha) submitted
+    // stands on the floor, in order; depth switches as "off" and "on".
     std::vector<std::string> drawLog()
     {
         std::vector<std::string> log;
         const Matrix4* world = nullptr;
         for (const auto& call : device.calls()) {
-            if (call.kind == RecordingRenderDevice::kWorld)
-                world = &call.world;
+            world = call.kind == RecordingRenderDevice::kWorld ? &call.world : world;
             if (call.kind == RecordingRenderDevice::kDepthTest)
                 log.push_back(call.on ? "on" : "off");
-            if (call.kind != RecordingRenderDevice::kSubmit || !world)
+            if (call.kind != RecordingRenderDevice::kSubmit)
                 continue;
             bool reflection = (call.vertices[0].color >> 24) != 0xFF;
-            // Where the anchor landed: the bottom centre of a cover, the top
-            // centre of a reflection.
+            // The anchor: bottom centre of a cover, top centre of a reflection.
             const SceneVertex& a = call.vertices[reflection ? 0 : 3];
             const SceneVertex& b = call.vertices[reflection ? 1 : 2];
             Vec3 anchor((a.x + b.x) / 2, (a.y + b.y) / 2, 0);
@@ -151,8 +148,6 @@ TEST_F(CoverFlowSceneTest, LayoutShadesAndFittingOfTheMainWindowValues)
                 {{64, 64}, {128, 128}}};
     for (const Fit& fit : fits)
         EXPECT_EQ(CoverPixels::fitted(fit.picture, Size(128, 128)), fit.quad) << fit.picture.width;
-    EXPECT_EQ(scene.node(0)->width(), 128);
-    EXPECT_EQ(scene.node(0)->height(), 85);
 
     EXPECT_NEAR(CoverFlowScene::ease(0.25f), 0.49f, 1e-6);
     EXPECT_NEAR(CoverFlowScene::ease(0.75f), 0.99f, 1e-6);
@@ -166,22 +161,17 @@ TEST_F(CoverFlowSceneTest, EmptySceneAndSelectionEdges)
     scene.draw();
     scene.selectNext();
     scene.restartAnimation();
-    EXPECT_TRUE(device.callsOf(RecordingRenderDevice::kSubmit).empty());
-    EXPECT_EQ(scene.selectedIndex(), -1);
-    EXPECT_FALSE(scene.isAnimating());
+    EXPECT_TRUE(device.calls().empty());
+    EXPECT_FALSE(scene.isAnimating() || scene.selectedIndex() != -1);
 
     fill(3);
     settle();
     scene.selectNext();
     EXPECT_EQ(scene.selectedIndex(), 0);
     scene.selectPrevious();
-    EXPECT_EQ(scene.selectedIndex(), 0);
-    EXPECT_FALSE(scene.select(3));
-    EXPECT_FALSE(scene.select(-2));
-    EXPECT_FALSE(scene.select(0));
+    EXPECT_FALSE(scene.select(3) || scene.select(-2) || scene.select(0));
     settle();
     EXPECT_TRUE(scene.select(-1));
-    EXPECT_TRUE(scene.isAnimating());
     EXPECT_EQ(scene.animationKind(), CoverFlowScene::kSelectionAnimation);
     EXPECT_EQ(selections.values, (std::vector<int>{0, -1}));
 }
@@ -222,10 +212,9 @@ TEST_F(CoverFlowSceneTest, DrawOrderReflectionsAndHoveredLast)
 {
     fill(5);
     scene.select(2);
-    scene.relayout();
+    settle();
     scene.updateHover(rayAt(*scene.node(4)), false);
     ASSERT_EQ(scene.hoveredNode(), scene.node(4));
-    settle();
     device.clear();
     scene.draw();
     EXPECT_EQ(drawLog(), (std::vector<std::string>{"r-128", "r-153", "r0", "r128", "r153", "c-153", "c-128",
@@ -236,10 +225,8 @@ TEST_F(CoverFlowSceneTest, DrawOrderReflectionsAndHoveredLast)
     const auto& reflection = *device.callsOf(RecordingRenderDevice::kSubmit)[2];
     float r = 60.0f / 85.0f;
     float uv[4][2] = {{0, 1}, {1, 1}, {1, 1 - r}, {0, 1 - r}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_FLOAT_EQ(reflection.vertices[i].u, uv[i][0]);
-        EXPECT_FLOAT_EQ(reflection.vertices[i].v, uv[i][1]);
-    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(reflection.vertices[i].u == uv[i][0] && reflection.vertices[i].v == uv[i][1]) << i;
     EXPECT_EQ(reflection.vertices[0].color, Color(0x55FFFFFF).darker(0.0f).value());
     EXPECT_EQ(reflection.vertices[3].color, Color(0x00FFFFFF).darker(0.0f).value());
     const Matrix4& world = device.callsOf(RecordingRenderDevice::kWorld)[2]->world;
@@ -269,7 +256,6 @@ TEST_F(CoverFlowSceneTest, PickingOrderAndHoverShades)
     scene.updateHover(rayAt(*scene.node(2)), false);
     settle();
     EXPECT_FLOAT_EQ(scene.node(2)->shade(), 0.0f);
-    EXPECT_FLOAT_EQ(scene.node(2)->targetShade(), 0.0f);
     scene.updateHover(rayAt(*scene.node(4)), true);
     EXPECT_EQ(scene.selectedIndex(), 4);
 }
@@ -282,9 +268,8 @@ TEST_F(CoverFlowSceneTest, CoversOutsideTheViewAreNeitherDrawnNorPicked)
     scene.relayout();
     device.clear();
     scene.draw();
-    auto submits = device.callsOf(RecordingRenderDevice::kSubmit);
-    EXPECT_GT(submits.size(), 10u);
-    EXPECT_LT(submits.size(), 200u);
+    EXPECT_GT(device.callsOf(RecordingRenderDevice::kSubmit).size(), 10u);
+    EXPECT_LT(device.callsOf(RecordingRenderDevice::kSubmit).size(), 200u);
     for (const auto* call : device.callsOf(RecordingRenderDevice::kWorld))
         EXPECT_LT(std::fabs(call->world.m[3][0]), 1500.0f);
     // Far along the row, in the line of sight but outside the frustum.
@@ -299,36 +284,30 @@ TEST_F(CoverFlowSceneTest, TexturesOnlyNearTheViewFewAFrameBoundedAlive)
     fill(10000, false);
     scene.select(5000);
     settle();
-    int frames = 0;
-    auto drawFrame = [&]() {
-        device.clear();
-        scene.draw();
-        ++frames;
-        EXPECT_LE(device.callsOf(RecordingRenderDevice::kTexture).size(), 8u);
-        EXPECT_LE(device.liveTextures(), CoverFlowScene::kMaxTextures);
+    // Frames until the scene needs none.
+    auto drawFrames = [&]() {
+        for (int frames = 0; scene.needsFrame() && frames < 100; ++frames) {
+            device.clear();
+            scene.draw();
+            EXPECT_LE(device.callsOf(RecordingRenderDevice::kTexture).size(), 8u);
+            EXPECT_LE(device.liveTextures(), CoverFlowScene::kMaxTextures);
+        }
+        EXPECT_FALSE(scene.needsFrame());
     };
-    while (scene.needsFrame() && frames < 100)
-        drawFrame();
-    EXPECT_FALSE(scene.needsFrame());
+    drawFrames();
     EXPECT_EQ(device.liveTextures(), scene.textureCount());
     for (int i = 0; i < scene.count(); ++i) {
         const CoverNode& node = *scene.node(i);
         float d = node.position().length();
-        if (d < 550.0f) {
-            EXPECT_NE(node.texture(), nullptr) << i;
-        }
-        if (d > 550.0f + 12 * 25.0f) {
-            EXPECT_EQ(source.asked.count(i), 0u) << i;
-        }
+        EXPECT_TRUE(d >= 550.0f || node.texture()) << i;
+        EXPECT_TRUE(d <= 550.0f + 12 * 25.0f || !source.asked.count(i)) << i;
     }
     // A cover from the source is refitted to its picture (3 x 4).
     EXPECT_EQ(scene.node(5000)->width(), 96);
 
     scene.select(0);
     settle();
-    frames = 0;
-    while (scene.needsFrame() && frames < 100)
-        drawFrame();
+    drawFrames();
     EXPECT_EQ(scene.node(5000)->texture(), nullptr);
     EXPECT_NE(scene.node(0)->texture(), nullptr);
     EXPECT_EQ(device.liveTextures(), scene.textureCount());
@@ -336,10 +315,7 @@ TEST_F(CoverFlowSceneTest, TexturesOnlyNearTheViewFewAFrameBoundedAlive)
     // A view wider than the textures allowed: the nearest covers get them.
     scene.setVisibleWidth(20000.0f);
     scene.relayout();
-    frames = 0;
-    while (scene.needsFrame() && frames < 100)
-        drawFrame();
-    EXPECT_FALSE(scene.needsFrame());
+    drawFrames();
     EXPECT_EQ(device.liveTextures(), CoverFlowScene::kMaxTextures);
     EXPECT_NE(scene.node(60)->texture(), nullptr);
     EXPECT_EQ(scene.node(200)->texture(), nullptr);
@@ -349,31 +325,32 @@ TEST_F(CoverFlowSceneTest, TexturesOnlyNearTheViewFewAFrameBoundedAlive)
 
 TEST_F(CoverFlowSceneTest, PicturesAreConvertedForTextures)
 {
-    struct Case
-    {
-        const char* name;
-        Image picture;
-        uint32_t expected;
-    };
     Image premultiplied = flatPicture(2, 2, Color(128, 100, 50, 20));
     premultiplied.setPremultiplied(true);
     Image transparent = flatPicture(2, 2, Color(40, 50, 60));
     transparent.setAlpha(0, Rect());
-    Case cases[] = {
-        {"24-bit", flatPicture(3, 2, Color(10, 20, 30), false), 0xFF0A141E},
-        {"alpha 0 everywhere", transparent, 0xFF28323C},
-        {"premultiplied", premultiplied, Color(128, 100, 50, 20).value()},
-        {"straight", flatPicture(2, 2, Color(200, 1, 2, 3)), 0xC8010203},
+    struct Case
+    {
+        const char* name;
+        Image picture;
+        Color expected;
+    } cases[] = {
+        {"24-bit", flatPicture(3, 2, Color(10, 20, 30), false), Color(10, 20, 30)},
+        {"alpha 0 everywhere", transparent, Color(40, 50, 60)},
+        {"premultiplied", premultiplied, Color(128, 100, 50, 20)},
+        {"straight", flatPicture(2, 2, Color(200, 1, 2, 3)), Color(200, 1, 2, 3)},
     };
     for (const Case& c : cases) {
         Image prepared = CoverPixels::prepare(c.picture);
-        ASSERT_EQ(prepared.bitsPerPixel(), 32) << c.name;
-        EXPECT_FALSE(prepared.isPremultiplied()) << c.name;
-        EXPECT_NEAR(prepared.pixel(1, 1).value() & 0xFF, c.expected & 0xFF, 1) << c.name;
-        EXPECT_EQ(prepared.pixel(1, 1).value() >> 24, c.expected >> 24) << c.name;
+        ASSERT_TRUE(prepared.bitsPerPixel() == 32 && !prepared.isPremultiplied()) << c.name;
+        // Straightening may be one off.
+        Color got = prepared.pixel(1, 1);
+        EXPECT_TRUE(std::abs(got.red() - c.expected.red()) <= 1 &&
+                    std::abs(got.green() - c.expected.green()) <= 1 &&
+                    std::abs(got.blue() - c.expected.blue()) <= 1 && got.alpha() == c.expected.alpha())
+            << c.name << " " << std::hex << got.value();
     }
-    Image straight = cases[3].picture;
-    EXPECT_EQ(CoverPixels::prepare(straight).bits(), straight.bits());
+    EXPECT_EQ(CoverPixels::prepare(cases[3].picture).bits(), cases[3].picture.bits());
     EXPECT_TRUE(CoverPixels::prepare(Image()).isNull());
 }
 

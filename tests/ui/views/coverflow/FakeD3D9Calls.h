@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Direct3D 9 calls that draw nothing: each call is logged by name (draws and
@@ -14,69 +15,52 @@ class FakeD3D9Calls : public D3D9Calls
 {
 public:
     bool load() override { return note("load", loads); }
-    bool displayMode(Size& size) override
-    {
-        size = mode;
-        return note("displayMode", true);
-    }
+    bool displayMode(Size& size) override { return note("displayMode", (size = mode).width > 0); }
     bool createDevice(uintptr_t, const Size&) override { return note("createDevice", creates); }
     bool reset(const Size&) override { return note("reset", resets); }
     Cooperation cooperation() override
     {
-        Cooperation next = kReady;
-        if (!cooperations.empty()) {
-            next = cooperations.front();
+        Cooperation next = cooperations.empty() ? kReady : cooperations.front();
+        if (!cooperations.empty())
             cooperations.pop_front();
-        }
         return next;
     }
     bool canFilterAnisotropic() override { return anisotropicCaps; }
     bool createBuffers() override { return note("createBuffers", buffers); }
-    void setStates(bool anisotropic) override
-    {
-        note(anisotropic ? "setStates anisotropic" : "setStates", true);
-    }
-    void releaseDefaultPool() override { note("releaseDefaultPool", true); }
-    void releaseAll() override { note("releaseAll", true); }
+    void setStates(bool anisotropic) override { note(anisotropic ? "setStates anisotropic" : "setStates"); }
+    void releaseDefaultPool() override { note("releaseDefaultPool"); }
+    void releaseAll() override { note("releaseAll"); }
     SceneVertex* lockVertices(int count) override
     {
-        note("lock " + std::to_string(count), true);
-        vertices.resize(static_cast<size_t>(count));
+        vertices.resize(static_cast<size_t>(note("lock " + std::to_string(count), count)));
         return vertices.data();
     }
     void unlockVertices() override {}
-    bool setTexture(Texture* texture) override
+    bool setTexture(Texture* t) override
     {
-        return note(texture ? "setTexture " + std::to_string(texture->size().width) : "setTexture null",
-                    true);
+        return note(t ? "setTexture " + std::to_string(t->size().width) : "setTexture null");
     }
     void draw(int kind, int count) override
     {
-        note("draw " + std::to_string(kind) + "x" + std::to_string(count), true);
+        note("draw " + std::to_string(kind) + "x" + std::to_string(count));
     }
     void setTransform(TransformKind, const Matrix4&) override {}
-    void setDepthTest(bool on) override { note(on ? "depth on" : "depth off", true); }
+    void setDepthTest(bool on) override { note(on ? "depth on" : "depth off"); }
     void setViewport(const Size&) override {}
-    bool clear(uint32_t) override { return note("clear", true); }
-    bool beginScene() override { return note("beginScene", true); }
-    void endScene() override { note("endScene", true); }
-    Texture* createTexture(const PixelBlock& pixels) override
+    bool clear(uint32_t) override { return note("clear"); }
+    bool beginScene() override { return note("beginScene"); }
+    void endScene() override { note("endScene"); }
+    Texture* createTexture(const PixelBlock& p) override
     {
-        return new testsupport::FakeTexture(pixels.width, pixels.height);
+        return new testsupport::FakeTexture(p.width, p.height);
     }
     bool readBack(const Size& size, Image& frame) override
     {
-        frame = Image(size.width, size.height, true);
-        return note("readBack", true);
+        return note("readBack", !(frame = Image(size.width, size.height, true)).isNull());
     }
 
     // The log since the last call of this, emptied.
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> taken;
-        taken.swap(log);
-        return taken;
-    }
+    std::vector<std::string> take() { return std::exchange(log, {}); }
 
     bool loads = true;
     bool creates = true;
@@ -89,15 +73,14 @@ public:
     std::vector<std::string> log;
 
 private:
-    bool note(const std::string& entry, bool result)
+    template <class T = bool> T note(const std::string& entry, T result = true)
     {
         log.push_back(entry);
         return result;
     }
 };
 
-// Hands the device a fake set up as preset(); the test keeps a pointer to
-// the last one made.
+// Hands the device a fake set up as preset(); last() is the latest one made.
 struct FakeD3D9Factory
 {
     static FakeD3D9Calls& preset()
@@ -112,11 +95,8 @@ struct FakeD3D9Factory
     }
     static std::unique_ptr<D3D9Calls> make()
     {
-        auto calls = std::make_unique<FakeD3D9Calls>();
-        calls->loads = preset().loads;
-        calls->creates = preset().creates;
-        calls->buffers = preset().buffers;
-        calls->anisotropicCaps = preset().anisotropicCaps;
+        auto calls = std::make_unique<FakeD3D9Calls>(preset());
+        calls->log.clear();
         last() = calls.get();
         return calls;
     }

@@ -7,6 +7,8 @@
 #include "ui/views/coverflow/UI3d.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -109,6 +111,13 @@ TEST_F(UI3dPixelsTest, ClearColourThenThreeCoversShadedWithReflections)
                    flatPicture(200, 300, Color(30, 30, 200))},
                   1);
     frame();
+    // With REELSTACK_SHOTS naming a folder, the frame is kept there (Unix
+    // paths are on drive Z: under Wine).
+    if (const char* shots = std::getenv("REELSTACK_SHOTS")) {
+        std::string path = std::string(shots[0] == '/' ? "Z:" : "") + shots + "/coverflow.png";
+        EXPECT_TRUE(
+            surface.toImage(false).save(String::fromUtf8(path.data(), static_cast<int>(path.size())), true));
+    }
     const CoverNode& selected = *scene->node(1);
     Point middle = project(selected.position().add(Vec3(0, 60, 0)));
     EXPECT_NEAR(middle.x, 400, 1);
