@@ -2,7 +2,6 @@
 
 #include "graphics/image/Image.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
-#include "ui/views/scene/Camera.h"
 
 // The cover flow as the main window sets it up.
 inline void configureMainScene(CoverFlowScene& scene)
@@ -24,7 +23,6 @@ inline void configureMainCamera(Camera& camera, int width, int height)
     camera.setFarPlane(5000.0f);
     camera.setEye(Vec3(0, 60, -400));
     camera.setTarget(Vec3(0, 60, -100));
-    camera.setAxisScale(Vec3(1, 1, 1));
     camera.placeForHeight(290.0f);
 }
 

@@ -4,29 +4,27 @@
 #include "tests/support/RecordingRenderDevice.h"
 #include "ui/views/coverflow/D3D9Calls.h"
 
-#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
+
+using testsupport::FakeTexture;
 
 // Direct3D 9 calls that draw nothing: each call is logged by name (draws and
 // textures with their arguments), answers come from the fields.
 class FakeD3D9Calls : public D3D9Calls
 {
 public:
-    bool load() override { return note("load", loads); }
-    bool displayMode(Size& size) override { return note("displayMode", (size = mode).width > 0); }
-    bool createDevice(uintptr_t, const Size&) override { return note("createDevice", creates); }
+    bool load() override { return note("load"); }
+    bool displayMode(Size& size) override { return note("displayMode", (size = Size(1024, 768)).width > 0); }
+    bool createDevice(uintptr_t, const Size&) override { return note("createDevice"); }
     bool reset(const Size&) override { return note("reset", resets); }
     Cooperation cooperation() override
     {
-        Cooperation next = cooperations.empty() ? kReady : cooperations.front();
-        if (!cooperations.empty())
-            cooperations.pop_front();
-        return next;
+        return cooperations.empty() ? kReady : std::exchange(cooperations, {}).front();
     }
     bool canFilterAnisotropic() override { return anisotropicCaps; }
-    bool createBuffers() override { return note("createBuffers", buffers); }
+    bool createBuffers() override { return note("createBuffers"); }
     void setStates(bool anisotropic) override { note(anisotropic ? "setStates anisotropic" : "setStates"); }
     void releaseDefaultPool() override { note("releaseDefaultPool"); }
     void releaseAll() override { note("releaseAll"); }
@@ -50,10 +48,7 @@ public:
     bool clear(uint32_t) override { return note("clear"); }
     bool beginScene() override { return note("beginScene"); }
     void endScene() override { note("endScene"); }
-    Texture* createTexture(const PixelBlock& p) override
-    {
-        return new testsupport::FakeTexture(p.width, p.height);
-    }
+    Texture* createTexture(const PixelBlock& p) override { return new FakeTexture(p.width, p.height); }
     bool readBack(const Size& size, Image& frame) override
     {
         return note("readBack", !(frame = Image(size.width, size.height, true)).isNull());
@@ -62,13 +57,9 @@ public:
     // The log since the last call of this, emptied.
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
-    bool loads = true;
-    bool creates = true;
     bool resets = true;
-    bool buffers = true;
     bool anisotropicCaps = false;
-    Size mode = Size(1024, 768);
-    std::deque<Cooperation> cooperations;
+    std::vector<Cooperation> cooperations; // the next answer, once
     std::vector<SceneVertex> vertices;
     std::vector<std::string> log;
 
@@ -80,14 +71,9 @@ private:
     }
 };
 
-// Hands the device a fake set up as preset(); last() is the latest one made.
+// Hands the device a new fake; last() is the latest one made.
 struct FakeD3D9Factory
 {
-    static FakeD3D9Calls& preset()
-    {
-        static FakeD3D9Calls settings;
-        return settings;
-    }
     static FakeD3D9Calls*& last()
     {
         static FakeD3D9Calls* calls = nullptr;
@@ -95,8 +81,7 @@ struct FakeD3D9Factory
     }
     static std::unique_ptr<D3D9Calls> make()
     {
-        auto calls = std::make_unique<FakeD3D9Calls>(preset());
-        calls->log.clear();
+        auto calls = std::make_unique<FakeD3D9Calls>();
         last() = calls.get();
         return calls;
     }
