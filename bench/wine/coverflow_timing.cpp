@@ -6,7 +6,6 @@
 // the most textures alive, and the private bytes beyond those of 100 covers.
 //   wine coverflow_timing.exe
 #include "foundation/system/MessageLoop.h"
-#include "graphics/paint/BitmapSurface.h"
 #include "graphics/paint/PaintDevice.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/CoverSource.h"
@@ -78,10 +77,8 @@ Run runCoverFlow(UIWidget& top, int covers, float zoom)
 {
     Run run;
     auto* widget = new UI3d(&top);
-    BitmapSurface surface(kWidth, kHeight);
     widget->setGeometry(0, 0, kWidth, kHeight);
     widget->show();
-    widget->setPaintTarget(&surface);
     widget->setClearColour(Color(255, 50, 41, 31));
     if (!widget->initializeDevice()) {
         std::printf("no Direct3D 9 device\n");

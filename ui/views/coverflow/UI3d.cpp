@@ -161,12 +161,9 @@ String UI3d::toolTip(const Point& point) const
 
 void UI3d::paint(UIEvent*)
 {
-    if (!m_paintTarget || frame().isNull())
+    if (!paintTarget() || frame().isNull())
         return;
-    Painter painter(m_paintTarget);
-    if (!painter.isActive())
-        return;
-    Point at = mapToWindow(Point(0, 0));
+    Painter painter(paintTarget());
     // The frame is opaque and exactly the widget's size.
-    painter.drawImage(frame(), at.x, at.y);
+    painter.drawImage(frame(), 0, 0);
 }

@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-class PaintTarget;
 class UI3dPrivate;
 
 // The widget that shows 3D scenes: the cover flow. It is the Direct3D device
@@ -38,9 +37,6 @@ public:
     String toolTip(const Point& point) const override;
     void setVisible(bool visible) override;
 
-    // Where the frame is painted: the surface of the widget's window, with
-    // the widget at its place in it.
-    void setPaintTarget(PaintTarget* target) { m_paintTarget = target; }
     // Frames drawn since the widget was made.
     int frameCount() const { return m_frameCount; }
 
@@ -57,7 +53,6 @@ private:
 
     std::unique_ptr<UI3dPrivate> m_private;
     std::vector<UI3dScene*> m_scenes;
-    PaintTarget* m_paintTarget = nullptr;
     bool m_inFrame = false;
     bool m_stale = true;
     int m_frameCount = 0;

@@ -1,11 +1,11 @@
-#include "graphics/paint/BitmapSurface.h"
-#include "graphics/paint/PaintDevice.h"
-#include "tests/support/WidgetFakes.h"
+#include "tests/support/UIHarness.h"
 #include "tests/ui/views/coverflow/CoverFlowSetup.h"
 #include "ui/views/coverflow/D3D9SystemCalls.h"
 #include "ui/views/coverflow/UI3d.h"
 
 namespace {
+
+using testsupport::UIHarness;
 
 // The real calls, reporting once, when asked to, a device that needs a reset.
 class ResettingCalls : public D3D9SystemCalls
@@ -19,28 +19,25 @@ public:
     static inline bool s_injectNotReset = false;
 };
 
-// Direct3D 9 on the software rasterizer: the pixels the widget paints.
-class UI3dPixelsTest : public WidgetTest
+// Direct3D 9 on the software rasterizer: the pixels the widget shows in a
+// real window.
+class UI3dPixelsTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { PaintDevice::createDefault(); }
-    static void TearDownTestSuite() { PaintDevice::destroyAll(); }
-
     void SetUp() override
     {
-        WidgetTest::SetUp();
-        top->resize(800, 450);
-        widget = new UI3d(top);
+        ASSERT_TRUE(UIHarness::start());
+        window = UIHarness::openWindow(nullptr, 40, 40, 800, 450);
+        widget = new UI3d(window);
         widget->setGeometry(0, 0, 800, 450);
         widget->show();
-        widget->setPaintTarget(&surface);
         widget->setClearColour(Color(255, 50, 41, 31));
     }
     void TearDown() override
     {
-        delete widget;
+        // The shot, when asked for, shows the last frame.
+        UIHarness::closeWindow(window);
         D3D9Device::setCallsFactory(nullptr);
-        WidgetTest::TearDown();
     }
     // The main window's cover flow with covers of the pictures, drawn.
     CoverFlowScene* coverFlow(const std::vector<Image>& pictures, int selected)
@@ -56,7 +53,11 @@ protected:
         frame();
         return scene;
     }
-    void frame() { widget->timerFired(UI3d::kFrameTimerId); }
+    void frame()
+    {
+        widget->timerFired(UI3d::kFrameTimerId);
+        UIHarness::pump();
+    }
     // The pixel where the camera shows a point of a cover, across it by a
     // fraction of its width.
     Point project(const CoverNode& node, float across, float up)
@@ -68,7 +69,7 @@ protected:
         return Point(static_cast<int>((clip.x / clip.w + 1) / 2 * 800),
                      static_cast<int>((1 - clip.y / clip.w) / 2 * 450));
     }
-    Color pixel(const Point& at) const { return surface.toImage(false).pixel(at); }
+    Color pixel(const Point& at) const { return Color(0xFF000000u | UIHarness::screenPixel(widget, at)); }
     // The picture's colour drawn with white darkened by the shade, within 3.
     void expectShaded(const Point& at, const Color& flat, float shade, const char* what)
     {
@@ -82,7 +83,7 @@ protected:
             << what << ": " << std::hex << got.value();
     }
 
-    BitmapSurface surface{800, 450};
+    UIWidget* window = nullptr;
     UI3d* widget = nullptr;
 };
 
@@ -136,11 +137,11 @@ TEST_F(UI3dPixelsTest, AResetDrawsAgainASecondWidgetStartsAndWithoutD3d9NoneDoes
     expectShaded(project(*scene->node(0), 0, 60), Color(30, 200, 30), 0, "after the reset");
 
     // A second widget reuses the window class; without d3d9 none starts.
-    auto* second = new UI3d(top);
+    auto* second = new UI3d(window);
     EXPECT_TRUE(second->initializeDevice());
     delete second;
     D3D9SystemCalls::setLibraryName(u"no-such-d3d9");
-    second = new UI3d(top);
+    second = new UI3d(window);
     EXPECT_FALSE(second->initializeDevice() || second->isTimerActive(UI3d::kFrameTimerId));
     delete second;
     D3D9SystemCalls::setLibraryName(nullptr);
