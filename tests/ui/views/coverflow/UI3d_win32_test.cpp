@@ -3,6 +3,11 @@
 #include "ui/views/coverflow/D3D9SystemCalls.h"
 #include "ui/views/coverflow/UI3d.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ios>
+
 namespace {
 
 using testsupport::UIHarness;
