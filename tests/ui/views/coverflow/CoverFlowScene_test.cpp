@@ -217,10 +217,9 @@ TEST_F(CoverFlowSceneTest, CoversOutsideTheFrustumAreNeitherDrawnNorPicked)
     scene.relayout();
     device.clear();
     scene.draw();
-    // A few dozen of 400 covers and reflections.
     size_t drawn = device.callsOf(RecordingRenderDevice::kSubmit).size();
     EXPECT_TRUE(drawn > 10 && drawn < 100) << drawn;
-    // Far along the row: in the ray's way, but outside the view.
+    // Far along the row, in the ray's way, but out of view.
     EXPECT_EQ(scene.pickNode(rayAt(199)), nullptr);
 }
 
@@ -289,7 +288,7 @@ TEST_F(CoverFlowSceneTest, ASlotMayDeleteTheScene)
         doomed->tick(24);
     EXPECT_EQ(log.values, std::vector<int>{CoverFlowScene::kSelectionAnimation});
 
-    // Clearing announces the end of the selection first.
+    // Clearing announces the end of the selection first, to a slot that deletes.
     doomed = new CoverFlowScene;
     doomed->selectionChanged.connectWithArg(&log, &SignalLog::onValue);
     doomed->addCover(Image());

@@ -9,7 +9,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// The widget draws frames; the device alone draws none.
 class Device : public D3D9Device
 {
 public:

@@ -11,7 +11,7 @@
 using testsupport::FakeTexture;
 
 // Direct3D 9 calls that draw nothing: each call is logged by name (draws and
-// textures with their arguments), answers come from the fields.
+// textures with their arguments) until take() empties the log.
 class FakeD3D9Calls : public D3D9Calls
 {
 public:
@@ -54,7 +54,6 @@ public:
         return note("readBack", !(frame = Image(size.width, size.height, true)).isNull());
     }
 
-    // The log since the last call of this, emptied.
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
     bool resets = true;

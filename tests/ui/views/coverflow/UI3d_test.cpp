@@ -8,7 +8,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// A scene that logs its ticks and draws and runs an action on its tick.
+// Logs its ticks and draws; runs an action on its tick.
 class ProbeScene : public UI3dScene
 {
 public:
