@@ -164,6 +164,7 @@ void UI3d::paint(UIEvent*)
     if (!paintTarget() || frame().isNull())
         return;
     Painter painter(paintTarget());
-    // The frame is opaque and exactly the widget's size.
+    // The frame is opaque and exactly the widget's size: copied, not blended.
+    painter.setRenderHint(Painter::kAlphaBlendHint, false);
     painter.drawImage(frame(), 0, 0);
 }
