@@ -82,6 +82,11 @@ public:
     {
         return m_pixels == nullptr;
     }
+    // True when another holder shares these pixels.
+    bool isShared() const
+    {
+        return m_refCount && *m_refCount > 1;
+    }
     int width() const
     {
         return m_width;

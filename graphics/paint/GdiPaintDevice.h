@@ -8,11 +8,13 @@ class Brush;
 class Gradient;
 struct GdiDeviceData;
 
-// The device named "GDI": draws with GDI on the target's device context and
-// draws images through GDI+, which must have been started (the image codecs
-// start it). The pen, brush and font it makes live from their announcement
-// to the next one of the same kind or to end; the transform, clip and text
-// colour stay in the target's context after painting.
+// The device named "GDI": draws with GDI on the target's device context.
+// Images go through GDI from a bitmap kept for each image wherever GDI draws
+// them as GDI+ would, and through GDI+ otherwise, which must have been
+// started (the image codecs start it). The pen, brush and font it makes live
+// from their announcement to the next one of the same kind or to end; the
+// transform, clip and text colour stay in the target's context after
+// painting.
 class GdiPaintDevice : public PaintDevice
 {
 public:
@@ -55,6 +57,9 @@ private:
     void fillSolid(const Point* points, int count, int fillMode);
     void fillGradient(const Gradient& gradient, const Point* points, int count);
     void drawImageScaled(const Image& image, const Rect& source, const Rect& target);
+    // Through GDI from the image's kept bitmap; false when only GDI+ draws it
+    // as asked.
+    bool drawImageThroughGdi(const Image& image, const Rect& source, const Rect& target);
     bool penIsVisible() const;
 
     std::unique_ptr<GdiDeviceData> m_data;

@@ -1,8 +1,10 @@
 #include "graphics/paint/GdiPaintDevice.h"
 
+#include "graphics/image/GeometryOps.h"
 #include "graphics/image/Image.h"
 #include "graphics/paint/Brush.h"
 #include "graphics/paint/GdiFont.h"
+#include "graphics/paint/GdiImageCache.h"
 #include "graphics/paint/Gradient.h"
 #include "graphics/paint/PaintState.h"
 #include "graphics/paint/PaintTarget.h"
@@ -15,6 +17,7 @@
 
 #include <gdiplus.h>
 
+#include <cmath>
 #include <vector>
 
 namespace gp = Gdiplus;
@@ -29,6 +32,7 @@ struct GdiDeviceData
     HGDIOBJ previousPen = nullptr;
     HGDIOBJ font = nullptr;
     HGDIOBJ previousFont = nullptr;
+    GdiImageCache images;
 };
 
 namespace {
@@ -94,6 +98,14 @@ gp::PixelFormat pixelFormatOf(const Image& image)
     if (image.bitsPerPixel() != 32)
         return PixelFormat24bppRGB;
     return image.isPremultiplied() ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
+}
+
+// A world transform that only moves by whole pixels: GDI then puts the image
+// on the pixels GDI+ would.
+bool isWholePixelShift(const Transform& transform)
+{
+    return transform.m11() == 1 && transform.m22() == 1 && transform.m12() == 0 && transform.m21() == 0 &&
+           transform.m31() == std::floor(transform.m31()) && transform.m32() == std::floor(transform.m32());
 }
 
 // GDI+ drawing on the context with the painter's image hints.
@@ -191,6 +203,7 @@ bool GdiPaintDevice::end()
     if (data.hdc)
         GdiFlush();
     data.hdc = nullptr;
+    data.images.releaseUnused();
     detach();
     return true;
 }
@@ -395,7 +408,7 @@ void GdiPaintDevice::drawImagePart(const Image& image, const Point& source, cons
 
 void GdiPaintDevice::drawImageScaled(const Image& image, const Rect& source, const Rect& target)
 {
-    if (!m_data->hdc || image.isNull())
+    if (!m_data->hdc || image.isNull() || drawImageThroughGdi(image, source, target))
         return;
     GdiplusSurface surface(m_data->hdc, *state());
     if (!surface.graphics())
@@ -411,6 +424,20 @@ void GdiPaintDevice::drawImageScaled(const Image& image, const Rect& source, con
                                 target.height, source.x, source.y, source.width, source.height, gp::UnitPixel,
                                 attributes, nullptr, nullptr);
     gpx::GdipDisposeImageAttributes(attributes);
+}
+
+bool GdiPaintDevice::drawImageThroughGdi(const Image& image, const Rect& source, const Rect& target)
+{
+    // GDI+ keeps what GDI would draw differently: rotated, sheared or scaled
+    // transforms, smooth scaling, mirroring and sources reaching past the
+    // image.
+    const PaintState& paintState = *state();
+    if (!isWholePixelShift(paintState.transform()) || target.isEmpty() || source.isEmpty() ||
+        intersectedRect(source, image.rect()) != source ||
+        (source.size() != target.size() && paintState.testRenderHint(Painter::kSmoothScalingHint)))
+        return false;
+    return m_data->images.draw(m_data->hdc, image, source, target,
+                               paintState.testRenderHint(Painter::kAlphaBlendHint));
 }
 
 void GdiPaintDevice::drawTiledImage(const Image& image, const Rect& rect)
