@@ -36,11 +36,7 @@ protected:
         asked.insert(node.id());
         return flatPicture(3, 4, Color(200, 10, 10));
     }
-    void SetUp() override
-    {
-        configureMainScene(scene);
-        configureMainCamera(*device.camera(), 800, 450);
-    }
+    void SetUp() override { configureMain(scene, *device.camera(), 800, 450); }
     void fill(int covers, const Image& picture = flatPicture(300, 200, Color(10, 200, 10)))
     {
         for (int i = 0; i < covers; ++i)
@@ -54,8 +50,7 @@ protected:
             scene.tick(24);
         return ticks;
     }
-    // The ray from the camera through a cover at half its height, where it
-    // shows beside its nearer neighbour.
+    // The ray through a cover at half its height, beside its nearer neighbour.
     Ray rayAt(int index)
     {
         const CoverNode& node = *scene.node(index);
@@ -65,8 +60,7 @@ protected:
         Vec3 eye = device.camera()->eye();
         return Ray(eye, node.position().add(turn.transformVector(local)).subtract(eye).normalize());
     }
-    // Where each cover ("c") and reflection ("r", by its alpha) submitted
-    // stands on the floor, in order; depth switches as "off" and "on".
+    // Where each cover ("c") and reflection ("r") stands, in order; depth as "off" and "on".
     Strings drawLog()
     {
         Strings log;
@@ -120,12 +114,23 @@ TEST_F(CoverFlowSceneTest, LayoutShadesFittingAndEasingOfTheMainWindowValues)
         EXPECT_EQ(CoverPixels::fitted(fit[0], Size(128, 128)), fit[1]) << fit[0].width;
     EXPECT_TRUE(std::fabs(CoverFlowScene::ease(0.25f) - 0.49f) < 1e-6 &&
                 std::fabs(CoverFlowScene::ease(0.75f) - 0.99f) < 1e-6);
+
+    // Textures take straight pixels; 24-bit and all-transparent pictures are
+    // checked by their pixels on the real device.
+    Image premultiplied = flatPicture(2, 2, Color(128, 100, 50, 20));
+    premultiplied.setPremultiplied(true);
+    Image straightened = CoverPixels::prepare(premultiplied);
+    Color pixel = straightened.pixel(1, 1);
+    EXPECT_TRUE(!straightened.isPremultiplied() && pixel.alpha() == 128 && std::abs(pixel.red() - 100) <= 1);
+    Image straight = flatPicture(2, 2, Color(200, 1, 2, 3));
+    EXPECT_EQ(CoverPixels::prepare(straight).bits(), straight.bits());
+    EXPECT_EQ(CoverPixels::prepare(flatPicture(3, 2, Color(1, 2, 3), false)).pixel(2, 1), Color(1, 2, 3));
+    EXPECT_TRUE(CoverPixels::prepare(Image()).isNull());
 }
 
-TEST_F(CoverFlowSceneTest, EmptySceneSelectionEdgesAndTheEndOfAnAnimation)
+TEST_F(CoverFlowSceneTest, EmptySceneSelectionEdgesTheEndOfAnAnimationAndSlotsDeletingTheScene)
 {
-    SignalLog selections;
-    SignalLog finished;
+    SignalLog selections, finished, log;
     scene.selectionChanged.connectWithArg(&selections, &SignalLog::onValue);
     scene.animationFinished.connectWithArg(&finished, &SignalLog::onValue);
     EXPECT_EQ(scene.pickNode(Ray(Vec3(0, 60, -400), Vec3(0, 0, 1))), nullptr);
@@ -145,6 +150,23 @@ TEST_F(CoverFlowSceneTest, EmptySceneSelectionEdgesAndTheEndOfAnAnimation)
     EXPECT_TRUE(scene.select(-1));
     EXPECT_EQ(scene.animationKind(), CoverFlowScene::kSelectionAnimation);
     EXPECT_EQ(selections.values, (std::vector<int>{0, -1}));
+
+    // A slot deletes the scene at the end of an animation, then while it
+    // announces the end of the selection as it is cleared.
+    auto* doomed = new CoverFlowScene;
+    log.deleteOnSignal = doomed;
+    doomed->animationFinished.connectWithArg(&log, &SignalLog::onValue);
+    doomed->addCover(Image());
+    for (int ticks = 0; log.deleteOnSignal && ticks < 100; ++ticks)
+        doomed->tick(24);
+    EXPECT_EQ(log.values, std::vector<int>{CoverFlowScene::kSelectionAnimation});
+    doomed = new CoverFlowScene;
+    doomed->selectionChanged.connectWithArg(&log, &SignalLog::onValue);
+    doomed->addCover(Image());
+    doomed->select(0);
+    log.deleteOnSignal = doomed;
+    doomed->clear();
+    EXPECT_TRUE(log.deleteOnSignal == nullptr && log.values.back() == -1);
 }
 
 TEST_F(CoverFlowSceneTest, AddingDefersTheLayoutToTheNextUse)
@@ -260,42 +282,6 @@ TEST_F(CoverFlowSceneTest, TexturesOnlyNearTheViewFewAFrameBoundedAlive)
     EXPECT_TRUE(scene.node(60)->texture() && !scene.node(200)->texture());
     scene.clear();
     EXPECT_EQ(device.liveTextures(), 0);
-}
-
-TEST_F(CoverFlowSceneTest, PicturesAreConvertedForTextures)
-{
-    // 24-bit and all-transparent pictures are checked by their pixels on
-    // the real device.
-    Image premultiplied = flatPicture(2, 2, Color(128, 100, 50, 20));
-    premultiplied.setPremultiplied(true);
-    Image straightened = CoverPixels::prepare(premultiplied);
-    Color pixel = straightened.pixel(1, 1);
-    EXPECT_TRUE(!straightened.isPremultiplied() && pixel.alpha() == 128 && std::abs(pixel.red() - 100) <= 1);
-    Image straight = flatPicture(2, 2, Color(200, 1, 2, 3));
-    EXPECT_EQ(CoverPixels::prepare(straight).bits(), straight.bits());
-    EXPECT_EQ(CoverPixels::prepare(flatPicture(3, 2, Color(1, 2, 3), false)).pixel(2, 1), Color(1, 2, 3));
-    EXPECT_TRUE(CoverPixels::prepare(Image()).isNull());
-}
-
-TEST_F(CoverFlowSceneTest, ASlotMayDeleteTheScene)
-{
-    SignalLog log;
-    auto* doomed = new CoverFlowScene;
-    log.deleteOnSignal = doomed;
-    doomed->animationFinished.connectWithArg(&log, &SignalLog::onValue);
-    doomed->addCover(Image());
-    for (int ticks = 0; log.deleteOnSignal && ticks < 100; ++ticks)
-        doomed->tick(24);
-    EXPECT_EQ(log.values, std::vector<int>{CoverFlowScene::kSelectionAnimation});
-
-    // Clearing announces the end of the selection first, to a slot that deletes.
-    doomed = new CoverFlowScene;
-    doomed->selectionChanged.connectWithArg(&log, &SignalLog::onValue);
-    doomed->addCover(Image());
-    doomed->select(0);
-    log.deleteOnSignal = doomed;
-    doomed->clear();
-    EXPECT_TRUE(log.deleteOnSignal == nullptr && log.values.back() == -1);
 }
 
 } // namespace

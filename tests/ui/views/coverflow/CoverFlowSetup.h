@@ -3,8 +3,8 @@
 #include "graphics/image/Image.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
 
-// The cover flow as the main window sets it up.
-inline void configureMainScene(CoverFlowScene& scene)
+// The cover flow and its camera as the main window sets them up.
+inline void configureMain(CoverFlowScene& scene, Camera& camera, int width, int height)
 {
     scene.setSideAngle(0.7853982f);
     scene.setSideSpacing(25.0f);
@@ -14,10 +14,6 @@ inline void configureMainScene(CoverFlowScene& scene)
     scene.setSelectedOffset(Vec3(0, 0, -100));
     scene.setVisibleWidth(1100.0f);
     scene.setAnimationSpeed(2.0f);
-}
-
-inline void configureMainCamera(Camera& camera, int width, int height)
-{
     camera.setViewport(width, height);
     camera.setNearPlane(0.1f);
     camera.setFarPlane(5000.0f);

@@ -9,9 +9,8 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class Device : public D3D9Device
+struct Device : D3D9Device
 {
-public:
     void renderFrame() override {}
 };
 
@@ -22,7 +21,7 @@ protected:
     {
         D3D9Device::setCallsFactory(&FakeD3D9Factory::make);
         ASSERT_TRUE(device.initialize(1));
-        calls = FakeD3D9Factory::last();
+        calls = FakeD3D9Factory::last;
         Log made = calls->take();
         // The caps offer no anisotropic filtering: the states ask for none.
         EXPECT_NE(std::find(made.begin(), made.end(), "setStates"), made.end());
@@ -66,6 +65,8 @@ TEST_F(D3D9DeviceTest, FramesByTheDeviceState)
 {
     FakeTexture texture(10, 10);
     const Log drawn{"lock 4", "setTexture 10", "draw 4x1", "endScene", "readBack"};
+    const Log resetAndBegin{"releaseDefaultPool",    "displayMode", "reset",     "createBuffers",
+                            "setStates anisotropic", "clear",       "beginScene"};
     // Lost or failed, the frame is skipped at once; not reset, it is reset.
     struct Step
     {
@@ -76,11 +77,7 @@ TEST_F(D3D9DeviceTest, FramesByTheDeviceState)
                  {D3D9Calls::kFailed, true, false, {}},
                  {D3D9Calls::kReady, true, true, {"clear", "beginScene"}},
                  {D3D9Calls::kNotReset, false, false, {"releaseDefaultPool", "displayMode", "reset"}},
-                 {D3D9Calls::kNotReset,
-                  true,
-                  true,
-                  {"releaseDefaultPool", "displayMode", "reset", "createBuffers", "setStates anisotropic",
-                   "clear", "beginScene"}}};
+                 {D3D9Calls::kNotReset, true, true, resetAndBegin}};
     for (const Step& step : steps) {
         calls->cooperations.assign(1, step.state);
         // Anisotropic filtering offered now is used from the next set-up on.

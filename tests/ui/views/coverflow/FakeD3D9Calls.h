@@ -10,8 +10,7 @@
 
 using testsupport::FakeTexture;
 
-// Direct3D 9 calls that draw nothing: each call is logged by name (draws and
-// textures with their arguments) until take() empties the log.
+// Direct3D 9 calls that draw nothing, logged by name (draws and textures with their arguments).
 class FakeD3D9Calls : public D3D9Calls
 {
 public:
@@ -70,18 +69,14 @@ private:
     }
 };
 
-// Hands the device a new fake; last() is the latest one made.
+// Hands the device a new fake; last is the latest one made.
 struct FakeD3D9Factory
 {
-    static FakeD3D9Calls*& last()
-    {
-        static FakeD3D9Calls* calls = nullptr;
-        return calls;
-    }
+    static inline FakeD3D9Calls* last = nullptr;
     static std::unique_ptr<D3D9Calls> make()
     {
         auto calls = std::make_unique<FakeD3D9Calls>();
-        last() = calls.get();
+        last = calls.get();
         return calls;
     }
     static std::unique_ptr<D3D9Calls> refuse() { return nullptr; }

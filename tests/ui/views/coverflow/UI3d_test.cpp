@@ -12,24 +12,22 @@ using Log = std::vector<std::string>;
 class ProbeScene : public UI3dScene
 {
 public:
-    explicit ProbeScene(std::vector<std::string>* log) : m_log(log) {}
+    explicit ProbeScene(Log* log) : entries(log) {}
     void tick(int32_t ms) override
     {
-        m_log->push_back("tick " + std::to_string(ms));
+        entries->push_back("tick " + std::to_string(ms));
         // A copy: the action may delete this scene.
         std::function<void()> action = onTick;
         if (action)
             action();
     }
-    void draw() override { m_log->push_back("draw"); }
+    void draw() override { entries->push_back("draw"); }
     bool needsFrame() const override { return changed; }
     String titleAt(const Ray&) override { return String(); }
 
     bool changed = true;
     std::function<void()> onTick;
-
-private:
-    std::vector<std::string>* m_log;
+    Log* entries;
 };
 
 class UI3dTest : public WidgetTest
@@ -78,7 +76,7 @@ TEST_F(UI3dTest, FramesTickFirstAndDrawOnlyWhenShownReadyAndChanged)
         log.clear();
         widget->setVisible(step.visible);
         probe->changed = step.changed;
-        FakeD3D9Factory::last()->cooperations.assign(1, step.state);
+        FakeD3D9Factory::last->cooperations.assign(1, step.state);
         frame();
         EXPECT_EQ(log, (step.draws ? Log{"tick 24", "draw"} : Log{"tick 24"}))
             << step.visible << step.changed << step.state;

@@ -24,8 +24,7 @@ public:
     static inline bool s_injectNotReset = false;
 };
 
-// Direct3D 9 on the software rasterizer: the pixels the widget shows in a
-// real window.
+// Direct3D 9 on the software rasterizer: the pixels the widget shows in a real window.
 class UI3dPixelsTest : public ::testing::Test
 {
 protected:
@@ -46,9 +45,8 @@ protected:
     // The main window's cover flow with covers of the pictures, drawn.
     CoverFlowScene* coverFlow(const std::vector<Image>& pictures, int selected)
     {
-        configureMainCamera(*widget->camera(), 800, 450);
         auto* scene = new CoverFlowScene;
-        configureMainScene(*scene);
+        configureMain(*scene, *widget->camera(), 800, 450);
         for (const Image& picture : pictures)
             scene->addCover(picture)->setTitle(String(u"Cover ") + String::fromInt(scene->count()));
         scene->select(selected);
@@ -62,8 +60,7 @@ protected:
         widget->timerFired(UI3d::kFrameTimerId);
         UIHarness::pump();
     }
-    // The pixel where the camera shows a point of a cover, across it by a
-    // fraction of its width.
+    // The pixel showing a point of a cover, across it by a fraction of its width.
     Point project(const CoverNode& node, float across, float up)
     {
         Matrix4 turn = Matrix4::fromQuaternion(Vec4(0, node.rotationY(), 0, node.rotationW()));
