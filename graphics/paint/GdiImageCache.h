@@ -24,7 +24,9 @@ struct HDC__;
 class GdiImageCache
 {
 public:
-    // Larger images are not kept: they are rarely drawn twice.
+    // Larger images are not kept: they are rarely drawn twice. Opaque ones
+    // drawn at their size are copied from their own pixels; GDI+ takes the
+    // rest.
     static constexpr int64_t kMaxImageBytes = 1024 * 1024;
     // The pixel bytes of all entries (the bitmap and the copy each count).
     static constexpr int64_t kBudgetBytes = 16 * 1024 * 1024;
@@ -40,8 +42,9 @@ public:
     // the context's logical units; a different size picks the source pixel
     // at each target pixel's top-left corner, as GDI+ does without smoothing.
     // Opaque pixels are copied, others blended over what is there. False,
-    // with nothing drawn, when the image is empty or too large, when it has
-    // pixels that are not opaque and blend is off, or when GDI refuses.
+    // with nothing drawn, when the image is empty, when it has pixels that
+    // are not opaque and blend is off or it is too large to keep, when a
+    // large image is scaled, or when GDI refuses.
     bool draw(HDC__* dc, const Image& image, const Rect& source, const Rect& target, bool blend);
     // Frees the entries of images that only this cache still holds.
     void releaseUnused();
@@ -58,6 +61,7 @@ private:
     void fill(Entry& entry, const Image& image);
     void evict(size_t index);
     void keepWithinBudget(int64_t incoming);
+    bool drawUnkept(HDC__* dc, const Image& image, const Rect& source, const Rect& target);
     bool ensureContext();
     bool ensureBand(int width, int height);
     bool drawScaled(HDC__* dc, const Entry& entry, const Rect& source, const Rect& target);

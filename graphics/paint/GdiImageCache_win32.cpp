@@ -97,6 +97,21 @@ bool convert(const Image& image, uint8_t* out)
     return opaque;
 }
 
+// Whether every pixel of source is opaque; 24-bit images always are.
+bool isOpaque(const Image& image, const Rect& source)
+{
+    if (image.bytesPerPixel() != 4)
+        return true;
+    for (int y = source.y; y < source.y + source.height; ++y) {
+        const uint8_t* alpha = image.scanLine(y) + static_cast<size_t>(source.x) * 4 + 3;
+        for (int x = 0; x < source.width; ++x, alpha += 4) {
+            if (*alpha != 255)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 GdiImageCache::GdiImageCache() = default;
@@ -133,6 +148,8 @@ bool GdiImageCache::ensureContext()
 
 bool GdiImageCache::draw(HDC dc, const Image& image, const Rect& source, const Rect& target, bool blend)
 {
+    if (!image.isNull() && image.byteSize() > kMaxImageBytes)
+        return drawUnkept(dc, image, source, target);
     Entry* entry = entryFor(image, source);
     if (!entry || (!entry->opaque && !blend))
         return false;
@@ -140,6 +157,26 @@ bool GdiImageCache::draw(HDC dc, const Image& image, const Rect& source, const R
         return drawScaled(dc, *entry, source, target);
     selectImage(*entry);
     return copy(dc, target, m_imageDc, source.topLeft(), entry->opaque);
+}
+
+bool GdiImageCache::drawUnkept(HDC dc, const Image& image, const Rect& source, const Rect& target)
+{
+    if (source.size() != target.size() || !isOpaque(image, source))
+        return false;
+    // The image's rows are a DIB already (24-bit ones padded as GDI pads
+    // them). Only the rows drawn are described, from the first one down, so
+    // the source's top is 0 whichever way GDI counts rows of a top-down DIB.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = image.width();
+    info.bmiHeader.biHeight = -source.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(image.bitsPerPixel());
+    info.bmiHeader.biCompression = BI_RGB;
+    const int rows =
+        StretchDIBits(dc, target.x, target.y, target.width, target.height, source.x, 0, source.width,
+                      source.height, image.scanLine(source.y), &info, DIB_RGB_COLORS, SRCCOPY);
+    return rows != 0 && rows != GDI_ERROR;
 }
 
 void GdiImageCache::selectImage(const Entry& entry)

@@ -22,10 +22,8 @@ RecordingRenderDevice::Call& RecordingRenderDevice::record(Kind kind)
 Texture* RecordingRenderDevice::createTexture(const PixelBlock& pixels)
 {
     Texture* made = nullptr;
-    if (pixels.width >= 1 && pixels.height >= 1 && pixels.pixels) {
-        m_textures.push_back(std::make_unique<FakeTexture>(pixels.width, pixels.height));
-        made = m_textures.back().get();
-    }
+    if (pixels.width >= 1 && pixels.height >= 1 && pixels.pixels)
+        made = new FakeTexture(pixels.width, pixels.height, &m_liveTextures);
     record(kTexture).texture = made;
     return made;
 }

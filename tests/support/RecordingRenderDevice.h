@@ -6,22 +6,32 @@
 #include "graphics/d3d/Texture.h"
 #include "ui/views/scene/RenderDevice.h"
 
-#include <memory>
 #include <vector>
 
 namespace testsupport {
 
-// A texture of a given size that lives in no device.
+// A texture of a given size that lives in no device; counts itself in live
+// while it exists.
 class FakeTexture : public Texture
 {
 public:
-    FakeTexture(int width, int height) : m_size(width, height) {}
+    FakeTexture(int width, int height, int* live = nullptr) : m_size(width, height), m_live(live)
+    {
+        if (m_live)
+            ++*m_live;
+    }
+    ~FakeTexture() override
+    {
+        if (m_live)
+            --*m_live;
+    }
     Size size() const override { return m_size; }
     uint32_t pixelFormat() const override { return kFormatA8R8G8B8; }
     void release() override { m_size = Size(0, 0); }
 
 private:
     Size m_size;
+    int* m_live;
 };
 
 class RecordingRenderDevice : public RenderDevice
@@ -51,8 +61,8 @@ public:
 
     bool initialize(uintptr_t window) override { return window != 0; }
     void renderFrame() override {}
-    // A FakeTexture of the block's size, owned by the device; null for an
-    // empty block.
+    // A FakeTexture of the block's size, which the caller deletes as it
+    // would a real one; null for an empty block.
     Texture* createTexture(const PixelBlock& pixels) override;
     void submit(const RenderBatch& batch) override;
     void setWorldTransform(const Matrix4& world) override { record(kWorld).world = world; }
@@ -68,12 +78,14 @@ public:
     // The calls of one kind, in order.
     std::vector<const Call*> callsOf(Kind kind) const;
     void clear() { m_calls.clear(); }
+    // Textures made and not yet deleted.
+    int liveTextures() const { return m_liveTextures; }
 
 private:
     Call& record(Kind kind);
 
     std::vector<Call> m_calls;
-    std::vector<std::unique_ptr<FakeTexture>> m_textures;
+    int m_liveTextures = 0;
     Camera m_ownCamera;
     Camera* m_camera = &m_ownCamera;
     RenderDevice* m_previous = nullptr;

@@ -80,6 +80,14 @@ TEST_F(ImageCaching, DrawsEveryAlphaKindAndScaleAsBlendedNearestPixels)
         {"scaled down", pattern(9, 7, kVarying, true), {{Rect(0, 0, 9, 7), Rect(2, 2, 4, 3)}}},
         {"opaque scaled down", pattern(9, 7, kNoAlpha, false), {{Rect(1, 0, 8, 7), Rect(2, 2, 3, 5)}}},
         {"nine-slice", pattern(12, 12, kVarying, false), nineSlice()},
+        // Too large to keep: opaque parts are copied from the image's rows.
+        {"large opaque part", pattern(520, 520, 255, false), {{Rect(497, 493, 23, 17), Rect(3, 2, 23, 17)}}},
+        {"large 24-bit part",
+         pattern(601, 600, kNoAlpha, false),
+         {{Rect(575, 2, 20, 21), Rect(4, 1, 20, 21)}}},
+        {"large, half transparent",
+         pattern(520, 520, 128, false),
+         {{Rect(500, 0, 20, 9), Rect(9, 5, 20, 9)}}},
     };
     for (const auto& row : rows) {
         BitmapSurface surface(36, 26);

@@ -1,0 +1,3 @@
+#include "ui/views/coverflow/CoverSource.h"
+
+CoverSource::~CoverSource() = default;
