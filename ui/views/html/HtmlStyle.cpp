@@ -31,6 +31,7 @@ HtmlStyle HtmlStyle::inherited() const
     child.listStyle = listStyle;
     child.borderCollapse = borderCollapse;
     child.borderSpacing = borderSpacing;
+    child.pointerCursor = pointerCursor;
     return child;
 }
 

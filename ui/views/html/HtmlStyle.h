@@ -122,6 +122,8 @@ struct HtmlStyle
     ListStyle listStyle = kListDisc;
     bool borderCollapse = false;
     int borderSpacing = 2;
+    // "cursor: pointer": the view shows the hand over the element.
+    bool pointerCursor = false;
 
     // Not inherited.
     Display display = kInline;
