@@ -161,8 +161,19 @@ void UIWebView::scrollPageTo(const Point& position)
     m_engine->scrollTo(position);
     if (m_engine->scrollPosition() == before)
         return;
-    syncBar();
-    update();
+    repaintAfter(&UIWebView::syncBar);
+}
+
+void UIWebView::repaintAfter(void (UIWebView::*change)())
+{
+    // The bar and the page reach the screen in one repaint.
+    if (!updatesEnabled()) {
+        (this->*change)();
+        return;
+    }
+    setUpdatesEnabled(false);
+    (this->*change)();
+    setUpdatesEnabled(true);
 }
 
 String UIWebView::elementIdAt(int x, int y) const
@@ -204,6 +215,11 @@ void UIWebView::setVisible(bool visible)
 }
 
 void UIWebView::placePage()
+{
+    repaintAfter(&UIWebView::layOutPage);
+}
+
+void UIWebView::layOutPage()
 {
     const int full = width();
     const int narrow = std::max(0, full - (m_bar ? m_bar->thickness() : 0));

@@ -87,6 +87,9 @@ private:
     // Lays the page out for the view's size: with the bar when the page is
     // taller and bars are allowed, without it otherwise.
     void placePage();
+    void layOutPage();
+    // Runs the change with updates held, then repaints once.
+    void repaintAfter(void (UIWebView::*change)());
     void syncBar();
     void onBarValue(int value);
     // Scrolls, keeps the bar in step and repaints.
