@@ -43,21 +43,12 @@ bool isNear(uint32_t a, uint32_t b)
     return true;
 }
 
-// Screen pixels of the colour on three rows through the middle of a
-// rectangle of the widget (a pixel at a time costs a trip to the X server).
+// Screen pixels of the colour along the middle row of a rectangle.
 int countOnScreen(const UIWidget* widget, const Rect& area, uint32_t colour)
 {
-    UIHarness::screenPixel(widget, Point());
-    const Point origin = widget->mapToGlobal(Point(area.x, area.y));
-    HDC screen = GetDC(nullptr);
     int count = 0;
-    for (int y = area.height / 2 - 2; y <= area.height / 2 + 2; y += 2) {
-        for (int x = 0; x < area.width; ++x) {
-            const COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
-            count += isNear((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c), colour) ? 1 : 0;
-        }
-    }
-    ReleaseDC(nullptr, screen);
+    for (int x = area.x; x < area.x + area.width; ++x)
+        count += isNear(UIHarness::screenPixel(widget, Point(x, area.y + area.height / 2)), colour) ? 1 : 0;
     return count;
 }
 
@@ -124,7 +115,7 @@ TEST_F(WebViewOnScreen, CardShowsAndItsPlayElementAndLinksReportClicks)
     EXPECT_TRUE(isNear(kWhite, UIHarness::screenPixel(view, Point(4, 4)))) << "the card's background";
     EXPECT_TRUE(isNear(kCoverColor, UIHarness::screenPixel(view, poster.center())))
         << "the cover from its file";
-    EXPECT_GT(countOnScreen(view, title, kTitleColor), 10) << "the heading in its colour";
+    EXPECT_GT(countOnScreen(view, title, kTitleColor), 5) << "the heading in its colour";
     EXPECT_TRUE(view->verticalScrollBar()->isVisible()) << "the card is taller than the window";
 
     const struct
@@ -158,7 +149,8 @@ TEST_F(WebViewOnScreen, WheelMovesThePixelsAndResizeRewraps)
     ASSERT_TRUE(UIHarness::pumpUntil([&] { return view->scrollPosition().y > 0; }));
     const int moved = view->scrollPosition().y;
     EXPECT_EQ(poster.y - moved, rectOf("poster").y);
-    EXPECT_FALSE(isNear(kCoverColor, UIHarness::screenPixel(view, probe))) << "the cover moved up by " << moved;
+    EXPECT_FALSE(isNear(kCoverColor, UIHarness::screenPixel(view, probe)))
+        << "the cover moved up by " << moved;
     EXPECT_TRUE(isNear(kCoverColor, UIHarness::screenPixel(view, Point(probe.x, probe.y - moved - 1))));
 
     const int plotHeight = rectOf("plot").height;
