@@ -47,7 +47,7 @@ FontDesc HtmlFontCache::fontFor(const HtmlStyle& style)
     return FontDesc(faceFor(style.fontFamily), points, flags);
 }
 
-const FontMetrics* HtmlFontCache::metrics(const HtmlStyle& style)
+const HtmlFontMetrics* HtmlFontCache::metrics(const HtmlStyle& style)
 {
     const FontDesc font = fontFor(style);
     for (const auto& metrics : m_fonts) {
@@ -56,6 +56,6 @@ const FontMetrics* HtmlFontCache::metrics(const HtmlStyle& style)
     }
     if (static_cast<int>(m_fonts.size()) >= kMaxFonts)
         return m_fonts.front().get();
-    m_fonts.push_back(std::make_unique<FontMetrics>(font, nullptr));
+    m_fonts.push_back(std::make_unique<HtmlFontMetrics>(font));
     return m_fonts.back().get();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/paint/FontDesc.h"
-#include "graphics/paint/FontMetrics.h"
+#include "ui/views/html/HtmlFontMetrics.h"
 
 #include <memory>
 #include <vector>
@@ -17,12 +17,12 @@ public:
 
     // The metrics of the style's font, made on first use; the first font when
     // a hostile page asks for more than kMaxFonts.
-    const FontMetrics* metrics(const HtmlStyle& style);
+    const HtmlFontMetrics* metrics(const HtmlStyle& style);
     // The face for a CSS family list: its first name, unquoted, with the
     // generic families mapped to faces every system has.
     static String faceFor(const String& families);
     static FontDesc fontFor(const HtmlStyle& style);
 
 private:
-    std::vector<std::unique_ptr<FontMetrics>> m_fonts;
+    std::vector<std::unique_ptr<HtmlFontMetrics>> m_fonts;
 };

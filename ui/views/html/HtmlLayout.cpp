@@ -1,7 +1,7 @@
 #include "ui/views/html/HtmlLayout.h"
 #include "ui/views/html/HtmlSpace.h"
 
-#include "graphics/paint/FontMetrics.h"
+#include "ui/views/html/HtmlFontMetrics.h"
 #include "ui/views/html/HtmlFloatContext.h"
 #include "ui/views/html/HtmlLineBuilder.h"
 #include "ui/views/html/HtmlNode.h"

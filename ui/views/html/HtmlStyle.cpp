@@ -1,6 +1,6 @@
 #include "ui/views/html/HtmlStyle.h"
 
-#include "graphics/paint/FontMetrics.h"
+#include "ui/views/html/HtmlFontMetrics.h"
 
 int HtmlLength::resolve(int containingWidth, int fallback) const
 {
@@ -31,6 +31,7 @@ HtmlStyle HtmlStyle::inherited() const
     child.listStyle = listStyle;
     child.borderCollapse = borderCollapse;
     child.borderSpacing = borderSpacing;
+    child.pointerCursor = pointerCursor;
     return child;
 }
 
@@ -74,6 +75,6 @@ int HtmlStyle::descent() const
 
 int HtmlStyle::textWidth(const char16_t* text, int length) const
 {
-    return clampPixels(metrics ? metrics->textWidth(text, length, false)
+    return clampPixels(metrics ? metrics->advance(text, length)
                                : static_cast<int64_t>(length) * fontSize / 2);
 }

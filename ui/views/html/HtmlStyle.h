@@ -3,7 +3,7 @@
 #include "foundation/text/String.h"
 #include "graphics/color/Color.h"
 
-class FontMetrics;
+class HtmlFontMetrics;
 
 #include <algorithm>
 #include <cstdint>
@@ -122,6 +122,8 @@ struct HtmlStyle
     ListStyle listStyle = kListDisc;
     bool borderCollapse = false;
     int borderSpacing = 2;
+    // "cursor: pointer": the view shows the hand over the element.
+    bool pointerCursor = false;
 
     // Not inherited.
     Display display = kInline;
@@ -137,7 +139,7 @@ struct HtmlStyle
     int borderWidth[4] = {0, 0, 0, 0};
     Color borderColor[4];
     // Set once styling is done; owned by the document's font cache.
-    const FontMetrics* metrics = nullptr;
+    const HtmlFontMetrics* metrics = nullptr;
 
     // A child's style before its own rules: the inherited values copied,
     // the others at their initial values.

@@ -601,6 +601,8 @@ void HtmlStyler::apply(HtmlStyle& style, Borders& borders, const CssDeclaration&
             style.whiteSpace = HtmlStyle::kPreWrap;
         else if (String::equalsCString(lower, u"nowrap"))
             style.whiteSpace = HtmlStyle::kNoWrap;
+    } else if (String::equalsCString(property, u"cursor")) {
+        style.pointerCursor = String::equalsCString(lower, u"pointer");
     } else if (String::equalsCString(property, u"float")) {
         style.floating = String::equalsCString(lower, u"left")    ? HtmlStyle::kFloatLeft
                          : String::equalsCString(lower, u"right") ? HtmlStyle::kFloatRight

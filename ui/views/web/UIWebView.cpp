@@ -1,0 +1,359 @@
+#include "ui/views/web/UIWebView.h"
+
+#include "graphics/paint/Painter.h"
+#include "ui/core/events/UIKeyEvent.h"
+#include "ui/core/events/UIMouseEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
+#include "ui/core/layout/UISizePolicy.h"
+#include "ui/core/widget/UIWidgetGuard.h"
+#include "ui/views/web/HtmlViewEngine.h"
+#include "ui/views/web/WebViewEventSink.h"
+#include "ui/views/web/WebViewOption.h"
+#include "ui/widgets/UIScrollBar.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSpaceKey = 32;
+constexpr int kPageUpKey = 33;
+constexpr int kPageDownKey = 34;
+constexpr int kEndKey = 35;
+constexpr int kHomeKey = 36;
+constexpr int kLeftKey = 37;
+constexpr int kUpKey = 38;
+constexpr int kRightKey = 39;
+constexpr int kDownKey = 40;
+constexpr uint32_t kShiftModifier = 1;
+
+constexpr int kWheelLeft = 1;
+constexpr int kWheelRight = 2;
+constexpr int kWheelTowardsUser = 3;
+
+} // namespace
+
+UIWebView::UIWebView(UIWidget* parent, uint32_t options)
+    : UIWidget(parent), m_options(options), m_sink(std::make_unique<WebViewEventSink>(this)),
+      m_engine(std::make_unique<HtmlViewEngine>(m_sink.get(), !(options & WebViewOption::NoImages)))
+{
+    setFlag(kTransparent, false);
+    setFlag(kHoverTracking, true);
+    setLayoutEnabled(false);
+    setStyleName(String(u"UIWebView"));
+    setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
+    setFocusPolicy(kClickFocus | kWheelFocus);
+    if (!(options & WebViewOption::NoScrollBars)) {
+        m_bar = new UIScrollBar(this);
+        m_bar->setOrientation(1);
+        m_bar->valueChanged.connectWithArg(this, &UIWebView::onBarValue);
+    }
+    placePage();
+}
+
+// The engine goes before the sink it reports through.
+UIWebView::~UIWebView()
+{
+    m_engine.reset();
+}
+
+bool UIWebView::setHtml(const String& html)
+{
+    return m_engine->setHtml(html);
+}
+
+bool UIWebView::navigate(const String& address)
+{
+    return m_engine->navigate(address);
+}
+
+bool UIWebView::pageLoaded()
+{
+    placePage();
+    UIWidgetGuard guard(this);
+    loadFinished.emit();
+    return guard.isAlive();
+}
+
+String UIWebView::url() const
+{
+    return m_engine->url();
+}
+
+String UIWebView::html() const
+{
+    return m_engine->html();
+}
+
+String UIWebView::text() const
+{
+    return m_engine->text();
+}
+
+StringList UIWebView::links() const
+{
+    return m_engine->links();
+}
+
+void UIWebView::reset()
+{
+    m_engine->reset();
+    placePage();
+}
+
+int UIWebView::readyState() const
+{
+    return m_engine->readyState();
+}
+
+void UIWebView::setZoom(int percent)
+{
+    m_engine->setZoom(percent);
+    placePage();
+}
+
+int UIWebView::zoom() const
+{
+    return m_engine->zoom();
+}
+
+void UIWebView::setCharset(const String& charset)
+{
+    m_engine->setCharset(charset);
+}
+
+String UIWebView::charset() const
+{
+    return m_engine->charset();
+}
+
+String UIWebView::internetExplorerVersion() const
+{
+    return m_engine->browserVersion();
+}
+
+Image UIWebView::snapshot(int minimumWidth)
+{
+    return m_engine->snapshot(minimumWidth);
+}
+
+bool UIWebView::scrollToElement(const String& id)
+{
+    if (!m_engine->scrollToElement(id))
+        return false;
+    syncBar();
+    update();
+    return true;
+}
+
+void UIWebView::scrollTo(const Point& position)
+{
+    scrollPageTo(position);
+}
+
+Point UIWebView::scrollPosition() const
+{
+    return m_engine->scrollPosition();
+}
+
+void UIWebView::scrollPageTo(const Point& position)
+{
+    const Point before = m_engine->scrollPosition();
+    m_engine->scrollTo(position);
+    if (m_engine->scrollPosition() == before)
+        return;
+    repaintAfter(&UIWebView::syncBar);
+}
+
+void UIWebView::repaintAfter(void (UIWebView::*change)())
+{
+    // The bar and the page reach the screen in one repaint.
+    if (!updatesEnabled()) {
+        (this->*change)();
+        return;
+    }
+    setUpdatesEnabled(false);
+    (this->*change)();
+    setUpdatesEnabled(true);
+}
+
+String UIWebView::elementIdAt(int x, int y) const
+{
+    return m_engine->elementAt(Point(x, y)).id;
+}
+
+String UIWebView::elementTagAt(int x, int y) const
+{
+    return m_engine->elementAt(Point(x, y)).tag;
+}
+
+String UIWebView::elementTextAt(int x, int y) const
+{
+    return m_engine->elementAt(Point(x, y)).text;
+}
+
+Rect UIWebView::elementRectAt(int x, int y) const
+{
+    return m_engine->elementAt(Point(x, y)).rect;
+}
+
+std::vector<WebViewElement> UIWebView::elementsWithIds() const
+{
+    return m_engine->elementsWithIds();
+}
+
+UICursor UIWebView::cursorAt(const Point& point) const
+{
+    return UICursor(m_engine->cursorAt(point));
+}
+
+void UIWebView::setVisible(bool visible)
+{
+    m_engine->setVisible(visible);
+    UIWidget::setVisible(visible);
+    if (visible)
+        placePage();
+}
+
+void UIWebView::placePage()
+{
+    repaintAfter(&UIWebView::layOutPage);
+}
+
+void UIWebView::layOutPage()
+{
+    const int full = width();
+    const int narrow = std::max(0, full - (m_bar ? m_bar->thickness() : 0));
+    // The layout in use is tried first, so that a page that keeps its bar
+    // (or keeps having none) is laid out once.
+    bool withBar = m_bar && m_bar->testFlag(kVisible);
+    m_engine->setViewport(Rect(0, 0, withBar ? narrow : full, height()));
+    const bool needsBar = m_bar && m_engine->contentSize().height > height();
+    if (needsBar != withBar) {
+        withBar = needsBar;
+        m_engine->setViewport(Rect(0, 0, withBar ? narrow : full, height()));
+    }
+    if (m_bar) {
+        if (withBar)
+            m_bar->setGeometry(narrow, 0, full - narrow, height());
+        m_bar->setVisible(withBar);
+    }
+    syncBar();
+    update();
+}
+
+void UIWebView::syncBar()
+{
+    if (!m_bar)
+        return;
+    const int content = m_engine->contentSize().height;
+    m_bar->setDocumentLength(std::max(1, content));
+    m_bar->setPageStep(std::max(1, height()));
+    m_bar->setSingleStep(m_engine->lineHeight());
+    m_bar->setRange(0, std::max(0, content - height()));
+    m_bar->setValue(m_engine->scrollPosition().y);
+}
+
+void UIWebView::onBarValue(int value)
+{
+    scrollPageTo(Point(m_engine->scrollPosition().x, value));
+}
+
+void UIWebView::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    m_engine->paint(painter);
+}
+
+void UIWebView::resizeEvent(UIEvent*)
+{
+    placePage();
+}
+
+bool UIWebView::scrollByKey(int key, uint32_t modifiers)
+{
+    const Point at = m_engine->scrollPosition();
+    const int line = m_engine->lineHeight();
+    const int page = std::max(line, height() - line);
+    switch (key) {
+    case kUpKey:
+        scrollPageTo(Point(at.x, at.y - line));
+        return true;
+    case kDownKey:
+        scrollPageTo(Point(at.x, at.y + line));
+        return true;
+    case kLeftKey:
+        scrollPageTo(Point(at.x - line, at.y));
+        return true;
+    case kRightKey:
+        scrollPageTo(Point(at.x + line, at.y));
+        return true;
+    case kPageUpKey:
+        scrollPageTo(Point(at.x, at.y - page));
+        return true;
+    case kSpaceKey:
+        scrollPageTo(Point(at.x, (modifiers & kShiftModifier) ? at.y - page : at.y + page));
+        return true;
+    case kPageDownKey:
+        scrollPageTo(Point(at.x, at.y + page));
+        return true;
+    case kHomeKey:
+        scrollPageTo(Point(at.x, 0));
+        return true;
+    case kEndKey:
+        scrollPageTo(Point(at.x, m_engine->contentSize().height));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void UIWebView::keyPressEvent(UIEvent* event)
+{
+    const auto* key = static_cast<UIKeyEvent*>(event);
+    if (scrollByKey(key->key(), key->modifiers()))
+        event->accept();
+}
+
+void UIWebView::mousePressEvent(UIEvent* event)
+{
+    const auto* mouse = static_cast<UIMouseEvent*>(event);
+    m_engine->mousePress(mouse->position(), int(mouse->button()));
+}
+
+void UIWebView::mouseReleaseEvent(UIEvent* event)
+{
+    const auto* mouse = static_cast<UIMouseEvent*>(event);
+    m_engine->mouseRelease(mouse->position(), int(mouse->button()));
+}
+
+void UIWebView::mouseMoveEvent(UIEvent* event)
+{
+    m_engine->mouseMove(static_cast<UIMouseEvent*>(event)->position());
+}
+
+void UIWebView::mouseLeaveEvent(UIEvent*)
+{
+    m_engine->mouseMove(Point(-1, -1));
+}
+
+void UIWebView::wheelEvent(UIEvent* event)
+{
+    const auto* wheel = static_cast<UIWheelEvent*>(event);
+    const int step = kWheelLines * m_engine->lineHeight();
+    const Point at = m_engine->scrollPosition();
+    switch (wheel->direction()) {
+    case kWheelLeft:
+        scrollPageTo(Point(at.x - step, at.y));
+        break;
+    case kWheelRight:
+        scrollPageTo(Point(at.x + step, at.y));
+        break;
+    case kWheelTowardsUser:
+        scrollPageTo(Point(at.x, at.y + step));
+        break;
+    default:
+        scrollPageTo(Point(at.x, at.y - step));
+        break;
+    }
+    event->accept();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "foundation/containers/StringList.h"
+#include "foundation/signals/Signal.h"
+#include "graphics/image/Image.h"
+#include "ui/core/widget/UIWidget.h"
+#include "ui/views/web/WebViewElement.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class UIScrollBar;
+class WebViewEngine;
+class WebViewEventSink;
+
+// Shows an HTML page, the movie card, and reports clicks on it. The page is
+// shown by an engine; ours draws through the view like any widget, with a
+// vertical scroll bar when the page is taller than the view. A left release
+// after a press over the page reports elementClicked (tag, id) and, inside a
+// link, linkClicked (href, id); the page itself never navigates.
+class UIWebView : public UIWidget
+{
+public:
+    static constexpr int kWheelLines = 3;
+
+    // Options are WebViewOption bits.
+    UIWebView(UIWidget* parent, uint32_t options);
+    ~UIWebView() override;
+
+    uint32_t options() const { return m_options; }
+
+    bool setHtml(const String& html);
+    // Only "about:blank" is taken: it empties the page.
+    bool navigate(const String& address);
+    String url() const;
+    String html() const;
+    String text() const;
+    StringList links() const;
+    void reset();
+    int readyState() const;
+    void setZoom(int percent);
+    int zoom() const;
+    void setCharset(const String& charset);
+    String charset() const;
+    String internetExplorerVersion() const;
+    Image snapshot(int minimumWidth);
+
+    bool scrollToElement(const String& id);
+    void scrollTo(const Point& position);
+    Point scrollPosition() const;
+
+    String elementIdAt(int x, int y) const;
+    String elementTagAt(int x, int y) const;
+    String elementTextAt(int x, int y) const;
+    Rect elementRectAt(int x, int y) const;
+    // For automation: every element with an id, rectangles in view
+    // coordinates.
+    std::vector<WebViewElement> elementsWithIds() const;
+
+    UIScrollBar* verticalScrollBar() const { return m_bar; }
+
+    Size sizeHint() const override { return Size(100, 100); }
+    void setStyleProperty(const String&, const String&) override {}
+    void setSkinImage(const UISkinImage&, const String&) override {}
+    UICursor cursorAt(const Point& point) const override;
+    void setVisible(bool visible) override;
+
+    Signal loadFinished, titleChanged, statusTextChanged, linkClicked, elementClicked;
+
+protected:
+    void paint(UIEvent* event) override;
+    void resizeEvent(UIEvent* event) override;
+    void keyPressEvent(UIEvent* event) override;
+    void mousePressEvent(UIEvent* event) override;
+    void mouseReleaseEvent(UIEvent* event) override;
+    void mouseMoveEvent(UIEvent* event) override;
+    void mouseLeaveEvent(UIEvent* event) override;
+    void wheelEvent(UIEvent* event) override;
+
+private:
+    friend class WebViewEventSink;
+
+    // A new page: bar, repaint, then loadFinished; false when a slot
+    // deleted the view.
+    bool pageLoaded();
+    // Lays the page out for the view's size: with the bar when the page is
+    // taller and bars are allowed, without it otherwise.
+    void placePage();
+    void layOutPage();
+    // Runs the change with updates held, then repaints once.
+    void repaintAfter(void (UIWebView::*change)());
+    void syncBar();
+    void onBarValue(int value);
+    // Scrolls, keeps the bar in step and repaints.
+    void scrollPageTo(const Point& position);
+    bool scrollByKey(int key, uint32_t modifiers);
+
+    uint32_t m_options;
+    std::unique_ptr<WebViewEventSink> m_sink;
+    std::unique_ptr<WebViewEngine> m_engine;
+    UIScrollBar* m_bar = nullptr;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "foundation/text/String.h"
+
+class UIWebView;
+
+// Through this the engine reports to its view. Every report may run slots
+// that replace the page or delete the view (and with it the engine): each
+// answers whether the view is still there, and an engine that hears false
+// returns at once without touching itself.
+class WebViewEventSink
+{
+public:
+    explicit WebViewEventSink(UIWebView* view) : m_view(view) {}
+
+    bool documentComplete();
+    bool titleChanged(const String& title);
+    bool statusTextChanged(const String& text);
+    bool elementClicked(const String& tag, const String& id);
+    bool linkClicked(const String& href, const String& id);
+
+private:
+    UIWebView* m_view;
+};
