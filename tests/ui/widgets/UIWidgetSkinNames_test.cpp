@@ -2,11 +2,17 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/buttons/UICheck.h"
+#include "ui/widgets/buttons/UIRadio.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
 #include "ui/widgets/decorative/UISpacer.h"
 #include "ui/widgets/decorative/UIStackPage.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/labels/UILink.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +24,10 @@ namespace {
 // The names each widget class reads, from the tables the class itself uses.
 std::vector<UIStyleNames> everyClass()
 {
-    return {UILine::styleNames(), UISpacer::styleNames(), UIBox::styleNames(), UIExpander::styleNames(),
-            UIStackPage::styleNames()};
+    return {UILine::styleNames(),     UISpacer::styleNames(),    UIBox::styleNames(),
+            UIExpander::styleNames(), UIStackPage::styleNames(), UIButton::styleNames(),
+            UILabel::styleNames(),    UILink::styleNames(),      UICheck::styleNames(),
+            UIRadio::styleNames(),    UIGroup::styleNames()};
 }
 
 void checkSkin(const std::string& file)
