@@ -2,8 +2,11 @@
 
 #include "graphics/paint/FontMetrics.h"
 #include "graphics/paint/Painter.h"
+#include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIMouseEvent.h"
+#include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UIStyleValues.h"
+#include "ui/core/theme/UITheme.h"
 
 #include <algorithm>
 
@@ -105,10 +108,15 @@ int UIGroup::headerHeight() const
 void UIGroup::updateHeaderLayout()
 {
     applyMetricMargins();
-    if (!hasHeader())
+    // From the metric itself, so that a second update never adds twice.
+    const UITheme* theme = UIApplication::instance()->theme();
+    const int top = theme ? theme->metric(kLayoutTopMargin) : 0;
+    if (!hasHeader()) {
+        setTopMargin(top);
         return;
+    }
     const int grow = m_checkable ? std::max(lineHeight(), m_style.indicator.frameHeight()) : lineHeight();
-    setTopMargin(layoutMargins().top + grow);
+    setTopMargin(top + grow);
 }
 
 Size UIGroup::sizeHint() const

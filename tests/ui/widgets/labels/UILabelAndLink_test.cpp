@@ -1,0 +1,143 @@
+#include "graphics/paint/FontMetrics.h"
+#include "tests/support/TestText.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/labels/UILink.h"
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+using testsupport::text;
+
+namespace {
+
+std::vector<std::string>& openedUrls()
+{
+    static std::vector<std::string> urls;
+    return urls;
+}
+
+void recordOpening(const String& url)
+{
+    openedUrls().push_back(testsupport::utf8(url));
+}
+
+class Counter : public SignalReceiver
+{
+public:
+    void count() { ++clicks; }
+    int clicks = 0;
+};
+
+class LabelTest : public WidgetTest
+{
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        openedUrls().clear();
+        UILink::setOpener(&recordOpening);
+    }
+    void TearDown() override
+    {
+        UILink::setOpener(nullptr);
+        WidgetTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(LabelTest, SizeHintsOfLabelsAndLinks)
+{
+    const FontMetrics metrics(FontDesc(), nullptr);
+    const int unit = metrics.charWidth(u'a');
+    const int line = metrics.height();
+    struct Case
+    {
+        const char* name;
+        bool link, multiLine;
+        const char* shown;
+        const char* url;
+        Size expected;
+    };
+    const Case cases[] = {
+        {"one line", false, false, "abc", "", Size(3 * unit + 4, line + 4)},
+        {"line feeds on one line are measured as one run", false, false, "ab\nc", "",
+         Size(metrics.textWidth(u"ab\nc", 4, false) + 4, line + 4)},
+        {"letter, two line feeds, letter: three lines", false, true, "a\n\nb", "",
+         Size(unit + 4, 3 * line + 4)},
+        {"widest line", false, true, "abcd\nab", "", Size(4 * unit + 4, 2 * line + 4)},
+        {"link text", true, false, "abc", "http://x.y/", Size(3 * unit, line)},
+        {"link without text shows its URL", true, false, "", "http://x.y/", Size(11 * unit, line)},
+    };
+    for (const Case& c : cases) {
+        if (c.link) {
+            UILink link(top);
+            link.setText(text(c.shown));
+            link.setUrl(text(c.url));
+            EXPECT_EQ(c.expected, link.sizeHint()) << c.name;
+        } else {
+            UILabel label(top);
+            label.setMultiLine(c.multiLine);
+            label.setText(text(c.shown));
+            EXPECT_EQ(c.expected, label.sizeHint()) << c.name;
+        }
+    }
+}
+
+TEST_F(LabelTest, LinkToolTipsComeFromTheUrlUnlessOneWasSet)
+{
+    struct Case
+    {
+        const char* name;
+        const char* ownTip;
+        bool autoTip;
+        const char* prefix;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"the URL", "", true, "", "http://a/"},
+        {"a tool tip already set stays", "mine", true, "", "mine"},
+        {"automatic tool tips off", "", false, "", ""},
+        {"a prefix always rebuilds it", "mine", true, "Open ", "Open http://a/"},
+    };
+    for (const Case& c : cases) {
+        UILink link(top);
+        link.setAutoToolTip(c.autoTip);
+        link.setToolTip(text(c.ownTip));
+        link.setUrl(text("http://a/"));
+        if (*c.prefix)
+            link.setToolTipPrefix(text(c.prefix));
+        EXPECT_EQ(c.expected, testsupport::utf8(link.toolTipText())) << c.name;
+    }
+}
+
+TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
+{
+    UILink link(top);
+    link.setText(text("site"));
+    link.setUrl(text("http://a/"));
+    Counter counter;
+    link.clicked.connect(&counter, &Counter::count);
+    send(&link, UIMouseEvent(kClickEvent, 2, 2, Point(1, 1), 0));
+    EXPECT_EQ(0, counter.clicks) << "a right click neither emits";
+    EXPECT_TRUE(openedUrls().empty()) << "nor opens";
+    mouse(&link, kClickEvent, 1, 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    mouse(&link, kClickEvent, 1, 1);
+    EXPECT_EQ(2, counter.clicks);
+    EXPECT_EQ(std::vector<std::string>{"http://a/"}, openedUrls());
+    std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
+    mouse(&link, kClickEvent, 1, 1);
+    EXPECT_EQ(2u, openedUrls().size()) << "opens again once the guard has passed";
+}
+
+TEST_F(LabelTest, AnExplicitToolTipWinsOverTheElidedText)
+{
+    UILabel label(top);
+    label.setText(text("a long text"));
+    EXPECT_TRUE(testsupport::utf8(label.toolTip(Point())).empty()) << "nothing elided yet";
+    label.setToolTip(text("set"));
+    EXPECT_EQ("set", testsupport::utf8(label.toolTip(Point())));
+}
