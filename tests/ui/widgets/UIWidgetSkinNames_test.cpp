@@ -13,6 +13,9 @@
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/labels/UILink.h"
+#include "ui/widgets/picture/UIPicture.h"
+#include "ui/widgets/tooltip/UIToolTip.h"
+#include "ui/widgets/window/UIWindow.h"
 
 #include <gtest/gtest.h>
 
