@@ -51,7 +51,9 @@ protected:
 TEST_F(LabelTest, SizeHintsOfLabelsAndLinks)
 {
     const FontMetrics metrics(FontDesc(), nullptr);
-    const int unit = metrics.charWidth(u'a');
+    auto width = [&metrics](const char16_t* text) {
+        return metrics.textWidth(text, int(std::char_traits<char16_t>::length(text)), false);
+    };
     const int line = metrics.height();
     struct Case
     {
@@ -62,14 +64,14 @@ TEST_F(LabelTest, SizeHintsOfLabelsAndLinks)
         Size expected;
     };
     const Case cases[] = {
-        {"one line", false, false, "abc", "", Size(3 * unit + 4, line + 4)},
+        {"one line", false, false, "abc", "", Size(width(u"abc") + 4, line + 4)},
         {"line feeds on one line are measured as one run", false, false, "ab\nc", "",
-         Size(metrics.textWidth(u"ab\nc", 4, false) + 4, line + 4)},
+         Size(width(u"ab\nc") + 4, line + 4)},
         {"letter, two line feeds, letter: three lines", false, true, "a\n\nb", "",
-         Size(unit + 4, 3 * line + 4)},
-        {"widest line", false, true, "abcd\nab", "", Size(4 * unit + 4, 2 * line + 4)},
-        {"link text", true, false, "abc", "http://x.y/", Size(3 * unit, line)},
-        {"link without text shows its URL", true, false, "", "http://x.y/", Size(11 * unit, line)},
+         Size(std::max(width(u"a"), width(u"b")) + 4, 3 * line + 4)},
+        {"widest line", false, true, "abcd\nab", "", Size(width(u"abcd") + 4, 2 * line + 4)},
+        {"link text", true, false, "abc", "http://x.y/", Size(width(u"abc"), line)},
+        {"link without text shows its URL", true, false, "", "http://x.y/", Size(width(u"http://x.y/"), line)},
     };
     for (const Case& c : cases) {
         if (c.link) {
