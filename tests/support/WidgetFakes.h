@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,11 +25,17 @@ class FakeNativeWindow : public UINativeWindow
 {
 public:
     explicit FakeNativeWindow(UIWidget* owner) : m_owner(owner) {}
+    void create() override {}
     void* handle() const override { return const_cast<FakeNativeWindow*>(this); }
     Rect frameMargins() const override { return margins; }
+    Rect frameGeometry() const override
+    {
+        return Rect(m_owner->x(), m_owner->y(), m_owner->width(), m_owner->height());
+    }
     bool isVisible() const override { return visible; }
     void setVisible(bool on, bool, bool) override { visible = on; }
-    void setEnabled(bool) override {}
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
     void move(int x, int y) override
     {
         moves.push_back(Point(x, y));
@@ -41,18 +48,50 @@ public:
         MessageLoop::instance()->sendEvent(&event, m_owner);
     }
     void setFocus(bool) override {}
+    bool hasFocus() const override { return false; }
+    void setWindowState(uint32_t states) override { stateAsked.push_back(states); }
     uint32_t windowState() const override { return state; }
-    uint32_t flags() const override { return windowFlags; }
-    void setFlags(uint32_t flags) override { windowFlags = flags; }
+    void setWindowFlag(uint32_t flag, bool on) override
+    {
+        flagWord = on ? flagWord | flag : flagWord & ~flag;
+    }
+    void setWindowFlags(uint32_t flags) override { flagWord = flags; }
+    uint32_t windowFlags() const override { return flagWord; }
+    void setAuxFlag(bool on) override { aux = on; }
+    bool auxFlag() const override { return aux; }
+    // Counted like the real host's, without its disabled-flag rule.
+    void setBlocked(bool block) override
+    {
+        blockCount = block ? blockCount + 1 : std::max(0, blockCount - 1);
+        enabled = blockCount == 0;
+    }
+    void setOpacity(float value) override { m_opacity = value; }
+    float opacity() const override { return m_opacity; }
+    void flash(int count) override { flashes += count; }
+    void setTitle(const String& text) override { m_title = text + m_suffix; }
+    String title() const override { return m_title; }
+    void setTitleSuffix(const String& suffix) override { m_suffix = suffix; }
+    String titleSuffix() const override { return m_suffix; }
+    void invalidate() override {}
+    void updateLayered(const Image&) override {}
+    Image layeredImage() const override { return Image(); }
 
     Rect margins = Rect(0, 0, 0, 0);
     bool visible = false;
+    bool enabled = true;
+    bool aux = false;
+    int blockCount = 0;
+    int flashes = 0;
     uint32_t state = kActiveState;
-    uint32_t windowFlags = 0;
+    uint32_t flagWord = 0;
     std::vector<Point> moves;
+    std::vector<uint32_t> stateAsked;
 
 private:
     UIWidget* m_owner;
+    float m_opacity = 1.0f;
+    String m_title;
+    String m_suffix;
 };
 
 // Timers that fire only when the test says so.
@@ -144,7 +183,8 @@ protected:
         MessageLoop::create();
         UITimerBackend::install(&timers);
         UICursorHost::install(&cursor);
-        UINativeWindow::setFactory([](UIWidget* owner) -> UINativeWindow* { return new FakeNativeWindow(owner); });
+        UINativeWindow::setFactory(
+            [](UIWidget* owner) -> UINativeWindow* { return new FakeNativeWindow(owner); });
         top = new RecordingWidget(nullptr, nullptr, "top");
         top->setFlag(UIWidget::kWindow, true);
         top->setStyleName(String(u"UIWindow"));
@@ -172,7 +212,10 @@ protected:
         log.clear();
         return widget;
     }
-    static void send(UIWidget* widget, UIEvent&& event) { MessageLoop::instance()->sendEvent(&event, widget); }
+    static void send(UIWidget* widget, UIEvent&& event)
+    {
+        MessageLoop::instance()->sendEvent(&event, widget);
+    }
     static void mouse(UIWidget* widget, int type, int x, int y)
     {
         send(widget, UIMouseEvent(type, type == kMouseMoveEvent ? 0 : 1, type == kMouseMoveEvent ? 0 : 1,

@@ -2,16 +2,19 @@
 
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/paint/PaintDevice.h"
+#include "ui/core/native/UINativeWindowHost.h"
 
 #include "foundation/platform/Win32Text.h"
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <mmsystem.h>
 
 void UIApplication::startBackends()
 {
     PaintDevice::createDefault();
     ImageCodec::registerAll();
+    UINativeWindow::setFactory(&UINativeWindowHost::createFor);
 }
 
 void UIApplication::stopBackends()

@@ -9,4 +9,7 @@ class UIContextMenu
 public:
     virtual ~UIContextMenu() = default;
     virtual void popup(const Point& globalPos) = 0;
+    // The menu's own native window, null while it has none. The tray icon pops
+    // its menu up only while this window is enabled.
+    virtual void* windowHandle() const { return nullptr; }
 };

@@ -34,10 +34,11 @@ private:
 UIWidget::UIWidget(UIWidget* parent, uint32_t windowFlags) : d(std::make_unique<UIWidgetPrivate>())
 {
     d->id = ++g_lastWidgetId;
+    ensureSurface(1, 1);
     if (windowFlags != 0) {
         ensureNativeWindow();
         if (d->native)
-            d->native->setFlags(windowFlags);
+            d->native->setWindowFlags(windowFlags);
     }
     d->parent = parent;
     UIApplication::instance()->registerWidget(this);
@@ -47,6 +48,9 @@ UIWidget::UIWidget(UIWidget* parent, uint32_t windowFlags) : d(std::make_unique<
 
 UIWidget::~UIWidget()
 {
+    // While the native window still exists, so the combinations are free for
+    // other windows at once.
+    unregisterAllShortcuts();
     destroy();
     releaseGrab();
     clearFocus();
@@ -81,6 +85,9 @@ void UIWidget::destroy()
     killTimer(kHoverTimerId);
     releaseGrab();
     clearFocus();
+    // The others are usable again before this one's hide event.
+    if (isModalRunning())
+        endModal();
     m_flags &= ~kCreated;
     // The hide event is the one the widget still hears.
     setDisabled(false);
@@ -109,7 +116,7 @@ void UIWidget::leaveParentAndDeleteChildren()
 void UIWidget::ensureNativeWindow()
 {
     if (!d->native)
-        d->native.reset(UINativeWindow::create(this));
+        d->native.reset(UINativeWindow::createFor(this));
 }
 
 void UIWidget::setFlag(uint32_t bits, bool on)
@@ -120,8 +127,11 @@ void UIWidget::setFlag(uint32_t bits, bool on)
         return setEnabledFlag(on);
     if (bits == kVisible)
         return setVisibleFlag(on);
-    if (bits == kWindow)
+    if (bits == kWindow && on) {
         ensureNativeWindow();
+        if (d->native && testFlag(kCreated))
+            d->native->create();
+    }
     if (on)
         m_flags |= bits;
     else
@@ -161,8 +171,16 @@ void UIWidget::setVisibleFlag(bool on)
             d->showMaximized = false;
             d->showMinimized = false;
         }
+        UIWidgetGuard guard(this);
         relayout();
-        update();
+        if (guard.isAlive())
+            update();
+        if (!guard.isAlive())
+            return;
+        if (isWindow() && d->native && d->native->auxFlag()) {
+            execModal();
+            return;
+        }
         sendNow(UIValueEvent(kShowEvent));
         return;
     }
@@ -254,8 +272,11 @@ void UIWidget::setStyleName(const String& name)
 {
     d->styleName = name;
     d->styleHash = name.hash64();
-    if (isWindow())
+    if (isWindow()) {
         ensureNativeWindow();
+        if (d->native)
+            d->native->create();
+    }
     m_flags |= kCreated;
     setVisible(false);
     setCursor(UICursor(kArrowCursor));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/containers/List.h"
+#include "foundation/containers/StringList.h"
 #include "foundation/geometry/Point.h"
 #include "foundation/geometry/Rect.h"
 #include "foundation/geometry/Size.h"
@@ -8,8 +9,10 @@
 #include "foundation/signals/SignalReceiver.h"
 #include "foundation/system/EventReceiver.h"
 #include "foundation/text/String.h"
+#include "graphics/paint/FontDesc.h"
 #include "graphics/paint/UIMargins.h"
 #include "ui/core/events/UITimerClient.h"
+#include "ui/core/input/HotKeyShortcut.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIWidgetGuard.h"
@@ -18,10 +21,12 @@
 #include <deque>
 #include <memory>
 
+class Image;
 class UIContextMenu;
 class UIEvent;
 class UIKeyEvent;
 class UIMouseEvent;
+class PaintTarget;
 class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
@@ -50,7 +55,10 @@ public:
     static constexpr uint32_t kRelayoutPending = 0x1000;
     static constexpr uint32_t kRepaintPending = 0x2000;
     static constexpr uint32_t kTransparent = 0x4000;
+    static constexpr uint32_t kTaskbarButton = 0x20000;
     static constexpr uint32_t kMouseTransparent = 0x80000;
+    static constexpr uint32_t kIgnoresMouse = 0x100000;
+    static constexpr uint32_t kIgnoresKeys = 0x200000;
     static constexpr uint32_t kInitialFlags = kEnabled | kUpdatesEnabled | kRepaintPending | kTransparent;
 
     // Focus policy bits.
@@ -162,6 +170,53 @@ public:
     // Posts an accepted close event: the widget goes unless its handler or a
     // slot refuses.
     void close();
+    // Only a window may be asked any of the following, except flash, which
+    // a widget with a parent ignores.
+    // With appendApplicationName a non-empty text gets the application's
+    // title separator, then the product name follows.
+    void setWindowTitle(const String& text, bool appendApplicationName);
+    void setWindowTitleParts(const StringList& parts, bool appendApplicationName);
+    String windowTitle() const;
+    // Shown at once: the current title is set again with it.
+    void setTitleSuffix(const String& text);
+    void setWindowFlag(uint32_t flag, bool on);
+    void setWindowFlags(uint32_t flags);
+    // Any of the bits set.
+    bool testWindowFlag(uint32_t bits) const;
+    void setStaysOnTop(bool on);
+    bool staysOnTop() const;
+    // Minimised wins over maximised, which wins over the keep-state bit.
+    void setWindowState(uint32_t states);
+    uint32_t windowState() const;
+    bool isMinimized() const;
+    bool isMaximized() const;
+    bool isStateFour() const;
+    bool isNormalState() const;
+    void setOpacity(float opacity);
+    float opacity() const;
+    // A window with the modal mark runs modally when shown.
+    void setModal(bool modal);
+    bool isModal() const;
+    void flash(int count);
+    void showMinimized();
+    void showMaximized();
+    // Rect::align flags for showPlaced; also moves the window to (0, 0).
+    void setPlacement(uint32_t alignment);
+    uint32_t placement() const;
+    // Shows the window at least as large as its hint; one still at (0, 0)
+    // is first placed by its placement word over its parent's window or on
+    // the primary monitor.
+    void showPlaced();
+    // The modal run: blocks every other window except this one's own
+    // descendants, sends the show event and runs a nested loop until
+    // endModal, which the destroy sequence calls.
+    bool execModal();
+    void endModal();
+    bool isModalRunning() const;
+    // The window's layered image (see UINativeWindow); kept at the window's
+    // size when it is resized.
+    void updateLayered(const Image& image);
+    Image layeredImage() const;
 
     // Paints at once, or marks the window to paint later when this widget
     // cannot be painted now (not created, hidden, updates off, or its window
@@ -174,6 +229,24 @@ public:
     // repaint follow however many requests came in between.
     void setUpdatesEnabled(bool on);
     bool updatesEnabled() const { return testFlag(kUpdatesEnabled); }
+
+    // The widget's own surface: paint handlers draw on it.
+    PaintTarget* paintTarget() const;
+    // The composed frame of the widget's window, its back buffer; null
+    // before the window is first composed.
+    PaintTarget* frameTarget() const;
+    // Copies a rectangle (window client coordinates) of the window's frame to
+    // the screen at once; what the native window does on WM_PAINT. Nothing
+    // for an empty rectangle or a widget not created or hidden; with updates
+    // off, the window is only marked for a repaint.
+    void copyToScreenNow(const Rect& rect);
+    // Without invert as copyToScreenNow; with invert, inverts the rectangle
+    // on the screen except where the widget's visible children lie (the
+    // blinking text cursor: inverting twice restores the screen).
+    void paintRectNow(const Rect& rect, bool invert);
+    // Copies rect of the window's client area from surface at source, with
+    // the tests of copyToScreenNow (updates off mark this widget itself).
+    void blitToScreen(PaintTarget* surface, const Rect& rect, const Point& source);
 
     // Overlay effects, owned by the widget. Enabling or disabling one
     // repaints only when its state changes.
@@ -247,6 +320,13 @@ public:
     bool focusNext();
     bool focusPrevious();
 
+    // System-wide hot keys on the widget's native window. Registering fails
+    // for a widget without one, an invalid shortcut, an id already registered
+    // here or a combination the system refuses.
+    bool registerShortcut(const HotKeyShortcut& shortcut);
+    void unregisterShortcut(int id);
+    const List<HotKeyShortcut>& shortcuts() const;
+
     void setDragDropFlags(uint32_t flags);
     uint32_t dragDropFlags() const;
 
@@ -269,6 +349,9 @@ public:
     virtual void enable();
     virtual void disable();
     virtual Rect inputCursorRect() const { return Rect(); }
+    // The font text is typed in; the toolkit's default unless the widget has
+    // its own.
+    virtual FontDesc font() const { return FontDesc(); }
     virtual String toolTip(const Point&) const { return toolTipText(); }
     virtual void setStyleName(const String& name);
 
@@ -307,6 +390,7 @@ protected:
 
 private:
     friend class UIWidgetGuard;
+    friend class UIComposer;
 
     using Handler = void (UIWidget::*)(UIEvent*);
 
@@ -314,6 +398,7 @@ private:
     static UIWidget*& resizingWidget();
 
     void ensureNativeWindow();
+    void unregisterAllShortcuts();
     void leaveParentAndDeleteChildren();
     void setEnabledFlag(bool on);
     void setVisibleFlag(bool on);
@@ -343,7 +428,17 @@ private:
     bool layOutAsRoot();
     bool placeInCells(const Rect& offered, UIWidget* root);
     bool placeSelf(const Rect& offered);
-    void paintTree();
+    // Make the window's frame or the widget's surface when missing, and
+    // resize it to exactly the given size when it is narrower or lower.
+    void ensureFrame(int width, int height);
+    void ensureSurface(int width, int height);
+    // Grows the surface, and a window's frame, to the widget's size plus 100
+    // each way when it does not fit, so that growing by small steps
+    // reallocates once per 100 pixels at most.
+    void fitSurfaces();
+    // Whether a copy to the screen may go ahead now; marks the window
+    // pending when updates are off.
+    bool canCopyToScreen(const Rect& rect, UIWidget* markedWhenOff);
     // Guards on the children, in order, for loops that run their handlers.
     std::deque<UIWidgetGuard> watchedChildren() const;
     void paintNow(UIWidget* window);

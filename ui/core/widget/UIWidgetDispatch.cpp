@@ -8,6 +8,7 @@
 #include "ui/core/events/UIMoveEvent.h"
 #include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/input/UICursorHost.h"
+#include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
@@ -101,10 +102,12 @@ void UIWidget::dispatchByType(UIEvent* event)
             d->contextMenu->popup(static_cast<UIContextMenuEvent*>(event)->globalPos());
         return;
     case kFocusInEvent:
+        UIInputMethod::instance()->focusChanged(this, true);
         deliver(&UIWidget::focusInEvent, focusedIn, event);
         return;
     case kFocusOutEvent:
         m_flags &= ~kKeyDown;
+        UIInputMethod::instance()->focusChanged(this, false);
         deliver(&UIWidget::focusOutEvent, focusedOut, event);
         return;
     case kHotKeyEvent:
@@ -231,8 +234,9 @@ void UIWidget::dispatchResize(UIResizeEvent* event)
         resizing = this;
     UIWidgetGuard guard(this);
     bool recorded = resizing == this;
-    if (applyResize(event) && recorded)
-        relayout();
+    // A resize that moves nothing else still shows the widget at its new size.
+    if (applyResize(event) && recorded && guard.isAlive() && !relayout() && guard.isAlive())
+        update();
     if (guard.isAlive() && resizing == this)
         resizing = nullptr;
 }
@@ -258,6 +262,10 @@ bool UIWidget::applyResize(UIResizeEvent* event)
     m_height = height;
     if (Size(width, height) == event->oldSize())
         return false;
+    fitSurfaces();
+    // A layered window shows its last image at the new size.
+    if (isWindow() && d->native && !d->native->layeredImage().isNull())
+        d->native->updateLayered(d->native->layeredImage());
     return deliver(&UIWidget::resizeEvent, resized, event);
 }
 
@@ -275,7 +283,7 @@ void UIWidget::dispatchKeyPress(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyPressEvent, previewer->keyPressed, event) || !guard.isAlive())
             return;
     }
@@ -289,7 +297,7 @@ void UIWidget::dispatchKeyRelease(UIKeyEvent* event)
     UIWidget* previewer = window();
     UIWidgetGuard guard(this);
     if (previewer && previewer != this && previewer->nativeWindow() &&
-        (previewer->nativeWindow()->flags() & UINativeWindow::kKeyPreview)) {
+        (previewer->nativeWindow()->windowFlags() & UINativeWindow::kKeyPreview)) {
         if (!previewer->deliver(&UIWidget::keyReleaseEvent, previewer->keyReleased, event) || !guard.isAlive())
             return;
     }

@@ -1,5 +1,6 @@
-#include "foundation/system/UIEvent.h"
-#include "ui/core/events/UIEventType.h"
+#include "graphics/paint/BitmapSurface.h"
+#include "ui/core/paint/UIBlitter.h"
+#include "ui/core/paint/UIComposer.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
@@ -35,25 +36,9 @@ void UIWidget::paintNow(UIWidget* window)
     if (this == window)
         m_flags &= ~kRepaintPending;
     UIWidgetGuard windowGuard(window);
-    paintTree();
+    UIComposer::repaint(this);
     if (windowGuard.isAlive())
         window->d->painting = false;
-}
-
-void UIWidget::paintTree()
-{
-    UIWidgetGuard guard(this);
-    sendNow(UIEvent(kPaintEvent));
-    if (!guard.isAlive())
-        return;
-    // A paint handler may delete a sibling: each child is watched.
-    std::deque<UIWidgetGuard> children = watchedChildren();
-    for (const UIWidgetGuard& child : children) {
-        if (child.isAlive() && child.widget()->testFlag(kVisible) && !child.widget()->isWindow())
-            child.widget()->paintTree();
-        if (!guard.isAlive())
-            return;
-    }
 }
 
 std::deque<UIWidgetGuard> UIWidget::watchedChildren() const
@@ -62,6 +47,106 @@ std::deque<UIWidgetGuard> UIWidget::watchedChildren() const
     for (UIWidget* child : m_children)
         children.emplace_back(child);
     return children;
+}
+
+namespace {
+
+constexpr int kGrowth = 100;
+
+void ensureSize(std::unique_ptr<BitmapSurface>& surface, int width, int height)
+{
+    if (!surface) {
+        surface = std::make_unique<BitmapSurface>(width, height);
+        surface->setFillColor(Color(0x00FFFFFFu));
+        return;
+    }
+    if (surface->width() < width || surface->height() < height)
+        surface->resize(width, height);
+}
+
+bool fits(const std::unique_ptr<BitmapSurface>& surface, int width, int height)
+{
+    return surface && surface->width() >= width && surface->height() >= height;
+}
+
+} // namespace
+
+void UIWidget::ensureFrame(int width, int height)
+{
+    ensureSize(d->frame, width, height);
+}
+
+void UIWidget::ensureSurface(int width, int height)
+{
+    ensureSize(d->surface, width, height);
+}
+
+void UIWidget::fitSurfaces()
+{
+    if (!fits(d->surface, m_width, m_height))
+        ensureSurface(m_width + kGrowth, m_height + kGrowth);
+    if (isWindow() && !fits(d->frame, m_width, m_height))
+        ensureFrame(m_width + kGrowth, m_height + kGrowth);
+}
+
+PaintTarget* UIWidget::paintTarget() const
+{
+    return d->surface.get();
+}
+
+PaintTarget* UIWidget::frameTarget() const
+{
+    const UIWidget* target = window();
+    return target ? target->d->frame.get() : nullptr;
+}
+
+bool UIWidget::canCopyToScreen(const Rect& rect, UIWidget* markedWhenOff)
+{
+    if (rect.isEmpty() || !testFlag(kCreated) || !isVisible())
+        return false;
+    UIWidget* target = window();
+    if (!target || !target->d->native)
+        return false;
+    if (!testFlag(kUpdatesEnabled) || !target->testFlag(kUpdatesEnabled)) {
+        markedWhenOff->m_flags |= kRepaintPending;
+        return false;
+    }
+    return !UIBlitter::isInputDesktopUnavailable();
+}
+
+void UIWidget::copyToScreenNow(const Rect& rect)
+{
+    if (!canCopyToScreen(rect, window()))
+        return;
+    UIWidget* target = window();
+    const BitmapSurface* frame = target->d->frame.get();
+    Point source = rect.topLeft();
+    Rect area = rect;
+    if (frame && UIBlitter::clipCopy(frame->rect(), &source, target->rect(), &area))
+        UIBlitter::toScreen(target->d->native->handle(), *frame, source, area);
+}
+
+void UIWidget::paintRectNow(const Rect& rect, bool invert)
+{
+    if (!invert) {
+        copyToScreenNow(rect);
+        return;
+    }
+    if (!canCopyToScreen(rect, window()))
+        return;
+    const Point origin = mapToWindow(Point(0, 0));
+    UIBlitter::invertOnScreen(window()->d->native->handle(), rect,
+                              Rect(origin.x, origin.y, m_width, m_height), UIComposer::childAreas(this));
+}
+
+void UIWidget::blitToScreen(PaintTarget* surface, const Rect& rect, const Point& source)
+{
+    if (!surface || !canCopyToScreen(rect, this))
+        return;
+    Point from = source;
+    Rect area = rect;
+    if (UIBlitter::clipCopy(surface->rect(), &from, window()->rect(), &area))
+        UIBlitter::toScreen(window()->d->native->handle(), *surface, from, area);
 }
 
 void UIWidget::addEffect(UIStyleEffect* effect)

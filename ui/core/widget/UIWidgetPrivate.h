@@ -1,7 +1,11 @@
 #pragma once
 
+#include "foundation/containers/List.h"
 #include "foundation/geometry/Size.h"
+#include "foundation/system/EventLoop.h"
 #include "foundation/text/String.h"
+#include "graphics/paint/BitmapSurface.h"
+#include "ui/core/input/HotKeyShortcut.h"
 #include "ui/core/layout/UIGridLayout.h"
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
@@ -47,6 +51,30 @@ struct UIWidgetPrivate
     Size laidOutSize = Size(0, 0);
     Size laidOutHint = Size(0, 0);
     std::vector<std::unique_ptr<UIStyleEffect>> effects;
+    // The widget's own paint surface, and a window's composed frame (made on
+    // its first composition).
+    std::unique_ptr<BitmapSurface> surface;
+    std::unique_ptr<BitmapSurface> frame;
+    // Hot keys registered on the native window, in registration order.
+    List<HotKeyShortcut> shortcuts;
     // Set on a window while it paints.
     bool painting = false;
+    // The title without the suffix, to set again when the suffix changes.
+    String title;
+    uint32_t placement = 0;
+    // Shared with a running modal run, which must outlive a widget deleted
+    // from inside it.
+    std::shared_ptr<EventLoop> modalLoop = std::make_shared<EventLoop>();
+    // Windows blocked by this widget's modal run, known by address and id so
+    // that a new window at a freed address is never unblocked.
+    struct BlockedWindow
+    {
+        UIWidget* widget;
+        uint32_t id;
+    };
+    std::vector<BlockedWindow> blockedWindows;
 };
+
+// Whether a window is the menu of a tray icon, which a modal run leaves
+// usable. No tray icon has menus yet.
+bool isTrayMenu(const UIWidget* window);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -38,10 +39,8 @@ void runPass(const PassCase& c)
     UIGridLayout grid;
     grid.columnCount = c.columnCount;
     grid.horizontalSpacing = grid.verticalSpacing = c.spacing;
-    for (size_t i = 0; i < c.columnStretch.size(); ++i)
-        grid.columnStretch[i] = c.columnStretch[i];
-    for (size_t i = 0; i < c.rowStretch.size(); ++i)
-        grid.rowStretch[i] = c.rowStretch[i];
+    std::copy(c.columnStretch.begin(), c.columnStretch.end(), grid.columnStretch);
+    std::copy(c.rowStretch.begin(), c.rowStretch.end(), grid.rowStretch);
     ASSERT_TRUE(grid.build(c.children.data(), int(c.children.size()))) << c.name;
     grid.layout(c.width, c.height);
     for (size_t k = 0; k < c.widths.size(); ++k)
@@ -57,6 +56,13 @@ TEST(UIGridLayout, DistributesAreaByPolicyStretchAndSpan)
     const std::vector<UIGridItem> three = {child(50, P), child(60, P), child(70, P)};
     const std::vector<UIGridItem> tenTen = {child(10, P), child(10, P), child(10, P)};
     const std::vector<UIGridItem> fortySixty = {child(40, P), child(60, F)};
+    // Past the stretch tables every line counts as factor 0 and takes no
+    // share; the rounding remainder returns what they would have had to the
+    // line of the largest factor.
+    const std::vector<UIGridItem> thirty(30, child(10, P));
+    std::vector<int> past(30, 10);
+    std::fill(past.begin() + 1, past.begin() + 24, 70);
+    past[0] = 1530;
     // clang-format off
     const std::vector<PassCase> cases = {
         {"even shares, remainder to last flexible", three, 0, 0, {}, {}, 200, 10, {56, 66, 78}, {10, 10, 10}},
@@ -83,26 +89,12 @@ TEST(UIGridLayout, DistributesAreaByPolicyStretchAndSpan)
         {"wide span widens only a column it covers",
          {child(50, P), child(60, F), child(70, F), child(10, P), child(200, P, 2)},
          3, 4, {}, {}, 0, 0, {50, 60, 136, 50, 200}, {}},
+        {"30 columns", thirty, 0, 0, {40}, {}, 3200, 10, past, {}},
+        {"30 rows", thirty, 1, 0, {}, {40}, 10, 3200, {}, past},
     };
     // clang-format on
     for (const PassCase& c : cases)
         runPass(c);
-}
-
-// Past the stretch tables every column or row counts as factor 0 and takes
-// no share; the rounding remainder returns what they would have had to the
-// line of the largest factor.
-TEST(UIGridLayout, ThirtyColumnsAndRowsStayInsideTheStretchTables)
-{
-    std::vector<int> expected(30, 10);
-    expected[0] = 1530;
-    for (int i = 1; i < 24; ++i)
-        expected[i] = 70;
-    const std::vector<UIGridItem> thirty(30, child(10, P));
-    PassCase columns = {"30 columns", thirty, 0, 0, {40}, {}, 3200, 10, expected, {}};
-    PassCase rows = {"30 rows", thirty, 1, 0, {}, {40}, 10, 3200, {}, expected};
-    runPass(columns);
-    runPass(rows);
 }
 
 TEST(UIGridLayout, PlacesCellsInFillOrder)
@@ -112,18 +104,17 @@ TEST(UIGridLayout, PlacesCellsInFillOrder)
         const char* name;
         int verticalFlow, wrap;
         std::vector<UIGridItem> children;
-        std::vector<UIGridCell> expected; // row, column, spans and flags; sizes unchecked
+        std::vector<std::vector<int>> expected; // row, column, spans, expanding, flexible
     };
     // clang-format off
     const std::vector<Case> cases = {
         {"span clipped at the row's end", 0, 4, {child(10, P), child(10, F), child(10, E, 3), child(10, P)},
-         {{0, 0, 0, 0, 1, 1, 0, 1}, {0, 0, 0, 1, 1, 1, 0, 0}, {0, 0, 0, 2, 2, 1, 1, 1},
-          {0, 0, 1, 0, 1, 1, 0, 1}}},
+         {{0, 0, 1, 1, 0, 1}, {0, 1, 1, 1, 0, 0}, {0, 2, 2, 1, 1, 1}, {1, 0, 1, 1, 0, 1}}},
         {"column flow clips row spans, wraps", 1, 2,
          {item(10, 10, E, 3, 1), item(10, 10, F, 1, 2), item(10, 10, P, 1, 1)},
-         {{0, 0, 0, 0, 3, 1, 1, 1}, {0, 0, 1, 0, 1, 1, 0, 0}, {0, 0, 0, 1, 1, 1, 0, 1}}},
+         {{0, 0, 3, 1, 1, 1}, {1, 0, 1, 1, 0, 0}, {0, 1, 1, 1, 0, 1}}},
         {"spans below one take one cell", 0, 0, {child(10, P, 0), child(10, P, -3), item(10, 10, P, 1, -1)},
-         {{0, 0, 0, 0, 1, 1, 0, 1}, {0, 0, 0, 1, 1, 1, 0, 1}, {0, 0, 0, 2, 1, 1, 0, 1}}},
+         {{0, 0, 1, 1, 0, 1}, {0, 1, 1, 1, 0, 1}, {0, 2, 1, 1, 0, 1}}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -134,10 +125,9 @@ TEST(UIGridLayout, PlacesCellsInFillOrder)
         ASSERT_EQ(grid.cellCount(), int(c.expected.size())) << c.name;
         for (size_t k = 0; k < c.expected.size(); ++k) {
             const UIGridCell& got = grid.cell(int(k));
-            const UIGridCell& want = c.expected[k];
-            EXPECT_TRUE(got.row == want.row && got.column == want.column &&
-                        got.columnSpan == want.columnSpan && got.rowSpan == want.rowSpan &&
-                        got.expanding == want.expanding && got.flexible == want.flexible)
+            EXPECT_EQ(std::vector<int>(
+                          {got.row, got.column, got.columnSpan, got.rowSpan, got.expanding, got.flexible}),
+                      c.expected[k])
                 << c.name << ", cell " << k;
         }
     }
@@ -162,10 +152,11 @@ TEST(UIGridLayout, RefusedBuildKeepsTheCells)
 }
 
 // Spans and sizes at the ends of the int range neither overflow nor walk
-// through billions of empty lines; sizes stop at the range's end.
-TEST(UIGridLayout, HugeSpansAndSizesStayInRange)
+// through billions of empty lines; sizes and rounding stop at the range's end.
+TEST(UIGridLayout, HugeSpansSizesAndRoundingStayInRange)
 {
     const int kMax = std::numeric_limits<int>::max();
+    const int kMin = std::numeric_limits<int>::min();
     UIGridLayout grid;
     grid.horizontalSpacing = grid.verticalSpacing = kMax;
     std::vector<UIGridItem> items = {item(kMax, 10, P, 1, kMax), item(10, 10, P, kMax, 1)};
@@ -174,18 +165,8 @@ TEST(UIGridLayout, HugeSpansAndSizesStayInRange)
     grid.layout(kMax, kMax);
     EXPECT_TRUE(grid.cell(0).width == kMax && grid.cell(0).height == kMax);
     EXPECT_TRUE(grid.cell(1).width == 10 && grid.cell(1).height == kMax);
-}
-
-TEST(UIGridLayout, RoundsHalfAwayFromZeroWithinIntRange)
-{
-    const int kMax = std::numeric_limits<int>::max();
-    const int kMin = std::numeric_limits<int>::min();
-    const struct
-    {
-        float value;
-        int expected;
-    } cases[] = {{0.5f, 1}, {0.49f, 0},    {-0.5f, -1},    {-1.49f, -1},
-                 {2.5f, 3}, {1e20f, kMax}, {-1e20f, kMin}, {std::nanf(""), 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(UIGridLayout::roundToInt(c.value), c.expected) << c.value;
+    const std::pair<float, int> rounding[] = {{0.5f, 1}, {0.49f, 0},    {-0.5f, -1},    {-1.49f, -1},
+                                              {2.5f, 3}, {1e20f, kMax}, {-1e20f, kMin}, {std::nanf(""), 0}};
+    for (const auto& r : rounding)
+        EXPECT_EQ(UIGridLayout::roundToInt(r.first), r.second) << r.first;
 }

@@ -82,7 +82,7 @@ TEST_F(WidgetTest, KeysTabsAndKeyPreview)
     auto* previewing = new RecordingWidget(nullptr, &log, "win");
     previewing->setFlag(UIWidget::kWindow, true);
     previewing->setStyleName(String(u"UIWindow"));
-    previewing->nativeWindow()->setFlags(UINativeWindow::kKeyPreview);
+    previewing->nativeWindow()->setWindowFlags(UINativeWindow::kKeyPreview);
     auto* inner = new RecordingWidget(previewing, &log, "inner");
     for (bool accept : {false, true}) {
         previewing->acceptKeys = accept;

@@ -1,0 +1,485 @@
+#include "ui/core/native/UINativeWindowHost.h"
+
+#include "foundation/hash/Crc32.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/platform/UIWindowUtils.h"
+#include "ui/core/widget/UIWidget.h"
+
+#include <windows.h>
+
+#include <new>
+
+LRESULT CALLBACK uiWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+namespace {
+
+constexpr LONG kDropShadowClassStyle = 0x20000;
+constexpr int kWindowExtraBytes = 32;
+constexpr int kProgramIconId = 32512;
+constexpr int kMaxTitleLength = 2048;
+constexpr UINT kStyleChangeFlags =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOOWNERZORDER;
+
+int g_hostCount = 0;
+
+HWND hwnd(void* handle)
+{
+    return static_cast<HWND>(handle);
+}
+
+String programPath()
+{
+    wchar_t buffer[MAX_PATH + 1] = {};
+    DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    return String(reinterpret_cast<const char16_t*>(buffer), static_cast<int>(length));
+}
+
+struct FlagStyle
+{
+    uint32_t flag;
+    LONG style;
+};
+
+// The flags that are plain style bits.
+constexpr FlagStyle kStyleFlags[] = {
+    {UINativeWindow::kMinimizeBox, WS_MINIMIZEBOX},
+    {UINativeWindow::kMaximizeBox, WS_MAXIMIZEBOX},
+    {UINativeWindow::kSystemMenu, WS_SYSMENU},
+};
+
+} // namespace
+
+UINativeWindow* UINativeWindowHost::createFor(UIWidget* widget)
+{
+    return new (std::nothrow) UINativeWindowHost(widget);
+}
+
+const String& UINativeWindowHost::classNameStem()
+{
+    static String stem;
+    if (stem.isEmpty()) {
+        String path = programPath();
+        Crc32 crc(path.data(), static_cast<uint32_t>(path.byteSize()));
+        stem = String(u"UI___") + String::fromUInt(crc.value());
+    }
+    return stem;
+}
+
+UINativeWindowHost::UINativeWindowHost(UIWidget* widget) : m_widget(widget)
+{
+    ++g_hostCount;
+    m_className = classNameStem() + String::fromUInt(static_cast<uint32_t>(g_hostCount));
+}
+
+UINativeWindowHost::~UINativeWindowHost()
+{
+    destroyWindow();
+}
+
+void UINativeWindowHost::destroyWindow()
+{
+    m_lastFocusWidget = nullptr;
+    m_lastFocusId = 0;
+    if (!m_handle || hwnd(m_handle) == GetDesktopWindow())
+        return;
+    SetWindowLongPtrW(hwnd(m_handle), GWLP_USERDATA, 0);
+    if (m_smallIcon)
+        DestroyIcon(static_cast<HICON>(m_smallIcon));
+    if (m_bigIcon)
+        DestroyIcon(static_cast<HICON>(m_bigIcon));
+    m_smallIcon = nullptr;
+    m_bigIcon = nullptr;
+    DestroyWindow(hwnd(m_handle));
+    m_handle = nullptr;
+    UnregisterClassW(reinterpret_cast<const wchar_t*>(m_className.data()), GetModuleHandleW(nullptr));
+}
+
+void UINativeWindowHost::create()
+{
+    // A second call (a second setStyleName) must not make a second window.
+    if (m_handle)
+        return;
+    UIWidget* parentWindow = m_widget->parentWindow();
+    HWND owner = parentWindow ? hwnd(parentWindow->nativeHandle()) : nullptr;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const wchar_t* name = reinterpret_cast<const wchar_t*>(m_className.data());
+
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_OWNDC | ((m_flags & kDropShadow) ? kDropShadowClassStyle : 0);
+    windowClass.lpfnWndProc = uiWindowProcedure;
+    windowClass.cbWndExtra = kWindowExtraBytes;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+
+    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (m_flags & kFrameless)
+        style |= WS_POPUP;
+    else
+        style |= WS_CAPTION;
+    if (m_flags & kResizable)
+        style |= WS_THICKFRAME;
+    if (owner)
+        style |= WS_POPUP;
+    for (const FlagStyle& entry : kStyleFlags) {
+        if (m_flags & entry.flag)
+            style |= entry.style;
+    }
+    DWORD exStyle = (m_flags & kTopmost) ? WS_EX_TOPMOST : 0;
+    HWND window = CreateWindowExW(exStyle, name, L"", style, 0, 0, 0, 0, owner, nullptr, instance, nullptr);
+    if (!window)
+        return;
+    m_handle = window;
+    if (!(m_flags & kFrameless))
+        setIcons();
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if ((m_flags & kDesktopOwned))
+        SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
+}
+
+void UINativeWindowHost::setIcons()
+{
+    UIApplication* application = UIApplication::instance();
+    Image small = application->smallWindowIcon();
+    Image big = application->bigWindowIcon();
+    m_smallIcon = small.isNull() ? nullptr : small.toIcon();
+    m_bigIcon = big.isNull() ? nullptr : big.toIcon();
+    if (m_smallIcon)
+        SendMessageW(hwnd(m_handle), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon));
+    if (m_bigIcon)
+        SendMessageW(hwnd(m_handle), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon));
+}
+
+Rect UINativeWindowHost::frameMargins() const
+{
+    if (!m_handle)
+        return Rect(0, 0, 0, 0);
+    RECT rect = {0, 0, 0, 0};
+    DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_STYLE));
+    DWORD exStyle = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_EXSTYLE));
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    return Rect(-rect.left, -rect.top, rect.right, rect.bottom);
+}
+
+Rect UINativeWindowHost::frameGeometry() const
+{
+    RECT rect = {0, 0, 0, 0};
+    if (!m_handle || !GetWindowRect(hwnd(m_handle), &rect))
+        return Rect();
+    return Rect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+bool UINativeWindowHost::isVisible() const
+{
+    return m_handle && IsWindowVisible(hwnd(m_handle));
+}
+
+void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized)
+{
+    if (!m_handle)
+        return;
+    if (!visible) {
+        ShowWindow(hwnd(m_handle), SW_HIDE);
+        return;
+    }
+    int command = maximized ? SW_SHOWMAXIMIZED : (minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+    if (m_flags & kShowInactive)
+        command = SW_SHOWNOACTIVATE;
+    ShowWindow(hwnd(m_handle), command);
+    if (command == SW_SHOWNORMAL) {
+        SetForegroundWindow(hwnd(m_handle));
+        ::SetFocus(hwnd(m_handle));
+    }
+}
+
+void UINativeWindowHost::setEnabled(bool enabled)
+{
+    if (m_handle && enabled != isEnabled())
+        EnableWindow(hwnd(m_handle), enabled);
+}
+
+bool UINativeWindowHost::isEnabled() const
+{
+    return m_handle && IsWindowEnabled(hwnd(m_handle));
+}
+
+void UINativeWindowHost::move(int x, int y)
+{
+    if (m_handle)
+        SetWindowPos(hwnd(m_handle), nullptr, x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+// The widget's size is its client area, so the frame is added here: a
+// widget resized to its own size must not shrink by the frame each time.
+void UINativeWindowHost::resize(int width, int height)
+{
+    if (!m_handle)
+        return;
+    Rect margins = frameMargins();
+    SetWindowPos(hwnd(m_handle), nullptr, 0, 0, width + margins.x + margins.width,
+                 height + margins.y + margins.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void UINativeWindowHost::setFocus(bool focus)
+{
+    if (!m_handle)
+        return;
+    if (!focus)
+        ::SetFocus(nullptr);
+    else if (!hasFocus())
+        ::SetFocus(hwnd(m_handle));
+}
+
+bool UINativeWindowHost::hasFocus() const
+{
+    return m_handle && GetFocus() == hwnd(m_handle);
+}
+
+void UINativeWindowHost::setWindowState(uint32_t states)
+{
+    if (!m_handle || !m_widget->isVisible())
+        return;
+    HWND window = hwnd(m_handle);
+    if (states & kMinimizedState) {
+        if (!IsIconic(window))
+            ShowWindow(window, SW_SHOWMINIMIZED);
+    } else if (states & kMaximizedState) {
+        if (!IsZoomed(window))
+            ShowWindow(window, SW_SHOWMAXIMIZED);
+    } else if (!(states & kKeepShowState)) {
+        bool normal = IsWindowVisible(window) && !IsIconic(window) && !IsZoomed(window);
+        if (!normal)
+            ShowWindow(window, (m_flags & kShowInactive) ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
+    }
+    if (states & kActiveState)
+        UIWindowUtils::forceForeground(m_handle);
+}
+
+uint32_t UINativeWindowHost::windowState() const
+{
+    if (!m_handle)
+        return 0;
+    HWND window = hwnd(m_handle);
+    uint32_t state = 0;
+    if (GetForegroundWindow() == window && GetActiveWindow() == window)
+        state |= kActiveState;
+    if (IsIconic(window))
+        state |= kMinimizedState;
+    else if (IsZoomed(window))
+        state |= kMaximizedState;
+    return state;
+}
+
+void UINativeWindowHost::setWindowFlag(uint32_t flag, bool on)
+{
+    bool current = (m_flags & flag) != 0;
+    if (m_handle && current == on)
+        return;
+    // A blocked window stays as its blocker left it.
+    if (m_handle && flag == kDisabled && m_blockCount > 0)
+        return;
+    m_flags = on ? (m_flags | flag) : (m_flags & ~flag);
+    if (m_handle)
+        applyFlagChange(flag, on);
+}
+
+void UINativeWindowHost::applyFlagChange(uint32_t flag, bool on)
+{
+    HWND window = hwnd(m_handle);
+    switch (flag) {
+    case kDropShadow: {
+        LONG style = static_cast<LONG>(GetClassLongW(window, GCL_STYLE));
+        SetClassLongW(window, GCL_STYLE,
+                      on ? (style | kDropShadowClassStyle) : (style & ~kDropShadowClassStyle));
+        return;
+    }
+    case kDesktopOwned:
+        SetWindowLongPtrW(window, GWLP_HWNDPARENT, on ? reinterpret_cast<LONG_PTR>(GetDesktopWindow()) : 0);
+        return;
+    case kTopmost: {
+        UINT flags = SWP_NOMOVE | SWP_NOSIZE | (IsWindowVisible(window) ? 0 : SWP_NOACTIVATE);
+        SetWindowPos(window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+        return;
+    }
+    case kResizable:
+        applyStyleBits(WS_THICKFRAME, on);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0, kStyleChangeFlags | SWP_NOSENDCHANGING);
+        return;
+    case kFrameless:
+        if (on) {
+            applyStyleBits(WS_DLGFRAME, false);
+            applyStyleBits(WS_POPUP, true);
+        } else {
+            applyStyleBits(WS_POPUP | WS_CAPTION | WS_SYSMENU, false);
+            applyStyleBits(WS_CAPTION | WS_SYSMENU, true);
+        }
+        return;
+    case kDisabled:
+        setEnabled(!on);
+        if (!on && GetActiveWindow() == window)
+            setFocus(true);
+        return;
+    default:
+        break;
+    }
+    for (const FlagStyle& entry : kStyleFlags) {
+        if (entry.flag == flag)
+            applyStyleBits(static_cast<uint32_t>(entry.style), on);
+    }
+}
+
+void UINativeWindowHost::applyStyleBits(uint32_t bits, bool on)
+{
+    HWND window = hwnd(m_handle);
+    uint32_t style = static_cast<uint32_t>(GetWindowLongW(window, GWL_STYLE));
+    style = on ? (style | bits) : (style & ~bits);
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
+}
+
+void UINativeWindowHost::setWindowFlags(uint32_t flags)
+{
+    if (!m_handle) {
+        m_flags = flags;
+        return;
+    }
+    for (int i = 0; i < kFlagCount; ++i)
+        setWindowFlag(1u << i, (flags >> i) & 1);
+}
+
+void UINativeWindowHost::setBlocked(bool block)
+{
+    if (m_flags & kDisabled)
+        return;
+    if (block) {
+        if (++m_blockCount == 1) {
+            m_enabledBeforeBlock = isEnabled();
+            if (m_enabledBeforeBlock)
+                setEnabled(false);
+        }
+        return;
+    }
+    if (--m_blockCount < 1) {
+        m_blockCount = 0;
+        setEnabled(m_enabledBeforeBlock);
+    }
+}
+
+void UINativeWindowHost::setOpacity(float value)
+{
+    if (!(value >= 0.0f))
+        value = 0.0f;
+    if (value > 1.0f)
+        value = 1.0f;
+    if (value == m_opacity)
+        return;
+    m_opacity = value;
+    if (!m_handle)
+        return;
+    HWND window = hwnd(m_handle);
+    LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    if (value == 1.0f) {
+        SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+    } else {
+        SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        BYTE alpha = static_cast<BYTE>(static_cast<int>(value * 100.0f * 255.0f) / 100);
+        SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
+    }
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, kStyleChangeFlags);
+}
+
+void UINativeWindowHost::flash(int count)
+{
+    if (!m_handle)
+        return;
+    for (int i = 0; i < count; ++i) {
+        FlashWindow(hwnd(m_handle), TRUE);
+        FlashWindow(hwnd(m_handle), FALSE);
+    }
+}
+
+void UINativeWindowHost::setTitle(const String& title)
+{
+    if (!m_handle)
+        return;
+    String text = title + m_titleSuffix;
+    SetWindowTextW(hwnd(m_handle), reinterpret_cast<const wchar_t*>(text.data()));
+}
+
+String UINativeWindowHost::title() const
+{
+    if (!m_handle)
+        return String();
+    int length = GetWindowTextLengthW(hwnd(m_handle));
+    if (length < 1 || length >= kMaxTitleLength)
+        return String();
+    wchar_t buffer[kMaxTitleLength] = {};
+    int read = GetWindowTextW(hwnd(m_handle), buffer, kMaxTitleLength);
+    if (read != length)
+        return String();
+    return String(reinterpret_cast<const char16_t*>(buffer), read);
+}
+
+void UINativeWindowHost::invalidate()
+{
+    if (m_handle)
+        InvalidateRect(hwnd(m_handle), nullptr, FALSE);
+}
+
+bool UINativeWindowHost::onPaint()
+{
+    HWND window = hwnd(m_handle);
+    PAINTSTRUCT paint;
+    if (!BeginPaint(window, &paint))
+        return false;
+    // The frame is already composed: uncovering a window copies it and
+    // paints no widget. A window not yet composed copies nothing.
+    Rect dirty(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+               paint.rcPaint.bottom - paint.rcPaint.top);
+    if (!dirty.isEmpty())
+        m_widget->copyToScreenNow(dirty);
+    EndPaint(window, &paint);
+    return true;
+}
+
+void UINativeWindowHost::updateLayered(const Image& image)
+{
+    if (!m_handle)
+        return;
+    HWND window = hwnd(m_handle);
+    LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    if (image.isNull()) {
+        m_layeredImage = Image();
+        if (m_opacity == 1.0f)
+            SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+        return;
+    }
+    if (!(exStyle & WS_EX_LAYERED))
+        SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    Rect frame = frameGeometry();
+    bool current = image.bits() == m_layeredImage.bits() && image.size() == frame.size();
+    if (!current) {
+        // A copy even at the same size: premultiplying works in place and
+        // must not change the caller's image.
+        m_layeredImage = image.scaled(frame.width, frame.height, Image::kCubic);
+        m_layeredImage.setPremultiplied(true);
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = m_layeredImage.toBitmapHandle();
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    POINT destination = {frame.x, frame.y};
+    SIZE size = {frame.width, frame.height};
+    POINT source = {0, 0};
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(window, nullptr, &destination, &size, memory, &source, 0, &blend, ULW_ALPHA);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}

@@ -1,0 +1,12 @@
+#include "ui/core/paint/UIComposer.h"
+#include "ui/core/widget/UIWidget.h"
+
+Region UIComposer::exposedRegion(const UIWidget* widget)
+{
+    Region region(widget->rect());
+    for (const UIWidget* child : widget->children()) {
+        if (!child->isWindow() && !child->testFlag(UIWidget::kTransparent))
+            region = region.subtracted(Region(child->geometry()));
+    }
+    return region;
+}
