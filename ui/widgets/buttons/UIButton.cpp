@@ -244,3 +244,9 @@ void UIButton::clickEvent(UIEvent* event)
         setChecked(!isChecked());
     UIAbstractButton::clickEvent(event);
 }
+
+void UIButton::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

@@ -75,6 +75,7 @@ public:
     void draw(Painter& painter) const;
 
 protected:
+    void paint(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;
     void mouseEnterEvent(UIEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ui/widgets/buttons/UICheck.h"
 
+#include "graphics/paint/Painter.h"
+
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/widget/UIWidgetGuard.h"
@@ -130,4 +132,10 @@ void UICheck::mouseEnterEvent(UIEvent*)
 void UICheck::mouseLeaveEvent(UIEvent*)
 {
     update();
+}
+
+void UICheck::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
 }

@@ -36,6 +36,7 @@ public:
     Signal toggled;
 
 protected:
+    void paint(UIEvent* event) override;
     void keyPressEvent(UIEvent* event) override;
     void clickEvent(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;

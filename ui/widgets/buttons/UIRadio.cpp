@@ -1,5 +1,7 @@
 #include "ui/widgets/buttons/UIRadio.h"
 
+#include "graphics/paint/Painter.h"
+
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 
@@ -149,4 +151,10 @@ void UIRadio::mouseEnterEvent(UIEvent*)
 void UIRadio::mouseLeaveEvent(UIEvent*)
 {
     update();
+}
+
+void UIRadio::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
 }

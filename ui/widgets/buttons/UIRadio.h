@@ -40,6 +40,7 @@ public:
     Signal groupChanged;
 
 protected:
+    void paint(UIEvent* event) override;
     void clickEvent(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;

@@ -232,3 +232,9 @@ void UIGroup::mouseReleaseEvent(UIEvent* event)
     if (headerRect().contains(mouse->position()))
         setChecked(!m_checked);
 }
+
+void UIGroup::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

@@ -61,6 +61,7 @@ public:
     Signal toggled;
 
 protected:
+    void paint(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;
     void mouseLeaveEvent(UIEvent* event) override;

@@ -121,3 +121,9 @@ void UILabel::drawLines(Painter& painter) const
         line.y += lineHeight;
     }
 }
+
+void UILabel::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

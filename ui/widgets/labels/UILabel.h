@@ -46,13 +46,16 @@ public:
     bool isMultiLine() const { return m_multiLine; }
     void setFont(const FontDesc& font) { m_style.font = font; }
     void setFontSize(float points);
-    const FontDesc& font() const { return m_style.font; }
+    FontDesc font() const override { return m_style.font; }
     void setForeground(const Color& color) { m_style.foreground = Pen(color); }
     const Style& style() const { return m_style; }
     bool isElided() const { return m_elided; }
 
     // Draws the text and records whether it had to be elided.
     void draw(Painter& painter);
+
+protected:
+    void paint(UIEvent* event) override;
 
 private:
     void drawSingleLine(Painter& painter);

@@ -139,3 +139,9 @@ void UILink::mouseLeaveEvent(UIEvent*)
 {
     update();
 }
+
+void UILink::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

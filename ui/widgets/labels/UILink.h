@@ -70,6 +70,7 @@ public:
     Signal clicked;
 
 protected:
+    void paint(UIEvent* event) override;
     void clickEvent(UIEvent* event) override;
     void mouseEnterEvent(UIEvent* event) override;
     void mouseLeaveEvent(UIEvent* event) override;

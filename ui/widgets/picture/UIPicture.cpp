@@ -211,3 +211,9 @@ Rect UIPicture::drawImage(Painter& painter, const UIPictureImage& entry, const R
     }
     }
 }
+
+void UIPicture::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

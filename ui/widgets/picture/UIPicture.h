@@ -70,6 +70,9 @@ public:
 
     void draw(Painter& painter);
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     UIPictureImage* entry(int index) const;
     void drawFrame(Painter& painter, const Brush& brush, const Color& border) const;

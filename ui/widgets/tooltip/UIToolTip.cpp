@@ -320,6 +320,7 @@ void UIToolTip::showNow()
         return;
     resizeTo(effectiveSizeHint());
     moveTo(placeFor(cursor));
+    setStaysOnTop(true);
     show();
     if (m_flags & kHideAfterDisplayTime)
         startTimer(kDisplayTimerId, uint32_t(std::max(m_displayTime, 1)));
@@ -391,4 +392,10 @@ void UIToolTip::draw(Painter& painter) const
         painter.drawText(text, line, m_alignment, 0, true, nullptr);
         line.y += line.height;
     }
+}
+
+void UIToolTip::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
 }

@@ -109,6 +109,7 @@ public:
     void draw(Painter& painter) const;
 
 protected:
+    void paint(UIEvent* event) override;
     void timerEvent(UIEvent* event) override;
     void focusOutEvent(UIEvent* event) override;
 

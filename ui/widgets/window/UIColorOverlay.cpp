@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-void UIColorOverlay::apply(PaintTarget* target, const Rect& rect) const
+void UIColorOverlay::apply(PaintTarget* target, const Rect& rect)
 {
     if (m_color.alpha() == 0 || !target || !target->bits() || target->bitsPerPixel() != 32)
         return;

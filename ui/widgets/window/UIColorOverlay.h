@@ -19,7 +19,7 @@ public:
     // Composes the colour over every pixel of the rectangle that lies on the
     // target; an invisible colour, a target without 32-bit pixels or a
     // rectangle off the target changes nothing.
-    void apply(PaintTarget* target, const Rect& rect) const;
+    void apply(PaintTarget* target, const Rect& rect) override;
 
 private:
     Color m_color;

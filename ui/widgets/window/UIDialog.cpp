@@ -16,7 +16,11 @@ UIButton* asDefaultButton(UIWidget* widget)
 
 } // namespace
 
-UIDialog::UIDialog(UIWidget* parent, uint32_t windowFlags) : UIWindow(parent, windowFlags) {}
+UIDialog::UIDialog(UIWidget* parent, uint32_t windowFlags) : UIWindow(parent, windowFlags)
+{
+    setPlacement(48);
+    setModal(true);
+}
 
 UIDialog::~UIDialog()
 {

@@ -19,6 +19,7 @@ UIWindow::UIWindow(UIWidget* parent, uint32_t windowFlags) : UIWidget(parent, wi
 {
     setFlag(kWindow, true);
     setStyleName(String(u"UIWindow"));
+    setWindowTitle(String(), true);
     setVerticalFlow(1);
 }
 
@@ -54,4 +55,10 @@ void UIWindow::draw(Painter& painter) const
         return;
     painter.setPen(Pen(m_style.borderColor));
     painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+void UIWindow::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
 }

@@ -25,6 +25,9 @@ public:
     static UIStyleNames styleNames();
 
     void setStyleProperty(const String& name, const String& value) override;
+    // Shown, a window is sized and placed first; a modal one returns when
+    // its modal run has ended.
+    void setVisible(bool visible) override;
     // No repaint is asked for: windows are set up before they are shown.
     void setBackground(const Brush& brush) { m_style.background = brush; }
     void setBorderColor(const Color& color) { m_style.borderColor = color; }
@@ -36,6 +39,9 @@ public:
     bool isDimmed() const;
 
     void draw(Painter& painter) const;
+
+protected:
+    void paint(UIEvent* event) override;
 
 private:
     Style m_style;

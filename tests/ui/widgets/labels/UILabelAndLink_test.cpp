@@ -71,7 +71,8 @@ TEST_F(LabelTest, SizeHintsOfLabelsAndLinks)
          Size(std::max(width(u"a"), width(u"b")) + 4, 3 * line + 4)},
         {"widest line", false, true, "abcd\nab", "", Size(width(u"abcd") + 4, 2 * line + 4)},
         {"link text", true, false, "abc", "http://x.y/", Size(width(u"abc"), line)},
-        {"link without text shows its URL", true, false, "", "http://x.y/", Size(width(u"http://x.y/"), line)},
+        {"link without text shows its URL", true, false, "", "http://x.y/",
+         Size(width(u"http://x.y/"), line)},
     };
     for (const Case& c : cases) {
         if (c.link) {
