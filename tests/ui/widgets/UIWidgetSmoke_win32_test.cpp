@@ -41,22 +41,6 @@ private:
     std::function<void()> m_step;
 };
 
-// The user's snap-to-default-button setting, on for one test and put back
-// however the test ends.
-class SnapSetting
-{
-public:
-    explicit SnapSetting(bool on)
-    {
-        SystemParametersInfoW(SPI_GETSNAPTODEFBUTTON, 0, &m_saved, 0);
-        SystemParametersInfoW(SPI_SETSNAPTODEFBUTTON, on ? TRUE : FALSE, nullptr, 0);
-    }
-    ~SnapSetting() { SystemParametersInfoW(SPI_SETSNAPTODEFBUTTON, m_saved, nullptr, 0); }
-
-private:
-    BOOL m_saved = FALSE;
-};
-
 uint32_t frameColor(const char16_t* skin, int frame)
 {
     return testSkinFrameColor(String(skin), frame).value() & 0xFFFFFFu;
@@ -154,29 +138,5 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
         EXPECT_EQ(1, hides.calls) << c.name;
         EXPECT_TRUE(parentBlockedDuringRun) << c.name;
         EXPECT_TRUE(parentEnabledAtHide) << c.name << ": enabled before the hide event";
-    }
-}
-
-TEST_F(SmokeTest, TheCursorSnapsToTheDefaultButtonWhenTheUserAsksForIt)
-{
-    for (bool snap : {true, false}) {
-        SnapSetting setting(snap);
-        UIHarness::moveMouse(window, Point(1, 1));
-        UIDialog dialog(window, 0);
-        dialog.resize(240, 120);
-        auto* plain = new UIButton(&dialog);
-        plain->show();
-        auto* ok = new UIButton(&dialog);
-        ok->setDefault(true);
-        ok->show();
-        POINT seen = {};
-        Later step(150, [&] {
-            GetCursorPos(&seen);
-            dialog.accept();
-        });
-        dialog.show();
-        const Point expected =
-            ok->mapToGlobal(Point(ok->width() - ok->width() / 3, ok->height() - ok->height() / 3));
-        EXPECT_EQ(snap, seen.x == expected.x && seen.y == expected.y) << "snap " << snap;
     }
 }
