@@ -246,19 +246,3 @@ TEST_F(PixelTest, WindowBorderOnlyWhenTheSkinGivesOne)
     paint(window);
     EXPECT_EQ(style(u"UIWindow", u"background"), pixel(0, 0)) << "an invisible border colour draws none";
 }
-
-TEST_F(PixelTest, LineAndBoxDrawFromTheSkin)
-{
-    UILine line(top);
-    place(line, 40, 2);
-    paint(line);
-    EXPECT_EQ(frame(u"UILine_Background", 0), pixel(20, 0)) << "the line in the top row";
-    UIBox box(top);
-    place(box, 20, 20);
-    box.setBackground(Brush());
-    paint(box);
-    EXPECT_EQ(kUntouched, pixel(10, 10)) << "an invisible background paints nothing";
-    box.setBackground(Brush(Color(0xFF102030u), 0));
-    paint(box);
-    EXPECT_EQ(0x102030u, pixel(10, 10));
-}

@@ -107,41 +107,6 @@ TEST_F(ButtonTest, BackgroundFrameAndIconStateFollowTheState)
     }
 }
 
-TEST_F(ButtonTest, ClicksToggleACheckableButtonKeysOnlyClick)
-{
-    struct Case
-    {
-        const char* name;
-        bool checkable;
-        int event;
-        int keyCode;
-        bool checkedAfter;
-        int clicks;
-    };
-    const Case cases[] = {
-        {"click on a plain button", false, kClickEvent, 0, false, 1},
-        {"click on a checkable button toggles", true, kClickEvent, 0, true, 1},
-        {"Space clicks without toggling", true, kKeyPressEvent, 32, false, 1},
-        {"Enter clicks", false, kKeyPressEvent, 13, false, 1},
-        {"another key does nothing", true, kKeyPressEvent, 65, false, 0},
-    };
-    for (const Case& c : cases) {
-        auto button = makeButton();
-        button->setCheckable(c.checkable);
-        Counter clicks;
-        button->clicked.connect(&clicks, &Counter::count);
-        if (c.event == kClickEvent)
-            mouse(button.get(), kClickEvent, 1, 1);
-        else
-            key(button.get(), c.keyCode);
-        EXPECT_EQ(c.checkedAfter, button->isChecked()) << c.name;
-        EXPECT_EQ(c.clicks, clicks.count_) << c.name;
-    }
-    auto plain = makeButton();
-    plain->setChecked(true);
-    EXPECT_FALSE(plain->isChecked()) << "a button that is not checkable is never checked";
-}
-
 TEST_F(ButtonTest, ColorVariantsTakeTheirBackgroundAndPens)
 {
     auto theme = std::make_unique<UITheme>();

@@ -95,17 +95,3 @@ TEST_F(GroupTest, OnlyAPressAndReleaseInsideTheHeaderToggle)
         EXPECT_EQ(c.frame, group->indicatorFrame()) << c.name;
     }
 }
-
-TEST_F(GroupTest, TheIndicatorLightsWhileThePointerIsOverTheHeader)
-{
-    auto group = makeGroup();
-    group->setCheckable(true);
-    group->setTitle(testsupport::text("Title"));
-    const Rect header = group->headerRect();
-    EXPECT_EQ(0, header.x);
-    EXPECT_GT(header.width, 16 + 6) << "over the indicator and the title";
-    mouse(group.get(), kMouseMoveEvent, header.width - 1, 1);
-    EXPECT_EQ(1, group->indicatorFrame());
-    mouse(group.get(), kMouseMoveEvent, header.width + 1, 1);
-    EXPECT_EQ(0, group->indicatorFrame());
-}

@@ -89,33 +89,6 @@ TEST_F(LabelTest, SizeHintsOfLabelsAndLinks)
     }
 }
 
-TEST_F(LabelTest, LinkToolTipsComeFromTheUrlUnlessOneWasSet)
-{
-    struct Case
-    {
-        const char* name;
-        const char* ownTip;
-        bool autoTip;
-        const char* prefix;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"the URL", "", true, "", "http://a/"},
-        {"a tool tip already set stays", "mine", true, "", "mine"},
-        {"automatic tool tips off", "", false, "", ""},
-        {"a prefix always rebuilds it", "mine", true, "Open ", "Open http://a/"},
-    };
-    for (const Case& c : cases) {
-        UILink link(top);
-        link.setAutoToolTip(c.autoTip);
-        link.setToolTip(text(c.ownTip));
-        link.setUrl(text("http://a/"));
-        if (*c.prefix)
-            link.setToolTipPrefix(text(c.prefix));
-        EXPECT_EQ(c.expected, testsupport::utf8(link.toolTipText())) << c.name;
-    }
-}
-
 TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
 {
     UILink link(top);
@@ -134,13 +107,4 @@ TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
     std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
     mouse(&link, kClickEvent, 1, 1);
     EXPECT_EQ(2u, openedUrls().size()) << "opens again once the guard has passed";
-}
-
-TEST_F(LabelTest, AnExplicitToolTipWinsOverTheElidedText)
-{
-    UILabel label(top);
-    label.setText(text("a long text"));
-    EXPECT_TRUE(testsupport::utf8(label.toolTip(Point())).empty()) << "nothing elided yet";
-    label.setToolTip(text("set"));
-    EXPECT_EQ("set", testsupport::utf8(label.toolTip(Point())));
 }

@@ -98,24 +98,3 @@ TEST_F(ToolTipTest, AQuickReshowNeedsTheSameWidgetOrTheSameNonZeroGroup)
             << c.name;
     }
 }
-
-TEST_F(ToolTipTest, TheSharedTipBelongsToItsWidgetAndGoesWithIt)
-{
-    RecordingWidget* owner = child("owner", 0, 0, 50, 20);
-    RecordingWidget* other = child("other", 60, 0, 50, 20);
-    UIToolTip::showText(owner, text(""), Point(5, 5), Rect(0, 0, 50, 20), 0, 0, 0, -1);
-    EXPECT_FALSE(UIToolTip::isShowing()) << "an empty text shows nothing";
-    UIToolTip::showText(owner, text("tip"), Point(5, 5), Rect(0, 0, 0, 20), 0, 0, 0, -1);
-    EXPECT_FALSE(UIToolTip::isShowing()) << "nor does an empty area";
-    UIToolTip::showText(owner, text("tip"), Point(5, 5), Rect(0, 0, 50, 20), 0, 0, 0, -1);
-    EXPECT_TRUE(UIToolTip::isShowing()) << "pending its delay";
-    EXPECT_EQ(owner, UIToolTip::owner());
-    EXPECT_EQ("tip", utf8(UIToolTip::currentText()));
-    UIToolTip::showText(other, text("other"), Point(65, 5), Rect(60, 0, 50, 20), 0, 0, 0, -1);
-    EXPECT_EQ(owner, UIToolTip::owner()) << "a pending tip is not replaced";
-    UIToolTip::hideFor(other);
-    EXPECT_TRUE(UIToolTip::isShowing()) << "hideFor another widget leaves it";
-    delete owner;
-    EXPECT_FALSE(UIToolTip::isShowing()) << "the tip went with its owner";
-    EXPECT_EQ(UIToolTip::kDefaultShowDelay, UIToolTip::showDelayFor(other, 0, 0, Time::tickCountMs()));
-}

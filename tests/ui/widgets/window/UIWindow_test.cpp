@@ -136,34 +136,3 @@ TEST_F(WindowTest, DoneStoresTheResultAndTheDialogClosesOnce)
         EXPECT_EQ(c.hides == 0, dialog.isVisible()) << c.name;
     }
 }
-
-TEST_F(WindowTest, TheDefaultButtonIsTheFirstUsableOneUpToOneLevelDown)
-{
-    UIDialog dialog(nullptr, 0);
-    dialog.setModal(false);
-    dialog.show();
-    auto button = [](UIWidget* parent, bool isDefault, bool visible, bool enabled) {
-        auto* b = new UIButton(parent);
-        b->setDefault(isDefault);
-        b->setVisible(visible);
-        b->setEnabled(enabled);
-        return b;
-    };
-    auto* row = new UIWidget(&dialog);
-    row->setStyleName(String(u"UIBox"));
-    row->show();
-    auto* deep = new UIWidget(row);
-    deep->setStyleName(String(u"UIBox"));
-    deep->show();
-    button(deep, true, true, true);
-    EXPECT_EQ(nullptr, dialog.defaultButton()) << "two levels down is not searched";
-    button(&dialog, true, false, true);
-    button(&dialog, true, true, false);
-    button(&dialog, false, true, true);
-    EXPECT_EQ(nullptr, dialog.defaultButton()) << "hidden, disabled and plain buttons are no target";
-    UIButton* nested = button(row, true, true, true);
-    UIButton* later = button(&dialog, true, true, true);
-    EXPECT_EQ(nested, dialog.defaultButton()) << "the first in child order wins";
-    nested->setDefault(false);
-    EXPECT_EQ(later, dialog.defaultButton());
-}
