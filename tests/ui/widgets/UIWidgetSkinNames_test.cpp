@@ -2,6 +2,9 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/buttons/UICheck.h"
+#include "ui/widgets/buttons/UIRadio.h"
 #include "ui/widgets/UIProgress.h"
 #include "ui/widgets/UIScrollArea.h"
 #include "ui/widgets/UIScrollAreaCorner.h"
@@ -18,6 +21,12 @@
 #include "ui/widgets/decorative/UILine.h"
 #include "ui/widgets/decorative/UISpacer.h"
 #include "ui/widgets/decorative/UIStackPage.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/labels/UILink.h"
+#include "ui/widgets/picture/UIPicture.h"
+#include "ui/widgets/tooltip/UIToolTip.h"
+#include "ui/widgets/window/UIWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +40,9 @@ std::vector<UIStyleNames> everyClass()
 {
     return {UILine::styleNames(), UISpacer::styleNames(), UIBox::styleNames(), UIExpander::styleNames(),
             UIStackPage::styleNames(),
+            // Buttons, labels and groups.
+            UIButton::styleNames(), UILabel::styleNames(), UILink::styleNames(), UICheck::styleNames(),
+            UIRadio::styleNames(), UIGroup::styleNames(),
             // Range, tab and split widgets, and the scroll area.
             UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
             UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),

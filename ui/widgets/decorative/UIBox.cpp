@@ -33,3 +33,9 @@ void UIBox::draw(Painter& painter) const
     if (m_style.background.isVisible())
         painter.fillRect(rect(), m_style.background);
 }
+
+void UIBox::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
+}

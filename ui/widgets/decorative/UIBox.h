@@ -27,6 +27,9 @@ public:
         Brush background;
     };
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     Style m_style;
 };

@@ -1,5 +1,7 @@
 #include "ui/widgets/decorative/UILine.h"
 
+#include "graphics/paint/Painter.h"
+
 namespace {
 
 const char16_t* const kBackgroundName = u"UILine_Background";
@@ -27,4 +29,10 @@ void UILine::setSkinImage(const UISkinImage& image, const String& name)
 void UILine::draw(Painter& painter) const
 {
     m_background.draw(painter, rect(), 0, UISkinImage::kAllCells);
+}
+
+void UILine::paint(UIEvent*)
+{
+    Painter painter(paintTarget());
+    draw(painter);
 }

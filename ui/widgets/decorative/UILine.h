@@ -22,6 +22,9 @@ public:
     // The widget's own look over its rectangle.
     void draw(Painter& painter) const;
 
+protected:
+    void paint(UIEvent* event) override;
+
 private:
     UISkinImage m_background;
 };

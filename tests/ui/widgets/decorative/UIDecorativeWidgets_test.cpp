@@ -57,20 +57,6 @@ TEST_F(DecorativeTest, EachWidgetTakesTheSpaceOfItsSizePolicy)
     }
 }
 
-TEST_F(DecorativeTest, AnExpanderTakesTheFreeSpaceFromItsNeighbours)
-{
-    UIBox* box = nullptr;
-    UIWidget* expander = alone([&box](UIWidget* p) {
-        box = new UIBox(p);
-        box->show();
-        return new UIExpander(p);
-    });
-    window->setLayoutSpacing(0);
-    window->relayout();
-    EXPECT_EQ(Rect(0, 0, 0, 40), box->geometry());
-    EXPECT_EQ(Rect(0, 0, 300, 40), expander->geometry());
-}
-
 TEST_F(DecorativeTest, TheMouseFindsOnlyTheWidgetsThatMayTakeIt)
 {
     struct Case
@@ -95,16 +81,4 @@ TEST_F(DecorativeTest, TheMouseFindsOnlyTheWidgetsThatMayTakeIt)
         EXPECT_EQ(c.found, top->childAt(Point(110, 101)) == widget) << c.name;
         delete widget;
     }
-}
-
-TEST_F(DecorativeTest, ABoxBackgroundIsInvisibleUntilTheSkinOrTheWindowGivesOne)
-{
-    UIBox box(top);
-    EXPECT_FALSE(box.background().isVisible()) << "nothing painted without a skin";
-    box.setStyleProperty(String(u"foreground"), String(u"255,0,0"));
-    EXPECT_FALSE(box.background().isVisible()) << "other names are ignored";
-    box.setStyleProperty(String(u"background"), String(u"0,255,255,255|255,0,0,0"));
-    EXPECT_TRUE(box.background().isVisible()) << "a gradient with one opaque stop";
-    box.setBackground(Brush());
-    EXPECT_FALSE(box.background().isVisible());
 }
