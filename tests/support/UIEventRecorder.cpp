@@ -1,5 +1,6 @@
 #include "tests/support/UIEventRecorder.h"
 
+#include "ui/core/events/UIHotKeyEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/events/UIValueEvent.h"
@@ -49,8 +50,10 @@ void UIEventRecorder::onEvent(UIEvent* event)
         break;
     }
     case kExternalEvent:
-    case kHotKeyEvent:
         record.value = static_cast<UIValueEvent*>(event)->value();
+        break;
+    case kHotKeyEvent:
+        record.value = static_cast<UIHotKeyEvent*>(event)->id();
         break;
     default:
         if (record.type >= kMousePressEvent && record.type <= kMouseEnterEvent) {

@@ -19,10 +19,12 @@ public:
     void setShape(int shape) override
     {
         // Shape 0 has no cursor in the table: the pointer is hidden.
-        if (shape == 0)
+        if (shape == 0) {
             SetCursor(nullptr);
-        else
-            UICursors::setCursor(UICursor(shape));
+            UICursors::forgetLastCursor();
+            return;
+        }
+        UICursors::setCursor(UICursor(shape));
     }
 };
 

@@ -110,6 +110,10 @@ private:
     UIWidget* m_lastFocusWidget = nullptr;
     uint32_t m_lastFocusId = 0;
     Point m_lastMousePos = Point(-1, -1);
+    // Asking the system whether the window shows is a trip to the window
+    // server, and every mouse move asks: the answer is kept until a message
+    // says the window was shown, hidden or restyled (-1: not known).
+    mutable int m_visibility = -1;
     bool m_releasingCapture = false;
     Size m_cachedWidgetSize = Size(0, 0);
     Size m_cachedMinTrackSize = Size(0, 0);

@@ -93,6 +93,7 @@ void UINativeWindowHost::destroyWindow()
     m_bigIcon = nullptr;
     DestroyWindow(hwnd(m_handle));
     m_handle = nullptr;
+    m_visibility = -1;
     UnregisterClassW(reinterpret_cast<const wchar_t*>(m_className.data()), GetModuleHandleW(nullptr));
 }
 
@@ -140,6 +141,7 @@ void UINativeWindowHost::create()
         setIcons();
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     registerDropTarget(m_widget, window, true);
+    m_visibility = -1;
     if ((m_flags & kDesktopOwned))
         SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
 }
@@ -178,7 +180,11 @@ Rect UINativeWindowHost::frameGeometry() const
 
 bool UINativeWindowHost::isVisible() const
 {
-    return m_handle && IsWindowVisible(hwnd(m_handle));
+    if (!m_handle)
+        return false;
+    if (m_visibility < 0)
+        m_visibility = IsWindowVisible(hwnd(m_handle)) ? 1 : 0;
+    return m_visibility == 1;
 }
 
 void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized)

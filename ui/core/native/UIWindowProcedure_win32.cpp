@@ -18,6 +18,7 @@
 #include "ui/core/native/UIHeldKeyTable.h"
 #include "ui/core/native/UIKeyTranslation.h"
 #include "ui/core/platform/UIInputMethod.h"
+#include "ui/core/theme/UICursors.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetGuard.h"
@@ -185,6 +186,14 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
 {
     if (isButtonDown(message))
         completeComposition();
+    // Showing, hiding and restyling the window all pass through here.
+    if (message == WM_WINDOWPOSCHANGED || message == WM_SHOWWINDOW || message == WM_STYLECHANGED)
+        m_visibility = -1;
+    // The system sets the cursor itself outside the client area, and other
+    // windows may while this one is disabled or inactive.
+    if ((message == WM_SETCURSOR && LOWORD(lParam) != HTCLIENT) || message == WM_ACTIVATE ||
+        message == WM_ENABLE || message == WM_KILLFOCUS)
+        UICursors::forgetLastCursor();
     if (message == taskbarButtonCreatedMessage() && message != 0) {
         m_widget->setFlag(UIWidget::kTaskbarButton, true);
         return 0;

@@ -12,7 +12,11 @@ class UICursors
 public:
     // The handle of the shape, or null; the first call fills the table.
     static void* handle(int shape);
+    // Sets nothing when the cursor is the one this thread set last.
     static void setCursor(const UICursor& cursor);
+    // Someone else may have set the cursor (the system's default handling,
+    // another window): the next setCursor sets it whatever it is.
+    static void forgetLastCursor();
     // The cursor on the screen, or null when it cannot be read (a locked or
     // switched desktop, no window under the pointer).
     static void* currentHandle();

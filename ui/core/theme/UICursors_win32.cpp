@@ -16,6 +16,20 @@ UICursorTable& table()
     return instance;
 }
 
+// The cursor this thread set last. Setting one is a trip to the window
+// server and every mouse move asks for one, mostly the same again.
+struct LastCursor
+{
+    bool known = false;
+    HCURSOR handle = nullptr;
+};
+
+LastCursor& lastCursor()
+{
+    static LastCursor last;
+    return last;
+}
+
 struct SystemCursor
 {
     int shape;
@@ -136,7 +150,17 @@ void UICursors::setCursor(const UICursor& cursor)
     void* found = handle(cursor.shape());
     if (!found && cursor.shape() != UICursorTable::kEmpty)
         found = handle(UICursorTable::kArrow);
+    LastCursor& last = lastCursor();
+    if (last.known && last.handle == found)
+        return;
     SetCursor(static_cast<HCURSOR>(found));
+    last.known = true;
+    last.handle = static_cast<HCURSOR>(found);
+}
+
+void UICursors::forgetLastCursor()
+{
+    lastCursor().known = false;
 }
 
 void* UICursors::currentHandle()
@@ -182,6 +206,7 @@ void UICursors::destroy()
             DestroyCursor(static_cast<HCURSOR>(entry.handle));
     }
     table().clear();
+    forgetLastCursor();
 }
 
 void UICursor::apply() const

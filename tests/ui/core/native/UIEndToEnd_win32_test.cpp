@@ -1,10 +1,13 @@
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
 #include "ui/core/events/UIEventType.h"
+#include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <imm.h>
 
 #include <functional>
 
@@ -153,6 +156,28 @@ TEST_F(EndToEnd, ShiftAloneAndCtrlA)
         EXPECT_EQ(record.modifiers, 2u);
     }
     EXPECT_TRUE(sawA);
+}
+
+TEST_F(EndToEnd, TheInputContextFollowsClicksBetweenTextAndPlainWidgets)
+{
+    auto* text = new Probe(window, UIInputMethod::kTakesTextFlag);
+    text->setGeometry(160, 30, 100, 60);
+    text->show();
+    HWND handle = static_cast<HWND>(window->nativeHandle());
+    auto context = [handle] {
+        HIMC held = ImmGetContext(handle);
+        if (held)
+            ImmReleaseContext(handle, held);
+        return held;
+    };
+    ASSERT_TRUE(UIHarness::activate(window));
+    HIMC original = context();
+    ASSERT_NE(original, nullptr);
+    for (Probe* next : {probe, text, probe, text}) {
+        UIHarness::click(next, Point(5, 5));
+        ASSERT_TRUE(UIHarness::pumpUntil([&] { return next->hasFocus(); }));
+        EXPECT_EQ(context(), next == text ? original : nullptr) << (next == text ? "text" : "plain");
+    }
 }
 
 TEST_F(EndToEnd, AltF4ClosesThroughTheCloseEvent)

@@ -1,5 +1,6 @@
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIHotKeyEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIValueEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
@@ -89,7 +90,8 @@ TEST_F(WidgetTest, KeysTabsAndKeyPreview)
         log.clear();
         send(inner, UIKeyEvent(kKeyPressEvent, 65, 0, String(u"a")));
         send(inner, UIKeyEvent(kKeyReleaseEvent, 65, 0, String(u"a")));
-        Log expected = accept ? Log{"win:122", "win:123"} : Log{"win:122", "inner:122", "win:123", "inner:123"};
+        Log expected =
+            accept ? Log{"win:122", "win:123"} : Log{"win:122", "inner:122", "win:123", "inner:123"};
         EXPECT_EQ(log, expected) << "window accepts: " << accept;
     }
     delete previewing;
@@ -134,7 +136,7 @@ TEST_F(WidgetTest, CloseResizeAndDisabledInput)
     mouse(d, kClickEvent, 1, 1);
     send(d, UIKeyEvent(kKeyPressEvent, 65, 0, String()));
     send(d, UIWheelEvent(Point(1, 1), 120, 0, 4));
-    send(d, UIValueEvent(kHotKeyEvent, 3));
+    send(d, UIHotKeyEvent(3));
     EXPECT_TRUE(log.empty()) << "a disabled widget gets no input";
     mouse(d, kMouseMoveEvent, 1, 1);
     send(d, UICustomEvent(5));
@@ -180,7 +182,8 @@ TEST_F(WidgetTest, ASlotMayDeleteItsWidgetAtEveryStep)
              MessageLoop::instance()->sendEvent(&close, w);
          }},
         {"resize", &UIWidget::resized, [](UIWidget* w) { w->resize(70, 70); }},
-        {"key", &UIWidget::keyPressed, [](UIWidget* w) { send(w, UIKeyEvent(kKeyPressEvent, 65, 0, String())); }},
+        {"key", &UIWidget::keyPressed,
+         [](UIWidget* w) { send(w, UIKeyEvent(kKeyPressEvent, 65, 0, String())); }},
         {"timer", &UIWidget::customReceived, [](UIWidget* w) { w->timerFired(3); }},
         {"hide", &UIWidget::hidden, [](UIWidget* w) { w->hide(); }},
         {"disable", &UIWidget::stateChanged, [](UIWidget* w) { w->disable(); }},
