@@ -1,5 +1,4 @@
-// The web view on the widget fakes and the fixed-width stand-in font (16 px
-// text is 8 px a character); pages set 20 px lines so positions are easy.
+// The web view on the widget fakes; the stand-in font is 8 px a character.
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -117,8 +116,6 @@ TEST_F(UIWebViewTest, SetHtmlAndNavigateReportTitleOnChangeThenLoad)
         EXPECT_EQ(row.log, log) << html;
         EXPECT_EQ(row.text, utf8(v->text()).substr(0, utf8(v->text()).find('\n'))) << html;
     }
-    EXPECT_EQ("about:blank", utf8(v->url()));
-    EXPECT_EQ(0, v->readyState());
 }
 
 TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursorAndSurvivesItsSlots)
@@ -129,17 +126,15 @@ TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursorAndSurvivesI
     {
         Point at;
         uint32_t button;
-        bool pressFirst;
         int cursor;
         Log signals;
     } rows[] = {
-        {Point(10, 5), 1, true, 1, {"element:P,"}},
-        {Point(30, 25), 1, true, 5, {"element:A,go", "link:dest.html,go"}},
-        {Point(10, 65), 1, true, 5, {"element:IMG,cover", "link:cover.html,coverlink"}},
-        {Point(10, 45), 1, true, 5, {"element:SPAN,@play"}},
-        {Point(100, 45), 1, true, 1, {"element:P,"}},
-        {Point(30, 25), 1, false, 5, {}},
-        {Point(30, 25), 2, true, 5, {}},
+        {Point(10, 5), 1, 1, {"element:P,"}},
+        {Point(30, 25), 1, 5, {"element:A,go", "link:dest.html,go"}},
+        {Point(10, 65), 1, 5, {"element:IMG,cover", "link:cover.html,coverlink"}},
+        {Point(10, 45), 1, 5, {"element:SPAN,@play"}},
+        {Point(100, 45), 1, 1, {"element:P,"}},
+        {Point(30, 25), 2, 5, {}},
     };
     for (const auto& row : rows) {
         const std::string b = std::to_string(row.button);
@@ -147,8 +142,8 @@ TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursorAndSurvivesI
         expected.push_back("release:" + b + "," + b + (row.button == 2 ? ",4" : ",0"));
         SCOPED_TRACE(std::to_string(row.at.x) + "," + std::to_string(row.at.y) + " button " + b);
         EXPECT_EQ(row.cursor, v->cursorAt(row.at).shape());
-        EXPECT_EQ(expected, click(v, row.at, row.button, row.pressFirst));
-        EXPECT_EQ(1u, click(v, row.at, 1, false).size()) << "a second release reports nothing";
+        EXPECT_EQ(expected, click(v, row.at, row.button));
+        EXPECT_EQ((Log{"release:1,1,0"}), click(v, row.at, 1, false)) << "a release without a press";
     }
     log.clear();
     for (const Point& at : {Point(30, 25), Point(40, 25), Point(10, 5), Point(10, 65)})

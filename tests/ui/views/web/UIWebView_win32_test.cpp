@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 using testsupport::text;
@@ -28,10 +29,6 @@ namespace {
 using Log = std::vector<std::string>;
 constexpr uint32_t kCoverColor = 0x1E8C82;
 constexpr uint32_t kTitleColor = 0xC81E28;
-// What the main window asks of its card view.
-constexpr uint32_t kCardOptions = WebViewOption::BlankOnly | WebViewOption::NoCache |
-                                  WebViewOption::NoActiveContent | WebViewOption::DialogFrame |
-                                  WebViewOption::NoContextMenu;
 
 bool isNear(uint32_t a, uint32_t b)
 {
@@ -44,8 +41,6 @@ bool isNear(uint32_t a, uint32_t b)
 class WebViewOnScreen : public ::testing::Test, public SignalReceiver
 {
 protected:
-    static void TearDownTestSuite() { UIApplication::instance()->setTheme(new UITheme()); }
-
     void SetUp() override
     {
         ASSERT_TRUE(UIHarness::start());
@@ -54,7 +49,7 @@ protected:
         cover.fill(Color(0xFF000000u | kCoverColor));
         ASSERT_TRUE(PngWriter::save(cover, text(folder.file("cover.png"))));
         window = UIHarness::openWindow(nullptr, 40, 40, 640, 480);
-        view = new UIWebView(window, kCardOptions);
+        view = new UIWebView(window, WebViewOption::BlankOnly | WebViewOption::NoCache);
         view->setGeometry(0, 0, 640, 480);
         view->show();
         view->elementClicked.connectStrings(this, &WebViewOnScreen::onElement);
@@ -66,24 +61,14 @@ protected:
     {
         UIHarness::closeWindow(window);
         UIHarness::pumpFor(10);
+        UIApplication::instance()->setTheme(new UITheme());
     }
     Rect rectOf(const char* id) const
     {
-        for (const WebViewElement& element : view->elementsWithIds()) {
+        for (const WebViewElement& element : view->elementsWithIds())
             if (utf8(element.id) == id)
                 return element.rect;
-        }
         return Rect();
-    }
-    // Clicks the element's middle once it is scrolled to; waits for n reports.
-    Log clickOn(const char* id, size_t n)
-    {
-        log.clear();
-        if (view->scrollToElement(text(id)))
-            UIHarness::click(view, rectOf(id).center());
-        UIHarness::pumpUntil([&] { return log.size() >= n; });
-        UIHarness::pumpFor(20);
-        return log;
     }
     void onElement(String tag, String id) { log.push_back("element:" + utf8(tag) + "," + utf8(id)); }
     void onLink(String href, String id) { log.push_back("link:" + utf8(href) + "," + utf8(id)); }
@@ -118,8 +103,14 @@ TEST_F(WebViewOnScreen, CardShowsScrollsReportsClicksAndRewraps)
     EXPECT_FALSE(isNear(kCoverColor, UIHarness::screenPixel(view, probe))) << moved;
     EXPECT_TRUE(isNear(kCoverColor, UIHarness::screenPixel(view, Point(probe.x, probe.y - moved - 1))));
 
-    EXPECT_EQ((Log{"element:SPAN,@play"}), clickOn("@play", 1));
-    EXPECT_EQ((Log{"element:A,link0", "link:http://example.com/voyage,link0"}), clickOn("link0", 2));
+    // Each click waits for its reports: the next one scrolls the page first.
+    for (const auto& click : {std::make_pair("@play", 1u), std::make_pair("link0", 3u)}) {
+        ASSERT_TRUE(view->scrollToElement(text(click.first))) << click.first;
+        UIHarness::click(view, rectOf(click.first).center());
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return log.size() >= click.second; })) << click.first;
+    }
+    UIHarness::pumpFor(20);
+    EXPECT_EQ((Log{"element:SPAN,@play", "element:A,link0", "link:http://example.com/voyage,link0"}), log);
 
     const int plotHeight = rectOf("plot").height;
     view->resize(320, 480);
