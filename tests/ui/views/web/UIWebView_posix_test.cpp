@@ -1,6 +1,4 @@
-// The web view on our own engine, on the widget fakes and the fixed-width
-// stand-in font (16 px text is 8 px a character). Pages set 20 px lines so
-// that positions can be worked out by hand.
+// The web view on the widget fakes; the stand-in font is 8 px a character.
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -10,7 +8,9 @@
 #include "ui/views/web/WebViewOption.h"
 #include "ui/widgets/UIScrollBar.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using testsupport::text;
@@ -18,22 +18,19 @@ using testsupport::utf8;
 
 namespace {
 
+using Log = std::vector<std::string>;
+
 const char kStyle[] = "<style>body { margin: 0; font-size: 16px; line-height: 20px } p { margin: 0 }"
                       " .play { cursor: pointer }</style>";
 
-// Line 1 (y 0..19): a paragraph "plain words". Line 2: "go " then the link
-// "there" (x 24..63). Line 3: the play element "Play" (x 0..31). Line 4
-// (from y 60): an image 40 x 20 inside a link.
-std::string clickPage()
-{
-    return std::string("<html><head><title>Card</title>") + kStyle +
-           "</head><body><p>plain words</p>"
-           "<p id=second>go <a href='dest.html' id=go>there</a></p>"
-           "<p><span id='@play' class=play>Play</span></p>"
-           "<p><a href='cover.html' id=coverlink><img id=cover width=40 height=20></a></p></body></html>";
-}
+// Lines of 20 px: "plain words"; "go " then the link "there" (x 24..63);
+// the play element "Play" (x 0..31); an image 40 x 20 in a link.
+const std::string kClickPage =
+    std::string("<html><head><title>Card</title>") + kStyle +
+    "</head><body><p>plain words</p><p id=second>go <a href='dest.html' id=go>there</a></p>"
+    "<p><span id='@play' class=play>Play</span></p>"
+    "<p><a href='cover.html' id=coverlink><img id=cover width=40 height=20></a></p></body></html>";
 
-// n lines of 20 px, each a paragraph with an id.
 std::string tallPage(int lines)
 {
     std::string html = std::string("<html><head>") + kStyle + "</head><body>";
@@ -42,240 +39,157 @@ std::string tallPage(int lines)
     return html + "</body></html>";
 }
 
-// Signals and release events as lines of text.
-class Recorder : public SignalReceiver
+class UIWebViewTest : public WidgetTest, public SignalReceiver
 {
-public:
-    void watch(UIWebView* view)
+protected:
+    UIWebView* view(const std::string& html, uint32_t options = WebViewOption::BlankOnly, int w = 300)
     {
-        view->loadFinished.connect(this, &Recorder::onLoad);
-        view->titleChanged.connectString(this, &Recorder::onTitle);
-        view->statusTextChanged.connectString(this, &Recorder::onStatus);
-        view->elementClicked.connectStrings(this, &Recorder::onElement);
-        view->linkClicked.connectStrings(this, &Recorder::onLink);
-        view->mouseReleased.connectWithArg(this, &Recorder::onRelease);
+        auto* v = new UIWebView(top, options);
+        if (UIScrollBar* bar = v->verticalScrollBar())
+            bar->setStyleProperty(text("thickness"), text("10"));
+        v->setGeometry(0, 0, w, 100);
+        v->show();
+        v->loadFinished.connect(this, &UIWebViewTest::onLoad);
+        v->titleChanged.connectString(this, &UIWebViewTest::onTitle);
+        v->statusTextChanged.connectString(this, &UIWebViewTest::onStatus);
+        v->elementClicked.connectStrings(this, &UIWebViewTest::onElement);
+        v->linkClicked.connectStrings(this, &UIWebViewTest::onLink);
+        v->mouseReleased.connectWithArg(this, &UIWebViewTest::onRelease);
+        EXPECT_TRUE(v->setHtml(text(html)));
+        log.clear();
+        return v;
     }
+    // Modifiers 4 on a right release, to see them passed through.
+    Log click(UIWebView* v, Point at, uint32_t button = 1, bool pressFirst = true)
+    {
+        if (pressFirst)
+            send(v, UIMouseEvent(kMousePressEvent, button, button, at, 0));
+        log.clear();
+        send(v, UIMouseEvent(kMouseReleaseEvent, button, button, at, button == 2 ? 4 : 0));
+        return log;
+    }
+
     void onLoad() { log.push_back("load"); }
     void onTitle(String title) { log.push_back("title:" + utf8(title)); }
     void onStatus(String status) { log.push_back("status:" + utf8(status)); }
     void onElement(String tag, String id)
     {
         log.push_back("element:" + utf8(tag) + "," + utf8(id));
-        if (replaceWith)
-            replaceWith->setHtml(text("<p>replaced</p>"));
-        if (deleteView) {
-            delete deleteView;
-            deleteView = nullptr;
-        }
+        afterElement();
     }
     void onLink(String href, String id) { log.push_back("link:" + utf8(href) + "," + utf8(id)); }
     void onRelease(UIEvent* event)
     {
-        const auto* mouse = static_cast<UIMouseEvent*>(event);
-        log.push_back("release:" + std::to_string(mouse->button()) + "," + std::to_string(mouse->buttons()) +
-                      "," + std::to_string(mouse->modifiers()));
+        const auto* m = static_cast<UIMouseEvent*>(event);
+        log.push_back("release:" + std::to_string(m->button()) + "," + std::to_string(m->buttons()) + "," +
+                      std::to_string(m->modifiers()));
     }
 
-    std::vector<std::string> log;
-    UIWebView* replaceWith = nullptr;
-    UIWebView* deleteView = nullptr;
+    Log log;
+    std::function<void()> afterElement = [] {};
 };
-
-class UIWebViewTest : public WidgetTest
-{
-protected:
-    UIWebView* view(uint32_t options = WebViewOption::BlankOnly, int w = 200, int h = 100)
-    {
-        auto* v = new UIWebView(top, options);
-        if (UIScrollBar* bar = v->verticalScrollBar())
-            bar->setStyleProperty(text("thickness"), text("10"));
-        v->setGeometry(0, 0, w, h);
-        v->show();
-        recorder.watch(v);
-        return v;
-    }
-    static void press(UIWidget* w, int x, int y, uint32_t button = 1, uint32_t modifiers = 0)
-    {
-        send(w, UIMouseEvent(kMousePressEvent, button, button, Point(x, y), modifiers));
-    }
-    static void release(UIWidget* w, int x, int y, uint32_t button = 1, uint32_t modifiers = 0)
-    {
-        send(w, UIMouseEvent(kMouseReleaseEvent, button, button, Point(x, y), modifiers));
-    }
-    static void key(UIWidget* w, int code, uint32_t modifiers = 0)
-    {
-        send(w, UIKeyEvent(kKeyPressEvent, code, modifiers, String()));
-    }
-
-    Recorder recorder;
-};
-
-using Log = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(UIWebViewTest, SetHtmlAndNavigateReportTitleThenLoad)
+TEST_F(UIWebViewTest, SetHtmlAndNavigateReportTitleOnChangeThenLoad)
 {
-    UIWebView* v = view();
+    UIWebView* v = view("<title>One</title><p>first</p>");
     const struct
     {
-        const char* html; // null: navigate to address instead
-        const char* address;
+        const char* html; // "nav:" and an address: navigates there instead
         bool result;
         Log log;
         const char* text;
     } rows[] = {
-        {"<title>One</title><p>first</p>", nullptr, true, {"title:One", "load"}, "first"},
-        {"<title>One</title><p>again</p>", nullptr, true, {"load"}, "again"},
-        {"", nullptr, false, {}, "again"},
-        {nullptr, "http://example.com/", false, {}, "again"},
-        {nullptr, "about:blank", true, {"title:", "load"}, ""},
-        {"<p>untitled</p>", nullptr, true, {"load"}, "untitled"},
+        {"<title>One</title><p>again</p>", true, {"load"}, "again"},
+        {"", false, {}, "again"},
+        {"nav:http://example.com/", false, {}, "again"},
+        {"nav:about:blank", true, {"title:", "load"}, ""},
+        {"<title>Two</title><p>two</p>", true, {"title:Two", "load"}, "two"},
     };
     for (const auto& row : rows) {
-        recorder.log.clear();
-        const bool result = row.html ? v->setHtml(text(row.html)) : v->navigate(text(row.address));
-        const std::string what = row.html ? row.html : row.address;
-        EXPECT_EQ(row.result, result) << what;
-        EXPECT_EQ(row.log, recorder.log) << what;
-        EXPECT_EQ(row.text, utf8(v->text()).substr(0, utf8(v->text()).find('\n'))) << what;
+        log.clear();
+        const bool nav = std::string(row.html).rfind("nav:", 0) == 0;
+        EXPECT_EQ(row.result, nav ? v->navigate(text(row.html + 4)) : v->setHtml(text(row.html))) << row.html;
+        EXPECT_EQ(row.log, log) << row.html;
+        EXPECT_EQ(row.text, utf8(v->text()).substr(0, utf8(v->text()).find('\n'))) << row.html;
     }
-    EXPECT_EQ("about:blank", utf8(v->url()));
-    EXPECT_EQ(0, v->readyState());
 }
 
-TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursor)
+TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursorAndSurvivesItsSlots)
 {
-    UIWebView* v = view(WebViewOption::BlankOnly, 300, 100);
-    ASSERT_TRUE(v->setHtml(text(clickPage())));
+    UIWebView* v = view(kClickPage);
     const struct
     {
-        const char* what;
-        bool pressFirst;
         Point at;
         uint32_t button;
         int cursor;
         Log log;
     } rows[] = {
-        {"paragraph", true, Point(10, 5), 1, 1, {"element:P,", "release:1,1,0"}},
-        {"anchor text", true, Point(30, 25), 1, 5, {"element:A,go", "link:dest.html,go", "release:1,1,0"}},
-        {"text before the anchor", true, Point(10, 25), 1, 1, {"element:P,second", "release:1,1,0"}},
-        {"image in an anchor",
-         true,
-         Point(10, 65),
-         1,
-         5,
-         {"element:IMG,cover", "link:cover.html,coverlink", "release:1,1,0"}},
-        {"play element", true, Point(10, 45), 1, 5, {"element:SPAN,@play", "release:1,1,0"}},
-        {"beside the play element", true, Point(100, 45), 1, 1, {"element:P,", "release:1,1,0"}},
-        {"release without press", false, Point(30, 25), 1, 5, {"release:1,1,0"}},
-        {"right release", true, Point(30, 25), 2, 5, {"release:2,2,4"}},
+        {Point(10, 5), 1, 1, {"element:P,", "release:1,1,0"}},
+        {Point(30, 25), 1, 5, {"element:A,go", "link:dest.html,go", "release:1,1,0"}},
+        {Point(10, 65), 1, 5, {"element:IMG,cover", "link:cover.html,coverlink", "release:1,1,0"}},
+        {Point(10, 45), 1, 5, {"element:SPAN,@play", "release:1,1,0"}},
+        {Point(100, 45), 1, 1, {"element:P,", "release:1,1,0"}},
+        {Point(30, 25), 2, 5, {"release:2,2,4"}},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(row.cursor, v->cursorAt(row.at).shape()) << row.what;
-        if (row.pressFirst)
-            press(v, row.at.x, row.at.y, row.button);
-        recorder.log.clear();
-        release(v, row.at.x, row.at.y, row.button, row.button == 2 ? 4 : 0);
-        EXPECT_EQ(row.log, recorder.log) << row.what;
-        // A second release belongs to no press: only the widget's event.
-        recorder.log.clear();
-        release(v, row.at.x, row.at.y, row.button);
-        EXPECT_EQ(1u, recorder.log.size()) << row.what;
+        SCOPED_TRACE(std::to_string(row.at.x) + "," + std::to_string(row.at.y));
+        EXPECT_EQ(row.cursor, v->cursorAt(row.at).shape());
+        EXPECT_EQ(row.log, click(v, row.at, row.button));
+        EXPECT_EQ((Log{"release:1,1,0"}), click(v, row.at, 1, false)) << "a release without a press";
     }
-    // The hovered link is the status text, reported once per change.
-    recorder.log.clear();
+    log.clear();
     for (const Point& at : {Point(30, 25), Point(40, 25), Point(10, 5), Point(10, 65)})
         mouse(v, kMouseMoveEvent, at.x, at.y);
-    EXPECT_EQ((Log{"status:dest.html", "status:", "status:cover.html"}), recorder.log);
-}
+    EXPECT_EQ((Log{"status:dest.html", "status:", "status:cover.html"}), log) << "once per change";
 
-TEST_F(UIWebViewTest, SlotsMayReplaceThePageOrDeleteTheView)
-{
-    UIWebView* v = view(WebViewOption::BlankOnly, 300, 100);
-    ASSERT_TRUE(v->setHtml(text(clickPage())));
-    recorder.replaceWith = v;
-    press(v, 30, 25);
-    recorder.log.clear();
-    release(v, 30, 25);
-    EXPECT_EQ((Log{"element:A,go", "title:", "load", "link:dest.html,go", "release:1,1,0"}), recorder.log)
-        << "the link is the one pressed, reported after the page went";
+    // Slots may replace the page or delete the view.
+    afterElement = [v] { v->setHtml(text("<p>replaced</p>")); };
+    EXPECT_EQ((Log{"element:A,go", "title:", "load", "link:dest.html,go", "release:1,1,0"}),
+              click(v, {30, 25}))
+        << "the link pressed is reported after the page went";
     EXPECT_EQ("replaced", utf8(v->text()).substr(0, 8));
 
-    recorder.replaceWith = nullptr;
-    ASSERT_TRUE(v->setHtml(text(clickPage())));
-    recorder.deleteView = v;
-    press(v, 30, 25);
-    recorder.log.clear();
-    release(v, 30, 25);
-    EXPECT_EQ((Log{"element:A,go"}), recorder.log);
-    EXPECT_EQ(nullptr, recorder.deleteView);
+    ASSERT_TRUE(v->setHtml(text(kClickPage)));
+    afterElement = [v] { delete v; };
+    EXPECT_EQ((Log{"element:A,go"}), click(v, {30, 25}));
     EXPECT_FALSE(top->hasChildren());
 }
 
-TEST_F(UIWebViewTest, WheelKeysAndBarScrollThePage)
+TEST_F(UIWebViewTest, WheelKeysAndTheOptionalBarScrollThePage)
 {
     // 20 lines of 20 px in a 100 px high view: at most 300 down.
-    UIWebView* v = view(WebViewOption::BlankOnly, 200, 100);
-    ASSERT_TRUE(v->setHtml(text(tallPage(20))));
+    UIWebView* v = view(tallPage(20), WebViewOption::BlankOnly, 200);
     UIScrollBar* bar = v->verticalScrollBar();
     ASSERT_TRUE(bar->testFlag(UIWidget::kVisible));
     EXPECT_EQ(Rect(190, 0, 10, 100), bar->geometry());
     EXPECT_EQ(300, bar->maximum());
-
-    const struct
-    {
-        const char* what;
-        int wheel;    // direction, 0 for a key
-        int key;      // virtual key
-        uint32_t mod; // modifiers
-        int y;        // scroll position after
-    } rows[] = {
-        {"wheel towards the user", 3, 0, 0, 60},
-        {"wheel again", 3, 0, 0, 120},
-        {"wheel away", 4, 0, 0, 60},
-        {"down arrow", 0, 40, 0, 80},
-        {"up arrow", 0, 38, 0, 60},
-        {"page down", 0, 34, 0, 140},
-        {"page up", 0, 33, 0, 60},
-        {"space", 0, 32, 0, 140},
-        {"shift space", 0, 32, 1, 60},
-        {"end", 0, 35, 0, 300},
-        {"past the end", 0, 40, 0, 300},
-        {"home", 0, 36, 0, 0},
-        {"before the start", 4, 0, 0, 0},
-    };
+    // Negative: a wheel notch that way (-3 towards the user), else a virtual key.
+    const int rows[][3] = {{40, 0, 20}, {-3, 0, 80}, {-4, 0, 20},  {34, 0, 100}, {32, 0, 180}, {32, 1, 100},
+                           {33, 0, 20}, {38, 0, 0},  {35, 0, 300}, {40, 0, 300}, {36, 0, 0},   {-4, 0, 0}};
     for (const auto& row : rows) {
-        if (row.wheel)
-            send(v, UIWheelEvent(Point(5, 5), 120, 0, row.wheel));
+        if (row[0] < 0)
+            send(v, UIWheelEvent(Point(5, 5), 120, 0, -row[0]));
         else
-            key(v, row.key, row.mod);
-        EXPECT_EQ(row.y, v->scrollPosition().y) << row.what;
-        EXPECT_EQ(row.y, bar->value()) << row.what;
+            send(v, UIKeyEvent(kKeyPressEvent, row[0], uint32_t(row[1]), String()));
+        EXPECT_EQ(std::make_pair(row[2], row[2]), std::make_pair(v->scrollPosition().y, bar->value()))
+            << "key or wheel " << row[0] << ", modifiers " << row[1] << ": page and bar";
     }
     bar->setValue(200);
-    EXPECT_EQ(200, v->scrollPosition().y) << "the bar scrolls the page";
-    EXPECT_EQ(text("l10"), v->elementIdAt(20, 5));
+    EXPECT_EQ(text("l10"), v->elementIdAt(20, 5)) << "the bar scrolls the page";
     v->resize(200, 250);
-    EXPECT_EQ(150, v->scrollPosition().y) << "a taller view keeps the offset within the page";
-    EXPECT_EQ(150, bar->value());
-}
+    EXPECT_EQ(std::make_pair(150, 150), std::make_pair(v->scrollPosition().y, bar->value()))
+        << "a taller view keeps the offset within the page";
 
-TEST_F(UIWebViewTest, OptionsAndTheAutomationDump)
-{
-    UIWebView* plain = view(WebViewOption::NoScrollBars, 200, 100);
+    UIWebView* plain = view(tallPage(20), WebViewOption::NoScrollBars, 200);
     EXPECT_EQ(nullptr, plain->verticalScrollBar());
-    ASSERT_TRUE(plain->setHtml(text(tallPage(20))));
-    key(plain, 35);
+    send(plain, UIKeyEvent(kKeyPressEvent, 35, 0, String()));
     EXPECT_EQ(300, plain->scrollPosition().y) << "keys scroll without a bar";
-
     const std::vector<WebViewElement> elements = plain->elementsWithIds();
     ASSERT_EQ(20u, elements.size());
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ("P", utf8(elements[size_t(i)].tag));
-        EXPECT_EQ("l" + std::to_string(i), utf8(elements[size_t(i)].id));
-        EXPECT_EQ(Rect(0, i * 20 - 300, 200, 20), elements[size_t(i)].rect) << "in view coordinates";
-    }
+    EXPECT_EQ("P:l0", utf8(elements[0].tag) + ":" + utf8(elements[0].id));
+    EXPECT_EQ(Rect(0, -300, 200, 20), elements[0].rect) << "the automation dump is in view coordinates";
     EXPECT_EQ("line 19", utf8(plain->elementTextAt(5, 95)));
     EXPECT_EQ(Rect(0, 80, 200, 20), plain->elementRectAt(5, 95));
     EXPECT_EQ(Rect(), plain->elementRectAt(5, 500)) << "outside the view";
@@ -283,12 +197,7 @@ TEST_F(UIWebViewTest, OptionsAndTheAutomationDump)
 
 TEST(BrowserVersion, CutsTheStoredTextAtItsSecondDot)
 {
-    const struct
-    {
-        const char* stored;
-        const char* shown;
-    } rows[] = {{"11", "11"}, {"9.11.10240.0", "9.11"}, {"8.0.6001.18702", "8.0"}, {"7.0", "7.0"}, {"", ""},
-                {"..", "."}};
+    const char* rows[][2] = {{"11", "11"}, {"9.11.10240.0", "9.11"}, {"7.0", "7.0"}, {"", ""}, {"..", "."}};
     for (const auto& row : rows)
-        EXPECT_EQ(row.shown, utf8(BrowserVersion::fromStored(text(row.stored)))) << row.stored;
+        EXPECT_EQ(row[1], utf8(BrowserVersion::fromStored(text(row[0])))) << row[0];
 }
