@@ -25,6 +25,13 @@ public:
         m_valid = true;
     }
 
+    // A visible item added after every other item keeps the map valid.
+    void append(int index)
+    {
+        if (m_valid)
+            m_indexes.push_back(index);
+    }
+
     int visibleCount() const { return int(m_indexes.size()); }
     // -1 past either end.
     int indexOfRank(int rank) const;
