@@ -2,6 +2,7 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/UIList.h"
 #include "ui/widgets/UIProgress.h"
 #include "ui/widgets/UIScrollArea.h"
 #include "ui/widgets/UIScrollAreaCorner.h"
@@ -35,7 +36,9 @@ std::vector<UIStyleNames> everyClass()
             UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
             UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
-            UISplitterSeparator::styleNames(), UIStack::styleNames()};
+            UISplitterSeparator::styleNames(), UIStack::styleNames(),
+            // Item views.
+            UIList::styleNames()};
 }
 
 void checkSkin(const std::string& file)
