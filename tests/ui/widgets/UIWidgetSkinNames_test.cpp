@@ -2,6 +2,7 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/UIHeader.h"
 #include "ui/widgets/UIList.h"
 #include "ui/widgets/UIProgress.h"
 #include "ui/widgets/UIScrollArea.h"
@@ -38,7 +39,7 @@ std::vector<UIStyleNames> everyClass()
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
             UISplitterSeparator::styleNames(), UIStack::styleNames(),
             // Item views.
-            UIList::styleNames()};
+            UIList::styleNames(), UIHeader::styleNames()};
 }
 
 void checkSkin(const std::string& file)
