@@ -15,6 +15,7 @@
 #include "ui/widgets/UISplitterSeparator.h"
 #include "ui/widgets/UIStack.h"
 #include "ui/widgets/UITabBar.h"
+#include "ui/widgets/UITable.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
@@ -39,7 +40,7 @@ std::vector<UIStyleNames> everyClass()
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
             UISplitterSeparator::styleNames(), UIStack::styleNames(),
             // Item views.
-            UIList::styleNames(), UIHeader::styleNames()};
+            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames()};
 }
 
 void checkSkin(const std::string& file)
