@@ -16,6 +16,10 @@ int UITableRow::addCell(UITableCell* cell)
         return -1;
     cell->m_row = this;
     cell->m_column = cellCount();
+    // Rows are filled cell by cell; starting with room for several keeps a
+    // table of many columns from growing each row's array five times.
+    if (m_cells.empty())
+        m_cells.reserve(kFirstCapacity);
     m_cells.push_back(cell);
     return cell->m_column;
 }

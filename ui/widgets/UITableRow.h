@@ -48,6 +48,7 @@ public:
 
 private:
     friend class UITable;
+    static constexpr size_t kFirstCapacity = 8;
 
     UITable* m_table = nullptr;
     int m_index = -1;
