@@ -6,6 +6,7 @@
 #include "tests/support/UIHarness.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIEventType.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/widgets/UIHeader.h"
 #include "ui/widgets/UIList.h"
@@ -115,26 +116,27 @@ TEST_F(ItemViewsOnScreen, ClickShiftClickAndDoubleClickThroughRealInput)
 {
     UIList* list = listView(30, UIList::kListMode);
     list->setSelectionMode(UIList::kMultiSelection);
-    testsupport::UIEventRecorder events(list);
     const int h = list->itemSize().height;
     UIHarness::activate(window);
     UIHarness::click(list, Point(20, 2 * h + h / 2));
     UIHarness::pumpUntil([&] { return list->currentIndex() == 2; });
-    UIHarness::keyDown(VK_SHIFT);
-    UIHarness::click(list, Point(20, 5 * h + h / 2));
-    UIHarness::pump();
-    UIHarness::keyUp(VK_SHIFT);
+    const Point shifted = list->mapTo(window, Point(20, 5 * h + h / 2));
+    UIHarness::postMouse(window, WM_LBUTTONDOWN, shifted, MK_LBUTTON | MK_SHIFT);
+    UIHarness::postMouse(window, WM_LBUTTONUP, shifted, MK_SHIFT);
     UIHarness::pumpUntil([&] { return list->selectedCount() == 4; });
     EXPECT_EQ(4, list->selectedCount());
     EXPECT_TRUE(list->isSelected(2) && list->isSelected(5));
     EXPECT_EQ(2, list->currentIndex()) << "a Shift click keeps the current item";
+    list->parentWidget()->parentWidget()->hide();
 
-    const Point at = list->mapTo(window, Point(20, 7 * h + h / 2));
-    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-        UIHarness::postMouse(window, message, at, message == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+    UITable* table = tableView(20);
+    testsupport::UIEventRecorder events(table);
+    const Point at(20, table->headerHeight() + 7 * table->rowHeight() + 2);
+    UIHarness::click(table, at);
+    UIHarness::click(table, at);
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return events.has(kDoubleClickEvent); }));
-    EXPECT_EQ(7, list->currentIndex());
-    EXPECT_EQ(1, list->selectedCount());
+    EXPECT_EQ(7, table->currentRow());
+    EXPECT_EQ(1, table->selectedCount());
 }
 
 TEST_F(ItemViewsOnScreen, TableRowsHeaderFramesGridAndHeadingSort)
