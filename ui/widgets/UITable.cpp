@@ -139,10 +139,11 @@ int UITable::addRow(UITableRow* row)
     row->m_table = this;
     row->m_index = rowCount();
     m_rows.push_back(row);
+    // A row added last keeps the rank map valid; a hidden one is not in it.
     if (row->m_visible)
         m_ranks.append(row->m_index);
     else
-        ++m_hiddenRowCount, m_ranks.invalidate();
+        ++m_hiddenRowCount;
     afterRowsChanged();
     return row->m_index;
 }
