@@ -5,6 +5,8 @@
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/buttons/UIRadio.h"
+#include "ui/widgets/UIHeader.h"
+#include "ui/widgets/UIList.h"
 #include "ui/widgets/UIProgress.h"
 #include "ui/widgets/UIScrollArea.h"
 #include "ui/widgets/UIScrollAreaCorner.h"
@@ -16,6 +18,7 @@
 #include "ui/widgets/UISplitterSeparator.h"
 #include "ui/widgets/UIStack.h"
 #include "ui/widgets/UITabBar.h"
+#include "ui/widgets/UITable.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
@@ -47,7 +50,9 @@ std::vector<UIStyleNames> everyClass()
             UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
             UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
-            UISplitterSeparator::styleNames(), UIStack::styleNames()};
+            UISplitterSeparator::styleNames(), UIStack::styleNames(),
+            // Item views.
+            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames()};
 }
 
 void checkSkin(const std::string& file)

@@ -1,0 +1,193 @@
+// Timings under Wine and Xvfb, medians, of the item views at 100,000 movies
+// in a real 1000 x 700 window with white.style:
+//   filling, clearing and refilling an icon-mode list (scroll bars and
+//   updates off, as the main window fills it), a table of 16 short text cells
+//   a row, sorting that table by a text and by a numeric column, and each
+//   scroll step (Page Down, wheel, thumb to the end, End) with its repaint.
+//   wine itemviews_timing.exe [folder of white.style]
+#include "foundation/system/MessageLoop.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIEventType.h"
+#include "ui/core/events/UIKeyEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
+#include "ui/core/native/UINativeWindowHost.h"
+#include "ui/core/widget/UIWidget.h"
+#include "ui/widgets/UIHeader.h"
+#include "ui/widgets/UIList.h"
+#include "ui/widgets/UIListView.h"
+#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/UITable.h"
+#include "ui/widgets/UITableView.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+const int kMovies = 100000;
+const int kColumns = 16;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double timeOf(const std::function<void()>& work)
+{
+    const auto start = Clock::now();
+    work();
+    GdiFlush();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double medianOf(int runs, const std::function<void()>& work, const std::function<void()>& between = nullptr)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        times.push_back(timeOf(work));
+        if (between)
+            between();
+    }
+    return median(times);
+}
+
+struct Texts
+{
+    Texts()
+    {
+        for (int k = 0; k < kMovies; ++k) {
+            titles.push_back(String(u"Movie ") + String::fromInt((k * 7919) % kMovies));
+            years.push_back(String::fromInt(1950 + k % 70));
+        }
+    }
+    std::vector<String> titles;
+    std::vector<String> years;
+};
+
+void send(UIWidget* widget, UIEvent&& event)
+{
+    MessageLoop::instance()->sendEvent(&event, widget);
+}
+
+template <typename View> void fillQuietly(View* view, const std::function<void()>& fill)
+{
+    view->setScrollBarsEnabled(false);
+    view->setUpdatesEnabled(false);
+    fill();
+    view->setScrollBarsEnabled(true);
+    view->setUpdatesEnabled(true);
+}
+
+// Page Down, a wheel notch, the thumb to the end and End, each repainted.
+template <typename View> void timeScrolling(const char* what, View* view, UIWidget* content)
+{
+    UIScrollBar* bar = view->verticalScrollBar();
+    auto top = [&] { view->scrollToTop(); };
+    std::printf("%s: Page Down %.2f ms, wheel %.2f ms, thumb to the end %.2f ms, End %.2f ms\n", what,
+                medianOf(21, [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_NEXT, 0, String())); }),
+                medianOf(21, [&] { send(content, UIWheelEvent(Point(5, 5), -120, 0, 3)); }),
+                medianOf(
+                    21, [&] { bar->setValue(bar->maximum()); }, top),
+                medianOf(
+                    21, [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_END, 0, String())); },
+                    [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_HOME, 0, String())); }));
+}
+
+void timeList(UIWidget* window, const Texts& texts)
+{
+    auto* view = new UIListView(window);
+    view->setGeometry(0, 0, 1000, 700);
+    view->show();
+    UIList* list = view->list();
+    list->setViewMode(UIList::kIconMode);
+    list->setItemSize(Size(148, 198));
+    auto fill = [&] {
+        for (int k = 0; k < kMovies; ++k)
+            list->addItem(texts.titles[size_t(k)], texts.years[size_t(k)], Image());
+    };
+    std::printf("icon-mode list: fill, clear and refill %.1f ms\n", medianOf(
+                                                                        5,
+                                                                        [&] {
+                                                                            fillQuietly(view, [&] {
+                                                                                fill();
+                                                                                list->clear();
+                                                                                fill();
+                                                                            });
+                                                                        },
+                                                                        [&] { list->clear(); }));
+    fillQuietly(view, fill);
+    list->setCurrentIndexAndSelect(0);
+    MessageLoop::instance()->mainLoop().processPendingEvents();
+    timeScrolling("icon-mode list, 148 x 198 icons", view, list);
+    delete view;
+}
+
+void timeTable(UIWidget* window, const Texts& texts)
+{
+    auto* view = new UITableView(window);
+    view->setGeometry(0, 0, 1000, 700);
+    view->show();
+    UITable* table = view->table();
+    for (int c = 0; c < kColumns; ++c)
+        table->header()->addSection(String(u"Column"), 80, true)->setSortType(c == 1 ? 2 : 1);
+    table->setSortingEnabled(true);
+    const String shortText(u"abc");
+    auto fill = [&] {
+        for (int k = 0; k < kMovies; ++k) {
+            auto* row = new UITableRow();
+            row->addTextCell(texts.titles[size_t(k)]);
+            row->addTextCell(texts.years[size_t(k)])->setSortValue(double((k * 31) % 97));
+            for (int c = 2; c < kColumns; ++c)
+                row->addTextCell(shortText);
+            table->addRow(row);
+        }
+    };
+    std::printf("table of 16 text cells a row: fill %.1f ms\n",
+                medianOf(
+                    5, [&] { fillQuietly(view, fill); }, [&] { table->clear(); }));
+    fillQuietly(view, fill);
+    int order = UITable::kAscending;
+    auto flip = [&] { order = order == UITable::kAscending ? UITable::kDescending : UITable::kAscending; };
+    std::printf("  sort by text %.1f ms, by number %.1f ms\n",
+                medianOf(
+                    5, [&] { table->sort(0, order); }, flip),
+                medianOf(
+                    5, [&] { table->sort(1, order); }, flip));
+    table->selectRow(0);
+    MessageLoop::instance()->mainLoop().processPendingEvents();
+    timeScrolling("table", view, table);
+    delete view;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    MessageLoop::create();
+    const std::string folder = argc > 1 ? argv[1] : "..";
+    const std::string style = folder + "\\white.style";
+    if (!UIApplication::instance()->loadTheme(String::fromUtf8(style.c_str()))) {
+        std::printf("cannot load %s\n", style.c_str());
+        return 1;
+    }
+    UIWidget window(nullptr);
+    window.setFlag(UIWidget::kWindow, true);
+    window.setWindowFlags(UINativeWindow::kFrameless);
+    window.setStyleName(String(u"UIWindow"));
+    window.setLayoutEnabled(false);
+    window.setGeometry(0, 0, 1000, 700);
+    window.show();
+    MessageLoop::instance()->mainLoop().processPendingEvents();
+    const Texts texts;
+    timeList(&window, texts);
+    timeTable(&window, texts);
+    return 0;
+}
