@@ -7,7 +7,7 @@
 #include "foundation/system/MessageLoop.h"
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/Painter.h"
-#include "tests/graphics/paint/RecordingDevice.h"
+#include "tests/support/RecordingDevice.h"
 #include "ui/widgets/UIHeader.h"
 #include "ui/widgets/UIList.h"
 #include "ui/widgets/UIListView.h"
