@@ -102,9 +102,9 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
     const Case cases[] = {
         {"Escape", [](UIDialog*) { UIHarness::typeKeys({VK_ESCAPE}); }, 0},
         {"accept", [](UIDialog* d) { d->accept(); }, 1},
-        {"done 7 twice",
+        {"done 3 then 7: the last wins",
          [](UIDialog* d) {
-             d->done(7);
+             d->done(3);
              d->done(7);
          },
          7},
@@ -115,28 +115,25 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
         auto* ok = new UIButton(&dialog);
         ok->setDefault(true);
         ok->show();
-        Counter hides;
-        bool parentEnabledAtHide = false;
-        bool parentBlockedDuringRun = false;
-        dialog.hidden.connectAdjusted(&hides, &Counter::count);
         struct HideWatch : SignalReceiver
         {
-            void onHide() { *enabled = IsWindowEnabled(static_cast<HWND>(parent->windowHandle())) != 0; }
-            UIWidget* parent;
-            bool* enabled;
+            void onHide() { parentEnabled = ++hides == 1 && IsWindowEnabled(parent) != 0; }
+            HWND parent;
+            int hides = 0;
+            bool parentEnabled = false;
         } watch;
-        watch.parent = window;
-        watch.enabled = &parentEnabledAtHide;
+        watch.parent = static_cast<HWND>(window->windowHandle());
         dialog.hidden.connectAdjusted(&watch, &HideWatch::onHide);
+        bool parentBlockedDuringRun = false;
         Later step(100, [&] {
-            parentBlockedDuringRun = !IsWindowEnabled(static_cast<HWND>(window->windowHandle()));
+            parentBlockedDuringRun = !IsWindowEnabled(watch.parent);
             UIHarness::activate(&dialog);
             c.close(&dialog);
         });
         dialog.show();
         EXPECT_EQ(c.result, dialog.result()) << c.name;
-        EXPECT_EQ(1, hides.calls) << c.name;
+        EXPECT_EQ(1, watch.hides) << c.name;
         EXPECT_TRUE(parentBlockedDuringRun) << c.name;
-        EXPECT_TRUE(parentEnabledAtHide) << c.name << ": enabled before the hide event";
+        EXPECT_TRUE(watch.parentEnabled) << c.name << ": enabled before the hide event";
     }
 }

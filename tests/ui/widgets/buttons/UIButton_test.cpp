@@ -3,20 +3,12 @@
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/widgets/buttons/UIButton.h"
 
 #include <memory>
 
 namespace {
-
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++count_; }
-    int count_ = 0;
-};
 
 class ButtonTest : public WidgetTest
 {
@@ -32,10 +24,6 @@ protected:
     static ImageSet icon(int width, int height)
     {
         return ImageSet::ImageSetFromImage(Image(width, height, true));
-    }
-    static void key(UIWidget* widget, int code)
-    {
-        send(widget, UIKeyEvent(kKeyPressEvent, code, 0, String()));
     }
 };
 
@@ -76,37 +64,6 @@ TEST_F(ButtonTest, SizeHintByIconPositionPaddingAndFlatMode)
     }
 }
 
-TEST_F(ButtonTest, BackgroundFrameAndIconStateFollowTheState)
-{
-    struct Case
-    {
-        const char* name;
-        bool enabled, hovered, down, checkable, checked;
-        int frame, iconState;
-    };
-    const Case cases[] = {
-        {"normal", true, false, false, false, false, 0, 0},
-        {"hovered", true, true, false, false, false, 1, 2},
-        {"pressed under the pointer", true, true, true, false, false, 2, 3},
-        {"pressed, pointer gone", true, false, true, false, false, 1, 0},
-        {"disabled", false, true, true, false, false, 3, 1},
-        {"checked", true, false, false, true, true, 4, 3},
-        {"checked but disabled", false, false, false, true, true, 3, 1},
-        {"checked without being checkable is no state", true, false, false, false, true, 0, 0},
-    };
-    for (const Case& c : cases) {
-        auto button = makeButton();
-        button->setCheckable(c.checkable || c.checked);
-        button->setChecked(c.checked);
-        button->setCheckable(c.checkable);
-        button->setEnabled(c.enabled);
-        button->setFlag(UIWidget::kHovered, c.hovered);
-        button->setFlag(UIWidget::kMouseDown, c.down);
-        EXPECT_EQ(c.frame, button->backgroundFrame()) << c.name;
-        EXPECT_EQ(c.iconState, button->iconState()) << c.name;
-    }
-}
-
 TEST_F(ButtonTest, ColorVariantsTakeTheirBackgroundAndPens)
 {
     auto theme = std::make_unique<UITheme>();
@@ -126,9 +83,6 @@ TEST_F(ButtonTest, ColorVariantsTakeTheirBackgroundAndPens)
         {0, u"UIButton_Background", 0xFF2B2B2Bu, 0xFFFAFAFAu},
     };
     auto button = makeButton();
-    const Color styled = button->foreground();
-    button->setColorVariant(0);
-    EXPECT_EQ(styled, button->foreground()) << "a new button already holds variant 0";
     for (const Case& c : cases) {
         button->setColorVariant(c.variant);
         const UISkinImage& expected = loaded->skinImage(String(c.background));

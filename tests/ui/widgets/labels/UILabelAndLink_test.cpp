@@ -12,16 +12,7 @@ using testsupport::text;
 
 namespace {
 
-std::vector<std::string>& openedUrls()
-{
-    static std::vector<std::string> urls;
-    return urls;
-}
-
-void recordOpening(const String& url)
-{
-    openedUrls().push_back(testsupport::utf8(url));
-}
+std::vector<std::string> opened;
 
 class Counter : public SignalReceiver
 {
@@ -36,8 +27,8 @@ protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        openedUrls().clear();
-        UILink::setOpener(&recordOpening);
+        opened.clear();
+        UILink::setOpener([](const String& url) { opened.push_back(testsupport::utf8(url)); });
     }
     void TearDown() override
     {
@@ -98,13 +89,13 @@ TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
     link.clicked.connect(&counter, &Counter::count);
     send(&link, UIMouseEvent(kClickEvent, 2, 2, Point(1, 1), 0));
     EXPECT_EQ(0, counter.clicks) << "a right click neither emits";
-    EXPECT_TRUE(openedUrls().empty()) << "nor opens";
+    EXPECT_TRUE(opened.empty()) << "nor opens";
     mouse(&link, kClickEvent, 1, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     mouse(&link, kClickEvent, 1, 1);
     EXPECT_EQ(2, counter.clicks);
-    EXPECT_EQ(std::vector<std::string>{"http://a/"}, openedUrls());
+    EXPECT_EQ(std::vector<std::string>{"http://a/"}, opened);
     std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
     mouse(&link, kClickEvent, 1, 1);
-    EXPECT_EQ(2u, openedUrls().size()) << "opens again once the guard has passed";
+    EXPECT_EQ(2u, opened.size()) << "opens again once the guard has passed";
 }
