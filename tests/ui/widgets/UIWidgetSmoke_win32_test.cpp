@@ -1,5 +1,6 @@
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
+#include "tests/support/WidgetFakes.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/events/UIEventType.h"
 #include "ui/core/events/UITimerClient.h"
@@ -17,13 +18,6 @@
 using testsupport::UIHarness;
 
 namespace {
-
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++calls; }
-    int calls = 0;
-};
 
 // Runs one step once, from a timer, inside whatever loop is running then
 // (a dialog's modal run).
@@ -73,9 +67,9 @@ TEST_F(SmokeTest, ClickAndSpaceOnAButtonAndAClickOnACheckBox)
 {
     auto* button = add(new UIButton(window), 10, 10, 100, 30);
     auto* check = add(new UICheck(window), 10, 60, 100, 30);
-    Counter clicks, toggles;
-    button->clicked.connect(&clicks, &Counter::count);
-    check->toggled.connect(&toggles, &Counter::count);
+    SignalCounter clicks, toggles;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    check->toggled.connect(&toggles, &SignalCounter::count);
     EXPECT_EQ(frameColor(u"UIButton_Background", 0), UIHarness::screenPixel(button, Point(50, 3)));
 
     UIHarness::click(button, Point(50, 15));

@@ -14,13 +14,6 @@ namespace {
 
 std::vector<std::string> opened;
 
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++clicks; }
-    int clicks = 0;
-};
-
 class LabelTest : public WidgetTest
 {
 protected:
@@ -85,15 +78,15 @@ TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
     UILink link(top);
     link.setText(text("site"));
     link.setUrl(text("http://a/"));
-    Counter counter;
-    link.clicked.connect(&counter, &Counter::count);
+    SignalCounter counter;
+    link.clicked.connect(&counter, &SignalCounter::count);
     send(&link, UIMouseEvent(kClickEvent, 2, 2, Point(1, 1), 0));
-    EXPECT_EQ(0, counter.clicks) << "a right click neither emits";
+    EXPECT_EQ(0, counter.calls) << "a right click neither emits";
     EXPECT_TRUE(opened.empty()) << "nor opens";
     mouse(&link, kClickEvent, 1, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     mouse(&link, kClickEvent, 1, 1);
-    EXPECT_EQ(2, counter.clicks);
+    EXPECT_EQ(2, counter.calls);
     EXPECT_EQ(std::vector<std::string>{"http://a/"}, opened);
     std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
     mouse(&link, kClickEvent, 1, 1);
