@@ -30,7 +30,8 @@ std::vector<UIStyleNames> everyClass()
     return {UILine::styleNames(),     UISpacer::styleNames(),    UIBox::styleNames(),
             UIExpander::styleNames(), UIStackPage::styleNames(), UIButton::styleNames(),
             UILabel::styleNames(),    UILink::styleNames(),      UICheck::styleNames(),
-            UIRadio::styleNames(),    UIGroup::styleNames()};
+            UIRadio::styleNames(),    UIGroup::styleNames(),     UIPicture::styleNames(),
+            UIToolTip::styleNames(),  UIWindow::styleNames()};
 }
 
 void checkSkin(const std::string& file)
