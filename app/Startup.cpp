@@ -2,6 +2,7 @@
 
 #include "foundation/core/AppCore.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/widgets/tooltip/UIToolTip.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ int runReelstack(const Startup& startup)
         return -1;
     if (startup.loadSkin && !startup.loadSkin())
         return -1;
+    UIToolTip::install();
     Application application(startup.makeView);
     if (startup.makeView)
         core.run();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/signals/SignalReceiver.h"
 #include "foundation/system/MessageLoop.h"
 #include "foundation/system/UIEvent.h"
 #include "ui/core/events/UICustomEvent.h"
@@ -171,6 +172,13 @@ private:
 
     std::vector<std::string>* m_log;
     std::string m_name;
+};
+
+// Counts the emissions of the signals connected to count.
+struct SignalCounter : SignalReceiver
+{
+    void count() { ++calls; }
+    int calls = 0;
 };
 
 // A message loop, fake timers and cursor, and a shown window to put widgets

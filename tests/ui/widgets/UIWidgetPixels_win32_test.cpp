@@ -97,33 +97,38 @@ protected:
 
 } // namespace
 
-TEST_F(PixelTest, ButtonFramesByStateAndFlatMode)
+TEST_F(PixelTest, ButtonFramesAndIconStatesByStateAndFlatMode)
 {
     struct Case
     {
         const char* name;
-        bool enabled, hovered, down, checked, flat;
-        uint32_t centre;
+        bool enabled, hovered, down, checkable, checked, flat;
+        int frame, iconState;
     };
     const Case cases[] = {
-        {"normal", true, false, false, false, false, frame(u"UIButton_Background", 0)},
-        {"hovered", true, true, false, false, false, frame(u"UIButton_Background", 1)},
-        {"pressed", true, true, true, false, false, frame(u"UIButton_Background", 2)},
-        {"disabled", false, false, false, false, false, frame(u"UIButton_Background", 3)},
-        {"checked", true, false, false, true, false, frame(u"UIButton_Background", 4)},
-        {"flat draws no background", true, true, false, false, true, kUntouched},
+        {"normal", true, false, false, false, false, false, 0, 0},
+        {"hovered", true, true, false, false, false, false, 1, 2},
+        {"pressed", true, true, true, false, false, false, 2, 3},
+        {"pressed, pointer gone", true, false, true, false, false, false, 1, 0},
+        {"disabled", false, true, true, false, false, false, 3, 1},
+        {"checked", true, false, false, true, true, false, 4, 3},
+        {"checked but disabled", false, false, false, true, true, false, 3, 1},
+        {"checked without being checkable", true, false, false, false, true, false, 0, 0},
+        {"flat draws no background", true, true, false, false, false, true, -1, 2},
     };
     for (const Case& c : cases) {
         UIButton button(top);
         place(button, 60, 30);
         button.setCheckable(true);
         button.setChecked(c.checked);
+        button.setCheckable(c.checkable);
         button.setEnabled(c.enabled);
         button.setFlag(UIWidget::kHovered, c.hovered);
         button.setFlag(UIWidget::kMouseDown, c.down);
         button.setFlat(c.flat);
         paint(button);
-        EXPECT_EQ(c.centre, pixel(30, 15)) << c.name;
+        EXPECT_EQ(c.frame < 0 ? kUntouched : frame(u"UIButton_Background", c.frame), pixel(30, 15)) << c.name;
+        EXPECT_EQ(c.iconState, button.iconState()) << c.name;
     }
 }
 
@@ -209,7 +214,6 @@ TEST_F(PixelTest, PictureScaleModesAndDisabledLook)
         Rect drawn;
     };
     const Case cases[] = {
-        {"unscaled at the top left", &small, 0, 5, Rect(0, 0, 10, 10)},
         {"unscaled, centred", &small, 0, 48, Rect(45, 45, 10, 10)},
         {"stretched over the area", &small, 1, 5, Rect(0, 0, 100, 100)},
         {"fitted, smaller: its own size", &small, 2, 48, Rect(45, 45, 10, 10)},

@@ -45,7 +45,8 @@ std::vector<UIStyleNames> everyClass()
             UIStackPage::styleNames(),
             // Buttons, labels and groups.
             UIButton::styleNames(), UILabel::styleNames(), UILink::styleNames(), UICheck::styleNames(),
-            UIRadio::styleNames(), UIGroup::styleNames(),
+            UIRadio::styleNames(), UIGroup::styleNames(), UIPicture::styleNames(), UIToolTip::styleNames(),
+            UIWindow::styleNames(),
             // Range, tab and split widgets, and the scroll area.
             UIProgress::styleNames(), UISlider::styleNames(), UIScrollBar::styleNames(),
             UIScrollAreaCorner::styleNames(), UIScrollAreaViewport::styleNames(), UIScrollArea::styleNames(),
@@ -76,12 +77,8 @@ void checkSkin(const std::string& file)
 
 } // namespace
 
-TEST(WidgetSkinNames, WhiteSkinHasEveryNameTheWidgetsRead)
+TEST(WidgetSkinNames, BothSkinsHaveEveryNameTheWidgetsRead)
 {
-    checkSkin("white.style");
-}
-
-TEST(WidgetSkinNames, TestSkinHasEveryNameTheWidgetsRead)
-{
-    checkSkin("test.style");
+    for (const char* file : {"white.style", "test.style"})
+        checkSkin(file);
 }

@@ -1,5 +1,6 @@
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
+#include "tests/support/WidgetFakes.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/events/UIEventType.h"
 #include "ui/core/events/UITimerClient.h"
@@ -17,13 +18,6 @@
 using testsupport::UIHarness;
 
 namespace {
-
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++calls; }
-    int calls = 0;
-};
 
 // Runs one step once, from a timer, inside whatever loop is running then
 // (a dialog's modal run).
@@ -73,9 +67,9 @@ TEST_F(SmokeTest, ClickAndSpaceOnAButtonAndAClickOnACheckBox)
 {
     auto* button = add(new UIButton(window), 10, 10, 100, 30);
     auto* check = add(new UICheck(window), 10, 60, 100, 30);
-    Counter clicks, toggles;
-    button->clicked.connect(&clicks, &Counter::count);
-    check->toggled.connect(&toggles, &Counter::count);
+    SignalCounter clicks, toggles;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    check->toggled.connect(&toggles, &SignalCounter::count);
     EXPECT_EQ(frameColor(u"UIButton_Background", 0), UIHarness::screenPixel(button, Point(50, 3)));
 
     UIHarness::click(button, Point(50, 15));
@@ -102,9 +96,9 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
     const Case cases[] = {
         {"Escape", [](UIDialog*) { UIHarness::typeKeys({VK_ESCAPE}); }, 0},
         {"accept", [](UIDialog* d) { d->accept(); }, 1},
-        {"done 7 twice",
+        {"done 3 then 7: the last wins",
          [](UIDialog* d) {
-             d->done(7);
+             d->done(3);
              d->done(7);
          },
          7},
@@ -115,28 +109,25 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
         auto* ok = new UIButton(&dialog);
         ok->setDefault(true);
         ok->show();
-        Counter hides;
-        bool parentEnabledAtHide = false;
-        bool parentBlockedDuringRun = false;
-        dialog.hidden.connectAdjusted(&hides, &Counter::count);
         struct HideWatch : SignalReceiver
         {
-            void onHide() { *enabled = IsWindowEnabled(static_cast<HWND>(parent->windowHandle())) != 0; }
-            UIWidget* parent;
-            bool* enabled;
+            void onHide() { parentEnabled = ++hides == 1 && IsWindowEnabled(parent) != 0; }
+            HWND parent;
+            int hides = 0;
+            bool parentEnabled = false;
         } watch;
-        watch.parent = window;
-        watch.enabled = &parentEnabledAtHide;
+        watch.parent = static_cast<HWND>(window->windowHandle());
         dialog.hidden.connectAdjusted(&watch, &HideWatch::onHide);
+        bool parentBlockedDuringRun = false;
         Later step(100, [&] {
-            parentBlockedDuringRun = !IsWindowEnabled(static_cast<HWND>(window->windowHandle()));
+            parentBlockedDuringRun = !IsWindowEnabled(watch.parent);
             UIHarness::activate(&dialog);
             c.close(&dialog);
         });
         dialog.show();
         EXPECT_EQ(c.result, dialog.result()) << c.name;
-        EXPECT_EQ(1, hides.calls) << c.name;
+        EXPECT_EQ(1, watch.hides) << c.name;
         EXPECT_TRUE(parentBlockedDuringRun) << c.name;
-        EXPECT_TRUE(parentEnabledAtHide) << c.name << ": enabled before the hide event";
+        EXPECT_TRUE(watch.parentEnabled) << c.name << ": enabled before the hide event";
     }
 }

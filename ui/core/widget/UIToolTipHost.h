@@ -27,6 +27,7 @@ public:
 
     virtual bool isShowing() const = 0;
     virtual UIWidget* owner() const = 0;
+    // The text last asked for, before any cut; empty when nothing shows.
     virtual String text() const = 0;
     virtual void showText(const Request& request) = 0;
     virtual void hide() = 0;

@@ -356,12 +356,8 @@ void UIWidget::showToolTipAt(const Point& point)
     if (!host || !isInsideRect(point))
         return;
     String text = toolTip(point);
-    String shown = text;
-    if (d->toolTipMaxLength >= 1 && shown.length() > d->toolTipMaxLength) {
-        shown = shown.mid(0, d->toolTipMaxLength);
-        shown.append(String(u" ... "));
-    }
-    if (host->isShowing() && host->owner() == this && host->text() == shown)
+    // The tool tip cuts the text to the maximum length itself.
+    if (host->isShowing() && host->owner() == this && host->text() == text)
         return;
     host->hide();
     if (text.isEmpty())

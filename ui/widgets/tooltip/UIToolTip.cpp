@@ -73,13 +73,19 @@ class Host : public UIToolTipHost
 public:
     bool isShowing() const override { return UIToolTip::isShowing(); }
     UIWidget* owner() const override { return UIToolTip::owner(); }
-    String text() const override { return UIToolTip::currentText(); }
+    String text() const override { return UIToolTip::isShowing() ? m_requested : String(); }
     void showText(const Request& r) override
     {
+        m_requested = r.text;
         UIToolTip::showText(r.owner, r.text, r.globalPos, r.globalRect, r.delay, r.duration, r.group,
                             r.maxLength);
     }
     void hide() override { UIToolTip::hideShared(); }
+
+private:
+    // Kept as asked for: the shown text is cut and cleaned, and comparing
+    // that with a new request would show the same tip again.
+    String m_requested;
 };
 
 } // namespace

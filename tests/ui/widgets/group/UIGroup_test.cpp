@@ -7,13 +7,6 @@
 
 namespace {
 
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++toggles; }
-    int toggles = 0;
-};
-
 class GroupTest : public WidgetTest
 {
 protected:
@@ -86,12 +79,12 @@ TEST_F(GroupTest, OnlyAPressAndReleaseInsideTheHeaderToggle)
         auto group = makeGroup();
         group->setCheckable(c.checkable);
         group->setEnabled(c.enabled);
-        Counter counter;
-        group->toggled.connect(&counter, &Counter::count);
+        SignalCounter counter;
+        group->toggled.connect(&counter, &SignalCounter::count);
         mouse(group.get(), kMousePressEvent, c.press.x, c.press.y);
         mouse(group.get(), kMouseReleaseEvent, c.release.x, c.release.y);
         EXPECT_EQ(c.checked, group->isChecked()) << c.name;
-        EXPECT_EQ(c.checked ? 1 : 0, counter.toggles) << c.name;
+        EXPECT_EQ(c.checked ? 1 : 0, counter.calls) << c.name;
         EXPECT_EQ(c.frame, group->indicatorFrame()) << c.name;
     }
 }

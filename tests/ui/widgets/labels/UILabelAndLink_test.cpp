@@ -12,23 +12,7 @@ using testsupport::text;
 
 namespace {
 
-std::vector<std::string>& openedUrls()
-{
-    static std::vector<std::string> urls;
-    return urls;
-}
-
-void recordOpening(const String& url)
-{
-    openedUrls().push_back(testsupport::utf8(url));
-}
-
-class Counter : public SignalReceiver
-{
-public:
-    void count() { ++clicks; }
-    int clicks = 0;
-};
+std::vector<std::string> opened;
 
 class LabelTest : public WidgetTest
 {
@@ -36,8 +20,8 @@ protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        openedUrls().clear();
-        UILink::setOpener(&recordOpening);
+        opened.clear();
+        UILink::setOpener([](const String& url) { opened.push_back(testsupport::utf8(url)); });
     }
     void TearDown() override
     {
@@ -94,17 +78,17 @@ TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
     UILink link(top);
     link.setText(text("site"));
     link.setUrl(text("http://a/"));
-    Counter counter;
-    link.clicked.connect(&counter, &Counter::count);
+    SignalCounter counter;
+    link.clicked.connect(&counter, &SignalCounter::count);
     send(&link, UIMouseEvent(kClickEvent, 2, 2, Point(1, 1), 0));
-    EXPECT_EQ(0, counter.clicks) << "a right click neither emits";
-    EXPECT_TRUE(openedUrls().empty()) << "nor opens";
+    EXPECT_EQ(0, counter.calls) << "a right click neither emits";
+    EXPECT_TRUE(opened.empty()) << "nor opens";
     mouse(&link, kClickEvent, 1, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     mouse(&link, kClickEvent, 1, 1);
-    EXPECT_EQ(2, counter.clicks);
-    EXPECT_EQ(std::vector<std::string>{"http://a/"}, openedUrls());
+    EXPECT_EQ(2, counter.calls);
+    EXPECT_EQ(std::vector<std::string>{"http://a/"}, opened);
     std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
     mouse(&link, kClickEvent, 1, 1);
-    EXPECT_EQ(2u, openedUrls().size()) << "opens again once the guard has passed";
+    EXPECT_EQ(2u, opened.size()) << "opens again once the guard has passed";
 }

@@ -1,51 +1,47 @@
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/picture/UIPicture.h"
 
-#include <functional>
+#include <vector>
 
-class PictureTest : public WidgetTest
-{
-};
+using PictureTest = WidgetTest;
 
 TEST_F(PictureTest, AutoSizeOnlyGrowsAndWithoutIt32By32)
 {
     struct Case
     {
         const char* name;
-        std::function<void(UIPicture*)> act;
-        Size expected;
+        bool autoSize;
+        std::vector<Size> images;
+        bool clear;
+        Size minimum, expected;
     };
     const Case cases[] = {
-        {"no image", [](UIPicture*) {}, Size(1, 1)},
+        {"no image", true, {}, false, Size(), Size(1, 1)},
         {"100x80 then 40x40 keeps the larger",
-         [](UIPicture* p) {
-             p->setImage(Image(100, 80, true), 0, 5);
-             p->setImage(Image(40, 40, true), 0, 5);
-         },
+         true,
+         {Size(100, 80), Size(40, 40)},
+         false,
+         Size(),
          Size(100, 80)},
         {"each side from the largest image",
-         [](UIPicture* p) {
-             p->addImage(Image(100, 10, true), 0, 5);
-             p->addImage(Image(10, 90, true), 0, 5);
-         },
+         true,
+         {Size(100, 10), Size(10, 90)},
+         false,
+         Size(),
          Size(100, 90)},
-        {"cleared images keep the auto size",
-         [](UIPicture* p) {
-             p->setImage(Image(60, 50, true), 0, 5);
-             p->clearImages();
-         },
-         Size(60, 50)},
-        {"without auto size", [](UIPicture* p) { p->setAutoSize(false); }, Size(32, 32)},
-        {"without auto size, a larger minimum",
-         [](UIPicture* p) {
-             p->setAutoSize(false);
-             p->setMinimumSize(50, 10);
-         },
-         Size(50, 32)},
+        {"cleared images keep the auto size", true, {Size(60, 50)}, true, Size(), Size(60, 50)},
+        {"without auto size", false, {Size(60, 50)}, false, Size(), Size(32, 32)},
+        {"without auto size, a larger minimum", false, {}, false, Size(50, 10), Size(50, 32)},
     };
     for (const Case& c : cases) {
         UIPicture picture(top);
-        c.act(&picture);
+        picture.setAutoSize(c.autoSize);
+        if (c.minimum.width > 0)
+            picture.setMinimumSize(c.minimum.width, c.minimum.height);
+        for (const Size& size : c.images)
+            picture.addImage(Image(size.width, size.height, true), 0, 5);
+        if (c.clear)
+            picture.clearImages();
         EXPECT_EQ(c.expected, picture.sizeHint()) << c.name;
     }
 }
