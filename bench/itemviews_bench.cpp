@@ -8,12 +8,12 @@
 #include "graphics/paint/PaintDevice.h"
 #include "graphics/paint/Painter.h"
 #include "tests/support/RecordingDevice.h"
-#include "ui/widgets/UIHeader.h"
-#include "ui/widgets/UIList.h"
-#include "ui/widgets/UIListView.h"
-#include "ui/widgets/UIScrollBar.h"
-#include "ui/widgets/UITable.h"
-#include "ui/widgets/UITableView.h"
+#include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/items/UIListView.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/range/UIScrollBar.h"
 
 #include <benchmark/benchmark.h>
 

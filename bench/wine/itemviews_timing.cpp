@@ -12,12 +12,12 @@
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/native/UINativeWindowHost.h"
 #include "ui/core/widget/UIWidget.h"
-#include "ui/widgets/UIHeader.h"
-#include "ui/widgets/UIList.h"
-#include "ui/widgets/UIListView.h"
-#include "ui/widgets/UIScrollBar.h"
-#include "ui/widgets/UITable.h"
-#include "ui/widgets/UITableView.h"
+#include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/items/UIListView.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/range/UIScrollBar.h"
 
 #include <windows.h>
 

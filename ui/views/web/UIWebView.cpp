@@ -9,7 +9,7 @@
 #include "ui/views/web/HtmlViewEngine.h"
 #include "ui/views/web/WebViewEventSink.h"
 #include "ui/views/web/WebViewOption.h"
-#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/range/UIScrollBar.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewOption.h"
-#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/range/UIScrollBar.h"
 
 #include <functional>
 #include <string>

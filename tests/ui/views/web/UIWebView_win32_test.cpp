@@ -10,7 +10,7 @@
 #include "ui/core/theme/UITheme.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewOption.h"
-#include "ui/widgets/UIScrollBar.h"
+#include "ui/widgets/range/UIScrollBar.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

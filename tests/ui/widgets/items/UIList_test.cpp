@@ -1,0 +1,252 @@
+// The list inside its view on the widget fakes: a view of 200 x 100 with
+// bars 10 thick, rows 10 high, icon cells 60 x 20 (three to a row).
+#include "foundation/signals/SignalReceiver.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIKeyEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/items/UIListView.h"
+#include "ui/widgets/range/UIScrollBar.h"
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+class IntLog : public SignalReceiver
+{
+public:
+    void onValue(int value) { values.push_back(value); }
+    std::vector<int> values;
+};
+
+class UIListTest : public WidgetTest
+{
+protected:
+    UIList* makeList(int count, int mode = UIList::kListMode)
+    {
+        view = new UIListView(top);
+        for (UIScrollBar* bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
+            bar->setStyleProperty(String(u"thickness"), String(u"10"));
+            bar->setStyleProperty(String(u"thumbMinimumLength"), String(u"20"));
+        }
+        UIList* l = view->list();
+        l->setStyleProperty(String(u"listModeItemHeight"), String(u"10"));
+        l->setStyleProperty(String(u"iconModeItemSize"), String(u"60,20"));
+        l->setViewMode(mode);
+        view->setGeometry(0, 0, 200, 100);
+        view->show();
+        view->setVerticalStep(10);
+        for (int i = 0; i < count; ++i)
+            l->addItem(String::fromInt(i));
+        return l;
+    }
+    static std::vector<int> selected(const UIList* l)
+    {
+        std::vector<int> result;
+        for (int i = 0; i < l->count(); ++i) {
+            if (l->isSelected(i))
+                result.push_back(i);
+        }
+        return result;
+    }
+    static void key(UIList* l, int code, uint32_t modifiers = 0)
+    {
+        send(l, UIKeyEvent(kKeyPressEvent, code, modifiers, String()));
+    }
+    static void press(UIList* l, const Point& at, uint32_t modifiers, uint32_t button = 1)
+    {
+        send(l, UIMouseEvent(kMousePressEvent, button, button, at, modifiers));
+    }
+    static void release(UIList* l, const Point& at)
+    {
+        send(l, UIMouseEvent(kMouseReleaseEvent, 0, 1, at, 0));
+    }
+
+    UIListView* view = nullptr;
+};
+
+} // namespace
+
+TEST_F(UIListTest, CurrentItemFollowsItsItemThroughRandomInsertsTakesAndRemoves)
+{
+    UIList* l = makeList(0);
+    IntLog changes;
+    l->currentChanged.connectWithArg(&changes, &IntLog::onValue);
+    std::vector<UIListItem*> model;
+    UIListItem* current = nullptr;
+    std::vector<int> expectedSignals;
+    std::mt19937 random(3);
+    for (int step = 0; step < 600; ++step) {
+        int op = int(random() % 4);
+        int n = int(model.size());
+        int at = n > 0 ? int(random() % unsigned(n)) : 0;
+        if (op == 0 || n == 0) {
+            auto* item = new UIListItem();
+            int where = int(random() % unsigned(n + 2)); // past the end appends
+            l->insertItem(where, item);
+            model.insert(model.begin() + std::min(where, n), item);
+        } else if (op == 1) {
+            UIListItem* taken = l->takeItem(at);
+            ASSERT_EQ(model[size_t(at)], taken);
+            if (taken == current) {
+                current = nullptr;
+                expectedSignals.push_back(-1);
+            }
+            model.erase(model.begin() + at);
+            EXPECT_EQ(-1, l->indexOf(taken));
+            delete taken;
+        } else if (op == 2) {
+            l->removeItemAt(at);
+            model.erase(model.begin() + at);
+            if (current)
+                expectedSignals.push_back(-1);
+            current = nullptr;
+        } else {
+            l->setCurrentIndex(at, false);
+            if (model[size_t(at)] != current)
+                expectedSignals.push_back(at);
+            current = model[size_t(at)];
+        }
+        ASSERT_EQ(model, l->items()) << step;
+        ASSERT_EQ(current, l->currentItem()) << step;
+        int index = int(std::find(model.begin(), model.end(), current) - model.begin());
+        ASSERT_EQ(current ? index : -1, l->currentIndex()) << step;
+        for (size_t i = 0; i < model.size(); ++i)
+            ASSERT_EQ(int(i), l->indexOf(model[i]));
+    }
+    EXPECT_EQ(expectedSignals, changes.values);
+}
+
+TEST_F(UIListTest, ArrowKeysDoNotSkipHiddenOrDisabledItemsAndWrapWhenAsked)
+{
+    struct Row
+    {
+        int mode;
+        bool wrap;
+        int start;
+        int key;
+        int current;
+    };
+    const int list = UIList::kListMode;
+    const int icon = UIList::kIconMode;
+    const Row rows[] = {
+        {list, false, 2, 40, -1}, {list, false, 5, 38, 4},   {list, false, 5, 40, -1},
+        {list, false, -1, 40, 0}, {list, false, -1, 38, -1}, {list, true, -1, 38, 9},
+        {list, true, 9, 40, 0},   {list, false, 9, 40, 9},   {list, false, 0, 39, 1},
+        {list, false, 0, 37, 0},  {list, true, 0, 37, 9},    {list, false, 5, 36, 0},
+        {list, false, 0, 35, 9},  {list, false, 0, 97, 9},   {icon, false, -1, 40, 2},
+        {icon, false, 1, 40, 4},  {icon, false, 8, 40, 8},   {icon, true, 9, 40, 0},
+        {icon, false, 4, 38, 1},  {icon, false, 2, 38, 2},   {icon, true, 0, 38, 9},
+        {icon, false, 4, 37, -1}, {icon, false, 1, 98, 4},   {icon, false, 7, 104, 4},
+    };
+    for (const Row& r : rows) {
+        UIList* l = makeList(10, r.mode);
+        l->item(3)->hide();
+        l->item(6)->setEnabled(false);
+        l->setWrapNavigation(r.wrap);
+        l->setCurrentIndexAndSelect(r.start);
+        key(l, r.key);
+        SCOPED_TRACE(testing::Message() << "mode " << r.mode << " from " << r.start << " key " << r.key);
+        EXPECT_EQ(r.current, l->currentIndex());
+        EXPECT_EQ(r.current >= 0 ? std::vector<int>{r.current} : std::vector<int>{}, selected(l));
+        delete view;
+    }
+}
+
+TEST_F(UIListTest, ClicksSelectByModeShiftRangesControlTogglesAndTheRightButtonKeeps)
+{
+    struct Press
+    {
+        int mode;
+        int row; // -1 clicks below the rows
+        uint32_t modifiers;
+        uint32_t button;
+        int current;
+        std::vector<int> selected;
+    };
+    const int multi = UIList::kMultiSelection;
+    const int single = UIList::kSingleSelection;
+    const std::vector<std::vector<Press>> scripts = {
+        {{multi, 2, 0, 1, 2, {2}},
+         {multi, 5, 1, 1, 2, {2, 3, 4, 5}},
+         {multi, 3, 2, 1, 3, {2, 4, 5}},
+         {multi, 6, 2, 1, 6, {2, 4, 5, 6}},
+         {multi, 4, 0, 2, 4, {2, 4, 5, 6}},
+         {multi, 4, 0, 1, 4, {4}},
+         {multi, 4, 1, 1, 4, {4}},
+         {multi, 4, 0, 2, 4, {4}},
+         {multi, -1, 0, 1, -1, {}}},
+        {{multi, 3, 1, 1, -1, {0, 1, 2, 3}}, {multi, 1, 1, 1, -1, {0, 1}}},
+        {{single, 2, 0, 1, 2, {2}}, {single, 5, 2, 1, 5, {5}}, {single, 1, 1, 1, 5, {1}}},
+        {{UIList::kNoSelection, 2, 0, 1, 2, {}}},
+    };
+    for (const std::vector<Press>& script : scripts) {
+        UIList* l = makeList(7);
+        l->setSelectionMode(script.front().mode);
+        for (size_t i = 0; i < script.size(); ++i) {
+            const Press& p = script[i];
+            Point at(20, p.row < 0 ? 85 : p.row * 10 + 5);
+            press(l, at, p.modifiers, p.button);
+            release(l, at);
+            SCOPED_TRACE(testing::Message() << "mode " << p.mode << " step " << i);
+            EXPECT_EQ(p.current, l->currentIndex());
+            EXPECT_EQ(p.selected, selected(l));
+        }
+        delete view;
+    }
+}
+
+TEST_F(UIListTest, RubberBandSelectsWhatItMeetsKeepsWithShiftAndStopsTheWheel)
+{
+    struct Row
+    {
+        uint32_t modifiers;
+        Point to;
+        std::vector<int> selected;
+    };
+    const Row rows[] = {
+        {0, Point(182, 8), {1}}, // under five pixels away: nothing yet
+        {0, Point(20, 45), {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+        {0, Point(120, 30), {2, 5}},
+        {1, Point(120, 30), {1, 2, 5}},
+    };
+    for (const Row& r : rows) {
+        UIList* l = makeList(30, UIList::kIconMode);
+        l->setSelectionMode(UIList::kMultiSelection);
+        l->setClearOnEmptyClick(false);
+        l->selectIndex(1, UIList::kSelect);
+        press(l, Point(185, 5), r.modifiers);
+        ASSERT_TRUE(l->isBandActive());
+        send(l, UIMouseEvent(kMouseMoveEvent, 1, 0, r.to, 0));
+        EXPECT_EQ(r.selected, selected(l)) << r.to.x << "," << r.to.y;
+        send(l, UIWheelEvent(Point(5, 5), -120, 0, 3));
+        EXPECT_EQ(0, view->verticalScrollBar()->value()) << "no wheel scrolling during a band";
+        release(l, r.to);
+        EXPECT_FALSE(l->isBandActive());
+        send(l, UIWheelEvent(Point(5, 5), -120, 0, 3));
+        EXPECT_LT(0, view->verticalScrollBar()->value());
+        delete view;
+    }
+}
+
+TEST_F(UIListTest, PagingAndEndsScrollByRowArithmetic)
+{
+    UIList* l = makeList(100);
+    ASSERT_TRUE(view->verticalScrollBar()->testFlag(UIWidget::kVisible));
+    ASSERT_EQ(Size(190, 100), l->size());
+    l->item(50)->hide();
+    struct Row
+    {
+        int key, current, value;
+    };
+    // 99 rows of 10 in 100 pixels: the bar reaches 890.
+    const Row rows[] = {{34, 19, 100}, {34, 29, 200}, {35, 99, 890}, {33, 80, 790}, {36, 0, 0}, {40, 1, 0}};
+    l->setCurrentIndexAndSelect(0);
+    for (const Row& r : rows) {
+        key(l, r.key);
+        EXPECT_EQ(r.current, l->currentIndex()) << r.key;
+        EXPECT_EQ(r.value, view->verticalScrollBar()->value()) << r.key;
+        EXPECT_EQ(std::vector<int>{r.current}, selected(l));
+    }
+}

@@ -1,0 +1,223 @@
+// The table in its view on the widget fakes with the fixed-width stand-in
+// font: a view of 300 x 120, bars 10 thick, a header 20 high, rows 10 high.
+#include "foundation/signals/SignalReceiver.h"
+#include "graphics/paint/FontMetrics.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIKeyEvent.h"
+#include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/range/UIScrollBar.h"
+
+#include <random>
+
+namespace {
+
+class SortWatch : public SignalReceiver
+{
+public:
+    UITable* table = nullptr;
+    std::vector<std::string> events;
+    void onStarted() { events.push_back("started " + std::to_string(table->row(0)->tag())); }
+    void onFinished() { events.push_back("finished"); }
+    void onCurrent(int index) { events.push_back("current " + std::to_string(index)); }
+};
+
+class UITableTest : public WidgetTest
+{
+protected:
+    UITable* makeTable(int rows)
+    {
+        view = new UITableView(top);
+        for (UIScrollBar* bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
+            bar->setStyleProperty(String(u"thickness"), String(u"10"));
+            bar->setStyleProperty(String(u"thumbMinimumLength"), String(u"20"));
+        }
+        UITable* t = view->table();
+        t->header()->setStyleProperty(String(u"minimumHeight"), String(u"20"));
+        t->setStyleProperty(String(u"rowHeight"), String(u"10"));
+        t->header()->addSection(String(u"Title"), 100, true)->setSortType(1);
+        t->header()->addSection(String(u"Year"), 60, true)->setSortType(2);
+        t->header()->addSection(String(u"Note"), 60, true);
+        view->setGeometry(0, 0, 300, 120);
+        view->show();
+        for (int i = 0; i < rows; ++i)
+            t->addRow(makeRow(i, "row", double(i)));
+        return t;
+    }
+    static UITableRow* makeRow(int tag, const std::string& title, double year)
+    {
+        auto* r = new UITableRow();
+        r->setTag(tag);
+        r->addTextCell(String::fromUtf8(title.data(), int(title.size())));
+        r->addTextCell(String())->setSortValue(year);
+        r->addTextCell(String(u"n"));
+        return r;
+    }
+    static void clickHeading(UITable* t, int column)
+    {
+        UIHeader* h = t->header();
+        h->layoutSections();
+        Point at = h->section(column)->rect().center();
+        send(h, UIMouseEvent(kMousePressEvent, 1, 1, at, 0));
+        send(h, UIMouseEvent(kMouseReleaseEvent, 0, 1, at, 0));
+    }
+    static std::vector<int> tags(const UITable* t)
+    {
+        std::vector<int> result;
+        for (const UITableRow* r : t->rows())
+            result.push_back(r->tag());
+        return result;
+    }
+    UITableView* view = nullptr;
+};
+
+} // namespace
+
+TEST_F(UITableTest, HeadingClicksSortStablyBetweenTheSignalsAndKeepTheCurrentRow)
+{
+    UITable* t = makeTable(0);
+    t->setSortingEnabled(true);
+    const char* titles[] = {"b", "A", "a", "c", "B", "", "a"};
+    const double years[] = {3, 1, 2, 1, 3, 0, 2};
+    for (int i = 0; i < 7; ++i)
+        t->addRow(makeRow(i, titles[i], years[i]));
+    t->hideRow(3);
+    t->setCurrentRow(4, false);
+    SortWatch watch;
+    watch.table = t;
+    t->sortStarted.connect(&watch, &SortWatch::onStarted);
+    t->sortFinished.connect(&watch, &SortWatch::onFinished);
+    t->currentRowChanged.connectWithArg(&watch, &SortWatch::onCurrent);
+    struct Click
+    {
+        int column;
+        int order;
+        std::vector<int> tags;
+    };
+    // Hidden row 3 always first; ties keep the order they had before.
+    const Click clicks[] = {
+        {0, 1, {3, 5, 1, 2, 6, 0, 4}}, {0, 2, {3, 0, 4, 1, 2, 6, 5}}, {1, 1, {3, 5, 1, 2, 6, 0, 4}},
+        {2, 1, {3, 5, 1, 2, 6, 0, 4}}, // a column without a sort type does nothing
+        {1, 2, {3, 0, 4, 2, 6, 1, 5}},
+    };
+    for (const Click& c : clicks) {
+        watch.events.clear();
+        std::vector<int> before = tags(t);
+        clickHeading(t, c.column);
+        SCOPED_TRACE(testing::Message() << "column " << c.column);
+        EXPECT_EQ(c.tags, tags(t));
+        EXPECT_EQ(4, t->currentRowItem()->tag());
+        EXPECT_EQ(t->currentRowItem(), t->row(t->currentRow()));
+        if (c.column == 2) {
+            EXPECT_TRUE(watch.events.empty());
+            continue;
+        }
+        EXPECT_EQ(c.order, t->sortOrder());
+        EXPECT_EQ(c.order, t->header()->section(c.column)->sortOrder());
+        EXPECT_EQ((std::vector<std::string>{"started " + std::to_string(before[0]), "finished"}),
+                  watch.events);
+    }
+}
+
+TEST_F(UITableTest, CurrentRowFollowsItsRowThroughInsertsTakesHidingAndSwaps)
+{
+    UITable* t = makeTable(5);
+    SortWatch watch;
+    watch.table = t;
+    t->currentRowChanged.connectWithArg(&watch, &SortWatch::onCurrent);
+    struct Step
+    {
+        void (*act)(UITable*);
+        int currentTag;
+        std::vector<std::string> events;
+    };
+    const Step steps[] = {
+        {[](UITable* x) { x->setCurrentRow(2, false); }, 2, {"current 2"}},
+        {[](UITable* x) { x->insertRow(0, makeRow(9, "", 0)); }, 2, {}},
+        {[](UITable* x) { delete x->takeRow(1); }, 2, {}},
+        {[](UITable* x) { x->moveCurrentRowUp(); }, 2, {"current 1"}},
+        {[](UITable* x) { x->hideRow(4); }, 2, {}},
+        {[](UITable* x) { x->setCurrentRow(4, false); },
+         -1,
+         {"current -1"}}, // a hidden row cannot be current
+        {[](UITable* x) { x->setCurrentRow(1, false); }, 2, {"current 1"}},
+        {[](UITable* x) { delete x->takeRow(1); }, -1, {"current -1"}},
+        {[](UITable* x) { x->setCurrentRow(0, false); }, 9, {"current 0"}},
+        {[](UITable* x) { x->removeRowAt(2); }, -1, {"current -1"}},
+    };
+    for (size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
+        watch.events.clear();
+        steps[i].act(t);
+        EXPECT_EQ(steps[i].currentTag, t->currentRowItem() ? t->currentRowItem()->tag() : -1) << i;
+        EXPECT_EQ(steps[i].events, watch.events) << i;
+        if (t->currentRowItem())
+            EXPECT_EQ(t->currentRowItem(), t->row(t->currentRow())) << i;
+    }
+}
+
+TEST_F(UITableTest, GeometryPagingAndContentSizeByRowArithmetic)
+{
+    UITable* t = makeTable(0);
+    EXPECT_EQ(Size(70, 70), t->minimumSizeHint());
+    for (int i = 0; i < 50; ++i)
+        t->addRow(makeRow(i, "row", i));
+    t->hideRow(10);
+    EXPECT_EQ(Size(220, 49 * 10 + 20), t->minimumSizeHint());
+    t->header()->setStretchLastSection(true);
+    EXPECT_EQ(Size(100 + 60 + 40, 49 * 10 + 20), t->minimumSizeHint())
+        << "the stretched section counts its minimum";
+    // 120 high less the header: a page of 100 pixels. Row 10 is hidden, so
+    // the row at the bottom after one page is rank 19, index 20.
+    EXPECT_EQ(100, view->verticalScrollBar()->pageStep());
+    struct Row
+    {
+        int key, current, value;
+    };
+    const Row rows[] = {{34, 20, 100}, {33, 0, 0}, {35, 49, 390}, {33, 30, 290}, {36, 0, 0}};
+    t->selectRow(0);
+    for (const Row& r : rows) {
+        send(t, UIKeyEvent(kKeyPressEvent, r.key, 0, String()));
+        EXPECT_EQ(r.current, t->currentRow()) << r.key;
+        EXPECT_EQ(r.value, view->verticalScrollBar()->value()) << r.key;
+        EXPECT_EQ(1, t->selectedCount());
+    }
+    EXPECT_EQ(Rect(0, 20 + 11 * 10, 300 - 10, 10), t->rowRect(12)) << "rank 11: one hidden row above";
+    int index = -1;
+    t->rowAt(Point(5, 20 + 11 * 10 + 3), &index);
+    EXPECT_EQ(12, index);
+    EXPECT_EQ(nullptr, t->rowAt(Point(5, 5), &index)) << "the header is no row";
+}
+
+TEST_F(UITableTest, ColumnContentWidthMeasuresTextsAndImagesWithPadding)
+{
+    const int unit = FontMetrics(FontDesc(), nullptr).charWidth(u'x');
+    UITable* t = makeTable(0);
+    EXPECT_EQ(0, t->columnContentWidth(0, false));
+    const char* titles[] = {"abc", "abcdefgh", "a", "abcdef"};
+    for (int i = 0; i < 4; ++i)
+        t->addRow(makeRow(i, titles[i], i));
+    t->row(0)->cell(0)->setPadding(UIMargins(20, 0, 30, 0));
+    t->row(2)->addImageCell(Image(37, 5, true));
+    t->header()->addSection(String(u"Cover"), 40, true);
+    t->hideRow(1);
+    EXPECT_EQ(std::max(50 + 3 * unit, 8 + 6 * unit), t->columnContentWidth(0, false))
+        << "hidden rows do not count";
+    EXPECT_EQ(8 + 37, t->columnContentWidth(3, false));
+    t->autoSizeColumns(false);
+    EXPECT_EQ(std::max(40, std::max(50 + 3 * unit, 8 + 6 * unit)), t->columnWidth(0));
+    EXPECT_EQ(40, t->columnWidth(3)) << "the last column keeps its width";
+}
+
+TEST_F(UITableTest, PlainCellsStaySmall)
+{
+    // A cell with nothing of its own holds its texts, keys, rectangle and a
+    // null pointer to the rest; a heap block adds at most 16 bytes.
+    EXPECT_LE(sizeof(UITableCell) + 16, 160u);
+    UITableCell cell(String(u"x"));
+    EXPECT_EQ(nullptr, cell.ownFont());
+    EXPECT_EQ(UIMargins(4, 4, 4, 4), cell.padding());
+    cell.setFontStyle(1);
+    ASSERT_NE(nullptr, cell.ownFont());
+    EXPECT_EQ(1u, cell.font().style());
+}

@@ -1,0 +1,68 @@
+#include "ui/widgets/items/UITableRow.h"
+
+#include "ui/widgets/items/UITable.h"
+
+UITableRow::~UITableRow()
+{
+    for (UITableCell* cell : m_cells)
+        delete cell;
+    if (m_table && !m_visible)
+        m_table->rowVisibilityChanged(this, true);
+}
+
+int UITableRow::addCell(UITableCell* cell)
+{
+    if (!cell || cell->m_row)
+        return -1;
+    cell->m_row = this;
+    cell->m_column = cellCount();
+    // Rows are filled cell by cell; starting with room for several keeps a
+    // table of many columns from growing each row's array five times.
+    if (m_cells.empty())
+        m_cells.reserve(kFirstCapacity);
+    m_cells.push_back(cell);
+    return cell->m_column;
+}
+
+UITableCell* UITableRow::addTextCell(const String& text)
+{
+    auto* cell = new UITableCell(text);
+    addCell(cell);
+    return cell;
+}
+
+UITableCell* UITableRow::addImageCell(const Image& image)
+{
+    auto* cell = new UITableCell();
+    cell->setType(UITableCell::kImageCell);
+    cell->setAlignment(48);
+    cell->setImage(image);
+    addCell(cell);
+    return cell;
+}
+
+UITableCell* UITableRow::cell(int index) const
+{
+    return index >= 0 && index < cellCount() ? m_cells[size_t(index)] : nullptr;
+}
+
+Rect UITableRow::rect() const
+{
+    return m_table ? m_table->rowRect(m_index) : Rect();
+}
+
+void UITableRow::setVisible(bool on)
+{
+    if (on == m_visible)
+        return;
+    m_visible = on;
+    if (!on)
+        m_selected = false;
+    if (m_table)
+        m_table->rowVisibilityChanged(this, false);
+}
+
+bool UITableRow::isShown() const
+{
+    return m_table && m_visible && m_table->isRowOnScreen(rect());
+}

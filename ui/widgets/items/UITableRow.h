@@ -1,0 +1,59 @@
+#pragma once
+
+#include "foundation/geometry/Rect.h"
+#include "graphics/image/Image.h"
+#include "graphics/paint/Brush.h"
+#include "ui/core/widget/UIItem.h"
+#include "ui/widgets/items/UITableCell.h"
+
+#include <vector>
+
+class UITable;
+
+// One row of a table: its cells (one per column, owned), a background of its
+// own, and the visible and selected marks. Hiding a row tells its table,
+// which keeps its visible-row count from that.
+class UITableRow : public UIItem
+{
+public:
+    UITableRow() = default;
+    ~UITableRow() override;
+    UITableRow(const UITableRow&) = delete;
+    UITableRow& operator=(const UITableRow&) = delete;
+
+    // Takes the cell; returns its index, -1 for a null cell or one owned
+    // elsewhere.
+    int addCell(UITableCell* cell);
+    UITableCell* addTextCell(const String& text);
+    UITableCell* addImageCell(const Image& image);
+    // Null past either end.
+    UITableCell* cell(int index) const;
+    int cellCount() const { return int(m_cells.size()); }
+
+    UITable* table() const { return m_table; }
+    int index() const { return m_index; }
+    void setBackground(const Brush& brush) { m_background = brush; }
+    const Brush& background() const { return m_background; }
+    // Where the table paints the row now; empty while hidden.
+    Rect rect() const;
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool on);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool isSelected() const { return m_selected; }
+    void setSelected(bool on) { m_selected = on; }
+    void select() { m_selected = true; }
+    void deselect() { m_selected = false; }
+    bool isShown() const;
+
+private:
+    friend class UITable;
+    static constexpr size_t kFirstCapacity = 8;
+
+    UITable* m_table = nullptr;
+    int m_index = -1;
+    std::vector<UITableCell*> m_cells;
+    Brush m_background;
+    bool m_visible = true;
+    bool m_selected = false;
+};
