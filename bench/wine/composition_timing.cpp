@@ -13,6 +13,7 @@
 #include "graphics/paint/Painter.h"
 #include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/theme/UITheme.h"
+#include "tests/support/NullNativeWindow.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/core/widget/UIWidget.h"
 
@@ -41,48 +42,18 @@ double medianMs(const std::function<void()>& work)
 }
 
 // A window without a screen side: visible, and resized at once.
-class OffscreenWindow : public UINativeWindow
+class OffscreenWindow : public NullNativeWindow
 {
 public:
     explicit OffscreenWindow(UIWidget* owner) : m_owner(owner) {}
-    void create() override {}
-    void* handle() const override { return nullptr; }
-    Rect frameMargins() const override { return Rect(0, 0, 0, 0); }
-    Rect frameGeometry() const override { return Rect(); }
-    bool isVisible() const override { return m_visible; }
-    void setVisible(bool on, bool, bool) override { m_visible = on; }
-    void setEnabled(bool) override {}
-    bool isEnabled() const override { return true; }
-    void move(int, int) override {}
     void resize(int width, int height) override
     {
         UIResizeEvent event(Size(width, height), m_owner->size());
         MessageLoop::instance()->sendEvent(&event, m_owner);
     }
-    void setFocus(bool) override {}
-    bool hasFocus() const override { return false; }
-    void setWindowState(uint32_t) override {}
-    uint32_t windowState() const override { return 0; }
-    void setWindowFlag(uint32_t, bool) override {}
-    void setWindowFlags(uint32_t) override {}
-    uint32_t windowFlags() const override { return 0; }
-    void setAuxFlag(bool) override {}
-    bool auxFlag() const override { return false; }
-    void setBlocked(bool) override {}
-    void setOpacity(float) override {}
-    float opacity() const override { return 1.0f; }
-    void flash(int) override {}
-    void setTitle(const String&) override {}
-    String title() const override { return String(); }
-    void setTitleSuffix(const String&) override {}
-    String titleSuffix() const override { return String(); }
-    void invalidate() override {}
-    void updateLayered(const Image&) override {}
-    Image layeredImage() const override { return Image(); }
 
 private:
     UIWidget* m_owner;
-    bool m_visible = false;
 };
 
 enum class Look
