@@ -47,7 +47,7 @@ if [ -d build/win32 ]; then
   . scripts/wine-env.sh
   (
     trap wine_session_stop EXIT
-    wine_session_start "$root/build/win32/wineprefix" || exit 1
+    REELSTACK_UNMANAGED=1 wine_session_start "$root/build/win32/wineprefix" || exit 1
     cd build/win32 && ctest --output-on-failure -j "$jobs"
   ) | tee build/win32/ctest.log
   [ "${PIPESTATUS[0]}" -eq 0 ] || failed_steps+=("Windows tests")

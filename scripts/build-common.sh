@@ -2,6 +2,13 @@
 # builds it.
 #   configure_and_build host|win32|fuzz|bench
 
+# The compiler cache lives outside the checkout (ccache's own folder). Paths
+# are made relative to the checkout and the working folder is left out of the
+# key, so another clone of the tree, CI's included, reuses what was compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
+export CCACHE_NOHASHDIR=1
+export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-20G}"
+
 configure_and_build() {
   local kind="$1" dir="build/$1"
   local args=(-S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)

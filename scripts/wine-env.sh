@@ -70,6 +70,24 @@ wine_session_start() {
   # inherit its output. Starting them here, writing to /dev/null, keeps them
   # from holding a test runner's pipe open after the tests are done.
   wine wineboot --init </dev/null >/dev/null 2>&1 || true
+  # A private display has no window manager, and Wine waits about a second
+  # for one at every show and hide of a managed window: unmanaged windows
+  # there. A user's own display keeps its window manager's frames.
+  if [ -n "$WINE_XVFB_PID" ] || [ "${REELSTACK_UNMANAGED:-}" = 1 ]; then
+    wine_set_managed N
+  else
+    wine_set_managed Y
+  fi
+}
+
+# Sets the prefix's X11 driver value "Managed" (Y or N) when it differs.
+wine_set_managed() {
+  local want="$1"
+  if grep -qi "^\"Managed\"=\"$want\"" "$WINEPREFIX/user.reg" 2>/dev/null; then
+    return 0
+  fi
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
+    </dev/null >/dev/null 2>&1 || true
 }
 
 wine_session_stop() {

@@ -23,6 +23,7 @@ wine_env "$prefix"
 WINE_XVFB_PID=""
 if [ -z "${DISPLAY:-}" ]; then
   wine_start_xvfb || exit 1
+  wine_set_managed N
 fi
 
 wine "$@"
