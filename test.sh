@@ -10,7 +10,7 @@ cd "$root"
 scripts/setup.sh || exit 1
 . scripts/build-common.sh
 
-jobs=$(nproc)
+jobs=${REELSTACK_JOBS:-$(nproc)}
 failed_steps=()
 total_passed=0
 total_failed=0

@@ -27,5 +27,5 @@ configure_and_build() {
     fi
   fi
   echo "== building $dir"
-  cmake --build "$dir" -j "$(nproc)"
+  cmake --build "$dir" -j "${REELSTACK_JOBS:-$(nproc)}"
 }
