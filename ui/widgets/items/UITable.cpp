@@ -76,6 +76,9 @@ UITable::UITable(UIWidget* parent) : UIWidget(parent)
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     m_header = new UIHeader(this);
     m_header->setLayoutAlignment(Rect::kAlignLeft | Rect::kAlignTop);
+    // The rows scroll under the header; it follows only sideways, by its own
+    // offset.
+    m_header->setScrollsWithParent(false);
     m_header->show();
     m_header->sectionResized.connectWithArg(this, &UITable::onSectionResized);
     m_header->sectionClicked.connectWithArg(this, &UITable::onSectionClicked);
