@@ -4,6 +4,7 @@
 #include "foundation/signals/SignalReceiver.h"
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
@@ -331,4 +332,30 @@ TEST_F(MenusOnScreen, AWindowWithMenuBarToolBarAndGripWorksByMouseAndKeys)
         << window->width() << " x " << window->height();
     UIHarness::postMouse(grip, WM_LBUTTONUP, Point(26, 16), 0);
     UIHarness::pump();
+}
+
+// What users see: the white skin, with the shots (REELSTACK_SHOTS) of an open
+// menu and its sub-menu.
+TEST_F(MenusOnScreen, InTheWhiteSkinTheHoveredItemIsTheSelectionColour)
+{
+    ASSERT_TRUE(UIApplication::instance()->loadTheme(generatedskins::skinPath("white.style")));
+    UIMenu* menu = menuOf(window, {"New collection", "Open collection", "Recent"});
+    menu->addSeparator();
+    menu->addItem(text("Quit"), ImageSet(), KeyShortcut(VK_CONTROL, 'Q', 0));
+    menu->setItemCheckable(1, true);
+    menu->checkItem(1);
+    menu->disableItem(0);
+    UIMenu* recent = menuOf(menu, {"Movies.rsdb", "Series.rsdb"});
+    menu->setItemSubMenu(2, recent);
+    menu->popup(window->mapToGlobal(Point(30, 30)));
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return menu->isVisible(); }));
+    menu->setHoveredIndex(2);
+    UIHarness::typeKeys({VK_RIGHT});
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return recent->isVisible(); }));
+    UIHarness::pumpFor(30);
+    const Rect item = (menu->layoutItems(), menu->item(2)->rect());
+    EXPECT_EQ(0xDCE8FBu, UIHarness::screenPixel(menu, Point(item.x + item.width / 2, item.y + 2)));
+    UIHarness::saveShot(menu, "MenusOnScreen.whiteMenu");
+    UIHarness::saveShot(recent, "MenusOnScreen.whiteSubMenu");
+    delete menu;
 }

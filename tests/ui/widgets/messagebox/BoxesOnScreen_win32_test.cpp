@@ -2,6 +2,7 @@
 // test.style, driven by the system's input and timers.
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UITheme.h"
@@ -53,6 +54,7 @@ void CALLBACK pressInBox(HWND, UINT, UINT_PTR id, DWORD)
         return;
     KillTimer(nullptr, id);
     g_plan.frame = box->frameGeometry();
+    UIHarness::saveShot(box, "BoxesOnScreen.messageBox");
     if (g_plan.tick && box->checkBox())
         UIHarness::click(box->checkBox(), box->checkBox()->rect().center());
     UIButton* button = box->button(g_plan.press);
@@ -161,4 +163,33 @@ TEST_F(BoxesOnScreen, ABoxNearTheScreenEdgeStaysInTheWorkArea)
     const int padding = UIApplication::instance()->theme()->metric(kWindowDesktopPadding);
     EXPECT_TRUE(area.adjusted(padding, padding, -padding, -padding).containsRect(g_plan.frame))
         << g_plan.frame.x << "," << g_plan.frame.y << " " << g_plan.frame.width << "x" << g_plan.frame.height;
+}
+
+// What users see: the white skin. The shots (with REELSTACK_SHOTS) show the
+// balloon and a message box as drawn.
+TEST_F(BoxesOnScreen, InTheWhiteSkinABalloonIsDarkAndABoxRuns)
+{
+    ASSERT_TRUE(UIApplication::instance()->loadTheme(generatedskins::skinPath("white.style")));
+    auto* owner = new UIButton(window);
+    owner->setText(text("Here"));
+    owner->setGeometry(200, 250, 80, 24);
+    owner->show();
+    UIHarness::pump();
+    UIBalloonTip::showBalloon(owner, owner->mapToGlobal(Point(40, 0)), text("New collection"),
+                              text("Name the collection here.\nIt is made in its own folder."), 1, Image(), 3,
+                              0, 0, 0, 0);
+    UIBalloonTip* balloon = UIBalloonTip::instance();
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return balloon->isVisible(); }));
+    UIHarness::pumpFor(50);
+    const Rect body = balloon->bodyRect();
+    EXPECT_EQ(0x2B2F36u, UIHarness::screenPixel(balloon, Point(body.x + 5, body.y + body.height - 5)));
+    UIHarness::saveShot(balloon, "BoxesOnScreen.balloon");
+    UIBalloonTip::hideBalloon();
+
+    g_plan = BoxPlan{UIMessageBox::kOk, false, Rect()};
+    SetTimer(nullptr, 0, 300, &pressInBox);
+    EXPECT_EQ(UIMessageBox::kOk,
+              UIMessageBox::information(window, text("Export"), text("The export is done."),
+                                        text("412 movies were written."), UIMessageBox::kOk,
+                                        UIMessageBox::kDoNotShowAgainOption));
 }
