@@ -5,6 +5,7 @@
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
+#include "ui/widgets/UIWorkArea.h"
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/menus/UIMenuBar.h"
 
@@ -141,4 +142,18 @@ TEST_F(UIMenuBarTest, LeftAndRightInADropDownOpenTheNeighbours)
     EXPECT_TRUE(fileMenu->isVisible());
     key(fileMenu, UIMenu::kLeftKey);
     EXPECT_EQ(edit, bar->openedItem());
+}
+
+TEST_F(UIMenuBarTest, ADropDownWithoutRoomBelowOpensAboveTheBar)
+{
+    UIMenuBarItem* file = bar->addItem(text("File"));
+    UIMenu* fileMenu = menuFor(file, {"New", "Open", "Save", "Quit"});
+    UIWorkArea::setOverride(Rect(0, 0, 800, 600));
+    top->move(100, 560);
+    press(file);
+    const int height = fileMenu->height();
+    UIWorkArea::setOverride(Rect());
+    ASSERT_TRUE(fileMenu->isVisible());
+    EXPECT_EQ(560 - height, fileMenu->pos().y) << "it ends at the bar's top";
+    EXPECT_EQ(100 + file->rect().x, fileMenu->pos().x);
 }
