@@ -168,7 +168,7 @@ TEST(UIDragWine, ARealDragBetweenWidgetsDropsWithItsDataAndSourceOrIsCancelled)
     Log log;
     DropSite* a = new DropSite(window, &log, "a");
     WatchedSite* b = new WatchedSite(window, &log, "b");
-    for (DropSite* site : {a, b}) {
+    for (DropSite* site : {a, static_cast<DropSite*>(b)}) {
         site->setGeometry(site == a ? 0 : 100, 0, 100, 100);
         site->show();
     }
