@@ -4,6 +4,7 @@
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "graphics/paint/FontDesc.h"
 #include "ui/core/input/UICursorHost.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIWidget.h"
@@ -116,6 +117,23 @@ void UIApplication::setMainWindow(UIWidget* widget)
     m_mainWindow = widget;
     if (AppCore* core = AppCore::instance())
         core->setMainWindow(widget ? widget->nativeHandle() : nullptr);
+}
+
+void UIApplication::setClearTypeEnabled(bool enabled)
+{
+    if (enabled == FontDesc::clearTypeEnabled())
+        return;
+    FontDesc::setClearTypeEnabled(enabled);
+    // A paint handler may close a window: each is looked up before use.
+    for (UIWidget* window : windows()) {
+        if (contains(window) && window->isVisible())
+            window->update();
+    }
+}
+
+bool UIApplication::clearTypeEnabled() const
+{
+    return FontDesc::clearTypeEnabled();
 }
 
 void UIApplication::retranslateAll()

@@ -193,8 +193,12 @@ void UIWidget::setVisibleFlag(bool on)
         focusWidget()->clearFocus();
     if (grabWidget() && grabWidget()->isDescendantOf(this))
         grabWidget()->releaseGrab();
-    if (testFlag(kCreated) && !isWindow() && d->parent)
-        d->parent->update();
+    if (testFlag(kCreated) && !isWindow() && d->parent) {
+        UIWidgetGuard guard(this);
+        relayoutAfterHide();
+        if (!guard.isAlive())
+            return;
+    }
     sendNow(UIValueEvent(kHideEvent));
 }
 

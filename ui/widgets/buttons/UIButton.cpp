@@ -196,6 +196,9 @@ void UIButton::draw(Painter& painter) const
         m_icon.draw(painter, r, 36, state);
         const int shift = m_icon.height() + spacing;
         drawText(painter, Rect(r.x, r.y + shift, r.width, r.height - shift), 36);
+    } else {
+        // A position of no known place leaves the icon out.
+        drawText(painter, r, textAlignment());
     }
 }
 

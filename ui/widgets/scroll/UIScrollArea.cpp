@@ -73,14 +73,14 @@ void UIScrollArea::setContentWidget(UIWidget* widget)
     delete m_content;
     m_content = widget;
     if (!widget) {
-        relayout();
+        relayoutContent();
         return;
     }
     widget->setParent(m_viewport);
     widget->mouseMoved.connectWithArg(this, &UIScrollArea::onContentMove);
     widget->mousePressed.connectWithArg(this, &UIScrollArea::onContentPress);
     widget->mouseReleased.connectWithArg(this, &UIScrollArea::onContentRelease);
-    relayout();
+    relayoutContent();
 }
 
 Size UIScrollArea::contentSize() const
@@ -91,7 +91,16 @@ Size UIScrollArea::contentSize() const
     return second.width > 0 || second.height > 0 ? second : m_content->effectiveSizeHint();
 }
 
-void UIScrollArea::relayout()
+bool UIScrollArea::relayout()
+{
+    UIWidgetGuard guard(this);
+    bool changed = UIWidget::relayout();
+    if (guard.isAlive())
+        relayoutContent();
+    return changed;
+}
+
+void UIScrollArea::relayoutContent()
 {
     if (m_layoutDepth >= kMaximumLayoutDepth || !m_content || !testFlag(kVisible))
         return;
@@ -113,7 +122,7 @@ void UIScrollArea::relayout()
     const Rect& viewport = m_viewport->geometry();
     m_content->setGeometry(0, 0, viewport.width, viewport.height);
     if (m_content->geometry() != before && m_content->effectiveSizeHint() != in.content)
-        relayout();
+        relayoutContent();
     updatePageSteps();
 }
 
@@ -169,14 +178,12 @@ void UIScrollArea::scrollContent(int, int)
 void UIScrollArea::setHorizontalPolicy(int policy)
 {
     m_horizontalPolicy = policy;
-    UIWidget::relayout();
     relayout();
 }
 
 void UIScrollArea::setVerticalPolicy(int policy)
 {
     m_verticalPolicy = policy;
-    UIWidget::relayout();
     relayout();
 }
 
@@ -186,7 +193,7 @@ void UIScrollArea::setScrollBarsEnabled(bool on)
         return;
     m_scrollBarsEnabled = on;
     if (on) {
-        relayout();
+        relayoutContent();
         return;
     }
     m_verticalBar->hide();
@@ -343,7 +350,7 @@ void UIScrollArea::draw(Painter& painter) const
 
 void UIScrollArea::resizeEvent(UIEvent*)
 {
-    relayout();
+    relayoutContent();
 }
 
 void UIScrollArea::wheelEvent(UIEvent* event)

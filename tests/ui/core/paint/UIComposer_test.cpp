@@ -1,5 +1,6 @@
 #include "graphics/paint/PaintTarget.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIPaintEvent.h"
 #include "ui/core/paint/UIBlitter.h"
 #include "ui/core/paint/UIComposer.h"
 
@@ -77,4 +78,40 @@ TEST_F(BackBufferTest, VisibleAreaIsCutByEveryAncestor)
     };
     for (const auto& row : rows)
         EXPECT_EQ(UIComposer::visibleRect(row.widget), row.expected) << (&row - rows);
+}
+
+// A focus change brings the whole window's frame to the screen, and the
+// compositor tells each paint handler what to paint.
+TEST_F(BackBufferTest, FocusChangesCopyTheWindowAndPaintsCarryTheirRectangle)
+{
+    struct Field : UIWidget
+    {
+        Field(UIWidget* parent) : UIWidget(parent)
+        {
+            setFocusPolicy(kClickFocus);
+            setStyleName(String(u"UITest"));
+            setLayoutEnabled(false);
+        }
+        std::vector<Rect> painted;
+        void paint(UIEvent* event) override
+        {
+            auto* paint = static_cast<UIPaintEvent*>(event);
+            painted.push_back(Rect(paint->rect().x + paint->offset().x, paint->rect().y + paint->offset().y,
+                                   paint->rect().width, paint->rect().height));
+        }
+    };
+    auto* field = new Field(top);
+    field->setGeometry(10, 10, 50, 40);
+    field->show();
+    for (bool in : {true, false}) {
+        const int before = UIBlitter::screenCopyCount();
+        if (in)
+            field->setFocus();
+        else
+            field->clearFocus();
+        EXPECT_EQ(UIBlitter::screenCopyCount() - before, 1) << (in ? "in" : "out");
+    }
+    field->painted.clear();
+    field->update();
+    EXPECT_EQ(field->painted, (std::vector<Rect>{Rect(0, 0, 50, 40)}));
 }

@@ -94,3 +94,24 @@ TEST_F(WidgetTest, ThemeNamesStayInsideTheProgramsFolders)
     EXPECT_FALSE(app->loadTheme(String(u"../beside")));
     EXPECT_TRUE(app->loadTheme(saved)) << "a whole path is taken as it is";
 }
+
+TEST_F(WidgetTest, AClearTypeChangeRepaintsTheVisibleWindowsOnce)
+{
+    UIApplication* app = UIApplication::instance();
+    const bool before = app->clearTypeEnabled();
+    auto* hidden = new UIWidget(nullptr);
+    hidden->setFlag(UIWidget::kWindow, true);
+    hidden->setStyleName(String(u"UIWindow"));
+    SignalCounter shownPaints;
+    SignalCounter hiddenPaints;
+    top->painted.connect(&shownPaints, &SignalCounter::count);
+    hidden->painted.connect(&hiddenPaints, &SignalCounter::count);
+    app->setClearTypeEnabled(!before);
+    app->setClearTypeEnabled(!before);
+    EXPECT_EQ(app->clearTypeEnabled(), !before);
+    EXPECT_EQ(shownPaints.calls, 1) << "the same value again repaints nothing";
+    app->setClearTypeEnabled(before);
+    EXPECT_EQ(shownPaints.calls, 2);
+    EXPECT_EQ(hiddenPaints.calls, 0);
+    delete hidden;
+}
