@@ -119,9 +119,9 @@ bool isInGroupPosition(const String& marked, int index)
 // whatever the locale, so values written under another regional setting
 // read back; but where it is the locale's own group separator in a group
 // separator's place before the last three digits ("1,200" in English), it
-// groups, as the user typing it means. Otherwise the locale's format must hold exactly:
-// group separators only before the decimal point, between groups of three
-// digits after a first group of one to three.
+// groups, as the user typing it means. Otherwise the locale's format must
+// hold exactly: group separators only before the decimal point, between
+// groups of three digits after a first group of one to three.
 bool numberFromMarks(const String& marked, String& ascii)
 {
     int separators = 0;
