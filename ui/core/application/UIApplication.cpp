@@ -3,6 +3,7 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/File.h"
+#include "foundation/io/Path.h"
 #include "graphics/paint/FontDesc.h"
 #include "ui/core/input/UICursorHost.h"
 #include "ui/core/theme/UITheme.h"
@@ -145,8 +146,10 @@ String UIApplication::findThemeFile(const String& name) const
 {
     if (name.containsChar(u'\\', String::kCaseSensitive))
         return File::exists(name) ? name : String();
+    // Any other name is joined to the program's folders, so it must stay a
+    // plain name there ("../x" would not).
     AppCore* core = AppCore::instance();
-    if (!core)
+    if (!core || !isValidFileName(name))
         return String();
     String folder = core->appDirectory();
     folder.appendChar(u'\\');

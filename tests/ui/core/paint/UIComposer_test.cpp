@@ -2,6 +2,7 @@
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIPaintEvent.h"
 #include "ui/core/paint/UIBlitter.h"
+#include "ui/core/paint/UIComposer.h"
 
 #include <functional>
 
@@ -55,6 +56,28 @@ TEST_F(BackBufferTest, ScreenCopiesStopEarlyWhenTheyCannotShow)
         EXPECT_EQ(UIBlitter::screenCopyCount() - before, c.copies) << c.name;
         EXPECT_TRUE(!c.off || c.off->testFlag(UIWidget::kRepaintPending)) << c.name;
     }
+}
+
+// A widget shows only where its parent and every further ancestor show: a
+// large parent inside a small grandparent does not widen what shows.
+TEST_F(BackBufferTest, VisibleAreaIsCutByEveryAncestor)
+{
+    UIWidget* outer = child("outer", 10, 10, 50, 50);
+    UIWidget* inner = child("inner", 0, 0, 200, 200, outer);
+    UIWidget* leaf = child("leaf", 30, 30, 100, 100, inner);
+    UIWidget* hidden = child("hidden", 60, 5, 20, 20, inner);
+    UIWidget* deep = child("deep", -5, 0, 10, 10, leaf);
+    const struct
+    {
+        UIWidget* widget;
+        Rect expected;
+    } rows[] = {
+        {outer, Rect(10, 10, 50, 50)}, {inner, Rect(10, 10, 50, 50)},
+        {leaf, Rect(40, 40, 20, 20)},  {hidden, Rect()},
+        {deep, Rect(40, 40, 5, 10)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(UIComposer::visibleRect(row.widget), row.expected) << (&row - rows);
 }
 
 // A focus change brings the whole window's frame to the screen, and the
