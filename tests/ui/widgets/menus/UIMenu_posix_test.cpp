@@ -278,6 +278,15 @@ TEST_F(UIMenuTest, AChoiceDeepDownClosesTheWholeChain)
     key(b, UIMenu::kRightKey);
     ASSERT_TRUE(c->isVisible());
     EXPECT_EQ(0, b->hoveredIndex());
+    c->hide();
+    b->setHoveredIndex(-1);
+    b->timerFired(UIMenu::kSubMenuTimerId);
+    ASSERT_FALSE(c->isVisible());
+    b->layoutItems();
+    moveOver(b, b->item(0)->rect().center());
+    ASSERT_TRUE(b->isTimerActive(UIMenu::kSubMenuTimerId)) << "the sub-menu's own delay runs";
+    b->timerFired(UIMenu::kSubMenuTimerId);
+    ASSERT_TRUE(c->isVisible()) << "a sub-menu of a sub-menu opens by hovering too";
     log.log.clear();
     release(c, 1);
     EXPECT_EQ("menu1 item ", log.log);

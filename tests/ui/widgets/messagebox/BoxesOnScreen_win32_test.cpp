@@ -62,6 +62,25 @@ void CALLBACK pressInBox(HWND, UINT, UINT_PTR id, DWORD)
         UIHarness::click(button, button->rect().center());
 }
 
+// The user's hand on the "Yes" button: the pointer moved there and a real
+// press and release through the input queue.
+void CALLBACK pressYesByHand(HWND, UINT, UINT_PTR id, DWORD)
+{
+    UIMessageBox* box = runningBox();
+    UIButton* yes = box ? box->button(UIMessageBox::kYes) : nullptr;
+    if (!yes)
+        return;
+    KillTimer(nullptr, id);
+    const Point at = yes->mapToGlobal(yes->rect().center());
+    SetCursorPos(at.x, at.y);
+    INPUT input[2] = {};
+    input[0].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].type = INPUT_MOUSE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 class BoxesOnScreen : public ::testing::Test
 {
 protected:
@@ -148,6 +167,11 @@ TEST_F(BoxesOnScreen, AQuestionRunFromATimerReturnsNoWithTheTick)
     SetTimer(nullptr, 0, 200, &pressInBox);
     EXPECT_EQ(UIMessageBox::kNo, UIMessageBox::question(window, text("Question"), text("Go on?"), String(),
                                                         UIMessageBox::kYes | UIMessageBox::kNo, 0));
+
+    SetTimer(nullptr, 0, 200, &pressYesByHand);
+    EXPECT_EQ(UIMessageBox::kYes, UIMessageBox::question(window, text("Question"), text("Go on?"), String(),
+                                                         UIMessageBox::kYes | UIMessageBox::kNo, 0))
+        << "pressed by the user's hand";
 }
 
 TEST_F(BoxesOnScreen, ABoxNearTheScreenEdgeStaysInTheWorkArea)
