@@ -8,6 +8,7 @@
 #include "tests/ui/views/html/RichCard.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewOption.h"
 #include "ui/widgets/range/UIScrollBar.h"
@@ -16,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,4 +118,40 @@ TEST_F(WebViewOnScreen, CardShowsScrollsReportsClicksAndRewraps)
     UIHarness::pump();
     EXPECT_GT(rectOf("plot").height, plotHeight) << "the plot wraps to more lines";
     UIHarness::saveShot(window, "webview-narrow");
+}
+
+// The version comes from the machine's registry, as the system stores it.
+TEST(BrowserVersionInstalled, ReadsTheMachinesStoredVersion)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Internet Explorer", 0,
+                                             nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr));
+    wchar_t saved[2048] = {};
+    DWORD savedType = 0;
+    DWORD savedBytes = sizeof(saved);
+    const bool hadValue = RegQueryValueExW(key, L"Version", nullptr, &savedType,
+                                           reinterpret_cast<BYTE*>(saved), &savedBytes) == ERROR_SUCCESS;
+    const struct
+    {
+        DWORD type;
+        const wchar_t* stored;
+        const char* expected;
+    } rows[] = {{REG_SZ, L"9.11.10240.0", "9.11"},
+                {REG_EXPAND_SZ, L"8.0.6001.18702", "8.0"},
+                {REG_SZ, L"11", "11"},
+                {REG_DWORD, L"", ""}};
+    for (const auto& row : rows) {
+        const DWORD number = 11;
+        const BYTE* data = row.type == REG_DWORD ? reinterpret_cast<const BYTE*>(&number)
+                                                 : reinterpret_cast<const BYTE*>(row.stored);
+        const DWORD bytes =
+            row.type == REG_DWORD ? sizeof(number) : DWORD((wcslen(row.stored) + 1) * sizeof(wchar_t));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key, L"Version", 0, row.type, data, bytes));
+        EXPECT_EQ(row.expected, utf8(BrowserVersion::installed())) << row.expected;
+    }
+    RegDeleteValueW(key, L"Version");
+    EXPECT_EQ("", utf8(BrowserVersion::installed())) << "no value, no version";
+    if (hadValue)
+        RegSetValueExW(key, L"Version", 0, savedType, reinterpret_cast<const BYTE*>(saved), savedBytes);
+    RegCloseKey(key);
 }
