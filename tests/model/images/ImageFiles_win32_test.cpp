@@ -126,7 +126,7 @@ TEST_F(ImageFilesTest, CoversTellTheirSizeAndForgetTheirPicturesOnRequest)
     ASSERT_TRUE(iotest::writeFileBytes(show(image(u"damaged.png")), iotest::bytesOf("not a picture")));
     EXPECT_EQ(Cover(String(u"damaged.png"), model.imagesFolder()).imageSize(), Size());
 
-    EXPECT_EQ(front.thumbnail().size(), Size(148, 92));
+    EXPECT_EQ(front.thumbnail().size(), Size(148, 93));
     const String thumbnail = front.thumbnailPath();
     ASSERT_TRUE(File::exists(thumbnail));
     // The user puts another picture in the cover's place.
