@@ -7,6 +7,7 @@
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tests/ui/views/html/RichCard.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/input/UIClipboard.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
@@ -118,6 +119,35 @@ TEST_F(WebViewOnScreen, CardShowsScrollsReportsClicksAndRewraps)
     UIHarness::pump();
     EXPECT_GT(rectOf("plot").height, plotHeight) << "the plot wraps to more lines";
     UIHarness::saveShot(window, "webview-narrow");
+}
+
+// A drag over the heading's first line marks it, drawn behind the text in
+// the selection colour, and Ctrl+C puts it on the system clipboard.
+TEST_F(WebViewOnScreen, TextIsMarkedByDraggingAndCopied)
+{
+    const Rect title = rectOf("title");
+    ASSERT_FALSE(title.isEmpty());
+    const std::string heading = "The Long Voyage & Home";
+    const int y = title.y + title.height / 4;
+    UIHarness::activate(window);
+    UIHarness::postMouse(view, WM_LBUTTONDOWN, Point(title.x, y), MK_LBUTTON);
+    UIHarness::postMouse(view, WM_MOUSEMOVE, Point(title.x + title.width - 1, y), MK_LBUTTON);
+    UIHarness::postMouse(view, WM_LBUTTONUP, Point(title.x + title.width - 1, y), 0);
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return !view->selectedText().isEmpty(); }));
+    const std::string marked = utf8(view->selectedText());
+    EXPECT_EQ(0u, heading.find(marked.substr(0, marked.find('\r')))) << marked << " of " << heading;
+    int markingPixels = 0;
+    for (int x = title.x; x < title.x + title.width; ++x)
+        markingPixels += isNear(0xDCE8FB, UIHarness::screenPixel(view, {x, y})) ? 1 : 0;
+    EXPECT_GT(markingPixels, 10) << "the marking shows";
+
+    UIHarness::keyDown(VK_CONTROL);
+    UIHarness::keyDown('C');
+    UIHarness::keyUp('C');
+    UIHarness::keyUp(VK_CONTROL);
+    EXPECT_TRUE(UIHarness::pumpUntil([&] {
+        return utf8(UIApplication::instance()->clipboard()->text()) == marked;
+    })) << utf8(UIApplication::instance()->clipboard()->text());
 }
 
 // The version comes from the machine's registry, as the system stores it.
