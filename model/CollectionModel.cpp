@@ -386,6 +386,12 @@ void CollectionModel::purgeImages() const
         ImagePurge::purgeImages(imagesFolder(), m_movies);
 }
 
+void CollectionModel::discardAllCoverCaches()
+{
+    for (Movie* movie : m_movies)
+        movie->discardCoverCaches();
+}
+
 void CollectionModel::purgeThumbnails() const
 {
     if (isCollectionOpen())

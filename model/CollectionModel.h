@@ -4,6 +4,7 @@
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
 #include "graphics/color/Color.h"
+#include "model/backup/CollectionBackup.h"
 #include "model/card/CardRenderer.h"
 #include "model/config/ViewSettings.h"
 #include "model/extractors/ImageDownloader.h"
@@ -122,6 +123,9 @@ public:
     // while no collection is open.
     void purgeImages() const;
     void purgeThumbnails() const;
+    // Forgets every cover's pictures and deletes their thumbnail files, so
+    // that covers changed on disk are read afresh.
+    void discardAllCoverCaches();
     // Stores the picture at url in the Images folder as name + ".png" and
     // returns the file's path; empty, with nothing written, when anything
     // fails (ImageDownload::fetch) or no collection is open.
@@ -184,6 +188,9 @@ public:
     // The pattern of dates shown to the user.
     static String dateFormat();
 
+    // ---- Backups ----
+    CollectionBackup& backups() { return m_backups; }
+
     // ---- Other ----
     // The video file extensions the folder scan looks for.
     static StringList videoExtensions();
@@ -205,6 +212,7 @@ private:
     std::unique_ptr<CollectionFile> m_collectionFile;
     UpdateInformer m_informer;
     LoanerList m_loaners;
+    CollectionBackup m_backups;
     CardRenderer m_cardRenderer;
     bool m_ignoreArticleWhenSortingTitles = true;
     bool m_askForConfirmationWhenRemovingMovies = true;

@@ -83,6 +83,31 @@ int clientCodeFor(int socketCode)
     }
 }
 
+// Whether the body holds at least the bytes the answer's Content-Length
+// declares; true when it declares none, or no number. A connection cut
+// midway leaves a shorter body, which must not pass for the whole file.
+bool bodyIsWhole(const HttpHeaders& headers, int received)
+{
+    const String name(u"content-length:");
+    for (const String& line : headers.lines()) {
+        if (!line.startsWith(name, 0))
+            continue;
+        const String digits = line.midFrom(name.length()).trim();
+        if (digits.isEmpty())
+            return true;
+        int64_t declared = 0;
+        for (int i = 0; i < digits.length(); ++i) {
+            const char16_t unit = digits.at(i);
+            if (unit < u'0' || unit > u'9')
+                return true;
+            if (declared <= received)
+                declared = declared * 10 + (unit - u'0');
+        }
+        return declared <= received;
+    }
+    return true;
+}
+
 } // namespace
 
 String HttpClient::errorText(int code)
@@ -218,7 +243,7 @@ ByteArray HttpClient::downloadPage(const String& url, String& contentType, int s
         return ByteArray();
     const HttpHeaders& answer = response.headers();
     if (answer.statusKind() != HttpHeaders::kStatusOk || response.body().isEmpty() ||
-        !answer.contains(String(u"Content-Type:")))
+        !answer.contains(String(u"Content-Type:")) || !bodyIsWhole(answer, response.body().size()))
         return ByteArray();
     contentType = answer.value(String(u"Content-Type:"));
     return response.body();

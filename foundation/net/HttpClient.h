@@ -76,8 +76,9 @@ public:
     String userAgent() const;
 
     // GETs url with browser-like headers; the body of a "200" answer that
-    // carries a Content-Type (stored in contentType), else empty with
-    // contentType untouched. sizeLimitMiB bounds the answer.
+    // carries a Content-Type (stored in contentType) and is as long as its
+    // Content-Length says, else empty with contentType untouched.
+    // sizeLimitMiB bounds the answer.
     static ByteArray downloadPage(const String& url, String& contentType, int sizeLimitMiB);
 
 private:

@@ -2,12 +2,11 @@
 
 #include "foundation/text/ByteArray.h"
 #include "foundation/text/String.h"
+#include "foundation/text/WideBuffer.h"
 
 #include <windows.h>
 
 #include <wincrypt.h>
-
-#include <vector>
 
 bool base64Encode(const uint8_t* bytes, int length, String& out)
 {
@@ -16,15 +15,17 @@ bool base64Encode(const uint8_t* bytes, int length, String& out)
     DWORD size = 0;
     if (!CryptBinaryToStringW(bytes, static_cast<DWORD>(length), CRYPT_STRING_BASE64, nullptr, &size))
         return false;
-    std::vector<wchar_t> buffer(size + 1);
-    if (!CryptBinaryToStringW(bytes, static_cast<DWORD>(length), CRYPT_STRING_BASE64, buffer.data(), &size))
+    WideBuffer buffer(static_cast<int>(size) + 1);
+    wchar_t* units = reinterpret_cast<wchar_t*>(buffer.data());
+    if (buffer.isNull() ||
+        !CryptBinaryToStringW(bytes, static_cast<DWORD>(length), CRYPT_STRING_BASE64, units, &size))
         return false;
     // The system breaks the text into lines; the stored and sent forms have none.
     out.clear();
     out.reserve(static_cast<int>(size));
-    for (DWORD i = 0; i < size && buffer[i] != 0; ++i) {
-        if (buffer[i] != L'\r' && buffer[i] != L'\n')
-            out.appendChar(static_cast<char16_t>(buffer[i]));
+    for (DWORD i = 0; i < size && units[i] != 0; ++i) {
+        if (units[i] != L'\r' && units[i] != L'\n')
+            out.appendChar(static_cast<char16_t>(units[i]));
     }
     return !out.isEmpty();
 }

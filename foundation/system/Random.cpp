@@ -64,3 +64,10 @@ double randomDouble(double min, double max)
 {
     return min + (max - min) * static_cast<double>(randomDraw()) * (1.0 / kDrawRange);
 }
+
+int randomBit(uint64_t& state)
+{
+    const uint64_t kMask = (uint64_t(1) << 48) - 1;
+    state = (state * 0x5DEECE66Dull + 11) & kMask;
+    return static_cast<int>(state >> 47);
+}

@@ -17,3 +17,8 @@ int64_t randomInt64(int64_t min, int64_t max);
 // min + (max - min) * draw / 32768.
 float randomFloat(float min, float max);
 double randomDouble(double min, double max);
+
+// One step of the 48-bit generator of the drand48 family on a state that the
+// caller keeps (any value; only its low 48 bits count), and the top bit of
+// the new state: 0 or 1.
+int randomBit(uint64_t& state);

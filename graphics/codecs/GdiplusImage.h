@@ -23,6 +23,12 @@ public:
     // 0 when there is no picture.
     int width() const;
     int height() const;
+    // The metadata items the file carries (EXIF and the like), counted when
+    // it is opened.
+    int propertyCount() const { return m_propertyCount; }
+    bool hasProperties() const { return m_propertyCount > 0; }
+    // Whether the file carries the item of that id.
+    bool hasProperty(uint32_t id) const;
     // The decoded 32-bit picture; false, leaving out unchanged, when there is
     // none.
     bool toImage(Image& out) const;
@@ -30,4 +36,5 @@ public:
 private:
     String m_path;
     Gdiplus::GpImage* m_image = nullptr;
+    int m_propertyCount = 0;
 };

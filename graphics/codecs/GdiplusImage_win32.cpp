@@ -22,6 +22,9 @@ GdiplusImage::GdiplusImage(const String& path) : m_path(path)
     gp::ImageType type = gp::ImageTypeUnknown;
     if (gpx::GdipGetImageType(image, &type) == gp::Ok && type == gp::ImageTypeBitmap) {
         m_image = image;
+        UINT count = 0;
+        if (gpx::GdipGetPropertyCount(image, &count) == gp::Ok && count <= 0x7FFFFFFF)
+            m_propertyCount = static_cast<int>(count);
         return;
     }
     gpx::GdipDisposeImage(image);
@@ -39,6 +42,12 @@ int GdiplusImage::width() const
     if (!m_image || gpx::GdipGetImageWidth(m_image, &width) != gp::Ok)
         return 0;
     return static_cast<int>(width);
+}
+
+bool GdiplusImage::hasProperty(uint32_t id) const
+{
+    UINT size = 0;
+    return m_propertyCount > 0 && gpx::GdipGetPropertyItemSize(m_image, id, &size) == gp::Ok;
 }
 
 int GdiplusImage::height() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/geometry/Size.h"
 #include "foundation/text/String.h"
 
 #include <cstdint>
@@ -19,6 +20,10 @@ public:
 
     // The format's own extension: "pix", "bmp", "jpeg", "png", "tiff" or "gif".
     const String& name() const { return m_name; }
+    // Format flags: none of our codecs sets any, so every answer is 0.
+    uint32_t flags() const { return m_flags; }
+    bool firstFlag() const { return (m_flags & 1) != 0; }
+    bool secondFlag() const { return (m_flags & 2) != 0; }
 
     // extension is lower case, without the dot.
     virtual bool acceptsExtension(const String& extension) const = 0;
@@ -35,6 +40,10 @@ public:
     static ImageCodec* forExtension(const String& extension);
     static bool isSupported(const String& extension);
     static int count();
+    // The picture size an image file declares, read without decoding its
+    // pixels where the platform allows; (0, 0) for a missing or unreadable
+    // file.
+    static Size fileImageSize(const String& path);
 
 private:
     static void add(ImageCodec* codec);
@@ -45,4 +54,5 @@ private:
     static void addPlatformCodecs();
 
     String m_name;
+    uint32_t m_flags = 0;
 };

@@ -1,6 +1,7 @@
 #include "graphics/codecs/ImageCodec.h"
 
 #include "graphics/codecs/BmpCodec.h"
+#include "graphics/codecs/GdiplusImage.h"
 #include "graphics/codecs/GifCodec.h"
 #include "graphics/codecs/JpegCodec.h"
 #include "graphics/codecs/PngCodec.h"
@@ -43,4 +44,12 @@ void ImageCodec::addPlatformCodecs()
     add(new PngCodec());
     add(new TiffCodec());
     add(new GifCodec());
+}
+
+Size ImageCodec::fileImageSize(const String& path)
+{
+    GdiplusImage image(path);
+    if (image.isNull())
+        return Size();
+    return Size(image.width(), image.height());
 }

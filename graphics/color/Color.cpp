@@ -368,6 +368,11 @@ int Color::luma() const
     return (m_red * 19595 + m_green * 38470 + m_blue * 7471) >> 16;
 }
 
+float Color::scaledByStep(float value)
+{
+    return value * 0.03137f;
+}
+
 float Color::lumaF() const
 {
     return (0.299f * m_red + 0.587f * m_green + 0.114f * m_blue) / 255.0f;

@@ -83,6 +83,9 @@ public:
     static void hsvToRgb(float h, float s, float v, uint8_t& r, uint8_t& g, uint8_t& b);
     static void rgbToCmyk(uint8_t r, uint8_t g, uint8_t b, float& c, float& m, float& y, float& k);
     static void cmykToRgb(float c, float m, float y, float k, uint8_t& r, uint8_t& g, uint8_t& b);
+    // value x 0.03137 (about 8 / 255): a count of steps of 8 in a byte
+    // channel as a share of the full channel.
+    static float scaledByStep(float value);
 
     // The six primary and secondary hues, opaque, starting at red.
     static const Array<Color>& hueColors6();

@@ -51,11 +51,12 @@ void BlurKernel::buildTaps(float sigma)
         m_taps[i] = sum / 50;
         m_taps[2 * half - i] = m_taps[i];
     }
-    // The centre tap covers its own pixel, -0.5 to 0.5, so that it is the
-    // largest weight.
+    // The centre tap is sampled over 0.5 to 1.5, ends included, as the
+    // first side tap is: a flatter kernel than the curve itself, which the
+    // cursor shadows are drawn for.
     float centre = 0;
     for (int j = 0; j <= 50; ++j) {
-        const float x = -0.5f + 0.02f * j;
+        const float x = 0.5f + 0.02f * j;
         centre += std::exp(-x * x / twoSigmaSquared);
     }
     m_taps[half] = centre / 51;

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-// A Gaussian blur kernel of odd length whose taps are the curve's mean over
-// each tap's pixel, and its separable application to an image.
+// A Gaussian blur kernel of odd length whose side taps are the curve's mean
+// over each tap's pixel, and its separable application to an image.
 class BlurKernel
 {
 public:

@@ -34,6 +34,10 @@ public:
     int descent() const { return m_font.descent(); }
     int leading() const { return m_font.leading(); }
     int maxCharWidth() const { return m_font.maxCharWidth(); }
+    // The same two values by the names the text layout uses: the baseline's
+    // distance from the top of a line, and the space between lines.
+    int baseline() const { return ascent(); }
+    int externalLeading() const { return leading(); }
     // One line: ascent + descent.
     int height() const { return ascent() + descent(); }
 

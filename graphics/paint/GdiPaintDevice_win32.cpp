@@ -457,9 +457,24 @@ void GdiPaintDevice::drawTiledImage(const Image& image, const Rect& rect)
     gpx::GdipDeleteBrush(texture);
 }
 
+// Each character goes where measuring put it: the advances GDI reports for the
+// selected font are handed back to it. Left to itself, a renderer may place
+// the glyphs by advances of its own (Wine's hinting of the drawn glyphs
+// differs from that of the measured ones at many sizes), and a line that was
+// measured to fit a cell would then run past it.
 void GdiPaintDevice::drawText(const char16_t* text, int length, int x, int y)
 {
     if (!m_data->hdc || !text || length < 1 || !penIsVisible())
         return;
-    TextOutW(m_data->hdc, x, y, reinterpret_cast<const wchar_t*>(text), length);
+    const wchar_t* units = reinterpret_cast<const wchar_t*>(text);
+    std::vector<INT> advances(static_cast<size_t>(length));
+    SIZE size;
+    if (!GetTextExtentExPointW(m_data->hdc, units, length, 0, nullptr, advances.data(), &size)) {
+        TextOutW(m_data->hdc, x, y, units, length);
+        return;
+    }
+    // Extents of the first i + 1 characters into the advance of each one.
+    for (int i = length - 1; i > 0; --i)
+        advances[static_cast<size_t>(i)] -= advances[static_cast<size_t>(i - 1)];
+    ExtTextOutW(m_data->hdc, x, y, 0, nullptr, units, static_cast<UINT>(length), advances.data());
 }

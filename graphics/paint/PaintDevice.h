@@ -37,6 +37,9 @@ public:
 
     virtual void drawEllipse(const Rect& rect) = 0;
     virtual void drawLines(const Line* lines, int count) = 0;
+    // Draws nothing, on any device: a call that keeps a painting sequence's
+    // shape where a step has nothing to show.
+    virtual void noOperation(const void*, int) {}
     // Fills the polygon with the brush; the outline is not drawn.
     virtual void drawPolygon(const Point* points, int count, int fillMode) = 0;
     // Outlines the rectangles with the pen.

@@ -32,4 +32,8 @@ public:
     virtual Rect rect() const { return Rect(0, 0, width(), height()); }
     virtual int dpiX() const = 0;
     virtual int dpiY() const = 0;
+    // Two further answers for surfaces that need them; none of ours does, and
+    // every surface of ours gives 0.
+    virtual int reservedValue1() const { return 0; }
+    virtual int reservedValue2() const { return 0; }
 };

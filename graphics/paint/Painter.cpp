@@ -381,3 +381,19 @@ void Painter::fillRect(const Rect& rect, const Color& color)
 {
     fillRect(rect, Brush(color, 0));
 }
+
+void Painter::fillRect(const Rect& rect, int, int)
+{
+    fillRect(rect, Color(0xFFFF0000u));
+}
+
+void Painter::fillRect(int x, int y, int width, int height, int, int)
+{
+    fillRect(Rect(x, y, width, height), Color(0xFFFF0000u));
+}
+
+void Painter::noOperation(const void* data, int count)
+{
+    if (PaintDevice* device = activeDevice())
+        device->noOperation(data, count);
+}

@@ -131,6 +131,12 @@ public:
     void fillRect(int x, int y, int width, int height, const Brush& brush);
     void fillRect(const Rect& rect, const Color& color);
     void fillRectColor(const Rect& rect, const Color& color) { fillRect(rect, color); }
+    // For finding an area on screen while debugging: fills it with opaque
+    // red, whatever the two further arguments say.
+    void fillRect(const Rect& rect, int, int);
+    void fillRect(int x, int y, int width, int height, int, int);
+    // Forwards to the device's operation that draws nothing.
+    void noOperation(const void* data, int count);
 
 private:
     void begin(PaintTarget* target);

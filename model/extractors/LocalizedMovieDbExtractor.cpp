@@ -1,6 +1,7 @@
 #include "model/extractors/LocalizedMovieDbExtractor.h"
 
 #include "foundation/net/Url.h"
+#include "model/extractors/MovieDbExtractor.h"
 #include "model/records/Movie.h"
 
 namespace {
@@ -54,13 +55,21 @@ LocalizedMovieDbExtractor::LocalizedMovieDbExtractor(const String& code, const M
         return;
     setLanguage(String(edition->languageName), code, code);
     m_markers = SiteMarkers::forLanguage(code, site.mainDomain);
-    const String* labels[] = {&m_markers.titleEnd,      &m_markers.originalTitle,  &m_markers.runtimeLabel,
-                              &m_markers.colourLabel,   &m_markers.genreLabel,     &m_markers.companyLabel,
-                              &m_markers.countryLabel,  &m_markers.languageLabel,  &m_markers.directorMarker,
-                              &m_markers.writersMarker, &m_markers.plotMarker,     &m_markers.certificationLabel};
+    const String* labels[] = {
+        &m_markers.titleEnd,      &m_markers.originalTitle, &m_markers.runtimeLabel,
+        &m_markers.colourLabel,   &m_markers.genreLabel,    &m_markers.companyLabel,
+        &m_markers.countryLabel,  &m_markers.languageLabel, &m_markers.directorMarker,
+        &m_markers.writersMarker, &m_markers.plotMarker,    &m_markers.certificationLabel};
     for (const String* label : labels)
         m_castStops.append(*label);
     m_castStops.append(String(edition->restOfCast));
+    // Localized pages can show this line untranslated.
+    m_castStops.append(String(u"Rest of cast listed alphabetically:"));
+}
+
+bool LocalizedMovieDbExtractor::parseAirDate(const String& text, int32_t& year, int32_t& month, int32_t& day)
+{
+    return MovieDbExtractor::parseAirDate(text, year, month, day);
 }
 
 bool LocalizedMovieDbExtractor::search()
@@ -113,15 +122,12 @@ void LocalizedMovieDbExtractor::readDetails(Movie& movie)
 void LocalizedMovieDbExtractor::readTitleAndYear(Movie& movie) const
 {
     int anchor = indexOfRunEqualTo(m_markers.titleAnchor, 0);
-    String title;
     if (anchor >= 0) {
         if (wants(kYear))
             movie.year = textAt(anchor - 1).trim().trimChars(String(u"()")).toInt();
-        title = trimQuotes(textAt(anchor - 2));
+        movie.title = trimQuotes(textAt(anchor - 2));
     }
-    movie.title = title.isEmpty() ? chosen().title : title;
-    if (wants(kYear) && movie.year == 0)
-        movie.year = chosen().year;
+    takeChosenTitleAndYear(movie);
 }
 
 void LocalizedMovieDbExtractor::readOriginalTitle(Movie& movie) const
@@ -200,12 +206,14 @@ void LocalizedMovieDbExtractor::readCrew(Movie& movie) const
     {
         const String& marker;
         int32_t role;
-    } rules[] = {{m_markers.directorMarker, CrewItem::kDirector}, {m_markers.writersMarker, CrewItem::kWriter}};
+    } rules[] = {{m_markers.directorMarker, CrewItem::kDirector},
+                 {m_markers.writersMarker, CrewItem::kWriter}};
     for (const Rule& rule : rules) {
         int marker = indexOfRunContaining(rule.marker, 0);
         if (marker < 0)
             continue;
-        for (int i = marker + 1; runAt(i) && runAt(i)->href.contains(String(u"/name/"), kCaseSensitive); ++i) {
+        for (int i = marker + 1; runAt(i) && runAt(i)->href.contains(String(u"/name/"), kCaseSensitive);
+             ++i) {
             CrewItem item;
             item.role = rule.role;
             item.name = textAt(i);

@@ -15,6 +15,8 @@ public:
     LocalizedMovieDbExtractor(const String& code, const MovieSite& site);
 
     const SiteMarkers& markers() const { return m_markers; }
+    // The English pages' air dates ("Jan. 5, 2010"), read by the same rules.
+    static bool parseAirDate(const String& text, int32_t& year, int32_t& month, int32_t& day);
     // Fills the groups the options enable from the title page's runs; the
     // poster is read from the site's picture viewer.
     void readDetails(Movie& movie);

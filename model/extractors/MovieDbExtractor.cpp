@@ -117,19 +117,16 @@ void MovieDbExtractor::readTitleAndYear(Movie& movie) const
 {
     int open = indexOfRunContaining(String(u"("), 0);
     int close = indexOfRunContaining(String(u")"), 0);
-    String title;
     if (open >= 0 && close == open + 2) {
         if (wants(kYear))
             movie.year = textAt(open + 1).toInt();
-        title = trimQuotes(textAt(open - 1));
+        movie.title = trimQuotes(textAt(open - 1));
     } else if (open >= 0 && close == open) {
         if (wants(kYear))
             movie.year = textAt(open).trimChars(String(u"()")).trimChars(String(u"Video ")).toInt();
-        title = trimQuotes(textAt(open - 1));
+        movie.title = trimQuotes(textAt(open - 1));
     }
-    movie.title = title.isEmpty() ? chosen().title : title;
-    if (wants(kYear) && movie.year == 0)
-        movie.year = chosen().year;
+    takeChosenTitleAndYear(movie);
 }
 
 void MovieDbExtractor::readOriginalTitle(Movie& movie) const

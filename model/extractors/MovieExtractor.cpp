@@ -218,6 +218,14 @@ void MovieExtractor::readCastFrom(Movie& movie, int start, const StringList& sto
     }
 }
 
+void MovieExtractor::takeChosenTitleAndYear(Movie& movie) const
+{
+    if (movie.title.isEmpty())
+        movie.title = m_chosen.title;
+    if (wants(kYear) && movie.year == 0)
+        movie.year = m_chosen.year;
+}
+
 String MovieExtractor::joinedTexts(int from, int to) const
 {
     static const String kClosing(u".,;:!?)]");
@@ -239,7 +247,8 @@ void MovieExtractor::addSiteLink(Movie& movie) const
     MovieLink page;
     page.type = MovieLink::kOnline;
     page.description = String(u"IMDb");
-    page.url = link.startsWith(String(u"http://"), kCaseSensitive) ? link : String(u"http://") + host() + link;
+    page.url =
+        link.startsWith(String(u"http://"), kCaseSensitive) ? link : String(u"http://") + host() + link;
     movie.links.append(page);
 }
 

@@ -166,6 +166,11 @@ protected:
     // The texts of runs [from, to) as one text: a blank between pieces,
     // none before closing punctuation.
     String joinedTexts(int from, int to) const;
+    // What the page left empty comes from the chosen result: a title the
+    // page did not show stays as the user typed it, and only an empty one
+    // takes the result's (which is empty after a search that went straight
+    // to a title page).
+    void takeChosenTitleAndYear(Movie& movie) const;
     // The link to the chosen title's page on the site.
     void addSiteLink(Movie& movie) const;
     // "Company, The" becomes "The Company"; ", The" inside a name stays.

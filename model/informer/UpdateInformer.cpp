@@ -33,6 +33,13 @@ UpdateInformer::UpdateInformer(const String& agentIdentity, const String& host)
     addFormField(String(u"q"), encodedQuery(agentIdentity));
 }
 
+UpdateInformer::UpdateInformer(const String& userAgent, const String& host, const String& path,
+                               const String& answerElement)
+    : m_answerElement(answerElement)
+{
+    setTarget(userAgent, host, path);
+}
+
 UpdateInformer::~UpdateInformer()
 {
     // The abort flag wakes a worker waiting on a silent server at once.
@@ -73,7 +80,7 @@ bool UpdateInformer::handleAnswer(const String& answer)
     XmlDocument document;
     if (!document.loadFromString(answer, false))
         return false;
-    XmlElement* root = document.findElement(String(u"answer"));
+    XmlElement* root = document.findElement(m_answerElement);
     if (!root || !root->hasChildren())
         return false;
     XmlElement* version = root->child(String(u"version"));

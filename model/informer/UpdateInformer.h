@@ -23,11 +23,19 @@ public:
     static String encodedQuery(const String& agentIdentity);
 
 protected:
+    // A worker that posts an empty form to path with userAgent as the user
+    // agent, and reads the version and link from the answer's element of
+    // that name.
+    UpdateInformer(const String& userAgent, const String& host, const String& path,
+                   const String& answerElement);
+
     // Accepts an "answer" element with a "version" and a "link".
     bool handleAnswer(const String& answer) override;
 
 private:
     void setFields(const String& version, const String& link);
+
+    String m_answerElement = String(u"answer");
 
     mutable CriticalSection m_fieldsLock;
     String m_latestVersion;

@@ -4,6 +4,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "graphics/codecs/ImageCodec.h"
 #include "model/images/ImageFolder.h"
 #include "model/images/ImageResource.h"
 
@@ -93,6 +94,16 @@ Image Cover::image() const
     m_image = decodeCoverFile(stamp);
     m_imageFile = m_image.isNull() ? FileStamp() : stamp;
     return m_image;
+}
+
+Size Cover::imageSize() const
+{
+    FileStamp stamp = FileStamp::of(path());
+    if (stamp.isMissing())
+        return Size();
+    if (!m_image.isNull() && m_imageFile == stamp)
+        return Size(m_image.width(), m_image.height());
+    return ImageCodec::fileImageSize(path());
 }
 
 Image Cover::thumbnail() const

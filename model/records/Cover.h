@@ -59,6 +59,9 @@ public:
     // thumbnail file that does not decode or is too large is made again.
     // The empty image while the cover file is missing or does not decode.
     Image thumbnail() const;
+    // The picture's size: the decoded picture's when it is at hand, else
+    // what the file's header declares; (0, 0) while the file is missing.
+    Size imageSize() const;
     // Forgets both pictures and deletes the thumbnail file, so that a
     // changed cover file is read afresh.
     void discardCache();

@@ -167,7 +167,90 @@ void cursorMarks(SkinCanvas& canvas, const std::string& recipe)
         canvas.strokeCircle(15.5f, 15.5f, 7, 1.5f, kBlack);
 }
 
+// The flags of the site editions' languages, as three bands each (the middle
+// one weighted, for Spain's wide yellow band); "en" is drawn by its own rule.
+struct FlagBands
+{
+    const char* code;
+    bool vertical;
+    uint32_t colors[3];
+    float middleShare;
+};
+
+const FlagBands kFlags[] = {
+    {"de", false, {0xFF000000u, 0xFFDD0000u, 0xFFFFCE00u}, 1.0f / 3},
+    {"it", true, {0xFF009246u, 0xFFFFFFFFu, 0xFFCE2B37u}, 1.0f / 3},
+    {"es", false, {0xFFAA151Bu, 0xFFF1BF00u, 0xFFAA151Bu}, 0.5f},
+    {"fr", true, {0xFF0055A4u, 0xFFFFFFFFu, 0xFFEF4135u}, 1.0f / 3},
+};
+const Color kUnionBlue(0xFF012169u);
+const Color kUnionRed(0xFFC8102Eu);
+
+void unionFlag(SkinCanvas& canvas, float x, float y, float w, float h)
+{
+    canvas.fillRect(x, y, w, h, kUnionBlue);
+    const float unit = h / 10;
+    canvas.line(x, y, x + w, y + h, 2 * unit, kWhite);
+    canvas.line(x + w, y, x, y + h, 2 * unit, kWhite);
+    canvas.line(x, y, x + w, y + h, 0.8f * unit, kUnionRed);
+    canvas.line(x + w, y, x, y + h, 0.8f * unit, kUnionRed);
+    canvas.fillRect(x + w / 2 - 1.7f * unit, y, 3.4f * unit, h, kWhite);
+    canvas.fillRect(x, y + h / 2 - 1.7f * unit, w, 3.4f * unit, kWhite);
+    canvas.fillRect(x + w / 2 - unit, y, 2 * unit, h, kUnionRed);
+    canvas.fillRect(x, y + h / 2 - unit, w, 2 * unit, kUnionRed);
+}
+
+// The flag of a language code in the box; false for a code without one.
+bool flag(SkinCanvas& canvas, const std::string& code, float x, float y, float w, float h)
+{
+    if (code == "en") {
+        unionFlag(canvas, x, y, w, h);
+        return true;
+    }
+    for (const FlagBands& bands : kFlags) {
+        if (code != bands.code)
+            continue;
+        const float length = bands.vertical ? w : h;
+        const float edge = length * (1 - bands.middleShare) / 2;
+        const float from[3] = {0, edge, length - edge};
+        const float to[3] = {edge, length - edge, length};
+        for (int i = 0; i < 3; ++i) {
+            const Color color(bands.colors[i]);
+            if (bands.vertical)
+                canvas.fillRect(x + from[i], y, to[i] - from[i], h, color);
+            else
+                canvas.fillRect(x, y + from[i], w, to[i] - from[i], color);
+        }
+        return true;
+    }
+    return false;
+}
+
 } // namespace
+
+// A flag of 3 : 2 across the icon with a thin border; the extraction's form
+// carries an accent badge with a downward arrow in its lower right corner,
+// for the data that comes from that edition.
+bool SkinPictures::flagPicture(SkinCanvas& canvas, const std::string& code, float s, bool extract) const
+{
+    const float w = s;
+    const float h = std::round(s * 2 / 3);
+    const float top = std::round((s - h) / 2);
+    if (!flag(canvas, code, 0, top, w, h))
+        return false;
+    canvas.strokeRoundRect(0, top, w, h, 1, 1, named("border"));
+    if (!extract)
+        return true;
+    const float r = s * 0.3f;
+    const float cx = s - r;
+    const float cy = s - r;
+    canvas.fillCircle(cx, cy, r + 1, kWhite);
+    canvas.fillCircle(cx, cy, r, named("accent"));
+    canvas.line(cx, cy - r * 0.55f, cx, cy + r * 0.45f, 1.2f, kWhite);
+    canvas.line(cx - r * 0.45f, cy, cx, cy + r * 0.45f, 1.2f, kWhite);
+    canvas.line(cx + r * 0.45f, cy, cx, cy + r * 0.45f, 1.2f, kWhite);
+    return true;
+}
 
 Color SkinPictures::named(const char* name) const
 {
@@ -249,6 +332,12 @@ Image SkinPictures::picture(const SkinSource::Picture& picture) const
         canvas.line(s * 0.25f, s * 0.7f, s * 0.75f, s * 0.7f, stroke, text);
     } else if (r == "focus") {
         canvas.strokeRoundRect(0, 0, s, s, 4, 2, named("focusRing"));
+    } else if (r.compare(0, 13, "flag_extract_") == 0) {
+        if (!flagPicture(canvas, r.substr(13), s, true))
+            return Image();
+    } else if (r.compare(0, 5, "flag_") == 0) {
+        if (!flagPicture(canvas, r.substr(5), s, false))
+            return Image();
     } else if (r == "reel") {
         // A film reel: an accent disc with five holes round the hub.
         canvas.fillCircle(c, c, c - 0.5f, named("accent"));

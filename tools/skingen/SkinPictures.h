@@ -3,6 +3,8 @@
 #include "graphics/image/Image.h"
 #include "tools/skingen/SkinSource.h"
 
+class SkinCanvas;
+
 // Draws the generator's pictures: the frames of every skin image by its
 // recipe, the built-in icons, the program's cursors, and the flat test frames.
 class SkinPictures
@@ -24,6 +26,7 @@ public:
 
 private:
     Color named(const char* name) const;
+    bool flagPicture(SkinCanvas& canvas, const std::string& code, float size, bool extract) const;
 
     const SkinSource& m_source;
 };

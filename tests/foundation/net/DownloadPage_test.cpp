@@ -69,3 +69,27 @@ TEST_F(DownloadPageTest, OnlyATypedOkAnswerWithABodyWithinTheLimitCounts)
     EXPECT_TRUE(m_server.waitForServed(7, 5000));
     EXPECT_EQ(m_server.requests().size(), 7u);
 }
+
+TEST_F(DownloadPageTest, ABodyShorterThanItsDeclaredLengthIsNoDownload)
+{
+    const struct
+    {
+        const char* length; // the Content-Length line
+        const char* body;
+        const char* expected;
+    } rows[] = {
+        {"Content-Length: 10", "\xff\xd8\xff", ""}, // the connection was cut after three bytes
+        {"content-length:  4 ", "abc", ""},
+        {"Content-Length: 99999999999999999999", "abc", ""},
+        {"Content-Length: 3", "abc", "abc"},
+        {"Content-Length: 2", "abc", "abc"},
+        {"Content-Length: x", "abc", "abc"}, // no number declares nothing
+        {"X-Other: 10", "abc", "abc"},
+    };
+    for (const auto& row : rows) {
+        answer(std::string("HTTP/1.0 200 OK\r\nContent-Type: image/jpeg\r\n") + row.length + "\r\n\r\n" +
+               row.body);
+        String contentType;
+        EXPECT_EQ(download("/cover.jpg", contentType), row.expected) << row.length;
+    }
+}

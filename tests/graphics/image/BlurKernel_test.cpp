@@ -15,16 +15,17 @@ double gaussianArea(double sigma, double a, double b)
     return sigma * std::sqrt(pi / 2) * (std::erf(b / k) - std::erf(a / k));
 }
 
-// Each tap is the curve's mean over its pixel, cut off at two sigma, all
-// normalised to sum 1.
+// Each side tap is the curve's mean over its pixel, cut off at two sigma; the
+// centre tap the mean over 0.5 to 1.5, without the cut; all normalised to
+// sum 1.
 std::vector<double> expectedTaps(double radius)
 {
     const double sigma = std::fabs(radius / 2) + 0.25;
     const int half = static_cast<int>(std::ceil(2 * sigma - 0.5));
     std::vector<double> taps(2 * half + 1);
     for (int i = 0; i <= half; ++i) {
-        const double from = i == 0 ? -0.5 : i - 0.5;
-        const double to = std::min(i + 0.5, 2 * sigma);
+        const double from = i == 0 ? 0.5 : i - 0.5;
+        const double to = i == 0 ? 1.5 : std::min(i + 0.5, 2 * sigma);
         taps[half + i] = taps[half - i] = gaussianArea(sigma, from, to);
     }
     double total = 0;

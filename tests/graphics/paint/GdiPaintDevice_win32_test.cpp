@@ -276,3 +276,36 @@ TEST_F(GdiPainting, TextUsesThePenAndStaysInItsBox)
     EXPECT_NEAR(120, box.x + box.width / 2, 1) << "centred in the rectangle";
     EXPECT_NEAR(30, box.y + box.height / 2, 1);
 }
+
+// A long line measured by the font metrics and drawn by the device: its last
+// letter lands exactly where it lands drawn alone at its measured place, at
+// every size. Wine's renderer, left to its own advances, draws some sizes
+// wider and others narrower than they measure.
+TEST_F(GdiPainting, TextIsDrawnWhereItWasMeasured)
+{
+    const String line(
+        u"The quick brown fox jumps over the lazy dog while the harbour master counts its boats");
+    const char16_t last = line.at(line.length() - 1);
+    for (int px = 8; px <= 26; ++px) {
+        const FontDesc font(String(u"tahoma"), px * 0.75f, 0);
+        ASSERT_EQ(font.pixelSize(), px);
+        const FontMetrics metrics(font, nullptr);
+        const int width = metrics.textWidth(line.data(), line.length(), false);
+        BitmapSurface whole(width + 60, 40);
+        BitmapSurface alone(width + 60, 40);
+        for (BitmapSurface* surface : {&whole, &alone}) {
+            fillWhite(*surface);
+            Painter painter(surface);
+            painter.setFont(font);
+            painter.setPen(Pen(Color(0, 0, 0)));
+            if (surface == &whole)
+                painter.drawText(line.data(), line.length(), 0, 0);
+            else
+                painter.drawText(&last, 1, width - metrics.charWidth(last), 0);
+        }
+        const Rect drawn = inkBox(whole);
+        const Rect measured = inkBox(alone);
+        ASSERT_FALSE(measured.isEmpty()) << px;
+        EXPECT_EQ(drawn.x + drawn.width, measured.x + measured.width) << px << " px, measured " << width;
+    }
+}

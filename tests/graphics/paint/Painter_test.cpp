@@ -171,6 +171,14 @@ TEST_F(PainterDrawing, FillRectSetsTheBrushAndFillsFourCorners)
         << "corners at the edge of the int range saturate";
     painter.drawEllipse(Point(INT_MIN, 0), INT_MAX, 1);
     EXPECT_EQ("ellipse -2147483648,-1,2147483647,2", recorder.device.log.back());
+
+    // The debugging forms fill opaque red whatever their last two arguments.
+    recorder.device.log.clear();
+    painter.fillRect(Rect(1, 1, 2, 2), 7, 9);
+    painter.fillRect(4, 4, 1, 1, 0, 0);
+    EXPECT_EQ((Log{"state 2 brush FFFF0000 stops 0", "polygon 0 1,1 3,1 3,3 1,3",
+                   "state 2 brush FFFF0000 stops 0", "polygon 0 4,4 5,4 5,5 4,5"}),
+              recorder.device.log);
 }
 
 TEST(PainterInactive, DrawsNothingButKeepsItsState)

@@ -108,6 +108,35 @@ TEST_F(ImageFilesTest, SettingReplacingAndRemovingACoverKeepsItsThumbnailInStep)
     EXPECT_FALSE(File::exists(tallThumbnail));
 }
 
+TEST_F(ImageFilesTest, CoversTellTheirSizeAndForgetTheirPicturesOnRequest)
+{
+    ASSERT_TRUE(picture(320, 200, Color(200, 30, 30)).save(image(u"front.png"), true));
+    ASSERT_TRUE(picture(90, 120, Color(30, 30, 200)).save(image(u"back.jpg"), true));
+    Movie* movie = new Movie;
+    movie->id = model.nextMovieId();
+    model.appendMovie(movie);
+    movie->setCover(Cover(String(u"front.png")));
+    Cover back(String(u"back.jpg"));
+    back.kind = Cover::kBack;
+    movie->setCover(back);
+    const Cover& front = *movie->coverByKind(Cover::kPoster);
+    EXPECT_EQ(front.imageSize(), Size(320, 200)) << "read from the file, nothing decoded yet";
+    EXPECT_EQ(movie->coverByKind(Cover::kBack)->imageSize(), Size(90, 120));
+    EXPECT_EQ(Cover(String(u"missing.png"), model.imagesFolder()).imageSize(), Size());
+    ASSERT_TRUE(iotest::writeFileBytes(show(image(u"damaged.png")), iotest::bytesOf("not a picture")));
+    EXPECT_EQ(Cover(String(u"damaged.png"), model.imagesFolder()).imageSize(), Size());
+
+    EXPECT_EQ(front.thumbnail().size(), Size(148, 93));
+    const String thumbnail = front.thumbnailPath();
+    ASSERT_TRUE(File::exists(thumbnail));
+    // The user puts another picture in the cover's place.
+    ASSERT_TRUE(picture(50, 80, Color(30, 200, 30)).save(image(u"front.png"), true));
+    model.discardAllCoverCaches();
+    EXPECT_FALSE(File::exists(thumbnail));
+    EXPECT_EQ(front.thumbnail().size(), Size(50, 80));
+    EXPECT_EQ(front.imageSize(), Size(50, 80));
+}
+
 TEST_F(ImageFilesTest, DownloadsOfEachImageTypeAreStoredAsPng)
 {
     Image source = picture(40, 30, Color(10, 200, 10));

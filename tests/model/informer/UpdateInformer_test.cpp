@@ -2,6 +2,7 @@
 // answers it accepts and refuses, and a silent server ended by stopping.
 #include "foundation/net/Network.h"
 #include "foundation/system/Thread.h"
+#include "model/informer/ProductInformer.h"
 #include "model/informer/UpdateInformer.h"
 #include "tests/model/extractors/ExtractorTestSupport.h"
 #include "tests/support/TestHttpServer.h"
@@ -45,19 +46,22 @@ TEST(UpdateInformer, PostsTheQueryAndReadsTheAnswer)
         int result;
         const char* version;
         const char* link;
-    } rows[] = { // an empty body stands for a 404
+    } rows[] = {
+        // an empty body stands for a 404
         {xml + "<answer><version> 1.3.0 </version><link>http://example.test/get</link></answer>",
          UpdateInformer::kAccepted, "1.3.0", "http://example.test/get"},
-        {xml + "<answer><link>http://example.test/b</link><version>2.0</version></answer>", UpdateInformer::kAccepted,
-         "2.0", "http://example.test/b"},
+        {xml + "<answer><link>http://example.test/b</link><version>2.0</version></answer>",
+         UpdateInformer::kAccepted, "2.0", "http://example.test/b"},
         {xml + "<answer><version>1.3.0</version><link>   </link></answer>", UpdateInformer::kRefused, "", ""},
-        {" " + xml + "<answer><version>1.3.0</version><link>x</link></answer>", UpdateInformer::kRefused, "", ""},
+        {" " + xml + "<answer><version>1.3.0</version><link>x</link></answer>", UpdateInformer::kRefused, "",
+         ""},
         {xml + "<product><version>1.3.0</version><link>x</link></product>", UpdateInformer::kRefused, "", ""},
         {"version=1.3.0", UpdateInformer::kRefused, "", ""},
         // What the shell would be handed must be a web address and a version.
-        {xml + "<answer><version>1.3</version><link>C:\\x.exe</link></answer>", UpdateInformer::kRefused, "", ""},
-        {xml + "<answer><version>1.3 beta</version><link>http://x.test</link></answer>", UpdateInformer::kRefused,
-         "", ""},
+        {xml + "<answer><version>1.3</version><link>C:\\x.exe</link></answer>", UpdateInformer::kRefused, "",
+         ""},
+        {xml + "<answer><version>1.3 beta</version><link>http://x.test</link></answer>",
+         UpdateInformer::kRefused, "", ""},
         {"", UpdateInformer::kRefused, "", ""},
     };
     for (const Row& row : rows) { // one informer, started again for each answer
@@ -75,7 +79,8 @@ TEST(UpdateInformer, PostsTheQueryAndReadsTheAnswer)
     EXPECT_NE(request.find("User-Agent: " + std::string(kAgent)), std::string::npos);
     // The query's Base64 from an independent encoder, then url-encoded.
     EXPECT_EQ(request.substr(request.find("\r\n\r\n") + 4),
-              "q=PD94bWwgdmVyc2lvbj0iMS4wIiBlbmNvZGluZz0idXRmLTgiPz48cXVlcnk%2BPGFnZW50PlJlZWxzdGFja3wxLjIuMHwzZTVmPC9h"
+              "q=PD94bWwgdmVyc2lvbj0iMS4wIiBlbmNvZGluZz0idXRmLTgiPz48cXVlcnk%"
+              "2BPGFnZW50PlJlZWxzdGFja3wxLjIuMHwzZTVmPC9h"
               "Z2VudD48bW9kZT5sYXRlc3RfdmVyc2lvbjwvbW9kZT48ZGF0YT48L2RhdGE%2BPC9xdWVyeT4%3D");
 }
 
@@ -105,4 +110,35 @@ TEST(UpdateInformer, StoppingEndsAWaitOnASilentServerAtOnce)
     ASSERT_TRUE(informer.start());
     ASSERT_TRUE(finished(informer));
     EXPECT_EQ(informer.result(), UpdateInformer::kFailed);
+}
+
+TEST(ProductInformer, SendsOnlyItsIdentityAndReadsTheProductElement)
+{
+    Network::instance().startup();
+    testsupport::TestHttpServer server;
+    const char kEncoded[] = "UmVlbHN0YWNrfDEuMi4wfDNlNWY=";
+    ProductInformer informer(text(kEncoded), text(server.hostAndPort()));
+    const std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
+    struct Row
+    {
+        std::string body;
+        int result;
+        const char* version;
+    } rows[] = {
+        {xml + "<product><version>1.4</version><link>http://example.test/p</link></product>",
+         UpdateInformer::kAccepted, "1.4"},
+        {xml + "<answer><version>1.4</version><link>http://example.test/p</link></answer>",
+         UpdateInformer::kRefused, ""},
+    };
+    for (const Row& row : rows) {
+        server.enqueue(testsupport::answerWith("HTTP/1.0 200 OK\r\n\r\n" + row.body));
+        ASSERT_TRUE(informer.start());
+        ASSERT_TRUE(finished(informer));
+        EXPECT_EQ(informer.result(), row.result) << row.body;
+        EXPECT_EQ(utf8(informer.latestVersion()), row.version) << row.body;
+    }
+    const std::string request = server.requests().front();
+    EXPECT_EQ(request.substr(0, 23), "POST /informer HTTP/1.0");
+    EXPECT_NE(request.find("User-Agent: " + std::string(kEncoded) + "\r\n"), std::string::npos);
+    EXPECT_EQ(request.substr(request.find("\r\n\r\n") + 4), "") << "no form field";
 }

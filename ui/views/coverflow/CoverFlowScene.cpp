@@ -1,5 +1,7 @@
 #include "ui/views/coverflow/CoverFlowScene.h"
 
+#include "foundation/io/Directory.h"
+#include "foundation/io/Path.h"
 #include "graphics/color/Color.h"
 #include "graphics/d3d/Texture.h"
 #include "graphics/image/Image.h"
@@ -7,6 +9,7 @@
 #include "ui/views/coverflow/CoverSource.h"
 #include "ui/views/scene/Angles.h"
 #include "ui/views/scene/RenderDevice.h"
+#include "ui/views/scene/TextureLoader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,6 +115,41 @@ void CoverFlowScene::setNodeImage(CoverNode* target, const Image& picture)
     target->m_state &= static_cast<uint8_t>(~CoverNode::kPictureFailed);
     target->setPicture(picture);
     fitNode(*target, picture.size());
+    markChanged();
+}
+
+int CoverFlowScene::loadImages(const String& folder, const Size& size)
+{
+    StringList extensions;
+    for (const char16_t* extension : {u"bmp", u"png", u"jpg", u"jpeg"})
+        extensions.append(String(extension));
+    StringList names;
+    if (!Directory::list(folder, Directory::kListFiles | Directory::kListNamesOnly, &extensions, names))
+        return 0;
+    String base = folder;
+    if (!base.isEmpty() && base.at(base.length() - 1) != kPathSeparator)
+        base.appendChar(kPathSeparator);
+    int added = 0;
+    for (const String& name : names) {
+        PixelBlock block;
+        if (!TextureLoader::loadImagePixels(block, base + name, size))
+            continue;
+        const int64_t bytes = int64_t(block.width) * block.height * 4;
+        Image picture = Image::fromPixels(block.pixels, block.width, block.height, true, bytes);
+        TextureLoader::freePixels(block);
+        if (picture.isNull())
+            continue;
+        addCover(picture)->m_textureName = name;
+        ++added;
+    }
+    return added;
+}
+
+void CoverFlowScene::setAnchorAll(int anchor)
+{
+    if (anchor < QuadNode::kCentre || anchor > QuadNode::kRightCentre || anchor == m_anchor)
+        return;
+    m_anchor = anchor;
     markChanged();
 }
 
@@ -254,6 +292,18 @@ void CoverFlowScene::selectNode(CoverNode* wanted)
         select(index);
 }
 
+void CoverFlowScene::selectByTexture(const Texture* texture)
+{
+    if (!texture)
+        return;
+    for (int i = 0; i < count(); ++i) {
+        if (m_nodes[static_cast<size_t>(i)]->m_texture == texture) {
+            select(i);
+            return;
+        }
+    }
+}
+
 void CoverFlowScene::relayout()
 {
     layout();
@@ -383,14 +433,18 @@ bool sphereInFrustum(const Frustum& frustum, const Vec3& centre, float radius)
 
 } // namespace
 
-// A cover stands on its bottom centre and turns about the vertical axis, so
-// its middle is straight above its position.
+// A cover standing on its bottom centre turns about the vertical axis, so its
+// middle is straight above its position; with any other anchor the cover
+// lies within its own diagonal of the position.
 bool CoverFlowScene::coverInFrustum(const CoverNode& each, const Frustum& frustum) const
 {
     float w = static_cast<float>(each.m_width) * each.m_scale;
     float h = static_cast<float>(each.m_height) * each.m_scale;
+    float diagonal = std::sqrt(w * w + h * h);
+    if (m_anchor != QuadNode::kBottomCentre)
+        return sphereInFrustum(frustum, each.m_position, diagonal);
     Vec3 centre = each.m_position.add(Vec3(0, h / 2, 0));
-    return sphereInFrustum(frustum, centre, std::sqrt(w * w + h * h) / 2);
+    return sphereInFrustum(frustum, centre, diagonal / 2);
 }
 
 bool CoverFlowScene::reflectionInFrustum(const CoverNode& each, const Frustum& frustum) const
@@ -445,7 +499,7 @@ CoverNode* CoverFlowScene::pickNode(const Ray& ray)
 void CoverFlowScene::placeQuad(const CoverNode& each)
 {
     m_quad.setSize(each.m_width, each.m_height);
-    m_quad.setAnchor(QuadNode::kBottomCentre);
+    m_quad.setAnchor(m_anchor);
     m_quad.setPosition(each.m_position);
     m_quad.setRotation(Vec4(0.0f, each.m_rotY, 0.0f, each.m_rotW));
     m_quad.setScale(each.m_scale);
@@ -631,6 +685,8 @@ void CoverFlowScene::makeTexture(RenderDevice& device, CoverNode& each)
     }
     if (fromSource)
         fitNode(each, picture.size());
+    if (!each.m_textureName.isEmpty())
+        texture->name().set(each.m_textureName.data());
     each.setTexture(texture);
     each.m_state |= CoverNode::kResident;
     m_resident.push_back(&each);

@@ -71,9 +71,19 @@ public:
     CoverNode* addCover(const Image& picture);
     // Replaces the node's picture; its texture is made again when needed.
     void setNodeImage(CoverNode* node, const Image& picture);
+    // A cover for each picture file (bmp, png, jpg, jpeg) of the folder, in
+    // the order the folder lists them, its pixels fitted into size; its
+    // texture is named after the file. Files that do not load are skipped.
+    // The number of covers added.
+    int loadImages(const String& folder, const Size& size);
     // Clears the selection (announcing it when there was one), then deletes
     // every cover.
     void clear();
+    // The point of each cover that stands on its position and about which it
+    // turns: a QuadNode anchor code; an unknown code changes nothing. Covers
+    // stand on their bottom centre unless told otherwise.
+    void setAnchorAll(int anchor);
+    int anchor() const { return m_anchor; }
 
     int count() const { return static_cast<int>(m_nodes.size()); }
     bool isEmpty() const { return m_nodes.empty(); }
@@ -96,6 +106,8 @@ public:
     void selectNext();
     void selectPrevious();
     void selectNode(CoverNode* node);
+    // Selects the first cover showing that texture; nothing for none.
+    void selectByTexture(const Texture* texture);
 
     // The cover the ray hits, trying the selected one and its neighbours
     // first; null when none.
@@ -166,6 +178,7 @@ private:
     float m_sideAngle = 1.2f;
     Vec3 m_selectedOffset;
     int m_selectedIndex = -1;
+    int m_anchor = QuadNode::kBottomCentre;
     bool m_animating = false;
     int m_animationKind = 0;
     float m_progress = 0.0f;

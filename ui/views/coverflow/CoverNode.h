@@ -97,4 +97,6 @@ private:
     String m_text;
     std::unique_ptr<Image> m_picture;
     Texture* m_texture = nullptr;
+    // The picture file's name the texture is named after; empty for none.
+    String m_textureName;
 };

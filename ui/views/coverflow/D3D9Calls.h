@@ -66,6 +66,12 @@ public:
     virtual void endScene() = 0;
 
     virtual Texture* createTexture(const PixelBlock& pixels) = 0;
+    // A texture the device can draw into, of that size; null when refused.
+    // It lives with the device's own buffers: gone with a reset.
+    virtual Texture* createRenderTexture(const Size& size) = 0;
+    // Draws into the texture's picture from now on; null draws into the back
+    // buffer again.
+    virtual bool setRenderTexture(Texture* texture) = 0;
     // The top-left size pixels of the frame just drawn, opaque, into frame
     // (a 32-bit image of that size, reused when it has it).
     virtual bool readBack(const Size& size, Image& frame) = 0;

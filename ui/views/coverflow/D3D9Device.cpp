@@ -1,5 +1,7 @@
 #include "ui/views/coverflow/D3D9Device.h"
 
+#include "graphics/d3d/Texture.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -155,22 +157,46 @@ Size D3D9Device::drawnSize() const
     return Size(std::min(size.width, m_backBuffer.width), std::min(size.height, m_backBuffer.height));
 }
 
-bool D3D9Device::beginFrame()
+bool D3D9Device::deviceReady()
 {
     if (!m_ready || m_inScene)
         return false;
     switch (m_calls->cooperation()) {
     case D3D9Calls::kReady:
-        break;
+        return true;
     case D3D9Calls::kNotReset:
-        if (!resetDevice())
-            return false;
-        break;
+        return resetDevice();
     default:
         // Lost: the frame is skipped, and the GUI thread goes on at once.
         return false;
     }
-    m_calls->setViewport(drawnSize());
+}
+
+bool D3D9Device::beginFrame()
+{
+    return deviceReady() && beginScene(drawnSize());
+}
+
+Texture* D3D9Device::createRenderTarget(const Size& size)
+{
+    return m_ready ? m_calls->createRenderTexture(size) : nullptr;
+}
+
+bool D3D9Device::beginFrameOnTexture(Texture* texture)
+{
+    if (!texture || !deviceReady() || !m_calls->setRenderTexture(texture))
+        return false;
+    m_onTexture = true;
+    if (beginScene(texture->size()))
+        return true;
+    m_calls->setRenderTexture(nullptr);
+    m_onTexture = false;
+    return false;
+}
+
+bool D3D9Device::beginScene(const Size& viewport)
+{
+    m_calls->setViewport(viewport);
     if (!m_calls->clear(m_clearColour.value()))
         return false;
     // Stage 0 starts empty in every frame: a texture deleted since the last
@@ -184,7 +210,7 @@ bool D3D9Device::beginFrame()
     return m_inScene;
 }
 
-void D3D9Device::endFrame()
+void D3D9Device::endScene()
 {
     if (!m_inScene)
         return;
@@ -192,7 +218,22 @@ void D3D9Device::endFrame()
     clearBatch();
     m_calls->endScene();
     m_inScene = false;
-    m_calls->readBack(drawnSize(), m_frame);
+    if (m_onTexture) {
+        m_calls->setRenderTexture(nullptr);
+        m_onTexture = false;
+    }
+}
+
+void D3D9Device::endFrame()
+{
+    if (!m_inScene)
+        return;
+    const bool onTexture = m_onTexture;
+    endScene();
+    // A frame drawn into a texture stays there: the back buffer holds
+    // nothing of it.
+    if (!onTexture)
+        m_calls->readBack(drawnSize(), m_frame);
 }
 
 void D3D9Device::release()
@@ -202,6 +243,7 @@ void D3D9Device::release()
     m_ready = false;
     m_buffersReady = false;
     m_inScene = false;
+    m_onTexture = false;
     m_currentTexture = nullptr;
     clearBatch();
 }

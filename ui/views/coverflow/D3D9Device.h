@@ -35,6 +35,16 @@ public:
     Camera* camera() override { return m_camera; }
     bool beginFrame() override;
     void endFrame() override;
+    // A texture to draw a frame into, of that size; null when the device
+    // refuses. Made anew after a reset of the device.
+    Texture* createRenderTarget(const Size& size);
+    // Begins a frame drawn into the texture (one from createRenderTarget)
+    // instead of the back buffer: cleared, with the camera's transforms.
+    // False, with nothing begun, when the device cannot draw into it.
+    bool beginFrameOnTexture(Texture* texture);
+    // Ends the scene begun by either beginFrame without reading anything
+    // back; the back buffer is the target again afterwards.
+    void endScene();
     void flush() override;
     void release() override;
     void setDepthTest(bool on) override;
@@ -51,6 +61,8 @@ public:
 private:
     void rebuild();
     bool resetDevice();
+    bool deviceReady();
+    bool beginScene(const Size& viewport);
     Size drawnSize() const;
     void clearBatch();
 
@@ -58,6 +70,7 @@ private:
     bool m_ready = false;
     bool m_buffersReady = false;
     bool m_inScene = false;
+    bool m_onTexture = false;
     Size m_backBuffer;
     Size m_frameSize;
     int32_t m_batchKind = 0;

@@ -40,6 +40,8 @@ public:
     bool beginScene() override;
     void endScene() override;
     Texture* createTexture(const PixelBlock& pixels) override;
+    Texture* createRenderTexture(const Size& size) override;
+    bool setRenderTexture(Texture* texture) override;
     bool readBack(const Size& size, Image& frame) override;
 
 private:

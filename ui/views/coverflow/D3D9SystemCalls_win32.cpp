@@ -362,6 +362,35 @@ Texture* D3D9SystemCalls::createTexture(const PixelBlock& pixels)
     return D3D9Texture::create(m_device, pixels.width, pixels.height, pixels.pixels).release();
 }
 
+Texture* D3D9SystemCalls::createRenderTexture(const Size& size)
+{
+    IDirect3DTexture9* texture = nullptr;
+    if (!m_device || size.width < 1 || size.height < 1 ||
+        FAILED(m_device->CreateTexture(static_cast<UINT>(size.width), static_cast<UINT>(size.height), 1,
+                                       D3DUSAGE_RENDERTARGET, D3DFMT_A8R8G8B8, D3DPOOL_DEFAULT, &texture,
+                                       nullptr)))
+        return nullptr;
+    return new D3D9Texture(texture);
+}
+
+bool D3D9SystemCalls::setRenderTexture(Texture* texture)
+{
+    if (!m_device)
+        return false;
+    IDirect3DSurface9* surface = nullptr;
+    if (texture) {
+        // Every texture this device hands out is a D3D9Texture.
+        IDirect3DTexture9* native = static_cast<D3D9Texture*>(texture)->texture();
+        if (!native || FAILED(native->GetSurfaceLevel(0, &surface)))
+            return false;
+    } else if (FAILED(m_device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &surface))) {
+        return false;
+    }
+    const bool set = SUCCEEDED(m_device->SetRenderTarget(0, surface));
+    surface->Release();
+    return set;
+}
+
 bool D3D9SystemCalls::ensureReadBackSurfaces(const Size& size)
 {
     if (m_target && m_readBack && m_readBackSize == size)

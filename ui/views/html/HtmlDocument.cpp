@@ -21,7 +21,7 @@ Rect moved(const Rect& rect, const Point& offset)
 
 void collectLinks(const HtmlNode* node, StringList& links)
 {
-    if (node->hasTag(u"A") && node->hasAttribute(u"href"))
+    if (node->hasTag(u"A") && !node->attribute(u"href").isEmpty())
         links.append(node->attribute(u"href"));
     for (const auto& child : node->children())
         collectLinks(child.get(), links);
@@ -97,6 +97,7 @@ void HtmlDocument::restyle()
 
 void HtmlDocument::relayout()
 {
+    m_selection.clear();
     if (!m_root)
         return;
     m_content = HtmlLayout(m_items).layoutDocument(m_root.get(), std::max(0, m_viewport.width));
@@ -264,11 +265,41 @@ void HtmlDocument::paint(Painter& painter, const Point& origin) const
     paintCanvas(painter, target);
     const Rect visible(m_scroll.x, m_scroll.y, m_viewport.width, m_viewport.height);
     const Point offset(origin.x - m_scroll.x, origin.y - m_scroll.y);
-    for (const HtmlPaintItem& item : m_items) {
-        if (intersects(item.rect, visible))
-            paintItem(painter, item, offset);
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (!intersects(m_items[i].rect, visible))
+            continue;
+        paintMarking(painter, static_cast<int>(i), offset);
+        paintItem(painter, m_items[i], offset);
     }
     painter.resetClip();
+}
+
+void HtmlDocument::selectAt(const Point& point, bool extend)
+{
+    const Point inPage(point.x + m_scroll.x, point.y + m_scroll.y);
+    if (extend)
+        m_selection.extendTo(inPage);
+    else
+        m_selection.startAt(inPage);
+}
+
+bool HtmlDocument::extendSelection(HtmlSelection::Direction direction)
+{
+    return m_selection.extend(direction, m_scroll.y);
+}
+
+// The marked part of a text item, behind its text.
+void HtmlDocument::paintMarking(Painter& painter, int index, const Point& offset) const
+{
+    int from = 0;
+    int to = 0;
+    if (!m_selection.markedRange(index, from, to))
+        return;
+    const Rect& rect = m_items[static_cast<size_t>(index)].rect;
+    const int left = m_selection.xOf(HtmlTextPosition{index, from});
+    const int right = m_selection.xOf(HtmlTextPosition{index, to});
+    painter.fillRect(Rect(left + offset.x, rect.y + offset.y, right - left, rect.height),
+                     Color(kMarkingColour));
 }
 
 void HtmlDocument::paintItem(Painter& painter, const HtmlPaintItem& item, const Point& offset) const

@@ -9,6 +9,7 @@
 #include "ui/views/html/HtmlImageStore.h"
 #include "ui/views/html/HtmlNode.h"
 #include "ui/views/html/HtmlPaintItem.h"
+#include "ui/views/html/HtmlSelection.h"
 
 #include <memory>
 #include <vector>
@@ -36,6 +37,8 @@ public:
     static constexpr int kMaxZoom = 1000;
     // The width a snapshot lays the page out at before it grows to fit.
     static constexpr int kSnapshotWidth = 1024;
+    // Behind marked text: the selection colour of the white skin.
+    static constexpr uint32_t kMarkingColour = 0xFFDCE8FBu;
 
     HtmlDocument();
     ~HtmlDocument();
@@ -89,6 +92,16 @@ public:
     StringList links() const;
     const std::vector<HtmlPaintItem>& items() const { return m_items; }
 
+    // Marking text with the mouse: a press starts at the text nearest the
+    // point (viewport coordinates), a drag extends to it.
+    void selectAt(const Point& point, bool extend);
+    // Moves the marking's focus by one character or line, starting at the
+    // first line in view; false when nothing moved.
+    bool extendSelection(HtmlSelection::Direction direction);
+    String selectedText() const { return m_selection.text(); }
+    bool hasSelection() const { return !m_selection.isEmpty(); }
+    void clearSelection() { m_selection.clear(); }
+
     // The whole page drawn into an image at least minimumWidth wide; the
     // empty image where the platform has no surface to draw on. The page is
     // laid out again for the viewport afterwards.
@@ -101,6 +114,7 @@ private:
     void relayout();
     void clampScroll();
     void paintItem(Painter& painter, const HtmlPaintItem& item, const Point& offset) const;
+    void paintMarking(Painter& painter, int index, const Point& offset) const;
     void paintCanvas(Painter& painter, const Rect& target) const;
     const HtmlNode* canvasElement() const;
     // Lays out at the width and paints the whole page onto a new image.
@@ -115,4 +129,6 @@ private:
     Point m_scroll;
     int m_zoom = 100;
     String m_charset;
+    // Over m_items: forgotten whenever the layout places the text anew.
+    HtmlSelection m_selection{m_items};
 };

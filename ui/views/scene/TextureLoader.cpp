@@ -1,6 +1,10 @@
 #include "ui/views/scene/TextureLoader.h"
 
+#include "graphics/image/Image.h"
+
 #include <algorithm>
+#include <cstring>
+#include <new>
 
 Size TextureLoader::fittedSize(const Size& picture, const Size& box)
 {
@@ -20,4 +24,19 @@ void TextureLoader::freePixels(PixelBlock& block)
 {
     delete[] block.pixels;
     block = PixelBlock();
+}
+
+bool TextureLoader::pixelsFromImage(const Image& image, PixelBlock& out)
+{
+    size_t rowBytes = static_cast<size_t>(image.width()) * 4;
+    uint8_t* block = new (std::nothrow) uint8_t[rowBytes * static_cast<size_t>(image.height())];
+    if (!block)
+        return false;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(block + rowBytes * static_cast<size_t>(y),
+                    image.bits() + static_cast<size_t>(image.stride()) * y, rowBytes);
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels = block;
+    return true;
 }

@@ -11,9 +11,6 @@
 
 #include <gdiplus.h>
 
-#include <cstring>
-#include <new>
-
 namespace gp = Gdiplus;
 namespace gpx = Gdiplus::DllExports;
 
@@ -21,22 +18,6 @@ namespace {
 
 // Our own token, apart from the image codecs' one.
 ULONG_PTR g_loaderToken = 0;
-
-// A copy of the picture's 32-bit rows in a block of its own.
-bool copyPixels(const Image& image, PixelBlock& out)
-{
-    size_t rowBytes = static_cast<size_t>(image.width()) * 4;
-    uint8_t* block = new (std::nothrow) uint8_t[rowBytes * static_cast<size_t>(image.height())];
-    if (!block)
-        return false;
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(block + rowBytes * static_cast<size_t>(y),
-                    image.bits() + static_cast<size_t>(image.stride()) * y, rowBytes);
-    out.width = image.width();
-    out.height = image.height();
-    out.pixels = block;
-    return true;
-}
 
 // The picture (or its thumbnail) converted to 32 bits; null when it is none.
 Image decode(gp::GpImage* image, const Size& box)
@@ -101,5 +82,12 @@ bool TextureLoader::loadImageFile(PixelBlock& out, const String& path, const Siz
     if (gpx::GdipGetImageType(image, &type) == gp::Ok && type == gp::ImageTypeBitmap)
         decoded = decode(image, box);
     gpx::GdipDisposeImage(image);
-    return !decoded.isNull() && copyPixels(decoded, out);
+    return !decoded.isNull() && pixelsFromImage(decoded, out);
+}
+
+bool TextureLoader::encoderForExtension(const String& extension, GUID& clsid)
+{
+    if (extension != extension.toLower())
+        return false;
+    return GdiplusCodec::encoderClsidForExtension(extension, clsid);
 }

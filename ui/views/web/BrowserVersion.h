@@ -10,4 +10,6 @@ class BrowserVersion
 {
 public:
     static String fromStored(const String& stored);
+    // The system's browser version cut so; empty where the system keeps none.
+    static String installed();
 };

@@ -57,6 +57,14 @@ void HtmlViewEngine::reset()
     m_document.setHtml(String(kBlankPage));
     m_status = String();
     m_pressed = false;
+    m_marking = false;
+}
+
+bool HtmlViewEngine::extendSelection(int direction)
+{
+    if (direction < HtmlSelection::kLeft || direction > HtmlSelection::kDown)
+        return false;
+    return m_document.extendSelection(static_cast<HtmlSelection::Direction>(direction));
 }
 
 int HtmlViewEngine::lineHeight() const
@@ -122,12 +130,18 @@ std::vector<WebViewElement> HtmlViewEngine::elementsWithIds() const
 
 void HtmlViewEngine::mousePress(const Point& point, int button)
 {
-    if (button == kLeftButton)
-        m_pressed = hitAt(point).element != nullptr;
+    if (button != kLeftButton)
+        return;
+    m_pressed = hitAt(point).element != nullptr;
+    m_marking = m_viewport.contains(point);
+    if (m_marking)
+        m_document.selectAt(Point(point.x - m_viewport.x, point.y - m_viewport.y), false);
 }
 
 void HtmlViewEngine::mouseRelease(const Point& point, int button)
 {
+    if (button == kLeftButton)
+        m_marking = false;
     if (button != kLeftButton || !m_pressed)
         return;
     m_pressed = false;
@@ -149,6 +163,8 @@ void HtmlViewEngine::mouseRelease(const Point& point, int button)
 
 void HtmlViewEngine::mouseMove(const Point& point)
 {
+    if (m_marking)
+        m_document.selectAt(Point(point.x - m_viewport.x, point.y - m_viewport.y), true);
     const HtmlHit hit = hitAt(point);
     const String status = hit.anchor ? hit.anchor->attribute(u"href") : String();
     if (status == m_status)

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "ui/views/html/HtmlDocument.h"
+#include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/WebViewEngine.h"
 
 class WebViewEventSink;
 
 // Our own HTML engine behind the web view: the page is laid out at once,
-// painted through the view's painter and hit-tested for clicks. It never
-// navigates, runs or fetches anything: "about:blank" is the one address it
-// takes, and it has no selection, history or printing.
+// painted through the view's painter, hit-tested for clicks, and its text
+// marked by dragging the mouse. It never navigates, runs or fetches anything:
+// "about:blank" is the one address it takes.
 class HtmlViewEngine : public WebViewEngine
 {
 public:
@@ -24,13 +25,15 @@ public:
     String html() const override { return m_document.html(); }
     String text() const override { return m_document.text(); }
     StringList links() const override { return m_document.links(); }
+    String selectedText() const override { return m_document.selectedText(); }
+    bool extendSelection(int direction) override;
     void reset() override;
     int readyState() const override { return 0; }
     void setZoom(int percent) override { m_document.setZoom(percent); }
     int zoom() const override { return m_document.zoom(); }
     void setCharset(const String& charset) override { m_document.setCharset(charset); }
     String charset() const override { return m_document.charset(); }
-    String browserVersion() const override { return String(); }
+    String browserVersion() const override { return BrowserVersion::installed(); }
     Image snapshot(int minimumWidth) override { return m_document.snapshot(minimumWidth); }
 
     bool scrollToElement(const String& id) override { return m_document.scrollToElement(id); }
@@ -66,4 +69,5 @@ private:
     String m_title;
     String m_status;
     bool m_pressed = false;
+    bool m_marking = false;
 };

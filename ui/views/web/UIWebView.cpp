@@ -1,14 +1,17 @@
 #include "ui/views/web/UIWebView.h"
 
 #include "graphics/paint/Painter.h"
+#include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
+#include "ui/core/input/UIClipboard.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/views/web/HtmlViewEngine.h"
 #include "ui/views/web/WebViewEventSink.h"
 #include "ui/views/web/WebViewOption.h"
+#include "ui/views/web/WebViewPrinter.h"
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <algorithm>
@@ -25,6 +28,8 @@ constexpr int kUpKey = 38;
 constexpr int kRightKey = 39;
 constexpr int kDownKey = 40;
 constexpr uint32_t kShiftModifier = 1;
+constexpr uint32_t kControlModifier = 2;
+constexpr int kCKey = 67;
 
 constexpr int kWheelLeft = 1;
 constexpr int kWheelRight = 2;
@@ -56,18 +61,73 @@ UIWebView::~UIWebView()
     m_engine.reset();
 }
 
+// The page joins the history when its load ends, before loadFinished, so
+// that a slot sees the history as it now is. A load that fails reports
+// nothing, so the view is still there to forget the page.
 bool UIWebView::setHtml(const String& html)
 {
-    return m_engine->setHtml(html);
+    m_loading = std::make_unique<String>(html);
+    const bool loaded = m_engine->setHtml(html);
+    if (!loaded)
+        m_loading.reset();
+    return loaded;
 }
 
 bool UIWebView::navigate(const String& address)
 {
-    return m_engine->navigate(address);
+    m_loading = std::make_unique<String>();
+    const bool loaded = m_engine->navigate(address);
+    if (!loaded)
+        m_loading.reset();
+    return loaded;
+}
+
+void UIWebView::showPage(const String& page)
+{
+    m_loading.reset();
+    if (page.isEmpty())
+        m_engine->navigate(String(u"about:blank"));
+    else
+        m_engine->setHtml(page);
+}
+
+void UIWebView::refresh()
+{
+    String page;
+    m_history.current(page);
+    showPage(page);
+}
+
+void UIWebView::back()
+{
+    String page;
+    if (m_history.goBack(page))
+        showPage(page);
+}
+
+void UIWebView::forward()
+{
+    String page;
+    if (m_history.goForward(page))
+        showPage(page);
+}
+
+bool UIWebView::print()
+{
+    return WebViewPrinter::print(m_engine->snapshot(0));
+}
+
+String UIWebView::selectedText() const
+{
+    return m_engine->selectedText();
 }
 
 bool UIWebView::pageLoaded()
 {
+    if (m_loading) {
+        m_history.add(*m_loading);
+        m_loading.reset();
+    }
     placePage();
     UIWidgetGuard guard(this);
     loadFinished.emit();
@@ -307,17 +367,54 @@ bool UIWebView::scrollByKey(int key, uint32_t modifiers)
     }
 }
 
+// Shift with an arrow moves the marking's end; the arrows alone scroll.
+bool UIWebView::markByKey(int key)
+{
+    static const int kArrows[] = {kLeftKey, kRightKey, kUpKey, kDownKey};
+    for (int direction = 0; direction < 4; ++direction) {
+        if (kArrows[direction] != key)
+            continue;
+        if (m_engine->extendSelection(direction))
+            update();
+        return true;
+    }
+    return false;
+}
+
+void UIWebView::copySelection()
+{
+    const String text = m_engine->selectedText();
+    if (text.isEmpty())
+        return;
+    // Without an application (a tool, a test) a clipboard object of our own
+    // writes to the same system clipboard.
+    if (UIApplication* application = UIApplication::instance())
+        application->clipboard()->setText(text);
+    else
+        UIClipboard().setText(text);
+}
+
 void UIWebView::keyPressEvent(UIEvent* event)
 {
     const auto* key = static_cast<UIKeyEvent*>(event);
-    if (scrollByKey(key->key(), key->modifiers()))
+    const uint32_t modifiers = key->modifiers();
+    if ((modifiers & kControlModifier) && key->key() == kCKey) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    if (((modifiers & kShiftModifier) && markByKey(key->key())) || scrollByKey(key->key(), modifiers))
         event->accept();
 }
 
 void UIWebView::mousePressEvent(UIEvent* event)
 {
     const auto* mouse = static_cast<UIMouseEvent*>(event);
+    const bool hadMarking = !m_engine->selectedText().isEmpty();
     m_engine->mousePress(mouse->position(), int(mouse->button()));
+    // A press begins a new marking: the old one goes.
+    if (hadMarking)
+        update();
 }
 
 void UIWebView::mouseReleaseEvent(UIEvent* event)
@@ -328,7 +425,10 @@ void UIWebView::mouseReleaseEvent(UIEvent* event)
 
 void UIWebView::mouseMoveEvent(UIEvent* event)
 {
-    m_engine->mouseMove(static_cast<UIMouseEvent*>(event)->position());
+    const auto* mouse = static_cast<UIMouseEvent*>(event);
+    m_engine->mouseMove(mouse->position());
+    if (mouse->buttons() & HtmlViewEngine::kLeftButton)
+        update();
 }
 
 void UIWebView::mouseLeaveEvent(UIEvent*)

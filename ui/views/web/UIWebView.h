@@ -5,6 +5,7 @@
 #include "graphics/image/Image.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/views/web/WebViewElement.h"
+#include "ui/views/web/WebViewHistory.h"
 
 #include <cstdint>
 #include <memory>
@@ -18,7 +19,9 @@ class WebViewEventSink;
 // shown by an engine; ours draws through the view like any widget, with a
 // vertical scroll bar when the page is taller than the view. A left release
 // after a press over the page reports elementClicked (tag, id) and, inside a
-// link, linkClicked (href, id); the page itself never navigates.
+// link, linkClicked (href, id); the page itself never navigates. Dragging
+// the left button or Shift with the arrow keys marks text, which Ctrl+C
+// copies. The pages given are kept as a history to go back and forth in.
 class UIWebView : public UIWidget
 {
 public:
@@ -37,7 +40,31 @@ public:
     String html() const;
     String text() const;
     StringList links() const;
+    // The marked text; empty when nothing is marked.
+    String selectedText() const;
     void reset();
+    // Our engine fetches nothing, so the agent text and the two switches are
+    // kept for the caller and change nothing of what is shown.
+    void setUserAgent(const String& text) { m_userAgent = text; }
+    const String& userAgent() const { return m_userAgent; }
+    void setOffline(bool offline) { m_offline = offline; }
+    bool isOffline() const { return m_offline; }
+    void setSilent(bool silent) { m_silent = silent; }
+    bool isSilent() const { return m_silent; }
+    // Shows the current page afresh, or the page before or after it in the
+    // history; each reports loadFinished like a new page.
+    void refresh();
+    void back();
+    void forward();
+    // Our engine loads a page whole before setHtml returns: there is never
+    // a load under way to stop.
+    void stop() {}
+    bool canGoBack() const { return m_history.canGoBack(); }
+    bool canGoForward() const { return m_history.canGoForward(); }
+    // The system's print dialog, then the whole page on as many sheets as it
+    // needs; false without a printer, when the user cancels, or when
+    // printing fails.
+    bool print();
     int readyState() const;
     void setZoom(int percent);
     int zoom() const;
@@ -95,9 +122,20 @@ private:
     // Scrolls, keeps the bar in step and repaints.
     void scrollPageTo(const Point& position);
     bool scrollByKey(int key, uint32_t modifiers);
+    bool markByKey(int key);
+    void copySelection();
+    // Shows a page of the history without adding it.
+    void showPage(const String& page);
 
     uint32_t m_options;
     std::unique_ptr<WebViewEventSink> m_sink;
     std::unique_ptr<WebViewEngine> m_engine;
     UIScrollBar* m_bar = nullptr;
+    WebViewHistory m_history;
+    // The page being loaded, added to the history as its load ends; null
+    // while a page of the history itself is shown again.
+    std::unique_ptr<String> m_loading;
+    String m_userAgent;
+    bool m_offline = false;
+    bool m_silent = false;
 };

@@ -29,6 +29,11 @@ public:
     virtual String html() const = 0;
     virtual String text() const = 0;
     virtual StringList links() const = 0;
+    // The text the user marked; empty when nothing is.
+    virtual String selectedText() const = 0;
+    // Moves the marking's end one character (direction 0 left, 1 right) or
+    // one line (2 up, 3 down); false when nothing moved.
+    virtual bool extendSelection(int direction) = 0;
     // Empties the page.
     virtual void reset() = 0;
     // 0 complete, 1 loading, 2 unknown.
@@ -57,6 +62,7 @@ public:
     virtual void paint(Painter& painter) const = 0;
     virtual void mousePress(const Point& point, int button) = 0;
     virtual void mouseRelease(const Point& point, int button) = 0;
+    // With the left button held, a move drags the marking of text.
     virtual void mouseMove(const Point& point) = 0;
     virtual int cursorAt(const Point& point) const = 0;
 };

@@ -155,3 +155,21 @@ TEST(GeneratedSkins, CursorsForEveryName)
     EXPECT_EQ(16u, shapes.size()) << "each name once, none unknown: " << dataFile("cursors/cursors.xml");
     EXPECT_EQ(0u, shapes.count(1));
 }
+
+// The add-and-edit window and the extract options window show each site
+// edition by its language's flag; an edition without one shows no icon.
+TEST(GeneratedSkins, FlagsForEverySiteEdition)
+{
+    std::set<std::string> pictures;
+    for (const char* code : {"en", "de", "it", "es", "fr"}) {
+        for (const std::string prefix : {"flag-", "flag-extract-"}) {
+            const std::string name = "images/" + prefix + code + ".png";
+            std::ifstream in(dataFile(name), std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            PakItem item;
+            item.setData(bytes.data(), int(bytes.size()));
+            EXPECT_EQ(pngSize(&item), Size(16, 16)) << dataFile(name);
+            EXPECT_TRUE(pictures.insert(bytes).second) << name << " is drawn like another";
+        }
+    }
+}

@@ -285,3 +285,34 @@ TEST_F(CoverFlowSceneTest, TexturesOnlyNearTheViewFewAFrameBoundedAlive)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CoverFlowSceneTest, AnchorsAndSelectionByTexture)
+{
+    fill(5);
+    scene.select(2);
+    settle();
+    // A ray a quarter of the selected cover's height below its position:
+    // under the floor while covers stand on their bottom edge, inside the
+    // cover once they hang on their centre.
+    const CoverNode& selected = *scene.node(2);
+    const Vec3 eye = device.camera()->eye();
+    const Vec3 low = selected.position().add(Vec3(0, -selected.height() * selected.scale() / 4, 0));
+    const Ray ray(eye, low.subtract(eye).normalize());
+    EXPECT_EQ(scene.pickNode(ray), nullptr);
+    scene.setAnchorAll(QuadNode::kCentre);
+    EXPECT_EQ(scene.pickNode(ray), scene.node(2));
+    scene.setAnchorAll(99);
+    EXPECT_EQ(scene.anchor(), QuadNode::kCentre) << "an unknown anchor changes nothing";
+
+    for (int frames = 0; scene.needsFrame() && frames < 10; ++frames)
+        scene.draw();
+    ASSERT_NE(scene.node(3)->texture(), nullptr);
+    scene.selectByTexture(scene.node(3)->texture());
+    EXPECT_EQ(scene.selectedIndex(), 3);
+    scene.selectByTexture(nullptr);
+    EXPECT_EQ(scene.selectedIndex(), 3);
+}
+
+} // namespace

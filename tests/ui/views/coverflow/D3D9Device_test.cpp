@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -93,6 +94,31 @@ TEST_F(D3D9DeviceTest, FramesByTheDeviceState)
         EXPECT_EQ(calls->take(), expected) << step.state;
     }
     EXPECT_EQ(device.frame().width(), 1024);
+}
+
+// A frame drawn into a texture reads nothing back, and the back buffer is
+// the target again for the next frame, however the texture frame ended.
+TEST_F(D3D9DeviceTest, FramesDrawnIntoATexture)
+{
+    std::unique_ptr<Texture> target(device.createRenderTarget(Size(64, 32)));
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(target->size(), Size(64, 32));
+    ASSERT_TRUE(device.beginFrameOnTexture(target.get()));
+    EXPECT_FALSE(device.beginFrame()) << "one scene at a time";
+    device.endFrame();
+    EXPECT_EQ(calls->take(), (Log{"renderTo 64", "clear", "beginScene", "endScene", "renderTo backBuffer"}));
+    ASSERT_TRUE(device.beginFrameOnTexture(target.get()));
+    device.endScene();
+    EXPECT_EQ(calls->take().back(), "renderTo backBuffer");
+    ASSERT_TRUE(device.beginFrame());
+    device.endScene();
+    EXPECT_EQ(calls->take(), (Log{"clear", "beginScene", "endScene"})) << "ends without a read-back";
+
+    calls->renderTargets = false;
+    EXPECT_FALSE(device.beginFrameOnTexture(target.get()));
+    EXPECT_FALSE(device.beginFrameOnTexture(nullptr));
+    EXPECT_EQ(calls->take(), Log{"renderTo 64"});
+    EXPECT_TRUE(device.beginFrame()) << "nothing was left begun";
 }
 
 } // namespace

@@ -48,6 +48,14 @@ public:
     bool beginScene() override { return note("beginScene"); }
     void endScene() override { note("endScene"); }
     Texture* createTexture(const PixelBlock& p) override { return new FakeTexture(p.width, p.height); }
+    Texture* createRenderTexture(const Size& size) override
+    {
+        return new FakeTexture(size.width, size.height);
+    }
+    bool setRenderTexture(Texture* t) override
+    {
+        return note(t ? "renderTo " + std::to_string(t->size().width) : "renderTo backBuffer", renderTargets);
+    }
     bool readBack(const Size& size, Image& frame) override
     {
         return note("readBack", !(frame = Image(size.width, size.height, true)).isNull());
@@ -56,6 +64,7 @@ public:
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
     bool resets = true;
+    bool renderTargets = true;
     bool anisotropicCaps = false;
     std::vector<Cooperation> cooperations; // the next answer, once
     std::vector<SceneVertex> vertices;

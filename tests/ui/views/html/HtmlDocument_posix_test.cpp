@@ -9,13 +9,14 @@
 
 namespace {
 
-const char* const kLinkTable = "<html><head><title> Links \n of mine </title><style>p { margin: 0 "
-                               "}</style></head><body style='margin:0'>"
-                               "<p id=para>plain words</p>"
-                               "<table id=t style='border-spacing:0'><tr><td style='padding:0'>left</td>"
-                               "<td id=cell style='padding:0'>go <a href='http://example.com/a' id=link><b "
-                               "id=bold>there</b></a></td></tr>"
-                               "</table><a href='second'>2</a><a name=anchor-only>3</a></body></html>";
+const char* const kLinkTable =
+    "<html><head><title> Links \n of mine </title><style>p { margin: 0 "
+    "}</style></head><body style='margin:0'>"
+    "<p id=para>plain words</p>"
+    "<table id=t style='border-spacing:0'><tr><td style='padding:0'>left</td>"
+    "<td id=cell style='padding:0'>go <a href='http://example.com/a' id=link><b "
+    "id=bold>there</b></a></td></tr>"
+    "</table><a href='second'>2</a><a name=anchor-only>3</a><a href=''></a></body></html>";
 
 std::string hitText(const HtmlDocument& document, int x, int y)
 {

@@ -4,10 +4,12 @@
 #include "ui/views/scene/TextureLoader.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <tuple>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -99,4 +101,20 @@ TEST_F(TextureLoaderTest, LoadsFittedPixelsOrNothing)
     }
     // The loader's GDI+ came and went; the codecs' own is still running.
     EXPECT_TRUE(pattern(4, 4).save(pathOf(m_dir.file("after.png")), true));
+}
+
+TEST_F(TextureLoaderTest, EncoderLookupTakesTheLowerCaseExtensionOnly)
+{
+    const std::tuple<const char*, bool> rows[] = {{"jpg", true},   {"jpeg", true}, {"png", true},
+                                                  {"bmp", true},   {"JPG", false}, {"Png", false},
+                                                  {".png", false}, {"pix", false}, {"", false}};
+    GUID jpeg = {};
+    ASSERT_TRUE(TextureLoader::encoderForExtension(pathOf("jpg"), jpeg));
+    for (const auto& [extension, found] : rows) {
+        GUID clsid = {};
+        EXPECT_EQ(TextureLoader::encoderForExtension(pathOf(extension), clsid), found) << extension;
+    }
+    GUID png = {};
+    ASSERT_TRUE(TextureLoader::encoderForExtension(pathOf("png"), png));
+    EXPECT_NE(std::memcmp(&png, &jpeg, sizeof png), 0) << "each type has its own encoder";
 }

@@ -3,9 +3,12 @@
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
+#include "ui/core/input/UIClipboard.h"
 #include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/views/web/WebViewHistory.h"
 #include "ui/views/web/WebViewOption.h"
+#include "ui/views/web/WebViewPrinter.h"
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <functional>
@@ -193,6 +196,134 @@ TEST_F(UIWebViewTest, WheelKeysAndTheOptionalBarScrollThePage)
     EXPECT_EQ("line 19", utf8(plain->elementTextAt(5, 95)));
     EXPECT_EQ(Rect(0, 80, 200, 20), plain->elementRectAt(5, 95));
     EXPECT_EQ(Rect(), plain->elementRectAt(5, 500)) << "outside the view";
+}
+
+TEST_F(UIWebViewTest, TextIsMarkedByDragAndShiftArrowsAndCopied)
+{
+    // "plain words" on the first line; "go " and the link "there" on the
+    // second; 8 px a character.
+    UIWebView* v = view(kClickPage);
+    auto key = [&](int code, uint32_t modifiers) {
+        send(v, UIKeyEvent(kKeyPressEvent, code, modifiers, String()));
+    };
+    EXPECT_EQ("", utf8(v->selectedText()));
+    send(v, UIMouseEvent(kMousePressEvent, 1, 1, Point(9, 5), 0));
+    send(v, UIMouseEvent(kMouseMoveEvent, 1, 0, Point(39, 6), 0));
+    EXPECT_EQ("lain", utf8(v->selectedText()));
+    send(v, UIMouseEvent(kMouseMoveEvent, 1, 0, Point(17, 25), 0));
+    send(v, UIMouseEvent(kMouseReleaseEvent, 0, 1, Point(17, 25), 0));
+    EXPECT_EQ("lain words\r\ngo", utf8(v->selectedText()));
+    send(v, UIMouseEvent(kMouseMoveEvent, 0, 0, Point(90, 5), 0));
+    EXPECT_EQ("lain words\r\ngo", utf8(v->selectedText())) << "a move without the button marks nothing";
+
+    const struct
+    {
+        int key;
+        const char* marked;
+    } steps[] = {
+        {39, "lain words\r\ngo "},
+        {39, "lain words\r\ngo t"}, // into the link, one letter on
+        {38, "lai"},                // up: the same x on the line above
+        {37, "la"},
+        {37, "l"},
+        {37, ""},
+        {37, "p"},
+        {40, "lain words"}, // down from x 0: the start of the second line
+    };
+    for (const auto& step : steps) {
+        key(step.key, UIKeyEvent::kShiftModifier);
+        EXPECT_EQ(step.marked, utf8(v->selectedText())) << "key " << step.key;
+    }
+    EXPECT_EQ(0, v->scrollPosition().y) << "Shift with an arrow marks instead of scrolling";
+    key(67, 2);
+    EXPECT_EQ("lain words", utf8(UIClipboard().text()));
+
+    // A new press starts a new marking; a new page has none.
+    send(v, UIMouseEvent(kMousePressEvent, 1, 1, Point(9, 5), 0));
+    send(v, UIMouseEvent(kMouseReleaseEvent, 0, 1, Point(9, 5), 0));
+    EXPECT_EQ("", utf8(v->selectedText()));
+    key(39, UIKeyEvent::kShiftModifier);
+    EXPECT_EQ("l", utf8(v->selectedText()));
+    ASSERT_TRUE(v->setHtml(text(kClickPage)));
+    EXPECT_EQ("", utf8(v->selectedText()));
+    key(39, UIKeyEvent::kShiftModifier);
+    EXPECT_EQ("p", utf8(v->selectedText())) << "without a marking the keys start at the first line in view";
+}
+
+TEST_F(UIWebViewTest, BackAndForwardThroughThePagesGiven)
+{
+    UIWebView* v = view("<title>One</title><p>one</p>");
+    auto shown = [&] { return utf8(v->text()).substr(0, utf8(v->text()).find('\n')); };
+    EXPECT_FALSE(v->canGoBack());
+    EXPECT_FALSE(v->canGoForward());
+    ASSERT_TRUE(v->setHtml(text("<p>two</p>")));
+    ASSERT_TRUE(v->navigate(text("about:blank")));
+    ASSERT_TRUE(v->setHtml(text("<p>four</p>")));
+    EXPECT_FALSE(v->setHtml(String())) << "a refused page is no page of the history";
+    EXPECT_FALSE(v->navigate(text("http://example.com/")));
+    const struct
+    {
+        void (UIWebView::*step)();
+        const char* shown;
+        bool back, forward;
+    } steps[] = {
+        {&UIWebView::back, "", true, true},         {&UIWebView::back, "two", true, true},
+        {&UIWebView::back, "one", false, true},     {&UIWebView::back, "one", false, true},
+        {&UIWebView::forward, "two", true, true},   {&UIWebView::refresh, "two", true, true},
+        {&UIWebView::forward, "", true, true},      {&UIWebView::forward, "four", true, false},
+        {&UIWebView::forward, "four", true, false},
+    };
+    for (const auto& step : steps) {
+        (v->*step.step)();
+        EXPECT_EQ(step.shown, shown());
+        EXPECT_EQ(step.back, v->canGoBack()) << step.shown;
+        EXPECT_EQ(step.forward, v->canGoForward()) << step.shown;
+    }
+    v->back();
+    v->back();
+    log.clear();
+    ASSERT_TRUE(v->setHtml(text("<p>five</p>")));
+    EXPECT_FALSE(v->canGoForward()) << "a new page drops the pages ahead";
+    v->back();
+    EXPECT_EQ("two", shown());
+    EXPECT_EQ((Log{"load", "load"}), log) << "each page shown reports its load";
+}
+
+TEST(WebViewHistory, KeepsTheLatestPages)
+{
+    WebViewHistory history;
+    String page;
+    EXPECT_FALSE(history.current(page));
+    for (int i = 0; i < WebViewHistory::kMaxPages + 5; ++i)
+        history.add(String::fromInt(i));
+    EXPECT_EQ(WebViewHistory::kMaxPages, history.count());
+    int steps = 0;
+    while (history.goBack(page))
+        ++steps;
+    EXPECT_EQ(WebViewHistory::kMaxPages - 1, steps);
+    EXPECT_EQ("5", utf8(page)) << "the oldest went first";
+}
+
+TEST(WebViewPrinter, APageGoesOnAsManySheetsAsItsLengthNeeds)
+{
+    const struct
+    {
+        Size picture, printable;
+        std::vector<Rect> bands;
+    } rows[] = {
+        {Size(1000, 3000),
+         Size(4000, 5000),
+         {Rect(0, 0, 1000, 1250), Rect(0, 1250, 1000, 1250), Rect(0, 2500, 1000, 500)}},
+        {Size(1000, 1250), Size(4000, 5000), {Rect(0, 0, 1000, 1250)}},
+        {Size(1000, 10), Size(4000, 5000), {Rect(0, 0, 1000, 10)}},
+        {Size(4000, 3), Size(1000, 1), {Rect(0, 0, 4000, 3)}},
+        {Size(100000, 3), Size(1, 1), {Rect(0, 0, 100000, 3)}},
+        {Size(0, 10), Size(4000, 5000), {}},
+        {Size(1000, 10), Size(0, 5000), {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.bands, WebViewPrinter::sheetBands(row.picture, row.printable))
+            << row.picture.width << "x" << row.picture.height;
 }
 
 TEST(BrowserVersion, CutsTheStoredTextAtItsSecondDot)

@@ -7,7 +7,9 @@
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tests/ui/views/html/RichCard.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/input/UIClipboard.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewOption.h"
 #include "ui/widgets/range/UIScrollBar.h"
@@ -16,6 +18,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,4 +119,69 @@ TEST_F(WebViewOnScreen, CardShowsScrollsReportsClicksAndRewraps)
     UIHarness::pump();
     EXPECT_GT(rectOf("plot").height, plotHeight) << "the plot wraps to more lines";
     UIHarness::saveShot(window, "webview-narrow");
+}
+
+// A drag over the heading's first line marks it, drawn behind the text in
+// the selection colour, and Ctrl+C puts it on the system clipboard.
+TEST_F(WebViewOnScreen, TextIsMarkedByDraggingAndCopied)
+{
+    const Rect title = rectOf("title");
+    ASSERT_FALSE(title.isEmpty());
+    const std::string heading = "The Long Voyage & Home";
+    const int y = title.y + title.height / 4;
+    UIHarness::activate(window);
+    UIHarness::postMouse(view, WM_LBUTTONDOWN, Point(title.x, y), MK_LBUTTON);
+    UIHarness::postMouse(view, WM_MOUSEMOVE, Point(title.x + title.width - 1, y), MK_LBUTTON);
+    UIHarness::postMouse(view, WM_LBUTTONUP, Point(title.x + title.width - 1, y), 0);
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return !view->selectedText().isEmpty(); }));
+    const std::string marked = utf8(view->selectedText());
+    EXPECT_EQ(0u, heading.find(marked.substr(0, marked.find('\r')))) << marked << " of " << heading;
+    int markingPixels = 0;
+    for (int x = title.x; x < title.x + title.width; ++x)
+        markingPixels += isNear(0xDCE8FB, UIHarness::screenPixel(view, {x, y})) ? 1 : 0;
+    EXPECT_GT(markingPixels, 10) << "the marking shows";
+
+    UIHarness::keyDown(VK_CONTROL);
+    UIHarness::keyDown('C');
+    UIHarness::keyUp('C');
+    UIHarness::keyUp(VK_CONTROL);
+    EXPECT_TRUE(UIHarness::pumpUntil([&] {
+        return utf8(UIApplication::instance()->clipboard()->text()) == marked;
+    })) << utf8(UIApplication::instance()->clipboard()->text());
+}
+
+// The version comes from the machine's registry, as the system stores it.
+TEST(BrowserVersionInstalled, ReadsTheMachinesStoredVersion)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Internet Explorer", 0,
+                                             nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr));
+    wchar_t saved[2048] = {};
+    DWORD savedType = 0;
+    DWORD savedBytes = sizeof(saved);
+    const bool hadValue = RegQueryValueExW(key, L"Version", nullptr, &savedType,
+                                           reinterpret_cast<BYTE*>(saved), &savedBytes) == ERROR_SUCCESS;
+    const struct
+    {
+        DWORD type;
+        const wchar_t* stored;
+        const char* expected;
+    } rows[] = {{REG_SZ, L"9.11.10240.0", "9.11"},
+                {REG_EXPAND_SZ, L"8.0.6001.18702", "8.0"},
+                {REG_SZ, L"11", "11"},
+                {REG_DWORD, L"", ""}};
+    for (const auto& row : rows) {
+        const DWORD number = 11;
+        const BYTE* data = row.type == REG_DWORD ? reinterpret_cast<const BYTE*>(&number)
+                                                 : reinterpret_cast<const BYTE*>(row.stored);
+        const DWORD bytes =
+            row.type == REG_DWORD ? sizeof(number) : DWORD((wcslen(row.stored) + 1) * sizeof(wchar_t));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key, L"Version", 0, row.type, data, bytes));
+        EXPECT_EQ(row.expected, utf8(BrowserVersion::installed())) << row.expected;
+    }
+    RegDeleteValueW(key, L"Version");
+    EXPECT_EQ("", utf8(BrowserVersion::installed())) << "no value, no version";
+    if (hadValue)
+        RegSetValueExW(key, L"Version", 0, savedType, reinterpret_cast<const BYTE*>(saved), savedBytes);
+    RegCloseKey(key);
 }
