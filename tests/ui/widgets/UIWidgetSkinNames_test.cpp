@@ -10,6 +10,7 @@
 #include "ui/widgets/decorative/UILine.h"
 #include "ui/widgets/decorative/UISpacer.h"
 #include "ui/widgets/decorative/UIStackPage.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
@@ -23,11 +24,14 @@
 #include "ui/widgets/scroll/UIScrollArea.h"
 #include "ui/widgets/scroll/UIScrollAreaCorner.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
+#include "ui/widgets/spinbox/UISpinBox.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/splitter/UISplitterPanel.h"
 #include "ui/widgets/splitter/UISplitterSeparator.h"
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/text/UITextEdit.h"
+#include "ui/widgets/text/UITextEditView.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -53,7 +57,10 @@ std::vector<UIStyleNames> everyClass()
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
             UISplitterSeparator::styleNames(), UIStack::styleNames(),
             // Item views.
-            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames()};
+            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames(),
+            // Text editing.
+            UILineEdit::styleNames(), UITextEdit::styleNames(), UITextEditView::styleNames(),
+            UISpinBox::styleNames()};
 }
 
 void checkSkin(const std::string& file)
