@@ -296,10 +296,10 @@ bool UILineEdit::validateChange()
     // current snapshot of the history is that text.
     const UITextUndoStack& history = m_document->undoStack();
     if (history.currentIndex() >= 0) {
-        const UITextSnapshot before = history.at(history.currentIndex());
-        m_document->setText(before.text, UITextDocument::kSilent);
-        m_document->cursor()->setPosition(before.anchor);
-        m_document->cursor()->setPosition(before.position, true);
+        const String before = history.at(history.currentIndex()).text;
+        m_document->setText(before, UITextDocument::kSilent);
+        m_document->cursor()->setPosition(m_restoreAnchor);
+        m_document->cursor()->setPosition(m_restorePosition, true);
     } else {
         m_document->setText(String(), UITextDocument::kSilent | UITextDocument::kCursorToEnd);
     }
@@ -315,6 +315,7 @@ void UILineEdit::onTextChanged()
     UIToolTip::hideFor(this);
     UITextCursor* cursor = m_document->cursor();
     m_document->undoStack().push(UITextSnapshot{cursor->anchor(), cursor->position(), m_document->text()});
+    rememberCursor();
     setScrollOffset(scrollX(), 0);
     fixScrollAfterChange();
     if (autoToolTip())
@@ -323,8 +324,21 @@ void UILineEdit::onTextChanged()
     textChanged.emit();
 }
 
+void UILineEdit::rememberCursor()
+{
+    // Only a cursor that moved over the accepted text is where a refused
+    // edit puts it back; moves made by an edit itself are not.
+    const UITextUndoStack& history = m_document->undoStack();
+    if (!m_validator || m_validating || history.currentIndex() < 0 ||
+        history.at(history.currentIndex()).text != m_document->text())
+        return;
+    m_restoreAnchor = m_document->cursor()->anchor();
+    m_restorePosition = m_document->cursor()->position();
+}
+
 void UILineEdit::onCursorMoved(const UITextCursorMove* move)
 {
+    rememberCursor();
     scrollToCursor();
     update();
     cursorPositionChanged.emitValue(move);
@@ -332,6 +346,7 @@ void UILineEdit::onCursorMoved(const UITextCursorMove* move)
 
 void UILineEdit::onSelectionChanged()
 {
+    rememberCursor();
     update();
     selectionChanged.emit();
 }

@@ -161,6 +161,7 @@ private:
     void onTextChanged();
     void onCursorMoved(const UITextCursorMove* move);
     void onSelectionChanged();
+    void rememberCursor();
     void onWindowMoved();
     void handleEditingKey(int key, uint32_t modifiers);
     void handleControlKey(int key, uint32_t modifiers);
@@ -190,5 +191,7 @@ private:
     bool m_selecting = false;
     bool m_dropPosition = false;
     bool m_validating = false;
+    int m_restoreAnchor = 0;
+    int m_restorePosition = 0;
     String m_placeholder;
 };
