@@ -12,10 +12,11 @@
 #include "ui/core/input/UIMimeData.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/theme/UIStyleValues.h"
-#include "ui/core/widget/UIContextMenu.h"
+#include "ui/widgets/edit/UIEditMenu.h"
 #include "ui/widgets/edit/UIValidator.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/text/UITextDocument.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 #include "ui/widgets/window/UIWindow.h"
@@ -44,9 +45,10 @@ constexpr uint32_t kPopupFlags = 512 | 16 | 8 | 1;
 constexpr uint32_t kKeepActiveLook = 4;
 constexpr uint32_t kNoActivate = 8;
 
-// The text, not the key, of the menu items; "" for the separators.
+// The menu items' texts; "" for the separators.
 const char16_t* const kMenuTexts[] = {u"Undo",  u"Redo",   u"", u"Cut",       u"Copy",
                                       u"Paste", u"Delete", u"", u"Select All"};
+constexpr const char16_t* kContext = u"UserInterface/UILineEdit";
 
 int previousWordStart(const String& text, int position)
 {
@@ -83,6 +85,11 @@ UILineEdit::UILineEdit(UIWidget* parent)
     setCursor(UICursor(kTextBeam));
     setDragEnabled(true);
     setAcceptDrops(true);
+    m_menu = UIEditMenu::build(this, kMenuTexts, kMenuItemCount);
+    setContextMenu(m_menu);
+    m_menu->aboutToShow.connect(this, &UILineEdit::updateMenu);
+    m_menu->triggered.connectWithArg(this, &UILineEdit::onMenuItem);
+    retranslate();
 
     m_document->setStyle(m_style.edit.documentColors());
     m_document->setFont(m_style.edit.font);
@@ -536,7 +543,40 @@ UILineEdit::MenuItems UILineEdit::menuItems() const
     return items;
 }
 
-void UILineEdit::updateMenu() {}
+void UILineEdit::updateMenu()
+{
+    const MenuItems items = menuItems();
+    UIEditMenu::apply(m_menu, items.data(), 0, kMenuItemCount);
+}
+
+void UILineEdit::onMenuItem(int index)
+{
+    switch (index) {
+    case kUndoItem:
+        undo();
+        return;
+    case kRedoItem:
+        redo();
+        return;
+    case kCutItem:
+        cut();
+        return;
+    case kCopyItem:
+        copy();
+        return;
+    case kPasteItem:
+        paste();
+        return;
+    case kDeleteItem:
+        removeSelection();
+        return;
+    case kSelectAllItem:
+        selectAll();
+        return;
+    default:
+        return;
+    }
+}
 
 bool UILineEdit::copy()
 {
@@ -559,11 +599,16 @@ bool UILineEdit::cut()
 
 void UILineEdit::popupContextMenu()
 {
-    if (UIContextMenu* menu = contextMenu())
-        menu->popup(mapToGlobal(Point(width() / 2, height() / 2)));
+    // Centred under the field's centre point.
+    m_menu->relayout();
+    const Point centre = mapToGlobal(Point(width() / 2, height() / 2));
+    m_menu->popup(Point(centre.x - m_menu->effectiveSizeHint().width / 2, centre.y));
 }
 
-void UILineEdit::retranslate() {}
+void UILineEdit::retranslate()
+{
+    UIEditMenu::retranslate(m_menu, kMenuTexts, kMenuItemCount, kContext);
+}
 
 // ---- Style ----
 

@@ -17,6 +17,7 @@
 
 class Painter;
 class UIListView;
+class UIMenu;
 class UITextDocument;
 class UIValidator;
 class UIWindow;
@@ -124,7 +125,9 @@ public:
 
     // What the context menu shows and enables in the present state.
     MenuItems menuItems() const;
+    // Shows, hides and enables the menu's items by menuItems.
     void updateMenu();
+    UIMenu* menu() const { return m_menu; }
 
     Size sizeHint() const override;
     void retranslate() override;
@@ -174,6 +177,7 @@ private:
     void createCompletionPopup();
     void setWindowFlagsOfTop(uint32_t flags, bool on);
     void popupContextMenu();
+    void onMenuItem(int index);
     void applyDocumentFlags();
 
     Style m_style;
@@ -181,6 +185,7 @@ private:
     std::unique_ptr<UITextDocument> m_document;
     UIEditCommands m_commands;
     UIEditCaret m_caret;
+    UIMenu* m_menu = nullptr;
     int64_t m_lastDoubleClick = 0;
     std::unique_ptr<UIValidator> m_validator;
     UICompleter m_completer;

@@ -11,6 +11,8 @@
 #include "ui/core/input/UIMimeData.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/theme/UIStyleValues.h"
+#include "ui/widgets/edit/UIEditMenu.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/text/UITextDocument.h"
 #include "ui/widgets/text/UITextEditView.h"
@@ -32,6 +34,15 @@ constexpr int kTextBeam = 4;
 constexpr int kWheelAway = 4;
 constexpr uint32_t kLeftVCentre = Rect::kAlignLeft | Rect::kAlignVCenter;
 
+// The menu's texts, then those of its "Text Size" submenu; "" for the
+// separators.
+const char16_t* const kMenuTexts[] = {u"Undo",   u"Redo", u"",           u"Cut", u"Copy",     u"Paste",
+                                      u"Delete", u"",     u"Select All", u"",    u"Text Size"};
+const char16_t* const kSizeMenuTexts[] = {u"Increase", u"Decrease", u"", u"Normal"};
+constexpr int kMainItems = UITextEdit::kIncreaseItem;
+constexpr int kSizeItems = UITextEdit::kMenuItemCount - UITextEdit::kIncreaseItem;
+constexpr const char16_t* kContext = u"UserInterface/UITextEdit";
+
 } // namespace
 
 UITextEdit::UITextEdit(UIWidget* parent)
@@ -47,6 +58,14 @@ UITextEdit::UITextEdit(UIWidget* parent)
     setCursor(UICursor(kTextBeam));
     setDragEnabled(true);
     setAcceptDrops(true);
+    m_menu = UIEditMenu::build(this, kMenuTexts, kMainItems);
+    m_sizeMenu = UIEditMenu::build(m_menu, kSizeMenuTexts, kSizeItems);
+    m_menu->setItemSubMenu(kTextSizeItem, m_sizeMenu);
+    setContextMenu(m_menu);
+    m_menu->aboutToShow.connect(this, &UITextEdit::updateMenu);
+    m_menu->triggered.connectWithArg(this, &UITextEdit::onMenuItem);
+    m_sizeMenu->triggered.connectWithArg(this, &UITextEdit::onSizeMenuItem);
+    retranslate();
     m_document->setStyle(m_style.edit.documentColors());
     m_document->setFont(m_style.edit.font);
     m_document->setWordWrap(false);
@@ -318,9 +337,57 @@ UITextEdit::MenuItems UITextEdit::menuItems() const
     return items;
 }
 
-void UITextEdit::updateMenu() {}
+void UITextEdit::updateMenu()
+{
+    const MenuItems items = menuItems();
+    UIEditMenu::apply(m_menu, items.data(), 0, kMainItems);
+    UIEditMenu::apply(m_sizeMenu, items.data(), kIncreaseItem, kSizeItems);
+}
 
-void UITextEdit::retranslate() {}
+void UITextEdit::onMenuItem(int index)
+{
+    switch (index) {
+    case kUndoItem:
+        undo();
+        return;
+    case kRedoItem:
+        redo();
+        return;
+    case kCutItem:
+        cut();
+        return;
+    case kCopyItem:
+        copy();
+        return;
+    case kPasteItem:
+        paste();
+        return;
+    case kDeleteItem:
+        removeSelection();
+        return;
+    case kSelectAllItem:
+        selectAll();
+        return;
+    default:
+        return;
+    }
+}
+
+void UITextEdit::onSizeMenuItem(int index)
+{
+    if (index == kIncreaseItem - kIncreaseItem)
+        zoomIn();
+    else if (index == kDecreaseItem - kIncreaseItem)
+        zoomOut();
+    else if (index == kNormalItem - kIncreaseItem)
+        zoomReset();
+}
+
+void UITextEdit::retranslate()
+{
+    UIEditMenu::retranslate(m_menu, kMenuTexts, kMainItems, kContext);
+    UIEditMenu::retranslate(m_sizeMenu, kSizeMenuTexts, kSizeItems, kContext);
+}
 
 // ---- Style ----
 

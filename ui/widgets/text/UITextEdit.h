@@ -15,6 +15,7 @@
 #include <memory>
 
 class Painter;
+class UIMenu;
 class UITextDocument;
 class UITextEditView;
 class UIWheelEvent;
@@ -122,7 +123,9 @@ public:
     UITextEditView* view() const;
 
     MenuItems menuItems() const;
+    // Shows, hides and enables the menus' items by menuItems.
     void updateMenu();
+    UIMenu* menu() const { return m_menu; }
 
     Size sizeHint() const override { return Size(70, 70); }
     Size minimumSizeHint() const override;
@@ -165,12 +168,16 @@ private:
     bool isViewBarPressed() const;
     int lineWidthUpTo(int lineIndex, int position) const;
     void applyDocumentFlags();
+    void onMenuItem(int index);
+    void onSizeMenuItem(int index);
 
     Style m_style;
     UISkinImage m_frameImage;
     std::unique_ptr<UITextDocument> m_document;
     UIEditCommands m_commands;
     UIEditCaret m_caret;
+    UIMenu* m_menu = nullptr;
+    UIMenu* m_sizeMenu = nullptr;
     bool m_readOnly = false;
     int m_zoomStep = 2;
     bool m_zoomEnabled = true;

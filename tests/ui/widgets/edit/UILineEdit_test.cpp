@@ -12,6 +12,7 @@
 #include "ui/widgets/edit/UIValidator.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/text/UITextDocument.h"
 
 using testsupport::utf8;
@@ -228,6 +229,17 @@ TEST_F(UILineEditTest, ContextMenuItemsForValidatorPasswordAndPlainFields)
     edit->setPasswordMode(false);
     edit->setValidator(new UIValidator(String(u"any")));
     EXPECT_EQ(shown(), "----EE--E");
+    // The menu itself takes the states when it is about to show, and its
+    // items run the commands.
+    edit->updateMenu();
+    UIMenu* menu = edit->menu();
+    std::string inMenu;
+    for (int i = 0; i < menu->count(); ++i)
+        inMenu += menu->isItemVisible(i) ? (menu->isItemEnabled(i) ? 'E' : 'd') : '-';
+    EXPECT_EQ(inMenu, shown());
+    edit->deselect();
+    menu->activateItem(menu->item(UILineEdit::kSelectAllItem));
+    EXPECT_EQ(utf8(edit->selectedText()), "hello!");
     edit->setEnabled(false);
     EXPECT_EQ(shown(), "----dd--d");
 }
