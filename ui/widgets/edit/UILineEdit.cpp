@@ -34,6 +34,7 @@ const UIStyleField<UILineEdit::Style> kFields[] = {
 
 constexpr uint32_t kShift = 1;
 constexpr uint32_t kControl = 2;
+constexpr uint32_t kAlt = 4;
 constexpr uint32_t kLeftButton = 1;
 constexpr int kTextBeam = 4;
 constexpr uint32_t kLeftVCentre = Rect::kAlignLeft | Rect::kAlignVCenter;
@@ -711,7 +712,11 @@ void UILineEdit::keyPressEvent(UIEvent* event)
     if (m_selecting)
         return;
     auto* key = static_cast<UIKeyEvent*>(event);
-    if (!key->text().isEmpty()) {
+    // With Ctrl alone held a key is a command even where the system also
+    // made a character of it (Ctrl and the keypad's plus); Ctrl with Alt
+    // types the third level of the layout.
+    const bool command = (key->modifiers() & (kControl | kAlt)) == kControl;
+    if (!key->text().isEmpty() && !command) {
         if (!isEnabled() || m_readOnly)
             UIEditCommands::refuse();
         else if (insert(key->text()))

@@ -228,3 +228,55 @@ TEST_F(TextEditingOnScreen, CompletionPopupAndCtrlWheelZoom)
     UIHarness::pumpFor(20);
     EXPECT_GT(text->document()->fontSize(), smaller);
 }
+
+TEST_F(TextEditingOnScreen, AFormFilledInByKeyboardAndMouse)
+{
+    auto* title = place(new UILineEdit(window), Rect(10, 10, 200, 26));
+    title->completer().setWords(StringList::split(String(u"Casablanca,Cabaret"), String(u","), 0));
+    title->completer().setCaseSensitive(false);
+    auto* password = place(new UILineEdit(window), Rect(10, 40, 200, 26));
+    password->setPasswordMode(true);
+    auto* rating = new UISpinBox(window);
+    rating->setRange(0, 10);
+    place(rating, Rect(220, 10, 100, 30));
+    UITextEditView* plot = placeView(Rect(10, 80, 300, 120));
+    UITextEdit* text = plot->textEdit();
+
+    UIHarness::typeAt(title, {'C', 'A', 'S', VK_DOWN, VK_RETURN});
+    UIHarness::pumpFor(20);
+    EXPECT_EQ(utf8(title->text()), "Casablanca");
+    UIHarness::typeAt(password, {'P', 'W'});
+    UIHarness::pumpFor(20);
+    EXPECT_EQ(utf8(password->text()), "pw");
+    EXPECT_EQ(utf8(password->displayText()), "\xE2\x97\x8F\xE2\x97\x8F");
+    UIHarness::click(rating, rating->upButton().center());
+    UIHarness::click(rating, rating->upButton().center());
+    UIHarness::pumpFor(20);
+    EXPECT_EQ(rating->value(), 2);
+
+    // The title goes to the plot through the clipboard; undo takes back the
+    // last change; Ctrl and the wheel zoom the plot.
+    UIHarness::typeAt(title, {});
+    ctrl('A');
+    ctrl('C');
+    UIHarness::typeAt(text, {'X', VK_RETURN});
+    ctrl('V');
+    EXPECT_EQ(utf8(text->text()), "x\nCasablanca\n");
+    ctrl('Z');
+    EXPECT_EQ(utf8(text->text()), "x\n\n");
+    const float size = text->document()->fontSize();
+    UIHarness::keyDown(VK_CONTROL);
+    UIHarness::typeKeys({VK_ADD});
+    UIHarness::keyUp(VK_CONTROL);
+    UIHarness::pumpFor(20);
+    EXPECT_GT(text->document()->fontSize(), size);
+
+    // Wrapped text follows the width of the view.
+    text->setWordWrap(true);
+    text->setText(String(u"a plot long enough to be wrapped again once the view grows narrower"));
+    const int lines = text->document()->lineCount();
+    plot->setGeometry(10, 80, 150, 120);
+    plot->relayout();
+    UIHarness::pump();
+    EXPECT_GT(text->document()->lineCount(), lines);
+}

@@ -129,6 +129,12 @@ TEST_F(UITextEditTest, KeepsTheCursorLineAndColumnInView)
 TEST_F(UITextEditTest, KeysClipboardAndRefusals)
 {
     edit->setText(String(u"one\ntwo"));
+    // Ctrl and the keypad's plus zoom; the '+' the system also made of it is
+    // not typed.
+    const float before = size();
+    send(edit, UIKeyEvent(kKeyPressEvent, 107, 2, String(u"+")));
+    EXPECT_GT(size(), before);
+    EXPECT_EQ(utf8(edit->text()), "one\ntwo\n");
     press(33);
     press(9);
     EXPECT_EQ(utf8(edit->text()), "one\ntwo\n");
