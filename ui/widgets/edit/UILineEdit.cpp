@@ -4,12 +4,7 @@
 #include "foundation/time/Time.h"
 #include "graphics/paint/Painter.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UICustomEvent.h"
-#include "ui/core/events/UIDragMoveEvent.h"
-#include "ui/core/events/UIDropEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
-#include "ui/core/events/UIMouseEvent.h"
-#include "ui/core/input/UIMimeData.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/widgets/edit/UIEditMenu.h"
@@ -34,10 +29,7 @@ const UIStyleField<UILineEdit::Style> kFields[] = {
 
 constexpr uint32_t kShift = 1;
 constexpr uint32_t kControl = 2;
-constexpr uint32_t kAlt = 4;
-constexpr uint32_t kLeftButton = 1;
 constexpr int kTextBeam = 4;
-constexpr uint32_t kLeftVCentre = Rect::kAlignLeft | Rect::kAlignVCenter;
 // The popup's window flags: frameless, topmost, shown without activating,
 // with a drop shadow.
 constexpr uint32_t kPopupFlags = 512 | 16 | 8 | 1;
@@ -73,10 +65,7 @@ int nextWordStart(const String& text, int position, int end)
 
 } // namespace
 
-UILineEdit::UILineEdit(UIWidget* parent)
-    : UIWidget(parent),
-      m_document(std::make_unique<UITextDocument>(this, UIApplication::instance()->theme())),
-      m_commands(m_document.get(), false)
+UILineEdit::UILineEdit(UIWidget* parent) : UIEditBase(parent, false)
 {
     setStyleName(String(u"UILineEdit"));
     setFlag(kTransparent, false);
@@ -106,7 +95,6 @@ UILineEdit::UILineEdit(UIWidget* parent)
 
 UILineEdit::~UILineEdit()
 {
-    m_caret.stop(*this);
     delete m_completionPopup;
 }
 
@@ -158,11 +146,8 @@ void UILineEdit::setReadOnly(bool on)
 {
     if (on == m_readOnly)
         return;
-    m_readOnly = on;
-    m_commands.setEditable(!on);
     // Read-only and password fields take no input-method text.
-    setFlag(UIInputMethod::kTakesTextFlag, !on && !passwordMode());
-    update();
+    applyReadOnly(on, !on && !passwordMode());
 }
 
 void UILineEdit::setPasswordMode(bool on)
@@ -197,15 +182,6 @@ void UILineEdit::setFontStyle(uint32_t flags)
     m_document->setFont(styled);
 }
 
-void UILineEdit::setPlaceholderText(const String& text)
-{
-    if (text == m_placeholder)
-        return;
-    m_placeholder = text;
-    if (isEmpty())
-        update();
-}
-
 void UILineEdit::setValidator(UIValidator* validator)
 {
     m_validator.reset(validator);
@@ -238,33 +214,6 @@ void UILineEdit::setSelection(int start, int count)
 int UILineEdit::selectionAnchor() const
 {
     return m_document->cursor()->anchor();
-}
-
-bool UILineEdit::hasSelection() const
-{
-    return m_document->cursor()->hasSelection();
-}
-
-String UILineEdit::selectedText() const
-{
-    return m_document->cursor()->selectedText();
-}
-
-void UILineEdit::deselect()
-{
-    if (hasSelection())
-        m_document->cursor()->clearSelection();
-}
-
-void UILineEdit::selectAll()
-{
-    if (!isEmpty())
-        m_document->cursor()->select(UITextCursor::kSelectAll);
-}
-
-void UILineEdit::clearUndoHistory()
-{
-    m_document->undoStack().clear();
 }
 
 bool UILineEdit::textFits()
@@ -552,31 +501,7 @@ void UILineEdit::updateMenu()
 
 void UILineEdit::onMenuItem(int index)
 {
-    switch (index) {
-    case kUndoItem:
-        undo();
-        return;
-    case kRedoItem:
-        redo();
-        return;
-    case kCutItem:
-        cut();
-        return;
-    case kCopyItem:
-        copy();
-        return;
-    case kPasteItem:
-        paste();
-        return;
-    case kDeleteItem:
-        removeSelection();
-        return;
-    case kSelectAllItem:
-        selectAll();
-        return;
-    default:
-        return;
-    }
+    runEditMenuItem(index);
 }
 
 bool UILineEdit::copy()
@@ -633,16 +558,6 @@ void UILineEdit::setSkinImage(const UISkinImage& image, const String& name)
         m_frameImage = image;
 }
 
-Rect UILineEdit::inputCursorRect() const
-{
-    return m_document->caretRect();
-}
-
-FontDesc UILineEdit::font() const
-{
-    return m_document->fontDesc();
-}
-
 // ---- Paint ----
 
 void UILineEdit::paint(UIEvent*)
@@ -651,52 +566,10 @@ void UILineEdit::paint(UIEvent*)
     draw(painter);
 }
 
-void UILineEdit::applyDocumentFlags()
-{
-    uint32_t flags = 0;
-    if (m_readOnly)
-        flags |= UITextDocument::kReadOnly;
-    if (isEnabled())
-        flags |= UITextDocument::kEnabled;
-    if (hasFocus())
-        flags |= UITextDocument::kFocused;
-    m_document->setFlags(flags);
-}
-
 void UILineEdit::draw(Painter& painter)
 {
-    if (m_frame) {
-        const UITextStyle& colors = m_style.edit.colors;
-        const Brush* background = &colors.normal.brush;
-        int frame = hasFocus() || isHovered() ? 2 : 0;
-        if (!isEnabled()) {
-            background = &colors.disabled.brush;
-            frame = 3;
-        } else if (m_readOnly) {
-            background = &colors.readOnly.brush;
-            frame = 0;
-        }
-        painter.fillRect(rect(), *background);
-        m_frameImage.draw(painter, rect(), frame, UISkinImage::kAllCells);
-    }
-    painter.setClipRect(Rect(1, 1, width() - 2, height() - 2));
-    applyDocumentFlags();
-    m_document->setVerticalOffset(0);
-    m_document->setHorizontalOffset(scrollX());
-    m_document->paint(painter);
-    if (isEmpty() && !m_placeholder.isEmpty() && (!hasFocus() || m_readOnly)) {
-        const Rect margins = m_document->margins();
-        painter.setFont(m_style.edit.blankFont);
-        painter.setPen(m_style.edit.blankPen);
-        painter.drawText(m_placeholder,
-                         Rect(margins.x, margins.y, width() - margins.x - margins.width,
-                              height() - margins.y - margins.height),
-                         kLeftVCentre, 0, false, nullptr);
-    }
-    painter.resetClip();
-    const bool caret =
-        (hasFocus() || m_dropPosition) && editable() && !testFlag(UIInputMethod::kComposingFlag);
-    m_caret.paint(painter, *this, *m_document, caret);
+    const Rect margins = m_document->margins();
+    drawEdit(painter, m_frame, false, placeholderArea(height() - margins.y - margins.height));
 }
 
 // ---- Events ----
@@ -712,14 +585,9 @@ void UILineEdit::keyPressEvent(UIEvent* event)
     if (m_selecting)
         return;
     auto* key = static_cast<UIKeyEvent*>(event);
-    // With Ctrl alone held a key is a command even where the system also
-    // made a character of it (Ctrl and the keypad's plus); Ctrl with Alt
-    // types the third level of the layout.
-    const bool command = (key->modifiers() & (kControl | kAlt)) == kControl;
-    if (!key->text().isEmpty() && !command) {
-        if (!isEnabled() || m_readOnly)
-            UIEditCommands::refuse();
-        else if (insert(key->text()))
+    bool inserted = false;
+    if (typeKeyText(*key, &inserted)) {
+        if (inserted)
             updateCompletion();
         return;
     }
@@ -859,27 +727,6 @@ void UILineEdit::handleControlKey(int key, uint32_t modifiers)
     }
 }
 
-void UILineEdit::mousePressEvent(UIEvent* event)
-{
-    auto* mouse = static_cast<UIMouseEvent*>(event);
-    if (mouse->button() != kLeftButton) {
-        m_selecting = false;
-        return;
-    }
-    int index = 0;
-    if (m_document->indexAt(mouse->position(), index))
-        m_document->cursor()->setPosition(index, (mouse->modifiers() & kShift) != 0);
-    else if (hasSelection())
-        m_document->cursor()->clearSelection();
-    m_selecting = true;
-}
-
-void UILineEdit::mouseReleaseEvent(UIEvent* event)
-{
-    if (static_cast<UIMouseEvent*>(event)->button() == kLeftButton)
-        m_selecting = false;
-}
-
 void UILineEdit::doubleClickEvent(UIEvent*)
 {
     const int64_t now = Time::tickCountMs();
@@ -889,71 +736,9 @@ void UILineEdit::doubleClickEvent(UIEvent*)
     m_lastDoubleClick = now;
 }
 
-void UILineEdit::mouseEnterEvent(UIEvent*)
+void UILineEdit::focusOutEvent(UIEvent* event)
 {
-    update();
-}
-
-void UILineEdit::mouseLeaveEvent(UIEvent*)
-{
-    update();
-}
-
-void UILineEdit::mouseMoveEvent(UIEvent* event)
-{
-    if (!m_selecting) {
-        setCursor(UICursor(kTextBeam));
-        return;
-    }
-    int index = 0;
-    if (m_document->indexAt(static_cast<UIMouseEvent*>(event)->position(), index))
-        m_document->cursor()->setPosition(index, true);
-}
-
-void UILineEdit::timerEvent(UIEvent* event)
-{
-    if (static_cast<UICustomEvent*>(event)->code() == UIEditCaret::kTimerId)
-        m_caret.blink(*this, *m_document, UIEditCaret::mayShow(*this, editable()));
-}
-
-void UILineEdit::focusInEvent(UIEvent*)
-{
-    update();
-    m_caret.start(*this);
-}
-
-void UILineEdit::focusOutEvent(UIEvent*)
-{
-    m_caret.stop(*this);
-    update();
+    UIEditBase::focusOutEvent(event);
     closeCompletion(true);
     editingFinished.emit();
-}
-
-void UILineEdit::dragMoveEvent(UIEvent* event)
-{
-    if (m_readOnly || m_validator || !UIDragMoveEvent::mimeData().hasText())
-        return;
-    event->accept();
-    int index = 0;
-    if (m_document->indexAt(UIDragMoveEvent::position(), index))
-        m_document->cursor()->setPosition(index);
-    m_dropPosition = true;
-    update();
-}
-
-void UILineEdit::dragLeaveEvent(UIEvent*)
-{
-    m_dropPosition = false;
-    update();
-}
-
-void UILineEdit::dropEvent(UIEvent*)
-{
-    m_dropPosition = false;
-    if (m_readOnly || m_validator || !UIDropEvent::mimeData().hasText()) {
-        update();
-        return;
-    }
-    insert(UIDropEvent::mimeData().text());
 }

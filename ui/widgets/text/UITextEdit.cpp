@@ -2,13 +2,8 @@
 
 #include "graphics/paint/Painter.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UICustomEvent.h"
-#include "ui/core/events/UIDragMoveEvent.h"
-#include "ui/core/events/UIDropEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
-#include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
-#include "ui/core/input/UIMimeData.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/widgets/edit/UIEditMenu.h"
@@ -29,11 +24,8 @@ const UIStyleField<UITextEdit::Style> kFields[] = {
 
 constexpr uint32_t kShift = 1;
 constexpr uint32_t kControl = 2;
-constexpr uint32_t kAlt = 4;
-constexpr uint32_t kLeftButton = 1;
 constexpr int kTextBeam = 4;
 constexpr int kWheelAway = 4;
-constexpr uint32_t kLeftVCentre = Rect::kAlignLeft | Rect::kAlignVCenter;
 
 // The menu's texts, then those of its "Text Size" submenu; "" for the
 // separators.
@@ -46,10 +38,7 @@ constexpr const char16_t* kContext = u"UserInterface/UITextEdit";
 
 } // namespace
 
-UITextEdit::UITextEdit(UIWidget* parent)
-    : UIWidget(parent),
-      m_document(std::make_unique<UITextDocument>(this, UIApplication::instance()->theme())),
-      m_commands(m_document.get(), true)
+UITextEdit::UITextEdit(UIWidget* parent) : UIEditBase(parent, true)
 {
     setStyleName(String(u"UITextEdit"));
     setFlag(kTransparent, false);
@@ -77,10 +66,7 @@ UITextEdit::UITextEdit(UIWidget* parent)
     setText(String());
 }
 
-UITextEdit::~UITextEdit()
-{
-    m_caret.stop(*this);
-}
+UITextEdit::~UITextEdit() = default;
 
 UIStyleNames UITextEdit::styleNames()
 {
@@ -112,19 +98,7 @@ void UITextEdit::setReadOnly(bool on)
 {
     if (on == m_readOnly)
         return;
-    m_readOnly = on;
-    m_commands.setEditable(!on);
-    setFlag(UIInputMethod::kTakesTextFlag, !on);
-    update();
-}
-
-void UITextEdit::setPlaceholderText(const String& text)
-{
-    if (text == m_placeholder)
-        return;
-    m_placeholder = text;
-    if (isEmpty())
-        update();
+    applyReadOnly(on, !on);
 }
 
 void UITextEdit::clear()
@@ -161,33 +135,6 @@ void UITextEdit::clearHighlights()
         return;
     m_document->clearFormats();
     update();
-}
-
-void UITextEdit::selectAll()
-{
-    if (!isEmpty())
-        m_document->cursor()->select(UITextCursor::kSelectAll);
-}
-
-void UITextEdit::deselect()
-{
-    if (hasSelection())
-        m_document->cursor()->clearSelection();
-}
-
-bool UITextEdit::hasSelection() const
-{
-    return m_document->cursor()->hasSelection();
-}
-
-String UITextEdit::selectedText() const
-{
-    return m_document->cursor()->selectedText();
-}
-
-void UITextEdit::clearUndoHistory()
-{
-    m_document->undoStack().clear();
 }
 
 // ---- Zoom ----
@@ -347,31 +294,7 @@ void UITextEdit::updateMenu()
 
 void UITextEdit::onMenuItem(int index)
 {
-    switch (index) {
-    case kUndoItem:
-        undo();
-        return;
-    case kRedoItem:
-        redo();
-        return;
-    case kCutItem:
-        cut();
-        return;
-    case kCopyItem:
-        copy();
-        return;
-    case kPasteItem:
-        paste();
-        return;
-    case kDeleteItem:
-        removeSelection();
-        return;
-    case kSelectAllItem:
-        selectAll();
-        return;
-    default:
-        return;
-    }
+    runEditMenuItem(index);
 }
 
 void UITextEdit::onSizeMenuItem(int index)
@@ -409,16 +332,6 @@ void UITextEdit::setSkinImage(const UISkinImage& image, const String& name)
         m_frameImage = image;
 }
 
-Rect UITextEdit::inputCursorRect() const
-{
-    return m_document->caretRect();
-}
-
-FontDesc UITextEdit::font() const
-{
-    return m_document->fontDesc();
-}
-
 // ---- Paint ----
 
 void UITextEdit::paint(UIEvent*)
@@ -435,50 +348,9 @@ bool UITextEdit::isViewBarPressed() const
     return area->verticalScrollBar()->isMouseDown() || area->horizontalScrollBar()->isMouseDown();
 }
 
-void UITextEdit::applyDocumentFlags()
-{
-    uint32_t flags = 0;
-    if (m_readOnly)
-        flags |= UITextDocument::kReadOnly;
-    if (isEnabled())
-        flags |= UITextDocument::kEnabled;
-    if (hasFocus())
-        flags |= UITextDocument::kFocused;
-    m_document->setFlags(flags);
-}
-
 void UITextEdit::draw(Painter& painter)
 {
-    const UITextStyle& colors = m_style.edit.colors;
-    const Brush* background = &colors.normal.brush;
-    int frame = hasFocus() || isHovered() || isViewBarPressed() ? 2 : 0;
-    if (!isEnabled()) {
-        background = &colors.disabled.brush;
-        frame = 3;
-    } else if (m_readOnly) {
-        background = &colors.readOnly.brush;
-        frame = 0;
-    }
-    painter.fillRect(rect(), *background);
-    m_frameImage.draw(painter, rect(), frame, UISkinImage::kAllCells);
-    painter.setClipRect(Rect(1, 1, width() - 2, height() - 2));
-    applyDocumentFlags();
-    m_document->setVerticalOffset(scrollY());
-    m_document->setHorizontalOffset(scrollX());
-    m_document->paint(painter);
-    if (isEmpty() && !m_placeholder.isEmpty() && (!hasFocus() || m_readOnly)) {
-        const Rect margins = m_document->margins();
-        painter.setFont(m_style.edit.blankFont);
-        painter.setPen(m_style.edit.blankPen);
-        painter.drawText(m_placeholder,
-                         Rect(margins.x, margins.y, width() - margins.x - margins.width,
-                              m_document->fontMetrics().height()),
-                         kLeftVCentre, 0, false, nullptr);
-    }
-    painter.resetClip();
-    const bool caret = (hasFocus() || m_dropPosition) && editable() && isEnabled() &&
-                       !testFlag(UIInputMethod::kComposingFlag);
-    m_caret.paint(painter, *this, *m_document, caret);
+    drawEdit(painter, true, isViewBarPressed(), placeholderArea(m_document->fontMetrics().height()));
 }
 
 // ---- Events ----
@@ -494,17 +366,9 @@ void UITextEdit::keyPressEvent(UIEvent* event)
     if (m_selecting)
         return;
     auto* key = static_cast<UIKeyEvent*>(event);
-    // With Ctrl alone held a key is a command even where the system also
-    // made a character of it (Ctrl and the keypad's plus); Ctrl with Alt
-    // types the third level of the layout.
-    const bool command = (key->modifiers() & (kControl | kAlt)) == kControl;
-    if (!key->text().isEmpty() && !command) {
-        if (!isEnabled() || m_readOnly)
-            UIEditCommands::refuse();
-        else
-            insert(key->text());
+    bool inserted = false;
+    if (typeKeyText(*key, &inserted))
         return;
-    }
     if (key->modifiers() & kControl)
         handleControlKey(key->key(), key->modifiers());
     else
@@ -631,27 +495,6 @@ void UITextEdit::handleControlKey(int key, uint32_t modifiers)
     }
 }
 
-void UITextEdit::mousePressEvent(UIEvent* event)
-{
-    auto* mouse = static_cast<UIMouseEvent*>(event);
-    if (mouse->button() != kLeftButton) {
-        m_selecting = false;
-        return;
-    }
-    int index = 0;
-    if (m_document->indexAt(mouse->position(), index))
-        m_document->cursor()->setPosition(index, (mouse->modifiers() & kShift) != 0);
-    else if (hasSelection())
-        m_document->cursor()->clearSelection();
-    m_selecting = true;
-}
-
-void UITextEdit::mouseReleaseEvent(UIEvent* event)
-{
-    if (static_cast<UIMouseEvent*>(event)->button() == kLeftButton)
-        m_selecting = false;
-}
-
 void UITextEdit::doubleClickEvent(UIEvent*)
 {
     m_document->cursor()->select(UITextCursor::kSelectWord);
@@ -668,76 +511,8 @@ void UITextEdit::wheelEvent(UIEvent* event)
         zoomIn();
 }
 
-void UITextEdit::mouseEnterEvent(UIEvent*)
+void UITextEdit::focusOutEvent(UIEvent* event)
 {
-    update();
-}
-
-void UITextEdit::mouseLeaveEvent(UIEvent*)
-{
-    update();
-}
-
-void UITextEdit::mouseMoveEvent(UIEvent* event)
-{
-    if (!m_selecting) {
-        setCursor(UICursor(kTextBeam));
-        return;
-    }
-    int index = 0;
-    if (m_document->indexAt(static_cast<UIMouseEvent*>(event)->position(), index))
-        m_document->cursor()->setPosition(index, true);
-}
-
-void UITextEdit::timerEvent(UIEvent* event)
-{
-    if (static_cast<UICustomEvent*>(event)->code() == UIEditCaret::kTimerId)
-        m_caret.blink(*this, *m_document, UIEditCaret::mayShow(*this, editable()));
-}
-
-void UITextEdit::focusInEvent(UIEvent*)
-{
-    update();
-    m_caret.start(*this);
-}
-
-void UITextEdit::focusOutEvent(UIEvent*)
-{
-    m_caret.stop(*this);
-    update();
+    UIEditBase::focusOutEvent(event);
     editingFinished.emit();
-}
-
-void UITextEdit::dragEnterEvent(UIEvent* event)
-{
-    if (editable() && UIDragMoveEvent::mimeData().hasText())
-        event->accept();
-}
-
-void UITextEdit::dragMoveEvent(UIEvent* event)
-{
-    if (!editable() || !UIDragMoveEvent::mimeData().hasText())
-        return;
-    event->accept();
-    int index = 0;
-    if (m_document->indexAt(UIDragMoveEvent::position(), index))
-        m_document->cursor()->setPosition(index);
-    m_dropPosition = true;
-    update();
-}
-
-void UITextEdit::dragLeaveEvent(UIEvent*)
-{
-    m_dropPosition = false;
-    update();
-}
-
-void UITextEdit::dropEvent(UIEvent*)
-{
-    m_dropPosition = false;
-    if (!editable() || !UIDropEvent::mimeData().hasText()) {
-        update();
-        return;
-    }
-    insert(UIDropEvent::mimeData().text());
 }
