@@ -280,3 +280,50 @@ TEST_F(TextEditingOnScreen, AFormFilledInByKeyboardAndMouse)
     UIHarness::pump();
     EXPECT_GT(text->document()->lineCount(), lines);
 }
+
+TEST_F(TextEditingOnScreen, SelectionColoursDoubleClicksAndHeldArrow)
+{
+    auto* edit = place(new UILineEdit(window), Rect(10, 10, 200, 26));
+    auto* other = place(new UILineEdit(window), Rect(10, 40, 200, 26));
+    edit->setText(String(u"WWW WWW"));
+    UIHarness::activate(window);
+    edit->setFocus();
+    edit->selectAll();
+    const int lineBottom = 4 + edit->document()->fontMetrics().height() - 1;
+    const Point inSelection(5, lineBottom);
+    const auto colour = [](const char16_t* property) {
+        return testStyleColor(String(u"UILineEdit"), String(property)).value() & 0xFFFFFFu;
+    };
+    EXPECT_EQ(UIHarness::screenPixel(edit, inSelection), colour(u"selectedBackground"));
+    other->setFocus();
+    edit->update();
+    EXPECT_EQ(UIHarness::screenPixel(edit, inSelection), colour(u"unfocusedSelectedBackground"));
+
+    // One double click selects the word, a second one at once everything.
+    const Point onSecondWord(edit->document()->charWidth(0) * 5 + 4, 13);
+    for (int click = 0; click < 2; ++click) {
+        UIHarness::click(edit, onSecondWord);
+        UIHarness::pump();
+    }
+    EXPECT_EQ(utf8(edit->selectedText()), "WWW");
+    for (int click = 0; click < 2; ++click) {
+        UIHarness::click(edit, onSecondWord);
+        UIHarness::pump();
+    }
+    EXPECT_EQ(utf8(edit->selectedText()), "WWW WWW");
+
+    // Held, the up arrow steps at once and then again after its delays.
+    auto* box = new UISpinBox(window);
+    box->setRange(0, 100);
+    place(box, Rect(250, 10, 100, 30));
+    const Point up = box->upButton().center();
+    UIHarness::moveMouse(box, up);
+    UIHarness::postMouse(box, WM_LBUTTONDOWN, up, MK_LBUTTON);
+    UIHarness::pump();
+    EXPECT_EQ(box->value(), 1);
+    UIHarness::pumpUntil([&] { return box->value() >= 3; }, 3000);
+    UIHarness::postMouse(box, WM_LBUTTONUP, up, 0);
+    UIHarness::pump();
+    EXPECT_GE(box->value(), 3);
+    EXPECT_FALSE(box->isTimerActive(UISpinBox::kRepeatTimerId));
+}
