@@ -536,15 +536,55 @@ void UITextDocument::paintLine(Painter& painter, int lineIndex, int x, int y)
 {
     const UITextLine& line = m_lines[lineIndex];
     const int rightLimit = m_viewRect.x + m_viewRect.width + fontMetrics().maxCharWidth();
-    for (int i = line.start; i < line.end(); i += charLength(i)) {
+    // Plain characters in a row are drawn with one call: a character at a
+    // time costs a system call each, which a long line cannot afford.
+    int runStart = -1;
+    int runX = 0;
+    int i = line.start;
+    for (; i < line.end(); i += charLength(i)) {
         if (i == m_cursor.position())
             m_caretRect = Rect(x, y, m_caretWidth, m_paintLineHeight);
         if (x > rightLimit)
-            return;
+            break;
         const int width = charWidth(i);
-        paintChar(painter, i, x, y, width);
+        const bool plain = isPlainGlyph(i);
+        if (runStart >= 0 && (plain || (m_text.at(i) == u' ' && isPlainPosition(i)))) {
+            x += width;
+            continue;
+        }
+        paintRun(painter, runStart, i, runX, y);
+        runStart = -1;
+        if (plain) {
+            runStart = i;
+            runX = x;
+        } else {
+            paintChar(painter, i, x, y, width);
+        }
         x += width;
     }
+    paintRun(painter, runStart, i, runX, y);
+}
+
+bool UITextDocument::isPlainPosition(int index) const
+{
+    return (m_flags & kEnabled) && !m_password && !isSelected(index) && !m_formats.find(index);
+}
+
+bool UITextDocument::isPlainGlyph(int index) const
+{
+    return isPlainPosition(index) && !isSpaceChar(m_text.at(index));
+}
+
+void UITextDocument::paintRun(Painter& painter, int start, int end, int x, int y)
+{
+    if (start < 0 || end <= start)
+        return;
+    // A run never ends in blanks worth drawing.
+    while (end > start && m_text.at(end - 1) == u' ')
+        --end;
+    painter.setPen(m_formats.defaultPen());
+    painter.setFont(fontDesc());
+    painter.drawText(m_text.constCharAt(start), end - start, x, y);
 }
 
 void UITextDocument::paintChar(Painter& painter, int index, int x, int y, int width)

@@ -152,6 +152,10 @@ private:
     int lineOfUnchecked(int index) const;
     void paintLine(Painter& painter, int lineIndex, int x, int y);
     void paintChar(Painter& painter, int index, int x, int y, int width);
+    // Runs of plain glyphs: enabled, unselected, unformatted, not masked.
+    bool isPlainPosition(int index) const;
+    bool isPlainGlyph(int index) const;
+    void paintRun(Painter& painter, int start, int end, int x, int y);
 
     UIWidget* m_owner;
     UITextCursor m_cursor;
