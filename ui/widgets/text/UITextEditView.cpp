@@ -49,16 +49,16 @@ void UITextEditView::setContentWidget(UIWidget* widget)
     UIScrollArea::setContentWidget(widget);
 }
 
-void UITextEditView::relayout()
+void UITextEditView::relayoutContent()
 {
     // The wheel keeps scrolling by the user's number of lines.
     setVerticalStep(wheelStep());
-    UIScrollArea::relayout();
+    UIScrollArea::relayoutContent();
 }
 
 void UITextEditView::onEditorChanged()
 {
-    relayout();
+    relayoutContent();
 }
 
 void UITextEditView::onEditorWheel(UIEvent* event)

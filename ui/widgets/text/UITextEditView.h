@@ -15,7 +15,7 @@ public:
     static UIStyleNames styleNames();
 
     void setContentWidget(UIWidget* widget) override;
-    void relayout() override;
+    void relayoutContent() override;
     UITextEdit* textEdit() const;
     // One line times the system's wheel lines.
     int wheelStep() const;
