@@ -461,6 +461,9 @@ TEST_F(WidgetGallery, ADialogOverTheDimmedWindow)
     uint32_t background = 0, textPixel = 0;
     Rect rowInDialog, dialogRect;
     uint32_t buttonBottom[2] = {0, 0};
+    // The dialog's children are gone once it has closed: read while it shows.
+    Rect buttonRects[2];
+    int rowHeight = 0;
     Later step(150, [&] {
         UIHarness::activate(&dialog);
         UIHarness::pumpFor(50);
@@ -469,9 +472,12 @@ TEST_F(WidgetGallery, ADialogOverTheDimmedWindow)
         const Point rowCorner = row->mapTo(&dialog, Point(0, 0));
         rowInDialog = Rect(rowCorner.x, rowCorner.y, row->width(), row->height());
         dialogRect = dialog.rect();
-        for (int i = 0; i < 2; ++i)
+        rowHeight = row->height();
+        for (int i = 0; i < 2; ++i) {
+            buttonRects[i] = buttons[i]->geometry();
             buttonBottom[i] =
                 UIHarness::screenPixel(buttons[i], Point(buttons[i]->width() / 2, buttons[i]->height() - 1));
+        }
         UIHarness::saveShot(window, "WidgetGallery-dimmed-with-dialog");
         UIHarness::saveShot(&dialog, "WidgetGallery-dialog");
         dialog.reject();
@@ -484,9 +490,9 @@ TEST_F(WidgetGallery, ADialogOverTheDimmedWindow)
         << "the label's text, dimmed: " << std::hex << textPixel;
     EXPECT_GT(distance(textPixel, 0), 0) << "not black";
     EXPECT_TRUE(dialogRect.containsRect(rowInDialog)) << "the last row lies inside the dialog";
-    for (UIButton* b : buttons) {
-        EXPECT_EQ(0, b->y()) << "the buttons sit in their row";
-        EXPECT_EQ(b->height(), row->height()) << "and fill its height";
+    for (const Rect& b : buttonRects) {
+        EXPECT_EQ(0, b.y) << "the buttons sit in their row";
+        EXPECT_EQ(b.height, rowHeight) << "and fill its height";
     }
     for (uint32_t pixel : buttonBottom)
         EXPECT_LE(distance(kOutlineColor, pixel), 24) << "a button's lower edge shows: " << std::hex << pixel;
