@@ -8,9 +8,9 @@
 // A widget issue adds its widgets to galleryEntries() and looks at the shots.
 #include "foundation/signals/SignalReceiver.h"
 #include "graphics/image/Image.h"
+#include "tests/support/Later.h"
 #include "tests/support/UIHarness.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UITimerClient.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/views/web/UIWebView.h"
@@ -43,6 +43,7 @@
 #include <functional>
 #include <vector>
 
+using testsupport::Later;
 using testsupport::UIHarness;
 
 namespace {
@@ -255,22 +256,6 @@ std::vector<GalleryEntry> galleryEntries()
         {"Web view", Size(300, 160), webView},
     };
 }
-
-// Runs one step once, from a timer, inside whatever loop runs then (the
-// dialog's modal run).
-class Later : public UITimerClient
-{
-public:
-    Later(int ms, std::function<void()> step) : m_step(std::move(step)) { startTimer(1, uint32_t(ms)); }
-    void timerFired(int id) override
-    {
-        killTimer(id);
-        m_step();
-    }
-
-private:
-    std::function<void()> m_step;
-};
 
 // Colours of white.style, as its palette gives them.
 constexpr uint32_t kWindowColor = 0xFFFFFF;
