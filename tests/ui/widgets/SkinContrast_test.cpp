@@ -241,7 +241,8 @@ TEST(SkinContrast, ControlOutlinesAndMarksStandOutFromWhatSurroundsThem)
         "UIButton_Background#1:1",     "UILineEdit_Background#0:1", "UILineEdit_Background#1:1",
         "UITextEdit_Background#0:1",   "UITextEdit_Background#1:1", "UIComboBox_Background#0:1",
         "UIComboBox_Background#1:1",   "UISpinBox_Button#0:1",      "UITabBar_ItemBackground#0:1",
-        "UITabBar_ItemBackground#4:1", "UIList.borderColor",
+        "UITabBar_ItemBackground#4:1", "UIListView.borderColor",    "UITableView.borderColor",
+        "UIScrollArea.borderColor",
     };
     std::vector<Pair> pairs;
     for (const char* outline : outlines) {

@@ -139,6 +139,7 @@ UIWidget* scrollArea(UIWidget* parent)
              "of the line."));
     plot->setMinimumSize(180, 160);
     area->setContentWidget(plot);
+    plot->show();
     return area;
 }
 
@@ -381,12 +382,18 @@ TEST_F(WidgetGallery, EveryWidgetInTheWhiteSkin)
         << "the right edge of the current tab";
     EXPECT_LE(distance(kAccentColor, UIHarness::screenPixel(tabs, Point(current.x, current.center().y))), 24)
         << "its left edge";
+    // The list's frame goes round its scroll bar too.
+    auto* list = find<UIListView>();
+    ASSERT_NE(nullptr, list);
+    ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+    for (const Point& edge : {Point(list->width() - 1, list->height() / 2), Point(0, list->height() / 2),
+                              Point(list->width() - 5, list->height() - 1)})
+        EXPECT_EQ(kOutlineColor, UIHarness::screenPixel(list, edge))
+            << "the list's frame at " << edge.x << "," << edge.y;
     UIHarness::saveShot(window, "WidgetGallery-main");
 
     // A tool tip over the list: rounded, with nothing of its fill outside
     // its corners.
-    auto* list = find<UIListView>();
-    ASSERT_NE(nullptr, list);
     UIHarness::moveMouse(list, Point(60, 40));
     UIHarness::pump();
     const Point corner = list->mapToGlobal(Point(0, 0));
