@@ -242,7 +242,7 @@ TEST(SkinContrast, ControlOutlinesAndMarksStandOutFromWhatSurroundsThem)
         "UITextEdit_Background#0:1",   "UITextEdit_Background#1:1", "UIComboBox_Background#0:1",
         "UIComboBox_Background#1:1",   "UISpinBox_Button#0:1",      "UITabBar_ItemBackground#0:1",
         "UITabBar_ItemBackground#4:1", "UIListView.borderColor",    "UITableView.borderColor",
-        "UIScrollArea.borderColor",
+        "UIScrollArea.borderColor",    "UIWebView.borderColor",
     };
     std::vector<Pair> pairs;
     for (const char* outline : outlines) {

@@ -382,14 +382,18 @@ TEST_F(WidgetGallery, EveryWidgetInTheWhiteSkin)
         << "the right edge of the current tab";
     EXPECT_LE(distance(kAccentColor, UIHarness::screenPixel(tabs, Point(current.x, current.center().y))), 24)
         << "its left edge";
-    // The list's frame goes round its scroll bar too.
+    // The list's frame goes round its scroll bar too; the web view has the
+    // same frame.
     auto* list = find<UIListView>();
     ASSERT_NE(nullptr, list);
     ASSERT_TRUE(list->verticalScrollBar()->isVisible());
-    for (const Point& edge : {Point(list->width() - 1, list->height() / 2), Point(0, list->height() / 2),
-                              Point(list->width() - 5, list->height() - 1)})
-        EXPECT_EQ(kOutlineColor, UIHarness::screenPixel(list, edge))
-            << "the list's frame at " << edge.x << "," << edge.y;
+    for (UIWidget* framed : {static_cast<UIWidget*>(list), static_cast<UIWidget*>(find<UIWebView>())}) {
+        for (const Point& edge :
+             {Point(framed->width() - 1, framed->height() / 2), Point(0, framed->height() / 2),
+              Point(framed->width() - 5, framed->height() - 1)})
+            EXPECT_EQ(kOutlineColor, UIHarness::screenPixel(framed, edge))
+                << "the frame at " << edge.x << "," << edge.y;
+    }
     UIHarness::saveShot(window, "WidgetGallery-main");
 
     // A tool tip over the list: rounded, with nothing of its fill outside
