@@ -2,65 +2,120 @@
 # Builds both trees and runs every test: the native tests under the sanitizers,
 # the Windows tests under Wine, and each fuzz target for a short while.
 # Exits non-zero when anything fails.
+#
+# After the host build and the data, three branches run side by side, since
+# they share nothing but the cores: the Windows build with its tests under
+# Wine (mostly waiting on the display), the native tests, and the fuzz build
+# with its runs. Each branch writes its own log, shown whole when all are done.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
+run_started=$(date +%s)
 scripts/setup.sh || exit 1
 . scripts/build-common.sh
 
 jobs=${REELSTACK_JOBS:-$(nproc)}
-failed_steps=()
-total_passed=0
-total_failed=0
+logs=build/test-logs
+mkdir -p build
+rm -rf "$logs"
+mkdir -p "$logs"
 
-# Reads ctest's closing line and adds it to the totals.
-count_ctest() {
-  local log="$1" line passed failed all
-  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
-  if [ -z "$line" ]; then
-    return
-  fi
-  failed=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
-  all=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/')
-  passed=$((all - failed))
-  total_passed=$((total_passed + passed))
-  total_failed=$((total_failed + failed))
+# Each stage appends "name seconds status" to its branch's times file.
+timed() {
+  local times="$1" name="$2" started status
+  shift 2
+  started=$(date +%s)
+  "$@"
+  status=$?
+  echo "$name $(($(date +%s) - started)) $status" >>"$times"
+  return $status
 }
 
-# The data (skins, the program's icon, the archive) is made by the host
-# tools before the Windows build, which links the icon.
-if ! configure_and_build host; then failed_steps+=("host build"); fi
-if ! scripts/make-data.sh; then failed_steps+=("data"); fi
-if ! configure_and_build win32; then failed_steps+=("win32 build"); fi
+# Reads ctest's closing line: "passed failed", or nothing.
+ctest_counts() {
+  local line failed all
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" 2>/dev/null | tail -1)
+  [ -n "$line" ] || return 0
+  failed=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+  all=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/')
+  echo "$((all - failed)) $failed"
+}
 
-if [ -d build/host ]; then
+native_tests() {
   echo "== native tests (AddressSanitizer, UBSan)"
-  (cd build/host && ctest --output-on-failure -j "$jobs") | tee build/host/ctest.log
-  [ "${PIPESTATUS[0]}" -eq 0 ] || failed_steps+=("native tests")
-  count_ctest build/host/ctest.log
-fi
+  (cd build/host && ctest --output-on-failure -j "$jobs")
+}
 
-if [ -d build/win32 ]; then
+windows_tests() {
   echo "== Windows tests (Wine)"
   . scripts/wine-env.sh
   (
     trap wine_session_stop EXIT
     REELSTACK_UNMANAGED=1 wine_session_start "$root/build/win32/wineprefix" || exit 1
     cd build/win32 && ctest --output-on-failure -j "$jobs"
-  ) | tee build/win32/ctest.log
-  [ "${PIPESTATUS[0]}" -eq 0 ] || failed_steps+=("Windows tests")
-  count_ctest build/win32/ctest.log
+  )
+}
+
+windows_branch() {
+  timed "$logs/windows.times" "win32-build" configure_and_build win32 || return 1
+  timed "$logs/windows.times" "windows-tests" windows_tests
+}
+
+native_branch() {
+  [ -d build/host ] || return 1
+  timed "$logs/native.times" "native-tests" native_tests
+}
+
+fuzz_branch() {
+  echo "== fuzz targets"
+  timed "$logs/fuzz.times" "fuzz" scripts/fuzz.sh
+}
+
+# The data (skins, the program's icon, the archive) is made by the host
+# tools before the Windows build, which links the icon.
+first_steps_ok=1
+timed "$logs/first.times" "host-build" configure_and_build host || first_steps_ok=0
+if [ "$first_steps_ok" = 1 ]; then
+  timed "$logs/first.times" "data" scripts/make-data.sh || first_steps_ok=0
 fi
 
-echo "== fuzz targets"
-scripts/fuzz.sh | tee build/fuzz.log
-[ "${PIPESTATUS[0]}" -eq 0 ] || failed_steps+=("fuzzing")
-fuzz_passed=$(grep -c '^fuzz: ok ' build/fuzz.log || true)
-fuzz_failed=$(grep -c '^fuzz: FAILED ' build/fuzz.log || true)
-total_passed=$((total_passed + fuzz_passed))
-total_failed=$((total_failed + fuzz_failed))
+failed_steps=()
+if [ "$first_steps_ok" = 1 ]; then
+  windows_branch >"$logs/windows.log" 2>&1 &
+  windows_pid=$!
+  native_branch >"$logs/native.log" 2>&1 &
+  native_pid=$!
+  fuzz_branch >"$logs/fuzz.log" 2>&1 &
+  fuzz_pid=$!
+  wait "$native_pid" || failed_steps+=("native tests")
+  cat "$logs/native.log"
+  wait "$windows_pid" || failed_steps+=("Windows build or tests")
+  cat "$logs/windows.log"
+  wait "$fuzz_pid" || failed_steps+=("fuzzing")
+  cat "$logs/fuzz.log"
+else
+  failed_steps+=("host build or data")
+fi
+
+total_passed=0
+total_failed=0
+for log in "$logs/native.log" "$logs/windows.log"; do
+  read -r passed failed <<<"$(ctest_counts "$log")"
+  total_passed=$((total_passed + ${passed:-0}))
+  total_failed=$((total_failed + ${failed:-0}))
+done
+fuzz_passed=$(grep -c '^fuzz: ok ' "$logs/fuzz.log" 2>/dev/null || true)
+fuzz_failed=$(grep -c '^fuzz: FAILED ' "$logs/fuzz.log" 2>/dev/null || true)
+total_passed=$((total_passed + ${fuzz_passed:-0}))
+total_failed=$((total_failed + ${fuzz_failed:-0}))
+
+echo
+echo "stage times (seconds; the last three branches ran side by side):"
+cat "$logs"/first.times "$logs"/native.times "$logs"/windows.times "$logs"/fuzz.times 2>/dev/null |
+  awk '{ printf "  %-16s %5d%s\n", $1, $2, ($3 == 0 ? "" : "  (failed)") }'
+printf '  %-16s %5d\n' "total" "$(($(date +%s) - run_started))"
 
 echo
 if [ ${#failed_steps[@]} -ne 0 ]; then

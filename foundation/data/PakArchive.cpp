@@ -157,15 +157,6 @@ void deleteGroups(List<PakGroup*>& groups)
     groups.clear();
 }
 
-bool isSafeComponent(const String& component)
-{
-    if (!isValidFileName(component))
-        return false;
-    // Windows drops trailing dots and blanks, so "..." or ".. " would become "..".
-    char16_t last = component.at(component.length() - 1);
-    return last != u'.' && last != u' ';
-}
-
 String withTrailingSeparator(const String& path)
 {
     String result(path);
@@ -469,7 +460,7 @@ bool PakArchive::isSafeGroupName(const String& name)
         bool atEnd = i == name.length();
         if (!atEnd && name.at(i) != u'/' && name.at(i) != u'\\')
             continue;
-        if (!isSafeComponent(name.mid(start, i - start)))
+        if (!isValidFileName(name.mid(start, i - start)))
             return false;
         start = i + 1;
     }
@@ -478,7 +469,7 @@ bool PakArchive::isSafeGroupName(const String& name)
 
 bool PakArchive::isSafeItemName(const String& name)
 {
-    return isSafeComponent(name);
+    return isValidFileName(name);
 }
 
 bool PakArchive::unpackToFolder(const String& archivePath, const String& folder, int* count)

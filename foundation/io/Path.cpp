@@ -189,10 +189,12 @@ bool isPathLengthValid(const String& path)
 
 bool isValidFileName(const String& name)
 {
-    if (name.isEmpty())
+    if (name.isEmpty() || name.length() > kMaxFileNameLength || name.last() == u'.' || name.last() == u' ')
         return false;
     static const char16_t kForbidden[] = u"\\/:*?\"<>|";
     for (int i = 0; i < name.length(); ++i) {
+        if (name.at(i) < 0x20)
+            return false;
         for (const char16_t* p = kForbidden; *p; ++p) {
             if (name.at(i) == *p)
                 return false;

@@ -9,6 +9,8 @@
 
 constexpr char16_t kPathSeparator = u'\\';
 constexpr int kMaxPathLength = 260;
+// The longest name of one file or folder the system's file systems accept.
+constexpr int kMaxFileNameLength = 255;
 
 char16_t pathSeparator();
 
@@ -23,6 +25,12 @@ String pathDirectoryName(const String& path);
 bool isDriveRoot(const String& path);
 String driveLetter(const String& path);
 bool isPathLengthValid(const String& path);
+// Whether the name can stand as one file or folder name joined to a folder
+// and still mean a file inside it: not empty, at most kMaxFileNameLength
+// units, no separator of either kind, no drive colon, none of * ? " < > |,
+// no control character, and no trailing dot or blank (the system drops
+// them, so "..." or ".. " would become ".."; this also refuses "." and
+// ".."). Every name read from a file passes it before it is joined.
 bool isValidFileName(const String& name);
 String makeValidFileName(const String& name);
 

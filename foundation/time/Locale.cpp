@@ -94,18 +94,47 @@ bool isSeparatorMark(char16_t mark)
            mark == ',';
 }
 
+bool allDigits(const String& marked, int begin, int end)
+{
+    for (int i = begin; i < end; ++i) {
+        if (!isAsciiDigit(marked.at(i)))
+            return false;
+    }
+    return true;
+}
+
+// Whether the mark at index stands where a group separator would: after a
+// first group of one to three digits (and an optional sign) and before
+// exactly three digits that end the number.
+bool isInGroupPosition(const String& marked, int index)
+{
+    const int begin = marked.at(0) == '+' || marked.at(0) == '-' ? 1 : 0;
+    const int before = index - begin;
+    return before >= 1 && before <= 3 && marked.length() - index - 1 == 3 &&
+           allDigits(marked, begin, index) && allDigits(marked, index + 1, marked.length());
+}
+
 // Checks the marks of Locale::markNumberText and writes plain ASCII number
 // text. A single '.' or ',' and no other separator is the decimal point
 // whatever the locale, so values written under another regional setting
-// read back. Otherwise the locale's format must hold exactly: group
-// separators only before the decimal point, between groups of three digits
-// after a first group of one to three.
+// read back; but where it is the locale's own group separator in a group
+// separator's place before the last three digits ("1,200" in English), it
+// groups, as the user typing it means. Otherwise the locale's format must
+// hold exactly: group separators only before the decimal point, between
+// groups of three digits after a first group of one to three.
 bool numberFromMarks(const String& marked, String& ascii)
 {
     int separators = 0;
-    for (int i = 0; i < marked.length(); ++i)
-        separators += isSeparatorMark(marked.at(i)) ? 1 : 0;
-    const bool singleMark = separators == 1;
+    int lastSeparator = -1;
+    for (int i = 0; i < marked.length(); ++i) {
+        if (isSeparatorMark(marked.at(i))) {
+            ++separators;
+            lastSeparator = i;
+        }
+    }
+    const bool groupsThousands = separators == 1 && marked.at(lastSeparator) == kDotCommaGroupMark &&
+                                 isInGroupPosition(marked, lastSeparator);
+    const bool loneDecimal = separators == 1 && !groupsThousands;
     int digits = 0;
     int groupDigits = -1; // digits since the last group separator, -1 before any
     bool inFraction = false;
@@ -121,7 +150,7 @@ bool numberFromMarks(const String& marked, String& ascii)
             ++digits;
             if (groupDigits >= 0 && !inFraction)
                 ++groupDigits;
-        } else if (mark == kDecimalMark || (singleMark && dotOrComma)) {
+        } else if (mark == kDecimalMark || (loneDecimal && dotOrComma)) {
             if (inFraction || (groupDigits >= 0 && groupDigits != 3))
                 return false;
             inFraction = true;

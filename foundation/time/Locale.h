@@ -89,8 +89,9 @@ public:
     // its group separators only between groups of three digits before it. A
     // text with a single '.' or ',' and no other separator reads that mark as
     // the decimal point, so values written under another regional setting
-    // still read back. ok (when not null) is false, and the result 0.0, for
-    // anything else.
+    // still read back; unless it is this locale's group separator between a
+    // first group and the last three digits (English "1,200" is 1200). ok
+    // (when not null) is false, and the result 0.0, for anything else.
     double toDouble(const String& text, bool* ok) const;
     double parseDouble(const String& text, bool* ok) const { return toDouble(text, ok); }
 

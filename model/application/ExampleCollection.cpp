@@ -18,8 +18,11 @@ String inFolder(const String& folder, const String& name)
 void removeTemporary(const String& folder, const PakGroup* images, const String& name)
 {
     if (images) {
-        for (PakItem* item : images->items())
-            File::remove(inFolder(inFolder(folder, String(u"Images")), item->name()));
+        // Only names that stay inside "Images": the archive may be damaged.
+        for (PakItem* item : images->items()) {
+            if (PakArchive::isSafeItemName(item->name()))
+                File::remove(inFolder(inFolder(folder, String(u"Images")), item->name()));
+        }
     }
     File::remove(inFolder(folder, name + u".rsdb"));
     Directory::remove(inFolder(folder, String(u"Images")));

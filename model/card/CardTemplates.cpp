@@ -40,10 +40,7 @@ CardTemplates::CardTemplates()
 
 void CardTemplates::setTemplateSet(const String& name)
 {
-    bool plainName = !name.isEmpty() && !name.containsChar(kPathSeparator, String::kCaseSensitive) &&
-                     !name.containsChar(u'/', String::kCaseSensitive) &&
-                     !name.contains(String(u".."), String::kCaseSensitive);
-    bool usable = plainName && Directory::exists(templatesRoot() + kPathSeparator + name);
+    bool usable = isValidFileName(name) && Directory::exists(templatesRoot() + kPathSeparator + name);
     m_templateSet = usable ? name : String(kDefaultSet);
 }
 

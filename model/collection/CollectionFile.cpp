@@ -17,18 +17,6 @@ namespace {
 
 const char16_t kExtension[] = u"rsdb";
 
-bool isForbiddenNameUnit(char16_t unit)
-{
-    static const char16_t kForbidden[] = u"\\/<>:\"|?*";
-    if (unit < 0x20)
-        return true;
-    for (const char16_t* p = kForbidden; *p; ++p) {
-        if (unit == *p)
-            return true;
-    }
-    return false;
-}
-
 // CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 name devices whatever follows
 // their first dot.
 bool isDeviceName(const String& name)
@@ -48,13 +36,8 @@ bool isDeviceName(const String& name)
 
 bool isPlainName(const String& name)
 {
-    if (name.isEmpty() || name.last() == u'.' || name.last() == u' ')
-        return false;
-    for (int i = 0; i < name.length(); ++i) {
-        if (isForbiddenNameUnit(name.at(i)))
-            return false;
-    }
-    return !name.contains(String(u".."), String::kCaseSensitive) && !isDeviceName(name);
+    return isValidFileName(name) && !name.contains(String(u".."), String::kCaseSensitive) &&
+           !isDeviceName(name);
 }
 
 // Movies with an id that an earlier movie has get fresh ids above every id in

@@ -2,8 +2,7 @@
 
 #include "foundation/containers/StringList.h"
 #include "foundation/io/Directory.h"
-#include "foundation/io/File.h"
-#include "foundation/io/Path.h"
+#include "model/images/ImageFolder.h"
 #include "model/records/Movie.h"
 #include "model/values/StringPointerSet.h"
 
@@ -15,11 +14,8 @@ const int kListOptions = Directory::kListFiles | Directory::kListNamesOnly;
 void deleteFilesNotIn(const String& folder, const StringList& names, const StringPointerSet& keep)
 {
     for (const String& name : names) {
-        if (keep.count(&name))
-            continue;
-        String path = String(folder).appendChar(kPathSeparator).append(name);
-        if (File::exists(path))
-            File::remove(path);
+        if (!keep.count(&name))
+            ImageFolder::remove(folder, name);
     }
 }
 

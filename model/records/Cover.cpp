@@ -4,18 +4,12 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "model/images/ImageFolder.h"
 #include "model/images/ImageResource.h"
 
 #include <vector>
 
 namespace {
-
-String joinPath(const String& folder, const String& name)
-{
-    if (folder.isEmpty() || name.isEmpty())
-        return String();
-    return String(folder).appendChar(kPathSeparator).append(name);
-}
 
 // Loads a shared picture once; a failed load is tried again next time.
 Image blankImage(Image& cache, const char16_t* name)
@@ -41,9 +35,18 @@ String Cover::thumbnailsFolder() const
     return m_imagesFolder.mid(0, separator + 1).append(String(u"Thumbnails"));
 }
 
+// A name read from a collection file is kept as it is, so that the file
+// saves back unchanged; but one that could reach outside the folder gives
+// no path (ImageFolder::pathIn), and so no picture, no thumbnail and no file
+// to write or remove.
+bool Cover::hasUsableName() const
+{
+    return isValidFileName(name);
+}
+
 String Cover::path() const
 {
-    return joinPath(m_imagesFolder, name);
+    return ImageFolder::pathIn(m_imagesFolder, name);
 }
 
 const String& Cover::thumbnailName() const
@@ -63,7 +66,7 @@ const String& Cover::thumbnailName() const
 
 String Cover::thumbnailPath() const
 {
-    return joinPath(thumbnailsFolder(), thumbnailName());
+    return hasUsableName() ? ImageFolder::pathIn(thumbnailsFolder(), thumbnailName()) : String();
 }
 
 bool Cover::failedBefore(const FileStamp& stamp) const

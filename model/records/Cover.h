@@ -40,11 +40,14 @@ public:
     const String& imagesFolder() const { return m_imagesFolder; }
     void setImagesFolder(const String& folder) { m_imagesFolder = folder; }
     String thumbnailsFolder() const;
-    // The image file's full path; empty without a folder or a name.
+    // Whether the name can stand in the Images folder (isValidFileName).
+    bool hasUsableName() const;
+    // The image file's full path; empty without a folder or a usable name.
     String path() const;
     // The MD5 digest of the name's UTF-16 little-endian bytes in lower-case
     // hexadecimal, and ".png"; worked out once per name.
     const String& thumbnailName() const;
+    // Empty without a folder or a usable name.
     String thumbnailPath() const;
 
     // The decoded picture, or the empty image while the file is missing or

@@ -1,7 +1,7 @@
 #include "model/records/Movie.h"
 
-#include "foundation/io/Path.h"
 #include "foundation/text/CharClass.h"
+#include "model/images/ImageFolder.h"
 #include "model/records/ModelText.h"
 #include "model/records/RecordFormat.h"
 
@@ -151,9 +151,8 @@ int Movie::playableLinkCount() const
 
 String Movie::backgroundImagePath() const
 {
-    if (cardStyle.backgroundImage.isEmpty() || m_imagesFolder.isEmpty())
-        return String();
-    return String(m_imagesFolder).appendChar(kPathSeparator).append(cardStyle.backgroundImage);
+    // The name stays as read, but one that could leave the folder has no path.
+    return ImageFolder::pathIn(m_imagesFolder, cardStyle.backgroundImage);
 }
 
 void Movie::setImagesFolder(const String& folder)

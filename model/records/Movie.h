@@ -53,7 +53,8 @@ public:
     const String& imagesFolder() const { return m_imagesFolder; }
     // Also moves every cover to that folder.
     void setImagesFolder(const String& folder);
-    // Empty without a background image or a folder.
+    // Empty without a background image, with a name that fails
+    // isValidFileName, or without a folder.
     String backgroundImagePath() const;
 
     // ---- Changes ----

@@ -126,6 +126,12 @@ bool TestHttpServer::waitForServed(size_t count, int timeoutMs) const
     return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_served >= count; });
 }
 
+size_t TestHttpServer::abandonedCount() const
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_abandoned;
+}
+
 bool TestHttpServer::waitForRequests(size_t count, int timeoutMs) const
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -156,7 +162,7 @@ void TestHttpServer::serve(intptr_t connection)
             !ServerSocket::sendAll(connection, piece.bytes.data(), piece.bytes.size()))
             break;
     }
-    pause(script.holdMs);
+    const bool abandoned = holdOpen(connection, script.holdMs);
     // Close only after the client has read everything: closing a socket
     // with unread input would reset the connection and drop the answer.
     ServerSocket::shutdownSend(connection);
@@ -167,6 +173,7 @@ void TestHttpServer::serve(intptr_t connection)
     {
         std::lock_guard<std::mutex> guard(m_mutex);
         ++m_served;
+        m_abandoned += abandoned ? 1 : 0;
     }
     m_changed.notify_all();
 }
@@ -246,6 +253,22 @@ bool TestHttpServer::pause(int ms) const
     if (ms > 0)
         m_changed.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stopping; });
     return !m_stopping;
+}
+
+// True when the client closed the connection before the time was up. A
+// long hold then costs nothing once the client has given up.
+bool TestHttpServer::holdOpen(intptr_t connection, int ms) const
+{
+    if (ms <= 0)
+        return false;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    char scratch[4096];
+    while (std::chrono::steady_clock::now() < end && !isStopping()) {
+        const int received = ServerSocket::receive(connection, scratch, sizeof(scratch), kSliceMs);
+        if (received == 0 || received == -2)
+            return true;
+    }
+    return false;
 }
 
 } // namespace testsupport

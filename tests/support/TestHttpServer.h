@@ -13,7 +13,7 @@ namespace testsupport {
 
 // What the test server does with one connection, after it has read the
 // request: it writes the pieces in order, each after its delay, then keeps the
-// connection open for holdMs and closes it.
+// connection open for holdMs, or until the client closes it, and closes it.
 struct HttpScript
 {
     struct Piece
@@ -29,7 +29,8 @@ struct HttpScript
 HttpScript answerWith(const std::string& bytes);
 // The answer in pieces of pieceSize bytes, each written delayMs after the last.
 HttpScript dribbled(const std::string& bytes, size_t pieceSize, int delayMs);
-// No answer at all; the connection stays open for holdMs, then closes.
+// No answer at all; the connection stays open for holdMs (unless the client
+// leaves first), then closes.
 HttpScript stalled(int holdMs);
 // The request is read, then the connection is closed without a byte.
 HttpScript closedWithoutAnswer();
@@ -67,6 +68,9 @@ public:
     bool waitForRequests(size_t count, int timeoutMs) const;
     // Waits until count connections have been served completely.
     bool waitForServed(size_t count, int timeoutMs) const;
+    // The connections whose client closed while the server still held them
+    // open: a client that gave up before the server did.
+    size_t abandonedCount() const;
 
 private:
     static constexpr intptr_t kNoListener = -1;
@@ -78,6 +82,7 @@ private:
     bool isStopping() const;
     HttpScript nextScript(const std::string& request);
     bool pause(int ms) const;
+    bool holdOpen(intptr_t connection, int ms) const;
 
     intptr_t m_listener = kNoListener;
     int m_port = 0;
@@ -88,6 +93,7 @@ private:
     std::map<std::string, std::string> m_pages;
     std::vector<std::string> m_requests;
     size_t m_served = 0;
+    size_t m_abandoned = 0;
     bool m_stopping = false;
     std::thread m_thread;
 };

@@ -7,6 +7,8 @@
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/widget/UIWidget.h"
 
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 UIEventRecorder::UIEventRecorder(UIWidget* widget)
@@ -98,6 +100,9 @@ UIEventRecorder::Record UIEventRecorder::last(int type) const
         if (it->type == type)
             return *it;
     }
+    // A default record would compare equal to expected zeros and hide the
+    // missing event.
+    ADD_FAILURE() << "no event of type " << type << " was recorded";
     return Record();
 }
 

@@ -39,7 +39,8 @@ public:
     std::vector<int> types(bool withMoves = false) const;
     int count(int type) const;
     bool has(int type) const { return count(type) > 0; }
-    // The last record of the type; an empty one when none.
+    // The last record of the type; when none came, the test fails and the
+    // record is empty.
     Record last(int type) const;
     int sessionEndings() const { return m_sessionEndings; }
     void clear();

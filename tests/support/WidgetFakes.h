@@ -11,6 +11,7 @@
 #include "ui/core/events/UITimerBackend.h"
 #include "ui/core/input/UICursorHost.h"
 #include "ui/core/widget/UINativeWindow.h"
+#include "ui/core/widget/UIToolTipHost.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,27 @@ public:
 
     Point where;
     int current = 1;
+};
+
+// The shared tool tip, showing for whichever widget asked last.
+class FakeToolTipHost : public UIToolTipHost
+{
+public:
+    FakeToolTipHost() { install(this); }
+    ~FakeToolTipHost() override { install(nullptr); }
+    bool isShowing() const override { return m_owner != nullptr; }
+    UIWidget* owner() const override { return m_owner; }
+    String text() const override { return m_text; }
+    void showText(const Request& request) override
+    {
+        m_owner = request.owner;
+        m_text = request.text;
+    }
+    void hide() override { m_owner = nullptr; }
+
+private:
+    UIWidget* m_owner = nullptr;
+    String m_text;
 };
 
 // Every handler call as "<name>:<type>" into a shared log.

@@ -136,6 +136,16 @@ TEST_F(AppCoreTest, ChoosesTheNewerFormOfALanguage)
     m_core.setLanguage(String(u"German"));
     m_core.setLanguage(String(u"Broken"));
     EXPECT_EQ(m_core.translator(), nullptr);
+    // The name comes from the configuration: it never reaches a file beside
+    // the languages folder.
+    ASSERT_TRUE(
+        iotest::writeFileBytes(nativeIn(m_dir, "Outside.lang"),
+                               iotest::readFileBytes(coretest::nativeLanguageFixture("Binarish.lang"))));
+    for (const char16_t* name : {u"..\\Outside", u"../Outside"}) {
+        m_core.setLanguage(String(u"German"));
+        m_core.setLanguage(String(name));
+        EXPECT_EQ(m_core.translator(), nullptr) << iotest::show(String(name));
+    }
     EXPECT_EQ(translated(u"Two|lines by %app"), u"Two\nlines by Reelstack");
 }
 

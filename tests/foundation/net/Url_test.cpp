@@ -51,11 +51,12 @@ TEST(Url, EncodeEscapesExactlyTheReservedBytesAndDecodeReversesIt)
         EXPECT_EQ(utf8(urlEncode(text(row.first))), row.second) << row.first;
         EXPECT_EQ(utf8(urlDecode(text(row.second))), row.first) << row.second;
     }
-    // '+' is a space; one digit and another character give that digit's
-    // value; a broken escape ends the text.
+    // '+' is a space; one digit and another character, or a digit behind a
+    // sign or a blank, give that digit's value; a broken escape ends the text.
     const std::pair<const char*, const char*> decoded[] = {
         {"a+b%21", "a b!"}, {"%41%4a%4A", "AJJ"}, {"x%9gy", "x\ty"},   {"ok%4", "ok"},
         {"ok%", "ok"},      {"ok%zzrest", "ok"},  {"ok%00rest", "ok"}, {"ok%-1rest", "ok"},
+        {"x%+9y", "x\ty"},  {"x% 9y", "x\ty"},    {"x%\t9y", "x\ty"},
     };
     for (const auto& row : decoded)
         EXPECT_EQ(utf8(urlDecode(text(row.first))), row.second) << row.first;

@@ -7,23 +7,43 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 
-// True when another thread locking tried gets through only after held is released.
-template <class L> static bool blocksOtherThreads(L& held, L& tried)
+// Whether another thread locking tried gets through only after held is
+// released. The other thread tells whether the release came before it got
+// through; the release waits until the other thread got through, or until
+// patienceMs passed. With a shared lock the other thread can never get
+// through early, whatever the patience; so a test that expects no blocking
+// is patient, and one that expects blocking need not be.
+template <class L> static bool blocksOtherThreads(L& held, L& tried, int patienceMs)
 {
-    std::atomic<bool> taken{false};
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool through = false;
+    bool throughAfterRelease = false;
+    std::atomic<bool> released{false};
     std::thread other([&] {
         std::lock_guard<L> guard(tried);
-        taken = true;
+        const bool afterRelease = released;
+        std::lock_guard<std::mutex> report(mutex);
+        through = true;
+        throughAfterRelease = afterRelease;
+        changed.notify_all();
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    bool blocked = !taken;
+    {
+        std::unique_lock<std::mutex> wait(mutex);
+        changed.wait_for(wait, std::chrono::milliseconds(patienceMs), [&] { return through; });
+    }
+    released = true;
     held.unlock();
     other.join();
-    return blocked && taken;
+    return throughAfterRelease;
 }
+
+const int kPatientMs = 60000;
+const int kBriefMs = 50;
 
 TEST(Lockable, CopiesGetAFreshLockGlobalOnesShareOne)
 {
@@ -32,12 +52,12 @@ TEST(Lockable, CopiesGetAFreshLockGlobalOnesShareOne)
     Lockable copy(original);
     Lockable assigned;
     assigned = original;
-    EXPECT_FALSE(blocksOtherThreads(original, copy));
+    EXPECT_FALSE(blocksOtherThreads(original, copy, kPatientMs));
     original.lock();
-    EXPECT_FALSE(blocksOtherThreads(original, assigned));
+    EXPECT_FALSE(blocksOtherThreads(original, assigned, kPatientMs));
 
     GlobalLockable one;
     GlobalLockable another;
     one.lock();
-    EXPECT_TRUE(blocksOtherThreads(one, another));
+    EXPECT_TRUE(blocksOtherThreads(one, another, kBriefMs));
 }

@@ -60,8 +60,11 @@ TEST(NumberText, OrdinalsAndRomanNumerals)
     const char16_t* suffixes[] = {u"st", u"nd", u"rd", u"th", u"th", u"th", u"st", u"th", u"th", u""};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(u16(String::ordinalSuffix(numbers[i])), suffixes[i]) << numbers[i];
-    EXPECT_EQ(u16(String::fromRoman(String(u"MCMXCIV"))), u"1994");
-    EXPECT_EQ(u16(String::fromRoman(String())), u"0");
+    // Repeated numerals add up; a smaller one before a larger subtracts.
+    const char16_t* romans[] = {u"MCMXCIV", u"", u"III", u"XX", u"MMXXIV"};
+    const char16_t* values[] = {u"1994", u"0", u"3", u"20", u"2024"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(u16(String::fromRoman(String(romans[i]))), values[i]) << i;
 }
 
 TEST(NumberText, ByteSizesStepAtStrictlyGreater)
@@ -101,18 +104,20 @@ TEST(NumberText, DecimalsReadBackUnderEitherSeparator)
     EXPECT_DOUBLE_EQ(String(u"12,5").toDouble(), 12.5);
     EXPECT_FLOAT_EQ(String(u"7.25").toFloat(), 7.25f);
     EXPECT_EQ(String(u"12x").toDouble(), 0.0);
-    // A value written under one regional setting reads back under the other.
-    String writtenInEnglish = String::fromDouble(3.125, 3);
+    // A value written under one regional setting reads back under the other,
+    // unless it has exactly three decimals: "3,125" in English is a group.
+    String writtenInEnglish = String::fromDouble(3.125, 4);
     String writtenInGerman;
     {
         LocaleScope german(LocaleData::kGermanGermany);
         EXPECT_DOUBLE_EQ(String(u"12,5").toDouble(), 12.5);
         EXPECT_DOUBLE_EQ(String(u"12.5").toDouble(), 12.5);
         EXPECT_DOUBLE_EQ(writtenInEnglish.toDouble(), 3.125);
-        writtenInGerman = String::fromDouble(3.125, 3);
+        writtenInGerman = String::fromDouble(3.125, 4);
     }
-    EXPECT_EQ(u16(writtenInGerman), u"3,125");
+    EXPECT_EQ(u16(writtenInGerman), u"3,1250");
     EXPECT_DOUBLE_EQ(writtenInGerman.toDouble(), 3.125);
+    EXPECT_DOUBLE_EQ(String(u"3,125").toDouble(), 3125.0);
 }
 
 TEST(StringNumbers, HexadecimalTextSkipsOtherUnits)

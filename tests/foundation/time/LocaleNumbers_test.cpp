@@ -1,6 +1,8 @@
 // Numbers read in the locale's own format and nothing else: a misplaced or
 // foreign separator must fail instead of giving a silently wrong value, and
-// what formatDouble writes must read back in the same locale.
+// what formatDouble writes must read back in the same locale. A lone
+// separator is the decimal point, unless it is the locale's group separator
+// standing where one would group: en-US "1,200" is 1200.
 #include <gtest/gtest.h>
 
 #include "foundation/platform/LocaleData.h"
@@ -30,14 +32,17 @@ void expectReads(const Locale& locale, const NumberCase* cases, int count)
 TEST(LocaleNumbers, EnglishReadsItsOwnFormatExactly)
 {
     const NumberCase cases[] = {
-        {u"1,234.5", true, 1234.5},  {u"1,234,567.25", true, 1234567.25},
-        {u"-12,345", true, -12.345}, {u"1,234,567", true, 1234567.0},
-        {u"0.5", true, 0.5},         {u"0,5", true, 0.5},
-        {u"1.234,5", false, 0.0},    {u"1,23,4.5", false, 0.0},
-        {u"1234,567.5", false, 0.0}, {u"1,2345.5", false, 0.0},
-        {u"1.2.3", false, 0.0},      {u"12.5.", false, 0.0},
-        {u"1,234.5,6", false, 0.0},  {u",5", true, 0.5},
-        {u"5-", false, 0.0},         {u"  -7.25 ", true, -7.25},
+        {u"1,234.5", true, 1234.5},   {u"1,234,567.25", true, 1234567.25},
+        {u"-12,345", true, -12345.0}, {u"1,234,567", true, 1234567.0},
+        {u"1,200", true, 1200.0},     {u"1,2000", true, 1.2},
+        {u"12,34", true, 12.34},      {u"1234,567", true, 1234.567},
+        {u",500", true, 0.5},         {u"1,20", true, 1.2},
+        {u"0.5", true, 0.5},          {u"0,5", true, 0.5},
+        {u"1.234,5", false, 0.0},     {u"1,23,4.5", false, 0.0},
+        {u"1234,567.5", false, 0.0},  {u"1,2345.5", false, 0.0},
+        {u"1.2.3", false, 0.0},       {u"12.5.", false, 0.0},
+        {u"1,234.5,6", false, 0.0},   {u",5", true, 0.5},
+        {u"5-", false, 0.0},          {u"  -7.25 ", true, -7.25},
         {u"1 234.5", false, 0.0},
     };
     expectReads(Locale(LocaleData::kEnglishUnitedStates), cases, int(sizeof cases / sizeof cases[0]));
@@ -50,7 +55,9 @@ TEST(LocaleNumbers, GermanReadsItsOwnFormatExactly)
         {u"0,75", true, 0.75},      {u"0.75", true, 0.75},
         {u"1,234.5", false, 0.0},   {u"1.23.4,5", false, 0.0},
         {u"1,234,567", false, 0.0}, {u"-1.234.567", true, -1234567.0},
-        {u"12,5,", false, 0.0},
+        {u"12,5,", false, 0.0},     {u"1.200", true, 1200.0},
+        {u"-1.234", true, -1234.0}, {u"1,200", true, 1.2},
+        {u"1.2000", true, 1.2},
     };
     expectReads(Locale(LocaleData::kGermanGermany), cases, int(sizeof cases / sizeof cases[0]));
 }

@@ -209,7 +209,7 @@ TEST_F(CardRendererTest, HostileValuesStayText)
     movie.plot = String(u"PLOT TEXT");
     movie.cast.append(CastItem{String(u"</td><script>"), String(u"{ACTOR}")});
     movie.cardStyle.fontFamily = String(u"Arial;} body{color:red'\"</style>");
-    movie.cardStyle.backgroundImage = String(u"a');} x{(\".png");
+    movie.cardStyle.backgroundImage = String(u"a');} x{(.png");
     movie.setImagesFolder(String(u"C:\\Coll\\Images"));
     movie.links.append(
         MovieLink{MovieLink::kOnline, String(), String(u"\"><img src=x onerror=alert(1)>"), false});
@@ -218,7 +218,7 @@ TEST_F(CardRendererTest, HostileValuesStayText)
     EXPECT_EQ(field(page, "CAST"), "cast[Cast|cast-item[&lt;/td&gt;&lt;script&gt;|{ACTOR}|]|]");
     EXPECT_EQ(field(page, "FONT_FAMILY"), "font-family:'Arial bodycolorredstyle';");
     EXPECT_EQ(field(page, "BACKGROUND_IMAGE"),
-              "background-image: url('file:///C:/Coll/Images/a%27%29%3B%7D%20x%7B%28%22.png');");
+              "background-image: url('file:///C:/Coll/Images/a%27%29%3B%7D%20x%7B%28.png');");
     EXPECT_EQ(field(page, "LINKS"),
               "links[Links|links-item[&quot;&gt;&lt;img src=x onerror=alert(1)&gt;||]|]");
 }

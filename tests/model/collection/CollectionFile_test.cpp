@@ -73,10 +73,38 @@ TEST(CollectionFile, NamesMustStayPlainFolderNames)
         EXPECT_TRUE(file.isValidName(String(name))) << iotest::show(String(name));
         EXPECT_FALSE(file.filePathFor(String(name)).isEmpty());
     }
-    for (const char16_t* name :
-         {u"",    u"a\\b", u"a/b",  u"..",   u".",     u"a..b",      u"..\\x", u"<",      u"a>b",
-          u"a:b", u"a\"b", u"a|b",  u"a?",   u"a*",    u"tab\there", u"con",   u"CON",    u"nul.txt",
-          u"Aux", u"prn",  u"COM1", u"lpt9", u"name.", u"name ",     u" ",     u"backup", u"BACKUP"}) {
+    for (const char16_t* name : {u"",
+                                 u"a\\b",
+                                 u"a/b",
+                                 u"..",
+                                 u".",
+                                 u"a..b",
+                                 u"..\\x",
+                                 u"<",
+                                 u"a>b",
+                                 u"a:b",
+                                 u"a\"b",
+                                 u"a|b",
+                                 u"a?",
+                                 u"a*",
+                                 u"tab\there",
+                                 u"con",
+                                 u"CON",
+                                 u"nul.txt",
+                                 u"Aux",
+                                 u"prn",
+                                 u"COM1",
+                                 u"lpt9",
+                                 u"name.",
+                                 u"name ",
+                                 u" ",
+                                 u"backup",
+                                 u"BACKUP",
+                                 u"../x",
+                                 u"C:\\x",
+                                 u"\\\\host\\share",
+                                 u"..\\..\\Films",
+                                 u"a\x01"}) {
         EXPECT_FALSE(file.isValidName(String(name))) << iotest::show(String(name));
         EXPECT_TRUE(file.filePathFor(String(name)).isEmpty());
         EXPECT_FALSE(file.create(String(name), String(), String()));

@@ -146,8 +146,9 @@ TEST(CollectionFormat, ReadsNodesInAnyOrderAndTakesTheFirstOfATag)
         {node("XTRA", {}, {value("ACTR", text("ignored"))}),
          node("CAST", {node("ANY_", {}, {value("CHTR", text("Ripley")), value("ACTR", text("Weaver"))})}, {}),
          node("CAST", {item({value("ACTR", text("second cast node"))})}, {})},
-        {value("GNRE", text("Drama||Comedy")), value("TITL", text("First")), value("TITL", text("Second")),
-         value("ZZZZ", text("unknown")), value("MVID", ints({9}))});
+        {value("GNRE", text("Drama||Comedy")), value("CTRY", text(" USA | UK ")),
+         value("TITL", text("First")), value("TITL", text("Second")), value("ZZZZ", text("unknown")),
+         value("MVID", ints({9}))});
     ASSERT_TRUE(
         space.put("odd.rsdb", file(node("ROOT",
                                         {node("LONS", {}, {}), node("MOVS", {movie}, {value("JUNK", {})}),
@@ -162,6 +163,7 @@ TEST(CollectionFormat, ReadsNodesInAnyOrderAndTakesTheFirstOfATag)
     EXPECT_EQ(u16(read.title), u"First");
     EXPECT_EQ(read.id, 9);
     EXPECT_EQ(items(read.genres), (Items{u"Drama", u"Comedy"}));
+    EXPECT_EQ(items(read.countries), (Items{u"USA", u"UK"})) << "items are trimmed";
     ASSERT_EQ(read.cast.count(), 1) << "the first CAST, items whatever their tag";
     EXPECT_EQ(u16(read.cast.first()->value.actor), u"Weaver");
     EXPECT_EQ(u16(read.cast.first()->value.character), u"Ripley");

@@ -115,6 +115,43 @@ TEST(MovieQueries, AnEmptyNameHasNoFirstCharacter)
     EXPECT_TRUE(movie.hasActorStartingWith(u'S') && !movie.hasActorStartingWith(u's'));
 }
 
+// The add-and-edit window's look-ups: each answers for its own field only.
+TEST(MovieQueries, LookUpsMatchTheirOwnFieldOnly)
+{
+    Movie movie;
+    movie.cast.append(CastItem{String(u"Audrey Tautou"), String(u"Am\u00e9lie")});
+    movie.crew.append(CrewItem{CrewItem::kWriter, String(), String(u"Guillaume Laurant")});
+    movie.crew.append(CrewItem{CrewItem::kDirector, String(), String(u"Jean-Pierre Jeunet")});
+    EXPECT_TRUE(movie.hasActor(String(u"Audrey Tautou")));
+    EXPECT_FALSE(movie.hasActor(String(u"Am\u00e9lie"))) << "a character is no actor";
+    EXPECT_TRUE(movie.hasDirector(String(u"Jean-Pierre Jeunet")));
+    EXPECT_FALSE(movie.hasDirector(String(u"Guillaume Laurant"))) << "a writer is no director";
+    EXPECT_FALSE(movie.hasDirector(String(u"Audrey Tautou")));
+
+    movie.setImagesFolder(String(u"C:\\Films\\Images"));
+    movie.setCover(coverOf(Cover::kFront, u"front.png"));
+    EXPECT_TRUE(movie.hasCoverPath(String(u"C:\\Films\\Images\\front.png")));
+    EXPECT_FALSE(movie.hasCoverPath(String(u"front.png")));
+    // MD5 of "front.png" in UTF-16LE, worked out outside the program.
+    EXPECT_TRUE(movie.hasThumbnail(String(u"7071c5b49a34c6987300c84d59b3f83e.png")));
+    EXPECT_FALSE(movie.hasThumbnail(String(u"front.png")));
+
+    Episode first;
+    first.season = 1;
+    first.number = 2;
+    Episode second;
+    second.season = 2;
+    second.number = 1;
+    second.title = String(u"found");
+    movie.episodes.append(first);
+    movie.episodes.append(second);
+    const Episode* found = movie.findEpisode(2, 1);
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(u16(found->title), u"found");
+    EXPECT_EQ(movie.findEpisode(1, 1), nullptr);
+    EXPECT_EQ(movie.findEpisode(2, 2), nullptr);
+}
+
 TEST(MovieEdits, CoversAreOnePerKind)
 {
     Movie movie;

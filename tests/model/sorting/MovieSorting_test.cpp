@@ -4,6 +4,7 @@
 
 #include "model/CollectionModel.h"
 #include "model/sorting/MovieSorter.h"
+#include "model/sorting/SortArticles.h"
 #include "model/sorting/SortComparator.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
@@ -89,6 +90,65 @@ TEST(MovieSorter, MatchesAPlainStableSortOverTheComparator)
                 actual.insert(actual.begin(), node->value);
             EXPECT_EQ(actual, expected) << "seed " << seed << " variant " << variant;
             EXPECT_EQ(int(actual.size()), owned.movies.count());
+        }
+    }
+}
+
+TEST(SortComparator, ArticleWithNothingAfterItIsTheKey)
+{
+    SortArticles::fill();
+    const char16_t* titles[] = {u"The Matrix", u"The ", u"The", u"Theory", u"l' x", u"L' "};
+    const int starts[] = {4, 0, 0, 0, 3, 0};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(SortArticles::keyStart(String(titles[i])), starts[i]) << i;
+}
+
+TEST(MovieSorter, NumbersAndDatesInOrdersWrittenByHand)
+{
+    // Names, years, dates added and changed; the dates tie or differ by one
+    // millisecond, and D has no date added at all.
+    struct Entry
+    {
+        const char16_t* name;
+        int32_t year;
+        DateTime created;
+        DateTime modified;
+    };
+    const DateTime noon(2021, 5, 1, 12, 0, 0, 0);
+    const DateTime noonAndOne(2021, 5, 1, 12, 0, 0, 1);
+    const Entry entries[] = {
+        {u"A", 1999, noonAndOne, noon},
+        {u"B", 2000, noon, DateTime(2020, 1, 1)},
+        {u"C", 1999, DateTime(2020, 12, 31, 23, 59, 59, 999), noonAndOne},
+        {u"D", -5, DateTime(), noon},
+        {u"E", 0, noonAndOne, DateTime(2021, 5, 2)},
+    };
+    struct Row
+    {
+        int32_t mode;
+        const char* ascending;
+        const char* descending;
+    };
+    // Equal movies keep their order either way.
+    const Row rows[] = {
+        {SortComparator::kByYear, "DEACB", "BACED"},
+        {SortComparator::kByCreated, "DCBAE", "AEBCD"},
+        {SortComparator::kByModified, "BADCE", "ECADB"},
+    };
+    for (const Row& row : rows) {
+        for (int32_t order : {1, 0}) {
+            Contents owned;
+            for (const Entry& entry : entries) {
+                Movie& movie = owned.add(String(entry.name));
+                movie.year = entry.year;
+                movie.created = entry.created;
+                movie.modified = entry.modified;
+            }
+            MovieSorter::sort(owned.movies, CollectionModel::sortComparator(row.mode, order, false));
+            std::string names;
+            for (Movie* movie : owned.movies)
+                names += char(movie->title.first());
+            EXPECT_EQ(names, order == 1 ? row.ascending : row.descending) << "mode " << row.mode;
         }
     }
 }

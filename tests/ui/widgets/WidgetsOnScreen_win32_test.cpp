@@ -53,6 +53,27 @@ private:
     Size m_wanted;
 };
 
+// A field of a form: a block of one colour.
+class Swatch : public UIWidget
+{
+public:
+    explicit Swatch(UIWidget* parent) : UIWidget(parent)
+    {
+        setStyleName(String(u"UITest"));
+        setFlag(kTransparent, false);
+    }
+    Size sizeHint() const override { return Size(100, 30); }
+
+    static constexpr uint32_t kColor = 0x99CC33;
+
+protected:
+    void paint(UIEvent*) override
+    {
+        Painter painter(paintTarget());
+        painter.fillRect(rect(), Color(0xFF000000u | kColor));
+    }
+};
+
 class WidgetsOnScreen : public ::testing::Test
 {
 protected:
@@ -234,4 +255,29 @@ TEST_F(WidgetsOnScreen, AWindowOfScrollingTabsAndPages)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(i == 2, stack->page(i)->testFlag(UIWidget::kVisible)) << i;
     UIHarness::saveShot(window, "scrolling-tabs-and-pages");
+}
+
+// The movie editor's and the options' forms: child widgets laid out by the
+// form's grid, scrolled with it by the wheel.
+TEST_F(WidgetsOnScreen, AFormOfChildWidgetsScrollsAsAWhole)
+{
+    auto* area = place(new UIScrollArea(window), Rect(10, 10, 200, 150));
+    auto* form = new TallForm(Size(180, 600));
+    form->setLayoutMargins(20, 60, 0, 0);
+    area->setContentWidget(form);
+    form->show();
+    form->wheelTurned.connectWithArg(area, &UIScrollArea::handleWheel);
+    area->setVerticalStep(40);
+    auto* field = new Swatch(form);
+    field->setLayoutAlignment(Rect::kAlignLeft | Rect::kAlignTop);
+    field->show();
+    UIHarness::pump();
+    ASSERT_EQ(Rect(20, 60, 100, 30), field->geometry());
+    EXPECT_EQ(Swatch::kColor, UIHarness::screenPixel(form, Point(30, 70)));
+    UIHarness::wheel(form, Point(150, 20), false, -120);
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return area->verticalScrollBar()->value() == 40; }));
+    EXPECT_EQ(Swatch::kColor, UIHarness::screenPixel(form, Point(30, 30))) << "the field moved with the form";
+    EXPECT_EQ(TallForm::kPlain, UIHarness::screenPixel(form, Point(30, 75))) << "and left the form's colour";
+    EXPECT_EQ(Rect(20, 60, 100, 30), field->geometry()) << "its place in the form stays";
+    UIHarness::saveShot(window, "scrolled-form");
 }

@@ -3,6 +3,8 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/File.h"
+#include "foundation/io/Path.h"
+#include "graphics/paint/FontDesc.h"
 #include "ui/core/input/UICursorHost.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UIWidget.h"
@@ -117,6 +119,23 @@ void UIApplication::setMainWindow(UIWidget* widget)
         core->setMainWindow(widget ? widget->nativeHandle() : nullptr);
 }
 
+void UIApplication::setClearTypeEnabled(bool enabled)
+{
+    if (enabled == FontDesc::clearTypeEnabled())
+        return;
+    FontDesc::setClearTypeEnabled(enabled);
+    // A paint handler may close a window: each is looked up before use.
+    for (UIWidget* window : windows()) {
+        if (contains(window) && window->isVisible())
+            window->update();
+    }
+}
+
+bool UIApplication::clearTypeEnabled() const
+{
+    return FontDesc::clearTypeEnabled();
+}
+
 void UIApplication::retranslateAll()
 {
     for (UIWidget* widget : m_widgets)
@@ -127,8 +146,10 @@ String UIApplication::findThemeFile(const String& name) const
 {
     if (name.containsChar(u'\\', String::kCaseSensitive))
         return File::exists(name) ? name : String();
+    // Any other name is joined to the program's folders, so it must stay a
+    // plain name there ("../x" would not).
     AppCore* core = AppCore::instance();
-    if (!core)
+    if (!core || !isValidFileName(name))
         return String();
     String folder = core->appDirectory();
     folder.appendChar(u'\\');

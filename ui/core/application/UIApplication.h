@@ -73,6 +73,11 @@ public:
     void restoreOverrideCursor();
     int overrideCursor() const;
 
+    // Text is drawn with ClearType while on; a change repaints every visible
+    // window at once.
+    void setClearTypeEnabled(bool enabled);
+    bool clearTypeEnabled() const;
+
     const String& titleSeparator() const { return m_titleSeparator; }
     void setTitleSeparator(const String& text) { m_titleSeparator = text; }
 

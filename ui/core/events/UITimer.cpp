@@ -3,21 +3,15 @@
 #include "foundation/containers/List.h"
 #include "ui/core/events/UITimerBackend.h"
 #include "ui/core/events/UITimerClient.h"
+#include "ui/core/events/UITimerList.h"
 
 namespace {
 
-struct TimerRecord
-{
-    const UITimerClient* client;
-    int id;
-    uint32_t interval;
-    uintptr_t nativeId;
-};
+using TimerRecord = UITimerRecord;
 
 List<TimerRecord>& records()
 {
-    static List<TimerRecord> list;
-    return list;
+    return UITimerList::records();
 }
 
 List<TimerRecord>::Node* findRecord(const UITimerClient* client, int id)

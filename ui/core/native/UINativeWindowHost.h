@@ -86,7 +86,7 @@ private:
     bool onSysCommand(uintptr_t wParam);
     void onSetFocus();
     void onKillFocus();
-    void placeCompositionWindow();
+    void onStartComposition();
     bool onKey(uint32_t message, uintptr_t wParam, intptr_t lParam);
     bool onKeyDown(uint32_t message, int key, uint32_t compact, uint32_t full, UIWidget* target);
     bool onKeyUp(int key, uint32_t compact, uint32_t full, UIWidget* target);

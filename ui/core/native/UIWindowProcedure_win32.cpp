@@ -17,6 +17,7 @@
 #include "ui/core/native/UIClickTracker.h"
 #include "ui/core/native/UIHeldKeyTable.h"
 #include "ui/core/native/UIKeyTranslation.h"
+#include "ui/core/platform/SystemServices.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/theme/UICursors.h"
 #include "ui/core/widget/UIToolTipHost.h"
@@ -251,7 +252,7 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
     case WM_RBUTTONDBLCLK:
         return 0;
     case WM_IME_STARTCOMPOSITION:
-        placeCompositionWindow();
+        onStartComposition();
         return defaultResult(message, wParam, lParam);
     case WM_IME_ENDCOMPOSITION:
         completeComposition();
@@ -376,6 +377,10 @@ bool UINativeWindowHost::onMouseMove(uintptr_t wParam, intptr_t lParam)
         return false;
     }
     m_lastMousePos = inWindow;
+    // The composition belongs to the widget it started on.
+    UIInputMethod* inputMethod = UIInputMethod::instance();
+    if (inputMethod->isActive() && inputMethod->widget() != target)
+        inputMethod->end(true);
     UIToolTipHost* toolTip = UIToolTipHost::instance();
     if (toolTip && toolTip->isShowing() && toolTip->owner() != target)
         toolTip->hide();
@@ -461,6 +466,10 @@ void UINativeWindowHost::onMinMaxInfo(intptr_t lParam)
 
 bool UINativeWindowHost::onSysCommand(uintptr_t wParam)
 {
+    if (wParam == SC_SCREENSAVE)
+        return SystemServices::screenSaverAllowed();
+    if (wParam == SC_MONITORPOWER)
+        return SystemServices::monitorPowerOffAllowed();
     uint32_t command = static_cast<uint32_t>(wParam) & 0xFFF0;
     if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE)
         post(new UIValueEvent(kWindowStateEvent), m_widget);
@@ -482,12 +491,16 @@ void UINativeWindowHost::onSetFocus()
         last->setFocus();
 }
 
-void UINativeWindowHost::placeCompositionWindow()
+void UINativeWindowHost::onStartComposition()
 {
     UIWidget* focus = UIWidget::focusWidget();
+    if (!focus || focus->window() != m_widget)
+        return;
+    // The composition opens on the focus widget here, when it takes text.
     UIInputMethod* inputMethod = UIInputMethod::instance();
-    if (focus && focus->window() == m_widget && inputMethod->widget() == focus)
-        inputMethod->updateCompositionWindow();
+    if (inputMethod->widget() != focus && !inputMethod->begin(focus, m_handle))
+        return;
+    inputMethod->updateCompositionWindow();
 }
 
 void UINativeWindowHost::onKillFocus()
@@ -510,10 +523,7 @@ void UINativeWindowHost::onKillFocus()
 void UINativeWindowHost::onExternal(intptr_t lParam)
 {
     if (lParam == 0) {
-        UIWidgetGuard guard(m_widget);
-        m_widget->show();
-        if (guard.isAlive())
-            setWindowState(kActiveState);
+        m_widget->activateWindow();
         return;
     }
     send(UIValueEvent(kExternalEvent, static_cast<int>(lParam)), m_widget, false);

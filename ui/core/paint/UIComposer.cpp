@@ -2,9 +2,9 @@
 
 #include "foundation/system/UIEvent.h"
 #include "graphics/paint/BitmapSurface.h"
-#include "ui/core/events/UIEventType.h"
+#include "ui/core/events/UIPaintEvent.h"
 #include "ui/core/paint/UIBlitter.h"
-#include "ui/core/widget/UIStyleEffect.h"
+#include "ui/core/widget/UIPaintEffect.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
@@ -38,9 +38,13 @@ void UIComposer::paintWidget(UIWidget* widget)
     UIWidget* parent = widget->d->parent;
     const Rect own = widget->rect();
     if (!widget->isWindow() && parent && widget->testFlag(UIWidget::kTransparent))
-        UIBlitter::copy(*parent->d->surface, widget->pos(), *surface, own);
+        UIBlitter::copy(*parent->d->surface, widget->scrolledPos(), *surface, own);
+    // Whatever it was marked for while held is painted now; a window's mark
+    // is its repaint's to clear.
+    if (!widget->isWindow())
+        widget->m_flags &= ~UIWidget::kRepaintPending;
     UIWidgetGuard guard(widget);
-    widget->sendNow(UIEvent(kPaintEvent));
+    widget->sendNow(UIPaintEvent(own, Point(0, 0)));
     if (!guard.isAlive())
         return;
     UIWidget* window = widget->window();
@@ -87,7 +91,7 @@ void UIComposer::paintOverlays(const UIWidget* widget, PaintTarget* target, cons
     const Rect inside = target && target->bits() ? area.intersected(target->rect()) : Rect();
     if (inside.isEmpty())
         return;
-    for (const std::unique_ptr<UIStyleEffect>& effect : widget->d->effects) {
+    for (const std::unique_ptr<UIPaintEffect>& effect : widget->d->effects) {
         if (effect->isEnabled())
             effect->apply(target, inside);
     }

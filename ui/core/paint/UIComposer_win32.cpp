@@ -5,8 +5,10 @@ Region UIComposer::exposedRegion(const UIWidget* widget)
 {
     Region region(widget->rect());
     for (const UIWidget* child : widget->children()) {
-        if (!child->isWindow() && !child->testFlag(UIWidget::kTransparent))
-            region = region.subtracted(Region(child->geometry()));
+        if (child->isWindow() || child->testFlag(UIWidget::kTransparent))
+            continue;
+        const Point at = child->scrolledPos();
+        region = region.subtracted(Region(Rect(at.x, at.y, child->width(), child->height())));
     }
     return region;
 }

@@ -105,6 +105,9 @@ void UIWidget::leaveParentAndDeleteChildren()
 {
     if (d->parent)
         d->parent->m_children.removeOne(this);
+    // A context menu is usually also a child: it goes first, leaving the
+    // children, so that it is deleted once.
+    d->contextMenu.reset();
     List<UIWidget*> children = m_children;
     m_children.clear();
     for (UIWidget* child : children) {
@@ -193,8 +196,12 @@ void UIWidget::setVisibleFlag(bool on)
         focusWidget()->clearFocus();
     if (grabWidget() && grabWidget()->isDescendantOf(this))
         grabWidget()->releaseGrab();
-    if (testFlag(kCreated) && !isWindow() && d->parent)
-        d->parent->update();
+    if (testFlag(kCreated) && !isWindow() && d->parent) {
+        UIWidgetGuard guard(this);
+        relayoutAfterHide();
+        if (!guard.isAlive())
+            return;
+    }
     sendNow(UIValueEvent(kHideEvent));
 }
 

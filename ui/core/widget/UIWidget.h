@@ -30,7 +30,7 @@ class PaintTarget;
 class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
-class UIStyleEffect;
+class UIPaintEffect;
 struct UIWidgetPrivate;
 
 // The base of every visible thing of the toolkit. A widget is built hidden
@@ -56,6 +56,9 @@ public:
     static constexpr uint32_t kRepaintPending = 0x2000;
     static constexpr uint32_t kTransparent = 0x4000;
     static constexpr uint32_t kTaskbarButton = 0x20000;
+    // Marks the form controls (buttons, check boxes, radio buttons, combo
+    // boxes, line edits); nothing reads it.
+    static constexpr uint32_t kFormControl = 0x40000;
     static constexpr uint32_t kMouseTransparent = 0x80000;
     static constexpr uint32_t kIgnoresMouse = 0x100000;
     static constexpr uint32_t kIgnoresKeys = 0x200000;
@@ -137,6 +140,10 @@ public:
     int maximumHeight() const { return m_maxHeight; }
     Rect geometry() const;
     Rect frameGeometry() const;
+    Size frameSize() const;
+    // The size the layout needs, native frame included: what a window's
+    // restored geometry must at least be.
+    Size frameSizeHint();
     Rect globalRect() const;
     // Left, top, right and bottom frame widths of a window; zero otherwise.
     Rect frameMargins() const;
@@ -151,6 +158,14 @@ public:
     void setMaximumHeight(int height);
     int scrollX() const { return m_scrollX; }
     int scrollY() const { return m_scrollY; }
+    // A child is shown, hit and mapped moved by its parent's scroll offset,
+    // so a form scrolls as a whole; one that stays put (a table's header
+    // over its scrolled rows) switches that off. Its geometry never changes.
+    void setScrollsWithParent(bool on);
+    bool scrollsWithParent() const;
+    // Where the widget shows in its parent: its position, moved by the
+    // parent's scroll offset when it scrolls with it.
+    Point scrolledPos() const;
 
     Point mapToParent(const Point& point) const;
     Point mapFromParent(const Point& point) const;
@@ -219,12 +234,14 @@ public:
     Image layeredImage() const;
 
     // Paints at once, or marks the window to paint later when this widget
-    // cannot be painted now (not created, hidden, updates off, or its window
-    // is already painting).
+    // cannot be painted now (not created, hidden, or its window is already
+    // painting). With updates off on the widget or an ancestor, the
+    // outermost such widget is marked instead and paints when they come on.
     void update();
     // Lays out again as far up the tree as the new sizes need; true when a
-    // pass ran and moved or resized something.
-    bool relayout();
+    // pass ran and moved or resized something. Widgets that place their
+    // children themselves add their own pass.
+    virtual bool relayout();
     // Off, requests are only remembered; on again, one relayout and one
     // repaint follow however many requests came in between.
     void setUpdatesEnabled(bool on);
@@ -250,7 +267,7 @@ public:
 
     // Overlay effects, owned by the widget. Enabling or disabling one
     // repaints only when its state changes.
-    void addEffect(UIStyleEffect* effect);
+    void addEffect(UIPaintEffect* effect);
     void setEffectEnabled(int id, bool on);
     bool hasEffect(int id) const;
     void clearEffects();
@@ -288,7 +305,8 @@ public:
     void setBottomMargin(int margin);
     const UIMargins& setLayoutMarginsFrom(const UIMargins& margins);
     const UIMargins& layoutMargins() const;
-    // Also switches the layout of every descendant.
+    // Also switches the layout of every descendant, except that switching
+    // it on leaves off the grids that descendants switched off themselves.
     void setLayoutEnabled(bool on);
     bool layoutEnabled() const;
     // Spacing and margins from the current theme's metrics.
@@ -315,6 +333,12 @@ public:
     void setFocusOrder(int order);
     int focusOrder() const;
     bool isActiveWindow() const;
+    // Shows the widget's window when hidden and brings it to the front,
+    // restoring it when minimised but keeping it maximised.
+    void activateWindow();
+    // The toolkit's default font and the empty rectangle, as copies.
+    static FontDesc defaultFont();
+    static Rect emptyRect();
     void setFocus();
     void clearFocus();
     bool focusNext();
@@ -368,9 +392,13 @@ public:
     virtual String toolTip(const Point&) const { return toolTipText(); }
     virtual void setStyleName(const String& name);
 
-    // Signals, each emitted with the event after its handler.
-    Signal painted, resized, moved, shown, hidden, stateChanged, closeRequested, sessionEnding;
+    // Signals, each emitted with the event after its handler. The three
+    // unused ones are never emitted nor connected; they keep the places of
+    // the others.
+    Signal painted, resized, moved, shown, hidden, stateChanged, closeRequested, unusedSignal8, sessionEnding;
+    Signal unusedSignal10;
     Signal mousePressed, mouseReleased, mouseMoved, mouseClicked, mouseDoubleClicked, mouseEntered, mouseLeft;
+    Signal unusedSignal18;
     Signal customReceived, focusedIn, focusedOut, hotKeyPressed;
     Signal dragEntered, dragMoved, dragLeft, dropped, wheelTurned, keyPressed, keyReleased, externalMessage;
 
@@ -420,6 +448,7 @@ private:
     // gone afterwards and must not be touched.
     bool deliver(Handler handler, Signal& signal, UIEvent* event);
     void dispatchByType(UIEvent* event);
+    void copyWindowToScreen();
     void dispatchHoverTimer(UIEvent* event);
     void dispatchPress(UIMouseEvent* event);
     void dispatchRelease(UIMouseEvent* event);
@@ -436,8 +465,11 @@ private:
     bool isInsideRect(const Point& point) const;
     void resizeWithinLimits(int width, int height);
     bool buildCells();
+    void switchLayout(bool on);
     bool relayoutFromParent();
     bool relayoutWindow();
+    // Closes the gap of a child just hidden and repaints the parent.
+    void relayoutAfterHide();
     bool layOutAsRoot();
     bool placeInCells(const Rect& offered, UIWidget* root);
     bool placeSelf(const Rect& offered);
@@ -455,6 +487,9 @@ private:
     // Guards on the children, in order, for loops that run their handlers.
     std::deque<UIWidgetGuard> watchedChildren() const;
     void paintNow(UIWidget* window);
+    // The outermost of the widget and its ancestors up to its window whose
+    // updates are off; null when none holds them.
+    UIWidget* updatesHolder() const;
 
     int32_t m_x = 0;
     int32_t m_y = 0;

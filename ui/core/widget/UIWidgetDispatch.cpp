@@ -49,6 +49,14 @@ bool UIWidget::deliver(Handler handler, Signal& signal, UIEvent* event)
     return guard.isAlive();
 }
 
+void UIWidget::copyWindowToScreen()
+{
+    // A focus change may redraw the window's frame through its handlers
+    // without asking for a repaint: the screen is brought in line at once.
+    if (UIWidget* top = window())
+        copyToScreenNow(top->rect());
+}
+
 void UIWidget::dispatchByType(UIEvent* event)
 {
     switch (event->type()) {
@@ -103,12 +111,14 @@ void UIWidget::dispatchByType(UIEvent* event)
         return;
     case kFocusInEvent:
         UIInputMethod::instance()->focusChanged(this, true);
-        deliver(&UIWidget::focusInEvent, focusedIn, event);
+        if (deliver(&UIWidget::focusInEvent, focusedIn, event))
+            copyWindowToScreen();
         return;
     case kFocusOutEvent:
         m_flags &= ~kKeyDown;
         UIInputMethod::instance()->focusChanged(this, false);
-        deliver(&UIWidget::focusOutEvent, focusedOut, event);
+        if (deliver(&UIWidget::focusOutEvent, focusedOut, event))
+            copyWindowToScreen();
         return;
     case kHotKeyEvent:
         hotKeyPressed.emitValue(event);

@@ -61,6 +61,30 @@ bool UIWidget::isActiveWindow() const
     return top && top->d->native && (top->d->native->windowState() & UINativeWindow::kActiveState);
 }
 
+void UIWidget::activateWindow()
+{
+    UIWidget* top = window();
+    if (!top)
+        return;
+    UIWidgetGuard guard(top);
+    if (!top->isVisible())
+        top->show();
+    // A maximised window stays maximised; only a minimised one comes back.
+    if (guard.isAlive())
+        top->setWindowState((top->windowState() & ~UINativeWindow::kMinimizedState) |
+                            UINativeWindow::kActiveState);
+}
+
+FontDesc UIWidget::defaultFont()
+{
+    return FontDesc();
+}
+
+Rect UIWidget::emptyRect()
+{
+    return Rect(0, 0, 0, 0);
+}
+
 void UIWidget::setFocus()
 {
     if (hasFocus() || d->focusPolicy == 0 || !isVisible() || !isEnabled() || !isActiveWindow())

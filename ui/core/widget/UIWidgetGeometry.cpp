@@ -25,6 +25,21 @@ Rect UIWidget::frameGeometry() const
     return Rect(m_x, m_y, m_width + margins.x + margins.width, m_height + margins.y + margins.height);
 }
 
+Size UIWidget::frameSize() const
+{
+    return frameGeometry().size();
+}
+
+Size UIWidget::frameSizeHint()
+{
+    // The hint of the last layout pass while it is known, else asked anew.
+    Size hint = d->effectiveHint;
+    if (hint.width < 1 || hint.height < 1)
+        hint = layoutSizeHint();
+    Rect margins = frameMargins();
+    return Size(hint.width + margins.x + margins.width, hint.height + margins.y + margins.height);
+}
+
 Rect UIWidget::globalRect() const
 {
     Point origin = mapToGlobal(Point(0, 0));
@@ -113,24 +128,45 @@ void UIWidget::setMaximumHeight(int height)
     resizeWithinLimits(m_width, m_height);
 }
 
+Point UIWidget::scrolledPos() const
+{
+    const UIWidget* parent = d->parent;
+    if (!parent || isWindow() || !d->scrollsWithParent)
+        return pos();
+    return Point(m_x + parent->m_scrollX, m_y + parent->m_scrollY);
+}
+
+void UIWidget::setScrollsWithParent(bool on)
+{
+    d->scrollsWithParent = on;
+}
+
+bool UIWidget::scrollsWithParent() const
+{
+    return d->scrollsWithParent;
+}
+
 Point UIWidget::mapToParent(const Point& point) const
 {
     if (isWindow())
         return mapToGlobal(point);
-    return Point(point.x + m_x, point.y + m_y);
+    const Point at = scrolledPos();
+    return Point(point.x + at.x, point.y + at.y);
 }
 
 Point UIWidget::mapFromParent(const Point& point) const
 {
-    return Point(point.x - m_x, point.y - m_y);
+    const Point at = scrolledPos();
+    return Point(point.x - at.x, point.y - at.y);
 }
 
 Point UIWidget::mapToWindow(const Point& point) const
 {
     Point result = point;
     for (const UIWidget* widget = this; widget && !widget->isWindow(); widget = widget->d->parent) {
-        result.x += widget->m_x;
-        result.y += widget->m_y;
+        const Point at = widget->scrolledPos();
+        result.x += at.x;
+        result.y += at.y;
     }
     return result;
 }

@@ -173,9 +173,18 @@ const UIMargins& UIWidget::layoutMargins() const
 
 void UIWidget::setLayoutEnabled(bool on)
 {
-    d->grid.layoutEnabled = on ? 1 : 0;
+    d->layoutSwitchedOffHere = !on;
+    switchLayout(on);
+}
+
+void UIWidget::switchLayout(bool on)
+{
+    // A widget that switched its own grid off places its children itself:
+    // an ancestor switching the grid back on must leave it off.
+    if (!on || !d->layoutSwitchedOffHere)
+        d->grid.layoutEnabled = on ? 1 : 0;
     for (UIWidget* child : m_children)
-        child->setLayoutEnabled(on);
+        child->switchLayout(on);
 }
 
 bool UIWidget::layoutEnabled() const
@@ -320,8 +329,10 @@ bool UIWidget::relayout()
 {
     if (!testFlag(kCreated))
         return false;
-    if (!testFlag(kUpdatesEnabled)) {
-        m_flags |= kRelayoutPending;
+    // Held like a repaint: the widget that holds updates lays out once when
+    // they come back on.
+    if (UIWidget* holder = updatesHolder()) {
+        holder->m_flags |= kRelayoutPending;
         return false;
     }
     return isWindow() ? relayoutWindow() : relayoutFromParent();
@@ -342,16 +353,30 @@ bool UIWidget::relayoutFromParent()
     return false;
 }
 
+void UIWidget::relayoutAfterHide()
+{
+    UIWidget* parent = d->parent;
+    if (UIWidget* holder = parent->updatesHolder()) {
+        holder->m_flags |= kRelayoutPending | kRepaintPending;
+        return;
+    }
+    // The gap the widget leaves closes from its parent up, as far as the
+    // sizes need; a window is laid out afresh.
+    UIWidgetGuard guard(parent);
+    if (!relayoutFromParent() && guard.isAlive())
+        parent->update();
+}
+
 bool UIWidget::relayoutWindow()
 {
     Size hint = effectiveSizeHint();
     if (m_width < hint.width || m_height < hint.height) {
-        // A window grows to its content and never shrinks here.
-        Rect frame = frameMargins();
+        // A window grows to its content and never shrinks here. Its size,
+        // and what the native window's resize takes, is the client area: the
+        // frame is the host's to add.
         uint32_t kept = m_flags & (kUpdatesEnabled | kRelayoutPending);
         m_flags &= ~kUpdatesEnabled;
-        resize(std::max(m_width, hint.width) + frame.x + frame.width,
-               std::max(m_height, hint.height) + frame.y + frame.height);
+        resize(std::max(m_width, hint.width), std::max(m_height, hint.height));
         m_flags = (m_flags & ~(kUpdatesEnabled | kRelayoutPending)) | kept;
     } else if (size() == d->laidOutSize && hint == d->laidOutHint) {
         return false;

@@ -2,12 +2,13 @@
 
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIValueEvent.h"
+#include "ui/core/platform/UITrayIcon.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/core/widget/UIWidgetPrivate.h"
 
-bool isTrayMenu(const UIWidget*)
+bool isTrayMenu(const UIWidget* window)
 {
-    return false;
+    return window->styleName() == String(u"UIMenu") && UITrayIcon::isTrayMenuWindow(window->nativeHandle());
 }
 
 bool UIWidget::execModal()

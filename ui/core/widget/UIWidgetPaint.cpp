@@ -10,10 +10,13 @@
 void UIWidget::update()
 {
     UIWidget* target = window();
-    // Updates off on the window hold back its children too: a form is built
-    // with them off and painted once when they come back on.
-    bool paintable = testFlag(kCreated) && testFlag(kUpdatesEnabled) && isVisible() && target &&
-                     target->testFlag(kUpdatesEnabled);
+    // Updates off on the widget or an ancestor hold it back: a form or a
+    // list is filled with them off and painted once when they come back on.
+    if (UIWidget* holder = updatesHolder()) {
+        holder->m_flags |= kRepaintPending;
+        return;
+    }
+    bool paintable = testFlag(kCreated) && isVisible() && target;
     if (!paintable || target->d->painting) {
         // Painted later, whole: when the window is shown again, updates come
         // back on, or its current paint ends. A paint handler that asks for
@@ -28,6 +31,18 @@ void UIWidget::update()
     // Asked for while the window painted: done once now, whatever that
     // paint asks for in turn stays pending.
     target->paintNow(target);
+}
+
+UIWidget* UIWidget::updatesHolder() const
+{
+    UIWidget* holder = nullptr;
+    for (const UIWidget* widget = this; widget; widget = widget->d->parent) {
+        if (!widget->testFlag(kUpdatesEnabled))
+            holder = const_cast<UIWidget*>(widget);
+        if (widget->isWindow())
+            break;
+    }
+    return holder;
 }
 
 void UIWidget::paintNow(UIWidget* window)
@@ -107,8 +122,8 @@ bool UIWidget::canCopyToScreen(const Rect& rect, UIWidget* markedWhenOff)
     UIWidget* target = window();
     if (!target || !target->d->native)
         return false;
-    if (!testFlag(kUpdatesEnabled) || !target->testFlag(kUpdatesEnabled)) {
-        markedWhenOff->m_flags |= kRepaintPending;
+    if (UIWidget* holder = updatesHolder()) {
+        (holder == this || holder == target ? markedWhenOff : holder)->m_flags |= kRepaintPending;
         return false;
     }
     return !UIBlitter::isInputDesktopUnavailable();
@@ -149,7 +164,7 @@ void UIWidget::blitToScreen(PaintTarget* surface, const Rect& rect, const Point&
         UIBlitter::toScreen(window()->d->native->handle(), *surface, from, area);
 }
 
-void UIWidget::addEffect(UIStyleEffect* effect)
+void UIWidget::addEffect(UIPaintEffect* effect)
 {
     if (effect)
         d->effects.emplace_back(effect);
@@ -157,7 +172,7 @@ void UIWidget::addEffect(UIStyleEffect* effect)
 
 void UIWidget::setEffectEnabled(int id, bool on)
 {
-    for (const std::unique_ptr<UIStyleEffect>& effect : d->effects) {
+    for (const std::unique_ptr<UIPaintEffect>& effect : d->effects) {
         if (effect->id() != id)
             continue;
         if (effect->isEnabled() != on) {
@@ -170,7 +185,7 @@ void UIWidget::setEffectEnabled(int id, bool on)
 
 bool UIWidget::hasEffect(int id) const
 {
-    for (const std::unique_ptr<UIStyleEffect>& effect : d->effects) {
+    for (const std::unique_ptr<UIPaintEffect>& effect : d->effects) {
         if (effect->id() == id)
             return true;
     }

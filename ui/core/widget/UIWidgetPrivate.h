@@ -10,7 +10,7 @@
 #include "ui/core/theme/UICursor.h"
 #include "ui/core/widget/UIContextMenu.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/core/widget/UIStyleEffect.h"
+#include "ui/core/widget/UIPaintEffect.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,12 +45,17 @@ struct UIWidgetPrivate
     UIWidgetGuard* guards = nullptr;
     // The layout of the children and the size caches of the last passes.
     UIGridLayout grid;
+    // The grid was switched off on this widget itself, not by an ancestor.
+    bool layoutSwitchedOffHere = false;
+    // Shown moved by the parent's scroll offset, as the rest of what the
+    // parent shows; a table's header keeps its place instead.
+    bool scrollsWithParent = true;
     Size contentHint = Size(0, 0);
     Size layoutHint = Size(0, 0);
     Size effectiveHint = Size(0, 0);
     Size laidOutSize = Size(0, 0);
     Size laidOutHint = Size(0, 0);
-    std::vector<std::unique_ptr<UIStyleEffect>> effects;
+    std::vector<std::unique_ptr<UIPaintEffect>> effects;
     // The widget's own paint surface, and a window's composed frame (made on
     // its first composition).
     std::unique_ptr<BitmapSurface> surface;
@@ -76,5 +81,5 @@ struct UIWidgetPrivate
 };
 
 // Whether a window is the menu of a tray icon, which a modal run leaves
-// usable. No tray icon has menus yet.
+// usable.
 bool isTrayMenu(const UIWidget* window);

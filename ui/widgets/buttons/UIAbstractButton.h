@@ -9,7 +9,7 @@ class UIAbstractButton : public UIWidget
 {
 public:
     // The widget flag that marks a button.
-    static constexpr uint32_t kButtonFlag = 0x40000;
+    static constexpr uint32_t kButtonFlag = kFormControl;
     static constexpr int kEnterKey = 13;
     static constexpr int kSpaceKey = 32;
 

@@ -6,6 +6,7 @@
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UIStyleValues.h"
+#include "ui/core/widget/UIToolTipHost.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 
@@ -200,9 +201,18 @@ UIListItem* UIList::takeItem(int index)
     item->m_list = nullptr;
     item->m_index = -1;
     // The current index follows its item; only the item itself leaving
-    // changes what is current.
-    if (item == m_current)
-        forgetCurrent();
+    // changes what is current. The last one leaving hands over to the new
+    // last one, so that the current item stays at the end.
+    if (item != m_current)
+        return item;
+    if (index == count() && count() > 0) {
+        m_current = nullptr;
+        setCurrentIndex(count() - 1, true);
+        if (!m_current)
+            currentChanged.emitValue(intptr_t(-1));
+        return item;
+    }
+    forgetCurrent();
     return item;
 }
 
@@ -213,11 +223,12 @@ void UIList::removeItem(UIListItem* item)
 
 void UIList::removeItemAt(int index)
 {
-    UIListItem* item = takeItem(index);
-    if (!item)
+    if (index < 0 || index >= count())
         return;
-    delete item;
+    // No item is current after a removal: forgotten first, so that taking
+    // the last item does not make another one current on the way.
     forgetCurrent();
+    delete takeItem(index);
     afterAddition();
 }
 
@@ -647,6 +658,7 @@ void UIList::pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMous
 
 void UIList::mousePressEvent(UIEvent* event)
 {
+    UIToolTipHost::hideFor(this);
     auto* mouse = static_cast<UIMouseEvent*>(event);
     int hitIndex = -1;
     UIListItem* hit = itemAt(mouse->position(), &hitIndex);
@@ -738,6 +750,7 @@ void UIList::setViewMode(int mode)
 
 void UIList::setItemSize(const Size& size)
 {
+    UIToolTipHost::hideFor(this);
     if (m_viewMode == kListMode)
         m_style.listModeItemHeight = size.height;
     else
@@ -788,7 +801,9 @@ void UIList::setBlankImageShown(bool on)
 
 void UIList::setDefaultIcon(const Image& image)
 {
-    m_defaultIcon = image;
+    // Premultiplied in a copy of its own: the caller's image shares its
+    // pixels and must stay as it was.
+    m_defaultIcon = image.copy();
     m_defaultIcon.setPremultiplied(true);
 }
 

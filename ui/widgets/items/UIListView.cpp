@@ -36,7 +36,7 @@ void UIListView::setContentWidget(UIWidget* widget)
 
 void UIListView::onVisibleCountChanged(int)
 {
-    UIScrollArea::relayout();
+    relayoutContent();
 }
 
 void UIListView::onListWheel(UIEvent* event)

@@ -6,6 +6,7 @@
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UIStyleValues.h"
+#include "ui/core/widget/UIToolTipHost.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIRowOrder.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
@@ -76,6 +77,9 @@ UITable::UITable(UIWidget* parent) : UIWidget(parent)
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     m_header = new UIHeader(this);
     m_header->setLayoutAlignment(Rect::kAlignLeft | Rect::kAlignTop);
+    // The rows scroll under the header; it follows only sideways, by its own
+    // offset.
+    m_header->setScrollsWithParent(false);
     m_header->show();
     m_header->sectionResized.connectWithArg(this, &UITable::onSectionResized);
     m_header->sectionClicked.connectWithArg(this, &UITable::onSectionClicked);
@@ -502,6 +506,7 @@ void UITable::sort(int column, int order)
     m_sortColumn = column;
     m_header->clearSortOrders();
     section->setSortOrder(order);
+    const int currentBefore = currentRow();
     sortStarted.emit();
     UIRowOrder keys;
     keys.reserve(rowCount());
@@ -521,6 +526,9 @@ void UITable::sort(int column, int order)
     m_rows.swap(sorted);
     renumberFrom(0);
     m_ranks.invalidate();
+    // The current row stays current where the sort put it.
+    if (m_current && m_current->m_index != currentBefore)
+        currentRowChanged.emitValue(intptr_t(m_current->m_index));
     update();
     sortFinished.emit();
     g_sorting = false;
@@ -900,6 +908,7 @@ void UITable::pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMous
 
 void UITable::mousePressEvent(UIEvent* event)
 {
+    UIToolTipHost::hideFor(this);
     auto* mouse = static_cast<UIMouseEvent*>(event);
     int anchor = currentRow();
     int hitIndex = -1;

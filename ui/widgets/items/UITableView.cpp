@@ -33,7 +33,7 @@ void UITableView::setContentWidget(UIWidget* widget)
 
 void UITableView::onLayoutChanged(int)
 {
-    relayout();
+    relayoutContent();
 }
 
 void UITableView::onTableWheel(UIEvent* event)

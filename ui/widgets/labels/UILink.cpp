@@ -33,11 +33,22 @@ UILink::Opener& opener()
     return current;
 }
 
+UILink::Clock& guardClock()
+{
+    static UILink::Clock current = &Time::tickCountMs;
+    return current;
+}
+
 } // namespace
 
 void UILink::setOpener(Opener replacement)
 {
     opener() = replacement ? replacement : &UILink::openWithShell;
+}
+
+void UILink::setClock(Clock replacement)
+{
+    guardClock() = replacement ? replacement : &Time::tickCountMs;
 }
 
 UILink::UILink(UIWidget* parent) : UIWidget(parent)
@@ -121,7 +132,7 @@ void UILink::clickEvent(UIEvent* event)
     if (static_cast<UIMouseEvent*>(event)->button() != kLeftButton)
         return;
     if (!m_url.isEmpty()) {
-        const int64_t now = Time::tickCountMs();
+        const int64_t now = guardClock()();
         if (now - m_lastOpenTime > kReopenGuardMs) {
             m_lastOpenTime = now;
             opener()(m_url);

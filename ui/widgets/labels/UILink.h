@@ -40,6 +40,10 @@ public:
     static void setOpener(Opener opener);
     // The shell's "open"; natively, where there is no shell, nothing.
     static void openWithShell(const String& url);
+    // Where the reopening guard reads the time: the system's tick count in
+    // milliseconds, unless a test puts its own in.
+    using Clock = int64_t (*)();
+    static void setClock(Clock clock);
 
     explicit UILink(UIWidget* parent);
 

@@ -2,7 +2,7 @@
 
 #include "foundation/geometry/Rect.h"
 #include "graphics/color/Color.h"
-#include "ui/core/widget/UIStyleEffect.h"
+#include "ui/core/widget/UIPaintEffect.h"
 
 #include <vector>
 
@@ -11,12 +11,12 @@ class UIWidget;
 
 // A one-pixel frame drawn over a widget and everything its children painted
 // (a list's frame that encloses its scroll bars too).
-class UIFrameOverlay : public UIStyleEffect
+class UIFrameOverlay : public UIPaintEffect
 {
 public:
     static constexpr int kId = 1;
 
-    explicit UIFrameOverlay(const UIWidget* owner) : UIStyleEffect(kId), m_owner(owner) {}
+    explicit UIFrameOverlay(const UIWidget* owner) : UIPaintEffect(kId), m_owner(owner) {}
 
     void setColor(const Color& color) { m_color = color; }
     const Color& color() const { return m_color; }

@@ -78,14 +78,14 @@ void UIScrollArea::setContentWidget(UIWidget* widget)
     delete m_content;
     m_content = widget;
     if (!widget) {
-        relayout();
+        relayoutContent();
         return;
     }
     widget->setParent(m_viewport);
     widget->mouseMoved.connectWithArg(this, &UIScrollArea::onContentMove);
     widget->mousePressed.connectWithArg(this, &UIScrollArea::onContentPress);
     widget->mouseReleased.connectWithArg(this, &UIScrollArea::onContentRelease);
-    relayout();
+    relayoutContent();
 }
 
 Size UIScrollArea::contentSize() const
@@ -96,7 +96,16 @@ Size UIScrollArea::contentSize() const
     return second.width > 0 || second.height > 0 ? second : m_content->effectiveSizeHint();
 }
 
-void UIScrollArea::relayout()
+bool UIScrollArea::relayout()
+{
+    UIWidgetGuard guard(this);
+    bool changed = UIWidget::relayout();
+    if (guard.isAlive())
+        relayoutContent();
+    return changed;
+}
+
+void UIScrollArea::relayoutContent()
 {
     if (m_layoutDepth >= kMaximumLayoutDepth || !m_content || !testFlag(kVisible))
         return;
@@ -118,7 +127,7 @@ void UIScrollArea::relayout()
     const Rect& viewport = m_viewport->geometry();
     m_content->setGeometry(0, 0, viewport.width, viewport.height);
     if (m_content->geometry() != before && m_content->effectiveSizeHint() != in.content)
-        relayout();
+        relayoutContent();
     updatePageSteps();
 }
 
@@ -174,14 +183,12 @@ void UIScrollArea::scrollContent(int, int)
 void UIScrollArea::setHorizontalPolicy(int policy)
 {
     m_horizontalPolicy = policy;
-    UIWidget::relayout();
     relayout();
 }
 
 void UIScrollArea::setVerticalPolicy(int policy)
 {
     m_verticalPolicy = policy;
-    UIWidget::relayout();
     relayout();
 }
 
@@ -191,7 +198,7 @@ void UIScrollArea::setScrollBarsEnabled(bool on)
         return;
     m_scrollBarsEnabled = on;
     if (on) {
-        relayout();
+        relayoutContent();
         return;
     }
     m_verticalBar->hide();
@@ -349,7 +356,7 @@ void UIScrollArea::draw(Painter& painter) const
 
 void UIScrollArea::resizeEvent(UIEvent*)
 {
-    relayout();
+    relayoutContent();
 }
 
 void UIScrollArea::wheelEvent(UIEvent* event)

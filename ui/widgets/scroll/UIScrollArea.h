@@ -29,11 +29,14 @@ public:
     // Owns the widget, deletes the one it had, and lays out; null empties
     // the area.
     virtual void setContentWidget(UIWidget* widget);
+    // The tree's relayout, then the area's own pass, so that a relayout
+    // asked through any widget pointer (showing the area, updates coming
+    // back on) also places the bars and the content.
+    bool relayout() override;
     // The area's own pass: bars, viewport, content and page steps. Runs at
     // most two deep (a content that changes its hint when resized gets one
-    // more pass) and only while there is a visible content widget. The tree's
-    // relayout is UIWidget::relayout.
-    virtual void relayout();
+    // more pass) and only while there is a visible content widget.
+    virtual void relayoutContent();
     virtual Size viewportSize() const;
     // Sets the content's offset from both bars; the arguments only say which
     // bar moved.

@@ -9,6 +9,7 @@
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/input/UIOleDrag.h"
 
+#include <atomic>
 #include <thread>
 #include <tuple>
 
@@ -124,6 +125,39 @@ void perform(int x, DWORD mouse, WORD key)
     SendInput(1, inputs, sizeof(INPUT));
 }
 
+// A drop site that also tells another thread where the drag last reached it.
+class WatchedSite : public DropSite
+{
+public:
+    using DropSite::DropSite;
+    std::atomic<int> lastX{-1};
+
+protected:
+    void dragEnterEvent(UIEvent* e) override
+    {
+        DropSite::dragEnterEvent(e);
+        lastX = UIDragMoveEvent::position().x;
+    }
+    void dragMoveEvent(UIEvent* e) override
+    {
+        DropSite::dragMoveEvent(e);
+        lastX = UIDragMoveEvent::position().x;
+    }
+};
+
+// Moves the pointer to x until the site has seen the drag there: the drag
+// loop may not run yet when the hand begins. The pause only spaces the tries.
+bool moveUntilSeen(const WatchedSite& site, int x, int siteLeft)
+{
+    for (int tries = 0; tries < 1000; ++tries) {
+        perform(x, 0, 0);
+        Sleep(10);
+        if (site.lastX == x - siteLeft)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TEST(UIDragWine, ARealDragBetweenWidgetsDropsWithItsDataAndSourceOrIsCancelled)
@@ -133,8 +167,8 @@ TEST(UIDragWine, ARealDragBetweenWidgetsDropsWithItsDataAndSourceOrIsCancelled)
     UIWidget* window = UIHarness::openWindow(nullptr, 100, 100, 500, 100);
     Log log;
     DropSite* a = new DropSite(window, &log, "a");
-    DropSite* b = new DropSite(window, &log, "b");
-    for (DropSite* site : {a, b}) {
+    WatchedSite* b = new WatchedSite(window, &log, "b");
+    for (DropSite* site : {a, static_cast<DropSite*>(b)}) {
         site->setGeometry(site == a ? 0 : 100, 0, 100, 100);
         site->show();
     }
@@ -165,16 +199,18 @@ TEST(UIDragWine, ARealDragBetweenWidgetsDropsWithItsDataAndSourceOrIsCancelled)
         UIDrag drag(a);
         state->setMimeData(mime);
         BOOL fullWindowsInDrag = FALSE;
-        std::thread hand([&c, &fullWindowsInDrag] {
-            for (int x : {150, 155, 0}) {
-                Sleep(150);
-                SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullWindowsInDrag, 0);
-                perform(x, x ? 0 : c.end, x || c.end ? 0 : VK_ESCAPE);
-            }
+        bool seen = false;
+        b->lastX = -1;
+        // Each step waits until the drop site has seen the last.
+        std::thread hand([&c, &fullWindowsInDrag, &seen, b] {
+            seen = moveUntilSeen(*b, 150, 100) && moveUntilSeen(*b, 155, 100);
+            SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullWindowsInDrag, 0);
+            perform(0, c.end, c.end ? 0 : VK_ESCAPE);
         });
         log.clear();
         uint32_t result = drag.exec(UIDragState::kCopyAction | UIDragState::kMoveAction);
         hand.join();
+        EXPECT_TRUE(seen) << "the drag reached the site";
         EXPECT_TRUE(log.empty() || log.back().find(":121") == std::string::npos) << "dropped after the drag";
         for (DWORD release : {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP})
             perform(0, release, 0);

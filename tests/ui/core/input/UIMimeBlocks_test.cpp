@@ -109,6 +109,8 @@ TEST(UIMimeBlocks, MalformedBlocksGiveNoEntry)
         {D, "colour table", dib(2, 2, 32, px, 0, 1)},
         {D, "beyond the limits", dib(0x40000000, 0x40000000, 32, px)},
         {T, "unterminated", units(u"ab") + '\0'},
+        {T, "empty text", le(0, 4)},
+        {T, "zero first", le(0, 2) + units(u"ab") + le(0, 2)},
         {F, "offset beyond", files(400, path)},
         {F, "path cut off", files(20, units(u"C:\\a"))},
         {R, "short head", raw(u"x", 0, "").substr(0, 515)},

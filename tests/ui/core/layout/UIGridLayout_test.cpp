@@ -86,6 +86,8 @@ TEST(UIGridLayout, DistributesAreaByPolicyStretchAndSpan)
          2, 4, {}, {}, 200, 0, {50, 246, 300}, {}},
         {"wide span widens its flexible column", {child(50, P), child(60, F), child(300, P, 2)},
          2, 4, {}, {}, 200, 0, {236, 60, 300}, {}},
+        {"wide span over two flexible columns widens the one before its last",
+         {child(50, P), child(60, P), child(300, P, 2)}, 2, 0, {}, {}, 0, 0, {240, 60, 300}, {}},
         {"wide span widens only a column it covers",
          {child(50, P), child(60, F), child(70, F), child(10, P), child(200, P, 2)},
          3, 4, {}, {}, 0, 0, {50, 60, 136, 50, 200}, {}},

@@ -2,6 +2,8 @@
 #include "tests/support/UIHarness.h"
 #include "ui/core/events/UIEventType.h"
 #include "ui/core/platform/UIInputMethod.h"
+#include "ui/core/platform/UITrayIcon.h"
+#include "ui/core/widget/UIContextMenu.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +182,28 @@ TEST_F(EndToEnd, TheInputContextFollowsClicksBetweenTextAndPlainWidgets)
     }
 }
 
+// The composition opens on the focused text widget when the system starts
+// one, and ends when the mouse moves on to another widget.
+TEST_F(EndToEnd, ACompositionStartsOnTheFocusAndEndsWhenTheMouseMovesOn)
+{
+    auto* text = new Probe(window, UIInputMethod::kTakesTextFlag);
+    text->setGeometry(160, 30, 100, 60);
+    text->show();
+    ASSERT_TRUE(UIHarness::activate(window));
+    UIHarness::click(text, Point(5, 5));
+    ASSERT_TRUE(UIHarness::pumpUntil([&] { return text->hasFocus(); }));
+    UIInputMethod* im = UIInputMethod::instance();
+    SendMessageW(static_cast<HWND>(window->nativeHandle()), WM_IME_STARTCOMPOSITION, 0, 0);
+    EXPECT_EQ(im->widget(), text);
+    EXPECT_TRUE(text->testFlag(UIInputMethod::kComposingFlag));
+    UIHarness::moveMouse(text, Point(9, 9));
+    UIHarness::pump();
+    EXPECT_TRUE(im->isActive()) << "moving within the widget keeps it open";
+    UIHarness::moveMouse(probe, Point(5, 5));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return !im->isActive(); }));
+    EXPECT_FALSE(text->testFlag(UIInputMethod::kComposingFlag));
+}
+
 TEST_F(EndToEnd, AltF4ClosesThroughTheCloseEvent)
 {
     UIEventRecorder windowEvents(window);
@@ -271,4 +295,47 @@ TEST_F(EndToEnd, AModalDialogFromATimerBlocksItsParentUntilClosed)
     EXPECT_TRUE(IsWindowEnabled(static_cast<HWND>(other->nativeHandle())));
     delete opener->dialog;
     UIHarness::closeWindow(other);
+}
+
+namespace {
+
+// A menu with a window of the toolkit's own, as the menu widget has.
+class WindowMenu : public UIContextMenu
+{
+public:
+    WindowMenu() : m_window(nullptr)
+    {
+        m_window.setFlag(UIWidget::kWindow, true);
+        m_window.setWindowFlags(512);
+        m_window.setStyleName(String(u"UIMenu"));
+    }
+    void popup(const Point&) override {}
+    void* windowHandle() const override { return m_window.nativeHandle(); }
+
+private:
+    UIWidget m_window;
+};
+
+} // namespace
+
+TEST_F(EndToEnd, AModalRunLeavesATrayIconsMenuUsable)
+{
+    UITrayIcon icon;
+    auto* trayMenu = new WindowMenu;
+    icon.setContextMenu(trayMenu);
+    WindowMenu otherMenu;
+    auto* opener = new DialogOpener(window);
+    bool trayMenuEnabled = false;
+    bool otherMenuEnabled = true;
+    opener->inside = [&](UIWidget* dialog, UIWidget*) {
+        trayMenuEnabled = IsWindowEnabled(static_cast<HWND>(trayMenu->windowHandle()));
+        otherMenuEnabled = IsWindowEnabled(static_cast<HWND>(otherMenu.windowHandle()));
+        PostMessageW(static_cast<HWND>(dialog->nativeHandle()), WM_CLOSE, 0, 0);
+    };
+    ASSERT_TRUE(opener->startTimer(1, 10));
+    ASSERT_TRUE(UIHarness::pumpUntil(
+        [&] { return opener->dialog && !opener->dialog->isModalRunning() && !opener->dialog->isVisible(); }));
+    EXPECT_TRUE(trayMenuEnabled);
+    EXPECT_FALSE(otherMenuEnabled) << "a menu of no tray icon is blocked like any window";
+    delete opener->dialog;
 }

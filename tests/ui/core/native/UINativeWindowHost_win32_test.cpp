@@ -8,6 +8,7 @@
 #include "ui/core/native/UINativeWindowHost.h"
 #include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/core/widget/UINativeWindow.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 
@@ -292,6 +293,17 @@ TEST_F(NativeHostTest, SessionEndAndExternalMessages)
     EXPECT_FALSE(window->isVisible());
     SendMessageW(hwnd(window.get()), 0xD000, 0, 0);
     EXPECT_TRUE(window->isVisible()) << "0 shows the window";
+
+    // 0 brings the window back to the front: a minimised one is restored, a
+    // maximised one stays maximised.
+    window->setWindowState(UINativeWindow::kMaximizedState);
+    ASSERT_TRUE(window->isMaximized());
+    SendMessageW(hwnd(window.get()), 0xD000, 0, 0);
+    EXPECT_TRUE(window->isMaximized());
+    window->setWindowState(UINativeWindow::kMinimizedState);
+    ASSERT_TRUE(window->isMinimized());
+    SendMessageW(hwnd(window.get()), 0xD000, 0, 0);
+    EXPECT_FALSE(window->isMinimized());
 }
 
 TEST_F(NativeHostTest, FocusComesBackToTheWidgetThatHadIt)

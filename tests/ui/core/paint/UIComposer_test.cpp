@@ -1,6 +1,8 @@
 #include "graphics/paint/PaintTarget.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIPaintEvent.h"
 #include "ui/core/paint/UIBlitter.h"
+#include "ui/core/paint/UIComposer.h"
 
 #include <functional>
 
@@ -54,4 +56,62 @@ TEST_F(BackBufferTest, ScreenCopiesStopEarlyWhenTheyCannotShow)
         EXPECT_EQ(UIBlitter::screenCopyCount() - before, c.copies) << c.name;
         EXPECT_TRUE(!c.off || c.off->testFlag(UIWidget::kRepaintPending)) << c.name;
     }
+}
+
+// A widget shows only where its parent and every further ancestor show: a
+// large parent inside a small grandparent does not widen what shows.
+TEST_F(BackBufferTest, VisibleAreaIsCutByEveryAncestor)
+{
+    UIWidget* outer = child("outer", 10, 10, 50, 50);
+    UIWidget* inner = child("inner", 0, 0, 200, 200, outer);
+    UIWidget* leaf = child("leaf", 30, 30, 100, 100, inner);
+    UIWidget* hidden = child("hidden", 60, 5, 20, 20, inner);
+    UIWidget* deep = child("deep", -5, 0, 10, 10, leaf);
+    const struct
+    {
+        UIWidget* widget;
+        Rect expected;
+    } rows[] = {
+        {outer, Rect(10, 10, 50, 50)}, {inner, Rect(10, 10, 50, 50)},
+        {leaf, Rect(40, 40, 20, 20)},  {hidden, Rect()},
+        {deep, Rect(40, 40, 5, 10)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(UIComposer::visibleRect(row.widget), row.expected) << (&row - rows);
+}
+
+// A focus change brings the whole window's frame to the screen, and the
+// compositor tells each paint handler what to paint.
+TEST_F(BackBufferTest, FocusChangesCopyTheWindowAndPaintsCarryTheirRectangle)
+{
+    struct Field : UIWidget
+    {
+        Field(UIWidget* parent) : UIWidget(parent)
+        {
+            setFocusPolicy(kClickFocus);
+            setStyleName(String(u"UITest"));
+            setLayoutEnabled(false);
+        }
+        std::vector<Rect> painted;
+        void paint(UIEvent* event) override
+        {
+            auto* paint = static_cast<UIPaintEvent*>(event);
+            painted.push_back(Rect(paint->rect().x + paint->offset().x, paint->rect().y + paint->offset().y,
+                                   paint->rect().width, paint->rect().height));
+        }
+    };
+    auto* field = new Field(top);
+    field->setGeometry(10, 10, 50, 40);
+    field->show();
+    for (bool in : {true, false}) {
+        const int before = UIBlitter::screenCopyCount();
+        if (in)
+            field->setFocus();
+        else
+            field->clearFocus();
+        EXPECT_EQ(UIBlitter::screenCopyCount() - before, 1) << (in ? "in" : "out");
+    }
+    field->painted.clear();
+    field->update();
+    EXPECT_EQ(field->painted, (std::vector<Rect>{Rect(0, 0, 50, 40)}));
 }

@@ -7,7 +7,7 @@
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/paint/UIComposer.h"
 #include "ui/core/theme/UITheme.h"
-#include "ui/core/widget/UIStyleEffect.h"
+#include "ui/core/widget/UIPaintEffect.h"
 
 namespace {
 
@@ -46,10 +46,10 @@ uint32_t dimmed(uint32_t rgb)
             ((rgb >> 16) * 105 / 256) << 16);
 }
 
-class DimOverlay : public UIStyleEffect
+class DimOverlay : public UIPaintEffect
 {
 public:
-    DimOverlay() : UIStyleEffect(0) {}
+    DimOverlay() : UIPaintEffect(0) {}
     void apply(PaintTarget* target, const Rect& r) override
     {
         auto* pixels = reinterpret_cast<uint32_t*>(target->bits());

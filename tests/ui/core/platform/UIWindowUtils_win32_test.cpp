@@ -1,5 +1,7 @@
 #include "ui/core/platform/UIWindowUtils.h"
 
+#include "tests/support/StrayWindows.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,7 +21,10 @@ HWND makeWindow(DWORD style, HWND parent, int x, int y, int width, int height, D
 
 TEST(UIWindowUtilsWine, TreeQuestionsAndPointMapping)
 {
-    HWND top = makeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 100, 100, 300, 200);
+    // Top-most, so that no window of another program on the display is at
+    // the point asked either.
+    testsupport::hideStrayWindows();
+    HWND top = makeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 100, 100, 300, 200, WS_EX_TOPMOST);
     HWND child = makeWindow(WS_CHILD | WS_VISIBLE, top, 10, 20, 50, 50);
     HWND owned = makeWindow(WS_POPUP, top, 0, 0, 10, 10);
     HWND desktop = GetDesktopWindow();
@@ -109,7 +114,9 @@ TEST(UIWindowUtilsWine, StyleTextIconsAndProcessWindows)
 
 TEST(UIWindowUtilsWine, UncoveredAreaLeavesOutWindowsAbove)
 {
-    HWND below = makeWindow(WS_POPUP | WS_VISIBLE, nullptr, 100, 100, 200, 100);
+    // Both top-most, the later one above: no other window can come between.
+    testsupport::hideStrayWindows();
+    HWND below = makeWindow(WS_POPUP | WS_VISIBLE, nullptr, 100, 100, 200, 100, WS_EX_TOPMOST);
     HWND above = makeWindow(WS_POPUP | WS_VISIBLE, nullptr, 200, 50, 300, 300, WS_EX_TOPMOST);
     Rect open = UIWindowUtils::uncoveredArea(below);
     EXPECT_EQ(open.x, 100);

@@ -4,6 +4,8 @@
 #include "foundation/text/String.h"
 #include "tests/support/TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #ifndef _WIN32
 #include "foundation/io/PosixPath.h"
 #endif
@@ -76,12 +78,18 @@ inline std::string dataFile(const std::string& relative)
         .string();
 }
 
-// The rows of one table of assets/skin, each split at "|" and trimmed.
+// The rows of one table of assets/skin, each split at "|" and trimmed. A
+// missing or empty table fails the test: a loop over no rows checks nothing.
 inline std::vector<std::vector<std::string>> tableRows(const std::string& table)
 {
-    std::ifstream in(
-        (std::filesystem::path(testsupport::dataDir()) / ".." / ".." / "assets" / "skin" / table).string());
+    const std::string path =
+        (std::filesystem::path(testsupport::dataDir()) / ".." / ".." / "assets" / "skin" / table).string();
+    std::ifstream in(path);
     std::vector<std::vector<std::string>> rows;
+    if (!in) {
+        ADD_FAILURE() << "no table " << path;
+        return rows;
+    }
     std::string line, field;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
@@ -95,6 +103,8 @@ inline std::vector<std::vector<std::string>> tableRows(const std::string& table)
         if (!row.empty() && !row[0].empty() && row[0][0] != '#')
             rows.push_back(row);
     }
+    if (rows.empty())
+        ADD_FAILURE() << "no rows in " << path;
     return rows;
 }
 

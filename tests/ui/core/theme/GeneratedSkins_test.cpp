@@ -91,11 +91,15 @@ void checkSkin(const std::string& file, bool test)
         EXPECT_EQ(grid.height * frames, png.height) << file << " " << row[0];
     }
 
+    int styleImages = 0;
     for (const auto& row : tableRows("images.txt")) {
+        ASSERT_GE(row.size(), 4u) << row[0];
+        styleImages += row[3] == "style" ? 1 : 0;
         const int side = row[3] == "style" ? std::atoi(row[1].c_str()) : 0;
         EXPECT_EQ(Size(side, side), pngSize(archive.findItem(String(u"images"), wide(row[0] + ".png"))))
             << row[0];
     }
+    EXPECT_EQ(styleImages, UITheme::kImageCount) << "the table lists every picture of the skins";
     for (int id = 0; id < UITheme::kImageCount; ++id)
         EXPECT_NE(nullptr, archive.findItem(String(u"images"), UITheme::imageName(id) + u".png")) << id;
 

@@ -1,5 +1,8 @@
-#include "tests/ui/core/theme/GeneratedSkins.h"
+#include "foundation/core/AppCore.h"
+#include "foundation/io/Directory.h"
+#include "foundation/io/Path.h"
 #include "tests/support/WidgetFakes.h"
+#include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
 
@@ -69,4 +72,46 @@ TEST_F(WidgetTest, ThemesLoadFromPathsAndAFailureKeepsTheCurrentOne)
     EXPECT_TRUE(app->setTheme(current));
     EXPECT_FALSE(top->testFlag(UIWidget::kRepaintPending)) << "the current theme repaints nothing";
     EXPECT_EQ(app->theme(), current);
+}
+
+// A theme name (from the configuration) is looked up inside the program's
+// folders only: "../name" does not reach a theme beside them.
+TEST_F(WidgetTest, ThemeNamesStayInsideTheProgramsFolders)
+{
+    UIApplication* app = UIApplication::instance();
+    ThemeArchive archive;
+    archive.add(
+        "xml", "skins.xml",
+        "<?xml version=\"1.0\"?><skins><skin name=\"UIOne_Frame\" width=\"4\" height=\"4\"/></skins>");
+    archive.add("xml", "models.xml", "<?xml version=\"1.0\"?><models/>");
+    archive.add("xml", "metrics.xml",
+                "<?xml version=\"1.0\"?><metrics><metric name=\"LargeIconSize\" value=\"32\"/></metrics>");
+    const String saved = archive.save("beside.style");
+    const String program = pathDirectory(saved) + u"\\program";
+    ASSERT_TRUE(Directory::create(program));
+    AppCore core(String(u"ReelstackThemeNames"), String(u"1.0"));
+    core.setAppDirectory(program);
+    EXPECT_FALSE(app->loadTheme(String(u"../beside")));
+    EXPECT_TRUE(app->loadTheme(saved)) << "a whole path is taken as it is";
+}
+
+TEST_F(WidgetTest, AClearTypeChangeRepaintsTheVisibleWindowsOnce)
+{
+    UIApplication* app = UIApplication::instance();
+    const bool before = app->clearTypeEnabled();
+    auto* hidden = new UIWidget(nullptr);
+    hidden->setFlag(UIWidget::kWindow, true);
+    hidden->setStyleName(String(u"UIWindow"));
+    SignalCounter shownPaints;
+    SignalCounter hiddenPaints;
+    top->painted.connect(&shownPaints, &SignalCounter::count);
+    hidden->painted.connect(&hiddenPaints, &SignalCounter::count);
+    app->setClearTypeEnabled(!before);
+    app->setClearTypeEnabled(!before);
+    EXPECT_EQ(app->clearTypeEnabled(), !before);
+    EXPECT_EQ(shownPaints.calls, 1) << "the same value again repaints nothing";
+    app->setClearTypeEnabled(before);
+    EXPECT_EQ(shownPaints.calls, 2);
+    EXPECT_EQ(hiddenPaints.calls, 0);
+    delete hidden;
 }

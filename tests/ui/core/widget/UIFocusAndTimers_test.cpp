@@ -1,4 +1,5 @@
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UITimerList.h"
 
 using Log = std::vector<std::string>;
 
@@ -95,4 +96,21 @@ TEST_F(WidgetTest, TimersArePerClientAndEndWithTheirWidget)
     delete one;
     EXPECT_EQ(UITimer::count(), base);
     delete two;
+}
+
+TEST_F(WidgetTest, ClearingTheTimerListStopsEveryTimer)
+{
+    auto* widget = new TimerWidget(top);
+    ASSERT_TRUE(widget->startTimer(1, 10));
+    const uintptr_t first = timers.lastId;
+    ASSERT_TRUE(widget->startTimer(2, 10));
+    const uintptr_t second = timers.lastId;
+    timers.stopped.clear();
+    UITimerList::clear();
+    EXPECT_EQ(UITimer::count(), 0);
+    EXPECT_EQ(timers.stopped, (std::vector<uintptr_t>{first, second}));
+    EXPECT_FALSE(widget->isTimerActive(1));
+    UITimer::fire(first);
+    EXPECT_TRUE(widget->fired.empty()) << "a cleared timer's late firing is ignored";
+    delete widget;
 }

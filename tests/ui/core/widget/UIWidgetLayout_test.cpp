@@ -1,5 +1,5 @@
 #include "tests/support/WidgetFakes.h"
-#include "ui/core/widget/UIStyleEffect.h"
+#include "ui/core/widget/UIPaintEffect.h"
 
 // A widget of a given content hint that counts its paints and hint queries.
 class HintWidget : public UIWidget
@@ -122,7 +122,7 @@ TEST_F(LayoutTest, HiddenChildrenTakeNoCellAndAnExpandingColumnTakesTheExtra)
     win->resize(300, 10);
     EXPECT_EQ(std::vector<int>({b->x(), c->x(), d->x(), d->width()}), std::vector<int>({55, 180, 215, 85}));
     b->hide();
-    EXPECT_TRUE(win->relayout());
+    EXPECT_FALSE(win->relayout()) << "the hide laid the window out already";
     EXPECT_EQ(c->x(), 55);
     EXPECT_EQ(d->geometry(), Rect(90, 0, 210, 10));
 }
@@ -171,7 +171,7 @@ TEST_F(LayoutTest, AWindowGrowsToItsContentNeverShrinksAndAnUnchangedRelayoutMov
     EXPECT_FALSE(win->relayout()) << "nothing changed";
     a->hint = Size(10, 10);
     b->hide();
-    EXPECT_TRUE(win->relayout());
+    EXPECT_FALSE(win->relayout()) << "the hide laid the window out already";
     EXPECT_EQ(win->size(), Size(600, 350)) << "never shrinks";
     EXPECT_EQ(a->size(), Size(10, 10));
     EXPECT_FALSE(a->relayout()) << "climbs to the window, which has not changed";
@@ -226,9 +226,9 @@ TEST_F(LayoutTest, ARepaintAskedWhileTheWindowPaintsIsDoneOnceAfter)
 // would see one left behind).
 TEST_F(LayoutTest, EffectsAreOwnedAndRepaintOnlyWhenTheirStateChanges)
 {
-    struct Effect : UIStyleEffect
+    struct Effect : UIPaintEffect
     {
-        Effect() : UIStyleEffect(0) {}
+        Effect() : UIPaintEffect(0) {}
         void apply(PaintTarget*, const Rect&) override {}
     };
     auto* first = new Effect();
@@ -266,4 +266,71 @@ TEST_F(LayoutTest, AHandlerDeletingASiblingDuringLayoutOrPaintIsSafe)
         delete deleter;
         delete last;
     }
+}
+
+// A list filled under a parent with updates off (the main window's views
+// are) must neither paint nor lay out per item: once, when they come back on.
+TEST_F(LayoutTest, UpdatesOffOnAnAncestorHoldTheDescendantsBack)
+{
+    HintWidget* view = add(100, 50);
+    auto* list = new HintWidget(view, Size(40, 10));
+    view->setUpdatesEnabled(false);
+    list->paints = view->paints = win->paints = 0;
+    int queries = view->hintQueries;
+    for (int i = 0; i < 5; ++i) {
+        list->hint = Size(40 + i, 10);
+        list->update();
+        EXPECT_FALSE(list->relayout());
+    }
+    EXPECT_EQ(list->paints + view->paints + win->paints, 0) << "nothing painted while held";
+    EXPECT_EQ(view->hintQueries, queries) << "nothing laid out while held";
+    EXPECT_FALSE(win->testFlag(UIWidget::kRepaintPending)) << "the holder is marked, not the window";
+    view->setUpdatesEnabled(true);
+    EXPECT_EQ(view->paints, 1) << "painted once";
+    EXPECT_EQ(list->paints, 1) << "painted once";
+    EXPECT_EQ(list->width(), 44) << "laid out with the last hint";
+}
+
+TEST_F(LayoutTest, HidingAChildClosesItsGapWithoutAnExplicitRelayout)
+{
+    struct Case
+    {
+        const char* name;
+        bool nested;
+    };
+    for (const Case& c : {Case{"child of the window", false}, Case{"child of a form", true}}) {
+        UIWidget* parent = win;
+        if (c.nested) {
+            parent = new HintWidget(win, Size(0, 0), UISizePolicy::kPreferred);
+            parent->setLayoutSpacing(5);
+        }
+        win->setLayoutSpacing(5);
+        std::vector<HintWidget*> children = {new HintWidget(parent, Size(50, 10)),
+                                             new HintWidget(parent, Size(120, 10)),
+                                             new HintWidget(parent, Size(30, 10)),
+                                             new HintWidget(parent, Size(10, 10), UISizePolicy::kExpanding)};
+        HintWidget* tail = children[2];
+        win->resize(300, 10);
+        ASSERT_EQ(tail->x(), 180) << c.name;
+        tail->paints = 0;
+        children[1]->hide();
+        EXPECT_EQ(tail->x(), 55) << c.name;
+        EXPECT_EQ(tail->paints, 1) << c.name << ": the parent repainted with its children";
+        if (c.nested)
+            delete parent;
+        for (HintWidget* child : c.nested ? std::vector<HintWidget*>() : children)
+            delete child;
+    }
+}
+
+// The window's size is its client area; the native window adds its frame.
+TEST_F(LayoutTest, AWindowGrowingToItsContentAddsNoFrameMargins)
+{
+    static_cast<FakeNativeWindow*>(win->nativeWindow())->margins = Rect(8, 30, 8, 8);
+    win->resize(20, 20);
+    add(200, 100);
+    win->relayout();
+    EXPECT_EQ(win->size(), Size(200, 100));
+    EXPECT_EQ(win->frameSize(), Size(216, 138));
+    EXPECT_EQ(win->frameSizeHint(), Size(216, 138)) << "what a restored geometry must at least be";
 }

@@ -1,4 +1,6 @@
 #include "graphics/paint/FontMetrics.h"
+#include "graphics/paint/Painter.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -79,4 +81,29 @@ TEST_F(ButtonTest, ColorVariantsTakeTheirBackgroundAndPens)
     }
     // The other tests of this program run without a skin.
     UIApplication::instance()->setTheme(new UITheme());
+}
+
+TEST_F(ButtonTest, AnIconPositionOfNoKnownPlaceDrawsTheTextOnly)
+{
+    for (int position : {1, 7, -1}) {
+        CurrentRecorder recorder;
+        FakeTarget target;
+        auto button = std::make_unique<UIButton>(top);
+        button->setText(String(u"abcd"));
+        button->setIcon(ImageSet::ImageSetFromImage(Image(16, 16, true)));
+        button->setIconPosition(position);
+        button->resize(120, 40);
+        {
+            Painter painter(&target);
+            button->draw(painter);
+        }
+        int texts = 0;
+        int images = 0;
+        for (const std::string& line : recorder.device.log) {
+            texts += line.rfind("text 'abcd'", 0) == 0 ? 1 : 0;
+            images += line.rfind("image 16x16", 0) == 0 || line.rfind("part", 0) == 0 ? 1 : 0;
+        }
+        EXPECT_GT(texts, 0) << "position " << position;
+        EXPECT_EQ(images, position == 1 ? 1 : 0) << "position " << position;
+    }
 }

@@ -70,6 +70,9 @@ TEST(UIListGeometry, RectanglesHitsAndPaintRangeMatchAWalkOverAllItems)
         {UIListGeometry::kIconMode, 333, 25, Size(37, 41), UIMargins(0, 2, 9, 1), 0, Point(-11, -1234)},
         {UIListGeometry::kIconMode, 90, 40, Size(20, 20), UIMargins(5, 5, 5, 5), 3, Point(0, -33)},
         {UIListGeometry::kIconMode, 64, 10, Size(300, 20), UIMargins(), 0, Point(0, 0)},
+        // Negative margins: neighbours overlap, and the earlier item wins there.
+        {UIListGeometry::kIconMode, 150, 0, Size(40, 50), UIMargins(-8, -6, 2, -5), 0, Point(0, -40)},
+        {UIListGeometry::kIconMode, 150, 20, Size(40, 50), UIMargins(-8, -6, 2, -5), 0, Point(-7, -3)},
     };
     std::mt19937 random(33);
     for (const Case& c : cases) {

@@ -9,6 +9,7 @@
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -89,11 +90,13 @@ TEST_F(UIListTest, CurrentItemFollowsItsItemThroughRandomInsertsTakesAndRemoves)
         } else if (op == 1) {
             UIListItem* taken = l->takeItem(at);
             ASSERT_EQ(model[size_t(at)], taken);
-            if (taken == current) {
-                current = nullptr;
-                expectedSignals.push_back(-1);
-            }
             model.erase(model.begin() + at);
+            // Taking the current last item makes the new last one current.
+            if (taken == current) {
+                bool wasLast = at == int(model.size()) && !model.empty();
+                current = wasLast ? model.back() : nullptr;
+                expectedSignals.push_back(wasLast ? at - 1 : -1);
+            }
             EXPECT_EQ(-1, l->indexOf(taken));
             delete taken;
         } else if (op == 2) {
@@ -249,4 +252,31 @@ TEST_F(UIListTest, PagingAndEndsScrollByRowArithmetic)
         EXPECT_EQ(r.value, view->verticalScrollBar()->value()) << r.key;
         EXPECT_EQ(std::vector<int>{r.current}, selected(l));
     }
+}
+
+TEST_F(UIListTest, APressOrANewItemSizeHidesTheListsToolTip)
+{
+    UIList* l = makeList(3);
+    FakeToolTipHost toolTip;
+    const std::function<void()> actions[] = {
+        [&] { press(l, Point(5, 5), 0); },
+        [&] { l->setItemSize(Size(0, 12)); },
+    };
+    for (const auto& action : actions) {
+        UIToolTipHost::Request request;
+        request.owner = l;
+        toolTip.showText(request);
+        action();
+        EXPECT_FALSE(toolTip.isShowing());
+    }
+}
+
+TEST_F(UIListTest, TheDefaultIconIsPremultipliedInACopyOfItsOwn)
+{
+    UIList* l = makeList(0, UIList::kIconMode);
+    Image icon(2, 2, true);
+    icon.fill(Color(128, 200, 100, 50));
+    l->setDefaultIcon(icon);
+    EXPECT_FALSE(icon.isPremultiplied());
+    EXPECT_EQ(icon.pixel(1, 1), Color(128, 200, 100, 50)) << "the caller's pixels are untouched";
 }

@@ -4,8 +4,6 @@
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/labels/UILink.h"
 
-#include <chrono>
-#include <thread>
 #include <vector>
 
 using testsupport::text;
@@ -13,6 +11,8 @@ using testsupport::text;
 namespace {
 
 std::vector<std::string> opened;
+// The reopening guard's clock, moved by hand.
+int64_t now = 0;
 
 class LabelTest : public WidgetTest
 {
@@ -22,9 +22,12 @@ protected:
         WidgetTest::SetUp();
         opened.clear();
         UILink::setOpener([](const String& url) { opened.push_back(testsupport::utf8(url)); });
+        now = 100000;
+        UILink::setClock([] { return now; });
     }
     void TearDown() override
     {
+        UILink::setClock(nullptr);
         UILink::setOpener(nullptr);
         WidgetTest::TearDown();
     }
@@ -84,11 +87,18 @@ TEST_F(LabelTest, ALinkOpensOnceForTwoQuickClicksAndEmitsForEach)
     EXPECT_EQ(0, counter.calls) << "a right click neither emits";
     EXPECT_TRUE(opened.empty()) << "nor opens";
     mouse(&link, kClickEvent, 1, 1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    now += 100;
     mouse(&link, kClickEvent, 1, 1);
     EXPECT_EQ(2, counter.calls);
     EXPECT_EQ(std::vector<std::string>{"http://a/"}, opened);
-    std::this_thread::sleep_for(std::chrono::milliseconds(UILink::kReopenGuardMs + 10));
-    mouse(&link, kClickEvent, 1, 1);
-    EXPECT_EQ(2u, opened.size()) << "opens again once the guard has passed";
+    // Counted from the last opening: at the guard's end it still holds, a
+    // millisecond later it has passed.
+    const std::pair<int64_t, size_t> clicks[] = {
+        {UILink::kReopenGuardMs - 100, 1}, {1, 2}, {UILink::kReopenGuardMs, 2}, {1, 3}};
+    for (const auto& click : clicks) {
+        now += click.first;
+        mouse(&link, kClickEvent, 1, 1);
+        EXPECT_EQ(opened.size(), click.second) << "after " << click.first << " ms more";
+    }
+    EXPECT_EQ(6, counter.calls) << "every click emits";
 }

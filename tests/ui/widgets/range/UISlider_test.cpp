@@ -67,6 +67,13 @@ TEST_F(UISliderTest, RangeChangesClampTheValueAndSignalInOrder)
     EXPECT_EQ(15, s->value());
     s->setToMiddle();
     EXPECT_EQ(10, s->value());
+    // The default value is brought into each new range, and stays there.
+    s->setDefaultValue(12);
+    const int ranges[][3] = {{14, 30, 14}, {0, 5, 5}, {-10, 40, 5}};
+    for (const auto& range : ranges) {
+        s->setRange(range[0], range[1]);
+        EXPECT_EQ(s->defaultValue(), range[2]) << range[0] << ".." << range[1];
+    }
 }
 
 TEST_F(UISliderTest, WheelDirectionsAndKeys)

@@ -19,7 +19,6 @@ public:
     Form(const Size& wanted) : UIWidget(nullptr), m_wanted(wanted) { setStyleName(String(u"UITest")); }
     Size minimumSizeHint() const override { return m_wanted; }
 
-private:
     Size m_wanted;
 };
 
@@ -152,4 +151,53 @@ TEST_F(UIScrollAreaTest, TheFrameEnclosesTheBarsAndTheContent)
     a->contentWidget()->update();
     EXPECT_EQ(blue, pixel(20, 60)) << "the left edge, over the content";
     EXPECT_NE(blue, pixel(219, 60)) << "the bar was not repainted";
+}
+
+// Whoever asks for the relayout, through whatever pointer, the area's own
+// pass runs with the tree's.
+TEST_F(UIScrollAreaTest, ARelayoutAskedThroughTheWidgetCorePlacesTheBars)
+{
+    UIScrollArea* a = area(Size(300, 600));
+    static_cast<Form*>(a->contentWidget())->m_wanted = Size(300, 900);
+    UIWidget* asWidget = a;
+    asWidget->relayout();
+    EXPECT_EQ(810, a->verticalScrollBar()->maximum());
+}
+
+TEST_F(UIScrollAreaTest, SwitchingAnAncestorsGridOnLeavesTheAreasOwnPlacementAlone)
+{
+    auto* form = new UIWidget(top);
+    form->setStyleName(String(u"UITest"));
+    auto* a = new UIScrollArea(form);
+    auto* field = new UIWidget(form);
+    field->setStyleName(String(u"UITest"));
+    form->setLayoutEnabled(false);
+    form->setLayoutEnabled(true);
+    EXPECT_FALSE(a->layoutEnabled());
+    EXPECT_FALSE(a->viewport()->layoutEnabled());
+    EXPECT_TRUE(a->verticalScrollBar()->layoutEnabled());
+    EXPECT_TRUE(field->layoutEnabled());
+    a->setLayoutEnabled(true);
+    EXPECT_TRUE(a->layoutEnabled()) << "the area itself may switch it back";
+}
+
+// A form of child widgets scrolls as a whole: its children show, hit and map
+// where the scroll offset puts them; their geometry stays.
+TEST_F(UIScrollAreaTest, TheChildrenOfAScrolledFormMoveWithIt)
+{
+    UIScrollArea* a = area(Size(190, 300));
+    UIWidget* content = a->contentWidget();
+    content->setLayoutEnabled(false);
+    content->show();
+    auto* field = new UIWidget(content);
+    field->setStyleName(String(u"UITest"));
+    field->setLayoutEnabled(false);
+    field->setGeometry(10, 150, 50, 20);
+    field->show();
+    EXPECT_EQ(nullptr, content->childAt(Point(20, 60)));
+    a->setVerticalValue(100);
+    EXPECT_EQ(Rect(10, 150, 50, 20), field->geometry());
+    EXPECT_EQ(content->mapToWindow(Point(10, 50)), field->mapToWindow(Point(0, 0)));
+    EXPECT_EQ(field, content->childAt(Point(20, 60)));
+    EXPECT_EQ(Point(10, 10), field->mapFromGlobal(content->mapToGlobal(Point(20, 60))));
 }

@@ -69,9 +69,10 @@ TEST(UITextDocument, CommandsAcrossLinesKeepTheColumn)
     Doc doc(u"abcdef\nab\nabcdef\nx\U0001F600y");
     using Row = std::tuple<int, bool, int>;
     // From 5: down to the short line's end, then down again at column 2.
-    const Row rows[] = {{8, true, 9},  {8, true, 12}, {7, true, 9},  {3, true, 7},   {4, true, 9},
-                        {2, true, 21}, {9, true, 20}, {9, true, 18}, {10, true, 20}, {8, false, 20},
-                        {1, true, 0},  {7, false, 0}, {9, false, 0}, {99, false, 0}};
+    // Right at the end of the text is refused.
+    const Row rows[] = {{8, true, 9},   {8, true, 12},   {7, true, 9},  {3, true, 7},  {4, true, 9},
+                        {2, true, 21},  {10, false, 21}, {9, true, 20}, {9, true, 18}, {10, true, 20},
+                        {8, false, 20}, {1, true, 0},    {7, false, 0}, {9, false, 0}, {99, false, 0}};
     doc.c().setPosition(5);
     for (const auto& [command, ok, position] : rows) {
         EXPECT_EQ(doc.c().moveCursor(command), ok) << command;
