@@ -26,6 +26,7 @@
 #include "ui/widgets/items/UITableView.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/labels/UILink.h"
+#include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/picture/UIPicture.h"
 #include "ui/widgets/range/UIProgress.h"
 #include "ui/widgets/range/UIScrollBar.h"
@@ -33,6 +34,9 @@
 #include "ui/widgets/scroll/UIScrollArea.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/toolbar/UISizeGrip.h"
+#include "ui/widgets/toolbar/UIToolBar.h"
+#include "ui/widgets/toolbar/UIToolButton.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 #include "ui/widgets/window/UIDialog.h"
 #include "ui/widgets/window/UIWindow.h"
@@ -255,6 +259,25 @@ std::vector<GalleryEntry> galleryEntries()
         {"Table", Size(300, 150), tableView},
         {"Scroll area", Size(200, 100), scrollArea},
         {"Web view", Size(300, 160), webView},
+        {"Menu bar", Size(300, 24),
+         [](UIWidget* p) {
+             auto* bar = new UIMenuBar(p);
+             for (const char* name : {"File", "Edit", "View", "Help"})
+                 bar->addItem(text(name));
+             return bar;
+         }},
+        {"Tool bar", Size(300, 48),
+         [](UIWidget* p) {
+             auto* bar = new UIToolBar(p);
+             bar->setButtonStyle(UIToolButton::kTextBelowIcon);
+             bar->addButton(ImageSet(), text("Add"), text("Adds a movie"));
+             bar->addButton(ImageSet(), text("Edit"), String());
+             bar->addSeparator();
+             bar->addButton(ImageSet(), text("Find"), String());
+             bar->setButtonEnabled(1, false);
+             return bar;
+         }},
+        {"Size grip", Size(12, 12), [](UIWidget* p) { return new UISizeGrip(p); }},
     };
 }
 
@@ -306,7 +329,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(UIHarness::start("white.style"));
-        window = static_cast<UIWindow*>(UIHarness::openWindow(new UIWindow(nullptr, 0), 20, 20, 1040, 720));
+        window = static_cast<UIWindow*>(UIHarness::openWindow(new UIWindow(nullptr, 0), 10, 20, 1250, 720));
         fill();
         UIHarness::pump();
     }
@@ -347,7 +370,7 @@ protected:
         widget->show();
         if (auto* area = dynamic_cast<UIScrollArea*>(widget)) {
             area->relayout();
-        } else if (dynamic_cast<UISplitter*>(widget)) {
+        } else if (dynamic_cast<UISplitter*>(widget) || dynamic_cast<UIToolBar*>(widget)) {
             widget->layoutSizeHint();
             widget->placeChildren(widget->rect(), widget);
         }
