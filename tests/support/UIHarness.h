@@ -30,10 +30,11 @@ class UIHarness
 {
 public:
     // In each test's set-up: the message loop, the UI application with
-    // test.style, its paint device and the real native windows, put back
-    // where other tests changed them. False when the theme or the input
-    // desktop is missing (nothing would reach the screen).
-    static bool start();
+    // test.style (or the skin named, such as "white.style"), its paint
+    // device and the real native windows, put back where other tests changed
+    // them. False when the theme or the input desktop is missing (nothing
+    // would reach the screen).
+    static bool start(const char* skin = "test.style");
 
     // A frameless, topmost window whose client area is at (x, y) with the
     // size given, shown and brought to the foreground, with its layout off.

@@ -45,7 +45,7 @@ void sendKey(int virtualKey, bool up)
 
 } // namespace
 
-bool UIHarness::start()
+bool UIHarness::start(const char* skin)
 {
     // Without the input desktop nothing drawn reaches the screen.
     if (!g_desktopChecked) {
@@ -59,9 +59,9 @@ bool UIHarness::start()
     // theme, replaced the factory or stopped the paint devices.
     MessageLoop::create();
     UIApplication* application = UIApplication::instance();
-    const String testStyle = generatedskins::skinPath("test.style");
-    if (!application->theme() || application->theme()->path() != testStyle) {
-        if (!application->loadTheme(testStyle))
+    const String style = generatedskins::skinPath(skin);
+    if (!application->theme() || application->theme()->path() != style) {
+        if (!application->loadTheme(style))
             return false;
     }
     UINativeWindow::setFactory(&UINativeWindowHost::createFor);

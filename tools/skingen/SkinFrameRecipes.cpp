@@ -71,7 +71,7 @@ bool SkinFrameRecipes::draw(SkinCanvas& canvas, const std::vector<std::string>& 
         canvas.line(inset, inset, width - inset, height - inset, 1.5f, first);
         canvas.line(width - inset, inset, inset, height - inset, 1.5f, first);
     } else if (kind == "triangle") {
-        triangle(canvas, word(recipe, 1), width, height, first);
+        triangle(canvas, word(recipe, 1), width, height, argument(recipe, 2, 0.12f), first);
     } else if (kind == "chevron") {
         chevron(canvas, word(recipe, 1), width, height, first);
     } else if (kind == "checkmark") {
@@ -112,12 +112,13 @@ void SkinFrameRecipes::box(SkinCanvas& canvas, int width, int height, float radi
 }
 
 void SkinFrameRecipes::triangle(SkinCanvas& canvas, const std::string& direction, int width, int height,
-                                const Color& c)
+                                float margin, const Color& c)
 {
-    // A balloon's arrow fills its frame; a glyph keeps a margin.
+    // A balloon's arrow fills its frame; a glyph keeps a margin, a share of
+    // its side.
     const bool glyph = width == height;
-    canvas.fillPolygon(arrowPoints(direction, width, height, glyph ? std::min(width, height) * 0.12f : -1.0f),
-                       c);
+    canvas.fillPolygon(
+        arrowPoints(direction, width, height, glyph ? std::min(width, height) * margin : -1.0f), c);
 }
 
 void SkinFrameRecipes::chevron(SkinCanvas& canvas, const std::string& direction, int width, int height,
@@ -160,6 +161,16 @@ void SkinFrameRecipes::grip(SkinCanvas& canvas, const std::string& kind, int wid
         for (int row = 0; row < 3; ++row) {
             for (int col = 2 - row; col < 3; ++col)
                 canvas.fillCircle(width - 2.5f - (2 - col) * 4.0f, height - 2.5f - (2 - row) * 4.0f, 1.0f, c);
+        }
+        return;
+    }
+    if (width == height) {
+        // A square grip serves both directions of a splitter: three by three
+        // dots, seen whichever way the separator runs.
+        const float step = width / 3.0f;
+        for (int row = 0; row < 3; ++row) {
+            for (int col = 0; col < 3; ++col)
+                canvas.fillCircle(step * (col + 0.5f), step * (row + 0.5f), 0.9f, c);
         }
         return;
     }

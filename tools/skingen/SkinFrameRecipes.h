@@ -20,7 +20,7 @@ private:
     static void box(SkinCanvas& canvas, int width, int height, float radius,
                     const std::vector<Color>& colors);
     static void triangle(SkinCanvas& canvas, const std::string& direction, int width, int height,
-                         const Color& c);
+                         float margin, const Color& c);
     static void chevron(SkinCanvas& canvas, const std::string& direction, int width, int height,
                         const Color& c);
     static void check(SkinCanvas& canvas, int size, float radius, const std::vector<Color>& colors,

@@ -1,9 +1,9 @@
+#include "tests/support/Later.h"
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/events/UIEventType.h"
-#include "ui/core/events/UITimerClient.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/window/UIDialog.h"
@@ -15,25 +15,10 @@
 #include <string>
 #include <vector>
 
+using testsupport::Later;
 using testsupport::UIHarness;
 
 namespace {
-
-// Runs one step once, from a timer, inside whatever loop is running then
-// (a dialog's modal run).
-class Later : public UITimerClient
-{
-public:
-    Later(int ms, std::function<void()> step) : m_step(std::move(step)) { startTimer(1, uint32_t(ms)); }
-    void timerFired(int id) override
-    {
-        killTimer(id);
-        m_step();
-    }
-
-private:
-    std::function<void()> m_step;
-};
 
 uint32_t frameColor(const char16_t* skin, int frame)
 {

@@ -276,7 +276,12 @@ bool UIWidget::placeChildren(const Rect& offered, UIWidget* root)
     bool changed = this != root && placeSelf(offered);
     if (!d->grid.hasCells())
         return changed;
-    return placeInCells(offered, root) || changed;
+    // A widget kept smaller than its cell (a fixed-height row of buttons in a
+    // taller grid row) arranges its children within its own size: spread
+    // over the cell they would be cut off by their parent, or not seen.
+    const Rect area(offered.x, offered.y, std::min(offered.width, m_width),
+                    std::min(offered.height, m_height));
+    return placeInCells(area, root) || changed;
 }
 
 bool UIWidget::placeInCells(const Rect& offered, UIWidget* root)

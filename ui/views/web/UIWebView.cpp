@@ -7,12 +7,14 @@
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/input/UIClipboard.h"
 #include "ui/core/layout/UISizePolicy.h"
+#include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIWidgetGuard.h"
 #include "ui/views/web/HtmlViewEngine.h"
 #include "ui/views/web/WebViewEventSink.h"
 #include "ui/views/web/WebViewOption.h"
 #include "ui/views/web/WebViewPrinter.h"
 #include "ui/widgets/range/UIScrollBar.h"
+#include "ui/widgets/scroll/UIFrameOverlay.h"
 
 #include <algorithm>
 
@@ -44,6 +46,8 @@ UIWebView::UIWebView(UIWidget* parent, uint32_t options)
     setFlag(kTransparent, false);
     setFlag(kHoverTracking, true);
     setLayoutEnabled(false);
+    m_frame = new UIFrameOverlay(this);
+    addEffect(m_frame);
     setStyleName(String(u"UIWebView"));
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     setFocusPolicy(kClickFocus | kWheelFocus);
@@ -53,6 +57,12 @@ UIWebView::UIWebView(UIWidget* parent, uint32_t options)
         m_bar->valueChanged.connectWithArg(this, &UIWebView::onBarValue);
     }
     placePage();
+}
+
+void UIWebView::setStyleProperty(const String& name, const String& value)
+{
+    if (name == String(u"borderColor"))
+        m_frame->setColor(parseStyleColor(value));
 }
 
 // The engine goes before the sink it reports through.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class UIFrameOverlay;
 class UIScrollBar;
 class WebViewEngine;
 class WebViewEventSink;
@@ -88,7 +89,8 @@ public:
     UIScrollBar* verticalScrollBar() const { return m_bar; }
 
     Size sizeHint() const override { return Size(100, 100); }
-    void setStyleProperty(const String&, const String&) override {}
+    // "borderColor": a frame round the page and its bar.
+    void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage&, const String&) override {}
     UICursor cursorAt(const Point& point) const override;
     void setVisible(bool visible) override;
@@ -107,6 +109,9 @@ protected:
 
 private:
     friend class WebViewEventSink;
+
+    // Owned by the widget's effects.
+    UIFrameOverlay* m_frame = nullptr;
 
     // A new page: bar, repaint, then loadFinished; false when a slot
     // deleted the view.

@@ -6,6 +6,7 @@
 #include "ui/core/theme/UIStyleValues.h"
 
 #include "ui/widgets/range/UIScrollBar.h"
+#include "ui/widgets/scroll/UIFrameOverlay.h"
 #include "ui/widgets/scroll/UIScrollAreaCorner.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace {
 
 const UIStyleField<UIScrollArea::Style> kFields[] = {
     {u"background", [](UIScrollArea::Style& s, const String& v) { s.background = parseStyleBrush(v); }},
+    {u"borderColor", [](UIScrollArea::Style& s, const String& v) { s.borderColor = parseStyleColor(v); }},
 };
 
 constexpr uint32_t kRightButton = 2;
@@ -36,6 +38,9 @@ private:
 
 UIScrollArea::UIScrollArea(UIWidget* parent) : UIWidget(parent)
 {
+    // First: the skin's properties reach it as soon as the style is named.
+    m_frame = new UIFrameOverlay(this);
+    addEffect(m_frame);
     setLayoutEnabled(false);
     setStyleName(String(u"UIScrollArea"));
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
@@ -334,6 +339,7 @@ Size UIScrollArea::sizeHint() const
 void UIScrollArea::setStyleProperty(const String& name, const String& value)
 {
     applyStyleField(kFields, m_style, name, value);
+    m_frame->setColor(m_style.borderColor);
 }
 
 void UIScrollArea::paint(UIEvent*)

@@ -10,6 +10,7 @@
 class Painter;
 class UIScrollAreaCorner;
 class UIScrollAreaViewport;
+class UIFrameOverlay;
 class UIScrollBar;
 
 // Shows one content widget through a viewport and scrolls it with two bars.
@@ -96,6 +97,8 @@ public:
     struct Style
     {
         Brush background;
+        // Framed around the bars too, over whatever they and the content paint.
+        Color borderColor = Color(0u);
     };
 
 protected:
@@ -120,6 +123,8 @@ private:
     UIScrollAreaCorner* m_corner = nullptr;
     UIScrollAreaViewport* m_viewport = nullptr;
     UIWidget* m_content = nullptr;
+    // Owned by the widget's effects.
+    UIFrameOverlay* m_frame = nullptr;
     int m_horizontalPolicy = UIScrollAreaLayout::kWhenNeeded;
     int m_verticalPolicy = UIScrollAreaLayout::kWhenNeeded;
     bool m_scrollBarsEnabled = true;

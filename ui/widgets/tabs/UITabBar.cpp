@@ -391,7 +391,10 @@ void UITabBar::paintTab(Painter& painter, int index)
     const UITabBarItem* item = tab(index);
     const int frame = tabFrame(index);
     const Rect& at = item->rect();
-    m_skins[kItemBackground].draw(painter, at, frame, tabMask(index));
+    // The current tab, drawn over its neighbours, shows its whole frame: its
+    // slice of the strip alone would leave its outline open at the sides.
+    const uint32_t cells = index == m_currentIndex ? UISkinImage::kAllCells : tabMask(index);
+    m_skins[kItemBackground].draw(painter, at, frame, cells);
     const bool disabled = frame == kDisabledFrame;
     int x = at.x + m_style.itemPadding.left;
     const bool hasIcon = !item->icon().isNull();

@@ -82,7 +82,8 @@ public:
     // Stores each visible tab's rectangle in the strip; hidden tabs get the
     // empty one.
     void layoutTabs();
-    // The skin frame and cell mask a tab is drawn with now.
+    // The skin frame a tab is drawn with now, and its slice of the strip's
+    // skin (the current tab draws all its cells).
     int tabFrame(int index) const;
     uint32_t tabMask(int index) const;
 

@@ -325,6 +325,7 @@ void UIToolTip::showNow()
     if (checkClose(cursor))
         return;
     resizeTo(effectiveSizeHint());
+    roundWindow(windowHandle(), size(), m_style.skin.isNull() ? 0 : m_style.cornerDiametr);
     moveTo(placeFor(cursor));
     setStaysOnTop(true);
     show();
@@ -374,8 +375,10 @@ void UIToolTip::focusOutEvent(UIEvent*)
 void UIToolTip::draw(Painter& painter) const
 {
     const Rect r = rect();
-    painter.fillRect(r, m_style.background);
-    if (!m_style.skin.isNull())
+    // A skin draws its own shape: a fill under it would square its corners.
+    if (m_style.skin.isNull())
+        painter.fillRect(r, m_style.background);
+    else
         m_style.skin.draw(painter, r, 0, UISkinImage::kAllCells);
     if (!dropShadowEnabled() && m_style.skin.isNull()) {
         painter.setPen(Pen(m_style.borderColor));

@@ -121,12 +121,16 @@ private:
     bool isPending() const { return isTimerActive(kShowTimerId); }
 
     // Platform: the mouse buttons held, the monitor rectangle at a point (the
-    // empty Rect for none), a popup fitted onto the work area, and the
-    // system's drop-shadow setting.
+    // empty Rect for none), a popup fitted onto the work area, the system's
+    // drop-shadow setting, and the window's shape.
     static uint32_t pressedButtons();
     static Rect monitorRectAt(const Point& point);
     static Rect fittedRect(const Rect& popup, const Point& anchor, const UIMargins& margins, int offset);
     static bool dropShadowEnabled();
+    // Cuts the native window to a rectangle of the size with corners of the
+    // diameter, so that nothing shows beyond a rounded skin; 0 keeps it
+    // square.
+    static void roundWindow(void* handle, const Size& size, int diameter);
 
     Style m_style;
     String m_text;

@@ -22,3 +22,5 @@ bool UIToolTip::dropShadowEnabled()
 {
     return false;
 }
+
+void UIToolTip::roundWindow(void*, const Size&, int) {}

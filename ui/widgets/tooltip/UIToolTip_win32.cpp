@@ -25,3 +25,15 @@ bool UIToolTip::dropShadowEnabled()
     BOOL on = FALSE;
     return SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &on, 0) && on;
 }
+
+void UIToolTip::roundWindow(void* handle, const Size& size, int diameter)
+{
+    HWND window = static_cast<HWND>(handle);
+    if (!window)
+        return;
+    // The region's right and bottom edges are exclusive; the window owns it.
+    HRGN region = diameter > 0 ? CreateRoundRectRgn(0, 0, size.width + 1, size.height + 1, diameter, diameter)
+                               : nullptr;
+    if (!SetWindowRgn(window, region, TRUE) && region)
+        DeleteObject(region);
+}

@@ -19,7 +19,10 @@ void UIColorOverlay::apply(PaintTarget* target, const Rect& rect)
         for (int x = 0; x < area.width; ++x, pixel += 4) {
             uint32_t value;
             std::memcpy(&value, pixel, 4);
-            value = Color(value).blendOver(m_color).value();
+            // Every pixel of a window's frame reaches the screen opaque, but
+            // GDI leaves the alpha byte of what it draws at 0: blended by it,
+            // text and plain fills would turn black under the overlay.
+            value = Color(value | 0xFF000000u).blendOver(m_color).value();
             std::memcpy(pixel, &value, 4);
         }
     }

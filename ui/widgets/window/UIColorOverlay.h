@@ -17,8 +17,9 @@ public:
 
     const Color& color() const { return m_color; }
     // Composes the colour over every pixel of the rectangle that lies on the
-    // target; an invisible colour, a target without 32-bit pixels or a
-    // rectangle off the target changes nothing.
+    // target, each taken as opaque whatever its alpha byte; an invisible
+    // colour, a target without 32-bit pixels or a rectangle off the target
+    // changes nothing.
     void apply(PaintTarget* target, const Rect& rect) override;
 
 private:

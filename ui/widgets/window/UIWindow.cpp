@@ -4,6 +4,8 @@
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/widgets/window/UIColorOverlay.h"
 
+#include <algorithm>
+
 namespace {
 
 using Style = UIWindow::Style;
@@ -11,6 +13,7 @@ using Style = UIWindow::Style;
 const UIStyleField<Style> kFields[] = {
     {u"background", [](Style& s, const String& v) { s.background = parseStyleBrush(v); }},
     {u"borderColor", [](Style& s, const String& v) { s.borderColor = parseStyleColor(v); }},
+    {u"dimAlpha", [](Style& s, const String& v) { s.dimAlpha = parseStyleInt(v); }},
 };
 
 } // namespace
@@ -31,6 +34,11 @@ UIStyleNames UIWindow::styleNames()
 void UIWindow::setStyleProperty(const String& name, const String& value)
 {
     applyStyleField(kFields, m_style, name, value);
+}
+
+Color UIWindow::dimColor() const
+{
+    return Color(static_cast<uint8_t>(std::clamp(m_style.dimAlpha, 0, 255)), 0, 0, 0);
 }
 
 void UIWindow::setDimmed(bool on)

@@ -15,10 +15,12 @@ public:
     {
         Brush background;
         Color borderColor = Color(0x00FFFFFFu);
+        // How strongly a blocked window is dimmed, as the alpha of black.
+        int dimAlpha = 150;
     };
 
-    // The colour that dims a window: black at alpha 150.
-    static Color dimColor() { return Color(150, 0, 0, 0); }
+    // The colour that dims this window: black at the skin's alpha.
+    Color dimColor() const;
 
     UIWindow(UIWidget* parent, uint32_t windowFlags);
 

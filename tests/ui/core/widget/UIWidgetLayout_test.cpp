@@ -127,6 +127,39 @@ TEST_F(LayoutTest, HiddenChildrenTakeNoCellAndAnExpandingColumnTakesTheExtra)
     EXPECT_EQ(d->geometry(), Rect(90, 0, 210, 10));
 }
 
+// A fixed-size container in a larger cell (a dialog's row of buttons in a
+// taller grid row) keeps its children inside itself.
+TEST_F(LayoutTest, AContainerSmallerThanItsCellArrangesItsChildrenWithinItsOwnSize)
+{
+    struct Case
+    {
+        const char* name;
+        int flow;
+        Size window;
+        Rect first, second;
+    };
+    // Two children 80x24 side by side, or 30x10 stacked.
+    const Case cases[] = {
+        {"a row of buttons in a taller row", 0, Size(300, 31), Rect(0, 0, 80, 24), Rect(86, 0, 80, 24)},
+        {"a column in a much taller cell", 1, Size(300, 200), Rect(0, 0, 30, 10), Rect(0, 10, 30, 10)},
+    };
+    win->setVerticalFlow(1);
+    for (const Case& c : cases) {
+        auto* row = new HintWidget(win, Size(0, 0));
+        row->setVerticalFlow(c.flow);
+        row->setSpacing(c.flow ? 0 : 6, 0);
+        const Size child = c.flow ? Size(30, 10) : Size(80, 24);
+        HintWidget* first = new HintWidget(row, child);
+        HintWidget* second = new HintWidget(row, child);
+        win->resize(c.window.width, c.window.height);
+        win->relayout();
+        EXPECT_LT(row->height(), c.window.height) << c.name << ": the container keeps its own height";
+        EXPECT_EQ(first->geometry(), c.first) << c.name;
+        EXPECT_EQ(second->geometry(), c.second) << c.name;
+        delete row;
+    }
+}
+
 TEST_F(LayoutTest, AWindowGrowsToItsContentNeverShrinksAndAnUnchangedRelayoutMovesNothing)
 {
     win->setVerticalFlow(1);

@@ -1,11 +1,14 @@
 // The scroll area on the widget fakes: an area of 200 x 100 with bars 10
 // thick (thumbs at least 20) over a content of a given size.
+#include "graphics/paint/PaintTarget.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 #include "ui/widgets/scroll/UIScrollAreaCorner.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
+
+#include <cstring>
 
 namespace {
 
@@ -109,6 +112,45 @@ TEST_F(UIScrollAreaTest, ScrollingOffAndOnAgain)
     a->setScrollBarsEnabled(true);
     EXPECT_TRUE(a->verticalScrollBar()->testFlag(UIWidget::kVisible));
     EXPECT_EQ(Rect(0, 0, 190, 90), a->contentWidget()->geometry());
+}
+
+// The skin's frame goes round the whole area, over the bar and the content
+// that paint after the area itself, and only where the repainted part lies.
+TEST_F(UIScrollAreaTest, TheFrameEnclosesTheBarsAndTheContent)
+{
+    UIScrollArea* a = area(Size(400, 300));
+    a->contentWidget()->show();
+    a->move(20, 30);
+    a->setStyleProperty(String(u"borderColor"), String(u"0,0,255"));
+    top->update();
+    PaintTarget* frame = top->frameTarget();
+    ASSERT_TRUE(frame && frame->bits());
+    auto pixel = [&](int x, int y) {
+        uint32_t value;
+        std::memcpy(&value, frame->bits() + (size_t(y) * frame->width() + x) * 4, 4);
+        return value & 0xFFFFFFu;
+    };
+    const uint32_t blue = 0x0000FF;
+    struct Case
+    {
+        const char* name;
+        Point at;
+        bool framed;
+    };
+    const Case cases[] = {
+        {"top left", Point(20, 30), true},
+        {"right edge, over the vertical bar", Point(219, 60), true},
+        {"bottom edge, over the horizontal bar", Point(100, 129), true},
+        {"inside", Point(100, 60), false},
+        {"outside", Point(19, 60), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.framed, pixel(c.at.x, c.at.y) == blue) << c.name;
+    // A repaint of the content alone draws the frame again over it.
+    std::memset(frame->bits(), 0, size_t(frame->width()) * frame->height() * 4);
+    a->contentWidget()->update();
+    EXPECT_EQ(blue, pixel(20, 60)) << "the left edge, over the content";
+    EXPECT_NE(blue, pixel(219, 60)) << "the bar was not repainted";
 }
 
 // Whoever asks for the relayout, through whatever pointer, the area's own
