@@ -84,6 +84,7 @@ UIList::UIList(UIWidget* parent) : UIWidget(parent)
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     setFlag(kTransparent, false);
     setFocusPolicy(kClickFocus | kWheelFocus);
+    setFlag(kWantsDoubleClicks, true);
     countChanged.connectWithArg(this, &UIList::onCountChanged);
 }
 
@@ -374,12 +375,15 @@ bool UIList::ensureVisible(int index)
         int rowHeight = m_style.listModeItemHeight;
         if (height() <= rowHeight)
             return false;
+        // The row's place in the content comes from its rank, so hidden
+        // items above it take no room.
+        int top = before + at.y;
         if (at.y < 0) {
-            area->setVerticalValue(index * rowHeight);
+            area->setVerticalValue(top);
         } else if (at.y + at.height > height()) {
             UIScrollBar* across = area->horizontalScrollBar();
             int below = across->testFlag(kVisible) ? across->height() : 0;
-            area->setVerticalValue(index * rowHeight - (area->height() - at.height) + below);
+            area->setVerticalValue(top - (area->height() - at.height) + below);
         }
         return bar->value() != before;
     }

@@ -127,6 +127,11 @@ TEST_F(ItemViewsOnScreen, ClickShiftClickAndDoubleClickThroughRealInput)
     EXPECT_EQ(4, list->selectedCount());
     EXPECT_TRUE(list->isSelected(2) && list->isSelected(5));
     EXPECT_EQ(2, list->currentIndex()) << "a Shift click keeps the current item";
+    testsupport::UIEventRecorder listEvents(list);
+    const Point row(20, 8 * h + h / 2);
+    UIHarness::click(list, row);
+    UIHarness::click(list, row);
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return listEvents.has(kDoubleClickEvent); }));
     list->parentWidget()->parentWidget()->hide();
 
     UITable* table = tableView(20);

@@ -280,3 +280,24 @@ TEST_F(UIListTest, TheDefaultIconIsPremultipliedInACopyOfItsOwn)
     EXPECT_FALSE(icon.isPremultiplied());
     EXPECT_EQ(icon.pixel(1, 1), Color(128, 200, 100, 50)) << "the caller's pixels are untouched";
 }
+
+TEST_F(UIListTest, EnsureVisibleInListModeScrollsByRankPastHiddenItems)
+{
+    UIList* l = makeList(100);
+    for (int i = 0; i < 20; ++i)
+        l->item(i)->hide();
+    ASSERT_EQ(Size(190, 100), l->size());
+    struct Step
+    {
+        int index, value;
+    };
+    // Item 60 has rank 40: its row spans 400-410 and ends the 100-pixel
+    // view at 310; item 25 (rank 5) then starts it at 50; item 30 is
+    // already in view and stays.
+    const Step steps[] = {{60, 310}, {25, 50}, {30, 50}, {99, 700}};
+    for (const Step& s : steps) {
+        l->ensureVisible(s.index);
+        EXPECT_EQ(s.value, view->verticalScrollBar()->value()) << s.index;
+        EXPECT_TRUE(l->isItemShown(s.index)) << s.index;
+    }
+}
