@@ -108,6 +108,7 @@ void UIList::adopt(UIListItem* item)
 {
     item->m_list = this;
     m_visibleCount += item->m_visible ? 1 : 0;
+    m_selectedCount += item->m_selected ? 1 : 0;
 }
 
 void UIList::renumberFrom(int index)
@@ -198,6 +199,7 @@ UIListItem* UIList::takeItem(int index)
     m_items.erase(m_items.begin() + index);
     renumberFrom(index);
     m_visibleCount -= item->m_visible ? 1 : 0;
+    m_selectedCount -= item->m_selected ? 1 : 0;
     m_ranks.invalidate();
     item->m_list = nullptr;
     item->m_index = -1;
@@ -239,6 +241,7 @@ void UIList::clear()
         delete item;
     m_items.clear();
     m_visibleCount = 0;
+    m_selectedCount = 0;
     m_ranks.invalidate();
     relayout();
     forgetCurrent();
@@ -410,9 +413,7 @@ bool UIList::hasSelection() const
 
 int UIList::selectedCount() const
 {
-    if (m_selectionMode == kNoSelection)
-        return 0;
-    return int(std::count_if(m_items.begin(), m_items.end(), [](UIListItem* i) { return i->m_selected; }));
+    return m_selectionMode == kNoSelection ? 0 : m_selectedCount;
 }
 
 List<UIListItem*> UIList::selectedItems() const
@@ -420,9 +421,9 @@ List<UIListItem*> UIList::selectedItems() const
     List<UIListItem*> selected;
     if (m_selectionMode == kNoSelection)
         return selected;
-    for (UIListItem* item : m_items) {
-        if (item->m_selected)
-            selected.append(item);
+    for (size_t i = 0; i < m_items.size() && selected.count() < m_selectedCount; ++i) {
+        if (m_items[i]->m_selected)
+            selected.append(m_items[i]);
     }
     return selected;
 }
@@ -431,8 +432,7 @@ void UIList::clearSelection(bool repaint)
 {
     if (m_selectionMode == kNoSelection)
         return;
-    for (UIListItem* item : m_items)
-        item->m_selected = false;
+    unselectAll();
     if (repaint)
         update();
 }
@@ -442,7 +442,7 @@ void UIList::selectAll()
     if (m_selectionMode != kMultiSelection)
         return;
     for (UIListItem* item : m_items)
-        item->m_selected = true;
+        item->setSelected(true);
     update();
 }
 
@@ -451,11 +451,9 @@ void UIList::selectItem(UIListItem* item, int flags)
     if (m_selectionMode == kNoSelection || !item || item->m_list != this)
         return;
     bool on = (flags & kSelect) != 0;
-    if (m_selectionMode == kSingleSelection && on) {
-        for (UIListItem* other : m_items)
-            other->m_selected = false;
-    }
-    item->m_selected = on;
+    if (m_selectionMode == kSingleSelection && on)
+        unselectAll();
+    item->setSelected(on);
     if (flags & kRepaint)
         update();
 }
@@ -486,9 +484,9 @@ void UIList::selectInRect(const Rect& band)
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
         UIListItem* it = m_items[size_t(r.indexOfRank(rank))];
         if (meets(g.itemRect(rank, count()), band))
-            it->m_selected = true;
+            it->setSelected(true);
         else if (!keep)
-            it->m_selected = false;
+            it->setSelected(false);
     }
     update();
 }
@@ -625,9 +623,16 @@ void UIList::keyPressEvent(UIEvent* event)
 
 void UIList::selectRange(int from, int to)
 {
-    for (int i = 0; i < count(); ++i)
-        m_items[size_t(i)]->m_selected = i >= from && i <= to;
+    unselectAll();
+    for (int i = std::max(from, 0); i <= to && i < count(); ++i)
+        m_items[size_t(i)]->setSelected(true);
     update();
+}
+
+void UIList::unselectAll()
+{
+    for (size_t i = 0; i < m_items.size() && m_selectedCount > 0; ++i)
+        m_items[i]->setSelected(false);
 }
 
 void UIList::pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMouseEvent& event)

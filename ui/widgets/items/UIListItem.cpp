@@ -11,13 +11,22 @@ void UIListItem::setVisible(bool on)
 {
     if (on == m_visible)
         return;
-    m_visible = on;
     if (!on) {
-        m_selected = false;
+        setSelected(false);
         m_iconRect = Rect();
     }
+    m_visible = on;
     if (m_list)
         m_list->itemVisibilityChanged(this);
+}
+
+void UIListItem::setSelected(bool on)
+{
+    if (on == m_selected)
+        return;
+    m_selected = on;
+    if (m_list)
+        m_list->m_selectedCount += on ? 1 : -1;
 }
 
 Rect UIListItem::rect() const

@@ -48,9 +48,10 @@ public:
     void setVisible(bool on);
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
-    void setSelected(bool on) { m_selected = on; }
-    void select() { m_selected = true; }
-    void deselect() { m_selected = false; }
+    // The owning list keeps count of its selected items from these.
+    void setSelected(bool on);
+    void select() { setSelected(true); }
+    void deselect() { setSelected(false); }
     bool isSelected() const { return m_selected; }
 
     // Where the last paint put the item; empty before it or while hidden.

@@ -221,6 +221,7 @@ private:
     void afterRowsChanged();
     void forgetCurrent();
     void release(UITableRow* row);
+    void unselectAll();
     const UIVisibleRanks& ranks() const;
     UIScrollArea* view() const;
     int rowTop(int rank) const;
@@ -238,6 +239,9 @@ private:
     std::vector<UITableRow*> m_rows;
     mutable UIVisibleRanks m_ranks;
     int m_hiddenRowCount = 0;
+    // Kept by the rows as their marks change, so that the selection's
+    // queries need not walk a whole collection.
+    int m_selectedCount = 0;
     UITableRow* m_current = nullptr;
     bool m_sortingEnabled = false;
     int m_sortOrder = 0;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -300,4 +301,60 @@ TEST_F(UIListTest, EnsureVisibleInListModeScrollsByRankPastHiddenItems)
         EXPECT_EQ(s.value, view->verticalScrollBar()->value()) << s.index;
         EXPECT_TRUE(l->isItemShown(s.index)) << s.index;
     }
+}
+
+TEST_F(UIListTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
+{
+    UIList* l = makeList(40);
+    l->setSelectionMode(UIList::kMultiSelection);
+    std::mt19937 random(7);
+    for (int step = 0; step < 800; ++step) {
+        int n = l->count();
+        int at = n > 0 ? int(random() % unsigned(n)) : 0;
+        switch (n == 0 ? 0 : random() % 9) {
+        case 0:
+            l->insertItem(at, String(u"x"))->setSelected(random() % 2 == 0);
+            break;
+        case 1:
+            l->item(at)->setSelected(!l->item(at)->isSelected());
+            break;
+        case 2:
+            l->item(at)->setVisible(!l->item(at)->isVisible());
+            break;
+        case 3: {
+            // A selected item taken away and put back keeps its mark.
+            UIListItem* taken = l->takeItem(at);
+            l->insertItem(int(random() % unsigned(n)), taken);
+            break;
+        }
+        case 4:
+            l->removeItemAt(at);
+            break;
+        case 5:
+            l->selectIndex(at, random() % 2 ? UIList::kSelect : 0);
+            break;
+        case 6:
+            if (random() % 8 == 0)
+                l->clearSelection(false);
+            break;
+        case 7:
+            if (random() % 8 == 0)
+                l->selectAll();
+            break;
+        default:
+            l->setSelectionMode(random() % 3 ? UIList::kMultiSelection : UIList::kSingleSelection);
+            break;
+        }
+        std::vector<UIListItem*> walked;
+        std::copy_if(l->items().begin(), l->items().end(), std::back_inserter(walked),
+                     [](UIListItem* item) { return item->isSelected(); });
+        ASSERT_EQ(int(walked.size()), l->selectedCount()) << step;
+        ASSERT_EQ(!walked.empty(), l->hasSelection()) << step;
+        std::vector<UIListItem*> listed;
+        for (UIListItem* item : l->selectedItems())
+            listed.push_back(item);
+        ASSERT_EQ(walked, listed) << step;
+    }
+    l->setSelectionMode(UIList::kNoSelection);
+    EXPECT_EQ(0, l->selectedCount());
 }

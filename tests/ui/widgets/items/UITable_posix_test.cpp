@@ -10,6 +10,7 @@
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -238,4 +239,61 @@ TEST_F(UITableTest, APressHidesTheTablesToolTip)
     toolTip.showText(request);
     send(t, UIMouseEvent(kMousePressEvent, 1, 1, Point(5, 25), 0));
     EXPECT_FALSE(toolTip.isShowing());
+}
+
+TEST_F(UITableTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
+{
+    UITable* t = makeTable(40);
+    t->setSelectionMode(UITable::kMultiSelection);
+    std::mt19937 random(11);
+    for (int step = 0; step < 800; ++step) {
+        int n = t->rowCount();
+        int at = n > 0 ? int(random() % unsigned(n)) : 0;
+        switch (n == 0 ? 0 : random() % 9) {
+        case 0: {
+            UITableRow* r = makeRow(step, "new", 0);
+            r->setSelected(random() % 2 == 0);
+            t->insertRow(at, r);
+            break;
+        }
+        case 1:
+            t->row(at)->setSelected(!t->row(at)->isSelected());
+            break;
+        case 2:
+            t->row(at)->setVisible(!t->row(at)->isVisible());
+            break;
+        case 3: {
+            // A selected row taken away and put back keeps its mark.
+            UITableRow* taken = t->takeRow(at);
+            t->insertRow(int(random() % unsigned(n)), taken);
+            break;
+        }
+        case 4:
+            t->removeRowAt(at);
+            break;
+        case 5:
+            t->selectRowAt(at, random() % 2 ? UITable::kSelect : 0);
+            break;
+        case 6:
+            if (random() % 8 == 0)
+                t->clearSelection(false, false);
+            break;
+        case 7:
+            if (random() % 8 == 0)
+                t->selectAll();
+            break;
+        default:
+            t->setSelectionMode(random() % 3 ? UITable::kMultiSelection : UITable::kSingleSelection);
+            break;
+        }
+        std::vector<UITableRow*> walked;
+        std::copy_if(t->rows().begin(), t->rows().end(), std::back_inserter(walked),
+                     [](UITableRow* r) { return r->isSelected(); });
+        ASSERT_EQ(int(walked.size()), t->selectedCount()) << step;
+        ASSERT_EQ(walked.empty() ? -1 : walked.front()->index(), t->firstSelectedRow()) << step;
+        std::vector<UITableRow*> listed;
+        for (UITableRow* r : t->selectedRows())
+            listed.push_back(r);
+        ASSERT_EQ(walked, listed) << step;
+    }
 }
