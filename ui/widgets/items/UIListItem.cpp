@@ -1,6 +1,33 @@
 #include "ui/widgets/items/UIListItem.h"
 
+#include "ui/widgets/items/UIItemPool.h"
 #include "ui/widgets/items/UIList.h"
+
+namespace {
+
+// Never destroyed, so that an item outliving the program's statics still
+// has its pool.
+UIItemPool& itemPool()
+{
+    static UIItemPool* pool = new UIItemPool(sizeof(UIListItem));
+    return *pool;
+}
+
+} // namespace
+
+// A class derived from the item has another size and takes the heap.
+void* UIListItem::operator new(size_t size)
+{
+    return size == itemPool().blockSize() ? itemPool().allocate() : ::operator new(size);
+}
+
+void UIListItem::operator delete(void* block, size_t size)
+{
+    if (size == itemPool().blockSize())
+        itemPool().deallocate(block);
+    else
+        ::operator delete(block);
+}
 
 UIListItem::UIListItem(const String& text, const String& detailedText, const Image& icon)
     : m_icon(icon), m_text(text), m_detailedText(detailedText)

@@ -19,6 +19,10 @@ class UIListItem : public UIItem
 public:
     UIListItem() = default;
     UIListItem(const String& text, const String& detailedText, const Image& icon);
+    // Items come from a pool: a list of a whole collection makes them by
+    // the hundred thousand, and one allocation each weighed on its fill.
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
 
     void setText(const String& text) { m_text = text; }
     const String& text() const { return m_text; }

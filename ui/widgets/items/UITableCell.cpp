@@ -1,5 +1,6 @@
 #include "ui/widgets/items/UITableCell.h"
 
+#include "ui/widgets/items/UIItemPool.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
 
@@ -11,7 +12,29 @@ const Brush kNoBrush;
 const UIMargins kDefaultPadding(4, 4, 4, 4);
 const Image kNoImage;
 
+// Never destroyed, so that a cell outliving the program's statics still has
+// its pool.
+UIItemPool& cellPool()
+{
+    static UIItemPool* pool = new UIItemPool(sizeof(UITableCell));
+    return *pool;
+}
+
 } // namespace
+
+// A class derived from the cell has another size and takes the heap.
+void* UITableCell::operator new(size_t size)
+{
+    return size == cellPool().blockSize() ? cellPool().allocate() : ::operator new(size);
+}
+
+void UITableCell::operator delete(void* block, size_t size)
+{
+    if (size == cellPool().blockSize())
+        cellPool().deallocate(block);
+    else
+        ::operator delete(block);
+}
 
 UITableCell::~UITableCell() = default;
 
