@@ -2,6 +2,8 @@
 // font: a view of 300 x 120, bars 10 thick, a header 20 high, rows 10 high.
 #include "foundation/signals/SignalReceiver.h"
 #include "graphics/paint/FontMetrics.h"
+#include "graphics/paint/Painter.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/widgets/items/UIHeader.h"
@@ -296,4 +298,71 @@ TEST_F(UITableTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
             listed.push_back(r);
         ASSERT_EQ(walked, listed) << step;
     }
+}
+
+namespace {
+
+// Each text the table drew, with the font and pen the device held for it.
+std::vector<std::string> drawnTexts(UITable* t)
+{
+    CurrentRecorder recorder;
+    FakeTarget target;
+    {
+        Painter painter(&target);
+        t->draw(painter);
+    }
+    std::vector<std::string> texts;
+    std::string font = "?";
+    std::string pen = "?";
+    for (const std::string& line : recorder.device.log) {
+        size_t at = line.find(" font ");
+        if (line.rfind("state", 0) == 0 && at != std::string::npos)
+            font = line.substr(at + 6, line.rfind(' ') - at - 6);
+        at = line.find(" pen ");
+        if (line.rfind("state", 0) == 0 && at != std::string::npos)
+            pen = line.substr(at + 5, 8);
+        if (line.rfind("text '", 0) == 0)
+            texts.push_back(line.substr(6, line.find('\'', 6) - 6) + " " + font + " " + pen);
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(UITableTest, CellsDrawInTheirOwnFontOrTheTablesAndInThePenOfTheirState)
+{
+    UITable* t = makeTable(0);
+    t->setStyleProperty(String(u"defaultRowForeground"), String(u"1,1,1"));
+    t->setStyleProperty(String(u"alternateRowForeground"), String(u"2,2,2"));
+    t->setStyleProperty(String(u"selectedRowForeground"), String(u"3,3,3"));
+    t->setStyleProperty(String(u"disabledForeground"), String(u"4,4,4"));
+    t->setStyleProperty(String(u"blankForeground"), String(u"5,5,5"));
+    t->setStyleProperty(String(u"shadowBlankForeground"), String(u"6,6,6"));
+    t->setBlankText(String(u"none"));
+    t->setBlankTextShown(true);
+    const std::string blank = ascii(t->style().blankFont.family());
+    EXPECT_EQ((std::vector<std::string>{"none " + blank + " FF060606", "none " + blank + " FF050505"}),
+              drawnTexts(t))
+        << "the shadow first";
+
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new UITableRow();
+        r->addTextCell(String::fromUtf8(std::string(1, char('a' + i)).c_str()));
+        r->addTextCell(String(u"b"))->setPen(Pen(Color(7, 7, 7), 1.0f, Pen::kSolid));
+        t->addRow(r);
+    }
+    t->row(0)->cell(0)->setFont(FontDesc(String(u"Own"), 9, 0));
+    t->selectRowAt(2, UITable::kSelect);
+    // The own font of the first cell must not reach the cells after it, nor
+    // the next paint; a cell's own pen gives way to the selection's. The
+    // first row counts as an alternate one.
+    const std::string plain = " " + ascii(t->style().font.family());
+    const std::vector<std::string> enabled = {"a Own FF020202",          "b" + plain + " FF070707",
+                                              "b" + plain + " FF010101", "b" + plain + " FF070707",
+                                              "c" + plain + " FF030303", "b" + plain + " FF030303"};
+    EXPECT_EQ(enabled, drawnTexts(t));
+    EXPECT_EQ(enabled, drawnTexts(t)) << "a second paint starts from the table's font";
+    t->setEnabled(false);
+    for (const std::string& text : drawnTexts(t))
+        EXPECT_NE(std::string::npos, text.find("FF040404")) << text;
 }
