@@ -358,3 +358,29 @@ TEST_F(UIListTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
     l->setSelectionMode(UIList::kNoSelection);
     EXPECT_EQ(0, l->selectedCount());
 }
+
+TEST_F(UIListTest, HoverSelectionFollowsTheMouseSkippingHiddenItemsAndEndsOnLeaving)
+{
+    UIList* l = makeList(20);
+    l->setHoverSelection(true);
+    l->item(1)->hide();
+    struct Step
+    {
+        int y, current;
+    };
+    // Rows 10 high; with item 1 hidden the second row shows item 2; below
+    // the last row nothing changes.
+    const Step steps[] = {{5, 0}, {15, 2}, {25, 3}, {15, 2}};
+    for (const Step& s : steps) {
+        mouse(l, kMouseMoveEvent, 20, s.y);
+        EXPECT_EQ(s.current, l->currentIndex()) << s.y;
+        EXPECT_EQ(std::vector<int>{s.current}, selected(l)) << s.y;
+    }
+    l->setHoverSelection(false);
+    mouse(l, kMouseMoveEvent, 20, 45);
+    EXPECT_EQ(2, l->currentIndex()) << "without hover selection a move selects nothing";
+    l->setHoverSelection(true);
+    send(l, UIMouseEvent(kMouseLeaveEvent, 0, 0, Point(-1, -1), 0));
+    EXPECT_EQ(-1, l->currentIndex());
+    EXPECT_TRUE(selected(l).empty());
+}

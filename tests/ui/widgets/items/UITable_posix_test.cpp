@@ -366,3 +366,28 @@ TEST_F(UITableTest, CellsDrawInTheirOwnFontOrTheTablesAndInThePenOfTheirState)
     for (const std::string& text : drawnTexts(t))
         EXPECT_NE(std::string::npos, text.find("FF040404")) << text;
 }
+
+TEST_F(UITableTest, RowHeightScalesTheTableFontAndOnlyTheCellsOwnFonts)
+{
+    UITable* t = makeTable(3);
+    t->row(1)->cell(2)->setFont(FontDesc(String(u"Own"), 9, 0));
+    struct Case
+    {
+        int height, rowHeight, pixels;
+    };
+    const Case cases[] = {{25, 25, 20}, {11, 11, 8}, {15, 15, 12}};
+    for (const Case& c : cases) {
+        t->setRowHeight(c.height, true);
+        EXPECT_EQ(c.rowHeight, t->rowHeight()) << c.height;
+        EXPECT_EQ(c.rowHeight, t->rowRect(2).height) << c.height;
+        EXPECT_EQ(t->headerHeight() + 2 * c.rowHeight, t->rowRect(2).y) << c.height;
+        EXPECT_EQ(c.pixels, t->style().font.pixelSize()) << c.height;
+        ASSERT_NE(nullptr, t->row(1)->cell(2)->ownFont());
+        EXPECT_EQ(c.pixels, t->row(1)->cell(2)->ownFont()->pixelSize()) << c.height;
+        EXPECT_EQ(String(u"Own"), t->row(1)->cell(2)->ownFont()->family());
+        EXPECT_EQ(nullptr, t->row(0)->cell(2)->ownFont()) << "a plain cell gains no font of its own";
+    }
+    t->setRowHeight(1, false);
+    EXPECT_EQ(3, t->rowHeight()) << "rows are at least 3 pixels high";
+    EXPECT_EQ(12, t->style().font.pixelSize()) << "asked not to, the fonts keep their size";
+}
