@@ -7,6 +7,7 @@
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
+#include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 
@@ -574,7 +575,13 @@ void UIList::pageTo(bool down)
 
 void UIList::keyPressEvent(UIEvent* event)
 {
-    auto* key = static_cast<UIKeyEvent*>(event);
+    UIScrollArea* area = view();
+    UIRepaintBatch batch(area ? static_cast<UIWidget*>(area) : this);
+    handleKey(static_cast<UIKeyEvent*>(event));
+}
+
+void UIList::handleKey(UIKeyEvent* key)
+{
     if (isEmpty())
         return;
     switch (key->key()) {

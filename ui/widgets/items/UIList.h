@@ -19,6 +19,7 @@
 #include <vector>
 
 class Painter;
+class UIKeyEvent;
 class UIMouseEvent;
 class UIScrollArea;
 
@@ -221,6 +222,7 @@ private:
     void moveBy(int step);
     void pageTo(bool down);
     void endBand();
+    void handleKey(UIKeyEvent* key);
     void pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMouseEvent& event);
     void selectRange(int from, int to);
     void unselectAll();

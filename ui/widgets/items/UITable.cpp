@@ -8,6 +8,7 @@
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/items/UIRowOrder.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 
@@ -820,7 +821,13 @@ void UITable::pageTo(bool down)
 
 void UITable::keyPressEvent(UIEvent* event)
 {
-    auto* key = static_cast<UIKeyEvent*>(event);
+    UIScrollArea* area = view();
+    UIRepaintBatch batch(area ? static_cast<UIWidget*>(area) : this);
+    handleKey(static_cast<UIKeyEvent*>(event));
+}
+
+void UITable::handleKey(UIKeyEvent* key)
+{
     if (isEmpty())
         return;
     int current = currentRow();

@@ -16,6 +16,7 @@
 
 class Painter;
 class UIHeader;
+class UIKeyEvent;
 class UIMouseEvent;
 class UIScrollArea;
 
@@ -228,6 +229,7 @@ private:
     void pageTo(bool down);
     void stepTo(int index);
     void endBand();
+    void handleKey(UIKeyEvent* key);
     void pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMouseEvent& event);
     void paintRows(Painter& painter);
     bool paintBlank(Painter& painter);
