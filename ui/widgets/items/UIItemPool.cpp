@@ -1,6 +1,7 @@
 #include "ui/widgets/items/UIItemPool.h"
 
 #include <algorithm>
+#include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define REELSTACK_POOL_POISONS 1
@@ -73,6 +74,19 @@ void UIItemPool::deallocate(void* block)
     poison(freed, m_stride);
     if (--m_live == 0)
         releaseChunks();
+}
+
+void* UIItemPool::allocate(size_t size)
+{
+    return size == m_blockSize ? allocate() : ::operator new(size);
+}
+
+void UIItemPool::deallocate(void* block, size_t size)
+{
+    if (size == m_blockSize)
+        deallocate(block);
+    else
+        ::operator delete(block);
 }
 
 void UIItemPool::addChunk()

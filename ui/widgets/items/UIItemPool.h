@@ -18,6 +18,10 @@ public:
     size_t blockSize() const { return m_blockSize; }
     void* allocate();
     void deallocate(void* block);
+    // For a pooled class's own new and delete: a block of the pool's size
+    // comes from the pool, any other (a derived class) from the heap.
+    void* allocate(size_t size);
+    void deallocate(void* block, size_t size);
     size_t liveCount() const { return m_live; }
     size_t chunkCount() const { return m_chunks.size(); }
 

@@ -15,18 +15,14 @@ UIItemPool& itemPool()
 
 } // namespace
 
-// A class derived from the item has another size and takes the heap.
 void* UIListItem::operator new(size_t size)
 {
-    return size == itemPool().blockSize() ? itemPool().allocate() : ::operator new(size);
+    return itemPool().allocate(size);
 }
 
 void UIListItem::operator delete(void* block, size_t size)
 {
-    if (size == itemPool().blockSize())
-        itemPool().deallocate(block);
-    else
-        ::operator delete(block);
+    itemPool().deallocate(block, size);
 }
 
 UIListItem::UIListItem(const String& text, const String& detailedText, const Image& icon)

@@ -2,8 +2,7 @@
 
 #include "ui/core/widget/UIWidget.h"
 
-UIRepaintBatch::UIRepaintBatch(UIWidget* widget)
-    : m_guard(widget), m_held(widget && widget->updatesEnabled())
+UIRepaintBatch::UIRepaintBatch(UIWidget* widget) : m_guard(widget), m_held(widget && widget->updatesEnabled())
 {
     if (m_held)
         widget->setUpdatesEnabled(false);

@@ -22,18 +22,14 @@ UIItemPool& cellPool()
 
 } // namespace
 
-// A class derived from the cell has another size and takes the heap.
 void* UITableCell::operator new(size_t size)
 {
-    return size == cellPool().blockSize() ? cellPool().allocate() : ::operator new(size);
+    return cellPool().allocate(size);
 }
 
 void UITableCell::operator delete(void* block, size_t size)
 {
-    if (size == cellPool().blockSize())
-        cellPool().deallocate(block);
-    else
-        ::operator delete(block);
+    cellPool().deallocate(block, size);
 }
 
 UITableCell::~UITableCell() = default;
