@@ -524,8 +524,11 @@ void UITable::sort(int column, int order)
     bool byText = section->sortType() == 1;
     for (UITableRow* r : m_rows) {
         const UITableCell* c = r->cell(column);
-        if (byText)
-            keys.addText(!r->m_visible, !c ? String() : c->sortText().isEmpty() ? c->text() : c->sortText());
+        // The texts are read in place: a copy a row weighed on a sort.
+        if (byText && c)
+            keys.addText(!r->m_visible, c->sortText().isEmpty() ? c->text() : c->sortText());
+        else if (byText)
+            keys.addText(!r->m_visible, String());
         else
             keys.addValue(!r->m_visible, c ? c->sortValue() : 0.0);
     }
