@@ -7,6 +7,7 @@
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
+#include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 
@@ -84,6 +85,7 @@ UIList::UIList(UIWidget* parent) : UIWidget(parent)
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     setFlag(kTransparent, false);
     setFocusPolicy(kClickFocus | kWheelFocus);
+    setFlag(kWantsDoubleClicks, true);
     countChanged.connectWithArg(this, &UIList::onCountChanged);
 }
 
@@ -107,6 +109,7 @@ void UIList::adopt(UIListItem* item)
 {
     item->m_list = this;
     m_visibleCount += item->m_visible ? 1 : 0;
+    m_selectedCount += item->m_selected ? 1 : 0;
 }
 
 void UIList::renumberFrom(int index)
@@ -197,6 +200,7 @@ UIListItem* UIList::takeItem(int index)
     m_items.erase(m_items.begin() + index);
     renumberFrom(index);
     m_visibleCount -= item->m_visible ? 1 : 0;
+    m_selectedCount -= item->m_selected ? 1 : 0;
     m_ranks.invalidate();
     item->m_list = nullptr;
     item->m_index = -1;
@@ -238,6 +242,7 @@ void UIList::clear()
         delete item;
     m_items.clear();
     m_visibleCount = 0;
+    m_selectedCount = 0;
     m_ranks.invalidate();
     relayout();
     forgetCurrent();
@@ -374,12 +379,15 @@ bool UIList::ensureVisible(int index)
         int rowHeight = m_style.listModeItemHeight;
         if (height() <= rowHeight)
             return false;
+        // The row's place in the content comes from its rank, so hidden
+        // items above it take no room.
+        int top = before + at.y;
         if (at.y < 0) {
-            area->setVerticalValue(index * rowHeight);
+            area->setVerticalValue(top);
         } else if (at.y + at.height > height()) {
             UIScrollBar* across = area->horizontalScrollBar();
             int below = across->testFlag(kVisible) ? across->height() : 0;
-            area->setVerticalValue(index * rowHeight - (area->height() - at.height) + below);
+            area->setVerticalValue(top - (area->height() - at.height) + below);
         }
         return bar->value() != before;
     }
@@ -406,9 +414,7 @@ bool UIList::hasSelection() const
 
 int UIList::selectedCount() const
 {
-    if (m_selectionMode == kNoSelection)
-        return 0;
-    return int(std::count_if(m_items.begin(), m_items.end(), [](UIListItem* i) { return i->m_selected; }));
+    return m_selectionMode == kNoSelection ? 0 : m_selectedCount;
 }
 
 List<UIListItem*> UIList::selectedItems() const
@@ -416,9 +422,9 @@ List<UIListItem*> UIList::selectedItems() const
     List<UIListItem*> selected;
     if (m_selectionMode == kNoSelection)
         return selected;
-    for (UIListItem* item : m_items) {
-        if (item->m_selected)
-            selected.append(item);
+    for (size_t i = 0; i < m_items.size() && selected.count() < m_selectedCount; ++i) {
+        if (m_items[i]->m_selected)
+            selected.append(m_items[i]);
     }
     return selected;
 }
@@ -427,8 +433,7 @@ void UIList::clearSelection(bool repaint)
 {
     if (m_selectionMode == kNoSelection)
         return;
-    for (UIListItem* item : m_items)
-        item->m_selected = false;
+    unselectAll();
     if (repaint)
         update();
 }
@@ -438,7 +443,7 @@ void UIList::selectAll()
     if (m_selectionMode != kMultiSelection)
         return;
     for (UIListItem* item : m_items)
-        item->m_selected = true;
+        item->setSelected(true);
     update();
 }
 
@@ -447,11 +452,9 @@ void UIList::selectItem(UIListItem* item, int flags)
     if (m_selectionMode == kNoSelection || !item || item->m_list != this)
         return;
     bool on = (flags & kSelect) != 0;
-    if (m_selectionMode == kSingleSelection && on) {
-        for (UIListItem* other : m_items)
-            other->m_selected = false;
-    }
-    item->m_selected = on;
+    if (m_selectionMode == kSingleSelection && on)
+        unselectAll();
+    item->setSelected(on);
     if (flags & kRepaint)
         update();
 }
@@ -482,9 +485,9 @@ void UIList::selectInRect(const Rect& band)
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
         UIListItem* it = m_items[size_t(r.indexOfRank(rank))];
         if (meets(g.itemRect(rank, count()), band))
-            it->m_selected = true;
+            it->setSelected(true);
         else if (!keep)
-            it->m_selected = false;
+            it->setSelected(false);
     }
     update();
 }
@@ -572,7 +575,13 @@ void UIList::pageTo(bool down)
 
 void UIList::keyPressEvent(UIEvent* event)
 {
-    auto* key = static_cast<UIKeyEvent*>(event);
+    UIScrollArea* area = view();
+    UIRepaintBatch batch(area ? static_cast<UIWidget*>(area) : this);
+    handleKey(static_cast<UIKeyEvent*>(event));
+}
+
+void UIList::handleKey(UIKeyEvent* key)
+{
     if (isEmpty())
         return;
     switch (key->key()) {
@@ -621,9 +630,16 @@ void UIList::keyPressEvent(UIEvent* event)
 
 void UIList::selectRange(int from, int to)
 {
-    for (int i = 0; i < count(); ++i)
-        m_items[size_t(i)]->m_selected = i >= from && i <= to;
+    unselectAll();
+    for (int i = std::max(from, 0); i <= to && i < count(); ++i)
+        m_items[size_t(i)]->setSelected(true);
     update();
+}
+
+void UIList::unselectAll()
+{
+    for (size_t i = 0; i < m_items.size() && m_selectedCount > 0; ++i)
+        m_items[i]->setSelected(false);
 }
 
 void UIList::pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMouseEvent& event)

@@ -19,6 +19,7 @@
 #include <vector>
 
 class Painter;
+class UIKeyEvent;
 class UIMouseEvent;
 class UIScrollArea;
 
@@ -221,8 +222,10 @@ private:
     void moveBy(int step);
     void pageTo(bool down);
     void endBand();
+    void handleKey(UIKeyEvent* key);
     void pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMouseEvent& event);
     void selectRange(int from, int to);
+    void unselectAll();
     void paintListMode(Painter& painter, const UIListGeometry& g);
     void paintIconMode(Painter& painter, const UIListGeometry& g);
     void paintIconItem(Painter& painter, UIListItem* item, const Rect& at);
@@ -233,6 +236,9 @@ private:
     std::vector<UIListItem*> m_items;
     mutable UIVisibleRanks m_ranks;
     int m_visibleCount = 0;
+    // Kept by the items as their marks change, so that the selection's
+    // queries need not walk a whole collection.
+    int m_selectedCount = 0;
     int m_selectionMode = kSingleSelection;
     UIListItem* m_current = nullptr;
     bool m_hoverSelection = false;

@@ -19,6 +19,10 @@ class UIListItem : public UIItem
 public:
     UIListItem() = default;
     UIListItem(const String& text, const String& detailedText, const Image& icon);
+    // Items come from a pool: a list of a whole collection makes them by
+    // the hundred thousand, and one allocation each weighed on its fill.
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
 
     void setText(const String& text) { m_text = text; }
     const String& text() const { return m_text; }
@@ -48,9 +52,10 @@ public:
     void setVisible(bool on);
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
-    void setSelected(bool on) { m_selected = on; }
-    void select() { m_selected = true; }
-    void deselect() { m_selected = false; }
+    // The owning list keeps count of its selected items from these.
+    void setSelected(bool on);
+    void select() { setSelected(true); }
+    void deselect() { setSelected(false); }
     bool isSelected() const { return m_selected; }
 
     // Where the last paint put the item; empty before it or while hidden.

@@ -1,5 +1,7 @@
 #include "ui/widgets/items/UIRowOrder.h"
 
+#include "foundation/text/CharClass.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -9,7 +11,12 @@ void UIRowOrder::addText(bool hidden, const String& text)
     m_byText = true;
     Key key;
     key.hidden = hidden;
-    key.text = text.toUpper();
+    if (!text.isEmpty()) {
+        key.text = int(m_texts.size());
+        m_texts.insert(m_texts.end(), text.constCharAt(0), text.constCharAt(0) + text.length());
+        m_texts.push_back(0);
+        toUpperInPlace(&m_texts[size_t(key.text)]);
+    }
     m_keys.push_back(key);
 }
 
@@ -25,12 +32,17 @@ void UIRowOrder::addValue(bool hidden, double value)
 int UIRowOrder::compareKeys(const Key& a, const Key& b) const
 {
     if (m_byText)
-        return String::compare(a.text.data(), b.text.data());
+        return String::compare(textOf(a), textOf(b));
     bool aNan = std::isnan(a.value);
     bool bNan = std::isnan(b.value);
     if (aNan || bNan)
         return aNan == bNan ? 0 : (aNan ? -1 : 1);
     return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+}
+
+const char16_t* UIRowOrder::textOf(const Key& key) const
+{
+    return key.text < 0 ? nullptr : &m_texts[size_t(key.text)];
 }
 
 int UIRowOrder::compare(int a, int b) const

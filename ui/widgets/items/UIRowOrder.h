@@ -15,7 +15,11 @@ class UIRowOrder
 public:
     static constexpr int kAscending = 1;
 
-    void clear() { m_keys.clear(); }
+    void clear()
+    {
+        m_keys.clear();
+        m_texts.clear();
+    }
     void reserve(int count) { m_keys.reserve(size_t(count)); }
     void addText(bool hidden, const String& text);
     void addValue(bool hidden, double value);
@@ -31,11 +35,17 @@ private:
     struct Key
     {
         bool hidden = false;
-        String text;
+        // Where the upper-cased text starts in the shared buffer; -1 for an
+        // empty text, which compares as a null one.
+        int text = -1;
         double value = 0.0;
     };
     int compareKeys(const Key& a, const Key& b) const;
+    const char16_t* textOf(const Key& key) const;
 
     std::vector<Key> m_keys;
+    // Every key's text, each ending in a zero: one buffer for all rows
+    // instead of a block a row.
+    std::vector<char16_t> m_texts;
     bool m_byText = false;
 };

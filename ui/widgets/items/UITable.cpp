@@ -8,6 +8,7 @@
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/items/UIRowOrder.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
 
@@ -141,6 +142,7 @@ int UITable::addRow(UITableRow* row)
     if (!row || row->m_table)
         return -1;
     row->m_table = this;
+    m_selectedCount += row->m_selected ? 1 : 0;
     row->m_index = rowCount();
     m_rows.push_back(row);
     // A row added last keeps the rank map valid; a hidden one is not in it.
@@ -161,6 +163,7 @@ void UITable::insertRow(int index, UITableRow* row)
         return;
     }
     row->m_table = this;
+    m_selectedCount += row->m_selected ? 1 : 0;
     m_rows.insert(m_rows.begin() + index, row);
     renumberFrom(index);
     m_hiddenRowCount += row->m_visible ? 0 : 1;
@@ -173,9 +176,16 @@ void UITable::release(UITableRow* row)
     m_rows.erase(m_rows.begin() + row->m_index);
     renumberFrom(row->m_index);
     m_hiddenRowCount -= row->m_visible ? 0 : 1;
+    m_selectedCount -= row->m_selected ? 1 : 0;
     m_ranks.invalidate();
     row->m_table = nullptr;
     row->m_index = -1;
+}
+
+void UITable::unselectAll()
+{
+    for (size_t i = 0; i < m_rows.size() && m_selectedCount > 0; ++i)
+        m_rows[i]->setSelected(false);
 }
 
 void UITable::forgetCurrent()
@@ -228,6 +238,7 @@ void UITable::clear()
     }
     m_rows.clear();
     m_hiddenRowCount = 0;
+    m_selectedCount = 0;
     m_ranks.invalidate();
     resetSort();
     relayout();
@@ -513,8 +524,11 @@ void UITable::sort(int column, int order)
     bool byText = section->sortType() == 1;
     for (UITableRow* r : m_rows) {
         const UITableCell* c = r->cell(column);
-        if (byText)
-            keys.addText(!r->m_visible, !c ? String() : c->sortText().isEmpty() ? c->text() : c->sortText());
+        // The texts are read in place: a copy a row weighed on a sort.
+        if (byText && c)
+            keys.addText(!r->m_visible, c->sortText().isEmpty() ? c->text() : c->sortText());
+        else if (byText)
+            keys.addText(!r->m_visible, String());
         else
             keys.addValue(!r->m_visible, c ? c->sortValue() : 0.0);
     }
@@ -542,14 +556,14 @@ bool UITable::isRowSelected(int index) const
 
 int UITable::selectedCount() const
 {
-    return int(std::count_if(m_rows.begin(), m_rows.end(), [](UITableRow* r) { return r->m_selected; }));
+    return m_selectedCount;
 }
 
 int UITable::firstSelectedRow() const
 {
-    for (UITableRow* r : m_rows) {
-        if (r->m_selected)
-            return r->m_index;
+    for (size_t i = 0; i < m_rows.size() && m_selectedCount > 0; ++i) {
+        if (m_rows[i]->m_selected)
+            return int(i);
     }
     return -1;
 }
@@ -557,22 +571,18 @@ int UITable::firstSelectedRow() const
 List<UITableRow*> UITable::selectedRows() const
 {
     List<UITableRow*> result;
-    for (UITableRow* r : m_rows) {
-        if (r->m_selected)
-            result.append(r);
+    for (size_t i = 0; i < m_rows.size() && result.count() < m_selectedCount; ++i) {
+        if (m_rows[i]->m_selected)
+            result.append(m_rows[i]);
     }
     return result;
 }
 
 void UITable::clearSelection(bool repaint, bool notify)
 {
-    bool any = false;
-    for (UITableRow* r : m_rows) {
-        any = any || r->m_selected;
-        r->m_selected = false;
-    }
-    if (!any)
+    if (m_selectedCount == 0)
         return;
+    unselectAll();
     if (repaint)
         update();
     if (notify)
@@ -583,13 +593,10 @@ void UITable::selectAll()
 {
     if (m_selectionMode != kMultiSelection)
         return;
-    bool changed = false;
-    for (UITableRow* r : m_rows) {
-        changed = changed || !r->m_selected;
-        r->m_selected = true;
-    }
-    if (!changed)
+    if (m_selectedCount == rowCount())
         return;
+    for (UITableRow* r : m_rows)
+        r->setSelected(true);
     update();
     selectionChanged.emit();
 }
@@ -600,18 +607,13 @@ void UITable::selectRow(UITableRow* r, int flags)
         return;
     bool on = (flags & kSelect) != 0;
     bool changed = false;
-    if (m_selectionMode == kMultiSelection) {
+    if (m_selectionMode == kMultiSelection || !on) {
         changed = r->m_selected != on;
-        r->m_selected = on;
-    } else if (on) {
-        for (UITableRow* other : m_rows) {
-            bool want = other == r;
-            changed = changed || other->m_selected != want;
-            other->m_selected = want;
-        }
+        r->setSelected(on);
     } else {
-        changed = r->m_selected;
-        r->m_selected = false;
+        changed = !r->m_selected || m_selectedCount > 1;
+        unselectAll();
+        r->setSelected(true);
     }
     if (!changed)
         return;
@@ -647,7 +649,7 @@ void UITable::selectInRect(const Rect& band)
         bool want =
             meets(Rect(0, rowTop(rank), width(), m_style.rowHeight), band) || (keep && it->m_selected);
         changed = changed || want != it->m_selected;
-        it->m_selected = want;
+        it->setSelected(want);
     }
     update();
     if (changed)
@@ -822,7 +824,13 @@ void UITable::pageTo(bool down)
 
 void UITable::keyPressEvent(UIEvent* event)
 {
-    auto* key = static_cast<UIKeyEvent*>(event);
+    UIScrollArea* area = view();
+    UIRepaintBatch batch(area ? static_cast<UIWidget*>(area) : this);
+    handleKey(static_cast<UIKeyEvent*>(event));
+}
+
+void UITable::handleKey(UIKeyEvent* key)
+{
     if (isEmpty())
         return;
     int current = currentRow();
@@ -885,12 +893,13 @@ void UITable::pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMous
             selectRow(hit, kSelect | kRepaint);
             return;
         }
-        bool changed = false;
-        for (UITableRow* r : m_rows) {
-            bool want = r->m_index >= lo && r->m_index <= hi;
-            changed = changed || want != r->m_selected;
-            r->m_selected = want;
-        }
+        int inRange = 0;
+        for (int i = lo; i <= hi && i < rowCount(); ++i)
+            inRange += m_rows[size_t(i)]->m_selected ? 1 : 0;
+        bool changed = inRange != m_selectedCount || inRange != std::min(hi, rowCount() - 1) - lo + 1;
+        unselectAll();
+        for (int i = lo; i <= hi && i < rowCount(); ++i)
+            m_rows[size_t(i)]->setSelected(true);
         update();
         if (changed)
             selectionChanged.emit();

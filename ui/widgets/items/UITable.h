@@ -16,6 +16,7 @@
 
 class Painter;
 class UIHeader;
+class UIKeyEvent;
 class UIMouseEvent;
 class UIScrollArea;
 
@@ -221,12 +222,14 @@ private:
     void afterRowsChanged();
     void forgetCurrent();
     void release(UITableRow* row);
+    void unselectAll();
     const UIVisibleRanks& ranks() const;
     UIScrollArea* view() const;
     int rowTop(int rank) const;
     void pageTo(bool down);
     void stepTo(int index);
     void endBand();
+    void handleKey(UIKeyEvent* key);
     void pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMouseEvent& event);
     void paintRows(Painter& painter);
     bool paintBlank(Painter& painter);
@@ -238,6 +241,9 @@ private:
     std::vector<UITableRow*> m_rows;
     mutable UIVisibleRanks m_ranks;
     int m_hiddenRowCount = 0;
+    // Kept by the rows as their marks change, so that the selection's
+    // queries need not walk a whole collection.
+    int m_selectedCount = 0;
     UITableRow* m_current = nullptr;
     bool m_sortingEnabled = false;
     int m_sortOrder = 0;

@@ -1,5 +1,6 @@
 #include "ui/widgets/items/UITableCell.h"
 
+#include "ui/widgets/items/UIItemPool.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
 
@@ -11,7 +12,25 @@ const Brush kNoBrush;
 const UIMargins kDefaultPadding(4, 4, 4, 4);
 const Image kNoImage;
 
+// Never destroyed, so that a cell outliving the program's statics still has
+// its pool.
+UIItemPool& cellPool()
+{
+    static UIItemPool* pool = new UIItemPool(sizeof(UITableCell));
+    return *pool;
+}
+
 } // namespace
+
+void* UITableCell::operator new(size_t size)
+{
+    return cellPool().allocate(size);
+}
+
+void UITableCell::operator delete(void* block, size_t size)
+{
+    cellPool().deallocate(block, size);
+}
 
 UITableCell::~UITableCell() = default;
 

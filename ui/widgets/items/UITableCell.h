@@ -26,6 +26,10 @@ public:
     UITableCell() = default;
     explicit UITableCell(const String& text) { setText(text); }
     ~UITableCell() override;
+    // Cells come from a pool: a table of a whole collection makes them by
+    // the million, and one allocation each dominated its fill.
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
 
     void setSecondText(const String& text) { m_secondText = text; }
     const String& secondText() const { return m_secondText; }

@@ -8,6 +8,8 @@ UITableRow::~UITableRow()
         delete cell;
     if (m_table && !m_visible)
         m_table->rowVisibilityChanged(this, true);
+    if (m_table && m_selected)
+        --m_table->m_selectedCount;
 }
 
 int UITableRow::addCell(UITableCell* cell)
@@ -55,11 +57,20 @@ void UITableRow::setVisible(bool on)
 {
     if (on == m_visible)
         return;
-    m_visible = on;
     if (!on)
-        m_selected = false;
+        setSelected(false);
+    m_visible = on;
     if (m_table)
         m_table->rowVisibilityChanged(this, false);
+}
+
+void UITableRow::setSelected(bool on)
+{
+    if (on == m_selected)
+        return;
+    m_selected = on;
+    if (m_table)
+        m_table->m_selectedCount += on ? 1 : -1;
 }
 
 bool UITableRow::isShown() const

@@ -41,9 +41,10 @@ public:
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
     bool isSelected() const { return m_selected; }
-    void setSelected(bool on) { m_selected = on; }
-    void select() { m_selected = true; }
-    void deselect() { m_selected = false; }
+    // The owning table keeps count of its selected rows from these.
+    void setSelected(bool on);
+    void select() { setSelected(true); }
+    void deselect() { setSelected(false); }
     bool isShown() const;
 
 private:

@@ -127,6 +127,11 @@ TEST_F(ItemViewsOnScreen, ClickShiftClickAndDoubleClickThroughRealInput)
     EXPECT_EQ(4, list->selectedCount());
     EXPECT_TRUE(list->isSelected(2) && list->isSelected(5));
     EXPECT_EQ(2, list->currentIndex()) << "a Shift click keeps the current item";
+    testsupport::UIEventRecorder listEvents(list);
+    const Point row(20, 8 * h + h / 2);
+    UIHarness::click(list, row);
+    UIHarness::click(list, row);
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return listEvents.has(kDoubleClickEvent); }));
     list->parentWidget()->parentWidget()->hide();
 
     UITable* table = tableView(20);
@@ -230,4 +235,50 @@ TEST_F(ItemViewsOnScreen, WheelAndPageDownScrollButNotDuringARubberBand)
     UIHarness::postMouse(window, WM_LBUTTONUP, list->mapTo(window, empty));
     UIHarness::pump();
     EXPECT_FALSE(list->isBandActive());
+}
+
+TEST_F(ItemViewsOnScreen, TableRowGridDisabledRowsPressedHeadingAndRubberBand)
+{
+    UITable* table = tableView(8);
+    table->setStyleProperty(String(u"isDrawRowGrid"), String(u"1"));
+    table->setSelectionMode(UITable::kMultiSelection);
+    table->update();
+    UIHarness::pump();
+    const int top = table->headerHeight();
+    const int h = table->rowHeight();
+    const int x = 200;
+    EXPECT_EQ(skin(u"UITable_RowGrid", 0), UIHarness::screenPixel(table, Point(x, top + h - 1)));
+    EXPECT_EQ(style(u"UITable", u"alternateRowBackground"),
+              UIHarness::screenPixel(table, Point(x, top + h / 2)));
+
+    // Held down on a heading it stays hovered: the pressed frame.
+    const Point heading = table->header()->mapTo(window, Point(60, top / 2));
+    UIHarness::moveMouse(window, heading);
+    UIHarness::postMouse(window, WM_MOUSEMOVE, heading);
+    UIHarness::postMouse(window, WM_LBUTTONDOWN, heading, MK_LBUTTON);
+    UIHarness::pump();
+    EXPECT_EQ(skin(u"UIHeader_ItemBackground", 2), UIHarness::screenPixel(table->header(), Point(100, 3)));
+    UIHarness::postMouse(window, WM_LBUTTONUP, heading);
+    UIHarness::pump();
+
+    // A band from the empty room below the rows over the last three.
+    const Point empty(x, top + 10 * h);
+    ASSERT_EQ(nullptr, table->rowAt(empty, nullptr));
+    table->clearSelection(true, false);
+    UIHarness::postMouse(window, WM_LBUTTONDOWN, table->mapTo(window, empty), MK_LBUTTON);
+    UIHarness::postMouse(window, WM_MOUSEMOVE, table->mapTo(window, Point(x - 30, top + 5 * h + 2)),
+                         MK_LBUTTON);
+    UIHarness::pump();
+    EXPECT_EQ(3, table->selectedCount());
+    EXPECT_TRUE(table->isRowSelected(5) && table->isRowSelected(7));
+    EXPECT_EQ(skin(u"UITable_SelectionRect", 0), UIHarness::screenPixel(table, Point(x - 15, top + 9 * h)));
+    UIHarness::postMouse(window, WM_LBUTTONUP, table->mapTo(window, Point(x - 30, top + 5 * h + 2)));
+    UIHarness::pump();
+
+    table->setEnabled(false);
+    UIHarness::pump();
+    EXPECT_EQ(style(u"UITable", u"disabledAlternateRowBackground"),
+              UIHarness::screenPixel(table, Point(x, top + h / 2)));
+    EXPECT_EQ(style(u"UITable", u"disabledBackground"),
+              UIHarness::screenPixel(table, Point(x, top + h + h / 2)));
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -279,4 +280,107 @@ TEST_F(UIListTest, TheDefaultIconIsPremultipliedInACopyOfItsOwn)
     l->setDefaultIcon(icon);
     EXPECT_FALSE(icon.isPremultiplied());
     EXPECT_EQ(icon.pixel(1, 1), Color(128, 200, 100, 50)) << "the caller's pixels are untouched";
+}
+
+TEST_F(UIListTest, EnsureVisibleInListModeScrollsByRankPastHiddenItems)
+{
+    UIList* l = makeList(100);
+    for (int i = 0; i < 20; ++i)
+        l->item(i)->hide();
+    ASSERT_EQ(Size(190, 100), l->size());
+    struct Step
+    {
+        int index, value;
+    };
+    // Item 60 has rank 40: its row spans 400-410 and ends the 100-pixel
+    // view at 310; item 25 (rank 5) then starts it at 50; item 30 is
+    // already in view and stays.
+    const Step steps[] = {{60, 310}, {25, 50}, {30, 50}, {99, 700}};
+    for (const Step& s : steps) {
+        l->ensureVisible(s.index);
+        EXPECT_EQ(s.value, view->verticalScrollBar()->value()) << s.index;
+        EXPECT_TRUE(l->isItemShown(s.index)) << s.index;
+    }
+}
+
+TEST_F(UIListTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
+{
+    UIList* l = makeList(40);
+    l->setSelectionMode(UIList::kMultiSelection);
+    std::mt19937 random(7);
+    for (int step = 0; step < 800; ++step) {
+        int n = l->count();
+        int at = n > 0 ? int(random() % unsigned(n)) : 0;
+        switch (n == 0 ? 0 : random() % 9) {
+        case 0:
+            l->insertItem(at, String(u"x"))->setSelected(random() % 2 == 0);
+            break;
+        case 1:
+            l->item(at)->setSelected(!l->item(at)->isSelected());
+            break;
+        case 2:
+            l->item(at)->setVisible(!l->item(at)->isVisible());
+            break;
+        case 3: {
+            // A selected item taken away and put back keeps its mark.
+            UIListItem* taken = l->takeItem(at);
+            l->insertItem(int(random() % unsigned(n)), taken);
+            break;
+        }
+        case 4:
+            l->removeItemAt(at);
+            break;
+        case 5:
+            l->selectIndex(at, random() % 2 ? UIList::kSelect : 0);
+            break;
+        case 6:
+            if (random() % 8 == 0)
+                l->clearSelection(false);
+            break;
+        case 7:
+            if (random() % 8 == 0)
+                l->selectAll();
+            break;
+        default:
+            l->setSelectionMode(random() % 3 ? UIList::kMultiSelection : UIList::kSingleSelection);
+            break;
+        }
+        std::vector<UIListItem*> walked;
+        std::copy_if(l->items().begin(), l->items().end(), std::back_inserter(walked),
+                     [](UIListItem* item) { return item->isSelected(); });
+        ASSERT_EQ(int(walked.size()), l->selectedCount()) << step;
+        ASSERT_EQ(!walked.empty(), l->hasSelection()) << step;
+        std::vector<UIListItem*> listed;
+        for (UIListItem* item : l->selectedItems())
+            listed.push_back(item);
+        ASSERT_EQ(walked, listed) << step;
+    }
+    l->setSelectionMode(UIList::kNoSelection);
+    EXPECT_EQ(0, l->selectedCount());
+}
+
+TEST_F(UIListTest, HoverSelectionFollowsTheMouseSkippingHiddenItemsAndEndsOnLeaving)
+{
+    UIList* l = makeList(20);
+    l->setHoverSelection(true);
+    l->item(1)->hide();
+    struct Step
+    {
+        int y, current;
+    };
+    // Rows 10 high; with item 1 hidden the second row shows item 2; below
+    // the last row nothing changes.
+    const Step steps[] = {{5, 0}, {15, 2}, {25, 3}, {15, 2}};
+    for (const Step& s : steps) {
+        mouse(l, kMouseMoveEvent, 20, s.y);
+        EXPECT_EQ(s.current, l->currentIndex()) << s.y;
+        EXPECT_EQ(std::vector<int>{s.current}, selected(l)) << s.y;
+    }
+    l->setHoverSelection(false);
+    mouse(l, kMouseMoveEvent, 20, 45);
+    EXPECT_EQ(2, l->currentIndex()) << "without hover selection a move selects nothing";
+    l->setHoverSelection(true);
+    send(l, UIMouseEvent(kMouseLeaveEvent, 0, 0, Point(-1, -1), 0));
+    EXPECT_EQ(-1, l->currentIndex());
+    EXPECT_TRUE(selected(l).empty());
 }

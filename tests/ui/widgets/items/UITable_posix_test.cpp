@@ -2,6 +2,8 @@
 // font: a view of 300 x 120, bars 10 thick, a header 20 high, rows 10 high.
 #include "foundation/signals/SignalReceiver.h"
 #include "graphics/paint/FontMetrics.h"
+#include "graphics/paint/Painter.h"
+#include "tests/support/RecordingDevice.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/widgets/items/UIHeader.h"
@@ -10,6 +12,7 @@
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -238,4 +241,153 @@ TEST_F(UITableTest, APressHidesTheTablesToolTip)
     toolTip.showText(request);
     send(t, UIMouseEvent(kMousePressEvent, 1, 1, Point(5, 25), 0));
     EXPECT_FALSE(toolTip.isShowing());
+}
+
+TEST_F(UITableTest, SelectionQueriesMatchTheMarksThroughRandomChanges)
+{
+    UITable* t = makeTable(40);
+    t->setSelectionMode(UITable::kMultiSelection);
+    std::mt19937 random(11);
+    for (int step = 0; step < 800; ++step) {
+        int n = t->rowCount();
+        int at = n > 0 ? int(random() % unsigned(n)) : 0;
+        switch (n == 0 ? 0 : random() % 9) {
+        case 0: {
+            UITableRow* r = makeRow(step, "new", 0);
+            r->setSelected(random() % 2 == 0);
+            t->insertRow(at, r);
+            break;
+        }
+        case 1:
+            t->row(at)->setSelected(!t->row(at)->isSelected());
+            break;
+        case 2:
+            t->row(at)->setVisible(!t->row(at)->isVisible());
+            break;
+        case 3: {
+            // A selected row taken away and put back keeps its mark.
+            UITableRow* taken = t->takeRow(at);
+            t->insertRow(int(random() % unsigned(n)), taken);
+            break;
+        }
+        case 4:
+            t->removeRowAt(at);
+            break;
+        case 5:
+            t->selectRowAt(at, random() % 2 ? UITable::kSelect : 0);
+            break;
+        case 6:
+            if (random() % 8 == 0)
+                t->clearSelection(false, false);
+            break;
+        case 7:
+            if (random() % 8 == 0)
+                t->selectAll();
+            break;
+        default:
+            t->setSelectionMode(random() % 3 ? UITable::kMultiSelection : UITable::kSingleSelection);
+            break;
+        }
+        std::vector<UITableRow*> walked;
+        std::copy_if(t->rows().begin(), t->rows().end(), std::back_inserter(walked),
+                     [](UITableRow* r) { return r->isSelected(); });
+        ASSERT_EQ(int(walked.size()), t->selectedCount()) << step;
+        ASSERT_EQ(walked.empty() ? -1 : walked.front()->index(), t->firstSelectedRow()) << step;
+        std::vector<UITableRow*> listed;
+        for (UITableRow* r : t->selectedRows())
+            listed.push_back(r);
+        ASSERT_EQ(walked, listed) << step;
+    }
+}
+
+namespace {
+
+// Each text the table drew, with the font and pen the device held for it.
+std::vector<std::string> drawnTexts(UITable* t)
+{
+    CurrentRecorder recorder;
+    FakeTarget target;
+    {
+        Painter painter(&target);
+        t->draw(painter);
+    }
+    std::vector<std::string> texts;
+    std::string font = "?";
+    std::string pen = "?";
+    for (const std::string& line : recorder.device.log) {
+        size_t at = line.find(" font ");
+        if (line.rfind("state", 0) == 0 && at != std::string::npos)
+            font = line.substr(at + 6, line.rfind(' ') - at - 6);
+        at = line.find(" pen ");
+        if (line.rfind("state", 0) == 0 && at != std::string::npos)
+            pen = line.substr(at + 5, 8);
+        if (line.rfind("text '", 0) == 0)
+            texts.push_back(line.substr(6, line.find('\'', 6) - 6) + " " + font + " " + pen);
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST_F(UITableTest, CellsDrawInTheirOwnFontOrTheTablesAndInThePenOfTheirState)
+{
+    UITable* t = makeTable(0);
+    t->setStyleProperty(String(u"defaultRowForeground"), String(u"1,1,1"));
+    t->setStyleProperty(String(u"alternateRowForeground"), String(u"2,2,2"));
+    t->setStyleProperty(String(u"selectedRowForeground"), String(u"3,3,3"));
+    t->setStyleProperty(String(u"disabledForeground"), String(u"4,4,4"));
+    t->setStyleProperty(String(u"blankForeground"), String(u"5,5,5"));
+    t->setStyleProperty(String(u"shadowBlankForeground"), String(u"6,6,6"));
+    t->setBlankText(String(u"none"));
+    t->setBlankTextShown(true);
+    const std::string blank = ascii(t->style().blankFont.family());
+    EXPECT_EQ((std::vector<std::string>{"none " + blank + " FF060606", "none " + blank + " FF050505"}),
+              drawnTexts(t))
+        << "the shadow first";
+
+    for (int i = 0; i < 3; ++i) {
+        auto* r = new UITableRow();
+        r->addTextCell(String::fromUtf8(std::string(1, char('a' + i)).c_str()));
+        r->addTextCell(String(u"b"))->setPen(Pen(Color(7, 7, 7), 1.0f, Pen::kSolid));
+        t->addRow(r);
+    }
+    t->row(0)->cell(0)->setFont(FontDesc(String(u"Own"), 9, 0));
+    t->selectRowAt(2, UITable::kSelect);
+    // The own font of the first cell must not reach the cells after it, nor
+    // the next paint; a cell's own pen gives way to the selection's. The
+    // first row counts as an alternate one.
+    const std::string plain = " " + ascii(t->style().font.family());
+    const std::vector<std::string> enabled = {"a Own FF020202",          "b" + plain + " FF070707",
+                                              "b" + plain + " FF010101", "b" + plain + " FF070707",
+                                              "c" + plain + " FF030303", "b" + plain + " FF030303"};
+    EXPECT_EQ(enabled, drawnTexts(t));
+    EXPECT_EQ(enabled, drawnTexts(t)) << "a second paint starts from the table's font";
+    t->setEnabled(false);
+    for (const std::string& text : drawnTexts(t))
+        EXPECT_NE(std::string::npos, text.find("FF040404")) << text;
+}
+
+TEST_F(UITableTest, RowHeightScalesTheTableFontAndOnlyTheCellsOwnFonts)
+{
+    UITable* t = makeTable(3);
+    t->row(1)->cell(2)->setFont(FontDesc(String(u"Own"), 9, 0));
+    struct Case
+    {
+        int height, rowHeight, pixels;
+    };
+    const Case cases[] = {{25, 25, 20}, {11, 11, 8}, {15, 15, 12}};
+    for (const Case& c : cases) {
+        t->setRowHeight(c.height, true);
+        EXPECT_EQ(c.rowHeight, t->rowHeight()) << c.height;
+        EXPECT_EQ(c.rowHeight, t->rowRect(2).height) << c.height;
+        EXPECT_EQ(t->headerHeight() + 2 * c.rowHeight, t->rowRect(2).y) << c.height;
+        EXPECT_EQ(c.pixels, t->style().font.pixelSize()) << c.height;
+        ASSERT_NE(nullptr, t->row(1)->cell(2)->ownFont());
+        EXPECT_EQ(c.pixels, t->row(1)->cell(2)->ownFont()->pixelSize()) << c.height;
+        EXPECT_EQ(String(u"Own"), t->row(1)->cell(2)->ownFont()->family());
+        EXPECT_EQ(nullptr, t->row(0)->cell(2)->ownFont()) << "a plain cell gains no font of its own";
+    }
+    t->setRowHeight(1, false);
+    EXPECT_EQ(3, t->rowHeight()) << "rows are at least 3 pixels high";
+    EXPECT_EQ(12, t->style().font.pixelSize()) << "asked not to, the fonts keep their size";
 }
