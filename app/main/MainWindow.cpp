@@ -25,12 +25,15 @@
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableView.h"
 #include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuItem.h"
 #include "ui/widgets/picture/UIPicture.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/splitter/UISplitterPanel.h"
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/toolbar/UISizeGrip.h"
 #include "ui/widgets/window/UIWindow.h"
 
 namespace {
@@ -78,10 +81,11 @@ Brush verticalGradient(std::initializer_list<std::pair<Color, float>> stops)
     return Brush(gradient);
 }
 
-// A skin drawn from the data image of that name, with the stretch grid
-// left, centre, right, top, middle, bottom and the frame count. A picture
-// missing from the data archive leaves the theme's own skin in place.
-void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7])
+} // namespace
+
+// A picture missing from the data archive leaves the theme's own skin in
+// place.
+void MainWindow::setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7])
 {
     Image image = loadImageResource(String(name));
     if (image.isNull())
@@ -90,6 +94,8 @@ void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7])
     skin.setGrid(grid[0], grid[1], grid[2], grid[3], grid[4], grid[5], grid[6]);
     widget->setSkinImage(skin, String(name));
 }
+
+namespace {
 
 UIPicture* dataPicture(UIWidget* parent, const char16_t* name)
 {
@@ -103,8 +109,12 @@ UIPicture* dataPicture(UIWidget* parent, const char16_t* name)
 MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_model(model)
 {
     buildWindow();
+    buildMenus();
+    buildToolBar();
     buildFilterBar();
     buildSplitter();
+    buildMovieContextMenu();
+    buildColumnHeaderMenu();
     buildStatusBar();
     connectSignals();
 }
@@ -228,6 +238,7 @@ void MainWindow::buildCoverFlow(UIWidget* page)
     m_coverFlow = new UI3d(page);
     m_coverFlowAvailable = m_coverFlow->initializeDevice();
     if (!m_coverFlowAvailable) {
+        m_viewMenu->setItemEnabled(kViewCoverFlowItem, false);
         m_viewTabs->setTabEnabled(2, false);
         return;
     }
@@ -266,13 +277,31 @@ void MainWindow::buildStatusBar()
     m_secondStatusLabel = shown(new UILabel(m_statusBox));
     m_secondStatusLabel->setForeground(Color(255, 255, 255));
     shown(new UIExpander(m_statusBox));
+    static const int kGripGrid[7] = {0, 12, 0, 0, 12, 0, 1};
+    m_sizeGrip = shown(new UISizeGrip(m_statusBar));
+    m_sizeGrip->setLayoutAlignment(Rect::kAlignRight | Rect::kAlignBottom);
+    setDataSkin(m_sizeGrip, u"sizegrip_background", kGripGrid);
 }
 
+void MainWindow::fillColumnMenu(UIMenu* menu)
+{
+    for (const ColumnSpec& column : kColumns)
+        menu->addItem(translate(column.title, u"MainWindow/Menu"));
+    for (int i = 0; i < menu->count(); ++i) {
+        menu->setItemCheckable(i, true);
+        menu->item(i)->setCheckType(UIMenuItem::kCheckMark);
+    }
+}
+
+// The rows whose commands are not built yet join here with them.
 void MainWindow::connectSignals()
 {
     m_window->closeRequested.connectWithArg(this, &MainWindow::onClose);
     m_window->customReceived.connectWithArg(this, &MainWindow::onStartTimer);
     m_window->shown.connectWithArg(this, &MainWindow::onShown);
+    m_collectionMenu->item(kExitItem)->triggered.connect(this, &MainWindow::onExit);
+    m_screenLayoutMenu->triggered.connectWithArg(this, &MainWindow::onScreenLayoutItem);
+    m_viewMenu->triggered.connectWithArg(this, &MainWindow::onViewMenuItem);
     m_zoomSlider->valueChanged.connectWithArg(this, &MainWindow::onZoom);
     m_zoomOutPicture->mouseClicked.connectWithArg(this, &MainWindow::onZoomOutClicked);
     m_zoomInPicture->mouseClicked.connectWithArg(this, &MainWindow::onZoomInClicked);

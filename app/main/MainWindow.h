@@ -10,6 +10,10 @@ class CoverFlowScene;
 class Movie;
 class UI3d;
 class UIBox;
+class UIMenu;
+class UIMenuBar;
+class UISizeGrip;
+class UIToolBar;
 class UIEvent;
 class UILabel;
 class UIList;
@@ -43,6 +47,14 @@ public:
     static constexpr float kDefaultListZoom = 0.0f;
     static constexpr float kDefaultImagesZoom = 0.7f;
     static constexpr float kDefaultCoverFlowZoom = 1.0f;
+    // Menu indices count the separators; tool bar buttons do not.
+    static constexpr int kExitItem = 5;
+    static constexpr int kViewListItem = 4;
+    static constexpr int kViewCoverFlowItem = 6;
+    static constexpr int kToolbarItem = 8;
+    static constexpr int kAlwaysOnTopItem = 9;
+    static constexpr int kSortButton = 3;
+    static constexpr int kLoansButton = 7;
 
     MainWindow(View& view, CollectionModel& model);
     ~MainWindow() override;
@@ -57,6 +69,13 @@ public:
     UIWebView* webView() const { return m_webView; }
     UILabel* statusLabel() const { return m_statusLabel; }
     bool isCoverFlowAvailable() const { return m_coverFlowAvailable; }
+    UIMenuBar* menuBar() const { return m_menuBar; }
+    UIMenu* viewMenu() const { return m_viewMenu; }
+    UIMenu* screenLayoutMenu() const { return m_screenLayoutMenu; }
+    UIToolBar* toolBar() const { return m_toolBar; }
+    // The View menu's "Columns" and the column header's menu, both checked
+    // as the column shows.
+    void setColumnChecks(int column, bool visible);
 
     // ---- Life ----
     void onStartTimer(UIEvent* event);
@@ -66,6 +85,9 @@ public:
     // Saves the settings and the collection and ends the message loop; once.
     void shutDown();
     void showNoCollectionState();
+    void onExit();
+    void onViewMenuItem(int index);
+    void onScreenLayoutItem(int index);
     bool hasShutDown() const { return m_shutDown; }
 
     // ---- Views ----
@@ -95,6 +117,17 @@ public:
 
 private:
     void buildWindow();
+    void buildMenus();
+    void buildViewMenu();
+    UIMenu* addBarMenu(const char16_t* title);
+    void fillColumnMenu(UIMenu* menu);
+    void buildToolBar();
+    void buildMovieContextMenu();
+    void buildColumnHeaderMenu();
+    void setCollectionCommandsEnabled(bool on);
+    // A skin drawn from the data image of that name, with the stretch grid
+    // left, centre, right, top, middle, bottom and the frame count.
+    static void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7]);
     void buildFilterBar();
     void buildZoomBox(UIWidget* parent);
     void buildViewTabs(UIWidget* parent);
@@ -114,6 +147,21 @@ private:
     CoverFlowScene* m_coverFlowScene = nullptr;
     UI3d* m_coverFlow = nullptr;
     UIWindow* m_window = nullptr;
+    UIMenuBar* m_menuBar = nullptr;
+    UIMenu* m_collectionMenu = nullptr;
+    UIMenu* m_movieMenu = nullptr;
+    UIMenu* m_viewMenu = nullptr;
+    UIMenu* m_screenLayoutMenu = nullptr;
+    UIMenu* m_sortMenu = nullptr;
+    UIMenu* m_columnsMenu = nullptr;
+    UIMenu* m_loansMenu = nullptr;
+    UIMenu* m_toolsMenu = nullptr;
+    UIMenu* m_helpMenu = nullptr;
+    UIMenu* m_toolBarSortMenu = nullptr;
+    UIMenu* m_movieContextMenu = nullptr;
+    UIMenu* m_copyMenu = nullptr;
+    UIMenu* m_colorLabelMenu = nullptr;
+    UIToolBar* m_toolBar = nullptr;
     UIBox* m_filterBar = nullptr;
     UIPicture* m_filterPicture = nullptr;
     UIBox* m_zoomBox = nullptr;
@@ -127,11 +175,13 @@ private:
     UITable* m_table = nullptr;
     UIListView* m_listView = nullptr;
     UIList* m_list = nullptr;
+    UIMenu* m_columnMenu = nullptr;
     UIWebView* m_webView = nullptr;
     UIBox* m_statusBar = nullptr;
     UIBox* m_statusBox = nullptr;
     UILabel* m_statusLabel = nullptr;
     UILabel* m_secondStatusLabel = nullptr;
+    UISizeGrip* m_sizeGrip = nullptr;
     bool m_coverFlowAvailable = false;
     int m_screenLayout = 0;
     float m_listZoom = 0.0f;

@@ -11,6 +11,7 @@
 #include "ui/core/events/UICustomEvent.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/items/UIList.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -69,4 +70,8 @@ void MainWindow::shutDown()
 void MainWindow::showNoCollectionState()
 {
     m_webView->setHtml(m_model.cardRenderer().render(nullptr, m_model.viewSettings()));
+    setCollectionCommandsEnabled(false);
+    // Nothing is selected without a collection.
+    m_movieMenu->setItemEnabled(4, false);
+    m_movieMenu->setItemEnabled(6, false);
 }

@@ -10,6 +10,7 @@
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/stack/UIStack.h"
@@ -38,6 +39,7 @@ void MainWindow::setScreenLayout(int layout)
     if (layout < 0 || layout >= kLayoutCount)
         layout = 0;
     m_screenLayout = layout;
+    m_screenLayoutMenu->checkItem(layout);
     // Layouts 0 and 1 stack the views and the card, 2 and 3 set them side
     // by side; the odd ones put the card first.
     m_splitter->setVertical(layout < 2);
@@ -64,6 +66,8 @@ int MainWindow::viewMode() const
 void MainWindow::applyViewMode(int index)
 {
     m_viewStack->setCurrentIndex(index);
+    if (index >= 0 && index < kViewCount)
+        m_viewMenu->checkItem(kViewListItem + index);
     if (m_coverFlowAvailable)
         m_coverFlow->setVisible(index == kCoverFlowView);
     if (index == kListView) {

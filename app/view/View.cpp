@@ -110,6 +110,8 @@ void View::loadColumns(const ConfigFile& config)
         table->setColumnVisible(i, config.value(columnKey(u"view/column", i), Variant()).toBool());
     for (int i = 0; i < MainWindow::kColumnCount; ++i)
         table->setColumnWidth(i, config.value(columnKey(u"view/columnWidth", i), Variant()).toInt());
+    for (int i = 0; i < MainWindow::kColumnCount; ++i)
+        m_mainWindow->setColumnChecks(i, table->isColumnVisible(i));
 }
 
 void View::saveSettings(ConfigFile& config) const

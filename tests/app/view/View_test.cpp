@@ -12,13 +12,20 @@
 #include "ui/views/coverflow/D3D9Calls.h"
 #include "ui/views/coverflow/D3D9Device.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UITable.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuBar.h"
+#include "ui/widgets/menus/UIMenuBarItem.h"
+#include "ui/widgets/menus/UIMenuItem.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/splitter/UISplitterPanel.h"
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/toolbar/UIToolBar.h"
+#include "ui/widgets/toolbar/UIToolButton.h"
 #include "ui/widgets/window/UIWindow.h"
 
 #include <cmath>
@@ -215,6 +222,96 @@ TEST_F(ViewTest, ZoomReachesTheCurrentViewOnly)
     main->setImagesZoom(0.0f);
     EXPECT_EQ(main->zoomSlider()->value(), 100) << "the images are not shown";
     EXPECT_EQ(main->list()->itemSize().width, 165) << "applied when shown";
+}
+
+TEST_F(ViewTest, TheMenusFollowTheLayoutTheViewAndTheColumns)
+{
+    set(u"view/screenLayout", Variant(int32_t(3)));
+    set(u"view/viewMode", Variant(int32_t(0)));
+    set(u"view/column4", Variant(false));
+    view->loadSettings(config);
+    UIMenu* viewMenu = main->viewMenu();
+    for (int layout = 0; layout < MainWindow::kLayoutCount; ++layout)
+        EXPECT_EQ(main->screenLayoutMenu()->isItemChecked(layout), layout == 3) << layout;
+    EXPECT_TRUE(viewMenu->isItemChecked(MainWindow::kViewListItem));
+    EXPECT_FALSE(viewMenu->isItemEnabled(MainWindow::kViewCoverFlowItem)) << "no Direct3D";
+    UIMenu* columns = viewMenu->itemSubMenu(1);
+    ASSERT_NE(columns, nullptr);
+    auto* headerMenu = static_cast<UIMenu*>(main->table()->header()->contextMenu());
+    ASSERT_NE(headerMenu, nullptr);
+    for (int i = 0; i < MainWindow::kColumnCount; ++i) {
+        EXPECT_EQ(columns->isItemChecked(i), i != 4) << i;
+        EXPECT_EQ(headerMenu->isItemChecked(i), i != 4) << i;
+    }
+    // Choosing a layout from its menu arranges the splitter.
+    main->screenLayoutMenu()->activateItem(main->screenLayoutMenu()->item(0));
+    EXPECT_EQ(main->screenLayout(), 0);
+    EXPECT_TRUE(main->screenLayoutMenu()->isItemChecked(0));
+    viewMenu->activateItem(viewMenu->item(MainWindow::kViewListItem + 1));
+    EXPECT_EQ(main->viewMode(), 1);
+}
+
+TEST_F(ViewTest, EachMenuHoldsItsItemsAtTheirIndices)
+{
+    struct Case
+    {
+        int bar;
+        int index;
+        const char* text; // null: a separator
+    };
+    const Case cases[] = {
+        {0, 0, "New Collection..."},
+        {0, 2, nullptr},
+        {0, 3, "Password Protection..."},
+        {0, 5, "Exit"},
+        {1, 3, nullptr},
+        {1, 6, "Remove Selected Movie"},
+        {2, 0, "Screen Layout"},
+        {2, 6, "Cover Flow"},
+        {2, 8, "Toolbar"},
+        {2, 11, "Refresh"},
+        {3, 0, "Manage Loans..."},
+        {4, 6, "Options..."},
+        {5, 0, "About Reelstack..."},
+        {5, 2, nullptr},
+        {5, 5, "Home Page..."},
+    };
+    const int counts[] = {6, 7, 12, 1, 7, 6};
+    UIMenuBar* bar = main->menuBar();
+    ASSERT_EQ(bar->count(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(bar->item(i)->menu()->count(), counts[i]) << i;
+    for (const Case& c : cases) {
+        const UIMenuItem* item = bar->item(c.bar)->menu()->item(c.index);
+        ASSERT_NE(item, nullptr) << c.bar << "/" << c.index;
+        EXPECT_EQ(item->isSeparator(), c.text == nullptr) << c.bar << "/" << c.index;
+        if (c.text) {
+            EXPECT_EQ(item->text(), text(c.text)) << c.bar << "/" << c.index;
+        }
+    }
+    // Twelve buttons, without the separators and the stretch.
+    EXPECT_EQ(main->toolBar()->count(), 12);
+}
+
+TEST_F(ViewTest, WithoutACollectionItsCommandsAreDisabledAndExitEndsOnce)
+{
+    main->showNoCollectionState();
+    UIMenuBar* bar = main->menuBar();
+    EXPECT_FALSE(bar->item(0)->menu()->isItemEnabled(3));
+    EXPECT_TRUE(bar->item(0)->menu()->isItemEnabled(MainWindow::kExitItem));
+    for (int index : {0, 1, 2, 4, 6})
+        EXPECT_FALSE(bar->item(1)->menu()->isItemEnabled(index)) << index;
+    EXPECT_FALSE(main->viewMenu()->isItemEnabled(2));
+    EXPECT_FALSE(main->viewMenu()->isItemEnabled(11));
+    EXPECT_TRUE(main->viewMenu()->isItemEnabled(MainWindow::kViewListItem));
+    for (int index = 0; index <= MainWindow::kLoansButton; ++index)
+        EXPECT_FALSE(main->toolBar()->button(index)->isEnabled()) << index;
+    EXPECT_TRUE(main->toolBar()->button(8)->isEnabled());
+
+    UIMenu* collection = bar->item(0)->menu();
+    EXPECT_FALSE(main->hasShutDown());
+    collection->activateItem(collection->item(MainWindow::kExitItem));
+    EXPECT_TRUE(main->hasShutDown());
 }
 
 TEST(ViewStartUp, TheDelayRunsFrom100To500Milliseconds)
