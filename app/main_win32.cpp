@@ -1,11 +1,13 @@
 #include "app/Startup.h"
+#include "app/view/View.h"
+#include "model/application/Application.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    // The windows join here as the toolkit lands.
     Startup startup;
     startup.loadSkin = loadWhiteSkin;
+    startup.makeView = [] { return new View(Application::model()); };
     return runReelstack(startup);
 }

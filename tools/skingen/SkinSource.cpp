@@ -53,7 +53,43 @@ bool SkinSource::load(const std::string& folder, std::string& error)
 {
     return loadPalette(folder + "/palette.txt", error) && loadSkins(folder + "/skins.txt", error) &&
            loadModels(folder + "/models.txt", error) && loadMetrics(folder + "/metrics.txt", error) &&
-           loadPictures(folder + "/images.txt", error) && loadCursors(folder + "/cursors.txt", error);
+           loadPictures(folder + "/images.txt", error) && loadCursors(folder + "/cursors.txt", error) &&
+           loadSkins(folder + "/dataskins.txt", m_dataSkins, error) &&
+           loadIcons(folder + "/icons.txt", error);
+}
+
+// "16" for a square, "80x16" for any other size.
+static bool parseIconSize(const std::string& text, int& width, int& height)
+{
+    const std::vector<std::string> parts = SkinTable::split(text, 'x');
+    if (parts.size() == 1 && SkinTable::toInt(parts[0], width)) {
+        height = width;
+    } else if (parts.size() != 2 || !SkinTable::toInt(parts[0], width) ||
+               !SkinTable::toInt(parts[1], height)) {
+        return false;
+    }
+    return width >= 1 && width <= 256 && height >= 1 && height <= 256;
+}
+
+bool SkinSource::loadIcons(const std::string& path, std::string& error)
+{
+    SkinTable table;
+    if (!table.load(path, error))
+        return false;
+    for (const SkinTable::Row& row : table.rows()) {
+        Icon icon;
+        const std::vector<std::string> motif =
+            row.fields.size() == 3 ? SkinTable::words(row.fields[2]) : std::vector<std::string>();
+        if (motif.empty() || motif.size() > 2 || !parseIconSize(row.fields[1], icon.width, icon.height)) {
+            error = table.where(row, "expected: name | size or WIDTHxHEIGHT | motif [badge]");
+            return false;
+        }
+        icon.name = row.fields[0];
+        icon.motif = motif[0];
+        icon.badge = motif.size() == 2 ? motif[1] : std::string();
+        m_icons.push_back(icon);
+    }
+    return true;
 }
 
 bool SkinSource::isColorKind(const std::string& kind)
@@ -121,7 +157,7 @@ bool SkinSource::parseFrameColors(const std::string& text, Skin& skin) const
     return true;
 }
 
-bool SkinSource::loadSkins(const std::string& path, std::string& error)
+bool SkinSource::loadSkins(const std::string& path, std::vector<Skin>& out, std::string& error)
 {
     SkinTable table;
     if (!table.load(path, error))
@@ -140,7 +176,7 @@ bool SkinSource::loadSkins(const std::string& path, std::string& error)
             error = table.where(row, "bad frame count, grid or colours for " + skin.name);
             return false;
         }
-        m_skins.push_back(skin);
+        out.push_back(skin);
     }
     return true;
 }

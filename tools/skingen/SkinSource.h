@@ -51,6 +51,15 @@ public:
         std::string recipe;
         bool inData = false;
     };
+    // A line icon of the data archive: a motif, optionally with a badge.
+    struct Icon
+    {
+        std::string name;
+        int width = 16;
+        int height = 16;
+        std::string motif;
+        std::string badge;
+    };
     struct Cursor
     {
         std::string name;
@@ -66,6 +75,10 @@ public:
     const std::vector<Metric>& metrics() const { return m_metrics; }
     const std::vector<Picture>& pictures() const { return m_pictures; }
     const std::vector<Cursor>& cursors() const { return m_cursors; }
+    // Skin images the windows load from the data archive with grids of their
+    // own, drawn by the skins' recipes.
+    const std::vector<Skin>& dataSkins() const { return m_dataSkins; }
+    const std::vector<Icon>& icons() const { return m_icons; }
     // A palette colour by name, "none" (transparent) or 6 or 8 hex digits.
     bool color(const std::string& token, Color& out) const;
 
@@ -73,7 +86,9 @@ public:
 
 private:
     bool loadPalette(const std::string& path, std::string& error);
-    bool loadSkins(const std::string& path, std::string& error);
+    bool loadSkins(const std::string& path, std::string& error) { return loadSkins(path, m_skins, error); }
+    bool loadSkins(const std::string& path, std::vector<Skin>& out, std::string& error);
+    bool loadIcons(const std::string& path, std::string& error);
     bool loadModels(const std::string& path, std::string& error);
     bool loadMetrics(const std::string& path, std::string& error);
     bool loadPictures(const std::string& path, std::string& error);
@@ -87,4 +102,6 @@ private:
     std::vector<Metric> m_metrics;
     std::vector<Picture> m_pictures;
     std::vector<Cursor> m_cursors;
+    std::vector<Skin> m_dataSkins;
+    std::vector<Icon> m_icons;
 };

@@ -3,9 +3,11 @@
 //   skingen SOURCE OUT
 // writes OUT/white.style (the look users see), OUT/test.style (every frame of
 // every skin image one flat colour, for the widget tests), and below OUT/data
-// the data archive's window icons ("images") and cursors ("cursors").
+// the data archive's window icons and the windows' line icons ("images") and
+// cursors ("cursors").
 // Exits 0 on success, 1 with a message on failure, 2 on bad usage.
 #include "graphics/codecs/PngWriter.h"
+#include "tools/skingen/IconPainter.h"
 #include "tools/skingen/SkinPictures.h"
 #include "tools/skingen/SkinSource.h"
 #include "tools/skingen/SkinXml.h"
@@ -128,6 +130,31 @@ ByteArray iconFile(const std::vector<Image>& images)
     return file;
 }
 
+// The windows' icons and the skin images they load with grids of their own,
+// into the data archive's "images".
+bool buildIcons(const SkinSource& source, const std::string& out, std::string& error)
+{
+    const SkinPictures pictures(source);
+    for (const SkinSource::Skin& s : source.dataSkins()) {
+        const Image image = pictures.skin(s);
+        if (image.isNull() || !StyleArchiveWriter::writeFile(out + "/data/images/" + s.name + ".png",
+                                                             PngWriter::encode(image))) {
+            error = "cannot draw the data skin " + s.name;
+            return false;
+        }
+    }
+    const IconPainter painter(source);
+    for (const SkinSource::Icon& icon : source.icons()) {
+        const Image image = painter.draw(icon);
+        if (image.isNull() || !StyleArchiveWriter::writeFile(out + "/data/images/" + icon.name + ".png",
+                                                             PngWriter::encode(image))) {
+            error = "cannot draw the icon " + icon.name + " (motif " + icon.motif + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
 bool buildData(const SkinSource& source, const std::string& out, std::string& error)
 {
     const SkinPictures pictures(source);
@@ -148,6 +175,8 @@ bool buildData(const SkinSource& source, const std::string& out, std::string& er
         error = "cannot write reelstack.ico";
         return false;
     }
+    if (!buildIcons(source, out, error))
+        return false;
     for (const SkinSource::Cursor& c : source.cursors()) {
         const Image image = SkinPictures::cursor(c);
         if (image.isNull() || !StyleArchiveWriter::writeFile(out + "/data/cursors/" + c.name + ".png",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/data/PakArchive.h"
+#include "foundation/geometry/Size.h"
 #include "foundation/text/String.h"
 #include "tests/support/TestSupport.h"
 
@@ -69,6 +70,17 @@ inline std::string skinFile(const std::string& name)
 inline String skinPath(const std::string& name)
 {
     return themePath(skinFile(name));
+}
+
+// The width and height a PNG's header gives; empty for fewer than 24 bytes.
+inline Size pngHeaderSize(const uint8_t* d, size_t size)
+{
+    if (!d || size < 24)
+        return Size();
+    auto be = [d](int at) {
+        return int(d[at]) << 24 | int(d[at + 1]) << 16 | int(d[at + 2]) << 8 | int(d[at + 3]);
+    };
+    return Size(be(16), be(20));
 }
 
 // The data files skingen drew for data.pak.

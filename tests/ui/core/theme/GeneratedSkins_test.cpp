@@ -19,13 +19,7 @@ namespace {
 // Width and height from a PNG's header; (0, 0) for anything else.
 Size pngSize(const PakItem* item)
 {
-    if (!item || item->dataSize() < 24)
-        return Size();
-    const uint8_t* d = item->data();
-    auto be = [d](int at) {
-        return int(d[at]) << 24 | int(d[at + 1]) << 16 | int(d[at + 2]) << 8 | int(d[at + 3]);
-    };
-    return Size(be(16), be(20));
+    return item ? pngHeaderSize(item->data(), size_t(item->dataSize())) : Size();
 }
 
 // The frame size and grid a table row gives: "l,c,r/t,m,b" or "WxH".

@@ -1,0 +1,193 @@
+#pragma once
+
+#include "app/window/Window.h"
+#include "foundation/text/String.h"
+
+#include <cstdint>
+
+class CollectionModel;
+class CoverFlowScene;
+class Movie;
+class UI3d;
+class UIBox;
+class UIMenu;
+class UIMenuBar;
+class UISizeGrip;
+class UIToolBar;
+class UIEvent;
+class UILabel;
+class UIList;
+class UIListView;
+class UIPicture;
+class UISlider;
+class UISplitter;
+class UIStack;
+class UITabBar;
+class UITable;
+class UITableView;
+class UIWebView;
+class UIWidget;
+class UIWindow;
+class View;
+
+// The controller of the program's one top-level window: the filter bar with
+// the view tabs and the zoom, the three movie views beside the movie card,
+// and the status bar. The View makes it hidden; its start-up timer shows it,
+// and closing it ends the program.
+class MainWindow : public Window
+{
+public:
+    // The View's one-shot start-up timer on the window.
+    static constexpr int kStartTimerId = 201298;
+    static constexpr int kColumnCount = 16;
+    static constexpr int kLayoutCount = 4;
+    static constexpr int kViewCount = 3;
+    static constexpr int kMinimumClientWidth = 200;
+    static constexpr int kMinimumClientHeight = 400;
+    static constexpr float kDefaultListZoom = 0.0f;
+    static constexpr float kDefaultImagesZoom = 0.7f;
+    static constexpr float kDefaultCoverFlowZoom = 1.0f;
+    // Menu indices count the separators; tool bar buttons do not.
+    static constexpr int kExitItem = 5;
+    static constexpr int kViewListItem = 4;
+    static constexpr int kViewCoverFlowItem = 6;
+    static constexpr int kToolbarItem = 8;
+    static constexpr int kAlwaysOnTopItem = 9;
+    static constexpr int kSortButton = 3;
+    static constexpr int kLoansButton = 7;
+
+    MainWindow(View& view, CollectionModel& model);
+    ~MainWindow() override;
+
+    UIWindow* window() const { return m_window; }
+    UITable* table() const { return m_table; }
+    UIList* list() const { return m_list; }
+    UITabBar* viewTabs() const { return m_viewTabs; }
+    UISplitter* splitter() const { return m_splitter; }
+    UIStack* viewStack() const { return m_viewStack; }
+    UISlider* zoomSlider() const { return m_zoomSlider; }
+    UIWebView* webView() const { return m_webView; }
+    UILabel* statusLabel() const { return m_statusLabel; }
+    bool isCoverFlowAvailable() const { return m_coverFlowAvailable; }
+    UIMenuBar* menuBar() const { return m_menuBar; }
+    UIMenu* viewMenu() const { return m_viewMenu; }
+    UIMenu* screenLayoutMenu() const { return m_screenLayoutMenu; }
+    UIToolBar* toolBar() const { return m_toolBar; }
+    // The View menu's "Columns" and the column header's menu, both checked
+    // as the column shows.
+    void setColumnChecks(int column, bool visible);
+
+    // ---- Life ----
+    void onStartTimer(UIEvent* event);
+    void startUp();
+    void onShown(UIEvent* event);
+    void onClose(UIEvent* event);
+    // Saves the settings and the collection and ends the message loop; once.
+    void shutDown();
+    void showNoCollectionState();
+    void onExit();
+    void onViewMenuItem(int index);
+    void onScreenLayoutItem(int index);
+    bool hasShutDown() const { return m_shutDown; }
+
+    // ---- Views ----
+    // 0-3; any other value is taken as 0, so no layout reaches past the menu.
+    void setScreenLayout(int layout);
+    int screenLayout() const { return m_screenLayout; }
+    // Makes that view tab current; a disabled or unknown tab is refused.
+    void setViewMode(int mode);
+    // The current view tab; 0 for anything but 0, 1 or 2.
+    int viewMode() const;
+    void applyViewMode(int index);
+    // Each clamps to 0.0-1.0 (NaN gives 0) and moves the slider when its
+    // view is the current one.
+    void setListZoom(float zoom);
+    void setImagesZoom(float zoom);
+    void setCoverFlowZoom(float zoom);
+    float listZoom() const { return m_listZoom; }
+    float imagesZoom() const { return m_imagesZoom; }
+    float coverFlowZoom() const { return m_coverFlowZoom; }
+    void onZoom(int value);
+    // The small and the big zoom pictures send the slider to its ends.
+    void onZoomOutClicked(UIEvent* event);
+    void onZoomInClicked(UIEvent* event);
+    // The movie of the visible view's current entry, whose tag is the
+    // movie's id; none when the view has no current entry.
+    Movie* currentMovie() const;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void buildViewMenu();
+    UIMenu* addBarMenu(const char16_t* title);
+    void fillColumnMenu(UIMenu* menu);
+    void buildToolBar();
+    void buildMovieContextMenu();
+    void buildColumnHeaderMenu();
+    void setCollectionCommandsEnabled(bool on);
+    // A skin drawn from the data image of that name, with the stretch grid
+    // left, centre, right, top, middle, bottom and the frame count.
+    static void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7]);
+    void buildFilterBar();
+    void buildZoomBox(UIWidget* parent);
+    void buildViewTabs(UIWidget* parent);
+    void buildSplitter();
+    void buildTable(UIWidget* page);
+    void buildImageList(UIWidget* page);
+    void buildCoverFlow(UIWidget* page);
+    void buildStatusBar();
+    void connectSignals();
+    void applyImagesZoom();
+    void applyListZoom();
+    void applyCoverFlowZoom();
+    void moveZoomSlider(float zoom);
+
+    View& m_view;
+    CollectionModel& m_model;
+    CoverFlowScene* m_coverFlowScene = nullptr;
+    UI3d* m_coverFlow = nullptr;
+    UIWindow* m_window = nullptr;
+    UIMenuBar* m_menuBar = nullptr;
+    UIMenu* m_collectionMenu = nullptr;
+    UIMenu* m_movieMenu = nullptr;
+    UIMenu* m_viewMenu = nullptr;
+    UIMenu* m_screenLayoutMenu = nullptr;
+    UIMenu* m_sortMenu = nullptr;
+    UIMenu* m_columnsMenu = nullptr;
+    UIMenu* m_loansMenu = nullptr;
+    UIMenu* m_toolsMenu = nullptr;
+    UIMenu* m_helpMenu = nullptr;
+    UIMenu* m_toolBarSortMenu = nullptr;
+    UIMenu* m_movieContextMenu = nullptr;
+    UIMenu* m_copyMenu = nullptr;
+    UIMenu* m_colorLabelMenu = nullptr;
+    UIToolBar* m_toolBar = nullptr;
+    UIBox* m_filterBar = nullptr;
+    UIPicture* m_filterPicture = nullptr;
+    UIBox* m_zoomBox = nullptr;
+    UISlider* m_zoomSlider = nullptr;
+    UIPicture* m_zoomOutPicture = nullptr;
+    UIPicture* m_zoomInPicture = nullptr;
+    UITabBar* m_viewTabs = nullptr;
+    UISplitter* m_splitter = nullptr;
+    UIStack* m_viewStack = nullptr;
+    UITableView* m_tableView = nullptr;
+    UITable* m_table = nullptr;
+    UIListView* m_listView = nullptr;
+    UIList* m_list = nullptr;
+    UIMenu* m_columnMenu = nullptr;
+    UIWebView* m_webView = nullptr;
+    UIBox* m_statusBar = nullptr;
+    UIBox* m_statusBox = nullptr;
+    UILabel* m_statusLabel = nullptr;
+    UILabel* m_secondStatusLabel = nullptr;
+    UISizeGrip* m_sizeGrip = nullptr;
+    bool m_coverFlowAvailable = false;
+    int m_screenLayout = 0;
+    float m_listZoom = 0.0f;
+    float m_imagesZoom = 0.0f;
+    float m_coverFlowZoom = 0.0f;
+    // Whether the card sits in the splitter's first panel.
+    bool m_cardFirst = false;
+    bool m_shutDown = false;
+};

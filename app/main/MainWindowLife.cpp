@@ -1,0 +1,77 @@
+// The main window's life: the deferred start-up, the two collection states,
+// and the end of the program.
+#include "app/main/MainWindow.h"
+
+#include "app/view/View.h"
+#include "app/window/WindowGeometry.h"
+#include "foundation/core/AppCore.h"
+#include "model/CollectionModel.h"
+#include "model/application/Application.h"
+#include "model/records/Movie.h"
+#include "ui/core/events/UICustomEvent.h"
+#include "ui/views/web/UIWebView.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/window/UIWindow.h"
+
+namespace {
+
+const char16_t kGeometryName[] = u"Main";
+
+} // namespace
+
+void MainWindow::onStartTimer(UIEvent* event)
+{
+    if (static_cast<UICustomEvent*>(event)->code() != kStartTimerId)
+        return;
+    m_window->killTimer(kStartTimerId);
+    startUp();
+}
+
+void MainWindow::startUp()
+{
+    restoreWindowGeometry(m_window, String(kGeometryName), true, true);
+    m_list->setStyleProperty(String(u"background"), m_view.movieListBackgroundColor.toDecimalText());
+    m_list->setStyleProperty(String(u"defaultItemForeground"), m_view.movieListTextColor.toDecimalText());
+    m_list->setStyleProperty(String(u"selectedItemForeground"),
+                             m_view.movieListSelectedTextColor.toDecimalText());
+    showNoCollectionState();
+    applyViewMode(m_viewTabs->currentIndex());
+    applyListZoom();
+    applyImagesZoom();
+    applyCoverFlowZoom();
+    m_window->show();
+}
+
+void MainWindow::onShown(UIEvent*)
+{
+    m_window->relayout();
+}
+
+void MainWindow::onClose(UIEvent*)
+{
+    saveWindowGeometry(m_window, String(kGeometryName), true, true);
+    shutDown();
+}
+
+void MainWindow::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    Movie* shown = currentMovie();
+    if (Application* application = Application::instance())
+        application->saveAndClose(shown ? shown->id : 0);
+    if (AppCore* core = AppCore::instance())
+        core->quit();
+}
+
+void MainWindow::showNoCollectionState()
+{
+    m_webView->setHtml(m_model.cardRenderer().render(nullptr, m_model.viewSettings()));
+    setCollectionCommandsEnabled(false);
+    // Nothing is selected without a collection.
+    m_movieMenu->setItemEnabled(4, false);
+    m_movieMenu->setItemEnabled(6, false);
+}

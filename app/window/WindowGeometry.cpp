@@ -1,0 +1,112 @@
+#include "app/window/WindowGeometry.h"
+
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
+#include "foundation/platform/Screen.h"
+#include "model/application/Application.h"
+#include "ui/core/widget/UIWidget.h"
+
+#include <algorithm>
+
+namespace {
+
+String geometryKey(const String& name, const char16_t* part)
+{
+    return String(u"view/window") + name + part;
+}
+
+int32_t storedInt(const ConfigFile& config, const String& name, const char16_t* part)
+{
+    return config.value(geometryKey(name, part), Variant()).toInt();
+}
+
+// The stored length, cut to the area's but never below the hint's.
+int32_t fittedLength(int32_t stored, int32_t hint, int32_t area)
+{
+    int32_t length = std::max(stored, hint);
+    if (area > 0 && length > area)
+        length = std::max(area, hint);
+    return length;
+}
+
+} // namespace
+
+StoredGeometry readStoredGeometry(const ConfigFile& config, const String& name)
+{
+    StoredGeometry stored;
+    stored.height = storedInt(config, name, u"Height");
+    stored.width = storedInt(config, name, u"Width");
+    stored.top = storedInt(config, name, u"Top");
+    stored.left = storedInt(config, name, u"Left");
+    return stored;
+}
+
+RestoredPlacement placeRestoredWindow(const StoredGeometry& stored, const Size& frameHint,
+                                      const Rect& workArea, bool restorePosition, bool restoreSize)
+{
+    RestoredPlacement placement;
+    placement.size = frameHint;
+    if (restoreSize) {
+        placement.resize = true;
+        placement.size = Size(fittedLength(stored.width, frameHint.width, workArea.width),
+                              fittedLength(stored.height, frameHint.height, workArea.height));
+    }
+    if (!restorePosition || workArea.isEmpty())
+        return placement;
+    Rect wanted(stored.left, stored.top, placement.size.width, placement.size.height);
+    placement.move = true;
+    if (workArea.containsRect(wanted)) {
+        placement.position = wanted.topLeft();
+        return placement;
+    }
+    placement.position = workArea.align(wanted, Rect::kAlignVCenter | Rect::kAlignHCenter).topLeft();
+    return placement;
+}
+
+bool writeWindowGeometry(ConfigFile& config, const String& name, const Rect& frame, const Rect& desktop,
+                         bool savePosition, bool saveSize)
+{
+    if (!desktop.contains(frame.topLeft()))
+        return false;
+    if (savePosition) {
+        config.setValue(geometryKey(name, u"Left"), Variant(frame.x));
+        config.setValue(geometryKey(name, u"Top"), Variant(frame.y));
+    }
+    if (saveSize) {
+        config.setValue(geometryKey(name, u"Width"), Variant(frame.width));
+        config.setValue(geometryKey(name, u"Height"), Variant(frame.height));
+    }
+    return true;
+}
+
+Size frameSizeHint(UIWidget* window)
+{
+    Size hint = window->effectiveSizeHint();
+    Rect margins = window->frameMargins();
+    return Size(hint.width + margins.x + margins.width, hint.height + margins.y + margins.height);
+}
+
+void restoreWindowGeometry(UIWidget* window, const String& name, bool restorePosition, bool restoreSize)
+{
+    if (!window)
+        return;
+    StoredGeometry stored = readStoredGeometry(Application::config(), name);
+    RestoredPlacement placement = placeRestoredWindow(
+        stored, frameSizeHint(window), Screen::primaryRect(true), restorePosition, restoreSize);
+    if (placement.resize) {
+        // The toolkit sizes a window by its client area.
+        Rect margins = window->frameMargins();
+        window->resize(placement.size.width - margins.x - margins.width,
+                       placement.size.height - margins.y - margins.height);
+    }
+    if (placement.move)
+        window->moveTo(placement.position);
+}
+
+void saveWindowGeometry(UIWidget* window, const String& name, bool savePosition, bool saveSize)
+{
+    if (!window)
+        return;
+    writeWindowGeometry(Application::config(), name, window->frameGeometry(), Screen::virtualDesktopRect(),
+                        savePosition, saveSize);
+}
