@@ -5,6 +5,9 @@
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/buttons/UIRadio.h"
+#include "ui/widgets/calendar/UICalendar.h"
+#include "ui/widgets/color/UIColorPicker.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
@@ -53,7 +56,9 @@ std::vector<UIStyleNames> everyClass()
             UITabBar::styleNames(), UISplitter::styleNames(), UISplitterPanel::styleNames(),
             UISplitterSeparator::styleNames(), UIStack::styleNames(),
             // Item views.
-            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames()};
+            UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames(),
+            // Choosers.
+            UIComboBox::styleNames(), UIColorPicker::styleNames(), UICalendar::styleNames()};
 }
 
 void checkSkin(const std::string& file)

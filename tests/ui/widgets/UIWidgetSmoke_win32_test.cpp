@@ -1,3 +1,4 @@
+#include "tests/support/LaterStep.h"
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
@@ -15,25 +16,10 @@
 #include <string>
 #include <vector>
 
+using testsupport::LaterStep;
 using testsupport::UIHarness;
 
 namespace {
-
-// Runs one step once, from a timer, inside whatever loop is running then
-// (a dialog's modal run).
-class Later : public UITimerClient
-{
-public:
-    Later(int ms, std::function<void()> step) : m_step(std::move(step)) { startTimer(1, uint32_t(ms)); }
-    void timerFired(int id) override
-    {
-        killTimer(id);
-        m_step();
-    }
-
-private:
-    std::function<void()> m_step;
-};
 
 uint32_t frameColor(const char16_t* skin, int frame)
 {
@@ -119,10 +105,11 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
         watch.parent = static_cast<HWND>(window->windowHandle());
         dialog.hidden.connectAdjusted(&watch, &HideWatch::onHide);
         bool parentBlockedDuringRun = false;
-        Later step(100, [&] {
+        LaterStep step(100, [&] {
             parentBlockedDuringRun = !IsWindowEnabled(watch.parent);
             UIHarness::activate(&dialog);
             c.close(&dialog);
+            return true;
         });
         dialog.show();
         EXPECT_EQ(c.result, dialog.result()) << c.name;

@@ -1,0 +1,89 @@
+// The colour picker's colour, text form, tool tip and shared copy store, and
+// the chooser's record values, on the widget fakes.
+#include "tests/support/TestText.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/widgets/color/UIColorChooser.h"
+#include "ui/widgets/color/UIColorPicker.h"
+
+using testsupport::utf8;
+
+namespace {
+
+class UIColorPickerTest : public WidgetTest
+{
+protected:
+    UIColorPicker* picker()
+    {
+        auto* made = new UIColorPicker(top);
+        made->setGeometry(0, 0, 44, 29);
+        made->show();
+        return made;
+    }
+};
+
+} // namespace
+
+TEST_F(UIColorPickerTest, ColourTextFormAndToolTip)
+{
+    UIColorPicker* p = picker();
+    EXPECT_EQ(p->color(), Color(255, 0, 0, 0));
+    p->setColor(Color(255, 0, 0, 0));
+    EXPECT_EQ(utf8(p->colorText()), "") << "the same colour changes nothing";
+    p->setColor(Color(255, 255, 0, 0));
+    EXPECT_EQ(utf8(p->colorText()), "#FFFF0000");
+    p->setAutoToolTip(true);
+    EXPECT_EQ(utf8(p->toolTip(Point(1, 1))), "#FFFF0000");
+    p->setColor(Color(0x80, 0x12, 0xAB, 0x0C));
+    EXPECT_EQ(utf8(p->toolTip(Point(1, 1))), "#8012AB0C");
+    p->setToolTip(String(u"Card colour"));
+    EXPECT_EQ(utf8(p->toolTip(Point(1, 1))), "Card colour");
+    p->setToolTip(String());
+    p->setAutoToolTip(false);
+    EXPECT_EQ(utf8(p->toolTip(Point(1, 1))), "");
+
+    EXPECT_EQ(p->swatchRect(), Rect(14, 6, 16, 16));
+    p->setStyleProperty(String(u"colorCellSize"), String(u"10"));
+    p->setStyleProperty(String(u"minimumSize"), String(u"50,30"));
+    EXPECT_EQ(p->swatchRect(), Rect(17, 9, 10, 10));
+    EXPECT_EQ(p->sizeHint(), Size(50, 30));
+}
+
+TEST_F(UIColorPickerTest, RightPressWithoutMenuResetsAndTheCopyReachesEveryPicker)
+{
+    UIColorPicker* first = picker();
+    UIColorPicker* second = picker();
+    first->setEmptyColor(Color(0, 1, 2, 3));
+    first->setColor(Color(255, 9, 9, 9));
+    send(first, UIMouseEvent(kMousePressEvent, 2, 2, Point(5, 5), 0));
+    EXPECT_EQ(first->color(), Color(0, 1, 2, 3));
+
+    if (!UIColorPicker::hasCopiedColor()) {
+        second->pasteColor();
+        EXPECT_EQ(second->color(), Color(255, 0, 0, 0)) << "nothing copied yet";
+    }
+    first->setColor(Color(255, 10, 20, 30));
+    first->copyColor();
+    first->setColor(Color(255, 0, 0, 255));
+    EXPECT_TRUE(UIColorPicker::hasCopiedColor());
+    second->pasteColor();
+    EXPECT_EQ(second->color(), Color(255, 10, 20, 30));
+    first->pasteColor();
+    EXPECT_EQ(first->color(), Color(255, 10, 20, 30));
+}
+
+TEST(UIColorChooser, RecordValuesAndTheAnswer)
+{
+    UIColorChooser plain(nullptr);
+    EXPECT_EQ(plain.systemFlags(), 0x103u);
+    plain.setFullOpen(false);
+    EXPECT_EQ(plain.systemFlags(), 0x101u);
+    EXPECT_EQ(UIColorChooser::toSystemColor(Color(0x80, 0x11, 0x22, 0x33)), 0x332211u);
+
+    EXPECT_TRUE(plain.acceptResult(true, 0x332211));
+    EXPECT_EQ(plain.selectedColor(), Color(255, 0x11, 0x22, 0x33));
+    EXPECT_FALSE(plain.acceptResult(false, 0x332211));
+    EXPECT_EQ(plain.selectedColor(), Color(255, 0, 0, 0));
+
+    EXPECT_EQ(UIColorChooser::centredOver(Rect(5, 5, 200, 100), Rect(100, 100, 400, 300)),
+              Rect(200, 200, 200, 100));
+}
