@@ -2,6 +2,7 @@
 #include "tests/support/TestText.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/buttons/UIRadio.h"
@@ -19,6 +20,8 @@
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/labels/UILink.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/picture/UIPicture.h"
 #include "ui/widgets/range/UIProgress.h"
 #include "ui/widgets/range/UIScrollBar.h"
@@ -31,6 +34,9 @@
 #include "ui/widgets/splitter/UISplitterSeparator.h"
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/toolbar/UISizeGrip.h"
+#include "ui/widgets/toolbar/UIToolBar.h"
+#include "ui/widgets/toolbar/UIToolButton.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -57,6 +63,9 @@ std::vector<UIStyleNames> everyClass()
             UISplitterSeparator::styleNames(), UIStack::styleNames(),
             // Item views.
             UIList::styleNames(), UIHeader::styleNames(), UITable::styleNames(),
+            // Menus, bars and balloons.
+            UIMenu::styleNames(), UIMenuBar::styleNames(), UIToolBar::styleNames(),
+            UIToolButton::styleNames(), UISizeGrip::styleNames(), UIBalloonTip::styleNames(),
             // Choosers.
             UIComboBox::styleNames(), UIColorPicker::styleNames(), UICalendar::styleNames()};
 }

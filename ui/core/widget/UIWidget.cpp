@@ -105,6 +105,9 @@ void UIWidget::leaveParentAndDeleteChildren()
 {
     if (d->parent)
         d->parent->m_children.removeOne(this);
+    // A context menu is usually also a child: it goes first, leaving the
+    // children, so that it is deleted once.
+    d->contextMenu.reset();
     List<UIWidget*> children = m_children;
     m_children.clear();
     for (UIWidget* child : children) {

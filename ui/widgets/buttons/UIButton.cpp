@@ -3,8 +3,10 @@
 #include "graphics/paint/FontMetrics.h"
 #include "graphics/paint/Painter.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UICustomEvent.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/menus/UIMenu.h"
 
 #include <algorithm>
 #include <iterator>
@@ -73,6 +75,40 @@ UIButton::UIButton(UIWidget* parent) : UIAbstractButton(parent)
     setFocusPolicy(kTabFocus | kClickFocus);
     setTextAlignment(48);
     setMinimumSize(m_style.minimumSize.width, m_style.minimumSize.height);
+}
+
+UIButton::~UIButton()
+{
+    killTimer(kMenuGuardTimerId);
+    // A menu that is a child of the button hides while the base destructor
+    // deletes it: it must not call back into what is left of the button.
+    setMenu(nullptr);
+}
+
+void UIButton::setMenu(UIMenu* menu)
+{
+    // The menu is not owned and may be gone already.
+    if (m_menu && UIApplication::instance()->contains(m_menu))
+        m_menu->hidden.slotDisconnect(this);
+    m_menu = menu;
+    setCheckable(true);
+    if (m_menu)
+        m_menu->hidden.connect(this, &UIButton::menuHidden);
+}
+
+void UIButton::menuHidden()
+{
+    setChecked(false);
+    m_menuReady = false;
+    startTimer(kMenuGuardTimerId, kDefaultInterval);
+}
+
+void UIButton::timerEvent(UIEvent* event)
+{
+    if (static_cast<UICustomEvent*>(event)->code() != kMenuGuardTimerId)
+        return;
+    killTimer(kMenuGuardTimerId);
+    m_menuReady = true;
 }
 
 UIStyleNames UIButton::styleNames()
@@ -221,6 +257,10 @@ void UIButton::drawText(Painter& painter, const Rect& rect, uint32_t alignment) 
 void UIButton::mousePressEvent(UIEvent*)
 {
     update();
+    if (!m_menu || !isEnabled() || !m_menuReady)
+        return;
+    setChecked(true);
+    m_menu->popup(mapToGlobal(Point(0, height())));
 }
 
 void UIButton::mouseReleaseEvent(UIEvent*)
@@ -240,7 +280,9 @@ void UIButton::mouseLeaveEvent(UIEvent*)
 
 void UIButton::clickEvent(UIEvent* event)
 {
-    if (isCheckable())
+    // With a menu the check shows that the menu is open; the click that ends
+    // the press which opened it must not take it away.
+    if (isCheckable() && !m_menu)
         setChecked(!isChecked());
     UIAbstractButton::clickEvent(event);
 }

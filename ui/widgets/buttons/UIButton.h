@@ -9,6 +9,7 @@
 #include "ui/widgets/buttons/UIAbstractButton.h"
 
 class Painter;
+class UIMenu;
 
 // The skinned push button: a nine-slice background with a frame per state,
 // an optional icon beside or above the text, a text with a one-colour
@@ -23,6 +24,7 @@ public:
     static constexpr int kPressedFrame = 2;
     static constexpr int kDisabledFrame = 3;
     static constexpr int kCheckedFrame = 4;
+    static constexpr int kMenuGuardTimerId = 100004;
 
     struct Style
     {
@@ -40,6 +42,7 @@ public:
     };
 
     explicit UIButton(UIWidget* parent);
+    ~UIButton() override;
 
     static UIStyleNames styleNames();
 
@@ -68,6 +71,12 @@ public:
     void setColorVariant(int variant);
     int colorVariant() const { return m_colorVariant; }
     const Style& style() const { return m_style; }
+    // A menu (not owned) that drops down below the button when it is
+    // pressed; the button becomes checkable and shows checked while it is
+    // open. The press that closes the menu does not open it again.
+    void setMenu(UIMenu* menu);
+    UIMenu* menu() const { return m_menu; }
+    bool isMenuReady() const { return m_menuReady; }
 
     // What the paint draws, by the current state.
     int backgroundFrame() const;
@@ -81,6 +90,9 @@ protected:
     void mouseEnterEvent(UIEvent* event) override;
     void mouseLeaveEvent(UIEvent* event) override;
     void clickEvent(UIEvent* event) override;
+    void timerEvent(UIEvent* event) override;
+    // Called when the attached menu hides.
+    virtual void menuHidden();
 
 private:
     bool isDown() const;
@@ -92,4 +104,6 @@ private:
     bool m_flat = false;
     int m_iconPosition = 1;
     int m_colorVariant = 0;
+    UIMenu* m_menu = nullptr;
+    bool m_menuReady = true;
 };
