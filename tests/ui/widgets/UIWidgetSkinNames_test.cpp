@@ -14,6 +14,7 @@
 #include "ui/widgets/decorative/UILine.h"
 #include "ui/widgets/decorative/UISpacer.h"
 #include "ui/widgets/decorative/UIStackPage.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
@@ -29,11 +30,14 @@
 #include "ui/widgets/scroll/UIScrollArea.h"
 #include "ui/widgets/scroll/UIScrollAreaCorner.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
+#include "ui/widgets/spinbox/UISpinBox.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/splitter/UISplitterPanel.h"
 #include "ui/widgets/splitter/UISplitterSeparator.h"
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/text/UITextEdit.h"
+#include "ui/widgets/text/UITextEditView.h"
 #include "ui/widgets/toolbar/UISizeGrip.h"
 #include "ui/widgets/toolbar/UIToolBar.h"
 #include "ui/widgets/toolbar/UIToolButton.h"
@@ -66,6 +70,9 @@ std::vector<UIStyleNames> everyClass()
             // Menus, bars and balloons.
             UIMenu::styleNames(), UIMenuBar::styleNames(), UIToolBar::styleNames(),
             UIToolButton::styleNames(), UISizeGrip::styleNames(), UIBalloonTip::styleNames(),
+            // Text editing.
+            UILineEdit::styleNames(), UITextEdit::styleNames(), UITextEditView::styleNames(),
+            UISpinBox::styleNames(),
             // Choosers.
             UIComboBox::styleNames(), UIColorPicker::styleNames(), UICalendar::styleNames()};
 }

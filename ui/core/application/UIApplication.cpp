@@ -181,6 +181,7 @@ void UIApplication::repaintVisibleWindows()
 
 void UIApplication::playSound(int kind)
 {
+    soundRequested.emitValue(static_cast<intptr_t>(kind));
     if (!m_soundsEnabled)
         return;
     stopSound();

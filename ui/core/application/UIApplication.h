@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/containers/List.h"
+#include "foundation/signals/Signal.h"
 #include "foundation/text/String.h"
 #include "graphics/image/Image.h"
 #include "ui/core/input/UIClipboard.h"
@@ -65,6 +66,8 @@ public:
     void setSoundsEnabled(bool enabled) { m_soundsEnabled = enabled; }
     bool soundsEnabled() const { return m_soundsEnabled; }
     void playSound(int kind);
+    // Emitted with the kind of every sound asked for, played or not.
+    Signal soundRequested;
     void playSoundFile(const String& path);
 
     // Overrides nest: each restore brings back the shape from before its own

@@ -24,6 +24,8 @@ public:
     static bool cursorShadowEnabled();
     static int wheelScrollLines();
     static int menuShowDelay();
+    // Milliseconds between two blinks of a text caret.
+    static int caretBlinkTime();
 
     static int toolTipShowDelay() { return kToolTipShowDelay; }
     static int toolTipDisplayTime() { return kToolTipDisplayTime; }

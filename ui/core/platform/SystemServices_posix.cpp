@@ -38,6 +38,11 @@ int SystemServices::menuShowDelay()
     return 0;
 }
 
+int SystemServices::caretBlinkTime()
+{
+    return 530;
+}
+
 bool SystemServices::showHiddenFilesSetting()
 {
     return false;

@@ -243,6 +243,11 @@ int SystemServices::menuShowDelay()
     return static_cast<int>(preference(SPI_GETMENUSHOWDELAY));
 }
 
+int SystemServices::caretBlinkTime()
+{
+    return static_cast<int>(GetCaretBlinkTime());
+}
+
 bool SystemServices::showHiddenFilesSetting()
 {
     HKEY key = nullptr;
