@@ -10,21 +10,21 @@
 
 namespace testsupport {
 
+inline BOOL CALLBACK keepFirstDialog(HWND window, LPARAM found)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (!IsWindowVisible(window) || std::wcscmp(name, L"#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 // The visible dialog box of this thread, or null.
 inline HWND findThreadDialog()
 {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (!IsWindowVisible(window) || std::wcscmp(name, L"#32770") != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(data) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), keepFirstDialog, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

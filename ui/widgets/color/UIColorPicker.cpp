@@ -3,7 +3,10 @@
 #include "graphics/paint/Painter.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/theme/UIStyleValues.h"
+#include "ui/widgets/UITranslate.h"
 #include "ui/widgets/color/UIColorChooser.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuItem.h"
 
 namespace {
 
@@ -15,6 +18,10 @@ const UIStyleField<Style> kFields[] = {
     {u"colorCellSize", [](Style& s, const String& v) { s.colorCellSize = parseStyleSize(v); }},
     {u"minimumSize", [](Style& s, const String& v) { s.minimumSize = parseStyleSize(v); }},
 };
+
+const char16_t* const kContext = u"UserInterface/UIColorPicker";
+constexpr int kCopyItem = 0;
+constexpr int kPasteItem = 1;
 
 constexpr uint32_t kLeftButton = 1;
 constexpr uint32_t kRightButton = 2;
@@ -41,6 +48,14 @@ UIColorPicker::UIColorPicker(UIWidget* parent) : UIWidget(parent)
     setFlag(kHoverTracking, true);
     setSizePolicy(UISizePolicy::kFixed, UISizePolicy::kFixed);
     setStyleName(String(u"UIColorPicker"));
+    m_menu = new UIMenu(this);
+    m_menu->addItem(String(u"Copy color"));
+    m_menu->addItem(String(u"Paste color"));
+    setContextMenu(m_menu);
+    m_menu->aboutToShow.connect(this, &UIColorPicker::updateMenu);
+    m_menu->item(kCopyItem)->triggered.connect(this, &UIColorPicker::copyColor);
+    m_menu->item(kPasteItem)->triggered.connect(this, &UIColorPicker::pasteColor);
+    retranslate();
 }
 
 UIColorPicker::~UIColorPicker() = default;
@@ -74,6 +89,26 @@ void UIColorPicker::pasteColor()
 bool UIColorPicker::hasCopiedColor()
 {
     return !copied().empty;
+}
+
+UIMenu* UIColorPicker::menu() const
+{
+    return contextMenu() == m_menu ? m_menu : nullptr;
+}
+
+void UIColorPicker::updateMenu()
+{
+    if (UIMenu* own = menu())
+        own->setItemEnabled(kPasteItem, hasCopiedColor());
+}
+
+void UIColorPicker::retranslate()
+{
+    UIMenu* own = menu();
+    if (!own)
+        return;
+    own->setItemText(kCopyItem, uiTranslate(u"Copy color", kContext));
+    own->setItemText(kPasteItem, uiTranslate(u"Paste color", kContext));
 }
 
 void UIColorPicker::setStyleProperty(const String& name, const String& value)

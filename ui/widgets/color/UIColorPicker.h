@@ -8,6 +8,7 @@
 #include "ui/widgets/UIStyleNames.h"
 
 class Painter;
+class UIMenu;
 
 // A small skinned button showing a colour swatch. A left press opens the
 // system's colour chooser; the context menu copies the colour to a store
@@ -37,11 +38,16 @@ public:
     void pasteColor();
     // Whether any picker has copied a colour in this run of the program.
     static bool hasCopiedColor();
+    // Before the menu shows: "Paste color" only once something was copied.
+    void updateMenu();
+    // Null once the menu was taken away with setContextMenu.
+    UIMenu* menu() const;
 
     Size sizeHint() const override { return m_style.minimumSize; }
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
     String toolTip(const Point& point) const override;
+    void retranslate() override;
     // The widget's own look over its rectangle.
     void draw(Painter& painter) const;
     // Where the swatch goes, its border included.
@@ -73,5 +79,6 @@ private:
     Color m_color = Color(255, 0, 0, 0);
     String m_colorText;
     int m_chooserMode = kFullOpenMode;
+    UIMenu* m_menu = nullptr;
     Color m_emptyColor = Color(0, 0, 0, 0);
 };

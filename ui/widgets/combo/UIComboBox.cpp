@@ -9,6 +9,7 @@
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UIListView.h"
@@ -70,6 +71,12 @@ UIComboBox::UIComboBox(UIWidget* parent) : UIWidget(parent), m_clock(&Time::tick
     setFocusPolicy(kTabFocus | kClickFocus | kWheelFocus);
     setVerticalFlow(0);
     setStyleName(String(u"UIComboBox"));
+    m_lineEdit = new UILineEdit(this);
+    m_lineEdit->setFrame(false);
+    m_lineEdit->setMinimumHeight(m_style.minimumHeight);
+    m_lineEdit->focusedOut.connect(this, &UIComboBox::onLineEditFocusOut);
+    m_lineEdit->wheelTurned.connectWithArg(this, &UIComboBox::onLineEditWheel);
+    placeLineEdit();
     buildPopup();
     currentIndexChanged.connect(this, &UIComboBox::onCurrentIndexChanged);
 }
@@ -220,6 +227,8 @@ void UIComboBox::clear()
     if (m_currentIndex == -1)
         return;
     m_currentIndex = -1;
+    if (m_editable)
+        clearLineEdit();
     if (isPopupVisible()) {
         m_list->setCurrentIndex(-1, false);
         m_list->clearSelection(false);
@@ -262,6 +271,8 @@ void UIComboBox::setCurrentIndex(int index)
     if (index == m_currentIndex || index < -1 || index >= count())
         return;
     m_currentIndex = index;
+    if (m_editable)
+        m_lineEdit->setText(currentText());
     if (isPopupVisible())
         followInPopup();
     update();
@@ -338,6 +349,45 @@ void UIComboBox::setCurrentItemText(const String& text)
         findItem([&](const UIComboBoxItem& it) { return String::equals(it.UIItem::text(), text); });
     if (found >= 0)
         setCurrentIndex(found);
+}
+
+void UIComboBox::setEditable(bool on)
+{
+    if (on == m_editable)
+        return;
+    m_editable = on;
+    m_lineEdit->setVisible(on);
+    if (on)
+        m_lineEdit->setText(currentText());
+}
+
+void UIComboBox::setLineEditText(const String& text)
+{
+    m_lineEdit->setText(text);
+}
+
+void UIComboBox::clearLineEdit()
+{
+    if (m_lineEdit->isEmpty())
+        return;
+    m_lineEdit->clear();
+    m_lineEdit->setScrollOffset(0, 0);
+}
+
+// The line edit covers the field's content, leaving the arrow free.
+void UIComboBox::placeLineEdit()
+{
+    setLayoutMargins(m_style.padding.left, 0, m_style.padding.right + m_skins[kArrowSkin].frameWidth(), 0);
+}
+
+void UIComboBox::onLineEditFocusOut()
+{
+    m_lineEdit->setText(currentText());
+}
+
+void UIComboBox::onLineEditWheel(UIEvent* event)
+{
+    stepBy(static_cast<UIWheelEvent*>(event)->direction() == kWheelAway ? -1 : 1);
 }
 
 void UIComboBox::setSorted(bool on)
@@ -437,6 +487,8 @@ void UIComboBox::onListRelease(UIEvent* event)
     const int chosen = m_list->currentIndex();
     if (chosen < 0)
         return;
+    if (m_editable)
+        m_lineEdit->setText(itemText(chosen));
     hidePopup();
     setCurrentIndex(chosen);
     m_reopen = false;
@@ -539,7 +591,7 @@ void UIComboBox::clickEvent(UIEvent* event)
 
 void UIComboBox::wheelEvent(UIEvent* event)
 {
-    if (!m_wheelEnabled || !hasFocus() || !isHovered())
+    if (m_editable || !m_wheelEnabled || !hasFocus() || !isHovered())
         return;
     stepBy(static_cast<UIWheelEvent*>(event)->direction() == kWheelAway ? -1 : 1);
 }
@@ -600,13 +652,21 @@ Size UIComboBox::sizeHint() const
 void UIComboBox::setStyleProperty(const String& name, const String& value)
 {
     applyStyleField(kFields, m_style, name, value);
+    // The theme is applied before the line edit exists.
+    if (!m_lineEdit)
+        return;
+    m_lineEdit->setMinimumHeight(m_style.minimumHeight);
+    placeLineEdit();
 }
 
 void UIComboBox::setSkinImage(const UISkinImage& image, const String& name)
 {
     const int index = skinImageIndex(kSkinNames, name);
-    if (index >= 0)
-        m_skins[index] = image;
+    if (index < 0)
+        return;
+    m_skins[index] = image;
+    if (m_lineEdit)
+        placeLineEdit();
 }
 
 String UIComboBox::toolTip(const Point&) const
@@ -642,7 +702,7 @@ void UIComboBox::draw(Painter& painter)
     content.width -= arrowRect.width;
     const UIComboBoxItem* current = currentItem();
     m_elided = false;
-    if (!current)
+    if (!current || m_editable)
         return;
     const ImageSet& icon = current->icon();
     if (!icon.isNull()) {

@@ -19,13 +19,15 @@
 #include <vector>
 
 class Painter;
+class UILineEdit;
 class UIList;
 class UIListView;
 class UIWindow;
 
 // The drop-down selector: a button-like field showing the current item and
 // a popup list below it to choose another. It can keep its items sorted,
-// show icons and separators, and find items by typing their first letters.
+// show icons and separators, be edited through an inner line edit, and find
+// items by typing their first letters.
 // currentIndexChanged follows every change of the current index (-1
 // included); highlighted reports the item under the pointer in the popup.
 class UIComboBox : public UIWidget
@@ -91,6 +93,12 @@ public:
 
     void setSorted(bool on);
     bool isSorted() const { return m_sorted; }
+    // Editable, the inner line edit shows and edits the current text.
+    void setEditable(bool on);
+    bool isEditable() const { return m_editable; }
+    UILineEdit* lineEdit() const { return m_lineEdit; }
+    void setLineEditText(const String& text);
+    void clearLineEdit();
     void setWheelEnabled(bool on) { m_wheelEnabled = on; }
     bool isWheelEnabled() const { return m_wheelEnabled; }
     void setMaxVisibleItems(int count) { m_maxVisibleItems = count < 1 ? 1 : count; }
@@ -175,15 +183,20 @@ private:
     void onListMove(UIEvent* event);
     void onListFocusOut(UIEvent* event);
     void closeAndGuardReopen();
+    void placeLineEdit();
+    void onLineEditFocusOut();
+    void onLineEditWheel(UIEvent* event);
 
     Style m_style;
     UISkinImage m_skins[kSkinCount];
     int m_currentIndex = -1;
     bool m_sorted = false;
+    bool m_editable = false;
     bool m_wheelEnabled = true;
     int m_maxVisibleItems = 10;
     bool m_reopen = true;
     std::vector<UIComboBoxItem*> m_items;
+    UILineEdit* m_lineEdit = nullptr;
     UIWindow* m_popup = nullptr;
     UIListView* m_listView = nullptr;
     UIList* m_list = nullptr;

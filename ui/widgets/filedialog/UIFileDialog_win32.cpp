@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kSpecLength = 2048;
 constexpr int kFileNameBox = 1152;
+constexpr int kFileNameCombo = 1148;
 constexpr UINT kPlaceQuietly =
     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_ASYNCWINDOWPOS;
 
@@ -68,7 +69,10 @@ void followFilter(HWND dialog, const UIFileDialog& owner, int systemFilterIndex)
     if (name.isEmpty())
         return;
     const String changed = owner.nameForFilter(name, systemFilterIndex - 1);
-    SendMessageW(dialog, CDM_SETCONTROLTEXT, kFileNameBox, reinterpret_cast<LPARAM>(wide(changed)));
+    // Explorer-style dialogs show the name in a combo box; only older ones
+    // have the plain edit box.
+    const int box = GetDlgItem(dialog, kFileNameCombo) ? kFileNameCombo : kFileNameBox;
+    SendMessageW(dialog, CDM_SETCONTROLTEXT, box, reinterpret_cast<LPARAM>(wide(changed)));
 }
 
 UINT_PTR CALLBACK fileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam)

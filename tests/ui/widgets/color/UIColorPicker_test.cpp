@@ -4,6 +4,8 @@
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/color/UIColorChooser.h"
 #include "ui/widgets/color/UIColorPicker.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuItem.h"
 
 using testsupport::utf8;
 
@@ -55,6 +57,11 @@ TEST_F(UIColorPickerTest, RightPressWithoutMenuResetsAndTheCopyReachesEveryPicke
     first->setEmptyColor(Color(0, 1, 2, 3));
     first->setColor(Color(255, 9, 9, 9));
     send(first, UIMouseEvent(kMousePressEvent, 2, 2, Point(5, 5), 0));
+    EXPECT_EQ(first->color(), Color(255, 9, 9, 9)) << "the right button opens the menu";
+    first->setContextMenu(nullptr);
+    EXPECT_EQ(first->menu(), nullptr);
+    first->retranslate();
+    send(first, UIMouseEvent(kMousePressEvent, 2, 2, Point(5, 5), 0));
     EXPECT_EQ(first->color(), Color(0, 1, 2, 3));
 
     if (!UIColorPicker::hasCopiedColor()) {
@@ -86,4 +93,21 @@ TEST(UIColorChooser, RecordValuesAndTheAnswer)
 
     EXPECT_EQ(UIColorChooser::centredOver(Rect(5, 5, 200, 100), Rect(100, 100, 400, 300)),
               Rect(200, 200, 200, 100));
+}
+
+TEST_F(UIColorPickerTest, PasteIsOfferedInEveryPickerOnceOneHasCopied)
+{
+    UIColorPicker* first = picker();
+    UIColorPicker* second = picker();
+    ASSERT_NE(second->menu(), nullptr);
+    EXPECT_EQ(utf8(second->menu()->item(0)->text()), "Copy color");
+    EXPECT_EQ(utf8(second->menu()->item(1)->text()), "Paste color");
+    second->updateMenu();
+    EXPECT_EQ(second->menu()->isItemEnabled(1), UIColorPicker::hasCopiedColor());
+    first->setColor(Color(255, 1, 2, 3));
+    first->menu()->activateItem(first->menu()->item(0));
+    second->updateMenu();
+    EXPECT_TRUE(second->menu()->isItemEnabled(1));
+    second->menu()->activateItem(second->menu()->item(1));
+    EXPECT_EQ(second->color(), Color(255, 1, 2, 3));
 }

@@ -4,9 +4,11 @@
 #include "graphics/paint/FontMetrics.h"
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UIFocusEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -309,4 +311,31 @@ TEST_F(UIComboBoxTest, PopupShowsTenItemsBeforeItScrollsAndChoosingByKeysClosesI
     UIComboBox* empty = combo({});
     empty->showPopup();
     EXPECT_FALSE(empty->isPopupVisible());
+}
+
+TEST_F(UIComboBoxTest, EditableFieldShowsTheCurrentTextAndPutsItBackOnLeaving)
+{
+    UIComboBox* box = combo({"Alpha", "Beta"});
+    EXPECT_FALSE(box->lineEdit()->isVisible());
+    box->setEditable(true);
+    EXPECT_TRUE(box->lineEdit()->isVisible());
+    EXPECT_EQ(utf8(box->lineEdit()->text()), "Alpha");
+    box->setCurrentIndex(1);
+    EXPECT_EQ(utf8(box->lineEdit()->text()), "Beta");
+    box->setLineEditText(text("typed"));
+    send(box->lineEdit(), UIFocusEvent(kFocusOutEvent, 0));
+    EXPECT_EQ(utf8(box->lineEdit()->text()), "Beta");
+
+    // The field's own wheel is off while editable; the line edit's steps.
+    box->setFocus();
+    box->setFlag(UIWidget::kHovered, true);
+    send(box, UIWheelEvent(Point(5, 5), 120, 0, 4));
+    EXPECT_EQ(box->currentIndex(), 1);
+    send(box->lineEdit(), UIWheelEvent(Point(5, 5), 120, 0, 4));
+    EXPECT_EQ(box->currentIndex(), 0);
+
+    box->clear();
+    EXPECT_TRUE(box->lineEdit()->isEmpty());
+    box->setEditable(false);
+    EXPECT_FALSE(box->lineEdit()->isVisible());
 }
