@@ -1,8 +1,7 @@
-// The colour picker's colour, text form, tool tip and shared copy store, and
-// the chooser's record values, on the widget fakes.
+// The colour picker's colour, text form, tool tip, menu and shared copy
+// store, on the widget fakes.
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
-#include "ui/widgets/color/UIColorChooser.h"
 #include "ui/widgets/color/UIColorPicker.h"
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/menus/UIMenuItem.h"
@@ -76,23 +75,6 @@ TEST_F(UIColorPickerTest, RightPressWithoutMenuResetsAndTheCopyReachesEveryPicke
     EXPECT_EQ(second->color(), Color(255, 10, 20, 30));
     first->pasteColor();
     EXPECT_EQ(first->color(), Color(255, 10, 20, 30));
-}
-
-TEST(UIColorChooser, RecordValuesAndTheAnswer)
-{
-    UIColorChooser plain(nullptr);
-    EXPECT_EQ(plain.systemFlags(), 0x103u);
-    plain.setFullOpen(false);
-    EXPECT_EQ(plain.systemFlags(), 0x101u);
-    EXPECT_EQ(UIColorChooser::toSystemColor(Color(0x80, 0x11, 0x22, 0x33)), 0x332211u);
-
-    EXPECT_TRUE(plain.acceptResult(true, 0x332211));
-    EXPECT_EQ(plain.selectedColor(), Color(255, 0x11, 0x22, 0x33));
-    EXPECT_FALSE(plain.acceptResult(false, 0x332211));
-    EXPECT_EQ(plain.selectedColor(), Color(255, 0, 0, 0));
-
-    EXPECT_EQ(UIColorChooser::centredOver(Rect(5, 5, 200, 100), Rect(100, 100, 400, 300)),
-              Rect(200, 200, 200, 100));
 }
 
 TEST_F(UIColorPickerTest, PasteIsOfferedInEveryPickerOnceOneHasCopied)

@@ -193,15 +193,3 @@ TEST(UIFileDialog, ExecRunsNothingWithoutTheEnabledBitOrAKnownMode)
     EXPECT_TRUE(dialog.selectedFiles().isEmpty());
     EXPECT_EQ(utf8(dialog.path()), "C:\\Old\\");
 }
-
-TEST(UIFileDialog, CaptionIsTheTitleOrTheSystemsOwnThenTheSeparator)
-{
-    UIFileDialog dialog(nullptr);
-    const std::string separator = " \xE2\x80\x93 ";
-    EXPECT_EQ(utf8(dialog.caption(text("Open"))).substr(0, 4 + separator.size()), "Open" + separator);
-    dialog.setTitle(text("Choose covers"));
-    EXPECT_EQ(utf8(dialog.caption(text("Open"))).substr(0, 13 + separator.size()),
-              "Choose covers" + separator);
-    dialog.setTitle(String());
-    EXPECT_EQ(utf8(dialog.caption(String())).find(separator), std::string::npos);
-}
