@@ -6,6 +6,9 @@
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/buttons/UIRadio.h"
+#include "ui/widgets/calendar/UICalendar.h"
+#include "ui/widgets/color/UIColorPicker.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UILine.h"
@@ -69,7 +72,9 @@ std::vector<UIStyleNames> everyClass()
             UIToolButton::styleNames(), UISizeGrip::styleNames(), UIBalloonTip::styleNames(),
             // Text editing.
             UILineEdit::styleNames(), UITextEdit::styleNames(), UITextEditView::styleNames(),
-            UISpinBox::styleNames()};
+            UISpinBox::styleNames(),
+            // Choosers.
+            UIComboBox::styleNames(), UIColorPicker::styleNames(), UICalendar::styleNames()};
 }
 
 void checkSkin(const std::string& file)

@@ -1,9 +1,10 @@
-#include "tests/support/Later.h"
+#include "tests/support/LaterStep.h"
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/events/UIEventType.h"
+#include "ui/core/events/UITimerClient.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/window/UIDialog.h"
@@ -15,7 +16,7 @@
 #include <string>
 #include <vector>
 
-using testsupport::Later;
+using testsupport::LaterStep;
 using testsupport::UIHarness;
 
 namespace {
@@ -104,10 +105,11 @@ TEST_F(SmokeTest, ADialogRunsModallyAndClosesWithItsResult)
         watch.parent = static_cast<HWND>(window->windowHandle());
         dialog.hidden.connectAdjusted(&watch, &HideWatch::onHide);
         bool parentBlockedDuringRun = false;
-        Later step(100, [&] {
+        LaterStep step(100, [&] {
             parentBlockedDuringRun = !IsWindowEnabled(watch.parent);
             UIHarness::activate(&dialog);
             c.close(&dialog);
+            return true;
         });
         dialog.show();
         EXPECT_EQ(c.result, dialog.result()) << c.name;

@@ -16,6 +16,10 @@ public:
     int reason() const { return m_reason; }
     const Point& position() const { return m_position; }
     const Point& globalPos() const { return m_globalPos; }
+    int x() const { return m_position.x; }
+    int y() const { return m_position.y; }
+    int globalX() const { return m_globalPos.x; }
+    int globalY() const { return m_globalPos.y; }
 
 private:
     int m_reason;

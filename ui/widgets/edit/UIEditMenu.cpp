@@ -1,18 +1,7 @@
 #include "ui/widgets/edit/UIEditMenu.h"
 
-#include "foundation/core/AppCore.h"
+#include "ui/widgets/UITranslate.h"
 #include "ui/widgets/menus/UIMenu.h"
-
-namespace {
-
-// Without an application core (the tools and tests) the text stays.
-String translated(const char16_t* text, const char16_t* context)
-{
-    const AppCore* core = AppCore::instance();
-    return core ? core->translate(text, context) : String(text);
-}
-
-} // namespace
 
 UIMenu* UIEditMenu::build(UIWidget* owner, const char16_t* const* texts, int count)
 {
@@ -38,6 +27,6 @@ void UIEditMenu::retranslate(UIMenu* menu, const char16_t* const* texts, int cou
 {
     for (int i = 0; i < count; ++i) {
         if (texts[i][0] != 0)
-            menu->setItemText(i, translated(texts[i], context));
+            menu->setItemText(i, uiTranslate(texts[i], context));
     }
 }

@@ -1,6 +1,5 @@
 #include "ui/widgets/messagebox/UIMessageBox.h"
 
-#include "foundation/core/AppCore.h"
 #include "foundation/signals/SignalReceiver.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UICustomEvent.h"
@@ -8,6 +7,7 @@
 #include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UINativeWindow.h"
+#include "ui/widgets/UITranslate.h"
 #include "ui/widgets/UIWorkArea.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
@@ -56,11 +56,9 @@ const StandardButton kStandardButtons[] = {
     {UIMessageBox::kIgnore, u"Ignore"},
 };
 
-// Without an application core (the tools and tests) the text stays.
 String translated(const char16_t* text)
 {
-    const AppCore* core = AppCore::instance();
-    return core ? core->translate(text, kContext) : String(text);
+    return uiTranslate(text, kContext);
 }
 
 UIMessageBox::SoundPlayer& soundPlayer()

@@ -8,7 +8,7 @@
 // A widget issue adds its widgets to galleryEntries() and looks at the shots.
 #include "foundation/signals/SignalReceiver.h"
 #include "graphics/image/Image.h"
-#include "tests/support/Later.h"
+#include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
@@ -47,7 +47,7 @@
 #include <functional>
 #include <vector>
 
-using testsupport::Later;
+using testsupport::LaterStep;
 using testsupport::UIHarness;
 
 namespace {
@@ -483,7 +483,7 @@ TEST_F(WidgetGallery, ADialogOverTheDimmedWindow)
     // The dialog's children are gone once it has closed: read while it shows.
     Rect buttonRects[2];
     int rowHeight = 0;
-    Later step(150, [&] {
+    LaterStep step(150, [&] {
         UIHarness::activate(&dialog);
         UIHarness::pumpFor(50);
         background = UIHarness::screenPixel(window, Point(window->width() - 4, window->height() - 4));
@@ -500,6 +500,7 @@ TEST_F(WidgetGallery, ADialogOverTheDimmedWindow)
         UIHarness::saveShot(window, "WidgetGallery-dimmed-with-dialog");
         UIHarness::saveShot(&dialog, "WidgetGallery-dialog");
         dialog.reject();
+        return true;
     });
     dialog.show();
 

@@ -1,6 +1,7 @@
 // The list, header and table in real windows under Wine with test.style: the
 // colour read back names the style property or skin frame drawn there.
 #include "foundation/signals/SignalReceiver.h"
+#include "tests/support/ScreenTest.h"
 #include "tests/support/TestText.h"
 #include "tests/support/UIEventRecorder.h"
 #include "tests/support/UIHarness.h"
@@ -31,30 +32,9 @@ public:
     void onFinished() { events.push_back("finished " + std::to_string(table->row(0)->tag())); }
 };
 
-class ItemViewsOnScreen : public ::testing::Test
+class ItemViewsOnScreen : public testsupport::ScreenTest
 {
 protected:
-    static void TearDownTestSuite() { UIApplication::instance()->setTheme(new UITheme()); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(UIHarness::start());
-        window = UIHarness::openWindow(nullptr, 40, 40, 500, 400);
-        UIHarness::pump();
-    }
-    void TearDown() override
-    {
-        UIHarness::closeWindow(window);
-        UIHarness::pumpFor(10);
-    }
-    static uint32_t style(const char16_t* styleName, const char16_t* property)
-    {
-        return testStyleColor(String(styleName), String(property)).value() & 0xFFFFFFu;
-    }
-    static uint32_t skin(const char16_t* name, int frame)
-    {
-        return testSkinFrameColor(String(name), frame).value() & 0xFFFFFFu;
-    }
     UIList* listView(int count, int mode)
     {
         auto* view = new UIListView(window);
@@ -86,8 +66,6 @@ protected:
         UIHarness::pump();
         return table;
     }
-
-    UIWidget* window = nullptr;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // Wine with test.style: the colour read back names the skin frame drawn, and
 // mouse and keys come as a user's would.
 #include "foundation/signals/SignalReceiver.h"
+#include "tests/support/ScreenTest.h"
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -32,26 +33,9 @@ public:
     std::string log;
 };
 
-class MenusOnScreen : public ::testing::Test
+class MenusOnScreen : public testsupport::ScreenTest
 {
 protected:
-    static void TearDownTestSuite() { UIApplication::instance()->setTheme(new UITheme()); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(UIHarness::start());
-        window = UIHarness::openWindow(nullptr, 40, 40, 500, 400);
-        UIHarness::pump();
-    }
-    void TearDown() override
-    {
-        UIHarness::closeWindow(window);
-        UIHarness::pumpFor(20);
-    }
-    static uint32_t skin(const char16_t* name, int frame)
-    {
-        return testSkinFrameColor(String(name), frame).value() & 0xFFFFFFu;
-    }
     static UIMenu* menuOf(UIWidget* parent, std::initializer_list<const char*> names)
     {
         auto* menu = new UIMenu(parent);
@@ -79,8 +63,6 @@ protected:
         input[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
         SendInput(2, input, sizeof(INPUT));
     }
-
-    UIWidget* window = nullptr;
 };
 
 } // namespace

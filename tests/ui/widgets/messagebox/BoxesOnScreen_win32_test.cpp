@@ -1,5 +1,6 @@
 // The balloon tip and the message box in real windows under Wine with
 // test.style, driven by the system's input and timers.
+#include "tests/support/ScreenTest.h"
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -81,16 +82,12 @@ void CALLBACK pressYesByHand(HWND, UINT, UINT_PTR id, DWORD)
     SendInput(2, input, sizeof(INPUT));
 }
 
-class BoxesOnScreen : public ::testing::Test
+class BoxesOnScreen : public testsupport::ScreenTest
 {
 protected:
-    static void TearDownTestSuite() { UIApplication::instance()->setTheme(new UITheme()); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(UIHarness::start());
-        window = UIHarness::openWindow(nullptr, 40, 40, 500, 400);
-        UIHarness::pump();
+        ScreenTest::SetUp();
         g_sounds = 0;
         UIMessageBox::setSoundPlayer(&countSound);
     }
@@ -98,11 +95,8 @@ protected:
     {
         UIMessageBox::setSoundPlayer(nullptr);
         UIBalloonTip::hideBalloon();
-        UIHarness::closeWindow(window);
-        UIHarness::pumpFor(20);
+        ScreenTest::TearDown();
     }
-
-    UIWidget* window = nullptr;
 };
 
 } // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+// Finding and driving the system's own dialogs (file, folder and colour
+// choosers) from a timer while they run. Windows only.
+#include "foundation/text/String.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace testsupport {
+
+inline BOOL CALLBACK keepFirstDialog(HWND window, LPARAM found)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (!IsWindowVisible(window) || std::wcscmp(name, L"#32770") != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The visible dialog box of this thread, or null.
+inline HWND findThreadDialog()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), keepFirstDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+inline String windowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return String(reinterpret_cast<const char16_t*>(text));
+}
+
+// What a click on the dialog's button with that id does.
+inline void pressDialogButton(HWND dialog, int id)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+} // namespace testsupport
