@@ -20,7 +20,13 @@ public:
     }
     void timerFired(int id) override
     {
-        if (m_step() || --m_triesLeft <= 0)
+        // A step that pumps messages itself must not run again inside itself.
+        if (m_running)
+            return;
+        m_running = true;
+        const bool done = m_step();
+        m_running = false;
+        if (done || --m_triesLeft <= 0)
             killTimer(id);
     }
     bool isPending() const { return isTimerActive(1); }
@@ -28,6 +34,7 @@ public:
 private:
     std::function<bool()> m_step;
     int m_triesLeft;
+    bool m_running = false;
 };
 
 } // namespace testsupport
