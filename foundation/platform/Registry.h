@@ -20,6 +20,9 @@ public:
     // or a number as decimal text; the fallback for anything else or an
     // empty text.
     static String getString(const String& path, const String& fallback);
+    // The default text value of a key below the classes root (a file
+    // extension's key names its file type there); empty when there is none.
+    static String classesRootDefault(const String& keyPath);
     static bool deleteValue(const String& path);
     // Deletes the key the path names (it must have no sub-keys).
     static bool deleteKey(const String& path);

@@ -97,6 +97,9 @@ bool Registry::setString(const String& path, const String& text)
     return RegFlushKey(key.get()) == ERROR_SUCCESS;
 }
 
+// The text of a value of an open key; empty for anything that is no text.
+static String textOfValue(HKEY key, const String& valueName);
+
 String Registry::getString(const String& path, const String& fallback)
 {
     String keyPath;
@@ -104,11 +107,28 @@ String Registry::getString(const String& path, const String& fallback)
     KeyHandle key;
     if (!splitPath(path, &keyPath, &valueName) || !key.open(keyPath, KEY_READ))
         return fallback;
+    String text = textOfValue(key.get(), valueName);
+    return text.isEmpty() ? fallback : text;
+}
+
+String Registry::classesRootDefault(const String& keyPath)
+{
+    HKEY key = nullptr;
+    if (keyPath.isEmpty() ||
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, wideText(keyPath), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return String();
+    String text = textOfValue(key, String());
+    RegCloseKey(key);
+    return text;
+}
+
+static String textOfValue(HKEY key, const String& valueName)
+{
     BYTE data[kReadBufferBytes] = {};
     DWORD bytes = sizeof(data);
     DWORD type = REG_NONE;
-    if (RegQueryValueExW(key.get(), wideText(valueName), nullptr, &type, data, &bytes) != ERROR_SUCCESS)
-        return fallback;
+    if (RegQueryValueExW(key, wideText(valueName), nullptr, &type, data, &bytes) != ERROR_SUCCESS)
+        return String();
     String text;
     if (type == REG_SZ)
         text = textOfData(data, bytes);
@@ -116,7 +136,7 @@ String Registry::getString(const String& path, const String& fallback)
         text = expanded(textOfData(data, bytes));
     else if (type == REG_DWORD && bytes == sizeof(DWORD))
         text = String::fromUInt(dwordOfData(data));
-    return text.isEmpty() ? fallback : text;
+    return text;
 }
 
 bool Registry::deleteValue(const String& path)
