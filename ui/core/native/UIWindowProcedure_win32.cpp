@@ -317,6 +317,12 @@ void UINativeWindowHost::updateCursor(UIWidget* target, const Point& inTarget)
 
 void UINativeWindowHost::onButtonDown(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
+    // A press hides the tool tip at once. The tip's own check of the buttons
+    // runs only every 10 ms and reads the system's button state, which a
+    // press sent as a message alone never changes.
+    UIToolTipHost* toolTip = UIToolTipHost::instance();
+    if (toolTip && toolTip->isShowing())
+        toolTip->hide();
     HWND window = static_cast<HWND>(m_handle);
     uint32_t buttons = UIKeyTranslation::mouseButtonFlags(static_cast<uint32_t>(wParam));
     if (buttons != 0 && GetCapture() != window) {
