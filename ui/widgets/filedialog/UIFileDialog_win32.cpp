@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kSpecLength = 2048;
+constexpr int kTypedNameLength = 2048;
 constexpr int kFileNameBox = 1152;
 constexpr int kFileNameCombo = 1148;
 constexpr UINT kPlaceQuietly =
@@ -63,9 +63,9 @@ private:
 
 void followFilter(HWND dialog, const UIFileDialog& owner, int systemFilterIndex)
 {
-    wchar_t spec[kSpecLength] = {};
-    SendMessageW(dialog, CDM_GETSPEC, kSpecLength, reinterpret_cast<LPARAM>(spec));
-    const String name(reinterpret_cast<const char16_t*>(spec));
+    wchar_t typed[kTypedNameLength] = {};
+    SendMessageW(dialog, CDM_GETSPEC, kTypedNameLength, reinterpret_cast<LPARAM>(typed));
+    const String name(reinterpret_cast<const char16_t*>(typed));
     if (name.isEmpty())
         return;
     const String changed = owner.nameForFilter(name, systemFilterIndex - 1);
