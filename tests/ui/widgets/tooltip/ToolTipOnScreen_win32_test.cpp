@@ -117,3 +117,94 @@ TEST_F(ToolTipOnScreen, ATipOfTheSameGroupComesAfterTheShortDelay)
         UIHarness::pump();
     }
 }
+
+namespace {
+
+// The owner's tip asked for by a real move over it, with the flags set while
+// it waits for its delay; shown or not.
+bool showTip(UIWidget* owner, int displayTime, int flags)
+{
+    UIToolTip::hideShared();
+    owner->setToolTipDelay(50);
+    owner->setToolTipDuration(displayTime);
+    // The window skips a move to where the pointer already is: two moves
+    // make sure one arrives.
+    UIHarness::moveMouse(owner, Point(30, 25));
+    UIHarness::pump();
+    UIHarness::moveMouse(owner, Point(40, 30));
+    UIHarness::pump();
+    UIWidget* made = nullptr;
+    for (UIWidget* child : owner->children())
+        if (UIToolTip::isInstance(child))
+            made = child;
+    if (!made)
+        return false;
+    static_cast<UIToolTip*>(made)->setFlags(flags);
+    return UIHarness::pumpUntil([&] { return made->isVisible(); });
+}
+
+} // namespace
+
+TEST_F(ToolTipOnScreen, HidesAfterItsDisplayTimeOnlyWithThatFlag)
+{
+    struct Case
+    {
+        int flags;
+        bool hides;
+    };
+    const Case cases[] = {{UIToolTip::kHideAfterDisplayTime | UIToolTip::kHideOutsideArea, true},
+                          {UIToolTip::kHideOutsideArea, false}};
+    UIButton* owner = button(20, 20, u"Reel", 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "flags " << c.flags);
+        ASSERT_TRUE(showTip(owner, 300, c.flags));
+        // The cursor stays still, so nothing but the display time can end it.
+        UIHarness::pumpFor(900);
+        EXPECT_EQ(c.hides, !UIToolTip::isShowing());
+    }
+}
+
+TEST_F(ToolTipOnScreen, HidesWhenTheCursorLeavesTheAreaOnlyWithThatFlag)
+{
+    struct Case
+    {
+        int flags;
+        bool hides;
+    };
+    const Case cases[] = {{UIToolTip::kHideAfterDisplayTime | UIToolTip::kHideOutsideArea, true},
+                          {UIToolTip::kHideAfterDisplayTime, false}};
+    UIButton* owner = button(20, 20, u"Reel", 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "flags " << c.flags);
+        ASSERT_TRUE(showTip(owner, 0, c.flags));
+        // Beyond the window no move reaches it: only the tip's own following
+        // can see the cursor gone.
+        const Point outside = window->mapToGlobal(Point(window->width() + 40, 40));
+        SetCursorPos(outside.x, outside.y);
+        UIHarness::pumpFor(300);
+        EXPECT_EQ(c.hides, !UIToolTip::isShowing());
+    }
+}
+
+TEST_F(ToolTipOnScreen, FollowsTheCursorOnlyWithADisplayTimeAboveTenMilliseconds)
+{
+    struct Case
+    {
+        int displayTime;
+        bool follows;
+    };
+    const Case cases[] = {{10, false}, {5, false}, {11, true}};
+    UIButton* owner = button(20, 20, u"Reel", 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "display time " << c.displayTime);
+        // Without the display-time flag a short tip stays up to be watched.
+        ASSERT_TRUE(showTip(owner, c.displayTime, UIToolTip::kHideOutsideArea));
+        const UIToolTip* tip = tipOf(owner);
+        const Point before = tip->pos();
+        UIHarness::moveMouse(owner, Point(110, 50));
+        UIHarness::pumpFor(300);
+        ASSERT_EQ(tip, tipOf(owner));
+        EXPECT_TRUE(tip->isVisible());
+        EXPECT_EQ(c.follows, tip->pos() != before);
+    }
+}
