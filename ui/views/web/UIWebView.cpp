@@ -13,6 +13,7 @@
 #include "ui/views/web/WebViewEventSink.h"
 #include "ui/views/web/WebViewOption.h"
 #include "ui/views/web/WebViewPrinter.h"
+#include "ui/views/web/browser/SystemBrowser.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIFrameOverlay.h"
 
@@ -39,10 +40,31 @@ constexpr int kWheelTowardsUser = 3;
 
 } // namespace
 
+namespace {
+
+// The system's browser where it works and the view has a window to put it
+// in; our own engine otherwise.
+std::unique_ptr<WebViewEngine> engineFor(UIWidget* parent, WebViewEventSink* sink, uint32_t options)
+{
+    UIWidget* window = parent ? parent->window() : nullptr;
+    void* handle = window ? window->windowHandle() : nullptr;
+    if (handle && SystemBrowser::isAvailable()) {
+        if (std::unique_ptr<WebViewEngine> system = SystemBrowser::createEngine(handle, sink, options))
+            return system;
+    }
+    return std::make_unique<HtmlViewEngine>(sink, !(options & WebViewOption::NoImages));
+}
+
+} // namespace
+
 UIWebView::UIWebView(UIWidget* parent, uint32_t options)
     : UIWidget(parent), m_options(options), m_sink(std::make_unique<WebViewEventSink>(this)),
-      m_engine(std::make_unique<HtmlViewEngine>(m_sink.get(), !(options & WebViewOption::NoImages)))
+      m_engine(engineFor(parent, m_sink.get(), options))
 {
+    if (UIWidget* top = parent ? parent->window() : nullptr) {
+        top->resized.connect(this, &UIWebView::placeEngine);
+        top->moved.connect(this, &UIWebView::placeEngine);
+    }
     setFlag(kTransparent, false);
     setFlag(kHoverTracking, true);
     setLayoutEnabled(false);
@@ -286,7 +308,19 @@ void UIWebView::setVisible(bool visible)
 
 void UIWebView::placePage()
 {
+    placeEngine();
     repaintAfter(&UIWebView::layOutPage);
+}
+
+void UIWebView::placeEngine()
+{
+    const Point corner = mapToWindow(Point(0, 0));
+    m_engine->setPlace(Rect(corner.x, corner.y, width(), height()));
+}
+
+void UIWebView::moveEvent(UIEvent*)
+{
+    placeEngine();
 }
 
 void UIWebView::layOutPage()

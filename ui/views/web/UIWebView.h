@@ -100,6 +100,7 @@ public:
 protected:
     void paint(UIEvent* event) override;
     void resizeEvent(UIEvent* event) override;
+    void moveEvent(UIEvent* event) override;
     void keyPressEvent(UIEvent* event) override;
     void mousePressEvent(UIEvent* event) override;
     void mouseReleaseEvent(UIEvent* event) override;
@@ -119,6 +120,8 @@ private:
     // Lays the page out for the view's size: with the bar when the page is
     // taller and bars are allowed, without it otherwise.
     void placePage();
+    // Puts an engine with a window of its own over the view.
+    void placeEngine();
     void layOutPage();
     // Runs the change with updates held, then repaints once.
     void repaintAfter(void (UIWebView::*change)());

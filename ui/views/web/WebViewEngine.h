@@ -58,6 +58,9 @@ public:
 
     // The part of the view the page shows in, in view coordinates.
     virtual void setViewport(const Rect& rect) = 0;
+    // Where the view lies in its window, for an engine with a window of its
+    // own to lie over it.
+    virtual void setPlace(const Rect&) {}
     virtual void setVisible(bool visible) = 0;
     virtual void paint(Painter& painter) const = 0;
     virtual void mousePress(const Point& point, int button) = 0;

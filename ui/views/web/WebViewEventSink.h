@@ -1,6 +1,9 @@
 #pragma once
 
+#include "foundation/geometry/Point.h"
 #include "foundation/text/String.h"
+
+#include <cstdint>
 
 class UIWebView;
 
@@ -18,6 +21,8 @@ public:
     bool statusTextChanged(const String& text);
     bool elementClicked(const String& tag, const String& id);
     bool linkClicked(const String& href, const String& id);
+    // A release the view did not see itself, given as its own release event.
+    bool mouseRelease(const Point& point, uint32_t button, uint32_t buttons, uint32_t modifiers);
 
 private:
     UIWebView* m_view;
