@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr DISPID kUserAgent = -5513;
-constexpr DISPID kDownloadControl = -5512;
-constexpr DISPID kAppearance = -716;
-constexpr DISPID kShowHatching = -712;
-constexpr DISPID kShowGrabHandles = -711;
-constexpr DISPID kUserMode = -709;
-constexpr DISPID kForeColour = -704;
-constexpr DISPID kBackColour = -701;
+constexpr DISPID kAmbientUserAgent = -5513;
+constexpr DISPID kAmbientDownloadControl = -5512;
+constexpr DISPID kAmbientAppearance = -716;
+constexpr DISPID kAmbientShowHatching = -712;
+constexpr DISPID kAmbientShowGrabHandles = -711;
+constexpr DISPID kAmbientUserMode = -709;
+constexpr DISPID kAmbientForeColour = -704;
+constexpr DISPID kAmbientBackColour = -701;
 constexpr DWORD kFrameInfoSize = 20;
 constexpr ULONG kHostInfoSize = 20;
 
@@ -519,7 +519,7 @@ HRESULT WebBrowserSite::ambient(DISPID id, VARIANT* result) const
         return E_INVALIDARG;
     WebBrowserHost* host = m_events ? m_events->host() : nullptr;
     switch (id) {
-    case kUserAgent:
+    case kAmbientUserAgent:
         if (host && !host->userAgent().isEmpty()) {
             const String& agent = host->userAgent();
             result->vt = VT_BSTR;
@@ -527,26 +527,26 @@ HRESULT WebBrowserSite::ambient(DISPID id, VARIANT* result) const
                 SysAllocStringLen(reinterpret_cast<const OLECHAR*>(agent.data()), UINT(agent.length()));
         }
         return S_OK;
-    case kDownloadControl:
+    case kAmbientDownloadControl:
         putInt(result, LONG(host ? WebBrowserRules::downloadControl(host->options(), host->isSilent())
                                  : WebBrowserRules::downloadControl(0, false)));
         return S_OK;
-    case kAppearance:
+    case kAmbientAppearance:
         putBool(result, m_appearance);
         return S_OK;
-    case kShowHatching:
+    case kAmbientShowHatching:
         putBool(result, m_showHatching);
         return S_OK;
-    case kShowGrabHandles:
+    case kAmbientShowGrabHandles:
         putBool(result, m_showGrabHandles);
         return S_OK;
-    case kUserMode:
+    case kAmbientUserMode:
         putBool(result, m_userMode);
         return S_OK;
-    case kForeColour:
+    case kAmbientForeColour:
         putInt(result, m_foreColour);
         return S_OK;
-    case kBackColour:
+    case kAmbientBackColour:
         putInt(result, kBackColour);
         return S_OK;
     default:
