@@ -150,6 +150,43 @@ TEST_F(WebViewOnScreen, TextIsMarkedByDraggingAndCopied)
     })) << utf8(UIApplication::instance()->clipboard()->text());
 }
 
+// A page narrower than the width asked for is drawn exactly that wide, its
+// background filling the rest, and the view keeps its own layout.
+TEST_F(WebViewOnScreen, ANarrowPageSnapshotsAtTheMinimumWidth)
+{
+    ASSERT_TRUE(
+        view->setHtml(text("<html><head><style>body { margin: 0; background-color: rgb(10,20,30) }"
+                           "</style></head><body><p id=one style='width: 40px'>x</p></body></html>")));
+    const Rect before = rectOf("one");
+    for (int minimum : {1200, 2000}) {
+        const Image shot = view->snapshot(minimum);
+        ASSERT_FALSE(shot.isNull()) << minimum;
+        EXPECT_EQ(minimum, shot.width());
+        EXPECT_GT(shot.height(), 0) << minimum;
+        EXPECT_TRUE(isNear(0x0A141E, shot.pixel(minimum - 1, 0).value() & 0xFFFFFF)) << minimum;
+        EXPECT_EQ(before, rectOf("one")) << minimum;
+    }
+}
+
+// Without images the page keeps each image's place but draws no picture.
+TEST_F(WebViewOnScreen, NoImagesLeavesThePicturesOut)
+{
+    const std::string page =
+        "<html><head><style>body { margin: 0; background-color: rgb(255,255,255) }</style>"
+        "</head><body><img id=cover width=60 height=40 src='" +
+        folder.file("cover.png") + "'></body></html>";
+    for (const bool images : {true, false}) {
+        auto* shown = new UIWebView(window, images ? 0 : WebViewOption::NoImages);
+        shown->setGeometry(0, 0, 200, 100);
+        shown->show();
+        ASSERT_TRUE(shown->setHtml(text(page)));
+        UIHarness::pump();
+        EXPECT_EQ(60, shown->elementRectAt(10, 10).width) << images;
+        EXPECT_EQ(images, isNear(kCoverColor, UIHarness::screenPixel(shown, Point(30, 20)))) << images;
+        delete shown;
+    }
+}
+
 // The version comes from the machine's registry, as the system stores it.
 TEST(BrowserVersionInstalled, ReadsTheMachinesStoredVersion)
 {
