@@ -22,7 +22,9 @@ class WebViewEventSink;
 class SystemWebBrowserControl : public WebBrowserControl
 {
 public:
-    SystemWebBrowserControl(void* parentWindow, WebViewEventSink* sink);
+    // made: a control made elsewhere to embed instead of the system's,
+    // which the object then holds a reference to.
+    SystemWebBrowserControl(void* parentWindow, WebViewEventSink* sink, IUnknown* made = nullptr);
     ~SystemWebBrowserControl() override;
 
     WebBrowserHostWindow& hostWindow() { return m_hostWindow; }
@@ -63,7 +65,7 @@ public:
     bool frameDocument(int index, ComRef<IHTMLDocument2>& document);
 
 private:
-    void createBrowser();
+    void createBrowser(IUnknown* made);
     void releaseControl();
     void resized(int width, int height);
     Image drawWholePage(int minimumWidth);

@@ -112,11 +112,11 @@ bool isTrue(VARIANT_BOOL value)
 
 } // namespace
 
-SystemWebBrowserControl::SystemWebBrowserControl(void* parentWindow, WebViewEventSink* sink)
+SystemWebBrowserControl::SystemWebBrowserControl(void* parentWindow, WebViewEventSink* sink, IUnknown* made)
     : m_hostWindow(parentWindow), m_catcher(this, sink)
 {
     m_hostWindow.setSizeHandler([this](int width, int height) { resized(width, height); });
-    createBrowser();
+    createBrowser(made);
     m_subclass = std::make_unique<WebBrowserSubclass>(&m_hostWindow, &m_catcher);
     WebBrowserWheelHook::add(&m_hostWindow);
 }
@@ -129,13 +129,18 @@ SystemWebBrowserControl::~SystemWebBrowserControl()
     m_hostWindow.setSizeHandler(nullptr);
 }
 
-void SystemWebBrowserControl::createBrowser()
+void SystemWebBrowserControl::createBrowser(IUnknown* made)
 {
     HWND host = static_cast<HWND>(m_hostWindow.handle());
     ComRef<IUnknown> control;
-    if (!host ||
-        FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
-                                IID_IUnknown, control.outVoid())))
+    if (!host)
+        return;
+    if (made)
+        control.queryFrom(made, IID_IUnknown);
+    else
+        CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
+                         IID_IUnknown, control.outVoid());
+    if (!control)
         return;
     m_viewObject.queryFrom(control.get(), IID_IViewObject);
     if (!m_oleObject.queryFrom(control.get(), IID_IOleObject))

@@ -1,0 +1,249 @@
+// The browser host on the system side, with a COM stand-in for the browser
+// control: the embedding order, the events coming back through the advised
+// dispatch, placing, showing and commands, clicks caught in the control's
+// innermost window, and everything given back at the end.
+#include "tests/support/TestText.h"
+#include "tests/support/UIHarness.h"
+#include "tests/ui/views/web/browser/StandInBrowser.h"
+#include "ui/core/events/UIMouseEvent.h"
+#include "ui/views/web/UIWebView.h"
+#include "ui/views/web/WebViewEngine.h"
+#include "ui/views/web/WebViewEventSink.h"
+#include "ui/views/web/WebViewOption.h"
+#include "ui/views/web/browser/SystemWebBrowserControl.h"
+#include "ui/views/web/browser/WebBrowserHost.h"
+#include "ui/views/web/browser/WebBrowserPump.h"
+#include "ui/views/web/browser/WebBrowserSubclass.h"
+
+#include <exdispid.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using testsupport::UIHarness;
+using testsupport::utf8;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+const Log kBarsOff = {"put_MenuBar 0",   "put_AddressBar 0",        "put_ToolBar 0",
+                      "put_StatusBar 0", "put_RegisterAsBrowser 0", "put_RegisterAsDropTarget 0"};
+
+Log joined(std::initializer_list<Log> parts)
+{
+    Log all;
+    for (const Log& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+VARIANT dispatchArgument(IDispatch* value)
+{
+    VARIANT argument;
+    VariantInit(&argument);
+    argument.vt = VT_DISPATCH;
+    argument.pdispVal = value;
+    return argument;
+}
+
+class SystemWebBrowserControlTest : public ::testing::Test, public SignalReceiver
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(UIHarness::start());
+        window = UIHarness::openWindow(nullptr, 40, 40, 300, 200);
+        view = new UIWebView(window, 0);
+        view->loadFinished.connect(this, &SystemWebBrowserControlTest::onLoad);
+        view->statusTextChanged.connectString(this, &SystemWebBrowserControlTest::onStatus);
+        view->mouseReleased.connectWithArg(this, &SystemWebBrowserControlTest::onRelease);
+        sink = std::make_unique<WebViewEventSink>(view);
+    }
+    void TearDown() override
+    {
+        host.reset();
+        sink.reset();
+        UIHarness::closeWindow(window);
+    }
+    void makeHost(uint32_t options)
+    {
+        auto made = std::make_unique<SystemWebBrowserControl>(window->windowHandle(), sink.get(),
+                                                              static_cast<IWebBrowser2*>(&browser));
+        control = made.get();
+        host = std::make_unique<WebBrowserHost>(std::move(made), std::make_shared<WebBrowserPump>(),
+                                                sink.get(), options);
+    }
+    HWND hostWindow() const { return static_cast<HWND>(control->hostWindow().handle()); }
+
+    void onLoad() { log.push_back("load"); }
+    void onStatus(String text) { log.push_back("status:" + utf8(text)); }
+    void onRelease(UIEvent* event)
+    {
+        const auto* m = static_cast<UIMouseEvent*>(event);
+        log.push_back("release:" + std::to_string(m->button()) + "," + std::to_string(m->buttons()));
+    }
+
+    StandInBrowser browser;
+    UIWidget* window = nullptr;
+    UIWebView* view = nullptr;
+    std::unique_ptr<WebViewEventSink> sink;
+    std::unique_ptr<WebBrowserHost> host;
+    SystemWebBrowserControl* control = nullptr;
+    Log log;
+};
+
+} // namespace
+
+TEST_F(SystemWebBrowserControlTest, TheControlIsEmbeddedInOrderAndGivenBackWhole)
+{
+    const struct
+    {
+        DWORD status;
+        Log made;
+    } rows[] = {
+        {0, joined({{"GetMiscStatus", "SetObjectRects 0 0", "DoVerb -5", "SetClientSite", "SetHostNames",
+                     "Advise"},
+                    kBarsOff,
+                    {"Navigate2 about:blank"}})},
+        // A control that wants its site first gets it before activation.
+        {0x20000, joined({{"GetMiscStatus", "SetClientSite", "SetHostNames", "SetObjectRects 0 0",
+                           "DoVerb -5", "Advise"},
+                          kBarsOff,
+                          {"Navigate2 about:blank"}})},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.status);
+        browser.calls.clear();
+        browser.miscStatus = row.status;
+        makeHost(0);
+        ASSERT_TRUE(control->isCreated());
+        EXPECT_EQ(row.made, browser.calls);
+        EXPECT_EQ(hostWindow(), browser.frameWindow) << "the window context is the host window";
+        ASSERT_NE(nullptr, browser.innermost);
+        EXPECT_NE(nullptr, GetPropW(browser.innermost, WebBrowserSubclass::kSubclassProperty))
+            << "the page's window is hooked as soon as it is there";
+
+        browser.calls.clear();
+        host.reset();
+        EXPECT_EQ(
+            (Log{"Unadvise", "Stop", "UIDeactivate", "InPlaceDeactivate", "Close 1", "SetClientSite null"}),
+            browser.calls);
+        EXPECT_EQ(1, browser.references()) << "every reference given back";
+        EXPECT_EQ(nullptr, browser.clientSite);
+        EXPECT_EQ(nullptr, browser.events);
+    }
+}
+
+TEST_F(SystemWebBrowserControlTest, TheControlsEventsReachTheView)
+{
+    makeHost(WebViewOption::BlankOnly);
+    log.clear();
+    BSTR status = SysAllocString(L"Ready");
+    VARIANT text;
+    VariantInit(&text);
+    text.vt = VT_BSTR;
+    text.bstrVal = status;
+    browser.fire(DISPID_STATUSTEXTCHANGE, {text});
+    VARIANT empty;
+    VariantInit(&empty);
+    // A frame's window is another object than the control itself.
+    browser.fire(DISPID_DOCUMENTCOMPLETE, {empty, dispatchArgument(browser.events)});
+    browser.fire(DISPID_DOCUMENTCOMPLETE, {empty, dispatchArgument(static_cast<IWebBrowser2*>(&browser))});
+    EXPECT_EQ((Log{"status:Ready", "load"}), log);
+
+    BSTR page = SysAllocString(L"http://example.com/");
+    VARIANT url;
+    VariantInit(&url);
+    url.vt = VT_BSTR;
+    url.bstrVal = page;
+    VARIANT urlReference;
+    VariantInit(&urlReference);
+    urlReference.vt = VT_VARIANT | VT_BYREF;
+    urlReference.pvarVal = &url;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    VARIANT cancelReference;
+    VariantInit(&cancelReference);
+    cancelReference.vt = VT_BOOL | VT_BYREF;
+    cancelReference.pboolVal = &cancel;
+    browser.fire(DISPID_BEFORENAVIGATE2, {cancelReference, empty, empty, empty, empty, urlReference, empty});
+    EXPECT_EQ(VARIANT_TRUE, cancel);
+    SysFreeString(status);
+    SysFreeString(page);
+}
+
+TEST_F(SystemWebBrowserControlTest, PlacingShowingAndCommandsGoToTheControl)
+{
+    makeHost(0);
+    browser.calls.clear();
+    host->setPlace(Rect(10, 20, 140, 70));
+    auto placed = [&] {
+        RECT area = {};
+        GetWindowRect(hostWindow(), &area);
+        MapWindowPoints(nullptr, static_cast<HWND>(window->windowHandle()), reinterpret_cast<POINT*>(&area),
+                        2);
+        return Rect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    };
+    EXPECT_EQ(Rect(10, 20, 140, 70), placed());
+    host->setVisible(true);
+    EXPECT_TRUE(IsWindowVisible(hostWindow()));
+    host->setZoom(150);
+    EXPECT_EQ(125, host->zoom());
+    EXPECT_TRUE(host->navigate(String(u"http://example.com/")));
+    host->goBack();
+    host->setUserAgent(String(u"Reel/1"));
+    EXPECT_EQ((Log{"put_Width 140", "put_Height 70", "SetObjectRects 140 70", "put_Visible -1",
+                   "ExecWB 63 2 in 150", "ExecWB 63 2", "Navigate2 http://example.com/", "GoBack",
+                   "OnAmbientPropertyChange -5513"}),
+              browser.calls);
+    EXPECT_EQ("Reel/1", utf8(host->userAgent()));
+    // A snapshot sizes the window to the page, then puts it back; without a
+    // document there is no page to draw.
+    EXPECT_TRUE(host->snapshot(300).isNull());
+    EXPECT_EQ(Rect(10, 20, 140, 70), placed());
+
+    const struct
+    {
+        READYSTATE state;
+        int answer;
+    } states[] = {{READYSTATE_COMPLETE, 0}, {READYSTATE_INTERACTIVE, 1}, {READYSTATE_UNINITIALIZED, 2}};
+    for (const auto& row : states) {
+        browser.readyState = row.state;
+        EXPECT_EQ(row.answer, host->readyState()) << int(row.state);
+    }
+    browser.zoomPercent = 0;
+    EXPECT_EQ(100, host->zoom()) << "a zoom the control cannot tell";
+    browser.offersOleControl = false;
+    host->setUserAgent(String(u"Reel/2"));
+    EXPECT_TRUE(host->userAgent().isEmpty());
+
+    // Silence reaches the download control the site answers.
+    host->setSilent(true);
+    EXPECT_TRUE(host->isSilent());
+    IDispatch* ambient = nullptr;
+    ASSERT_EQ(S_OK, browser.clientSite->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)));
+    VARIANT control;
+    VariantInit(&control);
+    DISPPARAMS none = {};
+    EXPECT_EQ(S_OK,
+              ambient->Invoke(-5512, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &control, nullptr, nullptr));
+    EXPECT_EQ(0x40000070, control.lVal);
+    ambient->Release();
+}
+
+TEST_F(SystemWebBrowserControlTest, ReleasesInThePagesWindowReachTheView)
+{
+    makeHost(0);
+    ASSERT_NE(nullptr, browser.innermost);
+    log.clear();
+    const LPARAM at = MAKELPARAM(5, 5);
+    PostMessageW(browser.innermost, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(browser.innermost, WM_RBUTTONUP, MK_LBUTTON, at);
+    // Without a document a left click finds no element to report.
+    PostMessageW(browser.innermost, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(browser.innermost, WM_LBUTTONUP, 0, at);
+    UIHarness::pumpFor(50);
+    EXPECT_EQ((Log{"release:2,1"}), log);
+}
