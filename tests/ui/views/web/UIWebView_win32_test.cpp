@@ -6,6 +6,7 @@
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "tests/ui/views/html/RichCard.h"
+#include "tests/ui/views/web/WebViewTestSupport.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/input/UIClipboard.h"
 #include "ui/core/theme/UITheme.h"
@@ -26,20 +27,13 @@
 using testsupport::text;
 using testsupport::UIHarness;
 using testsupport::utf8;
+using webviewtest::isNear;
 
 namespace {
 
 using Log = std::vector<std::string>;
 constexpr uint32_t kCoverColor = 0x1E8C82;
 constexpr uint32_t kTitleColor = 0xC81E28;
-
-bool isNear(uint32_t a, uint32_t b)
-{
-    for (int shift = 0; shift < 24; shift += 8)
-        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 8)
-            return false;
-    return true;
-}
 
 class WebViewOnScreen : public ::testing::Test, public SignalReceiver
 {

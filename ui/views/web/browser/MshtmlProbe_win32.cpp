@@ -1,6 +1,7 @@
 #include "ui/views/web/browser/MshtmlProbe.h"
 
 #include "ui/views/web/browser/ComRef.h"
+#include "ui/views/web/browser/ComText.h"
 
 #include <mshtml.h>
 #include <windows.h>
@@ -22,18 +23,8 @@ struct ProbeState
 
 bool writePage(IHTMLDocument2* document)
 {
-    SAFEARRAY* lines = SafeArrayCreateVector(VT_VARIANT, 0, 1);
-    if (!lines)
-        return false;
-    VARIANT* element = nullptr;
-    bool written = false;
-    if (SUCCEEDED(SafeArrayAccessData(lines, reinterpret_cast<void**>(&element)))) {
-        element->vt = VT_BSTR;
-        element->bstrVal = SysAllocString(L"<html><body><p id=\"probe\">x</p></body></html>");
-        SafeArrayUnaccessData(lines);
-        written = element->bstrVal && SUCCEEDED(document->write(lines));
-    }
-    SafeArrayDestroy(lines);
+    const bool written =
+        ComText::writeDocument(document, String(u"<html><body><p id=\"probe\">x</p></body></html>"));
     document->close();
     return written;
 }

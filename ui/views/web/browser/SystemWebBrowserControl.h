@@ -24,6 +24,8 @@ class SystemWebBrowserControl : public WebBrowserControl
 public:
     // made: a control made elsewhere to embed instead of the system's,
     // which the object then holds a reference to.
+    using TextGetter = HRESULT (STDMETHODCALLTYPE IHTMLElement::*)(BSTR*);
+
     SystemWebBrowserControl(void* parentWindow, WebViewEventSink* sink, IUnknown* made = nullptr);
     ~SystemWebBrowserControl() override;
 
@@ -69,6 +71,7 @@ private:
     void releaseControl();
     void resized(int width, int height);
     Image drawWholePage(int minimumWidth);
+    String rootText(TextGetter getter);
     bool document2(ComRef<IHTMLDocument2>& document);
     bool document3(ComRef<IHTMLDocument3>& document);
 

@@ -1,10 +1,13 @@
 #include "ui/views/web/browser/SystemWebBrowserControl.h"
 
+#include "ui/views/web/browser/ComText.h"
 #include "ui/views/web/browser/WebBrowserSite.h"
 #include "ui/views/web/browser/WebBrowserSubclass.h"
 #include "ui/views/web/browser/WebBrowserWheelHook.h"
 
 #include <mshtmdid.h>
+
+#include <functional>
 
 namespace {
 
@@ -12,22 +15,6 @@ constexpr DWORD kSetClientSiteFirst = 0x20000;
 constexpr DWORD kInvisibleAtRuntime = 0x400;
 constexpr DISPID kUserAgentProperty = -5513;
 constexpr int kSnapshotProbeWidth = 1024;
-
-// A text as the control takes it; null only when memory ran out.
-BSTR toBstr(const String& text)
-{
-    return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), UINT(text.length()));
-}
-
-// Takes the string over and frees it.
-String fromBstr(BSTR text)
-{
-    if (!text)
-        return String();
-    String result(reinterpret_cast<const char16_t*>(text), int(SysStringLen(text)));
-    SysFreeString(text);
-    return result;
-}
 
 // A BSTR variant that frees its text when it goes.
 class TextVariant
@@ -37,7 +24,7 @@ public:
     {
         VariantInit(&m_value);
         m_value.vt = VT_BSTR;
-        m_value.bstrVal = toBstr(text);
+        m_value.bstrVal = ComText::toBstr(text);
     }
     ~TextVariant() { VariantClear(&m_value); }
     TextVariant(const TextVariant&) = delete;
@@ -49,12 +36,12 @@ private:
     VARIANT m_value;
 };
 
-String elementText(IHTMLElement* element, HRESULT (STDMETHODCALLTYPE IHTMLElement::*getter)(BSTR*))
+String elementText(IHTMLElement* element, SystemWebBrowserControl::TextGetter getter)
 {
     BSTR text = nullptr;
     if (FAILED((element->*getter)(&text)))
         return String();
-    return fromBstr(text);
+    return ComText::take(text);
 }
 
 WebViewElement describe(IHTMLElement* element)
@@ -83,7 +70,7 @@ String anchorTarget(IHTMLElement* element)
     BSTR href = nullptr;
     if (!anchor.queryFrom(element, IID_IHTMLAnchorElement) || FAILED(anchor->get_href(&href)))
         return String();
-    return fromBstr(href);
+    return ComText::take(href);
 }
 
 // The target of the link the element lies in, itself included.
@@ -103,6 +90,27 @@ String enclosingLinkTarget(IHTMLElement* element)
         *current.out() = next;
     }
     return String();
+}
+
+// Every element of a collection, in order.
+void forEachElement(IHTMLElementCollection* elements, const std::function<void(IHTMLElement*)>& visit)
+{
+    long count = 0;
+    if (FAILED(elements->get_length(&count)))
+        return;
+    for (long i = 0; i < count; ++i) {
+        VARIANT index;
+        VariantInit(&index);
+        index.vt = VT_I4;
+        index.lVal = i;
+        VARIANT none;
+        VariantInit(&none);
+        ComRef<IDispatch> item;
+        ComRef<IHTMLElement> element;
+        if (SUCCEEDED(elements->item(index, none, item.out())) &&
+            element.queryFrom(item.get(), IID_IHTMLElement))
+            visit(element.get());
+    }
 }
 
 bool isTrue(VARIANT_BOOL value)
@@ -259,7 +267,7 @@ String SystemWebBrowserControl::locationUrl()
     BSTR address = nullptr;
     if (!m_browser || FAILED(m_browser->get_LocationURL(&address)))
         return String();
-    return fromBstr(address);
+    return ComText::take(address);
 }
 
 void SystemWebBrowserControl::run(Command command)
@@ -390,7 +398,7 @@ bool SystemWebBrowserControl::openDocument()
     ComRef<IHTMLDocument2> document;
     if (!document2(document))
         return false;
-    BSTR type = toBstr(String(u"text/html"));
+    BSTR type = ComText::toBstr(String(u"text/html"));
     TextVariant name(String(u"replace"));
     VARIANT replace;
     VariantInit(&replace);
@@ -407,21 +415,7 @@ bool SystemWebBrowserControl::openDocument()
 bool SystemWebBrowserControl::writeDocument(const String& html)
 {
     ComRef<IHTMLDocument2> document;
-    if (!document2(document))
-        return false;
-    SAFEARRAY* lines = SafeArrayCreateVector(VT_VARIANT, 0, 1);
-    if (!lines)
-        return false;
-    VARIANT* element = nullptr;
-    bool written = false;
-    if (SUCCEEDED(SafeArrayAccessData(lines, reinterpret_cast<void**>(&element)))) {
-        element->vt = VT_BSTR;
-        element->bstrVal = toBstr(html);
-        SafeArrayUnaccessData(lines);
-        written = element->bstrVal && SUCCEEDED(document->write(lines));
-    }
-    SafeArrayDestroy(lines);
-    return written;
+    return document2(document) && ComText::writeDocument(document.get(), html);
 }
 
 bool SystemWebBrowserControl::closeDocument()
@@ -435,7 +429,7 @@ void SystemWebBrowserControl::cacheBackgroundImages()
     ComRef<IHTMLDocument2> document;
     if (!document2(document))
         return;
-    BSTR command = toBstr(String(u"BackgroundImageCache"));
+    BSTR command = ComText::toBstr(String(u"BackgroundImageCache"));
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_BOOL;
@@ -450,7 +444,7 @@ void SystemWebBrowserControl::setCharset(const String& charset)
     ComRef<IHTMLDocument2> document;
     if (charset.isEmpty() || !document2(document))
         return;
-    BSTR text = toBstr(charset);
+    BSTR text = ComText::toBstr(charset);
     document->put_charset(text);
     SysFreeString(text);
 }
@@ -461,25 +455,26 @@ String SystemWebBrowserControl::charset()
     BSTR text = nullptr;
     if (!document2(document) || FAILED(document->get_charset(&text)))
         return String();
-    return fromBstr(text);
+    return ComText::take(text);
+}
+
+String SystemWebBrowserControl::rootText(TextGetter getter)
+{
+    ComRef<IHTMLDocument3> document;
+    ComRef<IHTMLElement> root;
+    if (!document3(document) || FAILED(document->get_documentElement(root.out())) || !root)
+        return String();
+    return elementText(root.get(), getter);
 }
 
 String SystemWebBrowserControl::documentHtml()
 {
-    ComRef<IHTMLDocument3> document;
-    ComRef<IHTMLElement> root;
-    if (!document3(document) || FAILED(document->get_documentElement(root.out())) || !root)
-        return String();
-    return elementText(root.get(), &IHTMLElement::get_outerHTML);
+    return rootText(&IHTMLElement::get_outerHTML);
 }
 
 String SystemWebBrowserControl::documentText()
 {
-    ComRef<IHTMLDocument3> document;
-    ComRef<IHTMLElement> root;
-    if (!document3(document) || FAILED(document->get_documentElement(root.out())) || !root)
-        return String();
-    return elementText(root.get(), &IHTMLElement::get_outerText);
+    return rootText(&IHTMLElement::get_outerText);
 }
 
 String SystemWebBrowserControl::selectedText()
@@ -491,7 +486,7 @@ String SystemWebBrowserControl::selectedText()
     BSTR type = nullptr;
     if (FAILED(selection->get_type(&type)))
         return String();
-    const String kind = fromBstr(type).toLower();
+    const String kind = ComText::take(type).toLower();
     if (kind.isEmpty() || kind == String(u"none") || kind == String(u"control"))
         return String();
     ComRef<IDispatch> range;
@@ -500,7 +495,7 @@ String SystemWebBrowserControl::selectedText()
     if (FAILED(selection->createRange(range.out())) || !textRange.queryFrom(range.get(), IID_IHTMLTxtRange) ||
         FAILED(textRange->get_text(&text)))
         return String();
-    return fromBstr(text);
+    return ComText::take(text);
 }
 
 StringList SystemWebBrowserControl::links()
@@ -508,29 +503,16 @@ StringList SystemWebBrowserControl::links()
     StringList targets;
     ComRef<IHTMLDocument3> document;
     ComRef<IHTMLElementCollection> anchors;
-    BSTR tag = toBstr(String(u"a"));
+    BSTR tag = ComText::toBstr(String(u"a"));
     const bool found =
         document3(document) && SUCCEEDED(document->getElementsByTagName(tag, anchors.out())) && anchors;
     SysFreeString(tag);
-    long count = 0;
-    if (!found || FAILED(anchors->get_length(&count)))
-        return targets;
-    for (long i = 0; i < count; ++i) {
-        VARIANT index;
-        VariantInit(&index);
-        index.vt = VT_I4;
-        index.lVal = i;
-        VARIANT none;
-        VariantInit(&none);
-        ComRef<IDispatch> item;
-        ComRef<IHTMLElement> element;
-        if (FAILED(anchors->item(index, none, item.out())) ||
-            !element.queryFrom(item.get(), IID_IHTMLElement))
-            continue;
-        const String target = anchorTarget(element.get());
-        if (!target.isEmpty())
-            targets.append(target);
-    }
+    if (found)
+        forEachElement(anchors.get(), [&](IHTMLElement* anchor) {
+            const String target = anchorTarget(anchor);
+            if (!target.isEmpty())
+                targets.append(target);
+        });
     return targets;
 }
 
@@ -551,25 +533,13 @@ std::vector<WebViewElement> SystemWebBrowserControl::elementsWithIds()
     std::vector<WebViewElement> found;
     ComRef<IHTMLDocument2> document;
     ComRef<IHTMLElementCollection> all;
-    long count = 0;
-    if (!document2(document) || FAILED(document->get_all(all.out())) || !all ||
-        FAILED(all->get_length(&count)))
+    if (!document2(document) || FAILED(document->get_all(all.out())) || !all)
         return found;
-    for (long i = 0; i < count; ++i) {
-        VARIANT index;
-        VariantInit(&index);
-        index.vt = VT_I4;
-        index.lVal = i;
-        VARIANT none;
-        VariantInit(&none);
-        ComRef<IDispatch> item;
-        ComRef<IHTMLElement> element;
-        if (FAILED(all->item(index, none, item.out())) || !element.queryFrom(item.get(), IID_IHTMLElement))
-            continue;
-        WebViewElement described = describe(element.get());
+    forEachElement(all.get(), [&](IHTMLElement* element) {
+        WebViewElement described = describe(element);
         if (!described.id.isEmpty())
             found.push_back(described);
-    }
+    });
     return found;
 }
 
@@ -577,7 +547,7 @@ bool SystemWebBrowserControl::scrollToElement(const String& id)
 {
     ComRef<IHTMLDocument3> document;
     ComRef<IHTMLElement> element;
-    BSTR name = toBstr(id);
+    BSTR name = ComText::toBstr(id);
     const bool found =
         document3(document) && SUCCEEDED(document->getElementById(name, element.out())) && element;
     SysFreeString(name);
@@ -671,8 +641,8 @@ Image SystemWebBrowserControl::drawWholePage(int minimumWidth)
         return Image();
     BSTR scroll = nullptr;
     bodyElement->get_scroll(&scroll);
-    if (fromBstr(scroll).toLower() != String(u"no")) {
-        BSTR no = toBstr(String(u"no"));
+    if (ComText::take(scroll).toLower() != String(u"no")) {
+        BSTR no = ComText::toBstr(String(u"no"));
         bodyElement->put_scroll(no);
         SysFreeString(no);
     }

@@ -110,52 +110,50 @@ void WebBrowserHost::setUserAgent(const String& text)
         m_userAgent = String();
 }
 
-void WebBrowserHost::goBack()
+void WebBrowserHost::runCommand(int command)
 {
     if (m_control)
-        m_control->run(WebBrowserControl::kGoBack);
+        m_control->run(WebBrowserControl::Command(command));
+}
+
+void WebBrowserHost::goBack()
+{
+    runCommand(WebBrowserControl::kGoBack);
 }
 
 void WebBrowserHost::goForward()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kGoForward);
+    runCommand(WebBrowserControl::kGoForward);
 }
 
 void WebBrowserHost::refresh()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kRefresh);
+    runCommand(WebBrowserControl::kRefresh);
 }
 
 void WebBrowserHost::stop()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kStop);
+    runCommand(WebBrowserControl::kStop);
 }
 
 void WebBrowserHost::print()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kPrint);
+    runCommand(WebBrowserControl::kPrint);
 }
 
 void WebBrowserHost::find()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kFind);
+    runCommand(WebBrowserControl::kFind);
 }
 
 void WebBrowserHost::selectAll()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kSelectAll);
+    runCommand(WebBrowserControl::kSelectAll);
 }
 
 void WebBrowserHost::copy()
 {
-    if (m_control)
-        m_control->run(WebBrowserControl::kCopy);
+    runCommand(WebBrowserControl::kCopy);
 }
 
 bool WebBrowserHost::isOffline()

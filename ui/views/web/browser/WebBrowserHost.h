@@ -102,6 +102,8 @@ public:
 
 private:
     bool waitFor(int64_t limitMs);
+    // A WebBrowserControl::Command.
+    void runCommand(int command);
 
     std::unique_ptr<WebBrowserControl> m_control;
     // Shared with a running wait: a handler may delete the host meanwhile.

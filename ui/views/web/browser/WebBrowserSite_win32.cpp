@@ -1,5 +1,6 @@
 #include "ui/views/web/browser/WebBrowserSite.h"
 
+#include "ui/views/web/browser/ComText.h"
 #include "ui/views/web/browser/WebBrowserEvents.h"
 #include "ui/views/web/browser/WebBrowserHost.h"
 #include "ui/views/web/browser/WebBrowserRules.h"
@@ -523,8 +524,7 @@ HRESULT WebBrowserSite::ambient(DISPID id, VARIANT* result) const
         if (host && !host->userAgent().isEmpty()) {
             const String& agent = host->userAgent();
             result->vt = VT_BSTR;
-            result->bstrVal =
-                SysAllocStringLen(reinterpret_cast<const OLECHAR*>(agent.data()), UINT(agent.length()));
+            result->bstrVal = ComText::toBstr(agent);
         }
         return S_OK;
     case kAmbientDownloadControl:

@@ -4,6 +4,8 @@
 // innermost window, and everything given back at the end.
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
+#include "tests/ui/views/web/WebViewTestSupport.h"
+#include "tests/ui/views/web/browser/BrowserWindowTest.h"
 #include "tests/ui/views/web/browser/StandInBrowser.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/views/web/UIWebView.h"
@@ -27,7 +29,7 @@ using testsupport::utf8;
 
 namespace {
 
-using Log = std::vector<std::string>;
+using webviewtest::Log;
 
 const Log kBarsOff = {"put_MenuBar 0",   "put_AddressBar 0",        "put_ToolBar 0",
                       "put_StatusBar 0", "put_RegisterAsBrowser 0", "put_RegisterAsDropTarget 0"};
@@ -49,24 +51,13 @@ VARIANT dispatchArgument(IDispatch* value)
     return argument;
 }
 
-class SystemWebBrowserControlTest : public ::testing::Test, public SignalReceiver
+class SystemWebBrowserControlTest : public BrowserWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(UIHarness::start());
-        window = UIHarness::openWindow(nullptr, 40, 40, 300, 200);
-        view = new UIWebView(window, 0);
-        view->loadFinished.connect(this, &SystemWebBrowserControlTest::onLoad);
-        view->statusTextChanged.connectString(this, &SystemWebBrowserControlTest::onStatus);
-        view->mouseReleased.connectWithArg(this, &SystemWebBrowserControlTest::onRelease);
-        sink = std::make_unique<WebViewEventSink>(view);
-    }
     void TearDown() override
     {
         host.reset();
-        sink.reset();
-        UIHarness::closeWindow(window);
+        BrowserWindowTest::TearDown();
     }
     void makeHost(uint32_t options)
     {
@@ -78,21 +69,9 @@ protected:
     }
     HWND hostWindow() const { return static_cast<HWND>(control->hostWindow().handle()); }
 
-    void onLoad() { log.push_back("load"); }
-    void onStatus(String text) { log.push_back("status:" + utf8(text)); }
-    void onRelease(UIEvent* event)
-    {
-        const auto* m = static_cast<UIMouseEvent*>(event);
-        log.push_back("release:" + std::to_string(m->button()) + "," + std::to_string(m->buttons()));
-    }
-
     StandInBrowser browser;
-    UIWidget* window = nullptr;
-    UIWebView* view = nullptr;
-    std::unique_ptr<WebViewEventSink> sink;
     std::unique_ptr<WebBrowserHost> host;
     SystemWebBrowserControl* control = nullptr;
-    Log log;
 };
 
 } // namespace
@@ -245,5 +224,5 @@ TEST_F(SystemWebBrowserControlTest, ReleasesInThePagesWindowReachTheView)
     PostMessageW(browser.innermost, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(browser.innermost, WM_LBUTTONUP, 0, at);
     UIHarness::pumpFor(50);
-    EXPECT_EQ((Log{"release:2,1"}), log);
+    EXPECT_EQ((Log{"release:2,1,0@5,5"}), log);
 }

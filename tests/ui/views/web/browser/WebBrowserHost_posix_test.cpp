@@ -3,6 +3,7 @@
 // view's signals.
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "tests/ui/views/web/WebViewTestSupport.h"
 #include "tests/ui/views/web/browser/FakeWebBrowserControl.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewEventSink.h"
@@ -18,21 +19,16 @@ using testsupport::utf8;
 
 namespace {
 
-using Log = std::vector<std::string>;
+using webviewtest::Log;
 
-class WebBrowserHostTest : public WidgetTest, public SignalReceiver
+class WebBrowserHostTest : public WidgetTest
 {
 protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
         view = new UIWebView(top, 0);
-        view->loadFinished.connect(this, &WebBrowserHostTest::onLoad);
-        view->titleChanged.connectString(this, &WebBrowserHostTest::onTitle);
-        view->statusTextChanged.connectString(this, &WebBrowserHostTest::onStatus);
-        view->elementClicked.connectStrings(this, &WebBrowserHostTest::onElement);
-        view->linkClicked.connectStrings(this, &WebBrowserHostTest::onLink);
-        view->mouseReleased.connectWithArg(this, &WebBrowserHostTest::onRelease);
+        signals.listenTo(view);
         sink = std::make_unique<WebViewEventSink>(view);
     }
     void TearDown() override
@@ -53,30 +49,13 @@ protected:
         log.clear();
     }
 
-    void onLoad() { log.push_back("load"); }
-    void onTitle(String title) { log.push_back("title:" + utf8(title)); }
-    void onStatus(String status) { log.push_back("status:" + utf8(status)); }
-    void onElement(String tag, String id)
-    {
-        log.push_back("element:" + utf8(tag) + "," + utf8(id));
-        afterElement();
-    }
-    void onLink(String href, String id) { log.push_back("link:" + utf8(href) + "," + utf8(id)); }
-    void onRelease(UIEvent* event)
-    {
-        const auto* m = static_cast<UIMouseEvent*>(event);
-        log.push_back("release:" + std::to_string(m->button()) + "," + std::to_string(m->buttons()) + "," +
-                      std::to_string(m->modifiers()) + "@" + std::to_string(m->position().x) + "," +
-                      std::to_string(m->position().y));
-    }
-
     UIWebView* view = nullptr;
     std::unique_ptr<WebViewEventSink> sink;
     std::unique_ptr<WebBrowserHost> host;
     FakeWebBrowserControl* control = nullptr;
     std::shared_ptr<FakeWebBrowserPump> pump;
-    Log log;
-    std::function<void()> afterElement = [] {};
+    webviewtest::SignalLog signals;
+    Log& log = signals.entries;
 };
 
 } // namespace
@@ -309,7 +288,7 @@ TEST_F(WebBrowserHostTest, AClickSlotDeletingTheViewEndsTheReport)
     makeHost(0);
     control->elements = {{Rect(0, 0, 100, 20), u"A", u"go", u"dest.html"}};
     WebBrowserClickCatcher catcher(control, sink.get());
-    afterElement = [&] {
+    signals.afterElement = [&] {
         host.reset();
         delete view;
         view = nullptr;

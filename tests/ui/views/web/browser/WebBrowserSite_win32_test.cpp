@@ -3,6 +3,8 @@
 // properties and the events decoded from their dispatch arguments.
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
+#include "tests/ui/views/web/WebViewTestSupport.h"
+#include "tests/ui/views/web/browser/BrowserWindowTest.h"
 #include "tests/ui/views/web/browser/FakeWebBrowserControl.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewEventSink.h"
@@ -22,20 +24,14 @@ using testsupport::utf8;
 
 namespace {
 
-using Log = std::vector<std::string>;
+using webviewtest::Log;
 
-class WebBrowserSiteTest : public ::testing::Test, public SignalReceiver
+class WebBrowserSiteTest : public BrowserWindowTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(UIHarness::start());
-        window = UIHarness::openWindow(nullptr, 40, 40, 300, 200);
-        view = new UIWebView(window, 0);
-        view->loadFinished.connect(this, &WebBrowserSiteTest::onLoad);
-        view->statusTextChanged.connectString(this, &WebBrowserSiteTest::onStatus);
-        view->titleChanged.connectString(this, &WebBrowserSiteTest::onTitle);
-        sink = std::make_unique<WebViewEventSink>(view);
+        BrowserWindowTest::SetUp();
         hostWindow = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD, 0, 0, 120, 80,
                                      static_cast<HWND>(window->windowHandle()), nullptr, nullptr, nullptr);
         site = new WebBrowserSite(hostWindow);
@@ -47,9 +43,8 @@ protected:
             EXPECT_EQ(0u, site->Release());
         }
         host.reset();
-        sink.reset();
         DestroyWindow(hostWindow);
-        UIHarness::closeWindow(window);
+        BrowserWindowTest::TearDown();
     }
     void connectHost(uint32_t options)
     {
@@ -75,18 +70,10 @@ protected:
             ->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr);
     }
 
-    void onLoad() { log.push_back("load"); }
-    void onStatus(String text) { log.push_back("status:" + utf8(text)); }
-    void onTitle(String text) { log.push_back("title:" + utf8(text)); }
-
-    UIWidget* window = nullptr;
-    UIWebView* view = nullptr;
-    std::unique_ptr<WebViewEventSink> sink;
     std::unique_ptr<WebBrowserHost> host;
     FakeWebBrowserControl* control = nullptr;
     HWND hostWindow = nullptr;
     WebBrowserSite* site = nullptr;
-    Log log;
 };
 
 VARIANT bstrArgument(BSTR text)

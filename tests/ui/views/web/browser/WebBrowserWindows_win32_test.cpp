@@ -5,6 +5,8 @@
 // probe must say no and the system browser is never made.
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
+#include "tests/ui/views/web/WebViewTestSupport.h"
+#include "tests/ui/views/web/browser/BrowserWindowTest.h"
 #include "tests/ui/views/web/browser/FakeWebBrowserControl.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/views/web/UIWebView.h"
@@ -29,7 +31,7 @@ using testsupport::utf8;
 
 namespace {
 
-using Log = std::vector<std::string>;
+using webviewtest::Log;
 const wchar_t kPlainClass[] = L"ReelstackPlainTestWindow";
 
 bool hostClassRegistered()
@@ -39,32 +41,20 @@ bool hostClassRegistered()
     return GetClassInfoExW(GetModuleHandleW(nullptr), WebBrowserHostWindow::kClassName, &info) != FALSE;
 }
 
-class WebBrowserWindowsTest : public ::testing::Test, public SignalReceiver
+class WebBrowserWindowsTest : public BrowserWindowTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(UIHarness::start());
+        BrowserWindowTest::SetUp();
         WNDCLASSEXW plain = {};
         plain.cbSize = sizeof(plain);
         plain.lpfnWndProc = DefWindowProcW;
         plain.hInstance = GetModuleHandleW(nullptr);
         plain.lpszClassName = kPlainClass;
         RegisterClassExW(&plain);
-        window = UIHarness::openWindow(nullptr, 40, 40, 300, 200);
-        view = new UIWebView(window, 0);
-        view->elementClicked.connectStrings(this, &WebBrowserWindowsTest::onElement);
-        view->linkClicked.connectStrings(this, &WebBrowserWindowsTest::onLink);
-        view->mouseReleased.connectWithArg(this, &WebBrowserWindowsTest::onRelease);
-        sink = std::make_unique<WebViewEventSink>(view);
         control.elements = {{Rect(0, 0, 100, 20), u"A", u"go", u"dest.html"}};
     }
-    void TearDown() override
-    {
-        sink.reset();
-        UIHarness::closeWindow(window);
-    }
-    HWND topHandle() const { return static_cast<HWND>(window->windowHandle()); }
     // Three plain windows, one inside the other, as the browser makes them.
     HWND nest(HWND host)
     {
@@ -75,19 +65,7 @@ protected:
         return level;
     }
 
-    void onElement(String tag, String id) { log.push_back("element:" + utf8(tag) + "," + utf8(id)); }
-    void onLink(String href, String id) { log.push_back("link:" + utf8(href) + "," + utf8(id)); }
-    void onRelease(UIEvent* event)
-    {
-        const auto* m = static_cast<UIMouseEvent*>(event);
-        log.push_back("release:" + std::to_string(m->button()) + "," + std::to_string(m->buttons()));
-    }
-
-    UIWidget* window = nullptr;
-    UIWebView* view = nullptr;
-    std::unique_ptr<WebViewEventSink> sink;
     FakeWebBrowserControl control;
-    Log log;
 };
 
 } // namespace
@@ -156,7 +134,7 @@ TEST_F(WebBrowserWindowsTest, TheInnermostWindowIsSubclassedOnceThereAndReportsO
         Log log;
     } rows[] = {
         {"left", WM_LBUTTONDOWN, WM_LBUTTONUP, 0, 2, {"element:A,go", "link:dest.html,go"}},
-        {"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_LBUTTON, 2, {"release:2,1"}},
+        {"right", WM_RBUTTONDOWN, WM_RBUTTONUP, MK_LBUTTON, 2, {"release:2,1,0@5,5"}},
         {"double click", WM_LBUTTONDBLCLK, WM_LBUTTONUP, 0, 1, {}},
     };
     for (const auto& row : rows) {
