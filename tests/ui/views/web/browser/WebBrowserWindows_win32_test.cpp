@@ -16,6 +16,7 @@
 #include "ui/views/web/browser/SystemBrowser.h"
 #include "ui/views/web/browser/WebBrowserClickCatcher.h"
 #include "ui/views/web/browser/WebBrowserHostWindow.h"
+#include "ui/views/web/browser/WebBrowserPump.h"
 #include "ui/views/web/browser/WebBrowserSubclass.h"
 #include "ui/views/web/browser/WebBrowserWheelHook.h"
 
@@ -186,4 +187,21 @@ TEST_F(WebBrowserWindowsTest, TheWheelHookLivesWithTheLastHostAndMovesTheFocusIn
     EXPECT_TRUE(WebBrowserWheelHook::isInstalled()) << "a host is left";
     WebBrowserWheelHook::remove(second.get());
     EXPECT_FALSE(WebBrowserWheelHook::isInstalled());
+}
+
+// A wait delivers what is waiting; a quit ends it and is posted again, so
+// the program's own loop still ends.
+TEST_F(WebBrowserWindowsTest, TheWaitsPumpDeliversAndPassesAQuitOn)
+{
+    WebBrowserPump pump;
+    MSG message;
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP + 7, 0, 0);
+    EXPECT_TRUE(pump.dispatchWaiting());
+    EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_APP + 7, WM_APP + 7, PM_NOREMOVE))
+        << "the waiting message went";
+
+    PostQuitMessage(3);
+    EXPECT_FALSE(pump.dispatchWaiting());
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is there again";
+    EXPECT_EQ(3u, message.wParam);
 }
