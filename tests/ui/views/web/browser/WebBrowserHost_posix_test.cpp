@@ -235,14 +235,6 @@ TEST_F(WebBrowserHostTest, EventsReportChangesOnceFilterNavigationAndCompleteThe
     }
 }
 
-TEST_F(WebBrowserHostTest, WithoutBlankOnlyNothingIsCancelled)
-{
-    makeHost(0);
-    const String page(u"http://example.com/");
-    EXPECT_FALSE(host->events().beforeNavigate(&page));
-    EXPECT_FALSE(host->events().newWindow2());
-}
-
 TEST_F(WebBrowserHostTest, TheClickCatcherReportsOneReleasePerPress)
 {
     makeHost(0);

@@ -374,24 +374,6 @@ TEST_F(WebBrowserSiteTest, EventsAreDecodedFromTheirArguments)
     event(DISPID_NEWWINDOW3, {bstrArgument(page), empty, empty, cancelArgument(&cancel), empty});
     EXPECT_EQ(VARIANT_TRUE, cancel);
 
-    // DocumentComplete counts only for the site's own browser; its
-    // arguments, last first: the address, the window.
-    IWebBrowser2* own = reinterpret_cast<IWebBrowser2*>(part<IDispatch>(IID_IDispatch));
-    site->setBrowser(own);
-    VARIANT frameWindow;
-    VariantInit(&frameWindow);
-    frameWindow.vt = VT_DISPATCH;
-    frameWindow.pdispVal = reinterpret_cast<IDispatch*>(own);
-    log.clear();
-    VARIANT other;
-    VariantInit(&other);
-    other.vt = VT_DISPATCH;
-    other.pdispVal = reinterpret_cast<IDispatch*>(part<IOleClientSite>(IID_IOleClientSite));
-    event(DISPID_DOCUMENTCOMPLETE, {empty, other});
-    EXPECT_TRUE(log.empty());
-    event(DISPID_DOCUMENTCOMPLETE, {empty, frameWindow});
-    EXPECT_EQ(Log({"load"}), log);
-    site->setBrowser(nullptr);
     SysFreeString(loading);
     SysFreeString(title);
     SysFreeString(page);
