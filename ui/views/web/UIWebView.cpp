@@ -166,6 +166,24 @@ bool UIWebView::pageLoaded()
     return guard.isAlive();
 }
 
+void UIWebView::setUserAgent(const String& text)
+{
+    m_userAgent = text;
+    m_engine->setUserAgent(text);
+}
+
+void UIWebView::setOffline(bool offline)
+{
+    m_offline = offline;
+    m_engine->setOffline(offline);
+}
+
+void UIWebView::setSilent(bool silent)
+{
+    m_silent = silent;
+    m_engine->setSilent(silent);
+}
+
 String UIWebView::url() const
 {
     return m_engine->url();

@@ -44,13 +44,13 @@ public:
     // The marked text; empty when nothing is marked.
     String selectedText() const;
     void reset();
-    // Our engine fetches nothing, so the agent text and the two switches are
-    // kept for the caller and change nothing of what is shown.
-    void setUserAgent(const String& text) { m_userAgent = text; }
+    // Our engine fetches nothing, so there the agent text and the two
+    // switches are only kept for the caller; the system's browser heeds them.
+    void setUserAgent(const String& text);
     const String& userAgent() const { return m_userAgent; }
-    void setOffline(bool offline) { m_offline = offline; }
+    void setOffline(bool offline);
     bool isOffline() const { return m_offline; }
-    void setSilent(bool silent) { m_silent = silent; }
+    void setSilent(bool silent);
     bool isSilent() const { return m_silent; }
     // Shows the current page afresh, or the page before or after it in the
     // history; each reports loadFinished like a new page.

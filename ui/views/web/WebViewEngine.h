@@ -43,6 +43,10 @@ public:
     virtual void setCharset(const String& charset) = 0;
     virtual String charset() const = 0;
     virtual String browserVersion() const = 0;
+    // What an engine that fetches pages is told; ours fetches nothing.
+    virtual void setUserAgent(const String&) {}
+    virtual void setOffline(bool) {}
+    virtual void setSilent(bool) {}
     virtual Image snapshot(int minimumWidth) = 0;
 
     virtual bool scrollToElement(const String& id) = 0;

@@ -45,7 +45,7 @@ public:
     // control failed, the program is quitting or the host was deleted.
     bool waitUntilComplete(int seconds);
 
-    void setUserAgent(const String& text);
+    void setUserAgent(const String& text) override;
     const String& userAgent() const { return m_userAgent; }
     bool canGoBack() const { return m_canGoBack; }
     bool canGoForward() const { return m_canGoForward; }
@@ -60,9 +60,9 @@ public:
     void selectAll();
     void copy();
     bool isOffline();
-    void setOffline(bool offline);
+    void setOffline(bool offline) override;
     bool isSilent();
-    void setSilent(bool silent);
+    void setSilent(bool silent) override;
     int frameCount();
 
     // The engine's part.

@@ -1,5 +1,6 @@
 #include "ui/views/web/browser/WebBrowserSite.h"
 
+#include "ui/views/web/WebViewOption.h"
 #include "ui/views/web/browser/ComText.h"
 #include "ui/views/web/browser/WebBrowserEvents.h"
 #include "ui/views/web/browser/WebBrowserHost.h"
@@ -506,7 +507,7 @@ IDispatch* WebBrowserSite::eventDispatch()
 
 bool WebBrowserSite::suppressesContextMenu() const
 {
-    return m_events && (m_events->host()->options() & 0x1);
+    return m_events && (m_events->host()->options() & WebViewOption::NoContextMenu);
 }
 
 DWORD WebBrowserSite::hostFlags() const
