@@ -2,6 +2,8 @@
 
 #include "foundation/core/AppCore.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 
 namespace {
@@ -40,8 +42,12 @@ int runReelstack(const Startup& startup)
     if (startup.loadSkin && !startup.loadSkin())
         return -1;
     UIToolTip::install();
+    installWidgetDescribers();
+    // Only a driven test run sets the variable; otherwise nothing is made.
+    UIAutomationChannel::startFromEnvironment();
     Application application(startup.makeView);
     if (startup.makeView)
         core.run();
+    UIAutomationChannel::stop();
     return 0;
 }

@@ -117,6 +117,7 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     buildColumnHeaderMenu();
     buildStatusBar();
     connectSignals();
+    setAutomationIds();
 }
 
 MainWindow::~MainWindow()

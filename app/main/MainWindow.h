@@ -115,6 +115,11 @@ public:
     // movie's id; none when the view has no current entry.
     Movie* currentMovie() const;
 
+    // ---- Automation ----
+    // The ids driven tests find the window's parts by ("#main", "#toolbar"
+    // ...), and the dump's section of the program's timings.
+    void setAutomationIds();
+
 private:
     void buildWindow();
     void buildMenus();

@@ -1,5 +1,7 @@
 #include "foundation/platform/SystemInfo.h"
 
+#include "foundation/platform/ShellCallRecorder.h"
+
 #include "foundation/containers/Array.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/io/Path.h"
@@ -286,7 +288,7 @@ String SystemInfo::specialFolder(int index)
 
 void SystemInfo::shellOpen(const String& path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || ShellCallRecorder::take("open", path))
         return;
     ShellExecuteW(nullptr, L"open", wideText(path), nullptr, nullptr, SW_SHOWDEFAULT);
 }
@@ -298,6 +300,9 @@ bool SystemInfo::shellExecute(const String& path)
 
 bool SystemInfo::shellExecute(const String& program, const String& parameters)
 {
+    if (ShellCallRecorder::take("execute",
+                                parameters.isEmpty() ? program : program + String(u" ") + parameters))
+        return true;
     const wchar_t* arguments = parameters.isEmpty() ? nullptr : wideText(parameters);
     HINSTANCE result = ShellExecuteW(nullptr, nullptr, wideText(program), arguments, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
@@ -305,6 +310,8 @@ bool SystemInfo::shellExecute(const String& program, const String& parameters)
 
 bool SystemInfo::runProcess(const String& commandLine, bool waitIdle, bool waitEnd)
 {
+    if (ShellCallRecorder::take("run", commandLine))
+        return true;
     // CreateProcessW may write into the command line, so it gets a copy.
     String writable = commandLine;
     writable.appendChar(0);
@@ -329,6 +336,8 @@ bool SystemInfo::showInFolder(const String& folder, const StringList& names)
 {
     if (!isFolder(folder))
         return false;
+    if (ShellCallRecorder::take("showInFolder", folder + String(u"|") + names.join(String(u"|"))))
+        return true;
     if (names.isEmpty())
         return shellExecute(folder);
     return selectInFolder(folder, names);

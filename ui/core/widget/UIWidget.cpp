@@ -265,6 +265,16 @@ const UICursor& UIWidget::cursor() const
     return d->cursor;
 }
 
+void UIWidget::setObjectId(const String& objectId)
+{
+    d->objectId = objectId;
+}
+
+const String& UIWidget::objectId() const
+{
+    return d->objectId;
+}
+
 const String& UIWidget::styleName() const
 {
     return d->styleName;

@@ -77,6 +77,10 @@ public:
 
     uint32_t id() const;
     void destroy();
+    // A name a window gives a widget so that tests can find it ("#id");
+    // nothing else reads it.
+    void setObjectId(const String& objectId);
+    const String& objectId() const;
 
     // Flags and state.
     void setFlag(uint32_t bits, bool on);

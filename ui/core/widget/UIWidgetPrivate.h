@@ -36,6 +36,7 @@ struct UIWidgetPrivate
     bool showMinimized = false;
     uint32_t dragDropFlags = 0;
     String toolTipText;
+    String objectId;
     int toolTipMaxLength = -1;
     int toolTipGroup = 0;
     int toolTipDelay = 0;

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "foundation/data/JsonValue.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Drives reelstack.exe (or a window of the test's own process) through the
+// automation channel: the driver listens on a loopback port, the program
+// connects to it (REELSTACK_AUTOMATION) and answers one JSON request a line.
+// Windows only.
+//
+//   AppDriver app;                          // one per flow
+//   AppDriver::cleanDataFolder();           // a first start
+//   ASSERT_TRUE(app.launch());              // waits for the connection
+//   ASSERT_TRUE(app.waitForPath("#main"));  // the main window is up
+//   app.shot("first-start");                // REELSTACK_SHOTS/<test>-first-start-*.png
+//   JsonValue tree = app.dump({0, 1});      // rows 0 and 1 of lists/tables
+//   ASSERT_TRUE(app.click("#main UIMenuBar \"File\""));
+//   ASSERT_TRUE(app.waitForPath("UIMenu \"Exit\""));
+//   ASSERT_TRUE(app.click("UIMenu \"Exit\""));
+//   EXPECT_EQ(app.waitForExit(), 0);
+//
+// Paths are the channel's (see ui/core/automation/UIAutomationPath.h):
+// "#id", "Class" and "\"text\"" steps, each optionally "[n]", separated by
+// spaces, searching descendants and entries. A flow that fails gets a shot
+// of every window and its last dump ("<test>-failure.json") in
+// REELSTACK_SHOTS when the driver goes. The flows share the one data folder
+// of the program, so they run under one ctest resource lock.
+class AppDriver
+{
+public:
+    struct Options
+    {
+        // Empty: reelstack.exe in the parent of the test program's folder.
+        std::string program;
+        // More environment for the program ("NAME=value").
+        std::vector<std::string> environment;
+        // For the program to start and connect.
+        int connectTimeoutMs = 60000;
+    };
+
+    AppDriver();
+    // Ends a program that is still running (closed, then terminated).
+    ~AppDriver();
+    AppDriver(const AppDriver&) = delete;
+    AppDriver& operator=(const AppDriver&) = delete;
+
+    // The program's data folder (%APPDATA%\Reelstack) and its "config.dat".
+    static std::string dataFolder();
+    static std::string configPath();
+    // Removes the data folder with everything in it: the next start is a
+    // first start.
+    static bool cleanDataFolder();
+
+    // Starts the program with the channel's port set and waits until it has
+    // connected. False, with failure() telling why, when it did not.
+    bool launch();
+    bool launch(const Options& options);
+    // In-process use (a test's own windows): start sets REELSTACK_AUTOMATION
+    // already put in the environment and starts the channel; pump handles
+    // the test's messages while the driver waits, so the channel's timer
+    // can run.
+    bool attach(const std::function<bool()>& start, const std::function<void()>& pump);
+    // A driver used from another thread than the windows' must not pump
+    // them: null stops it.
+    void setPump(const std::function<void()>& pump) { m_pump = pump; }
+    // Drops the connection as a driver that went away would.
+    void disconnect();
+
+    // One request; the parsed reply. A reply that does not come within the
+    // time, or a lost connection, gives {"ok":false,"error":...}.
+    JsonValue request(const JsonValue& request, int timeoutMs = 15000);
+    JsonValue request(const std::string& json, int timeoutMs = 15000);
+    // The raw line, for hostile requests: sends the bytes as they are.
+    std::string requestRaw(const std::string& bytes, int timeoutMs = 15000);
+
+    // Asks until condition answers true or the time runs out; pumps (in
+    // process) or sleeps 50 ms between tries.
+    bool waitFor(const std::function<bool()>& condition, int timeoutMs = 15000);
+    bool exists(const std::string& path);
+    bool waitForPath(const std::string& path, int timeoutMs = 15000);
+    bool waitForNoPath(const std::string& path, int timeoutMs = 15000);
+
+    // Replies' "ok"; the reply itself stays in lastReply().
+    bool click(const std::string& path);
+    bool rightClick(const std::string& path);
+    bool doubleClick(const std::string& path);
+    // Path empty: to the foreground window of the program.
+    bool typeText(const std::string& text, const std::string& path = std::string());
+    // Key names: "Enter", "Escape", "F2", "a" ...; mods "ctrl", "shift", "alt".
+    bool pressKey(const std::string& key, const std::vector<std::string>& mods = {});
+    // The widget (with its entries) at the path; null when not found.
+    JsonValue find(const std::string& path);
+    // Every window's tree with the rows asked, the sections, the sounds and
+    // shell calls since the last dump. Kept as lastDump().
+    JsonValue dump(const std::vector<int>& rows = {});
+    JsonValue windows();
+    // A PNG of each visible window: "<test>-<name>-<title>.png".
+    bool shot(const std::string& name);
+
+    // The program's exit code, or -1 when it did not end within the time.
+    int waitForExit(int timeoutMs = 30000);
+    bool isRunning() const;
+    bool isConnected() const { return m_socket != -1; }
+    const std::string& failure() const { return m_failure; }
+    const JsonValue& lastReply() const { return m_lastReply; }
+    const JsonValue& lastDump() const { return m_lastDump; }
+
+    // What a test that failed leaves behind: a shot and the last dump.
+    void recordFailure();
+
+private:
+    bool listen();
+    bool acceptProgram(int timeoutMs);
+    bool readLine(std::string& line, int timeoutMs);
+    void idle();
+    std::string testName() const;
+
+    intptr_t m_listener = -1;
+    intptr_t m_socket = -1;
+    int m_port = 0;
+    void* m_process = nullptr;
+    std::function<void()> m_pump;
+    std::string m_buffer;
+    std::string m_failure;
+    JsonValue m_lastReply;
+    JsonValue m_lastDump;
+};
+
+} // namespace testsupport

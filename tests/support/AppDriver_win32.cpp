@@ -1,0 +1,402 @@
+#include "tests/support/AppDriver.h"
+
+#include "foundation/data/JsonReader.h"
+#include "tests/support/ServerSocket.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace testsupport {
+
+namespace {
+
+JsonValue failureReply(const std::string& text)
+{
+    JsonValue reply = JsonValue::object();
+    reply.set("ok", false);
+    reply.set("error", text);
+    return reply;
+}
+
+std::string moduleFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path().string();
+}
+
+std::string quotedPath(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\\\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// Through the C runtime, which also sets the process's own block: the
+// channel reads the runtime's copy and a child inherits the block.
+void setVariable(const std::string& name, const std::string& value)
+{
+    std::string assignment = name + "=" + value;
+    _putenv(assignment.c_str());
+}
+
+} // namespace
+
+AppDriver::AppDriver()
+{
+    ServerSocket::startup();
+}
+
+AppDriver::~AppDriver()
+{
+    if (::testing::Test::HasFailure() && isConnected())
+        recordFailure();
+    if (m_process && isRunning()) {
+        if (isConnected())
+            request(std::string("{\"op\":\"close\",\"path\":\"#main\"}"), 2000);
+        if (waitForExit(10000) < 0)
+            TerminateProcess(static_cast<HANDLE>(m_process), 1);
+    }
+    disconnect();
+    if (m_listener != -1)
+        ServerSocket::close(m_listener);
+    if (m_process)
+        CloseHandle(static_cast<HANDLE>(m_process));
+    ServerSocket::cleanup();
+}
+
+std::string AppDriver::dataFolder()
+{
+    const char* appData = std::getenv("APPDATA");
+    return std::string(appData ? appData : ".") + "\\Reelstack";
+}
+
+std::string AppDriver::configPath()
+{
+    return dataFolder() + "\\config.dat";
+}
+
+bool AppDriver::cleanDataFolder()
+{
+    std::error_code error;
+    std::filesystem::remove_all(dataFolder(), error);
+    return !std::filesystem::exists(dataFolder());
+}
+
+bool AppDriver::listen()
+{
+    if (m_listener != -1)
+        return true;
+    m_listener = ServerSocket::listenLoopback(1, m_port);
+    if (m_listener == -1) {
+        m_failure = "cannot listen on the loopback";
+        return false;
+    }
+    return true;
+}
+
+bool AppDriver::launch()
+{
+    return launch(Options());
+}
+
+bool AppDriver::launch(const Options& options)
+{
+    if (!listen())
+        return false;
+    std::string program = options.program.empty() ? moduleFolder() + "\\..\\reelstack.exe" : options.program;
+    std::string folder = std::filesystem::path(program).parent_path().string();
+    // The child inherits the environment; the variables are ours only for
+    // the moment of its creation.
+    std::string port = std::to_string(m_port);
+    setVariable("REELSTACK_AUTOMATION", port);
+    std::vector<std::pair<std::string, std::string>> extra;
+    for (const std::string& entry : options.environment) {
+        size_t equals = entry.find('=');
+        if (equals == std::string::npos)
+            continue;
+        extra.emplace_back(entry.substr(0, equals), entry.substr(equals + 1));
+        setVariable(extra.back().first, extra.back().second);
+    }
+    std::string commandLine = quotedPath(program);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    BOOL made = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &process);
+    setVariable("REELSTACK_AUTOMATION", std::string());
+    for (const auto& variable : extra)
+        setVariable(variable.first, std::string());
+    if (!made) {
+        m_failure = "cannot start " + program;
+        return false;
+    }
+    CloseHandle(process.hThread);
+    m_process = process.hProcess;
+    return acceptProgram(options.connectTimeoutMs);
+}
+
+bool AppDriver::attach(const std::function<bool()>& start, const std::function<void()>& pump)
+{
+    if (!listen())
+        return false;
+    m_pump = pump;
+    std::string port = std::to_string(m_port);
+    setVariable("REELSTACK_AUTOMATION", port);
+    bool started = start();
+    setVariable("REELSTACK_AUTOMATION", std::string());
+    if (!started) {
+        m_failure = "the channel did not start";
+        return false;
+    }
+    return acceptProgram(5000);
+}
+
+bool AppDriver::acceptProgram(int timeoutMs)
+{
+    DWORD begin = GetTickCount();
+    while (static_cast<int>(GetTickCount() - begin) < timeoutMs) {
+        m_socket = ServerSocket::accept(m_listener, 100);
+        if (m_socket != -1)
+            return true;
+        if (m_process && !isRunning()) {
+            m_failure = "the program ended before it connected";
+            return false;
+        }
+        idle();
+    }
+    m_failure = "the program did not connect";
+    return false;
+}
+
+void AppDriver::disconnect()
+{
+    if (m_socket != -1)
+        ServerSocket::close(m_socket);
+    m_socket = -1;
+    m_buffer.clear();
+}
+
+void AppDriver::idle()
+{
+    if (m_pump)
+        m_pump();
+    else
+        Sleep(50);
+}
+
+bool AppDriver::readLine(std::string& line, int timeoutMs)
+{
+    DWORD begin = GetTickCount();
+    for (;;) {
+        size_t end = m_buffer.find('\n');
+        if (end != std::string::npos) {
+            line = m_buffer.substr(0, end);
+            m_buffer.erase(0, end + 1);
+            return true;
+        }
+        if (static_cast<int>(GetTickCount() - begin) >= timeoutMs) {
+            m_failure = "no reply in time";
+            return false;
+        }
+        if (m_pump)
+            m_pump();
+        char chunk[65536];
+        int received = ServerSocket::receive(m_socket, chunk, sizeof(chunk), m_pump ? 5 : 50);
+        if (received == 0 || received == -2) {
+            m_failure = "connection lost";
+            disconnect();
+            return false;
+        }
+        if (received > 0)
+            m_buffer.append(chunk, static_cast<size_t>(received));
+    }
+}
+
+std::string AppDriver::requestRaw(const std::string& bytes, int timeoutMs)
+{
+    if (!isConnected()) {
+        m_failure = "not connected";
+        return std::string();
+    }
+    if (!ServerSocket::sendAll(m_socket, bytes.data(), bytes.size())) {
+        m_failure = "connection lost";
+        disconnect();
+        return std::string();
+    }
+    std::string line;
+    return readLine(line, timeoutMs) ? line : std::string();
+}
+
+JsonValue AppDriver::request(const std::string& json, int timeoutMs)
+{
+    std::string line = requestRaw(json + "\n", timeoutMs);
+    JsonValue reply;
+    JsonReader reader;
+    if (line.empty())
+        reply = failureReply(m_failure);
+    else if (!reader.read(line, reply))
+        reply = failureReply("unreadable reply: " + line);
+    m_lastReply = reply;
+    return reply;
+}
+
+JsonValue AppDriver::request(const JsonValue& value, int timeoutMs)
+{
+    return request(value.write(), timeoutMs);
+}
+
+bool AppDriver::waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    DWORD begin = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (static_cast<int>(GetTickCount() - begin) >= timeoutMs || !isConnected())
+            return false;
+        idle();
+    }
+}
+
+JsonValue AppDriver::find(const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "find");
+    asked.set("path", path);
+    JsonValue reply = request(asked);
+    return reply["found"].toBool() ? reply["widget"] : JsonValue();
+}
+
+bool AppDriver::exists(const std::string& path)
+{
+    return !find(path).isNull();
+}
+
+bool AppDriver::waitForPath(const std::string& path, int timeoutMs)
+{
+    return waitFor([&] { return exists(path); }, timeoutMs);
+}
+
+bool AppDriver::waitForNoPath(const std::string& path, int timeoutMs)
+{
+    return waitFor([&] { return isConnected() && !exists(path); }, timeoutMs);
+}
+
+bool AppDriver::click(const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "click");
+    asked.set("path", path);
+    return request(asked)["ok"].toBool();
+}
+
+bool AppDriver::rightClick(const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "click");
+    asked.set("path", path);
+    asked.set("button", "right");
+    return request(asked)["ok"].toBool();
+}
+
+bool AppDriver::doubleClick(const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "click");
+    asked.set("path", path);
+    asked.set("double", true);
+    return request(asked)["ok"].toBool();
+}
+
+bool AppDriver::typeText(const std::string& text, const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "type");
+    asked.set("text", text);
+    if (!path.empty())
+        asked.set("path", path);
+    return request(asked)["ok"].toBool();
+}
+
+bool AppDriver::pressKey(const std::string& key, const std::vector<std::string>& mods)
+{
+    JsonValue asked;
+    asked.set("op", "key");
+    asked.set("key", key);
+    JsonValue& list = asked.set("mods", JsonValue::array());
+    for (const std::string& mod : mods)
+        list.append(mod);
+    return request(asked)["ok"].toBool();
+}
+
+JsonValue AppDriver::dump(const std::vector<int>& rows)
+{
+    JsonValue asked;
+    asked.set("op", "dump");
+    JsonValue& list = asked.set("rows", JsonValue::array());
+    for (int row : rows)
+        list.append(row);
+    JsonValue reply = request(asked);
+    if (reply["ok"].toBool())
+        m_lastDump = reply;
+    return reply;
+}
+
+JsonValue AppDriver::windows()
+{
+    return request(std::string("{\"op\":\"windows\"}"))["windows"];
+}
+
+std::string AppDriver::testName() const
+{
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return info ? std::string(info->test_suite_name()) + "-" + info->name() : std::string("driver");
+}
+
+bool AppDriver::shot(const std::string& name)
+{
+    JsonValue asked;
+    asked.set("op", "shot");
+    asked.set("name", testName() + "-" + name);
+    return request(asked)["ok"].toBool();
+}
+
+bool AppDriver::isRunning() const
+{
+    return m_process && WaitForSingleObject(static_cast<HANDLE>(m_process), 0) == WAIT_TIMEOUT;
+}
+
+int AppDriver::waitForExit(int timeoutMs)
+{
+    if (!m_process)
+        return -1;
+    if (WaitForSingleObject(static_cast<HANDLE>(m_process), static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(static_cast<HANDLE>(m_process), &code);
+    disconnect();
+    return static_cast<int>(code);
+}
+
+void AppDriver::recordFailure()
+{
+    shot("failure");
+    const char* folder = std::getenv("REELSTACK_SHOTS");
+    if (!folder || !*folder)
+        return;
+    JsonValue last = m_lastDump;
+    if (isConnected()) {
+        JsonValue fresh = request(std::string("{\"op\":\"dump\",\"hidden\":false}"), 5000);
+        if (fresh["ok"].toBool())
+            last = fresh;
+    }
+    std::ofstream out(std::string(folder) + "\\" + testName() + "-failure.json", std::ios::binary);
+    out << last.write() << "\n";
+}
+
+} // namespace testsupport

@@ -1,0 +1,215 @@
+// The automation channel in a window of the test's own process, driven over
+// a real loopback connection: paths, clicks, typing, masks, a modal dialog,
+// hostile requests, a lost connection and the shell seam.
+#include "foundation/platform/ShellCallRecorder.h"
+#include "foundation/platform/SystemInfo.h"
+#include "tests/support/AppDriver.h"
+#include "tests/support/LaterStep.h"
+#include "tests/support/UIHarness.h"
+#include "tests/support/WidgetFakes.h"
+#include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/widgets/automation/UIWidgetDescribers.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/edit/UILineEdit.h"
+#include "ui/widgets/window/UIDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+using testsupport::AppDriver;
+using testsupport::LaterStep;
+using testsupport::UIHarness;
+
+namespace {
+
+class AutomationChannel : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(UIHarness::start());
+        installWidgetDescribers();
+        window = UIHarness::openWindow(nullptr, 60, 60, 400, 240);
+        window->setObjectId(String(u"probe"));
+        button = new UIButton(window);
+        button->setText(String(u"Press"));
+        button->setObjectId(String(u"press"));
+        button->setGeometry(10, 10, 100, 30);
+        edit = new UILineEdit(window);
+        edit->setObjectId(String(u"edit"));
+        edit->setGeometry(10, 60, 200, 24);
+        secret = new UILineEdit(window);
+        secret->setObjectId(String(u"secret"));
+        secret->setPasswordMode(true);
+        secret->setGeometry(10, 100, 200, 24);
+        for (UIWidget* widget :
+             {static_cast<UIWidget*>(button), static_cast<UIWidget*>(edit), static_cast<UIWidget*>(secret)})
+            widget->show();
+        UIHarness::pump();
+        ASSERT_TRUE(driver.attach([] { return UIAutomationChannel::startFromEnvironment(); },
+                                  [] { UIHarness::pump(); }))
+            << driver.failure();
+    }
+    void TearDown() override
+    {
+        UIAutomationChannel::stop();
+        UIHarness::closeWindow(window);
+    }
+
+    AppDriver driver;
+    UIWidget* window = nullptr;
+    UIButton* button = nullptr;
+    UILineEdit* edit = nullptr;
+    UILineEdit* secret = nullptr;
+};
+
+TEST_F(AutomationChannel, PathsFindTheWindowsWidgets)
+{
+    struct Case
+    {
+        const char* path;
+        const char* id; // empty: not found
+    } cases[] = {
+        {"#probe", "probe"},      {"#probe \"Press\"", "press"},
+        {"UILineEdit", "edit"},   {"#probe UILineEdit[1]", "secret"},
+        {"UILineEdit[2]", ""},    {"#press #edit", ""},
+        {"\"Nothing here\"", ""},
+    };
+    for (const auto& c : cases) {
+        JsonValue found = driver.find(c.path);
+        EXPECT_EQ(found["id"].toText(), c.id) << c.path << " " << driver.lastReply().write();
+    }
+    JsonValue pressed = driver.find("\"Press\"");
+    EXPECT_EQ(pressed["class"].toText(), "UIButton");
+    Point origin = button->mapToGlobal(Point(0, 0));
+    EXPECT_EQ(pressed["rect"].at(0).toInt(), origin.x);
+    EXPECT_EQ(pressed["rect"].at(1).toInt(), origin.y);
+    EXPECT_TRUE(pressed["enabled"].toBool());
+}
+
+TEST_F(AutomationChannel, AClickGivesOneClicked)
+{
+    SignalCounter clicks;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    ASSERT_TRUE(driver.click("#press")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls >= 1; }));
+    UIHarness::pumpFor(200);
+    EXPECT_EQ(clicks.calls, 1);
+}
+
+TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
+{
+    ASSERT_TRUE(driver.typeText("Hello", "#edit")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return edit->text() == String(u"Hello"); }));
+    EXPECT_EQ(driver.find("#edit")["text"].toText(), "Hello");
+
+    ASSERT_TRUE(driver.typeText("hunter2", "#secret"));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter2"); }));
+    JsonValue shown = driver.find("#secret");
+    EXPECT_TRUE(shown["password"].toBool());
+    const std::string& mask = shown["text"].toText();
+    EXPECT_EQ(String::fromUtf8(mask.data(), int(mask.size())), secret->displayText());
+    EXPECT_EQ(secret->displayText().length(), 7);
+    EXPECT_EQ(shown["text"].toText().find("hunter2"), std::string::npos);
+    EXPECT_EQ(driver.dump().write().find("hunter2"), std::string::npos);
+
+    ASSERT_TRUE(driver.pressKey("Backspace"));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter"); }));
+}
+
+// The driver works from a thread of its own here, as another process would,
+// while the windows' thread is inside the dialog's modal run.
+TEST_F(AutomationChannel, AModalDialogOpenedFromATimerIsClosedThroughIt)
+{
+    driver.setPump(nullptr);
+    std::atomic<bool> closed{false};
+    std::atomic<bool> driverDone{false};
+    bool dialogReturned = false;
+    std::thread remote([&] {
+        if (driver.waitForPath("#dialog \"Done\"", 20000))
+            closed = driver.click("#dialog \"Done\"");
+        driverDone = true;
+    });
+    LaterStep opener(30, [&] {
+        UIDialog dialog(window, 0);
+        dialog.setObjectId(String(u"dialog"));
+        dialog.setLayoutEnabled(false);
+        dialog.resize(220, 120);
+        auto* done = new UIButton(&dialog);
+        done->setText(String(u"Done"));
+        done->setGeometry(20, 40, 100, 30);
+        done->show();
+        done->clicked.connect(static_cast<UIDialog*>(&dialog), &UIDialog::accept);
+        dialog.show();
+        dialogReturned = dialog.result() == 1;
+        return true;
+    });
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return driverDone.load() && !opener.isPending(); }, 30000));
+    remote.join();
+    EXPECT_TRUE(closed.load()) << driver.lastReply().write();
+    EXPECT_TRUE(dialogReturned);
+    driver.setPump([] { UIHarness::pump(); });
+    EXPECT_TRUE(driver.request(std::string("{\"op\":\"ping\"}"))["ok"].toBool());
+}
+
+TEST_F(AutomationChannel, HostileRequestsGetErrorsAndTheChannelStays)
+{
+    std::string deep(100000, '[');
+    const std::string cases[] = {
+        "garbage\n",
+        "{\"op\":1}\n",
+        std::string("\0\xff{\n", 4),
+        deep + "\n",
+        std::string(UIAutomationChannel::kMaxRequest + 10, 'x') + "\n",
+        "{\"op\":\"click\",\"path\":\"UIButton[999999]\"}\n",
+        "{\"op\":\"key\",\"key\":\"NoSuchKey\"}\n",
+    };
+    for (const std::string& hostile : cases) {
+        std::string reply = driver.requestRaw(hostile);
+        EXPECT_NE(reply.find("\"ok\":false"), std::string::npos) << hostile.substr(0, 40) << " -> " << reply;
+    }
+    EXPECT_TRUE(driver.request(std::string("{\"op\":\"ping\"}"))["ok"].toBool());
+}
+
+TEST_F(AutomationChannel, ShellCallsAreRecordedNotRunAndALostConnectionEndsOnlyTheChannel)
+{
+    ASSERT_TRUE(ShellCallRecorder::isInstalled());
+    SystemInfo::shellOpen(String(u"http://www.reelstack.example/help"));
+    EXPECT_TRUE(SystemInfo::shellExecute(String(u"Z:\\no\\such\\player.exe"), String(u"-x")));
+    JsonValue dump = driver.dump();
+    ASSERT_EQ(dump["shell"].size(), 2) << dump["shell"].write();
+    EXPECT_EQ(dump["shell"].at(0)["call"].toText(), "open");
+    EXPECT_EQ(dump["shell"].at(0)["target"].toText(), "http://www.reelstack.example/help");
+    EXPECT_EQ(dump["shell"].at(1)["target"].toText(), "Z:\\no\\such\\player.exe -x");
+    EXPECT_EQ(driver.dump()["shell"].size(), 0);
+
+    driver.disconnect();
+    EXPECT_TRUE(UIHarness::pumpUntil([] { return !UIAutomationChannel::instance()->isConnected(); }));
+    EXPECT_FALSE(ShellCallRecorder::isInstalled());
+    // The window goes on working.
+    SignalCounter clicks;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    UIHarness::click(button, Point(20, 10));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls == 1; }));
+}
+
+TEST(AutomationChannelUnset, NothingIsMade)
+{
+    ASSERT_TRUE(UIHarness::start());
+    _putenv("REELSTACK_AUTOMATION=");
+    EXPECT_FALSE(UIAutomationChannel::startFromEnvironment());
+    EXPECT_EQ(UIAutomationChannel::instance(), nullptr);
+    EXPECT_FALSE(ShellCallRecorder::isInstalled());
+    // Nor does a port where nothing listens, or one that is no port.
+    for (const char* setting : {"REELSTACK_AUTOMATION=1", "REELSTACK_AUTOMATION=http://x/"}) {
+        _putenv(setting);
+        EXPECT_FALSE(UIAutomationChannel::startFromEnvironment()) << setting;
+        EXPECT_EQ(UIAutomationChannel::instance(), nullptr) << setting;
+    }
+    _putenv("REELSTACK_AUTOMATION=");
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "foundation/data/JsonValue.h"
+#include "foundation/geometry/Point.h"
+#include "foundation/signals/SignalReceiver.h"
+#include "foundation/text/String.h"
+
+#include <cstdint>
+#include <string>
+
+class UIWidget;
+struct UIAutomationMatch;
+
+// Answers the channel's requests, one JSON object a line, each with "op":
+//   {"op":"ping"}
+//   {"op":"windows"}                       every window: title, rect, modal
+//   {"op":"dump","path":P,"rows":[0,3],"hidden":false}
+//        trees of the windows (or of P), the registered sections, and the
+//        sounds and shell calls since the last dump
+//   {"op":"find","path":P}                 {"found":true,"widget":{...}}
+//   {"op":"click","path":P,"button":"right","double":true}
+//   {"op":"type","text":"abc","path":P}    P (optional) is clicked first
+//   {"op":"key","key":"Enter","mods":["ctrl"],"path":P}
+//   {"op":"shot","name":"step-1"}          PNGs into REELSTACK_SHOTS
+//   {"op":"close","path":P}                closes P's window
+// A "seq" member comes back as it was. Replies carry "ok"; failures
+// {"ok":false,"error":"..."}.
+class UIAutomationRequests : public SignalReceiver
+{
+public:
+    UIAutomationRequests();
+    ~UIAutomationRequests() override;
+
+    // One request line (without its line end) in, one reply line out.
+    std::string answer(const std::string& line);
+    JsonValue handle(const JsonValue& request);
+
+    void recordShellCall(const String& call, const String& target);
+    void onSound(intptr_t kind);
+
+    static JsonValue error(const std::string& text);
+
+private:
+    JsonValue ping(const JsonValue& request);
+    JsonValue windows(const JsonValue& request);
+    JsonValue dump(const JsonValue& request);
+    JsonValue find(const JsonValue& request);
+    JsonValue click(const JsonValue& request);
+    JsonValue type(const JsonValue& request);
+    JsonValue key(const JsonValue& request);
+    JsonValue shot(const JsonValue& request);
+    JsonValue close(const JsonValue& request);
+    // Finds the request's path; false with the reply set on failure.
+    bool locate(const JsonValue& request, UIAutomationMatch& match, JsonValue& failure) const;
+    // Where a click on the match lands, in the widget's coordinates.
+    static Point centreOf(const UIAutomationMatch& match);
+    // The window keys go to: the path's, else the running modal window, else
+    // the main window.
+    static UIWidget* keyWindow(const UIAutomationMatch& match);
+
+    JsonValue m_sounds = JsonValue::array();
+    JsonValue m_shellCalls = JsonValue::array();
+};

@@ -1,0 +1,296 @@
+#include "ui/widgets/automation/UIWidgetDescribers.h"
+
+#include "foundation/data/JsonValue.h"
+#include "ui/core/automation/UIAutomationDescriber.h"
+#include "ui/widgets/buttons/UIAbstractButton.h"
+#include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/combo/UIComboBoxItem.h"
+#include "ui/widgets/edit/UILineEdit.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/items/UIListItem.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableCell.h"
+#include "ui/widgets/items/UITableRow.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/labels/UILink.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/menus/UIMenuBar.h"
+#include "ui/widgets/menus/UIMenuBarItem.h"
+#include "ui/widgets/menus/UIMenuItem.h"
+#include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/tabs/UITabBarItem.h"
+#include "ui/widgets/text/UITextEdit.h"
+
+#include <memory>
+
+namespace {
+
+// The classes that derive from the button base share one describer.
+class ButtonDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UIAbstractButton*>(widget)->text();
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        node.set("checked", static_cast<const UIAbstractButton*>(widget)->isChecked());
+    }
+};
+
+class LabelDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override { return static_cast<const UILabel*>(widget)->text(); }
+};
+
+class LinkDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override { return static_cast<const UILink*>(widget)->text(); }
+};
+
+class GroupDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UIGroup*>(widget)->title();
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        node.set("checked", static_cast<const UIGroup*>(widget)->isChecked());
+    }
+};
+
+// A password field gives what it shows, never what was typed.
+class LineEditDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        const auto* edit = static_cast<const UILineEdit*>(widget);
+        return edit->passwordMode() ? edit->displayText() : edit->text();
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        if (static_cast<const UILineEdit*>(widget)->passwordMode())
+            node.set("password", true);
+    }
+};
+
+class TextEditDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UITextEdit*>(widget)->text();
+    }
+};
+
+class MenuDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UIMenu*>(widget)->count();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const UIMenuItem* item = static_cast<const UIMenu*>(widget)->item(index);
+        if (!item)
+            return entry;
+        entry.text = item->text();
+        entry.rect = item->rect();
+        entry.enabled = item->isEnabled();
+        entry.checked = item->isChecked();
+        entry.inert = item->isSeparator() || !item->isVisible();
+        return entry;
+    }
+};
+
+class MenuBarDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UIMenuBar*>(widget)->count();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const UIMenuBarItem* item = static_cast<const UIMenuBar*>(widget)->item(index);
+        if (!item)
+            return entry;
+        entry.text = item->text();
+        entry.rect = item->rect();
+        entry.enabled = item->isEnabled();
+        entry.inert = !item->isVisible();
+        return entry;
+    }
+};
+
+class TabBarDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UITabBar*>(widget)->count();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* bar = static_cast<const UITabBar*>(widget);
+        const UITabBarItem* tab = bar->tab(index);
+        if (!tab)
+            return entry;
+        entry.text = tab->text();
+        entry.rect = bar->tabRect(index);
+        entry.enabled = tab->isEnabled();
+        entry.current = bar->currentIndex() == index;
+        entry.inert = !tab->isVisible();
+        return entry;
+    }
+};
+
+class ComboBoxDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UIComboBox*>(widget)->currentText();
+    }
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UIComboBox*>(widget)->count();
+    }
+    // The entries are listed; they are clicked in the popup's list.
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* combo = static_cast<const UIComboBox*>(widget);
+        const UIComboBoxItem* item = combo->item(index);
+        if (!item)
+            return entry;
+        entry.text = item->text();
+        entry.current = combo->currentIndex() == index;
+        entry.inert = true;
+        return entry;
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        node.set("current", static_cast<const UIComboBox*>(widget)->currentIndex());
+    }
+};
+
+class ListDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UIList*>(widget)->count();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* list = static_cast<const UIList*>(widget);
+        const UIListItem* item = list->item(index);
+        if (!item)
+            return entry;
+        entry.text = item->text();
+        entry.rect = list->itemRect(index);
+        entry.enabled = item->isEnabled();
+        entry.current = list->currentIndex() == index;
+        entry.inert = !item->isVisible();
+        return entry;
+    }
+    bool hasRows() const override { return true; }
+    StringList rowCells(const UIWidget* widget, int row) const override
+    {
+        StringList cells;
+        if (const UIListItem* item = static_cast<const UIList*>(widget)->item(row))
+            cells.append(item->text());
+        return cells;
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        node.set("current", static_cast<const UIList*>(widget)->currentIndex());
+    }
+    void reveal(UIWidget* widget, int index) const override
+    {
+        static_cast<UIList*>(widget)->ensureVisible(index);
+    }
+};
+
+// A table's entries are its rows, named by their first cell.
+class TableDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UITable*>(widget)->rowCount();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* table = static_cast<const UITable*>(widget);
+        const UITableRow* row = table->row(index);
+        if (!row)
+            return entry;
+        if (const UITableCell* cell = row->cell(0))
+            entry.text = cell->text();
+        entry.rect = table->rowRect(index);
+        entry.current = table->currentRow() == index;
+        entry.inert = !row->isVisible();
+        return entry;
+    }
+    bool hasRows() const override { return true; }
+    StringList rowCells(const UIWidget* widget, int index) const override
+    {
+        StringList cells;
+        const auto* table = static_cast<const UITable*>(widget);
+        const UITableRow* row = table->row(index);
+        for (int column = 0; row && column < table->columnCount(); ++column) {
+            const UITableCell* cell = row->cell(column);
+            cells.append(cell ? cell->text() : String());
+        }
+        return cells;
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        node.set("current", static_cast<const UITable*>(widget)->currentRow());
+    }
+    void reveal(UIWidget* widget, int index) const override
+    {
+        auto* table = static_cast<UITable*>(widget);
+        if (table->currentRow() != index)
+            table->setCurrentRow(index, true);
+    }
+};
+
+template <typename Describer> void add(const char16_t* styleName)
+{
+    UIAutomationDescriber::registerFor(String(styleName), std::make_unique<Describer>());
+}
+
+} // namespace
+
+void installWidgetDescribers()
+{
+    for (const char16_t* button : {u"UIButton", u"UICheck", u"UIRadio", u"UIToolButton"})
+        add<ButtonDescriber>(button);
+    add<LabelDescriber>(u"UILabel");
+    add<LinkDescriber>(u"UILink");
+    add<GroupDescriber>(u"UIGroup");
+    add<LineEditDescriber>(u"UILineEdit");
+    add<TextEditDescriber>(u"UITextEdit");
+    add<MenuDescriber>(u"UIMenu");
+    add<MenuBarDescriber>(u"UIMenuBar");
+    add<TabBarDescriber>(u"UITabBar");
+    add<ComboBoxDescriber>(u"UIComboBox");
+    add<ListDescriber>(u"UIList");
+    add<TableDescriber>(u"UITable");
+}
