@@ -120,6 +120,30 @@ public:
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
 
+    // ---- Collections ----
+    // Opens the collection at path: asks its password when it has one, then
+    // saves and closes the open collection and reads the new one. A refused
+    // password or a collection that cannot be saved keeps the open one (the
+    // latter with a warning); a file that cannot be read is named in a
+    // warning and the previous collection is opened again. An empty path
+    // does nothing.
+    void openCollection(const String& path);
+    // At start-up: the last used collection when the setting asks for it,
+    // else "Example" when it is the data folder's only collection.
+    void openCollectionAtStart();
+    void newCollection();
+    void chooseCollection();
+    // "Open Collection..." only when there is a collection to open.
+    void updateCollectionMenu();
+    void showCollectionState();
+    void showPasswordProtection();
+    UIMenu* collectionMenu() const { return m_collectionMenu; }
+
+    // ---- Card ----
+    // The current movie's card, and the window title of the movie, the
+    // collection and the product.
+    void showCard();
+
 private:
     void buildWindow();
     void buildMenus();
@@ -146,6 +170,13 @@ private:
     void applyListZoom();
     void applyCoverFlowZoom();
     void moveZoomSlider(float zoom);
+
+    // ---- Collections ----
+    void connectCollectionSignals();
+    // After a failed save at the end: asks whether to try again until the
+    // collection is saved or the user lets it go.
+    void retryFailedSave();
+    String collectionPath(const String& name) const;
 
     View& m_view;
     CollectionModel& m_model;

@@ -37,6 +37,7 @@ void MainWindow::startUp()
     m_list->setStyleProperty(String(u"selectedItemForeground"),
                              m_view.movieListSelectedTextColor.toDecimalText());
     showNoCollectionState();
+    openCollectionAtStart();
     applyViewMode(m_viewTabs->currentIndex());
     applyListZoom();
     applyImagesZoom();
@@ -63,6 +64,7 @@ void MainWindow::shutDown()
     Movie* shown = currentMovie();
     if (Application* application = Application::instance())
         application->saveAndClose(shown ? shown->id : 0);
+    retryFailedSave();
     if (AppCore* core = AppCore::instance())
         core->quit();
 }

@@ -86,9 +86,11 @@ Size frameSizeHint(UIWidget* window)
     return Size(hint.width + margins.x + margins.width, hint.height + margins.y + margins.height);
 }
 
+// Without the application (a window run on its own) there is no
+// configuration to keep the place in.
 void restoreWindowGeometry(UIWidget* window, const String& name, bool restorePosition, bool restoreSize)
 {
-    if (!window)
+    if (!window || !Application::instance())
         return;
     StoredGeometry stored = readStoredGeometry(Application::config(), name);
     RestoredPlacement placement = placeRestoredWindow(
@@ -105,7 +107,7 @@ void restoreWindowGeometry(UIWidget* window, const String& name, bool restorePos
 
 void saveWindowGeometry(UIWidget* window, const String& name, bool savePosition, bool saveSize)
 {
-    if (!window)
+    if (!window || !Application::instance())
         return;
     writeWindowGeometry(Application::config(), name, window->frameGeometry(), Screen::virtualDesktopRect(),
                         savePosition, saveSize);

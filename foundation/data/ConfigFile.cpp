@@ -174,6 +174,7 @@ bool ConfigFile::load()
     String file = path();
     if (file.isEmpty() || (m_format != kText && m_format != kXml))
         return false;
+    SafeFileOutputStream::removeStaleTemporaries(file);
     List<ConfigEntry*> loaded;
     if (!File::exists(file)) {
         String folder = directory();
@@ -198,6 +199,7 @@ bool ConfigFile::save() const
     String file = path();
     if (file.isEmpty())
         return false;
+    SafeFileOutputStream::removeStaleTemporaries(file);
     if (m_format == kText)
         return writeText(file);
     if (m_format == kXml)

@@ -62,6 +62,10 @@ public:
     static bool isLocked(const String& path);
     static bool create(const String& path);
     static bool remove(const String& path);
+    // Deletes the file only when no handle on it is open anywhere (natively:
+    // none of our File handles, which mark the files they hold); false when
+    // it is held, missing or cannot be deleted.
+    static bool removeIfUnused(const String& path);
     static bool recycle(const String& path);
     static bool rename(const String& path, const String& newName);
     static bool copy(const String& source, const String& target);

@@ -9,6 +9,7 @@
 #include <climits>
 #include <ctime>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,6 +100,9 @@ bool File::open(int mode)
         ::close(descriptor);
         return false;
     }
+    // Windows keeps a file a handle holds from being deleted; the lock
+    // marks it held, for removeIfUnused. Another holder may refuse it.
+    flock(descriptor, (mode == kModeRead ? LOCK_SH : LOCK_EX) | LOCK_NB);
     close();
     m_handle = descriptor;
     m_mode = mode;
@@ -205,6 +209,19 @@ bool File::isLocked(const String& path)
         return true;
     ::close(descriptor);
     return false;
+}
+
+bool File::removeIfUnused(const String& path)
+{
+    if (!exists(path))
+        return false;
+    std::string native = toNativePath(path);
+    int descriptor = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    bool removed = flock(descriptor, LOCK_EX | LOCK_NB) == 0 && ::unlink(native.c_str()) == 0;
+    ::close(descriptor);
+    return removed;
 }
 
 bool File::create(const String& path)

@@ -195,6 +195,20 @@ bool File::isLocked(const String& path)
     return false;
 }
 
+// Opened without sharing, the file is refused while any other handle holds
+// it; deleted on close, it goes with our own handle.
+bool File::removeIfUnused(const String& path)
+{
+    if (path.isEmpty())
+        return false;
+    HANDLE handle =
+        CreateFileW(wide(path), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(handle);
+    return !exists(path);
+}
+
 bool File::create(const String& path)
 {
     File file(path);

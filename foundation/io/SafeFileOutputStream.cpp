@@ -20,19 +20,38 @@ SafeFileOutputStream::~SafeFileOutputStream()
 }
 
 // Beside the target, so that the final rename never crosses volumes.
+String SafeFileOutputStream::temporaryName(const String& target, int index)
+{
+    String name(target);
+    name.append(String(u".~"));
+    name.append(String::fromInt(index));
+    name.append(String(u".tmp"));
+    return name;
+}
+
 String SafeFileOutputStream::temporaryPathFor(const String& target)
 {
     if (target.isEmpty())
         return String();
     for (int i = 0; i < kTemporaryNameTries; ++i) {
-        String candidate(target);
-        candidate.append(String(u".~"));
-        candidate.append(String::fromInt(i));
-        candidate.append(String(u".tmp"));
+        String candidate = temporaryName(target, i);
         if (!File::exists(candidate))
             return candidate;
     }
     return String();
+}
+
+int SafeFileOutputStream::removeStaleTemporaries(const String& target)
+{
+    if (target.isEmpty())
+        return 0;
+    int removed = 0;
+    for (int i = 0; i < kTemporaryNameTries; ++i) {
+        String candidate = temporaryName(target, i);
+        if (File::exists(candidate) && File::removeIfUnused(candidate))
+            ++removed;
+    }
+    return removed;
 }
 
 int32_t SafeFileOutputStream::write(const void* data, uint32_t length)

@@ -24,10 +24,17 @@ public:
     bool hasFailed() const { return m_failed; }
     bool commit();
 
+    // A save killed mid-way leaves its temporary beside the target, and
+    // once every temporary name is taken no save of the target succeeds.
+    // Deletes the target's temporaries that no process holds open (a save
+    // running now keeps its own) and nothing else; how many went.
+    static int removeStaleTemporaries(const String& target);
+
     const String& target() const { return m_target; }
     const String& temporaryPath() const { return m_file.path(); }
 
 private:
+    static String temporaryName(const String& target, int index);
     static String temporaryPathFor(const String& target);
     void discard();
 

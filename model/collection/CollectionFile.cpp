@@ -3,6 +3,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "foundation/io/SafeFileOutputStream.h"
 #include "foundation/time/DateTime.h"
 #include "model/collection/CollectionReader.h"
 #include "model/collection/CollectionWriter.h"
@@ -148,6 +149,7 @@ bool CollectionFile::read(const String& path, List<Movie*>& movies, LoanerList& 
     close();
     if (!isCollectionFile(path))
         return false;
+    SafeFileOutputStream::removeStaleTemporaries(path);
     CollectionReader reader;
     if (!reader.read(path, CollectionReader::kEverything) || reader.header().version != HeaderChunk::kVersion)
         return false;
@@ -165,6 +167,7 @@ bool CollectionFile::write(const List<Movie*>& movies, const LoanerList& loaners
 {
     if (m_path.isEmpty())
         return false;
+    SafeFileOutputStream::removeStaleTemporaries(m_path);
     return CollectionWriter::write(m_path, m_header, movies, loaners);
 }
 

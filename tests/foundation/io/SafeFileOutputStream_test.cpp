@@ -72,3 +72,58 @@ TEST(SafeFileOutputStream, ASaveThatCannotLandFailsAndKeepsTheOldFile)
     EXPECT_TRUE(stream.commit());
     EXPECT_EQ(readFileBytes(nativeIn(dir, "movies.rsdb")), bytesOf("new"));
 }
+
+// Saves killed mid-way leave their temporaries; the clean-up takes exactly
+// those of its own target that nobody holds, so a save running now and every
+// other file are safe.
+TEST(SafeFileOutputStream, StaleTemporariesOfTheTargetGoAndNothingElse)
+{
+    testsupport::TempDir dir;
+    struct Case
+    {
+        const char* name;
+        bool stale;
+    };
+    const Case cases[] = {
+        {"c.rsdb.~0.tmp", true},      {"c.rsdb.~7.tmp", true},    {"c.rsdb.~99.tmp", true},
+        {"c.rsdb.~3.tmp", false},     {"d.rsdb.~0.tmp", false},   {"c.rsdb.tmp", false},
+        {"c.rsdb.~x.tmp", false},     {"c.rsdb.~100.tmp", false}, {"other.tmp", false},
+        {"C.rsdb.~1.tmp.bak", false},
+    };
+    ASSERT_TRUE(iotest::writeFileBytes(nativeIn(dir, "c.rsdb"), bytesOf("collection")));
+    for (const Case& c : cases)
+        ASSERT_TRUE(iotest::writeFileBytes(nativeIn(dir, c.name), bytesOf("half")));
+    File running(pathIn(dir, "c.rsdb.~3.tmp"));
+    ASSERT_TRUE(running.open(File::kModeWrite));
+
+    EXPECT_EQ(SafeFileOutputStream::removeStaleTemporaries(pathIn(dir, "c.rsdb")), 3);
+    for (const Case& c : cases)
+        EXPECT_EQ(File::exists(pathIn(dir, c.name)), !c.stale) << c.name;
+    EXPECT_EQ(readFileBytes(nativeIn(dir, "c.rsdb")), bytesOf("collection"));
+
+    // Once the save that held it has ended, its leftover goes too.
+    running.close();
+    EXPECT_EQ(SafeFileOutputStream::removeStaleTemporaries(pathIn(dir, "c.rsdb")), 1);
+    EXPECT_FALSE(File::exists(pathIn(dir, "c.rsdb.~3.tmp")));
+    EXPECT_EQ(SafeFileOutputStream::removeStaleTemporaries(String()), 0);
+}
+
+TEST(SafeFileOutputStream, EveryTemporaryNameTakenBlocksSavesUntilTheCleanUp)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(iotest::writeFileBytes(nativeIn(dir, "c.rsdb"), bytesOf("old")));
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(
+            iotest::writeFileBytes(nativeIn(dir, "c.rsdb.~" + std::to_string(i) + ".tmp"), bytesOf("x")));
+    {
+        SafeFileOutputStream blocked(pathIn(dir, "c.rsdb"));
+        EXPECT_FALSE(blocked.isOpen());
+        EXPECT_FALSE(blocked.commit());
+    }
+    EXPECT_EQ(SafeFileOutputStream::removeStaleTemporaries(pathIn(dir, "c.rsdb")), 100);
+    SafeFileOutputStream stream(pathIn(dir, "c.rsdb"));
+    EXPECT_EQ(stream.write("new", 3), 3);
+    EXPECT_TRUE(stream.commit());
+    EXPECT_EQ(readFileBytes(nativeIn(dir, "c.rsdb")), bytesOf("new"));
+    EXPECT_EQ(entriesIn(dir), 1);
+}

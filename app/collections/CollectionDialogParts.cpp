@@ -1,0 +1,71 @@
+#include "app/collections/CollectionDialogParts.h"
+
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/widget/UINativeWindow.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/window/UIDialog.h"
+
+namespace {
+
+const int kErrorSound = 1;
+const int kFirstButtonVariant = 3;
+
+} // namespace
+
+UIDialog* makeCollectionDialog(const String& title, int minimumWidth)
+{
+    auto* dialog = new UIDialog(UIApplication::instance()->mainWindow(), UINativeWindow::kSystemMenu);
+    dialog->setWindowTitle(title, true);
+    dialog->setVerticalFlow(1);
+    dialog->applyMetricMargins();
+    dialog->applyMetricSpacing();
+    dialog->setRowStretch(0, 100.0f);
+    dialog->setMinimumWidth(minimumWidth);
+    return dialog;
+}
+
+UIWidget* addFieldGroup(UIDialog* dialog)
+{
+    auto* group = new UIGroup(dialog);
+    group->setVerticalFlow(0);
+    group->setColumnCount(2);
+    group->setColumnStretch(1, 100.0f);
+    group->show();
+    return group;
+}
+
+void addFieldLabel(UIWidget* group, const String& text)
+{
+    auto* label = new UILabel(group);
+    label->setText(text);
+    label->show();
+}
+
+void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, const String& cancelText,
+                  UIButton** first, UIButton** cancel)
+{
+    auto* spacer = new UIExpander(group);
+    spacer->setColumnSpan(2);
+    spacer->show();
+    auto* row = new UIBox(dialog);
+    row->setVerticalFlow(0);
+    row->applyMetricSpacing();
+    (new UIExpander(row))->show();
+    *first = new UIButton(row);
+    (*first)->setText(firstText);
+    (*first)->setColorVariant(kFirstButtonVariant);
+    (*first)->show();
+    *cancel = new UIButton(row);
+    (*cancel)->setText(cancelText);
+    (*cancel)->show();
+    row->show();
+}
+
+void playErrorSound()
+{
+    UIApplication::instance()->playSound(kErrorSound);
+}

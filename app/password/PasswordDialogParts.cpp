@@ -1,0 +1,56 @@
+#include "app/password/PasswordDialogParts.h"
+
+#include "graphics/image/Image.h"
+#include "ui/widgets/balloon/UIBalloonTip.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/edit/UILineEdit.h"
+#include "ui/widgets/window/UIDialog.h"
+
+namespace {
+
+const int kMaximumLength = 20;
+const int kWarningIcon = 5;
+const int kShowDelay = 10;
+const int kDisplayTime = 0;
+const int kSoundKind = 6;
+const int kNoHighlight = 0;
+
+} // namespace
+
+void showPasswordBalloon(UIDialog* dialog, UIWidget* field, const String& text)
+{
+    UIBalloonTip::showBalloon(dialog, field->globalRect().center(), String(), text, kWarningIcon, Image(),
+                              UIBalloonTip::kAboveAnchor, kShowDelay, kDisplayTime, kSoundKind, kNoHighlight);
+}
+
+// A password typed in plain view can be read over the owner's shoulder.
+UILineEdit* makePasswordField(UIWidget* parent)
+{
+    auto* field = new UILineEdit(parent);
+    field->setMaxLength(kMaximumLength);
+    field->setPasswordMode(true);
+    field->show();
+    return field;
+}
+
+UIBox* makePasswordButtonRow(UIWidget* parent, const String& mainText, const String& cancelText,
+                             UIButton** main, UIButton** cancel)
+{
+    auto* row = new UIBox(parent);
+    row->setVerticalFlow(0);
+    row->applyMetricSpacing();
+    row->setTopMargin(10);
+    row->setColumnSpan(2);
+    (new UIExpander(row))->show();
+    *main = new UIButton(row);
+    (*main)->setText(mainText);
+    (*main)->setColorVariant(3);
+    (*main)->show();
+    *cancel = new UIButton(row);
+    (*cancel)->setText(cancelText);
+    (*cancel)->show();
+    row->show();
+    return row;
+}
