@@ -38,10 +38,6 @@ constexpr int kWheelLeft = 1;
 constexpr int kWheelRight = 2;
 constexpr int kWheelTowardsUser = 3;
 
-} // namespace
-
-namespace {
-
 // The system's browser where it works and the view has a window to put it
 // in; our own engine otherwise.
 std::unique_ptr<WebViewEngine> engineFor(UIWidget* parent, WebViewEventSink* sink, uint32_t options)
@@ -61,10 +57,10 @@ UIWebView::UIWebView(UIWidget* parent, uint32_t options)
     : UIWidget(parent), m_options(options), m_sink(std::make_unique<WebViewEventSink>(this)),
       m_engine(engineFor(parent, m_sink.get(), options))
 {
-    if (UIWidget* top = parent ? parent->window() : nullptr) {
-        top->resized.connect(this, &UIWebView::placeEngine);
-        top->moved.connect(this, &UIWebView::placeEngine);
-    }
+    // A layout that moves a container moves the view within its window
+    // without telling the view.
+    for (UIWidget* above = parent; above && !above->isWindow(); above = above->parentWidget())
+        above->moved.connect(this, &UIWebView::placeEngine);
     setFlag(kTransparent, false);
     setFlag(kHoverTracking, true);
     setLayoutEnabled(false);
