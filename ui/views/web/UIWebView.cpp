@@ -38,20 +38,31 @@ constexpr int kWheelLeft = 1;
 constexpr int kWheelRight = 2;
 constexpr int kWheelTowardsUser = 3;
 
+UIWebView::SystemEngineMaker& systemEngineMaker()
+{
+    static UIWebView::SystemEngineMaker maker = &SystemBrowser::createEngine;
+    return maker;
+}
+
 // The system's browser where it works and the view has a window to put it
 // in; our own engine otherwise.
 std::unique_ptr<WebViewEngine> engineFor(UIWidget* parent, WebViewEventSink* sink, uint32_t options)
 {
     UIWidget* window = parent ? parent->window() : nullptr;
     void* handle = window ? window->windowHandle() : nullptr;
-    if (handle && SystemBrowser::isAvailable()) {
-        if (std::unique_ptr<WebViewEngine> system = SystemBrowser::createEngine(handle, sink, options))
+    if (handle) {
+        if (std::unique_ptr<WebViewEngine> system = systemEngineMaker()(handle, sink, options))
             return system;
     }
     return std::make_unique<HtmlViewEngine>(sink, !(options & WebViewOption::NoImages));
 }
 
 } // namespace
+
+void UIWebView::setSystemEngineMaker(SystemEngineMaker maker)
+{
+    systemEngineMaker() = maker ? maker : &SystemBrowser::createEngine;
+}
 
 UIWebView::UIWebView(UIWidget* parent, uint32_t options)
     : UIWidget(parent), m_options(options), m_sink(std::make_unique<WebViewEventSink>(this)),
