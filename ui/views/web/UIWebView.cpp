@@ -38,9 +38,11 @@ constexpr int kWheelLeft = 1;
 constexpr int kWheelRight = 2;
 constexpr int kWheelTowardsUser = 3;
 
-} // namespace
-
-namespace {
+UIWebView::SystemEngineMaker& systemEngineMaker()
+{
+    static UIWebView::SystemEngineMaker maker = &SystemBrowser::createEngine;
+    return maker;
+}
 
 // The system's browser where it works and the view has a window to put it
 // in; our own engine otherwise.
@@ -48,8 +50,8 @@ std::unique_ptr<WebViewEngine> engineFor(UIWidget* parent, WebViewEventSink* sin
 {
     UIWidget* window = parent ? parent->window() : nullptr;
     void* handle = window ? window->windowHandle() : nullptr;
-    if (handle && SystemBrowser::isAvailable()) {
-        if (std::unique_ptr<WebViewEngine> system = SystemBrowser::createEngine(handle, sink, options))
+    if (handle) {
+        if (std::unique_ptr<WebViewEngine> system = systemEngineMaker()(handle, sink, options))
             return system;
     }
     return std::make_unique<HtmlViewEngine>(sink, !(options & WebViewOption::NoImages));
@@ -57,14 +59,19 @@ std::unique_ptr<WebViewEngine> engineFor(UIWidget* parent, WebViewEventSink* sin
 
 } // namespace
 
+void UIWebView::setSystemEngineMaker(SystemEngineMaker maker)
+{
+    systemEngineMaker() = maker ? maker : &SystemBrowser::createEngine;
+}
+
 UIWebView::UIWebView(UIWidget* parent, uint32_t options)
     : UIWidget(parent), m_options(options), m_sink(std::make_unique<WebViewEventSink>(this)),
       m_engine(engineFor(parent, m_sink.get(), options))
 {
-    if (UIWidget* top = parent ? parent->window() : nullptr) {
-        top->resized.connect(this, &UIWebView::placeEngine);
-        top->moved.connect(this, &UIWebView::placeEngine);
-    }
+    // A layout that moves a container moves the view within its window
+    // without telling the view.
+    for (UIWidget* above = parent; above && !above->isWindow(); above = above->parentWidget())
+        above->moved.connect(this, &UIWebView::placeEngine);
     setFlag(kTransparent, false);
     setFlag(kHoverTracking, true);
     setLayoutEnabled(false);

@@ -28,6 +28,13 @@ class UIWebView : public UIWidget
 public:
     static constexpr int kWheelLines = 3;
 
+    // How a view gets the system's browser as its engine, given the native
+    // window to put it in: the system's own, unless a test puts a stand-in
+    // in; null where there is none.
+    using SystemEngineMaker = std::unique_ptr<WebViewEngine> (*)(void* parentWindow, WebViewEventSink* sink,
+                                                                 uint32_t options);
+    static void setSystemEngineMaker(SystemEngineMaker maker);
+
     // Options are WebViewOption bits.
     UIWebView(UIWidget* parent, uint32_t options);
     ~UIWebView() override;

@@ -22,6 +22,14 @@ public:
         return &m_pointer;
     }
     void** outVoid() { return reinterpret_cast<void**>(out()); }
+    // Holds a reference of its own to that interface instead.
+    void share(Interface* pointer)
+    {
+        if (pointer)
+            pointer->AddRef();
+        reset();
+        m_pointer = pointer;
+    }
     void reset()
     {
         if (m_pointer)

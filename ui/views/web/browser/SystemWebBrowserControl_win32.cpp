@@ -77,19 +77,15 @@ String anchorTarget(IHTMLElement* element)
 String enclosingLinkTarget(IHTMLElement* element)
 {
     ComRef<IHTMLElement> current;
-    element->AddRef();
-    *current.out() = element;
-    while (current) {
+    current.share(element);
+    for (;;) {
         if (isAnchorTag(elementText(current.get(), &IHTMLElement::get_tagName)))
             return anchorTarget(current.get());
         ComRef<IHTMLElement> parent;
         if (FAILED(current->get_parentElement(parent.out())) || !parent)
             return String();
-        IHTMLElement* next = parent.get();
-        next->AddRef();
-        *current.out() = next;
+        current.share(parent.get());
     }
-    return String();
 }
 
 // Every element of a collection, in order.

@@ -14,6 +14,7 @@
 #include "ui/views/web/WebViewOption.h"
 #include "ui/views/web/browser/SystemWebBrowserControl.h"
 #include "ui/views/web/browser/WebBrowserHost.h"
+#include "ui/views/web/browser/WebBrowserHostWindow.h"
 #include "ui/views/web/browser/WebBrowserPump.h"
 #include "ui/views/web/browser/WebBrowserSubclass.h"
 
@@ -49,6 +50,17 @@ VARIANT dispatchArgument(IDispatch* value)
     argument.vt = VT_DISPATCH;
     argument.pdispVal = value;
     return argument;
+}
+
+// The stand-in the views below are given instead of the system's browser.
+StandInBrowser* standIn = nullptr;
+
+std::unique_ptr<WebViewEngine> standInEngine(void* parentWindow, WebViewEventSink* sink, uint32_t options)
+{
+    auto control =
+        std::make_unique<SystemWebBrowserControl>(parentWindow, sink, static_cast<IWebBrowser2*>(standIn));
+    return std::make_unique<WebBrowserHost>(std::move(control), std::make_shared<WebBrowserPump>(), sink,
+                                            options);
 }
 
 class SystemWebBrowserControlTest : public BrowserWindowTest
@@ -208,4 +220,51 @@ TEST_F(SystemWebBrowserControlTest, ReleasesInThePagesWindowReachTheView)
     PostMessageW(browser.innermost, WM_LBUTTONUP, 0, at);
     UIHarness::pumpFor(50);
     EXPECT_EQ((Log{"release:2,1,0@5,5"}), log);
+}
+
+// Wherever the view goes, by its own move, its container's or a resize, the
+// browser's window lies over it; it hides and shows with the view.
+TEST_F(SystemWebBrowserControlTest, TheBrowsersWindowFollowsTheViewsPlace)
+{
+    standIn = &browser;
+    UIWebView::setSystemEngineMaker(&standInEngine);
+    auto* box = new UIWidget(window);
+    box->setLayoutEnabled(false);
+    box->setGeometry(0, 0, 300, 200);
+    box->show();
+    auto* shown = new UIWebView(box, 0);
+    UIWebView::setSystemEngineMaker(nullptr);
+    HWND browserWindow = FindWindowExW(topHandle(), nullptr, WebBrowserHostWindow::kClassName, nullptr);
+    ASSERT_NE(nullptr, browserWindow) << "the view took the stand-in";
+    auto placed = [&] {
+        RECT area = {};
+        GetWindowRect(browserWindow, &area);
+        MapWindowPoints(nullptr, topHandle(), reinterpret_cast<POINT*>(&area), 2);
+        return Rect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    };
+    shown->show();
+    EXPECT_TRUE(IsWindowVisible(browserWindow));
+    const struct
+    {
+        const char* change;
+        Rect view;
+        Point box;
+        Rect expected;
+    } rows[] = {
+        {"view placed", Rect(10, 10, 200, 100), Point(0, 0), Rect(10, 10, 200, 100)},
+        {"view moved", Rect(20, 15, 200, 100), Point(0, 0), Rect(20, 15, 200, 100)},
+        {"container moved", Rect(20, 15, 200, 100), Point(30, 20), Rect(50, 35, 200, 100)},
+        {"view resized", Rect(20, 15, 120, 80), Point(30, 20), Rect(50, 35, 120, 80)},
+    };
+    for (const auto& row : rows) {
+        shown->setGeometry(row.view.x, row.view.y, row.view.width, row.view.height);
+        box->move(row.box.x, row.box.y);
+        UIHarness::pump();
+        EXPECT_EQ(row.expected, placed()) << row.change;
+    }
+    shown->hide();
+    EXPECT_FALSE(IsWindowVisible(browserWindow));
+    delete shown;
+    EXPECT_FALSE(IsWindow(browserWindow));
+    EXPECT_EQ(1, browser.references());
 }
