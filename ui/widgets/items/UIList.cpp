@@ -947,7 +947,10 @@ void UIList::paintIconItem(Painter& painter, UIListItem* it, const Rect& at)
     const UIMargins& padding = m_style.iconModeItemPadding;
     int th = it->m_text.isEmpty() ? 0 : FontMetrics(m_style.font, nullptr).height();
     int dh = it->m_detailedText.isEmpty() ? 0 : FontMetrics(m_style.detailedFont, nullptr).height();
-    const Image& icon = it->m_icon.isNull() ? m_defaultIcon : it->m_icon;
+    Image sourced;
+    if (it->m_icon.isNull() && m_iconSource)
+        sourced = m_iconSource(*it);
+    const Image& icon = !it->m_icon.isNull() ? it->m_icon : !sourced.isNull() ? sourced : m_defaultIcon;
     if (!icon.isNull()) {
         int below = th + dh + m_style.spacingBetweenIconAndText + m_style.spacingBetweenTextAndDetailedText +
                     padding.bottom;

@@ -16,6 +16,7 @@
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UIVisibleRanks.h"
 
+#include <functional>
 #include <vector>
 
 class Painter;
@@ -136,6 +137,10 @@ public:
     void setBlankImageShown(bool on);
     bool isBlankImageShown() const { return m_blankImageShown; }
     void setDefaultIcon(const Image& image);
+    // Where an item without an icon of its own gets one as it is painted, so
+    // that a list of a whole collection holds pictures only near the view;
+    // an empty answer shows the default icon.
+    void setIconSource(std::function<Image(const UIListItem&)> source) { m_iconSource = std::move(source); }
     void setHoverSelection(bool on);
     bool hoverSelection() const { return m_hoverSelection; }
     void setWrapNavigation(bool on) { m_wrapNavigation = on; }
@@ -251,6 +256,7 @@ private:
     bool m_clearOnEmptyClick = true;
     int m_maximumColumns = 0;
     Image m_defaultIcon;
+    std::function<Image(const UIListItem&)> m_iconSource;
     Band m_band;
     bool m_painted = false;
 };

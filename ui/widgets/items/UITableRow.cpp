@@ -45,7 +45,45 @@ UITableCell* UITableRow::addImageCell(const Image& image)
 
 UITableCell* UITableRow::cell(int index) const
 {
-    return index >= 0 && index < cellCount() ? m_cells[size_t(index)] : nullptr;
+    if (index < 0 || index >= cellCount())
+        return nullptr;
+    UITableCell*& slot = m_cells[size_t(index)];
+    if (!slot) {
+        // Making a cell fills in a cache; the row stays what it stands for.
+        UITableCell* made = const_cast<UITableRow*>(this)->makeCell(index);
+        if (made && !made->m_row) {
+            made->m_row = const_cast<UITableRow*>(this);
+            made->m_column = index;
+            slot = made;
+        } else if (made) {
+            return nullptr;
+        }
+    }
+    return slot;
+}
+
+void UITableRow::setDeferredCellCount(int count)
+{
+    if (count > cellCount())
+        m_cells.resize(size_t(count), nullptr);
+}
+
+bool UITableRow::isCellMade(int index) const
+{
+    return index >= 0 && index < cellCount() && m_cells[size_t(index)] != nullptr;
+}
+
+void UITableRow::forgetDeferredCells()
+{
+    for (UITableCell*& cell : m_cells) {
+        delete cell;
+        cell = nullptr;
+    }
+}
+
+UITableCell* UITableRow::makeCell(int)
+{
+    return nullptr;
 }
 
 Rect UITableRow::rect() const
