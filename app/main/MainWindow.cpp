@@ -124,6 +124,7 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     m_movieCells = std::make_unique<MovieCells>();
     m_thumbnails = std::make_unique<ThumbnailCache>();
     m_list->setIconSource([this](const UIListItem& item) { return listIcon(item); });
+    m_list->setToolTipSource([this](const UIListItem& item) { return listToolTip(item); });
     if (m_coverFlowAvailable) {
         m_coverSource = std::make_unique<MovieCoverSource>(m_model);
         m_coverFlowScene->setSource(m_coverSource.get());

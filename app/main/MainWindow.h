@@ -136,6 +136,8 @@ public:
     // already was the last one selected.
     bool selectMovie(Movie* movie);
     static String movieCaption(const Movie& movie);
+    // After every fill, for timings.
+    Signal movieListFilled;
     // The movie shown on the card; the card's page fills this in.
     void showCard();
     UIComboBox* filterKindBox() const { return m_filterKindBox; }
@@ -281,6 +283,7 @@ private:
     void updateStatusLine();
     void updateSelectionCommands();
     Image listIcon(const UIListItem& item);
+    String listToolTip(const UIListItem& item) const;
     std::unique_ptr<MovieCells> m_movieCells;
     std::unique_ptr<ThumbnailCache> m_thumbnails;
     std::unique_ptr<MovieCoverSource> m_coverSource;

@@ -70,6 +70,7 @@ void MainWindow::fillMovieList()
     if (now != remembered)
         showCard();
     updateStatusLine();
+    movieListFilled.emit();
 }
 
 void MainWindow::fillTable()
@@ -82,7 +83,8 @@ void MainWindow::fillTable()
     }
 }
 
-// Items hold no picture: the list asks for the thumbnail as it paints one.
+// Items hold no picture nor tool tip: the list asks for them as it needs
+// them.
 void MainWindow::fillImageList()
 {
     HeldUpdates held(m_listView);
@@ -126,6 +128,12 @@ Image MainWindow::listIcon(const UIListItem& item)
         icon = MovieCoverSource::posterThumbnail(*movie);
     m_thumbnails->insert(item.tag(), icon);
     return icon;
+}
+
+String MainWindow::listToolTip(const UIListItem& item) const
+{
+    const Movie* movie = m_model.movieById(item.tag());
+    return movie ? movieCaption(*movie) : String();
 }
 
 void MainWindow::updateStatusLine()

@@ -854,6 +854,8 @@ String UIList::toolTip(const Point& point) const
         return String();
     if (!it->m_toolTip.isEmpty())
         return it->m_toolTip;
+    if (m_toolTipSource)
+        return m_toolTipSource(*it);
     return m_viewMode == kListMode && it->m_elided ? it->m_text : String();
 }
 

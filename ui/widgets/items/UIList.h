@@ -141,6 +141,8 @@ public:
     // that a list of a whole collection holds pictures only near the view;
     // an empty answer shows the default icon.
     void setIconSource(std::function<Image(const UIListItem&)> source) { m_iconSource = std::move(source); }
+    // The same for the tool tip of an item without one of its own.
+    void setToolTipSource(std::function<String(const UIListItem&)> source) { m_toolTipSource = std::move(source); }
     void setHoverSelection(bool on);
     bool hoverSelection() const { return m_hoverSelection; }
     void setWrapNavigation(bool on) { m_wrapNavigation = on; }
@@ -257,6 +259,7 @@ private:
     int m_maximumColumns = 0;
     Image m_defaultIcon;
     std::function<Image(const UIListItem&)> m_iconSource;
+    std::function<String(const UIListItem&)> m_toolTipSource;
     Band m_band;
     bool m_painted = false;
 };
