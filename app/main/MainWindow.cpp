@@ -18,6 +18,7 @@
 #include "ui/views/coverflow/UI3d.h"
 #include "ui/views/scene/Camera.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UIStackPage.h"
@@ -37,7 +38,6 @@
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/toolbar/UISizeGrip.h"
-#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/window/UIWindow.h"
 
 namespace {

@@ -286,6 +286,8 @@ private:
     String listToolTip(const UIListItem& item) const;
     std::unique_ptr<MovieCells> m_movieCells;
     std::unique_ptr<ThumbnailCache> m_thumbnails;
+    // The collection the cached thumbnails belong to.
+    String m_thumbnailsFolder;
     std::unique_ptr<MovieCoverSource> m_coverSource;
     // Compared by address only, never followed.
     const Movie* m_lastSelected = nullptr;

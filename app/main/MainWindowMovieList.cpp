@@ -21,6 +21,8 @@
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/toolbar/UIToolBar.h"
 
+#include <vector>
+
 namespace {
 
 const int kEditMovieItem = 4;
@@ -28,21 +30,28 @@ const int kRemoveMovieItem = 6;
 const int kEditButton = 1;
 const int kRemoveButton = 2;
 
-// Holds a view's updates (and so its layout) off until the scope ends.
-class HeldUpdates
+// Holds a view's updates and scroll bars off while it is filled, so that it
+// lays out and paints once at the end. Updates go off first and come back
+// last: hiding a shown bar would otherwise lay out and paint the window.
+class QuietFill
 {
 public:
-    explicit HeldUpdates(UIWidget* widget) : m_widget(widget), m_was(widget->updatesEnabled())
+    explicit QuietFill(UIScrollArea* view) : m_view(view), m_updates(view->updatesEnabled())
     {
-        m_widget->setUpdatesEnabled(false);
+        m_view->setUpdatesEnabled(false);
+        m_view->setScrollBarsEnabled(false);
     }
-    ~HeldUpdates() { m_widget->setUpdatesEnabled(m_was); }
-    HeldUpdates(const HeldUpdates&) = delete;
-    HeldUpdates& operator=(const HeldUpdates&) = delete;
+    ~QuietFill()
+    {
+        m_view->setScrollBarsEnabled(true);
+        m_view->setUpdatesEnabled(m_updates);
+    }
+    QuietFill(const QuietFill&) = delete;
+    QuietFill& operator=(const QuietFill&) = delete;
 
 private:
-    UIWidget* m_widget;
-    bool m_was;
+    UIScrollArea* m_view;
+    bool m_updates;
 };
 
 } // namespace
@@ -75,22 +84,32 @@ void MainWindow::fillMovieList()
 
 void MainWindow::fillTable()
 {
-    HeldUpdates held(m_tableView);
+    QuietFill quiet(m_tableView);
     m_table->clear();
+    std::vector<UITableRow*> rows;
+    rows.reserve(size_t(m_model.movieCount()));
     for (Movie* movie : m_model.movies()) {
         if (matchesFilter(*movie))
-            m_table->addRow(new MovieTableRow(*movie, *m_movieCells));
+            rows.push_back(new MovieTableRow(*movie, *m_movieCells));
     }
+    m_table->appendRows(rows);
 }
 
 // Items hold no picture nor tool tip: the list asks for them as it needs
 // them.
 void MainWindow::fillImageList()
 {
-    HeldUpdates held(m_listView);
+    QuietFill quiet(m_listView);
     m_list->clear();
-    m_thumbnails->clear();
+    // The thumbnails stay across refills of one collection; ids of another
+    // mean other movies.
+    if (m_thumbnailsFolder != m_model.collectionFolder()) {
+        m_thumbnails->clear();
+        m_thumbnailsFolder = m_model.collectionFolder();
+    }
     bool titled = m_view.movieListShowTitleUnderImage;
+    std::vector<UIListItem*> items;
+    items.reserve(size_t(m_model.movieCount()));
     for (Movie* movie : m_model.movies()) {
         if (!matchesFilter(*movie))
             continue;
@@ -98,11 +117,12 @@ void MainWindow::fillImageList()
         item->setTag(movie->id);
         if (titled)
             item->setText(movie->title);
-        m_list->addItem(item);
+        items.push_back(item);
     }
+    m_list->appendItems(items);
 }
 
-// Covers take their pictures from the source as they come near the view.
+// Covers take their pictures and titles from the source as they are needed.
 void MainWindow::fillCoverFlow()
 {
     if (!m_coverFlowAvailable)
@@ -111,9 +131,7 @@ void MainWindow::fillCoverFlow()
     for (Movie* movie : m_model.movies()) {
         if (!matchesFilter(*movie))
             continue;
-        CoverNode* node = m_coverFlowScene->addCover(Image());
-        node->setId(movie->id);
-        node->setTitle(movieCaption(*movie));
+        m_coverFlowScene->addCover(Image())->setId(movie->id);
     }
     if (!m_coverFlowScene->isEmpty())
         m_coverFlowScene->select(m_coverFlowScene->count() / 2);
@@ -151,6 +169,7 @@ void MainWindow::refreshMovie(Movie* movie)
         row->remakeCells();
         m_table->update();
     }
+    m_thumbnails->remove(movie->id);
     if (UIListItem* item = m_list->itemByTag(movie->id)) {
         item->setToolTip(movieCaption(*movie));
         Image poster = MovieCoverSource::posterThumbnail(*movie);

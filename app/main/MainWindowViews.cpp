@@ -17,7 +17,6 @@
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
 
-
 namespace {
 
 const int kListView = 0;

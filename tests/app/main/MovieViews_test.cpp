@@ -5,6 +5,7 @@
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
 #include "app/views/MovieCells.h"
+#include "app/views/MovieCoverSource.h"
 #include "app/views/MovieTableRow.h"
 #include "foundation/signals/SignalReceiver.h"
 #include "tests/app/TwelveMovies.h"
@@ -134,8 +135,9 @@ TEST_F(MovieViewsTest, TheThreeViewsHoldTheSameMoviesAndOneCurrentMovie)
     EXPECT_EQ(coverIds(), kAll);
     EXPECT_EQ(status(), "12 of 12 movies shown");
     EXPECT_EQ(main->coverFlowScene()->selectedIndex(), 6) << "the middle cover";
-    EXPECT_EQ(show(main->coverFlowScene()->node(3)->title()), "Heat") << "no year, no brackets";
-    EXPECT_EQ(show(main->coverFlowScene()->node(0)->title()), "Alien (1979)");
+    MovieCoverSource source(twelve.model);
+    EXPECT_EQ(show(source.coverTitle(*main->coverFlowScene()->node(3))), "Heat") << "no year, no brackets";
+    EXPECT_EQ(show(source.coverTitle(*main->coverFlowScene()->node(0))), "Alien (1979)");
 
     main->setViewMode(0);
     main->table()->selectRow(2);

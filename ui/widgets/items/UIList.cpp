@@ -127,16 +127,33 @@ void UIList::afterAddition()
 
 int UIList::addItem(UIListItem* item)
 {
-    if (!item || item->m_list)
+    if (!appendQuietly(item))
         return -1;
+    afterAddition();
+    return item->m_index;
+}
+
+void UIList::appendItems(const std::vector<UIListItem*>& items)
+{
+    bool added = false;
+    m_items.reserve(m_items.size() + items.size());
+    for (UIListItem* item : items)
+        added = appendQuietly(item) || added;
+    if (added)
+        afterAddition();
+}
+
+bool UIList::appendQuietly(UIListItem* item)
+{
+    if (!item || item->m_list)
+        return false;
     adopt(item);
     item->m_index = count();
     m_items.push_back(item);
     // Appending keeps the rank map valid: the new item can only come last.
     if (item->m_visible)
         m_ranks.append(item->m_index);
-    afterAddition();
-    return item->m_index;
+    return true;
 }
 
 UIListItem* UIList::addItem(const String& text)

@@ -139,8 +139,26 @@ void UITable::afterRowsChanged()
 
 int UITable::addRow(UITableRow* row)
 {
-    if (!row || row->m_table)
+    if (!adopt(row))
         return -1;
+    afterRowsChanged();
+    return row->m_index;
+}
+
+void UITable::appendRows(const std::vector<UITableRow*>& rows)
+{
+    bool added = false;
+    m_rows.reserve(m_rows.size() + rows.size());
+    for (UITableRow* row : rows)
+        added = adopt(row) || added;
+    if (added)
+        afterRowsChanged();
+}
+
+bool UITable::adopt(UITableRow* row)
+{
+    if (!row || row->m_table)
+        return false;
     row->m_table = this;
     m_selectedCount += row->m_selected ? 1 : 0;
     row->m_index = rowCount();
@@ -150,8 +168,7 @@ int UITable::addRow(UITableRow* row)
         m_ranks.append(row->m_index);
     else
         ++m_hiddenRowCount;
-    afterRowsChanged();
-    return row->m_index;
+    return true;
 }
 
 void UITable::insertRow(int index, UITableRow* row)

@@ -18,6 +18,8 @@ int UITableRow::addCell(UITableCell* cell)
         return -1;
     cell->m_row = this;
     cell->m_column = cellCount();
+    if (m_deferredCount > int(m_cells.size()))
+        m_cells.resize(size_t(m_deferredCount), nullptr);
     // Rows are filled cell by cell; starting with room for several keeps a
     // table of many columns from growing each row's array five times.
     if (m_cells.empty())
@@ -47,6 +49,8 @@ UITableCell* UITableRow::cell(int index) const
 {
     if (index < 0 || index >= cellCount())
         return nullptr;
+    if (index >= int(m_cells.size()))
+        m_cells.resize(size_t(m_deferredCount), nullptr);
     UITableCell*& slot = m_cells[size_t(index)];
     if (!slot) {
         // Making a cell fills in a cache; the row stays what it stands for.
@@ -64,13 +68,12 @@ UITableCell* UITableRow::cell(int index) const
 
 void UITableRow::setDeferredCellCount(int count)
 {
-    if (count > cellCount())
-        m_cells.resize(size_t(count), nullptr);
+    m_deferredCount = std::max(m_deferredCount, count);
 }
 
 bool UITableRow::isCellMade(int index) const
 {
-    return index >= 0 && index < cellCount() && m_cells[size_t(index)] != nullptr;
+    return index >= 0 && index < int(m_cells.size()) && m_cells[size_t(index)] != nullptr;
 }
 
 void UITableRow::forgetDeferredCells()
