@@ -1,6 +1,9 @@
 #include "app/main/MainWindow.h"
 
 #include "app/view/View.h"
+#include "app/views/MovieCells.h"
+#include "app/views/MovieCoverSource.h"
+#include "app/views/ThumbnailCache.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Brush.h"
 #include "graphics/paint/Gradient.h"
@@ -15,6 +18,7 @@
 #include "ui/views/coverflow/UI3d.h"
 #include "ui/views/scene/Camera.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/decorative/UIStackPage.h"
@@ -118,6 +122,21 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     buildStatusBar();
     connectSignals();
     setAutomationIds();
+    m_movieCells = std::make_unique<MovieCells>();
+    m_thumbnails = std::make_unique<ThumbnailCache>();
+    m_list->setIconSource([this](const UIListItem& item) { return listIcon(item); });
+    m_list->setToolTipSource([this](const UIListItem& item) { return listToolTip(item); });
+    if (m_coverFlowAvailable) {
+        m_coverSource = std::make_unique<MovieCoverSource>(m_model);
+        m_coverFlowScene->setSource(m_coverSource.get());
+    }
+    connectFilterSignals();
+    connectInputSignals();
+}
+
+int MainWindow::defaultColumnWidth(int column)
+{
+    return column >= 0 && column < kColumnCount ? kColumns[column].width : 0;
 }
 
 MainWindow::~MainWindow()
@@ -145,6 +164,7 @@ void MainWindow::buildFilterBar()
     m_filterBar->setBackground(verticalGradient({{Color(255, 212, 107), 0.0f}, {Color(236, 186, 64), 1.0f}}));
     m_filterPicture = shown(new UIPicture(m_filterBar));
     m_filterPicture->setImage(loadImageResource(String(u"filter")), 0, Rect::kAlignLeft | Rect::kAlignTop);
+    buildFilterBoxes(m_filterBar);
     shown(new UIExpander(m_filterBar));
     buildZoomBox(m_filterBar);
     buildViewTabs(m_filterBar);

@@ -3,11 +3,19 @@
 #include "app/window/Window.h"
 #include "foundation/text/String.h"
 
+#include "app/views/MovieFilter.h"
+#include "foundation/signals/Signal.h"
+
 #include <cstdint>
+#include <memory>
 
 class CollectionModel;
 class CoverFlowScene;
 class Movie;
+class MovieCells;
+class MovieCoverSource;
+class ThumbnailCache;
+class UIComboBox;
 class UI3d;
 class UIBox;
 class UIMenu;
@@ -18,6 +26,9 @@ class UIEvent;
 class UILabel;
 class UIList;
 class UIListView;
+class UIListItem;
+class Image;
+struct Point;
 class UIPicture;
 class UISlider;
 class UISplitter;
@@ -137,12 +148,85 @@ public:
     void updateCollectionMenu();
     void showCollectionState();
     void showPasswordProtection();
+    // The movie the collection file names, else the first one.
+    void selectStoredMovie();
     UIMenu* collectionMenu() const { return m_collectionMenu; }
 
     // ---- Card ----
     // The current movie's card, and the window title of the movie, the
     // collection and the product.
     void showCard();
+    // ---- Movie list ----
+    // Refills the three views with the movies that pass the filter, keeps
+    // the current movie while it passes and updates the status line.
+    void fillMovieList();
+    // Sets that movie's row, item and cover again after an edit.
+    void refreshMovie(Movie* movie);
+    // Makes the movie (or none) current in all three views; false when it
+    // already was the last one selected.
+    bool selectMovie(Movie* movie);
+    static String movieCaption(const Movie& movie);
+    // After every fill, for timings.
+    Signal movieListFilled;
+    UIComboBox* filterKindBox() const { return m_filterKindBox; }
+    UIComboBox* filterValueBox() const { return m_filterValueBox; }
+    UIComboBox* actorBox() const { return m_actorBox; }
+    CoverFlowScene* coverFlowScene() const { return m_coverFlowScene; }
+    UI3d* coverFlow() const { return m_coverFlow; }
+    UIMenu* movieMenu() const { return m_movieMenu; }
+    UIMenu* columnsMenu() const { return m_columnsMenu; }
+    UIMenu* columnHeaderMenu() const { return m_columnMenu; }
+    UIMenu* sortMenu() const { return m_sortMenu; }
+    UIMenu* toolBarSortMenu() const { return m_toolBarSortMenu; }
+    UIMenu* movieContextMenu() const { return m_movieContextMenu; }
+    static int defaultColumnWidth(int column);
+
+    // ---- Filter ----
+    bool matchesFilter(const Movie& movie) const;
+    void onFilterKindChanged(int index);
+    void onFilterValueChanged(int index);
+    void onActorChanged(int index);
+    // Back to "All" with the value and actor boxes hidden and empty, as a
+    // newly opened collection needs: the old one's values would filter it.
+    void resetFilter();
+    int filterKind() const { return m_filter.kind; }
+    bool showsEverything() const { return m_showsEverything; }
+
+    // ---- Input ----
+    // The movie commands the views' input asks for; the commands connect.
+    enum MovieCommand
+    {
+        kEditMovieCommand = 1,
+        kAddMovieCommand = 2,
+        kRemoveMovieCommand = 3
+    };
+    Signal movieCommandRequested;
+    void applyColumns();
+    void updateSortMenus();
+    void sortBy(UIMenu* menu, int index);
+    void stepMovie(bool forward);
+    void onColumnsItem(int index);
+    void onColumnHeaderItem(int index);
+    void onViewMenuAboutToShow();
+    void onRefresh();
+    void onCoverFlowMouseMoved(UIEvent* event);
+    void onCoverFlowReleased(UIEvent* event);
+    void onCoverFlowWheel(UIEvent* event);
+    void onCoverFlowDoubleClicked(UIEvent* event);
+    void onCoverFlowKey(UIEvent* event);
+    void onCoverFlowResized(UIEvent* event);
+    void onAnimationFinished(int kind);
+    void onTableCurrentChanged(int index);
+    void onListCurrentChanged(int index);
+    void onTableReleased(UIEvent* event);
+    void onListReleased(UIEvent* event);
+    void onViewCommand(int index);
+    void onViewDoubleClicked(UIEvent* event);
+    void onViewKey(UIEvent* event);
+    void onPreviousClicked();
+    void onNextClicked();
+    void onSortMenuItem(int index);
+    void onToolBarSortMenuItem(int index);
 
 private:
     void buildWindow();
@@ -226,4 +310,45 @@ private:
     // Whether the card sits in the splitter's first panel.
     bool m_cardFirst = false;
     bool m_shutDown = false;
+
+    // ---- Movie list ----
+    void fillTable();
+    void fillImageList();
+    void fillCoverFlow();
+    void updateStatusLine();
+    void updateSelectionCommands();
+    Image listIcon(const UIListItem& item);
+    String listToolTip(const UIListItem& item) const;
+    std::unique_ptr<MovieCells> m_movieCells;
+    std::unique_ptr<ThumbnailCache> m_thumbnails;
+    // The collection the cached thumbnails belong to.
+    String m_thumbnailsFolder;
+    std::unique_ptr<MovieCoverSource> m_coverSource;
+    // Compared by address only, never followed.
+    const Movie* m_lastSelected = nullptr;
+    // While the views are refilled their current-changed handlers wait.
+    bool m_filling = false;
+
+    // ---- Filter ----
+    void buildFilterBoxes(UIWidget* parent);
+    void connectFilterSignals();
+    void fillValueBox(int kind);
+    void fillActorBox();
+    UIComboBox* m_filterKindBox = nullptr;
+    UIComboBox* m_filterValueBox = nullptr;
+    UIComboBox* m_actorBox = nullptr;
+    MovieFilter m_filter;
+    bool m_showsEverything = false;
+    bool m_changingKind = false;
+    bool m_changingValue = false;
+
+    // ---- Input ----
+    void connectInputSignals();
+    void connectCoverFlowInput();
+    void popMovieMenuAt(UIWidget* view, const Point& position);
+    void selectCoverFrom(const Point& position, bool click);
+    void stepCoverFlow(bool forward);
+    void requestEdit();
+    float m_pointerX = 0.0f;
+    float m_pointerY = 0.0f;
 };

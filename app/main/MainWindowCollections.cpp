@@ -76,6 +76,8 @@ void MainWindow::openCollection(const String& path)
             }
         }
         showNoCollectionState();
+        // The old collection's values would filter the new one.
+        resetFilter();
         if (m_model.openCollection(path)) {
             showCollectionState();
         } else {
@@ -91,7 +93,20 @@ void MainWindow::openCollection(const String& path)
                 showCollectionState();
         }
     }
+    fillMovieList();
+    selectStoredMovie();
     showCard();
+}
+
+void MainWindow::selectStoredMovie()
+{
+    if (!m_model.isCollectionOpen())
+        return;
+    const int32_t id = m_model.collectionFile().selectedMovieId();
+    if (id != 0)
+        selectMovie(m_model.movieById(id));
+    else if (!m_model.movies().isEmpty())
+        selectMovie(m_model.movies().first()->value);
 }
 
 void MainWindow::newCollection()

@@ -2,6 +2,7 @@
 // zoom of each view.
 #include "app/main/MainWindow.h"
 
+#include "app/views/ViewZoom.h"
 #include "model/CollectionModel.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/UI3d.h"
@@ -16,21 +17,11 @@
 #include "ui/widgets/stack/UIStack.h"
 #include "ui/widgets/tabs/UITabBar.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
 const int kListView = 0;
 const int kImagesView = 1;
 const int kCoverFlowView = 2;
-
-float clampedZoom(float zoom)
-{
-    if (std::isnan(zoom))
-        return 0.0f;
-    return std::min(1.0f, std::max(0.0f, zoom));
-}
 
 } // namespace
 
@@ -66,6 +57,8 @@ int MainWindow::viewMode() const
 void MainWindow::applyViewMode(int index)
 {
     m_viewStack->setCurrentIndex(index);
+    if (m_model.isCollectionOpen())
+        updateSelectionCommands();
     if (index >= 0 && index < kViewCount)
         m_viewMenu->checkItem(kViewListItem + index);
     if (m_coverFlowAvailable)
@@ -82,36 +75,33 @@ void MainWindow::applyViewMode(int index)
 
 void MainWindow::setListZoom(float zoom)
 {
-    m_listZoom = clampedZoom(zoom);
+    m_listZoom = viewzoom::clamped(zoom);
     if (viewMode() == kListView)
         moveZoomSlider(m_listZoom);
 }
 
 void MainWindow::setImagesZoom(float zoom)
 {
-    m_imagesZoom = clampedZoom(zoom);
+    m_imagesZoom = viewzoom::clamped(zoom);
     if (viewMode() == kImagesView)
         moveZoomSlider(m_imagesZoom);
 }
 
 void MainWindow::setCoverFlowZoom(float zoom)
 {
-    m_coverFlowZoom = clampedZoom(zoom);
+    m_coverFlowZoom = viewzoom::clamped(zoom);
     if (viewMode() == kCoverFlowView)
         moveZoomSlider(m_coverFlowZoom);
 }
 
-// Rounded, not cut: with x87 arithmetic 0.7 x 100 comes to 69.99..., and
-// the slider's answer would store 0.69, one step less at every start.
 void MainWindow::moveZoomSlider(float zoom)
 {
-    m_zoomSlider->setValue(static_cast<int>(std::lround(zoom * 100.0f)));
+    m_zoomSlider->setValue(viewzoom::sliderValue(zoom));
 }
 
 void MainWindow::onZoom(int value)
 {
-    int range = m_zoomSlider->maximum() - m_zoomSlider->minimum();
-    float zoom = range > 0 ? clampedZoom(static_cast<float>(value) / static_cast<float>(range)) : 0.0f;
+    float zoom = viewzoom::fromSlider(value, m_zoomSlider->minimum(), m_zoomSlider->maximum());
     int mode = viewMode();
     if (mode == kImagesView) {
         m_imagesZoom = zoom;
@@ -135,17 +125,14 @@ void MainWindow::onZoomInClicked(UIEvent*)
     m_zoomSlider->setToMaximum();
 }
 
-// Rows of 24 to 54 pixels.
 void MainWindow::applyListZoom()
 {
-    m_table->setRowHeight(static_cast<int>(m_listZoom * 30.0f + 24.0f), true);
+    m_table->setRowHeight(viewzoom::rowHeight(m_listZoom), true);
 }
 
-// Cells of 48 x 65 to 165 x 220 pixels.
 void MainWindow::applyImagesZoom()
 {
-    float side = m_imagesZoom * 155.0f + 65.0f;
-    m_list->setItemSize(Size(static_cast<int>(0.75f * side), static_cast<int>(side)));
+    m_list->setItemSize(viewzoom::imageCellSize(m_imagesZoom));
 }
 
 // Zoomed out, a cover and a band of 250 around it fill the height; zoomed
@@ -158,7 +145,7 @@ void MainWindow::applyCoverFlowZoom()
     float base = static_cast<float>(CoverFlowScene::kCoverBox);
     float nearest = camera->distanceForHeight(base + 50.0f);
     float farthest = camera->distanceForHeight(base + 250.0f);
-    float distance = farthest - (farthest - nearest) * m_coverFlowZoom;
+    float distance = viewzoom::cameraDistance(farthest, nearest, m_coverFlowZoom);
     camera->setDistance(distance);
     m_coverFlowScene->setVisibleWidth(camera->visibleWidthAt(distance));
     m_coverFlowScene->relayout();

@@ -386,7 +386,9 @@ void CoverFlowScene::updateHover(const Ray& ray, bool click)
 String CoverFlowScene::titleAt(const Ray& ray)
 {
     CoverNode* hit = pickNode(ray);
-    return hit ? hit->title() : String();
+    if (!hit)
+        return String();
+    return hit->title().isEmpty() && m_source ? m_source->coverTitle(*hit) : hit->title();
 }
 
 // Picking and drawing.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/text/String.h"
+
 class CoverNode;
 class Image;
 
@@ -12,4 +14,7 @@ public:
     virtual ~CoverSource();
     // The picture of the cover; the empty image when there is none.
     virtual Image coverImage(const CoverNode& node) = 0;
+    // The title of a cover added without one, asked for as its tool tip
+    // shows; empty by default.
+    virtual String coverTitle(const CoverNode& node);
 };

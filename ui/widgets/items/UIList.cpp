@@ -127,16 +127,33 @@ void UIList::afterAddition()
 
 int UIList::addItem(UIListItem* item)
 {
-    if (!item || item->m_list)
+    if (!appendQuietly(item))
         return -1;
+    afterAddition();
+    return item->m_index;
+}
+
+void UIList::appendItems(const std::vector<UIListItem*>& items)
+{
+    bool added = false;
+    m_items.reserve(m_items.size() + items.size());
+    for (UIListItem* item : items)
+        added = appendQuietly(item) || added;
+    if (added)
+        afterAddition();
+}
+
+bool UIList::appendQuietly(UIListItem* item)
+{
+    if (!item || item->m_list)
+        return false;
     adopt(item);
     item->m_index = count();
     m_items.push_back(item);
     // Appending keeps the rank map valid: the new item can only come last.
     if (item->m_visible)
         m_ranks.append(item->m_index);
-    afterAddition();
-    return item->m_index;
+    return true;
 }
 
 UIListItem* UIList::addItem(const String& text)
@@ -854,6 +871,8 @@ String UIList::toolTip(const Point& point) const
         return String();
     if (!it->m_toolTip.isEmpty())
         return it->m_toolTip;
+    if (m_toolTipSource)
+        return m_toolTipSource(*it);
     return m_viewMode == kListMode && it->m_elided ? it->m_text : String();
 }
 
@@ -947,7 +966,10 @@ void UIList::paintIconItem(Painter& painter, UIListItem* it, const Rect& at)
     const UIMargins& padding = m_style.iconModeItemPadding;
     int th = it->m_text.isEmpty() ? 0 : FontMetrics(m_style.font, nullptr).height();
     int dh = it->m_detailedText.isEmpty() ? 0 : FontMetrics(m_style.detailedFont, nullptr).height();
-    const Image& icon = it->m_icon.isNull() ? m_defaultIcon : it->m_icon;
+    Image sourced;
+    if (it->m_icon.isNull() && m_iconSource)
+        sourced = m_iconSource(*it);
+    const Image& icon = !it->m_icon.isNull() ? it->m_icon : !sourced.isNull() ? sourced : m_defaultIcon;
     if (!icon.isNull()) {
         int below = th + dh + m_style.spacingBetweenIconAndText + m_style.spacingBetweenTextAndDetailedText +
                     padding.bottom;

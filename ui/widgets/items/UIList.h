@@ -16,6 +16,7 @@
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UIVisibleRanks.h"
 
+#include <functional>
 #include <vector>
 
 class Painter;
@@ -57,6 +58,10 @@ public:
     // Items. Additions and insertions never change the current item; an
     // index at or past the end appends.
     int addItem(UIListItem* item);
+    // Appends each item as addItem would, laying out, announcing the count
+    // and painting once for all of them. Items addItem would refuse (null,
+    // or another list's) are skipped.
+    void appendItems(const std::vector<UIListItem*>& items);
     UIListItem* addItem(const String& text);
     UIListItem* addItem(const String& text, const String& detailedText, const Image& icon);
     void insertItem(int index, UIListItem* item);
@@ -136,6 +141,15 @@ public:
     void setBlankImageShown(bool on);
     bool isBlankImageShown() const { return m_blankImageShown; }
     void setDefaultIcon(const Image& image);
+    // Where an item without an icon of its own gets one as it is painted, so
+    // that a list of a whole collection holds pictures only near the view;
+    // an empty answer shows the default icon.
+    void setIconSource(std::function<Image(const UIListItem&)> source) { m_iconSource = std::move(source); }
+    // The same for the tool tip of an item without one of its own.
+    void setToolTipSource(std::function<String(const UIListItem&)> source)
+    {
+        m_toolTipSource = std::move(source);
+    }
     void setHoverSelection(bool on);
     bool hoverSelection() const { return m_hoverSelection; }
     void setWrapNavigation(bool on) { m_wrapNavigation = on; }
@@ -213,6 +227,9 @@ private:
     void itemVisibilityChanged(UIListItem* item);
     void onCountChanged(int count);
     void adopt(UIListItem* item);
+    // Links a new last item without laying out; false for a null item or
+    // one another list owns.
+    bool appendQuietly(UIListItem* item);
     void renumberFrom(int index);
     void afterAddition();
     void forgetCurrent();
@@ -251,6 +268,8 @@ private:
     bool m_clearOnEmptyClick = true;
     int m_maximumColumns = 0;
     Image m_defaultIcon;
+    std::function<Image(const UIListItem&)> m_iconSource;
+    std::function<String(const UIListItem&)> m_toolTipSource;
     Band m_band;
     bool m_painted = false;
 };

@@ -139,8 +139,26 @@ void UITable::afterRowsChanged()
 
 int UITable::addRow(UITableRow* row)
 {
-    if (!row || row->m_table)
+    if (!adopt(row))
         return -1;
+    afterRowsChanged();
+    return row->m_index;
+}
+
+void UITable::appendRows(const std::vector<UITableRow*>& rows)
+{
+    bool added = false;
+    m_rows.reserve(m_rows.size() + rows.size());
+    for (UITableRow* row : rows)
+        added = adopt(row) || added;
+    if (added)
+        afterRowsChanged();
+}
+
+bool UITable::adopt(UITableRow* row)
+{
+    if (!row || row->m_table)
+        return false;
     row->m_table = this;
     m_selectedCount += row->m_selected ? 1 : 0;
     row->m_index = rowCount();
@@ -150,8 +168,7 @@ int UITable::addRow(UITableRow* row)
         m_ranks.append(row->m_index);
     else
         ++m_hiddenRowCount;
-    afterRowsChanged();
-    return row->m_index;
+    return true;
 }
 
 void UITable::insertRow(int index, UITableRow* row)
@@ -354,8 +371,9 @@ UITableCell* UITable::cellAt(const Point& point) const
     UITableRow* r = rowAt(point, nullptr);
     if (!r)
         return nullptr;
-    for (UITableCell* c : r->m_cells) {
-        if (c->isVisible() && cellRect(r, c->column()).contains(point))
+    for (int column = 0; column < r->cellCount(); ++column) {
+        UITableCell* c = r->cell(column);
+        if (c && c->isVisible() && cellRect(r, column).contains(point))
             return c;
     }
     return nullptr;
@@ -664,7 +682,7 @@ void UITable::setRowHeight(int height, bool scaleFonts)
         m_style.font.setPixelSize(pixels);
         for (UITableRow* r : m_rows) {
             for (UITableCell* c : r->m_cells) {
-                if (const FontDesc* own = c->ownFont()) {
+                if (const FontDesc* own = c ? c->ownFont() : nullptr) {
                     FontDesc font = *own;
                     font.setPixelSize(pixels);
                     c->setFont(font);
@@ -1040,8 +1058,9 @@ void UITable::paintRows(Painter& painter)
                     continue;
                 Rect cellAt(x, at.y, s->width(), at.height);
                 x += s->width();
-                if (meets(cellAt, rect()))
-                    paintCell(painter, it, it->m_cells[size_t(c)], cellAt, selected, alternate, enabled);
+                UITableCell* cell = meets(cellAt, rect()) ? it->cell(c) : nullptr;
+                if (cell)
+                    paintCell(painter, it, cell, cellAt, selected, alternate, enabled);
             }
         }
         if (m_style.drawRowGrid)

@@ -49,6 +49,11 @@ public:
     static UIStyleNames styleNames();
 
     int addRow(UITableRow* row);
+    // Appends each row as addRow would, laying out, announcing the count and
+    // painting once for all of them: a whole collection's rows added one by
+    // one paid that a row. Rows addRow would refuse (null, or another
+    // table's) are skipped.
+    void appendRows(const std::vector<UITableRow*>& rows);
     void insertRow(int index, UITableRow* row);
     void removeRow(UITableRow* row);
     void removeRowAt(int index);
@@ -213,6 +218,9 @@ private:
         uint32_t modifiers = 0;
     };
 
+    // Links a new last row without laying out; false for a null row or one
+    // another table owns.
+    bool adopt(UITableRow* row);
     void rowVisibilityChanged(UITableRow* row, bool destroyed);
     void onRowCountChanged(int count);
     void onSectionResized(int section);

@@ -18,6 +18,8 @@ int UITableRow::addCell(UITableCell* cell)
         return -1;
     cell->m_row = this;
     cell->m_column = cellCount();
+    if (m_deferredCount > int(m_cells.size()))
+        m_cells.resize(size_t(m_deferredCount), nullptr);
     // Rows are filled cell by cell; starting with room for several keeps a
     // table of many columns from growing each row's array five times.
     if (m_cells.empty())
@@ -45,7 +47,46 @@ UITableCell* UITableRow::addImageCell(const Image& image)
 
 UITableCell* UITableRow::cell(int index) const
 {
-    return index >= 0 && index < cellCount() ? m_cells[size_t(index)] : nullptr;
+    if (index < 0 || index >= cellCount())
+        return nullptr;
+    if (index >= int(m_cells.size()))
+        m_cells.resize(size_t(m_deferredCount), nullptr);
+    UITableCell*& slot = m_cells[size_t(index)];
+    if (!slot) {
+        // Making a cell fills in a cache; the row stays what it stands for.
+        UITableCell* made = const_cast<UITableRow*>(this)->makeCell(index);
+        if (made && !made->m_row) {
+            made->m_row = const_cast<UITableRow*>(this);
+            made->m_column = index;
+            slot = made;
+        } else if (made) {
+            return nullptr;
+        }
+    }
+    return slot;
+}
+
+void UITableRow::setDeferredCellCount(int count)
+{
+    m_deferredCount = std::max(m_deferredCount, count);
+}
+
+bool UITableRow::isCellMade(int index) const
+{
+    return index >= 0 && index < int(m_cells.size()) && m_cells[size_t(index)] != nullptr;
+}
+
+void UITableRow::forgetDeferredCells()
+{
+    for (UITableCell*& cell : m_cells) {
+        delete cell;
+        cell = nullptr;
+    }
+}
+
+UITableCell* UITableRow::makeCell(int)
+{
+    return nullptr;
 }
 
 Rect UITableRow::rect() const

@@ -6,6 +6,7 @@
 #include "ui/core/widget/UIItem.h"
 #include "ui/widgets/items/UITableCell.h"
 
+#include <algorithm>
 #include <vector>
 
 class UITable;
@@ -26,10 +27,27 @@ public:
     int addCell(UITableCell* cell);
     UITableCell* addTextCell(const String& text);
     UITableCell* addImageCell(const Image& image);
-    // Null past either end.
+    // Null past either end. A row with deferred cells makes the cell here,
+    // the first time it is asked for.
     UITableCell* cell(int index) const;
-    int cellCount() const { return int(m_cells.size()); }
+    int cellCount() const { return std::max(int(m_cells.size()), m_deferredCount); }
+    // A table of a whole collection would make millions of cell texts at
+    // its fill; such a row declares its cell count instead and makes each
+    // cell through makeCell when it is first needed (painted, measured,
+    // sorted by, read). Cells added before are kept in front.
+    void setDeferredCellCount(int count);
+    // Whether the cell at index exists yet; makes nothing.
+    bool isCellMade(int index) const;
 
+protected:
+    // The cell of that column, made on first need; null leaves the place
+    // empty and asks again next time.
+    virtual UITableCell* makeCell(int column);
+    // Deletes every cell made so far and keeps the places, so that each is
+    // made again when next needed.
+    void forgetDeferredCells();
+
+public:
     UITable* table() const { return m_table; }
     int index() const { return m_index; }
     void setBackground(const Brush& brush) { m_background = brush; }
@@ -53,7 +71,10 @@ private:
 
     UITable* m_table = nullptr;
     int m_index = -1;
-    std::vector<UITableCell*> m_cells;
+    // Null where a deferred cell is not made yet; the places are made with
+    // the first cell, so a row never read costs no array.
+    mutable std::vector<UITableCell*> m_cells;
+    int m_deferredCount = 0;
     Brush m_background;
     bool m_visible = true;
     bool m_selected = false;

@@ -1,0 +1,238 @@
+// The main window's movie views at 100,000 made-up movies under Wine and
+// Xvfb, medians, each from the input to the repainted window: the fill
+// after opening, a sort from the View menu, a filter kind and then a value
+// (Genre; Actor, an initial, an actor), a view tab switch, a zoom step, and
+// Page Down, a wheel notch and End in the list and the grid. Also the peak
+// working set.
+//   wine movieviews_timing.exe [count]     (from the folder of reelstack.exe)
+#include "app/Startup.h"
+#include "app/main/MainWindow.h"
+#include "app/view/View.h"
+#include "foundation/core/AppCore.h"
+#include "foundation/system/MessageLoop.h"
+#include "model/CollectionModel.h"
+#include "model/application/Application.h"
+#include "samples/SampleCollection.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIEventType.h"
+#include "ui/core/events/UIKeyEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
+#include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/items/UIList.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/menus/UIMenu.h"
+#include "ui/widgets/range/UISlider.h"
+#include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/window/UIWindow.h"
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void send(UIWidget* widget, UIEvent&& event)
+{
+    MessageLoop::instance()->sendEvent(&event, widget);
+}
+
+class Bench : public SignalReceiver
+{
+public:
+    explicit Bench(int count) : m_count(count) {}
+
+    MainWindow* main = nullptr;
+    String collection;
+    int fills = 0;
+    bool done = false;
+
+    void onFilled() { ++fills; }
+
+    void onShown(UIEvent*)
+    {
+        if (done)
+            return;
+        done = true;
+        run();
+        PostMessageW(handle(), WM_CLOSE, 0, 0);
+    }
+
+private:
+    HWND handle() const { return static_cast<HWND>(main->window()->windowHandle()); }
+
+    // The input's work, the events it queued and the paint it asked for.
+    double timeOf(const std::function<void()>& work)
+    {
+        const auto start = Clock::now();
+        work();
+        MessageLoop::instance()->mainLoop().processPendingEvents();
+        UpdateWindow(handle());
+        GdiFlush();
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+    double medianOf(int runs, const std::function<void()>& work,
+                    const std::function<void()>& between = nullptr)
+    {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            times.push_back(timeOf(work));
+            if (between)
+                between();
+        }
+        return median(times);
+    }
+    void report(const char* what, double ms)
+    {
+        std::printf("  %-44s %8.1f ms%s\n", what, ms, ms > 300.0 ? "  (over 0.3 s)" : "");
+        std::fflush(stdout);
+    }
+
+    void run();
+    void timeFilters();
+    void timeScrolling(const char* what, UIWidget* content);
+    int m_count;
+};
+
+void Bench::run()
+{
+    CollectionModel& model = Application::model();
+    const auto opened = Clock::now();
+    if (!model.openCollection(collection)) {
+        std::printf("cannot open the generated collection\n");
+        return;
+    }
+    std::printf("%d movies read in %.0f ms\n", model.movieCount(),
+                std::chrono::duration<double, std::milli>(Clock::now() - opened).count());
+    report("fill after opening", medianOf(5, [&] { main->fillMovieList(); }));
+    main->setViewMode(0);
+    UIMenu* sort = main->sortMenu();
+    int item = 3;
+    report("sort from the menu (Title / Release Date)",
+           medianOf(
+               5, [&] { sort->activateItem(sort->item(item)); }, [&] { item = item == 3 ? 4 : 3; }));
+    timeFilters();
+    int tab = 1;
+    report("view tab switch (List / Images)",
+           medianOf(
+               11, [&] { main->viewTabs()->setCurrentIndex(tab); }, [&] { tab = 1 - tab; }));
+    main->setViewMode(1);
+    int step = 5;
+    report("zoom step in the grid",
+           medianOf(
+               11, [&] { main->zoomSlider()->setValue(main->zoomSlider()->value() + step); },
+               [&] { step = -step; }));
+    main->setViewMode(0);
+    main->table()->selectRow(0);
+    timeScrolling("list", main->table());
+    main->setViewMode(1);
+    main->list()->setCurrentIndexAndSelect(0);
+    timeScrolling("grid", main->list());
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
+    std::printf("  peak working set %.0f MB, %d fills stamped\n",
+                double(memory.PeakWorkingSetSize) / 1048576.0, fills);
+}
+
+// Each choice is timed from "All", which is set between the runs.
+void Bench::timeFilters()
+{
+    UIComboBox* kind = main->filterKindBox();
+    UIComboBox* value = main->filterValueBox();
+    UIComboBox* actor = main->actorBox();
+    auto toAll = [&] { kind->setCurrentIndex(0); };
+    report("filter kind Genre", medianOf(
+                                    5, [&] { kind->setCurrentIndex(7); }, toAll));
+    kind->setCurrentIndex(7);
+    report("filter value, a genre",
+           medianOf(
+               5, [&] { value->setCurrentIndex(1); }, [&] { value->setCurrentIndex(0); }));
+    toAll();
+    report("filter kind Actor", medianOf(
+                                    5, [&] { kind->setCurrentIndex(10); }, toAll));
+    kind->setCurrentIndex(10);
+    report("filter value, an actor initial",
+           medianOf(
+               5, [&] { value->setCurrentIndex(1); }, [&] { value->setCurrentIndex(0); }));
+    value->setCurrentIndex(1);
+    report("filter actor box, an actor",
+           medianOf(
+               5, [&] { actor->setCurrentIndex(1); }, [&] { actor->setCurrentIndex(0); }));
+    toAll();
+}
+
+void Bench::timeScrolling(const char* what, UIWidget* content)
+{
+    std::string name(what);
+    report((name + ": Page Down").c_str(),
+           medianOf(21, [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_NEXT, 0, String())); }));
+    report((name + ": wheel").c_str(),
+           medianOf(21, [&] { send(content, UIWheelEvent(Point(5, 5), -120, 0, 3)); }));
+    report((name + ": End").c_str(),
+           medianOf(
+               11, [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_END, 0, String())); },
+               [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_HOME, 0, String())); }));
+}
+
+class TimedView : public View
+{
+public:
+    TimedView(CollectionModel& model, Bench& bench) : View(model), m_bench(bench) {}
+    void createMainWindow() override
+    {
+        View::createMainWindow();
+        m_bench.main = mainWindow();
+        mainWindow()->movieListFilled.connect(&m_bench, &Bench::onFilled);
+        mainWindow()->window()->shown.connectWithArg(&m_bench, &Bench::onShown);
+    }
+
+private:
+    Bench& m_bench;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const String product(u"Reelstack movie views timing");
+    const String dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
+    const std::filesystem::path data(std::u16string(dataFolder.data(), dataFolder.length()));
+    std::error_code ignored;
+    std::filesystem::remove_all(data, ignored);
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const String programFolder(reinterpret_cast<const char16_t*>(folder));
+    Bench bench(count);
+    bench.collection = SampleCollection::write(count, 1, dataFolder + u"\\Generated");
+    if (bench.collection.isEmpty()) {
+        std::printf("cannot write the collection\n");
+        return 1;
+    }
+    std::printf("movie views at %d movies, medians (ms):\n", count);
+    Startup startup;
+    startup.loadSkin = [&] { return UIApplication::instance()->loadTheme(programFolder + u"\\white.style"); };
+    startup.makeView = [&bench] { return new TimedView(Application::model(), bench); };
+    startup.productName = product;
+    startup.programFolder = programFolder;
+    int result = runReelstack(startup);
+    std::filesystem::remove_all(data, ignored);
+    return result;
+}
