@@ -8,6 +8,7 @@
 class CollectionModel;
 class CoverFlowScene;
 class Movie;
+struct NewMovieRecord;
 class UI3d;
 class UIBox;
 class UIMenu;
@@ -114,6 +115,16 @@ public:
     // The movie of the visible view's current entry, whose tag is the
     // movie's id; none when the view has no current entry.
     Movie* currentMovie() const;
+
+    // ---- MovieEditing ----
+    void connectMovieEditing();
+    void onAddMovie();
+    void onEditMovie();
+    // Run the movie editor. Each hands back the movie to select: the one
+    // added (null when cancelled), or the last one shown while editing
+    // (after stepping, the one stepped to).
+    Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
+    Movie* editMovie(Movie* movie, uint32_t options);
 
 private:
     void buildWindow();
