@@ -155,6 +155,7 @@ public:
     UILineEdit* tagsEdit() const { return m_tags; }
     UIColorPicker* colorPicker(int index) const { return m_colors[index]; }
     UIComboBox* fontCombo() const { return m_font; }
+    UIButton* resetButton() const { return m_reset; }
     UITabBar* coverKindBar() const { return m_coverKinds; }
     UIPicture* coverPicture() const { return m_coverPicture; }
     UITabBar* coverToolBar() const { return m_coverTools; }

@@ -175,6 +175,7 @@ void AddEditMovieWindow::buildGeneralPage(UIWidget* page)
     UIBox* titleRow = box(fields, false);
     titleRow->setColumnStretch(0, 100.0f);
     m_title = shown(new UILineEdit(titleRow));
+    m_title->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kPreferred);
     m_extractionBar = shown(new UITabBar(titleRow));
     m_extractionBar->setTabStyle(UITabBar::kIconAndText);
     m_extractionBar->setExclusive(false);
