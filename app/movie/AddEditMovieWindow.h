@@ -209,6 +209,7 @@ private:
     void onPictureDrag(UIEvent* event);
     void onCoverDrop(UIEvent* event);
     void onBackgroundDrop(UIEvent* event);
+    void storeCover(int kind, const String& name);
     void browseCover();
     void browseBackground();
     void searchImage(const String& suffix);

@@ -133,20 +133,27 @@ bool AddEditMovieWindow::takeCoverFile(const String& path)
     if (!String::equalsIgnoreCase(path, target) &&
         !String::equalsIgnoreCase(path, m_staging.stagedPath(name)) && !m_staging.stageCopy(path, name))
         return false;
-    m_workingCopy->setCover(Cover(name));
-    showCover();
+    storeCover(kind, name);
     return true;
+}
+
+void AddEditMovieWindow::storeCover(int kind, const String& name)
+{
+    Cover cover(name);
+    cover.kind = kind;
+    m_workingCopy->setCover(cover);
+    showCover();
 }
 
 bool AddEditMovieWindow::takeCoverImage(const Image& image)
 {
     if (image.isNull())
         return false;
-    const String name = coverNameFor(currentCoverKind(), String(u"png"));
+    const int kind = currentCoverKind();
+    const String name = coverNameFor(kind, String(u"png"));
     if (!m_staging.stageImage(image, name))
         return false;
-    m_workingCopy->setCover(Cover(name));
-    showCover();
+    storeCover(kind, name);
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include "ui/widgets/items/UITableRow.h"
 #include "ui/widgets/items/UITableView.h"
 #include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/scroll/UIScrollAreaViewport.h"
 #include "ui/widgets/tabs/UITabBar.h"
 
 namespace {
@@ -165,10 +166,15 @@ void MovieListEditor::buildTable(UIWidget* page)
     m_table->mouseDoubleClicked.connectWithArg(this, &MovieListEditor::onDoubleClick);
     if (m_kind != kLinks)
         return;
-    m_table->setAcceptDrops(true);
-    m_table->dragEntered.connectWithArg(this, &MovieListEditor::onDragMove);
-    m_table->dragMoved.connectWithArg(this, &MovieListEditor::onDragMove);
-    m_table->dropped.connectWithArg(this, &MovieListEditor::onDrop);
+    // A drop lands on the deepest widget under the pointer: the rows, or the
+    // view's empty area below them.
+    for (UIWidget* site : {static_cast<UIWidget*>(m_table), static_cast<UIWidget*>(m_view->viewport()),
+                           static_cast<UIWidget*>(m_view)}) {
+        site->setAcceptDrops(true);
+        site->dragEntered.connectWithArg(this, &MovieListEditor::onDragMove);
+        site->dragMoved.connectWithArg(this, &MovieListEditor::onDragMove);
+        site->dropped.connectWithArg(this, &MovieListEditor::onDrop);
+    }
 }
 
 void MovieListEditor::setCountLabel(UILabel* label)

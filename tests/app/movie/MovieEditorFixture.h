@@ -107,7 +107,8 @@ protected:
     void TearDown() override
     {
         UIBalloonTip::hideBalloon();
-        UIHarness::closeWindow(window);
+        if (window)
+            UIHarness::closeWindow(window);
         delete model;
         UIHarness::pumpFor(10);
     }
