@@ -328,4 +328,5 @@ void MainWindow::connectSignals()
     m_zoomInPicture->mouseClicked.connectWithArg(this, &MainWindow::onZoomInClicked);
     m_viewTabs->currentChanged.connectWithArg(this, &MainWindow::applyViewMode);
     connectCollectionSignals();
+    connectMovieEditing();
 }

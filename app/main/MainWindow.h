@@ -16,6 +16,7 @@ class MovieCells;
 class MovieCoverSource;
 class ThumbnailCache;
 class UIComboBox;
+struct NewMovieRecord;
 class UI3d;
 class UIBox;
 class UIMenu;
@@ -227,6 +228,16 @@ public:
     void onNextClicked();
     void onSortMenuItem(int index);
     void onToolBarSortMenuItem(int index);
+
+    // ---- MovieEditing ----
+    void connectMovieEditing();
+    void onAddMovie();
+    void onEditMovie();
+    // Run the movie editor. Each hands back the movie to select: the one
+    // added (null when cancelled), or the last one shown while editing
+    // (after stepping, the one stepped to).
+    Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
+    Movie* editMovie(Movie* movie, uint32_t options);
 
 private:
     void buildWindow();

@@ -689,9 +689,10 @@ Image IconPainter::draw(const SkinSource::Icon& icon) const
         canvas.fillRect(0, 0, 1, icon.height, named("border"));
         canvas.fillRect(1, 0, icon.width - 1, icon.height, named("white"));
     } else if (icon.motif == "stars") {
-        // A row of stars as wide as the picture; the name's number of them filled.
+        // A row of stars as wide as the picture; the number ending the name
+        // ("star-small-3", "star7") of them filled.
         const int count = icon.width / icon.height;
-        const int filled = std::atoi(icon.name.substr(icon.name.find_last_of('-') + 1).c_str());
+        const int filled = std::atoi(icon.name.substr(icon.name.find_last_not_of("0123456789") + 1).c_str());
         for (int i = 0; i < count; ++i)
             star(pen, side * (i + 0.5f), side * 0.52f, side * 0.44f,
                  i < filled ? named("yellow") : named("border"));

@@ -1,0 +1,106 @@
+#include "app/movie/MovieItemWindow.h"
+
+#include "app/window/WindowGeometry.h"
+#include "graphics/image/Image.h"
+#include "model/application/Application.h"
+#include "ui/core/widget/UINativeWindow.h"
+#include "ui/widgets/balloon/UIBalloonTip.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/window/UIDialog.h"
+
+MovieItemWindow::MovieItemWindow(UIWidget* parent, Movie* movie, bool editing, const char16_t* context)
+    : m_parent(parent), m_movie(movie), m_editing(editing), m_context(context)
+{
+}
+
+MovieItemWindow::~MovieItemWindow()
+{
+    delete m_dialog;
+}
+
+void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int minimumHeight)
+{
+    m_dialog = new UIDialog(m_parent, UINativeWindow::kSystemMenu);
+    m_dialog->setWindowTitle(title, true);
+    m_dialog->setMinimumWidth(minimumWidth);
+    if (minimumHeight > 0)
+        m_dialog->setMinimumHeight(minimumHeight);
+    m_dialog->setVerticalFlow(1);
+    m_dialog->applyMetricMargins();
+    m_dialog->applyMetricSpacing();
+    m_group = new UIGroup(m_dialog);
+    m_group->setVerticalFlow(0);
+    m_group->setColumnCount(2);
+    m_group->setColumnStretch(1, 100.0f);
+    m_group->applyMetricSpacing();
+    m_group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_group->show();
+    m_dialog->setRowStretch(0, 100.0f);
+}
+
+UILabel* MovieItemWindow::addLabel(const String& text)
+{
+    auto* label = new UILabel(m_group);
+    label->setText(text);
+    label->show();
+    return label;
+}
+
+void MovieItemWindow::placeEditor(UIWidget* editor)
+{
+    editor->show();
+}
+
+void MovieItemWindow::addButtonRow()
+{
+    auto* row = new UIBox(m_group);
+    row->setVerticalFlow(0);
+    row->setColumnSpan(2);
+    row->setLayoutMargin(0);
+    row->applyMetricSpacing();
+    (new UIExpander(row))->show();
+    m_ok = new UIButton(row);
+    m_ok->setText(tr(u"OK"));
+    m_ok->setColorVariant(3);
+    m_ok->show();
+    m_cancel = new UIButton(row);
+    m_cancel->setText(tr(u"Cancel"));
+    m_cancel->show();
+    row->show();
+    m_ok->clicked.connect(this, &MovieItemWindow::onOk);
+    m_cancel->clicked.connect(this, &MovieItemWindow::onCancel);
+}
+
+bool MovieItemWindow::run(const String& geometryName)
+{
+    const bool stored = Application::instance() != nullptr;
+    if (stored)
+        restoreWindowGeometry(m_dialog, geometryName, true, false);
+    m_dialog->setResult(0);
+    // Shown modally: returns when the run has ended.
+    m_dialog->show();
+    if (stored)
+        saveWindowGeometry(m_dialog, geometryName, true, false);
+    return m_dialog->result() == 1;
+}
+
+void MovieItemWindow::showBalloon(UIWidget* field, const String& text)
+{
+    UIBalloonTip::showBalloon(m_dialog, field->globalRect().center(), String(), text, 7, Image(), 3, 10, 0, 6,
+                              0);
+}
+
+void MovieItemWindow::onOk()
+{
+    if (save())
+        m_dialog->accept();
+}
+
+void MovieItemWindow::onCancel()
+{
+    m_dialog->reject();
+}

@@ -1,0 +1,172 @@
+#pragma once
+
+// The movie editor's windows under Wine: a collection in a temporary data
+// folder, the program's data archive for icons, and helpers that run a dialog
+// modally while a timer drives it by real input.
+#include "foundation/core/AppCore.h"
+#include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
+#include "graphics/codecs/ImageCodec.h"
+#include "model/CollectionModel.h"
+#include "model/NewMovieRecord.h"
+#include "model/collection/CollectionFile.h"
+#include "model/records/Movie.h"
+#include "tests/support/LaterStep.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/TestText.h"
+#include "tests/support/UIHarness.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/widgets/balloon/UIBalloonTip.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/window/UIDialog.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace movietest {
+
+using testsupport::LaterStep;
+using testsupport::UIHarness;
+
+using testsupport::text;
+using testsupport::utf8;
+
+// The virtual keys that type a text of lower-case letters, digits, blanks,
+// commas, dots and colons and slashes.
+inline std::vector<int> keysFor(const std::string& typed)
+{
+    std::vector<int> keys;
+    for (char c : typed) {
+        if (c >= 'a' && c <= 'z')
+            keys.push_back('A' + (c - 'a'));
+        else if (c >= '0' && c <= '9')
+            keys.push_back(c);
+        else if (c == ' ')
+            keys.push_back(VK_SPACE);
+        else if (c == ',')
+            keys.push_back(VK_OEM_COMMA);
+        else if (c == '.')
+            keys.push_back(VK_OEM_PERIOD);
+    }
+    return keys;
+}
+
+// Every file of a folder with its bytes.
+inline std::map<std::string, std::vector<uint8_t>> folderBytes(const String& folder)
+{
+    std::map<std::string, std::vector<uint8_t>> files;
+    StringList names;
+    Directory::list(folder, Directory::kListFiles | Directory::kListNamesOnly, nullptr, names);
+    for (const String& name : names)
+        files[utf8(name)] = testsupport::readFileBytes(utf8(folder + u"\\" + name));
+    return files;
+}
+
+class MovieEditorTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (AppCore::instance())
+            return;
+        s_core = new AppCore(String(u"Reelstack"), String(u"1.2.0"));
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        // The tests run in build\win32\tests; the archive lies beside them.
+        s_core->setAppDirectory(String(reinterpret_cast<const char16_t*>(here)) + u"\\..");
+        s_core->openPak(String(u"data"));
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_core;
+        s_core = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(UIHarness::start("test.style"));
+        ImageCodec::registerAll();
+        UIApplication::instance()->setSoundsEnabled(false);
+        model = new CollectionModel(text(dir.path()));
+        CollectionFile creator(text(dir.path()));
+        ASSERT_TRUE(creator.create(String(u"Films"), String(u"me"), String()));
+        ASSERT_TRUE(model->openCollection(creator.filePathFor(String(u"Films"))));
+        ViewSettings& view = model->viewSettings();
+        view.movieCardBackgroundColor = Color(242, 238, 209);
+        view.movieCardTextColor = Color(139, 105, 1);
+        view.movieCardTitleColor = Color(121, 75, 0);
+        view.movieCardLinkColor = Color(0, 134, 255);
+        view.movieCardFontFamily = String(u"Liberation Sans");
+        window = UIHarness::openWindow(nullptr, 20, 20, 200, 100);
+    }
+    void TearDown() override
+    {
+        UIBalloonTip::hideBalloon();
+        if (window)
+            UIHarness::closeWindow(window);
+        delete model;
+        UIHarness::pumpFor(10);
+    }
+
+    Movie* addMovie(const char* title)
+    {
+        NewMovieRecord record;
+        record.title = text(title);
+        return model->addMovie(record);
+    }
+    String imagesFolder() const { return model->imagesFolder(); }
+
+    // Shows the dialog modally through run while act drives it once it is
+    // up; act is run once. True when act ran.
+    static bool drive(UIDialog* const& dialog, const std::function<void()>& act,
+                      const std::function<void()>& run)
+    {
+        bool acted = false;
+        LaterStep step(
+            30,
+            [&] {
+                if (!dialog || !dialog->isVisible())
+                    return false;
+                UIHarness::activate(dialog);
+                UIHarness::pump();
+                act();
+                acted = true;
+                return true;
+            },
+            300);
+        run();
+        return acted;
+    }
+    static void clickTab(UITabBar* bar, int index)
+    {
+        UIHarness::click(bar, bar->tabRect(index).center());
+        UIHarness::pump();
+    }
+    static void click(UIWidget* widget)
+    {
+        UIHarness::click(widget, widget->rect().center());
+        UIHarness::pump();
+    }
+    static void type(UIWidget* widget, const std::string& typed)
+    {
+        UIHarness::typeAt(widget, keysFor(typed));
+        UIHarness::pump();
+    }
+    static bool balloonSays(const char* expected)
+    {
+        return UIHarness::pumpUntil([&] { return UIBalloonTip::isShowing(); }) &&
+               utf8(UIBalloonTip::currentText()) == expected;
+    }
+
+    static inline AppCore* s_core = nullptr;
+    testsupport::TempDir dir;
+    CollectionModel* model = nullptr;
+    UIWidget* window = nullptr;
+};
+
+} // namespace movietest

@@ -1,0 +1,221 @@
+// The movie editor's pictures under Wine: a cancelled edit leaves "Images"
+// byte for byte as it was and leaves no staging folder; OK moves the new
+// pictures in, purges the ones no movie uses and remakes the thumbnails.
+// Drops go through the toolkit's drop target with our data object.
+#include "app/movie/AddEditMovieWindow.h"
+
+#include "app/movie/MovieListEditor.h"
+#include "tests/app/movie/MovieDrops.h"
+#include "tests/app/movie/MovieEditorFixture.h"
+#include "tests/support/SystemDialogs.h"
+#include "ui/core/input/UIClipboard.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/picture/UIPicture.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+
+using namespace movietest;
+
+namespace {
+
+constexpr int kFileNameCombo = 1148;
+
+class EditorPictures : public MovieEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        MovieEditorTest::SetUp();
+        movie = addMovie("Night");
+        ASSERT_TRUE(movie);
+        ASSERT_TRUE(Directory::create(imagesFolder()));
+        posterName = movie->coverFileName(Cover::kPoster) + u".png";
+        backName = movie->coverFileName(Cover::kBack) + u".png";
+        ASSERT_TRUE(picture(Color(200, 10, 10)).save(imagesFolder() + u"\\" + posterName, true));
+        ASSERT_TRUE(picture(Color(10, 200, 10)).save(imagesFolder() + u"\\" + backName, true));
+        movie->setCover(Cover(posterName));
+        Cover back(backName);
+        back.kind = Cover::kBack;
+        movie->setCover(back);
+        source = text(dir.file("chosen.JPG"));
+        ASSERT_TRUE(picture(Color(10, 10, 200)).save(source, true));
+    }
+    // The chosen picture, blue, through the losses of JPEG.
+    static bool isBlue(const Image& image)
+    {
+        if (image.isNull())
+            return false;
+        const Color centre = image.pixel(image.width() / 2, image.height() / 2);
+        return centre.blue() > 180 && centre.red() < 40 && centre.green() < 40;
+    }
+    static Image picture(const Color& color)
+    {
+        Image image(40, 60, false);
+        image.fill(color);
+        return image;
+    }
+    // What the user does: a poster browsed for, a front cover pasted, a
+    // background pasted and the back cover cleared.
+    void changePictures(AddEditMovieWindow& editor)
+    {
+        LaterStep answer(
+            50,
+            [&] {
+                HWND found = testsupport::findThreadDialog();
+                if (!found || !IsWindowEnabled(found))
+                    return false;
+                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
+                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(source.data())));
+                testsupport::pressDialogButton(found, IDOK);
+                return true;
+            },
+            200);
+        // The system's open dialog may move the working folder, where the
+        // harness finds its skins.
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        clickTab(editor.coverToolBar(), AddEditMovieWindow::kBrowseImage);
+        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
+        UIHarness::pump();
+        SetCurrentDirectoryW(here);
+        UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
+        clickTab(editor.coverKindBar(), Cover::kFront);
+        clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+        clickTab(editor.coverKindBar(), Cover::kBack);
+        clickTab(editor.coverToolBar(), AddEditMovieWindow::kClearImage);
+        clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
+        clickTab(editor.backgroundToolBar(), AddEditMovieWindow::kPasteImage);
+    }
+    bool stagingLeft() const
+    {
+        StringList folders;
+        Directory::list(model->collectionFolder(), Directory::kListDirectories | Directory::kListNamesOnly,
+                        nullptr, folders);
+        for (const String& name : folders) {
+            if (name.startsWith(String(ImageStaging::kFolderPrefix), String::kCaseSensitive))
+                return true;
+        }
+        return false;
+    }
+
+    Movie* movie = nullptr;
+    String posterName;
+    String backName;
+    String source;
+};
+
+} // namespace
+
+TEST_F(EditorPictures, CancelLeavesEveryPictureAsItWas)
+{
+    const auto before = folderBytes(imagesFolder());
+    ASSERT_EQ(before.size(), 2u);
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    bool stagedWhileOpen = false;
+    bool posterShown = false;
+    std::string stagedPoster;
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            changePictures(editor);
+            stagedWhileOpen = stagingLeft();
+            clickTab(editor.coverKindBar(), Cover::kPoster);
+            stagedPoster = utf8(editor.workingCopy()->coverByKind(Cover::kPoster)->name);
+            posterShown = isBlue(editor.coverImage(Cover::kPoster));
+            click(editor.cancelButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_TRUE(stagedWhileOpen);
+    EXPECT_TRUE(posterShown) << "the picture shows the staged file " << stagedPoster;
+    EXPECT_FALSE(editor.isAccepted());
+    EXPECT_EQ(folderBytes(imagesFolder()), before);
+    EXPECT_FALSE(stagingLeft());
+    EXPECT_EQ(utf8(movie->coverByKind(Cover::kPoster)->name), utf8(posterName));
+    EXPECT_TRUE(movie->cardStyle.backgroundImage.isEmpty());
+}
+
+TEST_F(EditorPictures, OkMovesTheNewPicturesInAndPurgesTheUnusedOnes)
+{
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            changePictures(editor);
+            click(editor.okButton());
+        },
+        [&] { editor.exec(); }));
+    ASSERT_TRUE(editor.isAccepted());
+    const String poster = movie->coverFileName(Cover::kPoster) + u".JPG";
+    const String front = movie->coverFileName(Cover::kFront) + u".png";
+    const String background = movie->coverBaseName() + u" - background.png";
+    ASSERT_TRUE(movie->coverByKind(Cover::kPoster));
+    EXPECT_EQ(utf8(movie->coverByKind(Cover::kPoster)->name), utf8(poster));
+    EXPECT_FALSE(movie->hasCover(Cover::kBack));
+    EXPECT_EQ(utf8(movie->cardStyle.backgroundImage), utf8(background));
+    std::vector<std::string> names;
+    for (const auto& file : folderBytes(imagesFolder()))
+        names.push_back(file.first);
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {utf8(poster), utf8(front), utf8(background)};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected) << "the old poster and the cleared back cover are purged";
+    EXPECT_EQ(testsupport::readFileBytes(utf8(imagesFolder() + u"\\" + poster)),
+              testsupport::readFileBytes(utf8(source)));
+    EXPECT_FALSE(stagingLeft());
+    const Image thumbnail = movie->coverByKind(Cover::kPoster)->thumbnail();
+    ASSERT_FALSE(thumbnail.isNull());
+    EXPECT_TRUE(isBlue(thumbnail)) << "made from the new picture";
+}
+
+TEST_F(EditorPictures, DropsTakePicturesByExtensionAndLinksFromFilesAndTexts)
+{
+    const String gif = text(dir.file("moving.gif"));
+    ASSERT_TRUE(File::copy(source, gif));
+    const String video = text(dir.file("the_big_film.mkv"));
+    ASSERT_TRUE(testsupport::writeFileBytes(utf8(video), {1, 2, 3}));
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    DWORD gifEffect = 0;
+    DWORD jpgEffect = 0;
+    std::string afterGif;
+    int linkRows = 0;
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            StringList gifList;
+            gifList.append(gif);
+            gifEffect = dropFiles(editor.coverPicture(), gifList);
+            afterGif = utf8(editor.workingCopy()->coverByKind(Cover::kPoster)->name);
+            StringList jpgList;
+            jpgList.append(source);
+            jpgEffect = dropFiles(editor.coverPicture(), jpgList);
+            clickTab(editor.pageBar(), AddEditMovieWindow::kLinksPage);
+            UITable* links = editor.listEditor(MovieListEditor::kLinks)->table();
+            UIWidget* view = editor.listEditor(MovieListEditor::kLinks)->tableView();
+            StringList videoList;
+            videoList.append(video);
+            dropFiles(view, videoList);
+            dropText(view, String(u"http://example.test/night"));
+            linkRows = links->rowCount();
+            click(editor.okButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_NE(gifEffect, DWORD(DROPEFFECT_NONE)) << "a file list is taken over the picture";
+    EXPECT_EQ(afterGif, utf8(posterName)) << "a gif is ignored";
+    EXPECT_NE(jpgEffect, DWORD(DROPEFFECT_NONE));
+    EXPECT_EQ(utf8(movie->coverByKind(Cover::kPoster)->name),
+              utf8(movie->coverFileName(Cover::kPoster) + u".JPG"))
+        << "JPG in capitals is a picture";
+    EXPECT_EQ(linkRows, 2);
+    ASSERT_EQ(movie->links.count(), 2);
+    const MovieLink& local = movie->links.first()->value;
+    EXPECT_EQ(local.type, MovieLink::kLocal);
+    EXPECT_EQ(utf8(local.description), "the big film");
+    EXPECT_TRUE(local.play);
+    const MovieLink& online = movie->links.last()->value;
+    EXPECT_EQ(online.type, MovieLink::kOnline);
+    EXPECT_EQ(utf8(online.url), "http://example.test/night");
+    EXPECT_EQ(utf8(online.description), "http://example.test/night");
+}
