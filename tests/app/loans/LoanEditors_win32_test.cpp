@@ -196,6 +196,7 @@ TEST_F(LoanEditorsTest, EditingKeepsTheLoansOwnMovieWhenTheBoxCannotShowIt)
     Loaner& anna = addLoaner(*movies.model, u"Anna");
     Loan& damaged = anna.loans.append(loanOf(99, 5, 5))->value;
     Loan& other = anna.loans.append(loanOf(2, 5, 5))->value;
+    anna.loans.append(loanOf(1, 30, -20, true));
     std::string currentMovie;
     AddEditLoanWindow window(*movies.model, nullptr, anna, &damaged);
     LaterStep step(150, [&] {
@@ -210,18 +211,21 @@ TEST_F(LoanEditorsTest, EditingKeepsTheLoansOwnMovieWhenTheBoxCannotShowIt)
     EXPECT_EQ(damaged.movieId, 99);
     EXPECT_EQ(damaged.returnDate, day(0));
 
-    // Editing another loan onto a movie the loaner already has is refused.
+    // Editing another loan onto a movie the loaner already had is refused.
     AddEditLoanWindow moved(*movies.model, nullptr, anna, &other);
+    size_t beeps = 0;
     LaterStep move(150, [&] {
         UIHarness::pumpFor(50);
         moved.movieBox()->setCurrentIndex(0);
         UIHarness::click(moved.okButton(), moved.okButton()->rect().center());
         UIHarness::pumpFor(50);
+        beeps = sounds.kinds.size();
         moved.movieBox()->setCurrentIndex(1);
         UIHarness::click(moved.okButton(), moved.okButton()->rect().center());
         return true;
     });
     EXPECT_TRUE(moved.exec()) << "its own movie again is allowed";
+    EXPECT_EQ(beeps, 1u) << "Alien went back to Anna already";
     EXPECT_EQ(other.movieId, 2);
 }
 

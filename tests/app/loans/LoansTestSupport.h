@@ -98,12 +98,11 @@ inline UIDialog* childDialog(UIWidget* parent)
     return nullptr;
 }
 
+// Two clicks in quick succession, as the toolkit tells a double click.
 inline void doubleClick(UIWidget* widget, const Point& at)
 {
-    testsupport::UIHarness::postMouse(widget, WM_LBUTTONDOWN, at, MK_LBUTTON);
-    testsupport::UIHarness::postMouse(widget, WM_LBUTTONUP, at);
-    testsupport::UIHarness::postMouse(widget, WM_LBUTTONDBLCLK, at, MK_LBUTTON);
-    testsupport::UIHarness::postMouse(widget, WM_LBUTTONUP, at);
+    testsupport::UIHarness::click(widget, at);
+    testsupport::UIHarness::click(widget, at);
 }
 
 } // namespace loanstest

@@ -158,7 +158,10 @@ protected:
         product = text("Reelstack restart " + std::to_string(GetCurrentProcessId()));
         dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
         removeDataFolder();
-        const std::filesystem::path build = std::filesystem::current_path().parent_path();
+        // The build's folder: the test program runs from its "tests" folder.
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        const std::filesystem::path build = std::filesystem::path(self).parent_path().parent_path();
         const std::filesystem::path folder(program.path());
         std::filesystem::copy_file(build / "data.pak", folder / "data.pak");
         std::filesystem::copy(build / "languages", folder / "languages");
