@@ -2,6 +2,7 @@
 
 #include "app/loans/LoanDialogParts.h"
 #include "app/loans/LoanRules.h"
+#include "app/loans/MovieBox.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"
@@ -57,7 +58,7 @@ void AddEditLoanWindow::buildUi()
     UIGroup* group = nullptr;
     m_dialog = makeLoanDialog(m_parent, translate(m_editing ? u"Edit Loan" : u"Add Loan", kContext), &group);
     addLoanLabel(group, translate(u"Movie", kContext));
-    m_movieBox = new UIComboBox(group);
+    m_movieBox = new MovieBox(group);
     m_movieBox->setMaxVisibleItems(20);
     m_movieBox->show();
     buildDateRow(group, kLendDate, u"Loan Date");
