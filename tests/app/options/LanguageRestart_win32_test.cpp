@@ -19,6 +19,8 @@
 #include "ui/core/application/UIApplication.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/menus/UIMenuBar.h"
+#include "ui/widgets/menus/UIMenuBarItem.h"
 #include "ui/widgets/messagebox/UIMessageBox.h"
 #include "ui/widgets/window/UIDialog.h"
 #include "ui/widgets/window/UIWindow.h"
@@ -84,6 +86,8 @@ struct RestartRun : SignalReceiver
     // test ended it.
     bool endedByTest = false;
     int shows = 0;
+    // The menu bar's first title as the window first showed.
+    std::string firstMenu;
     std::unique_ptr<LaterStep> steps[3];
 
     void onShown(UIEvent*)
@@ -91,6 +95,7 @@ struct RestartRun : SignalReceiver
         if (shows++ > 0)
             return;
         MainWindow* main = view->mainWindow();
+        firstMenu = iotest::show(main->menuBar()->item(0)->text());
         // Inside the options' modal run: choose the language and OK.
         steps[0] = std::make_unique<LaterStep>(
             50,
@@ -244,6 +249,14 @@ TEST_F(LanguageRestart, RestartNowStartsTheHelperAndShutsDown)
               iotest::show(text(program.path())) + "\\Helper.exe -path \"" + programPath() + "\" -try \"1000\"");
     EXPECT_FALSE(german.endedByTest) << "the program shut itself down";
     EXPECT_EQ(storedLanguage(), "German");
+
+    // What the helper starts again comes up in German.
+    RestartRun next;
+    next.choose = u"Deutsch";
+    ASSERT_EQ(run(next), 0);
+    EXPECT_EQ(german.firstMenu, "Collection");
+    EXPECT_EQ(next.firstMenu, "Sammlung");
+    EXPECT_FALSE(next.asked);
 }
 
 TEST_F(LanguageRestart, CloseACaseOnlyChangeAndAMissingHelperKeepItRunning)
@@ -271,6 +284,8 @@ TEST_F(LanguageRestart, CloseACaseOnlyChangeAndAMissingHelperKeepItRunning)
     missing.choose = u"English";
     ASSERT_EQ(run(missing), 0);
     EXPECT_TRUE(missing.asked);
+    EXPECT_EQ(missing.question, "Um die Sprache zu wechseln, muss das Programm neu gestartet werden.")
+        << "asked in the language the program runs in";
     EXPECT_TRUE(missing.endedByTest) << "without a helper the program keeps running";
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(storedLanguage(), "English");
