@@ -4,7 +4,9 @@
 #include "foundation/time/Date.h"
 
 #include <cstdint>
+#include <vector>
 
+template <typename T> class List;
 class LoanerList;
 class Movie;
 struct Loan;
@@ -36,8 +38,21 @@ public:
         Date returnDate;
     };
 
+    // One movie as the loan editor offers it.
+    struct MovieChoice
+    {
+        String caption;
+        int32_t movieId = 0;
+    };
+
     // The title, then " (year)" when the year is known.
     static String movieCaption(const Movie& movie);
+    // Every movie's caption and id, ordered by the caption's code units as
+    // the movie box sorts them (a caption before a longer one it begins;
+    // equal captions in list order). Sorting them here first, by a key of
+    // their first units held beside them, spares the box a sort that would
+    // chase 100,000 scattered texts.
+    static std::vector<MovieChoice> sortedMovieChoices(const List<Movie*>& movies);
     // The date in the collection's date format, or notSet for the null date.
     static String dateText(const Date& date, const String& notSet);
     // The Julian day number, 0 for the null date so that unset dates sort

@@ -4,10 +4,14 @@
 #include "app/loans/LoanRules.h"
 #include "foundation/time/FixedToday.h"
 #include "model/records/LoanerList.h"
+#include "foundation/containers/List.h"
 #include "model/records/Movie.h"
 #include "tests/support/IoTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -170,4 +174,40 @@ TEST_F(LoanRulesTest, CellsShowDatesAndMoviesAndSortUnsetFirst)
     EXPECT_EQ(LoanRules::dueDateFor(kToday, 14), Date(2024, 3, 15));
     EXPECT_EQ(LoanRules::dueDateFor(Date(2024, 2, 28), 1), Date(2024, 2, 29));
     EXPECT_EQ(LoanRules::dueDateFor(kToday, 0), Date(2024, 3, 2)) << "never less than a day";
+}
+
+TEST_F(LoanRulesTest, MovieChoicesComeInTheMovieBoxsOrder)
+{
+    struct Row
+    {
+        const char16_t* title;
+        int year;
+    };
+    // Ids from 1 in this order. Captions sharing their first eight units,
+    // one the start of another, equal ones, lower case after upper case and
+    // a letter past "Z" show the order is the code units', as the box sorts.
+    const Row rows[] = {
+        {u"Zorro", 1975},          {u"Alien", 1986},          {u"Alien", 1979},
+        {u"The Thing From", 0},    {u"The Thing", 1982},      {u"The Thing", 1982},
+        {u"\u00c4rger", 0},       {u"alien", 0},             {u"The Thing From Space", 0},
+        {u"A", 0},                 {u"", 0},
+    };
+    List<Movie*> movies;
+    int32_t id = 0;
+    for (const Row& row : rows) {
+        auto* movie = new Movie();
+        movie->id = ++id;
+        movie->title = String(row.title);
+        movie->year = row.year;
+        movies.append(movie);
+    }
+    std::vector<std::string> shown;
+    for (const LoanRules::MovieChoice& choice : LoanRules::sortedMovieChoices(movies))
+        shown.push_back(iotest::show(choice.caption) + "#" + std::to_string(choice.movieId));
+    EXPECT_EQ(shown, (std::vector<std::string>{"#11", "A#10", "Alien (1979)#3", "Alien (1986)#2",
+                                               "The Thing (1982)#5", "The Thing (1982)#6", "The Thing From#4",
+                                               "The Thing From Space#9", "Zorro (1975)#1", "alien#8",
+                                               "\\u00c4rger#7"}));
+    for (Movie* movie : movies)
+        delete movie;
 }
