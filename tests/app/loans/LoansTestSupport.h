@@ -98,9 +98,12 @@ inline UIDialog* childDialog(UIWidget* parent)
     return nullptr;
 }
 
-// Two clicks in quick succession, as the toolkit tells a double click.
+// Two clicks in quick succession, as the toolkit tells a double click; a
+// click made just before would pair with the first one, so its time runs
+// out first.
 inline void doubleClick(UIWidget* widget, const Point& at)
 {
+    testsupport::UIHarness::pumpFor(int(GetDoubleClickTime()) + 100);
     testsupport::UIHarness::click(widget, at);
     testsupport::UIHarness::click(widget, at);
 }
