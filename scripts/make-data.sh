@@ -26,6 +26,15 @@ fi
 mkdir -p "$out/data"
 "$tools/replacetable" "$out/data/replace-table.xml" >/dev/null
 
+# The languages the program offers besides its own texts, compiled from their
+# XML sources into the "languages" folder beside the program.
+rm -rf "$out/languages"
+mkdir -p "$out/languages"
+for source in assets/languages/*.xml; do
+  name="$(basename "$source" .xml)"
+  "$tools/langc" "$source" "$out/languages/$name.lang" >/dev/null
+done
+
 # The card's pictures: the blank covers go into the archive's "images" group;
 # the card templates' own pictures live in the folder beside the program that
 # "{TEMPLATE_FOLDER}" names.

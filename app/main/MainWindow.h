@@ -239,6 +239,19 @@ public:
     Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
     Movie* editMovie(Movie* movie, uint32_t options);
 
+    // ---- Tools ----
+    void connectToolCommands();
+    // The loans window over the open collection.
+    void manageLoans();
+    // The options; after OK the views take the new settings, and a new
+    // language asks whether to restart now.
+    void showOptions();
+    // Starts Helper.exe to bring the program back once it has ended, then
+    // shuts down; false, still running, when the helper is missing or did
+    // not start.
+    bool restartThroughHelper();
+    static String helperCommandLine(const String& programPath);
+
 private:
     void buildWindow();
     void buildMenus();

@@ -49,10 +49,13 @@ bool Translator::loadFromMemory(const void* data, uint64_t size)
 void Translator::translate(String& out, const char16_t* text, const char16_t* context) const
 {
     LanguageItem* item = m_file->findBySource(text, context);
-    if (item)
+    if (item) {
         out = shownText(*item);
-    else
-        out = TranslationEscapes::apply(String(text));
+        return;
+    }
+    out = TranslationEscapes::apply(String(text));
+    if (m_missRecorder)
+        m_missRecorder(String(text), String(context));
 }
 
 void Translator::translateById(String& out, uint64_t id) const

@@ -6,6 +6,7 @@
 #include "foundation/text/String.h"
 
 #include <cstdint>
+#include <functional>
 
 // Turns the English texts of the code into the texts of one language. It
 // owns one LanguageFile; a text that the file does not translate comes back
@@ -30,6 +31,11 @@ public:
     // The empty String when no item has the id.
     void translateById(String& out, uint64_t id) const;
 
+    // Hears every text that translate finds no item for, with its context,
+    // so that tests can list what a language leaves in English. Null stops.
+    using MissRecorder = std::function<void(const String& text, const String& context)>;
+    void setMissRecorder(MissRecorder recorder) { m_missRecorder = std::move(recorder); }
+
     // The header of the language file at path, with its file time set to
     // the file's last modification; an empty LanguageInfo when it does not
     // load.
@@ -51,4 +57,5 @@ private:
     static bool loadInto(LanguageFile& file, const String& path);
 
     LanguageFile* m_file;
+    MissRecorder m_missRecorder;
 };

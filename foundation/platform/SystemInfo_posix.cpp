@@ -3,6 +3,8 @@
 // environment so that tests can choose them.
 #include "foundation/platform/SystemInfo.h"
 
+#include "foundation/platform/ShellCallRecorder.h"
+
 #include <cstdlib>
 
 namespace {
@@ -35,4 +37,12 @@ String SystemInfo::specialFolder(int index)
     default:
         return String();
     }
+}
+
+// The native build starts no programs: a recorder hears the call, else it
+// fails.
+bool SystemInfo::shellExecute(const String& program, const String& parameters)
+{
+    return ShellCallRecorder::take("execute",
+                                   parameters.isEmpty() ? program : program + String(u" ") + parameters);
 }

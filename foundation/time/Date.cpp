@@ -2,6 +2,7 @@
 
 #include "foundation/platform/SystemClock.h"
 #include "foundation/text/String.h"
+#include "foundation/time/FixedToday.h"
 #include "foundation/time/Locale.h"
 
 namespace {
@@ -214,6 +215,9 @@ int Date::compare(const Date& other) const
 
 Date Date::today(int local)
 {
+    const Date fixed = FixedToday::date();
+    if (!fixed.isNull())
+        return fixed;
     DateTime now = local != 0 ? SystemClock::localNow() : SystemClock::utcNow();
     return now.date();
 }
