@@ -239,6 +239,13 @@ public:
     Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
     Movie* editMovie(Movie* movie, uint32_t options);
 
+    // ---- TextExchange ----
+    void connectTextExchange();
+    // Run the text export and import windows; an import that added movies
+    // refills the views.
+    void exportToText();
+    void importFromText();
+
 private:
     void buildWindow();
     void buildMenus();
