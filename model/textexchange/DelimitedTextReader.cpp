@@ -1,5 +1,9 @@
 #include "model/textexchange/DelimitedTextReader.h"
 
+#include "foundation/text/CharClass.h"
+
+#include <utility>
+
 namespace {
 
 // What one line says about the format.
@@ -14,15 +18,15 @@ bool isDigit(char16_t unit)
     return unit >= u'0' && unit <= u'9';
 }
 
-// The last place the separator starts at, or -1.
-int lastIndexOf(const String& text, const String& separator)
+// Where the last qualifier, delimiter, qualifier run (the delimiter alone
+// for no qualifier) starts between begin and end, or -1. Searched unit by
+// unit: it runs once or more for each of many lines.
+int lastSeparator(const String& text, int begin, int end, char16_t q, char16_t d)
 {
-    const int length = separator.length();
-    for (int start = text.length() - length; start >= 0; --start) {
-        int i = 0;
-        while (i < length && text.at(start + i) == separator.at(i))
-            ++i;
-        if (i == length)
+    const int length = q ? 3 : 1;
+    for (int start = end - length; start >= begin; --start) {
+        if (q == 0 ? text.at(start) == d
+                   : text.at(start) == q && text.at(start + 1) == d && text.at(start + 2) == q)
             return start;
     }
     return -1;
@@ -38,11 +42,10 @@ bool matchQualified(const String& line, int qualifierIndex, DelimitedTextFormat&
         return false;
     int latest = -1;
     for (int delimiter = 0; delimiter < DelimitedTextFormat::kChoiceCount; ++delimiter) {
-        DelimitedTextFormat candidate(delimiter, qualifierIndex);
-        const int at = lastIndexOf(line, candidate.separator());
+        const int at = lastSeparator(line, 0, line.length(), q, DelimitedTextFormat::delimiterAt(delimiter));
         if (at > latest) {
             latest = at;
-            format = candidate;
+            format = DelimitedTextFormat(delimiter, qualifierIndex);
         }
     }
     return latest >= 0;
@@ -103,9 +106,14 @@ void DelimitedTextReader::splitLines(const String& text)
         const char16_t unit = end ? 0 : text.at(i);
         if (!end && unit != u'\r' && unit != u'\n')
             continue;
-        String line = text.mid(start, i - start).trim();
-        if (!line.isEmpty()) {
-            m_lines.append(line);
+        int begin = start;
+        int stop = i;
+        while (begin < stop && isSpaceChar(text.at(begin)))
+            ++begin;
+        while (stop > begin && isSpaceChar(text.at(stop - 1)))
+            --stop;
+        if (stop > begin) {
+            m_lines.append(text.mid(begin, stop - begin));
             m_numbers.append(number);
         }
         if (unit == u'\r' && i + 1 < length && text.at(i + 1) == u'\n')
@@ -163,27 +171,30 @@ bool DelimitedTextReader::readLine(const String& line, const DelimitedTextFormat
 {
     if (!format.isValid())
         return false;
-    const String q = format.qualifier();
-    String body = line;
-    if (format.isQualified()) {
-        const char16_t unit = q.at(0);
-        if (!body.isEmpty() && body.first() == unit)
-            body = body.midFrom(1);
-        if (!body.isEmpty() && body.last() == unit)
-            body = body.mid(0, body.length() - 1);
-    }
-    const String separatorText = format.separator();
-    const int separator = lastIndexOf(body, separatorText);
+    const char16_t q = format.isQualified() ? DelimitedTextFormat::qualifierAt(format.qualifierIndex()) : 0;
+    int begin = 0;
+    int end = line.length();
+    if (q && begin < end && line.at(begin) == q)
+        ++begin;
+    if (q && end > begin && line.at(end - 1) == q)
+        --end;
+    const int separator = lastSeparator(line, begin, end, q, format.delimiter());
     if (separator < 0)
         return false;
-    String title = body.mid(0, separator);
-    if (format.isQualified())
-        title = undouble(title, q.at(0));
-    title = title.trim();
-    if (title.isEmpty())
+    int titleBegin = begin;
+    int titleEnd = separator;
+    while (titleBegin < titleEnd && isSpaceChar(line.at(titleBegin)))
+        ++titleBegin;
+    while (titleEnd > titleBegin && isSpaceChar(line.at(titleEnd - 1)))
+        --titleEnd;
+    if (titleEnd == titleBegin)
         return false;
-    record.title = title;
-    record.year = body.midFrom(separator + separatorText.length()).trim().toInt();
+    String title = line.mid(titleBegin, titleEnd - titleBegin);
+    if (q && title.containsChar(q, 1))
+        title = undouble(title, q);
+    record.title = std::move(title);
+    const int yearStart = separator + (q ? 3 : 1);
+    record.year = line.mid(yearStart, end - yearStart).toInt();
     return true;
 }
 

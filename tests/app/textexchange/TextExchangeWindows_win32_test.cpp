@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,14 @@ void collectButtons(UIWidget* root, std::vector<UIButton*>& out)
         collectButtons(child, out);
     }
 }
+
+// The bar's value at each of its paints.
+struct PaintWatch : SignalReceiver
+{
+    UIProgress* bar = nullptr;
+    std::vector<int> values;
+    void onPainted(UIEvent*) { values.push_back(bar->value()); }
+};
 
 struct FillCounter : SignalReceiver
 {
@@ -138,6 +147,9 @@ TEST_F(TextExchangeWindows, ExportWritesThePreviewedFormatThenLocatesAndOpensThe
 {
     addMovies();
     ExportToTextWindow window(*model);
+    PaintWatch paints;
+    paints.bar = window.progress();
+    window.progress()->painted.connectWithArg(&paints, &PaintWatch::onPainted);
     const std::string path = files.file("Movies.txt");
     std::string firstPreview;
     std::string changedPreview;
@@ -163,6 +175,9 @@ TEST_F(TextExchangeWindows, ExportWritesThePreviewedFormatThenLocatesAndOpensThe
     EXPECT_FALSE(window.dialog()->isVisible());
     EXPECT_EQ(bytesText(testsupport::readFileBytes(path)), "\xEF\xBB\xBF" "Alien;1979\r\nBrazil;1985\r\nHeat;0\r\n");
     EXPECT_EQ(window.progress()->value(), 66) << "the share before the last movie";
+    for (int share : {33, 66})
+        EXPECT_NE(std::find(paints.values.begin(), paints.values.end(), share), paints.values.end())
+            << share << "% painted while the export ran";
     EXPECT_EQ(shellCalls, (std::vector<std::string>{"showInFolder " + files.path() + "|Movies.txt", "execute " + path}));
 }
 
