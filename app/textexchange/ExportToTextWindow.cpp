@@ -2,8 +2,8 @@
 
 #include "app/textexchange/TextExchangeParts.h"
 #include "foundation/io/File.h"
-#include "foundation/platform/SystemInfo.h"
 #include "model/CollectionModel.h"
+#include "model/shell/ShellLauncher.h"
 #include "model/textexchange/DelimitedTextWriter.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
@@ -145,9 +145,9 @@ bool ExportToTextWindow::exportTo(const String& path)
         return false;
     }
     if (m_locateCheck->isChecked())
-        SystemInfo::showInFolder(path);
+        ShellLauncher::reveal(path);
     if (m_openCheck->isChecked())
-        SystemInfo::shellExecute(path, String());
+        ShellLauncher::start(path);
     m_dialog->accept();
     return true;
 }
