@@ -330,4 +330,5 @@ void MainWindow::connectSignals()
     connectCollectionSignals();
     connectMovieEditing();
     connectToolCommands();
+    connectTextExchange();
 }

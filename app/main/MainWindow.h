@@ -251,6 +251,12 @@ public:
     // not start.
     bool restartThroughHelper();
     static String helperCommandLine(const String& programPath);
+    // ---- TextExchange ----
+    void connectTextExchange();
+    // Run the text export and import windows; an import that added movies
+    // refills the views.
+    void exportToText();
+    void importFromText();
 
 private:
     void buildWindow();

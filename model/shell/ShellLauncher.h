@@ -11,4 +11,6 @@ public:
     static void open(const String& target);
     // Starts the file with an empty parameter list.
     static void start(const String& file);
+    // Opens the folder that holds the file, with the file selected.
+    static void reveal(const String& file);
 };

@@ -3,3 +3,5 @@
 void ShellLauncher::open(const String&) {}
 
 void ShellLauncher::start(const String&) {}
+
+void ShellLauncher::reveal(const String&) {}

@@ -11,3 +11,8 @@ void ShellLauncher::start(const String& file)
 {
     SystemInfo::shellExecute(file, String());
 }
+
+void ShellLauncher::reveal(const String& file)
+{
+    SystemInfo::showInFolder(file);
+}

@@ -1,0 +1,104 @@
+#include "app/textexchange/TextExchangeParts.h"
+
+#include "app/window/Window.h"
+#include "foundation/platform/SystemInfo.h"
+#include "ui/core/application/UIApplication.h"
+#include "ui/core/widget/UINativeWindow.h"
+#include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/decorative/UIBox.h"
+#include "ui/widgets/decorative/UIExpander.h"
+#include "ui/widgets/filedialog/UIFileDialog.h"
+#include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/labels/UILabel.h"
+#include "ui/widgets/window/UIDialog.h"
+
+namespace {
+
+const int kDialogSpacing = 4;
+const int kMinimumWidth = 450;
+const int kButtonRowTopMargin = 10;
+const int kFirstButtonVariant = 3;
+const int kDesktopFolder = 11;
+const int kFileDialogFlags =
+    UIFileDialog::kKeepShortcutsFlag | UIFileDialog::kEnabledFlag | UIFileDialog::kFilesFlag;
+
+UIComboBox* addBox(UIWidget* parent, std::initializer_list<const char16_t*> items, const char16_t* context)
+{
+    auto* box = new UIComboBox(parent);
+    for (const char16_t* item : items)
+        box->addItem(Window::translate(item, context));
+    box->setCurrentIndex(0);
+    box->show();
+    return box;
+}
+
+} // namespace
+
+UIDialog* makeTextExchangeDialog(const char16_t* title, const char16_t* context)
+{
+    auto* dialog = new UIDialog(UIApplication::instance()->mainWindow(),
+                                UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
+    dialog->setWindowTitle(Window::translate(title, context), true);
+    dialog->setVerticalFlow(1);
+    dialog->applyMetricMargins();
+    dialog->setLayoutSpacing(kDialogSpacing);
+    dialog->setRowStretch(0, 100.0f);
+    dialog->setMinimumWidth(kMinimumWidth);
+    return dialog;
+}
+
+UIGroup* addTwoColumnGroup(UIWidget* parent)
+{
+    auto* group = new UIGroup(parent);
+    group->setVerticalFlow(0);
+    group->setColumnCount(2);
+    group->setColumnStretch(1, 100.0f);
+    group->show();
+    return group;
+}
+
+UILabel* addLabel(UIWidget* parent, const String& text)
+{
+    auto* label = new UILabel(parent);
+    label->setText(text);
+    label->show();
+    return label;
+}
+
+UIComboBox* addDelimiterBox(UIWidget* parent, const char16_t* context)
+{
+    return addBox(parent, {u"Comma (,)", u"Semicolon (;)", u"Space ( )"}, context);
+}
+
+UIComboBox* addQualifierBox(UIWidget* parent, const char16_t* context)
+{
+    return addBox(parent, {u"Double Quote (\")", u"Single Quote (')", u"None"}, context);
+}
+
+void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context, UIButton** first,
+                            UIButton** cancel)
+{
+    auto* row = new UIBox(dialog);
+    row->setVerticalFlow(0);
+    row->applyMetricSpacing();
+    row->setTopMargin(kButtonRowTopMargin);
+    (new UIExpander(row))->show();
+    *first = new UIButton(row);
+    (*first)->setText(firstText);
+    (*first)->setColorVariant(kFirstButtonVariant);
+    (*first)->show();
+    *cancel = new UIButton(row);
+    (*cancel)->setText(Window::translate(u"Cancel", context));
+    (*cancel)->show();
+    row->show();
+}
+
+void prepareTextFileDialog(UIFileDialog& dialog, int acceptMode)
+{
+    dialog.setAcceptMode(acceptMode);
+    dialog.setFlags(kFileDialogFlags);
+    dialog.setMultiSelection(false);
+    dialog.setPath(SystemInfo::specialFolder(kDesktopFolder));
+    dialog.addFilter(Window::translate(u"TXT Files", u"Common/Dialogs"), String(u"*.txt"), String(u"txt"));
+}
