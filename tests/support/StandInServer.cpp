@@ -10,7 +10,7 @@
 namespace testsupport {
 
 const char* const StandInServer::kMakerHost = "service.reelstack.example";
-const char* const StandInServer::kShopHost = "www.shop.example";
+const char* const StandInServer::kShopHost = "www.discshop.example";
 const char* const StandInServer::kMovieDbHost = "www.moviedb.example";
 const char* const StandInServer::kMovieDbImageHost = "images.moviedb.example";
 
@@ -68,8 +68,8 @@ StandInServer::StandInServer()
 {
     setPage(kMakerHost, "/service-feedback", "1", "text/plain");
     setLatestVersion("1.2.0", "http://www.reelstack.example/download");
-    setPage(kShopHost, "/search?",
-            "<html><body><div class=\"result\"><a class=\"product\" href=\"/item/1\">"
+    setPage(kShopHost, "/s/",
+            "<html><body><div class=\"result\"><a class=\"title\" href=\"/dp/1\">"
             "Alien (Blu-ray)</a></div></body></html>");
     setPage(kMovieDbHost, "/find?", fileText("extractors/en/search-one.html"));
     setPage(kMovieDbHost, "/title/", fileText("extractors/en/title-movie.html"));

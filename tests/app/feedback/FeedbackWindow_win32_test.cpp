@@ -64,6 +64,8 @@ protected:
                 UIHarness::typeAt(window.emailField(), {'M', 'E'});
             if (typeMessage)
                 UIHarness::typeAt(window.messageEditor(), {'H', 'I'});
+            // Posted clicks overtake keys still in the input queue.
+            UIHarness::pumpFor(100);
             UIHarness::click(window.sendButton(), window.sendButton()->rect().center());
             if (typeEmail || typeMessage)
                 return true;
