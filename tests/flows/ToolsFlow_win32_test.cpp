@@ -16,6 +16,10 @@ using testsupport::StandInServer;
 namespace {
 
 const char kMaker[] = "service.reelstack.example";
+// The message boxes, found by their texts (a box is a window like any).
+const char kCurrentBox[] = "\"This version of Reelstack (1.2.0) is the current version.\"";
+const char kNewerBox[] = "\"A new version of Reelstack is available.\"";
+const char kSentBox[] = "\"Your feedback has been sent successfully. Thank you.\"";
 
 // The targets of the shell's "open" since the last dump.
 std::vector<std::string> openedSince(AppDriver& app)
@@ -73,11 +77,10 @@ TEST_F(ToolsFlow, UpdateAnswersEqualOlderAndNewerReachTheUserAsTheyShould)
     // The same version: confirmed, naming it.
     standIn.setLatestVersion("1.2.0", "http://www.reelstack.example/download");
     ASSERT_TRUE(checkForUpdates());
-    ASSERT_TRUE(app.waitForPath("UIMessageBox \"This version of Reelstack (1.2.0) is the current version.\""))
-        << app.failure();
+    ASSERT_TRUE(app.waitForPath(kCurrentBox)) << app.failure();
     app.shot("current-version");
-    ASSERT_TRUE(app.click("UIMessageBox \"OK\""));
-    ASSERT_TRUE(app.waitForNoPath("UIMessageBox"));
+    ASSERT_TRUE(app.click("\"OK\""));
+    ASSERT_TRUE(app.waitForNoPath(kCurrentBox));
     const StandInServer::Request query = standIn.requestsTo(kMaker, "/service-informer").back();
     EXPECT_EQ(query.method, "POST");
     EXPECT_EQ(query.body.compare(0, 2, "q="), 0) << query.body;
@@ -85,15 +88,15 @@ TEST_F(ToolsFlow, UpdateAnswersEqualOlderAndNewerReachTheUserAsTheyShould)
     // A newer one is offered; Yes opens its link.
     standIn.setLatestVersion("1.3.0", "http://www.reelstack.example/get-1.3.0");
     ASSERT_TRUE(checkForUpdates());
-    ASSERT_TRUE(app.waitForPath("UIMessageBox \"A new version of Reelstack is available.\"")) << app.failure();
-    ASSERT_TRUE(app.click("UIMessageBox \"Yes\""));
-    ASSERT_TRUE(app.waitForNoPath("UIMessageBox"));
+    ASSERT_TRUE(app.waitForPath(kNewerBox)) << app.failure();
+    ASSERT_TRUE(app.click("\"Yes\""));
+    ASSERT_TRUE(app.waitForNoPath(kNewerBox));
     EXPECT_EQ(openedSince(app), std::vector<std::string>{"http://www.reelstack.example/get-1.3.0"});
 
     // An older one says nothing at all.
     standIn.setLatestVersion("1.1.9", "http://www.reelstack.example/old");
     ASSERT_TRUE(checkForUpdates());
-    EXPECT_FALSE(app.waitForPath("UIMessageBox", 2000));
+    EXPECT_FALSE(app.waitFor([&] { return app.exists(kNewerBox) || app.exists(kCurrentBox); }, 2000));
     EXPECT_TRUE(openedSince(app).empty());
 
     ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
@@ -111,10 +114,9 @@ TEST_F(ToolsFlow, FeedbackGoesToTheMakersServiceAndTheHelpPagesOpen)
     ASSERT_TRUE(app.click("#feedback UITextEdit"));
     ASSERT_TRUE(app.typeText("great program", "#feedback UITextEdit"));
     ASSERT_TRUE(app.click("#feedback \"Send\""));
-    ASSERT_TRUE(app.waitForPath("UIMessageBox \"Your feedback has been sent successfully. Thank you.\""))
-        << app.failure();
+    ASSERT_TRUE(app.waitForPath(kSentBox)) << app.failure();
     app.shot("feedback-sent");
-    ASSERT_TRUE(app.click("UIMessageBox \"OK\""));
+    ASSERT_TRUE(app.click("\"OK\""));
     ASSERT_TRUE(app.waitForNoPath("#feedback")) << app.failure();
     const auto posts = standIn.requestsTo(kMaker, "/service-feedback");
     ASSERT_EQ(posts.size(), 1u);
@@ -155,7 +157,7 @@ TEST_F(ToolsFlow, StatisticsAndPasswordProtectionOpenOverTheExampleCollection)
 
     ASSERT_TRUE(menu("Collection", "collectionMenu", "Password Protection..."));
     ASSERT_TRUE(app.waitForPath("\"Set Password\"")) << app.failure();
-    ASSERT_TRUE(app.pressKey("Escape"));
+    ASSERT_TRUE(app.click("\"Cancel\""));
     ASSERT_TRUE(app.waitForNoPath("\"Set Password\"")) << app.failure();
 
     ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
