@@ -1,8 +1,10 @@
 #include "app/about/AboutWindow.h"
 
+#include "foundation/containers/StringList.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/time/Date.h"
 #include "graphics/image/Image.h"
+#include "graphics/paint/FontMetrics.h"
 #include "model/images/ImageResource.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -28,12 +30,34 @@ const char16_t kDescriptionFallback[] =
     u"Reelstack keeps your collection of movies and series: titles, covers, cast and crew, links to play, "
     u"loans and statistics, shown as a list, an image grid or a cover flow.";
 const char16_t kCloseFallback[] = u"Close";
+// The description wraps at this width, so that the window keeps its size
+// whatever the language's text.
+const int kDescriptionWidth = 320;
 
 String byIdOr(uint64_t id, const char16_t* fallback)
 {
     AppCore* core = AppCore::instance();
     String text = core ? core->translateById(id) : String();
     return text.isEmpty() ? Window::translate(fallback, kContext) : text;
+}
+
+// The words of text in lines no wider than width in the label's font; a
+// word wider than that has a line of its own.
+String wrapped(const String& text, const FontDesc& font, int width)
+{
+    const FontMetrics metrics(font, nullptr);
+    String lines;
+    String line;
+    for (const String& word : StringList::split(text, String(u" "), 0)) {
+        const String longer = line.isEmpty() ? word : line + u" " + word;
+        if (!line.isEmpty() && metrics.textWidth(longer.data(), longer.length(), false) > width) {
+            lines += line + u"\n";
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return lines + line;
 }
 
 UILabel* addLabel(UIWidget* parent, const String& text)
@@ -108,8 +132,9 @@ void AboutWindow::buildTextColumn()
     m_nameLabel = addLabel(m_textBox, core ? core->productName() + u" " + core->version() : String());
     m_nameLabel->setFontSize(18.0f);
     (new UISpacer(10, m_textBox))->show();
-    m_descriptionLabel = addLabel(m_textBox, description());
+    m_descriptionLabel = addLabel(m_textBox, String());
     m_descriptionLabel->setMultiLine(true);
+    m_descriptionLabel->setText(wrapped(description(), m_descriptionLabel->font(), kDescriptionWidth));
     (new UISpacer(20, m_textBox))->show();
     m_link = new UILink(m_textBox);
     if (core) {

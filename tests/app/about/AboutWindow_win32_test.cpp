@@ -53,18 +53,23 @@ TEST_F(AboutWindowTest, ShowsNameVersionOurWordsTheLinkAndTheMakerOfThisYear)
     struct
     {
         std::string name, description, maker, caption, linkText, linkUrl, toolTip;
+        int descriptionLines = 0;
+        int width = 0;
         bool closed = false;
     } seen;
     AboutWindow window;
     LaterStep look(100, [&] {
         UIHarness::activate(window.dialog());
         seen.name = iotest::show(window.nameLabel()->text());
-        seen.description = iotest::show(window.descriptionLabel()->text());
+        const String description = window.descriptionLabel()->text();
+        seen.description = iotest::show(description.replaceChar(u'\n', u' ', String::kCaseSensitive));
+        seen.descriptionLines = description.count(String(u"\n"), String::kCaseSensitive) + 1;
         seen.maker = iotest::show(window.makerLabel()->text());
         seen.caption = iotest::show(window.closeButton()->text());
         seen.linkText = iotest::show(window.link()->text());
         seen.linkUrl = iotest::show(window.link()->url());
         seen.toolTip = iotest::show(window.link()->toolTipText());
+        seen.width = window.dialog()->width();
         UIHarness::click(window.link(), window.link()->rect().center());
         UIHarness::pumpFor(100);
         UIHarness::click(window.closeButton(), window.closeButton()->rect().center());
@@ -76,6 +81,9 @@ TEST_F(AboutWindowTest, ShowsNameVersionOurWordsTheLinkAndTheMakerOfThisYear)
     EXPECT_EQ(seen.name, "Reelstack 1.2.0");
     EXPECT_EQ(seen.description, iotest::show(AboutWindow::description()));
     EXPECT_FALSE(seen.description.empty());
+    // Our long text is wrapped, and the window stays narrow for it.
+    EXPECT_GT(seen.descriptionLines, 1);
+    EXPECT_LT(seen.width, 600);
     EXPECT_EQ(seen.caption, "Close");
     EXPECT_EQ(seen.maker, iotest::show(String(u"\u00A9 ") + String::fromInt(Date::todayLocal().year()) +
                                        u" Vantorell Software"));
