@@ -157,6 +157,24 @@ public:
     // The current movie's card, and the window title of the movie, the
     // collection and the product.
     void showCard();
+
+    // ---- Tools ----
+    void connectToolCommands();
+    void showStatistics();
+    void showAbout();
+    void showFeedback();
+    // Opens the HTML export frame; no menu reaches it while it exports
+    // nothing.
+    void showExportToHtml();
+    // Starts the informer's query; nothing while one is under way.
+    void checkForUpdates();
+    // The product's page for this copy; empty without a program core.
+    static String homePageAddress();
+    void openHomePage();
+    // The informer's accepted answer: a newer version is offered, the same
+    // one is confirmed, an older one (or anything else) says nothing.
+    void onNewVersion();
+
     // ---- Movie list ----
     // Refills the three views with the movies that pass the filter, keeps
     // the current movie while it passes and updates the status line.
@@ -238,23 +256,6 @@ public:
     // (after stepping, the one stepped to).
     Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
     Movie* editMovie(Movie* movie, uint32_t options);
-
-    // ---- Tools ----
-    void connectToolCommands();
-    void showStatistics();
-    void showAbout();
-    void showFeedback();
-    // Opens the HTML export frame; no menu reaches it while it exports
-    // nothing.
-    void showExportToHtml();
-    // Starts the informer's query; nothing while one is under way.
-    void checkForUpdates();
-    // The product's page for this copy; empty without a program core.
-    static String homePageAddress();
-    void openHomePage();
-    // The informer's accepted answer: a newer version is offered, the same
-    // one is confirmed, an older one (or anything else) says nothing.
-    void onNewVersion();
 
 private:
     void buildWindow();
