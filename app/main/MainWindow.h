@@ -158,8 +158,9 @@ public:
     // collection and the product.
     void showCard();
 
-    // ---- Tools ----
-    void connectToolCommands();
+    // ---- Help ----
+    // The Help menu's commands and the statistics of the Tools menu.
+    void connectHelpCommands();
     void showStatistics();
     void showAbout();
     void showFeedback();

@@ -1,6 +1,6 @@
-// The main window's tools and help commands: statistics, feedback, about,
-// the home page, the check for a newer version and its answer, and the
-// opener of the HTML export frame.
+// The main window's help commands and the statistics: feedback, about, the
+// home page, the check for a newer version and its answer, and the opener
+// of the HTML export frame.
 #include "app/main/MainWindow.h"
 
 #include "app/about/AboutWindow.h"
@@ -36,7 +36,7 @@ const char16_t kHomePagePath[] = u"start/?copy=";
 
 } // namespace
 
-void MainWindow::connectToolCommands()
+void MainWindow::connectHelpCommands()
 {
     m_toolsMenu->item(kStatisticsItem)->triggered.connect(this, &MainWindow::showStatistics);
     m_toolBar->button(kStatisticsButton)->clicked.connect(this, &MainWindow::showStatistics);
