@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
+#include "app/TestHosts.h"
 #include "foundation/core/AppCore.h"
+#include "foundation/net/SocketClient.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/automation/UIAutomationChannel.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
@@ -45,9 +47,11 @@ int runReelstack(const Startup& startup)
     installWidgetDescribers();
     // Only a driven test run sets the variable; otherwise nothing is made.
     UIAutomationChannel::startFromEnvironment();
+    TestHosts::applyFromEnvironment();
     Application application(startup.makeView);
     if (startup.makeView)
         core.run();
     UIAutomationChannel::stop();
+    SocketClient::redirectAllTo(String(), 0);
     return 0;
 }

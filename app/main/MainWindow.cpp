@@ -327,6 +327,7 @@ void MainWindow::connectSignals()
     m_zoomOutPicture->mouseClicked.connectWithArg(this, &MainWindow::onZoomOutClicked);
     m_zoomInPicture->mouseClicked.connectWithArg(this, &MainWindow::onZoomInClicked);
     m_viewTabs->currentChanged.connectWithArg(this, &MainWindow::applyViewMode);
+    connectHelpCommands();
     connectCollectionSignals();
     connectMovieEditing();
     connectToolCommands();

@@ -157,6 +157,25 @@ public:
     // The current movie's card, and the window title of the movie, the
     // collection and the product.
     void showCard();
+
+    // ---- Help ----
+    // The Help menu's commands and the statistics of the Tools menu.
+    void connectHelpCommands();
+    void showStatistics();
+    void showAbout();
+    void showFeedback();
+    // Opens the HTML export frame; no menu reaches it while it exports
+    // nothing.
+    void showExportToHtml();
+    // Starts the informer's query; nothing while one is under way.
+    void checkForUpdates();
+    // The product's page for this copy; empty without a program core.
+    static String homePageAddress();
+    void openHomePage();
+    // The informer's accepted answer: a newer version is offered, the same
+    // one is confirmed, an older one (or anything else) says nothing.
+    void onNewVersion();
+
     // ---- Movie list ----
     // Refills the three views with the movies that pass the filter, keeps
     // the current movie while it passes and updates the status line.

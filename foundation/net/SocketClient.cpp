@@ -42,7 +42,31 @@ long long millisecondsUntil(std::chrono::steady_clock::time_point end)
     return left.count();
 }
 
+struct Redirect
+{
+    String address;
+    int port = 0;
+};
+
+Redirect& redirect()
+{
+    static Redirect target;
+    return target;
+}
+
 } // namespace
+
+void SocketClient::redirectAllTo(const String& address, int port)
+{
+    const bool usable = !address.isEmpty() && port >= 1 && port <= 65535;
+    redirect().address = usable ? address : String();
+    redirect().port = usable ? port : 0;
+}
+
+bool SocketClient::isRedirected()
+{
+    return redirect().port != 0;
+}
 
 SocketClient::SocketClient(const SocketSettings& settings)
     : m_settings(settings), m_socket(SocketApi::kNoSocket)
@@ -76,7 +100,8 @@ bool SocketClient::open()
     if (m_settings.receiveChunkSize == 0)
         m_settings.receiveChunkSize = SocketApi::receiveBufferSize(m_socket);
 
-    ByteArray host = m_settings.host.toUtf8();
+    const bool redirected = isRedirected();
+    ByteArray host = (redirected ? redirect().address : m_settings.host).toUtf8();
     if (!hostIsUsable(host.data(), host.size()))
         return failWith(kDetectHostFailed, 0);
     char hostBuffer[kHostBufferSize];
@@ -85,7 +110,7 @@ bool SocketClient::open()
     uint32_t address = 0;
     if (!SocketApi::resolveIPv4(hostBuffer, address))
         return fail(kDetectHostFailed);
-    if (!connectTo(address))
+    if (!connectTo(address, redirected ? redirect().port : m_settings.port))
         return false;
     m_connected = true;
     return true;
@@ -104,11 +129,11 @@ bool SocketClient::hostIsUsable(const uint8_t* host, int length) const
     return true;
 }
 
-bool SocketClient::connectTo(uint32_t address)
+bool SocketClient::connectTo(uint32_t address, int port)
 {
-    if (m_settings.port < 1 || m_settings.port > 65535)
+    if (port < 1 || port > 65535)
         return failWith(kConnectFailed, 0);
-    int started = SocketApi::startConnect(m_socket, address, m_settings.port);
+    int started = SocketApi::startConnect(m_socket, address, port);
     if (started == SocketApi::kConnectFailed)
         return fail(kConnectFailed);
     if (started == SocketApi::kConnectDone)

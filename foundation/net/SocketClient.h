@@ -59,6 +59,14 @@ public:
 
     static String errorText(int code);
 
+    // Sends every connection made from now on to this address and port, for
+    // whatever host it asks; what is written (the Host header too) stays as
+    // it is. Test runs of the program set it once at start-up, before any
+    // worker thread exists, so that their outside traffic reaches a local
+    // stand-in. A port outside 1-65535 or an empty address clears it.
+    static void redirectAllTo(const String& address, int port);
+    static bool isRedirected();
+
 private:
     enum class Wait
     {
@@ -74,7 +82,7 @@ private:
     bool failWith(int code, int systemError);
     bool failWait(Wait wait, int timeoutCode, int failureCode);
     bool hostIsUsable(const uint8_t* host, int length) const;
-    bool connectTo(uint32_t address);
+    bool connectTo(uint32_t address, int port);
     Wait waitReady(bool forWrite, int timeoutMs) const;
     // Receives up to length bytes once data is there; 0 when the peer closed,
     // -1 on failure (recorded).

@@ -231,9 +231,17 @@ static std::string requestPath(const std::string& request)
     return request.substr(start + 1, end - start - 1);
 }
 
+void TestHttpServer::setResponder(const Responder& responder)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_responder = responder;
+}
+
 HttpScript TestHttpServer::nextScript(const std::string& request)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
+    if (m_scripts.empty() && m_responder)
+        return answerWith(m_responder(request));
     if (m_scripts.empty() && !m_pages.empty()) {
         auto page = m_pages.find(requestPath(request));
         if (page == m_pages.end())

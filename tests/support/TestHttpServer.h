@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -59,6 +60,10 @@ public:
     // Whole answers by request path, served while no script is queued; any
     // other path is answered "404 Not Found".
     void setPages(const std::map<std::string, std::string>& answers);
+    // The whole answer to a request's raw bytes, asked while no script is
+    // queued; it takes the place of the pages. Runs on the server's thread.
+    using Responder = std::function<std::string(const std::string& request)>;
+    void setResponder(const Responder& responder);
 
     // The raw bytes of every request received so far, in order.
     std::vector<std::string> requests() const;
@@ -91,6 +96,7 @@ private:
     mutable std::condition_variable m_changed;
     std::deque<HttpScript> m_scripts;
     std::map<std::string, std::string> m_pages;
+    Responder m_responder;
     std::vector<std::string> m_requests;
     size_t m_served = 0;
     size_t m_abandoned = 0;

@@ -1,0 +1,165 @@
+// The tools and help commands of reelstack.exe driven from outside, with the
+// program's outside traffic sent to the stand-in (REELSTACK_TEST_HOSTS):
+// the update answers, feedback, the home page, about and statistics, and
+// password protection. Shell calls are recorded, not run.
+#include "tests/support/AppDriver.h"
+#include "tests/support/StandInServer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testsupport::AppDriver;
+using testsupport::StandInServer;
+
+namespace {
+
+const char kMaker[] = "service.reelstack.example";
+// The message boxes, found by their texts (a box is a window like any).
+const char kCurrentBox[] = "\"This version of Reelstack (1.2.0) is the current version.\"";
+const char kNewerBox[] = "\"A new version of Reelstack is available.\"";
+const char kSentBox[] = "\"Your feedback has been sent successfully. Thank you.\"";
+
+// The targets of the shell's "open" since the last dump.
+std::vector<std::string> openedSince(AppDriver& app)
+{
+    std::vector<std::string> targets;
+    for (const JsonValue& call : app.dump()["shell"].elements()) {
+        if (call["call"].toText() == "open")
+            targets.push_back(call["target"].toText());
+    }
+    return targets;
+}
+
+class ToolsFlow : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(standIn.isListening());
+        ASSERT_TRUE(AppDriver::cleanDataFolder());
+        AppDriver::Options options;
+        options.environment.push_back("REELSTACK_TEST_HOSTS=" + standIn.hostAndPort());
+        ASSERT_TRUE(app.launch(options)) << app.failure();
+        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        openedSince(app);
+    }
+    void TearDown() override
+    {
+        if (HasFailure())
+            app.recordFailure();
+    }
+
+    bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
+    {
+        return app.click("#menuBar \"" + bar + "\"") && app.waitForPath("#" + menuId + " \"" + item + "\"") &&
+               app.click("#" + menuId + " \"" + item + "\"");
+    }
+
+    // Asks for updates and waits until the stand-in has answered.
+    bool checkForUpdates()
+    {
+        const size_t before = standIn.requestsTo(kMaker, "/service-informer").size();
+        if (!menu("Help", "helpMenu", "Check for Updates..."))
+            return false;
+        return app.waitFor([&] { return standIn.requestsTo(kMaker, "/service-informer").size() > before; });
+    }
+
+    StandInServer standIn;
+    AppDriver app;
+};
+
+} // namespace
+
+TEST_F(ToolsFlow, UpdateAnswersEqualOlderAndNewerReachTheUserAsTheyShould)
+{
+    // The same version: confirmed, naming it.
+    standIn.setLatestVersion("1.2.0", "http://www.reelstack.example/download");
+    ASSERT_TRUE(checkForUpdates());
+    ASSERT_TRUE(app.waitForPath(kCurrentBox)) << app.failure();
+    app.shot("current-version");
+    ASSERT_TRUE(app.click("\"OK\""));
+    ASSERT_TRUE(app.waitForNoPath(kCurrentBox));
+    const StandInServer::Request query = standIn.requestsTo(kMaker, "/service-informer").back();
+    EXPECT_EQ(query.method, "POST");
+    EXPECT_EQ(query.body.compare(0, 2, "q="), 0) << query.body;
+
+    // A newer one is offered; Yes opens its link.
+    standIn.setLatestVersion("1.3.0", "http://www.reelstack.example/get-1.3.0");
+    ASSERT_TRUE(checkForUpdates());
+    ASSERT_TRUE(app.waitForPath(kNewerBox)) << app.failure();
+    ASSERT_TRUE(app.click("\"Yes\""));
+    ASSERT_TRUE(app.waitForNoPath(kNewerBox));
+    EXPECT_EQ(openedSince(app), std::vector<std::string>{"http://www.reelstack.example/get-1.3.0"});
+
+    // An older one says nothing at all.
+    standIn.setLatestVersion("1.1.9", "http://www.reelstack.example/old");
+    ASSERT_TRUE(checkForUpdates());
+    EXPECT_FALSE(app.waitFor([&] { return app.exists(kNewerBox) || app.exists(kCurrentBox); }, 2000));
+    EXPECT_TRUE(openedSince(app).empty());
+
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST_F(ToolsFlow, FeedbackGoesToTheMakersServiceAndTheHelpPagesOpen)
+{
+    ASSERT_TRUE(menu("Help", "helpMenu", "Send Feedback..."));
+    ASSERT_TRUE(app.waitForPath("#feedback")) << app.failure();
+    // Send with nothing typed: refused on the spot.
+    ASSERT_TRUE(app.click("#feedback \"Send\""));
+    app.waitFor([&] { return false; }, 300);
+    EXPECT_TRUE(standIn.requestsTo(kMaker, "/service-feedback").empty());
+    ASSERT_TRUE(app.click("#feedback UITextEdit"));
+    ASSERT_TRUE(app.typeText("great program", "#feedback UITextEdit"));
+    ASSERT_TRUE(app.click("#feedback \"Send\""));
+    ASSERT_TRUE(app.waitForPath(kSentBox)) << app.failure();
+    app.shot("feedback-sent");
+    ASSERT_TRUE(app.click("\"OK\""));
+    ASSERT_TRUE(app.waitForNoPath("#feedback")) << app.failure();
+    const auto posts = standIn.requestsTo(kMaker, "/service-feedback");
+    ASSERT_EQ(posts.size(), 1u);
+    EXPECT_EQ(posts[0].method, "POST");
+    // "great program" in Base64.
+    EXPECT_EQ(posts[0].body, "q=Z3JlYXQgcHJvZ3JhbQ%3D%3D");
+
+    ASSERT_TRUE(menu("Help", "helpMenu", "Home Page..."));
+    ASSERT_TRUE(menu("Help", "helpMenu", "Online Help..."));
+    ASSERT_TRUE(app.click("#toolBar \"Home Page...\""));
+    app.waitFor([&] { return false; }, 300);
+    const std::vector<std::string> opened = openedSince(app);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0].compare(0, 29, "http://www.reelstack.example/"), 0) << opened[0];
+    EXPECT_EQ(opened[1], opened[0]);
+    EXPECT_EQ(opened[2], opened[0]);
+
+    ASSERT_TRUE(menu("Help", "helpMenu", "About Reelstack..."));
+    ASSERT_TRUE(app.waitForPath("#about \"Reelstack 1.2.0\"")) << app.failure();
+    app.shot("about");
+    ASSERT_TRUE(app.click("#about \"Close\""));
+    ASSERT_TRUE(app.waitForNoPath("#about")) << app.failure();
+
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST_F(ToolsFlow, StatisticsAndPasswordProtectionOpenOverTheExampleCollection)
+{
+    ASSERT_TRUE(app.click("#toolBar \"Statistics...\""));
+    ASSERT_TRUE(app.waitForPath("#statistics")) << app.failure();
+    app.shot("statistics");
+    const JsonValue figures = app.find("#statistics \"Count of Movies\"");
+    EXPECT_FALSE(figures.isNull());
+    EXPECT_FALSE(app.exists("#statistics \"...\""));
+    ASSERT_TRUE(app.click("#statistics \"Close\""));
+    ASSERT_TRUE(app.waitForNoPath("#statistics")) << app.failure();
+
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Password Protection..."));
+    ASSERT_TRUE(app.waitForPath("\"Set Password\"")) << app.failure();
+    ASSERT_TRUE(app.click("\"Cancel\""));
+    ASSERT_TRUE(app.waitForNoPath("\"Set Password\"")) << app.failure();
+
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
+    EXPECT_EQ(app.waitForExit(), 0);
+}
