@@ -329,4 +329,5 @@ void MainWindow::connectSignals()
     m_viewTabs->currentChanged.connectWithArg(this, &MainWindow::applyViewMode);
     connectCollectionSignals();
     connectMovieEditing();
+    connectMovieAdding();
 }

@@ -239,6 +239,11 @@ public:
     Movie* addMovie(uint32_t options, const NewMovieRecord& preset);
     Movie* editMovie(Movie* movie, uint32_t options);
 
+    // ---- MovieAdding: by bar code and by scanning a folder ----
+    void connectMovieAdding();
+    void addMovieByBarCode();
+    void addMoviesByScanningFolder();
+
 private:
     void buildWindow();
     void buildMenus();
