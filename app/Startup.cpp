@@ -18,6 +18,8 @@ const char16_t kCompanyHost[] = u"service.reelstack.example";
 const char16_t kCompanyUrl[] = u"http://service.reelstack.example/";
 const char16_t kProductHost[] = u"www.reelstack.example";
 const char16_t kProductUrl[] = u"http://www.reelstack.example/";
+// The shop whose search finds a movie by its bar code.
+const char16_t kShopHost[] = u"www.discshop.example";
 
 } // namespace
 
@@ -35,6 +37,7 @@ int runReelstack(const Startup& startup)
     core.setCompanyUrl(String(kCompanyUrl));
     core.setProductHost(String(kProductHost));
     core.setProductUrl(String(kProductUrl));
+    core.setShopHost(String(kShopHost));
     if (!startup.programFolder.isEmpty())
         core.setAppDirectory(startup.programFolder);
     if (core.isAnotherInstanceRunning())

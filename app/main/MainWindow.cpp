@@ -332,4 +332,5 @@ void MainWindow::connectSignals()
     connectMovieEditing();
     connectToolCommands();
     connectTextExchange();
+    connectMovieAdding();
 }

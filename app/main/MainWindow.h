@@ -276,6 +276,10 @@ public:
     // refills the views.
     void exportToText();
     void importFromText();
+    // ---- MovieAdding: by bar code and by scanning a folder ----
+    void connectMovieAdding();
+    void addMovieByBarCode();
+    void addMoviesByScanningFolder();
 
 private:
     void buildWindow();

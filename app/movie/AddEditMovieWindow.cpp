@@ -413,7 +413,3 @@ void AddEditMovieWindow::updateExtractionBar()
     m_extractionBar->setTabEnabled(1, extractor != nullptr);
     m_extractionBar->relayout();
 }
-
-// The extraction's options and the extraction itself arrive with the
-// extraction's own file.
-void AddEditMovieWindow::onExtractionTab(int) {}

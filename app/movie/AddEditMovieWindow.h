@@ -100,7 +100,12 @@ public:
     // ---- Extraction bar ----
     // Icon, text and tool tip of the current extractor, then a relayout.
     void updateExtractionBar();
+    // 0 opens the extract options, 1 runs the extraction
+    // (AddEditMovieWindowExtraction.cpp).
     void onExtractionTab(int index);
+    // Fills the working copy from the movie database site by the title
+    // typed, keeping what the controls held; the extractor's result.
+    int extract();
 
     // ---- Stepping ----
     // -1 previous, 1 next; false when the save failed or there is no such

@@ -60,6 +60,9 @@ public:
     void setProductHost(const String& host) { m_productHost = host; }
     const String& productUrl() const { return m_productUrl; }
     void setProductUrl(const String& url) { m_productUrl = url; }
+    // The shop searched for bar codes, with its port when it has one.
+    const String& shopHost() const { return m_shopHost; }
+    void setShopHost(const String& host) { m_shopHost = host; }
 
     const String& commandLine() const { return m_commandLine; }
     const String& programPath() const { return m_programPath; }
@@ -144,6 +147,7 @@ private:
     String m_version;
     String m_productHost;
     String m_productUrl;
+    String m_shopHost;
     String m_programPath;
     String m_appDirectory;
     String m_programCrc;

@@ -58,6 +58,8 @@ public:
 
     // ---- The edition ----
     const String& siteName() const { return m_site.siteName; }
+    // Where the edition is read from; tests point it at a loopback server.
+    void setSite(const MovieSite& site) { m_site = site; }
     const String& host() const { return m_site.host; }
     const String& languageName() const { return m_languageName; }
     const String& languageCode() const { return m_languageCode; }
@@ -72,8 +74,10 @@ public:
     // Asked when a search offers several results; none means such a search
     // counts as cancelled. Not owned.
     void setChooser(ResultChooser* chooser) { m_chooser = chooser; }
+    ResultChooser* chooser() const { return m_chooser; }
     // Where posters are stored; none means posters are not fetched. Not owned.
     void setImageDownloader(const ImageDownloader* downloader) { m_downloader = downloader; }
+    const ImageDownloader* imageDownloader() const { return m_downloader; }
 
     // Reads the replace table (pairs of texts found in runs and their
     // replacements); a missing or unreadable file leaves it empty. The
