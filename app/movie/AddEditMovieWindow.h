@@ -162,6 +162,7 @@ public:
     UIPicture* backgroundPicture() const { return m_backgroundPicture; }
     UITabBar* backgroundToolBar() const { return m_backgroundTools; }
     MovieListEditor* listEditor(int index) const { return m_lists[index]; }
+    UILabel* episodeCountLabel() const { return m_episodeCount; }
 
 private:
     // ---- Building (AddEditMovieWindowPages.cpp) ----

@@ -9,6 +9,7 @@
 #include "tests/app/movie/MovieEditorFixture.h"
 #include "tests/support/SystemDialogs.h"
 #include "ui/core/input/UIClipboard.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableView.h"
 #include "ui/widgets/picture/UIPicture.h"
@@ -218,4 +219,63 @@ TEST_F(EditorPictures, DropsTakePicturesByExtensionAndLinksFromFilesAndTexts)
     EXPECT_EQ(online.type, MovieLink::kOnline);
     EXPECT_EQ(utf8(online.url), "http://example.test/night");
     EXPECT_EQ(utf8(online.description), "http://example.test/night");
+}
+
+TEST_F(EditorPictures, AnAddedMovieGetsAPosterThroughAStepAndALaterCancelLeavesImagesAlone)
+{
+    AddEditMovieWindow adding(*model, window, nullptr, 0, NewMovieRecord());
+    ASSERT_TRUE(drive(
+        adding.dialog(),
+        [&] {
+            type(adding.titleEdit(), "dawn");
+            click(adding.okButton());
+        },
+        [&] { adding.exec(); }));
+    ASSERT_EQ(model->movieCount(), 2);
+    Movie* dawn = adding.lastMovie();
+    ASSERT_TRUE(dawn);
+    ASSERT_EQ(model->movies().last()->value, dawn);
+
+    uint32_t results[3] = {};
+    AddEditMovieWindow editing(*model, window, dawn, 0, NewMovieRecord());
+    std::string steppedTo;
+    ASSERT_TRUE(drive(
+        editing.dialog(),
+        [&] {
+            changePictures(editing);
+            clickTab(editing.stepBar(), 0);
+            UIHarness::pumpUntil([&] { return editing.steppedCount() == 1; });
+            steppedTo = utf8(editing.titleEdit()->text());
+            click(editing.cancelButton());
+        },
+        [&] { editing.exec(results); }));
+    EXPECT_EQ(results[0], 0u);
+    EXPECT_EQ(results[2], 1u);
+    EXPECT_EQ(steppedTo, "Night");
+    EXPECT_EQ(editing.lastMovie(), movie);
+    const String poster = dawn->coverFileName(Cover::kPoster) + u".JPG";
+    ASSERT_TRUE(dawn->coverByKind(Cover::kPoster));
+    EXPECT_EQ(utf8(dawn->coverByKind(Cover::kPoster)->name), utf8(poster));
+    EXPECT_EQ(testsupport::readFileBytes(utf8(imagesFolder() + u"\\" + poster)),
+              testsupport::readFileBytes(utf8(source)))
+        << "the step moved the new poster in";
+    EXPECT_FALSE(dawn->cardStyle.backgroundImage.isEmpty());
+    EXPECT_FALSE(stagingLeft());
+
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow cancelled(*model, window, dawn, 0, NewMovieRecord());
+    ASSERT_TRUE(drive(
+        cancelled.dialog(),
+        [&] {
+            changePictures(cancelled);
+            clickTab(cancelled.coverKindBar(), Cover::kPoster);
+            clickTab(cancelled.coverToolBar(), AddEditMovieWindow::kClearImage);
+            clickTab(cancelled.backgroundToolBar(), AddEditMovieWindow::kClearImage);
+            click(cancelled.cancelButton());
+        },
+        [&] { cancelled.exec(); }));
+    EXPECT_FALSE(cancelled.isAccepted());
+    EXPECT_EQ(folderBytes(imagesFolder()), before) << "byte for byte";
+    EXPECT_FALSE(stagingLeft());
+    EXPECT_EQ(utf8(dawn->coverByKind(Cover::kPoster)->name), utf8(poster));
 }
