@@ -109,6 +109,8 @@ void AddEditMovieWindow::showCover()
 
 void AddEditMovieWindow::showBackground()
 {
+    if (!m_pageBuilt[kDisplayPage])
+        return;
     const Image image = backgroundImage();
     const bool shown = !image.isNull();
     m_backgroundPicture->setImage(shown ? image : loadImageResource(String(u"no-background")), kScaleToFit,

@@ -11,6 +11,7 @@
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/spinbox/UISpinBox.h"
+#include "ui/widgets/text/UITextEdit.h"
 #include "ui/widgets/text/UITextEditView.h"
 
 using namespace movietest;
@@ -126,7 +127,10 @@ TEST_F(EditorRun, AStrangeYearARatingBetweenStarsAndAMissingFontSurviveOpenAndOk
         AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
         std::string ratingLabel;
         runEditor(editor, [&] {
+            // Shown, so that their controls are filled and read back.
+            clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
             ratingLabel = utf8(editor.myRatingLabel()->text());
+            clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
             click(editor.okButton());
         });
         EXPECT_EQ(results[0], 1u);
@@ -255,6 +259,7 @@ TEST_F(EditorRun, OkStoresEveryFieldOfAnEditedMovieAsTyped)
         type(editor.plotView(), "  a plot  ");
         type(editor.notesView(), " a note ");
         type(editor.tagsEdit(), "x, ,y");
+        clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
         click(editor.okButton());
     });
     EXPECT_EQ(yearShown, "n/a");
@@ -280,7 +285,53 @@ TEST_F(EditorRun, OkStoresEveryFieldOfAnEditedMovieAsTyped)
     EXPECT_EQ(utf8(movie->plot), "a plot");
     EXPECT_EQ(utf8(movie->notes), "a note");
     EXPECT_EQ(joined(movie->tags), "x|y");
+    const CardStyle& style = movie->cardStyle;
+    for (const Color* stored :
+         {&style.backgroundColor, &style.textColor, &style.titleColor, &style.linkColor})
+        EXPECT_EQ(stored->value(), 0u) << "the view's defaults shown and stored empty";
+    EXPECT_TRUE(style.fontFamily.isEmpty()) << utf8(style.fontFamily);
     EXPECT_TRUE(movie->created == created) << "an edit keeps the creation time";
     EXPECT_FALSE(movie->modified.isNull());
     EXPECT_EQ(model->movieCount(), 1);
+}
+
+TEST_F(EditorRun, PagesShownBeforeAndAfterAStepShowTheMovieSteppedTo)
+{
+    Movie* first = addMovie("Alpha");
+    first->mpaaRating = String(u"r");
+    first->plot = String(u"plot a");
+    Movie* second = addMovie("Beta");
+    second->mpaaRating = String(u"pg");
+    second->plot = String(u"plot b");
+    for (const char16_t* actor : {u"ann", u"bo"}) {
+        CastItem item;
+        item.actor = String(actor);
+        item.character = String(u"someone");
+        second->cast.append(item);
+    }
+    AddEditMovieWindow editor(*model, window, first, 0, NewMovieRecord());
+    std::string ratingBefore;
+    std::string ratingAfter;
+    std::string plotAfter;
+    int castRows = -1;
+    runEditor(editor, [&] {
+        clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
+        ratingBefore = utf8(editor.mpaaRatingEdit()->text());
+        clickTab(editor.stepBar(), 1);
+        UIHarness::pumpUntil([&] { return editor.steppedCount() == 1; });
+        ratingAfter = utf8(editor.mpaaRatingEdit()->text());
+        clickTab(editor.pageBar(), AddEditMovieWindow::kPlotPage);
+        plotAfter = utf8(editor.plotView()->textEdit()->text().trim());
+        clickTab(editor.pageBar(), AddEditMovieWindow::kCastCrewPage);
+        castRows = editor.listEditor(MovieListEditor::kCast)->itemCount();
+        click(editor.okButton());
+    });
+    EXPECT_EQ(ratingBefore, "r");
+    EXPECT_EQ(ratingAfter, "pg") << "a page made before the step is filled again";
+    EXPECT_EQ(plotAfter, "plot b") << "a page made after the step shows the new movie";
+    EXPECT_EQ(castRows, 2);
+    EXPECT_EQ(utf8(first->mpaaRating), "r");
+    EXPECT_EQ(utf8(first->plot), "plot a") << "a page never shown stores nothing over the movie";
+    EXPECT_EQ(utf8(second->plot), "plot b");
+    EXPECT_EQ(second->cast.count(), 2);
 }

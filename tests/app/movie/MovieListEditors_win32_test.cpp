@@ -189,8 +189,9 @@ TEST_F(ListEditors, TabsFollowTheCurrentRowAndMovesStopAtTheEnds)
         addItem(movie, row.kind, "b", 1);
         addItem(movie, row.kind, "c", 2);
         AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
-        MovieListEditor* list = editor.listEditor(row.kind);
-        UITable* table = list->table();
+        // The list's page is made when first shown.
+        MovieListEditor* list = nullptr;
+        UITable* table = nullptr;
         std::string noRow, firstRow, lastRow, middleRow;
         std::string afterTopUp, afterBottomDown, afterUp, afterRemove;
         int currentAfterUp = -1;
@@ -198,6 +199,8 @@ TEST_F(ListEditors, TabsFollowTheCurrentRowAndMovesStopAtTheEnds)
             editor.dialog(),
             [&] {
                 clickTab(editor.pageBar(), pageOf(row.kind));
+                list = editor.listEditor(row.kind);
+                table = list->table();
                 noRow = enabledTabs(list);
                 clickRank(table, 0);
                 firstRow = enabledTabs(list);
@@ -258,13 +261,15 @@ TEST_F(ListEditors, AfterASortTheMovesTakeTheChosenItemAndShowTheListOrderAgain)
         addItem(movie, MovieListEditor::kCast, "abe", 1);
         addItem(movie, MovieListEditor::kCast, "bea", 2);
         AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
-        MovieListEditor* list = editor.listEditor(MovieListEditor::kCast);
-        UITable* table = list->table();
+        MovieListEditor* list = nullptr;
+        UITable* table = nullptr;
         std::string sorted, after, current;
         EXPECT_TRUE(drive(
             editor.dialog(),
             [&] {
                 clickTab(editor.pageBar(), AddEditMovieWindow::kCastCrewPage);
+                list = editor.listEditor(MovieListEditor::kCast);
+                table = list->table();
                 for (int i = 0; i < row.headerClicks; ++i)
                     clickHeader(table, 0);
                 sorted = shownColumn(table, 0);
@@ -302,7 +307,7 @@ TEST_F(ListEditors, EpisodeRowsShowTheReleaseDateAndTheCountFollowsAnAddedEpisod
         movie->episodes.append(episode);
     }
     AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
-    MovieListEditor* list = editor.listEditor(MovieListEditor::kEpisodes);
+    MovieListEditor* list = nullptr;
     std::string dates;
     std::string countBefore;
     std::string countAfter;
@@ -311,6 +316,7 @@ TEST_F(ListEditors, EpisodeRowsShowTheReleaseDateAndTheCountFollowsAnAddedEpisod
         editor.dialog(),
         [&] {
             clickTab(editor.pageBar(), AddEditMovieWindow::kEpisodesPage);
+            list = editor.listEditor(MovieListEditor::kEpisodes);
             dates = shownColumn(list->table(), 2);
             countBefore = utf8(editor.episodeCountLabel()->text());
             innerRan = driveInner(
@@ -352,8 +358,8 @@ TEST_F(ListEditors, TheItemEditorsOpenFromTheAddTabAndADoubleClickOnARow)
     addItem(movie, MovieListEditor::kCast, "abe", 0);
     addItem(movie, MovieListEditor::kCast, "bea", 1);
     AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
-    MovieListEditor* list = editor.listEditor(MovieListEditor::kCast);
-    UITable* table = list->table();
+    MovieListEditor* list = nullptr;
+    UITable* table = nullptr;
     bool added = false;
     bool edited = false;
     std::string shownAfterAdd;
@@ -362,6 +368,8 @@ TEST_F(ListEditors, TheItemEditorsOpenFromTheAddTabAndADoubleClickOnARow)
         editor.dialog(),
         [&] {
             clickTab(editor.pageBar(), AddEditMovieWindow::kCastCrewPage);
+            list = editor.listEditor(MovieListEditor::kCast);
+            table = list->table();
             added = driveInner(
                 editor.dialog(),
                 [&](UIDialog* inner) {
