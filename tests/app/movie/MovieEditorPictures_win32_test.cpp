@@ -58,6 +58,28 @@ protected:
         image.fill(color);
         return image;
     }
+    // Browse on the tool bar, and path chosen in the system's file dialog.
+    void browseTo(UITabBar* tools, const String& path)
+    {
+        LaterStep answer(
+            50,
+            [&] {
+                HWND found = testsupport::findThreadDialog();
+                if (!found || !IsWindowEnabled(found))
+                    return false;
+                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
+                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(path.data())));
+                testsupport::pressDialogButton(found, IDOK);
+                return true;
+            },
+            200);
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        clickTab(tools, AddEditMovieWindow::kBrowseImage);
+        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
+        UIHarness::pump();
+        SetCurrentDirectoryW(here);
+    }
     // What the user does: a poster browsed for, a front cover pasted, a
     // background pasted and the back cover cleared.
     void changePictures(AddEditMovieWindow& editor)
@@ -278,4 +300,41 @@ TEST_F(EditorPictures, AnAddedMovieGetsAPosterThroughAStepAndALaterCancelLeavesI
     EXPECT_EQ(folderBytes(imagesFolder()), before) << "byte for byte";
     EXPECT_FALSE(stagingLeft());
     EXPECT_EQ(utf8(dawn->coverByKind(Cover::kPoster)->name), utf8(poster));
+}
+
+TEST_F(EditorPictures, PicturesThatCannotBeTakenOrAreTheMoviesOwnChangeNothing)
+{
+    const String broken = text(dir.file("broken.jpg"));
+    ASSERT_TRUE(testsupport::writeFileBytes(utf8(broken), {0xFF, 0xD8, 0x00, 0x01}));
+    movie->cardStyle.backgroundImage = movie->coverBaseName() + u" - background.png";
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    std::string afterBroken;
+    bool deletedBackgroundShownEmpty = false;
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            StringList brokenList;
+            brokenList.append(broken);
+            dropFiles(editor.coverPicture(), brokenList);
+            afterBroken = utf8(editor.workingCopy()->coverByKind(Cover::kPoster)->name);
+            // A pasted poster is staged under the very name of the movie's
+            // own file; then the user takes that file back, named in other
+            // letter case.
+            UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
+            clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+            browseTo(editor.coverToolBar(), imagesFolder() + u"\\" + posterName.toUpper());
+            clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
+            UITabBar* tools = editor.backgroundToolBar();
+            deletedBackgroundShownEmpty = !tools->tab(AddEditMovieWindow::kCopyImage)->isEnabled() &&
+                                          !tools->tab(AddEditMovieWindow::kClearImage)->isEnabled();
+            click(editor.okButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_EQ(afterBroken, utf8(posterName)) << "a file that does not decode is refused";
+    EXPECT_TRUE(deletedBackgroundShownEmpty) << "no file behind the background: nothing to copy or clear";
+    ASSERT_TRUE(editor.isAccepted());
+    EXPECT_TRUE(String::equalsIgnoreCase(movie->coverByKind(Cover::kPoster)->name, posterName));
+    EXPECT_EQ(folderBytes(imagesFolder()), before)
+        << "the own file taken back is neither copied nor replaced";
 }
