@@ -26,7 +26,11 @@ AddEditMovieLinkWindow::AddEditMovieLinkWindow(UIWidget* parent, Movie* movie, M
     addLabel(tr(u"Description"));
     m_description = addEditor(new UILineEdit(group()));
     addButtonRow();
+    // A radio being checked unchecks its sibling first, while neither shows
+    // as checked: the switch happens on the second of the two signals,
+    // whichever radio sends it.
     m_online->toggled.connect(this, &AddEditMovieLinkWindow::onOnlineToggled);
+    m_local->toggled.connect(this, &AddEditMovieLinkWindow::onOnlineToggled);
     m_browse->clicked.connect(this, &AddEditMovieLinkWindow::onBrowse);
 }
 

@@ -84,6 +84,7 @@ bool AddEditMovieWindow::exec(uint32_t results[3])
         applyPreset();
     fillControls(true);
     const int page = (m_options & kOpenOnTags) ? kPlotPage : kGeneralPage;
+    ensurePage(page);
     m_pageBar->setCurrentIndex(page);
     m_pageStack->setCurrentIndex(page);
     m_dialog->setResult(0);
@@ -110,19 +111,52 @@ void AddEditMovieWindow::applyPreset()
 
 // ---- Filling ----
 
+// With the dialog on screen every control set would repaint it at once: the
+// whole fill is painted once at its end.
 void AddEditMovieWindow::fillControls(bool withDisplay)
 {
+    const bool updates = m_dialog->updatesEnabled();
+    m_dialog->setUpdatesEnabled(false);
     updateStepBar();
-    fillGeneral();
-    fillAdditional();
-    for (MovieListEditor* list : m_lists)
-        list->setMovie(m_workingCopy);
-    m_plot->textEdit()->setText(m_workingCopy->plot);
-    m_notes->textEdit()->setText(m_workingCopy->notes);
-    m_tags->setText(joinList(m_workingCopy->tags));
-    showBackground();
-    if (withDisplay)
-        fillDisplay();
+    for (int page = 0; page < kPageCount; ++page) {
+        if (m_pageBuilt[page])
+            fillPage(page, withDisplay);
+    }
+    m_dialog->setUpdatesEnabled(updates);
+}
+
+void AddEditMovieWindow::fillPage(int index, bool withDisplay)
+{
+    switch (index) {
+    case kGeneralPage:
+        fillGeneral();
+        break;
+    case kAdditionalPage:
+        fillAdditional();
+        break;
+    case kCastCrewPage:
+        m_lists[MovieListEditor::kCast]->setMovie(m_workingCopy);
+        m_lists[MovieListEditor::kCrew]->setMovie(m_workingCopy);
+        break;
+    case kEpisodesPage:
+        m_lists[MovieListEditor::kEpisodes]->setMovie(m_workingCopy);
+        break;
+    case kPlotPage:
+        m_plot->textEdit()->setText(m_workingCopy->plot);
+        m_notes->textEdit()->setText(m_workingCopy->notes);
+        m_tags->setText(joinList(m_workingCopy->tags));
+        break;
+    case kLinksPage:
+        m_lists[MovieListEditor::kLinks]->setMovie(m_workingCopy);
+        break;
+    case kDisplayPage:
+        showBackground();
+        if (withDisplay)
+            fillDisplay();
+        break;
+    default:
+        break;
+    }
 }
 
 void AddEditMovieWindow::fillGeneral()
@@ -189,6 +223,8 @@ void AddEditMovieWindow::fillFontCombo(const String& family)
 
 // ---- Saving ----
 
+// A page never shown still holds the working copy's values: only the pages
+// built are read back.
 void AddEditMovieWindow::storeControls()
 {
     Movie& movie = *m_workingCopy;
@@ -201,18 +237,28 @@ void AddEditMovieWindow::storeControls()
     movie.year = yearStored(m_year->intValue(), m_yearRange);
     movie.runningTime = m_runningTime->isSpecialValueShown() ? 0 : m_runningTime->intValue();
     movie.colour = m_colour->currentIndex() < 0 ? 0 : m_colour->currentIndex();
+    if (m_pageBuilt[kAdditionalPage])
+        storeAdditional();
+    if (m_pageBuilt[kPlotPage]) {
+        movie.plot = textOf(m_plot).trim();
+        movie.notes = textOf(m_notes).trim();
+        movie.tags = splitList(m_tags->text());
+    }
+    if (m_pageBuilt[kDisplayPage])
+        storeDisplay();
+}
+
+void AddEditMovieWindow::storeAdditional()
+{
+    Movie& movie = *m_workingCopy;
     movie.imdbRating = m_imdbRating->isSpecialValueShown() ? 0.0f : m_imdbRating->floatValue();
     movie.mpaaRating = m_mpaaRating->text().trim();
     movie.myRating = ratingStored(m_filledRating, m_filledRatingIndex, m_myRating->currentIndex());
     movie.format = m_format->text().trim();
     movie.barcode = m_barcode->text().trim();
     movie.purchasePrice = m_price->text().trim();
-    movie.plot = textOf(m_plot).trim();
-    movie.notes = textOf(m_notes).trim();
-    movie.tags = splitList(m_tags->text());
     movie.seen = m_seen->isChecked();
     movie.wishlist = m_wish->isChecked();
-    storeDisplay();
 }
 
 void AddEditMovieWindow::storeDisplay()
@@ -376,8 +422,10 @@ void AddEditMovieWindow::onTitleKey(UIEvent* event)
 
 void AddEditMovieWindow::onPageChanged(int index)
 {
-    if (index >= 0)
-        m_pageStack->setCurrentIndex(index);
+    if (index < 0)
+        return;
+    ensurePage(index);
+    m_pageStack->setCurrentIndex(index);
 }
 
 void AddEditMovieWindow::onMyRatingChanged(int index)

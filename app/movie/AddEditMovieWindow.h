@@ -130,6 +130,7 @@ public:
     void showBackground();
 
     // ---- Controls, for tests and the extraction ----
+    // Those of a page not shown yet are null.
     UIDialog* dialog() const { return m_dialog; }
     UITabBar* pageBar() const { return m_pageBar; }
     UIStack* pageStack() const { return m_pageStack; }
@@ -167,10 +168,14 @@ public:
     UIPicture* backgroundPicture() const { return m_backgroundPicture; }
     UITabBar* backgroundToolBar() const { return m_backgroundTools; }
     MovieListEditor* listEditor(int index) const { return m_lists[index]; }
+    UILabel* episodeCountLabel() const { return m_episodeCount; }
 
 private:
     // ---- Building (AddEditMovieWindowPages.cpp) ----
     void buildDialog();
+    // A page is built, connected and filled from the working copy the first
+    // time it is shown: the dialog opens with the general page alone.
+    void ensurePage(int index);
     UIWidget* buildPage(int index);
     void buildGeneralPage(UIWidget* page);
     void buildCoversBox(UIWidget* parent);
@@ -188,10 +193,12 @@ private:
 
     // ---- Filling and saving (AddEditMovieWindow.cpp) ----
     void fillGeneral();
+    void fillPage(int index, bool withDisplay);
     void fillAdditional();
     void fillDisplay();
     void fillFontCombo(const String& family);
     void applyPreset();
+    void storeAdditional();
     void storeDisplay();
     bool commitPictures();
     StringList pictureNames() const;
@@ -226,6 +233,7 @@ private:
 
     CollectionModel& m_model;
     UIWidget* m_parent;
+    bool m_pageBuilt[kPageCount] = {};
     uint32_t m_options;
     NewMovieRecord m_preset;
     Movie* m_editedMovie = nullptr;

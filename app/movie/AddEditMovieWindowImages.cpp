@@ -109,6 +109,8 @@ void AddEditMovieWindow::showCover()
 
 void AddEditMovieWindow::showBackground()
 {
+    if (!m_pageBuilt[kDisplayPage])
+        return;
     const Image image = backgroundImage();
     const bool shown = !image.isNull();
     m_backgroundPicture->setImage(shown ? image : loadImageResource(String(u"no-background")), kScaleToFit,
@@ -129,10 +131,15 @@ bool AddEditMovieWindow::takeCoverFile(const String& path)
     const int kind = currentCoverKind();
     const String name = coverNameFor(kind, pathExtension(path));
     const String target = joinPath(m_model.imagesFolder(), name);
-    // The movie's own cover file taken again needs no copy.
-    if (!String::equalsIgnoreCase(path, target) &&
-        !String::equalsIgnoreCase(path, m_staging.stagedPath(name)) && !m_staging.stageCopy(path, name))
+    // The movie's own cover file taken again needs no copy, and must not
+    // lose to a picture staged for it earlier in this edit.
+    if (String::equalsIgnoreCase(path, target)) {
+        if (!m_staging.unstage(name))
+            return false;
+    } else if (!String::equalsIgnoreCase(path, m_staging.stagedPath(name)) &&
+               !m_staging.stageCopy(path, name)) {
         return false;
+    }
     storeCover(kind, name);
     return true;
 }

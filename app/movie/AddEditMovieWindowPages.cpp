@@ -118,13 +118,28 @@ void AddEditMovieWindow::buildDialog()
     m_pageStack = shown(new UIStack(kPageCount, m_dialog));
     m_pageStack->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_dialog->setRowStretch(1, 100.0f);
-    for (int i = 0; i < kPageCount; ++i) {
+    for (int i = 0; i < kPageCount; ++i)
         m_pageBar->addTab(dataIcon(String(kPages[i].icon)), tr(kPages[i].title));
-        buildPage(i);
-    }
+    // Every widget costs a surface of its own: the pages the user never
+    // looks at are never made.
+    buildPage(kGeneralPage);
+    m_pageBuilt[kGeneralPage] = true;
     m_pageBar->setCurrentIndex(0);
     m_pageStack->setCurrentIndex(0);
     buildBottomRow();
+}
+
+void AddEditMovieWindow::ensurePage(int index)
+{
+    if (index < 0 || index >= kPageCount || m_pageBuilt[index])
+        return;
+    const bool updates = m_dialog->updatesEnabled();
+    m_dialog->setUpdatesEnabled(false);
+    buildPage(index);
+    m_pageBuilt[index] = true;
+    if (m_workingCopy)
+        fillPage(index, true);
+    m_dialog->setUpdatesEnabled(updates);
 }
 
 UIWidget* AddEditMovieWindow::buildPage(int index)
@@ -270,6 +285,7 @@ void AddEditMovieWindow::buildAdditionalPage(UIWidget* page)
     m_myRating->setMaxVisibleItems(11);
     m_myRatingLabel = label(ratingRow, String());
     shown(new UIExpander(ratingRow));
+    m_myRating->currentIndexChanged.connectWithArg(this, &AddEditMovieWindow::onMyRatingChanged);
 
     UIGroup* edition = formGroup(page, tr(u"Edition"));
     m_format = addLineRow(edition, u"Format");
@@ -339,6 +355,7 @@ void AddEditMovieWindow::buildPlotPage(UIWidget* page)
     m_tagsHelp = shown(new UIButton(tagsRow));
     m_tagsHelp->setFlat(true);
     m_tagsHelp->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"help16"))));
+    m_tagsHelp->clicked.connect(this, &AddEditMovieWindow::onTagsHelp);
     page->setRowStretch(1, 60.0f);
     page->setRowStretch(3, 40.0f);
 }
@@ -367,6 +384,11 @@ void AddEditMovieWindow::buildDisplayPage(UIWidget* page)
     background->setRowStretch(1, 100.0f);
     m_backgroundTools = buildImageToolBar(background);
     m_backgroundTools->setLayoutAlignment(5);
+    m_reset->clicked.connect(this, &AddEditMovieWindow::onResetDisplay);
+    m_backgroundTools->tabClicked.connectWithArg(this, &AddEditMovieWindow::onBackgroundTab);
+    m_backgroundPicture->mouseDoubleClicked.connectWithArg(this,
+                                                           &AddEditMovieWindow::onBackgroundDoubleClick);
+    m_backgroundPicture->dropped.connectWithArg(this, &AddEditMovieWindow::onBackgroundDrop);
 }
 
 void AddEditMovieWindow::buildBottomRow()
@@ -395,15 +417,8 @@ void AddEditMovieWindow::connectSignals()
     m_pageBar->currentChanged.connectWithArg(this, &AddEditMovieWindow::onPageChanged);
     m_stepBar->tabClicked.connectWithArg(this, &AddEditMovieWindow::onStepTab);
     m_extractionBar->tabClicked.connectWithArg(this, &AddEditMovieWindow::onExtractionTab);
-    m_myRating->currentIndexChanged.connectWithArg(this, &AddEditMovieWindow::onMyRatingChanged);
-    m_tagsHelp->clicked.connect(this, &AddEditMovieWindow::onTagsHelp);
-    m_reset->clicked.connect(this, &AddEditMovieWindow::onResetDisplay);
     m_coverKinds->currentChanged.connect(this, &AddEditMovieWindow::showCover);
     m_coverTools->tabClicked.connectWithArg(this, &AddEditMovieWindow::onCoverTab);
-    m_backgroundTools->tabClicked.connectWithArg(this, &AddEditMovieWindow::onBackgroundTab);
     m_coverPicture->mouseDoubleClicked.connectWithArg(this, &AddEditMovieWindow::onCoverDoubleClick);
-    m_backgroundPicture->mouseDoubleClicked.connectWithArg(this,
-                                                           &AddEditMovieWindow::onBackgroundDoubleClick);
     m_coverPicture->dropped.connectWithArg(this, &AddEditMovieWindow::onCoverDrop);
-    m_backgroundPicture->dropped.connectWithArg(this, &AddEditMovieWindow::onBackgroundDrop);
 }

@@ -78,6 +78,11 @@ bool ImageStaging::stageImage(const Image& image, const String& name)
     return image.save(target, true);
 }
 
+bool ImageStaging::unstage(const String& name)
+{
+    return !has(name) || File::remove(stagedPath(name));
+}
+
 String ImageStaging::previousPath(const String& name) const
 {
     return joinPath(m_folder, String(kPreviousPrefix) + name);

@@ -35,6 +35,9 @@ public:
     bool stageCopy(const String& source, const String& name);
     // Saves the picture in under name by the codec of its extension.
     bool stageImage(const Image& image, const String& name);
+    // Forgets the staged file of that name, so that the file in "Images"
+    // stays; false when it is still there.
+    bool unstage(const String& name);
 
     // Moves the staged files among names over their namesakes in
     // imagesFolder (names without a staged file are passed over). All or

@@ -104,13 +104,15 @@ void fillLinkRow(UITableRow* row, const MovieLink& item)
     play->setSortValue(item.play ? 1.0 : 0.0);
 }
 
+// Each row's tag is its item's list position plus one: the table takes a tag
+// of 0 for none.
 template <class L, class Fill> void addRowsOf(UITable* table, const L& list, Fill fill)
 {
-    int position = 0;
+    int tag = 0;
     for (typename L::Node* node = list.first(); node; node = node->next) {
         auto* row = new UITableRow();
         fill(row, node->value);
-        row->setTag(position++);
+        row->setTag(++tag);
         table->addRow(row);
     }
 }
@@ -244,14 +246,16 @@ void MovieListEditor::updateCountLabel()
                                   : countText(0, 0));
 }
 
+// Moves go by the item's place in the list, not by where a sorted table
+// shows its row, so their tabs do too.
 void MovieListEditor::updateTabs()
 {
-    const int row = m_table->currentRow();
-    const bool current = row >= 0;
+    const int position = currentPosition();
+    const bool current = position >= 0;
     m_toolBar->setTabEnabled(kEdit, current);
     m_toolBar->setTabEnabled(kRemove, current);
-    m_toolBar->setTabEnabled(kMoveUp, current && row > 0);
-    m_toolBar->setTabEnabled(kMoveDown, current && row < m_table->rowCount() - 1);
+    m_toolBar->setTabEnabled(kMoveUp, current && position > 0);
+    m_toolBar->setTabEnabled(kMoveDown, current && position < itemCount() - 1);
     if (m_kind == kLinks)
         m_toolBar->setTabEnabled(kOpen, current);
 }
@@ -266,13 +270,13 @@ int MovieListEditor::currentPosition() const
     UITableRow* row = m_table->currentRowItem();
     if (!row)
         return -1;
-    const int position = row->tag();
+    const int position = row->tag() - 1;
     return position >= 0 && position < itemCount() ? position : -1;
 }
 
 void MovieListEditor::selectPosition(int position)
 {
-    const int index = m_table->indexOfTag(position);
+    const int index = m_table->indexOfTag(position + 1);
     if (index < 0)
         return;
     m_table->setCurrentRow(index, true);

@@ -14,9 +14,10 @@ class UIWidget;
 
 // One of the movie editor's four lists (cast, crew, episodes, links) as a
 // small tool bar over a table. The table shows the list in its order; each
-// row's tag is its item's position in the list, so the row still names its
-// item after the user sorted the table by a column. Items are added and
-// changed through the item editors; the table is rebuilt after each change.
+// row's tag is its item's position in the list plus one, so the row still
+// names its item after the user sorted the table by a column. Items are
+// added and changed through the item editors; the table is rebuilt after
+// each change.
 class MovieListEditor : public SignalReceiver
 {
 public:

@@ -21,19 +21,28 @@ void deleteFilesNotIn(const String& folder, const StringList& names, const Strin
 
 } // namespace
 
+// The system finds a file whatever the letter case of its name, so a movie's
+// "Poster.JPG" uses the file "poster.jpg": names are compared in lower case.
 void ImagePurge::purgeImages(const String& imagesFolder, const List<Movie*>& movies)
 {
     StringList names;
     if (imagesFolder.isEmpty() || !Directory::list(imagesFolder, kListOptions, nullptr, names) ||
         names.isEmpty())
         return;
-    StringPointerSet keep;
+    StringList used;
     for (const Movie* movie : movies) {
         for (const Cover& cover : movie->covers)
-            keep.insert(&cover.name);
-        keep.insert(&movie->cardStyle.backgroundImage);
+            used.append(cover.name.toLower());
+        used.append(movie->cardStyle.backgroundImage.toLower());
     }
-    deleteFilesNotIn(imagesFolder, names, keep);
+    StringPointerSet keep;
+    for (const String& name : used)
+        keep.insert(&name);
+    for (const String& name : names) {
+        const String lower = name.toLower();
+        if (!keep.count(&lower))
+            ImageFolder::remove(imagesFolder, name);
+    }
 }
 
 void ImagePurge::purgeThumbnails(const String& thumbnailsFolder, const List<Movie*>& movies)

@@ -5,11 +5,14 @@
 
 #include "app/movie/MovieListEditor.h"
 #include "tests/app/movie/MovieEditorFixture.h"
+#include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/color/UIColorPicker.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/spinbox/UISpinBox.h"
+#include "ui/widgets/text/UITextEdit.h"
+#include "ui/widgets/text/UITextEditView.h"
 
 using namespace movietest;
 
@@ -124,7 +127,10 @@ TEST_F(EditorRun, AStrangeYearARatingBetweenStarsAndAMissingFontSurviveOpenAndOk
         AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
         std::string ratingLabel;
         runEditor(editor, [&] {
+            // Shown, so that their controls are filled and read back.
+            clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
             ratingLabel = utf8(editor.myRatingLabel()->text());
+            clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
             click(editor.okButton());
         });
         EXPECT_EQ(results[0], 1u);
@@ -209,4 +215,123 @@ TEST_F(EditorRun, StepBarAtTheEndsWithOneMovieAndWhenAdding)
             EXPECT_EQ(next, row.next) << row.movies << " " << row.edited;
         }
     }
+}
+
+TEST_F(EditorRun, OkStoresEveryFieldOfAnEditedMovieAsTyped)
+{
+    Movie* movie = addMovie("Before");
+    movie->genres.append(String(u"old"));
+    movie->seen = true;
+    const DateTime created = movie->created;
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    auto turnCombo = [](UIComboBox* combo, int notches) {
+        UIHarness::moveMouse(combo, combo->rect().center());
+        combo->setFocus();
+        for (int i = 0; i < notches; ++i) {
+            UIHarness::wheel(combo, combo->rect().center(), false, -WHEEL_DELTA);
+            UIHarness::pump();
+        }
+    };
+    std::string yearShown;
+    std::string runningShown;
+    runEditor(editor, [&] {
+        yearShown = utf8(editor.yearBox()->text());
+        runningShown = utf8(editor.runningTimeBox()->text());
+        replaceText(editor.titleEdit(), " After ");
+        type(editor.originalTitleEdit(), " apres ");
+        replaceText(editor.genreEdit(), "noir ,, crime ");
+        type(editor.studioEdit(), "north, south");
+        type(editor.countryEdit(), " fr ");
+        type(editor.languageEdit(), "fr, en,");
+        replaceText(editor.yearBox()->lineEdit(), "1999");
+        replaceText(editor.runningTimeBox()->lineEdit(), "95");
+        turnCombo(editor.colourCombo(), 2);
+        clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
+        replaceText(editor.imdbRatingBox()->lineEdit(), "7.5");
+        type(editor.mpaaRatingEdit(), " pg ");
+        turnCombo(editor.myRatingCombo(), 3);
+        type(editor.formatEdit(), " dvd ");
+        type(editor.barcodeEdit(), " 123 ");
+        type(editor.priceEdit(), " 12.50 ");
+        click(editor.seenCheck());
+        click(editor.wishCheck());
+        clickTab(editor.pageBar(), AddEditMovieWindow::kPlotPage);
+        type(editor.plotView(), "  a plot  ");
+        type(editor.notesView(), " a note ");
+        type(editor.tagsEdit(), "x, ,y");
+        clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
+        click(editor.okButton());
+    });
+    EXPECT_EQ(yearShown, "n/a");
+    EXPECT_EQ(runningShown, "n/a");
+    ASSERT_EQ(results[0], 1u);
+    EXPECT_EQ(utf8(movie->title), "After");
+    EXPECT_EQ(utf8(movie->originalTitle), "apres");
+    EXPECT_EQ(joined(movie->genres), "noir|crime");
+    EXPECT_EQ(joined(movie->studios), "north|south");
+    EXPECT_EQ(joined(movie->countries), "fr");
+    EXPECT_EQ(joined(movie->languages), "fr|en");
+    EXPECT_EQ(movie->year, 1999);
+    EXPECT_EQ(movie->runningTime, 95);
+    EXPECT_EQ(movie->colour, 2) << "Black & White";
+    EXPECT_FLOAT_EQ(movie->imdbRating, 7.5f);
+    EXPECT_EQ(utf8(movie->mpaaRating), "pg");
+    EXPECT_FLOAT_EQ(movie->myRating, 3.0f);
+    EXPECT_EQ(utf8(movie->format), "dvd");
+    EXPECT_EQ(utf8(movie->barcode), "123");
+    EXPECT_EQ(utf8(movie->purchasePrice), "12.50");
+    EXPECT_FALSE(movie->seen);
+    EXPECT_TRUE(movie->wishlist);
+    EXPECT_EQ(utf8(movie->plot), "a plot");
+    EXPECT_EQ(utf8(movie->notes), "a note");
+    EXPECT_EQ(joined(movie->tags), "x|y");
+    const CardStyle& style = movie->cardStyle;
+    for (const Color* stored :
+         {&style.backgroundColor, &style.textColor, &style.titleColor, &style.linkColor})
+        EXPECT_EQ(stored->value(), 0u) << "the view's defaults shown and stored empty";
+    EXPECT_TRUE(style.fontFamily.isEmpty()) << utf8(style.fontFamily);
+    EXPECT_TRUE(movie->created == created) << "an edit keeps the creation time";
+    EXPECT_FALSE(movie->modified.isNull());
+    EXPECT_EQ(model->movieCount(), 1);
+}
+
+TEST_F(EditorRun, PagesShownBeforeAndAfterAStepShowTheMovieSteppedTo)
+{
+    Movie* first = addMovie("Alpha");
+    first->mpaaRating = String(u"r");
+    first->plot = String(u"plot a");
+    Movie* second = addMovie("Beta");
+    second->mpaaRating = String(u"pg");
+    second->plot = String(u"plot b");
+    for (const char16_t* actor : {u"ann", u"bo"}) {
+        CastItem item;
+        item.actor = String(actor);
+        item.character = String(u"someone");
+        second->cast.append(item);
+    }
+    AddEditMovieWindow editor(*model, window, first, 0, NewMovieRecord());
+    std::string ratingBefore;
+    std::string ratingAfter;
+    std::string plotAfter;
+    int castRows = -1;
+    runEditor(editor, [&] {
+        clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
+        ratingBefore = utf8(editor.mpaaRatingEdit()->text());
+        clickTab(editor.stepBar(), 1);
+        UIHarness::pumpUntil([&] { return editor.steppedCount() == 1; });
+        ratingAfter = utf8(editor.mpaaRatingEdit()->text());
+        clickTab(editor.pageBar(), AddEditMovieWindow::kPlotPage);
+        plotAfter = utf8(editor.plotView()->textEdit()->text().trim());
+        clickTab(editor.pageBar(), AddEditMovieWindow::kCastCrewPage);
+        castRows = editor.listEditor(MovieListEditor::kCast)->itemCount();
+        click(editor.okButton());
+    });
+    EXPECT_EQ(ratingBefore, "r");
+    EXPECT_EQ(ratingAfter, "pg") << "a page made before the step is filled again";
+    EXPECT_EQ(plotAfter, "plot b") << "a page made after the step shows the new movie";
+    EXPECT_EQ(castRows, 2);
+    EXPECT_EQ(utf8(first->mpaaRating), "r");
+    EXPECT_EQ(utf8(first->plot), "plot a") << "a page never shown stores nothing over the movie";
+    EXPECT_EQ(utf8(second->plot), "plot b");
+    EXPECT_EQ(second->cast.count(), 2);
 }

@@ -141,3 +141,16 @@ TEST_F(ImageStagingTest, LeftoversGoWhenTheNextEditorOpensAndTheDestructorCleans
     EXPECT_FALSE(closed.isOpen());
     EXPECT_FALSE(closed.stageCopy(path("source.jpg"), String(u"x.jpg")));
 }
+
+TEST_F(ImageStagingTest, AnUnstagedPictureLeavesItsNamesakeInImages)
+{
+    ImageStaging staging;
+    stageBoth(staging, kNewB);
+    EXPECT_TRUE(staging.unstage(String(u"a.png")));
+    EXPECT_FALSE(staging.has(String(u"a.png")));
+    EXPECT_TRUE(staging.unstage(String(u"never.png"))) << "nothing staged is nothing to forget";
+    String failed;
+    ASSERT_TRUE(staging.commit(path("Films/Images"), names({u"a.png", u"b.png"}), &failed));
+    EXPECT_EQ(bytes("Films/Images/a.png"), kOldA) << "the user took the old file back";
+    EXPECT_EQ(bytes("Films/Images/b.png"), kNewB);
+}

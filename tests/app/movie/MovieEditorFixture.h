@@ -57,6 +57,124 @@ inline std::vector<int> keysFor(const std::string& typed)
     return keys;
 }
 
+// Types any text of letters (either case), digits, blanks and the
+// characters . , : / _ - into whatever has the focus, Shift held where the
+// US layout needs it.
+inline void typeChars(const std::string& typed)
+{
+    for (char c : typed) {
+        int key = 0;
+        bool shift = false;
+        if (c >= 'a' && c <= 'z') {
+            key = 'A' + (c - 'a');
+        } else if (c >= 'A' && c <= 'Z') {
+            key = c;
+            shift = true;
+        } else if (c >= '0' && c <= '9') {
+            key = c;
+        } else {
+            switch (c) {
+            case ' ':
+                key = VK_SPACE;
+                break;
+            case ',':
+                key = VK_OEM_COMMA;
+                break;
+            case '.':
+                key = VK_OEM_PERIOD;
+                break;
+            case '/':
+                key = VK_OEM_2;
+                break;
+            case '-':
+                key = VK_OEM_MINUS;
+                break;
+            case ':':
+                key = VK_OEM_1;
+                shift = true;
+                break;
+            case '_':
+                key = VK_OEM_MINUS;
+                shift = true;
+                break;
+            default:
+                continue;
+            }
+        }
+        if (shift)
+            UIHarness::keyDown(VK_SHIFT);
+        UIHarness::typeKeys({key});
+        if (shift)
+            UIHarness::keyUp(VK_SHIFT);
+    }
+    UIHarness::pump();
+}
+
+// Clicks into the field, selects what it holds and types over it; an empty
+// text deletes it.
+inline void replaceText(UIWidget* field, const std::string& typed)
+{
+    UIHarness::typeAt(field, {});
+    UIHarness::keyDown(VK_CONTROL);
+    UIHarness::typeKeys({'A'});
+    UIHarness::keyUp(VK_CONTROL);
+    if (typed.empty())
+        UIHarness::typeKeys({VK_DELETE});
+    typeChars(typed);
+}
+
+// Every widget of type W under root (root too), in the order the children
+// were made.
+template <class W> void collect(UIWidget* root, std::vector<W*>& found)
+{
+    if (auto* widget = dynamic_cast<W*>(root))
+        found.push_back(widget);
+    for (List<UIWidget*>::Node* node = root->children().first(); node; node = node->next)
+        collect(node->value, found);
+}
+
+template <class W> std::vector<W*> widgetsIn(UIWidget* root)
+{
+    std::vector<W*> found;
+    collect(root, found);
+    return found;
+}
+
+// The visible dialog opened over owner (an item editor), or null.
+inline UIDialog* innerDialog(UIDialog* owner)
+{
+    for (UIDialog* dialog : widgetsIn<UIDialog>(owner)) {
+        if (dialog != owner && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
+
+// Runs trigger, which opens a modal dialog over owner, while act drives that
+// dialog once it shows. True when act ran.
+inline bool driveInner(UIDialog* owner, const std::function<void(UIDialog*)>& act,
+                       const std::function<void()>& trigger)
+{
+    bool acted = false;
+    LaterStep step(
+        30,
+        [&] {
+            UIDialog* inner = innerDialog(owner);
+            if (!inner)
+                return false;
+            UIHarness::activate(inner);
+            UIHarness::pump();
+            act(inner);
+            acted = true;
+            return true;
+        },
+        200);
+    trigger();
+    UIHarness::pumpUntil([&] { return !step.isPending(); }, 10000);
+    UIHarness::pump();
+    return acted;
+}
+
 // Every file of a folder with its bytes.
 inline std::map<std::string, std::vector<uint8_t>> folderBytes(const String& folder)
 {

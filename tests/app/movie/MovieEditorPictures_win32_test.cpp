@@ -9,6 +9,7 @@
 #include "tests/app/movie/MovieEditorFixture.h"
 #include "tests/support/SystemDialogs.h"
 #include "ui/core/input/UIClipboard.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableView.h"
 #include "ui/widgets/picture/UIPicture.h"
@@ -56,6 +57,28 @@ protected:
         Image image(40, 60, false);
         image.fill(color);
         return image;
+    }
+    // Browse on the tool bar, and path chosen in the system's file dialog.
+    void browseTo(UITabBar* tools, const String& path)
+    {
+        LaterStep answer(
+            50,
+            [&] {
+                HWND found = testsupport::findThreadDialog();
+                if (!found || !IsWindowEnabled(found))
+                    return false;
+                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
+                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(path.data())));
+                testsupport::pressDialogButton(found, IDOK);
+                return true;
+            },
+            200);
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        clickTab(tools, AddEditMovieWindow::kBrowseImage);
+        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
+        UIHarness::pump();
+        SetCurrentDirectoryW(here);
     }
     // What the user does: a poster browsed for, a front cover pasted, a
     // background pasted and the back cover cleared.
@@ -218,4 +241,100 @@ TEST_F(EditorPictures, DropsTakePicturesByExtensionAndLinksFromFilesAndTexts)
     EXPECT_EQ(online.type, MovieLink::kOnline);
     EXPECT_EQ(utf8(online.url), "http://example.test/night");
     EXPECT_EQ(utf8(online.description), "http://example.test/night");
+}
+
+TEST_F(EditorPictures, AnAddedMovieGetsAPosterThroughAStepAndALaterCancelLeavesImagesAlone)
+{
+    AddEditMovieWindow adding(*model, window, nullptr, 0, NewMovieRecord());
+    ASSERT_TRUE(drive(
+        adding.dialog(),
+        [&] {
+            type(adding.titleEdit(), "dawn");
+            click(adding.okButton());
+        },
+        [&] { adding.exec(); }));
+    ASSERT_EQ(model->movieCount(), 2);
+    Movie* dawn = adding.lastMovie();
+    ASSERT_TRUE(dawn);
+    ASSERT_EQ(model->movies().last()->value, dawn);
+
+    uint32_t results[3] = {};
+    AddEditMovieWindow editing(*model, window, dawn, 0, NewMovieRecord());
+    std::string steppedTo;
+    ASSERT_TRUE(drive(
+        editing.dialog(),
+        [&] {
+            changePictures(editing);
+            clickTab(editing.stepBar(), 0);
+            UIHarness::pumpUntil([&] { return editing.steppedCount() == 1; });
+            steppedTo = utf8(editing.titleEdit()->text());
+            click(editing.cancelButton());
+        },
+        [&] { editing.exec(results); }));
+    EXPECT_EQ(results[0], 0u);
+    EXPECT_EQ(results[2], 1u);
+    EXPECT_EQ(steppedTo, "Night");
+    EXPECT_EQ(editing.lastMovie(), movie);
+    const String poster = dawn->coverFileName(Cover::kPoster) + u".JPG";
+    ASSERT_TRUE(dawn->coverByKind(Cover::kPoster));
+    EXPECT_EQ(utf8(dawn->coverByKind(Cover::kPoster)->name), utf8(poster));
+    EXPECT_EQ(testsupport::readFileBytes(utf8(imagesFolder() + u"\\" + poster)),
+              testsupport::readFileBytes(utf8(source)))
+        << "the step moved the new poster in";
+    EXPECT_FALSE(dawn->cardStyle.backgroundImage.isEmpty());
+    EXPECT_FALSE(stagingLeft());
+
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow cancelled(*model, window, dawn, 0, NewMovieRecord());
+    ASSERT_TRUE(drive(
+        cancelled.dialog(),
+        [&] {
+            changePictures(cancelled);
+            clickTab(cancelled.coverKindBar(), Cover::kPoster);
+            clickTab(cancelled.coverToolBar(), AddEditMovieWindow::kClearImage);
+            clickTab(cancelled.backgroundToolBar(), AddEditMovieWindow::kClearImage);
+            click(cancelled.cancelButton());
+        },
+        [&] { cancelled.exec(); }));
+    EXPECT_FALSE(cancelled.isAccepted());
+    EXPECT_EQ(folderBytes(imagesFolder()), before) << "byte for byte";
+    EXPECT_FALSE(stagingLeft());
+    EXPECT_EQ(utf8(dawn->coverByKind(Cover::kPoster)->name), utf8(poster));
+}
+
+TEST_F(EditorPictures, PicturesThatCannotBeTakenOrAreTheMoviesOwnChangeNothing)
+{
+    const String broken = text(dir.file("broken.jpg"));
+    ASSERT_TRUE(testsupport::writeFileBytes(utf8(broken), {0xFF, 0xD8, 0x00, 0x01}));
+    movie->cardStyle.backgroundImage = movie->coverBaseName() + u" - background.png";
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    std::string afterBroken;
+    bool deletedBackgroundShownEmpty = false;
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            StringList brokenList;
+            brokenList.append(broken);
+            dropFiles(editor.coverPicture(), brokenList);
+            afterBroken = utf8(editor.workingCopy()->coverByKind(Cover::kPoster)->name);
+            // A pasted poster is staged under the very name of the movie's
+            // own file; then the user takes that file back, named in other
+            // letter case.
+            UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
+            clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+            browseTo(editor.coverToolBar(), imagesFolder() + u"\\" + posterName.toUpper());
+            clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
+            UITabBar* tools = editor.backgroundToolBar();
+            deletedBackgroundShownEmpty = !tools->tab(AddEditMovieWindow::kCopyImage)->isEnabled() &&
+                                          !tools->tab(AddEditMovieWindow::kClearImage)->isEnabled();
+            click(editor.okButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_EQ(afterBroken, utf8(posterName)) << "a file that does not decode is refused";
+    EXPECT_TRUE(deletedBackgroundShownEmpty) << "no file behind the background: nothing to copy or clear";
+    ASSERT_TRUE(editor.isAccepted());
+    EXPECT_TRUE(String::equalsIgnoreCase(movie->coverByKind(Cover::kPoster)->name, posterName));
+    EXPECT_EQ(folderBytes(imagesFolder()), before)
+        << "the own file taken back is neither copied nor replaced";
 }

@@ -60,13 +60,14 @@ TEST(ImagePurge, RemovingAMovieDeletesOnlyThePicturesNoOneUses)
     ASSERT_TRUE(model.openCollection(creator.filePathFor(String(u"Pics"))));
     Movie* leaving = movieWithCovers({u"poster.png", u"shared.png"}, u"back.jpg");
     model.appendMovie(leaving);
-    model.appendMovie(movieWithCovers({u"shared.png", u"own.png"}, u"paper.jpg"));
+    model.appendMovie(movieWithCovers({u"shared.png", u"own.png", u"Case.JPG"}, u"paper.jpg"));
     ASSERT_TRUE(Directory::create(space.path("Pics/Images/folder")));
     EXPECT_EQ(leftAfter(space, "Pics/Images",
                         {"poster.png", "shared.png", "own.png", "back.jpg", "paper.jpg", "stray.txt",
-                         "STRAY.PNG", ".hidden"},
+                         "STRAY.PNG", ".hidden", "case.jpg"},
                         [&] { ASSERT_TRUE(model.removeMovie(leaving)); }),
-              (std::vector<std::string>{"shared.png", "own.png", "paper.jpg"}));
+              (std::vector<std::string>{"shared.png", "own.png", "paper.jpg", "case.jpg"}))
+        << "a name differing only in letter case is the file the movie uses";
     EXPECT_TRUE(Directory::exists(space.path("Pics/Images/folder")));
 
     // Closing deletes the thumbnails no cover has, but only PNG files.
