@@ -11,6 +11,8 @@
 
 class CollectionModel;
 class CoverFlowScene;
+class FillTimings;
+class JsonValue;
 class Movie;
 class MovieCells;
 class MovieCoverSource;
@@ -131,6 +133,11 @@ public:
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
+    // The dump's sections: "timings" (a stamp per fill) and "views" (what
+    // each view has current, the zooms, layout, columns and sort).
+    void addAutomationSections();
+    void removeAutomationSections();
+    JsonValue viewsState() const;
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then
@@ -362,4 +369,7 @@ private:
     void requestEdit();
     float m_pointerX = 0.0f;
     float m_pointerY = 0.0f;
+
+    // ---- Automation ----
+    std::unique_ptr<FillTimings> m_fillTimings;
 };

@@ -3,6 +3,7 @@
 #include "app/main/MainWindow.h"
 
 #include "app/view/View.h"
+#include "app/views/FillTimings.h"
 #include "app/views/MovieCells.h"
 #include "app/views/MovieCoverSource.h"
 #include "app/views/MovieTableRow.h"
@@ -63,6 +64,7 @@ String MainWindow::movieCaption(const Movie& movie)
 
 void MainWindow::fillMovieList()
 {
+    m_fillTimings->begin();
     Movie* remembered = currentMovie();
     m_filling = true;
     fillTable();
@@ -79,6 +81,7 @@ void MainWindow::fillMovieList()
     if (now != remembered)
         showCard();
     updateStatusLine();
+    m_fillTimings->end(m_table->rowCount());
     movieListFilled.emit();
 }
 
