@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CollectionModel;
 class CoverFlowScene;
@@ -330,9 +331,12 @@ private:
     bool m_shutDown = false;
 
     // ---- Movie list ----
-    void fillTable();
-    void fillImageList();
-    void fillCoverFlow();
+    // The movies that pass the filter, in the list's order: the one walk over
+    // the collection a fill makes.
+    std::vector<Movie*> passingMovies() const;
+    void fillTable(const std::vector<Movie*>& shown);
+    void fillImageList(const std::vector<Movie*>& shown);
+    void fillCoverFlow(const std::vector<Movie*>& shown);
     void updateStatusLine();
     void updateSelectionCommands();
     Image listIcon(const UIListItem& item);

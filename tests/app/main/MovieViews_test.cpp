@@ -15,6 +15,7 @@
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/D3D9Device.h"
+#include "ui/views/coverflow/UI3d.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
