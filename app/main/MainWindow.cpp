@@ -1,6 +1,7 @@
 #include "app/main/MainWindow.h"
 
 #include "app/view/View.h"
+#include "app/views/FillTimings.h"
 #include "app/views/MovieCells.h"
 #include "app/views/MovieCoverSource.h"
 #include "app/views/ThumbnailCache.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     buildColumnHeaderMenu();
     buildStatusBar();
     connectSignals();
+    m_fillTimings = std::make_unique<FillTimings>();
     setAutomationIds();
     m_movieCells = std::make_unique<MovieCells>();
     m_thumbnails = std::make_unique<ThumbnailCache>();
@@ -141,6 +143,7 @@ int MainWindow::defaultColumnWidth(int column)
 
 MainWindow::~MainWindow()
 {
+    removeAutomationSections();
     if (UIApplication::instance()->mainWindow() == m_window)
         UIApplication::instance()->setMainWindow(nullptr);
     delete m_window;

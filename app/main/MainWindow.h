@@ -8,9 +8,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class CollectionModel;
 class CoverFlowScene;
+class FillTimings;
+class JsonValue;
 class Movie;
 class MovieCells;
 class MovieCoverSource;
@@ -131,6 +134,11 @@ public:
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
+    // The dump's sections: "timings" (a stamp per fill) and "views" (what
+    // each view has current, the zooms, layout, columns and sort).
+    void addAutomationSections();
+    void removeAutomationSections();
+    JsonValue viewsState() const;
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then
@@ -365,9 +373,12 @@ private:
     bool m_shutDown = false;
 
     // ---- Movie list ----
-    void fillTable();
-    void fillImageList();
-    void fillCoverFlow();
+    // The movies that pass the filter, in the list's order: the one walk over
+    // the collection a fill makes.
+    std::vector<Movie*> passingMovies() const;
+    void fillTable(const std::vector<Movie*>& shown);
+    void fillImageList(const std::vector<Movie*>& shown);
+    void fillCoverFlow(const std::vector<Movie*>& shown);
     void updateStatusLine();
     void updateSelectionCommands();
     Image listIcon(const UIListItem& item);
@@ -404,4 +415,7 @@ private:
     void requestEdit();
     float m_pointerX = 0.0f;
     float m_pointerY = 0.0f;
+
+    // ---- Automation ----
+    std::unique_ptr<FillTimings> m_fillTimings;
 };

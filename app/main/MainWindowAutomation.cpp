@@ -1,11 +1,22 @@
 #include "app/main/MainWindow.h"
+#include "app/views/FillTimings.h"
+#include "foundation/data/JsonValue.h"
+#include "model/CollectionModel.h"
+#include "model/records/Movie.h"
+#include "ui/core/automation/UIAutomationSections.h"
+#include "ui/core/widget/UINativeWindow.h"
+#include "ui/views/coverflow/CoverFlowScene.h"
+#include "ui/views/coverflow/UI3d.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/menus/UIMenuBar.h"
+#include "ui/widgets/picture/UIPicture.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/tabs/UITabBar.h"
@@ -14,10 +25,21 @@
 
 namespace {
 
+const char kTimingsSection[] = "timings";
+const char kViewsSection[] = "views";
+
 void name(UIWidget* widget, const char16_t* id)
 {
     if (widget)
         widget->setObjectId(String(id));
+}
+
+JsonValue pair(double first, double second)
+{
+    JsonValue out = JsonValue::array();
+    out.append(first);
+    out.append(second);
+    return out;
 }
 
 } // namespace
@@ -48,4 +70,65 @@ void MainWindow::setAutomationIds()
     name(m_list, u"images");
     name(m_columnMenu, u"columnHeaderMenu");
     name(m_statusBar, u"statusBar");
+    name(m_filterKindBox, u"filterKind");
+    name(m_filterValueBox, u"filterValue");
+    name(m_actorBox, u"filterActor");
+    name(m_zoomOutPicture, u"zoomOut");
+    name(m_zoomInPicture, u"zoomIn");
+    name(m_statusLabel, u"status");
+    name(m_coverFlow, u"coverFlow");
+    addAutomationSections();
+}
+
+void MainWindow::addAutomationSections()
+{
+    UIAutomationSections::add(kTimingsSection, [this] { return m_fillTimings->toJson(); });
+    UIAutomationSections::add(kViewsSection, [this] { return viewsState(); });
+}
+
+void MainWindow::removeAutomationSections()
+{
+    UIAutomationSections::remove(kTimingsSection);
+    UIAutomationSections::remove(kViewsSection);
+}
+
+// Ids are the movies' (0 for none), so a driven test can tell the views
+// agree without reading pixels.
+JsonValue MainWindow::viewsState() const
+{
+    JsonValue state = JsonValue::object();
+    state.set("mode", viewMode());
+    const Movie* current = currentMovie();
+    state.set("current", current ? int(current->id) : 0);
+    state.set("table", m_table->currentRowTag());
+    state.set("images", m_list->currentItemTag());
+    state.set("coverFlow", m_coverFlowAvailable);
+    if (m_coverFlowAvailable) {
+        state.set("cover", int(m_coverFlowScene->selectedId()));
+        state.set("covers", m_coverFlowScene->count());
+        state.set("coverVisible", m_coverFlow->isVisible());
+    }
+    state.set("rowHeight", m_table->rowHeight());
+    Size cell = m_list->itemSize();
+    state.set("itemSize", pair(cell.width, cell.height));
+    JsonValue zooms = JsonValue::array();
+    for (float zoom : {m_listZoom, m_imagesZoom, m_coverFlowZoom})
+        zooms.append(double(zoom));
+    state.set("zooms", std::move(zooms));
+    state.set("layout", m_screenLayout);
+    state.set("vertical", m_splitter->isVertical());
+    state.set("cardFirst", m_cardFirst);
+    state.set("topmost", m_window->testWindowFlag(UINativeWindow::kTopmost));
+    state.set("sort", pair(m_model.sortMode(), m_model.sortOrder()));
+    JsonValue columns = JsonValue::array();
+    JsonValue widths = JsonValue::array();
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (m_table->isColumnVisible(column))
+            columns.append(column);
+        widths.append(m_table->columnWidth(column));
+    }
+    state.set("columns", std::move(columns));
+    state.set("widths", std::move(widths));
+    state.set("filterKind", m_filter.kind);
+    return state;
 }

@@ -3,6 +3,7 @@
 #include "app/main/MainWindow.h"
 
 #include "app/view/View.h"
+#include "app/views/FillTimings.h"
 #include "app/views/MovieCells.h"
 #include "app/views/MovieCoverSource.h"
 #include "app/views/MovieTableRow.h"
@@ -63,11 +64,13 @@ String MainWindow::movieCaption(const Movie& movie)
 
 void MainWindow::fillMovieList()
 {
+    m_fillTimings->begin();
     Movie* remembered = currentMovie();
     m_filling = true;
-    fillTable();
-    fillImageList();
-    fillCoverFlow();
+    const std::vector<Movie*> shown = passingMovies();
+    fillTable(shown);
+    fillImageList(shown);
+    fillCoverFlow(shown);
     m_filling = false;
     // The views were emptied without their handlers, so the remembered
     // movie is not the last selected one any more.
@@ -79,25 +82,37 @@ void MainWindow::fillMovieList()
     if (now != remembered)
         showCard();
     updateStatusLine();
+    m_fillTimings->end(m_table->rowCount());
     movieListFilled.emit();
 }
 
-void MainWindow::fillTable()
+// The three views show the same movies, so the filter's verdict on each is
+// asked once and shared.
+std::vector<Movie*> MainWindow::passingMovies() const
+{
+    std::vector<Movie*> shown;
+    shown.reserve(size_t(m_model.movieCount()));
+    for (Movie* movie : m_model.movies()) {
+        if (matchesFilter(*movie))
+            shown.push_back(movie);
+    }
+    return shown;
+}
+
+void MainWindow::fillTable(const std::vector<Movie*>& shown)
 {
     QuietFill quiet(m_tableView);
     m_table->clear();
     std::vector<UITableRow*> rows;
-    rows.reserve(size_t(m_model.movieCount()));
-    for (Movie* movie : m_model.movies()) {
-        if (matchesFilter(*movie))
-            rows.push_back(new MovieTableRow(*movie, *m_movieCells));
-    }
+    rows.reserve(shown.size());
+    for (Movie* movie : shown)
+        rows.push_back(new MovieTableRow(*movie, *m_movieCells));
     m_table->appendRows(rows);
 }
 
 // Items hold no picture nor tool tip: the list asks for them as it needs
 // them.
-void MainWindow::fillImageList()
+void MainWindow::fillImageList(const std::vector<Movie*>& shown)
 {
     QuietFill quiet(m_listView);
     m_list->clear();
@@ -109,10 +124,8 @@ void MainWindow::fillImageList()
     }
     bool titled = m_view.movieListShowTitleUnderImage;
     std::vector<UIListItem*> items;
-    items.reserve(size_t(m_model.movieCount()));
-    for (Movie* movie : m_model.movies()) {
-        if (!matchesFilter(*movie))
-            continue;
+    items.reserve(shown.size());
+    for (Movie* movie : shown) {
         auto* item = new UIListItem();
         item->setTag(movie->id);
         if (titled)
@@ -123,16 +136,13 @@ void MainWindow::fillImageList()
 }
 
 // Covers take their pictures and titles from the source as they are needed.
-void MainWindow::fillCoverFlow()
+void MainWindow::fillCoverFlow(const std::vector<Movie*>& shown)
 {
     if (!m_coverFlowAvailable)
         return;
     m_coverFlowScene->clear();
-    for (Movie* movie : m_model.movies()) {
-        if (!matchesFilter(*movie))
-            continue;
+    for (Movie* movie : shown)
         m_coverFlowScene->addCover(Image())->setId(movie->id);
-    }
     if (!m_coverFlowScene->isEmpty())
         m_coverFlowScene->select(m_coverFlowScene->count() / 2);
 }

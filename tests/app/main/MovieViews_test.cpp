@@ -12,8 +12,10 @@
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/views/coverflow/FakeD3D9Calls.h"
 #include "ui/core/events/UIKeyEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
 #include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/D3D9Device.h"
+#include "ui/views/coverflow/UI3d.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
@@ -405,4 +407,94 @@ TEST_F(MovieViewsTest, KeysAndDoubleClicksAskForMovieCommands)
               (std::vector<int>{MainWindow::kAddMovieCommand, MainWindow::kEditMovieCommand,
                                 MainWindow::kEditMovieCommand, MainWindow::kEditMovieCommand,
                                 MainWindow::kRemoveMovieCommand}));
+}
+
+// The cover flow's wheel and keys move the selection; the card and the
+// other views follow only once the movement has come to rest. With Ctrl the
+// wheel zooms by five slider steps a notch instead.
+TEST_F(MovieViewsTest, CoverFlowWheelAndKeysStepAndTheCardFollowsAtRest)
+{
+    main->setViewMode(2);
+    ASSERT_EQ(main->viewMode(), 2);
+    CoverFlowScene* scene = main->coverFlowScene();
+    scene->setSelectedIndex(6);
+    main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
+    ASSERT_EQ(currentIds(), "7 7 7");
+    struct Step
+    {
+        const char* what;
+        int direction;
+        uint32_t modifiers;
+        int key;
+        int selected;
+        int sliderChange;
+    };
+    const Step steps[] = {
+        {"wheel towards the user", 3, 0, 0, 7, 0},
+        {"wheel away", 4, 0, 0, 6, 0},
+        {"Right", 0, 0, 39, 7, 0},
+        {"Left", 0, 0, 37, 6, 0},
+        {"Ctrl and the wheel towards the user", 3, 2, 0, 6, 5},
+        {"Ctrl and the wheel away", 4, 2, 0, 6, -5},
+    };
+    for (const Step& s : steps) {
+        int slider = main->zoomSlider()->value();
+        if (s.key)
+            send(main->coverFlow(), UIKeyEvent(kKeyPressEvent, s.key, 0, String()));
+        else
+            send(main->coverFlow(), UIWheelEvent(Point(5, 5), s.direction == 3 ? 120 : -120, s.modifiers,
+                                                 s.direction));
+        EXPECT_EQ(scene->selectedIndex(), s.selected) << s.what;
+        EXPECT_EQ(main->zoomSlider()->value() - slider, s.sliderChange) << s.what;
+        if (s.selected != 6)
+            EXPECT_EQ(main->table()->currentRowTag(), 7) << s.what << ": the card waits for rest";
+        main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
+        std::string id = std::to_string(s.selected + 1);
+        EXPECT_EQ(currentIds(), id + " " + id + " " + id) << s.what << " at rest";
+    }
+    EXPECT_FLOAT_EQ(main->coverFlowZoom(), float(main->zoomSlider()->value()) / 100.0f);
+    // A movement at rest in another view leaves the card where it is.
+    scene->setSelectedIndex(0);
+    main->setViewMode(0);
+    main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
+    EXPECT_EQ(main->table()->currentRowTag(), 7);
+}
+
+// Without Direct3D the cover flow's tab stays off and the other views work
+// alone: nothing reaches for the missing scene.
+class MovieViewsWithoutDirect3D : public WidgetTest
+{
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        D3D9Device::setCallsFactory([] { return std::unique_ptr<D3D9Calls>(); });
+    }
+    void TearDown() override
+    {
+        D3D9Device::setCallsFactory(nullptr);
+        WidgetTest::TearDown();
+    }
+};
+
+TEST_F(MovieViewsWithoutDirect3D, TheListAndImagesWorkAndTheCoverFlowIsIgnored)
+{
+    twelvemovies::Collection twelve;
+    ASSERT_TRUE(twelve.opened);
+    View view(twelve.model);
+    view.createMainWindow();
+    MainWindow* main = view.mainWindow();
+    ASSERT_FALSE(main->isCoverFlowAvailable());
+    main->fillMovieList();
+    EXPECT_EQ(main->table()->rowCount(), 12);
+    EXPECT_EQ(main->list()->count(), 12);
+    main->setViewMode(2);
+    EXPECT_NE(main->viewMode(), 2);
+    main->setViewMode(1);
+    main->stepMovie(true);
+    ASSERT_NE(main->currentMovie(), nullptr);
+    EXPECT_EQ(main->currentMovie()->id, 1);
+    main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
+    main->setCoverFlowZoom(0.3f);
+    EXPECT_EQ(main->currentMovie()->id, 1);
 }
