@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "app/launch/LaunchStamps.h"
+
 #include "foundation/core/AppCore.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/automation/UIAutomationChannel.h"
@@ -26,6 +28,8 @@ bool loadWhiteSkin()
 
 int runReelstack(const Startup& startup)
 {
+    LaunchStamps::reset();
+    LaunchStamps::mark("start");
     AppCore core{startup.productName.isEmpty() ? String(kProductName) : startup.productName,
                  String(kVersion)};
     core.setCompanyName(String(kCompanyName));

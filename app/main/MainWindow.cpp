@@ -141,6 +141,7 @@ int MainWindow::defaultColumnWidth(int column)
 
 MainWindow::~MainWindow()
 {
+    removeAutomationSections();
     if (UIApplication::instance()->mainWindow() == m_window)
         UIApplication::instance()->setMainWindow(nullptr);
     delete m_window;

@@ -131,6 +131,8 @@ public:
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
+    // Stamps the first full paint after the window showed.
+    void onPainted(UIEvent* event);
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then
@@ -265,6 +267,11 @@ private:
     void applyListZoom();
     void applyCoverFlowZoom();
     void moveZoomSlider(float zoom);
+
+    // ---- Automation ----
+    void addAutomationSections();
+    // The card's section reads this window: it goes with it.
+    void removeAutomationSections();
 
     // ---- Collections ----
     void connectCollectionSignals();

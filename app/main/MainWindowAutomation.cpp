@@ -1,4 +1,10 @@
 #include "app/main/MainWindow.h"
+
+#include "app/launch/LaunchStamps.h"
+#include "model/images/ImageResource.h"
+#include "ui/core/automation/UIAutomationSections.h"
+#include "ui/core/automation/UIAutomationText.h"
+#include "ui/views/web/UIWebView.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
@@ -48,4 +54,41 @@ void MainWindow::setAutomationIds()
     name(m_list, u"images");
     name(m_columnMenu, u"columnHeaderMenu");
     name(m_statusBar, u"statusBar");
+    name(m_webView, u"card");
+    m_window->painted.connectWithArg(this, &MainWindow::onPainted);
+    addAutomationSections();
+}
+
+void MainWindow::addAutomationSections()
+{
+    UIAutomationSections::add("card", [this] {
+        JsonValue card = JsonValue::object();
+        card.set("text", utf8Of(m_webView->text()));
+        JsonValue links = JsonValue::array();
+        for (const String& link : m_webView->links())
+            links.append(utf8Of(link));
+        card.set("links", std::move(links));
+        return card;
+    });
+    // These two read process-wide records only.
+    UIAutomationSections::add("timings", [] { return LaunchStamps::dump(); });
+    UIAutomationSections::add("missingImages", [] {
+        JsonValue names = JsonValue::array();
+        for (const String& name : missingImageResources())
+            names.append(utf8Of(name));
+        return names;
+    });
+}
+
+void MainWindow::removeAutomationSections()
+{
+    UIAutomationSections::remove("card");
+}
+
+void MainWindow::onPainted(UIEvent*)
+{
+    // Paints before the window shows are of a hidden tree: the first full
+    // paint is the first one after it appeared.
+    if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
+        LaunchStamps::mark("painted");
 }
