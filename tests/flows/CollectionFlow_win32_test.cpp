@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace flows;
@@ -366,8 +367,7 @@ TEST(CollectionFlow, ADamagedFileWarnsAndKeepsThePreviousAndAReadOnlyOneAsksAtEx
 
     // The open collection's file made read-only: switching warns and stays.
     const String examplePath = collectionPath("Example");
-    ASSERT_TRUE(SetFileAttributesW(reinterpret_cast<const wchar_t*>(examplePath.data()),
-                                   FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(wide(examplePath).c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(createCollection("Next"));
     ASSERT_TRUE(chooseMenuItem(app, "Collection", "collectionMenu", "Open Collection..."));
     ASSERT_TRUE(app.waitForPath("#openCollection #collectionNames"));
@@ -389,7 +389,7 @@ TEST(CollectionFlow, ADamagedFileWarnsAndKeepsThePreviousAndAReadOnlyOneAsksAtEx
     ASSERT_TRUE(app.waitForPath("UIMessageBox \"No\"")) << "Yes tries again and fails again";
     ASSERT_TRUE(app.click("UIMessageBox \"No\""));
     EXPECT_EQ(app.waitForExit(), 0);
-    SetFileAttributesW(reinterpret_cast<const wchar_t*>(examplePath.data()), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(wide(examplePath).c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(fileBytes("Example"), example);
 }
 

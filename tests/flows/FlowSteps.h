@@ -134,23 +134,30 @@ struct WindowSearch
     HWND found;
 };
 
+inline BOOL CALLBACK takeOwnerlessWindow(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // The program's visible top-level window without owner: the main window
 // while no dialog runs.
 inline HWND mainWindowHandle(AppDriver& app)
 {
     WindowSearch search{DWORD(app.processId()), nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<WindowSearch*>(data);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != search->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(takeOwnerlessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// For the calls that take a file name.
+inline std::wstring wide(const String& text)
+{
+    return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), size_t(text.length()));
 }
 
 inline RECT workArea()

@@ -111,8 +111,15 @@ JsonValue UIAutomationTree::windows(const List<UIWidget*>& roots) const
 {
     JsonValue list = JsonValue::array();
     for (const UIWidget* root : roots) {
-        if (m_includeHidden || root->isVisible())
+        if (m_includeHidden || root->isVisible()) {
             list.append(widget(root));
+            continue;
+        }
+        // The windows a hidden one owns, shown before it.
+        for (const UIWidget* child : root->children()) {
+            if (child->isWindow() && child->isVisible())
+                list.append(widget(child));
+        }
     }
     return list;
 }
