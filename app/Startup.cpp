@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
 #include "app/TestHosts.h"
+#include "app/launch/LaunchStamps.h"
+
 #include "foundation/core/AppCore.h"
 #include "foundation/net/SocketClient.h"
 #include "ui/core/application/UIApplication.h"
@@ -30,6 +32,8 @@ bool loadWhiteSkin()
 
 int runReelstack(const Startup& startup)
 {
+    LaunchStamps::reset();
+    LaunchStamps::mark("start");
     AppCore core{startup.productName.isEmpty() ? String(kProductName) : startup.productName,
                  String(kVersion)};
     core.setCompanyName(String(kCompanyName));

@@ -45,6 +45,10 @@ void NewCollectionWindow::buildUi()
     UIWidget* group = addFieldGroup(m_dialog);
     m_nameField = addField(group, translate(u"Collection Name", kContext));
     m_authorField = addField(group, translate(u"Collection Author", kContext));
+    // The ids driven tests find the window by.
+    m_dialog->setObjectId(String(u"newCollection"));
+    m_nameField->setObjectId(String(u"collectionName"));
+    m_authorField->setObjectId(String(u"collectionAuthor"));
     addButtonRow(m_dialog, group, translate(u"OK", kContext), translate(u"Cancel", kContext), &m_okButton,
                  &m_cancelButton);
 }

@@ -38,6 +38,9 @@ void OpenCollectionWindow::buildUi()
     UIWidget* group = addFieldGroup(m_dialog);
     addFieldLabel(group, translate(u"Collection Name", kContext));
     m_nameBox = new UIComboBox(group);
+    // The ids driven tests find the window by.
+    m_dialog->setObjectId(String(u"openCollection"));
+    m_nameBox->setObjectId(String(u"collectionNames"));
     m_nameBox->show();
     addButtonRow(m_dialog, group, translate(u"Open", kContext), translate(u"Cancel", kContext), &m_openButton,
                  &m_cancelButton);

@@ -139,6 +139,8 @@ public:
     void addAutomationSections();
     void removeAutomationSections();
     JsonValue viewsState() const;
+    // Stamps the first full paint after the window showed.
+    void onPainted(UIEvent* event);
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then
@@ -315,6 +317,11 @@ private:
     void applyListZoom();
     void applyCoverFlowZoom();
     void moveZoomSlider(float zoom);
+
+    // ---- Automation ----
+    void addAutomationSections();
+    // The card's section reads this window: it goes with it.
+    void removeAutomationSections();
 
     // ---- Collections ----
     void connectCollectionSignals();

@@ -8,6 +8,12 @@
 #include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/UI3d.h"
 #include "ui/widgets/combo/UIComboBox.h"
+
+#include "app/launch/LaunchStamps.h"
+#include "model/images/ImageResource.h"
+#include "ui/core/automation/UIAutomationSections.h"
+#include "ui/core/automation/UIAutomationText.h"
+#include "ui/views/web/UIWebView.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
@@ -77,6 +83,8 @@ void MainWindow::setAutomationIds()
     name(m_zoomInPicture, u"zoomIn");
     name(m_statusLabel, u"status");
     name(m_coverFlow, u"coverFlow");
+    name(m_webView, u"card");
+    m_window->painted.connectWithArg(this, &MainWindow::onPainted);
     addAutomationSections();
 }
 
@@ -84,6 +92,23 @@ void MainWindow::addAutomationSections()
 {
     UIAutomationSections::add(kTimingsSection, [this] { return m_fillTimings->toJson(); });
     UIAutomationSections::add(kViewsSection, [this] { return viewsState(); });
+    UIAutomationSections::add("card", [this] {
+        JsonValue card = JsonValue::object();
+        card.set("text", utf8Of(m_webView->text()));
+        JsonValue links = JsonValue::array();
+        for (const String& link : m_webView->links())
+            links.append(utf8Of(link));
+        card.set("links", std::move(links));
+        return card;
+    });
+    // These two read process-wide records only.
+    UIAutomationSections::add("timings", [] { return LaunchStamps::dump(); });
+    UIAutomationSections::add("missingImages", [] {
+        JsonValue names = JsonValue::array();
+        for (const String& name : missingImageResources())
+            names.append(utf8Of(name));
+        return names;
+    });
 }
 
 void MainWindow::removeAutomationSections()
@@ -131,4 +156,13 @@ JsonValue MainWindow::viewsState() const
     state.set("widths", std::move(widths));
     state.set("filterKind", m_filter.kind);
     return state;
+    UIAutomationSections::remove("card");
+}
+
+void MainWindow::onPainted(UIEvent*)
+{
+    // Paints before the window shows are of a hidden tree: the first full
+    // paint is the first one after it appeared.
+    if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
+        LaunchStamps::mark("painted");
 }

@@ -4,6 +4,7 @@
 #include "app/main/MainWindow.h"
 
 #include "app/collections/NewCollectionWindow.h"
+#include "app/launch/LaunchStamps.h"
 #include "app/collections/OpenCollectionWindow.h"
 #include "app/password/PasswordEnteringWindow.h"
 #include "app/password/PasswordProtectionWindow.h"
@@ -78,7 +79,10 @@ void MainWindow::openCollection(const String& path)
         showNoCollectionState();
         // The old collection's values would filter the new one.
         resetFilter();
-        if (m_model.openCollection(path)) {
+        LaunchStamps::mark("readStart");
+        const bool read = m_model.openCollection(path);
+        LaunchStamps::mark("read");
+        if (read) {
             showCollectionState();
         } else {
             // A damaged file is named and left as it is; a missing one is

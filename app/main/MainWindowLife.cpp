@@ -2,6 +2,7 @@
 // and the end of the program.
 #include "app/main/MainWindow.h"
 
+#include "app/launch/LaunchStamps.h"
 #include "app/view/View.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
@@ -26,6 +27,7 @@ void MainWindow::onStartTimer(UIEvent* event)
     if (static_cast<UICustomEvent*>(event)->code() != kStartTimerId)
         return;
     m_window->killTimer(kStartTimerId);
+    LaunchStamps::mark("timer");
     startUp();
 }
 
@@ -47,6 +49,7 @@ void MainWindow::startUp()
 
 void MainWindow::onShown(UIEvent*)
 {
+    LaunchStamps::mark("shown");
     m_window->relayout();
 }
 

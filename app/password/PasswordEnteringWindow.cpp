@@ -44,6 +44,9 @@ void PasswordEnteringWindow::buildUi()
         translate(u"Please enter password to access the collection (^).", kContext).arg(m_collectionName));
     m_promptLabel->show();
     m_passwordField = makePasswordField(m_dialog);
+    // The ids driven tests find the window by.
+    m_dialog->setObjectId(String(u"passwordPrompt"));
+    m_passwordField->setObjectId(String(u"password"));
     m_line = new UILine(m_dialog);
     m_line->show();
     m_buttonBox = makePasswordButtonRow(m_dialog, translate(u"OK", kContext), translate(u"Cancel", kContext),

@@ -72,6 +72,10 @@ void PasswordProtectionWindow::buildUi()
     newBox->applyMetricSpacing();
     newBox->setColumnStretch(0, 100.0f);
     m_newField = makePasswordField(newBox);
+    // The ids driven tests find the window by.
+    m_dialog->setObjectId(String(u"passwordProtection"));
+    m_currentField->setObjectId(String(u"currentPassword"));
+    m_newField->setObjectId(String(u"newPassword"));
     m_hintButton = new UIButton(newBox);
     m_hintButton->setFlat(true);
     if (UITheme* theme = UIApplication::instance()->theme())

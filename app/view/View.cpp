@@ -1,5 +1,6 @@
 #include "app/view/View.h"
 
+#include "app/launch/LaunchStamps.h"
 #include "app/main/MainWindow.h"
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/Variant.h"
@@ -78,6 +79,7 @@ void View::createMainWindow()
     if (m_mainWindow)
         return;
     m_mainWindow = new MainWindow(*this, m_model);
+    LaunchStamps::mark("window");
     m_mainWindow->window()->startTimer(MainWindow::kStartTimerId, uint32_t(startUpDelay(std::rand())));
 }
 

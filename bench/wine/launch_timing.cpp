@@ -1,51 +1,56 @@
-// The program's launch under Wine and Xvfb, medians of 10 starts with no
-// collection and a fresh data folder (each a first start): the start up to
-// the view, the main window's widget tree with its icons, the wait for the
-// random 100-500 ms start-up timer with the start-up step (reported apart),
-// and the first full paint of the shown window.
-//   wine launch_timing.exe     (from the folder of reelstack.exe)
+// The program's launch under Wine and Xvfb, medians of 10 starts, read from
+// the program's own performance-counter stamps: the start up to the view,
+// the main window's widget tree with its icons, the wait for the random
+// 100-500 ms start-up timer (reported apart), the read of the collection
+// opened at start (a stamp of its own), and the first full paint of the
+// shown window; then the process's peak working set.
+//   wine launch_timing.exe           no collection (the data folder exists
+//                                    empty, so no Example is written)
+//   wine launch_timing.exe 10000     a made-up collection of that many
+//                                    movies, opened as the last used one
+// Run from the folder of reelstack.exe.
 #include "app/Startup.h"
+#include "app/launch/LaunchStamps.h"
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
 #include "foundation/core/AppCore.h"
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
 #include "model/application/Application.h"
+#include "model/config/ConfigDefaults.h"
+#include "samples/SampleCollection.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/widgets/window/UIWindow.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
+const char16_t kCollectionName[] = u"Generated";
 
-// The stamps of one start, in milliseconds of the performance counter.
-struct Stamps : SignalReceiver
+// Asks for the first full paint at once, so that it is timed rather than
+// waiting for the queue to come to it, then closes the window.
+struct PaintAndClose : SignalReceiver
 {
-    double start = 0, treeStart = 0, built = 0, shown = 0, painted = 0;
     UIWindow* window = nullptr;
+    bool done = false;
 
-    // The first full paint is asked for at once, so that it is timed
-    // rather than waiting for the queue to come to it.
     void onShown(UIEvent*)
     {
-        if (shown != 0)
+        if (done)
             return;
-        shown = now();
+        done = true;
         HWND handle = static_cast<HWND>(window->windowHandle());
         RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        painted = now();
         PostMessageW(handle, WM_CLOSE, 0, 0);
     }
 };
@@ -53,19 +58,18 @@ struct Stamps : SignalReceiver
 class TimedView : public View
 {
 public:
-    TimedView(CollectionModel& model, Stamps& stamps) : View(model), m_stamps(stamps) {}
+    TimedView(CollectionModel& model, PaintAndClose& closer) : View(model), m_closer(closer) {}
     void createMainWindow() override
     {
-        m_stamps.treeStart = now();
+        LaunchStamps::mark("treeStart");
         View::createMainWindow();
-        m_stamps.built = now();
-        UIWindow* window = mainWindow()->window();
-        m_stamps.window = window;
-        window->shown.connectWithArg(&m_stamps, &Stamps::onShown);
+        m_closer.window = mainWindow()->window();
+        // After the main window's own handler, which stamps "shown".
+        m_closer.window->shown.connectWithArg(&m_closer, &PaintAndClose::onShown);
     }
 
 private:
-    Stamps& m_stamps;
+    PaintAndClose& m_closer;
 };
 
 double median(std::vector<double> values)
@@ -74,57 +78,107 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+std::filesystem::path pathOf(const String& text)
+{
+    return std::filesystem::path(std::u16string(text.data(), text.length()));
+}
+
+// The configuration a first start writes, opening the generated collection
+// as the last used one.
+bool writeConfig(const String& product)
+{
+    ConfigFile config(String(u"config.dat"), product, ConfigFile::kUserData, ConfigFile::kXml);
+    ConfigDefaultList defaults;
+    ConfigDefaults::registerAll(defaults);
+    for (const ConfigDefault& known : defaults)
+        config.addEntry(known.key, known.value, String());
+    config.setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
+    config.setValue(String(u"model/recentCollection"), Variant(String(kCollectionName)));
+    return config.save();
+}
+
+// An empty data folder, or one with the generated collection.
+bool prepareDataFolder(const String& product, const String& dataFolder, int count)
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(pathOf(dataFolder), ignored);
+    std::filesystem::create_directories(pathOf(dataFolder), ignored);
+    if (count <= 0)
+        return std::filesystem::is_directory(pathOf(dataFolder));
+    String folder = dataFolder + u"\\" + String(kCollectionName);
+    return !SampleCollection::write(count, 1, folder).isEmpty() && writeConfig(product);
+}
+
+struct Series
+{
+    std::vector<double> beforeTree, tree, waited, read, painted, total;
+};
+
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 0;
     const String product(u"Reelstack launch timing");
     const String dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     const String programFolder(reinterpret_cast<const char16_t*>(folder));
-    std::vector<double> beforeTree, tree, waited, painted, total;
+    if (!prepareDataFolder(product, dataFolder, count)) {
+        std::printf("cannot prepare the data folder\n");
+        return 1;
+    }
+    Series series;
     for (int run = 0; run < 10; ++run) {
-        std::error_code ignored;
-        std::filesystem::remove_all(
-            std::filesystem::path(std::u16string(dataFolder.data(), dataFolder.length())), ignored);
-        Stamps stamps;
+        PaintAndClose closer;
         Startup startup;
         startup.loadSkin = [&] {
             return UIApplication::instance()->loadTheme(programFolder + u"\\white.style");
         };
-        startup.makeView = [&stamps] { return new TimedView(Application::model(), stamps); };
+        startup.makeView = [&closer] { return new TimedView(Application::model(), closer); };
         startup.productName = product;
         startup.programFolder = programFolder;
-        stamps.start = now();
         int result = runReelstack(startup);
         MSG message;
         while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
-        if (result != 0 || stamps.painted == 0) {
+        const double painted = LaunchStamps::since("painted");
+        if (result != 0 || painted < 0) {
             std::printf("run %d: the window did not open and paint (result %d)\n", run, result);
             return 1;
         }
-        std::printf("run %d: %.0f ms to the painted window\n", run,
-                    std::max(stamps.painted, stamps.shown) - stamps.start);
+        if (count > 0 && LaunchStamps::at("read") < 0) {
+            std::printf("run %d: the collection was not read\n", run);
+            return 1;
+        }
+        std::printf("run %d: %.0f ms to the painted window\n", run, painted);
         std::fflush(stdout);
-        beforeTree.push_back(stamps.treeStart - stamps.start);
-        tree.push_back(stamps.built - stamps.treeStart);
-        waited.push_back(stamps.shown - stamps.built);
-        painted.push_back(stamps.painted - stamps.shown);
-        total.push_back(stamps.painted - stamps.start);
+        series.beforeTree.push_back(LaunchStamps::since("treeStart"));
+        series.tree.push_back(LaunchStamps::at("window") - LaunchStamps::at("treeStart"));
+        series.waited.push_back(LaunchStamps::at("timer") - LaunchStamps::at("window"));
+        series.read.push_back(count > 0 ? LaunchStamps::at("read") - LaunchStamps::at("readStart") : 0.0);
+        series.painted.push_back(LaunchStamps::at("painted") - LaunchStamps::at("shown"));
+        series.total.push_back(painted);
     }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(std::u16string(dataFolder.data(), dataFolder.length())),
-                                ignored);
-    std::printf("launch, medians of 10 starts (ms):\n");
+    std::filesystem::remove_all(pathOf(dataFolder), ignored);
+
+    if (count > 0)
+        std::printf("launch with %d movies opened at start, medians of 10 starts (ms):\n", count);
+    else
+        std::printf("launch with no collection, medians of 10 starts (ms):\n");
     std::printf("  start to the view (core, archive, skin, configuration, model): %.1f\n",
-                median(beforeTree));
-    std::printf("  the main window's tree with its icons:                         %.1f\n", median(tree));
-    std::printf("  tree built to shown (the random 100-500 ms timer, start-up):   %.1f\n", median(waited));
-    std::printf("  shown to first full paint:                                      %.1f\n", median(painted));
-    std::printf("  start to painted window:                                        %.1f\n", median(total));
+                median(series.beforeTree));
+    std::printf("  the main window's tree with its icons:                         %.1f\n", median(series.tree));
+    std::printf("  the random 100-500 ms start-up timer:                          %.1f\n", median(series.waited));
+    std::printf("  reading the collection:                                        %.1f\n", median(series.read));
+    std::printf("  shown to first full paint:                                      %.1f\n", median(series.painted));
+    std::printf("  start to painted window:                                        %.1f\n", median(series.total));
     std::printf("  start to painted window less the wait for the timer:            %.1f\n",
-                median(total) - median(waited));
+                median(series.total) - median(series.waited));
+    std::printf("  peak working set: %.1f MiB\n", double(memory.PeakWorkingSetSize) / (1024.0 * 1024.0));
     return 0;
 }

@@ -1,13 +1,14 @@
 // The main window of reelstack.exe driven from outside, as a user would:
-// first start, menus, close and "Exit". Each step leaves a shot when
-// REELSTACK_SHOTS is set.
-#include "tests/support/AppDriver.h"
+// first start, menus, screen layouts, its place kept by the close button
+// and not by "Exit", a place that does not fit, and no Direct3D. Each step
+// leaves a shot when REELSTACK_SHOTS is set.
+#include "tests/flows/FlowSteps.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using testsupport::AppDriver;
+using namespace flows;
 
 namespace {
 
@@ -20,6 +21,56 @@ const JsonValue* windowNode(const JsonValue& dump, const std::string& id)
     }
     return nullptr;
 }
+
+RECT frameOf(HWND window)
+{
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    return frame;
+}
+
+// Moves (and sizes, when asked) the program's window as a user's drag
+// would, and waits for the toolkit to have followed.
+bool placeWindow(AppDriver& app, HWND window, int x, int y, int width = 0, int height = 0)
+{
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (width > 0 ? 0 : SWP_NOSIZE);
+    if (!SetWindowPos(window, nullptr, x, y, width, height, flags))
+        return false;
+    return app.waitFor([&] {
+        RECT frame = frameOf(window);
+        JsonValue main = app.find("#main");
+        return !main.isNull() && (width > 0 || (frame.left == x && frame.top == y));
+    });
+}
+
+bool exitThroughTheMenu(AppDriver& app)
+{
+    return app.click("#menuBar \"Collection\"") && app.waitForPath("#collectionMenu \"Exit\"") &&
+           app.click("#collectionMenu \"Exit\"") && app.waitForExit() == 0;
+}
+
+bool closeThroughTheCloseButton(AppDriver& app, HWND window)
+{
+    return PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) && app.waitForExit() == 0;
+}
+
+// The first and second numbers of a size or rectangle; 0 when missing.
+int firstOf(const JsonValue& pair)
+{
+    return pair.elements().size() > 0 ? pair.elements()[0].toInt() : 0;
+}
+
+int secondOf(const JsonValue& pair)
+{
+    return pair.elements().size() > 1 ? pair.elements()[1].toInt() : 0;
+}
+
+int storedInt(const char16_t* key)
+{
+    return configValue(key).toInt();
+}
+
+} // namespace
 
 TEST(MainWindowFlow, FirstStartShowsTheEmptyWindowAndExitEndsWithZero)
 {
@@ -40,4 +91,295 @@ TEST(MainWindowFlow, FirstStartShowsTheEmptyWindowAndExitEndsWithZero)
     EXPECT_EQ(app.waitForExit(), 0);
 }
 
-} // namespace
+TEST(MainWindowFlow, FirstStartIsCentredWithNoCollectionAndNeverSmallerThanItsMinimum)
+{
+    ASSERT_TRUE(emptyDataFolder());
+    AppDriver app;
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(waitForMain(app)) << app.failure();
+    app.shot("first-start");
+    JsonValue dump = app.dump();
+    const JsonValue* main = windowNode(dump, "main");
+    ASSERT_NE(main, nullptr) << dump.write();
+    EXPECT_EQ((*main)["title"].toText(), "Reelstack") << "no collection names itself in the title";
+    const JsonValue everything = hiddenDump(app);
+    const JsonValue* table = findInDump(everything, "table");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ((*table)["rowCount"].toInt(), 0);
+
+    HWND window = mainWindowHandle(app);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(centredInWorkArea(frameOf(window)));
+
+    // The smallest the frame allows still leaves the layout's minimum.
+    ASSERT_TRUE(placeWindow(app, window, 10, 10, 60, 60));
+    RECT client = {};
+    GetClientRect(window, &client);
+    EXPECT_GE(client.right - client.left, 200);
+    EXPECT_GE(client.bottom - client.top, 400);
+    app.shot("smallest");
+
+    ASSERT_TRUE(exitThroughTheMenu(app)) << app.failure();
+    EXPECT_EQ(storedInt(u"view/windowMainLeft"), -1) << "\"Exit\" does not store the place";
+}
+
+TEST(MainWindowFlow, EachMenuHoldsItsItemsAtTheirIndicesWithTheirIcons)
+{
+    ASSERT_TRUE(emptyDataFolder());
+    AppDriver app;
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(waitForMain(app)) << app.failure();
+    ASSERT_TRUE(app.click("#menuBar \"View\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#viewMenu \"Refresh\"")) << app.failure();
+    app.shot("view-menu");
+    ASSERT_TRUE(app.pressKey("Escape"));
+
+    enum Mark
+    {
+        kSeparator,
+        kText,
+        kIcon,
+        kPicture
+    };
+    struct Row
+    {
+        const char* menu;
+        int index;
+        const char* text;
+        Mark mark;
+    };
+    const Row rows[] = {
+        {"collectionMenu", 0, "New Collection...", kIcon},
+        {"collectionMenu", 1, "Open Collection...", kIcon},
+        {"collectionMenu", 2, "", kSeparator},
+        {"collectionMenu", 3, "Password Protection...", kIcon},
+        {"collectionMenu", 4, "", kSeparator},
+        {"collectionMenu", 5, "Exit", kIcon},
+        {"movieMenu", 0, "Add Movie...", kIcon},
+        {"movieMenu", 1, "Add Movie by Bar Code...", kIcon},
+        {"movieMenu", 2, "Add Movies by Scanning Folder...", kIcon},
+        {"movieMenu", 3, "", kSeparator},
+        {"movieMenu", 4, "Edit Selected Movie...", kIcon},
+        {"movieMenu", 5, "", kSeparator},
+        {"movieMenu", 6, "Remove Selected Movie", kIcon},
+        {"viewMenu", 0, "Screen Layout", kIcon},
+        {"viewMenu", 1, "Columns", kIcon},
+        {"viewMenu", 2, "Sort Movies by", kIcon},
+        {"viewMenu", 3, "", kSeparator},
+        {"viewMenu", 4, "List", kPicture},
+        {"viewMenu", 5, "Images", kPicture},
+        {"viewMenu", 6, "Cover Flow", kPicture},
+        {"viewMenu", 7, "", kSeparator},
+        {"viewMenu", 8, "Toolbar", kText},
+        {"viewMenu", 9, "Always On Top", kText},
+        {"viewMenu", 10, "", kSeparator},
+        {"viewMenu", 11, "Refresh", kIcon},
+        {"screenLayoutMenu", 0, "Vertical #1", kPicture},
+        {"screenLayoutMenu", 1, "Vertical #2", kPicture},
+        {"screenLayoutMenu", 2, "Horizontal #1", kPicture},
+        {"screenLayoutMenu", 3, "Horizontal #2", kPicture},
+        {"sortMenu", 0, "Ascending", kText},
+        {"sortMenu", 2, "", kSeparator},
+        {"sortMenu", 6, "Date Modified", kText},
+        {"columnsMenu", 0, "Title", kText},
+        {"columnsMenu", 15, "Color Label", kText},
+        {"loansMenu", 0, "Manage Loans...", kIcon},
+        {"toolsMenu", 0, "Statistics...", kIcon},
+        {"toolsMenu", 1, "", kSeparator},
+        {"toolsMenu", 2, "Import from Text File...", kIcon},
+        {"toolsMenu", 3, "", kSeparator},
+        {"toolsMenu", 4, "Export to Text File...", kIcon},
+        {"toolsMenu", 5, "", kSeparator},
+        {"toolsMenu", 6, "Options...", kIcon},
+        {"helpMenu", 0, "About Reelstack...", kIcon},
+        {"helpMenu", 1, "Check for Updates...", kIcon},
+        {"helpMenu", 2, "", kSeparator},
+        {"helpMenu", 3, "Online Help...", kIcon},
+        {"helpMenu", 4, "Send Feedback...", kIcon},
+        {"helpMenu", 5, "Home Page...", kIcon},
+        {"movieContextMenu", 0, "Edit Movie...", kIcon},
+        {"movieContextMenu", 1, "Tags...", kIcon},
+        {"movieContextMenu", 2, "Color Label", kIcon},
+        {"movieContextMenu", 3, "Copy to Clipboard", kIcon},
+        {"movieContextMenu", 4, "", kSeparator},
+        {"movieContextMenu", 5, "Remove Movie", kIcon},
+        {"columnHeaderMenu", 9, "Seen It", kText},
+        {"toolBarSortMenu", 1, "Descending", kText},
+        {"toolBarSortMenu", 3, "Title", kText},
+    };
+    JsonValue dump = hiddenDump(app);
+    for (const Row& row : rows) {
+        const JsonValue* item = itemAt(findInDump(dump, row.menu), row.index);
+        ASSERT_NE(item, nullptr) << row.menu << " " << row.index;
+        const std::string where = std::string(row.menu) + " " + std::to_string(row.index);
+        EXPECT_EQ((*item)["text"].toText(), row.text) << where;
+        EXPECT_EQ((*item)["inert"].toBool(), row.mark == kSeparator) << where;
+        if (row.mark == kIcon) {
+            EXPECT_EQ((*item)["icon"].elements().size(), 2u) << where << ": no icon";
+            EXPECT_EQ(firstOf((*item)["icon"]), 16) << where;
+        } else {
+            EXPECT_FALSE(item->contains("icon")) << where;
+        }
+        EXPECT_EQ(item->contains("picture"), row.mark == kPicture) << where;
+    }
+
+    // The tool bar's buttons show their 32-pixel pictures with their tips.
+    const char* const tips[] = {"Add Movie...",    "Edit Selected Movie...", "Remove Selected Movie",
+                                "Sort Movies by",  "Previous Movie",         "Next Movie",
+                                "Statistics...",   "Manage Loans...",        "Options...",
+                                "Send Feedback...", "Home Page...",           "About..."};
+    std::vector<const JsonValue*> buttons;
+    for (const JsonValue& child : findInDump(dump, "toolBar")->operator[]("children").elements()) {
+        if (child["class"].toText() == "UIToolButton")
+            buttons.push_back(&child);
+    }
+    ASSERT_EQ(buttons.size(), sizeof(tips) / sizeof(tips[0]));
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        EXPECT_EQ((*buttons[i])["toolTip"].toText(), tips[i]) << i;
+        EXPECT_EQ(firstOf((*buttons[i])["icon"]), 32) << i;
+    }
+    // The view tabs show only their icons.
+    for (int tab = 0; tab < 3; ++tab)
+        EXPECT_GT(firstOf((*itemAt(findInDump(dump, "viewTabs"), tab))["icon"]), 16) << tab;
+    EXPECT_EQ(dump["sections"]["missingImages"].elements().size(), 0u) << dump["sections"].write();
+    ASSERT_TRUE(exitThroughTheMenu(app));
+}
+
+TEST(MainWindowFlow, ScreenLayoutsFromTheConfigurationArrangeTheViewsAndTheCard)
+{
+    struct Case
+    {
+        int layout;
+        bool stacked;
+        bool cardFirst;
+    };
+    const Case cases[] = {{0, true, false}, {1, true, true}, {2, false, false}, {3, false, true}};
+    for (const Case& c : cases) {
+        const std::string name = "layout-" + std::to_string(c.layout);
+        ASSERT_TRUE(emptyDataFolder());
+        ASSERT_TRUE(writeConfig({{u"view/screenLayout", Variant(int32_t(c.layout))}}));
+        AppDriver app;
+        ASSERT_TRUE(app.launch()) << app.failure();
+        ASSERT_TRUE(waitForMain(app)) << app.failure();
+        app.shot(name);
+        JsonValue dump = app.dump();
+        const JsonValue* card = findInDump(dump, "card");
+        const JsonValue* views = findInDump(dump, "viewTabs");
+        const JsonValue* splitter = findInDump(dump, "splitter");
+        ASSERT_TRUE(card && views && splitter) << name;
+        // The views' panel is the splitter child that is not the card's.
+        const JsonValue* viewPanel = nullptr;
+        for (const JsonValue& child : (*splitter)["children"].elements()) {
+            if (child["class"].toText() == "UIStack")
+                viewPanel = &child;
+        }
+        ASSERT_NE(viewPanel, nullptr) << name;
+        const int cardX = firstOf((*card)["rect"]), cardY = secondOf((*card)["rect"]);
+        const int viewX = firstOf((*viewPanel)["rect"]), viewY = secondOf((*viewPanel)["rect"]);
+        if (c.stacked) {
+            EXPECT_EQ(cardX, viewX) << name;
+            EXPECT_EQ(cardY < viewY, c.cardFirst) << name;
+        } else {
+            EXPECT_EQ(cardY, viewY) << name;
+            EXPECT_EQ(cardX < viewX, c.cardFirst) << name;
+        }
+        ASSERT_TRUE(exitThroughTheMenu(app)) << name;
+        EXPECT_EQ(storedInt(u"view/screenLayout"), c.layout) << name;
+    }
+}
+
+TEST(MainWindowFlow, TheCloseButtonKeepsThePlaceForTheNextStartAndExitDoesNot)
+{
+    ASSERT_TRUE(emptyDataFolder());
+    {
+        AppDriver app;
+        ASSERT_TRUE(app.launch()) << app.failure();
+        ASSERT_TRUE(waitForMain(app)) << app.failure();
+        HWND window = mainWindowHandle(app);
+        ASSERT_TRUE(placeWindow(app, window, 37, 45));
+        ASSERT_TRUE(closeThroughTheCloseButton(app, window));
+    }
+    EXPECT_EQ(storedInt(u"view/windowMainLeft"), 37);
+    EXPECT_EQ(storedInt(u"view/windowMainTop"), 45);
+    {
+        AppDriver app;
+        ASSERT_TRUE(app.launch()) << app.failure();
+        ASSERT_TRUE(waitForMain(app)) << app.failure();
+        HWND window = mainWindowHandle(app);
+        RECT frame = frameOf(window);
+        EXPECT_EQ(frame.left, 37);
+        EXPECT_EQ(frame.top, 45);
+        app.shot("kept-place");
+        ASSERT_TRUE(placeWindow(app, window, 80, 90));
+        ASSERT_TRUE(exitThroughTheMenu(app));
+    }
+    EXPECT_EQ(storedInt(u"view/windowMainLeft"), 37) << "\"Exit\" stores no place";
+    AppDriver app;
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(waitForMain(app)) << app.failure();
+    EXPECT_EQ(frameOf(mainWindowHandle(app)).left, 37);
+    ASSERT_TRUE(exitThroughTheMenu(app));
+}
+
+TEST(MainWindowFlow, APlaceThatDoesNotFitReopensCentredWithItsTitleBarOnScreen)
+{
+    const RECT area = workArea();
+    const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
+    struct Case
+    {
+        const char* what;
+        int left, top, width, height;
+    };
+    const Case cases[] = {
+        {"partly-off-the-right", int(area.right) - 100, int(area.top) + 10, 640, 480},
+        {"partly-above", int(area.left) + 20, int(area.top) - 50, 640, 480},
+        {"larger-than-the-area", int(area.left), int(area.top), areaWidth + 500, areaHeight + 400},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(emptyDataFolder());
+        ASSERT_TRUE(writeConfig({{u"view/windowMainLeft", Variant(int32_t(c.left))},
+                                 {u"view/windowMainTop", Variant(int32_t(c.top))},
+                                 {u"view/windowMainWidth", Variant(int32_t(c.width))},
+                                 {u"view/windowMainHeight", Variant(int32_t(c.height))}}));
+        AppDriver app;
+        ASSERT_TRUE(app.launch()) << app.failure();
+        ASSERT_TRUE(waitForMain(app)) << app.failure();
+        app.shot(c.what);
+        RECT frame = frameOf(mainWindowHandle(app));
+        EXPECT_TRUE(centredInWorkArea(frame)) << c.what;
+        EXPECT_GE(frame.top, area.top) << c.what;
+        EXPECT_LE(frame.right - frame.left, areaWidth) << c.what;
+        EXPECT_LE(frame.bottom - frame.top, areaHeight) << c.what;
+        ASSERT_TRUE(exitThroughTheMenu(app)) << c.what;
+    }
+}
+
+TEST(MainWindowFlow, WithoutDirect3DTheCoverFlowItemAndTabAreDisabled)
+{
+    ASSERT_TRUE(emptyDataFolder());
+    // A stored cover flow cannot become current either.
+    ASSERT_TRUE(writeConfig({{u"view/viewMode", Variant(int32_t(2))}}));
+    AppDriver app;
+    AppDriver::Options options;
+    // Wine then refuses to load the library, as a machine without it would.
+    options.environment.push_back("WINEDLLOVERRIDES=d3d9=d");
+    ASSERT_TRUE(app.launch(options)) << app.failure();
+    ASSERT_TRUE(waitForMain(app)) << app.failure();
+    JsonValue dump = hiddenDump(app);
+    const JsonValue* coverFlowItem = itemAt(findInDump(dump, "viewMenu"), 6);
+    const JsonValue* coverFlowTab = itemAt(findInDump(dump, "viewTabs"), 2);
+    ASSERT_TRUE(coverFlowItem && coverFlowTab);
+    EXPECT_EQ((*coverFlowItem)["text"].toText(), "Cover Flow");
+    EXPECT_FALSE((*coverFlowItem)["enabled"].toBool());
+    EXPECT_FALSE((*coverFlowTab)["enabled"].toBool());
+    EXPECT_FALSE((*coverFlowTab)["current"].toBool());
+    ASSERT_TRUE(app.click("#menuBar \"View\""));
+    ASSERT_TRUE(app.waitForPath("#viewMenu \"Cover Flow\""));
+    app.shot("view-menu-without-direct3d");
+    app.click("#viewMenu \"Cover Flow\"");
+    app.pressKey("Escape");
+    JsonValue tabs = app.find("#viewTabs");
+    ASSERT_NE(itemAt(&tabs, 2), nullptr);
+    EXPECT_FALSE((*itemAt(&tabs, 2))["current"].toBool());
+    ASSERT_TRUE(exitThroughTheMenu(app));
+}

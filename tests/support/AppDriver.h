@@ -106,6 +106,8 @@ public:
     // The program's exit code, or -1 when it did not end within the time.
     int waitForExit(int timeoutMs = 30000);
     bool isRunning() const;
+    // The launched program's process id; 0 before a launch.
+    unsigned long processId() const;
     bool isConnected() const { return m_socket != -1; }
     const std::string& failure() const { return m_failure; }
     const JsonValue& lastReply() const { return m_lastReply; }

@@ -366,6 +366,11 @@ bool AppDriver::shot(const std::string& name)
     return request(asked)["ok"].toBool();
 }
 
+unsigned long AppDriver::processId() const
+{
+    return m_process ? GetProcessId(static_cast<HANDLE>(m_process)) : 0;
+}
+
 bool AppDriver::isRunning() const
 {
     return m_process && WaitForSingleObject(static_cast<HANDLE>(m_process), 0) == WAIT_TIMEOUT;

@@ -2,6 +2,7 @@
 
 #include "foundation/containers/StringList.h"
 #include "foundation/geometry/Rect.h"
+#include "foundation/geometry/Size.h"
 #include "foundation/text/String.h"
 
 #include <memory>
@@ -19,6 +20,10 @@ struct UIAutomationItem
     bool enabled = true;
     bool checked = false;
     bool current = false;
+    // The sizes of the entry's small icon and of its larger picture; empty
+    // when it has none, so a flow sees an icon that failed to load.
+    Size icon;
+    Size picture;
     // A separator, a hidden entry: listed, never matched or clicked.
     bool inert = false;
 };

@@ -148,8 +148,15 @@ void UIAutomationPath::collect(UIWidget* widget, const Step& step, bool includeH
 {
     if (static_cast<int>(out.size()) > step.index)
         return;
-    if (!includeHidden && !widget->isVisible())
+    if (!includeHidden && !widget->isVisible()) {
+        // A dialog a hidden window owns is on screen all the same (the
+        // program's password prompt comes before its main window shows).
+        for (UIWidget* child : widget->children()) {
+            if (child->isWindow())
+                collect(child, step, includeHidden, true, out);
+        }
         return;
+    }
     if (includeSelf && widgetMatches(widget, step))
         out.push_back({widget, -1});
     // Entries belong to their widget: a step after it searches them too.

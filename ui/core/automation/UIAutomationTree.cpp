@@ -19,6 +19,14 @@ JsonValue UIAutomationTree::rectOf(int x, int y, int width, int height)
     return rect;
 }
 
+JsonValue UIAutomationTree::sizeOf(const Size& size)
+{
+    JsonValue pair = JsonValue::array();
+    pair.append(size.width);
+    pair.append(size.height);
+    return pair;
+}
+
 JsonValue UIAutomationTree::widget(const UIWidget* widget) const
 {
     JsonValue node = JsonValue::object();
@@ -90,6 +98,10 @@ void UIAutomationTree::addItems(const UIWidget* widget, JsonValue& node) const
             entry.set("current", true);
         if (item.inert)
             entry.set("inert", true);
+        if (item.icon.width > 0)
+            entry.set("icon", sizeOf(item.icon));
+        if (item.picture.width > 0)
+            entry.set("picture", sizeOf(item.picture));
         items.append(std::move(entry));
     }
     node.set("items", std::move(items));
@@ -99,8 +111,15 @@ JsonValue UIAutomationTree::windows(const List<UIWidget*>& roots) const
 {
     JsonValue list = JsonValue::array();
     for (const UIWidget* root : roots) {
-        if (m_includeHidden || root->isVisible())
+        if (m_includeHidden || root->isVisible()) {
             list.append(widget(root));
+            continue;
+        }
+        // The windows a hidden one owns, shown before it.
+        for (const UIWidget* child : root->children()) {
+            if (child->isWindow() && child->isVisible())
+                list.append(widget(child));
+        }
     }
     return list;
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+struct Size;
 class UIWidget;
 
 // The channel's pictures of the widget trees: one JSON object a widget with
@@ -22,6 +23,8 @@ public:
     static JsonValue windowList(const List<UIWidget*>& windows);
     // The global rectangle as [x, y, width, height].
     static JsonValue rectOf(int x, int y, int width, int height);
+    // [width, height].
+    static JsonValue sizeOf(const Size& size);
 
 private:
     void addItems(const UIWidget* widget, JsonValue& node) const;

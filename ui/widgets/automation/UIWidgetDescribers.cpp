@@ -2,6 +2,7 @@
 
 #include "foundation/data/JsonValue.h"
 #include "ui/core/automation/UIAutomationDescriber.h"
+#include "ui/core/automation/UIAutomationTree.h"
 #include "ui/widgets/buttons/UIAbstractButton.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/combo/UIComboBoxItem.h"
@@ -21,6 +22,7 @@
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/tabs/UITabBarItem.h"
 #include "ui/widgets/text/UITextEdit.h"
+#include "ui/widgets/toolbar/UIToolButton.h"
 
 #include <memory>
 
@@ -37,6 +39,19 @@ public:
     void describe(const UIWidget* widget, JsonValue& node) const override
     {
         node.set("checked", static_cast<const UIAbstractButton*>(widget)->isChecked());
+    }
+};
+
+// A tool button shows its icon alone: the flows check that it loaded.
+class ToolButtonDescriber : public ButtonDescriber
+{
+public:
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        ButtonDescriber::describe(widget, node);
+        Size icon = static_cast<const UIToolButton*>(widget)->icon().maxSize();
+        if (icon.width > 0)
+            node.set("icon", UIAutomationTree::sizeOf(icon));
     }
 };
 
@@ -108,6 +123,8 @@ public:
         entry.enabled = item->isEnabled();
         entry.checked = item->isChecked();
         entry.inert = item->isSeparator() || !item->isVisible();
+        entry.icon = item->icon().maxSize();
+        entry.picture = item->image().maxSize();
         return entry;
     }
 };
@@ -152,6 +169,7 @@ public:
         entry.enabled = tab->isEnabled();
         entry.current = bar->currentIndex() == index;
         entry.inert = !tab->isVisible();
+        entry.icon = tab->icon().maxSize();
         return entry;
     }
 };
@@ -280,8 +298,9 @@ template <typename Describer> void add(const char16_t* styleName)
 
 void installWidgetDescribers()
 {
-    for (const char16_t* button : {u"UIButton", u"UICheck", u"UIRadio", u"UIToolButton"})
+    for (const char16_t* button : {u"UIButton", u"UICheck", u"UIRadio"})
         add<ButtonDescriber>(button);
+    add<ToolButtonDescriber>(u"UIToolButton");
     add<LabelDescriber>(u"UILabel");
     add<LinkDescriber>(u"UILink");
     add<GroupDescriber>(u"UIGroup");

@@ -8,6 +8,7 @@
 #include "ui/core/automation/UIAutomationPath.h"
 #include "ui/core/automation/UIAutomationRequests.h"
 #include "ui/core/automation/UIAutomationSections.h"
+#include "ui/core/automation/UIAutomationTree.h"
 
 #include <memory>
 #include <string>
@@ -190,6 +191,19 @@ TEST_F(UIAutomationFind, StepsSearchDescendantsAndEntriesInTreeOrder)
     panel->hide();
     EXPECT_FALSE(find("\"Sort\"").found());
     EXPECT_EQ(find("\"Sort\"[1]", true).widget, second);
+    // Not a window it owns: the program's password prompt shows before its
+    // main window does.
+    RecordingWidget* dialog = child("dialog", 0, 0, 100, 50);
+    dialog->setFlag(UIWidget::kWindow, true);
+    dialog->setObjectId(String(u"dialog"));
+    RecordingWidget* field = child("field", 5, 5, 20, 10, dialog);
+    field->setObjectId(String(u"field"));
+    top->hide();
+    EXPECT_EQ(find("#dialog #field").widget, field);
+    EXPECT_FALSE(find("#panel").found());
+    JsonValue windows = UIAutomationTree().windows(UIAutomationPath::topLevelWindows());
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.elements()[0]["id"].toText(), "dialog");
 }
 
 TEST_F(UIAutomationFind, RequestsAnswerWithErrorsAndKeepTheirSequence)
