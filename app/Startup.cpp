@@ -3,6 +3,7 @@
 #include "foundation/core/AppCore.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/views/web/UIWebViewDescriber.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 
@@ -43,6 +44,7 @@ int runReelstack(const Startup& startup)
         return -1;
     UIToolTip::install();
     installWidgetDescribers();
+    installWebViewDescriber();
     // Only a driven test run sets the variable; otherwise nothing is made.
     UIAutomationChannel::startFromEnvironment();
     Application application(startup.makeView);

@@ -1,4 +1,6 @@
 #include "app/main/MainWindow.h"
+#include "ui/core/automation/UIAutomationSections.h"
+#include "ui/views/web/UIWebView.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
@@ -48,4 +50,14 @@ void MainWindow::setAutomationIds()
     name(m_list, u"images");
     name(m_columnMenu, u"columnHeaderMenu");
     name(m_statusBar, u"statusBar");
+    // ---- Movie commands ----
+    name(m_webView, u"card");
+    // The number of refills of the views: a command that should change
+    // nothing leaves it as it was. The counter outlives the window safely.
+    std::shared_ptr<int> fills = m_fillStamp;
+    UIAutomationSections::add("movieList", [fills] {
+        JsonValue section = JsonValue::object();
+        section.set("fills", *fills);
+        return section;
+    });
 }
