@@ -61,8 +61,12 @@ void SelectLinkToPlayWindow::buildUi()
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumWidth(350);
     m_dialog->setMinimumHeight(200);
+    // The table takes the height the buttons leave.
+    m_dialog->setRowStretch(0, 100.0f);
     auto* group = new UIGroup(m_dialog);
     group->setVerticalFlow(1);
+    group->setRowStretch(0, 100.0f);
+    group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_view = new UITableView(group);
     m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
     m_view->setVerticalStep(24);
