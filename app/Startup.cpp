@@ -7,6 +7,7 @@
 #include "foundation/net/SocketClient.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/views/web/UIWebViewDescriber.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 
@@ -52,6 +53,7 @@ int runReelstack(const Startup& startup)
         return -1;
     UIToolTip::install();
     installWidgetDescribers();
+    installWebViewDescriber();
     // Only a driven test run sets the variable; otherwise nothing is made.
     UIAutomationChannel::startFromEnvironment();
     TestHosts::applyFromEnvironment();

@@ -20,6 +20,7 @@ class MovieCoverSource;
 class ThumbnailCache;
 class UIComboBox;
 struct NewMovieRecord;
+class NewMovieRecordList;
 class UI3d;
 class UIBox;
 class UIMenu;
@@ -290,6 +291,34 @@ public:
     void connectMovieAdding();
     void addMovieByBarCode();
     void addMoviesByScanningFolder();
+    // ---- Movie commands ----
+    // Runs a command the views asked for once their input event has
+    // returned.
+    static constexpr int kMovieCommandTimerId = 201299;
+    void connectMovieCommands();
+    void onMovieCommand(int command);
+    void onMovieCommandTimer(UIEvent* event);
+    void runMovieCommand(int command);
+    void onEditTags();
+    // Every add ends here (by hand, bar code, folder scan, import): the list
+    // is sorted again in the current mode and order and the views refilled;
+    // a single added movie becomes the selected one and its card is shown.
+    // With added null (several movies) the selection stays.
+    void showAddedMovies(Movie* added);
+    // Adds a movie for each record, in order, then shows them as above
+    // without changing the selection; the number added.
+    int addMovieRecords(const NewMovieRecordList& records);
+    // Removes the current movie, asking first when the setting wants it.
+    void removeMovie();
+    void setColorLabel(int index);
+    void copyToClipboard(int index);
+    void onColorLabelMenuAboutToShow();
+
+    // ---- Card clicks ----
+    // The web view's elementClicked (tag, id): the card's play elements.
+    void playLink(const String& tag, const String& id);
+    // The web view's linkClicked (href, id): web addresses only.
+    void openLink(const String& href, const String& id);
 
 private:
     void buildWindow();
@@ -425,4 +454,17 @@ private:
 
     // ---- Automation ----
     std::unique_ptr<FillTimings> m_fillTimings;
+    // ---- Movie commands ----
+    // Asks whether to make a collection of one's own instead of adding to
+    // the only, example collection; true when one was made.
+    bool offersOwnCollection();
+
+    int m_pendingCommand = 0;
+    // Counts the refills of the views, for the automation's dump.
+    void onMovieListFilled();
+    std::shared_ptr<int> m_fillStamp = std::make_shared<int>(0);
+
+    // ---- Card clicks ----
+    void connectCardClicks();
+    void playMovieLinks(const Movie& movie);
 };

@@ -13,6 +13,7 @@
 #include "model/images/ImageResource.h"
 #include "ui/core/automation/UIAutomationSections.h"
 #include "ui/core/automation/UIAutomationText.h"
+#include "ui/core/automation/UIAutomationSections.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
@@ -165,4 +166,14 @@ void MainWindow::onPainted(UIEvent*)
     // paint is the first one after it appeared.
     if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
         LaunchStamps::mark("painted");
+    // ---- Movie commands ----
+    name(m_webView, u"card");
+    // The number of refills of the views: a command that should change
+    // nothing leaves it as it was. The counter outlives the window safely.
+    std::shared_ptr<int> fills = m_fillStamp;
+    UIAutomationSections::add("movieList", [fills] {
+        JsonValue section = JsonValue::object();
+        section.set("fills", *fills);
+        return section;
+    });
 }

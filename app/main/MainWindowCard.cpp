@@ -1,9 +1,14 @@
-// The main window's movie card and its title.
+// The main window's movie card, its title, and what a click on the card
+// plays or opens.
 #include "app/main/MainWindow.h"
 
+#include "app/main/CardPlay.h"
+#include "app/play/SelectLinkToPlayWindow.h"
 #include "foundation/containers/StringList.h"
+#include "foundation/io/File.h"
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
+#include "model/records/MovieLink.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -32,4 +37,55 @@ void MainWindow::showCard()
         parts.append(collection);
     m_window->setWindowTitleParts(parts, true);
     m_webView->setHtml(m_model.cardRenderer().render(movie, m_model.viewSettings()));
+}
+
+void MainWindow::connectCardClicks()
+{
+    m_webView->elementClicked.connectStrings(this, &MainWindow::playLink);
+    m_webView->linkClicked.connectStrings(this, &MainWindow::openLink);
+}
+
+// Every address goes through MovieLink::open, which lets only web addresses
+// reach the shell: a card's anchor cannot start a program.
+void MainWindow::openLink(const String& href, const String&)
+{
+    if (CardPlay::opensHref(href))
+        MovieLink::open(href, MovieLink::kOnline);
+}
+
+void MainWindow::playLink(const String&, const String& id)
+{
+    Movie* movie = currentMovie();
+    if (!movie)
+        return;
+    if (id.startsWith(String(CardPlay::kPlayEpisodePrefix), String::kCaseSensitive)) {
+        String file = CardPlay::episodeFile(*movie, id);
+        if (!file.isEmpty() && File::exists(file))
+            MovieLink::open(file, MovieLink::kLocal);
+        return;
+    }
+    if (String::equals(id, String(CardPlay::kPlayId)))
+        playMovieLinks(*movie);
+}
+
+void MainWindow::playMovieLinks(const Movie& movie)
+{
+    List<const MovieLink*> links = CardPlay::playableLinks(movie);
+    if (links.isEmpty())
+        return;
+    const MovieLink* chosen = links.first()->value;
+    if (links.count() > 1) {
+        SelectLinkToPlayWindow window(links);
+        List<const MovieLink*>::Node* node = nullptr;
+        int index = window.exec();
+        if (index >= 0)
+            node = links.nodeAt(index);
+        if (!node)
+            return;
+        chosen = node->value;
+    }
+    // A local link plays only as an existing file, never as a folder.
+    if (chosen->type != MovieLink::kOnline && !File::exists(chosen->url))
+        return;
+    MovieLink::open(chosen->url, chosen->type);
 }

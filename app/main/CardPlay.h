@@ -1,0 +1,34 @@
+#pragma once
+
+#include "foundation/containers/List.h"
+#include "foundation/text/String.h"
+
+#include <cstdint>
+
+class Movie;
+struct MovieLink;
+
+// What a click on the movie card asks to play or open, read from the clicked
+// element's id or the anchor's href. Nothing here reaches the shell: the main
+// window hands what these find to MovieLink::open.
+class CardPlay
+{
+public:
+    // The id of the element that plays the movie through its play links.
+    static const char16_t kPlayId[];
+    // Followed by season "." episode number, as in "@play-episode-2.5".
+    static const char16_t kPlayEpisodePrefix[];
+
+    // Season and number of an "@play-episode-" id; false for any other id
+    // and for a malformed one (too few parts, a number that is not plain
+    // decimal digits).
+    static bool readEpisodeId(const String& id, int32_t& season, int32_t& number);
+    // The file of the episode the id names; empty when the id is no episode
+    // id, the movie has no such episode or the episode names no file.
+    static String episodeFile(const Movie& movie, const String& id);
+    // The links marked for playing, in the movie's link order.
+    static List<const MovieLink*> playableLinks(const Movie& movie);
+    // Whether a card anchor's href may go to the shell: only a web address
+    // with more after its scheme, so an anchor can never start a program.
+    static bool opensHref(const String& href);
+};
