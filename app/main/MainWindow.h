@@ -347,11 +347,6 @@ private:
     void applyCoverFlowZoom();
     void moveZoomSlider(float zoom);
 
-    // ---- Automation ----
-    void addAutomationSections();
-    // The card's section reads this window: it goes with it.
-    void removeAutomationSections();
-
     // ---- Collections ----
     void connectCollectionSignals();
     // After a failed save at the end: asks whether to try again until the
@@ -460,9 +455,6 @@ private:
     bool offersOwnCollection();
 
     int m_pendingCommand = 0;
-    // Counts the refills of the views, for the automation's dump.
-    void onMovieListFilled();
-    std::shared_ptr<int> m_fillStamp = std::make_shared<int>(0);
 
     // ---- Card clicks ----
     void connectCardClicks();

@@ -11,9 +11,7 @@
 
 #include "app/launch/LaunchStamps.h"
 #include "model/images/ImageResource.h"
-#include "ui/core/automation/UIAutomationSections.h"
 #include "ui/core/automation/UIAutomationText.h"
-#include "ui/core/automation/UIAutomationSections.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
@@ -91,7 +89,14 @@ void MainWindow::setAutomationIds()
 
 void MainWindow::addAutomationSections()
 {
-    UIAutomationSections::add(kTimingsSection, [this] { return m_fillTimings->toJson(); });
+    // One section for the start's stamps and the views' fills.
+    UIAutomationSections::add(kTimingsSection, [this] {
+        JsonValue timings = LaunchStamps::dump();
+        JsonValue fills = m_fillTimings->toJson();
+        timings.set("fills", fills["fills"]);
+        timings.set("stamps", fills["stamps"]);
+        return timings;
+    });
     UIAutomationSections::add(kViewsSection, [this] { return viewsState(); });
     UIAutomationSections::add("card", [this] {
         JsonValue card = JsonValue::object();
@@ -102,8 +107,7 @@ void MainWindow::addAutomationSections()
         card.set("links", std::move(links));
         return card;
     });
-    // These two read process-wide records only.
-    UIAutomationSections::add("timings", [] { return LaunchStamps::dump(); });
+    // Reads a process-wide record only.
     UIAutomationSections::add("missingImages", [] {
         JsonValue names = JsonValue::array();
         for (const String& name : missingImageResources())
@@ -116,6 +120,7 @@ void MainWindow::removeAutomationSections()
 {
     UIAutomationSections::remove(kTimingsSection);
     UIAutomationSections::remove(kViewsSection);
+    UIAutomationSections::remove("card");
 }
 
 // Ids are the movies' (0 for none), so a driven test can tell the views
@@ -157,7 +162,6 @@ JsonValue MainWindow::viewsState() const
     state.set("widths", std::move(widths));
     state.set("filterKind", m_filter.kind);
     return state;
-    UIAutomationSections::remove("card");
 }
 
 void MainWindow::onPainted(UIEvent*)
@@ -166,14 +170,4 @@ void MainWindow::onPainted(UIEvent*)
     // paint is the first one after it appeared.
     if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
         LaunchStamps::mark("painted");
-    // ---- Movie commands ----
-    name(m_webView, u"card");
-    // The number of refills of the views: a command that should change
-    // nothing leaves it as it was. The counter outlives the window safely.
-    std::shared_ptr<int> fills = m_fillStamp;
-    UIAutomationSections::add("movieList", [fills] {
-        JsonValue section = JsonValue::object();
-        section.set("fills", *fills);
-        return section;
-    });
 }

@@ -42,12 +42,6 @@ void MainWindow::connectMovieCommands()
     m_colorLabelMenu->aboutToShow.connect(this, &MainWindow::onColorLabelMenuAboutToShow);
     m_colorLabelMenu->triggered.connectWithArg(this, &MainWindow::setColorLabel);
     m_copyMenu->triggered.connectWithArg(this, &MainWindow::copyToClipboard);
-    movieListFilled.connect(this, &MainWindow::onMovieListFilled);
-}
-
-void MainWindow::onMovieListFilled()
-{
-    ++*m_fillStamp;
 }
 
 // The views ask from inside their own key and mouse handlers; a command
