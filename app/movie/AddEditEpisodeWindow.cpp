@@ -1,10 +1,10 @@
 #include "app/movie/AddEditEpisodeWindow.h"
 
+#include "app/movie/EditorIcons.h"
 #include "app/view/ViewFileDialogs.h"
 #include "foundation/time/DateTime.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"
-#include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/combo/UIComboBox.h"
@@ -91,7 +91,7 @@ void AddEditEpisodeWindow::buildFileRow()
     m_file->setReadOnly(true);
     m_file->show();
     m_browse = new UIButton(row);
-    m_browse->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"search-local"))));
+    m_browse->setIcon(ImageSet::ImageSetFromImage(EditorIcons::get(String(u"search-local"))));
     m_browse->setMinimumSize(30, 22);
     m_browse->show();
     m_browse->clicked.connect(this, &AddEditEpisodeWindow::onBrowse);

@@ -1,10 +1,10 @@
 #include "app/movie/AddEditMovieLinkWindow.h"
 
+#include "app/movie/EditorIcons.h"
 #include "app/movie/MovieFormValues.h"
 #include "app/view/ViewFileDialogs.h"
 #include "foundation/io/Path.h"
 #include "graphics/image/ImageSet.h"
-#include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
@@ -62,7 +62,7 @@ void AddEditMovieLinkWindow::buildUrlRow()
     m_url = new UILineEdit(row);
     m_url->show();
     m_browse = new UIButton(row);
-    m_browse->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"search-local"))));
+    m_browse->setIcon(ImageSet::ImageSetFromImage(EditorIcons::get(String(u"search-local"))));
     m_browse->setMinimumSize(30, 22);
     m_browse->setEnabled(false);
     m_browse->show();

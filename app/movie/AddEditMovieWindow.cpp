@@ -1,5 +1,6 @@
 #include "app/movie/AddEditMovieWindow.h"
 
+#include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/time/DateTime.h"
@@ -8,7 +9,6 @@
 #include "model/CollectionModel.h"
 #include "model/application/Application.h"
 #include "model/extractors/MovieExtractor.h"
-#include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -454,7 +454,7 @@ void AddEditMovieWindow::updateExtractionBar()
     const MovieExtractor* extractor = m_model.currentExtractor();
     if (extractor) {
         const String flag = String(u"flag-extract-") + extractor->languageCode();
-        m_extractionBar->setTabIcon(1, ImageSet::ImageSetFromImage(loadImageResource(flag)));
+        m_extractionBar->setTabIcon(1, ImageSet::ImageSetFromImage(EditorIcons::get(flag)));
         m_extractionBar->setTabText(1, extractor->siteName());
         m_extractionBar->setTabToolTip(1, extractor->displayName());
     }

@@ -2,12 +2,12 @@
 // staged under their final names and shown from there until the save.
 #include "app/movie/AddEditMovieWindow.h"
 
+#include "app/movie/EditorIcons.h"
 #include "app/view/ViewFileDialogs.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
 #include "foundation/platform/Screen.h"
 #include "model/CollectionModel.h"
-#include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
 #include "model/shell/ShellLauncher.h"
 #include "ui/core/application/UIApplication.h"
@@ -113,7 +113,7 @@ void AddEditMovieWindow::showBackground()
         return;
     const Image image = backgroundImage();
     const bool shown = !image.isNull();
-    m_backgroundPicture->setImage(shown ? image : loadImageResource(String(u"no-background")), kScaleToFit,
+    m_backgroundPicture->setImage(shown ? image : EditorIcons::get(String(u"no-background")), kScaleToFit,
                                   kBackgroundAlignment);
     m_backgroundTools->setTabEnabled(kCopyImage, shown);
     m_backgroundTools->setTabEnabled(kClearImage, shown);

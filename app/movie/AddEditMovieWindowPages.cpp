@@ -1,11 +1,11 @@
 // The movie editor's dialog and its seven pages.
 #include "app/movie/AddEditMovieWindow.h"
 
+#include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
-#include "model/images/ImageResource.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
@@ -37,7 +37,7 @@ String tr(const char16_t* text)
 
 ImageSet dataIcon(const String& name)
 {
-    return ImageSet::ImageSetFromImage(loadImageResource(name));
+    return ImageSet::ImageSetFromImage(EditorIcons::get(name));
 }
 
 template <class W> W* shown(W* widget)
@@ -108,6 +108,9 @@ void AddEditMovieWindow::buildDialog()
     m_dialog = new UIDialog(m_parent, UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
                                           UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
                                           UINativeWindow::kKeyPreview);
+    // Every widget shown would lay the dialog out again: it is laid out once,
+    // when the build is done.
+    m_dialog->setUpdatesEnabled(false);
     m_dialog->setWindowTitle(tr(m_editing ? u"Edit Movie" : u"Add Movie"), true);
     m_dialog->setMinimumSize(700, 400);
     m_dialog->setVerticalFlow(1);
@@ -127,6 +130,7 @@ void AddEditMovieWindow::buildDialog()
     m_pageBar->setCurrentIndex(0);
     m_pageStack->setCurrentIndex(0);
     buildBottomRow();
+    m_dialog->setUpdatesEnabled(true);
 }
 
 void AddEditMovieWindow::ensurePage(int index)
@@ -214,9 +218,9 @@ void AddEditMovieWindow::buildGeneralPage(UIWidget* page)
     label(fields, tr(u"Color"));
     m_colour = shown(new UIComboBox(fields));
     m_colour->addItem(tr(u"n/a"));
-    m_colour->addIconItem(tr(u"Color"), loadImageResource(String(u"color")));
-    m_colour->addIconItem(tr(u"Black & White"), loadImageResource(String(u"bw")));
-    m_colour->addIconItem(tr(u"Color, Black & White"), loadImageResource(String(u"color-bw")));
+    m_colour->addIconItem(tr(u"Color"), EditorIcons::get(String(u"color")));
+    m_colour->addIconItem(tr(u"Black & White"), EditorIcons::get(String(u"bw")));
+    m_colour->addIconItem(tr(u"Color, Black & White"), EditorIcons::get(String(u"color-bw")));
     buildCoversBox(page);
 }
 
@@ -281,7 +285,7 @@ void AddEditMovieWindow::buildAdditionalPage(UIWidget* page)
     m_myRating = shown(new UIComboBox(ratingRow));
     m_myRating->addItem(tr(u"n/a"));
     for (int stars = 1; stars <= 10; ++stars)
-        m_myRating->addIconItem(loadImageResource(String(u"star") + String::fromInt(stars)));
+        m_myRating->addIconItem(EditorIcons::get(String(u"star") + String::fromInt(stars)));
     m_myRating->setMaxVisibleItems(11);
     m_myRatingLabel = label(ratingRow, String());
     shown(new UIExpander(ratingRow));
@@ -354,7 +358,7 @@ void AddEditMovieWindow::buildPlotPage(UIWidget* page)
     m_tags = shown(new UILineEdit(tagsRow));
     m_tagsHelp = shown(new UIButton(tagsRow));
     m_tagsHelp->setFlat(true);
-    m_tagsHelp->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"help16"))));
+    m_tagsHelp->setIcon(ImageSet::ImageSetFromImage(EditorIcons::get(String(u"help16"))));
     m_tagsHelp->clicked.connect(this, &AddEditMovieWindow::onTagsHelp);
     page->setRowStretch(1, 60.0f);
     page->setRowStretch(3, 40.0f);

@@ -4,12 +4,12 @@
 #include "app/movie/AddEditMovieCastWindow.h"
 #include "app/movie/AddEditMovieCrewWindow.h"
 #include "app/movie/AddEditMovieLinkWindow.h"
+#include "app/movie/EditorIcons.h"
 #include "app/movie/MovieFormValues.h"
 #include "app/window/Window.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Brush.h"
 #include "model/CollectionModel.h"
-#include "model/images/ImageResource.h"
 #include "model/records/Movie.h"
 #include "ui/core/events/UIDragMoveEvent.h"
 #include "ui/core/events/UIDropEvent.h"
@@ -98,9 +98,9 @@ void fillLinkRow(UITableRow* row, const MovieLink& item)
 {
     const bool local = item.type == MovieLink::kLocal;
     UITableCell* type = row->addTextCell(tr(local ? u"Local" : u"Online"));
-    type->setImage(loadImageResource(String(local ? u"link-local" : u"link-online")));
+    type->setImage(EditorIcons::get(String(local ? u"link-local" : u"link-online")));
     addTexts(row, {item.description, item.url});
-    UITableCell* play = row->addImageCell(item.play ? loadImageResource(String(u"check-16")) : Image());
+    UITableCell* play = row->addImageCell(item.play ? EditorIcons::get(String(u"check-16")) : Image());
     play->setSortValue(item.play ? 1.0 : 0.0);
 }
 
@@ -139,7 +139,7 @@ void MovieListEditor::buildToolBar(UIWidget* page)
     m_toolBar->setLayoutAlignment(0x11);
     const int tabs = m_kind == kLinks ? 6 : 5;
     for (int i = 0; i < tabs; ++i) {
-        m_toolBar->addTab(ImageSet::ImageSetFromImage(loadImageResource(String(kTabIcons[i]))), String());
+        m_toolBar->addTab(ImageSet::ImageSetFromImage(EditorIcons::get(String(kTabIcons[i]))), String());
         m_toolBar->setTabToolTip(i, tr(spec.toolTips[i]));
         m_toolBar->setTabEnabled(i, i == kAdd);
     }

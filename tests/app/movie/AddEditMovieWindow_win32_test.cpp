@@ -335,3 +335,31 @@ TEST_F(EditorRun, PagesShownBeforeAndAfterAStepShowTheMovieSteppedTo)
     EXPECT_EQ(utf8(second->plot), "plot b");
     EXPECT_EQ(second->cast.count(), 2);
 }
+
+TEST_F(EditorRun, AStepWhoseSaveFailsStaysOnTheMovieShown)
+{
+    Movie* first = addMovie("Alpha");
+    Movie* second = addMovie("Beta");
+    AddEditMovieWindow editor(*model, window, first, 0, NewMovieRecord());
+    bool refused = false;
+    std::string titleAfter;
+    int steppedAfter = -1;
+    runEditor(editor, [&] {
+        replaceText(editor.titleEdit(), "  ");
+        clickTab(editor.pageBar(), AddEditMovieWindow::kAdditionalPage);
+        clickTab(editor.stepBar(), 1);
+        refused = balloonSays("Please fill the required fields.");
+        UIBalloonTip::hideBalloon();
+        titleAfter = utf8(editor.titleEdit()->text());
+        steppedAfter = editor.steppedCount();
+        EXPECT_EQ(editor.pageBar()->currentIndex(), AddEditMovieWindow::kGeneralPage);
+        click(editor.cancelButton());
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(titleAfter, "  ") << "the input stays for the user to mend";
+    EXPECT_EQ(steppedAfter, 0);
+    EXPECT_EQ(results[2], 0u);
+    EXPECT_EQ(editor.lastMovie(), first);
+    EXPECT_EQ(utf8(first->title), "Alpha");
+    EXPECT_EQ(utf8(second->title), "Beta");
+}

@@ -12,6 +12,7 @@
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableView.h"
+#include "ui/widgets/messagebox/UIMessageBox.h"
 #include "ui/widgets/picture/UIPicture.h"
 
 #include <commdlg.h>
@@ -337,4 +338,48 @@ TEST_F(EditorPictures, PicturesThatCannotBeTakenOrAreTheMoviesOwnChangeNothing)
     EXPECT_TRUE(String::equalsIgnoreCase(movie->coverByKind(Cover::kPoster)->name, posterName));
     EXPECT_EQ(folderBytes(imagesFolder()), before)
         << "the own file taken back is neither copied nor replaced";
+}
+
+TEST_F(EditorPictures, APictureThatCannotMoveInFailsTheSaveWithAWarningAndKeepsTheDialog)
+{
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    std::string warned;
+    bool openAfterWarning = false;
+    std::string posterWhileOpen;
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            // A pasted poster under the name of the file in Images, and a
+            // folder where that file would wait while the new one moves in.
+            UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
+            clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+            const String blocker = editor.staging().folder() + u"\\previous~" + posterName;
+            ASSERT_TRUE(Directory::create(blocker));
+            ASSERT_TRUE(testsupport::writeFileBytes(utf8(blocker + u"\\x"), {1}));
+            driveInner(
+                editor.dialog(),
+                [&](UIDialog* inner) {
+                    if (auto* box = dynamic_cast<UIMessageBox*>(inner))
+                        warned = utf8(box->text());
+                    inner->reject();
+                },
+                [&] { click(editor.okButton()); });
+            openAfterWarning = editor.dialog()->isVisible();
+            posterWhileOpen = utf8(movie->coverByKind(Cover::kPoster)->name);
+            EXPECT_EQ(folderBytes(imagesFolder()), before) << "nothing moved while the dialog is open";
+            File::remove(blocker + u"\\x");
+            Directory::remove(blocker);
+            click(editor.okButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_NE(warned.find(utf8(posterName)), std::string::npos) << warned;
+    EXPECT_TRUE(openAfterWarning);
+    EXPECT_EQ(posterWhileOpen, utf8(posterName));
+    EXPECT_TRUE(editor.isAccepted()) << "the second try moves the picture in";
+    const Image poster = Image::fromFile(imagesFolder() + u"\\" + posterName);
+    ASSERT_FALSE(poster.isNull());
+    const Color centre = poster.pixel(poster.width() / 2, poster.height() / 2);
+    EXPECT_TRUE(centre.red() > 200 && centre.green() > 200 && centre.blue() < 50) << "the pasted yellow";
+    EXPECT_FALSE(stagingLeft());
 }
