@@ -198,6 +198,8 @@ TEST_F(UIAutomationFind, StepsSearchDescendantsAndEntriesInTreeOrder)
     dialog->setObjectId(String(u"dialog"));
     RecordingWidget* field = child("field", 5, 5, 20, 10, dialog);
     field->setObjectId(String(u"field"));
+    field->show();
+    dialog->show();
     top->hide();
     EXPECT_EQ(find("#dialog #field").widget, field);
     EXPECT_FALSE(find("#panel").found());
