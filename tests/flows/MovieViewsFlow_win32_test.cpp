@@ -210,6 +210,25 @@ HWND mainWindowHandle(const std::string& title)
     return search.found;
 }
 
+// Screen pixels in the band of a row's title cell drawn in about that
+// colour (text is smoothed at its edges, not in its strokes).
+int pixelsNear(const Color& colour, int left, int centreY)
+{
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (int y = centreY - 6; y <= centreY + 6; ++y) {
+        for (int x = left; x < left + 140; ++x) {
+            COLORREF pixel = GetPixel(screen, x, y);
+            int distance = std::abs(int(GetRValue(pixel)) - colour.red()) +
+                           std::abs(int(GetGValue(pixel)) - colour.green()) +
+                           std::abs(int(GetBValue(pixel)) - colour.blue());
+            count += distance <= 24 ? 1 : 0;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
 TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
 {
     ASSERT_NO_FATAL_FAILURE(launch());
@@ -230,6 +249,21 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
     EXPECT_TRUE(becomesChecked("viewMenu", "List")) << "the tabs and the View menu agree";
     EXPECT_TRUE(widget("#viewTabs")["items"].at(0)["current"].toBool());
     ASSERT_TRUE(app.pressKey("Escape"));
+
+    // Alien has a colour label, amelie none: only Alien's title takes the
+    // label's colour. Read with neither row selected.
+    ASSERT_TRUE(app.click("#table \"Alien\""));
+    const int alienY = app.lastReply()["at"].at(1).toInt();
+    ASSERT_TRUE(app.click("#table \"amelie\""));
+    const int amelieY = app.lastReply()["at"].at(1).toInt();
+    ASSERT_TRUE(app.click("#table \"Brazil\""));
+    ASSERT_TRUE(app.waitFor([&] { return current() == 3; }));
+    const int left = widget("#table")["rect"].at(0).toInt();
+    const Color label = CollectionModel::colorLabelColor(1);
+    EXPECT_GT(pixelsNear(label, left, alienY), 0);
+    EXPECT_EQ(pixelsNear(label, left, amelieY), 0);
+    ASSERT_TRUE(app.click("#table \"Alien\""));
+    ASSERT_TRUE(app.waitFor([&] { return current() == 1; }));
 
     struct Step
     {
