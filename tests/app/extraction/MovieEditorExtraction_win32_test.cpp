@@ -58,7 +58,7 @@ TEST_F(EditorExtraction, EnterWithOneResultFillsTheFieldsAndKeepsTypedNotes)
         title = utf8(editor.titleEdit()->text());
         originalTitle = utf8(editor.originalTitleEdit()->text());
         year = editor.yearBox()->intValue();
-        notes = utf8(editor.notesView()->textEdit()->text());
+        notes = utf8(editor.notesView()->textEdit()->text().trim());
         const Cover* poster = editor.workingCopy()->coverByKind(Cover::kPoster);
         posterName = poster ? utf8(poster->name) : std::string();
         posterStaged = poster && editor.staging().has(poster->name);
