@@ -48,6 +48,7 @@ ExtractOptionsWindow::ExtractOptionsWindow(CollectionModel& model, UIWidget* par
     m_resources->currentIndexChanged.connectWithArg(this, &ExtractOptionsWindow::onResourceChanged);
     m_table->mousePressed.connectWithArg(this, &ExtractOptionsWindow::onTablePressed);
     m_allBox->clicked.connect(this, &ExtractOptionsWindow::onAllBoxClicked);
+    m_table->header()->resized.connectWithArg(this, &ExtractOptionsWindow::onHeaderResized);
     m_ok->clicked.connect(this, &ExtractOptionsWindow::onOk);
     m_dialog->closeRequested.connectWithArg(this, &ExtractOptionsWindow::onClose);
 }
@@ -119,6 +120,7 @@ void ExtractOptionsWindow::exec()
     if (Application::instance())
         restoreWindowGeometry(m_dialog, String(kGeometryName), true, true);
     m_dialog->relayout();
+    placeAllBox();
     updateAllBox();
     m_dialog->setResult(0);
     // Shown modally: returns when the dialog has closed.
@@ -188,6 +190,21 @@ void ExtractOptionsWindow::updateAllBox()
     else if (checked == m_table->rowCount())
         state = UICheck::kChecked;
     m_allBox->setCheckState(state);
+}
+
+// The header lays out no children of its own: the box is put over the
+// first column's section by hand, and again whenever the header changes size.
+void ExtractOptionsWindow::placeAllBox()
+{
+    UIHeader* header = m_table->header();
+    header->layoutSections();
+    const Rect over = header->section(0)->rect();
+    m_allBox->setGeometry(over.x, over.y, over.width, over.height);
+}
+
+void ExtractOptionsWindow::onHeaderResized(UIEvent*)
+{
+    placeAllBox();
 }
 
 void ExtractOptionsWindow::onResourceChanged(int index)

@@ -53,6 +53,8 @@ private:
     void fillRows();
     void setRowChecked(UITableRow* row, bool on);
     void updateAllBox();
+    void placeAllBox();
+    void onHeaderResized(UIEvent* event);
     void onResourceChanged(int index);
     void onTablePressed(UIEvent* event);
     void onAllBoxClicked();
