@@ -31,8 +31,9 @@ constexpr int kOkVariant = 3;
 
 // The field groups in the order the rows show them; row i is bit 1 << i.
 const char16_t* const kGroupNames[ExtractOptionsWindow::kGroupCount] = {
-    u"Original Title", u"Genre", u"Studio",  u"Country",  u"Language",     u"Year",  u"IMDb Rating", u"MPAA Rating",
-    u"Poster",         u"Cast",  u"Crew",    u"Episodes", u"Running Time", u"Color", u"Plot",        u"Links"};
+    u"Original Title", u"Genre",       u"Studio", u"Country", u"Language", u"Year",
+    u"IMDb Rating",    u"MPAA Rating", u"Poster", u"Cast",    u"Crew",     u"Episodes",
+    u"Running Time",   u"Color",       u"Plot",   u"Links"};
 
 String tr(const char16_t* text)
 {

@@ -127,7 +127,8 @@ int main(int argc, char** argv)
     }
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring root = std::wstring(temp) + L"reelstack-scan-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring root =
+        std::wstring(temp) + L"reelstack-scan-" + std::to_wstring(GetCurrentProcessId());
     if (!makeTree(root)) {
         std::printf("cannot make the tree\n");
         removeTree(root);

@@ -54,7 +54,8 @@ TEST_F(ExtractOptions, ClicksToggleRowsAndTheAllBoxFollowsAndSetsThem)
         UIHarness::saveShot(options.dialog(), "ExtractOptions");
         UICheck* all = options.allBox();
         const Rect over = options.table()->header()->section(0)->rect();
-        allBoxPlace = {all->x() - over.x, all->y() - over.y, all->width() - over.width, all->height() - over.height};
+        allBoxPlace = {all->x() - over.x, all->y() - over.y, all->width() - over.width,
+                       all->height() - over.height};
         allStates.push_back(all->checkState()); // one of 16: partly
         clickRow(options.table(), 0, 1);
         allStates.push_back(all->checkState()); // none

@@ -83,7 +83,8 @@ TEST_F(EditorExtraction, SeveralResultsAreChosenInTheSelectMovieWindow)
         const char* how;
         const char* title; // after the choice
     };
-    const Row rows[] = {{"double click", "Night Harbour"}, {"enter after sorting", "Harbour Lights"},
+    const Row rows[] = {{"double click", "Night Harbour"},
+                        {"enter after sorting", "Harbour Lights"},
                         {"close box", "night harbour"}};
     for (const Row& row : rows) {
         AddEditMovieWindow editor(*model, window, nullptr, 0, NewMovieRecord());

@@ -4,8 +4,8 @@
 // box return, and Scan for a folder that is gone.
 #include "app/scan/AddMoviesByScanningFolderWindow.h"
 
-#include "tests/app/extraction/ExtractionFixture.h"
 #include "foundation/platform/SystemInfo.h"
+#include "tests/app/extraction/ExtractionFixture.h"
 #include "tests/support/SystemDialogs.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/edit/UILineEdit.h"
