@@ -43,7 +43,9 @@ String tr(const char16_t* text)
 } // namespace
 
 ExtractOptionsWindow::ExtractOptionsWindow(CollectionModel& model, UIWidget* parent, uint32_t mask)
-    : m_model(model), m_parent(parent), m_initialMask(mask), m_chosenExtractor(model.extractorIndex())
+    : m_model(model), m_parent(parent), m_initialMask(mask), m_chosenExtractor(model.extractorIndex()),
+      m_checkedImage(loadImageResource(String(u"check_on"))),
+      m_uncheckedImage(loadImageResource(String(u"check_off")))
 {
     buildDialog();
     m_resources->currentIndexChanged.connectWithArg(this, &ExtractOptionsWindow::onResourceChanged);
@@ -175,7 +177,7 @@ bool ExtractOptionsWindow::isRowChecked(const UITableRow* row)
 void ExtractOptionsWindow::setRowChecked(UITableRow* row, bool on)
 {
     UITableCell* check = row->cell(0);
-    check->setImage(loadImageResource(String(on ? u"check_on" : u"check_off")));
+    check->setImage(on ? m_checkedImage : m_uncheckedImage);
     check->setUserData(on ? 1 : 0);
     check->setSortValue(on ? 1.0 : 0.0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/Window.h"
+#include "graphics/image/Image.h"
 
 #include <cstdint>
 
@@ -73,4 +74,6 @@ private:
     UITable* m_table = nullptr;
     UICheck* m_allBox = nullptr;
     UIButton* m_ok = nullptr;
+    Image m_checkedImage;
+    Image m_uncheckedImage;
 };
