@@ -14,7 +14,8 @@ namespace {
 
 std::string largestAnswer()
 {
-    const std::string product = "<a class=\"title\" href=\"/dp/1\">Night Harbour (DVD) [2009]</a></body></html>";
+    const std::string product =
+        "<a class=\"title\" href=\"/dp/1\">Night Harbour (DVD) [2009]</a></body></html>";
     std::string answer = "HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n\r\n<html><body>";
     const std::string filler = "<div class=\"s\"><span>Caf\xc3\xa9 ladder (no title) [x]</span></div>\n";
     while (answer.size() + filler.size() + product.size() < BarCodeSearch::kMaxAnswerBytes)

@@ -142,7 +142,8 @@ bool AddMovieByBarCodeWindow::searchBarCode()
 
 void AddMovieByBarCodeWindow::showBalloonAt(UIWidget* widget, const String& text)
 {
-    UIBalloonTip::showBalloon(m_dialog, widget->globalRect().center(), String(), text, 5, Image(), 3, 10, 0, 6, 0);
+    UIBalloonTip::showBalloon(m_dialog, widget->globalRect().center(), String(), text, 5, Image(), 3, 10, 0,
+                              6, 0);
 }
 
 void AddMovieByBarCodeWindow::onShown(UIEvent*)
@@ -164,9 +165,10 @@ void AddMovieByBarCodeWindow::onKey(UIEvent* event)
 
 void AddMovieByBarCodeWindow::onHint()
 {
-    showBalloonAt(m_hint, tr(u"Enter the all digits printed on the bar code, including any numbers\nto the right or "
-                             u"left of the bar code itself, even if they don't line up\nwith the main row of "
-                             u"numbers."));
+    showBalloonAt(m_hint,
+                  tr(u"Enter the all digits printed on the bar code, including any numbers\nto the right or "
+                     u"left of the bar code itself, even if they don't line up\nwith the main row of "
+                     u"numbers."));
 }
 
 void AddMovieByBarCodeWindow::onOk()

@@ -75,7 +75,8 @@ BarCodeSearch::Outcome BarCodeSearch::readAnswer(bool performed, const HttpRespo
     return readPage(String::fromUtf8(response.body().data(), length), digits, record);
 }
 
-BarCodeSearch::Outcome BarCodeSearch::readPage(const String& page, const String& digits, NewMovieRecord& record)
+BarCodeSearch::Outcome BarCodeSearch::readPage(const String& page, const String& digits,
+                                               NewMovieRecord& record)
 {
     if (page.contains(String(kNoMatch), String::kCaseSensitive))
         return kNotFound;

@@ -31,8 +31,9 @@ constexpr int kOkVariant = 3;
 
 // The field groups in the order the rows show them; row i is bit 1 << i.
 const char16_t* const kGroupNames[ExtractOptionsWindow::kGroupCount] = {
-    u"Original Title", u"Genre", u"Studio",  u"Country",  u"Language",     u"Year",  u"IMDb Rating", u"MPAA Rating",
-    u"Poster",         u"Cast",  u"Crew",    u"Episodes", u"Running Time", u"Color", u"Plot",        u"Links"};
+    u"Original Title", u"Genre",       u"Studio", u"Country", u"Language", u"Year",
+    u"IMDb Rating",    u"MPAA Rating", u"Poster", u"Cast",    u"Crew",     u"Episodes",
+    u"Running Time",   u"Color",       u"Plot",   u"Links"};
 
 String tr(const char16_t* text)
 {
@@ -42,12 +43,15 @@ String tr(const char16_t* text)
 } // namespace
 
 ExtractOptionsWindow::ExtractOptionsWindow(CollectionModel& model, UIWidget* parent, uint32_t mask)
-    : m_model(model), m_parent(parent), m_initialMask(mask), m_chosenExtractor(model.extractorIndex())
+    : m_model(model), m_parent(parent), m_initialMask(mask), m_chosenExtractor(model.extractorIndex()),
+      m_checkedImage(loadImageResource(String(u"check_on"))),
+      m_uncheckedImage(loadImageResource(String(u"check_off")))
 {
     buildDialog();
     m_resources->currentIndexChanged.connectWithArg(this, &ExtractOptionsWindow::onResourceChanged);
     m_table->mousePressed.connectWithArg(this, &ExtractOptionsWindow::onTablePressed);
     m_allBox->clicked.connect(this, &ExtractOptionsWindow::onAllBoxClicked);
+    m_table->header()->resized.connectWithArg(this, &ExtractOptionsWindow::onHeaderResized);
     m_ok->clicked.connect(this, &ExtractOptionsWindow::onOk);
     m_dialog->closeRequested.connectWithArg(this, &ExtractOptionsWindow::onClose);
 }
@@ -119,6 +123,7 @@ void ExtractOptionsWindow::exec()
     if (Application::instance())
         restoreWindowGeometry(m_dialog, String(kGeometryName), true, true);
     m_dialog->relayout();
+    placeAllBox();
     updateAllBox();
     m_dialog->setResult(0);
     // Shown modally: returns when the dialog has closed.
@@ -172,7 +177,7 @@ bool ExtractOptionsWindow::isRowChecked(const UITableRow* row)
 void ExtractOptionsWindow::setRowChecked(UITableRow* row, bool on)
 {
     UITableCell* check = row->cell(0);
-    check->setImage(loadImageResource(String(on ? u"check_on" : u"check_off")));
+    check->setImage(on ? m_checkedImage : m_uncheckedImage);
     check->setUserData(on ? 1 : 0);
     check->setSortValue(on ? 1.0 : 0.0);
 }
@@ -188,6 +193,21 @@ void ExtractOptionsWindow::updateAllBox()
     else if (checked == m_table->rowCount())
         state = UICheck::kChecked;
     m_allBox->setCheckState(state);
+}
+
+// The header lays out no children of its own: the box is put over the
+// first column's section by hand, and again whenever the header changes size.
+void ExtractOptionsWindow::placeAllBox()
+{
+    UIHeader* header = m_table->header();
+    header->layoutSections();
+    const Rect over = header->section(0)->rect();
+    m_allBox->setGeometry(over.x, over.y, over.width, over.height);
+}
+
+void ExtractOptionsWindow::onHeaderResized(UIEvent*)
+{
+    placeAllBox();
 }
 
 void ExtractOptionsWindow::onResourceChanged(int index)

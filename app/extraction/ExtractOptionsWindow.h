@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/Window.h"
+#include "graphics/image/Image.h"
 
 #include <cstdint>
 
@@ -53,6 +54,8 @@ private:
     void fillRows();
     void setRowChecked(UITableRow* row, bool on);
     void updateAllBox();
+    void placeAllBox();
+    void onHeaderResized(UIEvent* event);
     void onResourceChanged(int index);
     void onTablePressed(UIEvent* event);
     void onAllBoxClicked();
@@ -71,4 +74,6 @@ private:
     UITable* m_table = nullptr;
     UICheck* m_allBox = nullptr;
     UIButton* m_ok = nullptr;
+    Image m_checkedImage;
+    Image m_uncheckedImage;
 };

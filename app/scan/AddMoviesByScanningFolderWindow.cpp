@@ -55,6 +55,8 @@ UIButton* addButton(UIWidget* parent, const String& text)
 } // namespace
 
 AddMoviesByScanningFolderWindow::AddMoviesByScanningFolderWindow()
+    : m_tickedImage(loadImageResource(String(u"check_on"))),
+      m_untickedImage(loadImageResource(String(u"check_off")))
 {
     buildDialog();
     connectSignals();
@@ -256,7 +258,7 @@ FoundMovieFile* AddMoviesByScanningFolderWindow::fileOf(const UITableRow* row) c
 void AddMoviesByScanningFolderWindow::setRowTicked(UITableRow* row, bool on)
 {
     UITableCell* tick = row->cell(kTickColumn);
-    tick->setImage(loadImageResource(String(on ? u"check_on" : u"check_off")));
+    tick->setImage(on ? m_tickedImage : m_untickedImage);
     tick->setUserData(on ? 1 : 0);
     tick->setSortValue(on ? 1.0 : 0.0);
     fileOf(row)->ticked = on;

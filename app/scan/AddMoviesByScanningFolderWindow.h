@@ -2,6 +2,7 @@
 
 #include "app/scan/FoundMovieFile.h"
 #include "app/window/Window.h"
+#include "graphics/image/Image.h"
 #include "model/NewMovieRecord.h"
 
 class UIButton;
@@ -76,4 +77,7 @@ private:
     UIButton* m_ok = nullptr;
     UIButton* m_cancel = nullptr;
     FoundMovieFileList m_found;
+    // Decoded once: a scan lists thousands of rows.
+    Image m_tickedImage;
+    Image m_untickedImage;
 };

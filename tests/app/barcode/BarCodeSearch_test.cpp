@@ -46,7 +46,8 @@ TEST(BarCodeSearch, OnlyEightToThirteenDigitsAreSearched)
         {"abcdefghij", ""},
         {"", ""},
         {"        ", ""},
-        {"\xef\xbc\x91\xef\xbc\x92\xef\xbc\x93\xef\xbc\x94\xef\xbc\x95\xef\xbc\x96\xef\xbc\x97\xef\xbc\x98", ""},
+        {"\xef\xbc\x91\xef\xbc\x92\xef\xbc\x93\xef\xbc\x94\xef\xbc\x95\xef\xbc\x96\xef\xbc\x97\xef\xbc\x98",
+         ""},
     };
     for (const Row& row : rows)
         EXPECT_EQ(utf8(BarCodeSearch::digitsOf(text(row.typed))), row.digits) << "typed: " << row.typed;
@@ -72,14 +73,14 @@ TEST(BarCodeSearch, TheAnswerGivesTitleAndMediumOrNothing)
         {productPage("Heat (Soundtrack CD) [Audio]"), BarCodeSearch::kFound, "Heat", "CD"},
         {productPage("Heat (blu-ray) [x]"), BarCodeSearch::kFound, "Heat", ""},
         {productPage("  Heat  "), BarCodeSearch::kFound, "Heat", ""},
-        {productPage("Tom &amp; Jerry &#233;t&eacute; (DVD) [x]"), BarCodeSearch::kFound, "Tom & Jerry \xc3\xa9t\xc3\xa9",
-         "DVD"},
+        {productPage("Tom &amp; Jerry &#233;t&eacute; (DVD) [x]"), BarCodeSearch::kFound,
+         "Tom & Jerry \xc3\xa9t\xc3\xa9", "DVD"},
         {productPage("(DVD) Alien [x]"), BarCodeSearch::kNotFound, "", ""},
         {productPage("[Blu-ray] Alien"), BarCodeSearch::kNotFound, "", ""},
         {productPage(""), BarCodeSearch::kNotFound, "", ""},
         {productPage("   "), BarCodeSearch::kNotFound, "", ""},
-        {"<p>Your search \"1234\" did not match any products.</p>" + productPage("Alien"), BarCodeSearch::kNotFound,
-         "", ""},
+        {"<p>Your search \"1234\" did not match any products.</p>" + productPage("Alien"),
+         BarCodeSearch::kNotFound, "", ""},
         {"<html><a class=title>Alien</a></html>", BarCodeSearch::kNotFound, "", ""},
         {"<a class=\"title\" href=x>Alien</a>", BarCodeSearch::kNotFound, "", ""},
         {"<a class=\"title\" href=\"x\">", BarCodeSearch::kNotFound, "", ""},
@@ -88,7 +89,8 @@ TEST(BarCodeSearch, TheAnswerGivesTitleAndMediumOrNothing)
     for (const Row& row : rows) {
         NewMovieRecord record;
         record.title = text("untouched");
-        BarCodeSearch::Outcome outcome = BarCodeSearch::readPage(text(row.page), text("5012345678900"), record);
+        BarCodeSearch::Outcome outcome =
+            BarCodeSearch::readPage(text(row.page), text("5012345678900"), record);
         EXPECT_EQ(outcome, row.outcome) << row.page;
         if (outcome != BarCodeSearch::kFound) {
             EXPECT_EQ(utf8(record.title), "untouched") << row.page;
@@ -119,13 +121,15 @@ TEST(BarCodeSearch, TheExchangeWithTheShop)
     const std::string found = std::string(kOk) + productPage("Night Harbour (DVD) [2009]");
     const Row rows[] = {
         {"5012345678900", testsupport::answerWith(found), BarCodeSearch::kFound, "Night Harbour"},
-        {"12345678", testsupport::answerWith(std::string(kOk) + "<p>did not match</p>"), BarCodeSearch::kNotFound,
-         ""},
-        {"12345678", testsupport::answerWith(std::string(kOk) + "<p>nothing here</p>"), BarCodeSearch::kNotFound, ""},
+        {"12345678", testsupport::answerWith(std::string(kOk) + "<p>did not match</p>"),
+         BarCodeSearch::kNotFound, ""},
+        {"12345678", testsupport::answerWith(std::string(kOk) + "<p>nothing here</p>"),
+         BarCodeSearch::kNotFound, ""},
         {"12345678", testsupport::answerWith("HTTP/1.0 404 Not Found\r\n\r\n" + productPage("Alien")),
          BarCodeSearch::kFailed, ""},
         {"12345678", testsupport::answerWith(std::string(kOk)), BarCodeSearch::kFailed, ""},
-        {"12345678", testsupport::answerWith(std::string(kOk) + std::string(40, '\0')), BarCodeSearch::kFailed, ""},
+        {"12345678", testsupport::answerWith(std::string(kOk) + std::string(40, '\0')),
+         BarCodeSearch::kFailed, ""},
         {"12345678", testsupport::closedWithoutAnswer(), BarCodeSearch::kFailed, ""},
     };
     for (const Row& row : rows) {
@@ -134,8 +138,8 @@ TEST(BarCodeSearch, TheExchangeWithTheShop)
         BarCodeSearch::Outcome outcome = BarCodeSearch::search(text(host), text(row.digits), record);
         EXPECT_EQ(outcome, row.outcome) << row.digits;
         EXPECT_EQ(utf8(record.title), row.title);
-        EXPECT_EQ(shop.lastRequest(), "GET " + path + row.digits + " HTTP/1.0\r\nUser-Agent: " +
-                                          utf8(userAgentString(1)) +
+        EXPECT_EQ(shop.lastRequest(), "GET " + path + row.digits +
+                                          " HTTP/1.0\r\nUser-Agent: " + utf8(userAgentString(1)) +
                                           "\r\nAccept-Language: en-us,en\r\nHost: " + host +
                                           "\r\nReferer: http://" + host + "/\r\nConnection: close\r\n\r\n");
     }

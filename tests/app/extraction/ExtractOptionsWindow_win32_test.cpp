@@ -47,11 +47,15 @@ TEST_F(ExtractOptions, ClicksToggleRowsAndTheAllBoxFollowsAndSetsThem)
     UIApplication::instance()->soundRequested.connect(&sounds, &SignalCounter::count);
     std::vector<int> allStates;
     std::vector<int> counts;
+    std::vector<int> allBoxPlace;
     bool openAfterEmptyOk = false;
     int soundsAfterEmptyOk = 0;
     run(options, [&] {
         UIHarness::saveShot(options.dialog(), "ExtractOptions");
         UICheck* all = options.allBox();
+        const Rect over = options.table()->header()->section(0)->rect();
+        allBoxPlace = {all->x() - over.x, all->y() - over.y, all->width() - over.width,
+                       all->height() - over.height};
         allStates.push_back(all->checkState()); // one of 16: partly
         clickRow(options.table(), 0, 1);
         allStates.push_back(all->checkState()); // none
@@ -74,6 +78,7 @@ TEST_F(ExtractOptions, ClicksToggleRowsAndTheAllBoxFollowsAndSetsThem)
         clickRow(options.table(), 3, 1);
         click(options.okButton());
     });
+    EXPECT_EQ(allBoxPlace, (std::vector<int>{0, 0, 0, 0})) << "the all box covers the first column's header";
     EXPECT_EQ(allStates.front(), UICheck::kPartial);
     EXPECT_EQ(allStates[1], UICheck::kUnchecked);
     EXPECT_EQ(allStates[2], UICheck::kChecked);

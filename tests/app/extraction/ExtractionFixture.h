@@ -3,11 +3,11 @@
 // The movie editor's extraction under Wine: the model's current edition of
 // the movie database read from a loopback server serving our test pages,
 // and helpers that find and drive the dialogs the extraction opens.
+#include "app/window/CursorOverride.h"
 #include "foundation/net/Network.h"
 #include "graphics/image/Image.h"
 #include "model/extractors/MovieExtractor.h"
 #include "model/extractors/MovieSite.h"
-#include "app/window/CursorOverride.h"
 #include "tests/app/movie/MovieEditorFixture.h"
 #include "tests/support/TestHttpServer.h"
 #include "ui/widgets/items/UIHeader.h"
@@ -56,15 +56,17 @@ inline void closeBox(UIWidget* dialog)
 
 inline void doubleClick(UIWidget* widget, const Point& at)
 {
-    UIHarness::postMouse(widget, WM_LBUTTONDOWN, at, MK_LBUTTON);
-    UIHarness::postMouse(widget, WM_LBUTTONUP, at, 0);
-    UIHarness::postMouse(widget, WM_LBUTTONDBLCLK, at, MK_LBUTTON);
-    UIHarness::postMouse(widget, WM_LBUTTONUP, at, 0);
+    // The toolkit makes the double click of two quick presses.
+    UIHarness::click(widget, at);
+    UIHarness::click(widget, at);
     UIHarness::pump();
 }
 
 inline void clickRow(UITable* table, int row, int column)
 {
+    // A row below the view would take the click to whatever lies there.
+    table->ensureRowVisible(row);
+    UIHarness::pump();
     UIHarness::click(table, table->cellRect(table->row(row), column).center());
     UIHarness::pump();
 }
@@ -128,8 +130,8 @@ protected:
         if (!poster.save(text(path), true))
             return std::string();
         std::vector<uint8_t> bytes = testsupport::readFileBytes(path);
-        return "HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: " + std::to_string(bytes.size()) +
-               "\r\n\r\n" + std::string(bytes.begin(), bytes.end());
+        return "HTTP/1.0 200 OK\r\nContent-Type: image/png\r\nContent-Length: " +
+               std::to_string(bytes.size()) + "\r\n\r\n" + std::string(bytes.begin(), bytes.end());
     }
 
     // Answers the select-movie window, once it is up, with act; true when

@@ -58,7 +58,7 @@ TEST_F(EditorExtraction, EnterWithOneResultFillsTheFieldsAndKeepsTypedNotes)
         title = utf8(editor.titleEdit()->text());
         originalTitle = utf8(editor.originalTitleEdit()->text());
         year = editor.yearBox()->intValue();
-        notes = utf8(editor.notesView()->textEdit()->text());
+        notes = utf8(editor.notesView()->textEdit()->text().trim());
         const Cover* poster = editor.workingCopy()->coverByKind(Cover::kPoster);
         posterName = poster ? utf8(poster->name) : std::string();
         posterStaged = poster && editor.staging().has(poster->name);
@@ -83,7 +83,8 @@ TEST_F(EditorExtraction, SeveralResultsAreChosenInTheSelectMovieWindow)
         const char* how;
         const char* title; // after the choice
     };
-    const Row rows[] = {{"double click", "Night Harbour"}, {"enter after sorting", "Harbour Lights"},
+    const Row rows[] = {{"double click", "Night Harbour"},
+                        {"enter after sorting", "Harbour Lights"},
                         {"close box", "night harbour"}};
     for (const Row& row : rows) {
         AddEditMovieWindow editor(*model, window, nullptr, 0, NewMovieRecord());

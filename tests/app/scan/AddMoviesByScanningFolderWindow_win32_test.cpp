@@ -4,7 +4,9 @@
 // box return, and Scan for a folder that is gone.
 #include "app/scan/AddMoviesByScanningFolderWindow.h"
 
+#include "foundation/platform/SystemInfo.h"
 #include "tests/app/extraction/ExtractionFixture.h"
+#include "tests/support/SystemDialogs.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/edit/UILineEdit.h"
 
@@ -42,6 +44,26 @@ protected:
         const int before = UIApplication::instance()->overrideCursor();
         click(scan.scanButton());
         return {before, UIApplication::instance()->overrideCursor()};
+    }
+    // Accepts the system's folder browser, opened by the browse button, on
+    // the folder it starts in; the folder field's text afterwards.
+    std::string browse(AddMoviesByScanningFolderWindow& scan)
+    {
+        testsupport::LaterStep answer(
+            50,
+            [&] {
+                HWND found = testsupport::findThreadDialog();
+                if (!found || !IsWindowEnabled(found))
+                    return false;
+                UIHarness::pumpFor(100);
+                testsupport::pressDialogButton(found, IDOK);
+                return true;
+            },
+            200);
+        click(scan.browseButton());
+        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
+        UIHarness::pump();
+        return utf8(scan.folderEdit()->text());
     }
     static std::vector<std::string> titles(const AddMoviesByScanningFolderWindow& scan)
     {
@@ -89,8 +111,12 @@ TEST_F(ScanWindow, ClicksInTheFirstColumnTickAndOkReturnsTheTickedFiles)
     SignalCounter sounds;
     UIApplication::instance()->soundRequested.connect(&sounds, &SignalCounter::count);
     int soundsAfterEmptyOk = 0;
+    std::string browsed;
+    bool scanEnabled = false;
     NewMovieRecordList records = run(scan, [&] {
         checkAllEnabled = scan.checkAllButton()->isEnabled();
+        browsed = browse(scan);
+        scanEnabled = scan.scanButton()->isEnabled();
         cursors = scanFolder(scan, root);
         listed = titles(scan);
         UITable* table = scan.table();
@@ -109,7 +135,7 @@ TEST_F(ScanWindow, ClicksInTheFirstColumnTickAndOkReturnsTheTickedFiles)
         click(scan.uncheckAllButton());
         ticks.push_back(tickedFiles(scan));
         clickRow(table, 1, 0);
-        clickRow(table, 3, 0);
+        clickRow(table, 2, 0);
         UIHeader* header = table->header();
         UIHarness::click(header, header->section(0)->rect().center());
         UIHarness::pump();
@@ -123,6 +149,8 @@ TEST_F(ScanWindow, ClicksInTheFirstColumnTickAndOkReturnsTheTickedFiles)
         click(scan.okButton());
     });
     EXPECT_FALSE(checkAllEnabled) << "nothing to check before a scan";
+    EXPECT_EQ(browsed, utf8(SystemInfo::specialFolder(11))) << "the browser starts on the desktop";
+    EXPECT_TRUE(scanEnabled);
     EXPECT_EQ(cursors.first, cursors.second);
     EXPECT_EQ(listed, (std::vector<std::string>{"ALIEN Vs Predator", "Alien", "The Dark Knight", "X.tar"}))
         << "the hidden folder is scanned, the text file is not listed";
