@@ -132,17 +132,17 @@ void FeedbackWindow::send()
     if (encoded.isEmpty()) {
         UIBalloonTip::showBalloon(m_dialog, m_messageView->globalRect().center(), String(),
                                   translate(u"Please fill the required fields.", kContext), kBalloonIcon,
-                                  Image(), kBalloonArrowSide, kBalloonDelay, kBalloonDisplayTime, kBalloonSound,
-                                  kBalloonHighlight);
+                                  Image(), kBalloonArrowSide, kBalloonDelay, kBalloonDisplayTime,
+                                  kBalloonSound, kBalloonHighlight);
         return;
     }
     UIApplication::instance()->setOverrideCursor(kWaitCursor);
     const int outcome = FeedbackMessage::send(encoded, serviceHost(), userAgent());
     UIApplication::instance()->restoreOverrideCursor();
     if (outcome == FormPost::kAccepted) {
-        UIMessageBox::information(m_dialog, String(),
-                                  translate(u"Your feedback has been sent successfully. Thank you.", kContext),
-                                  String(), UIMessageBox::kOk, 0);
+        UIMessageBox::information(
+            m_dialog, String(), translate(u"Your feedback has been sent successfully. Thank you.", kContext),
+            String(), UIMessageBox::kOk, 0);
         m_dialog->accept();
         return;
     }

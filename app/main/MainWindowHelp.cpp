@@ -113,7 +113,8 @@ void MainWindow::onNewVersion()
     } else if (order == 0) {
         UIMessageBox::information(
             m_window, String(),
-            translate(u"This version of Reelstack (^) is the current version.", kContext).arg(core->version()),
+            translate(u"This version of Reelstack (^) is the current version.", kContext)
+                .arg(core->version()),
             String(), UIMessageBox::kOk, 0);
     }
 }

@@ -16,7 +16,8 @@ namespace {
 
 const char16_t kGeometryName[] = u"Statistics";
 const char16_t* const kCaptions[StatisticsWindow::kFigureCount] = {
-    u"Count of Movies", u"Total Running Time", u"Popular Genre", u"Popular Studio", u"Collection Completeness",
+    u"Count of Movies", u"Total Running Time",      u"Popular Genre",
+    u"Popular Studio",  u"Collection Completeness",
 };
 const int kCentred = 48;
 const int kFirstButtonVariant = 3;

@@ -65,10 +65,20 @@ TEST_F(TestHostsTest, OnlyALoopbackAddressWithAPortIsTaken)
         const char* text;
         int port;
     } cases[] = {
-        {"127.0.0.1:8080", 8080}, {"127.0.0.1:1", 1},      {"127.0.0.1:65535", 65535}, {"127.0.0.1:0", 0},
-        {"127.0.0.1:65536", 0},   {"127.0.0.1:80x", 0},    {"127.0.0.1:", 0},          {"127.0.0.1", 0},
-        {"10.0.0.1:80", 0},       {"localhost:80", 0},     {"", 0},                    {" 127.0.0.1:80", 0},
-        {"127.0.0.10:80", 0},     {"127.0.0.1:-80", 0},
+        {"127.0.0.1:8080", 8080},
+        {"127.0.0.1:1", 1},
+        {"127.0.0.1:65535", 65535},
+        {"127.0.0.1:0", 0},
+        {"127.0.0.1:65536", 0},
+        {"127.0.0.1:80x", 0},
+        {"127.0.0.1:", 0},
+        {"127.0.0.1", 0},
+        {"10.0.0.1:80", 0},
+        {"localhost:80", 0},
+        {"", 0},
+        {" 127.0.0.1:80", 0},
+        {"127.0.0.10:80", 0},
+        {"127.0.0.1:-80", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TestHosts::parseLoopback(c.text), c.port) << c.text;
@@ -77,8 +87,8 @@ TEST_F(TestHostsTest, OnlyALoopbackAddressWithAPortIsTaken)
 TEST_F(TestHostsTest, TheHostsAreReadOnlyInADrivenRun)
 {
     const Environment cases[] = {
-        {nullptr, "127.0.0.1:8080", false}, {"", "127.0.0.1:8080", false},
-        {"x", "127.0.0.1:8080", false},     {"4000", nullptr, false},
+        {nullptr, "127.0.0.1:8080", false},  {"", "127.0.0.1:8080", false},
+        {"x", "127.0.0.1:8080", false},      {"4000", nullptr, false},
         {"4000", "93.184.216.34:80", false}, {"4000", "127.0.0.1:8080", true},
     };
     for (const Environment& c : cases) {
@@ -137,9 +147,9 @@ TEST(StandInServer, AnswersByHostAndTheLongestMatchingPath)
         const char* body;
         int status;
     } cases[] = {
-        {"a.example", "/x/1", "prefix", 200},        {"a.example", "/x/y/2", "longer prefix", 200},
-        {"A.Example:80", "/x/z", "exact", 200},      {"a.example", "/x/z/more", "prefix", 200},
-        {"a.example", "/x", "", 404},                {"b.example", "/x/1", "", 404},
+        {"a.example", "/x/1", "prefix", 200},   {"a.example", "/x/y/2", "longer prefix", 200},
+        {"A.Example:80", "/x/z", "exact", 200}, {"a.example", "/x/z/more", "prefix", 200},
+        {"a.example", "/x", "", 404},           {"b.example", "/x/1", "", 404},
     };
     for (const auto& c : cases) {
         HttpClient client;

@@ -93,8 +93,8 @@ void StandInServer::setPage(const std::string& host, const std::string& path, co
                             const std::string& contentType)
 {
     setAnswer(host, path,
-              "HTTP/1.0 200 OK\r\nContent-Type: " + contentType + "\r\nContent-Length: " +
-                  std::to_string(body.size()) + "\r\n\r\n" + body);
+              "HTTP/1.0 200 OK\r\nContent-Type: " + contentType +
+                  "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body);
 }
 
 void StandInServer::setLatestVersion(const std::string& version, const std::string& link)
@@ -189,7 +189,8 @@ std::vector<StandInServer::Request> StandInServer::requestsTo(const std::string&
     return found;
 }
 
-bool StandInServer::waitForRequestTo(const std::string& host, const std::string& pathStart, int timeoutMs) const
+bool StandInServer::waitForRequestTo(const std::string& host, const std::string& pathStart,
+                                     int timeoutMs) const
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {

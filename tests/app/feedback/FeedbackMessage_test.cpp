@@ -95,12 +95,14 @@ TEST(FeedbackMessage, SendsTheExactRequestAndJudgesTheStatusAndBody)
     EXPECT_EQ(FeedbackMessage::send(encoded, host, String(u"Reelstack 1.2.0")), FormPost::kAccepted);
     EXPECT_EQ(server.lastRequest(), "POST /service-feedback HTTP/1.0\r\n"
                                     "User-Agent: Reelstack 1.2.0\r\n"
-                                    "Host: " + server.hostAndPort() + "\r\n"
-                                    "Content-Type: application/x-www-form-urlencoded\r\n"
-                                    "Content-Length: 22\r\n"
-                                    "Connection: close\r\n"
-                                    "\r\n"
-                                    "q=YUBiLmMKCkhpIHRoZXJl");
+                                    "Host: " +
+                                        server.hostAndPort() +
+                                        "\r\n"
+                                        "Content-Type: application/x-www-form-urlencoded\r\n"
+                                        "Content-Length: 22\r\n"
+                                        "Connection: close\r\n"
+                                        "\r\n"
+                                        "q=YUBiLmMKCkhpIHRoZXJl");
 
     const struct
     {

@@ -108,8 +108,7 @@ TEST_F(FeedbackWindowTest, SendPostsTheExactRequestAndAOneWithOkCloses)
     server.enqueue(testsupport::answerWith(okAnswer("1")));
     const SendResult result = sendTyped(true, true);
 
-    const std::string body =
-        "q=" + iotest::show(FeedbackMessage::encode(String(u"me\n\nhi")));
+    const std::string body = "q=" + iotest::show(FeedbackMessage::encode(String(u"me\n\nhi")));
     EXPECT_EQ(server.lastRequest(), "POST /service-feedback HTTP/1.0\r\n"
                                     "User-Agent: " +
                                         iotest::show(AppCore::instance()->agentIdentity(false)) +
@@ -145,8 +144,8 @@ TEST_F(FeedbackWindowTest, RefusedAnswersAndNoServerWarnAndKeepWhatWasTyped)
     };
     for (const auto& c : cases) {
         if (c.answer.empty())
-            AppCore::instance()->setCompanyHost(testsupport::text(
-                "127.0.0.1:" + std::to_string(testsupport::ServerSocket::unusedPort())));
+            AppCore::instance()->setCompanyHost(
+                testsupport::text("127.0.0.1:" + std::to_string(testsupport::ServerSocket::unusedPort())));
         else
             server.enqueue(testsupport::answerWith(c.answer));
         const SendResult result = sendTyped(false, true);
