@@ -1,6 +1,7 @@
-// The main window's restart for a new language on the widget fakes: it shuts
-// the program down only once Helper.exe was started with the program's path,
-// and keeps it running when the helper is missing or does not start.
+// The main window's restart for a new language on the widget fakes, natively
+// where no program can start: it shuts the program down only once Helper.exe
+// was started with the program's path, and keeps it running when the helper
+// is missing or does not start.
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
 #include "foundation/core/AppCore.h"
