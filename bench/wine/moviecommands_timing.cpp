@@ -136,6 +136,11 @@ void Bench::run()
                last = model.addMovie(record);
                main->showAddedMovies(last);
            }), 300.0);
+    // What an add is made of.
+    report("  of which: the sort again", medianOf(7, [&] {
+               model.sortMovies(model.sortMode(), model.sortOrder());
+           }), 300.0);
+    report("  of which: the refill", medianOf(7, [&] { main->fillMovieList(); }), 300.0);
     report("remove, from Yes to the repainted window", medianOf(7, [&] {
                main->removeMovie();
            }, [&] { table->selectRow(10); }), 300.0);
