@@ -347,4 +347,80 @@ TEST(MovieCommandsFlow, AddedMoviesTakeTheirSortPlaceThenCopyLabelAndRemove)
     EXPECT_EQ(app.waitForExit(), 0);
 }
 
+// Whether some entry of the tree with that text is the current one.
+bool hasCurrentEntry(const JsonValue& node, const std::string& text)
+{
+    for (const JsonValue& item : node["items"].elements()) {
+        if (item["text"].toText() == text && item["current"].toBool())
+            return true;
+    }
+    for (const JsonValue& child : node["children"].elements()) {
+        if (hasCurrentEntry(child, text))
+            return true;
+    }
+    return false;
+}
+
+TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    AppDriver app;
+    User user(app);
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
+    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+
+    // An empty table with nothing current: a double click adds.
+    // A first click gives the table the focus a menu just took.
+    ASSERT_TRUE(app.click("#table"));
+    ASSERT_TRUE(app.doubleClick("#table")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#main UIWindow \"OK\"")) << app.failure();
+    app.shot("double-click-adds");
+    ASSERT_TRUE(user.addInEditor("Alien", "1979")) << app.lastReply().write();
+    ASSERT_TRUE(user.addMovie("Brazil", "1985")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; }));
+
+    // Each trigger opens the editor on the selected movie; Cancel changes
+    // nothing.
+    auto opensAndCancels = [&](const std::string& what) {
+        bool opened = app.waitForPath("#main UIWindow \"Cancel\"");
+        app.shot("edit-by-" + what);
+        return opened && app.click("#main UIWindow \"Cancel\"") && app.waitForNoPath("#main UIWindow \"Cancel\"");
+    };
+    ASSERT_TRUE(app.click("#table \"Alien\""));
+    ASSERT_TRUE(app.doubleClick("#table \"Alien\""));
+    EXPECT_TRUE(opensAndCancels("double-click"));
+    ASSERT_TRUE(app.click("#table \"Alien\""));
+    ASSERT_TRUE(app.pressKey("Enter"));
+    EXPECT_TRUE(opensAndCancels("enter"));
+    ASSERT_TRUE(app.click("#toolBar UIToolButton[1]"));
+    EXPECT_TRUE(opensAndCancels("tool-bar"));
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Edit Selected Movie..."));
+    EXPECT_TRUE(opensAndCancels("menu"));
+
+    // "Tags..." opens the page that holds the tags.
+    ASSERT_TRUE(user.movieMenu("Alien", -1, "Tags...")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#main UIWindow \"Cancel\"")) << app.failure();
+    JsonValue editor = app.find("#main UIWindow");
+    EXPECT_TRUE(hasCurrentEntry(editor, "Plot, Notes & Tags")) << editor.write();
+    ASSERT_TRUE(opensAndCancels("tags"));
+
+    // A plain edit: the row changes in place and stays selected.
+    ASSERT_TRUE(app.click("#table \"Alien\""));
+    ASSERT_TRUE(app.doubleClick("#table \"Alien\""));
+    ASSERT_TRUE(app.waitForPath("#main UIWindow UILineEdit")) << app.failure();
+    ASSERT_TRUE(app.click("#main UIWindow UILineEdit"));
+    ASSERT_TRUE(app.pressKey("End"));
+    ASSERT_TRUE(app.typeText(" II"));
+    ASSERT_TRUE(app.click("#main UIWindow \"OK\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.rowTitle(0) == "Alien II"; })) << user.rowTitle(0);
+    app.shot("edited-in-place");
+    EXPECT_EQ(user.currentTitle(), "Alien II");
+    EXPECT_EQ(user.rowCount(), 2);
+    EXPECT_EQ(user.mainTitle(), titled("Alien II (1979) " + std::string(kDash) + " Films"));
+    ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
 } // namespace
