@@ -189,6 +189,37 @@ public:
     {
         return int(m_app.dump()["sections"]["movieList"]["fills"].toNumber());
     }
+    // In the open editor: a link on the links page, marked for playing.
+    bool addLink(const std::string& url, const std::string& description)
+    {
+        const std::string dialog = "#main UIWindow UIWindow ";
+        return m_app.click("#main UIWindow \"Links\"") && m_app.click("#main UIWindow \"Add Link...\"") &&
+               m_app.waitForPath(dialog + "UILineEdit") && m_app.typeText(url, dialog + "UILineEdit[0]") &&
+               m_app.typeText(description, dialog + "UILineEdit[1]") && m_app.click(dialog + "\"Playable\"") &&
+               m_app.click(dialog + "\"OK\"") && m_app.waitForNoPath(dialog + "\"OK\"");
+    }
+    // A movie with the links given, shown on the card.
+    bool addMovieWithLinks(const std::string& title, const std::vector<std::string>& urls)
+    {
+        if (!menu("Movie", "movieMenu", "Add Movie...") || !m_app.waitForPath("#main UIWindow UILineEdit") ||
+            !m_app.typeText(title, "#main UIWindow UILineEdit"))
+            return false;
+        for (size_t i = 0; i < urls.size(); ++i) {
+            if (!addLink(urls[i], "Link " + std::to_string(i + 1)))
+                return false;
+        }
+        m_app.shot("links-of-" + title);
+        return m_app.click("#main UIWindow \"OK\"") && m_app.waitForNoPath("#main UIWindow \"OK\"") &&
+               m_app.waitFor([&] { return currentTitle() == title; });
+    }
+    // The shell calls since the last dump, as "call target" lines.
+    std::vector<std::string> shellCalls()
+    {
+        std::vector<std::string> calls;
+        for (const JsonValue& call : m_app.dump()["shell"].elements())
+            calls.push_back(call["call"].toText() + " " + call["target"].toText());
+        return calls;
+    }
     bool addMovie(const std::string& title, const std::string& year)
     {
         return menu("Movie", "movieMenu", "Add Movie...") && addInEditor(title, year);
@@ -343,6 +374,69 @@ TEST(MovieCommandsFlow, AddedMoviesTakeTheirSortPlaceThenCopyLabelAndRemove)
     ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 3; }));
     EXPECT_FALSE(app.exists("#table \"Casablanca\""));
     app.shot("removed");
+    ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST(MovieCommandsFlow, PlayOpensOneLinkAtOnceChoosesAmongSeveralAndOnlyWebAddressesReachTheShell)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    AppDriver app;
+    User user(app);
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
+    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+
+    // One playable web link opens at once.
+    ASSERT_TRUE(user.addMovieWithLinks("Trailer", {"http://127.0.0.1/trailer"})) << app.lastReply().write();
+    user.shellCalls();
+    ASSERT_TRUE(app.waitForPath("#card \"@play\"")) << app.failure();
+    app.shot("one-link-card");
+    ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
+    std::vector<std::string> calls;
+    ASSERT_TRUE(app.waitFor([&] {
+        std::vector<std::string> more = user.shellCalls();
+        calls.insert(calls.end(), more.begin(), more.end());
+        return !calls.empty();
+    }));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NE(calls[0].find("http://127.0.0.1/trailer"), std::string::npos) << calls[0];
+
+    // A link typed as a program's address: the editor keeps online links as
+    // web addresses, so only an "http://" address ever reaches the shell.
+    ASSERT_TRUE(user.addMovieWithLinks("Hostile", {"file:///C:/x.exe"})) << app.lastReply().write();
+    user.shellCalls();
+    ASSERT_TRUE(app.waitForPath("#card \"@play\"")) << app.failure();
+    ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
+    app.waitFor([] { return false; }, 1000);
+    for (const std::string& call : user.shellCalls())
+        EXPECT_EQ(call.rfind("open http://", 0), 0u) << call;
+
+    // Three: the select window; Cancel plays nothing, Play the top row.
+    ASSERT_TRUE(user.addMovieWithLinks("Three", {"http://127.0.0.1/a", "http://127.0.0.1/b", "http://127.0.0.1/c"}))
+        << app.lastReply().write();
+    user.shellCalls();
+    ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#main UIWindow \"Play\"")) << app.failure();
+    app.shot("select-link");
+    JsonValue table = app.find("#main UIWindow UITable");
+    EXPECT_EQ(int(table["rowCount"].toNumber()), 3) << table.write();
+    ASSERT_TRUE(app.click("#main UIWindow \"Cancel\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("#main UIWindow \"Play\""));
+    EXPECT_TRUE(user.shellCalls().empty());
+    ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#main UIWindow \"Play\"")) << app.failure();
+    ASSERT_TRUE(app.click("#main UIWindow \"Play\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("#main UIWindow \"Play\""));
+    calls.clear();
+    ASSERT_TRUE(app.waitFor([&] {
+        std::vector<std::string> more = user.shellCalls();
+        calls.insert(calls.end(), more.begin(), more.end());
+        return !calls.empty();
+    }));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NE(calls[0].find("http://127.0.0.1/a"), std::string::npos) << calls[0];
     ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }
