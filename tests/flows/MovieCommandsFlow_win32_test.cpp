@@ -123,7 +123,7 @@ public:
     bool newCollection(const std::string& name)
     {
         return menu("Collection", "collectionMenu", "New Collection...") &&
-               m_app.typeText(name, "#main UIWindow UILineEdit") && m_app.click("#main UIWindow \"OK\"") &&
+               m_app.waitForPath("#main UIWindow UILineEdit") && m_app.typeText(name, "#main UIWindow UILineEdit") && m_app.click("#main UIWindow \"OK\"") &&
                m_app.waitFor([&] { return mainTitle() == titled(name); });
     }
     // The views' context menu belongs to the images view, which the list
@@ -193,7 +193,8 @@ public:
     bool addLink(const std::string& url, const std::string& description)
     {
         const std::string dialog = "#main UIWindow UIWindow ";
-        return m_app.click("#main UIWindow \"Links\"") && m_app.click("#main UIWindow \"Add Link...\"") &&
+        return m_app.waitForPath("#main UIWindow \"Links\"") && m_app.click("#main UIWindow \"Links\"") &&
+               m_app.click("#main UIWindow \"Add Link...\"") &&
                m_app.waitForPath(dialog + "UILineEdit") && m_app.typeText(url, dialog + "UILineEdit[0]") &&
                m_app.typeText(description, dialog + "UILineEdit[1]") && m_app.click(dialog + "\"Playable\"") &&
                m_app.click(dialog + "\"OK\"") && m_app.waitForNoPath(dialog + "\"OK\"");
