@@ -187,7 +187,7 @@ public:
     }
     int fills()
     {
-        return int(m_app.dump()["sections"]["movieList"]["fills"].toNumber());
+        return int(m_app.dump()["sections"]["timings"]["fills"].toNumber());
     }
     // In the open editor: a link on the links page, marked for playing.
     bool addLink(const std::string& url, const std::string& description)
