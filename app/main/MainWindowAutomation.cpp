@@ -5,6 +5,7 @@
 #include "ui/core/automation/UIAutomationSections.h"
 #include "ui/core/automation/UIAutomationText.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
@@ -55,6 +56,9 @@ void MainWindow::setAutomationIds()
     name(m_columnMenu, u"columnHeaderMenu");
     name(m_statusBar, u"statusBar");
     name(m_webView, u"card");
+    name(m_filterKindBox, u"filterKind");
+    name(m_filterValueBox, u"filterValue");
+    name(m_actorBox, u"actor");
     m_window->painted.connectWithArg(this, &MainWindow::onPainted);
     addAutomationSections();
 }
