@@ -59,7 +59,9 @@ void MainWindow::setAutomationIds()
     name(m_filterKindBox, u"filterKind");
     name(m_filterValueBox, u"filterValue");
     name(m_actorBox, u"actor");
-    m_window->painted.connectWithArg(this, &MainWindow::onPainted);
+    // The window itself is transparent and never paints; its last row does,
+    // once the tree above it has.
+    m_statusBar->painted.connectWithArg(this, &MainWindow::onPainted);
     addAutomationSections();
 }
 

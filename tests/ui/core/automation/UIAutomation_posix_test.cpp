@@ -199,6 +199,8 @@ TEST_F(UIAutomationFind, StepsSearchDescendantsAndEntriesInTreeOrder)
     RecordingWidget* field = child("field", 5, 5, 20, 10, dialog);
     field->setObjectId(String(u"field"));
     top->hide();
+    dialog->show();
+    field->show();
     EXPECT_EQ(find("#dialog #field").widget, field);
     EXPECT_FALSE(find("#panel").found());
     JsonValue windows = UIAutomationTree().windows(UIAutomationPath::topLevelWindows());
