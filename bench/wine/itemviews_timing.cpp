@@ -1,9 +1,12 @@
 // Timings under Wine and Xvfb, medians, of the item views at 100,000 movies
 // in a real 1000 x 700 window with white.style:
 //   filling, clearing and refilling an icon-mode list (scroll bars and
-//   updates off, as the main window fills it), a table of 16 short text cells
-//   a row, sorting that table by a text and by a numeric column, and each
-//   scroll step (Page Down, wheel, thumb to the end, End) with its repaint.
+//   updates off), a table of 16 short text cells a row, sorting that table by
+//   a text and by a numeric column, and each scroll step (Page Down, wheel,
+//   thumb to the end, End) with its repaint. Each fill is timed item by item
+//   with every text made at once, and as the main window fills (items
+//   appended at once, grid items with their title only, table rows making
+//   their cells on first need).
 //   wine itemviews_timing.exe [folder of white.style]
 #include "foundation/system/MessageLoop.h"
 #include "ui/core/application/UIApplication.h"
@@ -70,6 +73,7 @@ struct Texts
     }
     std::vector<String> titles;
     std::vector<String> years;
+    String shortText = String(u"abc");
 };
 
 void send(UIWidget* widget, UIEvent&& event)
@@ -101,6 +105,31 @@ template <typename View> void timeScrolling(const char* what, View* view, UIWidg
                     [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_HOME, 0, String())); }));
 }
 
+// A row that makes its cells when the table first needs them, as the main
+// window's rows do from their movie.
+class DeferredRow : public UITableRow
+{
+public:
+    DeferredRow(const Texts& texts, int k) : m_texts(texts), m_k(k) { setDeferredCellCount(kColumns); }
+
+protected:
+    UITableCell* makeCell(int column) override
+    {
+        if (column == 0)
+            return new UITableCell(m_texts.titles[size_t(m_k)]);
+        if (column == 1) {
+            auto* cell = new UITableCell(m_texts.years[size_t(m_k)]);
+            cell->setSortValue(double((m_k * 31) % 97));
+            return cell;
+        }
+        return new UITableCell(m_texts.shortText);
+    }
+
+private:
+    const Texts& m_texts;
+    int m_k;
+};
+
 void timeList(UIWidget* window, const Texts& texts)
 {
     auto* view = new UIListView(window);
@@ -123,7 +152,28 @@ void timeList(UIWidget* window, const Texts& texts)
                                                                             });
                                                                         },
                                                                         [&] { list->clear(); }));
-    fillQuietly(view, fill);
+    auto append = [&] {
+        std::vector<UIListItem*> items;
+        items.reserve(kMovies);
+        for (int k = 0; k < kMovies; ++k) {
+            auto* item = new UIListItem();
+            item->setTag(k);
+            item->setText(texts.titles[size_t(k)]);
+            items.push_back(item);
+        }
+        list->appendItems(items);
+    };
+    std::printf("  as the main window fills it: %.1f ms\n", medianOf(
+                                                                  5,
+                                                                  [&] {
+                                                                      fillQuietly(view, [&] {
+                                                                          append();
+                                                                          list->clear();
+                                                                          append();
+                                                                      });
+                                                                  },
+                                                                  [&] { list->clear(); }));
+    fillQuietly(view, append);
     list->setCurrentIndexAndSelect(0);
     MessageLoop::instance()->mainLoop().processPendingEvents();
     timeScrolling("icon-mode list, 148 x 198 icons", view, list);
@@ -164,6 +214,32 @@ void timeTable(UIWidget* window, const Texts& texts)
     table->selectRow(0);
     MessageLoop::instance()->mainLoop().processPendingEvents();
     timeScrolling("table", view, table);
+
+    table->clear();
+    auto append = [&] {
+        std::vector<UITableRow*> rows;
+        rows.reserve(kMovies);
+        for (int k = 0; k < kMovies; ++k)
+            rows.push_back(new DeferredRow(texts, k));
+        table->appendRows(rows);
+    };
+    std::printf("table as the main window fills it: fill %.1f ms\n",
+                medianOf(
+                    5, [&] { fillQuietly(view, append); }, [&] { table->clear(); }));
+    // The first sort after a fill makes the sorted column's cells.
+    auto refill = [&] {
+        table->clear();
+        fillQuietly(view, append);
+    };
+    refill();
+    double byText = medianOf(
+        5, [&] { table->sort(0, UITable::kDescending); }, refill);
+    double byNumber = medianOf(
+        5, [&] { table->sort(1, UITable::kDescending); }, refill);
+    std::printf("  first sort by text %.1f ms, by number %.1f ms\n", byText, byNumber);
+    table->selectRow(0);
+    MessageLoop::instance()->mainLoop().processPendingEvents();
+    timeScrolling("table as the main window fills it", view, table);
     delete view;
 }
 

@@ -10,7 +10,9 @@ constexpr int kBoldWeight = 700;
 constexpr DWORD kClearTypeNaturalQuality = 6;
 
 // One display context measures every font. It lives from first use to the
-// end of the program.
+// end of the program. The font last measured stays selected: a view measures
+// hundreds of texts in one font each paint, and under Wine each selection
+// costs as much as the measurement.
 class MeasuringContext
 {
 public:
@@ -23,48 +25,67 @@ public:
     }
     ~MeasuringContext()
     {
-        if (m_dc)
-            DeleteDC(m_dc);
+        if (!m_dc)
+            return;
+        deselect();
+        DeleteDC(m_dc);
     }
     MeasuringContext(const MeasuringContext&) = delete;
     MeasuringContext& operator=(const MeasuringContext&) = delete;
+
+    // The context with font selected; null when there is none or the font
+    // cannot be selected.
+    HDC select(HFONT font)
+    {
+        if (!m_dc || !font)
+            return nullptr;
+        if (font == m_selected)
+            return m_dc;
+        HGDIOBJ previous = SelectObject(m_dc, font);
+        if (!previous)
+            return nullptr;
+        if (!m_original)
+            m_original = previous;
+        m_selected = font;
+        return m_dc;
+    }
+    // A font about to be deleted must not stay selected.
+    void release(HFONT font)
+    {
+        if (font && font == m_selected)
+            deselect();
+    }
+
+private:
+    void deselect()
+    {
+        if (m_original)
+            SelectObject(m_dc, m_original);
+        m_selected = nullptr;
+    }
+
+    HDC m_dc;
+    HFONT m_selected = nullptr;
+    HGDIOBJ m_original = nullptr;
+};
+
+MeasuringContext& measuringContext()
+{
+    static MeasuringContext context;
+    return context;
+}
+
+// The measuring context with a font selected; dc() is null when there is
+// nothing to measure with.
+class SelectedFont
+{
+public:
+    explicit SelectedFont(HFONT font) : m_dc(measuringContext().select(font)) {}
 
     HDC dc() const { return m_dc; }
 
 private:
     HDC m_dc;
-};
-
-HDC measuringContext()
-{
-    static MeasuringContext context;
-    return context.dc();
-}
-
-// A font selected into the measuring context for one measurement; the
-// previous object goes back when it ends.
-class SelectedFont
-{
-public:
-    explicit SelectedFont(HFONT font) : m_dc(font ? measuringContext() : nullptr)
-    {
-        if (m_dc)
-            m_previous = SelectObject(m_dc, font);
-    }
-    ~SelectedFont()
-    {
-        if (m_dc && m_previous)
-            SelectObject(m_dc, m_previous);
-    }
-    SelectedFont(const SelectedFont&) = delete;
-    SelectedFont& operator=(const SelectedFont&) = delete;
-
-    // Null when there is nothing to measure with.
-    HDC dc() const { return m_previous ? m_dc : nullptr; }
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous = nullptr;
 };
 
 } // namespace
@@ -112,6 +133,7 @@ void GdiFont::setFont(const FontDesc& font)
 
 void GdiFont::release()
 {
+    measuringContext().release(m_handle);
     if (m_handle)
         DeleteObject(m_handle);
     m_handle = nullptr;

@@ -348,6 +348,19 @@ bool Painter::drawText(const String& text, const Rect& rect, uint32_t align, uin
         drawText(text.data(), text.length(), rect.x, rect.y);
         return false;
     }
+    // Most texts fit: measured once and drawn as they are, with no copy.
+    const bool knownMode = elideMode <= FontMetrics::kElideMiddle;
+    if (knownMode && (elideMode == FontMetrics::kElideNone || text.length() <= rect.width)) {
+        const Size size = m_fontMetrics.textSize(text, false);
+        if (elideMode == FontMetrics::kElideNone || size.width <= rect.width) {
+            const Rect box =
+                rect.align(Rect(0, 0, size.width, size.height), static_cast<int>(align), allowOverflow);
+            drawText(text.data(), text.length(), box.x, box.y);
+            if (outRect)
+                *outRect = box;
+            return false;
+        }
+    }
     const String shown = m_fontMetrics.elidedText(text, rect, elideMode);
     if (!shown.isEmpty()) {
         const Size size = m_fontMetrics.textSize(shown, false);
