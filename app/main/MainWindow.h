@@ -131,8 +131,6 @@ public:
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
-    // Stamps the first full paint after the window showed.
-    void onPainted(UIEvent* event);
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then

@@ -59,9 +59,6 @@ void MainWindow::setAutomationIds()
     name(m_filterKindBox, u"filterKind");
     name(m_filterValueBox, u"filterValue");
     name(m_actorBox, u"actor");
-    // The window itself is transparent and never paints; its last row does,
-    // once the tree above it has.
-    m_statusBar->painted.connectWithArg(this, &MainWindow::onPainted);
     addAutomationSections();
 }
 
@@ -91,10 +88,4 @@ void MainWindow::removeAutomationSections()
     UIAutomationSections::remove("card");
 }
 
-void MainWindow::onPainted(UIEvent*)
-{
-    // Paints before the window shows are of a hidden tree: the first full
-    // paint is the first one after it appeared.
-    if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
-        LaunchStamps::mark("painted");
-}
+

@@ -134,6 +134,15 @@ TEST(MainWindowFlow, FirstStartIsCentredWithNoCollectionAndNeverSmallerThanItsMi
     const JsonValue* table = findInDump(everything, "table");
     ASSERT_NE(table, nullptr);
     EXPECT_EQ((*table)["rowCount"].toInt(), 0);
+    // The program's own stamps of this start, in the order they happen.
+    const JsonValue& timings = dump["sections"]["timings"];
+    double previous = 0.0;
+    for (const char* step : {"start", "window", "timer", "shown", "painted"}) {
+        ASSERT_TRUE(timings.contains(step)) << step << " " << timings.write();
+        EXPECT_GE(timings[step].toNumber(), previous) << step;
+        previous = timings[step].toNumber();
+    }
+    EXPECT_FALSE(timings.contains("read")) << "no collection was read";
 
     HWND window = mainWindowHandle(app);
     ASSERT_NE(window, nullptr);
