@@ -140,8 +140,6 @@ public:
     void addAutomationSections();
     void removeAutomationSections();
     JsonValue viewsState() const;
-    // Stamps the first full paint after the window showed.
-    void onPainted(UIEvent* event);
 
     // ---- Collections ----
     // Opens the collection at path: asks its password when it has one, then

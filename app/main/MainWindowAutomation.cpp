@@ -84,9 +84,6 @@ void MainWindow::setAutomationIds()
     name(m_statusLabel, u"status");
     name(m_coverFlow, u"coverFlow");
     name(m_webView, u"card");
-    name(m_filterKindBox, u"filterKind");
-    name(m_filterValueBox, u"filterValue");
-    name(m_actorBox, u"actor");
     addAutomationSections();
 }
 
@@ -165,13 +162,5 @@ JsonValue MainWindow::viewsState() const
     state.set("widths", std::move(widths));
     state.set("filterKind", m_filter.kind);
     return state;
-}
-
-void MainWindow::onPainted(UIEvent*)
-{
-    // Paints before the window shows are of a hidden tree: the first full
-    // paint is the first one after it appeared.
-    if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
-        LaunchStamps::mark("painted");
 }
 
