@@ -2,8 +2,14 @@
 // window's menus, tool bar and views, the dialogs and the widgets' own
 // texts. Every text that reaches the translator without a German item is
 // a miss, and there must be none.
+#include "app/about/AboutWindow.h"
+#include "app/barcode/AddMovieByBarCodeWindow.h"
 #include "app/collections/NewCollectionWindow.h"
 #include "app/collections/OpenCollectionWindow.h"
+#include "app/extraction/ExtractOptionsWindow.h"
+#include "app/extraction/SelectMovieWindow.h"
+#include "app/feedback/FeedbackWindow.h"
+#include "app/htmlexport/ExportToHtmlWindow.h"
 #include "app/loans/AddEditLoanWindow.h"
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoansWindow.h"
@@ -16,10 +22,18 @@
 #include "app/options/OptionsWindow.h"
 #include "app/password/PasswordEnteringWindow.h"
 #include "app/password/PasswordProtectionWindow.h"
+#include "app/play/SelectLinkToPlayWindow.h"
+#include "app/scan/AddMoviesByScanningFolderWindow.h"
+#include "app/stats/StatisticsTexts.h"
+#include "app/stats/StatisticsWindow.h"
+#include "app/textexchange/ExportToTextWindow.h"
+#include "app/textexchange/ImportFromTextWindow.h"
 #include "app/view/View.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/core/Translator.h"
 #include "model/NewMovieRecord.h"
+#include "model/extractors/SearchResult.h"
+#include "model/records/MovieLink.h"
 #include "tests/app/RegisteredConfig.h"
 #include "tests/app/TwelveMovies.h"
 #include "tests/support/WidgetFakes.h"
@@ -180,5 +194,89 @@ TEST_F(GermanTexts, TheWidgetsOwnTextsLeaveNothingInEnglish)
     line->retranslate();
     auto* text = new UITextEdit(top);
     text->retranslate();
+    EXPECT_TRUE(misses.empty()) << missList();
+}
+
+TEST_F(GermanTexts, TheLaterWindowsLeaveNothingInEnglish)
+{
+    twelvemovies::Collection twelve;
+    ASSERT_TRUE(twelve.opened);
+    SearchResultList results;
+    results.append(SearchResult{String(u"Heat"), 1995, String(u"/title/1"), 0});
+    MovieLink link;
+    List<const MovieLink*> links;
+    links.append(&link);
+    {
+        ExtractOptionsWindow window(twelve.model, top, ~0u);
+    }
+    {
+        SelectMovieWindow window(top, results);
+    }
+    {
+        AddMovieByBarCodeWindow window;
+    }
+    {
+        AddMoviesByScanningFolderWindow window;
+    }
+    {
+        SelectLinkToPlayWindow window(links);
+    }
+    {
+        StatisticsWindow window(twelve.model, nullptr);
+    }
+    {
+        FeedbackWindow window(nullptr);
+    }
+    {
+        AboutWindow window;
+    }
+    {
+        ExportToHtmlWindow window;
+    }
+    {
+        ExportToTextWindow window(twelve.model);
+    }
+    {
+        ImportFromTextWindow window(twelve.model);
+    }
+    EXPECT_TRUE(misses.empty()) << missList();
+}
+
+// What the windows only show in message boxes and balloons, when something
+// goes wrong or asks to be confirmed, and the figures of the statistics.
+TEST_F(GermanTexts, TheLaterMessagesLeaveNothingInEnglish)
+{
+    const struct
+    {
+        const char16_t* context;
+        const char16_t* text;
+    } shown[] = {
+        {u"AddMovieByBarCodeWindow", u"Bar code ^ was not found."},
+        {u"AddMovieByBarCodeWindow",
+         u"Enter the all digits printed on the bar code, including any numbers\nto the right or "
+         u"left of the bar code itself, even if they don't line up\nwith the main row of numbers."},
+        {u"AddMoviesByScanningFolderWindow", u"Hard Disk"},
+        {u"AddMoviesByScanningFolderWindow", u"Please select a folder where your movies."},
+        {u"FeedbackWindow", u"An error occurred, please try again later."},
+        {u"FeedbackWindow", u"Can not send feedback."},
+        {u"FeedbackWindow", u"Please check your connection and try again."},
+        {u"FeedbackWindow", u"Please fill the required fields."},
+        {u"FeedbackWindow", u"Your feedback has been sent successfully. Thank you."},
+        {u"ExportToTextWindow", u"The file ^ could not be written."},
+        {u"ExportToTextWindow", u"Another program may hold it open, or the folder may not allow changes."},
+        {u"ImportFromTextWindow", u"Import (^ Movies)"},
+        {u"ImportFromTextWindow", u"^ lines were skipped: they give no title or no year."},
+        {u"ImportFromTextWindow", u"The first is line ^."},
+        {u"Common/Dialogs", u"TXT Files"},
+        {u"MainWindow", u"Are you sure you want to delete the movie?"},
+        {u"MainWindow", u"This action cannot be undone."},
+        {u"MainWindow", u"A new version of Reelstack is available."},
+        {u"MainWindow", u"This version of Reelstack (^) is the current version."},
+        {u"MainWindow", u"Would you like to visit the Reelstack home page for more information?"},
+    };
+    for (const auto& text : shown)
+        EXPECT_FALSE(core->translate(text.text, text.context).isEmpty()) << plain(String(text.text));
+    EXPECT_EQ(plain(StatisticsTexts::count(3)), "3 Filme");
+    EXPECT_EQ(plain(StatisticsTexts::runningTime(90)).substr(0, 20), "1 Stunden 30 Minuten");
     EXPECT_TRUE(misses.empty()) << missList();
 }
