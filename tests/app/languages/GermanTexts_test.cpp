@@ -242,8 +242,8 @@ TEST_F(GermanTexts, TheLaterWindowsLeaveNothingInEnglish)
     EXPECT_TRUE(misses.empty()) << missList();
 }
 
-// What the windows only show in message boxes and balloons, when something
-// goes wrong or asks to be confirmed, and the figures of the statistics.
+// What the windows only show once they run (the fields to extract), in
+// message boxes and balloons, and the figures of the statistics.
 TEST_F(GermanTexts, TheLaterMessagesLeaveNothingInEnglish)
 {
     const struct
@@ -251,6 +251,22 @@ TEST_F(GermanTexts, TheLaterMessagesLeaveNothingInEnglish)
         const char16_t* context;
         const char16_t* text;
     } shown[] = {
+        {u"ExtractOptionsWindow", u"Original Title"},
+        {u"ExtractOptionsWindow", u"Genre"},
+        {u"ExtractOptionsWindow", u"Studio"},
+        {u"ExtractOptionsWindow", u"Country"},
+        {u"ExtractOptionsWindow", u"Language"},
+        {u"ExtractOptionsWindow", u"Year"},
+        {u"ExtractOptionsWindow", u"IMDb Rating"},
+        {u"ExtractOptionsWindow", u"MPAA Rating"},
+        {u"ExtractOptionsWindow", u"Poster"},
+        {u"ExtractOptionsWindow", u"Cast"},
+        {u"ExtractOptionsWindow", u"Crew"},
+        {u"ExtractOptionsWindow", u"Episodes"},
+        {u"ExtractOptionsWindow", u"Running Time"},
+        {u"ExtractOptionsWindow", u"Color"},
+        {u"ExtractOptionsWindow", u"Plot"},
+        {u"ExtractOptionsWindow", u"Links"},
         {u"AddMovieByBarCodeWindow", u"Bar code ^ was not found."},
         {u"AddMovieByBarCodeWindow",
          u"Enter the all digits printed on the bar code, including any numbers\nto the right or "
