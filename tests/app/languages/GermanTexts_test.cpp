@@ -42,6 +42,7 @@
 #include "ui/widgets/messagebox/UIMessageBox.h"
 #include "ui/widgets/text/UITextEdit.h"
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -294,5 +295,20 @@ TEST_F(GermanTexts, TheLaterMessagesLeaveNothingInEnglish)
         EXPECT_FALSE(core->translate(text.text, text.context).isEmpty()) << plain(String(text.text));
     EXPECT_EQ(plain(StatisticsTexts::count(3)), "3 Filme");
     EXPECT_EQ(plain(StatisticsTexts::runningTime(90)).substr(0, 20), "1 Stunden 30 Minuten");
+    EXPECT_TRUE(misses.empty()) << missList();
+}
+
+// The bar code hint is laid out in three lines in both languages; the file
+// writes its breaks as escapes, and they must come out as breaks.
+TEST_F(GermanTexts, TheBarCodeHintKeepsItsThreeLines)
+{
+    const String hint = core->translate(
+        u"Enter the all digits printed on the bar code, including any numbers\nto the right or "
+        u"left of the bar code itself, even if they don't line up\nwith the main row of numbers.",
+        u"AddMovieByBarCodeWindow");
+    const std::string shown = plain(hint);
+    EXPECT_EQ(shown.find("\\n"), std::string::npos) << shown;
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 2) << shown;
+    EXPECT_EQ(shown.substr(0, 14), "Geben Sie alle") << shown;
     EXPECT_TRUE(misses.empty()) << missList();
 }
