@@ -96,6 +96,28 @@ protected:
         return menu("View", "viewMenu", view) && app.waitFor([&] { return views()["mode"].toInt() == mode; });
     }
 
+    // A list's or table's widget with the cells of its first count rows.
+    JsonValue rowsOf(const std::string& path, int count)
+    {
+        JsonValue request = JsonValue::object();
+        request.set("op", "dump");
+        request.set("path", path);
+        JsonValue rows = JsonValue::array();
+        for (int row = 0; row < count; ++row)
+            rows.append(row);
+        request.set("rows", std::move(rows));
+        return app.request(request)["widget"];
+    }
+    // The first cells of its rows, in their order.
+    std::vector<std::string> firstCells(const std::string& path, int count)
+    {
+        const JsonValue widget = rowsOf(path, count);
+        std::vector<std::string> cells;
+        for (int row = 0; row < widget["rowCount"].toInt() && row < count; ++row)
+            cells.push_back(widget["rows"][std::to_string(row)].at(0).toText());
+        return cells;
+    }
+
     // Replaces a field's text as a user does: select all, delete, type.
     bool typeInto(const std::string& path, const std::string& text)
     {

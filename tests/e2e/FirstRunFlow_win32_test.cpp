@@ -34,14 +34,12 @@ TEST_F(E2e, FirstRun)
 
     const std::vector<std::string> onDisk = titlesOnDisk("Example");
     ASSERT_GE(onDisk.size(), 3u) << "the Example holds a few movies";
-    const JsonValue grid = app.find("#images");
+    const JsonValue grid = rowsOf("#images", int(onDisk.size()));
     std::vector<std::string> shown;
-    std::string currentTitle;
-    for (const JsonValue& item : grid["items"].elements()) {
-        shown.push_back(item["text"].toText());
-        if (item["current"].toBool())
-            currentTitle = item["text"].toText();
-    }
+    for (int row = 0; row < grid["rowCount"].toInt(); ++row)
+        shown.push_back(grid["rows"][std::to_string(row)].at(0).toText());
+    const int currentRow = grid["current"].toInt();
+    const std::string currentTitle = currentRow >= 0 && currentRow < int(shown.size()) ? shown[size_t(currentRow)] : "";
     EXPECT_EQ(sorted(shown), sorted(onDisk)) << grid.write();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(currentTitle, shown.front()) << "the first movie is the current one";

@@ -33,15 +33,21 @@ TEST_F(E2e, NewCollection)
     ASSERT_TRUE(app.click("#collectionNames"));
     ASSERT_TRUE(app.waitForPath("\"Home Movies (opened)\"")) << "the open one is marked";
     app.shot("open-list");
+    // The box's entries carry the mark only in its popup.
+    const JsonValue names = app.find("#collectionNames");
     std::vector<std::string> listed;
-    for (const JsonValue& item : app.find("#collectionNames")["items"].elements())
-        listed.push_back(item["text"].toText());
-    EXPECT_EQ(listed.size(), 2u);
-    EXPECT_NE(std::find(listed.begin(), listed.end(), "Example"), listed.end());
-    EXPECT_NE(std::find(listed.begin(), listed.end(), "Home Movies (opened)"), listed.end());
+    for (const JsonValue& item : names["items"].elements()) {
+        std::string text = item["text"].toText();
+        const std::string mark = " (opened)";
+        if (flows::endsWith(text, mark))
+            text.erase(text.size() - mark.size());
+        listed.push_back(text);
+    }
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"Example", "Home Movies"})) << names.write();
     ASSERT_TRUE(app.pressKey("Escape"));
     ASSERT_TRUE(app.click("#openCollection \"Cancel\""));
     ASSERT_TRUE(app.waitForNoPath("#openCollection")) << app.failure();
-    EXPECT_TRUE(titleNames("Home Movies")) << "Cancel keeps the open one";
+    EXPECT_TRUE(titleNames("Home Movies")) << "Cancel keeps the open one: " << mainTitle();
     ASSERT_TRUE(exitThroughTheMenu());
 }
