@@ -28,6 +28,14 @@ inline std::filesystem::path buildFolder()
     return std::filesystem::path(path).parent_path().parent_path();
 }
 
+inline std::string joinedTitles(const std::vector<std::string>& texts)
+{
+    std::string out;
+    for (const std::string& text : texts)
+        out += (out.empty() ? "" : ",") + text;
+    return out;
+}
+
 class E2e : public ::testing::Test
 {
 protected:
@@ -102,6 +110,8 @@ protected:
         JsonValue request = JsonValue::object();
         request.set("op", "dump");
         request.set("path", path);
+        // The views on pages not shown count too.
+        request.set("hidden", true);
         JsonValue rows = JsonValue::array();
         for (int row = 0; row < count; ++row)
             rows.append(row);
@@ -116,6 +126,45 @@ protected:
         for (int row = 0; row < widget["rowCount"].toInt() && row < count; ++row)
             cells.push_back(widget["rows"][std::to_string(row)].at(0).toText());
         return cells;
+    }
+
+    // Opens the combo box's popup and clicks the entry, until the box shows
+    // it: a box just closed refuses to open again for a moment.
+    bool choose(const std::string& box, const std::string& entry)
+    {
+        const std::string path = "UIList \"" + entry + "\"";
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (!app.click(box))
+                return false;
+            if (app.waitForPath(path, 2000) && app.click(path) &&
+                app.waitFor([&] { return app.find(box)["text"].toText() == entry; }, 2000))
+                return true;
+            app.pressKey("Escape");
+        }
+        return false;
+    }
+    std::string status() { return app.find("#status")["text"].toText(); }
+    bool statusBecomes(const std::string& text)
+    {
+        return app.waitFor([&] { return status() == text; });
+    }
+
+    // The titles the list shows, after checking the grid and the cover flow
+    // agree with it.
+    std::string agreedTitles(const std::string& step)
+    {
+        const std::vector<std::string> table = firstCells("#table", 12);
+        EXPECT_EQ(firstCells("#images", 12), table) << step << ": the grid follows the list";
+        const JsonValue state = views();
+        const int current = state["current"].toInt();
+        EXPECT_EQ(state["table"].toInt(), current) << step << " " << state.write();
+        EXPECT_EQ(state["images"].toInt(), current) << step << " " << state.write();
+        if (state["coverFlow"].toBool()) {
+            EXPECT_EQ(state["covers"].toInt(), int(table.size())) << step;
+            if (current)
+                EXPECT_EQ(state["cover"].toInt(), current) << step;
+        }
+        return joinedTitles(table);
     }
 
     // Replaces a field's text as a user does: select all, delete, type.
