@@ -132,6 +132,8 @@ protected:
     // it: a box just closed refuses to open again for a moment.
     bool choose(const std::string& box, const std::string& entry)
     {
+        if (app.find(box)["text"].toText() == entry)
+            return true;
         const std::string path = "UIList \"" + entry + "\"";
         for (int attempt = 0; attempt < 5; ++attempt) {
             if (!app.click(box))
