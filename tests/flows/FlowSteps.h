@@ -116,6 +116,7 @@ inline const JsonValue* itemAt(const JsonValue* widget, int index)
 
 inline std::string mainTitle(AppDriver& app)
 {
+    // Kept: the loop would otherwise walk a destroyed temporary.
     const JsonValue windows = app.windows();
     for (const JsonValue& window : windows.elements()) {
         if (window["id"].toText() == "main")

@@ -8,6 +8,8 @@
 #include "ui/widgets/combo/UIComboBoxItem.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
+#include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIHeaderSection.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UITable.h"
@@ -245,6 +247,31 @@ public:
 };
 
 // A table's entries are its rows, named by their first cell.
+// Column headings are entries, so that a heading can be clicked at its
+// centre as a user sorts a table.
+class HeaderDescriber : public UIAutomationDescriber
+{
+public:
+    int itemCount(const UIWidget* widget) const override
+    {
+        return static_cast<const UIHeader*>(widget)->count();
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* header = static_cast<const UIHeader*>(widget);
+        const UIHeaderSection* section = header->section(index);
+        if (!section)
+            return entry;
+        header->layoutSections();
+        entry.text = section->text();
+        entry.rect = section->rect();
+        entry.checked = section->sortOrder() != 0;
+        entry.inert = !section->isVisible();
+        return entry;
+    }
+};
+
 class TableDescriber : public UIAutomationDescriber
 {
 public:
@@ -313,4 +340,5 @@ void installWidgetDescribers()
     add<ComboBoxDescriber>(u"UIComboBox");
     add<ListDescriber>(u"UIList");
     add<TableDescriber>(u"UITable");
+    add<HeaderDescriber>(u"UIHeader");
 }

@@ -11,6 +11,9 @@
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
+#include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UITable.h"
+#include "ui/widgets/items/UITableRow.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +101,41 @@ TEST_F(AutomationChannel, AClickGivesOneClicked)
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls >= 1; }));
     UIHarness::pumpFor(200);
     EXPECT_EQ(clicks.calls, 1);
+}
+
+TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
+{
+    auto* table = new UITable(window);
+    table->setObjectId(String(u"table"));
+    table->setGeometry(220, 10, 170, 120);
+    table->setSortingEnabled(true);
+    for (const char16_t* heading : {u"Name", u"Hidden", u"Year"})
+        table->header()->addSection(String(heading), 60, true)->setSortType(1);
+    table->header()->hideSection(1);
+    // Fewer than two rows are never sorted.
+    for (const char16_t* year : {u"1999", u"2001"}) {
+        auto* row = new UITableRow;
+        for (const char16_t* cell : {u"x", u"", year})
+            row->addTextCell(String(cell));
+        table->addRow(row);
+    }
+    table->show();
+    UIHarness::pump();
+
+    struct Case
+    {
+        const char* path;
+        bool found;
+    } cases[] = {{"#table UIHeader \"Name\"", true}, {"#table UIHeader \"Year\"", true},
+                 {"#table UIHeader \"Hidden\"", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(driver.exists(c.path), c.found) << c.path;
+    ASSERT_TRUE(driver.click("#table UIHeader \"Year\"")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return table->sortColumn() == 2; })) << table->sortColumn();
+    EXPECT_EQ(table->sortOrder(), 1);
+    JsonValue header = driver.find("#table UIHeader");
+    EXPECT_TRUE(header["items"].at(2)["checked"].toBool()) << header.write();
+    EXPECT_FALSE(header["items"].at(0)["checked"].toBool()) << header.write();
 }
 
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
