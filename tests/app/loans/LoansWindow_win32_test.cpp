@@ -40,7 +40,9 @@ int redIn(UITable* table, int row, int column)
 void clickRow(UITable* table, int row)
 {
     UIHarness::click(table, table->rowRect(row).center());
-    UIHarness::pumpUntil([&] { return table->currentRow() == row; }, 1000);
+    // A row can be current before the click (the last one stays current):
+    // the click is through once the row is selected as well.
+    UIHarness::pumpUntil([&] { return table->currentRow() == row && table->isRowSelected(row); }, 2000);
     UIHarness::pumpFor(30);
 }
 
