@@ -48,7 +48,7 @@ Refusal clickAndRead(UIDialog* dialog, UIButton* button, UILineEdit* field)
     UIBalloonTip::hideBalloon();
     UIHarness::click(button, button->rect().center());
     Refusal seen;
-    seen.balloon = UIHarness::pumpUntil([] { return UIBalloonTip::isShowing(); }, 1000);
+    seen.balloon = UIHarness::pumpUntil([] { return UIBalloonTip::isShowing(); }, 3000);
     seen.text = show(UIBalloonTip::currentText());
     if (UIBalloonTip* tip = UIBalloonTip::instance())
         seen.pointsAtField = tip->anchor() == field->globalRect().center();
