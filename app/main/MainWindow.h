@@ -77,7 +77,8 @@ public:
 
     UIWindow* window() const { return m_window; }
     UITable* table() const { return m_table; }
-    UIList* list() const { return m_list; }
+    // The grid and the cover flow are filled when first shown or read.
+    UIList* list();
     UITabBar* viewTabs() const { return m_viewTabs; }
     UISplitter* splitter() const { return m_splitter; }
     UIStack* viewStack() const { return m_viewStack; }
@@ -202,7 +203,7 @@ public:
     UIComboBox* filterKindBox() const { return m_filterKindBox; }
     UIComboBox* filterValueBox() const { return m_filterValueBox; }
     UIComboBox* actorBox() const { return m_actorBox; }
-    CoverFlowScene* coverFlowScene() const { return m_coverFlowScene; }
+    CoverFlowScene* coverFlowScene();
     UI3d* coverFlow() const { return m_coverFlow; }
     UIMenu* movieMenu() const { return m_movieMenu; }
     UIMenu* columnsMenu() const { return m_columnsMenu; }
@@ -423,6 +424,20 @@ private:
     const Movie* m_lastSelected = nullptr;
     // While the views are refilled their current-changed handlers wait.
     bool m_filling = false;
+
+    // ---- Hidden views filled late (MainWindowMovieList.cpp) ----
+    // A fill fills the grid and the cover flow only when shown; a hidden one
+    // is filled when shown or read, with the fill's movies and the selection
+    // the intervening selections would have left in it.
+    void fillDeferredViews();
+    void fillDeferredView(int mode);
+    void deferSelection(const Movie* movie);
+    std::vector<Movie*> m_deferredMovies;
+    bool m_imagesDeferred = false;
+    bool m_coverFlowDeferred = false;
+    // The last selection a deferred view takes: a movie it holds, or none.
+    const Movie* m_deferredSelection = nullptr;
+    bool m_deferredCleared = false;
 
     // ---- Filter ----
     void buildFilterBoxes(UIWidget* parent);
