@@ -408,6 +408,8 @@ private:
     // The movies that pass the filter, in the list's order: the one walk over
     // the collection a fill makes.
     std::vector<Movie*> passingMovies() const;
+    // The fill itself, of movies the caller already knows pass.
+    void fillMovieListWith(std::vector<Movie*> shown);
     void fillTable(const std::vector<Movie*>& shown);
     void fillImageList(const std::vector<Movie*>& shown);
     void fillCoverFlow(const std::vector<Movie*>& shown);
@@ -443,7 +445,7 @@ private:
     void buildFilterBoxes(UIWidget* parent);
     void connectFilterSignals();
     void fillValueBox(int kind);
-    void fillActorBox();
+    void fillActorBox(std::vector<Movie*>* having);
     UIComboBox* m_filterKindBox = nullptr;
     UIComboBox* m_filterValueBox = nullptr;
     UIComboBox* m_actorBox = nullptr;

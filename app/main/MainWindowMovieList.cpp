@@ -67,9 +67,13 @@ String MainWindow::movieCaption(const Movie& movie)
 void MainWindow::fillMovieList()
 {
     m_fillTimings->begin();
+    fillMovieListWith(passingMovies());
+}
+
+void MainWindow::fillMovieListWith(std::vector<Movie*> shown)
+{
     Movie* remembered = currentMovie();
     m_filling = true;
-    std::vector<Movie*> shown = passingMovies();
     fillTable(shown);
     // Making and freeing 100,000 items of a view nobody sees would double
     // the fill, so hidden ones wait for their movies.
