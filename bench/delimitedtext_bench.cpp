@@ -35,7 +35,8 @@ public:
     }
     String path(const std::string& name) const
     {
-        return String::fromUtf8((m_native + "/" + name).c_str()).replaceChar(u'/', u'\\', String::kCaseSensitive);
+        return String::fromUtf8((m_native + "/" + name).c_str())
+            .replaceChar(u'/', u'\\', String::kCaseSensitive);
     }
 
 private:

@@ -268,6 +268,13 @@ bool CollectionModel::sortMovies(int32_t mode, int32_t order)
     return true;
 }
 
+void CollectionModel::sortAfterAppend()
+{
+    SortComparator comparator = sortComparator(m_sortMode, m_sortOrder, m_ignoreArticleWhenSortingTitles);
+    if (!MovieSorter::placeLast(m_movies, comparator))
+        MovieSorter::sort(m_movies, comparator);
+}
+
 SortComparator CollectionModel::sortComparator(int32_t mode, int32_t order, bool ignoreArticle)
 {
     if (ignoreArticle)

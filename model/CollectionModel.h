@@ -86,6 +86,9 @@ public:
     // setting asks, and keeps mode and order as the sort state. False, with
     // nothing moved but the state kept, when there are fewer than two movies.
     bool sortMovies(int32_t mode, int32_t order);
+    // After an append: the last movie moves to its place in the current
+    // order when the others keep that order; else the whole list is sorted.
+    void sortAfterAppend();
     int32_t sortMode() const { return m_sortMode; }
     int32_t sortOrder() const { return m_sortOrder; }
     // Fills the article list the first time it is asked to ignore articles.

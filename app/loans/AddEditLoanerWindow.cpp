@@ -36,7 +36,8 @@ AddEditLoanerWindow::~AddEditLoanerWindow()
 void AddEditLoanerWindow::buildUi()
 {
     UIGroup* group = nullptr;
-    m_dialog = makeLoanDialog(m_parent, translate(m_editing ? u"Edit Loaner" : u"Add Loaner", kContext), &group);
+    m_dialog =
+        makeLoanDialog(m_parent, translate(m_editing ? u"Edit Loaner" : u"Add Loaner", kContext), &group);
     m_group = group;
     m_name = addLineField(u"Name");
     m_address = addLineField(u"Address");

@@ -136,7 +136,8 @@ void LoansWindow::buildUi()
     m_closeButton->setColorVariant(3);
 }
 
-UITabBar* LoansWindow::buildBar(UIWidget* parent, const char16_t* const icons[3], const char16_t* const tips[3])
+UITabBar* LoansWindow::buildBar(UIWidget* parent, const char16_t* const icons[3],
+                                const char16_t* const tips[3])
 {
     auto* bar = shown(new UITabBar(parent));
     bar->setLayoutAlignment(0x11);

@@ -13,6 +13,7 @@
 #include "model/images/ImageResource.h"
 #include "ui/core/automation/UIAutomationText.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UIListView.h"
@@ -83,7 +84,9 @@ void MainWindow::setAutomationIds()
     name(m_statusLabel, u"status");
     name(m_coverFlow, u"coverFlow");
     name(m_webView, u"card");
-    m_window->painted.connectWithArg(this, &MainWindow::onPainted);
+    name(m_filterKindBox, u"filterKind");
+    name(m_filterValueBox, u"filterValue");
+    name(m_actorBox, u"actor");
     addAutomationSections();
 }
 
@@ -174,3 +177,4 @@ void MainWindow::onPainted(UIEvent*)
     if (m_window->isVisible() && LaunchStamps::at("shown") >= 0)
         LaunchStamps::mark("painted");
 }
+

@@ -3,6 +3,7 @@
 
 #include "graphics/image/ImageSet.h"
 #include "model/images/ImageResource.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/items/UITable.h"
@@ -296,4 +297,7 @@ void MainWindow::setCollectionCommandsEnabled(bool on)
         m_toolsMenu->setItemEnabled(index, on);
     for (int button = 0; button <= kLoansButton; ++button)
         m_toolBar->setButtonEnabled(button, on && (button == 0 || button > 2));
+    // Without a collection there is nothing to filter.
+    if (m_filterKindBox)
+        m_filterKindBox->setEnabled(on);
 }

@@ -74,11 +74,15 @@ void MainWindow::runMovieCommand(int command)
 }
 
 // New movies stand at the end of the list; a stable sort in the current
-// order puts them where they belong and keeps equal movies as they were. The
-// new movie is selected by identity: after the sort it is no longer last.
+// order puts them where they belong and keeps equal movies as they were (one
+// new movie is merely moved to its place when the rest is in order). The new
+// movie is selected by identity: after the sort it is no longer last.
 void MainWindow::showAddedMovies(Movie* added)
 {
-    m_model.sortMovies(m_model.sortMode(), m_model.sortOrder());
+    if (added && m_model.movies().last() && m_model.movies().last()->value == added)
+        m_model.sortAfterAppend();
+    else
+        m_model.sortMovies(m_model.sortMode(), m_model.sortOrder());
     fillMovieList();
     if (!added)
         return;

@@ -68,8 +68,9 @@ void MainWindow::showOptions()
     if (storedLanguage().toLower() == before.toLower())
         return;
     const int answer = UIMessageBox::question(
-        m_window, String(), translate(u"To change language, you have to restart the application.", u"OptionsWindow"),
-        String(), UIMessageBox::kRestartNow | UIMessageBox::kClose, 0);
+        m_window, String(),
+        translate(u"To change language, you have to restart the application.", u"OptionsWindow"), String(),
+        UIMessageBox::kRestartNow | UIMessageBox::kClose, 0);
     if (answer == UIMessageBox::kRestartNow)
         restartThroughHelper();
 }

@@ -75,7 +75,8 @@ void ExportToTextWindow::buildOptions()
 
 void ExportToTextWindow::buildButtons()
 {
-    addTextExchangeButtons(m_dialog, translate(u"Export", kContext), kContext, &m_exportButton, &m_cancelButton);
+    addTextExchangeButtons(m_dialog, translate(u"Export", kContext), kContext, &m_exportButton,
+                           &m_cancelButton);
 }
 
 void ExportToTextWindow::connectSignals()
@@ -154,10 +155,10 @@ bool ExportToTextWindow::exportTo(const String& path)
 
 void ExportToTextWindow::showWriteFailure(const String& path)
 {
-    UIMessageBox::warning(m_dialog, String(), translate(u"The file ^ could not be written.", kContext).arg(path),
-                          translate(u"Another program may hold it open, or the folder may not allow changes.",
-                                    kContext),
-                          UIMessageBox::kOk, 0);
+    UIMessageBox::warning(
+        m_dialog, String(), translate(u"The file ^ could not be written.", kContext).arg(path),
+        translate(u"Another program may hold it open, or the folder may not allow changes.", kContext),
+        UIMessageBox::kOk, 0);
 }
 
 void ExportToTextWindow::cancel()

@@ -46,7 +46,8 @@ void ImportFromTextWindow::buildUi()
     m_progress = new UIProgress(m_dialog);
     m_progress->setRange(0, 100);
     m_progress->show();
-    addTextExchangeButtons(m_dialog, translate(u"Import", kContext), kContext, &m_importButton, &m_cancelButton);
+    addTextExchangeButtons(m_dialog, translate(u"Import", kContext), kContext, &m_importButton,
+                           &m_cancelButton);
     m_importButton->setEnabled(false);
 }
 

@@ -76,8 +76,8 @@ UIComboBox* addQualifierBox(UIWidget* parent, const char16_t* context)
     return addBox(parent, {u"Double Quote (\")", u"Single Quote (')", u"None"}, context);
 }
 
-void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context, UIButton** first,
-                            UIButton** cancel)
+void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context,
+                            UIButton** first, UIButton** cancel)
 {
     auto* row = new UIBox(dialog);
     row->setVerticalFlow(0);

@@ -22,7 +22,7 @@ UILabel* addLabel(UIWidget* parent, const String& text);
 UIComboBox* addDelimiterBox(UIWidget* parent, const char16_t* context);
 UIComboBox* addQualifierBox(UIWidget* parent, const char16_t* context);
 // Adds the row with a spacer, the first button (the dialog's main one) and Cancel.
-void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context, UIButton** first,
-                            UIButton** cancel);
+void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context,
+                            UIButton** first, UIButton** cancel);
 // The desktop as the start and the one filter "TXT Files".
 void prepareTextFileDialog(UIFileDialog& dialog, int acceptMode);

@@ -40,7 +40,10 @@ double median(std::vector<double> values)
 class ShownClock : public SignalReceiver
 {
 public:
-    explicit ShownClock(UIDialog* dialog) : m_dialog(dialog) { dialog->shown.connectWithArg(this, &ShownClock::onShown); }
+    explicit ShownClock(UIDialog* dialog) : m_dialog(dialog)
+    {
+        dialog->shown.connectWithArg(this, &ShownClock::onShown);
+    }
     void start() { m_start = Clock::now(); }
     void onShown(UIEvent*)
     {
@@ -84,7 +87,8 @@ void fillLoaners(CollectionModel& model)
         loaner.email = String(u"loaner") + String::fromInt(i) + String(u"@example.org");
         for (int j = 0; j < kLoansEach; ++j) {
             const int32_t movie = 1 + (i * kLoansEach + j) % kMovies;
-            loaner.loans.append(Loan{movie, Date(today).addDays(-20), Date(today).addDays(j - 2), Date(), String()});
+            loaner.loans.append(
+                Loan{movie, Date(today).addDays(-20), Date(today).addDays(j - 2), Date(), String()});
         }
     }
 }

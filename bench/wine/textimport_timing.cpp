@@ -140,7 +140,8 @@ bool writeTextFile(int count, const String& path)
     List<Movie*> movies;
     LoanerList loaners;
     SampleCollection(1).make(count, header, movies, loaners);
-    const bool written = DelimitedTextWriter::text(movies, DelimitedTextFormat(0, 0)).saveToFile(path, 3, false);
+    const bool written =
+        DelimitedTextWriter::text(movies, DelimitedTextFormat(0, 0)).saveToFile(path, 3, false);
     for (Movie* movie : movies)
         delete movie;
     return written;

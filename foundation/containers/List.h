@@ -102,6 +102,15 @@ public:
         return false;
     }
 
+    // Relinks a node of this list in front of before (another of its nodes),
+    // or at the tail when before is null.
+    void moveNodeBefore(Node* node, Node* before)
+    {
+        if (!node || node == before)
+            return;
+        moveBefore(node, before);
+    }
+
     // Exchanges the places of two nodes of this list by relinking them.
     void swapNodes(Node* a, Node* b)
     {

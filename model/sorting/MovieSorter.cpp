@@ -42,3 +42,24 @@ void MovieSorter::sort(List<Movie*>& movies, const SortComparator& comparator)
     });
     relink(movies, entries);
 }
+
+bool MovieSorter::placeLast(List<Movie*>& movies, const SortComparator& comparator)
+{
+    MovieNode* last = movies.last();
+    if (!last)
+        return true;
+    const SortComparator::Key lastKey = comparator.keyOf(*last->value);
+    MovieNode* place = nullptr;
+    SortComparator::Key previous;
+    for (MovieNode* node = movies.first(); node != last; node = node->next) {
+        SortComparator::Key key = comparator.keyOf(*node->value);
+        if (node != movies.first() && comparator.compareKeys(previous, key) > 0)
+            return false;
+        if (!place && comparator.compareKeys(lastKey, key) < 0)
+            place = node;
+        previous = std::move(key);
+    }
+    if (place)
+        movies.moveNodeBefore(last, place);
+    return true;
+}

@@ -13,4 +13,9 @@ class MovieSorter
 {
 public:
     static void sort(List<Movie*>& movies, const SortComparator& comparator);
+    // The last movie, just appended, goes where a stable sort would put it:
+    // after every movie it equals. Only when the others are in order already
+    // (checked on the way, one key per movie); false, with nothing moved,
+    // when they are not and a whole sort is needed.
+    static bool placeLast(List<Movie*>& movies, const SortComparator& comparator);
 };

@@ -41,6 +41,8 @@ public:
     String field(const String& value) const;
     // title field, delimiter, year field; the year in decimal, 0 for none.
     String line(const String& title, int32_t year) const;
+    // The same line added to the end of out, for long texts built in one.
+    void appendLine(String& out, const String& title, int32_t year) const;
 
     bool operator==(const DelimitedTextFormat& other) const
     {
@@ -49,6 +51,8 @@ public:
     bool operator!=(const DelimitedTextFormat& other) const { return !(*this == other); }
 
 private:
+    void appendField(String& out, const String& value) const;
+
     int m_delimiter = -1;
     int m_qualifier = -1;
 };

@@ -167,7 +167,8 @@ int DelimitedTextReader::countReadable(const DelimitedTextFormat& format) const
     return readable;
 }
 
-bool DelimitedTextReader::readLine(const String& line, const DelimitedTextFormat& format, NewMovieRecord& record)
+bool DelimitedTextReader::readLine(const String& line, const DelimitedTextFormat& format,
+                                   NewMovieRecord& record)
 {
     if (!format.isValid())
         return false;

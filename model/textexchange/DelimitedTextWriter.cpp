@@ -33,7 +33,7 @@ String DelimitedTextWriter::lines(const List<Movie*>& movies, const DelimitedTex
         }
         if (index > 0)
             result.append(String::crlf());
-        result.append(format.line(node->value->title, node->value->year));
+        format.appendLine(result, node->value->title, node->value->year);
     }
     return result;
 }

@@ -116,7 +116,8 @@ inline const JsonValue* itemAt(const JsonValue* widget, int index)
 
 inline std::string mainTitle(AppDriver& app)
 {
-    for (const JsonValue& window : app.windows().elements()) {
+    const JsonValue windows = app.windows();
+    for (const JsonValue& window : windows.elements()) {
         if (window["id"].toText() == "main")
             return window["title"].toText();
     }

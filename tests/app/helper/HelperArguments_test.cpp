@@ -23,8 +23,10 @@ TEST(HelperArguments, TakesThePathAndTheCountInEitherOrder)
         int tries;
     };
     const Case cases[] = {
-        {"as the program passes it", {u"-path", u"C:\\Program Files\\Reelstack\\reelstack.exe", u"-try", u"1000"},
-         u"C:\\Program Files\\Reelstack\\reelstack.exe", 1000},
+        {"as the program passes it",
+         {u"-path", u"C:\\Program Files\\Reelstack\\reelstack.exe", u"-try", u"1000"},
+         u"C:\\Program Files\\Reelstack\\reelstack.exe",
+         1000},
         {"count first", {u"-try", u"1", u"-path", u"Z:\\r.exe"}, u"Z:\\r.exe", 1},
         {"the largest count", {u"-path", u"r.exe", u"-try", u"1000000"}, u"r.exe", 1000000},
         {"leading zeros", {u"-path", u"r.exe", u"-try", u"007"}, u"r.exe", 7},

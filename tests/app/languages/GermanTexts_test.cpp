@@ -2,11 +2,11 @@
 // window's menus, tool bar and views, the dialogs and the widgets' own
 // texts. Every text that reaches the translator without a German item is
 // a miss, and there must be none.
+#include "app/collections/NewCollectionWindow.h"
+#include "app/collections/OpenCollectionWindow.h"
 #include "app/loans/AddEditLoanWindow.h"
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoansWindow.h"
-#include "app/collections/NewCollectionWindow.h"
-#include "app/collections/OpenCollectionWindow.h"
 #include "app/main/MainWindow.h"
 #include "app/movie/AddEditEpisodeWindow.h"
 #include "app/movie/AddEditMovieCastWindow.h"
@@ -110,8 +110,12 @@ TEST_F(GermanTexts, TheDialogsLeaveNothingInEnglish)
         window.loanerTable()->selectRow(0);
         EXPECT_EQ(window.loanTable()->rowCount(), 2);
     }
-    { AddEditLoanerWindow window(twelve.model, top, nullptr); }
-    { AddEditLoanerWindow window(twelve.model, top, &loaner); }
+    {
+        AddEditLoanerWindow window(twelve.model, top, nullptr);
+    }
+    {
+        AddEditLoanerWindow window(twelve.model, top, &loaner);
+    }
     {
         AddEditLoanWindow window(twelve.model, top, loaner, nullptr);
         window.load();
@@ -124,10 +128,18 @@ TEST_F(GermanTexts, TheDialogsLeaveNothingInEnglish)
         OptionsWindow window(twelve.model, view, config, top);
         window.load();
     }
-    { PasswordEnteringWindow window(String(u"Movies"), String(u"x")); }
-    { PasswordProtectionWindow window(twelve.model, nullptr); }
-    { NewCollectionWindow window(twelve.model); }
-    { OpenCollectionWindow window(twelve.model); }
+    {
+        PasswordEnteringWindow window(String(u"Movies"), String(u"x"));
+    }
+    {
+        PasswordProtectionWindow window(twelve.model, nullptr);
+    }
+    {
+        NewCollectionWindow window(twelve.model);
+    }
+    {
+        OpenCollectionWindow window(twelve.model);
+    }
     EXPECT_TRUE(misses.empty()) << missList();
 }
 
@@ -136,20 +148,32 @@ TEST_F(GermanTexts, TheMovieEditorsLeaveNothingInEnglish)
     twelvemovies::Collection twelve;
     ASSERT_TRUE(twelve.opened);
     Movie* movie = twelve.model.movies().first()->value;
-    { AddEditMovieWindow window(twelve.model, top, nullptr, 0, NewMovieRecord()); }
-    { AddEditMovieWindow window(twelve.model, top, movie, 0, NewMovieRecord()); }
-    { AddEditEpisodeWindow window(top, movie, nullptr); }
-    { AddEditMovieCastWindow window(top, movie, nullptr); }
-    { AddEditMovieCrewWindow window(top, movie, nullptr); }
-    { AddEditMovieLinkWindow window(top, movie, nullptr); }
+    {
+        AddEditMovieWindow window(twelve.model, top, nullptr, 0, NewMovieRecord());
+    }
+    {
+        AddEditMovieWindow window(twelve.model, top, movie, 0, NewMovieRecord());
+    }
+    {
+        AddEditEpisodeWindow window(top, movie, nullptr);
+    }
+    {
+        AddEditMovieCastWindow window(top, movie, nullptr);
+    }
+    {
+        AddEditMovieCrewWindow window(top, movie, nullptr);
+    }
+    {
+        AddEditMovieLinkWindow window(top, movie, nullptr);
+    }
     EXPECT_TRUE(misses.empty()) << missList();
 }
 
 TEST_F(GermanTexts, TheWidgetsOwnTextsLeaveNothingInEnglish)
 {
     UIMessageBox box(UIMessageBox::kQuestion, String(), String(),
-                     UIMessageBox::kRestartNow | UIMessageBox::kClose | UIMessageBox::kYes | UIMessageBox::kNo |
-                         UIMessageBox::kOk | UIMessageBox::kCancel,
+                     UIMessageBox::kRestartNow | UIMessageBox::kClose | UIMessageBox::kYes |
+                         UIMessageBox::kNo | UIMessageBox::kOk | UIMessageBox::kCancel,
                      top);
     box.build();
     auto* line = new UILineEdit(top);

@@ -2,9 +2,9 @@
 // loans window), which loaners and loans the editors refuse, and how the
 // loans table shows and sorts dates and movies.
 #include "app/loans/LoanRules.h"
+#include "foundation/containers/List.h"
 #include "foundation/time/FixedToday.h"
 #include "model/records/LoanerList.h"
-#include "foundation/containers/List.h"
 #include "model/records/Movie.h"
 #include "tests/support/IoTestSupport.h"
 
@@ -108,12 +108,15 @@ TEST_F(LoanRulesTest, TheLoanEditorRefusesAsATable)
         {"due on the loan day", &anna, nullptr, input(9, day(0), day(0)), LoanRules::kLoanAccepted},
         {"returned before the loan", &anna, nullptr, input(9, day(0), day(14), day(-1)),
          LoanRules::kReturnBeforeLoan},
-        {"returned on the loan day", &anna, nullptr, input(9, day(0), day(14), day(0)), LoanRules::kLoanAccepted},
+        {"returned on the loan day", &anna, nullptr, input(9, day(0), day(14), day(0)),
+         LoanRules::kLoanAccepted},
         {"returned after the due date", &anna, nullptr, input(9, day(-20), day(-10), day(0)),
          LoanRules::kLoanAccepted},
         {"the same movie while out", &anna, nullptr, input(8, day(0), day(14)), LoanRules::kMovieLentTwice},
-        {"the same movie once returned", &anna, nullptr, input(7, day(0), day(14)), LoanRules::kMovieLentTwice},
-        {"the same movie to another loaner", &james, nullptr, input(8, day(0), day(14)), LoanRules::kLoanAccepted},
+        {"the same movie once returned", &anna, nullptr, input(7, day(0), day(14)),
+         LoanRules::kMovieLentTwice},
+        {"the same movie to another loaner", &james, nullptr, input(8, day(0), day(14)),
+         LoanRules::kLoanAccepted},
         {"the edited loan does not count itself", &anna, &current, input(8, day(-3), day(20)),
          LoanRules::kLoanAccepted},
         {"an edited loan moved onto another of its movies", &anna, &current, input(7, day(-3), day(20)),
@@ -187,10 +190,17 @@ TEST_F(LoanRulesTest, MovieChoicesComeInTheMovieBoxsOrder)
     // one the start of another, equal ones, lower case after upper case and
     // a letter past "Z" show the order is the code units', as the box sorts.
     const Row rows[] = {
-        {u"Zorro", 1975},          {u"Alien", 1986},          {u"Alien", 1979},
-        {u"The Thing From", 0},    {u"The Thing", 1982},      {u"The Thing", 1982},
-        {u"\u00c4rger", 0},       {u"alien", 0},             {u"The Thing From Space", 0},
-        {u"A", 0},                 {u"", 0},
+        {u"Zorro", 1975},
+        {u"Alien", 1986},
+        {u"Alien", 1979},
+        {u"The Thing From", 0},
+        {u"The Thing", 1982},
+        {u"The Thing", 1982},
+        {u"\u00c4rger", 0},
+        {u"alien", 0},
+        {u"The Thing From Space", 0},
+        {u"A", 0},
+        {u"", 0},
     };
     List<Movie*> movies;
     int32_t id = 0;

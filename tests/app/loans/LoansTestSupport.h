@@ -76,8 +76,8 @@ inline int countColor(const UIWidget* widget, const Rect& area, uint32_t rgb)
     for (int y = area.y; y < area.y + area.height; ++y) {
         for (int x = area.x; x < area.x + area.width; ++x) {
             const COLORREF pixel = GetPixel(screen, global.x + x, global.y + y);
-            const uint32_t value = (uint32_t(GetRValue(pixel)) << 16) | (uint32_t(GetGValue(pixel)) << 8) |
-                                   GetBValue(pixel);
+            const uint32_t value =
+                (uint32_t(GetRValue(pixel)) << 16) | (uint32_t(GetGValue(pixel)) << 8) | GetBValue(pixel);
             if (value == rgb)
                 ++found;
         }

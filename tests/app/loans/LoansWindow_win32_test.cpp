@@ -163,8 +163,8 @@ TEST_F(LoansWindowTest, ButtonsAndTheLoansTableFollowTheSelection)
     };
 
     for (bool withMovies : {true, false}) {
-        std::unique_ptr<loanstest::Collection> movies(withMovies ? new loanstest::Collection({{u"Alien", 1979}})
-                                                                 : new loanstest::Collection({}));
+        std::unique_ptr<loanstest::Collection> movies(
+            withMovies ? new loanstest::Collection({{u"Alien", 1979}}) : new loanstest::Collection({}));
         ASSERT_TRUE(movies->opened);
         Loaner& anna = addLoaner(*movies->model, u"Anna");
         if (withMovies)
@@ -269,7 +269,8 @@ TEST_F(LoansWindowTest, RemovingALoanerRemovesTheirLoansAndRemovingALoanOnlyThat
     EXPECT_EQ(bert.loans.first()->value.movieId, 2);
     EXPECT_EQ(loanersAfter, 1);
     ASSERT_EQ(movies.model->loaners().count(), 1);
-    EXPECT_EQ(iotest::show(movies.model->loaners().first()->value.name), "Bert") << "Anna went with her loans";
+    EXPECT_EQ(iotest::show(movies.model->loaners().first()->value.name), "Bert")
+        << "Anna went with her loans";
 }
 
 TEST_F(LoansWindowTest, DoubleClicksOpenTheEditorsAndAMissingMovieIsNamed)

@@ -209,6 +209,20 @@ TEST_F(MovieCommandsTest, AnAddedMovieStandsWhereTheSortPutsItAndIsSelected)
     }
 }
 
+// An edit can leave the list out of order; the next add sorts it whole.
+TEST_F(MovieCommandsTest, AnAddToAListOutOfOrderSortsItWhole)
+{
+    twelve.model.sortMovies(SortComparator::kByTitle, SortComparator::kAscending);
+    main->fillMovieList();
+    Movie* alien = twelve.model.movieByTitle(String(u"Alien"));
+    alien->title = String(u"Zardoz");
+    Movie* casablanca = add(u"Casablanca", 1990);
+    main->showAddedMovies(casablanca);
+    EXPECT_EQ(rowOf(alien), 12) << "renamed, sorted to the end";
+    EXPECT_EQ(rowOf(casablanca), 3);
+    EXPECT_EQ(main->currentMovie(), casablanca);
+}
+
 TEST_F(MovieCommandsTest, SeveralAddedMoviesAreSortedAndTheSelectionStays)
 {
     twelve.model.sortMovies(SortComparator::kByTitle, SortComparator::kAscending);

@@ -245,8 +245,8 @@ TEST_F(LanguageRestart, RestartNowStartsTheHelperAndShutsDown)
     EXPECT_EQ(german.question, "To change language, you have to restart the application.");
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].call, "execute");
-    EXPECT_EQ(calls[0].target,
-              iotest::show(text(program.path())) + "\\Helper.exe -path \"" + programPath() + "\" -try \"1000\"");
+    EXPECT_EQ(calls[0].target, iotest::show(text(program.path())) + "\\Helper.exe -path \"" + programPath() +
+                                   "\" -try \"1000\"");
     EXPECT_FALSE(german.endedByTest) << "the program shut itself down";
     EXPECT_EQ(storedLanguage(), "German");
 

@@ -84,7 +84,8 @@ protected:
         const String languages = iotest::toPath(folder.path()) + String(u"\\languages");
         ASSERT_TRUE(Directory::create(languages));
         for (const char16_t* name : {u"English", u"German"})
-            ASSERT_TRUE(File::copy(assetLanguage(name), languages + String(u"\\") + String(name) + String(u".xml")));
+            ASSERT_TRUE(
+                File::copy(assetLanguage(name), languages + String(u"\\") + String(name) + String(u".xml")));
         core->setAppDirectory(iotest::toPath(folder.path()));
         RecordFormat::setTimeFormat(0);
     }

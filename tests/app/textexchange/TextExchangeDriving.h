@@ -123,7 +123,11 @@ public:
         std::string informativeText;
     };
 
-    MessageBoxReader() : m_step(50, [this] { return step(); }, 600) {}
+    MessageBoxReader()
+        : m_step(
+              50, [this] { return step(); }, 600)
+    {
+    }
     const std::vector<Seen>& seen() const { return m_seen; }
 
 private:
@@ -135,7 +139,8 @@ private:
         if (!box || box == m_last)
             return false;
         m_last = box;
-        m_seen.push_back({box->kind(), testsupport::utf8(box->text()), testsupport::utf8(box->informativeText())});
+        m_seen.push_back(
+            {box->kind(), testsupport::utf8(box->text()), testsupport::utf8(box->informativeText())});
         if (UIButton* ok = box->button(UIMessageBox::kOk))
             testsupport::UIHarness::click(ok, ok->rect().center());
         return false;

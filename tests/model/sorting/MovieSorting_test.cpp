@@ -42,6 +42,14 @@ void fillMovies(Contents& owned, uint32_t seed, int count)
     }
 }
 
+std::vector<Movie*> inOrder(const List<Movie*>& movies)
+{
+    std::vector<Movie*> out;
+    for (Movie* movie : movies)
+        out.push_back(movie);
+    return out;
+}
+
 } // namespace
 
 TEST(SortComparator, ArticlesCaseAndDirectionByExample)
@@ -92,6 +100,39 @@ TEST(MovieSorter, MatchesAPlainStableSortOverTheComparator)
             EXPECT_EQ(int(actual.size()), owned.movies.count());
         }
     }
+}
+
+// One movie appended to a sorted list lands where a whole stable sort would
+// put it (after its equals); an unsorted rest is refused, nothing moved.
+TEST(MovieSorter, PlaceLastMatchesAWholeSortOrRefuses)
+{
+    const int32_t modes[] = {0, 1, 2, 3};
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        for (int variant = 0; variant < 16; ++variant) {
+            const int32_t mode = modes[variant / 4];
+            const int32_t order = variant % 2;
+            const SortComparator comparator = CollectionModel::sortComparator(mode, order, variant % 4 >= 2);
+            Contents owned;
+            fillMovies(owned, seed, int(seed * 7 % 40) + 1);
+            MovieSorter::sort(owned.movies, comparator);
+            fillMovies(owned, seed + 100, 1);
+            std::vector<Movie*> expected = inOrder(owned.movies);
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&comparator](Movie* a, Movie* b) { return comparator.compare(*a, *b) < 0; });
+            ASSERT_TRUE(MovieSorter::placeLast(owned.movies, comparator));
+            std::vector<Movie*> actual;
+            for (List<Movie*>::Node* node = owned.movies.last(); node; node = node->prev)
+                actual.insert(actual.begin(), node->value);
+            EXPECT_EQ(actual, expected) << "seed " << seed << " variant " << variant;
+        }
+    }
+    Contents unsorted;
+    unsorted.add(String(u"Zulu")).year = 2001;
+    unsorted.add(String(u"Alien")).year = 1979;
+    unsorted.add(String(u"Brazil")).year = 1985;
+    std::vector<Movie*> before = inOrder(unsorted.movies);
+    EXPECT_FALSE(MovieSorter::placeLast(unsorted.movies, CollectionModel::sortComparator(0, 1, false)));
+    EXPECT_EQ(inOrder(unsorted.movies), before);
 }
 
 TEST(SortComparator, ArticleWithNothingAfterItIsTheKey)

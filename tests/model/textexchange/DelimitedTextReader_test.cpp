@@ -141,7 +141,8 @@ TEST(DelimitedTextReader, ReadsOneLinesTitleAndYear)
 TEST(DelimitedTextReader, CountsSkippedLinesAndNamesTheFirstByItsFileLine)
 {
     // Line 2 is blank and neither read nor skipped.
-    DelimitedTextReader reader{String(u"\"Alien\",\"1979\"\r\n\r\n\"\",\"1999\"\n\"junk\"\r\"Heat\",\"0\"\r\n\"\"")};
+    DelimitedTextReader reader{
+        String(u"\"Alien\",\"1979\"\r\n\r\n\"\",\"1999\"\n\"junk\"\r\"Heat\",\"0\"\r\n\"\"")};
     const DelimitedTextFormat format = reader.detect();
     ASSERT_EQ(describe(format), "0/0");
     EXPECT_EQ(reader.lineCount(), 5);
@@ -169,11 +170,13 @@ TEST(DelimitedTextReader, EndsWithYearNeedsTheDelimiterBeforeZeroOrFourDigits)
         bool expected;
     };
     const Case cases[] = {
-        {u",0", u',', true},      {u"A,0", u',', true},      {u"A;0", u',', false},   {u"0", u',', false},
-        {u",1979", u',', true},   {u"A 1979", u' ', true},   {u"A,197", u',', false}, {u"A,19x9", u',', false},
-        {u"A,10", u',', false},   {u"A;1979", u';', true},   {u"1979", u',', false},  {u"", u',', false},
+        {u",0", u',', true},      {u"A,0", u',', true},          {u"A;0", u',', false},
+        {u"0", u',', false},      {u",1979", u',', true},        {u"A 1979", u' ', true},
+        {u"A,197", u',', false},  {u"A,19x9", u',', false},      {u"A,10", u',', false},
+        {u"A;1979", u';', true},  {u"1979", u',', false},        {u"", u',', false},
         {u"A,-979", u',', false}, {u"A,\u0661979", u',', false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DelimitedTextReader::endsWithYear(String(c.line), c.delimiter), c.expected) << show(String(c.line));
+        EXPECT_EQ(DelimitedTextReader::endsWithYear(String(c.line), c.delimiter), c.expected)
+            << show(String(c.line));
 }

@@ -103,7 +103,8 @@ TEST(DelimitedTextRoundTrip, GeneratedAndHostileTitlesComeBackByteForByte)
             SCOPED_TRACE(name);
             const List<Movie*> movies = collection.exportable(format);
             ASSERT_GT(movies.count(), 1000) << "most hostile titles take part";
-            ASSERT_TRUE(DelimitedTextWriter::text(movies, format).saveToFile(space.path(name + ".txt"), 3, false));
+            ASSERT_TRUE(
+                DelimitedTextWriter::text(movies, format).saveToFile(space.path(name + ".txt"), 3, false));
 
             CollectionFile creator(space.folder());
             ASSERT_TRUE(creator.create(iotest::toPath(name), String(u"tester"), String()));
@@ -114,7 +115,8 @@ TEST(DelimitedTextRoundTrip, GeneratedAndHostileTitlesComeBackByteForByte)
             EXPECT_EQ(importInto(model, space.path(name + ".txt")), movies.count());
             ASSERT_EQ(model.movieCount(), movies.count());
 
-            ASSERT_TRUE(DelimitedTextWriter::text(model.movies(), format).saveToFile(space.path(name + "-again.txt"), 3, false));
+            ASSERT_TRUE(DelimitedTextWriter::text(model.movies(), format)
+                            .saveToFile(space.path(name + "-again.txt"), 3, false));
             EXPECT_EQ(space.bytes(name + ".txt"), space.bytes(name + "-again.txt"));
             EXPECT_TRUE(model.closeCollection());
         }

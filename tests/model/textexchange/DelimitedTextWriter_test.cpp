@@ -131,7 +131,8 @@ TEST(DelimitedTextWriter, ReportsEachNewShareOnceAndNeverAHundred)
             list.append(owned.back().get());
         }
         std::vector<int> reported;
-        DelimitedTextWriter::text(list, DelimitedTextFormat(0, 0), [&](int percent) { reported.push_back(percent); });
+        DelimitedTextWriter::text(list, DelimitedTextFormat(0, 0),
+                                  [&](int percent) { reported.push_back(percent); });
         EXPECT_EQ(reported, c.reported) << c.movies << " movies";
     }
 }

@@ -164,7 +164,8 @@ public:
         const UITabBarItem* tab = bar->tab(index);
         if (!tab)
             return entry;
-        entry.text = tab->text();
+        // An icon-only tab goes by the name its tool tip gives it.
+        entry.text = tab->text().isEmpty() ? tab->toolTip() : tab->text();
         entry.rect = bar->tabRect(index);
         entry.enabled = tab->isEnabled();
         entry.current = bar->currentIndex() == index;

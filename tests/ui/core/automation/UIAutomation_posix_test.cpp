@@ -201,6 +201,8 @@ TEST_F(UIAutomationFind, StepsSearchDescendantsAndEntriesInTreeOrder)
     field->show();
     dialog->show();
     top->hide();
+    dialog->show();
+    field->show();
     EXPECT_EQ(find("#dialog #field").widget, field);
     EXPECT_FALSE(find("#panel").found());
     JsonValue windows = UIAutomationTree().windows(UIAutomationPath::topLevelWindows());
