@@ -131,6 +131,12 @@ void MainWindow::fillDeferredView(int mode)
     bool coverFlow = mode == kCoverFlowView && m_coverFlowDeferred;
     if (!images && !coverFlow)
         return;
+    // A closed collection's movies are gone; the fill after the opening
+    // brings the next ones.
+    if (!m_model.isCollectionOpen()) {
+        m_deferredMovies.clear();
+        m_deferredSelection = nullptr;
+    }
     bool filling = m_filling;
     m_filling = true;
     if (images) {
