@@ -84,9 +84,6 @@ void MainWindow::setAutomationIds()
     name(m_statusLabel, u"status");
     name(m_coverFlow, u"coverFlow");
     name(m_webView, u"card");
-    name(m_filterKindBox, u"filterKind");
-    name(m_filterValueBox, u"filterValue");
-    name(m_actorBox, u"actor");
     addAutomationSections();
 }
 
