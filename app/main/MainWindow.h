@@ -77,7 +77,8 @@ public:
 
     UIWindow* window() const { return m_window; }
     UITable* table() const { return m_table; }
-    UIList* list() const { return m_list; }
+    // The grid and the cover flow are filled when first shown or read.
+    UIList* list();
     UITabBar* viewTabs() const { return m_viewTabs; }
     UISplitter* splitter() const { return m_splitter; }
     UIStack* viewStack() const { return m_viewStack; }
@@ -200,7 +201,7 @@ public:
     UIComboBox* filterKindBox() const { return m_filterKindBox; }
     UIComboBox* filterValueBox() const { return m_filterValueBox; }
     UIComboBox* actorBox() const { return m_actorBox; }
-    CoverFlowScene* coverFlowScene() const { return m_coverFlowScene; }
+    CoverFlowScene* coverFlowScene();
     UI3d* coverFlow() const { return m_coverFlow; }
     UIMenu* movieMenu() const { return m_movieMenu; }
     UIMenu* columnsMenu() const { return m_columnsMenu; }
@@ -405,6 +406,8 @@ private:
     // The movies that pass the filter, in the list's order: the one walk over
     // the collection a fill makes.
     std::vector<Movie*> passingMovies() const;
+    // The fill itself, of movies the caller already knows pass.
+    void fillMovieListWith(std::vector<Movie*> shown);
     void fillTable(const std::vector<Movie*>& shown);
     void fillImageList(const std::vector<Movie*>& shown);
     void fillCoverFlow(const std::vector<Movie*>& shown);
@@ -422,11 +425,25 @@ private:
     // While the views are refilled their current-changed handlers wait.
     bool m_filling = false;
 
+    // ---- Hidden views filled late (MainWindowMovieList.cpp) ----
+    // A fill fills the grid and the cover flow only when shown; a hidden one
+    // is filled when shown or read, with the fill's movies and the selection
+    // the intervening selections would have left in it.
+    void fillDeferredViews();
+    void fillDeferredView(int mode);
+    void deferSelection(const Movie* movie);
+    std::vector<Movie*> m_deferredMovies;
+    bool m_imagesDeferred = false;
+    bool m_coverFlowDeferred = false;
+    // The last selection a deferred view takes: a movie it holds, or none.
+    const Movie* m_deferredSelection = nullptr;
+    bool m_deferredCleared = false;
+
     // ---- Filter ----
     void buildFilterBoxes(UIWidget* parent);
     void connectFilterSignals();
     void fillValueBox(int kind);
-    void fillActorBox();
+    void fillActorBox(std::vector<Movie*>* having);
     UIComboBox* m_filterKindBox = nullptr;
     UIComboBox* m_filterValueBox = nullptr;
     UIComboBox* m_actorBox = nullptr;

@@ -127,6 +127,9 @@ void MainWindow::removeAutomationSections()
 // agree without reading pixels.
 JsonValue MainWindow::viewsState() const
 {
+    // Reading a view is what fills a hidden one; the views' content stays
+    // that of the last fill.
+    const_cast<MainWindow*>(this)->fillDeferredViews();
     JsonValue state = JsonValue::object();
     state.set("mode", viewMode());
     const Movie* current = currentMovie();

@@ -2,8 +2,10 @@
 // every movie of a fill is matched against.
 #include "app/main/MainWindow.h"
 
+#include "app/views/FillTimings.h"
 #include "foundation/containers/StringList.h"
 #include "model/CollectionModel.h"
+#include "model/values/ValueLists.h"
 #include "ui/widgets/combo/UIComboBox.h"
 
 namespace {
@@ -129,25 +131,33 @@ void MainWindow::onFilterValueChanged(int index)
     m_changingValue = true;
     m_filter.valueIndex = index;
     m_filter.value = m_filterValueBox->currentText();
+    std::vector<Movie*> having;
+    // The walk that fills the actor box may be the fill's own.
+    m_fillTimings->begin();
     if (m_filter.kind == MovieFilter::kActor) {
         if (index < 1)
             emptyAndHide(m_actorBox);
         else
-            fillActorBox();
+            fillActorBox(&having);
         m_filter.actorIndex = m_actorBox->currentIndex();
         m_filter.actor = m_actorBox->currentText();
     }
-    fillMovieList();
+    // With the actor box on "All" the filter passes exactly the movies the
+    // box's walk met with an actor of that initial.
+    if (m_filter.kind == MovieFilter::kActor && index >= 1 && m_filter.actorIndex == 0 && !m_filter.value.isEmpty())
+        fillMovieListWith(std::move(having));
+    else
+        fillMovieList();
     m_changingValue = false;
 }
 
-void MainWindow::fillActorBox()
+void MainWindow::fillActorBox(std::vector<Movie*>* having)
 {
     m_actorBox->clear();
     StringList actors;
     String initial = m_filterValueBox->currentText();
     if (!initial.isEmpty())
-        m_model.collectActorsStartingWith(initial.first(), actors);
+        ValueLists::collectActorsStartingWith(m_model.movies(), initial.first(), actors, having);
     actors.sort(1);
     m_actorBox->addItem(translate(u"All", kFilterContext));
     m_actorBox->addItems(actors);

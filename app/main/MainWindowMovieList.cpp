@@ -30,6 +30,8 @@ const int kEditMovieItem = 4;
 const int kRemoveMovieItem = 6;
 const int kEditButton = 1;
 const int kRemoveButton = 2;
+const int kImagesView = 1;
+const int kCoverFlowView = 2;
 
 // Holds a view's updates and scroll bars off while it is filled, so that it
 // lays out and paints once at the end. Updates go off first and come back
@@ -65,12 +67,28 @@ String MainWindow::movieCaption(const Movie& movie)
 void MainWindow::fillMovieList()
 {
     m_fillTimings->begin();
+    fillMovieListWith(passingMovies());
+}
+
+void MainWindow::fillMovieListWith(std::vector<Movie*> shown)
+{
     Movie* remembered = currentMovie();
     m_filling = true;
-    const std::vector<Movie*> shown = passingMovies();
     fillTable(shown);
-    fillImageList(shown);
-    fillCoverFlow(shown);
+    // Making and freeing 100,000 items of a view nobody sees would double
+    // the fill, so hidden ones wait for their movies.
+    int mode = viewMode();
+    m_imagesDeferred = mode != kImagesView;
+    m_coverFlowDeferred = m_coverFlowAvailable && mode != kCoverFlowView;
+    m_deferredSelection = nullptr;
+    m_deferredCleared = false;
+    if (!m_imagesDeferred)
+        fillImageList(shown);
+    if (!m_coverFlowDeferred)
+        fillCoverFlow(shown);
+    m_deferredMovies.clear();
+    if (m_imagesDeferred || m_coverFlowDeferred)
+        m_deferredMovies = std::move(shown);
     m_filling = false;
     // The views were emptied without their handlers, so the remembered
     // movie is not the last selected one any more.
@@ -84,6 +102,76 @@ void MainWindow::fillMovieList()
     updateStatusLine();
     m_fillTimings->end(m_table->rowCount());
     movieListFilled.emit();
+}
+
+UIList* MainWindow::list()
+{
+    fillDeferredView(kImagesView);
+    return m_list;
+}
+
+CoverFlowScene* MainWindow::coverFlowScene()
+{
+    fillDeferredView(kCoverFlowView);
+    return m_coverFlowScene;
+}
+
+void MainWindow::fillDeferredViews()
+{
+    fillDeferredView(kImagesView);
+    fillDeferredView(kCoverFlowView);
+}
+
+// The view ends as the fill and the selections since would have left it:
+// the grid with none or the movie, the cover flow resting on its middle
+// cover unless a selection moved or cleared it.
+void MainWindow::fillDeferredView(int mode)
+{
+    bool images = mode == kImagesView && m_imagesDeferred;
+    bool coverFlow = mode == kCoverFlowView && m_coverFlowDeferred;
+    if (!images && !coverFlow)
+        return;
+    // A closed collection's movies are gone; the fill after the opening
+    // brings the next ones.
+    if (!m_model.isCollectionOpen()) {
+        m_deferredMovies.clear();
+        m_deferredSelection = nullptr;
+    }
+    bool filling = m_filling;
+    m_filling = true;
+    if (images) {
+        m_imagesDeferred = false;
+        fillImageList(m_deferredMovies);
+        int item = m_deferredSelection ? m_list->indexOfTag(m_deferredSelection->id) : -1;
+        if (item >= 0)
+            m_list->setCurrentIndexAndSelect(item);
+    } else {
+        m_coverFlowDeferred = false;
+        fillCoverFlow(m_deferredMovies);
+        int cover = m_deferredSelection ? m_coverFlowScene->indexOfId(m_deferredSelection->id) : -1;
+        if (cover >= 0)
+            m_coverFlowScene->select(cover);
+        else if (m_deferredCleared)
+            m_coverFlowScene->select(-1);
+    }
+    m_filling = filling;
+    if (!m_imagesDeferred && !m_coverFlowDeferred)
+        std::vector<Movie*>().swap(m_deferredMovies);
+}
+
+// A selection of a movie the views do not hold leaves them as they were;
+// the table always holds the fill's movies, so it tells.
+void MainWindow::deferSelection(const Movie* movie)
+{
+    if (!m_imagesDeferred && !m_coverFlowDeferred)
+        return;
+    if (!movie) {
+        m_deferredSelection = nullptr;
+        m_deferredCleared = true;
+    } else if (m_table->indexOfTag(movie->id) >= 0) {
+        m_deferredSelection = movie;
+        m_deferredCleared = false;
+    }
 }
 
 // The three views show the same movies, so the filter's verdict on each is
@@ -175,12 +263,17 @@ void MainWindow::refreshMovie(Movie* movie)
 {
     if (!movie)
         return;
+    // An edit is rare next to a fill; the hidden views take it like the
+    // shown one rather than keep a second way to the same items.
+    fillDeferredViews();
     if (auto* row = dynamic_cast<MovieTableRow*>(m_table->rowByTag(movie->id))) {
         row->remakeCells();
         m_table->update();
     }
     m_thumbnails->remove(movie->id);
     if (UIListItem* item = m_list->itemByTag(movie->id)) {
+        if (m_view.movieListShowTitleUnderImage)
+            item->setText(movie->title);
         item->setToolTip(movieCaption(*movie));
         Image poster = MovieCoverSource::posterThumbnail(*movie);
         item->setIcon(poster.isNull() ? Cover::blankSmallImage() : poster);
@@ -201,21 +294,24 @@ bool MainWindow::selectMovie(Movie* movie)
     if (movie == m_lastSelected)
         return false;
     m_lastSelected = movie;
+    deferSelection(movie);
     if (movie) {
         int row = m_table->indexOfTag(movie->id);
         if (row >= 0)
             m_table->selectRow(row);
-        int item = m_list->indexOfTag(movie->id);
+        int item = m_imagesDeferred ? -1 : m_list->indexOfTag(movie->id);
         if (item >= 0)
             m_list->setCurrentIndexAndSelect(item);
-        if (m_coverFlowAvailable && m_coverFlowScene->indexOfId(movie->id) >= 0)
+        if (m_coverFlowAvailable && !m_coverFlowDeferred && m_coverFlowScene->indexOfId(movie->id) >= 0)
             m_coverFlowScene->select(m_coverFlowScene->indexOfId(movie->id));
     } else {
         m_table->setCurrentRow(-1, false);
         m_table->clearSelection(true, true);
-        m_list->setCurrentIndex(-1, false);
-        m_list->clearSelection(true);
-        if (m_coverFlowAvailable)
+        if (!m_imagesDeferred) {
+            m_list->setCurrentIndex(-1, false);
+            m_list->clearSelection(true);
+        }
+        if (m_coverFlowAvailable && !m_coverFlowDeferred)
             m_coverFlowScene->select(-1);
     }
     updateSelectionCommands();

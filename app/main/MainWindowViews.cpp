@@ -56,6 +56,7 @@ int MainWindow::viewMode() const
 
 void MainWindow::applyViewMode(int index)
 {
+    fillDeferredView(index);
     m_viewStack->setCurrentIndex(index);
     if (m_model.isCollectionOpen())
         updateSelectionCommands();

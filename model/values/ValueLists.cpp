@@ -67,14 +67,20 @@ void ValueLists::collectActors(const List<Movie*>& movies, StringList& out)
     }
 }
 
-void ValueLists::collectActorsStartingWith(const List<Movie*>& movies, char16_t first, StringList& out)
+void ValueLists::collectActorsStartingWith(const List<Movie*>& movies, char16_t first, StringList& out,
+                                           std::vector<Movie*>* having)
 {
     DistinctAppender appender(out);
-    for (const Movie* movie : movies) {
+    for (Movie* movie : movies) {
+        bool has = false;
         for (const CastItem& item : movie->cast) {
-            if (!item.actor.isEmpty() && item.actor.first() == first)
+            if (!item.actor.isEmpty() && item.actor.first() == first) {
                 appender.add(item.actor);
+                has = true;
+            }
         }
+        if (has && having)
+            having->push_back(movie);
     }
 }
 

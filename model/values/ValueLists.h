@@ -4,6 +4,8 @@
 #include "foundation/containers/StringList.h"
 #include "foundation/text/String.h"
 
+#include <vector>
+
 class Movie;
 
 // The distinct values of a collection that the filters, the editors and the
@@ -20,8 +22,11 @@ public:
     static void collectStudios(const List<Movie*>& movies, StringList& out);
     static void collectTags(const List<Movie*>& movies, StringList& out);
     static void collectActors(const List<Movie*>& movies, StringList& out);
-    // Actors whose name begins with exactly this character.
-    static void collectActorsStartingWith(const List<Movie*>& movies, char16_t first, StringList& out);
+    // Actors whose name begins with exactly this character; also, when asked,
+    // the movies with such an actor, in order: one walk over the casts for
+    // both the actor box and the filter by an initial.
+    static void collectActorsStartingWith(const List<Movie*>& movies, char16_t first, StringList& out,
+                                          std::vector<Movie*>* having = nullptr);
     static void collectDirectors(const List<Movie*>& movies, StringList& out);
     // The empty format too.
     static void collectFormats(const List<Movie*>& movies, StringList& out);

@@ -28,6 +28,7 @@
 #include "ui/widgets/toolbar/UIToolBar.h"
 #include "ui/widgets/toolbar/UIToolButton.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -497,4 +498,46 @@ TEST_F(MovieViewsWithoutDirect3D, TheListAndImagesWorkAndTheCoverFlowIsIgnored)
     main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
     main->setCoverFlowZoom(0.3f);
     EXPECT_EQ(main->currentMovie()->id, 1);
+}
+
+// Hidden views are filled only when shown or read; each case reads them once,
+// at its end, and finds what filling them at once would have left.
+TEST_F(MovieViewsTest, HiddenViewsFilledLateEndAsIfFilledAtOnce)
+{
+    struct Case
+    {
+        const char* name;
+        int mode;
+        std::function<void()> steps;
+        const char* ids;
+        const char* current;
+        int coverIndex;
+    };
+    auto select = [this](int id) { main->selectMovie(twelve.model.movieById(id)); };
+    const std::vector<Case> cases = {
+        {"the current movie passes", 0, [&] { select(3); chooseKind(7); chooseValue(u"Drama"); },
+         "1,3,4,7,9,10,11,12", "3 3 3", 1},
+        {"it does not: the cover flow rests on the middle", 0,
+         [&] { select(1); chooseKind(7); chooseValue(u"Comedy"); }, "2,3,5,8", "0 0 5", 2},
+        {"a selection after the fill", 0, [&] { chooseKind(7); chooseValue(u"Comedy"); select(5); },
+         "2,3,5,8", "5 5 5", 2},
+        {"one the views lack changes nothing", 0,
+         [&] { chooseKind(7); chooseValue(u"Comedy"); select(3); select(1); }, "2,3,5,8", "3 3 3", 1},
+        {"none clears the cover flow", 0, [&] { select(3); chooseKind(7); chooseValue(u"Drama"); main->selectMovie(nullptr); },
+         "1,3,4,7,9,10,11,12", "0 0 0", -1},
+        {"the cover flow behind the grid", 1, [&] { chooseKind(7); chooseValue(u"Comedy"); select(8); },
+         "2,3,5,8", "8 8 8", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        chooseKind(0);
+        main->setViewMode(c.mode);
+        main->selectMovie(nullptr);
+        c.steps();
+        EXPECT_EQ(coverIds(), c.ids);
+        EXPECT_EQ(listIds(), c.ids);
+        EXPECT_EQ(tableIds(), c.ids);
+        EXPECT_EQ(currentIds(), c.current);
+        EXPECT_EQ(main->coverFlowScene()->selectedIndex(), c.coverIndex);
+    }
 }

@@ -9,6 +9,8 @@
 #include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
+#include <vector>
+
 using collectiontest::Contents;
 
 TEST(ValueLists, MatchThePlainDefinitionOnAGeneratedCollection)
@@ -61,4 +63,34 @@ TEST(ValueLists, InitialsAndTheMostFrequentValue)
     owned.add(u"b").genres = listOf({u"Crime"});
     EXPECT_EQ(iotest::show(ValueLists::mostFrequentGenre(owned.movies)), "Crime");
     EXPECT_TRUE(ValueLists::mostFrequentStudio(owned.movies).isEmpty());
+}
+
+// The movies met with an actor of the initial are those a filter by that
+// initial passes, in order; an initial nobody has gives none of either.
+TEST(ValueLists, ActorsByAnInitialAndTheMoviesHavingOne)
+{
+    CollectionHeader header;
+    Contents owned;
+    SampleCollection(11).make(200, header, owned.movies, owned.loaners);
+    owned.movies.first()->value->cast.append(CastItem{String(), String(u"nobody")});
+    for (char16_t first : {char16_t(u'A'), char16_t(u'M'), char16_t(u'a'), char16_t(u'\u00c9')}) {
+        StringList expectedActors;
+        std::vector<Movie*> expectedMovies;
+        for (Movie* movie : owned.movies) {
+            for (const CastItem& item : movie->cast) {
+                if (!item.actor.isEmpty() && item.actor.first() == first && !expectedActors.contains(item.actor))
+                    expectedActors.append(item.actor);
+            }
+            if (movie->hasActorStartingWith(first))
+                expectedMovies.push_back(movie);
+        }
+        StringList actors;
+        std::vector<Movie*> having;
+        ValueLists::collectActorsStartingWith(owned.movies, first, actors, &having);
+        EXPECT_EQ(items(actors), items(expectedActors)) << int(first);
+        EXPECT_EQ(having, expectedMovies) << int(first);
+        StringList alone;
+        ValueLists::collectActorsStartingWith(owned.movies, first, alone);
+        EXPECT_EQ(items(alone), items(actors)) << "without the movies";
+    }
 }
