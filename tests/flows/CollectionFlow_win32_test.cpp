@@ -382,6 +382,8 @@ TEST(CollectionFlow, APasswordIsAskedBeforeTheWindowShowsAndChangingItNeedsTheCu
         // brings the prompt forward or focuses its field first.
         ASSERT_TRUE(app.waitFor([&app] { return foregroundTitle(app.processId()).rfind("Example", 0) == 0; }))
             << foregroundWindow() << ", the program is " << app.processId();
+        EXPECT_TRUE(GetWindowLongW(GetForegroundWindow(), GWL_EXSTYLE) & WS_EX_APPWINDOW)
+            << "a user who went to another program finds the prompt in the taskbar";
         ASSERT_TRUE(sendText(L"secret1"));
         ASSERT_TRUE(sendKey(VK_RETURN));
         ASSERT_TRUE(app.waitFor([&app] { return app.find("#password")["text"].toText().size() == 7 * 3; }))
