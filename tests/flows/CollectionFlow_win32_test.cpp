@@ -52,6 +52,67 @@ bool changeConfig(const char16_t* key, const Variant& value)
     return config.save();
 }
 
+// The title of the foreground window when it belongs to that process; empty
+// otherwise.
+std::string foregroundTitle(unsigned long processId)
+{
+    HWND window = GetForegroundWindow();
+    DWORD owner = 0;
+    if (!window || !GetWindowThreadProcessId(window, &owner) || owner != processId)
+        return std::string();
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof(title));
+    return title;
+}
+
+// Which window has the keys, for a failure's message.
+std::string foregroundWindow()
+{
+    HWND window = GetForegroundWindow();
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof(title));
+    return "process " + std::to_string(owner) + " \"" + title + "\"";
+}
+
+bool foregroundIsOf(unsigned long processId)
+{
+    DWORD owner = 0;
+    HWND window = GetForegroundWindow();
+    return window && GetWindowThreadProcessId(window, &owner) && owner == processId;
+}
+
+// Keys as the keyboard gives them: to whatever window has the focus.
+bool sendKey(WORD virtualKey)
+{
+    INPUT inputs[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = virtualKey;
+        inputs[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
+    }
+    bool sent = SendInput(2, inputs, sizeof(INPUT)) == 2;
+    Sleep(50);
+    return sent;
+}
+
+bool sendText(const std::wstring& text)
+{
+    for (wchar_t character : text) {
+        INPUT inputs[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            inputs[i].type = INPUT_KEYBOARD;
+            inputs[i].ki.wScan = character;
+            inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+        }
+        if (SendInput(2, inputs, sizeof(INPUT)) != 2)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
 std::filesystem::path collectionFolder(const std::string& name)
 {
     return std::filesystem::path(AppDriver::dataFolder()) / name;
@@ -317,11 +378,33 @@ TEST(CollectionFlow, APasswordIsAskedBeforeTheWindowShowsAndChangingItNeedsTheCu
         ASSERT_TRUE(app.waitForPath("#passwordPrompt #password", 60000)) << app.failure();
         EXPECT_FALSE(app.find("#main")["visible"].toBool());
         app.shot("asked-at-start");
-        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, DWORD(app.processId()));
-        ASSERT_NE(process, nullptr);
-        TerminateProcess(process, 1);
-        CloseHandle(process);
-        app.waitForExit();
+        // What a user types goes where the system sends it: no request here
+        // brings the prompt forward or focuses its field first.
+        ASSERT_TRUE(app.waitFor([&app] { return foregroundTitle(app.processId()).rfind("Example", 0) == 0; }))
+            << foregroundWindow() << ", the program is " << app.processId();
+        EXPECT_TRUE(GetWindowLongW(GetForegroundWindow(), GWL_EXSTYLE) & WS_EX_APPWINDOW)
+            << "a user who went to another program finds the prompt in the taskbar";
+        ASSERT_TRUE(sendText(L"secret1"));
+        ASSERT_TRUE(sendKey(VK_RETURN));
+        ASSERT_TRUE(app.waitFor([&app] { return app.find("#password")["text"].toText().size() == 7 * 3; }))
+            << "the typed text reached the field: " << app.find("#password")["text"].toText();
+        ASSERT_TRUE(app.exists("#passwordPrompt")) << "wrong case is refused";
+        // The balloon that says so takes the keys until Escape sends it away;
+        // the prompt has them back then.
+        ASSERT_TRUE(app.waitFor([&app] {
+            return foregroundIsOf(app.processId()) && foregroundTitle(app.processId()).empty();
+        })) << foregroundWindow();
+        ASSERT_TRUE(sendKey(VK_ESCAPE));
+        ASSERT_TRUE(app.waitFor([&app] { return foregroundTitle(app.processId()).rfind("Example", 0) == 0; }))
+            << "Escape gives the prompt the keys back: " << foregroundWindow();
+        for (int i = 0; i < 7; ++i)
+            ASSERT_TRUE(sendKey(VK_BACK));
+        ASSERT_TRUE(sendText(L"Secret1"));
+        ASSERT_TRUE(sendKey(VK_RETURN));
+        ASSERT_TRUE(app.waitForNoPath("#passwordPrompt")) << app.find("#password")["text"].toText();
+        ASSERT_TRUE(app.waitFor([&app] { return app.find("#main")["visible"].toBool(); }));
+        EXPECT_TRUE(opensWith(mainTitle(app), "Example")) << mainTitle(app);
+        ASSERT_TRUE(exitThroughTheMenu(app));
     }
     // With nothing opened at start: Cancel keeps the no-collection state, a
     // wrong-case password keeps the prompt, the right one opens.

@@ -67,6 +67,7 @@ public:
 
 private:
     void destroyWindow();
+    void giveTaskbarButtonWhenOwnerHidden();
     void applyFlagChange(uint32_t flag, bool on);
     void applyStyleBits(uint32_t bits, bool on);
     void applyFrameChange();

@@ -187,6 +187,22 @@ bool UINativeWindowHost::isVisible() const
     return m_visibility == 1;
 }
 
+// An owned window has no taskbar button of its own. A framed one whose
+// owner was never shown (a prompt before the main window) would have none at
+// all: once another program is in front, the user could not get back to it.
+// The style counts only while the window is hidden, so it is set before the
+// show.
+void UINativeWindowHost::giveTaskbarButtonWhenOwnerHidden()
+{
+    HWND owner = GetWindow(hwnd(m_handle), GW_OWNER);
+    if (!owner || (m_flags & kFrameless))
+        return;
+    const LONG exStyle = GetWindowLongW(hwnd(m_handle), GWL_EXSTYLE);
+    const LONG wanted = IsWindowVisible(owner) ? (exStyle & ~WS_EX_APPWINDOW) : (exStyle | WS_EX_APPWINDOW);
+    if (wanted != exStyle)
+        SetWindowLongW(hwnd(m_handle), GWL_EXSTYLE, wanted);
+}
+
 void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized)
 {
     if (!m_handle)
@@ -195,6 +211,7 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
         ShowWindow(hwnd(m_handle), SW_HIDE);
         return;
     }
+    giveTaskbarButtonWhenOwnerHidden();
     int command = maximized ? SW_SHOWMAXIMIZED : (minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     if (m_flags & kShowInactive)
         command = SW_SHOWNOACTIVATE;

@@ -244,6 +244,28 @@ TEST_F(NativeHostTest, ShowPlacedCentresOverTheParentWithinTheWorkArea)
     UIHarness::closeWindow(parent);
 }
 
+// A framed window whose owner is hidden stands in the taskbar itself; one
+// with a visible owner, or a popup, leaves that to the owner.
+TEST_F(NativeHostTest, AnOwnedWindowHasATaskbarButtonOnlyWhileItsOwnerIsHidden)
+{
+    auto owner = makeWindow(0);
+    struct Case {
+        uint32_t flags;
+        bool ownerShown;
+        bool button;
+    } cases[] = {{UINativeWindow::kSystemMenu, false, true},
+                   {UINativeWindow::kSystemMenu, true, false},
+                   {UINativeWindow::kFrameless, false, false}};
+    for (const Case& c : cases) {
+        owner->setVisible(c.ownerShown);
+        auto window = makeWindow(c.flags, owner.get());
+        window->setVisible(true);
+        EXPECT_EQ((exStyle(window.get()) & WS_EX_APPWINDOW) != 0, c.button) << c.flags << " " << c.ownerShown;
+        window->setVisible(false);
+    }
+    owner->setVisible(false);
+}
+
 TEST_F(NativeHostTest, TitlesCarryTheProductName)
 {
     AppCore core(String(u"Reelstack"), String(u"1.0"));
