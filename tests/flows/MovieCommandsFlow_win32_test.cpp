@@ -233,7 +233,9 @@ public:
     std::vector<std::string> shellCalls()
     {
         std::vector<std::string> calls;
-        for (const JsonValue& call : m_app.dump()["shell"].elements())
+        // Kept: the loop would otherwise walk a destroyed temporary.
+        const JsonValue dump = m_app.dump();
+        for (const JsonValue& call : dump["shell"].elements())
             calls.push_back(call["call"].toText() + " " + call["target"].toText());
         return calls;
     }
