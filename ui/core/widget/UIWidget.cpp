@@ -112,6 +112,13 @@ void UIWidget::leaveParentAndDeleteChildren()
     m_children.clear();
     for (UIWidget* child : children) {
         child->d->parent = nullptr;
+        // A window in its modal run belongs to the caller of the run, which
+        // still uses it (often on its stack) once the run returns: it is
+        // closed here, and that caller deletes it.
+        if (child->isInModalRun()) {
+            child->destroy();
+            continue;
+        }
         delete child;
     }
 }

@@ -232,6 +232,9 @@ public:
     bool execModal();
     void endModal();
     bool isModalRunning() const;
+    // True from the start of a modal run until it has returned to its
+    // caller, even after it was asked to end.
+    bool isInModalRun() const;
     // The window's layered image (see UINativeWindow); kept at the window's
     // size when it is resized.
     void updateLayered(const Image& image);

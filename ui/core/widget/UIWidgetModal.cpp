@@ -36,7 +36,10 @@ bool UIWidget::execModal()
     // A slot may delete the widget while its run goes on; the run keeps the
     // loop it is in.
     std::shared_ptr<EventLoop> loop = d->modalLoop;
+    ++d->modalRunsOnStack;
     loop->exec();
+    if (guard.isAlive())
+        --d->modalRunsOnStack;
     return true;
 }
 
@@ -57,4 +60,9 @@ void UIWidget::endModal()
 bool UIWidget::isModalRunning() const
 {
     return d->modalLoop->isRunning();
+}
+
+bool UIWidget::isInModalRun() const
+{
+    return d->modalRunsOnStack > 0;
 }

@@ -71,6 +71,9 @@ struct UIWidgetPrivate
     // Shared with a running modal run, which must outlive a widget deleted
     // from inside it.
     std::shared_ptr<EventLoop> modalLoop = std::make_shared<EventLoop>();
+    // How many modal runs of this widget are still on the stack, counting a
+    // run asked to end that has not yet returned.
+    int modalRunsOnStack = 0;
     // Windows blocked by this widget's modal run, known by address and id so
     // that a new window at a freed address is never unblocked.
     struct BlockedWindow

@@ -198,12 +198,24 @@ void UIMessageBox::prepare()
 
 void UIMessageBox::clearContent()
 {
-    for (UIWidget* row : m_rows)
-        delete row;
+    // A close took the children with it: those rows are gone already.
+    for (UIWidget* row : m_rows) {
+        if (isChild(row))
+            delete row;
+    }
     m_rows.clear();
     m_slots.clear();
     m_buttonList.clear();
     m_check = nullptr;
+}
+
+bool UIMessageBox::isChild(const UIWidget* widget) const
+{
+    for (const UIWidget* child : children()) {
+        if (child == widget)
+            return true;
+    }
+    return false;
 }
 
 void UIMessageBox::build()

@@ -121,6 +121,7 @@ private:
     static int run(int kind, UIWidget* parent, const String& title, const String& text,
                    const String& informativeText, int buttons, int options);
     void clearContent();
+    bool isChild(const UIWidget* widget) const;
     int withCheckFlag(int result) const;
 
     int m_kind = kNoIcon;
