@@ -1,7 +1,8 @@
 // The tools and help commands of reelstack.exe driven from outside, with the
 // program's outside traffic sent to the stand-in (REELSTACK_TEST_HOSTS):
 // the update answers, feedback, the home page, about and statistics, and
-// password protection. Shell calls are recorded, not run.
+// password protection, a bar-code search and the extraction after it. Shell
+// calls are recorded, not run.
 #include "tests/support/AppDriver.h"
 #include "tests/support/StandInServer.h"
 
@@ -173,6 +174,41 @@ TEST_F(ToolsFlow, StatisticsAndPasswordProtectionOpenOverTheExampleCollection)
     ASSERT_TRUE(app.waitForPath("\"Set Password\"")) << app.failure();
     ASSERT_TRUE(app.click("\"Cancel\""));
     ASSERT_TRUE(app.waitForNoPath("\"Set Password\"")) << app.failure();
+
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST_F(ToolsFlow, ABarCodeSearchAndTheExtractionAfterItReachTheStandIn)
+{
+    const std::string shop = StandInServer::kShopHost;
+    const std::string movieDb = StandInServer::kMovieDbHost;
+    const std::string window = "\"Add Movie by Bar Code \u2013 Reelstack\"";
+    const std::string field = window + " UILineEdit";
+    ASSERT_TRUE(menu("Movie", "movieMenu", "Add Movie by Bar Code..."));
+    ASSERT_TRUE(app.waitForPath(field)) << app.failure();
+    ASSERT_TRUE(app.click(field));
+    ASSERT_TRUE(app.typeText("012345678905", field)) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return app.find(field)["text"].toText() == "012345678905"; }))
+        << app.find(field).write();
+    app.shot("bar-code");
+    ASSERT_TRUE(app.click(window + " \"OK\""));
+    ASSERT_TRUE(standIn.waitForRequestTo(shop, "/s/", 15000));
+    const std::vector<StandInServer::Request> searches = standIn.requestsTo(shop, "/s/");
+    ASSERT_EQ(searches.size(), 1u);
+    EXPECT_EQ(searches[0].method, "GET");
+    EXPECT_NE(searches[0].path.find("field-keywords=012345678905"), std::string::npos) << searches[0].path;
+
+    // Found: the Example collection asks first; No adds to it, and the
+    // editor opens with the shop's title and extracts at once.
+    ASSERT_TRUE(app.waitForPath("\"This is the Example collection.\"")) << app.failure();
+    ASSERT_TRUE(app.click("\"No\""));
+    ASSERT_TRUE(standIn.waitForRequestTo(movieDb, "/find?", 15000));
+    EXPECT_NE(standIn.requestsTo(movieDb, "/find?")[0].path.find("Alien"), std::string::npos);
+    ASSERT_TRUE(app.waitForPath("\"Cancel\"")) << app.failure();
+    app.shot("editor-after-bar-code");
+    ASSERT_TRUE(app.click("\"Cancel\""));
+    ASSERT_TRUE(app.waitForNoPath("\"Cancel\"")) << app.failure();
 
     ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
     EXPECT_EQ(app.waitForExit(), 0);
