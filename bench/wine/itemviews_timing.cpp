@@ -8,6 +8,7 @@
 //   appended at once, grid items with their title only, table rows making
 //   their cells on first need).
 //   wine itemviews_timing.exe [folder of white.style]
+#include "bench/wine/Median.h"
 #include "foundation/system/MessageLoop.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIEventType.h"
@@ -36,12 +37,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 const int kMovies = 100000;
 const int kColumns = 16;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double timeOf(const std::function<void()>& work)
 {

@@ -9,6 +9,7 @@
 //   wine launch_timing.exe 10000     a made-up collection of that many
 //                                    movies, opened as the last used one
 // Run from the folder of reelstack.exe.
+#include "bench/wine/Median.h"
 #include "app/Startup.h"
 #include "app/launch/LaunchStamps.h"
 #include "app/main/MainWindow.h"
@@ -74,12 +75,6 @@ public:
 private:
     PaintAndClose& m_closer;
 };
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 std::filesystem::path pathOf(const String& text)
 {

@@ -3,6 +3,7 @@
 // movie box filled and sorted; at most 0.5 s) and the loans window with
 // 1,000 loaners of 5 loans each (both tables filled; at most 0.2 s).
 //   wine loans_timing.exe [folder of white.style]
+#include "bench/wine/Median.h"
 #include "app/loans/AddEditLoanWindow.h"
 #include "app/loans/LoansWindow.h"
 #include "foundation/signals/SignalReceiver.h"
@@ -29,12 +30,6 @@ const int kMovies = 100000;
 const int kLoaners = 1000;
 const int kLoansEach = 5;
 const int kRuns = 7;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Notes when the dialog appears and closes it again.
 class ShownClock : public SignalReceiver

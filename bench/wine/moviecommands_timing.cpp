@@ -5,6 +5,7 @@
 // refilled, the new movie selected and its card shown) and a remove (from
 // the question's Yes).
 //   wine moviecommands_timing.exe [count]     (from the folder of reelstack.exe)
+#include "bench/wine/Median.h"
 #include "app/Startup.h"
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
@@ -34,12 +35,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // A series with a full cast: the heaviest card a user meets.
 void makeHeavy(Movie& movie)

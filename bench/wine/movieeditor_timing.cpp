@@ -4,6 +4,7 @@
 // neighbouring movie (which saves the one shown) until the next one is
 // filled and painted, with every page made.
 //   wine movieeditor_timing.exe     (from the folder of reelstack.exe)
+#include "bench/wine/Median.h"
 #include "app/movie/AddEditMovieWindow.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/io/Directory.h"
@@ -35,12 +36,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kMovies = 12;
 constexpr int kOpenRuns = 11;
 constexpr int kStepsPerOpen = 4;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double msSince(Clock::time_point start)
 {

@@ -5,6 +5,7 @@
 // Page Down, a wheel notch and End in the list and the grid. Also the peak
 // working set.
 //   wine movieviews_timing.exe [count]     (from the folder of reelstack.exe)
+#include "bench/wine/Median.h"
 #include "app/Startup.h"
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
@@ -42,12 +43,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void send(UIWidget* widget, UIEvent&& event)
 {
