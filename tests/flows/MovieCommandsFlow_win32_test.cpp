@@ -391,6 +391,21 @@ TEST(MovieCommandsFlow, AddedMoviesTakeTheirSortPlaceThenCopyLabelAndRemove)
     ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 3; }));
     EXPECT_FALSE(app.exists("#table \"Casablanca\""));
     app.shot("removed");
+
+    // With the question switched off in the options, Delete removes at once.
+    const std::string ask = "#options \"Ask for confirmation when removing movies.\"";
+    ASSERT_TRUE(user.menu("Tools", "toolsMenu", "Options...")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath(ask)) << app.failure();
+    ASSERT_TRUE(app.click(ask)) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return !app.find(ask)["checked"].toBool(); })) << app.find(ask).write();
+    ASSERT_TRUE(app.click("#optionsOk")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("#options")) << app.failure();
+    ASSERT_TRUE(app.click("#table \"Brazil\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.pressKey("Delete")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; })) << user.rowCount();
+    EXPECT_FALSE(app.exists("#table \"Brazil\""));
+    EXPECT_FALSE(app.exists("\"Are you sure you want to delete the movie?\""));
+    app.shot("removed-at-once");
     ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }
