@@ -2,11 +2,17 @@
 // adding (with the example collection's question), placing and selecting
 // the new movie, editing, removing, the colour label, copying and playing.
 // Each step leaves a shot when REELSTACK_SHOTS is set.
+#include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
+#include "model/config/Configuration.h"
+#include "tests/app/TwelveMovies.h"
 #include "tests/support/AppDriver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -550,3 +556,91 @@ TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
 }
 
 } // namespace
+
+namespace {
+
+// "Lent" with the first three of the twelve movies (ids 1 to 3), Anna
+// holding movies 1 and 3, opened at start.
+bool prepareLentCollection()
+{
+    const std::string folder = AppDriver::dataFolder();
+    const String data = String::fromUtf8(folder.c_str(), int(folder.size()));
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::u8path(folder), ignored);
+    CollectionModel model(data);
+    CollectionFile file(model.dataDirectory());
+    if (!file.create(String(u"Lent"), String(u"me"), String()) ||
+        !model.openCollection(file.filePathFor(String(u"Lent"))))
+        return false;
+    for (int id = 1; id <= 3; ++id)
+        model.appendMovie(twelvemovies::makeMovie(twelvemovies::kRows[id - 1], id));
+    Loaner& anna = model.loaners().append(Loaner())->value;
+    anna.name = String(u"Anna");
+    for (int id : {1, 3}) {
+        Loan loan;
+        loan.movieId = id;
+        loan.lendDate = Date(2024, 1, 1);
+        loan.dueDate = Date(2024, 1, 15);
+        anna.loans.append(loan);
+    }
+    if (!model.closeCollection())
+        return false;
+    std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
+    config->setValue(String(u"model/recentCollection"), Variant(String(u"Lent")));
+    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
+    return config->save();
+}
+
+} // namespace
+
+TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    ASSERT_TRUE(prepareLentCollection());
+    const char kQuestion[] = "\"Are you sure you want to delete the movie?\"";
+    int left = 2;
+    {
+        AppDriver app;
+        User user(app);
+        ASSERT_TRUE(app.launch()) << app.failure();
+        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 3; })) << user.rowCount();
+        ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+        ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
+        ASSERT_TRUE(app.click("#table \"Alien\"")) << app.lastReply().write();
+        ASSERT_TRUE(user.menu("Movie", "movieMenu", "Remove Selected Movie")) << app.lastReply().write();
+        ASSERT_TRUE(app.waitForPath(kQuestion)) << app.failure();
+        ASSERT_TRUE(app.click("\"Yes\"")) << app.lastReply().write();
+        ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; })) << user.rowCount();
+
+        // Delete in the cover flow asks the same and removes the cover's movie.
+        const JsonValue dump = app.dump();
+        if (dump["sections"]["views"]["coverFlow"].toBool()) {
+            ASSERT_TRUE(user.menu("View", "viewMenu", "Cover Flow")) << app.lastReply().write();
+            ASSERT_TRUE(app.waitFor([&] { return app.dump()["sections"]["views"]["mode"].toInt() == 2; }));
+            ASSERT_TRUE(app.click("#coverFlow")) << app.lastReply().write();
+            ASSERT_TRUE(app.pressKey("Delete")) << app.lastReply().write();
+            ASSERT_TRUE(app.waitForPath(kQuestion)) << app.failure();
+            app.shot("cover-flow-remove");
+            ASSERT_TRUE(app.click("\"Yes\"")) << app.lastReply().write();
+            ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 1; })) << user.rowCount();
+            left = 1;
+        }
+        ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+        EXPECT_EQ(app.waitForExit(), 0);
+    }
+
+    // The file holds the movies left, and no loan of a removed one.
+    const std::string folder = AppDriver::dataFolder();
+    CollectionModel model(String::fromUtf8(folder.c_str(), int(folder.size())));
+    CollectionFile file(model.dataDirectory());
+    ASSERT_TRUE(model.openCollection(file.filePathFor(String(u"Lent"))));
+    EXPECT_EQ(model.movies().count(), left);
+    ASSERT_EQ(model.loaners().count(), 1);
+    int loans = 0;
+    for (const Loan& loan : model.loaners().first()->value.loans) {
+        ++loans;
+        EXPECT_NE(model.movieById(loan.movieId), nullptr) << "a loan of removed movie " << loan.movieId;
+    }
+    EXPECT_EQ(loans, model.movieById(3) ? 1 : 0);
+}
