@@ -644,3 +644,30 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
     }
     EXPECT_EQ(loans, model.movieById(3) ? 1 : 0);
 }
+
+TEST(MovieCommandsFlow, AfterSteppingInTheEditorTheLastMovieShownIsSelected)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    ASSERT_TRUE(prepareLentCollection());
+    AppDriver app;
+    User user(app);
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
+    ASSERT_TRUE(app.click("#table \"Alien\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Alien"; })) << user.currentTitle();
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Edit Selected Movie...")) << app.lastReply().write();
+    // The step tab names its neighbour; two steps go to the third movie.
+    ASSERT_TRUE(app.waitForPath("\"Next Movie (amelie)\"")) << app.failure();
+    ASSERT_TRUE(app.click("\"Next Movie (amelie)\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("\"Next Movie (Brazil)\"")) << app.failure();
+    ASSERT_TRUE(app.click("\"Next Movie (Brazil)\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("\"Previous Movie (amelie)\"")) << app.failure();
+    app.shot("stepped-to-brazil");
+    ASSERT_TRUE(app.click("\"Cancel\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("\"Previous Movie (amelie)\"")) << app.failure();
+    EXPECT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
+    ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
