@@ -315,12 +315,29 @@ bool AppDriver::doubleClick(const std::string& path)
 
 bool AppDriver::typeText(const std::string& text, const std::string& path)
 {
+    const std::string before = path.empty() ? std::string() : find(path)["text"].toText();
     JsonValue asked;
     asked.set("op", "type");
     asked.set("text", text);
     if (!path.empty())
         asked.set("path", path);
-    return request(asked)["ok"].toBool();
+    if (!request(asked)["ok"].toBool())
+        return false;
+    // The keys travel through the display server while clicks are posted
+    // straight to the window, so on a busy machine a click sent next could
+    // overtake them: wait until the field has taken them (a password field
+    // shows its mask, so a change is what is waited for) and holds still.
+    if (!path.empty() && !text.empty()) {
+        std::string last = before;
+        waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
+        waitFor([&] {
+            const std::string now = find(path)["text"].toText();
+            const bool still = now == last;
+            last = now;
+            return still;
+        }, 1000);
+    }
+    return true;
 }
 
 bool AppDriver::pressKey(const std::string& key, const std::vector<std::string>& mods)
