@@ -35,14 +35,14 @@ struct ColumnSpec
     int sortType;
 };
 
-struct KindSpec
+struct KindLayout
 {
     const char16_t* toolTips[6];
     int columnCount;
     ColumnSpec columns[7];
 };
 
-const KindSpec kKinds[] = {
+const KindLayout kKinds[] = {
     {{u"Add Actor...", u"Edit Actor...", u"Remove Actor", u"Move Up", u"Move Down", nullptr},
      2,
      {{u"Actor", 150, 1}, {u"Character", 200, 1}}},
@@ -132,7 +132,7 @@ String MovieListEditor::countText(int seasons, int episodes)
 
 void MovieListEditor::buildToolBar(UIWidget* page)
 {
-    const KindSpec& spec = kKinds[m_kind];
+    const KindLayout& layout = kKinds[m_kind];
     m_toolBar = new UITabBar(page);
     m_toolBar->setTabStyle(UITabBar::kIconOnly);
     m_toolBar->setExclusive(false);
@@ -140,7 +140,7 @@ void MovieListEditor::buildToolBar(UIWidget* page)
     const int tabs = m_kind == kLinks ? 6 : 5;
     for (int i = 0; i < tabs; ++i) {
         m_toolBar->addTab(ImageSet::ImageSetFromImage(EditorIcons::get(String(kTabIcons[i]))), String());
-        m_toolBar->setTabToolTip(i, tr(spec.toolTips[i]));
+        m_toolBar->setTabToolTip(i, tr(layout.toolTips[i]));
         m_toolBar->setTabEnabled(i, i == kAdd);
     }
     m_toolBar->setAllTabsSelectable(false);
@@ -150,7 +150,7 @@ void MovieListEditor::buildToolBar(UIWidget* page)
 
 void MovieListEditor::buildTable(UIWidget* page)
 {
-    const KindSpec& spec = kKinds[m_kind];
+    const KindLayout& layout = kKinds[m_kind];
     m_view = new UITableView(page);
     m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
     m_view->setVerticalStep(24);
@@ -159,9 +159,9 @@ void MovieListEditor::buildTable(UIWidget* page)
     m_table->setSortingEnabled(true);
     m_table->setFlag(UIWidget::kWantsDoubleClicks, true);
     UIHeader* header = m_table->header();
-    for (int i = 0; i < spec.columnCount; ++i)
-        header->addSection(tr(spec.columns[i].title), spec.columns[i].width, true)
-            ->setSortType(spec.columns[i].sortType);
+    for (int i = 0; i < layout.columnCount; ++i)
+        header->addSection(tr(layout.columns[i].title), layout.columns[i].width, true)
+            ->setSortType(layout.columns[i].sortType);
     header->setStretchLastSection(true);
     m_view->show();
     m_table->currentRowChanged.connectWithArg(this, &MovieListEditor::onCurrentRowChanged);
