@@ -74,6 +74,7 @@ void AddMoviesByScanningFolderWindow::buildDialog()
                             UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
                                 UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu);
     m_dialog->setWindowTitle(tr(u"Add Movies by Scanning Folder"), true);
+    m_dialog->setObjectId(String(u"scanFolder"));
     m_dialog->setVerticalFlow(1);
     m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
@@ -103,6 +104,7 @@ void AddMoviesByScanningFolderWindow::buildFolderGroup()
     m_browse = new UIButton(row);
     m_browse->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"search-local"))));
     m_browse->setMinimumSize(20, 22);
+    m_browse->setObjectId(String(u"scanBrowse"));
     m_browse->show();
     m_scan = addButton(row, tr(u"Scan"));
     m_scan->setColorVariant(kScanVariant);
@@ -121,6 +123,7 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
     m_view->setVerticalStep(24);
     m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_table = m_view->table();
+    m_table->setObjectId(String(u"scanFiles"));
     m_table->setSortingEnabled(true);
     // Each click in the tick column toggles, however fast they follow.
     m_table->setFlag(UIWidget::kWantsDoubleClicks, false);
