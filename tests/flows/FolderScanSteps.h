@@ -4,6 +4,7 @@
 // folder browser starts there), chosen in the system's browser from the scan
 // window's browse button, scanned, and files ticked at their check boxes.
 #include "foundation/data/JsonValue.h"
+#include "tests/flows/FlowSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
 
 #include <windows.h>
