@@ -85,8 +85,7 @@ inline bool browseAndScan(testsupport::AppDriver& app, const DesktopScanFolder& 
     HWND browser = waitForSystemDialog(app);
     if (!browser)
         return false;
-    shotOfSystemDialog(browser, shot);
-    if (!chooseInFolderTree(app, browser, folder.name()))
+    if (!chooseInFolderTree(app, browser, folder.name(), shot))
         return false;
     if (!app.waitFor([&] { return app.find("#scanFolder UILineEdit")["text"].toText() == folder.path(); }))
         return false;

@@ -86,57 +86,29 @@ inline void clickControl(HWND control)
     PostMessageW(control, WM_LBUTTONUP, 0, at);
 }
 
+struct ChildSearch
+{
+    const wchar_t* className;
+    HWND found;
+};
+
+inline BOOL CALLBACK takeChildOfClass(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) != search->className)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The first control of that class at any depth under the parent.
 inline HWND findChild(HWND parent, const wchar_t* className)
 {
-    return FindWindowExW(parent, nullptr, className, nullptr);
-}
-
-// The file dialogs' name box: the edit of the name combo box, or the plain
-// edit of dialogs without one.
-inline HWND fileNameBox(HWND dialog)
-{
-    constexpr int kNameCombo = 1148;
-    constexpr int kNameEdit = 1152;
-    if (HWND combo = GetDlgItem(dialog, kNameCombo)) {
-        if (HWND edit = findChild(combo, L"Edit"))
-            return edit;
-    }
-    return GetDlgItem(dialog, kNameEdit);
-}
-
-// A file dialog's name box typed over with the path, which must show in
-// the box before Open is clicked.
-inline bool typeFileName(testsupport::AppDriver& app, HWND dialog, const std::string& path)
-{
-    HWND box = fileNameBox(dialog);
-    if (!box)
-        return false;
-    // What a user's Ctrl+A in the box does.
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    typeInto(box, path);
-    if (!app.waitFor([&] { return controlText(box) == path; }, 5000))
-        return false;
-    clickControl(GetDlgItem(dialog, IDOK));
-    return systemDialogGone(app, dialog);
-}
-
-// The folder browser's tree, where the first letters of a name typed select
-// the next visible item starting with them; then OK.
-inline bool chooseInFolderTree(testsupport::AppDriver& app, HWND dialog, const std::string& name)
-{
-    HWND tree = findChild(dialog, WC_TREEVIEWW);
-    if (!tree)
-        return false;
-    auto caret = [tree] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
-    // The browser selects its first folder as it opens.
-    if (!app.waitFor([&] { return caret() != 0; }, 5000))
-        return false;
-    const LRESULT before = caret();
-    typeInto(tree, name);
-    if (!app.waitFor([&] { return caret() != before; }, 5000))
-        return false;
-    clickControl(GetDlgItem(dialog, IDOK));
-    return systemDialogGone(app, dialog);
+    ChildSearch search{className, nullptr};
+    EnumChildWindows(parent, takeChildOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // A picture of the dialog as the screen shows it, beside the channel's
@@ -162,6 +134,58 @@ inline bool shotOfSystemDialog(HWND dialog, const std::string& name)
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string file = std::string(test->test_suite_name()) + "-" + test->name() + "-" + name + ".png";
     return PngWriter::save(image, testsupport::text(std::string(folder) + "\\" + file));
+}
+
+// The file dialogs' name box: the edit inside the name combo box (a combo
+// box in a combo box here), or the plain edit of dialogs without one.
+inline HWND fileNameBox(HWND dialog)
+{
+    constexpr int kNameCombo = 1148;
+    constexpr int kNameEdit = 1152;
+    if (HWND combo = GetDlgItem(dialog, kNameCombo)) {
+        if (HWND edit = findChild(combo, L"Edit"))
+            return edit;
+    }
+    return GetDlgItem(dialog, kNameEdit);
+}
+
+// A file dialog's name box typed over with the path, which must show in
+// the box before Open is clicked; a shot of the dialog as it then shows.
+inline bool typeFileName(testsupport::AppDriver& app, HWND dialog, const std::string& path,
+                         const std::string& shot)
+{
+    HWND box = fileNameBox(dialog);
+    if (!box)
+        return false;
+    // What a user's Ctrl+A in the box does.
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    typeInto(box, path);
+    if (!app.waitFor([&] { return controlText(box) == path; }, 5000))
+        return false;
+    shotOfSystemDialog(dialog, shot);
+    clickControl(GetDlgItem(dialog, IDOK));
+    return systemDialogGone(app, dialog);
+}
+
+// The folder browser's tree, where the first letters of a name typed select
+// the next visible item starting with them; a shot, then OK.
+inline bool chooseInFolderTree(testsupport::AppDriver& app, HWND dialog, const std::string& name,
+                               const std::string& shot)
+{
+    HWND tree = findChild(dialog, WC_TREEVIEWW);
+    if (!tree)
+        return false;
+    auto caret = [tree] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
+    // The browser selects its first folder as it opens.
+    if (!app.waitFor([&] { return caret() != 0; }, 5000))
+        return false;
+    const LRESULT before = caret();
+    typeInto(tree, name);
+    if (!app.waitFor([&] { return caret() != before; }, 5000))
+        return false;
+    shotOfSystemDialog(dialog, shot);
+    clickControl(GetDlgItem(dialog, IDOK));
+    return systemDialogGone(app, dialog);
 }
 
 // The desktop folder, where the folder browser starts.
