@@ -5,6 +5,8 @@
 // dialog of the program found on the desktop and typed into, and the list
 // row and card of a movie read back.
 #include "tests/e2e/E2eSteps.h"
+#include "tests/support/StandInServer.h"
+#include "tests/support/TestSupport.h"
 
 #include <windows.h>
 
@@ -21,18 +23,37 @@ inline std::string windowTitled(const std::string& title)
     return "\"" + title + " " + kDash + " Reelstack\"";
 }
 
-// The movie editor's fields in the order the General page lays them out.
+// A page of ours the stand-in serves (tests/data/e2e).
+inline std::string standInPage(const std::string& name)
+{
+    const std::vector<uint8_t> bytes = testsupport::readFileBytes(testsupport::dataDir() + "/e2e/" + name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The program's outside requests go to the stand-in.
+inline AppDriver::Options standInOptions(const testsupport::StandInServer& standIn)
+{
+    AppDriver::Options options;
+    options.environment.push_back("REELSTACK_TEST_HOSTS=" + standIn.hostAndPort());
+    return options;
+}
+
+// The movie editor's fields (General and Additional pages, each found while
+// its page shows) in the order the General page lays them out.
 struct EditorPaths
 {
     std::string window;
     std::string title;
     std::string genre;
     std::string year;
+    std::string format;
+    std::string barCode;
     std::string ok;
 
     explicit EditorPaths(const std::string& windowTitle = "Add Movie")
         : window(windowTitled(windowTitle)), title(window + " UILineEdit[0]"), genre(window + " UILineEdit[2]"),
-          year(window + " UISpinBox UILineEdit"), ok(window + " UIBox \"OK\"")
+          year(window + " UISpinBox UILineEdit"), format(window + " \"Edition\" UILineEdit[0]"),
+          barCode(window + " \"Edition\" UILineEdit[1]"), ok(window + " \"OK\"")
     {
     }
     std::string page(const std::string& name) const { return window + " UITabBar \"" + name + "\""; }
