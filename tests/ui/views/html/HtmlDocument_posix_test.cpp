@@ -128,6 +128,13 @@ TEST(HtmlDocument, ImagesComeOnlyFromLocalFilesAndNotAtAllWhenOff)
         {"file:///C:/covers/a.png", "C:/covers/a.png"},
         {"file://C:/covers/a.png", "C:/covers/a.png"},
         {"file:///home/me/a.png", "/home/me/a.png"},
+        // A card's address of a poster whose name has blanks and brackets.
+        {"file:///C:/My%20Covers/Night%20Harbour%20%281%29%20-%20poster.png",
+         "C:/My Covers/Night Harbour (1) - poster.png"},
+        {"file:///C:/covers/caf%C3%A9.png", "C:/covers/caf\xC3\xA9.png"},
+        {"file:///C:/covers/100%25%zz%2.png", "C:/covers/100%%zz%2.png"},
+        {"file:///C:/covers/a%00b.png", "C:/covers/a%00b.png"},
+        {"C:\\covers\\a%20b.png", "C:\\covers\\a%20b.png"},
         {"http://example.com/a.png", ""},
         {"//example.com/a.png", ""},
         {"data:image/png;base64,AAAA", ""},
