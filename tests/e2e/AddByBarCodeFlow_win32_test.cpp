@@ -39,7 +39,8 @@ TEST_F(E2e, AddByBarCode)
     const std::vector<StandInServer::Request> searches = standIn.requestsTo(StandInServer::kShopHost, "/s/");
     ASSERT_EQ(searches.size(), 1u);
     EXPECT_NE(searches[0].path.find("field-keywords=4006680051234"), std::string::npos) << searches[0].path;
-    const std::vector<StandInServer::Request> finds = standIn.requestsTo(StandInServer::kMovieDbHost, "/find?");
+    const std::vector<StandInServer::Request> finds =
+        standIn.requestsTo(StandInServer::kMovieDbHost, "/find?");
     ASSERT_EQ(finds.size(), 1u);
     EXPECT_NE(finds[0].path.find("Cold"), std::string::npos) << finds[0].path;
 

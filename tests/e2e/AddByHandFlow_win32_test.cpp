@@ -62,7 +62,8 @@ TEST_F(E2e, AddByHand)
     ASSERT_TRUE(app.waitForPath(link + " \"Local\"")) << app.failure();
     ASSERT_TRUE(app.click(link + " \"Local\""));
     const std::string browse = link + " UIButton[0]";
-    ASSERT_TRUE(app.waitFor([&] { return app.find(browse)["enabled"].toBool(); })) << app.find(browse).write();
+    ASSERT_TRUE(app.waitFor([&] { return app.find(browse)["enabled"].toBool(); }))
+        << app.find(browse).write();
     ASSERT_TRUE(app.click(link + " \"Playable\""));
     ASSERT_TRUE(app.click(browse));
     ASSERT_TRUE(chooseInFileDialog(app, file.wstring())) << "the file chooser took the path";
@@ -86,7 +87,8 @@ TEST_F(E2e, AddByHand)
     EXPECT_TRUE(contains(row, "2004")) << joinedTitles(row);
     EXPECT_TRUE(contains(row, "Drama")) << joinedTitles(row);
     ASSERT_TRUE(app.click("#table \"Night Harbour\""));
-    ASSERT_TRUE(app.waitFor([&] { return cardText().find("Night Harbour") != std::string::npos; })) << cardText();
+    ASSERT_TRUE(app.waitFor([&] { return cardText().find("Night Harbour") != std::string::npos; }))
+        << cardText();
     const std::string card = cardText();
     for (const char* shown : {"2004", "Drama", "Mara Quell", "Captain Ilse Varn"})
         EXPECT_NE(card.find(shown), std::string::npos) << shown << " in " << card;

@@ -48,12 +48,14 @@ struct EditorPaths
     std::string year;
     std::string format;
     std::string barCode;
+    std::string poster;
     std::string ok;
 
     explicit EditorPaths(const std::string& windowTitle = "Add Movie")
-        : window(windowTitled(windowTitle)), title(window + " UILineEdit[0]"), genre(window + " UILineEdit[2]"),
-          year(window + " UISpinBox UILineEdit"), format(window + " \"Edition\" UILineEdit[0]"),
-          barCode(window + " \"Edition\" UILineEdit[1]"), ok(window + " \"OK\"")
+        : window(windowTitled(windowTitle)), title(window + " UILineEdit[0]"),
+          genre(window + " UILineEdit[2]"), year(window + " UISpinBox UILineEdit"),
+          format(window + " \"Edition\" UILineEdit[0]"), barCode(window + " \"Edition\" UILineEdit[1]"),
+          poster(window + " \"Drag and drop image here.\""), ok(window + " \"OK\"")
     {
     }
     std::string page(const std::string& name) const { return window + " UITabBar \"" + name + "\""; }

@@ -63,9 +63,10 @@ TEST_F(E2e, ImportText)
     ASSERT_TRUE(statusBecomes("3 of 3 movies shown")) << status();
     ASSERT_TRUE(viewMode("List"));
     EXPECT_EQ(sorted(firstCells("#table", 5)), (std::vector<std::string>{"Alien", "Brazil", "Dune"}));
-    for (const auto& [title, year] : {std::pair<const char*, const char*>{"Alien", "1979"}, {"Brazil", "1985"},
-                                      {"Dune", "2021"}})
-        EXPECT_TRUE(contains(rowCells(app, title), year)) << title << ": " << joinedTitles(rowCells(app, title));
+    for (const auto& [title, year] :
+         {std::pair<const char*, const char*>{"Alien", "1979"}, {"Brazil", "1985"}, {"Dune", "2021"}})
+        EXPECT_TRUE(contains(rowCells(app, title), year))
+            << title << ": " << joinedTitles(rowCells(app, title));
     app.shot("imported");
     ASSERT_TRUE(exitThroughTheMenu());
     EXPECT_EQ(sorted(titlesOnDisk("Imported")), (std::vector<std::string>{"Alien", "Brazil", "Dune"}));
