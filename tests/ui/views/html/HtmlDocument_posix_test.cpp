@@ -132,6 +132,7 @@ TEST(HtmlDocument, ImagesComeOnlyFromLocalFilesAndNotAtAllWhenOff)
         {"file:///C:/%C3%A9t%C3%A9+1.png", "C:/\xC3\xA9t\xC3\xA9+1.png"},
         {"file:///C:/a%2Bb.png", "C:/a+b.png"},
         {"file:///C:/a%00.png", "C:/a"},
+        {"C:\\covers\\a%20b.png", "C:\\covers\\a%20b.png"},
         {"http://example.com/a.png", ""},
         {"//example.com/a.png", ""},
         {"data:image/png;base64,AAAA", ""},
