@@ -121,4 +121,28 @@ inline bool answerFileDialog(AppDriver& app, const std::wstring& path)
     });
 }
 
+// The red, green and blue fields of the colour chooser opened in full.
+constexpr int kColorFields[3] = {706, 707, 708};
+
+// Answers the program's next colour chooser with the colour typed into its
+// red, green and blue fields and OK; true once the chooser has gone.
+inline bool answerColorDialog(AppDriver& app, int red, int green, int blue)
+{
+    HWND dialog = waitForProgramDialog(app, [](HWND found) { return GetDlgItem(found, kColorFields[0]) != nullptr; });
+    if (!dialog)
+        return false;
+    const int values[3] = {red, green, blue};
+    for (int i = 0; i < 3; ++i) {
+        HWND field = GetDlgItem(dialog, kColorFields[i]);
+        const std::wstring text = std::to_wstring(values[i]);
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        for (wchar_t c : text)
+            PostMessageW(field, WM_CHAR, WPARAM(c), 1);
+        if (!app.waitFor([&] { return fieldText(field) == text; }, 5000))
+            return false;
+    }
+    testsupport::pressDialogButton(dialog, IDOK);
+    return app.waitFor([&] { return !IsWindow(dialog); });
+}
+
 } // namespace e2e
