@@ -21,6 +21,7 @@
 #include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/menus/UIMenuBarItem.h"
 #include "ui/widgets/menus/UIMenuItem.h"
+#include "ui/widgets/range/UIAbstractSlider.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/tabs/UITabBarItem.h"
 #include "ui/widgets/text/UITextEdit.h"
@@ -333,6 +334,20 @@ public:
     }
 };
 
+// A slider's position and range, so a flow can tell how far an input moved
+// it.
+class SliderDescriber : public UIAutomationDescriber
+{
+public:
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        const auto* slider = static_cast<const UIAbstractSlider*>(widget);
+        node.set("value", slider->value());
+        node.set("minimum", slider->minimum());
+        node.set("maximum", slider->maximum());
+    }
+};
+
 template <typename Describer> void add(const char16_t* styleName)
 {
     UIAutomationDescriber::registerFor(String(styleName), std::make_unique<Describer>());
@@ -357,4 +372,5 @@ void installWidgetDescribers()
     add<ListDescriber>(u"UIList");
     add<TableDescriber>(u"UITable");
     add<HeaderDescriber>(u"UIHeader");
+    add<SliderDescriber>(u"UISlider");
 }

@@ -16,6 +16,7 @@
 #include "ui/widgets/items/UITableRow.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "graphics/image/Image.h"
+#include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,27 @@ TEST_F(AutomationChannel, PathsFindTheWindowsWidgets)
     EXPECT_TRUE(pressed["enabled"].toBool());
 }
 
+TEST_F(AutomationChannel, ASliderTellsItsValueWithinItsRange)
+{
+    auto* slider = new UISlider(window);
+    slider->setObjectId(String(u"slider"));
+    slider->setGeometry(220, 10, 150, 24);
+    slider->setRange(10, 60);
+    slider->show();
+    const struct
+    {
+        int set;
+        int shown;
+    } cases[] = {{35, 35}, {10, 10}, {75, 60}, {-5, 10}};
+    for (const auto& c : cases) {
+        slider->setValue(c.set);
+        const JsonValue found = driver.find("#slider");
+        EXPECT_EQ(found["value"].toInt(), c.shown) << c.set << " " << found.write();
+        EXPECT_EQ(found["minimum"].toInt(), 10);
+        EXPECT_EQ(found["maximum"].toInt(), 60);
+    }
+}
+
 TEST_F(AutomationChannel, AClickGivesOneClicked)
 {
     SignalCounter clicks;
@@ -104,6 +126,31 @@ TEST_F(AutomationChannel, AClickGivesOneClicked)
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls >= 1; }));
     UIHarness::pumpFor(200);
     EXPECT_EQ(clicks.calls, 1);
+}
+
+TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClickWhereOneIsWanted)
+{
+    SignalCounter clicks;
+    SignalCounter doubles;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    button->mouseDoubleClicked.connect(&doubles, &SignalCounter::count);
+    const struct
+    {
+        bool wanted;
+        int doubles;
+    } cases[] = {{true, 1}, {false, 0}};
+    for (const auto& c : cases) {
+        button->setFlag(UIWidget::kWantsDoubleClicks, c.wanted);
+        clicks.calls = 0;
+        doubles.calls = 0;
+        // Past the double-click time of the case before.
+        UIHarness::pumpFor(600);
+        ASSERT_TRUE(driver.doubleClick("#press")) << driver.lastReply().write();
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls + doubles.calls >= 2; })) << c.wanted;
+        UIHarness::pumpFor(200);
+        EXPECT_EQ(doubles.calls, c.doubles) << c.wanted;
+        EXPECT_EQ(clicks.calls + doubles.calls, 2) << c.wanted;
+    }
 }
 
 TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
