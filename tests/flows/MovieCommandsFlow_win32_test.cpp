@@ -615,6 +615,7 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
         ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; })) << user.rowCount();
 
         // Delete in the cover flow asks the same and removes the cover's movie.
+        ASSERT_TRUE(app.waitFor([&] { return app.dump()["sections"]["views"]["coverFlowKnown"].toBool(); }));
         const JsonValue dump = app.dump();
         if (dump["sections"]["views"]["coverFlow"].toBool()) {
             ASSERT_TRUE(user.menu("View", "viewMenu", "Cover Flow")) << app.lastReply().write();
