@@ -22,6 +22,11 @@
 #include "model/CollectionModel.h"
 #include "samples/SampleCollection.h"
 
+// The counting operator new below takes its blocks from malloc, as the
+// library's does, so the library's delete frees them; the compiler cannot
+// see that pairing.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 namespace {
 
 std::atomic<uint64_t> g_allocations{0};
@@ -42,17 +47,6 @@ void* operator new[](size_t size)
     if (void* block = std::malloc(size ? size : 1))
         return block;
     throw std::bad_alloc();
-}
-
-// The sized forms of the library call these.
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-
-void operator delete[](void* block) noexcept
-{
-    std::free(block);
 }
 
 namespace {
