@@ -5,6 +5,11 @@
 //   REELSTACK_COLLECTION=path  opens that file (made by "rsdb generate")
 //                              instead of a generated one, so that a
 //                              profiler sees nothing but the open.
+// The counting operator new below takes its blocks from malloc, as the
+// library's does, so the library's delete frees them; the compiler cannot
+// see that pairing.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -21,11 +26,6 @@
 #include "foundation/text/String.h"
 #include "model/CollectionModel.h"
 #include "samples/SampleCollection.h"
-
-// The counting operator new below takes its blocks from malloc, as the
-// library's does, so the library's delete frees them; the compiler cannot
-// see that pairing.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 namespace {
 
