@@ -27,8 +27,13 @@ public:
 
     // The reader attached to this stream; it reads from the same position.
     DataReader& reader() { return m_reader; }
-    // Bytes between the position and the end.
-    uint64_t left() const { return remaining(); }
+    // Bytes between the position and the end, without the stream's
+    // virtual calls: it is asked before every value.
+    uint64_t left() const
+    {
+        uint64_t at = m_blockStart + m_blockPosition;
+        return at >= m_size ? 0 : m_size - at;
+    }
     // The next length bytes in one piece, moving past them; null, and the
     // position unknown, when fewer are left or they cannot be read. The
     // bytes stay valid until the next call.

@@ -107,6 +107,11 @@ void CollectionReader::readLoaners(const DataTreeNode& node)
 
 void CollectionReader::takeMovies(List<Movie*>& target)
 {
+    // The usual case hands over the nodes rather than making new ones.
+    if (target.isEmpty()) {
+        target = std::move(m_movies);
+        return;
+    }
     for (Movie* movie : m_movies)
         target.append(movie);
     m_movies.clear();
