@@ -1,9 +1,11 @@
 #include "model/collection/ChunkValues.h"
 
 #include "foundation/data/DataTree.h"
+#include "foundation/text/CharClass.h"
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -148,9 +150,36 @@ String ChunkValues::toText(const ChunkValue& value)
     return textOf(value.data, int(value.size));
 }
 
+// Splits as String::split with kListFlags does, each item made once in a
+// block of its own size: a collection holds several lists per movie.
 StringList ChunkValues::toList(const ChunkValue& value)
 {
-    return String::split(toText(value), String(kListSeparator), kListFlags);
+    StringList list;
+    String text = toText(value);
+    if (text.isEmpty())
+        return list;
+    const char16_t separator = kListSeparator[0];
+    if (text.indexOfChar(separator, 0, String::kCaseSensitive) < 0) {
+        // A single item stays as it is, blanks and all.
+        list.append(String())->value = std::move(text);
+        return list;
+    }
+    int begin = 0;
+    while (begin <= text.length()) {
+        int end = text.indexOfChar(separator, begin, String::kCaseSensitive);
+        if (end < 0)
+            end = text.length();
+        int first = begin;
+        int last = end;
+        while (first < last && isSpaceChar(text.at(first)))
+            ++first;
+        while (last > first && isSpaceChar(text.at(last - 1)))
+            --last;
+        if (last > first)
+            list.append(String())->value.appendChars(text.constCharAt(first), last - first);
+        begin = end + 1;
+    }
+    return list;
 }
 
 Color ChunkValues::toColor(const ChunkValue& value)
