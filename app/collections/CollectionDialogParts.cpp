@@ -1,9 +1,9 @@
 #include "app/collections/CollectionDialogParts.h"
 
+#include "app/window/DialogButtonRow.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
@@ -51,18 +51,7 @@ void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, co
     auto* spacer = new UIExpander(group);
     spacer->setColumnSpan(2);
     spacer->show();
-    auto* row = new UIBox(dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    *first = new UIButton(row);
-    (*first)->setText(firstText);
-    (*first)->setColorVariant(kFirstButtonVariant);
-    (*first)->show();
-    *cancel = new UIButton(row);
-    (*cancel)->setText(cancelText);
-    (*cancel)->show();
-    row->show();
+    addButtonRow(dialog, firstText, kFirstButtonVariant, cancelText, first, cancel);
 }
 
 void playErrorSound()

@@ -1,13 +1,12 @@
 #include "app/extraction/SelectMovieWindow.h"
 
+#include "app/window/DialogButtonRow.h"
 #include "app/window/WindowGeometry.h"
 #include "model/application/Application.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIHeaderSection.h"
@@ -77,18 +76,7 @@ void SelectMovieWindow::buildDialog(UIWidget* parent)
     m_view->show();
     group->show();
 
-    auto* row = new UIBox(m_dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = new UIButton(row);
-    m_ok->setText(tr(u"OK"));
-    m_ok->setColorVariant(kOkVariant);
-    m_ok->show();
-    m_cancel = new UIButton(row);
-    m_cancel->setText(tr(u"Cancel"));
-    m_cancel->show();
-    row->show();
+    addButtonRow(m_dialog, tr(u"OK"), kOkVariant, tr(u"Cancel"), &m_ok, &m_cancel);
 }
 
 int SelectMovieWindow::exec()

@@ -1,13 +1,12 @@
 #include "app/movie/MovieItemWindow.h"
 
+#include "app/window/DialogButtonRow.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/Image.h"
 #include "model/application/Application.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
@@ -57,20 +56,10 @@ void MovieItemWindow::placeEditor(UIWidget* editor)
 
 void MovieItemWindow::addButtonRow()
 {
-    auto* row = new UIBox(m_group);
-    row->setVerticalFlow(0);
-    row->setColumnSpan(2);
-    row->setLayoutMargin(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = new UIButton(row);
-    m_ok->setText(tr(u"OK"));
-    m_ok->setColorVariant(3);
-    m_ok->show();
-    m_cancel = new UIButton(row);
-    m_cancel->setText(tr(u"Cancel"));
-    m_cancel->show();
-    row->show();
+    ButtonRowPlacement placement;
+    placement.columnSpan = 2;
+    placement.flush = true;
+    ::addButtonRow(m_group, tr(u"OK"), 3, tr(u"Cancel"), &m_ok, &m_cancel, placement);
     m_ok->clicked.connect(this, &MovieItemWindow::onOk);
     m_cancel->clicked.connect(this, &MovieItemWindow::onCancel);
 }

@@ -1,6 +1,7 @@
 #include "app/scan/AddMoviesByScanningFolderWindow.h"
 
 #include "app/window/CursorOverride.h"
+#include "app/window/DialogButtonRow.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/Directory.h"
 #include "foundation/platform/SystemInfo.h"
@@ -145,14 +146,7 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
 
 void AddMoviesByScanningFolderWindow::buildButtonRow()
 {
-    auto* row = new UIBox(m_dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = addButton(row, tr(u"OK"));
-    m_ok->setColorVariant(kOkVariant);
-    m_cancel = addButton(row, tr(u"Cancel"));
-    row->show();
+    addButtonRow(m_dialog, tr(u"OK"), kOkVariant, tr(u"Cancel"), &m_ok, &m_cancel);
 }
 
 void AddMoviesByScanningFolderWindow::connectSignals()
