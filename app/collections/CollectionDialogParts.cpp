@@ -6,7 +6,6 @@
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
-#include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
 
 namespace {
@@ -36,13 +35,6 @@ UIWidget* addFieldGroup(UIDialog* dialog)
     group->setColumnStretch(1, 100.0f);
     group->show();
     return group;
-}
-
-void addFieldLabel(UIWidget* group, const String& text)
-{
-    auto* label = new UILabel(group);
-    label->setText(text);
-    label->show();
 }
 
 void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, const String& cancelText,

@@ -6,7 +6,6 @@
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/group/UIGroup.h"
-#include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
 
 UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
@@ -26,13 +25,6 @@ UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
     (*group)->show();
     dialog->setRowStretch(0, 100.0f);
     return dialog;
-}
-
-void addLoanLabel(UIGroup* group, const String& text)
-{
-    auto* label = new UILabel(group);
-    label->setText(text);
-    label->show();
 }
 
 void addLoanButtonRow(UIDialog* dialog, const char16_t* context, UIButton** ok, UIButton** cancel)

@@ -1,6 +1,7 @@
 #include "app/movie/MovieItemWindow.h"
 
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/Image.h"
 #include "model/application/Application.h"
@@ -43,10 +44,7 @@ void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int mini
 
 UILabel* MovieItemWindow::addLabel(const String& text)
 {
-    auto* label = new UILabel(m_group);
-    label->setText(text);
-    label->show();
-    return label;
+    return ::addLabel(m_group, text);
 }
 
 void MovieItemWindow::placeEditor(UIWidget* editor)

@@ -1,6 +1,7 @@
 #include "app/stats/StatisticsWindow.h"
 
 #include "app/stats/StatisticsTexts.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "ui/core/application/UIApplication.h"
@@ -21,14 +22,6 @@ const char16_t* const kCaptions[StatisticsWindow::kFigureCount] = {
 };
 const int kCentred = 48;
 const int kFirstButtonVariant = 3;
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/textexchange/TextExchangeParts.h"
 
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/Window.h"
 #include "foundation/platform/SystemInfo.h"
 #include "ui/core/application/UIApplication.h"
@@ -55,14 +56,6 @@ UIGroup* addTwoColumnGroup(UIWidget* parent)
     group->setColumnStretch(1, 100.0f);
     group->show();
     return group;
-}
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
 }
 
 UIComboBox* addDelimiterBox(UIWidget* parent, const char16_t* context)
