@@ -1,10 +1,10 @@
 #include "app/extraction/SelectMovieWindow.h"
 
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogTableView.h"
 #include "app/window/WindowGeometry.h"
 #include "model/application/Application.h"
 #include "ui/core/events/UIKeyEvent.h"
-#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/group/UIGroup.h"
@@ -62,12 +62,8 @@ void SelectMovieWindow::buildDialog(UIWidget* parent)
     auto* group = new UIGroup(m_dialog);
     group->setVerticalFlow(1);
     group->setRowStretch(0, 100.0f);
-    m_view = new UITableView(group);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(group);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     m_table->setFlag(UIWidget::kWantsDoubleClicks, true);
     UIHeader* header = m_table->header();
     header->addSection(tr(u"Title"), 200, true)->setSortType(1);

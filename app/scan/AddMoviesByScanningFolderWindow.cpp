@@ -2,6 +2,7 @@
 
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogTableView.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/Directory.h"
 #include "foundation/platform/SystemInfo.h"
@@ -11,7 +12,6 @@
 #include "model/scan/FolderScanner.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIMouseEvent.h"
-#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIBox.h"
@@ -117,12 +117,8 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
     auto* group = new UIGroup(m_dialog);
     group->setVerticalFlow(1);
     group->setRowStretch(0, 100.0f);
-    m_view = new UITableView(group);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(group);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     // Each click in the tick column toggles, however fast they follow.
     m_table->setFlag(UIWidget::kWantsDoubleClicks, false);
     UIHeader* header = m_table->header();
