@@ -1,6 +1,7 @@
 #include "app/collections/CollectionDialogParts.h"
 
 #include "app/window/DialogButtonRow.h"
+#include "app/window/FieldGroup.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
@@ -29,10 +30,7 @@ UIDialog* makeCollectionDialog(const String& title, int minimumWidth)
 
 UIWidget* addFieldGroup(UIDialog* dialog)
 {
-    auto* group = new UIGroup(dialog);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
+    UIGroup* group = makeFieldGroup(dialog);
     group->show();
     return group;
 }

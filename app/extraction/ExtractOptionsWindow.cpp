@@ -1,6 +1,8 @@
 #include "app/extraction/ExtractOptionsWindow.h"
 
+#include "app/window/DialogLabel.h"
 #include "app/window/DialogTableView.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "model/application/Application.h"
@@ -73,13 +75,8 @@ void ExtractOptionsWindow::buildDialog()
     m_dialog->setRowStretch(1, 100.0f);
     m_dialog->setMinimumSize(250, 335);
 
-    auto* resourceGroup = new UIGroup(m_dialog);
-    resourceGroup->setVerticalFlow(0);
-    resourceGroup->setColumnCount(2);
-    resourceGroup->setColumnStretch(1, 100.0f);
-    auto* label = new UILabel(resourceGroup);
-    label->setText(tr(u"Resource"));
-    label->show();
+    UIGroup* resourceGroup = makeFieldGroup(m_dialog);
+    addLabel(resourceGroup, tr(u"Resource"));
     m_resources = new UIComboBox(resourceGroup);
     m_resources->show();
     resourceGroup->show();

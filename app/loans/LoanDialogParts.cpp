@@ -1,6 +1,7 @@
 #include "app/loans/LoanDialogParts.h"
 
 #include "app/window/DialogButtonRow.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/Window.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -16,10 +17,7 @@ UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
     dialog->applyMetricMargins();
     dialog->applyMetricSpacing();
     dialog->setMinimumWidth(350);
-    *group = new UIGroup(dialog);
-    (*group)->setVerticalFlow(0);
-    (*group)->setColumnCount(2);
-    (*group)->setColumnStretch(1, 100.0f);
+    *group = makeFieldGroup(dialog);
     (*group)->applyMetricSpacing();
     (*group)->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     (*group)->show();

@@ -2,6 +2,7 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/Image.h"
 #include "model/application/Application.h"
@@ -32,10 +33,7 @@ void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int mini
     m_dialog->setVerticalFlow(1);
     m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
-    m_group = new UIGroup(m_dialog);
-    m_group->setVerticalFlow(0);
-    m_group->setColumnCount(2);
-    m_group->setColumnStretch(1, 100.0f);
+    m_group = makeFieldGroup(m_dialog);
     m_group->applyMetricSpacing();
     m_group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_group->show();

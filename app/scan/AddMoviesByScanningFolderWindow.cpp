@@ -2,7 +2,9 @@
 
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/DialogTableView.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/Directory.h"
 #include "foundation/platform/SystemInfo.h"
@@ -87,13 +89,8 @@ void AddMoviesByScanningFolderWindow::buildDialog()
 
 void AddMoviesByScanningFolderWindow::buildFolderGroup()
 {
-    auto* group = new UIGroup(m_dialog);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
-    auto* label = new UILabel(group);
-    label->setText(tr(u"Folder"));
-    label->show();
+    UIGroup* group = makeFieldGroup(m_dialog);
+    addLabel(group, tr(u"Folder"));
     auto* row = new UIBox(group);
     row->setVerticalFlow(0);
     row->setColumnStretch(0, 100.0f);

@@ -2,6 +2,7 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/Window.h"
 #include "foundation/platform/SystemInfo.h"
 #include "ui/core/application/UIApplication.h"
@@ -50,10 +51,7 @@ UIDialog* makeTextExchangeDialog(const char16_t* title, const char16_t* context)
 
 UIGroup* addTwoColumnGroup(UIWidget* parent)
 {
-    auto* group = new UIGroup(parent);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
+    UIGroup* group = makeFieldGroup(parent);
     group->show();
     return group;
 }
