@@ -3,6 +3,7 @@
 
 #include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
+#include "app/window/FieldGroup.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
@@ -66,11 +67,8 @@ UIBox* box(UIWidget* parent, bool vertical)
 // A group of label and editor rows.
 UIGroup* formGroup(UIWidget* parent, const String& title)
 {
-    auto* group = shown(new UIGroup(parent));
+    auto* group = shown(makeFieldGroup(parent));
     group->setTitle(title);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
     group->applyMetricSpacing();
     return group;
 }

@@ -255,14 +255,37 @@ private:
     AppDriver& m_app;
 };
 
+// The program started and its main window up.
+testing::AssertionResult launchToMain(AppDriver& app)
+{
+    if (!app.launch())
+        return testing::AssertionFailure() << "launch: " << app.failure();
+    if (!app.waitForPath("#main", 60000))
+        return testing::AssertionFailure() << "main window: " << app.failure();
+    return testing::AssertionSuccess();
+}
+
+// Where the flows that add their own movies begin: a new collection
+// "Films" open, its movies shown as the list.
+testing::AssertionResult startInNewList(AppDriver& app, User& user)
+{
+    testing::AssertionResult launched = launchToMain(app);
+    if (!launched)
+        return launched;
+    if (!user.newCollection("Films"))
+        return testing::AssertionFailure() << "new collection: " << app.lastReply().write();
+    if (!user.menu("View", "viewMenu", "List"))
+        return testing::AssertionFailure() << "list view: " << app.lastReply().write();
+    return testing::AssertionSuccess();
+}
+
 TEST(MovieCommandsFlow, FirstHourFromTheExampleToOwnCollectionWithAlienKeptAcrossARestart)
 {
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     {
         AppDriver app;
         User user(app);
-        ASSERT_TRUE(app.launch()) << app.failure();
-        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        ASSERT_TRUE(launchToMain(app));
         app.shot("first-start");
         EXPECT_NE(user.mainTitle().find("Example"), std::string::npos) << user.mainTitle();
 
@@ -287,8 +310,7 @@ TEST(MovieCommandsFlow, FirstHourFromTheExampleToOwnCollectionWithAlienKeptAcros
     }
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(launchToMain(app));
     ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Alien"; })) << app.lastReply().write();
     app.shot("relaunched");
     EXPECT_EQ(user.mainTitle(), titled("Alien (1979) " + std::string(kDash) + " Films"));
@@ -323,10 +345,7 @@ TEST(MovieCommandsFlow, AddedMoviesTakeTheirSortPlaceThenCopyLabelAndRemove)
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
     ASSERT_TRUE(user.addMovie("Alien", "1979")) << app.lastReply().write();
     ASSERT_TRUE(user.addMovie("Casablanca", "1942")) << app.lastReply().write();
 
@@ -422,10 +441,7 @@ TEST(MovieCommandsFlow, PlayOpensOneLinkAtOnceChoosesAmongSeveralAndOnlyWebAddre
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
 
     // One playable web link opens at once.
     ASSERT_TRUE(user.addMovieWithLinks("Trailer", {"http://127.0.0.1/trailer"})) << app.lastReply().write();
@@ -499,10 +515,7 @@ TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
 
     // An empty table with nothing current: a double click adds.
     // A first click gives the table the focus a menu just took.
@@ -603,8 +616,7 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
     {
         AppDriver app;
         User user(app);
-        ASSERT_TRUE(app.launch()) << app.failure();
-        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        ASSERT_TRUE(launchToMain(app));
         ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 3; })) << user.rowCount();
         ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
         ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
@@ -653,8 +665,7 @@ TEST(MovieCommandsFlow, AfterSteppingInTheEditorTheLastMovieShownIsSelected)
     ASSERT_TRUE(prepareLentCollection());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(launchToMain(app));
     ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
     ASSERT_TRUE(app.click("#table \"Alien\"")) << app.lastReply().write();
