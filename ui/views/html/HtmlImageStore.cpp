@@ -20,8 +20,10 @@ String HtmlImageStore::localPath(const String& source)
     String path = source.trim();
     if (path.startsWith(String(u"file:"), 0)) {
         // Escapes stand for the name's bytes ("%20" a blank); a '+' is
-        // itself, unlike in form text.
-        path = urlDecode(path.midFrom(5).replace(String(u"+"), String(u"%2B"), String::kCaseSensitive));
+        // itself, unlike in form text, and "%00" stays as written, since a
+        // zero byte would cut the name short and name another file.
+        String escaped = path.midFrom(5).replace(String(u"+"), String(u"%2B"), String::kCaseSensitive);
+        path = urlDecode(escaped.replace(String(u"%00"), String(u"%2500"), String::kCaseSensitive));
         while (path.startsWithChar(u'/', 1))
             path = path.midFrom(1);
         // "file:///C:/x" names C:/x, "file:///home/x" names /home/x.

@@ -131,7 +131,7 @@ TEST(HtmlDocument, ImagesComeOnlyFromLocalFilesAndNotAtAllWhenOff)
         {"file:///C:/My%20Covers/Alpha%20%281%29%20-%20poster.png", "C:/My Covers/Alpha (1) - poster.png"},
         {"file:///C:/%C3%A9t%C3%A9+1.png", "C:/\xC3\xA9t\xC3\xA9+1.png"},
         {"file:///C:/a%2Bb.png", "C:/a+b.png"},
-        {"file:///C:/a%00.png", "C:/a"},
+        {"file:///C:/a%00.png", "C:/a%00.png"},
         {"C:\\covers\\a%20b.png", "C:\\covers\\a%20b.png"},
         {"http://example.com/a.png", ""},
         {"//example.com/a.png", ""},
