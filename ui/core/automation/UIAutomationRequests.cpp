@@ -128,7 +128,8 @@ bool UIAutomationRequests::columnCentre(const UIAutomationMatch& match, int colu
 {
     if (match.item < 0)
         return false;
-    const Rect part = UIAutomationDescriber::forWidget(match.widget)->itemColumn(match.widget, match.item, column);
+    const Rect part =
+        UIAutomationDescriber::forWidget(match.widget)->itemColumn(match.widget, match.item, column);
     if (part.isEmpty())
         return false;
     at = part.center();

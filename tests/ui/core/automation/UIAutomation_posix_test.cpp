@@ -227,6 +227,8 @@ TEST_F(UIAutomationFind, RequestsAnswerWithErrorsAndKeepTheirSequence)
         {"{\"op\":\"find\"}", false, "bad path"},
         {"{\"op\":\"click\",\"path\":\"#nowhere\"}", false, "not found"},
         {"{\"op\":\"click\",\"path\":\"#panel\"}", false, "no input here"},
+        {"{\"op\":\"click\",\"path\":\"#panel\",\"column\":0}", false, "no such column"},
+        {"{\"op\":\"click\",\"path\":\"\\\"One\\\"\",\"column\":0}", false, "no such column"},
         {"{\"op\":\"key\",\"key\":\"Hyper\"}", false, "unknown key"},
         {"{\"op\":\"key\",\"key\":\"A\",\"mods\":[\"meta\"]}", false, "unknown modifier"},
         {"{\"op\":\"dump\",\"path\":\"\\\"Nothing\\\"\"}", false, "not found"},

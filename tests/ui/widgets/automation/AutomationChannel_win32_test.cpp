@@ -3,19 +3,19 @@
 // hostile requests, a lost connection and the shell seam.
 #include "foundation/platform/ShellCallRecorder.h"
 #include "foundation/platform/SystemInfo.h"
+#include "graphics/image/Image.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/core/events/UIMouseEvent.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
-#include "ui/core/events/UIMouseEvent.h"
-#include "graphics/image/Image.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/window/UIDialog.h"
 
@@ -194,7 +194,10 @@ struct ColumnRecorder : SignalReceiver
     {
         table->mouseClicked.connectWithArg(this, &ColumnRecorder::onClicked);
     }
-    void onClicked(UIEvent* event) { columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x())); }
+    void onClicked(UIEvent* event)
+    {
+        columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x()));
+    }
 
     UITable* table;
     std::vector<int> columns;
