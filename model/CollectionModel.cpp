@@ -10,6 +10,7 @@
 #include "foundation/time/Locale.h"
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
+#include "model/collection/CollectionReadAhead.h"
 #include "model/extractors/LocalizedMovieDbExtractor.h"
 #include "model/extractors/MovieDbExtractor.h"
 #include "model/images/ImageDownload.h"
@@ -93,13 +94,28 @@ bool CollectionModel::openCollection(const String& path)
         return false;
     deleteMovies();
     m_loaners.clear();
-    if (!m_collectionFile->read(path, m_movies, m_loaners))
+    // A read ahead of another file is dropped; one of this file is taken
+    // when it went well.
+    std::unique_ptr<CollectionReadAhead> ahead = std::move(m_readAhead);
+    CollectionReader* readAlready = ahead && String::equals(ahead->path(), path) ? ahead->take() : nullptr;
+    if (!m_collectionFile->read(path, readAlready, m_movies, m_loaners))
         return false;
     SharedString images(imagesFolder());
     for (Movie* movie : m_movies)
         movie->setImagesFolder(images);
     m_recentCollection = collectionName();
     return true;
+}
+
+void CollectionModel::readAheadCollectionAtStart(const ConfigFile& config)
+{
+    m_readAhead.reset();
+    if (!stored(config, kOpenLastKey).toBool())
+        return;
+    String path = m_collectionFile->filePathFor(stored(config, kRecentCollectionKey).toString());
+    if (path.isEmpty() || !File::exists(path) || !m_collectionFile->peekPassword(path).isEmpty())
+        return;
+    m_readAhead.reset(new CollectionReadAhead(path));
 }
 
 bool CollectionModel::closeCollection()

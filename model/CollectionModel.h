@@ -16,6 +16,7 @@
 #include <memory>
 
 class CollectionFile;
+class CollectionReadAhead;
 class ConfigFile;
 class Movie;
 class MovieExtractor;
@@ -43,6 +44,12 @@ public:
     // another collection is open: that one must be closed first, or its
     // unsaved changes would be lost.
     bool openCollection(const String& path);
+    // Starts reading the collection that the start-up opens first, on a
+    // worker thread, taking the settings from config (loadSettings comes
+    // later): the last used collection when it is to be opened at start,
+    // exists and has no password. openCollection of that path then takes
+    // what was read.
+    void readAheadCollectionAtStart(const ConfigFile& config);
     // Saves the open collection, deletes its unused thumbnails, frees it and
     // forgets the movies shown lately (their ids mean nothing in another).
     // When the save fails, everything stays open and in memory, the file on
@@ -224,4 +231,6 @@ private:
     String m_recentBrowsedFolder;
     // Movie ids, oldest first.
     List<int32_t> m_recentlyShown;
+    // Last, so that its thread has ended before anything else goes.
+    std::unique_ptr<CollectionReadAhead> m_readAhead;
 };

@@ -45,6 +45,10 @@ Application::Application(const ViewFactory& makeView)
     if (firstStart)
         writeExampleCollection();
     m_model = new CollectionModel(core.dataDirectory());
+    // The collection opened at start is read while the windows are built
+    // and the start-up timer runs.
+    if (makeView)
+        m_model->readAheadCollectionAtStart(*m_config);
     m_view = makeView ? makeView() : nullptr;
     if (m_view)
         m_view->createMainWindow();

@@ -146,12 +146,21 @@ String CollectionFile::peekPassword(const String& path) const
 
 bool CollectionFile::read(const String& path, List<Movie*>& movies, LoanerList& loaners)
 {
+    return read(path, nullptr, movies, loaners);
+}
+
+bool CollectionFile::read(const String& path, CollectionReader* readAlready, List<Movie*>& movies,
+                          LoanerList& loaners)
+{
     close();
     if (!isCollectionFile(path))
         return false;
     SafeFileOutputStream::removeStaleTemporaries(path);
-    CollectionReader reader;
-    if (!reader.read(path, CollectionReader::kEverything) || reader.header().version != HeaderChunk::kVersion)
+    CollectionReader own;
+    CollectionReader& reader = readAlready ? *readAlready : own;
+    if (!readAlready && !own.read(path, CollectionReader::kEverything))
+        return false;
+    if (reader.header().version != HeaderChunk::kVersion)
         return false;
     CollectionHeader header = reader.header();
     if (!repairMovieIds(reader.movies(), header))

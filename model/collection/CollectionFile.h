@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class CollectionReader;
 class DateTime;
 class LoanerList;
 class Movie;
@@ -64,6 +65,9 @@ public:
     // caller's lists. The whole file is read before anything changes: on
     // failure the lists are untouched and no collection is open.
     bool read(const String& path, List<Movie*>& movies, LoanerList& loaners);
+    // The same with the file read already, whole and well (a read ahead of
+    // the same path): what readAlready holds is checked and taken.
+    bool read(const String& path, CollectionReader* readAlready, List<Movie*>& movies, LoanerList& loaners);
     // Saves the open collection. On failure the file on disk stays as it was.
     bool write(const List<Movie*>& movies, const LoanerList& loaners) const;
     // Forgets the open collection's path and header, so that nothing can be
