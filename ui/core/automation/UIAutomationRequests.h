@@ -19,6 +19,8 @@ struct UIAutomationMatch;
 //        sounds and shell calls since the last dump
 //   {"op":"find","path":P}                 {"found":true,"widget":{...}}
 //   {"op":"click","path":P,"button":"right","double":true}
+//   {"op":"click","path":P,"item":n}      the n-th entry of P (from 0), for
+//                                         entries that show no text
 //   {"op":"type","text":"abc","path":P}    P (optional) is clicked first
 //   {"op":"key","key":"Enter","mods":["ctrl"],"path":P}
 //   {"op":"shot","name":"step-1"}          PNGs into REELSTACK_SHOTS
@@ -52,6 +54,9 @@ private:
     JsonValue close(const JsonValue& request);
     // Finds the request's path; false with the reply set on failure.
     bool locate(const JsonValue& request, UIAutomationMatch& match, JsonValue& failure) const;
+    // Makes the match the widget's entry at that position; false for no
+    // such entry (or a match that is an entry already).
+    static bool pickEntry(const JsonValue& position, UIAutomationMatch& match);
     // Where a click on the match lands, in the widget's coordinates.
     static Point centreOf(const UIAutomationMatch& match);
     // The window keys go to: the path's, else the running modal window, else

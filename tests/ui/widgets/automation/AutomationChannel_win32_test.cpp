@@ -3,6 +3,7 @@
 // hostile requests, a lost connection and the shell seam.
 #include "foundation/platform/ShellCallRecorder.h"
 #include "foundation/platform/SystemInfo.h"
+#include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
@@ -14,6 +15,7 @@
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
+#include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +128,8 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     {
         const char* path;
         bool found;
-    } cases[] = {{"#table UIHeader \"Name\"", true}, {"#table UIHeader \"Year\"", true},
+    } cases[] = {{"#table UIHeader \"Name\"", true},
+                 {"#table UIHeader \"Year\"", true},
                  {"#table UIHeader \"Hidden\"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(driver.exists(c.path), c.found) << c.path;
@@ -136,6 +139,47 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     JsonValue header = driver.find("#table UIHeader");
     EXPECT_TRUE(header["items"].at(2)["checked"].toBool()) << header.write();
     EXPECT_FALSE(header["items"].at(0)["checked"].toBool()) << header.write();
+}
+
+struct TabLog : SignalReceiver
+{
+    void clicked(int index) { tabs.push_back(index); }
+    std::vector<int> tabs;
+};
+
+TEST_F(AutomationChannel, EntriesWithoutTextAreClickedByTheirPosition)
+{
+    auto* bar = new UITabBar(window);
+    bar->setObjectId(String(u"bar"));
+    bar->setExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        bar->addTab(ImageSet(), String());
+    bar->setTabVisible(2, false);
+    bar->setAllTabsSelectable(false);
+    bar->setGeometry(220, 150, 120, 30);
+    bar->show();
+    UIHarness::pump();
+    TabLog log;
+    bar->tabClicked.connectWithArg(&log, &TabLog::clicked);
+    struct Case
+    {
+        const char* item;
+        bool ok;
+    } cases[] = {{"1", true},   {"0", true},    {"2", false},    {"3", false},
+                 {"-1", false}, {"0.5", false}, {"\"1\"", false}};
+    for (const auto& c : cases) {
+        JsonValue reply =
+            driver.request(std::string("{\"op\":\"click\",\"path\":\"#bar\",\"item\":") + c.item + "}");
+        EXPECT_EQ(reply["ok"].toBool(), c.ok) << c.item << " " << reply.write();
+        // Past the double-click time: the next click is one of its own.
+        UIHarness::pumpFor(c.ok ? 700 : 50);
+    }
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return log.tabs.size() >= 2; }));
+    EXPECT_EQ(log.tabs, (std::vector<int>{1, 0}))
+        << "an entry hidden, past the end or not a whole number: none";
+    EXPECT_FALSE(
+        driver.request(std::string("{\"op\":\"click\",\"path\":\"#press\",\"item\":0}"))["ok"].toBool())
+        << "a widget without entries";
 }
 
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
