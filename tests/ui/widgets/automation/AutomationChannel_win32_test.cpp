@@ -19,6 +19,7 @@
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <atomic>
 #include <string>
@@ -180,6 +181,24 @@ TEST_F(AutomationChannel, EntriesWithoutTextAreClickedByTheirPosition)
     EXPECT_FALSE(
         driver.request(std::string("{\"op\":\"click\",\"path\":\"#press\",\"item\":0}"))["ok"].toBool())
         << "a widget without entries";
+}
+
+TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClick)
+{
+    auto* table = new UITable(window);
+    table->setObjectId(String(u"doubles"));
+    table->setFlag(UIWidget::kWantsDoubleClicks, true);
+    table->setGeometry(220, 10, 170, 120);
+    table->show();
+    UIHarness::pump();
+    SignalCounter doubles;
+    table->mouseDoubleClicked.connect(&doubles, &SignalCounter::count);
+    ASSERT_TRUE(driver.doubleClick("#doubles")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return doubles.calls >= 1; })) << "with no click before it";
+    UIHarness::pumpFor(int(GetDoubleClickTime()) + 100);
+    ASSERT_TRUE(driver.click("#doubles")) << driver.lastReply().write();
+    UIHarness::pumpFor(200);
+    EXPECT_EQ(doubles.calls, 1) << "a click after the double-click time is one of its own";
 }
 
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
