@@ -6,6 +6,7 @@
 #include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
+#include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
@@ -219,6 +220,13 @@ TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 
     ASSERT_TRUE(driver.pressKey("Backspace"));
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter"); }));
+
+    // What the user marked in the field that has the focus is typed over.
+    ASSERT_TRUE(driver.click("#edit"));
+    ASSERT_TRUE(driver.pressKey("a", {"ctrl"}));
+    ASSERT_TRUE(driver.typeText("Bye", "#edit"));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return edit->text() == String(u"Bye"); }))
+        << testsupport::utf8(edit->text());
 }
 
 // The driver works from a thread of its own here, as another process would,
