@@ -58,4 +58,24 @@ TEST(LoansAndOptionsFlow, ManageLoansAndARestartInGerman)
     EXPECT_EQ(storedLanguage(), "German");
 }
 
+TEST(LoansAndOptionsFlow, DialogsOpenOverEachOtherAreClosedInnermostFirstAndTheProgramEndsWell)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    AppDriver app;
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(app.click("#menuBar \"Loans\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loansMenu \"Manage Loans...\"")) << app.failure();
+    ASSERT_TRUE(app.click("#loansMenu \"Manage Loans...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loans")) << app.failure();
+    ASSERT_TRUE(app.click("#loans \"Add Loaner...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loans UIWindow UILineEdit")) << app.failure();
+    app.closeDialogs();
+    EXPECT_FALSE(app.exists("#loans")) << "both dialogs";
+    ASSERT_TRUE(app.click("#menuBar \"Collection\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\"")) << app.failure();
+    ASSERT_TRUE(app.click("#collectionMenu \"Exit\"")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
 } // namespace

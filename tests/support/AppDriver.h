@@ -106,6 +106,10 @@ public:
     // A PNG of each visible window: "<test>-<name>-<title>.png".
     bool shot(const std::string& name);
 
+    // Closes the dialogs that run, the last opened first; the driver does
+    // so before it closes the main window at its end.
+    void closeDialogs();
+
     // The program's exit code, or -1 when it did not end within the time.
     int waitForExit(int timeoutMs = 30000);
     bool isRunning() const;

@@ -57,8 +57,10 @@ AppDriver::~AppDriver()
     if (::testing::Test::HasFailure() && isConnected())
         recordFailure();
     if (m_process && isRunning()) {
-        if (isConnected())
+        if (isConnected()) {
+            closeDialogs();
             request(std::string("{\"op\":\"close\",\"path\":\"#main\"}"), 2000);
+        }
         if (waitForExit(10000) < 0)
             TerminateProcess(static_cast<HANDLE>(m_process), 1);
     }
@@ -68,6 +70,34 @@ AppDriver::~AppDriver()
     if (m_process)
         CloseHandle(static_cast<HANDLE>(m_process));
     ServerSocket::cleanup();
+}
+
+// A main window closed while dialogs run over it would be taken down under
+// their running loops: they are closed first, the last opened first, as a
+// user would close them.
+void AppDriver::closeDialogs()
+{
+    const int kMostNested = 8;
+    for (int round = 0; round < kMostNested; ++round) {
+        std::string title;
+        // Kept: the loop would otherwise walk a destroyed temporary.
+        const JsonValue list = windows();
+        for (const JsonValue& window : list.elements()) {
+            if (window["modal"].toBool() && window["visible"].toBool() && window["id"].toText() != "main")
+                title = window["title"].toText();
+        }
+        if (title.empty())
+            return;
+        std::string path = "\"";
+        for (char c : title)
+            path += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        path += "\"";
+        JsonValue asked;
+        asked.set("op", "close");
+        asked.set("path", path);
+        if (!request(asked, 2000)["ok"].toBool() || !waitForNoPath(path, 3000))
+            return;
+    }
 }
 
 std::string AppDriver::dataFolder()
@@ -339,12 +369,14 @@ bool AppDriver::typeText(const std::string& text, const std::string& path)
     if (!path.empty() && !text.empty()) {
         std::string last = before;
         waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
-        waitFor([&] {
-            const std::string now = find(path)["text"].toText();
-            const bool still = now == last;
-            last = now;
-            return still;
-        }, 1000);
+        waitFor(
+            [&] {
+                const std::string now = find(path)["text"].toText();
+                const bool still = now == last;
+                last = now;
+                return still;
+            },
+            1000);
     }
     return true;
 }

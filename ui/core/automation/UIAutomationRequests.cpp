@@ -116,6 +116,21 @@ bool UIAutomationRequests::locate(const JsonValue& request, UIAutomationMatch& m
     return true;
 }
 
+// An icon-only tab without a tool tip has no text a path could name: it is
+// reached by its position among the widget's entries instead.
+bool UIAutomationRequests::pickEntry(const JsonValue& position, UIAutomationMatch& match)
+{
+    const UIAutomationDescriber* describer = UIAutomationDescriber::forWidget(match.widget);
+    if (match.item >= 0 || !describer || !position.isNumber())
+        return false;
+    const int index = position.toInt();
+    if (index < 0 || index >= describer->itemCount(match.widget) || double(index) != position.toNumber() ||
+        describer->item(match.widget, index).inert)
+        return false;
+    match.item = index;
+    return true;
+}
+
 Point UIAutomationRequests::centreOf(const UIAutomationMatch& match)
 {
     if (match.item < 0)
@@ -203,6 +218,8 @@ JsonValue UIAutomationRequests::click(const JsonValue& request)
     JsonValue failure;
     if (!locate(request, match, failure))
         return failure;
+    if (request.contains("item") && !pickEntry(request["item"], match))
+        return error("no such entry");
     if (match.item >= 0)
         UIAutomationDescriber::forWidget(match.widget)->reveal(match.widget, match.item);
     int button = request["button"].toText() == "right" ? UIAutomationInput::kRightButton
@@ -226,7 +243,11 @@ JsonValue UIAutomationRequests::type(const JsonValue& request)
         if (!locate(request, match, failure))
             return failure;
         UIAutomationInput::bringToFront(match.widget->window());
-        UIAutomationInput::click(match.widget, centreOf(match), UIAutomationInput::kLeftButton, false);
+        // A field that has the focus already is typed into as it is: a click
+        // would drop what the user marked in it (Ctrl+A before the number
+        // of a spin box that shows its special text).
+        if (!match.widget->hasFocus() || match.item >= 0)
+            UIAutomationInput::click(match.widget, centreOf(match), UIAutomationInput::kLeftButton, false);
     } else {
         UIAutomationInput::bringToFront(keyWindow(match));
     }

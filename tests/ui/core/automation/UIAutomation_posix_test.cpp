@@ -229,6 +229,7 @@ TEST_F(UIAutomationFind, RequestsAnswerWithErrorsAndKeepTheirSequence)
         {"{\"op\":\"click\",\"path\":\"#panel\"}", false, "no input here"},
         {"{\"op\":\"click\",\"path\":\"#panel\",\"column\":0}", false, "no such column"},
         {"{\"op\":\"click\",\"path\":\"\\\"One\\\"\",\"column\":0}", false, "no such column"},
+        {"{\"op\":\"click\",\"path\":\"#panel\",\"item\":0}", false, "no such entry"},
         {"{\"op\":\"key\",\"key\":\"Hyper\"}", false, "unknown key"},
         {"{\"op\":\"key\",\"key\":\"A\",\"mods\":[\"meta\"]}", false, "unknown modifier"},
         {"{\"op\":\"dump\",\"path\":\"\\\"Nothing\\\"\"}", false, "not found"},

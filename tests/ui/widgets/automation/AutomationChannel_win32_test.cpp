@@ -4,8 +4,10 @@
 #include "foundation/platform/ShellCallRecorder.h"
 #include "foundation/platform/SystemInfo.h"
 #include "graphics/image/Image.h"
+#include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
+#include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
@@ -17,6 +19,7 @@
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
 #include "ui/widgets/range/UISlider.h"
+#include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
@@ -176,7 +179,8 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     {
         const char* path;
         bool found;
-    } cases[] = {{"#table UIHeader \"Name\"", true}, {"#table UIHeader \"Year\"", true},
+    } cases[] = {{"#table UIHeader \"Name\"", true},
+                 {"#table UIHeader \"Year\"", true},
                  {"#table UIHeader \"Hidden\"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(driver.exists(c.path), c.found) << c.path;
@@ -252,6 +256,65 @@ TEST_F(AutomationChannel, RowsGoByTheirFirstTextAndAClickLandsInTheColumnAsked)
     EXPECT_EQ(table->currentRow(), 0) << "the row clicked last is current";
 }
 
+struct TabLog : SignalReceiver
+{
+    void clicked(int index) { tabs.push_back(index); }
+    std::vector<int> tabs;
+};
+
+TEST_F(AutomationChannel, EntriesWithoutTextAreClickedByTheirPosition)
+{
+    auto* bar = new UITabBar(window);
+    bar->setObjectId(String(u"bar"));
+    bar->setExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        bar->addTab(ImageSet(), String());
+    bar->setTabVisible(2, false);
+    bar->setAllTabsSelectable(false);
+    bar->setGeometry(220, 150, 120, 30);
+    bar->show();
+    UIHarness::pump();
+    TabLog log;
+    bar->tabClicked.connectWithArg(&log, &TabLog::clicked);
+    struct Case
+    {
+        const char* item;
+        bool ok;
+    } cases[] = {{"1", true},   {"0", true},    {"2", false},    {"3", false},
+                 {"-1", false}, {"0.5", false}, {"\"1\"", false}};
+    for (const auto& c : cases) {
+        JsonValue reply =
+            driver.request(std::string("{\"op\":\"click\",\"path\":\"#bar\",\"item\":") + c.item + "}");
+        EXPECT_EQ(reply["ok"].toBool(), c.ok) << c.item << " " << reply.write();
+        // Past the double-click time: the next click is one of its own.
+        UIHarness::pumpFor(c.ok ? 700 : 50);
+    }
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return log.tabs.size() >= 2; }));
+    EXPECT_EQ(log.tabs, (std::vector<int>{1, 0}))
+        << "an entry hidden, past the end or not a whole number: none";
+    EXPECT_FALSE(
+        driver.request(std::string("{\"op\":\"click\",\"path\":\"#press\",\"item\":0}"))["ok"].toBool())
+        << "a widget without entries";
+}
+
+TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClick)
+{
+    auto* table = new UITable(window);
+    table->setObjectId(String(u"doubles"));
+    table->setFlag(UIWidget::kWantsDoubleClicks, true);
+    table->setGeometry(220, 10, 170, 120);
+    table->show();
+    UIHarness::pump();
+    SignalCounter doubles;
+    table->mouseDoubleClicked.connect(&doubles, &SignalCounter::count);
+    ASSERT_TRUE(driver.doubleClick("#doubles")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return doubles.calls >= 1; })) << "with no click before it";
+    UIHarness::pumpFor(int(GetDoubleClickTime()) + 100);
+    ASSERT_TRUE(driver.click("#doubles")) << driver.lastReply().write();
+    UIHarness::pumpFor(200);
+    EXPECT_EQ(doubles.calls, 1) << "a click after the double-click time is one of its own";
+}
+
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 {
     ASSERT_TRUE(driver.typeText("Hello", "#edit")) << driver.lastReply().write();
@@ -270,6 +333,13 @@ TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 
     ASSERT_TRUE(driver.pressKey("Backspace"));
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter"); }));
+
+    // What the user marked in the field that has the focus is typed over.
+    ASSERT_TRUE(driver.click("#edit"));
+    ASSERT_TRUE(driver.pressKey("a", {"ctrl"}));
+    ASSERT_TRUE(driver.typeText("Bye", "#edit"));
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return edit->text() == String(u"Bye"); }))
+        << testsupport::utf8(edit->text());
 }
 
 // The driver works from a thread of its own here, as another process would,
