@@ -89,7 +89,7 @@ TEST_F(E2e, ExportImport)
     ASSERT_TRUE(choose(exportWindow + " UIComboBox[1]", "None"));
     app.shot("export");
     ASSERT_TRUE(app.click(exportWindow + " \"Export\""));
-    ASSERT_TRUE(answerFileDialog(app, file.wstring()));
+    ASSERT_TRUE(answerFileDialog(app, file.wstring(), "save-dialog"));
     ASSERT_TRUE(app.waitForNoPath(kExport)) << app.failure();
     EXPECT_EQ(fileBytes(file), expectedBytes());
 
@@ -105,7 +105,7 @@ TEST_F(E2e, ExportImport)
     const std::string importWindow = kImport;
     // The button beside the path field, which shows an icon alone.
     ASSERT_TRUE(app.click(importWindow + " UIButton"));
-    ASSERT_TRUE(answerFileDialog(app, file.wstring()));
+    ASSERT_TRUE(answerFileDialog(app, file.wstring(), "open-dialog"));
     const std::string importButton = importWindow + " \"Import (3 Movies)\"";
     ASSERT_TRUE(app.waitForPath(importButton)) << app.failure();
     EXPECT_EQ(app.find(importWindow + " UIComboBox[0]")["text"].toText(), "Semicolon (;)");

@@ -71,7 +71,8 @@ TEST_F(E2e, OptionsAndLanguage)
     ASSERT_TRUE(app.waitForPath(background)) << app.failure();
     app.shot("options-display");
     ASSERT_TRUE(app.click(background));
-    ASSERT_TRUE(answerColorDialog(app, GetRValue(kCardColour), GetGValue(kCardColour), GetBValue(kCardColour)));
+    ASSERT_TRUE(answerColorDialog(app, GetRValue(kCardColour), GetGValue(kCardColour), GetBValue(kCardColour),
+                                  "colour-chooser"));
     app.shot("card-colour-chosen");
     ASSERT_TRUE(app.click("#optionsOk"));
     ASSERT_TRUE(app.waitForNoPath("#options")) << app.failure();
