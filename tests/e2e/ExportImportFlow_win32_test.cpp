@@ -87,6 +87,12 @@ TEST_F(E2e, ExportImport)
     const std::string exportWindow = kExport;
     ASSERT_TRUE(choose(exportWindow + " UIComboBox[0]", "Semicolon (;)"));
     ASSERT_TRUE(choose(exportWindow + " UIComboBox[1]", "None"));
+    // The preview shows the lines to be written, then "..." (a text field
+    // ends each line with a line feed).
+    std::string preview;
+    for (const Known& known : kMovies)
+        preview += std::string(known.title) + ";" + std::to_string(known.year) + "\n";
+    EXPECT_EQ(app.find(exportWindow + " UITextEdit")["text"].toText(), preview + "...\n");
     app.shot("export");
     ASSERT_TRUE(app.click(exportWindow + " \"Export\""));
     ASSERT_TRUE(answerFileDialog(app, file.wstring(), "save-dialog"));
