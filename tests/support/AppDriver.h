@@ -71,6 +71,10 @@ public:
     void setPump(const std::function<void()>& pump) { m_pump = pump; }
     // Drops the connection as a driver that went away would.
     void disconnect();
+    // After the program ended for a restart: waits until the instance its
+    // helper started (with the ended one's environment, so the channel's
+    // port too) has connected, and follows that one from then on.
+    bool acceptRestart(int timeoutMs = 60000);
 
     // One request; the parsed reply. A reply that does not come within the
     // time, or a lost connection, gives {"ok":false,"error":...}.

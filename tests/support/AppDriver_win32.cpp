@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,6 +45,25 @@ void setVariable(const std::string& name, const std::string& value)
 {
     std::string assignment = name + "=" + value;
     _putenv(assignment.c_str());
+}
+
+// A running process of that program file name other than the one given; a
+// handle to wait on, or null.
+HANDLE otherProcessNamed(const wchar_t* name, DWORD except)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    HANDLE found = nullptr;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != except && _wcsicmp(entry.szExeFile, name) == 0)
+            found = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
+                                entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 } // namespace
@@ -202,6 +223,30 @@ bool AppDriver::acceptProgram(int timeoutMs)
     }
     m_failure = "the program did not connect";
     return false;
+}
+
+bool AppDriver::acceptRestart(int timeoutMs)
+{
+    const DWORD ended = m_process ? GetProcessId(static_cast<HANDLE>(m_process)) : 0;
+    if (m_process && isRunning()) {
+        m_failure = "the program has not ended";
+        return false;
+    }
+    disconnect();
+    if (m_process)
+        CloseHandle(static_cast<HANDLE>(m_process));
+    // The helper, not the driver, starts the next instance: no process to
+    // watch while it connects.
+    m_process = nullptr;
+    if (m_listener == -1 || !acceptProgram(timeoutMs))
+        return false;
+    m_process = otherProcessNamed(L"reelstack.exe", ended);
+    if (!m_process) {
+        m_failure = "no new instance of reelstack.exe";
+        disconnect();
+        return false;
+    }
+    return true;
 }
 
 void AppDriver::disconnect()

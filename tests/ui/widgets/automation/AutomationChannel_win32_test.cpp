@@ -418,6 +418,16 @@ TEST_F(AutomationChannel, ShellCallsAreRecordedNotRunAndALostConnectionEndsOnlyT
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls == 1; }));
 }
 
+TEST_F(AutomationChannel, TheProgramsOwnHelperIsRecordedAndStillRun)
+{
+    // Run: a helper that is not there fails to start.
+    EXPECT_FALSE(SystemInfo::startOwnProgram(String(u"Z:\\no\\such\\Helper.exe"), String(u"-try \"1\"")));
+    const JsonValue dump = driver.dump();
+    ASSERT_EQ(dump["shell"].size(), 1) << dump["shell"].write();
+    EXPECT_EQ(dump["shell"].at(0)["call"].toText(), "execute");
+    EXPECT_EQ(dump["shell"].at(0)["target"].toText(), "Z:\\no\\such\\Helper.exe -try \"1\"");
+}
+
 TEST(AutomationChannelUnset, NothingIsMade)
 {
     ASSERT_TRUE(UIHarness::start());
