@@ -3,6 +3,7 @@
 #include "app/barcode/BarCodeSearch.h"
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "graphics/image/ImageSet.h"
@@ -55,11 +56,9 @@ AddMovieByBarCodeWindow::~AddMovieByBarCodeWindow()
 
 void AddMovieByBarCodeWindow::buildDialog()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(tr(u"Add Movie by Bar Code"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview,
+                                 tr(u"Add Movie by Bar Code"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(0, 100.0f);
     m_dialog->setMinimumWidth(350);

@@ -2,6 +2,7 @@
 
 #include "app/feedback/FeedbackMessage.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/StackedDialog.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/net/FormPost.h"
 #include "graphics/image/Image.h"
@@ -51,15 +52,13 @@ FeedbackWindow::~FeedbackWindow()
 
 void FeedbackWindow::buildUi()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kMinimizeBox | UINativeWindow::kMaximizeBox |
-                                UINativeWindow::kSystemMenu | UINativeWindow::kResizable |
-                                UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(translate(u"Feedback", kContext), true);
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kMinimizeBox | UINativeWindow::kMaximizeBox |
+                                     UINativeWindow::kSystemMenu | UINativeWindow::kResizable |
+                                     UINativeWindow::kKeyPreview,
+                                 translate(u"Feedback", kContext));
     // The name driven tests find it by.
     m_dialog->setObjectId(String(u"feedback"));
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->setLayoutSpacing(4);
     m_dialog->setMinimumSize(453, 280);
 

@@ -3,6 +3,7 @@
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/Image.h"
 #include "model/application/Application.h"
@@ -25,13 +26,10 @@ MovieItemWindow::~MovieItemWindow()
 
 void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int minimumHeight)
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kSystemMenu);
-    m_dialog->setWindowTitle(title, true);
+    m_dialog = makeStackedDialog(m_parent, UINativeWindow::kSystemMenu, title);
     m_dialog->setMinimumWidth(minimumWidth);
     if (minimumHeight > 0)
         m_dialog->setMinimumHeight(minimumHeight);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
     m_group = makeFieldGroup(m_dialog);
     m_group->applyMetricSpacing();

@@ -2,6 +2,7 @@
 
 #include "app/view/View.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
@@ -82,10 +83,7 @@ String OptionsWindow::tr(const char16_t* text) const
 
 void OptionsWindow::buildUi()
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kSystemMenu);
-    m_dialog->setWindowTitle(tr(u"Options"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(m_parent, UINativeWindow::kSystemMenu, tr(u"Options"));
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumWidth(550);
     // The ids driven tests find the window and its language box by.
