@@ -27,8 +27,8 @@ void addLoanButtonRow(UIDialog* dialog, const char16_t* context, UIButton** ok, 
 {
     ButtonRowPlacement placement;
     placement.flush = true;
-    addButtonRow(dialog, Window::translate(u"OK", context), 3, Window::translate(u"Cancel", context), ok, cancel,
-                 placement);
+    addButtonRow(dialog, Window::translate(u"OK", context), 3, Window::translate(u"Cancel", context), ok,
+                 cancel, placement);
 }
 
 void beepRefusal()

@@ -29,10 +29,7 @@ struct SeenBox
 class ToolWindowTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_core = makeProgramCore();
-    }
+    static void SetUpTestSuite() { s_core = makeProgramCore(); }
     static void TearDownTestSuite()
     {
         delete s_core;

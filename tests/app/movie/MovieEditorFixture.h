@@ -195,10 +195,7 @@ inline std::map<std::string, std::vector<uint8_t>> folderBytes(const String& fol
 class MovieEditorTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_core = makeProgramCore();
-    }
+    static void SetUpTestSuite() { s_core = makeProgramCore(); }
     static void TearDownTestSuite()
     {
         delete s_core;
