@@ -3,6 +3,7 @@
 #include "app/barcode/BarCodeSearch.h"
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/FieldBalloon.h"
 #include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
@@ -13,7 +14,6 @@
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
@@ -129,8 +129,7 @@ bool AddMovieByBarCodeWindow::searchBarCode()
 
 void AddMovieByBarCodeWindow::showBalloonAt(UIWidget* widget, const String& text)
 {
-    UIBalloonTip::showBalloon(m_dialog, widget->globalRect().center(), String(), text, 5, Image(), 3, 10, 0,
-                              6, 0);
+    showFieldBalloon(m_dialog, widget, text, kBalloonInformationIcon);
 }
 
 void AddMovieByBarCodeWindow::onShown(UIEvent*)
