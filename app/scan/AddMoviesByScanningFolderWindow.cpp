@@ -78,6 +78,7 @@ void AddMoviesByScanningFolderWindow::buildDialog()
                                  UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
                                      UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu,
                                  tr(u"Add Movies by Scanning Folder"));
+    m_dialog->setObjectId(String(u"scanFolder"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(1, 100.0f);
     m_dialog->setMinimumSize(500, 300);
@@ -100,6 +101,7 @@ void AddMoviesByScanningFolderWindow::buildFolderGroup()
     m_browse = new UIButton(row);
     m_browse->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"search-local"))));
     m_browse->setMinimumSize(20, 22);
+    m_browse->setObjectId(String(u"scanBrowse"));
     m_browse->show();
     m_scan = addButton(row, tr(u"Scan"));
     m_scan->setColorVariant(kScanVariant);
@@ -115,6 +117,7 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
     group->setRowStretch(0, 100.0f);
     m_view = makeDialogTableView(group);
     m_table = m_view->table();
+    m_table->setObjectId(String(u"scanFiles"));
     // Each click in the tick column toggles, however fast they follow.
     m_table->setFlag(UIWidget::kWantsDoubleClicks, false);
     UIHeader* header = m_table->header();

@@ -6,6 +6,7 @@
 #include "foundation/data/Variant.h"
 #include "model/config/Configuration.h"
 #include "tests/app/TwelveMovies.h"
+#include "tests/flows/FolderScanSteps.h"
 #include "tests/support/AppDriver.h"
 
 #include <gtest/gtest.h>
@@ -626,6 +627,7 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
         ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; })) << user.rowCount();
 
         // Delete in the cover flow asks the same and removes the cover's movie.
+        ASSERT_TRUE(app.waitFor([&] { return app.dump()["sections"]["views"]["coverFlowKnown"].toBool(); }));
         const JsonValue dump = app.dump();
         if (dump["sections"]["views"]["coverFlow"].toBool()) {
             ASSERT_TRUE(user.menu("View", "viewMenu", "Cover Flow")) << app.lastReply().write();
@@ -679,6 +681,43 @@ TEST(MovieCommandsFlow, AfterSteppingInTheEditorTheLastMovieShownIsSelected)
     ASSERT_TRUE(app.click("\"Cancel\"")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForNoPath("\"Previous Movie (amelie)\"")) << app.failure();
     EXPECT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
+    ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST(MovieCommandsFlow, AFolderScanAddsItsMoviesInSortOrderAndKeepsTheSelection)
+{
+    flows::DesktopScanFolder folder("Scan Commands", {"Zulu.avi", "casablanca.mkv", "Aliens.mp4"});
+    ASSERT_TRUE(folder.ready()) << folder.path();
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    ASSERT_TRUE(prepareLentCollection());
+    AppDriver app;
+    User user(app);
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(user.sortBy("Title")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#table \"Brazil\"")) << app.failure();
+    ASSERT_TRUE(app.click("#table \"Brazil\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
+    ASSERT_EQ(user.currentRow(), 2);
+
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder...")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#scanFolder")) << app.failure();
+    ASSERT_TRUE(flows::browseAndScan(app, folder, 3, "scan-browser")) << app.lastReply().write();
+    ASSERT_TRUE(app.click("#scanFolder \"Check All\"")) << app.lastReply().write();
+    app.shot("scan-all-checked");
+    ASSERT_TRUE(app.click("#scanFolder \"OK\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("#scanFolder")) << app.failure();
+    ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 6; })) << user.rowCount();
+    app.shot("scanned-in-order");
+
+    std::vector<std::string> rows;
+    for (int row = 0; row < 6; ++row)
+        rows.push_back(user.rowTitle(row));
+    EXPECT_EQ(rows, (std::vector<std::string>{"Alien", "Aliens", "amelie", "Brazil", "Casablanca", "Zulu"}));
+    EXPECT_EQ(user.currentTitle(), "Brazil") << "the selection stays on the movie, wherever its row went";
+    EXPECT_NE(user.cardText().find("Brazil"), std::string::npos) << user.cardText();
     ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }
