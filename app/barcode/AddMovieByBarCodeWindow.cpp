@@ -3,6 +3,7 @@
 #include "app/barcode/BarCodeSearch.h"
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/FieldBalloon.h"
 #include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
@@ -69,9 +70,7 @@ void AddMovieByBarCodeWindow::buildDialog()
     auto* picture = new UIPicture(group);
     picture->setImage(loadImageResource(String(u"barcode")), 0, Rect::kAlignLeft | Rect::kAlignTop);
     picture->show();
-    auto* label = new UILabel(group);
-    label->setText(tr(u"Bar Code"));
-    label->show();
+    addLabel(group, tr(u"Bar Code"));
     m_barCode = new UILineEdit(group);
     m_barCode->setMaxLength(BarCodeSearch::kMaximumDigits);
     m_barCode->show();

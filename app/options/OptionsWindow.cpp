@@ -1,6 +1,7 @@
 #include "app/options/OptionsWindow.h"
 
 #include "app/view/View.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
 #include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
@@ -106,12 +107,12 @@ void OptionsWindow::buildGeneralPage(UIWidget* page)
     page->setVerticalFlow(1);
     UIGroup* group = twoColumnGroup(page);
     group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
-    shown(new UILabel(group))->setText(tr(u"Language"));
+    addLabel(group, tr(u"Language"));
     m_language = shown(new UIComboBox(group));
     m_language->setObjectId(String(u"language"));
     m_language->setSorted(true);
     fillLanguages();
-    shown(new UILabel(group))->setText(tr(u"Time Format"));
+    addLabel(group, tr(u"Time Format"));
     m_timeFormat = shown(new UIComboBox(group));
     for (const char16_t* format : {u"Auto", u"Minutes", u"Hours & Minutes"})
         m_timeFormat->addItem(tr(format));
@@ -158,10 +159,10 @@ void OptionsWindow::buildDisplayPage(UIWidget* page)
     m_cardColors[1] = addColorRow(card, u"Text Color");
     m_cardColors[2] = addColorRow(card, u"Title Color");
     m_cardColors[3] = addColorRow(card, u"Link Color");
-    shown(new UILabel(card))->setText(tr(u"Font Family"));
+    addLabel(card, tr(u"Font Family"));
     m_fontFamily = shown(new UIComboBox(card));
     m_fontFamily->addItems(availableFontFamilies());
-    shown(new UILabel(card))->setText(tr(u"Font Size"));
+    addLabel(card, tr(u"Font Size"));
     m_fontSize = shown(new UISlider(card));
     m_fontSize->setRange(kMinimumFontSize, kMaximumFontSize);
     m_fontSize->setMaximumWidth(150);
@@ -174,7 +175,7 @@ void OptionsWindow::buildLoansPage(UIWidget* page)
     page->setVerticalFlow(1);
     UIGroup* group = twoColumnGroup(page);
     group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
-    shown(new UILabel(group))->setText(tr(u"Default Loan Period"));
+    addLabel(group, tr(u"Default Loan Period"));
     m_loanPeriod = shown(new UISpinBox(group));
     m_loanPeriod->setRange(1, 365);
     m_loanPeriod->setSuffix(String(u" ") + tr(u"days"));
@@ -214,7 +215,7 @@ UICheck* OptionsWindow::addCheck(UIWidget* group, const char16_t* text)
 
 UIColorPicker* OptionsWindow::addColorRow(UIWidget* group, const char16_t* label)
 {
-    shown(new UILabel(group))->setText(tr(label));
+    addLabel(group, tr(label));
     auto* picker = shown(new UIColorPicker(group));
     picker->setAutoToolTip(false);
     return picker;
