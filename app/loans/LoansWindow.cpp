@@ -4,6 +4,7 @@
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoanRules.h"
 #include "app/window/DialogTableView.h"
+#include "app/window/Shown.h"
 #include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
@@ -67,12 +68,6 @@ String tr(const char16_t* text)
 Pen overduePen()
 {
     return Pen(Color(233, 0, 0));
-}
-
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
 }
 
 void addDateCell(UITableRow* row, const Date& date)

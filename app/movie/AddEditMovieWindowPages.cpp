@@ -5,6 +5,7 @@
 #include "app/movie/MovieListEditor.h"
 #include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/Shown.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
@@ -40,12 +41,6 @@ String tr(const char16_t* text)
 ImageSet dataIcon(const String& name)
 {
     return ImageSet::ImageSetFromImage(EditorIcons::get(name));
-}
-
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
 }
 
 // A box laying its children out side by side or one below the other.

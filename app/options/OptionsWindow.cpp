@@ -3,6 +3,7 @@
 #include "app/view/View.h"
 #include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/Shown.h"
 #include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
@@ -42,12 +43,6 @@ const int kDefaultLoanPeriod = 14;
 const Color kDefaultListColors[3] = {Color(165, 133, 0), Color(250, 242, 231), Color(82, 62, 1)};
 const Color kDefaultCardColors[4] = {Color(242, 238, 209), Color(139, 105, 1), Color(121, 75, 0),
                                      Color(0, 134, 255)};
-
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
-}
 
 template <class W> W* spanning(W* widget)
 {
