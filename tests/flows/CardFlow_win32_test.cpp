@@ -111,19 +111,12 @@ TEST(CardFlow, TheCardSectionListsThePlayElementsWithTagAndRectangle)
             << row.id << " " << rect.write() << " in " << cardWidget["rect"].write();
     }
     EXPECT_EQ(byId.count("@play-episode-2.1"), 0u);
-    // The same rectangles the widget dump gives its entries, which clicks go
-    // to (the entries also hold the card's anchors, named by their words).
-    const JsonValue items = cardWidget["items"];
-    for (const Row& row : rows) {
-        int matches = 0;
-        for (const JsonValue& item : items.elements()) {
-            if (item["text"].toText() != row.id)
-                continue;
-            ++matches;
-            EXPECT_EQ(byId[row.id]["rect"].write(), item["rect"].write()) << row.id;
-        }
-        EXPECT_EQ(matches, 1) << row.id << " " << items.write();
-    }
+    // The same rectangles the widget dump gives its entries, which clicks go to.
+    std::map<std::string, std::string> itemRects;
+    for (const JsonValue& item : cardWidget["items"].elements())
+        itemRects[item["text"].toText()] = item["rect"].write();
+    for (const Row& row : rows)
+        EXPECT_EQ(byId[row.id]["rect"].write(), itemRects[row.id]) << row.id;
     ASSERT_TRUE(app.click("#menuBar \"Collection\"")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\"")) << app.failure();
     ASSERT_TRUE(app.click("#collectionMenu \"Exit\"")) << app.lastReply().write();
