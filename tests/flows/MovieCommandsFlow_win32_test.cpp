@@ -821,9 +821,7 @@ TEST(MovieCommandsFlow, LocalFilesPlayOnlyWhenTheyExistAndAnEpisodeTypedInPlaysI
                   {episode + "UISpinBox[1] UILineEdit", "2"},
                   {episode + "UILineEdit[4]", "Pilot"}};
     for (const auto& field : fields) {
-        ASSERT_TRUE(app.click(field.path) && app.pressKey("a", {"ctrl"}) &&
-                    app.typeText(field.text, field.path))
-            << field.path << " " << app.lastReply().write();
+        ASSERT_TRUE(app.replaceText(field.text, field.path)) << field.path << " " << app.lastReply().write();
         EXPECT_EQ(app.find(field.path)["text"].toText(), field.text) << field.path;
     }
     ASSERT_TRUE(app.click(episode + "UIButton[0]")) << app.lastReply().write();

@@ -92,6 +92,10 @@ public:
     bool doubleClick(const std::string& path);
     // Path empty: to the foreground window of the program.
     bool typeText(const std::string& text, const std::string& path = std::string());
+    // Clicks the field, marks all it holds and types over it. The keys go
+    // without typeText's click, which would drop the marking (a spin box
+    // showing its special text refuses a digit typed into that text).
+    bool replaceText(const std::string& text, const std::string& path);
     // Key names: "Enter", "Escape", "F2", "a" ...; mods "ctrl", "shift", "alt".
     bool pressKey(const std::string& key, const std::vector<std::string>& mods = {});
     // The widget (with its entries) at the path; null when not found.
@@ -121,6 +125,7 @@ public:
     void recordFailure();
 
 private:
+    void waitForTyped(const std::string& path, const std::string& before);
     bool listen();
     bool acceptProgram(int timeoutMs);
     bool readLine(std::string& line, int timeoutMs);

@@ -353,22 +353,38 @@ bool AppDriver::typeText(const std::string& text, const std::string& path)
         asked.set("path", path);
     if (!request(asked)["ok"].toBool())
         return false;
-    // The keys travel through the display server while clicks are posted
-    // straight to the window, so on a busy machine a click sent next could
-    // overtake them: wait until the field has taken them (a password field
-    // shows its mask, so a change is what is waited for) and holds still.
-    if (!path.empty() && !text.empty()) {
-        std::string last = before;
-        waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
-        waitFor(
-            [&] {
-                const std::string now = find(path)["text"].toText();
-                const bool still = now == last;
-                last = now;
-                return still;
-            },
-            1000);
-    }
+    if (!path.empty() && !text.empty())
+        waitForTyped(path, before);
+    return true;
+}
+
+// The keys travel through the display server while clicks are posted
+// straight to the window, so on a busy machine a click sent next could
+// overtake them: wait until the field has taken them (a password field
+// shows its mask, so a change is what is waited for) and holds still.
+void AppDriver::waitForTyped(const std::string& path, const std::string& before)
+{
+    std::string last = before;
+    waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
+    waitFor(
+        [&] {
+            const std::string now = find(path)["text"].toText();
+            const bool still = now == last;
+            last = now;
+            return still;
+        },
+        1000);
+}
+
+bool AppDriver::replaceText(const std::string& text, const std::string& path)
+{
+    const std::string before = find(path)["text"].toText();
+    JsonValue asked;
+    asked.set("op", "type");
+    asked.set("text", text);
+    if (!click(path) || !pressKey("a", {"ctrl"}) || !request(asked)["ok"].toBool())
+        return false;
+    waitForTyped(path, before);
     return true;
 }
 

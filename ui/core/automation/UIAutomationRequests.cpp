@@ -229,11 +229,7 @@ JsonValue UIAutomationRequests::type(const JsonValue& request)
         if (!locate(request, match, failure))
             return failure;
         UIAutomationInput::bringToFront(match.widget->window());
-        // A field that has the focus already is typed into as it is: a click
-        // would drop what the user marked in it (Ctrl+A before the number
-        // of a spin box that shows its special text).
-        if (!match.widget->hasFocus() || match.item >= 0)
-            UIAutomationInput::click(match.widget, centreOf(match), UIAutomationInput::kLeftButton, false);
+        UIAutomationInput::click(match.widget, centreOf(match), UIAutomationInput::kLeftButton, false);
     } else {
         UIAutomationInput::bringToFront(keyWindow(match));
     }

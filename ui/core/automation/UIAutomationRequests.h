@@ -22,7 +22,6 @@ struct UIAutomationMatch;
 //   {"op":"click","path":P,"item":n}      the n-th entry of P (from 0), for
 //                                         entries that show no text
 //   {"op":"type","text":"abc","path":P}    P (optional) is clicked first
-//                                         unless it has the focus
 //   {"op":"key","key":"Enter","mods":["ctrl"],"path":P}
 //   {"op":"shot","name":"step-1"}          PNGs into REELSTACK_SHOTS
 //   {"op":"close","path":P}                closes P's window

@@ -6,7 +6,6 @@
 #include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
-#include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
@@ -16,6 +15,7 @@
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
+#include "ui/widgets/spinbox/UISpinBox.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIDialog.h"
 
@@ -220,13 +220,29 @@ TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 
     ASSERT_TRUE(driver.pressKey("Backspace"));
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter"); }));
+}
 
-    // What the user marked in the field that has the focus is typed over.
-    ASSERT_TRUE(driver.click("#edit"));
-    ASSERT_TRUE(driver.pressKey("a", {"ctrl"}));
-    ASSERT_TRUE(driver.typeText("Bye", "#edit"));
-    EXPECT_TRUE(UIHarness::pumpUntil([&] { return edit->text() == String(u"Bye"); }))
-        << testsupport::utf8(edit->text());
+TEST_F(AutomationChannel, ReplacedTextTakesTheWholeFieldEvenWhereTheFieldRefusesAnInsertion)
+{
+    auto* spin = new UISpinBox(window);
+    spin->setObjectId(String(u"spin"));
+    spin->setRange(0, 99);
+    spin->setSpecialValueText(String(u"n/a"));
+    spin->setGeometry(220, 150, 80, 24);
+    spin->show();
+    edit->setText(String(u"Hello"));
+    UIHarness::pump();
+    struct Case
+    {
+        const char* path;
+        const char* text;
+    } cases[] = {{"#edit", "Bye"}, {"#spin UILineEdit", "12"}, {"#spin UILineEdit", "7"}, {"#edit", "Again"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(driver.replaceText(c.text, c.path)) << c.path << " " << driver.lastReply().write();
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return driver.find(c.path)["text"].toText() == c.text; }))
+            << c.path << " " << driver.find(c.path)["text"].toText();
+    }
+    EXPECT_EQ(spin->intValue(), 7);
 }
 
 // The driver works from a thread of its own here, as another process would,
