@@ -95,7 +95,7 @@ bool CollectionModel::openCollection(const String& path)
     m_loaners.clear();
     if (!m_collectionFile->read(path, m_movies, m_loaners))
         return false;
-    String images = imagesFolder();
+    SharedString images(imagesFolder());
     for (Movie* movie : m_movies)
         movie->setImagesFolder(images);
     m_recentCollection = collectionName();

@@ -5,6 +5,7 @@
 #include "foundation/time/Date.h"
 #include "foundation/time/DateTime.h"
 #include "graphics/color/Color.h"
+#include "model/collection/ChunkValue.h"
 
 #include <cstdint>
 
@@ -35,15 +36,17 @@ public:
     // Year, month and day as they are.
     static void setDate(DataTreeValue& value, const Date& date);
 
-    // Getters of a value (null when there is none).
-    static int32_t toInt(const DataTreeValue* value);
-    static float toFloat(const DataTreeValue* value);
-    static bool toFlag(const DataTreeValue* value);
-    static String toText(const DataTreeValue* value);
-    static StringList toList(const DataTreeValue* value);
-    static Color toColor(const DataTreeValue* value);
-    static DateTime toDateTime(const DataTreeValue* value);
-    static Date toDate(const DataTreeValue* value);
+    // Getters of a value's bytes; a missing value has none.
+    static int32_t toInt(const ChunkValue& value);
+    static float toFloat(const ChunkValue& value);
+    static bool toFlag(const ChunkValue& value);
+    static String toText(const ChunkValue& value);
+    static StringList toList(const ChunkValue& value);
+    static Color toColor(const ChunkValue& value);
+    static DateTime toDateTime(const ChunkValue& value);
+    static Date toDate(const ChunkValue& value);
+    // The bytes of a value of a tree; none when it is null.
+    static ChunkValue bytesOf(const DataTreeValue* value);
 
     static int32_t readInt(const DataTreeNode& node, const char* tag);
     static float readFloat(const DataTreeNode& node, const char* tag);

@@ -1,9 +1,8 @@
 #include "model/collection/CollectionReader.h"
 
 #include "foundation/data/DataTree.h"
-#include "foundation/io/DataReader.h"
 #include "foundation/io/FileInputStream.h"
-#include "foundation/io/BufferedInputStream.h"
+#include "model/collection/ChunkInput.h"
 #include "model/collection/ChunkStream.h"
 #include "model/collection/HeaderChunk.h"
 #include "model/collection/LoanerChunk.h"
@@ -35,43 +34,42 @@ bool CollectionReader::read(const String& path, Content content)
     clear();
     m_content = content;
     FileInputStream file(path);
-    BufferedInputStream buffered(&file);
-    DataReader reader(&buffered);
+    ChunkInput input(&file);
     char fileTag[5];
-    bool ok = reader.attach() && ChunkStream::readTag(reader, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
-              readRoot(reader) && (isDone() || reader.remaining() == 0);
+    bool ok = input.isOpen() && ChunkStream::readTag(input, fileTag) && std::strcmp(fileTag, "RSDB") == 0 &&
+              readRoot(input) && (isDone() || input.left() == 0);
     if (!ok)
         clear();
     return ok;
 }
 
-bool CollectionReader::readRoot(DataReader& reader)
+bool CollectionReader::readRoot(ChunkInput& input)
 {
     char tag[5];
     uint32_t count = 0;
-    if (!ChunkStream::readTag(reader, tag) ||
-        !ChunkStream::readCount(reader, ChunkStream::kMinNodeBytes, count))
+    if (!ChunkStream::readTag(input, tag) ||
+        !ChunkStream::readCount(input, ChunkStream::kMinNodeBytes, count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
-        if (!readRootChild(reader))
+        if (!readRootChild(input))
             return false;
         if (isDone())
             return true;
     }
-    return ChunkStream::skipValues(reader);
+    return ChunkStream::skipValues(input);
 }
 
-bool CollectionReader::readRootChild(DataReader& reader)
+bool CollectionReader::readRootChild(ChunkInput& input)
 {
     char tag[5];
-    if (!ChunkStream::peekTag(reader, tag))
+    if (!ChunkStream::peekTag(input, tag))
         return false;
     if (std::strcmp(tag, "MOVS") == 0 && !m_hasMovies) {
         m_hasMovies = true;
-        return readMovies(reader);
+        return readMovies(input);
     }
     DataTreeNode node;
-    if (!node.read(reader, 1))
+    if (!node.read(input.reader(), 1))
         return false;
     if (std::strcmp(tag, "HEDR") == 0 && !m_hasHeader) {
         m_hasHeader = true;
@@ -83,22 +81,22 @@ bool CollectionReader::readRootChild(DataReader& reader)
     return true;
 }
 
-bool CollectionReader::readMovies(DataReader& reader)
+bool CollectionReader::readMovies(ChunkInput& input)
 {
     char tag[5];
     uint32_t count = 0;
-    if (!ChunkStream::readTag(reader, tag) ||
-        !ChunkStream::readCount(reader, ChunkStream::kMinNodeBytes, count))
+    if (!ChunkStream::readTag(input, tag) ||
+        !ChunkStream::readCount(input, ChunkStream::kMinNodeBytes, count))
         return false;
     for (uint32_t i = 0; i < count; ++i) {
         Movie* movie = new Movie;
-        if (!MovieChunk::read(reader, 2, *movie)) {
+        if (!MovieChunk::read(input, 2, *movie)) {
             delete movie;
             return false;
         }
         m_movies.append(movie);
     }
-    return ChunkStream::skipValues(reader);
+    return ChunkStream::skipValues(input);
 }
 
 void CollectionReader::readLoaners(const DataTreeNode& node)
@@ -109,6 +107,11 @@ void CollectionReader::readLoaners(const DataTreeNode& node)
 
 void CollectionReader::takeMovies(List<Movie*>& target)
 {
+    // The usual case hands over the nodes rather than making new ones.
+    if (target.isEmpty()) {
+        target = std::move(m_movies);
+        return;
+    }
     for (Movie* movie : m_movies)
         target.append(movie);
     m_movies.clear();

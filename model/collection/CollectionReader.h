@@ -4,7 +4,7 @@
 #include "model/collection/CollectionHeader.h"
 #include "model/records/LoanerList.h"
 
-class DataReader;
+class ChunkInput;
 class DataTreeNode;
 class Movie;
 class String;
@@ -43,10 +43,10 @@ public:
 
 private:
     void clear();
-    bool readRoot(DataReader& reader);
+    bool readRoot(ChunkInput& input);
     bool isDone() const { return m_content == kHeaderOnly && m_hasHeader; }
-    bool readRootChild(DataReader& reader);
-    bool readMovies(DataReader& reader);
+    bool readRootChild(ChunkInput& input);
+    bool readMovies(ChunkInput& input);
     void readLoaners(const DataTreeNode& node);
 
     Content m_content = kEverything;

@@ -1,7 +1,7 @@
 #include "model/collection/MovieChunk.h"
 
 #include "foundation/data/DataTree.h"
-#include "foundation/io/DataReader.h"
+#include "model/collection/ChunkInput.h"
 #include "model/collection/ChunkStream.h"
 #include "model/collection/ChunkValues.h"
 #include "model/collection/ChunkWriter.h"
@@ -108,86 +108,85 @@ void writeCardStyle(const CardStyle& style, ChunkWriter& out)
 template <typename T> struct FieldOf
 {
     uint32_t tag;
-    void (*apply)(const DataTreeValue& value, T& target);
+    void (*apply)(const ChunkValue& value, T& target);
 };
 
 const FieldOf<Movie> kMovieFields[] = {
-    {dataTreeTag("CRTD"), [](const DataTreeValue& v, Movie& m) { m.created = V::toDateTime(&v); }},
-    {dataTreeTag("MDFD"), [](const DataTreeValue& v, Movie& m) { m.modified = V::toDateTime(&v); }},
-    {dataTreeTag("MVID"), [](const DataTreeValue& v, Movie& m) { m.id = V::toInt(&v); }},
-    {dataTreeTag("NCLK"), [](const DataTreeValue& v, Movie& m) { m.nclk = V::toInt(&v); }},
-    {dataTreeTag("TITL"), [](const DataTreeValue& v, Movie& m) { m.title = V::toText(&v); }},
-    {dataTreeTag("ORTL"), [](const DataTreeValue& v, Movie& m) { m.originalTitle = V::toText(&v); }},
-    {dataTreeTag("GNRE"), [](const DataTreeValue& v, Movie& m) { m.genres = V::toList(&v); }},
-    {dataTreeTag("STUD"), [](const DataTreeValue& v, Movie& m) { m.studios = V::toList(&v); }},
-    {dataTreeTag("CTRY"), [](const DataTreeValue& v, Movie& m) { m.countries = V::toList(&v); }},
-    {dataTreeTag("LANG"), [](const DataTreeValue& v, Movie& m) { m.languages = V::toList(&v); }},
-    {dataTreeTag("YEAR"), [](const DataTreeValue& v, Movie& m) { m.year = V::toInt(&v); }},
-    {dataTreeTag("RUNT"), [](const DataTreeValue& v, Movie& m) { m.runningTime = V::toInt(&v); }},
-    {dataTreeTag("CLOR"), [](const DataTreeValue& v, Movie& m) { m.colour = V::toInt(&v); }},
-    {dataTreeTag("FRMT"), [](const DataTreeValue& v, Movie& m) { m.format = V::toText(&v); }},
-    {dataTreeTag("BRCD"), [](const DataTreeValue& v, Movie& m) { m.barcode = V::toText(&v); }},
-    {dataTreeTag("PLOT"), [](const DataTreeValue& v, Movie& m) { m.plot = V::toText(&v); }},
-    {dataTreeTag("NTES"), [](const DataTreeValue& v, Movie& m) { m.notes = V::toText(&v); }},
-    {dataTreeTag("TAGS"), [](const DataTreeValue& v, Movie& m) { m.tags = V::toList(&v); }},
-    {dataTreeTag("RTMP"), [](const DataTreeValue& v, Movie& m) { m.mpaaRating = V::toText(&v); }},
-    {dataTreeTag("RTIM"), [](const DataTreeValue& v, Movie& m) { m.imdbRating = V::toFloat(&v); }},
-    {dataTreeTag("MYRT"), [](const DataTreeValue& v, Movie& m) { m.myRating = V::toFloat(&v); }},
-    {dataTreeTag("WISH"), [](const DataTreeValue& v, Movie& m) { m.wishlist = V::toFlag(&v); }},
-    {dataTreeTag("SEEN"), [](const DataTreeValue& v, Movie& m) { m.seen = V::toFlag(&v); }},
-    {dataTreeTag("CRLB"), [](const DataTreeValue& v, Movie& m) { m.colorLabel = V::toInt(&v); }},
+    {dataTreeTag("CRTD"), [](const ChunkValue& v, Movie& m) { m.created = V::toDateTime(v); }},
+    {dataTreeTag("MDFD"), [](const ChunkValue& v, Movie& m) { m.modified = V::toDateTime(v); }},
+    {dataTreeTag("MVID"), [](const ChunkValue& v, Movie& m) { m.id = V::toInt(v); }},
+    {dataTreeTag("NCLK"), [](const ChunkValue& v, Movie& m) { m.nclk = V::toInt(v); }},
+    {dataTreeTag("TITL"), [](const ChunkValue& v, Movie& m) { m.title = V::toText(v); }},
+    {dataTreeTag("ORTL"), [](const ChunkValue& v, Movie& m) { m.originalTitle = V::toText(v); }},
+    {dataTreeTag("GNRE"), [](const ChunkValue& v, Movie& m) { m.genres = V::toList(v); }},
+    {dataTreeTag("STUD"), [](const ChunkValue& v, Movie& m) { m.studios = V::toList(v); }},
+    {dataTreeTag("CTRY"), [](const ChunkValue& v, Movie& m) { m.countries = V::toList(v); }},
+    {dataTreeTag("LANG"), [](const ChunkValue& v, Movie& m) { m.languages = V::toList(v); }},
+    {dataTreeTag("YEAR"), [](const ChunkValue& v, Movie& m) { m.year = V::toInt(v); }},
+    {dataTreeTag("RUNT"), [](const ChunkValue& v, Movie& m) { m.runningTime = V::toInt(v); }},
+    {dataTreeTag("CLOR"), [](const ChunkValue& v, Movie& m) { m.colour = V::toInt(v); }},
+    {dataTreeTag("FRMT"), [](const ChunkValue& v, Movie& m) { m.format = V::toText(v); }},
+    {dataTreeTag("BRCD"), [](const ChunkValue& v, Movie& m) { m.barcode = V::toText(v); }},
+    {dataTreeTag("PLOT"), [](const ChunkValue& v, Movie& m) { m.plot = V::toText(v); }},
+    {dataTreeTag("NTES"), [](const ChunkValue& v, Movie& m) { m.notes = V::toText(v); }},
+    {dataTreeTag("TAGS"), [](const ChunkValue& v, Movie& m) { m.tags = V::toList(v); }},
+    {dataTreeTag("RTMP"), [](const ChunkValue& v, Movie& m) { m.mpaaRating = V::toText(v); }},
+    {dataTreeTag("RTIM"), [](const ChunkValue& v, Movie& m) { m.imdbRating = V::toFloat(v); }},
+    {dataTreeTag("MYRT"), [](const ChunkValue& v, Movie& m) { m.myRating = V::toFloat(v); }},
+    {dataTreeTag("WISH"), [](const ChunkValue& v, Movie& m) { m.wishlist = V::toFlag(v); }},
+    {dataTreeTag("SEEN"), [](const ChunkValue& v, Movie& m) { m.seen = V::toFlag(v); }},
+    {dataTreeTag("CRLB"), [](const ChunkValue& v, Movie& m) { m.colorLabel = V::toInt(v); }},
     {dataTreeTag("BGCR"),
-     [](const DataTreeValue& v, Movie& m) { m.cardStyle.backgroundColor = V::toColor(&v); }},
+     [](const ChunkValue& v, Movie& m) { m.cardStyle.backgroundColor = V::toColor(v); }},
     {dataTreeTag("BGIM"),
-     [](const DataTreeValue& v, Movie& m) { m.cardStyle.backgroundImage = V::toText(&v); }},
-    {dataTreeTag("TTCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.textColor = V::toColor(&v); }},
-    {dataTreeTag("TLCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.titleColor = V::toColor(&v); }},
-    {dataTreeTag("LKCR"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.linkColor = V::toColor(&v); }},
-    {dataTreeTag("FNTF"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.fontFamily = V::toText(&v); }},
-    {dataTreeTag("FNSZ"), [](const DataTreeValue& v, Movie& m) { m.cardStyle.fontSize = V::toInt(&v); }},
-    {dataTreeTag("PRCE"), [](const DataTreeValue& v, Movie& m) { m.purchasePrice = V::toText(&v); }},
+     [](const ChunkValue& v, Movie& m) { m.cardStyle.backgroundImage = V::toText(v); }},
+    {dataTreeTag("TTCR"), [](const ChunkValue& v, Movie& m) { m.cardStyle.textColor = V::toColor(v); }},
+    {dataTreeTag("TLCR"), [](const ChunkValue& v, Movie& m) { m.cardStyle.titleColor = V::toColor(v); }},
+    {dataTreeTag("LKCR"), [](const ChunkValue& v, Movie& m) { m.cardStyle.linkColor = V::toColor(v); }},
+    {dataTreeTag("FNTF"), [](const ChunkValue& v, Movie& m) { m.cardStyle.fontFamily = V::toText(v); }},
+    {dataTreeTag("FNSZ"), [](const ChunkValue& v, Movie& m) { m.cardStyle.fontSize = V::toInt(v); }},
+    {dataTreeTag("PRCE"), [](const ChunkValue& v, Movie& m) { m.purchasePrice = V::toText(v); }},
 };
 
 const FieldOf<CastItem> kCastFields[] = {
-    {dataTreeTag("ACTR"), [](const DataTreeValue& v, CastItem& i) { i.actor = V::toText(&v); }},
-    {dataTreeTag("CHTR"), [](const DataTreeValue& v, CastItem& i) { i.character = V::toText(&v); }},
+    {dataTreeTag("ACTR"), [](const ChunkValue& v, CastItem& i) { i.actor = V::toText(v); }},
+    {dataTreeTag("CHTR"), [](const ChunkValue& v, CastItem& i) { i.character = V::toText(v); }},
 };
 
 const FieldOf<CrewItem> kCrewFields[] = {
-    {dataTreeTag("ROLE"), [](const DataTreeValue& v, CrewItem& i) { i.role = V::toInt(&v); }},
-    {dataTreeTag("UNME"), [](const DataTreeValue& v, CrewItem& i) { i.unme = V::toText(&v); }},
-    {dataTreeTag("NAME"), [](const DataTreeValue& v, CrewItem& i) { i.name = V::toText(&v); }},
+    {dataTreeTag("ROLE"), [](const ChunkValue& v, CrewItem& i) { i.role = V::toInt(v); }},
+    {dataTreeTag("UNME"), [](const ChunkValue& v, CrewItem& i) { i.unme = V::toText(v); }},
+    {dataTreeTag("NAME"), [](const ChunkValue& v, CrewItem& i) { i.name = V::toText(v); }},
 };
 
 const FieldOf<Cover> kCoverFields[] = {
-    {dataTreeTag("TYPE"), [](const DataTreeValue& v, Cover& c) { c.kind = V::toInt(&v); }},
-    {dataTreeTag("NAME"), [](const DataTreeValue& v, Cover& c) { c.name = V::toText(&v); }},
+    {dataTreeTag("TYPE"), [](const ChunkValue& v, Cover& c) { c.kind = V::toInt(v); }},
+    {dataTreeTag("NAME"), [](const ChunkValue& v, Cover& c) { c.name = V::toText(v); }},
 };
 
 const FieldOf<MovieLink> kLinkFields[] = {
-    {dataTreeTag("TYPE"), [](const DataTreeValue& v, MovieLink& l) { l.type = V::toInt(&v); }},
-    {dataTreeTag("DESC"), [](const DataTreeValue& v, MovieLink& l) { l.description = V::toText(&v); }},
-    {dataTreeTag("URL_"), [](const DataTreeValue& v, MovieLink& l) { l.url = V::toText(&v); }},
-    {dataTreeTag("PLAY"), [](const DataTreeValue& v, MovieLink& l) { l.play = V::toFlag(&v); }},
+    {dataTreeTag("TYPE"), [](const ChunkValue& v, MovieLink& l) { l.type = V::toInt(v); }},
+    {dataTreeTag("DESC"), [](const ChunkValue& v, MovieLink& l) { l.description = V::toText(v); }},
+    {dataTreeTag("URL_"), [](const ChunkValue& v, MovieLink& l) { l.url = V::toText(v); }},
+    {dataTreeTag("PLAY"), [](const ChunkValue& v, MovieLink& l) { l.play = V::toFlag(v); }},
 };
 
 const FieldOf<Episode> kEpisodeFields[] = {
-    {dataTreeTag("SSON"), [](const DataTreeValue& v, Episode& e) { e.season = V::toInt(&v); }},
-    {dataTreeTag("NMBR"), [](const DataTreeValue& v, Episode& e) { e.number = V::toInt(&v); }},
-    {dataTreeTag("YEAR"), [](const DataTreeValue& v, Episode& e) { e.year = V::toInt(&v); }},
-    {dataTreeTag("MNTH"), [](const DataTreeValue& v, Episode& e) { e.month = V::toInt(&v); }},
-    {dataTreeTag("DAY_"), [](const DataTreeValue& v, Episode& e) { e.day = V::toInt(&v); }},
-    {dataTreeTag("TTLE"), [](const DataTreeValue& v, Episode& e) { e.title = V::toText(&v); }},
-    {dataTreeTag("PLOT"), [](const DataTreeValue& v, Episode& e) { e.plot = V::toText(&v); }},
-    {dataTreeTag("URL_"), [](const DataTreeValue& v, Episode& e) { e.url = V::toText(&v); }},
-    {dataTreeTag("FILE"), [](const DataTreeValue& v, Episode& e) { e.file = V::toText(&v); }},
+    {dataTreeTag("SSON"), [](const ChunkValue& v, Episode& e) { e.season = V::toInt(v); }},
+    {dataTreeTag("NMBR"), [](const ChunkValue& v, Episode& e) { e.number = V::toInt(v); }},
+    {dataTreeTag("YEAR"), [](const ChunkValue& v, Episode& e) { e.year = V::toInt(v); }},
+    {dataTreeTag("MNTH"), [](const ChunkValue& v, Episode& e) { e.month = V::toInt(v); }},
+    {dataTreeTag("DAY_"), [](const ChunkValue& v, Episode& e) { e.day = V::toInt(v); }},
+    {dataTreeTag("TTLE"), [](const ChunkValue& v, Episode& e) { e.title = V::toText(v); }},
+    {dataTreeTag("PLOT"), [](const ChunkValue& v, Episode& e) { e.plot = V::toText(v); }},
+    {dataTreeTag("URL_"), [](const ChunkValue& v, Episode& e) { e.url = V::toText(v); }},
+    {dataTreeTag("FILE"), [](const ChunkValue& v, Episode& e) { e.file = V::toText(v); }},
 };
 
-template <typename T, size_t N> int fieldIndex(const FieldOf<T> (&fields)[N], const char* tag)
+template <typename T, size_t N> int fieldIndex(const FieldOf<T> (&fields)[N], uint32_t tag)
 {
-    uint32_t word = ChunkStream::tagWord(tag);
     for (size_t i = 0; i < N; ++i) {
-        if (fields[i].tag == word)
+        if (fields[i].tag == tag)
             return int(i);
     }
     return -1;
@@ -195,18 +194,18 @@ template <typename T, size_t N> int fieldIndex(const FieldOf<T> (&fields)[N], co
 
 // A node's values: each known tag fills its field the first time it comes;
 // later ones and unknown tags are read and dropped.
-template <typename T, size_t N> bool readValues(DataReader& reader, const FieldOf<T> (&fields)[N], T& target)
+template <typename T, size_t N> bool readValues(ChunkInput& input, const FieldOf<T> (&fields)[N], T& target)
 {
     static_assert(N <= 64, "one bit per field marks it as taken");
     uint32_t count = 0;
-    if (!ChunkStream::readCount(reader, ChunkStream::kMinValueBytes, count))
+    if (!ChunkStream::readCount(input, ChunkStream::kMinValueBytes, count))
         return false;
-    DataTreeValue value;
+    ChunkValue value;
     uint64_t taken = 0;
     for (uint32_t i = 0; i < count; ++i) {
-        if (!value.read(reader))
+        if (!ChunkStream::readValue(input, value))
             return false;
-        int index = fieldIndex(fields, value.tag());
+        int index = fieldIndex(fields, value.tag);
         if (index < 0 || (taken & (uint64_t(1) << index)))
             continue;
         taken |= uint64_t(1) << index;
@@ -216,17 +215,17 @@ template <typename T, size_t N> bool readValues(DataReader& reader, const FieldO
 }
 
 // The start of a node whose tag does not matter: its tag and child count.
-bool readNodeStart(DataReader& reader, int depth, uint32_t& children)
+bool readNodeStart(ChunkInput& input, int depth, uint32_t& children)
 {
     char tag[5];
-    return ChunkStream::isDepthAllowed(depth) && ChunkStream::readTag(reader, tag) &&
-           ChunkStream::readCount(reader, ChunkStream::kMinNodeBytes, children);
+    return ChunkStream::isDepthAllowed(depth) && ChunkStream::readTag(input, tag) &&
+           ChunkStream::readCount(input, ChunkStream::kMinNodeBytes, children);
 }
 
-bool skipChildren(DataReader& reader, int depth, uint32_t count)
+bool skipChildren(ChunkInput& input, int depth, uint32_t count)
 {
     for (uint32_t i = 0; i < count; ++i) {
-        if (!ChunkStream::skipNode(reader, depth))
+        if (!ChunkStream::skipNode(input, depth))
             return false;
     }
     return true;
@@ -234,58 +233,58 @@ bool skipChildren(DataReader& reader, int depth, uint32_t count)
 
 // One record of a list, whatever its tag: a new record at the list's end.
 template <typename T, size_t N>
-bool readItem(DataReader& reader, int depth, List<T>& list, const FieldOf<T> (&fields)[N])
+bool readItem(ChunkInput& input, int depth, List<T>& list, const FieldOf<T> (&fields)[N])
 {
     uint32_t children = 0;
-    if (!readNodeStart(reader, depth, children) || !skipChildren(reader, depth + 1, children))
+    if (!readNodeStart(input, depth, children) || !skipChildren(input, depth + 1, children))
         return false;
-    return readValues(reader, fields, list.append(T())->value);
+    return readValues(input, fields, list.append(T())->value);
 }
 
 template <typename T, size_t N>
-bool readList(DataReader& reader, int depth, List<T>& list, const FieldOf<T> (&fields)[N])
+bool readList(ChunkInput& input, int depth, List<T>& list, const FieldOf<T> (&fields)[N])
 {
     uint32_t children = 0;
-    if (!readNodeStart(reader, depth, children))
+    if (!readNodeStart(input, depth, children))
         return false;
     for (uint32_t i = 0; i < children; ++i) {
-        if (!readItem(reader, depth + 1, list, fields))
+        if (!readItem(input, depth + 1, list, fields))
             return false;
     }
-    return ChunkStream::skipValues(reader);
+    return ChunkStream::skipValues(input);
 }
 
 // The movie's list nodes; only the first node with each tag is read.
 struct ListNode
 {
     uint32_t tag;
-    bool (*read)(DataReader& reader, int depth, Movie& movie);
+    bool (*read)(ChunkInput& input, int depth, Movie& movie);
 };
 
 const ListNode kLists[] = {
-    {dataTreeTag("CAST"), [](DataReader& r, int d, Movie& m) { return readList(r, d, m.cast, kCastFields); }},
-    {dataTreeTag("CREW"), [](DataReader& r, int d, Movie& m) { return readList(r, d, m.crew, kCrewFields); }},
+    {dataTreeTag("CAST"), [](ChunkInput& r, int d, Movie& m) { return readList(r, d, m.cast, kCastFields); }},
+    {dataTreeTag("CREW"), [](ChunkInput& r, int d, Movie& m) { return readList(r, d, m.crew, kCrewFields); }},
     {dataTreeTag("CVRS"),
-     [](DataReader& r, int d, Movie& m) { return readList(r, d, m.covers, kCoverFields); }},
+     [](ChunkInput& r, int d, Movie& m) { return readList(r, d, m.covers, kCoverFields); }},
     {dataTreeTag("LNKS"),
-     [](DataReader& r, int d, Movie& m) { return readList(r, d, m.links, kLinkFields); }},
+     [](ChunkInput& r, int d, Movie& m) { return readList(r, d, m.links, kLinkFields); }},
     {dataTreeTag("EPDS"),
-     [](DataReader& r, int d, Movie& m) { return readList(r, d, m.episodes, kEpisodeFields); }},
+     [](ChunkInput& r, int d, Movie& m) { return readList(r, d, m.episodes, kEpisodeFields); }},
 };
 
-bool readChild(DataReader& reader, int depth, Movie& movie, uint32_t& listsRead)
+bool readChild(ChunkInput& input, int depth, Movie& movie, uint32_t& listsRead)
 {
     char tag[5];
-    if (!ChunkStream::peekTag(reader, tag))
+    if (!ChunkStream::peekTag(input, tag))
         return false;
     uint32_t word = ChunkStream::tagWord(tag);
     for (size_t i = 0; i < sizeof(kLists) / sizeof(kLists[0]); ++i) {
         if (kLists[i].tag != word || (listsRead & (1u << i)))
             continue;
         listsRead |= 1u << i;
-        return kLists[i].read(reader, depth, movie);
+        return kLists[i].read(input, depth, movie);
     }
-    return ChunkStream::skipNode(reader, depth);
+    return ChunkStream::skipNode(input, depth);
 }
 
 } // namespace
@@ -333,15 +332,15 @@ void MovieChunk::write(const Movie& movie, ChunkWriter& out)
 // A movie is read from the stream piece by piece rather than as a tree of
 // its own: a collection holds tens of thousands of them, and each value then
 // costs one small block instead of three.
-bool MovieChunk::read(DataReader& reader, int depth, Movie& movie)
+bool MovieChunk::read(ChunkInput& input, int depth, Movie& movie)
 {
     uint32_t children = 0;
-    if (!readNodeStart(reader, depth, children))
+    if (!readNodeStart(input, depth, children))
         return false;
     uint32_t listsRead = 0;
     for (uint32_t i = 0; i < children; ++i) {
-        if (!readChild(reader, depth + 1, movie, listsRead))
+        if (!readChild(input, depth + 1, movie, listsRead))
             return false;
     }
-    return readValues(reader, kMovieFields, movie);
+    return readValues(input, kMovieFields, movie);
 }

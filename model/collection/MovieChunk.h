@@ -1,6 +1,6 @@
 #pragma once
 
-class DataReader;
+class ChunkInput;
 class ChunkWriter;
 class Movie;
 
@@ -14,5 +14,5 @@ public:
     // movie, depth being the node's depth below the root. Whatever the node
     // lacks keeps the movie's default. False when the node is damaged; the
     // movie is then only partly filled.
-    static bool read(DataReader& reader, int depth, Movie& movie);
+    static bool read(ChunkInput& input, int depth, Movie& movie);
 };

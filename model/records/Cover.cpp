@@ -30,10 +30,10 @@ bool fitsThumbnail(const Image& image)
 
 String Cover::thumbnailsFolder() const
 {
-    int separator = m_imagesFolder.lastIndexOfChar(kPathSeparator, String::kCaseSensitive);
+    int separator = imagesFolder().lastIndexOfChar(kPathSeparator, String::kCaseSensitive);
     if (separator < 0)
         return String();
-    return m_imagesFolder.mid(0, separator + 1).append(String(u"Thumbnails"));
+    return imagesFolder().mid(0, separator + 1).append(String(u"Thumbnails"));
 }
 
 // A name read from a collection file is kept as it is, so that the file
@@ -47,7 +47,7 @@ bool Cover::hasUsableName() const
 
 String Cover::path() const
 {
-    return ImageFolder::pathIn(m_imagesFolder, name);
+    return ImageFolder::pathIn(imagesFolder(), name);
 }
 
 const String& Cover::thumbnailName() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/containers/List.h"
+#include "foundation/text/SharedString.h"
 #include "foundation/text/String.h"
 #include "graphics/image/Image.h"
 #include "model/images/FileStamp.h"
@@ -31,14 +32,14 @@ public:
 
     Cover() = default;
     explicit Cover(const String& fileName) : name(fileName) {}
-    Cover(const String& fileName, const String& imagesFolder) : name(fileName), m_imagesFolder(imagesFolder)
-    {
-    }
+    Cover(const String& fileName, const String& imagesFolder) : name(fileName), m_imagesFolder(imagesFolder) {}
 
     // The collection's "Images" folder; empty while the cover belongs to no
     // open collection, and then it has no file.
-    const String& imagesFolder() const { return m_imagesFolder; }
-    void setImagesFolder(const String& folder) { m_imagesFolder = folder; }
+    const String& imagesFolder() const { return m_imagesFolder.text(); }
+    void setImagesFolder(const String& folder) { m_imagesFolder = SharedString(folder); }
+    // The same folder held once for all the covers of a collection.
+    void setImagesFolder(const SharedString& folder) { m_imagesFolder = folder; }
     String thumbnailsFolder() const;
     // Whether the name can stand in the Images folder (isValidFileName).
     bool hasUsableName() const;
@@ -82,7 +83,7 @@ private:
     Image decodeCoverFile(const FileStamp& stamp) const;
     Image makeThumbnail(const FileStamp& stamp) const;
 
-    String m_imagesFolder;
+    SharedString m_imagesFolder;
     mutable Image m_image;
     mutable FileStamp m_imageFile;
     mutable Image m_thumbnail;

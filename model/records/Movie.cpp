@@ -152,10 +152,15 @@ int Movie::playableLinkCount() const
 String Movie::backgroundImagePath() const
 {
     // The name stays as read, but one that could leave the folder has no path.
-    return ImageFolder::pathIn(m_imagesFolder, cardStyle.backgroundImage);
+    return ImageFolder::pathIn(imagesFolder(), cardStyle.backgroundImage);
 }
 
 void Movie::setImagesFolder(const String& folder)
+{
+    setImagesFolder(SharedString(folder));
+}
+
+void Movie::setImagesFolder(const SharedString& folder)
 {
     m_imagesFolder = folder;
     for (Cover& cover : covers)

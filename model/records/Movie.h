@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/containers/StringList.h"
+#include "foundation/text/SharedString.h"
 #include "foundation/text/String.h"
 #include "foundation/time/DateTime.h"
 #include "model/records/CardStyle.h"
@@ -50,9 +51,11 @@ public:
     // The collection's "Images" folder, where the covers and the card's
     // background image live; the collection sets it when it takes the movie
     // in. Empty for a movie of no collection.
-    const String& imagesFolder() const { return m_imagesFolder; }
+    const String& imagesFolder() const { return m_imagesFolder.text(); }
     // Also moves every cover to that folder.
     void setImagesFolder(const String& folder);
+    // The same folder held once for all the movies of a collection.
+    void setImagesFolder(const SharedString& folder);
     // Empty without a background image, with a name that fails
     // isValidFileName, or without a folder.
     String backgroundImagePath() const;
@@ -138,5 +141,5 @@ public:
     CardStyle cardStyle;
 
 private:
-    String m_imagesFolder;
+    SharedString m_imagesFolder;
 };

@@ -50,8 +50,8 @@ bool UIAutomationInput::click(UIWidget* widget, const Point& at, int button, boo
     postMouse(window, WM_MOUSEMOVE, 0, client);
     postMouse(window, down, held, client);
     postMouse(window, up, 0, client);
-    // Our windows' class asks for no double-click messages: the system sends
-    // a second press, and the toolkit pairs the presses itself.
+    // The windows' class does not ask the system for double clicks: a real
+    // one arrives as a second press, which the toolkit pairs with the first.
     if (twice) {
         postMouse(window, down, held, client);
         postMouse(window, up, 0, client);

@@ -22,6 +22,7 @@
 #include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/menus/UIMenuBarItem.h"
 #include "ui/widgets/menus/UIMenuItem.h"
+#include "ui/widgets/range/UIAbstractSlider.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/tabs/UITabBarItem.h"
 #include "ui/widgets/text/UITextEdit.h"
@@ -248,7 +249,7 @@ public:
     }
 };
 
-// A table's entries are its rows, named by their first cell.
+// A table's entries are its rows, named by their first cell with text.
 // Column headings are entries, so that a heading can be clicked at its
 // centre as a user sorts a table.
 class HeaderDescriber : public UIAutomationDescriber
@@ -276,6 +277,18 @@ public:
 
 class TableDescriber : public UIAutomationDescriber
 {
+    // A row whose first cell is only a picture (a check box) goes by the
+    // first cell that has text.
+    static String nameOf(const UITable* table, const UITableRow* row)
+    {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const UITableCell* cell = row->cell(column);
+            if (cell && !cell->text().isEmpty())
+                return cell->text();
+        }
+        return String();
+    }
+
 public:
     int itemCount(const UIWidget* widget) const override
     {
@@ -288,8 +301,7 @@ public:
         const UITableRow* row = table->row(index);
         if (!row)
             return entry;
-        if (const UITableCell* cell = row->cell(0))
-            entry.text = cell->text();
+        entry.text = nameOf(table, row);
         entry.rect = table->rowRect(index);
         entry.current = table->currentRow() == index;
         entry.inert = !row->isVisible();
@@ -310,6 +322,11 @@ public:
     void describe(const UIWidget* widget, JsonValue& node) const override
     {
         node.set("current", static_cast<const UITable*>(widget)->currentRow());
+    }
+    Rect itemColumn(const UIWidget* widget, int index, int column) const override
+    {
+        const auto* table = static_cast<const UITable*>(widget);
+        return table->cellRect(table->row(index), column);
     }
     void reveal(UIWidget* widget, int index) const override
     {
@@ -359,6 +376,20 @@ private:
     static std::string twoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
 };
 
+// A slider's position and range, so a flow can tell how far an input moved
+// it.
+class SliderDescriber : public UIAutomationDescriber
+{
+public:
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        const auto* slider = static_cast<const UIAbstractSlider*>(widget);
+        node.set("value", slider->value());
+        node.set("minimum", slider->minimum());
+        node.set("maximum", slider->maximum());
+    }
+};
+
 template <typename Describer> void add(const char16_t* styleName)
 {
     UIAutomationDescriber::registerFor(String(styleName), std::make_unique<Describer>());
@@ -384,4 +415,5 @@ void installWidgetDescribers()
     add<TableDescriber>(u"UITable");
     add<HeaderDescriber>(u"UIHeader");
     add<CalendarDescriber>(u"UICalendar");
+    add<SliderDescriber>(u"UISlider");
 }
