@@ -61,8 +61,7 @@ public:
 
     bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
     {
-        return m_app.click("#menuBar \"" + bar + "\"") &&
-               m_app.waitForPath("#" + menuId + " \"" + item + "\"") &&
+        return m_app.click("#menuBar \"" + bar + "\"") && m_app.waitForPath("#" + menuId + " \"" + item + "\"") &&
                m_app.click("#" + menuId + " \"" + item + "\"");
     }
     // The window's title as the dump reads it.
@@ -72,7 +71,10 @@ public:
         const JsonValue* main = findInDump(dump, "id", "main");
         return main ? (*main)["title"].toText() : std::string();
     }
-    std::string cardText() { return m_app.find("#card")["text"].toText(); }
+    std::string cardText()
+    {
+        return m_app.find("#card")["text"].toText();
+    }
     // The title cell of the table's current row, "" without one. A dump
     // takes the shell calls and sounds with it: the play steps read those
     // only at their end.
@@ -125,8 +127,8 @@ public:
     }
     bool sortBy(const std::string& item)
     {
-        return menu("View", "viewMenu", "Sort Movies by") &&
-               m_app.waitForPath("#sortMenu \"" + item + "\"") && m_app.click("#sortMenu \"" + item + "\"");
+        return menu("View", "viewMenu", "Sort Movies by") && m_app.waitForPath("#sortMenu \"" + item + "\"") &&
+               m_app.click("#sortMenu \"" + item + "\"");
     }
     bool newCollection(const std::string& name)
     {
@@ -194,8 +196,7 @@ public:
     {
         return m_app.waitFor(
             [&] {
-                JsonValue menu =
-                    requestHidden("find", "#movieContextMenu UIMenu[" + std::to_string(sub) + "]");
+                JsonValue menu = requestHidden("find", "#movieContextMenu UIMenu[" + std::to_string(sub) + "]");
                 return menu["widget"]["visible"].toBool();
             },
             timeoutMs);
@@ -205,23 +206,24 @@ public:
     bool openSubMenu(const char* entry, int sub)
     {
         for (int tries = 0; tries < 4; ++tries) {
-            if (clickHidden("#movieContextMenu \"" + std::string(entry) + "\"") &&
-                waitForVisibleMenu(sub, 2000))
+            if (clickHidden("#movieContextMenu \"" + std::string(entry) + "\"") && waitForVisibleMenu(sub, 2000))
                 return true;
         }
         return false;
     }
-    int fills() { return int(m_app.dump()["sections"]["timings"]["fills"].toNumber()); }
+    int fills()
+    {
+        return int(m_app.dump()["sections"]["timings"]["fills"].toNumber());
+    }
     // In the open editor: a link on the links page, marked for playing.
     bool addLink(const std::string& url, const std::string& description)
     {
         const std::string dialog = "#main UIWindow UIWindow ";
         return m_app.waitForPath("#main UIWindow \"Links\"") && m_app.click("#main UIWindow \"Links\"") &&
-               m_app.click("#main UIWindow \"Add Link...\"") && m_app.waitForPath(dialog + "UILineEdit") &&
-               m_app.typeText(url, dialog + "UILineEdit[0]") &&
-               m_app.typeText(description, dialog + "UILineEdit[1]") &&
-               m_app.click(dialog + "\"Playable\"") && m_app.click(dialog + "\"OK\"") &&
-               m_app.waitForNoPath(dialog + "\"OK\"");
+               m_app.click("#main UIWindow \"Add Link...\"") &&
+               m_app.waitForPath(dialog + "UILineEdit") && m_app.typeText(url, dialog + "UILineEdit[0]") &&
+               m_app.typeText(description, dialog + "UILineEdit[1]") && m_app.click(dialog + "\"Playable\"") &&
+               m_app.click(dialog + "\"OK\"") && m_app.waitForNoPath(dialog + "\"OK\"");
     }
     // A movie with the links given, shown on the card.
     bool addMovieWithLinks(const std::string& title, const std::vector<std::string>& urls)
@@ -470,8 +472,7 @@ TEST(MovieCommandsFlow, PlayOpensOneLinkAtOnceChoosesAmongSeveralAndOnlyWebAddre
         EXPECT_EQ(call.rfind("open http://", 0), 0u) << call;
 
     // Three: the select window; Cancel plays nothing, Play the top row.
-    ASSERT_TRUE(
-        user.addMovieWithLinks("Three", {"http://127.0.0.1/a", "http://127.0.0.1/b", "http://127.0.0.1/c"}))
+    ASSERT_TRUE(user.addMovieWithLinks("Three", {"http://127.0.0.1/a", "http://127.0.0.1/b", "http://127.0.0.1/c"}))
         << app.lastReply().write();
     user.shellCalls();
     ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
@@ -534,8 +535,7 @@ TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
     auto opensAndCancels = [&](const std::string& what) {
         bool opened = app.waitForPath("#main UIWindow \"Cancel\"");
         app.shot("edit-by-" + what);
-        return opened && app.click("#main UIWindow \"Cancel\"") &&
-               app.waitForNoPath("#main UIWindow \"Cancel\"");
+        return opened && app.click("#main UIWindow \"Cancel\"") && app.waitForNoPath("#main UIWindow \"Cancel\"");
     };
     ASSERT_TRUE(app.click("#table \"Alien\""));
     ASSERT_TRUE(app.doubleClick("#table \"Alien\""));
@@ -705,8 +705,7 @@ TEST(MovieCommandsFlow, AFolderScanAddsItsMoviesInSortOrderAndKeepsTheSelection)
     ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
     ASSERT_EQ(user.currentRow(), 2);
 
-    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder..."))
-        << app.lastReply().write();
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder...")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#scanFolder")) << app.failure();
     ASSERT_TRUE(flows::browseAndScan(app, folder, 3, "scan-browser")) << app.lastReply().write();
     ASSERT_TRUE(app.click("#scanFolder \"Check All\"")) << app.lastReply().write();

@@ -3,20 +3,20 @@
 // hostile requests, a lost connection and the shell seam.
 #include "foundation/platform/ShellCallRecorder.h"
 #include "foundation/platform/SystemInfo.h"
-#include "graphics/image/Image.h"
-#include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
-#include "ui/core/events/UIMouseEvent.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
+#include "graphics/image/ImageSet.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
+#include "ui/core/events/UIMouseEvent.h"
+#include "graphics/image/Image.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/spinbox/UISpinBox.h"
 #include "ui/widgets/tabs/UITabBar.h"
@@ -179,8 +179,7 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     {
         const char* path;
         bool found;
-    } cases[] = {{"#table UIHeader \"Name\"", true},
-                 {"#table UIHeader \"Year\"", true},
+    } cases[] = {{"#table UIHeader \"Name\"", true}, {"#table UIHeader \"Year\"", true},
                  {"#table UIHeader \"Hidden\"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(driver.exists(c.path), c.found) << c.path;
@@ -239,10 +238,7 @@ struct ColumnRecorder : SignalReceiver
     {
         table->mouseClicked.connectWithArg(this, &ColumnRecorder::onClicked);
     }
-    void onClicked(UIEvent* event)
-    {
-        columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x()));
-    }
+    void onClicked(UIEvent* event) { columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x())); }
 
     UITable* table;
     std::vector<int> columns;
