@@ -1,6 +1,8 @@
 #include "tests/support/AppDriver.h"
 
 #include "foundation/data/JsonReader.h"
+#include "foundation/platform/Win32Text.h"
+#include "foundation/system/SingleInstanceWindow.h"
 #include "tests/support/ServerSocket.h"
 
 #include <gtest/gtest.h>
@@ -156,10 +158,30 @@ bool AppDriver::launch()
     return launch(Options());
 }
 
+namespace {
+
+// Whether a program of ours still holds the single-instance mutex: one that
+// a flow closed a moment ago, or one its helper restarted.
+bool instanceRunning()
+{
+    const String name = SingleInstanceWindow::instanceName(String(u"Reelstack"));
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, wideText(name));
+    if (!mutex)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    CloseHandle(mutex);
+    return true;
+}
+
+} // namespace
+
 bool AppDriver::launch(const Options& options)
 {
     if (!listen())
         return false;
+    // A new start while the last one is still ending would only hand over
+    // to it and quit.
+    for (int waited = 0; instanceRunning() && waited < 15000; waited += 50)
+        Sleep(50);
     std::string program = options.program.empty() ? moduleFolder() + "\\..\\reelstack.exe" : options.program;
     std::string folder = std::filesystem::path(program).parent_path().string();
     // The child inherits the environment; the variables are ours only for
