@@ -93,7 +93,9 @@ bool CollectionModel::openCollection(const String& path)
         return false;
     deleteMovies();
     m_loaners.clear();
-    if (!m_collectionFile->read(path, m_movies, m_loaners))
+    const bool read = m_collectionFile->read(path, m_movies, m_loaners);
+    m_moviesById.reset();
+    if (!read)
         return false;
     SharedString images(imagesFolder());
     for (Movie* movie : m_movies)
@@ -159,11 +161,7 @@ int CollectionModel::collectionCount() const
 
 Movie* CollectionModel::movieById(int32_t id) const
 {
-    for (Movie* movie : m_movies) {
-        if (movie->id == id)
-            return movie;
-    }
-    return nullptr;
+    return m_moviesById.find(m_movies, id);
 }
 
 Movie* CollectionModel::movieByTitle(const String& title) const
@@ -187,6 +185,7 @@ void CollectionModel::appendMovie(Movie* movie)
         return;
     movie->setImagesFolder(imagesFolder());
     m_movies.append(movie);
+    m_moviesById.added(movie);
 }
 
 Movie* CollectionModel::addMovie(const NewMovieRecord& record)
@@ -206,6 +205,7 @@ Movie* CollectionModel::addMovie(const NewMovieRecord& record)
     movie->links = record.links;
     movie->setImagesFolder(imagesFolder());
     m_movies.append(movie);
+    m_moviesById.added(movie);
     return movie;
 }
 
@@ -220,6 +220,7 @@ bool CollectionModel::removeMovie(Movie* movie)
         if (node->value != movie)
             continue;
         m_loaners.removeLoansOfMovie(movie->id);
+        m_moviesById.removed(movie);
         delete movie;
         m_movies.erase(node);
         purgeImages();
@@ -253,6 +254,7 @@ void CollectionModel::deleteMovies()
     for (Movie* movie : m_movies)
         delete movie;
     m_movies.clear();
+    m_moviesById.reset();
 }
 
 // ---- Sorting ----
