@@ -98,7 +98,9 @@ bool CollectionModel::openCollection(const String& path)
     // when it went well.
     std::unique_ptr<CollectionReadAhead> ahead = std::move(m_readAhead);
     CollectionReader* readAlready = ahead && String::equals(ahead->path(), path) ? ahead->take() : nullptr;
-    if (!m_collectionFile->read(path, readAlready, m_movies, m_loaners))
+    const bool read = m_collectionFile->read(path, readAlready, m_movies, m_loaners);
+    m_moviesById.reset();
+    if (!read)
         return false;
     SharedString images(imagesFolder());
     for (Movie* movie : m_movies)
@@ -175,11 +177,7 @@ int CollectionModel::collectionCount() const
 
 Movie* CollectionModel::movieById(int32_t id) const
 {
-    for (Movie* movie : m_movies) {
-        if (movie->id == id)
-            return movie;
-    }
-    return nullptr;
+    return m_moviesById.find(m_movies, id);
 }
 
 Movie* CollectionModel::movieByTitle(const String& title) const
@@ -203,6 +201,7 @@ void CollectionModel::appendMovie(Movie* movie)
         return;
     movie->setImagesFolder(imagesFolder());
     m_movies.append(movie);
+    m_moviesById.added(movie);
 }
 
 Movie* CollectionModel::addMovie(const NewMovieRecord& record)
@@ -222,6 +221,7 @@ Movie* CollectionModel::addMovie(const NewMovieRecord& record)
     movie->links = record.links;
     movie->setImagesFolder(imagesFolder());
     m_movies.append(movie);
+    m_moviesById.added(movie);
     return movie;
 }
 
@@ -236,6 +236,7 @@ bool CollectionModel::removeMovie(Movie* movie)
         if (node->value != movie)
             continue;
         m_loaners.removeLoansOfMovie(movie->id);
+        m_moviesById.removed(movie);
         delete movie;
         m_movies.erase(node);
         purgeImages();
@@ -269,6 +270,7 @@ void CollectionModel::deleteMovies()
     for (Movie* movie : m_movies)
         delete movie;
     m_movies.clear();
+    m_moviesById.reset();
 }
 
 // ---- Sorting ----

@@ -10,6 +10,7 @@
 #include "model/extractors/ImageDownloader.h"
 #include "model/informer/UpdateInformer.h"
 #include "model/records/LoanerList.h"
+#include "model/records/MovieIdIndex.h"
 #include "model/sorting/SortComparator.h"
 
 #include <cstdint>
@@ -211,6 +212,9 @@ private:
     void deleteMovies();
 
     List<Movie*> m_movies;
+    // Kept in step with m_movies; made on the first look after the list is
+    // replaced.
+    mutable MovieIdIndex m_moviesById;
     int32_t m_sortMode = SortComparator::kByCreated;
     int32_t m_sortOrder = SortComparator::kAscending;
     ViewSettings m_viewSettings;

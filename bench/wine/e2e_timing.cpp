@@ -1,13 +1,15 @@
 // reelstack.exe as a user meets it, timed from outside under Wine and Xvfb
 // through the automation channel, medians: the start with a made-up
 // collection (the generator behind "rsdb generate") opened as the last used
-// one, to the main window shown with the collection's movies; then, at the
-// larger collection, a sort by a heading click, a filter kind chosen, the
-// next movie by the Down key, and the movie editor opened by Enter and closed
-// by Escape, each from the input's request to the first dump that shows it.
+// one, to the main window shown and to its status counting the movies; then,
+// at the larger collection, a sort by the View menu and by a heading click, a
+// filter kind chosen, the next movie by the Down key, and the movie editor
+// opened by Enter and closed by Escape, each from the input's request to the
+// first dump that shows it (the menu's sort and the filter also to the list
+// alone, see timeTwice).
 // The program reads the channel from a 20 ms timer, so every request (the
-// input and each look at the dump) waits up to 20 ms of it: each interaction
-// figure holds one to two of those waits.
+// input and each look) waits up to 20 ms of it: each interaction figure
+// holds one to two of those waits.
 //   wine e2e_timing.exe [small] [large]     default 10000 100000 (a small
 //                                            of 0 leaves its starts out);
 //                                            run from build/win32/bench
