@@ -1,5 +1,6 @@
 #include "app/about/AboutWindow.h"
 
+#include "app/window/DialogLabel.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/time/Date.h"
@@ -58,14 +59,6 @@ String wrapped(const String& text, const FontDesc& font, int width)
         }
     }
     return lines + line;
-}
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
 }
 
 } // namespace

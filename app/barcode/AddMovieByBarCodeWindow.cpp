@@ -2,6 +2,7 @@
 
 #include "app/barcode/BarCodeSearch.h"
 #include "app/window/CursorOverride.h"
+#include "app/window/DialogButtonRow.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "graphics/image/ImageSet.h"
@@ -13,8 +14,6 @@
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
@@ -89,18 +88,7 @@ void AddMovieByBarCodeWindow::buildDialog()
 
 void AddMovieByBarCodeWindow::buildButtonRow()
 {
-    auto* row = new UIBox(m_dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = new UIButton(row);
-    m_ok->setText(tr(u"OK"));
-    m_ok->setColorVariant(kOkVariant);
-    m_ok->show();
-    m_cancel = new UIButton(row);
-    m_cancel->setText(tr(u"Cancel"));
-    m_cancel->show();
-    row->show();
+    addButtonRow(m_dialog, tr(u"OK"), kOkVariant, tr(u"Cancel"), &m_ok, &m_cancel);
 }
 
 NewMovieRecord AddMovieByBarCodeWindow::exec()

@@ -1,12 +1,12 @@
 #include "app/collections/CollectionDialogParts.h"
 
+#include "app/window/DialogButtonRow.h"
+#include "app/window/FieldGroup.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
-#include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
 
 namespace {
@@ -30,19 +30,9 @@ UIDialog* makeCollectionDialog(const String& title, int minimumWidth)
 
 UIWidget* addFieldGroup(UIDialog* dialog)
 {
-    auto* group = new UIGroup(dialog);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
+    UIGroup* group = makeFieldGroup(dialog);
     group->show();
     return group;
-}
-
-void addFieldLabel(UIWidget* group, const String& text)
-{
-    auto* label = new UILabel(group);
-    label->setText(text);
-    label->show();
 }
 
 void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, const String& cancelText,
@@ -51,18 +41,7 @@ void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, co
     auto* spacer = new UIExpander(group);
     spacer->setColumnSpan(2);
     spacer->show();
-    auto* row = new UIBox(dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    *first = new UIButton(row);
-    (*first)->setText(firstText);
-    (*first)->setColorVariant(kFirstButtonVariant);
-    (*first)->show();
-    *cancel = new UIButton(row);
-    (*cancel)->setText(cancelText);
-    (*cancel)->show();
-    row->show();
+    addButtonRow(dialog, firstText, kFirstButtonVariant, cancelText, first, cancel);
 }
 
 void playErrorSound()

@@ -11,7 +11,6 @@ class UIWidget;
 // a row of a first button and Cancel.
 UIDialog* makeCollectionDialog(const String& title, int minimumWidth);
 UIWidget* addFieldGroup(UIDialog* dialog);
-void addFieldLabel(UIWidget* group, const String& text);
 // Adds the spacer that closes the group, then the button row; the first
 // button is the one given text, the second Cancel.
 void addButtonRow(UIDialog* dialog, UIWidget* group, const String& firstText, const String& cancelText,

@@ -2,6 +2,7 @@
 
 #include "app/collections/CollectionDialogParts.h"
 #include "app/collections/CollectionNames.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/File.h"
 #include "model/CollectionModel.h"
@@ -17,7 +18,7 @@ const char16_t kGeometryName[] = u"NewCollection";
 
 UILineEdit* addField(UIWidget* group, const String& label)
 {
-    addFieldLabel(group, label);
+    addLabel(group, label);
     auto* field = new UILineEdit(group);
     field->setMaxLength(NewCollectionWindow::kMaximumLength);
     field->show();

@@ -1,6 +1,7 @@
 #include "app/collections/OpenCollectionWindow.h"
 
 #include "app/collections/CollectionDialogParts.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/containers/StringList.h"
 #include "foundation/io/Directory.h"
@@ -36,7 +37,7 @@ void OpenCollectionWindow::buildUi()
 {
     m_dialog = makeCollectionDialog(translate(u"Open Collection", kContext), 300);
     UIWidget* group = addFieldGroup(m_dialog);
-    addFieldLabel(group, translate(u"Collection Name", kContext));
+    addLabel(group, translate(u"Collection Name", kContext));
     m_nameBox = new UIComboBox(group);
     // The ids driven tests find the window by.
     m_dialog->setObjectId(String(u"openCollection"));

@@ -1,5 +1,8 @@
 #include "app/extraction/ExtractOptionsWindow.h"
 
+#include "app/window/DialogLabel.h"
+#include "app/window/DialogTableView.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "model/application/Application.h"
@@ -7,7 +10,6 @@
 #include "model/images/ImageResource.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIMouseEvent.h"
-#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
@@ -73,13 +75,8 @@ void ExtractOptionsWindow::buildDialog()
     m_dialog->setRowStretch(1, 100.0f);
     m_dialog->setMinimumSize(250, 335);
 
-    auto* resourceGroup = new UIGroup(m_dialog);
-    resourceGroup->setVerticalFlow(0);
-    resourceGroup->setColumnCount(2);
-    resourceGroup->setColumnStretch(1, 100.0f);
-    auto* label = new UILabel(resourceGroup);
-    label->setText(tr(u"Resource"));
-    label->show();
+    UIGroup* resourceGroup = makeFieldGroup(m_dialog);
+    addLabel(resourceGroup, tr(u"Resource"));
     m_resources = new UIComboBox(resourceGroup);
     m_resources->show();
     resourceGroup->show();
@@ -99,12 +96,8 @@ void ExtractOptionsWindow::buildDialog()
 
 void ExtractOptionsWindow::buildTable(UIWidget* parent)
 {
-    m_view = new UITableView(parent);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(parent);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     UIHeader* header = m_table->header();
     header->addSection(String(), 20, false)->setSortType(2);
     header->addSection(String(), 50, true)->setSortType(1);

@@ -1,13 +1,12 @@
 #include "app/extraction/SelectMovieWindow.h"
 
+#include "app/window/DialogButtonRow.h"
+#include "app/window/DialogTableView.h"
 #include "app/window/WindowGeometry.h"
 #include "model/application/Application.h"
 #include "ui/core/events/UIKeyEvent.h"
-#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UIHeaderSection.h"
@@ -63,12 +62,8 @@ void SelectMovieWindow::buildDialog(UIWidget* parent)
     auto* group = new UIGroup(m_dialog);
     group->setVerticalFlow(1);
     group->setRowStretch(0, 100.0f);
-    m_view = new UITableView(group);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(group);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     m_table->setFlag(UIWidget::kWantsDoubleClicks, true);
     UIHeader* header = m_table->header();
     header->addSection(tr(u"Title"), 200, true)->setSortType(1);
@@ -77,18 +72,7 @@ void SelectMovieWindow::buildDialog(UIWidget* parent)
     m_view->show();
     group->show();
 
-    auto* row = new UIBox(m_dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = new UIButton(row);
-    m_ok->setText(tr(u"OK"));
-    m_ok->setColorVariant(kOkVariant);
-    m_ok->show();
-    m_cancel = new UIButton(row);
-    m_cancel->setText(tr(u"Cancel"));
-    m_cancel->show();
-    row->show();
+    addButtonRow(m_dialog, tr(u"OK"), kOkVariant, tr(u"Cancel"), &m_ok, &m_cancel);
 }
 
 int SelectMovieWindow::exec()

@@ -1,6 +1,7 @@
 #include "app/feedback/FeedbackWindow.h"
 
 #include "app/feedback/FeedbackMessage.h"
+#include "app/window/DialogLabel.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/net/FormPost.h"
 #include "graphics/image/Image.h"
@@ -33,14 +34,6 @@ const int kBalloonDelay = 10;
 const int kBalloonDisplayTime = 0;
 const int kBalloonSound = 6;
 const int kBalloonHighlight = 0;
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
-}
 
 } // namespace
 

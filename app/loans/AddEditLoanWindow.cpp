@@ -3,6 +3,7 @@
 #include "app/loans/LoanDialogParts.h"
 #include "app/loans/LoanRules.h"
 #include "app/loans/MovieBox.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"
@@ -57,14 +58,14 @@ void AddEditLoanWindow::buildUi()
 {
     UIGroup* group = nullptr;
     m_dialog = makeLoanDialog(m_parent, translate(m_editing ? u"Edit Loan" : u"Add Loan", kContext), &group);
-    addLoanLabel(group, translate(u"Movie", kContext));
+    addLabel(group, translate(u"Movie", kContext));
     m_movieBox = new MovieBox(group);
     m_movieBox->setMaxVisibleItems(20);
     m_movieBox->show();
     buildDateRow(group, kLendDate, u"Loan Date");
     buildDateRow(group, kDueDate, u"Due Date");
     buildDateRow(group, kReturnDate, u"Return Date");
-    addLoanLabel(group, translate(u"Notes", kContext));
+    addLabel(group, translate(u"Notes", kContext));
     m_notes = new UILineEdit(group);
     m_notes->show();
     addLoanButtonRow(m_dialog, kContext, &m_ok, &m_cancel);
@@ -72,7 +73,7 @@ void AddEditLoanWindow::buildUi()
 
 void AddEditLoanWindow::buildDateRow(UIGroup* group, int row, const char16_t* label)
 {
-    addLoanLabel(group, translate(label, kContext));
+    addLabel(group, translate(label, kContext));
     auto* box = new UIBox(group);
     box->setVerticalFlow(0);
     box->setLayoutMargin(0);

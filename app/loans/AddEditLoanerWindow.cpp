@@ -2,6 +2,7 @@
 
 #include "app/loans/LoanDialogParts.h"
 #include "app/loans/LoanRules.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "model/application/Application.h"
@@ -43,7 +44,7 @@ void AddEditLoanerWindow::buildUi()
     m_address = addLineField(u"Address");
     m_email = addLineField(u"E-Mail");
     m_phone = addLineField(u"Phone");
-    addLoanLabel(group, translate(u"Comments", kContext));
+    addLabel(group, translate(u"Comments", kContext));
     m_comments = new UITextEditView(group);
     m_comments->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_comments->show();
@@ -52,7 +53,7 @@ void AddEditLoanerWindow::buildUi()
 
 UILineEdit* AddEditLoanerWindow::addLineField(const char16_t* label)
 {
-    addLoanLabel(static_cast<UIGroup*>(m_group), translate(label, kContext));
+    addLabel(m_group, translate(label, kContext));
     auto* field = new UILineEdit(m_group);
     field->show();
     return field;

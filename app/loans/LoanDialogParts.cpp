@@ -1,13 +1,12 @@
 #include "app/loans/LoanDialogParts.h"
 
+#include "app/window/DialogButtonRow.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/Window.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
-#include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
 
 UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
@@ -18,10 +17,7 @@ UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
     dialog->applyMetricMargins();
     dialog->applyMetricSpacing();
     dialog->setMinimumWidth(350);
-    *group = new UIGroup(dialog);
-    (*group)->setVerticalFlow(0);
-    (*group)->setColumnCount(2);
-    (*group)->setColumnStretch(1, 100.0f);
+    *group = makeFieldGroup(dialog);
     (*group)->applyMetricSpacing();
     (*group)->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     (*group)->show();
@@ -29,28 +25,12 @@ UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
     return dialog;
 }
 
-void addLoanLabel(UIGroup* group, const String& text)
-{
-    auto* label = new UILabel(group);
-    label->setText(text);
-    label->show();
-}
-
 void addLoanButtonRow(UIDialog* dialog, const char16_t* context, UIButton** ok, UIButton** cancel)
 {
-    auto* row = new UIBox(dialog);
-    row->setVerticalFlow(0);
-    row->setLayoutMargin(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    *ok = new UIButton(row);
-    (*ok)->setText(Window::translate(u"OK", context));
-    (*ok)->setColorVariant(3);
-    (*ok)->show();
-    *cancel = new UIButton(row);
-    (*cancel)->setText(Window::translate(u"Cancel", context));
-    (*cancel)->show();
-    row->show();
+    ButtonRowPlacement placement;
+    placement.flush = true;
+    addButtonRow(dialog, Window::translate(u"OK", context), 3, Window::translate(u"Cancel", context), ok, cancel,
+                 placement);
 }
 
 void beepRefusal()

@@ -12,8 +12,6 @@ class UIWidget;
 // A dialog with window flags 256, the title (application name appended),
 // theme margins and spacing, minimum width 350, and its field group.
 UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group);
-// A label in the group's first column.
-void addLoanLabel(UIGroup* group, const String& text);
 // An expander, "OK" in the accent colour and "Cancel", below the group.
 void addLoanButtonRow(UIDialog* dialog, const char16_t* context, UIButton** ok, UIButton** cancel);
 // The system's error sound for input an editor refuses without a message.

@@ -3,6 +3,7 @@
 #include "app/loans/AddEditLoanWindow.h"
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoanRules.h"
+#include "app/window/DialogTableView.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Brush.h"
@@ -154,12 +155,8 @@ UITabBar* LoansWindow::buildBar(UIWidget* parent, const char16_t* const icons[3]
 
 UITableView* LoansWindow::buildTable(UIWidget* parent, bool loans)
 {
-    auto* view = shown(new UITableView(parent));
-    view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    view->setVerticalStep(24);
-    view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    auto* view = shown(makeDialogTableView(parent));
     UITable* table = view->table();
-    table->setSortingEnabled(true);
     table->setFlag(UIWidget::kWantsDoubleClicks, true);
     UIHeader* header = table->header();
     for (const ColumnSpec& column : loans ? kLoanColumns : kLoanerColumns)

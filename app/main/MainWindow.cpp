@@ -15,9 +15,7 @@
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UISkinImage.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/views/coverflow/CoverFlowScene.h"
 #include "ui/views/coverflow/UI3d.h"
-#include "ui/views/scene/Camera.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
@@ -128,10 +126,6 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     m_thumbnails = std::make_unique<ThumbnailCache>();
     m_list->setIconSource([this](const UIListItem& item) { return listIcon(item); });
     m_list->setToolTipSource([this](const UIListItem& item) { return listToolTip(item); });
-    if (m_coverFlowAvailable) {
-        m_coverSource = std::make_unique<MovieCoverSource>(m_model);
-        m_coverFlowScene->setSource(m_coverSource.get());
-    }
     connectFilterSignals();
     connectInputSignals();
 }
@@ -256,37 +250,6 @@ void MainWindow::buildImageList(UIWidget* page)
     m_list->setStyleProperty(String(u"selectedItemBackground"), String(u"transparent"));
 }
 
-void MainWindow::buildCoverFlow(UIWidget* page)
-{
-    page->setLayoutMargin(0);
-    m_coverFlow = new UI3d(page);
-    m_coverFlowAvailable = m_coverFlow->initializeDevice();
-    if (!m_coverFlowAvailable) {
-        m_viewMenu->setItemEnabled(kViewCoverFlowItem, false);
-        m_viewTabs->setTabEnabled(2, false);
-        return;
-    }
-    m_coverFlow->setClearColour(Color(50, 41, 31));
-    m_coverFlow->setMinimumHeight(200);
-    Camera* camera = m_coverFlow->camera();
-    camera->setNearPlane(0.1f);
-    camera->setFarPlane(5000.0f);
-    camera->setEye(Vec3(0, 60, -400));
-    camera->setTarget(Vec3(0, 60, -100));
-    camera->placeForHeight(290.0f);
-    camera->setAxisScale(Vec3(1, 1, 1));
-    m_coverFlowScene = new CoverFlowScene();
-    m_coverFlowScene->setVisibleWidth(1100.0f);
-    m_coverFlowScene->setCentreGap(256.0f);
-    m_coverFlowScene->setSelectedScale(1.1f);
-    m_coverFlowScene->setSideSpacing(25.0f);
-    m_coverFlowScene->setShades(0.03f, 0.9f);
-    m_coverFlowScene->setSideAngle(0.78539816f);
-    m_coverFlowScene->setSelectedOffset(Vec3(0, 0, -100));
-    m_coverFlowScene->setAnimationSpeed(2.0f);
-    m_coverFlow->addScene(m_coverFlowScene);
-}
-
 void MainWindow::buildStatusBar()
 {
     m_statusBar = shown(new UIBox(m_window));
@@ -323,6 +286,7 @@ void MainWindow::connectSignals()
     m_window->closeRequested.connectWithArg(this, &MainWindow::onClose);
     m_window->customReceived.connectWithArg(this, &MainWindow::onStartTimer);
     m_window->shown.connectWithArg(this, &MainWindow::onShown);
+    m_window->customReceived.connectWithArg(this, &MainWindow::onCoverFlowTimer);
     m_collectionMenu->item(kExitItem)->triggered.connect(this, &MainWindow::onExit);
     m_screenLayoutMenu->triggered.connectWithArg(this, &MainWindow::onScreenLayoutItem);
     m_viewMenu->triggered.connectWithArg(this, &MainWindow::onViewMenuItem);

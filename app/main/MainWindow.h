@@ -55,6 +55,8 @@ class MainWindow : public Window
 public:
     // The View's one-shot start-up timer on the window.
     static constexpr int kStartTimerId = 201298;
+    // The one-shot after the first paint that starts the cover flow's device.
+    static constexpr int kCoverFlowTimerId = 201300;
     static constexpr int kColumnCount = 16;
     static constexpr int kLayoutCount = 4;
     static constexpr int kViewCount = 3;
@@ -86,6 +88,9 @@ public:
     UIWebView* webView() const { return m_webView; }
     UILabel* statusLabel() const { return m_statusLabel; }
     bool isCoverFlowAvailable() const { return m_coverFlowAvailable; }
+    // Whether the cover flow's device was tried yet; until then the cover
+    // flow is unavailable and cannot be chosen.
+    bool isCoverFlowKnown() const { return m_coverFlowKnown; }
     UIMenuBar* menuBar() const { return m_menuBar; }
     UIMenu* viewMenu() const { return m_viewMenu; }
     UIMenu* screenLayoutMenu() const { return m_screenLayoutMenu; }
@@ -131,6 +136,11 @@ public:
     // The movie of the visible view's current entry, whose tag is the
     // movie's id; none when the view has no current entry.
     Movie* currentMovie() const;
+
+    // ---- Cover flow start (MainWindowCoverFlow.cpp) ----
+    // Tries the device once, then sets up the scene and offers the view;
+    // a cover flow asked for before it was known becomes current now.
+    void startCoverFlow();
 
     // ---- Automation ----
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
@@ -461,6 +471,17 @@ private:
     void requestEdit();
     float m_pointerX = 0.0f;
     float m_pointerY = 0.0f;
+
+    // ---- Cover flow start (MainWindowCoverFlow.cpp) ----
+    void enableCoverFlowChoice(bool on);
+    void scheduleCoverFlowStart();
+    void onCoverFlowTimer(UIEvent* event);
+    void setUpCoverFlowScene();
+    void takeUpShownMovies();
+    bool m_coverFlowKnown = false;
+    // The configuration or a caller asked for the cover flow before its
+    // device was known.
+    bool m_coverFlowWanted = false;
 
     // ---- Automation ----
     std::unique_ptr<FillTimings> m_fillTimings;

@@ -136,6 +136,7 @@ JsonValue MainWindow::viewsState() const
     state.set("current", current ? int(current->id) : 0);
     state.set("table", m_table->currentRowTag());
     state.set("images", m_list->currentItemTag());
+    state.set("coverFlowKnown", m_coverFlowKnown);
     state.set("coverFlow", m_coverFlowAvailable);
     if (m_coverFlowAvailable) {
         state.set("cover", int(m_coverFlowScene->selectedId()));

@@ -55,6 +55,7 @@ void MainWindow::onShown(UIEvent*)
     // the window is complete on screen from here on.
     m_window->update();
     LaunchStamps::mark("painted");
+    scheduleCoverFlowStart();
 }
 
 void MainWindow::onClose(UIEvent*)

@@ -45,6 +45,7 @@ void MainWindow::setScreenLayout(int layout)
 
 void MainWindow::setViewMode(int mode)
 {
+    m_coverFlowWanted = mode == kCoverFlowView && !m_coverFlowKnown;
     m_viewTabs->setCurrentIndex(mode);
 }
 

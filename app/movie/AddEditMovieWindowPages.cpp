@@ -3,6 +3,7 @@
 
 #include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
+#include "app/window/FieldGroup.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
@@ -66,11 +67,8 @@ UIBox* box(UIWidget* parent, bool vertical)
 // A group of label and editor rows.
 UIGroup* formGroup(UIWidget* parent, const String& title)
 {
-    auto* group = shown(new UIGroup(parent));
+    auto* group = shown(makeFieldGroup(parent));
     group->setTitle(title);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
     group->applyMetricSpacing();
     return group;
 }
@@ -112,6 +110,7 @@ void AddEditMovieWindow::buildDialog()
     // when the build is done.
     m_dialog->setUpdatesEnabled(false);
     m_dialog->setWindowTitle(tr(m_editing ? u"Edit Movie" : u"Add Movie"), true);
+    m_dialog->setObjectId(String(u"movieEditor"));
     m_dialog->setMinimumSize(700, 400);
     m_dialog->setVerticalFlow(1);
     m_dialog->applyMetricMargins();
@@ -262,11 +261,13 @@ void AddEditMovieWindow::buildCoversBox(UIWidget* parent)
         m_coverKinds->addTextTab(tr(kind));
     m_coverKinds->setCurrentIndex(0);
     m_coverPicture = buildDropPicture(covers);
+    m_coverPicture->setObjectId(String(u"coverPicture"));
     m_coverPicture->setLayoutAlignment(0x30);
     m_coverPicture->setMinimumHeight(280);
     m_coverPicture->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     covers->setRowStretch(1, 100.0f);
     m_coverTools = buildImageToolBar(covers);
+    m_coverTools->setObjectId(String(u"coverTools"));
     m_coverTools->setLayoutAlignment(0x30);
 }
 

@@ -1,13 +1,14 @@
 #include "app/movie/MovieItemWindow.h"
 
+#include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/Image.h"
 #include "model/application/Application.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
 #include "ui/widgets/window/UIDialog.h"
@@ -32,10 +33,7 @@ void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int mini
     m_dialog->setVerticalFlow(1);
     m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
-    m_group = new UIGroup(m_dialog);
-    m_group->setVerticalFlow(0);
-    m_group->setColumnCount(2);
-    m_group->setColumnStretch(1, 100.0f);
+    m_group = makeFieldGroup(m_dialog);
     m_group->applyMetricSpacing();
     m_group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
     m_group->show();
@@ -44,10 +42,7 @@ void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int mini
 
 UILabel* MovieItemWindow::addLabel(const String& text)
 {
-    auto* label = new UILabel(m_group);
-    label->setText(text);
-    label->show();
-    return label;
+    return ::addLabel(m_group, text);
 }
 
 void MovieItemWindow::placeEditor(UIWidget* editor)
@@ -57,20 +52,10 @@ void MovieItemWindow::placeEditor(UIWidget* editor)
 
 void MovieItemWindow::addButtonRow()
 {
-    auto* row = new UIBox(m_group);
-    row->setVerticalFlow(0);
-    row->setColumnSpan(2);
-    row->setLayoutMargin(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = new UIButton(row);
-    m_ok->setText(tr(u"OK"));
-    m_ok->setColorVariant(3);
-    m_ok->show();
-    m_cancel = new UIButton(row);
-    m_cancel->setText(tr(u"Cancel"));
-    m_cancel->show();
-    row->show();
+    ButtonRowPlacement placement;
+    placement.columnSpan = 2;
+    placement.flush = true;
+    ::addButtonRow(m_group, tr(u"OK"), 3, tr(u"Cancel"), &m_ok, &m_cancel, placement);
     m_ok->clicked.connect(this, &MovieItemWindow::onOk);
     m_cancel->clicked.connect(this, &MovieItemWindow::onCancel);
 }

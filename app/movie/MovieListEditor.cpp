@@ -6,9 +6,9 @@
 #include "app/movie/AddEditMovieLinkWindow.h"
 #include "app/movie/EditorIcons.h"
 #include "app/movie/MovieFormValues.h"
+#include "app/window/DialogTableView.h"
 #include "app/window/Window.h"
 #include "graphics/image/ImageSet.h"
-#include "graphics/paint/Brush.h"
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "ui/core/events/UIDragMoveEvent.h"
@@ -151,12 +151,8 @@ void MovieListEditor::buildToolBar(UIWidget* page)
 void MovieListEditor::buildTable(UIWidget* page)
 {
     const KindLayout& layout = kKinds[m_kind];
-    m_view = new UITableView(page);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(page);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     m_table->setFlag(UIWidget::kWantsDoubleClicks, true);
     UIHeader* header = m_table->header();
     for (int i = 0; i < layout.columnCount; ++i)

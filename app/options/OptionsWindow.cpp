@@ -1,6 +1,7 @@
 #include "app/options/OptionsWindow.h"
 
 #include "app/view/View.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
@@ -55,10 +56,7 @@ template <class W> W* spanning(W* widget)
 
 UIGroup* twoColumnGroup(UIWidget* parent)
 {
-    auto* group = shown(new UIGroup(parent));
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
+    auto* group = shown(makeFieldGroup(parent));
     group->applyMetricSpacing();
     return group;
 }

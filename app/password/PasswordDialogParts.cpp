@@ -1,10 +1,10 @@
 #include "app/password/PasswordDialogParts.h"
 
+#include "app/window/DialogButtonRow.h"
 #include "graphics/image/Image.h"
 #include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/window/UIDialog.h"
 
@@ -38,19 +38,8 @@ UILineEdit* makePasswordField(UIWidget* parent)
 UIBox* makePasswordButtonRow(UIWidget* parent, const String& mainText, const String& cancelText,
                              UIButton** main, UIButton** cancel)
 {
-    auto* row = new UIBox(parent);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    row->setTopMargin(10);
-    row->setColumnSpan(2);
-    (new UIExpander(row))->show();
-    *main = new UIButton(row);
-    (*main)->setText(mainText);
-    (*main)->setColorVariant(3);
-    (*main)->show();
-    *cancel = new UIButton(row);
-    (*cancel)->setText(cancelText);
-    (*cancel)->show();
-    row->show();
-    return row;
+    ButtonRowPlacement placement;
+    placement.columnSpan = 2;
+    placement.topMargin = 10;
+    return addButtonRow(parent, mainText, 3, cancelText, main, cancel, placement);
 }

@@ -2,6 +2,7 @@
 
 #include "app/password/PasswordDialogParts.h"
 #include "app/password/PasswordDigest.h"
+#include "app/window/DialogLabel.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"
 #include "model/collection/CollectionFile.h"
@@ -19,14 +20,6 @@
 namespace {
 
 const char16_t kContext[] = u"PasswordProtectionWindow";
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
-}
 
 template <class W> W* spanningBoth(W* widget)
 {

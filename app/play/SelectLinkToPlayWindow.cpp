@@ -1,7 +1,7 @@
 #include "app/play/SelectLinkToPlayWindow.h"
 
+#include "app/window/DialogTableView.h"
 #include "app/window/WindowGeometry.h"
-#include "graphics/paint/Brush.h"
 #include "model/records/MovieLink.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -67,12 +67,8 @@ void SelectLinkToPlayWindow::buildUi()
     group->setVerticalFlow(1);
     group->setRowStretch(0, 100.0f);
     group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
-    m_view = new UITableView(group);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(group);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
     m_table->setClearOnEmptyClick(false);
     UIHeader* header = m_table->header();
     header->addSection(translate(u"Description", kContext), 200, true)->setSortType(kTextSortType);

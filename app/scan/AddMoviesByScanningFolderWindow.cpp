@@ -1,6 +1,10 @@
 #include "app/scan/AddMoviesByScanningFolderWindow.h"
 
 #include "app/window/CursorOverride.h"
+#include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
+#include "app/window/DialogTableView.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/Directory.h"
 #include "foundation/platform/SystemInfo.h"
@@ -10,7 +14,6 @@
 #include "model/scan/FolderScanner.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIMouseEvent.h"
-#include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIBox.h"
@@ -74,6 +77,7 @@ void AddMoviesByScanningFolderWindow::buildDialog()
                             UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
                                 UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu);
     m_dialog->setWindowTitle(tr(u"Add Movies by Scanning Folder"), true);
+    m_dialog->setObjectId(String(u"scanFolder"));
     m_dialog->setVerticalFlow(1);
     m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
@@ -86,13 +90,8 @@ void AddMoviesByScanningFolderWindow::buildDialog()
 
 void AddMoviesByScanningFolderWindow::buildFolderGroup()
 {
-    auto* group = new UIGroup(m_dialog);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
-    auto* label = new UILabel(group);
-    label->setText(tr(u"Folder"));
-    label->show();
+    UIGroup* group = makeFieldGroup(m_dialog);
+    addLabel(group, tr(u"Folder"));
     auto* row = new UIBox(group);
     row->setVerticalFlow(0);
     row->setColumnStretch(0, 100.0f);
@@ -103,6 +102,7 @@ void AddMoviesByScanningFolderWindow::buildFolderGroup()
     m_browse = new UIButton(row);
     m_browse->setIcon(ImageSet::ImageSetFromImage(loadImageResource(String(u"search-local"))));
     m_browse->setMinimumSize(20, 22);
+    m_browse->setObjectId(String(u"scanBrowse"));
     m_browse->show();
     m_scan = addButton(row, tr(u"Scan"));
     m_scan->setColorVariant(kScanVariant);
@@ -116,12 +116,9 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
     auto* group = new UIGroup(m_dialog);
     group->setVerticalFlow(1);
     group->setRowStretch(0, 100.0f);
-    m_view = new UITableView(group);
-    m_view->setCornerBackground(Brush(Color(226, 230, 232), 0));
-    m_view->setVerticalStep(24);
-    m_view->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
+    m_view = makeDialogTableView(group);
     m_table = m_view->table();
-    m_table->setSortingEnabled(true);
+    m_table->setObjectId(String(u"scanFiles"));
     // Each click in the tick column toggles, however fast they follow.
     m_table->setFlag(UIWidget::kWantsDoubleClicks, false);
     UIHeader* header = m_table->header();
@@ -145,14 +142,7 @@ void AddMoviesByScanningFolderWindow::buildTableGroup()
 
 void AddMoviesByScanningFolderWindow::buildButtonRow()
 {
-    auto* row = new UIBox(m_dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    (new UIExpander(row))->show();
-    m_ok = addButton(row, tr(u"OK"));
-    m_ok->setColorVariant(kOkVariant);
-    m_cancel = addButton(row, tr(u"Cancel"));
-    row->show();
+    addButtonRow(m_dialog, tr(u"OK"), kOkVariant, tr(u"Cancel"), &m_ok, &m_cancel);
 }
 
 void AddMoviesByScanningFolderWindow::connectSignals()

@@ -1,6 +1,8 @@
 #include "app/stats/StatisticsWindow.h"
 
 #include "app/stats/StatisticsTexts.h"
+#include "app/window/DialogLabel.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "ui/core/application/UIApplication.h"
@@ -21,14 +23,6 @@ const char16_t* const kCaptions[StatisticsWindow::kFigureCount] = {
 };
 const int kCentred = 48;
 const int kFirstButtonVariant = 3;
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
-}
 
 } // namespace
 
@@ -57,10 +51,7 @@ void StatisticsWindow::buildUi()
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumSize(350, 216);
 
-    m_group = new UIGroup(m_dialog);
-    m_group->setVerticalFlow(0);
-    m_group->setColumnCount(2);
-    m_group->setColumnStretch(1, 100.0f);
+    m_group = makeFieldGroup(m_dialog);
     for (int row = 0; row < kFigureCount; ++row) {
         m_captions[row] = addLabel(m_group, translate(kCaptions[row], context));
         m_values[row] = addLabel(m_group, String(u"..."));

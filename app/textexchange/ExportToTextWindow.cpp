@@ -1,6 +1,7 @@
 #include "app/textexchange/ExportToTextWindow.h"
 
 #include "app/textexchange/TextExchangeParts.h"
+#include "app/window/DialogLabel.h"
 #include "foundation/io/File.h"
 #include "model/CollectionModel.h"
 #include "model/shell/ShellLauncher.h"

@@ -1,6 +1,7 @@
 #include "app/textexchange/ImportFromTextWindow.h"
 
 #include "app/textexchange/TextExchangeParts.h"
+#include "app/window/DialogLabel.h"
 #include "foundation/io/File.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"

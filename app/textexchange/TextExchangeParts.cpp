@@ -1,13 +1,14 @@
 #include "app/textexchange/TextExchangeParts.h"
 
+#include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
+#include "app/window/FieldGroup.h"
 #include "app/window/Window.h"
 #include "foundation/platform/SystemInfo.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/combo/UIComboBox.h"
-#include "ui/widgets/decorative/UIBox.h"
-#include "ui/widgets/decorative/UIExpander.h"
 #include "ui/widgets/filedialog/UIFileDialog.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
@@ -50,20 +51,9 @@ UIDialog* makeTextExchangeDialog(const char16_t* title, const char16_t* context)
 
 UIGroup* addTwoColumnGroup(UIWidget* parent)
 {
-    auto* group = new UIGroup(parent);
-    group->setVerticalFlow(0);
-    group->setColumnCount(2);
-    group->setColumnStretch(1, 100.0f);
+    UIGroup* group = makeFieldGroup(parent);
     group->show();
     return group;
-}
-
-UILabel* addLabel(UIWidget* parent, const String& text)
-{
-    auto* label = new UILabel(parent);
-    label->setText(text);
-    label->show();
-    return label;
 }
 
 UIComboBox* addDelimiterBox(UIWidget* parent, const char16_t* context)
@@ -79,19 +69,10 @@ UIComboBox* addQualifierBox(UIWidget* parent, const char16_t* context)
 void addTextExchangeButtons(UIDialog* dialog, const String& firstText, const char16_t* context,
                             UIButton** first, UIButton** cancel)
 {
-    auto* row = new UIBox(dialog);
-    row->setVerticalFlow(0);
-    row->applyMetricSpacing();
-    row->setTopMargin(kButtonRowTopMargin);
-    (new UIExpander(row))->show();
-    *first = new UIButton(row);
-    (*first)->setText(firstText);
-    (*first)->setColorVariant(kFirstButtonVariant);
-    (*first)->show();
-    *cancel = new UIButton(row);
-    (*cancel)->setText(Window::translate(u"Cancel", context));
-    (*cancel)->show();
-    row->show();
+    ButtonRowPlacement placement;
+    placement.topMargin = kButtonRowTopMargin;
+    addButtonRow(dialog, firstText, kFirstButtonVariant, Window::translate(u"Cancel", context), first, cancel,
+                 placement);
 }
 
 void prepareTextFileDialog(UIFileDialog& dialog, int acceptMode)

@@ -7,7 +7,6 @@ class UIComboBox;
 class UIDialog;
 class UIFileDialog;
 class UIGroup;
-class UILabel;
 class UIWidget;
 
 // The shape the text export and import windows share: a dialog over the
@@ -18,7 +17,6 @@ class UIWidget;
 UIDialog* makeTextExchangeDialog(const char16_t* title, const char16_t* context);
 // Two columns filled row by row, the second stretching.
 UIGroup* addTwoColumnGroup(UIWidget* parent);
-UILabel* addLabel(UIWidget* parent, const String& text);
 UIComboBox* addDelimiterBox(UIWidget* parent, const char16_t* context);
 UIComboBox* addQualifierBox(UIWidget* parent, const char16_t* context);
 // Adds the row with a spacer, the first button (the dialog's main one) and Cancel.

@@ -5,36 +5,20 @@
 // refilled, the new movie selected and its card shown) and a remove (from
 // the question's Yes).
 //   wine moviecommands_timing.exe [count]     (from the folder of reelstack.exe)
-#include "bench/wine/Median.h"
-#include "app/Startup.h"
-#include "app/main/MainWindow.h"
-#include "app/view/View.h"
-#include "foundation/core/AppCore.h"
-#include "foundation/system/MessageLoop.h"
+#include "bench/wine/MainWindowBench.h"
 #include "model/CollectionModel.h"
 #include "model/NewMovieRecord.h"
-#include "model/application/Application.h"
 #include "model/records/Movie.h"
 #include "model/sorting/SortComparator.h"
 #include "samples/SampleCollection.h"
-#include "ui/core/application/UIApplication.h"
 #include "ui/widgets/items/UITable.h"
-#include "ui/widgets/window/UIWindow.h"
 
-#include <windows.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace mainwindowbench;
 
 // A series with a full cast: the heaviest card a user meets.
 void makeHeavy(Movie& movie)
@@ -53,54 +37,22 @@ void makeHeavy(Movie& movie)
     }
 }
 
-class Bench : public SignalReceiver
+class CommandsBench : public Bench
 {
 public:
-    MainWindow* main = nullptr;
     String collection;
-    bool done = false;
-
-    void onShown(UIEvent*)
-    {
-        if (done)
-            return;
-        done = true;
-        run();
-        PostMessageW(handle(), WM_CLOSE, 0, 0);
-    }
 
 private:
-    HWND handle() const { return static_cast<HWND>(main->window()->windowHandle()); }
-
-    double timeOf(const std::function<void()>& work)
-    {
-        const auto start = Clock::now();
-        work();
-        MessageLoop::instance()->mainLoop().processPendingEvents();
-        UpdateWindow(handle());
-        GdiFlush();
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-    double medianOf(int runs, const std::function<void()>& work, const std::function<void()>& between = nullptr)
-    {
-        std::vector<double> times;
-        for (int run = 0; run < runs; ++run) {
-            times.push_back(timeOf(work));
-            if (between)
-                between();
-        }
-        return median(times);
-    }
     void report(const char* what, double ms, double limit)
     {
         std::printf("  %-44s %8.1f ms  (limit %.0f ms)%s\n", what, ms, limit, ms > limit ? "  OVER" : "");
         std::fflush(stdout);
     }
 
-    void run();
+    void run() override;
 };
 
-void Bench::run()
+void CommandsBench::run()
 {
     CollectionModel& model = Application::model();
     if (!model.openCollection(collection)) {
@@ -150,47 +102,19 @@ void Bench::run()
            }, [&] { table->selectRow(10); }), 300.0);
 }
 
-class TimedView : public View
-{
-public:
-    TimedView(CollectionModel& model, Bench& bench) : View(model), m_bench(bench) {}
-    void createMainWindow() override
-    {
-        View::createMainWindow();
-        m_bench.main = mainWindow();
-        mainWindow()->window()->shown.connectWithArg(&m_bench, &Bench::onShown);
-    }
-
-private:
-    Bench& m_bench;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const String product(u"Reelstack movie commands timing");
-    const String dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
-    const std::filesystem::path data(std::u16string(dataFolder.data(), dataFolder.length()));
-    std::error_code ignored;
-    std::filesystem::remove_all(data, ignored);
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    const String programFolder(reinterpret_cast<const char16_t*>(folder));
-    Bench bench;
+    const String dataFolder = freshDataFolder(product);
+    CommandsBench bench;
     bench.collection = SampleCollection::write(count, 1, dataFolder + u"\\Generated");
     if (bench.collection.isEmpty()) {
         std::printf("cannot write the collection\n");
         return 1;
     }
     std::printf("movie commands at %d movies, medians (ms):\n", count);
-    Startup startup;
-    startup.loadSkin = [&] { return UIApplication::instance()->loadTheme(programFolder + u"\\white.style"); };
-    startup.makeView = [&bench] { return new TimedView(Application::model(), bench); };
-    startup.productName = product;
-    startup.programFolder = programFolder;
-    int result = runReelstack(startup);
-    std::filesystem::remove_all(data, ignored);
-    return result;
+    return runProgram(product, dataFolder, bench);
 }

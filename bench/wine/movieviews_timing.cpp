@@ -5,16 +5,9 @@
 // Page Down, a wheel notch and End in the list and the grid. Also the peak
 // working set.
 //   wine movieviews_timing.exe [count]     (from the folder of reelstack.exe)
-#include "bench/wine/Median.h"
-#include "app/Startup.h"
-#include "app/main/MainWindow.h"
-#include "app/view/View.h"
-#include "foundation/core/AppCore.h"
-#include "foundation/system/MessageLoop.h"
+#include "bench/wine/MainWindowBench.h"
 #include "model/CollectionModel.h"
-#include "model/application/Application.h"
 #include "samples/SampleCollection.h"
-#include "ui/core/application/UIApplication.h"
 #include "ui/core/automation/UIAutomationSections.h"
 #include "ui/core/events/UIEventType.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -25,89 +18,54 @@
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/tabs/UITabBar.h"
-#include "ui/widgets/window/UIWindow.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace mainwindowbench;
 
 void send(UIWidget* widget, UIEvent&& event)
 {
     MessageLoop::instance()->sendEvent(&event, widget);
 }
 
-class Bench : public SignalReceiver
+class ViewsBench : public Bench
 {
 public:
-    explicit Bench(int count) : m_count(count) {}
+    explicit ViewsBench(int count) : m_count(count) {}
 
-    MainWindow* main = nullptr;
     String collection;
     int fills = 0;
-    bool done = false;
 
-    void onFilled() { ++fills; }
-
-    void onShown(UIEvent*)
+    void attach(MainWindow* window) override
     {
-        if (done)
-            return;
-        done = true;
-        run();
-        PostMessageW(handle(), WM_CLOSE, 0, 0);
+        Bench::attach(window);
+        window->movieListFilled.connect(this, &ViewsBench::onFilled);
     }
 
 private:
-    HWND handle() const { return static_cast<HWND>(main->window()->windowHandle()); }
-
-    // The input's work, the events it queued and the paint it asked for.
-    double timeOf(const std::function<void()>& work)
-    {
-        const auto start = Clock::now();
-        work();
-        MessageLoop::instance()->mainLoop().processPendingEvents();
-        UpdateWindow(handle());
-        GdiFlush();
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-    double medianOf(int runs, const std::function<void()>& work,
-                    const std::function<void()>& between = nullptr)
-    {
-        std::vector<double> times;
-        for (int run = 0; run < runs; ++run) {
-            times.push_back(timeOf(work));
-            if (between)
-                between();
-        }
-        return median(times);
-    }
+    void onFilled() { ++fills; }
     void report(const char* what, double ms)
     {
         std::printf("  %-44s %8.1f ms%s\n", what, ms, ms > 300.0 ? "  (over 0.3 s)" : "");
         std::fflush(stdout);
     }
 
-    void run();
+    void run() override;
     void reportStamps();
     void timeFilters();
     void timeScrolling(const char* what, UIWidget* content);
     int m_count;
 };
 
-void Bench::run()
+void ViewsBench::run()
 {
     CollectionModel& model = Application::model();
     const auto opened = Clock::now();
@@ -115,8 +73,7 @@ void Bench::run()
         std::printf("cannot open the generated collection\n");
         return;
     }
-    std::printf("%d movies read in %.0f ms\n", model.movieCount(),
-                std::chrono::duration<double, std::milli>(Clock::now() - opened).count());
+    std::printf("%d movies read in %.0f ms\n", model.movieCount(), msSince(opened));
     report("fill after opening", medianOf(5, [&] { main->fillMovieList(); }));
     main->setViewMode(0);
     UIMenu* sort = main->sortMenu();
@@ -150,7 +107,7 @@ void Bench::run()
 
 // The program's own stamps of its fills (the views' work without the
 // paint), as a driven test reads them.
-void Bench::reportStamps()
+void ViewsBench::reportStamps()
 {
     JsonValue timings = UIAutomationSections::dump()["timings"];
     std::vector<double> full;
@@ -164,7 +121,7 @@ void Bench::reportStamps()
 }
 
 // Each choice is timed from "All", which is set between the runs.
-void Bench::timeFilters()
+void ViewsBench::timeFilters()
 {
     UIComboBox* kind = main->filterKindBox();
     UIComboBox* value = main->filterValueBox();
@@ -190,7 +147,7 @@ void Bench::timeFilters()
     toAll();
 }
 
-void Bench::timeScrolling(const char* what, UIWidget* content)
+void ViewsBench::timeScrolling(const char* what, UIWidget* content)
 {
     std::string name(what);
     report((name + ": Page Down").c_str(),
@@ -203,48 +160,19 @@ void Bench::timeScrolling(const char* what, UIWidget* content)
                [&] { send(content, UIKeyEvent(kKeyPressEvent, VK_HOME, 0, String())); }));
 }
 
-class TimedView : public View
-{
-public:
-    TimedView(CollectionModel& model, Bench& bench) : View(model), m_bench(bench) {}
-    void createMainWindow() override
-    {
-        View::createMainWindow();
-        m_bench.main = mainWindow();
-        mainWindow()->movieListFilled.connect(&m_bench, &Bench::onFilled);
-        mainWindow()->window()->shown.connectWithArg(&m_bench, &Bench::onShown);
-    }
-
-private:
-    Bench& m_bench;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const String product(u"Reelstack movie views timing");
-    const String dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
-    const std::filesystem::path data(std::u16string(dataFolder.data(), dataFolder.length()));
-    std::error_code ignored;
-    std::filesystem::remove_all(data, ignored);
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    const String programFolder(reinterpret_cast<const char16_t*>(folder));
-    Bench bench(count);
+    const String dataFolder = freshDataFolder(product);
+    ViewsBench bench(count);
     bench.collection = SampleCollection::write(count, 1, dataFolder + u"\\Generated");
     if (bench.collection.isEmpty()) {
         std::printf("cannot write the collection\n");
         return 1;
     }
     std::printf("movie views at %d movies, medians (ms):\n", count);
-    Startup startup;
-    startup.loadSkin = [&] { return UIApplication::instance()->loadTheme(programFolder + u"\\white.style"); };
-    startup.makeView = [&bench] { return new TimedView(Application::model(), bench); };
-    startup.productName = product;
-    startup.programFolder = programFolder;
-    int result = runReelstack(startup);
-    std::filesystem::remove_all(data, ignored);
-    return result;
+    return runProgram(product, dataFolder, bench);
 }

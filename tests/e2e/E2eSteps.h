@@ -57,7 +57,7 @@ protected:
 
     bool launchToMain(const AppDriver::Options& options = AppDriver::Options())
     {
-        return app.launch(options) && flows::waitForMain(app);
+        return app.launch(options) && flows::waitForMain(app) && flows::waitForCoverFlowKnown(app);
     }
 
     // Opens the bar's menu (and its sub-menu) and clicks the item; a menu

@@ -190,4 +190,11 @@ inline bool waitForMain(AppDriver& app, int timeoutMs = 60000)
         timeoutMs);
 }
 
+// The cover flow's device is tried once the window has painted; until then
+// the cover flow is off whether or not the machine has Direct3D.
+inline bool waitForCoverFlowKnown(AppDriver& app)
+{
+    return app.waitFor([&app] { return app.dump()["sections"]["views"]["coverFlowKnown"].toBool(); });
+}
+
 } // namespace flows

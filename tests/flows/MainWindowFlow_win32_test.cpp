@@ -143,6 +143,12 @@ TEST(MainWindowFlow, FirstStartIsCentredWithNoCollectionAndNeverSmallerThanItsMi
         previous = timings[step].toNumber();
     }
     EXPECT_FALSE(timings.contains("read")) << "no collection was read";
+    // The cover flow's device, the slowest part of the window, starts only
+    // on the painted window.
+    ASSERT_TRUE(waitForCoverFlowKnown(app)) << app.failure();
+    const JsonValue later = app.dump()["sections"]["timings"];
+    ASSERT_TRUE(later.contains("coverFlow")) << later.write();
+    EXPECT_GE(later["coverFlow"].toNumber(), later["painted"].toNumber());
 
     HWND window = mainWindowHandle(app);
     ASSERT_NE(window, nullptr);
@@ -396,6 +402,7 @@ TEST(MainWindowFlow, WithoutDirect3DTheCoverFlowItemAndTabAreDisabled)
     AppDriver app;
     ASSERT_TRUE(app.launch()) << app.failure();
     ASSERT_TRUE(waitForMain(app)) << app.failure();
+    ASSERT_TRUE(waitForCoverFlowKnown(app)) << app.failure();
     JsonValue dump = hiddenDump(app);
     const JsonValue* coverFlowItem = itemAt(findInDump(dump, "viewMenu"), 6);
     const JsonValue* coverFlowTab = itemAt(findInDump(dump, "viewTabs"), 2);

@@ -6,6 +6,7 @@
 #include "foundation/data/Variant.h"
 #include "model/config/Configuration.h"
 #include "tests/app/TwelveMovies.h"
+#include "tests/flows/FolderScanSteps.h"
 #include "tests/support/AppDriver.h"
 
 #include <gtest/gtest.h>
@@ -254,14 +255,37 @@ private:
     AppDriver& m_app;
 };
 
+// The program started and its main window up.
+testing::AssertionResult launchToMain(AppDriver& app)
+{
+    if (!app.launch())
+        return testing::AssertionFailure() << "launch: " << app.failure();
+    if (!app.waitForPath("#main", 60000))
+        return testing::AssertionFailure() << "main window: " << app.failure();
+    return testing::AssertionSuccess();
+}
+
+// Where the flows that add their own movies begin: a new collection
+// "Films" open, its movies shown as the list.
+testing::AssertionResult startInNewList(AppDriver& app, User& user)
+{
+    testing::AssertionResult launched = launchToMain(app);
+    if (!launched)
+        return launched;
+    if (!user.newCollection("Films"))
+        return testing::AssertionFailure() << "new collection: " << app.lastReply().write();
+    if (!user.menu("View", "viewMenu", "List"))
+        return testing::AssertionFailure() << "list view: " << app.lastReply().write();
+    return testing::AssertionSuccess();
+}
+
 TEST(MovieCommandsFlow, FirstHourFromTheExampleToOwnCollectionWithAlienKeptAcrossARestart)
 {
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     {
         AppDriver app;
         User user(app);
-        ASSERT_TRUE(app.launch()) << app.failure();
-        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        ASSERT_TRUE(launchToMain(app));
         app.shot("first-start");
         EXPECT_NE(user.mainTitle().find("Example"), std::string::npos) << user.mainTitle();
 
@@ -286,8 +310,7 @@ TEST(MovieCommandsFlow, FirstHourFromTheExampleToOwnCollectionWithAlienKeptAcros
     }
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(launchToMain(app));
     ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Alien"; })) << app.lastReply().write();
     app.shot("relaunched");
     EXPECT_EQ(user.mainTitle(), titled("Alien (1979) " + std::string(kDash) + " Films"));
@@ -322,10 +345,7 @@ TEST(MovieCommandsFlow, AddedMoviesTakeTheirSortPlaceThenCopyLabelAndRemove)
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
     ASSERT_TRUE(user.addMovie("Alien", "1979")) << app.lastReply().write();
     ASSERT_TRUE(user.addMovie("Casablanca", "1942")) << app.lastReply().write();
 
@@ -421,10 +441,7 @@ TEST(MovieCommandsFlow, PlayOpensOneLinkAtOnceChoosesAmongSeveralAndOnlyWebAddre
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
 
     // One playable web link opens at once.
     ASSERT_TRUE(user.addMovieWithLinks("Trailer", {"http://127.0.0.1/trailer"})) << app.lastReply().write();
@@ -498,10 +515,7 @@ TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(user.newCollection("Films")) << app.lastReply().write();
-    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(startInNewList(app, user));
 
     // An empty table with nothing current: a double click adds.
     // A first click gives the table the focus a menu just took.
@@ -602,8 +616,7 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
     {
         AppDriver app;
         User user(app);
-        ASSERT_TRUE(app.launch()) << app.failure();
-        ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+        ASSERT_TRUE(launchToMain(app));
         ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 3; })) << user.rowCount();
         ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
         ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
@@ -614,6 +627,7 @@ TEST(MovieCommandsFlow, ARemovedMovieTakesItsLoansAndDeleteRemovesInTheCoverFlow
         ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 2; })) << user.rowCount();
 
         // Delete in the cover flow asks the same and removes the cover's movie.
+        ASSERT_TRUE(app.waitFor([&] { return app.dump()["sections"]["views"]["coverFlowKnown"].toBool(); }));
         const JsonValue dump = app.dump();
         if (dump["sections"]["views"]["coverFlow"].toBool()) {
             ASSERT_TRUE(user.menu("View", "viewMenu", "Cover Flow")) << app.lastReply().write();
@@ -651,8 +665,7 @@ TEST(MovieCommandsFlow, AfterSteppingInTheEditorTheLastMovieShownIsSelected)
     ASSERT_TRUE(prepareLentCollection());
     AppDriver app;
     User user(app);
-    ASSERT_TRUE(app.launch()) << app.failure();
-    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(launchToMain(app));
     ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#table \"Alien\"")) << app.failure();
     ASSERT_TRUE(app.click("#table \"Alien\"")) << app.lastReply().write();
@@ -668,6 +681,43 @@ TEST(MovieCommandsFlow, AfterSteppingInTheEditorTheLastMovieShownIsSelected)
     ASSERT_TRUE(app.click("\"Cancel\"")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForNoPath("\"Previous Movie (amelie)\"")) << app.failure();
     EXPECT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
+    ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
+}
+
+TEST(MovieCommandsFlow, AFolderScanAddsItsMoviesInSortOrderAndKeepsTheSelection)
+{
+    flows::DesktopScanFolder folder("Scan Commands", {"Zulu.avi", "casablanca.mkv", "Aliens.mp4"});
+    ASSERT_TRUE(folder.ready()) << folder.path();
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    ASSERT_TRUE(prepareLentCollection());
+    AppDriver app;
+    User user(app);
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(user.menu("View", "viewMenu", "List")) << app.lastReply().write();
+    ASSERT_TRUE(user.sortBy("Title")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#table \"Brazil\"")) << app.failure();
+    ASSERT_TRUE(app.click("#table \"Brazil\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
+    ASSERT_EQ(user.currentRow(), 2);
+
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder...")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#scanFolder")) << app.failure();
+    ASSERT_TRUE(flows::browseAndScan(app, folder, 3, "scan-browser")) << app.lastReply().write();
+    ASSERT_TRUE(app.click("#scanFolder \"Check All\"")) << app.lastReply().write();
+    app.shot("scan-all-checked");
+    ASSERT_TRUE(app.click("#scanFolder \"OK\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForNoPath("#scanFolder")) << app.failure();
+    ASSERT_TRUE(app.waitFor([&] { return user.rowCount() == 6; })) << user.rowCount();
+    app.shot("scanned-in-order");
+
+    std::vector<std::string> rows;
+    for (int row = 0; row < 6; ++row)
+        rows.push_back(user.rowTitle(row));
+    EXPECT_EQ(rows, (std::vector<std::string>{"Alien", "Aliens", "amelie", "Brazil", "Casablanca", "Zulu"}));
+    EXPECT_EQ(user.currentTitle(), "Brazil") << "the selection stays on the movie, wherever its row went";
+    EXPECT_NE(user.cardText().find("Brazil"), std::string::npos) << user.cardText();
     ASSERT_TRUE(user.menu("Collection", "collectionMenu", "Exit")) << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }

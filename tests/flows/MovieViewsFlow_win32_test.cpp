@@ -70,6 +70,8 @@ protected:
         ASSERT_TRUE(app.launch()) << app.failure();
         ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
         ASSERT_TRUE(app.waitFor([&] { return status() == "12 of 12 movies shown"; })) << status();
+        // The cover flow's device starts after the first paint.
+        ASSERT_TRUE(app.waitFor([&] { return views()["coverFlowKnown"].toBool(); })) << views().write();
     }
     void TearDown() override
     {

@@ -90,6 +90,9 @@ public:
     bool click(const std::string& path);
     bool rightClick(const std::string& path);
     bool doubleClick(const std::string& path);
+    // At the centre of that column of the row the path names: a row's
+    // check box.
+    bool clickColumn(const std::string& path, int column);
     // Path empty: to the foreground window of the program.
     bool typeText(const std::string& text, const std::string& path = std::string());
     // Key names: "Enter", "Escape", "F2", "a" ...; mods "ctrl", "shift", "alt".

@@ -304,6 +304,15 @@ bool AppDriver::rightClick(const std::string& path)
     return request(asked)["ok"].toBool();
 }
 
+bool AppDriver::clickColumn(const std::string& path, int column)
+{
+    JsonValue asked;
+    asked.set("op", "click");
+    asked.set("path", path);
+    asked.set("column", column);
+    return request(asked)["ok"].toBool();
+}
+
 bool AppDriver::doubleClick(const std::string& path)
 {
     JsonValue asked;

@@ -62,6 +62,7 @@ protected:
         view = std::make_unique<View>(twelve.model);
         view->createMainWindow();
         main = view->mainWindow();
+        main->startCoverFlow();
         ASSERT_TRUE(main->isCoverFlowAvailable());
         main->table()->rowCountChanged.connectWithArg(&counter, &Counter::onRowCount);
         main->movieCommandRequested.connectWithArg(&counter, &Counter::onCommand);
@@ -485,6 +486,8 @@ TEST_F(MovieViewsWithoutDirect3D, TheListAndImagesWorkAndTheCoverFlowIsIgnored)
     View view(twelve.model);
     view.createMainWindow();
     MainWindow* main = view.mainWindow();
+    main->startCoverFlow();
+    ASSERT_TRUE(main->isCoverFlowKnown());
     ASSERT_FALSE(main->isCoverFlowAvailable());
     main->fillMovieList();
     EXPECT_EQ(main->table()->rowCount(), 12);

@@ -21,3 +21,22 @@ TEST(Crc32, CheckValuesBlocksAndNoInput)
     EXPECT_TRUE(Crc32(nullptr, 5).isNull());
     EXPECT_TRUE(Crc32("abc", 0xFFFFFFFF).isNull());
 }
+
+// Long runs are folded eight bytes at a time: every length and start
+// offset agrees with the sum taken byte by byte.
+TEST(Crc32, EightByteStepsAgreeWithSingleBytes)
+{
+    unsigned char data[64 + 8];
+    for (int i = 0; i < int(sizeof(data)); ++i)
+        data[i] = static_cast<unsigned char>(i * 37 + 11);
+    for (int offset = 0; offset < 8; ++offset) {
+        for (uint32_t length = 0; length <= 64; ++length) {
+            uint32_t single = 0;
+            for (uint32_t i = 0; i < length; ++i)
+                single = Crc32::extend(single, data + offset + i, 1);
+            EXPECT_EQ(Crc32::extend(0, data + offset, length), single) << offset << " " << length;
+        }
+    }
+    EXPECT_EQ(Crc32("123456789", 9).value(), 0xCBF43926u);
+    EXPECT_EQ(Crc32("1234567812345678", 16).value(), Crc32::extend(Crc32("12345678", 8).value(), "12345678", 8));
+}

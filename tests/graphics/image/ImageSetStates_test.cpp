@@ -84,3 +84,37 @@ TEST(ImageSetStates, DrawPlacesTheStateInTheRectangle)
     EXPECT_EQ((std::vector<std::string>{"part 0,0 to 18,19 3x1", "part 0,0 to 7,9 3x1"}),
               recorder.device.log);
 }
+
+// The states made from shared tone tables are the same pixels the image's
+// own tone operations give, for the two colour depths and a second set made
+// after the first.
+TEST(ImageSetStates, SharedToneTablesMatchTheImagesOwnOperations)
+{
+    Image opaque(2, 2, false);
+    opaque.fill(Color(30, 140, 220));
+    const Image sources[] = {sourceImage(), opaque, sourceImage()};
+    for (const Image& source : sources) {
+        const ImageSet set = ImageSet::ImageSetFromImage(source);
+        Image hovered = source.copy();
+        hovered.applyGamma(1.15f);
+        hovered.setPremultiplied(true);
+        Image pressed = source.copy();
+        pressed.applyGamma(0.9f);
+        pressed.setPremultiplied(true);
+        Image disabled = source.copy();
+        disabled.toGray();
+        disabled.adjustBrightnessContrast(0, -20);
+        for (int y = 0; y < source.height() && source.hasAlpha(); ++y) {
+            for (int x = 0; x < source.width(); ++x)
+                disabled.setAlphaAt(x, y, uint8_t(disabled.alphaAt(x, y) * 35 / 100));
+        }
+        disabled.setPremultiplied(true);
+        for (int y = 0; y < source.height(); ++y) {
+            for (int x = 0; x < source.width(); ++x) {
+                EXPECT_EQ(set.image(2).pixel(x, y), hovered.pixel(x, y)) << x << "," << y;
+                EXPECT_EQ(set.image(3).pixel(x, y), pressed.pixel(x, y)) << x << "," << y;
+                EXPECT_EQ(set.image(1).pixel(x, y), disabled.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+}

@@ -48,6 +48,10 @@ public:
     virtual StringList rowCells(const UIWidget*, int) const { return StringList(); }
     // Scrolls an entry into view before it is clicked.
     virtual void reveal(UIWidget*, int) const {}
+    // The part of an entry in that column (a table row's cell), in the
+    // widget's coordinates: where a user clicks a row's check box. Empty
+    // when the entry has no such column or it is not on screen.
+    virtual Rect itemColumn(const UIWidget*, int, int) const { return Rect(); }
 
     // Replaces the describer of that style name.
     static void registerFor(const String& styleName, std::unique_ptr<UIAutomationDescriber> describer);

@@ -46,13 +46,14 @@ bool UIAutomationInput::click(UIWidget* widget, const Point& at, int button, boo
     SetCursorPos(global.x, global.y);
     UINT down = button == kRightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
     UINT up = button == kRightButton ? WM_RBUTTONUP : WM_LBUTTONUP;
-    UINT doubled = button == kRightButton ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK;
     WPARAM held = button == kRightButton ? MK_RBUTTON : MK_LBUTTON;
     postMouse(window, WM_MOUSEMOVE, 0, client);
     postMouse(window, down, held, client);
     postMouse(window, up, 0, client);
+    // The windows' class does not ask the system for double clicks: a real
+    // one arrives as a second press, which the toolkit pairs with the first.
     if (twice) {
-        postMouse(window, doubled, held, client);
+        postMouse(window, down, held, client);
         postMouse(window, up, 0, client);
     }
     return true;

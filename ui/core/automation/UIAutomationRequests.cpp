@@ -124,6 +124,17 @@ Point UIAutomationRequests::centreOf(const UIAutomationMatch& match)
     return describer->item(match.widget, match.item).rect.center();
 }
 
+bool UIAutomationRequests::columnCentre(const UIAutomationMatch& match, int column, Point& at)
+{
+    if (match.item < 0)
+        return false;
+    const Rect part = UIAutomationDescriber::forWidget(match.widget)->itemColumn(match.widget, match.item, column);
+    if (part.isEmpty())
+        return false;
+    at = part.center();
+    return true;
+}
+
 UIWidget* UIAutomationRequests::keyWindow(const UIAutomationMatch& match)
 {
     if (match.found())
@@ -196,6 +207,8 @@ JsonValue UIAutomationRequests::click(const JsonValue& request)
     int button = request["button"].toText() == "right" ? UIAutomationInput::kRightButton
                                                        : UIAutomationInput::kLeftButton;
     Point at = centreOf(match);
+    if (request.contains("column") && !columnCentre(match, request["column"].toInt(), at))
+        return error("no such column");
     if (!UIAutomationInput::click(match.widget, at, button, request["double"].toBool()))
         return error("no input here");
     JsonValue reply = ok();

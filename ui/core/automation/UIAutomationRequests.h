@@ -18,7 +18,8 @@ struct UIAutomationMatch;
 //        trees of the windows (or of P), the registered sections, and the
 //        sounds and shell calls since the last dump
 //   {"op":"find","path":P}                 {"found":true,"widget":{...}}
-//   {"op":"click","path":P,"button":"right","double":true}
+//   {"op":"click","path":P,"button":"right","double":true,"column":0}
+//        "column": at the centre of that column of P's entry (a row's cell)
 //   {"op":"type","text":"abc","path":P}    P (optional) is clicked first
 //   {"op":"key","key":"Enter","mods":["ctrl"],"path":P}
 //   {"op":"shot","name":"step-1"}          PNGs into REELSTACK_SHOTS
@@ -54,6 +55,9 @@ private:
     bool locate(const JsonValue& request, UIAutomationMatch& match, JsonValue& failure) const;
     // Where a click on the match lands, in the widget's coordinates.
     static Point centreOf(const UIAutomationMatch& match);
+    // The centre of a column of the matched entry; false for a widget
+    // matched whole or a column the entry does not show.
+    static bool columnCentre(const UIAutomationMatch& match, int column, Point& at);
     // The window keys go to: the path's, else the running modal window, else
     // the main window.
     static UIWidget* keyWindow(const UIAutomationMatch& match);

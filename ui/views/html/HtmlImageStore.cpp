@@ -1,5 +1,7 @@
 #include "ui/views/html/HtmlImageStore.h"
 
+#include "foundation/net/Url.h"
+
 HtmlImageStore::HtmlImageStore() : m_loader([](const String& path) { return Image::fromFile(path); }) {}
 
 void HtmlImageStore::setLoader(const Loader& loader)
@@ -17,7 +19,11 @@ String HtmlImageStore::localPath(const String& source)
 {
     String path = source.trim();
     if (path.startsWith(String(u"file:"), 0)) {
-        path = path.midFrom(5);
+        // Escapes stand for the name's bytes ("%20" a blank); a '+' is
+        // itself, unlike in form text, and "%00" stays as written, since a
+        // zero byte would cut the name short and name another file.
+        String escaped = path.midFrom(5).replace(String(u"+"), String(u"%2B"), String::kCaseSensitive);
+        path = urlDecode(escaped.replace(String(u"%00"), String(u"%2500"), String::kCaseSensitive));
         while (path.startsWithChar(u'/', 1))
             path = path.midFrom(1);
         // "file:///C:/x" names C:/x, "file:///home/x" names /home/x.

@@ -128,6 +128,25 @@ std::vector<WebViewElement> HtmlViewEngine::elementsWithIds() const
     return out;
 }
 
+void HtmlViewEngine::collectAnchors(const HtmlNode* node, std::vector<WebViewElement>& out) const
+{
+    if (node->isElement() && node->hasTag(u"A") && !node->attribute(u"href").isEmpty()) {
+        WebViewElement anchor = describe(node);
+        anchor.href = node->attribute(u"href");
+        out.push_back(anchor);
+    }
+    for (const auto& child : node->children())
+        collectAnchors(child.get(), out);
+}
+
+std::vector<WebViewElement> HtmlViewEngine::anchors() const
+{
+    std::vector<WebViewElement> out;
+    if (m_document.root())
+        collectAnchors(m_document.root(), out);
+    return out;
+}
+
 void HtmlViewEngine::mousePress(const Point& point, int button)
 {
     if (button != kLeftButton)

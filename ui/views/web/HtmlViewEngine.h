@@ -44,6 +44,7 @@ public:
 
     WebViewElement elementAt(const Point& point) const override;
     std::vector<WebViewElement> elementsWithIds() const override;
+    std::vector<WebViewElement> anchors() const override;
 
     void setViewport(const Rect& rect) override;
     void setVisible(bool) override {}
@@ -60,6 +61,7 @@ private:
     HtmlHit hitAt(const Point& point) const;
     WebViewElement describe(const HtmlNode* node) const;
     void collectIds(const HtmlNode* node, std::vector<WebViewElement>& out) const;
+    void collectAnchors(const HtmlNode* node, std::vector<WebViewElement>& out) const;
     // Reports the load's end, and the title first when it changed.
     void finishLoad();
 

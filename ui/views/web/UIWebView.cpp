@@ -318,6 +318,11 @@ std::vector<WebViewElement> UIWebView::elementsWithIds() const
     return m_engine->elementsWithIds();
 }
 
+std::vector<WebViewElement> UIWebView::anchors() const
+{
+    return m_engine->anchors();
+}
+
 UICursor UIWebView::cursorAt(const Point& point) const
 {
     return UICursor(m_engine->cursorAt(point));

@@ -92,6 +92,8 @@ public:
     // For automation: every element with an id, rectangles in view
     // coordinates.
     std::vector<WebViewElement> elementsWithIds() const;
+    // Every anchor with a target, rectangles in view coordinates.
+    std::vector<WebViewElement> anchors() const;
 
     UIScrollBar* verticalScrollBar() const { return m_bar; }
 

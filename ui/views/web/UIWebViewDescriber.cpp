@@ -9,23 +9,47 @@
 
 namespace {
 
+// The entries are the elements with ids, named by their ids, then the
+// anchors, named by the text they show: a driven user clicks a link where
+// its words are, as a person reading the page would, scrolling to it first.
 class WebViewDescriber : public UIAutomationDescriber
 {
 public:
-    String text(const UIWidget* widget) const override { return static_cast<const UIWebView*>(widget)->text(); }
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UIWebView*>(widget)->text();
+    }
     int itemCount(const UIWidget* widget) const override
     {
-        return int(static_cast<const UIWebView*>(widget)->elementsWithIds().size());
+        const auto* view = static_cast<const UIWebView*>(widget);
+        return int(view->elementsWithIds().size() + view->anchors().size());
     }
     UIAutomationItem item(const UIWidget* widget, int index) const override
     {
         UIAutomationItem entry;
-        std::vector<WebViewElement> elements = static_cast<const UIWebView*>(widget)->elementsWithIds();
+        const auto* view = static_cast<const UIWebView*>(widget);
+        std::vector<WebViewElement> elements = view->elementsWithIds();
+        const int ids = int(elements.size());
+        if (index >= ids) {
+            elements = view->anchors();
+            index -= ids;
+        }
         if (index < 0 || index >= int(elements.size()))
             return entry;
-        entry.text = elements[size_t(index)].id;
-        entry.rect = elements[size_t(index)].rect;
+        const WebViewElement& element = elements[size_t(index)];
+        entry.text = element.href.isEmpty() ? element.id : element.text;
+        entry.rect = element.rect;
         return entry;
+    }
+    // Scrolls an entry the view does not show whole to the middle of it.
+    void reveal(UIWidget* widget, int index) const override
+    {
+        auto* view = static_cast<UIWebView*>(widget);
+        const Rect rect = item(widget, index).rect;
+        if (rect.isEmpty() || Rect(0, 0, view->width(), view->height()).containsRect(rect))
+            return;
+        const Point scroll = view->scrollPosition();
+        view->scrollTo(Point(scroll.x, scroll.y + rect.y - (view->height() - rect.height) / 2));
     }
 };
 

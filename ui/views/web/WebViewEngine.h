@@ -59,6 +59,8 @@ public:
     // Points are in view coordinates.
     virtual WebViewElement elementAt(const Point& point) const = 0;
     virtual std::vector<WebViewElement> elementsWithIds() const = 0;
+    // Every anchor with a target, in page order, href filled in.
+    virtual std::vector<WebViewElement> anchors() const = 0;
 
     // The part of the view the page shows in, in view coordinates.
     virtual void setViewport(const Rect& rect) = 0;

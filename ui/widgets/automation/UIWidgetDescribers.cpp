@@ -21,6 +21,7 @@
 #include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/menus/UIMenuBarItem.h"
 #include "ui/widgets/menus/UIMenuItem.h"
+#include "ui/widgets/range/UIAbstractSlider.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/tabs/UITabBarItem.h"
 #include "ui/widgets/text/UITextEdit.h"
@@ -246,7 +247,7 @@ public:
     }
 };
 
-// A table's entries are its rows, named by their first cell.
+// A table's entries are its rows, named by their first cell with text.
 // Column headings are entries, so that a heading can be clicked at its
 // centre as a user sorts a table.
 class HeaderDescriber : public UIAutomationDescriber
@@ -274,6 +275,18 @@ public:
 
 class TableDescriber : public UIAutomationDescriber
 {
+    // A row whose first cell is only a picture (a check box) goes by the
+    // first cell that has text.
+    static String nameOf(const UITable* table, const UITableRow* row)
+    {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const UITableCell* cell = row->cell(column);
+            if (cell && !cell->text().isEmpty())
+                return cell->text();
+        }
+        return String();
+    }
+
 public:
     int itemCount(const UIWidget* widget) const override
     {
@@ -286,8 +299,7 @@ public:
         const UITableRow* row = table->row(index);
         if (!row)
             return entry;
-        if (const UITableCell* cell = row->cell(0))
-            entry.text = cell->text();
+        entry.text = nameOf(table, row);
         entry.rect = table->rowRect(index);
         entry.current = table->currentRow() == index;
         entry.inert = !row->isVisible();
@@ -309,11 +321,30 @@ public:
     {
         node.set("current", static_cast<const UITable*>(widget)->currentRow());
     }
+    Rect itemColumn(const UIWidget* widget, int index, int column) const override
+    {
+        const auto* table = static_cast<const UITable*>(widget);
+        return table->cellRect(table->row(index), column);
+    }
     void reveal(UIWidget* widget, int index) const override
     {
         auto* table = static_cast<UITable*>(widget);
         if (table->currentRow() != index)
             table->setCurrentRow(index, true);
+    }
+};
+
+// A slider's position and range, so a flow can tell how far an input moved
+// it.
+class SliderDescriber : public UIAutomationDescriber
+{
+public:
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        const auto* slider = static_cast<const UIAbstractSlider*>(widget);
+        node.set("value", slider->value());
+        node.set("minimum", slider->minimum());
+        node.set("maximum", slider->maximum());
     }
 };
 
@@ -341,4 +372,5 @@ void installWidgetDescribers()
     add<ListDescriber>(u"UIList");
     add<TableDescriber>(u"UITable");
     add<HeaderDescriber>(u"UIHeader");
+    add<SliderDescriber>(u"UISlider");
 }

@@ -1,17 +1,20 @@
 // The web view on the widget fakes; the stand-in font is 8 px a character.
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/automation/UIAutomationDescriber.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/input/UIClipboard.h"
 #include "ui/views/web/BrowserVersion.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/views/web/UIWebViewDescriber.h"
 #include "ui/views/web/WebViewHistory.h"
 #include "ui/views/web/WebViewOption.h"
 #include "ui/views/web/WebViewPrinter.h"
 #include "ui/widgets/range/UIScrollBar.h"
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -158,6 +161,51 @@ TEST_F(UIWebViewTest, ClickRoadReportsOncePerPressUnderTheHandCursorAndSurvivesI
     afterElement = [v] { delete v; };
     EXPECT_EQ((Log{"element:A,go"}), click(v, {30, 25}));
     EXPECT_FALSE(top->hasChildren());
+}
+
+TEST_F(UIWebViewTest, DrivenEntriesAreTheIdsThenTheAnchorsByTheirWordsAndEachCentreHitsItsElement)
+{
+    installWebViewDescriber();
+    UIWebView* v = view(kClickPage);
+    const UIAutomationDescriber* describer = UIAutomationDescriber::forWidget(v);
+    ASSERT_NE(nullptr, describer);
+    const struct
+    {
+        const char* text;
+        Log clicked;
+    } rows[] = {
+        {"second", {"element:P,second", "release:1,1,0"}},
+        {"go", {"element:A,go", "link:dest.html,go", "release:1,1,0"}},
+        {"@play", {"element:SPAN,@play", "release:1,1,0"}},
+        {"coverlink", {"element:IMG,cover", "link:cover.html,coverlink", "release:1,1,0"}},
+        {"cover", {"element:IMG,cover", "link:cover.html,coverlink", "release:1,1,0"}},
+        // The anchors again, by what they show: an image link shows no words.
+        {"there", {"element:A,go", "link:dest.html,go", "release:1,1,0"}},
+        {"", {"element:IMG,cover", "link:cover.html,coverlink", "release:1,1,0"}},
+    };
+    ASSERT_EQ(int(std::size(rows)), describer->itemCount(v));
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        const UIAutomationItem entry = describer->item(v, i);
+        EXPECT_EQ(rows[i].text, utf8(entry.text)) << i;
+        EXPECT_EQ(rows[i].clicked, click(v, entry.rect.center())) << i;
+    }
+    EXPECT_EQ("", utf8(describer->item(v, int(std::size(rows))).text)) << "past the end";
+    const std::vector<WebViewElement> anchors = v->anchors();
+    ASSERT_EQ(2u, anchors.size());
+    EXPECT_EQ("dest.html:A", utf8(anchors[0].href) + ":" + utf8(anchors[0].tag));
+    EXPECT_EQ("24+40", std::to_string(anchors[0].rect.x) + "+" + std::to_string(anchors[0].rect.width));
+    EXPECT_TRUE(Rect(0, 20, 300, 20).containsRect(anchors[0].rect)) << "on the second line";
+
+    // Below the view: a click's reveal scrolls the entry into it first.
+    v = view(tallPage(20) + "<p><a href='far.html'>far</a></p>");
+    const int far = describer->itemCount(v) - 1;
+    EXPECT_FALSE(Rect(0, 0, 300, 100).containsRect(describer->item(v, far).rect));
+    describer->reveal(v, far);
+    const Rect shown = describer->item(v, far).rect;
+    EXPECT_TRUE(Rect(0, 0, 300, 100).containsRect(shown)) << shown.y;
+    EXPECT_EQ((Log{"element:A,", "link:far.html,", "release:1,1,0"}), click(v, shown.center()));
+    describer->reveal(v, 0);
+    EXPECT_EQ(0, v->scrollPosition().y) << "an entry above is scrolled to as well";
 }
 
 TEST_F(UIWebViewTest, WheelKeysAndTheOptionalBarScrollThePage)

@@ -14,9 +14,13 @@
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
+#include "ui/core/events/UIMouseEvent.h"
+#include "graphics/image/Image.h"
+#include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <atomic>
 #include <string>
@@ -93,6 +97,27 @@ TEST_F(AutomationChannel, PathsFindTheWindowsWidgets)
     EXPECT_TRUE(pressed["enabled"].toBool());
 }
 
+TEST_F(AutomationChannel, ASliderTellsItsValueWithinItsRange)
+{
+    auto* slider = new UISlider(window);
+    slider->setObjectId(String(u"slider"));
+    slider->setGeometry(220, 10, 150, 24);
+    slider->setRange(10, 60);
+    slider->show();
+    const struct
+    {
+        int set;
+        int shown;
+    } cases[] = {{35, 35}, {10, 10}, {75, 60}, {-5, 10}};
+    for (const auto& c : cases) {
+        slider->setValue(c.set);
+        const JsonValue found = driver.find("#slider");
+        EXPECT_EQ(found["value"].toInt(), c.shown) << c.set << " " << found.write();
+        EXPECT_EQ(found["minimum"].toInt(), 10);
+        EXPECT_EQ(found["maximum"].toInt(), 60);
+    }
+}
+
 TEST_F(AutomationChannel, AClickGivesOneClicked)
 {
     SignalCounter clicks;
@@ -101,6 +126,31 @@ TEST_F(AutomationChannel, AClickGivesOneClicked)
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls >= 1; }));
     UIHarness::pumpFor(200);
     EXPECT_EQ(clicks.calls, 1);
+}
+
+TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClickWhereOneIsWanted)
+{
+    SignalCounter clicks;
+    SignalCounter doubles;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    button->mouseDoubleClicked.connect(&doubles, &SignalCounter::count);
+    const struct
+    {
+        bool wanted;
+        int doubles;
+    } cases[] = {{true, 1}, {false, 0}};
+    for (const auto& c : cases) {
+        button->setFlag(UIWidget::kWantsDoubleClicks, c.wanted);
+        clicks.calls = 0;
+        doubles.calls = 0;
+        // Past the double-click time of the case before.
+        UIHarness::pumpFor(600);
+        ASSERT_TRUE(driver.doubleClick("#press")) << driver.lastReply().write();
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls + doubles.calls >= 2; })) << c.wanted;
+        UIHarness::pumpFor(200);
+        EXPECT_EQ(doubles.calls, c.doubles) << c.wanted;
+        EXPECT_EQ(clicks.calls + doubles.calls, 2) << c.wanted;
+    }
 }
 
 TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
@@ -136,6 +186,67 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     JsonValue header = driver.find("#table UIHeader");
     EXPECT_TRUE(header["items"].at(2)["checked"].toBool()) << header.write();
     EXPECT_FALSE(header["items"].at(0)["checked"].toBool()) << header.write();
+}
+
+struct ColumnRecorder : SignalReceiver
+{
+    explicit ColumnRecorder(UITable* table) : table(table)
+    {
+        table->mouseClicked.connectWithArg(this, &ColumnRecorder::onClicked);
+    }
+    void onClicked(UIEvent* event) { columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x())); }
+
+    UITable* table;
+    std::vector<int> columns;
+};
+
+// A check list as the folder scan shows it: the first column only a box.
+TEST_F(AutomationChannel, RowsGoByTheirFirstTextAndAClickLandsInTheColumnAsked)
+{
+    auto* table = new UITable(window);
+    table->setObjectId(String(u"ticks"));
+    table->setGeometry(220, 10, 170, 120);
+    for (int width : {20, 80, 60})
+        table->header()->addSection(String(), width, true);
+    for (const char16_t* title : {u"Alien", u"Brazil"}) {
+        auto* row = new UITableRow;
+        row->addImageCell(Image());
+        row->addTextCell(String(title));
+        row->addTextCell(String(u"C:\\movies"));
+        table->addRow(row);
+    }
+    table->show();
+    UIHarness::pump();
+    ColumnRecorder recorder(table);
+    const std::vector<int>& columns = recorder.columns;
+
+    struct Case
+    {
+        const char* path;
+        int column;
+        const char* error; // empty: clicked
+    } cases[] = {
+        {"#ticks \"Brazil\"", 0, ""},
+        {"#ticks \"Alien\"", 2, ""},
+        {"#ticks \"Alien\"", 1, ""},
+        {"#ticks \"Alien\"", 3, "no such column"},
+        {"#ticks \"Alien\"", -1, "no such column"},
+        {"#ticks", 0, "no such column"},
+        {"#ticks \"Casablanca\"", 0, "not found"},
+    };
+    int clicked = 0;
+    for (const auto& c : cases) {
+        const bool ok = driver.clickColumn(c.path, c.column);
+        EXPECT_EQ(ok, std::string(c.error).empty()) << c.path << " " << c.column;
+        EXPECT_NE(driver.lastReply().write().find(c.error), std::string::npos) << driver.lastReply().write();
+        clicked += ok ? 1 : 0;
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return int(columns.size()) == clicked; })) << c.path;
+        // Apart, so that no two make a double click.
+        if (ok)
+            UIHarness::pumpFor(GetDoubleClickTime() + 50);
+    }
+    EXPECT_EQ(columns, (std::vector<int>{0, 2, 1}));
+    EXPECT_EQ(table->currentRow(), 0) << "the row clicked last is current";
 }
 
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)

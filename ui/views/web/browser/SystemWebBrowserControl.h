@@ -57,6 +57,7 @@ public:
     StringList links() override;
     WebViewElement elementAt(const Point& point, String* href) override;
     std::vector<WebViewElement> elementsWithIds() override;
+    std::vector<WebViewElement> anchors() override;
     bool scrollToElement(const String& id) override;
     void scrollTo(const Point& point) override;
     Point scrollPosition() override;

@@ -539,6 +539,25 @@ std::vector<WebViewElement> SystemWebBrowserControl::elementsWithIds()
     return found;
 }
 
+std::vector<WebViewElement> SystemWebBrowserControl::anchors()
+{
+    std::vector<WebViewElement> found;
+    ComRef<IHTMLDocument3> document;
+    ComRef<IHTMLElementCollection> collection;
+    BSTR tag = ComText::toBstr(String(u"a"));
+    const bool listed =
+        document3(document) && SUCCEEDED(document->getElementsByTagName(tag, collection.out())) && collection;
+    SysFreeString(tag);
+    if (listed)
+        forEachElement(collection.get(), [&](IHTMLElement* anchor) {
+            WebViewElement described = describe(anchor);
+            described.href = anchorTarget(anchor);
+            if (!described.href.isEmpty())
+                found.push_back(described);
+        });
+    return found;
+}
+
 bool SystemWebBrowserControl::scrollToElement(const String& id)
 {
     ComRef<IHTMLDocument3> document;

@@ -70,6 +70,7 @@ public:
     // takes the target of the link it lies in.
     virtual WebViewElement elementAt(const Point& point, String* href) = 0;
     virtual std::vector<WebViewElement> elementsWithIds() = 0;
+    virtual std::vector<WebViewElement> anchors() = 0;
     virtual bool scrollToElement(const String& id) = 0;
     virtual void scrollTo(const Point& point) = 0;
     virtual Point scrollPosition() = 0;

@@ -275,6 +275,11 @@ std::vector<WebViewElement> WebBrowserHost::elementsWithIds() const
     return m_control ? m_control->elementsWithIds() : std::vector<WebViewElement>();
 }
 
+std::vector<WebViewElement> WebBrowserHost::anchors() const
+{
+    return m_control ? m_control->anchors() : std::vector<WebViewElement>();
+}
+
 void WebBrowserHost::setPlace(const Rect& inWindow)
 {
     if (m_control)

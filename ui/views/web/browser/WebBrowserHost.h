@@ -90,6 +90,7 @@ public:
     int lineHeight() const override { return 1; }
     WebViewElement elementAt(const Point& point) const override;
     std::vector<WebViewElement> elementsWithIds() const override;
+    std::vector<WebViewElement> anchors() const override;
     void setViewport(const Rect&) override {}
     void setPlace(const Rect& inWindow) override;
     void setVisible(bool visible) override;

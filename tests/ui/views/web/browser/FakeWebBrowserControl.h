@@ -77,6 +77,7 @@ public:
         return WebViewElement();
     }
     std::vector<WebViewElement> elementsWithIds() override { return {}; }
+    std::vector<WebViewElement> anchors() override { return {}; }
     bool scrollToElement(const String&) override { return false; }
     void scrollTo(const Point&) override {}
     Point scrollPosition() override { return Point(0, 0); }

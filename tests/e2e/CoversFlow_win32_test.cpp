@@ -1,0 +1,175 @@
+// Flow 9: covers. A picture copied to the clipboard, as a picture viewer
+// copies one, pasted as the poster and OK: the image grid's thumbnail and the
+// card show it. Then another picture browsed in the system's file dialog and
+// Cancel: the collection file and the "Images" folder are byte for byte as
+// they were, and the views still show the first picture.
+#include "graphics/image/Image.h"
+#include "tests/e2e/E2eSteps.h"
+#include "tests/flows/SystemDialogSteps.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+using namespace e2e;
+
+namespace {
+
+constexpr COLORREF kPasted = RGB(214, 32, 160);
+constexpr COLORREF kBrowsed = RGB(32, 176, 64);
+
+// A 24-bit device-independent bitmap of one colour on the clipboard, the
+// form most programs copy a picture in.
+bool copyPicture(int width, int height, COLORREF colour)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + size_t(stride) * size_t(height));
+    if (!block)
+        return false;
+    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
+    *header = BITMAPINFOHEADER{};
+    header->biSize = sizeof(BITMAPINFOHEADER);
+    header->biWidth = width;
+    header->biHeight = height;
+    header->biPlanes = 1;
+    header->biBitCount = 24;
+    header->biCompression = BI_RGB;
+    auto* bits = reinterpret_cast<uint8_t*>(header + 1);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint8_t* pixel = bits + y * stride + x * 3;
+            pixel[0] = GetBValue(colour);
+            pixel[1] = GetGValue(colour);
+            pixel[2] = GetRValue(colour);
+        }
+    }
+    GlobalUnlock(block);
+    bool opened = false;
+    // Another program may hold the clipboard for a moment.
+    for (int tries = 0; tries < 20 && !(opened = OpenClipboard(nullptr)); ++tries)
+        Sleep(50);
+    if (!opened) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_DIB, block) != nullptr;
+    CloseClipboard();
+    if (!set)
+        GlobalFree(block);
+    return set;
+}
+
+// How many pixels of the screen inside the dumped rectangle are the colour
+// (a little either way, for the edges a scaled picture blends).
+int pixelsOf(const JsonValue& rect, COLORREF colour)
+{
+    const int left = rect.at(0).toInt();
+    const int top = rect.at(1).toInt();
+    const int width = rect.at(2).toInt();
+    const int height = rect.at(3).toInt();
+    if (width <= 0 || height <= 0)
+        return 0;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    SelectObject(memory, old);
+    const Image image = Image::fromBitmapHandle(bitmap, false);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    int count = 0;
+    auto within = [](int a, int b) { return a - b <= 8 && b - a <= 8; };
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const Color pixel = image.pixel(x, y);
+            count += within(pixel.red(), GetRValue(colour)) && within(pixel.green(), GetGValue(colour)) &&
+                             within(pixel.blue(), GetBValue(colour))
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+std::string fileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Every file of the folder by name, with its bytes.
+std::map<std::string, std::string> folderBytes(const std::filesystem::path& folder)
+{
+    std::map<std::string, std::string> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        files[entry.path().filename().u8string()] = fileBytes(entry.path());
+    return files;
+}
+
+} // namespace
+
+TEST_F(E2e, Covers)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    auto* movie = new Movie;
+    movie->id = 1;
+    movie->title = String(u"Alpha");
+    movie->year = 1990;
+    ASSERT_TRUE(writeCollection("Covers", {movie}));
+    const std::filesystem::path collection = std::filesystem::u8path(testsupport::utf8(flows::collectionPath("Covers")));
+    const std::filesystem::path images = collection.parent_path() / "Images";
+    Image browsed(90, 140, false);
+    browsed.fill(Color(GetRValue(kBrowsed), GetGValue(kBrowsed), GetBValue(kBrowsed)));
+    const std::string browsedPath = AppDriver::dataFolder() + "\\browsed-cover.png";
+    ASSERT_TRUE(PngWriter::save(browsed, testsupport::text(browsedPath))) << browsedPath;
+
+    ASSERT_TRUE(launchToMain()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#images \"Alpha\""));
+    const JsonValue grid = app.find("#images")["rect"];
+    const JsonValue card = app.find("#card")["rect"];
+    ASSERT_EQ(pixelsOf(grid, kPasted), 0);
+    ASSERT_EQ(pixelsOf(card, kPasted), 0);
+
+    // Pasted and OK.
+    ASSERT_TRUE(copyPicture(120, 180, kPasted));
+    ASSERT_TRUE(menu("Movie", "movieMenu", "Edit Selected Movie..."));
+    ASSERT_TRUE(app.waitForPath("#movieEditor #coverTools"));
+    ASSERT_TRUE(app.click("#movieEditor #coverTools \"Paste Image\""));
+    ASSERT_TRUE(app.waitFor([&] { return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kPasted) > 1000; }))
+        << "the editor shows the pasted picture";
+    app.shot("pasted");
+    ASSERT_TRUE(app.click("#movieEditor \"OK\""));
+    ASSERT_TRUE(app.waitForNoPath("#movieEditor"));
+    EXPECT_TRUE(app.waitFor([&] { return pixelsOf(grid, kPasted) > 500; })) << pixelsOf(grid, kPasted);
+    EXPECT_TRUE(app.waitFor([&] { return pixelsOf(card, kPasted) > 500; })) << pixelsOf(card, kPasted);
+    app.shot("poster-shown");
+    ASSERT_TRUE(app.waitFor([&] { return !folderBytes(images).empty(); })) << images.u8string();
+    const std::string collectionBefore = fileBytes(collection);
+    const std::map<std::string, std::string> imagesBefore = folderBytes(images);
+    ASSERT_FALSE(collectionBefore.empty());
+
+    // Browsed, then Cancel.
+    ASSERT_TRUE(menu("Movie", "movieMenu", "Edit Selected Movie..."));
+    ASSERT_TRUE(app.waitForPath("#movieEditor #coverTools"));
+    ASSERT_TRUE(app.click("#movieEditor #coverTools \"Browse...\""));
+    HWND dialog = flows::waitForSystemDialog(app);
+    ASSERT_TRUE(dialog) << "no file dialog";
+    ASSERT_TRUE(flows::typeFileName(app, dialog, browsedPath, "browse-cover"));
+    ASSERT_TRUE(app.waitFor([&] { return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kBrowsed) > 1000; }))
+        << "the editor shows the browsed picture";
+    app.shot("browsed");
+    ASSERT_TRUE(app.click("#movieEditor \"Cancel\""));
+    ASSERT_TRUE(app.waitForNoPath("#movieEditor"));
+    EXPECT_TRUE(fileBytes(collection) == collectionBefore) << "the collection file changed";
+    EXPECT_TRUE(folderBytes(images) == imagesBefore) << "the Images folder changed";
+    EXPECT_GT(pixelsOf(grid, kPasted), 500);
+    EXPECT_EQ(pixelsOf(card, kBrowsed), 0);
+    ASSERT_TRUE(exitThroughTheMenu());
+}
