@@ -26,6 +26,21 @@ DateTime fromSystemTime(const SYSTEMTIME& st)
     return DateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
 }
 
+// The zone as the system had it when first asked. Asking the system for it
+// on every conversion costs more than the conversion itself, and a
+// collection converts two times of every movie as it is read.
+const TIME_ZONE_INFORMATION* currentZone()
+{
+    struct Zone
+    {
+        TIME_ZONE_INFORMATION info = {};
+        bool known = false;
+        Zone() { known = GetTimeZoneInformation(&info) != TIME_ZONE_ID_INVALID; }
+    };
+    static const Zone zone;
+    return zone.known ? &zone.info : nullptr;
+}
+
 } // namespace
 
 int64_t SystemClock::microsecondsSince1970()
@@ -79,7 +94,7 @@ bool SystemClock::localToUtc(const DateTime& local, DateTime& utc)
 {
     SYSTEMTIME in = toSystemTime(local);
     SYSTEMTIME out;
-    if (!TzSpecificLocalTimeToSystemTime(nullptr, &in, &out))
+    if (!TzSpecificLocalTimeToSystemTime(currentZone(), &in, &out))
         return false;
     utc = fromSystemTime(out);
     return true;
@@ -89,7 +104,7 @@ bool SystemClock::utcToLocal(const DateTime& utc, DateTime& local)
 {
     SYSTEMTIME in = toSystemTime(utc);
     SYSTEMTIME out;
-    if (!SystemTimeToTzSpecificLocalTime(nullptr, &in, &out))
+    if (!SystemTimeToTzSpecificLocalTime(currentZone(), &in, &out))
         return false;
     local = fromSystemTime(out);
     return true;

@@ -11,8 +11,10 @@
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
 
+#include <algorithm>
 #include <climits>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -46,14 +48,24 @@ bool isPlainName(const String& name)
 // later cannot take an id that a loan or another movie already means.
 bool repairMovieIds(List<Movie*>& movies, CollectionHeader& header)
 {
+    // The ids in one sorted block tell which ones repeat, without a block
+    // per movie; only the repeated ones are then followed in list order.
+    std::vector<int32_t> ids;
+    ids.reserve(size_t(movies.count()));
     for (const Movie* movie : movies) {
+        ids.push_back(movie->id);
         if (movie->id > header.lastMovieId)
             header.lastMovieId = movie->id;
     }
-    std::unordered_set<int32_t> seen;
-    seen.reserve(size_t(movies.count()));
+    std::sort(ids.begin(), ids.end());
+    std::vector<int32_t> repeated;
+    for (size_t i = 1; i < ids.size(); ++i) {
+        if (ids[i] == ids[i - 1] && (repeated.empty() || repeated.back() != ids[i]))
+            repeated.push_back(ids[i]);
+    }
+    std::unordered_set<int32_t> kept;
     for (Movie* movie : movies) {
-        if (seen.insert(movie->id).second)
+        if (!std::binary_search(repeated.begin(), repeated.end(), movie->id) || kept.insert(movie->id).second)
             continue;
         if (header.lastMovieId == INT32_MAX)
             return false;

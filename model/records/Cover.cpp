@@ -28,6 +28,33 @@ bool fitsThumbnail(const Image& image)
 
 } // namespace
 
+Cover::Cover(const Cover& other)
+    : kind(other.kind), name(other.name), m_imagesFolder(other.m_imagesFolder),
+      m_pictures(other.m_pictures ? new Pictures(*other.m_pictures) : nullptr),
+      m_thumbnailName(other.m_thumbnailName), m_thumbnailNameOf(other.m_thumbnailNameOf)
+{
+}
+
+Cover& Cover::operator=(const Cover& other)
+{
+    if (this != &other) {
+        kind = other.kind;
+        name = other.name;
+        m_imagesFolder = other.m_imagesFolder;
+        m_pictures.reset(other.m_pictures ? new Pictures(*other.m_pictures) : nullptr);
+        m_thumbnailName = other.m_thumbnailName;
+        m_thumbnailNameOf = other.m_thumbnailNameOf;
+    }
+    return *this;
+}
+
+Cover::Pictures& Cover::pictures() const
+{
+    if (!m_pictures)
+        m_pictures.reset(new Pictures);
+    return *m_pictures;
+}
+
 String Cover::thumbnailsFolder() const
 {
     int separator = imagesFolder().lastIndexOfChar(kPathSeparator, String::kCaseSensitive);
@@ -72,7 +99,7 @@ String Cover::thumbnailPath() const
 
 bool Cover::failedBefore(const FileStamp& stamp) const
 {
-    return !m_failedFile.isMissing() && m_failedFile == stamp;
+    return m_pictures && !m_pictures->failedFile.isMissing() && m_pictures->failedFile == stamp;
 }
 
 Image Cover::decodeCoverFile(const FileStamp& stamp) const
@@ -80,7 +107,7 @@ Image Cover::decodeCoverFile(const FileStamp& stamp) const
     if (failedBefore(stamp))
         return Image();
     Image decoded = Image::fromFile(path());
-    m_failedFile = decoded.isNull() ? stamp : FileStamp();
+    pictures().failedFile = decoded.isNull() ? stamp : FileStamp();
     return decoded;
 }
 
@@ -89,11 +116,13 @@ Image Cover::image() const
     FileStamp stamp = FileStamp::of(path());
     if (stamp.isMissing())
         return Image();
-    if (!m_image.isNull() && m_imageFile == stamp)
-        return m_image;
-    m_image = decodeCoverFile(stamp);
-    m_imageFile = m_image.isNull() ? FileStamp() : stamp;
-    return m_image;
+    if (m_pictures && !m_pictures->image.isNull() && m_pictures->imageFile == stamp)
+        return m_pictures->image;
+    Image decoded = decodeCoverFile(stamp);
+    Pictures& kept = pictures();
+    kept.image = decoded;
+    kept.imageFile = decoded.isNull() ? FileStamp() : stamp;
+    return decoded;
 }
 
 Size Cover::imageSize() const
@@ -101,15 +130,15 @@ Size Cover::imageSize() const
     FileStamp stamp = FileStamp::of(path());
     if (stamp.isMissing())
         return Size();
-    if (!m_image.isNull() && m_imageFile == stamp)
-        return Size(m_image.width(), m_image.height());
+    if (m_pictures && !m_pictures->image.isNull() && m_pictures->imageFile == stamp)
+        return Size(m_pictures->image.width(), m_pictures->image.height());
     return ImageCodec::fileImageSize(path());
 }
 
 Image Cover::thumbnail() const
 {
-    if (!m_thumbnail.isNull())
-        return m_thumbnail;
+    if (m_pictures && !m_pictures->thumbnail.isNull())
+        return m_pictures->thumbnail;
     FileStamp stamp = FileStamp::of(path());
     if (stamp.isMissing())
         return Image();
@@ -117,10 +146,11 @@ Image Cover::thumbnail() const
     if (File::exists(stored)) {
         Image kept = Image::fromFile(stored);
         if (fitsThumbnail(kept))
-            return m_thumbnail = kept;
+            return pictures().thumbnail = kept;
     }
-    m_thumbnail = makeThumbnail(stamp);
-    return m_thumbnail;
+    Image made = makeThumbnail(stamp);
+    pictures().thumbnail = made;
+    return made;
 }
 
 // A thumbnail that cannot be written is still cached for this run.
@@ -137,10 +167,7 @@ Image Cover::makeThumbnail(const FileStamp& stamp) const
 
 void Cover::discardCache()
 {
-    m_image = Image();
-    m_imageFile = FileStamp();
-    m_thumbnail = Image();
-    m_failedFile = FileStamp();
+    m_pictures.reset();
     String stored = thumbnailPath();
     if (!stored.isEmpty() && File::exists(stored))
         File::remove(stored);

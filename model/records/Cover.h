@@ -7,6 +7,7 @@
 #include "model/images/FileStamp.h"
 
 #include <cstdint>
+#include <memory>
 
 // One cover picture of a movie: its kind and the name of its image file in
 // the collection's "Images" folder, with the decoded picture and its reduced
@@ -31,6 +32,11 @@ public:
     static constexpr int kThumbnailHeight = 198;
 
     Cover() = default;
+    Cover(const Cover& other);
+    Cover& operator=(const Cover& other);
+    Cover(Cover&& other) noexcept = default;
+    Cover& operator=(Cover&& other) noexcept = default;
+    ~Cover() = default;
     explicit Cover(const String& fileName) : name(fileName) {}
     Cover(const String& fileName, const String& imagesFolder) : name(fileName), m_imagesFolder(imagesFolder) {}
 
@@ -83,13 +89,23 @@ private:
     Image decodeCoverFile(const FileStamp& stamp) const;
     Image makeThumbnail(const FileStamp& stamp) const;
 
+    // The pictures and the stamps of the files they came from, made by the
+    // first call that needs them: most covers of a large collection are
+    // never shown in a run, and a cover without them is a fraction of the
+    // size.
+    struct Pictures
+    {
+        Image image;
+        FileStamp imageFile;
+        Image thumbnail;
+        FileStamp failedFile;
+    };
+    Pictures& pictures() const;
+
     SharedString m_imagesFolder;
-    mutable Image m_image;
-    mutable FileStamp m_imageFile;
-    mutable Image m_thumbnail;
+    mutable std::unique_ptr<Pictures> m_pictures;
     mutable String m_thumbnailName;
     mutable String m_thumbnailNameOf;
-    mutable FileStamp m_failedFile;
 };
 
 class CoverList : public List<Cover>

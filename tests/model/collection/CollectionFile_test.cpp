@@ -46,6 +46,7 @@ TEST(CollectionFile, RepairsDuplicateIdsAndKeepsLoansOfMissingMovies)
     const Row rows[] = {
         {"the counter rises past the largest and the fresh ids", {3, 3, 7, 1, 7}, 2, {3, 8, 7, 1, 9}, 10},
         {"no id left to hand out", {INT_MAX, 5}, 0, {INT_MAX, 5}, 0},
+        {"three of one id: the first keeps it", {5, 2, 5, 5, 2}, 0, {5, 2, 6, 7, 8}, 9},
         {"a duplicate no fresh id can fix", {INT_MAX, INT_MAX}, 0, {}, 0},
     };
     Workspace space;

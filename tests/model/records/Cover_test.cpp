@@ -62,6 +62,40 @@ TEST_F(CoverTest, ADamagedFileIsNotDecodedAgainUntilItChanges)
     EXPECT_TRUE(cover.image().isNull()) << "a cached picture of a file that is gone";
 }
 
+// A copy carries what its original learnt about the file, and each goes its
+// own way afterwards.
+TEST_F(CoverTest, CopiesKeepWhatTheOriginalLearntAboutItsFile)
+{
+    Image picture(40, 60, true);
+    picture.fill(Color(10, 20, 30));
+    String path = images + u"\\p.pix";
+    ASSERT_TRUE(picture.save(path, true));
+    const std::string native = iotest::nativeIn(dir, "Coll/Images/p.pix");
+    std::vector<uint8_t> good = iotest::readFileBytes(native);
+    std::vector<uint8_t> damaged = good;
+    damaged[0] ^= 0xFF;
+    ASSERT_TRUE(iotest::writeFileBytes(native, damaged));
+    DateTime written(2020, 1, 2, 3, 4, 5, 0);
+    ASSERT_TRUE(File::setTime(path, written, false));
+    Cover cover(String(u"p.pix"), images);
+    EXPECT_TRUE(cover.image().isNull());
+    // Good bytes that look like the same file.
+    ASSERT_TRUE(iotest::writeFileBytes(native, good));
+    ASSERT_TRUE(File::setTime(path, written, false));
+
+    Cover copy = cover;
+    EXPECT_TRUE(copy.image().isNull()) << "the copy remembers the failure";
+    Cover fresh(String(u"p.pix"), images);
+    EXPECT_EQ(fresh.image().width(), 40) << "a new cover knows nothing of it";
+    copy = fresh;
+    EXPECT_EQ(copy.imageSize().height, 60);
+    Cover moved = std::move(copy);
+    EXPECT_EQ(moved.image().height(), 60);
+    moved.discardCache();
+    EXPECT_TRUE(cover.image().isNull()) << "the original still remembers";
+    EXPECT_EQ(Cover(cover).kind, Cover::kPoster);
+}
+
 TEST(CoverPaths, TheCollectionGivesEveryMovieItsImagesFolder)
 {
     testsupport::TempDir dir;
