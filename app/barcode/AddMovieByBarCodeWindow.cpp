@@ -3,6 +3,9 @@
 #include "app/barcode/BarCodeSearch.h"
 #include "app/window/CursorOverride.h"
 #include "app/window/DialogButtonRow.h"
+#include "app/window/DialogLabel.h"
+#include "app/window/FieldBalloon.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "graphics/image/ImageSet.h"
@@ -12,7 +15,6 @@
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/group/UIGroup.h"
@@ -55,11 +57,9 @@ AddMovieByBarCodeWindow::~AddMovieByBarCodeWindow()
 
 void AddMovieByBarCodeWindow::buildDialog()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(tr(u"Add Movie by Bar Code"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview,
+                                 tr(u"Add Movie by Bar Code"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(0, 100.0f);
     m_dialog->setMinimumWidth(350);
@@ -70,9 +70,7 @@ void AddMovieByBarCodeWindow::buildDialog()
     auto* picture = new UIPicture(group);
     picture->setImage(loadImageResource(String(u"barcode")), 0, Rect::kAlignLeft | Rect::kAlignTop);
     picture->show();
-    auto* label = new UILabel(group);
-    label->setText(tr(u"Bar Code"));
-    label->show();
+    addLabel(group, tr(u"Bar Code"));
     m_barCode = new UILineEdit(group);
     m_barCode->setMaxLength(BarCodeSearch::kMaximumDigits);
     m_barCode->show();
@@ -130,8 +128,7 @@ bool AddMovieByBarCodeWindow::searchBarCode()
 
 void AddMovieByBarCodeWindow::showBalloonAt(UIWidget* widget, const String& text)
 {
-    UIBalloonTip::showBalloon(m_dialog, widget->globalRect().center(), String(), text, 5, Image(), 3, 10, 0,
-                              6, 0);
+    showFieldBalloon(m_dialog, widget, text, kBalloonInformationIcon);
 }
 
 void AddMovieByBarCodeWindow::onShown(UIEvent*)

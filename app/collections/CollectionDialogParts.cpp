@@ -2,6 +2,7 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
@@ -18,10 +19,8 @@ const int kFirstButtonVariant = 3;
 
 UIDialog* makeCollectionDialog(const String& title, int minimumWidth)
 {
-    auto* dialog = new UIDialog(UIApplication::instance()->mainWindow(), UINativeWindow::kSystemMenu);
-    dialog->setWindowTitle(title, true);
-    dialog->setVerticalFlow(1);
-    dialog->applyMetricMargins();
+    auto* dialog =
+        makeStackedDialog(UIApplication::instance()->mainWindow(), UINativeWindow::kSystemMenu, title);
     dialog->applyMetricSpacing();
     dialog->setRowStretch(0, 100.0f);
     dialog->setMinimumWidth(minimumWidth);

@@ -3,6 +3,7 @@
 #include "app/window/DialogLabel.h"
 #include "app/window/DialogTableView.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "model/application/Application.h"
@@ -65,12 +66,11 @@ ExtractOptionsWindow::~ExtractOptionsWindow()
 
 void ExtractOptionsWindow::buildDialog()
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
-                                          UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
-                                          UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(tr(u"Extract Options"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(m_parent,
+                                 UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
+                                     UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
+                                     UINativeWindow::kKeyPreview,
+                                 tr(u"Extract Options"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(1, 100.0f);
     m_dialog->setMinimumSize(250, 335);

@@ -2,6 +2,7 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogTableView.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "model/application/Application.h"
 #include "ui/core/events/UIKeyEvent.h"
@@ -50,11 +51,9 @@ SelectMovieWindow::~SelectMovieWindow()
 
 void SelectMovieWindow::buildDialog(UIWidget* parent)
 {
-    m_dialog = new UIDialog(parent, UINativeWindow::kResizable | UINativeWindow::kSystemMenu |
-                                        UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(tr(u"Select Movie"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(
+        parent, UINativeWindow::kResizable | UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview,
+        tr(u"Select Movie"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(0, 100.0f);
     m_dialog->setMinimumSize(350, 300);

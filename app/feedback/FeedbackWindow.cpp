@@ -2,12 +2,12 @@
 
 #include "app/feedback/FeedbackMessage.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/FieldBalloon.h"
+#include "app/window/StackedDialog.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/net/FormPost.h"
-#include "graphics/image/Image.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
@@ -27,14 +27,6 @@ const char16_t kContext[] = u"FeedbackWindow";
 const int kFirstButtonVariant = 3;
 const int kWaitCursor = 3;
 
-// The balloon's warning look, as every required field of the program has.
-const int kBalloonIcon = 5;
-const int kBalloonArrowSide = 3;
-const int kBalloonDelay = 10;
-const int kBalloonDisplayTime = 0;
-const int kBalloonSound = 6;
-const int kBalloonHighlight = 0;
-
 } // namespace
 
 FeedbackWindow::FeedbackWindow(Window* parent) : m_parent(parent)
@@ -51,15 +43,13 @@ FeedbackWindow::~FeedbackWindow()
 
 void FeedbackWindow::buildUi()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kMinimizeBox | UINativeWindow::kMaximizeBox |
-                                UINativeWindow::kSystemMenu | UINativeWindow::kResizable |
-                                UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(translate(u"Feedback", kContext), true);
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kMinimizeBox | UINativeWindow::kMaximizeBox |
+                                     UINativeWindow::kSystemMenu | UINativeWindow::kResizable |
+                                     UINativeWindow::kKeyPreview,
+                                 translate(u"Feedback", kContext));
     // The name driven tests find it by.
     m_dialog->setObjectId(String(u"feedback"));
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->setLayoutSpacing(4);
     m_dialog->setMinimumSize(453, 280);
 
@@ -123,10 +113,8 @@ void FeedbackWindow::send()
     const String encoded =
         FeedbackMessage::encode(FeedbackMessage::compose(m_emailField->text(), messageEditor()->text()));
     if (encoded.isEmpty()) {
-        UIBalloonTip::showBalloon(m_dialog, m_messageView->globalRect().center(), String(),
-                                  translate(u"Please fill the required fields.", kContext), kBalloonIcon,
-                                  Image(), kBalloonArrowSide, kBalloonDelay, kBalloonDisplayTime,
-                                  kBalloonSound, kBalloonHighlight);
+        showFieldBalloon(m_dialog, m_messageView, translate(u"Please fill the required fields.", kContext),
+                         kBalloonInformationIcon);
         return;
     }
     UIApplication::instance()->setOverrideCursor(kWaitCursor);

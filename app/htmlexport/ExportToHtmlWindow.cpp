@@ -1,5 +1,6 @@
 #include "app/htmlexport/ExportToHtmlWindow.h"
 
+#include "app/window/StackedDialog.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
@@ -31,15 +32,13 @@ ExportToHtmlWindow::~ExportToHtmlWindow()
 
 void ExportToHtmlWindow::buildUi()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
-                                UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
-                                UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(translate(u"Export To HTML", kContext), true);
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
+                                     UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
+                                     UINativeWindow::kKeyPreview,
+                                 translate(u"Export To HTML", kContext));
     // The name driven tests find it by.
     m_dialog->setObjectId(String(u"exportToHtml"));
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->setLayoutSpacing(4);
     m_dialog->setRowStretch(0, 100.0f);
     m_dialog->setMinimumSize(400, 250);

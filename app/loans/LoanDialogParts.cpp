@@ -2,6 +2,7 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/Window.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -11,10 +12,7 @@
 
 UIDialog* makeLoanDialog(UIWidget* parent, const String& title, UIGroup** group)
 {
-    auto* dialog = new UIDialog(parent, UINativeWindow::kSystemMenu);
-    dialog->setWindowTitle(title, true);
-    dialog->setVerticalFlow(1);
-    dialog->applyMetricMargins();
+    auto* dialog = makeStackedDialog(parent, UINativeWindow::kSystemMenu, title);
     dialog->applyMetricSpacing();
     dialog->setMinimumWidth(350);
     *group = makeFieldGroup(dialog);
@@ -29,8 +27,8 @@ void addLoanButtonRow(UIDialog* dialog, const char16_t* context, UIButton** ok, 
 {
     ButtonRowPlacement placement;
     placement.flush = true;
-    addButtonRow(dialog, Window::translate(u"OK", context), 3, Window::translate(u"Cancel", context), ok, cancel,
-                 placement);
+    addButtonRow(dialog, Window::translate(u"OK", context), 3, Window::translate(u"Cancel", context), ok,
+                 cancel, placement);
 }
 
 void beepRefusal()

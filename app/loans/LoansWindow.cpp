@@ -4,6 +4,8 @@
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoanRules.h"
 #include "app/window/DialogTableView.h"
+#include "app/window/Shown.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Brush.h"
@@ -68,12 +70,6 @@ Pen overduePen()
     return Pen(Color(233, 0, 0));
 }
 
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
-}
-
 void addDateCell(UITableRow* row, const Date& date)
 {
     UITableCell* cell = row->addTextCell(LoanRules::dateText(date, tr(u"n/a")));
@@ -100,12 +96,11 @@ LoansWindow::~LoansWindow()
 
 void LoansWindow::buildUi()
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
-                                          UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
-                                          UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(tr(u"Loans"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(m_parent,
+                                 UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
+                                     UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu |
+                                     UINativeWindow::kKeyPreview,
+                                 tr(u"Loans"));
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(0, 100.0f);
     m_dialog->setMinimumSize(640, 400);

@@ -13,6 +13,7 @@
 #include "model/images/ImageResource.h"
 #include "ui/core/automation/UIAutomationText.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/views/web/UIWebViewDescriber.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/items/UIList.h"
@@ -105,6 +106,7 @@ void MainWindow::addAutomationSections()
         for (const String& link : m_webView->links())
             links.append(utf8Of(link));
         card.set("links", std::move(links));
+        card.set("elements", webViewElementsJson(*m_webView));
         return card;
     });
     // Reads a process-wide record only.

@@ -88,7 +88,7 @@ bool MainWindow::restartThroughHelper()
     const String helper = core->appDirectory() + String(u"\\Helper.exe");
     // Without a helper that runs, ending now would leave the user with no
     // program at all: keep running in the old language instead.
-    if (!File::exists(helper) || !SystemInfo::shellExecute(helper, helperCommandLine(core->programPath())))
+    if (!File::exists(helper) || !SystemInfo::startOwnProgram(helper, helperCommandLine(core->programPath())))
         return false;
     shutDown();
     return true;

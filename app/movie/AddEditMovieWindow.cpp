@@ -2,6 +2,7 @@
 
 #include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
+#include "app/window/FieldBalloon.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/time/DateTime.h"
 #include "graphics/image/ImageSet.h"
@@ -12,7 +13,6 @@
 #include "model/records/Movie.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/color/UIColorPicker.h"
@@ -327,8 +327,7 @@ bool AddEditMovieWindow::commitPictures()
 
 void AddEditMovieWindow::showTitleBalloon(const String& text)
 {
-    UIBalloonTip::showBalloon(m_dialog, m_title->globalRect().center(), String(), text, 7, Image(), 3, 10, 0,
-                              6, 0);
+    showFieldBalloon(m_dialog, m_title, text, kBalloonWarningIcon);
 }
 
 void AddEditMovieWindow::onOk()
@@ -435,9 +434,9 @@ void AddEditMovieWindow::onMyRatingChanged(int index)
 
 void AddEditMovieWindow::onTagsHelp()
 {
-    UIBalloonTip::showBalloon(m_dialog, m_tags->globalRect().center(), String(),
-                              tr(u"When adding multiple tags,\nuse comma to separate different tags."), 7,
-                              Image(), 3, 10, 0, 6, 0);
+    showFieldBalloon(m_dialog, m_tags,
+                     tr(u"When adding multiple tags,\nuse comma to separate different tags."),
+                     kBalloonWarningIcon);
 }
 
 void AddEditMovieWindow::onResetDisplay()

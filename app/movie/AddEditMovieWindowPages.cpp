@@ -3,7 +3,9 @@
 
 #include "app/movie/EditorIcons.h"
 #include "app/movie/MovieListEditor.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/Shown.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
@@ -39,19 +41,6 @@ String tr(const char16_t* text)
 ImageSet dataIcon(const String& name)
 {
     return ImageSet::ImageSetFromImage(EditorIcons::get(name));
-}
-
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
-}
-
-UILabel* label(UIWidget* parent, const String& text)
-{
-    auto* made = shown(new UILabel(parent));
-    made->setText(text);
-    return made;
 }
 
 // A box laying its children out side by side or one below the other.
@@ -178,7 +167,7 @@ UIWidget* AddEditMovieWindow::buildPage(int index)
 
 UILineEdit* AddEditMovieWindow::addLineRow(UIWidget* group, const char16_t* text)
 {
-    label(group, tr(text));
+    addLabel(group, tr(text));
     return shown(new UILineEdit(group));
 }
 
@@ -189,7 +178,7 @@ void AddEditMovieWindow::buildGeneralPage(UIWidget* page)
     page->setColumnStretch(1, 100.0f);
     UIGroup* fields = formGroup(page, String());
     fields->setLayoutAlignment(0x21);
-    label(fields, tr(u"Title"));
+    addLabel(fields, tr(u"Title"));
     UIBox* titleRow = box(fields, false);
     titleRow->setColumnStretch(0, 100.0f);
     m_title = shown(new UILineEdit(titleRow));
@@ -206,15 +195,15 @@ void AddEditMovieWindow::buildGeneralPage(UIWidget* page)
     m_studio = addLineRow(fields, u"Studio");
     m_country = addLineRow(fields, u"Country");
     m_language = addLineRow(fields, u"Language");
-    label(fields, tr(u"Year"));
+    addLabel(fields, tr(u"Year"));
     m_year = shown(new UISpinBox(fields));
     m_year->setSpecialValueText(tr(u"n/a"));
-    label(fields, tr(u"Running Time"));
+    addLabel(fields, tr(u"Running Time"));
     m_runningTime = shown(new UISpinBox(fields));
     m_runningTime->setRange(0, 100000);
     m_runningTime->setSpecialValueText(tr(u"n/a"));
     m_runningTime->setSuffix(String(u" ") + tr(u"mins"));
-    label(fields, tr(u"Color"));
+    addLabel(fields, tr(u"Color"));
     m_colour = shown(new UIComboBox(fields));
     m_colour->addItem(tr(u"n/a"));
     m_colour->addIconItem(tr(u"Color"), EditorIcons::get(String(u"color")));
@@ -274,21 +263,21 @@ void AddEditMovieWindow::buildCoversBox(UIWidget* parent)
 void AddEditMovieWindow::buildAdditionalPage(UIWidget* page)
 {
     UIGroup* rating = formGroup(page, tr(u"Rating"));
-    label(rating, tr(u"IMDb Rating"));
+    addLabel(rating, tr(u"IMDb Rating"));
     m_imdbRating = shown(new UISpinBox(rating));
     m_imdbRating->setRange(0, 10);
     m_imdbRating->setDecimals(1);
     m_imdbRating->setStep(0.1);
     m_imdbRating->setSpecialValueText(tr(u"n/a"));
     m_mpaaRating = addLineRow(rating, u"MPAA Rating");
-    label(rating, tr(u"My Rating"));
+    addLabel(rating, tr(u"My Rating"));
     UIBox* ratingRow = box(rating, false);
     m_myRating = shown(new UIComboBox(ratingRow));
     m_myRating->addItem(tr(u"n/a"));
     for (int stars = 1; stars <= 10; ++stars)
         m_myRating->addIconItem(EditorIcons::get(String(u"star") + String::fromInt(stars)));
     m_myRating->setMaxVisibleItems(11);
-    m_myRatingLabel = label(ratingRow, String());
+    m_myRatingLabel = addLabel(ratingRow, String());
     shown(new UIExpander(ratingRow));
     m_myRating->currentIndexChanged.connectWithArg(this, &AddEditMovieWindow::onMyRatingChanged);
 
@@ -304,10 +293,10 @@ void AddEditMovieWindow::buildAdditionalPage(UIWidget* page)
     UIGroup* personal = formGroup(page, tr(u"Personal"));
     m_price = addLineRow(personal, u"Purchase Price");
     m_price->setMinimumWidth(50);
-    label(personal, String());
+    addLabel(personal, String());
     m_seen = shown(new UICheck(personal));
     m_seen->setText(tr(u"Seen It"));
-    label(personal, String());
+    addLabel(personal, String());
     m_wish = shown(new UICheck(personal));
     m_wish->setText(tr(u"Wish List"));
     shown(new UIExpander(page));
@@ -333,7 +322,7 @@ void AddEditMovieWindow::buildCastCrewPage(UIWidget* page)
 
 void AddEditMovieWindow::buildEpisodesPage(UIWidget* page)
 {
-    m_episodeCount = label(page, String());
+    m_episodeCount = addLabel(page, String());
     m_lists[MovieListEditor::kEpisodes] = new MovieListEditor(MovieListEditor::kEpisodes, page, m_dialog);
     m_lists[MovieListEditor::kEpisodes]->setCountLabel(m_episodeCount);
     page->setRowStretch(2, 100.0f);
@@ -347,13 +336,13 @@ void AddEditMovieWindow::buildLinksPage(UIWidget* page)
 
 void AddEditMovieWindow::buildPlotPage(UIWidget* page)
 {
-    label(page, tr(u"Plot"));
+    addLabel(page, tr(u"Plot"));
     m_plot = shown(new UITextEditView(page));
     m_plot->textEdit()->setWordWrap(true);
-    label(page, tr(u"Notes"));
+    addLabel(page, tr(u"Notes"));
     m_notes = shown(new UITextEditView(page));
     m_notes->textEdit()->setWordWrap(true);
-    label(page, tr(u"Tags"));
+    addLabel(page, tr(u"Tags"));
     UIBox* tagsRow = box(page, false);
     tagsRow->setColumnStretch(0, 100.0f);
     m_tags = shown(new UILineEdit(tagsRow));
@@ -372,16 +361,16 @@ void AddEditMovieWindow::buildDisplayPage(UIWidget* page)
     UIGroup* card = formGroup(page, String());
     card->setLayoutAlignment(0x21);
     for (int i = 0; i < 4; ++i) {
-        label(card, tr(kColourLabels[i]));
+        addLabel(card, tr(kColourLabels[i]));
         m_colors[i] = shown(new UIColorPicker(card));
     }
-    label(card, tr(u"Font Family"));
+    addLabel(card, tr(u"Font Family"));
     m_font = shown(new UIComboBox(card));
-    label(card, String());
+    addLabel(card, String());
     m_reset = shown(new UIButton(card));
     m_reset->setText(tr(u"Reset"));
     UIBox* background = box(page, true);
-    auto* title = label(background, tr(u"Background Image"));
+    auto* title = addLabel(background, tr(u"Background Image"));
     title->setLayoutAlignment(5);
     m_backgroundPicture = buildDropPicture(background);
     m_backgroundPicture->setMinimumSize(250, 200);

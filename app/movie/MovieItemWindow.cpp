@@ -2,12 +2,12 @@
 
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/FieldBalloon.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
-#include "graphics/image/Image.h"
 #include "model/application/Application.h"
 #include "ui/core/widget/UINativeWindow.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/group/UIGroup.h"
 #include "ui/widgets/labels/UILabel.h"
@@ -25,13 +25,10 @@ MovieItemWindow::~MovieItemWindow()
 
 void MovieItemWindow::buildFrame(const String& title, int minimumWidth, int minimumHeight)
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kSystemMenu);
-    m_dialog->setWindowTitle(title, true);
+    m_dialog = makeStackedDialog(m_parent, UINativeWindow::kSystemMenu, title);
     m_dialog->setMinimumWidth(minimumWidth);
     if (minimumHeight > 0)
         m_dialog->setMinimumHeight(minimumHeight);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
     m_group = makeFieldGroup(m_dialog);
     m_group->applyMetricSpacing();
@@ -75,8 +72,7 @@ bool MovieItemWindow::run(const String& geometryName)
 
 void MovieItemWindow::showBalloon(UIWidget* field, const String& text)
 {
-    UIBalloonTip::showBalloon(m_dialog, field->globalRect().center(), String(), text, 7, Image(), 3, 10, 0, 6,
-                              0);
+    showFieldBalloon(m_dialog, field, text, kBalloonWarningIcon);
 }
 
 void MovieItemWindow::onOk()

@@ -1,7 +1,10 @@
 #include "app/options/OptionsWindow.h"
 
 #include "app/view/View.h"
+#include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/Shown.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
@@ -41,12 +44,6 @@ const Color kDefaultListColors[3] = {Color(165, 133, 0), Color(250, 242, 231), C
 const Color kDefaultCardColors[4] = {Color(242, 238, 209), Color(139, 105, 1), Color(121, 75, 0),
                                      Color(0, 134, 255)};
 
-template <class W> W* shown(W* widget)
-{
-    widget->show();
-    return widget;
-}
-
 template <class W> W* spanning(W* widget)
 {
     widget->setColumnSpan(2);
@@ -82,10 +79,7 @@ String OptionsWindow::tr(const char16_t* text) const
 
 void OptionsWindow::buildUi()
 {
-    m_dialog = new UIDialog(m_parent, UINativeWindow::kSystemMenu);
-    m_dialog->setWindowTitle(tr(u"Options"), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(m_parent, UINativeWindow::kSystemMenu, tr(u"Options"));
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumWidth(550);
     // The ids driven tests find the window and its language box by.
@@ -108,12 +102,12 @@ void OptionsWindow::buildGeneralPage(UIWidget* page)
     page->setVerticalFlow(1);
     UIGroup* group = twoColumnGroup(page);
     group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
-    shown(new UILabel(group))->setText(tr(u"Language"));
+    addLabel(group, tr(u"Language"));
     m_language = shown(new UIComboBox(group));
     m_language->setObjectId(String(u"language"));
     m_language->setSorted(true);
     fillLanguages();
-    shown(new UILabel(group))->setText(tr(u"Time Format"));
+    addLabel(group, tr(u"Time Format"));
     m_timeFormat = shown(new UIComboBox(group));
     for (const char16_t* format : {u"Auto", u"Minutes", u"Hours & Minutes"})
         m_timeFormat->addItem(tr(format));
@@ -160,10 +154,10 @@ void OptionsWindow::buildDisplayPage(UIWidget* page)
     m_cardColors[1] = addColorRow(card, u"Text Color");
     m_cardColors[2] = addColorRow(card, u"Title Color");
     m_cardColors[3] = addColorRow(card, u"Link Color");
-    shown(new UILabel(card))->setText(tr(u"Font Family"));
+    addLabel(card, tr(u"Font Family"));
     m_fontFamily = shown(new UIComboBox(card));
     m_fontFamily->addItems(availableFontFamilies());
-    shown(new UILabel(card))->setText(tr(u"Font Size"));
+    addLabel(card, tr(u"Font Size"));
     m_fontSize = shown(new UISlider(card));
     m_fontSize->setRange(kMinimumFontSize, kMaximumFontSize);
     m_fontSize->setMaximumWidth(150);
@@ -176,7 +170,7 @@ void OptionsWindow::buildLoansPage(UIWidget* page)
     page->setVerticalFlow(1);
     UIGroup* group = twoColumnGroup(page);
     group->setSizePolicy(UISizePolicy::kExpanding, UISizePolicy::kExpanding);
-    shown(new UILabel(group))->setText(tr(u"Default Loan Period"));
+    addLabel(group, tr(u"Default Loan Period"));
     m_loanPeriod = shown(new UISpinBox(group));
     m_loanPeriod->setRange(1, 365);
     m_loanPeriod->setSuffix(String(u" ") + tr(u"days"));
@@ -216,7 +210,7 @@ UICheck* OptionsWindow::addCheck(UIWidget* group, const char16_t* text)
 
 UIColorPicker* OptionsWindow::addColorRow(UIWidget* group, const char16_t* label)
 {
-    shown(new UILabel(group))->setText(tr(label));
+    addLabel(group, tr(label));
     auto* picker = shown(new UIColorPicker(group));
     picker->setAutoToolTip(false);
     return picker;

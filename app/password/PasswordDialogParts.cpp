@@ -1,8 +1,7 @@
 #include "app/password/PasswordDialogParts.h"
 
 #include "app/window/DialogButtonRow.h"
-#include "graphics/image/Image.h"
-#include "ui/widgets/balloon/UIBalloonTip.h"
+#include "app/window/FieldBalloon.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/edit/UILineEdit.h"
@@ -11,18 +10,12 @@
 namespace {
 
 const int kMaximumLength = 20;
-const int kWarningIcon = 5;
-const int kShowDelay = 10;
-const int kDisplayTime = 0;
-const int kSoundKind = 6;
-const int kNoHighlight = 0;
 
 } // namespace
 
 void showPasswordBalloon(UIDialog* dialog, UIWidget* field, const String& text)
 {
-    UIBalloonTip::showBalloon(dialog, field->globalRect().center(), String(), text, kWarningIcon, Image(),
-                              UIBalloonTip::kAboveAnchor, kShowDelay, kDisplayTime, kSoundKind, kNoHighlight);
+    showFieldBalloon(dialog, field, text, kBalloonInformationIcon);
 }
 
 // A password typed in plain view can be read over the owner's shoulder.

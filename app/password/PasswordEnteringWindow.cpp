@@ -2,6 +2,7 @@
 
 #include "app/password/PasswordDialogParts.h"
 #include "app/password/PasswordDigest.h"
+#include "app/window/StackedDialog.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -32,11 +33,8 @@ PasswordEnteringWindow::~PasswordEnteringWindow()
 
 void PasswordEnteringWindow::buildUi()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(m_collectionName, true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview, m_collectionName);
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumWidth(300);
     m_promptLabel = new UILabel(m_dialog);

@@ -1,6 +1,7 @@
 #include "app/play/SelectLinkToPlayWindow.h"
 
 #include "app/window/DialogTableView.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "model/records/MovieLink.h"
 #include "ui/core/application/UIApplication.h"
@@ -53,11 +54,10 @@ SelectLinkToPlayWindow::~SelectLinkToPlayWindow()
 
 void SelectLinkToPlayWindow::buildUi()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kSystemMenu | UINativeWindow::kResizable | UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(translate(u"Select Link", kContext), true);
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kSystemMenu | UINativeWindow::kResizable |
+                                     UINativeWindow::kKeyPreview,
+                                 translate(u"Select Link", kContext));
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumWidth(350);
     m_dialog->setMinimumHeight(200);

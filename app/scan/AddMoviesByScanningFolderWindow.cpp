@@ -5,6 +5,7 @@
 #include "app/window/DialogLabel.h"
 #include "app/window/DialogTableView.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "foundation/io/Directory.h"
 #include "foundation/platform/SystemInfo.h"
@@ -73,13 +74,11 @@ AddMoviesByScanningFolderWindow::~AddMoviesByScanningFolderWindow()
 
 void AddMoviesByScanningFolderWindow::buildDialog()
 {
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
-                                UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu);
-    m_dialog->setWindowTitle(tr(u"Add Movies by Scanning Folder"), true);
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
+                                     UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu,
+                                 tr(u"Add Movies by Scanning Folder"));
     m_dialog->setObjectId(String(u"scanFolder"));
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
     m_dialog->setRowStretch(1, 100.0f);
     m_dialog->setMinimumSize(500, 300);

@@ -3,6 +3,7 @@
 #include "app/stats/StatisticsTexts.h"
 #include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/WindowGeometry.h"
 #include "model/CollectionModel.h"
 #include "ui/core/application/UIApplication.h"
@@ -41,13 +42,11 @@ StatisticsWindow::~StatisticsWindow()
 void StatisticsWindow::buildUi()
 {
     const char16_t* context = StatisticsTexts::kContext;
-    m_dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                            UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
-    m_dialog->setWindowTitle(translate(u"Statistics", context), true);
+    m_dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                 UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview,
+                                 translate(u"Statistics", context));
     // The name driven tests find it by.
     m_dialog->setObjectId(String(u"statistics"));
-    m_dialog->setVerticalFlow(1);
-    m_dialog->applyMetricMargins();
     m_dialog->applyMetricSpacing();
     m_dialog->setMinimumSize(350, 216);
 

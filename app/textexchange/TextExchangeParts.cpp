@@ -3,6 +3,7 @@
 #include "app/window/DialogButtonRow.h"
 #include "app/window/DialogLabel.h"
 #include "app/window/FieldGroup.h"
+#include "app/window/StackedDialog.h"
 #include "app/window/Window.h"
 #include "foundation/platform/SystemInfo.h"
 #include "ui/core/application/UIApplication.h"
@@ -38,11 +39,9 @@ UIComboBox* addBox(UIWidget* parent, std::initializer_list<const char16_t*> item
 
 UIDialog* makeTextExchangeDialog(const char16_t* title, const char16_t* context)
 {
-    auto* dialog = new UIDialog(UIApplication::instance()->mainWindow(),
-                                UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview);
-    dialog->setWindowTitle(Window::translate(title, context), true);
-    dialog->setVerticalFlow(1);
-    dialog->applyMetricMargins();
+    auto* dialog = makeStackedDialog(UIApplication::instance()->mainWindow(),
+                                     UINativeWindow::kSystemMenu | UINativeWindow::kKeyPreview,
+                                     Window::translate(title, context));
     dialog->setLayoutSpacing(kDialogSpacing);
     dialog->setRowStretch(0, 100.0f);
     dialog->setMinimumWidth(kMinimumWidth);

@@ -11,8 +11,8 @@ class UIWidget;
 struct ButtonRowPlacement
 {
     int columnSpan = 1;
-    bool flush = false;  // no margins around the row
-    int topMargin = -1;  // negative keeps the box's own top margin
+    bool flush = false; // no margins around the row
+    int topMargin = -1; // negative keeps the box's own top margin
 };
 
 // The row at the foot of a dialog: the buttons pushed to the right, the

@@ -2,33 +2,45 @@
 
 namespace {
 
-ShellCallRecorder::Recorder& current()
+struct Installed
 {
-    static ShellCallRecorder::Recorder recorder;
-    return recorder;
+    ShellCallRecorder::Recorder recorder;
+    bool runsOwnPrograms = false;
+};
+
+Installed& current()
+{
+    static Installed installed;
+    return installed;
 }
 
 } // namespace
 
-void ShellCallRecorder::install(Recorder recorder)
+void ShellCallRecorder::install(Recorder recorder, bool runsOwnPrograms)
 {
-    current() = std::move(recorder);
+    current().recorder = std::move(recorder);
+    current().runsOwnPrograms = runsOwnPrograms;
 }
 
 void ShellCallRecorder::remove()
 {
-    current() = nullptr;
+    current() = Installed();
 }
 
 bool ShellCallRecorder::isInstalled()
 {
-    return static_cast<bool>(current());
+    return static_cast<bool>(current().recorder);
 }
 
 bool ShellCallRecorder::take(const char* call, const String& target)
 {
-    if (!current())
+    if (!current().recorder)
         return false;
-    current()(String::fromUtf8(call), target);
+    current().recorder(String::fromUtf8(call), target);
     return true;
+}
+
+bool ShellCallRecorder::takeOwnProgram(const char* call, const String& target)
+{
+    return take(call, target) && !current().runsOwnPrograms;
 }

@@ -84,6 +84,9 @@ public:
     static bool shellExecute(const String& path);
     static bool shellExecute(const String& program, const String& parameters);
     static bool runProcess(const String& commandLine, bool waitIdle, bool waitEnd);
+    // Starts one of the program's own executables (its restart helper) as
+    // shellExecute does; a recorder that runs them lets it start.
+    static bool startOwnProgram(const String& program, const String& parameters);
     // Opens an existing folder, with the named files in it selected.
     static bool showInFolder(const String& folder, const StringList& names);
     // Opens the folder that holds the file, with the file selected.

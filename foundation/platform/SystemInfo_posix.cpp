@@ -46,3 +46,10 @@ bool SystemInfo::shellExecute(const String& program, const String& parameters)
     return ShellCallRecorder::take("execute",
                                    parameters.isEmpty() ? program : program + String(u" ") + parameters);
 }
+
+bool SystemInfo::startOwnProgram(const String& program, const String& parameters)
+{
+    // No program starts natively: the answer is the recorder's alone.
+    return ShellCallRecorder::takeOwnProgram("execute",
+                                             parameters.isEmpty() ? program : program + String(u" ") + parameters);
+}

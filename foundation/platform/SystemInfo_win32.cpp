@@ -123,6 +123,13 @@ String processImagePath(DWORD processId)
     return fromWide(path, static_cast<int>(length));
 }
 
+bool executeNow(const String& program, const String& parameters)
+{
+    const wchar_t* arguments = parameters.isEmpty() ? nullptr : wideText(parameters);
+    HINSTANCE result = ShellExecuteW(nullptr, nullptr, wideText(program), arguments, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
 } // namespace
 
 int SystemInfo::osCode()
@@ -303,9 +310,15 @@ bool SystemInfo::shellExecute(const String& program, const String& parameters)
     if (ShellCallRecorder::take("execute",
                                 parameters.isEmpty() ? program : program + String(u" ") + parameters))
         return true;
-    const wchar_t* arguments = parameters.isEmpty() ? nullptr : wideText(parameters);
-    HINSTANCE result = ShellExecuteW(nullptr, nullptr, wideText(program), arguments, nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return executeNow(program, parameters);
+}
+
+bool SystemInfo::startOwnProgram(const String& program, const String& parameters)
+{
+    if (ShellCallRecorder::takeOwnProgram("execute",
+                                          parameters.isEmpty() ? program : program + String(u" ") + parameters))
+        return true;
+    return executeNow(program, parameters);
 }
 
 bool SystemInfo::runProcess(const String& commandLine, bool waitIdle, bool waitEnd)

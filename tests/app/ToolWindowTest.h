@@ -3,7 +3,7 @@
 // The base of the tests of the tools and help windows on the test display:
 // a program core with the data archive (for the logo and the identity), the
 // harness, and a hand that answers the message box a window runs.
-#include "foundation/core/AppCore.h"
+#include "tests/app/ProgramCore.h"
 #include "tests/support/IoTestSupport.h"
 #include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
@@ -29,17 +29,7 @@ struct SeenBox
 class ToolWindowTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (AppCore::instance())
-            return;
-        s_core = new AppCore(String(u"Reelstack"), String(u"1.2.0"));
-        wchar_t here[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, here);
-        // The tests run in build\win32\tests; the archive lies beside them.
-        s_core->setAppDirectory(String(reinterpret_cast<const char16_t*>(here)) + u"\\..");
-        s_core->openPak(String(u"data"));
-    }
+    static void SetUpTestSuite() { s_core = makeProgramCore(); }
     static void TearDownTestSuite()
     {
         delete s_core;

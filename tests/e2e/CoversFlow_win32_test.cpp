@@ -123,7 +123,8 @@ TEST_F(E2e, Covers)
     movie->title = String(u"Alpha");
     movie->year = 1990;
     ASSERT_TRUE(writeCollection("Covers", {movie}));
-    const std::filesystem::path collection = std::filesystem::u8path(testsupport::utf8(flows::collectionPath("Covers")));
+    const std::filesystem::path collection =
+        std::filesystem::u8path(testsupport::utf8(flows::collectionPath("Covers")));
     const std::filesystem::path images = collection.parent_path() / "Images";
     Image browsed(90, 140, false);
     browsed.fill(Color(GetRValue(kBrowsed), GetGValue(kBrowsed), GetBValue(kBrowsed)));
@@ -142,8 +143,9 @@ TEST_F(E2e, Covers)
     ASSERT_TRUE(menu("Movie", "movieMenu", "Edit Selected Movie..."));
     ASSERT_TRUE(app.waitForPath("#movieEditor #coverTools"));
     ASSERT_TRUE(app.click("#movieEditor #coverTools \"Paste Image\""));
-    ASSERT_TRUE(app.waitFor([&] { return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kPasted) > 1000; }))
-        << "the editor shows the pasted picture";
+    ASSERT_TRUE(app.waitFor([&] {
+        return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kPasted) > 1000;
+    })) << "the editor shows the pasted picture";
     app.shot("pasted");
     ASSERT_TRUE(app.click("#movieEditor \"OK\""));
     ASSERT_TRUE(app.waitForNoPath("#movieEditor"));
@@ -162,8 +164,9 @@ TEST_F(E2e, Covers)
     HWND dialog = flows::waitForSystemDialog(app);
     ASSERT_TRUE(dialog) << "no file dialog";
     ASSERT_TRUE(flows::typeFileName(app, dialog, browsedPath, "browse-cover"));
-    ASSERT_TRUE(app.waitFor([&] { return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kBrowsed) > 1000; }))
-        << "the editor shows the browsed picture";
+    ASSERT_TRUE(app.waitFor([&] {
+        return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kBrowsed) > 1000;
+    })) << "the editor shows the browsed picture";
     app.shot("browsed");
     ASSERT_TRUE(app.click("#movieEditor \"Cancel\""));
     ASSERT_TRUE(app.waitForNoPath("#movieEditor"));

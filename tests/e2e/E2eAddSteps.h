@@ -38,8 +38,8 @@ inline AppDriver::Options standInOptions(const testsupport::StandInServer& stand
     return options;
 }
 
-// The movie editor's fields (General and Additional pages, each found while
-// its page shows) in the order the General page lays them out.
+// The movie editor's fields, each found while its page (General or
+// Additional) shows: the paths count the visible widgets only.
 struct EditorPaths
 {
     std::string window;

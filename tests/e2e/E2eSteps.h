@@ -172,7 +172,11 @@ protected:
     // Replaces a field's text as a user does: select all, delete, type.
     bool typeInto(const std::string& path, const std::string& text)
     {
-        return app.click(path) && app.pressKey("a", {"ctrl"}) && app.pressKey("Delete") &&
+        // Each key waits for the one before it to land: a Delete that
+        // overtakes the Ctrl+A leaves the old text in front of the new.
+        return app.click(path) && app.waitFor([&] { return app.find(path)["focused"].toBool(); }) &&
+               app.pressKey("a", {"ctrl"}) && app.pressKey("Delete") &&
+               app.waitFor([&] { return app.find(path)["text"].toText().empty(); }) &&
                (text.empty() || app.typeText(text, path));
     }
 

@@ -103,13 +103,14 @@ inline bool typeIntoField(AppDriver& app, HWND dialog, const std::wstring& text)
 }
 
 // Answers the program's next file dialog with the path typed into its name
-// box and OK, and a question after it (the file exists) with Yes; true once
-// the dialog has gone.
-inline bool answerFileDialog(AppDriver& app, const std::wstring& path)
+// box and OK (a shot of it taken first), and a question after it (the file
+// exists) with Yes; true once the dialog has gone.
+inline bool answerFileDialog(AppDriver& app, const std::wstring& path, const std::string& shot)
 {
     HWND dialog = waitForProgramDialog(app, [](HWND found) { return fileNameBox(found) != nullptr; });
     if (!dialog || !typeIntoField(app, dialog, path))
         return false;
+    app.shot(shot);
     testsupport::pressDialogButton(dialog, IDOK);
     return app.waitFor([&] {
         if (!IsWindow(dialog))
@@ -125,8 +126,9 @@ inline bool answerFileDialog(AppDriver& app, const std::wstring& path)
 constexpr int kColorFields[3] = {706, 707, 708};
 
 // Answers the program's next colour chooser with the colour typed into its
-// red, green and blue fields and OK; true once the chooser has gone.
-inline bool answerColorDialog(AppDriver& app, int red, int green, int blue)
+// red, green and blue fields and OK (a shot of it taken first); true once
+// the chooser has gone.
+inline bool answerColorDialog(AppDriver& app, int red, int green, int blue, const std::string& shot)
 {
     HWND dialog = waitForProgramDialog(app, [](HWND found) { return GetDlgItem(found, kColorFields[0]) != nullptr; });
     if (!dialog)
@@ -141,6 +143,7 @@ inline bool answerColorDialog(AppDriver& app, int red, int green, int blue)
         if (!app.waitFor([&] { return fieldText(field) == text; }, 5000))
             return false;
     }
+    app.shot(shot);
     testsupport::pressDialogButton(dialog, IDOK);
     return app.waitFor([&] { return !IsWindow(dialog); });
 }

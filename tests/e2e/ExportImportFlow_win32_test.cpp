@@ -87,9 +87,15 @@ TEST_F(E2e, ExportImport)
     const std::string exportWindow = kExport;
     ASSERT_TRUE(choose(exportWindow + " UIComboBox[0]", "Semicolon (;)"));
     ASSERT_TRUE(choose(exportWindow + " UIComboBox[1]", "None"));
+    // The preview shows the lines to be written, then "..." (a text field
+    // ends each line with a line feed).
+    std::string preview;
+    for (const Known& known : kMovies)
+        preview += std::string(known.title) + ";" + std::to_string(known.year) + "\n";
+    EXPECT_EQ(app.find(exportWindow + " UITextEdit")["text"].toText(), preview + "...\n");
     app.shot("export");
     ASSERT_TRUE(app.click(exportWindow + " \"Export\""));
-    ASSERT_TRUE(answerFileDialog(app, file.wstring()));
+    ASSERT_TRUE(answerFileDialog(app, file.wstring(), "save-dialog"));
     ASSERT_TRUE(app.waitForNoPath(kExport)) << app.failure();
     EXPECT_EQ(fileBytes(file), expectedBytes());
 
@@ -105,7 +111,7 @@ TEST_F(E2e, ExportImport)
     const std::string importWindow = kImport;
     // The button beside the path field, which shows an icon alone.
     ASSERT_TRUE(app.click(importWindow + " UIButton"));
-    ASSERT_TRUE(answerFileDialog(app, file.wstring()));
+    ASSERT_TRUE(answerFileDialog(app, file.wstring(), "open-dialog"));
     const std::string importButton = importWindow + " \"Import (3 Movies)\"";
     ASSERT_TRUE(app.waitForPath(importButton)) << app.failure();
     EXPECT_EQ(app.find(importWindow + " UIComboBox[0]")["text"].toText(), "Semicolon (;)");

@@ -71,12 +71,42 @@ TEST_F(E2e, OptionsAndLanguage)
     ASSERT_TRUE(app.waitForPath(background)) << app.failure();
     app.shot("options-display");
     ASSERT_TRUE(app.click(background));
-    ASSERT_TRUE(answerColorDialog(app, GetRValue(kCardColour), GetGValue(kCardColour), GetBValue(kCardColour)));
+    ASSERT_TRUE(answerColorDialog(app, GetRValue(kCardColour), GetGValue(kCardColour), GetBValue(kCardColour),
+                                  "colour-chooser"));
     app.shot("card-colour-chosen");
     ASSERT_TRUE(app.click("#optionsOk"));
     ASSERT_TRUE(app.waitForNoPath("#options")) << app.failure();
     EXPECT_TRUE(app.waitFor([&] { return percentNear(app.find("#card"), kCardColour) >= 25; }))
         << percentNear(app.find("#card"), kCardColour) << "% of the card";
     app.shot("card-coloured");
-    ASSERT_TRUE(exitThroughTheMenu());
+
+    ASSERT_TRUE(menu("Tools", "toolsMenu", "Options..."));
+    ASSERT_TRUE(app.waitForPath("#options")) << app.failure();
+    // The window opens on the page it was left on.
+    ASSERT_TRUE(app.click("#options \"General\""));
+    ASSERT_TRUE(app.waitForPath("#language")) << app.failure();
+    ASSERT_TRUE(app.click("#language"));
+    ASSERT_TRUE(app.waitForPath("#language UIList \"Deutsch\"")) << app.failure();
+    ASSERT_TRUE(app.click("#language UIList \"Deutsch\""));
+    ASSERT_TRUE(app.waitFor([&] { return app.find("#language")["text"].toText() == "Deutsch"; }));
+    app.shot("options-german");
+    ASSERT_TRUE(app.click("#optionsOk"));
+    ASSERT_TRUE(app.waitForPath("\"Restart Now\"")) << app.failure();
+    app.shot("restart-question");
+    ASSERT_TRUE(app.click("\"Restart Now\""));
+    ASSERT_EQ(app.waitForExit(), 0) << "the program ends once its helper has started";
+    EXPECT_EQ(flows::configValue(u"model/language").toString(), String(u"German"));
+
+    ASSERT_TRUE(app.acceptRestart()) << app.failure();
+    ASSERT_TRUE(flows::waitForMain(app)) << app.failure();
+    ASSERT_TRUE(titleNames("Example")) << mainTitle();
+    // The menus speak German, and the card keeps its colour.
+    const JsonValue bar = app.find("#menuBar");
+    const JsonValue* first = flows::itemAt(&bar, 0);
+    ASSERT_NE(first, nullptr) << bar.write();
+    EXPECT_EQ((*first)["text"].toText(), "Sammlung");
+    EXPECT_TRUE(app.waitFor([&] { return percentNear(app.find("#card"), kCardColour) >= 25; }));
+    app.shot("german");
+    ASSERT_TRUE(menu("Sammlung", "collectionMenu", "Beenden"));
+    EXPECT_EQ(app.waitForExit(), 0);
 }

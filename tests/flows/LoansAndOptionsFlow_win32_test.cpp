@@ -1,8 +1,9 @@
 // The loans window and the options of reelstack.exe driven from outside:
 // "Manage Loans..." opens the loans window over the example collection, and
 // choosing German in the options asks to restart; "Restart Now" ends the
-// program (the helper's start goes to the channel's recorder) with German
-// stored for the next start.
+// program with German stored for the next start, and its helper brings it
+// back to the driver (the channel records the helper's start and lets it
+// run).
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/Variant.h"
 #include "tests/support/AppDriver.h"
@@ -56,6 +57,29 @@ TEST(LoansAndOptionsFlow, ManageLoansAndARestartInGerman)
     ASSERT_TRUE(app.click("\"Restart Now\"")) << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0) << "the program shuts down once the helper was started";
     EXPECT_EQ(storedLanguage(), "German");
+    ASSERT_TRUE(app.acceptRestart()) << app.failure();
+    EXPECT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    // The driver going ends the new instance too.
+}
+
+TEST(LoansAndOptionsFlow, DialogsOpenOverEachOtherAreClosedInnermostFirstAndTheProgramEndsWell)
+{
+    ASSERT_TRUE(AppDriver::cleanDataFolder());
+    AppDriver app;
+    ASSERT_TRUE(app.launch()) << app.failure();
+    ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
+    ASSERT_TRUE(app.click("#menuBar \"Loans\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loansMenu \"Manage Loans...\"")) << app.failure();
+    ASSERT_TRUE(app.click("#loansMenu \"Manage Loans...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loans")) << app.failure();
+    ASSERT_TRUE(app.click("#loans \"Add Loaner...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#loans UIWindow UILineEdit")) << app.failure();
+    app.closeDialogs();
+    EXPECT_FALSE(app.exists("#loans")) << "both dialogs";
+    ASSERT_TRUE(app.click("#menuBar \"Collection\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\"")) << app.failure();
+    ASSERT_TRUE(app.click("#collectionMenu \"Exit\"")) << app.lastReply().write();
+    EXPECT_EQ(app.waitForExit(), 0);
 }
 
 } // namespace

@@ -71,6 +71,10 @@ public:
     void setPump(const std::function<void()>& pump) { m_pump = pump; }
     // Drops the connection as a driver that went away would.
     void disconnect();
+    // After the program ended for a restart: waits until the instance its
+    // helper started (with the ended one's environment, so the channel's
+    // port too) has connected, and follows that one from then on.
+    bool acceptRestart(int timeoutMs = 60000);
 
     // One request; the parsed reply. A reply that does not come within the
     // time, or a lost connection, gives {"ok":false,"error":...}.
@@ -95,6 +99,10 @@ public:
     bool clickColumn(const std::string& path, int column);
     // Path empty: to the foreground window of the program.
     bool typeText(const std::string& text, const std::string& path = std::string());
+    // Clicks the field, marks all it holds and types over it. The keys go
+    // without typeText's click, which would drop the marking (a spin box
+    // showing its special text refuses a digit typed into that text).
+    bool replaceText(const std::string& text, const std::string& path);
     // Key names: "Enter", "Escape", "F2", "a" ...; mods "ctrl", "shift", "alt".
     bool pressKey(const std::string& key, const std::vector<std::string>& mods = {});
     // The widget (with its entries) at the path; null when not found.
@@ -105,6 +113,10 @@ public:
     JsonValue windows();
     // A PNG of each visible window: "<test>-<name>-<title>.png".
     bool shot(const std::string& name);
+
+    // Closes the dialogs that run, the last opened first; the driver does
+    // so before it closes the main window at its end.
+    void closeDialogs();
 
     // The program's exit code, or -1 when it did not end within the time.
     int waitForExit(int timeoutMs = 30000);
@@ -120,6 +132,7 @@ public:
     void recordFailure();
 
 private:
+    void waitForTyped(const std::string& path, const std::string& before);
     bool listen();
     bool acceptProgram(int timeoutMs);
     bool readLine(std::string& line, int timeoutMs);

@@ -1,10 +1,14 @@
 #include "tests/support/AppDriver.h"
 
 #include "foundation/data/JsonReader.h"
+#include "foundation/platform/Win32Text.h"
+#include "foundation/system/SingleInstanceWindow.h"
 #include "tests/support/ServerSocket.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,6 +49,25 @@ void setVariable(const std::string& name, const std::string& value)
     _putenv(assignment.c_str());
 }
 
+// A running process of that program file name other than the one given; a
+// handle to wait on, or null.
+HANDLE otherProcessNamed(const wchar_t* name, DWORD except)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    HANDLE found = nullptr;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != except && _wcsicmp(entry.szExeFile, name) == 0)
+            found = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
+                                entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
 } // namespace
 
 AppDriver::AppDriver()
@@ -57,8 +80,10 @@ AppDriver::~AppDriver()
     if (::testing::Test::HasFailure() && isConnected())
         recordFailure();
     if (m_process && isRunning()) {
-        if (isConnected())
+        if (isConnected()) {
+            closeDialogs();
             request(std::string("{\"op\":\"close\",\"path\":\"#main\"}"), 2000);
+        }
         if (waitForExit(10000) < 0)
             TerminateProcess(static_cast<HANDLE>(m_process), 1);
     }
@@ -68,6 +93,34 @@ AppDriver::~AppDriver()
     if (m_process)
         CloseHandle(static_cast<HANDLE>(m_process));
     ServerSocket::cleanup();
+}
+
+// A main window closed while dialogs run over it would be taken down under
+// their running loops: they are closed first, the last opened first, as a
+// user would close them.
+void AppDriver::closeDialogs()
+{
+    const int kMostNested = 8;
+    for (int round = 0; round < kMostNested; ++round) {
+        std::string title;
+        // Kept: the loop would otherwise walk a destroyed temporary.
+        const JsonValue list = windows();
+        for (const JsonValue& window : list.elements()) {
+            if (window["modal"].toBool() && window["visible"].toBool() && window["id"].toText() != "main")
+                title = window["title"].toText();
+        }
+        if (title.empty())
+            return;
+        std::string path = "\"";
+        for (char c : title)
+            path += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        path += "\"";
+        JsonValue asked;
+        asked.set("op", "close");
+        asked.set("path", path);
+        if (!request(asked, 2000)["ok"].toBool() || !waitForNoPath(path, 3000))
+            return;
+    }
 }
 
 std::string AppDriver::dataFolder()
@@ -105,10 +158,30 @@ bool AppDriver::launch()
     return launch(Options());
 }
 
+namespace {
+
+// Whether a program of ours still holds the single-instance mutex: one that
+// a flow closed a moment ago, or one its helper restarted.
+bool instanceRunning()
+{
+    const String name = SingleInstanceWindow::instanceName(String(u"Reelstack"));
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, wideText(name));
+    if (!mutex)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    CloseHandle(mutex);
+    return true;
+}
+
+} // namespace
+
 bool AppDriver::launch(const Options& options)
 {
     if (!listen())
         return false;
+    // A new start while the last one is still ending would only hand over
+    // to it and quit.
+    for (int waited = 0; instanceRunning() && waited < 15000; waited += 50)
+        Sleep(50);
     std::string program = options.program.empty() ? moduleFolder() + "\\..\\reelstack.exe" : options.program;
     std::string folder = std::filesystem::path(program).parent_path().string();
     // The child inherits the environment; the variables are ours only for
@@ -172,6 +245,30 @@ bool AppDriver::acceptProgram(int timeoutMs)
     }
     m_failure = "the program did not connect";
     return false;
+}
+
+bool AppDriver::acceptRestart(int timeoutMs)
+{
+    const DWORD ended = m_process ? GetProcessId(static_cast<HANDLE>(m_process)) : 0;
+    if (m_process && isRunning()) {
+        m_failure = "the program has not ended";
+        return false;
+    }
+    disconnect();
+    if (m_process)
+        CloseHandle(static_cast<HANDLE>(m_process));
+    // The helper, not the driver, starts the next instance: no process to
+    // watch while it connects.
+    m_process = nullptr;
+    if (m_listener == -1 || !acceptProgram(timeoutMs))
+        return false;
+    m_process = otherProcessNamed(L"reelstack.exe", ended);
+    if (!m_process) {
+        m_failure = "no new instance of reelstack.exe";
+        disconnect();
+        return false;
+    }
+    return true;
 }
 
 void AppDriver::disconnect()
@@ -332,20 +429,38 @@ bool AppDriver::typeText(const std::string& text, const std::string& path)
         asked.set("path", path);
     if (!request(asked)["ok"].toBool())
         return false;
-    // The keys travel through the display server while clicks are posted
-    // straight to the window, so on a busy machine a click sent next could
-    // overtake them: wait until the field has taken them (a password field
-    // shows its mask, so a change is what is waited for) and holds still.
-    if (!path.empty() && !text.empty()) {
-        std::string last = before;
-        waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
-        waitFor([&] {
+    if (!path.empty() && !text.empty())
+        waitForTyped(path, before);
+    return true;
+}
+
+// The keys travel through the display server while clicks are posted
+// straight to the window, so on a busy machine a click sent next could
+// overtake them: wait until the field has taken them (a password field
+// shows its mask, so a change is what is waited for) and holds still.
+void AppDriver::waitForTyped(const std::string& path, const std::string& before)
+{
+    std::string last = before;
+    waitFor([&] { return (last = find(path)["text"].toText()) != before; }, 3000);
+    waitFor(
+        [&] {
             const std::string now = find(path)["text"].toText();
             const bool still = now == last;
             last = now;
             return still;
-        }, 1000);
-    }
+        },
+        1000);
+}
+
+bool AppDriver::replaceText(const std::string& text, const std::string& path)
+{
+    const std::string before = find(path)["text"].toText();
+    JsonValue asked;
+    asked.set("op", "type");
+    asked.set("text", text);
+    if (!click(path) || !pressKey("a", {"ctrl"}) || !request(asked)["ok"].toBool())
+        return false;
+    waitForTyped(path, before);
     return true;
 }
 

@@ -25,6 +25,7 @@
 #include "ui/widgets/menus/UIMenuItem.h"
 #include "ui/widgets/range/UISlider.h"
 #include "ui/widgets/tabs/UITabBar.h"
+#include "ui/widgets/tabs/UITabBarItem.h"
 #include "ui/widgets/toolbar/UIToolBar.h"
 #include "ui/widgets/toolbar/UIToolButton.h"
 
@@ -542,5 +543,79 @@ TEST_F(MovieViewsTest, HiddenViewsFilledLateEndAsIfFilledAtOnce)
         EXPECT_EQ(tableIds(), c.ids);
         EXPECT_EQ(currentIds(), c.current);
         EXPECT_EQ(main->coverFlowScene()->selectedIndex(), c.coverIndex);
+    }
+}
+
+namespace {
+
+// The cover flow's device is started by hand here, as the first paint
+// starts it in the program.
+class CoverFlowStartTest : public WidgetTest
+{
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        D3D9Device::setCallsFactory(&FakeD3D9Factory::make);
+    }
+    void TearDown() override
+    {
+        D3D9Device::setCallsFactory(nullptr);
+        WidgetTest::TearDown();
+    }
+};
+
+} // namespace
+
+// Before its device is known the cover flow cannot be chosen; once it is, a
+// cover flow asked for meanwhile becomes current, and it holds the movies
+// the other views were filled with and the selection they show.
+TEST_F(CoverFlowStartTest, TheCoverFlowWaitsForItsDeviceThenTakesUpTheViewsMovies)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<int> modesAsked;
+        int selected;
+        int mode;
+        // 0: none.
+        int coverId;
+    };
+    const Case cases[] = {
+        {"the stored cover flow, nothing selected", {2}, 0, 2, 0},
+        {"the stored cover flow, a movie selected", {2}, 4, 2, 4},
+        {"the list asked for after the cover flow", {2, 0}, 5, 0, 5},
+        {"the grid asked for", {1}, 0, 1, 0},
+    };
+    for (const Case& c : cases) {
+        twelvemovies::Collection twelve;
+        ASSERT_TRUE(twelve.opened);
+        View view(twelve.model);
+        view.createMainWindow();
+        MainWindow* main = view.mainWindow();
+        for (int mode : c.modesAsked)
+            main->setViewMode(mode);
+        main->fillMovieList();
+        if (c.selected)
+            main->selectMovie(twelve.model.movieById(c.selected));
+        EXPECT_FALSE(main->isCoverFlowKnown()) << c.name;
+        EXPECT_FALSE(main->isCoverFlowAvailable()) << c.name;
+        EXPECT_NE(main->viewMode(), 2) << c.name;
+        EXPECT_FALSE(main->viewMenu()->isItemEnabled(MainWindow::kViewCoverFlowItem)) << c.name;
+        EXPECT_FALSE(main->viewTabs()->tab(2)->isEnabled()) << c.name;
+
+        main->startCoverFlow();
+        ASSERT_TRUE(main->isCoverFlowAvailable()) << c.name;
+        EXPECT_EQ(main->viewMode(), c.mode) << c.name;
+        EXPECT_TRUE(main->viewMenu()->isItemEnabled(MainWindow::kViewCoverFlowItem)) << c.name;
+        EXPECT_TRUE(main->viewTabs()->tab(2)->isEnabled()) << c.name;
+        EXPECT_EQ(main->coverFlow()->testFlag(UIWidget::kVisible), c.mode == 2) << c.name;
+        CoverFlowScene* scene = main->coverFlowScene();
+        EXPECT_EQ(scene->count(), 12) << c.name;
+        // With nothing selected it rests on its middle cover.
+        if (c.coverId)
+            EXPECT_EQ(scene->selectedId(), c.coverId) << c.name;
+        else
+            EXPECT_EQ(scene->selectedIndex(), 6) << c.name;
     }
 }

@@ -4,11 +4,11 @@
 // target, with our data object carrying a file list or a text, as the
 // system's drag loop would hand them over.
 #include "foundation/containers/StringList.h"
+#include "tests/support/DropData.h"
 #include "tests/support/UIHarness.h"
 #include "ui/core/input/UIDataObject.h"
 #include "ui/core/input/UIDragState.h"
 #include "ui/core/input/UIDropTarget.h"
-#include "ui/core/input/UIGlobalBlock.h"
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/widget/UIWidget.h"
 
@@ -16,15 +16,7 @@
 
 namespace movietest {
 
-inline UIDataObject* dataWith(CLIPFORMAT format, const ByteArray& bytes)
-{
-    auto* data = new UIDataObject();
-    FORMATETC etc = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    STGMEDIUM medium = {TYMED_HGLOBAL, {nullptr}, nullptr};
-    medium.hGlobal = static_cast<HGLOBAL>(UIGlobalBlock::fromBytes(bytes));
-    data->SetData(&etc, &medium, TRUE);
-    return data;
-}
+using testsupport::dataWith;
 
 // Drags the data over the widget's centre and drops it there; the effect the
 // target answered while over it (DROPEFFECT_NONE when refused).

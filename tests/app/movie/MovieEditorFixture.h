@@ -3,7 +3,6 @@
 // The movie editor's windows under Wine: a collection in a temporary data
 // folder, the program's data archive for icons, and helpers that run a dialog
 // modally while a timer drives it by real input.
-#include "foundation/core/AppCore.h"
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "graphics/codecs/ImageCodec.h"
@@ -11,7 +10,9 @@
 #include "model/NewMovieRecord.h"
 #include "model/collection/CollectionFile.h"
 #include "model/records/Movie.h"
+#include "tests/app/ProgramCore.h"
 #include "tests/support/LaterStep.h"
+#include "tests/support/SystemDialogs.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
@@ -23,6 +24,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include <functional>
 #include <map>
@@ -36,6 +39,9 @@ using testsupport::UIHarness;
 
 using testsupport::text;
 using testsupport::utf8;
+
+// The file name box of the system's open dialog.
+constexpr int kFileNameCombo = 1148;
 
 // The virtual keys that type a text of lower-case letters, digits, blanks,
 // commas, dots and colons and slashes.
@@ -189,17 +195,7 @@ inline std::map<std::string, std::vector<uint8_t>> folderBytes(const String& fol
 class MovieEditorTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (AppCore::instance())
-            return;
-        s_core = new AppCore(String(u"Reelstack"), String(u"1.2.0"));
-        wchar_t here[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, here);
-        // The tests run in build\win32\tests; the archive lies beside them.
-        s_core->setAppDirectory(String(reinterpret_cast<const char16_t*>(here)) + u"\\..");
-        s_core->openPak(String(u"data"));
-    }
+    static void SetUpTestSuite() { s_core = makeProgramCore(); }
     static void TearDownTestSuite()
     {
         delete s_core;
@@ -274,6 +270,34 @@ protected:
     {
         UIHarness::typeAt(widget, keysFor(typed));
         UIHarness::pump();
+    }
+    // Opens the system's file dialog through open and answers it with the
+    // path, as a user typing it and pressing OK; false when none came. The
+    // dialog may move the working folder, where the harness finds its
+    // skins: it is put back.
+    static bool chooseFileThrough(const std::function<void()>& open, const String& path)
+    {
+        bool chosen = false;
+        LaterStep answer(
+            50,
+            [&] {
+                HWND found = testsupport::findThreadDialog();
+                if (!found || !IsWindowEnabled(found))
+                    return false;
+                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
+                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(path.data())));
+                testsupport::pressDialogButton(found, IDOK);
+                chosen = true;
+                return true;
+            },
+            200);
+        wchar_t here[MAX_PATH] = {};
+        GetCurrentDirectoryW(MAX_PATH, here);
+        open();
+        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
+        UIHarness::pump();
+        SetCurrentDirectoryW(here);
+        return chosen;
     }
     static bool balloonSays(const char* expected)
     {

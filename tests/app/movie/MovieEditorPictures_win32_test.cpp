@@ -7,7 +7,6 @@
 #include "app/movie/MovieListEditor.h"
 #include "tests/app/movie/MovieDrops.h"
 #include "tests/app/movie/MovieEditorFixture.h"
-#include "tests/support/SystemDialogs.h"
 #include "ui/core/input/UIClipboard.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UITable.h"
@@ -15,15 +14,11 @@
 #include "ui/widgets/messagebox/UIMessageBox.h"
 #include "ui/widgets/picture/UIPicture.h"
 
-#include <commdlg.h>
-
 #include <algorithm>
 
 using namespace movietest;
 
 namespace {
-
-constexpr int kFileNameCombo = 1148;
 
 class EditorPictures : public MovieEditorTest
 {
@@ -62,49 +57,13 @@ protected:
     // Browse on the tool bar, and path chosen in the system's file dialog.
     void browseTo(UITabBar* tools, const String& path)
     {
-        LaterStep answer(
-            50,
-            [&] {
-                HWND found = testsupport::findThreadDialog();
-                if (!found || !IsWindowEnabled(found))
-                    return false;
-                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
-                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(path.data())));
-                testsupport::pressDialogButton(found, IDOK);
-                return true;
-            },
-            200);
-        wchar_t here[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, here);
-        clickTab(tools, AddEditMovieWindow::kBrowseImage);
-        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
-        UIHarness::pump();
-        SetCurrentDirectoryW(here);
+        chooseFileThrough([&] { clickTab(tools, AddEditMovieWindow::kBrowseImage); }, path);
     }
     // What the user does: a poster browsed for, a front cover pasted, a
     // background pasted and the back cover cleared.
     void changePictures(AddEditMovieWindow& editor)
     {
-        LaterStep answer(
-            50,
-            [&] {
-                HWND found = testsupport::findThreadDialog();
-                if (!found || !IsWindowEnabled(found))
-                    return false;
-                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
-                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(source.data())));
-                testsupport::pressDialogButton(found, IDOK);
-                return true;
-            },
-            200);
-        // The system's open dialog may move the working folder, where the
-        // harness finds its skins.
-        wchar_t here[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, here);
-        clickTab(editor.coverToolBar(), AddEditMovieWindow::kBrowseImage);
-        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
-        UIHarness::pump();
-        SetCurrentDirectoryW(here);
+        browseTo(editor.coverToolBar(), source);
         UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
         clickTab(editor.coverKindBar(), Cover::kFront);
         clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);

@@ -8,20 +8,16 @@
 #include "app/movie/AddEditMovieLinkWindow.h"
 
 #include "tests/app/movie/MovieEditorFixture.h"
-#include "tests/support/SystemDialogs.h"
 #include "ui/widgets/buttons/UICheck.h"
 #include "ui/widgets/buttons/UIRadio.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/spinbox/UISpinBox.h"
 
-#include <commdlg.h>
-
 using namespace movietest;
 
 namespace {
 
-constexpr int kFileNameCombo = 1148;
 const char kRequired[] = "Please fill the required fields.";
 
 class ItemEditors : public MovieEditorTest
@@ -48,29 +44,7 @@ protected:
     // Clicks the browse button and picks path in the system's file dialog.
     static bool chooseFile(UIButton* browse, const String& path)
     {
-        bool chosen = false;
-        LaterStep answer(
-            50,
-            [&] {
-                HWND found = testsupport::findThreadDialog();
-                if (!found || !IsWindowEnabled(found))
-                    return false;
-                SendMessageW(found, CDM_SETCONTROLTEXT, kFileNameCombo,
-                             reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(path.data())));
-                testsupport::pressDialogButton(found, IDOK);
-                chosen = true;
-                return true;
-            },
-            200);
-        // The system's dialog may move the working folder, where the harness
-        // finds its skins.
-        wchar_t here[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, here);
-        click(browse);
-        UIHarness::pumpUntil([&] { return !answer.isPending(); }, 10000);
-        UIHarness::pump();
-        SetCurrentDirectoryW(here);
-        return chosen;
+        return chooseFileThrough([&] { click(browse); }, path);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "foundation/text/String.h"
+#include "graphics/codecs/GdiplusCodec.h"
 #include "graphics/codecs/ImageCodec.h"
 #include "graphics/codecs/PngWriter.h"
 #include "graphics/image/Image.h"
@@ -8,7 +9,7 @@
 #include <tuple>
 
 // Our writer's files must decode, pixel for pixel, in the system's own PNG
-// decoder: that is what reads the skins and card pictures at run time.
+// decoder and, the same, through the PNG codec, which reads them itself.
 TEST(PngWriter, SystemDecoderReadsBackEveryPixel)
 {
     ImageCodec::registerAll();
@@ -29,11 +30,18 @@ TEST(PngWriter, SystemDecoderReadsBackEveryPixel)
         straight.setPremultiplied(false);
         const ByteArray bytes = PngWriter::encode(source);
         const Image decoded = Image::fromData(bytes.data(), bytes.size(), String(u"png"));
+        const Image system = GdiplusCodec::gdiplusLoadFromMemory(bytes.data(), bytes.size());
         ASSERT_EQ(Size(width, height), decoded.size());
-        for (int i = 0; i < width * height; ++i)
+        ASSERT_EQ(Size(width, height), system.size());
+        EXPECT_EQ(decoded.hasAlpha(), system.hasAlpha());
+        EXPECT_EQ(decoded.isPremultiplied(), system.isPremultiplied());
+        for (int i = 0; i < width * height; ++i) {
             ASSERT_EQ(straight.pixel(i % width, i / width).value(),
                       decoded.pixel(i % width, i / width).value())
                 << i;
+            ASSERT_EQ(straight.pixel(i % width, i / width).value(), system.pixel(i % width, i / width).value())
+                << i;
+        }
     }
     EXPECT_TRUE(PngWriter::encode(Image()).isEmpty());
     ImageCodec::unregisterAll();

@@ -92,8 +92,11 @@ bool UIAutomationChannel::connectTo(int port)
         return false;
     }
     UIAutomationRequests* requests = m_requests.get();
+    // A driven program's restart brings it back to the driver, so its own
+    // helper runs; every other call is only recorded.
     ShellCallRecorder::install(
-        [requests](const String& call, const String& target) { requests->recordShellCall(call, target); });
+        [requests](const String& call, const String& target) { requests->recordShellCall(call, target); },
+        true);
     return true;
 }
 

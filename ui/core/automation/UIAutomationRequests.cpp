@@ -116,6 +116,21 @@ bool UIAutomationRequests::locate(const JsonValue& request, UIAutomationMatch& m
     return true;
 }
 
+// An icon-only tab without a tool tip has no text a path could name: it is
+// reached by its position among the widget's entries instead.
+bool UIAutomationRequests::pickEntry(const JsonValue& position, UIAutomationMatch& match)
+{
+    const UIAutomationDescriber* describer = UIAutomationDescriber::forWidget(match.widget);
+    if (match.item >= 0 || !describer || !position.isNumber())
+        return false;
+    const int index = position.toInt();
+    if (index < 0 || index >= describer->itemCount(match.widget) || double(index) != position.toNumber() ||
+        describer->item(match.widget, index).inert)
+        return false;
+    match.item = index;
+    return true;
+}
+
 Point UIAutomationRequests::centreOf(const UIAutomationMatch& match)
 {
     if (match.item < 0)
@@ -128,7 +143,8 @@ bool UIAutomationRequests::columnCentre(const UIAutomationMatch& match, int colu
 {
     if (match.item < 0)
         return false;
-    const Rect part = UIAutomationDescriber::forWidget(match.widget)->itemColumn(match.widget, match.item, column);
+    const Rect part =
+        UIAutomationDescriber::forWidget(match.widget)->itemColumn(match.widget, match.item, column);
     if (part.isEmpty())
         return false;
     at = part.center();
@@ -202,6 +218,8 @@ JsonValue UIAutomationRequests::click(const JsonValue& request)
     JsonValue failure;
     if (!locate(request, match, failure))
         return failure;
+    if (request.contains("item") && !pickEntry(request["item"], match))
+        return error("no such entry");
     if (match.item >= 0)
         UIAutomationDescriber::forWidget(match.widget)->reveal(match.widget, match.item);
     int button = request["button"].toText() == "right" ? UIAutomationInput::kRightButton

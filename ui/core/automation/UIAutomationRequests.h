@@ -20,6 +20,8 @@ struct UIAutomationMatch;
 //   {"op":"find","path":P}                 {"found":true,"widget":{...}}
 //   {"op":"click","path":P,"button":"right","double":true,"column":0}
 //        "column": at the centre of that column of P's entry (a row's cell)
+//   {"op":"click","path":P,"item":n}      the n-th entry of P (from 0), for
+//                                         entries that show no text
 //   {"op":"type","text":"abc","path":P}    P (optional) is clicked first
 //   {"op":"key","key":"Enter","mods":["ctrl"],"path":P}
 //   {"op":"shot","name":"step-1"}          PNGs into REELSTACK_SHOTS
@@ -53,6 +55,9 @@ private:
     JsonValue close(const JsonValue& request);
     // Finds the request's path; false with the reply set on failure.
     bool locate(const JsonValue& request, UIAutomationMatch& match, JsonValue& failure) const;
+    // Makes the match the widget's entry at that position; false for no
+    // such entry (or a match that is an entry already).
+    static bool pickEntry(const JsonValue& position, UIAutomationMatch& match);
     // Where a click on the match lands, in the widget's coordinates.
     static Point centreOf(const UIAutomationMatch& match);
     // The centre of a column of the matched entry; false for a widget

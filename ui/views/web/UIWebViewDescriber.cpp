@@ -2,6 +2,8 @@
 
 #include "foundation/data/JsonValue.h"
 #include "ui/core/automation/UIAutomationDescriber.h"
+#include "ui/core/automation/UIAutomationText.h"
+#include "ui/core/automation/UIAutomationTree.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewElement.h"
 
@@ -58,4 +60,19 @@ public:
 void installWebViewDescriber()
 {
     UIAutomationDescriber::registerFor(String(u"UIWebView"), std::make_unique<WebViewDescriber>());
+}
+
+JsonValue webViewElementsJson(const UIWebView& view)
+{
+    JsonValue elements = JsonValue::array();
+    const Point origin = view.mapToGlobal(Point(0, 0));
+    for (const WebViewElement& element : view.elementsWithIds()) {
+        JsonValue entry = JsonValue::object();
+        entry.set("id", utf8Of(element.id));
+        entry.set("tag", utf8Of(element.tag));
+        entry.set("rect", UIAutomationTree::rectOf(origin.x + element.rect.x, origin.y + element.rect.y,
+                                                   element.rect.width, element.rect.height));
+        elements.append(std::move(entry));
+    }
+    return elements;
 }

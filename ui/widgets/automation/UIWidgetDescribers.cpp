@@ -4,6 +4,7 @@
 #include "ui/core/automation/UIAutomationDescriber.h"
 #include "ui/core/automation/UIAutomationTree.h"
 #include "ui/widgets/buttons/UIAbstractButton.h"
+#include "ui/widgets/calendar/UICalendar.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/combo/UIComboBoxItem.h"
 #include "ui/widgets/edit/UILineEdit.h"
@@ -28,6 +29,7 @@
 #include "ui/widgets/toolbar/UIToolButton.h"
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -348,6 +350,46 @@ public:
     }
 };
 
+// The month's arrows are entries "<" and ">", its days entries "1" to the
+// last, at the places the last paint gave them: a driven user pages to a
+// month and clicks a day as a person would.
+class CalendarDescriber : public UIAutomationDescriber
+{
+public:
+    static const int kArrows = 2;
+
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        const Date& date = static_cast<const UICalendar*>(widget)->date();
+        node.set("date",
+                 std::to_string(date.year()) + "-" + twoDigits(date.month()) + "-" + twoDigits(date.day()));
+    }
+    int itemCount(const UIWidget* widget) const override
+    {
+        return kArrows + int(static_cast<const UICalendar*>(widget)->dayCells().size());
+    }
+    UIAutomationItem item(const UIWidget* widget, int index) const override
+    {
+        UIAutomationItem entry;
+        const auto* calendar = static_cast<const UICalendar*>(widget);
+        if (index == 0 || index == 1) {
+            entry.text = String(index == 0 ? u"<" : u">");
+            entry.rect = index == 0 ? calendar->leftArrowRect() : calendar->rightArrowRect();
+            return entry;
+        }
+        const int day = index - kArrows + 1;
+        if (day < 1 || day > int(calendar->dayCells().size()))
+            return entry;
+        entry.text = String::fromInt(day);
+        entry.rect = calendar->dayCells()[size_t(day - 1)];
+        entry.current = calendar->date().day() == day;
+        return entry;
+    }
+
+private:
+    static std::string twoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
+};
+
 template <typename Describer> void add(const char16_t* styleName)
 {
     UIAutomationDescriber::registerFor(String(styleName), std::make_unique<Describer>());
@@ -373,4 +415,5 @@ void installWidgetDescribers()
     add<TableDescriber>(u"UITable");
     add<HeaderDescriber>(u"UIHeader");
     add<SliderDescriber>(u"UISlider");
+    add<CalendarDescriber>(u"UICalendar");
 }

@@ -357,8 +357,10 @@ void UITextEdit::draw(Painter& painter)
 
 void UITextEdit::resizeEvent(UIEvent*)
 {
-    if (isVisible())
-        m_document->setViewRect(rect());
+    // Also while hidden: a window lays its fields out before it shows, and
+    // no resize follows once it has, so text wrapped to a stale width would
+    // stay cut.
+    m_document->setViewRect(rect());
 }
 
 void UITextEdit::keyPressEvent(UIEvent* event)

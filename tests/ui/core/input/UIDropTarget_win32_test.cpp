@@ -1,17 +1,19 @@
 #include "ui/core/input/UIDropTarget.h"
 
 #include "foundation/io/LittleEndian.h"
+#include "tests/support/DropData.h"
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/input/DropSite.h"
 #include "ui/core/input/UIDataObject.h"
 #include "ui/core/input/UIDrag.h"
-#include "ui/core/input/UIGlobalBlock.h"
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/input/UIOleDrag.h"
 
 #include <atomic>
 #include <thread>
 #include <tuple>
+
+using testsupport::dataWith;
 
 namespace {
 
@@ -46,15 +48,6 @@ protected:
         DropSiteTest::TearDown();
     }
     static POINTL at(int x) { return POINTL{100 + x, 150}; }
-    static UIDataObject* dataWith(CLIPFORMAT format, const ByteArray& bytes)
-    {
-        auto* data = new UIDataObject();
-        FORMATETC etc = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        STGMEDIUM medium = {TYMED_HGLOBAL, {nullptr}, nullptr};
-        medium.hGlobal = static_cast<HGLOBAL>(UIGlobalBlock::fromBytes(bytes));
-        data->SetData(&etc, &medium, TRUE);
-        return data;
-    }
 
     HWND window = nullptr;
     UIDropTarget* target = nullptr;

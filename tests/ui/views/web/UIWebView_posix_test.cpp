@@ -246,6 +246,52 @@ TEST_F(UIWebViewTest, WheelKeysAndTheOptionalBarScrollThePage)
     EXPECT_EQ(Rect(), plain->elementRectAt(5, 500)) << "outside the view";
 }
 
+// The automation dump of the id'd elements: document order, tag, and a
+// rectangle on screen where a click finds that element, moved by the scroll;
+// inline boxes are as tall as their font, not their line.
+TEST_F(UIWebViewTest, ElementsWithIdsAreListedWithTagAndScreenRectangle)
+{
+    UIWebView* v = view(kClickPage);
+    v->move(30, 40);
+    const Point origin = v->mapToGlobal(Point(0, 0));
+    struct Row
+    {
+        const char* id;
+        const char* tag;
+        int width, height;
+        bool leaf;
+    };
+    const Row rows[] = {{"second", "P", 300, 20, false},
+                        {"go", "A", 40, 16, true},
+                        {"@play", "SPAN", 32, 16, true},
+                        {"coverlink", "A", -1, -1, false},
+                        {"cover", "IMG", 40, 20, true}};
+    const JsonValue elements = webViewElementsJson(*v);
+    ASSERT_EQ(elements.size(), int(std::size(rows))) << elements.write();
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        const JsonValue& element = elements.at(int(i));
+        EXPECT_EQ(element["id"].toText(), row.id) << i;
+        EXPECT_EQ(element["tag"].toText(), row.tag) << row.id;
+        const JsonValue& rect = element["rect"];
+        if (row.width >= 0)
+            EXPECT_EQ(std::make_pair(rect.at(2).toInt(), rect.at(3).toInt()), std::make_pair(row.width, row.height))
+                << row.id;
+        const int x = rect.at(0).toInt() - origin.x + rect.at(2).toInt() / 2;
+        const int y = rect.at(1).toInt() - origin.y + rect.at(3).toInt() / 2;
+        if (row.leaf)
+            EXPECT_EQ(utf8(v->elementIdAt(x, y)), row.id) << "clicked at its centre";
+    }
+
+    UIWebView* tall = view(tallPage(20), WebViewOption::NoScrollBars, 200);
+    const int before = webViewElementsJson(*tall).at(3)["rect"].at(1).toInt();
+    tall->scrollTo(Point(0, 50));
+    const JsonValue scrolled = webViewElementsJson(*tall);
+    EXPECT_EQ(scrolled.size(), 20);
+    EXPECT_EQ(scrolled.at(3)["rect"].at(1).toInt(), before - 50) << "the scroll moves the rectangles";
+    EXPECT_EQ(webViewElementsJson(*view("<p>no ids</p>")).size(), 0);
+}
+
 TEST_F(UIWebViewTest, TextIsMarkedByDragAndShiftArrowsAndCopied)
 {
     // "plain words" on the first line; "go " and the link "there" on the

@@ -3,20 +3,23 @@
 // hostile requests, a lost connection and the shell seam.
 #include "foundation/platform/ShellCallRecorder.h"
 #include "foundation/platform/SystemInfo.h"
+#include "graphics/image/Image.h"
+#include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
+#include "ui/core/events/UIMouseEvent.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/items/UITableRow.h"
-#include "ui/core/events/UIMouseEvent.h"
-#include "graphics/image/Image.h"
 #include "ui/widgets/range/UISlider.h"
+#include "ui/widgets/spinbox/UISpinBox.h"
+#include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIDialog.h"
 
 #include <gtest/gtest.h>
@@ -176,7 +179,8 @@ TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
     {
         const char* path;
         bool found;
-    } cases[] = {{"#table UIHeader \"Name\"", true}, {"#table UIHeader \"Year\"", true},
+    } cases[] = {{"#table UIHeader \"Name\"", true},
+                 {"#table UIHeader \"Year\"", true},
                  {"#table UIHeader \"Hidden\"", false}};
     for (const auto& c : cases)
         EXPECT_EQ(driver.exists(c.path), c.found) << c.path;
@@ -194,7 +198,10 @@ struct ColumnRecorder : SignalReceiver
     {
         table->mouseClicked.connectWithArg(this, &ColumnRecorder::onClicked);
     }
-    void onClicked(UIEvent* event) { columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x())); }
+    void onClicked(UIEvent* event)
+    {
+        columns.push_back(table->columnAtX(static_cast<UIMouseEvent*>(event)->x()));
+    }
 
     UITable* table;
     std::vector<int> columns;
@@ -249,6 +256,65 @@ TEST_F(AutomationChannel, RowsGoByTheirFirstTextAndAClickLandsInTheColumnAsked)
     EXPECT_EQ(table->currentRow(), 0) << "the row clicked last is current";
 }
 
+struct TabLog : SignalReceiver
+{
+    void clicked(int index) { tabs.push_back(index); }
+    std::vector<int> tabs;
+};
+
+TEST_F(AutomationChannel, EntriesWithoutTextAreClickedByTheirPosition)
+{
+    auto* bar = new UITabBar(window);
+    bar->setObjectId(String(u"bar"));
+    bar->setExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        bar->addTab(ImageSet(), String());
+    bar->setTabVisible(2, false);
+    bar->setAllTabsSelectable(false);
+    bar->setGeometry(220, 150, 120, 30);
+    bar->show();
+    UIHarness::pump();
+    TabLog log;
+    bar->tabClicked.connectWithArg(&log, &TabLog::clicked);
+    struct Case
+    {
+        const char* item;
+        bool ok;
+    } cases[] = {{"1", true},   {"0", true},    {"2", false},    {"3", false},
+                 {"-1", false}, {"0.5", false}, {"\"1\"", false}};
+    for (const auto& c : cases) {
+        JsonValue reply =
+            driver.request(std::string("{\"op\":\"click\",\"path\":\"#bar\",\"item\":") + c.item + "}");
+        EXPECT_EQ(reply["ok"].toBool(), c.ok) << c.item << " " << reply.write();
+        // Past the double-click time: the next click is one of its own.
+        UIHarness::pumpFor(c.ok ? 700 : 50);
+    }
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return log.tabs.size() >= 2; }));
+    EXPECT_EQ(log.tabs, (std::vector<int>{1, 0}))
+        << "an entry hidden, past the end or not a whole number: none";
+    EXPECT_FALSE(
+        driver.request(std::string("{\"op\":\"click\",\"path\":\"#press\",\"item\":0}"))["ok"].toBool())
+        << "a widget without entries";
+}
+
+TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClick)
+{
+    auto* table = new UITable(window);
+    table->setObjectId(String(u"doubles"));
+    table->setFlag(UIWidget::kWantsDoubleClicks, true);
+    table->setGeometry(220, 10, 170, 120);
+    table->show();
+    UIHarness::pump();
+    SignalCounter doubles;
+    table->mouseDoubleClicked.connect(&doubles, &SignalCounter::count);
+    ASSERT_TRUE(driver.doubleClick("#doubles")) << driver.lastReply().write();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return doubles.calls >= 1; })) << "with no click before it";
+    UIHarness::pumpFor(int(GetDoubleClickTime()) + 100);
+    ASSERT_TRUE(driver.click("#doubles")) << driver.lastReply().write();
+    UIHarness::pumpFor(200);
+    EXPECT_EQ(doubles.calls, 1) << "a click after the double-click time is one of its own";
+}
+
 TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 {
     ASSERT_TRUE(driver.typeText("Hello", "#edit")) << driver.lastReply().write();
@@ -267,6 +333,29 @@ TEST_F(AutomationChannel, TypingReachesTheFieldAndPasswordsGiveTheirMask)
 
     ASSERT_TRUE(driver.pressKey("Backspace"));
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return secret->text() == String(u"hunter"); }));
+}
+
+TEST_F(AutomationChannel, ReplacedTextTakesTheWholeFieldEvenWhereTheFieldRefusesAnInsertion)
+{
+    auto* spin = new UISpinBox(window);
+    spin->setObjectId(String(u"spin"));
+    spin->setRange(0, 99);
+    spin->setSpecialValueText(String(u"n/a"));
+    spin->setGeometry(220, 150, 80, 24);
+    spin->show();
+    edit->setText(String(u"Hello"));
+    UIHarness::pump();
+    struct Case
+    {
+        const char* path;
+        const char* text;
+    } cases[] = {{"#edit", "Bye"}, {"#spin UILineEdit", "12"}, {"#spin UILineEdit", "7"}, {"#edit", "Again"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(driver.replaceText(c.text, c.path)) << c.path << " " << driver.lastReply().write();
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return driver.find(c.path)["text"].toText() == c.text; }))
+            << c.path << " " << driver.find(c.path)["text"].toText();
+    }
+    EXPECT_EQ(spin->intValue(), 7);
 }
 
 // The driver works from a thread of its own here, as another process would,
@@ -343,6 +432,16 @@ TEST_F(AutomationChannel, ShellCallsAreRecordedNotRunAndALostConnectionEndsOnlyT
     button->clicked.connect(&clicks, &SignalCounter::count);
     UIHarness::click(button, Point(20, 10));
     EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls == 1; }));
+}
+
+TEST_F(AutomationChannel, TheProgramsOwnHelperIsRecordedAndStillRun)
+{
+    // Run: a helper that is not there fails to start.
+    EXPECT_FALSE(SystemInfo::startOwnProgram(String(u"Z:\\no\\such\\Helper.exe"), String(u"-try \"1\"")));
+    const JsonValue dump = driver.dump();
+    ASSERT_EQ(dump["shell"].size(), 1) << dump["shell"].write();
+    EXPECT_EQ(dump["shell"].at(0)["call"].toText(), "execute");
+    EXPECT_EQ(dump["shell"].at(0)["target"].toText(), "Z:\\no\\such\\Helper.exe -try \"1\"");
 }
 
 TEST(AutomationChannelUnset, NothingIsMade)

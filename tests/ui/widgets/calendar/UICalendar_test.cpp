@@ -1,9 +1,12 @@
 // The calendar's grid, steps, keys and mouse on the widget fakes, drawn on
 // the recording device.
+#include "foundation/data/JsonValue.h"
 #include "tests/support/RecordingDevice.h"
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/automation/UIAutomationDescriber.h"
 #include "ui/core/events/UIKeyEvent.h"
+#include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/calendar/UICalendar.h"
 
 #include <algorithm>
@@ -178,6 +181,43 @@ TEST_F(UICalendarTest, PressPicksADayAndArrowsStepTheMonth)
     press(cal, kClickEvent, cal->leftArrowRect().center());
     press(cal, kClickEvent, cal->leftArrowRect().center());
     EXPECT_EQ(dateText(cal->date()), "2021-3-21");
+}
+
+TEST_F(UICalendarTest, DrivenEntriesAreTheArrowsAndTheDaysWhereTheLastPaintPutThem)
+{
+    installWidgetDescribers();
+    UICalendar* cal = calendar();
+    UISkinImage arrow(Image(8, 8, true), true);
+    arrow.setGrid(8, 8, 1);
+    cal->setSkinImage(arrow, String(u"UICalendar_LeftArrow"));
+    cal->setSkinImage(arrow, String(u"UICalendar_RightArrow"));
+    cal->setDate(2021, 4, 10);
+    paint(cal);
+    const UIAutomationDescriber* describer = UIAutomationDescriber::forWidget(cal);
+    ASSERT_NE(describer, nullptr);
+    EXPECT_EQ(describer->itemCount(cal), 2 + 30);
+    EXPECT_TRUE(describer->item(cal, 2 + 9).current) << "the 10th";
+    EXPECT_EQ(describer->item(cal, 2 + 30).text, String()) << "past the last day";
+    // Each entry clicked at its centre, in turn; the grid follows each month.
+    const struct
+    {
+        int entry;
+        const char* text;
+        const char* date;
+    } rows[] = {
+        {0, "<", "2021-03-10"}, {0, "<", "2021-02-10"},       {2 + 27, "28", "2021-02-28"},
+        {1, ">", "2021-03-28"}, {2 + 30, "31", "2021-03-31"}, {2, "1", "2021-03-01"},
+    };
+    for (const auto& row : rows) {
+        const UIAutomationItem entry = describer->item(cal, row.entry);
+        EXPECT_EQ(testsupport::utf8(entry.text), row.text) << row.date;
+        press(cal, kMousePressEvent, entry.rect.center());
+        press(cal, kClickEvent, entry.rect.center());
+        paint(cal);
+        JsonValue node = JsonValue::object();
+        describer->describe(cal, node);
+        EXPECT_EQ(node["date"].toText(), row.date);
+    }
 }
 
 TEST_F(UICalendarTest, ShortNameListsShowEmptyNamesInsteadOfReadingPastThem)

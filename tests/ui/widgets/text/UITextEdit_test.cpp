@@ -53,6 +53,32 @@ protected:
 
 } // namespace
 
+TEST_F(UITextEditTest, TheTextWrapsToTheWidthItWasLaidOutToEvenWhileHidden)
+{
+    const struct
+    {
+        bool shownFirst;
+        int width;
+    } cases[] = {{true, 300}, {false, 300}, {false, 160}};
+    for (const auto& c : cases) {
+        auto* holder = new UIWidget(top);
+        holder->setLayoutEnabled(false);
+        holder->setGeometry(0, 0, 400, 200);
+        if (c.shownFirst)
+            holder->show();
+        auto* hidden = new UITextEditView(holder);
+        hidden->setGeometry(0, 0, c.width, 100);
+        hidden->show();
+        hidden->relayout();
+        hidden->textEdit()->setText(String(u"Alpha;1990\nBeta Blues;2004"));
+        holder->show();
+        const UITextEdit* shown = hidden->textEdit();
+        EXPECT_GT(shown->width(), c.width / 2) << c.shownFirst << " " << c.width;
+        EXPECT_EQ(shown->document()->viewRect().width, shown->width()) << c.shownFirst << " " << c.width;
+        delete holder;
+    }
+}
+
 TEST_F(UITextEditTest, ZoomStaysWithinItsLimits)
 {
     // Without skin values the limits are 6 and 72 points.
