@@ -11,6 +11,8 @@
 //                                    empty, so no Example is written)
 //   wine launch_timing.exe 10000     a made-up collection of that many
 //                                    movies, opened as the last used one
+//                                    (written by a child process, so that
+//                                    its making does not count in the peak)
 // Run from the folder of reelstack.exe.
 #include "bench/wine/Median.h"
 #include "app/Startup.h"
@@ -112,6 +114,32 @@ bool writeConfig(const String& product)
     return config.save();
 }
 
+String collectionFolder(const String& dataFolder)
+{
+    return dataFolder + u"\\" + String(kCollectionName);
+}
+
+// Writes the made-up collection in a child process ("launch_timing.exe
+// write N"), so that the movies made for it do not count in the peak working
+// set of the process that times the starts.
+bool writeCollectionApart(int count)
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" write " + std::to_wstring(count);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code == 0;
+}
+
 // An empty data folder, or one with the generated collection.
 bool prepareDataFolder(const String& product, const String& dataFolder, int count)
 {
@@ -120,8 +148,7 @@ bool prepareDataFolder(const String& product, const String& dataFolder, int coun
     std::filesystem::create_directories(pathOf(dataFolder), ignored);
     if (count <= 0)
         return std::filesystem::is_directory(pathOf(dataFolder));
-    String folder = dataFolder + u"\\" + String(kCollectionName);
-    return !SampleCollection::write(count, 1, folder).isEmpty() && writeConfig(product);
+    return writeCollectionApart(count) && writeConfig(product);
 }
 
 struct Series
@@ -133,9 +160,12 @@ struct Series
 
 int main(int argc, char** argv)
 {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 0;
+    const bool writing = argc > 2 && std::string(argv[1]) == "write";
+    const int count = argc > 1 ? std::atoi(argv[writing ? 2 : 1]) : 0;
     const String product(u"Reelstack launch timing");
     const String dataFolder = AppCore(product, String(u"1.2.0")).dataDirectory();
+    if (writing)
+        return SampleCollection::write(count, 1, collectionFolder(dataFolder)).isEmpty() ? 1 : 0;
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     const String programFolder(reinterpret_cast<const char16_t*>(folder));
