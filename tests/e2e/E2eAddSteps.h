@@ -6,6 +6,7 @@
 // row and card of a movie read back.
 #include "tests/e2e/E2eSteps.h"
 #include "tests/support/StandInServer.h"
+#include "tests/support/SystemDialogs.h"
 #include "tests/support/TestSupport.h"
 
 #include <windows.h>
@@ -61,31 +62,10 @@ struct EditorPaths
     std::string page(const std::string& name) const { return window + " UITabBar \"" + name + "\""; }
 };
 
-struct DialogSearch
-{
-    DWORD process;
-    HWND found;
-};
-
-inline BOOL CALLBACK takeSystemDialog(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process != search->process || !IsWindowVisible(window) || std::wstring(name) != L"#32770")
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The program's visible system dialog (file chooser, message box), or null.
 inline HWND systemDialogOf(AppDriver& app)
 {
-    DialogSearch search{DWORD(app.processId()), nullptr};
-    EnumWindows(takeSystemDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testsupport::findProcessDialog(DWORD(app.processId()));
 }
 
 inline std::wstring classOf(HWND window)

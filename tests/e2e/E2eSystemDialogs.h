@@ -19,33 +19,11 @@ namespace e2e {
 constexpr int kFileNameCombo = 1148;
 constexpr int kFileNameEdit = 1152;
 
-struct DialogSearch
-{
-    DWORD process;
-    HWND found;
-};
-
-inline BOOL CALLBACK keepProgramDialog(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process != search->process || !IsWindowVisible(window) || !IsWindowEnabled(window) ||
-        std::wcscmp(name, L"#32770") != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The program's system dialog that takes input now (a question rather than
 // the file dialog it came over), or null.
 inline HWND programDialog(AppDriver& app)
 {
-    DialogSearch search{DWORD(app.processId()), nullptr};
-    EnumWindows(keepProgramDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return testsupport::findProcessDialog(DWORD(app.processId()), true);
 }
 
 inline HWND waitForProgramDialog(AppDriver& app, const std::function<bool(HWND)>& wanted, int timeoutMs = 15000)

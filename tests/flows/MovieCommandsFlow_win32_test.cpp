@@ -776,25 +776,6 @@ bool prepareLocalCollection(const std::string& here, const std::string& gone)
     return config->save();
 }
 
-struct DialogSearch
-{
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK keepProgramDialog(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process != search->process || !IsWindowVisible(window) || std::wcscmp(name, L"#32770") != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The file name field of the system's file chooser: an edit box, or the
 // edit box inside a combo box.
 HWND fileNameField(HWND dialog)
@@ -814,19 +795,19 @@ HWND fileNameField(HWND dialog)
 // presses Open.
 bool chooseFile(AppDriver& app, const std::string& path)
 {
-    DialogSearch search{DWORD(app.processId()), nullptr};
+    HWND dialog = nullptr;
     app.waitFor([&] {
-        EnumWindows(keepProgramDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        dialog = testsupport::findProcessDialog(DWORD(app.processId()));
+        return dialog != nullptr;
     });
-    HWND field = search.found ? fileNameField(search.found) : nullptr;
+    HWND field = dialog ? fileNameField(dialog) : nullptr;
     if (!field)
         return false;
     const std::wstring wide(path.begin(), path.end());
     SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(search.found, IDOK)));
-    return app.waitFor([&] { return !IsWindow(search.found) || !IsWindowVisible(search.found); });
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return app.waitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
 } // namespace

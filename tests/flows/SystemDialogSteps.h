@@ -7,6 +7,7 @@
 #include "graphics/codecs/PngWriter.h"
 #include "graphics/image/Image.h"
 #include "tests/support/AppDriver.h"
+#include "tests/support/SystemDialogs.h"
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -20,38 +21,18 @@
 
 namespace flows {
 
-struct SystemDialogSearch
-{
-    DWORD process;
-    HWND found;
-};
-
-inline BOOL CALLBACK takeSystemDialog(HWND window, LPARAM data)
-{
-    auto* search = reinterpret_cast<SystemDialogSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (process != search->process || !IsWindowVisible(window) || std::wstring(name) != L"#32770")
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The program's visible system dialog, once it takes input; null when none
 // came within the time.
 inline HWND waitForSystemDialog(testsupport::AppDriver& app, int timeoutMs = 15000)
 {
-    SystemDialogSearch search{DWORD(app.processId()), nullptr};
+    HWND found = nullptr;
     app.waitFor(
         [&] {
-            search.found = nullptr;
-            EnumWindows(takeSystemDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found && IsWindowEnabled(search.found);
+            found = testsupport::findProcessDialog(DWORD(app.processId()));
+            return found && IsWindowEnabled(found);
         },
         timeoutMs);
-    return search.found && IsWindowEnabled(search.found) ? search.found : nullptr;
+    return found && IsWindowEnabled(found) ? found : nullptr;
 }
 
 inline bool systemDialogGone(testsupport::AppDriver& app, HWND dialog, int timeoutMs = 15000)

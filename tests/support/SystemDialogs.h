@@ -28,6 +28,33 @@ inline HWND findThreadDialog()
     return found;
 }
 
+struct ProcessDialogSearch
+{
+    DWORD process;
+    bool enabledOnly;
+    HWND found;
+};
+
+inline BOOL CALLBACK keepProcessDialog(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ProcessDialogSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || (search->enabledOnly && !IsWindowEnabled(window)))
+        return TRUE;
+    return keepFirstDialog(window, reinterpret_cast<LPARAM>(&search->found));
+}
+
+// The visible dialog box of another process (a driven program's file
+// chooser or question), or null; with enabledOnly, only one that takes
+// input, not the chooser a question came over.
+inline HWND findProcessDialog(DWORD process, bool enabledOnly = false)
+{
+    ProcessDialogSearch search{process, enabledOnly, nullptr};
+    EnumWindows(keepProcessDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 inline String windowText(HWND window)
 {
     wchar_t text[512] = {};
