@@ -66,7 +66,7 @@ TEST_F(E2e, AddByHand)
         << app.find(browse).write();
     ASSERT_TRUE(app.click(link + " \"Playable\""));
     ASSERT_TRUE(app.click(browse));
-    ASSERT_TRUE(chooseInFileDialog(app, file.wstring())) << "the file chooser took the path";
+    ASSERT_TRUE(answerFileDialog(app, file.wstring(), "link-file-chooser")) << "the file chooser took the path";
     const std::string url = link + " UILineEdit[0]";
     ASSERT_TRUE(app.waitFor([&] { return app.find(url)["text"].toText() == file.string(); }))
         << app.find(url).write();

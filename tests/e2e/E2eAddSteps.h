@@ -5,8 +5,8 @@
 // dialog of the program found on the desktop and typed into, and the list
 // row and card of a movie read back.
 #include "tests/e2e/E2eSteps.h"
+#include "tests/e2e/E2eSystemDialogs.h"
 #include "tests/support/StandInServer.h"
-#include "tests/support/SystemDialogs.h"
 #include "tests/support/TestSupport.h"
 
 #include <windows.h>
@@ -61,73 +61,6 @@ struct EditorPaths
     }
     std::string page(const std::string& name) const { return window + " UITabBar \"" + name + "\""; }
 };
-
-// The program's visible system dialog (file chooser, message box), or null.
-inline HWND systemDialogOf(AppDriver& app)
-{
-    return testsupport::findProcessDialog(DWORD(app.processId()));
-}
-
-inline std::wstring classOf(HWND window)
-{
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
-
-// The first edit at or below the window, depth first.
-inline HWND editWithin(HWND window)
-{
-    if (!window || classOf(window) == L"Edit")
-        return window;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (HWND found = editWithin(child))
-            return found;
-    }
-    return nullptr;
-}
-
-// The file chooser's name field: the edit of its name box (a plain edit, or
-// one inside a combo box).
-inline HWND fileNameField(HWND dialog)
-{
-    const int kNameBox = 0x47C;
-    const int kNameEdit = 0x480;
-    HWND box = GetDlgItem(dialog, kNameBox);
-    return box ? editWithin(box) : GetDlgItem(dialog, kNameEdit);
-}
-
-// Asked of the control itself: the window text the system keeps for a
-// control of another process is not what the control shows.
-inline std::wstring fieldText(HWND field)
-{
-    wchar_t text[MAX_PATH * 2] = {};
-    SendMessageW(field, WM_GETTEXT, WPARAM(MAX_PATH * 2), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-// Waits for the program's file chooser, types the path into its name field
-// key by key (what was there selected first, so the keys replace it) and
-// presses its default button; true once the chooser has gone.
-inline bool chooseInFileDialog(AppDriver& app, const std::wstring& path)
-{
-    HWND dialog = nullptr;
-    HWND field = nullptr;
-    if (!app.waitFor([&] {
-            dialog = systemDialogOf(app);
-            field = dialog && IsWindowEnabled(dialog) ? fileNameField(dialog) : nullptr;
-            return field != nullptr;
-        }))
-        return false;
-    SendMessageW(field, EM_SETSEL, 0, -1);
-    for (wchar_t key : path)
-        SendMessageW(field, WM_CHAR, WPARAM(key), 1);
-    if (fieldText(field) != path)
-        return false;
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    return app.waitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
-}
 
 // The cells of a row of the table (or list) at the path; empty without it.
 inline std::vector<std::string> cellsOf(AppDriver& app, const std::string& path, int row)

@@ -5,6 +5,7 @@
 // into as a user would: the keys go to the dialog's field, then its button
 // is pressed.
 #include "tests/flows/FlowSteps.h"
+#include "tests/flows/SystemDialogSteps.h"
 #include "tests/support/SystemDialogs.h"
 
 #include <windows.h>
@@ -89,6 +90,7 @@ inline bool answerFileDialog(AppDriver& app, const std::wstring& path, const std
     if (!dialog || !typeIntoField(app, dialog, path))
         return false;
     app.shot(shot);
+    flows::shotOfSystemDialog(dialog, shot + "-dialog");
     testsupport::pressDialogButton(dialog, IDOK);
     return app.waitFor([&] {
         if (!IsWindow(dialog))
@@ -122,6 +124,7 @@ inline bool answerColorDialog(AppDriver& app, int red, int green, int blue, cons
             return false;
     }
     app.shot(shot);
+    flows::shotOfSystemDialog(dialog, shot + "-dialog");
     testsupport::pressDialogButton(dialog, IDOK);
     return app.waitFor([&] { return !IsWindow(dialog); });
 }
