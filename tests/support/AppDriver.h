@@ -132,6 +132,9 @@ public:
     void recordFailure();
 
 private:
+    // Sends a click; a path not found yet (a view still being filled, a
+    // popup still opening) is waited for a moment and clicked once more.
+    bool clickRequest(const JsonValue& asked);
     void waitForTyped(const std::string& path, const std::string& before);
     bool listen();
     bool acceptProgram(int timeoutMs);

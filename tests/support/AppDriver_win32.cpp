@@ -384,12 +384,24 @@ bool AppDriver::waitForNoPath(const std::string& path, int timeoutMs)
     return waitFor([&] { return isConnected() && !exists(path); }, timeoutMs);
 }
 
+bool AppDriver::clickRequest(const JsonValue& asked)
+{
+    const JsonValue first = request(asked);
+    if (first["ok"].toBool())
+        return true;
+    if (first["error"].toText().rfind("not found", 0) != 0 || !waitForPath(asked["path"].toText(), 3000)) {
+        m_lastReply = first;
+        return false;
+    }
+    return request(asked)["ok"].toBool();
+}
+
 bool AppDriver::click(const std::string& path)
 {
     JsonValue asked;
     asked.set("op", "click");
     asked.set("path", path);
-    return request(asked)["ok"].toBool();
+    return clickRequest(asked);
 }
 
 bool AppDriver::rightClick(const std::string& path)
@@ -398,7 +410,7 @@ bool AppDriver::rightClick(const std::string& path)
     asked.set("op", "click");
     asked.set("path", path);
     asked.set("button", "right");
-    return request(asked)["ok"].toBool();
+    return clickRequest(asked);
 }
 
 bool AppDriver::clickColumn(const std::string& path, int column)
@@ -407,7 +419,7 @@ bool AppDriver::clickColumn(const std::string& path, int column)
     asked.set("op", "click");
     asked.set("path", path);
     asked.set("column", column);
-    return request(asked)["ok"].toBool();
+    return clickRequest(asked);
 }
 
 bool AppDriver::doubleClick(const std::string& path)
@@ -416,7 +428,7 @@ bool AppDriver::doubleClick(const std::string& path)
     asked.set("op", "click");
     asked.set("path", path);
     asked.set("double", true);
-    return request(asked)["ok"].toBool();
+    return clickRequest(asked);
 }
 
 bool AppDriver::typeText(const std::string& text, const std::string& path)
