@@ -138,6 +138,8 @@ private:
     void waitForTyped(const std::string& path, const std::string& before);
     bool listen();
     bool acceptProgram(int timeoutMs);
+    // Creates the program's process with the channel's variables set.
+    bool startProgram(const Options& options);
     bool readLine(std::string& line, int timeoutMs);
     void idle();
     std::string testName() const;

@@ -178,10 +178,29 @@ bool AppDriver::launch(const Options& options)
 {
     if (!listen())
         return false;
-    // A new start while the last one is still ending would only hand over
-    // to it and quit.
-    for (int waited = 0; instanceRunning() && waited < 15000; waited += 50)
-        Sleep(50);
+    // A start that meets another instance (the last one still ending, or one
+    // its helper restarted) only hands over to it and quits: once that one
+    // has gone, a second start.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        for (int waited = 0; instanceRunning() && waited < 15000; waited += 50)
+            Sleep(50);
+        if (!startProgram(options))
+            return false;
+        if (acceptProgram(options.connectTimeoutMs))
+            return true;
+        if (isRunning())
+            return false;
+        DWORD code = 0;
+        GetExitCodeProcess(static_cast<HANDLE>(m_process), &code);
+        m_failure += " (exit code " + std::to_string(code) + ")";
+        CloseHandle(static_cast<HANDLE>(m_process));
+        m_process = nullptr;
+    }
+    return false;
+}
+
+bool AppDriver::startProgram(const Options& options)
+{
     std::string program = options.program.empty() ? moduleFolder() + "\\..\\reelstack.exe" : options.program;
     std::string folder = std::filesystem::path(program).parent_path().string();
     // The child inherits the environment; the variables are ours only for
@@ -211,7 +230,7 @@ bool AppDriver::launch(const Options& options)
     }
     CloseHandle(process.hThread);
     m_process = process.hProcess;
-    return acceptProgram(options.connectTimeoutMs);
+    return true;
 }
 
 bool AppDriver::attach(const std::function<bool()>& start, const std::function<void()>& pump)
