@@ -21,9 +21,9 @@ public:
     uint64_t position() const override { return m_blockStart + m_blockPosition; }
     bool seekToEnd() override { return seek(m_size); }
 
-private:
-    bool refill();
-
+protected:
+    // A reader that hands out bytes where they lie in the block works on
+    // these directly.
     InputStream* m_source;
     uint8_t* m_block;
     uint32_t m_capacity;
@@ -33,4 +33,7 @@ private:
     uint64_t m_blockStart = 0;
     uint32_t m_blockFill = 0;
     uint32_t m_blockPosition = 0;
+
+private:
+    bool refill();
 };

@@ -5,51 +5,15 @@
 #include <cstring>
 
 ChunkInput::ChunkInput(InputStream* source, uint32_t blockSize)
-    : m_source(source), m_block(new uint8_t[blockSize > 0 ? blockSize : 1]),
-      m_capacity(blockSize > 0 ? blockSize : 1), m_size(source && source->isOpen() ? source->size() : 0),
-      m_reader(this)
+    : BufferedInputStream(source, blockSize), m_reader(this)
 {
-    m_open = source && source->isOpen();
-    if (m_open)
-        m_blockStart = source->position();
     m_reader.attach();
 }
 
 ChunkInput::~ChunkInput()
 {
     m_reader.detach();
-    delete[] m_block;
     delete[] m_spare;
-}
-
-int32_t ChunkInput::read(void* buffer, uint32_t length)
-{
-    if (!m_open || !buffer || length > uint32_t(INT32_MAX))
-        return -1;
-    uint64_t wanted = length < left() ? length : left();
-    if (wanted == 0)
-        return 0;
-    const uint8_t* bytes = take(uint32_t(wanted));
-    if (!bytes)
-        return -1;
-    std::memcpy(buffer, bytes, size_t(wanted));
-    return int32_t(wanted);
-}
-
-bool ChunkInput::seek(uint64_t position)
-{
-    if (!m_open)
-        return false;
-    if (position >= m_blockStart && position <= m_blockStart + m_blockFill) {
-        m_blockPosition = uint32_t(position - m_blockStart);
-        return true;
-    }
-    if (!m_source->seek(position))
-        return false;
-    m_blockStart = position;
-    m_blockFill = 0;
-    m_blockPosition = 0;
-    return true;
 }
 
 const uint8_t* ChunkInput::take(uint32_t length)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "foundation/io/BufferedInputStream.h"
 #include "foundation/io/DataReader.h"
-#include "foundation/io/InputStream.h"
 
 #include <cstdint>
 
@@ -11,19 +11,13 @@
 // buffer. It is a stream too, with a reader of its own attached, for the few
 // nodes that are read whole by the foundation's tree. The source's size is
 // taken once: the source must not change while it is read.
-class ChunkInput : public InputStream
+class ChunkInput : public BufferedInputStream
 {
 public:
     static const uint32_t kDefaultBlockSize = 1u << 20;
 
     explicit ChunkInput(InputStream* source, uint32_t blockSize = kDefaultBlockSize);
     ~ChunkInput() override;
-
-    int32_t read(void* buffer, uint32_t length) override;
-    uint64_t size() const override { return m_size; }
-    bool seek(uint64_t position) override;
-    uint64_t position() const override { return m_blockStart + m_blockPosition; }
-    bool seekToEnd() override { return seek(m_size); }
 
     // The reader attached to this stream; it reads from the same position.
     DataReader& reader() { return m_reader; }
@@ -49,15 +43,8 @@ private:
     bool gather(uint32_t length);
     const uint8_t* takeLong(uint32_t length);
 
-    InputStream* m_source;
-    uint8_t* m_block;
-    uint32_t m_capacity;
-    uint64_t m_size;
-    // Where the block starts in the source, how much of it is filled and how
-    // much of that has been handed out. The source stands at the block's end.
-    uint64_t m_blockStart = 0;
-    uint32_t m_blockFill = 0;
-    uint32_t m_blockPosition = 0;
+    // The block's bookkeeping is the buffered stream's; the source stands at
+    // the block's end.
     uint8_t* m_spare = nullptr;
     uint32_t m_spareCapacity = 0;
     DataReader m_reader;
