@@ -112,6 +112,7 @@ UIPicture* dataPicture(UIWidget* parent, const char16_t* name)
 MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_model(model)
 {
     buildWindow();
+    m_window->setUpdatesEnabled(false);
     buildMenus();
     buildToolBar();
     buildFilterBar();
@@ -128,6 +129,7 @@ MainWindow::MainWindow(View& view, CollectionModel& model) : m_view(view), m_mod
     m_list->setToolTipSource([this](const UIListItem& item) { return listToolTip(item); });
     connectFilterSignals();
     connectInputSignals();
+    m_window->setUpdatesEnabled(true);
 }
 
 int MainWindow::defaultColumnWidth(int column)

@@ -38,7 +38,8 @@ public:
 
     virtual ~UINativeWindow() = default;
 
-    // Makes the system window once; a host that has one keeps it.
+    // Asks for the system window. A host may make it at once or when it is
+    // first needed (shown, its handle asked for); it makes it only once.
     virtual void create() = 0;
     virtual void* handle() const = 0;
     // Left, top, right and bottom frame widths in the fields of a Rect.

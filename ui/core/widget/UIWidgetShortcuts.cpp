@@ -27,14 +27,13 @@ bool UIWidget::registerShortcut(const HotKeyShortcut& shortcut)
     return true;
 }
 
+// Only a window that registered something is asked for its handle: asking
+// makes the system window of one that has none yet.
 void UIWidget::unregisterShortcut(int id)
 {
-    void* handle = nativeHandle();
-    if (!handle)
-        return;
     for (auto* node = d->shortcuts.first(); node; node = node->next) {
         if (node->value.id() == id) {
-            UIWindowUtils::unregisterHotKey(handle, id);
+            UIWindowUtils::unregisterHotKey(nativeHandle(), id);
             d->shortcuts.erase(node);
             return;
         }
@@ -48,6 +47,8 @@ const List<HotKeyShortcut>& UIWidget::shortcuts() const
 
 void UIWidget::unregisterAllShortcuts()
 {
+    if (d->shortcuts.isEmpty())
+        return;
     void* handle = nativeHandle();
     for (const HotKeyShortcut& shortcut : d->shortcuts)
         UIWindowUtils::unregisterHotKey(handle, shortcut.id());

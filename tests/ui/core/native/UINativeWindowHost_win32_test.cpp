@@ -83,6 +83,111 @@ TEST_F(NativeHostTest, ClassNamesAreTheProgramPathCrcAndACounter)
     EXPECT_EQ(hwnd(first.get()), before) << "a host that has its window keeps it";
 }
 
+TEST_F(NativeHostTest, TheSystemWindowIsMadeOnFirstNeedWithWhatTheHostWasToldBefore)
+{
+    struct Case
+    {
+        uint32_t flags;
+        bool byShow; // else by asking for the handle
+    };
+    const Case cases[] = {{0, true}, {32 | 256, false}, {512 | 16, true}, {512, false}};
+    for (const Case& c : cases) {
+        auto window = makeWindow(c.flags);
+        UINativeWindow* native = window->nativeWindow();
+        const wchar_t* className = reinterpret_cast<const wchar_t*>(host(window.get())->className().data());
+        const Rect marginsBefore = window->frameMargins();
+        native->setTitle(String(u"Made later"));
+        native->setOpacity(0.5f);
+        native->setBlocked(true);
+        window->move(120, 90);
+        window->resize(300, 200);
+        EXPECT_EQ(FindWindowW(className, nullptr), nullptr) << c.flags << ": no window before it is needed";
+        EXPECT_EQ(window->pos(), Point(120, 90)) << c.flags;
+        EXPECT_EQ(window->size(), Size(300, 200)) << c.flags;
+        EXPECT_EQ(native->title(), String(u"Made later")) << c.flags;
+        EXPECT_FALSE(native->isEnabled()) << c.flags;
+        EXPECT_FALSE(native->isVisible()) << c.flags;
+
+        if (c.byShow)
+            window->show();
+        HWND made = hwnd(window.get());
+        ASSERT_NE(made, nullptr) << c.flags;
+        EXPECT_EQ(FindWindowW(className, nullptr), made) << c.flags;
+        EXPECT_EQ(window->frameMargins(), marginsBefore) << c.flags << ": the frame was foreseen";
+        RECT outer = {};
+        GetWindowRect(made, &outer);
+        EXPECT_EQ(Point(outer.left, outer.top), Point(120, 90)) << c.flags;
+        RECT client = {};
+        GetClientRect(made, &client);
+        EXPECT_EQ(Size(client.right, client.bottom), Size(300, 200)) << c.flags;
+        wchar_t text[64] = {};
+        GetWindowTextW(made, text, 64);
+        EXPECT_STREQ(text, L"Made later") << c.flags;
+        BYTE alpha = 0;
+        EXPECT_TRUE(GetLayeredWindowAttributes(made, nullptr, &alpha, nullptr)) << c.flags;
+        EXPECT_EQ(alpha, 127) << c.flags;
+        EXPECT_FALSE(IsWindowEnabled(made)) << c.flags << ": still blocked";
+        native->setBlocked(false);
+        EXPECT_TRUE(IsWindowEnabled(made)) << c.flags;
+        EXPECT_EQ((exStyle(window.get()) & WS_EX_TOPMOST) != 0, (c.flags & 16) != 0) << c.flags;
+        EXPECT_EQ(IsWindowVisible(made) != 0, c.byShow) << c.flags;
+        EXPECT_EQ(hwnd(window.get()), made) << c.flags << ": made once";
+    }
+}
+
+// Counts the system windows of one class made on this thread while it lives.
+class WindowsMadeCounter
+{
+public:
+    explicit WindowsMadeCounter(const String& className)
+    {
+        s_className = className;
+        s_count = 0;
+        m_hook = SetWindowsHookExW(WH_CBT, &WindowsMadeCounter::hook, nullptr, GetCurrentThreadId());
+    }
+    ~WindowsMadeCounter() { UnhookWindowsHookEx(m_hook); }
+    bool hooked() const { return m_hook != nullptr; }
+    int count() const { return s_count; }
+
+private:
+    static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND) {
+            wchar_t name[256] = {};
+            GetClassNameW(reinterpret_cast<HWND>(wParam), name, 256);
+            if (String(reinterpret_cast<const char16_t*>(name), static_cast<int>(wcslen(name))) == s_className)
+                ++s_count;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline String s_className;
+    static inline int s_count = 0;
+    HHOOK m_hook = nullptr;
+};
+
+TEST_F(NativeHostTest, AWindowNeverNeededIsNeverMade)
+{
+    {
+        auto window = makeWindow(0);
+        WindowsMadeCounter made(host(window.get())->className());
+        ASSERT_TRUE(made.hooked());
+        window->setGeometry(10, 10, 80, 60);
+        window->setOpacity(0.5f);
+        window->hide();
+        window->unregisterShortcut(1);
+        window.reset();
+        EXPECT_EQ(made.count(), 0) << "neither its geometry nor its end needed the system window";
+    }
+
+    auto shown = makeWindow(0);
+    WindowsMadeCounter madeOnce(host(shown.get())->className());
+    shown->show();
+    shown->hide();
+    shown->show();
+    EXPECT_EQ(madeOnce.count(), 1);
+}
+
 TEST_F(NativeHostTest, StylesFollowTheFlags)
 {
     struct Case
