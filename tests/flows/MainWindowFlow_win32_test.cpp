@@ -2,6 +2,7 @@
 // first start, menus, screen layouts, its place kept by the close button
 // and not by "Exit", a place that does not fit, and no Direct3D. Each step
 // leaves a shot when REELSTACK_SHOTS is set.
+#include "model/CollectionModel.h"
 #include "tests/flows/FlowSteps.h"
 
 #include <gtest/gtest.h>
@@ -420,4 +421,46 @@ TEST(MainWindowFlow, WithoutDirect3DTheCoverFlowItemAndTabAreDisabled)
     ASSERT_NE(itemAt(&tabs, 2), nullptr);
     EXPECT_FALSE((*itemAt(&tabs, 2))["current"].toBool());
     ASSERT_TRUE(exitThroughTheMenu(app));
+}
+
+// The system can send a close to the main window while one of the program's
+// dialogs runs over it (a user's own click cannot reach the disabled
+// window): the dialogs end first, as with Cancel, and the program then ends
+// as after the close button, with its collection whole and its place kept.
+TEST(MainWindowFlow, AMainWindowClosedUnderADialogEndsTheDialogFirst)
+{
+    struct Case
+    {
+        const char* what;
+        const char* menu;
+        const char* menuId;
+        const char* item;
+        const char* dialog;
+    };
+    const Case cases[] = {
+        {"options", "Tools", "toolsMenu", "Options...", "#options"},
+        {"editor", "Movie", "movieMenu", "Edit Selected Movie...", "#main UIWindow \"Cancel\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(AppDriver::cleanDataFolder());
+        {
+            AppDriver app;
+            ASSERT_TRUE(app.launch()) << app.failure();
+            ASSERT_TRUE(waitForMain(app)) << app.failure();
+            ASSERT_TRUE(app.click(std::string("#menuBar \"") + c.menu + "\"")) << app.lastReply().write();
+            const std::string item = std::string("#") + c.menuId + " \"" + c.item + "\"";
+            ASSERT_TRUE(app.waitForPath(item)) << app.failure();
+            ASSERT_TRUE(app.click(item)) << app.lastReply().write();
+            ASSERT_TRUE(app.waitForPath(c.dialog)) << app.failure();
+            app.shot(std::string(c.what) + "-running");
+            ASSERT_TRUE(PostMessageW(mainWindowHandle(app), WM_CLOSE, 0, 0));
+            EXPECT_EQ(app.waitForExit(), 0);
+        }
+        EXPECT_NE(storedInt(u"view/windowMainLeft"), -1) << "the close stored the place";
+        CollectionModel model(testsupport::text(AppDriver::dataFolder()));
+        CollectionFile file(model.dataDirectory());
+        ASSERT_TRUE(model.openCollection(file.filePathFor(String(u"Example"))));
+        EXPECT_GT(model.movies().count(), 0);
+    }
 }
