@@ -7,6 +7,7 @@
 #include "ui/core/layout/UISizePolicy.h"
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
+#include "ui/widgets/items/UIItemKeys.h"
 #include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/range/UIScrollBar.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
@@ -496,7 +497,7 @@ void UIList::selectInRect(const Rect& band)
 {
     if (m_selectionMode != kMultiSelection)
         return;
-    bool keep = (m_band.modifiers & kShift) != 0;
+    bool keep = (m_band.modifiers() & kShift) != 0;
     UIListGeometry g = geometry();
     const UIVisibleRanks& r = ranks();
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
@@ -601,46 +602,37 @@ void UIList::handleKey(UIKeyEvent* key)
 {
     if (isEmpty())
         return;
-    switch (key->key()) {
-    case 33:
-    case 105:
+    switch (UIItemKeys::stepOf(key->key(), key->modifiers())) {
+    case UIItemKeys::kPageUp:
         pageTo(false);
         break;
-    case 34:
-    case 99:
+    case UIItemKeys::kPageDown:
         pageTo(true);
         break;
-    case 35:
-    case 97:
+    case UIItemKeys::kLast:
         if (currentIndex() != count() - 1)
             moveTo(count() - 1);
         break;
-    case 36:
-    case 103:
+    case UIItemKeys::kFirst:
         if (currentIndex() != 0)
             moveTo(0);
         break;
-    case 37:
-    case 100:
+    case UIItemKeys::kPrevious:
         moveToPrevious();
         break;
-    case 38:
-    case 104:
+    case UIItemKeys::kUp:
         moveUp();
         break;
-    case 39:
-    case 102:
+    case UIItemKeys::kNext:
         moveToNext();
         break;
-    case 40:
-    case 98:
+    case UIItemKeys::kDown:
         moveDown();
         break;
-    case 65:
-        if (key->modifiers() & kControl)
-            selectAll();
+    case UIItemKeys::kSelectAll:
+        selectAll();
         break;
-    default:
+    case UIItemKeys::kNoStep:
         break;
     }
 }
@@ -705,13 +697,9 @@ void UIList::mousePressEvent(UIEvent* event)
     }
     if (!shift && m_clearOnEmptyClick)
         clearSelection(true);
-    if (m_selectionMode != kMultiSelection || !(mouse->buttons() & kLeftButton) || m_band.active)
+    if (m_selectionMode != kMultiSelection || !(mouse->buttons() & kLeftButton) || m_band.isActive())
         return;
-    m_band.active = true;
-    m_band.startOffset = Point(scrollX(), scrollY());
-    m_band.startPosition = mouse->position();
-    m_band.rect = Rect();
-    m_band.modifiers = mouse->modifiers();
+    m_band.start(Point(scrollX(), scrollY()), mouse->position(), mouse->modifiers());
     setFlag(kIgnoresKeys, true);
 }
 
@@ -719,22 +707,16 @@ void UIList::mouseMoveEvent(UIEvent* event)
 {
     auto* mouse = static_cast<UIMouseEvent*>(event);
     const Point& p = mouse->position();
-    if (m_band.active && (mouse->buttons() & kLeftButton)) {
-        double dx = p.x - m_band.startPosition.x;
-        double dy = p.y - m_band.startPosition.y;
-        if (std::sqrt(dx * dx + dy * dy) < 5.0)
+    if (m_band.isActive() && (mouse->buttons() & kLeftButton)) {
+        if (!m_band.drag(p, Point(scrollX(), scrollY())))
             return;
-        Point anchor(m_band.startPosition.x + scrollX() - m_band.startOffset.x,
-                     m_band.startPosition.y + scrollY() - m_band.startOffset.y);
-        m_band.rect = Rect(std::min(anchor.x, p.x), std::min(anchor.y, p.y),
-                           std::max(std::abs(p.x - anchor.x), 5), std::max(std::abs(p.y - anchor.y), 5));
         int under = indexAt(p);
         if (under >= 0)
             ensureVisible(under);
-        selectInRect(m_band.rect);
+        selectInRect(m_band.rect());
         return;
     }
-    if (m_band.active || !m_hoverSelection)
+    if (m_band.isActive() || !m_hoverSelection)
         return;
     int under = indexAt(p);
     if (under < 0)
@@ -748,9 +730,8 @@ void UIList::mouseMoveEvent(UIEvent* event)
 
 void UIList::endBand()
 {
-    if (!m_band.active)
+    if (!m_band.end())
         return;
-    m_band.active = false;
     setFlag(kIgnoresKeys, false);
     update();
 }
@@ -804,30 +785,8 @@ int UIList::visibleRowCount() const
     return std::max(1, (visibleCount() + columns - 1) / columns);
 }
 
-void UIList::setBlankText(const String& text)
+void UIList::repaintIfEmpty()
 {
-    m_blankText = text;
-    if (isEmpty())
-        update();
-}
-
-void UIList::setBlankImage(const Image& image)
-{
-    m_blankImage = image;
-    if (isEmpty())
-        update();
-}
-
-void UIList::setBlankTextShown(bool on)
-{
-    m_blankTextShown = on;
-    if (isEmpty())
-        update();
-}
-
-void UIList::setBlankImageShown(bool on)
-{
-    m_blankImageShown = on;
     if (isEmpty())
         update();
 }
@@ -895,7 +854,7 @@ void UIList::draw(Painter& painter)
     painter.setBrush(Brush());
     painter.drawRect(Rect(0, 0, width() - 1, height() - 1));
     if (isEmpty())
-        paintBlank(painter);
+        m_blank.paint(painter, rect(), m_style.blankFont, m_style.blankForeground, m_style.shadowBlankForeground);
 }
 
 void UIList::paintListMode(Painter& painter, const UIListGeometry& g)
@@ -949,8 +908,8 @@ void UIList::paintIconMode(Painter& painter, const UIListGeometry& g)
         if (g.isOnScreen(at))
             paintIconItem(painter, m_items[size_t(r.indexOfRank(rank))], at);
     }
-    if (m_band.active && !m_band.rect.isEmpty())
-        m_skins[kSelectionRectSkin].draw(painter, m_band.rect, 0, UISkinImage::kAllCells);
+    if (m_band.isShown())
+        m_skins[kSelectionRectSkin].draw(painter, m_band.rect(), 0, UISkinImage::kAllCells);
 }
 
 void UIList::paintIconItem(Painter& painter, UIListItem* it, const Rect& at)
@@ -991,19 +950,4 @@ void UIList::paintIconItem(Painter& painter, UIListItem* it, const Rect& at)
     Rect detailRect(at.x + padding.left, at.y, at.width - padding.left - padding.right,
                     at.height - padding.bottom);
     painter.drawText(it->m_detailedText, detailRect, kBottomCentred, 2, true, nullptr);
-}
-
-void UIList::paintBlank(Painter& painter)
-{
-    if (m_blankImageShown && !m_blankImage.isNull())
-        painter.drawImageAligned(m_blankImage, rect(), kCentred);
-    if (!m_blankTextShown || m_blankText.isEmpty())
-        return;
-    painter.setFont(m_style.blankFont);
-    painter.setPen(m_style.shadowBlankForeground);
-    Rect shadow = rect();
-    shadow.setTop(2);
-    painter.drawText(m_blankText, shadow, kCentred, 0, true, nullptr);
-    painter.setPen(m_style.blankForeground);
-    painter.drawText(m_blankText, rect(), kCentred, 0, true, nullptr);
 }

@@ -12,8 +12,10 @@
 #include "ui/core/theme/UISkinImage.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/widgets/UIStyleNames.h"
+#include "ui/widgets/items/UIBlankState.h"
 #include "ui/widgets/items/UIListGeometry.h"
 #include "ui/widgets/items/UIListItem.h"
+#include "ui/widgets/items/UIRubberBand.h"
 #include "ui/widgets/items/UIVisibleRanks.h"
 
 #include <functional>
@@ -132,14 +134,14 @@ public:
     // for a hidden item.
     Rect itemRect(int index) const;
 
-    void setBlankText(const String& text);
-    const String& blankText() const { return m_blankText; }
-    void setBlankImage(const Image& image);
-    const Image& blankImage() const { return m_blankImage; }
-    void setBlankTextShown(bool on);
-    bool isBlankTextShown() const { return m_blankTextShown; }
-    void setBlankImageShown(bool on);
-    bool isBlankImageShown() const { return m_blankImageShown; }
+    void setBlankText(const String& text) { m_blank.setText(text); repaintIfEmpty(); }
+    const String& blankText() const { return m_blank.text(); }
+    void setBlankImage(const Image& image) { m_blank.setImage(image); repaintIfEmpty(); }
+    const Image& blankImage() const { return m_blank.image(); }
+    void setBlankTextShown(bool on) { m_blank.setTextShown(on); repaintIfEmpty(); }
+    bool isBlankTextShown() const { return m_blank.isTextShown(); }
+    void setBlankImageShown(bool on) { m_blank.setImageShown(on); repaintIfEmpty(); }
+    bool isBlankImageShown() const { return m_blank.isImageShown(); }
     void setDefaultIcon(const Image& image);
     // Where an item without an icon of its own gets one as it is painted, so
     // that a list of a whole collection holds pictures only near the view;
@@ -156,8 +158,8 @@ public:
     bool wrapNavigation() const { return m_wrapNavigation; }
     void setClearOnEmptyClick(bool on) { m_clearOnEmptyClick = on; }
     bool clearOnEmptyClick() const { return m_clearOnEmptyClick; }
-    bool isBandActive() const { return m_band.active; }
-    const Rect& bandRect() const { return m_band.rect; }
+    bool isBandActive() const { return m_band.isActive(); }
+    const Rect& bandRect() const { return m_band.rect(); }
 
     Size sizeHint() const override { return Size(70, 70); }
     Size minimumSizeHint() const override;
@@ -215,15 +217,6 @@ protected:
 private:
     friend class UIListItem;
 
-    struct Band
-    {
-        bool active = false;
-        Point startOffset;
-        Point startPosition;
-        Rect rect;
-        uint32_t modifiers = 0;
-    };
-
     void itemVisibilityChanged(UIListItem* item);
     void onCountChanged(int count);
     void adopt(UIListItem* item);
@@ -246,7 +239,7 @@ private:
     void paintListMode(Painter& painter, const UIListGeometry& g);
     void paintIconMode(Painter& painter, const UIListGeometry& g);
     void paintIconItem(Painter& painter, UIListItem* item, const Rect& at);
-    void paintBlank(Painter& painter);
+    void repaintIfEmpty();
 
     Style m_style;
     UISkinImage m_skins[kSkinCount];
@@ -261,15 +254,12 @@ private:
     bool m_hoverSelection = false;
     int m_viewMode = kListMode;
     bool m_wrapNavigation = false;
-    String m_blankText;
-    Image m_blankImage;
-    bool m_blankTextShown = true;
-    bool m_blankImageShown = true;
+    UIBlankState m_blank{true};
     bool m_clearOnEmptyClick = true;
     int m_maximumColumns = 0;
     Image m_defaultIcon;
     std::function<Image(const UIListItem&)> m_iconSource;
     std::function<String(const UIListItem&)> m_toolTipSource;
-    Band m_band;
+    UIRubberBand m_band;
     bool m_painted = false;
 };

@@ -8,6 +8,7 @@
 #include "ui/core/theme/UIStyleValues.h"
 #include "ui/core/widget/UIToolTipHost.h"
 #include "ui/widgets/items/UIHeader.h"
+#include "ui/widgets/items/UIItemKeys.h"
 #include "ui/widgets/items/UIRepaintBatch.h"
 #include "ui/widgets/items/UIRowOrder.h"
 #include "ui/widgets/scroll/UIScrollArea.h"
@@ -50,7 +51,6 @@ constexpr uint32_t kShift = 1;
 constexpr uint32_t kControl = 2;
 constexpr uint32_t kLeftButton = 1;
 constexpr uint32_t kRightButton = 2;
-constexpr uint32_t kCentred = 48;
 
 // One sort at a time in the whole program: a slot reacting to sortStarted
 // cannot start another.
@@ -659,7 +659,7 @@ void UITable::selectInRect(const Rect& band)
 {
     if (m_selectionMode != kMultiSelection)
         return;
-    bool keep = (m_band.modifiers & kShift) != 0;
+    bool keep = (m_band.modifiers() & kShift) != 0;
     bool changed = false;
     const UIVisibleRanks& r = ranks();
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
@@ -735,30 +735,8 @@ void UITable::autoSizeColumns(bool visibleRowsOnly)
     update();
 }
 
-void UITable::setBlankText(const String& text)
+void UITable::repaintIfEmpty()
 {
-    m_blankText = text;
-    if (isEmpty())
-        update();
-}
-
-void UITable::setBlankImage(const Image& image)
-{
-    m_blankImage = image;
-    if (isEmpty())
-        update();
-}
-
-void UITable::setBlankTextShown(bool on)
-{
-    m_blankTextShown = on;
-    if (isEmpty())
-        update();
-}
-
-void UITable::setBlankImageShown(bool on)
-{
-    m_blankImageShown = on;
     if (isEmpty())
         update();
 }
@@ -853,42 +831,35 @@ void UITable::handleKey(UIKeyEvent* key)
         return;
     int current = currentRow();
     int last = rowCount() - 1;
-    switch (key->key()) {
-    case 33:
-    case 105:
+    switch (UIItemKeys::stepOf(key->key(), key->modifiers())) {
+    case UIItemKeys::kPageUp:
         pageTo(false);
         break;
-    case 34:
-    case 99:
+    case UIItemKeys::kPageDown:
         pageTo(true);
         break;
-    case 35:
-    case 97:
+    case UIItemKeys::kLast:
         if (current != last)
             stepTo(last);
         break;
-    case 36:
-    case 103:
+    case UIItemKeys::kFirst:
         if (current != 0)
             stepTo(0);
         break;
-    case 38:
-    case 104:
+    case UIItemKeys::kUp:
         if (current > 0)
             stepTo(current - 1);
         else if (current == 0 && !isRowShown(0))
             ensureRowVisible(0);
         break;
-    case 40:
-    case 98:
+    case UIItemKeys::kDown:
         if (current < last)
             stepTo(current + 1);
         else if (current == last && !isRowShown(last))
             ensureRowVisible(last);
         break;
-    case 65:
-        if (key->modifiers() & kControl)
-            selectAll();
+    case UIItemKeys::kSelectAll:
+        selectAll();
         break;
     default:
         break;
@@ -943,13 +914,8 @@ void UITable::mousePressEvent(UIEvent* event)
     bool shift = (mouse->modifiers() & kShift) != 0;
     if (!shift && (hit || m_clearOnEmptyClick))
         setCurrentRow(hitIndex, true);
-    if (m_selectionMode == kMultiSelection && (mouse->buttons() & kLeftButton) && !m_band.active) {
-        m_band.active = true;
-        m_band.startOffset = Point(scrollX(), scrollY());
-        m_band.startPosition = mouse->position();
-        m_band.rect = Rect();
-        m_band.modifiers = mouse->modifiers();
-    }
+    if (m_selectionMode == kMultiSelection && (mouse->buttons() & kLeftButton) && !m_band.isActive())
+        m_band.start(Point(scrollX(), scrollY()), mouse->position(), mouse->modifiers());
     if (hit)
         pressOnRow(hit, hitIndex, anchor, *mouse);
     else if (m_clearOnEmptyClick && !shift)
@@ -960,22 +926,16 @@ void UITable::mouseMoveEvent(UIEvent* event)
 {
     auto* mouse = static_cast<UIMouseEvent*>(event);
     const Point& p = mouse->position();
-    if (m_band.active && (mouse->buttons() & kLeftButton)) {
-        double dx = p.x - m_band.startPosition.x;
-        double dy = p.y - m_band.startPosition.y;
-        if (std::sqrt(dx * dx + dy * dy) < 5.0)
+    if (m_band.isActive() && (mouse->buttons() & kLeftButton)) {
+        if (!m_band.drag(p, Point(scrollX(), scrollY())))
             return;
-        Point anchor(m_band.startPosition.x + scrollX() - m_band.startOffset.x,
-                     m_band.startPosition.y + scrollY() - m_band.startOffset.y);
-        m_band.rect = Rect(std::min(anchor.x, p.x), std::min(anchor.y, p.y),
-                           std::max(std::abs(p.x - anchor.x), 5), std::max(std::abs(p.y - anchor.y), 5));
         int under = -1;
         if (rowAt(p, &under))
             ensureRowVisible(under);
-        selectInRect(m_band.rect);
+        selectInRect(m_band.rect());
         return;
     }
-    if (m_band.active || !m_hoverSelection)
+    if (m_band.isActive() || !m_hoverSelection)
         return;
     int under = -1;
     UITableRow* r = rowAt(p, &under);
@@ -990,10 +950,8 @@ void UITable::mouseMoveEvent(UIEvent* event)
 
 void UITable::endBand()
 {
-    if (!m_band.active)
-        return;
-    m_band.active = false;
-    update();
+    if (m_band.end())
+        update();
 }
 
 void UITable::mouseReleaseEvent(UIEvent*)
@@ -1020,11 +978,13 @@ void UITable::draw(Painter& painter)
     if (m_paintHeld)
         return;
     paintRows(painter);
-    bool blank = isEmpty() && paintBlank(painter);
+    Rect below(0, headerHeight(), width(), height() - headerHeight());
+    bool blank = isEmpty() && m_blank.paint(painter, below, m_style.blankFont, m_style.blankForeground,
+                                            m_style.shadowBlankForeground);
     if (m_style.drawColumnGrid && !blank)
         paintColumnGrid(painter);
-    if (m_band.active && !m_band.rect.isEmpty())
-        m_skins[kSelectionRectSkin].draw(painter, m_band.rect, 0, UISkinImage::kAllCells);
+    if (m_band.isShown())
+        m_skins[kSelectionRectSkin].draw(painter, m_band.rect(), 0, UISkinImage::kAllCells);
 }
 
 void UITable::paintRows(Painter& painter)
@@ -1106,26 +1066,6 @@ void UITable::paintCell(Painter& painter, UITableRow*, UITableCell* cell, const 
     bool elided = painter.drawText(cell->text(), content, uint32_t(cell->alignment()),
                                    uint32_t(cell->elideMode()), true, &drawn);
     cell->setDrawnText(drawn, elided);
-}
-
-bool UITable::paintBlank(Painter& painter)
-{
-    bool drawn = false;
-    Rect below(0, headerHeight(), width(), height() - headerHeight());
-    if (m_blankImageShown && !m_blankImage.isNull()) {
-        painter.drawImageAligned(m_blankImage, below, kCentred);
-        drawn = true;
-    }
-    if (m_blankTextShown && !m_blankText.isEmpty()) {
-        painter.setFont(m_style.blankFont);
-        painter.setPen(m_style.shadowBlankForeground);
-        Rect shadow(0, headerHeight() + 2, width(), height() - headerHeight() - 2);
-        painter.drawText(m_blankText, shadow, kCentred, 0, true, nullptr);
-        painter.setPen(m_style.blankForeground);
-        painter.drawText(m_blankText, below, kCentred, 0, true, nullptr);
-        drawn = true;
-    }
-    return drawn;
 }
 
 void UITable::paintColumnGrid(Painter& painter)

@@ -9,6 +9,8 @@
 #include "ui/core/theme/UISkinImage.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/widgets/UIStyleNames.h"
+#include "ui/widgets/items/UIBlankState.h"
+#include "ui/widgets/items/UIRubberBand.h"
 #include "ui/widgets/items/UITableRow.h"
 #include "ui/widgets/items/UIVisibleRanks.h"
 
@@ -138,14 +140,14 @@ public:
     // The visible ranks [first, last) a paint visits.
     void paintRange(int* first, int* last) const;
 
-    void setBlankText(const String& text);
-    const String& blankText() const { return m_blankText; }
-    void setBlankImage(const Image& image);
-    const Image& blankImage() const { return m_blankImage; }
-    void setBlankTextShown(bool on);
-    bool blankTextShown() const { return m_blankTextShown; }
-    void setBlankImageShown(bool on);
-    bool blankImageShown() const { return m_blankImageShown; }
+    void setBlankText(const String& text) { m_blank.setText(text); repaintIfEmpty(); }
+    const String& blankText() const { return m_blank.text(); }
+    void setBlankImage(const Image& image) { m_blank.setImage(image); repaintIfEmpty(); }
+    const Image& blankImage() const { return m_blank.image(); }
+    void setBlankTextShown(bool on) { m_blank.setTextShown(on); repaintIfEmpty(); }
+    bool blankTextShown() const { return m_blank.isTextShown(); }
+    void setBlankImageShown(bool on) { m_blank.setImageShown(on); repaintIfEmpty(); }
+    bool blankImageShown() const { return m_blank.isImageShown(); }
     void setPaintHeld(bool on);
     bool paintHeld() const { return m_paintHeld; }
     void setShowSelection(bool on) { m_showSelection = on; }
@@ -154,7 +156,7 @@ public:
     bool clearOnEmptyClick() const { return m_clearOnEmptyClick; }
     void setHoverSelection(bool on) { m_hoverSelection = on; }
     bool hoverSelection() const { return m_hoverSelection; }
-    bool isBandActive() const { return m_band.active; }
+    bool isBandActive() const { return m_band.isActive(); }
 
     Size sizeHint() const override { return Size(70, 70); }
     Size minimumSizeHint() const override;
@@ -209,15 +211,6 @@ protected:
 private:
     friend class UITableRow;
 
-    struct Band
-    {
-        bool active = false;
-        Point startOffset;
-        Point startPosition;
-        Rect rect;
-        uint32_t modifiers = 0;
-    };
-
     // Links a new last row without laying out; false for a null row or one
     // another table owns.
     bool adopt(UITableRow* row);
@@ -240,7 +233,7 @@ private:
     void handleKey(UIKeyEvent* key);
     void pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMouseEvent& event);
     void paintRows(Painter& painter);
-    bool paintBlank(Painter& painter);
+    void repaintIfEmpty();
     void paintColumnGrid(Painter& painter);
 
     Style m_style;
@@ -258,14 +251,11 @@ private:
     int m_sortColumn = -1;
     bool m_hoverSelection = false;
     int m_selectionMode = kSingleSelection;
-    String m_blankText;
-    Image m_blankImage;
-    bool m_blankTextShown = false;
-    bool m_blankImageShown = false;
+    UIBlankState m_blank{false};
     bool m_paintHeld = false;
     bool m_showSelection = true;
     bool m_clearOnEmptyClick = true;
-    Band m_band;
+    UIRubberBand m_band;
     // The font the last text cell of this paint pass applied.
     FontDesc m_passFont;
 };

@@ -1,0 +1,31 @@
+#include "ui/widgets/items/UIBlankState.h"
+
+#include "graphics/paint/FontDesc.h"
+#include "graphics/paint/Painter.h"
+#include "graphics/paint/Pen.h"
+
+namespace {
+
+constexpr uint32_t kCentred = 48;
+
+} // namespace
+
+bool UIBlankState::paint(Painter& painter, const Rect& area, const FontDesc& font, const Pen& foreground,
+                         const Pen& shadow) const
+{
+    bool drawn = false;
+    if (m_imageShown && !m_image.isNull()) {
+        painter.drawImageAligned(m_image, area, kCentred);
+        drawn = true;
+    }
+    if (!m_textShown || m_text.isEmpty())
+        return drawn;
+    painter.setFont(font);
+    painter.setPen(shadow);
+    Rect lower = area;
+    lower.setTop(area.y + 2);
+    painter.drawText(m_text, lower, kCentred, 0, true, nullptr);
+    painter.setPen(foreground);
+    painter.drawText(m_text, area, kCentred, 0, true, nullptr);
+    return true;
+}
