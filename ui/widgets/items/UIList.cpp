@@ -113,12 +113,6 @@ void UIList::adopt(UIListItem* item)
     m_selectedCount += item->m_selected ? 1 : 0;
 }
 
-void UIList::renumberFrom(int index)
-{
-    for (size_t i = size_t(std::max(index, 0)); i < m_items.size(); ++i)
-        m_items[i]->m_index = int(i);
-}
-
 void UIList::afterAddition()
 {
     relayout();
@@ -137,7 +131,7 @@ int UIList::addItem(UIListItem* item)
 void UIList::appendItems(const std::vector<UIListItem*>& items)
 {
     bool added = false;
-    m_items.reserve(m_items.size() + items.size());
+    m_items.reserveMore(items.size());
     for (UIListItem* item : items)
         added = appendQuietly(item) || added;
     if (added)
@@ -149,11 +143,7 @@ bool UIList::appendQuietly(UIListItem* item)
     if (!item || item->m_list)
         return false;
     adopt(item);
-    item->m_index = count();
-    m_items.push_back(item);
-    // Appending keeps the rank map valid: the new item can only come last.
-    if (item->m_visible)
-        m_ranks.append(item->m_index);
+    m_items.append(item);
     return true;
 }
 
@@ -178,9 +168,7 @@ void UIList::insertItem(int index, UIListItem* item)
         return;
     }
     adopt(item);
-    m_items.insert(m_items.begin() + index, item);
-    renumberFrom(index);
-    m_ranks.invalidate();
+    m_items.insert(index, item);
     afterAddition();
 }
 
@@ -214,14 +202,10 @@ UIListItem* UIList::takeItem(int index)
 {
     if (index < 0 || index >= count())
         return nullptr;
-    UIListItem* item = m_items[size_t(index)];
-    m_items.erase(m_items.begin() + index);
-    renumberFrom(index);
+    UIListItem* item = m_items.take(index);
     m_visibleCount -= item->m_visible ? 1 : 0;
     m_selectedCount -= item->m_selected ? 1 : 0;
-    m_ranks.invalidate();
     item->m_list = nullptr;
-    item->m_index = -1;
     // The current index follows its item; only the item itself leaving
     // changes what is current. The last one leaving hands over to the new
     // last one, so that the current item stays at the end.
@@ -258,10 +242,9 @@ void UIList::clear()
 {
     for (UIListItem* item : m_items)
         delete item;
-    m_items.clear();
+    m_items.forgetAll();
     m_visibleCount = 0;
     m_selectedCount = 0;
-    m_ranks.invalidate();
     relayout();
     forgetCurrent();
     countChanged.emitValue(intptr_t(0));
@@ -270,9 +253,7 @@ void UIList::clear()
 
 UIListItem* UIList::item(int index) const
 {
-    if (m_items.empty() || index >= count())
-        return nullptr;
-    return m_items[size_t(std::max(index, 0))];
+    return m_items.nearest(index);
 }
 
 int UIList::indexOf(const UIListItem* item) const
@@ -288,20 +269,12 @@ int UIList::indexOfTag(int tag) const
 
 UIListItem* UIList::itemByTag(int tag) const
 {
-    if (tag == 0)
-        return nullptr;
-    for (UIListItem* item : m_items) {
-        if (item->tag() == tag)
-            return item;
-    }
-    return nullptr;
+    return m_items.byTag(tag);
 }
 
 const UIVisibleRanks& UIList::ranks() const
 {
-    if (!m_ranks.isValid())
-        m_ranks.rebuild(count(), [this](int i) { return m_items[size_t(i)]->m_visible; });
-    return m_ranks;
+    return m_items.ranks();
 }
 
 UIListGeometry UIList::geometry() const
@@ -332,7 +305,7 @@ UIListItem* UIList::itemAt(const Point& point, int* index) const
     int found = ranks().indexOfRank(rank);
     if (index)
         *index = found;
-    return found >= 0 ? m_items[size_t(found)] : nullptr;
+    return m_items.find(found);
 }
 
 int UIList::indexAt(const Point& point) const
@@ -351,7 +324,7 @@ bool UIList::isItemShown(int index) const
 void UIList::itemVisibilityChanged(UIListItem* item)
 {
     m_visibleCount += item->m_visible ? 1 : -1;
-    m_ranks.invalidate();
+    m_items.invalidateRanks();
     visibleCountChanged.emitValue(intptr_t(m_visibleCount));
 }
 
@@ -440,9 +413,9 @@ List<UIListItem*> UIList::selectedItems() const
     List<UIListItem*> selected;
     if (m_selectionMode == kNoSelection)
         return selected;
-    for (size_t i = 0; i < m_items.size() && selected.count() < m_selectedCount; ++i) {
-        if (m_items[i]->m_selected)
-            selected.append(m_items[i]);
+    for (int i = 0; i < count() && selected.count() < m_selectedCount; ++i) {
+        if (m_items.at(i)->m_selected)
+            selected.append(m_items.at(i));
     }
     return selected;
 }
@@ -501,7 +474,7 @@ void UIList::selectInRect(const Rect& band)
     UIListGeometry g = geometry();
     const UIVisibleRanks& r = ranks();
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
-        UIListItem* it = m_items[size_t(r.indexOfRank(rank))];
+        UIListItem* it = m_items.atRank(rank);
         if (meets(g.itemRect(rank, count()), band))
             it->setSelected(true);
         else if (!keep)
@@ -641,14 +614,14 @@ void UIList::selectRange(int from, int to)
 {
     unselectAll();
     for (int i = std::max(from, 0); i <= to && i < count(); ++i)
-        m_items[size_t(i)]->setSelected(true);
+        m_items.at(i)->setSelected(true);
     update();
 }
 
 void UIList::unselectAll()
 {
-    for (size_t i = 0; i < m_items.size() && m_selectedCount > 0; ++i)
-        m_items[i]->setSelected(false);
+    for (int i = 0; i < count() && m_selectedCount > 0; ++i)
+        m_items.at(i)->setSelected(false);
 }
 
 void UIList::pressOnItem(UIListItem* hit, int hitIndex, int anchor, const UIMouseEvent& event)
@@ -867,7 +840,7 @@ void UIList::paintListMode(Painter& painter, const UIListGeometry& g)
     const UIMargins& padding = m_style.listModeItemPadding;
     for (int rank = first; rank < last; ++rank) {
         int index = r.indexOfRank(rank);
-        UIListItem* it = m_items[size_t(index)];
+        UIListItem* it = m_items.at(index);
         Rect at = g.itemRect(rank, count());
         if (!g.isOnScreen(at))
             continue;
@@ -906,7 +879,7 @@ void UIList::paintIconMode(Painter& painter, const UIListGeometry& g)
     for (int rank = first; rank < last; ++rank) {
         Rect at = g.itemRect(rank, count());
         if (g.isOnScreen(at))
-            paintIconItem(painter, m_items[size_t(r.indexOfRank(rank))], at);
+            paintIconItem(painter, m_items.atRank(rank), at);
     }
     if (m_band.isShown())
         m_skins[kSelectionRectSkin].draw(painter, m_band.rect(), 0, UISkinImage::kAllCells);

@@ -13,6 +13,7 @@
 #include "ui/core/widget/UIWidget.h"
 #include "ui/widgets/UIStyleNames.h"
 #include "ui/widgets/items/UIBlankState.h"
+#include "ui/widgets/items/UIItemArray.h"
 #include "ui/widgets/items/UIListGeometry.h"
 #include "ui/widgets/items/UIListItem.h"
 #include "ui/widgets/items/UIRubberBand.h"
@@ -77,9 +78,9 @@ public:
     UIListItem* takeItem(int index);
     void clear();
 
-    int count() const { return int(m_items.size()); }
+    int count() const { return m_items.count(); }
     int visibleCount() const { return m_visibleCount; }
-    bool isEmpty() const { return m_items.empty(); }
+    bool isEmpty() const { return m_items.isEmpty(); }
     // The first item for an index below 1; null past the end.
     UIListItem* item(int index) const;
     int indexOf(const UIListItem* item) const;
@@ -88,7 +89,7 @@ public:
     UIListItem* itemAt(const Point& point, int* index) const;
     int indexAt(const Point& point) const;
     bool isItemShown(int index) const;
-    const std::vector<UIListItem*>& items() const { return m_items; }
+    const std::vector<UIListItem*>& items() const { return m_items.all(); }
 
     int currentIndex() const { return m_current ? m_current->m_index : -1; }
     UIListItem* currentItem() const { return m_current; }
@@ -223,7 +224,6 @@ private:
     // Links a new last item without laying out; false for a null item or
     // one another list owns.
     bool appendQuietly(UIListItem* item);
-    void renumberFrom(int index);
     void afterAddition();
     void forgetCurrent();
     const UIVisibleRanks& ranks() const;
@@ -243,8 +243,7 @@ private:
 
     Style m_style;
     UISkinImage m_skins[kSkinCount];
-    std::vector<UIListItem*> m_items;
-    mutable UIVisibleRanks m_ranks;
+    UIItemArray<UIListItem> m_items;
     int m_visibleCount = 0;
     // Kept by the items as their marks change, so that the selection's
     // queries need not walk a whole collection.

@@ -67,6 +67,7 @@ public:
 
 private:
     friend class UIList;
+    template <typename> friend class UIItemArray;
 
     UIList* m_list = nullptr;
     // The item's place in its list, kept by the list so that indexOf and the

@@ -123,12 +123,6 @@ void UITable::onVisibleSectionCountChanged(int count)
     update();
 }
 
-void UITable::renumberFrom(int index)
-{
-    for (size_t i = size_t(std::max(index, 0)); i < m_rows.size(); ++i)
-        m_rows[i]->m_index = int(i);
-}
-
 void UITable::afterRowsChanged()
 {
     relayout();
@@ -148,7 +142,7 @@ int UITable::addRow(UITableRow* row)
 void UITable::appendRows(const std::vector<UITableRow*>& rows)
 {
     bool added = false;
-    m_rows.reserve(m_rows.size() + rows.size());
+    m_rows.reserveMore(rows.size());
     for (UITableRow* row : rows)
         added = adopt(row) || added;
     if (added)
@@ -161,13 +155,8 @@ bool UITable::adopt(UITableRow* row)
         return false;
     row->m_table = this;
     m_selectedCount += row->m_selected ? 1 : 0;
-    row->m_index = rowCount();
-    m_rows.push_back(row);
-    // A row added last keeps the rank map valid; a hidden one is not in it.
-    if (row->m_visible)
-        m_ranks.append(row->m_index);
-    else
-        ++m_hiddenRowCount;
+    m_rows.append(row);
+    m_hiddenRowCount += row->m_visible ? 0 : 1;
     return true;
 }
 
@@ -181,28 +170,23 @@ void UITable::insertRow(int index, UITableRow* row)
     }
     row->m_table = this;
     m_selectedCount += row->m_selected ? 1 : 0;
-    m_rows.insert(m_rows.begin() + index, row);
-    renumberFrom(index);
+    m_rows.insert(index, row);
     m_hiddenRowCount += row->m_visible ? 0 : 1;
-    m_ranks.invalidate();
     afterRowsChanged();
 }
 
 void UITable::release(UITableRow* row)
 {
-    m_rows.erase(m_rows.begin() + row->m_index);
-    renumberFrom(row->m_index);
+    m_rows.take(row->m_index);
     m_hiddenRowCount -= row->m_visible ? 0 : 1;
     m_selectedCount -= row->m_selected ? 1 : 0;
-    m_ranks.invalidate();
     row->m_table = nullptr;
-    row->m_index = -1;
 }
 
 void UITable::unselectAll()
 {
-    for (size_t i = 0; i < m_rows.size() && m_selectedCount > 0; ++i)
-        m_rows[i]->setSelected(false);
+    for (int i = 0; i < rowCount() && m_selectedCount > 0; ++i)
+        m_rows.at(i)->setSelected(false);
 }
 
 void UITable::forgetCurrent()
@@ -217,7 +201,7 @@ UITableRow* UITable::takeRow(int index)
 {
     if (index < 0 || index >= rowCount())
         return nullptr;
-    UITableRow* taken = m_rows[size_t(index)];
+    UITableRow* taken = m_rows.at(index);
     release(taken);
     if (taken == m_current)
         forgetCurrent();
@@ -233,7 +217,7 @@ void UITable::removeRowAt(int index)
 {
     if (index < 0 || index >= rowCount())
         return;
-    UITableRow* gone = m_rows[size_t(index)];
+    UITableRow* gone = m_rows.at(index);
     if (gone->m_selected)
         selectRow(gone, 0);
     release(gone);
@@ -253,10 +237,9 @@ void UITable::clear()
         row->m_table = nullptr;
         delete row;
     }
-    m_rows.clear();
+    m_rows.forgetAll();
     m_hiddenRowCount = 0;
     m_selectedCount = 0;
-    m_ranks.invalidate();
     resetSort();
     relayout();
     forgetCurrent();
@@ -268,9 +251,7 @@ void UITable::clear()
 
 UITableRow* UITable::row(int index) const
 {
-    if (m_rows.empty() || index >= rowCount())
-        return nullptr;
-    return m_rows[size_t(std::max(index, 0))];
+    return m_rows.nearest(index);
 }
 
 int UITable::indexOf(const UITableRow* row) const
@@ -280,13 +261,7 @@ int UITable::indexOf(const UITableRow* row) const
 
 UITableRow* UITable::rowByTag(int tag) const
 {
-    if (tag == 0)
-        return nullptr;
-    for (UITableRow* row : m_rows) {
-        if (row->tag() == tag)
-            return row;
-    }
-    return nullptr;
+    return m_rows.byTag(tag);
 }
 
 int UITable::indexOfTag(int tag) const
@@ -297,9 +272,7 @@ int UITable::indexOfTag(int tag) const
 
 const UIVisibleRanks& UITable::ranks() const
 {
-    if (!m_ranks.isValid())
-        m_ranks.rebuild(rowCount(), [this](int i) { return m_rows[size_t(i)]->m_visible; });
-    return m_ranks;
+    return m_rows.ranks();
 }
 
 int UITable::headerHeight() const
@@ -363,7 +336,7 @@ UITableRow* UITable::rowAt(const Point& point, int* index) const
     }
     if (index)
         *index = found;
-    return found >= 0 ? m_rows[size_t(found)] : nullptr;
+    return m_rows.find(found);
 }
 
 UITableCell* UITable::cellAt(const Point& point) const
@@ -397,7 +370,7 @@ void UITable::rowVisibilityChanged(UITableRow* r, bool destroyed)
         return;
     }
     m_hiddenRowCount += r->m_visible ? -1 : 1;
-    m_ranks.invalidate();
+    m_rows.invalidateRanks();
     visibleRowCountChanged.emitValue(intptr_t(visibleRowCount()));
 }
 
@@ -458,10 +431,7 @@ bool UITable::swapRows(int a, int b)
 {
     if (a == b || a < 0 || b < 0 || a >= rowCount() || b >= rowCount())
         return false;
-    std::swap(m_rows[size_t(a)], m_rows[size_t(b)]);
-    m_rows[size_t(a)]->m_index = a;
-    m_rows[size_t(b)]->m_index = b;
-    m_ranks.invalidate();
+    m_rows.swap(a, b);
     if (m_current) {
         int index = m_current->m_index;
         m_current = nullptr;
@@ -550,14 +520,7 @@ void UITable::sort(int column, int order)
         else
             keys.addValue(!r->m_visible, c ? c->sortValue() : 0.0);
     }
-    std::vector<int> order2 = keys.stableOrder(order);
-    std::vector<UITableRow*> sorted;
-    sorted.reserve(m_rows.size());
-    for (int old : order2)
-        sorted.push_back(m_rows[size_t(old)]);
-    m_rows.swap(sorted);
-    renumberFrom(0);
-    m_ranks.invalidate();
+    m_rows.reorder(keys.stableOrder(order));
     // The current row stays current where the sort put it.
     if (m_current && m_current->m_index != currentBefore)
         currentRowChanged.emitValue(intptr_t(m_current->m_index));
@@ -579,9 +542,9 @@ int UITable::selectedCount() const
 
 int UITable::firstSelectedRow() const
 {
-    for (size_t i = 0; i < m_rows.size() && m_selectedCount > 0; ++i) {
-        if (m_rows[i]->m_selected)
-            return int(i);
+    for (int i = 0; i < rowCount() && m_selectedCount > 0; ++i) {
+        if (m_rows.at(i)->m_selected)
+            return i;
     }
     return -1;
 }
@@ -589,9 +552,9 @@ int UITable::firstSelectedRow() const
 List<UITableRow*> UITable::selectedRows() const
 {
     List<UITableRow*> result;
-    for (size_t i = 0; i < m_rows.size() && result.count() < m_selectedCount; ++i) {
-        if (m_rows[i]->m_selected)
-            result.append(m_rows[i]);
+    for (int i = 0; i < rowCount() && result.count() < m_selectedCount; ++i) {
+        if (m_rows.at(i)->m_selected)
+            result.append(m_rows.at(i));
     }
     return result;
 }
@@ -663,7 +626,7 @@ void UITable::selectInRect(const Rect& band)
     bool changed = false;
     const UIVisibleRanks& r = ranks();
     for (int rank = 0; rank < r.visibleCount(); ++rank) {
-        UITableRow* it = m_rows[size_t(r.indexOfRank(rank))];
+        UITableRow* it = m_rows.atRank(rank);
         bool want =
             meets(Rect(0, rowTop(rank), width(), m_style.rowHeight), band) || (keep && it->m_selected);
         changed = changed || want != it->m_selected;
@@ -709,7 +672,7 @@ int UITable::columnContentWidth(int column, bool visibleRowsOnly) const
     }
     int widest = 0;
     for (int rank = first; rank < last; ++rank) {
-        const UITableCell* c = m_rows[size_t(ranks().indexOfRank(rank))]->cell(column);
+        const UITableCell* c = m_rows.atRank(rank)->cell(column);
         if (!c)
             continue;
         int content = c->type() == UITableCell::kTextCell
@@ -884,11 +847,11 @@ void UITable::pressOnRow(UITableRow* hit, int hitIndex, int anchor, const UIMous
         }
         int inRange = 0;
         for (int i = lo; i <= hi && i < rowCount(); ++i)
-            inRange += m_rows[size_t(i)]->m_selected ? 1 : 0;
+            inRange += m_rows.at(i)->m_selected ? 1 : 0;
         bool changed = inRange != m_selectedCount || inRange != std::min(hi, rowCount() - 1) - lo + 1;
         unselectAll();
         for (int i = lo; i <= hi && i < rowCount(); ++i)
-            m_rows[size_t(i)]->setSelected(true);
+            m_rows.at(i)->setSelected(true);
         update();
         if (changed)
             selectionChanged.emit();
@@ -992,11 +955,10 @@ void UITable::paintRows(Painter& painter)
     int first = 0;
     int last = 0;
     paintRange(&first, &last);
-    const UIVisibleRanks& r = ranks();
     bool enabled = isEnabled();
     int sections = m_header->count();
     for (int rank = first; rank < last; ++rank) {
-        UITableRow* it = m_rows[size_t(r.indexOfRank(rank))];
+        UITableRow* it = m_rows.atRank(rank);
         Rect at(0, rowTop(rank), width(), m_style.rowHeight);
         bool alternate = rank % 2 == 0;
         if (isRowOnScreen(at)) {

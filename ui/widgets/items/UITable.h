@@ -10,6 +10,7 @@
 #include "ui/core/widget/UIWidget.h"
 #include "ui/widgets/UIStyleNames.h"
 #include "ui/widgets/items/UIBlankState.h"
+#include "ui/widgets/items/UIItemArray.h"
 #include "ui/widgets/items/UIRubberBand.h"
 #include "ui/widgets/items/UITableRow.h"
 #include "ui/widgets/items/UIVisibleRanks.h"
@@ -62,9 +63,9 @@ public:
     UITableRow* takeRow(int index);
     void clear();
 
-    int rowCount() const { return int(m_rows.size()); }
+    int rowCount() const { return m_rows.count(); }
     int visibleRowCount() const { return rowCount() - m_hiddenRowCount; }
-    bool isEmpty() const { return m_rows.empty(); }
+    bool isEmpty() const { return m_rows.isEmpty(); }
     // The first row for an index below 1; null past the end.
     UITableRow* row(int index) const;
     int indexOf(const UITableRow* row) const;
@@ -79,7 +80,7 @@ public:
     bool canMoveCurrentRowUp() const { return currentRow() > 0; }
     bool canMoveCurrentRowDown() const { return currentRow() >= 0 && currentRow() < rowCount() - 1; }
     int headerHeight() const;
-    const std::vector<UITableRow*>& rows() const { return m_rows; }
+    const std::vector<UITableRow*>& rows() const { return m_rows.all(); }
 
     void setRowVisible(int index, bool visible);
     void showRow(int index) { setRowVisible(index, true); }
@@ -219,7 +220,6 @@ private:
     void onSectionResized(int section);
     void onSectionClicked(int section);
     void onVisibleSectionCountChanged(int count);
-    void renumberFrom(int index);
     void afterRowsChanged();
     void forgetCurrent();
     void release(UITableRow* row);
@@ -239,8 +239,7 @@ private:
     Style m_style;
     UISkinImage m_skins[kSkinCount];
     UIHeader* m_header = nullptr;
-    std::vector<UITableRow*> m_rows;
-    mutable UIVisibleRanks m_ranks;
+    UIItemArray<UITableRow> m_rows;
     int m_hiddenRowCount = 0;
     // Kept by the rows as their marks change, so that the selection's
     // queries need not walk a whole collection.

@@ -67,6 +67,7 @@ public:
 
 private:
     friend class UITable;
+    template <typename> friend class UIItemArray;
     static constexpr size_t kFirstCapacity = 8;
 
     UITable* m_table = nullptr;
