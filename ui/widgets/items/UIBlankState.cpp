@@ -10,6 +10,35 @@ constexpr uint32_t kCentred = 48;
 
 } // namespace
 
+UIBlankState::UIBlankState(bool shown, std::function<void()> changed)
+    : m_textShown(shown), m_imageShown(shown), m_changed(std::move(changed))
+{
+}
+
+void UIBlankState::setText(const String& text)
+{
+    m_text = text;
+    m_changed();
+}
+
+void UIBlankState::setImage(const Image& image)
+{
+    m_image = image;
+    m_changed();
+}
+
+void UIBlankState::setTextShown(bool on)
+{
+    m_textShown = on;
+    m_changed();
+}
+
+void UIBlankState::setImageShown(bool on)
+{
+    m_imageShown = on;
+    m_changed();
+}
+
 bool UIBlankState::paint(Painter& painter, const Rect& area, const FontDesc& font, const Pen& foreground,
                          const Pen& shadow) const
 {

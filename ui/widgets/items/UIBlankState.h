@@ -4,6 +4,8 @@
 #include "foundation/text/String.h"
 #include "graphics/image/Image.h"
 
+#include <functional>
+
 class FontDesc;
 class Painter;
 class Pen;
@@ -14,15 +16,17 @@ class Pen;
 class UIBlankState
 {
 public:
-    explicit UIBlankState(bool shown) : m_textShown(shown), m_imageShown(shown) {}
+    // changed runs after every setter, for the view to repaint if it shows
+    // the blank state now.
+    UIBlankState(bool shown, std::function<void()> changed);
 
-    void setText(const String& text) { m_text = text; }
+    void setText(const String& text);
     const String& text() const { return m_text; }
-    void setImage(const Image& image) { m_image = image; }
+    void setImage(const Image& image);
     const Image& image() const { return m_image; }
-    void setTextShown(bool on) { m_textShown = on; }
+    void setTextShown(bool on);
     bool isTextShown() const { return m_textShown; }
-    void setImageShown(bool on) { m_imageShown = on; }
+    void setImageShown(bool on);
     bool isImageShown() const { return m_imageShown; }
 
     // The picture, then the text over a shadow of it two pixels lower.
@@ -35,4 +39,5 @@ private:
     Image m_image;
     bool m_textShown;
     bool m_imageShown;
+    std::function<void()> m_changed;
 };

@@ -27,7 +27,10 @@ public:
     // Null for an index out of range.
     Item* find(int index) const { return isIndex(index) ? at(index) : nullptr; }
     // The first item for an index below 1; null past the end.
-    Item* nearest(int index) const { return isEmpty() || index >= count() ? nullptr : at(std::max(index, 0)); }
+    Item* nearest(int index) const
+    {
+        return isEmpty() || index >= count() ? nullptr : at(std::max(index, 0));
+    }
     // Null for tag 0, which no item is looked up by.
     Item* byTag(int tag) const
     {

@@ -13,9 +13,9 @@ struct KeyStep
 };
 
 const KeyStep kSteps[] = {
-    {33, 105, UIItemKeys::kPageUp},   {34, 99, UIItemKeys::kPageDown}, {35, 97, UIItemKeys::kLast},
-    {36, 103, UIItemKeys::kFirst},    {37, 100, UIItemKeys::kPrevious}, {38, 104, UIItemKeys::kUp},
-    {39, 102, UIItemKeys::kNext},     {40, 98, UIItemKeys::kDown},
+    {33, 105, UIItemKeys::kPageUp}, {34, 99, UIItemKeys::kPageDown},  {35, 97, UIItemKeys::kLast},
+    {36, 103, UIItemKeys::kFirst},  {37, 100, UIItemKeys::kPrevious}, {38, 104, UIItemKeys::kUp},
+    {39, 102, UIItemKeys::kNext},   {40, 98, UIItemKeys::kDown},
 };
 
 } // namespace

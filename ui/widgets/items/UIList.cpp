@@ -80,7 +80,7 @@ bool meets(const Rect& a, const Rect& b)
 
 } // namespace
 
-UIList::UIList(UIWidget* parent) : UIWidget(parent)
+UIList::UIList(UIWidget* parent) : UIWidget(parent), m_blank(true, [this] { repaintIfEmpty(); })
 {
     setStyleName(String(u"UIList"));
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
@@ -354,8 +354,7 @@ void UIList::setCurrentIndexAndSelect(int index)
 
 UIScrollArea* UIList::view() const
 {
-    UIWidget* viewport = parentWidget();
-    return viewport ? dynamic_cast<UIScrollArea*>(viewport->parentWidget()) : nullptr;
+    return UIScrollArea::showing(this);
 }
 
 bool UIList::ensureVisible(int index)
@@ -827,7 +826,8 @@ void UIList::draw(Painter& painter)
     painter.setBrush(Brush());
     painter.drawRect(Rect(0, 0, width() - 1, height() - 1));
     if (isEmpty())
-        m_blank.paint(painter, rect(), m_style.blankFont, m_style.blankForeground, m_style.shadowBlankForeground);
+        m_blank.paint(painter, rect(), m_style.blankFont, m_style.blankForeground,
+                      m_style.shadowBlankForeground);
 }
 
 void UIList::paintListMode(Painter& painter, const UIListGeometry& g)

@@ -135,13 +135,13 @@ public:
     // for a hidden item.
     Rect itemRect(int index) const;
 
-    void setBlankText(const String& text) { m_blank.setText(text); repaintIfEmpty(); }
+    void setBlankText(const String& text) { m_blank.setText(text); }
     const String& blankText() const { return m_blank.text(); }
-    void setBlankImage(const Image& image) { m_blank.setImage(image); repaintIfEmpty(); }
+    void setBlankImage(const Image& image) { m_blank.setImage(image); }
     const Image& blankImage() const { return m_blank.image(); }
-    void setBlankTextShown(bool on) { m_blank.setTextShown(on); repaintIfEmpty(); }
+    void setBlankTextShown(bool on) { m_blank.setTextShown(on); }
     bool isBlankTextShown() const { return m_blank.isTextShown(); }
-    void setBlankImageShown(bool on) { m_blank.setImageShown(on); repaintIfEmpty(); }
+    void setBlankImageShown(bool on) { m_blank.setImageShown(on); }
     bool isBlankImageShown() const { return m_blank.isImageShown(); }
     void setDefaultIcon(const Image& image);
     // Where an item without an icon of its own gets one as it is painted, so
@@ -253,7 +253,7 @@ private:
     bool m_hoverSelection = false;
     int m_viewMode = kListMode;
     bool m_wrapNavigation = false;
-    UIBlankState m_blank{true};
+    UIBlankState m_blank;
     bool m_clearOnEmptyClick = true;
     int m_maximumColumns = 0;
     Image m_defaultIcon;

@@ -27,9 +27,11 @@ bool UIRubberBand::drag(const Point& p, const Point& scroll)
     double dy = p.y - m_startPosition.y;
     if (!m_active || std::sqrt(dx * dx + dy * dy) < double(kLeastDrag))
         return false;
-    Point anchor(m_startPosition.x + scroll.x - m_startOffset.x, m_startPosition.y + scroll.y - m_startOffset.y);
-    m_rect = Rect(std::min(anchor.x, p.x), std::min(anchor.y, p.y), std::max(std::abs(p.x - anchor.x), kLeastDrag),
-                  std::max(std::abs(p.y - anchor.y), kLeastDrag));
+    Point anchor(m_startPosition.x + scroll.x - m_startOffset.x,
+                 m_startPosition.y + scroll.y - m_startOffset.y);
+    m_rect =
+        Rect(std::min(anchor.x, p.x), std::min(anchor.y, p.y), std::max(std::abs(p.x - anchor.x), kLeastDrag),
+             std::max(std::abs(p.y - anchor.y), kLeastDrag));
     return true;
 }
 

@@ -69,7 +69,7 @@ int floorDiv(int a, int b)
 
 } // namespace
 
-UITable::UITable(UIWidget* parent) : UIWidget(parent)
+UITable::UITable(UIWidget* parent) : UIWidget(parent), m_blank(false, [this] { repaintIfEmpty(); })
 {
     setStyleName(String(u"UITable"));
     setFlag(kWantsDoubleClicks, true);
@@ -405,8 +405,7 @@ void UITable::selectRow(int index)
 
 UIScrollArea* UITable::view() const
 {
-    UIWidget* viewport = parentWidget();
-    return viewport ? dynamic_cast<UIScrollArea*>(viewport->parentWidget()) : nullptr;
+    return UIScrollArea::showing(this);
 }
 
 bool UITable::ensureRowVisible(int index)

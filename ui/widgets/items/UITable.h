@@ -141,13 +141,13 @@ public:
     // The visible ranks [first, last) a paint visits.
     void paintRange(int* first, int* last) const;
 
-    void setBlankText(const String& text) { m_blank.setText(text); repaintIfEmpty(); }
+    void setBlankText(const String& text) { m_blank.setText(text); }
     const String& blankText() const { return m_blank.text(); }
-    void setBlankImage(const Image& image) { m_blank.setImage(image); repaintIfEmpty(); }
+    void setBlankImage(const Image& image) { m_blank.setImage(image); }
     const Image& blankImage() const { return m_blank.image(); }
-    void setBlankTextShown(bool on) { m_blank.setTextShown(on); repaintIfEmpty(); }
+    void setBlankTextShown(bool on) { m_blank.setTextShown(on); }
     bool blankTextShown() const { return m_blank.isTextShown(); }
-    void setBlankImageShown(bool on) { m_blank.setImageShown(on); repaintIfEmpty(); }
+    void setBlankImageShown(bool on) { m_blank.setImageShown(on); }
     bool blankImageShown() const { return m_blank.isImageShown(); }
     void setPaintHeld(bool on);
     bool paintHeld() const { return m_paintHeld; }
@@ -250,7 +250,7 @@ private:
     int m_sortColumn = -1;
     bool m_hoverSelection = false;
     int m_selectionMode = kSingleSelection;
-    UIBlankState m_blank{false};
+    UIBlankState m_blank;
     bool m_paintHeld = false;
     bool m_showSelection = true;
     bool m_clearOnEmptyClick = true;

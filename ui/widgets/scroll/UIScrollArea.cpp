@@ -73,6 +73,12 @@ UIStyleNames UIScrollArea::styleNames()
     return UIStyleNames{String(u"UIScrollArea"), styleFieldNames(kFields), {}};
 }
 
+UIScrollArea* UIScrollArea::showing(const UIWidget* content)
+{
+    UIWidget* viewport = content ? content->parentWidget() : nullptr;
+    return viewport ? dynamic_cast<UIScrollArea*>(viewport->parentWidget()) : nullptr;
+}
+
 void UIScrollArea::setContentWidget(UIWidget* widget)
 {
     delete m_content;

@@ -25,6 +25,9 @@ public:
     ~UIScrollArea() override;
 
     static UIStyleNames styleNames();
+    // The area whose viewport shows content; null for a widget not shown
+    // through one.
+    static UIScrollArea* showing(const UIWidget* content);
 
     // Owns the widget, deletes the one it had, and lays out; null empties
     // the area.
