@@ -4,10 +4,9 @@
 #include "app/loans/LoanRules.h"
 #include "app/loans/MovieBox.h"
 #include "app/window/DialogLabel.h"
-#include "app/window/WindowGeometry.h"
+#include "app/window/DialogRun.h"
 #include "graphics/image/ImageSet.h"
 #include "model/CollectionModel.h"
-#include "model/application/Application.h"
 #include "model/images/ImageResource.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
@@ -131,15 +130,7 @@ void AddEditLoanWindow::load()
 
 bool AddEditLoanWindow::exec()
 {
-    const bool stored = Application::instance() != nullptr;
-    if (stored)
-        restoreWindowGeometry(m_dialog, String(kGeometry), true, false);
-    load();
-    m_dialog->setResult(0);
-    m_dialog->show();
-    if (stored)
-        saveWindowGeometry(m_dialog, String(kGeometry), true, false);
-    return m_dialog->result() == 1;
+    return runDialogInItsPlace(m_dialog, String(kGeometry), false, [this] { load(); });
 }
 
 void AddEditLoanWindow::updateDateLabels()

@@ -3,9 +3,8 @@
 #include "app/loans/LoanDialogParts.h"
 #include "app/loans/LoanRules.h"
 #include "app/window/DialogLabel.h"
-#include "app/window/WindowGeometry.h"
+#include "app/window/DialogRun.h"
 #include "model/CollectionModel.h"
-#include "model/application/Application.h"
 #include "model/records/LoanerList.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/edit/UILineEdit.h"
@@ -61,21 +60,15 @@ UILineEdit* AddEditLoanerWindow::addLineField(const char16_t* label)
 
 bool AddEditLoanerWindow::exec()
 {
-    const bool stored = Application::instance() != nullptr;
-    if (stored)
-        restoreWindowGeometry(m_dialog, String(kGeometry), true, true);
-    if (m_editing) {
+    return runDialogInItsPlace(m_dialog, String(kGeometry), true, [this] {
+        if (!m_editing)
+            return;
         m_name->setText(m_loaner->name);
         m_address->setText(m_loaner->address);
         m_email->setText(m_loaner->email);
         m_phone->setText(m_loaner->phone);
         m_comments->textEdit()->setText(m_loaner->comments);
-    }
-    m_dialog->setResult(0);
-    m_dialog->show();
-    if (stored)
-        saveWindowGeometry(m_dialog, String(kGeometry), true, true);
-    return m_dialog->result() == 1;
+    });
 }
 
 bool AddEditLoanerWindow::store()

@@ -3,15 +3,14 @@
 #include "app/loans/AddEditLoanWindow.h"
 #include "app/loans/AddEditLoanerWindow.h"
 #include "app/loans/LoanRules.h"
+#include "app/window/DialogRun.h"
 #include "app/window/DialogTableView.h"
 #include "app/window/Shown.h"
 #include "app/window/StackedDialog.h"
-#include "app/window/WindowGeometry.h"
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/Brush.h"
 #include "graphics/paint/Pen.h"
 #include "model/CollectionModel.h"
-#include "model/application/Application.h"
 #include "model/images/ImageResource.h"
 #include "model/records/LoanerList.h"
 #include "ui/core/events/UIMouseEvent.h"
@@ -173,17 +172,11 @@ void LoansWindow::connectSignals()
 
 void LoansWindow::exec()
 {
-    const bool stored = Application::instance() != nullptr;
-    if (stored)
-        restoreWindowGeometry(m_dialog, String(u"Loans"), true, true);
-    m_loanView->setEnabled(false);
-    fillLoaners();
-    fillLoans();
-    m_dialog->setResult(0);
-    // Modal: returns once the dialog has closed.
-    m_dialog->show();
-    if (stored)
-        saveWindowGeometry(m_dialog, String(u"Loans"), true, true);
+    runDialogInItsPlace(m_dialog, String(u"Loans"), true, [this] {
+        m_loanView->setEnabled(false);
+        fillLoaners();
+        fillLoans();
+    });
 }
 
 UITableRow* LoansWindow::loanerRow(Loaner& loaner, int tag) const

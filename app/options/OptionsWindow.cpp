@@ -2,16 +2,15 @@
 
 #include "app/view/View.h"
 #include "app/window/DialogLabel.h"
+#include "app/window/DialogRun.h"
 #include "app/window/FieldGroup.h"
 #include "app/window/Shown.h"
 #include "app/window/StackedDialog.h"
-#include "app/window/WindowGeometry.h"
 #include "foundation/core/AppCore.h"
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/Variant.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
-#include "model/application/Application.h"
 #include "model/records/LoanerList.h"
 #include "model/records/RecordFormat.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -227,16 +226,7 @@ void OptionsWindow::connectSignals()
 
 bool OptionsWindow::exec()
 {
-    const bool stored = Application::instance() != nullptr;
-    if (stored)
-        restoreWindowGeometry(m_dialog, String(kGeometry), true, false);
-    load();
-    m_dialog->setResult(0);
-    // Modal: returns once the dialog has closed.
-    m_dialog->show();
-    if (stored)
-        saveWindowGeometry(m_dialog, String(kGeometry), true, false);
-    return m_dialog->result() == 1;
+    return runDialogInItsPlace(m_dialog, String(kGeometry), false, [this] { load(); });
 }
 
 void OptionsWindow::load()

@@ -202,9 +202,7 @@ inline std::vector<std::string> titlesOnDisk(const std::string& name)
 inline bool writeCollection(const std::string& name, const std::vector<Movie*>& movies)
 {
     CollectionModel model(testsupport::text(AppDriver::dataFolder()));
-    CollectionFile file(model.dataDirectory());
-    if (!file.create(testsupport::text(name), String(u"Flow"), String()) ||
-        !model.openCollection(file.filePathFor(testsupport::text(name))))
+    if (!flows::createAndOpenCollection(model, name, u"Flow"))
         return false;
     for (Movie* movie : movies)
         model.appendMovie(movie);

@@ -35,14 +35,8 @@ Episode episode(int season, int number, const char16_t* title, const char16_t* f
 // without a file, opened at start in the list.
 bool prepareSerial()
 {
-    const std::string folder = AppDriver::dataFolder();
-    const String data = String::fromUtf8(folder.c_str(), int(folder.size()));
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::u8path(folder), ignored);
-    CollectionModel model(data);
-    CollectionFile file(model.dataDirectory());
-    if (!file.create(String(u"Serials"), String(u"me"), String()) ||
-        !model.openCollection(file.filePathFor(String(u"Serials"))))
+    CollectionModel model(testsupport::text(AppDriver::dataFolder()));
+    if (!createAndOpenCollection(model, "Serials"))
         return false;
     Movie* movie = twelvemovies::makeMovie(twelvemovies::kRows[0], 1);
     MovieLink link;
@@ -54,14 +48,8 @@ bool prepareSerial()
     movie->episodes.append(episode(1, 2, u"Second", u"C:\\serial\\s1e2.avi"));
     movie->episodes.append(episode(2, 1, u"Later", u""));
     model.appendMovie(movie);
-    if (!model.closeCollection())
-        return false;
-    std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
-    config->setValue(String(u"model/recentCollection"), Variant(String(u"Serials")));
-    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
     // The list, whose row is clicked to show the movie.
-    config->setValue(String(u"view/viewMode"), Variant(int32_t(0)));
-    return config->save();
+    return model.closeCollection() && openAtStart("Serials", {{u"view/viewMode", Variant(int32_t(0))}});
 }
 
 // Along one axis (0 across, 1 down).

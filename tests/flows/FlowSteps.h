@@ -6,14 +6,17 @@
 #include "foundation/data/ConfigFile.h"
 #include "foundation/data/JsonValue.h"
 #include "foundation/data/Variant.h"
+#include "model/CollectionModel.h"
 #include "model/collection/CollectionFile.h"
 #include "model/config/ConfigDefaults.h"
+#include "model/config/Configuration.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/TestText.h"
 
 #include <windows.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,6 +75,30 @@ inline bool createCollection(const std::string& name, const std::string& passwor
 {
     CollectionFile file(testsupport::text(AppDriver::dataFolder()));
     return file.create(testsupport::text(name), String(u"Flow"), testsupport::text(password));
+}
+
+// A new collection of that name in the program's data folder (made if need
+// be), opened in model, which works on that folder; false when either fails.
+inline bool createAndOpenCollection(CollectionModel& model, const std::string& name,
+                                    const char16_t* author = u"me")
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::u8path(AppDriver::dataFolder()), ignored);
+    CollectionFile file(model.dataDirectory());
+    return file.create(testsupport::text(name), String(author), String()) &&
+           model.openCollection(file.filePathFor(testsupport::text(name)));
+}
+
+// The saved configuration set to open that collection at the next start,
+// with the further values given.
+inline bool openAtStart(const std::string& name, const std::vector<std::pair<const char16_t*, Variant>>& more = {})
+{
+    std::unique_ptr<ConfigFile> config = Configuration::load(productName());
+    config->setValue(String(u"model/recentCollection"), Variant(testsupport::text(name)));
+    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
+    for (const auto& change : more)
+        config->setValue(String(change.first), change.second);
+    return config->save();
 }
 
 // The node of the tree (a dump's window or widget) with that id; null when

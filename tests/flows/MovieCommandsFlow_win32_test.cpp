@@ -593,14 +593,8 @@ namespace {
 // holding movies 1 and 3, opened at start.
 bool prepareLentCollection()
 {
-    const std::string folder = AppDriver::dataFolder();
-    const String data = String::fromUtf8(folder.c_str(), int(folder.size()));
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::u8path(folder), ignored);
-    CollectionModel model(data);
-    CollectionFile file(model.dataDirectory());
-    if (!file.create(String(u"Lent"), String(u"me"), String()) ||
-        !model.openCollection(file.filePathFor(String(u"Lent"))))
+    CollectionModel model(testsupport::text(AppDriver::dataFolder()));
+    if (!flows::createAndOpenCollection(model, "Lent"))
         return false;
     for (int id = 1; id <= 3; ++id)
         model.appendMovie(twelvemovies::makeMovie(twelvemovies::kRows[id - 1], id));
@@ -613,12 +607,7 @@ bool prepareLentCollection()
         loan.dueDate = Date(2024, 1, 15);
         anna.loans.append(loan);
     }
-    if (!model.closeCollection())
-        return false;
-    std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
-    config->setValue(String(u"model/recentCollection"), Variant(String(u"Lent")));
-    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
-    return config->save();
+    return model.closeCollection() && flows::openAtStart("Lent");
 }
 
 } // namespace
@@ -744,12 +733,8 @@ namespace {
 // and "Show" without episodes, opened at start.
 bool prepareLocalCollection(const std::string& here, const std::string& gone)
 {
-    const std::string folder = AppDriver::dataFolder();
-    const String data = String::fromUtf8(folder.c_str(), int(folder.size()));
-    CollectionModel model(data);
-    CollectionFile file(model.dataDirectory());
-    if (!file.create(String(u"Local"), String(u"me"), String()) ||
-        !model.openCollection(file.filePathFor(String(u"Local"))))
+    CollectionModel model(testsupport::text(AppDriver::dataFolder()));
+    if (!flows::createAndOpenCollection(model, "Local"))
         return false;
     const std::pair<const char16_t*, std::string> movies[] = {
         {u"Here", here}, {u"Gone", gone}, {u"Show", ""}};
@@ -768,12 +753,7 @@ bool prepareLocalCollection(const std::string& here, const std::string& gone)
         }
         model.appendMovie(movie);
     }
-    if (!model.closeCollection())
-        return false;
-    std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
-    config->setValue(String(u"model/recentCollection"), Variant(String(u"Local")));
-    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
-    return config->save();
+    return model.closeCollection() && flows::openAtStart("Local");
 }
 
 // The file name field of the system's file chooser: an edit box, or the

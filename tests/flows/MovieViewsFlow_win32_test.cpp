@@ -6,6 +6,7 @@
 #include "foundation/data/ConfigFile.h"
 #include "model/config/Configuration.h"
 #include "tests/app/TwelveMovies.h"
+#include "tests/flows/FlowSteps.h"
 #include "tests/support/AppDriver.h"
 
 #include <gtest/gtest.h>
@@ -31,14 +32,10 @@ String text(const std::string& utf8)
 // The twelve movies, or the first count of them, as the collection name in
 // the program's data folder. No movie is on the wish list, so that one kind
 // of the filter matches nothing.
-bool writeCollection(const char16_t* name, int count)
+bool writeCollection(const std::string& name, int count)
 {
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::u8path(AppDriver::dataFolder()), ignored);
     CollectionModel model(text(AppDriver::dataFolder()));
-    CollectionFile file(model.dataDirectory());
-    if (!file.create(String(name), String(u"me"), String()) ||
-        !model.openCollection(file.filePathFor(String(name))))
+    if (!flows::createAndOpenCollection(model, name))
         return false;
     for (int id = 1; id <= count; ++id) {
         Movie* movie = twelvemovies::makeMovie(twelvemovies::kRows[id - 1], id);
@@ -52,12 +49,8 @@ bool writeCollection(const char16_t* name, int count)
 // "Twelve" at start.
 bool prepareData()
 {
-    if (!AppDriver::cleanDataFolder() || !writeCollection(u"Twelve", 12) || !writeCollection(u"Other", 3))
-        return false;
-    std::unique_ptr<ConfigFile> config = Configuration::load(String(u"Reelstack"));
-    config->setValue(String(u"model/recentCollection"), Variant(String(u"Twelve")));
-    config->setValue(String(u"model/whenReelstackStartsOpenTheLastUsedCollection"), Variant(true));
-    return config->save();
+    return AppDriver::cleanDataFolder() && writeCollection("Twelve", 12) && writeCollection("Other", 3) &&
+           flows::openAtStart("Twelve");
 }
 
 class MovieViewsFlow : public ::testing::Test
