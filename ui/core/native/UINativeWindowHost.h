@@ -28,8 +28,7 @@ public:
     static const String& classNameStem();
 
     void create() override;
-    // Makes the system window first if it is wanted and not made yet.
-    void* handle() const override;
+    void* handle() const override { return m_handle; }
     Rect frameMargins() const override;
     Rect frameGeometry() const override;
     bool isVisible() const override;
@@ -67,11 +66,6 @@ public:
     intptr_t handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 private:
-    void ensureWindow();
-    void syncClientSize();
-    uint32_t creationStyle(bool owned) const;
-    uint32_t creationExStyle() const;
-    void applyOpacity();
     void destroyWindow();
     void giveTaskbarButtonWhenOwnerHidden();
     void applyFlagChange(uint32_t flag, bool on);
@@ -110,11 +104,6 @@ private:
     uint32_t m_flags = 0;
     float m_opacity = 1.0f;
     void* m_handle = nullptr;
-    // create() was asked for: the system window is made on first need.
-    bool m_wanted = false;
-    bool m_enabled = true;
-    // Kept for a window made later; the system holds it once it exists.
-    String m_title;
     String m_className;
     void* m_smallIcon = nullptr;
     void* m_bigIcon = nullptr;

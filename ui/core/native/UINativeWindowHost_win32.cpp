@@ -1,10 +1,7 @@
 #include "ui/core/native/UINativeWindowHost.h"
 
 #include "foundation/hash/Crc32.h"
-#include "foundation/system/MessageLoop.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UIMoveEvent.h"
-#include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/input/UIOleDrag.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
@@ -82,7 +79,6 @@ UINativeWindowHost::~UINativeWindowHost()
 
 void UINativeWindowHost::destroyWindow()
 {
-    m_wanted = false;
     m_lastFocusWidget = nullptr;
     m_lastFocusId = 0;
     if (!m_handle || hwnd(m_handle) == GetDesktopWindow())
@@ -101,20 +97,10 @@ void UINativeWindowHost::destroyWindow()
     UnregisterClassW(reinterpret_cast<const wchar_t*>(m_className.data()), GetModuleHandleW(nullptr));
 }
 
-// The system window is made when something first needs it (shown, its
-// handle asked for, a layered image given), not when the widget is: a
-// window holds menus and popups that are built at start and mostly never
-// shown, and each system window costs milliseconds to make. Until then the
-// host keeps what it is told and answers moves and resizes itself.
 void UINativeWindowHost::create()
 {
-    m_wanted = true;
-}
-
-void UINativeWindowHost::ensureWindow()
-{
-    // A second call must not make a second window.
-    if (m_handle || !m_wanted)
+    // A second call (a second setStyleName) must not make a second window.
+    if (m_handle)
         return;
     UIWidget* parentWindow = m_widget->parentWindow();
     HWND owner = parentWindow ? hwnd(parentWindow->nativeHandle()) : nullptr;
@@ -133,11 +119,21 @@ void UINativeWindowHost::ensureWindow()
     windowClass.lpszClassName = name;
     RegisterClassExW(&windowClass);
 
-    const Rect frame = frameGeometry();
-    const String title = m_title + m_titleSuffix;
-    HWND window = CreateWindowExW(creationExStyle(), name, reinterpret_cast<const wchar_t*>(title.data()),
-                                  creationStyle(owner != nullptr), frame.x, frame.y, frame.width,
-                                  frame.height, owner, nullptr, instance, nullptr);
+    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (m_flags & kFrameless)
+        style |= WS_POPUP;
+    else
+        style |= WS_CAPTION;
+    if (m_flags & kResizable)
+        style |= WS_THICKFRAME;
+    if (owner)
+        style |= WS_POPUP;
+    for (const FlagStyle& entry : kStyleFlags) {
+        if (m_flags & entry.flag)
+            style |= entry.style;
+    }
+    DWORD exStyle = (m_flags & kTopmost) ? WS_EX_TOPMOST : 0;
+    HWND window = CreateWindowExW(exStyle, name, L"", style, 0, 0, 0, 0, owner, nullptr, instance, nullptr);
     if (!window)
         return;
     m_handle = window;
@@ -148,53 +144,6 @@ void UINativeWindowHost::ensureWindow()
     m_visibility = -1;
     if ((m_flags & kDesktopOwned))
         SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
-    if (!m_enabled || (m_flags & kDisabled))
-        EnableWindow(window, FALSE);
-    if (m_opacity != 1.0f)
-        applyOpacity();
-    syncClientSize();
-}
-
-// The system may not give the size asked for (a framed window has a least
-// size of its own): the widget takes the client area the window has.
-void UINativeWindowHost::syncClientSize()
-{
-    RECT client = {0, 0, 0, 0};
-    GetClientRect(hwnd(m_handle), &client);
-    Size size(client.right, client.bottom);
-    if (size.width < 1 || size.height < 1 || size == m_widget->size())
-        return;
-    UIResizeEvent event(size, m_widget->size());
-    MessageLoop::instance()->sendEvent(&event, m_widget);
-}
-
-uint32_t UINativeWindowHost::creationStyle(bool owned) const
-{
-    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    if (m_flags & kFrameless)
-        style |= WS_POPUP;
-    else
-        style |= WS_CAPTION;
-    if (m_flags & kResizable)
-        style |= WS_THICKFRAME;
-    if (owned)
-        style |= WS_POPUP;
-    for (const FlagStyle& entry : kStyleFlags) {
-        if (m_flags & entry.flag)
-            style |= entry.style;
-    }
-    return style;
-}
-
-uint32_t UINativeWindowHost::creationExStyle() const
-{
-    return (m_flags & kTopmost) ? WS_EX_TOPMOST : 0;
-}
-
-void* UINativeWindowHost::handle() const
-{
-    const_cast<UINativeWindowHost*>(this)->ensureWindow();
-    return m_handle;
 }
 
 void UINativeWindowHost::setIcons()
@@ -212,32 +161,17 @@ void UINativeWindowHost::setIcons()
 
 Rect UINativeWindowHost::frameMargins() const
 {
-    RECT rect = {0, 0, 0, 0};
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    if (m_handle) {
-        style = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_STYLE));
-        exStyle = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_EXSTYLE));
-    } else if (m_wanted) {
-        UIWidget* parentWindow = m_widget->parentWindow();
-        style = creationStyle(parentWindow != nullptr);
-        exStyle = creationExStyle();
-    } else {
+    if (!m_handle)
         return Rect(0, 0, 0, 0);
-    }
+    RECT rect = {0, 0, 0, 0};
+    DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_STYLE));
+    DWORD exStyle = static_cast<DWORD>(GetWindowLongW(hwnd(m_handle), GWL_EXSTYLE));
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     return Rect(-rect.left, -rect.top, rect.right, rect.bottom);
 }
 
 Rect UINativeWindowHost::frameGeometry() const
 {
-    if (!m_handle && m_wanted) {
-        const Rect margins = frameMargins();
-        const Size size = m_widget->size();
-        const bool empty = size.width < 1 || size.height < 1;
-        return Rect(m_widget->x(), m_widget->y(), empty ? 0 : size.width + margins.x + margins.width,
-                    empty ? 0 : size.height + margins.y + margins.height);
-    }
     RECT rect = {0, 0, 0, 0};
     if (!m_handle || !GetWindowRect(hwnd(m_handle), &rect))
         return Rect();
@@ -271,8 +205,6 @@ void UINativeWindowHost::giveTaskbarButtonWhenOwnerHidden()
 
 void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized)
 {
-    if (visible)
-        ensureWindow();
     if (!m_handle)
         return;
     if (!visible) {
@@ -292,47 +224,28 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
 
 void UINativeWindowHost::setEnabled(bool enabled)
 {
-    if (!m_handle) {
-        m_enabled = enabled;
-        return;
-    }
-    if (enabled != isEnabled())
+    if (m_handle && enabled != isEnabled())
         EnableWindow(hwnd(m_handle), enabled);
 }
 
 bool UINativeWindowHost::isEnabled() const
 {
-    if (!m_handle)
-        return m_wanted && m_enabled;
-    return IsWindowEnabled(hwnd(m_handle));
+    return m_handle && IsWindowEnabled(hwnd(m_handle));
 }
 
-// Before the system window exists, the widget is told of its new place at
-// once, as the window's own message would tell it.
 void UINativeWindowHost::move(int x, int y)
 {
-    if (!m_handle) {
-        if (!m_wanted)
-            return;
-        UIMoveEvent event(Point(x, y), m_widget->pos());
-        MessageLoop::instance()->sendEvent(&event, m_widget);
-        return;
-    }
-    SetWindowPos(hwnd(m_handle), nullptr, x, y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    if (m_handle)
+        SetWindowPos(hwnd(m_handle), nullptr, x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 // The widget's size is its client area, so the frame is added here: a
 // widget resized to its own size must not shrink by the frame each time.
 void UINativeWindowHost::resize(int width, int height)
 {
-    if (!m_handle) {
-        if (!m_wanted || width < 1 || height < 1)
-            return;
-        UIResizeEvent event(Size(width, height), m_widget->size());
-        MessageLoop::instance()->sendEvent(&event, m_widget);
+    if (!m_handle)
         return;
-    }
     Rect margins = frameMargins();
     SetWindowPos(hwnd(m_handle), nullptr, 0, 0, width + margins.x + margins.width,
                  height + margins.y + margins.height,
@@ -492,19 +405,15 @@ void UINativeWindowHost::setOpacity(float value)
     if (value == m_opacity)
         return;
     m_opacity = value;
-    if (m_handle)
-        applyOpacity();
-}
-
-void UINativeWindowHost::applyOpacity()
-{
+    if (!m_handle)
+        return;
     HWND window = hwnd(m_handle);
     LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
-    if (m_opacity == 1.0f) {
+    if (value == 1.0f) {
         SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
     } else {
         SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-        BYTE alpha = static_cast<BYTE>(static_cast<int>(m_opacity * 100.0f * 255.0f) / 100);
+        BYTE alpha = static_cast<BYTE>(static_cast<int>(value * 100.0f * 255.0f) / 100);
         SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
     }
     SetWindowPos(window, nullptr, 0, 0, 0, 0, kStyleChangeFlags);
@@ -522,7 +431,6 @@ void UINativeWindowHost::flash(int count)
 
 void UINativeWindowHost::setTitle(const String& title)
 {
-    m_title = title;
     if (!m_handle)
         return;
     String text = title + m_titleSuffix;
@@ -532,7 +440,7 @@ void UINativeWindowHost::setTitle(const String& title)
 String UINativeWindowHost::title() const
 {
     if (!m_handle)
-        return m_wanted ? m_title + m_titleSuffix : String();
+        return String();
     int length = GetWindowTextLengthW(hwnd(m_handle));
     if (length < 1 || length >= kMaxTitleLength)
         return String();
@@ -567,8 +475,6 @@ bool UINativeWindowHost::onPaint()
 
 void UINativeWindowHost::updateLayered(const Image& image)
 {
-    if (!image.isNull())
-        ensureWindow();
     if (!m_handle)
         return;
     HWND window = hwnd(m_handle);

@@ -38,8 +38,7 @@ public:
 
     virtual ~UINativeWindow() = default;
 
-    // Asks for the system window. A host may make it at once or when it is
-    // first needed (shown, its handle asked for); it makes it only once.
+    // Makes the system window once; a host that has one keeps it.
     virtual void create() = 0;
     virtual void* handle() const = 0;
     // Left, top, right and bottom frame widths in the fields of a Rect.
