@@ -1,12 +1,13 @@
 #include "ui/widgets/items/UIBlankState.h"
 
+#include "foundation/geometry/Rect.h"
 #include "graphics/paint/FontDesc.h"
 #include "graphics/paint/Painter.h"
 #include "graphics/paint/Pen.h"
 
 namespace {
 
-constexpr uint32_t kCentred = 48;
+constexpr uint32_t kCentred = Rect::kAlignHCenter | Rect::kAlignVCenter;
 
 } // namespace
 
