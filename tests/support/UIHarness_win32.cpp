@@ -100,11 +100,20 @@ void UIHarness::closeWindow(UIWidget* window)
 
 bool UIHarness::activate(UIWidget* window)
 {
+    // Test programs run side by side on one display: another one's window can
+    // take the front between our request and its arrival, so ask again a
+    // few times before calling it lost.
     HWND handle = windowOf(window);
-    SetForegroundWindow(handle);
-    SetFocus(handle);
-    pumpFor(20);
-    return GetForegroundWindow() == handle;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        SetForegroundWindow(handle);
+        SetFocus(handle);
+        if (!pumpUntil([handle] { return GetForegroundWindow() == handle; }, 20 + 30 * attempt))
+            continue;
+        pumpFor(20);
+        if (GetForegroundWindow() == handle)
+            return true;
+    }
+    return false;
 }
 
 void UIHarness::pump()
