@@ -66,6 +66,8 @@ public:
     intptr_t handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 private:
+    bool holdsPlacement() const;
+    void applyHeldPlacement();
     void destroyWindow();
     void giveTaskbarButtonWhenOwnerHidden();
     void applyFlagChange(uint32_t flag, bool on);
@@ -104,6 +106,8 @@ private:
     uint32_t m_flags = 0;
     float m_opacity = 1.0f;
     void* m_handle = nullptr;
+    // A hidden frameless window's moves and sizes wait for its show.
+    bool m_placementHeld = false;
     String m_className;
     void* m_smallIcon = nullptr;
     void* m_bigIcon = nullptr;

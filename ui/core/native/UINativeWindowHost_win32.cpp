@@ -1,7 +1,10 @@
 #include "ui/core/native/UINativeWindowHost.h"
 
 #include "foundation/hash/Crc32.h"
+#include "foundation/system/MessageLoop.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIMoveEvent.h"
+#include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/input/UIOleDrag.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
@@ -93,6 +96,7 @@ void UINativeWindowHost::destroyWindow()
     m_bigIcon = nullptr;
     DestroyWindow(hwnd(m_handle));
     m_handle = nullptr;
+    m_placementHeld = false;
     m_visibility = -1;
     UnregisterClassW(reinterpret_cast<const wchar_t*>(m_className.data()), GetModuleHandleW(nullptr));
 }
@@ -172,6 +176,9 @@ Rect UINativeWindowHost::frameMargins() const
 
 Rect UINativeWindowHost::frameGeometry() const
 {
+    // A frameless window's frame is its client area.
+    if (m_placementHeld)
+        return m_widget->geometry();
     RECT rect = {0, 0, 0, 0};
     if (!m_handle || !GetWindowRect(hwnd(m_handle), &rect))
         return Rect();
@@ -207,6 +214,8 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
 {
     if (!m_handle)
         return;
+    if (visible)
+        applyHeldPlacement();
     if (!visible) {
         ShowWindow(hwnd(m_handle), SW_HIDE);
         return;
@@ -233,8 +242,33 @@ bool UINativeWindowHost::isEnabled() const
     return m_handle && IsWindowEnabled(hwnd(m_handle));
 }
 
+// A hidden frameless window (a menu, a popup, a tip) is placed when it is
+// shown: menus are filled item by item at start and mostly never shown, and
+// each system move or resize costs about as much as the item. Until then the
+// widget is told of its new place and size at once, as the window's own
+// messages would tell it.
+bool UINativeWindowHost::holdsPlacement() const
+{
+    return m_handle && (m_flags & kFrameless) && !isVisible();
+}
+
+void UINativeWindowHost::applyHeldPlacement()
+{
+    if (!m_placementHeld)
+        return;
+    m_placementHeld = false;
+    SetWindowPos(hwnd(m_handle), nullptr, m_widget->x(), m_widget->y(), m_widget->width(), m_widget->height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 void UINativeWindowHost::move(int x, int y)
 {
+    if (holdsPlacement()) {
+        m_placementHeld = true;
+        UIMoveEvent event(Point(x, y), m_widget->pos());
+        MessageLoop::instance()->sendEvent(&event, m_widget);
+        return;
+    }
     if (m_handle)
         SetWindowPos(hwnd(m_handle), nullptr, x, y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -246,6 +280,14 @@ void UINativeWindowHost::resize(int width, int height)
 {
     if (!m_handle)
         return;
+    if (holdsPlacement()) {
+        if (width < 0 || height < 0)
+            return;
+        m_placementHeld = true;
+        UIResizeEvent event(Size(width, height), m_widget->size());
+        MessageLoop::instance()->sendEvent(&event, m_widget);
+        return;
+    }
     Rect margins = frameMargins();
     SetWindowPos(hwnd(m_handle), nullptr, 0, 0, width + margins.x + margins.width,
                  height + margins.y + margins.height,
@@ -477,6 +519,7 @@ void UINativeWindowHost::updateLayered(const Image& image)
 {
     if (!m_handle)
         return;
+    applyHeldPlacement();
     HWND window = hwnd(m_handle);
     LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     if (image.isNull()) {
