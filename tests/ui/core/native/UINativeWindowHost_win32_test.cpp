@@ -196,6 +196,47 @@ TEST_F(NativeHostTest, ShowWithoutActivatingKeepsTheForeground)
     UIHarness::closeWindow(active);
 }
 
+TEST_F(NativeHostTest, AHiddenFramelessWindowIsPlacedWhenShown)
+{
+    struct Case
+    {
+        uint32_t flags;
+        bool shownFirst;
+        bool placedAtOnce;
+    };
+    const Case cases[] = {
+        {512, false, false},      // a hidden popup waits for its show
+        {512 | 16, false, false}, // topmost too
+        {512, true, true},        // a shown one moves at once
+        {0, false, true},         // a framed one as well
+    };
+    const RECT placed = {130, 90, 130 + 220, 90 + 110};
+    for (const Case& c : cases) {
+        auto window = makeWindow(c.flags | 8);
+        window->setGeometry(30, 40, 50, 60);
+        if (c.shownFirst)
+            window->show();
+        RECT before = {};
+        GetWindowRect(hwnd(window.get()), &before);
+        window->move(130, 90);
+        window->resize(220, 110);
+        EXPECT_EQ(window->pos(), Point(130, 90)) << c.flags;
+        EXPECT_EQ(window->size(), Size(220, 110)) << c.flags;
+        RECT now = {};
+        GetWindowRect(hwnd(window.get()), &now);
+        EXPECT_EQ(EqualRect(&now, &before) == 0, c.placedAtOnce) << c.flags << ": the system window moved";
+        if (!(c.flags & 512))
+            continue;
+        EXPECT_EQ(window->frameGeometry(), Rect(130, 90, 220, 110)) << c.flags << ": where the window goes";
+        window->show();
+        GetWindowRect(hwnd(window.get()), &now);
+        EXPECT_TRUE(EqualRect(&now, &placed)) << c.flags << ": in place once shown";
+        EXPECT_EQ(window->pos(), Point(130, 90)) << c.flags;
+        EXPECT_EQ(window->size(), Size(220, 110)) << c.flags;
+        window->hide();
+    }
+}
+
 TEST_F(NativeHostTest, GeometryIsTheClientAreaInsideTheFrame)
 {
     auto window = makeWindow(0);
