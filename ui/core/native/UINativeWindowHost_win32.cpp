@@ -225,6 +225,9 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
     if (m_flags & kShowInactive)
         command = SW_SHOWNOACTIVATE;
     ShowWindow(hwnd(m_handle), command);
+    // The widget may have moved while the system showed it (its show event
+    // comes with the window's own message, before the window is visible).
+    applyHeldPlacement();
     if (command == SW_SHOWNORMAL) {
         SetForegroundWindow(hwnd(m_handle));
         ::SetFocus(hwnd(m_handle));
@@ -249,7 +252,7 @@ bool UINativeWindowHost::isEnabled() const
 // messages would tell it.
 bool UINativeWindowHost::holdsPlacement() const
 {
-    return m_handle && (m_flags & kFrameless) && !isVisible();
+    return m_handle && (m_flags & kFrameless) && !IsWindowVisible(hwnd(m_handle));
 }
 
 void UINativeWindowHost::applyHeldPlacement()
@@ -265,6 +268,8 @@ void UINativeWindowHost::move(int x, int y)
 {
     if (holdsPlacement()) {
         m_placementHeld = true;
+        if (Point(x, y) == m_widget->pos())
+            return;
         UIMoveEvent event(Point(x, y), m_widget->pos());
         MessageLoop::instance()->sendEvent(&event, m_widget);
         return;
@@ -281,9 +286,12 @@ void UINativeWindowHost::resize(int width, int height)
     if (!m_handle)
         return;
     if (holdsPlacement()) {
-        if (width < 0 || height < 0)
+        // As the system's own message: an empty size is not passed on.
+        if (width < 1 || height < 1)
             return;
         m_placementHeld = true;
+        if (Size(width, height) == m_widget->size())
+            return;
         UIResizeEvent event(Size(width, height), m_widget->size());
         MessageLoop::instance()->sendEvent(&event, m_widget);
         return;
@@ -325,6 +333,7 @@ void UINativeWindowHost::setWindowState(uint32_t states)
         if (!normal)
             ShowWindow(window, (m_flags & kShowInactive) ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     }
+    applyHeldPlacement();
     if (states & kActiveState)
         UIWindowUtils::forceForeground(m_handle);
 }
