@@ -225,8 +225,8 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
     if (m_flags & kShowInactive)
         command = SW_SHOWNOACTIVATE;
     ShowWindow(hwnd(m_handle), command);
-    // The widget may have moved while the system showed it (its show event
-    // comes with the window's own message, before the window is visible).
+    // Moves made from the window's own messages during the show, before it
+    // was visible, were held as well.
     applyHeldPlacement();
     if (command == SW_SHOWNORMAL) {
         SetForegroundWindow(hwnd(m_handle));
@@ -247,7 +247,7 @@ bool UINativeWindowHost::isEnabled() const
 
 // A hidden frameless window (a menu, a popup, a tip) is placed when it is
 // shown: menus are filled item by item at start and mostly never shown, and
-// each system move or resize costs about as much as the item. Until then the
+// a system move or resize costs more than the item itself. Until then the
 // widget is told of its new place and size at once, as the window's own
 // messages would tell it.
 bool UINativeWindowHost::holdsPlacement() const
