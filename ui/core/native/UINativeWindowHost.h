@@ -66,6 +66,10 @@ public:
     intptr_t handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 private:
+    // Tell the widget of a new place or client size, as the window's own
+    // messages do; false when it heard nothing.
+    bool tellWidgetMoved(const Point& to);
+    bool tellWidgetResized(const Size& size);
     bool holdsPlacement() const;
     void applyHeldPlacement();
     void destroyWindow();

@@ -1,10 +1,7 @@
 #include "ui/core/native/UINativeWindowHost.h"
 
 #include "foundation/hash/Crc32.h"
-#include "foundation/system/MessageLoop.h"
 #include "ui/core/application/UIApplication.h"
-#include "ui/core/events/UIMoveEvent.h"
-#include "ui/core/events/UIResizeEvent.h"
 #include "ui/core/input/UIOleDrag.h"
 #include "ui/core/platform/UIWindowUtils.h"
 #include "ui/core/widget/UIWidget.h"
@@ -267,11 +264,8 @@ void UINativeWindowHost::applyHeldPlacement()
 void UINativeWindowHost::move(int x, int y)
 {
     if (holdsPlacement()) {
-        m_placementHeld = true;
-        if (Point(x, y) == m_widget->pos())
-            return;
-        UIMoveEvent event(Point(x, y), m_widget->pos());
-        MessageLoop::instance()->sendEvent(&event, m_widget);
+        if (tellWidgetMoved(Point(x, y)))
+            m_placementHeld = true;
         return;
     }
     if (m_handle)
@@ -286,14 +280,8 @@ void UINativeWindowHost::resize(int width, int height)
     if (!m_handle)
         return;
     if (holdsPlacement()) {
-        // As the system's own message: an empty size is not passed on.
-        if (width < 1 || height < 1)
-            return;
-        m_placementHeld = true;
-        if (Size(width, height) == m_widget->size())
-            return;
-        UIResizeEvent event(Size(width, height), m_widget->size());
-        MessageLoop::instance()->sendEvent(&event, m_widget);
+        if (tellWidgetResized(Size(width, height)))
+            m_placementHeld = true;
         return;
     }
     Rect margins = frameMargins();

@@ -433,8 +433,8 @@ bool UINativeWindowHost::onWindowPosChanged(intptr_t lParam)
         !(position->flags & SWP_FRAMECHANGED))
         return true;
     UIWidgetGuard guard(m_widget);
-    if (!(position->flags & SWP_NOMOVE) && (position->x != m_widget->x() || position->y != m_widget->y())) {
-        send(UIMoveEvent(Point(position->x, position->y), m_widget->pos()), m_widget);
+    if (!(position->flags & SWP_NOMOVE)) {
+        tellWidgetMoved(Point(position->x, position->y));
         if (!guard.isAlive())
             return true;
     }
@@ -442,10 +442,21 @@ bool UINativeWindowHost::onWindowPosChanged(intptr_t lParam)
         return true;
     RECT client = {0, 0, 0, 0};
     GetClientRect(static_cast<HWND>(m_handle), &client);
-    Size size(client.right, client.bottom);
-    if (size.width == m_widget->width() && size.height == m_widget->height())
+    return tellWidgetResized(Size(client.right, client.bottom));
+}
+
+// The widget hears only of a change, and never of an empty client area.
+bool UINativeWindowHost::tellWidgetMoved(const Point& to)
+{
+    if (to == m_widget->pos())
         return false;
-    if (size.width < 1 || size.height < 1)
+    send(UIMoveEvent(to, m_widget->pos()), m_widget);
+    return true;
+}
+
+bool UINativeWindowHost::tellWidgetResized(const Size& size)
+{
+    if (size == m_widget->size() || size.width < 1 || size.height < 1)
         return false;
     send(UIResizeEvent(size, m_widget->size()), m_widget);
     return true;
