@@ -343,7 +343,7 @@ void UINativeWindowHost::onButtonDown(uint32_t message, uintptr_t wParam, intptr
     uint32_t modifiers = mouseModifiers(wParam);
     int type = kMousePressEvent;
     if (target->testFlag(UIWidget::kWantsDoubleClicks) && (button == 1 || button == 2) &&
-        clickTracker().press(target, Time::tickCountMs(), position, button))
+        clickTracker().press(target->id(), Time::tickCountMs(), position, button))
         type = kDoubleClickEvent;
     post(new UIMouseEvent(type, buttons, static_cast<uint32_t>(button), position, modifiers), target);
 }

@@ -202,11 +202,11 @@ TEST(UIHeldKeyTable, HoldsSixtyFourKeysAndKeepsTheRemovedText)
 
 TEST(UIClickTracker, DoubleClicksNeedTheSameWidgetButtonTimeAndPlace)
 {
-    int first = 0;
-    int second = 0;
+    const uint32_t first = 7;
+    const uint32_t second = 8;
     struct Case
     {
-        const void* widget;
+        uint32_t widget;
         int64_t time;
         Point position;
         int button;
@@ -214,19 +214,23 @@ TEST(UIClickTracker, DoubleClicksNeedTheSameWidgetButtonTimeAndPlace)
     };
     // Limits: 500 ms, 4 by 4 pixels; each row follows the one before it.
     const Case cases[] = {
-        {&first, 1000, Point(10, 10), 1, false},
-        {&first, 1200, Point(12, 13), 1, true},
+        {first, 1000, Point(10, 10), 1, false},
+        {first, 1200, Point(12, 13), 1, true},
         // The pair was consumed: a third quick click starts over.
-        {&first, 1300, Point(12, 13), 1, false},
-        {&first, 1400, Point(12, 13), 2, false},
-        {&first, 1500, Point(12, 13), 2, true},
-        {&first, 2000, Point(10, 10), 1, false},
-        {&first, 2500, Point(10, 10), 1, false},
-        {&first, 2600, Point(14, 10), 1, false},
-        {&first, 2700, Point(14, 10), 1, true},
-        {&first, 3000, Point(10, 10), 1, false},
-        {&second, 3010, Point(10, 10), 1, false},
-        {&second, 3020, Point(10, 14), 1, false},
+        {first, 1300, Point(12, 13), 1, false},
+        {first, 1400, Point(12, 13), 2, false},
+        {first, 1500, Point(12, 13), 2, true},
+        {first, 2000, Point(10, 10), 1, false},
+        {first, 2500, Point(10, 10), 1, false},
+        {first, 2600, Point(14, 10), 1, false},
+        {first, 2700, Point(14, 10), 1, true},
+        {first, 3000, Point(10, 10), 1, false},
+        // Another widget, even one made where the first was, starts over.
+        {second, 3010, Point(10, 10), 1, false},
+        {second, 3020, Point(10, 14), 1, false},
+        // No widget never pairs.
+        {0, 3030, Point(10, 14), 1, false},
+        {0, 3040, Point(10, 14), 1, false},
     };
     UIClickTracker tracker;
     tracker.setLimits(500, 4, 4);
