@@ -5,6 +5,7 @@
 #include "ui/core/input/UIGlobalBlock.h"
 #include "ui/core/input/UIMimeBlocks.h"
 #include "ui/core/input/UIMimeData.h"
+#include "ui/core/widget/UINativeWindow.h"
 #include "ui/core/widget/UIWidget.h"
 
 #include <shlobj.h>
@@ -43,12 +44,15 @@ std::map<HWND, UIDropTarget*>& registeredTargets()
     return targets;
 }
 
-bool isTransientStyle(const UIWidget* window)
+// Tips, menus and the popups that show without taking activation (a combo
+// box's list, a completion list) come and go under the cursor.
+bool isTransient(const UIWidget* window)
 {
     if (!window)
         return false;
     const String& style = window->styleName();
-    return style == String(u"UIToolTip") || style == String(u"UIBalloonTip") || style == String(u"UIMenu");
+    return style == String(u"UIToolTip") || style == String(u"UIBalloonTip") || style == String(u"UIMenu") ||
+           window->testWindowFlag(UINativeWindow::kShowInactive);
 }
 
 void readBlock(IDataObject* data, UIMimeBlocks::Kind kind, UIMimeData* mime)
@@ -114,8 +118,8 @@ bool registerDropTarget(UIWidget* window, void* handle, bool on)
         target->Release();
         return true;
     }
-    // Tool tips, balloon tips and menus are never drop sites.
-    if (!native || found != targets.end() || isTransientStyle(window))
+    // Transient windows are never drop sites.
+    if (!native || found != targets.end() || isTransient(window))
         return false;
     auto* target = new UIDropTarget(window, native);
     CoLockObjectExternal(target, TRUE, FALSE);

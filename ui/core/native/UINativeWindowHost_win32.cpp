@@ -141,7 +141,6 @@ void UINativeWindowHost::create()
     if (!(m_flags & kFrameless))
         setIcons();
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    registerDropTarget(m_widget, window, true);
     m_visibility = -1;
     if ((m_flags & kDesktopOwned))
         SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
@@ -225,6 +224,9 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
     // Moves made from the window's own messages during the show, before it
     // was visible, were held as well.
     applyHeldPlacement();
+    // A window becomes a drop site when it is first shown: a hidden one takes
+    // no drops, and most windows made at start (menus, popups) never show.
+    registerDropTarget(m_widget, m_handle, true);
     if (command == SW_SHOWNORMAL) {
         SetForegroundWindow(hwnd(m_handle));
         ::SetFocus(hwnd(m_handle));

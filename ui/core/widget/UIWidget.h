@@ -430,6 +430,9 @@ protected:
     virtual void hideEvent(UIEvent*) {}
     virtual void stateChangeEvent(UIEvent*) {}
     virtual void closeEvent(UIEvent*) {}
+    // Pops the context menu up where the event asks; a widget that makes its
+    // menu on first need makes it here.
+    virtual void contextMenuEvent(UIEvent* event);
     virtual void externalMessageEvent(UIEvent*) {}
     virtual void dragEnterEvent(UIEvent*) {}
     virtual void dragMoveEvent(UIEvent*) {}

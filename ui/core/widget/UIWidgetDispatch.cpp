@@ -49,6 +49,12 @@ bool UIWidget::deliver(Handler handler, Signal& signal, UIEvent* event)
     return guard.isAlive();
 }
 
+void UIWidget::contextMenuEvent(UIEvent* event)
+{
+    if (d->contextMenu)
+        d->contextMenu->popup(static_cast<UIContextMenuEvent*>(event)->globalPos());
+}
+
 void UIWidget::copyWindowToScreen()
 {
     // A focus change may redraw the window's frame through its handlers
@@ -106,8 +112,7 @@ void UIWidget::dispatchByType(UIEvent* event)
     case kCloseEvent:
         return dispatchClose(event);
     case kContextMenuEvent:
-        if (d->contextMenu)
-            d->contextMenu->popup(static_cast<UIContextMenuEvent*>(event)->globalPos());
+        contextMenuEvent(event);
         return;
     case kFocusInEvent:
         UIInputMethod::instance()->focusChanged(this, true);

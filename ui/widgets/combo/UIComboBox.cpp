@@ -77,7 +77,6 @@ UIComboBox::UIComboBox(UIWidget* parent) : UIWidget(parent), m_clock(&Time::tick
     m_lineEdit->focusedOut.connect(this, &UIComboBox::onLineEditFocusOut);
     m_lineEdit->wheelTurned.connectWithArg(this, &UIComboBox::onLineEditWheel);
     placeLineEdit();
-    buildPopup();
     currentIndexChanged.connect(this, &UIComboBox::onCurrentIndexChanged);
 }
 
@@ -96,6 +95,8 @@ UIStyleNames UIComboBox::styleNames()
 
 void UIComboBox::buildPopup()
 {
+    if (m_popup)
+        return;
     m_popup = new UIWindow(this, kPopupWindowFlags);
     m_popup->setBackground(m_style.popupBackground);
     m_popup->setBorderColor(m_style.popupBackground.color());
@@ -112,6 +113,24 @@ void UIComboBox::buildPopup()
     m_list->keyPressed.connectWithArg(this, &UIComboBox::onListKey);
     m_list->mouseMoved.connectWithArg(this, &UIComboBox::onListMove);
     m_list->focusedOut.connectWithArg(this, &UIComboBox::onListFocusOut);
+}
+
+UIWindow* UIComboBox::popup()
+{
+    buildPopup();
+    return m_popup;
+}
+
+UIListView* UIComboBox::popupView()
+{
+    buildPopup();
+    return m_listView;
+}
+
+UIList* UIComboBox::popupList()
+{
+    buildPopup();
+    return m_list;
 }
 
 UIComboBoxItem* UIComboBox::addItem(const String& text)
@@ -399,7 +418,7 @@ void UIComboBox::setSorted(bool on)
 
 bool UIComboBox::isPopupVisible() const
 {
-    return m_popup->isVisible();
+    return m_popup && m_popup->isVisible();
 }
 
 Point UIComboBox::popupPosition(const Rect& fieldRect, const Size& popup, const Rect& monitor)
@@ -435,6 +454,7 @@ void UIComboBox::showPopup()
         return;
     if (UIWidget* own = window())
         own->setWindowFlag(kKeepActiveFlag, true);
+    buildPopup();
     fillPopupList();
     const int itemHeight = m_list->itemSize().height;
     const int listHeight = m_list->minimumSizeHint().height;
@@ -461,8 +481,10 @@ void UIComboBox::showPopup()
 void UIComboBox::hidePopup()
 {
     m_typeAhead = String();
-    m_popup->hide();
-    m_list->clear();
+    if (m_popup) {
+        m_popup->hide();
+        m_list->clear();
+    }
     if (UIWidget* own = window()) {
         own->setWindowFlag(kKeepActiveFlag, false);
         own->setWindowFlag(kNoActivateFlag, false);

@@ -110,9 +110,11 @@ public:
     virtual void showPopup();
     virtual void hidePopup();
     bool isPopupVisible() const;
-    UIWindow* popup() const { return m_popup; }
-    UIListView* popupView() const { return m_listView; }
-    UIList* popupList() const { return m_list; }
+    // The popup, made on first need: it is a system window of its own, and
+    // most boxes of a window are never opened.
+    UIWindow* popup();
+    UIListView* popupView();
+    UIList* popupList();
     // Whether a press on the field may open the popup now.
     bool mayReopen() const { return m_reopen; }
 

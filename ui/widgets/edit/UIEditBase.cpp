@@ -9,6 +9,7 @@
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/input/UIMimeData.h"
 #include "ui/core/platform/UIInputMethod.h"
+#include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/text/UITextDocument.h"
 
 namespace {
@@ -27,6 +28,21 @@ UIEditBase::UIEditBase(UIWidget* parent, bool multiLine)
       m_document(std::make_unique<UITextDocument>(this, UIApplication::instance()->theme())),
       m_commands(m_document.get(), multiLine)
 {
+}
+
+UIMenu* UIEditBase::menu()
+{
+    if (!m_menu) {
+        m_menu = buildMenu();
+        setContextMenu(m_menu);
+    }
+    return m_menu;
+}
+
+void UIEditBase::contextMenuEvent(UIEvent* event)
+{
+    menu();
+    UIWidget::contextMenuEvent(event);
 }
 
 UIEditBase::~UIEditBase()

@@ -64,7 +64,9 @@ public:
     bool redo() { return m_commands.redo(); }
     bool insert(const String& text) { return m_commands.insert(text); }
 
-    UIMenu* menu() const { return m_menu; }
+    // The context menu, made on first need: most fields never show theirs,
+    // and each menu is a system window of its own.
+    UIMenu* menu();
     bool isCaretShown() const { return m_caret.isShown(); }
     Rect inputCursorRect() const override;
     FontDesc font() const override;
@@ -101,11 +103,15 @@ protected:
     void dragMoveEvent(UIEvent* event) override;
     void dragLeaveEvent(UIEvent* event) override;
     void dropEvent(UIEvent* event) override;
+    void contextMenuEvent(UIEvent* event) override;
+    // Makes the context menu with its items, texts and connections.
+    virtual UIMenu* buildMenu() = 0;
 
     UISkinImage m_frameImage;
     std::unique_ptr<UITextDocument> m_document;
     UIEditCommands m_commands;
     UIEditCaret m_caret;
+    // Null until menu() first makes it.
     UIMenu* m_menu = nullptr;
     String m_placeholder;
     bool m_readOnly = false;

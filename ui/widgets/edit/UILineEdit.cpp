@@ -75,11 +75,6 @@ UILineEdit::UILineEdit(UIWidget* parent) : UIEditBase(parent, false)
     setCursor(UICursor(kTextBeam));
     setDragEnabled(true);
     setAcceptDrops(true);
-    m_menu = UIEditMenu::build(this, kMenuTexts, kMenuItemCount);
-    setContextMenu(m_menu);
-    m_menu->aboutToShow.connect(this, &UILineEdit::updateMenu);
-    m_menu->triggered.connectWithArg(this, &UILineEdit::onMenuItem);
-    retranslate();
 
     m_document->setStyle(m_style.edit.documentColors());
     m_document->setFont(m_style.edit.font);
@@ -496,7 +491,16 @@ UILineEdit::MenuItems UILineEdit::menuItems() const
 void UILineEdit::updateMenu()
 {
     const MenuItems items = menuItems();
-    UIEditMenu::apply(m_menu, items.data(), 0, kMenuItemCount);
+    UIEditMenu::apply(menu(), items.data(), 0, kMenuItemCount);
+}
+
+UIMenu* UILineEdit::buildMenu()
+{
+    UIMenu* built = UIEditMenu::build(this, kMenuTexts, kMenuItemCount);
+    built->aboutToShow.connect(this, &UILineEdit::updateMenu);
+    built->triggered.connectWithArg(this, &UILineEdit::onMenuItem);
+    UIEditMenu::retranslate(built, kMenuTexts, kMenuItemCount, kContext);
+    return built;
 }
 
 void UILineEdit::onMenuItem(int index)
@@ -526,14 +530,16 @@ bool UILineEdit::cut()
 void UILineEdit::popupContextMenu()
 {
     // Centred under the field's centre point.
-    m_menu->relayout();
+    UIMenu* shownMenu = menu();
+    shownMenu->relayout();
     const Point centre = mapToGlobal(Point(width() / 2, height() / 2));
-    m_menu->popup(Point(centre.x - m_menu->effectiveSizeHint().width / 2, centre.y));
+    shownMenu->popup(Point(centre.x - shownMenu->effectiveSizeHint().width / 2, centre.y));
 }
 
 void UILineEdit::retranslate()
 {
-    UIEditMenu::retranslate(m_menu, kMenuTexts, kMenuItemCount, kContext);
+    if (m_menu)
+        UIEditMenu::retranslate(m_menu, kMenuTexts, kMenuItemCount, kContext);
 }
 
 // ---- Style ----

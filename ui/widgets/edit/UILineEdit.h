@@ -106,6 +106,7 @@ protected:
     void keyPressEvent(UIEvent* event) override;
     void doubleClickEvent(UIEvent* event) override;
     void focusOutEvent(UIEvent* event) override;
+    UIMenu* buildMenu() override;
 
 private:
     void onDocumentChanged();

@@ -48,14 +48,6 @@ UITextEdit::UITextEdit(UIWidget* parent) : UIEditBase(parent, true)
     setCursor(UICursor(kTextBeam));
     setDragEnabled(true);
     setAcceptDrops(true);
-    m_menu = UIEditMenu::build(this, kMenuTexts, kMainItems);
-    m_sizeMenu = UIEditMenu::build(m_menu, kSizeMenuTexts, kSizeItems);
-    m_menu->setItemSubMenu(kTextSizeItem, m_sizeMenu);
-    setContextMenu(m_menu);
-    m_menu->aboutToShow.connect(this, &UITextEdit::updateMenu);
-    m_menu->triggered.connectWithArg(this, &UITextEdit::onMenuItem);
-    m_sizeMenu->triggered.connectWithArg(this, &UITextEdit::onSizeMenuItem);
-    retranslate();
     m_document->setStyle(m_style.edit.documentColors());
     m_document->setFont(m_style.edit.font);
     m_document->setWordWrap(false);
@@ -288,8 +280,21 @@ UITextEdit::MenuItems UITextEdit::menuItems() const
 void UITextEdit::updateMenu()
 {
     const MenuItems items = menuItems();
-    UIEditMenu::apply(m_menu, items.data(), 0, kMainItems);
+    UIEditMenu::apply(menu(), items.data(), 0, kMainItems);
     UIEditMenu::apply(m_sizeMenu, items.data(), kIncreaseItem, kSizeItems);
+}
+
+UIMenu* UITextEdit::buildMenu()
+{
+    UIMenu* built = UIEditMenu::build(this, kMenuTexts, kMainItems);
+    m_sizeMenu = UIEditMenu::build(built, kSizeMenuTexts, kSizeItems);
+    built->setItemSubMenu(kTextSizeItem, m_sizeMenu);
+    built->aboutToShow.connect(this, &UITextEdit::updateMenu);
+    built->triggered.connectWithArg(this, &UITextEdit::onMenuItem);
+    m_sizeMenu->triggered.connectWithArg(this, &UITextEdit::onSizeMenuItem);
+    UIEditMenu::retranslate(built, kMenuTexts, kMainItems, kContext);
+    UIEditMenu::retranslate(m_sizeMenu, kSizeMenuTexts, kSizeItems, kContext);
+    return built;
 }
 
 void UITextEdit::onMenuItem(int index)
@@ -309,6 +314,8 @@ void UITextEdit::onSizeMenuItem(int index)
 
 void UITextEdit::retranslate()
 {
+    if (!m_menu)
+        return;
     UIEditMenu::retranslate(m_menu, kMenuTexts, kMainItems, kContext);
     UIEditMenu::retranslate(m_sizeMenu, kSizeMenuTexts, kSizeItems, kContext);
 }

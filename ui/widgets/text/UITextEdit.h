@@ -107,6 +107,7 @@ protected:
     void doubleClickEvent(UIEvent* event) override;
     void wheelEvent(UIEvent* event) override;
     void focusOutEvent(UIEvent* event) override;
+    UIMenu* buildMenu() override;
 
 private:
     void onTextChanged();

@@ -5,6 +5,7 @@
 #include "tests/support/UIHarness.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIEventType.h"
+#include "ui/core/input/UIOleDrag.h"
 #include "ui/core/native/UINativeWindowHost.h"
 #include "ui/core/theme/UIMetric.h"
 #include "ui/core/theme/UITheme.h"
@@ -233,6 +234,32 @@ TEST_F(NativeHostTest, AHiddenFramelessWindowIsPlacedWhenShown)
         EXPECT_TRUE(EqualRect(&now, &placed)) << c.flags << ": in place once shown";
         EXPECT_EQ(window->pos(), Point(130, 90)) << c.flags;
         EXPECT_EQ(window->size(), Size(220, 110)) << c.flags;
+        window->hide();
+    }
+}
+
+TEST_F(NativeHostTest, AWindowBecomesADropSiteWhenFirstShownAndAPopupNever)
+{
+    struct Case
+    {
+        uint32_t flags;
+        bool site;
+    };
+    const Case cases[] = {
+        {0, true},             // a framed window
+        {512, true},           // a frameless one that activates
+        {512 | 16 | 8, false}, // a popup shown without activation
+    };
+    for (const Case& c : cases) {
+        auto window = makeWindow(c.flags);
+        window->setGeometry(60, 60, 120, 80);
+        // Taking a target away answers whether there was one.
+        HWND handle = hwnd(window.get());
+        EXPECT_FALSE(registerDropTarget(window.get(), handle, false)) << c.flags << ": while hidden";
+        window->show();
+        window->hide();
+        window->show();
+        EXPECT_EQ(registerDropTarget(window.get(), handle, false), c.site) << c.flags << ": once shown";
         window->hide();
     }
 }

@@ -4,6 +4,7 @@
 #include "graphics/paint/FontMetrics.h"
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/application/UIApplication.h"
 #include "ui/core/events/UIFocusEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
@@ -338,4 +339,31 @@ TEST_F(UIComboBoxTest, EditableFieldShowsTheCurrentTextAndPutsItBackOnLeaving)
     EXPECT_TRUE(box->lineEdit()->isEmpty());
     box->setEditable(false);
     EXPECT_FALSE(box->lineEdit()->isVisible());
+}
+
+// The popup is a system window of its own: a box makes it when first opened
+// (or looked up), and only once.
+TEST_F(UIComboBoxTest, ThePopupIsMadeWhenFirstOpenedAndOnce)
+{
+    const int before = UIApplication::instance()->windows().count();
+    auto* box = new UIComboBox(top);
+    for (const char* t : {"Alien", "Brazil", "Casablanca"})
+        box->addItem(text(t));
+    box->setGeometry(10, 10, 120, 24);
+    box->show();
+    box->setCurrentIndex(1);
+    box->clear();
+    box->addItem(text("Dune"));
+    box->hidePopup();
+    EXPECT_FALSE(box->isPopupVisible());
+    EXPECT_EQ(UIApplication::instance()->windows().count(), before) << "nothing opened, no window";
+    for (int open = 0; open < 2; ++open) {
+        box->showPopup();
+        EXPECT_TRUE(box->isPopupVisible()) << open;
+        EXPECT_EQ(box->popupList()->count(), 1) << open;
+        box->hidePopup();
+        EXPECT_FALSE(box->isPopupVisible()) << open;
+        EXPECT_EQ(UIApplication::instance()->windows().count(), before + 1) << open;
+    }
+    delete box;
 }

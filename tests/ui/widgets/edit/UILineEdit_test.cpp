@@ -2,6 +2,7 @@
 // password mode, keys, the menu and completion.
 #include "tests/support/TestText.h"
 #include "tests/ui/widgets/edit/LineEditTest.h"
+#include "ui/core/events/UIContextMenuEvent.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/widgets/edit/UICompleter.h"
 #include "ui/widgets/edit/UILineEdit.h"
@@ -220,4 +221,56 @@ TEST_F(UILineEditTest, CompletionPopupFollowsTypingAndArrows)
     EXPECT_FALSE(edit->isCompletionVisible());
     type(u"x");
     EXPECT_FALSE(edit->isCompletionVisible());
+}
+
+// Each menu is a system window of its own: a field makes its menu only when
+// something first needs it, and once.
+TEST_F(UILineEditTest, TheMenuIsMadeOnFirstNeedAndOnce)
+{
+    enum Need
+    {
+        kContextEvent,
+        kMenuKey,
+        kStateUpdate,
+        kLookUp
+    };
+    struct Case
+    {
+        Need need;
+        bool popsUp;
+    };
+    const Case cases[] = {{kContextEvent, true}, {kMenuKey, true}, {kStateUpdate, false}, {kLookUp, false}};
+    for (const Case& c : cases) {
+        const int before = UIApplication::instance()->windows().count();
+        auto* field = new UILineEdit(top);
+        field->setGeometry(0, 40, 100, 30);
+        field->show();
+        field->retranslate();
+        EXPECT_EQ(UIApplication::instance()->windows().count(), before) << c.need << ": no window yet";
+        EXPECT_EQ(field->contextMenu(), nullptr) << c.need;
+        switch (c.need) {
+        case kContextEvent:
+            send(field, UIContextMenuEvent(0, Point(5, 5), Point(20, 60)));
+            break;
+        case kMenuKey:
+            send(field, UIKeyEvent(kKeyPressEvent, 93, 0, String()));
+            break;
+        case kStateUpdate:
+            field->updateMenu();
+            break;
+        case kLookUp:
+            field->menu();
+            break;
+        }
+        UIMenu* made = field->menu();
+        ASSERT_NE(made, nullptr) << c.need;
+        EXPECT_EQ(field->contextMenu(), static_cast<UIContextMenu*>(made)) << c.need;
+        EXPECT_EQ(made->isVisible(), c.popsUp) << c.need;
+        EXPECT_EQ(utf8(made->item(UILineEdit::kSelectAllItem)->text()), "Select All") << c.need;
+        made->hide();
+        send(field, UIContextMenuEvent(0, Point(5, 5), Point(20, 60)));
+        EXPECT_EQ(field->menu(), made) << c.need << ": a second need makes no second menu";
+        EXPECT_EQ(UIApplication::instance()->windows().count(), before + 1) << c.need;
+        delete field;
+    }
 }

@@ -3,6 +3,7 @@
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/events/UIContextMenuEvent.h"
 #include "ui/core/events/UIKeyEvent.h"
 #include "ui/core/events/UIWheelEvent.h"
 #include "ui/widgets/menus/UIMenu.h"
@@ -188,6 +189,18 @@ TEST_F(UITextEditTest, KeysClipboardAndRefusals)
 
 TEST_F(UITextEditTest, ContextMenuAndItsTextSizeSubmenu)
 {
+    // Made with its submenu when first asked for, not with the editor.
+    EXPECT_EQ(edit->contextMenu(), nullptr);
+    send(edit, UIContextMenuEvent(0, Point(5, 5), Point(20, 20)));
+    UIMenu* menu = edit->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(edit->contextMenu(), static_cast<UIContextMenu*>(menu));
+    ASSERT_NE(menu->item(UITextEdit::kTextSizeItem)->subMenu(), nullptr);
+    const int sizeItems = UITextEdit::kMenuItemCount - UITextEdit::kIncreaseItem;
+    EXPECT_EQ(menu->item(UITextEdit::kTextSizeItem)->subMenu()->count(), sizeItems);
+    menu->hide();
+
     UIApplication::instance()->clipboard()->setText(String(u"x"));
     auto shown = [&] {
         std::string s;
