@@ -149,8 +149,8 @@ void MainWindow::buildWindow()
 {
     m_window = new UIWindow(nullptr, UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
                                          UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu);
-    m_window->setMinimumHeight(kMinimumClientHeight);
-    m_window->setMinimumWidth(kMinimumClientWidth);
+    // Both at once: each resize of the system window costs a round trip.
+    m_window->setMinimumSize(kMinimumClientWidth, kMinimumClientHeight);
     m_window->setPlacement(Rect::kAlignVCenter | Rect::kAlignHCenter);
     UIApplication::instance()->setMainWindow(m_window);
 }
