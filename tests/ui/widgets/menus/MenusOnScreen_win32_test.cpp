@@ -9,6 +9,7 @@
 #include "tools/skingen/TestSkinColors.h"
 #include "ui/core/application/UIApplication.h"
 #include "ui/core/theme/UITheme.h"
+#include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/menus/UIMenu.h"
 #include "ui/widgets/menus/UIMenuBar.h"
 #include "ui/widgets/toolbar/UISizeGrip.h"
@@ -229,6 +230,33 @@ TEST_F(MenusOnScreen, AContextMenuIsChosenFromByARightClick)
     realClick(menu, centreOf(menu, 1));
     ASSERT_TRUE(UIHarness::pumpUntil([&] { return !menu->isVisible(); }));
     EXPECT_EQ("menu1 ", choices.log);
+}
+
+// A field makes its menu on the first right click, in the moment it pops up;
+// the second right click shows the same one.
+TEST_F(MenusOnScreen, AFieldsMenuMadeByItsFirstRightClickIsChosenFrom)
+{
+    auto* field = new UILineEdit(window);
+    field->setGeometry(100, 100, 200, 24);
+    field->setText(text("Alien"));
+    field->show();
+    UIHarness::pump();
+    ASSERT_EQ(field->contextMenu(), nullptr);
+    UIMenu* made = nullptr;
+    for (int click = 0; click < 2; ++click) {
+        field->deselect();
+        realClick(field, Point(50, 12), true);
+        ASSERT_TRUE(UIHarness::pumpUntil([&] { return field->contextMenu() && field->menu()->isVisible(); }))
+            << click;
+        UIMenu* menu = field->menu();
+        if (made)
+            EXPECT_EQ(menu, made) << "one menu";
+        made = menu;
+        UIHarness::pumpFor(30);
+        realClick(menu, centreOf(menu, UILineEdit::kSelectAllItem));
+        ASSERT_TRUE(UIHarness::pumpUntil([&] { return !menu->isVisible(); })) << click;
+        EXPECT_EQ(field->selectedText(), text("Alien")) << click;
+    }
 }
 
 // The window a user would see: a menu bar with sub-menus, a tool bar with a
