@@ -210,12 +210,11 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
 {
     if (!m_handle)
         return;
-    if (visible)
-        applyHeldPlacement();
     if (!visible) {
         ShowWindow(hwnd(m_handle), SW_HIDE);
         return;
     }
+    applyHeldPlacement();
     giveTaskbarButtonWhenOwnerHidden();
     int command = maximized ? SW_SHOWMAXIMIZED : (minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
     if (m_flags & kShowInactive)

@@ -35,6 +35,7 @@ UIMenu* UIEditBase::menu()
     if (!m_menu) {
         m_menu = buildMenu();
         setContextMenu(m_menu);
+        retranslate();
     }
     return m_menu;
 }

@@ -104,7 +104,8 @@ protected:
     void dragLeaveEvent(UIEvent* event) override;
     void dropEvent(UIEvent* event) override;
     void contextMenuEvent(UIEvent* event) override;
-    // Makes the context menu with its items, texts and connections.
+    // Makes the context menu with its items and connections; menu() then
+    // translates it through retranslate().
     virtual UIMenu* buildMenu() = 0;
 
     UISkinImage m_frameImage;

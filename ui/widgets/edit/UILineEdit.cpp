@@ -499,7 +499,6 @@ UIMenu* UILineEdit::buildMenu()
     UIMenu* built = UIEditMenu::build(this, kMenuTexts, kMenuItemCount);
     built->aboutToShow.connect(this, &UILineEdit::updateMenu);
     built->triggered.connectWithArg(this, &UILineEdit::onMenuItem);
-    UIEditMenu::retranslate(built, kMenuTexts, kMenuItemCount, kContext);
     return built;
 }
 

@@ -292,8 +292,6 @@ UIMenu* UITextEdit::buildMenu()
     built->aboutToShow.connect(this, &UITextEdit::updateMenu);
     built->triggered.connectWithArg(this, &UITextEdit::onMenuItem);
     m_sizeMenu->triggered.connectWithArg(this, &UITextEdit::onSizeMenuItem);
-    UIEditMenu::retranslate(built, kMenuTexts, kMainItems, kContext);
-    UIEditMenu::retranslate(m_sizeMenu, kSizeMenuTexts, kSizeItems, kContext);
     return built;
 }
 
