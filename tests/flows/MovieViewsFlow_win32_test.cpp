@@ -131,19 +131,28 @@ protected:
         return openAndClick(
             {"#menuBar \"View\"", "#viewMenu \"" + sub + "\"", "#" + menuId + " \"" + item + "\""});
     }
-    bool openAndClick(const std::vector<std::string>& paths)
+    // Clicks along the paths, each once the one before has shown it; the last
+    // is only waited for unless clickLast, and the first may take a right
+    // click.
+    bool openAndClick(const std::vector<std::string>& paths, bool clickLast = true,
+                      bool rightClickFirst = false)
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
-            bool clicked = true;
-            for (size_t i = 0; clicked && i < paths.size(); ++i)
-                clicked = (i == 0 || app.waitForPath(paths[i], 3000)) && app.click(paths[i]);
-            if (clicked)
+            bool reached = rightClickFirst ? app.rightClick(paths[0]) : app.click(paths[0]);
+            for (size_t i = 1; reached && i < paths.size(); ++i) {
+                const bool clicks = clickLast || i + 1 < paths.size();
+                reached = app.waitForPath(paths[i], 3000) && (!clicks || app.click(paths[i]));
+            }
+            if (reached)
                 return true;
             app.pressKey("Escape");
             app.pressKey("Escape");
         }
         return false;
     }
+    // Opens the menus until the last path shows, clicking nothing in it.
+    bool openTo(const std::vector<std::string>& paths) { return openAndClick(paths, false); }
+
     // Opens the combo box's popup and clicks the entry, until the box shows
     // it: a box just closed refuses to open again for a moment. The popup's
     // list must be the first list shown: the grid's page is hidden.
@@ -239,8 +248,7 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
     EXPECT_EQ(hiddenWidget("#images")["rowCount"].toInt(), 12);
     EXPECT_TRUE(widget("#toolBar \"Edit Selected Movie...\"")["enabled"].toBool());
     EXPECT_TRUE(widget("#toolBar \"Remove Selected Movie\"")["enabled"].toBool());
-    ASSERT_TRUE(app.click("#menuBar \"View\""));
-    ASSERT_TRUE(app.waitForPath("#viewMenu \"List\""));
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"List\""}));
     EXPECT_TRUE(becomesChecked("viewMenu", "List")) << "the tabs and the View menu agree";
     EXPECT_TRUE(widget("#viewTabs")["items"].at(0)["current"].toBool());
     ASSERT_TRUE(app.pressKey("Escape"));
@@ -293,10 +301,7 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
     }
     ASSERT_TRUE(viewSubMenu("Sort Movies by", "sortMenu", "Descending"));
     ASSERT_TRUE(app.pressKey("Escape"));
-    ASSERT_TRUE(app.click("#menuBar \"View\""));
-    ASSERT_TRUE(app.waitForPath("#viewMenu \"Sort Movies by\""));
-    ASSERT_TRUE(app.click("#viewMenu \"Sort Movies by\""));
-    ASSERT_TRUE(app.waitForPath("#sortMenu \"Title\""));
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Sort Movies by\"", "#sortMenu \"Title\""}));
     EXPECT_TRUE(becomesChecked("sortMenu", "Release Date"));
     EXPECT_TRUE(becomesChecked("sortMenu", "Descending"));
     int checkedFields = 0;
@@ -416,16 +421,12 @@ TEST_F(MovieViewsFlow, StepsZoomColumnsLayoutsAndTheViewMenusSwitches)
     ASSERT_TRUE(app.waitFor([&] { return views()["columns"].size() == columns.size() - 1; }));
     EXPECT_NE(views()["columns"].at(0).toInt(), 0) << "Title is hidden";
     ASSERT_TRUE(app.pressKey("Escape"));
-    ASSERT_TRUE(app.rightClick("UIHeader"));
-    ASSERT_TRUE(app.waitForPath("#columnHeaderMenu \"Title\""));
+    ASSERT_TRUE(openAndClick({"UIHeader", "#columnHeaderMenu \"Title\""}, false, true));
     EXPECT_FALSE(isChecked("columnHeaderMenu", "Title"));
     ASSERT_TRUE(app.click("#columnHeaderMenu \"Title\""));
     ASSERT_TRUE(app.waitFor([&] { return views()["columns"].size() == columns.size(); }));
     EXPECT_EQ(views()["columns"].at(0).toInt(), 0);
-    ASSERT_TRUE(app.click("#menuBar \"View\""));
-    ASSERT_TRUE(app.waitForPath("#viewMenu \"Columns\""));
-    ASSERT_TRUE(app.click("#viewMenu \"Columns\""));
-    ASSERT_TRUE(app.waitForPath("#columnsMenu \"Title\""));
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Columns\"", "#columnsMenu \"Title\""}));
     EXPECT_TRUE(becomesChecked("columnsMenu", "Title")) << widget("#columnsMenu").write();
     ASSERT_TRUE(app.pressKey("Escape"));
     ASSERT_TRUE(app.pressKey("Escape"));
@@ -461,8 +462,7 @@ TEST_F(MovieViewsFlow, StepsZoomColumnsLayoutsAndTheViewMenusSwitches)
     app.shot("always-on-top");
     ASSERT_TRUE(app.click("#viewMenu \"Always On Top\""));
     ASSERT_TRUE(app.waitFor([&] { return !views()["topmost"].toBool(); }));
-    ASSERT_TRUE(app.click("#menuBar \"View\""));
-    ASSERT_TRUE(app.waitForPath("#viewMenu \"Always On Top\""));
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Always On Top\""}));
     EXPECT_FALSE(isChecked("viewMenu", "Always On Top"));
     ASSERT_TRUE(app.pressKey("Escape"));
     int before = fills();
