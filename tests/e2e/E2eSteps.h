@@ -163,8 +163,9 @@ protected:
         EXPECT_EQ(state["images"].toInt(), current) << step << " " << state.write();
         if (state["coverFlow"].toBool()) {
             EXPECT_EQ(state["covers"].toInt(), int(table.size())) << step;
-            if (current)
+            if (current) {
                 EXPECT_EQ(state["cover"].toInt(), current) << step;
+            }
         }
         return joinedTitles(table);
     }

@@ -37,10 +37,12 @@ TEST_F(E2e, FiltersAndSorts)
     };
     for (const Filter& f : filters) {
         ASSERT_TRUE(choose("#filterKind", f.kind)) << f.kind;
-        if (f.value)
+        if (f.value) {
             ASSERT_TRUE(choose("#filterValue", f.value)) << f.kind;
-        if (f.actor)
+        }
+        if (f.actor) {
             ASSERT_TRUE(choose("#filterActor", f.actor)) << f.kind;
+        }
         ASSERT_TRUE(statusBecomes(f.status)) << f.kind << ": " << status();
         EXPECT_EQ(agreedTitles(f.kind), f.titles);
         app.shot(std::string("filter-") + f.kind);

@@ -108,8 +108,9 @@ protected:
         int id = state["current"].toInt();
         EXPECT_EQ(state["table"].toInt(), id) << state.write();
         EXPECT_EQ(state["images"].toInt(), id) << state.write();
-        if (state["coverFlow"].toBool() && id)
+        if (state["coverFlow"].toBool() && id) {
             EXPECT_EQ(state["cover"].toInt(), id) << state.write();
+        }
         return id;
     }
     std::string title() { return widget("#main")["title"].toText(); }
@@ -243,8 +244,9 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
     EXPECT_NE(title().find("Alien (1979)"), std::string::npos) << title();
     JsonValue state = views();
     EXPECT_EQ(state["mode"].toInt(), 0);
-    if (state["coverFlow"].toBool())
+    if (state["coverFlow"].toBool()) {
         EXPECT_EQ(state["covers"].toInt(), 12);
+    }
     EXPECT_EQ(hiddenWidget("#images")["rowCount"].toInt(), 12);
     EXPECT_TRUE(widget("#toolBar \"Edit Selected Movie...\"")["enabled"].toBool());
     EXPECT_TRUE(widget("#toolBar \"Remove Selected Movie\"")["enabled"].toBool());
@@ -292,10 +294,12 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
         ASSERT_TRUE(app.waitFor([&] { return views()["sort"].at(0).toInt() == s.mode; })) << s.item;
         EXPECT_EQ(views()["sort"].at(1).toInt(), s.order) << s.item;
         std::string rows = titles();
-        if (s.first)
+        if (s.first) {
             EXPECT_EQ(rows.substr(0, rows.find(',')), s.first) << s.item << ": " << rows;
-        if (s.last)
+        }
+        if (s.last) {
             EXPECT_EQ(rows.substr(rows.rfind(',') + 1), s.last) << s.item << ": " << rows;
+        }
         EXPECT_EQ(current(), 1) << s.item << ": the current movie stays";
         app.shot(std::string("sort-") + s.item);
     }

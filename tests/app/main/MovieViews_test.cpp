@@ -449,8 +449,9 @@ TEST_F(MovieViewsTest, CoverFlowWheelAndKeysStepAndTheCardFollowsAtRest)
                                                  s.direction));
         EXPECT_EQ(scene->selectedIndex(), s.selected) << s.what;
         EXPECT_EQ(main->zoomSlider()->value() - slider, s.sliderChange) << s.what;
-        if (s.selected != 6)
+        if (s.selected != 6) {
             EXPECT_EQ(main->table()->currentRowTag(), 7) << s.what << ": the card waits for rest";
+        }
         main->onAnimationFinished(CoverFlowScene::kSelectionAnimation);
         std::string id = std::to_string(s.selected + 1);
         EXPECT_EQ(currentIds(), id + " " + id + " " + id) << s.what << " at rest";

@@ -164,8 +164,9 @@ TEST_F(ConfigFileTest, FindsItsFolderAndLoadsAMissingFileAsEmpty)
     EXPECT_FALSE(file.load());
     String appData = SystemInfo::specialFolder(SystemInfo::kApplicationData);
     ConfigFile user(String(u"config.dat"), String(u"Reelstack"), ConfigFile::kUserData, ConfigFile::kXml);
-    if (!appData.isEmpty())
+    if (!appData.isEmpty()) {
         EXPECT_EQ(u16(user.path()), u16(appData) + u"\\Reelstack\\config.dat");
+    }
     ConfigFile unknown(String(u"config.dat"), String(), 7, ConfigFile::kXml);
     EXPECT_FALSE(unknown.load());
     EXPECT_FALSE(unknown.save());

@@ -159,8 +159,9 @@ TEST_F(SocketClientTest, WaitsEndAtTheirTimeOutDeadlineOrAbort)
         EXPECT_EQ(socket.errorCode(), c.error);
         EXPECT_GE(elapsed, c.atLeastMs);
         EXPECT_TRUE(m_server.waitForServed(requests, 60000));
-        if (c.script.holdMs > 0)
+        if (c.script.holdMs > 0) {
             EXPECT_EQ(m_server.abandonedCount(), abandoned + 1) << "the client gave up before the server";
+        }
     }
 }
 

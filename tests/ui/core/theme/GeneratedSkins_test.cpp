@@ -110,9 +110,10 @@ void checkSkin(const std::string& file, bool test)
         ASSERT_NE(nullptr, item) << file << " " << row[0] << "." << row[1];
         const String& data = item->attribute(String(u"data"));
         EXPECT_TRUE(parsesAsKind(row[2], data)) << file << " " << row[0] << "." << row[1];
-        if (test && (row[2] == "color" || row[2] == "pen" || row[2] == "brush"))
+        if (test && (row[2] == "color" || row[2] == "pen" || row[2] == "brush")) {
             EXPECT_EQ(testStyleColor(wide(row[0]), wide(row[1])), parseStyleColor(data))
                 << row[0] << "." << row[1];
+        }
     }
     EXPECT_GT(properties, 250);
 

@@ -274,13 +274,15 @@ TEST_F(UIWebViewTest, ElementsWithIdsAreListedWithTagAndScreenRectangle)
         EXPECT_EQ(element["id"].toText(), row.id) << i;
         EXPECT_EQ(element["tag"].toText(), row.tag) << row.id;
         const JsonValue& rect = element["rect"];
-        if (row.width >= 0)
+        if (row.width >= 0) {
             EXPECT_EQ(std::make_pair(rect.at(2).toInt(), rect.at(3).toInt()), std::make_pair(row.width, row.height))
                 << row.id;
+        }
         const int x = rect.at(0).toInt() - origin.x + rect.at(2).toInt() / 2;
         const int y = rect.at(1).toInt() - origin.y + rect.at(3).toInt() / 2;
-        if (row.leaf)
+        if (row.leaf) {
             EXPECT_EQ(utf8(v->elementIdAt(x, y)), row.id) << "clicked at its centre";
+        }
     }
 
     UIWebView* tall = view(tallPage(20), WebViewOption::NoScrollBars, 200);

@@ -105,8 +105,9 @@ TEST(UIListGeometry, RectanglesHitsAndPaintRangeMatchAWalkOverAllItems)
             ASSERT_EQ(i, ranks.indexOfRank(rank));
             Rect r = g.itemRect(rank, c.count);
             ASSERT_EQ(expected[size_t(i)], r) << i;
-            if (g.isOnScreen(r))
+            if (g.isOnScreen(r)) {
                 ASSERT_TRUE(rank >= first && rank < last) << "on screen but not painted: " << i;
+            }
         }
         EXPECT_LE(last - first, 3 * (g.height / 17 + 2) * g.columnCount(c.count))
             << "paints only the rows in view";

@@ -161,8 +161,9 @@ TEST_F(UITableTest, CurrentRowFollowsItsRowThroughInsertsTakesHidingAndSwaps)
         steps[i].act(t);
         EXPECT_EQ(steps[i].currentTag, t->currentRowItem() ? t->currentRowItem()->tag() : -1) << i;
         EXPECT_EQ(steps[i].events, watch.events) << i;
-        if (t->currentRowItem())
+        if (t->currentRowItem()) {
             EXPECT_EQ(t->currentRowItem(), t->row(t->currentRow())) << i;
+        }
     }
 }
 

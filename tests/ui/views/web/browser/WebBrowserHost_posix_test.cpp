@@ -263,8 +263,9 @@ TEST_F(WebBrowserHostTest, TheClickCatcherReportsOneReleasePerPress)
     // A release nobody pressed for goes unreported.
     catcher.message(0x202, 0, Point(5, 5), 0);
     for (const auto& row : rows) {
-        if (row.pressFirst)
+        if (row.pressFirst) {
             EXPECT_EQ(WebBrowserClickCatcher::kTakeFocus, catcher.message(0x201, 0x1, row.at, 0)) << row.name;
+        }
         log.clear();
         EXPECT_EQ(WebBrowserClickCatcher::kNothing, catcher.message(row.message, row.keys, row.at, 1))
             << row.name;

@@ -306,10 +306,12 @@ TEST_F(WebBrowserSiteTest, AmbientPropertiesAnswerFromTheHost)
         VARIANT result;
         EXPECT_EQ(row.result, get(row.id, result)) << row.id;
         EXPECT_EQ(row.type, result.vt) << row.id;
-        if (row.type == VT_I4)
+        if (row.type == VT_I4) {
             EXPECT_EQ(row.value, result.lVal) << row.id;
-        if (row.type == VT_BOOL)
+        }
+        if (row.type == VT_BOOL) {
             EXPECT_EQ(VARIANT_BOOL(row.value), result.boolVal) << row.id;
+        }
     }
     host->setUserAgent(String(u"Reel/1"));
     VARIANT agent;
