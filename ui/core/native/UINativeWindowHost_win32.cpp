@@ -48,6 +48,14 @@ constexpr FlagStyle kStyleFlags[] = {
     {UINativeWindow::kSystemMenu, WS_SYSMENU},
 };
 
+// A shared icon, the same handle at every load: looked up once, since every
+// window registers a class of its own (a popup's shadow is a class style).
+HICON programIcon(HINSTANCE instance)
+{
+    static HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    return icon;
+}
+
 } // namespace
 
 UINativeWindow* UINativeWindowHost::createFor(UIWidget* widget)
@@ -114,7 +122,7 @@ void UINativeWindowHost::create()
     windowClass.lpfnWndProc = uiWindowProcedure;
     windowClass.cbWndExtra = kWindowExtraBytes;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconId));
+    windowClass.hIcon = programIcon(instance);
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     windowClass.lpszClassName = name;
