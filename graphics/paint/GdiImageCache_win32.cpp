@@ -176,7 +176,7 @@ bool GdiImageCache::drawUnkept(HDC dc, const Image& image, const Rect& source, c
     const int rows =
         StretchDIBits(dc, target.x, target.y, target.width, target.height, source.x, 0, source.width,
                       source.height, image.scanLine(source.y), &info, DIB_RGB_COLORS, SRCCOPY);
-    return rows != 0 && rows != GDI_ERROR;
+    return rows != 0 && rows != static_cast<int>(GDI_ERROR);
 }
 
 void GdiImageCache::selectImage(const Entry& entry)

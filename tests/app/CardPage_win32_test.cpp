@@ -104,6 +104,7 @@ TEST_F(CardPage, ShippedTemplatesLayOutARichMovie)
     EXPECT_EQ(shot.pixel(picture.x + picture.width / 2, picture.y + picture.height / 2).value(),
               Color(0x1E, 0x3A, 0x5F).value());
     // With REELSTACK_SHOTS naming a folder, the card is kept there to look at.
-    if (const char* shots = std::getenv("REELSTACK_SHOTS"))
+    if (const char* shots = std::getenv("REELSTACK_SHOTS")) {
         EXPECT_TRUE(PngWriter::save(document.snapshot(800), text(std::string(shots) + "\\card-page.png")));
+    }
 }

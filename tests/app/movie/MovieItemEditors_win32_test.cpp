@@ -210,8 +210,9 @@ TEST_F(ItemEditors, EpisodesNeedTitleSeasonAndNumberAndNoTwinAndKeepOddYears)
         EXPECT_EQ(added.year, row.storedYear);
         EXPECT_EQ(added.month, 0);
         EXPECT_EQ(added.day, 0);
-        if (row.url)
+        if (row.url) {
             EXPECT_EQ(utf8(added.url), "www.example.test");
+        }
     }
 }
 

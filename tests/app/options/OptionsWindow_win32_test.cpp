@@ -257,8 +257,9 @@ TEST_F(OptionsWindowTest, WhatTheMachineLacksSurvivesOk)
             font = iotest::show(window.fontBox()->currentText());
             click(window.okButton());
         }));
-        if (*c.shown)
+        if (*c.shown) {
             EXPECT_EQ(language, c.shown) << iotest::show(String(c.stored));
+        }
         EXPECT_EQ(storedLanguage(), c.kept) << "no other language chosen silently";
         EXPECT_EQ(font, "No Such Family");
         EXPECT_EQ(iotest::show(movies.model->viewSettings().movieCardFontFamily), "No Such Family");

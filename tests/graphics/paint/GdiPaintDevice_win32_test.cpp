@@ -268,8 +268,9 @@ TEST_F(GdiPainting, TextUsesThePenAndStaysInItsBox)
                                       Rect::kAlignHCenter | Rect::kAlignVCenter, FontMetrics::kElideNone,
                                       false, &box));
         painter.end();
-        if (pen.alpha() == 0)
+        if (pen.alpha() == 0) {
             EXPECT_EQ(Rect(), inkBox(surface)) << "a clear pen draws no text";
+        }
     }
     const Rect ink = inkBox(surface);
     EXPECT_TRUE(!ink.isEmpty() && box.adjusted(-1, -1, 1, 1).containsRect(ink));

@@ -227,8 +227,9 @@ TEST_F(PixelTest, PictureScaleModesAndDisabledLook)
         paint(picture);
         EXPECT_EQ(c.drawn, picture.imageRect(0)) << c.name;
         EXPECT_EQ(0xFF0000u, pixel(c.drawn.x + c.drawn.width / 2, c.drawn.y + c.drawn.height / 2)) << c.name;
-        if (c.drawn.width < 100)
+        if (c.drawn.width < 100) {
             EXPECT_NE(0xFF0000u, pixel(99, 1)) << c.name;
+        }
     }
     UIPicture picture(top);
     place(picture, 100, 100);

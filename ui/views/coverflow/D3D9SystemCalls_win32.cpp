@@ -59,7 +59,7 @@ bool D3D9SystemCalls::load()
     if (!module)
         return false;
     using CreateFunction = IDirect3D9*(WINAPI*)(UINT);
-    auto create = reinterpret_cast<CreateFunction>(GetProcAddress(module, "Direct3DCreate9"));
+    auto create = reinterpret_cast<CreateFunction>(reinterpret_cast<void*>(GetProcAddress(module, "Direct3DCreate9")));
     if (!create) {
         FreeLibrary(module);
         return false;

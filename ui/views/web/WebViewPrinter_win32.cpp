@@ -46,7 +46,7 @@ bool printBand(HDC printer, const Image& page, const Rect& band, const Size& pri
         return false;
     const int drawn = StretchDIBits(printer, 0, 0, printable.width, height, 0, 0, page.width(), band.height,
                                     rows, &info, DIB_RGB_COLORS, SRCCOPY);
-    return EndPage(printer) > 0 && drawn != GDI_ERROR;
+    return EndPage(printer) > 0 && drawn != static_cast<int>(GDI_ERROR);
 }
 
 } // namespace

@@ -55,8 +55,9 @@ TEST(CoverFlowImages, EveryPictureThatLoadsBecomesANamedCover)
     }
     EXPECT_EQ(names, (std::set<std::string>{"wide.png", "Tall.JPG", "square.bmp"}));
     for (int i = 0; i < scene.count(); ++i) {
-        if (narrow(scene.node(i)->texture()->name().text()) == "wide.png")
+        if (narrow(scene.node(i)->texture()->name().text()) == "wide.png") {
             EXPECT_EQ(scene.node(i)->texture()->size(), Size(64, 42)) << "fitted into the size asked";
+        }
     }
     EXPECT_EQ(scene.loadImages(pathOf(dir.file("missing")), Size(64, 64)), 0);
     ImageCodec::unregisterAll();

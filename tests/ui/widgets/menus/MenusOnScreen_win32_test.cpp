@@ -249,8 +249,9 @@ TEST_F(MenusOnScreen, AFieldsMenuMadeByItsFirstRightClickIsChosenFrom)
         ASSERT_TRUE(UIHarness::pumpUntil([&] { return field->contextMenu() && field->menu()->isVisible(); }))
             << click;
         UIMenu* menu = field->menu();
-        if (made)
+        if (made) {
             EXPECT_EQ(menu, made) << "one menu";
+        }
         made = menu;
         UIHarness::pumpFor(30);
         realClick(menu, centreOf(menu, UILineEdit::kSelectAllItem));

@@ -147,8 +147,9 @@ TEST_F(WebBrowserWindowsTest, TheInnermostWindowIsSubclassedOnceThereAndReportsO
             PostMessageW(inner, row.up, row.upKeys, onLink);
         UIHarness::pumpFor(50);
         EXPECT_EQ(row.log, log) << row.name;
-        if (row.down != WM_LBUTTONDBLCLK)
+        if (row.down != WM_LBUTTONDBLCLK) {
             EXPECT_EQ(inner, GetFocus()) << row.name << ": the press takes the focus into the page";
+        }
         log.clear();
     }
 
