@@ -128,22 +128,12 @@ protected:
         return cells;
     }
 
-    // Opens the combo box's popup and clicks the entry, until the box shows
-    // it: a box just closed refuses to open again for a moment.
+    // An entry the box shows already is not chosen again.
     bool choose(const std::string& box, const std::string& entry)
     {
         if (app.find(box)["text"].toText() == entry)
             return true;
-        const std::string path = "UIList \"" + entry + "\"";
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            if (!app.click(box))
-                return false;
-            if (app.waitForPath(path, 2000) && app.click(path) &&
-                app.waitFor([&] { return app.find(box)["text"].toText() == entry; }, 2000))
-                return true;
-            app.pressKey("Escape");
-        }
-        return false;
+        return app.chooseEntry(box, entry);
     }
     std::string status() { return app.find("#status")["text"].toText(); }
     bool statusBecomes(const std::string& text)

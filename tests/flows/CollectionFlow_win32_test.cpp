@@ -253,9 +253,8 @@ TEST(CollectionFlow, NewCreatesAndOpensACollectionAndRefusesBadEntriesWithOneSou
             const char* name;
             const char* author;
         };
-        const Refused refused[] = {{"Bad!", "J. Smith"}, {"Bad_Name", ""},   {"Good", "a,b"},
-                                   {"backup", ""},       {"BACKUP", ""},      {"", "J. Smith"},
-                                   {"Example", ""}};
+        const Refused refused[] = {{"Bad!", "J. Smith"}, {"Bad_Name", ""}, {"Good", "a,b"}, {"backup", ""},
+                                   {"BACKUP", ""},       {"", "J. Smith"}, {"Example", ""}};
         for (const Refused& r : refused) {
             ASSERT_TRUE(typeInto(app, "#collectionName", r.name));
             ASSERT_TRUE(typeInto(app, "#collectionAuthor", r.author));
@@ -273,8 +272,7 @@ TEST(CollectionFlow, NewCreatesAndOpensACollectionAndRefusesBadEntriesWithOneSou
         ASSERT_TRUE(typeInto(app, "#collectionName", "  My Movies 2 "));
         ASSERT_TRUE(typeInto(app, "#collectionAuthor", "J. Smith"));
         ASSERT_TRUE(pressAndWaitGone(app, "newCollection", "OK")) << app.lastReply().write();
-        ASSERT_TRUE(app.waitFor([&] { return opensWith(mainTitle(app), "My Movies 2"); }))
-            << mainTitle(app);
+        ASSERT_TRUE(app.waitFor([&] { return opensWith(mainTitle(app), "My Movies 2"); })) << mainTitle(app);
         app.shot("created");
         const std::filesystem::path folder = collectionFolder("My Movies 2");
         EXPECT_TRUE(std::filesystem::is_regular_file(folder / "My Movies 2.rsdb"));
@@ -310,7 +308,8 @@ TEST(CollectionFlow, OpenListsTheCollectionsAndReopensTheOpenOne)
     for (const char* name : {"Zeta", "Alpha", "Mid"})
         ASSERT_TRUE(createCollection(name));
     std::filesystem::create_directories(collectionFolder("Backup"));
-    std::filesystem::copy_file(collectionFolder("Alpha") / "Alpha.rsdb", collectionFolder("Backup") / "Backup.rsdb");
+    std::filesystem::copy_file(collectionFolder("Alpha") / "Alpha.rsdb",
+                               collectionFolder("Backup") / "Backup.rsdb");
     std::filesystem::create_directories(collectionFolder("Empty"));
     ASSERT_TRUE(changeConfig(u"model/recentCollection", Variant(String(u"Mid"))));
 
@@ -340,16 +339,12 @@ TEST(CollectionFlow, OpenListsTheCollectionsAndReopensTheOpenOne)
     EXPECT_EQ(shown, expected);
 
     // Choosing the open one reads it again.
-    ASSERT_TRUE(app.click("#collectionNames"));
-    ASSERT_TRUE(app.waitForPath("\"Mid (opened)\""));
-    ASSERT_TRUE(app.click("\"Mid (opened)\""));
+    ASSERT_TRUE(app.chooseEntry("#collectionNames", "Mid (opened)")) << app.find("#collectionNames").write();
     ASSERT_TRUE(pressAndWaitGone(app, "openCollection", "Open")) << app.lastReply().write();
     EXPECT_TRUE(opensWith(mainTitle(app), "Mid")) << mainTitle(app);
     ASSERT_TRUE(chooseMenuItem(app, "Collection", "collectionMenu", "Open Collection..."));
     ASSERT_TRUE(app.waitForPath("#openCollection #collectionNames"));
-    ASSERT_TRUE(app.click("#collectionNames"));
-    ASSERT_TRUE(app.waitForPath("\"Zeta\""));
-    ASSERT_TRUE(app.click("\"Zeta\""));
+    ASSERT_TRUE(app.chooseEntry("#collectionNames", "Zeta")) << app.find("#collectionNames").write();
     ASSERT_TRUE(pressAndWaitGone(app, "openCollection", "Open")) << app.lastReply().write();
     EXPECT_TRUE(opensWith(mainTitle(app), "Zeta")) << mainTitle(app);
     ASSERT_TRUE(exitThroughTheMenu(app));
@@ -415,9 +410,10 @@ TEST(CollectionFlow, APasswordIsAskedBeforeTheWindowShowsAndChangingItNeedsTheCu
     ASSERT_EQ(mainTitle(app), kNoCollection);
     auto openExample = [&app] {
         return chooseMenuItem(app, "Collection", "collectionMenu", "Open Collection...") &&
-               app.waitForPath("#openCollection #collectionNames") && app.click("#collectionNames") &&
-               app.waitForPath("\"Example\"") && app.click("\"Example\"") &&
-               pressAndWaitGone(app, "openCollection", "Open") && app.waitForPath("#passwordPrompt #password");
+               app.waitForPath("#openCollection #collectionNames") &&
+               app.chooseEntry("#collectionNames", "Example") &&
+               pressAndWaitGone(app, "openCollection", "Open") &&
+               app.waitForPath("#passwordPrompt #password");
     };
     ASSERT_TRUE(openExample()) << app.lastReply().write();
     app.shot("asked");
@@ -477,9 +473,7 @@ TEST(CollectionFlow, ADamagedFileWarnsAndKeepsThePreviousAndAReadOnlyOneAsksAtEx
     ASSERT_TRUE(opensWith(mainTitle(app), "Example"));
     ASSERT_TRUE(chooseMenuItem(app, "Collection", "collectionMenu", "Open Collection..."));
     ASSERT_TRUE(app.waitForPath("#openCollection #collectionNames"));
-    ASSERT_TRUE(app.click("#collectionNames"));
-    ASSERT_TRUE(app.waitForPath("\"Broken\""));
-    ASSERT_TRUE(app.click("\"Broken\""));
+    ASSERT_TRUE(app.chooseEntry("#collectionNames", "Broken")) << app.find("#collectionNames").write();
     ASSERT_TRUE(pressAndWaitGone(app, "openCollection", "Open")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("\"OK\"")) << "a damaged file is named in a warning";
     app.shot("damaged-warning");
@@ -494,9 +488,7 @@ TEST(CollectionFlow, ADamagedFileWarnsAndKeepsThePreviousAndAReadOnlyOneAsksAtEx
     ASSERT_TRUE(createCollection("Next"));
     ASSERT_TRUE(chooseMenuItem(app, "Collection", "collectionMenu", "Open Collection..."));
     ASSERT_TRUE(app.waitForPath("#openCollection #collectionNames"));
-    ASSERT_TRUE(app.click("#collectionNames"));
-    ASSERT_TRUE(app.waitForPath("\"Next\""));
-    ASSERT_TRUE(app.click("\"Next\""));
+    ASSERT_TRUE(app.chooseEntry("#collectionNames", "Next")) << app.find("#collectionNames").write();
     ASSERT_TRUE(pressAndWaitGone(app, "openCollection", "Open")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("\"OK\"")) << "a collection that cannot be saved warns";
     app.shot("read-only-warning");
@@ -543,7 +535,8 @@ TEST(CollectionFlow, TheCollectionCommandsFollowTheState)
             EXPECT_EQ(itemEnabled(dump, item.menu, item.index), withCollection)
                 << state << " " << item.menu << " " << item.index;
         for (const Item& item : always)
-            EXPECT_TRUE(itemEnabled(dump, item.menu, item.index)) << state << " " << item.menu << " " << item.index;
+            EXPECT_TRUE(itemEnabled(dump, item.menu, item.index))
+                << state << " " << item.menu << " " << item.index;
         // Tool bar buttons 0 and 3-7 follow the state; 8-11 always work.
         std::vector<bool> enabled;
         for (const JsonValue& child : (*findInDump(dump, "toolBar"))["children"].elements()) {

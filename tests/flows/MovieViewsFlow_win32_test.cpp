@@ -2,8 +2,8 @@
 // opening, sorting, the filter bar, stepping, zoom, columns, layouts, the
 // View menu's switches, the context menu, the cover flow's input and what a
 // relaunch restores. Each step leaves a shot when REELSTACK_SHOTS is set.
-#include "foundation/data/Variant.h"
 #include "foundation/data/ConfigFile.h"
+#include "foundation/data/Variant.h"
 #include "model/config/Configuration.h"
 #include "tests/app/TwelveMovies.h"
 #include "tests/flows/FlowSteps.h"
@@ -154,22 +154,8 @@ protected:
     // Opens the menus until the last path shows, clicking nothing in it.
     bool openTo(const std::vector<std::string>& paths) { return openAndClick(paths, false); }
 
-    // Opens the combo box's popup and clicks the entry, until the box shows
-    // it: a box just closed refuses to open again for a moment. The popup's
-    // list must be the first list shown: the grid's page is hidden.
-    bool choose(const std::string& box, const std::string& entry)
-    {
-        std::string path = "UIList \"" + entry + "\"";
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            if (!app.click(box))
-                return false;
-            if (app.waitForPath(path, 2000) && app.click(path) &&
-                app.waitFor([&] { return app.find(box)["text"].toText() == entry; }, 2000))
-                return true;
-            app.pressKey("Escape");
-        }
-        return false;
-    }
+    // The grid's page is hidden, so the popup's list is the first list shown.
+    bool choose(const std::string& box, const std::string& entry) { return app.chooseEntry(box, entry); }
     bool isChecked(const std::string& menuId, const std::string& item)
     {
         JsonValue menu = widget("#" + menuId);
@@ -544,8 +530,8 @@ public:
     {
         m_made = RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &m_key,
                                  nullptr) == ERROR_SUCCESS &&
-                 RegSetValueExW(m_key, L"d3d9", 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t)) ==
-                     ERROR_SUCCESS;
+                 RegSetValueExW(m_key, L"d3d9", 0, REG_SZ, reinterpret_cast<const BYTE*>(L""),
+                                sizeof(wchar_t)) == ERROR_SUCCESS;
     }
     ~Direct3DDisabled()
     {
@@ -596,9 +582,8 @@ TEST_F(MovieViewsFlow, ARelaunchRestoresTheArrangement)
     AppDriver again;
     ASSERT_TRUE(again.launch()) << again.failure();
     ASSERT_TRUE(again.waitForPath("#main", 60000)) << again.failure();
-    ASSERT_TRUE(again.waitFor([&] {
-        return again.find("#status")["text"].toText() == "12 of 12 movies shown";
-    }));
+    ASSERT_TRUE(
+        again.waitFor([&] { return again.find("#status")["text"].toText() == "12 of 12 movies shown"; }));
     again.shot("relaunched");
     JsonValue after = again.dump()["sections"]["views"];
     for (const char* key : {"mode", "rowHeight", "itemSize", "zooms", "layout", "vertical", "cardFirst",

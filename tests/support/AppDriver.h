@@ -97,6 +97,13 @@ public:
     // At the centre of that column of the row the path names: a row's
     // check box.
     bool clickColumn(const std::string& path, int column);
+    // Opens the combo box at box and clicks the entry in its popup's list
+    // until the box shows it: a box just closed refuses to open again for a
+    // moment, and a click can land on another entry while the popup settles.
+    // The popup's list must be the first list shown.
+    bool chooseEntry(const std::string& box, const std::string& entry);
+    // Whether the box's entry with that text is its current one.
+    bool isCurrentEntry(const std::string& box, const std::string& entry);
     // Path empty: to the foreground window of the program.
     bool typeText(const std::string& text, const std::string& path = std::string());
     // Clicks the field, marks all it holds and types over it. The keys go

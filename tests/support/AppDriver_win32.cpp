@@ -59,7 +59,8 @@ HANDLE otherProcessNamed(const wchar_t* name, DWORD except)
     HANDLE found = nullptr;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
+         more = Process32NextW(snapshot, &entry)) {
         if (entry.th32ProcessID != except && _wcsicmp(entry.szExeFile, name) == 0)
             found = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE,
                                 entry.th32ProcessID);
@@ -421,6 +422,29 @@ bool AppDriver::click(const std::string& path)
     asked.set("op", "click");
     asked.set("path", path);
     return clickRequest(asked);
+}
+
+bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
+{
+    for (const JsonValue& item : find(box)["items"].elements()) {
+        if (item["text"].toText() == entry)
+            return item["current"].toBool();
+    }
+    return false;
+}
+
+bool AppDriver::chooseEntry(const std::string& box, const std::string& entry)
+{
+    const std::string path = "UIList \"" + entry + "\"";
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (!click(box))
+            return false;
+        if (waitForPath(path, 2000) && click(path) &&
+            waitFor([&] { return isCurrentEntry(box, entry); }, 2000))
+            return true;
+        pressKey("Escape");
+    }
+    return false;
 }
 
 bool AppDriver::rightClick(const std::string& path)
