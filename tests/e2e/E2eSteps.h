@@ -128,12 +128,10 @@ protected:
         return cells;
     }
 
-    // An entry the box shows already is not chosen again.
+    // The popup's list is the first list shown.
     bool choose(const std::string& box, const std::string& entry)
     {
-        if (app.find(box)["text"].toText() == entry)
-            return true;
-        return app.chooseEntry(box, entry);
+        return app.chooseEntry(box, entry, "UIList \"" + entry + "\"");
     }
     std::string status() { return app.find("#status")["text"].toText(); }
     bool statusBecomes(const std::string& text)

@@ -46,8 +46,8 @@ bool placeWindow(AppDriver& app, HWND window, int x, int y, int width = 0, int h
 
 bool exitThroughTheMenu(AppDriver& app)
 {
-    return app.click("#menuBar \"Collection\"") && app.waitForPath("#collectionMenu \"Exit\"") &&
-           app.click("#collectionMenu \"Exit\"") && app.waitForExit() == 0;
+    return app.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}) &&
+           app.waitForExit() == 0;
 }
 
 bool closeThroughTheCloseButton(AppDriver& app, HWND window)
@@ -270,9 +270,9 @@ TEST(MainWindowFlow, EachMenuHoldsItsItemsAtTheirIndicesWithTheirIcons)
     }
 
     // The tool bar's buttons show their 32-pixel pictures with their tips.
-    const char* const tips[] = {"Add Movie...",    "Edit Selected Movie...", "Remove Selected Movie",
-                                "Sort Movies by",  "Previous Movie",         "Next Movie",
-                                "Statistics...",   "Manage Loans...",        "Options...",
+    const char* const tips[] = {"Add Movie...",     "Edit Selected Movie...", "Remove Selected Movie",
+                                "Sort Movies by",   "Previous Movie",         "Next Movie",
+                                "Statistics...",    "Manage Loans...",        "Options...",
                                 "Send Feedback...", "Home Page...",           "About..."};
     std::vector<const JsonValue*> buttons;
     for (const JsonValue& child : findInDump(dump, "toolBar")->operator[]("children").elements()) {

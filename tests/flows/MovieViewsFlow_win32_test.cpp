@@ -132,30 +132,19 @@ protected:
         return openAndClick(
             {"#menuBar \"View\"", "#viewMenu \"" + sub + "\"", "#" + menuId + " \"" + item + "\""});
     }
-    // Clicks along the paths, each once the one before has shown it; the last
-    // is only waited for unless clickLast, and the first may take a right
-    // click.
     bool openAndClick(const std::vector<std::string>& paths, bool clickLast = true,
                       bool rightClickFirst = false)
     {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            bool reached = rightClickFirst ? app.rightClick(paths[0]) : app.click(paths[0]);
-            for (size_t i = 1; reached && i < paths.size(); ++i) {
-                const bool clicks = clickLast || i + 1 < paths.size();
-                reached = app.waitForPath(paths[i], 3000) && (!clicks || app.click(paths[i]));
-            }
-            if (reached)
-                return true;
-            app.pressKey("Escape");
-            app.pressKey("Escape");
-        }
-        return false;
+        return app.openAndClick(paths, clickLast, rightClickFirst);
     }
     // Opens the menus until the last path shows, clicking nothing in it.
     bool openTo(const std::vector<std::string>& paths) { return openAndClick(paths, false); }
 
     // The grid's page is hidden, so the popup's list is the first list shown.
-    bool choose(const std::string& box, const std::string& entry) { return app.chooseEntry(box, entry); }
+    bool choose(const std::string& box, const std::string& entry)
+    {
+        return app.chooseEntry(box, entry, "UIList \"" + entry + "\"");
+    }
     bool isChecked(const std::string& menuId, const std::string& item)
     {
         JsonValue menu = widget("#" + menuId);

@@ -59,8 +59,7 @@ protected:
     bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
     {
         const std::string itemPath = "#" + menuId + " \"" + item + "\"";
-        return app.click("#menuBar \"" + bar + "\"") && app.waitForPath(itemPath) && app.click(itemPath) &&
-               app.waitForNoPath(itemPath);
+        return app.openAndClick({"#menuBar \"" + bar + "\"", itemPath}) && app.waitForNoPath(itemPath);
     }
 
     // Asks for updates and waits until the stand-in has answered.

@@ -97,11 +97,19 @@ public:
     // At the centre of that column of the row the path names: a row's
     // check box.
     bool clickColumn(const std::string& path, int column);
-    // Opens the combo box at box and clicks the entry in its popup's list
-    // until the box shows it: a box just closed refuses to open again for a
-    // moment, and a click can land on another entry while the popup settles.
-    // The popup's list must be the first list shown.
-    bool chooseEntry(const std::string& box, const std::string& entry);
+    // Clicks along the paths (a menu bar's title, its items, a submenu's),
+    // each once the one before has shown it; the last is only waited for
+    // unless clickLast, and the first may take a right click. A menu that did
+    // not show in time is closed and the whole way taken again: a menu just
+    // closed by Escape can take the next click on its title as a closing one.
+    bool openAndClick(const std::vector<std::string>& paths, bool clickLast = true,
+                      bool rightClickFirst = false);
+    // Makes entry the combo box's current one: opens the box and clicks the
+    // entry at entryPath in its popup until the box has it current (a box
+    // just closed refuses to open again for a moment, and a click can land
+    // on another entry while the popup settles). Nothing is clicked when the
+    // entry is current already.
+    bool chooseEntry(const std::string& box, const std::string& entry, const std::string& entryPath);
     // Whether the box's entry with that text is its current one.
     bool isCurrentEntry(const std::string& box, const std::string& entry);
     // Path empty: to the foreground window of the program.

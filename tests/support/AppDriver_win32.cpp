@@ -424,6 +424,24 @@ bool AppDriver::click(const std::string& path)
     return clickRequest(asked);
 }
 
+bool AppDriver::openAndClick(const std::vector<std::string>& paths, bool clickLast, bool rightClickFirst)
+{
+    if (paths.empty())
+        return false;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        bool reached = rightClickFirst ? rightClick(paths[0]) : click(paths[0]);
+        for (size_t i = 1; reached && i < paths.size(); ++i) {
+            const bool clicks = clickLast || i + 1 < paths.size();
+            reached = waitForPath(paths[i], 3000) && (!clicks || click(paths[i]));
+        }
+        if (reached)
+            return true;
+        pressKey("Escape");
+        pressKey("Escape");
+    }
+    return false;
+}
+
 bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
 {
     for (const JsonValue& item : find(box)["items"].elements()) {
@@ -433,13 +451,14 @@ bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
     return false;
 }
 
-bool AppDriver::chooseEntry(const std::string& box, const std::string& entry)
+bool AppDriver::chooseEntry(const std::string& box, const std::string& entry, const std::string& entryPath)
 {
-    const std::string path = "UIList \"" + entry + "\"";
+    if (isCurrentEntry(box, entry))
+        return true;
     for (int attempt = 0; attempt < 5; ++attempt) {
         if (!click(box))
             return false;
-        if (waitForPath(path, 2000) && click(path) &&
+        if (waitForPath(entryPath, 2000) && click(entryPath) &&
             waitFor([&] { return isCurrentEntry(box, entry); }, 2000))
             return true;
         pressKey("Escape");
