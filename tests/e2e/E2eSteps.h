@@ -128,11 +128,7 @@ protected:
         return cells;
     }
 
-    // The popup's list is the first list shown.
-    bool choose(const std::string& box, const std::string& entry)
-    {
-        return app.chooseEntry(box, entry, "UIList \"" + entry + "\"");
-    }
+    bool choose(const std::string& box, const std::string& entry) { return app.chooseEntry(box, entry); }
     std::string status() { return app.find("#status")["text"].toText(); }
     bool statusBecomes(const std::string& text)
     {

@@ -140,11 +140,7 @@ protected:
     // Opens the menus until the last path shows, clicking nothing in it.
     bool openTo(const std::vector<std::string>& paths) { return openAndClick(paths, false); }
 
-    // The grid's page is hidden, so the popup's list is the first list shown.
-    bool choose(const std::string& box, const std::string& entry)
-    {
-        return app.chooseEntry(box, entry, "UIList \"" + entry + "\"");
-    }
+    bool choose(const std::string& box, const std::string& entry) { return app.chooseEntry(box, entry); }
     bool isChecked(const std::string& menuId, const std::string& item)
     {
         JsonValue menu = widget("#" + menuId);

@@ -105,11 +105,11 @@ public:
     bool openAndClick(const std::vector<std::string>& paths, bool clickLast = true,
                       bool rightClickFirst = false);
     // Makes entry the combo box's current one: opens the box and clicks the
-    // entry at entryPath in its popup until the box has it current (a box
-    // just closed refuses to open again for a moment, and a click can land
-    // on another entry while the popup settles). Nothing is clicked when the
+    // entry in its popup's list until the box has it current (a box just
+    // closed refuses to open again for a moment, and a click can land on
+    // another entry while the popup settles). Nothing is clicked when the
     // entry is current already.
-    bool chooseEntry(const std::string& box, const std::string& entry, const std::string& entryPath);
+    bool chooseEntry(const std::string& box, const std::string& entry);
     // Whether the box's entry with that text is its current one.
     bool isCurrentEntry(const std::string& box, const std::string& entry);
     // Path empty: to the foreground window of the program.

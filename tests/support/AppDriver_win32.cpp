@@ -451,8 +451,9 @@ bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
     return false;
 }
 
-bool AppDriver::chooseEntry(const std::string& box, const std::string& entry, const std::string& entryPath)
+bool AppDriver::chooseEntry(const std::string& box, const std::string& entry)
 {
+    const std::string entryPath = "UIList \"" + entry + "\"";
     if (isCurrentEntry(box, entry))
         return true;
     for (int attempt = 0; attempt < 5; ++attempt) {

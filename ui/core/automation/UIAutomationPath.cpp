@@ -114,6 +114,7 @@ bool UIAutomationPath::parseIndex(const std::string& text, size_t& pos, Step& st
         return fail("bad index");
     ++pos;
     step.index = index;
+    step.indexed = true;
     return true;
 }
 
@@ -175,25 +176,41 @@ void UIAutomationPath::collect(UIWidget* widget, const Step& step, bool includeH
 
 UIAutomationMatch UIAutomationPath::find(const List<UIWidget*>& roots, bool includeHidden) const
 {
-    std::vector<UIAutomationMatch> current;
+    std::vector<UIAutomationMatch> starts;
     for (UIWidget* root : roots)
-        current.push_back({root, -1});
-    bool first = true;
-    for (const Step& step : m_steps) {
-        std::vector<UIAutomationMatch> found;
-        for (const UIAutomationMatch& from : current) {
-            if (from.item >= 0)
-                continue;
-            collect(from.widget, step, includeHidden, first, found);
-            if (static_cast<int>(found.size()) > step.index)
-                break;
-        }
+        starts.push_back({root, -1});
+    return findFrom(starts, 0, includeHidden);
+}
+
+UIAutomationMatch UIAutomationPath::findFrom(const std::vector<UIAutomationMatch>& starts, size_t stepIndex,
+                                             bool includeHidden) const
+{
+    if (stepIndex == m_steps.size())
+        return starts.empty() ? UIAutomationMatch() : starts.front();
+    Step step = m_steps[stepIndex];
+    // Unindexed, every match is a candidate: collect stops past the index.
+    if (!step.indexed)
+        step.index = kMaxIndex;
+    std::vector<UIAutomationMatch> found;
+    for (const UIAutomationMatch& from : starts) {
+        // An entry has nothing below it.
+        if (from.item >= 0)
+            continue;
+        collect(from.widget, step, includeHidden, stepIndex == 0, found);
+        if (step.indexed && static_cast<int>(found.size()) > step.index)
+            break;
+    }
+    if (step.indexed) {
         if (static_cast<int>(found.size()) <= step.index)
             return UIAutomationMatch();
-        current.assign(1, found[static_cast<size_t>(step.index)]);
-        first = false;
+        return findFrom({found[static_cast<size_t>(step.index)]}, stepIndex + 1, includeHidden);
     }
-    return current.empty() ? UIAutomationMatch() : current.front();
+    for (const UIAutomationMatch& candidate : found) {
+        UIAutomationMatch match = findFrom({candidate}, stepIndex + 1, includeHidden);
+        if (match.found())
+            return match;
+    }
+    return UIAutomationMatch();
 }
 
 List<UIWidget*> UIAutomationPath::topLevelWindows()

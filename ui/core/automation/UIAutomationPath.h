@@ -40,6 +40,9 @@ public:
         Kind kind = kClass;
         String value;
         int index = 0;
+        // Whether the step named its index: one that did not tries each of
+        // its matches in turn until the rest of the path is found below one.
+        bool indexed = false;
     };
 
     static constexpr int kMaxSteps = 32;
@@ -51,7 +54,9 @@ public:
     const std::vector<Step>& steps() const { return m_steps; }
 
     // Searches from the given roots; hidden widgets are passed over unless
-    // asked for.
+    // asked for. The first match of the whole path in tree order: a step is
+    // looked for below every match of the one before, so "UIList \"Two\""
+    // finds the entry in whichever list holds it.
     UIAutomationMatch find(const List<UIWidget*>& roots, bool includeHidden) const;
 
     // Equal, or equal once the mnemonic marks are taken out of the
@@ -67,6 +72,8 @@ private:
     static bool widgetMatches(const UIWidget* widget, const Step& step);
     static void collect(UIWidget* widget, const Step& step, bool includeHidden, bool includeSelf,
                         std::vector<UIAutomationMatch>& out);
+    UIAutomationMatch findFrom(const std::vector<UIAutomationMatch>& starts, size_t stepIndex,
+                               bool includeHidden) const;
 
     std::vector<Step> m_steps;
     std::string m_error;

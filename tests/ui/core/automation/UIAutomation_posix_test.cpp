@@ -210,6 +210,34 @@ TEST_F(UIAutomationFind, StepsSearchDescendantsAndEntriesInTreeOrder)
     EXPECT_EQ(windows.elements()[0]["id"].toText(), "dialog");
 }
 
+// Two boxes of one class, the second holding the field: a step is looked
+// for below every match of the step before, unless that step named its index.
+TEST_F(UIAutomationFind, LaterStepsAreLookedForBelowEveryMatchOfTheStepBefore)
+{
+    RecordingWidget* boxes[2] = {child("box1", 10, 130, 50, 20, panel),
+                                 child("box2", 70, 130, 50, 20, panel)};
+    RecordingWidget* field = child("field", 2, 2, 20, 10, boxes[1]);
+    field->setObjectId(String(u"field"));
+    for (RecordingWidget* box : boxes) {
+        box->setStyleName(String(u"UIFakeBox"));
+        box->show();
+    }
+    field->show();
+    const struct
+    {
+        const char* path;
+        UIWidget* widget; // null: nothing found
+    } cases[] = {
+        {"UIFakeBox #field", field},    {"#top UIFakeBox #field", field}, {"UIFakeBox[0] #field", nullptr},
+        {"UIFakeBox[1] #field", field}, {"UIFakeBox #missing", nullptr},  {"UIFakeBox", boxes[0]},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(find(c.path).widget, c.widget) << c.path;
+    boxes[1]->hide();
+    EXPECT_FALSE(find("UIFakeBox #field").found()) << "a hidden box hides its field";
+    EXPECT_EQ(find("UIFakeBox #field", true).widget, field);
+}
+
 TEST_F(UIAutomationFind, RequestsAnswerWithErrorsAndKeepTheirSequence)
 {
     UIAutomationRequests requests;
