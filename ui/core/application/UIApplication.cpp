@@ -84,7 +84,7 @@ List<UIWidget*> UIApplication::windows() const
 UIWidget* UIApplication::windowForHandle(void* handle) const
 {
     for (UIWidget* widget : m_widgets) {
-        if (widget->isWindow() && widget->nativeHandle() == handle)
+        if (widget->isWindow() && widget->existingNativeHandle() == handle)
             return widget;
     }
     return nullptr;

@@ -28,7 +28,9 @@ public:
     static const String& classNameStem();
 
     void create() override;
-    void* handle() const override { return m_handle; }
+    // Makes a window made when needed first.
+    void* handle() const override;
+    void* existingHandle() const override { return m_handle; }
     Rect frameMargins() const override;
     Rect frameGeometry() const override;
     bool isVisible() const override;
@@ -66,12 +68,20 @@ public:
     intptr_t handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 private:
+    // Posted to itself at each show (a private message number).
+    static constexpr uint32_t kMakeOwnedWindowsMessage = 0xD001;
     // Tell the widget of a new place or client size, as the window's own
     // messages do; false when it heard nothing.
     bool tellWidgetMoved(const Point& to);
     bool tellWidgetResized(const Size& size);
     bool holdsPlacement() const;
     void applyHeldPlacement();
+    void makeWindow();
+    void makeUnlessWaiting();
+    bool ownerIsVisible() const;
+    void makeOwnedWindows();
+    bool waitsToBeMade() const { return !m_handle && m_wanted; }
+    void applyOpacity();
     void destroyWindow();
     void giveTaskbarButtonWhenOwnerHidden();
     void applyFlagChange(uint32_t flag, bool on);
@@ -110,6 +120,10 @@ private:
     uint32_t m_flags = 0;
     float m_opacity = 1.0f;
     void* m_handle = nullptr;
+    // create() was asked for; a window made when needed may not exist yet.
+    bool m_wanted = false;
+    // Enabled or not, for a window not made yet.
+    bool m_enabled = true;
     // A hidden frameless window's moves and sizes wait for its show.
     bool m_placementHeld = false;
     String m_className;

@@ -87,6 +87,7 @@ UINativeWindowHost::~UINativeWindowHost()
 
 void UINativeWindowHost::destroyWindow()
 {
+    m_wanted = false;
     m_lastFocusWidget = nullptr;
     m_lastFocusId = 0;
     if (!m_handle || hwnd(m_handle) == GetDesktopWindow())
@@ -108,10 +109,59 @@ void UINativeWindowHost::destroyWindow()
 
 void UINativeWindowHost::create()
 {
+    m_wanted = true;
+    makeUnlessWaiting();
+}
+
+// Only a frameless window waits: its frame is its client area, so nothing
+// about its place needs the system before it exists. It waits only while its
+// owner is hidden: an owner on screen makes its windows at once, as it would
+// make them at its first show.
+void UINativeWindowHost::makeUnlessWaiting()
+{
+    if (!(m_flags & kMadeWhenNeeded) || !(m_flags & kFrameless) || ownerIsVisible())
+        makeWindow();
+}
+
+bool UINativeWindowHost::ownerIsVisible() const
+{
+    UIWidget* owner = m_widget->parentWindow();
+    void* handle = owner ? owner->existingNativeHandle() : nullptr;
+    return handle && IsWindowVisible(hwnd(handle));
+}
+
+// Posted by each show, so that the window is on screen before the system
+// windows of its menus are made, and those exist before anything can open
+// them.
+void UINativeWindowHost::makeOwnedWindows()
+{
+    for (UIWidget* window : UIApplication::instance()->windows()) {
+        for (UIWidget* owner = window->parentWindow(); owner; owner = owner->parentWindow()) {
+            if (owner == m_widget) {
+                window->nativeHandle();
+                break;
+            }
+        }
+    }
+}
+
+void* UINativeWindowHost::handle() const
+{
+    if (waitsToBeMade())
+        const_cast<UINativeWindowHost*>(this)->makeWindow();
+    return m_handle;
+}
+
+// Nothing is made for a widget or an owner that is going: the window would
+// belong to a system window being torn down.
+void UINativeWindowHost::makeWindow()
+{
     // A second call (a second setStyleName) must not make a second window.
-    if (m_handle)
+    if (!waitsToBeMade() || m_widget->testFlag(UIWidget::kDestroying))
         return;
     UIWidget* parentWindow = m_widget->parentWindow();
+    if (parentWindow && parentWindow->testFlag(UIWidget::kDestroying))
+        return;
     HWND owner = parentWindow ? hwnd(parentWindow->nativeHandle()) : nullptr;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const wchar_t* name = reinterpret_cast<const wchar_t*>(m_className.data());
@@ -142,16 +192,24 @@ void UINativeWindowHost::create()
             style |= entry.style;
     }
     DWORD exStyle = (m_flags & kTopmost) ? WS_EX_TOPMOST : 0;
-    HWND window = CreateWindowExW(exStyle, name, L"", style, 0, 0, 0, 0, owner, nullptr, instance, nullptr);
+    // A window made late goes where its widget already is.
+    const Rect place = (m_flags & kMadeWhenNeeded) ? m_widget->geometry() : Rect(0, 0, 0, 0);
+    HWND window = CreateWindowExW(exStyle, name, L"", style, place.x, place.y, place.width, place.height, owner,
+                                  nullptr, instance, nullptr);
     if (!window)
         return;
     m_handle = window;
+    m_placementHeld = false;
     if (!(m_flags & kFrameless))
         setIcons();
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_visibility = -1;
     if ((m_flags & kDesktopOwned))
         SetWindowLongPtrW(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetDesktopWindow()));
+    if (!m_enabled || (m_flags & kDisabled))
+        EnableWindow(window, FALSE);
+    if (m_opacity != 1.0f)
+        applyOpacity();
 }
 
 void UINativeWindowHost::setIcons()
@@ -181,7 +239,7 @@ Rect UINativeWindowHost::frameMargins() const
 Rect UINativeWindowHost::frameGeometry() const
 {
     // A frameless window's frame is its client area.
-    if (m_placementHeld)
+    if (m_placementHeld || waitsToBeMade())
         return m_widget->geometry();
     RECT rect = {0, 0, 0, 0};
     if (!m_handle || !GetWindowRect(hwnd(m_handle), &rect))
@@ -216,6 +274,8 @@ void UINativeWindowHost::giveTaskbarButtonWhenOwnerHidden()
 
 void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized)
 {
+    if (visible)
+        makeWindow();
     if (!m_handle)
         return;
     if (!visible) {
@@ -228,6 +288,7 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
     if (m_flags & kShowInactive)
         command = SW_SHOWNOACTIVATE;
     ShowWindow(hwnd(m_handle), command);
+    PostMessageW(hwnd(m_handle), kMakeOwnedWindowsMessage, 0, 0);
     // Moves made from the window's own messages during the show, before it
     // was visible, were held as well.
     applyHeldPlacement();
@@ -242,12 +303,16 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
 
 void UINativeWindowHost::setEnabled(bool enabled)
 {
-    if (m_handle && enabled != isEnabled())
+    if (waitsToBeMade())
+        m_enabled = enabled;
+    else if (m_handle && enabled != isEnabled())
         EnableWindow(hwnd(m_handle), enabled);
 }
 
 bool UINativeWindowHost::isEnabled() const
 {
+    if (waitsToBeMade())
+        return m_enabled;
     return m_handle && IsWindowEnabled(hwnd(m_handle));
 }
 
@@ -258,12 +323,14 @@ bool UINativeWindowHost::isEnabled() const
 // messages would tell it.
 bool UINativeWindowHost::holdsPlacement() const
 {
+    if (waitsToBeMade())
+        return true;
     return m_handle && (m_flags & kFrameless) && !IsWindowVisible(hwnd(m_handle));
 }
 
 void UINativeWindowHost::applyHeldPlacement()
 {
-    if (!m_placementHeld)
+    if (!m_placementHeld || !m_handle)
         return;
     m_placementHeld = false;
     SetWindowPos(hwnd(m_handle), nullptr, m_widget->x(), m_widget->y(), m_widget->width(), m_widget->height(),
@@ -286,13 +353,13 @@ void UINativeWindowHost::move(int x, int y)
 // widget resized to its own size must not shrink by the frame each time.
 void UINativeWindowHost::resize(int width, int height)
 {
-    if (!m_handle)
-        return;
     if (holdsPlacement()) {
         if (tellWidgetResized(Size(width, height)))
             m_placementHeld = true;
         return;
     }
+    if (!m_handle)
+        return;
     Rect margins = frameMargins();
     SetWindowPos(hwnd(m_handle), nullptr, 0, 0, width + margins.x + margins.width,
                  height + margins.y + margins.height,
@@ -359,8 +426,11 @@ void UINativeWindowHost::setWindowFlag(uint32_t flag, bool on)
     if (m_handle && flag == kDisabled && m_blockCount > 0)
         return;
     m_flags = on ? (m_flags | flag) : (m_flags & ~flag);
-    if (m_handle)
-        applyFlagChange(flag, on);
+    if (!m_handle) {
+        makeUnlessWaiting();
+        return;
+    }
+    applyFlagChange(flag, on);
 }
 
 void UINativeWindowHost::applyFlagChange(uint32_t flag, bool on)
@@ -420,6 +490,8 @@ void UINativeWindowHost::setWindowFlags(uint32_t flags)
 {
     if (!m_handle) {
         m_flags = flags;
+        if (m_wanted)
+            makeUnlessWaiting();
         return;
     }
     for (int i = 0; i < kFlagCount; ++i)
@@ -453,15 +525,19 @@ void UINativeWindowHost::setOpacity(float value)
     if (value == m_opacity)
         return;
     m_opacity = value;
-    if (!m_handle)
-        return;
+    if (m_handle)
+        applyOpacity();
+}
+
+void UINativeWindowHost::applyOpacity()
+{
     HWND window = hwnd(m_handle);
     LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
-    if (value == 1.0f) {
+    if (m_opacity == 1.0f) {
         SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
     } else {
         SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-        BYTE alpha = static_cast<BYTE>(static_cast<int>(value * 100.0f * 255.0f) / 100);
+        BYTE alpha = static_cast<BYTE>(static_cast<int>(m_opacity * 100.0f * 255.0f) / 100);
         SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
     }
     SetWindowPos(window, nullptr, 0, 0, 0, 0, kStyleChangeFlags);
@@ -479,6 +555,7 @@ void UINativeWindowHost::flash(int count)
 
 void UINativeWindowHost::setTitle(const String& title)
 {
+    makeWindow();
     if (!m_handle)
         return;
     String text = title + m_titleSuffix;
@@ -523,6 +600,8 @@ bool UINativeWindowHost::onPaint()
 
 void UINativeWindowHost::updateLayered(const Image& image)
 {
+    if (!image.isNull())
+        makeWindow();
     if (!m_handle)
         return;
     applyHeldPlacement();

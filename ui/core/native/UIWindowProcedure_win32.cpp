@@ -286,6 +286,9 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
     case kShowOrExternalMessage:
         onExternal(lParam);
         return 0;
+    case kMakeOwnedWindowsMessage:
+        makeOwnedWindows();
+        return 0;
     default:
         return defaultResult(message, wParam, lParam);
     }

@@ -140,8 +140,13 @@ Rect UITrayIcon::iconRect() const
 
 void UITrayIcon::setContextMenu(UIContextMenu* menu)
 {
-    if (menu != m_menu.get())
-        m_menu.reset(menu);
+    if (menu == m_menu.get())
+        return;
+    m_menu.reset(menu);
+    // Made now: a modal run tells the tray's menu, which it leaves alone,
+    // from the windows it blocks by the menu's system window.
+    if (m_menu)
+        m_menu->windowHandle();
 }
 
 void* UITrayIcon::lastActiveWindow() const

@@ -28,7 +28,11 @@ public:
     static constexpr uint32_t kFrameless = 512;
     static constexpr uint32_t kKeyPreview = 1024;
     static constexpr uint32_t kDisabled = 2048;
-    static constexpr int kFlagCount = 12;
+    // The system window is made when first needed (shown, its handle asked
+    // for), not with the widget: for menus, built by the dozen at start and
+    // mostly never shown.
+    static constexpr uint32_t kMadeWhenNeeded = 4096;
+    static constexpr int kFlagCount = 13;
 
     // Window states.
     static constexpr uint32_t kMinimizedState = 1;
@@ -41,6 +45,9 @@ public:
     // Makes the system window once; a host that has one keeps it.
     virtual void create() = 0;
     virtual void* handle() const = 0;
+    // The handle if the system window exists, never making it: for those
+    // that only look windows up.
+    virtual void* existingHandle() const { return handle(); }
     // Left, top, right and bottom frame widths in the fields of a Rect.
     virtual Rect frameMargins() const = 0;
     virtual Rect frameGeometry() const = 0;

@@ -185,6 +185,8 @@ public:
     UIWidget* parentWindow() const;
     UINativeWindow* nativeWindow() const;
     void* nativeHandle() const;
+    // Null while the system window is not made yet; never makes it.
+    void* existingNativeHandle() const;
     void* windowHandle() const;
     // Posts an accepted close event: the widget goes unless its handler or a
     // slot refuses.

@@ -234,6 +234,11 @@ void* UIWidget::nativeHandle() const
     return d->native ? d->native->handle() : nullptr;
 }
 
+void* UIWidget::existingNativeHandle() const
+{
+    return d->native ? d->native->existingHandle() : nullptr;
+}
+
 void* UIWidget::windowHandle() const
 {
     if (isWindow())

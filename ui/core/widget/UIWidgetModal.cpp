@@ -8,7 +8,7 @@
 
 bool isTrayMenu(const UIWidget* window)
 {
-    return window->styleName() == String(u"UIMenu") && UITrayIcon::isTrayMenuWindow(window->nativeHandle());
+    return window->styleName() == String(u"UIMenu") && UITrayIcon::isTrayMenuWindow(window->existingNativeHandle());
 }
 
 bool UIWidget::execModal()

@@ -47,7 +47,8 @@ const UIStyleField<Style> kFields[] = {
      [](Style& s, const String& v) { s.spacingBetweenImageAndText = parseStyleInt(v); }},
 };
 
-constexpr uint32_t kWindowFlags = UINativeWindow::kFrameless | UINativeWindow::kTopmost;
+constexpr uint32_t kWindowFlags =
+    UINativeWindow::kFrameless | UINativeWindow::kTopmost | UINativeWindow::kMadeWhenNeeded;
 constexpr uint32_t kLeftCentred = Rect::kAlignLeft | Rect::kAlignVCenter;
 constexpr uint32_t kRightCentred = Rect::kAlignRight | Rect::kAlignVCenter;
 const String kMenuBarStyle(u"UIMenuBar");

@@ -264,6 +264,168 @@ TEST_F(NativeHostTest, AWindowBecomesADropSiteWhenFirstShownAndAPopupNever)
     }
 }
 
+// Counts the system windows of one class made on this thread while it lives.
+class WindowsMadeCounter
+{
+public:
+    explicit WindowsMadeCounter(const String& className)
+    {
+        s_className = className;
+        s_count = 0;
+        m_hook = SetWindowsHookExW(WH_CBT, &WindowsMadeCounter::hook, nullptr, GetCurrentThreadId());
+    }
+    ~WindowsMadeCounter() { UnhookWindowsHookEx(m_hook); }
+    bool hooked() const { return m_hook != nullptr; }
+    int count() const { return s_count; }
+
+private:
+    static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND) {
+            wchar_t name[256] = {};
+            GetClassNameW(reinterpret_cast<HWND>(wParam), name, 256);
+            if (String(reinterpret_cast<const char16_t*>(name), static_cast<int>(wcslen(name))) == s_className)
+                ++s_count;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline String s_className;
+    static inline int s_count = 0;
+    HHOOK m_hook = nullptr;
+};
+
+TEST_F(NativeHostTest, AWindowMadeWhenNeededWaitsForItsFirstNeedAndTakesWhatItWasTold)
+{
+    enum Need
+    {
+        kShow,
+        kHandle,
+        kLayeredImage,
+        kTitle
+    };
+    struct Case
+    {
+        uint32_t flags;
+        Need need;
+    };
+    const uint32_t waits = UINativeWindow::kMadeWhenNeeded | UINativeWindow::kFrameless;
+    const Case cases[] = {{waits, kShow}, {waits | 16, kHandle}, {waits | 16, kLayeredImage}, {waits, kTitle}};
+    for (const Case& c : cases) {
+        auto window = makeWindow(c.flags);
+        WindowsMadeCounter made(host(window.get())->className());
+        ASSERT_TRUE(made.hooked());
+        UINativeWindow* native = window->nativeWindow();
+        native->setOpacity(0.5f);
+        native->setBlocked(true);
+        window->move(120, 90);
+        window->resize(300, 200);
+        EXPECT_EQ(window->existingNativeHandle(), nullptr) << c.need;
+        EXPECT_EQ(window->pos(), Point(120, 90)) << c.need;
+        EXPECT_EQ(window->size(), Size(300, 200)) << c.need;
+        EXPECT_EQ(window->frameGeometry(), Rect(120, 90, 300, 200)) << c.need;
+        EXPECT_FALSE(native->isEnabled()) << c.need;
+        EXPECT_FALSE(native->isVisible()) << c.need;
+        EXPECT_EQ(made.count(), 0) << c.need << ": nothing so far needed the system window";
+
+        switch (c.need) {
+        case kShow:
+            window->show();
+            break;
+        case kHandle:
+            window->nativeHandle();
+            break;
+        case kLayeredImage:
+            native->updateLayered(Image(300, 200, true));
+            break;
+        case kTitle:
+            native->setTitle(String(u"Named"));
+            break;
+        }
+        HWND handle = static_cast<HWND>(window->existingNativeHandle());
+        ASSERT_NE(handle, nullptr) << c.need;
+        EXPECT_EQ(made.count(), 1) << c.need;
+        RECT outer = {};
+        GetWindowRect(handle, &outer);
+        EXPECT_EQ(Rect(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top),
+                  Rect(120, 90, 300, 200))
+            << c.need << ": made where its widget is";
+        if (c.need != kLayeredImage) {
+            BYTE alpha = 0;
+            EXPECT_TRUE(GetLayeredWindowAttributes(handle, nullptr, &alpha, nullptr)) << c.need;
+            EXPECT_EQ(alpha, 127) << c.need;
+        }
+        EXPECT_FALSE(IsWindowEnabled(handle)) << c.need << ": still blocked";
+        native->setBlocked(false);
+        EXPECT_TRUE(IsWindowEnabled(handle)) << c.need;
+        EXPECT_EQ((exStyle(window.get()) & WS_EX_TOPMOST) != 0, (c.flags & 16) != 0) << c.need;
+        EXPECT_EQ(IsWindowVisible(handle) != 0, c.need == kShow) << c.need;
+        window->hide();
+        window->show();
+        EXPECT_EQ(hwnd(window.get()), handle) << c.need;
+        EXPECT_EQ(made.count(), 1) << c.need << ": made once";
+        EXPECT_EQ(UIApplication::instance()->windowForHandle(handle), window.get()) << c.need;
+    }
+}
+
+TEST_F(NativeHostTest, AWindowMadeWhenNeededThatIsNeverNeededIsNeverMade)
+{
+    {
+        auto window = makeWindow(UINativeWindow::kMadeWhenNeeded | UINativeWindow::kFrameless);
+        WindowsMadeCounter made(host(window.get())->className());
+        ASSERT_TRUE(made.hooked());
+        window->setGeometry(10, 10, 80, 60);
+        window->setOpacity(0.5f);
+        window->setEnabled(false);
+        window->hide();
+        window->update();
+        window->unregisterShortcut(1);
+        EXPECT_EQ(UIApplication::instance()->windowForHandle(GetDesktopWindow()), nullptr);
+        EXPECT_EQ(window->existingNativeHandle(), nullptr);
+        window.reset();
+        EXPECT_EQ(made.count(), 0) << "neither its geometry, a look-up nor its end needed the system window";
+    }
+    // A framed window cannot foresee its frame: it is made with its widget,
+    // and a waiting window that takes a frame is made then.
+    auto framed = makeWindow(UINativeWindow::kMadeWhenNeeded);
+    EXPECT_NE(framed->existingNativeHandle(), nullptr);
+    auto reframed = makeWindow(UINativeWindow::kMadeWhenNeeded | UINativeWindow::kFrameless);
+    EXPECT_EQ(reframed->existingNativeHandle(), nullptr);
+    reframed->setWindowFlag(UINativeWindow::kFrameless, false);
+    EXPECT_NE(reframed->existingNativeHandle(), nullptr);
+    EXPECT_TRUE(style(reframed.get()) & WS_CAPTION);
+}
+
+// Menus wait while their window is hidden, and are made a turn of the loop
+// after it shows: before anything can open them, yet not in its way.
+TEST_F(NativeHostTest, WindowsWaitingOnAHiddenOwnerAreMadeRightAfterItShows)
+{
+    const uint32_t waits = UINativeWindow::kMadeWhenNeeded | UINativeWindow::kFrameless;
+    auto owner = makeWindow(0);
+    auto menu = makeWindow(waits, owner.get());
+    auto submenu = makeWindow(waits, menu.get());
+    auto unowned = makeWindow(waits);
+    owner->setGeometry(100, 100, 200, 150);
+    owner->show();
+    EXPECT_EQ(menu->existingNativeHandle(), nullptr) << "not made within the show";
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return menu->existingNativeHandle() != nullptr; }));
+    ASSERT_NE(submenu->existingNativeHandle(), nullptr) << "the menu's own menus too";
+    EXPECT_EQ(GetWindow(hwnd(menu.get()), GW_OWNER), hwnd(owner.get()));
+    EXPECT_EQ(GetWindow(hwnd(submenu.get()), GW_OWNER), hwnd(menu.get()));
+    EXPECT_FALSE(IsWindowVisible(hwnd(menu.get())));
+    EXPECT_EQ(unowned->existingNativeHandle(), nullptr) << "no window it belongs to has shown";
+
+    auto later = makeWindow(waits, owner.get());
+    EXPECT_NE(later->existingNativeHandle(), nullptr) << "its window is on screen: made at once";
+    owner->hide();
+    auto whileHidden = makeWindow(waits, owner.get());
+    EXPECT_EQ(whileHidden->existingNativeHandle(), nullptr);
+    owner->show();
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return whileHidden->existingNativeHandle() != nullptr; }))
+        << "made after the next show";
+    owner->hide();
+}
+
 TEST_F(NativeHostTest, GeometryIsTheClientAreaInsideTheFrame)
 {
     auto window = makeWindow(0);
