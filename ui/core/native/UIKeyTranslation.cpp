@@ -23,10 +23,6 @@ constexpr ModifierKey kToggledModifiers[] = {
     {145, UIKeyTranslation::kScrollLock},
 };
 
-constexpr int kShiftKey = 16;
-constexpr int kControlKey = 17;
-constexpr int kAltKey = 18;
-
 bool isOneOf(int key, std::initializer_list<int> keys)
 {
     for (int candidate : keys) {
