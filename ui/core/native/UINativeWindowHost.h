@@ -68,7 +68,7 @@ public:
     intptr_t handleMessage(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam);
 
 private:
-    // Posted to itself at each show (a private message number).
+    // Posted to itself at a show while windows wait (a private message number).
     static constexpr uint32_t kMakeOwnedWindowsMessage = 0xD001;
     // Tell the widget of a new place or client size, as the window's own
     // messages do; false when it heard nothing.

@@ -56,6 +56,10 @@ HICON programIcon(HINSTANCE instance)
     return icon;
 }
 
+// Hosts asked to create whose system window is not made yet: while there are
+// none, as after start-up, a show has nothing to make.
+int g_waitingWindows = 0;
+
 } // namespace
 
 UINativeWindow* UINativeWindowHost::createFor(UIWidget* widget)
@@ -87,6 +91,8 @@ UINativeWindowHost::~UINativeWindowHost()
 
 void UINativeWindowHost::destroyWindow()
 {
+    if (waitsToBeMade())
+        --g_waitingWindows;
     m_wanted = false;
     m_lastFocusWidget = nullptr;
     m_lastFocusId = 0;
@@ -109,6 +115,8 @@ void UINativeWindowHost::destroyWindow()
 
 void UINativeWindowHost::create()
 {
+    if (!waitsToBeMade() && !m_handle)
+        ++g_waitingWindows;
     m_wanted = true;
     makeUnlessWaiting();
 }
@@ -130,9 +138,9 @@ bool UINativeWindowHost::ownerIsVisible() const
     return handle && IsWindowVisible(hwnd(handle));
 }
 
-// Posted by each show, so that the window is on screen before the system
-// windows of its menus are made, and those exist before anything can open
-// them.
+// Posted by a show while windows wait, so that the window is on screen
+// before the system windows of its menus are made, and those exist before
+// anything can open them.
 void UINativeWindowHost::makeOwnedWindows()
 {
     for (UIWidget* window : UIApplication::instance()->windows()) {
@@ -198,6 +206,7 @@ void UINativeWindowHost::makeWindow()
                                   nullptr, instance, nullptr);
     if (!window)
         return;
+    --g_waitingWindows;
     m_handle = window;
     m_placementHeld = false;
     if (!(m_flags & kFrameless))
@@ -288,7 +297,8 @@ void UINativeWindowHost::setVisible(bool visible, bool maximized, bool minimized
     if (m_flags & kShowInactive)
         command = SW_SHOWNOACTIVATE;
     ShowWindow(hwnd(m_handle), command);
-    PostMessageW(hwnd(m_handle), kMakeOwnedWindowsMessage, 0, 0);
+    if (g_waitingWindows > 0)
+        PostMessageW(hwnd(m_handle), kMakeOwnedWindowsMessage, 0, 0);
     // Moves made from the window's own messages during the show, before it
     // was visible, were held as well.
     applyHeldPlacement();
