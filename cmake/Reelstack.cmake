@@ -24,8 +24,8 @@ function(reelstack_collect_sources out_var dir)
   set(${out_var} ${picked} PARENT_SCOPE)
 endfunction()
 
-# One static library per subsystem folder. A folder with no sources yet still
-# yields a library, so later issues only add files.
+# One static library per subsystem folder. A folder with no sources still
+# yields a library, so a new class is only a new file in its folder.
 function(reelstack_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;WIN32_LIBS" ${ARGN})
   reelstack_collect_sources(sources ${CMAKE_CURRENT_SOURCE_DIR})

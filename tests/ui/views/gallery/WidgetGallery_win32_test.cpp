@@ -5,7 +5,8 @@
 // Z:\tmp\shots) the windows are saved there as WidgetGallery-*.png: look at
 // them whenever a widget changes.
 //
-// A widget issue adds its widgets to galleryEntries() and looks at the shots.
+// Every widget class has its entries in galleryEntries(); a change to a
+// widget shows in the shots.
 #include "foundation/signals/SignalReceiver.h"
 #include "graphics/image/Image.h"
 #include "tests/support/LaterStep.h"
