@@ -102,6 +102,10 @@ void MainWindow::buildMenus()
     m_menuBar->setStyleProperty(String(u"shadowForeground"), String(u"0,0,0"));
     m_menuBar->setStyleProperty(String(u"hoveredItemBackground"), String(u"107, 88, 65"));
     m_menuBar->setStyleProperty(String(u"selectedItemBackground"), String(u"54, 45, 33"));
+    // The skin's item texts are dark, made for its light bar: on this dark
+    // bar the hovered and the open item keep the bar's white.
+    m_menuBar->setStyleProperty(String(u"hoveredItemForeground"), String(u"255,255,255"));
+    m_menuBar->setStyleProperty(String(u"selectedItemForeground"), String(u"255,255,255"));
 
     m_collectionMenu = addBarMenu(u"Collection");
     addRows(m_collectionMenu,

@@ -1,8 +1,14 @@
 // The windows' data images as skingen drew them for data.pak: every row of
 // the icon and data-skin tables at its size, and every name the windows ask
 // for among them.
+#include "app/main/MainWindow.h"
+#include "app/views/MovieCells.h"
+#include "graphics/codecs/PngStoredReader.h"
+#include "model/records/Movie.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
+#include "ui/widgets/items/UITableCell.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +52,32 @@ std::map<std::string, Size> tableImages()
     return images;
 }
 
+Image drawnImage(const std::string& name)
+{
+    const std::vector<uint8_t> bytes = testsupport::readFileBytes(dataFile("images/" + name + ".png"));
+    return PngStoredReader::decode(bytes.data(), int64_t(bytes.size()));
+}
+
+uint32_t pixel(const Image& image, int x, int y)
+{
+    const uint8_t* p = image.pixelAt(x, y);
+    return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
+// The stars of a row that show the filled star's colour at their centre,
+// read against the row of ten filled and the row of none.
+int filledStars(const Image& row, const Image& full, const Image& none)
+{
+    const int side = row.height();
+    int filled = 0;
+    for (int i = 0; i < row.width() / side; ++i) {
+        const int x = side * i + side / 2, y = side / 2;
+        if (pixel(row, x, y) == pixel(full, x, y) && pixel(row, x, y) != pixel(none, x, y))
+            filled = filled == i ? i + 1 : -1;
+    }
+    return filled;
+}
+
 } // namespace
 
 TEST(IconTable, EveryRowIsDrawnAtItsSize)
@@ -86,4 +118,31 @@ TEST(IconTable, TheMainWindowsImagesAreAllThere)
     EXPECT_EQ(images.at("view-mode-list-big"), Size(32, 32));
     EXPECT_EQ(images.at("UIMenuBar_Background"), Size(24, 24));
     EXPECT_EQ(images.at("UIList_Selection"), Size(50, 50));
+}
+
+// A rating runs from 0 to 10; each whole rating the list's column asks for
+// is drawn, that many stars filled, and fits the column's cell as built.
+TEST(IconTable, TheRatingColumnHasAPictureForEveryRating)
+{
+    const std::map<std::string, Size> images = tableImages();
+    const UIMargins padding = UITableCell().padding();
+    const int cellWidth =
+        MainWindow::defaultColumnWidth(MovieCells::kMyRating) - padding.left - padding.right;
+    Movie movie;
+    movie.myRating = 10.0f;
+    const Image full = drawnImage(iotest::show(MovieCells::ratingImageName(movie)));
+    movie.myRating = 0.0f;
+    const Image none = drawnImage(iotest::show(MovieCells::ratingImageName(movie)));
+    ASSERT_FALSE(full.isNull());
+    ASSERT_FALSE(none.isNull());
+    for (int rating = 0; rating <= 10; ++rating) {
+        movie.myRating = float(rating) + 0.5f * float(rating < 10);
+        const std::string name = iotest::show(MovieCells::ratingImageName(movie));
+        ASSERT_EQ(images.count(name), 1u) << name;
+        EXPECT_LE(images.at(name).width, cellWidth) << name;
+        EXPECT_GE(images.at(name).width / images.at(name).height, 10) << name << ": a star for each point";
+        const Image drawn = drawnImage(name);
+        ASSERT_FALSE(drawn.isNull()) << name;
+        EXPECT_EQ(filledStars(drawn, full, none), rating) << name;
+    }
 }

@@ -608,7 +608,9 @@ const std::map<std::string, Motif>& motifs()
         {"swatch", swatch},
         {"copy", copy},
         {"funnel", funnel},
-        {"picture-small", [](const Pen& p) { picture(p, 0.6f); }},
+        // Scaled so that its frame's stroke covers whole pixels at 16, as the
+        // full-size one's does: a frame between pixels comes out grey.
+        {"picture-small", [](const Pen& p) { picture(p, 0.6875f); }},
         {"picture", [](const Pen& p) { picture(p, 1.0f); }},
         {"check", check},
         {"pencil", pencil},

@@ -1,6 +1,7 @@
 // The white skin stays readable: contrasts computed from the skin tables the
 // generator draws from, so that a later change of a colour cannot quietly
 // make text or a control's outline fade into its background.
+#include "tests/support/ContrastRatio.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <map>
 #include <sstream>
 
+using namespace contrastratio;
 using namespace generatedskins;
 
 namespace {
@@ -112,36 +114,6 @@ private:
     std::map<std::string, std::string> m_skins;
     std::map<std::string, std::string> m_sizes;
 };
-
-// top laid over bottom by its alpha; the result is opaque when bottom is.
-uint32_t over(uint32_t top, uint32_t bottom)
-{
-    const uint32_t a = top >> 24;
-    uint32_t result = 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const uint32_t t = (top >> shift) & 0xFF, b = (bottom >> shift) & 0xFF;
-        result |= ((t * a + b * (255 - a) + 127) / 255) << shift;
-    }
-    return result;
-}
-
-double luminance(uint32_t rgb)
-{
-    double sum = 0;
-    const double weights[] = {0.0722, 0.7152, 0.2126}; // blue, green, red
-    for (int i = 0; i < 3; ++i) {
-        const double c = ((rgb >> (8 * i)) & 0xFF) / 255.0;
-        sum += weights[i] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-    }
-    return sum;
-}
-
-// The contrast ratio as the accessibility guidelines define it, 1 to 21.
-double contrast(uint32_t a, uint32_t b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 struct Pair
 {

@@ -78,6 +78,7 @@ public:
     void draw(Painter& painter);
 
     Size sizeHint() const override { return Size(100, 24); }
+    const Style& style() const { return m_style; }
     void setStyleProperty(const String& name, const String& value) override;
     void setSkinImage(const UISkinImage& image, const String& name) override;
 
