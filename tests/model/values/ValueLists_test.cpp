@@ -1,6 +1,7 @@
 // Value lists checked against their plain definition (append a value when
-// the list holds no equal text yet) on a generated collection and a list the
-// caller filled; initials and the most frequent value by example.
+// the list holds no equal text yet; one initial per first character met) on
+// a generated collection and a list the caller filled, straight and through
+// the collection model; initials and the most frequent value by example.
 #include <gtest/gtest.h>
 
 #include "model/CollectionModel.h"
