@@ -372,11 +372,13 @@ void CollectionModel::noteShown(const Movie* movie)
 {
     if (!movie)
         return;
+    // A movie shown again only moves to the newest end; the oldest goes
+    // only to make room for one that was not in the list.
+    m_recentlyShown.removeOne(movie->id);
     if (m_recentlyShown.count() >= kRecentlyShownLimit) {
         List<int32_t>::Node* oldest = m_recentlyShown.first();
         m_recentlyShown.erase(oldest);
     }
-    m_recentlyShown.removeOne(movie->id);
     m_recentlyShown.append(movie->id);
 }
 

@@ -117,6 +117,8 @@ public:
     String mostFrequentStudio() const;
 
     // ---- Recently shown movies ----
+    // The ids of the last movies shown, oldest first, at most
+    // kRecentlyShownLimit of them, each once.
     void noteShown(const Movie* movie);
     bool wasRecentlyShown(const Movie* movie) const;
     const List<int32_t>& recentlyShown() const { return m_recentlyShown; }

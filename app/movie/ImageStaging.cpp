@@ -83,6 +83,11 @@ bool ImageStaging::unstage(const String& name)
     return !has(name) || File::remove(stagedPath(name));
 }
 
+bool ImageStaging::moveFile(const String& source, const String& target)
+{
+    return File::replace(source, target);
+}
+
 String ImageStaging::previousPath(const String& name) const
 {
     return joinPath(m_folder, String(kPreviousPrefix) + name);
@@ -102,10 +107,10 @@ bool ImageStaging::commit(const String& imagesFolder, const StringList& names, S
         Moved step;
         step.name = name;
         step.hadPrevious = File::exists(target);
-        const bool asideOk = !step.hadPrevious || File::replace(target, previousPath(name));
-        if (!asideOk || !File::replace(stagedPath(name), target)) {
+        const bool asideOk = !step.hadPrevious || moveFile(target, previousPath(name));
+        if (!asideOk || !moveFile(stagedPath(name), target)) {
             if (asideOk && step.hadPrevious)
-                File::replace(previousPath(name), target);
+                moveFile(previousPath(name), target);
             rollBack(imagesFolder, moved);
             if (failedName)
                 *failedName = name;
@@ -124,9 +129,9 @@ void ImageStaging::rollBack(const String& imagesFolder, const List<Moved>& moved
 {
     for (List<Moved>::Node* node = moved.last(); node; node = node->prev) {
         const String target = joinPath(imagesFolder, node->value.name);
-        File::replace(target, stagedPath(node->value.name));
+        moveFile(target, stagedPath(node->value.name));
         if (node->value.hadPrevious)
-            File::replace(previousPath(node->value.name), target);
+            moveFile(previousPath(node->value.name), target);
     }
 }
 

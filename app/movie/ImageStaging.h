@@ -18,7 +18,7 @@ public:
     static const char16_t kFolderPrefix[];
 
     ImageStaging() = default;
-    ~ImageStaging();
+    virtual ~ImageStaging();
     ImageStaging(const ImageStaging&) = delete;
     ImageStaging& operator=(const ImageStaging&) = delete;
 
@@ -50,6 +50,11 @@ public:
 
     // Deletes every staging folder directly inside collectionFolder.
     static void removeLeftovers(const String& collectionFolder);
+
+protected:
+    // Every move a commit makes, its undoing included, goes through here,
+    // so that a move failing halfway through can be tried on a sound disk.
+    virtual bool moveFile(const String& source, const String& target);
 
 private:
     struct Moved

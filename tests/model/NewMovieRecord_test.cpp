@@ -34,9 +34,10 @@ TEST(NewMovieRecord, CopiesOwnTheirLinksAndTheListEmptiesWhole)
 
     NewMovieRecord original = proposed(u"Brazil");
     NewMovieRecord copy = original;
+    ASSERT_EQ(original.links.count(), 1);
     original.links.first()->value.url = String(u"E:\\changed.avi");
     original.links.append(MovieLink{});
-    EXPECT_EQ(copy.links.count(), 1);
+    ASSERT_EQ(copy.links.count(), 1);
     EXPECT_EQ(show(copy.links.first()->value.url), "D:\\a.avi");
     EXPECT_EQ(show(copy.barCode), "4006381333931");
 

@@ -5,6 +5,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "tests/support/IoTestSupport.h"
+#include "tests/support/StringTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,23 @@ protected:
     const Bytes kNewA{9, 8, 7, 6};
     const Bytes kNewB{5, 5};
     testsupport::TempDir dir;
+};
+
+// A staging whose move of one staged file into Images fails, after the
+// file of that name in Images was set aside: what a disk does when the
+// folder is taken away or fills up between the two moves.
+class FailingMoveIn : public ImageStaging
+{
+public:
+    String failing;
+
+protected:
+    bool moveFile(const String& source, const String& target) override
+    {
+        if (!failing.isEmpty() && source == stagedPath(failing))
+            return false;
+        return ImageStaging::moveFile(source, target);
+    }
 };
 
 } // namespace
@@ -153,4 +171,41 @@ TEST_F(ImageStagingTest, AnUnstagedPictureLeavesItsNamesakeInImages)
     ASSERT_TRUE(staging.commit(path("Films/Images"), names({u"a.png", u"b.png"}), &failed));
     EXPECT_EQ(bytes("Films/Images/a.png"), kOldA) << "the user took the old file back";
     EXPECT_EQ(bytes("Films/Images/b.png"), kNewB);
+}
+
+TEST_F(ImageStagingTest, AMoveInThatFailsAfterTheOldPictureWentAsidePutsItBack)
+{
+    // The first picture, the second after the first moved in, and a new
+    // name with nothing in Images to set aside.
+    const char16_t* const failing[] = {u"a.png", u"b.png", u"c.png"};
+    for (const char16_t* name : failing) {
+        SCOPED_TRACE(iotest::show(String(name)));
+        testsupport::TempDir local;
+        const std::string images = iotest::nativeIn(local, "Films/Images");
+        std::filesystem::create_directories(images);
+        ASSERT_TRUE(iotest::writeFileBytes(images + "/a.png", kOldA));
+        ASSERT_TRUE(iotest::writeFileBytes(images + "/b.png", kOldB));
+        FailingMoveIn staging;
+        ASSERT_TRUE(staging.open(iotest::pathIn(local, "Films")));
+        for (const char16_t* staged : failing)
+            ASSERT_TRUE(staging.stageCopy(path("source.jpg"), String(staged)));
+        staging.failing = String(name);
+
+        String failed;
+        const StringList all = names({u"a.png", u"b.png", u"c.png"});
+        EXPECT_FALSE(staging.commit(iotest::pathIn(local, "Films/Images"), all, &failed));
+        EXPECT_EQ(iotest::show(failed), iotest::show(String(name))) << "the user is told which picture";
+        EXPECT_EQ(iotest::readFileBytes(images + "/a.png"), kOldA);
+        EXPECT_EQ(iotest::readFileBytes(images + "/b.png"), kOldB);
+        EXPECT_FALSE(std::filesystem::exists(images + "/c.png"));
+        StringList left;
+        Directory::list(staging.folder(), Directory::kListFiles | Directory::kListNamesOnly, nullptr, left);
+        left.sort(1);
+        EXPECT_EQ(items(left), (Items{u"a.png", u"b.png", u"c.png"})) << "nothing waits aside any more";
+
+        staging.failing = String();
+        ASSERT_TRUE(staging.commit(iotest::pathIn(local, "Films/Images"), all, &failed)) << "another try";
+        for (const char* moved : {"/a.png", "/b.png", "/c.png"})
+            EXPECT_EQ(iotest::readFileBytes(images + moved), kNewA) << moved;
+    }
 }

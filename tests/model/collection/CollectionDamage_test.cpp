@@ -228,6 +228,7 @@ TEST(CollectionDamage, ImpossibleValuesReadAsEmpty)
     Contents contents;
     ASSERT_TRUE(reader.read(space.path("odd.rsdb"), contents.movies, contents.loaners));
     EXPECT_TRUE(reader.header().created.isNull()) << "a time on no day";
+    ASSERT_EQ(contents.movies.count(), 2);
     const Movie& first = *contents.movies.first()->value;
     EXPECT_TRUE(first.created.isNull()) << "month 13";
     EXPECT_TRUE(first.modified.isNull()) << "February 30";
@@ -239,6 +240,8 @@ TEST(CollectionDamage, ImpossibleValuesReadAsEmpty)
     const Movie& second = *contents.movies.last()->value;
     EXPECT_TRUE(second.created.isNull()) << "hour 24";
     EXPECT_TRUE(second.modified.isNull()) << "millisecond 1000";
+    ASSERT_EQ(contents.loaners.count(), 1);
+    ASSERT_EQ(contents.loaners.first()->value.loans.count(), 1);
     const Loan& read = contents.loaners.first()->value.loans.first()->value;
     EXPECT_TRUE(read.lendDate.isNull()) << "February 29 of a common year";
     EXPECT_TRUE(read.dueDate.isNull()) << "a negative year";

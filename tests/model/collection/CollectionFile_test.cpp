@@ -61,6 +61,8 @@ TEST(CollectionFile, RepairsDuplicateIdsAndKeepsLoansOfMissingMovies)
             continue;
         EXPECT_EQ(file.nextMovieId(), row.nextId);
         EXPECT_EQ(file.header().lastMovieId, row.nextId ? row.nextId : INT_MAX);
+        ASSERT_EQ(contents.loaners.count(), 1);
+        ASSERT_EQ(contents.loaners.first()->value.loans.count(), 1);
         EXPECT_EQ(contents.loaners.first()->value.loans.first()->value.movieId, 404);
     }
 }

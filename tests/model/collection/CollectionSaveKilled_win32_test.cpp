@@ -134,6 +134,7 @@ TEST(CollectionSaveKilled, EachNextOpenFindsTheOldOrTheNewCollectionWholeAndNoTe
         const int count = model.movieCount();
         EXPECT_TRUE(count == expected || count == expected + kAdded)
             << count << " movies in round " << round << ", seed " << seed;
+        ASSERT_GT(count, 0) << "round " << round << ", seed " << seed;
         EXPECT_EQ(model.movies().last()->value->id, count) << "the last movie is whole";
         EXPECT_EQ(temporariesBeside(folder), 0) << "round " << round << ", seed " << seed;
         expected = count;

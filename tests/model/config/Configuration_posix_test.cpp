@@ -28,6 +28,7 @@ TEST_F(ConfigTest, TheUsersCopyUnlessAFileIsBesideTheProgram)
     EXPECT_EQ(iotest::readFileBytes(stored), first);
 
     ConfigDefaultList mine = registered();
+    ASSERT_FALSE(mine.isEmpty());
     mine.first()->value.value = Variant(u"Deutsch");
     writeConfig(mine);
     config = Configuration::load(String(u"Reelstack"));

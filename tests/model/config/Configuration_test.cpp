@@ -65,6 +65,7 @@ TEST_F(ConfigTest, RebuildsTheWholeFileWhenItsKeysDiffer)
                 iotest::writeFileBytes(iotest::nativeIn(m_dir, "config.dat"), iotest::bytesOf(row.bytes)));
         } else {
             ConfigDefaultList entries = registered();
+            ASSERT_GT(entries.count(), 80) << "the rows change entries up to the 81st";
             entries.nodeAt(6)->value.value = Variant(u"Mine"); // model/recentCollection
             row.change(entries);
             writeConfig(entries);

@@ -83,6 +83,7 @@ TEST_F(ImageFilesTest, SettingReplacingAndRemovingACoverKeepsItsThumbnailInStep)
     model.appendMovie(movie);
 
     movie->setCover(Cover(String(u"wide.jpg")));
+    ASSERT_EQ(movie->covers.count(), 1);
     const Cover& poster = movie->covers.first()->value;
     EXPECT_EQ(poster.thumbnail().size(), Size(148, 111));
     Image stored = Image::fromFile(poster.thumbnailPath());

@@ -115,7 +115,9 @@ TEST(CoverPaths, TheCollectionGivesEveryMovieItsImagesFolder)
     }
     CollectionModel model(data);
     ASSERT_TRUE(model.openCollection(file));
+    ASSERT_EQ(model.movieCount(), 1);
     const Movie& movie = *model.movies().first()->value;
+    ASSERT_EQ(movie.covers.count(), 1);
     EXPECT_EQ(show(movie.covers.first()->value.path()), show(images + u"\\p.png"));
     EXPECT_EQ(show(movie.backgroundImagePath()), show(images + u"\\bg.png"));
     Movie copy = movie;

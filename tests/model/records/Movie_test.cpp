@@ -176,6 +176,7 @@ TEST(MovieEdits, RemovalsAndCopiesKeepToTheMoviesOwnNodes)
     movie.removeCastItem(nullptr);
     EXPECT_EQ(movie.cast.count() + other.cast.count(), 4);
     movie.removeCastItem(middle);
+    ASSERT_EQ(movie.cast.count(), 2);
     EXPECT_EQ(u16(movie.cast.last()->value.actor), u"C");
     movie.removeCrewItem(movie.crew.append(CrewItem()));
     movie.removeEpisode(movie.episodes.append(Episode()));
@@ -185,6 +186,7 @@ TEST(MovieEdits, RemovalsAndCopiesKeepToTheMoviesOwnNodes)
     std::unique_ptr<Movie> original(everyFieldMovie(1));
     movie = *original;
     EXPECT_EQ(differenceOf(movie, *original), "") << "the old lists were emptied first";
+    ASSERT_FALSE(movie.cast.isEmpty() || movie.genres.isEmpty());
     movie.cast.first()->value.actor = String(u"Robert De Niro");
     movie.genres.first()->value = String(u"Thriller");
     movie.episodes.clear();

@@ -1,52 +1,141 @@
 // Value lists checked against their plain definition (append a value when
-// the list holds no equal text yet) on a generated collection and a list the
-// caller filled; initials and the most frequent value by example.
+// the list holds no equal text yet; one initial per first character met) on
+// a generated collection and a list the caller filled, straight and through
+// the collection model; initials and the most frequent value by example.
 #include <gtest/gtest.h>
 
+#include "model/CollectionModel.h"
 #include "model/collection/CollectionHeader.h"
 #include "model/records/LoanerList.h"
 #include "model/values/ValueLists.h"
 #include "samples/SampleCollection.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
+#include <functional>
+#include <set>
 #include <vector>
 
 using collectiontest::Contents;
+using collectiontest::Workspace;
+
+namespace {
+
+// The values one movie offers a list, in the order the list meets them.
+using ValuesOf = std::function<StringList(const Movie&)>;
+
+// A value list as the filter bar, the editors and the statistics ask for it,
+// both straight and through the collection model, and what one movie gives it.
+struct ListCase
+{
+    const char* what;
+    void (*collect)(const List<Movie*>&, StringList&);
+    void (CollectionModel::*modelCollect)(StringList&) const;
+    ValuesOf valuesOf;
+    bool initials;
+};
+
+// The plain definitions: a value is appended when the list holds no equal
+// text yet; an initial (the first character and "...") once per character
+// met in this walk, whatever the list held before.
+StringList plainList(const List<Movie*>& movies, const ListCase& list, const StringList& callers)
+{
+    StringList expected = callers;
+    std::set<char16_t> seen;
+    for (const Movie* movie : movies) {
+        for (const String& value : list.valuesOf(*movie)) {
+            if (!list.initials && !expected.contains(value))
+                expected.append(value);
+            if (list.initials && !value.isEmpty() && seen.insert(value.first()).second)
+                expected.append(String(value.first(), 1) + u"...");
+        }
+    }
+    return expected;
+}
+
+StringList single(const String& value)
+{
+    StringList list;
+    list.append(value);
+    return list;
+}
+
+StringList actorsOf(const Movie& movie)
+{
+    StringList actors;
+    for (const CastItem& item : movie.cast)
+        actors.append(item.actor);
+    return actors;
+}
+
+} // namespace
 
 TEST(ValueLists, MatchThePlainDefinitionOnAGeneratedCollection)
 {
     CollectionHeader header;
     Contents owned;
     SampleCollection(7).make(300, header, owned.movies, owned.loaners);
-    owned.movies.first()->value->genres = listOf({u"x", u"Drama", u"x"});
-    const StringList callers = listOf({u"Drama", u"drama", u"Drama"});
-    StringList expected[5] = {callers, callers, callers, callers, callers};
-    auto appendNew = [](StringList& out, const String& value) {
-        if (!out.contains(value))
-            out.append(value);
-    };
-    for (const Movie* movie : owned.movies) {
-        for (const String& genre : movie->genres)
-            appendNew(expected[0], genre);
-        for (const CastItem& item : movie->cast)
-            appendNew(expected[1], item.actor);
-        for (const CrewItem& item : movie->crew) {
-            if (item.role == CrewItem::kDirector)
-                appendNew(expected[2], item.name);
-        }
-        for (const String& tag : movie->tags)
-            appendNew(expected[3], tag);
-        appendNew(expected[4], movie->format);
+    ASSERT_GT(owned.movies.count(), 0);
+    Movie& first = *owned.movies.first()->value;
+    first.genres = listOf({u"x", u"Drama", u"x"});
+    first.countries = listOf({u"Drama", u"UK", u"UK"});
+    first.studios.append(String(u"drama"));
+    // Titles of the sample all begin alike; these give the initials more.
+    const char16_t* const titles[] = {u"drama", u"", u"Alien", u"\u00c9mile"};
+    size_t titled = 0;
+    for (Movie* movie : owned.movies) {
+        if (titled < 4)
+            movie->title = String(titles[titled++]);
     }
-    StringList actual[5] = {callers, callers, callers, callers, callers};
-    ValueLists::collectGenres(owned.movies, actual[0]);
-    ValueLists::collectActors(owned.movies, actual[1]);
-    ValueLists::collectDirectors(owned.movies, actual[2]);
-    ValueLists::collectTags(owned.movies, actual[3]);
-    ValueLists::collectFormats(owned.movies, actual[4]);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(items(actual[i]), items(expected[i])) << "list " << i;
-    EXPECT_GT(actual[1].count(), 20);
+    const StringList callers = listOf({u"Drama", u"drama", u"Drama"});
+    const ListCase lists[] = {
+        {"genres", ValueLists::collectGenres, &CollectionModel::collectGenres,
+         [](const Movie& movie) { return movie.genres; }, false},
+        {"actors", ValueLists::collectActors, &CollectionModel::collectActors, actorsOf, false},
+        {"directors", ValueLists::collectDirectors, &CollectionModel::collectDirectors,
+         [](const Movie& movie) {
+             StringList names;
+             for (const CrewItem& item : movie.crew) {
+                 if (item.role == CrewItem::kDirector)
+                     names.append(item.name);
+             }
+             return names;
+         },
+         false},
+        {"tags", ValueLists::collectTags, &CollectionModel::collectTags,
+         [](const Movie& movie) { return movie.tags; }, false},
+        {"formats", ValueLists::collectFormats, &CollectionModel::collectFormats,
+         [](const Movie& movie) { return single(movie.format); }, false},
+        {"countries", ValueLists::collectCountries, &CollectionModel::collectCountries,
+         [](const Movie& movie) { return movie.countries; }, false},
+        {"studios", ValueLists::collectStudios, &CollectionModel::collectStudios,
+         [](const Movie& movie) { return movie.studios; }, false},
+        {"title initials", ValueLists::collectTitleInitials, &CollectionModel::collectTitleInitials,
+         [](const Movie& movie) { return single(movie.title); }, true},
+        {"actor initials", ValueLists::collectActorInitials, &CollectionModel::collectActorInitials, actorsOf,
+         true},
+    };
+    for (const ListCase& list : lists) {
+        SCOPED_TRACE(list.what);
+        const StringList expected = plainList(owned.movies, list, callers);
+        EXPECT_GT(expected.count(), callers.count() + 2)
+            << "the collection gives the list something to gather";
+        StringList actual = callers;
+        list.collect(owned.movies, actual);
+        EXPECT_EQ(items(actual), items(expected));
+    }
+
+    // The filter bar asks the collection model, which holds the movies.
+    Workspace space;
+    CollectionModel model(space.folder());
+    for (Movie* movie : owned.movies)
+        model.appendMovie(movie);
+    owned.movies.clear();
+    for (const ListCase& list : lists) {
+        SCOPED_TRACE(list.what);
+        StringList actual = callers;
+        (model.*list.modelCollect)(actual);
+        EXPECT_EQ(items(actual), items(plainList(model.movies(), list, callers)));
+    }
 }
 
 TEST(ValueLists, InitialsAndTheMostFrequentValue)
@@ -72,6 +161,7 @@ TEST(ValueLists, ActorsByAnInitialAndTheMoviesHavingOne)
     CollectionHeader header;
     Contents owned;
     SampleCollection(11).make(200, header, owned.movies, owned.loaners);
+    ASSERT_GT(owned.movies.count(), 0);
     owned.movies.first()->value->cast.append(CastItem{String(), String(u"nobody")});
     for (char16_t first : {char16_t(u'A'), char16_t(u'M'), char16_t(u'a'), char16_t(u'\u00c9')}) {
         StringList expectedActors;
