@@ -292,8 +292,8 @@ public:
     static String helperCommandLine(const String& programPath);
     // ---- TextExchange ----
     void connectTextExchange();
-    // Run the text export and import windows; an import that added movies
-    // refills the views.
+    // Run the text export and import windows; the movies an import added
+    // take their places in the current sort in every view.
     void exportToText();
     void importFromText();
     // ---- MovieAdding: by bar code and by scanning a folder ----

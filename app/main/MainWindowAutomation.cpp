@@ -49,6 +49,19 @@ JsonValue pair(double first, double second)
     return out;
 }
 
+// Enough to tell the order a test collection shows; a dump of a large one
+// stays small.
+const int kDumpedCovers = 100;
+
+// The covers' titles in the scene's order.
+JsonValue coverTitles(const CoverFlowScene& scene)
+{
+    JsonValue titles = JsonValue::array();
+    for (int i = 0; i < scene.count() && i < kDumpedCovers; ++i)
+        titles.append(utf8Of(scene.node(i)->title()));
+    return titles;
+}
+
 } // namespace
 
 void MainWindow::setAutomationIds()
@@ -143,6 +156,7 @@ JsonValue MainWindow::viewsState() const
     if (m_coverFlowAvailable) {
         state.set("cover", int(m_coverFlowScene->selectedId()));
         state.set("covers", m_coverFlowScene->count());
+        state.set("coverTitles", coverTitles(*m_coverFlowScene));
         state.set("coverVisible", m_coverFlow->isVisible());
     }
     state.set("rowHeight", m_table->rowHeight());
