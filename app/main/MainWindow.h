@@ -326,7 +326,8 @@ public:
     // ---- Card clicks ----
     // The web view's elementClicked (tag, id): the card's play elements.
     void playLink(const String& tag, const String& id);
-    // The web view's linkClicked (href, id): web addresses only.
+    // The web view's linkClicked (href, id): web addresses and existing
+    // files.
     void openLink(const String& href, const String& id);
 
 private:
