@@ -343,6 +343,9 @@ private:
     // A skin drawn from the data image of that name, with the stretch grid
     // left, centre, right, top, middle, bottom and the frame count.
     static void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7]);
+    // The same for a skin whose data image has another name.
+    static void setDataSkin(UIWidget* widget, const char16_t* skinName, const char16_t* imageName,
+                            const int grid[7]);
     void buildFilterBar();
     void buildZoomBox(UIWidget* parent);
     void buildViewTabs(UIWidget* parent);
