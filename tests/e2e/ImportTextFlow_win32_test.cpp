@@ -130,10 +130,13 @@ TEST_F(E2e, ImportTextSorted)
     }
     ASSERT_TRUE(viewMode("Cover Flow"));
     std::vector<std::string> covers;
-    for (const JsonValue& title : views()["coverTitles"].elements())
+    // Kept: the loop would otherwise walk a destroyed temporary.
+    const JsonValue state = views();
+    for (const JsonValue& title : state["coverTitles"].elements())
         covers.push_back(title.toText());
     EXPECT_EQ(joinedTitles(covers),
-              "Zulu (1964),Heat (1995),Casablanca (1942),Brazil (1985),Amelie (2001),Alien (1979)");
+              "Zulu (1964),Heat (1995),Casablanca (1942),Brazil (1985),Amelie (2001),Alien (1979)")
+        << state.write();
     app.shot("imported-covers");
     ASSERT_TRUE(exitThroughTheMenu());
 }
