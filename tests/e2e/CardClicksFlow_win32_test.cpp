@@ -94,16 +94,15 @@ TEST_F(E2e, CardClicks)
     Movie* series = movie(3, u"Series", {});
     series->episodes.append(episode(1, std::string()));
     series->episodes.append(episode(2, file));
+    series->links.append(link("Lost Cut", lostFile, false, MovieLink::kLocal));
+    series->links.append(link("Kept Cut", keptFile, false, MovieLink::kLocal));
     ASSERT_TRUE(writeCollection("Clicks", {movie(1, u"One Link",
                                                  {link("Trailer", "http://127.0.0.1/trailer", true),
                                                   link("Review", "http://127.0.0.1/review", false)}),
                                            movie(2, u"Two Links",
                                                  {link("Second Cut", "http://127.0.0.1/b-second", true),
                                                   link("First Cut", "http://127.0.0.1/a-first", true)}),
-                                           series,
-                                           movie(4, u"Local Links",
-                                                 {link("Lost Cut", lostFile, false, MovieLink::kLocal),
-                                                  link("Kept Cut", keptFile, false, MovieLink::kLocal)})}));
+                                           series}));
     std::ofstream(std::filesystem::u8path(file)) << "not a real video";
     std::ofstream(std::filesystem::u8path(keptFile)) << "not a real video either";
     ASSERT_TRUE(launchToMain()) << app.failure();
@@ -148,8 +147,6 @@ TEST_F(E2e, CardClicks)
 
     // Local links in the card's list: the file that is there opens with its
     // program, the one that is gone opens nothing.
-    ASSERT_TRUE(showCardOf("Local Links")) << cardText();
-    app.shot("local-links");
     EXPECT_EQ(
         callsAfter(app, [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
         (std::vector<std::string>{"open " + keptFile}));
