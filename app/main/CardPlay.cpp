@@ -73,5 +73,7 @@ List<const MovieLink*> CardPlay::playableLinks(const Movie& movie)
 
 bool CardPlay::opensHref(const String& href)
 {
-    return MovieLink::openAction(href, MovieLink::kOnline) == MovieLink::kOpenAddress;
+    if (MovieLink::openAction(href, MovieLink::kOnline) == MovieLink::kOpenAddress)
+        return true;
+    return MovieLink::openAction(href, MovieLink::kLocal) == MovieLink::kStartFile;
 }

@@ -10,7 +10,7 @@ struct MovieLink;
 
 // What a click on the movie card asks to play or open, read from the clicked
 // element's id or the anchor's href. Nothing here reaches the shell: the main
-// window hands what these find to MovieLink::open.
+// window hands what these find to MovieLink::open or the shell launcher.
 class CardPlay
 {
 public:
@@ -28,7 +28,9 @@ public:
     static String episodeFile(const Movie& movie, const String& id);
     // The links marked for playing, in the movie's link order.
     static List<const MovieLink*> playableLinks(const Movie& movie);
-    // Whether a card anchor's href may go to the shell: only a web address
-    // with more after its scheme, so an anchor can never start a program.
+    // Whether a card anchor's href goes to the shell: a web address with
+    // more after its scheme, or the path of a file that exists (a local
+    // link of the movie). A bare scheme, a folder, a missing file and any
+    // other text open nothing.
     static bool opensHref(const String& href);
 };

@@ -17,6 +17,7 @@
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/views/coverflow/UI3d.h"
 #include "ui/views/web/UIWebView.h"
+#include "ui/views/web/WebViewOption.h"
 #include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/decorative/UIBox.h"
 #include "ui/widgets/decorative/UIExpander.h"
@@ -86,16 +87,22 @@ Brush verticalGradient(std::initializer_list<std::pair<Color, float>> stops)
 
 } // namespace
 
-// A picture missing from the data archive leaves the theme's own skin in
-// place.
 void MainWindow::setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7])
 {
-    Image image = loadImageResource(String(name));
+    setDataSkin(widget, name, name, grid);
+}
+
+// A picture missing from the data archive leaves the theme's own skin in
+// place.
+void MainWindow::setDataSkin(UIWidget* widget, const char16_t* skinName, const char16_t* imageName,
+                             const int grid[7])
+{
+    Image image = loadImageResource(String(imageName));
     if (image.isNull())
         return;
     UISkinImage skin(image, true);
     skin.setGrid(grid[0], grid[1], grid[2], grid[3], grid[4], grid[5], grid[6]);
-    widget->setSkinImage(skin, String(name));
+    widget->setSkinImage(skin, String(skinName));
 }
 
 namespace {
@@ -214,7 +221,12 @@ void MainWindow::buildSplitter()
     buildCoverFlow(m_viewStack->page(2));
     m_viewStack->setCurrentIndex(0);
     m_splitter->panel(1)->setLayoutMargin(0);
-    m_webView = shown(new UIWebView(m_splitter->panel(1), 0));
+    // The card is our own page: the browser shows it, follows no link and
+    // runs nothing of it; the clicks reach us through the view's signals.
+    const uint32_t cardOptions = WebViewOption::BlankOnly | WebViewOption::NoCache |
+                                 WebViewOption::NoActiveContent | WebViewOption::DialogFrame |
+                                 WebViewOption::NoContextMenu;
+    m_webView = shown(new UIWebView(m_splitter->panel(1), cardOptions));
 }
 
 void MainWindow::buildTable(UIWidget* page)
@@ -269,7 +281,7 @@ void MainWindow::buildStatusBar()
     static const int kGripGrid[7] = {0, 12, 0, 0, 12, 0, 1};
     m_sizeGrip = shown(new UISizeGrip(m_statusBar));
     m_sizeGrip->setLayoutAlignment(Rect::kAlignRight | Rect::kAlignBottom);
-    setDataSkin(m_sizeGrip, u"sizegrip_background", kGripGrid);
+    setDataSkin(m_sizeGrip, u"UISizeGrip_Background", u"sizegrip_background", kGripGrid);
 }
 
 void MainWindow::fillColumnMenu(UIMenu* menu)

@@ -292,8 +292,8 @@ public:
     static String helperCommandLine(const String& programPath);
     // ---- TextExchange ----
     void connectTextExchange();
-    // Run the text export and import windows; an import that added movies
-    // refills the views.
+    // Run the text export and import windows; the movies an import added
+    // take their places in the current sort in every view.
     void exportToText();
     void importFromText();
     // ---- MovieAdding: by bar code and by scanning a folder ----
@@ -326,7 +326,8 @@ public:
     // ---- Card clicks ----
     // The web view's elementClicked (tag, id): the card's play elements.
     void playLink(const String& tag, const String& id);
-    // The web view's linkClicked (href, id): web addresses only.
+    // The web view's linkClicked (href, id): web addresses and existing
+    // files.
     void openLink(const String& href, const String& id);
 
 private:
@@ -342,6 +343,9 @@ private:
     // A skin drawn from the data image of that name, with the stretch grid
     // left, centre, right, top, middle, bottom and the frame count.
     static void setDataSkin(UIWidget* widget, const char16_t* name, const int grid[7]);
+    // The same for a skin whose data image has another name.
+    static void setDataSkin(UIWidget* widget, const char16_t* skinName, const char16_t* imageName,
+                            const int grid[7]);
     void buildFilterBar();
     void buildZoomBox(UIWidget* parent);
     void buildViewTabs(UIWidget* parent);

@@ -1,5 +1,6 @@
 #include "app/main/MainWindow.h"
 #include "app/views/FillTimings.h"
+#include "app/views/MovieCoverSource.h"
 #include "foundation/data/JsonValue.h"
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
@@ -47,6 +48,22 @@ JsonValue pair(double first, double second)
     out.append(first);
     out.append(second);
     return out;
+}
+
+// Enough to tell the order a test collection shows; a dump of a large one
+// stays small.
+const int kDumpedCovers = 100;
+
+// The covers' titles in the scene's order; a cover added without one has
+// its title from the source, as its tool tip does.
+JsonValue coverTitles(const CoverFlowScene& scene, CoverSource& source)
+{
+    JsonValue titles = JsonValue::array();
+    for (int i = 0; i < scene.count() && i < kDumpedCovers; ++i) {
+        const CoverNode& node = *scene.node(i);
+        titles.append(utf8Of(node.title().isEmpty() ? source.coverTitle(node) : node.title()));
+    }
+    return titles;
 }
 
 } // namespace
@@ -143,6 +160,7 @@ JsonValue MainWindow::viewsState() const
     if (m_coverFlowAvailable) {
         state.set("cover", int(m_coverFlowScene->selectedId()));
         state.set("covers", m_coverFlowScene->count());
+        state.set("coverTitles", coverTitles(*m_coverFlowScene, *m_coverSource));
         state.set("coverVisible", m_coverFlow->isVisible());
     }
     state.set("rowHeight", m_table->rowHeight());
@@ -169,4 +187,3 @@ JsonValue MainWindow::viewsState() const
     state.set("filterKind", m_filter.kind);
     return state;
 }
-

@@ -9,6 +9,7 @@
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "model/records/MovieLink.h"
+#include "model/shell/ShellLauncher.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -45,12 +46,13 @@ void MainWindow::connectCardClicks()
     m_webView->linkClicked.connectStrings(this, &MainWindow::openLink);
 }
 
-// Every address goes through MovieLink::open, which lets only web addresses
-// reach the shell: a card's anchor cannot start a program.
+// A web address opens in the browser, a local link's file with its own
+// program, as a double click in the file manager would; a file that is not
+// there opens nothing, as with the play element.
 void MainWindow::openLink(const String& href, const String&)
 {
     if (CardPlay::opensHref(href))
-        MovieLink::open(href, MovieLink::kOnline);
+        ShellLauncher::open(href);
 }
 
 void MainWindow::playLink(const String&, const String& id)

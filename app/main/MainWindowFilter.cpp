@@ -4,9 +4,11 @@
 
 #include "app/views/FillTimings.h"
 #include "foundation/containers/StringList.h"
+#include "graphics/paint/Brush.h"
 #include "model/CollectionModel.h"
 #include "model/values/ValueLists.h"
 #include "ui/widgets/combo/UIComboBox.h"
+#include "ui/widgets/combo/UIComboBoxItem.h"
 
 namespace {
 
@@ -18,6 +20,18 @@ const char16_t* const kKindTexts[MovieFilter::kKindCount] = {
 };
 
 const int kMaxVisibleValues = 16;
+
+// The kinds without a value (1-5) and those with one (6-11) each in their
+// own pair of alternating shades; "All" keeps the box's own background.
+const Color kNoValueShades[2] = {Color(244, 250, 201), Color(236, 245, 157)};
+const Color kValueShades[2] = {Color(251, 236, 150), Color(253, 247, 208)};
+
+Brush kindBackground(int kind)
+{
+    if (kind < MovieFilter::kTitle)
+        return Brush(kNoValueShades[(kind - 1) % 2], 0);
+    return Brush(kValueShades[(kind - MovieFilter::kTitle) % 2], 0);
+}
 
 UIComboBox* hiddenValueBox(UIWidget* parent)
 {
@@ -39,8 +53,12 @@ void emptyAndHide(UIComboBox* box)
 void MainWindow::buildFilterBoxes(UIWidget* parent)
 {
     m_filterKindBox = new UIComboBox(parent);
-    for (const char16_t* text : kKindTexts)
-        m_filterKindBox->addItem(translate(text, kFilterContext));
+    m_filterKindBox->setMaxVisibleItems(kMaxVisibleValues);
+    for (int kind = 0; kind < MovieFilter::kKindCount; ++kind) {
+        UIComboBoxItem* item = m_filterKindBox->addItem(translate(kKindTexts[kind], kFilterContext));
+        if (kind != MovieFilter::kAll)
+            item->setBackground(kindBackground(kind));
+    }
     m_filterKindBox->show();
     m_filterValueBox = hiddenValueBox(parent);
     m_actorBox = hiddenValueBox(parent);

@@ -206,6 +206,10 @@ void MainWindow::buildToolBar()
     m_toolBar->setLayoutMargin(4);
     m_toolBar->setButtonSpacing(1);
     setDataSkin(m_toolBar, u"UIToolBar_Background", kToolBarGrid);
+    // Each separator takes the picture it is added with.
+    Image separator = loadImageResource(String(u"toolbar_separator"));
+    if (!separator.isNull())
+        m_toolBar->setSeparatorImage(separator);
     auto add = [&](std::initializer_list<ToolRow> rows) {
         for (const ToolRow& row : rows)
             m_toolBar->addButton(dataIcon(row.image), String(), translate(row.toolTip, context));

@@ -46,10 +46,5 @@ void MainWindow::addMoviesByScanningFolder()
         AddMoviesByScanningFolderWindow window;
         records = window.exec();
     }
-    if (records.isEmpty())
-        return;
-    for (const NewMovieRecord& record : records)
-        m_model.addMovie(record);
-    m_model.sortMovies(m_model.sortMode(), m_model.sortOrder());
-    fillMovieList();
+    addMovieRecords(records);
 }

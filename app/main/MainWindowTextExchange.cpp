@@ -35,6 +35,8 @@ void MainWindow::importFromText()
     if (!m_model.isCollectionOpen())
         return;
     ImportFromTextWindow window(m_model);
+    // The window appended the movies; the views show them in the sort's
+    // places, as after any add.
     if (window.exec() > 0)
-        fillMovieList();
+        showAddedMovies(nullptr);
 }

@@ -1,7 +1,8 @@
 // Flow 10: clicks on the movie card. The play button with one playable link
 // opens it at once; with two it asks in the select-link window; an
 // episode's play element starts the episode's file; an ordinary link opens
-// its address. The channel records each shell call instead of making it.
+// its address, or its local file when the file is there. The channel
+// records each shell call instead of making it.
 #include "model/records/Episode.h"
 #include "model/records/MovieLink.h"
 #include "tests/e2e/E2eSteps.h"
@@ -13,10 +14,10 @@ using namespace e2e;
 
 namespace {
 
-MovieLink link(const char* description, const char* url, bool play)
+MovieLink link(const char* description, const std::string& url, bool play, int32_t type = MovieLink::kOnline)
 {
     MovieLink made;
-    made.type = MovieLink::kOnline;
+    made.type = type;
     made.description = testsupport::text(description);
     made.url = testsupport::text(url);
     made.play = play;
@@ -88,9 +89,13 @@ TEST_F(E2e, CardClicks)
     };
     ASSERT_TRUE(AppDriver::cleanDataFolder());
     const std::string file = AppDriver::dataFolder() + "\\Part 2.avi";
+    const std::string keptFile = AppDriver::dataFolder() + "\\Kept Cut.avi";
+    const std::string lostFile = AppDriver::dataFolder() + "\\Lost Cut.avi";
     Movie* series = movie(3, u"Series", {});
     series->episodes.append(episode(1, std::string()));
     series->episodes.append(episode(2, file));
+    series->links.append(link("Lost Cut", lostFile, false, MovieLink::kLocal));
+    series->links.append(link("Kept Cut", keptFile, false, MovieLink::kLocal));
     ASSERT_TRUE(writeCollection("Clicks", {movie(1, u"One Link",
                                                  {link("Trailer", "http://127.0.0.1/trailer", true),
                                                   link("Review", "http://127.0.0.1/review", false)}),
@@ -99,6 +104,7 @@ TEST_F(E2e, CardClicks)
                                                   link("First Cut", "http://127.0.0.1/a-first", true)}),
                                            series}));
     std::ofstream(std::filesystem::u8path(file)) << "not a real video";
+    std::ofstream(std::filesystem::u8path(keptFile)) << "not a real video either";
     ASSERT_TRUE(launchToMain()) << app.failure();
     ASSERT_TRUE(titleNames("Clicks")) << mainTitle();
     ASSERT_TRUE(viewMode("List"));
@@ -138,5 +144,11 @@ TEST_F(E2e, CardClicks)
     EXPECT_EQ(callsAfter(app, [&] { return app.click("#card \"@play-episode-1.2\""); }),
               (std::vector<std::string>{"execute " + file}));
     app.shot("episode-played");
+
+    // Local links in the card's list: the file that is there opens with its
+    // program, the one that is gone opens nothing.
+    EXPECT_EQ(
+        callsAfter(app, [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
+        (std::vector<std::string>{"open " + keptFile}));
     ASSERT_TRUE(exitThroughTheMenu());
 }

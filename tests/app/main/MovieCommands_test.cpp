@@ -109,6 +109,25 @@ TEST(CardPlay, OnlyWholeWebAddressesOpen)
     }
 }
 
+// A card anchor of a local link holds the file's path: it opens when the
+// file is there, as the play element plays it, and never as a folder.
+TEST(CardPlay, ALocalPathOpensOnlyAsAnExistingFile)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    const struct
+    {
+        String href;
+        bool opens;
+    } cases[] = {
+        {iotest::pathIn(dir, "Kept Cut.avi"), true},
+        {iotest::pathIn(dir, "Lost Cut.avi"), false},
+        {iotest::toPath(dir.path()), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CardPlay::opensHref(c.href), c.opens) << iotest::show(c.href);
+}
+
 TEST(CardPlay, PlayableLinksKeepTheMoviesOrder)
 {
     Movie movie;
