@@ -183,6 +183,45 @@ RECT frameOf(HWND window)
     return frame;
 }
 
+// The mouse as a user's hand moves it: absolute moves over the screen and
+// the left button, through the system's input queue.
+bool sendMouse(int x, int y, DWORD buttons)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    return SendInput(1, &input, sizeof(INPUT)) == 1;
+}
+
+// Whether the window's thread runs the system's move or size loop.
+bool inMoveOrSize(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+           (info.flags & GUI_INMOVESIZE) != 0;
+}
+
+// Presses the left button on the window's frame at the point, drags it by
+// the offset in steps and lets go: the caption moves the window, a corner
+// sizes it.
+bool dragFrame(AppDriver& app, HWND window, POINT from, int dx, int dy)
+{
+    if (!sendMouse(from.x, from.y, 0) || !sendMouse(from.x, from.y, MOUSEEVENTF_LEFTDOWN))
+        return false;
+    if (!app.waitFor([&] { return inMoveOrSize(window); }, 5000)) {
+        sendMouse(from.x, from.y, MOUSEEVENTF_LEFTUP);
+        return false;
+    }
+    constexpr int kSteps = 4;
+    for (int step = 1; step <= kSteps; ++step)
+        sendMouse(from.x + dx * step / kSteps, from.y + dy * step / kSteps, 0);
+    sendMouse(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
+    return app.waitFor([&] { return !inMoveOrSize(window); }, 5000);
+}
+
 int storedInt(const char16_t* key)
 {
     return configValue(key).toInt();
@@ -517,18 +556,26 @@ TEST_F(EditorPicturesFlow, TheMovieEditorReopensWhereItWasMovedAndSizedAfterARes
         ASSERT_NE(editor, nullptr) << title;
         const RECT first = frameOf(editor);
         EXPECT_TRUE(centredInWorkArea(first)) << "a first opening is centred";
-        // Moved and made larger, as a drag of the frame leaves it.
-        const RECT area = workArea();
-        const int left = area.left + 23;
-        const int top = area.top + 17;
-        const int width = first.right - first.left + 60;
-        const int height = first.bottom - first.top + 40;
-        ASSERT_TRUE(SetWindowPos(editor, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE));
+        // Moved by its caption and made larger by its bottom right corner.
+        const int dx = 23 - (first.left - workArea().left);
+        const int dy = 17 - (first.top - workArea().top);
+        const POINT caption = {(first.left + first.right) / 2,
+                               first.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+        ASSERT_TRUE(dragFrame(app, editor, caption, dx, dy));
+        const RECT moved = frameOf(editor);
+        ASSERT_EQ(moved.left, first.left + dx);
+        ASSERT_EQ(moved.top, first.top + dy);
+        ASSERT_EQ(moved.right - moved.left, first.right - first.left);
+        const POINT corner = {moved.right - 2, moved.bottom - 2};
+        ASSERT_TRUE(dragFrame(app, editor, corner, 60, 40));
         ASSERT_TRUE(app.waitFor([&] {
-            const JsonValue rect = app.find(kEditor)["rect"];
             const RECT frame = frameOf(editor);
-            return frame.left == left && frame.top == top && rect.at(2).toInt() > first.right - first.left;
-        }));
+            return frame.left == moved.left && frame.top == moved.top &&
+                   frame.right - frame.left == moved.right - moved.left + 60 &&
+                   frame.bottom - frame.top == moved.bottom - moved.top + 40 &&
+                   app.find(kEditor)["rect"].at(2).toInt() > first.right - first.left;
+        })) << frameOf(editor).left
+            << " " << frameOf(editor).right;
         placed = frameOf(editor);
         app.shot("moved");
         ASSERT_TRUE(closeEditor("Cancel"));
