@@ -306,8 +306,8 @@ protected:
     // The editor's page of that name, shown.
     bool page(const std::string& name)
     {
-        const std::string tab = kEditor + " UITabBar \"" + name + "\"";
-        return app.click(tab) && app.waitFor([&] {
+        const std::string pageTab = kEditor + " UITabBar \"" + name + "\"";
+        return app.click(pageTab) && app.waitFor([&] {
             const JsonValue bar = app.find(kEditor + " UITabBar");
             for (const JsonValue& item : bar["items"].elements()) {
                 if (item["text"].toText() == name)
@@ -345,16 +345,22 @@ protected:
         return calls;
     }
 
-    // Whether the tool bar's tab with that tool tip can be clicked.
-    bool tabEnabled(const std::string& bar, const std::string& name)
+    // The state of the tool bar's tab with that tool tip.
+    enum TabState
+    {
+        kNoTab,
+        kDisabled,
+        kEnabled
+    };
+    TabState tab(const std::string& bar, const std::string& name)
     {
         // Kept: the loop would otherwise walk a destroyed temporary.
         const JsonValue found = app.find(bar);
         for (const JsonValue& item : found["items"].elements()) {
             if (item["text"].toText() == name)
-                return item["enabled"].toBool();
+                return item["enabled"].toBool() ? kEnabled : kDisabled;
         }
-        return false;
+        return kNoTab;
     }
 
     int picturePixels(const std::string& picture, COLORREF colour)
@@ -383,6 +389,7 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
     const std::string tools = kEditor + " #coverTools";
     ASSERT_TRUE(app.waitFor([&] { return picturePixels(picture, kPosterColour) > 1000; }))
         << "the editor shows the poster in Images";
+    EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
 
     // Search Online: the image search for the title and the cover's kind.
     std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
@@ -407,9 +414,9 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
     // The front cover is empty: nothing to copy or clear, and a double click
     // on its picture opens the file chooser.
     ASSERT_TRUE(app.click(kEditor + " \"Front Cover\""));
-    ASSERT_TRUE(app.waitFor([&] { return !tabEnabled(tools, "Copy Image"); }));
-    EXPECT_FALSE(tabEnabled(tools, "Clear"));
-    EXPECT_EQ(picturePixels(picture, kPosterColour), 0);
+    ASSERT_TRUE(app.waitFor([&] { return tab(tools, "Copy Image") == kDisabled; }));
+    EXPECT_EQ(tab(tools, "Clear"), kDisabled);
+    EXPECT_TRUE(app.waitFor([&] { return picturePixels(picture, kPosterColour) == 0; }));
     app.dump();
     ASSERT_TRUE(app.doubleClick(picture));
     HWND dialog = waitForSystemDialog(app);
@@ -418,7 +425,8 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
     EXPECT_TRUE(app.dump()["shell"].elements().empty()) << "an empty picture opens no file";
     ASSERT_TRUE(app.waitFor([&] { return picturePixels(picture, kFrontColour) > 1000; }))
         << "the editor shows the chosen front cover";
-    EXPECT_TRUE(tabEnabled(tools, "Copy Image"));
+    EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
+    EXPECT_EQ(tab(tools, "Clear"), kEnabled);
     app.shot("front-cover");
     calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
@@ -452,7 +460,7 @@ TEST_F(EditorPicturesFlow, ALargeBackgroundChosenWithADoubleClickIsStoredAsWideA
     const std::string picture = kEditor + " UIStack UIPicture";
     const std::string tools = kEditor + " UIStack UITabBar";
     ASSERT_TRUE(app.waitForPath(picture));
-    EXPECT_FALSE(tabEnabled(tools, "Copy Image")) << "no background yet";
+    EXPECT_EQ(tab(tools, "Copy Image"), kDisabled) << "no background yet";
 
     std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
@@ -464,7 +472,7 @@ TEST_F(EditorPicturesFlow, ALargeBackgroundChosenWithADoubleClickIsStoredAsWideA
     ASSERT_TRUE(typeFileName(app, dialog, largePath, "large-background"));
     ASSERT_TRUE(app.waitFor([&] { return picturePixels(picture, kBackgroundColour) > 1000; }))
         << "the editor shows the chosen background";
-    EXPECT_TRUE(tabEnabled(tools, "Copy Image"));
+    EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
     app.shot("background");
     EXPECT_FALSE(std::filesystem::exists(images / backgroundName)) << "nothing reaches Images before OK";
 
@@ -485,10 +493,10 @@ TEST_F(EditorPicturesFlow, TheLinkListsOpenButtonHandsTheCurrentLinkToTheShell)
     const std::string table = kEditor + " UITable";
     const std::string tools = kEditor + " UIStack UITabBar";
     ASSERT_TRUE(app.waitForPath(table + " \"Online\""));
-    EXPECT_FALSE(tabEnabled(tools, "Open")) << "no row is current yet";
+    EXPECT_EQ(tab(tools, "Open"), kDisabled) << "no row is current yet";
 
     ASSERT_TRUE(app.click(table + " \"Online\""));
-    ASSERT_TRUE(app.waitFor([&] { return tabEnabled(tools, "Open"); }));
+    ASSERT_TRUE(app.waitFor([&] { return tab(tools, "Open") == kEnabled; }));
     std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Open\""); });
     EXPECT_EQ(calls, std::vector<std::string>{"open " + std::string(kTrailer)});
 
