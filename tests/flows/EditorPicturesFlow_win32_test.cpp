@@ -570,9 +570,13 @@ TEST_F(EditorPicturesFlow, TheMovieEditorReopensWhereItWasMovedAndSizedAfterARes
         const POINT caption = {(first.left + first.right) / 2,
                                first.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
         ASSERT_TRUE(dragFrame(app, editor, caption, dx, dy));
+        // The system's loop may place the window only as it ends.
+        const auto movedByTheDrag = [&] {
+            const RECT frame = frameOf(editor);
+            return frame.left == first.left + dx && frame.top == first.top + dy;
+        };
+        ASSERT_TRUE(app.waitFor(movedByTheDrag));
         const RECT moved = frameOf(editor);
-        ASSERT_EQ(moved.left, first.left + dx);
-        ASSERT_EQ(moved.top, first.top + dy);
         ASSERT_EQ(moved.right - moved.left, first.right - first.left);
         const POINT corner = {moved.right - 2, moved.bottom - 2};
         ASSERT_TRUE(dragFrame(app, editor, corner, 60, 40));
