@@ -3,6 +3,7 @@
 #include "foundation/data/JsonValue.h"
 #include "ui/core/automation/UIAutomationDescriber.h"
 #include "ui/core/automation/UIAutomationTree.h"
+#include "ui/widgets/balloon/UIBalloonTip.h"
 #include "ui/widgets/buttons/UIAbstractButton.h"
 #include "ui/widgets/calendar/UICalendar.h"
 #include "ui/widgets/combo/UIComboBox.h"
@@ -70,6 +71,22 @@ class LinkDescriber : public UIAutomationDescriber
 {
 public:
     String text(const UIWidget* widget) const override { return static_cast<const UILink*>(widget)->text(); }
+};
+
+// A balloon says what it says, and points at the screen point it was
+// shown for: where a flow checks that it points at the right control.
+class BalloonDescriber : public UIAutomationDescriber
+{
+public:
+    String text(const UIWidget* widget) const override
+    {
+        return static_cast<const UIBalloonTip*>(widget)->text();
+    }
+    void describe(const UIWidget* widget, JsonValue& node) const override
+    {
+        const Point& anchor = static_cast<const UIBalloonTip*>(widget)->anchor();
+        node.set("anchor", UIAutomationTree::rectOf(anchor.x, anchor.y, 1, 1));
+    }
 };
 
 class GroupDescriber : public UIAutomationDescriber
@@ -404,6 +421,7 @@ void installWidgetDescribers()
     add<ToolButtonDescriber>(u"UIToolButton");
     add<LabelDescriber>(u"UILabel");
     add<LinkDescriber>(u"UILink");
+    add<BalloonDescriber>(u"UIBalloonTip");
     add<GroupDescriber>(u"UIGroup");
     add<LineEditDescriber>(u"UILineEdit");
     add<TextEditDescriber>(u"UITextEdit");
