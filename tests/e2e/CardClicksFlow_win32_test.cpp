@@ -44,24 +44,6 @@ Episode episode(int number, const std::string& file)
     return made;
 }
 
-// The shell calls the input leads to, as "call target", once at least one
-// came.
-std::vector<std::string> callsAfter(AppDriver& app, const std::function<bool()>& input)
-{
-    app.dump();
-    std::vector<std::string> calls;
-    if (!input())
-        return {"(input failed: " + app.lastReply().write() + ")"};
-    app.waitFor([&] {
-        // Kept: the loop would otherwise walk a destroyed temporary.
-        const JsonValue dump = app.dump();
-        for (const JsonValue& call : dump["shell"].elements())
-            calls.push_back(call["call"].toText() + " " + call["target"].toText());
-        return !calls.empty();
-    });
-    return calls;
-}
-
 // The first cells of the shown table's rows.
 std::vector<std::string> shownFirstCells(AppDriver& app, const std::string& path, int count)
 {
@@ -112,11 +94,11 @@ TEST_F(E2e, CardClicks)
     // One playable link: played at once.
     ASSERT_TRUE(showCardOf("One Link")) << cardText();
     app.shot("one-link");
-    EXPECT_EQ(callsAfter(app, [&] { return app.click("#card \"@play\""); }),
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"@play\""); }),
               (std::vector<std::string>{"open http://127.0.0.1/trailer"}));
 
     // An ordinary link, clicked where its words are.
-    EXPECT_EQ(callsAfter(app, [&] { return app.click("#card \"Review\""); }),
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Review\""); }),
               (std::vector<std::string>{"open http://127.0.0.1/review"}));
 
     // Two: the select-link window lists them in the movie's order; the
@@ -128,11 +110,9 @@ TEST_F(E2e, CardClicks)
     app.shot("select-link");
     EXPECT_EQ(shownFirstCells(app, select + " UITable", 3),
               (std::vector<std::string>{"Second Cut", "First Cut"}));
-    EXPECT_EQ(callsAfter(app,
-                         [&] {
-                             return app.click(select + " UITable \"First Cut\"") &&
-                                    app.click(select + " \"Play\"");
-                         }),
+    EXPECT_EQ(app.shellCallsAfter([&] {
+        return app.click(select + " UITable \"First Cut\"") && app.click(select + " \"Play\"");
+    }),
               (std::vector<std::string>{"open http://127.0.0.1/a-first"}));
     EXPECT_TRUE(app.waitForNoPath(select + " \"Play\""));
 
@@ -141,14 +121,14 @@ TEST_F(E2e, CardClicks)
     ASSERT_TRUE(showCardOf("Series")) << cardText();
     app.shot("series");
     EXPECT_FALSE(app.exists("#card \"@play-episode-1.1\""));
-    EXPECT_EQ(callsAfter(app, [&] { return app.click("#card \"@play-episode-1.2\""); }),
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"@play-episode-1.2\""); }),
               (std::vector<std::string>{"execute " + file}));
     app.shot("episode-played");
 
     // Local links in the card's list: the file that is there opens with its
     // program, the one that is gone opens nothing.
-    EXPECT_EQ(
-        callsAfter(app, [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
-        (std::vector<std::string>{"open " + keptFile}));
+    EXPECT_EQ(app.shellCallsAfter(
+                  [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
+              (std::vector<std::string>{"open " + keptFile}));
     ASSERT_TRUE(exitThroughTheMenu());
 }

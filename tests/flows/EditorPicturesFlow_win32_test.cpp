@@ -327,24 +327,6 @@ protected:
         return menu("Collection", "collectionMenu", "Exit") && app.waitForExit() == 0;
     }
 
-    // The shell calls the input leads to, as "call target", once at least
-    // one came; a dump before the input drops the older ones.
-    std::vector<std::string> callsAfter(const std::function<bool()>& input)
-    {
-        app.dump();
-        std::vector<std::string> calls;
-        if (!input())
-            return {"(input failed: " + app.lastReply().write() + ")"};
-        app.waitFor([&] {
-            // Kept: the loop would otherwise walk a destroyed temporary.
-            const JsonValue dump = app.dump();
-            for (const JsonValue& call : dump["shell"].elements())
-                calls.push_back(call["call"].toText() + " " + call["target"].toText());
-            return !calls.empty();
-        });
-        return calls;
-    }
-
     // The state of the tool bar's tab with that tool tip.
     enum TabState
     {
@@ -392,13 +374,14 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
     EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
 
     // Search Online: the image search for the title and the cover's kind.
-    std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
+    std::vector<std::string> calls =
+        app.shellCallsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
     EXPECT_EQ(calls[0].rfind("open http://", 0), 0u) << calls[0];
     EXPECT_TRUE(endsWith(calls[0], "q=Night+Harbour+poster")) << calls[0];
 
     // A double click on the filled picture opens its file.
-    calls = callsAfter([&] { return app.doubleClick(picture); });
+    calls = app.shellCallsAfter([&] { return app.doubleClick(picture); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
     EXPECT_EQ(calls[0], "open " + (images / posterName).string());
 
@@ -428,11 +411,11 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
     EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
     EXPECT_EQ(tab(tools, "Clear"), kEnabled);
     app.shot("front-cover");
-    calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
+    calls = app.shellCallsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
     EXPECT_TRUE(endsWith(calls[0], "q=Night+Harbour+front+cover")) << calls[0];
     // The chosen picture, not saved yet, is the one a double click opens.
-    calls = callsAfter([&] { return app.doubleClick(picture); });
+    calls = app.shellCallsAfter([&] { return app.doubleClick(picture); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
     EXPECT_TRUE(endsWith(calls[0], "\\" + frontName)) << calls[0];
     EXPECT_EQ(pngSize(calls[0].substr(5)), std::make_pair(90, 140)) << calls[0];
@@ -462,7 +445,8 @@ TEST_F(EditorPicturesFlow, ALargeBackgroundChosenWithADoubleClickIsStoredAsWideA
     ASSERT_TRUE(app.waitForPath(picture));
     EXPECT_EQ(tab(tools, "Copy Image"), kDisabled) << "no background yet";
 
-    std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Search Online...\""); });
+    std::vector<std::string> calls =
+        app.shellCallsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
     EXPECT_TRUE(endsWith(calls[0], "q=Night+Harbour+background")) << calls[0];
 
@@ -497,13 +481,13 @@ TEST_F(EditorPicturesFlow, TheLinkListsOpenButtonHandsTheCurrentLinkToTheShell)
 
     ASSERT_TRUE(app.click(table + " \"Online\""));
     ASSERT_TRUE(app.waitFor([&] { return tab(tools, "Open") == kEnabled; }));
-    std::vector<std::string> calls = callsAfter([&] { return app.click(tools + " \"Open\""); });
+    std::vector<std::string> calls = app.shellCallsAfter([&] { return app.click(tools + " \"Open\""); });
     EXPECT_EQ(calls, std::vector<std::string>{"open " + std::string(kTrailer)});
 
     // A local link starts its file.
     ASSERT_TRUE(app.click(table + " \"Local\""));
     ASSERT_TRUE(app.waitFor([&] { return app.find(table)["current"].toInt() == 1; }));
-    calls = callsAfter([&] { return app.click(tools + " \"Open\""); });
+    calls = app.shellCallsAfter([&] { return app.click(tools + " \"Open\""); });
     EXPECT_EQ(calls, std::vector<std::string>{"execute " + localFile});
 
     ASSERT_TRUE(closeEditor("Cancel"));

@@ -125,6 +125,9 @@ public:
     // Every window's tree with the rows asked, the sections, the sounds and
     // shell calls since the last dump. Kept as lastDump().
     JsonValue dump(const std::vector<int>& rows = {});
+    // The shell calls the input leads to, as "call target", once at least
+    // one came; a dump before the input drops the older ones.
+    std::vector<std::string> shellCallsAfter(const std::function<bool()>& input);
     JsonValue windows();
     // A PNG of each visible window: "<test>-<name>-<title>.png".
     bool shot(const std::string& name);

@@ -394,6 +394,22 @@ bool AppDriver::exists(const std::string& path)
     return !find(path).isNull();
 }
 
+std::vector<std::string> AppDriver::shellCallsAfter(const std::function<bool()>& input)
+{
+    dump();
+    std::vector<std::string> calls;
+    if (!input())
+        return {"(input failed: " + m_lastReply.write() + ")"};
+    waitFor([&] {
+        // Kept: the loop would otherwise walk a destroyed temporary.
+        const JsonValue shown = dump();
+        for (const JsonValue& call : shown["shell"].elements())
+            calls.push_back(call["call"].toText() + " " + call["target"].toText());
+        return !calls.empty();
+    });
+    return calls;
+}
+
 bool AppDriver::waitForPath(const std::string& path, int timeoutMs)
 {
     return waitFor([&] { return exists(path); }, timeoutMs);
