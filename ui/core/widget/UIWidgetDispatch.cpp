@@ -242,7 +242,8 @@ void UIWidget::dispatchWheel(UIWheelEvent* event)
     MessageLoop* loop = MessageLoop::instance();
     if (isWindow() || !parent || !loop)
         return;
-    UIWheelEvent passed(mapToParent(event->position()), event->delta(), event->modifiers(), event->direction());
+    UIWheelEvent passed(mapToParent(event->position()), event->delta(), event->modifiers(),
+                        event->direction());
     passed.setSpontaneous(event->isSpontaneous());
     if (loop->sendEvent(&passed, parent))
         event->accept();

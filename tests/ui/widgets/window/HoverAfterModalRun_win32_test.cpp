@@ -25,7 +25,8 @@ namespace {
 class DialogFromClick : public SignalReceiver
 {
 public:
-    DialogFromClick(UIWidget* window, const Point& pointerGoesTo) : m_window(window), m_pointerGoesTo(pointerGoesTo)
+    DialogFromClick(UIWidget* window, const Point& pointerGoesTo)
+        : m_window(window), m_pointerGoesTo(pointerGoesTo)
     {
     }
     void open()
