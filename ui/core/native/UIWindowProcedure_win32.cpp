@@ -410,6 +410,10 @@ void UINativeWindowHost::onWheel(bool horizontal, uintptr_t wParam, intptr_t lPa
     UIWidget* target = m_widget->childAt(inWindow);
     if (!target)
         target = m_widget;
+    // A disabled field has no use for the wheel, but the form that holds it
+    // still scrolls.
+    while (!target->isEnabled() && !target->isWindow() && target->parentWidget())
+        target = target->parentWidget();
     if (!target->isEnabled())
         return;
     Point position = target->mapFromWindow(inWindow);

@@ -131,7 +131,11 @@ void UIWidget::ensureNativeWindow()
 
 void UIWidget::setFlag(uint32_t bits, bool on)
 {
-    if (on == testFlag(bits))
+    // A word of several flags changes each of them that differs: a
+    // constructor names its flags in one call whatever the defaults already
+    // hold (a tool button's hover tracking beside its default transparency).
+    const uint32_t changing = on ? bits & ~m_flags : bits & m_flags;
+    if (changing == 0)
         return;
     if (bits == kEnabled)
         return setEnabledFlag(on);
@@ -146,7 +150,7 @@ void UIWidget::setFlag(uint32_t bits, bool on)
         m_flags |= bits;
     else
         m_flags &= ~bits;
-    if (bits == kTransparent && on)
+    if ((changing & kTransparent) && on)
         update();
 }
 

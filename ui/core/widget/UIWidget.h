@@ -31,6 +31,7 @@ class UINativeWindow;
 class UIResizeEvent;
 class UISkinImage;
 class UIPaintEffect;
+class UIWheelEvent;
 struct UIWidgetPrivate;
 
 // The base of every visible thing of the toolkit. A widget is built hidden
@@ -465,6 +466,7 @@ private:
     void dispatchPress(UIMouseEvent* event);
     void dispatchRelease(UIMouseEvent* event);
     void dispatchMove(UIMouseEvent* event);
+    void dispatchWheel(UIWheelEvent* event);
     void dispatchClose(UIEvent* event);
     void dispatchResize(UIResizeEvent* event);
     void dispatchKeyPress(UIKeyEvent* event);

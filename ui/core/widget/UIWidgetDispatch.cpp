@@ -7,6 +7,7 @@
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/core/events/UIMoveEvent.h"
 #include "ui/core/events/UIResizeEvent.h"
+#include "ui/core/events/UIWheelEvent.h"
 #include "ui/core/input/UICursorHost.h"
 #include "ui/core/platform/UIInputMethod.h"
 #include "ui/core/widget/UIToolTipHost.h"
@@ -145,14 +146,7 @@ void UIWidget::dispatchByType(UIEvent* event)
     case kKeyReleaseEvent:
         return dispatchKeyRelease(static_cast<UIKeyEvent*>(event));
     case kWheelEvent:
-        if ((d->focusPolicy & kWheelFocus) && !hasFocus()) {
-            UIWidgetGuard guard(this);
-            setFocus();
-            if (!guard.isAlive())
-                return;
-        }
-        deliver(&UIWidget::wheelEvent, wheelTurned, event);
-        return;
+        return dispatchWheel(static_cast<UIWheelEvent*>(event));
     case kEnabledChangeEvent:
     case kWindowStateEvent:
         deliver(&UIWidget::stateChangeEvent, stateChanged, event);
@@ -229,6 +223,30 @@ void UIWidget::postMouseEvent(int type, const UIMouseEvent& from)
     if (MessageLoop* loop = MessageLoop::instance())
         loop->postEvent(new UIMouseEvent(type, from.buttons(), from.button(), from.position(), from.modifiers()),
                         this);
+}
+
+void UIWidget::dispatchWheel(UIWheelEvent* event)
+{
+    if ((d->focusPolicy & kWheelFocus) && !hasFocus()) {
+        UIWidgetGuard guard(this);
+        setFocus();
+        if (!guard.isAlive())
+            return;
+    }
+    if (!deliver(&UIWidget::wheelEvent, wheelTurned, event) || event->isAccepted())
+        return;
+    // A wheel that nothing here used goes to what holds the widget, up to its
+    // window: a form in a scroll area scrolls under its labels, its gaps and
+    // its fields that have nothing to scroll.
+    UIWidget* parent = d->parent;
+    MessageLoop* loop = MessageLoop::instance();
+    if (isWindow() || !parent || !loop)
+        return;
+    UIWheelEvent passed(mapToParent(event->position()), event->delta(), event->modifiers(),
+                        event->direction());
+    passed.setSpontaneous(event->isSpontaneous());
+    if (loop->sendEvent(&passed, parent))
+        event->accept();
 }
 
 void UIWidget::dispatchClose(UIEvent* event)

@@ -407,6 +407,7 @@ void UIComboBox::onLineEditFocusOut()
 void UIComboBox::onLineEditWheel(UIEvent* event)
 {
     stepBy(static_cast<UIWheelEvent*>(event)->direction() == kWheelAway ? -1 : 1);
+    event->accept();
 }
 
 void UIComboBox::setSorted(bool on)
@@ -616,6 +617,7 @@ void UIComboBox::wheelEvent(UIEvent* event)
     if (m_editable || !m_wheelEnabled || !hasFocus() || !isHovered())
         return;
     stepBy(static_cast<UIWheelEvent*>(event)->direction() == kWheelAway ? -1 : 1);
+    event->accept();
 }
 
 void UIComboBox::stepBy(int step)

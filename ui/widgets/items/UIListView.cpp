@@ -1,5 +1,6 @@
 #include "ui/widgets/items/UIListView.h"
 
+#include "foundation/system/UIEvent.h"
 #include "ui/widgets/items/UIList.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
 
@@ -42,7 +43,10 @@ void UIListView::onVisibleCountChanged(int)
 void UIListView::onListWheel(UIEvent* event)
 {
     UIList* content = list();
-    if (content && content->isBandActive())
+    // Kept, so that what holds the view does not scroll under the band.
+    if (content && content->isBandActive()) {
+        event->accept();
         return;
+    }
     handleWheel(event);
 }

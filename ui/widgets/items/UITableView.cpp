@@ -1,5 +1,6 @@
 #include "ui/widgets/items/UITableView.h"
 
+#include "foundation/system/UIEvent.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
 #include "ui/widgets/scroll/UIScrollAreaViewport.h"
@@ -39,8 +40,11 @@ void UITableView::onLayoutChanged(int)
 void UITableView::onTableWheel(UIEvent* event)
 {
     UITable* content = table();
-    if (content && content->isBandActive())
+    // Kept, so that what holds the view does not scroll under the band.
+    if (content && content->isBandActive()) {
+        event->accept();
         return;
+    }
     handleWheel(event);
 }
 

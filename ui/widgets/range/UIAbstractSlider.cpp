@@ -56,6 +56,7 @@ void UIAbstractSlider::wheelEvent(UIEvent* event)
 {
     const int direction = static_cast<UIWheelEvent*>(event)->direction();
     stepBy(direction == 1 || direction == 3 ? 1 : -1);
+    event->accept();
 }
 
 int UIAbstractSlider::clamped(int value) const

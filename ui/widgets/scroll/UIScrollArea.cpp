@@ -315,20 +315,26 @@ int UIScrollArea::horizontalStep() const
     return m_horizontalBar->singleStep();
 }
 
+// The area keeps the wheel it scrolls with (and any while a key is held on
+// its content); the rest goes on to whatever holds the area.
 void UIScrollArea::handleWheel(UIEvent* event)
 {
-    if (m_content && m_content->isKeyDown())
-        return;
-    const int direction = static_cast<UIWheelEvent*>(event)->direction();
-    if (m_verticalBar->testFlag(kVisible)) {
-        if (direction == 3)
-            m_verticalBar->stepBy(1);
-        else if (direction == 4)
-            m_verticalBar->stepBy(-1);
+    if (m_content && m_content->isKeyDown()) {
+        event->accept();
         return;
     }
-    if (m_horizontalBar->testFlag(kVisible))
+    const int direction = static_cast<UIWheelEvent*>(event)->direction();
+    if (m_verticalBar->testFlag(kVisible)) {
+        if (direction != 3 && direction != 4)
+            return;
+        m_verticalBar->stepBy(direction == 3 ? 1 : -1);
+        event->accept();
+        return;
+    }
+    if (m_horizontalBar->testFlag(kVisible)) {
         m_horizontalBar->stepBy(direction == 1 || direction == 3 ? 1 : -1);
+        event->accept();
+    }
 }
 
 Size UIScrollArea::sizeHint() const

@@ -482,12 +482,14 @@ void UISpinBox::wheelEvent(UIEvent* event)
     if (m_readOnly || !buttonColumn().contains(wheel->position()))
         return;
     stepBy(wheel->direction() == kWheelAway ? 1 : -1);
+    event->accept();
 }
 
 void UISpinBox::onLineEditWheel(UIEvent* event)
 {
     if (m_readOnly)
         return;
+    event->accept();
     if (static_cast<UIWheelEvent*>(event)->direction() == kWheelAway) {
         if (m_value < m_maximum)
             stepBy(1);

@@ -42,7 +42,9 @@ template <class T> List<T*> reversed(const List<T*>& list)
 UISplitter::UISplitter(int panelCount, bool vertical, UIWidget* parent) : UIWidget(parent)
 {
     setStyleName(String(u"UISplitter"));
-    setFlag(kTransparent, false);
+    // Its default brush paints nothing: it shows the window beneath it until
+    // it is given one that does.
+    setFlag(kTransparent, !m_background.isVisible());
     setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kPreferred);
     for (int i = 0; i < panelCount; ++i) {
         auto* panel = new UISplitterPanel(this);
@@ -172,6 +174,12 @@ bool UISplitter::moveSeparator(int index, int position)
     setStretchAt(c + 1, stretchAfter);
     relayout();
     return true;
+}
+
+void UISplitter::setBackground(const Brush& brush)
+{
+    m_background = brush;
+    setFlag(kTransparent, !m_background.isVisible());
 }
 
 void UISplitter::paint(UIEvent*)

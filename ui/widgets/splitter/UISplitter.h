@@ -28,7 +28,9 @@ public:
     UISplitterSeparator* separator(int index) const;
     int panelCount() const { return m_panels.count(); }
     int separatorCount() const { return m_separators.count(); }
-    void setBackground(const Brush& brush) { m_background = brush; }
+    // A brush that paints nothing leaves the splitter transparent, showing
+    // what lies beneath it.
+    void setBackground(const Brush& brush);
     const Brush& background() const { return m_background; }
     void reverse();
     void setSeparatorThickness(int index, int thickness);

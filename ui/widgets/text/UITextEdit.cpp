@@ -516,6 +516,7 @@ void UITextEdit::wheelEvent(UIEvent* event)
         zoomOut();
     else
         zoomIn();
+    event->accept();
 }
 
 void UITextEdit::focusOutEvent(UIEvent* event)

@@ -185,6 +185,7 @@ TEST_F(WidgetTest, ASlotMayDeleteItsWidgetAtEveryStep)
         {"key", &UIWidget::keyPressed,
          [](UIWidget* w) { send(w, UIKeyEvent(kKeyPressEvent, 65, 0, String())); }},
         {"timer", &UIWidget::customReceived, [](UIWidget* w) { w->timerFired(3); }},
+        {"wheel", &UIWidget::wheelTurned, [](UIWidget* w) { send(w, UIWheelEvent(Point(1, 1), 120, 0, 4)); }},
         {"hide", &UIWidget::hidden, [](UIWidget* w) { w->hide(); }},
         {"disable", &UIWidget::stateChanged, [](UIWidget* w) { w->disable(); }},
     };
@@ -201,4 +202,80 @@ TEST_F(WidgetTest, ASlotMayDeleteItsWidgetAtEveryStep)
         EXPECT_EQ(std::count(log.begin(), log.end(), "grandchild:deleted"), 1) << c.name;
         delete parent;
     }
+}
+
+namespace {
+
+// Records where each wheel reached it, and keeps the wheel when told to.
+class WheelTaker : public UIWidget
+{
+public:
+    WheelTaker(UIWidget* parent, std::vector<std::string>* log, const char* name, const Rect& geometry)
+        : UIWidget(parent), m_log(log), m_name(name)
+    {
+        setStyleName(String(u"UITest"));
+        setLayoutEnabled(false);
+        setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
+        show();
+    }
+    bool keeps = false;
+
+protected:
+    void wheelEvent(UIEvent* e) override
+    {
+        auto* wheel = static_cast<UIWheelEvent*>(e);
+        m_log->push_back(m_name + "@" + std::to_string(wheel->x()) + "," + std::to_string(wheel->y()));
+        if (keeps)
+            e->accept();
+    }
+
+private:
+    std::vector<std::string>* m_log;
+    std::string m_name;
+};
+
+} // namespace
+
+// A wheel that the widget under the pointer does not keep goes up through its
+// parents, at the point mapped into each (scroll offset included), until one
+// keeps it; a disabled parent or a window ends the way.
+TEST_F(WidgetTest, AWheelNotKeptGoesUpToTheParents)
+{
+    struct Case
+    {
+        const char* name;
+        bool innerKeeps, formKeeps, formEnabled;
+        Log expected;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"the field keeps it", true, true, true, {"inner@3,4"}, true},
+        {"the form keeps it", false, true, true, {"inner@3,4", "form@23,-6"}, true},
+        {"nobody keeps it", false, false, true, {"inner@3,4", "form@23,-6", "area@33,14"}, false},
+        {"a disabled form", false, true, false, {"inner@3,4"}, false},
+    };
+    for (const Case& c : cases) {
+        Log wheels;
+        auto* area = new WheelTaker(top, &wheels, "area", Rect(10, 10, 200, 100));
+        auto* form = new WheelTaker(area, &wheels, "form", Rect(10, 20, 150, 300));
+        auto* inner = new WheelTaker(form, &wheels, "inner", Rect(20, 40, 50, 20));
+        form->setScrollOffset(0, -50);
+        inner->keeps = c.innerKeeps;
+        form->keeps = c.formKeeps;
+        form->setEnabled(c.formEnabled);
+        inner->setEnabled(true);
+        UIWheelEvent wheel(Point(3, 4), -120, 0, 3);
+        EXPECT_EQ(c.accepted, MessageLoop::instance()->sendEvent(&wheel, inner)) << c.name;
+        EXPECT_EQ(wheels, c.expected) << c.name;
+        delete area;
+    }
+
+    Log wheels;
+    auto* below = new WheelTaker(top, &wheels, "below", Rect(0, 0, 100, 100));
+    auto* owned = new WheelTaker(below, &wheels, "owned", Rect(0, 0, 50, 50));
+    owned->setFlag(UIWidget::kWindow, true);
+    auto* field = new WheelTaker(owned, &wheels, "field", Rect(5, 5, 20, 20));
+    send(field, UIWheelEvent(Point(1, 1), 120, 0, 4));
+    EXPECT_EQ(wheels, (Log{"field@1,1", "owned@6,6"})) << "nothing passes a window";
+    delete below;
 }

@@ -201,3 +201,51 @@ TEST_F(UIScrollAreaTest, TheChildrenOfAScrolledFormMoveWithIt)
     EXPECT_EQ(field, content->childAt(Point(20, 60)));
     EXPECT_EQ(Point(10, 10), field->mapFromGlobal(content->mapToGlobal(Point(20, 60))));
 }
+
+// The wheel over a long form scrolls the form wherever the pointer is (a
+// label, a gap, a field with nothing to scroll), but a field that scrolls
+// itself keeps it, and the form's own bar steps once.
+TEST_F(UIScrollAreaTest, AWheelOverAScrolledFormScrollsTheFormUnlessAFieldScrolls)
+{
+    UIScrollArea* form = area(Size(190, 600));
+    UIWidget* content = form->contentWidget();
+    content->setLayoutEnabled(false);
+    content->show();
+    auto* label = new UIWidget(content);
+    label->setStyleName(String(u"UITest"));
+    label->setGeometry(10, 10, 60, 20);
+    label->show();
+    auto field = [&](const Size& text) {
+        auto* f = new UIScrollArea(content);
+        for (UIScrollBar* bar : {f->verticalScrollBar(), f->horizontalScrollBar()}) {
+            bar->setStyleProperty(String(u"thickness"), String(u"10"));
+            bar->setStyleProperty(String(u"thumbMinimumLength"), String(u"20"));
+        }
+        f->setGeometry(10, 50, 120, 60);
+        f->show();
+        f->setContentWidget(new Form(text));
+        return f;
+    };
+    UIScrollArea* shortField = field(Size(50, 20));
+    UIScrollArea* longField = field(Size(110, 400));
+    struct Case
+    {
+        const char* name;
+        UIWidget* under;
+        int form, longField;
+    };
+    const Case cases[] = {
+        {"a label", label, 1, 0},
+        {"a gap in the form", content, 1, 0},
+        {"a field with nothing to scroll", shortField->contentWidget(), 1, 0},
+        {"a field that scrolls", longField->contentWidget(), 0, 1},
+        {"the form's own bar", form->verticalScrollBar(), 1, 0},
+    };
+    for (const Case& c : cases) {
+        form->setVerticalValue(0);
+        longField->setVerticalValue(0);
+        wheel(c.under, 3);
+        EXPECT_EQ(c.form, form->verticalScrollBar()->value()) << c.name;
+        EXPECT_EQ(c.longField, longField->verticalScrollBar()->value()) << c.name;
+    }
+}

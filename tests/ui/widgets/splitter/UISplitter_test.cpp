@@ -1,10 +1,13 @@
 // The splitter's panels, stretch factors and separator drags. The test
 // window lays the splitter out over its whole 500 x 400 area; separators are
 // 8 thick.
+#include "graphics/paint/PaintTarget.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/splitter/UISplitter.h"
 #include "ui/widgets/splitter/UISplitterPanel.h"
 #include "ui/widgets/splitter/UISplitterSeparator.h"
+
+#include <cstring>
 
 namespace {
 
@@ -124,4 +127,58 @@ TEST_F(UISplitterTest, DragsIgnoreJitterAndShowTheDirectionLeftAtALimit)
         separator->setAcrossColumns(row.across);
         EXPECT_EQ(row.shape, separator->blockedCursor(row.along)) << row.across << " " << row.along;
     }
+}
+
+namespace {
+
+constexpr uint32_t kBackdrop = 0x1080F0;
+
+// Paints itself in one colour, as a window's background would (straight into
+// its pixels: the native build has no painter device).
+class Backdrop : public UIWidget
+{
+public:
+    explicit Backdrop(UIWidget* parent) : UIWidget(parent)
+    {
+        setStyleName(String(u"UITest"));
+        setFlag(kTransparent, false);
+    }
+
+protected:
+    void paint(UIEvent*) override
+    {
+        PaintTarget* target = paintTarget();
+        const uint32_t pixel = 0xFF000000u | kBackdrop;
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x)
+                std::memcpy(target->bits() + (size_t(y) * target->width() + x) * 4, &pixel, 4);
+        }
+    }
+};
+
+} // namespace
+
+// Until it is given a brush that paints, the splitter shows what lies beneath
+// it between and behind its panels.
+TEST_F(UISplitterTest, ABrushThatPaintsNothingShowsTheBackgroundBeneath)
+{
+    auto* backdrop = new Backdrop(top);
+    backdrop->setGeometry(0, 0, 500, 400);
+    backdrop->show();
+    auto* s = new UISplitter(2, false, backdrop);
+    s->setGeometry(20, 20, 300, 200);
+    s->show();
+    auto showsBackdrop = [&] {
+        top->update();
+        PaintTarget* frame = top->frameTarget();
+        uint32_t pixel = 0;
+        if (frame && frame->bits())
+            std::memcpy(&pixel, frame->bits() + (size_t(60) * frame->width() + 60) * 4, 4);
+        return (pixel & 0xFFFFFFu) == kBackdrop;
+    };
+    EXPECT_TRUE(showsBackdrop()) << "the default brush";
+    s->setBackground(Brush(Color(0xFF, 0, 0), 0));
+    EXPECT_FALSE(s->testFlag(UIWidget::kTransparent)) << "a brush that paints covers what is beneath";
+    s->setBackground(Brush(Color(0x00FFFFFFu), 0));
+    EXPECT_TRUE(showsBackdrop()) << "an invisible brush again";
 }
