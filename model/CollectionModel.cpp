@@ -134,6 +134,13 @@ bool CollectionModel::closeCollection()
     return true;
 }
 
+bool CollectionModel::saveCollection()
+{
+    if (!isCollectionOpen())
+        return true;
+    return m_collectionFile->write(m_movies, m_loaners);
+}
+
 bool CollectionModel::isCollectionOpen() const
 {
     return !m_collectionFile->path().isEmpty();

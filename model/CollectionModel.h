@@ -57,6 +57,11 @@ public:
     // disk is the one last saved, and the result is false. With no
     // collection open it does nothing and gives true.
     bool closeCollection();
+    // Writes the open collection and keeps it open and in memory, for when
+    // the process may be ended at any moment. On failure the file on disk
+    // is the one last saved and the result is false; with no collection
+    // open it does nothing and gives true.
+    bool saveCollection();
     bool isCollectionOpen() const;
     // The open collection's name and folder; empty while none is open.
     String collectionName() const;

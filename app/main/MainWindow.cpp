@@ -298,6 +298,7 @@ void MainWindow::fillColumnMenu(UIMenu* menu)
 void MainWindow::connectSignals()
 {
     m_window->closeRequested.connectWithArg(this, &MainWindow::onClose);
+    m_window->sessionEnded.connect(this, &MainWindow::onSessionEnded);
     m_window->customReceived.connectWithArg(this, &MainWindow::onStartTimer);
     m_window->shown.connectWithArg(this, &MainWindow::onShown);
     m_window->customReceived.connectWithArg(this, &MainWindow::onCoverFlowTimer);

@@ -106,6 +106,9 @@ public:
     void onClose(UIEvent* event);
     // Saves the settings and the collection and ends the message loop; once.
     void shutDown();
+    // The system's session ends: what a close writes is written, and the
+    // program stays as it is until the system ends it.
+    void onSessionEnded();
     void showNoCollectionState();
     void onExit();
     void onViewMenuItem(int index);

@@ -77,6 +77,23 @@ void MainWindow::shutDown()
         core->quit();
 }
 
+// The system ends the process soon after, at any moment and without a
+// close, so the writes cannot wait for the user: no questions, and a write
+// that fails leaves the files as last saved. Nothing is closed: a dialog
+// running over the window keeps what it holds to itself, as its Cancel
+// would, and the windows still show a collection that is whole.
+void MainWindow::onSessionEnded()
+{
+    // After a shutdown only a collection whose save failed is left to write.
+    if (m_shutDown && !m_model.isCollectionOpen())
+        return;
+    if (!m_shutDown)
+        saveWindowGeometry(m_window, String(kGeometryName), true, true);
+    Movie* shown = currentMovie();
+    if (Application* application = Application::instance())
+        application->saveKeepingOpen(shown ? shown->id : 0);
+}
+
 void MainWindow::showNoCollectionState()
 {
     m_webView->setHtml(m_model.cardRenderer().render(nullptr, m_model.viewSettings()));

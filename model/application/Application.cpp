@@ -93,16 +93,29 @@ ConfigFile& Application::config()
     return *g_application->m_config;
 }
 
-bool Application::saveAndClose(int32_t shownMovieId)
+bool Application::saveSettings()
 {
     if (m_view)
         m_view->saveSettings(*m_config);
     m_model->saveSettings(*m_config);
     m_model->saveViewSettings(*m_config);
-    bool saved = m_config->save();
+    return m_config->save();
+}
+
+bool Application::saveAndClose(int32_t shownMovieId)
+{
+    bool saved = saveSettings();
     if (m_model->isCollectionOpen())
         m_model->collectionFile().setSelectedMovieId(shownMovieId);
     return m_model->closeCollection() && saved;
+}
+
+bool Application::saveKeepingOpen(int32_t shownMovieId)
+{
+    bool saved = saveSettings();
+    if (m_model->isCollectionOpen())
+        m_model->collectionFile().setSelectedMovieId(shownMovieId);
+    return m_model->saveCollection() && saved;
 }
 
 void Application::writeExampleCollection()

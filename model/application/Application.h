@@ -40,8 +40,14 @@ public:
     // False when "config.dat" or the collection could not be saved; a
     // collection that could not be saved stays open and in memory.
     bool saveAndClose(int32_t shownMovieId);
+    // The same writes with the collection left open and in memory: the end
+    // of the system's session, after which the process may be ended at any
+    // moment while windows still show the collection.
+    bool saveKeepingOpen(int32_t shownMovieId);
 
 private:
+    // The view's and the model's settings into "config.dat", which is saved.
+    bool saveSettings();
     void writeExampleCollection();
 
     ConfigFile* m_config = nullptr;

@@ -81,6 +81,39 @@ TEST(CollectionModel, OpensAddsRemovesClosesAndReopensWithoutReusingIds)
     ASSERT_TRUE(model.closeCollection());
 }
 
+// The save at the end of the session: the process may be ended right after
+// it, while the windows go on showing the movies, so the collection stays
+// open and each save holds what was there at its moment.
+TEST(CollectionModel, ASaveKeepsTheCollectionOpenAndAFailedOneLosesNothingOnDisk)
+{
+    Workspace space;
+    String path = created(space, u"Films");
+    CollectionModel model(space.folder());
+    EXPECT_TRUE(model.saveCollection()) << "nothing open, nothing to write";
+    ASSERT_TRUE(model.openCollection(path));
+    Movie* alien = model.addMovie(record(u"Alien"));
+    ASSERT_TRUE(model.saveCollection());
+    EXPECT_TRUE(model.isCollectionOpen());
+    EXPECT_EQ(model.movieById(alien->id), alien) << "the movies shown stay in memory";
+
+    // Read as the next start reads it; never closed, so never written.
+    const auto onDisk = [&] {
+        CollectionModel reader(space.folder());
+        EXPECT_TRUE(reader.openCollection(path));
+        return titles(reader);
+    };
+    EXPECT_EQ(onDisk(), (std::vector<std::string>{"Alien#1"}));
+
+    model.addMovie(record(u"Brazil"));
+    ASSERT_EQ(std::rename(space.native("Films").c_str(), space.native("Moved").c_str()), 0);
+    EXPECT_FALSE(model.saveCollection());
+    ASSERT_EQ(std::rename(space.native("Moved").c_str(), space.native("Films").c_str()), 0);
+    EXPECT_EQ(onDisk(), (std::vector<std::string>{"Alien#1"})) << "the file as last saved";
+
+    ASSERT_TRUE(model.saveCollection());
+    EXPECT_EQ(onDisk(), (std::vector<std::string>{"Alien#1", "Brazil#2"}));
+}
+
 TEST(CollectionModel, AnOpenCollectionIsNeverMixedWithAnotherOrLost)
 {
     Workspace space;

@@ -116,7 +116,11 @@ protected:
     std::string native(const std::string& relative) const { return iotest::nativeIn(dir, relative); }
 
     testsupport::TempDir dir;
-    AppCore core{String(u"Reelstack"), String(u"1.2.0")};
+    // A product name of its own: under Windows the core takes the product's
+    // single-instance mutex, and with the real name a reelstack.exe started
+    // by a flow running beside these tests would take itself for a second
+    // instance and quit.
+    AppCore core{String(u"Reelstack card test"), String(u"1.2.0")};
     CardRenderer renderer;
     ViewSettings view;
 };

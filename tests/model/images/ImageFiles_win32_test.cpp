@@ -179,7 +179,9 @@ TEST(ImageResources, BlankImagesComeFromTheDataArchive)
 {
     ImageCodec::registerAll();
     testsupport::TempDir dir;
-    AppCore core(String(u"Reelstack"), String(u"1.2.0"));
+    // Not the real product's name: its single-instance mutex would make a
+    // reelstack.exe started beside this test quit at once.
+    AppCore core(String(u"Reelstack image test"), String(u"1.2.0"));
     EXPECT_TRUE(loadImageResource(String(u"blank-image-small")).isNull()) << "no archive yet";
     ASSERT_TRUE(Directory::create(pathIn(dir, "source\\images")));
     ASSERT_TRUE(PngWriter::save(picture(148, 198, Color(9, 8, 7)),

@@ -218,6 +218,12 @@ intptr_t UINativeWindowHost::handleMessage(void* window, uint32_t message, uintp
     case WM_QUERYENDSESSION:
         m_widget->sessionEnding.emit();
         return 1;
+    case WM_ENDSESSION:
+        // The session is over only with a true wParam; the system then ends
+        // the process without a close, so this is the last word we get.
+        if (wParam)
+            m_widget->sessionEnded.emit();
+        return 0;
     case WM_ERASEBKGND:
         return 1;
     case WM_SETCURSOR:

@@ -402,11 +402,13 @@ public:
     virtual String toolTip(const Point&) const { return toolTipText(); }
     virtual void setStyleName(const String& name);
 
-    // Signals, each emitted with the event after its handler. The three
+    // Signals, each emitted with the event after its handler. The two
     // unused ones are never emitted nor connected; they keep the places of
-    // the others.
+    // the others. sessionEnding (the system asks whether the session may
+    // end) and sessionEnded (it ends: the process may be ended at any moment
+    // after) come from the native window without an event.
     Signal painted, resized, moved, shown, hidden, stateChanged, closeRequested, unusedSignal8, sessionEnding;
-    Signal unusedSignal10;
+    Signal sessionEnded;
     Signal mousePressed, mouseReleased, mouseMoved, mouseClicked, mouseDoubleClicked, mouseEntered, mouseLeft;
     Signal unusedSignal18;
     Signal customReceived, focusedIn, focusedOut, hotKeyPressed;

@@ -558,6 +558,38 @@ TEST_F(NativeHostTest, SessionEndAndExternalMessages)
     EXPECT_FALSE(window->isMinimized());
 }
 
+// What a program writes at the end of the session must be written only when
+// it really ends: the question, or a session that goes on, says nothing.
+TEST_F(NativeHostTest, SessionEndedComesOnlyWhenTheSessionEnds)
+{
+    struct EndCounter : SignalReceiver
+    {
+        int ends = 0;
+        void onEnded() { ++ends; }
+    };
+    auto window = makeWindow(512);
+    EXPECT_EQ(SendMessageW(hwnd(window.get()), WM_ENDSESSION, TRUE, 0), 0) << "nothing connected";
+    UIEventRecorder events(window.get());
+    EndCounter counter;
+    window->sessionEnded.connect(&counter, &EndCounter::onEnded);
+    const struct
+    {
+        UINT message;
+        WPARAM wParam;
+        LRESULT answer;
+        int ends;
+    } steps[] = {
+        {WM_QUERYENDSESSION, 0, 1, 0},
+        {WM_ENDSESSION, FALSE, 0, 0},
+        {WM_ENDSESSION, TRUE, 0, 1},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(SendMessageW(hwnd(window.get()), step.message, step.wParam, 0), step.answer);
+        EXPECT_EQ(counter.ends, step.ends) << step.message << " " << step.wParam;
+    }
+    EXPECT_EQ(events.sessionEndings(), 1) << "only the question";
+}
+
 TEST_F(NativeHostTest, FocusComesBackToTheWidgetThatHadIt)
 {
     UIWidget* window = UIHarness::openWindow(nullptr, 10, 10, 200, 100);
