@@ -6,6 +6,7 @@
 #include "graphics/image/Image.h"
 #include "tests/e2e/E2eSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
+#include "tests/support/ClipboardPictures.h"
 
 #include <fstream>
 #include <iterator>
@@ -14,52 +15,12 @@
 
 using namespace e2e;
 
+using namespace testsupport;
+
 namespace {
 
 constexpr COLORREF kPasted = RGB(214, 32, 160);
 constexpr COLORREF kBrowsed = RGB(32, 176, 64);
-
-// A 24-bit device-independent bitmap of one colour on the clipboard, the
-// form most programs copy a picture in.
-bool copyPicture(int width, int height, COLORREF colour)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + size_t(stride) * size_t(height));
-    if (!block)
-        return false;
-    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
-    *header = BITMAPINFOHEADER{};
-    header->biSize = sizeof(BITMAPINFOHEADER);
-    header->biWidth = width;
-    header->biHeight = height;
-    header->biPlanes = 1;
-    header->biBitCount = 24;
-    header->biCompression = BI_RGB;
-    auto* bits = reinterpret_cast<uint8_t*>(header + 1);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint8_t* pixel = bits + y * stride + x * 3;
-            pixel[0] = GetBValue(colour);
-            pixel[1] = GetGValue(colour);
-            pixel[2] = GetRValue(colour);
-        }
-    }
-    GlobalUnlock(block);
-    bool opened = false;
-    // Another program may hold the clipboard for a moment.
-    for (int tries = 0; tries < 20 && !(opened = OpenClipboard(nullptr)); ++tries)
-        Sleep(50);
-    if (!opened) {
-        GlobalFree(block);
-        return false;
-    }
-    EmptyClipboard();
-    const bool set = SetClipboardData(CF_DIB, block) != nullptr;
-    CloseClipboard();
-    if (!set)
-        GlobalFree(block);
-    return set;
-}
 
 // How many pixels of the screen inside the dumped rectangle are the colour
 // (a little either way, for the edges a scaled picture blends).

@@ -11,6 +11,7 @@
 #include "model/records/MovieLink.h"
 #include "tests/flows/FlowSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
+#include "tests/support/ClipboardPictures.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,6 +24,8 @@
 #include <vector>
 
 using namespace flows;
+
+using namespace testsupport;
 
 namespace {
 
@@ -78,60 +81,6 @@ int pixelsOf(const JsonValue& rect, COLORREF colour)
             count += sameColour(image.pixel(x, y), colour) ? 1 : 0;
     }
     return count;
-}
-
-bool openClipboardSoon()
-{
-    // The program may hold the clipboard for a moment.
-    for (int tries = 0; tries < 20; ++tries) {
-        if (OpenClipboard(nullptr))
-            return true;
-        Sleep(50);
-    }
-    return false;
-}
-
-bool emptyClipboard()
-{
-    if (!openClipboardSoon())
-        return false;
-    const bool emptied = EmptyClipboard();
-    CloseClipboard();
-    return emptied;
-}
-
-// The picture on the clipboard as another program pastes it: the
-// device-independent bitmap's size and the colour at its centre.
-struct ClipboardPicture
-{
-    int width = 0;
-    int height = 0;
-    COLORREF centre = 0;
-};
-
-bool readClipboardPicture(ClipboardPicture& out)
-{
-    if (!openClipboardSoon())
-        return false;
-    bool read = false;
-    HANDLE block = GetClipboardData(CF_DIB);
-    const auto* header = block ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(block)) : nullptr;
-    if (header && (header->biBitCount == 24 || header->biBitCount == 32) && header->biWidth > 0 &&
-        header->biHeight != 0) {
-        out.width = header->biWidth;
-        out.height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
-        const int bytes = header->biBitCount / 8;
-        const int stride = (out.width * bytes + 3) & ~3;
-        const uint8_t* bits = reinterpret_cast<const uint8_t*>(header) + header->biSize +
-                              (header->biCompression == BI_BITFIELDS ? 12 : 0);
-        const uint8_t* pixel = bits + (out.height / 2) * stride + (out.width / 2) * bytes;
-        out.centre = RGB(pixel[2], pixel[1], pixel[0]);
-        read = true;
-    }
-    if (header)
-        GlobalUnlock(block);
-    CloseClipboard();
-    return read;
 }
 
 // The width and height a PNG file's header gives; 0 and 0 when it is none.

@@ -7,6 +7,7 @@
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "tests/flows/FlowSteps.h"
+#include "tests/support/ClipboardPictures.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,6 +17,8 @@
 #include <vector>
 
 using testsupport::AppDriver;
+
+using namespace testsupport;
 
 namespace {
 
@@ -107,37 +110,6 @@ std::vector<std::string> shownTitles(AppDriver& app)
         titles.push_back(cells.empty() ? std::string() : cells[0].toText());
     }
     return titles;
-}
-
-// A 24-bit picture of one colour on the clipboard, for the editor's paste.
-bool copyPicture(int width, int height)
-{
-    const int stride = (width * 3 + 3) & ~3;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT,
-                                sizeof(BITMAPINFOHEADER) + size_t(stride) * size_t(height));
-    if (!block)
-        return false;
-    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
-    header->biSize = sizeof(BITMAPINFOHEADER);
-    header->biWidth = width;
-    header->biHeight = height;
-    header->biPlanes = 1;
-    header->biBitCount = 24;
-    header->biCompression = BI_RGB;
-    GlobalUnlock(block);
-    bool opened = false;
-    for (int tries = 0; tries < 20 && !(opened = OpenClipboard(nullptr)); ++tries)
-        Sleep(50);
-    if (!opened) {
-        GlobalFree(block);
-        return false;
-    }
-    EmptyClipboard();
-    const bool set = SetClipboardData(CF_DIB, block) != nullptr;
-    CloseClipboard();
-    if (!set)
-        GlobalFree(block);
-    return set;
 }
 
 class SessionEndFlow : public testing::Test

@@ -31,8 +31,9 @@ TEST_F(WidgetTest, WidgetsGetEveryFlagTheirConstructorsName)
     for (const Case& c : cases) {
         UIWidget* widget = c.make();
         for (uint32_t bit = 1; bit != 0; bit <<= 1) {
-            if (c.flags & bit)
+            if (c.flags & bit) {
                 EXPECT_TRUE(widget->testFlag(bit)) << c.name << " flag 0x" << std::hex << bit;
+            }
         }
         if (widget->testFlag(UIWidget::kHoverTracking)) {
             widget->setGeometry(0, 0, 40, 20);
