@@ -387,7 +387,7 @@ void check(const Pen& p)
     p.poly({{0.16f, 0.52f}, {0.4f, 0.76f}, {0.84f, 0.26f}}, p.green);
 }
 
-void star(const Pen& p, float cx, float cy, float r, const Color& color)
+std::vector<SkinPoint> starPoints(float cx, float cy, float r)
 {
     std::vector<SkinPoint> points;
     for (int i = 0; i < 10; ++i) {
@@ -395,7 +395,27 @@ void star(const Pen& p, float cx, float cy, float r, const Color& color)
         const float radius = i % 2 == 0 ? r : r * 0.45f;
         points.push_back({cx + radius * std::cos(a), cy + radius * std::sin(a)});
     }
-    p.canvas.fillPolygon(points, color);
+    return points;
+}
+
+void star(const Pen& p, float cx, float cy, float r, const Color& color)
+{
+    p.canvas.fillPolygon(starPoints(cx, cy, r), color);
+}
+
+// The part of a polygon left of the vertical line at x.
+std::vector<SkinPoint> leftPart(const std::vector<SkinPoint>& points, float x)
+{
+    std::vector<SkinPoint> kept;
+    for (size_t i = 0; i < points.size(); ++i) {
+        const SkinPoint& a = points[i];
+        const SkinPoint& b = points[(i + 1) % points.size()];
+        if (a.x <= x)
+            kept.push_back(a);
+        if ((a.x < x) != (b.x < x))
+            kept.push_back({x, a.y + (x - a.x) / (b.x - a.x) * (b.y - a.y)});
+    }
+    return kept;
 }
 
 void pencil(const Pen& p)
@@ -650,7 +670,8 @@ const std::map<std::string, const char*>& dotColors()
 
 bool IconPainter::isKnownMotif(const std::string& motif)
 {
-    return motifs().count(motif) || dotColors().count(motif) || motif == "stars" || motif == "separator";
+    return motifs().count(motif) || dotColors().count(motif) || motif == "stars" || motif == "rating" ||
+           motif == "separator";
 }
 
 bool IconPainter::isKnownBadge(const std::string& badge)
@@ -696,6 +717,18 @@ Image IconPainter::draw(const SkinSource::Icon& icon) const
         for (int i = 0; i < count; ++i)
             star(pen, side * (i + 0.5f), side * 0.52f, side * 0.44f,
                  i < filled ? named("yellow") : named("border"));
+    } else if (icon.motif == "rating") {
+        // A rating out of ten on a row of five stars ("star-small-7"): each
+        // two points fill a star, an odd point the left half of the next.
+        const int count = icon.width / icon.height;
+        const int points = std::atoi(icon.name.substr(icon.name.find_last_not_of("0123456789") + 1).c_str());
+        for (int i = 0; i < count; ++i) {
+            const float cx = side * (i + 0.5f);
+            const std::vector<SkinPoint> shape = starPoints(cx, side * 0.52f, side * 0.44f);
+            canvas.fillPolygon(shape, points >= 2 * (i + 1) ? named("yellow") : named("border"));
+            if (points == 2 * i + 1)
+                canvas.fillPolygon(leftPart(shape, cx), named("yellow"));
+        }
     } else if (dotColors().count(icon.motif)) {
         dot(pen, named(dotColors().at(icon.motif)));
     } else {
