@@ -105,8 +105,10 @@ TEST_F(EveryWindowFlow, NoWindowAsksForAPictureTheDataDoesNotHold)
     app.shot("list");
 
     // The collection's windows.
-    ASSERT_TRUE(openAndClose("Collection", "collectionMenu", "New Collection...", "#newCollection", "Cancel"));
-    ASSERT_TRUE(openAndClose("Collection", "collectionMenu", "Open Collection...", "#openCollection", "Cancel"));
+    ASSERT_TRUE(
+        openAndClose("Collection", "collectionMenu", "New Collection...", "#newCollection", "Cancel"));
+    ASSERT_TRUE(
+        openAndClose("Collection", "collectionMenu", "Open Collection...", "#openCollection", "Cancel"));
     ASSERT_TRUE(openAndClose("Collection", "collectionMenu", "Password Protection...", "#passwordProtection",
                              "Cancel"));
 
@@ -167,8 +169,8 @@ TEST_F(EveryWindowFlow, NoWindowAsksForAPictureTheDataDoesNotHold)
 
     // The tools and the help.
     ASSERT_TRUE(openAndClose("Tools", "toolsMenu", "Statistics...", "#statistics", "Close"));
-    ASSERT_TRUE(openAndClose("Tools", "toolsMenu", "Import from Text File...", titled("Import from Text File"),
-                             "Cancel"));
+    ASSERT_TRUE(openAndClose("Tools", "toolsMenu", "Import from Text File...",
+                             titled("Import from Text File"), "Cancel"));
     ASSERT_TRUE(openAndClose("Tools", "toolsMenu", "Export to Text File...", titled("Export to Text File"),
                              "Cancel"));
     ASSERT_TRUE(openAndClose("Tools", "toolsMenu", "Options...", "#options", "Cancel"));
