@@ -177,6 +177,32 @@ TEST_F(EveryWindowFlow, NoWindowAsksForAPictureTheDataDoesNotHold)
     ASSERT_TRUE(openAndClose("Help", "helpMenu", "About Reelstack...", "#about", "Close"));
     ASSERT_TRUE(openAndClose("Help", "helpMenu", "Send Feedback...", "#feedback", "Cancel"));
 
+    // The prompt of a protected collection, reading the example again.
+    ASSERT_TRUE(menu("Collection", "collectionMenu", "Password Protection..."));
+    ASSERT_TRUE(app.waitForPath("#passwordProtection #newPassword")) << app.failure();
+    ASSERT_TRUE(app.typeText("Secret1", "#newPassword"));
+    ASSERT_TRUE(app.waitFor([&] { return app.find("#newPassword")["text"].toText() == "Secret1"; }));
+    ASSERT_TRUE(app.click("#passwordProtection \"Set Password\""));
+    ASSERT_TRUE(app.waitForNoPath("#passwordProtection")) << app.failure();
+    // The password reaches the file when the collection is read again; the
+    // next reading asks for it.
+    auto reopen = [&] {
+        return menu("Collection", "collectionMenu", "Open Collection...") &&
+               app.waitForPath("#openCollection #collectionNames") &&
+               app.chooseEntry("#collectionNames", "Example (opened)") &&
+               app.click("#openCollection \"Open\"") && app.waitForNoPath("#openCollection");
+    };
+    ASSERT_TRUE(reopen()) << app.lastReply().write();
+    ASSERT_TRUE(app.waitFor([&] { return mainTitle(app).find("Example") != std::string::npos; }));
+    ASSERT_TRUE(reopen()) << app.lastReply().write();
+    ASSERT_TRUE(app.waitForPath("#passwordPrompt #password")) << app.failure();
+    app.shot("password-prompt");
+    ASSERT_TRUE(app.typeText("Secret1", "#passwordPrompt #password"));
+    ASSERT_TRUE(
+        app.waitFor([&] { return app.find("#passwordPrompt #password")["text"].toText() == "Secret1"; }));
+    ASSERT_TRUE(app.click("#passwordPrompt \"OK\""));
+    ASSERT_TRUE(app.waitForNoPath("#passwordPrompt")) << app.failure();
+
     EXPECT_EQ(missingImages(), std::vector<std::string>());
     ASSERT_TRUE(menu("Collection", "collectionMenu", "Exit"));
     EXPECT_EQ(app.waitForExit(), 0);
