@@ -96,13 +96,7 @@ void AddEditLoanWindow::buildDateRow(UIGroup* group, int row, const char16_t* la
 void AddEditLoanWindow::fillMovies()
 {
     m_filling = true;
-    for (const LoanRules::MovieChoice& choice : LoanRules::sortedMovieChoices(m_model.movies())) {
-        UIComboBoxItem* item = m_movieBox->addItem(choice.caption);
-        item->setUserData(static_cast<uint64_t>(static_cast<uint32_t>(choice.movieId)));
-    }
-    // Already in order: the box keeps later items in order too.
-    m_movieBox->setSorted(true);
-    m_movieBox->setCurrentIndex(0);
+    m_movieBox->fill(LoanRules::sortedMovieChoices(m_model.movies()));
     m_filling = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/loans/MovieBox.h"
 #include "app/window/Window.h"
 #include "foundation/time/Date.h"
 
@@ -7,7 +8,6 @@
 
 class CollectionModel;
 class UIButton;
-class UIComboBox;
 class UIDialog;
 class UIGroup;
 class UILabel;
@@ -79,7 +79,7 @@ private:
     bool m_filling = false;
     Date m_dates[3];
     UIDialog* m_dialog = nullptr;
-    UIComboBox* m_movieBox = nullptr;
+    MovieBox* m_movieBox = nullptr;
     UILabel* m_dateLabels[3] = {nullptr, nullptr, nullptr};
     UITabBar* m_dateBars[3] = {nullptr, nullptr, nullptr};
     UILineEdit* m_notes = nullptr;

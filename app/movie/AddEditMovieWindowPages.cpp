@@ -9,7 +9,9 @@
 #include "graphics/image/ImageSet.h"
 #include "graphics/paint/FontFamilies.h"
 #include "model/CollectionModel.h"
+#include "ui/core/application/UIApplication.h"
 #include "ui/core/layout/UISizePolicy.h"
+#include "ui/core/theme/UITheme.h"
 #include "ui/core/widget/UINativeWindow.h"
 #include "ui/widgets/buttons/UIButton.h"
 #include "ui/widgets/buttons/UICheck.h"
@@ -348,7 +350,8 @@ void AddEditMovieWindow::buildPlotPage(UIWidget* page)
     m_tags = shown(new UILineEdit(tagsRow));
     m_tagsHelp = shown(new UIButton(tagsRow));
     m_tagsHelp->setFlat(true);
-    m_tagsHelp->setIcon(ImageSet::ImageSetFromImage(EditorIcons::get(String(u"help16"))));
+    if (const UITheme* theme = UIApplication::instance()->theme())
+        m_tagsHelp->setIcon(ImageSet::ImageSetFromImage(theme->image(UITheme::kQuestionSmall)));
     m_tagsHelp->clicked.connect(this, &AddEditMovieWindow::onTagsHelp);
     page->setRowStretch(1, 60.0f);
     page->setRowStretch(3, 40.0f);

@@ -18,12 +18,13 @@ void showPasswordBalloon(UIDialog* dialog, UIWidget* field, const String& text)
     showFieldBalloon(dialog, field, text, kBalloonInformationIcon);
 }
 
-// A password typed in plain view can be read over the owner's shoulder.
+// Shown as typed: the password is given once, with no second field to
+// repeat it, so a slip hidden behind bullets would set a password nobody
+// knows and lock the owner out of the collection for good.
 UILineEdit* makePasswordField(UIWidget* parent)
 {
     auto* field = new UILineEdit(parent);
     field->setMaxLength(kMaximumLength);
-    field->setPasswordMode(true);
     field->show();
     return field;
 }

@@ -12,7 +12,7 @@ class UIWidget;
 // middle of a field, their password fields, and the button row.
 
 void showPasswordBalloon(UIDialog* dialog, UIWidget* field, const String& text);
-// At most 20 characters, never shown as typed.
+// At most 20 characters, shown as typed.
 UILineEdit* makePasswordField(UIWidget* parent);
 // The main button (given text, in the accent colour) and Cancel, right
 // aligned, 10 pixels below what is above; spans two columns.

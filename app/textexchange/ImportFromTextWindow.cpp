@@ -180,10 +180,13 @@ void ImportFromTextWindow::addMovies(DelimitedTextReader& reader, const Delimite
 
 void ImportFromTextWindow::reportSkipped(const DelimitedTextReader& reader)
 {
-    const String text = translate(u"^ lines were skipped: they give no title or no year.", kContext)
+    const bool one = reader.skippedCount() == 1;
+    const String text = translate(one ? u"^ line was skipped: it gives no title or no year."
+                                      : u"^ lines were skipped: they give no title or no year.",
+                                  kContext)
                             .arg(String::fromInt(reader.skippedCount()));
-    const String where =
-        translate(u"The first is line ^.", kContext).arg(String::fromInt(reader.firstSkippedLine()));
+    const String where = translate(one ? u"It is line ^." : u"The first is line ^.", kContext)
+                             .arg(String::fromInt(reader.firstSkippedLine()));
     UIMessageBox::information(m_dialog, String(), text, where, UIMessageBox::kOk, 0);
 }
 

@@ -96,7 +96,7 @@ TEST(IconTable, TheMainWindowsImagesAreAllThere)
         "filter", "zoom_small", "zoom_big", "view-mode-list-big", "view-mode-images-big",
         "view-mode-coverflow-big", "UIMenuBar_Background", "UISlider_Handle", "UISlider_HorizontalBackground",
         "UIList_Selection", "sizegrip_background", "UIToolBar_Background", "toolbar_separator", "check-16",
-        "star-small-0", "star-small-5",
+        "star-small-0", "star-small-5", "star-small-6", "star-small-10",
         // Menus.
         "collection-new", "collection-open", "password", "door-16", "clapperboard--plus",
         "clapperboard--pencil", "clapperboard--minus", "screen-layout-01", "screen-layout-02",

@@ -68,9 +68,9 @@ TEST_F(E2e, ImportText)
     app.shot("chosen");
     ASSERT_TRUE(app.click(import));
 
-    const std::string skipped = "\"1 lines were skipped: they give no title or no year.\"";
+    const std::string skipped = "\"1 line was skipped: it gives no title or no year.\"";
     ASSERT_TRUE(app.waitForPath(skipped)) << app.failure();
-    EXPECT_TRUE(app.exists("\"The first is line 3.\""));
+    EXPECT_TRUE(app.exists("\"It is line 3.\""));
     app.shot("skipped");
     ASSERT_TRUE(app.click("\"OK\""));
     ASSERT_TRUE(app.waitForNoPath(skipped)) << app.failure();

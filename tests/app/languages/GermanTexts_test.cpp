@@ -284,6 +284,8 @@ TEST_F(GermanTexts, TheLaterMessagesLeaveNothingInEnglish)
         {u"ImportFromTextWindow", u"Import (^ Movies)"},
         {u"ImportFromTextWindow", u"^ lines were skipped: they give no title or no year."},
         {u"ImportFromTextWindow", u"The first is line ^."},
+        {u"ImportFromTextWindow", u"^ line was skipped: it gives no title or no year."},
+        {u"ImportFromTextWindow", u"It is line ^."},
         {u"Common/Dialogs", u"TXT Files"},
         {u"MainWindow", u"Are you sure you want to delete the movie?"},
         {u"MainWindow", u"This action cannot be undone."},

@@ -277,3 +277,52 @@ TEST_F(LoanEditorsTest, LoanerNamesAreRequiredAndUniqueIgnoringCase)
     EXPECT_EQ(filled, "Anna Fischer");
     EXPECT_EQ(iotest::show(anna.name), "ANNA FISCHER");
 }
+
+// The Movie box is as wide as its widest title, so titles read whole; a title
+// wider than the skin allows is cut there instead of widening the dialog.
+TEST_F(LoanEditorsTest, TheMovieBoxFitsItsWidestTitleWithinTheSkinsMaximum)
+{
+    struct Case
+    {
+        const char* what;
+        std::initializer_list<std::pair<const char16_t*, int>> movies;
+        int widest; // index of the widest caption in the sorted box
+        bool fits;
+    };
+    const Case cases[] = {
+        {"ordinary titles",
+         {{u"The Clockwork Orchard of Lost Summers", 1999}, {u"The Cloud", 2012}, {u"Up", 0}},
+         0,
+         true},
+        {"a title past the maximum",
+         {{u"An Exceedingly Long Title That No Loan Dialog Could Ever Show In Full Width", 2001},
+          {u"Brazil", 1985}},
+         0,
+         false},
+    };
+    for (const Case& c : cases) {
+        loanstest::Collection movies(c.movies);
+        ASSERT_TRUE(movies.opened) << c.what;
+        Loaner& anna = addLoaner(*movies.model, u"Anna");
+        AddEditLoanWindow window(*movies.model, nullptr, anna, nullptr);
+        int boxWidth = 0;
+        bool elided = true;
+        LaterStep step(150, [&] {
+            UIHarness::pumpFor(50);
+            window.movieBox()->setCurrentIndex(c.widest);
+            window.movieBox()->update();
+            UIHarness::pumpFor(50);
+            elided = window.movieBox()->wasElided();
+            boxWidth = window.movieBox()->width();
+            window.cancel();
+            return true;
+        });
+        window.exec();
+        const int maximum = window.movieBox()->style().maximumWidth;
+        EXPECT_EQ(elided, !c.fits) << c.what << ": " << boxWidth << " pixels";
+        if (c.fits)
+            EXPECT_GT(boxWidth, window.movieBox()->style().minimumWidth) << c.what;
+        else
+            EXPECT_LE(boxWidth, maximum) << c.what << ": the dialog stays narrow";
+    }
+}

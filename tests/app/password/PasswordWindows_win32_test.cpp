@@ -255,3 +255,39 @@ TEST_F(PasswordWindows, SettingChangingAndRemovingThePassword)
     ASSERT_TRUE(model->closeCollection());
     EXPECT_TRUE(model->collectionFile().peekPassword(path).isEmpty());
 }
+
+// The password is typed once and never repeated, so each field shows what was
+// typed: a slip hidden behind bullets would lock the owner out for good.
+TEST_F(PasswordWindows, EveryPasswordFieldShowsWhatWasTyped)
+{
+    model->collectionFile().setPassword(passwordDigest(String(u"secret")));
+    // Letter keys without Shift type small letters.
+    const std::vector<int> keys = {'S', 'E', 'C', 'R', 'E', 'T', '7'};
+    std::vector<std::pair<std::string, std::string>> shown;
+    auto typeAndRead = [&](const char* what, UILineEdit* field) {
+        field->setText(String());
+        UIHarness::typeAt(field, keys);
+        UIHarness::pumpUntil([&] { return field->text().length() == int(keys.size()); }, 2000);
+        shown.push_back({what, show(field->displayText())});
+    };
+    PasswordEnteringWindow prompt(String(u"Movies"), model->collectionFile().password());
+    LaterStep promptStep(100, [&] {
+        UIHarness::activate(prompt.dialog());
+        typeAndRead("prompt", prompt.passwordField());
+        prompt.cancel();
+        return true;
+    });
+    prompt.exec();
+    PasswordProtectionWindow protection(*model, nullptr);
+    LaterStep protectionStep(100, [&] {
+        UIHarness::activate(protection.dialog());
+        typeAndRead("current", protection.currentField());
+        typeAndRead("new", protection.newField());
+        protection.cancel();
+        return true;
+    });
+    protection.exec();
+    ASSERT_EQ(shown.size(), 3u);
+    for (const auto& [what, text] : shown)
+        EXPECT_EQ(text, "secret7") << what;
+}

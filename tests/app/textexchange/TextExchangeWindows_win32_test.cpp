@@ -387,3 +387,41 @@ TEST_F(TextExchangeWindows, TheMainWindowRefillsItsViewsOnlyWhenTheImportAddedMo
 }
 
 } // namespace
+
+TEST_F(TextExchangeWindows, TheSkippedLinesReportAgreesWithItsCount)
+{
+    struct Case
+    {
+        const char* file;
+        const char* text;
+        const char* where;
+    };
+    const Case cases[] = {
+        {"\"Alien\",\"1979\"\r\n\"\",\"1999\"\r\n", "1 line was skipped: it gives no title or no year.",
+         "It is line 2."},
+        {"\"Alien\",\"1979\"\r\n\"\",\"1999\"\r\n\"Brazil\"\r\n\"\",\"\"\r\n",
+         "3 lines were skipped: they give no title or no year.", "The first is line 2."},
+    };
+    int fileNumber = 0;
+    for (const Case& c : cases) {
+        const std::string path = files.file("list" + std::to_string(++fileNumber) + ".txt");
+        ASSERT_TRUE(testsupport::writeFileBytes(path, iotest::bytesOf(c.file)));
+        ImportFromTextWindow window(*model);
+        std::unique_ptr<FileDialogAnswer> answer;
+        std::unique_ptr<MessageBoxReader> boxes;
+        LaterStep drive(100, [&] {
+            UIHarness::activate(window.dialog());
+            answer = std::make_unique<FileDialogAnswer>(path);
+            click(window.browseButton());
+            UIHarness::pumpUntil([&] { return window.importButton()->isEnabled(); }, 10000);
+            boxes = std::make_unique<MessageBoxReader>();
+            click(window.importButton());
+            return true;
+        });
+        window.exec();
+        ASSERT_TRUE(boxes) << c.text;
+        ASSERT_EQ(boxes->seen().size(), 1u) << c.text;
+        EXPECT_EQ(boxes->seen()[0].text, c.text);
+        EXPECT_EQ(boxes->seen()[0].informativeText, c.where);
+    }
+}

@@ -651,26 +651,39 @@ void UIComboBox::onCurrentIndexChanged()
 
 Size UIComboBox::sizeHint() const
 {
-    const FontMetrics metrics(m_style.font, nullptr);
-    int widest = 0;
     int widestIcon = 0;
     bool anyIcon = false;
     for (const UIComboBoxItem* it : m_items) {
-        widest = std::max(widest, metrics.textSize(it->text(), false).width);
         if (!it->icon().isNull()) {
             anyIcon = true;
             widestIcon = std::max(widestIcon, it->icon().width());
         }
     }
-    int hint = widest + m_style.padding.left + m_style.padding.right;
+    int besideText = m_style.padding.left + m_style.padding.right;
     if (anyIcon)
-        hint += m_style.spacing + widestIcon;
-    hint += m_style.spacing + m_skins[kArrowSkin].frameWidth();
+        besideText += m_style.spacing + widestIcon;
+    besideText += m_style.spacing + m_skins[kArrowSkin].frameWidth();
+    const int enough = m_style.maximumWidth > 0 ? std::max(0, m_style.maximumWidth - besideText) : -1;
+    int hint = widestTextWidth(enough) + besideText;
     if (m_style.maximumWidth > 0 && hint > m_style.maximumWidth)
         hint = m_style.maximumWidth;
     else if (hint < m_style.minimumWidth)
         hint = m_style.minimumWidth;
     return Size(hint, m_style.minimumHeight);
+}
+
+int UIComboBox::widestTextWidth(int enough) const
+{
+    const FontMetrics metrics(m_style.font, nullptr);
+    int widest = 0;
+    for (const UIComboBoxItem* it : m_items) {
+        widest = std::max(widest, metrics.textSize(it->text(), false).width);
+        // The width is capped there anyway: a long list need not be
+        // measured to its end.
+        if (enough >= 0 && widest >= enough)
+            break;
+    }
+    return widest;
 }
 
 void UIComboBox::setStyleProperty(const String& name, const String& value)

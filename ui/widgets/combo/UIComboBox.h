@@ -186,6 +186,9 @@ private:
     void onListFocusOut(UIEvent* event);
     void closeAndGuardReopen();
     void placeLineEdit();
+    // The widest display text in the field's font; stops at the first that
+    // reaches enough, unless enough is negative.
+    int widestTextWidth(int enough) const;
     void onLineEditFocusOut();
     void onLineEditWheel(UIEvent* event);
 
