@@ -99,8 +99,9 @@ TEST_F(EveryWindowFlow, NoWindowAsksForAPictureTheDataDoesNotHold)
     })) << app.find("#status").write();
     const bool coverFlow = app.dump()["sections"]["views"]["coverFlow"].toBool();
     for (const char* view : {"Images", "Cover Flow", "List"}) {
-        if (std::string(view) != "Cover Flow" || coverFlow)
+        if (std::string(view) != "Cover Flow" || coverFlow) {
             ASSERT_TRUE(menu("View", "viewMenu", view)) << view;
+        }
     }
     app.shot("list");
 
