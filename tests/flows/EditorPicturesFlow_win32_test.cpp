@@ -454,6 +454,10 @@ TEST_F(EditorPicturesFlow, TheHintButtonsShowTheirBalloonsAtTheFieldsTheyExplain
     const std::string balloon = kEditor + " UIBalloonTip";
     ASSERT_TRUE(app.waitForPath(tagsHelp));
     EXPECT_FALSE(app.exists(balloon));
+    // It shows the theme's question image, as the bar-code window's hint
+    // does below: a button with no image is a pixel wide, out of reach.
+    const JsonValue tagsHelpRect = app.find(tagsHelp)["rect"];
+    EXPECT_GE(tagsHelpRect.at(2).toInt(), 12) << tagsHelpRect.write();
     ASSERT_TRUE(app.click(tagsHelp));
     ASSERT_TRUE(app.waitFor([&] { return app.find(balloon)["visible"].toBool(); })) << "no balloon";
     JsonValue shown = app.find(balloon);
@@ -477,6 +481,8 @@ TEST_F(EditorPicturesFlow, TheHintButtonsShowTheirBalloonsAtTheFieldsTheyExplain
     EXPECT_EQ(shown["text"].toText().rfind("Enter the all digits printed on the bar code", 0), 0u)
         << shown["text"].toText();
     EXPECT_EQ(anchorOf(shown), centreOf(app.find(hint)["rect"])) << "it points at the hint button";
+    EXPECT_EQ(app.find(hint)["rect"].at(2).toInt(), tagsHelpRect.at(2).toInt()) << "both show one image";
+    EXPECT_EQ(app.find(hint)["rect"].at(3).toInt(), tagsHelpRect.at(3).toInt()) << "both show one image";
     app.shot("bar-code-balloon");
     ASSERT_TRUE(app.click(barCodeBalloon));
     ASSERT_TRUE(app.waitForNoPath(barCodeBalloon));
