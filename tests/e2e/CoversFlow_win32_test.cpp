@@ -7,6 +7,7 @@
 #include "tests/e2e/E2eSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
 #include "tests/support/ClipboardPictures.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <fstream>
 #include <iterator>
@@ -21,40 +22,6 @@ namespace {
 
 constexpr COLORREF kPasted = RGB(214, 32, 160);
 constexpr COLORREF kBrowsed = RGB(32, 176, 64);
-
-// How many pixels of the screen inside the dumped rectangle are the colour
-// (a little either way, for the edges a scaled picture blends).
-int pixelsOf(const JsonValue& rect, COLORREF colour)
-{
-    const int left = rect.at(0).toInt();
-    const int top = rect.at(1).toInt();
-    const int width = rect.at(2).toInt();
-    const int height = rect.at(3).toInt();
-    if (width <= 0 || height <= 0)
-        return 0;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
-    SelectObject(memory, old);
-    const Image image = Image::fromBitmapHandle(bitmap, false);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    int count = 0;
-    auto within = [](int a, int b) { return a - b <= 8 && b - a <= 8; };
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const Color pixel = image.pixel(x, y);
-            count += within(pixel.red(), GetRValue(colour)) && within(pixel.green(), GetGValue(colour)) &&
-                             within(pixel.blue(), GetBValue(colour))
-                         ? 1
-                         : 0;
-        }
-    }
-    return count;
-}
 
 std::string fileBytes(const std::filesystem::path& path)
 {
@@ -96,8 +63,8 @@ TEST_F(E2e, Covers)
     ASSERT_TRUE(app.waitForPath("#images \"Alpha\""));
     const JsonValue grid = app.find("#images")["rect"];
     const JsonValue card = app.find("#card")["rect"];
-    ASSERT_EQ(pixelsOf(grid, kPasted), 0);
-    ASSERT_EQ(pixelsOf(card, kPasted), 0);
+    ASSERT_EQ(screenPixelsOf(grid, kPasted), 0);
+    ASSERT_EQ(screenPixelsOf(card, kPasted), 0);
 
     // Pasted and OK.
     ASSERT_TRUE(copyPicture(120, 180, kPasted));
@@ -105,13 +72,15 @@ TEST_F(E2e, Covers)
     ASSERT_TRUE(app.waitForPath("#movieEditor #coverTools"));
     ASSERT_TRUE(app.click("#movieEditor #coverTools \"Paste Image\""));
     ASSERT_TRUE(app.waitFor([&] {
-        return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kPasted) > 1000;
+        return screenPixelsOf(app.find("#movieEditor #coverPicture")["rect"], kPasted) > 1000;
     })) << "the editor shows the pasted picture";
     app.shot("pasted");
     ASSERT_TRUE(app.click("#movieEditor \"OK\""));
     ASSERT_TRUE(app.waitForNoPath("#movieEditor"));
-    EXPECT_TRUE(app.waitFor([&] { return pixelsOf(grid, kPasted) > 500; })) << pixelsOf(grid, kPasted);
-    EXPECT_TRUE(app.waitFor([&] { return pixelsOf(card, kPasted) > 500; })) << pixelsOf(card, kPasted);
+    EXPECT_TRUE(app.waitFor([&] { return screenPixelsOf(grid, kPasted) > 500; }))
+        << screenPixelsOf(grid, kPasted);
+    EXPECT_TRUE(app.waitFor([&] { return screenPixelsOf(card, kPasted) > 500; }))
+        << screenPixelsOf(card, kPasted);
     app.shot("poster-shown");
     ASSERT_TRUE(app.waitFor([&] { return !folderBytes(images).empty(); })) << images.u8string();
     const std::string collectionBefore = fileBytes(collection);
@@ -126,14 +95,14 @@ TEST_F(E2e, Covers)
     ASSERT_TRUE(dialog) << "no file dialog";
     ASSERT_TRUE(flows::typeFileName(app, dialog, browsedPath, "browse-cover"));
     ASSERT_TRUE(app.waitFor([&] {
-        return pixelsOf(app.find("#movieEditor #coverPicture")["rect"], kBrowsed) > 1000;
+        return screenPixelsOf(app.find("#movieEditor #coverPicture")["rect"], kBrowsed) > 1000;
     })) << "the editor shows the browsed picture";
     app.shot("browsed");
     ASSERT_TRUE(app.click("#movieEditor \"Cancel\""));
     ASSERT_TRUE(app.waitForNoPath("#movieEditor"));
     EXPECT_TRUE(fileBytes(collection) == collectionBefore) << "the collection file changed";
     EXPECT_TRUE(folderBytes(images) == imagesBefore) << "the Images folder changed";
-    EXPECT_GT(pixelsOf(grid, kPasted), 500);
-    EXPECT_EQ(pixelsOf(card, kBrowsed), 0);
+    EXPECT_GT(screenPixelsOf(grid, kPasted), 500);
+    EXPECT_EQ(screenPixelsOf(card, kBrowsed), 0);
     ASSERT_TRUE(exitThroughTheMenu());
 }

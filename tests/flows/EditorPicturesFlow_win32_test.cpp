@@ -12,6 +12,7 @@
 #include "tests/flows/FlowSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
 #include "tests/support/ClipboardPictures.h"
+#include "tests/support/ScreenPixels.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -40,47 +41,11 @@ constexpr COLORREF kBackgroundColour = RGB(30, 150, 60);
 constexpr int kPosterWidth = 120;
 constexpr int kPosterHeight = 180;
 
-bool nearColour(int a, int b)
-{
-    return a - b <= 8 && b - a <= 8;
-}
-
-bool sameColour(const Color& pixel, COLORREF colour)
-{
-    return nearColour(pixel.red(), GetRValue(colour)) && nearColour(pixel.green(), GetGValue(colour)) &&
-           nearColour(pixel.blue(), GetBValue(colour));
-}
-
 bool savePicture(const std::string& path, int width, int height, COLORREF colour)
 {
     Image picture(width, height, false);
     picture.fill(Color(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
     return PngWriter::save(picture, testsupport::text(path));
-}
-
-// How many pixels of the screen inside the dumped rectangle are the colour.
-int pixelsOf(const JsonValue& rect, COLORREF colour)
-{
-    const int width = rect.at(2).toInt();
-    const int height = rect.at(3).toInt();
-    if (width <= 0 || height <= 0)
-        return 0;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.at(0).toInt(), rect.at(1).toInt(), SRCCOPY);
-    SelectObject(memory, old);
-    const Image image = Image::fromBitmapHandle(bitmap, false);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += sameColour(image.pixel(x, y), colour) ? 1 : 0;
-    }
-    return count;
 }
 
 // The width and height a PNG file's header gives; 0 and 0 when it is none.
@@ -296,7 +261,7 @@ protected:
 
     int picturePixels(const std::string& picture, COLORREF colour)
     {
-        return pixelsOf(app.find(picture)["rect"], colour);
+        return screenPixelsOf(app.find(picture)["rect"], colour);
     }
 
     AppDriver app;
