@@ -87,10 +87,15 @@ int JsonValue::toInt() const
     return static_cast<int>(m_number);
 }
 
-const std::string& JsonValue::toText() const
+const std::string& JsonValue::toText() const&
 {
     static const std::string empty;
     return m_type == kString ? m_text : empty;
+}
+
+std::string JsonValue::toText() &&
+{
+    return m_type == kString ? std::move(m_text) : std::string();
 }
 
 int JsonValue::size() const
@@ -102,20 +107,36 @@ int JsonValue::size() const
     return 0;
 }
 
-const JsonValue& JsonValue::at(int index) const
+const JsonValue& JsonValue::at(int index) const&
 {
     if (m_type != kArray || index < 0 || index >= static_cast<int>(m_elements.size()))
         return nullValue();
     return m_elements[static_cast<size_t>(index)];
 }
 
-const JsonValue& JsonValue::operator[](const std::string& name) const
+JsonValue JsonValue::at(int index) &&
+{
+    if (m_type != kArray || index < 0 || index >= static_cast<int>(m_elements.size()))
+        return JsonValue();
+    return std::move(m_elements[static_cast<size_t>(index)]);
+}
+
+const JsonValue& JsonValue::operator[](const std::string& name) const&
 {
     for (const Member& member : m_members) {
         if (member.first == name)
             return member.second;
     }
     return nullValue();
+}
+
+JsonValue JsonValue::operator[](const std::string& name) &&
+{
+    for (Member& member : m_members) {
+        if (member.first == name)
+            return std::move(member.second);
+    }
+    return JsonValue();
 }
 
 bool JsonValue::contains(const std::string& name) const

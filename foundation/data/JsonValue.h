@@ -44,17 +44,27 @@ public:
     double toNumber() const { return m_type == kNumber ? m_number : 0; }
     // The number cut towards zero into int's range; 0 for anything else.
     int toInt() const;
-    const std::string& toText() const;
+
+    // The parts below are handed out by reference from a value that lives
+    // on, and by value from a temporary, such as a reply read in one line:
+    // a reference into a temporary dies with it at the end of the statement,
+    // before the loop or the name bound to it reads it.
+    const std::string& toText() const&;
+    std::string toText() &&;
 
     // Elements of an array, members of an object; 0 for the rest.
     int size() const;
     // A null value when out of range or not an array.
-    const JsonValue& at(int index) const;
+    const JsonValue& at(int index) const&;
+    JsonValue at(int index) &&;
     // The first member of that name; a null value when none.
-    const JsonValue& operator[](const std::string& name) const;
+    const JsonValue& operator[](const std::string& name) const&;
+    JsonValue operator[](const std::string& name) &&;
     bool contains(const std::string& name) const;
-    const std::vector<JsonValue>& elements() const { return m_elements; }
-    const std::vector<Member>& members() const { return m_members; }
+    const std::vector<JsonValue>& elements() const& { return m_elements; }
+    std::vector<JsonValue> elements() && { return std::move(m_elements); }
+    const std::vector<Member>& members() const& { return m_members; }
+    std::vector<Member> members() && { return std::move(m_members); }
 
     // Appending turns a null value into an array; setting a member turns it
     // into an object and replaces a member of the same name.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -126,6 +127,41 @@ TEST(Json, BuiltValuesWriteValidText)
     JsonReader reader;
     JsonValue back;
     EXPECT_TRUE(reader.read(value.write(), back));
+}
+
+// A reply as the automation channel hands one over: a value returned by
+// value, read in place by the caller.
+JsonValue reply()
+{
+    JsonValue value;
+    JsonValue& names = value.set("names", JsonValue::array());
+    for (const char* name : {"the first name asked for", "the second name asked for"})
+        names.append(name);
+    value.set("title", "a title longer than any inline text");
+    return value;
+}
+
+// Loops and names bound to a part of a temporary read it after the statement
+// that made it has ended; those parts must be the caller's own by then.
+TEST(Json, PartsOfATemporaryOutliveTheStatementThatMadeIt)
+{
+    std::vector<std::string> names;
+    for (const JsonValue& name : reply()["names"].elements())
+        names.push_back(name.toText());
+    EXPECT_EQ(names, std::vector<std::string>({"the first name asked for", "the second name asked for"}));
+
+    std::vector<std::string> keys;
+    for (const JsonValue::Member& member : reply().members())
+        keys.push_back(member.first);
+    EXPECT_EQ(keys, std::vector<std::string>({"names", "title"}));
+
+    const std::string& title = reply()["title"].toText();
+    EXPECT_EQ(title, "a title longer than any inline text");
+    const JsonValue& first = reply()["names"].at(0);
+    EXPECT_EQ(first.toText(), "the first name asked for");
+    EXPECT_TRUE(reply()["names"].at(2).isNull());
+    EXPECT_TRUE(reply()["missing"]["deeper"].isNull());
+    EXPECT_EQ(reply()["names"].toText(), "");
 }
 
 } // namespace
