@@ -123,6 +123,7 @@ bool inMoveOrSize(HWND window)
 // sizes it.
 bool dragFrame(AppDriver& app, HWND window, POINT from, int dx, int dy)
 {
+    const RECT before = frameOf(window);
     if (!sendMouse(from.x, from.y, 0) || !sendMouse(from.x, from.y, MOUSEEVENTF_LEFTDOWN))
         return false;
     if (!app.waitFor([&] { return inMoveOrSize(window); }, 5000)) {
@@ -132,6 +133,17 @@ bool dragFrame(AppDriver& app, HWND window, POINT from, int dx, int dy)
     constexpr int kSteps = 4;
     for (int step = 1; step <= kSteps; ++step)
         sendMouse(from.x + dx * step / kSteps, from.y + dy * step / kSteps, 0);
+    // The loop ends at the release without reading where it happened, and
+    // the frame follows the pointer as it goes: let go only once it has come
+    // to the end (its bottom right corner moves by the offset whether the
+    // caption moves it or the corner sizes it), or a loaded machine leaves it
+    // a step short.
+    app.waitFor(
+        [&] {
+            const RECT now = frameOf(window);
+            return now.right == before.right + dx && now.bottom == before.bottom + dy;
+        },
+        3000);
     sendMouse(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
     return app.waitFor([&] { return !inMoveOrSize(window); }, 5000);
 }
