@@ -6,6 +6,7 @@
 #include "foundation/data/Variant.h"
 #include "model/CollectionModel.h"
 #include "tests/app/RegisteredConfig.h"
+#include "tests/app/main/MainWindowFixture.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/widget/UINativeWindow.h"
@@ -50,37 +51,16 @@ bool isViewsOwnKey(const String& key)
     return key.startsWith(String(u"view/"), 0);
 }
 
-class ViewTest : public WidgetTest
+class ViewTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        WidgetTest::SetUp();
-        D3D9Device::setCallsFactory([]() -> std::unique_ptr<D3D9Calls> { return nullptr; });
-        model = std::make_unique<CollectionModel>(text(folder.path()));
-        view = std::make_unique<View>(*model);
-        view->createMainWindow();
-        main = view->mainWindow();
-    }
-    void TearDown() override
-    {
-        view.reset();
-        model.reset();
-        D3D9Device::setCallsFactory(nullptr);
-        WidgetTest::TearDown();
-    }
-
     void set(const char16_t* key, const Variant& value) { config.setValue(String(key), value); }
     Variant at(const ConfigFile& from, const std::string& key) const
     {
         return from.value(text(key), Variant());
     }
 
-    testsupport::TempDir folder;
     RegisteredConfig config;
-    std::unique_ptr<CollectionModel> model;
-    std::unique_ptr<View> view;
-    MainWindow* main = nullptr;
 };
 
 } // namespace
