@@ -218,8 +218,7 @@ protected:
 
     bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
     {
-        const std::string itemPath = "#" + menuId + " \"" + item + "\"";
-        return app.openAndClick({"#menuBar \"" + bar + "\"", itemPath}) && app.waitForNoPath(itemPath);
+        return flows::chooseMenuItemAndWait(app, bar, menuId, item);
     }
 
     bool openEditor()

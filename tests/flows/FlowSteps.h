@@ -91,7 +91,8 @@ inline bool createAndOpenCollection(CollectionModel& model, const std::string& n
 
 // The saved configuration set to open that collection at the next start,
 // with the further values given.
-inline bool openAtStart(const std::string& name, const std::vector<std::pair<const char16_t*, Variant>>& more = {})
+inline bool openAtStart(const std::string& name,
+                        const std::vector<std::pair<const char16_t*, Variant>>& more = {})
 {
     std::unique_ptr<ConfigFile> config = Configuration::load(productName());
     config->setValue(String(u"model/recentCollection"), Variant(testsupport::text(name)));
@@ -150,6 +151,15 @@ inline std::string mainTitle(AppDriver& app)
             return window["title"].toText();
     }
     return std::string();
+}
+
+// Opens the menu bar's menu, picks the item and waits until the menu has
+// closed, so that the next click does not land on it.
+inline bool chooseMenuItemAndWait(AppDriver& app, const std::string& bar, const std::string& menuId,
+                                  const std::string& item)
+{
+    const std::string itemPath = "#" + menuId + " \"" + item + "\"";
+    return app.openAndClick({"#menuBar \"" + bar + "\"", itemPath}) && app.waitForNoPath(itemPath);
 }
 
 inline bool endsWith(const std::string& text, const std::string& end)

@@ -3,6 +3,7 @@
 // the update answers, feedback, the home page, about and statistics, and
 // password protection, a bar-code search and the extraction after it. Shell
 // calls are recorded, not run.
+#include "tests/flows/FlowSteps.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/StandInServer.h"
 
@@ -54,12 +55,9 @@ protected:
             app.recordFailure();
     }
 
-    // Opens the menu, picks the item and waits until the menu has closed, so
-    // that the next click does not land on it.
     bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
     {
-        const std::string itemPath = "#" + menuId + " \"" + item + "\"";
-        return app.openAndClick({"#menuBar \"" + bar + "\"", itemPath}) && app.waitForNoPath(itemPath);
+        return flows::chooseMenuItemAndWait(app, bar, menuId, item);
     }
 
     // Asks for updates and waits until the stand-in has answered.
