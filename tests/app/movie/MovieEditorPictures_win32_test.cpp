@@ -74,6 +74,20 @@ protected:
         clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
         clickTab(editor.backgroundToolBar(), AddEditMovieWindow::kPasteImage);
     }
+    // OK, and the text of the warning it brings up, which is closed.
+    static std::string okWarning(AddEditMovieWindow& editor)
+    {
+        std::string warned;
+        driveInner(
+            editor.dialog(),
+            [&](UIDialog* inner) {
+                if (auto* box = dynamic_cast<UIMessageBox*>(inner))
+                    warned = utf8(box->text());
+                inner->reject();
+            },
+            [&] { click(editor.okButton()); });
+        return warned;
+    }
     bool stagingLeft() const
     {
         StringList folders;
@@ -318,14 +332,7 @@ TEST_F(EditorPictures, APictureThatCannotMoveInFailsTheSaveWithAWarningAndKeepsT
             const String blocker = editor.staging().folder() + u"\\previous~" + posterName;
             ASSERT_TRUE(Directory::create(blocker));
             ASSERT_TRUE(testsupport::writeFileBytes(utf8(blocker + u"\\x"), {1}));
-            driveInner(
-                editor.dialog(),
-                [&](UIDialog* inner) {
-                    if (auto* box = dynamic_cast<UIMessageBox*>(inner))
-                        warned = utf8(box->text());
-                    inner->reject();
-                },
-                [&] { click(editor.okButton()); });
+            warned = okWarning(editor);
             openAfterWarning = editor.dialog()->isVisible();
             posterWhileOpen = utf8(movie->coverByKind(Cover::kPoster)->name);
             EXPECT_EQ(folderBytes(imagesFolder()), before) << "nothing moved while the dialog is open";
@@ -376,14 +383,7 @@ TEST_F(EditorPictures, AMoveIntoImagesThatFailsHalfwayWarnsAndChangesNothing)
             UIApplication::instance()->clipboard()->setImage(picture(Color(0, 250, 250)));
             clickTab(editor.coverKindBar(), Cover::kBack);
             clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
-            driveInner(
-                editor.dialog(),
-                [&](UIDialog* inner) {
-                    if (auto* box = dynamic_cast<UIMessageBox*>(inner))
-                        warned = utf8(box->text());
-                    inner->reject();
-                },
-                [&] { click(editor.okButton()); });
+            warned = okWarning(editor);
             openAfterWarning = editor.dialog()->isVisible();
             keptWhileOpen = keepsWhatItHad();
             EXPECT_EQ(folderBytes(imagesFolder()), before) << "the poster moved in is taken back out";
