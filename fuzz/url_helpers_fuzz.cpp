@@ -1,6 +1,6 @@
-// Addresses and form text come from scraped pages. The helpers must accept
-// any text; encoding must leave only safe characters, and decoding must give
-// back what was encoded.
+// Addresses and form text come from scraped pages, file addresses from the
+// browser control. The helpers must accept any text; encoding must leave
+// only safe characters, and decoding must give back what was encoded.
 #include "foundation/net/HtmlEntities.h"
 #include "foundation/net/HttpRequest.h"
 #include "foundation/net/Url.h"
@@ -72,6 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     urlDecode(text);
     decodeHtmlEntities(text);
+
+    // A card link's "file:" address never becomes a path with a zero in it
+    // or one still written with forward slashes.
+    String local = fileUrlPath(String(u"file:///") + text);
+    if (hasZero(local) || local.containsChar(u'/', String::kCaseSensitive))
+        __builtin_trap();
 
     HttpRequest request;
     request.setHost(host);

@@ -1,6 +1,7 @@
 #include "app/main/CardPlay.h"
 
 #include "foundation/containers/StringList.h"
+#include "foundation/net/Url.h"
 #include "model/records/Episode.h"
 #include "model/records/Movie.h"
 #include "model/records/MovieLink.h"
@@ -44,7 +45,8 @@ bool CardPlay::readEpisodeId(const String& id, int32_t& season, int32_t& number)
         return false;
     int32_t readSeason = 0;
     int32_t readNumberValue = 0;
-    if (!readNumber(numbers.first()->value, readSeason) || !readNumber(numbers.first()->next->value, readNumberValue))
+    if (!readNumber(numbers.first()->value, readSeason) ||
+        !readNumber(numbers.first()->next->value, readNumberValue))
         return false;
     season = readSeason;
     number = readNumberValue;
@@ -71,9 +73,12 @@ List<const MovieLink*> CardPlay::playableLinks(const Movie& movie)
     return links;
 }
 
-bool CardPlay::opensHref(const String& href)
+String CardPlay::hrefTarget(const String& href)
 {
     if (MovieLink::openAction(href, MovieLink::kOnline) == MovieLink::kOpenAddress)
-        return true;
-    return MovieLink::openAction(href, MovieLink::kLocal) == MovieLink::kStartFile;
+        return href;
+    const String path = href.startsWith(String(u"file:"), String::kIgnoreCase) ? fileUrlPath(href) : href;
+    if (MovieLink::openAction(path, MovieLink::kLocal) == MovieLink::kOpenNothing)
+        return String();
+    return path;
 }

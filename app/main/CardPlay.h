@@ -28,9 +28,10 @@ public:
     static String episodeFile(const Movie& movie, const String& id);
     // The links marked for playing, in the movie's link order.
     static List<const MovieLink*> playableLinks(const Movie& movie);
-    // Whether a card anchor's href goes to the shell: a web address with
-    // more after its scheme, or the path of a file that exists (a local
-    // link of the movie). A bare scheme, a folder, a missing file and any
-    // other text open nothing.
-    static bool opensHref(const String& href);
+    // What a click on a card anchor hands to the shell, empty for nothing:
+    // a web address with more after its scheme as it stands, else the path
+    // of a file or folder that exists, written as a path or as the "file:"
+    // address the system's browser control makes of one. Any other text
+    // opens nothing, so the card never hands the shell text of its own.
+    static String hrefTarget(const String& href);
 };

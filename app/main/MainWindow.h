@@ -114,6 +114,8 @@ public:
     void onViewMenuItem(int index);
     void onScreenLayoutItem(int index);
     bool hasShutDown() const { return m_shutDown; }
+    // Stores the window's place, once the start-up has restored it.
+    void storePlace();
 
     // ---- Views ----
     // 0-3; any other value is taken as 0, so no layout reaches past the menu.
@@ -418,6 +420,9 @@ private:
     // Whether the card sits in the splitter's first panel.
     bool m_cardFirst = false;
     bool m_shutDown = false;
+    // Set once the start-up has put the window at its stored place: before
+    // that its frame is not the user's, and storing it would lose the place.
+    bool m_placeRestored = false;
 
     // ---- Movie list ----
     // The movies that pass the filter, in the list's order: the one walk over

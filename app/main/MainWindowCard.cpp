@@ -47,12 +47,14 @@ void MainWindow::connectCardClicks()
 }
 
 // A web address opens in the browser, a local link's file with its own
-// program, as a double click in the file manager would; a file that is not
-// there opens nothing, as with the play element.
+// program and its folder in the file manager, as the link list of the movie
+// editor opens them; a file or folder that is not there opens nothing, as
+// with the play element.
 void MainWindow::openLink(const String& href, const String&)
 {
-    if (CardPlay::opensHref(href))
-        ShellLauncher::open(href);
+    const String target = CardPlay::hrefTarget(href);
+    if (!target.isEmpty())
+        ShellLauncher::open(target);
 }
 
 void MainWindow::playLink(const String&, const String& id)

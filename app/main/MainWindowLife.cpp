@@ -34,6 +34,7 @@ void MainWindow::onStartTimer(UIEvent* event)
 void MainWindow::startUp()
 {
     restoreWindowGeometry(m_window, String(kGeometryName), true, true);
+    m_placeRestored = true;
     m_list->setStyleProperty(String(u"background"), m_view.movieListBackgroundColor.toDecimalText());
     m_list->setStyleProperty(String(u"defaultItemForeground"), m_view.movieListTextColor.toDecimalText());
     m_list->setStyleProperty(String(u"selectedItemForeground"),
@@ -60,8 +61,14 @@ void MainWindow::onShown(UIEvent*)
 
 void MainWindow::onClose(UIEvent*)
 {
-    saveWindowGeometry(m_window, String(kGeometryName), true, true);
+    storePlace();
     shutDown();
+}
+
+void MainWindow::storePlace()
+{
+    if (m_placeRestored)
+        saveWindowGeometry(m_window, String(kGeometryName), true, true);
 }
 
 void MainWindow::shutDown()
@@ -88,7 +95,7 @@ void MainWindow::onSessionEnded()
     if (m_shutDown && !m_model.isCollectionOpen())
         return;
     if (!m_shutDown)
-        saveWindowGeometry(m_window, String(kGeometryName), true, true);
+        storePlace();
     Movie* shown = currentMovie();
     if (Application* application = Application::instance())
         application->saveKeepingOpen(shown ? shown->id : 0);

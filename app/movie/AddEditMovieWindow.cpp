@@ -60,7 +60,7 @@ AddEditMovieWindow::AddEditMovieWindow(CollectionModel& model, UIWidget* parent,
         m_workingCopy->id = m_model.nextMovieId();
         m_workingCopy->setImagesFolder(m_model.imagesFolder());
     }
-    m_staging.open(m_model.collectionFolder());
+    m_staging->open(m_model.collectionFolder());
     buildDialog();
     connectSignals();
     m_title->keyPressed.connectWithArg(this, &AddEditMovieWindow::onTitleKey);
@@ -72,6 +72,15 @@ AddEditMovieWindow::~AddEditMovieWindow()
         delete list;
     delete m_dialog;
     delete m_workingCopy;
+}
+
+void AddEditMovieWindow::setStaging(std::unique_ptr<ImageStaging> staging)
+{
+    if (!staging)
+        return;
+    m_staging->discard();
+    m_staging = std::move(staging);
+    m_staging->open(m_model.collectionFolder());
 }
 
 bool AddEditMovieWindow::exec(uint32_t results[3])
@@ -92,7 +101,7 @@ bool AddEditMovieWindow::exec(uint32_t results[3])
     m_dialog->show();
     if (stored)
         saveWindowGeometry(m_dialog, String(kGeometryName), true, true);
-    m_staging.discard();
+    m_staging->discard();
     m_accepted = m_dialog->result() == 1;
     if (results) {
         results[0] = m_accepted ? 1 : 0;
@@ -313,10 +322,10 @@ StringList AddEditMovieWindow::pictureNames() const
 // fails the save with every picture as it was.
 bool AddEditMovieWindow::commitPictures()
 {
-    if (!m_staging.isOpen())
+    if (!m_staging->isOpen())
         return true;
     String failed;
-    if (m_staging.commit(m_model.imagesFolder(), pictureNames(), &failed))
+    if (m_staging->commit(m_model.imagesFolder(), pictureNames(), &failed))
         return true;
     UIMessageBox::warning(
         m_dialog, tr(u"Edit Movie"),
@@ -387,7 +396,7 @@ bool AddEditMovieWindow::step(int direction)
     m_preset = NewMovieRecord();
     m_editedMovie = target->value;
     m_workingCopy = new Movie(*m_editedMovie);
-    m_staging.open(m_model.collectionFolder());
+    m_staging->open(m_model.collectionFolder());
     ++m_stepped;
     // The card's colours and font are the new movie's too: a save must not
     // carry the previous movie's over.

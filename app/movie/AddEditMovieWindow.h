@@ -8,6 +8,7 @@
 #include "model/NewMovieRecord.h"
 
 #include <cstdint>
+#include <memory>
 
 class CollectionModel;
 class Movie;
@@ -86,7 +87,11 @@ public:
     bool isEditing() const { return m_editing; }
     CollectionModel& model() const { return m_model; }
     // Where new pictures wait until the save.
-    ImageStaging& staging() { return m_staging; }
+    ImageStaging& staging() { return *m_staging; }
+    // Puts another staging in place of the one the editor made (a test's,
+    // whose moves into "Images" can fail), opened in the collection's
+    // folder; what was staged before is dropped.
+    void setStaging(std::unique_ptr<ImageStaging> staging);
     // Copies the controls into the working copy, without the title check and
     // without touching the dates.
     void storeControls();
@@ -242,7 +247,7 @@ private:
     bool m_accepted = false;
     int m_stepped = 0;
     bool m_autoResizeBackground = true;
-    ImageStaging m_staging;
+    std::unique_ptr<ImageStaging> m_staging = std::make_unique<ImageStaging>();
     MovieFormValues::YearRange m_yearRange;
     // The own rating and its combo index as the controls were filled, so an
     // untouched combo keeps a rating between whole numbers.

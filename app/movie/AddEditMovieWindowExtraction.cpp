@@ -68,7 +68,7 @@ int AddEditMovieWindow::extract()
     storeControls();
     extractor->setOptions(m_model.extractOptions());
     SelectMovieChooser chooser;
-    StagedImageDownloader downloader(m_staging);
+    StagedImageDownloader downloader(*m_staging);
     int result = MovieExtractor::kNothing;
     {
         ExtractorLoan loan(*extractor, &chooser, &downloader);

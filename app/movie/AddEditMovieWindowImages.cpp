@@ -72,8 +72,8 @@ String AddEditMovieWindow::picturePath(const String& name) const
 {
     if (name.isEmpty() || !isValidFileName(name))
         return String();
-    if (m_staging.has(name))
-        return m_staging.stagedPath(name);
+    if (m_staging->has(name))
+        return m_staging->stagedPath(name);
     const String folder = m_model.imagesFolder();
     return folder.isEmpty() ? String() : joinPath(folder, name);
 }
@@ -83,8 +83,8 @@ Image AddEditMovieWindow::coverImage(int kind) const
     const Cover* cover = m_workingCopy ? m_workingCopy->coverByKind(kind) : nullptr;
     if (!cover)
         return Image();
-    if (m_staging.has(cover->name))
-        return decodeFile(m_staging.stagedPath(cover->name));
+    if (m_staging->has(cover->name))
+        return decodeFile(m_staging->stagedPath(cover->name));
     return cover->image();
 }
 
@@ -134,10 +134,10 @@ bool AddEditMovieWindow::takeCoverFile(const String& path)
     // The movie's own cover file taken again needs no copy, and must not
     // lose to a picture staged for it earlier in this edit.
     if (String::equalsIgnoreCase(path, target)) {
-        if (!m_staging.unstage(name))
+        if (!m_staging->unstage(name))
             return false;
-    } else if (!String::equalsIgnoreCase(path, m_staging.stagedPath(name)) &&
-               !m_staging.stageCopy(path, name)) {
+    } else if (!String::equalsIgnoreCase(path, m_staging->stagedPath(name)) &&
+               !m_staging->stageCopy(path, name)) {
         return false;
     }
     storeCover(kind, name);
@@ -158,7 +158,7 @@ bool AddEditMovieWindow::takeCoverImage(const Image& image)
         return false;
     const int kind = currentCoverKind();
     const String name = coverNameFor(kind, String(u"png"));
-    if (!m_staging.stageImage(image, name))
+    if (!m_staging->stageImage(image, name))
         return false;
     storeCover(kind, name);
     return true;
@@ -187,7 +187,7 @@ bool AddEditMovieWindow::takeBackgroundImage(const Image& image)
     if (m_autoResizeBackground && desktopWidth > 0 && image.width() > desktopWidth)
         stored = image.scaledToWidth(desktopWidth, kLanczosFilter);
     const String name = backgroundName();
-    if (!m_staging.stageImage(stored, name))
+    if (!m_staging->stageImage(stored, name))
         return false;
     m_workingCopy->cardStyle.backgroundImage = name;
     showBackground();

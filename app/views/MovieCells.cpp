@@ -5,6 +5,7 @@
 #include "model/records/Movie.h"
 #include "ui/widgets/items/UITableCell.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,9 +44,12 @@ String MovieCells::caption(const Movie& movie)
 
 String MovieCells::ratingImageName(const Movie& movie)
 {
-    float whole = std::isfinite(movie.myRating) ? std::trunc(movie.myRating) : 0.0f;
+    // A damaged file can hold any float: the picture shows the nearest end
+    // of the scale, and no value out of an int's range reaches the cast.
+    float rating = std::isnan(movie.myRating) ? 0.0f : movie.myRating;
+    rating = std::min(std::max(rating, 0.0f), kMaxRating);
     String name(u"star-small-");
-    name.append(String::fromInt(static_cast<int>(whole)));
+    name.append(String::fromInt(static_cast<int>(std::trunc(rating))));
     return name;
 }
 

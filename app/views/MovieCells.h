@@ -40,7 +40,11 @@ public:
 
     // The title and, unless the year is 0, " (year)".
     static String caption(const Movie& movie);
-    // "star-small-" and the whole part of the user's rating.
+    // The highest rating a movie's stars show.
+    static constexpr float kMaxRating = 10.0f;
+
+    // "star-small-" and the whole part of the user's rating, held to 0..10
+    // (no rating counts as 0).
     static String ratingImageName(const Movie& movie);
 
     // A new cell for that column of the movie's row; null past the columns.

@@ -15,6 +15,7 @@
 namespace {
 
 AppCore* g_instance = nullptr;
+AppCore::InstanceClaimCheck g_claimCheck = nullptr;
 
 // Chosen by us; the maker's web service splits the identity at it.
 const char16_t kIdentitySeparator[] = u"|";
@@ -80,6 +81,16 @@ AppCore::AppCore(const String& productName, const String& version)
     if (!g_instance)
         g_instance = this;
     startPlatform();
+}
+
+void AppCore::setInstanceClaimCheck(InstanceClaimCheck check)
+{
+    g_claimCheck = check;
+}
+
+AppCore::InstanceClaimCheck AppCore::instanceClaimCheck()
+{
+    return g_claimCheck;
 }
 
 AppCore::~AppCore()

@@ -87,6 +87,14 @@ public:
     static bool isWindowsXpOrLater();
     static void beep();
 
+    // Asked with a core's product name just before the core claims its
+    // single-instance mutex, in the Windows build. A test program installs
+    // one that ends it rather than let a test claim the program's own name
+    // while the program itself may be starting beside it. Null: no check.
+    using InstanceClaimCheck = void (*)(const String& productName);
+    static void setInstanceClaimCheck(InstanceClaimCheck check);
+    static InstanceClaimCheck instanceClaimCheck();
+
     bool isAnotherInstanceRunning() const;
     // Hands over to the instance that runs already; false when none answers.
     bool forwardToFirstInstance();

@@ -37,6 +37,8 @@ void AppCore::startPlatform()
     m_platform->ownsWindow = SingleInstanceWindow::instance() == nullptr;
     if (m_platform->ownsWindow)
         SingleInstanceWindow::create(m_productName);
+    if (InstanceClaimCheck check = instanceClaimCheck())
+        check(m_productName);
     m_platform->mutex.open(SingleInstanceWindow::instanceName(m_productName));
 }
 

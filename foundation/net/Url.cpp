@@ -93,6 +93,57 @@ void appendUtf8(ByteArray& bytes, String& run)
     run.clear();
 }
 
+const char16_t kFileScheme[] = u"file:";
+const int kFileSchemeLength = 5;
+const char16_t kReplacement = 0xFFFD;
+
+// "C:" or "C|" at that place, followed by a separator or the end: the way a
+// file address writes a drive.
+bool isDriveAt(const String& text, int at)
+{
+    if (text.length() < at + 2 || !isAsciiLetter(text.at(at)))
+        return false;
+    char16_t colon = text.at(at + 1);
+    if (colon != u':' && colon != u'|')
+        return false;
+    return text.length() == at + 2 || text.at(at + 2) == u'/' || text.at(at + 2) == u'\\';
+}
+
+// The path part of a file address with its escapes read; false for a zero,
+// written or escaped, and for escaped bytes that are no UTF-8.
+bool decodeFilePath(const String& text, String& decoded)
+{
+    ByteArray bytes;
+    String run;
+    int length = text.length();
+    for (int i = 0; i < length; ++i) {
+        char16_t unit = text.at(i);
+        if (unit == 0)
+            return false;
+        int high = i + 2 < length ? hexValue(text.at(i + 1)) : -1;
+        int low = i + 2 < length ? hexValue(text.at(i + 2)) : -1;
+        if (unit != u'%' || high < 0 || low < 0) {
+            run += unit;
+            continue;
+        }
+        int value = high * 16 + low;
+        if (value == 0)
+            return false;
+        appendUtf8(bytes, run);
+        bytes.appendByte(static_cast<uint8_t>(value));
+        i += 2;
+    }
+    appendUtf8(bytes, run);
+    String result = String::fromUtf8(bytes.data(), bytes.size());
+    // Ill-formed bytes come back as U+FFFD; a text that had none had them
+    // only in its escapes.
+    if (result.indexOfChar(kReplacement, 0, String::kCaseSensitive) >= 0 &&
+        text.indexOfChar(kReplacement, 0, String::kCaseSensitive) < 0)
+        return false;
+    decoded = result;
+    return true;
+}
+
 } // namespace
 
 String urlHost(const String& url)
@@ -166,4 +217,29 @@ String urlDecode(const String& text)
     }
     appendUtf8(bytes, run);
     return String::fromUtf8(bytes.data(), bytes.size());
+}
+
+String fileUrlPath(const String& url)
+{
+    if (!url.startsWith(String(kFileScheme), String::kIgnoreCase))
+        return String();
+    String address = url.midFrom(kFileSchemeLength);
+    String path = address;
+    if (address.startsWith(String(u"//"), String::kCaseSensitive)) {
+        int slash = address.indexOfChar(u'/', 2, String::kCaseSensitive);
+        String host = slash < 0 ? address.midFrom(2) : address.mid(2, slash - 2);
+        path = slash < 0 ? String() : address.midFrom(slash);
+        if (host.length() == 2 && isDriveAt(host, 0))
+            path = String(u"/") + host + path;
+        else if (!host.isEmpty() && !String::equalsIgnoreCase(host, String(u"localhost")))
+            path = String(u"//") + host + path;
+    }
+    String decoded;
+    if (path.isEmpty() || !decodeFilePath(path, decoded) || decoded.isEmpty())
+        return String();
+    if (decoded.at(0) == u'/' && isDriveAt(decoded, 1))
+        decoded = decoded.midFrom(1);
+    if (isDriveAt(decoded, 0))
+        decoded = decoded.mid(0, 1) + String(u":") + decoded.midFrom(2);
+    return decoded.replaceChar(u'/', u'\\', String::kCaseSensitive);
 }

@@ -26,3 +26,13 @@ String urlEncode(const String& text);
 // without two following characters, whose characters are no number, or whose
 // value is 0.
 String urlDecode(const String& text);
+
+// The local path a "file:" address names, as the system's browser control
+// hands over a link to a local file it resolved: "file:///C:/Movies/" gives
+// "C:\Movies\", "file://server/share/x" the share "\\server\share\x"
+// ("localhost" and an empty host are this machine), and each "%hh" the
+// byte hh, read back as UTF-8 together with the other characters. A '%'
+// without two hexadecimal digits stays a '%'. Empty for any other text, for
+// an address without a path, and for an escape of a zero byte or escaped
+// bytes that are no UTF-8.
+String fileUrlPath(const String& url);

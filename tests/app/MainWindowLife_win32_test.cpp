@@ -53,6 +53,16 @@ struct RunWatch : SignalReceiver
     Size shownClient;
     bool coverFlowTabEnabled = true;
     int shows = 0;
+    // The system ends the session as soon as the window exists.
+    bool endSessionAtOnce = false;
+    int sessionEnds = 0;
+    bool sessionEndedUnshown = false;
+
+    void onSessionEnded()
+    {
+        ++sessionEnds;
+        sessionEndedUnshown = !view->mainWindow()->window()->isVisible();
+    }
 
     void onShown(UIEvent*)
     {
@@ -82,7 +92,13 @@ public:
     void createMainWindow() override
     {
         View::createMainWindow();
-        mainWindow()->window()->shown.connectWithArg(&m_watch, &RunWatch::onShown);
+        UIWindow* window = mainWindow()->window();
+        window->shown.connectWithArg(&m_watch, &RunWatch::onShown);
+        window->sessionEnded.connect(&m_watch, &RunWatch::onSessionEnded);
+        // Posted, it comes before the start-up's timer, once the settings
+        // are loaded and the loop runs.
+        if (m_watch.endSessionAtOnce)
+            PostMessageW(static_cast<HWND>(window->windowHandle()), WM_ENDSESSION, TRUE, 0);
     }
 
 private:
@@ -216,4 +232,31 @@ TEST_F(MainWindowLife, AStoredPlaceThatDoesNotFitReopensCentredWithinTheWorkArea
         EXPECT_LE(watch.shownFrame.height, area.height) << c.what;
         EXPECT_GE(watch.shownFrame.y, area.y) << c.what << ": the title bar stays on screen";
     }
+}
+
+// A session that ends in the first moments, before the start-up has put the
+// window at its stored place, leaves that place stored: the frame the
+// window had until then is not the user's.
+TEST_F(MainWindowLife, ASessionEndingBeforeTheStartUpKeepsTheStoredPlace)
+{
+    RunWatch first;
+    first.moveTo = Point(37, 45);
+    ASSERT_EQ(run(first), 0);
+    const StoredGeometry kept = stored();
+    ASSERT_EQ(kept.left, 37);
+    ASSERT_EQ(kept.top, 45);
+
+    RunWatch second;
+    second.endSessionAtOnce = true;
+    second.ending = Ending::Exit;
+    ASSERT_EQ(run(second), 0);
+    EXPECT_EQ(second.sessionEnds, 1);
+    EXPECT_TRUE(second.sessionEndedUnshown) << "the session ended before the start-up showed the window";
+    EXPECT_EQ(second.shownFrame.x, 37);
+    EXPECT_EQ(second.shownFrame.y, 45);
+    const StoredGeometry after = stored();
+    EXPECT_EQ(after.left, kept.left);
+    EXPECT_EQ(after.top, kept.top);
+    EXPECT_EQ(after.width, kept.width);
+    EXPECT_EQ(after.height, kept.height);
 }

@@ -1,7 +1,7 @@
 // Flow 10: clicks on the movie card. The play button with one playable link
 // opens it at once; with two it asks in the select-link window; an
 // episode's play element starts the episode's file; an ordinary link opens
-// its address, or its local file when the file is there. The channel
+// its address, its local file or folder when it is there. The channel
 // records each shell call instead of making it.
 #include "model/records/Episode.h"
 #include "model/records/MovieLink.h"
@@ -22,6 +22,19 @@ MovieLink link(const char* description, const std::string& url, bool play, int32
     made.url = testsupport::text(url);
     made.play = play;
     return made;
+}
+
+// A local path as the system's browser control resolves it.
+std::string fileAddress(const std::string& path)
+{
+    std::string address = "file:///";
+    for (char c : path) {
+        if (c == ' ')
+            address += "%20";
+        else
+            address += c == '\\' ? '/' : c;
+    }
+    return address;
 }
 
 Movie* movie(int id, const char16_t* title, const std::vector<MovieLink>& links)
@@ -78,6 +91,8 @@ TEST_F(E2e, CardClicks)
     series->episodes.append(episode(2, file));
     series->links.append(link("Lost Cut", lostFile, false, MovieLink::kLocal));
     series->links.append(link("Kept Cut", keptFile, false, MovieLink::kLocal));
+    series->links.append(link("Films Folder", AppDriver::dataFolder(), false, MovieLink::kLocal));
+    series->links.append(link("Kept As Address", fileAddress(keptFile), false, MovieLink::kLocal));
     ASSERT_TRUE(writeCollection("Clicks", {movie(1, u"One Link",
                                                  {link("Trailer", "http://127.0.0.1/trailer", true),
                                                   link("Review", "http://127.0.0.1/review", false)}),
@@ -126,9 +141,14 @@ TEST_F(E2e, CardClicks)
     app.shot("episode-played");
 
     // Local links in the card's list: the file that is there opens with its
-    // program, the one that is gone opens nothing.
+    // program, the one that is gone opens nothing, a folder opens in the
+    // file manager, and a "file:" address opens the file it names.
     EXPECT_EQ(app.shellCallsAfter(
                   [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
+              (std::vector<std::string>{"open " + keptFile}));
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Films Folder\""); }),
+              (std::vector<std::string>{"open " + AppDriver::dataFolder()}));
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Kept As Address\""); }),
               (std::vector<std::string>{"open " + keptFile}));
     ASSERT_TRUE(exitThroughTheMenu());
 }

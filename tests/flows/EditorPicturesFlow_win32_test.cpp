@@ -137,14 +137,23 @@ bool dragFrame(AppDriver& app, HWND window, POINT from, int dx, int dy)
     // the frame follows the pointer as it goes: let go only once it has come
     // to the end (its bottom right corner moves by the offset whether the
     // caption moves it or the corner sizes it), or a loaded machine leaves it
-    // a step short.
+    // a step short. A loop that has not followed yet is shown the end again,
+    // from a pixel before it, in case the last move went by it.
+    const POINT end = {from.x + dx, from.y + dy};
+    int polls = 0;
     app.waitFor(
         [&] {
             const RECT now = frameOf(window);
-            return now.right == before.right + dx && now.bottom == before.bottom + dy;
+            if (now.right == before.right + dx && now.bottom == before.bottom + dy)
+                return true;
+            if (++polls % 5 == 0) {
+                sendMouse(end.x - 1, end.y - 1, 0);
+                sendMouse(end.x, end.y, 0);
+            }
+            return false;
         },
         3000);
-    sendMouse(from.x + dx, from.y + dy, MOUSEEVENTF_LEFTUP);
+    sendMouse(end.x, end.y, MOUSEEVENTF_LEFTUP);
     return app.waitFor([&] { return !inMoveOrSize(window); }, 5000);
 }
 

@@ -5,6 +5,7 @@
 #include "app/main/CardPlay.h"
 #include "app/main/MainWindow.h"
 #include "app/view/View.h"
+#include "foundation/platform/ShellCallRecorder.h"
 #include "model/NewMovieRecord.h"
 #include "model/records/MovieLink.h"
 #include "model/sorting/SortComparator.h"
@@ -17,8 +18,25 @@
 #include "ui/widgets/items/UITableRow.h"
 
 #include <string>
+#include <vector>
 
 namespace {
+
+// The address the system's browser control resolves a local path to:
+// forward slashes, blanks escaped, behind "file:///" (a native path
+// already starts with its slash).
+String fileUrlOf(const String& path)
+{
+    String address(path.startsWith(String(u"\\"), String::kCaseSensitive) ? u"file://" : u"file:///");
+    for (int i = 0; i < path.length(); ++i) {
+        const char16_t unit = path.at(i);
+        if (unit == u' ')
+            address.append(String(u"%20"));
+        else
+            address.appendChar(unit == u'\\' ? u'/' : unit);
+    }
+    return address;
+}
 
 struct EpisodeIdCase
 {
@@ -103,29 +121,42 @@ TEST(CardPlay, OnlyWholeWebAddressesOpen)
         {u" http://example.org", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CardPlay::opensHref(String(c.href)), c.opens) << iotest::show(String(c.href));
+        const String target = CardPlay::hrefTarget(String(c.href));
+        EXPECT_EQ(!target.isEmpty(), c.opens) << iotest::show(String(c.href));
+        if (c.opens) {
+            EXPECT_EQ(target, String(c.href)) << "a web address goes as it stands";
+        }
         // A stored web link is held to the same rule.
-        EXPECT_EQ(MovieLink::openAction(String(c.href), MovieLink::kOnline) == MovieLink::kOpenAddress, c.opens);
+        EXPECT_EQ(MovieLink::openAction(String(c.href), MovieLink::kOnline) == MovieLink::kOpenAddress,
+                  c.opens);
     }
 }
 
-// A card anchor of a local link holds the file's path: it opens when the
-// file is there, as the play element plays it, and never as a folder.
-TEST(CardPlay, ALocalPathOpensOnlyAsAnExistingFile)
+// A card anchor of a local link holds the file's or folder's path, as our
+// web view hands it over, or the "file:" address the system's browser
+// control makes of it: either opens when the file or folder is there, by
+// its path.
+TEST(CardPlay, ALocalLinkOpensOnlyAsAnExistingFileOrFolder)
 {
     testsupport::TempDir dir;
     ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String folder = iotest::toPath(dir.path());
     const struct
     {
         String href;
-        bool opens;
+        String target;
     } cases[] = {
-        {iotest::pathIn(dir, "Kept Cut.avi"), true},
-        {iotest::pathIn(dir, "Lost Cut.avi"), false},
-        {iotest::toPath(dir.path()), false},
+        {kept, kept},
+        {iotest::pathIn(dir, "Lost Cut.avi"), String()},
+        {folder, folder},
+        {fileUrlOf(kept), kept},
+        {fileUrlOf(folder) + u"/", folder + u"\\"},
+        {fileUrlOf(iotest::pathIn(dir, "Lost Cut.avi")), String()},
+        {String(u"file:") + kept + u"%00", String()},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CardPlay::opensHref(c.href), c.opens) << iotest::show(c.href);
+        EXPECT_EQ(CardPlay::hrefTarget(c.href), c.target) << iotest::show(c.href);
 }
 
 TEST(CardPlay, PlayableLinksKeepTheMoviesOrder)
@@ -297,3 +328,37 @@ TEST_F(MovieCommandsTest, TheColourLabelRefillsOnlyWhenItChanges)
 }
 
 } // namespace
+
+// A click on a card link as the system's browser control reports it, with
+// the address it resolved: the shell opens the kept file and the folder by
+// their paths, the web address as it stands; a missing file, a bare scheme
+// and a script open nothing.
+TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String folder = iotest::toPath(dir.path());
+    std::vector<std::string> calls;
+    ShellCallRecorder::install([&calls](const String& call, const String& target) {
+        calls.push_back(iotest::show(call) + " " + iotest::show(target));
+    });
+    const struct
+    {
+        String href;
+        std::vector<std::string> calls;
+    } rows[] = {
+        {fileUrlOf(kept), {"open " + iotest::show(kept)}},
+        {fileUrlOf(iotest::pathIn(dir, "Lost Cut.avi")), {}},
+        {fileUrlOf(folder) + u"/", {"open " + iotest::show(folder) + "\\"}},
+        {String(u"http://example.org/trailer"), {"open http://example.org/trailer"}},
+        {String(u"http://"), {}},
+        {String(u"javascript:alert(1)"), {}},
+    };
+    for (const auto& row : rows) {
+        calls.clear();
+        main->openLink(row.href, String());
+        EXPECT_EQ(calls, row.calls) << iotest::show(row.href);
+    }
+    ShellCallRecorder::remove();
+}

@@ -4,6 +4,7 @@
 
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
+#include "tests/app/movie/FailingMoveIn.h"
 #include "tests/support/IoTestSupport.h"
 #include "tests/support/StringTestHelpers.h"
 
@@ -49,23 +50,6 @@ protected:
     const Bytes kNewA{9, 8, 7, 6};
     const Bytes kNewB{5, 5};
     testsupport::TempDir dir;
-};
-
-// A staging whose move of one staged file into Images fails, after the
-// file of that name in Images was set aside: what a disk does when the
-// folder is taken away or fills up between the two moves.
-class FailingMoveIn : public ImageStaging
-{
-public:
-    String failing;
-
-protected:
-    bool moveFile(const String& source, const String& target) override
-    {
-        if (!failing.isEmpty() && source == stagedPath(failing))
-            return false;
-        return ImageStaging::moveFile(source, target);
-    }
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/movie/AddEditMovieWindow.h"
 
 #include "app/movie/MovieListEditor.h"
+#include "tests/app/movie/FailingMoveIn.h"
 #include "tests/app/movie/MovieDrops.h"
 #include "tests/app/movie/MovieEditorFixture.h"
 #include "ui/core/input/UIClipboard.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/picture/UIPicture.h"
 
 #include <algorithm>
+#include <memory>
 
 using namespace movietest;
 
@@ -71,6 +73,20 @@ protected:
         clickTab(editor.coverToolBar(), AddEditMovieWindow::kClearImage);
         clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
         clickTab(editor.backgroundToolBar(), AddEditMovieWindow::kPasteImage);
+    }
+    // OK, and the text of the warning it brings up, which is closed.
+    static std::string okWarning(AddEditMovieWindow& editor)
+    {
+        std::string warned;
+        driveInner(
+            editor.dialog(),
+            [&](UIDialog* inner) {
+                if (auto* box = dynamic_cast<UIMessageBox*>(inner))
+                    warned = utf8(box->text());
+                inner->reject();
+            },
+            [&] { click(editor.okButton()); });
+        return warned;
     }
     bool stagingLeft() const
     {
@@ -316,14 +332,7 @@ TEST_F(EditorPictures, APictureThatCannotMoveInFailsTheSaveWithAWarningAndKeepsT
             const String blocker = editor.staging().folder() + u"\\previous~" + posterName;
             ASSERT_TRUE(Directory::create(blocker));
             ASSERT_TRUE(testsupport::writeFileBytes(utf8(blocker + u"\\x"), {1}));
-            driveInner(
-                editor.dialog(),
-                [&](UIDialog* inner) {
-                    if (auto* box = dynamic_cast<UIMessageBox*>(inner))
-                        warned = utf8(box->text());
-                    inner->reject();
-                },
-                [&] { click(editor.okButton()); });
+            warned = okWarning(editor);
             openAfterWarning = editor.dialog()->isVisible();
             posterWhileOpen = utf8(movie->coverByKind(Cover::kPoster)->name);
             EXPECT_EQ(folderBytes(imagesFolder()), before) << "nothing moved while the dialog is open";
@@ -340,5 +349,53 @@ TEST_F(EditorPictures, APictureThatCannotMoveInFailsTheSaveWithAWarningAndKeepsT
     ASSERT_FALSE(poster.isNull());
     const Color centre = poster.pixel(poster.width() / 2, poster.height() / 2);
     EXPECT_TRUE(centre.red() > 200 && centre.green() > 200 && centre.blue() < 50) << "the pasted yellow";
+    EXPECT_FALSE(stagingLeft());
+}
+
+// The disk refuses the new back cover once its old file has gone aside and
+// the new poster has moved in: OK warns with the back cover's name, every
+// picture in "Images" is back as it was, and the movie keeps what it had,
+// its title too, while the dialog stays and after its Cancel.
+TEST_F(EditorPictures, AMoveIntoImagesThatFailsHalfwayWarnsAndChangesNothing)
+{
+    const auto before = folderBytes(imagesFolder());
+    AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+    auto failing = std::make_unique<FailingMoveIn>();
+    FailingMoveIn* staging = failing.get();
+    staging->failing = backName;
+    editor.setStaging(std::move(failing));
+    std::string warned;
+    bool openAfterWarning = false;
+    bool keptWhileOpen = false;
+    auto keepsWhatItHad = [&] {
+        const Cover* poster = movie->coverByKind(Cover::kPoster);
+        const Cover* back = movie->coverByKind(Cover::kBack);
+        return utf8(movie->title) == "Night" && poster &&
+               String::equalsIgnoreCase(poster->name, posterName) && back &&
+               String::equalsIgnoreCase(back->name, backName) && !movie->coverByKind(Cover::kFront);
+    };
+    ASSERT_TRUE(drive(
+        editor.dialog(),
+        [&] {
+            replaceText(editor.titleEdit(), "Morning");
+            UIApplication::instance()->clipboard()->setImage(picture(Color(250, 250, 0)));
+            clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+            UIApplication::instance()->clipboard()->setImage(picture(Color(0, 250, 250)));
+            clickTab(editor.coverKindBar(), Cover::kBack);
+            clickTab(editor.coverToolBar(), AddEditMovieWindow::kPasteImage);
+            warned = okWarning(editor);
+            openAfterWarning = editor.dialog()->isVisible();
+            keptWhileOpen = keepsWhatItHad();
+            EXPECT_EQ(folderBytes(imagesFolder()), before) << "the poster moved in is taken back out";
+            click(editor.cancelButton());
+        },
+        [&] { editor.exec(); }));
+    EXPECT_EQ(staging->failures, 1) << "the back cover's move in failed once";
+    EXPECT_NE(warned.find(utf8(backName)), std::string::npos) << warned;
+    EXPECT_TRUE(openAfterWarning);
+    EXPECT_TRUE(keptWhileOpen);
+    EXPECT_FALSE(editor.isAccepted());
+    EXPECT_TRUE(keepsWhatItHad());
+    EXPECT_EQ(folderBytes(imagesFolder()), before);
     EXPECT_FALSE(stagingLeft());
 }

@@ -105,6 +105,16 @@ TEST(MovieCells, CaptionsAndRatingImagesByYearAndRating)
         {-5, 3.7f, u"Heat (-5)", u"star-small-3"},
         {1995, 4.99f, u"Heat (1995)", u"star-small-4"},
         {2000, std::numeric_limits<float>::quiet_NaN(), u"Heat (2000)", u"star-small-0"},
+        // A damaged file's rating shows as the nearest end of the scale.
+        {2001, 10.0f, u"Heat (2001)", u"star-small-10"},
+        {2002, 10.5f, u"Heat (2002)", u"star-small-10"},
+        {2003, 3.0e9f, u"Heat (2003)", u"star-small-10"},
+        {2004, std::numeric_limits<float>::max(), u"Heat (2004)", u"star-small-10"},
+        {2005, std::numeric_limits<float>::infinity(), u"Heat (2005)", u"star-small-10"},
+        {2006, -0.5f, u"Heat (2006)", u"star-small-0"},
+        {2007, -3.0e9f, u"Heat (2007)", u"star-small-0"},
+        {2008, -std::numeric_limits<float>::infinity(), u"Heat (2008)", u"star-small-0"},
+        {2009, -std::numeric_limits<float>::quiet_NaN(), u"Heat (2009)", u"star-small-0"},
     };
     for (const Case& c : cases) {
         Movie movie;

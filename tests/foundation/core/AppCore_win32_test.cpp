@@ -5,8 +5,11 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/system/MessageLoop.h"
 #include "foundation/system/SingleInstanceWindow.h"
+#include "tests/support/TestText.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace {
 
@@ -76,4 +79,34 @@ TEST(AppCoreWin32, TheMainWindowIsPassedToTheSingleInstanceWindow)
     EXPECT_EQ(SingleInstanceWindow::instance()->mainWindow(), &window);
     // No other process of this product runs.
     EXPECT_FALSE(core.forwardToFirstInstance());
+}
+
+// The check a test program installs hears each core's product name while
+// the mutex of that name is not claimed yet, so that refusing it keeps the
+// mutex from ever existing.
+TEST(AppCoreWin32, TheInstanceClaimCheckHearsTheNameBeforeTheMutexIsClaimed)
+{
+    struct Heard
+    {
+        std::string name;
+        bool mutexExisted = true;
+    };
+    static Heard heard;
+    heard = Heard();
+    const AppCore::InstanceClaimCheck installed = AppCore::instanceClaimCheck();
+    AppCore::setInstanceClaimCheck([](const String& productName) {
+        heard.name = testsupport::utf8(productName);
+        const String mutexName = SingleInstanceWindow::instanceName(productName);
+        HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, reinterpret_cast<const wchar_t*>(mutexName.data()));
+        heard.mutexExisted = mutex != nullptr;
+        if (mutex)
+            CloseHandle(mutex);
+    });
+    {
+        AppCore core(productForThisRun(), String(u"1.2.0"));
+        EXPECT_FALSE(core.isAnotherInstanceRunning());
+    }
+    AppCore::setInstanceClaimCheck(installed);
+    EXPECT_EQ(heard.name, testsupport::utf8(productForThisRun()));
+    EXPECT_FALSE(heard.mutexExisted);
 }

@@ -77,3 +77,33 @@ TEST(HtmlEntities, NumericAndNamedFormsBecomeCharacters)
     for (const auto& c : cases)
         EXPECT_EQ(utf8(decodeHtmlEntities(text(c.first))), c.second) << c.first;
 }
+
+// The forms the system's browser control gives a link to a local file or
+// folder, and text that must not pass for one.
+TEST(Url, FileAddressesGiveTheLocalPathTheyName)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"file:///C:/Movies/Heat.avi", "C:\\Movies\\Heat.avi"},
+        {"FILE:///c:/Movies/", "c:\\Movies\\"},
+        {"file:///C:/My%20Movies/Caf%C3%A9%20%231.avi", "C:\\My Movies\\Café #1.avi"},
+        {"file:///C:/Movies/Amélie 100%.avi", "C:\\Movies\\Amélie 100%.avi"},
+        {"file:///C:/a%2", "C:\\a%2"},
+        {"file:///C|/Movies/Heat.avi", "C:\\Movies\\Heat.avi"},
+        {"file://localhost/C:/Movies/Heat.avi", "C:\\Movies\\Heat.avi"},
+        {"file://C:/Movies/Heat.avi", "C:\\Movies\\Heat.avi"},
+        {"file:C:\\Movies\\Heat.avi", "C:\\Movies\\Heat.avi"},
+        {"file://server/share/Heat%20II.avi", "\\\\server\\share\\Heat II.avi"},
+        {"file:///tmp/films/Kept%20Cut.avi", "\\tmp\\films\\Kept Cut.avi"},
+        // No path, another scheme, or escapes that are no text.
+        {"file://", ""},
+        {"file:", ""},
+        {"http://example.org/Heat.avi", ""},
+        {"C:\\Movies\\Heat.avi", ""},
+        {" file:///C:/Heat.avi", ""},
+        {"file:///C:/Heat%00.avi", ""},
+        {"file:///C:/Heat%C3.avi", ""},
+        {"file:///C:/Heat%FF%FE.avi", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(utf8(fileUrlPath(text(row.first))), row.second) << row.first;
+}

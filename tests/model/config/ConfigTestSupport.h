@@ -46,7 +46,8 @@ inline std::string valueOf(const ConfigFile& config, const char16_t* key)
 class ConfigTest : public ::testing::Test
 {
 protected:
-    ConfigTest() : m_core(String(u"Reelstack"), String(u"1.2.0"))
+    // Not the product's own name: see InstanceNameGuard.
+    ConfigTest() : m_core(String(u"Reelstack config test"), String(u"1.2.0"))
     {
         m_core.setAppDirectory(iotest::toPath(m_dir.path()));
     }

@@ -15,6 +15,8 @@ constexpr DWORD kSetClientSiteFirst = 0x20000;
 constexpr DWORD kInvisibleAtRuntime = 0x400;
 constexpr DISPID kUserAgentProperty = -5513;
 constexpr int kSnapshotProbeWidth = 1024;
+// getAttribute's flag for the value as the page wrote it.
+constexpr LONG kAttributeAsWritten = 2;
 
 // A BSTR variant that frees its text when it goes.
 class TextVariant
@@ -73,6 +75,25 @@ String anchorTarget(IHTMLElement* element)
     return ComText::take(href);
 }
 
+// The anchor's target as the page wrote it. The control's own href is
+// resolved against the page, which turns the path of a local link into a
+// "file:" address; a control that cannot read the attribute leaves that.
+String writtenAnchorTarget(IHTMLElement* element)
+{
+    BSTR name = ComText::toBstr(String(u"href"));
+    VARIANT value;
+    VariantInit(&value);
+    const HRESULT read = element->getAttribute(name, kAttributeAsWritten, &value);
+    SysFreeString(name);
+    if (FAILED(read))
+        return anchorTarget(element);
+    if (value.vt != VT_BSTR) {
+        VariantClear(&value);
+        return String();
+    }
+    return ComText::take(value.bstrVal);
+}
+
 // The target of the link the element lies in, itself included.
 String enclosingLinkTarget(IHTMLElement* element)
 {
@@ -80,7 +101,7 @@ String enclosingLinkTarget(IHTMLElement* element)
     current.share(element);
     for (;;) {
         if (isAnchorTag(elementText(current.get(), &IHTMLElement::get_tagName)))
-            return anchorTarget(current.get());
+            return writtenAnchorTarget(current.get());
         ComRef<IHTMLElement> parent;
         if (FAILED(current->get_parentElement(parent.out())) || !parent)
             return String();

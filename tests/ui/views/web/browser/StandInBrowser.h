@@ -5,7 +5,8 @@
 // that matters, activates in place by asking its client site for the
 // window context as the real control does, makes three nested plain windows
 // inside the host window for its pages, and fires the events the test asks
-// for at the dispatch the host advised. It has no document. Windows only.
+// for at the dispatch the host advised. It shows the page the test gives
+// it, if any. Windows only.
 #include <exdisp.h>
 #include <ocidl.h>
 #include <oleidl.h>
@@ -31,6 +32,8 @@ public:
     HWND innermost = nullptr;
     IOleClientSite* clientSite = nullptr;
     IDispatch* events = nullptr;
+    // The page the control shows, if the test gives it one.
+    IDispatch* page = nullptr;
 
     StandInBrowser() : m_point(this) {}
     LONG references() const { return m_references; }
@@ -103,10 +106,13 @@ public:
     HRESULT STDMETHODCALLTYPE get_Application(IDispatch**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Parent(IDispatch**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Container(IDispatch**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_Document(IDispatch** document) override
+    HRESULT STDMETHODCALLTYPE get_Document(IDispatch** shown) override
     {
-        *document = nullptr;
-        return S_FALSE;
+        *shown = page;
+        if (!page)
+            return S_FALSE;
+        page->AddRef();
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_TopLevelContainer(VARIANT_BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Type(BSTR*) override { return E_NOTIMPL; }

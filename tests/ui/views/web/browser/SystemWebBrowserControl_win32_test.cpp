@@ -7,6 +7,7 @@
 #include "tests/ui/views/web/WebViewTestSupport.h"
 #include "tests/ui/views/web/browser/BrowserWindowTest.h"
 #include "tests/ui/views/web/browser/StandInBrowser.h"
+#include "tests/ui/views/web/browser/StandInDocument.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/views/web/WebViewEngine.h"
@@ -220,6 +221,50 @@ TEST_F(SystemWebBrowserControlTest, ReleasesInThePagesWindowReachTheView)
     PostMessageW(browser.innermost, WM_LBUTTONUP, 0, at);
     UIHarness::pumpFor(50);
     EXPECT_EQ((Log{"release:2,1,0@5,5"}), log);
+}
+
+// A click on a link reports the target as the page wrote it, not the
+// control's resolved href, which makes a "file:" address of a local path; a
+// control that cannot read the attribute leaves the resolved one.
+TEST_F(SystemWebBrowserControlTest, AClickedLinkReportsItsTargetAsThePageWroteIt)
+{
+    makeHost(0);
+    ASSERT_NE(nullptr, browser.innermost);
+    StandInDocument page;
+    browser.page = static_cast<IHTMLDocument2*>(&page);
+    const struct
+    {
+        const wchar_t* written;
+        const wchar_t* resolved;
+        bool readsAttributes;
+        const char* reported;
+    } rows[] = {
+        {L"C:\\Movies\\Heat.avi", L"file:///C:/Movies/Heat.avi", true, "link:C:\\Movies\\Heat.avi,"},
+        {L"C:\\Movies\\", L"file:///C:/Movies/", true, "link:C:\\Movies\\,"},
+        {L"http://example.org/trailer", L"http://example.org/trailer", true,
+         "link:http://example.org/trailer,"},
+        {L"", L"", true, "link:,"},
+        {L"C:\\My Movies\\Heat.avi", L"file:///C:/My%20Movies/Heat.avi", false,
+         "link:file:///C:/My%20Movies/Heat.avi,"},
+    };
+    const LPARAM at = MAKELPARAM(5, 5);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reported);
+        page.anchor.written = row.written;
+        page.anchor.resolved = row.resolved;
+        page.anchor.readsAttributes = row.readsAttributes;
+        page.anchor.attributeFlags = -1;
+        log.clear();
+        PostMessageW(browser.innermost, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(browser.innermost, WM_LBUTTONUP, 0, at);
+        UIHarness::pumpFor(50);
+        EXPECT_EQ((Log{"element:A,", row.reported}), log);
+        EXPECT_EQ(2, page.anchor.attributeFlags) << "the attribute as written";
+    }
+    host.reset();
+    browser.page = nullptr;
+    EXPECT_EQ(1, page.references()) << "every reference given back";
+    EXPECT_EQ(1, page.anchor.references());
 }
 
 // Wherever the view goes, by its own move, its container's or a resize, the
