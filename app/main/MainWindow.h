@@ -331,8 +331,8 @@ public:
     // ---- Card clicks ----
     // The web view's elementClicked (tag, id): the card's play elements.
     void playLink(const String& tag, const String& id);
-    // The web view's linkClicked (href, id): web addresses and existing
-    // files.
+    // The web view's linkClicked (href, id): web addresses, and files and
+    // folders that exist.
     void openLink(const String& href, const String& id);
 
 private:

@@ -93,28 +93,26 @@ ConfigFile& Application::config()
     return *g_application->m_config;
 }
 
-bool Application::saveSettings()
+bool Application::saveSettings(int32_t shownMovieId)
 {
     if (m_view)
         m_view->saveSettings(*m_config);
     m_model->saveSettings(*m_config);
     m_model->saveViewSettings(*m_config);
+    if (m_model->isCollectionOpen())
+        m_model->collectionFile().setSelectedMovieId(shownMovieId);
     return m_config->save();
 }
 
 bool Application::saveAndClose(int32_t shownMovieId)
 {
-    bool saved = saveSettings();
-    if (m_model->isCollectionOpen())
-        m_model->collectionFile().setSelectedMovieId(shownMovieId);
+    bool saved = saveSettings(shownMovieId);
     return m_model->closeCollection() && saved;
 }
 
 bool Application::saveKeepingOpen(int32_t shownMovieId)
 {
-    bool saved = saveSettings();
-    if (m_model->isCollectionOpen())
-        m_model->collectionFile().setSelectedMovieId(shownMovieId);
+    bool saved = saveSettings(shownMovieId);
     return m_model->saveCollection() && saved;
 }
 

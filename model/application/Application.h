@@ -46,8 +46,9 @@ public:
     bool saveKeepingOpen(int32_t shownMovieId);
 
 private:
-    // The view's and the model's settings into "config.dat", which is saved.
-    bool saveSettings();
+    // The view's and the model's settings into "config.dat", which is saved,
+    // and the shown movie into the open collection's header, for its write.
+    bool saveSettings(int32_t shownMovieId);
     void writeExampleCollection();
 
     ConfigFile* m_config = nullptr;

@@ -24,19 +24,6 @@ MovieLink link(const char* description, const std::string& url, bool play, int32
     return made;
 }
 
-// A local path as the system's browser control resolves it.
-std::string fileAddress(const std::string& path)
-{
-    std::string address = "file:///";
-    for (char c : path) {
-        if (c == ' ')
-            address += "%20";
-        else
-            address += c == '\\' ? '/' : c;
-    }
-    return address;
-}
-
 Movie* movie(int id, const char16_t* title, const std::vector<MovieLink>& links)
 {
     auto* made = new Movie;
@@ -92,7 +79,8 @@ TEST_F(E2e, CardClicks)
     series->links.append(link("Lost Cut", lostFile, false, MovieLink::kLocal));
     series->links.append(link("Kept Cut", keptFile, false, MovieLink::kLocal));
     series->links.append(link("Films Folder", AppDriver::dataFolder(), false, MovieLink::kLocal));
-    series->links.append(link("Kept As Address", fileAddress(keptFile), false, MovieLink::kLocal));
+    series->links.append(
+        link("Kept As Address", testsupport::fileAddress(keptFile), false, MovieLink::kLocal));
     ASSERT_TRUE(writeCollection("Clicks", {movie(1, u"One Link",
                                                  {link("Trailer", "http://127.0.0.1/trailer", true),
                                                   link("Review", "http://127.0.0.1/review", false)}),

@@ -36,4 +36,19 @@ inline const uint8_t* raw(const std::string& value)
     return reinterpret_cast<const uint8_t*>(value.data());
 }
 
+// The "file:" address the system's browser control resolves a local path
+// to: forward slashes, blanks escaped, behind "file:///" ("file://" for a
+// native path, which starts with its own slash).
+inline std::string fileAddress(const std::string& path)
+{
+    std::string address = !path.empty() && path[0] == '\\' ? "file://" : "file:///";
+    for (char c : path) {
+        if (c == ' ')
+            address += "%20";
+        else
+            address += c == '\\' ? '/' : c;
+    }
+    return address;
+}
+
 } // namespace testsupport

@@ -11,6 +11,7 @@
 #include "model/sorting/SortComparator.h"
 #include "tests/app/TwelveMovies.h"
 #include "tests/support/IoTestSupport.h"
+#include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/views/coverflow/FakeD3D9Calls.h"
 #include "ui/views/coverflow/D3D9Device.h"
@@ -22,20 +23,9 @@
 
 namespace {
 
-// The address the system's browser control resolves a local path to:
-// forward slashes, blanks escaped, behind "file:///" (a native path
-// already starts with its slash).
 String fileUrlOf(const String& path)
 {
-    String address(path.startsWith(String(u"\\"), String::kCaseSensitive) ? u"file://" : u"file:///");
-    for (int i = 0; i < path.length(); ++i) {
-        const char16_t unit = path.at(i);
-        if (unit == u' ')
-            address.append(String(u"%20"));
-        else
-            address.appendChar(unit == u'\\' ? u'/' : unit);
-    }
-    return address;
+    return testsupport::text(testsupport::fileAddress(testsupport::utf8(path)));
 }
 
 struct EpisodeIdCase
