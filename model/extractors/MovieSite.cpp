@@ -9,7 +9,8 @@ const char16_t kImageHost[] = u"images.moviedb.example";
 
 MovieSite MovieSite::english()
 {
-    return MovieSite{String(u"www.moviedb.example"), String(kMainDomain), String(kImageHost), String(kMainDomain)};
+    return MovieSite{String(u"www.moviedb.example"), String(kMainDomain), String(kImageHost),
+                     String(kMainDomain)};
 }
 
 MovieSite MovieSite::localized(const String& code)
@@ -17,7 +18,11 @@ MovieSite MovieSite::localized(const String& code)
     static const char16_t* const kCodes[] = {u"de", u"it", u"es", u"fr"};
     for (const char16_t* known : kCodes) {
         if (code == String(known)) {
-            String domain = String(kMainDomain) + u"." + code;
+            // The code goes in front of our domain, so that every name stays
+            // under ".example": at the end it would name a host under that
+            // country's domain, which someone else holds and which would
+            // receive the titles the user searches for.
+            String domain = code + u"." + kMainDomain;
             return MovieSite{String(u"www.") + domain, domain, String(kImageHost), String(kMainDomain)};
         }
     }
