@@ -7,6 +7,13 @@ const char16_t kImageHost[] = u"images.moviedb.example";
 
 } // namespace
 
+bool MovieSite::isOwnPicture(const String& address) const
+{
+    if (imageHost.isEmpty())
+        return false;
+    return address.startsWith(String(u"http://") + imageHost + u"/images/", String::kCaseSensitive);
+}
+
 MovieSite MovieSite::english()
 {
     return MovieSite{String(u"www.moviedb.example"), String(kMainDomain), String(kImageHost),
