@@ -203,6 +203,21 @@ bool isValidFileName(const String& name)
     return true;
 }
 
+bool isDeviceFileName(const String& name)
+{
+    int dot = name.indexOfChar(u'.', 0, String::kCaseSensitive);
+    String base = (dot < 0 ? name : name.mid(0, dot)).trimRight().toUpper();
+    static const char16_t* const kDevices[] = {u"CON", u"PRN", u"AUX", u"NUL"};
+    for (const char16_t* device : kDevices) {
+        if (String::equalsCString(base, device))
+            return true;
+    }
+    if (base.length() != 4 || base.at(3) < u'1' || base.at(3) > u'9')
+        return false;
+    String prefix = base.mid(0, 3);
+    return String::equalsCString(prefix, u"COM") || String::equalsCString(prefix, u"LPT");
+}
+
 String makeValidFileName(const String& name)
 {
     if (name.isEmpty())

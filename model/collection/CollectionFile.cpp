@@ -20,27 +20,10 @@ namespace {
 
 const char16_t kExtension[] = u"rsdb";
 
-// CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 name devices whatever follows
-// their first dot.
-bool isDeviceName(const String& name)
-{
-    int dot = name.indexOfChar(u'.', 0, String::kCaseSensitive);
-    String base = (dot < 0 ? name : name.mid(0, dot)).trimRight().toUpper();
-    static const char16_t* const kDevices[] = {u"CON", u"PRN", u"AUX", u"NUL"};
-    for (const char16_t* device : kDevices) {
-        if (String::equalsCString(base, device))
-            return true;
-    }
-    if (base.length() != 4 || base.at(3) < u'1' || base.at(3) > u'9')
-        return false;
-    String prefix = base.mid(0, 3);
-    return String::equalsCString(prefix, u"COM") || String::equalsCString(prefix, u"LPT");
-}
-
 bool isPlainName(const String& name)
 {
     return isValidFileName(name) && !name.contains(String(u".."), String::kCaseSensitive) &&
-           !isDeviceName(name);
+           !isDeviceFileName(name);
 }
 
 // Movies with an id that an earlier movie has get fresh ids above every id in

@@ -259,15 +259,14 @@ void LocalizedMovieDbExtractor::readSiteRating(Movie& movie) const
 
 // The title page links the picture viewer, which answers with a redirect to
 // the picture's own page; the poster is the picture after its second "next"
-// link there.
+// link there, fetched only from the edition's image host.
 void LocalizedMovieDbExtractor::readPoster(Movie& movie)
 {
-    String prefix = String(u"http://") + site().imageHost + u"/images/";
     String viewer;
     int count = int(runs().size());
     for (int i = 0; i + 1 < count && viewer.isEmpty(); ++i) {
         if (runs()[size_t(i)].href.contains(String(u"/media/rm"), kCaseSensitive) &&
-            runs()[size_t(i + 1)].src.contains(prefix, kCaseSensitive))
+            site().isOwnPicture(runs()[size_t(i + 1)].src))
             viewer = runs()[size_t(i)].href;
     }
     String redirect;
@@ -281,6 +280,6 @@ void LocalizedMovieDbExtractor::readPoster(Movie& movie)
     int first = indexOfRunEqualTo(m_markers.nextLink, 0);
     int second = first >= 0 ? indexOfRunEqualTo(m_markers.nextLink, first + 1) : -1;
     const PageTextRun* picture = second >= 0 ? runAt(second + 1) : nullptr;
-    if (picture && !picture->src.isEmpty())
+    if (picture && site().isOwnPicture(picture->src))
         storePoster(movie, picture->src);
 }

@@ -269,11 +269,10 @@ void MovieDbExtractor::readSiteRating(Movie& movie) const
 
 void MovieDbExtractor::readPoster(Movie& movie)
 {
-    String prefix = String(u"http://") + site().imageHost + u"/images/";
     int count = int(runs().size());
     for (int i = 0; i + 1 < count; ++i) {
         const PageTextRun& next = runs()[size_t(i + 1)];
-        if (contains(runs()[size_t(i)].href, u"/media/rm") && next.src.contains(prefix, kCaseSensitive)) {
+        if (contains(runs()[size_t(i)].href, u"/media/rm") && site().isOwnPicture(next.src)) {
             storePoster(movie, next.src);
             return;
         }

@@ -14,6 +14,12 @@ struct MovieSite
     String imageHost;
     String mainDomain;
 
+    // Whether address is a picture on the edition's own image host: it
+    // begins with "http://", the image host and "/images/", exactly, so no
+    // other host, port or user name can stand before the path. A page can
+    // name any address; only these are fetched. False without an image host.
+    bool isOwnPicture(const String& address) const;
+
     static MovieSite english();
     // "de", "it", "es" or "fr"; empty names for any other code.
     static MovieSite localized(const String& code);

@@ -3,9 +3,14 @@
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
 
+bool ImageFolder::isUsableName(const String& name)
+{
+    return isValidFileName(name) && !isDeviceFileName(name);
+}
+
 String ImageFolder::pathIn(const String& folder, const String& name)
 {
-    if (folder.isEmpty() || !isValidFileName(name))
+    if (folder.isEmpty() || !isUsableName(name))
         return String();
     return String(folder).appendChar(kPathSeparator).append(name);
 }

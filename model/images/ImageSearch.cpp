@@ -5,7 +5,9 @@
 
 namespace {
 
-const char16_t kSearchPage[] = u"http://www.google.com/search?tbm=isch&q=";
+// Over https: the user's title travels in the address, and plain http would
+// show it to everyone on the way and let anyone there answer in the page's place.
+const char16_t kSearchPage[] = u"https://www.google.com/search?tbm=isch&q=";
 
 // The escape of a character that would change the query, or null.
 const char16_t* escapeOf(char16_t unit)

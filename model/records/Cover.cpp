@@ -69,7 +69,7 @@ String Cover::thumbnailsFolder() const
 // to write or remove.
 bool Cover::hasUsableName() const
 {
-    return isValidFileName(name);
+    return ImageFolder::isUsableName(name);
 }
 
 String Cover::path() const

@@ -47,7 +47,7 @@ public:
     // The same folder held once for all the covers of a collection.
     void setImagesFolder(const SharedString& folder) { m_imagesFolder = folder; }
     String thumbnailsFolder() const;
-    // Whether the name can stand in the Images folder (isValidFileName).
+    // Whether the name can stand in the Images folder (ImageFolder::isUsableName).
     bool hasUsableName() const;
     // The image file's full path; empty without a folder or a usable name.
     String path() const;

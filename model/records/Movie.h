@@ -56,8 +56,8 @@ public:
     void setImagesFolder(const String& folder);
     // The same folder held once for all the movies of a collection.
     void setImagesFolder(const SharedString& folder);
-    // Empty without a background image, with a name that fails
-    // isValidFileName, or without a folder.
+    // Empty without a background image, with a name that
+    // ImageFolder::isUsableName refuses, or without a folder.
     String backgroundImagePath() const;
 
     // ---- Changes ----

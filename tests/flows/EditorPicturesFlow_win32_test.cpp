@@ -307,11 +307,11 @@ TEST_F(EditorPicturesFlow, CoverToolsSearchOpenBrowseAndCopyTheCoverOfTheTabShow
         << "the editor shows the poster in Images";
     EXPECT_EQ(tab(tools, "Copy Image"), kEnabled);
 
-    // Search Online: the image search for the title and the cover's kind.
+    // Search Online: the image search, over https, for the title and the cover's kind.
     std::vector<std::string> calls =
         app.shellCallsAfter([&] { return app.click(tools + " \"Search Online...\""); });
     ASSERT_EQ(calls.size(), 1u) << testing::PrintToString(calls);
-    EXPECT_EQ(calls[0].rfind("open http://", 0), 0u) << calls[0];
+    EXPECT_EQ(calls[0].rfind("open https://", 0), 0u) << calls[0];
     EXPECT_TRUE(endsWith(calls[0], "q=Night+Harbour+poster")) << calls[0];
 
     // A double click on the filled picture opens its file.

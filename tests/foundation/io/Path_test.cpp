@@ -109,6 +109,17 @@ TEST(Path, FileNameCheckRefusesEveryWayOut)
     EXPECT_FALSE(isValidFileName(String(u"a\0b", 3))) << "a zero unit ends the name early for the system";
 }
 
+// A device name opens the device in every folder, whatever its extension.
+TEST(Path, DeviceNamesAreKnownInEveryForm)
+{
+    for (const char16_t* name : {u"CON", u"con", u"Prn.txt", u"AUX", u"nul.tar.gz", u"NUL  .png", u"COM1",
+                                 u"com9.jpg", u"LPT1", u"lPt9.x", u"con.", u"AUX "})
+        EXPECT_TRUE(isDeviceFileName(String(name))) << show(String(name));
+    for (const char16_t* name : {u"", u"CONSOLE", u"con2", u"COM0", u"COM10", u"LPT", u"LPT0.png", u"xNUL",
+                                 u"NULL.txt", u"a.CON", u"COM-1", u"nul-1.png", u".con"})
+        EXPECT_FALSE(isDeviceFileName(String(name))) << show(String(name));
+}
+
 TEST(Path, FolderAnswersDependOnWhatExists)
 {
     testsupport::TempDir dir;

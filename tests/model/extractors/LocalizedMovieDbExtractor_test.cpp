@@ -82,9 +82,9 @@ TEST(LocalizedMovieDbExtractor, EachEditionReadsItsOwnPages)
             "HTTP/1.0 302 Found\r\nLocation: " + replaced(edition.viewerLocation, "{HOST}", host) + "\r\n\r\n";
         server.setPages(answers);
 
-        LocalizedMovieDbExtractor extractor(text(edition.code),
-                                            MovieSite{text(host), String(u"moviedb.test.x"), text(host),
-                                                      String(u"moviedb.test")});
+        LocalizedMovieDbExtractor extractor(
+            text(edition.code), MovieSite{text(host), text(std::string(edition.code) + ".moviedb.test"),
+                                          text(host), String(u"moviedb.test")});
         extractortest::loadTestTable(extractor);
         extractortest::FakeDownloader downloader;
         downloader.stored = "C:\\c\\Images\\poster.png";

@@ -55,7 +55,8 @@ protected:
     std::vector<uint8_t> sentinelBytes;
 };
 
-// Names that point at the sentinels, or could point elsewhere on Windows.
+// Names that point at the sentinels, or could point elsewhere on Windows,
+// devices included.
 std::vector<String> hostileNames(const Workspace& space)
 {
     return {String(u"..\\secret.pix"),
@@ -68,7 +69,13 @@ std::vector<String> hostileNames(const Workspace& space)
             String(u".."),
             String(u"..\\secret.pix "),
             String(u"a\tb.pix"),
-            String(u'x', 300)};
+            String(u'x', 300),
+            String(u"CON"),
+            String(u"nul.pix"),
+            String(u"Aux.tar.pix"),
+            String(u"prn .pix"),
+            String(u"com1.pix"),
+            String(u"LPT9")};
 }
 
 } // namespace
@@ -138,7 +145,9 @@ TEST_F(ImageFolderTest, ReplaceAndRemoveWorkInsideTheFolder)
     EXPECT_TRUE(ImageFolder::replace(images, space.path("staged.pix"), String(u"front.pix")));
     EXPECT_EQ(space.bytes("Films/Images/front.pix"), sentinelBytes);
     EXPECT_FALSE(File::exists(space.path("staged.pix")));
-    EXPECT_EQ(show(ImageFolder::pathIn(images, String(u"front.pix"))), show(images + u"\\front.pix"));
+    for (const char16_t* name :
+         {u"front.pix", u"CONSOLE.pix", u"com10.pix", u"LPT0.pix", u"nul-1.pix", u"x.con"})
+        EXPECT_EQ(show(ImageFolder::pathIn(images, String(name))), show(images + u"\\" + name));
     EXPECT_TRUE(ImageFolder::remove(images, String(u"front.pix")));
     EXPECT_FALSE(File::exists(space.path("Films/Images/front.pix")));
     EXPECT_FALSE(ImageFolder::remove(images, String(u"front.pix"))) << "already gone";

@@ -13,7 +13,7 @@
 
 using iotest::show;
 
-const char kSearchPage[] = "http://www.google.com/search?tbm=isch&q=";
+const char kSearchPage[] = "https://www.google.com/search?tbm=isch&q=";
 
 TEST(MovieLinkOpen, OnlyAddressesWithAKnownSchemeAndExistingLocalPathsReachTheShell)
 {
