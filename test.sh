@@ -53,7 +53,7 @@ windows_tests() {
   . scripts/wine-env.sh
   (
     trap wine_session_stop EXIT
-    REELSTACK_UNMANAGED=1 wine_session_start "$root/build/win32/wineprefix" || exit 1
+    wine_test_session_start "$root/build/win32/test-wineprefix" || exit 1
     cd build/win32 && ctest --output-on-failure -j "$jobs"
   )
 }

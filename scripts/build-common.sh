@@ -22,7 +22,8 @@ configure_and_build() {
     mkdir -p build
     if ! cmake "${args[@]}" >"build/$kind.configure.log" 2>&1; then
       cat "build/$kind.configure.log"
-      rm -rf "$dir"
+      # Only CMake's own state: the tree may hold a Wine prefix with data.
+      rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
       return 1
     fi
   fi

@@ -1,29 +1,52 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine and returns its exit code.
-#   wine-run.sh [--prefix DIR] program.exe [args...]
-# ctest uses it as the cross-compiling emulator. When no X display is set it
-# brings up a private Xvfb for this run only and ends it afterwards.
+#   wine-run.sh [--test-prefix DIR | --prefix DIR] program.exe [args...]
+# By default, and with --test-prefix (which ctest gives as the cross-compiling
+# emulator), the program runs as a test: in the tests' own prefix, made and
+# marked as theirs (build/win32/test-wineprefix by default), on a display of
+# its own unless REELSTACK_SHOW_TESTS=1 (see wine-env.sh). --prefix runs it
+# in a prefix of one's own, on the current display or a private Xvfb.
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
 
-prefix="$(cd "$here/.." && pwd)/build/win32/wineprefix"
-if [ "${1:-}" = "--prefix" ]; then
-  prefix="$2"
-  shift 2
-fi
+prefix="$(cd "$here/.." && pwd)/build/win32/test-wineprefix"
+as_test=1
+case "${1:-}" in
+  --test-prefix)
+    prefix="$2"
+    shift 2
+    ;;
+  --prefix)
+    prefix="$2"
+    as_test=0
+    shift 2
+    ;;
+esac
 if [ $# -lt 1 ]; then
-  echo "usage: wine-run.sh [--prefix DIR] program.exe [args...]" >&2
+  echo "usage: wine-run.sh [--test-prefix DIR | --prefix DIR] program.exe [args...]" >&2
   exit 2
 fi
 
-wine_env "$prefix"
 WINE_XVFB_PID=""
-if [ -z "${DISPLAY:-}" ]; then
-  wine_start_xvfb || exit 1
-  wine_set_managed N
+if [ "$as_test" = 1 ]; then
+  wine_test_env "$prefix"
+  if [ -z "${REELSTACK_TEST_SESSION:-}" ] ||
+    [ "$(realpath -m "$REELSTACK_TEST_SESSION")" != "$(realpath -m "$prefix")" ]; then
+    wine_test_display || exit 1
+    wine_prepare_test_prefix || {
+      wine_stop_xvfb
+      exit 1
+    }
+  fi
+else
+  wine_env "$prefix"
+  if [ -z "${DISPLAY:-}" ]; then
+    wine_start_xvfb || exit 1
+    wine_set_managed N
+  fi
 fi
 
 wine "$@"

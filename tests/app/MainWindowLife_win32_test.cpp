@@ -11,6 +11,7 @@
 #include "foundation/data/Variant.h"
 #include "foundation/platform/Screen.h"
 #include "model/application/Application.h"
+#include "tests/support/TestPrefix.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -127,12 +128,7 @@ protected:
     // Tests run before may have replaced the native windows by stand-ins.
     void SetUp() override { ASSERT_TRUE(testsupport::UIHarness::start()); }
 
-    void removeDataFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(
-            std::filesystem::path(std::u16string(dataFolder.data(), dataFolder.length())), ignored);
-    }
+    void removeDataFolder() { testsupport::TestPrefix::removeTree(dataFolder); }
 
     // With the skin users see, so that the shots show the program's look.
     int run(RunWatch& watch)

@@ -14,6 +14,7 @@
 #include "model/collection/CollectionFile.h"
 #include "model/records/LoanerList.h"
 #include "model/records/Movie.h"
+#include "tests/support/TestPrefix.h"
 #include "tests/support/TestSupport.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
@@ -76,12 +77,7 @@ protected:
     }
     ~StartupTest() override { removeDataFolder(); }
 
-    void removeDataFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(
-            std::filesystem::path(std::u16string(dataFolder.data(), dataFolder.length())), ignored);
-    }
+    void removeDataFolder() { testsupport::TestPrefix::removeTree(dataFolder); }
 
     String inData(const char16_t* name) const { return dataFolder + u"\\" + name; }
 

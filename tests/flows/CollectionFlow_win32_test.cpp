@@ -5,6 +5,7 @@
 #include "tests/flows/FlowSteps.h"
 
 #include "foundation/io/File.h"
+#include "tests/support/TestPrefix.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,11 @@ std::filesystem::path collectionFolder(const std::string& name)
     return std::filesystem::path(AppDriver::dataFolder()) / name;
 }
 
+bool removeCollectionFolder(const std::string& name)
+{
+    return testsupport::TestPrefix::removeTree(AppDriver::dataFolder() + "\\" + name);
+}
+
 std::string fileBytes(const std::string& name)
 {
     std::ifstream in(collectionFolder(name) / (name + ".rsdb"), std::ios::binary);
@@ -208,14 +214,15 @@ TEST(CollectionFlow, TheExampleOpensOnTheFirstRunAndTheLastUsedOneAfterwards)
         {"one named otherwise", "Example", nullptr},
     };
     for (const Case& c : cases) {
-        if (c.remove)
-            std::filesystem::remove_all(collectionFolder(c.remove));
+        if (c.remove) {
+            ASSERT_TRUE(removeCollectionFolder(c.remove));
+        }
         AppDriver app;
         ASSERT_TRUE(launchToMain(app)) << app.failure();
         EXPECT_EQ(mainTitle(app), kNoCollection) << c.what;
         ASSERT_TRUE(exitThroughTheMenu(app));
     }
-    std::filesystem::remove_all(collectionFolder("Other"));
+    ASSERT_TRUE(removeCollectionFolder("Other"));
     ASSERT_TRUE(createCollection("Example"));
     {
         AppDriver app;
@@ -228,7 +235,7 @@ TEST(CollectionFlow, TheExampleOpensOnTheFirstRunAndTheLastUsedOneAfterwards)
     ASSERT_TRUE(createCollection("Gone"));
     ASSERT_TRUE(changeConfig(u"model/whenReelstackStartsOpenTheLastUsedCollection", Variant(true)));
     ASSERT_TRUE(changeConfig(u"model/recentCollection", Variant(String(u"Gone"))));
-    std::filesystem::remove_all(collectionFolder("Gone"));
+    ASSERT_TRUE(removeCollectionFolder("Gone"));
     AppDriver app;
     ASSERT_TRUE(launchToMain(app)) << app.failure();
     EXPECT_TRUE(opensWith(mainTitle(app), "Example")) << "recent one deleted: " << mainTitle(app);

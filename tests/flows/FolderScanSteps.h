@@ -6,6 +6,7 @@
 #include "foundation/data/JsonValue.h"
 #include "tests/flows/FlowSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
+#include "tests/support/TestPrefix.h"
 
 #include <windows.h>
 
@@ -28,7 +29,7 @@ public:
             return;
         m_path = desktop + "\\" + m_name;
         std::error_code error;
-        std::filesystem::remove_all(std::filesystem::u8path(m_path), error);
+        testsupport::TestPrefix::removeTree(m_path);
         m_ready = std::filesystem::create_directories(std::filesystem::u8path(m_path), error);
         for (const std::string& file : files) {
             HANDLE made = CreateFileW(wide(testsupport::text(m_path + "\\" + file)).c_str(), GENERIC_WRITE, 0,
@@ -40,9 +41,8 @@ public:
     }
     ~DesktopScanFolder()
     {
-        std::error_code error;
         if (!m_path.empty())
-            std::filesystem::remove_all(std::filesystem::u8path(m_path), error);
+            testsupport::TestPrefix::removeTree(m_path);
     }
     DesktopScanFolder(const DesktopScanFolder&) = delete;
     DesktopScanFolder& operator=(const DesktopScanFolder&) = delete;

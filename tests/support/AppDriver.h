@@ -54,7 +54,8 @@ public:
     static std::string dataFolder();
     static std::string configPath();
     // Removes the data folder with everything in it: the next start is a
-    // first start.
+    // first start. Only in the tests' own prefix (TestPrefix): elsewhere it
+    // removes nothing and answers false.
     static bool cleanDataFolder();
 
     // Starts the program with the channel's port set and waits until it has

@@ -4,6 +4,7 @@
 #include "foundation/platform/Win32Text.h"
 #include "foundation/system/SingleInstanceWindow.h"
 #include "tests/support/ServerSocket.h"
+#include "tests/support/TestPrefix.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -137,9 +138,7 @@ std::string AppDriver::configPath()
 
 bool AppDriver::cleanDataFolder()
 {
-    std::error_code error;
-    std::filesystem::remove_all(dataFolder(), error);
-    return !std::filesystem::exists(dataFolder());
+    return TestPrefix::removeTree(dataFolder());
 }
 
 bool AppDriver::listen()

@@ -1,5 +1,9 @@
 #include "tests/support/TestSupport.h"
 
+#ifdef _WIN32
+#include "tests/support/TestPrefix.h"
+#endif
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -55,8 +59,12 @@ TempDir::TempDir()
 
 TempDir::~TempDir()
 {
+#ifdef _WIN32
+    TestPrefix::removeTree(m_path);
+#else
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
+#endif
 }
 
 std::string TempDir::file(const std::string& name) const

@@ -13,6 +13,7 @@
 #include "model/application/Application.h"
 #include "tests/support/IoTestSupport.h"
 #include "tests/support/LaterStep.h"
+#include "tests/support/TestPrefix.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
@@ -183,12 +184,7 @@ protected:
     }
     void TearDown() override { ShellCallRecorder::remove(); }
 
-    void removeDataFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(
-            std::filesystem::path(std::u16string(dataFolder.data(), dataFolder.length())), ignored);
-    }
+    void removeDataFolder() { testsupport::TestPrefix::removeTree(dataFolder); }
 
     int run(RestartRun& watch)
     {
