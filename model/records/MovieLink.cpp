@@ -45,8 +45,10 @@ void MovieLink::open(const String& url, int32_t type)
         ShellLauncher::start(url);
         break;
     case kOpenFolder:
-    case kOpenAddress:
         ShellLauncher::open(url);
+        break;
+    case kOpenAddress:
+        ShellLauncher::openAddress(url);
         break;
     case kOpenNothing:
         break;
