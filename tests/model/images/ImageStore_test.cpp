@@ -39,6 +39,10 @@ TEST(MovieLinkOpen, OnlyAddressesWithAKnownSchemeAndExistingLocalPathsReachTheSh
         {iotest::toPath(dir.path()), MovieLink::kLocal, MovieLink::kOpenFolder},
         {iotest::pathIn(dir, "gone.mkv"), MovieLink::kLocal, MovieLink::kOpenNothing},
         {String(u"http://example.org"), MovieLink::kLocal, MovieLink::kOpenNothing},
+        // A local link may be written as the "file:" address of its path.
+        {testsupport::text(testsupport::fileAddress(testsupport::utf8(file))), MovieLink::kLocal, MovieLink::kStartFile},
+        {testsupport::text(testsupport::fileAddress(testsupport::utf8(iotest::pathIn(dir, "gone.mkv")))),
+         MovieLink::kLocal, MovieLink::kOpenNothing},
     };
     for (const auto& row : rows)
         EXPECT_EQ(MovieLink::openAction(std::get<0>(row), std::get<1>(row)), std::get<2>(row))
