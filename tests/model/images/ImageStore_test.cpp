@@ -40,7 +40,8 @@ TEST(MovieLinkOpen, OnlyAddressesWithAKnownSchemeAndExistingLocalPathsReachTheSh
         {iotest::pathIn(dir, "gone.mkv"), MovieLink::kLocal, MovieLink::kOpenNothing},
         {String(u"http://example.org"), MovieLink::kLocal, MovieLink::kOpenNothing},
         // A local link may be written as the "file:" address of its path.
-        {testsupport::text(testsupport::fileAddress(testsupport::utf8(file))), MovieLink::kLocal, MovieLink::kStartFile},
+        {testsupport::text(testsupport::fileAddress(testsupport::utf8(file))), MovieLink::kLocal,
+         MovieLink::kStartFile},
         {testsupport::text(testsupport::fileAddress(testsupport::utf8(iotest::pathIn(dir, "gone.mkv")))),
          MovieLink::kLocal, MovieLink::kOpenNothing},
     };

@@ -74,9 +74,8 @@ TEST_F(LinkOnScreen, TwoClicksAHundredMillisecondsApartOpenOnceAndAreBothReporte
 TEST(LinkShell, AnAddressReachesTheShellEscapedOrNotAtAll)
 {
     std::vector<String> calls;
-    ShellCallRecorder::install([&calls](const String& call, const String& target) {
-        calls.push_back(call + u" " + target);
-    });
+    ShellCallRecorder::install(
+        [&calls](const String& call, const String& target) { calls.push_back(call + u" " + target); });
     UILink::openWithShell(String(u"https://example.org/a \"b\""));
     UILink::openWithShell(String(u"https://example.org/a\tb"));
     ShellCallRecorder::remove();
