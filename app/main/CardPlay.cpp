@@ -27,6 +27,23 @@ bool readNumber(const String& text, int32_t& value)
     return true;
 }
 
+// A path as Windows compares it: '/' and the backslash are one separator, a
+// trailing separator names the same folder, and letters match in either case.
+String comparablePath(const String& path)
+{
+    String comparable = path.replaceChar(u'/', u'\\', String::kCaseSensitive);
+    if (comparable.endsWithChar(u'\\', String::kCaseSensitive))
+        comparable = comparable.mid(0, comparable.length() - 1);
+    return comparable;
+}
+
+bool isSamePath(const String& a, const String& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return String::equalsIgnoreCase(comparablePath(a), comparablePath(b));
+}
+
 } // namespace
 
 const char16_t CardPlay::kPlayId[] = u"@play";
@@ -73,12 +90,22 @@ List<const MovieLink*> CardPlay::playableLinks(const Movie& movie)
     return links;
 }
 
-String CardPlay::hrefTarget(const String& href)
+const MovieLink* CardPlay::linkForHref(const Movie& movie, const String& href)
 {
-    if (MovieLink::openAction(href, MovieLink::kOnline) == MovieLink::kOpenAddress)
-        return href;
-    const String path = href.startsWith(String(u"file:"), String::kIgnoreCase) ? fileUrlPath(href) : href;
-    if (MovieLink::openAction(path, MovieLink::kLocal) == MovieLink::kOpenNothing)
-        return String();
-    return path;
+    if (href.isEmpty())
+        return nullptr;
+    for (const MovieLink& link : movie.links) {
+        if (String::equals(link.url, href))
+            return &link;
+    }
+    if (!href.startsWith(String(u"file:"), String::kIgnoreCase))
+        return nullptr;
+    const String path = fileUrlPath(href);
+    if (path.isEmpty())
+        return nullptr;
+    for (const MovieLink& link : movie.links) {
+        if (link.type != MovieLink::kOnline && isSamePath(MovieLink::localPath(link.url), path))
+            return &link;
+    }
+    return nullptr;
 }

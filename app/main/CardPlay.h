@@ -28,10 +28,12 @@ public:
     static String episodeFile(const Movie& movie, const String& id);
     // The links marked for playing, in the movie's link order.
     static List<const MovieLink*> playableLinks(const Movie& movie);
-    // What a click on a card anchor hands to the shell, empty for nothing:
-    // a web address with more after its scheme as it stands, else the path
-    // of a file or folder that exists, written as a path or as the "file:"
-    // address the system's browser control makes of one. Any other text
-    // opens nothing, so the card never hands the shell text of its own.
-    static String hrefTarget(const String& href);
+    // The movie's link a clicked card anchor names, null for none: the link
+    // whose url is the href as the card wrote it, or else, for a "file:"
+    // address the system's browser control handed over resolved, the local
+    // link whose file or folder it names (compared as Windows compares
+    // paths). Nothing is looked for on disk: the caller opens the link found
+    // by its own type, so an anchor can open only what the movie links to,
+    // and only as its link's type says.
+    static const MovieLink* linkForHref(const Movie& movie, const String& href);
 };

@@ -331,8 +331,8 @@ public:
     // ---- Card clicks ----
     // The web view's elementClicked (tag, id): the card's play elements.
     void playLink(const String& tag, const String& id);
-    // The web view's linkClicked (href, id): web addresses, and files and
-    // folders that exist.
+    // The web view's linkClicked (href, id): the shown movie's link the
+    // href names, opened by its own type.
     void openLink(const String& href, const String& id);
 
 private:

@@ -9,7 +9,6 @@
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "model/records/MovieLink.h"
-#include "model/shell/ShellLauncher.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -46,15 +45,16 @@ void MainWindow::connectCardClicks()
     m_webView->linkClicked.connectStrings(this, &MainWindow::openLink);
 }
 
-// A web address opens in the browser, a local link's file with its own
-// program and its folder in the file manager, as the link list of the movie
-// editor opens them; a file or folder that is not there opens nothing, as
-// with the play element.
+// The card's anchors are the shown movie's links: the one clicked opens as
+// the link list of the movie editor opens it, by its own type, so an online
+// link never runs a file and a local one never goes to the browser. An href
+// that names none of the movie's links opens nothing, whatever it says.
 void MainWindow::openLink(const String& href, const String&)
 {
-    const String target = CardPlay::hrefTarget(href);
-    if (!target.isEmpty())
-        ShellLauncher::open(target);
+    const Movie* movie = currentMovie();
+    const MovieLink* link = movie ? CardPlay::linkForHref(*movie, href) : nullptr;
+    if (link)
+        MovieLink::open(link->url, link->type);
 }
 
 void MainWindow::playLink(const String&, const String& id)

@@ -93,7 +93,7 @@ void MainWindow::openHomePage()
 {
     const String address = homePageAddress();
     if (!address.isEmpty())
-        ShellLauncher::open(address);
+        ShellLauncher::openAddress(address);
 }
 
 void MainWindow::onNewVersion()
@@ -109,7 +109,7 @@ void MainWindow::onNewVersion()
             translate(u"Would you like to visit the Reelstack home page for more information?", kContext),
             UIMessageBox::kYes | UIMessageBox::kNo, 0);
         if (answer == UIMessageBox::kYes)
-            ShellLauncher::open(informer.downloadLink());
+            ShellLauncher::openAddress(informer.downloadLink());
     } else if (order == 0) {
         UIMessageBox::information(
             m_window, String(),

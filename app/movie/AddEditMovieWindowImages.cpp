@@ -44,6 +44,14 @@ void playAlert()
     UIApplication::instance()->playSound(kAlertSound);
 }
 
+// A cover or background is opened with the shell only as the picture it
+// claims to be: a collection from elsewhere may name any file in "Images",
+// and the shell would run a program as readily as it shows a picture.
+bool isOpenablePicture(const String& path)
+{
+    return !path.isEmpty() && MovieFormValues::isPictureFile(path) && File::exists(path);
+}
+
 } // namespace
 
 Image AddEditMovieWindow::decodeFile(const String& path)
@@ -285,7 +293,7 @@ void AddEditMovieWindow::onCoverDoubleClick(UIEvent* event)
         return;
     const Cover* cover = m_workingCopy->coverByKind(currentCoverKind());
     const String path = cover ? picturePath(cover->name) : String();
-    if (!path.isEmpty() && File::exists(path))
+    if (isOpenablePicture(path))
         ShellLauncher::open(path);
     else
         browseCover();
@@ -296,7 +304,7 @@ void AddEditMovieWindow::onBackgroundDoubleClick(UIEvent* event)
     if (static_cast<UIMouseEvent*>(event)->button() != 1)
         return;
     const String path = picturePath(m_workingCopy->cardStyle.backgroundImage);
-    if (!path.isEmpty() && File::exists(path))
+    if (isOpenablePicture(path))
         ShellLauncher::open(path);
     else
         browseBackground();

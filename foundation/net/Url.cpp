@@ -144,6 +144,29 @@ bool decodeFilePath(const String& text, String& decoded)
     return true;
 }
 
+bool isControlChar(char16_t unit)
+{
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+}
+
+// The escape of a character that could end the quotes around an address
+// on a command line or split it there, or null.
+const char16_t* shellEscapeOf(char16_t unit)
+{
+    switch (unit) {
+    case u' ':
+        return u"%20";
+    case u'"':
+        return u"%22";
+    case u'<':
+        return u"%3C";
+    case u'>':
+        return u"%3E";
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 String urlHost(const String& url)
@@ -242,4 +265,21 @@ String fileUrlPath(const String& url)
     if (isDriveAt(decoded, 0))
         decoded = decoded.mid(0, 1) + String(u":") + decoded.midFrom(2);
     return decoded.replaceChar(u'/', u'\\', String::kCaseSensitive);
+}
+
+String shellWebAddress(const String& address)
+{
+    String escaped;
+    escaped.reserve(address.length());
+    for (int i = 0; i < address.length(); ++i) {
+        const char16_t unit = address.at(i);
+        if (isControlChar(unit))
+            return String();
+        const char16_t* escape = shellEscapeOf(unit);
+        if (escape)
+            escaped.appendCString(escape);
+        else
+            escaped.appendChar(unit);
+    }
+    return escaped;
 }

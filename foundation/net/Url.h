@@ -36,3 +36,11 @@ String urlDecode(const String& text);
 // an address without a path, and for an escape of a zero byte or escaped
 // bytes that are no UTF-8.
 String fileUrlPath(const String& url);
+
+// A web address in the form it may be handed to the shell, which puts it
+// inside the quotes of the browser's command line: each blank, '"', '<' and
+// '>' written as "%20", "%22", "%3C" and "%3E", so that no part of the
+// address can end the quotes or start another argument. Empty, refused, for
+// empty text and for text holding a control character (below U+0020, U+007F
+// or U+0080 to U+009F), which no address the user means can hold.
+String shellWebAddress(const String& address);

@@ -58,5 +58,5 @@ String ImageSearch::url(const String& title)
 
 void ImageSearch::open(const String& title)
 {
-    ShellLauncher::open(url(title));
+    ShellLauncher::openAddress(url(title));
 }

@@ -3,6 +3,7 @@
 #include "foundation/io/Directory.h"
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "foundation/net/Url.h"
 #include "model/shell/ShellLauncher.h"
 
 StringList MovieLink::urlSchemes()
@@ -22,14 +23,22 @@ String MovieLink::descriptionFromPath(const String& path)
     return description.replaceChar(u'_', u' ', String::kCaseSensitive);
 }
 
+String MovieLink::localPath(const String& url)
+{
+    return url.startsWith(String(u"file:"), String::kIgnoreCase) ? fileUrlPath(url) : url;
+}
+
 MovieLink::OpenAction MovieLink::openAction(const String& url, int32_t type)
 {
     if (url.isEmpty())
         return kOpenNothing;
     if (type != kOnline) {
-        if (File::exists(url))
+        const String path = localPath(url);
+        if (path.isEmpty())
+            return kOpenNothing;
+        if (File::exists(path))
             return kStartFile;
-        return Directory::exists(url) ? kOpenFolder : kOpenNothing;
+        return Directory::exists(path) ? kOpenFolder : kOpenNothing;
     }
     for (const String& scheme : urlSchemes()) {
         if (url.length() > scheme.length() && url.startsWith(scheme, String::kIgnoreCase))
@@ -42,11 +51,13 @@ void MovieLink::open(const String& url, int32_t type)
 {
     switch (openAction(url, type)) {
     case kStartFile:
-        ShellLauncher::start(url);
+        ShellLauncher::start(localPath(url));
         break;
     case kOpenFolder:
+        ShellLauncher::open(localPath(url));
+        break;
     case kOpenAddress:
-        ShellLauncher::open(url);
+        ShellLauncher::openAddress(url);
         break;
     case kOpenNothing:
         break;

@@ -32,6 +32,9 @@ struct MovieLink
     // and has more after it, so that no other text ever reaches the shell.
     static void open(const String& url, int32_t type);
     static OpenAction openAction(const String& url, int32_t type);
+    // The file or folder a local link names: the url as it stands, or the
+    // path of a "file:" address (empty when that address names none).
+    static String localPath(const String& url);
     // The file name without extension, or else the last folder of the path,
     // with every '_' turned into a blank.
     static String descriptionFromPath(const String& path);

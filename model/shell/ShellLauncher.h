@@ -7,8 +7,11 @@
 class ShellLauncher
 {
 public:
-    // Opens the address, file or folder with its default program.
+    // Opens the file or folder with its default program.
     static void open(const String& target);
+    // Opens a web address in the browser, in the form shellWebAddress gives
+    // it; an address that form refuses opens nothing.
+    static void openAddress(const String& address);
     // Starts the file with an empty parameter list.
     static void start(const String& file);
     // Opens the folder that holds the file, with the file selected.

@@ -1,8 +1,9 @@
 // Flow 10: clicks on the movie card. The play button with one playable link
 // opens it at once; with two it asks in the select-link window; an
 // episode's play element starts the episode's file; an ordinary link opens
-// its address, its local file or folder when it is there. The channel
-// records each shell call instead of making it.
+// as its type says: an online one as a web address only, escaped for the
+// browser's command line, a local one as its file or folder when it is
+// there. The channel records each shell call instead of making it.
 #include "model/records/Episode.h"
 #include "model/records/MovieLink.h"
 #include "tests/e2e/E2eSteps.h"
@@ -73,6 +74,7 @@ TEST_F(E2e, CardClicks)
     const std::string file = AppDriver::dataFolder() + "\\Part 2.avi";
     const std::string keptFile = AppDriver::dataFolder() + "\\Kept Cut.avi";
     const std::string lostFile = AppDriver::dataFolder() + "\\Lost Cut.avi";
+    const std::string program = AppDriver::dataFolder() + "\\Extras.exe";
     Movie* series = movie(3, u"Series", {});
     series->episodes.append(episode(1, std::string()));
     series->episodes.append(episode(2, file));
@@ -81,15 +83,18 @@ TEST_F(E2e, CardClicks)
     series->links.append(link("Films Folder", AppDriver::dataFolder(), false, MovieLink::kLocal));
     series->links.append(
         link("Kept As Address", testsupport::fileAddress(keptFile), false, MovieLink::kLocal));
+    series->links.append(link("Extras Online", program, false));
     ASSERT_TRUE(writeCollection("Clicks", {movie(1, u"One Link",
                                                  {link("Trailer", "http://127.0.0.1/trailer", true),
-                                                  link("Review", "http://127.0.0.1/review", false)}),
+                                                  link("Review", "http://127.0.0.1/review", false),
+                                                  link("Quoted", "http://127.0.0.1/a \"b\"", false)}),
                                            movie(2, u"Two Links",
                                                  {link("Second Cut", "http://127.0.0.1/b-second", true),
                                                   link("First Cut", "http://127.0.0.1/a-first", true)}),
                                            series}));
     std::ofstream(std::filesystem::u8path(file)) << "not a real video";
     std::ofstream(std::filesystem::u8path(keptFile)) << "not a real video either";
+    std::ofstream(std::filesystem::u8path(program)) << "not a real program";
     ASSERT_TRUE(launchToMain()) << app.failure();
     ASSERT_TRUE(titleNames("Clicks")) << mainTitle();
     ASSERT_TRUE(viewMode("List"));
@@ -103,6 +108,10 @@ TEST_F(E2e, CardClicks)
     // An ordinary link, clicked where its words are.
     EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Review\""); }),
               (std::vector<std::string>{"open http://127.0.0.1/review"}));
+    // One with a blank and quotes in its address: escaped, so that the
+    // browser's command line keeps it one argument.
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Quoted\""); }),
+              (std::vector<std::string>{"open http://127.0.0.1/a%20%22b%22"}));
 
     // Two: the select-link window lists them in the movie's order; the
     // second row chosen.
@@ -128,15 +137,18 @@ TEST_F(E2e, CardClicks)
               (std::vector<std::string>{"execute " + file}));
     app.shot("episode-played");
 
-    // Local links in the card's list: the file that is there opens with its
+    // Local links in the card's list: the file that is there starts with its
     // program, the one that is gone opens nothing, a folder opens in the
-    // file manager, and a "file:" address opens the file it names.
+    // file manager, and a "file:" address starts the file it names. An
+    // online link whose address is a program that is there opens nothing.
     EXPECT_EQ(app.shellCallsAfter(
                   [&] { return app.click("#card \"Lost Cut\"") && app.click("#card \"Kept Cut\""); }),
-              (std::vector<std::string>{"open " + keptFile}));
+              (std::vector<std::string>{"execute " + keptFile}));
     EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Films Folder\""); }),
               (std::vector<std::string>{"open " + AppDriver::dataFolder()}));
     EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Kept As Address\""); }),
-              (std::vector<std::string>{"open " + keptFile}));
+              (std::vector<std::string>{"execute " + keptFile}));
+    EXPECT_EQ(app.shellCallsAfter([&] { return app.click("#card \"Extras Online\""); }),
+              (std::vector<std::string>{}));
     ASSERT_TRUE(exitThroughTheMenu());
 }

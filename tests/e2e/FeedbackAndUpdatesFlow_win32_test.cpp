@@ -1,6 +1,7 @@
 // Flow 18: feedback typed and sent reaches the maker's service (the
 // stand-in logs it); an update check answered with a newer version asks,
-// and Yes hands the download link to the shell (recorded, not run).
+// and Yes hands the download link to the shell (recorded, not run), in the
+// form the browser's command line cannot split.
 #include "tests/e2e/E2eSteps.h"
 #include "tests/support/StandInServer.h"
 
@@ -13,7 +14,8 @@ namespace {
 
 const char kNewerBox[] = "\"A new version of Reelstack is available.\"";
 const char kSentBox[] = "\"Your feedback has been sent successfully. Thank you.\"";
-const char kDownload[] = "http://www.reelstack.example/get-9.1.0";
+const char kDownload[] = "http://www.reelstack.example/get 9.1.0?from=\"menu\"";
+const char kDownloadForShell[] = "http://www.reelstack.example/get%209.1.0?from=%22menu%22";
 
 // The stand-in's log, a line a request.
 std::vector<std::string> logLines(const std::filesystem::path& path)
@@ -71,7 +73,7 @@ TEST_F(E2e, FeedbackAndUpdates)
     const JsonValue dump = app.dump();
     ASSERT_EQ(dump["shell"].elements().size(), 1u) << dump["shell"].write();
     EXPECT_EQ(dump["shell"].at(0)["call"].toText(), "open");
-    EXPECT_EQ(dump["shell"].at(0)["target"].toText(), kDownload);
+    EXPECT_EQ(dump["shell"].at(0)["target"].toText(), kDownloadForShell);
     EXPECT_EQ(logLines(log),
               (std::vector<std::string>{feedbackLine, "POST " + maker + "/service-informer -> 200"}));
     ASSERT_TRUE(exitThroughTheMenu());

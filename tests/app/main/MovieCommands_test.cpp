@@ -28,6 +28,40 @@ String fileUrlOf(const String& path)
     return testsupport::text(testsupport::fileAddress(testsupport::utf8(path)));
 }
 
+MovieLink linkTo(const String& url, int32_t type)
+{
+    MovieLink link;
+    link.type = type;
+    link.url = url;
+    return link;
+}
+
+// Records the shell calls made while it lives, as "call target".
+class RecordedShellCalls
+{
+public:
+    RecordedShellCalls()
+    {
+        ShellCallRecorder::install([this](const String& call, const String& target) {
+            calls.push_back(iotest::show(call) + " " + iotest::show(target));
+        });
+    }
+    ~RecordedShellCalls() { ShellCallRecorder::remove(); }
+
+    std::vector<std::string> calls;
+};
+
+// What a click on the movie card's anchor with that href hands the shell,
+// as the main window opens it.
+std::vector<std::string> callsOfClick(const Movie& movie, const String& href)
+{
+    RecordedShellCalls recorded;
+    const MovieLink* link = CardPlay::linkForHref(movie, href);
+    if (link)
+        MovieLink::open(link->url, link->type);
+    return recorded.calls;
+}
+
 struct EpisodeIdCase
 {
     const char16_t* id;
@@ -92,9 +126,12 @@ TEST(CardPlay, AnEpisodeIdFindsOnlyAnExistingEpisodesFile)
 
 TEST(CardPlay, OnlyWholeWebAddressesOpen)
 {
+    testsupport::TempDir dir;
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "x.exe"), iotest::bytesOf("MZ")));
+    const String program = iotest::pathIn(dir, "x.exe");
     const struct
     {
-        const char16_t* href;
+        String href;
         bool opens;
     } cases[] = {
         {u"http://", false},
@@ -103,50 +140,95 @@ TEST(CardPlay, OnlyWholeWebAddressesOpen)
         {u"http://example.org/film", true},
         {u"HTTPS://example.org", true},
         {u"ftp://host/file", true},
-        {u"file:///C:/x.exe", false},
-        {u"C:\\x.exe", false},
+        // A program that is there, as the path or the "file:" address an
+        // online link may hold in a collection from elsewhere.
+        {fileUrlOf(program), false},
+        {program, false},
         {u"javascript:x", false},
         {u"calc.exe", false},
         {u"", false},
         {u" http://example.org", false},
     };
     for (const auto& c : cases) {
-        const String target = CardPlay::hrefTarget(String(c.href));
-        EXPECT_EQ(!target.isEmpty(), c.opens) << iotest::show(String(c.href));
-        if (c.opens) {
-            EXPECT_EQ(target, String(c.href)) << "a web address goes as it stands";
-        }
+        Movie movie;
+        movie.links.append(linkTo(c.href, MovieLink::kOnline));
+        const std::vector<std::string> opened =
+            c.opens ? std::vector<std::string>{"open " + iotest::show(c.href)} : std::vector<std::string>{};
+        EXPECT_EQ(callsOfClick(movie, c.href), opened) << iotest::show(c.href);
         // A stored web link is held to the same rule.
-        EXPECT_EQ(MovieLink::openAction(String(c.href), MovieLink::kOnline) == MovieLink::kOpenAddress,
-                  c.opens);
+        EXPECT_EQ(MovieLink::openAction(c.href, MovieLink::kOnline) == MovieLink::kOpenAddress, c.opens);
     }
 }
 
 // A card anchor of a local link holds the file's or folder's path, as our
 // web view hands it over, or the "file:" address the system's browser
-// control makes of it: either opens when the file or folder is there, by
-// its path.
+// control makes of it: either opens the link when its file or folder is
+// there, a file started, a folder opened.
 TEST(CardPlay, ALocalLinkOpensOnlyAsAnExistingFileOrFolder)
 {
     testsupport::TempDir dir;
     ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
     const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String lost = iotest::pathIn(dir, "Lost Cut.avi");
     const String folder = iotest::toPath(dir.path());
+    Movie movie;
+    for (const String& url : {kept, lost, folder})
+        movie.links.append(linkTo(url, MovieLink::kLocal));
     const struct
     {
         String href;
-        String target;
+        std::vector<std::string> calls;
     } cases[] = {
-        {kept, kept},
-        {iotest::pathIn(dir, "Lost Cut.avi"), String()},
-        {folder, folder},
-        {fileUrlOf(kept), kept},
-        {fileUrlOf(folder) + u"/", folder + u"\\"},
-        {fileUrlOf(iotest::pathIn(dir, "Lost Cut.avi")), String()},
-        {String(u"file:") + kept + u"%00", String()},
+        {kept, {"execute " + iotest::show(kept)}},
+        {lost, {}},
+        {folder, {"open " + iotest::show(folder)}},
+        {fileUrlOf(kept), {"execute " + iotest::show(kept)}},
+        {fileUrlOf(folder) + u"/", {"open " + iotest::show(folder)}},
+        {fileUrlOf(lost), {}},
+        {String(u"file:") + kept + u"%00", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CardPlay::hrefTarget(c.href), c.target) << iotest::show(c.href);
+        EXPECT_EQ(callsOfClick(movie, c.href), c.calls) << iotest::show(c.href);
+}
+
+// An anchor names one of the movie's links as the card wrote it; a "file:"
+// address names a local link by its path as Windows compares paths. Any
+// other text names none, so nothing is looked for on disk or on a share.
+TEST(CardPlay, AHrefFindsOnlyTheLinkItNames)
+{
+    Movie movie;
+    movie.links.append(linkTo(u"http://example.org/film", MovieLink::kOnline));
+    movie.links.append(linkTo(u"C:\\Movies\\Heat.avi", MovieLink::kLocal));
+    movie.links.append(linkTo(u"\\\\server\\share\\Heat II.avi", MovieLink::kLocal));
+    movie.links.append(linkTo(u"file:///C:/Movies/Kept%20Cut.avi", MovieLink::kLocal));
+    movie.links.append(linkTo(u"C:\\Movies\\Online.avi", MovieLink::kOnline));
+    const struct
+    {
+        const char16_t* href;
+        int link;
+    } cases[] = {
+        {u"http://example.org/film", 0},
+        {u"HTTP://example.org/film", -1},
+        {u"C:\\Movies\\Heat.avi", 1},
+        {u"file:///C:/Movies/Heat.avi", 1},
+        {u"file:///c:/movies/HEAT.AVI", 1},
+        {u"\\\\server\\share\\Heat II.avi", 2},
+        {u"file://server/share/Heat%20II.avi", 2},
+        {u"\\\\server\\share\\Other.avi", -1},
+        {u"file://server/share/Other.avi", -1},
+        {u"file:///C:/Movies/Kept%20Cut.avi", 3},
+        {u"file:///C:/Movies/Kept Cut.avi", 3},
+        {u"C:\\Movies\\Online.avi", 4},
+        {u"file:///C:/Movies/Online.avi", -1},
+        {u"C:\\Movies", -1},
+        {u"javascript:x", -1},
+        {u"", -1},
+    };
+    for (const auto& c : cases) {
+        const MovieLink* found = CardPlay::linkForHref(movie, String(c.href));
+        const List<MovieLink>::Node* node = c.link < 0 ? nullptr : movie.links.nodeAt(c.link);
+        EXPECT_EQ(found, node ? &node->value : nullptr) << iotest::show(String(c.href));
+    }
 }
 
 TEST(CardPlay, PlayableLinksKeepTheMoviesOrder)
@@ -320,35 +402,59 @@ TEST_F(MovieCommandsTest, TheColourLabelRefillsOnlyWhenItChanges)
 } // namespace
 
 // A click on a card link as the system's browser control reports it, with
-// the address it resolved: the shell opens the kept file and the folder by
-// their paths, the web address as it stands; a missing file, a bare scheme
-// and a script open nothing.
+// the address it resolved: the shown movie's links open by their own type,
+// the kept file started, the folder opened by its path, a web address in the
+// form the browser's command line cannot split; an online link that names a
+// program opens nothing, and so do a missing file, a bare scheme, a script
+// and an href that is none of the movie's links.
 TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
 {
     testsupport::TempDir dir;
     ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "x.exe"), iotest::bytesOf("MZ")));
     const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String program = iotest::pathIn(dir, "x.exe");
     const String folder = iotest::toPath(dir.path());
-    std::vector<std::string> calls;
-    ShellCallRecorder::install([&calls](const String& call, const String& target) {
-        calls.push_back(iotest::show(call) + " " + iotest::show(target));
-    });
+    main->table()->selectRow(0);
+    Movie* shown = main->currentMovie();
+    ASSERT_TRUE(shown);
+    const struct
+    {
+        String url;
+        int32_t type;
+    } links[] = {
+        {kept, MovieLink::kLocal},
+        {iotest::pathIn(dir, "Lost Cut.avi"), MovieLink::kLocal},
+        {folder, MovieLink::kLocal},
+        {u"http://example.org/trailer", MovieLink::kOnline},
+        {u"http://example.org/Star Wars \"Special\"", MovieLink::kOnline},
+        {u"http://", MovieLink::kOnline},
+        {u"javascript:alert(1)", MovieLink::kOnline},
+        {fileUrlOf(program), MovieLink::kOnline},
+    };
+    for (const auto& link : links)
+        shown->links.append(linkTo(link.url, link.type));
+    RecordedShellCalls recorded;
     const struct
     {
         String href;
         std::vector<std::string> calls;
     } rows[] = {
-        {fileUrlOf(kept), {"open " + iotest::show(kept)}},
+        {fileUrlOf(kept), {"execute " + iotest::show(kept)}},
         {fileUrlOf(iotest::pathIn(dir, "Lost Cut.avi")), {}},
-        {fileUrlOf(folder) + u"/", {"open " + iotest::show(folder) + "\\"}},
+        {fileUrlOf(folder) + u"/", {"open " + iotest::show(folder)}},
         {String(u"http://example.org/trailer"), {"open http://example.org/trailer"}},
+        {String(u"http://example.org/Star Wars \"Special\""),
+         {"open http://example.org/Star%20Wars%20%22Special%22"}},
         {String(u"http://"), {}},
         {String(u"javascript:alert(1)"), {}},
+        {fileUrlOf(program), {}},
+        {program, {}},
+        {String(u"http://example.org/elsewhere"), {}},
     };
     for (const auto& row : rows) {
-        calls.clear();
+        recorded.calls.clear();
         main->openLink(row.href, String());
-        EXPECT_EQ(calls, row.calls) << iotest::show(row.href);
+        EXPECT_EQ(recorded.calls, row.calls) << iotest::show(row.href);
     }
-    ShellCallRecorder::remove();
 }

@@ -1,10 +1,12 @@
 // The movie editor's pictures under Wine: a cancelled edit leaves "Images"
 // byte for byte as it was and leaves no staging folder; OK moves the new
 // pictures in, purges the ones no movie uses and remakes the thumbnails.
-// Drops go through the toolkit's drop target with our data object.
+// Drops go through the toolkit's drop target with our data object; a double
+// click opens a picture's file with the shell and nothing else.
 #include "app/movie/AddEditMovieWindow.h"
 
 #include "app/movie/MovieListEditor.h"
+#include "foundation/platform/ShellCallRecorder.h"
 #include "tests/app/movie/FailingMoveIn.h"
 #include "tests/app/movie/MovieDrops.h"
 #include "tests/app/movie/MovieEditorFixture.h"
@@ -17,6 +19,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace movietest;
 
@@ -313,6 +317,64 @@ TEST_F(EditorPictures, PicturesThatCannotBeTakenOrAreTheMoviesOwnChangeNothing)
     EXPECT_TRUE(String::equalsIgnoreCase(movie->coverByKind(Cover::kPoster)->name, posterName));
     EXPECT_EQ(folderBytes(imagesFolder()), before)
         << "the own file taken back is neither copied nor replaced";
+}
+
+// A collection from elsewhere may name any file in "Images" as a cover or
+// the background: a double click opens it with the shell only when it is a
+// picture, and browses for another, as for a missing file, when it is not.
+TEST_F(EditorPictures, ADoubleClickOpensOnlyAPictureAndBrowsesPastAnythingElse)
+{
+    ASSERT_TRUE(testsupport::writeFileBytes(utf8(imagesFolder() + u"\\x.exe"), {'M', 'Z'}));
+    ASSERT_TRUE(picture(Color(200, 10, 10)).save(imagesFolder() + u"\\x.png", true));
+    std::vector<std::string> calls;
+    ShellCallRecorder::install([&calls](const String& call, const String& target) {
+        calls.push_back(utf8(call) + " " + utf8(target));
+    });
+    const struct
+    {
+        bool background;
+        const char16_t* name;
+        bool opens;
+    } rows[] = {
+        {false, u"x.exe", false},
+        {false, u"x.png", true},
+        {true, u"x.exe", false},
+        {true, u"x.png", true},
+    };
+    for (const auto& row : rows) {
+        const String name(row.name);
+        SCOPED_TRACE((row.background ? "background " : "poster ") + utf8(name));
+        if (row.background)
+            movie->cardStyle.backgroundImage = name;
+        else
+            movie->setCover(Cover(name));
+        calls.clear();
+        bool browsed = false;
+        AddEditMovieWindow editor(*model, window, movie, 0, NewMovieRecord());
+        ASSERT_TRUE(drive(
+            editor.dialog(),
+            [&] {
+                if (row.background)
+                    clickTab(editor.pageBar(), AddEditMovieWindow::kDisplayPage);
+                UIPicture* target = row.background ? editor.backgroundPicture() : editor.coverPicture();
+                // The toolkit makes a double click of two quick presses.
+                auto doubleClick = [&] {
+                    UIHarness::click(target, target->rect().center());
+                    UIHarness::click(target, target->rect().center());
+                    UIHarness::pump();
+                };
+                if (row.opens)
+                    doubleClick();
+                else
+                    browsed = chooseFileThrough(doubleClick, source);
+                click(editor.cancelButton());
+            },
+            [&] { editor.exec(); }));
+        const std::vector<std::string> opened = {"open " + utf8(imagesFolder() + u"\\" + name)};
+        EXPECT_EQ(calls, row.opens ? opened : std::vector<std::string>{});
+        EXPECT_EQ(browsed, !row.opens);
+    }
+    ShellCallRecorder::remove();
 }
 
 TEST_F(EditorPictures, APictureThatCannotMoveInFailsTheSaveWithAWarningAndKeepsTheDialog)

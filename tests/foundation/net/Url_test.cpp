@@ -107,3 +107,30 @@ TEST(Url, FileAddressesGiveTheLocalPathTheyName)
     for (const auto& row : rows)
         EXPECT_EQ(utf8(fileUrlPath(text(row.first))), row.second) << row.first;
 }
+
+// The shell puts an address inside the quotes of the browser's command line:
+// a blank, a quote or an angle bracket must never reach it as such, and an
+// address with a control character is refused whole.
+TEST(Url, AShellWebAddressCannotSplitTheBrowsersCommandLine)
+{
+    const std::pair<String, const char*> rows[] = {
+        {text("http://example.org/film?id=7&x=%41#top"), "http://example.org/film?id=7&x=%41#top"},
+        {text("http://example.org/Star Wars"), "http://example.org/Star%20Wars"},
+        {text("http://example.org/\" --kiosk \"file:///C:/x.exe"),
+         "http://example.org/%22%20--kiosk%20%22file:///C:/x.exe"},
+        {text("http://example.org/<b>"), "http://example.org/%3Cb%3E"},
+        {text("https://example.org/Amélie"), "https://example.org/Amélie"},
+        {text(""), ""},
+        {text("http://example.org/a\tb"), ""},
+        {text("http://example.org/a\nb"), ""},
+        {text("http://example.org/a\rb"), ""},
+        {text("http://example.org/a\x7f"), ""},
+        {String(u"http://example.org/a\u0085b"), ""},
+        {String(u"http://example.org/a\u009fb"), ""},
+        {String(u"http://example.org/\0b", 21), ""},
+        // The first character past the C1 controls is text like any other.
+        {String(u"http://example.org/a\u00a0b"), "http://example.org/a\u00a0b"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(utf8(shellWebAddress(row.first)), row.second) << utf8(row.first);
+}

@@ -38,7 +38,8 @@ public:
     // How a URL is opened: the shell, unless a test puts its own in.
     using Opener = void (*)(const String& url);
     static void setOpener(Opener opener);
-    // The shell's "open"; natively, where there is no shell, nothing.
+    // The shell's "open" of the URL in the form shellWebAddress gives it,
+    // nothing for one it refuses; natively, where there is no shell, nothing.
     static void openWithShell(const String& url);
     // Where the reopening guard reads the time: the system's tick count in
     // milliseconds, unless a test puts its own in.

@@ -1,5 +1,7 @@
 // A link clicked by posted mouse input in a real window opens through a
-// stand-in opener (no browser starts), on a clock the test moves itself.
+// stand-in opener (no browser starts), on a clock the test moves itself; the
+// shell's opener hands over only what cannot split the browser's command line.
+#include "foundation/platform/ShellCallRecorder.h"
 #include "tests/support/ScreenTest.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/widgets/labels/UILink.h"
@@ -67,4 +69,16 @@ TEST_F(LinkOnScreen, TwoClicksAHundredMillisecondsApartOpenOnceAndAreBothReporte
     UIHarness::click(link, at);
     ASSERT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls == 3; }));
     EXPECT_EQ(2u, opened.size());
+}
+
+TEST(LinkShell, AnAddressReachesTheShellEscapedOrNotAtAll)
+{
+    std::vector<String> calls;
+    ShellCallRecorder::install(
+        [&calls](const String& call, const String& target) { calls.push_back(call + u" " + target); });
+    UILink::openWithShell(String(u"https://example.org/a \"b\""));
+    UILink::openWithShell(String(u"https://example.org/a\tb"));
+    ShellCallRecorder::remove();
+    ASSERT_EQ(1u, calls.size());
+    EXPECT_EQ(String(u"open https://example.org/a%20%22b%22"), calls.front());
 }
