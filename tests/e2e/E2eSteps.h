@@ -60,21 +60,9 @@ protected:
         return app.launch(options) && flows::waitForMain(app) && flows::waitForCoverFlowKnown(app);
     }
 
-    // Opens the bar's menu (and its sub-menu) and clicks the item; a menu
-    // that did not open in time is closed and tried again.
-    bool menu(const std::vector<std::string>& paths)
-    {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            bool clicked = true;
-            for (size_t i = 0; clicked && i < paths.size(); ++i)
-                clicked = (i == 0 || app.waitForPath(paths[i], 3000)) && app.click(paths[i]);
-            if (clicked)
-                return app.waitForNoPath(paths.back(), 3000);
-            app.pressKey("Escape");
-            app.pressKey("Escape");
-        }
-        return false;
-    }
+    // Opens the bar's menu (and its sub-menu) and clicks the item, until the
+    // menu has closed behind it.
+    bool menu(const std::vector<std::string>& paths) { return app.openAndClick(paths); }
     bool menu(const std::string& bar, const std::string& menuId, const std::string& item)
     {
         return menu({"#menuBar \"" + bar + "\"", "#" + menuId + " \"" + item + "\""});

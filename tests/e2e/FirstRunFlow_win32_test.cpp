@@ -39,7 +39,8 @@ TEST_F(E2e, FirstRun)
     for (int row = 0; row < grid["rowCount"].toInt(); ++row)
         shown.push_back(grid["rows"][std::to_string(row)].at(0).toText());
     const int currentRow = grid["current"].toInt();
-    const std::string currentTitle = currentRow >= 0 && currentRow < int(shown.size()) ? shown[size_t(currentRow)] : "";
+    const std::string currentTitle =
+        currentRow >= 0 && currentRow < int(shown.size()) ? shown[size_t(currentRow)] : "";
     EXPECT_EQ(sorted(shown), sorted(onDisk)) << grid.write();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(currentTitle, shown.front()) << "the first movie is the current one";
@@ -78,7 +79,6 @@ TEST_F(E2e, FirstRun)
     EXPECT_EQ(frame.top, placed.top);
     EXPECT_EQ(frame.right - frame.left, placed.right - placed.left);
     EXPECT_EQ(frame.bottom - frame.top, placed.bottom - placed.top);
-    ASSERT_TRUE(again.click("#menuBar \"Collection\"") && again.waitForPath("#collectionMenu \"Exit\"") &&
-                again.click("#collectionMenu \"Exit\""));
+    ASSERT_TRUE(again.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}));
     EXPECT_EQ(again.waitForExit(), 0);
 }

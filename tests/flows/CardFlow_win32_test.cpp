@@ -56,7 +56,8 @@ bool prepareSerial()
 bool inside(const JsonValue& rect, const JsonValue& outer, int axis)
 {
     return rect.at(axis).toInt() >= outer.at(axis).toInt() &&
-           rect.at(axis).toInt() + rect.at(axis + 2).toInt() <= outer.at(axis).toInt() + outer.at(axis + 2).toInt();
+           rect.at(axis).toInt() + rect.at(axis + 2).toInt() <=
+               outer.at(axis).toInt() + outer.at(axis + 2).toInt();
 }
 
 } // namespace
@@ -105,8 +106,7 @@ TEST(CardFlow, TheCardSectionListsThePlayElementsWithTagAndRectangle)
         itemRects[item["text"].toText()] = item["rect"].write();
     for (const Row& row : rows)
         EXPECT_EQ(byId[row.id]["rect"].write(), itemRects[row.id]) << row.id;
-    ASSERT_TRUE(app.click("#menuBar \"Collection\"")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\"")) << app.failure();
-    ASSERT_TRUE(app.click("#collectionMenu \"Exit\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}))
+        << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }

@@ -300,8 +300,7 @@ TEST(CollectionFlow, OpenListsTheCollectionsAndReopensTheOpenOne)
         // With none there is nothing to open.
         AppDriver app;
         ASSERT_TRUE(launchToMain(app)) << app.failure();
-        ASSERT_TRUE(app.click("#menuBar \"Collection\""));
-        ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\""));
+        ASSERT_TRUE(app.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}, false));
         JsonValue menu = app.find("#collectionMenu");
         const JsonValue* open = itemAt(&menu, 1);
         ASSERT_NE(open, nullptr);

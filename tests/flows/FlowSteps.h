@@ -153,13 +153,12 @@ inline std::string mainTitle(AppDriver& app)
     return std::string();
 }
 
-// Opens the menu bar's menu, picks the item and waits until the menu has
-// closed, so that the next click does not land on it.
+// Opens the menu bar's menu and picks the item; the driver waits until the
+// menu has closed, so that the next click does not land on it.
 inline bool chooseMenuItemAndWait(AppDriver& app, const std::string& bar, const std::string& menuId,
                                   const std::string& item)
 {
-    const std::string itemPath = "#" + menuId + " \"" + item + "\"";
-    return app.openAndClick({"#menuBar \"" + bar + "\"", itemPath}) && app.waitForNoPath(itemPath);
+    return app.openAndClick({"#menuBar \"" + bar + "\"", "#" + menuId + " \"" + item + "\""});
 }
 
 inline bool endsWith(const std::string& text, const std::string& end)

@@ -16,13 +16,17 @@
 
 namespace flows {
 
-// A folder of empty files on the desktop, named for the program driven so
-// that runs side by side never share one; removed with everything in it.
+// A folder of empty files on the desktop, removed with everything in it.
+// Under Wine the desktop is the user's home folder for every prefix, so
+// runs of other trees put their folders beside this one, and process ids
+// repeat across prefixes. The name starts with what no other run shares
+// (the clock and the process): with a folder "Scan Flow-1948" beside
+// "Scan Flow-280", the browser took the first each time the second was typed.
 class DesktopScanFolder
 {
 public:
     DesktopScanFolder(const std::string& stem, const std::vector<std::string>& files)
-        : m_name(stem + "-" + std::to_string(GetCurrentProcessId()))
+        : m_name(std::to_string(GetTickCount()) + "-" + std::to_string(GetCurrentProcessId()) + " " + stem)
     {
         const std::string desktop = desktopFolder();
         if (desktop.empty())

@@ -35,21 +35,17 @@ TEST(LoansAndOptionsFlow, ManageLoansAndARestartInGerman)
     ASSERT_TRUE(app.launch()) << app.failure();
     ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
 
-    ASSERT_TRUE(app.click("#menuBar \"Loans\"")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#loansMenu \"Manage Loans...\"")) << app.failure();
-    ASSERT_TRUE(app.click("#loansMenu \"Manage Loans...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.openAndClick({"#menuBar \"Loans\"", "#loansMenu \"Manage Loans...\""}))
+        << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#loans")) << app.failure();
     app.shot("loans");
     ASSERT_TRUE(app.click("#loans \"Close\"")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForNoPath("#loans")) << app.failure();
 
-    ASSERT_TRUE(app.click("#menuBar \"Tools\"")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#toolsMenu \"Options...\"")) << app.failure();
-    ASSERT_TRUE(app.click("#toolsMenu \"Options...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.openAndClick({"#menuBar \"Tools\"", "#toolsMenu \"Options...\""}))
+        << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#options")) << app.failure();
-    ASSERT_TRUE(app.click("#language")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#language UIList \"Deutsch\"")) << app.failure();
-    ASSERT_TRUE(app.click("#language UIList \"Deutsch\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.chooseEntry("#language", "Deutsch")) << app.find("#language").write();
     app.shot("options-german");
     ASSERT_TRUE(app.click("#optionsOk")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("\"Restart Now\"")) << app.failure();
@@ -68,17 +64,15 @@ TEST(LoansAndOptionsFlow, DialogsOpenOverEachOtherAreClosedInnermostFirstAndTheP
     AppDriver app;
     ASSERT_TRUE(app.launch()) << app.failure();
     ASSERT_TRUE(app.waitForPath("#main", 60000)) << app.failure();
-    ASSERT_TRUE(app.click("#menuBar \"Loans\"")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#loansMenu \"Manage Loans...\"")) << app.failure();
-    ASSERT_TRUE(app.click("#loansMenu \"Manage Loans...\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.openAndClick({"#menuBar \"Loans\"", "#loansMenu \"Manage Loans...\""}))
+        << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#loans")) << app.failure();
     ASSERT_TRUE(app.click("#loans \"Add Loaner...\"")) << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#loans UIWindow UILineEdit")) << app.failure();
     app.closeDialogs();
     EXPECT_FALSE(app.exists("#loans")) << "both dialogs";
-    ASSERT_TRUE(app.click("#menuBar \"Collection\"")) << app.lastReply().write();
-    ASSERT_TRUE(app.waitForPath("#collectionMenu \"Exit\"")) << app.failure();
-    ASSERT_TRUE(app.click("#collectionMenu \"Exit\"")) << app.lastReply().write();
+    ASSERT_TRUE(app.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}))
+        << app.lastReply().write();
     EXPECT_EQ(app.waitForExit(), 0);
 }
 

@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
 #include <cwchar>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -63,21 +63,7 @@ public:
     {
         return openAndClick({"#menuBar \"" + bar + "\"", "#" + menuId + " \"" + item + "\""});
     }
-    // Clicks through a menu's path; a popup that closed between finding an
-    // entry and the click on it (the machine under load) is opened again.
-    bool openAndClick(const std::vector<std::string>& paths)
-    {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            bool clicked = true;
-            for (size_t i = 0; clicked && i < paths.size(); ++i)
-                clicked = (i == 0 || m_app.waitForPath(paths[i], 3000)) && m_app.click(paths[i]);
-            if (clicked)
-                return true;
-            m_app.pressKey("Escape");
-            m_app.pressKey("Escape");
-        }
-        return false;
-    }
+    bool openAndClick(const std::vector<std::string>& paths) { return m_app.openAndClick(paths); }
     // The window's title as the dump reads it.
     std::string mainTitle()
     {
@@ -85,10 +71,7 @@ public:
         const JsonValue* main = findInDump(dump, "id", "main");
         return main ? (*main)["title"].toText() : std::string();
     }
-    std::string cardText()
-    {
-        return m_app.find("#card")["text"].toText();
-    }
+    std::string cardText() { return m_app.find("#card")["text"].toText(); }
     // The title cell of the table's current row, "" without one. A dump
     // takes the shell calls and sounds with it: the play steps read those
     // only at their end.
@@ -141,7 +124,8 @@ public:
     }
     bool sortBy(const std::string& item)
     {
-        return openAndClick({"#menuBar \"View\"", "#viewMenu \"Sort Movies by\"", "#sortMenu \"" + item + "\""});
+        return openAndClick(
+            {"#menuBar \"View\"", "#viewMenu \"Sort Movies by\"", "#sortMenu \"" + item + "\""});
     }
     bool newCollection(const std::string& name)
     {
@@ -195,7 +179,7 @@ public:
             !waitForHidden("#movieContextMenu \"Edit Movie...\""))
             return false;
         if (sub < 0)
-            return clickHidden("#movieContextMenu \"" + item + "\"");
+            return clickHidden("#movieContextMenu \"" + item + "\"") && waitForMenuClosed();
         const std::string entry = "#movieContextMenu UIMenu[" + std::to_string(sub) + "] \"" + item + "\"";
         return openSubMenu(kSubMenus[sub], sub) && clickHidden(entry) && waitForMenuClosed();
     }
@@ -209,7 +193,8 @@ public:
     {
         return m_app.waitFor(
             [&] {
-                JsonValue menu = requestHidden("find", "#movieContextMenu UIMenu[" + std::to_string(sub) + "]");
+                JsonValue menu =
+                    requestHidden("find", "#movieContextMenu UIMenu[" + std::to_string(sub) + "]");
                 return menu["widget"]["visible"].toBool();
             },
             timeoutMs);
@@ -219,24 +204,23 @@ public:
     bool openSubMenu(const char* entry, int sub)
     {
         for (int tries = 0; tries < 4; ++tries) {
-            if (clickHidden("#movieContextMenu \"" + std::string(entry) + "\"") && waitForVisibleMenu(sub, 2000))
+            if (clickHidden("#movieContextMenu \"" + std::string(entry) + "\"") &&
+                waitForVisibleMenu(sub, 2000))
                 return true;
         }
         return false;
     }
-    int fills()
-    {
-        return int(m_app.dump()["sections"]["timings"]["fills"].toNumber());
-    }
+    int fills() { return int(m_app.dump()["sections"]["timings"]["fills"].toNumber()); }
     // In the open editor: a link on the links page, marked for playing.
     bool addLink(const std::string& url, const std::string& description)
     {
         const std::string dialog = "#main UIWindow UIWindow ";
         return m_app.waitForPath("#main UIWindow \"Links\"") && m_app.click("#main UIWindow \"Links\"") &&
-               m_app.click("#main UIWindow \"Add Link...\"") &&
-               m_app.waitForPath(dialog + "UILineEdit") && m_app.typeText(url, dialog + "UILineEdit[0]") &&
-               m_app.typeText(description, dialog + "UILineEdit[1]") && m_app.click(dialog + "\"Playable\"") &&
-               m_app.click(dialog + "\"OK\"") && m_app.waitForNoPath(dialog + "\"OK\"");
+               m_app.click("#main UIWindow \"Add Link...\"") && m_app.waitForPath(dialog + "UILineEdit") &&
+               m_app.typeText(url, dialog + "UILineEdit[0]") &&
+               m_app.typeText(description, dialog + "UILineEdit[1]") &&
+               m_app.click(dialog + "\"Playable\"") && m_app.click(dialog + "\"OK\"") &&
+               m_app.waitForNoPath(dialog + "\"OK\"");
     }
     // A movie with the links given, shown on the card.
     bool addMovieWithLinks(const std::string& title, const std::vector<std::string>& urls)
@@ -485,7 +469,8 @@ TEST(MovieCommandsFlow, PlayOpensOneLinkAtOnceChoosesAmongSeveralAndOnlyWebAddre
         EXPECT_EQ(call.rfind("open http://", 0), 0u) << call;
 
     // Three: the select window; Cancel plays nothing, Play the top row.
-    ASSERT_TRUE(user.addMovieWithLinks("Three", {"http://127.0.0.1/a", "http://127.0.0.1/b", "http://127.0.0.1/c"}))
+    ASSERT_TRUE(
+        user.addMovieWithLinks("Three", {"http://127.0.0.1/a", "http://127.0.0.1/b", "http://127.0.0.1/c"}))
         << app.lastReply().write();
     user.shellCalls();
     ASSERT_TRUE(app.click("#card \"@play\"")) << app.lastReply().write();
@@ -548,7 +533,8 @@ TEST(MovieCommandsFlow, EditOpensFromEveryTriggerAndAnEmptyTableOpensAdd)
     auto opensAndCancels = [&](const std::string& what) {
         bool opened = app.waitForPath("#main UIWindow \"Cancel\"");
         app.shot("edit-by-" + what);
-        return opened && app.click("#main UIWindow \"Cancel\"") && app.waitForNoPath("#main UIWindow \"Cancel\"");
+        return opened && app.click("#main UIWindow \"Cancel\"") &&
+               app.waitForNoPath("#main UIWindow \"Cancel\"");
     };
     ASSERT_TRUE(app.click("#table \"Alien\""));
     ASSERT_TRUE(app.doubleClick("#table \"Alien\""));
@@ -707,7 +693,8 @@ TEST(MovieCommandsFlow, AFolderScanAddsItsMoviesInSortOrderAndKeepsTheSelection)
     ASSERT_TRUE(app.waitFor([&] { return user.currentTitle() == "Brazil"; })) << user.currentTitle();
     ASSERT_EQ(user.currentRow(), 2);
 
-    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder...")) << app.lastReply().write();
+    ASSERT_TRUE(user.menu("Movie", "movieMenu", "Add Movies by Scanning Folder..."))
+        << app.lastReply().write();
     ASSERT_TRUE(app.waitForPath("#scanFolder")) << app.failure();
     ASSERT_TRUE(flows::browseAndScan(app, folder, 3, "scan-browser")) << app.lastReply().write();
     ASSERT_TRUE(app.click("#scanFolder \"Check All\"")) << app.lastReply().write();

@@ -256,9 +256,9 @@ TEST_F(MovieViewsFlow, OpeningFillsTheViewsAndSortingFollowsTheMenus)
     };
     for (const Step& s : steps) {
         if (s.toolBar) {
-            ASSERT_TRUE(app.click("#toolBar \"Sort Movies by\""));
-            ASSERT_TRUE(app.waitForPath(std::string("#toolBarSortMenu \"") + s.item + "\""));
-            ASSERT_TRUE(app.click(std::string("#toolBarSortMenu \"") + s.item + "\""));
+            ASSERT_TRUE(openAndClick(
+                {"#toolBar \"Sort Movies by\"", std::string("#toolBarSortMenu \"") + s.item + "\""}))
+                << s.item;
         } else {
             ASSERT_TRUE(viewSubMenu("Sort Movies by", "sortMenu", s.item)) << s.item;
         }
@@ -403,7 +403,7 @@ TEST_F(MovieViewsFlow, StepsZoomColumnsLayoutsAndTheViewMenusSwitches)
     ASSERT_TRUE(app.pressKey("Escape"));
     ASSERT_TRUE(openAndClick({"UIHeader", "#columnHeaderMenu \"Title\""}, false, true));
     EXPECT_FALSE(isChecked("columnHeaderMenu", "Title"));
-    ASSERT_TRUE(app.click("#columnHeaderMenu \"Title\""));
+    ASSERT_TRUE(app.clickMenuItem("#columnHeaderMenu \"Title\""));
     ASSERT_TRUE(app.waitFor([&] { return views()["columns"].size() == columns.size(); }));
     EXPECT_EQ(views()["columns"].at(0).toInt(), 0);
     ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Columns\"", "#columnsMenu \"Title\""}));
@@ -437,10 +437,10 @@ TEST_F(MovieViewsFlow, StepsZoomColumnsLayoutsAndTheViewMenusSwitches)
     ASSERT_TRUE(menu("View", "viewMenu", "Always On Top"));
     ASSERT_TRUE(app.waitFor([&] { return views()["topmost"].toBool(); }));
     // The View menu reads the window's flag as it opens.
-    ASSERT_TRUE(app.click("#menuBar \"View\""));
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Always On Top\""}));
     EXPECT_TRUE(becomesChecked("viewMenu", "Always On Top"));
     app.shot("always-on-top");
-    ASSERT_TRUE(app.click("#viewMenu \"Always On Top\""));
+    ASSERT_TRUE(app.clickMenuItem("#viewMenu \"Always On Top\""));
     ASSERT_TRUE(app.waitFor([&] { return !views()["topmost"].toBool(); }));
     ASSERT_TRUE(openTo({"#menuBar \"View\"", "#viewMenu \"Always On Top\""}));
     EXPECT_FALSE(isChecked("viewMenu", "Always On Top"));
@@ -579,8 +579,7 @@ TEST_F(MovieViewsFlow, ARelaunchRestoresTheArrangement)
     for (const char* key : {"mode", "rowHeight", "itemSize", "zooms", "layout", "vertical", "cardFirst",
                             "columns", "widths", "sort"})
         EXPECT_EQ(after[key].write(), before[key].write()) << key;
-    EXPECT_TRUE(again.click("#menuBar \"Collection\"") && again.waitForPath("#collectionMenu \"Exit\"") &&
-                again.click("#collectionMenu \"Exit\""));
+    EXPECT_TRUE(again.openAndClick({"#menuBar \"Collection\"", "#collectionMenu \"Exit\""}));
     EXPECT_EQ(again.waitForExit(), 0);
 }
 

@@ -100,16 +100,20 @@ public:
     bool clickColumn(const std::string& path, int column);
     // Clicks along the paths (a menu bar's title, its items, a submenu's),
     // each once the one before has shown it; the last is only waited for
-    // unless clickLast, and the first may take a right click. A menu that did
-    // not show in time is closed and the whole way taken again: a menu just
-    // closed by Escape can take the next click on its title as a closing one.
+    // unless clickLast, and the first may take a right click. A clicked last
+    // item counts once its menu has closed (or the program ended). A menu
+    // that did not show in time, or stayed open, is closed and the whole way
+    // taken again: a menu just closed by Escape can take the next click on
+    // its title as a closing one.
     bool openAndClick(const std::vector<std::string>& paths, bool clickLast = true,
                       bool rightClickFirst = false);
+    // Clicks the item of a menu that is open until the menu has closed (or
+    // the program ended), which tells that the item acted.
+    bool clickMenuItem(const std::string& item);
     // Makes entry the combo box's current one: opens the box and clicks the
     // entry in its popup's list until the box has it current (a box just
-    // closed refuses to open again for a moment, and a click can land on
-    // another entry while the popup settles). Nothing is clicked when the
-    // entry is current already.
+    // closed refuses to open again for a moment). Nothing is clicked when
+    // the entry is current already.
     bool chooseEntry(const std::string& box, const std::string& entry);
     // Whether the box's entry with that text is its current one.
     bool isCurrentEntry(const std::string& box, const std::string& entry);
@@ -154,6 +158,10 @@ private:
     // Sends a click; a path not found yet (a view still being filled, a
     // popup still opening) is waited for a moment and clicked once more.
     bool clickRequest(const JsonValue& asked);
+    // One way along openAndClick's paths; whether the last took.
+    bool clickAlong(const std::vector<std::string>& paths, bool clickLast, bool rightClickFirst);
+    // Escape for each of the paths' menus still open, the innermost first.
+    void closeOpenMenus(const std::vector<std::string>& paths);
     void waitForTyped(const std::string& path, const std::string& before);
     bool listen();
     bool acceptProgram(int timeoutMs);

@@ -444,17 +444,50 @@ bool AppDriver::openAndClick(const std::vector<std::string>& paths, bool clickLa
     if (paths.empty())
         return false;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        bool reached = rightClickFirst ? rightClick(paths[0]) : click(paths[0]);
-        for (size_t i = 1; reached && i < paths.size(); ++i) {
-            const bool clicks = clickLast || i + 1 < paths.size();
-            reached = waitForPath(paths[i], 3000) && (!clicks || click(paths[i]));
-        }
-        if (reached)
+        if (clickAlong(paths, clickLast, rightClickFirst))
             return true;
-        pressKey("Escape");
-        pressKey("Escape");
+        closeOpenMenus(paths);
     }
     return false;
+}
+
+bool AppDriver::clickAlong(const std::vector<std::string>& paths, bool clickLast, bool rightClickFirst)
+{
+    if (!(rightClickFirst ? rightClick(paths[0]) : click(paths[0])))
+        return false;
+    for (size_t i = 1; i < paths.size(); ++i) {
+        const bool last = i + 1 == paths.size();
+        if (!waitForPath(paths[i], 3000))
+            return false;
+        if (last && !clickLast)
+            return true;
+        if (last ? !clickMenuItem(paths[i]) : !click(paths[i]))
+            return false;
+    }
+    return true;
+}
+
+// A menu closes as its item acts (and "Exit" ends the program): an item still
+// there once the channel answers again was not reached, since the channel
+// answers only after the loop has handled the click.
+bool AppDriver::clickMenuItem(const std::string& item)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!click(item))
+            return false;
+        if (waitFor([&] { return !isConnected() || !exists(item); }, 3000))
+            return true;
+    }
+    return false;
+}
+
+// Escape only while one of the menus is open: in a dialog it would cancel it.
+void AppDriver::closeOpenMenus(const std::vector<std::string>& paths)
+{
+    for (size_t i = paths.size(); i > 1; --i) {
+        if (exists(paths[i - 1]))
+            pressKey("Escape");
+    }
 }
 
 bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
@@ -469,15 +502,18 @@ bool AppDriver::isCurrentEntry(const std::string& box, const std::string& entry)
 bool AppDriver::chooseEntry(const std::string& box, const std::string& entry)
 {
     const std::string entryPath = "UIList \"" + entry + "\"";
+    const std::string inPopup = box + " " + entryPath;
     if (isCurrentEntry(box, entry))
         return true;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        if (!click(box))
+        if (!exists(inPopup) && !click(box))
             return false;
-        if (waitForPath(entryPath, 2000) && click(entryPath) &&
+        if (waitForPath(inPopup, 2000) && click(inPopup) &&
             waitFor([&] { return isCurrentEntry(box, entry); }, 2000))
             return true;
-        pressKey("Escape");
+        // Escape only while the popup is open: in a dialog it would cancel it.
+        if (exists(inPopup))
+            pressKey("Escape");
     }
     return false;
 }

@@ -126,24 +126,34 @@ void UIAutomationChannel::timerFired(int id)
 
 bool UIAutomationChannel::readAvailable()
 {
+    if (!sendAll(answerWaiting()))
+        return false;
     char buffer[4096];
-    for (;;) {
+    while (!m_heldAfterInput) {
         int received = SocketApi::receive(m_socket, reinterpret_cast<uint8_t*>(buffer), sizeof(buffer));
         if (received == 0)
             return false;
         if (received < 0)
             return SocketApi::isWouldBlockError(SocketApi::lastError());
-        std::string replies = receive(buffer, static_cast<size_t>(received));
-        if (!replies.empty() && !sendAll(replies))
+        if (!sendAll(receive(buffer, static_cast<size_t>(received))))
             return false;
     }
+    return true;
 }
 
 std::string UIAutomationChannel::receive(const char* data, size_t size)
 {
+    m_inbox.append(data, size);
+    return m_heldAfterInput ? std::string() : answerWaiting();
+}
+
+std::string UIAutomationChannel::answerWaiting()
+{
+    m_heldAfterInput = false;
     std::string replies;
-    for (size_t i = 0; i < size; ++i) {
-        char c = data[i];
+    size_t used = 0;
+    while (used < m_inbox.size() && !m_heldAfterInput) {
+        char c = m_inbox[used++];
         if (c == '\n') {
             if (m_discarding) {
                 m_discarding = false;
@@ -151,6 +161,7 @@ std::string UIAutomationChannel::receive(const char* data, size_t size)
                 if (!m_pending.empty() && m_pending.back() == '\r')
                     m_pending.pop_back();
                 replies += m_requests->answer(m_pending) + "\n";
+                m_heldAfterInput = m_requests->handedInput();
             }
             m_pending.clear();
             continue;
@@ -164,6 +175,7 @@ std::string UIAutomationChannel::receive(const char* data, size_t size)
             replies += UIAutomationRequests::error("request too long").write() + "\n";
         }
     }
+    m_inbox.erase(0, used);
     return replies;
 }
 

@@ -14,6 +14,13 @@ class UIAutomationRequests;
 // are served in modal loops and system dialogs too. While it runs, calls to
 // the system shell are recorded instead of run. A lost connection ends the
 // channel and nothing else. Unset, nothing is made.
+//
+// A request that hands the loop input (a click, keys, a close) is the last
+// one answered in its turn: the lines after it wait for the next tick. The
+// timer fires only once the loop has nothing else waiting, so by then the
+// input and the events it led to have been handled. Answered at once, a
+// second click would be posted ahead of those events, and its window taking
+// the focus would close a popup the first click had not reached yet.
 class UIAutomationChannel : public UITimerClient
 {
 public:
@@ -38,9 +45,14 @@ public:
     bool isConnected() const;
     void timerFired(int id) override;
 
-    // Takes received bytes: answers each complete line, refuses a line
-    // beyond kMaxRequest. The replies, each ending in '\n'.
+    // Takes received bytes: answers each complete line up to the first that
+    // hands the loop input, refuses a line beyond kMaxRequest. The replies,
+    // each ending in '\n'.
     std::string receive(const char* data, size_t size);
+    // The next turn: answers the lines held back behind input, as far as the
+    // next one that hands input.
+    std::string answerWaiting();
+    bool isHoldingLines() const { return m_heldAfterInput; }
 
 private:
     bool connectTo(int port);
@@ -50,6 +62,10 @@ private:
     void disconnect();
 
     intptr_t m_socket;
+    // Received and not yet looked at: the bytes after a request that handed
+    // input.
+    std::string m_inbox;
+    bool m_heldAfterInput = false;
     std::string m_pending;
     // Set while the rest of an overlong line is thrown away.
     bool m_discarding = false;

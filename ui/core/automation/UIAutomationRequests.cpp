@@ -51,6 +51,7 @@ JsonValue UIAutomationRequests::error(const std::string& text)
 
 std::string UIAutomationRequests::answer(const std::string& line)
 {
+    m_handedInput = false;
     JsonReader reader;
     JsonValue request;
     if (!reader.read(line, request))
@@ -60,6 +61,7 @@ std::string UIAutomationRequests::answer(const std::string& line)
 
 JsonValue UIAutomationRequests::handle(const JsonValue& request)
 {
+    m_handedInput = false;
     if (!request.isObject())
         return error("a request is an object");
     using Handler = JsonValue (UIAutomationRequests::*)(const JsonValue&);
@@ -67,17 +69,19 @@ JsonValue UIAutomationRequests::handle(const JsonValue& request)
     {
         const char* op;
         Handler handler;
+        bool input;
     } kOps[] = {
-        {"ping", &UIAutomationRequests::ping},   {"windows", &UIAutomationRequests::windows},
-        {"dump", &UIAutomationRequests::dump},   {"find", &UIAutomationRequests::find},
-        {"click", &UIAutomationRequests::click}, {"type", &UIAutomationRequests::type},
-        {"key", &UIAutomationRequests::key},     {"shot", &UIAutomationRequests::shot},
-        {"close", &UIAutomationRequests::close},
+        {"ping", &UIAutomationRequests::ping, false},  {"windows", &UIAutomationRequests::windows, false},
+        {"dump", &UIAutomationRequests::dump, false},  {"find", &UIAutomationRequests::find, false},
+        {"click", &UIAutomationRequests::click, true}, {"type", &UIAutomationRequests::type, true},
+        {"key", &UIAutomationRequests::key, true},     {"shot", &UIAutomationRequests::shot, false},
+        {"close", &UIAutomationRequests::close, true},
     };
     const std::string& op = request["op"].toText();
     JsonValue reply = error("unknown op");
     for (const auto& known : kOps) {
         if (op == known.op) {
+            m_handedInput = known.input;
             reply = (this->*known.handler)(request);
             break;
         }

@@ -37,6 +37,10 @@ public:
     // One request line (without its line end) in, one reply line out.
     std::string answer(const std::string& line);
     JsonValue handle(const JsonValue& request);
+    // Whether the request answered last was one that hands the loop input
+    // (a click, typing, a key, a close), whatever its reply: what the input
+    // does happens only once the loop has handled it.
+    bool handedInput() const { return m_handedInput; }
 
     void recordShellCall(const String& call, const String& target);
     void onSound(intptr_t kind);
@@ -67,6 +71,7 @@ private:
     // the main window.
     static UIWidget* keyWindow(const UIAutomationMatch& match);
 
+    bool m_handedInput = false;
     JsonValue m_sounds = JsonValue::array();
     JsonValue m_shellCalls = JsonValue::array();
 };

@@ -362,6 +362,58 @@ TEST_F(UIAutomationFind, ChannelSplitsLinesAndRefusesOverlongOnes)
     EXPECT_NE(channel.receive(garbage, sizeof(garbage)).find("bad request"), std::string::npos);
 }
 
+// What a click does happens once the loop has handled it: the lines after a
+// request that hands the loop input wait for the channel's next turn, while
+// reading requests answer together. Whether the input succeeded does not
+// matter (natively every click fails).
+TEST_F(UIAutomationFind, LinesAfterInputWaitForTheNextTurn)
+{
+    const struct
+    {
+        const char* request;
+        bool holds;
+    } kCases[] = {
+        {"{\"op\":\"click\",\"path\":\"#first\"}", true},
+        {"{\"op\":\"click\",\"path\":\"#nowhere\"}", true},
+        {"{\"op\":\"type\",\"text\":\"abc\"}", true},
+        {"{\"op\":\"key\",\"key\":\"Enter\"}", true},
+        {"{\"op\":\"close\",\"path\":\"#nowhere\"}", true},
+        {"{\"op\":\"find\",\"path\":\"#first\"}", false},
+        {"{\"op\":\"dump\"}", false},
+        {"{\"op\":\"windows\"}", false},
+        {"{\"op\":\"shot\",\"name\":\"x\"}", false},
+        {"{\"op\":\"unknown\"}", false},
+        {"not json", false},
+    };
+    const std::string ping = "{\"op\":\"ping\",\"seq\":2}\n";
+    for (const auto& c : kCases) {
+        UIAutomationChannel channel;
+        const std::string both = std::string(c.request) + "\n" + ping;
+        const std::string first = channel.receive(both.data(), both.size());
+        EXPECT_EQ(first.find("\"seq\":2") == std::string::npos, c.holds) << c.request << " -> " << first;
+        EXPECT_EQ(channel.isHoldingLines(), c.holds) << c.request;
+        const std::string next = channel.answerWaiting();
+        EXPECT_EQ(next, c.holds ? "{\"ok\":true,\"seq\":2}\n" : "") << c.request;
+        EXPECT_FALSE(channel.isHoldingLines()) << c.request;
+    }
+
+    // Bytes that come while lines are held join them; each turn goes as far
+    // as the next input.
+    UIAutomationChannel channel;
+    const std::string start = "{\"op\":\"key\",\"key\":\"a\",\"seq\":1}\n{\"op\":\"ping\",\"seq\":2}\n";
+    EXPECT_EQ(parsed(channel.receive(start.data(), start.size()))["seq"].toInt(), 1);
+    const std::string more =
+        "{\"op\":\"key\",\"key\":\"b\",\"seq\":3}\n{\"op\":\"ping\",\"seq\":4}\n{\"op\":";
+    EXPECT_EQ(channel.receive(more.data(), more.size()), "");
+    const std::string second = channel.answerWaiting();
+    EXPECT_NE(second.find("\"seq\":2"), std::string::npos) << second;
+    EXPECT_NE(second.find("\"seq\":3"), std::string::npos) << second;
+    EXPECT_EQ(second.find("\"seq\":4"), std::string::npos) << second;
+    EXPECT_EQ(channel.answerWaiting(), "{\"ok\":true,\"seq\":4}\n") << "the split request still waits";
+    const std::string end = "\"ping\",\"seq\":5}\n";
+    EXPECT_EQ(channel.receive(end.data(), end.size()), "{\"ok\":true,\"seq\":5}\n");
+}
+
 TEST(UIAutomationChannel, PortsAreDecimalsFromOneTo65535)
 {
     struct Case

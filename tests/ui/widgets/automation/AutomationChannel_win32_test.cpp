@@ -7,12 +7,14 @@
 #include "graphics/image/ImageSet.h"
 #include "tests/support/AppDriver.h"
 #include "tests/support/LaterStep.h"
+#include "tests/support/TestText.h"
 #include "tests/support/UIHarness.h"
 #include "tests/support/WidgetFakes.h"
 #include "ui/core/automation/UIAutomationChannel.h"
 #include "ui/core/events/UIMouseEvent.h"
 #include "ui/widgets/automation/UIWidgetDescribers.h"
 #include "ui/widgets/buttons/UIButton.h"
+#include "ui/widgets/combo/UIComboBox.h"
 #include "ui/widgets/edit/UILineEdit.h"
 #include "ui/widgets/items/UIHeader.h"
 #include "ui/widgets/items/UITable.h"
@@ -154,6 +156,37 @@ TEST_F(AutomationChannel, ADoubleClickAloneIsOneDoubleClickWhereOneIsWanted)
         EXPECT_EQ(doubles.calls, c.doubles) << c.wanted;
         EXPECT_EQ(clicks.calls + doubles.calls, 2) << c.wanted;
     }
+}
+
+// A driver that sends its next click before the program has handled the one
+// before (two requests read in one turn): the entry clicked in the popup is
+// chosen first, and only then does the button's window take the focus
+// (which closes a popup still open).
+TEST_F(AutomationChannel, AClickIntoAPopupIsHandledBeforeTheNextRequest)
+{
+    auto* box = new UIComboBox(window);
+    box->setObjectId(String(u"box"));
+    for (const char16_t* text : {u"Alpha", u"Beta", u"Gamma"})
+        box->addItem(String(text));
+    box->setGeometry(220, 10, 150, box->sizeHint().height);
+    box->show();
+    SignalCounter clicks;
+    button->clicked.connect(&clicks, &SignalCounter::count);
+    for (const char* entry : {"Gamma", "Beta"}) {
+        ASSERT_TRUE(UIHarness::pumpUntil([&] { return box->mayReopen(); })) << entry;
+        ASSERT_TRUE(driver.click("#box")) << driver.lastReply().write();
+        const std::string entryPath = std::string("#box UIList \"") + entry + "\"";
+        ASSERT_TRUE(driver.waitForPath(entryPath)) << entry;
+        JsonValue first = JsonValue::object();
+        first.set("op", "click");
+        first.set("path", entryPath);
+        const std::string both = first.write() + "\n{\"op\":\"click\",\"path\":\"#press\"}\n";
+        EXPECT_NE(driver.requestRaw(both).find("\"ok\":true"), std::string::npos) << entry;
+        EXPECT_NE(driver.requestRaw(std::string()).find("\"ok\":true"), std::string::npos) << entry;
+        EXPECT_TRUE(UIHarness::pumpUntil([&] { return !box->isPopupVisible(); })) << entry;
+        EXPECT_EQ(testsupport::utf8(box->currentText()), entry) << "the click into the popup was lost";
+    }
+    EXPECT_TRUE(UIHarness::pumpUntil([&] { return clicks.calls >= 2; })) << clicks.calls;
 }
 
 TEST_F(AutomationChannel, ColumnHeadingsAreEntriesAndAClickSortsByThem)
