@@ -17,11 +17,10 @@
 namespace flows {
 
 // A folder of empty files on the desktop, removed with everything in it.
-// Under Wine the desktop is the user's home folder for every prefix, so
-// runs of other trees put their folders beside this one, and process ids
-// repeat across prefixes. The name starts with what no other run shares
-// (the clock and the process): with a folder "Scan Flow-1948" beside
-// "Scan Flow-280", the browser took the first each time the second was typed.
+// The name starts with what no other run shares (the clock and the
+// process), since a folder an earlier run left there can share the rest:
+// with a folder "Scan Flow-1948" beside "Scan Flow-280", the browser took
+// the first each time the second was typed.
 class DesktopScanFolder
 {
 public:
