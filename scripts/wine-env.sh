@@ -24,11 +24,17 @@ wine_env() {
   export LIBGL_ALWAYS_SOFTWARE=1
 }
 
-# The tests' environment: the program's, and no menu entries or file
-# associations written into the user's home while the prefix is set up.
+# The tests' environment: the program's, with a home of their own inside
+# their prefix. Wine links the prefix user's Desktop, Documents and the like
+# to the home's folders, keeps its recycle bin in the home's trash and writes
+# menu entries and file associations there: so nothing a test writes, moves
+# to the bin or removes reaches the user's own files.
 wine_test_env() {
   wine_env "$1"
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export HOME="$1/home"
+  export XDG_DATA_HOME="$HOME/.local/share"
+  export XDG_CONFIG_HOME="$HOME/.config"
+  export XDG_CACHE_HOME="$HOME/.cache"
 }
 
 # Where ./run.sh keeps its prefix, the user's collections in it: outside the
@@ -89,27 +95,15 @@ wine_claim_test_prefix() {
   printf '%s\n' "$WINE_TEST_MARKER_LINE" >"$prefix/drive_c/$WINE_TEST_MARKER"
 }
 
-# Wine links the prefix user's Desktop, Documents and the like to the Unix
-# user's own folders. In the tests' prefix they become plain folders, so that
-# nothing a test writes or removes there reaches the user's files.
-wine_unlink_home_folders() {
-  local link
-  for link in "$WINEPREFIX"/drive_c/users/*/*; do
-    if [ -L "$link" ]; then
-      rm -f -- "$link" && mkdir -p -- "$link"
-    fi
-  done
-}
-
-# The tests' prefix made (when new), marked, cut off from the user's home
-# folders and without a window manager's frames. Needs wine_test_env.
+# The tests' prefix made (when new), marked, and without a window manager's
+# frames. Needs wine_test_env.
 wine_prepare_test_prefix() {
   wine_claim_test_prefix "$WINEPREFIX" || return 1
+  mkdir -p "$HOME"
   if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
     echo "wine: creating the tests' prefix $WINEPREFIX"
     wine wineboot --init </dev/null >/dev/null 2>&1 || true
   fi
-  wine_unlink_home_folders
   wine_set_managed N
 }
 
@@ -201,6 +195,7 @@ wine_test_session_start() {
   WINE_XVFB_PID=""
   WINE_SERVER_PID=""
   wine_claim_test_prefix "$WINEPREFIX" || return 1
+  mkdir -p "$HOME"
   wine_test_display || return 1
   wine_start_server
   wine_prepare_test_prefix || return 1
