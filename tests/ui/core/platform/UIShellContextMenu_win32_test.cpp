@@ -132,12 +132,15 @@ public:
     TestFileTypes& operator=(const TestFileTypes&) = delete;
 
 private:
-    static void setDefault(const std::wstring& keyName, const std::wstring& value)
+    void setDefault(const std::wstring& keyName, const std::wstring& value)
     {
         HKEY key = nullptr;
+        DWORD disposition = 0;
         if (RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
+                            &disposition) != ERROR_SUCCESS)
             return;
+        if (disposition == REG_CREATED_NEW_KEY)
+            m_keys.push_back(keyName);
         RegSetValueExW(key, L"", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        DWORD((value.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(key);
