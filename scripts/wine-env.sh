@@ -81,25 +81,24 @@ wine_is_test_prefix() {
 
 # Marks a prefix as the tests' own: a new one, or one marked already. A
 # prefix that exists without the mark was made by someone else, whose data
-# the tests must not clean: refused.
+# the tests must not clean: refused. Makes the tests' home in it.
 wine_claim_test_prefix() {
   local prefix="$1"
-  if wine_is_test_prefix "$prefix"; then
-    return 0
+  if ! wine_is_test_prefix "$prefix"; then
+    if [ -e "$prefix/system.reg" ] || [ -e "$prefix/drive_c/users" ]; then
+      echo "wine: $prefix is a prefix the tests did not make; they run only in one of their own" >&2
+      return 1
+    fi
+    mkdir -p "$prefix/drive_c" || return 1
+    printf '%s\n' "$WINE_TEST_MARKER_LINE" >"$prefix/drive_c/$WINE_TEST_MARKER"
   fi
-  if [ -e "$prefix/system.reg" ] || [ -e "$prefix/drive_c/users" ]; then
-    echo "wine: $prefix is a prefix the tests did not make; they run only in one of their own" >&2
-    return 1
-  fi
-  mkdir -p "$prefix/drive_c" || return 1
-  printf '%s\n' "$WINE_TEST_MARKER_LINE" >"$prefix/drive_c/$WINE_TEST_MARKER"
+  mkdir -p "$prefix/home"
 }
 
 # The tests' prefix made (when new), marked, and without a window manager's
 # frames. Needs wine_test_env.
 wine_prepare_test_prefix() {
   wine_claim_test_prefix "$WINEPREFIX" || return 1
-  mkdir -p "$HOME"
   if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
     echo "wine: creating the tests' prefix $WINEPREFIX"
     wine wineboot --init </dev/null >/dev/null 2>&1 || true
@@ -195,10 +194,9 @@ wine_test_session_start() {
   WINE_XVFB_PID=""
   WINE_SERVER_PID=""
   wine_claim_test_prefix "$WINEPREFIX" || return 1
-  mkdir -p "$HOME"
   wine_test_display || return 1
   wine_start_server
-  wine_prepare_test_prefix || return 1
+  wine_set_managed N
   export REELSTACK_TEST_SESSION="$WINEPREFIX"
 }
 
