@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds Reelstack and starts it under Wine on the current display (or on a
-# private Xvfb when there is none). Returns the program's exit code.
+# private Xvfb when there is none). Returns the program's exit code once
+# every program of its session has ended (after a restart, the first
+# program's); 3 when Reelstack already runs in the prefix, which it then
+# leaves as it is.
 #
 # The program runs in a Wine prefix of the user's own, outside the checkout
 # (wine_user_prefix in scripts/wine-env.sh: by default
@@ -40,9 +43,16 @@ tell_of_earlier_collections() {
 }
 
 prefix="$(wine_user_prefix)" || exit 1
+prefix="$(realpath -m "$prefix")"
 if wine_is_test_prefix "$prefix"; then
   echo "run.sh: $prefix is the tests' own prefix, whose data they remove; name another with REELSTACK_WINEPREFIX" >&2
   exit 1
+fi
+# A second start leaves the running program, its session and its files as
+# they are: the build would replace what it runs on.
+if wine_program_running "$prefix" reelstack.exe; then
+  echo "Reelstack is already running in $prefix"
+  exit "$WINE_ALREADY_RUNNING"
 fi
 
 scripts/setup.sh || exit 1
@@ -52,10 +62,11 @@ scripts/make-data.sh || exit 1
 configure_and_build win32 || exit 1
 
 tell_of_earlier_collections "$prefix"
-trap wine_session_stop EXIT
-wine_session_start "$prefix" || exit 1
 echo "reelstack: its collections and configuration are kept in $(wine_data_folder "$prefix")"
-(cd build/win32 && wine ./reelstack.exe "$@")
+# wine-run.sh returns once every program of the session has ended, the one
+# that a restart starts again included, with the code of the first.
+(cd build/win32 && "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe "$@")
 rc=$?
+[ "$rc" = "$WINE_ALREADY_RUNNING" ] && exit "$rc"
 echo "reelstack exited with $rc"
 exit $rc

@@ -52,7 +52,7 @@ windows_tests() {
   echo "== Windows tests (Wine)"
   . scripts/wine-env.sh
   (
-    trap wine_session_stop EXIT
+    trap wine_test_session_stop EXIT
     wine_test_session_start "$root/build/win32/test-wineprefix" || exit 1
     cd build/win32 && ctest --output-on-failure -j "$jobs"
   )

@@ -2,8 +2,8 @@
 # 32-bit prefix: the user's, where ./run.sh keeps the program and with it the
 # user's collections, outside the checkout; and the tests' own under the
 # build tree, marked as theirs, which nothing but the tests uses. Gives a
-# quiet and repeatable environment, and a session (X display, persistent
-# wineserver) that is ended by the ids of the processes it started.
+# quiet and repeatable environment, and sessions (X display, wineserver) that
+# end only what they started.
 
 # The marker at the root of the tests' drive C:. The test programs remove data
 # only where it is (tests/support/TestPrefix), so the line must stay the same
@@ -12,7 +12,10 @@ WINE_TEST_MARKER=reelstack-test-prefix
 WINE_TEST_MARKER_LINE="Reelstack tests' own Wine prefix: the tests remove data in it."
 
 wine_env() {
-  local prefix="$1"
+  # One spelling of the path, so that the prefix's processes can be found by
+  # the WINEPREFIX they carry.
+  local prefix
+  prefix="$(realpath -m "$1")"
   export WINEPREFIX="$prefix"
   export WINEARCH=win32
   export WINEDEBUG=-all
@@ -60,7 +63,8 @@ wine_user_prefix() {
 }
 
 # The program's data folder in a prefix (%APPDATA%\Reelstack), whether or
-# not it exists yet; nothing before the prefix is made.
+# not it exists yet; before the prefix's user folder is made, the one Wine
+# will make there, named after the user.
 wine_data_folder() {
   local roaming
   for roaming in "$1"/drive_c/users/*/AppData/Roaming; do
@@ -69,7 +73,7 @@ wine_data_folder() {
       *) [ -d "$roaming" ] && echo "$roaming/Reelstack" && return 0 ;;
     esac
   done
-  return 1
+  echo "$1/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/Reelstack"
 }
 
 wine_is_test_prefix() {
@@ -95,12 +99,10 @@ wine_claim_test_prefix() {
   mkdir -p "$prefix/home"
 }
 
-# The tests' prefix made (when new), marked, and without a window manager's
-# frames. Needs wine_test_env.
+# The tests' prefix, claimed by wine_claim_test_prefix, made when new and
+# without a window manager's frames. Needs wine_test_env and a wineserver.
 wine_prepare_test_prefix() {
-  wine_claim_test_prefix "$WINEPREFIX" || return 1
   if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
-    echo "wine: creating the tests' prefix $WINEPREFIX"
     wine wineboot --init </dev/null >/dev/null 2>&1 || true
   fi
   wine_set_managed N
@@ -151,35 +153,131 @@ wine_stop_xvfb() {
   fi
 }
 
-# Starts the prefix's persistent wineserver, so that each program starts in
-# a fraction of a second, and Wine's background services.
+
+# Sessions. A script ends only a session that it started itself, and ends,
+# or waits for, only the programs that it started: every process a session
+# starts carries its token in the environment, which Wine hands on to the
+# programs those start in turn (a program that Helper.exe starts again
+# included). A session that was already running when the script came is
+# someone else's: the script runs its program in it and leaves it running.
+
+# Wine's background services, which a session starts and ends by itself.
+WINE_SERVICES="services.exe winedevice.exe plugplay.exe explorer.exe svchost.exe rpcss.exe conhost.exe"
+
+# The exit code of a run that finds its program already running in the prefix.
+WINE_ALREADY_RUNNING=3
+
+# One line "pid name" for each Wine process of the prefix: each Windows
+# program by the file name it runs, in lower case, and Wine's own Unix side
+# (wine, its preloader, wineserver) by its name. With a token, only the
+# processes that carry it.
+wine_processes() {
+  local prefix="$1" token="${2:-}" dir comm words=() name environment=() joined
+  for dir in /proc/[0-9]*; do
+    read -r comm 2>/dev/null <"$dir/comm" || continue
+    mapfile -d "" -t words 2>/dev/null <"$dir/cmdline" || continue
+    # The command line names the program as it was started (a Windows path,
+    # or a Unix one from the shell); the process name is cut at 15 letters.
+    name="${words[0]:-}"
+    name="${name##*[\\/]}"
+    name="${name,,}"
+    case "$name" in
+      *.exe) ;;
+      *)
+        name="${comm,,}"
+        case "$name" in
+          *.exe | wine | wine-preloader | wine64 | wine64-preloader | wineserver*) ;;
+          *) continue ;;
+        esac
+        ;;
+    esac
+    mapfile -d "" -t environment 2>/dev/null <"$dir/environ" || continue
+    printf -v joined '\n%s' "${environment[@]}"
+    joined+=$'\n'
+    [[ "$joined" == *$'\n'"WINEPREFIX=$prefix"$'\n'* ]] || continue
+    if [ -n "$token" ]; then
+      [[ "$joined" == *$'\n'"REELSTACK_SESSION_TOKEN=$token"$'\n'* ]] || continue
+    fi
+    echo "${dir#/proc/} $name"
+  done
+}
+
+# The programs among those processes ("pid name" lines): Windows programs
+# other than Wine's background services.
+wine_programs() {
+  local pid name
+  while read -r pid name; do
+    case "$name" in *.exe) ;; *) continue ;; esac
+    case " $WINE_SERVICES " in *" $name "*) continue ;; esac
+    echo "$pid $name"
+  done < <(wine_processes "$@")
+}
+
+# Whether a program of that file name (any case) runs in the prefix.
+wine_program_running() {
+  local wanted="${2,,}" pid name
+  while read -r pid name; do
+    [ "$name" = "$wanted" ] && return 0
+  done < <(wine_programs "$1")
+  return 1
+}
+
+# The names of the programs in those lines, on one line.
+wine_program_names() {
+  local pid name names=()
+  while read -r pid name; do
+    names+=("$name")
+  done
+  echo "${names[*]}"
+}
+
+# Starts the prefix's wineserver and tells whether this session made it:
+# WINE_SESSION_OWNED is 1 when it did, 0 when one was running already (the
+# server refuses to start a second and ends with 2). With "persistent" the
+# server stays until it is ended, so that each test program starts in a
+# fraction of a second; else it ends as soon as no program is left.
 wine_start_server() {
+  local status=0
   mkdir -p "$WINEPREFIX"
-  wineserver -f -p >/dev/null 2>&1 &
-  WINE_SERVER_PID=$!
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating the prefix $WINEPREFIX"
   fi
-  # Wine's background services start with the first program of a session and
-  # inherit its output. Starting them here, writing to /dev/null, keeps them
-  # from holding a test runner's pipe open after the tests are done.
-  wine wineboot --init </dev/null >/dev/null 2>&1 || true
+  if [ "${1:-}" = persistent ]; then
+    wineserver -p >/dev/null 2>&1 || status=$?
+  else
+    wineserver >/dev/null 2>&1 || status=$?
+  fi
+  case "$status" in
+    0) WINE_SESSION_OWNED=1 ;;
+    2) WINE_SESSION_OWNED=0 ;;
+    *)
+      echo "wine: could not start the wineserver of $WINEPREFIX" >&2
+      return 1
+      ;;
+  esac
 }
 
-# Begins the program's session in the user's prefix, on the current display
-# or, with none, on a private Xvfb.
-wine_session_start() {
-  wine_env "$1"
+# The token that marks what a session starts.
+wine_new_session_token() {
+  WINE_SESSION_TOKEN="$$-$(date +%s%N)-$RANDOM"
+  export REELSTACK_SESSION_TOKEN="$WINE_SESSION_TOKEN"
+}
+
+# Begins a session in a prefix of one's own (the user's): on the current
+# display, keeping its window manager's frames, or, with none, on a private
+# Xvfb, whose windows then go unmanaged (Wine would wait about a second for
+# a window manager at every show and hide). Needs wine_env.
+wine_own_session_start() {
   WINE_XVFB_PID=""
-  WINE_SERVER_PID=""
+  wine_new_session_token
   if [ -z "${DISPLAY:-}" ]; then
     wine_start_xvfb || return 1
     echo "wine: no display, using a private Xvfb on $DISPLAY"
   fi
-  wine_start_server
-  # A private display has no window manager, and Wine waits about a second
-  # for one at every show and hide of a managed window: unmanaged windows
-  # there. A user's own display keeps its window manager's frames.
+  wine_start_server || {
+    wine_stop_xvfb
+    return 1
+  }
   if [ -n "$WINE_XVFB_PID" ]; then
     wine_set_managed N
   else
@@ -187,17 +285,101 @@ wine_session_start() {
   fi
 }
 
+# Ends a session begun by wine_own_session_start once its first program has
+# ended: it waits for the programs still running in it (the program that a
+# restart starts again, say). A session it started ends when the last of them
+# does, Wine's services with it; then whatever of its own is left is ended.
+# A session it joined is left running. Arguments: the first program's name
+# and exit code, for the message.
+wine_own_session_end() {
+  local programs
+  if [ "$WINE_SESSION_OWNED" = 1 ]; then
+    programs=$(wine_programs "$WINEPREFIX" | wine_program_names)
+  else
+    programs=$(wine_programs "$WINEPREFIX" "$WINE_SESSION_TOKEN" | wine_program_names)
+  fi
+  if [ -n "$programs" ]; then
+    echo "wine: $1 ended with $2; waiting for the programs still running in its session: $programs"
+  fi
+  if [ "$WINE_SESSION_OWNED" = 1 ]; then
+    wineserver -w >/dev/null 2>&1
+    wine_end_own_processes 50
+  else
+    while [ -n "$(wine_programs "$WINEPREFIX" "$WINE_SESSION_TOKEN")" ]; do
+      sleep 0.2
+    done
+  fi
+  wine_stop_xvfb
+}
+
+# Interrupted (Ctrl-C, or the terminal closed): ends at once the programs
+# the session started, as a kill would; a session it started then ends as
+# soon as no other program is left in it.
+wine_own_session_interrupt() {
+  wine_kill_own_programs
+  if [ "$WINE_SESSION_OWNED" = 1 ] && [ -z "$(wine_programs "$WINEPREFIX")" ]; then
+    wineserver -w >/dev/null 2>&1
+    wine_end_own_processes 50
+  fi
+  wine_stop_xvfb
+}
+
+# Kills the programs that carry the session's token, and Wine's launchers of
+# programs that are still starting; never the wineserver or the background
+# services, which other programs in the session may need.
+wine_kill_own_programs() {
+  local pid name
+  while read -r pid name; do
+    case "$name" in
+      wineserver*) continue ;;
+      *.exe) case " $WINE_SERVICES " in *" $name "*) continue ;; esac ;;
+    esac
+    kill -KILL "$pid" 2>/dev/null || true
+  done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
+}
+
+# Once the session's wineserver is gone: gives what is left of the session's
+# own processes the given number of tenths of a second to end by themselves,
+# then kills them. Another's programs carry no token of it and are left alone.
+wine_end_own_processes() {
+  local tenths="$1" pid name left=""
+  for _ in $(seq 1 "$tenths"); do
+    [ -z "$(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")" ] && return 0
+    sleep 0.1
+  done
+  while read -r pid name; do
+    kill -KILL "$pid" 2>/dev/null && left+=" $name"
+  done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
+  [ -n "$left" ] && echo "wine: ended what the session left running:$left"
+  return 0
+}
+
 # Begins the tests' session in their own prefix, on their own display. The
 # runs inside it (wine-run.sh) find both ready through REELSTACK_TEST_SESSION.
 wine_test_session_start() {
   wine_test_env "$1"
   WINE_XVFB_PID=""
-  WINE_SERVER_PID=""
+  wine_new_session_token
   wine_claim_test_prefix "$WINEPREFIX" || return 1
   wine_test_display || return 1
-  wine_start_server
+  wine_start_server persistent || return 1
+  # Wine's background services start with the first program of a session and
+  # inherit its output. Starting them here, writing to /dev/null, keeps them
+  # from holding a test runner's pipe open after the tests are done.
+  wine wineboot --init </dev/null >/dev/null 2>&1 || true
   wine_set_managed N
   export REELSTACK_TEST_SESSION="$WINEPREFIX"
+}
+
+# Ends the tests' session: its wineserver and every program in it when this
+# script started it, else only what it started itself; then its display.
+wine_test_session_stop() {
+  if [ "${WINE_SESSION_OWNED:-0}" = 1 ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  elif [ -n "${WINE_SESSION_TOKEN:-}" ]; then
+    wine_kill_own_programs
+  fi
+  wine_stop_xvfb
 }
 
 # Sets the prefix's X11 driver value "Managed" (Y or N) when it differs.
@@ -208,16 +390,4 @@ wine_set_managed() {
   fi
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
     </dev/null >/dev/null 2>&1 || true
-}
-
-wine_session_stop() {
-  if [ -n "${WINEPREFIX:-}" ]; then
-    wineserver -k >/dev/null 2>&1 || true
-  fi
-  if [ -n "${WINE_SERVER_PID:-}" ]; then
-    kill "$WINE_SERVER_PID" 2>/dev/null || true
-    wait "$WINE_SERVER_PID" 2>/dev/null || true
-    WINE_SERVER_PID=""
-  fi
-  wine_stop_xvfb
 }

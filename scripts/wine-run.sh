@@ -5,7 +5,13 @@
 # emulator), the program runs as a test: in the tests' own prefix, made and
 # marked as theirs (build/win32/test-wineprefix by default), on a display of
 # its own unless REELSTACK_SHOW_TESTS=1 (see wine-env.sh). --prefix runs it
-# in a prefix of one's own, on the current display or a private Xvfb.
+# in a prefix of one's own, on the current display or a private Xvfb; a
+# program of that name already running there is not started again (exit
+# code 3, WINE_ALREADY_RUNNING).
+#
+# Outside a test session the run is a session of its own (wine-env.sh): it
+# ends once every program it started has ended, a program started again by
+# the one it ran included, and ends only the Wine session it started.
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -29,32 +35,43 @@ if [ $# -lt 1 ]; then
   echo "usage: wine-run.sh [--test-prefix DIR | --prefix DIR] program.exe [args...]" >&2
   exit 2
 fi
+program="$(basename "$1")"
 
-WINE_XVFB_PID=""
+# Runs the program in the background, so that an interrupt reaches the trap
+# at once, and waits for it.
+run_program() {
+  wine "$@" &
+  wait $!
+}
+
 if [ "$as_test" = 1 ]; then
   wine_test_env "$prefix"
-  if [ -z "${REELSTACK_TEST_SESSION:-}" ] ||
-    [ "$(realpath -m "$REELSTACK_TEST_SESSION")" != "$(realpath -m "$prefix")" ]; then
-    wine_test_display || exit 1
-    wine_prepare_test_prefix || {
-      wine_stop_xvfb
-      exit 1
-    }
+  # Inside the tests' session, which test.sh started and ends.
+  if [ -n "${REELSTACK_TEST_SESSION:-}" ] &&
+    [ "$(realpath -m "$REELSTACK_TEST_SESSION")" = "$WINEPREFIX" ]; then
+    wine "$@"
+    exit $?
+  fi
+  WINE_XVFB_PID=""
+  wine_new_session_token
+  wine_claim_test_prefix "$WINEPREFIX" || exit 1
+  wine_test_display || exit 1
+  if ! wine_start_server || ! wine_prepare_test_prefix; then
+    wine_stop_xvfb
+    exit 1
   fi
 else
   wine_env "$prefix"
-  if [ -z "${DISPLAY:-}" ]; then
-    wine_start_xvfb || exit 1
-    wine_set_managed N
+  if wine_program_running "$WINEPREFIX" "$program"; then
+    echo "wine: $program is already running in $WINEPREFIX"
+    exit "$WINE_ALREADY_RUNNING"
   fi
+  wine_own_session_start || exit 1
 fi
 
-wine "$@"
+trap 'wine_own_session_interrupt; exit 130' INT TERM HUP
+run_program "$@"
 rc=$?
-
-if [ -n "$WINE_XVFB_PID" ]; then
-  # Our private display goes away with this run: let Wine finish with it first.
-  wineserver -w >/dev/null 2>&1
-fi
-wine_stop_xvfb
+trap - INT TERM HUP
+wine_own_session_end "$program" "$rc"
 exit $rc
