@@ -161,6 +161,25 @@ bool isKeyDownMessage(UINT message)
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_IME_KEYDOWN;
 }
 
+// The default handling drops every command of a disabled window, and a
+// modal window disables the others. A window manager, though, maximises or
+// restores a window on screen first and tells us with the command after,
+// blocked or not: dropped, the window would keep its old size inside its new
+// frame. The window that blocks this one keeps the activation.
+void carryOutSizeCommand(HWND window, uint32_t command)
+{
+    HWND active = GetActiveWindow();
+    if (command == SC_MINIMIZE)
+        ShowWindow(window, SW_SHOWMINNOACTIVE);
+    else if (command == SC_RESTORE)
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+    else
+        ShowWindow(window, SW_SHOWMAXIMIZED);
+    // Maximising has no show command that leaves the activation alone.
+    if (active && active != window && GetActiveWindow() == window)
+        SetActiveWindow(active);
+}
+
 UINT characterMessageFor(UINT keyDown)
 {
     if (keyDown == WM_SYSKEYDOWN)
@@ -501,9 +520,14 @@ bool UINativeWindowHost::onSysCommand(uintptr_t wParam)
     if (wParam == SC_MONITORPOWER)
         return SystemServices::monitorPowerOffAllowed();
     uint32_t command = static_cast<uint32_t>(wParam) & 0xFFF0;
-    if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE)
-        post(new UIValueEvent(kWindowStateEvent), m_widget);
-    return true;
+    if (command != SC_MINIMIZE && command != SC_MAXIMIZE && command != SC_RESTORE)
+        return true;
+    post(new UIValueEvent(kWindowStateEvent), m_widget);
+    HWND window = static_cast<HWND>(m_handle);
+    if (IsWindowEnabled(window))
+        return true;
+    carryOutSizeCommand(window, command);
+    return false;
 }
 
 void UINativeWindowHost::onSetFocus()

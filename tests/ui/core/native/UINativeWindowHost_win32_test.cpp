@@ -531,6 +531,64 @@ TEST_F(NativeHostTest, MinimumTrackSizeIsTheHintPlusTheFrame)
     EXPECT_EQ(untouched.ptMinTrackSize.x, 7) << "only a resizable window answers";
 }
 
+// A window manager maximises, minimises and restores a window on screen
+// itself and then tells the program with the system command a click on the
+// frame would send, also while a modal window blocks this one. The window
+// must follow, laid out for its new size (its last row at the bottom), and
+// leave the activation with the window that blocks it.
+TEST_F(NativeHostTest, SizeCommandsReachTheWindowAlsoWhileItIsBlocked)
+{
+    for (bool blocked : {false, true}) {
+        auto window = std::make_unique<UIWidget>(nullptr);
+        window->setFlag(UIWidget::kWindow, true);
+        window->setWindowFlags(UINativeWindow::kResizable | UINativeWindow::kMinimizeBox |
+                               UINativeWindow::kMaximizeBox | UINativeWindow::kSystemMenu);
+        window->setStyleName(String(u"UIWindow"));
+        window->setVerticalFlow(1);
+        UIWidget* rows[2] = {new UIWidget(window.get()), new UIWidget(window.get())};
+        for (UIWidget* row : rows) {
+            row->setStyleName(String(u"UIWidget"));
+            row->show();
+        }
+        rows[0]->setSizePolicy(UISizePolicy::kPreferred, UISizePolicy::kExpanding);
+        rows[1]->setMinimumHeight(20);
+        window->setGeometry(100, 100, 300, 200);
+        window->show();
+        HWND handle = hwnd(window.get());
+        HWND blocker = nullptr;
+        if (blocked) {
+            UIWidget* dialog = makeWindow(UINativeWindow::kSystemMenu, window.get()).release();
+            dialog->setGeometry(150, 150, 100, 60);
+            dialog->show();
+            blocker = hwnd(dialog);
+            window->nativeWindow()->setBlocked(true);
+        }
+        // True when the window is in the state asked for and laid out for
+        // its client area.
+        auto command = [&](WPARAM which, bool zoomed, bool iconic) {
+            SendMessageW(handle, WM_SYSCOMMAND, which, 0);
+            UIHarness::pump();
+            RECT client = {};
+            GetClientRect(handle, &client);
+            return bool(IsZoomed(handle)) == zoomed && bool(IsIconic(handle)) == iconic &&
+                   (iconic || (window->size() == Size(client.right, client.bottom) &&
+                               rows[1]->y() + rows[1]->height() == client.bottom));
+        };
+        EXPECT_TRUE(command(SC_MAXIMIZE, true, false)) << "maximised, blocked " << blocked;
+        EXPECT_GT(window->width(), 300) << "blocked " << blocked;
+        EXPECT_TRUE(command(SC_RESTORE, false, false)) << "restored, blocked " << blocked;
+        EXPECT_EQ(window->size(), Size(300, 200)) << "blocked " << blocked;
+        EXPECT_TRUE(command(SC_MINIMIZE, false, true)) << "minimised, blocked " << blocked;
+        EXPECT_TRUE(command(SC_RESTORE, false, false)) << "shown again, blocked " << blocked;
+        EXPECT_EQ(IsWindowEnabled(handle) == FALSE, blocked) << "the block stays as it was";
+        if (blocker) {
+            EXPECT_TRUE(IsWindowVisible(blocker));
+            EXPECT_EQ(GetActiveWindow(), blocker);
+        }
+        window->nativeWindow()->setBlocked(false);
+    }
+}
+
 TEST_F(NativeHostTest, SessionEndAndExternalMessages)
 {
     auto window = makeWindow(512);
