@@ -61,6 +61,18 @@ expect_nothing_left() {
   [ -z "$left" ] || fail "$1: left running: $(echo "$left" | wine_program_names)"
 }
 
+# Asks the running stand-in to close, then expects its run to end with 0
+# after one normal close, leaving nothing of its session.
+close_and_expect_clean_end() {
+  local run="$1" name="$2" rc
+  touch "$control/quit"
+  wait "$run"
+  rc=$?
+  [ "$rc" = 0 ] || fail "the $name run ended with $rc: $(cat "$work/$name.out")"
+  [ "$(count closed)" = 1 ] || fail "the $name program was not closed normally"
+  expect_nothing_left "$name"
+}
+
 new_case() {
   echo "== $1"
   rm -f "$control"/*
@@ -80,12 +92,7 @@ grep -q "reelstack.exe is already running in " "$work/second.out" || fail "the s
 sleep 1
 kill -0 "$first" 2>/dev/null || fail "the first run ended beside the second"
 wine_program_running "$(realpath -m "$prefix")" reelstack.exe || fail "the first program is gone"
-touch "$control/quit"
-wait "$first"
-first_rc=$?
-[ "$first_rc" = 0 ] || fail "the first run ended with $first_rc: $(cat "$work/first.out")"
-[ "$(count closed)" = 1 ] || fail "the first program was not closed normally"
-expect_nothing_left "closed"
+close_and_expect_clean_end "$first" first
 
 new_case "the run waits for the program that a restart starts again"
 touch "$control/restart"
@@ -95,12 +102,7 @@ wait_for_count started 2 60 || fail "the program did not start again: $(cat "$wo
 [ "$(count restarting)" = 1 ] || fail "the first instance did not restart"
 sleep 1
 kill -0 "$run" 2>/dev/null || fail "the run ended while the restarted program runs"
-touch "$control/quit"
-wait "$run"
-run_rc=$?
-[ "$run_rc" = 0 ] || fail "the restarted run ended with $run_rc: $(cat "$work/restart.out")"
-[ "$(count closed)" = 1 ] || fail "the restarted program was not closed normally"
-expect_nothing_left "restarted"
+close_and_expect_clean_end "$run" restart
 
 new_case "a killed program leaves nothing of its session"
 start_run killed
