@@ -1,6 +1,7 @@
 #include "app/main/CardPlay.h"
 
 #include "foundation/containers/StringList.h"
+#include "foundation/io/File.h"
 #include "foundation/net/Url.h"
 #include "model/records/Episode.h"
 #include "model/records/Movie.h"
@@ -78,6 +79,14 @@ String CardPlay::episodeFile(const Movie& movie, const String& id)
         return String();
     const Episode* episode = movie.findEpisode(season, number);
     return episode ? episode->file : String();
+}
+
+String CardPlay::fileToPlay(const String& url)
+{
+    const String path = MovieLink::localPath(url);
+    if (path.isEmpty() || !File::exists(path))
+        return String();
+    return path;
 }
 
 List<const MovieLink*> CardPlay::playableLinks(const Movie& movie)

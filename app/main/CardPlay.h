@@ -26,6 +26,11 @@ public:
     // The file of the episode the id names; empty when the id is no episode
     // id, the movie has no such episode or the episode names no file.
     static String episodeFile(const Movie& movie, const String& id);
+    // The file a local link or an episode file starts when played: its path
+    // as MovieLink::localPath reads it, when that names an existing file;
+    // empty for a folder, a missing file or a "file:" address naming none,
+    // since playing never opens a folder.
+    static String fileToPlay(const String& url);
     // The links marked for playing, in the movie's link order.
     static List<const MovieLink*> playableLinks(const Movie& movie);
     // The movie's link a clicked card anchor names, null for none: the link

@@ -507,4 +507,5 @@ private:
     // ---- Card clicks ----
     void connectCardClicks();
     void playMovieLinks(const Movie& movie);
+    void playFile(const String& url);
 };

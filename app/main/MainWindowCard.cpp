@@ -5,10 +5,10 @@
 #include "app/main/CardPlay.h"
 #include "app/play/SelectLinkToPlayWindow.h"
 #include "foundation/containers/StringList.h"
-#include "foundation/io/File.h"
 #include "model/CollectionModel.h"
 #include "model/records/Movie.h"
 #include "model/records/MovieLink.h"
+#include "model/shell/ShellLauncher.h"
 #include "ui/views/web/UIWebView.h"
 #include "ui/widgets/window/UIWindow.h"
 
@@ -63,9 +63,7 @@ void MainWindow::playLink(const String&, const String& id)
     if (!movie)
         return;
     if (id.startsWith(String(CardPlay::kPlayEpisodePrefix), String::kCaseSensitive)) {
-        String file = CardPlay::episodeFile(*movie, id);
-        if (!file.isEmpty() && File::exists(file))
-            MovieLink::open(file, MovieLink::kLocal);
+        playFile(CardPlay::episodeFile(*movie, id));
         return;
     }
     if (String::equals(id, String(CardPlay::kPlayId)))
@@ -88,8 +86,18 @@ void MainWindow::playMovieLinks(const Movie& movie)
             return;
         chosen = node->value;
     }
-    // A local link plays only as an existing file, never as a folder.
-    if (chosen->type != MovieLink::kOnline && !File::exists(chosen->url))
+    if (chosen->type != MovieLink::kOnline) {
+        playFile(chosen->url);
         return;
+    }
     MovieLink::open(chosen->url, chosen->type);
+}
+
+// A local link or an episode plays only as an existing file, never as a
+// folder, whether it is written as a path or as a "file:" address.
+void MainWindow::playFile(const String& url)
+{
+    const String file = CardPlay::fileToPlay(url);
+    if (!file.isEmpty())
+        ShellLauncher::start(file);
 }

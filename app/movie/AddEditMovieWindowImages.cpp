@@ -8,6 +8,7 @@
 #include "foundation/io/Path.h"
 #include "foundation/platform/Screen.h"
 #include "model/CollectionModel.h"
+#include "model/images/ImageFolder.h"
 #include "model/records/Movie.h"
 #include "model/shell/ShellLauncher.h"
 #include "ui/core/application/UIApplication.h"
@@ -75,15 +76,15 @@ String AddEditMovieWindow::backgroundName() const
     return m_workingCopy->coverBaseName() + String(u" - background.png");
 }
 
-// A staged picture stands in for the file of the same name in "Images".
+// A staged picture stands in for the file of the same name in "Images". A
+// name from a collection file may be a device's ("COM1.png"), which the
+// system finds in every folder: reading a port would hang the editor, so
+// such a name gives no path at all.
 String AddEditMovieWindow::picturePath(const String& name) const
 {
-    if (name.isEmpty() || !isValidFileName(name))
-        return String();
     if (m_staging->has(name))
         return m_staging->stagedPath(name);
-    const String folder = m_model.imagesFolder();
-    return folder.isEmpty() ? String() : joinPath(folder, name);
+    return ImageFolder::pathIn(m_model.imagesFolder(), name);
 }
 
 Image AddEditMovieWindow::coverImage(int kind) const

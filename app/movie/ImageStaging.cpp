@@ -4,6 +4,7 @@
 #include "foundation/io/File.h"
 #include "foundation/io/Path.h"
 #include "graphics/image/Image.h"
+#include "model/images/ImageFolder.h"
 
 const char16_t ImageStaging::kFolderPrefix[] = u"~editing-";
 
@@ -49,9 +50,7 @@ bool ImageStaging::open(const String& collectionFolder)
 
 String ImageStaging::stagedPath(const String& name) const
 {
-    if (m_folder.isEmpty() || name.isEmpty())
-        return String();
-    return joinPath(m_folder, name);
+    return ImageFolder::pathIn(m_folder, name);
 }
 
 bool ImageStaging::has(const String& name) const
@@ -63,7 +62,7 @@ bool ImageStaging::has(const String& name) const
 bool ImageStaging::stageCopy(const String& source, const String& name)
 {
     const String target = stagedPath(name);
-    if (target.isEmpty() || !isValidFileName(name))
+    if (target.isEmpty())
         return false;
     if (File::exists(target) && !File::remove(target))
         return false;
@@ -73,7 +72,7 @@ bool ImageStaging::stageCopy(const String& source, const String& name)
 bool ImageStaging::stageImage(const Image& image, const String& name)
 {
     const String target = stagedPath(name);
-    if (target.isEmpty() || image.isNull() || !isValidFileName(name))
+    if (target.isEmpty() || image.isNull())
         return false;
     return image.save(target, true);
 }

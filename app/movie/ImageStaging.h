@@ -28,7 +28,9 @@ public:
     bool isOpen() const { return !m_folder.isEmpty(); }
     const String& folder() const { return m_folder; }
 
-    // The staged file of that name; empty without a folder.
+    // The staged file of that name; empty without a folder, or for a name
+    // that cannot stand in a folder (ImageFolder::isUsableName), a device's
+    // included, so nothing is staged under such a name nor read from it.
     String stagedPath(const String& name) const;
     bool has(const String& name) const;
     // Copies source in under name, replacing a staged file of that name.

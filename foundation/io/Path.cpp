@@ -65,24 +65,46 @@ bool startsWithNoCase(const String& text, const char16_t* prefix)
     return true;
 }
 
-// Length of the reserved device name at the start of name (aux, con, com1 ...),
-// or 0 when it starts with none.
-int reservedDeviceNameLength(const String& name)
+// The names the system keeps for its devices. A numbered one takes a digit
+// from 1 to 9 or a superscript one, two or three (the system counts those as
+// digits too), so "COM0" and "COM10" stay ordinary names.
+const char16_t* const kDeviceNames[] = {u"CON", u"PRN", u"AUX", u"NUL", u"CONIN$", u"CONOUT$"};
+const char16_t* const kNumberedDevices[] = {u"COM", u"LPT"};
+const char16_t kDeviceDigits[] = u"123456789\u00b9\u00b2\u00b3";
+
+bool isDeviceDigit(char16_t unit)
 {
-    static const char16_t* const kThreeLetter[] = {u"aux", u"con", u"prn", u"nul"};
-    for (const char16_t* device : kThreeLetter) {
-        if (startsWithNoCase(name, device))
-            return 3;
+    for (const char16_t* digit = kDeviceDigits; *digit; ++digit) {
+        if (*digit == unit)
+            return true;
     }
-    static const char16_t* const kFourLetter[] = {u"lpt", u"com"};
-    for (const char16_t* device : kFourLetter) {
-        for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
-            char16_t candidate[5] = {device[0], device[1], device[2], digit, 0};
-            if (startsWithNoCase(name, candidate))
-                return 4;
-        }
+    return false;
+}
+
+// Whether the name, without extension and trailing blanks, is a device's,
+// in any case.
+bool isDeviceBase(const String& base)
+{
+    const String upper = base.toUpper();
+    for (const char16_t* device : kDeviceNames) {
+        if (String::equalsCString(upper, device))
+            return true;
     }
-    return 0;
+    if (upper.length() != 4 || !isDeviceDigit(upper.at(3)))
+        return false;
+    const String prefix = upper.mid(0, 3);
+    for (const char16_t* device : kNumberedDevices) {
+        if (String::equalsCString(prefix, device))
+            return true;
+    }
+    return false;
+}
+
+// The name up to its first dot: what the system compares with the devices.
+String nameBeforeFirstDot(const String& name)
+{
+    const int dot = name.indexOfChar(u'.', 0, String::kCaseSensitive);
+    return dot < 0 ? name : name.mid(0, dot);
 }
 
 String numberedName(const String& base, int number, const String& extension)
@@ -205,17 +227,7 @@ bool isValidFileName(const String& name)
 
 bool isDeviceFileName(const String& name)
 {
-    int dot = name.indexOfChar(u'.', 0, String::kCaseSensitive);
-    String base = (dot < 0 ? name : name.mid(0, dot)).trimRight().toUpper();
-    static const char16_t* const kDevices[] = {u"CON", u"PRN", u"AUX", u"NUL"};
-    for (const char16_t* device : kDevices) {
-        if (String::equalsCString(base, device))
-            return true;
-    }
-    if (base.length() != 4 || base.at(3) < u'1' || base.at(3) > u'9')
-        return false;
-    String prefix = base.mid(0, 3);
-    return String::equalsCString(prefix, u"COM") || String::equalsCString(prefix, u"LPT");
+    return isDeviceBase(nameBeforeFirstDot(name).trimRight());
 }
 
 String makeValidFileName(const String& name)
@@ -234,13 +246,13 @@ String makeValidFileName(const String& name)
     if (result.at(length - 1) == u'.')
         *result.charAt(length - 1) = u'_';
 
-    int deviceLength = reservedDeviceNameLength(result);
-    if (deviceLength == 0)
+    // Blanks are gone by now, so the part before the dot is what the system
+    // would take for a device.
+    const int deviceLength = nameBeforeFirstDot(result).length();
+    if (!isDeviceBase(result.mid(0, deviceLength)))
         return result;
-    if (length == deviceLength || result.at(deviceLength) == u'.') {
-        for (int i = 0; i < deviceLength; ++i)
-            *result.charAt(i) = u'_';
-    }
+    for (int i = 0; i < deviceLength; ++i)
+        *result.charAt(i) = u'_';
     return result;
 }
 

@@ -32,9 +32,10 @@ bool isPathLengthValid(const String& path);
 // them, so "..." or ".. " would become ".."; this also refuses "." and
 // ".."). Every name read from a file passes it before it is joined.
 bool isValidFileName(const String& name);
-// Whether the name is a device's: CON, PRN, AUX, NUL, COM1-COM9 or LPT1-LPT9
-// in any case, alone or before a dot and whatever follows it, blanks before
-// the dot included. The system opens the device for such a name in every
+// Whether the name is a device's: CON, PRN, AUX, NUL, CONIN$, CONOUT$,
+// COM1-COM9 or LPT1-LPT9 (or COM and LPT with a superscript 1, 2 or 3) in any
+// case, alone or before a dot and whatever follows it, blanks before the dot
+// included. The system opens the device for such a name in every
 // folder, so it never names a file that is read, written or removed.
 bool isDeviceFileName(const String& name);
 String makeValidFileName(const String& name);

@@ -132,7 +132,6 @@ String CardRenderer::moviePage(const Movie& movie, const CardStyle& look)
     page.set(u"POSTER", posterTag(movie));
     page.set(u"FRONT_COVER", coverTag(movie, Cover::kFront));
     page.set(u"BACK_COVER", coverTag(movie, Cover::kBack));
-    page.set(u"COLOR", text(movie.colourText()));
     addSections(movie, page);
     return page.fill(m_templates.part(u"movie"));
 }
@@ -164,6 +163,13 @@ void CardRenderer::addSections(const Movie& movie, PlaceholderFiller& page)
     PlaceholderFiller runtime = newFiller();
     runtime.set(u"RUNTIME", text(movie.runtimeText()));
     page.set(u"DURATION", section(u"runtime", movie.runningTime != 0, runtime));
+
+    // Like the year and the running time, a colour not given leaves no
+    // trace on the card, not even an empty fact.
+    const String colourText = movie.colourText();
+    PlaceholderFiller colour = newFiller();
+    colour.set(u"COLOR", text(colourText));
+    page.set(u"COLOR", section(u"color", !colourText.isEmpty(), colour));
 
     PlaceholderFiller plot = newFiller();
     plot.set(u"PLOT", text(movie.plot));

@@ -295,7 +295,16 @@ String Movie::runtimeText() const
 
 String Movie::colourText() const
 {
-    return ModelText::translate(colour == 1 ? u"Color" : u"Black & White", kContext);
+    switch (colour) {
+    case 1:
+        return ModelText::translate(u"Color", kContext);
+    case 2:
+        return ModelText::translate(u"Black & White", kContext);
+    case 3:
+        return ModelText::translate(u"Color, Black & White", kContext);
+    default:
+        return String();
+    }
 }
 
 String Movie::createdText() const

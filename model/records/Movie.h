@@ -89,6 +89,7 @@ public:
     String tagsText() const;
     // By the view's time format; empty for no running time.
     String runtimeText() const;
+    // The editor's item for the colour; empty when none was given.
     String colourText() const;
     String createdText() const;
     String modifiedText() const;
@@ -118,7 +119,8 @@ public:
     int32_t year = 0;
     // Minutes, per episode for a series.
     int32_t runningTime = 0;
-    // 1 colour, any other value black and white, 0 not given.
+    // 1 colour, 2 black and white, 3 both (the editor's items); 0 and any
+    // other value not given.
     int32_t colour = 0;
     String format;
     String barcode;

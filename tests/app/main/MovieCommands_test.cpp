@@ -458,3 +458,52 @@ TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
         EXPECT_EQ(recorded.calls, row.calls) << iotest::show(row.href);
     }
 }
+
+// The card's play element and its episodes' play elements start a local
+// file, written as a path or as a "file:" address, only when that file is
+// there; a missing file, a folder and an address naming nothing start none.
+TEST_F(MovieCommandsTest, ThePlayElementStartsOnlyAnExistingFile)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String lost = iotest::pathIn(dir, "Lost Cut.avi");
+    const String folder = iotest::toPath(dir.path());
+    main->table()->selectRow(0);
+    Movie* shown = main->currentMovie();
+    ASSERT_TRUE(shown);
+    const struct
+    {
+        String url;
+        std::vector<std::string> calls;
+    } rows[] = {
+        {kept, {"execute " + iotest::show(kept)}},
+        {fileUrlOf(kept), {"execute " + iotest::show(kept)}},
+        {lost, {}},
+        {fileUrlOf(lost), {}},
+        {folder, {}},
+        {fileUrlOf(folder) + u"/", {}},
+        {String(u"file:") + kept + u"%00", {}},
+    };
+    RecordedShellCalls recorded;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(iotest::show(row.url));
+        MovieLink link = linkTo(row.url, MovieLink::kLocal);
+        link.play = true;
+        shown->links = MovieLinkList();
+        shown->links.append(link);
+        recorded.calls.clear();
+        main->playLink(String(), String(CardPlay::kPlayId));
+        EXPECT_EQ(recorded.calls, row.calls) << "the play link";
+
+        Episode episode;
+        episode.season = 3;
+        episode.number = 4;
+        episode.file = row.url;
+        shown->episodes = EpisodeList();
+        shown->episodes.append(episode);
+        recorded.calls.clear();
+        main->playLink(String(), String(u"@play-episode-3.4"));
+        EXPECT_EQ(recorded.calls, row.calls) << "the episode";
+    }
+}

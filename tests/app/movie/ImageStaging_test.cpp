@@ -144,6 +144,22 @@ TEST_F(ImageStagingTest, LeftoversGoWhenTheNextEditorOpensAndTheDestructorCleans
     EXPECT_FALSE(closed.stageCopy(path("source.jpg"), String(u"x.jpg")));
 }
 
+// A cover name read from a collection file may be a device's, which the
+// system finds in the staging folder too: nothing is staged under it, nor
+// looked for there.
+TEST_F(ImageStagingTest, ADevicesNameIsNeitherStagedNorLookedFor)
+{
+    ImageStaging staging;
+    ASSERT_TRUE(staging.open(path("Films")));
+    for (const std::string name : {"COM1.png", "con.jpg", "NUL", "lpt9 .png", "aux.tar.gz"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(staging.stageCopy(path("source.jpg"), iotest::toPath(name)));
+        EXPECT_FALSE(staging.has(iotest::toPath(name)));
+        EXPECT_TRUE(staging.stagedPath(iotest::toPath(name)).isEmpty());
+    }
+    EXPECT_TRUE(staging.stageCopy(path("source.jpg"), String(u"COM10.png"))) << "no device's name";
+}
+
 TEST_F(ImageStagingTest, AnUnstagedPictureLeavesItsNamesakeInImages)
 {
     ImageStaging staging;

@@ -322,6 +322,8 @@ TEST_F(EditorPictures, PicturesThatCannotBeTakenOrAreTheMoviesOwnChangeNothing)
 // A collection from elsewhere may name any file in "Images" as a cover or
 // the background: a double click opens it with the shell only when it is a
 // picture, and browses for another, as for a missing file, when it is not.
+// A device's name looks like a picture's and the system finds the device in
+// every folder, yet it is no picture there.
 TEST_F(EditorPictures, ADoubleClickOpensOnlyAPictureAndBrowsesPastAnythingElse)
 {
     ASSERT_TRUE(testsupport::writeFileBytes(utf8(imagesFolder() + u"\\x.exe"), {'M', 'Z'}));
@@ -340,6 +342,9 @@ TEST_F(EditorPictures, ADoubleClickOpensOnlyAPictureAndBrowsesPastAnythingElse)
         {false, u"x.png", true},
         {true, u"x.exe", false},
         {true, u"x.png", true},
+        // Devices' names. Not a port's: were it let through, reading it would block.
+        {false, u"NUL.png", false},
+        {true, u"con.jpg", false},
     };
     for (const auto& row : rows) {
         const String name(row.name);

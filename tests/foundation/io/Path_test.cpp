@@ -55,6 +55,9 @@ TEST(Path, TextFunctionsTable)
         {"valid name", makeValidFileName, u"console", "console"},
         {"valid name", makeValidFileName, u"com1.txt", "____.txt"},
         {"valid name", makeValidFileName, u"lpt9", "____"},
+        {"valid name", makeValidFileName, u"conin$.txt", "______.txt"},
+        {"valid name", makeValidFileName, u"CONOUT$", "_______"},
+        {"valid name", makeValidFileName, u"conin$x.txt", "conin$x.txt"},
         {"valid name", makeValidFileName, u"a:b?", "a_b_"},
         {"valid name", makeValidFileName, u".x.", "_x_"},
         {"valid name", makeValidFileName, u"my film", "my_film"},
@@ -109,14 +112,25 @@ TEST(Path, FileNameCheckRefusesEveryWayOut)
     EXPECT_FALSE(isValidFileName(String(u"a\0b", 3))) << "a zero unit ends the name early for the system";
 }
 
-// A device name opens the device in every folder, whatever its extension.
+// A device name opens the device in every folder, whatever its extension;
+// a name made valid is never one.
 TEST(Path, DeviceNamesAreKnownInEveryForm)
 {
-    for (const char16_t* name : {u"CON", u"con", u"Prn.txt", u"AUX", u"nul.tar.gz", u"NUL  .png", u"COM1",
-                                 u"com9.jpg", u"LPT1", u"lPt9.x", u"con.", u"AUX "})
+    for (const char16_t* name :
+         {u"CON",          u"con",    u"Prn.txt",    u"AUX",           u"nul.tar.gz",
+          u"NUL  .png",    u"COM1",   u"com9.jpg",   u"LPT1",          u"lPt9.x",
+          u"con.",         u"AUX ",   u"COM\u00b9",  u"com\u00b2.png", u"LPT\u00b3.jpg",
+          u"lpt\u00b9 .x", u"CONIN$", u"conin$.txt", u"CONOUT$",       u"ConOut$.log.gz",
+          u"conout$ "}) {
         EXPECT_TRUE(isDeviceFileName(String(name))) << show(String(name));
-    for (const char16_t* name : {u"", u"CONSOLE", u"con2", u"COM0", u"COM10", u"LPT", u"LPT0.png", u"xNUL",
-                                 u"NULL.txt", u"a.CON", u"COM-1", u"nul-1.png", u".con"})
+        EXPECT_FALSE(isDeviceFileName(makeValidFileName(String(name)))) << show(String(name));
+    }
+    for (const char16_t* name : {u"",          u"CONSOLE",  u"CONSOLE.pix", u"con2",
+                                 u"COM0",      u"COM10",    u"LPT",         u"LPT0.png",
+                                 u"xNUL",      u"NULL.txt", u"a.CON",       u"COM-1",
+                                 u"nul-1.png", u".con",     u"COM\u00b4",   u"LPT\u00b9\u00b9",
+                                 u"COM\u2074", u"CONIN",    u"CONOUT.txt",  u"CONIN$X",
+                                 u"a.conin$"})
         EXPECT_FALSE(isDeviceFileName(String(name))) << show(String(name));
 }
 

@@ -27,6 +27,7 @@ const char kPartList[] =
     "CINEMATOGRAPHY CAST COUNTRY LANGUAGE YEAR DURATION COLOR PLOT NOTES MY_RATING WISHLIST SEEN LINKS "
     "EPISODES; no-movie: ; title: TITLE; play: ; original-title: ORIGINAL_TITLE LANG_ORIGINAL_TITLE; "
     "genre: GENRE; studio: STUDIO; country: COUNTRY; language: LANGUAGE; year: YEAR; runtime: RUNTIME; "
+    "color: COLOR; "
     "plot: PLOT; notes: NOTES; director: LANG_DIRECTOR DIRECTOR; producer: LANG_PRODUCER PRODUCER; "
     "writer: LANG_WRITER WRITER; musician: LANG_MUSICIAN MUSICIAN; cinematography: LANG_CINEMATOGRAPHY "
     "CINEMATOGRAPHY; creator: LANG_CREATOR CREATOR; cast: LANG_CAST CAST_ITEMS; cast-item: ACTOR "
@@ -164,7 +165,7 @@ TEST_F(CardRendererTest, SectionsShowOnlyWhenTheMovieHasTheirData)
     EXPECT_EQ(field(page, "TITLE"), "title[|]");
     EXPECT_EQ(field(page, "WISHLIST"), "wishlist[Wish List|No|]");
     EXPECT_EQ(field(page, "SEEN"), "seen[Seen It|No|]");
-    EXPECT_EQ(field(page, "COLOR"), "Black &amp; White");
+    EXPECT_EQ(field(page, "COLOR"), "") << "no colour given";
     EXPECT_EQ(field(page, "POSTER"), imageTag(path("program\\data\\templates\\default\\blank-cover.png")));
 
     Movie full;
@@ -193,6 +194,13 @@ TEST_F(CardRendererTest, SectionsShowOnlyWhenTheMovieHasTheirData)
               "episodes-item[2|1|||||]|]");
     full.originalTitle = String(u"heat");
     EXPECT_EQ(field(render(full), "ORIGINAL_TITLE"), "original-title[heat|(original title)|]");
+
+    const char* colours[] = {"", "color[Color|]", "color[Black &amp; White|]",
+                             "color[Color, Black &amp; White|]", ""};
+    for (int32_t colour = 0; colour <= 4; ++colour) {
+        full.colour = colour;
+        EXPECT_EQ(field(render(full), "COLOR"), colours[colour]) << "colour " << colour;
+    }
 }
 
 TEST_F(CardRendererTest, RatingsShowWholeStarsFromOneToTen)

@@ -85,6 +85,33 @@ TEST(MovieText, RunningTimeInEachFormat)
     RecordFormat::setTimeFormat(previous);
 }
 
+// The colour as the editor offers it, in the records' own context; a colour
+// never given (0, or a value no editor writes) has no text at all.
+TEST(MovieText, ColourIsTheEditorsItemOrNothing)
+{
+    const struct
+    {
+        int32_t colour;
+        const char16_t* shown;
+    } rows[] = {
+        {0, u""},
+        {1, u"Movie: Color"},
+        {2, u"Movie: Black & White"},
+        {3, u"Movie: Color, Black & White"},
+        {4, u""},
+        {7, u""},
+        {-1, u""},
+    };
+    ModelText::setTranslateFunction(
+        [](const String& text, const String& context) { return context + String(u": ") + text; });
+    Movie movie;
+    for (const auto& row : rows) {
+        movie.colour = row.colour;
+        EXPECT_EQ(u16(movie.colourText()), row.shown) << row.colour;
+    }
+    ModelText::setTranslateFunction(nullptr);
+}
+
 TEST(MovieText, CoverNamesKeepLettersDigitsAndBlanks)
 {
     Movie movie;

@@ -457,45 +457,46 @@ bool CoverFlowScene::reflectionInFrustum(const CoverNode& each, const Frustum& f
     return sphereInFrustum(frustum, centre, std::sqrt(w * w + h * h) / 2);
 }
 
-bool CoverFlowScene::hits(const CoverNode& each, const Ray& ray)
+bool CoverFlowScene::hits(const CoverNode& each, const Ray& ray, float& distance)
 {
     placeQuad(each);
-    return m_quad.hitTest(ray);
+    return m_quad.hitTest(ray, distance);
 }
 
+bool CoverFlowScene::isDrawn(const CoverNode& each, int index, const Frustum* frustum) const
+{
+    return isShown(each, index) && (!frustum || coverInFrustum(each, *frustum));
+}
+
+// The pick agrees with the picture. The hovered cover is drawn last without
+// the depth test, over everything, so where the ray meets it nothing else
+// shows. Elsewhere the depth test leaves the cover nearest the camera on top,
+// whatever order the covers were drawn in: at the sides an outer cover,
+// turned toward the camera, stands in front of part of its inner neighbour.
 CoverNode* CoverFlowScene::pickNode(const Ray& ray)
 {
     ensureLayout();
     if (isEmpty())
         return nullptr;
     Frustum frustum;
-    bool cull = cullingFrustum(frustum);
-    auto tryNode = [&](int index) -> CoverNode* {
-        CoverNode& each = *m_nodes[static_cast<size_t>(index)];
-        // What is not drawn cannot be picked.
-        if (!isShown(each, index) || (cull && !coverInFrustum(each, frustum)))
-            return nullptr;
-        return hits(each, ray) ? &each : nullptr;
-    };
-    int s = m_selectedIndex;
-    if (s < 0) {
-        for (int i = 0; i < count(); ++i) {
-            if (CoverNode* hit = tryNode(i))
-                return hit;
+    const Frustum* culling = cullingFrustum(frustum) ? &frustum : nullptr;
+    float distance = 0.0f;
+    const int hovered = indexOf(m_hovered);
+    // What is not drawn cannot be picked.
+    if (hovered >= 0 && isDrawn(*m_hovered, hovered, culling) && hits(*m_hovered, ray, distance))
+        return m_hovered;
+    CoverNode* nearest = nullptr;
+    float nearestDistance = 0.0f;
+    for (int i = 0; i < count(); ++i) {
+        CoverNode& each = *m_nodes[static_cast<size_t>(i)];
+        if (i == hovered || !isDrawn(each, i, culling) || !hits(each, ray, distance))
+            continue;
+        if (!nearest || distance < nearestDistance) {
+            nearest = &each;
+            nearestDistance = distance;
         }
-        return nullptr;
     }
-    if (CoverNode* hit = tryNode(s))
-        return hit;
-    for (int i = s - 1; i >= 0; --i) {
-        if (CoverNode* hit = tryNode(i))
-            return hit;
-    }
-    for (int i = s + 1; i < count(); ++i) {
-        if (CoverNode* hit = tryNode(i))
-            return hit;
-    }
-    return nullptr;
+    return nearest;
 }
 
 void CoverFlowScene::placeQuad(const CoverNode& each)

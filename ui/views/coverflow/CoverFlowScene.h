@@ -109,8 +109,9 @@ public:
     // Selects the first cover showing that texture; nothing for none.
     void selectByTexture(const Texture* texture);
 
-    // The cover the ray hits, trying the selected one and its neighbours
-    // first; null when none.
+    // The cover drawn where the ray meets the covers: the hovered one when
+    // the ray hits it (it is drawn over everything), else the one hit
+    // nearest the camera; null when none.
     CoverNode* pickNode(const Ray& ray);
     String titleAt(const Ray& ray) override;
     // Brightens the cover under the ray and restores the one it left; a
@@ -150,7 +151,9 @@ private:
     bool isShown(const CoverNode& node, int index) const;
     bool coverInFrustum(const CoverNode& node, const Frustum& frustum) const;
     bool reflectionInFrustum(const CoverNode& node, const Frustum& frustum) const;
-    bool hits(const CoverNode& node, const Ray& ray);
+    bool isDrawn(const CoverNode& node, int index, const Frustum* frustum) const;
+    // Whether the ray meets the cover, and how far from its origin.
+    bool hits(const CoverNode& node, const Ray& ray, float& distance);
     float distanceSquared(const CoverNode& node) const;
 
     // Textures: made nearest first as covers near the view, released as

@@ -151,6 +151,12 @@ SceneVertex QuadNode::vertex(int index) const
 
 bool QuadNode::hitTest(const Ray& ray) const
 {
+    float ignored = 0.0f;
+    return hitTest(ray, ignored);
+}
+
+bool QuadNode::hitTest(const Ray& ray, float& distance) const
+{
     Matrix4 world = currentWorld();
     float w = static_cast<float>(m_width);
     float h = static_cast<float>(m_height);
@@ -160,7 +166,11 @@ bool QuadNode::hitTest(const Ray& ray) const
     Vec3 c1 = world.transformPoint(Vec3(w, h, 0));
     Vec3 c2 = world.transformPoint(Vec3(w, 0, 0));
     Vec3 c3 = world.transformPoint(Vec3(0, 0, 0));
-    return ray.hitsTriangle(c0, c1, c2) || ray.hitsTriangle(c2, c3, c0);
+    Vec3 point;
+    if (!ray.hitTriangle(c0, c1, c2, point) && !ray.hitTriangle(c2, c3, c0, point))
+        return false;
+    distance = point.subtract(ray.origin).length();
+    return true;
 }
 
 bool QuadNode::mayHit(const Ray& ray, const Vec3& centre, float radiusSquared)

@@ -57,6 +57,8 @@ public:
     // Whether the ray meets the face turned toward it, with the quad where
     // its placement puts it now, drawn since or not.
     bool hitTest(const Ray& ray) const;
+    // As hitTest, giving how far from the ray's origin it meets the quad.
+    bool hitTest(const Ray& ray, float& distance) const;
 
 private:
     void placeCorners();

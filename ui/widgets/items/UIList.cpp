@@ -554,8 +554,13 @@ void UIList::pageTo(bool down)
         else
             area->pageUp();
     }
-    int index = indexAt(Point(0, down ? height() - 1 : 1));
-    if (index == currentIndex())
+    // The item in the row at the edge, found by rank rather than under a
+    // point: in icon mode a point at the left edge lies in the margin beside
+    // the first column, and below a short list there is no item at all.
+    const UIVisibleRanks& r = ranks();
+    int rank = geometry().pageRank(down, r.rankOfIndex(currentIndex()), count(), visibleCount());
+    int index = r.indexOfRank(rank);
+    if (index < 0 || index == currentIndex())
         return;
     clearSelection(false);
     setCurrentIndex(index, false);

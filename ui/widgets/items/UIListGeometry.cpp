@@ -93,6 +93,24 @@ int UIListGeometry::rankAt(const Point& point, int itemCount, int visibleCount) 
     return -1;
 }
 
+int UIListGeometry::pageRank(bool down, int currentRank, int itemCount, int visibleCount) const
+{
+    int stride = rowStride();
+    if (visibleCount < 1 || stride <= 0)
+        return -1;
+    // The edges sit one pixel inside the list. Up takes the first row whose
+    // items reach below the top edge, down the last row whose items start
+    // above the bottom edge, so an edge in the margin between two rows
+    // takes the row that shows.
+    int top = scrollOffset.y + itemTopInRow();
+    int row = down ? floorDiv(height - 1 - top, stride) : floorDiv(1 - top - itemHeight(), stride) + 1;
+    int columns = columnCount(itemCount);
+    int lastRow = (visibleCount - 1) / columns;
+    row = std::max(0, std::min(row, lastRow));
+    int column = currentRank >= 0 ? currentRank % columns : 0;
+    return std::min(row * columns + column, visibleCount - 1);
+}
+
 void UIListGeometry::paintRange(int itemCount, int visibleCount, int* first, int* last) const
 {
     int rows = rowStride();

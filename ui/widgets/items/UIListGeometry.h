@@ -35,6 +35,12 @@ public:
     Rect cellRect(const Rect& item) const;
     // The rank whose rectangle contains the point; -1 for none.
     int rankAt(const Point& point, int itemCount, int visibleCount) const;
+    // The rank a page key ends on once the view has paged: in the row at the
+    // top edge (up) or the bottom edge (down), the row whose items still
+    // show inside that edge, or the last row when the edge lies past it; in
+    // icon mode in the current rank's column (the first without one), or
+    // the row's last rank when the row is shorter. -1 without visible items.
+    int pageRank(bool down, int currentRank, int itemCount, int visibleCount) const;
     // The ranks [first, last) whose rectangles may meet the list's own
     // rectangle; only these need painting.
     void paintRange(int itemCount, int visibleCount, int* first, int* last) const;
@@ -43,6 +49,9 @@ public:
 
 private:
     int columnStride() const { return cellSize.width + cellMargins.left; }
+    // The top of a row's items within the row, and their height.
+    int itemTopInRow() const { return mode == kListMode ? 0 : cellMargins.top; }
+    int itemHeight() const { return mode == kListMode ? rowHeight : cellSize.height; }
     int rowStride() const
     {
         return mode == kListMode ? rowHeight : cellSize.height + cellMargins.top + cellMargins.bottom;

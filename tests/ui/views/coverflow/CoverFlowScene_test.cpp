@@ -50,15 +50,33 @@ protected:
             scene.tick(24);
         return ticks;
     }
-    // The ray through a cover at half its height, beside its nearer neighbour.
-    Ray rayAt(int index)
+    // The point of a cover at half its height, across times its width from
+    // its anchor (negative to its left as it faces the camera).
+    Vec3 pointOn(int index, float across)
     {
         const CoverNode& node = *scene.node(index);
-        float across = index < scene.selectedIndex() ? -0.45f : index > scene.selectedIndex() ? 0.45f : 0.0f;
         Matrix4 turn = Matrix4::fromQuaternion(Vec4(0, node.rotationY(), 0, node.rotationW()));
         Vec3 local(across * node.width() * node.scale(), node.height() * node.scale() / 2, 0);
+        return node.position().add(turn.transformVector(local));
+    }
+    // The ray through a cover at half its height, on its side toward the
+    // selection: at the sides an outer cover, turned toward the camera,
+    // stands in front of the outer side of its inner neighbour.
+    Ray rayAt(int index)
+    {
+        float across = index < scene.selectedIndex() ? 0.35f : index > scene.selectedIndex() ? -0.35f : 0.0f;
         Vec3 eye = device.camera()->eye();
-        return Ray(eye, node.position().add(turn.transformVector(local)).subtract(eye).normalize());
+        return Ray(eye, pointOn(index, across).subtract(eye).normalize());
+    }
+    // The camera's pick ray of the pixel a click on that point of the cover
+    // lands on.
+    Ray clickAt(int index, float across)
+    {
+        Camera& camera = *device.camera();
+        Vec4 clip = camera.viewMatrix().multiply(camera.projectionMatrix()).transform(pointOn(index, across));
+        float x = std::round((clip.x / clip.w + 1.0f) / 2.0f * static_cast<float>(camera.viewportWidth()));
+        float y = std::round((1.0f - clip.y / clip.w) / 2.0f * static_cast<float>(camera.viewportHeight()));
+        return camera.pickRay(x, y);
     }
     // Where each cover ("c") and reflection ("r") stands, in order; depth as "off" and "on".
     Strings drawLog()
@@ -229,6 +247,55 @@ TEST_F(CoverFlowSceneTest, PickingAndHoverShades)
     scene.updateHover(rayAt(2), true);
     settle();
     EXPECT_FLOAT_EQ(scene.node(2)->shade(), 0.0f);
+}
+
+// A click picks the cover drawn under it. Where two side covers overlap the
+// outer one stands nearer the camera and hides its neighbour; the hovered
+// cover is drawn over everything, so where it is hit it wins.
+TEST_F(CoverFlowSceneTest, AClickPicksTheCoverDrawnWhereCoversOverlap)
+{
+    fill(5);
+    scene.select(2);
+    settle();
+    // Per cover, a point that no other cover hides.
+    const float clear[5] = {-0.45f, 0.35f, 0.0f, -0.35f, 0.45f};
+    const struct
+    {
+        int cover;
+        float across;
+        int hovered;
+        int picked;
+    } rows[] = {
+        {0, -0.45f, -1, 0},
+        {1, 0.35f, -1, 1},
+        {2, 0.0f, -1, 2},
+        {3, -0.35f, -1, 3},
+        {4, 0.45f, -1, 4},
+        // Overlaps, seen through either cover.
+        {1, -0.3f, -1, 0},
+        {0, 0.3f, -1, 0},
+        {3, 0.3f, -1, 4},
+        {4, -0.3f, -1, 4},
+        // The same overlaps with the hidden cover hovered, and so on top.
+        {1, -0.3f, 1, 1},
+        {0, 0.3f, 1, 1},
+        {3, 0.3f, 3, 3},
+        {4, -0.3f, 3, 3},
+        // A hovered cover that the ray misses takes nothing from the others.
+        {1, -0.3f, 4, 0},
+        {3, 0.3f, 0, 4},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE("cover " + std::to_string(row.cover) + " at " + std::to_string(row.across) +
+                     ", hovered " + std::to_string(row.hovered));
+        scene.updateHover(Ray(device.camera()->eye(), Vec3(0, 1, 0)), false);
+        ASSERT_EQ(scene.hoveredNode(), nullptr);
+        if (row.hovered >= 0) {
+            scene.updateHover(clickAt(row.hovered, clear[row.hovered]), false);
+            ASSERT_EQ(scene.hoveredNode(), scene.node(row.hovered));
+        }
+        EXPECT_EQ(scene.indexOf(scene.pickNode(clickAt(row.cover, row.across))), row.picked);
+    }
 }
 
 TEST_F(CoverFlowSceneTest, CoversOutsideTheFrustumAreNeitherDrawnNorPicked)

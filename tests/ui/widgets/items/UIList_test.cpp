@@ -255,6 +255,65 @@ TEST_F(UIListTest, PagingAndEndsScrollByRowArithmetic)
     }
 }
 
+// A page key ends on the item in the row at the edge the view paged to: in
+// icon mode (cells with the image grid's margin of 2, so 62 x 24 apart) in
+// the current item's column or the row's last item, and on the last row
+// when the edge lies below it, as under a list shorter than the view.
+TEST_F(UIListTest, PageKeysEndOnAnItemInTheRowAtTheEdge)
+{
+    const int list = UIList::kListMode;
+    const int icon = UIList::kIconMode;
+    const int up = 33;
+    const int down = 34;
+    struct Row
+    {
+        int mode, count, hidden, start, scroll, key, current, scrolled;
+    };
+    const Row rows[] = {
+        // Ten rows of three; the cells are wider than the view, so a bar
+        // below it leaves 90 of 240 pixels in sight.
+        {icon, 30, -1, 4, 0, down, 22, 90},
+        {icon, 30, -1, 4, 0, up, 1, 0},
+        {icon, 30, -1, 26, 140, up, 8, 50},
+        {icon, 30, -1, 3, 40, down, 27, 130},
+        {icon, 30, 0, 5, 0, down, 23, 90},
+        // An edge in the margin between two rows takes the row that shows.
+        {icon, 30, -1, 26, 136, up, 8, 46},
+        {icon, 30, -1, 4, 13, down, 22, 103},
+        // A short last row: 27 and 28.
+        {icon, 29, -1, 5, 40, down, 28, 130},
+        {icon, 29, -1, 4, 150, down, 28, 150},
+        {icon, 29, -1, 3, 40, down, 27, 130},
+        // Shorter than the view.
+        {icon, 5, -1, 1, 0, down, 4, 0},
+        {icon, 5, -1, 2, 0, down, 4, 0},
+        {icon, 5, -1, 4, 0, up, 1, 0},
+        {icon, 5, -1, -1, 0, down, 3, 0},
+        {list, 100, -1, 0, 0, down, 19, 100},
+        {list, 100, -1, 50, 500, up, 40, 400},
+        {list, 5, -1, 1, 0, down, 4, 0},
+        {list, 5, 4, 1, 0, down, 3, 0},
+        {list, 5, -1, 3, 0, up, 0, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "mode " << r.mode << ", " << r.count << " items (" << r.hidden << " hidden), from "
+                     << r.start << " at " << r.scroll << ", key " << r.key);
+        UIList* l = makeList(r.count, r.mode);
+        l->setStyleProperty(String(u"iconModeItemMargin"), String(u"2"));
+        view->relayout();
+        if (r.hidden >= 0)
+            l->item(r.hidden)->hide();
+        l->setCurrentIndexAndSelect(r.start);
+        view->verticalScrollBar()->setValue(r.scroll);
+        key(l, r.key);
+        EXPECT_EQ(r.scrolled, view->verticalScrollBar()->value());
+        EXPECT_EQ(r.current, l->currentIndex());
+        EXPECT_EQ(std::vector<int>{r.current}, selected(l));
+        delete view;
+    }
+}
+
 TEST_F(UIListTest, APressOrANewItemSizeHidesTheListsToolTip)
 {
     UIList* l = makeList(3);
