@@ -153,7 +153,6 @@ wine_stop_xvfb() {
   fi
 }
 
-
 # Sessions. A script ends only a session that it started itself, and ends,
 # or waits for, only the programs that it started: every process a session
 # starts carries its token in the environment, which Wine hands on to the
@@ -202,13 +201,19 @@ wine_processes() {
   done
 }
 
+# Whether a process name is one of Wine's background services.
+wine_is_service() {
+  case " $WINE_SERVICES " in *" $1 "*) return 0 ;; esac
+  return 1
+}
+
 # The programs among those processes ("pid name" lines): Windows programs
 # other than Wine's background services.
 wine_programs() {
   local pid name
   while read -r pid name; do
     case "$name" in *.exe) ;; *) continue ;; esac
-    case " $WINE_SERVICES " in *" $name "*) continue ;; esac
+    wine_is_service "$name" && continue
     echo "$pid $name"
   done < <(wine_processes "$@")
 }
@@ -302,8 +307,7 @@ wine_own_session_end() {
     echo "wine: $1 ended with $2; waiting for the programs still running in its session: $programs"
   fi
   if [ "$WINE_SESSION_OWNED" = 1 ]; then
-    wineserver -w >/dev/null 2>&1
-    wine_end_own_processes 50
+    wine_await_own_session_end
   else
     while [ -n "$(wine_programs "$WINEPREFIX" "$WINE_SESSION_TOKEN")" ]; do
       sleep 0.2
@@ -318,10 +322,16 @@ wine_own_session_end() {
 wine_own_session_interrupt() {
   wine_kill_own_programs
   if [ "$WINE_SESSION_OWNED" = 1 ] && [ -z "$(wine_programs "$WINEPREFIX")" ]; then
-    wineserver -w >/dev/null 2>&1
-    wine_end_own_processes 50
+    wine_await_own_session_end
   fi
   wine_stop_xvfb
+}
+
+# Waits for the session this script started to end with its last program,
+# then for its own processes that outlive the wineserver.
+wine_await_own_session_end() {
+  wineserver -w >/dev/null 2>&1
+  wine_end_own_processes 50
 }
 
 # Kills the programs that carry the session's token, and Wine's launchers of
@@ -330,10 +340,8 @@ wine_own_session_interrupt() {
 wine_kill_own_programs() {
   local pid name
   while read -r pid name; do
-    case "$name" in
-      wineserver*) continue ;;
-      *.exe) case " $WINE_SERVICES " in *" $name "*) continue ;; esac ;;
-    esac
+    case "$name" in wineserver*) continue ;; esac
+    wine_is_service "$name" && continue
     kill -KILL "$pid" 2>/dev/null || true
   done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
 }

@@ -1,7 +1,6 @@
 #include "app/main/CardPlay.h"
 
 #include "foundation/containers/StringList.h"
-#include "foundation/io/File.h"
 #include "foundation/net/Url.h"
 #include "model/records/Episode.h"
 #include "model/records/Movie.h"
@@ -83,10 +82,9 @@ String CardPlay::episodeFile(const Movie& movie, const String& id)
 
 String CardPlay::fileToPlay(const String& url)
 {
-    const String path = MovieLink::localPath(url);
-    if (path.isEmpty() || !File::exists(path))
+    if (MovieLink::openAction(url, MovieLink::kLocal) != MovieLink::kStartFile)
         return String();
-    return path;
+    return MovieLink::localPath(url);
 }
 
 List<const MovieLink*> CardPlay::playableLinks(const Movie& movie)

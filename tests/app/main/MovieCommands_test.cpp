@@ -36,6 +36,22 @@ MovieLink linkTo(const String& url, int32_t type)
     return link;
 }
 
+// A temporary folder with one video in it, "Kept Cut.avi", and none called
+// "Lost Cut.avi".
+struct VideoFolder
+{
+    VideoFolder()
+    {
+        written = iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video"));
+    }
+    String kept() const { return iotest::pathIn(dir, "Kept Cut.avi"); }
+    String lost() const { return iotest::pathIn(dir, "Lost Cut.avi"); }
+    String folder() const { return iotest::toPath(dir.path()); }
+
+    testsupport::TempDir dir;
+    bool written = false;
+};
+
 // Records the shell calls made while it lives, as "call target".
 class RecordedShellCalls
 {
@@ -166,11 +182,11 @@ TEST(CardPlay, OnlyWholeWebAddressesOpen)
 // there, a file started, a folder opened.
 TEST(CardPlay, ALocalLinkOpensOnlyAsAnExistingFileOrFolder)
 {
-    testsupport::TempDir dir;
-    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
-    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
-    const String lost = iotest::pathIn(dir, "Lost Cut.avi");
-    const String folder = iotest::toPath(dir.path());
+    VideoFolder videos;
+    ASSERT_TRUE(videos.written);
+    const String kept = videos.kept();
+    const String lost = videos.lost();
+    const String folder = videos.folder();
     Movie movie;
     for (const String& url : {kept, lost, folder})
         movie.links.append(linkTo(url, MovieLink::kLocal));
@@ -273,6 +289,12 @@ protected:
         WidgetTest::TearDown();
     }
     int rowOf(const Movie* movie) const { return main->table()->indexOfTag(movie->id); }
+    // Selects the first row and gives the movie whose card is shown.
+    Movie* showFirstMovie()
+    {
+        main->table()->selectRow(0);
+        return main->currentMovie();
+    }
     Movie* add(const char16_t* title, int year)
     {
         NewMovieRecord record;
@@ -409,14 +431,14 @@ TEST_F(MovieCommandsTest, TheColourLabelRefillsOnlyWhenItChanges)
 // and an href that is none of the movie's links.
 TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
 {
-    testsupport::TempDir dir;
-    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
+    VideoFolder videos;
+    ASSERT_TRUE(videos.written);
+    const testsupport::TempDir& dir = videos.dir;
     ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "x.exe"), iotest::bytesOf("MZ")));
-    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
+    const String kept = videos.kept();
     const String program = iotest::pathIn(dir, "x.exe");
-    const String folder = iotest::toPath(dir.path());
-    main->table()->selectRow(0);
-    Movie* shown = main->currentMovie();
+    const String folder = videos.folder();
+    Movie* shown = showFirstMovie();
     ASSERT_TRUE(shown);
     const struct
     {
@@ -424,7 +446,7 @@ TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
         int32_t type;
     } links[] = {
         {kept, MovieLink::kLocal},
-        {iotest::pathIn(dir, "Lost Cut.avi"), MovieLink::kLocal},
+        {videos.lost(), MovieLink::kLocal},
         {folder, MovieLink::kLocal},
         {u"http://example.org/trailer", MovieLink::kOnline},
         {u"http://example.org/Star Wars \"Special\"", MovieLink::kOnline},
@@ -441,7 +463,7 @@ TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
         std::vector<std::string> calls;
     } rows[] = {
         {fileUrlOf(kept), {"execute " + iotest::show(kept)}},
-        {fileUrlOf(iotest::pathIn(dir, "Lost Cut.avi")), {}},
+        {fileUrlOf(videos.lost()), {}},
         {fileUrlOf(folder) + u"/", {"open " + iotest::show(folder)}},
         {String(u"http://example.org/trailer"), {"open http://example.org/trailer"}},
         {String(u"http://example.org/Star Wars \"Special\""),
@@ -464,13 +486,12 @@ TEST_F(MovieCommandsTest, ACardLinkHandsTheShellOnlyWhatExists)
 // there; a missing file, a folder and an address naming nothing start none.
 TEST_F(MovieCommandsTest, ThePlayElementStartsOnlyAnExistingFile)
 {
-    testsupport::TempDir dir;
-    ASSERT_TRUE(iotest::writeFileBytes(iotest::nativeIn(dir, "Kept Cut.avi"), iotest::bytesOf("video")));
-    const String kept = iotest::pathIn(dir, "Kept Cut.avi");
-    const String lost = iotest::pathIn(dir, "Lost Cut.avi");
-    const String folder = iotest::toPath(dir.path());
-    main->table()->selectRow(0);
-    Movie* shown = main->currentMovie();
+    VideoFolder videos;
+    ASSERT_TRUE(videos.written);
+    const String kept = videos.kept();
+    const String lost = videos.lost();
+    const String folder = videos.folder();
+    Movie* shown = showFirstMovie();
     ASSERT_TRUE(shown);
     const struct
     {
