@@ -4,7 +4,13 @@
 # staged in build/data (one sub-folder per archive group) and packed into
 # build/win32/data.pak; the movie card's pictures go to
 # build/win32/data/templates/default.
-# Needs the host tools (build/host/tools). Deterministic: same sources, same bytes.
+# Needs the host tools (build/host/tools). Deterministic: same sources, same
+# bytes. The archive's stamps are SOURCE_DATE_EPOCH's time when it is set,
+# else the newest modification time of the sources (assets/ and the tools
+# that draw from them).
+#
+# Runs in turn with the other scripts that build, under the build tree's lock
+# (build-common.sh): run by one of them, it holds the lock with it.
 #
 # Everything is made afresh in build/data-out and then put in place file by
 # file, and only where the bytes changed: an unchanged file keeps its time, so
@@ -16,6 +22,8 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
+. scripts/build-common.sh
+build_lock_take make-data.sh
 
 tools=build/host/tools
 out=build/win32
@@ -89,6 +97,10 @@ cp -r "$skins/data/." "$stage/"
 # The program's icon, which the Windows build links into reelstack.exe.
 cp "$skins/reelstack.ico" "$skins/white.style" "$skins/test.style" "$made/"
 
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(find assets tools -type f -printf '%T@\n' | sort -n | tail -n 1)
+  export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH%.*}"
+fi
 "$tools/pak" pack "$stage" "$made/data.pak" >/dev/null
 
 # In place: the folders the program reads whole, then the single files.
