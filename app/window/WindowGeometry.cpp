@@ -20,6 +20,19 @@ int32_t storedInt(const ConfigFile& config, const String& name, const char16_t* 
     return config.value(geometryKey(name, part), Variant()).toInt();
 }
 
+// What ConfigDefaults registers for a place never stored.
+const int32_t kNotStored = -1;
+
+bool placeStored(const StoredGeometry& stored)
+{
+    return stored.left != kNotStored || stored.top != kNotStored;
+}
+
+Rect clientAreaOf(const Rect& frame, const Rect& margins)
+{
+    return frame.adjusted(margins.x, margins.y, -margins.width, -margins.height);
+}
+
 // The stored length, cut to the area's but never below the hint's.
 int32_t fittedLength(int32_t stored, int32_t hint, int32_t area)
 {
@@ -42,7 +55,8 @@ StoredGeometry readStoredGeometry(const ConfigFile& config, const String& name)
 }
 
 RestoredPlacement placeRestoredWindow(const StoredGeometry& stored, const Size& frameHint,
-                                      const Rect& workArea, bool restorePosition, bool restoreSize)
+                                      const Rect& frameMargins, const Rect& workArea, bool restorePosition,
+                                      bool restoreSize)
 {
     RestoredPlacement placement;
     placement.size = frameHint;
@@ -55,7 +69,7 @@ RestoredPlacement placeRestoredWindow(const StoredGeometry& stored, const Size& 
         return placement;
     Rect wanted(stored.left, stored.top, placement.size.width, placement.size.height);
     placement.move = true;
-    if (workArea.containsRect(wanted)) {
+    if (placeStored(stored) && workArea.containsRect(clientAreaOf(wanted, frameMargins))) {
         placement.position = wanted.topLeft();
         return placement;
     }
@@ -63,10 +77,10 @@ RestoredPlacement placeRestoredWindow(const StoredGeometry& stored, const Size& 
     return placement;
 }
 
-bool writeWindowGeometry(ConfigFile& config, const String& name, const Rect& frame, const Rect& desktop,
-                         bool savePosition, bool saveSize)
+bool writeWindowGeometry(ConfigFile& config, const String& name, const Rect& frame, const Rect& frameMargins,
+                         const Rect& desktop, bool savePosition, bool saveSize)
 {
-    if (!desktop.contains(frame.topLeft()))
+    if (!desktop.contains(clientAreaOf(frame, frameMargins).topLeft()))
         return false;
     if (savePosition) {
         config.setValue(geometryKey(name, u"Left"), Variant(frame.x));
@@ -93,11 +107,11 @@ void restoreWindowGeometry(UIWidget* window, const String& name, bool restorePos
     if (!window || !Application::instance())
         return;
     StoredGeometry stored = readStoredGeometry(Application::config(), name);
+    Rect margins = window->frameMargins();
     RestoredPlacement placement = placeRestoredWindow(
-        stored, frameSizeHint(window), Screen::primaryRect(true), restorePosition, restoreSize);
+        stored, frameSizeHint(window), margins, Screen::primaryRect(true), restorePosition, restoreSize);
     if (placement.resize) {
         // The toolkit sizes a window by its client area.
-        Rect margins = window->frameMargins();
         window->resize(placement.size.width - margins.x - margins.width,
                        placement.size.height - margins.y - margins.height);
     }
@@ -107,8 +121,8 @@ void restoreWindowGeometry(UIWidget* window, const String& name, bool restorePos
 
 void saveWindowGeometry(UIWidget* window, const String& name, bool savePosition, bool saveSize)
 {
-    if (!window || !Application::instance())
+    if (!window || !Application::instance() || window->isMaximized() || window->isMinimized())
         return;
-    writeWindowGeometry(Application::config(), name, window->frameGeometry(), Screen::virtualDesktopRect(),
-                        savePosition, saveSize);
+    writeWindowGeometry(Application::config(), name, window->frameGeometry(), window->frameMargins(),
+                        Screen::virtualDesktopRect(), savePosition, saveSize);
 }

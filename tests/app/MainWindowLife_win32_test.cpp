@@ -16,6 +16,7 @@
 #include "tests/support/UIHarness.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
+#include "ui/core/widget/UINativeWindow.h"
 #include "ui/core/widget/UIWidget.h"
 #include "ui/widgets/tabs/UITabBar.h"
 #include "ui/widgets/window/UIWindow.h"
@@ -50,6 +51,9 @@ struct RunWatch : SignalReceiver
     // With REELSTACK_SHOTS set, the window is saved under this name.
     std::string shot;
     Point moveTo = Point(-1, -1);
+    // Maximised before it is closed.
+    bool maximize = false;
+    bool closedMaximized = false;
     Rect shownFrame;
     Size shownClient;
     bool coverFlowTabEnabled = true;
@@ -78,6 +82,10 @@ struct RunWatch : SignalReceiver
         }
         if (moveTo.x >= 0)
             window->moveTo(moveTo);
+        if (maximize) {
+            window->setWindowState(UINativeWindow::kMaximizedState);
+            closedMaximized = window->isMaximized();
+        }
         if (ending == Ending::Exit)
             view->mainWindow()->shutDown();
         else
@@ -161,7 +169,7 @@ protected:
         ConfigFile config(String(u"config.dat"), product, ConfigFile::kUserData, ConfigFile::kXml);
         ASSERT_TRUE(config.load());
         writeWindowGeometry(config, String(u"Main"),
-                            Rect(geometry.left, geometry.top, geometry.width, geometry.height),
+                            Rect(geometry.left, geometry.top, geometry.width, geometry.height), Rect(),
                             Rect(-100000, -100000, 200000, 200000), true, true);
         ASSERT_TRUE(config.save());
     }
@@ -228,6 +236,28 @@ TEST_F(MainWindowLife, AStoredPlaceThatDoesNotFitReopensCentredWithinTheWorkArea
         EXPECT_LE(watch.shownFrame.height, area.height) << c.what;
         EXPECT_GE(watch.shownFrame.y, area.y) << c.what << ": the title bar stays on screen";
     }
+}
+
+// A maximised window's frame is the work area's, not a place to come back
+// to: closed maximised, the window keeps the place stored before.
+TEST_F(MainWindowLife, ClosedMaximisedTheWindowKeepsItsEarlierPlace)
+{
+    RunWatch first;
+    first.moveTo = Point(37, 45);
+    ASSERT_EQ(run(first), 0);
+    const StoredGeometry kept = stored();
+    ASSERT_EQ(kept.left, 37);
+    ASSERT_EQ(kept.top, 45);
+
+    RunWatch second;
+    second.maximize = true;
+    ASSERT_EQ(run(second), 0);
+    ASSERT_TRUE(second.closedMaximized);
+    const StoredGeometry after = stored();
+    EXPECT_EQ(after.left, kept.left);
+    EXPECT_EQ(after.top, kept.top);
+    EXPECT_EQ(after.width, kept.width);
+    EXPECT_EQ(after.height, kept.height);
 }
 
 // A session that ends in the first moments, before the start-up has put the

@@ -12,6 +12,8 @@ namespace {
 
 const Rect kWorkArea(0, 40, 1000, 700);
 const Size kHint(300, 200);
+// A frame without borders: its client area is the frame itself.
+const Rect kNoMargins(0, 0, 0, 0);
 
 int32_t intAt(const ConfigFile& config, const char16_t* key)
 {
@@ -136,7 +138,8 @@ TEST(WindowGeometry, RestoredPlaceFollowsTheWorkArea)
          {0, 0}},
     };
     for (const Case& c : cases) {
-        RestoredPlacement placed = placeRestoredWindow(c.stored, c.hint, kWorkArea, c.position, c.size);
+        RestoredPlacement placed =
+            placeRestoredWindow(c.stored, c.hint, kNoMargins, kWorkArea, c.position, c.size);
         EXPECT_EQ(placed.resize, c.resize) << c.what;
         if (c.resize) {
             EXPECT_EQ(placed.size.width, c.expectedSize.width) << c.what;
@@ -152,7 +155,7 @@ TEST(WindowGeometry, RestoredPlaceFollowsTheWorkArea)
 
 TEST(WindowGeometry, WithoutAWorkAreaTheWindowIsNotMoved)
 {
-    RestoredPlacement placed = placeRestoredWindow({10, 10, 400, 300}, kHint, Rect(), true, true);
+    RestoredPlacement placed = placeRestoredWindow({10, 10, 400, 300}, kHint, kNoMargins, Rect(), true, true);
     EXPECT_FALSE(placed.move);
     EXPECT_EQ(placed.size.width, 400);
     EXPECT_EQ(placed.size.height, 300);
@@ -187,8 +190,9 @@ TEST(WindowGeometry, SavingWritesOnlyWhatIsAskedAndOnlyOnTheDesktop)
     };
     for (const Case& c : cases) {
         RegisteredConfig config;
-        EXPECT_EQ(writeWindowGeometry(config, String(u"Main"), c.frame, desktop, c.position, c.size),
-                  c.written)
+        EXPECT_EQ(
+            writeWindowGeometry(config, String(u"Main"), c.frame, kNoMargins, desktop, c.position, c.size),
+            c.written)
             << c.what;
         EXPECT_EQ(intAt(config, u"view/windowMainLeft"), c.left) << c.what;
         EXPECT_EQ(intAt(config, u"view/windowMainTop"), c.top) << c.what;
@@ -203,7 +207,7 @@ TEST(WindowGeometry, KeysAWindowDoesNotRegisterAreNeitherWrittenNorInvented)
 {
     RegisteredConfig config;
     int count = config.count();
-    ASSERT_TRUE(writeWindowGeometry(config, String(u"Options"), Rect(50, 60, 640, 480),
+    ASSERT_TRUE(writeWindowGeometry(config, String(u"Options"), Rect(50, 60, 640, 480), kNoMargins,
                                     Rect(0, 0, 1920, 1080), true, true));
     EXPECT_EQ(config.count(), count);
     StoredGeometry stored = readStoredGeometry(config, String(u"Options"));
@@ -211,7 +215,7 @@ TEST(WindowGeometry, KeysAWindowDoesNotRegisterAreNeitherWrittenNorInvented)
     EXPECT_EQ(stored.top, 60);
     EXPECT_EQ(stored.width, 0);
     EXPECT_EQ(stored.height, 0);
-    RestoredPlacement placed = placeRestoredWindow(stored, kHint, kWorkArea, true, false);
+    RestoredPlacement placed = placeRestoredWindow(stored, kHint, kNoMargins, kWorkArea, true, false);
     EXPECT_EQ(placed.position.x, 50);
     EXPECT_EQ(placed.position.y, 60);
 }
@@ -219,12 +223,56 @@ TEST(WindowGeometry, KeysAWindowDoesNotRegisterAreNeitherWrittenNorInvented)
 TEST(WindowGeometry, WhatIsSavedIsRestoredInPlace)
 {
     RegisteredConfig config;
-    ASSERT_TRUE(
-        writeWindowGeometry(config, String(u"Loans"), Rect(120, 80, 520, 410), kWorkArea, true, true));
-    RestoredPlacement placed =
-        placeRestoredWindow(readStoredGeometry(config, String(u"Loans")), kHint, kWorkArea, true, true);
+    ASSERT_TRUE(writeWindowGeometry(config, String(u"Loans"), Rect(120, 80, 520, 410), kNoMargins, kWorkArea,
+                                    true, true));
+    RestoredPlacement placed = placeRestoredWindow(readStoredGeometry(config, String(u"Loans")), kHint,
+                                                   kNoMargins, kWorkArea, true, true);
     EXPECT_EQ(placed.position.x, 120);
     EXPECT_EQ(placed.position.y, 80);
     EXPECT_EQ(placed.size.width, 520);
     EXPECT_EQ(placed.size.height, 410);
+}
+
+// Frames as Wine reports them under a window manager (openbox, a screen of
+// 1280 x 1024 without panels) for the main window, whose frame size hint is
+// 577 x 427. The manager draws a 20 pixel title bar and 1 pixel edges (5 at
+// the bottom) around the client area it places; Wine reports the frame as
+// its own borders around that client area, 4 pixels and a 23 pixel title
+// bar. A window against the top of the screen so reads as a frame starting
+// 3 pixels above it, one against the left edge 3 pixels left of it, and one
+// in the bottom right corner as a frame ending 3 pixels past the right edge.
+TEST(WindowGeometry, AWindowThatAWindowManagerPlacedOnScreenIsKeptAndReopensThere)
+{
+    const Rect screen(0, 0, 1280, 1024);
+    const Rect margins(4, 23, 4, 4);
+    const Size hint(577, 427);
+    struct Case
+    {
+        const char* what;
+        Rect frame;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"client at (20, 20), 1200 x 900", {16, -3, 1208, 927}, true},
+        {"client at (20, 60)", {16, 37, 1208, 927}, true},
+        {"in the middle", {296, 227, 708, 527}, true},
+        {"the manager's frame at the left edge", {-3, 277, 708, 527}, true},
+        {"the manager's frame in the bottom right corner", {75, 96, 1208, 927}, true},
+        {"the client area a pixel above the screen", {16, -24, 1208, 927}, false},
+        {"minimised, parked far off screen", {-32000, -32000, 1208, 927}, false},
+    };
+    for (const Case& c : cases) {
+        RegisteredConfig config;
+        EXPECT_EQ(writeWindowGeometry(config, String(u"Main"), c.frame, margins, screen, true, true), c.kept)
+            << c.what;
+        RestoredPlacement placed = placeRestoredWindow(readStoredGeometry(config, String(u"Main")), hint,
+                                                       margins, screen, true, true);
+        // With nothing kept the window opens as on the first start: centred
+        // at its hint.
+        Rect expected = c.kept ? c.frame : Rect((1280 - 577) / 2, (1024 - 427) / 2, 577, 427);
+        EXPECT_EQ(placed.position.x, expected.x) << c.what;
+        EXPECT_EQ(placed.position.y, expected.y) << c.what;
+        EXPECT_EQ(placed.size.width, expected.width) << c.what;
+        EXPECT_EQ(placed.size.height, expected.height) << c.what;
+    }
 }

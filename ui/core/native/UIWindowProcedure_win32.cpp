@@ -161,6 +161,33 @@ bool isKeyDownMessage(UINT message)
     return message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_IME_KEYDOWN;
 }
 
+// Restoring a minimised window brings back the state it was minimised
+// from, as the default handling does: a window maximised before comes back
+// maximised. SW_SHOWNOACTIVATE alone would forget that.
+int restoreShowCommand(HWND window)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    if (IsIconic(window) && GetWindowPlacement(window, &placement) &&
+        (placement.flags & WPF_RESTORETOMAXIMIZED))
+        return SW_SHOWMAXIMIZED;
+    return SW_SHOWNOACTIVATE;
+}
+
+// The window that blocks this one: the one active when the command came,
+// or, when none was (minimised, the window took the activation with it),
+// the popup it last handed the activation to.
+HWND blockingWindow(HWND window)
+{
+    HWND active = GetActiveWindow();
+    if (active && active != window)
+        return active;
+    HWND popup = GetLastActivePopup(window);
+    if (popup == window || !IsWindowEnabled(popup) || !IsWindowVisible(popup))
+        return nullptr;
+    return popup;
+}
+
 // The default handling drops every command of a disabled window, and a
 // modal window disables the others. A window manager, though, maximises or
 // restores a window on screen first and tells us with the command after,
@@ -168,16 +195,17 @@ bool isKeyDownMessage(UINT message)
 // frame. The window that blocks this one keeps the activation.
 void carryOutSizeCommand(HWND window, uint32_t command)
 {
-    HWND active = GetActiveWindow();
+    HWND blocker = blockingWindow(window);
     if (command == SC_MINIMIZE)
         ShowWindow(window, SW_SHOWMINNOACTIVE);
     else if (command == SC_RESTORE)
-        ShowWindow(window, SW_SHOWNOACTIVATE);
+        ShowWindow(window, restoreShowCommand(window));
     else
         ShowWindow(window, SW_SHOWMAXIMIZED);
-    // Maximising has no show command that leaves the activation alone.
-    if (active && active != window && GetActiveWindow() == window)
-        SetActiveWindow(active);
+    // Maximising has no show command that leaves the activation alone, and
+    // neither has restoring to a maximised state.
+    if (blocker && GetActiveWindow() == window)
+        SetActiveWindow(blocker);
 }
 
 UINT characterMessageFor(UINT keyDown)

@@ -574,17 +574,37 @@ TEST_F(NativeHostTest, SizeCommandsReachTheWindowAlsoWhileItIsBlocked)
                    (iconic || (window->size() == Size(client.right, client.bottom) &&
                                rows[1]->y() + rows[1]->height() == client.bottom));
         };
+        // The block and the activation as they were before the commands.
+        auto blockStays = [&] {
+            if (!blocker)
+                return IsWindowEnabled(handle) != FALSE;
+            return !IsWindowEnabled(handle) && IsWindowVisible(blocker) && GetActiveWindow() == blocker;
+        };
+        if (blocker)
+            ASSERT_EQ(GetActiveWindow(), blocker) << "the dialog starts active";
+        ASSERT_TRUE(blockStays()) << "blocked " << blocked;
+        // Maximising activates the window; restoring to a maximised state too.
         EXPECT_TRUE(command(SC_MAXIMIZE, true, false)) << "maximised, blocked " << blocked;
         EXPECT_GT(window->width(), 300) << "blocked " << blocked;
+        EXPECT_TRUE(blockStays()) << "after maximising, blocked " << blocked;
         EXPECT_TRUE(command(SC_RESTORE, false, false)) << "restored, blocked " << blocked;
         EXPECT_EQ(window->size(), Size(300, 200)) << "blocked " << blocked;
         EXPECT_TRUE(command(SC_MINIMIZE, false, true)) << "minimised, blocked " << blocked;
         EXPECT_TRUE(command(SC_RESTORE, false, false)) << "shown again, blocked " << blocked;
-        EXPECT_EQ(IsWindowEnabled(handle) == FALSE, blocked) << "the block stays as it was";
+        EXPECT_EQ(window->size(), Size(300, 200)) << "blocked " << blocked;
+        EXPECT_TRUE(blockStays()) << "after showing again, blocked " << blocked;
+        // Minimised from maximised, the window comes back maximised.
+        EXPECT_TRUE(command(SC_MAXIMIZE, true, false)) << "maximised again, blocked " << blocked;
+        EXPECT_TRUE(command(SC_MINIMIZE, false, true)) << "minimised from maximised, blocked " << blocked;
+        // Under a window manager the minimised window takes the activation
+        // with it: none is active when the restore comes.
         if (blocker) {
-            EXPECT_TRUE(IsWindowVisible(blocker));
-            EXPECT_EQ(GetActiveWindow(), blocker);
+            SetActiveWindow(nullptr);
+            ASSERT_EQ(GetActiveWindow(), nullptr);
         }
+        EXPECT_TRUE(command(SC_RESTORE, true, false)) << "back to maximised, blocked " << blocked;
+        EXPECT_GT(window->width(), 300) << "blocked " << blocked;
+        EXPECT_TRUE(blockStays()) << "after coming back maximised, blocked " << blocked;
         window->nativeWindow()->setBlocked(false);
     }
 }
