@@ -30,10 +30,17 @@ cp "$1" "$program/reelstack.exe"
 cp "$1" "$program/other.exe"
 cp "$2" "$program/Helper.exe"
 export REELSTACK_STANDIN_FOLDER="Z:${control//\//\\}"
+# Without a display, as on a machine without X, each run starts a private
+# Xvfb, which it must end with the rest.
+unset DISPLAY
 
 # Ends whatever an earlier, broken run left in the test's own prefix.
 end_leftovers() {
   (wine_env "$prefix" && wineserver -k >/dev/null 2>&1) || true
+  local display
+  for display in $(displays_left); do
+    kill "$display" 2>/dev/null
+  done
 }
 
 # How many lines of the stand-ins' log are the word.
@@ -96,10 +103,22 @@ running() {
   wine_program_running "$(realpath -m "$prefix")" "$1"
 }
 
+# The private displays that runs in the prefix started and that still run.
+displays_left() {
+  local dir comm
+  for dir in /proc/[0-9]*; do
+    read -r comm 2>/dev/null <"$dir/comm" || continue
+    [ "$comm" = Xvfb ] || continue
+    tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$(realpath -m "$prefix")" &&
+      echo "${dir#/proc/}"
+  done
+}
+
 expect_nothing_left() {
   local left
   left=$(wine_processes "$(realpath -m "$prefix")")
   [ -z "$left" ] || fail "$1: left running: $(echo "$left" | wine_program_names)"
+  [ -z "$(displays_left)" ] || fail "$1: left its private Xvfb running"
 }
 
 # Asks the running stand-in to close, then expects its run to end with 0
