@@ -460,7 +460,7 @@ bool PakArchive::isSafeGroupName(const String& name)
         bool atEnd = i == name.length();
         if (!atEnd && name.at(i) != u'/' && name.at(i) != u'\\')
             continue;
-        if (!isValidFileName(name.mid(start, i - start)))
+        if (!isUsableFileName(name.mid(start, i - start)))
             return false;
         start = i + 1;
     }
@@ -469,7 +469,7 @@ bool PakArchive::isSafeGroupName(const String& name)
 
 bool PakArchive::isSafeItemName(const String& name)
 {
-    return isValidFileName(name);
+    return isUsableFileName(name);
 }
 
 bool PakArchive::unpackToFolder(const String& archivePath, const String& folder, int* count)

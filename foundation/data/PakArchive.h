@@ -125,7 +125,7 @@ public:
     bool unpackToFolder(const String& archivePath, const String& folder, int* count = nullptr);
 
     // Whether a group name or an item name stays inside the target folder
-    // when unpacked.
+    // when unpacked and names no device there (each segment of a group).
     static bool isSafeGroupName(const String& name);
     static bool isSafeItemName(const String& name);
 

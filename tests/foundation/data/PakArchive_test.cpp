@@ -247,12 +247,16 @@ TEST(PakArchive, EmptyFoldersPackToTheEmptyArchiveAndEmptyFilesKeepTheOldOne)
 TEST(PakArchive, UnpackRefusesDamagedArchivesAndNamesThatLeaveTheFolder)
 {
     testsupport::TempDir dir;
-    // Each row: a group name and an item name; the last archive hides a bad
+    // Each row: a group name and an item name; the last rows name devices,
+    // which the system finds in every folder; the last archive hides a bad
     // group behind a good one.
     const char16_t* names[][2] = {
-        {u"..", u"e"},  {u"a/../..", u"e"},     {u"a\\..\\..", u"e"}, {u"/abs", u"e"},  {u"\\abs", u"e"},
-        {u"c:", u"e"},  {u"c:\\windows", u"e"}, {u"a//b", u"e"},      {u"a/./b", u"e"}, {u"a/... ", u"e"},
-        {u"ok", u".."}, {u"ok", u"..\\e"},      {u"ok", u"../e"},     {u"ok", u"c:e"},  {u"ok", u""}};
+        {u"..", u"e"},       {u"a/../..", u"e"},    {u"a\\..\\..", u"e"},   {u"/abs", u"e"},
+        {u"\\abs", u"e"},    {u"c:", u"e"},         {u"c:\\windows", u"e"}, {u"a//b", u"e"},
+        {u"a/./b", u"e"},    {u"a/... ", u"e"},     {u"ok", u".."},         {u"ok", u"..\\e"},
+        {u"ok", u"../e"},    {u"ok", u"c:e"},       {u"ok", u""},           {u"CON", u"e"},
+        {u"a/CON/b", u"e"},  {u"ok/conout$", u"e"}, {u"ok", u"com1"},       {u"ok", u"LPT1.lang"},
+        {u"ok", u"NUL.txt"}, {u"ok", u"CONIN$"}};
     std::vector<Bytes> hostile;
     for (const auto& row : names)
         hostile.push_back(archiveBytes({{row[0], {{row[1], "x"}}}}));
@@ -272,5 +276,6 @@ TEST(PakArchive, UnpackRefusesDamagedArchivesAndNamesThatLeaveTheFolder)
     EXPECT_FALSE(Directory::exists(pathIn(dir, "box")));
     // Names that only look like the refused ones are fine.
     EXPECT_TRUE(PakArchive::isSafeGroupName(u"a.b/..c") && PakArchive::isSafeItemName(u".hidden"));
+    EXPECT_TRUE(PakArchive::isSafeGroupName(u"CONSOLE/COM10") && PakArchive::isSafeItemName(u"COM0.lang"));
     EXPECT_TRUE(PakArchive::isSafeGroupName(String()));
 }
