@@ -8,7 +8,9 @@
 #include "foundation/io/File.h"
 #include "tests/support/IoTestSupport.h"
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 using namespace iotest;
 
@@ -223,6 +225,47 @@ TEST(PakArchive, PackingAndUnpackingAFolderRoundTrips)
     for (PakGroup* group : archive.groups())
         order.push_back(show(group->name()));
     EXPECT_EQ(order, (std::vector<std::string>{"images", "images/icons", "/"}));
+}
+
+// The data build packs a folder it makes afresh every time: the stamps come
+// from the files (or the time given), never from the clock, so the same files
+// give the same bytes however far apart the two packs run.
+TEST(PakArchive, PackingTheSameFilesTwiceGivesTheSameBytes)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(Directory::create(pathIn(dir, "assets\\images")));
+    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/readme.txt"), bytesOf("read me")));
+    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/images/a.png"), bytesOf("PNG-A")));
+    ASSERT_TRUE(File::setTime(pathIn(dir, "assets\\readme.txt"), DateTime(2020, 1, 1, 10, 0, 0, 0), false));
+    ASSERT_TRUE(File::setTime(pathIn(dir, "assets\\images\\a.png"), DateTime(2022, 3, 4, 5, 6, 7, 0), false));
+    const struct
+    {
+        const char* name;
+        DateTime given;
+        DateTime stamped;
+    } rows[] = {
+        {"given", DateTime(2021, 6, 1, 12, 30, 15, 250), DateTime(2021, 6, 1, 12, 30, 15, 250)},
+        {"newest file", DateTime(), DateTime(2022, 3, 4, 5, 6, 7, 0)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const char* archiveName : {"first.pak", "second.pak"}) {
+            // Long enough for the clock's milliseconds to move on.
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            PakArchive archive;
+            archive.setAddedDateTime(row.given);
+            ASSERT_TRUE(archive.packFolder(pathIn(dir, "assets"), pathIn(dir, archiveName)));
+        }
+        EXPECT_EQ(readFileBytes(nativeIn(dir, "first.pak")), readFileBytes(nativeIn(dir, "second.pak")));
+        PakArchive opened;
+        ASSERT_TRUE(opened.open(pathIn(dir, "first.pak")));
+        ASSERT_EQ(opened.itemCount(), 2);
+        for (PakGroup* group : opened.groups()) {
+            EXPECT_TRUE(group->dateTime() == row.stamped) << show(group->name());
+            for (PakItem* item : group->items())
+                EXPECT_TRUE(item->dateTime() == row.stamped) << show(item->name());
+        }
+    }
 }
 
 TEST(PakArchive, EmptyFoldersPackToTheEmptyArchiveAndEmptyFilesKeepTheOldOne)
