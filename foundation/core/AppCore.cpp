@@ -267,8 +267,9 @@ String AppCore::languagesFolder() const
 // The ".xml" form wins only when it is strictly newer than the ".lang" one.
 String AppCore::chooseLanguageFile(const String& name) const
 {
-    // The name comes from the configuration: it must stay a name in the folder.
-    if (!isValidFileName(name))
+    // The name comes from the configuration: it must stay a name in the
+    // folder, and "COM1" with ".lang" added would still open the device.
+    if (!isUsableFileName(name))
         return String();
     String base = languagesFolder() + name;
     String xml = base + String(u".xml");

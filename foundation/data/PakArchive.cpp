@@ -165,6 +165,19 @@ String withTrailingSeparator(const String& path)
     return result;
 }
 
+// The stamp of a packed folder: the files' own newest time, in UTC so that
+// the time zone of the machine that packs does not change the bytes.
+DateTime newestWriteTime(const std::vector<String>& files)
+{
+    DateTime newest;
+    for (const String& file : files) {
+        const DateTime written = File::lastWriteTime(file, false);
+        if (written.isValid() && (newest.isNull() || written.isAfter(newest)))
+            newest = written;
+    }
+    return newest;
+}
+
 bool writeWholeFile(const String& path, const ByteArray& bytes)
 {
     SafeFileOutputStream stream(path);
@@ -372,8 +385,15 @@ bool PakArchive::hasItems() const
     return false;
 }
 
-// Names longer than a name field holds are refused: they could not be read back.
 PakItem* PakArchive::addFile(const String& filePath, const String& groupName, const String& itemName)
+{
+    const DateTime stamp = m_addedDateTime.isNull() ? DateTime::now() : m_addedDateTime;
+    return addStampedFile(filePath, groupName, itemName, stamp);
+}
+
+// Names longer than a name field holds are refused: they could not be read back.
+PakItem* PakArchive::addStampedFile(const String& filePath, const String& groupName, const String& itemName,
+                                    const DateTime& stamp)
 {
     if (groupName.length() > kMaxNameLength || itemName.length() > kMaxNameLength || !File::exists(filePath))
         return nullptr;
@@ -384,18 +404,17 @@ PakItem* PakArchive::addFile(const String& filePath, const String& groupName, co
     if (!bytes.loadFromFile(filePath))
         return nullptr;
 
-    DateTime now = DateTime::now();
     if (!group) {
         group = new PakGroup;
         group->setName(groupName);
         group->setHash(groupName.hash64());
-        group->setDateTime(now);
+        group->setDateTime(stamp);
         m_groups.append(group);
     }
     PakItem* item = new PakItem;
     item->setName(itemName);
     item->setHash(itemName.hash64());
-    item->setDateTime(now);
+    item->setDateTime(stamp);
     item->setData(bytes);
     group->addItem(item);
     return item;
@@ -433,13 +452,14 @@ bool PakArchive::packFolder(const String& folder, const String& archivePath, int
     clear();
     m_version = 1;
     m_reserved = 0;
+    const DateTime stamp = m_addedDateTime.isNull() ? newestWriteTime(files) : m_addedDateTime;
     int prefixLength = withTrailingSeparator(folder).length();
     for (const String& file : files) {
         String relative = file.midFrom(prefixLength);
         int separator = relative.lastIndexOfChar(kPathSeparator, String::kCaseSensitive);
         String groupName = separator < 0 ? String(kRootGroupName)
                                          : relative.mid(0, separator).replaceChar(kPathSeparator, u'/', 1);
-        if (!addFile(file, groupName, relative.midFrom(separator + 1))) {
+        if (!addStampedFile(file, groupName, relative.midFrom(separator + 1), stamp)) {
             clear();
             return false;
         }
@@ -460,7 +480,7 @@ bool PakArchive::isSafeGroupName(const String& name)
         bool atEnd = i == name.length();
         if (!atEnd && name.at(i) != u'/' && name.at(i) != u'\\')
             continue;
-        if (!isValidFileName(name.mid(start, i - start)))
+        if (!isUsableFileName(name.mid(start, i - start)))
             return false;
         start = i + 1;
     }
@@ -469,7 +489,7 @@ bool PakArchive::isSafeGroupName(const String& name)
 
 bool PakArchive::isSafeItemName(const String& name)
 {
-    return isValidFileName(name);
+    return isUsableFileName(name);
 }
 
 bool PakArchive::unpackToFolder(const String& archivePath, const String& folder, int* count)

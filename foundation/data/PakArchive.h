@@ -112,12 +112,20 @@ public:
     bool hasItems() const;
     bool isEmpty() const { return m_groups.isEmpty(); }
 
+    // Stamps a new group and the item with the time setAddedDateTime gave,
+    // or with the current time while none was given.
     PakItem* addFile(const String& filePath, const String& groupName, const String& itemName);
+    // The time files added from now on are stamped with; the null DateTime
+    // stamps the current time, and makes packFolder take the newest file's.
+    void setAddedDateTime(const DateTime& stamp) { m_addedDateTime = stamp; }
     void removeGroup(const String& name);
     void clear();
 
     // Packs every file below folder, each in the group of its folder relative
     // to it ("/" for the folder itself), and saves the archive at archivePath.
+    // Every stamp is the time setAddedDateTime gave, or else the newest
+    // last-write time (UTC) of the files packed: the same files give the
+    // same bytes.
     bool packFolder(const String& folder, const String& archivePath, int* count = nullptr);
     // Writes every item of the archive at archivePath as a file below folder.
     // Refuses an archive that does not parse and names that would reach
@@ -125,16 +133,19 @@ public:
     bool unpackToFolder(const String& archivePath, const String& folder, int* count = nullptr);
 
     // Whether a group name or an item name stays inside the target folder
-    // when unpacked.
+    // when unpacked and names no device there (each segment of a group).
     static bool isSafeGroupName(const String& name);
     static bool isSafeItemName(const String& name);
 
 private:
     bool parse(DataReader& reader, List<PakGroup*>& groups);
+    PakItem* addStampedFile(const String& filePath, const String& groupName, const String& itemName,
+                            const DateTime& stamp);
     void takeGroups(List<PakGroup*>& groups);
 
     String m_path;
     uint32_t m_version = 1;
     uint32_t m_reserved = 0;
     List<PakGroup*> m_groups;
+    DateTime m_addedDateTime;
 };

@@ -230,6 +230,11 @@ bool isDeviceFileName(const String& name)
     return isDeviceBase(nameBeforeFirstDot(name).trimRight());
 }
 
+bool isUsableFileName(const String& name)
+{
+    return isValidFileName(name) && !isDeviceFileName(name);
+}
+
 String makeValidFileName(const String& name)
 {
     if (name.isEmpty())

@@ -38,6 +38,11 @@ bool isValidFileName(const String& name);
 // included. The system opens the device for such a name in every
 // folder, so it never names a file that is read, written or removed.
 bool isDeviceFileName(const String& name);
+// Whether a name read from outside (a file, the configuration, an archive)
+// can be joined to a folder: it passes isValidFileName and is no device's
+// name. Adding an extension keeps the answer about the device, since
+// isDeviceFileName looks only at the part before the first dot.
+bool isUsableFileName(const String& name);
 String makeValidFileName(const String& name);
 
 String normalizePath(const String& path);

@@ -22,8 +22,7 @@ const char16_t kExtension[] = u"rsdb";
 
 bool isPlainName(const String& name)
 {
-    return isValidFileName(name) && !name.contains(String(u".."), String::kCaseSensitive) &&
-           !isDeviceFileName(name);
+    return isUsableFileName(name) && !name.contains(String(u".."), String::kCaseSensitive);
 }
 
 // Movies with an id that an earlier movie has get fresh ids above every id in

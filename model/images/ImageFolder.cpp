@@ -5,7 +5,7 @@
 
 bool ImageFolder::isUsableName(const String& name)
 {
-    return isValidFileName(name) && !isDeviceFileName(name);
+    return isUsableFileName(name);
 }
 
 String ImageFolder::pathIn(const String& folder, const String& name)

@@ -10,8 +10,7 @@
 class ImageFolder
 {
 public:
-    // Whether the name can stand in the folder: it passes isValidFileName
-    // and is no device's name (isDeviceFileName).
+    // Whether the name can stand in the folder (isUsableFileName).
     static bool isUsableName(const String& name);
     // The folder, a separator and the name; empty without a folder, or for a
     // name that is not usable.

@@ -293,18 +293,17 @@ String Movie::runtimeText() const
     }
 }
 
+bool Movie::hasColour() const
+{
+    return colour >= 1 && colour <= 3;
+}
+
 String Movie::colourText() const
 {
-    switch (colour) {
-    case 1:
-        return ModelText::translate(u"Color", kContext);
-    case 2:
-        return ModelText::translate(u"Black & White", kContext);
-    case 3:
-        return ModelText::translate(u"Color, Black & White", kContext);
-    default:
+    static const char16_t* const kItems[] = {u"Color", u"Black & White", u"Color, Black & White"};
+    if (!hasColour())
         return String();
-    }
+    return ModelText::translate(kItems[colour - 1], kContext);
 }
 
 String Movie::createdText() const
@@ -358,7 +357,7 @@ int Movie::completeness() const
     score += languages.isEmpty() ? 0 : 5;
     score += year == 0 ? 0 : 5;
     score += runningTime == 0 ? 0 : 5;
-    score += colour == 0 ? 0 : 5;
+    score += hasColour() ? 5 : 0;
     score += format.isEmpty() ? 0 : 5;
     score += barcode.isEmpty() ? 0 : 5;
     score += cast.isEmpty() ? 0 : 5;

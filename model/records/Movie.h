@@ -89,6 +89,8 @@ public:
     String tagsText() const;
     // By the view's time format; empty for no running time.
     String runtimeText() const;
+    // Whether the colour is one of the editor's items (1-3).
+    bool hasColour() const;
     // The editor's item for the colour; empty when none was given.
     String colourText() const;
     String createdText() const;

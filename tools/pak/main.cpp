@@ -3,11 +3,15 @@
 //   pak unpack ARCHIVE FOLDER   every item as a file below FOLDER
 //   pak list ARCHIVE            one line per item: group, name, size (tab-separated)
 // Exits 0 on success, 1 with a one-line message on failure, 2 on bad usage.
+// Packing stamps every group and item with SOURCE_DATE_EPOCH when it holds
+// a count of seconds, else with the newest time among the files packed.
 #include "foundation/data/PakArchive.h"
 #include "foundation/io/PosixPath.h"
 #include "foundation/text/ByteArray.h"
+#include "tools/pak/SourceDateEpoch.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -31,9 +35,21 @@ int usage()
     return 2;
 }
 
+// The stamp SOURCE_DATE_EPOCH asks for; a value that is no count of seconds
+// is ignored, with a warning, rather than failing the build.
+DateTime stampFromEnvironment()
+{
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    const DateTime stamp = sourceDateEpochTime(text);
+    if (text && stamp.isNull())
+        std::fprintf(stderr, "pak: SOURCE_DATE_EPOCH ignored: \"%s\" is no count of seconds\n", text);
+    return stamp;
+}
+
 int pack(const char* folder, const char* archivePath)
 {
     PakArchive archive;
+    archive.setAddedDateTime(stampFromEnvironment());
     int count = 0;
     if (!archive.packFolder(fromNativePath(folder), fromNativePath(archivePath), &count))
         return fail(std::string("cannot pack ") + folder + " into " + archivePath);

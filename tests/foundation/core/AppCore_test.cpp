@@ -12,6 +12,8 @@
 #include "tests/foundation/core/CoreTestSupport.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 using iotest::nativeIn;
 using iotest::pathIn;
@@ -136,12 +138,26 @@ TEST_F(AppCoreTest, ChoosesTheNewerFormOfALanguage)
     m_core.setLanguage(String(u"German"));
     m_core.setLanguage(String(u"Broken"));
     EXPECT_EQ(m_core.translator(), nullptr);
+    // Names that only look like a device's are languages like any other.
+    for (const char* name : {"CONSOLE", "COM10", "COM0"}) {
+        const std::string file = std::string(name) + ".lang";
+        ASSERT_TRUE(copyLanguage("Binarish.lang", file.c_str(), 12));
+        m_core.setLanguage(iotest::toPath(name));
+        EXPECT_EQ(installedFile(), u16(languagePath(file.c_str()))) << name;
+    }
     // The name comes from the configuration: it never reaches a file beside
-    // the languages folder.
+    // the languages folder, nor a device ("COM1" with ".lang" added is still
+    // the port).
     ASSERT_TRUE(
         iotest::writeFileBytes(nativeIn(m_dir, "Outside.lang"),
                                iotest::readFileBytes(coretest::nativeLanguageFixture("Binarish.lang"))));
-    for (const char16_t* name : {u"..\\Outside", u"../Outside"}) {
+    std::vector<const char16_t*> refused = {u"..\\Outside", u"../Outside"};
+    for (const char16_t* device : {u"CON", u"com1", u"LPT1.lang", u"NUL.txt", u"CONIN$", u"Aux"}) {
+        ASSERT_TRUE(iotest::copyToDeviceName(coretest::languageFixture("Binarish.lang"),
+                                             languagePath("") + String(device) + String(u".lang")));
+        refused.push_back(device);
+    }
+    for (const char16_t* name : refused) {
         m_core.setLanguage(String(u"German"));
         m_core.setLanguage(String(name));
         EXPECT_EQ(m_core.translator(), nullptr) << iotest::show(String(name));

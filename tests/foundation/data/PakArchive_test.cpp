@@ -8,7 +8,9 @@
 #include "foundation/io/File.h"
 #include "tests/support/IoTestSupport.h"
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 using namespace iotest;
 
@@ -225,6 +227,47 @@ TEST(PakArchive, PackingAndUnpackingAFolderRoundTrips)
     EXPECT_EQ(order, (std::vector<std::string>{"images", "images/icons", "/"}));
 }
 
+// The data build packs a folder it makes afresh every time: the stamps come
+// from the files (or the time given), never from the clock, so the same files
+// give the same bytes however far apart the two packs run.
+TEST(PakArchive, PackingTheSameFilesTwiceGivesTheSameBytes)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(Directory::create(pathIn(dir, "assets\\images")));
+    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/readme.txt"), bytesOf("read me")));
+    ASSERT_TRUE(writeFileBytes(nativeIn(dir, "assets/images/a.png"), bytesOf("PNG-A")));
+    ASSERT_TRUE(File::setTime(pathIn(dir, "assets\\readme.txt"), DateTime(2020, 1, 1, 10, 0, 0, 0), false));
+    ASSERT_TRUE(File::setTime(pathIn(dir, "assets\\images\\a.png"), DateTime(2022, 3, 4, 5, 6, 7, 0), false));
+    const struct
+    {
+        const char* name;
+        DateTime given;
+        DateTime stamped;
+    } rows[] = {
+        {"given", DateTime(2021, 6, 1, 12, 30, 15, 250), DateTime(2021, 6, 1, 12, 30, 15, 250)},
+        {"newest file", DateTime(), DateTime(2022, 3, 4, 5, 6, 7, 0)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (const char* archiveName : {"first.pak", "second.pak"}) {
+            // Long enough for the clock's milliseconds to move on.
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            PakArchive archive;
+            archive.setAddedDateTime(row.given);
+            ASSERT_TRUE(archive.packFolder(pathIn(dir, "assets"), pathIn(dir, archiveName)));
+        }
+        EXPECT_EQ(readFileBytes(nativeIn(dir, "first.pak")), readFileBytes(nativeIn(dir, "second.pak")));
+        PakArchive opened;
+        ASSERT_TRUE(opened.open(pathIn(dir, "first.pak")));
+        ASSERT_EQ(opened.itemCount(), 2);
+        for (PakGroup* group : opened.groups()) {
+            EXPECT_TRUE(group->dateTime() == row.stamped) << show(group->name());
+            for (PakItem* item : group->items())
+                EXPECT_TRUE(item->dateTime() == row.stamped) << show(item->name());
+        }
+    }
+}
+
 TEST(PakArchive, EmptyFoldersPackToTheEmptyArchiveAndEmptyFilesKeepTheOldOne)
 {
     testsupport::TempDir dir;
@@ -247,12 +290,16 @@ TEST(PakArchive, EmptyFoldersPackToTheEmptyArchiveAndEmptyFilesKeepTheOldOne)
 TEST(PakArchive, UnpackRefusesDamagedArchivesAndNamesThatLeaveTheFolder)
 {
     testsupport::TempDir dir;
-    // Each row: a group name and an item name; the last archive hides a bad
+    // Each row: a group name and an item name; the last rows name devices,
+    // which the system finds in every folder; the last archive hides a bad
     // group behind a good one.
     const char16_t* names[][2] = {
-        {u"..", u"e"},  {u"a/../..", u"e"},     {u"a\\..\\..", u"e"}, {u"/abs", u"e"},  {u"\\abs", u"e"},
-        {u"c:", u"e"},  {u"c:\\windows", u"e"}, {u"a//b", u"e"},      {u"a/./b", u"e"}, {u"a/... ", u"e"},
-        {u"ok", u".."}, {u"ok", u"..\\e"},      {u"ok", u"../e"},     {u"ok", u"c:e"},  {u"ok", u""}};
+        {u"..", u"e"},       {u"a/../..", u"e"},    {u"a\\..\\..", u"e"},   {u"/abs", u"e"},
+        {u"\\abs", u"e"},    {u"c:", u"e"},         {u"c:\\windows", u"e"}, {u"a//b", u"e"},
+        {u"a/./b", u"e"},    {u"a/... ", u"e"},     {u"ok", u".."},         {u"ok", u"..\\e"},
+        {u"ok", u"../e"},    {u"ok", u"c:e"},       {u"ok", u""},           {u"CON", u"e"},
+        {u"a/CON/b", u"e"},  {u"ok/conout$", u"e"}, {u"ok", u"com1"},       {u"ok", u"LPT1.lang"},
+        {u"ok", u"NUL.txt"}, {u"ok", u"CONIN$"}};
     std::vector<Bytes> hostile;
     for (const auto& row : names)
         hostile.push_back(archiveBytes({{row[0], {{row[1], "x"}}}}));
@@ -272,5 +319,6 @@ TEST(PakArchive, UnpackRefusesDamagedArchivesAndNamesThatLeaveTheFolder)
     EXPECT_FALSE(Directory::exists(pathIn(dir, "box")));
     // Names that only look like the refused ones are fine.
     EXPECT_TRUE(PakArchive::isSafeGroupName(u"a.b/..c") && PakArchive::isSafeItemName(u".hidden"));
+    EXPECT_TRUE(PakArchive::isSafeGroupName(u"CONSOLE/COM10") && PakArchive::isSafeItemName(u"COM0.lang"));
     EXPECT_TRUE(PakArchive::isSafeGroupName(String()));
 }

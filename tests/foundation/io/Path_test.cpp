@@ -134,6 +134,27 @@ TEST(Path, DeviceNamesAreKnownInEveryForm)
         EXPECT_FALSE(isDeviceFileName(String(name))) << show(String(name));
 }
 
+// Names from the configuration get an extension added before they are used:
+// the answer must be the same with and without it, and a look-alike of a
+// device stays usable.
+TEST(Path, UsableNamesAreValidAndNoDeviceWithOrWithoutAnExtension)
+{
+    const struct
+    {
+        const char16_t* name;
+        bool usable;
+    } rows[] = {
+        {u"German", true},   {u"white", true},   {u"CONSOLE", true},  {u"COM10", true}, {u"COM0", true},
+        {u"a.CON", true},    {u"NULL", true},    {u"CON", false},     {u"com1", false}, {u"LPT1.lang", false},
+        {u"NUL.txt", false}, {u"CONIN$", false}, {u"conout$", false}, {u"a\\b", false}, {u"a:b", false},
+    };
+    for (const auto& row : rows) {
+        const String name(row.name);
+        EXPECT_EQ(isUsableFileName(name), row.usable) << show(name);
+        EXPECT_EQ(isUsableFileName(name + String(u".lang")), row.usable) << show(name);
+    }
+}
+
 TEST(Path, FolderAnswersDependOnWhatExists)
 {
     testsupport::TempDir dir;

@@ -8,6 +8,7 @@
 #include "tests/model/collection/CollectionCompare.h"
 #include "tests/model/collection/CollectionTestSupport.h"
 
+#include <cstdint>
 #include <memory>
 
 using collectiontest::differenceOf;
@@ -48,6 +49,23 @@ TEST(MovieCompleteness, AddsThePointsOfEveryFilledField)
     unscored.originalTitle = String(u"o");
     unscored.episodes.append(Episode());
     EXPECT_EQ(unscored.completeness(), 0);
+}
+
+// The colour earns its points only for an item the editor offers; a value
+// that some other writer left shows no text and counts as not given.
+TEST(MovieCompleteness, ColourCountsOnlyForTheEditorsItems)
+{
+    const struct
+    {
+        int32_t colour;
+        int points;
+    } rows[] = {{0, 0}, {1, 5}, {2, 5}, {3, 5}, {4, 0}, {-1, 0}, {INT32_MAX, 0}, {INT32_MIN, 0}};
+    Movie movie;
+    for (const auto& row : rows) {
+        movie.colour = row.colour;
+        EXPECT_EQ(movie.completeness(), row.points) << row.colour;
+        EXPECT_EQ(movie.hasColour(), !movie.colourText().isEmpty()) << row.colour;
+    }
 }
 
 TEST(MovieText, RunningTimeInEachFormat)

@@ -147,9 +147,10 @@ String UIApplication::findThemeFile(const String& name) const
     if (name.containsChar(u'\\', String::kCaseSensitive))
         return File::exists(name) ? name : String();
     // Any other name is joined to the program's folders, so it must stay a
-    // plain name there ("../x" would not).
+    // plain name there ("../x" would not) and no device's ("CON.style" is
+    // still the console).
     AppCore* core = AppCore::instance();
-    if (!core || !isValidFileName(name))
+    if (!core || !isUsableFileName(name))
         return String();
     String folder = core->appDirectory();
     folder.appendChar(u'\\');

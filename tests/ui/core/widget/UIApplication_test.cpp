@@ -1,6 +1,8 @@
 #include "foundation/core/AppCore.h"
 #include "foundation/io/Directory.h"
+#include "foundation/io/File.h"
 #include "foundation/io/Path.h"
+#include "tests/support/IoTestSupport.h"
 #include "tests/support/WidgetFakes.h"
 #include "tests/ui/core/theme/GeneratedSkins.h"
 #include "ui/core/application/UIApplication.h"
@@ -75,7 +77,8 @@ TEST_F(WidgetTest, ThemesLoadFromPathsAndAFailureKeepsTheCurrentOne)
 }
 
 // A theme name (from the configuration) is looked up inside the program's
-// folders only: "../name" does not reach a theme beside them.
+// folders only: "../name" does not reach a theme beside them, nor "CON" a
+// device ("CON.style" is still the console), while look-alikes load.
 TEST_F(WidgetTest, ThemeNamesStayInsideTheProgramsFolders)
 {
     UIApplication* app = UIApplication::instance();
@@ -92,6 +95,14 @@ TEST_F(WidgetTest, ThemeNamesStayInsideTheProgramsFolders)
     AppCore core(String(u"ReelstackThemeNames"), String(u"1.0"));
     core.setAppDirectory(program);
     EXPECT_FALSE(app->loadTheme(String(u"../beside")));
+    for (const char16_t* device : {u"CON", u"com1", u"LPT1.dark", u"NUL.txt", u"CONIN$"}) {
+        ASSERT_TRUE(iotest::copyToDeviceName(saved, program + u"\\" + device + u".style"));
+        EXPECT_FALSE(app->loadTheme(String(device))) << iotest::show(String(device));
+    }
+    for (const char16_t* lookAlike : {u"CONSOLE", u"COM10", u"COM0"}) {
+        ASSERT_TRUE(File::copy(saved, program + u"\\" + lookAlike + u".style"));
+        EXPECT_TRUE(app->loadTheme(String(lookAlike))) << iotest::show(String(lookAlike));
+    }
     EXPECT_TRUE(app->loadTheme(saved)) << "a whole path is taken as it is";
 }
 
