@@ -15,8 +15,8 @@
 # Everything is made afresh in build/data-out and then put in place file by
 # file, and only where the bytes changed: an unchanged file keeps its time, so
 # nothing built from it (the program's icon, linked into reelstack.exe) is
-# built again, and a program running meanwhile keeps reading the files it has
-# open.
+# built again, and a program or test running meanwhile keeps reading the
+# files it has open.
 #   scripts/make-data.sh
 set -euo pipefail
 
@@ -89,9 +89,9 @@ cp "$example_build/Example/Example.rsdb" "$stage/example/"
 
 # The skins, the window icons and the cursors, drawn by skingen: white.style
 # beside reelstack.exe, test.style where each build's tests look for it (one
-# folder above their working folder), the rest into the data archive.
-skins=build/skin
-rm -rf "$skins"
+# folder above their working folder), the rest into the data archive. The
+# tests also read what skingen drew from build/skin.
+skins="$made/skin"
 "$tools/skingen" assets/skin "$skins"
 cp -r "$skins/data/." "$stage/"
 # The program's icon, which the Windows build links into reelstack.exe.
@@ -103,7 +103,9 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 "$tools/pak" pack "$stage" "$made/data.pak" >/dev/null
 
-# In place: the folders the program reads whole, then the single files.
+# In place: the folders the program and the tests read whole, then the
+# single files.
+install_folder "$skins" build/skin
 install_folder "$made/languages" "$out/languages"
 install_folder "$made/data/templates/default" "$out/data/templates/default"
 install_changed "$made/data/replace-table.xml" "$out/data/replace-table.xml"

@@ -328,6 +328,27 @@ wine_own_programs() {
   done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
 }
 
+# The programs in the prefix that this session did not start: one started
+# by hand with the same WINEPREFIX, say.
+wine_other_programs() {
+  local own pid name
+  own=" $(wine_own_programs | while read -r pid name; do printf '%s ' "$pid"; done)"
+  while read -r pid name; do
+    [[ "$own" == *" $pid "* ]] || echo "$pid $name"
+  done < <(wine_programs "$WINEPREFIX")
+}
+
+# Whether none of the session's own programs runs, and none did for a
+# second. A program that another starts (Helper.exe, the program again)
+# can be missing from the processes for a moment while it is made and its
+# starter ends, so a single look is not enough.
+wine_own_programs_gone() {
+  for _ in 1 2 3 4 5; do
+    [ -z "$(wine_own_programs)" ] || return 1
+    sleep 0.2
+  done
+}
+
 # Ends a session begun by wine_own_session_start once its first program has
 # ended: it waits for the programs that the session started and that still
 # run (the program that a restart starts again, say), then leaves the
@@ -339,16 +360,20 @@ wine_own_session_end() {
   if [ -n "$programs" ]; then
     echo "wine: $1 ended with $2; waiting for the programs it left running: $programs"
   fi
-  while [ -n "$(wine_own_programs)" ]; do
+  until wine_own_programs_gone; do
     sleep 0.2
   done
   wine_leave_session
 }
 
 # Interrupted (Ctrl-C, a kill, the terminal closed): ends at once the
-# programs the session started, as a kill would, then leaves the session.
+# programs the session started, as a kill would, then leaves the session. A
+# session this script started, where no other program runs, ends whole: the
+# server kills every program in it, one that is being started included.
 wine_own_session_interrupt() {
-  if [ -n "${WINE_SESSION_TOKEN:-}" ]; then
+  if [ "${WINE_SESSION_OWNED:-0}" = 1 ] && [ -z "$(wine_other_programs)" ]; then
+    wineserver -k >/dev/null 2>&1
+  elif [ -n "${WINE_SESSION_TOKEN:-}" ]; then
     wine_kill_own_programs
   fi
   wine_leave_session
@@ -357,10 +382,12 @@ wine_own_session_interrupt() {
 # Once none of its own programs is left: a session this script started ends
 # with them, Wine's services and what else of its own is left included,
 # unless a program it did not start (one started by hand in the prefix)
-# still runs there and keeps it. A session it joined is left running. Its
-# private display goes either way.
+# still runs there and keeps it. The server counts every program in the
+# session, one that the processes did not show yet included, and ends with
+# the last. A session it joined is left running. Its private display goes
+# either way.
 wine_leave_session() {
-  if [ "${WINE_SESSION_OWNED:-0}" = 1 ] && [ -z "$(wine_programs "$WINEPREFIX")" ]; then
+  if [ "${WINE_SESSION_OWNED:-0}" = 1 ] && [ -z "$(wine_other_programs)" ]; then
     wine_wait_for wineserver -w >/dev/null 2>&1
     wine_end_own_processes 50
   fi
@@ -368,18 +395,15 @@ wine_leave_session() {
 }
 
 # Kills the session's own programs (wine_own_programs), and again any that
-# a dying one started meanwhile, until none is left; never the wineserver or
-# the background services, which other programs in the session may need.
+# a dying one started meanwhile, until none has been left for a second;
+# never the wineserver or the background services, which other programs in
+# the session may need.
 wine_kill_own_programs() {
-  local pid name found
-  for _ in $(seq 1 50); do
-    found=0
+  local pid name
+  until wine_own_programs_gone; do
     while read -r pid name; do
-      found=1
       kill -KILL "$pid" 2>/dev/null || true
     done < <(wine_own_programs)
-    [ "$found" = 0 ] && return 0
-    sleep 0.1
   done
 }
 
