@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Builds Reelstack and starts it under Wine on the current display (or on a
 # private Xvfb when there is none). Returns the program's exit code once
-# every program of its session has ended (after a restart, the first
-# program's); 3 when Reelstack already runs in the prefix, which it then
-# leaves as it is.
+# every program it started has ended (after a restart, the first program's);
+# 3 when Reelstack already runs in the prefix, or another ./run.sh is about
+# to start it there, which it then leaves as it is. Ctrl-C, SIGTERM or SIGHUP
+# end what the run started, at any point, and the run with 128 plus the
+# signal's number.
+#
+# It builds in turn with the other scripts that build (scripts/locks.sh):
+# when one of them builds, it says so and waits.
 #
 # The program runs in a Wine prefix of the user's own, outside the checkout
 # (wine_user_prefix in scripts/wine-env.sh: by default
@@ -16,6 +21,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 . scripts/wine-env.sh
+. scripts/build-common.sh
 
 # The names of the collections in a data folder; false when it holds none.
 collections_in() {
@@ -48,25 +54,57 @@ if wine_is_test_prefix "$prefix"; then
   echo "run.sh: $prefix is the tests' own prefix, whose data they remove; name another with REELSTACK_WINEPREFIX" >&2
   exit 1
 fi
-# A second start leaves the running program, its session and its files as
-# they are: the build would replace what it runs on.
-if wine_program_running "$prefix" reelstack.exe; then
+
+# The run holds the prefix's lock for the program from here to its end,
+# through the build and the program's whole run (wine-run.sh, which this
+# script becomes, keeps it): a second start is refused at once, whether this
+# one still builds or its program runs, and its build would replace what the
+# program runs on. A program started otherwise is found running.
+status=0
+lock_try REELSTACK_PREFIX_LOCK_FD "$(wine_run_lock_file "$prefix" reelstack.exe)" run.sh || status=$?
+if [ "$status" = 2 ]; then
+  echo "run.sh: cannot make the folder $prefix" >&2
+  exit 1
+fi
+if [ "$status" = 1 ] || wine_program_running "$prefix" reelstack.exe; then
   echo "Reelstack is already running in $prefix"
   exit "$WINE_ALREADY_RUNNING"
 fi
 
-scripts/setup.sh || exit 1
-. scripts/build-common.sh
-configure_and_build host || exit 1
-scripts/make-data.sh || exit 1
-configure_and_build win32 || exit 1
+# Each step of the build runs in the background, so that a signal reaches the
+# trap at once, and without the prefix's lock, which nothing it starts may
+# keep.
+build_step() {
+  (
+    lock_release REELSTACK_PREFIX_LOCK_FD
+    "$@"
+  ) &
+  wait $!
+}
+
+build_interrupted() {
+  trap '' INT TERM HUP
+  echo "run.sh: interrupted (SIG$2); ending the build"
+  end_started_processes
+  exit $((128 + $1))
+}
+
+trap 'build_interrupted 2 INT' INT
+trap 'build_interrupted 15 TERM' TERM
+trap 'build_interrupted 1 HUP' HUP
+build_lock_take run.sh || exit 1
+build_step scripts/setup.sh || exit 1
+build_step configure_and_build host || exit 1
+build_step scripts/make-data.sh || exit 1
+build_step configure_and_build win32 || exit 1
+build_lock_release
 
 tell_of_earlier_collections "$prefix"
 echo "reelstack: its collections and configuration are kept in $(wine_data_folder "$prefix")"
-# wine-run.sh returns once every program of the session has ended, the one
-# that a restart starts again included, with the code of the first.
-(cd build/win32 && "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe "$@")
-rc=$?
-[ "$rc" = "$WINE_ALREADY_RUNNING" ] && exit "$rc"
-echo "reelstack exited with $rc"
-exit $rc
+# From here wine-run.sh is this process, with its signals and the prefix's
+# lock: it returns once every program it started has ended, the one that a
+# restart starts again included, with the code of the first, and says which
+# code that was or that it found the program running.
+trap - INT TERM HUP
+cd build/win32 || exit 1
+exec "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe "$@"

@@ -3,22 +3,25 @@
 # the Windows tests under Wine, and each fuzz target for a short while.
 # Exits non-zero when anything fails.
 #
-# After the host build and the data, three branches run side by side, since
-# they share nothing but the cores: the Windows build with its tests under
-# Wine (mostly waiting on the display), the native tests, and the fuzz build
-# with its runs. Each branch writes its own log, shown whole when all are done.
+# It builds in turn with the other scripts that build (scripts/locks.sh):
+# the host build, the data, and then the Windows and fuzz builds side by
+# side, under the build tree's lock, which it gives up before the tests. Then
+# three branches run side by side, since they share nothing but the cores:
+# the Windows tests under Wine (mostly waiting on the display), the native
+# tests, and the fuzz runs. Each branch writes its own log, shown whole when
+# all are done.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 run_started=$(date +%s)
-scripts/setup.sh || exit 1
 . scripts/build-common.sh
+build_lock_take test.sh || exit 1
+scripts/setup.sh || exit 1
 
 jobs=${REELSTACK_JOBS:-$(nproc)}
 logs=build/test-logs
-mkdir -p build
 rm -rf "$logs"
 mkdir -p "$logs"
 
@@ -59,7 +62,6 @@ windows_tests() {
 }
 
 windows_branch() {
-  timed "$logs/windows.times" "win32-build" configure_and_build win32 || return 1
   timed "$logs/windows.times" "windows-tests" windows_tests
 }
 
@@ -76,6 +78,19 @@ fuzz_branch() {
   timed "$logs/fuzz.times" "fuzz" nice -n 10 scripts/fuzz.sh
 }
 
+# The Windows and the fuzz build side by side, each with a log of its own.
+last_builds() {
+  local windows fuzz status=0
+  timed "$logs/first.times" "win32-build" configure_and_build win32 >"$logs/win32-build.log" 2>&1 &
+  windows=$!
+  timed "$logs/first.times" "fuzz-build" configure_and_build fuzz >"$logs/fuzz-build.log" 2>&1 &
+  fuzz=$!
+  wait "$windows" || status=1
+  wait "$fuzz" || status=1
+  cat "$logs/win32-build.log" "$logs/fuzz-build.log"
+  return $status
+}
+
 # The data (skins, the program's icon, the archive) is made by the host
 # tools before the Windows build, which links the icon.
 first_steps_ok=1
@@ -83,6 +98,10 @@ timed "$logs/first.times" "host-build" configure_and_build host || first_steps_o
 if [ "$first_steps_ok" = 1 ]; then
   timed "$logs/first.times" "data" scripts/make-data.sh || first_steps_ok=0
 fi
+if [ "$first_steps_ok" = 1 ]; then
+  last_builds || first_steps_ok=0
+fi
+build_lock_release
 
 failed_steps=()
 if [ "$first_steps_ok" = 1 ]; then
@@ -99,7 +118,7 @@ if [ "$first_steps_ok" = 1 ]; then
   wait "$fuzz_pid" || failed_steps+=("fuzzing")
   cat "$logs/fuzz.log"
 else
-  failed_steps+=("host build or data")
+  failed_steps+=("the builds or the data")
 fi
 
 total_passed=0
@@ -115,7 +134,7 @@ total_passed=$((total_passed + ${fuzz_passed:-0}))
 total_failed=$((total_failed + ${fuzz_failed:-0}))
 
 echo
-echo "stage times (seconds; the last three branches ran side by side):"
+echo "stage times (seconds; the two last builds ran side by side, and so did the last three branches):"
 cat "$logs"/first.times "$logs"/native.times "$logs"/windows.times "$logs"/fuzz.times 2>/dev/null |
   awk '{ printf "  %-16s %5d%s\n", $1, $2, ($3 == 0 ? "" : "  (failed)") }'
 printf '  %-16s %5d\n' "total" "$(($(date +%s) - run_started))"

@@ -1,6 +1,10 @@
-# Sourced by test.sh, run.sh and bench.sh: configures a build tree once and
-# builds it.
+# Sourced by the scripts that build (test.sh, run.sh, bench.sh, fuzz.sh,
+# make-data.sh), from the checkout's root: configures a build tree once and
+# builds it, under the build tree's lock.
 #   configure_and_build host|win32|fuzz|bench
+
+# shellcheck source=locks.sh
+. "$(dirname "${BASH_SOURCE[0]}")/locks.sh"
 
 # The compiler cache lives outside the checkout (ccache's own folder). Paths
 # are made relative to the checkout and the working folder is left out of the
@@ -8,6 +12,19 @@
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
 export CCACHE_NOHASHDIR=1
 export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-20G}"
+
+# The scripts that build take turns over build/: one at a time installs what
+# is missing, builds a tree or makes the data. A script that finds the lock
+# taken says for whom it waits, then waits. A script run by one that holds
+# the lock (make-data.sh by test.sh) holds it with its parent.
+#   build_lock_take WHO
+build_lock_take() {
+  lock_take REELSTACK_BUILD_LOCK_FD "$(pwd)/build/build.lock" "$1" "building in $(pwd)/build"
+}
+
+build_lock_release() {
+  lock_release REELSTACK_BUILD_LOCK_FD
+}
 
 configure_and_build() {
   local kind="$1" dir="build/$1"
@@ -29,4 +46,56 @@ configure_and_build() {
   fi
   echo "== building $dir"
   cmake --build "$dir" -j "${REELSTACK_JOBS:-$(nproc)}"
+}
+
+# The processes that this shell started and that still run, and those they
+# started in turn: one process id a line.
+started_processes() {
+  local stat line fields pid parent parents=() wanted=("$$") next found=()
+  for stat in /proc/[0-9]*/stat; do
+    read -r line 2>/dev/null <"$stat" || continue
+    # "pid (name) state ppid ...": the name may hold blanks and brackets.
+    read -r -a fields <<<"${line##*) }"
+    [ "${fields[0]}" = Z ] && continue
+    pid=${stat#/proc/}
+    parents[${pid%/stat}]=${fields[1]}
+  done
+  while [ ${#wanted[@]} -gt 0 ]; do
+    next=()
+    for pid in "${!parents[@]}"; do
+      for parent in "${wanted[@]}"; do
+        [ "${parents[$pid]}" = "$parent" ] && next+=("$pid")
+      done
+    done
+    found+=("${next[@]}")
+    wanted=("${next[@]}")
+  done
+  [ ${#found[@]} -eq 0 ] || printf '%s\n' "${found[@]}"
+}
+
+# Whether any of the processes still runs (a zombie has ended).
+any_running() {
+  local pid line
+  for pid in "$@"; do
+    read -r line 2>/dev/null <"/proc/$pid/stat" || continue
+    line=${line##*) }
+    [ "${line:0:1}" = Z ] || return 0
+  done
+  return 1
+}
+
+# Ends what this shell started (a build step and all it runs): SIGTERM, so
+# that ninja removes what it had half written, then SIGKILL for whatever is
+# left after five seconds.
+end_started_processes() {
+  local pids
+  mapfile -t pids < <(started_processes)
+  [ ${#pids[@]} -gt 0 ] || return 0
+  kill -TERM "${pids[@]}" 2>/dev/null
+  for _ in $(seq 1 50); do
+    any_running "${pids[@]}" || return 0
+    sleep 0.1
+  done
+  kill -KILL "${pids[@]}" 2>/dev/null
+  return 0
 }

@@ -11,7 +11,10 @@ cd "$root"
 . scripts/build-common.sh
 
 seconds="${1:-${REELSTACK_FUZZ_SECONDS:-15}}"
+# The build in turn with the other scripts that build; the runs need no lock.
+build_lock_take fuzz.sh || exit 1
 configure_and_build fuzz || { echo "fuzz: FAILED build"; exit 1; }
+build_lock_release
 
 targets=()
 for src in fuzz/*_fuzz.cpp; do

@@ -4,18 +4,26 @@
 # staged in build/data (one sub-folder per archive group) and packed into
 # build/win32/data.pak; the movie card's pictures go to
 # build/win32/data/templates/default.
-# Needs the host tools (build/host/tools). Deterministic: same sources, same bytes.
+# Needs the host tools (build/host/tools). Deterministic: same sources, same
+# bytes. The archive's stamps are SOURCE_DATE_EPOCH's time when it is set,
+# else the newest modification time of the sources (assets/ and the tools
+# that draw from them).
+#
+# Runs in turn with the other scripts that build, under the build tree's lock
+# (build-common.sh): run by one of them, it holds the lock with it.
 #
 # Everything is made afresh in build/data-out and then put in place file by
 # file, and only where the bytes changed: an unchanged file keeps its time, so
 # nothing built from it (the program's icon, linked into reelstack.exe) is
-# built again, and a program running meanwhile keeps reading the files it has
-# open.
+# built again, and a program or test running meanwhile keeps reading the
+# files it has open.
 #   scripts/make-data.sh
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
+. scripts/build-common.sh
+build_lock_take make-data.sh
 
 tools=build/host/tools
 out=build/win32
@@ -81,17 +89,23 @@ cp "$example_build/Example/Example.rsdb" "$stage/example/"
 
 # The skins, the window icons and the cursors, drawn by skingen: white.style
 # beside reelstack.exe, test.style where each build's tests look for it (one
-# folder above their working folder), the rest into the data archive.
-skins=build/skin
-rm -rf "$skins"
+# folder above their working folder), the rest into the data archive. The
+# tests also read what skingen drew from build/skin.
+skins="$made/skin"
 "$tools/skingen" assets/skin "$skins"
 cp -r "$skins/data/." "$stage/"
 # The program's icon, which the Windows build links into reelstack.exe.
 cp "$skins/reelstack.ico" "$skins/white.style" "$skins/test.style" "$made/"
 
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(find assets tools -type f -printf '%T@\n' | sort -n | tail -n 1)
+  export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH%.*}"
+fi
 "$tools/pak" pack "$stage" "$made/data.pak" >/dev/null
 
-# In place: the folders the program reads whole, then the single files.
+# In place: the folders the program and the tests read whole, then the
+# single files.
+install_folder "$skins" build/skin
 install_folder "$made/languages" "$out/languages"
 install_folder "$made/data/templates/default" "$out/data/templates/default"
 install_changed "$made/data/replace-table.xml" "$out/data/replace-table.xml"

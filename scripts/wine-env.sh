@@ -5,6 +5,9 @@
 # quiet and repeatable environment, and sessions (X display, wineserver) that
 # end only what they started.
 
+# shellcheck source=locks.sh
+. "$(dirname "${BASH_SOURCE[0]}")/locks.sh"
+
 # The marker at the root of the tests' drive C:. The test programs remove data
 # only where it is (tests/support/TestPrefix), so the line must stay the same
 # on both sides.
@@ -103,7 +106,7 @@ wine_claim_test_prefix() {
 # without a window manager's frames. Needs wine_test_env and a wineserver.
 wine_prepare_test_prefix() {
   if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
-    wine wineboot --init </dev/null >/dev/null 2>&1 || true
+    wine_wait_for wine wineboot --init </dev/null >/dev/null 2>&1 || true
   fi
   wine_set_managed N
 }
@@ -125,7 +128,10 @@ wine_test_display() {
 wine_start_xvfb() {
   local numfile i
   numfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  (
+    locks_close
+    exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp
+  ) 3>"$numfile" >/dev/null 2>&1 &
   WINE_XVFB_PID=$!
   for i in $(seq 1 200); do
     if [ -s "$numfile" ]; then
@@ -165,6 +171,12 @@ WINE_SERVICES="services.exe winedevice.exe plugplay.exe explorer.exe svchost.exe
 
 # The exit code of a run that finds its program already running in the prefix.
 WINE_ALREADY_RUNNING=3
+
+# The lock that a run of a program in a prefix of one's own holds for its
+# whole life (scripts/locks.sh), so that two runs never both start it.
+wine_run_lock_file() {
+  echo "$1/.run-${2,,}.lock"
+}
 
 # One line "pid name" for each Wine process of the prefix: each Windows
 # program by the file name it runs, in lower case, and Wine's own Unix side
@@ -248,9 +260,9 @@ wine_start_server() {
     echo "wine: creating the prefix $WINEPREFIX"
   fi
   if [ "${1:-}" = persistent ]; then
-    wineserver -p >/dev/null 2>&1 || status=$?
+    lock_free wineserver -p >/dev/null 2>&1 || status=$?
   else
-    wineserver >/dev/null 2>&1 || status=$?
+    lock_free wineserver >/dev/null 2>&1 || status=$?
   fi
   case "$status" in
     0) WINE_SESSION_OWNED=1 ;;
@@ -290,60 +302,109 @@ wine_own_session_start() {
   fi
 }
 
-# Ends a session begun by wine_own_session_start once its first program has
-# ended: it waits for the programs still running in it (the program that a
-# restart starts again, say). A session it started ends when the last of them
-# does, Wine's services with it; then whatever of its own is left is ended.
-# A session it joined is left running. Arguments: the first program's name
-# and exit code, for the message.
-wine_own_session_end() {
-  local programs
-  if [ "$WINE_SESSION_OWNED" = 1 ]; then
-    programs=$(wine_programs "$WINEPREFIX" | wine_program_names)
-  else
-    programs=$(wine_programs "$WINEPREFIX" "$WINE_SESSION_TOKEN" | wine_program_names)
-  fi
-  if [ -n "$programs" ]; then
-    echo "wine: $1 ended with $2; waiting for the programs still running in its session: $programs"
-  fi
-  if [ "$WINE_SESSION_OWNED" = 1 ]; then
-    wine_await_own_session_end
-  else
-    while [ -n "$(wine_programs "$WINEPREFIX" "$WINE_SESSION_TOKEN")" ]; do
-      sleep 0.2
-    done
-  fi
-  wine_stop_xvfb
+# Runs a command (a Windows program, a wait for the server) without the
+# locks' descriptors, in the background, and waits for it: a trapped signal
+# is then handled at once rather than when the command ends. Returns its
+# status.
+wine_wait_for() {
+  (
+    locks_close
+    exec "$@"
+  ) &
+  # The shell's own notice of a killed command names this line; the run says
+  # what ended and how itself.
+  wait $! 2>/dev/null
 }
 
-# Interrupted (Ctrl-C, or the terminal closed): ends at once the programs
-# the session started, as a kill would; a session it started then ends as
-# soon as no other program is left in it.
-wine_own_session_interrupt() {
-  wine_kill_own_programs
-  if [ "$WINE_SESSION_OWNED" = 1 ] && [ -z "$(wine_programs "$WINEPREFIX")" ]; then
-    wine_await_own_session_end
-  fi
-  wine_stop_xvfb
-}
-
-# Waits for the session this script started to end with its last program,
-# then for its own processes that outlive the wineserver.
-wine_await_own_session_end() {
-  wineserver -w >/dev/null 2>&1
-  wine_end_own_processes 50
-}
-
-# Kills the programs that carry the session's token, and Wine's launchers of
-# programs that are still starting; never the wineserver or the background
-# services, which other programs in the session may need.
-wine_kill_own_programs() {
+# The session's own programs that still run: the processes that carry its
+# token, but for the wineserver and Wine's background services. A program
+# still starting, not yet named after its file, is one of them.
+wine_own_programs() {
   local pid name
   while read -r pid name; do
     case "$name" in wineserver*) continue ;; esac
     wine_is_service "$name" && continue
-    kill -KILL "$pid" 2>/dev/null || true
+    echo "$pid $name"
   done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
+}
+
+# The programs in the prefix that this session did not start: one started
+# by hand with the same WINEPREFIX, say.
+wine_other_programs() {
+  local own pid name
+  own=" $(wine_own_programs | while read -r pid name; do printf '%s ' "$pid"; done)"
+  while read -r pid name; do
+    [[ "$own" == *" $pid "* ]] || echo "$pid $name"
+  done < <(wine_programs "$WINEPREFIX")
+}
+
+# Whether none of the session's own programs runs, and none did for a
+# second. A program that another starts (Helper.exe, the program again)
+# can be missing from the processes for a moment while it is made and its
+# starter ends, so a single look is not enough.
+wine_own_programs_gone() {
+  for _ in 1 2 3 4 5; do
+    [ -z "$(wine_own_programs)" ] || return 1
+    sleep 0.2
+  done
+}
+
+# Ends a session begun by wine_own_session_start once its first program has
+# ended: it waits for the programs that the session started and that still
+# run (the program that a restart starts again, say), then leaves the
+# session (wine_leave_session). Arguments: the first program's name and exit
+# code, for the message.
+wine_own_session_end() {
+  local programs
+  programs=$(wine_own_programs | wine_program_names)
+  if [ -n "$programs" ]; then
+    echo "wine: $1 ended with $2; waiting for the programs it left running: $programs"
+  fi
+  until wine_own_programs_gone; do
+    sleep 0.2
+  done
+  wine_leave_session
+}
+
+# Interrupted (Ctrl-C, a kill, the terminal closed): ends at once the
+# programs the session started, as a kill would, then leaves the session. A
+# session this script started, where no other program runs, ends whole: the
+# server kills every program in it, one that is being started included.
+wine_own_session_interrupt() {
+  if [ "${WINE_SESSION_OWNED:-0}" = 1 ] && [ -z "$(wine_other_programs)" ]; then
+    wineserver -k >/dev/null 2>&1
+  elif [ -n "${WINE_SESSION_TOKEN:-}" ]; then
+    wine_kill_own_programs
+  fi
+  wine_leave_session
+}
+
+# Once none of its own programs is left: a session this script started ends
+# with them, Wine's services and what else of its own is left included,
+# unless a program it did not start (one started by hand in the prefix)
+# still runs there and keeps it. The server counts every program in the
+# session, one that the processes did not show yet included, and ends with
+# the last. A session it joined is left running. Its private display goes
+# either way.
+wine_leave_session() {
+  if [ "${WINE_SESSION_OWNED:-0}" = 1 ] && [ -z "$(wine_other_programs)" ]; then
+    wine_wait_for wineserver -w >/dev/null 2>&1
+    wine_end_own_processes 50
+  fi
+  wine_stop_xvfb
+}
+
+# Kills the session's own programs (wine_own_programs), and again any that
+# a dying one started meanwhile, until none has been left for a second;
+# never the wineserver or the background services, which other programs in
+# the session may need.
+wine_kill_own_programs() {
+  local pid name
+  until wine_own_programs_gone; do
+    while read -r pid name; do
+      kill -KILL "$pid" 2>/dev/null || true
+    done < <(wine_own_programs)
+  done
 }
 
 # Once the session's wineserver is gone: gives what is left of the session's
@@ -374,7 +435,7 @@ wine_test_session_start() {
   # Wine's background services start with the first program of a session and
   # inherit its output. Starting them here, writing to /dev/null, keeps them
   # from holding a test runner's pipe open after the tests are done.
-  wine wineboot --init </dev/null >/dev/null 2>&1 || true
+  lock_free wine wineboot --init </dev/null >/dev/null 2>&1 || true
   wine_set_managed N
   export REELSTACK_TEST_SESSION="$WINEPREFIX"
 }
@@ -396,6 +457,6 @@ wine_set_managed() {
   if grep -qi "^\"Managed\"=\"$want\"" "$WINEPREFIX/user.reg" 2>/dev/null; then
     return 0
   fi
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
+  wine_wait_for wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$want" /f \
     </dev/null >/dev/null 2>&1 || true
 }

@@ -6,12 +6,18 @@
 # marked as theirs (build/win32/test-wineprefix by default), on a display of
 # its own unless REELSTACK_SHOW_TESTS=1 (see wine-env.sh). --prefix runs it
 # in a prefix of one's own, on the current display or a private Xvfb; a
-# program of that name already running there is not started again (exit
-# code 3, WINE_ALREADY_RUNNING).
+# program of that name already running there, or being started there by
+# another run, is not started again (exit code 3, WINE_ALREADY_RUNNING).
+# Such a run holds the prefix's lock for the program (wine_run_lock_file) as
+# long as it lives; ./run.sh takes it before it builds and then becomes this
+# script, keeping it.
 #
 # Outside a test session the run is a session of its own (wine-env.sh): it
 # ends once every program it started has ended, a program started again by
 # the one it ran included, and ends only the Wine session it started.
+# Ctrl-C, SIGTERM or SIGHUP end, at any point, every program it started and
+# what it started of the session, and the run ends with 128 plus the
+# signal's number.
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -37,11 +43,28 @@ if [ $# -lt 1 ]; then
 fi
 program="$(basename "$1")"
 
-# Runs the program in the background, so that an interrupt reaches the trap
-# at once, and waits for it.
-run_program() {
-  wine "$@" &
-  wait $!
+on_signal() {
+  trap '' INT TERM HUP
+  echo "wine: interrupted (SIG$2); ending what this run started"
+  # Quiet: the shell would tell of each program it kills by a line of its own.
+  wine_own_session_interrupt 2>/dev/null
+  exit $((128 + $1))
+}
+
+# Takes the prefix's lock for the program, or finds it held for this run by
+# ./run.sh; false, after saying so, when another run holds it or the program
+# runs there already.
+claim_own_prefix() {
+  local status=0
+  lock_try REELSTACK_PREFIX_LOCK_FD "$(wine_run_lock_file "$WINEPREFIX" "$program")" wine-run.sh || status=$?
+  if [ "$status" = 2 ]; then
+    echo "wine: cannot make the lock file in $WINEPREFIX" >&2
+    exit 1
+  fi
+  if [ "$status" = 1 ] || wine_program_running "$WINEPREFIX" "$program"; then
+    echo "wine: $program is already running in $WINEPREFIX"
+    exit "$WINE_ALREADY_RUNNING"
+  fi
 }
 
 if [ "$as_test" = 1 ]; then
@@ -52,6 +75,15 @@ if [ "$as_test" = 1 ]; then
     wine "$@"
     exit $?
   fi
+else
+  wine_env "$prefix"
+  claim_own_prefix
+fi
+
+trap 'on_signal 2 INT' INT
+trap 'on_signal 15 TERM' TERM
+trap 'on_signal 1 HUP' HUP
+if [ "$as_test" = 1 ]; then
   WINE_XVFB_PID=""
   wine_new_session_token
   wine_claim_test_prefix "$WINEPREFIX" || exit 1
@@ -61,17 +93,12 @@ if [ "$as_test" = 1 ]; then
     exit 1
   fi
 else
-  wine_env "$prefix"
-  if wine_program_running "$WINEPREFIX" "$program"; then
-    echo "wine: $program is already running in $WINEPREFIX"
-    exit "$WINE_ALREADY_RUNNING"
-  fi
   wine_own_session_start || exit 1
 fi
 
-trap 'wine_own_session_interrupt; exit 130' INT TERM HUP
-run_program "$@"
+wine_wait_for wine "$@"
 rc=$?
-trap - INT TERM HUP
 wine_own_session_end "$program" "$rc"
+# A run by hand tells its program's own code from its refusal above.
+[ "$as_test" = 1 ] || echo "wine: $program exited with $rc"
 exit $rc

@@ -164,6 +164,27 @@ protected:
         return readStoredGeometry(config, String(u"Main"));
     }
 
+    // A first run that moves the window to the place and closes it; kept is
+    // what it stored.
+    void runMovedTo(const Point& place, StoredGeometry& kept)
+    {
+        RunWatch first;
+        first.moveTo = place;
+        ASSERT_EQ(run(first), 0);
+        kept = stored();
+        ASSERT_EQ(kept.left, place.x);
+        ASSERT_EQ(kept.top, place.y);
+    }
+
+    void expectStoredAsBefore(const StoredGeometry& kept)
+    {
+        const StoredGeometry after = stored();
+        EXPECT_EQ(after.left, kept.left);
+        EXPECT_EQ(after.top, kept.top);
+        EXPECT_EQ(after.width, kept.width);
+        EXPECT_EQ(after.height, kept.height);
+    }
+
     void store(const StoredGeometry& geometry)
     {
         ConfigFile config(String(u"config.dat"), product, ConfigFile::kUserData, ConfigFile::kXml);
@@ -242,22 +263,14 @@ TEST_F(MainWindowLife, AStoredPlaceThatDoesNotFitReopensCentredWithinTheWorkArea
 // to: closed maximised, the window keeps the place stored before.
 TEST_F(MainWindowLife, ClosedMaximisedTheWindowKeepsItsEarlierPlace)
 {
-    RunWatch first;
-    first.moveTo = Point(37, 45);
-    ASSERT_EQ(run(first), 0);
-    const StoredGeometry kept = stored();
-    ASSERT_EQ(kept.left, 37);
-    ASSERT_EQ(kept.top, 45);
+    StoredGeometry kept;
+    ASSERT_NO_FATAL_FAILURE(runMovedTo(Point(37, 45), kept));
 
     RunWatch second;
     second.maximize = true;
     ASSERT_EQ(run(second), 0);
     ASSERT_TRUE(second.closedMaximized);
-    const StoredGeometry after = stored();
-    EXPECT_EQ(after.left, kept.left);
-    EXPECT_EQ(after.top, kept.top);
-    EXPECT_EQ(after.width, kept.width);
-    EXPECT_EQ(after.height, kept.height);
+    expectStoredAsBefore(kept);
 }
 
 // A session that ends in the first moments, before the start-up has put the
@@ -265,12 +278,8 @@ TEST_F(MainWindowLife, ClosedMaximisedTheWindowKeepsItsEarlierPlace)
 // window had until then is not the user's.
 TEST_F(MainWindowLife, ASessionEndingBeforeTheStartUpKeepsTheStoredPlace)
 {
-    RunWatch first;
-    first.moveTo = Point(37, 45);
-    ASSERT_EQ(run(first), 0);
-    const StoredGeometry kept = stored();
-    ASSERT_EQ(kept.left, 37);
-    ASSERT_EQ(kept.top, 45);
+    StoredGeometry kept;
+    ASSERT_NO_FATAL_FAILURE(runMovedTo(Point(37, 45), kept));
 
     RunWatch second;
     second.endSessionAtOnce = true;
@@ -280,9 +289,5 @@ TEST_F(MainWindowLife, ASessionEndingBeforeTheStartUpKeepsTheStoredPlace)
     EXPECT_TRUE(second.sessionEndedUnshown) << "the session ended before the start-up showed the window";
     EXPECT_EQ(second.shownFrame.x, 37);
     EXPECT_EQ(second.shownFrame.y, 45);
-    const StoredGeometry after = stored();
-    EXPECT_EQ(after.left, kept.left);
-    EXPECT_EQ(after.top, kept.top);
-    EXPECT_EQ(after.width, kept.width);
-    EXPECT_EQ(after.height, kept.height);
+    expectStoredAsBefore(kept);
 }

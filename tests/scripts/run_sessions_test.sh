@@ -5,8 +5,10 @@
 # stand-in for reelstack.exe that holds the program's single-instance mutex
 # and restarts through the real Helper.exe.
 #   run_sessions_test.sh STANDIN.exe HELPER.exe
-# Cases: a second start beside a running program; a restart; a kill. After
-# each, nothing of the session may be left running.
+# Cases: a second start beside a running program; two starts at once; a
+# restart; a kill; a program that itself ends with 3; signals to the run at
+# each point; a program in the prefix that no run started. After each,
+# nothing of what the runs started may be left running.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -25,12 +27,20 @@ fail() {
 
 mkdir -p "$program" "$control"
 cp "$1" "$program/reelstack.exe"
+cp "$1" "$program/other.exe"
 cp "$2" "$program/Helper.exe"
 export REELSTACK_STANDIN_FOLDER="Z:${control//\//\\}"
+# Without a display, as on a machine without X, each run starts a private
+# Xvfb, which it must end with the rest.
+unset DISPLAY
 
 # Ends whatever an earlier, broken run left in the test's own prefix.
 end_leftovers() {
   (wine_env "$prefix" && wineserver -k >/dev/null 2>&1) || true
+  local display
+  for display in $(displays_left); do
+    kill "$display" 2>/dev/null
+  done
 }
 
 # How many lines of the stand-ins' log are the word.
@@ -51,14 +61,64 @@ wait_for_count() {
   return 1
 }
 
+# Starts a run as a terminal starts a command: in a process group of its own,
+# with Ctrl-C's signal not ignored (a background job of this script would
+# ignore it); $! is the run's script. Perl is part of every Debian system.
 start_run() {
-  (cd "$program" && exec "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe) >"$work/$1.out" 2>&1 &
+  (
+    cd "$program" &&
+      exec perl -e '$SIG{INT} = "DEFAULT"; setpgrp(0, 0); exec @ARGV or die "exec: $!"' \
+        "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe
+  ) >"$work/$1.out" 2>&1 &
+}
+
+# Whether a process has ended (a zombie not yet waited for has).
+has_ended() {
+  local line
+  read -r line 2>/dev/null <"/proc/$1/stat" || return 0
+  line=${line##*) }
+  [ "${line:0:1}" = Z ]
+}
+
+# Waits up to the seconds given for a run to end and sets run_rc to its exit
+# code; a run still going then is ended and counts as 124.
+finish_run() {
+  local run="$1" seconds="$2"
+  for _ in $(seq 1 $((seconds * 10))); do
+    has_ended "$run" && break
+    sleep 0.1
+  done
+  if ! has_ended "$run"; then
+    kill -TERM "$run"
+    wait "$run"
+    run_rc=124
+    return
+  fi
+  wait "$run"
+  run_rc=$?
+}
+
+# Whether a program of that file name runs in the prefix.
+running() {
+  wine_program_running "$(realpath -m "$prefix")" "$1"
+}
+
+# The private displays that runs in the prefix started and that still run.
+displays_left() {
+  local dir comm
+  for dir in /proc/[0-9]*; do
+    read -r comm 2>/dev/null <"$dir/comm" || continue
+    [ "$comm" = Xvfb ] || continue
+    tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$(realpath -m "$prefix")" &&
+      echo "${dir#/proc/}"
+  done
 }
 
 expect_nothing_left() {
   local left
   left=$(wine_processes "$(realpath -m "$prefix")")
   [ -z "$left" ] || fail "$1: left running: $(echo "$left" | wine_program_names)"
+  [ -z "$(displays_left)" ] || fail "$1: left its private Xvfb running"
 }
 
 # Asks the running stand-in to close, then expects its run to end with 0
@@ -73,8 +133,11 @@ close_and_expect_clean_end() {
   expect_nothing_left "$name"
 }
 
+# Each case starts with nothing of an earlier one running, so that a case
+# that failed leaves the next its own.
 new_case() {
   echo "== $1"
+  end_leftovers
   rm -f "$control"/*
 }
 
@@ -90,9 +153,35 @@ second_rc=$?
 grep -q "reelstack.exe is already running in " "$work/second.out" || fail "the second start said: $(cat "$work/second.out")"
 [ "$(count started)" = 1 ] && [ "$(count refused)" = 0 ] || fail "the second start started the program"
 sleep 1
-kill -0 "$first" 2>/dev/null || fail "the first run ended beside the second"
+has_ended "$first" && fail "the first run ended beside the second"
 wine_program_running "$(realpath -m "$prefix")" reelstack.exe || fail "the first program is gone"
 close_and_expect_clean_end "$first" first
+
+new_case "two starts at once give one program and one refusal"
+start_run twin-a
+twin_a=$!
+start_run twin-b
+twin_b=$!
+wait_for_count started 1 120 || fail "neither start started the program"
+sleep 1
+refused_run=""
+for run in "$twin_a" "$twin_b"; do
+  has_ended "$run" && refused_run="$run"
+done
+if [ -z "$refused_run" ]; then
+  fail "both starts are still running"
+  touch "$control/quit"
+  wait "$twin_a" "$twin_b"
+else
+  finish_run "$refused_run" 1
+  [ "$run_rc" = "$WINE_ALREADY_RUNNING" ] || fail "the second of two starts ended with $run_rc"
+  [ "$(count started)" = 1 ] && [ "$(count refused)" = 0 ] || fail "two starts at once both started the program"
+  if [ "$refused_run" = "$twin_a" ]; then
+    close_and_expect_clean_end "$twin_b" twin-b
+  else
+    close_and_expect_clean_end "$twin_a" twin-a
+  fi
+fi
 
 new_case "the run waits for the program that a restart starts again"
 touch "$control/restart"
@@ -101,7 +190,7 @@ run=$!
 wait_for_count started 2 60 || fail "the program did not start again: $(cat "$work/restart.out")"
 [ "$(count restarting)" = 1 ] || fail "the first instance did not restart"
 sleep 1
-kill -0 "$run" 2>/dev/null || fail "the run ended while the restarted program runs"
+has_ended "$run" && fail "the run ended while the restarted program runs"
 close_and_expect_clean_end "$run" restart
 
 new_case "a killed program leaves nothing of its session"
@@ -115,6 +204,81 @@ wait "$run"
 run_rc=$?
 [ "$run_rc" = 137 ] || fail "the killed run ended with $run_rc"
 expect_nothing_left "killed"
+
+new_case "a program that itself ends with 3 is told from a refusal"
+touch "$control/fail"
+start_run failing
+finish_run $! 60
+[ "$run_rc" = 3 ] || fail "the run of a program ending with 3 ended with $run_rc"
+grep -q "reelstack.exe exited with 3" "$work/failing.out" || fail "the run did not say the program's code: $(cat "$work/failing.out")"
+! grep -q "already running" "$work/failing.out" || fail "the run took the program's 3 for a refusal"
+expect_nothing_left "failing"
+
+# Each signal, to the run's process group as Ctrl-C or a closed terminal
+# sends it or to the run's script alone as a kill does, while the first
+# program runs or while the run waits for the program a restart started.
+signal_rows=(
+  "INT group restart 130"
+  "INT script first 130"
+  "TERM script first 143"
+  "TERM script restart 143"
+  "HUP group first 129"
+  "HUP script restart 129"
+)
+for row in "${signal_rows[@]}"; do
+  read -r signal target moment expected <<<"$row"
+  name="signal-$signal-$target-$moment"
+  new_case "SIG$signal to the run's $target while $moment: nothing is left"
+  instances=1
+  if [ "$moment" = restart ]; then
+    touch "$control/restart"
+    instances=2
+  fi
+  start_run "$name"
+  run=$!
+  if ! wait_for_count started "$instances" 60; then
+    fail "$name: the program did not start: $(cat "$work/$name.out")"
+    continue
+  fi
+  if [ "$target" = group ]; then
+    kill -"$signal" -- "-$run"
+  else
+    kill -"$signal" "$run"
+  fi
+  finish_run "$run" 30
+  [ "$run_rc" = "$expected" ] || fail "$name: the run ended with $run_rc, not $expected: $(cat "$work/$name.out")"
+  [ "$(count closed)" = 0 ] || fail "$name: the program was closed, not ended"
+  expect_nothing_left "$name"
+done
+
+new_case "a program that no run started outlives the runs beside it"
+start_run owner
+run=$!
+wait_for_count started 1 60 || fail "the program did not start: $(cat "$work/owner.out")"
+(
+  wine_env "$prefix"
+  unset REELSTACK_SESSION_TOKEN
+  cd "$program" && exec wine ./other.exe -other
+) >"$work/other.out" 2>&1 &
+other=$!
+wait_for_count other 1 60 || fail "the other program did not start"
+touch "$control/quit"
+finish_run "$run" 30
+[ "$run_rc" = 0 ] || fail "the run beside another's program ended with $run_rc: $(cat "$work/owner.out")"
+running other.exe || fail "the run's end took the other program with it"
+rm -f "$control/quit"
+start_run joined
+run=$!
+wait_for_count started 2 60 || fail "the joined program did not start: $(cat "$work/joined.out")"
+kill -INT -- "-$run"
+finish_run "$run" 30
+[ "$run_rc" = 130 ] || fail "the interrupted run beside another's program ended with $run_rc"
+running reelstack.exe && fail "the interrupted run left its program"
+running other.exe || fail "the interrupt took the other program with it"
+touch "$control/quit-other"
+wait "$other"
+(wine_env "$prefix" && wineserver -w)
+expect_nothing_left "other"
 
 end_leftovers
 [ "$failures" = 0 ] || exit 1

@@ -5,9 +5,15 @@
 // names (Wine hands the variable on to the instance that Helper.exe starts):
 //   "restart" there: it is removed, Helper.exe beside this program is started
 //   to start it again, and this instance ends with 0;
+//   "fail" there: it is removed and this instance ends with 3, the code a run
+//   gives when it finds the program running;
 //   otherwise the instance runs until a file "quit" is there, then ends with 0.
-// Each instance appends "started", "restarting", "closed" or "refused" to the
-// file "log" there. A second instance, finding the mutex taken, ends with -1.
+// Each instance appends "started", "restarting", "failing", "closed" or
+// "refused" to the file "log" there. A second instance, finding the mutex
+// taken, ends with -1.
+// Started with "-other", it stands in for a program of someone else's in the
+// prefix instead: it takes no mutex, appends "other" to the log and runs
+// until a file "quit-other" is there.
 #include "foundation/platform/SystemInfo.h"
 #include "foundation/system/SingleInstanceWindow.h"
 #include "foundation/text/String.h"
@@ -67,13 +73,23 @@ bool startHelper()
                                        String(reinterpret_cast<const char16_t*>(parameters.c_str())));
 }
 
+int runAsOther(const std::wstring& folder)
+{
+    note(folder, "other");
+    while (!exists(folder + L"\\quit-other"))
+        Sleep(50);
+    return 0;
+}
+
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     const std::wstring folder = controlFolder();
     if (folder.empty())
         return 2;
+    if (std::string(commandLine).find("-other") != std::string::npos)
+        return runAsOther(folder);
     HANDLE mutex = CreateMutexW(nullptr, FALSE, wide(SingleInstanceWindow::instanceName(String(u"Reelstack"))).c_str());
     if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) {
         note(folder, "refused");
@@ -85,6 +101,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
             return 1;
         note(folder, "restarting");
         return 0;
+    }
+    if (DeleteFileW((folder + L"\\fail").c_str())) {
+        note(folder, "failing");
+        return 3;
     }
     while (!exists(folder + L"\\quit"))
         Sleep(50);

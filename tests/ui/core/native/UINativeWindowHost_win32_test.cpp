@@ -580,8 +580,9 @@ TEST_F(NativeHostTest, SizeCommandsReachTheWindowAlsoWhileItIsBlocked)
                 return IsWindowEnabled(handle) != FALSE;
             return !IsWindowEnabled(handle) && IsWindowVisible(blocker) && GetActiveWindow() == blocker;
         };
-        if (blocker)
+        if (blocker) {
             ASSERT_EQ(GetActiveWindow(), blocker) << "the dialog starts active";
+        }
         ASSERT_TRUE(blockStays()) << "blocked " << blocked;
         // Maximising activates the window; restoring to a maximised state too.
         EXPECT_TRUE(command(SC_MAXIMIZE, true, false)) << "maximised, blocked " << blocked;
