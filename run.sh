@@ -61,12 +61,12 @@ fi
 # one still builds or its program runs, and its build would replace what the
 # program runs on. A program started otherwise is found running.
 status=0
-lock_try REELSTACK_PREFIX_LOCK_FD "$(wine_run_lock_file "$prefix" reelstack.exe)" run.sh || status=$?
+wine_claim_prefix "$prefix" reelstack.exe run.sh || status=$?
 if [ "$status" = 2 ]; then
   echo "run.sh: cannot make the folder $prefix" >&2
   exit 1
 fi
-if [ "$status" = 1 ] || wine_program_running "$prefix" reelstack.exe; then
+if [ "$status" = 1 ]; then
   echo "Reelstack is already running in $prefix"
   exit "$WINE_ALREADY_RUNNING"
 fi

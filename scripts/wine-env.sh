@@ -172,10 +172,18 @@ WINE_SERVICES="services.exe winedevice.exe plugplay.exe explorer.exe svchost.exe
 # The exit code of a run that finds its program already running in the prefix.
 WINE_ALREADY_RUNNING=3
 
-# The lock that a run of a program in a prefix of one's own holds for its
-# whole life (scripts/locks.sh), so that two runs never both start it.
-wine_run_lock_file() {
-  echo "$1/.run-${2,,}.lock"
+# Claims a prefix of one's own for a run of a program: takes the lock that
+# the run then holds for its whole life (scripts/locks.sh), so that two runs
+# never both start the program, or finds it held for this run by the script
+# that started it; and finds the program not running there, started
+# otherwise. 1 when another run holds the lock or the program runs, 2 when
+# the lock file cannot be made.
+#   wine_claim_prefix PREFIX PROGRAM WHO
+wine_claim_prefix() {
+  local status=0
+  lock_try REELSTACK_PREFIX_LOCK_FD "$1/.run-${2,,}.lock" "$3" || status=$?
+  [ "$status" = 0 ] || return "$status"
+  ! wine_program_running "$1" "$2"
 }
 
 # One line "pid name" for each Wine process of the prefix: each Windows
@@ -307,10 +315,7 @@ wine_own_session_start() {
 # is then handled at once rather than when the command ends. Returns its
 # status.
 wine_wait_for() {
-  (
-    locks_close
-    exec "$@"
-  ) &
+  lock_free "$@" &
   # The shell's own notice of a killed command names this line; the run says
   # what ended and how itself.
   wait $! 2>/dev/null

@@ -8,7 +8,7 @@
 # in a prefix of one's own, on the current display or a private Xvfb; a
 # program of that name already running there, or being started there by
 # another run, is not started again (exit code 3, WINE_ALREADY_RUNNING).
-# Such a run holds the prefix's lock for the program (wine_run_lock_file) as
+# Such a run holds the prefix's lock for the program (wine_claim_prefix) as
 # long as it lives; ./run.sh takes it before it builds and then becomes this
 # script, keeping it.
 #
@@ -56,12 +56,12 @@ on_signal() {
 # runs there already.
 claim_own_prefix() {
   local status=0
-  lock_try REELSTACK_PREFIX_LOCK_FD "$(wine_run_lock_file "$WINEPREFIX" "$program")" wine-run.sh || status=$?
+  wine_claim_prefix "$WINEPREFIX" "$program" wine-run.sh || status=$?
   if [ "$status" = 2 ]; then
     echo "wine: cannot make the lock file in $WINEPREFIX" >&2
     exit 1
   fi
-  if [ "$status" = 1 ] || wine_program_running "$WINEPREFIX" "$program"; then
+  if [ "$status" = 1 ]; then
     echo "wine: $program is already running in $WINEPREFIX"
     exit "$WINE_ALREADY_RUNNING"
   fi
