@@ -38,12 +38,35 @@ lock_free_now() {
   flock -n "$lock" true
 }
 
+# Whether the lock is free within two seconds: a process that closes its
+# descriptor or dies does so a moment after the script goes on, while one
+# that keeps the descriptor keeps the lock as long as it runs.
+lock_free_soon() {
+  for _ in $(seq 1 40); do
+    lock_free_now && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 children_of() {
   local stat fields
   for stat in /proc/[0-9]*/stat; do
     read -r -a fields 2>/dev/null <"$stat" || continue
     [ "${fields[3]}" = "$1" ] && echo "${fields[0]}"
   done
+}
+
+# A command for a taker that holds the lock until the test lets it go, so
+# that no case hangs on how fast a busy machine starts the next process.
+cat >"$work/hold.sh" <<EOF
+#!/usr/bin/env bash
+while [ ! -e "$work/let-go" ]; do sleep 0.05; done
+EOF
+chmod +x "$work/hold.sh"
+
+let_go() {
+  touch "$work/let-go"
 }
 
 wait_for_line() {
@@ -55,12 +78,18 @@ wait_for_line() {
 }
 
 echo "== a second taker waits, says for whom, and goes on once the first is done"
-rm -f "$work/events"
-"$work/taker.sh" first sleep 1 &
+rm -f "$work/events" "$work/let-go"
+"$work/taker.sh" first "$work/hold.sh" &
 first=$!
 wait_for_line "first has it" || fail "the first taker did not take the lock"
-"$work/taker.sh" second true >"$work/second.out" 2>&1
-wait "$first"
+"$work/taker.sh" second true >"$work/second.out" 2>&1 &
+second=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/second.out" ] && break
+  sleep 0.05
+done
+let_go
+wait "$first" "$second"
 [ "$(cat "$work/events")" = $'first has it\ndone\nsecond has it\ndone' ] ||
   fail "the takers did not take turns: $(tr '\n' ' ' <"$work/events")"
 [ "$(wc -l <"$work/second.out")" = 1 ] &&
@@ -76,24 +105,27 @@ rc=$?
 
 echo "== a lock whose holders died is free"
 rm -f "$work/events"
-"$work/taker.sh" doomed sleep 30 &
+# The command notes its start, so that it is found among the holder's
+# children: it holds the descriptor too.
+"$work/taker.sh" doomed bash -c "echo started >>'$work/events'; exec sleep 30" &
 doomed=$!
-wait_for_line "doomed has it" || fail "the doomed taker did not take the lock"
+wait_for_line "started" || fail "the doomed taker did not start its command"
 lock_free_now && fail "the lock was free while held"
-# The holder and the command it runs, which holds the descriptor too.
 children=$(children_of "$doomed")
 kill -KILL "$doomed" $children
 wait "$doomed" 2>/dev/null
-lock_free_now || fail "the lock outlived its holders"
+lock_free_soon || fail "the lock outlived its holders"
 
 echo "== lock_try says whether another holds the lock"
 (
   . "$root/scripts/locks.sh"
-  "$work/taker.sh" holder sleep 1 &
+  rm -f "$work/let-go"
+  "$work/taker.sh" holder "$work/hold.sh" &
   holder=$!
   wait_for_line "holder has it"
   lock_try REELSTACK_PREFIX_LOCK_FD "$lock" tryer
   [ $? = 1 ] || fail "lock_try took a held lock"
+  let_go
   wait "$holder"
   lock_try REELSTACK_PREFIX_LOCK_FD "$lock" tryer || fail "lock_try did not take a free lock"
   lock_release REELSTACK_PREFIX_LOCK_FD
@@ -114,7 +146,7 @@ echo "== a command started without the locks keeps none after the script"
   echo $! >"$work/server.pid"
   lock_free sleep 0
 )
-lock_free_now || fail "a command started without the locks kept one"
+lock_free_soon || fail "a command started without the locks kept one"
 kill "$(cat "$work/server.pid")" 2>/dev/null
 
 echo "== ending what a script started ends its whole tree"
@@ -124,14 +156,20 @@ cat >"$work/ender.sh" <<EOF
 cd "$root" && . scripts/build-common.sh
 (
   sleep 30 &
+  echo \$! >"$work/grandchild.pid"
   sleep 30
 ) &
-sleep 0.3
+# The step's child is made a moment later on a busy machine.
+for _ in \$(seq 1 100); do
+  [ -s "$work/grandchild.pid" ] && break
+  sleep 0.05
+done
 started_processes >"$work/started"
 end_started_processes
 EOF
 bash "$work/ender.sh"
-[ "$(wc -l <"$work/started")" -ge 3 ] || fail "the started processes: $(tr '\n' ' ' <"$work/started")"
+grep -qx "$(cat "$work/grandchild.pid")" "$work/started" ||
+  fail "the step's own child was not among the started processes: $(tr '\n' ' ' <"$work/started")"
 for pid in $(cat "$work/started"); do
   [ "$(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null)" = S ] && fail "$pid ($(cat "/proc/$pid/comm")) still runs"
 done
