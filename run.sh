@@ -5,7 +5,8 @@
 # 3 when Reelstack already runs in the prefix, or another ./run.sh is about
 # to start it there, which it then leaves as it is. Ctrl-C, SIGTERM or SIGHUP
 # end what the run started, at any point, and the run with 128 plus the
-# signal's number.
+# signal's number, whatever its output goes into: a pipe whose reader has
+# gone costs the run its lines, never its work (scripts/output.sh).
 #
 # It builds in turn with the other scripts that build (scripts/locks.sh):
 # when one of them builds, it says so and waits.
@@ -22,6 +23,7 @@ cd "$root"
 
 . scripts/wine-env.sh
 . scripts/build-common.sh
+survive_broken_output
 
 # The names of the collections in a data folder; false when it holds none.
 collections_in() {
@@ -41,17 +43,17 @@ tell_of_earlier_collections() {
   data=$(wine_data_folder "$prefix") && [ -d "$data" ] && return 0
   old=$(wine_data_folder "$root/build/win32/wineprefix") || return 0
   names=$(collections_in "$old") || return 0
-  echo "run.sh: an earlier version kept Reelstack's data in the build tree. Its collections"
-  echo "  ($names) are still in $old, left as they are."
-  echo "  Reelstack now keeps its data in the Wine prefix $prefix;"
-  echo "  to go on with them, close Reelstack and copy that folder's contents into its data"
-  echo "  folder (%APPDATA%\\Reelstack, under drive_c/users there)."
+  say "run.sh: an earlier version kept Reelstack's data in the build tree. Its collections"
+  say "  ($names) are still in $old, left as they are."
+  say "  Reelstack now keeps its data in the Wine prefix $prefix;"
+  say "  to go on with them, close Reelstack and copy that folder's contents into its data"
+  say "  folder (%APPDATA%\\Reelstack, under drive_c/users there)."
 }
 
 prefix="$(wine_user_prefix)" || exit 1
 prefix="$(realpath -m "$prefix")"
 if wine_is_test_prefix "$prefix"; then
-  echo "run.sh: $prefix is the tests' own prefix, whose data they remove; name another with REELSTACK_WINEPREFIX" >&2
+  say "run.sh: $prefix is the tests' own prefix, whose data they remove; name another with REELSTACK_WINEPREFIX" >&2
   exit 1
 fi
 
@@ -63,11 +65,11 @@ fi
 status=0
 wine_claim_prefix "$prefix" reelstack.exe run.sh || status=$?
 if [ "$status" = 2 ]; then
-  echo "run.sh: cannot make the folder $prefix" >&2
+  say "run.sh: cannot make the folder $prefix" >&2
   exit 1
 fi
 if [ "$status" = 1 ]; then
-  echo "Reelstack is already running in $prefix"
+  say "Reelstack is already running in $prefix"
   exit "$WINE_ALREADY_RUNNING"
 fi
 
@@ -84,11 +86,12 @@ build_step() {
 
 build_interrupted() {
   trap '' INT TERM HUP
-  echo "run.sh: interrupted (SIG$2); ending the build"
+  say "run.sh: interrupted (SIG$2); ending the build"
   end_started_processes
   exit $((128 + $1))
 }
 
+mark_started_processes
 trap 'build_interrupted 2 INT' INT
 trap 'build_interrupted 15 TERM' TERM
 trap 'build_interrupted 1 HUP' HUP
@@ -100,11 +103,12 @@ build_step configure_and_build win32 || exit 1
 build_lock_release
 
 tell_of_earlier_collections "$prefix"
-echo "reelstack: its collections and configuration are kept in $(wine_data_folder "$prefix")"
+say "reelstack: its collections and configuration are kept in $(wine_data_folder "$prefix")"
 # From here wine-run.sh is this process, with its signals and the prefix's
 # lock: it returns once every program it started has ended, the one that a
 # restart starts again included, with the code of the first, and says which
 # code that was or that it found the program running.
 trap - INT TERM HUP
+unset REELSTACK_STARTED_BY
 cd build/win32 || exit 1
 exec "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe "$@"

@@ -48,6 +48,14 @@ configure_and_build() {
   cmake --build "$dir" -j "${REELSTACK_JOBS:-$(nproc)}"
 }
 
+# Marks what this shell starts from here on, and what that starts in turn:
+# each carries the token in its environment, so that started_processes
+# finds one whose parent has ended too (a background child of a build step
+# that Ctrl-C ended, which no longer descends from this shell).
+mark_started_processes() {
+  export REELSTACK_STARTED_BY="$$-$(date +%s%N)-$RANDOM"
+}
+
 # The processes that this shell started and that still run, and those they
 # started in turn: one process id a line.
 started_processes() {
@@ -70,7 +78,21 @@ started_processes() {
     found+=("${next[@]}")
     wanted=("${next[@]}")
   done
-  [ ${#found[@]} -eq 0 ] || printf '%s\n' "${found[@]}"
+  for pid in "${!parents[@]}"; do
+    [ "$pid" != "$$" ] && carries_start_token "$pid" && found+=("$pid")
+  done
+  [ ${#found[@]} -eq 0 ] || printf '%s\n' "${found[@]}" | sort -un
+}
+
+# Whether the process carries this shell's token (mark_started_processes).
+carries_start_token() {
+  local environment=() entry
+  [ -n "${REELSTACK_STARTED_BY:-}" ] || return 1
+  mapfile -d "" -t environment 2>/dev/null <"/proc/$1/environ" || return 1
+  for entry in "${environment[@]}"; do
+    [ "$entry" = "REELSTACK_STARTED_BY=$REELSTACK_STARTED_BY" ] && return 0
+  done
+  return 1
 }
 
 # Whether any of the processes still runs (a zombie has ended).

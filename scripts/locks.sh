@@ -1,14 +1,19 @@
 # Sourced by the scripts that build or run the program: kernel locks (flock)
 # that make them take turns. A lock is held through a descriptor of the
-# script's own and ends with the last process that has it open, so a script
-# that dies never leaves one behind; the lock file itself stays on disk and
-# holds the name of the script that took the lock last.
+# script's own, which the steps it runs while it holds the lock share (a
+# build, make-data.sh), and ends with the last process that has it open: a
+# script that dies, even killed outright, leaves none behind once those
+# steps have ended. The lock file itself stays on disk and holds the name of
+# the script that took the lock last.
 #
 # The descriptor's number is kept in an exported variable: a script that this
 # one runs (make-data.sh from run.sh, say) finds the descriptor open and takes
 # the lock through it as its own, instead of waiting for its own parent.
 # Nothing that may outlive the script (a server, a display, a program) gets
 # the descriptor: locks_close and lock_free start such commands without it.
+
+# shellcheck source=output.sh
+. "$(dirname "${BASH_SOURCE[0]}")/output.sh"
 
 # The variables that may hold a lock's descriptor.
 LOCK_VARIABLES=(REELSTACK_BUILD_LOCK_FD REELSTACK_PREFIX_LOCK_FD)
@@ -55,9 +60,14 @@ lock_take() {
   lock_open "$variable" "$file" || return 1
   if ! flock -n "${!variable}"; then
     holder=$(head -n 1 "$file" 2>/dev/null)
-    echo "$who: waiting for ${holder:-another script}, which is $what"
-    # In the background, so that a trapped signal is handled at once.
-    flock "${!variable}" &
+    say "$who: waiting for ${holder:-another script}, which is $what"
+    # In the background, so that a trapped signal is handled at once; with
+    # none of the script's other locks, which a waiter left behind by a
+    # script killed outright would otherwise keep until it got this one.
+    (
+      locks_close_but "$variable"
+      exec flock "${!variable}"
+    ) &
     waiter=$!
     wait "$waiter" || return 1
   fi
@@ -83,9 +93,14 @@ lock_release() {
 # for a command that may outlive the script (a server, a display, a
 # program): "(locks_close; exec server) &" keeps the server's process id.
 locks_close() {
+  locks_close_but ""
+}
+
+# Closes every lock's descriptor of this shell but the variable's.
+locks_close_but() {
   local variable
   for variable in "${LOCK_VARIABLES[@]}"; do
-    lock_release "$variable"
+    [ "$variable" = "$1" ] || lock_release "$variable"
   done
 }
 

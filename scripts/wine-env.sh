@@ -51,7 +51,7 @@ wine_user_prefix() {
     case "$REELSTACK_WINEPREFIX" in
       /*) echo "$REELSTACK_WINEPREFIX" ;;
       *)
-        echo "REELSTACK_WINEPREFIX must be a full path: $REELSTACK_WINEPREFIX" >&2
+        say "REELSTACK_WINEPREFIX must be a full path: $REELSTACK_WINEPREFIX" >&2
         return 1
         ;;
     esac
@@ -93,7 +93,7 @@ wine_claim_test_prefix() {
   local prefix="$1"
   if ! wine_is_test_prefix "$prefix"; then
     if [ -e "$prefix/system.reg" ] || [ -e "$prefix/drive_c/users" ]; then
-      echo "wine: $prefix is a prefix the tests did not make; they run only in one of their own" >&2
+      say "wine: $prefix is a prefix the tests did not make; they run only in one of their own" >&2
       return 1
     fi
     mkdir -p "$prefix/drive_c" || return 1
@@ -147,7 +147,7 @@ wine_start_xvfb() {
   rm -f "$numfile"
   kill "$WINE_XVFB_PID" 2>/dev/null || true
   WINE_XVFB_PID=""
-  echo "wine: could not start Xvfb" >&2
+  say "wine: could not start Xvfb" >&2
   return 1
 }
 
@@ -191,7 +191,7 @@ wine_claim_prefix() {
 # (wine, its preloader, wineserver) by its name. With a token, only the
 # processes that carry it.
 wine_processes() {
-  local prefix="$1" token="${2:-}" dir comm words=() name environment=() joined
+  local prefix="$1" token="${2:-}" dir comm words=() name environment=() entry named home carried
   for dir in /proc/[0-9]*; do
     read -r comm 2>/dev/null <"$dir/comm" || continue
     mapfile -d "" -t words 2>/dev/null <"$dir/cmdline" || continue
@@ -211,14 +211,35 @@ wine_processes() {
         ;;
     esac
     mapfile -d "" -t environment 2>/dev/null <"$dir/environ" || continue
-    printf -v joined '\n%s' "${environment[@]}"
-    joined+=$'\n'
-    [[ "$joined" == *$'\n'"WINEPREFIX=$prefix"$'\n'* ]] || continue
-    if [ -n "$token" ]; then
-      [[ "$joined" == *$'\n'"REELSTACK_SESSION_TOKEN=$token"$'\n'* ]] || continue
+    named="" home="" carried=""
+    for entry in "${environment[@]}"; do
+      case "$entry" in
+        WINEPREFIX=*) named="${entry#WINEPREFIX=}" ;;
+        HOME=*) home="${entry#HOME=}" ;;
+        REELSTACK_SESSION_TOKEN=*) carried="${entry#REELSTACK_SESSION_TOKEN=}" ;;
+      esac
+    done
+    wine_runs_in "$prefix" "$named" "$home" || continue
+    if [ -n "$token" ] && [ "$carried" != "$token" ]; then
+      continue
     fi
     echo "${dir#/proc/} $name"
   done
+}
+
+# Whether a Wine process runs in the prefix, given the WINEPREFIX and HOME
+# it carries. Wine knows a prefix by its folder, so any spelling of that
+# folder counts (a trailing slash, a symbolic link, "..") and, without
+# WINEPREFIX, the home's ".wine"; Wine refuses a relative one.
+wine_runs_in() {
+  local prefix="$1" named="$2" home="$3"
+  if [ -z "$named" ]; then
+    [ -n "$home" ] || return 1
+    named="$home/.wine"
+  fi
+  [ "$named" = "$prefix" ] && return 0
+  # The same device and inode, as Wine finds a prefix's server by.
+  [[ "$named" == /* ]] && [ "$named" -ef "$prefix" ]
 }
 
 # Whether a process name is one of Wine's background services.
@@ -265,7 +286,7 @@ wine_start_server() {
   local status=0
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "wine: creating the prefix $WINEPREFIX"
+    say "wine: creating the prefix $WINEPREFIX"
   fi
   if [ "${1:-}" = persistent ]; then
     lock_free wineserver -p >/dev/null 2>&1 || status=$?
@@ -276,7 +297,7 @@ wine_start_server() {
     0) WINE_SESSION_OWNED=1 ;;
     2) WINE_SESSION_OWNED=0 ;;
     *)
-      echo "wine: could not start the wineserver of $WINEPREFIX" >&2
+      say "wine: could not start the wineserver of $WINEPREFIX" >&2
       return 1
       ;;
   esac
@@ -297,7 +318,7 @@ wine_own_session_start() {
   wine_new_session_token
   if [ -z "${DISPLAY:-}" ]; then
     wine_start_xvfb || return 1
-    echo "wine: no display, using a private Xvfb on $DISPLAY"
+    say "wine: no display, using a private Xvfb on $DISPLAY"
   fi
   wine_start_server || {
     wine_stop_xvfb
@@ -363,7 +384,7 @@ wine_own_session_end() {
   local programs
   programs=$(wine_own_programs | wine_program_names)
   if [ -n "$programs" ]; then
-    echo "wine: $1 ended with $2; waiting for the programs it left running: $programs"
+    say "wine: $1 ended with $2; waiting for the programs it left running: $programs"
   fi
   until wine_own_programs_gone; do
     sleep 0.2
@@ -424,7 +445,7 @@ wine_end_own_processes() {
   while read -r pid name; do
     kill -KILL "$pid" 2>/dev/null && left+=" $name"
   done < <(wine_processes "$WINEPREFIX" "$WINE_SESSION_TOKEN")
-  [ -n "$left" ] && echo "wine: ended what the session left running:$left"
+  [ -n "$left" ] && say "wine: ended what the session left running:$left"
   return 0
 }
 

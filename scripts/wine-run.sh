@@ -17,12 +17,14 @@
 # the one it ran included, and ends only the Wine session it started.
 # Ctrl-C, SIGTERM or SIGHUP end, at any point, every program it started and
 # what it started of the session, and the run ends with 128 plus the
-# signal's number.
+# signal's number; also when its output goes into a pipe whose reader has
+# gone (output.sh), as the Ctrl-C that ends a run into "| tee" ends tee too.
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
+survive_broken_output
 
 prefix="$(cd "$here/.." && pwd)/build/win32/test-wineprefix"
 as_test=1
@@ -38,14 +40,14 @@ case "${1:-}" in
     ;;
 esac
 if [ $# -lt 1 ]; then
-  echo "usage: wine-run.sh [--test-prefix DIR | --prefix DIR] program.exe [args...]" >&2
+  say "usage: wine-run.sh [--test-prefix DIR | --prefix DIR] program.exe [args...]" >&2
   exit 2
 fi
 program="$(basename "$1")"
 
 on_signal() {
   trap '' INT TERM HUP
-  echo "wine: interrupted (SIG$2); ending what this run started"
+  say "wine: interrupted (SIG$2); ending what this run started"
   # Quiet: the shell would tell of each program it kills by a line of its own.
   wine_own_session_interrupt 2>/dev/null
   exit $((128 + $1))
@@ -58,11 +60,11 @@ claim_own_prefix() {
   local status=0
   wine_claim_prefix "$WINEPREFIX" "$program" wine-run.sh || status=$?
   if [ "$status" = 2 ]; then
-    echo "wine: cannot make the lock file in $WINEPREFIX" >&2
+    say "wine: cannot make the lock file in $WINEPREFIX" >&2
     exit 1
   fi
   if [ "$status" = 1 ]; then
-    echo "wine: $program is already running in $WINEPREFIX"
+    say "wine: $program is already running in $WINEPREFIX"
     exit "$WINE_ALREADY_RUNNING"
   fi
 }
@@ -100,5 +102,5 @@ wine_wait_for wine "$@"
 rc=$?
 wine_own_session_end "$program" "$rc"
 # A run by hand tells its program's own code from its refusal above.
-[ "$as_test" = 1 ] || echo "wine: $program exited with $rc"
+[ "$as_test" = 1 ] || say "wine: $program exited with $rc"
 exit $rc

@@ -7,12 +7,14 @@
 #   run_sessions_test.sh STANDIN.exe HELPER.exe
 # Cases: a second start beside a running program; two starts at once; a
 # restart; a kill; a program that itself ends with 3; signals to the run at
-# each point; a program in the prefix that no run started. After each,
-# nothing of what the runs started may be left running.
+# each point, also with its output into a pipe whose reader has gone; a
+# program in the prefix that no run started, its prefix spelled otherwise
+# too. After each, nothing of what the runs started may be left running.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 . "$root/scripts/wine-env.sh"
+. "$root/tests/scripts/script_test_support.sh"
 
 work="$(pwd)/run-sessions"
 prefix="$work/wineprefix"
@@ -61,23 +63,14 @@ wait_for_count() {
   return 1
 }
 
-# Starts a run as a terminal starts a command: in a process group of its own,
-# with Ctrl-C's signal not ignored (a background job of this script would
-# ignore it); $! is the run's script. Perl is part of every Debian system.
+# Starts a run as a terminal starts a command, its output into NAME.out or
+# into the file given; $! is the run's script.
+#   start_run NAME [OUTPUT]
 start_run() {
   (
     cd "$program" &&
-      exec perl -e '$SIG{INT} = "DEFAULT"; setpgrp(0, 0); exec @ARGV or die "exec: $!"' \
-        "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe
-  ) >"$work/$1.out" 2>&1 &
-}
-
-# Whether a process has ended (a zombie not yet waited for has).
-has_ended() {
-  local line
-  read -r line 2>/dev/null <"/proc/$1/stat" || return 0
-  line=${line##*) }
-  [ "${line:0:1}" = Z ]
+      exec_as_from_terminal "$root/scripts/wine-run.sh" --prefix "$prefix" ./reelstack.exe
+  ) >"${2:-$work/$1.out}" 2>&1 &
 }
 
 # Waits up to the seconds given for a run to end and sets run_rc to its exit
@@ -256,34 +249,108 @@ for row in "${signal_rows[@]}"; do
   expect_nothing_left "$name"
 done
 
-new_case "a program that no run started outlives the runs beside it"
-start_run owner
-run=$!
-wait_for_count started 1 60 || fail "the program did not start: $(cat "$work/owner.out")"
-(
-  wine_env "$prefix"
-  unset REELSTACK_SESSION_TOKEN
-  cd "$program" && exec wine ./other.exe -other
-) >"$work/other.out" 2>&1 &
-other=$!
-wait_for_count other 1 60 || fail "the other program did not start"
-touch "$control/quit"
-finish_run "$run" 30
-[ "$run_rc" = 0 ] || fail "the run beside another's program ended with $run_rc: $(cat "$work/owner.out")"
-running other.exe || fail "the run's end took the other program with it"
-rm -f "$control/quit"
-start_run joined
-run=$!
-wait_for_count started 2 60 || fail "the joined program did not start: $(cat "$work/joined.out")"
-kill -INT -- "-$run"
-finish_run "$run" 30
-[ "$run_rc" = 130 ] || fail "the interrupted run beside another's program ended with $run_rc"
-running reelstack.exe && fail "the interrupted run left its program"
-running other.exe || fail "the interrupt took the other program with it"
-touch "$control/quit-other"
-wait "$other"
-(wine_env "$prefix" && wineserver -w)
-expect_nothing_left "other"
+# With the run's output into a pipe whose reader ended before the signal,
+# as Ctrl-C ends tee in "./run.sh | tee log": the run loses its lines, never
+# the end of what it started. In the last row no signal comes: the program
+# is closed, and the run ends as usual.
+unread_rows=(
+  "INT first 130"
+  "INT restart 130"
+  "TERM first 143"
+  "none restart 0"
+)
+for row in "${unread_rows[@]}"; do
+  read -r signal moment expected <<<"$row"
+  name="unread-$signal-$moment"
+  event="SIG$signal to the run's script"
+  [ "$signal" = none ] && event="the program closed"
+  new_case "output unread, $event while $moment: nothing is left"
+  instances=1
+  if [ "$moment" = restart ]; then
+    touch "$control/restart"
+    instances=2
+  fi
+  start_reader "$work/$name.fifo" "$work/$name.out" || exit 1
+  start_run "$name" "$work/$name.fifo"
+  run=$!
+  if ! wait_for_count started "$instances" 60; then
+    fail "$name: the program did not start: $(cat "$work/$name.out")"
+    end_reader
+    continue
+  fi
+  end_reader
+  closed=0
+  if [ "$signal" = none ]; then
+    touch "$control/quit"
+    closed=1
+  else
+    kill -"$signal" "$run"
+  fi
+  finish_run "$run" 30
+  [ "$run_rc" = "$expected" ] || fail "$name: the run ended with $run_rc, not $expected"
+  [ "$(count closed)" = "$closed" ] || fail "$name: the program was closed $(count closed) times, not $closed"
+  expect_nothing_left "$name"
+done
+
+# Starts the stand-in by hand in the prefix, outside any run, with
+# WINEPREFIX spelled as given; $! is it.
+#   start_by_hand SPELLING NAME ARGUMENTS...
+start_by_hand() {
+  local spelling="$1" name="$2"
+  shift 2
+  (
+    wine_env "$prefix"
+    export WINEPREFIX="$spelling"
+    unset REELSTACK_SESSION_TOKEN
+    cd "$program" && exec wine "$@"
+  ) >"$work/$name.out" 2>&1 &
+}
+
+# A program started by hand in the prefix, spelled as the runs spell it or
+# otherwise: Wine takes every spelling for the one prefix, and so must the
+# runs.
+ln -sfn "$(realpath -m "$prefix")" "$work/prefix-link"
+spellings=("$(realpath -m "$prefix")" "$(realpath -m "$prefix")/" "$work/prefix-link")
+for spelling in "${spellings[@]}"; do
+  new_case "a program started by hand in $spelling outlives the runs beside it"
+  start_run owner
+  run=$!
+  wait_for_count started 1 60 || fail "the program did not start: $(cat "$work/owner.out")"
+  start_by_hand "$spelling" other ./other.exe -other
+  other=$!
+  wait_for_count other 1 60 || fail "the other program did not start"
+  touch "$control/quit"
+  finish_run "$run" 30
+  [ "$run_rc" = 0 ] || fail "the run beside another's program ended with $run_rc: $(cat "$work/owner.out")"
+  running other.exe || fail "the run's end took the other program with it"
+  rm -f "$control/quit"
+  start_run joined
+  run=$!
+  wait_for_count started 2 60 || fail "the joined program did not start: $(cat "$work/joined.out")"
+  kill -INT -- "-$run"
+  finish_run "$run" 30
+  [ "$run_rc" = 130 ] || fail "the interrupted run beside another's program ended with $run_rc"
+  running reelstack.exe && fail "the interrupted run left its program"
+  running other.exe || fail "the interrupt took the other program with it"
+  touch "$control/quit-other"
+  wait "$other"
+  (wine_env "$prefix" && wineserver -w)
+  expect_nothing_left "other"
+
+  new_case "a start beside reelstack.exe started by hand in $spelling is refused"
+  start_by_hand "$spelling" by-hand ./reelstack.exe
+  by_hand=$!
+  wait_for_count started 1 60 || fail "the program started by hand did not start"
+  start_run beside
+  finish_run $! 30
+  [ "$run_rc" = "$WINE_ALREADY_RUNNING" ] || fail "the start beside it ended with $run_rc: $(cat "$work/beside.out")"
+  grep -q "reelstack.exe is already running in " "$work/beside.out" || fail "the start beside it said: $(cat "$work/beside.out")"
+  [ "$(count started)" = 1 ] && [ "$(count refused)" = 0 ] || fail "the start beside it started the program"
+  touch "$control/quit"
+  wait "$by_hand"
+  (wine_env "$prefix" && wineserver -w)
+  expect_nothing_left "by hand"
+done
 
 end_leftovers
 [ "$failures" = 0 ] || exit 1

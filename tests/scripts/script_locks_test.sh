@@ -3,7 +3,8 @@
 # (started_processes and end_started_processes in scripts/build-common.sh),
 # with small scripts of the test's own standing in for the ones that build:
 # a second taker waits with one line and goes on; a script run by the holder
-# holds the lock with it; a holder that dies leaves no lock; a command
+# holds the lock with it; a holder that dies leaves no lock, nor does one
+# killed outright while it waits for another lock; a command
 # started without the locks keeps none; an ended script's whole tree ends.
 #   script_locks_test.sh
 set -uo pipefail
@@ -33,9 +34,10 @@ echo "done" >>"$work/events"
 EOF
 chmod +x "$work/taker.sh"
 
-# Whether a non-blocking attempt from outside finds the lock free.
+# Whether a non-blocking attempt from outside finds the lock (the build lock
+# unless another is named) free.
 lock_free_now() {
-  flock -n "$lock" true
+  flock -n "${1:-$lock}" true
 }
 
 # Whether the lock is free within two seconds: a process that closes its
@@ -43,7 +45,7 @@ lock_free_now() {
 # that keeps the descriptor keeps the lock as long as it runs.
 lock_free_soon() {
   for _ in $(seq 1 40); do
-    lock_free_now && return 0
+    lock_free_now "$@" && return 0
     sleep 0.05
   done
   return 1
@@ -115,6 +117,33 @@ children=$(children_of "$doomed")
 kill -KILL "$doomed" $children
 wait "$doomed" 2>/dev/null
 lock_free_soon || fail "the lock outlived its holders"
+
+echo "== a script killed outright while it waits leaves its other lock free"
+# As ./run.sh holds the prefix's lock while it waits for the build lock.
+rm -f "$work/events" "$work/let-go"
+"$work/taker.sh" keeper "$work/hold.sh" &
+keeper=$!
+wait_for_line "keeper has it" || fail "the keeper did not take the lock"
+cat >"$work/waiter.sh" <<EOF
+. "$root/scripts/locks.sh"
+lock_try REELSTACK_PREFIX_LOCK_FD "$work/prefix.lock" waiter || exit 1
+lock_take REELSTACK_BUILD_LOCK_FD "$lock" waiter "building in $work"
+EOF
+bash "$work/waiter.sh" >"$work/waiter.out" 2>&1 &
+waiter=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/waiter.out" ] && break
+  sleep 0.05
+done
+grep -q "^waiter: waiting for keeper" "$work/waiter.out" || fail "the waiter did not wait: $(cat "$work/waiter.out")"
+lock_free_now "$work/prefix.lock" && fail "the waiter's other lock was free while it waited"
+kill -KILL "$waiter"
+wait "$waiter" 2>/dev/null
+lock_free_soon "$work/prefix.lock" || fail "a waiter killed outright left its other lock held"
+let_go
+wait "$keeper"
+# The waiter's flock takes the lock once it is free, and gives it up at once.
+lock_free_soon || fail "the killed waiter's flock kept the lock"
 
 echo "== lock_try says whether another holds the lock"
 (
