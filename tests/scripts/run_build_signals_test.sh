@@ -15,13 +15,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work="$(pwd)/run-build-signals"
 tree="$work/tree"
 prefix="$work/prefix"
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
-
 rm -rf "$work"
 mkdir -p "$tree"
 cp "$root/run.sh" "$tree/"

@@ -20,13 +20,6 @@ work="$(pwd)/run-sessions"
 prefix="$work/wineprefix"
 program="$work/program"
 control="$work/control"
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
-
 mkdir -p "$program" "$control"
 cp "$1" "$program/reelstack.exe"
 cp "$1" "$program/other.exe"

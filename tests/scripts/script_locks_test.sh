@@ -10,16 +10,11 @@
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+. "$root/tests/scripts/script_test_support.sh"
 work="$(pwd)/script-locks"
 rm -rf "$work"
 mkdir -p "$work"
 lock="$work/build.lock"
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
 
 # A stand-in for a script that builds: takes the lock as WHO, notes when it
 # has it, runs the rest of its arguments as a command, and notes its end.

@@ -1,6 +1,14 @@
-# Sourced by the tests of the scripts: a script started as a terminal starts
-# a command, output into a pipe whose reader the test ends, and whether a
-# process has ended.
+# Sourced by the tests of the scripts: failures counted, a script started as
+# a terminal starts a command, output into a pipe whose reader the test ends,
+# and whether a process has ended.
+
+# The failures so far; a test ends non-zero when there are any.
+failures=0
+
+fail() {
+  echo "FAILED: $*"
+  failures=$((failures + 1))
+}
 
 # Runs a command as a terminal starts one: in a process group of its own,
 # with Ctrl-C's signal not ignored (a background job of a script ignores

@@ -297,6 +297,17 @@ void UIToolTip::setVisible(bool visible)
     UIWidget::setVisible(false);
 }
 
+void UIToolTip::setFlags(int flags)
+{
+    m_flags = flags;
+    if (!isVisible())
+        return;
+    if (flags & kHideAfterDisplayTime)
+        startTimer(kDisplayTimerId, uint32_t(std::max(m_displayTime, 1)));
+    else
+        killTimer(kDisplayTimerId);
+}
+
 bool UIToolTip::checkClose(const Point& cursor)
 {
     const UIWidget* owner = parentWidget();

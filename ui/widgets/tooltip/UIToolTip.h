@@ -92,7 +92,9 @@ public:
     int showDelay() const { return m_showDelay; }
     void setDisplayTime(int ms) { m_displayTime = ms; }
     int displayTime() const { return m_displayTime; }
-    void setFlags(int flags) { m_flags = flags; }
+    // A tip already up takes the flags at once: its display time starts or
+    // stops with kHideAfterDisplayTime, as if the flags had been set before.
+    void setFlags(int flags);
     int flags() const { return m_flags; }
     const Rect& area() const { return m_area; }
     const Style& style() const { return m_style; }

@@ -1,6 +1,7 @@
 #include "foundation/time/Time.h"
 #include "tests/support/TestText.h"
 #include "tests/support/WidgetFakes.h"
+#include "ui/core/events/UICustomEvent.h"
 #include "ui/widgets/tooltip/UIToolTip.h"
 
 using testsupport::text;
@@ -83,5 +84,38 @@ TEST_F(ToolTipTest, AQuickReshowNeedsTheSameWidgetOrTheSameNonZeroGroup)
         }
         EXPECT_EQ(c.expected, UIToolTip::showDelayFor(c.widget, c.group, c.given, hidden + c.sinceHiding))
             << c.name;
+    }
+}
+
+// Flags set on a tip that is already up count at once, as they do on one
+// that still waits for its delay: without the display-time flag it stays.
+TEST_F(ToolTipTest, FlagsSetOnAShownTipDecideItsDisplayTime)
+{
+    RecordingWidget* owner = child("owner", 0, 0, 200, 100);
+    struct Case
+    {
+        const char* name;
+        int flags;
+        bool timed;
+    };
+    const Case cases[] = {
+        {"without the flag the display time stops", UIToolTip::kHideOutsideArea, false},
+        {"with it the display time runs", UIToolTip::kHideAfterDisplayTime, true},
+    };
+    for (const Case& c : cases) {
+        cursor.where = Point(20, 20);
+        UIToolTip::showText(owner, text("tip"), Point(20, 20), Rect(0, 0, 200, 100), 50, 300, 0, -1);
+        UIToolTip* tip = nullptr;
+        for (UIWidget* made : owner->children())
+            if (UIToolTip::isInstance(made))
+                tip = static_cast<UIToolTip*>(made);
+        ASSERT_NE(tip, nullptr) << c.name;
+        send(tip, UICustomEvent(UIToolTip::kShowTimerId));
+        ASSERT_TRUE(tip->isVisible()) << c.name;
+        tip->setFlags(c.flags);
+        EXPECT_EQ(c.timed, tip->isTimerActive(UIToolTip::kDisplayTimerId)) << c.name;
+        send(tip, UICustomEvent(UIToolTip::kFollowTimerId));
+        EXPECT_TRUE(UIToolTip::isShowing()) << c.name;
+        UIToolTip::hideShared();
     }
 }
