@@ -151,8 +151,9 @@ public:
     // The ids driven tests find the window's parts by ("#main", "#toolbar"
     // ...), and the dump's section of the program's timings.
     void setAutomationIds();
-    // The dump's sections: "timings" (a stamp per fill) and "views" (what
-    // each view has current, the zooms, layout, columns and sort).
+    // The dump's sections: "timings" (a stamp per fill), "views" (what
+    // each view has current, the zooms, layout, columns and sort) and
+    // "updates" (the update answers taken).
     void addAutomationSections();
     void removeAutomationSections();
     JsonValue viewsState() const;
@@ -497,6 +498,9 @@ private:
 
     // ---- Automation ----
     std::unique_ptr<FillTimings> m_fillTimings;
+    // The informer's answers taken so far: an answer that says nothing
+    // leaves no other trace a driven test could wait for.
+    int m_updateAnswers = 0;
     // ---- Movie commands ----
     // Asks whether to make a collection of one's own instead of adding to
     // the only, example collection; true when one was made.

@@ -35,6 +35,7 @@ namespace {
 
 const char kTimingsSection[] = "timings";
 const char kViewsSection[] = "views";
+const char kUpdatesSection[] = "updates";
 
 void name(UIWidget* widget, const char16_t* id)
 {
@@ -126,6 +127,11 @@ void MainWindow::addAutomationSections()
         card.set("elements", webViewElementsJson(*m_webView));
         return card;
     });
+    UIAutomationSections::add(kUpdatesSection, [this] {
+        JsonValue updates = JsonValue::object();
+        updates.set("answers", m_updateAnswers);
+        return updates;
+    });
     // Reads a process-wide record only.
     UIAutomationSections::add("missingImages", [] {
         JsonValue names = JsonValue::array();
@@ -139,6 +145,7 @@ void MainWindow::removeAutomationSections()
 {
     UIAutomationSections::remove(kTimingsSection);
     UIAutomationSections::remove(kViewsSection);
+    UIAutomationSections::remove(kUpdatesSection);
     UIAutomationSections::remove("card");
 }
 

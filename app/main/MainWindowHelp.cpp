@@ -98,6 +98,9 @@ void MainWindow::openHomePage()
 
 void MainWindow::onNewVersion()
 {
+    // Counted before any box runs: whoever reads the count then finds the
+    // box this answer brings already showing.
+    ++m_updateAnswers;
     AppCore* core = AppCore::instance();
     UpdateInformer& informer = m_model.informer();
     if (!core || informer.result() != UpdateInformer::kAccepted)

@@ -54,9 +54,11 @@ TEST_F(E2e, Password)
             ASSERT_TRUE(app.pressKey("Enter"));
         }
         if (a.typed && std::string(a.opens) == "Other") {
-            // Refused on the spot: the prompt stays until given up.
-            Sleep(300);
-            ASSERT_TRUE(app.exists("#passwordPrompt")) << what;
+            // Refused on the spot with a balloon: the prompt stays until
+            // given up.
+            ASSERT_TRUE(app.waitForPath("#passwordPrompt \"The password you have typed is incorrect. "
+                                        "Retype the password.\""))
+                << what << ": " << app.failure();
             app.shot("refused");
             ASSERT_TRUE(app.click("#passwordPrompt \"Cancel\""));
         }

@@ -266,8 +266,8 @@ TEST(CollectionFlow, NewCreatesAndOpensACollectionAndRefusesBadEntriesWithOneSou
             ASSERT_TRUE(typeInto(app, "#collectionAuthor", r.author));
             errorSoundsSinceLastDump(app);
             ASSERT_TRUE(app.click("#newCollection \"OK\""));
-            // The click is handled before the channel's next timer tick.
-            Sleep(300);
+            // The channel answers the next request only once the loop has
+            // handled the click, and the refusal sounds as OK is handled.
             EXPECT_EQ(errorSoundsSinceLastDump(app), 1) << r.name << "/" << r.author;
             ASSERT_TRUE(app.exists("#newCollection")) << r.name << " closed the dialog";
             EXPECT_EQ(app.find("#collectionName")["text"].toText(), r.name) << "the field keeps its text";

@@ -549,9 +549,16 @@ TEST_F(MovieViewsFlow, WithoutDirect3DTheCoverFlowIsLeftOut)
     ASSERT_TRUE(viewMode("List"));
     ASSERT_TRUE(app.click("#toolBar \"Next Movie\""));
     ASSERT_TRUE(app.waitFor([&] { return views()["current"].toInt() == 2; })) << views().write();
-    menu("View", "viewMenu", "Cover Flow");
-    EXPECT_EQ(views()["mode"].toInt(), 0);
+    const std::string coverFlowItem = "#viewMenu \"Cover Flow\"";
+    ASSERT_TRUE(openTo({"#menuBar \"View\"", coverFlowItem}));
+    EXPECT_FALSE(app.isEnabled(coverFlowItem)) << widget("#viewMenu").write();
+    EXPECT_TRUE(app.clickExpectingNothing(coverFlowItem)) << "a disabled item leaves its menu open";
     app.shot("without-direct3d");
+    const JsonValue after = views();
+    EXPECT_EQ(after["mode"].toInt(), 0) << after.write();
+    EXPECT_EQ(after["current"].toInt(), 2) << after.write();
+    ASSERT_TRUE(app.pressKey("Escape"));
+    EXPECT_TRUE(app.waitForNoPath(coverFlowItem));
 }
 
 // What the user arranged comes back at the next start.

@@ -110,6 +110,14 @@ public:
     // Clicks the item of a menu that is open until the menu has closed (or
     // the program ended), which tells that the item acted.
     bool clickMenuItem(const std::string& item);
+    // Clicks, once, what is expected not to act (a disabled item): true when
+    // the click went out and the path is still there once the program has
+    // handled it, as an item that acted would have closed its menu. Nothing
+    // is waited for or tried again: such a click has no outcome to wait for.
+    bool clickExpectingNothing(const std::string& path);
+    // Whether the widget the path names, or the entry of it, takes input;
+    // false when it is not there.
+    bool isEnabled(const std::string& path);
     // Makes entry the combo box's current one: opens the box and clicks the
     // entry in its popup's list until the box has it current (a box just
     // closed refuses to open again for a moment). Nothing is clicked when

@@ -481,6 +481,27 @@ bool AppDriver::clickMenuItem(const std::string& item)
     return false;
 }
 
+// The channel answers the request after a click only once the loop has
+// handled the click, so the path found then shows what the click did.
+bool AppDriver::clickExpectingNothing(const std::string& path)
+{
+    return click(path) && exists(path);
+}
+
+bool AppDriver::isEnabled(const std::string& path)
+{
+    JsonValue asked;
+    asked.set("op", "find");
+    asked.set("path", path);
+    const JsonValue reply = request(asked);
+    const JsonValue& widget = reply["widget"];
+    if (!reply["found"].toBool() || !widget["enabled"].toBool())
+        return false;
+    if (!reply.contains("item"))
+        return true;
+    return widget["items"].at(reply["item"].toInt())["enabled"].toBool();
+}
+
 // Escape only while one of the menus is open: in a dialog it would cancel it.
 void AppDriver::closeOpenMenus(const std::vector<std::string>& paths)
 {

@@ -29,13 +29,15 @@ protected:
     {
         return drive(editor.dialog(), act, exec);
     }
-    // OK, then either the balloon expected (and Cancel) or a closed dialog.
+    // OK, then either the balloon expected (and Cancel) or a closed dialog:
+    // whichever comes first tells.
     static std::string okOutcome(MovieItemWindow& editor)
     {
         click(editor.okButton());
-        if (UIHarness::pumpUntil([&] { return !editor.dialog()->isVisible(); }, 500))
+        UIHarness::pumpUntil([&] { return !editor.dialog()->isVisible() || UIBalloonTip::isShowing(); });
+        if (!editor.dialog()->isVisible())
             return "accepted";
-        const bool shown = UIHarness::pumpUntil([] { return UIBalloonTip::isShowing(); });
+        const bool shown = UIBalloonTip::isShowing();
         const std::string said = shown ? utf8(UIBalloonTip::currentText()) : "nothing said";
         UIBalloonTip::hideBalloon();
         click(editor.cancelButton());
