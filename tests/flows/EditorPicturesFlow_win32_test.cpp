@@ -12,6 +12,7 @@
 #include "tests/flows/FlowSteps.h"
 #include "tests/flows/SystemDialogSteps.h"
 #include "tests/support/ClipboardPictures.h"
+#include "tests/support/FrameDrag.h"
 #include "tests/support/ScreenPixels.h"
 
 #include <gtest/gtest.h>
@@ -95,66 +96,6 @@ RECT frameOf(HWND window)
     RECT frame = {};
     GetWindowRect(window, &frame);
     return frame;
-}
-
-// The mouse as a user's hand moves it: absolute moves over the screen and
-// the left button, through the system's input queue.
-bool sendMouse(int x, int y, DWORD buttons)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-    return SendInput(1, &input, sizeof(INPUT)) == 1;
-}
-
-// Whether the window's thread runs the system's move or size loop.
-bool inMoveOrSize(HWND window)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
-           (info.flags & GUI_INMOVESIZE) != 0;
-}
-
-// Presses the left button on the window's frame at the point, drags it by
-// the offset in steps and lets go: the caption moves the window, a corner
-// sizes it.
-bool dragFrame(AppDriver& app, HWND window, POINT from, int dx, int dy)
-{
-    const RECT before = frameOf(window);
-    if (!sendMouse(from.x, from.y, 0) || !sendMouse(from.x, from.y, MOUSEEVENTF_LEFTDOWN))
-        return false;
-    if (!app.waitFor([&] { return inMoveOrSize(window); }, 5000)) {
-        sendMouse(from.x, from.y, MOUSEEVENTF_LEFTUP);
-        return false;
-    }
-    constexpr int kSteps = 4;
-    for (int step = 1; step <= kSteps; ++step)
-        sendMouse(from.x + dx * step / kSteps, from.y + dy * step / kSteps, 0);
-    // The loop ends at the release without reading where it happened, and
-    // the frame follows the pointer as it goes: let go only once it has come
-    // to the end (its bottom right corner moves by the offset whether the
-    // caption moves it or the corner sizes it), or a loaded machine leaves it
-    // a step short. A loop that has not followed yet is shown the end again,
-    // from a pixel before it, in case the last move went by it.
-    const POINT end = {from.x + dx, from.y + dy};
-    int polls = 0;
-    app.waitFor(
-        [&] {
-            const RECT now = frameOf(window);
-            if (now.right == before.right + dx && now.bottom == before.bottom + dy)
-                return true;
-            if (++polls % 5 == 0) {
-                sendMouse(end.x - 1, end.y - 1, 0);
-                sendMouse(end.x, end.y, 0);
-            }
-            return false;
-        },
-        3000);
-    sendMouse(end.x, end.y, MOUSEEVENTF_LEFTUP);
-    return app.waitFor([&] { return !inMoveOrSize(window); }, 5000);
 }
 
 int storedInt(const char16_t* key)
