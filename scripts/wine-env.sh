@@ -334,11 +334,15 @@ wine_own_session_start() {
 # Runs a command (a Windows program, a wait for the server) without the
 # locks' descriptors, in the background, and waits for it: a trapped signal
 # is then handled at once rather than when the command ends. Returns its
-# status.
+# status. The command is the background job itself, not run by a shell of
+# its own in between: such a shell would tell of a command killed by a signal
+# by a line of its own ("Killed"), as a Ctrl-C's end of the program is; the
+# run says what ended and how itself.
 wine_wait_for() {
-  lock_free "$@" &
-  # The shell's own notice of a killed command names this line; the run says
-  # what ended and how itself.
+  (
+    locks_close
+    exec "$@"
+  ) &
   wait $! 2>/dev/null
 }
 

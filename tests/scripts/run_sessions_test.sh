@@ -5,11 +5,12 @@
 # stand-in for reelstack.exe that holds the program's single-instance mutex
 # and restarts through the real Helper.exe.
 #   run_sessions_test.sh STANDIN.exe HELPER.exe
-# Cases: a second start beside a running program; two starts at once; a
-# restart; a kill; a program that itself ends with 3; signals to the run at
-# each point, also with its output into a pipe whose reader has gone; a
-# program in the prefix that no run started, its prefix spelled otherwise
-# too. After each, nothing of what the runs started may be left running.
+# Cases: the wait for a command, killed or not; a second start beside a
+# running program; two starts at once; a restart; a kill; a program that
+# itself ends with 3; signals to the run at each point, also with its output
+# into a pipe whose reader has gone; a program in the prefix that no run
+# started, its prefix spelled otherwise too. After each, nothing of what the
+# runs started may be left running.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -128,6 +129,23 @@ new_case() {
 }
 
 end_leftovers
+
+# The wait that every run's program and server go through gives back the
+# command's status, a signal's included, and leaves the telling to the run.
+wait_rows=(
+  "exit 3 3"
+  "kill -KILL \$\$ 137"
+  "kill -TERM \$\$ 143"
+)
+for row in "${wait_rows[@]}"; do
+  command="${row% *}"
+  expected="${row##* }"
+  echo "== waiting for: $command"
+  # The command after: a shell tells of a background job's end by signal
+  # when it next waits for one in the foreground.
+  said=$( { wine_wait_for bash -c "$command"; echo "status $?"; sleep 0; } 2>&1)
+  [ "$said" = "status $expected" ] || fail "waiting for \"$command\" gave: $said"
+done
 
 new_case "a second start leaves the running program and its session alone"
 start_run first
