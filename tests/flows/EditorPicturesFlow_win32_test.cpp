@@ -91,13 +91,6 @@ HWND programWindowTitled(AppDriver& app, const std::string& title)
     return search.found;
 }
 
-RECT frameOf(HWND window)
-{
-    RECT frame = {};
-    GetWindowRect(window, &frame);
-    return frame;
-}
-
 int storedInt(const char16_t* key)
 {
     return configValue(key).toInt();

@@ -9,6 +9,9 @@ namespace testsupport {
 
 class AppDriver;
 
+// The window's frame on the screen.
+RECT frameOf(HWND window);
+
 // Points at the window's frame at from, presses the left button, drags by
 // the offset and lets go: the caption moves the window, a corner sizes it.
 // Each step waits for what the one before must have made. A failure names
